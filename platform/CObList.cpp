@@ -1,0 +1,3 @@
+#include "platform/CObList.h"
+
+IMPLEMENT_DYNAMIC(CObList, CObject)

@@ -1,0 +1,16 @@
+// List of CObject pointers. The list never owns its elements.
+#pragma once
+
+#include "platform/CObject.h"
+#include "platform/ListCore.h"
+
+class CObList : public CObject, public ListCore<CObject*> {
+public:
+    DECLARE_DYNAMIC(CObList)
+    explicit CObList(int blockSize = 10) : ListCore<CObject*>(blockSize) {}
+    // The first position at or after startAfter holding value, or null.
+    POSITION Find(CObject* value, POSITION startAfter = nullptr) const
+    {
+        return FindIf([value](CObject* v) { return v == value; }, startAfter);
+    }
+};

@@ -1,0 +1,65 @@
+#include "platform/CObject.h"
+
+#include "platform/CArchive.h"
+
+#include <cstring>
+
+namespace {
+// Head of the registration chain; zero-initialised before any static constructor runs.
+CRuntimeClass* firstClass = nullptr;
+} // namespace
+
+CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr, nullptr};
+static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
+
+AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* newClass)
+{
+    newClass->m_pNextClass = firstClass;
+    firstClass = newClass;
+}
+
+CObject* CRuntimeClass::CreateObject() { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+
+BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
+{
+    for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
+        if (c == base)
+            return TRUE;
+    return FALSE;
+}
+
+CRuntimeClass* CRuntimeClass::FromName(LPCSTR className)
+{
+    for (CRuntimeClass* c = firstClass; c; c = c->m_pNextClass)
+        if (std::strcmp(c->m_lpszClassName, className) == 0)
+            return c;
+    return nullptr;
+}
+
+void CRuntimeClass::Store(CArchive& ar) const
+{
+    WORD length = static_cast<WORD>(std::strlen(m_lpszClassName));
+    ar << static_cast<WORD>(m_wSchema & ~VERSIONABLE_SCHEMA) << length;
+    ar.Write(m_lpszClassName, length);
+}
+
+CRuntimeClass* CRuntimeClass::Load(CArchive& ar, UINT* schema)
+{
+    WORD storedSchema = 0;
+    WORD length = 0;
+    ar >> storedSchema >> length;
+    char name[64];
+    if (length >= sizeof name || ar.Read(name, length) != length)
+        return nullptr;
+    name[length] = 0;
+    *schema = storedSchema;
+    return FromName(name);
+}
+
+CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+
+BOOL CObject::IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
+
+BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
+
+void CObject::Serialize(CArchive&) {}

@@ -1,0 +1,3 @@
+#include "platform/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

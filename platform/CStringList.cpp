@@ -1,0 +1,3 @@
+#include "platform/CStringList.h"
+
+IMPLEMENT_DYNAMIC(CStringList, CObject)

@@ -1,0 +1,83 @@
+#include "platform/Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace cp932 {
+namespace {
+
+// One iconv descriptor per direction, opened on first use. The program is single-threaded.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
+    {
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+    }
+    ~Converter() { iconv_close(cd_); }
+
+    // Converts text; on an invalid or unconvertible sequence appends the replacement and skips
+    // one input unit (a byte, or for UTF-8 input the whole character).
+    std::string Convert(const std::string& text, const std::string& replacement, bool utf8Input)
+    {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::string out;
+        out.reserve(text.size() * 3 / 2 + 4);
+        char* in = const_cast<char*>(text.data());
+        size_t inLeft = text.size();
+        char buffer[1024];
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            size_t outLeft = sizeof buffer;
+            size_t rc = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, outPtr - buffer);
+            if (rc != static_cast<size_t>(-1) || errno == E2BIG)
+                continue;
+            out += replacement;
+            size_t skip = utf8Input ? Utf8SequenceLength(in, inLeft) : 1;
+            in += skip;
+            inLeft -= skip;
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return out;
+    }
+
+private:
+    // Length of a well-formed UTF-8 character at text, or 1 for a malformed one.
+    static size_t Utf8SequenceLength(const char* text, size_t left)
+    {
+        unsigned char lead = static_cast<unsigned char>(text[0]);
+        size_t n = 1;
+        if (lead >= 0xF0 && lead <= 0xF4)
+            n = 4;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            n = 3;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            n = 2;
+        if (n > left)
+            return 1;
+        for (size_t i = 1; i < n; ++i)
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+                return 1;
+        return n;
+    }
+
+    iconv_t cd_;
+};
+
+} // namespace
+
+std::string ToUtf8(const std::string& cp932Text)
+{
+    static Converter converter("UTF-8", "CP932");
+    return converter.Convert(cp932Text, "\xEF\xBF\xBD", false);
+}
+
+std::string FromUtf8(const std::string& utf8Text)
+{
+    static Converter converter("CP932", "UTF-8");
+    return converter.Convert(utf8Text, "?", true);
+}
+
+} // namespace cp932

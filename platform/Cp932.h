@@ -1,0 +1,24 @@
+// CP932 (Shift-JIS) byte classes and the one pair of CP932 <-> UTF-8 conversions.
+#pragma once
+
+#include <string>
+
+namespace cp932 {
+
+// True for a byte that starts a double-byte character (81-9F, E0-FC).
+inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Length in bytes of the character starting at text[i] of a text of n bytes: 2 for a lead byte
+// followed by another byte, else 1. A lead byte at the very end counts as one byte.
+inline size_t CharLength(const char* text, size_t i, size_t n)
+{
+    return (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < n) ? 2 : 1;
+}
+
+// CP932 to UTF-8. A byte sequence that is not CP932 becomes U+FFFD; never fails.
+std::string ToUtf8(const std::string& cp932Text);
+
+// UTF-8 to CP932. A character that CP932 lacks, or invalid UTF-8, becomes '?'; never fails.
+std::string FromUtf8(const std::string& utf8Text);
+
+} // namespace cp932

@@ -1,0 +1,38 @@
+// Basic Win32 type names used by the system's code.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef uint32_t ULONG;
+typedef unsigned int UINT;
+typedef char TCHAR;
+typedef char* LPTSTR;
+typedef const char* LPCTSTR;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef void* LPVOID;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t INT_PTR;
+typedef double DATE;
+
+#ifndef TRUE
+#define TRUE 1
+#endif
+#ifndef FALSE
+#define FALSE 0
+#endif
+
+#define PASCAL
+#define AFXAPI
+#define _T(x) x
+
+// Opaque position in a list or map.
+struct __POSITION {};
+typedef __POSITION* POSITION;
+#define BEFORE_START_POSITION ((POSITION)-1L)

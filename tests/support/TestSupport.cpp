@@ -1,0 +1,81 @@
+#include "tests/support/TestSupport.h"
+
+#include "platform/Cp932.h"
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+void PrintTo(const CString& value, std::ostream* os) { *os << '"' << cp932::ToUtf8(value.Bytes()) << '"'; }
+
+namespace testsupport {
+
+std::string DataPath(const std::string& relative) { return std::string(ZN_TEST_DATA) + "/" + relative; }
+
+std::string ReadHexFixture(const std::string& relative)
+{
+    std::ifstream in(DataPath(relative));
+    if (!in)
+        throw std::runtime_error("missing fixture " + relative);
+    std::string bytes;
+    std::string line;
+    while (std::getline(in, line)) {
+        line = line.substr(0, line.find('#'));
+        std::string digits;
+        for (char c : line)
+            if (std::isxdigit(static_cast<unsigned char>(c)))
+                digits += c;
+            else if (!std::isspace(static_cast<unsigned char>(c)))
+                throw std::runtime_error("bad character in fixture " + relative);
+        if (digits.size() % 2)
+            throw std::runtime_error("odd hex digits in fixture " + relative + ": " + line);
+        for (size_t i = 0; i < digits.size(); i += 2)
+            bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+    }
+    return bytes;
+}
+
+std::string Hex(const std::string& bytes)
+{
+    std::ostringstream out;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char buffer[4];
+        snprintf(buffer, sizeof buffer, "%02X", static_cast<unsigned char>(bytes[i]));
+        out << (i ? " " : "") << buffer;
+    }
+    return out.str();
+}
+
+bool ThrowsArchiveException(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (CArchiveException* e) {
+        e->Delete();
+        return true;
+    } catch (CException* e) {
+        ADD_FAILURE() << "unexpected exception: " << e->Describe().Bytes();
+        e->Delete();
+    }
+    return false;
+}
+
+std::string StoreToBytes(const std::function<void(CArchive&)>& body)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        body(ar);
+        ar.Close();
+    }
+    return file.Data();
+}
+
+void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)>& body)
+{
+    CMemFile file(reinterpret_cast<const BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    CArchive ar(&file, CArchive::load);
+    body(ar);
+}
+
+} // namespace testsupport

@@ -1,0 +1,36 @@
+// Helpers shared by the tests.
+#pragma once
+
+#include "platform/Afx.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+// Readable failures for CP932 strings: printed as UTF-8.
+void PrintTo(const CString& value, std::ostream* os);
+
+namespace testsupport {
+
+// Path of a file under tests/data.
+std::string DataPath(const std::string& relative);
+
+// Bytes of a hex fixture: pairs of hex digits, blanks ignored, "#" starts a comment to the line end.
+std::string ReadHexFixture(const std::string& relative);
+
+// Bytes as spaced hex, for failure messages.
+std::string Hex(const std::string& bytes);
+
+// Runs body and reports whether it threw a CArchiveException (which it deletes). Any other
+// framework exception fails the test.
+bool ThrowsArchiveException(const std::function<void()>& body);
+
+// The bytes that an archive stores when body writes to it.
+std::string StoreToBytes(const std::function<void(CArchive&)>& body);
+
+// Runs body on a loading archive over bytes.
+void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)>& body);
+
+} // namespace testsupport
