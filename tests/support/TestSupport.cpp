@@ -79,3 +79,25 @@ void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)
 }
 
 } // namespace testsupport
+
+#include <random>
+
+namespace testsupport {
+
+void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body)
+{
+    for (size_t cut = 0; cut < bytes.size(); ++cut)
+        body(bytes.substr(0, cut));
+    if (bytes.empty())
+        return;
+    std::mt19937 random(20261206);
+    for (int i = 0; i < flips; ++i) {
+        std::string copy = bytes;
+        int changes = 1 + static_cast<int>(random() % 3);
+        for (int c = 0; c < changes; ++c)
+            copy[random() % copy.size()] = static_cast<char>(random() & 0xFF);
+        body(copy);
+    }
+}
+
+} // namespace testsupport

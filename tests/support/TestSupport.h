@@ -34,3 +34,11 @@ std::string StoreToBytes(const std::function<void(CArchive&)>& body);
 void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)>& body);
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// Calls body with damaged copies of bytes: every truncation shorter than the whole, then
+// `flips` copies with one to three bytes changed at random (fixed seed, so runs repeat).
+void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body);
+
+} // namespace testsupport

@@ -1,2 +1,0 @@
-#include "tests/support/TestSupport.h"
-TEST(Smoke, Builds) { CString s("x"); EXPECT_EQ(1, s.GetLength()); }

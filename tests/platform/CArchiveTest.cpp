@@ -1,0 +1,257 @@
+#include "tests/support/TestSupport.h"
+
+#include <memory>
+#include <set>
+#include <vector>
+
+using namespace testsupport;
+
+namespace {
+
+class TPoint : public CObject {
+    DECLARE_SERIAL(TPoint)
+public:
+    explicit TPoint(LONG px = 0, LONG py = 0) : x(px), y(py) {}
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << x << y;
+        else
+            ar >> x >> y;
+    }
+    LONG x, y;
+};
+
+class TLabel : public CObject {
+    DECLARE_SERIAL(TLabel)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << text;
+        else
+            ar >> text;
+    }
+    CString text;
+};
+
+// A class with one fixed layout: any other stored schema is refused.
+class TFixed : public CObject {
+    DECLARE_SERIAL(TFixed)
+};
+
+} // namespace
+
+IMPLEMENT_SERIAL(TPoint, CObject, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(TLabel, CObject, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(TFixed, CObject, 2)
+
+namespace {
+
+// Objects read from an archive; deletes each distinct one once.
+struct LoadedObjects {
+    std::vector<CObject*> refs;
+    ~LoadedObjects()
+    {
+        for (CObject* object : std::set<CObject*>(refs.begin(), refs.end()))
+            delete object;
+    }
+};
+
+void LoadFiveReferences(const std::string& bytes, LoadedObjects& loaded)
+{
+    LoadFromBytes(bytes, [&](CArchive& ar) {
+        for (int i = 0; i < 5; ++i)
+            loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
+    });
+}
+
+std::string Bytes(std::initializer_list<int> values)
+{
+    std::string out;
+    for (int v : values)
+        out += static_cast<char>(v);
+    return out;
+}
+
+} // namespace
+
+TEST(CArchive, StoresObjectReferencesInTheMfcLayout)
+{
+    TPoint first(1, 2), second(3, 4);
+    TLabel label;
+    label.text = "表ソ";
+    std::string stored = StoreToBytes([&](CArchive& ar) {
+        ar << &first << &second << &first << static_cast<CObject*>(nullptr) << &label;
+    });
+    EXPECT_EQ(Hex(ReadHexFixture("platform/archive_objects.hex")), Hex(stored));
+}
+
+TEST(CArchive, LoadsObjectReferencesWithBackReferencesAndNull)
+{
+    LoadedObjects loaded;
+    LoadFiveReferences(ReadHexFixture("platform/archive_objects.hex"), loaded);
+    auto* first = dynamic_cast<TPoint*>(loaded.refs[0]);
+    auto* second = dynamic_cast<TPoint*>(loaded.refs[1]);
+    auto* label = dynamic_cast<TLabel*>(loaded.refs[4]);
+    ASSERT_TRUE(first && second && label);
+    EXPECT_EQ(1, first->x);
+    EXPECT_EQ(2, first->y);
+    EXPECT_EQ(3, second->x);
+    EXPECT_EQ(first, loaded.refs[2]);
+    EXPECT_EQ(nullptr, loaded.refs[3]);
+    EXPECT_EQ(CString("表ソ"), label->text);
+}
+
+TEST(CArchive, StringLengthTakesItsThreeForms)
+{
+    struct Case {
+        size_t length;
+        std::string prefix;
+    } cases[] = {
+        {0, Bytes({0x00})},
+        {1, Bytes({0x01})},
+        {254, Bytes({0xFE})},
+        {255, Bytes({0xFF, 0xFF, 0x00})},
+        {0xFFFD, Bytes({0xFF, 0xFD, 0xFF})},
+        {0xFFFE, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
+        {0x10000, Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00})},
+    };
+    for (const Case& c : cases) {
+        CString text(std::string(c.length, 'x'));
+        std::string stored = StoreToBytes([&](CArchive& ar) { ar << text; });
+        EXPECT_EQ(Hex(c.prefix), Hex(stored.substr(0, c.prefix.size()))) << c.length;
+        EXPECT_EQ(c.prefix.size() + c.length, stored.size());
+        CString loaded("old");
+        LoadFromBytes(stored, [&](CArchive& ar) { ar >> loaded; });
+        EXPECT_EQ(text, loaded);
+    }
+}
+
+TEST(CArchive, ReadsWideStringsAsCp932)
+{
+    // FF FE FF: wide text follows; its length 02 counts UTF-16 units: "A" and 表 (U+8868).
+    CString loaded;
+    LoadFromBytes(Bytes({0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x68, 0x88}), [&](CArchive& ar) { ar >> loaded; });
+    EXPECT_EQ(CString("A表"), loaded);
+}
+
+TEST(CArchive, SchemaOfAReferenceIsTakenOnce)
+{
+    // TPoint stored with schema 0, an older layout: a versionable class accepts it and a later
+    // reference to the same class reports the stored schema again.
+    std::string bytes = Bytes({0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00}) + "TPoint" + Bytes({0x01, 0x80});
+    LoadFromBytes(bytes, [&](CArchive& ar) {
+        EXPECT_EQ(RUNTIME_CLASS(TPoint), ar.ReadClass(RUNTIME_CLASS(TPoint)));
+        EXPECT_EQ(0u, ar.GetObjectSchema());
+        EXPECT_EQ(0xFFFFFFFFu, ar.GetObjectSchema());
+        ar.ReadClass(RUNTIME_CLASS(CObject));
+        EXPECT_EQ(0u, ar.GetObjectSchema());
+    });
+    std::string current = Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TPoint" + Bytes({0x01, 0x80});
+    LoadFromBytes(current, [&](CArchive& ar) {
+        ar.ReadClass(RUNTIME_CLASS(TPoint));
+        ar.ReadClass(RUNTIME_CLASS(TPoint));
+        EXPECT_EQ(1u, ar.GetObjectSchema());
+    });
+}
+
+TEST(CArchive, LargeIndicesUseTheEscapeTag)
+{
+    // Map index 1 is the class; object n (from 1) takes index n + 1. Object 0x7FFD has index
+    // 0x7FFE, the last short form; object 0x7FFE has index 0x7FFF, which needs the escape.
+    const int count = 0x7FFE;
+    std::vector<std::unique_ptr<TPoint>> points;
+    for (int i = 0; i < count; ++i)
+        points.push_back(std::make_unique<TPoint>(i, 0));
+    TLabel label;
+    std::string stored = StoreToBytes([&](CArchive& ar) {
+        for (auto& p : points)
+            ar << p.get();
+        ar << points[count - 2].get() << points[count - 1].get();
+        ar << &label; // its class takes index 0x8000, the object 0x8001
+        ar.WriteClass(RUNTIME_CLASS(TLabel));
+    });
+    std::string tail = Bytes({0xFE, 0x7F,                                         // object index 0x7FFE
+                              0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00,                 // escape, object index 0x7FFF
+                              0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'T', 'L', 'a', 'b', 'e', 'l', 0x00,
+                              0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80});               // escape, class index 0x8000
+    ASSERT_GT(stored.size(), tail.size());
+    EXPECT_EQ(Hex(tail), Hex(stored.substr(stored.size() - tail.size())));
+
+    LoadedObjects loaded;
+    LoadFromBytes(stored, [&](CArchive& ar) {
+        for (int i = 0; i < count + 3; ++i)
+            loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
+        EXPECT_EQ(RUNTIME_CLASS(TLabel), ar.ReadClass(RUNTIME_CLASS(TLabel)));
+    });
+    EXPECT_EQ(loaded.refs[count - 2], loaded.refs[count]);
+    EXPECT_EQ(loaded.refs[count - 1], loaded.refs[count + 1]);
+    EXPECT_EQ(count - 1, static_cast<TPoint*>(loaded.refs[count - 1])->x);
+}
+
+TEST(CArchive, MalformedInputThrowsArchiveException)
+{
+    std::string tpoint = Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TPoint" + std::string(8, '\0');
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int cause;
+    } cases[] = {
+        {"unknown class", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "XPoint", CArchiveException::badClass},
+        {"name of 64 bytes", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x40, 0x00}) + std::string(64, 'T'),
+         CArchiveException::badClass},
+        {"class index outside the map", Bytes({0x05, 0x80}), CArchiveException::badIndex},
+        {"object index outside the map", tpoint + Bytes({0x03, 0x00}), CArchiveException::badIndex},
+        {"object index naming a class", tpoint + Bytes({0x01, 0x00}), CArchiveException::badIndex},
+        {"class index naming an object", tpoint + Bytes({0x02, 0x80}), CArchiveException::badIndex},
+        {"fixed class with another schema", Bytes({0xFF, 0xFF, 0x03, 0x00, 0x06, 0x00}) + "TFixed",
+         CArchiveException::badSchema},
+        {"class that cannot be stored", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x07, 0x00}) + "CObject",
+         CArchiveException::badClass},
+        {"string longer than the input", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TLabel" +
+                                             Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
+         CArchiveException::endOfFile},
+    };
+    for (const Case& c : cases) {
+        try {
+            LoadedObjects loaded;
+            LoadFromBytes(c.bytes, [&](CArchive& ar) {
+                for (int i = 0; i < 2; ++i)
+                    loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
+            });
+            ADD_FAILURE() << c.what << ": no exception";
+        } catch (CArchiveException* e) {
+            EXPECT_EQ(c.cause, e->m_cause) << c.what;
+            e->Delete();
+        }
+    }
+}
+
+TEST(CArchive, RefusesAClassThatIsNotTheExpectedOne)
+{
+    std::string bytes = ReadHexFixture("platform/archive_objects.hex");
+    EXPECT_TRUE(ThrowsArchiveException([&] {
+        LoadFromBytes(bytes, [&](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(TLabel)); });
+    }));
+    EXPECT_TRUE(ThrowsArchiveException([&] {
+        LoadFromBytes(bytes, [&](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(TLabel)); });
+    }));
+}
+
+TEST(CArchive, NotStorableClassIsRefusedWhenStoring)
+{
+    EXPECT_TRUE(ThrowsArchiveException([] { StoreToBytes([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CObject)); }); }));
+}
+
+TEST(CArchive, DamagedFixturesNeverCrash)
+{
+    std::string bytes = ReadHexFixture("platform/archive_objects.hex");
+    int failures = 0;
+    ForEachDamagedCopy(bytes, 2000, [&](const std::string& damaged) {
+        LoadedObjects loaded;
+        if (ThrowsArchiveException([&] { LoadFiveReferences(damaged, loaded); }))
+            ++failures;
+    });
+    EXPECT_GE(failures, static_cast<int>(bytes.size())); // every truncation fails
+}
