@@ -1,0 +1,76 @@
+#include "tests/support/TestSupport.h"
+
+#include <unistd.h>
+
+TEST(CStringList, KeepsOrderAndEditsAtPositions)
+{
+    CStringList list;
+    list.AddTail("b");
+    list.AddHead("a");
+    POSITION c = list.AddTail("d");
+    list.InsertBefore(c, "c");
+    list.InsertAfter(c, "e");
+    std::string joined;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        joined += list.GetNext(pos).Bytes();
+    EXPECT_EQ("abcde", joined);
+    EXPECT_EQ(CString("c"), list.GetAt(list.FindIndex(2)));
+    EXPECT_EQ(nullptr, list.FindIndex(5));
+    list.RemoveAt(list.Find("c"));
+    EXPECT_EQ(CString("a"), list.RemoveHead());
+    EXPECT_EQ(CString("e"), list.RemoveTail());
+    EXPECT_EQ(2, list.GetCount());
+    std::string backwards;
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        backwards += list.GetPrev(pos).Bytes();
+    EXPECT_EQ("db", backwards);
+    list.RemoveAll();
+    EXPECT_TRUE(list.IsEmpty());
+}
+
+TEST(CMapStringToOb, LooksUpAndIteratesInKeyOrder)
+{
+    CObList a, b;
+    CMapStringToOb map;
+    map.SetAt("表", &a);
+    map["x"] = &b;
+    CObject* found = nullptr;
+    EXPECT_TRUE(map.Lookup("表", found));
+    EXPECT_EQ(&a, found);
+    EXPECT_FALSE(map.Lookup("y", found));
+    std::string keys;
+    POSITION pos = map.GetStartPosition();
+    while (pos) {
+        CString key;
+        map.GetNextAssoc(pos, key, found);
+        keys += key.Bytes() + ";";
+    }
+    EXPECT_EQ("x;表;", keys);
+    EXPECT_TRUE(map.RemoveKey("x"));
+    EXPECT_EQ(1, map.GetCount());
+}
+
+TEST(CFile, WritesReadsAndReportsMissingFiles)
+{
+    char folder[] = "/tmp/zn-cfile-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    CString name = CString(folder) + "\\表.bin";
+    {
+        CFile file(name, CFile::modeCreate | CFile::modeWrite);
+        file.Write("abc", 3);
+    }
+    CFile file;
+    ASSERT_TRUE(file.Open(name, CFile::modeRead));
+    char buffer[8] = {};
+    EXPECT_EQ(3u, file.Read(buffer, sizeof buffer));
+    EXPECT_STREQ("abc", buffer);
+    EXPECT_EQ(3u, file.GetLength());
+    file.Close();
+    CFile::Remove(name);
+
+    CFileException error;
+    EXPECT_FALSE(file.Open(name, CFile::modeRead, &error));
+    EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
+    EXPECT_EQ(2, error.m_lOsError);
+    rmdir(folder);
+}
