@@ -42,9 +42,11 @@ public:
     void Serialize(CArchive& ar) override
     {
         if (ar.IsStoring()) {
-            ar << static_cast<LONG>(GetCount());
+            // A null element is never stored: the count is that of the elements written.
+            ar << CountElements();
             for (POSITION pos = GetHeadPosition(); pos;)
-                GetNext(pos)->Serialize(ar);
+                if (E* element = GetNext(pos))
+                    element->Serialize(ar);
             return;
         }
         LONG count = 0;
@@ -63,6 +65,14 @@ public:
     }
 
 private:
+    LONG CountElements() const
+    {
+        LONG count = 0;
+        for (POSITION pos = GetHeadPosition(); pos;)
+            if (GetNext(pos))
+                ++count;
+        return count;
+    }
     void AppendCopies(const ZnModelList& other)
     {
         for (POSITION pos = other.GetHeadPosition(); pos;)

@@ -1,0 +1,3 @@
+#include "model/ZnModelArchiCode.h"
+
+IMPLEMENT_SERIAL(ZnModelArchiCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelBuildTypeCode.h"
+
+IMPLEMENT_SERIAL(ZnModelBuildTypeCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelConstCode.h"
+
+IMPLEMENT_SERIAL(ZnModelConstCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

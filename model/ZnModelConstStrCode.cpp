@@ -1,0 +1,3 @@
+#include "model/ZnModelConstStrCode.h"
+
+IMPLEMENT_SERIAL(ZnModelConstStrCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

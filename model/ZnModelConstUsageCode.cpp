@@ -1,0 +1,3 @@
+#include "model/ZnModelConstUsageCode.h"
+
+IMPLEMENT_SERIAL(ZnModelConstUsageCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

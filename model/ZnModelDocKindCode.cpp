@@ -1,0 +1,3 @@
+#include "model/ZnModelDocKindCode.h"
+
+IMPLEMENT_SERIAL(ZnModelDocKindCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelFireProofCode.h"
+
+IMPLEMENT_SERIAL(ZnModelFireProofCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,10 @@
+// Fund of a construction notification's building entry. A code value: its code text only.
+#pragma once
+
+#include "model/ZnModelCode.h"
+
+class ZnModelFundCode : public ZnModelCode {
+    DECLARE_ZN_MODEL(ZnModelFundCode)
+public:
+    void Serialize(CArchive& ar) override { SerializeKind(ar, RUNTIME_CLASS(ZnModelFundCode)); }
+};

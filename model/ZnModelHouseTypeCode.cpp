@@ -1,0 +1,3 @@
+#include "model/ZnModelHouseTypeCode.h"
+
+IMPLEMENT_SERIAL(ZnModelHouseTypeCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

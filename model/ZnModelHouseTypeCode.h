@@ -1,0 +1,10 @@
+// Housing type of a construction notification's building entry. A code value: its code text only.
+#pragma once
+
+#include "model/ZnModelCode.h"
+
+class ZnModelHouseTypeCode : public ZnModelCode {
+    DECLARE_ZN_MODEL(ZnModelHouseTypeCode)
+public:
+    void Serialize(CArchive& ar) override { SerializeKind(ar, RUNTIME_CLASS(ZnModelHouseTypeCode)); }
+};

@@ -1,0 +1,3 @@
+#include "model/ZnModelLiftUsageCode.h"
+
+IMPLEMENT_SERIAL(ZnModelLiftUsageCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelMultiUsageCode.h"
+
+IMPLEMENT_SERIAL(ZnModelMultiUsageCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

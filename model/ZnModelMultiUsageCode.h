@@ -1,0 +1,10 @@
+// Multiple-usage class of a construction notification's building entry. A code value: its code text only.
+#pragma once
+
+#include "model/ZnModelCode.h"
+
+class ZnModelMultiUsageCode : public ZnModelCode {
+    DECLARE_ZN_MODEL(ZnModelMultiUsageCode)
+public:
+    void Serialize(CArchive& ar) override { SerializeKind(ar, RUNTIME_CLASS(ZnModelMultiUsageCode)); }
+};

@@ -1,0 +1,3 @@
+#include "model/ZnModelOwnerOccCode.h"
+
+IMPLEMENT_SERIAL(ZnModelOwnerOccCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelPrefAreaCode.h"
+
+IMPLEMENT_SERIAL(ZnModelPrefAreaCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

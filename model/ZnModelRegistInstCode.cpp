@@ -1,0 +1,3 @@
+#include "model/ZnModelRegistInstCode.h"
+
+IMPLEMENT_SERIAL(ZnModelRegistInstCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

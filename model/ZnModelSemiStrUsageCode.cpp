@@ -1,0 +1,3 @@
+#include "model/ZnModelSemiStrUsageCode.h"
+
+IMPLEMENT_SERIAL(ZnModelSemiStrUsageCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

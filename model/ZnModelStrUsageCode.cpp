@@ -1,0 +1,3 @@
+#include "model/ZnModelStrUsageCode.h"
+
+IMPLEMENT_SERIAL(ZnModelStrUsageCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

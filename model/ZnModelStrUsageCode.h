@@ -1,0 +1,10 @@
+// Usage of a construction notification's building entry. A code value: its code text only.
+#pragma once
+
+#include "model/ZnModelCode.h"
+
+class ZnModelStrUsageCode : public ZnModelCode {
+    DECLARE_ZN_MODEL(ZnModelStrUsageCode)
+public:
+    void Serialize(CArchive& ar) override { SerializeKind(ar, RUNTIME_CLASS(ZnModelStrUsageCode)); }
+};

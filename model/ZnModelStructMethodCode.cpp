@@ -1,0 +1,3 @@
+#include "model/ZnModelStructMethodCode.h"
+
+IMPLEMENT_SERIAL(ZnModelStructMethodCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,10 @@
+// Structural method of a construction notification's building entry. A code value: its code text only.
+#pragma once
+
+#include "model/ZnModelCode.h"
+
+class ZnModelStructMethodCode : public ZnModelCode {
+    DECLARE_ZN_MODEL(ZnModelStructMethodCode)
+public:
+    void Serialize(CArchive& ar) override { SerializeKind(ar, RUNTIME_CLASS(ZnModelStructMethodCode)); }
+};

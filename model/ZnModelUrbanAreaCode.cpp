@@ -1,0 +1,3 @@
+#include "model/ZnModelUrbanAreaCode.h"
+
+IMPLEMENT_SERIAL(ZnModelUrbanAreaCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelUsageCode.h"
+
+IMPLEMENT_SERIAL(ZnModelUsageCode, ZnModelCode, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,178 @@
+#include "model/ZnModelDate.h"
+#include "tests/model/ModelTestSupport.h"
+
+#include <climits>
+
+using modeltest::Fixture;
+
+namespace {
+
+ZnModelDate MakeDate(int year, int month, int day)
+{
+    ZnModelDate date;
+    date.m_yearCode.m_year = year;
+    date.m_month = month;
+    date.m_day = day;
+    return date;
+}
+
+void ExpectDate(const ZnModelDate& date, const char* eraCode, int year, int month, int day)
+{
+    EXPECT_EQ(CString(eraCode), date.m_yearCode.GetCode());
+    EXPECT_EQ(year, date.m_yearCode.m_year);
+    EXPECT_EQ(month, date.m_month);
+    EXPECT_EQ(day, date.m_day);
+}
+
+} // namespace
+
+TEST(ZnModelDate, EraAndTextFormAroundTheStartsOfTheEras)
+{
+    const struct {
+        int year, month, day;
+        int era;
+        const char* text;
+    } cases[] = {
+        {1867, 1, 1, 1, "  18670101"}, {1912, 7, 29, 1, "  19120729"}, {1912, 7, 30, 2, "  19120730"},
+        {1912, 8, 1, 2, "  19120801"}, {1920, 5, 3, 2, "  19200503"},  {1926, 12, 24, 2, "  19261224"},
+        {1926, 12, 25, 3, "01011225"}, {1985, 12, 31, 3, "01601231"},  {1989, 1, 7, 3, "01640107"},
+        {1989, 1, 8, 4, "02010108"},   {1989, 2, 1, 4, "02010201"},    {1990, 4, 1, 4, "02020401"},
+        {2020, 1, 1, 4, "02320101"},   {2020, 2, 29, 4, "02320229"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+        ZnModelDate date = MakeDate(c.year, c.month, c.day);
+        EXPECT_EQ(c.era, date.GetEra());
+        EXPECT_TRUE(date.IsValid());
+        EXPECT_EQ(CString(c.text), date.GetDateString());
+    }
+}
+
+TEST(ZnModelDate, EmptyAndInvalidDatesHaveNoTextForm)
+{
+    ZnModelDate empty;
+    EXPECT_EQ(CString("02"), empty.m_yearCode.GetCode());
+    EXPECT_TRUE(empty.IsEmpty());
+    EXPECT_TRUE(empty.IsValid());
+    EXPECT_EQ(-1, empty.GetEra());
+    EXPECT_EQ(CString(""), empty.GetDateString());
+    EXPECT_EQ(0.0, empty.GetOleDate().m_dt);
+    EXPECT_EQ(COleDateTime::valid, empty.GetOleDate().GetStatus());
+
+    const struct {
+        int year, month, day;
+    } invalid[] = {{1990, 2, 30}, {0, 4, 1}, {1990, 0, 0}, {2019, 2, 29}, {1990, 13, 1}, {99, 1, 1}, {0, 0, 1}};
+    for (const auto& c : invalid) {
+        SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+        ZnModelDate date = MakeDate(c.year, c.month, c.day);
+        EXPECT_FALSE(date.IsValid());
+        EXPECT_EQ(CString(""), date.GetDateString());
+    }
+    // Values from a damaged file: the month and day sum and the era year must not overflow.
+    ZnModelDate extreme = MakeDate(INT_MIN, INT_MAX, INT_MAX);
+    EXPECT_FALSE(extreme.IsValid());
+    EXPECT_EQ(CString(""), extreme.GetDateString());
+}
+
+TEST(ZnModelDate, OleDateCountsDaysFromTheEndOf1899)
+{
+    EXPECT_EQ(2.0, MakeDate(1900, 1, 1).GetOleDate().m_dt);
+    EXPECT_EQ(32874.0, MakeDate(1990, 1, 1).GetOleDate().m_dt);
+    EXPECT_EQ(COleDateTime::invalid, MakeDate(1990, 2, 30).GetOleDate().GetStatus());
+}
+
+TEST(ZnModelDate, SetDateStringReadsEraCodedText)
+{
+    ZnModelDate date;
+    date.SetDateString("02020401");
+    ExpectDate(date, "02", 1990, 4, 1);
+    EXPECT_EQ(CString("02020401"), date.GetDateString());
+
+    date.SetDateString("01601231");
+    ExpectDate(date, "01", 1985, 12, 31);
+
+    date.SetDateString("020204019"); // characters after the eighth are ignored
+    ExpectDate(date, "02", 1990, 4, 1);
+
+    date.SetDateString("02 2 4 1"); // each two-character field is read as atoi reads it
+    ExpectDate(date, "02", 1990, 4, 1);
+
+    date.SetDateString("02ab0401"); // no digits: era year 0, the year before the era's first
+    ExpectDate(date, "02", 1988, 4, 1);
+    EXPECT_EQ(CString("01630401"), date.GetDateString());
+
+    date.SetDateString(nullptr);
+    ExpectDate(date, "02", 1988, 4, 1);
+
+    date.SetDateString("03020401");
+    ExpectDate(date, "", 0, 0, 0);
+
+    date.SetDateString("02020401");
+    date.SetDateString("0202");
+    ExpectDate(date, "", 0, 0, 0);
+    EXPECT_TRUE(date.IsEmpty());
+}
+
+TEST(ZnModelDate, SetEraDateAddsTheFirstYearOfTheEra)
+{
+    ZnModelDate date;
+    date.SetEraDate(1, 2, 3, 1);
+    ExpectDate(date, "", 1868, 2, 3);
+    date.SetEraDate(45, 7, 30, 2);
+    ExpectDate(date, "", 1956, 7, 30);
+    date.SetEraDate(0, 12, 31, 3); // era year 0 of 昭和 is 1925
+    ExpectDate(date, "01", 1925, 12, 31);
+    date.SetEraDate(31, 4, 30, 4);
+    ExpectDate(date, "02", 2019, 4, 30);
+    date.SetEraDate(2000, 13, 40, 7); // another era number takes the year as western; nothing is checked
+    ExpectDate(date, "", 2000, 13, 40);
+    date.SetEraDate(0, 0, 0, -1);
+    ExpectDate(date, "", 0, 0, 0);
+}
+
+TEST(ZnModelYearCode, ConvertsOnlyTheErasWithAnEraCode)
+{
+    ZnModelYearCode year;
+    EXPECT_EQ(CString("02"), year.GetCode());
+    EXPECT_EQ(1927, year.SetEraYear(2, 3));
+    EXPECT_EQ(1927, year.m_year);
+    EXPECT_EQ(1990, year.SetEraYear(2, 4));
+    EXPECT_EQ(1990, year.m_year);
+    EXPECT_EQ(2, year.GetEraYear(4));
+    EXPECT_EQ(65, year.GetEraYear(3));
+    EXPECT_EQ(1990, year.GetEraYear(0));
+    EXPECT_EQ(1990, year.GetEraYear(2));
+    EXPECT_EQ(1990, year.GetEraYear(5));
+    EXPECT_EQ(1990, year.GetEraYear(-1));
+
+    EXPECT_EQ(5, year.SetEraYear(5, 7)); // no era: nothing stored
+    EXPECT_EQ(5, year.SetEraYear(5, -1));
+    EXPECT_EQ(1990, year.m_year);
+    EXPECT_EQ(12, year.SetEraYear(12, 1));
+    EXPECT_EQ(12, year.m_year);
+    EXPECT_EQ(0, year.SetEraYear(0, 4));
+    EXPECT_EQ(0, year.m_year);
+    EXPECT_EQ(0, year.GetEraYear(4));
+
+    year.m_year = INT_MIN; // from a damaged file: wraps instead of overflowing
+    EXPECT_EQ(INT_MAX - 1987, year.GetEraYear(4));
+}
+
+TEST(ZnModelDate, StoresItsYearCodeBetweenItsReferencesAndMonthAndDay)
+{
+    ZnModelDate april = MakeDate(1990, 4, 1);
+    ZnModelDate december = MakeDate(1985, 12, 31);
+    december.m_yearCode.SetCode("01");
+    EXPECT_EQ(testsupport::Hex(Fixture("dates.hex")), testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) {
+                  april.Serialize(ar);
+                  december.Serialize(ar);
+              })));
+
+    ZnModelDate first, second;
+    testsupport::LoadFromBytes(Fixture("dates.hex"), [&](CArchive& ar) {
+        first.Serialize(ar);
+        second.Serialize(ar);
+    });
+    ExpectDate(first, "02", 1990, 4, 1);
+    ExpectDate(second, "01", 1985, 12, 31);
+}
