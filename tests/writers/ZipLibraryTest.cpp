@@ -202,21 +202,3 @@ TEST_F(ZipLibraryTest, CrLfPairsAcrossReadPiecesBecomeLf)
     EXPECT_TRUE(listing.compare(listing.size() - expected.size(), expected.size(), expected) == 0);
     EXPECT_EQ(std::string("\x00\x35\x0C\x00", 4), listing.substr(listing.size() - expected.size() - 4, 4));
 }
-
-TEST_F(ZipLibraryTest, OptionsOfFeaturesNotOfferedAreRefused)
-{
-    LibraryEntries library;
-    ZpOptions options = {};
-    EXPECT_EQ(1, library.setOptions(&options));
-    options.level = '9';
-    EXPECT_EQ(1, library.setOptions(&options));
-    options.level = 'x';
-    EXPECT_EQ(0, library.setOptions(&options));
-    options.level = 0;
-    options.encrypt = 1;
-    EXPECT_EQ(0, library.setOptions(&options));
-    options.encrypt = 0;
-    options.recurse = 2;
-    EXPECT_EQ(0, library.setOptions(&options));
-    EXPECT_EQ(0, library.setOptions(nullptr));
-}
