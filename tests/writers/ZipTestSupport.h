@@ -1,0 +1,58 @@
+// Helpers for the tests of the zip packing and the zip library.
+#pragma once
+
+#include "tests/support/TestSupport.h"
+
+#include <ctime>
+#include <map>
+#include <string>
+
+namespace ziptest {
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+// Every file and folder below root, by path relative to root: a file's bytes, or "<folder>".
+std::map<std::string, std::string> Snapshot(const std::string& root);
+
+// Sets the file and folder times below root, and root's own, to a local time.
+void SetTimes(const std::string& root, std::tm local);
+
+// The entries of an archive read back with minizip, in archive order, each as version made by,
+// version needed, flags, method, MS-DOS time and date (4), internal (2) and external (4)
+// attributes, name length (2), the raw name, data length (4) and the data, all little-endian.
+std::string ArchiveListing(const std::string& path);
+
+// "%Y%m%d%H%M%S" of a local time.
+std::string Stamp(std::time_t time);
+
+// The installation folder that LoadZipLibrary is given; nullptr: it cannot be read.
+void SetInstallPath(const char* windowsPath);
+
+// The folder of the zip library stand-in of a variant ("recording", "noarchive"), and of the
+// real library.
+std::string StubFolder(const std::string& variant);
+std::string AppFolder();
+
+// Starts every test with nothing bound, no message shown and the stand-ins' default answers.
+class ZipTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+} // namespace ziptest

@@ -1,0 +1,31 @@
+// One file to pack, read piece by piece, with CR LF translated to LF on request.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class ZpSourceFile {
+public:
+    explicit ZpSourceFile(const std::string& path);
+    ~ZpSourceFile();
+    ZpSourceFile(const ZpSourceFile&) = delete;
+    ZpSourceFile& operator=(const ZpSourceFile&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+
+    // Reads the whole file and rewinds it. True when no byte of it is one that only binary data
+    // use (NUL and the other controls except BEL, BS, TAB, LF, VT, FF, CR, SUB and ESC); false
+    // also on a read error, which the next Read reports.
+    bool ScanIsText();
+
+    // The next piece of the file into out; its length, 0 at the end, -1 on a read error. With
+    // crlfToLf every CR LF pair becomes LF, also when a piece boundary falls between the two;
+    // a CR on its own is kept.
+    long Read(std::vector<char>& out, bool crlfToLf);
+
+private:
+    std::FILE* file_;
+    std::vector<char> raw_;
+    bool pendingCr_ = false;
+};
