@@ -148,27 +148,25 @@ void CDaoFieldExchange::Exchange(LPCTSTR name, const std::function<void(const Da
     ++m_field;
 }
 
-void DFX_Long(CDaoFieldExchange* pFX, LPCTSTR name, LONG& value, DWORD)
+namespace {
+
+template <typename Integer>
+void ExchangeInteger(CDaoFieldExchange* pFX, LPCTSTR name, Integer& value)
 {
     pFX->Exchange(
         name,
         [&](const DaoValue& cell) {
-            value = static_cast<LONG>(
-                IntegerOf(cell, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max(), name));
+            value = static_cast<Integer>(
+                IntegerOf(cell, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(), name));
         },
         [&] { return DaoValue::FromInteger(value); }, [&] { value = 0; });
 }
 
-void DFX_Short(CDaoFieldExchange* pFX, LPCTSTR name, short& value, DWORD)
-{
-    pFX->Exchange(
-        name,
-        [&](const DaoValue& cell) {
-            value = static_cast<short>(
-                IntegerOf(cell, std::numeric_limits<short>::min(), std::numeric_limits<short>::max(), name));
-        },
-        [&] { return DaoValue::FromInteger(value); }, [&] { value = 0; });
-}
+} // namespace
+
+void DFX_Long(CDaoFieldExchange* pFX, LPCTSTR name, LONG& value, DWORD) { ExchangeInteger(pFX, name, value); }
+
+void DFX_Short(CDaoFieldExchange* pFX, LPCTSTR name, short& value, DWORD) { ExchangeInteger(pFX, name, value); }
 
 void DFX_Bool(CDaoFieldExchange* pFX, LPCTSTR name, BOOL& value, DWORD)
 {

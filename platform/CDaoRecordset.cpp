@@ -298,8 +298,8 @@ void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values)
             parameters.push_back(values[i]);
         }
     std::string insert = "INSERT INTO " + Quote(s.table);
-    s.connection->Change(names.empty() ? insert + " DEFAULT VALUES" : insert + " (" + names + ") VALUES (" + marks + ")",
-                         parameters);
+    insert += names.empty() ? " DEFAULT VALUES" : " (" + names + ") VALUES (" + marks + ")";
+    s.connection->Change(insert, parameters);
     State::Row row;
     row.rowId = s.connection->LastInsertRowId();
     row.cells.resize(s.columns.size());

@@ -78,7 +78,10 @@ std::vector<Token> Significant(const std::vector<Token>& tokens)
     return result;
 }
 
-bool IsWord(const Token& token, const char* word) { return token.kind == Token::Word && JetDialect::SameName(token.text, word); }
+bool IsWord(const Token& token, const char* word)
+{
+    return token.kind == Token::Word && JetDialect::SameName(token.text, word);
+}
 
 std::string StringLiteral(const std::string& content)
 {

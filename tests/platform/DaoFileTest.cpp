@@ -53,7 +53,8 @@ TEST(DaoFile, CreatesUnderJapaneseNamesButNeverOverAnExistingFile)
     DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20) COLLATE NOCASE);");
     ASSERT_TRUE(std::filesystem::exists(folder.Path() + u8"/物件.db"));
     std::string created = ReadFile(folder.Path() + u8"/物件.db");
-    EXPECT_EQ(daoErrDatabaseExists, DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE U (X INTEGER);"); }));
+    EXPECT_EQ(daoErrDatabaseExists,
+              DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE U (X INTEGER);"); }));
     EXPECT_EQ(created, ReadFile(folder.Path() + u8"/物件.db"));
 
     CDaoDatabase database;

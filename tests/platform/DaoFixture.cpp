@@ -4,6 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+// The test schema, built into the tests as the program's own schemas are built into it.
+extern const char* const daoTestSchema;
+
 namespace {
 
 std::string ReadText(const std::string& path)
@@ -20,8 +23,7 @@ DaoVariant SqliteVariant()
 {
     return {"Sqlite", [](const std::string& folder) {
                 std::string path = folder + "/test.db";
-                DaoCreateDatabase(path.c_str(), ReadText(testsupport::DataPath("dao/schema.sql")) +
-                                                    ReadText(testsupport::DataPath("dao/rows.sql")));
+                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadText(testsupport::DataPath("dao/rows.sql")));
                 return path;
             }};
 }

@@ -55,10 +55,11 @@ TEST_P(DaoReading, KeepsNullApartFromEmptyText)
     set.m_strSort = "Hyoujijun";
     set.m_strFilter = "Bikou IS NULL";
     set.Open();
-    EXPECT_EQ((Texts{"Aoki[]", "Smith[]", "CARTER[]"}), Walk(set, [&] { return set.m_Shimei + "[" + set.m_Bikou + "]"; }));
+    auto row = [&] { return set.m_Shimei + "[" + set.m_Bikou + "]"; };
+    EXPECT_EQ((Texts{"Aoki[]", "Smith[]", "CARTER[]"}), Walk(set, row));
     set.m_strFilter = "Bikou = ''";
     set.Requery();
-    EXPECT_EQ(Texts{"baker[]"}, Walk(set, [&] { return set.m_Shimei + "[" + set.m_Bikou + "]"; }));
+    EXPECT_EQ(Texts{"baker[]"}, Walk(set, row));
     set.Close();
 }
 

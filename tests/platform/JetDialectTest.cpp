@@ -45,7 +45,8 @@ TEST(JetDialect, OpensNamesAndWrapsFilterAndSortAroundTheSql)
 TEST(JetDialect, KeysOnlySelectsOfOneTable)
 {
     std::string table, keyed;
-    ASSERT_TRUE(JetDialect::WithRowId("SELECT * FROM AppShinseishaTbl WHERE Shimei = 'a' ORDER BY Shimei", table, keyed));
+    ASSERT_TRUE(
+        JetDialect::WithRowId("SELECT * FROM AppShinseishaTbl WHERE Shimei = 'a' ORDER BY Shimei", table, keyed));
     EXPECT_EQ("AppShinseishaTbl", table);
     EXPECT_EQ("SELECT rowid AS \"zn_dao_rowid\", * FROM AppShinseishaTbl WHERE Shimei = 'a' ORDER BY Shimei", keyed);
     ASSERT_TRUE(JetDialect::WithRowId("select * from \"A b\" where x in (select y from B group by y)", table, keyed));
