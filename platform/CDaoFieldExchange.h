@@ -6,7 +6,7 @@
 
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
-#include "platform/DaoConnection.h"
+#include "platform/DaoValue.h"
 #include "platform/DaoConstants.h"
 
 #include <functional>

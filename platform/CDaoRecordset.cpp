@@ -37,11 +37,11 @@ std::string Quote(const std::string& name) { return JetDialect::Quote(name); }
 
 CDaoRecordset::CDaoRecordset(CDaoDatabase* database) : m_pDatabase(database) {}
 
-CDaoRecordset::~CDaoRecordset() { Close(); }
+CDaoRecordset::~CDaoRecordset() { Release(); }
 
 void CDaoRecordset::Open(int openType, LPCTSTR sql, int options)
 {
-    Close();
+    Release();
     int type = openType == AFX_DAO_USE_DEFAULT_TYPE ? m_nDefaultType : openType;
     if (type != dbOpenTable && type != dbOpenDynaset && type != dbOpenSnapshot && type != dbOpenForwardOnly)
         ThrowDaoError(daoErrInvalidArgument);
@@ -69,7 +69,7 @@ void CDaoRecordset::Open(int openType, LPCTSTR sql, int options)
         m_state = std::move(state);
         Query();
     } catch (...) {
-        Close();
+        Release();
         throw;
     }
 }
@@ -84,7 +84,11 @@ void CDaoRecordset::OpenDatabase()
         m_pDatabase->Open(GetDefaultDBName());
 }
 
-void CDaoRecordset::Close()
+void CDaoRecordset::Close() { Release(); }
+
+// Not virtual: a derived Close that also releases a database of its own must not run when this
+// class opens or is destroyed.
+void CDaoRecordset::Release()
 {
     m_state.reset();
     if (m_ownsDatabase) {

@@ -64,6 +64,7 @@ public:
 private:
     struct State;
 
+    void Release();
     void OpenDatabase();
     void Query();
     bool Refresh(size_t row);

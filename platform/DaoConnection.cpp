@@ -126,7 +126,9 @@ FileKind KindOfFile(const std::string& path, LPCTSTR windowsPath)
 sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
 {
     sqlite3* db = nullptr;
-    int result = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    // The engine may take a name that starts with "file:" for a URI; a file name is never one.
+    std::string name = path.compare(0, 5, "file:") == 0 ? "./" + path : path;
+    int result = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
     if (result != SQLITE_OK) {
         int code = db ? sqlite3_extended_errcode(db) : result;
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
@@ -145,9 +147,10 @@ DaoValue ColumnValue(sqlite3_stmt* statement, int column)
         return DaoValue::FromInteger(sqlite3_column_int64(statement, column));
     case SQLITE_FLOAT:
         return DaoValue::FromReal(sqlite3_column_double(statement, column));
-    case SQLITE_TEXT:
-        return DaoValue::FromText(std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-                                              sqlite3_column_bytes(statement, column)));
+    case SQLITE_TEXT: {
+        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return DaoValue::FromText(text ? std::string(text, sqlite3_column_bytes(statement, column)) : std::string());
+    }
     case SQLITE_BLOB: {
         DaoValue value;
         value.kind = DaoValue::Blob;
@@ -187,35 +190,6 @@ bool OnlyBlanks(const char* text)
 }
 
 } // namespace
-
-DaoValue DaoValue::FromInteger(int64_t value)
-{
-    DaoValue result;
-    result.kind = Integer;
-    result.integer = value;
-    return result;
-}
-
-DaoValue DaoValue::FromReal(double value)
-{
-    DaoValue result;
-    result.kind = Real;
-    result.real = value;
-    return result;
-}
-
-DaoValue DaoValue::FromText(const std::string& utf8)
-{
-    DaoValue result;
-    result.kind = Text;
-    result.bytes = utf8;
-    return result;
-}
-
-bool DaoValue::operator==(const DaoValue& other) const
-{
-    return kind == other.kind && integer == other.integer && real == other.real && bytes == other.bytes;
-}
 
 void DaoConnection::StatementDeleter::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 

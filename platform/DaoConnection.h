@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "platform/DaoValue.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,21 +13,6 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
-
-// One cell as the engine holds it; text is UTF-8.
-struct DaoValue {
-    enum Kind { Null, Integer, Real, Text, Blob };
-    Kind kind = Null;
-    int64_t integer = 0;
-    double real = 0;
-    std::string bytes;
-
-    static DaoValue FromInteger(int64_t value);
-    static DaoValue FromReal(double value);
-    static DaoValue FromText(const std::string& utf8);
-    bool operator==(const DaoValue& other) const;
-    bool operator!=(const DaoValue& other) const { return !(*this == other); }
-};
 
 struct DaoResult {
     std::vector<std::string> columns; // UTF-8 names

@@ -27,6 +27,9 @@ TEST_P(DaoReading, OrdersYesBeforeNoDescendingAsJetDoesAndTextWithoutCase)
     // Yes is -1, so descending order puts the No rows first.
     EXPECT_EQ((Texts{"Smith 0", "O'Brien 0", "CARTER 0", "Aoki 0", "adams 0", "十能表 1", "smythe 1", "baker 1"}),
               Walk(set, [&] { return set.m_Shimei + (set.m_ShokisentakuFlg == TRUE ? " 1" : " 0"); }));
+    set.Open(dbOpenDynaset, "SELECT * FROM AppShinseishaTbl  ORDER BY Hyoujijun ASC", 0);
+    EXPECT_EQ((Texts{"Aoki", "baker", "O'Brien", "十能表", "Smith", "smythe", "CARTER", "adams"}),
+              Walk(set, [&] { return set.m_Shimei; }));
     set.Close();
 }
 
@@ -155,6 +158,33 @@ TEST_P(DaoReading, OpensSavedQueriesReadOnly)
     EXPECT_FALSE(query.CanUpdate());
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { query.Edit(); }));
     EXPECT_EQ((Texts{"07", "06", "04", "02", "01"}), Walk(query, [&] { return query.m_Code; }));
+}
+
+// A recordset that opens a database of its own before the base class opens, and closes it after.
+TEST_P(DaoReading, ServesRecordsetsThatOwnTheirDatabase)
+{
+    struct OwningSet : ShinseishaSet {
+        using ShinseishaSet::ShinseishaSet;
+        void Open(int type, LPCTSTR sql, int options) override
+        {
+            m_own = new CDaoDatabase;
+            m_own->Open(GetDefaultDBName());
+            CDaoRecordset::Open(type, sql, options);
+        }
+        void Close() override
+        {
+            CDaoRecordset::Close();
+            m_own->Close();
+            delete m_own;
+            m_own = nullptr;
+        }
+        CDaoDatabase* m_own = nullptr;
+    } set(m_database);
+    for (int round = 0; round < 2; ++round) {
+        set.Open(dbOpenDynaset, "SELECT * FROM AppShinseishaTbl WHERE Shimei = 'CARTER'", 0);
+        EXPECT_EQ(Texts{"CARTER"}, Walk(set, [&] { return set.m_Shimei; }));
+        set.Close();
+    }
 }
 
 TEST_P(DaoReading, HasNoCurrentRowInAnEmptyOrClosedRecordset)
