@@ -198,7 +198,7 @@ DaoConnection::DaoConnection(sqlite3* db, const CString& name, bool readOnly)
 {
 }
 
-DaoConnection::~DaoConnection() { sqlite3_close(m_db); }
+DaoConnection::~DaoConnection() { sqlite3_close_v2(m_db); }
 
 std::shared_ptr<DaoConnection> DaoConnection::OpenFile(LPCTSTR windowsPath, bool readOnly)
 {
