@@ -1,0 +1,46 @@
+// Field exchange between a recordset's members and its current row. A recordset's
+// DoFieldExchange calls one DFX_ function per bound column, each naming the column in brackets;
+// the recordset runs it to bind the names, to load a row into the members, to read the members
+// back for a change, and to reset them for a new row.
+#pragma once
+
+#include "platform/COleDateTime.h"
+#include "platform/CString.h"
+#include "platform/DaoValue.h"
+#include "platform/DaoConstants.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CDaoFieldExchange {
+public:
+    enum FieldType { none, outputColumn, param };
+    enum Operation { bindNames, loadFields, storeFields, resetFields };
+
+    explicit CDaoFieldExchange(Operation operation) : m_operation(operation) {}
+    void SetFieldType(UINT fieldType) { m_nFieldType = fieldType; }
+
+    // Called by every DFX_ function: load sets the member from a cell, store gives the member as
+    // a cell, reset clears the member for a new row.
+    void Exchange(LPCTSTR name, const std::function<void(const DaoValue&)>& load,
+                  const std::function<DaoValue()>& store, const std::function<void()>& reset);
+
+    UINT m_nFieldType = none;
+    Operation m_operation;
+    std::vector<std::string> m_names;         // bindNames: the column names (UTF-8, no brackets)
+    const std::vector<DaoValue>* m_row = nullptr; // loadFields: the row's cells ...
+    const std::vector<size_t>* m_columns = nullptr; // ... and the cell of each bound field
+    std::vector<DaoValue> m_values;           // storeFields: the members as cells
+    size_t m_field = 0;                       // the bound field being exchanged
+};
+
+// The member kinds: long and short integers, Yes/No (stored -1 and 0), date and time (stored as
+// "YYYY-MM-DD HH:MM:SS" text; a null date is a null cell), and text (CP932 in the member).
+void DFX_Long(CDaoFieldExchange* pFX, LPCTSTR name, LONG& value, DWORD bindOptions = AFX_DAO_ENABLE_FIELD_CACHE);
+void DFX_Short(CDaoFieldExchange* pFX, LPCTSTR name, short& value, DWORD bindOptions = AFX_DAO_ENABLE_FIELD_CACHE);
+void DFX_Bool(CDaoFieldExchange* pFX, LPCTSTR name, BOOL& value, DWORD bindOptions = AFX_DAO_ENABLE_FIELD_CACHE);
+void DFX_DateTime(CDaoFieldExchange* pFX, LPCTSTR name, COleDateTime& value,
+                  DWORD bindOptions = AFX_DAO_ENABLE_FIELD_CACHE);
+void DFX_Text(CDaoFieldExchange* pFX, LPCTSTR name, CString& value, int preAllocSize = AFX_DAO_TEXT_DEFAULT_SIZE,
+              DWORD bindOptions = AFX_DAO_ENABLE_FIELD_CACHE);

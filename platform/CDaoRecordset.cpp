@@ -1,0 +1,327 @@
+#include "platform/CDaoRecordset.h"
+
+#include "platform/Cp932.h"
+#include "platform/DaoConnection.h"
+#include "platform/JetDialect.h"
+
+IMPLEMENT_DYNAMIC(CDaoRecordset, CObject)
+
+struct CDaoRecordset::State {
+    struct Row {
+        int64_t rowId = 0;
+        std::vector<DaoValue> cells;
+        bool deleted = false;
+    };
+    enum Mode { idle, editing, adding };
+
+    std::shared_ptr<DaoConnection> connection;
+    std::string select;               // what is opened, before the filter and sort
+    std::string table;                // the one table that the rows are keyed in; empty for none
+    bool readOnly = true;
+    std::vector<std::string> columns; // without the row id
+    std::vector<std::string> boundNames;
+    std::vector<size_t> bound; // the column of each bound field
+    std::vector<Row> rows;
+    size_t current = 0;
+    bool bof = true;
+    bool eof = true;
+    Mode mode = idle;
+    std::vector<DaoValue> cache; // the bound members as last loaded or reset
+};
+
+namespace {
+
+std::string Quote(const std::string& name) { return JetDialect::Quote(name); }
+
+} // namespace
+
+CDaoRecordset::CDaoRecordset(CDaoDatabase* database) : m_pDatabase(database) {}
+
+CDaoRecordset::~CDaoRecordset() { Release(); }
+
+void CDaoRecordset::Open(int openType, LPCTSTR sql, int options)
+{
+    Release();
+    int type = openType == AFX_DAO_USE_DEFAULT_TYPE ? m_nDefaultType : openType;
+    if (type != dbOpenTable && type != dbOpenDynaset && type != dbOpenSnapshot && type != dbOpenForwardOnly)
+        ThrowDaoError(daoErrInvalidArgument);
+    try {
+        OpenDatabase();
+        auto state = std::make_unique<State>();
+        state->connection = m_pDatabase->Connection();
+        CString source = sql ? CString(sql) : GetDefaultSQL();
+        state->select = JetDialect::Select(source);
+        if (type == dbOpenTable && JetDialect::BareName(source).empty())
+            ThrowDaoError(daoErrInvalidOperation);
+        std::string table, withRowId;
+        bool keyed = (type == dbOpenTable || type == dbOpenDynaset) &&
+                     JetDialect::WithRowId(state->select, table, withRowId);
+        if (keyed)
+            table = state->connection->TableName(table);
+        if (keyed && !table.empty()) {
+            state->select = withRowId;
+            state->table = table;
+            state->readOnly = (options & dbReadOnly) || state->connection->IsReadOnly();
+        }
+        CDaoFieldExchange binder(CDaoFieldExchange::bindNames);
+        DoFieldExchange(&binder);
+        state->boundNames = binder.m_names;
+        m_state = std::move(state);
+        Query();
+    } catch (...) {
+        Release();
+        throw;
+    }
+}
+
+void CDaoRecordset::OpenDatabase()
+{
+    if (!m_pDatabase) {
+        m_pDatabase = new CDaoDatabase;
+        m_ownsDatabase = true;
+    }
+    if (!m_pDatabase->IsOpen())
+        m_pDatabase->Open(GetDefaultDBName());
+}
+
+void CDaoRecordset::Close() { Release(); }
+
+// Not virtual: a derived Close that also releases a database of its own must not run when this
+// class opens or is destroyed.
+void CDaoRecordset::Release()
+{
+    m_state.reset();
+    if (m_ownsDatabase) {
+        delete m_pDatabase;
+        m_pDatabase = nullptr;
+        m_ownsDatabase = false;
+    }
+}
+
+BOOL CDaoRecordset::IsOpen() const { return m_state != nullptr; }
+
+CString CDaoRecordset::GetDefaultDBName() { return CString(); }
+
+CString CDaoRecordset::GetDefaultSQL() { return CString(); }
+
+void CDaoRecordset::DoFieldExchange(CDaoFieldExchange*) {}
+
+BOOL CDaoRecordset::IsBOF() const { return !m_state || m_state->bof; }
+
+BOOL CDaoRecordset::IsEOF() const { return !m_state || m_state->eof; }
+
+BOOL CDaoRecordset::CanUpdate() const { return m_state && !m_state->readOnly; }
+
+CDaoRecordset::State& CDaoRecordset::Opened() const
+{
+    if (!m_state)
+        ThrowDaoError(daoErrObjectInvalid);
+    return *m_state;
+}
+
+void CDaoRecordset::Query()
+{
+    State& s = *m_state;
+    DaoResult result = s.connection->Query(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
+    size_t first = s.table.empty() ? 0 : 1; // the row id leads a keyed select
+    s.columns.assign(result.columns.begin() + std::min(first, result.columns.size()), result.columns.end());
+    s.bound.clear();
+    for (const std::string& name : s.boundNames) {
+        size_t column = 0;
+        while (column < s.columns.size() && !JetDialect::SameName(s.columns[column], name))
+            ++column;
+        if (column == s.columns.size())
+            ThrowDaoError(daoErrItemNotFound, CString(cp932::FromUtf8(name)));
+        s.bound.push_back(column);
+    }
+    s.rows.clear();
+    for (std::vector<DaoValue>& cells : result.rows) {
+        State::Row row;
+        row.rowId = first ? cells[0].integer : 0;
+        row.cells.assign(cells.begin() + first, cells.end());
+        s.rows.push_back(std::move(row));
+    }
+    s.mode = State::idle;
+    s.bof = s.eof = s.rows.empty();
+    if (!s.rows.empty())
+        MoveTo(0);
+}
+
+// Reads a keyed row again from its table; false when it is no longer there.
+bool CDaoRecordset::Refresh(size_t index)
+{
+    State& s = *m_state;
+    State::Row& row = s.rows[index];
+    if (s.table.empty() || row.deleted)
+        return !row.deleted;
+    DaoResult fresh = s.connection->Query("SELECT * FROM " + Quote(s.table) + " WHERE rowid = ?",
+                                          {DaoValue::FromInteger(row.rowId)});
+    if (fresh.rows.empty()) {
+        row.deleted = true;
+        return false;
+    }
+    if (fresh.columns.size() == s.columns.size())
+        row.cells = fresh.rows[0];
+    return true;
+}
+
+// Moves to the first row from index on that still exists, or to the end.
+void CDaoRecordset::MoveTo(size_t index)
+{
+    State& s = *m_state;
+    s.mode = State::idle;
+    while (index < s.rows.size() && !Refresh(index))
+        ++index;
+    s.current = index;
+    s.eof = index >= s.rows.size();
+    if (!s.eof) {
+        s.bof = false;
+        LoadCurrent();
+    }
+}
+
+void CDaoRecordset::LoadCurrent()
+{
+    State& s = *m_state;
+    CDaoFieldExchange loader(CDaoFieldExchange::loadFields);
+    loader.m_row = &s.rows[s.current].cells;
+    loader.m_columns = &s.bound;
+    DoFieldExchange(&loader);
+    s.cache = StoreMembers();
+}
+
+std::vector<DaoValue> CDaoRecordset::StoreMembers()
+{
+    CDaoFieldExchange storer(CDaoFieldExchange::storeFields);
+    DoFieldExchange(&storer);
+    return storer.m_values;
+}
+
+void CDaoRecordset::MoveFirst()
+{
+    State& s = Opened();
+    MoveTo(0);
+    if (s.eof)
+        ThrowDaoError(daoErrNoCurrentRecord);
+}
+
+void CDaoRecordset::MoveNext()
+{
+    State& s = Opened();
+    if (s.eof)
+        ThrowDaoError(daoErrNoCurrentRecord);
+    MoveTo(s.current + 1);
+}
+
+void CDaoRecordset::Requery()
+{
+    Opened();
+    Query();
+}
+
+void CDaoRecordset::RequireCurrentRow() const
+{
+    const State& s = Opened();
+    if (s.eof || s.current >= s.rows.size())
+        ThrowDaoError(daoErrNoCurrentRecord);
+    if (s.rows[s.current].deleted)
+        ThrowDaoError(daoErrRecordDeleted);
+}
+
+void CDaoRecordset::RequireUpdatable() const
+{
+    if (Opened().readOnly)
+        ThrowDaoError(daoErrReadOnly);
+}
+
+void CDaoRecordset::Edit()
+{
+    State& s = Opened();
+    RequireUpdatable();
+    RequireCurrentRow();
+    if (s.mode == State::adding)
+        LoadCurrent();
+    s.mode = State::editing;
+}
+
+void CDaoRecordset::AddNew()
+{
+    State& s = Opened();
+    RequireUpdatable();
+    CDaoFieldExchange resetter(CDaoFieldExchange::resetFields);
+    DoFieldExchange(&resetter);
+    s.cache = StoreMembers();
+    s.mode = State::adding;
+}
+
+void CDaoRecordset::Update()
+{
+    State& s = Opened();
+    if (s.mode == State::idle)
+        ThrowDaoError(daoErrUpdateWithoutEdit);
+    std::vector<DaoValue> values = StoreMembers();
+    if (s.mode == State::editing)
+        UpdateEdited(values);
+    else
+        UpdateAdded(values);
+    s.mode = State::idle;
+}
+
+void CDaoRecordset::UpdateEdited(const std::vector<DaoValue>& values)
+{
+    State& s = *m_state;
+    RequireCurrentRow();
+    State::Row& row = s.rows[s.current];
+    std::string assignments;
+    std::vector<DaoValue> parameters;
+    for (size_t i = 0; i < values.size(); ++i)
+        if (values[i] != s.cache[i]) {
+            assignments += (assignments.empty() ? "" : ", ") + Quote(s.columns[s.bound[i]]) + " = ?";
+            parameters.push_back(values[i]);
+        }
+    if (!parameters.empty()) {
+        parameters.push_back(DaoValue::FromInteger(row.rowId));
+        if (s.connection->Change("UPDATE " + Quote(s.table) + " SET " + assignments + " WHERE rowid = ?",
+                                 parameters) == 0)
+            ThrowDaoError(daoErrRecordDeleted);
+        for (size_t i = 0; i < values.size(); ++i)
+            row.cells[s.bound[i]] = values[i];
+    }
+    s.cache = values;
+}
+
+void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values)
+{
+    State& s = *m_state;
+    std::string names, marks;
+    std::vector<DaoValue> parameters;
+    for (size_t i = 0; i < values.size(); ++i)
+        if (values[i] != s.cache[i]) {
+            names += (names.empty() ? "" : ", ") + Quote(s.columns[s.bound[i]]);
+            marks += marks.empty() ? "?" : ", ?";
+            parameters.push_back(values[i]);
+        }
+    std::string insert = "INSERT INTO " + Quote(s.table);
+    insert += names.empty() ? " DEFAULT VALUES" : " (" + names + ") VALUES (" + marks + ")";
+    s.connection->Change(insert, parameters);
+    State::Row row;
+    row.rowId = s.connection->LastInsertRowId();
+    row.cells.resize(s.columns.size());
+    s.rows.push_back(row);
+    Refresh(s.rows.size() - 1);
+    s.cache = values;
+    if (!s.eof && !s.rows[s.current].deleted)
+        LoadCurrent(); // back on the row that was current before AddNew
+}
+
+void CDaoRecordset::Delete()
+{
+    State& s = Opened();
+    RequireUpdatable();
+    RequireCurrentRow();
+    s.mode = State::idle;
+    if (s.connection->Change("DELETE FROM " + Quote(s.table) + " WHERE rowid = ?",
+                             {DaoValue::FromInteger(s.rows[s.current].rowId)}) == 0)
+        ThrowDaoError(daoErrRecordDeleted);
+    s.rows[s.current].deleted = true;
+}

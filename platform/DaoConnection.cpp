@@ -1,0 +1,353 @@
+#include "platform/DaoConnection.h"
+
+#include "platform/CDaoException.h"
+#include "platform/Cp932.h"
+#include "platform/DaoConstants.h"
+#include "platform/JetDialect.h"
+#include "platform/WinPath.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const int busyTimeoutMs = 2000; // another process writing the same file
+
+CString FromUtf8(const std::string& text) { return CString(cp932::FromUtf8(text)); }
+
+// The text after prefix in message, or empty when message does not start with it.
+bool After(const std::string& message, const char* prefix, std::string& rest)
+{
+    size_t length = std::strlen(prefix);
+    if (message.compare(0, length, prefix) != 0)
+        return false;
+    rest = message.substr(length);
+    return true;
+}
+
+// "table.column" of a constraint message such as "NOT NULL constraint failed: T.c": either part.
+std::string ConstraintPart(const std::string& message, bool table)
+{
+    size_t colon = message.rfind(": ");
+    std::string target = colon == std::string::npos ? message : message.substr(colon + 2);
+    target = target.substr(0, target.find(','));
+    size_t dot = target.find('.');
+    if (dot == std::string::npos)
+        return target;
+    return table ? target.substr(0, dot) : target.substr(dot + 1);
+}
+
+// Jet's error for an engine failure (extended result code and message) on the file.
+[[noreturn]] void ThrowEngineError(int code, const std::string& message, const CString& file, const std::string& sql)
+{
+    std::string rest;
+    switch (code & 0xFF) {
+    case SQLITE_NOMEM:
+        AfxThrowMemoryException();
+    case SQLITE_READONLY:
+        ThrowDaoError(daoErrReadOnly);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        ThrowDaoError(daoErrLocked, file);
+    case SQLITE_FULL:
+        ThrowDaoError(daoErrDiskFull);
+    case SQLITE_IOERR:
+        ThrowDaoError(daoErrDiskError);
+    case SQLITE_NOTADB:
+        ThrowDaoError(daoErrUnrecognizedFormat, file);
+    case SQLITE_CORRUPT:
+        ThrowDaoError(daoErrCorrupt, file);
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        ThrowDaoError(daoErrCannotOpen, file);
+    case SQLITE_CONSTRAINT:
+        if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
+            ThrowDaoError(daoErrDuplicateKey, FromUtf8(ConstraintPart(message, true)));
+        if (code == SQLITE_CONSTRAINT_NOTNULL)
+            ThrowDaoError(daoErrNullNotAllowed, FromUtf8(ConstraintPart(message, false)));
+        if (code == SQLITE_CONSTRAINT_CHECK)
+            ThrowDaoError(daoErrValidationRule);
+        break;
+    default:
+        break;
+    }
+    if (After(message, "no such table: ", rest))
+        ThrowDaoError(daoErrInputNotFound, FromUtf8(rest));
+    if (After(message, "no such column: ", rest))
+        ThrowDaoError(daoErrTooFewParameters, FromUtf8(rest));
+    if (message.find("syntax error") != std::string::npos || After(message, "incomplete input", rest) ||
+        After(message, "unrecognized token", rest))
+        ThrowDaoError(daoErrSyntax, FromUtf8(sql));
+    ThrowDaoError(daoErrGeneric, FromUtf8(message));
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ParentOf(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Throws the error for a database file that cannot be opened for the reason errno gives.
+[[noreturn]] void ThrowFileError(int error, const std::string& path, LPCTSTR windowsPath)
+{
+    if (error == ENOENT || error == ENOTDIR)
+        ThrowDaoError(IsDirectory(ParentOf(path)) ? daoErrFileNotFound : daoErrInvalidPath, windowsPath);
+    ThrowDaoError(daoErrCannotOpen, windowsPath);
+}
+
+enum class FileKind { Sqlite, Unknown };
+
+// What a database file holds, by its first bytes.
+FileKind KindOfFile(const std::string& path, LPCTSTR windowsPath)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        ThrowFileError(errno, path, windowsPath);
+    char header[16] = {};
+    size_t length = std::fread(header, 1, sizeof header, file);
+    std::fclose(file);
+    static const char sqliteHeader[16] = "SQLite format 3";
+    return length == sizeof header && std::memcmp(header, sqliteHeader, sizeof header) == 0 ? FileKind::Sqlite
+                                                                                              : FileKind::Unknown;
+}
+
+sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
+{
+    sqlite3* db = nullptr;
+    // The engine may take a name that starts with "file:" for a URI; a file name is never one.
+    std::string name = path.compare(0, 5, "file:") == 0 ? "./" + path : path;
+    int result = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+    if (result != SQLITE_OK) {
+        int code = db ? sqlite3_extended_errcode(db) : result;
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        sqlite3_close(db);
+        ThrowEngineError(code, message, windowsPath, std::string());
+    }
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    return db;
+}
+
+DaoValue ColumnValue(sqlite3_stmt* statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return DaoValue::FromInteger(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return DaoValue::FromReal(sqlite3_column_double(statement, column));
+    case SQLITE_TEXT: {
+        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return DaoValue::FromText(text ? std::string(text, sqlite3_column_bytes(statement, column)) : std::string());
+    }
+    case SQLITE_BLOB: {
+        DaoValue value;
+        value.kind = DaoValue::Blob;
+        const char* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
+        value.bytes.assign(data ? data : "", sqlite3_column_bytes(statement, column));
+        return value;
+    }
+    default:
+        return DaoValue();
+    }
+}
+
+int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
+{
+    switch (value.kind) {
+    case DaoValue::Integer:
+        return sqlite3_bind_int64(statement, index, value.integer);
+    case DaoValue::Real:
+        return sqlite3_bind_double(statement, index, value.real);
+    case DaoValue::Text:
+        return sqlite3_bind_text(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()),
+                                 SQLITE_TRANSIENT);
+    case DaoValue::Blob:
+        return sqlite3_bind_blob(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()),
+                                 SQLITE_TRANSIENT);
+    default:
+        return sqlite3_bind_null(statement, index);
+    }
+}
+
+bool OnlyBlanks(const char* text)
+{
+    for (; *text; ++text)
+        if (*text != ';' && !std::isspace(static_cast<unsigned char>(*text)))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void DaoConnection::StatementDeleter::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+
+DaoConnection::DaoConnection(sqlite3* db, const CString& name, bool readOnly)
+    : m_db(db), m_name(name), m_readOnly(readOnly || sqlite3_db_readonly(db, "main") == 1)
+{
+}
+
+DaoConnection::~DaoConnection() { sqlite3_close_v2(m_db); }
+
+std::shared_ptr<DaoConnection> DaoConnection::OpenFile(LPCTSTR windowsPath, bool readOnly)
+{
+    std::string path = WinPathToLinux(windowsPath);
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        ThrowFileError(errno, path, windowsPath);
+    if (!S_ISREG(info.st_mode))
+        ThrowDaoError(daoErrCannotOpen, windowsPath);
+    if (KindOfFile(path, windowsPath) != FileKind::Sqlite)
+        ThrowDaoError(daoErrUnrecognizedFormat, windowsPath);
+    sqlite3* db = OpenEngine(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, windowsPath);
+    std::shared_ptr<DaoConnection> connection(new DaoConnection(db, windowsPath, readOnly));
+    connection->Query("SELECT count(*) FROM sqlite_master"); // reads the schema: a damaged file fails here
+    return connection;
+}
+
+void DaoConnection::CreateFile(LPCTSTR windowsPath, const std::string& schema)
+{
+    std::string target = WinPathToLinux(windowsPath);
+    struct stat info;
+    if (lstat(target.c_str(), &info) == 0)
+        ThrowDaoError(daoErrDatabaseExists, windowsPath);
+    std::string temporary = target + ".XXXXXX";
+    int descriptor = mkstemp(&temporary[0]);
+    if (descriptor < 0)
+        ThrowFileError(errno, target, windowsPath);
+    mode_t mask = umask(0);
+    umask(mask);
+    fchmod(descriptor, 0666 & ~mask); // as an ordinary new file, not mkstemp's owner-only mode
+    close(descriptor);
+    try {
+        {
+            DaoConnection connection(OpenEngine(temporary, SQLITE_OPEN_READWRITE, windowsPath), windowsPath, false);
+            if (sqlite3_exec(connection.m_db, schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                connection.Fail(SQLITE_ERROR, schema);
+            connection.CheckSchema();
+        }
+        // A hard link never replaces an existing file, unlike a rename.
+        if (link(temporary.c_str(), target.c_str()) != 0)
+            ThrowDaoError(errno == EEXIST ? daoErrDatabaseExists : daoErrCannotOpen, windowsPath);
+        unlink(temporary.c_str());
+    } catch (...) {
+        unlink(temporary.c_str());
+        throw;
+    }
+}
+
+void DaoConnection::CheckSchema()
+{
+    DaoResult tables = Query("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' "
+                             "ESCAPE '\\'");
+    for (const std::vector<DaoValue>& table : tables.rows)
+        for (const DaoColumn& column : Columns(table[0].bytes)) {
+            int type = 0;
+            LONG size = 0;
+            bool known = JetDialect::ParseDeclaredType(column.declaredType, type, size);
+            bool text = type == dbText || type == dbMemo;
+            if (!known || (text && !JetDialect::SameName(column.collation, "NOCASE")))
+                ThrowDaoError(daoErrInvalidFieldType, FromUtf8(table[0].bytes + "." + column.name));
+        }
+}
+
+DaoConnection::Statement DaoConnection::Prepare(const std::string& sql, const std::vector<DaoValue>& parameters)
+{
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) != SQLITE_OK)
+        Fail(SQLITE_ERROR, sql);
+    Statement statement(raw);
+    if (!statement)
+        ThrowDaoError(daoErrSyntax, FromUtf8(sql));
+    if (tail && !OnlyBlanks(tail))
+        ThrowDaoError(daoErrTextAfterStatement);
+    for (size_t i = 0; i < parameters.size(); ++i)
+        if (Bind(raw, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
+            Fail(SQLITE_ERROR, sql);
+    return statement;
+}
+
+DaoResult DaoConnection::Query(const std::string& sql, const std::vector<DaoValue>& parameters)
+{
+    Statement statement = Prepare(sql, parameters);
+    DaoResult result;
+    int columns = sqlite3_column_count(statement.get());
+    for (int i = 0; i < columns; ++i)
+        result.columns.push_back(sqlite3_column_name(statement.get(), i));
+    int step;
+    while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        std::vector<DaoValue> row;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row.push_back(ColumnValue(statement.get(), i));
+        result.rows.push_back(std::move(row));
+    }
+    if (step != SQLITE_DONE)
+        Fail(step, sql);
+    return result;
+}
+
+int DaoConnection::Change(const std::string& sql, const std::vector<DaoValue>& parameters)
+{
+    Statement statement = Prepare(sql, parameters);
+    bool reads = sqlite3_stmt_readonly(statement.get()) != 0;
+    if (reads && sqlite3_column_count(statement.get()) > 0)
+        ThrowDaoError(daoErrSelectExecuted);
+    if (m_readOnly && !reads)
+        ThrowDaoError(daoErrReadOnly);
+    int step;
+    while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
+    }
+    if (step != SQLITE_DONE)
+        Fail(step, sql);
+    return sqlite3_changes(m_db);
+}
+
+int64_t DaoConnection::LastInsertRowId() const { return sqlite3_last_insert_rowid(m_db); }
+
+std::string DaoConnection::TableName(const std::string& name)
+{
+    DaoResult result = Query("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE",
+                             {DaoValue::FromText(name)});
+    return result.rows.empty() ? std::string() : result.rows[0][0].bytes;
+}
+
+std::vector<DaoColumn> DaoConnection::Columns(const std::string& table)
+{
+    DaoResult result = Query("SELECT name, type, \"notnull\", dflt_value FROM pragma_table_info(?)",
+                             {DaoValue::FromText(table)});
+    std::vector<DaoColumn> columns;
+    for (const std::vector<DaoValue>& row : result.rows) {
+        DaoColumn column;
+        column.name = row[0].bytes;
+        column.declaredType = row[1].bytes;
+        column.notNull = row[2].integer != 0;
+        column.defaultValue = row[3].bytes;
+        const char* collation = nullptr;
+        if (sqlite3_table_column_metadata(m_db, "main", table.c_str(), column.name.c_str(), nullptr, &collation,
+                                          nullptr, nullptr, nullptr) == SQLITE_OK && collation)
+            column.collation = collation;
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+void DaoConnection::Fail(int result, const std::string& sql)
+{
+    int code = sqlite3_extended_errcode(m_db);
+    if (code == SQLITE_OK)
+        code = result;
+    ThrowEngineError(code, sqlite3_errmsg(m_db), m_name, sql);
+}

@@ -1,0 +1,80 @@
+// The one connection to the database engine (SQLite) behind the database classes. Nothing
+// outside this class sees the engine: it takes and gives UTF-8 SQL and DaoValue cells, and
+// turns every engine failure into a CDaoException with Jet's error number.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/DaoValue.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+struct DaoResult {
+    std::vector<std::string> columns; // UTF-8 names
+    std::vector<std::vector<DaoValue>> rows;
+};
+
+// A column of a table, as declared.
+struct DaoColumn {
+    std::string name;
+    std::string declaredType;
+    std::string collation;
+    std::string defaultValue; // SQL text; empty for none
+    bool notNull = false;
+};
+
+class DaoConnection {
+public:
+    // Opens the database file at a Windows path by what it holds: a SQLite file for reading and
+    // writing (reading only when readOnly, or when the file cannot be written). Throws 3024 for
+    // a missing file, 3044 for a missing folder, 3051 for a file that cannot be read, 3343 for a
+    // file that is not a database and 3049 for a damaged one.
+    static std::shared_ptr<DaoConnection> OpenFile(LPCTSTR windowsPath, bool readOnly);
+
+    // Creates a database file from a schema (SQLite SQL, UTF-8) whose columns all have declared
+    // types that JetDialect knows, text columns collating without case. The file appears whole
+    // or not at all; an existing file is never replaced (3204).
+    static void CreateFile(LPCTSTR windowsPath, const std::string& schema);
+
+    ~DaoConnection();
+    DaoConnection(const DaoConnection&) = delete;
+    DaoConnection& operator=(const DaoConnection&) = delete;
+
+    const CString& Name() const { return m_name; }
+    bool IsReadOnly() const { return m_readOnly; }
+
+    // Runs one statement and returns its rows.
+    DaoResult Query(const std::string& sql, const std::vector<DaoValue>& parameters = {});
+
+    // Runs one statement that changes data and returns the number of rows it changed. The
+    // statement changes all of its rows or none. 3027 on a read-only database, 3065 for a select.
+    int Change(const std::string& sql, const std::vector<DaoValue>& parameters = {});
+
+    // The row id of the row that the last INSERT added.
+    int64_t LastInsertRowId() const;
+
+    // The name of the table (not view) of that name as the database spells it, or empty.
+    std::string TableName(const std::string& name);
+
+    std::vector<DaoColumn> Columns(const std::string& table);
+
+private:
+    DaoConnection(sqlite3* db, const CString& name, bool readOnly);
+    struct StatementDeleter {
+        void operator()(sqlite3_stmt* statement) const;
+    };
+    using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+    Statement Prepare(const std::string& sql, const std::vector<DaoValue>& parameters);
+    void CheckSchema();
+    [[noreturn]] void Fail(int result, const std::string& sql = std::string());
+
+    sqlite3* m_db;
+    CString m_name; // Windows path, CP932
+    bool m_readOnly;
+};

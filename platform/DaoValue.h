@@ -1,0 +1,41 @@
+// One cell of a database row as the engine holds it: null, a 64-bit integer, a real number,
+// UTF-8 text or bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct DaoValue {
+    enum Kind { Null, Integer, Real, Text, Blob };
+    Kind kind = Null;
+    int64_t integer = 0;
+    double real = 0;
+    std::string bytes; // the text (UTF-8) or the bytes
+
+    static DaoValue FromInteger(int64_t value)
+    {
+        DaoValue result;
+        result.kind = Integer;
+        result.integer = value;
+        return result;
+    }
+    static DaoValue FromReal(double value)
+    {
+        DaoValue result;
+        result.kind = Real;
+        result.real = value;
+        return result;
+    }
+    static DaoValue FromText(const std::string& utf8)
+    {
+        DaoValue result;
+        result.kind = Text;
+        result.bytes = utf8;
+        return result;
+    }
+    bool operator==(const DaoValue& other) const
+    {
+        return kind == other.kind && integer == other.integer && real == other.real && bytes == other.bytes;
+    }
+    bool operator!=(const DaoValue& other) const { return !(*this == other); }
+};

@@ -1,0 +1,119 @@
+// Opening and creating database files: what a file holds decides, and a bad file never crashes.
+#include "tests/platform/DaoFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+LONG OpenError(const std::string& path, CString* description = nullptr)
+{
+    CDaoDatabase database;
+    return DaoErrorOf([&] { database.Open(path.c_str()); }, description);
+}
+
+TEST(DaoFile, OpenNamesTheFileThatIsMissingOrNotADatabase)
+{
+    TempFolder folder;
+    CString description;
+    std::string missing = folder.Path() + "\\APP_BUKKEN.mdb"; // a Windows path
+    EXPECT_EQ(daoErrFileNotFound, OpenError(missing, &description));
+    EXPECT_EQ(CString("ファイル '") + missing.c_str() + "' が見つかりません。", description);
+    EXPECT_EQ(daoErrInvalidPath, OpenError(folder.Path() + "\\無い\\APP_BUKKEN.mdb"));
+
+    WriteFile(folder.Path() + "/text.mdb", "Standard text, not a database\r\n");
+    EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/text.mdb", &description));
+    EXPECT_EQ(CString("データベースの形式 '") + (folder.Path() + "/text.mdb").c_str() + "' を認識できません。",
+              description);
+    WriteFile(folder.Path() + "/empty.mdb", "");
+    EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/empty.mdb"));
+    EXPECT_EQ(daoErrCannotOpen, OpenError(folder.Path()));
+}
+
+TEST(DaoFile, CreatesUnderJapaneseNamesButNeverOverAnExistingFile)
+{
+    TempFolder folder;
+    std::string path = folder.Path() + "\\物件.db";
+    DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20) COLLATE NOCASE);");
+    ASSERT_TRUE(std::filesystem::exists(folder.Path() + u8"/物件.db"));
+    std::string created = ReadFile(folder.Path() + u8"/物件.db");
+    EXPECT_EQ(daoErrDatabaseExists,
+              DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE U (X INTEGER);"); }));
+    EXPECT_EQ(created, ReadFile(folder.Path() + u8"/物件.db"));
+
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    EXPECT_TRUE(database.CanUpdate());
+    EXPECT_EQ(CString(path.c_str()), database.GetName());
+}
+
+TEST(DaoFile, RefusesSchemasOutsideTheColumnTypesAndLeavesNoFile)
+{
+    TempFolder folder;
+    std::string path = folder.Path() + "/bad.db";
+    CString description;
+    // A text column that would compare with case.
+    EXPECT_EQ(daoErrInvalidFieldType,
+              DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20));"); },
+                         &description));
+    EXPECT_EQ(CString("フィールド 'T.Shimei' のデータ型が正しくありません。"), description);
+    EXPECT_EQ(daoErrInvalidFieldType,
+              DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei TEXT COLLATE NOCASE);"); }));
+    EXPECT_EQ(daoErrSyntax, DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (;"); }));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+}
+
+// Every database file truncated and with bytes changed, opened and read whole: a failure is
+// always a database error, never a crash.
+TEST(DaoFile, SurvivesDamagedFiles)
+{
+    TempFolder folder;
+    std::string original = ReadFile(WritableDaoVariants()[0].make(folder.Path()));
+    std::string path = folder.Path() + "/damaged.db";
+    std::mt19937 random(20240229);
+    int failures = 0;
+    for (int round = 0; round < 48; ++round) {
+        std::string bytes = original;
+        if (round % 2 == 0) {
+            bytes.resize(random() % bytes.size());
+        } else {
+            for (int flips = 1 + random() % 8; flips > 0; --flips)
+                bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
+        }
+        WriteFile(path, bytes);
+        LONG error = DaoErrorOf([&] {
+            CDaoDatabase database;
+            database.Open(path.c_str());
+            ShinseishaSet applicants(path);
+            applicants.Open();
+            Walk(applicants, [&] { return applicants.m_Shimei; });
+            BukkenSet register_(path);
+            register_.Open();
+            Walk(register_, [&] { return register_.m_Bukkenmei; });
+            CodeSet codes(&database);
+            codes.m_strFilter = "HyoujiFlgApp = True";
+            codes.Open();
+            Walk(codes, [&] { return codes.m_Code; });
+        });
+        failures += error != 0;
+    }
+    EXPECT_GE(failures, 24); // at least every truncation
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "tests/platform/DaoFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+// The test schema, built into the tests as the program's own schemas are built into it.
+extern const char* const daoTestSchema;
+
+namespace {
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("missing fixture " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+DaoVariant SqliteVariant()
+{
+    return {"Sqlite", [](const std::string& folder) {
+                std::string path = folder + "/test.db";
+                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadText(testsupport::DataPath("dao/rows.sql")));
+                return path;
+            }};
+}
+
+} // namespace
+
+void PrintTo(const DaoVariant& variant, std::ostream* os) { *os << variant.name; }
+
+std::vector<DaoVariant> WritableDaoVariants() { return {SqliteVariant()}; }
+
+std::vector<DaoVariant> AllDaoVariants() { return WritableDaoVariants(); }
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "zn-dao-XXXXXX").string();
+    if (!mkdtemp(&pattern[0]))
+        throw std::runtime_error("cannot make a temporary folder");
+    m_path = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+LONG DaoErrorOf(const std::function<void()>& body, CString* description)
+{
+    try {
+        body();
+    } catch (CDaoException* e) {
+        LONG code = e->m_pErrorInfo->m_lErrorCode;
+        if (description)
+            *description = e->m_pErrorInfo->m_strDescription;
+        e->Delete();
+        return code;
+    } catch (CException* e) {
+        ADD_FAILURE() << "unexpected exception: " << e->Describe().Bytes();
+        e->Delete();
+    }
+    return 0;
+}
+
+void ShinseishaSet::DoFieldExchange(CDaoFieldExchange* pFX)
+{
+    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+    DFX_Long(pFX, "[Hyoujijun]", m_Hyoujijun);
+    DFX_Bool(pFX, "[ShokisentakuFlg]", m_ShokisentakuFlg);
+    DFX_Text(pFX, "[Furigana]", m_Furigana, 255, AFX_DAO_ENABLE_FIELD_CACHE);
+    DFX_Text(pFX, "[Shimei]", m_Shimei, 255, AFX_DAO_ENABLE_FIELD_CACHE);
+    DFX_Text(pFX, "[Bikou]", m_Bikou, 255, AFX_DAO_ENABLE_FIELD_CACHE);
+}
+
+void CodeSet::DoFieldExchange(CDaoFieldExchange* pFX)
+{
+    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+    DFX_Long(pFX, "[Bangou]", m_Bangou);
+    DFX_Text(pFX, "[Code]", m_Code);
+    DFX_Short(pFX, "[Hyoujijun]", m_Hyoujijun);
+    DFX_Bool(pFX, "[HyoujiFlgApp]", m_HyoujiFlgApp);
+    DFX_Text(pFX, "[SeishikiMeishou]", m_SeishikiMeishou);
+}
+
+void BukkenSet::DoFieldExchange(CDaoFieldExchange* pFX)
+{
+    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+    DFX_Long(pFX, "[BukkenIndex]", m_BukkenIndex);
+    DFX_Text(pFX, "[Bukkenmei]", m_Bukkenmei);
+    DFX_DateTime(pFX, "[Koushinbi]", m_Koushinbi);
+    DFX_Short(pFX, "[ChikiShiteiCode]", m_ChikiShiteiCode);
+    DFX_Short(pFX, "[ShinseiKubun]", m_ShinseiKubun);
+    DFX_Text(pFX, "[HozonDirectory]", m_HozonDirectory);
+    DFX_Text(pFX, "[Bikou]", m_Bikou);
+}
+
+std::vector<CString> Walk(CDaoRecordset& recordset, const std::function<CString()>& text)
+{
+    std::vector<CString> texts;
+    for (; !recordset.IsEOF(); recordset.MoveNext())
+        texts.push_back(text());
+    return texts;
+}

@@ -1,0 +1,101 @@
+// The database test suite's fixture: each variant makes the populated test database (tables
+// and rows of tests/data/dao) in a folder of its own, and the suites run over every variant.
+#pragma once
+
+#include "platform/AfxDao.h"
+#include "tests/support/TestSupport.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct DaoVariant {
+    std::string name;
+    // Makes the populated test database in folder and returns its path.
+    std::function<std::string(const std::string& folder)> make;
+};
+
+inline std::string PrintToString(const DaoVariant& variant) { return variant.name; }
+void PrintTo(const DaoVariant& variant, std::ostream* os);
+
+// The variants whose databases can be changed, and all variants.
+std::vector<DaoVariant> WritableDaoVariants();
+std::vector<DaoVariant> AllDaoVariants();
+
+// A temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+class DaoSuite : public ::testing::TestWithParam<DaoVariant> {
+protected:
+    void SetUp() override { m_database = GetParam().make(m_folder.Path()); }
+
+    TempFolder m_folder;
+    std::string m_database;
+};
+
+// The Jet error number that body raises (0 for none) and its description; the exception is
+// deleted. Any other framework exception fails the test.
+LONG DaoErrorOf(const std::function<void()>& body, CString* description = nullptr);
+
+// The applicant table, opened on its own database.
+class ShinseishaSet : public CDaoRecordset {
+public:
+    explicit ShinseishaSet(const std::string& database) : m_database(database.c_str()) { m_nFields = 5; }
+    CString GetDefaultDBName() override { return m_database; }
+    CString GetDefaultSQL() override { return "[AppShinseishaTbl]"; }
+    void DoFieldExchange(CDaoFieldExchange* pFX) override;
+
+    LONG m_Hyoujijun = 0;
+    BOOL m_ShokisentakuFlg = FALSE;
+    CString m_Furigana;
+    CString m_Shimei;
+    CString m_Bikou;
+
+private:
+    CString m_database;
+};
+
+// The code table, on a database that the caller opens.
+class CodeSet : public CDaoRecordset {
+public:
+    explicit CodeSet(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 5; }
+    CString GetDefaultSQL() override { return "[CodeTbl]"; }
+    void DoFieldExchange(CDaoFieldExchange* pFX) override;
+
+    LONG m_Bangou = 0;
+    CString m_Code;
+    short m_Hyoujijun = 0;
+    BOOL m_HyoujiFlgApp = FALSE;
+    CString m_SeishikiMeishou;
+};
+
+// The property register, with its date column.
+class BukkenSet : public CDaoRecordset {
+public:
+    explicit BukkenSet(const std::string& database) : m_database(database.c_str()) { m_nFields = 7; }
+    CString GetDefaultDBName() override { return m_database; }
+    CString GetDefaultSQL() override { return "[AppBukkenKanriTbl]"; }
+    void DoFieldExchange(CDaoFieldExchange* pFX) override;
+
+    LONG m_BukkenIndex = 0;
+    CString m_Bukkenmei;
+    COleDateTime m_Koushinbi;
+    short m_ChikiShiteiCode = 0;
+    short m_ShinseiKubun = 0;
+    CString m_HozonDirectory;
+    CString m_Bikou;
+
+private:
+    CString m_database;
+};
+
+// What text gives for every row from the current one to the end.
+std::vector<CString> Walk(CDaoRecordset& recordset, const std::function<CString()>& text);

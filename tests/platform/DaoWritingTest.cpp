@@ -1,0 +1,230 @@
+// Changes through the database classes: what survives closing and reopening, and what a
+// failed change leaves.
+#include "tests/platform/DaoFixture.h"
+
+namespace {
+
+using Texts = std::vector<CString>;
+
+class DaoWriting : public DaoSuite {
+protected:
+    // Every applicant row in display order: order, flag, reading, name, remark ("-" for null).
+    Texts Applicants()
+    {
+        ShinseishaSet set(m_database);
+        set.m_strSort = "Hyoujijun";
+        set.Open();
+        Texts rows = Walk(set, [&] {
+            CString row;
+            row.Format("%d %d %s %s %s", set.m_Hyoujijun, set.m_ShokisentakuFlg, static_cast<LPCTSTR>(set.m_Furigana),
+                       static_cast<LPCTSTR>(set.m_Shimei), static_cast<LPCTSTR>(set.m_Bikou));
+            return row;
+        });
+        set.Close();
+        return rows;
+    }
+
+    // The names of the rows that the filter selects, in display order.
+    Texts Names(LPCTSTR filter)
+    {
+        ShinseishaSet set(m_database);
+        set.m_strSort = "Hyoujijun";
+        set.m_strFilter = filter;
+        set.Open();
+        Texts names = Walk(set, [&] { return set.m_Shimei; });
+        set.Close();
+        return names;
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Variants, DaoWriting, ::testing::ValuesIn(WritableDaoVariants()),
+                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+
+TEST_P(DaoWriting, InsertEditAndDeleteSurviveReopening)
+{
+    ShinseishaSet set(m_database);
+    set.m_strFilter = "Shimei = 'SMYTHE' or Shimei = 'aoki'";
+    set.m_strSort = "Hyoujijun";
+    set.Open();
+    set.Edit(); // Aoki: a new reading; the null remark is not touched
+    set.m_Furigana = "ｱｵｷﾞ";
+    set.Update();
+    set.MoveNext(); // smythe
+    set.Delete();
+    EXPECT_EQ(daoErrRecordDeleted, DaoErrorOf([&] { set.Edit(); }));
+    set.AddNew();
+    set.m_Hyoujijun = 9;
+    set.m_ShokisentakuFlg = TRUE;
+    set.m_Furigana = "ﾀﾞｲｸ";
+    set.m_Shimei = "髙橋 ～十～";
+    set.Update();
+    set.MoveNext();
+    EXPECT_EQ(Texts{"髙橋 ～十～"}, Walk(set, [&] { return set.m_Shimei; })); // added rows come last
+    set.Close();
+
+    EXPECT_EQ((Texts{"1 0 ｱｵｷﾞ Aoki ", "2 1 ﾍﾞｰｶｰ baker ", "3 0 ｵﾌﾞﾗｲｴﾝ O'Brien quote", "4 1 ①～髙 十能表 hard",
+                     "5 0 ｽﾐｽ Smith ", "7 0 ｶｰﾀｰ CARTER ", "8 0 ｱﾀﾞﾑｽ adams lower", "9 1 ﾀﾞｲｸ 髙橋 ～十～ "}),
+              Applicants());
+    EXPECT_EQ((Texts{"Aoki", "Smith", "CARTER", "髙橋 ～十～"}), Names("Bikou IS NULL"));
+    EXPECT_EQ((Texts{"baker", "十能表", "髙橋 ～十～"}), Names("ShokisentakuFlg = -1"));
+}
+
+TEST_P(DaoWriting, FailedUpdateLeavesTheRowAsItWas)
+{
+    Texts before = Applicants();
+    ShinseishaSet set(m_database);
+    set.Open(dbOpenDynaset, "SELECT * FROM AppShinseishaTbl WHERE Shimei = 'baker'", 0);
+    set.Edit();
+    set.m_Furigana = "ﾍﾞｲｶｰ";
+    set.m_Shimei = "SMITH"; // the key is compared without case: a duplicate of Smith
+    CString description;
+    EXPECT_EQ(daoErrDuplicateKey, DaoErrorOf([&] { set.Update(); }, &description));
+    EXPECT_NE(-1, description.Find("'AppShinseishaTbl'"));
+    set.MoveFirst(); // abandons the edit and reads the row again
+    EXPECT_EQ(CString("baker"), set.m_Shimei);
+    EXPECT_EQ(CString("ﾍﾞｰｶｰ"), set.m_Furigana);
+    EXPECT_EQ(daoErrUpdateWithoutEdit, DaoErrorOf([&] { set.Update(); }));
+
+    set.AddNew();
+    set.m_Shimei = "O'BRIEN";
+    EXPECT_EQ(daoErrDuplicateKey, DaoErrorOf([&] { set.Update(); }));
+    set.Close();
+    EXPECT_EQ(before, Applicants());
+}
+
+TEST_P(DaoWriting, StoresDatesAndNullDates)
+{
+    BukkenSet set(m_database);
+    set.Open();
+    set.AddNew();
+    set.m_BukkenIndex = 4;
+    set.m_Bukkenmei = "新規";
+    set.m_Koushinbi.SetDateTime(2024, 2, 29, 13, 5, 9);
+    set.m_ChikiShiteiCode = 1;
+    set.Update();
+    set.Close();
+
+    set.m_strFilter = "BukkenIndex >= 3";
+    set.m_strSort = "BukkenIndex";
+    set.Open();
+    EXPECT_EQ(COleDateTime::null, set.m_Koushinbi.GetStatus());
+    set.MoveNext();
+    EXPECT_EQ(COleDateTime(2024, 2, 29, 13, 5, 9), set.m_Koushinbi);
+    EXPECT_EQ(CString("新規"), set.m_Bukkenmei);
+    set.Edit();
+    set.m_Koushinbi.SetStatus(COleDateTime::null);
+    set.Update();
+    set.Close();
+    set.m_strFilter = "Koushinbi IS NULL";
+    set.Open();
+    EXPECT_EQ((Texts{"no date", "新規"}), Walk(set, [&] { return set.m_Bukkenmei; }));
+}
+
+TEST_P(DaoWriting, AddsAColumnThatSurvivesReopening)
+{
+    CDaoDatabase database;
+    database.Open(m_database.c_str());
+    CDaoTableDef table(&database);
+    table.Open("AppSetsubishaTbl");
+    CDaoFieldInfo info;
+    EXPECT_EQ(daoErrItemNotFound, DaoErrorOf([&] { table.GetFieldInfo("TourokuBangou", info); }));
+    info.m_strName = "TourokuBangou";
+    info.m_nType = dbText;
+    info.m_lSize = 60;
+    info.m_lAttributes = 32;
+    info.m_bAllowZeroLength = TRUE;
+    table.CreateField(info);
+    EXPECT_EQ(daoErrFieldDefinedTwice, DaoErrorOf([&] { table.CreateField(info); }));
+    table.Close();
+    database.Close();
+
+    database.Open(m_database.c_str());
+    table.Open("AppSetsubishaTbl");
+    CDaoFieldInfo added;
+    table.GetFieldInfo("tourokubangou", added, AFX_DAO_SECONDARY_INFO);
+    EXPECT_EQ(CString("TourokuBangou"), added.m_strName);
+    EXPECT_EQ(dbText, added.m_nType);
+    EXPECT_EQ(60, added.m_lSize);
+    EXPECT_EQ(4, added.m_nOrdinalPosition);
+    EXPECT_EQ(TRUE, added.m_bAllowZeroLength);
+    EXPECT_EQ(FALSE, added.m_bRequired);
+    database.Execute("UPDATE AppSetsubishaTbl SET TourokuBangou = '第12号'");
+    database.Execute("INSERT INTO AppSetsubishaTbl (Shimei) VALUES ('新人')");
+    table.Close();
+    database.Close();
+
+    database.Open(m_database.c_str(), FALSE, TRUE);
+    CDaoTableDef readOnly(&database);
+    readOnly.Open("AppSetsubishaTbl");
+    info.m_strName = "Kinmusaki2";
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { readOnly.CreateField(info); }));
+    struct SetsubishaSet : CDaoRecordset {
+        using CDaoRecordset::CDaoRecordset;
+        void DoFieldExchange(CDaoFieldExchange* pFX) override
+        {
+            pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+            DFX_Bool(pFX, "[ShokisentakuFlg]", m_Flag);
+            DFX_Text(pFX, "[Shimei]", m_Shimei);
+            DFX_Text(pFX, "[TourokuBangou]", m_Number);
+        }
+        BOOL m_Flag = FALSE;
+        CString m_Shimei, m_Number;
+    } set(&database);
+    set.Open(dbOpenDynaset, "SELECT * FROM AppSetsubishaTbl ORDER BY Hyoujijun", 0);
+    // A null order comes first, as in Jet.
+    EXPECT_EQ((Texts{"0 新人 ", "1 設備 太郎 第12号"}), Walk(set, [&] {
+                  return CString(set.m_Flag ? "1 " : "0 ") + set.m_Shimei + " " + set.m_Number;
+              }));
+}
+
+TEST_P(DaoWriting, ExecuteChangesAllRowsOrNone)
+{
+    CDaoDatabase database;
+    database.Open(m_database.c_str());
+    CodeSet codes(&database);
+    codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
+    const char* update = "UPDATE CodeTbl SET SeishikiMeishou='独立行政法人都市再生機構',"
+                         "TanshukuMeishou='独立行政法人都市再生機構' WHERE Code='07'";
+    codes.m_pDatabase->Execute(update, dbFailOnError);
+    codes.m_pDatabase->Execute(update, dbFailOnError); // again: nothing more changes
+    // The open dynaset reads each row as it reaches it, so it shows the change.
+    EXPECT_EQ((Texts{"東京都知事", "国土交通大臣", "秋田県知事", "山形県知事", "埼玉県知事", "北海道知事",
+                     "独立行政法人都市再生機構"}),
+              Walk(codes, [&] { return codes.m_SeishikiMeishou; }));
+
+    Texts before = Applicants();
+    EXPECT_EQ(daoErrDuplicateKey, DaoErrorOf([&] { database.Execute("UPDATE AppShinseishaTbl SET Shimei = 'x'"); }));
+    EXPECT_EQ(daoErrSelectExecuted, DaoErrorOf([&] { database.Execute("SELECT * FROM CodeTbl"); }));
+    EXPECT_EQ(daoErrTextAfterStatement,
+              DaoErrorOf([&] { database.Execute("DELETE FROM CodeTbl; DELETE FROM AppShinseishaTbl"); }));
+    EXPECT_EQ(before, Applicants());
+    codes.Requery();
+    EXPECT_EQ(7u, Walk(codes, [&] { return codes.m_Code; }).size());
+}
+
+TEST_P(DaoWriting, RefusesChangesToReadOnlyRecordsets)
+{
+    CDaoDatabase readOnly;
+    readOnly.Open(m_database.c_str(), FALSE, TRUE);
+    EXPECT_FALSE(readOnly.CanUpdate());
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { readOnly.Execute("DELETE FROM CodeTbl"); }));
+    CodeSet codes(&readOnly);
+    codes.Open();
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Edit(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.AddNew(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Delete(); }));
+    codes.Close();
+
+    CDaoDatabase database;
+    database.Open(m_database.c_str());
+    CodeSet snapshot(&database);
+    snapshot.Open(dbOpenSnapshot, "[CodeTbl]", 0);
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { snapshot.Edit(); }));
+    snapshot.Open(dbOpenDynaset, "[CodeTbl]", dbReadOnly);
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { snapshot.Delete(); }));
+    snapshot.Open(dbOpenTable, "CodeTbl", 0);
+    EXPECT_TRUE(snapshot.CanUpdate());
+    EXPECT_EQ(daoErrInvalidOperation, DaoErrorOf([&] { snapshot.Open(dbOpenTable, "SELECT * FROM CodeTbl", 0); }));
+}
+
+} // namespace
