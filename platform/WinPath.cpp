@@ -1,23 +1,145 @@
 #include "platform/WinPath.h"
 
 #include "platform/Cp932.h"
+#include "platform/WinDrive.h"
 
+#include <cctype>
 #include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Stands for a drive without a folder: /dev/null is no folder, so nothing below it exists.
+const char kMissingDrivePrefix[] = "/dev/null/";
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Compares UTF-8 names with ASCII letters folded (bytes of multibyte characters are all >= 0x80
+// in UTF-8, so folding never touches them).
+bool EqualIgnoringCase(const std::string& a, const char* b)
+{
+    size_t n = std::strlen(b);
+    if (a.size() != n)
+        return false;
+    for (size_t i = 0; i < n; ++i)
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
+    return true;
+}
+
+std::string Join(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+// The name in folder that matches name ignoring case: name itself when it exists, else the first
+// match in byte order; empty when there is none.
+std::string FindIgnoringCase(const std::string& folder, const std::string& name)
+{
+    struct stat st;
+    if (name == "." || name == ".." || lstat(Join(folder, name).c_str(), &st) == 0)
+        return name;
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return std::string();
+    std::string found;
+    while (const dirent* entry = readdir(dir))
+        if (EqualIgnoringCase(name, entry->d_name) && (found.empty() || found > entry->d_name))
+            found = entry->d_name;
+    closedir(dir);
+    return found;
+}
+
+// The offset of the last character of a CP932 text (0 for an empty text).
+size_t LastCharacter(const std::string& text)
+{
+    size_t last = 0;
+    for (size_t i = 0; i < text.size(); i += cp932::CharLength(text.data(), i, text.size()))
+        last = i;
+    return last;
+}
+
+bool EndsWithSeparator(const std::string& path)
+{
+    return !path.empty() && LastCharacter(path) == path.size() - 1 && IsSeparator(path.back());
+}
+
+} // namespace
+
+std::vector<std::string> SplitCp932(const std::string& text, const char* separators)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    for (size_t i = 0; i < text.size();) {
+        size_t length = cp932::CharLength(text.data(), i, text.size());
+        if (length == 1 && std::strchr(separators, text[i]) && text[i] != 0) {
+            if (!part.empty())
+                parts.push_back(part);
+            part.clear();
+        } else {
+            part.append(text, i, length);
+        }
+        i += length;
+    }
+    if (!part.empty())
+        parts.push_back(part);
+    return parts;
+}
+
+bool EndsWithBackslash(LPCTSTR path)
+{
+    std::string text = path ? path : "";
+    return EndsWithSeparator(text) && text.back() == '\\';
+}
 
 std::string WinPathToLinux(LPCTSTR windowsPath)
 {
     std::string path = windowsPath ? windowsPath : "";
-    for (size_t i = 0; i < path.size(); i += cp932::CharLength(path.data(), i, path.size()))
-        if (path[i] == '\\')
-            path[i] = '/';
-    return cp932::ToUtf8(path);
+    std::string linuxPath;
+    size_t rest = 0;
+    bool hasDrive = path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+    if (hasDrive) {
+        std::string folder = DriveFolder(path[0]);
+        linuxPath = folder.empty() ? kMissingDrivePrefix + path.substr(0, 2) : folder;
+        rest = 2;
+    } else if (!path.empty() && IsSeparator(path[0])) {
+        linuxPath = "/";
+    }
+    bool lookUp = true;
+    for (const std::string& name : SplitCp932(path.substr(rest), "\\/")) {
+        std::string utf8Name = cp932::ToUtf8(name);
+        if (lookUp) {
+            std::string found = FindIgnoringCase(linuxPath, utf8Name);
+            lookUp = !found.empty();
+            if (lookUp)
+                utf8Name = found;
+        }
+        linuxPath = Join(linuxPath, utf8Name);
+    }
+    if (EndsWithSeparator(path.substr(rest)) && !linuxPath.empty() && linuxPath.back() != '/')
+        linuxPath += '/';
+    return linuxPath;
 }
 
 std::string LinuxPathToWin(const std::string& linuxPath)
 {
-    std::string path = cp932::FromUtf8(linuxPath);
-    for (size_t i = 0; i < path.size(); i += cp932::CharLength(path.data(), i, path.size()))
-        if (path[i] == '/')
-            path[i] = '\\';
-    return path;
+    std::string rest = linuxPath;
+    std::string windowsPath;
+    if (char letter = DriveOfLinuxPath(linuxPath)) {
+        std::string folder = DriveFolder(letter);
+        rest = folder == "/" ? linuxPath : linuxPath.substr(folder.size());
+        windowsPath = std::string(1, letter) + ":";
+        if (rest.empty())
+            rest = "/";
+    }
+    std::string cp932Rest = cp932::FromUtf8(rest);
+    for (size_t i = 0; i < cp932Rest.size(); i += cp932::CharLength(cp932Rest.data(), i, cp932Rest.size()))
+        if (cp932Rest[i] == '/')
+            cp932Rest[i] = '\\';
+    return windowsPath + cp932Rest;
 }

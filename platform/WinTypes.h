@@ -10,6 +10,7 @@ typedef uint16_t WORD;
 typedef uint32_t DWORD;
 typedef int32_t LONG;
 typedef uint32_t ULONG;
+typedef uint64_t ULONGLONG;
 typedef unsigned int UINT;
 typedef char TCHAR;
 typedef char* LPTSTR;
@@ -36,3 +37,28 @@ typedef double DATE;
 struct __POSITION {};
 typedef __POSITION* POSITION;
 #define BEFORE_START_POSITION ((POSITION)-1L)
+
+// Window geometry as the Windows API lays it out: 32-bit fields.
+typedef struct tagPOINT {
+    LONG x;
+    LONG y;
+} POINT;
+
+typedef struct tagRECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT;
+
+// A window's placement: 44 bytes, the length field first.
+typedef struct tagWINDOWPLACEMENT {
+    UINT length;
+    UINT flags;
+    UINT showCmd;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+} WINDOWPLACEMENT;
+
+#define SW_RESTORE 9

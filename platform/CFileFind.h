@@ -1,0 +1,51 @@
+// Search of a folder for the files whose names match a pattern, with MFC's CFileFind interface.
+// The pattern is a Windows path whose last name may hold "*" (any run of characters) and "?"
+// (one character, a double-byte character counting as one); letters match ignoring case, and
+// "*.*" matches every name, as on Windows. Matches come in name order, ignoring case.
+#pragma once
+
+#include "platform/CObject.h"
+#include "platform/CString.h"
+
+#include <vector>
+
+class CFileFind : public CObject {
+public:
+    DECLARE_DYNAMIC(CFileFind)
+    CFileFind() = default;
+
+    // Starts a search ("*.*" in the current folder when pattern is null): TRUE when something
+    // matches, else FALSE with ERROR_FILE_NOT_FOUND (ERROR_PATH_NOT_FOUND for a missing folder)
+    // in GetLastError. No match is current until FindNextFile.
+    virtual BOOL FindFile(LPCTSTR pattern = nullptr, DWORD unused = 0);
+    // Makes the next match current; FALSE when that one is the last.
+    virtual BOOL FindNextFile();
+    void Close();
+
+    CString GetFileName() const;
+    // The folder of the pattern as given (with its final "\") followed by the name.
+    CString GetFilePath() const;
+    // The name without its extension.
+    CString GetFileTitle() const;
+    // The folder of the pattern as given, with its final "\" (empty for a pattern without a folder).
+    CString GetRoot() const { return m_root; }
+    ULONGLONG GetLength() const;
+    BOOL IsDirectory() const;
+    // TRUE for the entries "." and "..".
+    BOOL IsDots() const;
+
+    // Whether name matches a pattern of the kind FindFile takes (without a folder).
+    static BOOL MatchesPattern(LPCTSTR pattern, LPCTSTR name);
+
+private:
+    struct Match {
+        CString name;
+        bool directory;
+        ULONGLONG length;
+    };
+    const Match* Current() const;
+
+    std::vector<Match> m_matches;
+    int m_current = -1;
+    CString m_root;
+};

@@ -1,0 +1,135 @@
+#include "platform/RegHive.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+#include <random>
+
+using testsupport::DataPath;
+using testsupport::Hex;
+using testsupport::ReadFileBytes;
+using testsupport::ReadHexFixture;
+
+namespace {
+
+const char kAppPos[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Norva\\Zadazez\\App\\6.00.0.1\\AppPos";
+
+// A text value's data: the CP932 text and its terminating zero.
+std::string Sz(const char* text) { return std::string(text) + '\0'; }
+
+std::string Text(const RegHive& hive, const std::string& key, const std::string& name)
+{
+    const RegValue* value = hive.FindValue(key, name);
+    if (!value)
+        return "(missing)";
+    EXPECT_EQ(DWORD(REG_SZ), value->type) << name;
+    return value->data;
+}
+
+void ExpectHandEditedValues(const RegHive& hive)
+{
+    EXPECT_EQ(0, hive.DamagedLines());
+    // Key and value names are found whatever their case.
+    EXPECT_EQ(Sz("C:\\Program Files\\Zadazez"), Text(hive, kAppPos, "ZnApp"));
+    EXPECT_EQ(Sz("C:\\共通\\表"), Text(hive, kAppPos, "ZnCom"));
+    EXPECT_EQ(Sz("\\\\server\\物件"), Text(hive, kAppPos, "ZNOBJ"));
+    EXPECT_EQ(Sz("既定"), Text(hive, kAppPos, ""));
+    std::string extra = std::string(kAppPos) + "\\extra";
+    const RegValue* raw = hive.FindValue(extra, "Raw");
+    ASSERT_NE(nullptr, raw);
+    EXPECT_EQ(7u, raw->type);
+    EXPECT_EQ(std::string("A\0B\0\0", 5), raw->data);
+    const RegValue* count = hive.FindValue(extra, "count");
+    ASSERT_NE(nullptr, count);
+    EXPECT_EQ(DWORD(REG_DWORD), count->type);
+    EXPECT_EQ(std::string("\x1f\0\0\0", 4), count->data);
+    EXPECT_TRUE(hive.HasKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\NORVA"));
+}
+
+} // namespace
+
+TEST(RegHive, ReadsAHandEditedHive)
+{
+    std::string text = ReadFileBytes(DataPath("registry/HandEdited.reg"));
+    ExpectHandEditedValues(RegHive::Parse(text));
+    // The same with Windows line ends and a byte-order mark.
+    std::string windows = "\xEF\xBB\xBF";
+    for (char c : text)
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    ExpectHandEditedValues(RegHive::Parse(windows));
+}
+
+TEST(RegHive, WritesEveryKindOfValueInItsForm)
+{
+    const std::string key = "HKEY_CURRENT_USER\\software\\Kinds";
+    RegHive hive;
+    EXPECT_TRUE(hive.CreateKey(key));
+    EXPECT_FALSE(hive.CreateKey("hkey_current_user\\SOFTWARE\\kinds"));
+    const RegValue values[] = {
+        {"Plain", REG_SZ, Sz("a\"b\\c")},
+        {"", REG_SZ, Sz("既定")},
+        {"Count", REG_DWORD, std::string("\x1f\0\0\0", 4)},
+        {"Lines", REG_SZ, Sz("a\nb")},
+        {"Open", REG_SZ, "ab"},
+        {"Bytes", REG_BINARY, std::string("\0\xff", 2)},
+        {"Short", REG_DWORD, "\x01\x02"},
+        {"Multi", 7, std::string("A\0\0", 3)},
+        {"Nec", REG_SZ, Sz("\x87\x90")},
+        {"Empty", REG_SZ, Sz("")},
+        {"Tab", REG_SZ, Sz("a\tb")},
+    };
+    for (const RegValue& value : values)
+        ASSERT_TRUE(hive.SetValue(key, value));
+    std::string text = hive.Format();
+    EXPECT_EQ(Hex(ReadHexFixture("registry/AllValueKinds.hex")), Hex(text));
+
+    RegHive again = RegHive::Parse(text);
+    EXPECT_EQ(0, again.DamagedLines());
+    for (const RegValue& value : values) {
+        const RegValue* read = again.FindValue(key, value.name);
+        ASSERT_NE(nullptr, read) << value.name;
+        EXPECT_EQ(value.type, read->type) << value.name;
+        EXPECT_EQ(Hex(value.data), Hex(read->data)) << value.name;
+    }
+}
+
+TEST(RegHive, ReadsADamagedHiveAsFarAsItIsSound)
+{
+    RegHive hive = RegHive::Parse(ReadHexFixture("registry/Damaged.hex"));
+    EXPECT_EQ(5, hive.DamagedLines());
+    EXPECT_EQ(Sz("C:\\App"), Text(hive, kAppPos, "ZnApp"));
+    EXPECT_EQ(Sz("D:\\物件"), Text(hive, kAppPos, "ZnObj"));
+    EXPECT_EQ("(missing)", Text(hive, kAppPos, "ZnCom"));
+    EXPECT_EQ("(missing)", Text(hive, kAppPos, "ZnOutput"));
+    EXPECT_FALSE(hive.HasKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Broken"));
+    // Written again, the hive holds what was sound and nothing else.
+    RegHive rewritten = RegHive::Parse(hive.Format());
+    EXPECT_EQ(0, rewritten.DamagedLines());
+    EXPECT_EQ(hive.Format(), rewritten.Format());
+}
+
+// Every truncation and a fixed-seed series of changed bytes: reading never fails, and what it
+// keeps is written and read back unchanged.
+TEST(RegHive, SurvivesDamagedCopiesOfEveryFixture)
+{
+    std::vector<std::string> fixtures = {ReadFileBytes(DataPath("registry/HandEdited.reg")),
+                                         ReadHexFixture("registry/AllValueKinds.hex"),
+                                         ReadHexFixture("registry/Damaged.hex")};
+    std::mt19937 random(7);
+    auto check = [](const std::string& bytes) {
+        RegHive hive = RegHive::Parse(bytes);
+        std::string text = hive.Format();
+        RegHive again = RegHive::Parse(text);
+        ASSERT_EQ(0, again.DamagedLines());
+        ASSERT_EQ(text, again.Format());
+    };
+    for (const std::string& bytes : fixtures) {
+        for (size_t cut = 0; cut < bytes.size(); ++cut)
+            check(bytes.substr(0, cut));
+        for (int round = 0; round < 300; ++round) {
+            std::string copy = bytes;
+            for (int k = 0; k < 3; ++k)
+                copy[random() % copy.size()] = static_cast<char>(random() & 0xFF);
+            check(copy);
+        }
+    }
+}

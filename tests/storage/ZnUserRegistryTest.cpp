@@ -1,0 +1,174 @@
+#include "storage/ZnRegistryDataLocation.h"
+#include "storage/ZnRegistryStartup.h"
+#include "storage/ZnRegistrySystemStartup.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+using testsupport::Hex;
+using testsupport::ReadFileBytes;
+using testsupport::ReadHexFixture;
+using testsupport::TempRegistry;
+
+namespace {
+
+const char kCompany[] = "Norva\\Zadazez";
+
+// The objects as the code-table manager makes them.
+std::unique_ptr<ZnRegistrySystemStartup> SystemStartup(LPCTSTR rightsName = "ShiyoushaKengen")
+{
+    auto user = std::make_unique<ZnRegistrySystemStartup>("SystemStartup", "ShiyoushaCode", "ShiyoushaName",
+                                                          "ShiyoushaFirstName", "ShiyoushaTanmatsu", rightsName);
+    user->SetCompanyKey(kCompany);
+    return user;
+}
+
+std::unique_ptr<ZnRegistryStartup> Startup()
+{
+    auto startup = std::make_unique<ZnRegistryStartup>("Startup", "WindowPlacement");
+    startup->SetCompanyKey(kCompany);
+    startup->SetKey("App\\6.00.0.0");
+    return startup;
+}
+
+std::vector<std::string> Names(ZnRegistry& settings, int* count)
+{
+    CStringList list;
+    *count = settings.GetValueNames(list);
+    std::vector<std::string> names;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        names.push_back(list.GetNext(pos).Bytes());
+    return names;
+}
+
+} // namespace
+
+TEST(ZnRegistryStartup, PlacementByNameWithColons)
+{
+    TempRegistry registry;
+    auto startup = Startup();
+    EXPECT_EQ(0, startup->Write()); // no placement yet: nothing written
+    EXPECT_EQ(std::string(), ReadFileBytes(registry.UserHive()));
+    EXPECT_EQ(0, startup->SetValue("WindowPlacement", "1:2"));
+    EXPECT_EQ(0, startup->SetValue("startup", "1:2"));
+    CString text = "x";
+    EXPECT_EQ(1, startup->GetValue("Startup", text));
+    EXPECT_EQ("", text);
+
+    EXPECT_EQ(1, startup->SetValue("Startup", "0:1:-1:-1:-1:-1:10:20:810:620"));
+    const WINDOWPLACEMENT* placement = startup->GetPlacement();
+    ASSERT_NE(nullptr, placement);
+    EXPECT_EQ(44u, placement->length);
+    EXPECT_EQ(1u, placement->showCmd);
+    EXPECT_EQ(10, placement->rcNormalPosition.left);
+    EXPECT_EQ(620, placement->rcNormalPosition.bottom);
+    EXPECT_EQ(1, startup->GetValue("Startup", text));
+    EXPECT_EQ("0:1:-1:-1:-1:-1:10:20:810:620", text);
+    int count = 0;
+    EXPECT_EQ(std::vector<std::string>{"Startup"}, Names(*startup, &count));
+    EXPECT_EQ(1, count);
+}
+
+TEST(ZnRegistrySystemStartup, RightsAsEightHexDigits)
+{
+    auto user = SystemStartup();
+    DWORD rights = 0;
+    EXPECT_EQ(1, user->GetDwordValue("ShiyoushaKengen", rights));
+    EXPECT_EQ(0xFFFFFFFFu, rights);
+    EXPECT_EQ(1, user->SetDwordValue("ShiyoushaKengen", 31));
+    CString text;
+    EXPECT_EQ(1, user->GetValue("ShiyoushaKengen", text));
+    EXPECT_EQ("0000001f", text);
+    EXPECT_EQ(1, user->SetValue("ShiyoushaKengen", ""));
+    EXPECT_EQ(1, user->GetValue("ShiyoushaKengen", text));
+    EXPECT_EQ("ffffffff", text);
+    EXPECT_EQ(1, user->SetValue("ShiyoushaKengen", "0000a0ff"));
+    EXPECT_EQ(1, user->GetDwordValue("ShiyoushaKengen", rights));
+    EXPECT_EQ(0xa0ffu, rights);
+    EXPECT_EQ(0, user->SetDwordValue("ShiyoushaName", 1));
+    EXPECT_EQ(0, user->SetValue("shiyoushaname", "x"));
+    int count = 0;
+    std::vector<std::string> names = {"ShiyoushaCode", "ShiyoushaName", "ShiyoushaFirstName", "ShiyoushaTanmatsu",
+                                      "ShiyoushaKengen"};
+    EXPECT_EQ(names, Names(*user, &count));
+    EXPECT_EQ(5, count);
+}
+
+TEST(ZnUserSettings, WriteTheUserHiveAndReadItBack)
+{
+    TempRegistry registry;
+    auto owned = SystemStartup();
+    ZnRegistrySystemStartup& user = *owned;
+    EXPECT_EQ(0, user.Read());
+    user.SetValue("ShiyoushaCode", "0012");
+    user.SetValue("ShiyoushaName", "山田");
+    user.SetValue("ShiyoushaFirstName", "太郎");
+    user.SetValue("ShiyoushaTanmatsu", "PC-01");
+    user.SetDwordValue("ShiyoushaKengen", 31);
+    ASSERT_EQ(1, user.Write());
+    auto startup = Startup();
+    startup->SetValue("Startup", "0:1:-1:-1:-1:-1:10:20:810:620");
+    ASSERT_EQ(1, startup->Write());
+    EXPECT_EQ(Hex(ReadHexFixture("registry/UserHiveAfterStartup.hex")), Hex(ReadFileBytes(registry.UserHive())));
+
+    auto read = SystemStartup();
+    ASSERT_EQ(1, read->Read());
+    CString text;
+    read->GetValue("ShiyoushaName", text);
+    EXPECT_EQ("山田", text);
+    read->GetValue("ShiyoushaKengen", text);
+    EXPECT_EQ("0000001f", text);
+    auto placement = Startup();
+    ASSERT_EQ(1, placement->Read());
+    placement->GetValue("Startup", text);
+    EXPECT_EQ("0:1:-1:-1:-1:-1:10:20:810:620", text);
+
+    // A missing rights value leaves the member as it was; an empty placement text gives none.
+    ZnRegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, key.Open(HKEY_CURRENT_USER, "software\\Norva\\Zadazez\\App\\6.00.0.0"));
+    key.SetValue("", "Startup");
+    EXPECT_EQ(1, placement->Read());
+    EXPECT_EQ(nullptr, placement->GetPlacement());
+    auto other = SystemStartup("NoSuchValue");
+    other->SetDwordValue("NoSuchValue", 5);
+    EXPECT_EQ(1, other->Read());
+    DWORD rights = 0;
+    other->GetDwordValue("NoSuchValue", rights);
+    EXPECT_EQ(5u, rights);
+}
+
+TEST(ZnRegistryDataLocation, FoldersGetTheirBackslash)
+{
+    TempRegistry registry;
+    ZnRegistryDataLocation location("DataLocation", ZnRegistryDataLocation::kFolderNames);
+    location.SetCompanyKey(kCompany);
+    location.SetRootKey(HKEY_LOCAL_MACHINE);
+    auto stored = [&](LPCTSTR name, LPCTSTR folder) {
+        CString text = "(none)";
+        location.SetValue(name, folder);
+        location.GetValue(name, text);
+        return text;
+    };
+    EXPECT_EQ("C:\\Data\\", stored("ComTblPath", "C:\\Data"));
+    EXPECT_EQ("C:\\Data\\", stored("AppPath", "C:\\Data\\"));
+    EXPECT_EQ("D:\\表\\", stored("OcrDataPath", "D:\\表")); // 表 ends with the byte 5C, yet is no backslash
+    EXPECT_EQ("", stored("LocalPath", ""));
+    EXPECT_EQ("(none)", stored("comtblpath", "x"));
+    int count = 0;
+    std::vector<std::string> names = {"ComTblPath", "AppPath",    "ReceptPath", "RegistPath",
+                                      "DbMngPath",  "DbViewPath", "LocalPath",  "AppObjectMngPath",
+                                      "ReceptObjectMngPath",      "DbMngDataPath",           "OcrDataPath"};
+    EXPECT_EQ(names, Names(location, &count));
+    EXPECT_EQ(11, count);
+
+    ASSERT_EQ(1, location.Write());
+    // Read takes the stored texts as they are, without the backslash rule.
+    ZnRegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Norva\\Zadazez\\DataLocation"));
+    key.SetValue("E:\\No backslash", "DbMngPath");
+    ASSERT_EQ(1, location.Read());
+    CString text;
+    location.GetValue("DbMngPath", text);
+    EXPECT_EQ("E:\\No backslash", text);
+    location.GetValue("OcrDataPath", text);
+    EXPECT_EQ("D:\\表\\", text);
+}
