@@ -39,7 +39,8 @@ struct TableFreer {
 };
 
 // The values of the row that mdb_fetch_row has just read, from the page it is on.
-Row CurrentRow(MdbHandle* mdb, MdbTableDef* table, const std::vector<std::string>& bound, const std::vector<int>& lengths)
+Row CurrentRow(MdbHandle* mdb, MdbTableDef* table, const std::vector<std::string>& bound,
+               const std::vector<int>& lengths)
 {
     int start = 0;
     size_t size = 0;
@@ -129,6 +130,15 @@ std::vector<Row> ReadTable(const std::string& file, const std::string& tableUtf8
     while (mdb_fetch_row(table.get()))
         rows.push_back(CurrentRow(mdb.get(), table.get(), bound, lengths));
     return rows;
+}
+
+HeaderFields ReadHeader(const std::string& file)
+{
+    SetReaderEnvironment();
+    std::unique_ptr<MdbHandle, MdbCloser> mdb(mdb_open(file.c_str(), MDB_NOFLAGS));
+    if (!mdb)
+        throw std::runtime_error("mdb_open failed on " + file);
+    return {mdb->f->jet_version, mdb->f->db_key, mdb->f->code_page, mdb->f->lang_id};
 }
 
 std::string PageOf(const std::string& fileBytes, int pageSize, size_t number)

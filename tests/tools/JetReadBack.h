@@ -40,6 +40,15 @@ using Row = std::vector<Value>;
 // tell NULL from empty text. Throws std::runtime_error if the file or table does not open.
 std::vector<Row> ReadTable(const std::string& file, const std::string& tableUtf8);
 
+// What libmdb reads from page 0, its masked part unmasked.
+struct HeaderFields {
+    unsigned version;
+    unsigned pageKey; // 0: the pages are not encrypted
+    unsigned codePage;
+    unsigned sortOrder;
+};
+HeaderFields ReadHeader(const std::string& file);
+
 // The bytes of page `number` of a file's bytes.
 std::string PageOf(const std::string& fileBytes, int pageSize, size_t number);
 

@@ -40,9 +40,9 @@ void AddKindsTable(JetDatabase& database)
                   JetValue::Text(""), JetValue()});
     table.AddRow({JetValue::Integer(-2147483647 - 1), JetValue::Integer(-32768), JetValue::Bool(true),
                   JetValue::Integer(0), JetValue::Real(0), JetValue::Real(-0.5), JetValue(), JetValue::Text("")});
-    table.AddRow({JetValue::Integer(2147483647), JetValue::Integer(32767), JetValue::Bool(false),
-                  JetValue::Integer(7), JetValue::Date(COleDateTime(2099, 12, 31, 23, 59, 59)),
-                  JetValue::Real(1234.5), JetValue::Text(Repeat("表", 20)), JetValue::Text("ｶﾅ")});
+    table.AddRow({JetValue::Integer(2147483647), JetValue::Integer(32767), JetValue::Bool(false), JetValue::Integer(7),
+                  JetValue::Date(COleDateTime(2099, 12, 31, 23, 59, 59)), JetValue::Real(1234.5),
+                  JetValue::Text(Repeat("表", 20)), JetValue::Text("ｶﾅ")});
 }
 
 const std::vector<Row> kindsRows = {
@@ -67,14 +67,22 @@ std::string VersionName(const testing::TestParamInfo<JetVersion>& info)
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Versions, JetWriterReadBack, testing::Values(JetVersion::Jet3, JetVersion::Jet4),
-                         VersionName);
+INSTANTIATE_TEST_SUITE_P(Versions, JetWriterReadBack, testing::Values(JetVersion::Jet3, JetVersion::Jet4), VersionName);
 
 TEST_P(JetWriterReadBack, EveryKindReadsBackThroughTheLibrary)
 {
     JetDatabase database(GetParam());
     AddKindsTable(database);
     EXPECT_EQ(kindsRows, ReadTable(Write(database), u8"属性表"));
+}
+
+TEST_P(JetWriterReadBack, HeaderTellsVersionPlainPagesAndJapaneseText)
+{
+    HeaderFields header = ReadHeader(Write(JetDatabase(GetParam())));
+    EXPECT_EQ(GetParam() == JetVersion::Jet3 ? 0u : 1u, header.version);
+    EXPECT_EQ(0u, header.pageKey);
+    EXPECT_EQ(932u, header.codePage);
+    EXPECT_EQ(0x411u, header.sortOrder);
 }
 
 TEST_P(JetWriterReadBack, ProgramsSeeTheTablesSchemaAndRows)
@@ -124,7 +132,10 @@ int CountPagesTagged(const std::string& bytes, const JetFormat& format, int type
     return count;
 }
 
-std::string Le32(uint32_t value) { return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)}; }
+std::string Le32(uint32_t value)
+{
+    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+}
 
 } // namespace
 
@@ -161,17 +172,17 @@ TEST_P(JetWriterReadBack, MemosOfEveryLengthReadBackWhole)
         memos.emplace_back(head + Repeat("表", kanji), head + Repeat(u8"表", kanji));
     };
     if (jet3) {
-        add("", 32);                   // 64 bytes: in the row
-        add("a", 32);                  // 65 bytes: a long-value row
-        add("aa", (oneRow - 2) / 2);   // 2036 bytes: a whole long-value page
+        add("", 32);                    // 64 bytes: in the row
+        add("a", 32);                   // 65 bytes: a long-value row
+        add("aa", (oneRow - 2) / 2);    // 2036 bytes: a whole long-value page
         add("a", (oneRow + 1 - 1) / 2); // 2037 bytes: two pages, 表 split at byte 2032
-        add("aa", 2999);               // 6000 bytes: three pages
+        add("aa", 2999);                // 6000 bytes: three pages
     } else {
-        add("", 32);                   // 64 bytes
-        add("a", 32);                  // 66 bytes
-        add("", oneRow / 2);           // 4080 bytes
-        add("a", oneRow / 2);          // 4082 bytes
-        add("", 6000);                 // 12000 bytes
+        add("", 32);          // 64 bytes
+        add("a", 32);         // 66 bytes
+        add("", oneRow / 2);  // 4080 bytes
+        add("a", oneRow / 2); // 4082 bytes
+        add("", 6000);        // 12000 bytes
     }
     JetDatabase database(GetParam());
     JetTable& table = database.AddTable("文書");
@@ -230,7 +241,8 @@ TEST_P(JetWriterReadBack, TablesBeyondTheInlineUsageMapReadWhole)
     std::string tdef = PageOf(bytes, Format().pageSize, 4);
     uint32_t pointer = 0;
     for (int i = 3; i >= 0; --i)
-        pointer = pointer << 8 | static_cast<unsigned char>(tdef[static_cast<size_t>(Format().tdefTableTypeOffset + 15 + i)]);
+        pointer =
+            pointer << 8 | static_cast<unsigned char>(tdef[static_cast<size_t>(Format().tdefTableTypeOffset + 15 + i)]);
     std::string mapPage = PageOf(bytes, Format().pageSize, pointer >> 8);
     size_t entry = static_cast<size_t>(Format().dataHeaderSize) + 2 * (pointer & 0xFF);
     size_t start = static_cast<unsigned char>(mapPage[entry]) | static_cast<unsigned char>(mapPage[entry + 1]) << 8;
@@ -241,8 +253,8 @@ TEST_P(JetWriterReadBack, SavedQueryIsListedAndRebuilt)
 {
     JetDatabase database(GetParam());
     AddKindsTable(database);
-    database.AddQuery(JetQuery::Select("属性Q", "属性表", {"[ID]", "[名称]"}, "[区分]=7 AND [名称]<>'①'",
-                                       {{"[ID]", true}}));
+    database.AddQuery(
+        JetQuery::Select("属性Q", "属性表", {"[ID]", "[名称]"}, "[区分]=7 AND [名称]<>'①'", {{"[ID]", true}}));
     std::string file = Write(database);
 
     EXPECT_EQ(u8"属性Q\n", RunTool("mdb-queries", {"-L", "-1", file}));

@@ -35,7 +35,12 @@ int JetColumn::FixedSize() const
 
 namespace {
 
-bool InRange(int64_t value, int64_t low, int64_t high) { return value >= low && value <= high; }
+// Whether value is an integer that type T holds.
+template <typename T> bool IntegerFits(const JetValue& value)
+{
+    return value.GetKind() == JetValue::Kind::Integer && value.AsInteger() >= std::numeric_limits<T>::min() &&
+           value.AsInteger() <= std::numeric_limits<T>::max();
+}
 
 } // namespace
 
@@ -49,19 +54,11 @@ std::string JetColumn::Refuses(const JetValue& value) const
     case JetColumnType::Bool:
         return kind == Kind::Integer ? "" : "a Yes/No column takes an integer";
     case JetColumnType::Byte:
-        return kind == Kind::Integer && InRange(value.AsInteger(), 0, 255) ? "" : "a byte column takes 0 to 255";
+        return IntegerFits<uint8_t>(value) ? "" : "a byte column takes 0 to 255";
     case JetColumnType::Short:
-        return kind == Kind::Integer &&
-                       InRange(value.AsInteger(), std::numeric_limits<int16_t>::min(),
-                               std::numeric_limits<int16_t>::max())
-                   ? ""
-                   : "a short column takes a 16-bit integer";
+        return IntegerFits<int16_t>(value) ? "" : "a short column takes a 16-bit integer";
     case JetColumnType::Long:
-        return kind == Kind::Integer &&
-                       InRange(value.AsInteger(), std::numeric_limits<int32_t>::min(),
-                               std::numeric_limits<int32_t>::max())
-                   ? ""
-                   : "a long column takes a 32-bit integer";
+        return IntegerFits<int32_t>(value) ? "" : "a long column takes a 32-bit integer";
     case JetColumnType::Double:
     case JetColumnType::DateTime:
         return kind == Kind::Real || kind == Kind::Integer ? "" : "a double or date column takes a number";

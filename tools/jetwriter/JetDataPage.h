@@ -36,4 +36,7 @@ private:
 };
 
 // A data pointer: a page number and a row number on it, as Jet links rows.
-inline uint32_t JetDataPointer(uint32_t page, int row) { return (page << 8) | static_cast<uint32_t>(row); }
+inline uint32_t JetDataPointer(uint32_t page, int row)
+{
+    return (page << 8) | static_cast<uint32_t>(row);
+}

@@ -2,6 +2,7 @@
 
 #include "platform/CString.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -25,10 +26,7 @@ void JetDatabase::CheckNewName(const std::string& name) const
     CString candidate(name);
     if (candidate.Left(4).CompareNoCase("MSys") == 0)
         throw std::invalid_argument("the name " + name + " is kept for the catalog");
-    for (const JetTable& table : tables_)
-        if (candidate.CompareNoCase(table.Name().c_str()) == 0)
-            throw std::invalid_argument("the name " + name + " is taken");
-    for (const JetQuery& query : queries_)
-        if (candidate.CompareNoCase(query.Name().c_str()) == 0)
-            throw std::invalid_argument("the name " + name + " is taken");
+    auto same = [&](const auto& object) { return candidate.CompareNoCase(object.Name().c_str()) == 0; };
+    if (std::any_of(tables_.begin(), tables_.end(), same) || std::any_of(queries_.begin(), queries_.end(), same))
+        throw std::invalid_argument("the name " + name + " is taken");
 }

@@ -135,10 +135,9 @@ std::string JetFileWriter::Bytes() const
     file.Page(kMapPage).PutBytes(format.pageSize - static_cast<int>(emptyMap.RowSize()), FileUsageMapRow(file));
 
     for (const WrittenTable& written : tables)
-        JetTableDefinition::Write(file.Page(written.tdefPage), format, *written.table,
-                                  JetTableLayout(format, written.table->Columns()),
-                                  static_cast<uint32_t>(written.table->Rows().size()), written.usedMap,
-                                  written.freeMap);
+        JetTableDefinition::Write(
+            file.Page(written.tdefPage), format, *written.table, JetTableLayout(format, written.table->Columns()),
+            static_cast<uint32_t>(written.table->Rows().size()), written.usedMap, written.freeMap);
     JetHeaderPage::Write(file.Page(kHeaderPage), format, database_.Created());
     return file.Bytes();
 }

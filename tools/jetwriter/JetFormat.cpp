@@ -58,4 +58,7 @@ const JetFormat jet4 = {
 
 } // namespace
 
-const JetFormat& JetFormat::For(JetVersion version) { return version == JetVersion::Jet3 ? jet3 : jet4; }
+const JetFormat& JetFormat::For(JetVersion version)
+{
+    return version == JetVersion::Jet3 ? jet3 : jet4;
+}

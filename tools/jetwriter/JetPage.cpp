@@ -10,7 +10,10 @@ void JetPage::Put(int offset, uint64_t value, int size)
     jetbytes::Store(&bytes_[static_cast<size_t>(offset)], value, size);
 }
 
-void JetPage::PutDouble(int offset, double value) { Put(offset, jetbytes::DoubleBits(value), 8); }
+void JetPage::PutDouble(int offset, double value)
+{
+    Put(offset, jetbytes::DoubleBits(value), 8);
+}
 
 void JetPage::PutBytes(int offset, const std::string& bytes)
 {

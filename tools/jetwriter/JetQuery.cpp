@@ -21,9 +21,12 @@ JetQuery JetQuery::Select(std::string name, const std::string& table, const std:
         rows.push_back({kJetQueryColumn, {}, column, {}, {}});
     if (!where.empty())
         rows.push_back({kJetQueryWhere, {}, where, {}, {}});
-    for (const JetOrderTerm& term : orderBy)
-        rows.push_back({kJetQueryOrderBy, {}, term.expression,
-                        term.descending ? std::optional<std::string>("D") : std::nullopt, {}});
+    for (const JetOrderTerm& term : orderBy) {
+        std::optional<std::string> direction;
+        if (term.descending)
+            direction = "D";
+        rows.push_back({kJetQueryOrderBy, {}, term.expression, direction, {}});
+    }
     rows.push_back({kJetQueryEnd, {}, {}, {}, {}});
     return JetQuery(std::move(name), std::move(rows));
 }

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr size_t kJumpSpan = 256;   // a Jet 3 offset byte covers one span; the jump table counts spans
-constexpr uint8_t kNoJump = 0xFF;   // a jump entry past the end of the data
+constexpr size_t kJumpSpan = 256; // a Jet 3 offset byte covers one span; the jump table counts spans
+constexpr uint8_t kNoJump = 0xFF; // a jump entry past the end of the data
 
 } // namespace
 

@@ -43,8 +43,8 @@ JetTable& JetTable::AddColumn(std::string name, JetColumnType type, int size)
 void JetTable::AddRow(std::vector<JetValue> values)
 {
     if (values.size() != columns_.size())
-        throw std::invalid_argument("table " + name_ + ": a row of " + std::to_string(values.size()) +
-                                    " values for " + std::to_string(columns_.size()) + " columns");
+        throw std::invalid_argument("table " + name_ + ": a row of " + std::to_string(values.size()) + " values for " +
+                                    std::to_string(columns_.size()) + " columns");
     for (size_t i = 0; i < values.size(); ++i) {
         std::string reason = columns_[i].Refuses(values[i]);
         if (!reason.empty())

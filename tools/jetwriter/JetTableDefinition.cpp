@@ -2,6 +2,7 @@
 
 #include "tools/jetwriter/JetText.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -53,7 +54,7 @@ void JetTableDefinition::Write(JetPage& page, const JetFormat& format, const Jet
 
     page.Put(kDefinitionLengthOffset, static_cast<uint64_t>(end - kDefinitionLengthOffset), 4);
     if (format.version == JetVersion::Jet4)
-        page.Put(2, static_cast<uint64_t>(page.Size() - end - 8 < 0 ? 0 : page.Size() - end - 8), 2);
+        page.Put(2, static_cast<uint64_t>(std::max(0, page.Size() - end - 8)), 2);
 }
 
 void JetTableDefinition::WriteColumnEntry(JetPage& page, const JetFormat& format, int at, int number,

@@ -12,11 +12,15 @@ constexpr char kPagedMap = 0x01;
 constexpr int kPageTypeBitmap = 0x05;
 constexpr int kBitmapPageHeader = 4;
 
-void SetBit(std::string& bitmap, size_t bit) { bitmap[bit / 8] = static_cast<char>(bitmap[bit / 8] | (1 << (bit % 8))); }
+void SetBit(std::string& bitmap, size_t bit)
+{
+    bitmap[bit / 8] = static_cast<char>(bitmap[bit / 8] | (1 << (bit % 8)));
+}
 
 } // namespace
 
-JetUsageMap::JetUsageMap(const JetFormat& format, std::vector<uint32_t> pages) : format_(format), pages_(std::move(pages))
+JetUsageMap::JetUsageMap(const JetFormat& format, std::vector<uint32_t> pages)
+    : format_(format), pages_(std::move(pages))
 {
     std::sort(pages_.begin(), pages_.end());
     uint32_t window = static_cast<uint32_t>(format_.usageMapBitmapSize) * 8;

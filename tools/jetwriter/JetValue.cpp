@@ -1,5 +1,6 @@
 #include "tools/jetwriter/JetValue.h"
 
+#include <stdexcept>
 #include <utility>
 
 JetValue JetValue::Integer(int64_t value)
@@ -16,6 +17,15 @@ JetValue JetValue::Real(double value)
     v.kind_ = Kind::Real;
     v.real_ = value;
     return v;
+}
+
+JetValue JetValue::Date(const COleDateTime& value)
+{
+    if (value.GetStatus() == COleDateTime::null)
+        return Null();
+    if (value.GetStatus() != COleDateTime::valid)
+        throw std::invalid_argument("an invalid date");
+    return Real(value.m_dt);
 }
 
 JetValue JetValue::Text(std::string cp932)

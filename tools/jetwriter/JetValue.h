@@ -17,8 +17,9 @@ public:
     static JetValue Integer(int64_t value);
     static JetValue Bool(bool value) { return Integer(value ? 1 : 0); }
     static JetValue Real(double value);
-    // An OLE date: days since 30 December 1899, the time of day as the fraction.
-    static JetValue Date(const COleDateTime& value) { return Real(value.m_dt); }
+    // An OLE date: days since 30 December 1899, the time of day as the fraction. A date whose
+    // status is null is NULL; an invalid one throws std::invalid_argument.
+    static JetValue Date(const COleDateTime& value);
     static JetValue Text(std::string cp932);
     static JetValue Bytes(std::string bytes);
 
