@@ -118,6 +118,9 @@ std::string JetFileWriter::Bytes() const
     tables.push_back({&catalog.Queries(), file.Allocate(), {}});
     for (const JetTable& table : database_.Tables())
         tables.push_back({&table, file.Allocate(), {}});
+    if (tables[0].tdefPage != JetCatalog::kObjectsPage || tables[1].tdefPage != JetCatalog::kQueriesPage ||
+        (tables.size() > 2 && tables[2].tdefPage != JetCatalog::kFirstUserTablePage))
+        throw std::logic_error("definition pages are not where the catalog names them");
 
     for (WrittenTable& written : tables)
         written.dataPages = WriteRows(file, *written.table, written.tdefPage);
