@@ -1,0 +1,56 @@
+// What the subsystems below the application shell read of it: the application object's folders
+// and current selections, the main frame's document mode, type and object kind, the active
+// document's model objects and the database file names. The application object and the main
+// frame implement it; tests implement it without windows. One instance is current at a time.
+#pragma once
+
+#include "platform/CString.h"
+
+class ZnAppMDB;
+class ZnModel;
+
+class ZnShellState {
+public:
+    // The model slots of the active document: the application root, the form model (the family's
+    // document object), the sub-form model (the kind's object) and a fourth slot.
+    enum ModelSlot { appModelSlot = 0, formModelSlot = 1, subFormModelSlot = 2, extraModelSlot = 3 };
+    static const int kModelSlotCount = 4;
+
+    virtual ~ZnShellState() = default;
+
+    // The current shell, or null while none is installed. The application installs itself at
+    // start-up; a test installs its own for its duration.
+    static ZnShellState* Current();
+    static void SetCurrent(ZnShellState* state);
+
+    // The folders as stored, without a guaranteed trailing backslash: the application (install)
+    // folder, the common-data folder, the property-data folder, the destination folder and the
+    // output drive or folder.
+    virtual CString GetAppFolder() const = 0;
+    virtual CString GetComFolder() const = 0;
+    virtual CString GetObjFolder() const = 0;
+    virtual CString GetDstFolder() const = 0;
+    virtual CString GetOutputFolder() const = 0;
+
+    // The current property (its name is also its folder's name) and document.
+    virtual CString GetBukkenName() const = 0;
+    virtual int GetBukkenIndex() const = 0;
+    virtual int GetShousaiIndex() const = 0;
+    virtual int GetDocKindCode() const = 0;
+
+    // The main frame's selections: the document mode (32786 when flag is 1, else the stored mode,
+    // 32786 applications or 32787 notifications), the document type (0 for none) and the id of
+    // the object-kind button.
+    virtual int GetDocMode(int flag) const = 0;
+    virtual int GetDocType() const = 0;
+    virtual int GetObjKind() const = 0;
+    // Sets the unsaved-changes flag and returns it.
+    virtual int SetDataChanged(int flag) = 0;
+    // The database file names.
+    virtual ZnAppMDB* GetAppMDB() = 0;
+
+    // The object in a slot of the active document, or null.
+    virtual ZnModel* GetModel(int slot) const = 0;
+    // Deletes the object in a slot and puts model (which may be null) there; the document owns it.
+    virtual void ReplaceModel(int slot, ZnModel* model) = 0;
+};

@@ -1,0 +1,55 @@
+// A shell for tests: plain values that a test sets, and model slots that it owns. It is the
+// current shell for its lifetime and puts the previous one back when it ends.
+#pragma once
+
+#include "model/ZnModel.h"
+#include "storage/ZnAppMDB.h"
+#include "storage/ZnShellState.h"
+
+namespace testsupport {
+
+class TestShellState : public ZnShellState {
+public:
+    TestShellState() : m_previous(Current()) { SetCurrent(this); }
+    ~TestShellState() override
+    {
+        SetCurrent(m_previous);
+        for (ZnModel* model : models)
+            delete model;
+    }
+    TestShellState(const TestShellState&) = delete;
+    TestShellState& operator=(const TestShellState&) = delete;
+
+    CString GetAppFolder() const override { return appFolder; }
+    CString GetComFolder() const override { return comFolder; }
+    CString GetObjFolder() const override { return objFolder; }
+    CString GetDstFolder() const override { return dstFolder; }
+    CString GetOutputFolder() const override { return outputFolder; }
+    CString GetBukkenName() const override { return bukkenName; }
+    int GetBukkenIndex() const override { return bukkenIndex; }
+    int GetShousaiIndex() const override { return shousaiIndex; }
+    int GetDocKindCode() const override { return docKindCode; }
+    int GetDocMode(int flag) const override { return flag == 1 ? 32786 : docMode; }
+    int GetDocType() const override { return docType; }
+    int GetObjKind() const override { return objKind; }
+    int SetDataChanged(int flag) override { return dataChanged = flag; }
+    ZnAppMDB* GetAppMDB() override { return &mdb; }
+    ZnModel* GetModel(int slot) const override { return models[slot]; }
+    void ReplaceModel(int slot, ZnModel* model) override
+    {
+        delete models[slot];
+        models[slot] = model;
+    }
+
+    CString appFolder, comFolder, objFolder, dstFolder, outputFolder;
+    CString bukkenName;
+    int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0;
+    int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
+    ZnAppMDB mdb;
+    ZnModel* models[kModelSlotCount] = {};
+
+private:
+    ZnShellState* m_previous;
+};
+
+} // namespace testsupport
