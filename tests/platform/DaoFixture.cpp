@@ -50,23 +50,6 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(m_path, ignored);
 }
 
-LONG DaoErrorOf(const std::function<void()>& body, CString* description)
-{
-    try {
-        body();
-    } catch (CDaoException* e) {
-        LONG code = e->m_pErrorInfo->m_lErrorCode;
-        if (description)
-            *description = e->m_pErrorInfo->m_strDescription;
-        e->Delete();
-        return code;
-    } catch (CException* e) {
-        ADD_FAILURE() << "unexpected exception: " << e->Describe().Bytes();
-        e->Delete();
-    }
-    return 0;
-}
-
 void ShinseishaSet::DoFieldExchange(CDaoFieldExchange* pFX)
 {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);

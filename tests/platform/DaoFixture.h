@@ -41,9 +41,7 @@ protected:
     std::string m_database;
 };
 
-// The Jet error number that body raises (0 for none) and its description; the exception is
-// deleted. Any other framework exception fails the test.
-LONG DaoErrorOf(const std::function<void()>& body, CString* description = nullptr);
+using testsupport::DaoErrorOf;
 
 // The applicant table, opened on its own database.
 class ShinseishaSet : public CDaoRecordset {

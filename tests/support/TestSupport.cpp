@@ -1,5 +1,6 @@
 #include "tests/support/TestSupport.h"
 
+#include "platform/AfxDao.h"
 #include "platform/Cp932.h"
 
 #include <cctype>
@@ -98,6 +99,27 @@ void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function
             copy[random() % copy.size()] = static_cast<char>(random() & 0xFF);
         body(copy);
     }
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+LONG DaoErrorOf(const std::function<void()>& body, CString* description)
+{
+    try {
+        body();
+    } catch (CDaoException* e) {
+        LONG code = e->m_pErrorInfo->m_lErrorCode;
+        if (description)
+            *description = e->m_pErrorInfo->m_strDescription;
+        e->Delete();
+        return code;
+    } catch (CException* e) {
+        ADD_FAILURE() << "unexpected exception: " << e->Describe().Bytes();
+        e->Delete();
+    }
+    return 0;
 }
 
 } // namespace testsupport

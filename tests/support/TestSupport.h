@@ -42,3 +42,11 @@ namespace testsupport {
 void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body);
 
 } // namespace testsupport
+
+namespace testsupport {
+
+// The Jet error number that body raises (0 for none) and its description; the exception is
+// deleted. Any other framework exception fails the test.
+LONG DaoErrorOf(const std::function<void()>& body, CString* description = nullptr);
+
+} // namespace testsupport

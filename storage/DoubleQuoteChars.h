@@ -1,0 +1,10 @@
+// Quoting of a value for a Jet SQL literal.
+#pragma once
+
+#include "platform/CString.h"
+
+// Writes every single-byte character of *text that is one of the bytes of chars twice (so that a
+// quote becomes two quotes). Double-byte characters pass whole: their second byte is never
+// compared. Returns 1 when a byte was doubled; otherwise 0 with the text untouched, also for a
+// null text or null or empty chars.
+int DoubleQuoteChars(CString* text, LPCTSTR chars);

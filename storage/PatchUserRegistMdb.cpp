@@ -1,0 +1,166 @@
+#include "storage/PatchUserRegistMdb.h"
+
+#include "platform/MessageBox.h"
+
+namespace {
+
+const char kTable[] = "AppSetsubishaTbl";
+const char kField[] = "TourokuBangou";
+
+enum class Lookup { present, missing, unknown };
+
+// Whether the table has the column; unknown when the lookup failed for another reason than the
+// column being missing.
+Lookup LookUpField(CDaoTableDef* tableDef, const CString& name)
+{
+    try {
+        CDaoFieldInfo info;
+        tableDef->GetFieldInfo(name, info, AFX_DAO_PRIMARY_INFO);
+        return Lookup::present;
+    } catch (CDaoException* e) {
+        bool missing = e->m_pErrorInfo->m_lErrorCode == daoErrItemNotFound;
+        e->Delete();
+        return missing ? Lookup::missing : Lookup::unknown;
+    } catch (CMemoryException* e) {
+        e->Delete();
+        return Lookup::unknown;
+    }
+}
+
+// The column the patch adds: a variable-length text of 60 characters that may be empty.
+CDaoFieldInfo RegistrationNumberField()
+{
+    CDaoFieldInfo info;
+    info.m_strName = kField;
+    info.m_nType = dbText;
+    info.m_lSize = 60;
+    info.m_lAttributes = dbVariableField;
+    info.m_nOrdinalPosition = 0;
+    info.m_bRequired = FALSE;
+    info.m_bAllowZeroLength = TRUE;
+    info.m_lCollatingOrder = 0;
+    return info;
+}
+
+} // namespace
+
+int PatchUserRegistMdb(CString path)
+{
+    if (path.IsEmpty())
+        return -1;
+    CDaoDatabase* database = nullptr;
+    OpenMdb(&database, path, 1);
+    if (!database)
+        return -1;
+    CDaoTableDef* tableDef = nullptr;
+    if (!OpenTableDef(database, &tableDef, kTable)) {
+        CloseMdb(&database);
+        return -1;
+    }
+    int result = -1;
+    switch (LookUpField(tableDef, kField)) {
+    case Lookup::present:
+        result = 0;
+        break;
+    case Lookup::missing: {
+        CDaoFieldInfo info = RegistrationNumberField();
+        result = CreateFieldChecked(tableDef, info) ? 1 : -1;
+        break;
+    }
+    case Lookup::unknown:
+        break;
+    }
+    CloseTableDef(&tableDef);
+    CloseMdb(&database);
+    return result;
+}
+
+int OpenMdb(CDaoDatabase** database, CString path, int reportMissing)
+{
+    CloseMdb(database);
+    *database = new CDaoDatabase;
+    try {
+        (*database)->Open(path, FALSE, FALSE, "");
+        return 1;
+    } catch (CDaoException* e) {
+        bool missing = e->m_pErrorInfo->m_lErrorCode == daoErrFileNotFound;
+        if (!missing || reportMissing)
+            AfxMessageBox(CString("MDBのオープンに失敗しました。\n") + e->m_pErrorInfo->m_strDescription);
+        e->Delete();
+        CloseMdb(database);
+        return missing ? 0 : -1;
+    } catch (CMemoryException* e) {
+        AfxMessageBox("MDBのオープンに失敗しました。「Memory exception thrown.」");
+        e->Delete();
+        CloseMdb(database);
+        return -1;
+    }
+}
+
+int OpenTableDef(CDaoDatabase* database, CDaoTableDef** tableDef, CString name)
+{
+    CloseTableDef(tableDef);
+    if (!database)
+        return 0;
+    *tableDef = new CDaoTableDef(database);
+    try {
+        (*tableDef)->Open(name);
+        return 1;
+    } catch (CDaoException* e) {
+        AfxMessageBox(CString("Couldn't open tabledef--Exception: ") + e->m_pErrorInfo->m_strDescription);
+        e->Delete();
+    } catch (CMemoryException* e) {
+        AfxMessageBox("Failed to open tabledef--Memory exception thrown.");
+        e->Delete();
+    }
+    CloseTableDef(tableDef);
+    return 0;
+}
+
+int FieldExists(CDaoTableDef* tableDef, CString name)
+{
+    if (!tableDef)
+        return 0;
+    return LookUpField(tableDef, name) == Lookup::missing ? 0 : 1;
+}
+
+int CreateFieldChecked(CDaoTableDef* tableDef, CDaoFieldInfo& info)
+{
+    if (!tableDef)
+        return 0;
+    if (FieldExists(tableDef, info.m_strName)) {
+        AfxMessageBox("A field by that name already exists.");
+        return 0;
+    }
+    try {
+        tableDef->CreateField(info);
+        return 1;
+    } catch (CDaoException* e) {
+        AfxMessageBox(CString("Couldn't create field--Exception: ") + e->m_pErrorInfo->m_strDescription);
+        e->Delete();
+    } catch (CMemoryException* e) {
+        AfxMessageBox("Failed to create field--Memory exception thrown.");
+        e->Delete();
+    }
+    return 0;
+}
+
+void CloseMdb(CDaoDatabase** database)
+{
+    if (!*database)
+        return;
+    if ((*database)->IsOpen())
+        (*database)->Close();
+    delete *database;
+    *database = nullptr;
+}
+
+void CloseTableDef(CDaoTableDef** tableDef)
+{
+    if (!*tableDef)
+        return;
+    if ((*tableDef)->IsOpen())
+        (*tableDef)->Close();
+    delete *tableDef;
+    *tableDef = nullptr;
+}

@@ -1,0 +1,67 @@
+// The fixture of the recordset tests: the three database files of the application, made by each
+// variant from the project's schemas and the rows of tests/data/storage, in three folders that a
+// test shell names as the property-data, common-data and application folders.
+#pragma once
+
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestShellState.h"
+#include "tests/support/TestSupport.h"
+
+#include "storage/ZnAppTblDAO.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct AppDatabaseVariant {
+    std::string name;
+    // Makes a database file at a Linux path from a schema and a file of rows under tests/data.
+    std::function<void(const std::string& path, const std::string& schema, const std::string& rows)> make;
+};
+
+void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
+
+std::vector<AppDatabaseVariant> AppDatabaseVariants();
+
+using testsupport::DaoErrorOf;
+
+class AppDatabaseSuite : public ::testing::TestWithParam<AppDatabaseVariant> {
+protected:
+    void SetUp() override;
+
+    // A database made by the variant at a Linux path from a schema and rows.
+    void Make(const std::string& path, const std::string& schema, const std::string& rows) const
+    {
+        GetParam().make(path, schema, rows);
+    }
+    // The Windows form of a Linux path, as the program names files.
+    static CString Windows(const std::string& linuxPath);
+
+    testsupport::TempFolder m_folder;
+    testsupport::TestShellState m_shell;
+};
+
+// A row's members as one line: numbers in decimal, texts as UTF-8, dates as
+// "YYYY-MM-DD HH:MM:SS" or "null", joined by "|".
+std::string Field(int value);
+std::string Field(const CString& value);
+std::string Field(const COleDateTime& value);
+template <typename... Members> std::string Line(const Members&... members)
+{
+    std::string line;
+    ((line += Field(members) + "|"), ...);
+    line.pop_back();
+    return line;
+}
+
+// Opens the recordset on sql (null: its default SQL), describes every row and closes it.
+template <typename Set, typename Describe>
+std::vector<std::string> ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
+{
+    std::vector<std::string> rows;
+    set.Open(dbOpenDynaset, sql, 0);
+    for (; !set.IsEOF(); set.MoveNext())
+        rows.push_back(describe(set));
+    set.Close();
+    return rows;
+}
