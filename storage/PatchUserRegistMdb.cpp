@@ -7,26 +7,6 @@ namespace {
 const char kTable[] = "AppSetsubishaTbl";
 const char kField[] = "TourokuBangou";
 
-enum class Lookup { present, missing, unknown };
-
-// Whether the table has the column; unknown when the lookup failed for another reason than the
-// column being missing.
-Lookup LookUpField(CDaoTableDef* tableDef, const CString& name)
-{
-    try {
-        CDaoFieldInfo info;
-        tableDef->GetFieldInfo(name, info, AFX_DAO_PRIMARY_INFO);
-        return Lookup::present;
-    } catch (CDaoException* e) {
-        bool missing = e->m_pErrorInfo->m_lErrorCode == daoErrItemNotFound;
-        e->Delete();
-        return missing ? Lookup::missing : Lookup::unknown;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return Lookup::unknown;
-    }
-}
-
 // The column the patch adds: a variable-length text of 60 characters that may be empty.
 CDaoFieldInfo RegistrationNumberField()
 {
@@ -57,18 +37,10 @@ int PatchUserRegistMdb(CString path)
         CloseMdb(&database);
         return -1;
     }
-    int result = -1;
-    switch (LookUpField(tableDef, kField)) {
-    case Lookup::present:
-        result = 0;
-        break;
-    case Lookup::missing: {
+    int result = 0;
+    if (!FieldExists(tableDef, kField)) {
         CDaoFieldInfo info = RegistrationNumberField();
         result = CreateFieldChecked(tableDef, info) ? 1 : -1;
-        break;
-    }
-    case Lookup::unknown:
-        break;
     }
     CloseTableDef(&tableDef);
     CloseMdb(&database);
@@ -121,7 +93,20 @@ int FieldExists(CDaoTableDef* tableDef, CString name)
 {
     if (!tableDef)
         return 0;
-    return LookUpField(tableDef, name) == Lookup::missing ? 0 : 1;
+    try {
+        CDaoFieldInfo info;
+        tableDef->GetFieldInfo(name, info, AFX_DAO_PRIMARY_INFO);
+        return 1;
+    } catch (CDaoException* e) {
+        // Only "item not found" means missing; after any other failure the column is taken as
+        // present, so that nothing is added to a table that could not be read.
+        bool missing = e->m_pErrorInfo->m_lErrorCode == daoErrItemNotFound;
+        e->Delete();
+        return missing ? 0 : 1;
+    } catch (CMemoryException* e) {
+        e->Delete();
+        return 1;
+    }
 }
 
 int CreateFieldChecked(CDaoTableDef* tableDef, CDaoFieldInfo& info)

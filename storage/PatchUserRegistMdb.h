@@ -6,9 +6,10 @@
 
 // Adds the text column TourokuBangou (size 60, zero-length values allowed) to AppSetsubishaTbl of
 // the database at path when the table lacks it, keeping every row. Returns 1 when the column was
-// added, 0 when it was already there, -1 when nothing was done because of a failure: an empty
-// path, the database or the table not opened (with a message), the column not looked up, or not
-// added (with a message; so on a read-only database). The database is closed again in every case.
+// added, 0 when it was already there (or could not be looked up), -1 when nothing was done
+// because of a failure: an empty path, the database or the table not opened or the column not
+// added (each of these but the first with a message; so on a read-only database). The database
+// is closed again in every case.
 int PatchUserRegistMdb(CString path);
 
 // Opens a new database object on path into *database (closing and deleting one held there

@@ -10,7 +10,7 @@ namespace {
 
 AppDatabaseVariant SqliteVariant()
 {
-    return {"Sqlite", [](const std::string& path, const std::string& schema, const std::string& rows) {
+    return {"Sqlite", true, [](const std::string& path, const std::string& schema, const std::string& rows) {
                 DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
             }};
 }

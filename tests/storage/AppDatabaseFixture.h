@@ -15,6 +15,8 @@
 
 struct AppDatabaseVariant {
     std::string name;
+    // Whether its files can be changed (an Access file is read only).
+    bool writable;
     // Makes a database file at a Linux path from a schema and a file of rows under tests/data.
     std::function<void(const std::string& path, const std::string& schema, const std::string& rows)> make;
 };

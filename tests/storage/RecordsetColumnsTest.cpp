@@ -41,13 +41,13 @@ class RecordsetColumns : public AppDatabaseSuite {};
 
 TEST_P(RecordsetColumns, PropertyRegister)
 {
-    EXPECT_EQ((Rows{u8"1|Plant A|2008-01-31 00:00:00|-1|1||memo",
-                    u8"2|南町の家|2009-10-10 14:05:30|13|0|C:\\Zadazez\\Obj\\南町の家|",
-                    u8"3|O'Hara 表|null|27|2|D:\\表|"}),
-              DefaultRows<ZnAppBukkenKanriTblDAO>([](ZnAppBukkenKanriTblDAO& s) {
-                  return Line(s.m_BukkenIndex, s.m_Bukkenmei, s.m_Koushinbi, s.m_ChikiShiteiCode, s.m_ShinseiKubun,
-                              s.m_HozonDirectory, s.m_Bikou);
-              }));
+    EXPECT_EQ(
+        (Rows{u8"1|Plant A|2008-01-31 00:00:00|-1|1||memo",
+              u8"2|南町の家|2009-10-10 14:05:30|13|0|C:\\Zadazez\\Obj\\南町の家|", u8"3|O'Hara 表|null|27|2|D:\\表|"}),
+        DefaultRows<ZnAppBukkenKanriTblDAO>([](ZnAppBukkenKanriTblDAO& s) {
+            return Line(s.m_BukkenIndex, s.m_Bukkenmei, s.m_Koushinbi, s.m_ChikiShiteiCode, s.m_ShinseiKubun,
+                        s.m_HozonDirectory, s.m_Bikou);
+        }));
     EXPECT_EQ((Rows{u8"3|1|確認申請書（建築物）|100001|0|1|2008-02-01 09:00:00|U-3|Z-3|G-3|Ka001.110|",
                     u8"7|1|計画変更確認申請書（建築物）|100301|2|3|2008-05-20 17:45:00|||G-7|Ka001.111|change",
                     u8"5|1|中間検査申請書（建築物）|100101|1|2|null|U-5|Z-5||Ka001.160|",
@@ -77,12 +77,11 @@ TEST_P(RecordsetColumns, RegionsAndPrefectures)
                   return Line(s.m_ChiikiBangou, s.m_ChiikiRenban, s.m_ChiikiMei, s.m_TodoufukenBangou, s.m_Todoufuken,
                               s.m_ShokiSentakuFlg, s.m_Bikou);
               }));
-    EXPECT_EQ((Rows{u8"北海道|1|0|1|1", u8"埼玉県|11|0|3|2", u8"東京都|13|1|3|1", u8"京都府|26|0|5|2",
-                    u8"大阪府|27|0|5|1"}),
-              DefaultRows<ZnAppTodoufukenQTblDAO>([](ZnAppTodoufukenQTblDAO& s) {
-                  return Line(s.m_Todoufuken, s.m_TodoufukenBangou, s.m_ShokiSentakuFlg, s.m_ChiikiBangou,
-                              s.m_ChiikiRenban);
-              }));
+    EXPECT_EQ(
+        (Rows{u8"北海道|1|0|1|1", u8"埼玉県|11|0|3|2", u8"東京都|13|1|3|1", u8"京都府|26|0|5|2", u8"大阪府|27|0|5|1"}),
+        DefaultRows<ZnAppTodoufukenQTblDAO>([](ZnAppTodoufukenQTblDAO& s) {
+            return Line(s.m_Todoufuken, s.m_TodoufukenBangou, s.m_ShokiSentakuFlg, s.m_ChiikiBangou, s.m_ChiikiRenban);
+        }));
 }
 
 // The registered data lists unselected rows before selected ones (Yes is stored as -1, so it sorts
@@ -97,8 +96,7 @@ TEST_P(RecordsetColumns, RegisteredPeople)
                               s.m_YuubinBangou2, s.m_TodoufukenmeiBangou, s.m_Juusho, s.m_DenwaBangou1,
                               s.m_DenwaBangou2, s.m_DenwaBangou3, s.m_Bikou);
               }));
-    EXPECT_EQ((Rows{u8"3|0|ﾍﾞｰｶｰ|baker|", u8"1|0|ｱｵｷ|Aoki|", u8"4|1|ﾋｮｳｻﾂ|表札|sjis",
-                    u8"2|1|ｵﾌﾞﾗｲｴﾝ|O'Brien|quote"}),
+    EXPECT_EQ((Rows{u8"3|0|ﾍﾞｰｶｰ|baker|", u8"1|0|ｱｵｷ|Aoki|", u8"4|1|ﾋｮｳｻﾂ|表札|sjis", u8"2|1|ｵﾌﾞﾗｲｴﾝ|O'Brien|quote"}),
               DefaultRows<ZnAppShinseishaTblDAO>([](ZnAppShinseishaTblDAO& s) {
                   return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Furigana, s.m_Shimei, s.m_Bikou);
               }));
@@ -137,7 +135,8 @@ TEST_P(RecordsetColumns, RegisteredItemsPlacesAndPhrases)
                   return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_YuubinBangou1, s.m_YuubinBangou2,
                               s.m_TodoufukenmeiBangou, s.m_Juusho, s.m_ChimeiChibanCode, s.m_Bikou);
               }));
-    EXPECT_EQ((Rows{u8"1|0|モルタル塗り|", u8"3|0|ALC|", u8"2|1|サイディング|default"}), ItemRows<ZnAppGaihekiTblDAO>());
+    EXPECT_EQ((Rows{u8"1|0|モルタル塗り|", u8"3|0|ALC|", u8"2|1|サイディング|default"}),
+              ItemRows<ZnAppGaihekiTblDAO>());
     EXPECT_EQ((Rows{u8"2|0|屋根の小屋組の工事|roof", u8"1|1|2階の床及びこれを支持するはりに鉄筋を配置する工事|"}),
               ItemRows<ZnAppTokuteiKouteiTblDAO>());
     EXPECT_EQ((Rows{u8"1|0|瓦葺|", u8"2|0|スレート葺|", u8"3|1|Metal 'G'|quotes"}), ItemRows<ZnAppYaneTblDAO>());

@@ -1,0 +1,1 @@
+-- No rows: the tables stay empty.
