@@ -1,11 +1,20 @@
-// Helpers of the model tests of the document classes: several objects stored one after another,
-// and the check of a document against its fixture.
+// Helpers of the model tests of the document classes: an inspection application whose stored
+// form is only its embedded application, several objects stored one after another, and the check
+// of a document against its fixture.
 #pragma once
 
-#include "model/ZnModel.h"
+#include "model/ZnModelAppInspConf.h"
 #include "tests/model/ModelTestSupport.h"
 
 namespace modeltest {
+
+// An inspection application that stores only its embedded application, as an inspection kind
+// writes it at its place in its layout.
+class BaseAppProbe : public ZnModelAppInspConf {
+public:
+    using ZnModelAppInspConf::SerializeBaseApp;
+    void Serialize(CArchive& ar) override { SerializeBaseApp(ar); }
+};
 
 // N objects of class T stored one after another in one archive, as the objects of a document
 // file are.
