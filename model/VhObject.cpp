@@ -2,11 +2,13 @@
 
 IMPLEMENT_DYNAMIC(VhObject, CObject)
 
-DWORD VhObject::NextSerialId()
-{
-    static DWORD counter = 0; // wraps at 2^32, as it always did
-    return ++counter;
-}
+namespace {
+DWORD serialCounter = 0; // wraps at 2^32, as it always did
+} // namespace
+
+DWORD VhObject::NextSerialId() { return ++serialCounter; }
+
+DWORD VhObject::GetLastSerialId() { return serialCounter; }
 
 VhObject::VhObject() : m_serialId(NextSerialId()) {}
 

@@ -19,6 +19,8 @@ public:
     virtual LONG Compare(const VhObject* other) const;
 
     DWORD GetSerialId() const { return m_serialId; }
+    // The serial id that the most recently constructed object took; 0 before the first.
+    static DWORD GetLastSerialId();
 
 private:
     static DWORD NextSerialId();

@@ -30,6 +30,16 @@ protected:
         (SerializeField(ar, fields), ...);
     }
 
+    // For a field that older layouts lack: written always, read when the stored layout has it,
+    // and otherwise set to its default.
+    template <typename Field> static void SerializeFieldIf(CArchive& ar, bool storedLayoutHasIt, Field& field)
+    {
+        if (ar.IsStoring() || storedLayoutHasIt)
+            SerializeField(ar, field);
+        else
+            field = Field();
+    }
+
 private:
     template <typename Field> static void SerializeField(CArchive& ar, Field& field)
     {

@@ -2,9 +2,11 @@
 
 #include "platform/PosixIo.h"
 #include "platform/WinError.h"
+#include "platform/WinFormat.h"
 #include "platform/WinPath.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -208,4 +210,15 @@ FILE* WinFopen(LPCTSTR windowsPath, LPCTSTR mode)
     if (!stream)
         SetLastError(Win32ErrorFromErrno(errno));
     return stream;
+}
+
+int WinFprintf(FILE* stream, LPCTSTR format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::string text = WinFormatV(format, args);
+    va_end(args);
+    if (std::fwrite(text.data(), 1, text.size(), stream) != text.size())
+        return -1;
+    return static_cast<int>(text.size());
 }

@@ -16,3 +16,7 @@ FILE* WinFopen(LPCTSTR windowsPath, LPCTSTR mode);
 // A stream over an open descriptor, which the stream takes over (and closes, also on failure).
 // mode as for WinFopen; "w" does not truncate here, "a" makes every write append.
 FILE* WinFdopen(int fd, LPCTSTR mode);
+
+// fprintf as the Windows C runtime formats: "%f" goes through WinFormat. Returns the number of
+// bytes handed to the stream, or -1 when the stream fails.
+int WinFprintf(FILE* stream, LPCTSTR format, ...) __attribute__((format(printf, 2, 3)));

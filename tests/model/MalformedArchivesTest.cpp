@@ -2,13 +2,20 @@
 // CArchiveException, and the sanitizers see no leak and no bad access.
 #include "model/JkModelIndividualData.h"
 #include "model/ZnModelApp.h"
+#include "model/ZnModelAppConstNotif.h"
+#include "model/ZnModelAppDemNotif.h"
 #include "model/ZnModelAppExcept.h"
+#include "model/ZnModelAppProxy.h"
+#include "model/ZnModelAppSafeNotif.h"
+#include "model/ZnModelAppTempUseConf.h"
 #include "model/ZnModelAppWith.h"
 #include "model/ZnModelArea.h"
 #include "model/ZnModelConstructor.h"
 #include "model/ZnModelEquipDesigner.h"
 #include "model/ZnModelInspDate.h"
+#include "model/ZnModelPastInspDate.h"
 #include "model/ZnModelStructConstKind.h"
+#include "tests/model/DocumentTestSupport.h"
 #include "tests/model/ModelTestSupport.h"
 
 #include <functional>
@@ -39,6 +46,18 @@ const Case cases[] = {
     {"app_with.hex", Creator<ZnModelAppWith>()},
     {"app_except.hex", Creator<ZnModelAppExcept>()},
     {"struct_const_kind.hex", Creator<ZnModelStructConstKind>()},
+    {"insp_conf.hex", Creator<ZnModelAppInspConf>()},
+    {"insp_base_app.hex", Creator<modeltest::ObjectSequence<modeltest::BaseAppProbe, 3>>()},
+    {"past_insp_date.hex", Creator<ZnModelPastInspDate>()},
+    {"temp_use_conf.hex", Creator<ZnModelAppTempUseConf>()},
+    {"const_notif.hex", Creator<ZnModelAppConstNotif>()},
+    {"const_notif_v257.hex", Creator<ZnModelAppConstNotif>()},
+    {"const_notif_v256.hex", Creator<ZnModelAppConstNotif>()},
+    {"dem_notif.hex", Creator<ZnModelAppDemNotif>()},
+    {"dem_notif_v256.hex", Creator<ZnModelAppDemNotif>()},
+    {"dem_data_v256.hex", Creator<modeltest::ObjectSequence<ZnModelAppDemData, 3>>()},
+    {"safe_notif.hex", Creator<ZnModelAppSafeNotif>()},
+    {"proxy.hex", Creator<ZnModelAppProxy>()},
 };
 
 // Loads one object from bytes into a fresh object; true when it threw CArchiveException.

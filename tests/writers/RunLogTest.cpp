@@ -1,0 +1,118 @@
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+#include "platform/WinDrive.h"
+#include "writers/ZnAppDocFDOut00.h"
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <sys/stat.h>
+#include <vector>
+
+using testsupport::TempFolder;
+
+namespace {
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+// Runs the test in a working folder of its own, with drive C mapped to another folder.
+class RunLog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_oldFolder = getcwd(nullptr, 0);
+        ASSERT_EQ(0, chdir(m_work.Path().c_str()));
+        SetDriveFolder('C', m_driveC.Path());
+    }
+    void TearDown() override
+    {
+        ResetDriveTable();
+        if (chdir(m_oldFolder) != 0)
+            ADD_FAILURE() << "cannot return to " << m_oldFolder;
+        free(m_oldFolder);
+    }
+
+    TempFolder m_work;
+    TempFolder m_driveC;
+    char* m_oldFolder = nullptr;
+};
+
+// asctime without its newline: "Sun Dec  6 21:57:16 2026".
+const char* const timePattern = "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}";
+
+// Each line of the log is the time, then the given text, then CR LF.
+void ExpectLogLines(const std::string& log, const std::vector<std::string>& tails)
+{
+    std::string rest = log;
+    for (const std::string& tail : tails) {
+        size_t end = rest.find("\r\n");
+        ASSERT_NE(std::string::npos, end) << "missing line: " << tail;
+        std::string line = rest.substr(0, end);
+        rest = rest.substr(end + 2);
+        ASSERT_GE(line.size(), 24u);
+        EXPECT_TRUE(std::regex_match(line.substr(0, 24), std::regex(timePattern))) << line;
+        EXPECT_EQ(testsupport::Hex(tail), testsupport::Hex(line.substr(24)));
+    }
+    EXPECT_EQ("", rest);
+}
+
+} // namespace
+
+TEST_F(RunLog, WritesOneCrLfLinePerCallInTheFixedForm)
+{
+    ZnAppDocFDOut00::WriteLog(2, "物件【A - 表】の情報を出力します--------------------。", "ZnDlgAppSelectObjDialog",
+                              "ExportBukkenInfo()");
+    ZnAppDocFDOut00::WriteLog(4, "100% #1", "src", "f()");
+    ZnAppDocFDOut00::WriteLog(0, "zero", "s", "g()");
+    ZnAppDocFDOut00::WriteLog(5, "five", "s", "g()");
+    ZnAppDocFDOut00::WriteLog(1, "", "s", "g()");
+    ZnAppDocFDOut00::WriteLog(3, "w", "s", "g()");
+
+    ExpectLogLines(ReadFile(m_work.Path("ravuRivo.log")),
+                   {" [INFO ] ZnDlgAppSelectObjDialog#ExportBukkenInfo() - "
+                    "\x95\xA8\x8C\x8F\x81\x79" "A - \x95\x5C\x81\x7A"                     // 物件【A - 表】
+                    "\x82\xCC\x8F\xEE\x95\xF1\x82\xF0\x8F\x6F\x97\xCD\x82\xB5\x82\xDC\x82\xB7" // の情報を出力します
+                    "--------------------\x81\x42",                                       // ----。
+                    " [ERROR] src#f() - 100% #1", " [] s#g() - zero", " [] s#g() - five", " [DEBUG] s#g() - ",
+                    " [WARN ] s#g() - w"});
+    EXPECT_FALSE(Exists(m_driveC.Path("ravuRivo.log")));
+}
+
+TEST_F(RunLog, FallsBackToDriveCAndLosesOnlyTheLineWhenNeitherOpens)
+{
+    // A working folder that no longer exists cannot take the log.
+    TempFolder gone;
+    ASSERT_EQ(0, chdir(gone.Path().c_str()));
+    ASSERT_EQ(0, rmdir(gone.Path().c_str()));
+    ZnAppDocFDOut00::WriteLog(2, "one", "s", "f()");
+    ExpectLogLines(ReadFile(m_driveC.Path("ravuRivo.log")), {" [INFO ] s#f() - one"});
+
+    SetDriveFolder('C', m_driveC.Path("missing"));
+    ZnAppDocFDOut00::WriteLog(2, "lost", "s", "f()");
+    ZnAppDocFDOut00::DeleteLog();
+    EXPECT_TRUE(Exists(m_driveC.Path("ravuRivo.log")));
+}
+
+TEST_F(RunLog, DeleteRemovesTheCurrentFolderLogAndLeavesDriveC)
+{
+    ZnAppDocFDOut00::WriteLog(2, "x", "s", "f()");
+    std::ofstream(m_driveC.Path("ravuRivo.log")) << "kept";
+    ZnAppDocFDOut00::DeleteLog();
+    EXPECT_FALSE(Exists(m_work.Path("ravuRivo.log")));
+    EXPECT_EQ("kept", ReadFile(m_driveC.Path("ravuRivo.log")));
+    ZnAppDocFDOut00::DeleteLog(); // no log: created and removed again
+    EXPECT_FALSE(Exists(m_work.Path("ravuRivo.log")));
+}
