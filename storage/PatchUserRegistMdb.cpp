@@ -2,6 +2,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <functional>
+
 namespace {
 
 const char kTable[] = "AppSetsubishaTbl";
@@ -20,6 +22,23 @@ CDaoFieldInfo RegistrationNumberField()
     info.m_bAllowZeroLength = TRUE;
     info.m_lCollatingOrder = 0;
     return info;
+}
+
+// Runs one step of the table-definition helpers: true when it succeeded; otherwise false after a
+// message, daoText followed by the description for a database error, memoryText for a memory one.
+bool RunReported(const std::function<void()>& step, const char* daoText, const char* memoryText)
+{
+    try {
+        step();
+        return true;
+    } catch (CDaoException* e) {
+        AfxMessageBox(CString(daoText) + e->m_pErrorInfo->m_strDescription);
+        e->Delete();
+    } catch (CMemoryException* e) {
+        AfxMessageBox(memoryText);
+        e->Delete();
+    }
+    return false;
 }
 
 } // namespace
@@ -75,16 +94,9 @@ int OpenTableDef(CDaoDatabase* database, CDaoTableDef** tableDef, CString name)
     if (!database)
         return 0;
     *tableDef = new CDaoTableDef(database);
-    try {
-        (*tableDef)->Open(name);
+    if (RunReported([&] { (*tableDef)->Open(name); },
+                    "Couldn't open tabledef--Exception: ", "Failed to open tabledef--Memory exception thrown."))
         return 1;
-    } catch (CDaoException* e) {
-        AfxMessageBox(CString("Couldn't open tabledef--Exception: ") + e->m_pErrorInfo->m_strDescription);
-        e->Delete();
-    } catch (CMemoryException* e) {
-        AfxMessageBox("Failed to open tabledef--Memory exception thrown.");
-        e->Delete();
-    }
     CloseTableDef(tableDef);
     return 0;
 }
@@ -117,17 +129,10 @@ int CreateFieldChecked(CDaoTableDef* tableDef, CDaoFieldInfo& info)
         AfxMessageBox("A field by that name already exists.");
         return 0;
     }
-    try {
-        tableDef->CreateField(info);
-        return 1;
-    } catch (CDaoException* e) {
-        AfxMessageBox(CString("Couldn't create field--Exception: ") + e->m_pErrorInfo->m_strDescription);
-        e->Delete();
-    } catch (CMemoryException* e) {
-        AfxMessageBox("Failed to create field--Memory exception thrown.");
-        e->Delete();
-    }
-    return 0;
+    return RunReported([&] { tableDef->CreateField(info); },
+                       "Couldn't create field--Exception: ", "Failed to create field--Memory exception thrown.")
+               ? 1
+               : 0;
 }
 
 void CloseMdb(CDaoDatabase** database)
