@@ -20,12 +20,10 @@ void CComboBox::ResetContent()
     m_selection = CB_ERR;
 }
 
-int CComboBox::GetLBText(int index, CString& text) const
+void CComboBox::GetLBText(int index, CString& text) const
 {
-    if (!IsItem(index))
-        return CB_ERR;
-    text = m_items[index].text;
-    return text.GetLength();
+    if (IsItem(index))
+        text = m_items[index].text;
 }
 
 DWORD_PTR CComboBox::GetItemData(int index) const

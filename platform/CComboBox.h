@@ -27,8 +27,8 @@ public:
     // Removes every item and the selection.
     void ResetContent();
 
-    // The text of an item and its length, or CB_ERR for an index out of range (text unchanged).
-    int GetLBText(int index, CString& text) const;
+    // The text of an item; an index out of range leaves text unchanged.
+    void GetLBText(int index, CString& text) const;
 
     // The value attached to an item (0 until set), or CB_ERR for an index out of range.
     DWORD_PTR GetItemData(int index) const;
