@@ -2,6 +2,8 @@
 // CArchiveException, and the sanitizers see no leak and no bad access.
 #include "model/JkModelIndividualData.h"
 #include "model/ZnModelApp.h"
+#include "model/ZnModelAppBuildConf.h"
+#include "model/ZnModelAppBuildMod.h"
 #include "model/ZnModelAppExcept.h"
 #include "model/ZnModelAppWith.h"
 #include "model/ZnModelArea.h"
@@ -13,6 +15,8 @@
 
 #include <functional>
 #include <memory>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -39,7 +43,29 @@ const Case cases[] = {
     {"app_with.hex", Creator<ZnModelAppWith>()},
     {"app_except.hex", Creator<ZnModelAppExcept>()},
     {"struct_const_kind.hex", Creator<ZnModelStructConstKind>()},
+    {"site_page.hex", Creator<ZnModelAppSitePage>()},
+    {"site_page_v256.hex", Creator<ZnModelAppSitePage>()},
+    {"build_conf_document.hex", Creator<modeltest::Document<100001>>()},
+    {"build_mod_document.hex", Creator<modeltest::Document<100301>>()},
+    {"build_v256.hex", Creator<modeltest::Document<100001, 2>>()},
+    {"build_v256_stored.hex", Creator<modeltest::Document<100001, 2>>()},
 };
+
+// The byte positions the loops try: every one of a fixture up to 1100 bytes long; in a longer
+// one (a whole document) 150 of them drawn with a fixed seed, so that runs repeat and stay fast.
+std::vector<size_t> Positions(size_t size)
+{
+    std::vector<size_t> positions;
+    if (size <= 1100) {
+        for (size_t i = 0; i < size; ++i)
+            positions.push_back(i);
+        return positions;
+    }
+    std::mt19937 random(20261207);
+    for (int i = 0; i < 150; ++i)
+        positions.push_back(random() % size);
+    return positions;
+}
 
 // Loads one object from bytes into a fresh object; true when it threw CArchiveException.
 bool LoadFails(const Case& c, const std::string& bytes)
@@ -56,7 +82,7 @@ TEST(MalformedArchives, EveryTruncationThrowsArchiveException)
     for (const Case& c : cases) {
         std::string bytes = modeltest::Fixture(c.fixture);
         ASSERT_FALSE(LoadFails(c, bytes)) << c.fixture;
-        for (size_t length = 0; length < bytes.size(); ++length)
+        for (size_t length : Positions(bytes.size()))
             EXPECT_TRUE(LoadFails(c, bytes.substr(0, length))) << c.fixture << " cut at " << length;
     }
 }
@@ -66,7 +92,7 @@ TEST(MalformedArchives, ChangedBytesLoadOrThrowArchiveException)
     const unsigned char patterns[] = {0x00, 0xFF, 0x80, 0x01};
     for (const Case& c : cases) {
         std::string bytes = modeltest::Fixture(c.fixture);
-        for (size_t i = 0; i < bytes.size(); ++i) {
+        for (size_t i : Positions(bytes.size())) {
             for (unsigned char pattern : patterns) {
                 std::string changed = bytes;
                 changed[i] = static_cast<char>(pattern);
