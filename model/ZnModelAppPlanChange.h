@@ -2,14 +2,14 @@
 // just before the plan change (確認済証番号, 確認済証交付日, 確認済証交付者) and the summary of
 // the plan change (計画変更の概要). Family is the family's document class; the concrete
 // plan-change class derives from ZnModelAppPlanChange<Family> and keeps Family as the base of
-// its class record, so the archive knows no class between them.
+// its class record, so the archive knows no class between them. The previous confirmation is
+// set through m_prevConfNum: the lift family's SetPrevConfNum sets its own confirmation record.
 #pragma once
 
 #include "model/ZnModelNum.h"
 
 template <typename Family> class ZnModelAppPlanChange : public Family {
 public:
-    void SetPrevConfNum(const ZnModelNum& number) { m_prevConfNum = number; }
     void SetPlanChangeSummary(LPCTSTR summary) { m_planChangeSummary = summary; }
     const ZnModelNum& GetPrevConfNum() const { return m_prevConfNum; }
     const CString& GetPlanChangeSummary() const { return m_planChangeSummary; }

@@ -7,17 +7,11 @@
 
 using modeltest::Fixture;
 using modeltest::Load;
+using modeltest::MakeDesigner;
 using modeltest::Store;
 using testsupport::Hex;
 
 namespace {
-
-ZnModelDesigner MakeDesigner(LPCTSTR name)
-{
-    ZnModelDesigner designer;
-    designer.m_architectName.m_name = name;
-    return designer;
-}
 
 ZnModelAppUsage MakeUsage(LPCTSTR code, LPCTSTR text)
 {
@@ -195,7 +189,7 @@ TEST(BuildingDocuments, PlanChangeDocumentStoresThePreviousConfirmationAfterTheB
     previous.SetNumber("K-7");
     previous.m_date.SetDateString("02320401");
     previous.SetFurtherText("City");
-    mod.SetPrevConfNum(previous);
+    mod.m_prevConfNum = previous;
     mod.SetPlanChangeSummary("PC");
     EXPECT_EQ(Hex(Fixture("build_mod_document.hex")), Hex(Store(document)));
 

@@ -2,9 +2,8 @@
 // CArchiveException, and the sanitizers see no leak and no bad access.
 #include "model/JkModelIndividualData.h"
 #include "model/ZnModelApp.h"
-#include "model/ZnModelAppBuildConf.h"
-#include "model/ZnModelAppBuildMod.h"
 #include "model/ZnModelAppExcept.h"
+#include "model/ZnModelAppSitePage.h"
 #include "model/ZnModelAppWith.h"
 #include "model/ZnModelArea.h"
 #include "model/ZnModelConstructor.h"
@@ -13,6 +12,7 @@
 #include "model/ZnModelStructConstKind.h"
 #include "tests/model/ModelTestSupport.h"
 
+#include <cctype>
 #include <functional>
 #include <memory>
 #include <random>
@@ -49,10 +49,16 @@ const Case cases[] = {
     {"build_mod_document.hex", Creator<modeltest::Document<100301>>()},
     {"build_v256.hex", Creator<modeltest::Document<100001, 2>>()},
     {"build_v256_stored.hex", Creator<modeltest::Document<100001, 2>>()},
+    {"lift_mod_document.hex", Creator<modeltest::Document<100302>>()},
+    {"lift_mod_document_designer_v256.hex", Creator<modeltest::Document<100302>>()},
+    {"equip_conf_document.hex", Creator<modeltest::Document<100003>>()},
+    {"struct_mod_document.hex", Creator<modeltest::Document<100304>>()},
+    {"semi_str_conf_document.hex", Creator<modeltest::Document<100006>>()},
+    {"semi_str_conf_document_designer_v257.hex", Creator<modeltest::Document<100006>>()},
 };
 
 // The byte positions the loops try: every one of a fixture up to 1100 bytes long; in a longer
-// one (a whole document) 150 of them drawn with a fixed seed, so that runs repeat and stay fast.
+// one (a whole document) 100 of them drawn with a fixed seed, so that runs repeat and stay fast.
 std::vector<size_t> Positions(size_t size)
 {
     std::vector<size_t> positions;
@@ -62,7 +68,7 @@ std::vector<size_t> Positions(size_t size)
         return positions;
     }
     std::mt19937 random(20261207);
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i < 100; ++i)
         positions.push_back(random() % size);
     return positions;
 }
@@ -77,27 +83,38 @@ bool LoadFails(const Case& c, const std::string& bytes)
 
 } // namespace
 
-TEST(MalformedArchives, EveryTruncationThrowsArchiveException)
+// One instance per fixture, so that ctest runs them side by side.
+class MalformedArchives : public testing::TestWithParam<Case> {};
+
+TEST_P(MalformedArchives, EveryTruncationThrowsArchiveException)
 {
-    for (const Case& c : cases) {
-        std::string bytes = modeltest::Fixture(c.fixture);
-        ASSERT_FALSE(LoadFails(c, bytes)) << c.fixture;
-        for (size_t length : Positions(bytes.size()))
-            EXPECT_TRUE(LoadFails(c, bytes.substr(0, length))) << c.fixture << " cut at " << length;
-    }
+    const Case& c = GetParam();
+    std::string bytes = modeltest::Fixture(c.fixture);
+    ASSERT_FALSE(LoadFails(c, bytes)) << c.fixture;
+    for (size_t length : Positions(bytes.size()))
+        EXPECT_TRUE(LoadFails(c, bytes.substr(0, length))) << c.fixture << " cut at " << length;
 }
 
-TEST(MalformedArchives, ChangedBytesLoadOrThrowArchiveException)
+TEST_P(MalformedArchives, ChangedBytesLoadOrThrowArchiveException)
 {
+    const Case& c = GetParam();
     const unsigned char patterns[] = {0x00, 0xFF, 0x80, 0x01};
-    for (const Case& c : cases) {
-        std::string bytes = modeltest::Fixture(c.fixture);
-        for (size_t i : Positions(bytes.size())) {
-            for (unsigned char pattern : patterns) {
-                std::string changed = bytes;
-                changed[i] = static_cast<char>(pattern);
-                LoadFails(c, changed); // any other exception or a sanitizer report fails the test
-            }
+    std::string bytes = modeltest::Fixture(c.fixture);
+    for (size_t i : Positions(bytes.size())) {
+        for (unsigned char pattern : patterns) {
+            std::string changed = bytes;
+            changed[i] = static_cast<char>(pattern);
+            LoadFails(c, changed); // any other exception or a sanitizer report fails the test
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, MalformedArchives, testing::ValuesIn(cases),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             std::string name = info.param.fixture;
+                             name = name.substr(0, name.find('.'));
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });

@@ -36,6 +36,15 @@ inline void Load(ZnModel& object, const std::string& bytes)
 // A hand-made fixture under tests/data/model.
 inline std::string Fixture(const std::string& name) { return testsupport::ReadHexFixture("model/" + name); }
 
+// A designer with the given name and design documents, the rest at its defaults.
+inline ZnModelDesigner MakeDesigner(LPCTSTR name, LPCTSTR designDocuments = "")
+{
+    ZnModelDesigner designer;
+    designer.m_architectName.m_name = name;
+    designer.m_designDocuments = designDocuments;
+    return designer;
+}
+
 // The texts of a string list, each followed by ";".
 inline CString Joined(const CStringList& list)
 {
