@@ -1,0 +1,54 @@
+// An edit control. Besides its text it keeps the selection (byte offsets), the length limit,
+// one level of undo and the modified flag. What the user enters (typed characters, pastes,
+// input-method results) replaces the selection, is cut to the limit without splitting a
+// double-byte character, and is announced with EN_UPDATE then EN_CHANGE; a read-only edit
+// refuses it with a beep.
+#pragma once
+
+#include "platform/wnd/CWnd.h"
+
+class CEdit : public CWnd {
+public:
+    DECLARE_DYNAMIC(CEdit)
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // 0 removes the limit.
+    void LimitText(int nChars = 0) { SendOrApply(EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0); }
+    void SetLimitText(UINT nMax) { LimitText(static_cast<int>(nMax)); }
+    UINT GetLimitText() const { return m_nLimit; }
+    // A start of -1 removes the selection; an end of -1 means the end of the text.
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    DWORD GetSel() const { return MAKELONG(m_nSelStart, m_nSelEnd); }
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+    BOOL CanUndo() const { return m_bCanUndo; }
+    BOOL Undo();
+    void EmptyUndoBuffer() { m_bCanUndo = false; }
+    BOOL GetModify() const { return m_bModified; }
+    void SetModify(BOOL bModified = TRUE) { m_bModified = bModified != 0; }
+    void Clear() { SendOrApply(WM_CLEAR, 0, 0); }
+    void Copy() { SendOrApply(WM_COPY, 0, 0); }
+    void Cut() { SendOrApply(WM_CUT, 0, 0); }
+    void Paste() { SendOrApply(WM_PASTE, 0, 0); }
+
+protected:
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CopyControlState(const CWnd& from) override;
+
+private:
+    LRESULT SendOrApply(UINT message, WPARAM wParam, LPARAM lParam);
+    // Replaces the selection with text; returns whether anything changed.
+    bool ReplaceSelection(const CString& text, bool byUser, bool canUndo);
+    void Typed(UINT character);
+    CString SelectedText() const;
+    void ChangeText(const CString& text);
+
+    int m_nSelStart = 0;
+    int m_nSelEnd = 0;
+    UINT m_nLimit = 30000;
+    CString m_strUndo;
+    bool m_bCanUndo = false;
+    bool m_bModified = false;
+};
