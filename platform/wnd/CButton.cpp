@@ -13,13 +13,7 @@ BOOL CButton::IsRadio() const
     return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
-void CButton::SetCheck(int nCheck)
-{
-    if (m_hWnd)
-        SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck), 0);
-    else
-        m_nCheck = nCheck;
-}
+void CButton::SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck), 0); }
 
 void CButton::ApplyCheck(int nCheck)
 {

@@ -120,21 +120,22 @@ protected:                                                                      
     static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }                                  \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                                    \
-    {                                                                                                                  \
-        using ThisClass [[maybe_unused]] = theClass;                                                                   \
-        using TheBaseClass = baseClass;                                                                                \
+// clang-format off
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                  \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }           \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                             \
+    {                                                                                           \
+        using ThisClass [[maybe_unused]] = theClass;                                            \
+        using TheBaseClass = baseClass;                                                         \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                                                              \
-    {0, 0, 0, 0, AfxSig_end, nullptr}                                                                                  \
-    }                                                                                                                  \
-    ;                                                                                                                  \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};                      \
-    return &messageMap;                                                                                                \
+#define END_MESSAGE_MAP()                                                                       \
+            {0, 0, 0, 0, AfxSig_end, nullptr}                                                   \
+        };                                                                                      \
+        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, _messageEntries}; \
+        return &messageMap;                                                                     \
     }
+// clang-format on
 
 #define AFX_THUNK(thunk, memberFxn) &thunk<ThisClass, &ThisClass::memberFxn>
 

@@ -94,9 +94,15 @@ void CComboBox::ResetContent()
     NotifyChanged(WndContent | WndSelection);
 }
 
-int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const { return AfxFindItemText(m_items, nStartAfter, lpszString, false); }
+int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const
+{
+    return AfxFindItemText(m_items, nStartAfter, lpszString, false);
+}
 
-int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return AfxFindItemText(m_items, nIndexStart, lpszFind, true); }
+int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+{
+    return AfxFindItemText(m_items, nIndexStart, lpszFind, true);
+}
 
 int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString)
 {

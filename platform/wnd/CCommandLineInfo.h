@@ -2,8 +2,8 @@
 // print (/p file, /pt file printer driver port); otherwise a new document.
 #pragma once
 
-#include "platform/CString.h"
 #include "platform/CObject.h"
+#include "platform/CString.h"
 
 class CCommandLineInfo : public CObject {
 public:

@@ -40,7 +40,7 @@ CString FailureText(LPCTSTR path, CException* e, BOOL bSaving, UINT nIDPDefault)
         }
     }
     return CString(nIDPDefault == AFX_IDP_FAILED_TO_SAVE_DOC ? "ドキュメントを保存できませんでした。"
-                                                            : "ドキュメントを開けませんでした。");
+                                                             : "ドキュメントを開けませんでした。");
 }
 
 void RemoveQuietly(const CString& path)

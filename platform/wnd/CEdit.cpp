@@ -44,14 +44,9 @@ BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-LRESULT CEdit::SendOrApply(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return m_hWnd ? SendMessage(message, wParam, lParam) : CEdit::DefWindowProc(message, wParam, lParam);
-}
-
 void CEdit::SetSel(int nStartChar, int nEndChar, BOOL)
 {
-    SendOrApply(EM_SETSEL, static_cast<WPARAM>(nStartChar), static_cast<LPARAM>(nEndChar));
+    SendMessage(EM_SETSEL, static_cast<WPARAM>(nStartChar), static_cast<LPARAM>(nEndChar));
 }
 
 void CEdit::SetSel(DWORD dwSelection, BOOL bNoScroll)
@@ -67,15 +62,15 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const
 
 void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
 {
-    SendOrApply(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
+    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
 }
 
 BOOL CEdit::SetReadOnly(BOOL bReadOnly)
 {
-    return static_cast<BOOL>(SendOrApply(EM_SETREADONLY, static_cast<WPARAM>(bReadOnly), 0));
+    return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(bReadOnly), 0));
 }
 
-BOOL CEdit::Undo() { return static_cast<BOOL>(SendOrApply(EM_UNDO, 0, 0)); }
+BOOL CEdit::Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO, 0, 0)); }
 
 CString CEdit::SelectedText() const { return WindowText().Mid(m_nSelStart, m_nSelEnd - m_nSelStart); }
 

@@ -13,7 +13,7 @@ public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     // 0 removes the limit.
-    void LimitText(int nChars = 0) { SendOrApply(EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0); }
+    void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0); }
     void SetLimitText(UINT nMax) { LimitText(static_cast<int>(nMax)); }
     UINT GetLimitText() const { return m_nLimit; }
     // A start of -1 removes the selection; an end of -1 means the end of the text.
@@ -28,17 +28,16 @@ public:
     void EmptyUndoBuffer() { m_bCanUndo = false; }
     BOOL GetModify() const { return m_bModified; }
     void SetModify(BOOL bModified = TRUE) { m_bModified = bModified != 0; }
-    void Clear() { SendOrApply(WM_CLEAR, 0, 0); }
-    void Copy() { SendOrApply(WM_COPY, 0, 0); }
-    void Cut() { SendOrApply(WM_CUT, 0, 0); }
-    void Paste() { SendOrApply(WM_PASTE, 0, 0); }
+    void Clear() { SendMessage(WM_CLEAR, 0, 0); }
+    void Copy() { SendMessage(WM_COPY, 0, 0); }
+    void Cut() { SendMessage(WM_CUT, 0, 0); }
+    void Paste() { SendMessage(WM_PASTE, 0, 0); }
 
 protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CopyControlState(const CWnd& from) override;
 
 private:
-    LRESULT SendOrApply(UINT message, WPARAM wParam, LPARAM lParam);
     // Replaces the selection with text; returns whether anything changed.
     bool ReplaceSelection(const CString& text, bool byUser, bool canUndo);
     void Typed(UINT character);

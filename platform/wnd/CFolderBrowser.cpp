@@ -4,8 +4,7 @@ IMPLEMENT_DYNAMIC(CFolderBrowser, CWnd)
 
 BOOL CFolderBrowser::Open()
 {
-    if (!CreateEx(0, "#32770", nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 320, 400, m_info.hwndOwner,
-                  nullptr))
+    if (!CreateEx(0, "#32770", nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 320, 400, m_info.hwndOwner, nullptr))
         return FALSE;
     Callback(BFFM_INITIALIZED, 0);
     return m_hWnd != nullptr;

@@ -4,8 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CFormView, CView)
 
-BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       UINT nID, CCreateContext* pContext)
 {
     const DialogResource* dialog = AfxFindDialogResource(m_nIDTemplate);
     if (!dialog) {

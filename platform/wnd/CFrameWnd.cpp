@@ -3,9 +3,9 @@
 #include "platform/wnd/CCmdUI.h"
 #include "platform/wnd/CDocument.h"
 #include "platform/wnd/CMenu.h"
-#include "platform/wnd/Resources.h"
 #include "platform/wnd/CView.h"
 #include "platform/wnd/CWinApp.h"
+#include "platform/wnd/Resources.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -39,8 +39,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return Create(nullptr, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext);
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR, DWORD dwExStyle, CCreateContext* pContext)
 {
     m_strTitle = lpszWindowName;
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,

@@ -122,9 +122,15 @@ void CListBox::ResetContent()
     NotifyChanged(WndContent | WndSelection);
 }
 
-int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const { return AfxFindItemText(m_items, nStartAfter, lpszItem, false); }
+int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const
+{
+    return AfxFindItemText(m_items, nStartAfter, lpszItem, false);
+}
 
-int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return AfxFindItemText(m_items, nIndexStart, lpszFind, true); }
+int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+{
+    return AfxFindItemText(m_items, nIndexStart, lpszFind, true);
+}
 
 int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem)
 {

@@ -126,7 +126,10 @@ BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
 
 DWORD_PTR CListCtrl::GetItemData(int nItem) const { return ValidItem(nItem) ? m_items[nItem].data : 0; }
 
-UINT CListCtrl::GetItemState(int nItem, UINT nMask) const { return ValidItem(nItem) ? m_items[nItem].state & nMask : 0; }
+UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
+{
+    return ValidItem(nItem) ? m_items[nItem].state & nMask : 0;
+}
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
 {

@@ -14,8 +14,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         return FALSE;
     }
     m_nIDHelp = nIDResource;
-    CMultiDocTemplate* docTemplate =
-        pContext ? dynamic_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate) : nullptr;
+    CMultiDocTemplate* docTemplate = pContext ? dynamic_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate) : nullptr;
     m_hMenuShared = docTemplate ? docTemplate->m_hMenuShared : nullptr;
     return Create(nullptr, TitleFromResource(nIDResource), dwDefaultStyle, rectDefault, frame, pContext);
 }

@@ -11,8 +11,8 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu*)
 {
     CRect client;
     GetClientRect(&client);
-    if (!m_wndMDIClient.CreateEx(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                 client.Width(), client.Height(), m_hWnd,
+    if (!m_wndMDIClient.CreateEx(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.Width(),
+                                 client.Height(), m_hWnd,
                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST))))
         return FALSE;
     m_hWndMDIClient = m_wndMDIClient.m_hWnd;
@@ -27,7 +27,8 @@ CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
             *pbMaximized = FALSE;
         return nullptr;
     }
-    HWND active = reinterpret_cast<HWND>(client->SendMessage(WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(pbMaximized)));
+    HWND active =
+        reinterpret_cast<HWND>(client->SendMessage(WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(pbMaximized)));
     return dynamic_cast<CMDIChildWnd*>(CWnd::FromHandle(active));
 }
 

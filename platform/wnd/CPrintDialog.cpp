@@ -5,7 +5,12 @@
 #include "platform/wnd/UiHost.h"
 
 CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
-    : m_pd{pParentWnd ? pParentWnd->m_hWnd : nullptr, dwFlags | (bPrintSetupOnly ? PD_PRINTSETUP : 0), 0, 0, 1, 0xFFFF,
+    : m_pd{pParentWnd ? pParentWnd->m_hWnd : nullptr,
+           dwFlags | (bPrintSetupOnly ? PD_PRINTSETUP : 0),
+           0,
+           0,
+           1,
+           0xFFFF,
            1}
 {
 }

@@ -9,8 +9,8 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     if (!pParentWnd)
         return FALSE;
     m_dwBarStyle = dwStyle & CBRS_ALL;
-    return CreateEx(0, "msctls_statusbar32", nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD, 0, 0, 0, 0,
-                    pParentWnd->m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return CreateEx(0, "msctls_statusbar32", nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD, 0, 0, 0, 0, pParentWnd->m_hWnd,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
@@ -35,10 +35,7 @@ int CStatusBar::CommandToIndex(UINT nIDFind) const
     return -1;
 }
 
-UINT CStatusBar::GetItemID(int nIndex) const
-{
-    return nIndex >= 0 && nIndex < GetCount() ? m_panes[nIndex].id : 0;
-}
+UINT CStatusBar::GetItemID(int nIndex) const { return nIndex >= 0 && nIndex < GetCount() ? m_panes[nIndex].id : 0; }
 
 BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL)
 {

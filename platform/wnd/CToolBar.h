@@ -8,8 +8,7 @@ class CToolBar : public CControlBar {
 public:
     DECLARE_DYNAMIC(CToolBar)
 
-    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
-                        UINT nID = AFX_IDW_TOOLBAR);
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = AFX_IDW_TOOLBAR);
     BOOL LoadToolBar(UINT nIDResource) { return FALSE; }
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override {}
 };

@@ -89,8 +89,8 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                   UINT nID, CCreateContext* pContext)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), pContext);
 }
 
@@ -99,8 +99,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 {
     if (m_hWnd)
         return FALSE;
-    CREATESTRUCT cs{lpParam, nullptr, nIDorHMenu, hWndParent, nHeight, nWidth, y,
-                    x,       static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+    CREATESTRUCT cs{
+        lpParam,        nullptr,       nIDorHMenu, hWndParent, nHeight, nWidth, y, x, static_cast<LONG>(dwStyle),
+        lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs)) {
         PostNcDestroy();
         return FALSE;
@@ -223,10 +224,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 
 void CWnd::SetWindowText(LPCTSTR lpszString)
 {
-    if (m_hWnd)
-        SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString ? lpszString : ""));
-    else
-        m_strWindowText = lpszString;
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString ? lpszString : ""));
 }
 
 void CWnd::SetWindowTextDirect(const CString& text)
@@ -607,8 +605,6 @@ BOOL CWnd::SetMenu(CMenu* pMenu)
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!m_hWnd)
-        return 0;
     auto& current = Registry().current;
     current.push_back(MSG{m_hWnd, message, wParam, lParam});
     LRESULT result = 0;

@@ -138,7 +138,8 @@ public:
     BOOL SetMenu(CMenu* pMenu);
     void DrawMenuBar() {}
 
-    // Without a window, SendMessage returns 0 and PostMessage FALSE.
+    // An object without a window still handles what is sent to it (its state lives in the
+    // object); posting needs a window, FALSE without one.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
@@ -281,8 +282,7 @@ template <class T, auto F> LRESULT AfxThunkSize(CCmdTarget* t, const AFX_MSGARGS
 CMenu* AfxMenuFromHandle(HMENU hMenu);
 template <class T, auto F> LRESULT AfxThunkInitMenuPopup(CCmdTarget* t, const AFX_MSGARGS& a)
 {
-    (static_cast<T*>(t)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(a.wParam)), LOWORD(a.lParam),
-                             HIWORD(a.lParam));
+    (static_cast<T*>(t)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(a.wParam)), LOWORD(a.lParam), HIWORD(a.lParam));
     return 0;
 }
 

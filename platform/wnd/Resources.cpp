@@ -6,8 +6,7 @@ namespace {
 // Head of the registration chain; zero-initialised before any static constructor runs.
 const AfxResourceSet* firstSet = nullptr;
 
-template <typename T, typename Member>
-const T* FindIn(UINT id, Member array, size_t AfxResourceSet::*count)
+template <typename T, typename Member> const T* FindIn(UINT id, Member array, size_t AfxResourceSet::*count)
 {
     for (const AfxResourceSet* set = firstSet; set; set = set->next)
         for (size_t i = 0; i < set->*count; ++i)

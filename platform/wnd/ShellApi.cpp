@@ -98,7 +98,7 @@ LPITEMIDLIST SHBrowseForFolder(LPBROWSEINFO lpbi)
 HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory,
                        int nShowCmd)
 {
-    ShellExecuteRequest request{hwnd,         CString(lpOperation), CString(lpFile), CString(lpParameters),
-                                CString(lpDirectory), nShowCmd};
+    ShellExecuteRequest request{
+        hwnd, CString(lpOperation), CString(lpFile), CString(lpParameters), CString(lpDirectory), nShowCmd};
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(UiHost::Current().ShellExecute(request)));
 }

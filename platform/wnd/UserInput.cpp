@@ -38,7 +38,8 @@ BOOL UserInput::CanReach(const CWnd& wnd)
 {
     if (!wnd.m_hWnd || !(wnd.GetStyle() & WS_VISIBLE))
         return FALSE;
-    for (const CWnd* level = &wnd; level; level = level->GetParent())
+    // The window and its parents up to its top-level window (not that window's owner).
+    for (const CWnd* level = &wnd; level; level = (level->GetStyle() & WS_CHILD) ? level->GetParent() : nullptr)
         if (!level->IsWindowEnabled())
             return FALSE;
     return TRUE;
@@ -149,7 +150,8 @@ BOOL UserInput::PressEnter(CDialog& dialog)
         MessageBeep(0);
         return Done(TRUE);
     }
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(button ? button->m_hWnd : nullptr));
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button ? button->m_hWnd : nullptr));
     return Done(TRUE);
 }
 

@@ -32,7 +32,7 @@ typedef DWORD COLORREF;
 
 #define MAKEWORD(a, b) ((WORD)(((BYTE)(a)) | ((WORD)((BYTE)(b))) << 8))
 #define MAKELONG(a, b) ((LONG)(((WORD)(a)) | ((DWORD)((WORD)(b))) << 16))
-#define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xFFFF))
+#define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xFFFF))
 #define HIWORD(l) ((WORD)(((DWORD_PTR)(l) >> 16) & 0xFFFF))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
