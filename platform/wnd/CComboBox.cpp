@@ -1,9 +1,5 @@
 #include "platform/wnd/CComboBox.h"
 
-#include "platform/wnd/ItemSearch.h"
-
-#include <cstring>
-
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -13,95 +9,72 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 void CComboBox::Select(int nIndex)
 {
-    m_nCurSel = ValidIndex(nIndex) ? nIndex : CB_ERR;
-    SetWindowTextDirect(m_nCurSel == CB_ERR ? CString() : m_items[m_nCurSel].text);
+    m_state.curSel = m_state.items.Valid(nIndex) ? nIndex : CB_ERR;
+    SetWindowTextDirect(m_state.items.Text(m_state.curSel));
     NotifyChanged(WndSelection);
 }
 
 int CComboBox::SetCurSel(int nSelect)
 {
     Select(nSelect);
-    return ValidIndex(nSelect) ? nSelect : CB_ERR;
+    return m_state.curSel;
 }
 
-DWORD_PTR CComboBox::GetItemData(int nIndex) const
-{
-    return ValidIndex(nIndex) ? m_items[nIndex].data : static_cast<DWORD_PTR>(CB_ERR);
-}
+int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return m_state.items.SetData(nIndex, dwItemData); }
 
-int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
-{
-    if (!ValidIndex(nIndex))
-        return CB_ERR;
-    m_items[nIndex].data = dwItemData;
-    return CB_OKAY;
-}
+int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const { return m_state.items.CopyText(nIndex, lpszText); }
 
-int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const
-{
-    if (!ValidIndex(nIndex) || !lpszText)
-        return CB_ERR;
-    const CString& text = m_items[nIndex].text;
-    std::memcpy(lpszText, static_cast<LPCTSTR>(text), text.GetLength() + 1);
-    return text.GetLength();
-}
-
-void CComboBox::GetLBText(int nIndex, CString& rString) const
-{
-    rString = ValidIndex(nIndex) ? m_items[nIndex].text : CString();
-}
-
-int CComboBox::GetLBTextLen(int nIndex) const { return ValidIndex(nIndex) ? m_items[nIndex].text.GetLength() : CB_ERR; }
+void CComboBox::GetLBText(int nIndex, CString& rString) const { rString = m_state.items.Text(nIndex); }
 
 int CComboBox::AddString(LPCTSTR lpszString)
 {
-    int index = (GetStyle() & CBS_SORT) ? AfxSortedInsertIndex(m_items, lpszString) : GetCount();
-    return InsertString(index, lpszString);
+    return InsertAt(m_state.items.Add(lpszString, (GetStyle() & CBS_SORT) != 0));
 }
 
 int CComboBox::InsertString(int nIndex, LPCTSTR lpszString)
 {
-    if (nIndex == -1)
-        nIndex = GetCount();
-    if (nIndex < 0 || nIndex > GetCount())
+    return InsertAt(m_state.items.Insert(nIndex, lpszString));
+}
+
+int CComboBox::InsertAt(int nInserted)
+{
+    if (nInserted == CB_ERR)
         return CB_ERR;
-    m_items.insert(m_items.begin() + nIndex, Item{CString(lpszString), 0});
-    if (m_nCurSel >= nIndex)
-        ++m_nCurSel;
+    if (m_state.curSel >= nInserted)
+        ++m_state.curSel;
     NotifyChanged(WndContent);
-    return nIndex;
+    return nInserted;
 }
 
 int CComboBox::DeleteString(UINT nIndex)
 {
     int index = static_cast<int>(nIndex);
-    if (!ValidIndex(index))
+    int left = m_state.items.Delete(index);
+    if (left == CB_ERR)
         return CB_ERR;
-    m_items.erase(m_items.begin() + index);
-    if (m_nCurSel == index)
+    if (m_state.curSel == index)
         Select(CB_ERR);
-    else if (m_nCurSel > index)
-        --m_nCurSel;
+    else if (m_state.curSel > index)
+        --m_state.curSel;
     NotifyChanged(WndContent);
-    return GetCount();
+    return left;
 }
 
 void CComboBox::ResetContent()
 {
-    m_items.clear();
-    m_nCurSel = CB_ERR;
-    SetWindowTextDirect(CString());
-    NotifyChanged(WndContent | WndSelection);
+    m_state.items.Clear();
+    Select(CB_ERR);
+    NotifyChanged(WndContent);
 }
 
 int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const
 {
-    return AfxFindItemText(m_items, nStartAfter, lpszString, false);
+    return m_state.items.Find(nStartAfter, lpszString, false);
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
 {
-    return AfxFindItemText(m_items, nIndexStart, lpszFind, true);
+    return m_state.items.Find(nIndexStart, lpszFind, true);
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString)
@@ -116,7 +89,7 @@ BOOL CComboBox::LimitText(int nMaxChars)
 {
     if (!HasEdit())
         return FALSE;
-    m_nLimit = nMaxChars;
+    m_state.limit = nMaxChars;
     NotifyChanged(WndContent);
     return TRUE;
 }
@@ -126,8 +99,8 @@ BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar)
     if (!HasEdit())
         return FALSE;
     int length = WindowText().GetLength();
-    m_nEditStart = nStartChar < 0 ? length : std::min(nStartChar, length);
-    m_nEditEnd = nEndChar < 0 ? length : std::min(nEndChar, length);
+    m_state.editStart = nStartChar < 0 ? length : std::min(nStartChar, length);
+    m_state.editEnd = nEndChar < 0 ? length : std::min(nEndChar, length);
     NotifyChanged(WndSelection);
     return TRUE;
 }
@@ -172,9 +145,9 @@ LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return SetEditSel(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
     case CB_GETEDITSEL:
         if (wParam)
-            *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_nEditStart);
+            *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_state.editStart);
         if (lParam)
-            *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_nEditEnd);
+            *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_state.editEnd);
         return GetEditSel();
     case WM_SETTEXT:
         if (!HasEdit()) {
@@ -199,11 +172,6 @@ LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CComboBox::CopyControlState(const CWnd& from)
 {
-    if (const CComboBox* combo = dynamic_cast<const CComboBox*>(&from)) {
-        m_items = combo->m_items;
-        m_nCurSel = combo->m_nCurSel;
-        m_nLimit = combo->m_nLimit;
-        m_nEditStart = combo->m_nEditStart;
-        m_nEditEnd = combo->m_nEditEnd;
-    }
+    if (const CComboBox* combo = dynamic_cast<const CComboBox*>(&from))
+        m_state = combo->m_state;
 }

@@ -5,23 +5,22 @@
 #pragma once
 
 #include "platform/wnd/CWnd.h"
-
-#include <vector>
+#include "platform/wnd/ListItems.h"
 
 class CComboBox : public CWnd {
 public:
     DECLARE_DYNAMIC(CComboBox)
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    int GetCount() const { return static_cast<int>(m_items.size()); }
-    int GetCurSel() const { return m_nCurSel; }
+    int GetCount() const { return m_state.items.Count(); }
+    int GetCurSel() const { return m_state.curSel; }
     // An index out of range removes the selection and gives CB_ERR.
     int SetCurSel(int nSelect);
-    DWORD_PTR GetItemData(int nIndex) const;
+    DWORD_PTR GetItemData(int nIndex) const { return m_state.items.Data(nIndex); }
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
     int GetLBText(int nIndex, LPTSTR lpszText) const;
     void GetLBText(int nIndex, CString& rString) const;
-    int GetLBTextLen(int nIndex) const;
+    int GetLBTextLen(int nIndex) const { return m_state.items.TextLength(nIndex); }
     int AddString(LPCTSTR lpszString);
     // Index -1 appends; an index beyond the end gives CB_ERR.
     int InsertString(int nIndex, LPCTSTR lpszString);
@@ -33,7 +32,7 @@ public:
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
     int SelectString(int nStartAfter, LPCTSTR lpszString);
     BOOL LimitText(int nMaxChars);
-    DWORD GetEditSel() const { return MAKELONG(m_nEditStart, m_nEditEnd); }
+    DWORD GetEditSel() const { return MAKELONG(m_state.editStart, m_state.editEnd); }
     BOOL SetEditSel(int nStartChar, int nEndChar);
     BOOL HasEdit() const { return (GetStyle() & 0x3) != CBS_DROPDOWNLIST; }
 
@@ -42,16 +41,15 @@ protected:
     void CopyControlState(const CWnd& from) override;
 
 private:
-    struct Item {
-        CString text;
-        DWORD_PTR data;
-    };
-    bool ValidIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
+    // Adjusts the selection to an item inserted at nInserted (or passes CB_ERR on).
+    int InsertAt(int nInserted);
     void Select(int nIndex);
 
-    std::vector<Item> m_items;
-    int m_nCurSel = CB_ERR;
-    int m_nLimit = 0;
-    int m_nEditStart = 0;
-    int m_nEditEnd = 0;
+    struct State {
+        ListItems items;
+        int curSel = CB_ERR;
+        int limit = 0;
+        int editStart = 0;
+        int editEnd = 0;
+    } m_state;
 };

@@ -8,6 +8,15 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
+BOOL CControlBar::CreateBar(CWnd* pParentWnd, LPCTSTR lpszClassName, DWORD dwStyle, UINT nID)
+{
+    if (!pParentWnd)
+        return FALSE;
+    m_dwBarStyle = dwStyle & CBRS_ALL;
+    return CreateEx(0, lpszClassName, nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD, 0, 0, 0, 0, pParentWnd->m_hWnd,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+}
+
 LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND || message == WM_NOTIFY) {

@@ -16,6 +16,8 @@ public:
     void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
 
 protected:
+    // Creates the bar as a child of pParentWnd: the CBRS_ styles are the bar's, the rest the window's.
+    BOOL CreateBar(CWnd* pParentWnd, LPCTSTR lpszClassName, DWORD dwStyle, UINT nID);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

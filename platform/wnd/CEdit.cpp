@@ -56,8 +56,8 @@ void CEdit::SetSel(DWORD dwSelection, BOOL bNoScroll)
 
 void CEdit::GetSel(int& nStartChar, int& nEndChar) const
 {
-    nStartChar = m_nSelStart;
-    nEndChar = m_nSelEnd;
+    nStartChar = m_state.selStart;
+    nEndChar = m_state.selEnd;
 }
 
 void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
@@ -72,7 +72,7 @@ BOOL CEdit::SetReadOnly(BOOL bReadOnly)
 
 BOOL CEdit::Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO, 0, 0)); }
 
-CString CEdit::SelectedText() const { return WindowText().Mid(m_nSelStart, m_nSelEnd - m_nSelStart); }
+CString CEdit::SelectedText() const { return WindowText().Mid(m_state.selStart, m_state.selEnd - m_state.selStart); }
 
 void CEdit::ChangeText(const CString& text)
 {
@@ -90,21 +90,21 @@ bool CEdit::ReplaceSelection(const CString& text, bool byUser, bool canUndo)
     const CString& current = WindowText();
     CString insert = text;
     if (byUser) {
-        int room = static_cast<int>(m_nLimit) - (current.GetLength() - (m_nSelEnd - m_nSelStart));
+        int room = static_cast<int>(m_state.limit) - (current.GetLength() - (m_state.selEnd - m_state.selStart));
         if (insert.GetLength() > room) {
             insert = HeadThatFits(insert, room);
             NotifyParent(EN_MAXTEXT);
         }
-        if (insert.IsEmpty() && m_nSelStart == m_nSelEnd)
+        if (insert.IsEmpty() && m_state.selStart == m_state.selEnd)
             return false;
     }
     if (canUndo) {
-        m_strUndo = current;
-        m_bCanUndo = true;
+        m_state.undoText = current;
+        m_state.canUndo = true;
     }
-    CString changed = current.Left(m_nSelStart) + insert + current.Mid(m_nSelEnd);
-    m_nSelStart = m_nSelEnd = m_nSelStart + insert.GetLength();
-    m_bModified = true;
+    CString changed = current.Left(m_state.selStart) + insert + current.Mid(m_state.selEnd);
+    m_state.selStart = m_state.selEnd = m_state.selStart + insert.GetLength();
+    m_state.modified = true;
     ChangeText(changed);
     return true;
 }
@@ -112,14 +112,14 @@ bool CEdit::ReplaceSelection(const CString& text, bool byUser, bool canUndo)
 void CEdit::Typed(UINT character)
 {
     if (character == '\b') {
-        if (m_nSelStart == m_nSelEnd && m_nSelStart > 0) {
+        if (m_state.selStart == m_state.selEnd && m_state.selStart > 0) {
             // Select the character before the caret, whole.
             const std::string& bytes = WindowText().Bytes();
             size_t start = 0;
-            for (size_t i = 0; i < static_cast<size_t>(m_nSelStart);
+            for (size_t i = 0; i < static_cast<size_t>(m_state.selStart);
                  i += cp932::CharLength(bytes.data(), i, bytes.size()))
                 start = i;
-            m_nSelStart = static_cast<int>(start);
+            m_state.selStart = static_cast<int>(start);
         }
         ReplaceSelection(CString(), true, true);
         return;
@@ -144,9 +144,9 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     int length = WindowText().GetLength();
     switch (message) {
     case WM_SETTEXT:
-        m_nSelStart = m_nSelEnd = 0;
-        m_bCanUndo = false;
-        m_bModified = false;
+        m_state.selStart = m_state.selEnd = 0;
+        m_state.canUndo = false;
+        m_state.modified = false;
         SetWindowTextDirect(reinterpret_cast<LPCTSTR>(lParam));
         NotifyParent(EN_UPDATE);
         if (!(GetStyle() & ES_MULTILINE))
@@ -159,33 +159,33 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         int start = static_cast<int>(static_cast<INT_PTR>(wParam));
         int end = static_cast<int>(lParam);
         if (start == -1) {
-            m_nSelStart = m_nSelEnd;
+            m_state.selStart = m_state.selEnd;
         } else {
             if (end == -1 || end > length)
                 end = length;
             start = std::min(std::max(start, 0), length);
             end = std::max(end, 0);
-            m_nSelStart = std::min(start, end);
-            m_nSelEnd = std::max(start, end);
+            m_state.selStart = std::min(start, end);
+            m_state.selEnd = std::max(start, end);
         }
         NotifyChanged(WndSelection);
         return 0;
     }
     case EM_GETSEL:
         if (wParam)
-            *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_nSelStart);
+            *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(m_state.selStart);
         if (lParam)
-            *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_nSelEnd);
-        return MAKELONG(m_nSelStart, m_nSelEnd);
+            *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(m_state.selEnd);
+        return MAKELONG(m_state.selStart, m_state.selEnd);
     case EM_SCROLLCARET:
         NotifyChanged(WndSelection);
         return TRUE;
     case EM_LIMITTEXT:
-        m_nLimit = wParam ? static_cast<UINT>(wParam) : kNoLimit;
+        m_state.limit = wParam ? static_cast<UINT>(wParam) : kNoLimit;
         NotifyChanged(WndContent);
         return 0;
     case EM_GETLIMITTEXT:
-        return m_nLimit;
+        return m_state.limit;
     case EM_REPLACESEL:
         ReplaceSelection(CString(reinterpret_cast<LPCTSTR>(lParam)), false, wParam != 0);
         return 0;
@@ -193,37 +193,37 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ModifyStyle(wParam ? 0 : ES_READONLY, wParam ? ES_READONLY : 0);
         return TRUE;
     case EM_GETMODIFY:
-        return m_bModified;
+        return m_state.modified;
     case EM_SETMODIFY:
-        m_bModified = wParam != 0;
+        m_state.modified = wParam != 0;
         return 0;
     case EM_CANUNDO:
-        return m_bCanUndo;
+        return m_state.canUndo;
     case EM_EMPTYUNDOBUFFER:
-        m_bCanUndo = false;
+        m_state.canUndo = false;
         return 0;
     case EM_UNDO:
     case WM_UNDO: {
-        if (!m_bCanUndo)
+        if (!m_state.canUndo)
             return FALSE;
         CString previous = WindowText();
-        m_nSelStart = m_nSelEnd = 0;
-        ChangeText(m_strUndo);
-        m_strUndo = previous;
+        m_state.selStart = m_state.selEnd = 0;
+        ChangeText(m_state.undoText);
+        m_state.undoText = previous;
         return TRUE;
     }
     case WM_COPY:
-        if (m_nSelEnd > m_nSelStart && !(GetStyle() & ES_PASSWORD))
+        if (m_state.selEnd > m_state.selStart && !(GetStyle() & ES_PASSWORD))
             UiHost::Current().SetClipboardText(SelectedText());
         return 0;
     case WM_CUT:
-        if (m_nSelEnd > m_nSelStart && !(GetStyle() & (ES_READONLY | ES_PASSWORD))) {
+        if (m_state.selEnd > m_state.selStart && !(GetStyle() & (ES_READONLY | ES_PASSWORD))) {
             UiHost::Current().SetClipboardText(SelectedText());
             ReplaceSelection(CString(), true, true);
         }
         return 0;
     case WM_CLEAR:
-        if (m_nSelEnd > m_nSelStart && !(GetStyle() & ES_READONLY))
+        if (m_state.selEnd > m_state.selStart && !(GetStyle() & ES_READONLY))
             ReplaceSelection(CString(), true, true);
         return 0;
     case WM_PASTE:
@@ -246,12 +246,6 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CEdit::CopyControlState(const CWnd& from)
 {
-    if (const CEdit* edit = dynamic_cast<const CEdit*>(&from)) {
-        m_nSelStart = edit->m_nSelStart;
-        m_nSelEnd = edit->m_nSelEnd;
-        m_nLimit = edit->m_nLimit;
-        m_strUndo = edit->m_strUndo;
-        m_bCanUndo = edit->m_bCanUndo;
-        m_bModified = edit->m_bModified;
-    }
+    if (const CEdit* edit = dynamic_cast<const CEdit*>(&from))
+        m_state = edit->m_state;
 }

@@ -15,19 +15,19 @@ public:
     // 0 removes the limit.
     void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0); }
     void SetLimitText(UINT nMax) { LimitText(static_cast<int>(nMax)); }
-    UINT GetLimitText() const { return m_nLimit; }
+    UINT GetLimitText() const { return m_state.limit; }
     // A start of -1 removes the selection; an end of -1 means the end of the text.
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
     void GetSel(int& nStartChar, int& nEndChar) const;
-    DWORD GetSel() const { return MAKELONG(m_nSelStart, m_nSelEnd); }
+    DWORD GetSel() const { return MAKELONG(m_state.selStart, m_state.selEnd); }
     void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);
-    BOOL CanUndo() const { return m_bCanUndo; }
+    BOOL CanUndo() const { return m_state.canUndo; }
     BOOL Undo();
-    void EmptyUndoBuffer() { m_bCanUndo = false; }
-    BOOL GetModify() const { return m_bModified; }
-    void SetModify(BOOL bModified = TRUE) { m_bModified = bModified != 0; }
+    void EmptyUndoBuffer() { m_state.canUndo = false; }
+    BOOL GetModify() const { return m_state.modified; }
+    void SetModify(BOOL bModified = TRUE) { m_state.modified = bModified != 0; }
     void Clear() { SendMessage(WM_CLEAR, 0, 0); }
     void Copy() { SendMessage(WM_COPY, 0, 0); }
     void Cut() { SendMessage(WM_CUT, 0, 0); }
@@ -44,10 +44,12 @@ private:
     CString SelectedText() const;
     void ChangeText(const CString& text);
 
-    int m_nSelStart = 0;
-    int m_nSelEnd = 0;
-    UINT m_nLimit = 30000;
-    CString m_strUndo;
-    bool m_bCanUndo = false;
-    bool m_bModified = false;
+    struct State {
+        int selStart = 0;
+        int selEnd = 0;
+        UINT limit = 30000;
+        CString undoText;
+        bool canUndo = false;
+        bool modified = false;
+    } m_state;
 };

@@ -1,9 +1,5 @@
 #include "platform/wnd/CListBox.h"
 
-#include "platform/wnd/ItemSearch.h"
-
-#include <cstring>
-
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -25,28 +21,23 @@ int CListBox::SetCurSel(int nSelect)
 {
     if (IsMultipleSelection())
         return LB_ERR;
-    for (Item& item : m_items)
+    for (ListItem& item : m_items)
         item.selected = false;
-    if (ValidIndex(nSelect))
+    if (m_items.Valid(nSelect))
         m_items[nSelect].selected = true;
     NotifyChanged(WndSelection);
-    return ValidIndex(nSelect) ? nSelect : LB_ERR;
+    return m_items.Valid(nSelect) ? nSelect : LB_ERR;
 }
 
-int CListBox::GetSel(int nIndex) const { return ValidIndex(nIndex) ? (m_items[nIndex].selected ? 1 : 0) : LB_ERR; }
+int CListBox::GetSel(int nIndex) const { return m_items.Valid(nIndex) ? (m_items[nIndex].selected ? 1 : 0) : LB_ERR; }
 
 int CListBox::SetSel(int nIndex, BOOL bSelect)
 {
-    if (!IsMultipleSelection())
+    if (!IsMultipleSelection() || (nIndex != -1 && !m_items.Valid(nIndex)))
         return LB_ERR;
-    if (nIndex == -1) {
-        for (Item& item : m_items)
-            item.selected = bSelect != 0;
-    } else if (ValidIndex(nIndex)) {
-        m_items[nIndex].selected = bSelect != 0;
-    } else {
-        return LB_ERR;
-    }
+    for (int i = 0; i < GetCount(); ++i)
+        if (nIndex == -1 || i == nIndex)
+            m_items[i].selected = bSelect != 0;
     NotifyChanged(WndSelection);
     return LB_OKAY;
 }
@@ -56,80 +47,47 @@ int CListBox::GetSelCount() const
     if (!IsMultipleSelection())
         return LB_ERR;
     int count = 0;
-    for (const Item& item : m_items)
+    for (const ListItem& item : m_items)
         count += item.selected ? 1 : 0;
     return count;
 }
 
-int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const
-{
-    if (!ValidIndex(nIndex) || !lpszBuffer)
-        return LB_ERR;
-    const CString& text = m_items[nIndex].text;
-    std::memcpy(lpszBuffer, static_cast<LPCTSTR>(text), text.GetLength() + 1);
-    return text.GetLength();
-}
+int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const { return m_items.CopyText(nIndex, lpszBuffer); }
 
-void CListBox::GetText(int nIndex, CString& rString) const
-{
-    rString = ValidIndex(nIndex) ? m_items[nIndex].text : CString();
-}
+void CListBox::GetText(int nIndex, CString& rString) const { rString = m_items.Text(nIndex); }
 
-int CListBox::GetTextLen(int nIndex) const { return ValidIndex(nIndex) ? m_items[nIndex].text.GetLength() : LB_ERR; }
+int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return m_items.SetData(nIndex, dwItemData); }
 
-DWORD_PTR CListBox::GetItemData(int nIndex) const
-{
-    return ValidIndex(nIndex) ? m_items[nIndex].data : static_cast<DWORD_PTR>(LB_ERR);
-}
+int CListBox::AddString(LPCTSTR lpszItem) { return Inserted(m_items.Add(lpszItem, (GetStyle() & LBS_SORT) != 0)); }
 
-int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
-{
-    if (!ValidIndex(nIndex))
-        return LB_ERR;
-    m_items[nIndex].data = dwItemData;
-    return LB_OKAY;
-}
+int CListBox::InsertString(int nIndex, LPCTSTR lpszItem) { return Inserted(m_items.Insert(nIndex, lpszItem)); }
 
-int CListBox::AddString(LPCTSTR lpszItem)
+int CListBox::Inserted(int nIndex)
 {
-    int index = (GetStyle() & LBS_SORT) ? AfxSortedInsertIndex(m_items, lpszItem) : GetCount();
-    return InsertString(index, lpszItem);
-}
-
-int CListBox::InsertString(int nIndex, LPCTSTR lpszItem)
-{
-    if (nIndex == -1)
-        nIndex = GetCount();
-    if (nIndex < 0 || nIndex > GetCount())
-        return LB_ERR;
-    m_items.insert(m_items.begin() + nIndex, Item{CString(lpszItem), 0, false});
-    NotifyChanged(WndContent);
+    if (nIndex != LB_ERR)
+        NotifyChanged(WndContent);
     return nIndex;
 }
 
 int CListBox::DeleteString(UINT nIndex)
 {
-    if (!ValidIndex(static_cast<int>(nIndex)))
-        return LB_ERR;
-    m_items.erase(m_items.begin() + nIndex);
-    NotifyChanged(WndContent);
-    return GetCount();
+    int left = m_items.Delete(static_cast<int>(nIndex));
+    if (left != LB_ERR)
+        NotifyChanged(WndContent);
+    return left;
 }
 
 void CListBox::ResetContent()
 {
-    m_items.clear();
+    m_items.Clear();
     NotifyChanged(WndContent | WndSelection);
 }
 
-int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const
-{
-    return AfxFindItemText(m_items, nStartAfter, lpszItem, false);
-}
+int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const { return m_items.Find(nStartAfter, lpszItem, false); }
 
 int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
 {
-    return AfxFindItemText(m_items, nIndexStart, lpszFind, true);
+    return m_items.Find(nIndexStart, lpszFind, true);
 }
 
 int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem)

@@ -3,15 +3,14 @@
 #pragma once
 
 #include "platform/wnd/CWnd.h"
-
-#include <vector>
+#include "platform/wnd/ListItems.h"
 
 class CListBox : public CWnd {
 public:
     DECLARE_DYNAMIC(CListBox)
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    int GetCount() const { return static_cast<int>(m_items.size()); }
+    int GetCount() const { return m_items.Count(); }
     // The selected item of a single-selection list, or LB_ERR.
     int GetCurSel() const;
     int SetCurSel(int nSelect);
@@ -20,8 +19,8 @@ public:
     int GetSelCount() const;
     int GetText(int nIndex, LPTSTR lpszBuffer) const;
     void GetText(int nIndex, CString& rString) const;
-    int GetTextLen(int nIndex) const;
-    DWORD_PTR GetItemData(int nIndex) const;
+    int GetTextLen(int nIndex) const { return m_items.TextLength(nIndex); }
+    DWORD_PTR GetItemData(int nIndex) const { return m_items.Data(nIndex); }
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
     int AddString(LPCTSTR lpszItem);
     int InsertString(int nIndex, LPCTSTR lpszItem);
@@ -36,12 +35,8 @@ protected:
     void CopyControlState(const CWnd& from) override;
 
 private:
-    struct Item {
-        CString text;
-        DWORD_PTR data;
-        bool selected;
-    };
-    bool ValidIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
+    // Tells the host of an inserted item (or passes LB_ERR on).
+    int Inserted(int nIndex);
 
-    std::vector<Item> m_items;
+    ListItems m_items;
 };

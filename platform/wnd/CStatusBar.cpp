@@ -6,11 +6,7 @@ IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
-    if (!pParentWnd)
-        return FALSE;
-    m_dwBarStyle = dwStyle & CBRS_ALL;
-    return CreateEx(0, "msctls_statusbar32", nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD, 0, 0, 0, 0, pParentWnd->m_hWnd,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+    return CreateBar(pParentWnd, "msctls_statusbar32", dwStyle, nID);
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)

@@ -68,6 +68,14 @@ bool IsAutoButton(const CWnd& wnd)
     DWORD type = wnd.GetStyle() & BS_TYPEMASK;
     return type == BS_AUTOCHECKBOX || type == BS_AUTO3STATE || type == BS_GROUPBOX || type == BS_AUTORADIOBUTTON;
 }
+
+void Offset(RECT& rect, POINT by, int sign)
+{
+    rect.left += sign * by.x;
+    rect.right += sign * by.x;
+    rect.top += sign * by.y;
+    rect.bottom += sign * by.y;
+}
 } // namespace
 
 CMenu* AfxMenuFromHandle(HMENU hMenu) { return CMenu::FromHandle(hMenu); }
@@ -247,25 +255,19 @@ void CWnd::GetWindowText(CString& rString) const { rString = m_strWindowText; }
 
 int CWnd::GetWindowTextLength() const { return m_strWindowText.GetLength(); }
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT)
+BOOL CWnd::ChangeStyleBits(DWORD& style, DWORD dwRemove, DWORD dwAdd)
 {
-    DWORD style = (m_dwStyle & ~dwRemove) | dwAdd;
-    if (style == m_dwStyle)
+    DWORD changed = (style & ~dwRemove) | dwAdd;
+    if (changed == style)
         return FALSE;
-    m_dwStyle = style;
+    style = changed;
     NotifyChanged(WndStyle);
     return TRUE;
 }
 
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT)
-{
-    DWORD style = (m_dwExStyle & ~dwRemove) | dwAdd;
-    if (style == m_dwExStyle)
-        return FALSE;
-    m_dwExStyle = style;
-    NotifyChanged(WndStyle);
-    return TRUE;
-}
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) { return ChangeStyleBits(m_dwStyle, dwRemove, dwAdd); }
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT) { return ChangeStyleBits(m_dwExStyle, dwRemove, dwAdd); }
 
 void CWnd::ApplyShowState(int nCmdShow)
 {
@@ -531,13 +533,8 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags)
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
     *lpRect = m_rect;
-    if (CWnd* parent = (m_dwStyle & WS_CHILD) ? FromHandle(m_hWndParent) : nullptr) {
-        POINT origin = parent->ClientOrigin();
-        lpRect->left += origin.x;
-        lpRect->right += origin.x;
-        lpRect->top += origin.y;
-        lpRect->bottom += origin.y;
-    }
+    if (CWnd* parent = (m_dwStyle & WS_CHILD) ? FromHandle(m_hWndParent) : nullptr)
+        Offset(*lpRect, parent->ClientOrigin(), 1);
 }
 
 void CWnd::GetClientRect(LPRECT lpRect) const
@@ -555,14 +552,7 @@ void CWnd::ClientToScreen(LPPOINT lpPoint) const
     lpPoint->y += origin.y;
 }
 
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    POINT origin = ClientOrigin();
-    lpRect->left += origin.x;
-    lpRect->right += origin.x;
-    lpRect->top += origin.y;
-    lpRect->bottom += origin.y;
-}
+void CWnd::ClientToScreen(LPRECT lpRect) const { Offset(*lpRect, ClientOrigin(), 1); }
 
 void CWnd::ScreenToClient(LPPOINT lpPoint) const
 {
@@ -571,14 +561,7 @@ void CWnd::ScreenToClient(LPPOINT lpPoint) const
     lpPoint->y -= origin.y;
 }
 
-void CWnd::ScreenToClient(LPRECT lpRect) const
-{
-    POINT origin = ClientOrigin();
-    lpRect->left -= origin.x;
-    lpRect->right -= origin.x;
-    lpRect->top -= origin.y;
-    lpRect->bottom -= origin.y;
-}
+void CWnd::ScreenToClient(LPRECT lpRect) const { Offset(*lpRect, ClientOrigin(), -1); }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {

@@ -201,6 +201,7 @@ protected:
     CWnd* FirstTabStop() const;
 
 private:
+    BOOL ChangeStyleBits(DWORD& style, DWORD dwRemove, DWORD dwAdd);
     POINT ClientOrigin() const; // the client area's top-left corner on the screen
     RECT NonClientInsets() const;
     void ApplyShowState(int nCmdShow);

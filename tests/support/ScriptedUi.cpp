@@ -44,10 +44,7 @@ void ScriptedUi::AnswerPopupMenu(UINT command) { m_popupAnswers.push_back(comman
 int ScriptedUi::MessageBox(const MessageBoxRequest& request)
 {
     messageBoxes.push_back(request);
-    if (m_messageBoxAnswers.empty())
-        Unscripted("message box", request.text);
-    int answer = m_messageBoxAnswers.front();
-    m_messageBoxAnswers.pop_front();
+    int answer = Next(m_messageBoxAnswers, "message box", request.text);
     std::vector<int> buttons = AfxMessageBoxButtons(request.type);
     if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end())
         ADD_FAILURE() << "message box \"" << Utf8(request.text) << "\" has no button " << answer;
@@ -58,12 +55,9 @@ BOOL ScriptedUi::BrowseForFolder(CFolderBrowser& browser, CString& chosenPath)
 {
     FolderRequest request{browser.GetOwnerWindow(), browser.GetTitle(),     browser.GetFlags(),
                           browser.GetRootFolder(),  browser.GetSelection(), CString()};
-    if (m_folderAnswers.empty()) {
+    if (m_folderAnswers.empty())
         folderRequests.push_back(request);
-        Unscripted("folder browser", request.title);
-    }
-    std::optional<CString> answer = m_folderAnswers.front();
-    m_folderAnswers.pop_front();
+    std::optional<CString> answer = Next(m_folderAnswers, "folder browser", request.title);
     if (answer) {
         browser.SelectFolder(*answer);
         request.statusText = browser.GetStatusText();
@@ -77,10 +71,7 @@ INT_PTR ScriptedUi::RunFileDialog(CFileDialog& dialog)
 {
     fileRequests.push_back(FileRequest{dialog.IsOpenDialog(), dialog.GetDefExt(), dialog.GetInitialFileName(),
                                        dialog.GetFilter(), dialog.m_ofn.Flags});
-    if (m_fileAnswers.empty())
-        Unscripted("file dialog", dialog.GetInitialFileName());
-    std::optional<CString> answer = m_fileAnswers.front();
-    m_fileAnswers.pop_front();
+    std::optional<CString> answer = Next(m_fileAnswers, "file dialog", dialog.GetInitialFileName());
     if (!answer)
         return IDCANCEL;
     dialog.SetChosenPath(*answer);
@@ -90,10 +81,7 @@ INT_PTR ScriptedUi::RunFileDialog(CFileDialog& dialog)
 INT_PTR ScriptedUi::RunPrintDialog(CPrintDialog& dialog)
 {
     printRequests.push_back(dialog.IsPrintSetupOnly());
-    if (m_printAnswers.empty())
-        Unscripted("print dialog", CString());
-    std::optional<CString> answer = m_printAnswers.front();
-    m_printAnswers.pop_front();
+    std::optional<CString> answer = Next(m_printAnswers, "print dialog", CString());
     if (!answer)
         return IDCANCEL;
     dialog.SetDeviceName(*answer);
@@ -103,25 +91,16 @@ INT_PTR ScriptedUi::RunPrintDialog(CPrintDialog& dialog)
 int ScriptedUi::ShellExecute(const ShellExecuteRequest& request)
 {
     shellRequests.push_back(request);
-    if (m_shellAnswers.empty())
-        Unscripted("shell execute", request.file);
-    int answer = m_shellAnswers.front();
-    m_shellAnswers.pop_front();
-    return answer;
+    return Next(m_shellAnswers, "shell execute", request.file);
 }
 
 void ScriptedUi::RunModalLoop(CDialog& dialog)
 {
     const DialogResource* dialogTemplate = dialog.GetTemplate();
     modalTemplates.push_back(dialogTemplate ? dialogTemplate->id : 0);
-    if (m_modalScripts.empty()) {
-        CString caption;
-        dialog.GetWindowText(caption);
-        Unscripted("modal dialog", caption);
-    }
-    std::function<void(CDialog&)> script = std::move(m_modalScripts.front());
-    m_modalScripts.pop_front();
-    script(dialog);
+    CString caption;
+    dialog.GetWindowText(caption);
+    Next(m_modalScripts, "modal dialog", caption)(dialog);
     if (dialog.ContinueModal()) {
         ADD_FAILURE() << "the modal dialog is still open after its script";
         dialog.EndDialog(-1);
@@ -131,9 +110,5 @@ void ScriptedUi::RunModalLoop(CDialog& dialog)
 UINT ScriptedUi::TrackPopupMenu(CMenu& menu, UINT, int, int, CWnd&)
 {
     popupMenus.push_back(menu.GetMenuItemID(0));
-    if (m_popupAnswers.empty())
-        Unscripted("popup menu", CString());
-    UINT answer = m_popupAnswers.front();
-    m_popupAnswers.pop_front();
-    return answer;
+    return Next(m_popupAnswers, "popup menu", CString());
 }

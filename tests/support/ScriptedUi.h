@@ -74,6 +74,15 @@ public:
 private:
     // Records the failure and throws.
     [[noreturn]] void Unscripted(const char* what, const CString& detail);
+    // The next scripted answer of a queue; an empty queue is an unscripted request.
+    template <typename T> T Next(std::deque<T>& answers, const char* what, const CString& detail)
+    {
+        if (answers.empty())
+            Unscripted(what, detail);
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
 
     UiHost* m_previous;
     std::deque<int> m_messageBoxAnswers;
