@@ -1,10 +1,23 @@
 #include "platform/wnd/CCmdTarget.h"
 
 #include "platform/wnd/CCmdUI.h"
+#include "platform/wnd/UiHost.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 namespace {
+// How many waits are open; the cursor shows while there is one.
+void ChangeWaitDepth(int delta)
+{
+    static int depth = 0;
+    int before = depth;
+    depth = std::max(depth + delta, 0);
+    if ((before == 0) != (depth == 0))
+        UiHost::Current().ShowWaitCursor(depth > 0);
+}
+
 const AFX_MSGMAP_ENTRY noEntries[] = {{0, 0, 0, 0, AfxSig_end, nullptr}};
 const AFX_MSGMAP rootMap = {nullptr, noEntries};
 
@@ -61,3 +74,11 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage) const
                 return entry;
     return nullptr;
 }
+
+void CCmdTarget::BeginWaitCursor() { ChangeWaitDepth(1); }
+
+void CCmdTarget::EndWaitCursor() { ChangeWaitDepth(-1); }
+
+CWaitCursor::CWaitCursor() { ChangeWaitDepth(1); }
+
+CWaitCursor::~CWaitCursor() { ChangeWaitDepth(-1); }

@@ -58,6 +58,16 @@ struct AFX_NOTIFY {
     NMHDR* pNMHDR;
 };
 
+// Shows the wait cursor for its lifetime.
+class CWaitCursor {
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    void Restore() {}
+};
+
 #define CN_COMMAND 0
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
@@ -73,6 +83,11 @@ public:
 
     // The entry of this object's tables that serves a window message, or null.
     const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage) const;
+
+    // The wait cursor shows while long work runs; the calls nest.
+    void BeginWaitCursor();
+    void EndWaitCursor();
+    void RestoreWaitCursor() {}
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

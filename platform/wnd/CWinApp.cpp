@@ -43,8 +43,10 @@ CWinApp::~CWinApp()
     FreeName(m_pszProfileName);
     FreeName(m_pszHelpFilePath);
     std::free(m_lpCmdLine);
-    if (theApp == this)
+    if (theApp == this) {
         theApp = nullptr;
+        dialogBkColor = dialogTextColor = CLR_INVALID;
+    }
 }
 
 CWinApp* AfxGetApp() { return theApp; }

@@ -577,6 +577,15 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     SetWindowPos(nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
+{
+    if (!lpwndpl || !m_hWnd)
+        return FALSE;
+    UINT show = m_bIconic ? SW_SHOWMINIMIZED : (m_bZoomed ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    *lpwndpl = WINDOWPLACEMENT{sizeof(WINDOWPLACEMENT), 0, show, POINT{0, 0}, POINT{0, 0}, m_rect};
+    return TRUE;
+}
+
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(m_hMenu); }
 
 BOOL CWnd::SetMenu(CMenu* pMenu)
@@ -643,9 +652,9 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     WindowRegistry& registry = Registry();
+    // The controls' notifications to this window are not dispatched while data moves.
     HWND previousLockout = registry.lockoutNotify;
-    if (!bSaveAndValidate)
-        registry.lockoutNotify = m_hWnd;
+    registry.lockoutNotify = m_hWnd;
     CDataExchange dx(this, bSaveAndValidate);
     BOOL ok = TRUE;
     try {

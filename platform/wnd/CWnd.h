@@ -130,6 +130,9 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // The show state (SW_SHOWNORMAL, SW_SHOWMAXIMIZED or SW_SHOWMINIMIZED) and the normal
+    // position; flags 0, minimised and maximised positions at 0, 0.
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     void Invalidate(BOOL bErase = TRUE) {}
     void UpdateWindow() {}
 

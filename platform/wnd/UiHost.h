@@ -58,6 +58,8 @@ public:
     // The button pressed: IDOK, IDCANCEL, IDYES, IDNO ...
     virtual int MessageBox(const MessageBoxRequest& request);
     virtual void MessageBeep(UINT type) {}
+    // The wait cursor goes on (long work begins) or off.
+    virtual void ShowWaitCursor(BOOL bShow) {}
     // TRUE with the chosen folder (a Windows path) in chosenPath, or FALSE when cancelled.
     virtual BOOL BrowseForFolder(CFolderBrowser& browser, CString& chosenPath);
     // IDOK after setting the dialog's chosen path, or IDCANCEL.

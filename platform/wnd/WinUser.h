@@ -82,6 +82,15 @@ struct CREATESTRUCT {
 };
 typedef CREATESTRUCT* LPCREATESTRUCT;
 
+struct WINDOWPLACEMENT {
+    UINT length;
+    UINT flags;
+    UINT showCmd;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+};
+
 // A message as the window procedure receives it.
 struct MSG {
     HWND hwnd;

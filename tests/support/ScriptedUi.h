@@ -61,9 +61,11 @@ public:
     std::vector<ShellExecuteRequest> shellRequests;
     std::vector<UINT> beeps;
     std::vector<UINT> popupMenus; // the first command of each popup shown
+    std::vector<BOOL> waitCursor; // each time the wait cursor went on or off
 
     int MessageBox(const MessageBoxRequest& request) override;
     void MessageBeep(UINT type) override { beeps.push_back(type); }
+    void ShowWaitCursor(BOOL bShow) override { waitCursor.push_back(bShow); }
     BOOL BrowseForFolder(CFolderBrowser& browser, CString& chosenPath) override;
     INT_PTR RunFileDialog(CFileDialog& dialog) override;
     INT_PTR RunPrintDialog(CPrintDialog& dialog) override;

@@ -154,6 +154,23 @@ TEST(CCmdUI, MenuItemsFollowTheUpdateRulesAndADisabledCommandDoesNothing)
     EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
+TEST(CWnd, ThePlacementGivesTheShowStateAndTheNormalPosition)
+{
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "frame"));
+    frame->MoveWindow(10, 20, 800, 600);
+    WINDOWPLACEMENT placement{};
+    ASSERT_TRUE(frame->GetWindowPlacement(&placement));
+    EXPECT_EQ(0u, placement.flags);
+    EXPECT_EQ(static_cast<UINT>(SW_SHOWNORMAL), placement.showCmd);
+    EXPECT_EQ(CRect(10, 20, 810, 620), CRect(placement.rcNormalPosition));
+    frame->ShowWindow(SW_SHOWMAXIMIZED);
+    ASSERT_TRUE(frame->GetWindowPlacement(&placement));
+    EXPECT_EQ(static_cast<UINT>(SW_SHOWMAXIMIZED), placement.showCmd);
+    EXPECT_EQ(CRect(10, 20, 810, 620), CRect(placement.rcNormalPosition));
+    frame->DestroyWindow();
+}
+
 TEST(CFrameWnd, AFrameWhoseCreationFailsIsGone)
 {
     ScriptedUi ui;

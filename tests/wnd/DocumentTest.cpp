@@ -283,6 +283,8 @@ public:
     DecliningApp() : CWinApp(nullptr) {}
     BOOL InitInstance() override
     {
+        Enable3dControls();
+        SetDialogBkColor(RGB(231, 236, 249), RGB(0, 0, 0));
         AddDocTemplate(
             new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestView)));
         CMDIFrameWnd* mainFrame = new CMDIFrameWnd;
@@ -300,8 +302,10 @@ public:
     int ExitInstance() override
     {
         exited = true;
+        dialogColour = AfxGetDialogBkColor();
         return 0;
     }
+    COLORREF dialogColour = CLR_INVALID;
     bool exited = false;
 };
 
@@ -313,6 +317,8 @@ TEST(AfxWinMain, AnApplicationWhoseInitInstanceFailsEndsWithItsWindowsAndDocumen
     char* argv[] = {program};
     EXPECT_EQ(0, AfxWinMain(1, argv));
     EXPECT_TRUE(app.exited);
+    // The dialog background colour of every dialog, as red, green and blue bytes.
+    EXPECT_EQ(0xF9ECE7u, app.dialogColour);
     EXPECT_EQ(nullptr, app.m_pMainWnd);
     EXPECT_EQ(0, TestDoc::alive);
     EXPECT_STREQ("App", app.m_pszExeName);

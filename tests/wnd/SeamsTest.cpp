@@ -228,6 +228,18 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     AfxImmReset();
 }
 
+TEST(CWaitCursor, TheWaitCursorShowsOnceForNestedWaits)
+{
+    ScriptedUi ui;
+    {
+        CWaitCursor outer;
+        CWinApp app("App");
+        app.BeginWaitCursor();
+        app.EndWaitCursor();
+    }
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor);
+}
+
 class MenuFrame : public CFrameWnd {
 public:
     int copies = 0;
