@@ -226,6 +226,15 @@ TEST(CDialog, EscapeCancelsWithoutTakingTheFieldsOver)
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_EQ(CString("初期"), dialog.m_name);
     EXPECT_EQ(3, dialog.m_count);
+
+    // Each run rebuilds the window and binds the members again.
+    ui.ScriptModal([&](CDialog& d) {
+        EXPECT_EQ(static_cast<CWnd*>(&dialog.m_list), d.GetDlgItem(IDC_LIST));
+        EXPECT_EQ(CString("初期"), TextOf(d, IDC_NAME));
+        ASSERT_TRUE(UserInput::PressEnter(d));
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(2, dialog.initDialogs);
 }
 
 TEST(CDialog, AFieldThatIsNoNumberKeepsTheDialogOpenWithTheFieldSelected)
