@@ -50,6 +50,12 @@ private:
         else
             ar >> field;
     }
+    // A fixed array of fields: each element in index order.
+    template <typename Field, size_t N> static void SerializeField(CArchive& ar, Field (&fields)[N])
+    {
+        for (Field& field : fields)
+            SerializeField(ar, field);
+    }
 };
 
 // What a concrete model class declares besides its fields: its class record, with creation by

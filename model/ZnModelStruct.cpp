@@ -1,30 +1,26 @@
 #include "model/ZnModelStruct.h"
 
-#include <cstring>
+#include "model/ZnModelConstKindFlags.h"
 
 IMPLEMENT_SERIAL(ZnModelStruct, ZnModel, VERSIONABLE_SCHEMA | 256)
 
 void ZnModelStruct::SetConstKind(LPCTSTR code, LPCTSTR text)
 {
-    if (!code)
-        return;
-    const struct {
-        const char* code;
+    // The flag and text of each structure kind, in the order of ZnModelConstKindFlags.
+    static const struct {
         int ZnModelStruct::*flag;
         CString ZnModelStruct::*text;
-    } kinds[] = {
-        {"01601", &ZnModelStruct::m_newBuild, &ZnModelStruct::m_newBuildText},
-        {"01602", &ZnModelStruct::m_extension, &ZnModelStruct::m_extensionText},
-        {"01603", &ZnModelStruct::m_rebuild, &ZnModelStruct::m_rebuildText},
-        {"01699", &ZnModelStruct::m_otherKind, &ZnModelStruct::m_otherKindText},
+    } kinds[ZnModelConstKindFlags::structureKindCount] = {
+        {&ZnModelStruct::m_newBuild, &ZnModelStruct::m_newBuildText},
+        {&ZnModelStruct::m_extension, &ZnModelStruct::m_extensionText},
+        {&ZnModelStruct::m_rebuild, &ZnModelStruct::m_rebuildText},
+        {&ZnModelStruct::m_otherKind, &ZnModelStruct::m_otherKindText},
     };
-    for (const auto& kind : kinds) {
-        if (std::strcmp(code, kind.code) == 0) {
-            this->*kind.flag = 1;
-            this->*kind.text = text;
-            return;
-        }
-    }
+    int kind = ZnModelConstKindFlags::StructureKindIndex(code);
+    if (kind < 0)
+        return;
+    this->*kinds[kind].flag = 1;
+    this->*kinds[kind].text = text;
 }
 
 void ZnModelStruct::Serialize(CArchive& ar)

@@ -1,7 +1,6 @@
 // The zip library itself: packing a real folder, read back with minizip, and its failures.
 #include "tests/writers/ZipTestSupport.h"
 
-#include "platform/MessageBox.h"
 #include "platform/WinModule.h"
 #include "platform/WinPath.h"
 #include "writers/zip/ZipPacking.h"
@@ -125,7 +124,7 @@ TEST_F(ZipLibraryTest, PacksAJapaneseFolderIntoACp932ArchiveBesideItAndEmptiesIt
     MakeZip((LinuxPathToWin(folder) + "\\*.*").c_str(), "共通データ");
     std::time_t after = std::time(nullptr);
 
-    EXPECT_TRUE(RecordedMessageBoxes().empty());
+    EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(fs::is_empty(folder));
     std::vector<std::string> archives;
     for (const fs::directory_entry& item : fs::directory_iterator(parent_.Path()))
@@ -149,9 +148,7 @@ TEST_F(ZipLibraryTest, UnwritableDestinationLeavesTheFolderAsItWas)
     ASSERT_EQ(1, LoadZipLibrary());
     MakeZip((LinuxPathToWin(folder) + "\\*.*").c_str(), "無い\\共通データ");
 
-    ASSERT_EQ(1u, RecordedMessageBoxes().size());
-    EXPECT_EQ("ZpArchiveでエラー発生", RecordedMessageBoxes()[0].text);
-    EXPECT_EQ(MB_OK, RecordedMessageBoxes()[0].type);
+    EXPECT_EQ(Messages_t({{"ZpArchiveでエラー発生", MB_OK}}), Messages());
     EXPECT_EQ(before, Snapshot(parent_.Path()));
 }
 

@@ -3,7 +3,6 @@
 #include "tests/writers/ZipTestSupport.h"
 #include "tests/writers/stub/ZpStub.h"
 
-#include "platform/MessageBox.h"
 #include "platform/WinModule.h"
 #include "platform/WinPath.h"
 #include "writers/zip/ZipPacking.h"
@@ -39,17 +38,6 @@ bool IsLoaded(const std::string& path)
     if (handle)
         dlclose(handle);
     return handle != nullptr;
-}
-
-using Messages_t = std::vector<std::pair<std::string, UINT>>;
-
-// The message boxes shown so far: text and type.
-Messages_t Messages()
-{
-    Messages_t messages;
-    for (const RecordedMessageBox& box : RecordedMessageBoxes())
-        messages.emplace_back(box.text, box.type);
-    return messages;
 }
 
 class MakeZipTest : public ZipTest {
@@ -141,7 +129,7 @@ TEST_F(MakeZipTest, LoadFailuresAnswerZeroWithAMessageOnlyForTheInstallationFold
 {
     EXPECT_EQ(0, LoadZipLibrary());
     EXPECT_EQ(Messages_t({{"インストールパスの取得に失敗しました。", MB_ICONSTOP}}), Messages());
-    RecordedMessageBoxes().clear();
+    ClearMessages();
 
     TempFolder empty;
     SetInstallPath(LinuxPathToWin(empty.Path()).c_str());

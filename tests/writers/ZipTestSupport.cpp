@@ -1,6 +1,5 @@
 #include "tests/writers/ZipTestSupport.h"
 
-#include "platform/MessageBox.h"
 #include "platform/WinPath.h"
 #include "writers/zip/ZipPacking.h"
 
@@ -140,7 +139,6 @@ std::string AppFolder()
 void ZipTest::SetUp()
 {
     UnloadZipLibrary();
-    RecordedMessageBoxes().clear();
     SetInstallPathReader(ReadInstallPath);
     SetInstallPath(nullptr);
     unsetenv("ZP_STUB_RESULTS");
@@ -149,6 +147,14 @@ void ZipTest::SetUp()
 void ZipTest::TearDown()
 {
     UnloadZipLibrary();
+}
+
+Messages_t ZipTest::Messages() const
+{
+    Messages_t messages;
+    for (const MessageBoxRequest& box : ui_.messageBoxes)
+        messages.emplace_back(box.text.Bytes(), box.type);
+    return messages;
 }
 
 } // namespace ziptest

@@ -1,11 +1,14 @@
 // Helpers for the tests of the zip packing and the zip library.
 #pragma once
 
+#include "tests/support/ScriptedUi.h"
 #include "tests/support/TestSupport.h"
 
 #include <ctime>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ziptest {
 
@@ -48,11 +51,28 @@ void SetInstallPath(const char* windowsPath);
 std::string StubFolder(const std::string& variant);
 std::string AppFolder();
 
+// A user interface that answers every message box with OK and keeps what was shown.
+class RecordingUi : public ScriptedUi {
+public:
+    int MessageBox(const MessageBoxRequest& request) override
+    {
+        messageBoxes.push_back(request);
+        return IDOK;
+    }
+};
+
+using Messages_t = std::vector<std::pair<std::string, UINT>>;
+
 // Starts every test with nothing bound, no message shown and the stand-ins' default answers.
 class ZipTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The message boxes shown so far: text and type.
+    Messages_t Messages() const;
+    void ClearMessages() { ui_.messageBoxes.clear(); }
+
+    RecordingUi ui_;
 };
 
 } // namespace ziptest

@@ -1,6 +1,6 @@
 #include "writers/zip/ZipPacking.h"
 
-#include "platform/MessageBox.h"
+#include "platform/wnd/MessageBox.h"
 #include "platform/WinModule.h"
 
 #include <algorithm>

@@ -1,0 +1,3 @@
+#include "model/ZnModelAppBuildMod.h"
+
+IMPLEMENT_SERIAL(ZnModelAppBuildMod, ZnModelAppBuild, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,3 @@
+#include "model/ZnModelAppStrLiftMod.h"
+
+IMPLEMENT_SERIAL(ZnModelAppStrLiftMod, ZnModelAppLift, VERSIONABLE_SCHEMA | 256)

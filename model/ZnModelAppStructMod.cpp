@@ -1,0 +1,3 @@
+#include "model/ZnModelAppStructMod.h"
+
+IMPLEMENT_SERIAL(ZnModelAppStructMod, ZnModelAppStruct, VERSIONABLE_SCHEMA | 256)

@@ -1,0 +1,61 @@
+// The framework's standard command, indicator and window ids, and the control-bar and frame styles.
+#pragma once
+
+#define ID_SEPARATOR 0
+
+#define ID_FILE_NEW 0xE100
+#define ID_FILE_OPEN 0xE101
+#define ID_FILE_CLOSE 0xE102
+#define ID_FILE_SAVE 0xE103
+#define ID_FILE_SAVE_AS 0xE104
+#define ID_FILE_PRINT_SETUP 0xE106
+#define ID_FILE_PRINT 0xE107
+#define ID_FILE_PRINT_DIRECT 0xE108
+#define ID_FILE_PRINT_PREVIEW 0xE109
+
+#define ID_EDIT_CLEAR 0xE120
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_UNDO 0xE12B
+
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
+
+#define ID_INDICATOR_CAPS 0xE701
+#define ID_INDICATOR_NUM 0xE702
+#define ID_INDICATOR_SCRL 0xE703
+#define ID_INDICATOR_KANA 0xE706
+
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_PANE_FIRST 0xE900
+
+// Commands from 0xF000 up belong to the system menu and are never routed.
+#define AFX_FIRST_SYSTEM_COMMAND 0xF000
+
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_ALL 0xFFFFL
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
+#define FWS_ADDTOTITLE 0x00008000L
+#define FWS_PREFIXTITLE 0x00004000L
+
+// The framework's prompts for a document that cannot be opened or saved.
+#define AFX_IDP_FAILED_TO_OPEN_DOC 0xF105
+#define AFX_IDP_FAILED_TO_SAVE_DOC 0xF106

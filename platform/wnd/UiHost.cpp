@@ -1,0 +1,70 @@
+#include "platform/wnd/UiHost.h"
+
+#include "platform/Cp932.h"
+#include "platform/wnd/CDialog.h"
+
+#include <cstdio>
+
+namespace {
+UiHost* installedHost = nullptr;
+
+// Without a display nobody can answer.
+constexpr int kNoAssociation = 31;
+} // namespace
+
+std::vector<int> AfxMessageBoxButtons(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {IDOK};
+    }
+}
+
+int AfxDefaultMessageBoxButton(UINT type)
+{
+    std::vector<int> buttons = AfxMessageBoxButtons(type);
+    size_t index = (type & MB_DEFMASK) >> 8;
+    return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
+int UiHost::MessageBox(const MessageBoxRequest& request)
+{
+    std::fprintf(stderr, "[%s] %s\n", cp932::ToUtf8(request.caption.Bytes()).c_str(),
+                 cp932::ToUtf8(request.text.Bytes()).c_str());
+    return AfxDefaultMessageBoxButton(request.type);
+}
+
+BOOL UiHost::BrowseForFolder(CFolderBrowser&, CString&) { return FALSE; }
+
+INT_PTR UiHost::RunFileDialog(CFileDialog&) { return IDCANCEL; }
+
+INT_PTR UiHost::RunPrintDialog(CPrintDialog&) { return IDCANCEL; }
+
+int UiHost::ShellExecute(const ShellExecuteRequest&) { return kNoAssociation; }
+
+void UiHost::RunModalLoop(CDialog& dialog) { dialog.EndDialog(-1); }
+
+UINT UiHost::TrackPopupMenu(CMenu&, UINT, int, int, CWnd&) { return 0; }
+
+UiHost& UiHost::Current()
+{
+    static UiHost defaultHost;
+    return installedHost ? *installedHost : defaultHost;
+}
+
+UiHost* UiHost::Install(UiHost* host)
+{
+    UiHost* previous = installedHost;
+    installedHost = host;
+    return previous;
+}

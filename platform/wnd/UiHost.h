@@ -1,0 +1,93 @@
+// The seams between the window objects and a person. Everything that would show a window of
+// its own and wait for an answer (message boxes, the folder browser, the file and print
+// dialogs, a popup menu, the loop of a modal dialog), the beeps, the shell's "open" and the
+// clipboard go through the installed host.
+//
+// The default host has no display and never waits: a message box answers with its default
+// button (and is written to standard error), pickers and dialogs are cancelled, a modal dialog
+// ends at once with -1, the shell opens nothing. The user-interface half installs a host with
+// real windows; tests install one that answers from a script and records what was asked.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/wnd/WinUser.h"
+
+#include <vector>
+
+class CDialog;
+class CFileDialog;
+class CFolderBrowser;
+class CMenu;
+class CPrintDialog;
+class CWnd;
+
+// A message box as the user would see it: the effective caption, never null.
+struct MessageBoxRequest {
+    HWND owner;
+    CString text;
+    CString caption;
+    UINT type; // MB_ buttons, icon, default button and modality
+};
+
+// The shell's ShellExecute.
+struct ShellExecuteRequest {
+    HWND owner;
+    CString operation;
+    CString file;
+    CString parameters;
+    CString directory;
+    int showCommand;
+};
+
+// The aspects of a window's state that WindowChanged reports.
+enum WndAspect : UINT {
+    WndText = 0x01,     // window text
+    WndStyle = 0x02,    // shown, enabled and other style bits
+    WndPosition = 0x04, // position and size
+    WndContent = 0x08,  // items, columns, limits
+    WndSelection = 0x10,
+    WndCheck = 0x20,
+    WndFocus = 0x40,
+    WndMenu = 0x80
+};
+
+class UiHost {
+public:
+    virtual ~UiHost() = default;
+
+    // The button pressed: IDOK, IDCANCEL, IDYES, IDNO ...
+    virtual int MessageBox(const MessageBoxRequest& request);
+    virtual void MessageBeep(UINT type) {}
+    // The wait cursor goes on (long work begins) or off.
+    virtual void ShowWaitCursor(BOOL bShow) {}
+    // TRUE with the chosen folder (a Windows path) in chosenPath, or FALSE when cancelled.
+    virtual BOOL BrowseForFolder(CFolderBrowser& browser, CString& chosenPath);
+    // IDOK after setting the dialog's chosen path, or IDCANCEL.
+    virtual INT_PTR RunFileDialog(CFileDialog& dialog);
+    // IDOK after setting the chosen printer, or IDCANCEL.
+    virtual INT_PTR RunPrintDialog(CPrintDialog& dialog);
+    // A value above 32 on success, else an error code.
+    virtual int ShellExecute(const ShellExecuteRequest& request);
+    // Runs the modal dialog until it has ended (CDialog::ContinueModal is FALSE).
+    virtual void RunModalLoop(CDialog& dialog);
+    // The command chosen from a popup menu, or 0.
+    virtual UINT TrackPopupMenu(CMenu& menu, UINT flags, int x, int y, CWnd& owner);
+    virtual CString GetClipboardText() { return m_clipboard; }
+    virtual void SetClipboardText(const CString& text) { m_clipboard = text; }
+    // A live window's state changed; what changed is a set of WndAspect bits.
+    virtual void WindowChanged(CWnd& wnd, UINT aspects) {}
+    // The window of wnd is being destroyed; the object may outlive it.
+    virtual void WindowDestroyed(CWnd& wnd) {}
+
+    // The installed host, or the default one.
+    static UiHost& Current();
+    // Installs a host (null: the default again) and returns the one it replaces (null for the default).
+    static UiHost* Install(UiHost* host);
+
+private:
+    CString m_clipboard;
+};
+
+// The buttons of a message box type, in order, and the one that Enter presses.
+std::vector<int> AfxMessageBoxButtons(UINT type);
+int AfxDefaultMessageBoxButton(UINT type);

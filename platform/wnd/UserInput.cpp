@@ -1,0 +1,197 @@
+#include "platform/wnd/UserInput.h"
+
+#include "platform/Cp932.h"
+#include "platform/wnd/CComboBox.h"
+#include "platform/wnd/CDialog.h"
+#include "platform/wnd/CEdit.h"
+#include "platform/wnd/CListBox.h"
+#include "platform/wnd/CListCtrl.h"
+#include "platform/wnd/Imm.h"
+#include "platform/wnd/MessageBox.h"
+
+#include <cstring>
+
+namespace {
+// Dispatches what the action posted and passes its result on.
+BOOL Done(BOOL result)
+{
+    AfxPumpPostedMessages();
+    return result;
+}
+
+// The characters of a text as WM_CHAR values: a double-byte character as (lead << 8) | trail.
+void SendCharacters(CWnd& wnd, LPCTSTR text)
+{
+    size_t length = std::strlen(text);
+    for (size_t i = 0; i < length;) {
+        size_t size = cp932::CharLength(text, i, length);
+        UINT character = static_cast<unsigned char>(text[i]);
+        if (size == 2)
+            character = (character << 8) | static_cast<unsigned char>(text[i + 1]);
+        wnd.SendMessage(WM_CHAR, character, 0);
+        i += size;
+    }
+}
+} // namespace
+
+BOOL UserInput::CanReach(const CWnd& wnd)
+{
+    if (!wnd.m_hWnd || !(wnd.GetStyle() & WS_VISIBLE))
+        return FALSE;
+    // The window and its parents up to its top-level window (not that window's owner).
+    for (const CWnd* level = &wnd; level; level = (level->GetStyle() & WS_CHILD) ? level->GetParent() : nullptr)
+        if (!level->IsWindowEnabled())
+            return FALSE;
+    return TRUE;
+}
+
+BOOL UserInput::Click(CWnd& button)
+{
+    if (!CanReach(button))
+        return FALSE;
+    button.SetFocus();
+    button.SendMessage(BM_CLICK, 0, 0);
+    return Done(TRUE);
+}
+
+BOOL UserInput::Click(CWnd& parent, int nID)
+{
+    CWnd* button = parent.GetDlgItem(nID);
+    return button && Click(*button);
+}
+
+BOOL UserInput::Type(CWnd& edit, LPCTSTR text)
+{
+    if (!CanReach(edit) || !edit.IsKindOf(RUNTIME_CLASS(CEdit)))
+        return FALSE;
+    edit.SetFocus();
+    SendCharacters(edit, text);
+    return Done(TRUE);
+}
+
+BOOL UserInput::Type(CWnd& parent, int nID, LPCTSTR text)
+{
+    CWnd* edit = parent.GetDlgItem(nID);
+    return edit && Type(*edit, text);
+}
+
+BOOL UserInput::ReplaceText(CWnd& parent, int nID, LPCTSTR text)
+{
+    CWnd* edit = parent.GetDlgItem(nID);
+    if (!edit || !CanReach(*edit) || !edit->IsKindOf(RUNTIME_CLASS(CEdit)))
+        return FALSE;
+    edit->SetFocus();
+    edit->SendMessage(EM_SETSEL, 0, -1);
+    if (*text)
+        SendCharacters(*edit, text);
+    else
+        edit->SendMessage(WM_CHAR, '\b', 0);
+    return Done(TRUE);
+}
+
+BOOL UserInput::SelectComboItem(CComboBox& combo, int nIndex)
+{
+    if (!CanReach(combo) || nIndex < 0 || nIndex >= combo.GetCount())
+        return FALSE;
+    combo.SetFocus();
+    combo.SetCurSel(nIndex);
+    combo.GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(combo.GetDlgCtrlID(), CBN_SELCHANGE),
+                                   reinterpret_cast<LPARAM>(combo.m_hWnd));
+    return Done(TRUE);
+}
+
+BOOL UserInput::ClickListItem(CListCtrl& list, int nItem)
+{
+    if (!CanReach(list) || nItem < -1 || nItem >= list.GetItemCount())
+        return FALSE;
+    list.SetFocus();
+    if (nItem == -1) {
+        list.SetItemState(-1, 0, LVIS_SELECTED);
+    } else {
+        // A plain click selects this row alone.
+        list.SetItemState(-1, 0, LVIS_SELECTED);
+        list.SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    NMHDR header{list.m_hWnd, static_cast<UINT_PTR>(list.GetDlgCtrlID()), NM_CLICK};
+    list.GetParent()->SendMessage(WM_NOTIFY, list.GetDlgCtrlID(), reinterpret_cast<LPARAM>(&header));
+    return Done(TRUE);
+}
+
+BOOL UserInput::SelectListBoxItem(CListBox& list, int nIndex)
+{
+    if (!CanReach(list) || nIndex < 0 || nIndex >= list.GetCount())
+        return FALSE;
+    list.SetFocus();
+    if (list.IsMultipleSelection())
+        list.SetSel(nIndex, !list.GetSel(nIndex));
+    else
+        list.SetCurSel(nIndex);
+    if (list.GetStyle() & LBS_NOTIFY)
+        list.GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(list.GetDlgCtrlID(), LBN_SELCHANGE),
+                                      reinterpret_cast<LPARAM>(list.m_hWnd));
+    return Done(TRUE);
+}
+
+BOOL UserInput::Focus(CWnd& wnd)
+{
+    if (!CanReach(wnd))
+        return FALSE;
+    wnd.SetFocus();
+    return Done(TRUE);
+}
+
+BOOL UserInput::PressEnter(CDialog& dialog)
+{
+    if (!CanReach(dialog))
+        return FALSE;
+    UINT nID = LOWORD(dialog.GetDefID());
+    CWnd* button = dialog.GetDlgItem(static_cast<int>(nID));
+    if (button && !button->IsWindowEnabled()) {
+        MessageBeep(0);
+        return Done(TRUE);
+    }
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button ? button->m_hWnd : nullptr));
+    return Done(TRUE);
+}
+
+BOOL UserInput::PressEscape(CDialog& dialog)
+{
+    if (!CanReach(dialog))
+        return FALSE;
+    CWnd* button = dialog.GetDlgItem(IDCANCEL);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button ? button->m_hWnd : nullptr));
+    return Done(TRUE);
+}
+
+BOOL UserInput::ChooseCommand(CWnd& frame, UINT nID)
+{
+    if (!frame.m_hWnd || !frame.IsWindowEnabled())
+        return FALSE;
+    frame.SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+    return Done(TRUE);
+}
+
+BOOL UserInput::RightClick(CWnd& wnd, POINT screen)
+{
+    if (!CanReach(wnd))
+        return FALSE;
+    wnd.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(wnd.m_hWnd), MAKELPARAM(screen.x, screen.y));
+    return Done(TRUE);
+}
+
+BOOL UserInput::ImeCommit(CWnd& edit, LPCTSTR result, LPCTSTR reading)
+{
+    if (!CanReach(edit))
+        return FALSE;
+    edit.SetFocus();
+    HIMC context = ImmGetContext(edit.m_hWnd);
+    BOOL open = ImmGetOpenStatus(context);
+    if (open) {
+        AfxImmSetCompositionResult(context, CString(result), CString(reading));
+        edit.SendMessage(WM_IME_COMPOSITION, 0, GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE);
+    }
+    ImmReleaseContext(edit.m_hWnd, context);
+    return Done(open);
+}

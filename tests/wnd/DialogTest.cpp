@@ -1,0 +1,353 @@
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestSupport.h"
+#include "tests/wnd/TestResources.h"
+
+#include <gtest/gtest-spi.h>
+
+namespace {
+
+class EntryDialog : public CDialog {
+public:
+    explicit EntryDialog(CWnd* pParent = nullptr) : CDialog(IDD_ENTRY, pParent) {}
+
+    CString m_name = "初期";
+    int m_count = 3;
+    int m_kind = 0;
+    int m_option = 0;
+    CListCtrl m_list;
+    int initDialogs = 0;
+    int shows = 0;
+    int nameChanges = 0;
+    int kindChanges = 0;
+    int adds = 0;
+    int clickedRow = -2;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CDialog::DoDataExchange(pDX);
+        DDX_Text(pDX, IDC_NAME, m_name);
+        DDX_Text(pDX, IDC_COUNT, m_count);
+        DDX_CBIndex(pDX, IDC_KIND, m_kind);
+        DDX_Control(pDX, IDC_LIST, m_list);
+        DDX_Radio(pDX, IDC_ONE, m_option);
+    }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        ++initDialogs;
+        m_list.InsertColumn(0, "物件名", LVCFMT_LEFT, 100);
+        m_list.InsertColumn(1, "作成日", LVCFMT_LEFT, 80);
+        for (const char* name : {"一番", "二番"}) {
+            int row = m_list.InsertItem(0, name);
+            m_list.SetItemText(row, 1, "2010/9/3");
+        }
+        return TRUE;
+    }
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus)
+    {
+        CDialog::OnShowWindow(bShow, nStatus);
+        ++shows;
+    }
+    afx_msg void OnNameChange() { ++nameChanges; }
+    afx_msg void OnKindChange() { ++kindChanges; }
+    afx_msg void OnAdd()
+    {
+        CString name;
+        GetDlgItemText(IDC_NAME, name);
+        m_list.InsertItem(m_list.GetItemCount(), name);
+        ++adds;
+    }
+    afx_msg void OnClickList(NMHDR*, LRESULT* pResult)
+    {
+        clickedRow = m_list.GetNextItem(-1, LVNI_SELECTED);
+        *pResult = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(EntryDialog, CDialog)
+ON_WM_SHOWWINDOW()
+ON_EN_CHANGE(IDC_NAME, OnNameChange)
+ON_CBN_SELCHANGE(IDC_KIND, OnKindChange)
+ON_BN_CLICKED(IDC_ADD, OnAdd)
+ON_NOTIFY(NM_CLICK, IDC_LIST, OnClickList)
+END_MESSAGE_MAP()
+
+// An edit that drops "|" the moment it arrives, through its own reflected EN_UPDATE.
+class BarFreeEdit : public CEdit {
+protected:
+    afx_msg void OnUpdate()
+    {
+        CString text;
+        GetWindowText(text);
+        if (text.Remove('|') == 0)
+            return;
+        MessageBeep(0);
+        SetWindowText(text);
+        SetSel(text.GetLength(), text.GetLength());
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(BarFreeEdit, CEdit)
+ON_CONTROL_REFLECT(EN_UPDATE, OnUpdate)
+END_MESSAGE_MAP()
+
+class FilteredEntryDialog : public EntryDialog {
+public:
+    BarFreeEdit m_nameEdit;
+    int parentUpdates = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDC_NAME, m_nameEdit);
+        EntryDialog::DoDataExchange(pDX);
+    }
+    afx_msg void OnNameUpdate() { ++parentUpdates; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FilteredEntryDialog, EntryDialog)
+ON_EN_UPDATE(IDC_NAME, OnNameUpdate)
+END_MESSAGE_MAP()
+
+// A child page: Enter and Escape must not close it.
+class Page : public CDialog {
+public:
+    int browses = 0;
+
+protected:
+    void OnOK() override {}
+    void OnCancel() override {}
+    afx_msg void OnBrowse() { ++browses; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Page, CDialog)
+ON_BN_CLICKED(IDC_PAGE_BUTTON, OnBrowse)
+END_MESSAGE_MAP()
+
+CString TextOf(CWnd& parent, int nID)
+{
+    CString text;
+    parent.GetDlgItemText(nID, text);
+    return text;
+}
+
+CFrameWnd* NewHiddenFrame()
+{
+    CFrameWnd* frame = new CFrameWnd;
+    EXPECT_TRUE(frame->Create(nullptr, "owner"));
+    return frame;
+}
+
+TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
+{
+    ScriptedUi ui;
+    CFrameWnd* owner = NewHiddenFrame();
+    EntryDialog dialog(owner);
+    ui.ScriptModal([&](CDialog& d) {
+        ASSERT_EQ(&dialog, &d);
+        EXPECT_EQ(&dialog, AfxGetRunningModal());
+        EXPECT_FALSE(owner->IsWindowEnabled());
+        CString caption;
+        d.GetWindowText(caption);
+        EXPECT_EQ(CString("テスト入力"), caption);
+        // 200 x 150 dialog units of a 9-point font: 300 x 225 pixels.
+        CRect client;
+        d.GetClientRect(&client);
+        EXPECT_EQ(CRect(0, 0, 300, 225), client);
+        // The name edit at 45, 10 (100 x 12): 45*6/4 = 67.5 → 68, 10*12/8 = 15, 145*6/4 = 217.5 → 218, 22*12/8 = 33.
+        CRect name;
+        d.GetDlgItem(IDC_NAME)->GetWindowRect(&name);
+        d.ScreenToClient(&name);
+        EXPECT_EQ(CRect(68, 15, 218, 33), name);
+
+        // The template's controls, the data loaded into them, and the first tab stop focused.
+        CComboBox* kind = dynamic_cast<CComboBox*>(d.GetDlgItem(IDC_KIND));
+        ASSERT_NE(nullptr, kind);
+        ASSERT_EQ(3, kind->GetCount());
+        CString third;
+        kind->GetLBText(2, third);
+        EXPECT_EQ(CString("丙"), third);
+        EXPECT_EQ(0, kind->GetCurSel());
+        EXPECT_EQ(CString("初期"), TextOf(d, IDC_NAME));
+        EXPECT_EQ(CString("3"), TextOf(d, IDC_COUNT));
+        EXPECT_EQ(BST_CHECKED, d.IsDlgButtonChecked(IDC_ONE));
+        EXPECT_EQ(d.GetDlgItem(IDC_NAME), CWnd::GetFocus());
+        EXPECT_EQ(static_cast<CWnd*>(&dialog.m_list), d.GetDlgItem(IDC_LIST));
+        EXPECT_EQ(CString("二番"), dialog.m_list.GetItemText(0, 0));
+        EXPECT_EQ(CString("一番"), dialog.m_list.GetItemText(1, 0));
+        EXPECT_EQ(CString("2010/9/3"), dialog.m_list.GetItemText(1, 1));
+
+        ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "山田"));
+        ASSERT_TRUE(UserInput::ReplaceText(d, IDC_COUNT, "12"));
+        ASSERT_TRUE(UserInput::SelectComboItem(*kind, 2));
+        ASSERT_TRUE(UserInput::Click(d, IDC_MANY));
+        EXPECT_EQ(BST_UNCHECKED, d.IsDlgButtonChecked(IDC_ONE));
+        ASSERT_TRUE(UserInput::ClickListItem(dialog.m_list, 1));
+        ASSERT_TRUE(UserInput::Click(d, IDC_ADD));
+        ASSERT_TRUE(UserInput::Click(d, IDOK));
+    });
+
+    EXPECT_EQ(IDOK, dialog.DoModal());
+
+    EXPECT_EQ(CString("山田"), dialog.m_name);
+    EXPECT_EQ(12, dialog.m_count);
+    EXPECT_EQ(2, dialog.m_kind);
+    EXPECT_EQ(1, dialog.m_option);
+    EXPECT_EQ(1, dialog.initDialogs);
+    EXPECT_EQ(1, dialog.shows);
+    // Two typed characters; loading "初期" at the start notified nobody.
+    EXPECT_EQ(2, dialog.nameChanges);
+    EXPECT_EQ(1, dialog.kindChanges);
+    EXPECT_EQ(1, dialog.clickedRow);
+    EXPECT_EQ(1, dialog.adds);
+    // The window is gone; the objects and their state stay.
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+    EXPECT_EQ(nullptr, dialog.m_list.m_hWnd);
+    EXPECT_EQ(CString("山田"), dialog.m_list.GetItemText(2, 0));
+    EXPECT_EQ(nullptr, AfxGetRunningModal());
+    EXPECT_TRUE(owner->IsWindowEnabled());
+    EXPECT_EQ(std::vector<UINT>{IDD_ENTRY}, ui.modalTemplates);
+    owner->DestroyWindow();
+}
+
+TEST(CDialog, EscapeCancelsWithoutTakingTheFieldsOver)
+{
+    ScriptedUi ui;
+    EntryDialog dialog;
+    ui.ScriptModal([](CDialog& d) {
+        ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "変更"));
+        ASSERT_TRUE(UserInput::PressEscape(d));
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(CString("初期"), dialog.m_name);
+    EXPECT_EQ(3, dialog.m_count);
+
+    // Each run rebuilds the window and binds the members again.
+    ui.ScriptModal([&](CDialog& d) {
+        EXPECT_EQ(static_cast<CWnd*>(&dialog.m_list), d.GetDlgItem(IDC_LIST));
+        EXPECT_EQ(CString("初期"), TextOf(d, IDC_NAME));
+        ASSERT_TRUE(UserInput::PressEnter(d));
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(2, dialog.initDialogs);
+}
+
+TEST(CDialog, AFieldThatIsNoNumberKeepsTheDialogOpenWithTheFieldSelected)
+{
+    ScriptedUi ui;
+    CWinApp app("テスト");
+    EntryDialog dialog;
+    HWND dialogWindow = nullptr;
+    ui.AnswerMessageBox(IDOK);
+    ui.ScriptModal([&](CDialog& d) {
+        dialogWindow = d.m_hWnd;
+        ASSERT_TRUE(UserInput::ReplaceText(d, IDC_COUNT, "1x"));
+        ASSERT_TRUE(UserInput::Click(d, IDOK));
+        EXPECT_TRUE(d.ContinueModal());
+        CWnd* count = d.GetDlgItem(IDC_COUNT);
+        EXPECT_EQ(count, CWnd::GetFocus());
+        EXPECT_EQ(static_cast<DWORD>(MAKELONG(0, 2)), static_cast<CEdit*>(count)->GetSel());
+        ASSERT_TRUE(UserInput::Type(*count, "7"));
+        ASSERT_TRUE(UserInput::PressEnter(d));
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(7, dialog.m_count);
+    ASSERT_EQ(1u, ui.messageBoxes.size());
+    EXPECT_EQ(CString("整数を入力してください。"), ui.messageBoxes[0].text);
+    EXPECT_EQ(CString("テスト"), ui.messageBoxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+    EXPECT_EQ(dialogWindow, ui.messageBoxes[0].owner);
+}
+
+TEST(CDialog, ADisabledDefaultButtonCannotBePressedAndEnterBeeps)
+{
+    ScriptedUi ui;
+    EntryDialog dialog;
+    ui.ScriptModal([](CDialog& d) {
+        d.GetDlgItem(IDOK)->EnableWindow(FALSE);
+        EXPECT_FALSE(UserInput::Click(d, IDOK));
+        EXPECT_TRUE(UserInput::PressEnter(d));
+        EXPECT_TRUE(d.ContinueModal());
+        d.GetDlgItem(IDOK)->ShowWindow(SW_HIDE);
+        d.GetDlgItem(IDOK)->EnableWindow(TRUE);
+        EXPECT_FALSE(UserInput::Click(d, IDOK));
+        EXPECT_TRUE(UserInput::PressEscape(d));
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
+}
+
+TEST(CDialog, AModalDialogThatNoTestScriptedFailsAtOnce)
+{
+    CFrameWnd* owner = NewHiddenFrame();
+    EntryDialog dialog(owner);
+    EXPECT_NONFATAL_FAILURE(
+        {
+            try {
+                dialog.DoModal();
+            } catch (const UnscriptedUi&) {
+            }
+        },
+        u8"unscripted modal dialog: テスト入力");
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+    EXPECT_TRUE(owner->IsWindowEnabled());
+    EXPECT_EQ(nullptr, AfxGetRunningModal());
+    owner->DestroyWindow();
+}
+
+TEST(CDialog, AControlReflectsItsOwnNotificationAndTheParentSeesOnlyTheRest)
+{
+    ScriptedUi ui;
+    FilteredEntryDialog dialog;
+    ui.ScriptModal([&](CDialog& d) {
+        EXPECT_EQ(static_cast<CWnd*>(&dialog.m_nameEdit), d.GetDlgItem(IDC_NAME));
+        ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "a|b"));
+        EXPECT_EQ(CString("ab"), TextOf(d, IDC_NAME));
+        EXPECT_EQ(static_cast<DWORD>(MAKELONG(2, 2)), dialog.m_nameEdit.GetSel());
+        ASSERT_TRUE(UserInput::Click(d, IDOK));
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(CString("ab"), dialog.m_name);
+    EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
+    EXPECT_EQ(0, dialog.parentUpdates);
+    EXPECT_LT(0, dialog.nameChanges);
+}
+
+TEST(CDialog, AModelessChildPageLivesInsideItsParentAndCanBeMadeAgain)
+{
+    CFrameWnd* host = NewHiddenFrame();
+    Page page;
+    ASSERT_TRUE(page.Create(IDD_PAGE, host));
+    EXPECT_EQ(static_cast<CWnd*>(host), page.GetParent());
+    EXPECT_TRUE(page.GetStyle() & WS_CHILD);
+    page.SetWindowPos(nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    page.ShowWindow(SW_SHOW);
+    CRect placed;
+    page.GetWindowRect(&placed);
+    host->ScreenToClient(&placed);
+    // 100 x 40 dialog units: 150 x 60 pixels.
+    EXPECT_EQ(CRect(10, 30, 160, 90), placed);
+
+    ASSERT_TRUE(UserInput::Click(page, IDC_PAGE_BUTTON));
+    ASSERT_TRUE(UserInput::PressEnter(page));
+    ASSERT_TRUE(UserInput::PressEscape(page));
+    EXPECT_EQ(1, page.browses);
+    EXPECT_NE(nullptr, page.m_hWnd);
+
+    HWND first = page.m_hWnd;
+    page.DestroyWindow();
+    EXPECT_EQ(nullptr, page.m_hWnd);
+    EXPECT_FALSE(IsWindow(first));
+    ASSERT_TRUE(page.Create(IDD_PAGE, host));
+    EXPECT_NE(first, page.m_hWnd);
+    // The parent takes its children along.
+    host->DestroyWindow();
+    EXPECT_EQ(nullptr, page.m_hWnd);
+}
+
+} // namespace

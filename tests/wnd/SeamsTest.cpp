@@ -1,0 +1,279 @@
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestSupport.h"
+#include "tests/wnd/TestResources.h"
+
+#include <gtest/gtest-spi.h>
+#include <memory>
+
+namespace {
+
+// A folder chooser as the system builds one on the shell: rooted at My Computer, the start
+// folder selected on initialisation, the path of each selection shown in the status line.
+int CALLBACK BrowseCallback(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData)
+{
+    if (uMsg == BFFM_INITIALIZED) {
+        ::SendMessage(hwnd, BFFM_SETSELECTION, TRUE, lpData);
+    } else if (uMsg == BFFM_SELCHANGED) {
+        char path[MAX_PATH];
+        if (SHGetPathFromIDList(reinterpret_cast<LPITEMIDLIST>(lParam), path))
+            ::SendMessage(hwnd, BFFM_SETSTATUSTEXT, 0, reinterpret_cast<LPARAM>(path));
+    }
+    return 0;
+}
+
+int ChooseFolder(CWnd* owner, CString& path, LPCTSTR start)
+{
+    HWND ownerWindow = owner ? owner->m_hWnd : nullptr;
+    LPITEMIDLIST rootList = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(ownerWindow, CSIDL_DRIVES, &rootList)))
+        return IDCANCEL;
+    // Released through the shell's allocator, also when a test's script fails the browser.
+    std::unique_ptr<ITEMIDLIST, void (*)(ITEMIDLIST*)> root(rootList, [](ITEMIDLIST* list) {
+        LPMALLOC allocator = nullptr;
+        SHGetMalloc(&allocator);
+        allocator->Free(list);
+        allocator->Release();
+    });
+    char display[MAX_PATH];
+    BROWSEINFO info{ownerWindow,
+                    root.get(),
+                    display,
+                    "フォルダを選択",
+                    BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT,
+                    BrowseCallback,
+                    reinterpret_cast<LPARAM>(start),
+                    0};
+    int result = IDCANCEL;
+    if (LPITEMIDLIST chosen = SHBrowseForFolder(&info)) {
+        char buffer[MAX_PATH];
+        if (SHGetPathFromIDList(chosen, buffer)) {
+            path = buffer;
+            result = IDOK;
+        }
+        CoTaskMemFree(chosen);
+    }
+    return result;
+}
+
+TEST(SHBrowseForFolder, TheUsersFolderComesBackAndTheCallbackSeesTheBrowser)
+{
+    ScriptedUi ui;
+    ui.AnswerFolder(CString("D:\\物件"));
+    ui.AnswerFolder(std::nullopt);
+    ui.AnswerFolder(CString("D:\\"));
+    CString path;
+    EXPECT_EQ(IDOK, ChooseFolder(nullptr, path, "C:\\App"));
+    EXPECT_EQ(CString("D:\\物件"), path);
+    EXPECT_EQ(IDCANCEL, ChooseFolder(nullptr, path, ""));
+    EXPECT_EQ(CString("D:\\物件"), path);
+    EXPECT_EQ(IDOK, ChooseFolder(nullptr, path, ""));
+    EXPECT_EQ(CString("D:\\"), path);
+
+    ASSERT_EQ(3u, ui.folderRequests.size());
+    const ScriptedUi::FolderRequest& first = ui.folderRequests[0];
+    EXPECT_EQ(CString("フォルダを選択"), first.title);
+    EXPECT_EQ(static_cast<UINT>(BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT), first.flags);
+    EXPECT_EQ(CSIDL_DRIVES, first.rootFolder);
+    EXPECT_EQ(CString("C:\\App"), first.initialSelection);
+    EXPECT_EQ(CString("D:\\物件"), first.statusText);
+    EXPECT_EQ(CString(), ui.folderRequests[1].statusText);
+
+    // My Computer has no path.
+    LPITEMIDLIST drives = nullptr;
+    ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
+    char buffer[MAX_PATH] = "x";
+    EXPECT_FALSE(SHGetPathFromIDList(drives, buffer));
+    EXPECT_STREQ("", buffer);
+    CoTaskMemFree(drives);
+}
+
+TEST(SHBrowseForFolder, ABrowserThatNoTestScriptedFailsAtOnce)
+{
+    CString path;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            try {
+                ChooseFolder(nullptr, path, "");
+            } catch (const UnscriptedUi&) {
+            }
+        },
+        u8"unscripted folder browser: フォルダを選択");
+}
+
+TEST(ShellExecute, RecordsTheRequestAndReturnsTheScriptedResult)
+{
+    ScriptedUi ui;
+    ui.AnswerShellExecute(42);
+    HINSTANCE result = ShellExecute(nullptr, "open", "C:\\App\\App.htm", nullptr, nullptr, SW_SHOWDEFAULT);
+    EXPECT_EQ(42, reinterpret_cast<INT_PTR>(result));
+    ASSERT_EQ(1u, ui.shellRequests.size());
+    EXPECT_EQ(CString("open"), ui.shellRequests[0].operation);
+    EXPECT_EQ(CString("C:\\App\\App.htm"), ui.shellRequests[0].file);
+    EXPECT_EQ(CString(), ui.shellRequests[0].parameters);
+    EXPECT_EQ(SW_SHOWDEFAULT, ui.shellRequests[0].showCommand);
+}
+
+TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNone)
+{
+    ScriptedUi ui;
+    ui.AnswerFileDialog(CString("C:\\work\\report"));
+    ui.AnswerFileDialog(CString("C:\\work\\Ksq310.bmp"));
+    ui.AnswerFileDialog(std::nullopt);
+    CFileDialog save(FALSE, "kpd", "layout", OFN_OVERWRITEPROMPT, "レイアウト (*.kpd)|*.kpd||");
+    ASSERT_EQ(IDOK, save.DoModal());
+    EXPECT_EQ(CString("C:\\work\\report.kpd"), save.GetPathName());
+    EXPECT_EQ(CString("report.kpd"), save.GetFileName());
+    EXPECT_EQ(CString("kpd"), save.GetFileExt());
+    EXPECT_EQ(CString("report"), save.GetFileTitle());
+
+    CFileDialog open(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, "ｲﾒｰｼﾞ (*.bmp)|*.bmp||");
+    ASSERT_EQ(IDOK, open.DoModal());
+    EXPECT_EQ(CString("C:\\work\\Ksq310.bmp"), open.GetPathName());
+    EXPECT_EQ(IDCANCEL, open.DoModal());
+    EXPECT_EQ(CString(), open.GetPathName());
+
+    ASSERT_EQ(3u, ui.fileRequests.size());
+    EXPECT_FALSE(ui.fileRequests[0].open);
+    EXPECT_EQ(CString("layout"), ui.fileRequests[0].fileName);
+    EXPECT_TRUE(ui.fileRequests[1].open);
+    EXPECT_EQ(CString("ｲﾒｰｼﾞ (*.bmp)|*.bmp||"), ui.fileRequests[1].filter);
+    EXPECT_EQ(static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY), ui.fileRequests[1].flags);
+}
+
+TEST(CPrintDialog, ThePrinterComesFromTheScriptAndSetupIsRecorded)
+{
+    ScriptedUi ui;
+    CWinApp app("App");
+    ui.AnswerPrintDialog(CString("PDF"));
+    ui.AnswerPrintDialog(std::nullopt);
+    ui.AnswerPrintDialog(CString("PDF"));
+    CPrintDialog print(FALSE);
+    EXPECT_EQ(IDOK, print.DoModal());
+    EXPECT_EQ(CString("PDF"), print.GetDeviceName());
+    EXPECT_EQ(IDCANCEL, print.DoModal());
+    app.OnFilePrintSetup();
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, TRUE}), ui.printRequests);
+}
+
+TEST(UiHost, TheDefaultHostWithoutADisplayNeverWaits)
+{
+    UiHost* previous = UiHost::Install(nullptr);
+    CWinApp app("App");
+    EXPECT_EQ(IDNO, AfxMessageBox("続けますか？", MB_YESNO | MB_DEFBUTTON2));
+    EXPECT_EQ(31, reinterpret_cast<INT_PTR>(ShellExecute(nullptr, "open", "App.htm", nullptr, nullptr, SW_SHOW)));
+    CDialog dialog(IDD_ENTRY);
+    EXPECT_EQ(-1, dialog.DoModal());
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+    CFileDialog file(TRUE);
+    EXPECT_EQ(IDCANCEL, file.DoModal());
+    UiHost::Install(previous);
+}
+
+// An edit that takes the reading of what the input method delivers, before the text itself.
+class ReadingEdit : public CEdit {
+public:
+    CString reading;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_IME_COMPOSITION && (lParam & GCS_RESULTCLAUSE)) {
+            HIMC context = ImmGetContext(m_hWnd);
+            char buffer[512];
+            LONG length = ImmGetCompositionString(context, GCS_RESULTREADSTR, buffer, sizeof buffer);
+            if (length > 0)
+                reading += CString(buffer, length);
+            ImmReleaseContext(m_hWnd, context);
+        }
+        return CEdit::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
+{
+    AfxImmReset();
+    CFrameWnd* parent = new CFrameWnd;
+    ASSERT_TRUE(parent->Create(nullptr, "parent"));
+    ReadingEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(0, 0, 100, 20), parent, 600));
+
+    HIMC context = ImmGetContext(edit.m_hWnd);
+    ASSERT_NE(nullptr, context);
+    EXPECT_EQ(context, ImmGetContext(parent->m_hWnd)); // windows share the default context
+    EXPECT_FALSE(ImmGetOpenStatus(context));
+    EXPECT_FALSE(UserInput::ImeCommit(edit, "山田", "ﾔﾏﾀﾞ")); // a closed input method delivers nothing
+
+    ASSERT_TRUE(ImmSetOpenStatus(context, TRUE));
+    ASSERT_TRUE(
+        ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE, IME_SMODE_NONE));
+    DWORD conversion = 0;
+    DWORD sentence = 1;
+    ASSERT_TRUE(ImmGetConversionStatus(context, &conversion, &sentence));
+    EXPECT_EQ(static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE), conversion);
+    EXPECT_EQ(static_cast<DWORD>(IME_SMODE_NONE), sentence);
+
+    ASSERT_TRUE(UserInput::ImeCommit(edit, "山田", "ﾔﾏﾀﾞ"));
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_EQ(CString("山田"), text);
+    EXPECT_EQ(CString("ﾔﾏﾀﾞ"), edit.reading);
+
+    // A window taken away from every context gets no input method.
+    EXPECT_EQ(context, ImmAssociateContext(edit.m_hWnd, nullptr));
+    EXPECT_EQ(nullptr, ImmGetContext(edit.m_hWnd));
+    EXPECT_FALSE(UserInput::ImeCommit(edit, "x", "x"));
+    EXPECT_EQ(nullptr, ImmAssociateContext(edit.m_hWnd, context));
+    EXPECT_EQ(context, ImmGetContext(edit.m_hWnd));
+    parent->DestroyWindow();
+    AfxImmReset();
+}
+
+TEST(CWaitCursor, TheWaitCursorShowsOnceForNestedWaits)
+{
+    ScriptedUi ui;
+    {
+        CWaitCursor outer;
+        CWinApp app("App");
+        app.BeginWaitCursor();
+        app.EndWaitCursor();
+    }
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor);
+}
+
+class MenuFrame : public CFrameWnd {
+public:
+    int copies = 0;
+
+protected:
+    afx_msg void OnCopy() { ++copies; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(MenuFrame, CFrameWnd)
+ON_COMMAND(ID_EDIT_COPY, OnCopy)
+END_MESSAGE_MAP()
+
+TEST(CMenu, APopupMenuIsUpdatedByItsOwnerAndItsChoiceIsPostedToIt)
+{
+    ScriptedUi ui;
+    MenuFrame* frame = new MenuFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "frame"));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(101));
+    CMenu* edit = menu.GetSubMenu(1);
+    ASSERT_NE(nullptr, edit);
+    ui.AnswerPopupMenu(ID_EDIT_COPY);
+    ui.AnswerPopupMenu(ID_EDIT_COPY);
+    EXPECT_TRUE(edit->TrackPopupMenu(TPM_RIGHTBUTTON, 10, 20, frame));
+    EXPECT_EQ(0, frame->copies);
+    AfxPumpPostedMessages();
+    EXPECT_EQ(1, frame->copies);
+    EXPECT_EQ(static_cast<BOOL>(ID_EDIT_COPY), edit->TrackPopupMenu(TPM_RETURNCMD, 10, 20, frame));
+    EXPECT_EQ(0, AfxPumpPostedMessages());
+    EXPECT_EQ((std::vector<UINT>{ID_EDIT_UNDO, ID_EDIT_UNDO}), ui.popupMenus);
+    EXPECT_EQ(0u, edit->GetMenuState(ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), edit->GetMenuState(ID_EDIT_CUT, MF_BYCOMMAND) & MF_GRAYED);
+    frame->DestroyWindow();
+}
+
+} // namespace
