@@ -1,6 +1,6 @@
 #include "storage/PatchUserRegistMdb.h"
 
-#include "platform/MessageBox.h"
+#include "platform/wnd/MessageBox.h"
 
 #include <functional>
 

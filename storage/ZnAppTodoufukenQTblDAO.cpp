@@ -1,6 +1,6 @@
 #include "storage/ZnAppTodoufukenQTblDAO.h"
 
-#include "platform/CComboBox.h"
+#include "platform/wnd/CComboBox.h"
 
 IMPLEMENT_DYNAMIC(ZnAppTodoufukenQTblDAO, ZnAppTblDAO)
 

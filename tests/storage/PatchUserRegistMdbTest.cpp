@@ -1,10 +1,10 @@
 // The schema patch of APP_USER_REGIST.mdb, and the recordset that needs it.
 #include "tests/storage/AppDatabaseFixture.h"
 
-#include "platform/MessageBox.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/PatchUserRegistMdb.h"
 #include "storage/ZnAppSetsubishaTblDAO.h"
+#include "tests/support/ScriptedUi.h"
 
 #include <sys/stat.h>
 
@@ -23,15 +23,15 @@ Rows EquipmentDesigners()
     });
 }
 
-// The message boxes shown while body runs, as CP932 texts; all of them plain OK boxes.
+// The message boxes shown while body runs, as CP932 texts; each must have the one OK button.
 std::vector<std::string> MessagesOf(const std::function<void()>& body)
 {
-    RecordedMessageBoxes().clear();
+    RecordingUi ui;
     body();
     std::vector<std::string> texts;
-    for (const RecordedMessageBox& box : RecordedMessageBoxes()) {
-        EXPECT_EQ(static_cast<UINT>(MB_OK), box.type);
-        texts.push_back(box.text);
+    for (const MessageBoxRequest& box : ui.messageBoxes) {
+        EXPECT_EQ(static_cast<UINT>(MB_OK), box.type & MB_TYPEMASK);
+        texts.push_back(box.text.Bytes());
     }
     return texts;
 }

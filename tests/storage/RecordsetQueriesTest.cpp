@@ -1,7 +1,7 @@
 // The recordsets' key forms, their particular queries and lookups, and how they fail.
 #include "tests/storage/AppDatabaseFixture.h"
 
-#include "platform/CComboBox.h"
+#include "platform/wnd/CComboBox.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"

@@ -95,3 +95,13 @@ private:
     std::deque<int> m_shellAnswers;
     std::deque<UINT> m_popupAnswers;
 };
+
+// A user interface that answers every message box with OK and keeps what was shown.
+class RecordingUi : public ScriptedUi {
+public:
+    int MessageBox(const MessageBoxRequest& request) override
+    {
+        messageBoxes.push_back(request);
+        return IDOK;
+    }
+};

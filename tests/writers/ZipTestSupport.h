@@ -51,16 +51,6 @@ void SetInstallPath(const char* windowsPath);
 std::string StubFolder(const std::string& variant);
 std::string AppFolder();
 
-// A user interface that answers every message box with OK and keeps what was shown.
-class RecordingUi : public ScriptedUi {
-public:
-    int MessageBox(const MessageBoxRequest& request) override
-    {
-        messageBoxes.push_back(request);
-        return IDOK;
-    }
-};
-
 using Messages_t = std::vector<std::pair<std::string, UINT>>;
 
 // Starts every test with nothing bound, no message shown and the stand-ins' default answers.
