@@ -93,16 +93,6 @@ COleDateTime DateOf(const DaoValue& cell, LPCTSTR name)
     return COleDateTime(value);
 }
 
-DaoValue DateCell(const COleDateTime& date)
-{
-    if (date.GetStatus() != COleDateTime::valid)
-        return DaoValue();
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", date.GetYear(), date.GetMonth(),
-                  date.GetDay(), date.GetHour(), date.GetMinute(), date.GetSecond());
-    return DaoValue::FromText(text);
-}
-
 CString TextOf(const DaoValue& cell, LPCTSTR name)
 {
     char number[32];
@@ -178,7 +168,7 @@ void DFX_Bool(CDaoFieldExchange* pFX, LPCTSTR name, BOOL& value, DWORD)
 void DFX_DateTime(CDaoFieldExchange* pFX, LPCTSTR name, COleDateTime& value, DWORD)
 {
     pFX->Exchange(
-        name, [&](const DaoValue& cell) { value = DateOf(cell, name); }, [&] { return DateCell(value); },
+        name, [&](const DaoValue& cell) { value = DateOf(cell, name); }, [&] { return DaoValue::FromDate(value); },
         [&] {
             value = COleDateTime();
             value.SetStatus(COleDateTime::null);

@@ -4,6 +4,8 @@
 #include "platform/DaoConnection.h"
 #include "platform/JetDialect.h"
 
+#include <iterator>
+
 IMPLEMENT_DYNAMIC(CDaoRecordset, CObject)
 
 struct CDaoRecordset::State {
@@ -54,7 +56,8 @@ void CDaoRecordset::Open(int openType, LPCTSTR sql, int options)
         if (type == dbOpenTable && JetDialect::BareName(source).empty())
             ThrowDaoError(daoErrInvalidOperation);
         std::string table, withRowId;
-        bool keyed = (type == dbOpenTable || type == dbOpenDynaset) &&
+        // Rows are keyed to be read again as the recordset moves, and to be changed, where either can be.
+        bool keyed = (type == dbOpenTable || type == dbOpenDynaset) && state->connection->SeesOtherChanges() &&
                      JetDialect::WithRowId(state->select, table, withRowId);
         if (keyed)
             table = state->connection->TableName(table);
@@ -138,7 +141,7 @@ void CDaoRecordset::Query()
     for (std::vector<DaoValue>& cells : result.rows) {
         State::Row row;
         row.rowId = first ? cells[0].integer : 0;
-        row.cells.assign(cells.begin() + first, cells.end());
+        row.cells.assign(std::make_move_iterator(cells.begin() + first), std::make_move_iterator(cells.end()));
         s.rows.push_back(std::move(row));
     }
     s.mode = State::idle;
@@ -187,7 +190,8 @@ void CDaoRecordset::LoadCurrent()
     loader.m_row = &s.rows[s.current].cells;
     loader.m_columns = &s.bound;
     DoFieldExchange(&loader);
-    s.cache = StoreMembers();
+    if (!s.readOnly)
+        s.cache = StoreMembers(); // what Update compares the members with; a read-only recordset never updates
 }
 
 std::vector<DaoValue> CDaoRecordset::StoreMembers()

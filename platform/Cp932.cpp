@@ -21,6 +21,8 @@ public:
     // one input unit (a byte, or for UTF-8 input the whole character).
     std::string Convert(const std::string& text, const std::string& replacement, bool utf8Input)
     {
+        if (IsAscii(text))
+            return text; // the same bytes in both encodings
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         std::string out;
         out.reserve(text.size() * 3 / 2 + 4);
@@ -44,6 +46,14 @@ public:
     }
 
 private:
+    static bool IsAscii(const std::string& text)
+    {
+        for (char c : text)
+            if (static_cast<unsigned char>(c) >= 0x80)
+                return false;
+        return true;
+    }
+
     // Length of a well-formed UTF-8 character at text, or 1 for a malformed one.
     static size_t Utf8SequenceLength(const char* text, size_t left)
     {

@@ -4,6 +4,7 @@
 #include "platform/Cp932.h"
 #include "platform/DaoConstants.h"
 #include "platform/JetDialect.h"
+#include "platform/JetFileImport.h"
 #include "platform/WinPath.h"
 
 #include <sqlite3.h>
@@ -107,7 +108,12 @@ std::string ParentOf(const std::string& path)
     ThrowDaoError(daoErrCannotOpen, windowsPath);
 }
 
-enum class FileKind { Sqlite, Unknown };
+enum class FileKind { Sqlite, Access, Unknown };
+
+// An Access file of Jet 3 or Jet 4 starts with these 20 bytes, and keeps its version (0 or 1) after them.
+const char accessHeader[] = "\0\1\0\0Standard Jet DB";
+const size_t accessVersionOffset = 0x14;
+const unsigned char newestAccessVersion = 1;
 
 // What a database file holds, by its first bytes.
 FileKind KindOfFile(const std::string& path, LPCTSTR windowsPath)
@@ -115,12 +121,16 @@ FileKind KindOfFile(const std::string& path, LPCTSTR windowsPath)
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         ThrowFileError(errno, path, windowsPath);
-    char header[16] = {};
+    unsigned char header[32] = {};
     size_t length = std::fread(header, 1, sizeof header, file);
     std::fclose(file);
     static const char sqliteHeader[16] = "SQLite format 3";
-    return length == sizeof header && std::memcmp(header, sqliteHeader, sizeof header) == 0 ? FileKind::Sqlite
-                                                                                              : FileKind::Unknown;
+    if (length >= sizeof sqliteHeader && std::memcmp(header, sqliteHeader, sizeof sqliteHeader) == 0)
+        return FileKind::Sqlite;
+    if (length > accessVersionOffset && std::memcmp(header, accessHeader, sizeof accessHeader) == 0 &&
+        header[accessVersionOffset] <= newestAccessVersion)
+        return FileKind::Access;
+    return FileKind::Unknown;
 }
 
 sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
@@ -198,7 +208,11 @@ DaoConnection::DaoConnection(sqlite3* db, const CString& name, bool readOnly)
 {
 }
 
-DaoConnection::~DaoConnection() { sqlite3_close_v2(m_db); }
+DaoConnection::~DaoConnection()
+{
+    if (!m_import)
+        sqlite3_close_v2(m_db);
+}
 
 std::shared_ptr<DaoConnection> DaoConnection::OpenFile(LPCTSTR windowsPath, bool readOnly)
 {
@@ -208,11 +222,28 @@ std::shared_ptr<DaoConnection> DaoConnection::OpenFile(LPCTSTR windowsPath, bool
         ThrowFileError(errno, path, windowsPath);
     if (!S_ISREG(info.st_mode))
         ThrowDaoError(daoErrCannotOpen, windowsPath);
-    if (KindOfFile(path, windowsPath) != FileKind::Sqlite)
+    FileKind kind = KindOfFile(path, windowsPath);
+    if (kind == FileKind::Access)
+        return OverImport(JetFileImport::Open(path, windowsPath), windowsPath);
+    if (kind != FileKind::Sqlite)
         ThrowDaoError(daoErrUnrecognizedFormat, windowsPath);
     sqlite3* db = OpenEngine(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, windowsPath);
     std::shared_ptr<DaoConnection> connection(new DaoConnection(db, windowsPath, readOnly));
     connection->Query("SELECT count(*) FROM sqlite_master"); // reads the schema: a damaged file fails here
+    return connection;
+}
+
+std::shared_ptr<DaoConnection> DaoConnection::OpenMemory(const CString& name)
+{
+    return std::shared_ptr<DaoConnection>(
+        new DaoConnection(OpenEngine(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, name), name, false));
+}
+
+std::shared_ptr<DaoConnection> DaoConnection::OverImport(const std::shared_ptr<JetFileImport>& import,
+                                                         const CString& name)
+{
+    std::shared_ptr<DaoConnection> connection(new DaoConnection(import->Engine().m_db, name, true));
+    connection->m_import = import;
     return connection;
 }
 
@@ -266,13 +297,17 @@ DaoConnection::Statement DaoConnection::Prepare(const std::string& sql, const st
 {
     sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) != SQLITE_OK)
-        Fail(SQLITE_ERROR, sql);
+    // An Access file's import brings in each table or saved query that the statement misses.
+    while (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) != SQLITE_OK)
+        if (!m_import || !m_import->ProvideMissing(sqlite3_errmsg(m_db), m_name))
+            Fail(SQLITE_ERROR, sql);
     Statement statement(raw);
     if (!statement)
         ThrowDaoError(daoErrSyntax, FromUtf8(sql));
     if (tail && !OnlyBlanks(tail))
         ThrowDaoError(daoErrTextAfterStatement);
+    if (m_readOnly && !sqlite3_stmt_readonly(raw))
+        ThrowDaoError(daoErrReadOnly);
     for (size_t i = 0; i < parameters.size(); ++i)
         if (Bind(raw, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
             Fail(SQLITE_ERROR, sql);
@@ -305,8 +340,6 @@ int DaoConnection::Change(const std::string& sql, const std::vector<DaoValue>& p
     bool reads = sqlite3_stmt_readonly(statement.get()) != 0;
     if (reads && sqlite3_column_count(statement.get()) > 0)
         ThrowDaoError(daoErrSelectExecuted);
-    if (m_readOnly && !reads)
-        ThrowDaoError(daoErrReadOnly);
     int step;
     while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
     }
@@ -315,10 +348,30 @@ int DaoConnection::Change(const std::string& sql, const std::vector<DaoValue>& p
     return sqlite3_changes(m_db);
 }
 
+std::unique_ptr<DaoConnection::Batch> DaoConnection::PrepareBatch(const std::string& sql)
+{
+    return std::unique_ptr<Batch>(new Batch(*this, Prepare(sql, {}).release()));
+}
+
+DaoConnection::Batch::~Batch() { sqlite3_finalize(m_statement); }
+
+void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
+{
+    sqlite3_reset(m_statement);
+    for (size_t i = 0; i < parameters.size(); ++i)
+        if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
+            m_connection.Fail(SQLITE_ERROR);
+    int step = sqlite3_step(m_statement);
+    if (step != SQLITE_DONE && step != SQLITE_ROW)
+        m_connection.Fail(step);
+}
+
 int64_t DaoConnection::LastInsertRowId() const { return sqlite3_last_insert_rowid(m_db); }
 
 std::string DaoConnection::TableName(const std::string& name)
 {
+    if (m_import)
+        m_import->ProvideTable(name, m_name);
     DaoResult result = Query("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE",
                              {DaoValue::FromText(name)});
     return result.rows.empty() ? std::string() : result.rows[0][0].bytes;

@@ -1,6 +1,8 @@
 // The one connection to the database engine (SQLite) behind the database classes. Nothing
 // outside this class sees the engine: it takes and gives UTF-8 SQL and DaoValue cells, and
-// turns every engine failure into a CDaoException with Jet's error number.
+// turns every engine failure into a CDaoException with Jet's error number. A connection to an
+// Access file reads the in-memory database of the file's import (JetFileImport), which brings in
+// each table and saved query when a statement first names it.
 #pragma once
 
 #include "platform/CString.h"
@@ -13,6 +15,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class JetFileImport;
 
 struct DaoResult {
     std::vector<std::string> columns; // UTF-8 names
@@ -31,10 +34,17 @@ struct DaoColumn {
 class DaoConnection {
 public:
     // Opens the database file at a Windows path by what it holds: a SQLite file for reading and
-    // writing (reading only when readOnly, or when the file cannot be written). Throws 3024 for
-    // a missing file, 3044 for a missing folder, 3051 for a file that cannot be read, 3343 for a
-    // file that is not a database and 3049 for a damaged one.
+    // writing (reading only when readOnly, or when the file cannot be written); an Access file
+    // (Jet 3 or Jet 4) for reading only. Throws 3024 for a missing file, 3044 for a missing
+    // folder, 3051 for a file that cannot be read, 3343 for a file that is not a database (or an
+    // Access file whose header cannot be read) and 3049 for a damaged one.
     static std::shared_ptr<DaoConnection> OpenFile(LPCTSTR windowsPath, bool readOnly);
+
+    // An empty database in memory, for reading and writing; name is the file that errors name.
+    static std::shared_ptr<DaoConnection> OpenMemory(const CString& name);
+
+    // A read-only connection, named name, to the in-memory database of an Access file's import.
+    static std::shared_ptr<DaoConnection> OverImport(const std::shared_ptr<JetFileImport>& import, const CString& name);
 
     // Creates a database file from a schema (SQLite SQL, UTF-8) whose columns all have declared
     // types that JetDialect knows, text columns collating without case. The file appears whole
@@ -47,13 +57,36 @@ public:
 
     const CString& Name() const { return m_name; }
     bool IsReadOnly() const { return m_readOnly; }
+    // Whether the rows may change while the connection is open, through other connections to the
+    // same file; never for an Access file, whose import nothing changes.
+    bool SeesOtherChanges() const { return !m_import; }
 
-    // Runs one statement and returns its rows.
+    // Runs one statement and returns its rows. 3027 for a change on a read-only database.
     DaoResult Query(const std::string& sql, const std::vector<DaoValue>& parameters = {});
 
     // Runs one statement that changes data and returns the number of rows it changed. The
     // statement changes all of its rows or none. 3027 on a read-only database, 3065 for a select.
     int Change(const std::string& sql, const std::vector<DaoValue>& parameters = {});
+
+    // A change statement prepared once and run for many rows of parameters, such as the INSERT of
+    // an import. It lives no longer than its connection.
+    class Batch {
+    public:
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+        // Runs the statement with these parameters; raises the error as Change does.
+        void Run(const std::vector<DaoValue>& parameters);
+
+    private:
+        friend class DaoConnection;
+        Batch(DaoConnection& connection, sqlite3_stmt* statement) : m_connection(connection), m_statement(statement) {}
+
+        DaoConnection& m_connection;
+        sqlite3_stmt* m_statement; // owned
+    };
+    std::unique_ptr<Batch> PrepareBatch(const std::string& sql);
 
     // The row id of the row that the last INSERT added.
     int64_t LastInsertRowId() const;
@@ -74,7 +107,8 @@ private:
     void CheckSchema();
     [[noreturn]] void Fail(int result, const std::string& sql = std::string());
 
-    sqlite3* m_db;
+    sqlite3* m_db;  // owned, unless the connection reads an import's database
     CString m_name; // Windows path, CP932
     bool m_readOnly;
+    std::shared_ptr<JetFileImport> m_import; // the Access file's import that owns m_db, if any
 };

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class COleDateTime;
+
 struct DaoValue {
     enum Kind { Null, Integer, Real, Text, Blob };
     Kind kind = Null;
@@ -33,6 +35,9 @@ struct DaoValue {
         result.bytes = utf8;
         return result;
     }
+    // A date as the database layer stores it: "YYYY-MM-DD HH:MM:SS" text; null unless the date is valid.
+    static DaoValue FromDate(const COleDateTime& date);
+
     bool operator==(const DaoValue& other) const
     {
         return kind == other.kind && integer == other.integer && real == other.real && bytes == other.bytes;

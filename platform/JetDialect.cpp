@@ -118,7 +118,7 @@ std::string LikeLiteral(const std::string& jetPattern)
     return StringLiteral(pattern) + " ESCAPE '\\'";
 }
 
-std::string TranslateUtf8(const std::string& text)
+std::string TranslateText(const std::string& text)
 {
     std::string out;
     bool afterLike = false;
@@ -177,7 +177,9 @@ const LONG maxTextSize = 255; // also the size of a text column declared without
 
 } // namespace
 
-std::string JetDialect::Translate(LPCTSTR jetText) { return TranslateUtf8(ToUtf8(jetText)); }
+std::string JetDialect::Translate(LPCTSTR jetText) { return TranslateText(ToUtf8(jetText)); }
+
+std::string JetDialect::TranslateUtf8(const std::string& jetText) { return TranslateText(jetText); }
 
 std::string JetDialect::BareName(LPCTSTR source)
 {

@@ -17,6 +17,8 @@ class JetDialect {
 public:
     // A Jet SQL statement, filter or sort text in SQLite's dialect.
     static std::string Translate(LPCTSTR jetText);
+    // The same for Jet text that is already UTF-8, such as a saved query read from an Access file.
+    static std::string TranslateUtf8(const std::string& jetText);
 
     // What a recordset opens: a bare table or query name becomes "SELECT * FROM name"; an SQL
     // statement is translated, without a trailing semicolon.

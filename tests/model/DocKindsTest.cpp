@@ -1,17 +1,84 @@
-#include "model/ZnModelApp.h"
+#include "model/ZnModelAppInspConf.h"
 #include "model/ZnModelDocKinds.h"
-
-#include <gtest/gtest.h>
+#include "tests/model/ModelTestSupport.h"
+#include "tests/support/TempFolder.h"
 
 #include <memory>
 #include <set>
 #include <string>
 
+using modeltest::KindDocument;
+using testsupport::TempFolder;
+
 namespace {
 
-// The class names of the table that this build already has; the others belong to model classes
-// written elsewhere and are checked once they are linked in.
-bool IsLinked(LPCSTR className) { return className && CRuntimeClass::FromName(className); }
+// Every document class with its base and its archive schema.
+const struct {
+    const char* className;
+    const char* baseName;
+    UINT schema;
+} documentClasses[] = {
+    {"ZnModelAppBuild", "ZnModelApp", 257},
+    {"ZnModelAppBuildConf", "ZnModelAppBuild", 256},
+    {"ZnModelAppBuildMod", "ZnModelAppBuild", 256},
+    {"ZnModelAppLift", "ZnModelApp", 256},
+    {"ZnModelAppLiftConf", "ZnModelAppLift", 256},
+    {"ZnModelAppLiftMod", "ZnModelAppLift", 256},
+    {"ZnModelAppStrLiftConf", "ZnModelAppLift", 256},
+    {"ZnModelAppStrLiftMod", "ZnModelAppLift", 256},
+    {"ZnModelAppEquip", "ZnModelApp", 256},
+    {"ZnModelAppEquipConf", "ZnModelAppEquip", 256},
+    {"ZnModelAppEquipMod", "ZnModelAppEquip", 256},
+    {"ZnModelAppStruct", "ZnModelApp", 256},
+    {"ZnModelAppStructConf", "ZnModelAppStruct", 256},
+    {"ZnModelAppStructMod", "ZnModelAppStruct", 256},
+    {"ZnModelAppSemiStr", "ZnModelApp", 256},
+    {"ZnModelAppSemiStrConf", "ZnModelAppSemiStr", 256},
+    {"ZnModelAppSemiStrMod", "ZnModelAppSemiStr", 256},
+    {"ZnModelAppInspConf", "ZnModelApp", 256},
+    {"ZnModelAppRegInspConf", "ZnModelAppInspConf", 257},
+    {"ZnModelAppCompInspConf", "ZnModelAppInspConf", 258},
+    {"ZnModelAppTempUseConf", "ZnModelApp", 256},
+    {"ZnModelAppConstNotif", "ZnModelApp", 258},
+    {"ZnModelAppDemNotif", "ZnModelApp", 257},
+    {"ZnModelAppSafeNotif", "ZnModelApp", 256},
+    {"ZnModelAppProxy", "ZnModelApp", 256},
+};
+
+// The class of the confirmation application an inspection of kind code rests on: the last digit
+// names the object (building, lift, equipment, structure, structure lift, semi-structure), and
+// the confirmation kind of that object is 100000 plus the digit.
+LPCSTR ConfirmationClassFor(int inspectionCode)
+{
+    return ZnModelDocKinds::Find(100000 + inspectionCode % 10)->subFormClass;
+}
+
+// Marks every object of a document with the kind's code, and gives an inspection application the
+// confirmation application it rests on, so that each layer of each class goes through the file.
+void MarkWithKind(KindDocument& document, const ZnModelDocKind& kind)
+{
+    CString code;
+    code.Format("%d", kind.code);
+    for (int slot = 0; slot < 3; ++slot)
+        if (auto* app = static_cast<ZnModelApp*>(document.SlotObject(slot)))
+            app->m_header.m_localData.m_documentKind.SetCode(code);
+    if (auto* inspection = dynamic_cast<ZnModelAppInspConf*>(document.SlotObject(2))) {
+        auto* base = static_cast<ZnModelApp*>(ZnModelDocKinds::CreateSlotObject(ConfirmationClassFor(kind.code)));
+        ASSERT_NE(nullptr, base) << kind.code;
+        base->m_header.m_localData.m_documentKind.SetCode(code);
+        inspection->m_baseApp.Reset(base);
+    }
+}
+
+void SerializeFile(KindDocument& document, const std::string& linuxPath, CArchive::Mode mode)
+{
+    UINT openFlags = mode == CArchive::store ? CFile::modeCreate | CFile::modeWrite : CFile::modeRead;
+    CFile file(linuxPath.c_str(), openFlags);
+    CArchive ar(&file, mode);
+    document.Serialize(ar);
+    ar.Close();
+    file.Close();
+}
 
 } // namespace
 
@@ -50,12 +117,13 @@ TEST(ZnModelDocKinds, TableIsOrderedWithDistinctExtensionsAndFittingClasses)
         }
 
         // Every document object derives from the application root; a kind class from its form class.
-        if (IsLinked(kind.formClass)) {
-            CRuntimeClass* form = CRuntimeClass::FromName(kind.formClass);
-            EXPECT_TRUE(form->IsDerivedFrom(RUNTIME_CLASS(ZnModelApp))) << kind.formClass;
-            if (IsLinked(kind.subFormClass)) {
-                EXPECT_TRUE(CRuntimeClass::FromName(kind.subFormClass)->IsDerivedFrom(form)) << kind.subFormClass;
-            }
+        CRuntimeClass* form = CRuntimeClass::FromName(kind.formClass);
+        ASSERT_NE(nullptr, form) << kind.formClass;
+        EXPECT_TRUE(form->IsDerivedFrom(RUNTIME_CLASS(ZnModelApp))) << kind.formClass;
+        if (kind.subFormClass) {
+            CRuntimeClass* subForm = CRuntimeClass::FromName(kind.subFormClass);
+            ASSERT_NE(nullptr, subForm) << kind.subFormClass;
+            EXPECT_TRUE(subForm->IsDerivedFrom(form)) << kind.subFormClass;
         }
     }
 }
@@ -71,4 +139,47 @@ TEST(ZnModelDocKinds, CreatesSlotObjectsByClassName)
     // A registered class outside the model is refused.
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("CObject"));
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("CStringList"));
+}
+
+TEST(ZnModelDocKinds, EveryDocumentClassHasItsBaseAndSchema)
+{
+    for (const auto& expected : documentClasses) {
+        CRuntimeClass* documentClass = CRuntimeClass::FromName(expected.className);
+        ASSERT_NE(nullptr, documentClass) << expected.className;
+        EXPECT_STREQ(expected.baseName, documentClass->m_pBaseClass->m_lpszClassName) << expected.className;
+        EXPECT_EQ(VERSIONABLE_SCHEMA | expected.schema, documentClass->m_wSchema) << expected.className;
+    }
+}
+
+TEST(ZnModelDocKinds, EveryKindStoresToAFileAndLoadsBackToTheSameBytes)
+{
+    TempFolder folder;
+    int count = 0;
+    const ZnModelDocKind* kinds = ZnModelDocKinds::GetAll(count);
+    for (int i = 0; i < count; ++i) {
+        const ZnModelDocKind& kind = kinds[i];
+        SCOPED_TRACE(kind.code);
+        std::string path = folder.Path(std::to_string(kind.code) + kind.fileExtension);
+        KindDocument stored(kind.code);
+        MarkWithKind(stored, kind);
+        SerializeFile(stored, path, CArchive::store);
+
+        KindDocument loaded(kind.code);
+        SerializeFile(loaded, path, CArchive::load);
+        std::string bytes = testsupport::ReadFileBytes(path);
+        EXPECT_EQ(testsupport::Hex(bytes), testsupport::Hex(modeltest::Store(loaded)));
+
+        CString code;
+        code.Format("%d", kind.code);
+        for (int slot = 0; slot < 3; ++slot) {
+            auto* app = static_cast<ZnModelApp*>(loaded.SlotObject(slot));
+            if (app) {
+                EXPECT_EQ(code, app->GetHeader().GetLocalData().GetDocKindCode().GetCode()) << slot;
+            }
+        }
+        if (auto* inspection = dynamic_cast<ZnModelAppInspConf*>(loaded.SlotObject(2))) {
+            ASSERT_TRUE(inspection->m_baseApp);
+            EXPECT_STREQ(ConfirmationClassFor(kind.code), inspection->m_baseApp->GetRuntimeClass()->m_lpszClassName);
+        }
+    }
 }

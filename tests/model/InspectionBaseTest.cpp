@@ -7,63 +7,23 @@
 
 using modeltest::BaseAppProbe;
 using modeltest::ExpectStoredAndLoaded;
+using modeltest::FillSampleInspection;
 using modeltest::Fixture;
 using modeltest::Load;
+using modeltest::MakeNum;
 using modeltest::ObjectSequence;
 using modeltest::Store;
+using modeltest::TrackedApp;
 using testsupport::Hex;
 using testsupport::ThrowsArchiveException;
 
 namespace {
 
-ZnModelDesigner MakeDesigner(LPCTSTR name)
-{
-    ZnModelDesigner designer;
-    designer.m_architectName.m_name = name;
-    return designer;
-}
-
-// A number with an empty date unless an era-coded date is given.
-ZnModelNum MakeNum(LPCTSTR number, LPCTSTR date = nullptr, LPCTSTR issuer = "")
-{
-    ZnModelNum num;
-    num.SetNumber(number);
-    num.m_date.SetDateString(date); // null changes nothing
-    num.SetFurtherText(issuer);
-    return num;
-}
-
 // The inspection application of insp_conf.hex.
 ZnModelAppInspConf MakeSampleInspection()
 {
     ZnModelAppInspConf insp;
-    insp.m_designer = MakeDesigner("D1");
-    insp.m_equipAdviser.m_name.m_name = "E";
-    insp.m_equipAdviser.SetRegistrationNumber("R");
-    insp.m_constructor.SetText("K");
-    insp.m_buildingName.m_name = "Bldg";
-    insp.m_siteLot.m_address = "Lot";
-    insp.m_buildType.SetCode("2");
-    insp.m_confCert = MakeNum("C-1", "02310630", "Iss");
-    insp.m_endDate.SetDateString("02320131");
-    insp.m_rightMod.m_docKind = "K";
-    insp.m_rightMod.m_summary = "S";
-    insp.m_text1 = "t1";
-    insp.m_remarks2 = "r2";
-    insp.SetConstKind("01601");
-    insp.SetConstKind("01606");
-    insp.m_inspArea = 120.75;
-    insp.m_remarks3 = "r3";
-    ZnModelDesignerList designers;
-    designers.AddCopy(MakeDesigner("D2"));
-    insp.SetDesignerList(designers);
-    ZnModelNumList certificates;
-    certificates.AddCopy(MakeNum("C-2"));
-    insp.SetConfNumList(certificates);
-    ZnModelAppRightModList changes;
-    changes.AddCopy(ZnModelAppRightMod());
-    changes.GetHead()->m_docKind = "K2";
-    insp.SetRightModList(changes);
+    FillSampleInspection(insp);
     return insp;
 }
 
@@ -80,14 +40,6 @@ ZnModelAppProxy* MakeProxy(LPCTSTR text1)
     proxy->m_text1 = text1;
     return proxy;
 }
-
-// An application that reports its destruction.
-class TrackedApp : public ZnModelApp {
-public:
-    explicit TrackedApp(bool& destroyed) : m_destroyed(destroyed) {}
-    ~TrackedApp() override { m_destroyed = true; }
-    bool& m_destroyed;
-};
 
 typedef ObjectSequence<BaseAppProbe, 3> ThreeInspections;
 

@@ -2,10 +2,12 @@
 // CArchiveException, and the sanitizers see no leak and no bad access.
 #include "model/JkModelIndividualData.h"
 #include "model/ZnModelApp.h"
+#include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppConstNotif.h"
 #include "model/ZnModelAppDemNotif.h"
 #include "model/ZnModelAppExcept.h"
 #include "model/ZnModelAppProxy.h"
+#include "model/ZnModelAppRegInspConf.h"
 #include "model/ZnModelAppSafeNotif.h"
 #include "model/ZnModelAppTempUseConf.h"
 #include "model/ZnModelAppSitePage.h"
@@ -53,6 +55,11 @@ const Case cases[] = {
     {"insp_conf.hex", Creator<ZnModelAppInspConf>()},
     {"insp_base_app.hex", Creator<modeltest::ObjectSequence<modeltest::BaseAppProbe, 3>>()},
     {"past_insp_date.hex", Creator<ZnModelPastInspDate>()},
+    {"reg_insp_conf.hex", Creator<ZnModelAppRegInspConf>()},
+    {"reg_insp_conf_v256.hex", Creator<ZnModelAppRegInspConf>()},
+    {"comp_insp_conf.hex", Creator<ZnModelAppCompInspConf>()},
+    {"comp_insp_conf_v257.hex", Creator<ZnModelAppCompInspConf>()},
+    {"comp_insp_conf_v256.hex", Creator<ZnModelAppCompInspConf>()},
     {"temp_use_conf.hex", Creator<ZnModelAppTempUseConf>()},
     {"const_notif.hex", Creator<ZnModelAppConstNotif>()},
     {"const_notif_v257.hex", Creator<ZnModelAppConstNotif>()},

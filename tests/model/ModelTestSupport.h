@@ -56,24 +56,33 @@ inline CString Joined(const CStringList& list)
 
 // A document file of one kind as the document loader reads it: a ZnModelApp in the first slot
 // and the kind's classes in the next two, made from the kind table. Serialize stores or loads
-// the first SlotCount slots in order, so Store and Load above take a whole document.
-template <int KindCode, int SlotCount = 3> class Document : public ZnModel {
+// the first slotCount slots in order, so Store and Load above take a whole document.
+class KindDocument : public ZnModel {
 public:
-    Document()
+    explicit KindDocument(int kindCode, int slotCount = 3) : m_slotCount(slotCount)
     {
-        const ZnModelDocKind* kind = ZnModelDocKinds::Find(KindCode);
+        const ZnModelDocKind* kind = ZnModelDocKinds::Find(kindCode);
         m_objects[0].reset(new ZnModelApp);
         m_objects[1].reset(ZnModelDocKinds::CreateSlotObject(kind->formClass));
         m_objects[2].reset(ZnModelDocKinds::CreateSlotObject(kind->subFormClass));
         for (int i = 0; i < 3; ++i)
             m_slots[i] = m_objects[i].get();
     }
-    void Serialize(CArchive& ar) override { ZnModelDocKinds::SerializeSlots(ar, m_slots, SlotCount); }
+    void Serialize(CArchive& ar) override { ZnModelDocKinds::SerializeSlots(ar, m_slots, m_slotCount); }
     template <typename T> T& Slot(int index) { return static_cast<T&>(*m_objects[index]); }
+    // The object in a slot, or null for the empty third slot of a one-object kind.
+    ZnModel* SlotObject(int index) const { return m_slots[index]; }
 
 private:
+    int m_slotCount;
     std::unique_ptr<ZnModel> m_objects[3];
     ZnModel* m_slots[3];
+};
+
+// The document of a kind code known when the test is written.
+template <int KindCode, int SlotCount = 3> class Document : public KindDocument {
+public:
+    Document() : KindDocument(KindCode, SlotCount) {}
 };
 
 } // namespace modeltest

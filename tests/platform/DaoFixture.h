@@ -4,6 +4,7 @@
 
 #include "platform/AfxDao.h"
 #include "tests/support/TestSupport.h"
+#include "tools/jetwriter/JetDatabase.h"
 
 #include <functional>
 #include <string>
@@ -17,10 +18,19 @@ struct DaoVariant {
 
 inline std::string PrintToString(const DaoVariant& variant) { return variant.name; }
 void PrintTo(const DaoVariant& variant, std::ostream* os);
+inline void PrintTo(JetVersion version, std::ostream* os) { *os << (version == JetVersion::Jet4 ? "Jet4" : "Jet3"); }
 
-// The variants whose databases can be changed, and all variants.
+// The variants whose databases can be changed, and all variants: the Access files of both
+// versions join the SQLite file there.
 std::vector<DaoVariant> WritableDaoVariants();
 std::vector<DaoVariant> AllDaoVariants();
+
+// The test database as an Access file of that version to write: the tables and rows of the SQLite
+// file made in scratch (a folder), and its saved query as Access stores it. Callers may add more.
+JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch);
+
+// Writes database at path, a Linux path.
+void WriteJetFile(const JetDatabase& database, const std::string& path);
 
 // A temporary folder, removed with everything in it.
 class TempFolder {
@@ -95,5 +105,18 @@ private:
     CString m_database;
 };
 
+// A saved query's or table's code column, on a database that the caller opens.
+class CodeQuerySet : public CDaoRecordset {
+public:
+    using CDaoRecordset::CDaoRecordset;
+    void DoFieldExchange(CDaoFieldExchange* pFX) override;
+
+    CString m_Code;
+};
+
 // What text gives for every row from the current one to the end.
 std::vector<CString> Walk(CDaoRecordset& recordset, const std::function<CString()>& text);
+
+// Opens the test database at path and reads every table and the saved query through the
+// database classes, raising what they raise.
+void ReadEveryTable(const std::string& path);

@@ -64,6 +64,16 @@ TEST_P(DaoReading, KeepsNullApartFromEmptyText)
     set.Requery();
     EXPECT_EQ(Texts{"baker[]"}, Walk(set, row));
     set.Close();
+
+    // The same in text columns, beside memo columns.
+    BukkenSet properties(m_database);
+    properties.m_strSort = "BukkenIndex";
+    properties.m_strFilter = "Bikou IS NULL";
+    properties.Open();
+    EXPECT_EQ((Texts{"物件Ａ", "no date"}), Walk(properties, [&] { return properties.m_Bukkenmei; }));
+    properties.m_strFilter = "HozonDirectory = '' AND Bikou IS NULL";
+    properties.Requery();
+    EXPECT_EQ(Texts{"no date"}, Walk(properties, [&] { return properties.m_Bukkenmei; }));
 }
 
 TEST_P(DaoReading, ComparesTextWithoutCase)
@@ -144,15 +154,7 @@ TEST_P(DaoReading, OpensSavedQueriesReadOnly)
 {
     CDaoDatabase database;
     database.Open(m_database.c_str());
-    struct QuerySet : CDaoRecordset {
-        using CDaoRecordset::CDaoRecordset;
-        void DoFieldExchange(CDaoFieldExchange* pFX) override
-        {
-            pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-            DFX_Text(pFX, "[Code]", m_Code);
-        }
-        CString m_Code;
-    } query(&database);
+    CodeQuerySet query(&database);
     query.m_strSort = "[Code] DESC";
     query.Open(dbOpenDynaset, "AppCodeQ", 0);
     EXPECT_FALSE(query.CanUpdate());

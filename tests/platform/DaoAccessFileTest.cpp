@@ -1,0 +1,352 @@
+// Access files behind the database classes: read-only, imported once and table by table, saved
+// queries rebuilt, and damaged files refused with Jet's errors.
+#include "tests/platform/DaoFixture.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+using Texts = std::vector<CString>;
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Writes over the file in place, keeping its inode.
+void OverwriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+class DaoAccessFile : public ::testing::TestWithParam<JetVersion> {
+protected:
+    // The test database in this version, with what extend adds, written as name.
+    std::string Write(const std::string& name, const std::function<void(JetDatabase&)>& extend = {})
+    {
+        JetDatabase database = JetTestDatabase(GetParam(), m_folder.Path());
+        if (extend)
+            extend(database);
+        std::string path = m_folder.Path() + "/" + name;
+        WriteJetFile(database, path);
+        return path;
+    }
+
+    TempFolder m_folder;
+};
+
+INSTANTIATE_TEST_SUITE_P(Versions, DaoAccessFile, ::testing::Values(JetVersion::Jet4, JetVersion::Jet3),
+                         [](const ::testing::TestParamInfo<JetVersion>& info) {
+                             return info.param == JetVersion::Jet4 ? "Jet4" : "Jet3";
+                         });
+
+// The names of the code rows, in the file's order.
+Texts CodeNames(CDaoDatabase& database)
+{
+    CodeSet codes(&database);
+    codes.Open();
+    return Walk(codes, [&] { return codes.m_SeishikiMeishou; });
+}
+
+TEST_P(DaoAccessFile, RefusesEveryChangeAndLeavesTheFileAsItWas)
+{
+    std::string path = Write("APP_USER_REGIST.mdb");
+    std::string before = ReadFile(path);
+    CDaoDatabase database;
+    database.Open(path.c_str()); // not read-only, as the recordset classes open their files
+    EXPECT_FALSE(database.CanUpdate());
+    for (const char* change : {"UPDATE CodeTbl SET Code = 'x'", "DELETE FROM AppShinseishaTbl",
+                               "INSERT INTO CodeTbl (Code) VALUES ('99')", "CREATE TABLE Extra (X INTEGER)",
+                               "DROP TABLE CodeTbl", "CREATE VIEW Extra AS SELECT 1", "DROP VIEW AppCodeQ"})
+        EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { database.Execute(change); })) << change;
+
+    CodeSet codes(&database);
+    codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
+    EXPECT_FALSE(codes.CanUpdate());
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Edit(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.AddNew(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Delete(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Open(dbOpenDynaset, "DELETE FROM CodeTbl", 0); }));
+    CDaoTableDef table(&database);
+    table.Open("AppSetsubishaTbl");
+    CDaoFieldInfo info;
+    info.m_strName = "TourokuBangou";
+    info.m_nType = dbText;
+    info.m_lSize = 60;
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { table.CreateField(info); }));
+    table.Close();
+
+    EXPECT_EQ(
+        (Texts{"東京都知事", "国土交通大臣", "秋田県知事", "山形県知事", "埼玉県知事", "北海道知事", "長野県知事"}),
+        CodeNames(database));
+    database.Close();
+    EXPECT_EQ(before, ReadFile(path));
+}
+
+// The region file: its region table, a table of region kinds and a saved query over both.
+void AddRegionFile(JetDatabase& database)
+{
+    JetTable& regions = database.AddTable("AppChiikiShiteiTbl");
+    regions.AddColumn("ChiikiBangou", JetColumnType::Long)
+        .AddColumn("ChiikiRenban", JetColumnType::Long)
+        .AddColumn("ChiikiMei", JetColumnType::Text, 50)
+        .AddColumn("TodoufukenBangou", JetColumnType::Long)
+        .AddColumn("Todoufuken", JetColumnType::Text, 10)
+        .AddColumn("ShokiSentakuFlg", JetColumnType::Bool)
+        .AddColumn("Bikou", JetColumnType::Memo);
+    auto region = [&](int number, int serial, const char* name, int prefecture, const char* prefectureName,
+                      bool initial, JetValue remark) {
+        regions.AddRow({JetValue::Integer(number), JetValue::Integer(serial), JetValue::Text(name),
+                        JetValue::Integer(prefecture), JetValue::Text(prefectureName), JetValue::Bool(initial),
+                        remark});
+    };
+    region(1, 1, "札幌", 1, "北海道", false, JetValue());
+    region(1, 2, "函館", 1, "北海道", false, JetValue());
+    region(13, 1, "東京都", 13, "東京都", true, JetValue());
+    region(27, 1, "大阪府", 27, "大阪府", false, JetValue::Text(""));
+    region(14, 1, "横浜①", 14, "神奈川県", false, JetValue::Text("～㈱"));
+    JetTable& kinds = database.AddTable("ChiikiKubunTbl");
+    kinds.AddColumn("ChiikiBangou", JetColumnType::Long).AddColumn("Shiyou", JetColumnType::Bool);
+    for (int number : {1, 13, 27, 14})
+        kinds.AddRow({JetValue::Integer(number), JetValue::Bool(number != 27)});
+
+    database.AddQuery(
+        JetQuery("AppChiikiShiteiQ2Tbl",
+                 {{0, {}, {}, {}, {}},
+                  {1, 1, {}, {}, {}},
+                  {3, 0, {}, {}, {}},
+                  {5, {}, {}, std::string("AppChiikiShiteiTbl"), std::string("C")},
+                  {5, {}, {}, std::string("ChiikiKubunTbl"), std::string("K")},
+                  {6, {}, std::string("[C].[ShokiSentakuFlg]"), {}, {}},
+                  {6, {}, std::string("[C].[ChiikiMei]"), {}, {}},
+                  {6, {}, std::string("[C].[ChiikiBangou]"), {}, {}},
+                  {7, 1, std::string("[C].[ChiikiBangou]=[K].[ChiikiBangou]"), std::string("C"), std::string("K")},
+                  {8, {}, std::string("[K].[Shiyou]=True"), {}, {}},
+                  {11, {}, std::string("[C].[ShokiSentakuFlg]"), std::string("D"), {}},
+                  {11, {}, std::string("[C].[ChiikiBangou]"), {}, {}},
+                  {11, {}, std::string("[C].[ChiikiRenban]"), {}, {}},
+                  {255, {}, {}, {}, {}}}));
+}
+
+TEST_P(DaoAccessFile, RebuildsSavedQueryWithJoinAndSortOrder)
+{
+    std::string path = Write("COM_CHIIKI.mdb", AddRegionFile);
+    struct RegionQuery : CDaoRecordset {
+        explicit RegionQuery(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 3; }
+        CString GetDefaultSQL() override { return "[AppChiikiShiteiQ2Tbl]"; }
+        void DoFieldExchange(CDaoFieldExchange* pFX) override
+        {
+            pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+            DFX_Bool(pFX, "[ShokiSentakuFlg]", m_ShokiSentakuFlg);
+            DFX_Text(pFX, "[ChiikiMei]", m_ChiikiMei);
+            DFX_Long(pFX, "[ChiikiBangou]", m_ChiikiBangou);
+        }
+        BOOL m_ShokiSentakuFlg = FALSE;
+        CString m_ChiikiMei;
+        LONG m_ChiikiBangou = 0;
+    };
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    RegionQuery regions(&database);
+    regions.Open();
+    EXPECT_FALSE(regions.CanUpdate());
+    // Yes is -1, so the descending sort puts the No rows first, as Jet does.
+    EXPECT_EQ((Texts{"0 札幌 1", "0 函館 1", "0 横浜① 14", "1 東京都 13"}), Walk(regions, [&] {
+                  CString row;
+                  row.Format("%d %s %d", regions.m_ShokiSentakuFlg, static_cast<LPCTSTR>(regions.m_ChiikiMei),
+                             regions.m_ChiikiBangou);
+                  return row;
+              }));
+    regions.m_strFilter = "[ChiikiMei] LIKE '*①'";
+    regions.Requery();
+    EXPECT_EQ(Texts{"横浜①"}, Walk(regions, [&] { return regions.m_ChiikiMei; }));
+}
+
+TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
+{
+    std::string path = Write("APP_BUKKEN.mdb", [](JetDatabase& database) {
+        database.AddQuery(JetQuery("ParamQ", {{1, 1, {}, {}, {}},
+                                              {2, 10, {}, std::string("[開始]"), {}},
+                                              {5, {}, {}, std::string("CodeTbl"), {}},
+                                              {6, {}, std::string("[Code]"), {}, {}}}));
+        database.AddQuery(JetQuery::Select("NaiQ", "CodeTbl", {"[CodeTbl].[Nai]"}, "", {}));
+    });
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    CodeQuerySet query(&database);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        CString description;
+        EXPECT_EQ(daoErrGeneric, DaoErrorOf([&] { query.Open(dbOpenDynaset, "[ParamQ]", 0); }, &description));
+        EXPECT_EQ(
+            CString("データベース エンジンでエラーが発生しました (保存されたクエリ 'ParamQ' を組み立て直せません: "
+                    "パラメータ クエリです)。"),
+            description);
+        EXPECT_EQ(daoErrGeneric, DaoErrorOf([&] { query.Open(dbOpenDynaset, "SELECT * FROM NaiQ", 0); }, &description));
+        EXPECT_EQ(CString("データベース エンジンでエラーが発生しました (保存されたクエリ 'NaiQ' を組み立て直せません: "
+                          "パラメータが少なすぎます。フィールド 'CodeTbl.Nai' が見つかりません。)。"),
+                  description);
+        EXPECT_FALSE(query.IsOpen());
+    }
+    query.m_strSort = "[Code]";
+    query.Open(dbOpenSnapshot, "AppCodeQ", 0);
+    EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), Walk(query, [&] { return query.m_Code; }));
+}
+
+// Sets the file's modification time, in whole seconds from the one it has.
+void ShiftModified(const std::string& path, const struct stat& original, int seconds)
+{
+    struct timespec times[2] = {original.st_atim, original.st_mtim};
+    times[1].tv_sec += seconds;
+    ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), times, 0));
+}
+
+TEST_P(DaoAccessFile, ImportsOncePerProcessUntilTheFileChangesOnDisk)
+{
+    std::string path = Write("first.mdb");
+    std::string renamed = Write("second.mdb", [](JetDatabase& database) {
+        JetTable& codes = const_cast<JetTable&>(database.Tables()[1]);
+        const_cast<std::vector<std::vector<JetValue>>&>(codes.Rows())[6][5] = JetValue::Text("長野県庁舎");
+    });
+    std::string changed = ReadFile(renamed);
+    ASSERT_EQ(ReadFile(path).size(), changed.size()); // the same length of text, in a file of the same size
+    struct stat original;
+    ASSERT_EQ(0, stat(path.c_str(), &original));
+
+    CDaoDatabase first;
+    first.Open(path.c_str());
+    EXPECT_EQ(CString("長野県知事"), CodeNames(first).back());
+    // New bytes under the same name, size and time: opening again reads nothing of the file.
+    OverwriteFile(path, changed);
+    ShiftModified(path, original, 0);
+    CDaoDatabase again;
+    again.Open(path.c_str());
+    EXPECT_EQ(CString("長野県知事"), CodeNames(again).back());
+    // A file changed on disk is imported again; databases already open keep what they read.
+    ShiftModified(path, original, 1);
+    CDaoDatabase changedDatabase;
+    changedDatabase.Open(path.c_str());
+    EXPECT_EQ(CString("長野県庁舎"), CodeNames(changedDatabase).back());
+    EXPECT_EQ(CString("長野県知事"), CodeNames(first).back());
+}
+
+TEST_P(DaoAccessFile, ImportsTableByTableAsStatementsNameThem)
+{
+    std::string path = Write("APP_USER_REGIST.mdb");
+    // The last page holds the rows of the last table alone.
+    std::string bytes = ReadFile(path);
+    OverwriteFile(path, bytes.substr(0, bytes.size() - (GetParam() == JetVersion::Jet4 ? 4096 : 2048)));
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    EXPECT_EQ(7u, CodeNames(database).size());
+    CString description;
+    EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { database.Execute("SELECT * FROM AppSetsubishaTbl"); }, &description));
+    EXPECT_EQ(CString("データベース '") + path.c_str() + "' を開けません。ファイルが破損している可能性があります。",
+              description);
+    ShinseishaSet applicants(path);
+    applicants.m_strFilter = "Hyoujijun = 4";
+    applicants.Open();
+    EXPECT_EQ(Texts{"十能表"}, Walk(applicants, [&] { return applicants.m_Shimei; }));
+}
+
+TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
+{
+    std::string path = Write("APP_BUKKEN.mdb");
+    std::string bytes = ReadFile(path);
+    int pageSize = GetParam() == JetVersion::Jet4 ? 4096 : 2048;
+    CString description;
+    auto openError = [&](const std::string& content) {
+        OverwriteFile(path, content);
+        CDaoDatabase database;
+        return DaoErrorOf([&] { database.Open(path.c_str()); }, &description);
+    };
+    std::string newer = bytes;
+    newer[0x14] = 2; // a later version of the format
+    EXPECT_EQ(daoErrUnrecognizedFormat, openError(newer));
+    EXPECT_EQ(CString("データベースの形式 '") + path.c_str() + "' を認識できません。", description);
+    EXPECT_EQ(daoErrUnrecognizedFormat, openError(bytes.substr(0, 100)));
+    EXPECT_EQ(daoErrCorrupt, openError(bytes.substr(0, pageSize)));
+    EXPECT_EQ(0, openError(bytes));
+}
+
+// Makes the standard output and error streams write to a file in memory while it lives.
+class CapturedOutput {
+public:
+    CapturedOutput() : m_sink(memfd_create("captured", 0))
+    {
+        fflush(stdout);
+        fflush(stderr);
+        for (int stream : {1, 2}) {
+            m_saved[stream] = dup(stream);
+            dup2(m_sink, stream);
+        }
+    }
+    ~CapturedOutput() { Release(); }
+    std::string Release()
+    {
+        std::string text;
+        if (m_sink < 0)
+            return text;
+        fflush(stdout);
+        fflush(stderr);
+        for (int stream : {1, 2}) {
+            dup2(m_saved[stream], stream);
+            close(m_saved[stream]);
+        }
+        off_t length = lseek(m_sink, 0, SEEK_END);
+        text.resize(static_cast<size_t>(length));
+        pread(m_sink, &text[0], text.size(), 0);
+        close(m_sink);
+        m_sink = -1;
+        return text;
+    }
+
+private:
+    int m_sink;
+    int m_saved[3] = {-1, -1, -1};
+};
+
+// Access files truncated, with bytes changed and with a page of garbage, opened and read whole:
+// a failure is always a database error, never a crash, and nothing is printed.
+TEST_P(DaoAccessFile, DamagedFilesGiveDatabaseErrorsQuietly)
+{
+    std::string original = ReadFile(Write("original.mdb"));
+    int pageSize = GetParam() == JetVersion::Jet4 ? 4096 : 2048;
+    std::mt19937 random(20070401);
+    const int rounds = 60;
+    int failures = 0;
+    CapturedOutput output;
+    for (int round = 0; round < rounds; ++round) {
+        std::string bytes = original;
+        if (round % 3 == 0) {
+            bytes.resize(random() % bytes.size());
+        } else if (round % 3 == 1) {
+            for (int flips = 1 + random() % 8; flips > 0; --flips)
+                bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
+        } else {
+            size_t page = random() % (bytes.size() / pageSize);
+            for (int i = 0; i < pageSize; ++i)
+                bytes[page * pageSize + i] = static_cast<char>(random());
+        }
+        // Each copy under a name of its own: a file rewritten within the file system's clock tick
+        // would look unchanged.
+        std::string path = m_folder.Path() + "/damaged" + std::to_string(round) + ".mdb";
+        OverwriteFile(path, bytes);
+        LONG error = DaoErrorOf([&] { ReadEveryTable(path); });
+        failures += error != 0;
+    }
+    EXPECT_EQ("", output.Release());
+    EXPECT_GE(failures, rounds / 3); // at least every truncation
+}
+
+} // namespace
