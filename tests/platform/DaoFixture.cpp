@@ -1,11 +1,5 @@
 #include "tests/platform/DaoFixture.h"
 
-#include "platform/Cp932.h"
-#include "platform/DaoConnection.h"
-#include "platform/JetDialect.h"
-#include "tools/jetwriter/JetFileWriter.h"
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -32,54 +26,6 @@ DaoVariant SqliteVariant()
                 DaoCreateDatabase(path.c_str(), daoTestSchema + ReadText(testsupport::DataPath("dao/rows.sql")));
                 return path;
             }};
-}
-
-// The writer's column type for a column that the database layer declared.
-JetColumnType JetTypeOf(const DaoColumn& column, int& size)
-{
-    int type = 0;
-    LONG declaredSize = 0;
-    if (!JetDialect::ParseDeclaredType(column.declaredType, type, declaredSize))
-        throw std::runtime_error("undeclared column type " + column.declaredType);
-    size = type == dbText ? declaredSize : 0;
-    switch (type) {
-    case dbBoolean:
-        return JetColumnType::Bool;
-    case dbInteger:
-        return JetColumnType::Short;
-    case dbLong:
-        return JetColumnType::Long;
-    case dbDouble:
-        return JetColumnType::Double;
-    case dbDate:
-        return JetColumnType::DateTime;
-    case dbText:
-        return JetColumnType::Text;
-    case dbMemo:
-        return JetColumnType::Memo;
-    default:
-        throw std::runtime_error("no Jet column for " + column.declaredType);
-    }
-}
-
-JetValue JetValueOf(const DaoValue& cell, JetColumnType type)
-{
-    switch (cell.kind) {
-    case DaoValue::Integer:
-        return type == JetColumnType::Bool ? JetValue::Bool(cell.integer != 0) : JetValue::Integer(cell.integer);
-    case DaoValue::Real:
-        return JetValue::Real(cell.real);
-    case DaoValue::Text:
-        if (type == JetColumnType::DateTime) {
-            int year, month, day, hour, minute, second;
-            if (std::sscanf(cell.bytes.c_str(), "%d-%d-%d %d:%d:%d", &year, &month, &day, &hour, &minute, &second) != 6)
-                throw std::runtime_error("not a date: " + cell.bytes);
-            return JetValue::Date(COleDateTime(year, month, day, hour, minute, second));
-        }
-        return JetValue::Text(cp932::FromUtf8(cell.bytes));
-    default:
-        return JetValue::Null();
-    }
 }
 
 DaoVariant JetVariant(const char* name, JetVersion version)
@@ -110,33 +56,13 @@ JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch)
     std::string sourceFolder = scratch + "/source";
     std::filesystem::create_directories(sourceFolder);
     std::string source = SqliteVariant().make(sourceFolder);
-    std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(source.c_str(), true);
     JetDatabase database(version);
-    DaoResult tables = connection->Query("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
-    for (const std::vector<DaoValue>& row : tables.rows) {
-        const std::string& name = row[0].bytes;
-        JetTable& table = database.AddTable(cp932::FromUtf8(name));
-        std::vector<JetColumnType> types;
-        for (const DaoColumn& column : connection->Columns(name)) {
-            int size = 0;
-            types.push_back(JetTypeOf(column, size));
-            table.AddColumn(cp932::FromUtf8(column.name), types.back(), size);
-        }
-        for (const std::vector<DaoValue>& cells : connection->Query("SELECT * FROM " + JetDialect::Quote(name)).rows) {
-            std::vector<JetValue> values;
-            for (size_t i = 0; i < cells.size(); ++i)
-                values.push_back(JetValueOf(cells[i], types[i]));
-            table.AddRow(values);
-        }
-    }
+    AddSqliteTables(database, source);
     database.AddQuery(JetQuery::Select("AppCodeQ", "CodeTbl", {"[CodeTbl].[Code]", "[CodeTbl].[SeishikiMeishou]"},
                                        "([CodeTbl].[HyoujiFlgApp]<>0)", {}));
-    connection.reset();
     std::filesystem::remove_all(sourceFolder);
     return database;
 }
-
-void WriteJetFile(const JetDatabase& database, const std::string& path) { JetFileWriter(database).WriteFile(path); }
 
 TempFolder::TempFolder()
 {

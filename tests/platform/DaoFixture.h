@@ -4,7 +4,7 @@
 
 #include "platform/AfxDao.h"
 #include "tests/support/TestSupport.h"
-#include "tools/jetwriter/JetDatabase.h"
+#include "tests/support/JetCopy.h"
 
 #include <functional>
 #include <string>
@@ -28,9 +28,6 @@ std::vector<DaoVariant> AllDaoVariants();
 // The test database as an Access file of that version to write: the tables and rows of the SQLite
 // file made in scratch (a folder), and its saved query as Access stores it. Callers may add more.
 JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch);
-
-// Writes database at path, a Linux path.
-void WriteJetFile(const JetDatabase& database, const std::string& path);
 
 // A temporary folder, removed with everything in it.
 class TempFolder {

@@ -1,9 +1,13 @@
 #include "tests/storage/AppDatabaseFixture.h"
 
 #include "platform/Cp932.h"
+#include "platform/DaoConnection.h"
 #include "platform/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
+#include "tests/support/JetCopy.h"
 
+#include <cstdio>
+#include <stdexcept>
 #include <sys/stat.h>
 
 namespace {
@@ -15,11 +19,50 @@ AppDatabaseVariant SqliteVariant()
             }};
 }
 
+// The saved queries of an Access file that the views of the project's schemas stand in for, as
+// Access stores them.
+JetQuery SavedQuery(const std::string& view)
+{
+    const std::string table = "AppChiikiShiteiTbl";
+    auto column = [&](const char* name) { return "[" + table + "].[" + name + "]"; };
+    if (view == "AppChiikiShiteiQ2Tbl")
+        return JetQuery::Select(view, table, {column("ShokiSentakuFlg"), column("ChiikiMei"), column("ChiikiBangou")},
+                                "(" + column("ChiikiRenban") + "=1)", {{column("ChiikiBangou"), false}});
+    if (view == "AppTodoufukenQTbl")
+        return JetQuery::Select(view, table,
+                                {column("Todoufuken"), column("TodoufukenBangou"), column("ShokiSentakuFlg"),
+                                 column("ChiikiBangou"), column("ChiikiRenban")},
+                                "", {{column("TodoufukenBangou"), false}});
+    throw std::runtime_error("no saved query for the view " + view);
+}
+
+// An Access file of that version: the tables and rows of the SQLite file, its views as saved queries.
+AppDatabaseVariant JetVariant(const char* name, JetVersion version)
+{
+    return {name, false, [version](const std::string& path, const std::string& schema, const std::string& rows) {
+                std::string source = path + ".source";
+                SqliteVariant().make(source, schema, rows);
+                JetDatabase database(version);
+                AddSqliteTables(database, source);
+                {
+                    std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(source.c_str(), true);
+                    for (const auto& view :
+                         connection->Query("SELECT name FROM sqlite_master WHERE type = 'view'").rows)
+                        database.AddQuery(SavedQuery(view[0].bytes));
+                }
+                std::remove(source.c_str());
+                WriteJetFile(database, path);
+            }};
+}
+
 } // namespace
 
 void PrintTo(const AppDatabaseVariant& variant, std::ostream* os) { *os << variant.name; }
 
-std::vector<AppDatabaseVariant> AppDatabaseVariants() { return {SqliteVariant()}; }
+std::vector<AppDatabaseVariant> AppDatabaseVariants()
+{
+    return {SqliteVariant(), JetVariant("Jet4", JetVersion::Jet4)};
+}
 
 void AppDatabaseSuite::SetUp()
 {

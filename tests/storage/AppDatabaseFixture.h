@@ -1,6 +1,7 @@
 // The fixture of the recordset tests: the three database files of the application, made by each
-// variant from the project's schemas and the rows of tests/data/storage, in three folders that a
-// test shell names as the property-data, common-data and application folders.
+// variant (SQLite files, and Access files of the Jet writer) from the project's schemas and the
+// rows of tests/data/storage, in three folders that a test shell names as the property-data,
+// common-data and application folders.
 #pragma once
 
 #include "tests/support/TempFolder.h"
