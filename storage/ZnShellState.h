@@ -49,6 +49,14 @@ public:
     // The database file names.
     virtual ZnAppMDB* GetAppMDB() = 0;
 
+    // The application's document-kind names: the display name of a document-kind code in the
+    // name set of mode (32786 applications, any other value notifications), shortened for
+    // variant 22; "" for a code without a name.
+    virtual CString DocKindName(int code, int mode, int variant) const = 0;
+    // The name of a form's document file in a property folder, such as "Ka001.110": "Ka" in
+    // the application mode, else "Ke", then "001." and the form number right-aligned in three places.
+    virtual CString MakeFormFileName(int formNo) const = 0;
+
     // The object in a slot of the active document, or null.
     virtual ZnModel* GetModel(int slot) const = 0;
     // Deletes the object in a slot and puts model (which may be null) there; the document owns it.
