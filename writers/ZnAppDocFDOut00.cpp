@@ -227,8 +227,9 @@ int ZnAppDocFDOut00::GetDocKindCode(int objectNo)
 
 CString ZnAppDocFDOut00::GetDocTitleFromCode(const CString& code)
 {
-    // A text too short to hold a procedure digit names no procedure; it goes to the name table.
-    int procedure = code.GetLength() >= 4 ? DigitValue(code[3]) : -1;
+    // Only the codes 100000 + 100 x procedure + object kind carry a procedure in their fourth
+    // digit; any other text (the proxy letter's 300001, a text too short) goes to the name table.
+    int procedure = code.GetLength() >= 4 && code.Left(3) == "100" ? DigitValue(code[3]) : -1;
     if (procedure < 0 || procedure >= procedureCount)
         return ZnShellState::Current()->DocKindName(atoi(code), CurrentDocMode(), 1);
     const Procedure& titles = procedures[procedure];

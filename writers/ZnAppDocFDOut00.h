@@ -64,10 +64,10 @@ public:
     // The document-kind code of object kind objectNo for the selected document type:
     // 100000 + 100 x procedure + objectNo, procedure 0 for a type that is none of the four.
     static int GetDocKindCode(int objectNo);
-    // The title of a stored document-kind code (decimal text): for procedures 0 to 3 (its fourth
-    // digit) the procedure's title in the current mode followed by the object-kind name of its
-    // last digit; otherwise the application's name for the code (variant 1); "" for a text
-    // shorter than four characters that names no document kind.
+    // The title of a stored document-kind code (decimal text): for a code "100p0k" with procedure p
+    // from 0 to 3 the procedure's title in the current mode (applications in mode 32786, else
+    // notifications) followed by the object-kind name of its last digit; for any other code the
+    // application's name for it (variant 1), "" when it has none.
     static CString GetDocTitleFromCode(const CString& code);
     // Sets the document-kind code of the active document's application root from the form digit
     // of a temporary-use application and the selected object kind (1028 or 1024); returns 1, or
