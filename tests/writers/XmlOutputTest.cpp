@@ -18,10 +18,7 @@ using testsupport::TempFolder;
 namespace {
 
 // The bytes of an expected file under tests/data/writers.
-std::string Expected(const std::string& name)
-{
-    return ReadFileBytes(testsupport::DataPath("writers/" + name));
-}
+std::string Expected(const std::string& name) { return ReadFileBytes(testsupport::DataPath("writers/" + name)); }
 
 // A folder for output files, named by Windows paths as the writers name them.
 class XmlOutput : public ::testing::Test {
