@@ -1,11 +1,8 @@
-#include "tests/support/TestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "app/ZnDocKindNames.h"
-#include "platform/Cp932.h"
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <utility>
 
 using ZnDocKindNames::DocKindName;
@@ -16,24 +13,13 @@ namespace {
 const int applicationMode = 32786;
 const int notificationMode = 32787;
 
-// The names of every code, read from the table worked out by hand: code to (application name,
-// notification name), as CP932.
+// The names of every code, from the table worked out by hand: code to (application name,
+// notification name).
 std::map<int, std::pair<CString, CString>> ExpectedNames()
 {
-    std::ifstream in(testsupport::DataPath("app/doc_kind_names.txt"));
     std::map<int, std::pair<CString, CString>> names;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream fields(line);
-        std::string code, application, notification;
-        std::getline(fields, code, '\t');
-        std::getline(fields, application, '\t');
-        std::getline(fields, notification, '\t');
-        auto name = [](const std::string& utf8) { return CString(utf8 == "-" ? "" : cp932::FromUtf8(utf8)); };
-        names[std::stoi(code)] = {name(application), name(notification)};
-    }
+    for (const auto& fields : testsupport::ReadTabbedCases("app/doc_kind_names.txt"))
+        names[atoi(fields.at(0))] = {fields.at(1), fields.at(2)};
     return names;
 }
 

@@ -1,12 +1,9 @@
-#include "tests/support/TestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
-#include "platform/Cp932.h"
 #include "writers/ZnAppDocFDOut00.h"
 
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -122,20 +119,10 @@ TEST(ValueConversions, CodeTablesGiveTheirWordsAndTheirFallbacks)
         {"architect", ZnAppDocFDOut00::GetArchitectClassName},  {"urbanPlan", ZnAppDocFDOut00::GetUrbanPlanAreaName},
         {"areaDivision", ZnAppDocFDOut00::GetAreaDivisionName},
     };
-    std::ifstream in(testsupport::DataPath("writers/code_words.txt"));
-    std::string line;
-    int cases = 0;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream fields(line);
-        std::string conversion, code, word;
-        std::getline(fields, conversion, '\t');
-        std::getline(fields, code, '\t');
-        std::getline(fields, word, '\t');
-        auto text = [](const std::string& utf8) { return CString(utf8 == "-" ? "" : cp932::FromUtf8(utf8)); };
-        EXPECT_EQ(text(word), conversions.at(conversion)(text(code))) << line;
-        ++cases;
+    auto cases = testsupport::ReadTabbedCases("writers/code_words.txt");
+    for (const auto& fields : cases) {
+        ASSERT_EQ(3u, fields.size());
+        EXPECT_EQ(fields[2], conversions.at(fields[0].Bytes())(fields[1])) << fields[0] << " " << fields[1];
     }
-    EXPECT_EQ(42, cases);
+    EXPECT_EQ(42u, cases.size());
 }
