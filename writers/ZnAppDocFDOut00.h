@@ -91,7 +91,7 @@ public:
     // The date as "%02d%02d%02d" of its era year, month and day (昭和 for era code "01", else
     // 平成); "" for an empty date.
     static CString FormatEraDate6(const ZnModelDate& date);
-    // 構造 names of the structure-kind codes ("02401" 木造 ...); any other text unchanged.
+    // The name of a structure-kind code ("02401" gives 木造 ... "02499" その他); any other text unchanged.
     static CString GetStructureKindName(const CString& code);
     // The digit of a building category code ("03701" gives "1" ... "03704" "4"); any other
     // text unchanged.
