@@ -76,9 +76,9 @@ public:
 
     // Value conversions.
 
-    // Part 0 (year, "%04d"), 1 (month, "%02d") or 2 (day, "%02d") of the application date, the
-    // date of the first number of the first building number group; "" when there is no such
-    // group, its month is 0, the year or day asked for is 0, or the part is another number.
+    // The year (part 0, "%04d"), month (1, "%02d") or day (2, "%02d") of the application date,
+    // the date of the first number of the first building number group; "" when there is no such
+    // group, its month is 0, the year or day asked for is 0, or part is another number.
     static CString GetShinseiDatePart(const ZnModelApp* app, int part);
     // The text without its line breaks: every line feed is dropped, and a carriage return
     // just before it.
