@@ -143,6 +143,13 @@ void ZnConfDocXmlFrame::WriteArchitectBlock(FILE* file, int level, const ZnModel
     CloseElement(file, level, "建築士基本情報");
 }
 
+void ZnConfDocXmlFrame::WriteAgentBlock(FILE* file, const ZnModelDesigner& agent)
+{
+    OpenElement(file, 2, "代理者");
+    WriteArchitectBlock(file, 3, agent);
+    CloseElement(file, 2, "代理者");
+}
+
 void ZnConfDocXmlFrame::WriteConstructorFields(FILE* file, int level, const ZnModelConstructor& constructor, int order)
 {
     const JkModelIndividualData& office = constructor.GetIndividualData();
@@ -207,7 +214,7 @@ void ZnConfDocXmlFrame::WriteSecondFace(FILE* file) const
 {
     OpenElement(file, 1, "第二面");
     WriteOwners(file);
-    WriteAgent(file);
+    WriteAgentBlock(file, m_root->GetDesigner());
     WriteDesigners(file);
     WriteConstructors(file);
     WriteSiteBlock(file);
@@ -234,13 +241,6 @@ void ZnConfDocXmlFrame::WriteOwners(FILE* file) const
         CloseElement(file, 3, "建築主");
     });
     CloseElement(file, 2, "建築主リスト");
-}
-
-void ZnConfDocXmlFrame::WriteAgent(FILE* file) const
-{
-    OpenElement(file, 2, "代理者");
-    WriteArchitectBlock(file, 3, m_root->GetDesigner());
-    CloseElement(file, 2, "代理者");
 }
 
 void ZnConfDocXmlFrame::WriteDesigners(FILE* file) const

@@ -79,6 +79,8 @@ public:
     // "<建築士基本情報>" at level with the architect's qualification, name, office and the
     // office's postal code, address and telephone below it.
     static void WriteArchitectBlock(FILE* file, int level, const ZnModelDesigner& architect);
+    // "<代理者>" at level 2 holding the agent's architect block.
+    static void WriteAgentBlock(FILE* file, const ZnModelDesigner& agent);
     // 代表区分 ("1" for order 1, else "2"), 表示順, 氏名, 営業所 (licence issuer, number, office
     // name), postal code, address and telephone of one constructor, at level.
     static void WriteConstructorFields(FILE* file, int level, const ZnModelConstructor& constructor, int order);
@@ -94,6 +96,7 @@ public:
         licenceIssuerTable,   // KensetsugyouKyokaTbl
         liftKindTable,        // ShoukoukiShubetsuTbl
         liftUsageTable,       // ShoukoukiYoutoTbl
+        useZoneTable,         // YoutoChiikiTbl
     };
     // The formal name of a code in a code table; "" when the table has no row for it.
     static CString CodeName(CodeTable table, const CString& code);
@@ -137,7 +140,6 @@ private:
     bool TakeModels();
     void WriteSecondFace(FILE* file) const;
     void WriteOwners(FILE* file) const;
-    void WriteAgent(FILE* file) const;
     void WriteDesigners(FILE* file) const;
     void WriteConstructors(FILE* file) const;
     void WriteSchedule(FILE* file) const;
