@@ -32,12 +32,8 @@ protected:
     {
         OpenElement(file, 2, "昇降機の概要リスト");
         WriteLift(file, m_form->GetLift(), 1);
-        int order = 2;
-        const ZnModelLiftList& lifts = m_form->GetLiftList();
-        for (POSITION pos = lifts.GetHeadPosition(); pos;) {
-            if (const ZnModelLift* lift = lifts.GetNext(pos))
-                WriteLift(file, *lift, order++);
-        }
+        ForEachFurtherEntry(m_form->GetLiftList(),
+                            [file](const ZnModelLift& lift, int order) { WriteLift(file, lift, order); });
         CloseElement(file, 2, "昇降機の概要リスト");
     }
 

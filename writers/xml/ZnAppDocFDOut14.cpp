@@ -25,12 +25,9 @@ protected:
     {
         OpenElement(file, 2, "工作物1の概要リスト");
         WriteStructure(file, m_form->GetStructure(), 1);
-        int order = 2;
-        const ZnModelStructList& structures = m_form->GetStructList();
-        for (POSITION pos = structures.GetHeadPosition(); pos;) {
-            if (const ZnModelStruct* structure = structures.GetNext(pos))
-                WriteStructure(file, *structure, order++);
-        }
+        ForEachFurtherEntry(m_form->GetStructList(), [file](const ZnModelStruct& structure, int order) {
+            WriteStructure(file, structure, order);
+        });
         CloseElement(file, 2, "工作物1の概要リスト");
     }
 

@@ -17,16 +17,6 @@ const LPCTSTR missingModelMessage = "申請書データの出力に必要な文�
 
 CString Indent(int level) { return CString('\t', level); }
 
-// Every further entry of a typed list, nulls passed over, with its order number from 2.
-template <typename List, typename Body> void ForEachFurther(const List& list, Body body)
-{
-    int order = 2;
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        if (const auto* element = list.GetNext(pos))
-            body(*element, order++);
-    }
-}
-
 // 郵便番号, the address line under addressTag and 電話番号 of a person or office record.
 void WriteContact(FILE* file, int level, const JkModelIndividualData& person, LPCTSTR addressTag)
 {
@@ -234,7 +224,7 @@ void ZnConfDocXmlFrame::WriteOwners(FILE* file) const
     WriteOwnerFields(file, 4, m_root->GetOwner());
     WriteEntryOrder(file, 4, 1);
     CloseElement(file, 3, "建築主");
-    ForEachFurther(m_root->GetOwnerList(), [file](const ZnModelOwner& owner, int order) {
+    ForEachFurtherEntry(m_root->GetOwnerList(), [file](const ZnModelOwner& owner, int order) {
         OpenElement(file, 3, "建築主");
         WriteEntryOrder(file, 4, order);
         WriteOwnerFields(file, 4, owner);
@@ -254,7 +244,7 @@ void ZnConfDocXmlFrame::WriteDesigners(FILE* file) const
     };
     OpenElement(file, 2, "設計者リスト");
     designer(m_fields.persons->GetDesigner(), 1);
-    ForEachFurther(m_fields.persons->GetDesignerList(), designer);
+    ForEachFurtherEntry(m_fields.persons->GetDesignerList(), designer);
     CloseElement(file, 2, "設計者リスト");
 }
 
@@ -267,7 +257,7 @@ void ZnConfDocXmlFrame::WriteConstructors(FILE* file) const
     };
     OpenElement(file, 2, "工事施工者リスト");
     constructor(m_fields.persons->GetConstructor(), 1);
-    ForEachFurther(m_fields.persons->GetConstructorList(), constructor);
+    ForEachFurtherEntry(m_fields.persons->GetConstructorList(), constructor);
     CloseElement(file, 2, "工事施工者リスト");
 }
 

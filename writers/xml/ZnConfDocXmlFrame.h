@@ -72,6 +72,18 @@ public:
     // plus the length of its name plus the count is above 0; "" otherwise.
     static CString FormatProcessCount(const ZnModelInspDate& record);
 
+    // Calls entry(element, order) for every element of a typed list in list order, nulls passed
+    // over, with order counting from 2: the further entries of a repeated group, whose first
+    // entry (order 1) comes from the record that the model holds itself.
+    template <typename List, typename Entry> static void ForEachFurtherEntry(const List& list, Entry entry)
+    {
+        int order = 2;
+        for (POSITION pos = list.GetHeadPosition(); pos;) {
+            if (const auto* element = list.GetNext(pos))
+                entry(*element, order++);
+        }
+    }
+
     // Shared pieces.
 
     // The XML declaration, "<申請書データ>" and the management information with version 1.1.
