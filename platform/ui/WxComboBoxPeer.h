@@ -19,6 +19,7 @@ protected:
     void MirrorPosition(CWnd& wnd) override;
     void MirrorText(CWnd& wnd) override;
     void MirrorState(CWnd& wnd, UINT aspects) override;
+    bool HasItems() const override { return true; }
 
 private:
     wxItemContainer* Items() const { return m_items; }

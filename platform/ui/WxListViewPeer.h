@@ -19,6 +19,7 @@ public:
 protected:
     void MirrorText(CWnd&) override {}
     void MirrorState(CWnd& wnd, UINT aspects) override;
+    bool HasItems() const override { return true; }
 
 private:
     struct Column {

@@ -58,7 +58,7 @@ void WxPeer::OnWindowDestroyed(wxWindowDestroyEvent& event)
 
 void WxPeer::Mirror(UINT aspects)
 {
-    if ((aspects & WndContent) || m_deferred) {
+    if (HasItems() && ((aspects & WndContent) || m_deferred)) {
         bool first = m_deferred == 0;
         m_deferred |= aspects & kDeferrable;
         aspects &= ~kDeferrable;

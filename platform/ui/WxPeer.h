@@ -36,8 +36,8 @@ public:
     CWnd* Object() const;
 
     // Brings the wx window in line with the aspects of the object's state (WndAspect bits).
-    // Items and what depends on them are brought in line when wx is next idle (FlushDeferred),
-    // so that filling a list item by item redraws it once.
+    // The items of a list, and what depends on them, are brought in line when wx is next idle
+    // (FlushDeferred), so that filling a list item by item redraws it once.
     void Mirror(UINT aspects);
     bool HasDeferred() const { return m_deferred != 0; }
     void FlushDeferred();
@@ -60,6 +60,8 @@ protected:
     virtual void MirrorText(CWnd& wnd);
     // Items, selection, check state and whatever else the kind has.
     virtual void MirrorState(CWnd& wnd, UINT aspects) {}
+    // Whether the kind shows a list of items (whose mirroring waits until wx is idle).
+    virtual bool HasItems() const { return false; }
     // The rectangle of a control in its parent's client area, in pixels.
     static wxRect PlaceInParent(const CWnd& wnd);
     // Moves and sizes the wx window there, unless it is there already.

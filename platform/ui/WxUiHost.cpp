@@ -32,6 +32,7 @@
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/printdlg.h>
+#include <wx/arrstr.h>
 #include <wx/utils.h>
 
 namespace {
@@ -380,7 +381,9 @@ wxString AfxWxWildcard(const CString& filter)
     CString pairs = filter;
     while (pairs.Right(1) == "|")
         pairs = pairs.Left(pairs.GetLength() - 1);
-    wxString wildcard = WxText::ToWx(pairs);
-    wildcard.Replace("*.*", "*");
-    return wildcard;
+    // Fields alternate: a name, then its patterns; only the patterns change.
+    wxArrayString fields = wxSplit(WxText::ToWx(pairs), '|', 0);
+    for (size_t i = 1; i < fields.size(); i += 2)
+        fields[i].Replace("*.*", "*");
+    return wxJoin(fields, '|', 0);
 }

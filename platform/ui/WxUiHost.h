@@ -57,7 +57,7 @@ public:
     // Some peer has changes that wait until wx is idle.
     void MirrorWhenIdle() { m_mirrorWhenIdle = true; }
 
-protected:
+    // What the native file and print dialogs are asked, and the print dialog answers.
     struct FileChoice {
         bool open;
         wxString title;
@@ -73,6 +73,8 @@ protected:
         int minPage;
         int maxPage;
     };
+
+protected:
     // The native dialogs: each gives the chosen Linux path, or nothing when cancelled.
     virtual std::optional<std::string> ChooseFolder(wxWindow* owner, const wxString& title, const std::string& start);
     virtual std::optional<std::string> ChooseFile(wxWindow* owner, const FileChoice& choice);
@@ -106,5 +108,5 @@ private:
 };
 
 // Converts the filter of a file dialog ("name|pattern|...||") to a wx wildcard: the same pairs,
-// with "*.*" as "*" (GTK would match only names with a dot).
+// with the pattern "*.*" as "*" (GTK would match only names with a dot).
 wxString AfxWxWildcard(const CString& filter);

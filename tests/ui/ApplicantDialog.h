@@ -18,6 +18,7 @@ public:
     int kindChanges = 0;
     int adds = 0;
     int browses = 0;
+    int clickedRow = -2;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -48,5 +49,10 @@ protected:
         ++adds;
     }
     afx_msg void OnBrowse() { ++browses; }
+    afx_msg void OnClickList(NMHDR*, LRESULT* pResult)
+    {
+        clickedRow = m_list.GetNextItem(-1, LVNI_SELECTED);
+        *pResult = 0;
+    }
     DECLARE_MESSAGE_MAP()
 };

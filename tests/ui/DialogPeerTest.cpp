@@ -67,4 +67,93 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
     EXPECT_EQ(0u, uitest::Host().PeerCount());
 }
 
+wxKeyEvent KeyPress(int key)
+{
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = key;
+    return event;
+}
+
+TEST(WxDialogPeer, KeysAndTheCloseBoxGoToTheDialogAsTheDialogManagerSendsThem)
+{
+    ApplicantDialog dialog;
+    // The button with id 5101 is not wx's Cancel: it has an id past wx's range and only runs its handler.
+    uitest::WhenModal([&](wxDialog& peer) {
+        wxButton* browse = dynamic_cast<wxButton*>(peer.FindWindow(6102));
+        ASSERT_NE(nullptr, browse);
+        EXPECT_EQ(IDC_APPLICANT_BROWSE, WxIds::FromWx(browse->GetId()));
+        uitest::Click(browse);
+        EXPECT_EQ(1, dialog.browses);
+        EXPECT_TRUE(dialog.ContinueModal());
+        wxKeyEvent escape = KeyPress(WXK_ESCAPE);
+        peer.ProcessWindowEvent(escape);
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+
+    // Enter presses the default button, OK, which takes the fields over.
+    uitest::WhenModal([&](wxDialog& peer) {
+        uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME)->SetValue(wxString::FromUTF8(u8"佐藤"));
+        wxKeyEvent enter = KeyPress(WXK_RETURN);
+        peer.ProcessWindowEvent(enter);
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(CString("佐藤"), dialog.m_name);
+
+    // The close box is Cancel.
+    uitest::WhenModal([](wxDialog& peer) { EXPECT_FALSE(peer.Close()); });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(0u, uitest::SettleWindows());
+}
+
+TEST(WxDialogPeer, WhatTheObjectRefusesIsUndoneOnTheWindow)
+{
+    ApplicantDialog dialog;
+    uitest::WhenModal([&](wxDialog& peer) {
+        static_cast<CEdit*>(dialog.GetDlgItem(IDC_APPLICANT_NAME))->LimitText(4);
+        wxTextCtrl* name = uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME);
+        name->SetValue(wxString::FromUTF8(u8"山田太郎"));
+        // Four bytes: two double-byte characters.
+        EXPECT_EQ(wxString::FromUTF8(u8"山田"), name->GetValue());
+        CString kept;
+        dialog.GetDlgItemText(IDC_APPLICANT_NAME, kept);
+        EXPECT_EQ(CString("山田"), kept);
+
+        // A check box that its object disables cannot be clicked into another state.
+        dialog.GetDlgItem(IDC_APPLICANT_AGREE)->EnableWindow(FALSE);
+        wxCheckBox* agree = uitest::Control<wxCheckBox>(peer, IDC_APPLICANT_AGREE);
+        uitest::Click(agree);
+        EXPECT_FALSE(agree->GetValue());
+        EXPECT_EQ(BST_UNCHECKED, dialog.IsDlgButtonChecked(IDC_APPLICANT_AGREE));
+        uitest::Click(uitest::Control<wxButton>(peer, IDOK));
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(CString("山田"), dialog.m_name);
+}
+
+TEST(WxDialogPeer, SelectingARowIsAClickOnItAndAMessageBoxIsOwnedByTheDialog)
+{
+    CWinApp app("テスト");
+    ApplicantDialog dialog;
+    uitest::WhenModal([&](wxDialog& peer) {
+        wxListCtrl* list = uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST);
+        ASSERT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 1; }));
+        wxListEvent selected(wxEVT_LIST_ITEM_SELECTED, list->GetId());
+        selected.SetEventObject(list);
+        selected.m_itemIndex = 0;
+        list->ProcessWindowEvent(selected);
+        EXPECT_EQ(0, dialog.clickedRow);
+        EXPECT_EQ(static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED),
+                  dialog.m_list.GetItemState(0, LVIS_SELECTED | LVIS_FOCUSED));
+
+        uitest::WhenModal([&](wxDialog& box) {
+            EXPECT_EQ(&peer, box.GetParent());
+            uitest::Click(box.FindWindow(wxID_OK));
+        });
+        EXPECT_EQ(IDOK, AfxMessageBox("選択しました。", MB_ICONINFORMATION));
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_EQ(0u, uitest::SettleWindows());
+}
+
 } // namespace
