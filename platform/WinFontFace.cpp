@@ -8,9 +8,9 @@ struct FaceStandIn {
 
 // The full-width names as Japanese Windows spells them, and their ASCII forms.
 const FaceStandIn standIns[] = {
-    {"ＭＳ ゴシック", "IPAGothic"},  {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ 明朝", "IPAMincho"},
-    {"ＭＳ Ｐ明朝", "IPAPMincho"},   {"MS Gothic", "IPAGothic"},        {"MS PGothic", "IPAPGothic"},
-    {"MS Mincho", "IPAMincho"},      {"MS PMincho", "IPAPMincho"},
+    {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ 明朝", "IPAMincho"},
+    {"ＭＳ Ｐ明朝", "IPAPMincho"},  {"MS Gothic", "IPAGothic"},        {"MS PGothic", "IPAPGothic"},
+    {"MS Mincho", "IPAMincho"},     {"MS PMincho", "IPAPMincho"},
 };
 } // namespace
 

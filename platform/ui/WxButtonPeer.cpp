@@ -30,8 +30,7 @@ WxButtonPeer::WxButtonPeer(WxUiHost& host, CButton& button, wxWindow* parent) : 
         m_look = Look::Radio;
         std::vector<CButton*> group = AfxRadioGroup(&button);
         bool first = group.empty() || group.front() == &button;
-        window = new wxRadioButton(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                   first ? wxRB_GROUP : 0);
+        window = new wxRadioButton(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, first ? wxRB_GROUP : 0);
         break;
     }
     case BS_GROUPBOX:

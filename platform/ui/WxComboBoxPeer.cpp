@@ -21,8 +21,8 @@ WxComboBoxPeer::WxComboBoxPeer(WxUiHost& host, CComboBox& combo, wxWindow* paren
     wxWindow* window = nullptr;
     if (m_hasEdit) {
         long style = (combo.GetStyle() & 0x3) == CBS_SIMPLE ? wxCB_SIMPLE : wxCB_DROPDOWN;
-        wxComboBox* box = new wxComboBox(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
-                                         style);
+        wxComboBox* box =
+            new wxComboBox(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr, style);
         box->Bind(wxEVT_COMBOBOX, [this, box](wxCommandEvent&) {
             int index = box->GetSelection();
             FromPerson([index](CWnd& wnd) { Pick(wnd, index); });
@@ -78,10 +78,7 @@ void WxComboBoxPeer::MirrorState(CWnd& wnd, UINT aspects)
     std::vector<CString> items(combo.GetCount());
     for (int i = 0; i < combo.GetCount(); ++i)
         combo.GetLBText(i, items[i]);
-    if (items != m_shown) {
-        Items()->Set(WxText::ToWx(items));
-        m_shown = items;
-    }
+    m_shown.Mirror(*Items(), items);
     int selection = combo.GetCurSel();
     if (Items()->GetSelection() != selection)
         Items()->SetSelection(selection);

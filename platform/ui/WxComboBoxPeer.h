@@ -5,8 +5,7 @@
 #pragma once
 
 #include "platform/ui/WxPeer.h"
-
-#include <vector>
+#include "platform/ui/WxShownItems.h"
 
 class CComboBox;
 class wxItemContainer;
@@ -26,5 +25,5 @@ private:
 
     wxItemContainer* m_items;
     bool m_hasEdit;
-    std::vector<CString> m_shown; // the items the control shows
+    WxShownItems m_shown;
 };

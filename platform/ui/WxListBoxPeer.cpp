@@ -35,10 +35,7 @@ void WxListBoxPeer::MirrorState(CWnd& wnd, UINT aspects)
     std::vector<CString> items(list.GetCount());
     for (int i = 0; i < list.GetCount(); ++i)
         list.GetText(i, items[i]);
-    if (items != m_shown) {
-        List()->Set(WxText::ToWx(items));
-        m_shown = items;
-    }
+    m_shown.Mirror(*List(), items);
     for (int i = 0; i < list.GetCount(); ++i) {
         bool selected = list.GetSel(i) > 0;
         if (List()->IsSelected(i) != selected) {

@@ -4,8 +4,7 @@
 #pragma once
 
 #include "platform/ui/WxPeer.h"
-
-#include <vector>
+#include "platform/ui/WxShownItems.h"
 
 class CListBox;
 class wxListBox;
@@ -22,5 +21,5 @@ protected:
 private:
     wxListBox* List() const;
 
-    std::vector<CString> m_shown; // the items the list shows
+    WxShownItems m_shown;
 };

@@ -99,8 +99,8 @@ void WxListViewPeer::MirrorSelection(const CListCtrl& list)
     const long states = wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED;
     for (int i = 0; i < list.GetItemCount() && i < List()->GetItemCount(); ++i) {
         UINT state = list.GetItemState(i, LVIS_SELECTED | LVIS_FOCUSED);
-        long wanted = ((state & LVIS_SELECTED) ? wxLIST_STATE_SELECTED : 0) |
-                      ((state & LVIS_FOCUSED) ? wxLIST_STATE_FOCUSED : 0);
+        long wanted =
+            ((state & LVIS_SELECTED) ? wxLIST_STATE_SELECTED : 0) | ((state & LVIS_FOCUSED) ? wxLIST_STATE_FOCUSED : 0);
         if (List()->GetItemState(i, states) != wanted)
             List()->SetItemState(i, wanted, states);
     }

@@ -3,6 +3,7 @@
 #include "platform/ui/WxText.h"
 
 #include <wx/msgdlg.h>
+// after the message dialog's base
 #include <wx/generic/msgdlgg.h>
 
 namespace {
@@ -13,8 +14,8 @@ struct ButtonLabel {
 
 // The labels of Japanese Windows.
 const ButtonLabel labels[] = {
-    {IDOK, "OK"},          {IDCANCEL, "キャンセル"},  {IDABORT, "中止(&A)"}, {IDRETRY, "再試行(&R)"},
-    {IDIGNORE, "無視(&I)"}, {IDYES, "はい(&Y)"},       {IDNO, "いいえ(&N)"},
+    {IDOK, "OK"},           {IDCANCEL, "キャンセル"}, {IDABORT, "中止(&A)"}, {IDRETRY, "再試行(&R)"},
+    {IDIGNORE, "無視(&I)"}, {IDYES, "はい(&Y)"},      {IDNO, "いいえ(&N)"},
 };
 
 long IconStyle(UINT type)
@@ -90,8 +91,7 @@ int WxMessageBox::Show(wxWindow* owner, const MessageBoxRequest& request)
     WxMessageBox box(request.type);
     wxGenericMessageDialog dialog(owner, WxText::ToWx(request.text), WxText::ToWx(request.caption), box.Style());
     if (box.WxButtons().size() == 3)
-        dialog.SetYesNoCancelLabels(WxText::ToWx(box.Label(0)), WxText::ToWx(box.Label(1)),
-                                    WxText::ToWx(box.Label(2)));
+        dialog.SetYesNoCancelLabels(WxText::ToWx(box.Label(0)), WxText::ToWx(box.Label(1)), WxText::ToWx(box.Label(2)));
     else if (box.WxButtons().size() == 2 && box.WxButtons()[0] == wxID_YES)
         dialog.SetYesNoLabels(WxText::ToWx(box.Label(0)), WxText::ToWx(box.Label(1)));
     else if (box.WxButtons().size() == 2)

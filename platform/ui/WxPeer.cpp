@@ -29,6 +29,7 @@ WxPeer::~WxPeer()
     if (!m_window)
         return;
     m_window->Unbind(wxEVT_DESTROY, &WxPeer::OnWindowDestroyed, this);
+    m_window->Unbind(wxEVT_SET_FOCUS, &WxPeer::OnFocus, this);
     if (m_window->IsTopLevel()) {
         m_window->Destroy();
     } else {
@@ -45,7 +46,18 @@ void WxPeer::Attach(wxWindow* window)
 {
     m_window = window;
     m_window->Bind(wxEVT_DESTROY, &WxPeer::OnWindowDestroyed, this);
+    m_window->Bind(wxEVT_SET_FOCUS, &WxPeer::OnFocus, this);
     MirrorNow(kAllAspects);
+}
+
+void WxPeer::OnFocus(wxFocusEvent& event)
+{
+    event.Skip();
+    // The object's focus follows the person's (WM_KILLFOCUS and WM_SETFOCUS, with the controls'
+    // notifications). The rest of the state is left alone: a click has just put the caret.
+    CWnd* wnd = Object();
+    if (!Mirroring() && wnd && CWnd::GetFocus() != wnd)
+        wnd->SetFocus();
 }
 
 void WxPeer::OnWindowDestroyed(wxWindowDestroyEvent& event)

@@ -16,6 +16,7 @@
 #include <wx/gdicmn.h>
 
 class wxWindow;
+class wxFocusEvent;
 class wxWindowDestroyEvent;
 class WxUiHost;
 
@@ -72,6 +73,7 @@ protected:
 private:
     void MirrorNow(UINT aspects);
     void OnWindowDestroyed(wxWindowDestroyEvent& event);
+    void OnFocus(wxFocusEvent& event);
 
     HWND m_hWnd;
     wxWindow* m_window = nullptr;

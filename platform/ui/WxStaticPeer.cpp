@@ -28,8 +28,8 @@ long LabelStyle(DWORD style)
 
 WxStaticPeer::WxStaticPeer(WxUiHost& host, CStatic& label, wxWindow* parent) : WxPeer(host, label.m_hWnd)
 {
-    Attach(new wxStaticText(parent, WxIds::ToWx(label.GetDlgCtrlID()), wxEmptyString, wxDefaultPosition,
-                            wxDefaultSize, LabelStyle(label.GetStyle())));
+    Attach(new wxStaticText(parent, WxIds::ToWx(label.GetDlgCtrlID()), wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                            LabelStyle(label.GetStyle())));
 }
 
 void WxStaticPeer::MirrorPosition(CWnd& wnd)

@@ -12,10 +12,7 @@ std::string Utf8Of(const wxString& text)
 
 wxString WxText::ToWx(const CString& text) { return ToWx(static_cast<LPCTSTR>(text)); }
 
-wxString WxText::ToWx(const char* cp932Text)
-{
-    return wxString::FromUTF8(cp932::ToUtf8(cp932Text ? cp932Text : ""));
-}
+wxString WxText::ToWx(const char* cp932Text) { return wxString::FromUTF8(cp932::ToUtf8(cp932Text ? cp932Text : "")); }
 
 CString WxText::FromWx(const wxString& text) { return CString(cp932::FromUtf8(Utf8Of(text))); }
 

@@ -28,11 +28,11 @@
 #include <unistd.h>
 
 #include <wx/app.h>
+#include <wx/arrstr.h>
 #include <wx/clipbrd.h>
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/printdlg.h>
-#include <wx/arrstr.h>
 #include <wx/utils.h>
 
 namespace {
@@ -71,14 +71,14 @@ WxUiHost::~WxUiHost()
     wxTheApp->Unbind(wxEVT_IDLE, &WxUiHost::OnIdle, this);
     for (; m_waitCursors > 0; --m_waitCursors)
         wxEndBusyCursor();
-    // Controls before their dialogs, so that wx deletes each window once.
     m_retired.clear();
-    for (bool topLevel : {false, true})
-        for (auto entry = m_peers.begin(); entry != m_peers.end();)
-            if (entry->second->Window() && entry->second->Window()->IsTopLevel() != topLevel)
-                ++entry;
-            else
-                entry = m_peers.erase(entry);
+    // Controls before their dialogs, so that wx deletes each window once.
+    std::vector<std::unique_ptr<WxPeer>> dialogs;
+    for (auto& entry : m_peers)
+        if (entry.second->Window() && entry.second->Window()->IsTopLevel())
+            dialogs.push_back(std::move(entry.second));
+    m_peers.clear();
+    dialogs.clear();
 }
 
 WxPeer* WxUiHost::PeerOf(HWND hWnd) const

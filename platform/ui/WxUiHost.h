@@ -100,7 +100,7 @@ private:
 
     std::unordered_map<HWND, std::unique_ptr<WxPeer>> m_peers;
     std::vector<std::unique_ptr<WxPeer>> m_retired; // of windows that are gone, deleted when idle
-    std::vector<WxDialogPeer*> m_modal;              // the dialogs in a modal run, innermost last
+    std::vector<WxDialogPeer*> m_modal;             // the dialogs in a modal run, innermost last
     std::map<std::pair<std::string, int>, SIZE> m_baseUnits;
     int m_waitCursors = 0;
     int m_personActions = 0; // person's actions running

@@ -10,8 +10,8 @@ namespace {
 TEST(WxIds, TheSystemsIdsFromWxsRangeUpMovePastIt)
 {
     const std::pair<int, int> ids[] = {
-        {1, 1},       {2, 2},        {4998, 4998},   {4999, 6000},   {5100, 6101},
-        {5604, 6605}, {5999, 7000},  {6000, 7001},   {12001, 13002}, {65534, 66535},
+        {1, 1},       {2, 2},       {4998, 4998}, {4999, 6000},   {5100, 6101},
+        {5604, 6605}, {5999, 7000}, {6000, 7001}, {12001, 13002}, {65534, 66535},
     };
     for (const auto& [system, wx] : ids) {
         EXPECT_EQ(wx, WxIds::ToWx(system)) << system;
@@ -28,7 +28,9 @@ TEST(WxIds, TheSystemsIdsFromWxsRangeUpMovePastIt)
 TEST(WxText, Cp932CrossesAsUnicodeAndPositionsCountCharacters)
 {
     // 申 is 90 5C: its trail byte is "\".
-    const CString text("\x90\x5C" "a" "\x90\xBF");
+    const CString text("\x90\x5C"
+                       "a"
+                       "\x90\xBF");
     EXPECT_EQ(wxString::FromUTF8(u8"申a請"), WxText::ToWx(text));
     EXPECT_EQ(text, WxText::FromWx(wxString::FromUTF8(u8"申a請")));
     EXPECT_EQ(CString("?"), WxText::FromWx(wxString::FromUTF8(u8"\u00E9")));

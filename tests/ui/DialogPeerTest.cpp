@@ -46,7 +46,15 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         EXPECT_EQ(CString("山田太郎"), typed);
         EXPECT_EQ(1, dialog.nameChanges);
 
-        uitest::Pick(uitest::Control<wxChoice>(peer, IDC_APPLICANT_KIND), 2);
+        // The focus follows the person's.
+        EXPECT_EQ(dialog.GetDlgItem(IDC_APPLICANT_NAME), CWnd::GetFocus());
+        wxChoice* kind = uitest::Control<wxChoice>(peer, IDC_APPLICANT_KIND);
+        wxFocusEvent focus(wxEVT_SET_FOCUS, kind->GetId());
+        focus.SetEventObject(kind);
+        kind->ProcessWindowEvent(focus);
+        EXPECT_EQ(dialog.GetDlgItem(IDC_APPLICANT_KIND), CWnd::GetFocus());
+
+        uitest::Pick(kind, 2);
         uitest::Click(uitest::Control<wxCheckBox>(peer, IDC_APPLICANT_AGREE));
         uitest::Click(uitest::Control<wxButton>(peer, IDC_APPLICANT_ADD));
         EXPECT_EQ(1, dialog.adds);

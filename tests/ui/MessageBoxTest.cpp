@@ -7,6 +7,7 @@
 
 #include <wx/button.h>
 #include <wx/msgdlg.h>
+// after the message dialog's base
 #include <wx/generic/msgdlgg.h>
 
 namespace {
@@ -23,19 +24,36 @@ TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconAndDefault)
 {
     const ExpectedBox boxes[] = {
         {MB_OK, {IDOK}, {wxID_OK}, {"OK"}, wxOK | wxICON_NONE},
-        {MB_OKCANCEL | MB_ICONHAND | MB_DEFBUTTON2, {IDOK, IDCANCEL}, {wxID_OK, wxID_CANCEL}, {"OK", u8"キャンセル"},
+        {MB_OKCANCEL | MB_ICONHAND | MB_DEFBUTTON2,
+         {IDOK, IDCANCEL},
+         {wxID_OK, wxID_CANCEL},
+         {"OK", u8"キャンセル"},
          wxOK | wxCANCEL | wxICON_ERROR | wxCANCEL_DEFAULT},
-        {MB_YESNO | MB_ICONQUESTION, {IDYES, IDNO}, {wxID_YES, wxID_NO}, {u8"はい(&Y)", u8"いいえ(&N)"},
+        {MB_YESNO | MB_ICONQUESTION,
+         {IDYES, IDNO},
+         {wxID_YES, wxID_NO},
+         {u8"はい(&Y)", u8"いいえ(&N)"},
          wxYES_NO | wxICON_QUESTION},
-        {MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2, {IDYES, IDNO}, {wxID_YES, wxID_NO}, {u8"はい(&Y)", u8"いいえ(&N)"},
+        {MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2,
+         {IDYES, IDNO},
+         {wxID_YES, wxID_NO},
+         {u8"はい(&Y)", u8"いいえ(&N)"},
          wxYES_NO | wxICON_WARNING | wxNO_DEFAULT},
-        {MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL},
-         {wxID_YES, wxID_NO, wxID_CANCEL}, {u8"はい(&Y)", u8"いいえ(&N)", u8"キャンセル"},
+        {MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3,
+         {IDYES, IDNO, IDCANCEL},
+         {wxID_YES, wxID_NO, wxID_CANCEL},
+         {u8"はい(&Y)", u8"いいえ(&N)", u8"キャンセル"},
          wxYES_NO | wxCANCEL | wxICON_INFORMATION | wxCANCEL_DEFAULT},
-        {MB_RETRYCANCEL | MB_ICONHAND, {IDRETRY, IDCANCEL}, {wxID_OK, wxID_CANCEL}, {u8"再試行(&R)", u8"キャンセル"},
+        {MB_RETRYCANCEL | MB_ICONHAND,
+         {IDRETRY, IDCANCEL},
+         {wxID_OK, wxID_CANCEL},
+         {u8"再試行(&R)", u8"キャンセル"},
          wxOK | wxCANCEL | wxICON_ERROR},
-        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, {IDABORT, IDRETRY, IDIGNORE}, {wxID_YES, wxID_NO, wxID_CANCEL},
-         {u8"中止(&A)", u8"再試行(&R)", u8"無視(&I)"}, wxYES_NO | wxCANCEL | wxICON_NONE | wxNO_DEFAULT},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
+         {IDABORT, IDRETRY, IDIGNORE},
+         {wxID_YES, wxID_NO, wxID_CANCEL},
+         {u8"中止(&A)", u8"再試行(&R)", u8"無視(&I)"},
+         wxYES_NO | wxCANCEL | wxICON_NONE | wxNO_DEFAULT},
     };
     for (const ExpectedBox& expected : boxes) {
         SCOPED_TRACE(testing::Message() << "type 0x" << std::hex << expected.type);

@@ -74,8 +74,14 @@ std::pair<CString, CString> BrowseFrom(LPCTSTR start)
     LPITEMIDLIST root = nullptr;
     EXPECT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &root));
     char display[MAX_PATH] = "";
-    BROWSEINFO info{nullptr, root, display, nullptr, BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT, BrowseCallback,
-                    reinterpret_cast<LPARAM>(start), 0};
+    BROWSEINFO info{nullptr,
+                    root,
+                    display,
+                    nullptr,
+                    BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT,
+                    BrowseCallback,
+                    reinterpret_cast<LPARAM>(start),
+                    0};
     LPITEMIDLIST chosen = SHBrowseForFolder(&info);
     CoTaskMemFree(root);
     char path[MAX_PATH] = "";

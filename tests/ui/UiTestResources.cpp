@@ -9,13 +9,13 @@ const char* const kinds[] = {u8"確認", u8"計画変更", u8"中間検査", nul
 
 const ControlResource applicantControls[] = {
     {IDC_APPLICANT_LABEL, ControlKind::Static, u8"申請者", SS_LEFT | WS_VISIBLE, 0, 7, 9, 40, 8},
-    {IDC_APPLICANT_NAME, ControlKind::Edit, nullptr, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0, 50, 7,
-     95, 14},
+    {IDC_APPLICANT_NAME, ControlKind::Edit, nullptr, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0, 50, 7, 95,
+     14},
     {IDC_STATIC, ControlKind::Static, u8"種別", SS_LEFT | WS_VISIBLE, 0, 7, 27, 40, 8},
     {IDC_APPLICANT_KIND, ControlKind::ComboBox, nullptr, CBS_DROPDOWNLIST | WS_TABSTOP | WS_VISIBLE, 0, 50, 25, 80, 60,
      kinds},
-    {IDC_APPLICANT_AGREE, ControlKind::Button, u8"内容を確認しました", BS_AUTOCHECKBOX | WS_TABSTOP | WS_VISIBLE, 0,
-     50, 44, 120, 10},
+    {IDC_APPLICANT_AGREE, ControlKind::Button, u8"内容を確認しました", BS_AUTOCHECKBOX | WS_TABSTOP | WS_VISIBLE, 0, 50,
+     44, 120, 10},
     {IDC_APPLICANT_LIST, ControlKind::ListView, nullptr,
      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0, 7, 60, 186, 60},
     {IDC_APPLICANT_ADD, ControlKind::Button, u8"追加", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 150, 7, 43, 14},

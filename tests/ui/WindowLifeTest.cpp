@@ -5,6 +5,7 @@
 #include "platform/wnd/Afxwin.h"
 
 #include <wx/button.h>
+#include <wx/listbox.h>
 #include <wx/stattext.h>
 
 namespace {
@@ -46,6 +47,24 @@ TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWith
     extra.DestroyWindow();
     uitest::SettleWindows();
     EXPECT_EQ(nullptr, uitest::Control<wxButton>(*shown, 1300));
+
+    // A list box made in the live dialog shows its items once wx is idle; a click selects.
+    CListBox kinds;
+    ASSERT_TRUE(kinds.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(70, 40, 170, 100), &notice, 1301));
+    for (const char* kind : {"確認", "計画変更", "中間検査"})
+        kinds.AddString(kind);
+    wxListBox* kindList = uitest::Control<wxListBox>(*shown, 1301);
+    ASSERT_NE(nullptr, kindList);
+    ASSERT_TRUE(uitest::PumpUntil([&] { return kindList->GetCount() == 3; }));
+    EXPECT_EQ(Utf8(u8"計画変更"), kindList->GetString(1));
+    kindList->SetSelection(1);
+    wxCommandEvent picked(wxEVT_LISTBOX, kindList->GetId());
+    picked.SetEventObject(kindList);
+    picked.SetInt(1);
+    kindList->ProcessWindowEvent(picked);
+    EXPECT_EQ(1, kinds.GetCurSel());
+    kinds.SetCurSel(2);
+    EXPECT_TRUE(uitest::PumpUntil([&] { return kindList->GetSelection() == 2; }));
 
     // Without a system menu the dialog has no close box: closing it does nothing.
     EXPECT_FALSE(shown->Close());
