@@ -46,7 +46,9 @@ void WxPeer::Attach(wxWindow* window)
 {
     m_window = window;
     m_window->Bind(wxEVT_DESTROY, &WxPeer::OnWindowDestroyed, this);
-    m_window->Bind(wxEVT_SET_FOCUS, &WxPeer::OnFocus, this);
+    // A dialog's focus is that of one of its controls.
+    if (!m_window->IsTopLevel())
+        m_window->Bind(wxEVT_SET_FOCUS, &WxPeer::OnFocus, this);
     MirrorNow(kAllAspects);
 }
 
