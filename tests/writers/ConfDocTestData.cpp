@@ -3,8 +3,10 @@
 #include "tests/support/TestSupport.h"
 
 #include "platform/WinPath.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <libxml/parser.h>
+#include <sys/stat.h>
 
 namespace confdoc {
 
@@ -87,11 +89,11 @@ void FillRoot(ZnModelApp& root)
 
     ZnModelDesigner& agent = root.m_agent;
     agent.m_qualificationClass.SetCode("301");
-    agent.m_qualificationAuthority.SetCode("13");
+    agent.m_qualificationAuthority.SetCode("00213");
     agent.m_qualificationRegistrationNumber = "123456";
     agent.m_architectName = Name("田中'設計'", "タナカ");
     agent.m_officeClass.SetCode("102");
-    agent.m_officeAuthority.SetCode("13");
+    agent.m_officeAuthority.SetCode("00413");
     agent.m_officeRegistrationNumber = "東京都知事第1234号";
     agent.m_office = Person(Name("田中設計事務所", ""), Address("160", "0022", "東京都新宿区新宿2-2"),
                             Telephone("03", "1111", "2222"));
@@ -107,11 +109,11 @@ void FillPersons(ZnModelAppPersons& form)
 {
     ZnModelDesigner& designer = form.m_designer;
     designer.m_qualificationClass.SetCode("101");
-    designer.m_qualificationAuthority.SetCode("13");
+    designer.m_qualificationAuthority.SetCode("00200");
     designer.m_qualificationRegistrationNumber = "200001";
     designer.m_architectName = Name("設計一郎", "セッケイイチロウ");
     designer.m_officeClass.SetCode("303");
-    designer.m_officeAuthority.SetCode("13");
+    designer.m_officeAuthority.SetCode("00499");
     designer.m_officeRegistrationNumber = "第2号";
     designer.m_office =
         Person(Name("一郎設計", ""), Address("150", "0001", "渋谷区神宮前1-1"), Telephone("03", "3333", "4444"));
@@ -119,18 +121,20 @@ void FillPersons(ZnModelAppPersons& form)
 
     ZnModelDesigner second;
     second.m_qualificationClass.SetCode("999");
+    second.m_qualificationAuthority.SetCode("99999"); // no such row
     second.m_architectName = Name("設計二郎", "");
     second.m_designDocuments = "意匠図";
     form.m_designerList.AddCopy(second);
 
     ZnModelConstructor& constructor = form.m_constructor;
     constructor.m_name = Name("施工太郎", "セコウタロウ");
-    constructor.m_licenceIssuer.SetCode("00");
+    constructor.m_licenceIssuer.SetCode("00500");
     constructor.m_registrationNumber = "国土交通大臣(特-22)第100号";
     constructor.m_individualData = Person(Name("施工建設株式会社", ""), Address("530", "0001", "大阪市北区梅田1-1"),
                                           Telephone("06", "6666", "7777"));
     ZnModelConstructor further;
     further.m_name = Name("施工次郎", "");
+    further.m_licenceIssuer.SetCode("0051"); // only a whole code matches
     form.m_constructorList.AddTail(nullptr);
     form.m_constructorList.AddCopy(further);
 }
@@ -180,10 +184,10 @@ void FillLift(ZnModelAppLift& form)
     form.m_address = Address("105", "0011", "東京都港区芝公園4-2-8");
     form.m_name = Name("芝ビル", "シバビル");
     form.m_usageText = "事務所";
-    ZnModelLift* first = NewLift(1, "01", "01", 1000.9, 13, 45.0, "乗用\r\n非常用");
+    ZnModelLift* first = NewLift(1, "01101", "01201", 1000.9, 13, 45.0, "乗用\r\n非常用");
     form.m_lift = *first;
     delete first;
-    form.m_liftList.AddTail(NewLift(2, "02", "02", 0.4, 0, 60.5, "荷物用"));
+    form.m_liftList.AddTail(NewLift(2, "01103", "01204", 0.4, 0, 60.5, "荷物用"));
     form.m_liftList.AddTail(nullptr);
     form.m_liftList.AddTail(new ZnModelLift);
     FillSchedule(form);
@@ -231,6 +235,11 @@ void FillStructure(ZnModelAppStruct& form)
 
 ConfDocShell::ConfDocShell()
 {
+    mkdir(m_appFolder.Path("app").c_str(), 0777);
+    MakeSampleComCode(m_appFolder.Path("app/COM_CODE.mdb"));
+    appFolder = LinuxPathToWin(m_appFolder.Path("app")).c_str();
+    m_codeTables.Init();
+    comTblAccess = &m_codeTables;
     ZnModelApp* root = new ZnModelApp;
     FillRoot(*root);
     ReplaceModel(appModelSlot, root);

@@ -10,6 +10,7 @@
 #include "model/ZnModelAppLift.h"
 #include "model/ZnModelAppPlanChange.h"
 #include "model/ZnModelAppStruct.h"
+#include "storage/ZnAppComTblAccess.h"
 
 #include <string>
 
@@ -38,10 +39,10 @@ template <typename Family> void FillPlanChange(ZnModelAppPlanChange<Family>& pla
     planChange.m_planChangeSummary = "階数&高さの変更\r\n2行目";
 }
 
-// A test shell with a document: the filled root in the first slot, the form in the second and,
-// for a plan change, in the third a second plan-change object that holds only the change record,
-// so that a writer reading the form from the wrong slot shows. Confirmations are in the application mode (type 1000),
-// plan changes in the notification mode (type 1008).
+// A test shell with the sample code tables open and a document: the filled root in the first slot, the form in the
+// second and, for a plan change, in the third a second plan-change object that holds only the change record, so that a
+// writer reading the form from the wrong slot shows. Confirmations are in the application mode (type 1000), plan
+// changes in the notification mode (type 1008).
 class ConfDocShell : public WriterShellState {
 public:
     ConfDocShell();
@@ -64,6 +65,10 @@ public:
         ReplaceModel(subFormModelSlot, planChange);
         return *form;
     }
+
+private:
+    testsupport::TempFolder m_appFolder;
+    ZnAppComTblAccess m_codeTables;
 };
 
 // The Windows path of a file in a temporary folder, and the bytes written there.

@@ -44,8 +44,8 @@ private:
         maxPersons.Format("%d", lift.GetMaxPersons());
         OpenElement(file, 3, "昇降機の概要");
         WriteNumberLeaf(file, 4, "番号", lift.GetLeadingValue());
-        WriteLeaf(file, 4, "種別", CodeName(liftKindTable, lift.GetKindCode().GetCode()));
-        WriteLeaf(file, 4, "用途", CodeName(liftUsageTable, lift.GetUsageCode().GetCode()));
+        WriteLeaf(file, 4, "種別", CodeName(ZnAppComTblAccess::slotShoukoukiShubetsu, lift.GetKindCode().GetCode()));
+        WriteLeaf(file, 4, "用途", CodeName(ZnAppComTblAccess::slotShoukoukiYouto, lift.GetUsageCode().GetCode()));
         WriteLeaf(file, 4, "積載荷重", WholeQuantity(lift.GetLoadCapacity()));
         WriteLeaf(file, 4, "最大定員", ZnAppDocFDOut00::BlankZeroText(maxPersons));
         WriteLeaf(file, 4, "定格速度", WholeQuantity(lift.GetRatedSpeed()));

@@ -117,15 +117,17 @@ void ZnConfDocXmlFrame::WriteArchitectBlock(FILE* file, int level, const ZnModel
     OpenElement(file, level + 1, "資格");
     WriteLeaf(file, level + 2, "建築士種別",
               ZnAppDocFDOut00::GetArchitectClassName(architect.m_qualificationClass.GetCode()));
-    WriteLeaf(file, level + 2, "資格発行元",
-              CodeName(architectIssuerTable, architect.m_qualificationAuthority.GetCode()));
+    WriteLeaf(
+        file, level + 2, "資格発行元",
+        CodeName(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, architect.m_qualificationAuthority.GetCode()));
     WriteLeaf(file, level + 2, "登録番号", architect.m_qualificationRegistrationNumber);
     CloseElement(file, level + 1, "資格");
     WriteLeaf(file, level + 1, "氏名", architect.GetName().GetName());
     OpenElement(file, level + 1, "建築士事務所");
     WriteLeaf(file, level + 2, "建築士種別",
               ZnAppDocFDOut00::GetArchitectClassName(architect.GetOfficeKind().GetCode()));
-    WriteLeaf(file, level + 2, "許可交付元", CodeName(officeIssuerTable, architect.m_officeAuthority.GetCode()));
+    WriteLeaf(file, level + 2, "許可交付元",
+              CodeName(ZnAppComTblAccess::slotJimushoTourokuShubetsu, architect.m_officeAuthority.GetCode()));
     WriteLeaf(file, level + 2, "登録番号", architect.GetOfficeRegNo());
     WriteLeaf(file, level + 2, "建築士事務所名", office.GetName().GetName());
     CloseElement(file, level + 1, "建築士事務所");
@@ -146,7 +148,8 @@ void ZnConfDocXmlFrame::WriteConstructorFields(FILE* file, int level, const ZnMo
     WriteEntryOrder(file, level, order);
     WriteLeaf(file, level, "氏名", constructor.GetName().GetName());
     OpenElement(file, level, "営業所");
-    WriteLeaf(file, level + 1, "許可交付元", CodeName(licenceIssuerTable, constructor.GetCode().GetCode()));
+    WriteLeaf(file, level + 1, "許可交付元",
+              CodeName(ZnAppComTblAccess::slotKensetsugyouKyoka, constructor.GetCode().GetCode()));
     WriteLeaf(file, level + 1, "登録番号", constructor.GetText());
     WriteLeaf(file, level + 1, "営業所名", office.GetName().GetName());
     CloseElement(file, level, "営業所");
@@ -166,7 +169,11 @@ void ZnConfDocXmlFrame::WriteInstallationSite(FILE* file, const JkModelAddress& 
     CloseElement(file, 2, "設置する建築物又は工作物");
 }
 
-CString ZnConfDocXmlFrame::CodeName(CodeTable table, const CString& code) { return CString(); }
+CString ZnConfDocXmlFrame::CodeName(ZnAppComTblAccess::Slot slot, const CString& code)
+{
+    ZnAppComTblAccess* access = ZnShellState::Current()->GetComTblAccess();
+    return access ? ZnAppComTblAccess::GetNameByCode(access->m_pRset[slot], code) : CString();
+}
 
 // The whole file.
 

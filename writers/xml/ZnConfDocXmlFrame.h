@@ -20,6 +20,7 @@
 
 #include "model/ZnModelAppPlanChange.h"
 #include "platform/CString.h"
+#include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 
 #include <cstdio>
@@ -101,17 +102,9 @@ public:
     static void WriteInstallationSite(FILE* file, const JkModelAddress& address, const JkModelName& name,
                                       const CString& usage);
 
-    // The code tables whose formal names the documents write.
-    enum CodeTable {
-        architectIssuerTable, // KenchikushiTourokuShubetsuTbl
-        officeIssuerTable,    // JimushoTourokuShubetsuTbl
-        licenceIssuerTable,   // KensetsugyouKyokaTbl
-        liftKindTable,        // ShoukoukiShubetsuTbl
-        liftUsageTable,       // ShoukoukiYoutoTbl
-        useZoneTable,         // YoutoChiikiTbl
-    };
-    // The formal name of a code in a code table; "" when the table has no row for it.
-    static CString CodeName(CodeTable table, const CString& code);
+    // The formal name of a code in a code table of the application's code-table access (the
+    // slot's table); "" when the table has no row for it or the application has no access.
+    static CString CodeName(ZnAppComTblAccess::Slot slot, const CString& code);
 
 protected:
     // Takes the active document's form model (BindForm<Form>()); false when it is missing or of
