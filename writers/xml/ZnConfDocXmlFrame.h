@@ -12,7 +12,8 @@
 //     specified process and the remarks), RemarksStructureName (the structure's name and reading
 //     at the start of the remarks) or EndsWithNewline.
 // The writer class's WriteXml then calls Write(path) on such an object. Writers of other
-// documents use the public pieces (head, architect block, constructor entry, dates) alone.
+// documents use the public pieces (head, agent and architect blocks, constructor entry, dates,
+// code names) alone.
 //
 // Everything reads the active document of the current shell (ZnShellState::Current()); models
 // are only read. A model that the document needs but lacks is reported and nothing is written.
@@ -60,7 +61,7 @@ public:
     static void WriteLeaf(FILE* file, int level, LPCTSTR tag, const CString& value);
     // "<tag>fixed</tag>" on one line, the fixed text unescaped.
     static void WriteFixedLeaf(FILE* file, int level, LPCTSTR tag, LPCTSTR fixed);
-    // A leaf holding a counter: "%d" of order (代表区分 and 表示順 of further entries).
+    // A leaf holding a number as "%d", such as 番号 or the 表示順 of a further entry.
     static void WriteNumberLeaf(FILE* file, int level, LPCTSTR tag, int number);
 
     // Value texts.
