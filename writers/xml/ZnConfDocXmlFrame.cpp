@@ -17,30 +17,6 @@ const LPCTSTR missingModelMessage = "申請書データの出力に必要な文�
 
 CString Indent(int level) { return CString('\t', level); }
 
-// 郵便番号, the address line under addressTag and 電話番号 of a person or office record.
-void WriteContact(FILE* file, int level, const JkModelIndividualData& person, LPCTSTR addressTag)
-{
-    ZnConfDocXmlFrame::WriteLeaf(file, level, "郵便番号", person.GetAddress().GetPostalCode());
-    ZnConfDocXmlFrame::WriteLeaf(file, level, addressTag, person.GetAddress().m_address);
-    ZnConfDocXmlFrame::WriteLeaf(file, level, "電話番号", person.GetTelNumber().GetTelNumber());
-}
-
-// 代表区分 and 表示順 of an entry: "1" and "1" for the first, "2" and the order for a further one.
-void WriteEntryOrder(FILE* file, int level, int order)
-{
-    ZnConfDocXmlFrame::WriteFixedLeaf(file, level, "代表区分", order == 1 ? "1" : "2");
-    ZnConfDocXmlFrame::WriteNumberLeaf(file, level, "表示順", order);
-}
-
-// The reading, name, postal code, address and telephone of an owner.
-void WriteOwnerFields(FILE* file, int level, const ZnModelOwner& owner)
-{
-    const JkModelIndividualData& person = owner.GetIndividualData();
-    ZnConfDocXmlFrame::WriteLeaf(file, level, "氏名フリガナ", person.GetName().GetFurigana());
-    ZnConfDocXmlFrame::WriteLeaf(file, level, "氏名", person.GetName().GetName());
-    WriteContact(file, level, person, "住所");
-}
-
 } // namespace
 
 // Element writers.
@@ -135,6 +111,37 @@ void ZnConfDocXmlFrame::WriteArchitectBlock(FILE* file, int level, const ZnModel
     CloseElement(file, level, "建築士基本情報");
 }
 
+void ZnConfDocXmlFrame::WriteEntryOrder(FILE* file, int level, int order)
+{
+    WriteFixedLeaf(file, level, "代表区分", order == 1 ? "1" : "2");
+    WriteNumberLeaf(file, level, "表示順", order);
+}
+
+void ZnConfDocXmlFrame::WriteOwnerFields(FILE* file, int level, const ZnModelOwner& owner)
+{
+    const JkModelIndividualData& person = owner.GetIndividualData();
+    WriteLeaf(file, level, "氏名フリガナ", person.GetName().GetFurigana());
+    WriteLeaf(file, level, "氏名", person.GetName().GetName());
+    WriteContact(file, level, person, "住所");
+}
+
+void ZnConfDocXmlFrame::WriteContact(FILE* file, int level, const JkModelIndividualData& person, LPCTSTR addressTag)
+{
+    WriteLeaf(file, level, "郵便番号", person.GetAddress().GetPostalCode());
+    WriteLeaf(file, level, addressTag, person.GetAddress().m_address);
+    WriteLeaf(file, level, "電話番号", person.GetTelNumber().GetTelNumber());
+}
+
+void ZnConfDocXmlFrame::WriteApplicant(FILE* file, const ZnModelApp& root)
+{
+    WriteLeaf(file, 2, "申請者氏名", ZnAppDocFDOut00::RemoveLineBreaks(root.GetApplicantName().GetName()));
+    WriteXmlLiteral(file, Indent(2) + "<申請日>");
+    for (int part = 0; part < 3; ++part)
+        WriteXmlValue(file, ZnAppDocFDOut00::GetShinseiDatePart(&root, part));
+    WriteXmlLiteral(file, "</申請日>\n");
+    WriteLeaf(file, 2, "申請先", root.GetApplyTo());
+}
+
 void ZnConfDocXmlFrame::WriteAgentBlock(FILE* file, const ZnModelDesigner& agent)
 {
     OpenElement(file, 2, "代理者");
@@ -180,20 +187,28 @@ CString ZnConfDocXmlFrame::CodeName(ZnAppComTblAccess::Slot slot, const CString&
 void ZnConfDocXmlFrame::Write(const CString& path)
 {
     if (!TakeModels()) {
-        AfxMessageBox(missingModelMessage, MB_ICONSTOP | MB_OK);
+        ReportMissingModel();
         return;
     }
-    FILE* file = WinFopen(path, "w");
-    if (!file) {
-        AfxMessageBox(openFailedMessage, MB_ICONSTOP | MB_OK);
+    FILE* file = OpenOutput(path);
+    if (!file)
         return;
-    }
     WriteDocumentHead(file);
     WriteSecondFace(file);
     WriteFirstFace(file);
     WriteXmlLiteral(file, EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
     fclose(file);
 }
+
+FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path)
+{
+    FILE* file = WinFopen(path, "w");
+    if (!file)
+        AfxMessageBox(openFailedMessage, MB_ICONSTOP | MB_OK);
+    return file;
+}
+
+void ZnConfDocXmlFrame::ReportMissingModel() { AfxMessageBox(missingModelMessage, MB_ICONSTOP | MB_OK); }
 
 bool ZnConfDocXmlFrame::TakeModels()
 {
@@ -318,12 +333,7 @@ void ZnConfDocXmlFrame::WriteFirstFace(FILE* file) const
         }
         WriteLeaf(file, 2, "申請番号", number);
     }
-    WriteLeaf(file, 2, "申請者氏名", ZnAppDocFDOut00::RemoveLineBreaks(m_root->GetApplicantName().GetName()));
-    WriteXmlLiteral(file, Indent(2) + "<申請日>");
-    for (int part = 0; part < 3; ++part)
-        WriteXmlValue(file, ZnAppDocFDOut00::GetShinseiDatePart(m_root, part));
-    WriteXmlLiteral(file, "</申請日>\n");
-    WriteLeaf(file, 2, "申請先", m_root->GetApplyTo());
+    WriteApplicant(file, *m_root);
     CloseElement(file, 1, "第一面");
 }
 

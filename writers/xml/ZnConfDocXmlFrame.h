@@ -36,6 +36,7 @@ class ZnModelConstructor;
 class ZnModelDate;
 class ZnModelDesigner;
 class ZnModelInspDate;
+class ZnModelOwner;
 
 class ZnConfDocXmlFrame {
 public:
@@ -79,9 +80,17 @@ public:
     // entry (order 1) comes from the record that the model holds itself.
     template <typename List, typename Entry> static void ForEachFurtherEntry(const List& list, Entry entry)
     {
+        ForEachFurtherEntryWhere(
+            list, [](const auto&) { return true; }, entry);
+    }
+    // The same for the elements that keep(element) accepts; the others take no order.
+    template <typename List, typename Keep, typename Entry>
+    static void ForEachFurtherEntryWhere(const List& list, Keep keep, Entry entry)
+    {
         int order = 2;
         for (POSITION pos = list.GetHeadPosition(); pos;) {
-            if (const auto* element = list.GetNext(pos))
+            const auto* element = list.GetNext(pos);
+            if (element && keep(*element))
                 entry(*element, order++);
         }
     }
@@ -98,10 +107,24 @@ public:
     // 代表区分 ("1" for order 1, else "2"), 表示順, 氏名, 営業所 (licence issuer, number, office
     // name), postal code, address and telephone of one constructor, at level.
     static void WriteConstructorFields(FILE* file, int level, const ZnModelConstructor& constructor, int order);
+    // 代表区分 ("1" for order 1, else "2") and 表示順 of an entry, at level.
+    static void WriteEntryOrder(FILE* file, int level, int order);
+    // The reading, name, postal code, address and telephone of an owner, at level.
+    static void WriteOwnerFields(FILE* file, int level, const ZnModelOwner& owner);
+    // 郵便番号, the address line under addressTag and 電話番号 of a person or office, at level.
+    static void WriteContact(FILE* file, int level, const JkModelIndividualData& person, LPCTSTR addressTag);
+    // 申請者氏名 (line breaks removed), 申請日 and 申請先 of the application root, at level 2.
+    static void WriteApplicant(FILE* file, const ZnModelApp& root);
     // "<設置する建築物又は工作物>" at level 2 with the address line, the name's reading, the name
     // and the use text.
     static void WriteInstallationSite(FILE* file, const JkModelAddress& address, const JkModelName& name,
                                       const CString& usage);
+
+    // Opens the Windows path for writing (mode "w", text); null, after "様式ファイルのオープンに
+    // 失敗しました。" with the stop icon, when it cannot be opened.
+    static FILE* OpenOutput(const CString& path);
+    // Says, with the stop icon, that the active document lacks a model that the file needs.
+    static void ReportMissingModel();
 
     // The formal name of a code in a code table of the application's code-table access (the
     // slot's table); "" when the table has no row for it or the application has no access.

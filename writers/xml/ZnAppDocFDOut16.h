@@ -1,0 +1,20 @@
+// The writer of "申請書データ.xml" for a structure under Article 88 paragraph 2 (工作物（法第88条
+// 2項）): a confirmation or plan-change confirmation application, the common frame with the
+// site position and its use zone, the structure summary as its object block, a permits block
+// before the remarks, the structure's name opening the remarks and a newline after the root's
+// end tag.
+#pragma once
+
+#include "model/VhObject.h"
+
+class ZnAppDocFDOut16 : public VhObject {
+    DECLARE_DYNAMIC(ZnAppDocFDOut16)
+public:
+    ZnAppDocFDOut16() = default;
+
+    // Writes the whole file at the Windows path from the active document: the structure
+    // application (any ZnModelAppSemiStr) as the form model and, for document type 1008, its
+    // plan-change model. Only the path is read (the export passes 1 and two empty texts).
+    // Failures are shown in a message box with the stop icon, and nothing is written.
+    static void WriteXml(CString path, int selection, CString unused1, CString unused2);
+};
