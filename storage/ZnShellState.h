@@ -1,11 +1,13 @@
 // What the subsystems below the application shell read of it: the application object's folders
 // and current selections, the main frame's document mode, type and object kind, the active
-// document's model objects and the database file names. The application object and the main
-// frame implement it; tests implement it without windows. One instance is current at a time.
+// document's model objects, the database file names and the open code tables. The application
+// object and the main frame implement it; tests implement it without windows. One instance is
+// current at a time.
 #pragma once
 
 #include "platform/CString.h"
 
+class ZnAppComTblAccess;
 class ZnAppMDB;
 class ZnModel;
 
@@ -50,6 +52,9 @@ public:
     virtual int SetDataChanged(int flag) = 0;
     // The database file names.
     virtual ZnAppMDB* GetAppMDB() = 0;
+    // The application's code-table access, with the code tables of COM_CODE.mdb open from
+    // start-up; null while there is none.
+    virtual ZnAppComTblAccess* GetComTblAccess() = 0;
 
     // The application's document-kind names: the display name of a document-kind code in the
     // name set of mode (32786 applications, any other value notifications), shortened for
