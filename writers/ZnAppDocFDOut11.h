@@ -1,0 +1,137 @@
+// The writer of a building confirmation application (確認申請書（建築物）, 計画通知書 in the
+// notification mode) and of its plan change: the file 申請書データ.xml.
+//
+// The file is written in pieces: WriteXml writes the head and then runs the five face writers
+// in order, each of which opens the file for appending, writes its face and closes it again, so
+// that they can also be run one by one on a file whose head is written. The fifth face closes the
+// root element. Every line ends in "\n", stored as CR LF by the text-mode stream; the text is
+// UTF-8 without a byte-order mark; a face element stands one tab deep and each level of nesting
+// adds a tab; every element is written, empty when its value is, unless a face leaves it out on
+// a stated condition.
+//
+// The faces read the active document of the current shell (ZnShellState::Current()): the
+// application root (first slot, ZnModelApp), the building application (second slot,
+// ZnModelAppBuild), and the confirmation (third slot, ZnModelAppBuildConf: its accompanying
+// lifts and structures) or the plan change (third slot, ZnModelAppBuildMod: the confirmation
+// before the change). The main frame's document type chooses what a face holds: 1000 a
+// confirmation, 1008 a plan change. Nothing here changes the model.
+//
+// The class holds no data; its operations are class-level and may be called on an instance.
+// Failures are message boxes with the stop icon; no operation returns a result.
+//
+// The operations are listed under the source file that holds them.
+#pragma once
+
+#include "model/VhObject.h"
+
+#include <cstdio>
+
+class ZnModelApp;
+class ZnModelAppBuild;
+class ZnModelAppBuildConf;
+class ZnModelAppBuildMod;
+
+class ZnAppDocFDOut11 : public VhObject {
+    DECLARE_DYNAMIC(ZnAppDocFDOut11)
+public:
+    ZnAppDocFDOut11() = default;
+
+    // The list kinds of WriteListEntries.
+    enum ListKind { OwnerList = 1, DesignerList = 2, EquipDesignerList = 3, SupervisorList = 4, ConstructorList = 5 };
+
+    // ZnAppDocFDOut11_File.cpp: the file.
+
+    // Writes the whole file at path: creates or empties it, writes the XML declaration, the start
+    // tag of the root 申請書データ and the management block, then the five faces in order. When
+    // the file cannot be created, or the document lacks its application or building, says so
+    // and writes nothing. A face that fails does not stop the faces after it.
+    static void WriteXml(LPCTSTR path);
+
+    // ZnAppDocFDOut11_FirstFace.cpp: the first face (第一面).
+
+    // Appends 第一面: for a plan change the block of the confirmation before the change, in the
+    // notification mode the application number, then the first-face designer, the applicant, the
+    // application date and the authority applied to.
+    static void WriteFirstFace(LPCTSTR path);
+    // Writes the block 計画を変更する直前の確認 of the plan change in the third slot into the
+    // open first face: the summary of the change and the issuer, date and number of the
+    // confirmation before it. Without a plan change in that slot, says so and writes nothing.
+    static void WritePlanChangeBlock(FILE* file);
+
+    // ZnAppDocFDOut11_SecondFace.cpp: the second face (第二面).
+
+    // Appends 第二面: the building owners, the agent, the designers, the equipment-design
+    // advisers, the supervisors, the constructors and the remarks; for a confirmation (document
+    // type 1000) then the lift and structure outline lists.
+    static void WriteSecondFace(LPCTSTR path);
+    // Writes into the open second face the entries of one list (ListKind) after its first entry:
+    // the further owners, designers, advisers or supervisors, or the constructor of each building
+    // page that has a named one. They are numbered 2, 3, ... in the order written; absent
+    // entries are skipped. Any other kind writes nothing.
+    static void WriteListEntries(FILE* file, int kind);
+
+    // ZnAppDocFDOut11_LiftOutlineList.cpp: the outline lists of the second face.
+
+    // Writes into the open second face 昇降機の概要リスト and 工作物1の概要リスト: the lifts and
+    // structures that accompany the confirmation in the third slot.
+    static void WriteLiftOutlineList(FILE* file);
+
+    // ZnAppDocFDOut11_ThirdFace.cpp: the third face (第三面1), the site page.
+    static void WriteThirdFace(LPCTSTR path);
+
+    // ZnAppDocFDOut11_FourthFace.cpp: the fourth face (第四面), one entry per building page.
+    static void WriteFourthFace(LPCTSTR path);
+
+    // ZnAppDocFDOut11_FifthFace.cpp: the fifth face (第五面), the floors of every building page,
+    // and the end tag of the root.
+    static void WriteFifthFace(LPCTSTR path);
+
+    // ZnAppDocFDOut11.cpp: the pieces and the helpers that every face uses.
+
+    // Fixed markup, written as it stands (WriteXmlLiteral).
+    static void WriteLiteral(FILE* file, const CString& text);
+    // A model value, escaped; an empty value writes nothing (WriteXmlValue).
+    static void WriteValue(FILE* file, const CString& value);
+
+private:
+    // Opens the file at path with mode "w" or "a" (text mode). When it cannot be opened, shows
+    // "様式ファイルのオープン(path)に失敗しました。" with the stop icon and returns null.
+    static FILE* OpenXml(LPCTSTR path, LPCTSTR mode);
+
+    // The models of the active document that the faces read, or null where the slot is empty
+    // or holds another class.
+    static const ZnModelApp* ActiveApp();
+    static const ZnModelAppBuild* ActiveBuild();
+    static const ZnModelAppBuildConf* ActiveBuildConf();
+    static const ZnModelAppBuildMod* ActivePlanChange();
+    // Says, with the stop icon, that the document to write lacks a model that it needs.
+    static void ReportMissingDocument();
+
+    // The start tag of a container on a line of its own, depth tabs deep.
+    static void WriteOpenTag(FILE* file, int depth, LPCTSTR tag);
+    // The end tag of a container on a line of its own, depth tabs deep.
+    static void WriteCloseTag(FILE* file, int depth, LPCTSTR tag);
+    // A value element on one line, depth tabs deep: start tag, the escaped value, end tag. A fixed
+    // word (有, 無, a rank) gives the same bytes as it would written as a literal.
+    static void WriteElement(FILE* file, int depth, LPCTSTR tag, const CString& value);
+
+    // A number as the Windows runtime formats it ("%.2f" rounds half away from zero).
+    static CString Formatted(LPCTSTR format, ...) __attribute__((format(printf, 1, 2)));
+    // The same with the zero rule: a written zero ("0", "0.00" ...) becomes "".
+    static CString FormattedBlankZero(LPCTSTR format, ...) __attribute__((format(printf, 1, 2)));
+
+    // The code tables that the faces name codes from, by their place among the application's
+    // code-table recordsets.
+    enum CodeTable {
+        KenchikushiTourokuShubetsuTbl = 0, // issuers of architect qualifications
+        JimushoTourokuShubetsuTbl = 1,     // issuers of architect-office registrations
+        KensetsugyouKyokaTbl = 2,          // issuers of construction licences
+        YoutoChiikiTbl = 5,                // use zones
+        ShoukoukiShubetsuTbl = 7,          // lift kinds
+        ShoukoukiYoutoTbl = 8,             // lift usages
+        TaikaShubetsuTbl = 10,             // fire-resistance classes
+    };
+    // The formal name of a code in one of the application's code tables; "" when no row has the
+    // code or the table is not open.
+    static CString CodeName(CodeTable table, const CString& code);
+};
