@@ -23,6 +23,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "model/ZnModelConstKindFlags.h"
 
 #include <cstdio>
 
@@ -30,6 +31,12 @@ class ZnModelApp;
 class ZnModelAppBuild;
 class ZnModelAppBuildConf;
 class ZnModelAppBuildMod;
+class ZnModelAppSitePage;
+class ZnModelAppBuildPage;
+class ZnModelAppFloorOutline;
+class ZnModelAppStrKind;
+class ZnModelLift;
+class ZnModelStruct;
 
 class ZnAppDocFDOut11 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut11)
@@ -134,4 +141,41 @@ private:
     // The formal name of a code in one of the application's code tables; "" when no row has the
     // code or the table is not open.
     static CString CodeName(CodeTable table, const CString& code);
+
+    // ZnAppDocFDOut11_ThirdFace.cpp: the blocks of the third face.
+
+    // The site and its zones (敷地面積), the building area (建築面積情報) and the floor areas
+    // (延べ面積情報1) of the site page, each two tabs deep.
+    static void WriteSiteAreaBlock(FILE* file, const ZnModelAppSitePage& site);
+    static void WriteBuildingAreaBlock(FILE* file, const ZnModelAppSitePage& site);
+    static void WriteFloorAreaBlock(FILE* file, const ZnModelAppSitePage& site);
+    // The specified construction stages (特定工程工事終了予定日リスト): the first stage, then the
+    // stages of the list.
+    static void WriteStageList(FILE* file, const ZnModelAppSitePage& site);
+
+    // ZnAppDocFDOut11_LiftOutlineList.cpp: one entry of each outline list.
+    static void WriteLiftOutline(FILE* file, const ZnModelLift& lift, int number);
+    static void WriteStructOutline(FILE* file, const ZnModelStruct& structure);
+
+    // ZnAppDocFDOut11_FourthFace.cpp: one building page (建築物及び工事別概要).
+    static void WriteBuildingPage(FILE* file, const ZnModelAppBuildPage& page, int order);
+
+    // ZnAppDocFDOut11_FifthFace.cpp: one floor of a building page (建築物の階別概要).
+    static void WriteFloorSummary(FILE* file, const ZnModelAppBuildPage& page, const ZnModelAppFloorOutline& floor,
+                                  int order);
+
+    // ZnAppDocFDOut11_BuildingParts.cpp: parts that the third, fourth and fifth faces share.
+
+    // 工事種別1, depth tabs deep: 新築 or 新築以外 by the first of the seven construction-kind
+    // flags, then the list of the other six kinds set, in their order.
+    static void WriteConstKinds(FILE* file, int depth, const int (&flags)[ZnModelConstKindFlags::count]);
+    // 構造 three tabs deep, holding 主構造: the name of the structure-kind code (the code itself
+    // when it has none) and the detail text.
+    static void WriteMainStructure(FILE* file, const ZnModelAppStrKind& kind);
+    // The applied part (申請部分), the other part (申請以外の部分) and the total (合計) of an area,
+    // depth tabs deep, each "%.2f" with a written zero left empty.
+    static void WriteAreaFigures(FILE* file, int depth, double appPart, double otherPart, double total);
+    // A floor designation split into its kind, the first character (such as F or B, or a
+    // double-byte character whole), and its number, the rest. Both are "" for "".
+    static void SplitFloorText(const CString& floorText, CString& kind, CString& number);
 };
