@@ -26,11 +26,14 @@
 #include "model/ZnModelConstKindFlags.h"
 
 #include <cstdio>
+#include <vector>
 
 class ZnModelApp;
 class ZnModelAppBuild;
 class ZnModelAppBuildConf;
 class ZnModelAppBuildMod;
+class ZnModelConstructor;
+class ZnModelDesigner;
 class ZnModelAppSitePage;
 class ZnModelAppBuildPage;
 class ZnModelAppFloorOutline;
@@ -100,6 +103,10 @@ public:
     // A model value, escaped; an empty value writes nothing (WriteXmlValue).
     static void WriteValue(FILE* file, const CString& value);
 
+    // An element of a second-face entry, a value or a container of elements
+    // (ZnAppDocFDOut11_SecondFace.cpp).
+    struct Element;
+
 private:
     // Opens the file at path with mode "w" or "a" (text mode). When it cannot be opened, shows
     // "様式ファイルのオープン(path)に失敗しました。" with the stop icon and returns null.
@@ -141,6 +148,17 @@ private:
     // The formal name of a code in one of the application's code tables; "" when no row has the
     // code or the table is not open.
     static CString CodeName(CodeTable table, const CString& code);
+
+    // ZnAppDocFDOut11_SecondFace.cpp: the entries of the second-face lists, each built as a tree
+    // of elements in the order that its list writes them, then written.
+
+    // An element and everything in it, depth tabs deep.
+    static void WriteElementTree(FILE* file, int depth, const Element& element);
+    // 建築士基本情報 of an agent, designer or supervisor: qualification, name, office.
+    static Element ArchitectBlock(const ZnModelDesigner& architect);
+    // A constructor's name, its office with the licence (営業所) and the office's postal code,
+    // address and telephone.
+    static std::vector<Element> ConstructorFields(const ZnModelConstructor& constructor);
 
     // ZnAppDocFDOut11_ThirdFace.cpp: the blocks of the third face.
 
