@@ -135,9 +135,21 @@ ZnModelApp* PopulatedApp()
     app->m_furtherOwners.AddCopy(owner);
 
     // The agent's design documents and statements belong to no element of the agent.
-    app->m_agent = Architect({"101", "01", "123456", "佐藤一郎", "302", "13", "第5678号",
+    app->m_agent = Architect({"101",
+                              "01",
+                              "123456",
+                              "佐藤一郎",
+                              "302",
+                              "13",
+                              "第5678号",
                               {"佐藤設計事務所", "", "160", "0022", "東京都新宿区3-3", "03", "0000", "1111"},
-                              "代理者の図書", 1, 1, "S-0", 1, 1, "E-0"});
+                              "代理者の図書",
+                              1,
+                              1,
+                              "S-0",
+                              1,
+                              1,
+                              "E-0"});
     return app;
 }
 
@@ -145,29 +157,78 @@ ZnModelAppBuild* PopulatedBuild()
 {
     ZnModelAppBuild* build = new ZnModelAppBuild;
     build->m_designerText = "高橋次郎 ほか";
-    build->m_designer = Architect({"301", "02", "200001", "高橋次郎", "103", "14", "E-1",
+    build->m_designer = Architect({"301",
+                                   "02",
+                                   "200001",
+                                   "高橋次郎",
+                                   "103",
+                                   "14",
+                                   "E-1",
                                    {"高橋建築設計", "", "530", "0001", "大阪市北区4-4", "06", "2222", "3333"},
-                                   "意匠図一式", 1, 0, "S-100", 0, 2, "E-200"});
+                                   "意匠図一式",
+                                   1,
+                                   0,
+                                   "S-100",
+                                   0,
+                                   2,
+                                   "E-200"});
     build->m_designerList.AddCopy(
         Architect({"104", "", "", "田中三郎", "", "", "", noPerson, "構造図", 0, 2, "S-2", 0, 0, "E-2"}));
     build->m_designerList.AddTail(nullptr);
-    build->m_designerList.AddCopy(Architect({"102", "01", "300003", "木村五郎", "101", "13", "F-3",
+    build->m_designerList.AddCopy(Architect({"102",
+                                             "01",
+                                             "300003",
+                                             "木村五郎",
+                                             "101",
+                                             "13",
+                                             "F-3",
                                              {"木村&設計", "", "100", "0002", "東京都千代田区5", "03", "4444", "5555"},
-                                             "設備図", 1, 1, "S-3", 1, 0, "E-3"}));
+                                             "設備図",
+                                             1,
+                                             1,
+                                             "S-3",
+                                             1,
+                                             0,
+                                             "E-3"}));
 
-    build->m_equipDesigner = Adviser("伊藤六郎", "設備-1",
-                                     {"伊藤設備", "", "460", "0001", "名古屋市中区6", "052", "666", "7777"}, "設備設計図");
+    build->m_equipDesigner = Adviser(
+        "伊藤六郎", "設備-1", {"伊藤設備", "", "460", "0001", "名古屋市中区6", "052", "666", "7777"}, "設備設計図");
     build->m_equipDesignerList.AddTail(nullptr);
     build->m_equipDesignerList.AddCopy(Adviser("加藤七子", "", noPerson, ""));
     build->m_equipDesignerList.AddCopy(
         Adviser("吉田八郎", "設備-3", {"吉田設備", "", "812", "", "福岡市9", "", "", ""}, "意見書"));
 
-    build->m_supervisor = Architect({"303", "02", "400004", "渡辺四郎", "303", "14", "G-4",
+    build->m_supervisor = Architect({"303",
+                                     "02",
+                                     "400004",
+                                     "渡辺四郎",
+                                     "303",
+                                     "14",
+                                     "G-4",
                                      {"渡辺監理", "", "980", "0001", "仙台市青葉区7", "022", "777", "8888"},
-                                     "監理図書", 0, 0, "", 0, 0, ""});
-    build->m_supervisorList.AddCopy(Architect({"301", "01", "500005", "山本九郎", "301", "13", "H-5",
-                                               {"山本事務所", "", "100", "0003", "東京都千代田区8", "03", "9999", "0000"},
-                                               "工事監理報告書", 1, 1, "S-5", 1, 1, "E-5"}));
+                                     "監理図書",
+                                     0,
+                                     0,
+                                     "",
+                                     0,
+                                     0,
+                                     ""});
+    build->m_supervisorList.AddCopy(
+        Architect({"301",
+                   "01",
+                   "500005",
+                   "山本九郎",
+                   "301",
+                   "13",
+                   "H-5",
+                   {"山本事務所", "", "100", "0003", "東京都千代田区8", "03", "9999", "0000"},
+                   "工事監理報告書",
+                   1,
+                   1,
+                   "S-5",
+                   1,
+                   1,
+                   "E-5"}));
 
     build->m_constructor = firstConstructor;
     // The first page's constructor is the application's own; the second page's has no name.
@@ -193,13 +254,49 @@ ZnModelAppBuildMod* PopulatedPlanChange()
     return planChange;
 }
 
-// The kind object of the document type: the confirmation for 1000, the plan change for 1008.
-ZnModel* KindObject(int docType, ZnModelAppBuildMod* planChange)
+// A confirmation with two lifts and two structures, an absent entry between each two.
+ZnModelAppBuildConf* PopulatedConfirmation()
+{
+    ZnModelAppBuildConf* confirmation = new ZnModelAppBuildConf;
+    ZnModelLift lift;
+    lift.m_leadingValue = 7;
+    lift.m_kindCode.SetCode("K1");
+    lift.m_usageCode.SetCode("U1");
+    lift.m_ratedSpeed = 45.5;
+    lift.m_maxPersons = 8;
+    lift.m_loadCapacity = 600.0;
+    lift.m_otherMatters = "非常用\r\n兼用";
+    confirmation->m_with.m_liftList.AddCopy(lift);
+    confirmation->m_with.m_liftList.AddTail(nullptr);
+    ZnModelLift emptyLift;
+    emptyLift.m_ratedSpeed = 0.4;
+    confirmation->m_with.m_liftList.AddCopy(emptyLift);
+
+    ZnModelStruct structure;
+    structure.m_leadingValue = 5;
+    structure.m_kindCode.SetCode("01301");
+    structure.m_kindText = "広告塔";
+    structure.m_height = 12.5;
+    structure.m_structureDetail = "鉄骨造";
+    structure.SetConstKind("01601", "");
+    structure.SetConstKind("01603", "");
+    structure.SetConstKind("01699", "撤去");
+    structure.m_remarks = "備考1\r\n備考2";
+    confirmation->m_with.m_structList.AddCopy(structure);
+    confirmation->m_with.m_structList.AddTail(nullptr);
+    ZnModelStruct emptyStructure;
+    emptyStructure.m_otherKindText = "その他ではない";
+    confirmation->m_with.m_structList.AddCopy(emptyStructure);
+    return confirmation;
+}
+
+// The kind object of the document type, populated or new: the plan change for 1008, else the
+// confirmation.
+ZnModel* KindObject(int docType, bool populated)
 {
     if (docType == planChangeDocType)
-        return planChange;
-    delete planChange;
-    return new ZnModelAppBuildConf;
+        return populated ? PopulatedPlanChange() : new ZnModelAppBuildMod;
+    return populated ? static_cast<ZnModel*>(PopulatedConfirmation()) : new ZnModelAppBuildConf;
 }
 
 void Install(testsupport::TestShellState& shell, int docType, ZnModelApp* app, ZnModelAppBuild* build,
@@ -215,12 +312,12 @@ void Install(testsupport::TestShellState& shell, int docType, ZnModelApp* app, Z
 
 void InstallPopulated(testsupport::TestShellState& shell, int docType)
 {
-    Install(shell, docType, PopulatedApp(), PopulatedBuild(), KindObject(docType, PopulatedPlanChange()));
+    Install(shell, docType, PopulatedApp(), PopulatedBuild(), KindObject(docType, true));
 }
 
 void InstallEmpty(testsupport::TestShellState& shell, int docType)
 {
-    Install(shell, docType, new ZnModelApp, new ZnModelAppBuild, KindObject(docType, new ZnModelAppBuildMod));
+    Install(shell, docType, new ZnModelApp, new ZnModelAppBuild, KindObject(docType, false));
 }
 
 } // namespace buildingsample

@@ -46,6 +46,14 @@ ZnModelApp& App(testsupport::TestShellState& shell)
 
 } // namespace
 
+TEST_F(BuildingFaces, ConfirmationHasEveryListEntryAndTheAccompanyingLiftsAndStructures)
+{
+    InstallPopulated(m_shell, confirmationDocType);
+    std::string faces = FirstTwoFaces();
+    EXPECT_EQ(Hex(Expected("building_faces12_confirmation.xml")), Hex(faces));
+    EXPECT_TRUE(xmlcheck::IsWellFormedFragment(faces));
+}
+
 TEST_F(BuildingFaces, PlanChangeInNotificationModeHasTheBlockTheNumberAndEveryListEntry)
 {
     m_shell.docMode = notificationMode;
