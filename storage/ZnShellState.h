@@ -37,6 +37,8 @@ public:
     virtual int GetBukkenIndex() const = 0;
     virtual int GetShousaiIndex() const = 0;
     virtual int GetDocKindCode() const = 0;
+    // The region number chosen in the new-property dialog, 0 until that dialog has run.
+    virtual int GetChiikiBangou() const = 0;
 
     // The main frame's selections: the document mode (32786 when flag is 1, else the stored mode,
     // 32786 applications or 32787 notifications), the document type (0 for none) and the id of

@@ -33,6 +33,7 @@ public:
     int GetBukkenIndex() const override { return bukkenIndex; }
     int GetShousaiIndex() const override { return shousaiIndex; }
     int GetDocKindCode() const override { return docKindCode; }
+    int GetChiikiBangou() const override { return chiikiBangou; }
     int GetDocMode(int flag) const override { return flag == 1 ? 32786 : docMode; }
     int GetDocType() const override { return docType; }
     int GetObjKind() const override { return objKind; }
@@ -58,6 +59,7 @@ public:
     CString appFolder, comFolder, objFolder, dstFolder, outputFolder;
     CString bukkenName;
     int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0;
+    int chiikiBangou = 0;
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;
     ZnModel* models[kModelSlotCount] = {};
