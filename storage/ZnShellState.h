@@ -6,6 +6,7 @@
 
 #include "platform/CString.h"
 
+class ZnAppComTblAccess;
 class ZnAppMDB;
 class ZnModel;
 
@@ -50,6 +51,8 @@ public:
     virtual int SetDataChanged(int flag) = 0;
     // The database file names.
     virtual ZnAppMDB* GetAppMDB() = 0;
+    // The application's code tables, or null while they are not open.
+    virtual ZnAppComTblAccess* GetComTblAccess() = 0;
 
     // The application's document-kind names: the display name of a document-kind code in the
     // name set of mode (32786 applications, any other value notifications), shortened for

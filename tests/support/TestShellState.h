@@ -39,6 +39,7 @@ public:
     int GetObjKind() const override { return objKind; }
     int SetDataChanged(int flag) override { return dataChanged = flag; }
     ZnAppMDB* GetAppMDB() override { return &mdb; }
+    ZnAppComTblAccess* GetComTblAccess() override { return comTblAccess; }
     CString DocKindName(int code, int mode, int variant) const override
     {
         ADD_FAILURE() << "the test shell has no document-kind names";
@@ -62,6 +63,7 @@ public:
     int chiikiBangou = 0;
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;
+    ZnAppComTblAccess* comTblAccess = nullptr; // not owned
     ZnModel* models[kModelSlotCount] = {};
 
 private:

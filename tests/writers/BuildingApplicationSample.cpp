@@ -109,7 +109,7 @@ ZnModelAppBuildPage Page(int number, const ZnModelConstructor& constructor)
 const PersonRow noPerson = {"", "", "", "", "", "", "", ""};
 
 const ZnModelConstructor firstConstructor =
-    Constructor("中村建設株式会社", "1", "(特-22)第100号",
+    Constructor("中村建設株式会社", "00500", "(特-22)第100号",
                 {"中村建設東京支店", "", "105", "0011", "東京都港区9-9", "03", "1111", "2222"});
 
 } // namespace
@@ -136,11 +136,11 @@ ZnModelApp* PopulatedApp()
 
     // The agent's design documents and statements belong to no element of the agent.
     app->m_agent = Architect({"101",
-                              "01",
+                              "00200",
                               "123456",
                               "佐藤一郎",
                               "302",
-                              "13",
+                              "00413",
                               "第5678号",
                               {"佐藤設計事務所", "", "160", "0022", "東京都新宿区3-3", "03", "0000", "1111"},
                               "代理者の図書",
@@ -158,11 +158,11 @@ ZnModelAppBuild* PopulatedBuild()
     ZnModelAppBuild* build = new ZnModelAppBuild;
     build->m_designerText = "高橋次郎 ほか";
     build->m_designer = Architect({"301",
-                                   "02",
+                                   "00213",
                                    "200001",
                                    "高橋次郎",
                                    "103",
-                                   "14",
+                                   "00427",
                                    "E-1",
                                    {"高橋建築設計", "", "530", "0001", "大阪市北区4-4", "06", "2222", "3333"},
                                    "意匠図一式",
@@ -173,14 +173,14 @@ ZnModelAppBuild* PopulatedBuild()
                                    2,
                                    "E-200"});
     build->m_designerList.AddCopy(
-        Architect({"104", "", "", "田中三郎", "", "", "", noPerson, "構造図", 0, 2, "S-2", 0, 0, "E-2"}));
+        Architect({"104", "", "", "田中三郎", "", "99999", "", noPerson, "構造図", 0, 2, "S-2", 0, 0, "E-2"}));
     build->m_designerList.AddTail(nullptr);
     build->m_designerList.AddCopy(Architect({"102",
-                                             "01",
+                                             "00200",
                                              "300003",
                                              "木村五郎",
                                              "101",
-                                             "13",
+                                             "00413",
                                              "F-3",
                                              {"木村&設計", "", "100", "0002", "東京都千代田区5", "03", "4444", "5555"},
                                              "設備図",
@@ -199,11 +199,11 @@ ZnModelAppBuild* PopulatedBuild()
         Adviser("吉田八郎", "設備-3", {"吉田設備", "", "812", "", "福岡市9", "", "", ""}, "意見書"));
 
     build->m_supervisor = Architect({"303",
-                                     "02",
+                                     "00213",
                                      "400004",
                                      "渡辺四郎",
                                      "303",
-                                     "14",
+                                     "00427",
                                      "G-4",
                                      {"渡辺監理", "", "980", "0001", "仙台市青葉区7", "022", "777", "8888"},
                                      "監理図書",
@@ -215,11 +215,11 @@ ZnModelAppBuild* PopulatedBuild()
                                      ""});
     build->m_supervisorList.AddCopy(
         Architect({"301",
-                   "01",
+                   "00200",
                    "500005",
                    "山本九郎",
                    "301",
-                   "13",
+                   "00413",
                    "H-5",
                    {"山本事務所", "", "100", "0003", "東京都千代田区8", "03", "9999", "0000"},
                    "工事監理報告書",
@@ -233,10 +233,10 @@ ZnModelAppBuild* PopulatedBuild()
     build->m_constructor = firstConstructor;
     // The first page's constructor is the application's own; the second page's has no name.
     build->m_buildPageList.AddCopy(Page(1, firstConstructor));
-    build->m_buildPageList.AddCopy(Page(2, Constructor("", "2", "(般-23)第999号", noPerson)));
+    build->m_buildPageList.AddCopy(Page(2, Constructor("", "00511", "(般-23)第999号", noPerson)));
     build->m_buildPageList.AddTail(nullptr);
     build->m_buildPageList.AddCopy(
-        Page(3, Constructor("小林工務店", "2", "(般-23)第200号",
+        Page(3, Constructor("小林工務店", "00511", "(般-23)第200号",
                             {"小林工務店本社", "", "330", "0001", "さいたま市10", "048", "333", "4444"})));
 
     build->m_note = "一行目\r\n二行目\n三行目";
@@ -260,8 +260,8 @@ ZnModelAppBuildConf* PopulatedConfirmation()
     ZnModelAppBuildConf* confirmation = new ZnModelAppBuildConf;
     ZnModelLift lift;
     lift.m_leadingValue = 7;
-    lift.m_kindCode.SetCode("K1");
-    lift.m_usageCode.SetCode("U1");
+    lift.m_kindCode.SetCode("01101");
+    lift.m_usageCode.SetCode("01201");
     lift.m_ratedSpeed = 45.5;
     lift.m_maxPersons = 8;
     lift.m_loadCapacity = 600.0;

@@ -4,6 +4,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/BuildingApplicationSample.h"
+#include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/XmlCheck.h"
 
 #include "model/ZnModelAppBuild.h"
@@ -48,6 +49,7 @@ ZnModelApp& App(testsupport::TestShellState& shell)
 
 TEST_F(BuildingFaces, ConfirmationHasEveryListEntryAndTheAccompanyingLiftsAndStructures)
 {
+    SampleCodeTables codeTables(m_shell);
     InstallPopulated(m_shell, confirmationDocType);
     std::string faces = FirstTwoFaces();
     EXPECT_EQ(Hex(Expected("building_faces12_confirmation.xml")), Hex(faces));
@@ -56,6 +58,7 @@ TEST_F(BuildingFaces, ConfirmationHasEveryListEntryAndTheAccompanyingLiftsAndStr
 
 TEST_F(BuildingFaces, PlanChangeInNotificationModeHasTheBlockTheNumberAndEveryListEntry)
 {
+    SampleCodeTables codeTables(m_shell);
     m_shell.docMode = notificationMode;
     InstallPopulated(m_shell, planChangeDocType);
     std::string faces = FirstTwoFaces();
@@ -65,6 +68,7 @@ TEST_F(BuildingFaces, PlanChangeInNotificationModeHasTheBlockTheNumberAndEveryLi
 
 TEST_F(BuildingFaces, EmptyConfirmationWritesEveryElementEmptyAndTheFirstEntryOfEachList)
 {
+    // Without code tables, as when none could be opened.
     m_shell.docMode = notificationMode;
     InstallEmpty(m_shell, confirmationDocType);
     std::string faces = FirstTwoFaces();
