@@ -4,6 +4,7 @@
 #include "model/ZnModelAppBuildMod.h"
 #include "platform/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
+#include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
@@ -96,8 +97,16 @@ CString ZnAppDocFDOut11::FormattedBlankZero(LPCTSTR format, ...)
 
 CString ZnAppDocFDOut11::CodeName(CodeTable table, const CString& code)
 {
-    // The application's code tables are not open in this build yet: every code is unnamed.
-    (void)table;
-    (void)code;
-    return CString();
+    // The code tables stand at their places among the application's code-table recordsets.
+    static_assert(KenchikushiTourokuShubetsuTbl == ZnAppComTblAccess::slotKenchikushiTourokuShubetsu &&
+                      JimushoTourokuShubetsuTbl == ZnAppComTblAccess::slotJimushoTourokuShubetsu &&
+                      KensetsugyouKyokaTbl == ZnAppComTblAccess::slotKensetsugyouKyoka &&
+                      YoutoChiikiTbl == ZnAppComTblAccess::slotYoutoChiiki &&
+                      ShoukoukiShubetsuTbl == ZnAppComTblAccess::slotShoukoukiShubetsu &&
+                      ShoukoukiYoutoTbl == ZnAppComTblAccess::slotShoukoukiYouto &&
+                      TaikaShubetsuTbl == ZnAppComTblAccess::slotTaikaShubetsu,
+                  "code tables and code-table slots");
+    ZnShellState* shell = ZnShellState::Current();
+    ZnAppComTblAccess* access = shell ? shell->GetComTblAccess() : nullptr;
+    return access ? ZnAppComTblAccess::GetNameByCode(access->m_pRset[table], code) : CString();
 }

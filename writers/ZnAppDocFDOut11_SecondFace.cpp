@@ -143,13 +143,15 @@ Element ZnAppDocFDOut11::ArchitectBlock(const ZnModelDesigner& architect)
 {
     const JkModelIndividualData& office = architect.GetOfficeData();
     Element qualification = Container(
-        "資格", {Leaf("建築士種別", ZnAppDocFDOut00::GetArchitectClassName(architect.m_qualificationClass.GetCode())),
-                 Leaf("資格発行元", CodeName(KenchikushiTourokuShubetsuTbl, architect.m_qualificationAuthority.GetCode())),
-                 Leaf("登録番号", architect.m_qualificationRegistrationNumber)});
-    Element officeLicence = Container(
-        "建築士事務所", {Leaf("建築士種別", ZnAppDocFDOut00::GetArchitectClassName(architect.GetOfficeKind().GetCode())),
-                         Leaf("許可交付元", CodeName(JimushoTourokuShubetsuTbl, architect.m_officeAuthority.GetCode())),
-                         Leaf("登録番号", architect.GetOfficeRegNo()), Leaf("建築士事務所名", office.GetName().GetName())});
+        "資格",
+        {Leaf("建築士種別", ZnAppDocFDOut00::GetArchitectClassName(architect.m_qualificationClass.GetCode())),
+         Leaf("資格発行元", CodeName(KenchikushiTourokuShubetsuTbl, architect.m_qualificationAuthority.GetCode())),
+         Leaf("登録番号", architect.m_qualificationRegistrationNumber)});
+    Element officeLicence =
+        Container("建築士事務所",
+                  {Leaf("建築士種別", ZnAppDocFDOut00::GetArchitectClassName(architect.GetOfficeKind().GetCode())),
+                   Leaf("許可交付元", CodeName(JimushoTourokuShubetsuTbl, architect.m_officeAuthority.GetCode())),
+                   Leaf("登録番号", architect.GetOfficeRegNo()), Leaf("建築士事務所名", office.GetName().GetName())});
     return Container("建築士基本情報", {qualification, Leaf("氏名", architect.GetName().GetName()), officeLicence,
                                         Leaf("郵便番号", office.GetAddress().GetPostalCode()),
                                         Leaf("所在地", office.GetAddress().m_address),
@@ -159,11 +161,12 @@ Element ZnAppDocFDOut11::ArchitectBlock(const ZnModelDesigner& architect)
 Elements ZnAppDocFDOut11::ConstructorFields(const ZnModelConstructor& constructor)
 {
     const JkModelIndividualData& office = constructor.GetIndividualData();
-    return {Leaf("氏名", constructor.GetName().GetName()),
-            Container("営業所", {Leaf("許可交付元", CodeName(KensetsugyouKyokaTbl, constructor.GetCode().GetCode())),
-                                 Leaf("登録番号", constructor.GetText()), Leaf("営業所名", office.GetName().GetName())}),
-            Leaf("郵便番号", office.GetAddress().GetPostalCode()), Leaf("所在地", office.GetAddress().m_address),
-            Leaf("電話番号", office.GetTelNumber().GetTelNumber())};
+    return {
+        Leaf("氏名", constructor.GetName().GetName()),
+        Container("営業所", {Leaf("許可交付元", CodeName(KensetsugyouKyokaTbl, constructor.GetCode().GetCode())),
+                             Leaf("登録番号", constructor.GetText()), Leaf("営業所名", office.GetName().GetName())}),
+        Leaf("郵便番号", office.GetAddress().GetPostalCode()), Leaf("所在地", office.GetAddress().m_address),
+        Leaf("電話番号", office.GetTelNumber().GetTelNumber())};
 }
 
 void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path)
@@ -233,12 +236,11 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
         // (the architect block reversed at every level), but for the design documents, which come
         // first, and the two statements, which keep 交付番号 last.
         entries = FurtherEntries(build->GetDesignerList(), [](const ZnModelDesigner& designer, int order) {
-            return std::optional<Element>(Entry("設計者", order,
-                                                {Leaf("設計図書", designer.GetDesignDocs()),
-                                                 EquipmentStatement(designer, true),
-                                                 StructuralStatement(designer, true),
-                                                 Reversed(ArchitectBlock(designer))},
-                                                NumberingLast));
+            return std::optional<Element>(
+                Entry("設計者", order,
+                      {Leaf("設計図書", designer.GetDesignDocs()), EquipmentStatement(designer, true),
+                       StructuralStatement(designer, true), Reversed(ArchitectBlock(designer))},
+                      NumberingLast));
         });
         break;
     case EquipDesignerList:
@@ -248,9 +250,9 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
         break;
     case SupervisorList:
         entries = FurtherEntries(build->GetSupervisorList(), [](const ZnModelDesigner& supervisor, int order) {
-            return std::optional<Element>(Entry(
-                "工事監理者", order, {ArchitectBlock(supervisor), Leaf("設計図書", supervisor.GetDesignDocs())},
-                NumberingLast));
+            return std::optional<Element>(
+                Entry("工事監理者", order, {ArchitectBlock(supervisor), Leaf("設計図書", supervisor.GetDesignDocs())},
+                      NumberingLast));
         });
         break;
     case ConstructorList:
