@@ -6,14 +6,14 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
+#include "tests/writers/SampleCodeTables.h"
+#include "tests/writers/XmlCheck.h"
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
 #include "platform/WinPath.h"
 #include "platform/WinStdio.h"
 #include "writers/ZnAppDocFDOut11.h"
-
-#include <libxml/parser.h>
 
 using testsupport::ReadFileBytes;
 using testsupport::TempFolder;
@@ -22,15 +22,6 @@ namespace {
 
 const int confirmationDocType = 1000;
 const int planChangeDocType = 1008;
-
-// Whether libxml2 reads the bytes as a well-formed document.
-bool IsWellFormedXml(const std::string& bytes)
-{
-    xmlDocPtr document = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), "faces.xml", nullptr,
-                                       XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    xmlFreeDoc(document);
-    return document != nullptr;
-}
 
 // Small builders of model parts.
 
@@ -279,7 +270,7 @@ void FillAccompanying(ZnModelAppWith& with)
 }
 
 // A file for the faces and the shell whose active document they read.
-class BuildingFaces : public ::testing::Test {
+class SiteAndBuildingFaces : public ::testing::Test {
 protected:
     CString WinPath(LPCTSTR relative) const
     {
@@ -322,11 +313,13 @@ protected:
 
     TempFolder m_folder;
     testsupport::TestShellState m_shell;
+    // The names of use zones, lifts and fire-resistance classes come from the sample code tables.
+    SampleCodeTables m_codeTables{m_shell};
 };
 
 } // namespace
 
-TEST_F(BuildingFaces, ConfirmationWithEverythingFilled)
+TEST_F(SiteAndBuildingFaces, ConfirmationWithEverythingFilled)
 {
     ZnModelAppBuildConf* confirmation = new ZnModelAppBuildConf;
     FillAccompanying(confirmation->m_with);
@@ -337,10 +330,10 @@ TEST_F(BuildingFaces, ConfirmationWithEverythingFilled)
     WriteFaces("申請書データ.xml", true);
     std::string written = Written("申請書データ.xml");
     EXPECT_EQ(Expected("building_faces_confirmation.xml"), written);
-    EXPECT_TRUE(IsWellFormedXml(written));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(written));
 }
 
-TEST_F(BuildingFaces, PlanChangeAddsTheChangeSummaries)
+TEST_F(SiteAndBuildingFaces, PlanChangeAddsTheChangeSummaries)
 {
     ZnModelAppBuild& build = UseDocument(planChangeDocType, new ZnModelAppBuildMod);
     build.m_sitePage.m_changeSummary = "敷地\r\n変更";
@@ -355,20 +348,20 @@ TEST_F(BuildingFaces, PlanChangeAddsTheChangeSummaries)
     WriteFaces("申請書データ.xml", false);
     std::string written = Written("申請書データ.xml");
     EXPECT_EQ(Expected("building_faces_plan_change.xml"), written);
-    EXPECT_TRUE(IsWellFormedXml(written));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(written));
 }
 
-TEST_F(BuildingFaces, EmptyConfirmationWritesEveryElementEmpty)
+TEST_F(SiteAndBuildingFaces, EmptyConfirmationWritesEveryElementEmpty)
 {
     UseDocument(confirmationDocType, new ZnModelAppBuildConf);
 
     WriteFaces("申請書データ.xml", true);
     std::string written = Written("申請書データ.xml");
     EXPECT_EQ(Expected("building_faces_empty.xml"), written);
-    EXPECT_TRUE(IsWellFormedXml(written));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(written));
 }
 
-TEST_F(BuildingFaces, FaceThatCannotOpenItsFileSaysSoAndTheOthersStillWrite)
+TEST_F(SiteAndBuildingFaces, FaceThatCannotOpenItsFileSaysSoAndTheOthersStillWrite)
 {
     UseDocument(confirmationDocType, new ZnModelAppBuildConf);
     RecordingUi ui;
@@ -384,7 +377,7 @@ TEST_F(BuildingFaces, FaceThatCannotOpenItsFileSaysSoAndTheOthersStillWrite)
     EXPECT_EQ("", Written("missing"));
 }
 
-TEST_F(BuildingFaces, DocumentWithoutItsBuildingApplicationIsReportedAndNothingWritten)
+TEST_F(SiteAndBuildingFaces, DocumentWithoutItsBuildingApplicationIsReportedAndNothingWritten)
 {
     m_shell.docType = confirmationDocType;
     m_shell.ReplaceModel(ZnShellState::subFormModelSlot, new ZnModelApp);
