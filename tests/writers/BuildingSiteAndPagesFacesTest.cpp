@@ -25,22 +25,6 @@ const int planChangeDocType = 1008;
 
 // Small builders of model parts.
 
-ZnModelDate Date(int year, int month, int day)
-{
-    ZnModelDate date;
-    date.m_yearCode.m_year = year;
-    date.m_month = month;
-    date.m_day = day;
-    return date;
-}
-
-template <typename Code> Code CodeOf(LPCTSTR text)
-{
-    Code code;
-    code.SetCode(text);
-    return code;
-}
-
 ZnModelArea Area(double appPart, double otherPart)
 {
     ZnModelArea area;
@@ -62,12 +46,12 @@ ZnModelAppEachZone* Zone(LPCTSTR code, double area, int area2Omitted, LPCTSTR ar
     return zone;
 }
 
-ZnModelInspDate* Stage(LPCTSTR name, int count, const ZnModelDate& date)
+// A stage without a date.
+ZnModelInspDate* Stage(LPCTSTR name, int count)
 {
     ZnModelInspDate* stage = new ZnModelInspDate;
     stage->m_name = name;
     stage->m_count = count;
-    stage->m_date = date;
     return stage;
 }
 
@@ -141,13 +125,13 @@ void FillSitePage(ZnModelAppSitePage& site)
     site.m_tenkuritu.m_adjacentLimitExempt = 1;
     site.m_tenkuritu.m_roadLimitExempt = 1;
     site.m_permitText = "法第43条第1項\r\nただし書";
-    site.m_constStartDate = Date(2010, 4, 2);
+    site.m_constStartDate.SetEraDate(22, 4, 2, 4); // 平成22年: the western year is written
     site.m_specStageDate.m_name = "基礎配筋工事";
     site.m_specStageDate.m_count = 1;
-    site.m_specStageDate.m_date = Date(2010, 5, 10);
-    site.m_specStageList.AddTail(Stage("二階床", 0, ZnModelDate()));
+    site.m_specStageDate.m_date.SetEraDate(2010, 5, 10, 0);
+    site.m_specStageList.AddTail(Stage("二階床", 0));
     site.m_specStageList.AddTail(nullptr);
-    site.m_specStageList.AddTail(Stage("", 0, ZnModelDate()));
+    site.m_specStageList.AddTail(Stage("", 0));
     site.m_otherMatters = "その他\r\n特になし";
     site.m_remarks = "a\r\nb";
     site.m_changeSummary = "敷地\r\n変更";
