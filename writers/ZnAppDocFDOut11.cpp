@@ -58,6 +58,18 @@ void ZnAppDocFDOut11::ReportMissingDocument()
     AfxMessageBox("出力する申請書のデータが読み込まれていません。", MB_ICONSTOP | MB_OK);
 }
 
+FILE* ZnAppDocFDOut11::OpenFace(LPCTSTR path, const ZnModelAppBuild*& build, const ZnModelApp** app)
+{
+    build = ActiveBuild();
+    if (app)
+        *app = ActiveApp();
+    if (!build || (app && !*app)) {
+        ReportMissingDocument();
+        return nullptr;
+    }
+    return OpenXml(path, "a");
+}
+
 void ZnAppDocFDOut11::WriteOpenTag(FILE* file, int depth, LPCTSTR tag)
 {
     WriteLiteral(file, CString('\t', depth) + "<" + tag + ">\n");

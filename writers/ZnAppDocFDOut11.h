@@ -120,6 +120,10 @@ private:
     static const ZnModelAppBuildMod* ActivePlanChange();
     // Says, with the stop icon, that the document to write lacks a model that it needs.
     static void ReportMissingDocument();
+    // The start of a face: the building application of the active document (and its application
+    // root, when app is given) and the file at path opened for appending. Null, with the failure
+    // told, when the document lacks a model the face needs or the file cannot be opened.
+    static FILE* OpenFace(LPCTSTR path, const ZnModelAppBuild*& build, const ZnModelApp** app = nullptr);
 
     // The start tag of a container on a line of its own, depth tabs deep.
     static void WriteOpenTag(FILE* file, int depth, LPCTSTR tag);

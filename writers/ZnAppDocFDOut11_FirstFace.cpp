@@ -27,13 +27,9 @@ CString ApplicationNumber(const ZnModelApp& app)
 
 void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path)
 {
-    const ZnModelApp* app = ActiveApp();
-    const ZnModelAppBuild* build = ActiveBuild();
-    if (!app || !build) {
-        ReportMissingDocument();
-        return;
-    }
-    FILE* file = OpenXml(path, "a");
+    const ZnModelApp* app = nullptr;
+    const ZnModelAppBuild* build = nullptr;
+    FILE* file = OpenFace(path, build, &app);
     if (!file)
         return;
     const ZnShellState* shell = ZnShellState::Current();

@@ -171,13 +171,9 @@ Elements ZnAppDocFDOut11::ConstructorFields(const ZnModelConstructor& constructo
 
 void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path)
 {
-    const ZnModelApp* app = ActiveApp();
-    const ZnModelAppBuild* build = ActiveBuild();
-    if (!app || !build) {
-        ReportMissingDocument();
-        return;
-    }
-    FILE* file = OpenXml(path, "a");
+    const ZnModelApp* app = nullptr;
+    const ZnModelAppBuild* build = nullptr;
+    FILE* file = OpenFace(path, build, &app);
     if (!file)
         return;
     // A list: its first entry, then the further entries of its kind.
