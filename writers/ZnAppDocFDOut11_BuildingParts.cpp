@@ -48,9 +48,7 @@ void ZnAppDocFDOut11::SplitFloorText(const CString& floorText, CString& kind, CS
 {
     // Cut after the first character, not the first byte, so that a designation beginning with a
     // double-byte character is not split into two halves that are not text.
-    int kindLength = floorText.IsEmpty()
-                         ? 0
-                         : static_cast<int>(cp932::CharLength(floorText, 0, floorText.GetLength()));
+    int kindLength = floorText.IsEmpty() ? 0 : static_cast<int>(cp932::CharLength(floorText, 0, floorText.GetLength()));
     kind = floorText.Left(kindLength);
     number = floorText.Mid(kindLength);
 }
