@@ -4,6 +4,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/BuildingApplicationSample.h"
+#include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/XmlCheck.h"
 
 #include "platform/WinPath.h"
@@ -30,6 +31,27 @@ protected:
 std::string Expected(const std::string& name) { return ReadFileBytes(testsupport::DataPath("writers/" + name)); }
 
 } // namespace
+
+TEST_F(BuildingFile, ConfirmationWithEveryFaceFilled)
+{
+    SampleCodeTables codeTables(m_shell);
+    InstallWhole(m_shell, confirmationDocType);
+    ZnAppDocFDOut11::WriteXml(WinPath("申請書データ.xml"));
+    std::string file = Written("申請書データ.xml");
+    EXPECT_EQ(Hex(Expected("building_application_confirmation.xml")), Hex(file));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(file));
+}
+
+TEST_F(BuildingFile, PlanChangeInNotificationModeWithEveryFaceFilled)
+{
+    SampleCodeTables codeTables(m_shell);
+    m_shell.docMode = notificationMode;
+    InstallWhole(m_shell, planChangeDocType);
+    ZnAppDocFDOut11::WriteXml(WinPath("申請書データ.xml"));
+    std::string file = Written("申請書データ.xml");
+    EXPECT_EQ(Hex(Expected("building_application_plan_change.xml")), Hex(file));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(file));
+}
 
 TEST_F(BuildingFile, EmptyConfirmationIsWrittenWholeAndAgainFromTheStart)
 {
