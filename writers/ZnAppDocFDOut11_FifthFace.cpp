@@ -14,12 +14,8 @@ const int planChangeDocType = 1008;
 
 void ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path)
 {
-    const ZnModelAppBuild* build = ActiveBuild();
-    if (!build) {
-        ReportMissingDocument();
-        return;
-    }
-    FILE* file = OpenXml(path, "a");
+    const ZnModelAppBuild* build = nullptr;
+    FILE* file = OpenFace(path, build);
     if (!file)
         return;
     WriteOpenTag(file, 1, "第五面");

@@ -23,12 +23,8 @@ CString WithFullWidthParentheses(CString name)
 
 void ZnAppDocFDOut11::WriteFourthFace(LPCTSTR path)
 {
-    const ZnModelAppBuild* build = ActiveBuild();
-    if (!build) {
-        ReportMissingDocument();
-        return;
-    }
-    FILE* file = OpenXml(path, "a");
+    const ZnModelAppBuild* build = nullptr;
+    FILE* file = OpenFace(path, build);
     if (!file)
         return;
     WriteOpenTag(file, 1, "第四面");

@@ -70,12 +70,8 @@ bool StageHasContent(const ZnModelInspDate& stage)
 
 void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path)
 {
-    const ZnModelAppBuild* build = ActiveBuild();
-    if (!build) {
-        ReportMissingDocument();
-        return;
-    }
-    FILE* file = OpenXml(path, "a");
+    const ZnModelAppBuild* build = nullptr;
+    FILE* file = OpenFace(path, build);
     if (!file)
         return;
     const ZnModelAppSitePage& site = build->GetSitePage();

@@ -2,8 +2,29 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
+#include "platform/WinPath.h"
+#include "tests/support/TestSupport.h"
+
+#include <unistd.h>
 
 namespace buildingsample {
+
+CString BuildingOutputTest::WinPath(LPCTSTR name) const
+{
+    return CString(LinuxPathToWin(m_folder.Path()).c_str()) + "\\" + name;
+}
+
+std::string BuildingOutputTest::Written(LPCTSTR name) const
+{
+    return testsupport::ReadFileBytes(WinPathToLinux(WinPath(name)));
+}
+
+bool BuildingOutputTest::Exists(LPCTSTR name) const { return access(WinPathToLinux(WinPath(name)).c_str(), F_OK) == 0; }
+
+std::string BuildingOutputTest::Expected(const std::string& name)
+{
+    return testsupport::ReadFileBytes(testsupport::DataPath("writers/" + name));
+}
 
 namespace {
 

@@ -5,6 +5,7 @@
 // every value empty or zero.
 #pragma once
 
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 
 #include "model/ZnModelAppBuildPage.h"
@@ -34,6 +35,21 @@ void InstallPopulated(testsupport::TestShellState& shell, int docType);
 void InstallWhole(testsupport::TestShellState& shell, int docType);
 // Puts new, empty objects of the same classes into the slots.
 void InstallEmpty(testsupport::TestShellState& shell, int docType);
+
+// A test of the building writer: the shell whose active document it writes, and a folder for the
+// files written, named by Windows paths as the writer names files.
+class BuildingOutputTest : public ::testing::Test {
+protected:
+    // The Windows path of a file (a relative Windows path) in the folder, and its bytes.
+    CString WinPath(LPCTSTR name) const;
+    std::string Written(LPCTSTR name) const;
+    bool Exists(LPCTSTR name) const;
+    // The bytes of an expected file under tests/data/writers.
+    static std::string Expected(const std::string& name);
+
+    testsupport::TestShellState m_shell;
+    testsupport::TempFolder m_folder;
+};
 
 // Parts of the whole document.
 

@@ -3,8 +3,6 @@
 // writes them into a file whose head and second-face frame the test writes itself, so that the
 // file is a whole document, and compares it byte for byte with an expected file.
 #include "tests/support/ScriptedUi.h"
-#include "tests/support/TempFolder.h"
-#include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/BuildingApplicationSample.h"
 #include "tests/writers/SampleCodeTables.h"
@@ -12,30 +10,16 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
-#include "platform/WinPath.h"
 #include "platform/WinStdio.h"
 #include "writers/ZnAppDocFDOut11.h"
-
-using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
 
 using namespace buildingsample;
 
 namespace {
 
 // A file for the faces and the shell whose active document they read.
-class SiteAndBuildingFaces : public ::testing::Test {
+class SiteAndBuildingFaces : public BuildingOutputTest {
 protected:
-    CString WinPath(LPCTSTR relative) const
-    {
-        return CString(LinuxPathToWin(m_folder.Path()).c_str()) + "\\" + relative;
-    }
-    std::string Written(LPCTSTR relative) const { return ReadFileBytes(WinPathToLinux(WinPath(relative))); }
-    std::string Expected(const std::string& name) const
-    {
-        return ReadFileBytes(testsupport::DataPath("writers/" + name));
-    }
-
     // Writes the document head and, for a confirmation, a second face holding only the outline
     // lists, then has the third, fourth and fifth faces appended: a whole document.
     void WriteFaces(LPCTSTR name, bool withOutlineLists)
@@ -65,8 +49,6 @@ protected:
         return *build;
     }
 
-    TempFolder m_folder;
-    testsupport::TestShellState m_shell;
     // The names of use zones, lifts and fire-resistance classes come from the sample code tables.
     SampleCodeTables m_codeTables{m_shell};
 };

@@ -1,31 +1,22 @@
 // The first and second faces of 申請書データ.xml, each written on its own into a file of its own,
 // byte for byte against expected files, and read back as XML.
 #include "tests/support/ScriptedUi.h"
-#include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/BuildingApplicationSample.h"
 #include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/XmlCheck.h"
 
 #include "model/ZnModelAppBuild.h"
-#include "platform/WinPath.h"
 #include "platform/WinStdio.h"
 #include "writers/ZnAppDocFDOut11.h"
 
 using namespace buildingsample;
 using testsupport::Hex;
-using testsupport::ReadFileBytes;
 
 namespace {
 
-// A building application in the shell's slots and a folder for the file, named by Windows paths
-// as the writers name files.
-class BuildingFaces : public ::testing::Test {
+class BuildingFaces : public BuildingOutputTest {
 protected:
-    CString WinPath(LPCTSTR name) const { return CString(LinuxPathToWin(m_folder.Path()).c_str()) + "\\" + name; }
-    std::string Written(LPCTSTR name) const { return ReadFileBytes(WinPathToLinux(WinPath(name))); }
-    bool Exists(LPCTSTR name) const { return access(WinPathToLinux(WinPath(name)).c_str(), F_OK) == 0; }
-
     // The first two faces written one after the other into a new file.
     std::string FirstTwoFaces()
     {
@@ -33,12 +24,7 @@ protected:
         ZnAppDocFDOut11::WriteSecondFace(WinPath("faces.xml"));
         return Written("faces.xml");
     }
-
-    testsupport::TestShellState m_shell;
-    testsupport::TempFolder m_folder;
 };
-
-std::string Expected(const std::string& name) { return ReadFileBytes(testsupport::DataPath("writers/" + name)); }
 
 ZnModelApp& App(testsupport::TestShellState& shell)
 {

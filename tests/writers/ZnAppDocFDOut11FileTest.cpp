@@ -1,34 +1,20 @@
 // 申請書データ.xml written whole by WriteXml: the head, the five faces and the end of the root,
 // byte for byte against expected files and parsed as XML.
 #include "tests/support/ScriptedUi.h"
-#include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/BuildingApplicationSample.h"
 #include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/XmlCheck.h"
 
-#include "platform/WinPath.h"
 #include "writers/ZnAppDocFDOut11.h"
-
-#include <unistd.h>
 
 using namespace buildingsample;
 using testsupport::Hex;
-using testsupport::ReadFileBytes;
 
 namespace {
 
-class BuildingFile : public ::testing::Test {
-protected:
-    CString WinPath(LPCTSTR name) const { return CString(LinuxPathToWin(m_folder.Path()).c_str()) + "\\" + name; }
-    std::string Written(LPCTSTR name) const { return ReadFileBytes(WinPathToLinux(WinPath(name))); }
-    bool Exists(LPCTSTR name) const { return access(WinPathToLinux(WinPath(name)).c_str(), F_OK) == 0; }
-
-    testsupport::TestShellState m_shell;
-    testsupport::TempFolder m_folder;
-};
-
-std::string Expected(const std::string& name) { return ReadFileBytes(testsupport::DataPath("writers/" + name)); }
+// The whole file, written by WriteXml.
+class BuildingFile : public BuildingOutputTest {};
 
 } // namespace
 
