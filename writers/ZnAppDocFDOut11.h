@@ -200,4 +200,6 @@ private:
     // A floor designation split into its kind, the first character (such as F or B, or a
     // double-byte character whole), and its number, the rest. Both are "" for "".
     static void SplitFloorText(const CString& floorText, CString& kind, CString& number);
+    // 変更概要 with the summary, depth tabs deep, for a plan change (document type 1008) only.
+    static void WriteChangeSummary(FILE* file, int depth, const CString& summary);
 };

@@ -1,12 +1,16 @@
 // Parts that the site page (third face) and the building pages (fourth and fifth faces) have in
-// common: the construction kinds, the main structure, area figures and floor designations.
+// common: the construction kinds, the main structure, area figures, floor designations and the
+// change summary of a plan change.
 #include "writers/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppStrKind.h"
 #include "platform/Cp932.h"
+#include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 namespace {
+
+const int planChangeDocType = 1008;
 
 // The words of the construction kinds after 新築, in the order of their flags.
 const LPCTSTR otherConstKindWords[ZnModelConstKindFlags::count - 1] = {
@@ -51,4 +55,10 @@ void ZnAppDocFDOut11::SplitFloorText(const CString& floorText, CString& kind, CS
     int kindLength = floorText.IsEmpty() ? 0 : static_cast<int>(cp932::CharLength(floorText, 0, floorText.GetLength()));
     kind = floorText.Left(kindLength);
     number = floorText.Mid(kindLength);
+}
+
+void ZnAppDocFDOut11::WriteChangeSummary(FILE* file, int depth, const CString& summary)
+{
+    if (ZnShellState::Current()->GetDocType() == planChangeDocType)
+        WriteElement(file, depth, "変更概要", summary);
 }

@@ -3,14 +3,7 @@
 #include "writers/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
-#include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
-
-namespace {
-
-const int planChangeDocType = 1008;
-
-} // namespace
 
 void ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path)
 {
@@ -72,13 +65,12 @@ void ZnAppDocFDOut11::WriteFloorSummary(FILE* file, const ZnModelAppBuildPage& p
         WriteCloseTag(file, 3, "用途別床面積リスト");
     }
 
-    // A floor keeps three texts: its other matters, its remarks and, first of the three, its
-    // change summary.
+    // Of a floor's three texts the first is its change summary, the other two its other matters
+    // and its remarks.
     WriteElement(file, 3, "その他必要な事項", ZnAppDocFDOut00::RemoveLineBreaks(floor.GetOtherMatters()));
     WriteOpenTag(file, 3, "備考");
     WriteElement(file, 4, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(floor.GetRemarks()));
-    if (ZnShellState::Current()->GetDocType() == planChangeDocType)
-        WriteElement(file, 4, "変更概要", floor.GetText1());
+    WriteChangeSummary(file, 4, floor.GetText1());
     WriteCloseTag(file, 3, "備考");
     WriteCloseTag(file, 2, "建築物の階別概要");
 }

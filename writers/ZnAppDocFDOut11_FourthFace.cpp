@@ -4,12 +4,9 @@
 #include "writers/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
-#include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 namespace {
-
-const int planChangeDocType = 1008;
 
 // The fire-resistance name as the form writes it: with full-width parentheses.
 CString WithFullWidthParentheses(CString name)
@@ -134,8 +131,7 @@ void ZnAppDocFDOut11::WriteBuildingPage(FILE* file, const ZnModelAppBuildPage& p
     for (const CString* remarks : {&page.GetRemarks1(), &page.GetRemarks2(), &page.GetRemarks3()})
         WriteValue(file, ZnAppDocFDOut00::RemoveLineBreaks(*remarks));
     WriteLiteral(file, "</備考内容>\n");
-    if (ZnShellState::Current()->GetDocType() == planChangeDocType)
-        WriteElement(file, 4, "変更概要", page.GetChangeSummary());
+    WriteChangeSummary(file, 4, page.GetChangeSummary());
     WriteCloseTag(file, 3, "備考");
     WriteCloseTag(file, 2, "建築物及び工事別概要");
 }

@@ -4,14 +4,11 @@
 #include "writers/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
-#include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <cstdlib>
 
 namespace {
-
-const int planChangeDocType = 1008;
 
 // The fire-zone codes of the site page with the words the face writes for them.
 const struct {
@@ -171,8 +168,7 @@ void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path)
 
     WriteOpenTag(file, 2, "備考");
     WriteElement(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(site.GetRemarks()));
-    if (ZnShellState::Current()->GetDocType() == planChangeDocType)
-        WriteElement(file, 3, "変更概要", site.GetChangeSummary());
+    WriteChangeSummary(file, 3, site.GetChangeSummary());
     WriteCloseTag(file, 2, "備考");
 
     WriteCloseTag(file, 1, "第三面1");
