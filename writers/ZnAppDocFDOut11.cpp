@@ -109,15 +109,6 @@ CString ZnAppDocFDOut11::FormattedBlankZero(LPCTSTR format, ...)
 
 CString ZnAppDocFDOut11::CodeName(CodeTable table, const CString& code)
 {
-    // The code tables stand at their places among the application's code-table recordsets.
-    static_assert(KenchikushiTourokuShubetsuTbl == ZnAppComTblAccess::slotKenchikushiTourokuShubetsu &&
-                      JimushoTourokuShubetsuTbl == ZnAppComTblAccess::slotJimushoTourokuShubetsu &&
-                      KensetsugyouKyokaTbl == ZnAppComTblAccess::slotKensetsugyouKyoka &&
-                      YoutoChiikiTbl == ZnAppComTblAccess::slotYoutoChiiki &&
-                      ShoukoukiShubetsuTbl == ZnAppComTblAccess::slotShoukoukiShubetsu &&
-                      ShoukoukiYoutoTbl == ZnAppComTblAccess::slotShoukoukiYouto &&
-                      TaikaShubetsuTbl == ZnAppComTblAccess::slotTaikaShubetsu,
-                  "code tables and code-table slots");
     ZnShellState* shell = ZnShellState::Current();
     ZnAppComTblAccess* access = shell ? shell->GetComTblAccess() : nullptr;
     return access ? ZnAppComTblAccess::GetNameByCode(access->m_pRset[table], code) : CString();

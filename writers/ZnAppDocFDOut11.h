@@ -22,6 +22,8 @@
 // The operations are listed under the source file that holds them.
 #pragma once
 
+#include "storage/ZnAppComTblAccess.h"
+
 #include "model/VhObject.h"
 #include "model/ZnModelConstKindFlags.h"
 
@@ -141,13 +143,13 @@ private:
     // The code tables that the faces name codes from, by their place among the application's
     // code-table recordsets.
     enum CodeTable {
-        KenchikushiTourokuShubetsuTbl = 0, // issuers of architect qualifications
-        JimushoTourokuShubetsuTbl = 1,     // issuers of architect-office registrations
-        KensetsugyouKyokaTbl = 2,          // issuers of construction licences
-        YoutoChiikiTbl = 5,                // use zones
-        ShoukoukiShubetsuTbl = 7,          // lift kinds
-        ShoukoukiYoutoTbl = 8,             // lift usages
-        TaikaShubetsuTbl = 10,             // fire-resistance classes
+        KenchikushiTourokuShubetsuTbl = ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, // architect qualifications
+        JimushoTourokuShubetsuTbl = ZnAppComTblAccess::slotJimushoTourokuShubetsu,         // architect offices
+        KensetsugyouKyokaTbl = ZnAppComTblAccess::slotKensetsugyouKyoka,                   // construction licences
+        YoutoChiikiTbl = ZnAppComTblAccess::slotYoutoChiiki,                               // use zones
+        ShoukoukiShubetsuTbl = ZnAppComTblAccess::slotShoukoukiShubetsu,                   // lift kinds
+        ShoukoukiYoutoTbl = ZnAppComTblAccess::slotShoukoukiYouto,                         // lift usages
+        TaikaShubetsuTbl = ZnAppComTblAccess::slotTaikaShubetsu,                           // fire-resistance classes
     };
     // The formal name of a code in one of the application's code tables; "" when no row has the
     // code or the table is not open.
