@@ -6,6 +6,8 @@
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnShellState.h"
 
+#include <vector>
+
 namespace testsupport {
 
 class TestShellState : public ZnShellState {
@@ -34,6 +36,7 @@ public:
     int GetObjKind() const override { return objKind; }
     int SetDataChanged(int flag) override { return dataChanged = flag; }
     ZnAppMDB* GetAppMDB() override { return &mdb; }
+    void RunTxt2Xml(CString path) override { txt2xmlRuns.push_back(path); }
     ZnModel* GetModel(int slot) const override { return models[slot]; }
     void ReplaceModel(int slot, ZnModel* model) override
     {
@@ -46,6 +49,7 @@ public:
     int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0;
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;
+    std::vector<CString> txt2xmlRuns; // the files given to RunTxt2Xml, in order
     ZnModel* models[kModelSlotCount] = {};
 
 private:
