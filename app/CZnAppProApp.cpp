@@ -19,6 +19,7 @@
 #include "app/ZnFvAppCAFM54.h"
 #include "app/ZnFvAppCAFM55.h"
 #include "app/ZnFvAppCAHJ0100.h"
+#include "app/ZnDocKindNames.h"
 #include "editors/ZnFvAppCACM01.h"
 #include "editors/ZnFvAppCACM02.h"
 #include "editors/ZnFvAppCACM03.h"
@@ -313,6 +314,16 @@ BOOL CZnAppProApp::LoadBukkenDocument()
                               "ZnDlgAppSelectObjDialog.cpp", "ExportBukkenInfo()");
     EmptyDocument(*document);
     return FALSE;
+}
+
+CString CZnAppProApp::DocKindName(int code, int mode, int variant) const
+{
+    return ZnDocKindNames::DocKindName(code, mode, variant);
+}
+
+CString CZnAppProApp::MakeFormFileName(int formNo) const
+{
+    return ZnDocKindNames::MakeFormFileName(formNo, GetDocMode(0));
 }
 
 void CZnAppProApp::RunTxt2Xml(CString path)

@@ -76,6 +76,11 @@ public:
     // The template of a form view class, or null.
     CDocTemplate* GetFormTemplate(CRuntimeClass* viewClass) const;
 
+    // The display name of a document-kind code in the name set of mode, and the name of a form's
+    // document file in the current document mode (the application's one table of names).
+    CString DocKindName(int code, int mode, int variant) const override;
+    CString MakeFormFileName(int formNo) const override;
+
     // Runs "txt2xml.exe" of the application folder with the file given twice, each in double
     // quotes, and waits for it to end. A converter that cannot be started changes nothing.
     void RunTxt2Xml(CString path) override;

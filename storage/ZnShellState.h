@@ -49,6 +49,14 @@ public:
     // The database file names.
     virtual ZnAppMDB* GetAppMDB() = 0;
 
+    // The application's document-kind names: the display name of a document-kind code in the
+    // name set of mode (32786 applications, any other value notifications), shortened for
+    // variant 22; "" for a code without a name.
+    virtual CString DocKindName(int code, int mode, int variant) const = 0;
+    // The name of a form's document file in a property folder, such as "Ka001.110": "Ka" in
+    // the application mode, else "Ke", then "001." and the form number right-aligned in three places.
+    virtual CString MakeFormFileName(int formNo) const = 0;
+
     // Runs the external converter "txt2xml.exe" of the application folder on a file and waits for
     // it to end; nothing is reported when it cannot be started.
     virtual void RunTxt2Xml(CString path) = 0;

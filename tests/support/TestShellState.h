@@ -1,10 +1,14 @@
 // A shell for tests: plain values that a test sets, and model slots that it owns. It is the
-// current shell for its lifetime and puts the previous one back when it ends.
+// current shell for its lifetime and puts the previous one back when it ends. Document-kind
+// names and form file names are the application's: a test that needs them derives a shell that
+// answers them (tests/writers/WriterShellState.h); this one fails the test when asked.
 #pragma once
 
 #include "model/ZnModel.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnShellState.h"
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -36,6 +40,16 @@ public:
     int GetObjKind() const override { return objKind; }
     int SetDataChanged(int flag) override { return dataChanged = flag; }
     ZnAppMDB* GetAppMDB() override { return &mdb; }
+    CString DocKindName(int code, int mode, int variant) const override
+    {
+        ADD_FAILURE() << "the test shell has no document-kind names";
+        return CString();
+    }
+    CString MakeFormFileName(int formNo) const override
+    {
+        ADD_FAILURE() << "the test shell has no form file names";
+        return CString();
+    }
     void RunTxt2Xml(CString path) override { txt2xmlRuns.push_back(path); }
     ZnModel* GetModel(int slot) const override { return models[slot]; }
     void ReplaceModel(int slot, ZnModel* model) override

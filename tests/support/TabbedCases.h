@@ -1,0 +1,33 @@
+// Test cases kept as UTF-8 text under tests/data: one case a line, fields separated by tabs,
+// "#" lines and empty lines skipped, "-" standing for an empty field.
+#pragma once
+
+#include "tests/support/TestSupport.h"
+
+#include "platform/Cp932.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace testsupport {
+
+// The cases of a file under tests/data, each a list of its fields as CP932 text.
+inline std::vector<std::vector<CString>> ReadTabbedCases(const std::string& relative)
+{
+    std::ifstream in(DataPath(relative));
+    std::vector<std::vector<CString>> cases;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::vector<CString> row;
+        for (std::string field; std::getline(fields, field, '\t');)
+            row.emplace_back(field == "-" ? std::string() : cp932::FromUtf8(field));
+        cases.push_back(row);
+    }
+    return cases;
+}
+
+} // namespace testsupport

@@ -1,0 +1,142 @@
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+#include "model/ZnModelDesigner.h"
+#include "platform/WinPath.h"
+#include "platform/WinStdio.h"
+#include "writers/XmlPieceWriters.h"
+#include "writers/ZnAppDocFDOut00.h"
+
+#include <sys/stat.h>
+
+using testsupport::Hex;
+using testsupport::ReadFileBytes;
+using testsupport::ReadHexFixture;
+using testsupport::TempFolder;
+
+namespace {
+
+// The bytes of an expected file under tests/data/writers.
+std::string Expected(const std::string& name) { return ReadFileBytes(testsupport::DataPath("writers/" + name)); }
+
+// A folder for output files, named by Windows paths as the writers name them.
+class XmlOutput : public ::testing::Test {
+protected:
+    // The Windows path of the folder, or of a CP932 path below it.
+    CString WinRoot() const { return LinuxPathToWin(m_folder.Path()).c_str(); }
+    CString WinPath(LPCTSTR relative) const { return WinRoot() + "\\" + relative; }
+    std::string Written(LPCTSTR relative) const { return ReadFileBytes(WinPathToLinux(WinPath(relative))); }
+
+    TempFolder m_folder;
+};
+
+} // namespace
+
+TEST(EscapeXml, ReplacesTheFiveCharactersAmpersandFirstAndNothingElse)
+{
+    EXPECT_EQ(CString("a&amp;b&lt;c&gt;d&quot;e&apos;f"), ZnAppDocFDOut00::EscapeXml("a&b<c>d\"e'f"));
+    EXPECT_EQ(CString("&amp;lt;&amp;amp;"), ZnAppDocFDOut00::EscapeXml("&lt;&amp;"));
+    EXPECT_EQ(CString("&lt;&lt;&gt;&gt;"), ZnAppDocFDOut00::EscapeXml("<<>>"));
+    EXPECT_EQ(CString(), ZnAppDocFDOut00::EscapeXml(""));
+    // Double-byte characters (ソ, 表 and 能 end in 5C), controls and percent signs stay.
+    const CString plain = "\x83\x5C\x95\x5C\x94\x5C\t\r\n100%d";
+    EXPECT_EQ(plain, ZnAppDocFDOut00::EscapeXml(plain));
+}
+
+TEST(ToUtf8, ConvertsTheCharactersThatCodePagesDisagreeOn)
+{
+    std::string cp932 = ReadHexFixture("writers/hard_characters_cp932.hex");
+    EXPECT_EQ(Hex(ReadHexFixture("writers/hard_characters_utf8.hex")),
+              Hex(ZnAppDocFDOut00::ToUtf8(CString(cp932)).Bytes()));
+    EXPECT_EQ(CString(), ZnAppDocFDOut00::ToUtf8(""));
+}
+
+TEST_F(XmlOutput, PiecesMakeUtf8LinesWithCrLfValuesEscapedLiteralsAsTheyStand)
+{
+    FILE* file = WinFopen(WinPath("pieces.xml"), "w");
+    ASSERT_TRUE(file);
+    // A leaf element: the indented start tag and the end tag as literals, the value between.
+    auto leaf = [file](const char* tag, const CString& value) {
+        WriteXmlLiteral(file, CString("\t\t<") + tag + ">");
+        WriteXmlValue(file, value);
+        WriteXmlLiteral(file, CString("</") + tag + ">\n");
+    };
+    auto number = [](const char* format, double value) {
+        CString text;
+        text.Format(format, value);
+        return ZnAppDocFDOut00::BlankZeroText(text);
+    };
+    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    WriteXmlLiteral(file, "<申請書データ>\n");
+    WriteXmlLiteral(file, "\t<管理情報>\n");
+    WriteXmlLiteral(file, "\t\t<バージョン>1.1</バージョン>\n");
+    leaf("空", "");
+    leaf("記号", "x&y<z>");
+    leaf("実体", "&lt;");
+    leaf("引用", "\"A\" 'B'");
+    leaf("割合", "100% %d %s");
+    leaf("二バイト", "\x83\x5C\x95\x5C\x94\x5C\\\x81\x60\x87\x40\x87\x8A"); // ソ表能\～①㈱
+    WriteXmlLiteral(file, "\t\t<固定>A&B<C></固定>\n");
+    WriteXmlLiteral(file, "\t</管理情報>\n");
+    // Numbers round half away from zero on their exact value, as the Windows runtime does.
+    WriteXmlLiteral(file, "\t<数値>\n");
+    leaf("高さ", number("%.0f", 0.5));
+    leaf("高さ", number("%.0f", 1.5));
+    leaf("高さ", number("%.0f", 2.5));
+    leaf("面積", number("%.2f", 0.125));
+    leaf("面積", number("%.2f", 0.001));
+    leaf("面積", number("%.2f", -0.125));
+    WriteXmlLiteral(file, "\t</数値>\n");
+    WriteXmlLiteral(file, "</申請書データ>\n");
+    fclose(file);
+
+    EXPECT_EQ(Hex(Expected("xml_pieces.xml")), Hex(Written("pieces.xml")));
+}
+
+TEST_F(XmlOutput, ManagementInfoFileHoldsBranchDateAndFormSheetNumber)
+{
+    ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("申請書管理情報.xml"), 15, 3, "20100903");
+    EXPECT_EQ(Hex(Expected("management_info_15_3.xml")), Hex(Written("申請書管理情報.xml")));
+
+    ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("second.xml"), 52, 0, "");
+    EXPECT_EQ(Hex(Expected("management_info_no_date.xml")), Hex(Written("second.xml")));
+}
+
+TEST_F(XmlOutput, ManagementInfoFileThatCannotBeOpenedIsReportedOnce)
+{
+    RecordingUi ui;
+    ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("missing\\申請書管理情報.xml"), 1, 1, "20100903");
+    ASSERT_EQ(1u, ui.messageBoxes.size());
+    EXPECT_EQ(CString("申請書管理情報ファイルのオープンに失敗しました。"), ui.messageBoxes[0].text);
+    EXPECT_EQ(UINT(MB_ICONSTOP | MB_OK), ui.messageBoxes[0].type & (MB_ICONMASK | MB_TYPEMASK));
+    EXPECT_EQ("", Written("missing"));
+}
+
+TEST_F(XmlOutput, SupervisorFileIsShiftJisWithTheSupervisorOrWithout)
+{
+    ASSERT_EQ(0, mkdir(m_folder.Path("Keikaku").c_str(), 0755));
+    ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), nullptr);
+    EXPECT_EQ(Hex(ReadHexFixture("writers/supervisor_none.hex")), Hex(Written("Keikaku\\~002.xml")));
+
+    ZnModelDesigner supervisor;
+    supervisor.m_architectName.m_name = "山田&太郎";
+    supervisor.m_office.m_name.m_name = "表'設計";
+    supervisor.m_office.m_address.m_postalCode1 = "100";
+    supervisor.m_office.m_address.m_postalCode2 = "0001";
+    supervisor.m_office.m_address.m_address = "東京都<千代田区>100%";
+    supervisor.m_office.m_telephone.m_firstPart = "03";
+    supervisor.m_office.m_telephone.m_secondPart = "1234";
+    supervisor.m_office.m_telephone.m_thirdPart = "5678";
+    ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), &supervisor);
+    EXPECT_EQ(Hex(ReadHexFixture("writers/supervisor_full.hex")), Hex(Written("Keikaku\\~002.xml")));
+}
+
+TEST_F(XmlOutput, SupervisorFileWithoutItsFolderIsReportedAndNotWritten)
+{
+    RecordingUi ui;
+    ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), nullptr);
+    ASSERT_EQ(1u, ui.messageBoxes.size());
+    EXPECT_EQ(CString("様式ファイルのオープン(~002.xml)に失敗しました。"), ui.messageBoxes[0].text);
+    EXPECT_EQ(UINT(MB_ICONSTOP), ui.messageBoxes[0].type & MB_ICONMASK);
+}
