@@ -47,15 +47,15 @@ HANDLE NewHandle(bool isThread, pid_t pid)
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// "dir/name.exe" is the program "dir/name".
+// "dir\name.exe" is the program "dir/name" (the name found ignoring case, as on Windows).
 std::string ProgramPath(const std::string& windowsName)
 {
-    std::string path = WinPathToLinux(windowsName.c_str());
     static const char exe[] = ".exe";
     const size_t exeLength = sizeof exe - 1;
-    if (path.size() > exeLength && strcasecmp(path.c_str() + path.size() - exeLength, exe) == 0)
-        path.resize(path.size() - exeLength);
-    return path;
+    std::string stem = windowsName;
+    if (stem.size() > exeLength && strcasecmp(stem.c_str() + stem.size() - exeLength, exe) == 0)
+        stem.resize(stem.size() - exeLength);
+    return WinPathToLinux(stem.c_str());
 }
 
 bool IsProgram(const std::string& linuxPath)
