@@ -218,9 +218,9 @@ void CZnAppProApp::OnAppAbout()
     about.DoModal();
 }
 
-void CZnAppProApp::InitCodeTables() {}
+void CZnAppProApp::InitCodeTables() { m_comTblAccess.Init(); }
 
-void CZnAppProApp::CloseCodeTables() {}
+void CZnAppProApp::CloseCodeTables() { m_comTblAccess.Close(); }
 
 CMainFrame* CZnAppProApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(m_pMainWnd); }
 

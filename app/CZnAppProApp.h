@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/wnd/CWinApp.h"
+#include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 
 class CDocTemplate;
@@ -97,16 +98,18 @@ public:
     int GetBukkenIndex() const override { return m_nBukkenIndex; }
     int GetShousaiIndex() const override { return m_nBukkenShousaiIndex; }
     int GetDocKindCode() const override { return m_nDocKindCode; }
+    int GetChiikiBangou() const override { return m_nChiikiBangou; }
     int GetDocMode(int flag) const override;
     int GetDocType() const override;
     int GetObjKind() const override;
     int SetDataChanged(int flag) override;
     ZnAppMDB* GetAppMDB() override;
+    ZnAppComTblAccess* GetComTblAccess() override { return &m_comTblAccess; }
     ZnModel* GetModel(int slot) const override;
     void ReplaceModel(int slot, ZnModel* model) override;
 
-    // The code tables of "COM_CODE.mdb": opened once at start-up after the main frame is loaded,
-    // closed by the main frame when it ends. The code-table access object joins here.
+    // The code tables of "COM_CODE.mdb" in the application folder: opened once at start-up after
+    // the main frame is loaded, closed by the main frame when it ends.
     void InitCodeTables();
     void CloseCodeTables();
 
@@ -151,6 +154,7 @@ private:
     CString m_strSakuseibi;
     CString m_strReserved1;
     CString m_strReserved2;
+    ZnAppComTblAccess m_comTblAccess;
 };
 
 // The running application object.

@@ -10,7 +10,7 @@ const char kFont[] = u8"ＭＳ Ｐゴシック";
 
 constexpr ControlResource Title(int id, const char* text, bool visible = true)
 {
-    return {id, ControlKind::Static, text, SS_LEFT | (visible ? WS_VISIBLE : 0), 0, 10, 10, 250, 12};
+    return {id, ControlKind::Static, text, static_cast<DWORD>(SS_LEFT | (visible ? WS_VISIBLE : 0)), 0, 10, 10, 250, 12};
 }
 
 const ControlResource cafm11[] = {Title(IDC_TITLE_14021, u8"建築物・建築工事届"), Title(IDC_TITLE_14023, u8"建築物")};

@@ -5,3 +5,4 @@
 extern const char* const appBukkenSchema;     // APP_BUKKEN.mdb
 extern const char* const appUserRegistSchema; // APP_USER_REGIST.mdb
 extern const char* const comChiikiSchema;     // COM_CHIIKI.mdb
+extern const char* const comCodeSchema;       // COM_CODE.mdb

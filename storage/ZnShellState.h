@@ -6,6 +6,7 @@
 
 #include "platform/CString.h"
 
+class ZnAppComTblAccess;
 class ZnAppMDB;
 class ZnModel;
 
@@ -37,6 +38,8 @@ public:
     virtual int GetBukkenIndex() const = 0;
     virtual int GetShousaiIndex() const = 0;
     virtual int GetDocKindCode() const = 0;
+    // The region number chosen in the new-property dialog, 0 until that dialog has run.
+    virtual int GetChiikiBangou() const = 0;
 
     // The main frame's selections: the document mode (32786 when flag is 1, else the stored mode,
     // 32786 applications or 32787 notifications), the document type (0 for none) and the id of
@@ -48,6 +51,8 @@ public:
     virtual int SetDataChanged(int flag) = 0;
     // The database file names.
     virtual ZnAppMDB* GetAppMDB() = 0;
+    // The application's code tables of COM_CODE.mdb, opened at start-up; null when there are none.
+    virtual ZnAppComTblAccess* GetComTblAccess() = 0;
 
     // The application's document-kind names: the display name of a document-kind code in the
     // name set of mode (32786 applications, any other value notifications), shortened for

@@ -26,8 +26,8 @@ public:
     // The run log.
 
     // Appends one line "time [level] source#function - message" to the run log "ravuRivo.log"
-    // in the current folder, else on drive C. A log that cannot be opened loses the line;
-    // nothing is reported.
+    // in the current folder, else on drive C (ZnRunLog). A log that cannot be opened loses the
+    // line; nothing is reported.
     static void WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function);
     // Removes the run log, in the current folder if it can be opened there, else on drive C.
     static void DeleteLog();

@@ -38,6 +38,7 @@ protected:
     void CopyControlState(const CWnd& from) override;
 
 private:
+    friend class UserInput; // a person's edits replace the selection as typed text does
     // Replaces the selection with text; returns whether anything changed.
     bool ReplaceSelection(const CString& text, bool byUser, bool canUndo);
     void Typed(UINT character);

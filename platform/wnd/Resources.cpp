@@ -1,6 +1,7 @@
 #include "platform/wnd/Resources.h"
 
 #include "platform/Cp932.h"
+#include "platform/wnd/UiHost.h"
 
 namespace {
 // Head of the registration chain; zero-initialised before any static constructor runs.
@@ -64,10 +65,17 @@ BOOL AfxLoadString(UINT id, CString& text)
 
 CString AfxResourceText(const char* utf8) { return CString(cp932::FromUtf8(utf8 ? utf8 : "")); }
 
+SIZE AfxFixedDialogBaseUnits(const DialogResource& dialog)
+{
+    int height = MulDivRounded(dialog.pointSize ? dialog.pointSize : 8, 96, 72);
+    return SIZE{height / 2, height};
+}
+
 void AfxMapDialogRect(const DialogResource& dialog, RECT& rect)
 {
-    int baseY = MulDivRounded(dialog.pointSize ? dialog.pointSize : 8, 96, 72);
-    int baseX = baseY / 2;
+    SIZE units = UiHost::Current().DialogBaseUnits(dialog);
+    int baseX = static_cast<int>(units.cx);
+    int baseY = static_cast<int>(units.cy);
     rect.left = MulDivRounded(rect.left, baseX, 4);
     rect.right = MulDivRounded(rect.right, baseX, 4);
     rect.top = MulDivRounded(rect.top, baseY, 8);

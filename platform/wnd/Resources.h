@@ -79,7 +79,10 @@ BOOL AfxLoadString(UINT id, CString& text);
 // A table text as CP932.
 CString AfxResourceText(const char* utf8);
 
-// Pixels of a dialog-unit rectangle under a template's font. This layer measures a font of
-// n points as a 96-dpi font of n * 96 / 72 pixels height whose average character is half as
-// wide; the user-interface half may re-place windows from the real font.
+// Pixels of a dialog-unit rectangle under a template's font: x by the font's average character
+// width / 4, y by its height / 8, rounded to the nearest pixel. The base units come from the
+// user-interface host (UiHost::DialogBaseUnits), which measures the real font when it has one.
 void AfxMapDialogRect(const DialogResource& dialog, RECT& rect);
+// The base units without a display: a font of n points is taken as a 96-dpi font of n * 96 / 72
+// pixels height (rounded) whose average character is half as wide.
+SIZE AfxFixedDialogBaseUnits(const DialogResource& dialog);

@@ -2,6 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/wnd/CDialog.h"
+#include "platform/wnd/Resources.h"
 
 #include <cstdio>
 
@@ -55,6 +56,8 @@ int UiHost::ShellExecute(const ShellExecuteRequest&) { return kNoAssociation; }
 void UiHost::RunModalLoop(CDialog& dialog) { dialog.EndDialog(-1); }
 
 UINT UiHost::TrackPopupMenu(CMenu&, UINT, int, int, CWnd&) { return 0; }
+
+SIZE UiHost::DialogBaseUnits(const DialogResource& dialog) { return AfxFixedDialogBaseUnits(dialog); }
 
 UiHost& UiHost::Current()
 {

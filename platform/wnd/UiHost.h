@@ -20,6 +20,7 @@ class CFolderBrowser;
 class CMenu;
 class CPrintDialog;
 class CWnd;
+struct DialogResource;
 
 // A message box as the user would see it: the effective caption, never null.
 struct MessageBoxRequest {
@@ -78,6 +79,9 @@ public:
     virtual void WindowChanged(CWnd& wnd, UINT aspects) {}
     // The window of wnd is being destroyed; the object may outlive it.
     virtual void WindowDestroyed(CWnd& wnd) {}
+    // The dialog base units of a template's font in pixels: cx the average character width, cy
+    // the character height. The default has no display and uses fixed 96-dpi metrics.
+    virtual SIZE DialogBaseUnits(const DialogResource& dialog);
 
     // The installed host, or the default one.
     static UiHost& Current();

@@ -10,6 +10,8 @@
 #include "platform/wnd/MessageBox.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 // Dispatches what the action posted and passes its result on.
@@ -19,7 +21,8 @@ BOOL Done(BOOL result)
     return result;
 }
 
-// The characters of a text as WM_CHAR values: a double-byte character as (lead << 8) | trail.
+// The characters of a text as WM_CHAR values: a double-byte character as (lead << 8) | trail,
+// and a line end "\r\n" as the one Enter that makes it.
 void SendCharacters(CWnd& wnd, LPCTSTR text)
 {
     size_t length = std::strlen(text);
@@ -28,9 +31,30 @@ void SendCharacters(CWnd& wnd, LPCTSTR text)
         UINT character = static_cast<unsigned char>(text[i]);
         if (size == 2)
             character = (character << 8) | static_cast<unsigned char>(text[i + 1]);
+        else if (character == '\r' && i + 1 < length && text[i + 1] == '\n')
+            size = 2;
         wnd.SendMessage(WM_CHAR, character, 0);
         i += size;
     }
+}
+
+// The byte offsets at which the characters of a CP932 text start, and the text's length last.
+std::vector<size_t> CharacterStarts(const std::string& text)
+{
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < text.size(); i += cp932::CharLength(text.data(), i, text.size()))
+        starts.push_back(i);
+    starts.push_back(text.size());
+    return starts;
+}
+
+// Whether character a of one text and character b of another are the same bytes.
+bool SameCharacter(const std::string& one, const std::vector<size_t>& oneStarts, size_t a, const std::string& other,
+                   const std::vector<size_t>& otherStarts, size_t b)
+{
+    size_t length = oneStarts[a + 1] - oneStarts[a];
+    return length == otherStarts[b + 1] - otherStarts[b] &&
+           one.compare(oneStarts[a], length, other, otherStarts[b], length) == 0;
 }
 } // namespace
 
@@ -86,6 +110,52 @@ BOOL UserInput::ReplaceText(CWnd& parent, int nID, LPCTSTR text)
         SendCharacters(*edit, text);
     else
         edit->SendMessage(WM_CHAR, '\b', 0);
+    return Done(TRUE);
+}
+
+BOOL UserInput::EditText(CWnd& edit, LPCTSTR newText)
+{
+    if (!CanReach(edit) || !edit.IsKindOf(RUNTIME_CLASS(CEdit)))
+        return FALSE;
+    CString current;
+    edit.GetWindowText(current);
+    const std::string& from = current.Bytes();
+    const std::string to = newText ? newText : "";
+    if (from == to)
+        return TRUE;
+    // The characters that both texts begin with and end with stay; the run between them changed.
+    std::vector<size_t> fromStarts = CharacterStarts(from);
+    std::vector<size_t> toStarts = CharacterStarts(to);
+    size_t fromCount = fromStarts.size() - 1;
+    size_t toCount = toStarts.size() - 1;
+    size_t lead = 0;
+    while (lead < fromCount && lead < toCount && SameCharacter(from, fromStarts, lead, to, toStarts, lead))
+        ++lead;
+    size_t trail = 0;
+    while (lead + trail < fromCount && lead + trail < toCount &&
+           SameCharacter(from, fromStarts, fromCount - 1 - trail, to, toStarts, toCount - 1 - trail))
+        ++trail;
+    std::string inserted = to.substr(toStarts[lead], toStarts[toCount - trail] - toStarts[lead]);
+    edit.SetFocus();
+    edit.SendMessage(EM_SETSEL, fromStarts[lead], static_cast<LPARAM>(fromStarts[fromCount - trail]));
+    if (inserted.empty())
+        edit.SendMessage(WM_CHAR, '\b', 0);
+    else if (inserted == "\r\n" || cp932::CharLength(inserted.data(), 0, inserted.size()) == inserted.size())
+        SendCharacters(edit, inserted.c_str());
+    else // a paste or an input method's result: one replacement
+        static_cast<CEdit&>(edit).ReplaceSelection(CString(inserted), true, true);
+    return Done(TRUE);
+}
+
+BOOL UserInput::EditComboText(CComboBox& combo, LPCTSTR text)
+{
+    if (!CanReach(combo) || !combo.HasEdit())
+        return FALSE;
+    combo.SetFocus();
+    combo.SetWindowText(text);
+    for (UINT code : {CBN_EDITUPDATE, CBN_EDITCHANGE})
+        combo.GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(combo.GetDlgCtrlID(), code),
+                                       reinterpret_cast<LPARAM>(combo.m_hWnd));
     return Done(TRUE);
 }
 

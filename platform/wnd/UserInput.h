@@ -23,6 +23,14 @@ public:
     static BOOL Type(CWnd& parent, int nID, LPCTSTR text);
     // Focus to the edit, all its text selected, then typed over.
     static BOOL ReplaceText(CWnd& parent, int nID, LPCTSTR text);
+    // The person changed the edit's text into newText (by typing, deleting, pasting or through
+    // an input method): the run of characters that differs is selected and replaced as the
+    // person's input (one typed character or line end as WM_CHAR, a longer text at once, as a
+    // paste or an input method delivers it), or deleted with Backspace, so that the edit
+    // applies its limit, its read-only state and its notifications. Line ends are "\r\n".
+    static BOOL EditText(CWnd& edit, LPCTSTR newText);
+    // The person typed the edit field of a combo box into text (CBN_EDITUPDATE, CBN_EDITCHANGE).
+    static BOOL EditComboText(CComboBox& combo, LPCTSTR text);
     // Picks an item from the list of a combo box (CBN_SELCHANGE).
     static BOOL SelectComboItem(CComboBox& combo, int nIndex);
     // Clicks a row (or, with -1, the empty part) of a list view: selection, focus, NM_CLICK.

@@ -42,20 +42,23 @@ AppDatabaseVariant JetVariant(const char* name, JetVersion version)
     return {name, false, [version](const std::string& path, const std::string& schema, const std::string& rows) {
                 std::string source = path + ".source";
                 SqliteVariant().make(source, schema, rows);
-                JetDatabase database(version);
-                AddSqliteTables(database, source);
-                {
-                    std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(source.c_str(), true);
-                    for (const auto& view :
-                         connection->Query("SELECT name FROM sqlite_master WHERE type = 'view'").rows)
-                        database.AddQuery(SavedQuery(view[0].bytes));
-                }
+                CopyToJetFile(source, path, version);
                 std::remove(source.c_str());
-                WriteJetFile(database, path);
             }};
 }
 
 } // namespace
+
+void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version)
+{
+    JetDatabase database(version);
+    AddSqliteTables(database, sqlitePath);
+    std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(sqlitePath.c_str(), true);
+    for (const auto& view : connection->Query("SELECT name FROM sqlite_master WHERE type = 'view'").rows)
+        database.AddQuery(SavedQuery(view[0].bytes));
+    connection.reset();
+    WriteJetFile(database, jetPath);
+}
 
 void PrintTo(const AppDatabaseVariant& variant, std::ostream* os) { *os << variant.name; }
 

@@ -9,6 +9,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "storage/ZnAppTblDAO.h"
+#include "tools/jetwriter/JetFormat.h"
 
 #include <functional>
 #include <string>
@@ -25,6 +26,10 @@ struct AppDatabaseVariant {
 void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
 
 std::vector<AppDatabaseVariant> AppDatabaseVariants();
+
+// Writes the SQLite database at sqlitePath as an Access file of that version at jetPath (Linux
+// paths): its tables with their rows, and its views as the saved queries that they stand for.
+void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version);
 
 using testsupport::DaoErrorOf;
 

@@ -35,11 +35,13 @@ public:
     int GetBukkenIndex() const override { return bukkenIndex; }
     int GetShousaiIndex() const override { return shousaiIndex; }
     int GetDocKindCode() const override { return docKindCode; }
+    int GetChiikiBangou() const override { return chiikiBangou; }
     int GetDocMode(int flag) const override { return flag == 1 ? 32786 : docMode; }
     int GetDocType() const override { return docType; }
     int GetObjKind() const override { return objKind; }
     int SetDataChanged(int flag) override { return dataChanged = flag; }
     ZnAppMDB* GetAppMDB() override { return &mdb; }
+    ZnAppComTblAccess* GetComTblAccess() override { return comTblAccess; }
     CString DocKindName(int code, int mode, int variant) const override
     {
         ADD_FAILURE() << "the test shell has no document-kind names";
@@ -61,8 +63,10 @@ public:
     CString appFolder, comFolder, objFolder, dstFolder, outputFolder;
     CString bukkenName;
     int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0;
+    int chiikiBangou = 0;
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;
+    ZnAppComTblAccess* comTblAccess = nullptr; // not owned
     std::vector<CString> txt2xmlRuns; // the files given to RunTxt2Xml, in order
     ZnModel* models[kModelSlotCount] = {};
 

@@ -1,15 +1,14 @@
-#include "tests/support/TempFolder.h"
+#include "tests/support/RunLogCheck.h"
+#include "tests/support/TempWorkingFolder.h"
 #include "tests/support/TestSupport.h"
 
-#include "platform/WinDrive.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <sys/stat.h>
-#include <vector>
 
+using testsupport::ExpectLogLines;
 using testsupport::TempFolder;
 
 namespace {
@@ -31,43 +30,10 @@ bool Exists(const std::string& path)
 // Runs the test in a working folder of its own, with drive C mapped to another folder.
 class RunLog : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_oldFolder = getcwd(nullptr, 0);
-        ASSERT_EQ(0, chdir(m_work.Path().c_str()));
-        SetDriveFolder('C', m_driveC.Path());
-    }
-    void TearDown() override
-    {
-        ResetDriveTable();
-        if (chdir(m_oldFolder) != 0)
-            ADD_FAILURE() << "cannot return to " << m_oldFolder;
-        free(m_oldFolder);
-    }
-
-    TempFolder m_work;
-    TempFolder m_driveC;
-    char* m_oldFolder = nullptr;
+    testsupport::TempWorkingFolder m_folders;
+    const TempFolder& m_work = m_folders.Work();
+    const TempFolder& m_driveC = m_folders.DriveC();
 };
-
-// asctime without its newline: "Sun Dec  6 21:57:16 2026".
-const char* const timePattern = "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}";
-
-// Each line of the log is the time, then the given text, then CR LF.
-void ExpectLogLines(const std::string& log, const std::vector<std::string>& tails)
-{
-    std::string rest = log;
-    for (const std::string& tail : tails) {
-        size_t end = rest.find("\r\n");
-        ASSERT_NE(std::string::npos, end) << "missing line: " << tail;
-        std::string line = rest.substr(0, end);
-        rest = rest.substr(end + 2);
-        ASSERT_GE(line.size(), 24u);
-        EXPECT_TRUE(std::regex_match(line.substr(0, 24), std::regex(timePattern))) << line;
-        EXPECT_EQ(testsupport::Hex(tail), testsupport::Hex(line.substr(24)));
-    }
-    EXPECT_EQ("", rest);
-}
 
 } // namespace
 
@@ -104,6 +70,11 @@ TEST_F(RunLog, FallsBackToDriveCAndLosesOnlyTheLineWhenNeitherOpens)
     ZnAppDocFDOut00::WriteLog(2, "lost", "s", "f()");
     ZnAppDocFDOut00::DeleteLog();
     EXPECT_TRUE(Exists(m_driveC.Path("ravuRivo.log")));
+
+    // Only that line is lost: the log keeps what it held and takes the next line.
+    SetDriveFolder('C', m_driveC.Path());
+    ZnAppDocFDOut00::WriteLog(3, "two", "s", "f()");
+    ExpectLogLines(ReadFile(m_driveC.Path("ravuRivo.log")), {" [INFO ] s#f() - one", " [WARN ] s#f() - two"});
 }
 
 TEST_F(RunLog, DeleteRemovesTheCurrentFolderLogAndLeavesDriveC)

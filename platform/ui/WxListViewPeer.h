@@ -1,0 +1,42 @@
+// A list view's wx list in report view: the object's columns (heading, width) and rows.
+// Selecting a row goes to the object as a person's click on it (NM_CLICK); clearing the
+// selection as a click on the empty part. Rows are brought in line by the run that changed
+// (a row inserted at the top moves no other row), so that refilling a long list stays cheap.
+#pragma once
+
+#include "platform/ui/WxPeer.h"
+
+#include <vector>
+
+class CListCtrl;
+class wxListCtrl;
+class wxListEvent;
+
+class WxListViewPeer : public WxPeer {
+public:
+    WxListViewPeer(WxUiHost& host, CListCtrl& list, wxWindow* parent);
+
+protected:
+    void MirrorText(CWnd&) override {}
+    void MirrorState(CWnd& wnd, UINT aspects) override;
+    bool HasItems() const override { return true; }
+
+private:
+    struct Column {
+        CString heading;
+        int width;
+        bool operator==(const Column& other) const { return heading == other.heading && width == other.width; }
+    };
+    typedef std::vector<CString> Row;
+
+    wxListCtrl* List() const;
+    void MirrorColumns(const std::vector<Column>& columns);
+    void MirrorRows(const std::vector<Row>& rows);
+    void ShowRow(long index, const Row& row, bool insert);
+    void MirrorSelection(const CListCtrl& list);
+    void OnSelected(wxListEvent& event);
+    void OnDeselected(wxListEvent& event);
+
+    std::vector<Column> m_columns; // what the list shows
+    std::vector<Row> m_rows;
+};
