@@ -79,7 +79,7 @@ struct EditCommand {
     UINT message;
 };
 const EditCommand editCommands[] = {
-    {ID_EDIT_UNDO, EM_UNDO}, {ID_EDIT_CUT, WM_CUT},     {ID_EDIT_COPY, WM_COPY},
+    {ID_EDIT_UNDO, EM_UNDO},   {ID_EDIT_CUT, WM_CUT},      {ID_EDIT_COPY, WM_COPY},
     {ID_EDIT_PASTE, WM_PASTE}, {ID_EDIT_DELETE, WM_CLEAR},
 };
 
@@ -289,8 +289,8 @@ void CMainFrame::DestroyPanel()
         m_nShownPanel == IDD_COMPLETIONKINDBAR || m_nShownPanel == IDD_OTHERFORMSBAR ||
         m_nShownPanel == IDD_INTERIMKINDBAR) {
         // The panels of the floppy-output screens go together.
-        for (int panel : {IDD_DOCTYPEBAR, IDD_CONFIRMKINDBAR, IDD_COMPLETIONKINDBAR, IDD_OTHERFORMSBAR,
-                          IDD_INTERIMKINDBAR})
+        for (int panel :
+             {IDD_DOCTYPEBAR, IDD_CONFIRMKINDBAR, IDD_COMPLETIONKINDBAR, IDD_OTHERFORMSBAR, IDD_INTERIMKINDBAR})
             PanelBar(panel)->DestroyWindow();
     } else if (CDialogBar* bar = PanelBar(m_nShownPanel)) {
         bar->DestroyWindow();

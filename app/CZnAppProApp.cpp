@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/CZnAppProDoc.h"
 #include "app/CZnAppProView.h"
+#include "app/ZnDocKindNames.h"
 #include "app/ZnFvAppCAFM11.h"
 #include "app/ZnFvAppCAFM12.h"
 #include "app/ZnFvAppCAFM13.h"
@@ -19,7 +20,6 @@
 #include "app/ZnFvAppCAFM54.h"
 #include "app/ZnFvAppCAFM55.h"
 #include "app/ZnFvAppCAHJ0100.h"
-#include "app/ZnDocKindNames.h"
 #include "editors/ZnFvAppCACM01.h"
 #include "editors/ZnFvAppCACM02.h"
 #include "editors/ZnFvAppCACM03.h"
@@ -57,9 +57,10 @@ namespace {
 
 const char kMainTitle[] = " Orvane for Windows Ver6.10";
 const char kAppName[] = "App";
-const char kLowMemoryText[] = "メモリが不足しています。\nこのまま続けるとプログラムが正常に動作しない可能性があります。\n\n"
-                              "プログラムを終了してよろしいですか？\n\t[はい]・・・・プログラムを終了する\n"
-                              "\t[いいえ]・・・プログラムを継続する";
+const char kLowMemoryText[] =
+    "メモリが不足しています。\nこのまま続けるとプログラムが正常に動作しない可能性があります。\n\n"
+    "プログラムを終了してよろしいですか？\n\t[はい]・・・・プログラムを終了する\n"
+    "\t[いいえ]・・・プログラムを継続する";
 
 // The form views in the order their templates are created, each with its place: 0 to 12 in the
 // members A, 13 to 22 in the members B.
@@ -69,14 +70,14 @@ struct FormViewTemplate {
 };
 
 const FormViewTemplate formViewTemplates[] = {
-    {RUNTIME_CLASS(ZnFvAppCAFM11), 5},    {RUNTIME_CLASS(ZnFvAppCAFM12), 6},    {RUNTIME_CLASS(ZnFvAppCAFM13), 7},
-    {RUNTIME_CLASS(ZnFvAppCAFM14), 8},    {RUNTIME_CLASS(ZnFvAppCAFM15), 9},    {RUNTIME_CLASS(ZnFvAppCAFM16), 10},
-    {RUNTIME_CLASS(ZnFvAppCAFM51), 0},    {RUNTIME_CLASS(ZnFvAppCAFM52), 1},    {RUNTIME_CLASS(ZnFvAppCAFM53), 2},
-    {RUNTIME_CLASS(ZnFvAppCAFM54), 3},    {RUNTIME_CLASS(ZnFvAppCAFM55), 4},    {RUNTIME_CLASS(ZnFvAppCAFM31), 11},
-    {RUNTIME_CLASS(ZnFvAppCAFM32), 12},   {RUNTIME_CLASS(ZnFvAppCACM01), 13},   {RUNTIME_CLASS(ZnFvAppCACM02), 14},
-    {RUNTIME_CLASS(ZnFvAppCACM03), 15},   {RUNTIME_CLASS(ZnFvAppCACM04), 16},   {RUNTIME_CLASS(ZnFvAppCACM05), 17},
-    {RUNTIME_CLASS(ZnFvAppCACM06), 18},   {RUNTIME_CLASS(ZnFvAppCACM07), 19},   {RUNTIME_CLASS(ZnFvAppCACM08), 20},
-    {RUNTIME_CLASS(ZnFvAppCACM09), 21},   {RUNTIME_CLASS(ZnFvAppCAHJ0100), 22},
+    {RUNTIME_CLASS(ZnFvAppCAFM11), 5},  {RUNTIME_CLASS(ZnFvAppCAFM12), 6},    {RUNTIME_CLASS(ZnFvAppCAFM13), 7},
+    {RUNTIME_CLASS(ZnFvAppCAFM14), 8},  {RUNTIME_CLASS(ZnFvAppCAFM15), 9},    {RUNTIME_CLASS(ZnFvAppCAFM16), 10},
+    {RUNTIME_CLASS(ZnFvAppCAFM51), 0},  {RUNTIME_CLASS(ZnFvAppCAFM52), 1},    {RUNTIME_CLASS(ZnFvAppCAFM53), 2},
+    {RUNTIME_CLASS(ZnFvAppCAFM54), 3},  {RUNTIME_CLASS(ZnFvAppCAFM55), 4},    {RUNTIME_CLASS(ZnFvAppCAFM31), 11},
+    {RUNTIME_CLASS(ZnFvAppCAFM32), 12}, {RUNTIME_CLASS(ZnFvAppCACM01), 13},   {RUNTIME_CLASS(ZnFvAppCACM02), 14},
+    {RUNTIME_CLASS(ZnFvAppCACM03), 15}, {RUNTIME_CLASS(ZnFvAppCACM04), 16},   {RUNTIME_CLASS(ZnFvAppCACM05), 17},
+    {RUNTIME_CLASS(ZnFvAppCACM06), 18}, {RUNTIME_CLASS(ZnFvAppCACM07), 19},   {RUNTIME_CLASS(ZnFvAppCACM08), 20},
+    {RUNTIME_CLASS(ZnFvAppCACM09), 21}, {RUNTIME_CLASS(ZnFvAppCAHJ0100), 22},
 };
 
 // Replaces one of the application's names by a copy of text.

@@ -59,8 +59,7 @@ public:
     // identity, and the result is the form number (the file name's last three characters as a
     // number, 0 when they are not one). Without one: -1, the outputs empty and the identity
     // unchanged. A database that cannot be opened raises its exception to the caller.
-    int LookupBukkenShousai(int bukkenIndex, int shousaiIndex, CString& codeText, CString& docName,
-                            CString& fileName);
+    int LookupBukkenShousai(int bukkenIndex, int shousaiIndex, CString& codeText, CString& docName, CString& fileName);
     // Loads the document of m_nBukkenIndex and m_nBukkenShousaiIndex of the current property
     // into the active document: the per-kind model objects of its code are prepared in slots 2
     // and 3 and the file in the property's folder fills them and slot 1. Returns TRUE when the

@@ -1,4 +1,5 @@
-// The floppy-output screen of the building equipment other than lifts (confirmation and plan change): a fixed title and its page.
+// The floppy-output screen of the building equipment other than lifts (confirmation and plan change): a fixed title and
+// its page.
 #pragma once
 
 #include "app/ZnFvAppPageView.h"

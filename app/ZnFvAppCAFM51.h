@@ -1,4 +1,5 @@
-// The floppy-output screen of the temporary-use application to the designated administrative agency: a fixed title and its page.
+// The floppy-output screen of the temporary-use application to the designated administrative agency: a fixed title and
+// its page.
 #pragma once
 
 #include "app/ZnFvAppPageView.h"

@@ -6,4 +6,5 @@
 
 class ZnDlgAppTanbunEdit : public CDialog {
 public:
-    explicit ZnDlgAppTanbunEdit(CWnd* pParent = nullptr);};
+    explicit ZnDlgAppTanbunEdit(CWnd* pParent = nullptr);
+};

@@ -1,5 +1,5 @@
-// The pasting of a short text into an edit control (7602), run modally from the main frame's menu. Its controls and its work
-// come with the short-text dialogs.
+// The pasting of a short text into an edit control (7602), run modally from the main frame's menu. Its controls and its
+// work come with the short-text dialogs.
 #pragma once
 
 #include "platform/wnd/CDialog.h"

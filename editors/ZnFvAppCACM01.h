@@ -1,5 +1,5 @@
-// The form view of the reference-data editor of 申請者・届出者／通知者 (applicants and notifiers). The editor that it hosts
-// comes with the common-data editors.
+// The form view of the reference-data editor of 申請者・届出者／通知者 (applicants and notifiers). The editor that it
+// hosts comes with the common-data editors.
 #pragma once
 
 #include "app/CFormViewBk.h"

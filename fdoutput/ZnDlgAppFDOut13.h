@@ -1,5 +1,5 @@
-// The floppy-output page of the building-equipment confirmation application and plan change. Its controls and its work come with the
-// floppy-output screens.
+// The floppy-output page of the building-equipment confirmation application and plan change. Its controls and its work
+// come with the floppy-output screens.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"

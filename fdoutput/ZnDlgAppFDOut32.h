@@ -1,5 +1,5 @@
-// The floppy-output page of the inspections of lifts, equipment and structures under Article 88(1). Its controls and its work come with the
-// floppy-output screens.
+// The floppy-output page of the inspections of lifts, equipment and structures under Article 88(1). Its controls and
+// its work come with the floppy-output screens.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"

@@ -1,5 +1,5 @@
-// The floppy-output page of the temporary-use application to the building official. Its controls and its work come with the
-// floppy-output screens.
+// The floppy-output page of the temporary-use application to the building official. Its controls and its work come with
+// the floppy-output screens.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"

@@ -166,7 +166,8 @@ void GetStartupInfoA(LPSTARTUPINFOA lpStartupInfo)
 }
 
 BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                    DWORD, LPVOID, LPCSTR lpCurrentDirectory, LPSTARTUPINFOA, LPPROCESS_INFORMATION lpProcessInformation)
+                    DWORD, LPVOID, LPCSTR lpCurrentDirectory, LPSTARTUPINFOA,
+                    LPPROCESS_INFORMATION lpProcessInformation)
 {
     std::string commandLine = lpCommandLine ? lpCommandLine : "";
     std::string rest;

@@ -9,12 +9,22 @@
 namespace {
 const char kFont[] = u8"ＭＳ Ｐゴシック";
 
-#define PAGE(id) {id, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 400, 280, nullptr, 0}
+constexpr DialogResource Page(UINT id) { return {id, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 400, 280, nullptr, 0}; }
 
 const DialogResource dialogs[] = {
-    PAGE(IDD_FDOUT11), PAGE(IDD_FDOUT12), PAGE(IDD_FDOUT13), PAGE(IDD_FDOUT14), PAGE(IDD_FDOUT15),
-    PAGE(IDD_FDOUT16), PAGE(IDD_FDOUT31), PAGE(IDD_FDOUT32), PAGE(IDD_FDOUT51), PAGE(IDD_FDOUT52),
-    PAGE(IDD_FDOUT53), PAGE(IDD_FDOUT54), PAGE(IDD_FDOUT55),
+    Page(IDD_FDOUT11),
+    Page(IDD_FDOUT12),
+    Page(IDD_FDOUT13),
+    Page(IDD_FDOUT14),
+    Page(IDD_FDOUT15),
+    Page(IDD_FDOUT16),
+    Page(IDD_FDOUT31),
+    Page(IDD_FDOUT32),
+    Page(IDD_FDOUT51),
+    Page(IDD_FDOUT52),
+    Page(IDD_FDOUT53),
+    Page(IDD_FDOUT54),
+    Page(IDD_FDOUT55),
     {IDD_FD_CONTENTS, u8"■ FD内容", kFont, 9, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 300, 200,
      nullptr, 0},
 };

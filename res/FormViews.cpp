@@ -10,7 +10,8 @@ const char kFont[] = u8"ＭＳ Ｐゴシック";
 
 constexpr ControlResource Title(int id, const char* text, bool visible = true)
 {
-    return {id, ControlKind::Static, text, static_cast<DWORD>(SS_LEFT | (visible ? WS_VISIBLE : 0)), 0, 10, 10, 250, 12};
+    return {id, ControlKind::Static, text, static_cast<DWORD>(SS_LEFT | (visible ? WS_VISIBLE : 0)), 0, 10, 10, 250,
+            12};
 }
 
 const ControlResource cafm11[] = {Title(IDC_TITLE_14021, u8"建築物・建築工事届"), Title(IDC_TITLE_14023, u8"建築物")};
@@ -30,14 +31,26 @@ const ControlResource cafm53[] = {Title(IDC_TITLE_14021, u8"建築物工事届")
 const ControlResource cafm54[] = {Title(IDC_TITLE_14021, u8"建築物除却届")};
 const ControlResource cafm55[] = {Title(IDC_TITLE_14021, u8"安全上の措置等に関する計画届")};
 
-#define VIEW(id, controls) {id, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 420, 320, controls, std::size(controls)}
+template <size_t N> constexpr DialogResource View(UINT id, const ControlResource (&controls)[N])
+{
+    return {id, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 420, 320, controls, N};
+}
 
 const DialogResource dialogs[] = {
-    VIEW(IDD_FV_CAFM11, cafm11), VIEW(IDD_FV_CAFM12, cafm12), VIEW(IDD_FV_CAFM13, cafm13),
-    VIEW(IDD_FV_CAFM14, cafm14), VIEW(IDD_FV_CAFM15, cafm15), VIEW(IDD_FV_CAFM16, cafm16),
-    VIEW(IDD_FV_CAFM31, cafm31), VIEW(IDD_FV_CAFM32, cafm32), VIEW(IDD_FV_CAFM51, cafm51),
-    VIEW(IDD_FV_CAFM52, cafm52), VIEW(IDD_FV_CAFM53, cafm53), VIEW(IDD_FV_CAFM54, cafm54),
-    VIEW(IDD_FV_CAFM55, cafm55),
+    View(IDD_FV_CAFM11, cafm11),
+    View(IDD_FV_CAFM12, cafm12),
+    View(IDD_FV_CAFM13, cafm13),
+    View(IDD_FV_CAFM14, cafm14),
+    View(IDD_FV_CAFM15, cafm15),
+    View(IDD_FV_CAFM16, cafm16),
+    View(IDD_FV_CAFM31, cafm31),
+    View(IDD_FV_CAFM32, cafm32),
+    View(IDD_FV_CAFM51, cafm51),
+    View(IDD_FV_CAFM52, cafm52),
+    View(IDD_FV_CAFM53, cafm53),
+    View(IDD_FV_CAFM54, cafm54),
+    View(IDD_FV_CAFM55, cafm55),
+    // The application list's view holds nothing: its list is a page.
     {IDD_FV_CAHJ0100, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 420, 320, nullptr, 0},
 };
 

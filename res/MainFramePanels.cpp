@@ -116,17 +116,21 @@ const ControlResource fdMenuBar[] = {
     Choice(IDC_FD_NUMBER, u8"番号入力", 60),
 };
 
-#define PANEL(id, style, cx, cy, controls) {id, nullptr, kFont, 9, WS_CHILD | (style), 0, 0, 0, cx, cy, controls, std::size(controls)}
+template <size_t N>
+constexpr DialogResource Panel(UINT id, DWORD style, short cx, short cy, const ControlResource (&controls)[N])
+{
+    return {id, nullptr, kFont, 9, static_cast<DWORD>(WS_CHILD | style), 0, 0, 0, cx, cy, controls, N};
+}
 
 const DialogResource dialogs[] = {
-    PANEL(IDD_MAINMENUBAR, WS_BORDER, 451, 52, mainMenuBar),
-    PANEL(IDD_COMMONDATABAR, 0, 117, 300, commonDataBar),
-    PANEL(IDD_DOCTYPEBAR, 0, 117, 306, docTypeBar),
-    PANEL(IDD_CONFIRMKINDBAR, 0, 117, 306, confirmKindBar),
-    PANEL(IDD_COMPLETIONKINDBAR, 0, 117, 306, completionKindBar),
-    PANEL(IDD_OTHERFORMSBAR, 0, 117, 306, otherFormsBar),
-    PANEL(IDD_FDMENUBAR, 0, 115, 257, fdMenuBar),
-    PANEL(IDD_INTERIMKINDBAR, 0, 115, 306, interimKindBar),
+    Panel(IDD_MAINMENUBAR, WS_BORDER, 451, 52, mainMenuBar),
+    Panel(IDD_COMMONDATABAR, 0, 117, 300, commonDataBar),
+    Panel(IDD_DOCTYPEBAR, 0, 117, 306, docTypeBar),
+    Panel(IDD_CONFIRMKINDBAR, 0, 117, 306, confirmKindBar),
+    Panel(IDD_COMPLETIONKINDBAR, 0, 117, 306, completionKindBar),
+    Panel(IDD_OTHERFORMSBAR, 0, 117, 306, otherFormsBar),
+    Panel(IDD_FDMENUBAR, 0, 115, 257, fdMenuBar),
+    Panel(IDD_INTERIMKINDBAR, 0, 115, 306, interimKindBar),
 };
 
 const AfxResourceSet registration(dialogs, std::size(dialogs), nullptr, 0, nullptr, 0);

@@ -26,21 +26,36 @@ struct KindClasses {
 };
 
 const KindClasses kindClasses[] = {
-    {100001, "ZnModelAppBuild", "ZnModelAppBuildConf"},    {100002, "ZnModelAppLift", "ZnModelAppLiftConf"},
-    {100003, "ZnModelAppEquip", "ZnModelAppEquipConf"},    {100004, "ZnModelAppStruct", "ZnModelAppStructConf"},
-    {100005, "ZnModelAppLift", "ZnModelAppStrLiftConf"},   {100006, "ZnModelAppSemiStr", "ZnModelAppSemiStrConf"},
-    {100101, "ZnModelAppInspConf", "ZnModelAppRegInspConf"}, {100102, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100103, "ZnModelAppInspConf", "ZnModelAppRegInspConf"}, {100104, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100105, "ZnModelAppInspConf", "ZnModelAppRegInspConf"}, {100106, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100201, "ZnModelAppInspConf", "ZnModelAppCompInspConf"}, {100202, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100203, "ZnModelAppInspConf", "ZnModelAppCompInspConf"}, {100204, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100205, "ZnModelAppInspConf", "ZnModelAppCompInspConf"}, {100206, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100301, "ZnModelAppBuild", "ZnModelAppBuildMod"},     {100302, "ZnModelAppLift", "ZnModelAppLiftMod"},
-    {100303, "ZnModelAppEquip", "ZnModelAppEquipMod"},     {100304, "ZnModelAppStruct", "ZnModelAppStructMod"},
-    {100305, "ZnModelAppLift", "ZnModelAppStrLiftMod"},    {100306, "ZnModelAppSemiStr", "ZnModelAppSemiStrMod"},
-    {100401, "ZnModelAppTempUseConf", ""},                 {100411, "ZnModelAppTempUseConf", ""},
-    {100501, "ZnModelAppInspConf", "ZnModelAppCompInspConf"}, {100801, "ZnModelAppConstNotif", ""},
-    {100802, "ZnModelAppDemNotif", ""},                    {100803, "ZnModelAppSafeNotif", ""},
+    {100001, "ZnModelAppBuild", "ZnModelAppBuildConf"},
+    {100002, "ZnModelAppLift", "ZnModelAppLiftConf"},
+    {100003, "ZnModelAppEquip", "ZnModelAppEquipConf"},
+    {100004, "ZnModelAppStruct", "ZnModelAppStructConf"},
+    {100005, "ZnModelAppLift", "ZnModelAppStrLiftConf"},
+    {100006, "ZnModelAppSemiStr", "ZnModelAppSemiStrConf"},
+    {100101, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100102, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100103, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100104, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100105, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100106, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100201, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100202, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100203, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100204, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100205, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100206, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100301, "ZnModelAppBuild", "ZnModelAppBuildMod"},
+    {100302, "ZnModelAppLift", "ZnModelAppLiftMod"},
+    {100303, "ZnModelAppEquip", "ZnModelAppEquipMod"},
+    {100304, "ZnModelAppStruct", "ZnModelAppStructMod"},
+    {100305, "ZnModelAppLift", "ZnModelAppStrLiftMod"},
+    {100306, "ZnModelAppSemiStr", "ZnModelAppSemiStrMod"},
+    {100401, "ZnModelAppTempUseConf", ""},
+    {100411, "ZnModelAppTempUseConf", ""},
+    {100501, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100801, "ZnModelAppConstNotif", ""},
+    {100802, "ZnModelAppDemNotif", ""},
+    {100803, "ZnModelAppSafeNotif", ""},
     {300001, "ZnModelAppProxy", ""},
 };
 
@@ -51,8 +66,8 @@ struct KindFixture {
 };
 
 const KindFixture kindFixtures[] = {
-    {100001, "model/build_conf_document.hex"}, {100301, "model/build_mod_document.hex"},
-    {100003, "model/equip_conf_document.hex"}, {100302, "model/lift_mod_document.hex"},
+    {100001, "model/build_conf_document.hex"},    {100301, "model/build_mod_document.hex"},
+    {100003, "model/equip_conf_document.hex"},    {100302, "model/lift_mod_document.hex"},
     {100006, "model/semi_str_conf_document.hex"}, {100304, "model/struct_mod_document.hex"},
 };
 
@@ -84,7 +99,8 @@ protected:
     {
         DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"),
                           std::string(appBukkenSchema) +
-                              u8"INSERT INTO AppBukkenKanriTbl VALUES (1, '南町の家', NULL, 13, 0, '', NULL);\n" + rows);
+                              u8"INSERT INTO AppBukkenKanriTbl VALUES (1, '南町の家', NULL, 13, 0, '', NULL);\n" +
+                              rows);
     }
 
     static std::string Row(int shousai, int code, const std::string& name, const std::string& fileName)
@@ -170,7 +186,8 @@ TEST_F(LoadBukkenDocument, FilledDocumentsLoadWhole)
 TEST_F(LoadBukkenDocument, AMissingFileLeavesAnEmptyApplicationAndIsNotLoaded)
 {
     WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
-    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") + Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
+                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
     Start();
     ASSERT_TRUE(Load(1));
 
@@ -208,7 +225,8 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     std::string building = ReadHexFixture("model/build_conf_document.hex");
     WriteFileBytes(PropertyFile("Ka001.110"), building.substr(0, building.size() / 2));
     WriteFileBytes(PropertyFile("Ka001.160"), building); // registered as a lift
-    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") + Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
+                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
     Start();
     m_ui.AnswerMessageBox(IDOK);
     m_ui.AnswerMessageBox(IDOK);

@@ -33,22 +33,30 @@ BOOL IsEnabled(CCmdTarget& target, UINT nID)
     return probe.enabled;
 }
 
-// The enabled state of the frame's commands, one character each, in this order.
-const UINT ruleCommands[] = {ID_NEW_ZADAZEZ, ID_NEW_KEIKAKU, ID_SELECT_BUKKEN, ID_FD_LOAD,  IDC_TOP_SELECTBUKKEN,
-                             ID_SAVE,        ID_TANBUN_REGIST, ID_TANBUN_PASTE, ID_TANBUN_EDIT, ID_TANBUN_COPY,
-                             ID_COMMON_DATA, ID_BUKKEN_DATA, ID_FD_CREATE,     ID_PRINT_APPLICATION, ID_NUMBER_INPUT,
-                             IDC_TOP_COMMONDATA, IDC_TOP_BUKKENDATA, IDC_TOP_FDCREATE, IDC_TOP_PRINT,
-                             IDC_TOP_MENUDISPLAY};
+// The enabled state of the frame's commands, one character each, in groups that share a rule:
+// new property; property selection; save; short texts; screens; back to no screen.
+const std::vector<std::vector<UINT>> ruleGroups = {
+    {ID_NEW_ZADAZEZ, ID_NEW_KEIKAKU},
+    {ID_SELECT_BUKKEN, ID_FD_LOAD, IDC_TOP_SELECTBUKKEN},
+    {ID_SAVE},
+    {ID_TANBUN_REGIST, ID_TANBUN_PASTE, ID_TANBUN_EDIT, ID_TANBUN_COPY},
+    {ID_COMMON_DATA, ID_BUKKEN_DATA, ID_FD_CREATE, ID_PRINT_APPLICATION, ID_NUMBER_INPUT, IDC_TOP_COMMONDATA,
+     IDC_TOP_BUKKENDATA, IDC_TOP_FDCREATE, IDC_TOP_PRINT},
+    {IDC_TOP_MENUDISPLAY},
+};
 
 std::string Rules(CMainFrame& frame)
 {
     std::string rules;
-    for (UINT command : ruleCommands)
-        rules += IsEnabled(frame, command) ? '1' : '0';
+    for (const std::vector<UINT>& group : ruleGroups) {
+        rules += rules.empty() ? "" : " ";
+        for (UINT command : group)
+            rules += IsEnabled(frame, command) ? '1' : '0';
+    }
     return rules;
 }
 
-// Rows of AppCheckoutTbl, by key name, in the register at a Linux path.
+// The key names of the rows of AppCheckoutTbl in the register at a Windows path, in table order.
 std::vector<std::string> CheckoutNames(const CString& registerPath)
 {
     std::vector<std::string> names;
@@ -123,14 +131,13 @@ TEST_F(MainFrame, CommandsAreEnabledByTheScreenAndPropertyFlags)
 {
     Start();
     CMainFrame& frame = Frame();
-    //                   new  sel  save tanbun open-screen    1019
-    EXPECT_EQ("11111" "0" "0000" "000000000" "0", Rules(frame));
+    EXPECT_EQ("11 111 0 0000 000000000 0", Rules(frame));
     frame.SetBukkenSelected(1);
     frame.SetDataChanged(1);
-    EXPECT_EQ("11111" "1" "0000" "111111111" "0", Rules(frame));
+    EXPECT_EQ("11 111 1 0000 111111111 0", Rules(frame));
     frame.SetScreenFlag(1);
     frame.SetDataChanged(0);
-    EXPECT_EQ("00000" "0" "1111" "000000000" "1", Rules(frame));
+    EXPECT_EQ("00 000 0 1111 000000000 1", Rules(frame));
 }
 
 TEST_F(MainFrame, ScreenCommandsLeaveTheScreenAndShowTheirPanel)

@@ -23,9 +23,9 @@ TEST(FilterChars, RemovesSingleByteCharactersOfTheSetAndKeepsDoubleByteOnesWhole
         {"abc", "|", "abc", 0},
         {"a|b|", "|x", "ab", 1},
         {"x|y", "", "x|y", 0},
-        {"\x81\x62\x62", "b", "\x81\x62", 1},  // ッ keeps its trail byte 0x62
-        {"\x95\x5C|", "\\|", "\x95\x5C", 1},   // 表 keeps its trail byte 0x5C
-        {"ab\x82", "|", "ab", 1},              // a lone lead byte at the end goes
+        {"\x81\x62\x62", "b", "\x81\x62", 1}, // ッ keeps its trail byte 0x62
+        {"\x95\x5C|", "\\|", "\x95\x5C", 1},  // 表 keeps its trail byte 0x5C
+        {"ab\x82", "|", "ab", 1},             // a lone lead byte at the end goes
         {"", "|", "", 0},
     };
     for (const Case& c : cases) {

@@ -3,8 +3,10 @@
 #include "model/ZnModelApp.h"
 #include "platform/Cp932.h"
 #include "platform/wnd/Afxwin.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,9 +45,10 @@ protected:
     }
 };
 
-const char kLowMemory[] = u8"メモリが不足しています。\nこのまま続けるとプログラムが正常に動作しない可能性があります。\n\n"
-                          u8"プログラムを終了してよろしいですか？\n\t[はい]・・・・プログラムを終了する\n"
-                          u8"\t[いいえ]・・・プログラムを継続する";
+const char kLowMemory[] =
+    u8"メモリが不足しています。\nこのまま続けるとプログラムが正常に動作しない可能性があります。\n\n"
+    u8"プログラムを終了してよろしいですか？\n\t[はい]・・・・プログラムを終了する\n"
+    u8"\t[いいえ]・・・プログラムを継続する";
 
 } // namespace
 
@@ -59,18 +62,18 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
     EXPECT_EQ(RGB(0, 0, 0), AfxGetDialogTextColor());
 
     std::vector<std::string> expected = {"101 CZnAppProDoc CChildFrame CZnAppProView"};
-    for (const char* view : {"ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",
-                             "ZnFvAppCAFM16", "ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54",
-                             "ZnFvAppCAFM55", "ZnFvAppCAFM31", "ZnFvAppCAFM32", "ZnFvAppCACM01", "ZnFvAppCACM02",
-                             "ZnFvAppCACM03", "ZnFvAppCACM04", "ZnFvAppCACM05", "ZnFvAppCACM06", "ZnFvAppCACM07",
-                             "ZnFvAppCACM08", "ZnFvAppCACM09", "ZnFvAppCAHJ0100"})
+    for (const char* view :
+         {"ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",  "ZnFvAppCAFM16",
+          "ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54", "ZnFvAppCAFM55",  "ZnFvAppCAFM31",
+          "ZnFvAppCAFM32", "ZnFvAppCACM01", "ZnFvAppCACM02", "ZnFvAppCACM03", "ZnFvAppCACM04",  "ZnFvAppCACM05",
+          "ZnFvAppCACM06", "ZnFvAppCACM07", "ZnFvAppCACM08", "ZnFvAppCACM09", "ZnFvAppCAHJ0100"})
         expected.push_back(std::string("102 CZnAppProDoc CChildFrame ") + view);
     EXPECT_EQ(expected, TemplateLines(m_app));
-    EXPECT_EQ((std::vector<std::string>{"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54",
-                                        "ZnFvAppCAFM55", "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13",
-                                        "ZnFvAppCAFM14", "ZnFvAppCAFM15", "ZnFvAppCAFM16", "ZnFvAppCAFM31",
-                                        "ZnFvAppCAFM32"}),
-              ViewsOf(m_app.m_pFormTemplatesA));
+    EXPECT_EQ(
+        (std::vector<std::string>{"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54", "ZnFvAppCAFM55",
+                                  "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",
+                                  "ZnFvAppCAFM16", "ZnFvAppCAFM31", "ZnFvAppCAFM32"}),
+        ViewsOf(m_app.m_pFormTemplatesA));
     EXPECT_EQ((std::vector<std::string>{"ZnFvAppCACM01", "ZnFvAppCACM02", "ZnFvAppCACM03", "ZnFvAppCACM04",
                                         "ZnFvAppCACM05", "ZnFvAppCACM06", "ZnFvAppCACM07", "ZnFvAppCACM08",
                                         "ZnFvAppCACM09", "ZnFvAppCAHJ0100"}),
@@ -129,6 +132,20 @@ TEST_F(StartUp, ReadsTheFiveFoldersAsTheRegistryHoldsThem)
     EXPECT_EQ("A:\\", m_app.GetOutputFolder());
     // The shell state of the subsystems below gives the same folders.
     EXPECT_EQ("D:\\物件", ZnShellState::Current()->GetObjFolder());
+}
+
+TEST_F(StartUp, TheCodeTablesOfTheApplicationFolderAreOpenWhileTheFrameLives)
+{
+    mkdir(m_folder.Path("app").c_str(), 0777);
+    MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
+    StoreFolders(Windows("app"), nullptr, nullptr, nullptr, nullptr);
+    Start();
+    ZnAppComTblAccess* codes = ZnShellState::Current()->GetComTblAccess();
+    ASSERT_EQ(m_app.GetComTblAccess(), codes);
+    EXPECT_EQ("平成", ZnAppComTblAccess::GetNameByCode(codes->m_pRset[ZnAppComTblAccess::slotGengou], "02"));
+    Frame().DestroyWindow();
+    for (ZnRsetComCodeTbl* recordset : codes->m_pRset)
+        EXPECT_EQ(nullptr, recordset);
 }
 
 TEST_F(StartUp, AMissingOutputFolderIsTheFirstDrivePresent)

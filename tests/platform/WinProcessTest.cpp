@@ -75,7 +75,8 @@ TEST_F(CreateProcessTest, AnExeNameRunsTheProgramBesideItWithItsArgumentsForLinu
     InstallEcho("my app/tool");
     // Unquoted, the name with a blank is found by trying the words one by one.
     ASSERT_TRUE(Run(nullptr, "C:\\my app\\tool.exe \"C:\\out dir\\表.xml\" plain \"two words\""));
-    EXPECT_EQ(m_folder.Path(u8"out dir/表.xml") + "\nplain\ntwo words\n", ReadFileBytes(m_folder.Path("my app/args.txt")));
+    EXPECT_EQ(m_folder.Path(u8"out dir/表.xml") + "\nplain\ntwo words\n",
+              ReadFileBytes(m_folder.Path("my app/args.txt")));
 
     ASSERT_TRUE(Run(nullptr, "\"C:\\my app\\TOOL.EXE\" one"));
     EXPECT_EQ("one\n", ReadFileBytes(m_folder.Path("my app/args.txt")));
@@ -92,8 +93,8 @@ TEST_F(CreateProcessTest, AMissingProgramFailsAsWindowsDoes)
     EXPECT_EQ(sizeof startup, startup.cb);
     std::string commandLine = "C:\\nowhere\\txt2xml.exe \"a\" \"a\"";
     SetLastError(0);
-    EXPECT_FALSE(CreateProcess(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &untouched));
+    EXPECT_FALSE(
+        CreateProcess(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &untouched));
     EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), GetLastError());
     EXPECT_EQ(reinterpret_cast<HANDLE>(1), untouched.hProcess);
     EXPECT_EQ(WAIT_FAILED, WaitForSingleObject(untouched.hProcess, INFINITE));

@@ -21,8 +21,8 @@ struct ProgramRun {
 
 ProgramRun RunProgram(const TempFolder& registry, const TempFolder& work)
 {
-    std::string command = "cd '" + work.Path() + "' && ZN_REGISTRY_DIR='" + registry.Path() + "' " + ZN_PROGRAM +
-                          " 2>/dev/null";
+    std::string command =
+        "cd '" + work.Path() + "' && ZN_REGISTRY_DIR='" + registry.Path() + "' " + ZN_PROGRAM + " 2>/dev/null";
     FILE* program = ::popen(command.c_str(), "r");
     if (!program)
         return {-1, ""};
@@ -71,7 +71,9 @@ TEST(Program, StartsWithTheFoldersOfARegisterAndLeavesTheSettingsAsTheyWere)
                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Norva\\Zadazez\\App\\6.00.0.1\\AppPos]\n"
                              "\"ZnApp\"=\"C:\\\\\"\n"
                              "\"ZnCom\"=\"C:\\\\\"\n"
-                             "\"ZnObj\"=\"" + RegistryText(work.Path("obj")) + "\"\n"
+                             "\"ZnObj\"=\"" +
+                             RegistryText(work.Path("obj")) +
+                             "\"\n"
                              "\"ZnDst\"=\"C:\\\\\"\n"
                              "\"ZnOutput\"=\"A:\\\\\"\n\n";
     WriteFileBytes(registry.Path("machine.reg"), hive);
