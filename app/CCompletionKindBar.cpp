@@ -11,19 +11,6 @@
 #include "app/ZnFvAppCAFM32.h"
 #include "res/MainFrameIds.h"
 
-#define ON_KIND(id) ON_COMMAND_EX(id, OnObjectKind) ON_UPDATE_COMMAND_UI(id, OnUpdateEnable)
-
-BEGIN_MESSAGE_MAP(CCompletionKindBar, CDialogBarBk)
-ON_KIND(IDC_OBJ_BUILDING)
-ON_KIND(IDC_OBJ_LIFT)
-ON_KIND(IDC_OBJ_EQUIP)
-ON_KIND(IDC_OBJ_STRUCT1)
-ON_KIND(IDC_OBJ_STRLIFT)
-ON_KIND(IDC_OBJ_STRUCT2)
-ON_BN_CLICKED(IDC_BACK, OnBack)
-ON_UPDATE_COMMAND_UI(IDC_BACK, OnUpdateEnable)
-END_MESSAGE_MAP()
-
 namespace {
 // The completion inspection: buildings and Article 88(2) structures on one form, the rest on another.
 const PanelForm completionForms[] = {
@@ -39,20 +26,16 @@ const PanelForm planChangeForms[] = {
 };
 } // namespace
 
-BOOL CCompletionKindBar::OnObjectKind(UINT nID)
-{
-    if (!IsCurrentPanel(IDD_COMPLETIONKINDBAR))
-        return TRUE;
-    int docType = Frame()->GetDocType();
-    CRuntimeClass* view = docType == IDC_DOC_COMPLETION   ? PanelFormOf(completionForms, nID)
-                          : docType == IDC_DOC_PLANCHANGE ? PanelFormOf(planChangeForms, nID)
-                                                          : nullptr;
-    OpenForm(static_cast<int>(nID), view);
-    return TRUE;
-}
+CCompletionKindBar::CCompletionKindBar() : CObjectKindBar(IDD_COMPLETIONKINDBAR) {}
 
-void CCompletionKindBar::OnBack()
+CRuntimeClass* CCompletionKindBar::FormOf(UINT nID) const
 {
-    if (IsCurrentPanel(IDD_COMPLETIONKINDBAR))
-        GoBack();
+    switch (Frame()->GetDocType()) {
+    case IDC_DOC_COMPLETION:
+        return PanelFormOf(completionForms, nID);
+    case IDC_DOC_PLANCHANGE:
+        return PanelFormOf(planChangeForms, nID);
+    default:
+        return nullptr;
+    }
 }

@@ -2,11 +2,12 @@
 // opens the form view that the document type chooses; other document types open nothing.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "app/CObjectKindBar.h"
 
-class CCompletionKindBar : public CDialogBarBk {
+class CCompletionKindBar : public CObjectKindBar {
+public:
+    CCompletionKindBar();
+
 protected:
-    afx_msg BOOL OnObjectKind(UINT nID);
-    afx_msg void OnBack();
-    DECLARE_MESSAGE_MAP()
+    CRuntimeClass* FormOf(UINT nID) const override;
 };

@@ -2,11 +2,12 @@
 // form view.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "app/CObjectKindBar.h"
 
-class CConfirmKindBar : public CDialogBarBk {
+class CConfirmKindBar : public CObjectKindBar {
+public:
+    CConfirmKindBar();
+
 protected:
-    afx_msg BOOL OnObjectKind(UINT nID);
-    afx_msg void OnBack();
-    DECLARE_MESSAGE_MAP()
+    CRuntimeClass* FormOf(UINT nID) const override;
 };

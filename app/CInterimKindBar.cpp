@@ -4,18 +4,6 @@
 #include "app/ZnFvAppCAFM32.h"
 #include "res/MainFrameIds.h"
 
-#define ON_KIND(id) ON_COMMAND_EX(id, OnObjectKind) ON_UPDATE_COMMAND_UI(id, OnUpdateEnable)
-
-BEGIN_MESSAGE_MAP(CInterimKindBar, CDialogBarBk)
-ON_KIND(IDC_OBJ_BUILDING)
-ON_KIND(IDC_OBJ_LIFT)
-ON_KIND(IDC_OBJ_EQUIP)
-ON_KIND(IDC_OBJ_STRUCT1)
-ON_KIND(IDC_OBJ_STRLIFT)
-ON_BN_CLICKED(IDC_BACK, OnBack)
-ON_UPDATE_COMMAND_UI(IDC_BACK, OnUpdateEnable)
-END_MESSAGE_MAP()
-
 namespace {
 const PanelForm forms[] = {
     {IDC_OBJ_BUILDING, RUNTIME_CLASS(ZnFvAppCAFM31)}, {IDC_OBJ_LIFT, RUNTIME_CLASS(ZnFvAppCAFM32)},
@@ -24,15 +12,6 @@ const PanelForm forms[] = {
 };
 } // namespace
 
-BOOL CInterimKindBar::OnObjectKind(UINT nID)
-{
-    if (IsCurrentPanel(IDD_INTERIMKINDBAR))
-        OpenForm(static_cast<int>(nID), PanelFormOf(forms, nID));
-    return TRUE;
-}
+CInterimKindBar::CInterimKindBar() : CObjectKindBar(IDD_INTERIMKINDBAR) {}
 
-void CInterimKindBar::OnBack()
-{
-    if (IsCurrentPanel(IDD_INTERIMKINDBAR))
-        GoBack();
-}
+CRuntimeClass* CInterimKindBar::FormOf(UINT nID) const { return PanelFormOf(forms, nID); }

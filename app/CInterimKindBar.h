@@ -2,11 +2,12 @@
 // on another.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "app/CObjectKindBar.h"
 
-class CInterimKindBar : public CDialogBarBk {
+class CInterimKindBar : public CObjectKindBar {
+public:
+    CInterimKindBar();
+
 protected:
-    afx_msg BOOL OnObjectKind(UINT nID);
-    afx_msg void OnBack();
-    DECLARE_MESSAGE_MAP()
+    CRuntimeClass* FormOf(UINT nID) const override;
 };

@@ -365,29 +365,19 @@ void CMainFrame::ShowBukkenDataIfChosen()
         ShowNextPanel(PANEL_BUKKENDATA);
 }
 
-void CMainFrame::OnCommonData()
+void CMainFrame::EnterScreen(int panel, int& screenGroupFlag)
 {
     LeaveScreen();
-    ShowNextPanel(IDD_COMMONDATABAR);
-    m_nCommonData = 1;
+    ShowNextPanel(panel);
+    screenGroupFlag = 1;
     m_nScreen = 1;
 }
 
-void CMainFrame::OnBukkenData()
-{
-    LeaveScreen();
-    ShowNextPanel(PANEL_BUKKENDATA);
-    m_nBukkenData = 1;
-    m_nScreen = 1;
-}
+void CMainFrame::OnCommonData() { EnterScreen(IDD_COMMONDATABAR, m_nCommonData); }
 
-void CMainFrame::OnFDCreate()
-{
-    LeaveScreen();
-    ShowNextPanel(IDD_DOCTYPEBAR);
-    m_nFd = 1;
-    m_nScreen = 1;
-}
+void CMainFrame::OnBukkenData() { EnterScreen(PANEL_BUKKENDATA, m_nBukkenData); }
+
+void CMainFrame::OnFDCreate() { EnterScreen(IDD_DOCTYPEBAR, m_nFd); }
 
 void CMainFrame::OnNumberInput()
 {

@@ -119,6 +119,8 @@ protected:
 private:
     // Destroys the panel, clears the screen flags; the first steps of every screen command.
     void LeaveScreen();
+    // Leaves the screen and shows the panel of another screen group, whose flag goes to 1.
+    void EnterScreen(int panel, int& screenGroupFlag);
     // Makes panel the next one and creates it.
     void ShowNextPanel(int panel);
     // The new-property dialog for a mode: kind caption, the dialog, then the property-data screen.

@@ -7,18 +7,6 @@
 #include "app/ZnFvAppCAFM55.h"
 #include "res/MainFrameIds.h"
 
-#define ON_KIND(id) ON_COMMAND_EX(id, OnObjectKind) ON_UPDATE_COMMAND_UI(id, OnUpdateEnable)
-
-BEGIN_MESSAGE_MAP(COtherFormsBar, CDialogBarBk)
-ON_KIND(IDC_OBJ_TEMPUSE_AGENCY)
-ON_KIND(IDC_OBJ_TEMPUSE_OFFICIAL)
-ON_KIND(IDC_OBJ_BUILDING_NOTIF)
-ON_KIND(IDC_OBJ_DEMOLITION)
-ON_KIND(IDC_OBJ_SAFETY)
-ON_BN_CLICKED(IDC_BACK, OnBack)
-ON_UPDATE_COMMAND_UI(IDC_BACK, OnUpdateEnable)
-END_MESSAGE_MAP()
-
 namespace {
 const PanelForm forms[] = {
     {IDC_OBJ_TEMPUSE_AGENCY, RUNTIME_CLASS(ZnFvAppCAFM51)}, {IDC_OBJ_TEMPUSE_OFFICIAL, RUNTIME_CLASS(ZnFvAppCAFM52)},
@@ -27,15 +15,6 @@ const PanelForm forms[] = {
 };
 } // namespace
 
-BOOL COtherFormsBar::OnObjectKind(UINT nID)
-{
-    if (IsCurrentPanel(IDD_OTHERFORMSBAR))
-        OpenForm(static_cast<int>(nID), PanelFormOf(forms, nID));
-    return TRUE;
-}
+COtherFormsBar::COtherFormsBar() : CObjectKindBar(IDD_OTHERFORMSBAR) {}
 
-void COtherFormsBar::OnBack()
-{
-    if (IsCurrentPanel(IDD_OTHERFORMSBAR))
-        GoBack();
-}
+CRuntimeClass* COtherFormsBar::FormOf(UINT nID) const { return PanelFormOf(forms, nID); }

@@ -2,11 +2,12 @@
 // demolition and the safety plan (the last one only for application forms; the frame hides it).
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "app/CObjectKindBar.h"
 
-class COtherFormsBar : public CDialogBarBk {
+class COtherFormsBar : public CObjectKindBar {
+public:
+    COtherFormsBar();
+
 protected:
-    afx_msg BOOL OnObjectKind(UINT nID);
-    afx_msg void OnBack();
-    DECLARE_MESSAGE_MAP()
+    CRuntimeClass* FormOf(UINT nID) const override;
 };
