@@ -9,17 +9,17 @@
 namespace {
 const char kFont[] = u8"ＭＳ Ｐゴシック";
 
-constexpr DWORD kChoice = BS_AUTORADIOBUTTON | BS_PUSHLIKE | WS_TABSTOP | WS_VISIBLE;
-constexpr DWORD kCaption = ES_READONLY | ES_CENTER | WS_BORDER | WS_VISIBLE;
+constexpr DWORD kChoiceStyle = BS_AUTORADIOBUTTON | BS_PUSHLIKE | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kCaptionStyle = ES_READONLY | ES_CENTER | WS_BORDER | WS_VISIBLE;
 
 constexpr ControlResource Choice(int id, const char* text, short y, short x = 5, short cx = 105, short cy = 20)
 {
-    return {id, ControlKind::Button, text, kChoice, 0, x, y, cx, cy};
+    return {id, ControlKind::Button, text, kChoiceStyle, 0, x, y, cx, cy};
 }
 
 constexpr ControlResource Caption(int id, short y, short x = 5, short cx = 105)
 {
-    return {id, ControlKind::Edit, nullptr, kCaption, 0, x, y, cx, 15};
+    return {id, ControlKind::Edit, nullptr, kCaptionStyle, 0, x, y, cx, 15};
 }
 
 constexpr ControlResource TopButton(int id, const char* text, short x, short y)
@@ -44,8 +44,8 @@ const ControlResource commonDataBar[] = {
     Caption(IDC_PANEL_CAPTION, 5),
     Choice(IDC_CM_SHINSEISHA, u8"申請者・届出者／通知者", 35),
     Choice(IDC_CM_KENCHIKUNUSHI, u8"建築主", 60),
-    {IDC_CM_SEKKEISHA, ControlKind::Button, u8"代理者・設計者\n・工事監理者等", kChoice | BS_MULTILINE, 0, 5, 85, 105,
-     30},
+    {IDC_CM_SEKKEISHA, ControlKind::Button, u8"代理者・設計者\n・工事監理者等", kChoiceStyle | BS_MULTILINE, 0, 5, 85,
+     105, 30},
     Choice(IDC_CM_SETSUBISHA, u8"建築設備", 121),
     Choice(IDC_CM_SEKOUSHA, u8"施工者等", 147),
     Choice(IDC_CM_CHIMEICHIBAN, u8"住所・地名地番等", 171),
@@ -64,28 +64,24 @@ const ControlResource docTypeBar[] = {
     Choice(IDC_FD_CONTENTS, u8"ＦＤ記録内容確認", 255),
 };
 
+// The controls that the object-kind panels 111, 112 and 126 share.
+constexpr ControlResource kCaption = Caption(IDC_PANEL_CAPTION, 5);
+constexpr ControlResource kSubCaption = Caption(IDC_PANEL_SUBCAPTION, 20);
+constexpr ControlResource kBuilding = Choice(IDC_OBJ_BUILDING, u8"建築物", 50);
+constexpr ControlResource kLift = Choice(IDC_OBJ_LIFT, u8"昇降機", 75);
+constexpr ControlResource kEquip = Choice(IDC_OBJ_EQUIP, u8"昇降機以外の建築設備", 100);
+constexpr ControlResource kStruct1 = Choice(IDC_OBJ_STRUCT1, u8"工作物（法８８条１項）", 125);
+constexpr ControlResource kStrLift = Choice(IDC_OBJ_STRLIFT, u8"工作物の昇降機", 150);
+constexpr ControlResource kStruct2 = Choice(IDC_OBJ_STRUCT2, u8"工作物（法８８条２項）", 175);
+constexpr ControlResource kBack = Choice(IDC_BACK, u8"戻る", 255);
+
 const ControlResource confirmKindBar[] = {
-    Caption(IDC_PANEL_CAPTION, 5),
-    Caption(IDC_PANEL_SUBCAPTION, 20),
-    Choice(IDC_OBJ_BUILDING_NOTIF, u8"建築物・建築工事届", 50),
-    Choice(IDC_OBJ_LIFT, u8"昇降機", 75),
-    Choice(IDC_OBJ_EQUIP, u8"昇降機以外の建築設備", 100),
-    Choice(IDC_OBJ_STRUCT1, u8"工作物（法８８条１項）", 125),
-    Choice(IDC_OBJ_STRLIFT, u8"工作物の昇降機", 150),
-    Choice(IDC_OBJ_STRUCT2, u8"工作物（法８８条２項）", 175),
-    Choice(IDC_BACK, u8"戻る", 255),
-};
+    kCaption, kSubCaption, Choice(IDC_OBJ_BUILDING_NOTIF, u8"建築物・建築工事届", 50),
+    kLift,    kEquip,      kStruct1,
+    kStrLift, kStruct2,    kBack};
 
 const ControlResource completionKindBar[] = {
-    Caption(IDC_PANEL_CAPTION, 5),
-    Caption(IDC_PANEL_SUBCAPTION, 20),
-    Choice(IDC_OBJ_BUILDING, u8"建築物", 50),
-    Choice(IDC_OBJ_LIFT, u8"昇降機", 75),
-    Choice(IDC_OBJ_EQUIP, u8"昇降機以外の建築設備", 100),
-    Choice(IDC_OBJ_STRUCT1, u8"工作物（法８８条１項）", 125),
-    Choice(IDC_OBJ_STRLIFT, u8"工作物の昇降機", 150),
-    Choice(IDC_OBJ_STRUCT2, u8"工作物（法８８条２項）", 175),
-    Choice(IDC_BACK, u8"戻る", 255),
+    kCaption, kSubCaption, kBuilding, kLift, kEquip, kStruct1, kStrLift, kStruct2, kBack,
 };
 
 const ControlResource otherFormsBar[] = {
@@ -100,14 +96,7 @@ const ControlResource otherFormsBar[] = {
 };
 
 const ControlResource interimKindBar[] = {
-    Caption(IDC_PANEL_CAPTION, 5),
-    Caption(IDC_PANEL_SUBCAPTION, 20),
-    Choice(IDC_OBJ_BUILDING, u8"建築物", 50),
-    Choice(IDC_OBJ_LIFT, u8"昇降機", 75),
-    Choice(IDC_OBJ_EQUIP, u8"昇降機以外の建築設備", 100),
-    Choice(IDC_OBJ_STRUCT1, u8"工作物（法８８条１項）", 125),
-    Choice(IDC_OBJ_STRLIFT, u8"工作物の昇降機", 150),
-    Choice(IDC_BACK, u8"戻る", 255),
+    kCaption, kSubCaption, kBuilding, kLift, kEquip, kStruct1, kStrLift, kBack,
 };
 
 const ControlResource fdMenuBar[] = {
