@@ -47,23 +47,13 @@ TEST_F(ZnAppProDocTest, ANewDocumentHoldsAnEmptyApplicationAndStoresExactlyThat)
               Hex(ReadFileBytes(m_folder.Path("new.110"))));
 }
 
-TEST_F(ZnAppProDocTest, LoadsAndStoresTheThreeSlotsOfADocumentFile)
+TEST_F(ZnAppProDocTest, EmptySlotsAreLeftOutOfTheFile)
 {
     WriteFileBytes(m_folder.Path("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
     PrepareBuildingConfirmation();
     m_document.SetModifiedFlag(TRUE);
     ASSERT_TRUE(m_document.OnOpenDocument(Windows("Ka001.110")));
     EXPECT_FALSE(m_document.IsModified());
-
-    ASSERT_TRUE(m_document.OnSaveDocument(Windows("again.110")));
-    EXPECT_EQ(Hex(ReadHexFixture("model/build_conf_document.hex")), Hex(ReadFileBytes(m_folder.Path("again.110"))));
-}
-
-TEST_F(ZnAppProDocTest, EmptySlotsAreLeftOutOfTheFile)
-{
-    WriteFileBytes(m_folder.Path("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
-    PrepareBuildingConfirmation();
-    ASSERT_TRUE(m_document.OnOpenDocument(Windows("Ka001.110")));
 
     m_document.DeleteSubFormModel();
     EXPECT_EQ(nullptr, m_document.GetSubFormModel());
@@ -82,19 +72,4 @@ TEST_F(ZnAppProDocTest, EmptySlotsAreLeftOutOfTheFile)
     ASSERT_TRUE(single.OnOpenDocument(Windows("one.110")));
     ASSERT_TRUE(single.OnSaveDocument(Windows("one again.110")));
     EXPECT_EQ(ReadFileBytes(m_folder.Path("one.110")), ReadFileBytes(m_folder.Path("one again.110")));
-}
-
-TEST_F(ZnAppProDocTest, ReplacingASlotDeletesItsObjectAndTheDocumentDeletesTheRest)
-{
-    PrepareBuildingConfirmation();
-    m_document.ReplaceModel(CZnAppProDoc::extraModel, new ZnModelApp);
-    m_document.ReplaceModel(CZnAppProDoc::formModel, m_document.GetFormModel()); // itself: kept
-    ASSERT_NE(nullptr, m_document.GetFormModel());
-    m_document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
-    m_document.DeleteAppModel();
-    EXPECT_EQ(nullptr, m_document.GetAppModel());
-    // A slot outside the four takes nothing and deletes what it is given.
-    m_document.ReplaceModel(CZnAppProDoc::kSlotCount, new ZnModelApp);
-    EXPECT_EQ(nullptr, m_document.GetModel(CZnAppProDoc::kSlotCount));
-    // The rest goes with the document (the sanitizer reports anything left).
 }

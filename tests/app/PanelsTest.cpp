@@ -98,6 +98,10 @@ TEST_F(Panels, TheConfirmationKindsOpenTheirFormsAndBackClosesThem)
 
     EXPECT_EQ("ZnFvAppCAFM11 建築物・建築工事届", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_BUILDING_NOTIF));
     EXPECT_EQ(IDC_OBJ_BUILDING_NOTIF, Frame().GetObjKind());
+    // A form view's document shows the menu of an open document: 上書き保存 is not greyed.
+    CMenu* file = Frame().GetMenu()->GetSubMenu(0);
+    EXPECT_EQ(11u, file->GetMenuItemCount());
+    EXPECT_FALSE(file->GetMenuState(2, MF_BYPOSITION) & MF_GRAYED);
     EXPECT_EQ("ZnFvAppCAFM12 昇降機", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_LIFT));
     EXPECT_EQ("ZnFvAppCAFM13 昇降機以外の建築設備", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_EQUIP));
     EXPECT_EQ("ZnFvAppCAFM14 工作物（法88条１項）", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRUCT1));

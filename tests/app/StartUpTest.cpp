@@ -121,15 +121,16 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
     EXPECT_EQ(&m_app, ZnShellState::Current());
 }
 
-TEST_F(StartUp, ReadsTheFiveFoldersAsTheRegistryHoldsThem)
+TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
 {
-    StoreFolders("C:\\Zadazez", "C:\\共通\\", "D:\\物件", "C:\\移行", "A:\\");
+    // A missing output folder is the first drive present.
+    StoreFolders("C:\\Zadazez", "C:\\共通\\", "D:\\物件", "C:\\移行", nullptr);
     Start();
     EXPECT_EQ("C:\\Zadazez", m_app.GetAppFolder());
     EXPECT_EQ("C:\\共通\\", m_app.GetComFolder());
     EXPECT_EQ("D:\\物件", m_app.GetObjFolder());
     EXPECT_EQ("C:\\移行", m_app.GetDstFolder());
-    EXPECT_EQ("A:\\", m_app.GetOutputFolder());
+    EXPECT_EQ("C:\\", m_app.GetOutputFolder());
     // The shell state of the subsystems below gives the same folders.
     EXPECT_EQ("D:\\物件", ZnShellState::Current()->GetObjFolder());
 }
@@ -146,15 +147,6 @@ TEST_F(StartUp, TheCodeTablesOfTheApplicationFolderAreOpenWhileTheFrameLives)
     Frame().DestroyWindow();
     for (ZnRsetComCodeTbl* recordset : codes->m_pRset)
         EXPECT_EQ(nullptr, recordset);
-}
-
-TEST_F(StartUp, AMissingOutputFolderIsTheFirstDrivePresent)
-{
-    StoreFolders("C:\\Zadazez", nullptr, nullptr, nullptr, nullptr);
-    Start();
-    EXPECT_EQ("C:\\Zadazez", m_app.GetAppFolder());
-    EXPECT_EQ("", m_app.GetObjFolder());
-    EXPECT_EQ("C:\\", m_app.GetOutputFolder());
 }
 
 TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
