@@ -51,7 +51,8 @@ public:
     virtual int SetDataChanged(int flag) = 0;
     // The database file names.
     virtual ZnAppMDB* GetAppMDB() = 0;
-    // The application's code tables of COM_CODE.mdb, opened at start-up; null when there are none.
+    // The application's code-table access, its recordsets open for the whole run; null when the
+    // application has none.
     virtual ZnAppComTblAccess* GetComTblAccess() = 0;
 
     // The application's document-kind names: the display name of a document-kind code in the
