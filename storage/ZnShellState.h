@@ -64,6 +64,10 @@ public:
     // the application mode, else "Ke", then "001." and the form number right-aligned in three places.
     virtual CString MakeFormFileName(int formNo) const = 0;
 
+    // Runs the external converter "txt2xml.exe" of the application folder on a file and waits for
+    // it to end; nothing is reported when it cannot be started.
+    virtual void RunTxt2Xml(CString path) = 0;
+
     // The object in a slot of the active document, or null.
     virtual ZnModel* GetModel(int slot) const = 0;
     // Deletes the object in a slot and puts model (which may be null) there; the document owns it.
