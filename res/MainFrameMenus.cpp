@@ -1,4 +1,5 @@
-// The main frame's menus: 101 while a document is open, 100 while none is.
+// The main frame's menus: 101 (and 102, the same, for the form views) while a document is open,
+// 100 while none is.
 #include "platform/wnd/Resources.h"
 
 #include <iterator>
@@ -84,6 +85,8 @@ const MenuItemResource menu100[] = {
 const MenuResource menus[] = {
     {100, menu100, std::size(menu100)},
     {101, menu101, std::size(menu101)},
+    // The form views' documents show the same menu as the first document's.
+    {102, menu101, std::size(menu101)},
 };
 
 const AfxResourceSet registration(nullptr, 0, menus, std::size(menus), nullptr, 0);

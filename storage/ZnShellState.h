@@ -1,7 +1,8 @@
 // What the subsystems below the application shell read of it: the application object's folders
 // and current selections, the main frame's document mode, type and object kind, the active
-// document's model objects and the database file names. The application object and the main
-// frame implement it; tests implement it without windows. One instance is current at a time.
+// document's model objects, the database file names and the open code tables. The application
+// object and the main frame implement it; tests implement it without windows. One instance is
+// current at a time.
 #pragma once
 
 #include "platform/CString.h"
@@ -62,6 +63,10 @@ public:
     // The name of a form's document file in a property folder, such as "Ka001.110": "Ka" in
     // the application mode, else "Ke", then "001." and the form number right-aligned in three places.
     virtual CString MakeFormFileName(int formNo) const = 0;
+
+    // Runs the external converter "txt2xml.exe" of the application folder on a file and waits for
+    // it to end; nothing is reported when it cannot be started.
+    virtual void RunTxt2Xml(CString path) = 0;
 
     // The object in a slot of the active document, or null.
     virtual ZnModel* GetModel(int slot) const = 0;

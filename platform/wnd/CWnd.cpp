@@ -455,6 +455,8 @@ CWnd* CWnd::GetFocus() { return FromHandle(Registry().focus); }
 
 HWND AfxGetFocusHandle() { return Registry().focus; }
 
+int AfxGetWindowCount() { return static_cast<int>(Registry().windows.size()); }
+
 RECT CWnd::NonClientInsets() const
 {
     int frame = 0;

@@ -233,6 +233,8 @@ private:
 int AfxPumpPostedMessages();
 // The window that has the keyboard focus, as a handle.
 HWND AfxGetFocusHandle();
+// The number of live windows of the process.
+int AfxGetWindowCount();
 
 // Win32 functions over window handles.
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

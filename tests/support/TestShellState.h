@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace testsupport {
 
 class TestShellState : public ZnShellState {
@@ -50,6 +52,7 @@ public:
         ADD_FAILURE() << "the test shell has no form file names";
         return CString();
     }
+    void RunTxt2Xml(CString path) override { txt2xmlRuns.push_back(path); }
     ZnModel* GetModel(int slot) const override { return models[slot]; }
     void ReplaceModel(int slot, ZnModel* model) override
     {
@@ -64,6 +67,7 @@ public:
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;
     ZnAppComTblAccess* comTblAccess = nullptr; // not owned
+    std::vector<CString> txt2xmlRuns; // the files given to RunTxt2Xml, in order
     ZnModel* models[kModelSlotCount] = {};
 
 private:

@@ -83,7 +83,8 @@ TEST(ConfDocWriterClasses, EachHasItsOwnRuntimeClassAndASerialId)
     for (int i = 0; i < 4; ++i) {
         EXPECT_STREQ(names[i], writers[i]->GetRuntimeClass()->m_lpszClassName);
         EXPECT_EQ(RUNTIME_CLASS(VhObject), writers[i]->GetRuntimeClass()->m_pBaseClass);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_EQ(writers[i - 1]->GetSerialId() + 1, writers[i]->GetSerialId());
+        }
     }
 }

@@ -1,0 +1,5 @@
+#include "app/CAboutDlg.h"
+
+#include "res/MainFrameIds.h"
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}

@@ -1,0 +1,28 @@
+#include "app/FilterChars.h"
+
+#include "platform/Cp932.h"
+
+#include <cstring>
+
+int FilterChars(CString& text, LPCSTR set)
+{
+    if (!set || !*set)
+        return 0;
+    const std::string& bytes = text.Bytes();
+    std::string kept;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (cp932::IsLeadByte(static_cast<unsigned char>(c))) {
+            if (i + 1 >= bytes.size())
+                break; // a lead byte without its trail byte
+            kept += c;
+            kept += bytes[++i];
+        } else if (!std::strchr(set, c)) {
+            kept += c;
+        }
+    }
+    if (kept == bytes)
+        return 0;
+    text = CString(kept);
+    return 1;
+}

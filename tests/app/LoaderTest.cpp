@@ -1,0 +1,297 @@
+#include "tests/app/ShellTestSupport.h"
+
+#include "model/ZnModelApp.h"
+#include "model/ZnModelDocKinds.h"
+#include "platform/CDaoDatabase.h"
+#include "platform/Cp932.h"
+#include "platform/WinPath.h"
+#include "storage/AppDatabaseSchemas.h"
+
+#include <sys/stat.h>
+
+using testsupport::Hex;
+using testsupport::ReadFileBytes;
+using testsupport::ReadHexFixture;
+using testsupport::WriteFileBytes;
+
+namespace {
+
+const char kBukken[] = "南町の家";
+
+// The classes that each document kind's file holds in slots 2 and 3 ("" for none).
+struct KindClasses {
+    int code;
+    const char* form;
+    const char* subForm;
+};
+
+const KindClasses kindClasses[] = {
+    {100001, "ZnModelAppBuild", "ZnModelAppBuildConf"},
+    {100002, "ZnModelAppLift", "ZnModelAppLiftConf"},
+    {100003, "ZnModelAppEquip", "ZnModelAppEquipConf"},
+    {100004, "ZnModelAppStruct", "ZnModelAppStructConf"},
+    {100005, "ZnModelAppLift", "ZnModelAppStrLiftConf"},
+    {100006, "ZnModelAppSemiStr", "ZnModelAppSemiStrConf"},
+    {100101, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100102, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100103, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100104, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100105, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100106, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
+    {100201, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100202, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100203, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100204, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100205, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100206, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100301, "ZnModelAppBuild", "ZnModelAppBuildMod"},
+    {100302, "ZnModelAppLift", "ZnModelAppLiftMod"},
+    {100303, "ZnModelAppEquip", "ZnModelAppEquipMod"},
+    {100304, "ZnModelAppStruct", "ZnModelAppStructMod"},
+    {100305, "ZnModelAppLift", "ZnModelAppStrLiftMod"},
+    {100306, "ZnModelAppSemiStr", "ZnModelAppSemiStrMod"},
+    {100401, "ZnModelAppTempUseConf", ""},
+    {100411, "ZnModelAppTempUseConf", ""},
+    {100501, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
+    {100801, "ZnModelAppConstNotif", ""},
+    {100802, "ZnModelAppDemNotif", ""},
+    {100803, "ZnModelAppSafeNotif", ""},
+    {300001, "ZnModelAppProxy", ""},
+};
+
+// Filled documents of some kinds, as the model's fixtures give them.
+struct KindFixture {
+    int code;
+    const char* fixture;
+};
+
+const KindFixture kindFixtures[] = {
+    {100001, "model/build_conf_document.hex"},    {100301, "model/build_mod_document.hex"},
+    {100003, "model/equip_conf_document.hex"},    {100302, "model/lift_mod_document.hex"},
+    {100006, "model/semi_str_conf_document.hex"}, {100304, "model/struct_mod_document.hex"},
+};
+
+std::string ClassOf(const ZnModel* model) { return model ? model->GetRuntimeClass()->m_lpszClassName : ""; }
+
+// The file of a document whose slots hold new empty objects of the named classes.
+std::string EmptyDocumentFile(const char* form, const char* subForm)
+{
+    CZnAppProDoc document;
+    document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
+    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form));
+    document.ReplaceModel(CZnAppProDoc::subFormModel, *subForm ? ZnModelDocKinds::CreateSlotObject(subForm) : nullptr);
+    return testsupport::StoreToBytes([&](CArchive& ar) { document.Serialize(ar); });
+}
+
+// A started application over a property register in obj/ with one property and its folder;
+// each test adds the documents it needs.
+class LoadBukkenDocument : public ShellTest {
+protected:
+    LoadBukkenDocument()
+    {
+        mkdir(m_folder.Path("obj").c_str(), 0777);
+        mkdir(m_folder.Path(std::string("obj/") + cp932::ToUtf8(kBukken)).c_str(), 0777);
+        StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), "A:\\");
+    }
+
+    // Creates the register with the document rows (shousai index, code, name, file name).
+    void MakeRegister(const std::string& rows)
+    {
+        DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"),
+                          std::string(appBukkenSchema) +
+                              u8"INSERT INTO AppBukkenKanriTbl VALUES (1, '南町の家', NULL, 13, 0, '', NULL);\n" +
+                              rows);
+    }
+
+    static std::string Row(int shousai, int code, const std::string& name, const std::string& fileName)
+    {
+        return "INSERT INTO AppBukkenShousaiTbl (BukkenShousaiIndex, BukkenIndex, ShinseiShoruiName, "
+               "ShinseiShubetuCode, FileName) VALUES (" +
+               std::to_string(shousai) + ", 1, '" + name + "', " + std::to_string(code) + ", '" + fileName + "');\n";
+    }
+
+    std::string PropertyFile(const std::string& fileName) const
+    {
+        return m_folder.Path(std::string("obj/") + cp932::ToUtf8(kBukken) + "/" + fileName);
+    }
+
+    BOOL Load(int shousai)
+    {
+        m_app.SetBukkenName(kBukken);
+        m_app.m_nBukkenIndex = 1;
+        m_app.m_nBukkenShousaiIndex = shousai;
+        return m_app.LoadBukkenDocument();
+    }
+
+    std::string StoredDocument() const
+    {
+        return testsupport::StoreToBytes([&](CArchive& ar) { Document().Serialize(ar); });
+    }
+
+    // The run log of the work folder, as UTF-8 text.
+    std::string Log() const { return cp932::ToUtf8(ReadFileBytes(m_folder.Path("ravuRivo.log"))); }
+};
+
+} // namespace
+
+TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
+{
+    std::string rows;
+    int shousai = 0;
+    for (const KindClasses& kind : kindClasses) {
+        std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
+        rows += Row(shousai, kind.code, u8"書類" + std::to_string(kind.code), fileName);
+        WriteFileBytes(PropertyFile(fileName), EmptyDocumentFile(kind.form, kind.subForm));
+    }
+    MakeRegister(rows);
+    Start();
+
+    shousai = 0;
+    for (const KindClasses& kind : kindClasses) {
+        SCOPED_TRACE(kind.code);
+        ASSERT_TRUE(Load(++shousai));
+        EXPECT_EQ("ZnModelApp", ClassOf(Document().GetAppModel()));
+        EXPECT_EQ(kind.form, ClassOf(Document().GetFormModel()));
+        EXPECT_EQ(kind.subForm, ClassOf(Document().GetSubFormModel()));
+        EXPECT_EQ(ReadFileBytes(PropertyFile("Ka001." + std::to_string(100 + shousai))), StoredDocument());
+        EXPECT_EQ(kind.code, m_app.m_nDocKindCode);
+        EXPECT_EQ(CString(std::to_string(kind.code).c_str()), m_app.m_strDocKindCode);
+        EXPECT_EQ(CString(("書類" + std::to_string(kind.code)).c_str()), m_app.m_strDocName);
+        EXPECT_EQ(100 + shousai, m_app.m_nFormNo);
+    }
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+    EXPECT_EQ("", Log());
+}
+
+TEST_F(LoadBukkenDocument, FilledDocumentsLoadWhole)
+{
+    std::string rows;
+    int shousai = 0;
+    for (const KindFixture& kind : kindFixtures) {
+        std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
+        rows += Row(shousai, kind.code, "filled", fileName);
+        WriteFileBytes(PropertyFile(fileName), ReadHexFixture(kind.fixture));
+    }
+    MakeRegister(rows);
+    Start();
+    shousai = 0;
+    for (const KindFixture& kind : kindFixtures) {
+        SCOPED_TRACE(kind.fixture);
+        ASSERT_TRUE(Load(++shousai));
+        EXPECT_EQ(Hex(ReadHexFixture(kind.fixture)), Hex(StoredDocument()));
+        EXPECT_EQ(100 + shousai, m_app.m_nFormNo);
+    }
+}
+
+TEST_F(LoadBukkenDocument, AMissingFileLeavesAnEmptyApplicationAndIsNotLoaded)
+{
+    WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
+                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
+    Start();
+    ASSERT_TRUE(Load(1));
+
+    EXPECT_FALSE(Load(2));
+    EXPECT_EQ(100002, m_app.m_nDocKindCode);
+    EXPECT_EQ("Ka001.160", m_app.m_strFileName);
+    EXPECT_EQ(160, m_app.m_nFormNo);
+    EXPECT_EQ(nullptr, Document().GetFormModel());
+    EXPECT_EQ(nullptr, Document().GetSubFormModel());
+    ZnModelApp empty;
+    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+    EXPECT_EQ("", Log());
+}
+
+TEST_F(LoadBukkenDocument, AMissingRegisterRowLeavesTheDocumentAndItsIdentityAsTheyWere)
+{
+    WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110"));
+    Start();
+    ASSERT_TRUE(Load(1));
+    EXPECT_FALSE(Load(7));
+    EXPECT_EQ(100001, m_app.m_nDocKindCode);
+    EXPECT_EQ("Ka001.110", m_app.m_strFileName);
+    EXPECT_EQ(Hex(ReadHexFixture("model/build_conf_document.hex")), Hex(StoredDocument()));
+    CString code = "stale", name = "stale", file = "stale";
+    EXPECT_EQ(-1, m_app.LookupBukkenShousai(1, 7, code, name, file));
+    EXPECT_EQ("", code);
+    EXPECT_EQ("", name);
+    EXPECT_EQ("", file);
+}
+
+TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
+{
+    std::string building = ReadHexFixture("model/build_conf_document.hex");
+    WriteFileBytes(PropertyFile("Ka001.110"), building.substr(0, building.size() / 2));
+    WriteFileBytes(PropertyFile("Ka001.160"), building); // registered as a lift
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
+                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
+    Start();
+    m_ui.AnswerMessageBox(IDOK);
+    m_ui.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(Load(1));
+    EXPECT_FALSE(Load(2));
+
+    ASSERT_EQ(2u, m_ui.messageBoxes.size());
+    for (const MessageBoxRequest& box : m_ui.messageBoxes)
+        EXPECT_EQ("予期しないファイル形式です。", box.text);
+    std::string folder = cp932::ToUtf8(Windows("obj").Bytes()) + u8"\\南町の家\\";
+    std::string log = Log();
+    for (const char* file : {"Ka001.110", "Ka001.160"}) {
+        std::string line = u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【" + folder + file +
+                           u8"】のオープンに「予期しないファイル形式」エラーが発生しました。\r\n";
+        EXPECT_NE(std::string::npos, log.find(line)) << log;
+    }
+    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n'));
+    // Nothing half-loaded is left for a writer.
+    EXPECT_EQ(nullptr, Document().GetFormModel());
+    EXPECT_EQ(nullptr, Document().GetSubFormModel());
+    ZnModelApp empty;
+    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
+}
+
+TEST_F(LoadBukkenDocument, AnEmptyFileLoadsNothingIntoThePreparedObjects)
+{
+    WriteFileBytes(PropertyFile("Ke001.240"), "");
+    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.240"));
+    Start();
+    ASSERT_TRUE(Load(1));
+    EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
+    EXPECT_EQ(nullptr, Document().GetSubFormModel());
+    EXPECT_EQ(240, m_app.m_nFormNo);
+    EXPECT_EQ("", Log());
+}
+
+TEST_F(LoadBukkenDocument, ACodeWithoutModelObjectsLoadsTheApplicationAlone)
+{
+    WriteFileBytes(PropertyFile("Ka001.222"), HexFixturePrefix("model/build_conf_document.hex", "second slot"));
+    MakeRegister(Row(1, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222"));
+    Start();
+    ASSERT_TRUE(Load(1));
+    EXPECT_EQ(nullptr, Document().GetFormModel());
+    EXPECT_EQ(nullptr, Document().GetSubFormModel());
+    EXPECT_EQ(Hex(HexFixturePrefix("model/build_conf_document.hex", "second slot")), Hex(StoredDocument()));
+}
+
+TEST_F(LoadBukkenDocument, TheFormNumberIsTheNumberAtTheEndOfTheFileName)
+{
+    MakeRegister(Row(1, 100002, "a", "Ke001.240") + Row(2, 100002, "b", "12") + Row(3, 100002, "c", "Ka001.1x0") +
+                 Row(4, 100002, "d", "Ka001.-12") + Row(5, 100002, "e", ""));
+    Start();
+    const int expected[] = {240, 12, 1, 0, 0};
+    for (int shousai = 1; shousai <= 5; ++shousai) {
+        CString code, name, file;
+        EXPECT_EQ(expected[shousai - 1], m_app.LookupBukkenShousai(1, shousai, code, name, file)) << shousai;
+        EXPECT_EQ("100002", code);
+        EXPECT_EQ(expected[shousai - 1], m_app.m_nFormNo);
+    }
+}
+
+TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)
+{
+    Start();
+    CString code, name, file;
+    LONG error = testsupport::DaoErrorOf([&] { m_app.LookupBukkenShousai(1, 1, code, name, file); });
+    EXPECT_NE(0, error);
+}

@@ -1,0 +1,404 @@
+#include "tests/app/ShellTestSupport.h"
+
+#include "editors/ZnDlgAppTanbunPaste.h"
+#include "model/ZnModelApp.h"
+#include "platform/CDaoDatabase.h"
+#include "platform/Cp932.h"
+#include "platform/wnd/Afxwin.h"
+#include "res/MainFrameIds.h"
+#include "storage/AppDatabaseSchemas.h"
+#include "storage/ZnAppCheckoutTblDAO.h"
+#include "storage/ZnAppRegRoot.h"
+#include "storage/ZnAppTanbunTblDAO.h"
+#include "tests/support/JetCopy.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+// Asks a command's update handler whether it is enabled, as a menu item would.
+BOOL IsEnabled(CCmdTarget& target, UINT nID)
+{
+    class Probe : public CCmdUI {
+    public:
+        void Enable(BOOL bOn) override
+        {
+            enabled = bOn;
+            m_bEnableChanged = TRUE;
+        }
+        BOOL enabled = TRUE;
+    } probe;
+    probe.m_nID = nID;
+    probe.DoUpdate(&target, TRUE);
+    return probe.enabled;
+}
+
+// The enabled state of the frame's commands, one character each, in groups that share a rule:
+// new property; property selection; save; short texts; screens; back to no screen.
+const std::vector<std::vector<UINT>> ruleGroups = {
+    {ID_NEW_ZADAZEZ, ID_NEW_KEIKAKU},
+    {ID_SELECT_BUKKEN, ID_FD_LOAD, IDC_TOP_SELECTBUKKEN},
+    {ID_SAVE},
+    {ID_TANBUN_REGIST, ID_TANBUN_PASTE, ID_TANBUN_EDIT, ID_TANBUN_COPY},
+    {ID_COMMON_DATA, ID_BUKKEN_DATA, ID_FD_CREATE, ID_PRINT_APPLICATION, ID_NUMBER_INPUT, IDC_TOP_COMMONDATA,
+     IDC_TOP_BUKKENDATA, IDC_TOP_FDCREATE, IDC_TOP_PRINT},
+    {IDC_TOP_MENUDISPLAY},
+};
+
+std::string Rules(CMainFrame& frame)
+{
+    std::string rules;
+    for (const std::vector<UINT>& group : ruleGroups) {
+        rules += rules.empty() ? "" : " ";
+        for (UINT command : group)
+            rules += IsEnabled(frame, command) ? '1' : '0';
+    }
+    return rules;
+}
+
+// The key names of the rows of AppCheckoutTbl in the register at a Windows path, in table order.
+std::vector<std::string> CheckoutNames(const CString& registerPath)
+{
+    std::vector<std::string> names;
+    ZnAppCheckoutTblDAO checkouts;
+    checkouts.SetDBPath(registerPath);
+    checkouts.Open(dbOpenDynaset, "SELECT * FROM AppCheckoutTbl", 0);
+    for (; !checkouts.IsEOF(); checkouts.MoveNext())
+        names.push_back(cp932::ToUtf8(checkouts.m_BukkenKeyName.Bytes()));
+    checkouts.Close();
+    return names;
+}
+
+const char kCheckoutRows[] = u8"INSERT INTO AppCheckoutTbl (BukkenKeyCode, BukkenKeyName) VALUES (0, 'Plant A');\n"
+                             u8"INSERT INTO AppCheckoutTbl (BukkenKeyCode, BukkenKeyName) VALUES (0, '南町の家');\n"
+                             u8"INSERT INTO AppCheckoutTbl (BukkenKeyCode, BukkenKeyName) VALUES (0, 'Plant A');\n";
+
+class MainFrame : public ShellTest {
+protected:
+    MainFrame()
+    {
+        for (const char* folder : {"app", "com", "obj"})
+            mkdir(m_folder.Path(folder).c_str(), 0777);
+        StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), "A:\\");
+    }
+
+    // A focused edit control on the frame, with a text and a selection.
+    CEdit& FocusedEdit(LPCTSTR text, int start, int end)
+    {
+        m_edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 100, 20), &Frame(), 4242);
+        m_edit.SetWindowText(text);
+        m_edit.SetSel(start, end);
+        m_edit.SetFocus();
+        return m_edit;
+    }
+
+    CEdit m_edit;
+};
+
+} // namespace
+
+TEST_F(MainFrame, AccessorsAndTheShellStateAnswerTheFramesSelections)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    frame.SetDocMode(DOCMODE_KEIKAKU);
+    EXPECT_EQ(32787, frame.GetDocMode(0));
+    EXPECT_EQ(32786, frame.GetDocMode(1));
+    frame.SetDocType(1005);
+    frame.SetObjKind(1018);
+    EXPECT_EQ(7, frame.SetDataChanged(7));
+    ZnShellState& shell = *ZnShellState::Current();
+    EXPECT_EQ(32787, shell.GetDocMode(0));
+    EXPECT_EQ(32786, shell.GetDocMode(1));
+    EXPECT_EQ(1005, shell.GetDocType());
+    EXPECT_EQ(1018, shell.GetObjKind());
+    EXPECT_EQ(0, shell.SetDataChanged(0));
+    EXPECT_EQ(0, frame.GetDataChanged());
+    EXPECT_EQ(frame.GetAppMDB(), shell.GetAppMDB());
+    EXPECT_EQ("\\APP_BUKKEN.mdb", shell.GetAppMDB()->GetAppBukkenMdb());
+    EXPECT_EQ(u8"計画通知書（昇降機）", cp932::ToUtf8(shell.DocKindName(100002, 32787, 1).Bytes()));
+    EXPECT_EQ("Ke001.240", shell.MakeFormFileName(240));
+    // The shell's slots are those of the active document.
+    EXPECT_EQ(Document().GetAppModel(), shell.GetModel(ZnShellState::appModelSlot));
+
+    EXPECT_NE(nullptr, frame.GetPanelById(IDD_MAINMENUBAR));
+    EXPECT_NE(nullptr, frame.GetPanelById(IDD_BUKKEN_INPUT));
+    EXPECT_NE(nullptr, frame.GetPanelById(IDD_SELECT_OBJ));
+    EXPECT_EQ(nullptr, frame.GetPanelById(IDD_DOCTYPEBAR));
+}
+
+TEST_F(MainFrame, CommandsAreEnabledByTheScreenAndPropertyFlags)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    EXPECT_EQ("11 111 0 0000 000000000 0", Rules(frame));
+    frame.SetBukkenSelected(1);
+    frame.SetDataChanged(1);
+    EXPECT_EQ("11 111 1 0000 111111111 0", Rules(frame));
+    frame.SetScreenFlag(1);
+    frame.SetDataChanged(0);
+    EXPECT_EQ("00 000 0 1111 000000000 1", Rules(frame));
+}
+
+TEST_F(MainFrame, ScreenCommandsLeaveTheScreenAndShowTheirPanel)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    // A command that its rule disables does nothing.
+    Command(ID_FD_CREATE);
+    EXPECT_EQ(0, frame.GetCurrentPanel());
+    frame.SetBukkenSelected(1);
+    Command(ID_FD_CREATE);
+    EXPECT_EQ(IDD_DOCTYPEBAR, frame.GetCurrentPanel());
+    EXPECT_EQ(IDD_DOCTYPEBAR, frame.GetShownPanel());
+    EXPECT_EQ(1, frame.GetFdFlag());
+    EXPECT_EQ(1, frame.GetScreenFlag());
+    ASSERT_NE(nullptr, frame.GetDlgItem(IDD_DOCTYPEBAR));
+
+    frame.SetScreenFlag(0);
+    Command(ID_COMMON_DATA);
+    EXPECT_EQ(nullptr, frame.GetDlgItem(IDD_DOCTYPEBAR));
+    EXPECT_EQ(IDD_COMMONDATABAR, frame.GetCurrentPanel());
+    EXPECT_EQ(0, frame.GetFdFlag());
+    EXPECT_EQ(1, frame.GetCommonDataFlag());
+    CString caption;
+    frame.GetDlgItem(IDD_COMMONDATABAR)->GetDlgItemText(IDC_PANEL_CAPTION, caption);
+    EXPECT_EQ("共通データの作成・編集", caption);
+
+    // The property-data screen has no bar.
+    frame.SetScreenFlag(0);
+    Command(ID_BUKKEN_DATA);
+    EXPECT_EQ(nullptr, frame.GetDlgItem(IDD_COMMONDATABAR));
+    EXPECT_EQ(PANEL_BUKKENDATA, frame.GetCurrentPanel());
+    EXPECT_EQ(1, frame.GetBukkenDataFlag());
+    EXPECT_EQ(0, frame.GetCommonDataFlag());
+
+    // Printing does nothing.
+    frame.SwitchMenu(IDC_TOP_PRINT);
+    EXPECT_EQ(PANEL_BUKKENDATA, frame.GetCurrentPanel());
+
+    // Property selection: the migration dialog closes without a choice, so no panel follows.
+    size_t destroyed = m_ui.destroyed.size();
+    frame.SetScreenFlag(0);
+    Command(ID_SELECT_BUKKEN);
+    EXPECT_EQ(0, frame.GetCurrentPanel());
+    EXPECT_EQ(0, frame.GetScreenFlag());
+    EXPECT_EQ(0, frame.GetBukkenDataFlag());
+    ASSERT_EQ(destroyed + 1, m_ui.destroyed.size());
+    EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", m_ui.destroyed.back().text);
+}
+
+TEST_F(MainFrame, ANewPropertyAcceptedShowsThePropertyDataInItsMode)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        EXPECT_EQ("計画通知書", frame.GetKindCaption());
+        frame.SetBukkenDataFlag(1);
+        frame.SetBukkenSelected(1);
+        dialog.EndDialog(IDOK);
+    });
+    Command(ID_NEW_KEIKAKU);
+    EXPECT_EQ(std::vector<UINT>{IDD_BUKKEN_INPUT}, m_ui.modalTemplates);
+    EXPECT_EQ(DOCMODE_KEIKAKU, frame.GetDocMode(0));
+    EXPECT_EQ(PANEL_BUKKENDATA, frame.GetCurrentPanel());
+
+    // Cancelled: the flags that leaving the screen cleared stay clear; the mode stays.
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
+    Command(ID_NEW_ZADAZEZ);
+    EXPECT_EQ("確認申請書", frame.GetKindCaption());
+    EXPECT_EQ(DOCMODE_KEIKAKU, frame.GetDocMode(0));
+    EXPECT_EQ(0, frame.GetCurrentPanel());
+
+    // The floppy import chooses no property either.
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Command(ID_FD_LOAD);
+    EXPECT_EQ((std::vector<UINT>{IDD_BUKKEN_INPUT, IDD_BUKKEN_INPUT, IDD_FD_IMPORT}), m_ui.modalTemplates);
+    EXPECT_EQ(0, frame.GetCurrentPanel());
+}
+
+TEST_F(MainFrame, TheMenuActionClosesTheFormAndEndsTheScreenUnlessDataChangedOrASaveRuns)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    frame.SetDocMode(DOCMODE_ZADAZEZ);
+    frame.SetBukkenSelected(1);
+    Command(ID_FD_CREATE);
+    Click(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM);
+    Click(IDD_CONFIRMKINDBAR, IDC_OBJ_LIFT);
+    ASSERT_EQ("ZnFvAppCAFM12", ActiveViewClass());
+
+    // A save runs the action with the flag set: nothing closes.
+    Command(ID_SAVE);
+    EXPECT_EQ(0, frame.GetSaving());
+    EXPECT_EQ("ZnFvAppCAFM12", ActiveViewClass());
+    EXPECT_EQ(IDD_CONFIRMKINDBAR, frame.GetCurrentPanel());
+
+    // With changed data the form closes but the screen stays.
+    frame.SetDataChanged(1);
+    Click(IDD_MAINMENUBAR, IDC_TOP_MENUDISPLAY);
+    EXPECT_EQ("CZnAppProView", ActiveViewClass());
+    EXPECT_EQ(IDD_CONFIRMKINDBAR, frame.GetCurrentPanel());
+
+    frame.SetDataChanged(0);
+    frame.SetBukkenDataFlag(1);
+    Click(IDD_MAINMENUBAR, IDC_TOP_MENUDISPLAY);
+    EXPECT_EQ(0, frame.GetCurrentPanel());
+    EXPECT_EQ(0, frame.GetScreenFlag());
+    EXPECT_EQ(0, frame.GetBukkenDataFlag());
+    EXPECT_EQ(nullptr, frame.GetDlgItem(IDD_CONFIRMKINDBAR));
+    CString title;
+    frame.GetWindowText(title);
+    EXPECT_EQ(" Orvane for Windows Ver6.10", title);
+}
+
+TEST_F(MainFrame, EditCommandsGoToAFocusedEditOnly)
+{
+    Start();
+    CEdit& edit = FocusedEdit("abcdef", 1, 3);
+    Command(ID_EDIT_CUT);
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_EQ("adef", text);
+    EXPECT_EQ("bc", UiHost::Current().GetClipboardText());
+    edit.SetSel(0, 1);
+    Command(ID_EDIT_COPY);
+    EXPECT_EQ("a", UiHost::Current().GetClipboardText());
+    edit.SetSel(4, 4);
+    Command(ID_EDIT_PASTE);
+    edit.GetWindowText(text);
+    EXPECT_EQ("adefa", text);
+    edit.SetSel(0, 2);
+    Command(ID_EDIT_DELETE);
+    edit.GetWindowText(text);
+    EXPECT_EQ("efa", text);
+    Command(ID_EDIT_UNDO);
+    edit.GetWindowText(text);
+    EXPECT_EQ("adefa", text);
+
+    // On a button nothing happens.
+    Frame().GetPanelById(IDD_MAINMENUBAR)->GetDlgItem(IDC_TOP_COMMONDATA)->SetFocus();
+    for (UINT command : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_EDIT_UNDO})
+        Command(command);
+    edit.GetWindowText(text);
+    EXPECT_EQ("adefa", text);
+    EXPECT_EQ("a", UiHost::Current().GetClipboardText());
+}
+
+TEST_F(MainFrame, AShortTextIsRegisteredWithoutItsBars)
+{
+    DaoCreateDatabase(Windows("com/APP_USER_REGIST.mdb"), appUserRegistSchema);
+    Start();
+    Frame().SetBukkenSelected(1);
+    Frame().SetScreenFlag(1);
+    FocusedEdit("xa|b|y", 1, 5);
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Command(ID_TANBUN_REGIST);
+    // Nothing selected: the whole text.
+    m_edit.SetSel(3, 3);
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Command(ID_TANBUN_REGIST);
+    // An empty text registers nothing.
+    m_edit.SetWindowText("");
+    Command(ID_TANBUN_REGIST);
+    EXPECT_EQ((std::vector<UINT>{IDD_TANBUN_REGIST, IDD_TANBUN_REGIST}), m_ui.modalTemplates);
+
+    std::vector<std::string> texts;
+    ZnAppTanbunTblDAO tanbun;
+    tanbun.Open(dbOpenDynaset, "SELECT * FROM AppTanbunTbl", 0);
+    for (; !tanbun.IsEOF(); tanbun.MoveNext())
+        texts.push_back(tanbun.m_Tanbun.Bytes());
+    tanbun.Close();
+    EXPECT_EQ((std::vector<std::string>{"ab", "xaby"}), texts);
+}
+
+TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
+{
+    Start();
+    Frame().SetBukkenSelected(1);
+    Frame().SetScreenFlag(1);
+    CEdit& edit = FocusedEdit("abc", 0, 0);
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        EXPECT_EQ(&edit, static_cast<ZnDlgAppTanbunPaste&>(dialog).m_pTarget);
+        dialog.EndDialog(IDOK);
+    });
+    Command(ID_TANBUN_PASTE);
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Command(ID_TANBUN_EDIT);
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Command(ID_TANBUN_COPY);
+    // Pasting needs an edit with the focus; registering needs an edit or a combo box.
+    Frame().GetPanelById(IDD_MAINMENUBAR)->GetDlgItem(IDC_TOP_COMMONDATA)->SetFocus();
+    Command(ID_TANBUN_PASTE);
+    Command(ID_TANBUN_REGIST);
+    EXPECT_EQ((std::vector<UINT>{IDD_TANBUN_PASTE, IDD_TANBUN_EDIT, IDD_TANBUN_COPY}), m_ui.modalTemplates);
+}
+
+TEST_F(MainFrame, HelpAndAboutOpenFromTheMenu)
+{
+    Start();
+    m_ui.AnswerShellExecute(2); // no such file: nothing is said
+    Command(ID_HELP_HTML);
+    ASSERT_EQ(1u, m_ui.shellRequests.size());
+    EXPECT_EQ("open", m_ui.shellRequests[0].operation);
+    EXPECT_EQ(Windows("app") + "\\App.htm", m_ui.shellRequests[0].file);
+    EXPECT_EQ("", m_ui.shellRequests[0].parameters);
+    EXPECT_EQ(SW_SHOWDEFAULT, m_ui.shellRequests[0].showCommand);
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+
+    m_ui.ScriptModal([](CDialog& dialog) {
+        CString caption;
+        dialog.GetWindowText(caption);
+        EXPECT_EQ("情報", caption);
+        dialog.EndDialog(IDOK);
+    });
+    Command(ID_APP_ABOUT);
+    EXPECT_EQ(std::vector<UINT>{IDD_ABOUTBOX}, m_ui.modalTemplates);
+}
+
+TEST_F(MainFrame, ClosingWritesThePlacementAndDropsTheFormModels)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    Document().ReplaceModel(CZnAppProDoc::formModel, new ZnModelApp);
+    Document().ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelApp);
+    frame.MoveWindow(10, 20, 800, 600);
+    frame.SendMessage(WM_CLOSE);
+    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
+
+    ZnAppRegRoot root("Norva\\Zadazez\\App\\6.00.0.1", "StartUp");
+    ASSERT_EQ(1, root.Read());
+    EXPECT_EQ("0,9,10,20,0,0,10,20,810,620", root.m_strStartUp);
+}
+
+TEST_F(MainFrame, OnlyTheCheckOutOfThisRunIsReleasedAtTheEnd)
+{
+    DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"), std::string(appBukkenSchema) + kCheckoutRows);
+    Start();
+    // The last property name of the run is not one that the run checked out.
+    m_app.SetBukkenName("南町の家");
+    Frame().NoteCheckout(Windows("obj"), "Plant A");
+    Frame().DestroyWindow();
+    EXPECT_EQ((std::vector<std::string>{u8"南町の家", "Plant A"}), CheckoutNames(Windows("obj/APP_BUKKEN.mdb")));
+}
+
+TEST_F(MainFrame, ReleasingACheckOutNeverThrows)
+{
+    Start();
+    CMainFrame& frame = Frame();
+    EXPECT_FALSE(frame.ReleaseCheckout()); // none taken
+    frame.NoteCheckout(Windows("obj"), "Plant A");
+    EXPECT_FALSE(frame.ReleaseCheckout()); // no register
+
+    // A register that cannot be changed (an Access file) keeps its rows.
+    DaoCreateDatabase(Windows("source.mdb"), std::string(appBukkenSchema) + kCheckoutRows);
+    JetDatabase jet(JetVersion::Jet4);
+    AddSqliteTables(jet, m_folder.Path("source.mdb"));
+    WriteJetFile(jet, m_folder.Path("obj/APP_BUKKEN.mdb"));
+    frame.NoteCheckout(Windows("obj"), "Plant A");
+    EXPECT_FALSE(frame.ReleaseCheckout());
+    frame.NoteCheckout(Windows("obj"), "Plant A");
+    frame.DestroyWindow();
+    EXPECT_EQ((std::vector<std::string>{"Plant A", u8"南町の家", "Plant A"}),
+              CheckoutNames(Windows("obj/APP_BUKKEN.mdb")));
+}

@@ -1,0 +1,273 @@
+#include "tests/app/ShellTestSupport.h"
+
+#include "app/CDialogBarBk.h"
+#include "app/CFdMenuBar.h"
+#include "fdimport/ZnDlgAppBangouInput.h"
+#include "fdimport/ZnDlgAppUketukeConfirm.h"
+#include "model/ZnModelApp.h"
+#include "platform/Cp932.h"
+#include "platform/wnd/Afxwin.h"
+#include "res/MainFrameIds.h"
+
+namespace {
+
+// The floppy-output screen of a started application in a document mode.
+class Panels : public ShellTest {
+protected:
+    void StartFloppyOutput(int docMode)
+    {
+        Start();
+        Frame().SetDocMode(docMode);
+        Frame().SetBukkenSelected(1);
+        Command(ID_FD_CREATE);
+    }
+
+    std::string Text(int panel, int nID) const
+    {
+        CString text;
+        Frame().GetDlgItem(panel)->GetDlgItemText(nID, text);
+        return text.Bytes();
+    }
+
+    // The titles of the shown form view that are visible (CP932), joined by "|".
+    std::string VisibleTitles() const
+    {
+        CView* view = Frame().MDIGetActive()->GetActiveView();
+        std::string titles;
+        for (CWnd* child = view->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+            if (!child->IsKindOf(RUNTIME_CLASS(CStatic)) || !(child->GetStyle() & WS_VISIBLE))
+                continue;
+            CString text;
+            child->GetWindowText(text);
+            titles += (titles.empty() ? "" : "|") + text.Bytes();
+        }
+        return titles;
+    }
+
+    // Clicks an object-kind button and tells which view and titles it shows.
+    std::string Open(int panel, int nID)
+    {
+        Click(panel, nID);
+        return ActiveViewClass() + " " + VisibleTitles();
+    }
+};
+
+} // namespace
+
+TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheMode)
+{
+    StartFloppyOutput(DOCMODE_ZADAZEZ);
+    EXPECT_EQ("FD作成", Text(IDD_DOCTYPEBAR, IDC_PANEL_CAPTION));
+    EXPECT_EQ("確認申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM));
+    EXPECT_EQ("中間検査申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_INTERIM));
+    EXPECT_EQ("完了検査申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_COMPLETION));
+    EXPECT_EQ("計画変更確認申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_PLANCHANGE));
+
+    Click(IDD_DOCTYPEBAR, IDC_DOC_INTERIM);
+    EXPECT_EQ(IDD_INTERIMKINDBAR, Frame().GetCurrentPanel());
+    EXPECT_EQ(IDC_DOC_INTERIM, Frame().GetDocType());
+    EXPECT_EQ("FD作成", Text(IDD_INTERIMKINDBAR, IDC_PANEL_CAPTION));
+    EXPECT_EQ("中間検査申請書", Text(IDD_INTERIMKINDBAR, IDC_PANEL_SUBCAPTION));
+    EXPECT_EQ(nullptr, Frame().GetDlgItem(IDD_DOCTYPEBAR));
+}
+
+TEST_F(Panels, InTheNotificationModeTheSafetyPlanIsHidden)
+{
+    StartFloppyOutput(DOCMODE_KEIKAKU);
+    EXPECT_EQ("計画通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM));
+    EXPECT_EQ("特定工程工事終了通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_INTERIM));
+    EXPECT_EQ("工事完了通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_COMPLETION));
+    EXPECT_EQ("計画変更通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_PLANCHANGE));
+
+    Frame().SetDocType(IDC_DOC_CONFIRM);
+    Click(IDD_DOCTYPEBAR, IDC_DOC_OTHER);
+    EXPECT_EQ(0, Frame().GetDocType());
+    EXPECT_EQ(IDD_OTHERFORMSBAR, Frame().GetCurrentPanel());
+    EXPECT_EQ("その他の申請書・届出書", Text(IDD_OTHERFORMSBAR, IDC_PANEL_SUBCAPTION));
+    CWnd* bar = Frame().GetDlgItem(IDD_OTHERFORMSBAR);
+    EXPECT_FALSE(bar->GetDlgItem(IDC_OBJ_SAFETY)->GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(bar->GetDlgItem(IDC_OBJ_DEMOLITION)->GetStyle() & WS_VISIBLE);
+}
+
+TEST_F(Panels, TheConfirmationKindsOpenTheirFormsAndBackClosesThem)
+{
+    StartFloppyOutput(DOCMODE_ZADAZEZ);
+    Click(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM);
+    EXPECT_EQ(IDD_CONFIRMKINDBAR, Frame().GetCurrentPanel());
+    EXPECT_EQ("確認申請書", Text(IDD_CONFIRMKINDBAR, IDC_PANEL_SUBCAPTION));
+
+    EXPECT_EQ("ZnFvAppCAFM11 建築物・建築工事届", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_BUILDING_NOTIF));
+    EXPECT_EQ(IDC_OBJ_BUILDING_NOTIF, Frame().GetObjKind());
+    // A form view's document shows the menu of an open document: 上書き保存 is not greyed.
+    CMenu* file = Frame().GetMenu()->GetSubMenu(0);
+    EXPECT_EQ(11u, file->GetMenuItemCount());
+    EXPECT_FALSE(file->GetMenuState(2, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_EQ("ZnFvAppCAFM12 昇降機", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_LIFT));
+    EXPECT_EQ("ZnFvAppCAFM13 昇降機以外の建築設備", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_EQUIP));
+    EXPECT_EQ("ZnFvAppCAFM14 工作物（法88条１項）", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRUCT1));
+    EXPECT_EQ("ZnFvAppCAFM15 工作物の昇降機", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRLIFT));
+    EXPECT_EQ("ZnFvAppCAFM16 工作物（法88条２項）", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRUCT2));
+    EXPECT_EQ(IDC_OBJ_STRUCT2, Frame().GetObjKind());
+    // One form view at a time: each new one's child frame replaced the one before.
+    EXPECT_EQ(5, std::count_if(m_ui.destroyed.begin(), m_ui.destroyed.end(),
+                               [](const ShellTestUi::DestroyedWindow& w) { return w.className == "CChildFrame"; }));
+
+    Document().ReplaceModel(CZnAppProDoc::formModel, new ZnModelApp);
+    Document().ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelApp);
+    Click(IDD_CONFIRMKINDBAR, IDC_BACK);
+    EXPECT_EQ(IDD_DOCTYPEBAR, Frame().GetCurrentPanel());
+    EXPECT_EQ("CZnAppProView", ActiveViewClass());
+    EXPECT_EQ(nullptr, Document().GetFormModel());
+    EXPECT_EQ(nullptr, Document().GetSubFormModel());
+    EXPECT_NE(nullptr, Document().GetAppModel());
+}
+
+TEST_F(Panels, TheCompletionPanelChoosesItsFormByTheDocumentType)
+{
+    StartFloppyOutput(DOCMODE_ZADAZEZ);
+    Click(IDD_DOCTYPEBAR, IDC_DOC_COMPLETION);
+    EXPECT_EQ("完了検査申請書", Text(IDD_COMPLETIONKINDBAR, IDC_PANEL_SUBCAPTION));
+    EXPECT_EQ("ZnFvAppCAFM31 建築物", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_BUILDING));
+    EXPECT_EQ("ZnFvAppCAFM32 昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT));
+    EXPECT_EQ("ZnFvAppCAFM32 昇降機以外の建築設備", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_EQUIP));
+    EXPECT_EQ("ZnFvAppCAFM32 工作物（法88条１項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT1));
+    EXPECT_EQ("ZnFvAppCAFM32 工作物の昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRLIFT));
+    EXPECT_EQ("ZnFvAppCAFM31 工作物（法88条２項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT2));
+
+    Click(IDD_COMPLETIONKINDBAR, IDC_BACK);
+    Click(IDD_DOCTYPEBAR, IDC_DOC_PLANCHANGE);
+    EXPECT_EQ(IDD_COMPLETIONKINDBAR, Frame().GetCurrentPanel());
+    EXPECT_EQ("計画変更確認申請書", Text(IDD_COMPLETIONKINDBAR, IDC_PANEL_SUBCAPTION));
+    EXPECT_EQ("ZnFvAppCAFM11 建築物", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_BUILDING));
+    EXPECT_EQ("ZnFvAppCAFM12 昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT));
+    EXPECT_EQ("ZnFvAppCAFM13 昇降機以外の建築設備", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_EQUIP));
+    EXPECT_EQ("ZnFvAppCAFM14 工作物（法88条１項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT1));
+    EXPECT_EQ("ZnFvAppCAFM15 工作物の昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRLIFT));
+    EXPECT_EQ("ZnFvAppCAFM16 工作物（法88条２項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT2));
+
+    // Any other document type opens nothing, but the kind is stored.
+    Frame().SetDocType(IDC_DOC_CONFIRM);
+    Click(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT);
+    EXPECT_EQ(IDC_OBJ_LIFT, Frame().GetObjKind());
+    EXPECT_EQ("ZnFvAppCAFM16", ActiveViewClass());
+}
+
+TEST_F(Panels, TheInterimAndOtherFormsPanelsOpenTheirForms)
+{
+    StartFloppyOutput(DOCMODE_ZADAZEZ);
+    Click(IDD_DOCTYPEBAR, IDC_DOC_INTERIM);
+    EXPECT_EQ("ZnFvAppCAFM31 建築物", Open(IDD_INTERIMKINDBAR, IDC_OBJ_BUILDING));
+    EXPECT_EQ("ZnFvAppCAFM32 昇降機", Open(IDD_INTERIMKINDBAR, IDC_OBJ_LIFT));
+    EXPECT_EQ("ZnFvAppCAFM32 昇降機以外の建築設備", Open(IDD_INTERIMKINDBAR, IDC_OBJ_EQUIP));
+    EXPECT_EQ("ZnFvAppCAFM32 工作物（法88条１項）", Open(IDD_INTERIMKINDBAR, IDC_OBJ_STRUCT1));
+    EXPECT_EQ("ZnFvAppCAFM32 工作物の昇降機", Open(IDD_INTERIMKINDBAR, IDC_OBJ_STRLIFT));
+    Click(IDD_INTERIMKINDBAR, IDC_BACK);
+
+    Click(IDD_DOCTYPEBAR, IDC_DOC_OTHER);
+    EXPECT_TRUE(Frame().GetDlgItem(IDD_OTHERFORMSBAR)->GetDlgItem(IDC_OBJ_SAFETY)->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ("ZnFvAppCAFM51 仮使用承認申請書（特定行政庁）", Open(IDD_OTHERFORMSBAR, IDC_OBJ_TEMPUSE_AGENCY));
+    EXPECT_EQ("ZnFvAppCAFM52 仮使用承認申請書（建築主事）", Open(IDD_OTHERFORMSBAR, IDC_OBJ_TEMPUSE_OFFICIAL));
+    EXPECT_EQ("ZnFvAppCAFM53 建築物工事届", Open(IDD_OTHERFORMSBAR, IDC_OBJ_BUILDING_NOTIF));
+    EXPECT_EQ("ZnFvAppCAFM54 建築物除却届", Open(IDD_OTHERFORMSBAR, IDC_OBJ_DEMOLITION));
+    EXPECT_EQ("ZnFvAppCAFM55 安全上の措置等に関する計画届", Open(IDD_OTHERFORMSBAR, IDC_OBJ_SAFETY));
+    EXPECT_EQ(IDC_OBJ_SAFETY, Frame().GetObjKind());
+}
+
+TEST_F(Panels, TheRecordedContentsDialogRunsFromTheDocumentTypePanel)
+{
+    StartFloppyOutput(DOCMODE_ZADAZEZ);
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Click(IDD_DOCTYPEBAR, IDC_FD_CONTENTS);
+    EXPECT_EQ(std::vector<UINT>{IDD_FD_CONTENTS}, m_ui.modalTemplates);
+    EXPECT_EQ(IDD_DOCTYPEBAR, Frame().GetCurrentPanel());
+}
+
+TEST_F(Panels, TheCommonDataPanelOpensTheEditors)
+{
+    Start();
+    Frame().SetBukkenSelected(1);
+    Command(ID_COMMON_DATA);
+    const int buttons[] = {IDC_CM_SHINSEISHA, IDC_CM_KENCHIKUNUSHI, IDC_CM_SEKKEISHA,
+                           IDC_CM_SETSUBISHA, IDC_CM_SEKOUSHA,      IDC_CM_CHIMEICHIBAN,
+                           IDC_CM_YANE,       IDC_CM_GAIHEKI,       IDC_CM_TOKUTEIKOUTEI};
+    for (int i = 0; i < 9; ++i) {
+        Click(IDD_COMMONDATABAR, buttons[i]);
+        EXPECT_EQ("ZnFvAppCACM0" + std::to_string(i + 1), ActiveViewClass());
+        EXPECT_TRUE(Frame().MDIGetActive()->IsZoomed());
+    }
+    EXPECT_EQ(0, Frame().GetObjKind());
+}
+
+TEST_F(Panels, TheFloppyPanelAsksForAChoiceBeforeItsDialogs)
+{
+    Start();
+    Frame().SetBukkenSelected(1);
+    Command(ID_NUMBER_INPUT);
+    EXPECT_EQ(IDD_FDMENUBAR, Frame().GetCurrentPanel());
+    EXPECT_EQ(1, Frame().GetScreenFlag());
+    EXPECT_EQ("受付・確認番号入力", Text(IDD_FDMENUBAR, IDC_PANEL_CAPTION));
+    EXPECT_EQ("ZnFvAppCAHJ0100", ActiveViewClass());
+
+    m_ui.AnswerMessageBox(IDOK);
+    m_ui.AnswerMessageBox(IDOK);
+    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
+    ASSERT_EQ(2u, m_ui.messageBoxes.size());
+    EXPECT_EQ("詳細ボタンを押してください。", m_ui.messageBoxes[0].text);
+    EXPECT_EQ("番号入力する詳細項目を一覧から選択してください。", m_ui.messageBoxes[1].text);
+    for (const MessageBoxRequest& box : m_ui.messageBoxes) {
+        EXPECT_EQ("App", box.caption);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), box.type);
+    }
+
+    auto* panel = static_cast<CFdMenuBar*>(Frame().GetDlgItem(IDD_FDMENUBAR));
+    panel->m_nSelectedRow = 3;
+    panel->m_strName = "南町の家";
+    panel->m_nNumber = 12;
+    panel->m_nSelectedDoc = 0;
+    m_app.m_nDocKindCode = 100002;
+    m_ui.ScriptModal([](CDialog& dialog) {
+        auto& confirm = static_cast<ZnDlgAppUketukeConfirm&>(dialog);
+        EXPECT_EQ("南町の家", confirm.m_strName);
+        EXPECT_EQ(12, confirm.m_nNumber);
+        EXPECT_EQ(0, confirm.m_nSelectedDoc);
+        EXPECT_EQ(100002, confirm.m_nDocKindCode);
+        dialog.EndDialog(IDOK);
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    m_ui.ScriptModal([](CDialog& dialog) {
+        auto& input = static_cast<ZnDlgAppBangouInput&>(dialog);
+        EXPECT_EQ(3, input.m_nSelectedRow);
+        EXPECT_EQ("南町の家", input.m_strName);
+        EXPECT_EQ(12, input.m_nNumber);
+        EXPECT_EQ(0, input.m_nSelectedDoc);
+        EXPECT_EQ(100002, input.m_nDocKindCode);
+        dialog.EndDialog(IDOK);
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
+    EXPECT_EQ((std::vector<UINT>{IDD_UKETUKE_CONFIRM, IDD_BANGOU_INPUT}), m_ui.modalTemplates);
+}
+
+TEST_F(Panels, LabelsAndReadOnlyEditsArePaintedInThePanelColour)
+{
+    Start();
+    CWnd* bar = Frame().GetPanelById(IDD_MAINMENUBAR);
+    CWnd* name = bar->GetDlgItem(IDC_TOP_BUKKENNAME);
+    CWnd* button = bar->GetDlgItem(IDC_TOP_COMMONDATA);
+    auto paint = [&](CWnd* control, UINT type, CDC& dc) {
+        AFX_CTLCOLOR ctl{control->m_hWnd, type};
+        return reinterpret_cast<HBRUSH>(
+            bar->SendMessage(WM_CTLCOLOR, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(&ctl)));
+    };
+    CDC staticDc, dialogDc, buttonDc;
+    staticDc.SetTextColor(RGB(1, 2, 3));
+    HBRUSH brush = paint(name, CTLCOLOR_STATIC, staticDc);
+    EXPECT_EQ(RGB(199, 211, 241), AfxGetBrushColor(brush));
+    EXPECT_EQ(RGB(0, 0, 0), staticDc.GetTextColor());
+    EXPECT_EQ(RGB(199, 211, 241), staticDc.GetBkColor());
+    EXPECT_EQ(brush, paint(bar, CTLCOLOR_DLG, dialogDc));
+    EXPECT_EQ(RGB(199, 211, 241), dialogDc.GetBkColor());
+    // Push buttons keep the system's colours.
+    EXPECT_EQ(nullptr, paint(button, CTLCOLOR_BTN, buttonDc));
+    EXPECT_EQ(RGB(255, 255, 255), buttonDc.GetBkColor());
+}

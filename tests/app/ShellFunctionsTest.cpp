@@ -1,0 +1,103 @@
+#include "tests/app/ShellTestSupport.h"
+
+#include "app/CheckBitmapFile.h"
+#include "app/FilterChars.h"
+#include "platform/WinPath.h"
+
+#include <sys/stat.h>
+
+using testsupport::ReadFileBytes;
+using testsupport::ReadHexFixture;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
+
+TEST(FilterChars, RemovesSingleByteCharactersOfTheSetAndKeepsDoubleByteOnesWhole)
+{
+    struct Case {
+        const char* text;
+        const char* set;
+        const char* result;
+        int changed;
+    } cases[] = {
+        {"ab|c", "|", "abc", 1},
+        {"abc", "|", "abc", 0},
+        {"a|b|", "|x", "ab", 1},
+        {"x|y", "", "x|y", 0},
+        {"\x81\x62\x62", "b", "\x81\x62", 1}, // ッ keeps its trail byte 0x62
+        {"\x95\x5C|", "\\|", "\x95\x5C", 1},  // 表 keeps its trail byte 0x5C
+        {"ab\x82", "|", "ab", 1},             // a lone lead byte at the end goes
+        {"", "|", "", 0},
+    };
+    for (const Case& c : cases) {
+        CString text = c.text;
+        EXPECT_EQ(c.changed, FilterChars(text, c.set)) << c.text;
+        EXPECT_EQ(c.result, text) << c.text;
+    }
+    CString text = "a|b";
+    EXPECT_EQ(0, FilterChars(text, nullptr));
+    EXPECT_EQ("a|b", text);
+}
+
+TEST(CheckBitmapFile, TellsBitmapsFromShortAndUnsupportedFiles)
+{
+    TempFolder folder;
+    auto check = [&](const std::string& name, const std::string& bytes) {
+        WriteFileBytes(folder.Path(name), bytes);
+        return CheckBitmapFile(CString(LinuxPathToWin(folder.Path(name))));
+    };
+    std::string info = ReadHexFixture("app/bitmap_info40_1x1.hex");
+    EXPECT_EQ(0, check("info.bmp", info));
+    EXPECT_EQ(0, check("core.bmp", ReadHexFixture("app/bitmap_core12_4x4.hex")));
+    EXPECT_EQ(3, check("v5.bmp", ReadHexFixture("app/bitmap_v5_header.hex")));
+    EXPECT_EQ(2, check("short.bmp", ReadHexFixture("app/bitmap_short20.hex")));
+    EXPECT_EQ(2, check("empty.bmp", ""));
+    EXPECT_EQ(2, check("one.bmp", "B"));
+    EXPECT_EQ(2, check("header.bmp", info.substr(0, 13)));
+    EXPECT_EQ(2, check("fiftythree.bmp", info.substr(0, 53)));
+    EXPECT_EQ(0, check("fiftyfour.bmp", info.substr(0, 54)));
+    EXPECT_EQ(3, check("ba.bmp", "BA" + info.substr(2)));
+    EXPECT_EQ(3, check("text.bmp", "no bitmap at all"));
+    EXPECT_EQ(1, CheckBitmapFile(CString(LinuxPathToWin(folder.Path("missing.bmp")))));
+}
+
+namespace {
+
+// A converter that writes its two arguments, one per line, beside itself.
+const char kConverter[] = "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$2\" >> \"$(dirname \"$0\")/runs.txt\"\n";
+
+class RunTxt2Xml : public ShellTest {
+protected:
+    void InstallConverter(const std::string& folder)
+    {
+        mkdir(m_folder.Path(folder).c_str(), 0777);
+        WriteFileBytes(m_folder.Path(folder + "/txt2xml"), kConverter);
+        chmod(m_folder.Path(folder + "/txt2xml").c_str(), 0755);
+    }
+};
+
+} // namespace
+
+TEST_F(RunTxt2Xml, RunsTheConverterOnTheFileTwiceAndWaitsForIt)
+{
+    InstallConverter("app dir");
+    m_app.SetAppFolder(Windows("app dir"));
+    mkdir(m_folder.Path("out dir").c_str(), 0777);
+    m_app.RunTxt2Xml(Windows("out dir") + "\\申請書データ.xml");
+    std::string file = m_folder.Path(u8"out dir/申請書データ.xml");
+    EXPECT_EQ(file + "\n" + file + "\n", ReadFileBytes(m_folder.Path("app dir/runs.txt")));
+
+    // Through the shell state, with a file name that is not a full path.
+    ZnShellState::Current()->RunTxt2Xml("Keikaku\\~002.xml");
+    EXPECT_EQ(file + "\n" + file + "\nKeikaku\\~002.xml\nKeikaku\\~002.xml\n",
+              ReadFileBytes(m_folder.Path("app dir/runs.txt")));
+}
+
+TEST_F(RunTxt2Xml, AMissingConverterChangesNothing)
+{
+    mkdir(m_folder.Path("app").c_str(), 0777);
+    m_app.SetAppFolder(Windows("app"));
+    m_app.RunTxt2Xml(Windows("out.xml"));
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+    struct stat status;
+    EXPECT_NE(0, stat(m_folder.Path("app/runs.txt").c_str(), &status));
+}

@@ -1,0 +1,108 @@
+#include "tests/app/ShellTestSupport.h"
+
+#include "platform/Cp932.h"
+#include "platform/WinDrive.h"
+#include "platform/WinPath.h"
+#include "platform/wnd/Afxwin.h"
+#include "storage/ZnAppRegObject.h"
+#include "storage/ZnRegKey.h"
+
+#include <cctype>
+#include <fstream>
+#include <unistd.h>
+
+void ShellTestUi::WindowDestroyed(CWnd& wnd)
+{
+    CString text;
+    wnd.GetWindowText(text);
+    destroyed.push_back({wnd.GetRuntimeClass()->m_lpszClassName, cp932::ToUtf8(text.Bytes())});
+}
+
+ShellTest::ShellTest()
+{
+    // The run log goes to the work folder, and drive C stands for it too.
+    m_oldFolder = getcwd(nullptr, 0);
+    if (chdir(m_folder.Path().c_str()) != 0)
+        ADD_FAILURE() << "cannot enter " << m_folder.Path();
+    SetDriveFolder('C', m_folder.Path());
+}
+
+ShellTest::~ShellTest()
+{
+    if (m_app.m_pMainWnd)
+        m_app.m_pMainWnd->DestroyWindow();
+    EXPECT_EQ(0, AfxGetWindowCount()) << "windows were left";
+    ResetDriveTable();
+    if (chdir(m_oldFolder) != 0)
+        ADD_FAILURE() << "cannot return to " << m_oldFolder;
+    free(m_oldFolder);
+}
+
+void ShellTest::StoreFolders(LPCTSTR app, LPCTSTR com, LPCTSTR obj, LPCTSTR dst, LPCTSTR output)
+{
+    ZnRegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, key.Create(HKEY_LOCAL_MACHINE, CString("SOFTWARE\\") + kAppPosSubKey));
+    const char* names[] = {"ZnApp", "ZnCom", "ZnObj", "ZnDst", "ZnOutput"};
+    LPCTSTR values[] = {app, com, obj, dst, output};
+    for (int i = 0; i < 5; ++i)
+        if (values[i])
+            key.SetValue(values[i], names[i]);
+}
+
+CString ShellTest::Windows(const std::string& relative) const
+{
+    return CString(LinuxPathToWin(m_folder.Path(relative)));
+}
+
+void ShellTest::Start()
+{
+    char program[] = "zadazez";
+    char* argv[] = {program};
+    m_app.SetCommandLine(1, argv);
+    ASSERT_FALSE(m_app.InitInstance());
+    ASSERT_NE(nullptr, m_app.GetMainFrame());
+}
+
+CMainFrame& ShellTest::Frame() const { return *m_app.GetMainFrame(); }
+
+CZnAppProDoc& ShellTest::Document() const { return *m_app.GetActiveDocument(); }
+
+void ShellTest::Command(UINT nID) const { Frame().SendMessage(WM_COMMAND, nID, 0); }
+
+void ShellTest::Click(int panel, int nID) const
+{
+    CWnd* bar = Frame().GetDlgItem(panel);
+    ASSERT_NE(nullptr, bar) << "no panel " << panel;
+    CWnd* button = bar->GetDlgItem(nID);
+    ASSERT_NE(nullptr, button) << "no button " << nID << " on panel " << panel;
+    bar->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(button->m_hWnd));
+}
+
+std::string ShellTest::ActiveViewClass() const
+{
+    CMDIChildWnd* child = Frame().MDIGetActive();
+    CView* view = child ? child->GetActiveView() : nullptr;
+    return view ? view->GetRuntimeClass()->m_lpszClassName : "";
+}
+
+std::string HexFixturePrefix(const std::string& relative, const std::string& marker)
+{
+    std::ifstream in(testsupport::DataPath(relative));
+    std::string bytes, line;
+    while (std::getline(in, line) && line.find(marker) == std::string::npos) {
+        std::string hex = line.substr(0, line.find('#'));
+        int high = -1;
+        for (char c : hex) {
+            if (!std::isxdigit(static_cast<unsigned char>(c)))
+                continue;
+            int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
+            if (high < 0) {
+                high = digit;
+            } else {
+                bytes += static_cast<char>(high * 16 + digit);
+                high = -1;
+            }
+        }
+    }
+    return bytes;
+}

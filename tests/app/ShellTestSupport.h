@@ -1,0 +1,60 @@
+// Support for the application shell's tests: a user interface that is scripted like ScriptedUi
+// and also records every window as it is destroyed, and a fixture that starts the application
+// object as the program does (no display), in a registry and a work folder of its own, and
+// destroys what is left of it at the end.
+#pragma once
+
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+#include "app/CMainFrame.h"
+#include "app/CZnAppProApp.h"
+#include "app/CZnAppProDoc.h"
+
+#include <string>
+#include <vector>
+
+class ShellTestUi : public ScriptedUi {
+public:
+    struct DestroyedWindow {
+        std::string className;
+        std::string text; // UTF-8
+    };
+    void WindowDestroyed(CWnd& wnd) override;
+
+    std::vector<DestroyedWindow> destroyed;
+};
+
+class ShellTest : public ::testing::Test {
+protected:
+    ShellTest();
+    ~ShellTest() override;
+
+    // Stores the five folder values below AppPos; null leaves a value out.
+    static void StoreFolders(LPCTSTR app, LPCTSTR com, LPCTSTR obj, LPCTSTR dst, LPCTSTR output);
+    // The Windows form of a path below the work folder.
+    CString Windows(const std::string& relative) const;
+    // Runs InitInstance with an empty command line; it must return FALSE.
+    void Start();
+    // What the started application shows.
+    CMainFrame& Frame() const;
+    CZnAppProDoc& Document() const;
+    // Sends a command to the main frame as a menu would.
+    void Command(UINT nID) const;
+    // Clicks a button of a panel bar as a person would (through its window).
+    void Click(int panel, int nID) const;
+    // The class name of the view shown in the active child, or "" when there is none.
+    std::string ActiveViewClass() const;
+
+    testsupport::TempRegistry m_registry;
+    testsupport::TempFolder m_folder;
+    ShellTestUi m_ui;
+    CZnAppProApp m_app;
+
+private:
+    char* m_oldFolder = nullptr;
+};
+
+// The bytes of a hex fixture up to the line that holds marker (the whole fixture when it has none).
+std::string HexFixturePrefix(const std::string& relative, const std::string& marker);

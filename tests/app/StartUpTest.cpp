@@ -1,0 +1,219 @@
+#include "tests/app/ShellTestSupport.h"
+
+#include "model/ZnModelApp.h"
+#include "platform/Cp932.h"
+#include "platform/wnd/Afxwin.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
+
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+using StartUp = ShellTest;
+
+std::vector<std::string> TemplateLines(CWinApp& app)
+{
+    std::vector<std::string> lines;
+    for (POSITION pos = app.GetFirstDocTemplatePosition(); pos;) {
+        CDocTemplate* docTemplate = app.GetNextDocTemplate(pos);
+        lines.push_back(std::to_string(docTemplate->m_nIDResource) + " " + docTemplate->m_pDocClass->m_lpszClassName +
+                        " " + docTemplate->m_pFrameClass->m_lpszClassName + " " +
+                        docTemplate->m_pViewClass->m_lpszClassName);
+    }
+    return lines;
+}
+
+template <size_t N> std::vector<std::string> ViewsOf(CMultiDocTemplate* const (&templates)[N])
+{
+    std::vector<std::string> views;
+    for (CMultiDocTemplate* docTemplate : templates)
+        views.push_back(docTemplate ? docTemplate->m_pViewClass->m_lpszClassName : "null");
+    return views;
+}
+
+// An application whose memory probe fails.
+class LowMemoryApp : public CZnAppProApp {
+public:
+    size_t probed = 0;
+
+protected:
+    void ProbeMemory(size_t bytes) override
+    {
+        probed = bytes;
+        AfxThrowMemoryException();
+    }
+};
+
+const char kLowMemory[] =
+    u8"メモリが不足しています。\nこのまま続けるとプログラムが正常に動作しない可能性があります。\n\n"
+    u8"プログラムを終了してよろしいですか？\n\t[はい]・・・・プログラムを終了する\n"
+    u8"\t[いいえ]・・・プログラムを継続する";
+
+} // namespace
+
+TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMigrationDialog)
+{
+    Start();
+    EXPECT_STREQ("App", m_app.m_pszAppName);
+    EXPECT_STREQ("App", m_app.m_pszExeName);
+    EXPECT_STREQ("App", m_app.m_pszProfileName);
+    EXPECT_EQ(RGB(231, 236, 249), AfxGetDialogBkColor());
+    EXPECT_EQ(RGB(0, 0, 0), AfxGetDialogTextColor());
+
+    std::vector<std::string> expected = {"101 CZnAppProDoc CChildFrame CZnAppProView"};
+    for (const char* view :
+         {"ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",  "ZnFvAppCAFM16",
+          "ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54", "ZnFvAppCAFM55",  "ZnFvAppCAFM31",
+          "ZnFvAppCAFM32", "ZnFvAppCACM01", "ZnFvAppCACM02", "ZnFvAppCACM03", "ZnFvAppCACM04",  "ZnFvAppCACM05",
+          "ZnFvAppCACM06", "ZnFvAppCACM07", "ZnFvAppCACM08", "ZnFvAppCACM09", "ZnFvAppCAHJ0100"})
+        expected.push_back(std::string("102 CZnAppProDoc CChildFrame ") + view);
+    EXPECT_EQ(expected, TemplateLines(m_app));
+    EXPECT_EQ(
+        (std::vector<std::string>{"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54", "ZnFvAppCAFM55",
+                                  "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",
+                                  "ZnFvAppCAFM16", "ZnFvAppCAFM31", "ZnFvAppCAFM32"}),
+        ViewsOf(m_app.m_pFormTemplatesA));
+    EXPECT_EQ((std::vector<std::string>{"ZnFvAppCACM01", "ZnFvAppCACM02", "ZnFvAppCACM03", "ZnFvAppCACM04",
+                                        "ZnFvAppCACM05", "ZnFvAppCACM06", "ZnFvAppCACM07", "ZnFvAppCACM08",
+                                        "ZnFvAppCACM09", "ZnFvAppCAHJ0100"}),
+              ViewsOf(m_app.m_pFormTemplatesB));
+
+    // Without the settings key every folder is empty.
+    EXPECT_EQ("", m_app.GetAppFolder());
+    EXPECT_EQ("", m_app.GetComFolder());
+    EXPECT_EQ("", m_app.GetObjFolder());
+    EXPECT_EQ("", m_app.GetDstFolder());
+    EXPECT_EQ("", m_app.GetOutputFolder());
+
+    // The frame is hidden and titled; its status bar and top bar are there.
+    CMainFrame& frame = Frame();
+    EXPECT_FALSE(frame.IsWindowVisible());
+    CString title;
+    frame.GetWindowText(title);
+    EXPECT_EQ(" Orvane for Windows Ver6.10", title);
+    CStatusBar& status = frame.GetStatusBar();
+    ASSERT_EQ(5, status.GetCount());
+    const char* panes[] = {"", "ｶﾅ", "CAP", "NUM", "SCRL"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(panes[i], status.GetPaneText(i)) << i;
+    EXPECT_EQ(frame.GetPanelById(118), frame.GetDlgItem(118));
+    EXPECT_EQ(0, frame.GetCurrentPanel());
+    EXPECT_EQ(0, frame.GetScreenFlag());
+    EXPECT_EQ(0, frame.GetDocMode(0));
+
+    // The command line opened one document with the neutral view, kept out of sight.
+    CZnAppProDoc& document = Document();
+    EXPECT_STREQ("ZnModelApp", document.GetAppModel()->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(nullptr, document.GetFormModel());
+    EXPECT_EQ(nullptr, document.GetSubFormModel());
+    EXPECT_EQ(nullptr, document.GetModel(CZnAppProDoc::extraModel));
+    EXPECT_EQ("CZnAppProView", ActiveViewClass());
+    CRect childRect;
+    frame.MDIGetActive()->GetWindowRect(&childRect);
+    EXPECT_EQ(0, childRect.Width());
+    EXPECT_EQ(0, childRect.Height());
+
+    // Command 1013 ran the migration dialog, which has closed.
+    ASSERT_EQ(1u, m_ui.destroyed.size());
+    EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", m_ui.destroyed[0].text);
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+    EXPECT_EQ(&m_app, ZnShellState::Current());
+}
+
+TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
+{
+    // A missing output folder is the first drive present.
+    StoreFolders("C:\\Zadazez", "C:\\共通\\", "D:\\物件", "C:\\移行", nullptr);
+    Start();
+    EXPECT_EQ("C:\\Zadazez", m_app.GetAppFolder());
+    EXPECT_EQ("C:\\共通\\", m_app.GetComFolder());
+    EXPECT_EQ("D:\\物件", m_app.GetObjFolder());
+    EXPECT_EQ("C:\\移行", m_app.GetDstFolder());
+    EXPECT_EQ("C:\\", m_app.GetOutputFolder());
+    // The shell state of the subsystems below gives the same folders.
+    EXPECT_EQ("D:\\物件", ZnShellState::Current()->GetObjFolder());
+}
+
+TEST_F(StartUp, TheCodeTablesOfTheApplicationFolderAreOpenWhileTheFrameLives)
+{
+    mkdir(m_folder.Path("app").c_str(), 0777);
+    MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
+    StoreFolders(Windows("app"), nullptr, nullptr, nullptr, nullptr);
+    Start();
+    ZnAppComTblAccess* codes = ZnShellState::Current()->GetComTblAccess();
+    ASSERT_EQ(m_app.GetComTblAccess(), codes);
+    EXPECT_EQ("平成", ZnAppComTblAccess::GetNameByCode(codes->m_pRset[ZnAppComTblAccess::slotGengou], "02"));
+    Frame().DestroyWindow();
+    for (ZnRsetComCodeTbl* recordset : codes->m_pRset)
+        EXPECT_EQ(nullptr, recordset);
+}
+
+TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
+{
+    StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), "C:\\");
+    char program[] = "zadazez";
+    char* argv[] = {program};
+    EXPECT_EQ(0, AfxWinMain(1, argv));
+    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
+    EXPECT_EQ(0, AfxGetWindowCount());
+    EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
+    // The migration dialog first, then the frame with everything in it; the frame goes last.
+    ASSERT_FALSE(m_ui.destroyed.empty());
+    EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", m_ui.destroyed.front().text);
+    EXPECT_EQ("CMainFrame", m_ui.destroyed.back().className);
+    EXPECT_EQ(" Orvane for Windows Ver6.10", m_ui.destroyed.back().text);
+}
+
+// The memory probe's question, answered by the test; the application is one whose probe fails.
+class LowMemoryStartUp : public ::testing::Test {
+protected:
+    ~LowMemoryStartUp() override
+    {
+        if (m_app.m_pMainWnd)
+            m_app.m_pMainWnd->DestroyWindow();
+        EXPECT_EQ(0, AfxGetWindowCount());
+    }
+
+    BOOL Start()
+    {
+        char program[] = "zadazez";
+        char* argv[] = {program};
+        m_app.SetCommandLine(1, argv);
+        return m_app.InitInstance();
+    }
+
+    void ExpectTheQuestion()
+    {
+        EXPECT_EQ(24576000u, m_app.probed);
+        ASSERT_EQ(1u, m_ui.messageBoxes.size());
+        EXPECT_EQ(kLowMemory, cp932::ToUtf8(m_ui.messageBoxes[0].text.Bytes()));
+        EXPECT_EQ("App", m_ui.messageBoxes[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), m_ui.messageBoxes[0].type);
+    }
+
+    testsupport::TempRegistry m_registry;
+    ShellTestUi m_ui;
+    LowMemoryApp m_app;
+};
+
+TEST_F(LowMemoryStartUp, YesEndsStartUpBeforeAnythingIsBuilt)
+{
+    m_ui.AnswerMessageBox(IDYES);
+    EXPECT_FALSE(Start());
+    ExpectTheQuestion();
+    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
+    EXPECT_EQ(nullptr, m_app.GetFirstDocTemplatePosition());
+    EXPECT_TRUE(m_ui.destroyed.empty());
+}
+
+TEST_F(LowMemoryStartUp, NoGoesOnWithTheWholeStartUp)
+{
+    m_ui.AnswerMessageBox(IDNO);
+    EXPECT_FALSE(Start());
+    ExpectTheQuestion();
+    ASSERT_NE(nullptr, m_app.GetMainFrame());
+    EXPECT_NE(nullptr, m_app.GetActiveDocument());
+    ASSERT_EQ(1u, m_ui.destroyed.size());
+    EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", m_ui.destroyed[0].text);
+}
