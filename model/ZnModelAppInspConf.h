@@ -38,7 +38,7 @@ public:
     // application is not part of this layout.
     void Serialize(CArchive& ar) override;
 
-    CString m_text1; // read by no writer
+    CString m_text1; // 工事監理者1 of the first face
     ZnModelDesigner m_designer;
     ZnModelDesignerList m_designerList;
     ZnModelEquipDesigner m_equipAdviser;

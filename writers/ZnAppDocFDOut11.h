@@ -79,7 +79,8 @@ public:
     // Writes into the open second face the entries of one list (ListKind) after its first entry:
     // the further owners, designers, advisers or supervisors, or the constructor of each building
     // page that has a named one. They are numbered 2, 3, ... in the order written; absent
-    // entries are skipped. Any other kind writes nothing.
+    // entries are skipped. Any other kind writes nothing. The second slot may also hold an
+    // inspection application (ZnModelAppInspConf), whose lists serve the same way.
     static void WriteListEntries(FILE* file, int kind);
 
     // ZnAppDocFDOut11_LiftOutlineList.cpp: the outline lists of the second face.

@@ -6,6 +6,7 @@
 #include "writers/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
+#include "model/ZnModelAppInspConf.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 
@@ -216,10 +217,18 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
 {
     const ZnModelApp* app = ActiveApp();
     const ZnModelAppBuild* build = ActiveBuild();
-    if (!app || !build) {
+    // An inspection application in the second slot holds the same lists of people, and no
+    // building pages: the inspection writer's second face takes its further entries from here.
+    const ZnModelAppInspConf* inspection =
+        build ? nullptr
+              : dynamic_cast<const ZnModelAppInspConf*>(ZnShellState::Current()->GetModel(ZnShellState::formModelSlot));
+    if (!app || (!build && !inspection)) {
         ReportMissingDocument();
         return;
     }
+    const ZnModelDesignerList& designers = build ? build->GetDesignerList() : inspection->m_designerList;
+    const ZnModelEquipDesignerList& advisers = build ? build->GetEquipDesignerList() : inspection->m_equipAdviserList;
+    const ZnModelDesignerList& supervisors = build ? build->GetSupervisorList() : inspection->m_supervisorList;
     Elements entries;
     switch (kind) {
     case OwnerList:
@@ -231,7 +240,7 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
         // The further designers hold their elements in the reverse order of the first designer's
         // (the architect block reversed at every level), but for the design documents, which come
         // first, and the two statements, which keep 交付番号 last.
-        entries = FurtherEntries(build->GetDesignerList(), [](const ZnModelDesigner& designer, int order) {
+        entries = FurtherEntries(designers, [](const ZnModelDesigner& designer, int order) {
             return std::optional<Element>(
                 Entry("設計者", order,
                       {Leaf("設計図書", designer.GetDesignDocs()), EquipmentStatement(designer, true),
@@ -240,12 +249,12 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
         });
         break;
     case EquipDesignerList:
-        entries = FurtherEntries(build->GetEquipDesignerList(), [](const ZnModelEquipDesigner& adviser, int order) {
+        entries = FurtherEntries(advisers, [](const ZnModelEquipDesigner& adviser, int order) {
             return std::optional<Element>(AdviserEntry(adviser, order));
         });
         break;
     case SupervisorList:
-        entries = FurtherEntries(build->GetSupervisorList(), [](const ZnModelDesigner& supervisor, int order) {
+        entries = FurtherEntries(supervisors, [](const ZnModelDesigner& supervisor, int order) {
             return std::optional<Element>(
                 Entry("工事監理者", order, {ArchitectBlock(supervisor), Leaf("設計図書", supervisor.GetDesignDocs())},
                       NumberingLast));
@@ -254,6 +263,8 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
     case ConstructorList:
         // One constructor per building page, named with the page's building number; a page whose
         // constructor has no name has none.
+        if (!build)
+            break;
         entries = FurtherEntries(build->GetBuildPageList(), [](const ZnModelAppBuildPage& page, int order) {
             const ZnModelConstructor& constructor = page.GetConstructor();
             if (constructor.GetName().GetName().IsEmpty())

@@ -1,0 +1,72 @@
+// The writer of "申請書データ.xml" for an interim inspection application (中間検査申請書, document
+// type 1002) or a completion inspection application (完了検査申請書, 1005) of any object kind.
+//
+// The file holds the head, the second face (the people of the application and its remarks), the
+// third face (site, kind of construction, the confirmation certificate, dates, the inspection
+// stages and history, minor changes) and the first face (object kind, supervisor, applicant).
+// The faces read the active document of the current shell (ZnShellState::Current()): the
+// application root (first slot), the inspection application (second slot, ZnModelAppInspConf)
+// and the inspection kind's own model (third slot: ZnModelAppRegInspConf for an interim
+// application, else ZnModelAppCompInspConf), and the main frame's document type and object kind.
+// Nothing here changes the models.
+//
+// The operations are listed under the source file that holds them.
+#pragma once
+
+#include "model/VhObject.h"
+#include "platform/CString.h"
+
+#include <cstdio>
+
+class ZnModelApp;
+class ZnModelAppCompInspConf;
+class ZnModelAppInspConf;
+class ZnModelAppRegInspConf;
+class ZnModelDesigner;
+
+class ZnAppDocFDOut30 : public VhObject {
+    DECLARE_DYNAMIC(ZnAppDocFDOut30)
+public:
+    ZnAppDocFDOut30() = default;
+
+    // ZnAppDocFDOut30.cpp: the file.
+
+    // Writes the whole file at the Windows path (mode "w", text). The certificate selector picks
+    // the confirmation certificate of the third face: 1 the inspection's own, n from 2 on entry
+    // n - 2 of its further certificates; a selector that names none writes the three certificate
+    // elements empty. The page index is not read. A document without the models that its type
+    // needs, or a path that cannot be opened, is reported with the stop icon and nothing is written.
+    static void WriteXml(int selector, int pageIndex, CString path);
+
+private:
+    // The active document's models: all present, of the classes that the document type needs.
+    struct Models {
+        const ZnModelApp* root = nullptr;
+        const ZnModelAppInspConf* inspection = nullptr;
+        const ZnModelAppRegInspConf* interim = nullptr;     // an interim application's
+        const ZnModelAppCompInspConf* completion = nullptr; // any other application's
+        bool isCompletion = false;                          // document type 1005
+    };
+    // True when the document holds the models that its type needs.
+    static bool TakeModels(Models& models);
+
+    // ZnAppDocFDOut30.cpp: the second and first faces.
+
+    // 第二面: owners, agent, designers, equipment-design advisers, supervisors, constructors and
+    // the remarks with the building's name.
+    static void WriteSecondFace(FILE* file, const Models& models);
+    // The first designer: numbering, architect block, design documents and the two statements.
+    static void WriteFirstDesigner(FILE* file, const ZnModelDesigner& designer);
+    // 第一面: the object kind, the supervisor text and the applicant.
+    static void WriteFirstFace(FILE* file, const Models& models);
+
+    // ZnAppDocFDOut30_ThirdFace.cpp: the third face.
+
+    // 第三面1: site, kind of construction, certificate, dates, the kind's own blocks, minor
+    // changes and remarks.
+    static void WriteThirdFace(FILE* file, const Models& models, int selector);
+    // The completion application's end date, floor area and inspection history.
+    static void WriteCompletionBlocks(FILE* file, const Models& models);
+    // The interim application's planned end date, stage and the inspections before and after.
+    static void WriteInterimBlocks(FILE* file, const Models& models);
+};
