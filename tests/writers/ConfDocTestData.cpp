@@ -273,4 +273,13 @@ std::string XmlProblems(const std::string& bytes)
     return error && error->message ? error->message : "not well-formed";
 }
 
+void ExpectStopMessages(const std::vector<MessageBoxRequest>& boxes, size_t count, LPCTSTR text)
+{
+    ASSERT_EQ(count, boxes.size());
+    for (const MessageBoxRequest& box : boxes) {
+        EXPECT_EQ(CString(text), box.text);
+        EXPECT_EQ(UINT(MB_ICONSTOP), box.type & MB_ICONMASK);
+    }
+}
+
 } // namespace confdoc

@@ -10,9 +10,11 @@
 #include "model/ZnModelAppLift.h"
 #include "model/ZnModelAppPlanChange.h"
 #include "model/ZnModelAppStruct.h"
+#include "platform/wnd/UiHost.h"
 #include "storage/ZnAppComTblAccess.h"
 
 #include <string>
+#include <vector>
 
 namespace confdoc {
 
@@ -85,5 +87,7 @@ private:
 std::string Expected(const std::string& name);
 // An empty text when the bytes parse as well-formed XML, else libxml2's complaint.
 std::string XmlProblems(const std::string& bytes);
+// Expects count message boxes, each with the text and the stop icon.
+void ExpectStopMessages(const std::vector<MessageBoxRequest>& boxes, size_t count, LPCTSTR text);
 
 } // namespace confdoc

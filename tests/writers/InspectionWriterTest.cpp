@@ -4,6 +4,7 @@
 
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
+#include "writers/xml/ZnAppDocFDOut16.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
 using confdoc::Date;
@@ -299,11 +300,7 @@ TEST_F(InspectionWriter, MissingModelsAreReportedBeforeTheFileIsOpened)
     m_shell.ReplaceModel(ZnShellState::subFormModelSlot, new ZnModelAppCompInspConf);
     m_shell.ReplaceModel(ZnShellState::appModelSlot, nullptr);
     Write(1);
-    ASSERT_EQ(5u, ui.messageBoxes.size());
-    for (const MessageBoxRequest& box : ui.messageBoxes) {
-        EXPECT_EQ(CString("申請書データの出力に必要な文書のデータがありません。"), box.text);
-        EXPECT_EQ(UINT(MB_ICONSTOP), box.type & MB_ICONMASK);
-    }
+    confdoc::ExpectStopMessages(ui.messageBoxes, 5, "申請書データの出力に必要な文書のデータがありません。");
     EXPECT_EQ("", m_output.Written(fileName));
 }
 
@@ -312,14 +309,17 @@ TEST_F(InspectionWriter, FileThatCannotBeOpenedIsReported)
     RecordingUi ui;
     SetCompletion(1023);
     ZnAppDocFDOut30::WriteXml(1, 0, m_output.WinPath("missing\\申請書データ.xml"));
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("様式ファイルのオープンに失敗しました。"), ui.messageBoxes[0].text);
-    EXPECT_EQ(UINT(MB_ICONSTOP), ui.messageBoxes[0].type & MB_ICONMASK);
+    confdoc::ExpectStopMessages(ui.messageBoxes, 1, "様式ファイルのオープンに失敗しました。");
+    EXPECT_EQ("", m_output.Written(fileName));
 }
 
-TEST(InspectionWriterClass, HasItsOwnRuntimeClass)
+TEST(StructureAndInspectionWriterClasses, HaveTheirOwnRuntimeClasses)
 {
-    ZnAppDocFDOut30 writer;
-    EXPECT_STREQ("ZnAppDocFDOut30", writer.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(VhObject), writer.GetRuntimeClass()->m_pBaseClass);
+    ZnAppDocFDOut16 structure;
+    ZnAppDocFDOut30 inspection;
+    EXPECT_STREQ("ZnAppDocFDOut16", structure.GetRuntimeClass()->m_lpszClassName);
+    EXPECT_STREQ("ZnAppDocFDOut30", inspection.GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(RUNTIME_CLASS(VhObject), structure.GetRuntimeClass()->m_pBaseClass);
+    EXPECT_EQ(RUNTIME_CLASS(VhObject), inspection.GetRuntimeClass()->m_pBaseClass);
+    EXPECT_EQ(structure.GetSerialId() + 1, inspection.GetSerialId());
 }

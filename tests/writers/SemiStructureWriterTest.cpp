@@ -154,17 +154,6 @@ TEST_F(SemiStructureWriter, MissingModelsAreReportedAndNothingIsWritten)
     Write();
     m_shell.ReplaceModel(ZnShellState::subFormModelSlot, new ZnModelAppStructMod);
     Write();
-    ASSERT_EQ(4u, ui.messageBoxes.size());
-    for (const MessageBoxRequest& box : ui.messageBoxes) {
-        EXPECT_EQ(CString("申請書データの出力に必要な文書のデータがありません。"), box.text);
-        EXPECT_EQ(UINT(MB_ICONSTOP), box.type & MB_ICONMASK);
-    }
+    confdoc::ExpectStopMessages(ui.messageBoxes, 4, "申請書データの出力に必要な文書のデータがありません。");
     EXPECT_EQ("", m_output.Written(fileName));
-}
-
-TEST(SemiStructureWriterClass, HasItsOwnRuntimeClass)
-{
-    ZnAppDocFDOut16 writer;
-    EXPECT_STREQ("ZnAppDocFDOut16", writer.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(VhObject), writer.GetRuntimeClass()->m_pBaseClass);
 }
