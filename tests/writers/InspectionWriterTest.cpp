@@ -269,18 +269,6 @@ TEST_F(InspectionWriter, AreaIsWrittenWholeAndCountsNeverOverflow)
     EXPECT_NE(std::string::npos, Write(1).find(u8"<検査対象床面積>-1234567.50</検査対象床面積>"));
 }
 
-TEST_F(InspectionWriter, ObjectKindsOfTheFirstFace)
-{
-    SetCompletion(1014);
-    EXPECT_NE(std::string::npos, Write(1).find(u8"<検査を申請する建築物等2>建築設備（昇降機以外）</"));
-    m_shell.objKind = 1020;
-    EXPECT_NE(std::string::npos, Write(1).find(u8"<検査を申請する建築物等2>工作物（昇降機）</"));
-    m_shell.objKind = 1018;
-    EXPECT_NE(std::string::npos, Write(1).find(u8"<検査を申請する建築物等2>工作物（法第８８条第２項）</"));
-    m_shell.objKind = 1028; // no inspected object: empty
-    EXPECT_NE(std::string::npos, Write(1).find(u8"<検査を申請する建築物等2></検査を申請する建築物等2>"));
-}
-
 TEST_F(InspectionWriter, MissingModelsAreReportedBeforeTheFileIsOpened)
 {
     RecordingUi ui;
