@@ -6,47 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
-#include <unzip.h>
 
 namespace exporttest {
-
-namespace {
-
-void PutLittleEndian(std::string& out, unsigned long value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-} // namespace
-
-std::string ArchiveEntries(const std::string& path)
-{
-    unzFile unzip = unzOpen64(path.c_str());
-    if (!unzip)
-        return "cannot open " + path;
-    std::string out;
-    for (int rc = unzGoToFirstFile(unzip); rc == UNZ_OK; rc = unzGoToNextFile(unzip)) {
-        unz_file_info64 info;
-        char name[1024];
-        unzGetCurrentFileInfo64(unzip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
-        PutLittleEndian(out, info.size_filename, 2);
-        out.append(name, info.size_filename);
-        std::string data;
-        char buffer[65536];
-        int got = 0;
-        if (unzOpenCurrentFile(unzip) == UNZ_OK) {
-            while ((got = unzReadCurrentFile(unzip, buffer, sizeof buffer)) > 0)
-                data.append(buffer, got);
-            if (unzCloseCurrentFile(unzip) != UNZ_OK || got < 0)
-                data += "<damaged>";
-        }
-        PutLittleEndian(out, data.size(), 4);
-        out += data;
-    }
-    unzClose(unzip);
-    return out;
-}
 
 std::vector<std::string> FolderNames(const std::string& folder)
 {

@@ -7,39 +7,13 @@
 
 #include "app/ZnMigrationExport.h"
 
-#include <csignal>
 #include <deque>
-#include <sys/resource.h>
 #include <map>
 #include <string>
 
 namespace exporttest {
 
-// Holds the size of the files that the process writes to a limit, as a full disk would, for the
-// life of the object; the signal of a write past the limit is ignored, so the write fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = {bytes, previous_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_;
-    void (*previousHandler_)(int);
-};
-
-// The entries of an archive read back with minizip, in archive order, each as its name length
-// (2 bytes, little-endian), its raw name, its data length (4 bytes) and its data.
-std::string ArchiveEntries(const std::string& path);
+using ziptest::FileSizeLimit;
 
 // The names in a folder (not below it), UTF-8, sorted.
 std::vector<std::string> FolderNames(const std::string& folder);
