@@ -8,13 +8,20 @@ ZnAppSetsubishaTblDAO::ZnAppSetsubishaTblDAO(CDaoDatabase* database)
 {
 }
 
+void ZnAppSetsubishaTblDAO::BindTourokuBangou(BOOL bind)
+{
+    m_bBindTourokuBangou = bind;
+    m_nFields = bind ? 13 : 12;
+}
+
 void ZnAppSetsubishaTblDAO::DoFieldExchange(CDaoFieldExchange* pFX)
 {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);
     DFX_Long(pFX, "[Hyoujijun]", m_Hyoujijun);
     DFX_Bool(pFX, "[ShokisentakuFlg]", m_ShokisentakuFlg);
     DFX_Text(pFX, "[Shimei]", m_Shimei);
-    DFX_Text(pFX, "[TourokuBangou]", m_TourokuBangou);
+    if (m_bBindTourokuBangou)
+        DFX_Text(pFX, "[TourokuBangou]", m_TourokuBangou);
     DFX_Text(pFX, "[Kinmusaki]", m_Kinmusaki);
     DFX_Text(pFX, "[YuubinBangou1]", m_YuubinBangou1);
     DFX_Text(pFX, "[YuubinBangou2]", m_YuubinBangou2);

@@ -1,5 +1,6 @@
 // Registered equipment designers (AppSetsubishaTbl of APP_USER_REGIST.mdb), keyed by Shimei. Older
-// files lack TourokuBangou until PatchUserRegistMdb adds it.
+// files lack TourokuBangou until PatchUserRegistMdb adds it; a reader of a file that the patch
+// cannot change (an Access file) leaves that column unbound.
 #pragma once
 
 #include "storage/ZnAppKeyedTblDAO.h"
@@ -10,6 +11,10 @@ public:
     explicit ZnAppSetsubishaTblDAO(CDaoDatabase* database = nullptr);
 
     void DoFieldExchange(CDaoFieldExchange* pFX) override;
+
+    // Whether TourokuBangou is bound (so by default). Unbound, a table without the column opens
+    // and m_TourokuBangou stays empty. Takes effect at the next Open.
+    void BindTourokuBangou(BOOL bind);
 
     // The bound columns, in exchange order.
     LONG m_Hyoujijun = 0;
@@ -25,4 +30,7 @@ public:
     CString m_DenwaBangou2;
     CString m_DenwaBangou3;
     CString m_Bikou;
+
+private:
+    BOOL m_bBindTourokuBangou = TRUE;
 };

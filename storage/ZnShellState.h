@@ -1,7 +1,8 @@
 // What the subsystems below the application shell read of it: the application object's folders
 // and current selections, the main frame's document mode, type and object kind, the active
-// document's model objects and the database file names. The application object and the main
-// frame implement it; tests implement it without windows. One instance is current at a time.
+// document's model objects, the database file names and the open code tables. The application
+// object and the main frame implement it; tests implement it without windows. One instance is
+// current at a time.
 #pragma once
 
 #include "platform/CString.h"

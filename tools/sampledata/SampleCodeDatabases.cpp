@@ -6,16 +6,12 @@
 extern const char* const sampleComCodeRows;
 extern const char* const sampleComChiikiRows;
 
-namespace {
-
 // The schema and the rows in one transaction, written to disk once rather than row by row.
-void MakeDatabase(const std::string& path, const char* schema, const char* rows)
+void MakeSampleDatabase(const std::string& path, const char* schema, const char* rows)
 {
     DaoCreateDatabase(path.c_str(), std::string("BEGIN;\n") + schema + rows + "COMMIT;\n");
 }
 
-} // namespace
+void MakeSampleComCode(const std::string& path) { MakeSampleDatabase(path, comCodeSchema, sampleComCodeRows); }
 
-void MakeSampleComCode(const std::string& path) { MakeDatabase(path, comCodeSchema, sampleComCodeRows); }
-
-void MakeSampleComChiiki(const std::string& path) { MakeDatabase(path, comChiikiSchema, sampleComChiikiRows); }
+void MakeSampleComChiiki(const std::string& path) { MakeSampleDatabase(path, comChiikiSchema, sampleComChiikiRows); }

@@ -6,7 +6,11 @@
 
 #include <string>
 
-// Each creates the file at a path (an existing file is never replaced: the database layer's error
-// 3204 is raised) and fills it; a failure raises the database layer's error and leaves no file.
+// Each creates the file at a path as the database layer names files (a Windows path; a Linux path
+// of ASCII names serves as well), never replacing an existing file (the database layer's error
+// 3204), and fills it; a failure raises the database layer's error and leaves no file.
 void MakeSampleComCode(const std::string& path);
 void MakeSampleComChiiki(const std::string& path);
+
+// A database file made the same way from a schema and its rows (SQLite SQL), in one transaction.
+void MakeSampleDatabase(const std::string& path, const char* schema, const char* rows);

@@ -1,0 +1,101 @@
+// The settings part of scripts/run, for a user with a home folder and settings of their own (both
+// temporary), over a build folder whose tools are this build's and whose application folder is
+// its own: the first run makes the sample data set and points the five folder values at it; a
+// later run leaves settings and data alone; a run after the settings were removed reuses the data
+// set and never replaces the code databases of the application folder.
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+#include "platform/WinPath.h"
+#include "storage/ZnAppRegObject.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+using testsupport::Hex;
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::TempRegistry;
+using testsupport::WriteFileBytes;
+
+namespace {
+
+class RunScriptTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(0, symlink(ZN_BUILD_DIR "/tools", m_build.Path("tools").c_str()));
+        setenv("ZN_DRIVE_A", "", 1); // no floppy drive: the default output folder is C:
+    }
+    void TearDown() override { unsetenv("ZN_DRIVE_A"); }
+
+    // Runs scripts/run --settings-only with the temporary home and build folders; its exit status.
+    int RunSettings()
+    {
+        std::string command = "cd '" ZN_SOURCE_DIR "' && env -u ZN_SAMPLE_DIR HOME='" + m_home.Path() +
+                              "' BUILD_DIR='" + m_build.Path() + "' bash scripts/run --settings-only > '" +
+                              m_build.Path("run.log") + "' 2>&1";
+        int status = std::system(command.c_str());
+        m_output = ReadFileBytes(m_build.Path("run.log"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string Sample(const std::string& relative) const { return m_home.Path("zadazez-sample/" + relative); }
+    std::string Windows(const std::string& linuxPath) const { return LinuxPathToWin(linuxPath); }
+
+    TempRegistry m_registry;
+    TempFolder m_home;
+    TempFolder m_build;
+    std::string m_output;
+};
+
+ZnAppRegObject Folders() { return ZnAppRegObject(kAppPosSubKey, "ZnApp", "ZnCom", "ZnObj", "ZnDst", "ZnOutput"); }
+
+} // namespace
+
+TEST_F(RunScriptTest, MakesTheSampleSetOnceAndPointsTheSettingsAtIt)
+{
+    ASSERT_EQ(0, RunSettings()) << m_output;
+    EXPECT_NE(std::string::npos, m_output.find("Making the sample data set in")) << m_output;
+    EXPECT_FALSE(ReadFileBytes(Sample("bukken/APP_BUKKEN.mdb")).empty());
+    EXPECT_FALSE(ReadFileBytes(Sample("common/APP_USER_REGIST.mdb")).empty());
+    EXPECT_EQ(0, access(Sample("export").c_str(), W_OK));
+    for (const char* database : {"COM_CODE.mdb", "COM_CHIIKI.mdb"}) {
+        std::string copy = ReadFileBytes(m_build.Path(std::string("app/") + database));
+        EXPECT_FALSE(copy.empty()) << database;
+        EXPECT_EQ(Hex(ReadFileBytes(Sample(std::string("codes/") + database))), Hex(copy)) << database;
+    }
+    ZnAppRegObject folders = Folders();
+    ASSERT_EQ(1, folders.Read());
+    EXPECT_EQ(Windows(m_build.Path("app")), folders.m_strValues[0].Bytes());
+    EXPECT_EQ(Windows(Sample("common")), folders.m_strValues[1].Bytes());
+    EXPECT_EQ(Windows(Sample("bukken")), folders.m_strValues[2].Bytes());
+    EXPECT_EQ(Windows(Sample("export")), folders.m_strValues[3].Bytes());
+    EXPECT_EQ("C:\\", folders.m_strValues[4]);
+
+    // With settings of the user's, nothing is made or changed.
+    std::string hive = ReadFileBytes(m_registry.MachineHive());
+    std::string data = ReadFileBytes(Sample("bukken/APP_BUKKEN.mdb"));
+    ASSERT_EQ(0, RunSettings()) << m_output;
+    EXPECT_NE(std::string::npos, m_output.find("Using the folders of the settings.")) << m_output;
+    EXPECT_EQ(Hex(hive), Hex(ReadFileBytes(m_registry.MachineHive())));
+    EXPECT_EQ(Hex(data), Hex(ReadFileBytes(Sample("bukken/APP_BUKKEN.mdb"))));
+}
+
+TEST_F(RunScriptTest, WithoutSettingsReusesTheSampleSetAndKeepsTheApplicationFolderFiles)
+{
+    ASSERT_EQ(0, RunSettings()) << m_output;
+    std::string data = ReadFileBytes(Sample("bukken/APP_BUKKEN.mdb"));
+    ASSERT_EQ(0, std::remove(m_registry.MachineHive().c_str()));
+    WriteFileBytes(m_build.Path("app/COM_CODE.mdb"), "the user's own file");
+
+    ASSERT_EQ(0, RunSettings()) << m_output;
+    EXPECT_NE(std::string::npos, m_output.find("Using the sample data set in")) << m_output;
+    EXPECT_EQ(Hex(data), Hex(ReadFileBytes(Sample("bukken/APP_BUKKEN.mdb"))));
+    EXPECT_EQ("the user's own file", ReadFileBytes(m_build.Path("app/COM_CODE.mdb")));
+    ZnAppRegObject folders = Folders();
+    ASSERT_EQ(1, folders.Read());
+    EXPECT_EQ(Windows(Sample("bukken")), folders.m_strValues[2].Bytes());
+}

@@ -1,0 +1,303 @@
+// The sample data set read back as the program reads it: the register through its recordsets,
+// every document file through the model with the classes of its kind, the reference data through
+// its recordsets with its codes looked up in the sample code tables.
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestShellState.h"
+#include "tests/support/TestSupport.h"
+
+#include "model/ZnModelAppBuild.h"
+#include "model/ZnModelAppCompInspConf.h"
+#include "model/ZnModelDocKinds.h"
+#include "platform/CArchive.h"
+#include "platform/CFile.h"
+#include "platform/Cp932.h"
+#include "platform/WinPath.h"
+#include "storage/ZnAppBukkenKanriTblDAO.h"
+#include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "storage/ZnAppChimeiChibanTblDAO.h"
+#include "storage/ZnAppComTblAccess.h"
+#include "storage/ZnAppGaihekiTblDAO.h"
+#include "storage/ZnAppKenchikunushiTblDAO.h"
+#include "storage/ZnAppSekkeishaTblDAO.h"
+#include "storage/ZnAppSekoushaTblDAO.h"
+#include "storage/ZnAppSetsubishaTblDAO.h"
+#include "storage/ZnAppShinseishaTblDAO.h"
+#include "storage/ZnAppTanbunTblDAO.h"
+#include "storage/ZnAppTokuteiKouteiTblDAO.h"
+#include "storage/ZnAppYaneTblDAO.h"
+#include "tools/sampledata/SampleDataSet.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using testsupport::DaoErrorOf;
+using testsupport::Hex;
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+
+std::string Date(const COleDateTime& date)
+{
+    return std::to_string(date.GetYear()) + "/" + std::to_string(date.GetMonth()) + "/" + std::to_string(date.GetDay());
+}
+
+// Opens a recordset on sql (null: its default SQL), describes every row and closes it.
+template <typename Set, typename Describe> Texts ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
+{
+    Texts rows;
+    set.Open(dbOpenDynaset, sql, 0);
+    for (; !set.IsEOF(); set.MoveNext())
+        rows.push_back(describe(set));
+    set.Close();
+    return rows;
+}
+
+// A document file loaded into fresh objects of its kind's classes, as the document loader does.
+struct LoadedDocument {
+    std::unique_ptr<ZnModel> objects[3];
+    ZnModel* slots[3] = {};
+    std::string storedAgain; // the bytes that the loaded objects store
+    bool readToEnd = false;
+};
+
+void LoadDocument(const CString& path, int code, LoadedDocument& document)
+{
+    const ZnModelDocKind* kind = ZnModelDocKinds::Find(code);
+    ASSERT_NE(nullptr, kind) << code;
+    document.objects[0].reset(new ZnModelApp);
+    document.objects[1].reset(ZnModelDocKinds::CreateSlotObject(kind->formClass));
+    document.objects[2].reset(ZnModelDocKinds::CreateSlotObject(kind->subFormClass));
+    for (int slot = 0; slot < 3; ++slot)
+        document.slots[slot] = document.objects[slot].get();
+    CFile file(path, CFile::modeRead);
+    CArchive ar(&file, CArchive::load);
+    ZnModelDocKinds::SerializeSlots(ar, document.slots, 3);
+    char extra;
+    document.readToEnd = ar.Read(&extra, 1) == 0;
+    ar.Close();
+    document.storedAgain =
+        testsupport::StoreToBytes([&](CArchive& out) { ZnModelDocKinds::SerializeSlots(out, document.slots, 3); });
+}
+
+class SampleDataSetTest : public ::testing::Test {
+protected:
+    void SetUp() override { sampledata::MakeSampleDataSet(m_folder.Path()); }
+
+    std::string Folder(const char* name) const { return m_folder.Path(name); }
+    CString WindowsFolder(const char* name) const { return LinuxPathToWin(Folder(name)).c_str(); }
+    CString RegisterPath() const { return WindowsFolder(sampledata::registerFolderName) + "\\APP_BUKKEN.mdb"; }
+
+    TempFolder m_folder;
+};
+
+} // namespace
+
+// Six properties in ascending index, one with a half-width blank and one of notifications, and
+// their documents, each with the name and file name of its kind in its property's mode.
+TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
+{
+    ZnAppBukkenKanriTblDAO properties;
+    properties.SetDBPath(RegisterPath());
+    Texts propertyRows = ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
+        return std::to_string(row.m_BukkenIndex) + "|" + Utf8(row.m_Bukkenmei) + "|" + Date(row.m_Koushinbi) + "|" +
+               std::to_string(row.m_ChikiShiteiCode) + "|" + std::to_string(row.m_ShinseiKubun) + "|" +
+               Utf8(row.m_Bikou);
+    });
+    // The list as the migration dialog fills it: every row of the newest-first query goes to the top.
+    Texts listed;
+    for (const std::string& row : ReadRows(
+             properties, [](ZnAppBukkenKanriTblDAO& row) { return Utf8(row.m_Bukkenmei); },
+             ZnAppBukkenKanriTblDAO::GetSortedSQL()))
+        listed.insert(listed.begin(), row);
+
+    EXPECT_EQ((Texts{
+                  u8"1|山田邸新築工事|2010/4/12|3|0|",
+                  u8"2|さくら台マンション 新築工事|2010/5/20|3|0|",
+                  u8"3|東山小学校体育館改築工事|2010/6/1|3|1|計画通知",
+                  u8"4|駅前広告塔設置工事|2010/7/15|3|0|",
+                  u8"5|東部生コン第二プラント|2010/8/2|3|0|",
+                  u8"6|鈴木ビル建替工事|2010/9/3|3|0|旧倉庫を除却して新築",
+              }),
+              propertyRows);
+    EXPECT_EQ((Texts{u8"山田邸新築工事", u8"さくら台マンション 新築工事", u8"東山小学校体育館改築工事",
+                     u8"駅前広告塔設置工事", u8"東部生コン第二プラント", u8"鈴木ビル建替工事"}),
+              listed);
+    properties.Open(dbOpenDynaset, nullptr, 0);
+    EXPECT_EQ(WindowsFolder(sampledata::registerFolderName), properties.m_HozonDirectory);
+    properties.Close();
+
+    ZnAppBukkenShousaiTblDAO documents;
+    documents.SetDBPath(RegisterPath());
+    Texts documentRows = ReadRows(
+        documents,
+        [](ZnAppBukkenShousaiTblDAO& row) {
+            return std::to_string(row.m_BukkenIndex) + "|" + std::to_string(row.m_BukkenShousaiIndex) + "|" +
+                   Utf8(row.m_ShinseiShoruiName) + "|" + std::to_string(row.m_ShinseiShubetuCode) + "|" +
+                   Date(row.m_Koushinbi) + "|" + Utf8(row.m_FileName) + "|" + Utf8(row.m_UketukeBangou) + "|" +
+                   Utf8(row.m_ZadazezBangou) + "|" + Utf8(row.m_GoukakuBangou);
+        },
+        "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex");
+    EXPECT_EQ((Texts{
+                  u8"1|1|確認申請書（建築物）|100001|2010/5/31|Ka001.110|H22-0412|第H22確認建築00123号|",
+                  u8"1|2|計画変更確認申請書（建築物）|100301|2010/8/20|Ka001.410|H22-0877||",
+                  u8"1|3|中間検査申請書（建築物）|100101|2010/12/12|Ka001.281|H22-1290||第H22中間建築00456号",
+                  u8"1|4|完了検査申請書（建築物）|100201|2011/9/22|Ka001.211|H23-0935||第H23完了建築00789号",
+                  u8"2|1|確認申請書（建築物）|100001|2010/5/28|Ka001.110|||",
+                  u8"2|2|確認申請書（昇降機）|100002|2010/6/15|Ka001.160|||",
+                  u8"2|3|確認申請書（昇降機以外の建築設備）|100003|2010/6/15|Ka001.170|||",
+                  u8"2|4|建築工事届|100801|2010/6/30|Ka001.240|||",
+                  u8"2|5|計画変更確認申請書（昇降機）|100302|2010/9/10|Ka001.420|||",
+                  u8"3|1|計画通知書（建築物）|100001|2010/7/1|Ke001.110|||",
+                  u8"3|2|工事完了通知書（建築物）|100201|2011/3/10|Ke001.211|||",
+                  u8"4|1|確認申請書（工作物（法88条1項））|100004|2010/7/20|Ka001.180|||",
+                  u8"5|1|確認申請書（工作物（法88条2項））|100006|2010/8/5|Ka001.190|||",
+                  u8"6|1|建築物除却届|100802|2010/9/3|Ka001.250|||",
+                  u8"6|2|確認申請書（建築物）|100001|2010/9/3|Ka001.110|||",
+                  u8"6|3|安全上の措置等に関する計画届|100803|2010/9/3|Ka001.260|||",
+              }),
+              documentRows);
+}
+
+// Every document of the register lies where the document loader looks for it (register folder,
+// property name, file name) and loads whole into objects of its kind's classes, which store the
+// same bytes again; its header carries its kind and its row's date, its owner is its property's.
+TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
+{
+    const std::map<int, std::string> owners = {
+        {1, u8"山田 太郎"},
+        {2, u8"株式会社さくら台開発　代表取締役　佐藤 一郎"},
+        {3, u8"東山市長　高橋 和夫"},
+        {4, u8"株式会社駅前アド　代表取締役　伊藤 健二"},
+        {5, u8"東部生コン株式会社　代表取締役　渡辺 修"},
+        {6, u8"鈴木 花子"},
+    };
+    std::map<int, CString> names;
+    ZnAppBukkenKanriTblDAO properties;
+    properties.SetDBPath(RegisterPath());
+    ReadRows(properties, [&](ZnAppBukkenKanriTblDAO& row) { return Utf8(names[row.m_BukkenIndex] = row.m_Bukkenmei); });
+
+    ZnAppBukkenShousaiTblDAO documents;
+    documents.SetDBPath(RegisterPath());
+    documents.Open(dbOpenDynaset, nullptr, 0);
+    int count = 0;
+    for (; !documents.IsEOF(); documents.MoveNext(), ++count) {
+        CString path = WindowsFolder(sampledata::registerFolderName) + "\\" + names[documents.m_BukkenIndex] + "\\" +
+                       documents.m_FileName;
+        SCOPED_TRACE(Utf8(path));
+        LoadedDocument document;
+        LoadDocument(path, documents.m_ShinseiShubetuCode, document);
+        EXPECT_TRUE(document.readToEnd);
+        EXPECT_EQ(Hex(ReadFileBytes(WinPathToLinux(path))), Hex(document.storedAgain));
+
+        const ZnModelApp& root = static_cast<const ZnModelApp&>(*document.slots[0]);
+        const ZnModelAppLocalData& localData = root.m_header.m_localData;
+        EXPECT_EQ(std::to_string(documents.m_ShinseiShubetuCode), localData.m_documentKind.m_code.Bytes());
+        ASSERT_EQ(1, localData.m_buildingNumGroups.GetCount());
+        EXPECT_TRUE(localData.m_buildingNumGroups.GetHead()->m_firstNumber.m_date.GetOleDate() ==
+                    documents.m_Koushinbi);
+        EXPECT_EQ(owners.at(documents.m_BukkenIndex), Utf8(root.m_firstOwner.m_person.m_name.m_name));
+    }
+    documents.Close();
+    EXPECT_EQ(16, count);
+}
+
+// The house's confirmation: its building page has the two floors, the first the building area,
+// the second nine tenths of it; its completion inspection rests on that confirmation and lists
+// the interim inspection passed.
+TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
+{
+    CString house = WindowsFolder(sampledata::registerFolderName) + "\\" + "山田邸新築工事" + "\\";
+    LoadedDocument confirmation;
+    LoadDocument(house + "Ka001.110", 100001, confirmation);
+    const ZnModelAppBuild& building = static_cast<const ZnModelAppBuild&>(*confirmation.slots[1]);
+    ASSERT_EQ(1, building.m_buildPageList.GetCount());
+    std::string floors;
+    const ZnModelAppFloorOutlineList& outlines = building.m_buildPageList.GetHead()->m_floorOutlineList;
+    for (int i = 0; i < outlines.GetCount(); ++i)
+        floors += outlines.GetAtIndex(i)->m_floorText.Bytes() + ":" +
+                  std::to_string(outlines.GetAtIndex(i)->m_floorArea.m_appPart) + ";";
+    EXPECT_EQ("F1:72.500000;F2:65.250000;", floors);
+    EXPECT_DOUBLE_EQ(137.75, building.m_sitePage.m_totalFloorArea.m_whole.m_appPart);
+    EXPECT_EQ(u8"山田邸", Utf8(building.m_name.m_name));
+    EXPECT_EQ(u8"中村 誠", Utf8(building.m_designer.m_architectName.m_name));
+
+    LoadedDocument completion;
+    LoadDocument(house + "Ka001.211", 100201, completion);
+    const ZnModelAppCompInspConf& inspection = static_cast<const ZnModelAppCompInspConf&>(*completion.slots[2]);
+    ASSERT_NE(nullptr, inspection.m_baseApp.Get());
+    EXPECT_STREQ("ZnModelAppBuildConf", inspection.m_baseApp->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(u8"第H22確認建築00123号", Utf8(inspection.m_confCert.m_number));
+    EXPECT_EQ(u8"第H22中間建築00456号", Utf8(inspection.m_pastInsp.m_certificate.m_number));
+    EXPECT_DOUBLE_EQ(137.75, inspection.m_inspArea);
+}
+
+// The nine reference tables and the stock phrases hold rows; the architects' and constructors'
+// codes are codes of the sample COM_CODE.mdb, as the reference-data export looks them up.
+TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
+{
+    testsupport::TestShellState shell;
+    shell.comFolder = WindowsFolder(sampledata::referenceFolderName);
+    shell.appFolder = WindowsFolder(sampledata::codesFolderName);
+    auto count = [](auto&& set) { return ReadRows(set, [](auto&) { return std::string(); }).size(); };
+    EXPECT_EQ(7u, count(ZnAppKenchikunushiTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppShinseishaTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppSekkeishaTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppSekoushaTblDAO()));
+    EXPECT_EQ(1u, count(ZnAppSetsubishaTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppChimeiChibanTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppTokuteiKouteiTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppYaneTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppGaihekiTblDAO()));
+    EXPECT_EQ(3u, count(ZnAppTanbunTblDAO()));
+
+    ZnAppComTblAccess codes;
+    codes.Init();
+    auto name = [&](int slot, const CString& code) {
+        return Utf8(ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code));
+    };
+    ZnAppSekkeishaTblDAO architects;
+    Texts architectRows = ReadRows(
+        architects,
+        [&](ZnAppSekkeishaTblDAO& row) {
+            return Utf8(row.m_Shimei) + "|" +
+                   name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku) + "|" +
+                   name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu) + "|" +
+                   name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku) + "|" +
+                   name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu);
+        },
+        "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC");
+    EXPECT_EQ((Texts{
+                  u8"中村 誠|一級建築士|国土交通大臣|一級建築士事務所|東京都知事",
+                  u8"小林 由美|一級建築士|国土交通大臣|一級建築士事務所|神奈川県知事",
+                  u8"加藤 浩|二級建築士|埼玉県知事|二級建築士事務所|埼玉県知事",
+              }),
+              architectRows);
+    ZnAppSekoushaTblDAO constructors;
+    Texts constructorRows = ReadRows(
+        constructors,
+        [&](ZnAppSekoushaTblDAO& row) {
+            return Utf8(row.m_Meishou) + "|" +
+                   name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu);
+        },
+        "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC");
+    EXPECT_EQ((Texts{u8"株式会社山本工務店|東京都知事許可", u8"松本建設株式会社　東京支店|国土交通大臣許可",
+                     u8"井上電気工業株式会社|埼玉県知事許可"}),
+              constructorRows);
+    codes.Close();
+}
+
+// A folder that holds a data set already is refused before anything in it changes.
+TEST_F(SampleDataSetTest, AFolderWithADataSetIsRefusedAndKeptAsItIs)
+{
+    std::string registerFile = Folder(sampledata::registerFolderName) + "/APP_BUKKEN.mdb";
+    std::string before = ReadFileBytes(registerFile);
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(daoErrDatabaseExists, DaoErrorOf([&] { sampledata::MakeSampleDataSet(m_folder.Path()); }));
+    EXPECT_EQ(Hex(before), Hex(ReadFileBytes(registerFile)));
+}

@@ -1,0 +1,49 @@
+#include "tools/sampledata/SampleDataSet.h"
+
+#include "platform/WinPath.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
+#include "tools/sampledata/SampleReferenceData.h"
+#include "tools/sampledata/SampleRegister.h"
+
+#include <filesystem>
+
+namespace sampledata {
+
+const char registerFolderName[] = "bukken";
+const char referenceFolderName[] = "common";
+const char codesFolderName[] = "codes";
+const char exportFolderName[] = "export";
+
+namespace {
+
+// The sub-folder, created when missing, as a Linux path.
+std::string SubFolder(const std::string& folder, const char* name)
+{
+    std::string path = folder + "/" + name;
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+// A file of a sub-folder as the database layer names files.
+std::string DatabasePath(const std::string& subFolder, const char* fileName)
+{
+    return LinuxPathToWin(subFolder + "/" + fileName);
+}
+
+} // namespace
+
+void MakeSampleDataSet(const std::string& relativeFolder)
+{
+    // The register keeps its folder's full path (HozonDirectory).
+    std::string folder = std::filesystem::absolute(relativeFolder).lexically_normal().string();
+    // The register first: it refuses a folder that holds a data set already.
+    MakeSampleRegister(SubFolder(folder, registerFolderName));
+    std::string reference = SubFolder(folder, referenceFolderName);
+    MakeSampleUserRegist(DatabasePath(reference, "APP_USER_REGIST.mdb"));
+    std::string codes = SubFolder(folder, codesFolderName);
+    MakeSampleComCode(DatabasePath(codes, "COM_CODE.mdb"));
+    MakeSampleComChiiki(DatabasePath(codes, "COM_CHIIKI.mdb"));
+    SubFolder(folder, exportFolderName);
+}
+
+} // namespace sampledata

@@ -1,0 +1,47 @@
+// set_folders --check: exit status 0 when the settings name an application folder (the value
+//     ZnApp of the machine key), 1 when they do not.
+// set_folders APP COM OBJ DST: stores the folder values ZnApp, ZnCom, ZnObj and ZnDst of the
+//     machine key from four Linux folders, in the Windows form that the program reads; ZnOutput
+//     keeps its stored value, or takes its default (the first drive present) when it has none.
+#include "platform/WinPath.h"
+#include "storage/ZnAppRegObject.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+int Usage(const char* program)
+{
+    std::fprintf(stderr, "usage: %s --check | %s APP COM OBJ DST\n", program, program);
+    return 2;
+}
+
+int WriteFolders(char** folders)
+{
+    ZnAppRegObject settings(kAppPosSubKey, "ZnApp", "ZnCom", "ZnObj", "ZnDst", "ZnOutput");
+    // A missing key reads as five empty values; the output folder then takes its default too.
+    if (!settings.Read())
+        settings.m_strValues[ZnAppRegObject::kOutputIndex] = ZnAppRegObject::DefaultOutputFolder();
+    for (int i = 0; i < 4; ++i)
+        settings.m_strValues[i] = LinuxPathToWin(std::filesystem::absolute(folders[i]).lexically_normal()).c_str();
+    return settings.Write() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--check") == 0) {
+        CString folder;
+        return GetInstallPath(folder) && !folder.IsEmpty() ? 0 : 1;
+    }
+    if (argc != 5)
+        return Usage(argv[0]);
+    if (WriteFolders(argv + 1) != 0) {
+        std::fprintf(stderr, "%s: the settings cannot be written\n", argv[0]);
+        return 1;
+    }
+    return 0;
+}

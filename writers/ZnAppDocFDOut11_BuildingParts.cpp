@@ -1,0 +1,64 @@
+// Parts that the site page (third face) and the building pages (fourth and fifth faces) have in
+// common: the construction kinds, the main structure, area figures, floor designations and the
+// change summary of a plan change.
+#include "writers/ZnAppDocFDOut11.h"
+
+#include "model/ZnModelAppStrKind.h"
+#include "platform/Cp932.h"
+#include "storage/ZnShellState.h"
+#include "writers/ZnAppDocFDOut00.h"
+
+namespace {
+
+const int planChangeDocType = 1008;
+
+// The words of the construction kinds after 新築, in the order of their flags.
+const LPCTSTR otherConstKindWords[ZnModelConstKindFlags::count - 1] = {
+    "増築", "改築", "移転", "用途変更", "大規模の修繕", "大規模の模様替",
+};
+
+} // namespace
+
+void ZnAppDocFDOut11::WriteConstKinds(FILE* file, int depth, const int (&flags)[ZnModelConstKindFlags::count])
+{
+    WriteOpenTag(file, depth, "工事種別1");
+    WriteElement(file, depth + 1, "工事種別区分1", flags[0] ? "新築" : "新築以外");
+    WriteOpenTag(file, depth + 1, "新築以外工事種別リスト");
+    for (int kind = 1; kind < ZnModelConstKindFlags::count; ++kind)
+        if (flags[kind])
+            WriteElement(file, depth + 2, "新築以外工事種別", otherConstKindWords[kind - 1]);
+    WriteCloseTag(file, depth + 1, "新築以外工事種別リスト");
+    WriteCloseTag(file, depth, "工事種別1");
+}
+
+void ZnAppDocFDOut11::WriteMainStructure(FILE* file, const ZnModelAppStrKind& kind)
+{
+    WriteOpenTag(file, 3, "構造");
+    WriteOpenTag(file, 4, "主構造");
+    WriteElement(file, 5, "構造区分", ZnAppDocFDOut00::GetStructureKindName(kind.GetStrKindCode().GetCode()));
+    WriteElement(file, 5, "構造詳細", kind.GetText());
+    WriteCloseTag(file, 4, "主構造");
+    WriteCloseTag(file, 3, "構造");
+}
+
+void ZnAppDocFDOut11::WriteAreaFigures(FILE* file, int depth, double appPart, double otherPart, double total)
+{
+    WriteElement(file, depth, "申請部分", FormattedBlankZero("%.2f", appPart));
+    WriteElement(file, depth, "申請以外の部分", FormattedBlankZero("%.2f", otherPart));
+    WriteElement(file, depth, "合計", FormattedBlankZero("%.2f", total));
+}
+
+void ZnAppDocFDOut11::SplitFloorText(const CString& floorText, CString& kind, CString& number)
+{
+    // Cut after the first character, not the first byte, so that a designation beginning with a
+    // double-byte character is not split into two halves that are not text.
+    int kindLength = floorText.IsEmpty() ? 0 : static_cast<int>(cp932::CharLength(floorText, 0, floorText.GetLength()));
+    kind = floorText.Left(kindLength);
+    number = floorText.Mid(kindLength);
+}
+
+void ZnAppDocFDOut11::WriteChangeSummary(FILE* file, int depth, const CString& summary)
+{
+    if (ZnShellState::Current()->GetDocType() == planChangeDocType)
+        WriteElement(file, depth, "変更概要", summary);
+}

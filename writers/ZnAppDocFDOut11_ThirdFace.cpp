@@ -1,0 +1,270 @@
+// The third face (第三面1): the site page of the building application, that is the site, its
+// city planning, the areas and ratios, the main usage, the buildings as a whole, the planned
+// dates, the specified construction stages and the free texts.
+#include "writers/ZnAppDocFDOut11.h"
+
+#include "model/ZnModelAppBuild.h"
+#include "writers/ZnAppDocFDOut00.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The fire-zone codes of the site page with the words the face writes for them.
+const struct {
+    LPCTSTR code;
+    LPCTSTR word;
+} fireZoneWords[] = {
+    {"00601", "防火地域"},
+    {"00602", "準防火地域"},
+    {"00603", "指定なし"},
+};
+
+// The word of a fire-zone code; "" for any other code.
+CString FireZoneWord(const CString& code)
+{
+    for (const auto& zone : fireZoneWords)
+        if (code == zone.code)
+            return zone.word;
+    return CString();
+}
+
+// The table names of the two low-rise residential zones lack the word 地域 that the form's
+// names end in.
+const struct {
+    LPCTSTR tableName;
+    LPCTSTR formName;
+} useZoneCompletions[] = {
+    {"第一種低層住居専用", "第一種低層住居専用地域"},
+    {"第二種低層住居専用", "第二種低層住居専用地域"},
+};
+
+// The use-zone name as the form writes it.
+CString CompleteUseZoneName(const CString& name)
+{
+    for (const auto& completion : useZoneCompletions)
+        if (name == completion.tableName)
+            return completion.formName;
+    return name;
+}
+
+// A planned or stage date as its western year in four columns, month and day: "20100402";
+// an empty date gives "   00000".
+CString PlannedDate(const ZnModelDate& date)
+{
+    CString text;
+    text.Format("%4d%02d%02d", date.GetYearCode().GetEraYear(0), date.GetMonth(), date.GetDay());
+    return text;
+}
+
+// Whether a stage has anything to count: its count, name and date together.
+bool StageHasContent(const ZnModelInspDate& stage)
+{
+    return stage.GetCount() + stage.GetName().GetLength() + stage.GetDate().GetDateString().GetLength() > 0;
+}
+
+} // namespace
+
+void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path)
+{
+    const ZnModelAppBuild* build = nullptr;
+    FILE* file = OpenFace(path, build);
+    if (!file)
+        return;
+    const ZnModelAppSitePage& site = build->GetSitePage();
+    WriteOpenTag(file, 1, "第三面1");
+
+    WriteOpenTag(file, 2, "地名地番情報");
+    WriteElement(file, 3, "地名地番", site.GetLotAddress().m_address);
+    WriteElement(file, 3, "住居表示", site.GetDisplayAddress().m_address);
+    WriteCloseTag(file, 2, "地名地番情報");
+
+    WriteOpenTag(file, 2, "都市計画区域情報");
+    WriteElement(file, 3, "都市計画区域区分", ZnAppDocFDOut00::GetUrbanPlanAreaName(site.GetUrbanPlanKindCode()));
+    WriteOpenTag(file, 3, "都市計画区域内都市計画区域リスト");
+    WriteElement(file, 4, "都市計画区域内都市計画区域",
+                 ZnAppDocFDOut00::GetAreaDivisionName(site.GetUrbanAreaCode().GetCode()));
+    WriteCloseTag(file, 3, "都市計画区域内都市計画区域リスト");
+    WriteCloseTag(file, 2, "都市計画区域情報");
+
+    WriteOpenTag(file, 2, "防火地域");
+    WriteOpenTag(file, 3, "防火地域区分リスト");
+    CStringList fireZoneCodes;
+    site.GetFireZoneCodes(fireZoneCodes);
+    for (POSITION pos = fireZoneCodes.GetHeadPosition(); pos;)
+        WriteElement(file, 4, "防火地域区分", FireZoneWord(fireZoneCodes.GetNext(pos)));
+    WriteCloseTag(file, 3, "防火地域区分リスト");
+    WriteElement(file, 3, "指定なし防火地域", site.m_otherZoneFlag1 ? "２２条区域" : "");
+    WriteCloseTag(file, 2, "防火地域");
+    WriteElement(file, 2, "その他の区域等", site.GetOtherZoneText());
+
+    WriteOpenTag(file, 2, "道路");
+    WriteElement(file, 3, "幅員", FormattedBlankZero("%.0f", site.m_roadWidth));
+    WriteElement(file, 3, "敷地と接している部分の長さ", FormattedBlankZero("%.0f", site.m_roadFrontage));
+    WriteCloseTag(file, 2, "道路");
+
+    WriteSiteAreaBlock(file, site);
+
+    WriteOpenTag(file, 2, "主要用途");
+    WriteElement(file, 3, "用途コード", site.GetUsageCode().GetCode());
+    WriteElement(file, 3, "用途内容", site.GetMainUsageText());
+    WriteCloseTag(file, 2, "主要用途");
+    WriteConstKinds(file, 2, site.m_constKind);
+
+    WriteBuildingAreaBlock(file, site);
+    WriteFloorAreaBlock(file, site);
+
+    WriteOpenTag(file, 2, "建築物の数");
+    WriteElement(file, 3, "申請に係る建築物の数", FormattedBlankZero("%d", site.m_appBuildingCount));
+    WriteElement(file, 3, "同一敷地内の他の建築物の数", FormattedBlankZero("%d", site.m_otherBuildingCount));
+    WriteCloseTag(file, 2, "建築物の数");
+
+    WriteOpenTag(file, 2, "建築物の高さ等");
+    WriteOpenTag(file, 3, "最高の高さ");
+    WriteElement(file, 4, "申請に係る建築物", FormattedBlankZero("%.0f", site.m_appMaxHeight));
+    WriteElement(file, 4, "他の建築物", FormattedBlankZero("%.0f", site.m_otherMaxHeight));
+    WriteCloseTag(file, 3, "最高の高さ");
+    WriteOpenTag(file, 3, "階数");
+    WriteOpenTag(file, 4, "地上");
+    WriteElement(file, 5, "申請に係る建築物", FormattedBlankZero("%d", site.m_appFloorsAbove));
+    WriteElement(file, 5, "他の建築物", FormattedBlankZero("%d", site.m_otherFloorsAbove));
+    WriteCloseTag(file, 4, "地上");
+    WriteOpenTag(file, 4, "地下");
+    WriteElement(file, 5, "申請に係る建築物", FormattedBlankZero("%d", site.m_appFloorsBelow));
+    WriteElement(file, 5, "他の建築物", FormattedBlankZero("%d", site.m_otherFloorsBelow));
+    WriteCloseTag(file, 4, "地下");
+    WriteCloseTag(file, 3, "階数");
+    WriteMainStructure(file, site.GetStrKind());
+    const ZnModelAppTenkuritu& skyFactor = site.GetTenkuritu();
+    WriteElement(file, 3, "特例の適用の有無", skyFactor.IsApplied() ? "有" : "無");
+    WriteOpenTag(file, 3, "特例の区分リスト");
+    if (skyFactor.m_adjacentLimitExempt)
+        WriteElement(file, 4, "特例の区分", "隣地高さ制限不適用");
+    if (skyFactor.m_northLimitExempt)
+        WriteElement(file, 4, "特例の区分", "北側高さ制限不適用");
+    if (skyFactor.m_roadLimitExempt)
+        WriteElement(file, 4, "特例の区分", "道路高さ制限不適用");
+    WriteCloseTag(file, 3, "特例の区分リスト");
+    WriteCloseTag(file, 2, "建築物の高さ等");
+
+    // One permit, of which only the law text is kept.
+    WriteOpenTag(file, 2, "許可等リスト");
+    WriteOpenTag(file, 3, "許可等");
+    WriteOpenTag(file, 4, "根拠情報");
+    WriteElement(file, 5, "備考内容", "");
+    WriteElement(file, 5, "日付", "");
+    WriteElement(file, 5, "許可番号", "");
+    WriteElement(file, 5, "その条項", "");
+    WriteElement(file, 5, "法令", ZnAppDocFDOut00::RemoveLineBreaks(site.GetPermitText()));
+    WriteCloseTag(file, 4, "根拠情報");
+    WriteElement(file, 4, "表示順", "1");
+    WriteCloseTag(file, 3, "許可等");
+    WriteCloseTag(file, 2, "許可等リスト");
+
+    WriteElement(file, 2, "工事着手予定日", PlannedDate(site.GetConstStartDate()));
+    WriteElement(file, 2, "工事完了予定日", PlannedDate(site.GetConstEndDate()));
+    WriteStageList(file, site);
+    WriteElement(file, 2, "その他必要な事項", ZnAppDocFDOut00::RemoveLineBreaks(site.GetOtherMatters()));
+
+    WriteOpenTag(file, 2, "備考");
+    WriteElement(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(site.GetRemarks()));
+    WriteChangeSummary(file, 3, site.GetChangeSummary());
+    WriteCloseTag(file, 2, "備考");
+
+    WriteCloseTag(file, 1, "第三面1");
+    fclose(file);
+}
+
+void ZnAppDocFDOut11::WriteSiteAreaBlock(FILE* file, const ZnModelAppSitePage& site)
+{
+    const ZnModelAppSiteArea& siteArea = site.GetSiteArea();
+    WriteOpenTag(file, 2, "敷地面積");
+    WriteOpenTag(file, 3, "敷地面積情報リスト");
+    int order = 0;
+    const ZnModelAppEachZoneList& zones = siteArea.GetEachZoneList();
+    for (POSITION pos = zones.GetHeadPosition(); pos;) {
+        const ZnModelAppEachZone* zone = zones.GetNext(pos);
+        // A zone without area and code is an unused row of the form.
+        if (!zone || (zone->m_area == 0.0 && zone->GetUseZoneCode().GetCode().IsEmpty()))
+            continue;
+        WriteOpenTag(file, 4, "敷地面積情報");
+        // The form's files carry the order at the depth of its parent's tag.
+        WriteElement(file, 4, "表示順", Formatted("%d", ++order));
+        WriteOpenTag(file, 5, "用途別敷地面積");
+        WriteElement(file, 6, "面積1", FormattedBlankZero("%.2f", zone->m_area));
+        if (!zone->m_area2Omitted)
+            WriteElement(file, 6, "面積2", FormattedBlankZero("%.2f", std::atof(zone->GetAreaText())));
+        WriteCloseTag(file, 5, "用途別敷地面積");
+        WriteElement(file, 5, "用途地域等",
+                     CompleteUseZoneName(CodeName(YoutoChiikiTbl, zone->GetUseZoneCode().GetCode())));
+        WriteElement(file, 5, "容積率", FormattedBlankZero("%.2f", zone->m_designatedFloorAreaRatio));
+        WriteElement(file, 5, "建ぺい率", FormattedBlankZero("%.2f", zone->m_coverageRatio));
+        WriteCloseTag(file, 4, "敷地面積情報");
+    }
+    WriteCloseTag(file, 3, "敷地面積情報リスト");
+
+    WriteOpenTag(file, 3, "敷地面積の合計");
+    WriteElement(file, 4, "面積1", Formatted("%.2f", site.GetSiteArea1Total()));
+    double secondTotal = site.GetSiteArea2Total();
+    WriteElement(file, 4, "面積2", secondTotal > 0.0 ? Formatted("%.2f", secondTotal) : CString());
+    WriteCloseTag(file, 3, "敷地面積の合計");
+    WriteElement(file, 3, "延べ面積を除した数値", FormattedBlankZero("%.2f", siteArea.m_buildableFloorAreaRatio));
+    WriteElement(file, 3, "建築面積を除した数値", FormattedBlankZero("%.2f", siteArea.m_buildableCoverageRatio));
+    WriteElement(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(siteArea.GetText()));
+    WriteCloseTag(file, 2, "敷地面積");
+}
+
+void ZnAppDocFDOut11::WriteBuildingAreaBlock(FILE* file, const ZnModelAppSitePage& site)
+{
+    WriteOpenTag(file, 2, "建築面積情報");
+    WriteOpenTag(file, 3, "建築面積");
+    const ZnModelArea& area = site.GetBuildingArea();
+    WriteAreaFigures(file, 4, area.GetAppPart(), area.GetOtherPart(), area.GetTotal());
+    WriteCloseTag(file, 3, "建築面積");
+    WriteElement(file, 3, "建ぺい率", FormattedBlankZero("%.2f", site.GetCoverageRatio()));
+    WriteCloseTag(file, 2, "建築面積情報");
+}
+
+void ZnAppDocFDOut11::WriteFloorAreaBlock(FILE* file, const ZnModelAppSitePage& site)
+{
+    const ZnModelAppTotalFloorArea& areas = site.GetTotalFloorAreaData();
+    const struct {
+        LPCTSTR tag;
+        const ZnModelArea& area;
+    } parts[] = {
+        {"建築物全体", areas.m_whole},
+        {"地階の住宅の部分", areas.m_basementHousing},
+        {"共同住宅の共用の廊下等の部分", areas.m_commonCorridor},
+        {"自動車車庫等の部分", areas.m_garage},
+        {"住宅の部分", areas.m_housing},
+    };
+    WriteOpenTag(file, 2, "延べ面積情報1");
+    for (const auto& part : parts) {
+        WriteOpenTag(file, 3, part.tag);
+        WriteAreaFigures(file, 4, part.area.GetAppPart(), part.area.GetOtherPart(), part.area.GetTotal());
+        WriteCloseTag(file, 3, part.tag);
+    }
+    WriteElement(file, 3, "延べ面積", FormattedBlankZero("%.2f", site.GetTotalFloorArea()));
+    WriteElement(file, 3, "容積率", FormattedBlankZero("%.2f", site.GetFloorAreaRatio()));
+    WriteCloseTag(file, 2, "延べ面積情報1");
+}
+
+void ZnAppDocFDOut11::WriteStageList(FILE* file, const ZnModelAppSitePage& site)
+{
+    WriteOpenTag(file, 2, "特定工程工事終了予定日リスト");
+    auto writeStage = [file](const ZnModelInspDate& stage, int order) {
+        WriteOpenTag(file, 3, "特定工程工事終了予定日");
+        WriteElement(file, 4, "特定工程名称", stage.GetName());
+        WriteElement(file, 4, "実施日", PlannedDate(stage.GetDate()));
+        WriteElement(file, 4, "実施回数", StageHasContent(stage) ? Formatted("%d", stage.GetCount()) : CString());
+        WriteElement(file, 4, "表示順", Formatted("%d", order));
+        WriteCloseTag(file, 3, "特定工程工事終了予定日");
+    };
+    int order = 1;
+    writeStage(site.GetSpecStageDate(), order);
+    const ZnModelInspDateList& stages = site.GetInspDateList();
+    for (POSITION pos = stages.GetHeadPosition(); pos;)
+        if (const ZnModelInspDate* stage = stages.GetNext(pos))
+            writeStage(*stage, ++order);
+    WriteCloseTag(file, 2, "特定工程工事終了予定日リスト");
+}
