@@ -7,6 +7,7 @@
 #include "platform/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
 #include "writers/XmlPieceWriters.h"
+#include "writers/common/ZnAppDocFDOut99.h"
 #include "writers/zip/ZipPacking.h"
 
 namespace {
@@ -75,7 +76,18 @@ BOOL ZnMigrationExport::WriteCommonDataFile(const CString& comFolder, const CStr
     return CloseTextFile(file, path);
 }
 
-void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, FILE* file) {}
+void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, FILE* file)
+{
+    using Section = void (ZnAppDocFDOut99::*)(CString, FILE*);
+    static const Section kSections[] = {
+        &ZnAppDocFDOut99::WriteKenchikunushi, &ZnAppDocFDOut99::WriteShinseisha,    &ZnAppDocFDOut99::WriteSekkeisha,
+        &ZnAppDocFDOut99::WriteSekousha,      &ZnAppDocFDOut99::WriteTokuteiKoutei, &ZnAppDocFDOut99::WriteChimeiChiban,
+        &ZnAppDocFDOut99::WriteSetsubisha,    &ZnAppDocFDOut99::WriteYane,          &ZnAppDocFDOut99::WriteGaiheki,
+    };
+    ZnAppDocFDOut99 writer;
+    for (Section section : kSections)
+        (writer.*section)(comFolder, file);
+}
 
 int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
 {
@@ -158,10 +170,7 @@ BOOL ZnMigrationExport::WriteMarkerFile(const CString& folder, const CString& ma
     return CloseTextFile(file, folder + "\\" + markerName);
 }
 
-FILE* ZnMigrationExport::OpenTextFile(const CString& path)
-{
-    return WinFopen(path, "w");
-}
+FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return WinFopen(path, "w"); }
 
 BOOL ZnMigrationExport::CloseTextFile(FILE* file, const CString& path)
 {

@@ -17,17 +17,8 @@ BOOL Succeeded(bool done)
 
 } // namespace
 
-BOOL CreateDirectory(LPCTSTR path, void*)
-{
-    return Succeeded(::mkdir(WinPathToLinux(path).c_str(), 0777) == 0);
-}
+BOOL CreateDirectory(LPCTSTR path, void*) { return Succeeded(::mkdir(WinPathToLinux(path).c_str(), 0777) == 0); }
 
-BOOL RemoveDirectory(LPCTSTR path)
-{
-    return Succeeded(::rmdir(WinPathToLinux(path).c_str()) == 0);
-}
+BOOL RemoveDirectory(LPCTSTR path) { return Succeeded(::rmdir(WinPathToLinux(path).c_str()) == 0); }
 
-BOOL DeleteFile(LPCTSTR path)
-{
-    return Succeeded(::unlink(WinPathToLinux(path).c_str()) == 0);
-}
+BOOL DeleteFile(LPCTSTR path) { return Succeeded(::unlink(WinPathToLinux(path).c_str()) == 0); }

@@ -56,8 +56,7 @@ protected:
         EXPECT_EQ(1u, names.size());
         if (names.size() != 1)
             return "";
-        EXPECT_TRUE(IsStampedName(names[0], kCommonDataFolder, "", before_, Stamp(std::time(nullptr))))
-            << names[0];
+        EXPECT_TRUE(IsStampedName(names[0], kCommonDataFolder, "", before_, Stamp(std::time(nullptr)))) << names[0];
         return names[0];
     }
 

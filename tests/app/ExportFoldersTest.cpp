@@ -7,7 +7,6 @@
 
 #include <sys/stat.h>
 
-
 using namespace exporttest;
 using ziptest::Messages_t;
 using ziptest::Snapshot;
@@ -139,8 +138,9 @@ TEST_F(PrepareFolderTest, AnUnformattedMediumAndOtherDriveErrorsStopWithTheirTex
     // An empty destination answers "file not found": it can be written.
     EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "three"));
 
-    EXPECT_EQ((Messages_t{{"メディアがフォーマットされていません。", MB_ICONSTOP}, {kCannotOutput, MB_OK | MB_ICONSTOP}}),
-              Messages());
+    EXPECT_EQ(
+        (Messages_t{{"メディアがフォーマットされていません。", MB_ICONSTOP}, {kCannotOutput, MB_OK | MB_ICONSTOP}}),
+        Messages());
     EXPECT_EQ((std::vector<std::string>{"three"}), FolderNames(DestinationPath()));
 }
 

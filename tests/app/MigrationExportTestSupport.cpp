@@ -43,10 +43,7 @@ void MigrationExportTest::LoadRealZipLibrary()
     ASSERT_EQ(1, LoadZipLibrary());
 }
 
-CString MigrationExportTest::Destination() const
-{
-    return LinuxPathToWin(destination_.Path()).c_str();
-}
+CString MigrationExportTest::Destination() const { return LinuxPathToWin(destination_.Path()).c_str(); }
 
 std::string MigrationExportTest::DestinationPath(const std::string& relative) const
 {
