@@ -16,7 +16,6 @@
 
 using namespace exporttest;
 using testsupport::Hex;
-using ziptest::Messages_t;
 using ziptest::Snapshot;
 
 namespace {
@@ -80,13 +79,15 @@ protected:
     CString Windows(const std::string& relative) const { return LinuxPathToWin(m_folder.Path(relative)).c_str(); }
 
     // Runs the export and returns the bytes of the one archive that it left in the destination,
-    // after checking that the folder is gone, nothing was said and the sources are as they were.
+    // after checking its name and that the folder is gone, nothing was said and the sources are as they were.
     std::string ExportedArchive()
     {
         std::map<std::string, std::string> sources = Snapshot(m_folder.Path("com")),
                                            app = Snapshot(m_folder.Path("app"));
+        std::string before = ziptest::Stamp(std::time(nullptr));
         ZnMigrationExport exporter(Windows("dst"));
         EXPECT_TRUE(exporter.ExportCommonData(Windows("com")));
+        std::string after = ziptest::Stamp(std::time(nullptr));
         EXPECT_FALSE(exporter.HasFailed());
         EXPECT_EQ(0u, m_ui.messageBoxes.size());
         EXPECT_EQ(sources, Snapshot(m_folder.Path("com")));
@@ -95,7 +96,8 @@ protected:
         EXPECT_EQ(1u, names.size());
         if (names.size() != 1)
             return "";
-        EXPECT_EQ(std::string::npos, names[0].find('/'));
+        // Named by the packing time.
+        EXPECT_TRUE(IsStampedName(names[0], u8"共通データ_", ".zip", before, after)) << names[0];
         return ziptest::ArchiveListing(m_folder.Path("dst/" + names[0]), false);
     }
 

@@ -1,9 +1,7 @@
-// The reference-data export around its sections: the dated folder with its marker and
-// 共通データ.xml, packed by the real zip library into a dated archive beside it and removed; and
-// what a failed packing, a database error and a full disk leave behind.
+// What the reference-data export leaves behind when its packing fails, its disk is full or its
+// destination cannot be written, around sections of the test's own.
 #include "tests/app/MigrationExportTestSupport.h"
 
-#include "platform/CDaoException.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/zip/ZipPacking.h"
 
@@ -22,13 +20,12 @@ const char kCommonDataFolder[] = u8"共通データ";
 const char kMarker[] = u8"Pellori_1_1_0_共通データ";
 const char kXmlFile[] = u8"共通データ.xml";
 
-// An export whose sections are one 屋根 entry, or a database error after it, or far more text
-// than a small disk holds.
+// An export whose sections are one 屋根 entry, followed by far more text than a small disk holds
+// when asked.
 class OneSectionExport : public ZnMigrationExport {
 public:
     using ZnMigrationExport::ZnMigrationExport;
     CString comFolderRead;
-    bool databaseError = false;
     int paddingLines = 0;
 
 protected:
@@ -40,8 +37,6 @@ protected:
         WriteXmlValue(file, "瓦");
         WriteXmlLiteral(file, "</屋根>\n");
         WriteXmlLiteral(file, "\t</屋根>\n");
-        if (databaseError)
-            ThrowDaoError(3078, "AppGaihekiTbl");
         for (int i = 0; i < paddingLines; ++i)
             WriteXmlValue(file, "0123456789012345678901234567890123456789\n");
     }
@@ -65,25 +60,6 @@ protected:
 
 } // namespace
 
-TEST_F(CommonDataExportTest, PacksTheMarkerAndTheFileIntoADatedArchiveAndRemovesTheFolder)
-{
-    LoadRealZipLibrary();
-    OneSectionExport exporter(Destination());
-    EXPECT_TRUE(exporter.ExportCommonData("C:\\共通"));
-    std::string after = Stamp(std::time(nullptr));
-
-    EXPECT_EQ(CString("C:\\共通"), exporter.comFolderRead);
-    EXPECT_EQ(Messages_t(), Messages());
-    EXPECT_FALSE(exporter.HasFailed());
-    std::vector<std::string> names = FolderNames(DestinationPath());
-    ASSERT_EQ(1u, names.size());
-    EXPECT_TRUE(IsStampedName(names[0], std::string(kCommonDataFolder) + "_", ".zip", before_, after)) << names[0];
-    EXPECT_EQ(Hex(ReadHexFixture("app/common_data_one_section_archive.hex")),
-              Hex(ziptest::ArchiveListing(DestinationPath(names[0]), false)));
-    // Nothing written in the working folder.
-    EXPECT_EQ(std::vector<std::string>(), FolderNames(work_.Work().Path()));
-}
-
 // The packing was released by an earlier failure: its message is shown and the folder stays
 // with its files as written.
 TEST_F(CommonDataExportTest, AFailedPackingLeavesTheFolderWholeAndTheRunFailed)
@@ -97,28 +73,6 @@ TEST_F(CommonDataExportTest, AFailedPackingLeavesTheFolderWholeAndTheRunFailed)
     EXPECT_EQ("", ziptest::ReadBytes(DestinationPath(folder + "/" + kMarker)));
     EXPECT_EQ(Hex(ReadHexFixture("app/common_data_one_section_crlf.hex")),
               Hex(ziptest::ReadBytes(DestinationPath(folder + "/" + kXmlFile))));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-// The database's error goes on to the caller, which ends the action; the unfinished file is
-// closed and removed, and nothing is packed.
-TEST_F(CommonDataExportTest, ADatabaseErrorGoesOnToTheCallerAndLeavesNoUnfinishedFile)
-{
-    LoadRealZipLibrary();
-    OneSectionExport exporter(Destination());
-    exporter.databaseError = true;
-    LONG error = 0;
-    try {
-        exporter.ExportCommonData("C:\\共通");
-    } catch (CDaoException* e) {
-        error = e->m_pErrorInfo->m_lErrorCode;
-        e->Delete();
-    }
-
-    EXPECT_EQ(3078, error);
-    EXPECT_EQ(Messages_t(), Messages());
-    std::string folder = LeftFolder();
-    EXPECT_EQ((std::vector<std::string>{kMarker}), FolderNames(DestinationPath(folder)));
     EXPECT_TRUE(exporter.HasFailed());
 }
 
