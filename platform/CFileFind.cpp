@@ -5,6 +5,7 @@
 #include "platform/WinPath.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -80,7 +81,10 @@ BOOL CFileFind::FindFile(LPCTSTR pattern, DWORD)
     std::string folder = WinPathToLinux(m_root.IsEmpty() ? "." : static_cast<LPCTSTR>(m_root));
     DIR* dir = opendir(folder.c_str());
     if (!dir) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
+        // A folder that is not there is a missing path; a drive's own failure (no medium, an
+        // unknown medium, no access) keeps its own code, which the callers tell apart.
+        bool missing = errno == ENOENT || errno == ENOTDIR;
+        SetLastError(missing ? ERROR_PATH_NOT_FOUND : Win32ErrorFromErrno(errno));
         return FALSE;
     }
     while (const dirent* entry = readdir(dir)) {

@@ -15,7 +15,8 @@ public:
     CFileFind() = default;
 
     // Starts a search ("*.*" in the current folder when pattern is null): TRUE when something
-    // matches, else FALSE with ERROR_FILE_NOT_FOUND (ERROR_PATH_NOT_FOUND for a missing folder)
+    // matches, else FALSE with ERROR_FILE_NOT_FOUND (ERROR_PATH_NOT_FOUND for a missing folder,
+    // the drive's own code, such as ERROR_NOT_READY, for a folder that cannot be read)
     // in GetLastError. No match is current until FindNextFile.
     virtual BOOL FindFile(LPCTSTR pattern = nullptr, DWORD unused = 0);
     // Makes the next match current; FALSE when that one is the last.

@@ -94,7 +94,7 @@ std::string FormatFixed(const Spec& spec, double value)
     return std::string(pad, ' ') + sign + digits;
 }
 
-// Reads one conversion specification starting after '%'; returns the position after it.
+// Reads one conversion (flags, width, precision, length, type) after '%'; returns the position after it.
 const char* ParseSpec(const char* p, Spec& spec, va_list& args)
 {
     while (*p && std::strchr("-+ #0", *p))

@@ -66,27 +66,6 @@ struct LibraryEntries {
     ZpArchiveEntry archive;
 };
 
-// Lowers the largest file this process may write, as a full disk would stop a write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = {bytes, saved_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_;
-    void (*oldHandler_)(int);
-};
-
 class ZipLibraryTest : public ZipTest {
 protected:
     void SetUp() override

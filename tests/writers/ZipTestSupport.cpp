@@ -78,7 +78,7 @@ void SetTimes(const std::string& root, std::tm local)
     utimensat(AT_FDCWD, root.c_str(), times, 0);
 }
 
-std::string ArchiveListing(const std::string& path)
+std::string ArchiveListing(const std::string& path, bool headers)
 {
     std::string out;
     unzFile unzip = unzOpen64(path.c_str());
@@ -88,13 +88,15 @@ std::string ArchiveListing(const std::string& path)
         unz_file_info64 info;
         char name[1024];
         unzGetCurrentFileInfo64(unzip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
-        PutLittleEndian(out, info.version, 2);
-        PutLittleEndian(out, info.version_needed, 2);
-        PutLittleEndian(out, info.flag, 2);
-        PutLittleEndian(out, info.compression_method, 2);
-        PutLittleEndian(out, info.dosDate, 4);
-        PutLittleEndian(out, info.internal_fa, 2);
-        PutLittleEndian(out, info.external_fa, 4);
+        if (headers) {
+            PutLittleEndian(out, info.version, 2);
+            PutLittleEndian(out, info.version_needed, 2);
+            PutLittleEndian(out, info.flag, 2);
+            PutLittleEndian(out, info.compression_method, 2);
+            PutLittleEndian(out, info.dosDate, 4);
+            PutLittleEndian(out, info.internal_fa, 2);
+            PutLittleEndian(out, info.external_fa, 4);
+        }
         PutLittleEndian(out, info.size_filename, 2);
         out.append(name, info.size_filename);
         std::string data;

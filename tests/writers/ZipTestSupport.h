@@ -4,7 +4,9 @@
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TestSupport.h"
 
+#include <csignal>
 #include <ctime>
+#include <sys/resource.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -38,7 +40,31 @@ void SetTimes(const std::string& root, std::tm local);
 // The entries of an archive read back with minizip, in archive order, each as version made by,
 // version needed, flags, method, MS-DOS time and date (4), internal (2) and external (4)
 // attributes, name length (2), the raw name, data length (4) and the data, all little-endian.
-std::string ArchiveListing(const std::string& path);
+// Without headers, only the name length, the name, the data length and the data.
+std::string ArchiveListing(const std::string& path, bool headers = true);
+
+// Lowers the largest file this process may write, as a full disk would stop a write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = {bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_;
+    void (*oldHandler_)(int);
+};
 
 // "%Y%m%d%H%M%S" of a local time.
 std::string Stamp(std::time_t time);

@@ -42,15 +42,6 @@ void ShowPlainMessage(LPCTSTR text)
     AfxMessageBox(text, MB_OK);
 }
 
-CString PackingTime()
-{
-    std::time_t now = std::time(nullptr);
-    char text[32] = "";
-    if (const std::tm* local = std::localtime(&now))
-        std::strftime(text, sizeof text, "%Y%m%d%H%M%S", local);
-    return text;
-}
-
 template <typename Entry> bool Bind(HMODULE library, LPCSTR name, Entry& entry)
 {
     entry = reinterpret_cast<Entry>(GetProcAddress(library, name));
@@ -118,11 +109,20 @@ void MakeZip(LPCTSTR packingPath, CString archiveWord)
         return;
     }
 
-    CString archiveName = "..\\" + archiveWord + "_" + PackingTime() + ".zip";
+    CString archiveName = "..\\" + archiveWord + "_" + GetLocalTimeStamp() + ".zip";
     const char* names[] = {path.c_str()};
     ZpCommand command = {1, archiveName, names};
     if (CallZpArchive(command) != 0)
         ShowPlainMessage("ZpArchiveでエラー発生");
+}
+
+CString GetLocalTimeStamp()
+{
+    std::time_t now = std::time(nullptr);
+    char text[32] = "";
+    if (const std::tm* local = std::localtime(&now))
+        std::strftime(text, sizeof text, "%Y%m%d%H%M%S", local);
+    return text;
 }
 
 void GetFolderOfPath(LPCSTR source, LPSTR destination, int size)

@@ -30,6 +30,10 @@ BOOL UnloadZipLibrary();
 // and "ZpSetOptionsでエラー発生" release the library, "ZpArchiveでエラー発生" keeps it.
 void MakeZip(LPCTSTR packingPath, CString archiveWord);
 
+// The local time now as "%Y%m%d%H%M%S" (14 digits, year first): the stamp of archive names, and
+// of the export folders that they replace.
+CString GetLocalTimeStamp();
+
 // The folder part of source: its first bytes, at most size, up to the last "\" among them. An
 // empty source leaves destination untouched; a source without "\" gives an empty text.
 void GetFolderOfPath(LPCSTR source, LPSTR destination, int size);

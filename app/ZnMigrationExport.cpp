@@ -1,0 +1,205 @@
+#include "app/ZnMigrationExport.h"
+
+#include "platform/CException.h"
+#include "platform/CFileFind.h"
+#include "platform/WinError.h"
+#include "platform/WinFileApi.h"
+#include "platform/WinStdio.h"
+#include "platform/wnd/MessageBox.h"
+#include "writers/XmlPieceWriters.h"
+#include "writers/common/ZnAppDocFDOut99.h"
+#include "writers/zip/ZipPacking.h"
+
+namespace {
+
+const char kUnformattedMediaText[] = "メディアがフォーマットされていません。";
+const char kCannotOutputText[] = "データを出力できません。下記をご確認ください。\n"
+                                 "①   メディアが書き込み禁止になっている。\n"
+                                 "②   Kelmoでは出力できないドライブを指定している。";
+const char kFileOpenFailedText[] = "ファイルのオープンに失敗しました。";
+const char kFinishedText[] = "移行データ作成が終わりました。";
+const char kFinishedWithFailuresText[] = "移行データ作成が終わりましたが、出力できなかったデータがあります。";
+
+const char kCommonDataWord[] = "共通データ";
+const char kCommonDataMarker[] = "Pellori_1_1_0_共通データ";
+const char kCommonDataFile[] = "共通データ.xml";
+
+// A name that makes one folder directly below its parent: not empty, not "." or "..", and no
+// separator or wildcard (the folder is looked up with a search pattern).
+bool IsSingleFolderName(const CString& name)
+{
+    return !name.IsEmpty() && name != "." && name != ".." && name.FindOneOf("\\/*?") < 0;
+}
+
+void ShowFolderNotCreated(const CString& name)
+{
+    AfxMessageBox("物件" + name + "ディレクトリの作成に失敗しました。", MB_ICONSTOP);
+}
+
+} // namespace
+
+ZnMigrationExport::ZnMigrationExport(const CString& destination) : m_destination(destination) {}
+
+BOOL ZnMigrationExport::ExportCommonData(const CString& comFolder)
+{
+    CString base = GetExportBase();
+    CString name = kCommonDataWord + GetLocalTimeStamp();
+    if (!PrepareFolder(base, name))
+        return FALSE;
+    CString folder = base + name;
+    if (!WriteMarkerFile(folder, kCommonDataMarker))
+        return FALSE;
+    if (!WriteCommonDataFile(comFolder, folder + "\\" + kCommonDataFile))
+        return FALSE;
+    return PackAndRemoveFolder(folder, kCommonDataWord);
+}
+
+BOOL ZnMigrationExport::WriteCommonDataFile(const CString& comFolder, const CString& path)
+{
+    FILE* file = OpenTextFile(path);
+    if (!file) {
+        AfxMessageBox(kFileOpenFailedText, MB_ICONSTOP);
+        return Failed();
+    }
+    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    WriteXmlLiteral(file, "<共通データ>\n");
+    try {
+        WriteCommonDataSections(comFolder, file);
+    } catch (CException*) {
+        // The database's error ends the whole action; no unfinished file is left behind.
+        std::fclose(file);
+        DeleteFile(path);
+        Failed();
+        throw;
+    }
+    WriteXmlLiteral(file, "</共通データ>\n");
+    return CloseTextFile(file, path);
+}
+
+void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, FILE* file)
+{
+    using Section = void (ZnAppDocFDOut99::*)(CString, FILE*);
+    static const Section kSections[] = {
+        &ZnAppDocFDOut99::WriteKenchikunushi, &ZnAppDocFDOut99::WriteShinseisha,    &ZnAppDocFDOut99::WriteSekkeisha,
+        &ZnAppDocFDOut99::WriteSekousha,      &ZnAppDocFDOut99::WriteTokuteiKoutei, &ZnAppDocFDOut99::WriteChimeiChiban,
+        &ZnAppDocFDOut99::WriteSetsubisha,    &ZnAppDocFDOut99::WriteYane,          &ZnAppDocFDOut99::WriteGaiheki,
+    };
+    ZnAppDocFDOut99 writer;
+    for (Section section : kSections)
+        (writer.*section)(comFolder, file);
+}
+
+int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
+{
+    if (!IsSingleFolderName(name)) {
+        ShowFolderNotCreated(name);
+        return Failed();
+    }
+    if (!CheckDrive(parent))
+        return 0;
+    CString folder = parent + "\\" + name;
+    CFileFind find;
+    if (!find.FindFile(folder))
+        return MakeFolder(folder, name);
+    find.FindNextFile();
+    if (!find.IsDirectory()) { // a file holds the name
+        ShowFolderNotCreated(name);
+        return Failed();
+    }
+    return EmptyFolder(folder);
+}
+
+// Something found, or nothing with "file not found", means that the folder can be read.
+BOOL ZnMigrationExport::CheckDrive(const CString& parent)
+{
+    for (;;) {
+        DWORD error = LookForEntries(parent + "\\*.*");
+        if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND)
+            return TRUE;
+        if (error == ERROR_UNRECOGNIZED_MEDIA) {
+            AfxMessageBox(kUnformattedMediaText, MB_ICONSTOP);
+            return Failed();
+        }
+        if (error != ERROR_NOT_READY) {
+            AfxMessageBox(kCannotOutputText, MB_OK | MB_ICONSTOP);
+            return Failed();
+        }
+        if (AfxMessageBox(kCannotOutputText, MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY)
+            return Failed();
+    }
+}
+
+DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const
+{
+    CFileFind find;
+    return find.FindFile(pattern) ? ERROR_SUCCESS : GetLastError();
+}
+
+// Deletes every entry of the folder as a file; a sub-folder cannot be deleted so and stops it.
+BOOL ZnMigrationExport::EmptyFolder(const CString& folder)
+{
+    CFileFind find;
+    BOOL more = find.FindFile(folder + "\\*.*");
+    while (more) {
+        more = find.FindNextFile();
+        if (find.IsDots())
+            continue;
+        if (!DeleteFile(find.GetFilePath())) {
+            AfxMessageBox(kCannotOutputText, MB_OK | MB_ICONSTOP);
+            return Failed();
+        }
+    }
+    return TRUE;
+}
+
+BOOL ZnMigrationExport::MakeFolder(const CString& folder, const CString& name)
+{
+    if (CreateDirectory(folder, nullptr))
+        return TRUE;
+    ShowFolderNotCreated(name);
+    return Failed();
+}
+
+BOOL ZnMigrationExport::WriteMarkerFile(const CString& folder, const CString& markerName)
+{
+    FILE* file = OpenTextFile(folder + "\\" + markerName);
+    if (!file) {
+        AfxMessageBox(kFileOpenFailedText, MB_ICONSTOP);
+        return Failed();
+    }
+    return CloseTextFile(file, folder + "\\" + markerName);
+}
+
+FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return WinFopen(path, "w"); }
+
+BOOL ZnMigrationExport::CloseTextFile(FILE* file, const CString& path)
+{
+    bool written = !std::ferror(file);
+    written = std::fclose(file) == 0 && written;
+    if (written)
+        return TRUE;
+    DeleteFile(path);
+    int slash = path.ReverseFind('\\');
+    AfxMessageBox("ファイルの書き込み(" + path.Mid(slash + 1) + ")に失敗しました。", MB_ICONSTOP);
+    return Failed();
+}
+
+BOOL ZnMigrationExport::PackAndRemoveFolder(const CString& folder, const CString& baseName)
+{
+    MakeZip(folder + "\\*.*", baseName);
+    return RemoveDirectory(folder) ? TRUE : Failed();
+}
+
+void ZnMigrationExport::ReportCompletion() const
+{
+    if (m_failed)
+        AfxMessageBox(kFinishedWithFailuresText, MB_ICONSTOP);
+    else
+        AfxMessageBox(kFinishedText, MB_ICONINFORMATION);
+}
+
+BOOL ZnMigrationExport::Failed()
+{
+    m_failed = true;
+    return FALSE;
+}

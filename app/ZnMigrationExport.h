@@ -1,0 +1,79 @@
+// The migration export without its window: the dated export folders under the destination, their
+// marker files and XML text files, the packing of each folder into a zip archive beside it, and
+// the reference-data export. The migration dialog holds the folders and calls these; tests call
+// them without a display. Failures are told in message boxes as they happen and remembered, so
+// that the end of the run can say that something failed.
+#pragma once
+
+#include "platform/CString.h"
+
+#include <cstdio>
+
+class ZnMigrationExport {
+public:
+    // destination: the destination folder, a Windows path, without a trailing "\" needed.
+    explicit ZnMigrationExport(const CString& destination);
+    virtual ~ZnMigrationExport() = default;
+    ZnMigrationExport(const ZnMigrationExport&) = delete;
+    ZnMigrationExport& operator=(const ZnMigrationExport&) = delete;
+
+    // The reference-data export: the nine lists of comFolder\APP_USER_REGIST.mdb written as
+    // 共通データ.xml in the folder 共通データ + start time under the destination, beside the
+    // marker file, then packed into 共通データ_ + packing time + ".zip" and the folder removed.
+    // TRUE when the archive holds the folder and the folder is gone; FALSE after a failure that
+    // has been told (a folder, marker or file that cannot be made or written, or a failed
+    // packing, which leaves the folder with its files). A database error is thrown on as the
+    // database's exception once the unfinished 共通データ.xml has been closed and removed.
+    BOOL ExportCommonData(const CString& comFolder);
+
+    // Shared pieces of the two exports.
+
+    // Makes sure that parent\name is an existing, empty folder (files of a folder of that name
+    // are deleted). 1 on success; 0 after a failure that it has told: the drive check's texts
+    // (device not ready may be retried), a file that cannot be deleted, or a folder that cannot
+    // be created. A name that is not one folder name (empty, "." or "..", or holding "\" or "/")
+    // is refused as a folder that cannot be created, so that nothing outside parent\name is
+    // emptied or made.
+    int PrepareFolder(const CString& parent, const CString& name);
+    // Creates the empty marker file folder\markerName; FALSE after telling that it cannot be opened.
+    BOOL WriteMarkerFile(const CString& folder, const CString& markerName);
+    // Opens a text file for writing ("\n" written as CR LF); null when it cannot be opened,
+    // which the caller tells in its own words.
+    static FILE* OpenTextFile(const CString& path);
+    // Closes a text file opened by OpenTextFile. When a byte of it could not be written (a full
+    // disk), tells so, deletes the unfinished file and returns FALSE.
+    BOOL CloseTextFile(FILE* file, const CString& path);
+    // Packs everything below folder into baseName + "_" + packing time + ".zip" beside it, moving
+    // the files, and removes the folder. FALSE when the folder is still there afterwards (the
+    // packing has told why); the folder then keeps what the packing did not take.
+    BOOL PackAndRemoveFolder(const CString& folder, const CString& baseName);
+    // The parent of the exports' top folders: the destination followed by "\".
+    CString GetExportBase() const { return m_destination + "\\"; }
+
+    // The end of the run.
+
+    // TRUE when anything of the run has failed.
+    BOOL HasFailed() const { return m_failed ? TRUE : FALSE; }
+    // Tells that the run has ended: "移行データ作成が終わりました。" with the information icon,
+    // or, when something failed, that some data could not be exported, with the error icon.
+    void ReportCompletion() const;
+
+protected:
+    // The drive check's search of a folder: ERROR_SUCCESS when pattern matches something, else
+    // the Win32 error of the search.
+    virtual DWORD LookForEntries(const CString& pattern) const;
+    // Writes the nine sections of 共通データ.xml between its root tags, reading the reference
+    // data of comFolder; a database error is thrown as the database's exception.
+    virtual void WriteCommonDataSections(const CString& comFolder, FILE* file);
+    // Remembers a failure; returns FALSE (or 0) for the caller's return statement.
+    BOOL Failed();
+
+private:
+    BOOL CheckDrive(const CString& parent);
+    BOOL EmptyFolder(const CString& folder);
+    BOOL MakeFolder(const CString& folder, const CString& name);
+    BOOL WriteCommonDataFile(const CString& comFolder, const CString& path);
+
+    CString m_destination;
+    bool m_failed = false;
+};

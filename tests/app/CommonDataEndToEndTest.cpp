@@ -1,0 +1,144 @@
+// The reference-data export from the database to the archive, over an APP_USER_REGIST.mdb that is
+// a SQLite file and one that is an Access (Jet 4) file: the archive's entries byte for byte, the
+// folder gone, the sources unchanged; an empty database; a missing one.
+#include "tests/app/MigrationExportTestSupport.h"
+#include "tests/storage/AppDatabaseFixture.h"
+
+#include "platform/CDaoException.h"
+#include "platform/WinPath.h"
+#include "storage/AppDatabaseSchemas.h"
+#include "storage/ZnAppComTblAccess.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
+#include "writers/zip/ZipPacking.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+using namespace exporttest;
+using testsupport::Hex;
+using ziptest::Snapshot;
+
+namespace {
+
+// The declaration and the root element around the sections, as the archive holds them: the
+// file's CR LF line ends packed as LF.
+const char kHead[] = u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<共通データ>\n";
+const char kTail[] = u8"</共通データ>\n";
+
+std::string LittleEndian(size_t value, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// One entry as ArchiveListing gives it without headers; the name in CP932.
+std::string Entry(const CString& name, const std::string& data)
+{
+    std::string raw = name.Bytes();
+    return LittleEndian(raw.size(), 2) + raw + LittleEndian(data.size(), 4) + data;
+}
+
+std::string WithoutCarriageReturns(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+// The archive of an export: the empty marker, then 共通データ.xml with the given sections.
+std::string ExpectedArchive(const std::string& sections)
+{
+    return Entry("Pellori_1_1_0_共通データ", "") + Entry("共通データ.xml", kHead + sections + kTail);
+}
+
+} // namespace
+
+class CommonDataEndToEnd : public ::testing::TestWithParam<AppDatabaseVariant> {
+protected:
+    void SetUp() override
+    {
+        for (const char* folder : {"com", "app", "dst"})
+            ASSERT_EQ(0, mkdir(m_folder.Path(folder).c_str(), 0777));
+        MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
+        m_shell.appFolder = Windows("app");
+        m_access.Init();
+        m_shell.comTblAccess = &m_access;
+        ::SetInstallPathReader([](CString& path) {
+            path = LinuxPathToWin(ziptest::AppFolder()).c_str();
+            return TRUE;
+        });
+        ASSERT_EQ(1, LoadZipLibrary());
+    }
+    void TearDown() override { UnloadZipLibrary(); }
+
+    void MakeUserRegist(const std::string& rows)
+    {
+        GetParam().make(m_folder.Path("com/APP_USER_REGIST.mdb"), appUserRegistSchema, rows);
+    }
+    CString Windows(const std::string& relative) const { return LinuxPathToWin(m_folder.Path(relative)).c_str(); }
+
+    // Runs the export and returns the bytes of the one archive that it left in the destination,
+    // after checking its name and that the folder is gone, nothing was said and the sources are as they were.
+    std::string ExportedArchive()
+    {
+        std::map<std::string, std::string> sources = Snapshot(m_folder.Path("com")),
+                                           app = Snapshot(m_folder.Path("app"));
+        std::string before = ziptest::Stamp(std::time(nullptr));
+        ZnMigrationExport exporter(Windows("dst"));
+        EXPECT_TRUE(exporter.ExportCommonData(Windows("com")));
+        std::string after = ziptest::Stamp(std::time(nullptr));
+        EXPECT_FALSE(exporter.HasFailed());
+        EXPECT_EQ(0u, m_ui.messageBoxes.size());
+        EXPECT_EQ(sources, Snapshot(m_folder.Path("com")));
+        EXPECT_EQ(app, Snapshot(m_folder.Path("app")));
+        std::vector<std::string> names = FolderNames(m_folder.Path("dst"));
+        EXPECT_EQ(1u, names.size());
+        if (names.size() != 1)
+            return "";
+        // Named by the packing time.
+        EXPECT_TRUE(IsStampedName(names[0], u8"共通データ_", ".zip", before, after)) << names[0];
+        return ziptest::ArchiveListing(m_folder.Path("dst/" + names[0]), false);
+    }
+
+    RecordingUi m_ui;
+    testsupport::TempWorkingFolder m_work; // the code tables' run log, if they log
+    testsupport::TempFolder m_folder;
+    testsupport::TestShellState m_shell;
+    ZnAppComTblAccess m_access;
+};
+
+INSTANTIATE_TEST_SUITE_P(Formats, CommonDataEndToEnd, ::testing::ValuesIn(AppDatabaseVariants()),
+                         [](const auto& info) { return info.param.name; });
+
+// The nine sections of the writer's populated database (worked out with the writer's own tests),
+// between the declaration and the root element.
+TEST_P(CommonDataEndToEnd, ThePopulatedReferenceDataEndsUpInTheArchive)
+{
+    MakeUserRegist("writers/common_data_rows.sql");
+    std::string sections = testsupport::ReadFileBytes(testsupport::DataPath("writers/common_data_sections.xml"));
+    ASSERT_FALSE(sections.empty());
+    EXPECT_EQ(Hex(ExpectedArchive(WithoutCarriageReturns(sections))), Hex(ExportedArchive()));
+    // Nothing but, at most, the run log in the working folder.
+    for (const std::string& name : FolderNames(m_work.Work().Path()))
+        EXPECT_EQ("ravuRivo.log", name);
+}
+
+TEST_P(CommonDataEndToEnd, EmptyTablesGiveTheRootAloneStillPacked)
+{
+    MakeUserRegist("storage/NoRows.sql");
+    EXPECT_EQ(Hex(ExpectedArchive("")), Hex(ExportedArchive()));
+}
+
+// The database error ends the action with the database's exception; the folder keeps only its
+// marker and nothing is packed.
+TEST_P(CommonDataEndToEnd, AMissingDatabaseEndsTheActionWithTheDatabaseError)
+{
+    ZnMigrationExport exporter(Windows("dst"));
+    EXPECT_EQ(daoErrFileNotFound, testsupport::DaoErrorOf([&] { exporter.ExportCommonData(Windows("com")); }));
+    EXPECT_TRUE(exporter.HasFailed());
+    EXPECT_EQ(0u, m_ui.messageBoxes.size());
+    std::vector<std::string> names = FolderNames(m_folder.Path("dst"));
+    ASSERT_EQ(1u, names.size());
+    EXPECT_EQ(std::vector<std::string>{u8"Pellori_1_1_0_共通データ"}, FolderNames(m_folder.Path("dst/" + names[0])));
+}
