@@ -8,6 +8,8 @@
 // when that dialog closes.
 #pragma once
 
+#include "app/ZnDocKindNames.h"
+
 #include "platform/wnd/CWinApp.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
@@ -80,6 +82,9 @@ public:
     // document file in the current document mode (the application's one table of names).
     CString DocKindName(int code, int mode, int variant) const override;
     CString MakeFormFileName(int formNo) const override;
+    // The era code of an era name and the era name of an era code on forms, with the era number.
+    static CString EraNameToCode(CString name, int* era) { return ZnDocKindNames::EraNameToCode(name, era); }
+    static CString EraCodeToName(CString code, int* era) { return ZnDocKindNames::EraCodeToName(code, era); }
 
     // Runs "txt2xml.exe" of the application folder with the file given twice, each in double
     // quotes, and waits for it to end. A converter that cannot be started changes nothing.

@@ -84,3 +84,33 @@ CString ZnDocKindNames::MakeFormFileName(int formNo, int docMode)
     name.Format("%s%s%3d", docMode == applicationMode ? "Ka" : "Ke", "001.", formNo);
     return name;
 }
+
+namespace {
+
+// The two eras that forms name, as code, name and era number.
+struct FormEra {
+    const char* code;
+    const char* name;
+    int number;
+};
+const FormEra showa = {"01", "昭和", 3};
+const FormEra heisei = {"02", "平成", 4};
+
+CString Answer(const FormEra& era, const char* FormEra::*field, int* number)
+{
+    if (number)
+        *number = era.number;
+    return CString(era.*field);
+}
+
+} // namespace
+
+CString ZnDocKindNames::EraNameToCode(const CString& name, int* era)
+{
+    return Answer(name == showa.name ? showa : heisei, &FormEra::code, era);
+}
+
+CString ZnDocKindNames::EraCodeToName(const CString& code, int* era)
+{
+    return Answer(code == showa.code ? showa : heisei, &FormEra::name, era);
+}

@@ -22,4 +22,11 @@ CString DocKindName(int code, int mode, int variant);
 // "001." and the form number as "%3d" (Ka001.110; Ke001. 99).
 CString MakeFormFileName(int formNo, int docMode);
 
+// The era code of a form for an era name: "01" (era number 3) for 昭和, "02" (era number 4) for
+// any other text. The era number goes to *era when era is given.
+CString EraNameToCode(const CString& name, int* era);
+// The era name for an era code: 昭和 (era number 3) for "01", 平成 (era number 4) for any other
+// text. The era number goes to *era when era is given.
+CString EraCodeToName(const CString& code, int* era);
+
 } // namespace ZnDocKindNames

@@ -7,6 +7,8 @@
 
 using ZnDocKindNames::DocKindName;
 using ZnDocKindNames::MakeFormFileName;
+using ZnDocKindNames::EraCodeToName;
+using ZnDocKindNames::EraNameToCode;
 
 namespace {
 
@@ -66,4 +68,18 @@ TEST(ZnDocKindNames, FormFileNameTakesThePrefixOfTheModeAndARightAlignedNumber)
     EXPECT_EQ(CString("Ke001. 99"), MakeFormFileName(99, notificationMode));
     EXPECT_EQ(CString("Ke001.  5"), MakeFormFileName(5, 0));
     EXPECT_EQ(CString("Ka001.1000"), MakeFormFileName(1000, applicationMode));
+}
+
+TEST(ZnDocKindNames, EraNamesAndCodesKnowShowaAndTakeEverythingElseForHeisei)
+{
+    int era = 0;
+    EXPECT_EQ(CString("01"), EraNameToCode("昭和", &era));
+    EXPECT_EQ(3, era);
+    EXPECT_EQ(CString("02"), EraNameToCode("明治", &era));
+    EXPECT_EQ(4, era);
+    EXPECT_EQ(CString("昭和"), EraCodeToName("01", &era));
+    EXPECT_EQ(3, era);
+    EXPECT_EQ(CString("平成"), EraCodeToName("03", &era));
+    EXPECT_EQ(4, era);
+    EXPECT_EQ(CString("平成"), EraCodeToName("", nullptr));
 }
