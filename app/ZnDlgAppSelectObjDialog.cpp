@@ -123,22 +123,17 @@ void ZnDlgAppSelectObjDialog::OnBtnBukkenData()
     }
 }
 
-void ZnDlgAppSelectObjDialog::OnBtnComData()
-{
-    CString path = PickFolder();
-    if (path.IsEmpty())
-        return;
-    SetDlgItemText(IDC_SO_EDIT_COM, path);
-    ZnGetApp()->SetComFolder(path);
-}
+void ZnDlgAppSelectObjDialog::OnBtnComData() { PickAppFolder(IDC_SO_EDIT_COM, &CZnAppProApp::SetComFolder); }
 
-void ZnDlgAppSelectObjDialog::OnBtnDst()
+void ZnDlgAppSelectObjDialog::OnBtnDst() { PickAppFolder(IDC_SO_EDIT_DST, &CZnAppProApp::SetDstFolder); }
+
+void ZnDlgAppSelectObjDialog::PickAppFolder(int editId, void (CZnAppProApp::*setFolder)(LPCTSTR))
 {
     CString path = PickFolder();
     if (path.IsEmpty())
         return;
-    SetDlgItemText(IDC_SO_EDIT_DST, path);
-    ZnGetApp()->SetDstFolder(path);
+    SetDlgItemText(editId, path);
+    (ZnGetApp()->*setFolder)(path);
 }
 
 void ZnDlgAppSelectObjDialog::OnBtnIkouData()

@@ -7,6 +7,8 @@
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CListCtrl.h"
 
+class CZnAppProApp;
+
 class ZnDlgAppSelectObjDialog : public CDialog {
 public:
     explicit ZnDlgAppSelectObjDialog(CWnd* pParent = nullptr);
@@ -46,4 +48,6 @@ protected:
 private:
     // Runs the folder picker owned by this dialog: the chosen path, or "" when cancelled.
     CString PickFolder();
+    // Runs the picker; a chosen folder goes into the edit and into the application object.
+    void PickAppFolder(int editId, void (CZnAppProApp::*setFolder)(LPCTSTR));
 };
