@@ -1,12 +1,152 @@
 #include "app/ZnDlgAppSelectObjDialog.h"
 
+#include "app/CMainFrame.h"
+#include "app/CZnAppProApp.h"
+#include "app/ZnDirectoryDialog.h"
+#include "platform/CFileFind.h"
+#include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
+#include "storage/ZnAppBukkenKanriTblDAO.h"
+#include "writers/zip/ZipPacking.h"
+
+#include <memory>
+
+namespace {
+constexpr int kDateColumnWidth = 80;
+} // namespace
+
+BEGIN_MESSAGE_MAP(ZnDlgAppSelectObjDialog, CDialog)
+ON_WM_SHOWWINDOW()
+ON_BN_CLICKED(IDC_SO_BTN_BUKKEN, OnBtnBukkenData)
+ON_BN_CLICKED(IDC_SO_BTN_COM, OnBtnComData)
+ON_BN_CLICKED(IDC_SO_BTN_DST, OnBtnDst)
+ON_BN_CLICKED(IDC_SO_BTN_IKOU, OnBtnIkouData)
+END_MESSAGE_MAP()
 
 ZnDlgAppSelectObjDialog::ZnDlgAppSelectObjDialog(CWnd* pParent) : CDialog(IDD_SELECT_OBJ, pParent) {}
+
+void ZnDlgAppSelectObjDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SO_LIST, m_list);
+}
 
 BOOL ZnDlgAppSelectObjDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    EndDialog(IDCANCEL);
+    // Its own task-bar button, although its owner, the main frame, is hidden.
+    ModifyStyleEx(0, WS_EX_APPWINDOW);
+    CRect client;
+    m_list.GetClientRect(&client);
+    m_list.InsertColumn(0, "物件名", LVCFMT_LEFT, client.Width() - GetSystemMetrics(SM_CXHTHUMB) - kDateColumnWidth);
+    m_list.InsertColumn(1, "作成日", LVCFMT_LEFT, kDateColumnWidth);
     return TRUE;
 }
+
+void ZnDlgAppSelectObjDialog::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDialog::OnShowWindow(bShow, nStatus);
+    CZnAppProApp* app = ZnGetApp();
+    SetDlgItemText(IDC_SO_EDIT_BUKKEN, app->GetObjFolder());
+    SetDlgItemText(IDC_SO_EDIT_COM, app->GetComFolder());
+    SetDlgItemText(IDC_SO_EDIT_DST, app->GetDstFolder());
+    FillBukkenList("");
+}
+
+int ZnDlgAppSelectObjDialog::FillBukkenList(const CString& dbPath)
+{
+    // Owned here so that a register that fails to open or read is still closed and deleted.
+    auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
+    if (!dbPath.IsEmpty())
+        recordset->SetDBPath(dbPath);
+    recordset->Open(dbOpenDynaset, ZnAppBukkenKanriTblDAO::GetSortedSQL());
+    m_list.DeleteAllItems();
+    // The query runs from the largest index down and every row goes to the top.
+    for (; !recordset->IsEOF(); recordset->MoveNext()) {
+        int item = m_list.InsertItem(0, recordset->m_Bukkenmei);
+        CString date;
+        date.Format("%i/%i/%i", recordset->m_Koushinbi.GetYear(), recordset->m_Koushinbi.GetMonth(),
+                    recordset->m_Koushinbi.GetDay());
+        m_list.SetItemText(item, 1, date);
+    }
+    recordset->Close();
+    return 1;
+}
+
+int ZnDlgAppSelectObjDialog::ClearBukkenList()
+{
+    m_list.DeleteAllItems();
+    return 1;
+}
+
+int ZnDlgAppSelectObjDialog::GetSelectedIndex()
+{
+    for (int i = 0; i < m_list.GetItemCount(); ++i)
+        if (m_list.GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED)
+            return i;
+    return -1;
+}
+
+CString ZnDlgAppSelectObjDialog::GetSelectedBukkenName()
+{
+    int selected = GetSelectedIndex();
+    return selected < 0 ? CString() : m_list.GetItemText(selected, 0);
+}
+
+CString ZnDlgAppSelectObjDialog::GetBukkenFolderText()
+{
+    CString text;
+    GetDlgItemText(IDC_SO_EDIT_BUKKEN, text);
+    return text;
+}
+
+CString ZnDlgAppSelectObjDialog::PickFolder()
+{
+    ZnDirectoryDialog picker(this);
+    picker.DoModal();
+    return picker.m_strPath;
+}
+
+void ZnDlgAppSelectObjDialog::OnBtnBukkenData()
+{
+    CString path = PickFolder();
+    if (path.IsEmpty())
+        return;
+    SetDlgItemText(IDC_SO_EDIT_BUKKEN, path);
+    CString registerFile = path + ZnGetApp()->GetMainFrame()->GetAppMDB()->GetAppBukkenMdb();
+    CFileFind finder;
+    if (finder.FindFile(registerFile)) {
+        FillBukkenList(registerFile);
+        ZnGetApp()->SetObjFolder(path);
+    } else {
+        ClearBukkenList();
+    }
+}
+
+void ZnDlgAppSelectObjDialog::OnBtnComData() { PickAppFolder(IDC_SO_EDIT_COM, &CZnAppProApp::SetComFolder); }
+
+void ZnDlgAppSelectObjDialog::OnBtnDst() { PickAppFolder(IDC_SO_EDIT_DST, &CZnAppProApp::SetDstFolder); }
+
+void ZnDlgAppSelectObjDialog::PickAppFolder(int editId, void (CZnAppProApp::*setFolder)(LPCTSTR))
+{
+    CString path = PickFolder();
+    if (path.IsEmpty())
+        return;
+    SetDlgItemText(editId, path);
+    (ZnGetApp()->*setFolder)(path);
+}
+
+void ZnDlgAppSelectObjDialog::OnBtnIkouData()
+{
+    if (!LoadZipLibrary()) {
+        AfxMessageBox("LoadZipLibraryでエラー発生。", MB_ICONSTOP);
+        return;
+    }
+    if (ZnGetApp()->GetDstFolder().IsEmpty()) {
+        AfxMessageBox("保存先フォルダを選択してください。", MB_ICONINFORMATION);
+        return;
+    }
+    ExportAll();
+}
+
+void ZnDlgAppSelectObjDialog::ExportAll() {}

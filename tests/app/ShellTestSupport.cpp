@@ -4,6 +4,7 @@
 #include "platform/WinDrive.h"
 #include "platform/WinPath.h"
 #include "platform/wnd/Afxwin.h"
+#include "res/MainFrameIds.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
 
@@ -16,6 +17,16 @@ void ShellTestUi::WindowDestroyed(CWnd& wnd)
     CString text;
     wnd.GetWindowText(text);
     destroyed.push_back({wnd.GetRuntimeClass()->m_lpszClassName, cp932::ToUtf8(text.Bytes())});
+}
+
+int ShellTestUi::MessageBox(const MessageBoxRequest& request)
+{
+    std::string text = cp932::ToUtf8(request.text.Bytes());
+    if (text.find("\\APP_BUKKEN.mdb' ") != std::string::npos) {
+        registerReports.push_back(text);
+        return IDOK;
+    }
+    return ScriptedUi::MessageBox(request);
 }
 
 ShellTest::ShellTest()
@@ -54,13 +65,20 @@ CString ShellTest::Windows(const std::string& relative) const
     return CString(LinuxPathToWin(m_folder.Path(relative)));
 }
 
-void ShellTest::Start()
+void ShellTest::Start(std::function<void(CDialog&)> inDialog)
 {
+    if (!inDialog)
+        inDialog = [](CDialog& dialog) { dialog.EndDialog(IDCANCEL); };
+    m_ui.ScriptModal(std::move(inDialog));
     char program[] = "zadazez";
     char* argv[] = {program};
     m_app.SetCommandLine(1, argv);
     ASSERT_FALSE(m_app.InitInstance());
     ASSERT_NE(nullptr, m_app.GetMainFrame());
+    // modalTemplates keeps the dialogs run after start-up.
+    ASSERT_FALSE(m_ui.modalTemplates.empty());
+    ASSERT_EQ(static_cast<UINT>(IDD_SELECT_OBJ), m_ui.modalTemplates.front());
+    m_ui.modalTemplates.erase(m_ui.modalTemplates.begin());
 }
 
 CMainFrame& ShellTest::Frame() const { return *m_app.GetMainFrame(); }

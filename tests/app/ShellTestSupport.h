@@ -12,6 +12,7 @@
 #include "app/CZnAppProApp.h"
 #include "app/CZnAppProDoc.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,12 @@ public:
         std::string text; // UTF-8
     };
     void WindowDestroyed(CWnd& wnd) override;
+    // The database layer's reports that name a register file (each start without a register
+    // gives one) are answered with OK and kept in registerReports, not messageBoxes.
+    int MessageBox(const MessageBoxRequest& request) override;
 
     std::vector<DestroyedWindow> destroyed;
+    std::vector<std::string> registerReports; // UTF-8 texts
 };
 
 class ShellTest : public ::testing::Test {
@@ -35,8 +40,9 @@ protected:
     static void StoreFolders(LPCTSTR app, LPCTSTR com, LPCTSTR obj, LPCTSTR dst, LPCTSTR output);
     // The Windows form of a path below the work folder.
     CString Windows(const std::string& relative) const;
-    // Runs InitInstance with an empty command line; it must return FALSE.
-    void Start();
+    // Runs InitInstance with an empty command line; it must return FALSE. The migration dialog
+    // that start-up runs is closed at once, or runs inDialog, which must end it.
+    void Start(std::function<void(CDialog&)> inDialog = {});
     // What the started application shows.
     CMainFrame& Frame() const;
     CZnAppProDoc& Document() const;
