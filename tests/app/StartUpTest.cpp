@@ -173,8 +173,8 @@ TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
     auto firstFrameWindow = std::find_if(m_ui.destroyed.begin(), m_ui.destroyed.end(),
                                          [](const ShellTestUi::DestroyedWindow& window) {
                                              return window.text == u8"Miravel (2010年09月03日リリース)" ||
-                                                    window.className != "CButton" && window.className != "CEdit" &&
-                                                        window.className != "CStatic" && window.className != "CListCtrl";
+                                                    (window.className != "CButton" && window.className != "CEdit" &&
+                                                     window.className != "CStatic" && window.className != "CListCtrl");
                                          });
     ASSERT_NE(m_ui.destroyed.end(), firstFrameWindow);
     EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", firstFrameWindow->text);
