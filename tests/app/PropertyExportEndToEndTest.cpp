@@ -261,3 +261,97 @@ TEST_F(PropertyExport, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
     };
     EXPECT_EQ(log, LogLines(m_folder.Path("ravuRivo.log")));
 }
+
+namespace {
+
+// Replaces every file of a sample property's folder by bytes that are no document, or removes them.
+void SpoilDocuments(const std::string& folder, bool remove)
+{
+    for (const auto& entry : Snapshot(folder)) {
+        std::string path = folder + "/" + entry.first;
+        if (remove)
+            EXPECT_EQ(0, unlink(path.c_str())) << path;
+        else
+            ziptest::WriteBytes(path, "no document here");
+    }
+}
+
+std::string ErrorLine(const std::string& function, const std::string& message)
+{
+    return u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#" + function + " - " + message;
+}
+
+} // namespace
+
+// A corrupt document and a missing one are logged and leave no folder; the documents and
+// properties after them are exported and the end says that something failed.
+TEST_F(PropertyExport, DocumentsThatCannotBeLoadedAreLoggedAndSkipped)
+{
+    SpoilDocuments(m_data.Path(u8"sample/bukken/駅前広告塔設置工事"), false);
+    SpoilDocuments(m_data.Path(u8"sample/bukken/東部生コン第二プラント"), true);
+    RunExport(2);
+    // The framework tells of the corrupt file; the missing one is only logged.
+    EXPECT_EQ((std::vector<std::string>{u8"予期しないファイル形式です。", kFinishedWithFailures}), MessageTexts());
+
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    EXPECT_EQ(1u, entries.count(u8"駅前広告塔設置工事/物件情報.xml"));
+    EXPECT_EQ(0u, entries.count(u8"駅前広告塔設置工事/確認申請書_工作物（法第88条1項）_01/"));
+    EXPECT_EQ(0u, entries.count(u8"東部生コン第二プラント/確認申請書_工作物（法第88条2項）_01/"));
+    EXPECT_EQ(1u, entries.count(u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"));
+
+    std::vector<std::string> log = LogLines(m_folder.Path("ravuRivo.log"));
+    ASSERT_LE(9u, log.size());
+    std::vector<std::string> tail(log.end() - 9, log.end());
+    EXPECT_EQ(PropertyLine(4, u8"駅前広告塔設置工事"), tail[0]);
+    EXPECT_EQ(0u, tail[1].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【")) << tail[1];
+    EXPECT_EQ(ErrorLine("ExportBukkenXml()", u8"     文書【確認申請書_工作物（法第88条1項）_01】を出力できませんでした。"),
+              tail[2]);
+    EXPECT_EQ(PropertyLine(5, u8"東部生コン第二プラント"), tail[3]);
+    EXPECT_EQ(ErrorLine("ExportBukkenXml()", u8"     文書【確認申請書_工作物（法第88条2項）_01】を出力できませんでした。"),
+              tail[4]);
+    EXPECT_EQ(PropertyLine(6, u8"鈴木ビル建替工事"), tail[5]);
+}
+
+// Two properties of one name both end up in the archive, the later one in name + "_2" with
+// its own name kept; names that cannot be folder names are told and skipped.
+TEST_F(PropertyExport, SameNamesTakeAFreeFolderAndBadNamesAreSkipped)
+{
+    CDaoDatabase database;
+    database.Open(Data("sample/bukken/APP_BUKKEN.mdb"));
+    CString longName;
+    for (int i = 0; i < 100; ++i)
+        longName += "あ"; // 300 bytes in UTF-8, more than a folder name can hold
+    for (const CString& row : {CString("7, '山田邸新築工事', '2012-03-04 05:06:07', 13, 1"), CString("8, '', '2012-01-01 00:00:00', 13, 0"),
+                               CString("9, 'A/B', '2012-01-01 00:00:00', 13, 0"),
+                               "10, '" + longName + "', '2012-01-01 00:00:00', 13, 0"})
+        database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (" + row + ", '', NULL)");
+    database.Close();
+
+    RunExport(4);
+    EXPECT_EQ((std::vector<std::string>{u8"物件ディレクトリの作成に失敗しました。", u8"物件A/Bディレクトリの作成に失敗しました。",
+                                        u8"物件" + cp932::ToUtf8(longName.Bytes()) + u8"ディレクトリの作成に失敗しました。",
+                                        kFinishedWithFailures}),
+              MessageTexts());
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    EXPECT_EQ(BukkenInfo(u8"山田邸新築工事", 2, "20120304", "050607"), entries[u8"山田邸新築工事_2/物件情報.xml"]);
+    EXPECT_EQ(1u, entries.count(u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"));
+    // Nothing but the seven property folders and the marker at the top.
+    int top = 0;
+    for (const auto& entry : entries)
+        top += entry.first.find('/') + 1 == entry.first.size() || entry.first.find('/') == std::string::npos;
+    EXPECT_EQ(8, top);
+
+    std::vector<std::string> log = LogLines(m_folder.Path("ravuRivo.log"));
+    ASSERT_LE(5u, log.size());
+    std::vector<std::string> tail(log.end() - 5, log.end());
+    EXPECT_EQ((std::vector<std::string>{
+                  PropertyLine(7, u8"山田邸新築工事"),
+                  u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【7 - 山田邸新築工事】は同じ名前の"
+                  u8"フォルダがあるため、フォルダ【山田邸新築工事_2】に出力します。",
+                  ErrorLine("ExportBukkenInfo()", u8"物件【8 - 】のフォルダを作成できないため出力しませんでした。"),
+                  ErrorLine("ExportBukkenInfo()", u8"物件【9 - A/B】のフォルダを作成できないため出力しませんでした。"),
+                  ErrorLine("ExportBukkenInfo()", u8"物件【10 - " + cp932::ToUtf8(longName.Bytes()) +
+                                                      u8"】のフォルダを作成できないため出力しませんでした。"),
+              }),
+              tail);
+}
