@@ -122,10 +122,9 @@ protected:
 
     // Starts the program on the sample folders, presses the migration button with that many
     // message boxes answered, and closes the dialog.
-    void RunExport(int messageBoxes = 1)
+    void RunExport(int messageBoxes = 1, const std::string& destination = "sample/export")
     {
-        StoreFolders(Data("sample/codes"), Data("sample/common"), Data("sample/bukken"),
-                     Data("sample/export"), nullptr);
+        StoreFolders(Data("sample/codes"), Data("sample/common"), Data("sample/bukken"), Data(destination), nullptr);
         m_before = ziptest::Stamp(std::time(nullptr));
         Start([&](CDialog& dialog) {
             CWnd* button = dialog.GetDlgItem(IDC_SO_BTN_IKOU);
@@ -354,4 +353,22 @@ TEST_F(PropertyExport, SameNamesTakeAFreeFolderAndBadNamesAreSkipped)
                                                       u8"】のフォルダを作成できないため出力しませんでした。"),
               }),
               tail);
+}
+
+// A destination that cannot be written is told by both exports, nothing is made and the sources
+// stay as they were.
+TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
+{
+    std::map<std::string, std::string> sources = Snapshot(m_data.Path("sample/bukken")),
+                                       common = Snapshot(m_data.Path("sample/common"));
+    RunExport(3, "gone");
+    const char kCannotOutput[] = u8"データを出力できません。下記をご確認ください。\n"
+                                 u8"①   メディアが書き込み禁止になっている。\n"
+                                 u8"②   Kelmoでは出力できないドライブを指定している。";
+    EXPECT_EQ((std::vector<std::string>{kCannotOutput, kCannotOutput, kFinishedWithFailures}), MessageTexts());
+    EXPECT_EQ(sources, Snapshot(m_data.Path("sample/bukken")));
+    EXPECT_EQ(common, Snapshot(m_data.Path("sample/common")));
+    EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
+    struct stat gone;
+    EXPECT_NE(0, stat(m_data.Path("gone").c_str(), &gone));
 }
