@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
 #include "app/ZnDirectoryDialog.h"
+#include "app/ZnMigrationExport.h"
 #include "platform/CFileFind.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
@@ -149,4 +150,12 @@ void ZnDlgAppSelectObjDialog::OnBtnIkouData()
     ExportAll();
 }
 
-void ZnDlgAppSelectObjDialog::ExportAll() {}
+void ZnDlgAppSelectObjDialog::ExportAll()
+{
+    CZnAppProApp* app = ZnGetApp();
+    ZnMigrationExport exporter(app->GetDstFolder());
+    // A database error of either export leaves here, and no completion is reported.
+    exporter.ExportCommonData(app->GetComFolder());
+    exporter.ExportBukkenInfo(GetBukkenFolderText());
+    exporter.ReportCompletion();
+}

@@ -41,8 +41,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     // The two exports, the reference data and then every property with its documents, each
-    // reporting its own failures, followed by the completion message. Empty until the export
-    // is built: the button then ends after its checks, with no report of work not done.
+    // reporting its own failures, followed by the completion message, which says whether
+    // something failed. A database error ends it with the database's exception.
     virtual void ExportAll();
 
 private:

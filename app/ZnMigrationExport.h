@@ -5,6 +5,7 @@
 // that the end of the run can say that something failed.
 #pragma once
 
+#include "platform/COleDateTime.h"
 #include "platform/CString.h"
 
 #include <cstdio>
@@ -25,6 +26,18 @@ public:
     // packing, which leaves the folder with its files). A database error is thrown on as the
     // database's exception once the unfinished 共通データ.xml has been closed and removed.
     BOOL ExportCommonData(const CString& comFolder);
+
+    // The property export (ZnMigrationExport_Properties.cpp): every property of the register
+    // APP_BUKKEN.mdb in registerFolder, in ascending BukkenIndex, with all its documents, in the
+    // folder 物件データ + start time under the destination, which is then packed into
+    // 物件データ_ + packing time + ".zip" and removed. The run log is emptied first and gets one
+    // line per property and per document. The documents are loaded into the application's
+    // active document, with the shell's property, document mode, type and object kind set for
+    // each. A property or document that cannot be exported is told, logged and skipped, and the
+    // export goes on with the rest; a failure of the export folder itself, or of the destination
+    // while a property is written, ends it with nothing packed. TRUE when the archive holds
+    // every property. A register that cannot be opened or read throws the database's exception.
+    BOOL ExportBukkenInfo(const CString& registerFolder);
 
     // Shared pieces of the two exports.
 
@@ -68,11 +81,23 @@ protected:
     // Remembers a failure; returns FALSE (or 0) for the caller's return statement.
     BOOL Failed();
 
+    // One property's documents, in ascending document number, each in a folder of its own
+    // below folder.
+    void ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder);
+    // Loads one document and has its family's writer write it into folder; date is its
+    // creation date "%Y%m%d". FALSE, remembered as a failure, when the document could not be
+    // loaded (nothing is written then) or a writer could not write its file; TRUE also for a
+    // kind that has no writer (nothing written).
+    BOOL ExportDocument(int bukkenIndex, int shousaiIndex, int code, const CString& folder, const CString& date);
+
 private:
     BOOL CheckDrive(const CString& parent);
     BOOL EmptyFolder(const CString& folder);
     BOOL MakeFolder(const CString& folder, const CString& name);
     BOOL WriteCommonDataFile(const CString& comFolder, const CString& path);
+    // The name of a property's folder below exportFolder: name, or the first free name + "_" + n.
+    static CString FreeFolderName(const CString& exportFolder, const CString& name);
+    BOOL WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun, const COleDateTime& date);
 
     CString m_destination;
     bool m_failed = false;

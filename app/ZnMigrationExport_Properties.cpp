@@ -1,0 +1,253 @@
+// The property export of ZnMigrationExport: the register's properties and their documents.
+#include "app/CMainFrame.h"
+#include "app/CZnAppProApp.h"
+#include "app/ZnMigrationExport.h"
+#include "platform/CFileFind.h"
+#include "platform/WinFileApi.h"
+#include "platform/wnd/MessageBox.h"
+#include "res/MainFrameIds.h"
+#include "storage/ZnAppBukkenKanriTblDAO.h"
+#include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "writers/XmlPieceWriters.h"
+#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut12.h"
+#include "writers/xml/ZnAppDocFDOut13.h"
+#include "writers/xml/ZnAppDocFDOut14.h"
+#include "writers/xml/ZnAppDocFDOut15.h"
+#include "writers/xml/ZnAppDocFDOut16.h"
+#include "writers/xml/ZnAppDocFDOut30.h"
+#include "writers/zip/ZipPacking.h"
+
+#include <memory>
+
+namespace {
+
+const char kPropertyWord[] = "物件データ";
+const char kPropertyMarker[] = "Pellori_1_1_0_物件データ";
+const char kBukkenInfoFile[] = "物件情報.xml";
+const char kManagementFile[] = "申請書管理情報.xml";
+const char kDataFile[] = "申請書データ.xml";
+const char kRegisterFile[] = "\\APP_BUKKEN.mdb";
+// The run log names the dialog that runs the export.
+const char kLogSource[] = "ZnDlgAppSelectObjDialog.cpp";
+
+using Writer = void (*)(const CString& path);
+
+void WriteBuilding(const CString& path) { ZnAppDocFDOut11::WriteXml(path); }
+void WriteLift(const CString& path) { ZnAppDocFDOut12::WriteXml(path, 1); }
+void WriteEquipment(const CString& path) { ZnAppDocFDOut13::WriteXml(path, 1); }
+void WriteStructure(const CString& path) { ZnAppDocFDOut14::WriteXml(path, 1); }
+void WriteStructureLift(const CString& path) { ZnAppDocFDOut15::WriteXml(path, 1); }
+void WriteSemiStructure(const CString& path) { ZnAppDocFDOut16::WriteXml(path, 1, "", ""); }
+// Certificate selector 1: the inspection's own confirmation data.
+void WriteInspection(const CString& path) { ZnAppDocFDOut30::WriteXml(1, 0, path); }
+
+// The document kinds that are exported: codes first to last, the document type, the form
+// numbers in the application and the notification mode, and the writer of 申請書データ.xml.
+struct ExportedKind {
+    int firstCode;
+    int lastCode;
+    int docType;
+    int formApplication;
+    int formNotification;
+    Writer writer;
+};
+
+const ExportedKind kExportedKinds[] = {
+    {100001, 100001, IDC_DOC_CONFIRM, 1, 17, WriteBuilding},
+    {100002, 100002, IDC_DOC_CONFIRM, 2, 18, WriteLift},
+    {100003, 100003, IDC_DOC_CONFIRM, 3, 19, WriteEquipment},
+    {100004, 100004, IDC_DOC_CONFIRM, 4, 20, WriteStructure},
+    {100005, 100005, IDC_DOC_CONFIRM, 5, 52, WriteStructureLift},
+    {100006, 100006, IDC_DOC_CONFIRM, 6, 21, WriteSemiStructure},
+    {100101, 100106, IDC_DOC_INTERIM, 15, 27, WriteInspection},
+    {100201, 100206, IDC_DOC_COMPLETION, 16, 28, WriteInspection},
+    {100301, 100301, IDC_DOC_PLANCHANGE, 9, 22, WriteBuilding},
+    {100302, 100302, IDC_DOC_PLANCHANGE, 10, 23, WriteLift},
+    {100303, 100303, IDC_DOC_PLANCHANGE, 11, 24, WriteEquipment},
+    {100304, 100304, IDC_DOC_PLANCHANGE, 12, 25, WriteStructure},
+    {100305, 100305, IDC_DOC_PLANCHANGE, 13, 53, WriteStructureLift},
+    {100306, 100306, IDC_DOC_PLANCHANGE, 14, 26, WriteSemiStructure},
+};
+
+// The object kinds of the inspections by the code's last digit, 1 to 6.
+const int kInspectionObjectKinds[] = {IDC_OBJ_BUILDING, IDC_OBJ_LIFT,    IDC_OBJ_EQUIP,
+                                      IDC_OBJ_STRUCT1,  IDC_OBJ_STRLIFT, IDC_OBJ_STRUCT2};
+
+const ExportedKind* FindExportedKind(int code)
+{
+    for (const ExportedKind& kind : kExportedKinds)
+        if (kind.firstCode <= code && code <= kind.lastCode)
+            return &kind;
+    return nullptr;
+}
+
+void LogInfo(const CString& message, LPCTSTR function)
+{
+    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogInfo, message, kLogSource, function);
+}
+
+void LogError(const CString& message, LPCTSTR function)
+{
+    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, kLogSource, function);
+}
+
+// A leaf element: start tag, escaped value, end tag.
+void WriteXmlText(FILE* file, const CString& start, const CString& value, const CString& end)
+{
+    WriteXmlLiteral(file, start);
+    WriteXmlValue(file, value);
+    WriteXmlLiteral(file, end);
+}
+
+bool Exists(const CString& path)
+{
+    CFileFind finder;
+    return finder.FindFile(path) != FALSE;
+}
+
+CString FormatDate(const COleDateTime& date)
+{
+    CString text;
+    text.Format("%04d%02d%02d", date.GetYear(), date.GetMonth(), date.GetDay());
+    return text;
+}
+
+CString FormatTime(const COleDateTime& date)
+{
+    CString text;
+    text.Format("%02d%02d%02d", date.GetHour(), date.GetMinute(), date.GetSecond());
+    return text;
+}
+
+CString FormatNumber(LPCTSTR format, int number)
+{
+    CString text;
+    text.Format(format, number);
+    return text;
+}
+
+} // namespace
+
+BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
+{
+    ZnAppDocFDOut00::DeleteLog();
+    auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
+    recordset->SetDBPath(registerFolder + kRegisterFile);
+    recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");
+
+    CString base = GetExportBase();
+    CString exportFolder = base + kPropertyWord + GetLocalTimeStamp();
+    if (!PrepareFolder(base, exportFolder.Mid(base.GetLength())) || !WriteMarkerFile(exportFolder, kPropertyMarker))
+        return FALSE;
+
+    CZnAppProApp* app = ZnGetApp();
+    for (; !recordset->IsEOF(); recordset->MoveNext()) {
+        CString name = recordset->m_Bukkenmei;
+        name.Replace(" ", "　");
+        CString numbered = FormatNumber("%d", recordset->m_BukkenIndex) + " - " + name;
+        // A name that another property's folder holds already gets a free one, so that
+        // neither property's files replace the other's.
+        CString folderName = FreeFolderName(exportFolder, name);
+        if (!PrepareFolder(exportFolder, folderName)) {
+            LogError("物件【" + numbered + "】のフォルダを作成できないため出力しませんでした。", "ExportBukkenInfo()");
+            continue;
+        }
+        CString folder = exportFolder + "\\" + folderName;
+        if (!WriteBukkenInfoFile(folder + "\\" + kBukkenInfoFile, name, recordset->m_ShinseiKubun,
+                                 recordset->m_Koushinbi)) {
+            // A full destination fails every later property as well: nothing is packed.
+            return FALSE;
+        }
+        app->SetBukkenName(recordset->m_Bukkenmei);
+        app->GetMainFrame()->SetDocMode(recordset->m_ShinseiKubun == 0 ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU);
+        LogInfo("物件【" + numbered + "】の情報を出力します--------------------。", "ExportBukkenInfo()");
+        if (folderName != name)
+            LogInfo("     物件【" + numbered + "】は同じ名前のフォルダがあるため、フォルダ【" + folderName +
+                        "】に出力します。",
+                    "ExportBukkenInfo()");
+        ExportBukkenXml(registerFolder, recordset->m_BukkenIndex, folder);
+    }
+    recordset->Close();
+    return PackAndRemoveFolder(exportFolder, kPropertyWord);
+}
+
+CString ZnMigrationExport::FreeFolderName(const CString& exportFolder, const CString& name)
+{
+    if (name.IsEmpty())
+        return name;
+    CString candidate = name;
+    for (int n = 2; Exists(exportFolder + "\\" + candidate); ++n)
+        candidate = name + FormatNumber("_%d", n);
+    return candidate;
+}
+
+BOOL ZnMigrationExport::WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun,
+                                            const COleDateTime& date)
+{
+    FILE* file = OpenTextFile(path);
+    if (!file) {
+        AfxMessageBox("ファイルのオープン(物件情報.xml)に失敗しました。", MB_ICONSTOP);
+        return Failed();
+    }
+    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    WriteXmlLiteral(file, "<物件情報>\n");
+    WriteXmlText(file, "\t<物件名>", name, "</物件名>\n");
+    WriteXmlLiteral(file, shinseiKubun == 0 ? "\t<物件区分>1</物件区分>\n" : "\t<物件区分>2</物件区分>\n");
+    WriteXmlText(file, "\t<作成日>", FormatDate(date), "</作成日>\n");
+    WriteXmlText(file, "\t<作成時間>", FormatTime(date), "</作成時間>\n");
+    WriteXmlLiteral(file, "</物件情報>\n");
+    return CloseTextFile(file, path);
+}
+
+void ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder)
+{
+    auto recordset = std::make_unique<ZnAppBukkenShousaiTblDAO>();
+    recordset->SetDBPath(registerFolder + kRegisterFile);
+    recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenShousaiTbl WHERE BukkenIndex = " +
+                                       FormatNumber("%d", bukkenIndex) + " ORDER BY BukkenShousaiIndex ASC");
+    for (; !recordset->IsEOF(); recordset->MoveNext()) {
+        int number = recordset->m_BukkenShousaiIndex;
+        int code = recordset->m_ShinseiShubetuCode;
+        CString sub = ZnAppDocFDOut00::GetDocTitleFromCode(FormatNumber("%d", code)) + FormatNumber("%02d", number);
+        if (!PrepareFolder(folder, sub))
+            break;
+        CString documentFolder = folder + "\\" + sub;
+        BOOL exported = ExportDocument(bukkenIndex, number, code, documentFolder, FormatDate(recordset->m_Koushinbi));
+        if (!Exists(documentFolder + "\\" + kDataFile))
+            RemoveDirectory(documentFolder); // only when empty
+        if (exported)
+            LogInfo("     文書【" + sub + "】の情報を出力しました。", "ExportBukkenXml()");
+        else
+            LogError("     文書【" + sub + "】を出力できませんでした。", "ExportBukkenXml()");
+    }
+    recordset->Close();
+}
+
+BOOL ZnMigrationExport::ExportDocument(int bukkenIndex, int shousaiIndex, int code, const CString& folder,
+                                       const CString& date)
+{
+    CZnAppProApp* app = ZnGetApp();
+    CMainFrame* frame = app->GetMainFrame();
+    app->m_nBukkenIndex = bukkenIndex;
+    app->m_nBukkenShousaiIndex = shousaiIndex;
+    frame->SetBukkenIndex(bukkenIndex);
+    // A document that is missing, of another kind or unreadable would be written from empty or
+    // stale models: nothing is written for it.
+    if (!app->LoadBukkenDocument())
+        return Failed();
+    const ExportedKind* kind = FindExportedKind(code);
+    if (!kind)
+        return TRUE; // a kind without a writer leaves its folder empty
+    frame->SetDocType(kind->docType);
+    if (kind->writer == WriteInspection)
+        frame->SetObjKind(kInspectionObjectKinds[code % 10 - 1]);
+    int formNo = frame->GetDocMode(0) == DOCMODE_ZADAZEZ ? kind->formApplication : kind->formNotification;
+    ZnAppDocFDOut00::WriteManagementInfoXml(folder + "\\" + kManagementFile, formNo, shousaiIndex, date);
+    kind->writer(folder + "\\" + kDataFile);
+    // The writers tell their own failures; the run's end must know of them too.
+    if (!Exists(folder + "\\" + kManagementFile) || !Exists(folder + "\\" + kDataFile))
+        return Failed();
+    return TRUE;
+}

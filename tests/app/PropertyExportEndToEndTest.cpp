@@ -1,0 +1,374 @@
+// The migration button from end to end over the sample data set: both archives under the
+// destination with the expected tree, the property and management files byte for byte, every
+// document's data well-formed, the folders gone, the sources unchanged and the run log's lines
+// in order. Then the faults a user's data meets: a missing or corrupt document, two properties
+// of one folder name, names that cannot be folder names.
+#include "tests/app/ShellTestSupport.h"
+#include "tests/writers/XmlCheck.h"
+#include "tests/writers/ZipTestSupport.h"
+
+#include "app/ZnDlgAppSelectObjDialog.h"
+#include "platform/CDaoDatabase.h"
+#include "platform/Cp932.h"
+#include "platform/WinPath.h"
+#include "platform/wnd/Afxwin.h"
+#include "res/MainFrameIds.h"
+#include "tools/sampledata/SampleDataSet.h"
+
+#include <algorithm>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using testsupport::ReadFileBytes;
+using ziptest::Snapshot;
+
+namespace {
+
+const char kFinished[] = u8"移行データ作成が終わりました。";
+const char kFinishedWithFailures[] = u8"移行データ作成が終わりましたが、出力できなかったデータがあります。";
+
+// An archive's entries by UTF-8 name, from the listing without headers.
+std::map<std::string, std::string> Entries(const std::string& listing)
+{
+    std::map<std::string, std::string> entries;
+    size_t at = 0;
+    auto number = [&](int bytes) {
+        size_t value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value |= static_cast<size_t>(static_cast<unsigned char>(listing[at + i])) << (8 * i);
+        at += bytes;
+        return value;
+    };
+    while (at < listing.size()) {
+        size_t nameLength = number(2);
+        std::string name = cp932::ToUtf8(listing.substr(at, nameLength));
+        at += nameLength;
+        size_t dataLength = number(4);
+        entries[name] = listing.substr(at, dataLength);
+        at += dataLength;
+    }
+    return entries;
+}
+
+std::vector<std::string> Names(const std::map<std::string, std::string>& entries)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : entries)
+        names.push_back(entry.first);
+    return names;
+}
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : Snapshot(folder))
+        if (entry.first.find('/') == std::string::npos)
+            names.push_back(entry.first);
+    return names;
+}
+
+// 物件情報.xml as the archive holds it (line ends packed as LF).
+std::string BukkenInfo(const std::string& name, int kubun, const std::string& date, const std::string& time)
+{
+    return u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<物件情報>\n\t<物件名>" + name + u8"</物件名>\n\t<物件区分>" +
+           std::to_string(kubun) + u8"</物件区分>\n\t<作成日>" + date + u8"</作成日>\n\t<作成時間>" + time +
+           u8"</作成時間>\n</物件情報>\n";
+}
+
+std::string ManagementInfo(int branch, const std::string& date, int form)
+{
+    return u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<申請書管理情報>\n\t<枝番>" + std::to_string(branch) +
+           u8"</枝番>\n\t<作成日>" + date +
+           u8"</作成日>\n\t<受付番号></受付番号>\n\t<処分番号></処分番号>\n"
+           u8"\t<データチェック済みフラグ>0</データチェック済みフラグ>\n\t<帳票番号>" +
+           std::to_string(form) + u8"</帳票番号>\n</申請書管理情報>\n";
+}
+
+// The run log's lines without their time: "[level] source#function - message".
+std::vector<std::string> LogLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::istringstream log(cp932::ToUtf8(ReadFileBytes(path)));
+    for (std::string line; std::getline(log, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        size_t bracket = line.find('[');
+        lines.push_back(bracket == std::string::npos ? line : line.substr(bracket));
+    }
+    return lines;
+}
+
+std::string PropertyLine(int index, const std::string& name)
+{
+    return u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 物件【" + std::to_string(index) + " - " + name +
+           u8"】の情報を出力します--------------------。";
+}
+
+std::string DocumentLine(const std::string& folder)
+{
+    return u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenXml() -      文書【" + folder + u8"】の情報を出力しました。";
+}
+
+class PropertyExport : public ShellTest {
+protected:
+    PropertyExport()
+    {
+        sampledata::MakeSampleDataSet(m_data.Path("sample"));
+        // The code databases and the zip library make the application folder.
+        std::string library = std::string(ZN_APP_DIR) + "/libzipnorva32.so";
+        EXPECT_EQ(0, symlink(library.c_str(), m_data.Path("sample/codes/libzipnorva32.so").c_str()));
+    }
+
+    // Starts the program on the sample folders, presses the migration button with that many
+    // message boxes answered, and closes the dialog.
+    void RunExport(int messageBoxes = 1, const std::string& destination = "sample/export")
+    {
+        StoreFolders(Data("sample/codes"), Data("sample/common"), Data("sample/bukken"), Data(destination), nullptr);
+        m_before = ziptest::Stamp(std::time(nullptr));
+        Start([&](CDialog& dialog) {
+            CWnd* button = dialog.GetDlgItem(IDC_SO_BTN_IKOU);
+            ASSERT_NE(nullptr, button);
+            for (int i = 0; i < messageBoxes; ++i)
+                m_ui.AnswerMessageBox(IDOK);
+            dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SO_BTN_IKOU, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(button->m_hWnd));
+            dialog.EndDialog(IDCANCEL);
+        });
+    }
+
+    std::vector<std::string> MessageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const MessageBoxRequest& box : m_ui.messageBoxes)
+            texts.push_back(cp932::ToUtf8(box.text.Bytes()));
+        return texts;
+    }
+
+    // The entries of the one archive in the destination whose name starts with word + "_".
+    std::map<std::string, std::string> Archive(const std::string& word)
+    {
+        std::string after = ziptest::Stamp(std::time(nullptr));
+        for (const std::string& name : FolderNames(m_data.Path("sample/export")))
+            if (name.compare(0, word.size() + 1, word + "_") == 0) {
+                std::string stamp = name.substr(word.size() + 1, 14);
+                EXPECT_EQ(word + "_" + stamp + ".zip", name);
+                EXPECT_LE(m_before, stamp);
+                EXPECT_GE(after, stamp);
+                return Entries(ziptest::ArchiveListing(m_data.Path("sample/export/" + name), false));
+            }
+        ADD_FAILURE() << "no archive " << word;
+        return {};
+    }
+
+    // Outside the program's drive C, as the zip library, which keeps no drive table, needs.
+    CString Data(const std::string& relative) const { return CString(LinuxPathToWin(m_data.Path(relative))); }
+
+    testsupport::TempFolder m_data;
+    std::string m_before;
+};
+
+// The sample register's documents, each as its folder and what its management file says.
+struct ExpectedDocument {
+    const char* property;
+    const char* folder;
+    int branch;
+    const char* date;
+    int form;
+};
+
+const ExpectedDocument kSampleDocuments[] = {
+    {u8"山田邸新築工事", u8"確認申請書_建築物_01", 1, "20100531", 1},
+    {u8"山田邸新築工事", u8"計画変更確認申請書_建築物_02", 2, "20100820", 9},
+    {u8"山田邸新築工事", u8"中間検査申請書_建築物_03", 3, "20101212", 15},
+    {u8"山田邸新築工事", u8"完了検査申請書_建築物_04", 4, "20110922", 16},
+    {u8"さくら台マンション　新築工事", u8"確認申請書_建築物_01", 1, "20100528", 1},
+    {u8"さくら台マンション　新築工事", u8"確認申請書_昇降機_02", 2, "20100615", 2},
+    {u8"さくら台マンション　新築工事", u8"確認申請書_昇降機以外の建築設備_03", 3, "20100615", 3},
+    {u8"さくら台マンション　新築工事", u8"計画変更確認申請書_昇降機_05", 5, "20100910", 10},
+    {u8"東山小学校体育館改築工事", u8"計画通知書_建築物_01", 1, "20100701", 17},
+    {u8"東山小学校体育館改築工事", u8"工事完了通知書_建築物_02", 2, "20110310", 28},
+    {u8"駅前広告塔設置工事", u8"確認申請書_工作物（法第88条1項）_01", 1, "20100720", 4},
+    {u8"東部生コン第二プラント", u8"確認申請書_工作物（法第88条2項）_01", 1, "20100805", 6},
+    {u8"鈴木ビル建替工事", u8"確認申請書_建築物_02", 2, "20100903", 1},
+};
+
+} // namespace
+
+TEST_F(PropertyExport, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
+{
+    std::map<std::string, std::string> sources = Snapshot(m_data.Path("sample/bukken")),
+                                       common = Snapshot(m_data.Path("sample/common"));
+    RunExport();
+    EXPECT_EQ(std::vector<std::string>{kFinished}, MessageTexts());
+    EXPECT_EQ(sources, Snapshot(m_data.Path("sample/bukken")));
+    EXPECT_EQ(common, Snapshot(m_data.Path("sample/common")));
+    // Two archives and no folder.
+    std::vector<std::string> names = FolderNames(m_data.Path("sample/export"));
+    ASSERT_EQ(2u, names.size());
+    EXPECT_EQ(1u, Archive(u8"共通データ").count(u8"共通データ.xml"));
+
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    std::map<std::string, std::string> expected = {{u8"Pellori_1_1_0_物件データ", ""}};
+    const std::pair<const char*, std::string> properties[] = {
+        {u8"山田邸新築工事", BukkenInfo(u8"山田邸新築工事", 1, "20100412", "000000")},
+        {u8"さくら台マンション　新築工事", BukkenInfo(u8"さくら台マンション　新築工事", 1, "20100520", "000000")},
+        {u8"東山小学校体育館改築工事", BukkenInfo(u8"東山小学校体育館改築工事", 2, "20100601", "000000")},
+        {u8"駅前広告塔設置工事", BukkenInfo(u8"駅前広告塔設置工事", 1, "20100715", "000000")},
+        {u8"東部生コン第二プラント", BukkenInfo(u8"東部生コン第二プラント", 1, "20100802", "000000")},
+        {u8"鈴木ビル建替工事", BukkenInfo(u8"鈴木ビル建替工事", 1, "20100903", "000000")},
+    };
+    // Folders are entries of their own, named with a "/" at the end.
+    for (const auto& property : properties) {
+        expected[std::string(property.first) + "/"] = "";
+        expected[std::string(property.first) + u8"/物件情報.xml"] = property.second;
+    }
+    for (const ExpectedDocument& document : kSampleDocuments) {
+        std::string folder = std::string(document.property) + "/" + document.folder + "/";
+        expected[folder] = "";
+        expected[folder + u8"申請書管理情報.xml"] = ManagementInfo(document.branch, document.date, document.form);
+        expected[folder + u8"申請書データ.xml"] = entries[folder + u8"申請書データ.xml"];
+        EXPECT_TRUE(xmlcheck::IsWellFormed(entries[folder + u8"申請書データ.xml"])) << folder;
+    }
+    EXPECT_EQ(Names(expected), Names(entries));
+    for (const auto& entry : expected)
+        EXPECT_EQ(entry.second, entries[entry.first]) << entry.first;
+
+    std::vector<std::string> log = {
+        PropertyLine(1, u8"山田邸新築工事"),
+        DocumentLine(u8"確認申請書_建築物_01"),
+        DocumentLine(u8"計画変更確認申請書_建築物_02"),
+        DocumentLine(u8"中間検査申請書_建築物_03"),
+        DocumentLine(u8"完了検査申請書_建築物_04"),
+        PropertyLine(2, u8"さくら台マンション　新築工事"),
+        DocumentLine(u8"確認申請書_建築物_01"),
+        DocumentLine(u8"確認申請書_昇降機_02"),
+        DocumentLine(u8"確認申請書_昇降機以外の建築設備_03"),
+        DocumentLine(u8"建築工事届04"),
+        DocumentLine(u8"計画変更確認申請書_昇降機_05"),
+        PropertyLine(3, u8"東山小学校体育館改築工事"),
+        DocumentLine(u8"計画通知書_建築物_01"),
+        DocumentLine(u8"工事完了通知書_建築物_02"),
+        PropertyLine(4, u8"駅前広告塔設置工事"),
+        DocumentLine(u8"確認申請書_工作物（法第88条1項）_01"),
+        PropertyLine(5, u8"東部生コン第二プラント"),
+        DocumentLine(u8"確認申請書_工作物（法第88条2項）_01"),
+        PropertyLine(6, u8"鈴木ビル建替工事"),
+        DocumentLine(u8"建築物除却届01"),
+        DocumentLine(u8"確認申請書_建築物_02"),
+        DocumentLine(u8"安全上の措置等に関する計画届03"),
+    };
+    EXPECT_EQ(log, LogLines(m_folder.Path("ravuRivo.log")));
+}
+
+namespace {
+
+// Replaces every file of a sample property's folder by bytes that are no document, or removes them.
+void SpoilDocuments(const std::string& folder, bool remove)
+{
+    for (const auto& entry : Snapshot(folder)) {
+        std::string path = folder + "/" + entry.first;
+        if (remove)
+            EXPECT_EQ(0, unlink(path.c_str())) << path;
+        else
+            ziptest::WriteBytes(path, "no document here");
+    }
+}
+
+std::string ErrorLine(const std::string& function, const std::string& message)
+{
+    return u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#" + function + " - " + message;
+}
+
+} // namespace
+
+// A corrupt document and a missing one are logged and leave no folder; the documents and
+// properties after them are exported and the end says that something failed.
+TEST_F(PropertyExport, DocumentsThatCannotBeLoadedAreLoggedAndSkipped)
+{
+    SpoilDocuments(m_data.Path(u8"sample/bukken/駅前広告塔設置工事"), false);
+    SpoilDocuments(m_data.Path(u8"sample/bukken/東部生コン第二プラント"), true);
+    RunExport(2);
+    // The framework tells of the corrupt file; the missing one is only logged.
+    EXPECT_EQ((std::vector<std::string>{u8"予期しないファイル形式です。", kFinishedWithFailures}), MessageTexts());
+
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    EXPECT_EQ(1u, entries.count(u8"駅前広告塔設置工事/物件情報.xml"));
+    EXPECT_EQ(0u, entries.count(u8"駅前広告塔設置工事/確認申請書_工作物（法第88条1項）_01/"));
+    EXPECT_EQ(0u, entries.count(u8"東部生コン第二プラント/確認申請書_工作物（法第88条2項）_01/"));
+    EXPECT_EQ(1u, entries.count(u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"));
+
+    std::vector<std::string> log = LogLines(m_folder.Path("ravuRivo.log"));
+    ASSERT_LE(9u, log.size());
+    std::vector<std::string> tail(log.end() - 9, log.end());
+    EXPECT_EQ(PropertyLine(4, u8"駅前広告塔設置工事"), tail[0]);
+    EXPECT_EQ(0u, tail[1].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【")) << tail[1];
+    EXPECT_EQ(ErrorLine("ExportBukkenXml()", u8"     文書【確認申請書_工作物（法第88条1項）_01】を出力できませんでした。"),
+              tail[2]);
+    EXPECT_EQ(PropertyLine(5, u8"東部生コン第二プラント"), tail[3]);
+    EXPECT_EQ(ErrorLine("ExportBukkenXml()", u8"     文書【確認申請書_工作物（法第88条2項）_01】を出力できませんでした。"),
+              tail[4]);
+    EXPECT_EQ(PropertyLine(6, u8"鈴木ビル建替工事"), tail[5]);
+}
+
+// Two properties of one name both end up in the archive, the later one in name + "_2" with
+// its own name kept; names that cannot be folder names are told and skipped.
+TEST_F(PropertyExport, SameNamesTakeAFreeFolderAndBadNamesAreSkipped)
+{
+    CDaoDatabase database;
+    database.Open(Data("sample/bukken/APP_BUKKEN.mdb"));
+    CString longName;
+    for (int i = 0; i < 100; ++i)
+        longName += "あ"; // 300 bytes in UTF-8, more than a folder name can hold
+    for (const CString& row : {CString("7, '山田邸新築工事', '2012-03-04 05:06:07', 13, 1"), CString("8, '', '2012-01-01 00:00:00', 13, 0"),
+                               CString("9, 'A/B', '2012-01-01 00:00:00', 13, 0"),
+                               "10, '" + longName + "', '2012-01-01 00:00:00', 13, 0"})
+        database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (" + row + ", '', NULL)");
+    database.Close();
+
+    RunExport(4);
+    EXPECT_EQ((std::vector<std::string>{u8"物件ディレクトリの作成に失敗しました。", u8"物件A/Bディレクトリの作成に失敗しました。",
+                                        u8"物件" + cp932::ToUtf8(longName.Bytes()) + u8"ディレクトリの作成に失敗しました。",
+                                        kFinishedWithFailures}),
+              MessageTexts());
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    EXPECT_EQ(BukkenInfo(u8"山田邸新築工事", 2, "20120304", "050607"), entries[u8"山田邸新築工事_2/物件情報.xml"]);
+    EXPECT_EQ(1u, entries.count(u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"));
+    // Nothing but the seven property folders and the marker at the top.
+    int top = 0;
+    for (const auto& entry : entries)
+        top += entry.first.find('/') + 1 == entry.first.size() || entry.first.find('/') == std::string::npos;
+    EXPECT_EQ(8, top);
+
+    std::vector<std::string> log = LogLines(m_folder.Path("ravuRivo.log"));
+    ASSERT_LE(5u, log.size());
+    std::vector<std::string> tail(log.end() - 5, log.end());
+    EXPECT_EQ((std::vector<std::string>{
+                  PropertyLine(7, u8"山田邸新築工事"),
+                  u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【7 - 山田邸新築工事】は同じ名前の"
+                  u8"フォルダがあるため、フォルダ【山田邸新築工事_2】に出力します。",
+                  ErrorLine("ExportBukkenInfo()", u8"物件【8 - 】のフォルダを作成できないため出力しませんでした。"),
+                  ErrorLine("ExportBukkenInfo()", u8"物件【9 - A/B】のフォルダを作成できないため出力しませんでした。"),
+                  ErrorLine("ExportBukkenInfo()", u8"物件【10 - " + cp932::ToUtf8(longName.Bytes()) +
+                                                      u8"】のフォルダを作成できないため出力しませんでした。"),
+              }),
+              tail);
+}
+
+// A destination that cannot be written is told by both exports, nothing is made and the sources
+// stay as they were.
+TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
+{
+    std::map<std::string, std::string> sources = Snapshot(m_data.Path("sample/bukken")),
+                                       common = Snapshot(m_data.Path("sample/common"));
+    RunExport(3, "gone");
+    const char kCannotOutput[] = u8"データを出力できません。下記をご確認ください。\n"
+                                 u8"①   メディアが書き込み禁止になっている。\n"
+                                 u8"②   Kelmoでは出力できないドライブを指定している。";
+    EXPECT_EQ((std::vector<std::string>{kCannotOutput, kCannotOutput, kFinishedWithFailures}), MessageTexts());
+    EXPECT_EQ(sources, Snapshot(m_data.Path("sample/bukken")));
+    EXPECT_EQ(common, Snapshot(m_data.Path("sample/common")));
+    EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
+    struct stat gone;
+    EXPECT_NE(0, stat(m_data.Path("gone").c_str(), &gone));
+}
