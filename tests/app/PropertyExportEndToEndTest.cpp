@@ -1,9 +1,12 @@
-// The migration button from end to end over the sample data set: both archives under the
+// The migration button from end to end over the sample data set, its databases as SQLite files
+// and as Access files: both archives under the
 // destination with the expected tree, the property and management files byte for byte, every
 // document's data well-formed, the folders gone, the sources unchanged and the run log's lines
 // in order. Then the faults a user's data meets: a missing or corrupt document, two properties
-// of one folder name, names that cannot be folder names.
+// of one folder name, names that cannot be folder names, a destination that cannot be written or
+// that fills up.
 #include "tests/app/ShellTestSupport.h"
+#include "tests/storage/AppDatabaseFixture.h"
 #include "tests/writers/XmlCheck.h"
 #include "tests/writers/ZipTestSupport.h"
 
@@ -16,14 +19,21 @@
 #include "tools/sampledata/SampleDataSet.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <cstdio>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using testsupport::ReadFileBytes;
+using ziptest::FileSizeLimit;
 using ziptest::Snapshot;
 
 namespace {
+
+// Larger than 共通データ.xml, every file of the property export and the run log; smaller than the
+// archive of the sample properties with 40 copies of the first.
+const rlim_t kFullDiskBytes = 200000;
 
 const char kFinished[] = u8"移行データ作成が終わりました。";
 const char kFinishedWithFailures[] = u8"移行データ作成が終わりましたが、出力できなかったデータがあります。";
@@ -193,9 +203,29 @@ const ExpectedDocument kSampleDocuments[] = {
     {u8"鈴木ビル建替工事", u8"確認申請書_建築物_02", 2, "20100903", 1},
 };
 
+// The end-to-end export over the register and reference database as the sample set makes them
+// (SQLite files) and as Access files, which the export only reads.
+class PropertyExportFormats : public PropertyExport, public ::testing::WithParamInterface<std::string> {
+protected:
+    PropertyExportFormats()
+    {
+        if (GetParam() != "Jet4")
+            return;
+        for (const char* file : {"sample/bukken/APP_BUKKEN.mdb", "sample/common/APP_USER_REGIST.mdb"}) {
+            std::string path = m_data.Path(file), source = path + ".source";
+            EXPECT_EQ(0, std::rename(path.c_str(), source.c_str()));
+            CopyToJetFile(source, path, JetVersion::Jet4);
+            std::remove(source.c_str());
+        }
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Formats, PropertyExportFormats, ::testing::Values("Sqlite", "Jet4"),
+                         [](const auto& info) { return info.param; });
+
 } // namespace
 
-TEST_F(PropertyExport, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
+TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
 {
     std::map<std::string, std::string> sources = Snapshot(m_data.Path("sample/bukken")),
                                        common = Snapshot(m_data.Path("sample/common"));
@@ -371,4 +401,55 @@ TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
     struct stat gone;
     EXPECT_NE(0, stat(m_data.Path("gone").c_str(), &gone));
+}
+
+namespace {
+
+// The first sample property's documents, each a copy of its file in a property folder of its own.
+void AddCopiesOfTheFirstProperty(const std::string& registerFolder, int copies)
+{
+    CDaoDatabase database;
+    database.Open(CString(LinuxPathToWin(registerFolder + "/APP_BUKKEN.mdb")));
+    for (int copy = 1; copy <= copies; ++copy) {
+        CString index, name;
+        index.Format("%d", 6 + copy);
+        name.Format("copy%02d", copy);
+        database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (" + index + ", '" + name +
+                         "', '2012-01-01 00:00:00', 13, 0, '', NULL)");
+        database.Execute("INSERT INTO AppBukkenShousaiTbl SELECT BukkenShousaiIndex, " + index +
+                         ", ShinseiShoruiName, ShinseiShubetuCode, HeiganCode, ShinseiKaisuu, Koushinbi, UketukeBangou, "
+                         "ZadazezBangou, GoukakuBangou, FileName, Bikou FROM AppBukkenShousaiTbl WHERE BukkenIndex = 1");
+        std::filesystem::copy(registerFolder + u8"/山田邸新築工事", registerFolder + "/" + name.Bytes());
+    }
+    database.Close();
+}
+
+} // namespace
+
+// A destination that fills up while the properties are packed: the packing tells so and the end
+// says that something failed, no archive of the properties is left as if complete, the export
+// folder keeps every property's files for another try, and the sources stay as they were.
+TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
+{
+    AddCopiesOfTheFirstProperty(m_data.Path("sample/bukken"), 40);
+    std::map<std::string, std::string> sources = Snapshot(m_data.Path("sample/bukken")),
+                                       common = Snapshot(m_data.Path("sample/common"));
+    {
+        FileSizeLimit limit(kFullDiskBytes);
+        RunExport(2);
+    }
+    EXPECT_EQ((std::vector<std::string>{u8"ZpArchiveでエラー発生", kFinishedWithFailures}), MessageTexts());
+    EXPECT_EQ(sources, Snapshot(m_data.Path("sample/bukken")));
+    EXPECT_EQ(common, Snapshot(m_data.Path("sample/common")));
+
+    EXPECT_EQ(1u, Archive(u8"共通データ").count(u8"共通データ.xml"));
+    std::vector<std::string> names = FolderNames(m_data.Path("sample/export"));
+    ASSERT_EQ(2u, names.size());
+    std::string left = names[0].find(u8"物件データ") == 0 ? names[0] : names[1];
+    // 物件データ and the start time, no archive name.
+    EXPECT_EQ(std::string(u8"物件データ").size() + 14, left.size()) << left;
+    int propertyFiles = 0;
+    for (const auto& entry : Snapshot(m_data.Path("sample/export/" + left)))
+        propertyFiles += entry.first.size() > 16 && entry.first.compare(entry.first.size() - 16, 16, u8"物件情報.xml") == 0;
+    EXPECT_EQ(46, propertyFiles);
 }
