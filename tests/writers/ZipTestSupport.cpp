@@ -34,20 +34,6 @@ void PutLittleEndian(std::string& out, unsigned long value, int bytes)
 
 } // namespace
 
-TempFolder::TempFolder()
-{
-    std::string pattern = (fs::temp_directory_path() / "zntest.XXXXXX").string();
-    if (!mkdtemp(&pattern[0]))
-        throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
 void WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;

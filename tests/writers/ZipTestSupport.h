@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tests/support/ScriptedUi.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
 #include <csignal>
@@ -14,19 +15,7 @@
 
 namespace ziptest {
 
-// A fresh folder under the temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using testsupport::TempFolder;
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
