@@ -13,6 +13,7 @@ struct CDaoRecordset::State {
         int64_t rowId = 0;
         std::vector<DaoValue> cells;
         bool deleted = false;
+        DaoConnection::Version version; // of the database when the row was read
     };
     enum Mode { idle, editing, adding };
 
@@ -125,6 +126,7 @@ CDaoRecordset::State& CDaoRecordset::Opened() const
 void CDaoRecordset::Query()
 {
     State& s = *m_state;
+    DaoConnection::Version version = s.connection->CurrentVersion();
     DaoResult result = s.connection->Query(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
     size_t first = s.table.empty() ? 0 : 1; // the row id leads a keyed select
     s.columns.assign(result.columns.begin() + std::min(first, result.columns.size()), result.columns.end());
@@ -141,6 +143,7 @@ void CDaoRecordset::Query()
     for (std::vector<DaoValue>& cells : result.rows) {
         State::Row row;
         row.rowId = first ? cells[0].integer : 0;
+        row.version = version;
         row.cells.assign(std::make_move_iterator(cells.begin() + first), std::make_move_iterator(cells.end()));
         s.rows.push_back(std::move(row));
     }
@@ -150,13 +153,18 @@ void CDaoRecordset::Query()
         MoveTo(0);
 }
 
-// Reads a keyed row again from its table; false when it is no longer there.
+// Reads a keyed row again from its table, when the database may have changed since the row was
+// read; false when it is no longer there.
 bool CDaoRecordset::Refresh(size_t index)
 {
     State& s = *m_state;
     State::Row& row = s.rows[index];
     if (s.table.empty() || row.deleted)
         return !row.deleted;
+    DaoConnection::Version version = s.connection->CurrentVersion();
+    if (version == row.version)
+        return true;
+    row.version = version;
     DaoResult fresh = s.connection->Query("SELECT * FROM " + Quote(s.table) + " WHERE rowid = ?",
                                           {DaoValue::FromInteger(row.rowId)});
     if (fresh.rows.empty()) {

@@ -77,36 +77,79 @@ BOOL CFileFind::FindFile(LPCTSTR pattern, DWORD)
     std::string full = pattern ? pattern : "*.*";
     size_t folderLength = FolderLength(full);
     m_root = CString(full.substr(0, folderLength));
-    std::string namePattern = full.substr(folderLength);
-    std::string folder = WinPathToLinux(m_root.IsEmpty() ? "." : static_cast<LPCTSTR>(m_root));
-    DIR* dir = opendir(folder.c_str());
+    m_namePattern = full.substr(folderLength);
+    m_folder = WinPathToLinux(m_root.IsEmpty() ? "." : static_cast<LPCTSTR>(m_root));
+    return FindFirstMatch();
+}
+
+// Whether the folder can be read and holds a match, with the error code when not.
+bool CFileFind::FindFirstMatch()
+{
+    // A name without wildcards that exists as written needs no search ("*" and "?" are never
+    // the second byte of a double-byte character).
+    bool plainName = m_namePattern.find_first_of("*?") == std::string::npos;
+    struct stat st;
+    if (plainName && !m_namePattern.empty() &&
+        lstat((m_folder + "/" + cp932::ToUtf8(m_namePattern)).c_str(), &st) == 0)
+        return true;
+    DIR* dir = opendir(m_folder.c_str());
+    // Every folder holds ".", so a pattern that takes it, such as "*.*", matches in a folder that
+    // can be read, however many entries the folder has.
+    bool takesDot = MatchesPattern(m_namePattern.c_str(), ".");
+    if (dir && takesDot) {
+        closedir(dir);
+        return true;
+    }
     if (!dir) {
         // A folder that is not there is a missing path; a drive's own failure (no medium, an
         // unknown medium, no access) keeps its own code, which the callers tell apart.
         bool missing = errno == ENOENT || errno == ENOTDIR;
         SetLastError(missing ? ERROR_PATH_NOT_FOUND : Win32ErrorFromErrno(errno));
-        return FALSE;
+        return false;
     }
-    while (const dirent* entry = readdir(dir)) {
-        std::string name = cp932::FromUtf8(entry->d_name);
-        if (!MatchesPattern(namePattern.c_str(), name.c_str()))
-            continue;
-        struct stat st;
-        bool found = stat((folder + "/" + entry->d_name).c_str(), &st) == 0;
-        m_matches.push_back({CString(name), found && S_ISDIR(st.st_mode), found ? ULONGLONG(st.st_size) : 0});
-    }
+    bool found = false;
+    while (const dirent* entry = found ? nullptr : readdir(dir))
+        found = NameMatches(entry->d_name);
+    closedir(dir);
+    if (!found)
+        SetLastError(ERROR_FILE_NOT_FOUND);
+    return found;
+}
+
+void CFileFind::ListMatches()
+{
+    m_listed = true;
+    DIR* dir = opendir(m_folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir))
+        if (NameMatches(entry->d_name))
+            m_matches.push_back({CString(cp932::FromUtf8(entry->d_name)), entry->d_name, IsFolder(*entry)});
     closedir(dir);
     std::sort(m_matches.begin(), m_matches.end(), [](const Match& a, const Match& b) {
         int folded = a.name.CompareNoCase(b.name);
         return folded != 0 ? folded < 0 : a.name.Compare(b.name) < 0;
     });
-    if (m_matches.empty())
-        SetLastError(ERROR_FILE_NOT_FOUND);
-    return !m_matches.empty();
+}
+
+bool CFileFind::NameMatches(const char* linuxName) const
+{
+    return MatchesPattern(m_namePattern.c_str(), cp932::FromUtf8(linuxName).c_str());
+}
+
+// Whether an entry of the folder searched is a folder, or a link to one.
+bool CFileFind::IsFolder(const dirent& entry) const
+{
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
+        return entry.d_type == DT_DIR;
+    struct stat st;
+    return stat((m_folder + "/" + entry.d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 BOOL CFileFind::FindNextFile()
 {
+    if (!m_listed)
+        ListMatches();
     if (m_current + 1 >= static_cast<int>(m_matches.size())) {
         SetLastError(ERROR_NO_MORE_FILES);
         return FALSE;
@@ -119,7 +162,10 @@ void CFileFind::Close()
 {
     m_matches.clear();
     m_current = -1;
+    m_listed = false;
     m_root.Empty();
+    m_folder.clear();
+    m_namePattern.clear();
 }
 
 const CFileFind::Match* CFileFind::Current() const
@@ -138,7 +184,13 @@ CString CFileFind::GetFileTitle() const
     return dot > 0 ? name.Left(dot) : name;
 }
 
-ULONGLONG CFileFind::GetLength() const { return Current() ? Current()->length : 0; }
+ULONGLONG CFileFind::GetLength() const
+{
+    struct stat st;
+    if (!Current() || stat((m_folder + "/" + Current()->linuxName).c_str(), &st) != 0)
+        return 0;
+    return st.st_size;
+}
 
 BOOL CFileFind::IsDirectory() const { return Current() && Current()->directory; }
 

@@ -1,13 +1,17 @@
 // Search of a folder for the files whose names match a pattern, with MFC's CFileFind interface.
 // The pattern is a Windows path whose last name may hold "*" (any run of characters) and "?"
 // (one character, a double-byte character counting as one); letters match ignoring case, and
-// "*.*" matches every name, as on Windows. Matches come in name order, ignoring case.
+// "*.*" matches every name, as on Windows. Matches come in name order, ignoring case. Like
+// Windows, FindFile only looks for a first match; the folder is listed at the first FindNextFile.
 #pragma once
 
 #include "platform/CObject.h"
 #include "platform/CString.h"
 
+#include <string>
 #include <vector>
+
+struct dirent;
 
 class CFileFind : public CObject {
 public:
@@ -41,12 +45,19 @@ public:
 private:
     struct Match {
         CString name;
+        std::string linuxName;
         bool directory;
-        ULONGLONG length;
     };
     const Match* Current() const;
+    bool FindFirstMatch();
+    void ListMatches();
+    bool NameMatches(const char* linuxName) const;
+    bool IsFolder(const dirent& entry) const;
 
     std::vector<Match> m_matches;
     int m_current = -1;
+    bool m_listed = false;
     CString m_root;
+    std::string m_folder;      // the Linux folder searched
+    std::string m_namePattern; // CP932
 };

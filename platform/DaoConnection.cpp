@@ -13,12 +13,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const int busyTimeoutMs = 2000; // another process writing the same file
+const size_t keptStatements = 64;
+const time_t settledSeconds = 1; // far more than the file system's clock tick
 
 CString FromUtf8(const std::string& text) { return CString(cp932::FromUtf8(text)); }
 
@@ -191,6 +194,46 @@ int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
     }
 }
 
+// Counts the statements of this process that may change a database.
+uint64_t& ChangesInProcess()
+{
+    static uint64_t changes = 0;
+    return changes;
+}
+
+// The SQLite connections open in this process, by the Windows path and mode they were opened with.
+struct OpenConnection {
+    std::weak_ptr<DaoConnection> connection;
+    dev_t device;
+    ino_t inode;
+    pid_t process; // a connection is never used across fork
+};
+using ConnectionKey = std::pair<std::string, bool>;
+std::map<ConnectionKey, OpenConnection>& OpenConnections()
+{
+    static std::map<ConnectionKey, OpenConnection> connections;
+    return connections;
+}
+
+// The open connection to the file at key, when it is still the file found at the path.
+std::shared_ptr<DaoConnection> SharedConnection(const ConnectionKey& key, const struct stat& file)
+{
+    auto open = OpenConnections().find(key);
+    if (open == OpenConnections().end() || open->second.process != getpid() ||
+        open->second.device != file.st_dev || open->second.inode != file.st_ino)
+        return nullptr;
+    return open->second.connection.lock();
+}
+
+void RememberConnection(const ConnectionKey& key, const struct stat& file,
+                        const std::shared_ptr<DaoConnection>& connection)
+{
+    auto& connections = OpenConnections();
+    for (auto open = connections.begin(); open != connections.end();)
+        open = open->second.connection.expired() ? connections.erase(open) : std::next(open);
+    connections[key] = {connection, file.st_dev, file.st_ino, getpid()};
+}
+
 bool OnlyBlanks(const char* text)
 {
     for (; *text; ++text)
@@ -201,7 +244,25 @@ bool OnlyBlanks(const char* text)
 
 } // namespace
 
-void DaoConnection::StatementDeleter::operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+void DaoConnection::StatementDeleter::operator()(sqlite3_stmt* statement) const
+{
+    if (keeper)
+        keeper->Keep(statement);
+    else
+        sqlite3_finalize(statement);
+}
+
+void DaoConnection::Keep(sqlite3_stmt* statement)
+{
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (m_kept.size() >= keptStatements) {
+        sqlite3_finalize(m_kept.begin()->second);
+        m_kept.erase(m_kept.begin());
+    }
+    if (!m_kept.emplace(sqlite3_sql(statement), statement).second)
+        sqlite3_finalize(statement); // the same text is kept already
+}
 
 DaoConnection::DaoConnection(sqlite3* db, const CString& name, bool readOnly)
     : m_db(db), m_name(name), m_readOnly(readOnly || sqlite3_db_readonly(db, "main") == 1)
@@ -210,6 +271,8 @@ DaoConnection::DaoConnection(sqlite3* db, const CString& name, bool readOnly)
 
 DaoConnection::~DaoConnection()
 {
+    for (const auto& kept : m_kept)
+        sqlite3_finalize(kept.second);
     if (!m_import)
         sqlite3_close_v2(m_db);
 }
@@ -227,9 +290,14 @@ std::shared_ptr<DaoConnection> DaoConnection::OpenFile(LPCTSTR windowsPath, bool
         return OverImport(JetFileImport::Open(path, windowsPath), windowsPath);
     if (kind != FileKind::Sqlite)
         ThrowDaoError(daoErrUnrecognizedFormat, windowsPath);
+    ConnectionKey key(windowsPath ? windowsPath : "", readOnly);
+    if (std::shared_ptr<DaoConnection> shared = SharedConnection(key, info))
+        return shared;
     sqlite3* db = OpenEngine(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, windowsPath);
     std::shared_ptr<DaoConnection> connection(new DaoConnection(db, windowsPath, readOnly));
+    connection->m_path = path;
     connection->Query("SELECT count(*) FROM sqlite_master"); // reads the schema: a damaged file fails here
+    RememberConnection(key, info, connection);
     return connection;
 }
 
@@ -295,22 +363,38 @@ void DaoConnection::CheckSchema()
 
 DaoConnection::Statement DaoConnection::Prepare(const std::string& sql, const std::vector<DaoValue>& parameters)
 {
+    Statement statement = Compile(sql);
+    bool changes = !sqlite3_stmt_readonly(statement.get());
+    if (m_readOnly && changes)
+        ThrowDaoError(daoErrReadOnly);
+    if (changes)
+        ++ChangesInProcess();
+    for (size_t i = 0; i < parameters.size(); ++i)
+        if (Bind(statement.get(), static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
+            Fail(SQLITE_ERROR, sql);
+    return statement;
+}
+
+// The statement of sql: a kept one, or compiled now.
+DaoConnection::Statement DaoConnection::Compile(const std::string& sql)
+{
+    auto kept = m_kept.find(sql);
+    if (kept != m_kept.end()) {
+        Statement statement(kept->second, StatementDeleter{this});
+        m_kept.erase(kept);
+        return statement;
+    }
     sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
     // An Access file's import brings in each table or saved query that the statement misses.
     while (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) != SQLITE_OK)
         if (!m_import || !m_import->ProvideMissing(sqlite3_errmsg(m_db), m_name))
             Fail(SQLITE_ERROR, sql);
-    Statement statement(raw);
-    if (!statement)
+    if (!raw)
         ThrowDaoError(daoErrSyntax, FromUtf8(sql));
+    Statement statement(raw, StatementDeleter{this});
     if (tail && !OnlyBlanks(tail))
         ThrowDaoError(daoErrTextAfterStatement);
-    if (m_readOnly && !sqlite3_stmt_readonly(raw))
-        ThrowDaoError(daoErrReadOnly);
-    for (size_t i = 0; i < parameters.size(); ++i)
-        if (Bind(raw, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
-            Fail(SQLITE_ERROR, sql);
     return statement;
 }
 
@@ -357,6 +441,7 @@ DaoConnection::Batch::~Batch() { sqlite3_finalize(m_statement); }
 
 void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
 {
+    ++ChangesInProcess();
     sqlite3_reset(m_statement);
     for (size_t i = 0; i < parameters.size(); ++i)
         if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
@@ -364,6 +449,31 @@ void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
     int step = sqlite3_step(m_statement);
     if (step != SQLITE_DONE && step != SQLITE_ROW)
         m_connection.Fail(step);
+}
+
+bool DaoConnection::Version::operator==(const Version& other) const
+{
+    auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    return settled && other.settled && changes == other.changes && same(modified, other.modified) &&
+           same(changed, other.changed) && size == other.size;
+}
+
+DaoConnection::Version DaoConnection::CurrentVersion() const
+{
+    Version version;
+    version.changes = ChangesInProcess();
+    struct stat info;
+    if (m_path.empty()) {
+        version.settled = true; // in memory: only this process changes it
+    } else if (stat(m_path.c_str(), &info) == 0) {
+        version.modified = info.st_mtim;
+        version.changed = info.st_ctim;
+        version.size = info.st_size;
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        version.settled = now.tv_sec - info.st_mtim.tv_sec > settledSeconds;
+    }
+    return version;
 }
 
 int64_t DaoConnection::LastInsertRowId() const { return sqlite3_last_insert_rowid(m_db); }

@@ -9,8 +9,10 @@
 #include "platform/DaoValue.h"
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
@@ -35,7 +37,9 @@ class DaoConnection {
 public:
     // Opens the database file at a Windows path by what it holds: a SQLite file for reading and
     // writing (reading only when readOnly, or when the file cannot be written); an Access file
-    // (Jet 3 or Jet 4) for reading only. Throws 3024 for a missing file, 3044 for a missing
+    // (Jet 3 or Jet 4) for reading only. A SQLite file opened again by the same path while a
+    // connection to it is open shares that connection, as the databases of one DAO session share
+    // their engine. Throws 3024 for a missing file, 3044 for a missing
     // folder, 3051 for a file that cannot be read, 3343 for a file that is not a database (or an
     // Access file whose header cannot be read) and 3049 for a damaged one.
     static std::shared_ptr<DaoConnection> OpenFile(LPCTSTR windowsPath, bool readOnly);
@@ -60,6 +64,20 @@ public:
     // Whether the rows may change while the connection is open, through other connections to the
     // same file; never for an Access file, whose import nothing changes.
     bool SeesOtherChanges() const { return !m_import; }
+
+    // What tells whether the database may have changed since it was taken: a change through any
+    // connection of this process, or, for a file, a change of its times or size by another. The
+    // file system keeps times to a clock tick, so a file changed within the last moments is taken
+    // as changing: such a version equals none.
+    struct Version {
+        uint64_t changes = 0;
+        timespec modified{}, changed{};
+        int64_t size = 0;
+        bool settled = false;
+        bool operator==(const Version& other) const;
+        bool operator!=(const Version& other) const { return !(*this == other); }
+    };
+    Version CurrentVersion() const;
 
     // Runs one statement and returns its rows. 3027 for a change on a read-only database.
     DaoResult Query(const std::string& sql, const std::vector<DaoValue>& parameters = {});
@@ -98,17 +116,25 @@ public:
 
 private:
     DaoConnection(sqlite3* db, const CString& name, bool readOnly);
+    // Gives a statement back to the connection that keeps it for reuse, or finalizes it.
     struct StatementDeleter {
+        DaoConnection* keeper = nullptr;
         void operator()(sqlite3_stmt* statement) const;
     };
     using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
     Statement Prepare(const std::string& sql, const std::vector<DaoValue>& parameters);
+    Statement Compile(const std::string& sql);
+    void Keep(sqlite3_stmt* statement);
     void CheckSchema();
     [[noreturn]] void Fail(int result, const std::string& sql = std::string());
 
     sqlite3* m_db;  // owned, unless the connection reads an import's database
     CString m_name; // Windows path, CP932
+    std::string m_path; // the file on Linux; empty in memory
     bool m_readOnly;
     std::shared_ptr<JetFileImport> m_import; // the Access file's import that owns m_db, if any
+    // Statements already compiled, by their SQL text, so that the same statement run again (a code
+    // looked up, a row read again) is not compiled again. A statement is taken out while it runs.
+    std::unordered_map<std::string, sqlite3_stmt*> m_kept;
 };

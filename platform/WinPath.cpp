@@ -37,12 +37,26 @@ std::string Join(const std::string& folder, const std::string& name)
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+// The first count names joined onto root.
+std::string JoinNames(const std::string& root, const std::vector<std::string>& names, size_t count)
+{
+    std::string path = root;
+    for (size_t i = 0; i < count; ++i)
+        path = Join(path, names[i]);
+    return path;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
 // The name in folder that matches name ignoring case: name itself when it exists, else the first
 // match in byte order; empty when there is none.
 std::string FindIgnoringCase(const std::string& folder, const std::string& name)
 {
-    struct stat st;
-    if (name == "." || name == ".." || lstat(Join(folder, name).c_str(), &st) == 0)
+    if (name == "." || name == ".." || Exists(Join(folder, name)))
         return name;
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
@@ -100,26 +114,34 @@ bool EndsWithBackslash(LPCTSTR path)
 std::string WinPathToLinux(LPCTSTR windowsPath)
 {
     std::string path = windowsPath ? windowsPath : "";
-    std::string linuxPath;
+    std::string root;
     size_t rest = 0;
     bool hasDrive = path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
     if (hasDrive) {
         std::string folder = DriveFolder(path[0]);
-        linuxPath = folder.empty() ? kMissingDrivePrefix + path.substr(0, 2) : folder;
+        root = folder.empty() ? kMissingDrivePrefix + path.substr(0, 2) : folder;
         rest = 2;
     } else if (!path.empty() && IsSeparator(path[0])) {
-        linuxPath = "/";
+        root = "/";
     }
+    std::vector<std::string> names;
+    for (const std::string& name : SplitCp932(path.substr(rest), "\\/"))
+        names.push_back(cp932::ToUtf8(name));
+    // The names up to the last one that exists as written need no looking up.
+    size_t exact = names.size();
+    while (exact > 0 && !Exists(JoinNames(root, names, exact)))
+        --exact;
+    std::string linuxPath = JoinNames(root, names, exact);
     bool lookUp = true;
-    for (const std::string& name : SplitCp932(path.substr(rest), "\\/")) {
-        std::string utf8Name = cp932::ToUtf8(name);
+    for (size_t i = exact; i < names.size(); ++i) {
+        std::string name = names[i];
         if (lookUp) {
-            std::string found = FindIgnoringCase(linuxPath, utf8Name);
+            std::string found = FindIgnoringCase(linuxPath, name);
             lookUp = !found.empty();
             if (lookUp)
-                utf8Name = found;
+                name = found;
         }
-        linuxPath = Join(linuxPath, utf8Name);
+        linuxPath = Join(linuxPath, name);
     }
     if (EndsWithSeparator(path.substr(rest)) && !linuxPath.empty() && linuxPath.back() != '/')
         linuxPath += '/';

@@ -25,6 +25,8 @@ void ZnAppDocFDOut00::DeleteLog() { ZnRunLog::Delete(); }
 
 CString ZnAppDocFDOut00::EscapeXml(const CString& text)
 {
+    if (text.FindOneOf("&<>\"'") < 0)
+        return text; // nothing to escape, as with most values
     CString escaped = text;
     escaped.Replace("&", "&amp;");
     escaped.Replace("<", "&lt;");

@@ -103,4 +103,41 @@ TEST(DaoFile, SurvivesDamagedFiles)
     EXPECT_GE(failures, 24); // at least every truncation
 }
 
+size_t CodeRows(CDaoDatabase& database)
+{
+    CodeSet codes(&database);
+    codes.Open();
+    return Walk(codes, [&] { return codes.m_Code; }).size();
+}
+
+// Databases opened on one path share the file; a file moved over the path later is a new one.
+TEST(DaoFile, ADatabaseOpenedAfterTheFileWasReplacedReadsTheNewFile)
+{
+    TempFolder folder;
+    std::string path = WritableDaoVariants()[0].make(folder.Path());
+    CDaoDatabase first;
+    first.Open(path.c_str());
+    {
+        CDaoDatabase second;
+        second.Open(path.c_str());
+        second.Execute("DELETE FROM CodeTbl WHERE Code = '01'");
+    }
+    EXPECT_EQ(6u, CodeRows(first));
+
+    std::filesystem::create_directory(folder.Path() + "/new");
+    std::filesystem::rename(WritableDaoVariants()[0].make(folder.Path() + "/new"), path);
+    CDaoDatabase third;
+    third.Open(path.c_str());
+    third.Execute("DELETE FROM CodeTbl WHERE Code = '02'");
+    EXPECT_EQ(6u, CodeRows(third));
+    EXPECT_EQ(6u, CodeRows(first)); // still the file it opened
+    third.Close();
+    CDaoDatabase fourth;
+    fourth.Open(path.c_str());
+    EXPECT_EQ(6u, CodeRows(fourth));
+    fourth.Execute("DELETE FROM CodeTbl WHERE Code = '03'");
+    EXPECT_EQ(5u, CodeRows(fourth));
+    EXPECT_EQ(6u, CodeRows(first));
+}
+
 } // namespace

@@ -2,6 +2,11 @@
 // failed change leaves.
 #include "tests/platform/DaoFixture.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 using Texts = std::vector<CString>;
@@ -225,6 +230,63 @@ TEST_P(DaoWriting, RefusesChangesToReadOnlyRecordsets)
     snapshot.Open(dbOpenTable, "CodeTbl", 0);
     EXPECT_TRUE(snapshot.CanUpdate());
     EXPECT_EQ(daoErrInvalidOperation, DaoErrorOf([&] { snapshot.Open(dbOpenTable, "SELECT * FROM CodeTbl", 0); }));
+}
+
+// Sets the file's modification time hours back, as for a file that nobody has written lately.
+void WrittenLongAgo(const std::string& path, int hours = 1)
+{
+    timespec times[2];
+    clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= 3600 * hours;
+    times[1] = times[0];
+    ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), times, 0));
+}
+
+void ExecuteInChildProcess(const std::string& path, const char* sql)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        try {
+            CDaoDatabase database;
+            database.Open(path.c_str());
+            database.Execute(sql);
+        } catch (...) {
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(0, status);
+}
+
+TEST_P(DaoWriting, AnOpenDynasetShowsWhatOtherDatabasesAndProcessesChange)
+{
+    WrittenLongAgo(m_database);
+    CDaoDatabase database;
+    database.Open(m_database.c_str());
+    CodeSet codes(&database);
+    codes.Open(dbOpenDynaset, "SELECT * FROM CodeTbl WHERE Code <= '02' ORDER BY Code", 0);
+    auto names = [&] {
+        codes.MoveFirst();
+        return Walk(codes, [&] { return codes.m_SeishikiMeishou; });
+    };
+    EXPECT_EQ((Texts{"東京都知事", "国土交通大臣"}), names());
+
+    {
+        CDaoDatabase other; // the same file, in this process
+        other.Open(m_database.c_str());
+        other.Execute("UPDATE CodeTbl SET SeishikiMeishou = '都知事' WHERE Code = '01'");
+    }
+    EXPECT_EQ((Texts{"都知事", "国土交通大臣"}), names());
+
+    WrittenLongAgo(m_database);
+    EXPECT_EQ((Texts{"都知事", "国土交通大臣"}), names());
+    ExecuteInChildProcess(m_database, "UPDATE CodeTbl SET SeishikiMeishou = '大臣' WHERE Code = '02'");
+    WrittenLongAgo(m_database, 2); // the change is told by the file's time, not by its being recent
+    EXPECT_EQ((Texts{"都知事", "大臣"}), names());
+    ExecuteInChildProcess(m_database, "DELETE FROM CodeTbl WHERE Code = '01'");
+    EXPECT_EQ((Texts{"大臣"}), names());
 }
 
 } // namespace
