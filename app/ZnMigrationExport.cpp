@@ -7,6 +7,7 @@
 #include "platform/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
 #include "writers/XmlPieceWriters.h"
+#include "writers/ZnAppDocFDOut00.h"
 #include "writers/common/ZnAppDocFDOut99.h"
 #include "writers/zip/ZipPacking.h"
 
@@ -174,11 +175,11 @@ FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return WinFopen(pat
 
 BOOL ZnMigrationExport::CloseTextFile(FILE* file, const CString& path)
 {
-    bool written = !std::ferror(file);
-    written = std::fclose(file) == 0 && written;
-    if (written)
-        return TRUE;
-    DeleteFile(path);
+    return ZnAppDocFDOut00::CloseWrittenFile(file, path) ? TRUE : ShowWriteFailed(path);
+}
+
+BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)
+{
     int slash = path.ReverseFind('\\');
     AfxMessageBox("ファイルの書き込み(" + path.Mid(slash + 1) + ")に失敗しました。", MB_ICONSTOP);
     return Failed();

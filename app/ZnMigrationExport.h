@@ -82,8 +82,9 @@ protected:
     BOOL Failed();
 
     // One property's documents, in ascending document number, each in a folder of its own
-    // below folder.
-    void ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder);
+    // below folder. FALSE when a document's file could not be written (a full destination): that
+    // is told, and the export goes no further.
+    BOOL ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder);
     // Loads one document and has its family's writer write it into folder; date is its
     // creation date "%Y%m%d". FALSE, remembered as a failure, when the document could not be
     // loaded (nothing is written then) or a writer could not write its file; TRUE also for a
@@ -98,6 +99,8 @@ private:
     // The name of a property's folder below exportFolder: name, or the first free name + "_" + n.
     static CString FreeFolderName(const CString& exportFolder, const CString& name);
     BOOL WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun, const COleDateTime& date);
+    // "ファイルの書き込み(<file name>)に失敗しました。", remembered as a failure.
+    BOOL ShowWriteFailed(const CString& path);
 
     CString m_destination;
     bool m_failed = false;

@@ -167,7 +167,8 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
             LogInfo("     物件【" + numbered + "】は同じ名前のフォルダがあるため、フォルダ【" + folderName +
                         "】に出力します。",
                     "ExportBukkenInfo()");
-        ExportBukkenXml(registerFolder, recordset->m_BukkenIndex, folder);
+        if (!ExportBukkenXml(registerFolder, recordset->m_BukkenIndex, folder))
+            return FALSE; // as for 物件情報.xml: nothing is packed
     }
     recordset->Close();
     return PackAndRemoveFolder(exportFolder, kPropertyWord);
@@ -201,7 +202,7 @@ BOOL ZnMigrationExport::WriteBukkenInfoFile(const CString& path, const CString& 
     return CloseTextFile(file, path);
 }
 
-void ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder)
+BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder)
 {
     auto recordset = std::make_unique<ZnAppBukkenShousaiTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
@@ -214,6 +215,7 @@ void ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
         if (!PrepareFolder(folder, sub))
             break;
         CString documentFolder = folder + "\\" + sub;
+        int writeFailures = ZnAppDocFDOut00::WriteFailures();
         BOOL exported = ExportDocument(bukkenIndex, number, code, documentFolder, FormatDate(recordset->m_Koushinbi));
         if (!Exists(documentFolder + "\\" + kDataFile))
             RemoveDirectory(documentFolder); // only when empty
@@ -221,8 +223,14 @@ void ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
             LogInfo("     文書【" + sub + "】の情報を出力しました。", "ExportBukkenXml()");
         else
             LogError("     文書【" + sub + "】を出力できませんでした。", "ExportBukkenXml()");
+        if (ZnAppDocFDOut00::WriteFailures() != writeFailures) {
+            // The writers have removed what they could not write whole.
+            bool managementWritten = Exists(documentFolder + "\\" + kManagementFile);
+            return ShowWriteFailed(managementWritten ? kDataFile : kManagementFile);
+        }
     }
     recordset->Close();
+    return TRUE;
 }
 
 BOOL ZnMigrationExport::ExportDocument(int bukkenIndex, int shousaiIndex, int code, const CString& folder,

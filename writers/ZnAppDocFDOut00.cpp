@@ -3,6 +3,7 @@
 #include "model/ZnModelApp.h"
 #include "model/ZnModelAppTempUseConf.h"
 #include "platform/Cp932.h"
+#include "platform/WinFileApi.h"
 #include "platform/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
 #include "storage/ZnShellState.h"
@@ -47,6 +48,25 @@ void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, 
 
 void ZnAppDocFDOut00::WriteUtf8(FILE* file, const CString& text) { WriteBytes(file, ToUtf8(text).Bytes()); }
 
+namespace {
+
+int writeFailures = 0;
+
+} // namespace
+
+bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
+{
+    bool written = !std::ferror(file);
+    written = std::fclose(file) == 0 && written;
+    if (written)
+        return true;
+    DeleteFile(path);
+    ++writeFailures;
+    return false;
+}
+
+int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }
+
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
 {
     FILE* file = WinFopen(path, "w");
@@ -70,7 +90,7 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
     };
     for (const CString& piece : pieces)
         WriteUtf8(file, piece);
-    fclose(file);
+    CloseWrittenFile(file, path);
 }
 
 namespace {
@@ -85,7 +105,8 @@ CString SupervisorLine(LPCTSTR tag, const CString& value)
 
 void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
 {
-    FILE* file = WinFopen(CString(root) + "\\Keikaku\\~002.xml", "w");
+    CString path = CString(root) + "\\Keikaku\\~002.xml";
+    FILE* file = WinFopen(path, "w");
     if (!file) {
         AfxMessageBox("様式ファイルのオープン(~002.xml)に失敗しました。", MB_ICONSTOP | MB_OK);
         return;
@@ -103,7 +124,7 @@ void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* su
     }
     text += "</申請書>\n";
     WriteBytes(file, text.Bytes());
-    fclose(file);
+    CloseWrittenFile(file, path);
 }
 
 // Titles and document-kind codes.

@@ -44,6 +44,13 @@ public:
     // stores each "\n" as CR LF); nothing in the text is taken as formatting. Reports nothing.
     static void WriteUtf8(FILE* file, const CString& text);
 
+    // Closes a file that a writer has written. When any of it could not be written (a full
+    // disk), the file is removed, so that no cut-off file is left, the failure is counted and
+    // false returned.
+    static bool CloseWrittenFile(FILE* file, LPCTSTR path);
+    // How many written files have failed so in this process; callers compare it before and after.
+    static int WriteFailures();
+
     // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document.
     // When the file cannot be opened, says so in a message box and writes nothing.
     static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);

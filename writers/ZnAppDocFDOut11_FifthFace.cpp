@@ -25,7 +25,7 @@ void ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path)
     }
     WriteCloseTag(file, 1, "第五面");
     WriteCloseTag(file, 0, "申請書データ");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 void ZnAppDocFDOut11::WriteFloorSummary(FILE* file, const ZnModelAppBuildPage& page,

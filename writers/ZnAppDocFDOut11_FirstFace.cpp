@@ -45,7 +45,7 @@ void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path)
                      ZnAppDocFDOut00::GetShinseiDatePart(app, 2));
     WriteElement(file, 2, "申請先", app->GetApplyTo());
     WriteCloseTag(file, 1, "第一面");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 void ZnAppDocFDOut11::WritePlanChangeBlock(FILE* file)

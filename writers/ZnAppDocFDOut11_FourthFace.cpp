@@ -31,7 +31,7 @@ void ZnAppDocFDOut11::WriteFourthFace(LPCTSTR path)
         if (const ZnModelAppBuildPage* page = pages.GetNext(pos))
             WriteBuildingPage(file, *page, ++order);
     WriteCloseTag(file, 1, "第四面");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 void ZnAppDocFDOut11::WriteBuildingPage(FILE* file, const ZnModelAppBuildPage& page, int order)

@@ -210,7 +210,7 @@ void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path)
     if (ZnShellState::Current()->GetDocType() == confirmationDocType)
         WriteLiftOutlineList(file);
     WriteCloseTag(file, 1, "第二面");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)

@@ -172,7 +172,7 @@ void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path)
     WriteCloseTag(file, 2, "備考");
 
     WriteCloseTag(file, 1, "第三面1");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 void ZnAppDocFDOut11::WriteSiteAreaBlock(FILE* file, const ZnModelAppSitePage& site)

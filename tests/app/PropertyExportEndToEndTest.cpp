@@ -19,6 +19,7 @@
 #include "tools/sampledata/SampleDataSet.h"
 
 #include <algorithm>
+#include <optional>
 #include <filesystem>
 #include <cstdio>
 #include <sstream>
@@ -95,6 +96,15 @@ std::string ManagementInfo(int branch, const std::string& date, int form)
            std::to_string(form) + u8"</帳票番号>\n</申請書管理情報>\n";
 }
 
+// A text as written to a file in text mode: each "\n" as CR LF.
+std::string Crlf(const std::string& text)
+{
+    std::string written;
+    for (char c : text)
+        written += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return written;
+}
+
 // The run log's lines without their time: "[level] source#function - message".
 std::vector<std::string> LogLines(const std::string& path)
 {
@@ -132,7 +142,9 @@ protected:
 
     // Starts the program on the sample folders, presses the migration button with that many
     // message boxes answered, and closes the dialog.
-    void RunExport(int messageBoxes = 1, const std::string& destination = "sample/export")
+    // With fileSizeLimit, no file can grow past that many bytes from the press of the button on,
+    // as on a destination that fills up.
+    void RunExport(int messageBoxes = 1, const std::string& destination = "sample/export", rlim_t fileSizeLimit = 0)
     {
         StoreFolders(Data("sample/codes"), Data("sample/common"), Data("sample/bukken"), Data(destination), nullptr);
         m_before = ziptest::Stamp(std::time(nullptr));
@@ -141,6 +153,9 @@ protected:
             ASSERT_NE(nullptr, button);
             for (int i = 0; i < messageBoxes; ++i)
                 m_ui.AnswerMessageBox(IDOK);
+            std::optional<FileSizeLimit> limit;
+            if (fileSizeLimit)
+                limit.emplace(fileSizeLimit);
             dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SO_BTN_IKOU, BN_CLICKED),
                                reinterpret_cast<LPARAM>(button->m_hWnd));
             dialog.EndDialog(IDCANCEL);
@@ -452,4 +467,39 @@ TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
     for (const auto& entry : Snapshot(m_data.Path("sample/export/" + left)))
         propertyFiles += entry.first.size() > 16 && entry.first.compare(entry.first.size() - 16, 16, u8"物件情報.xml") == 0;
     EXPECT_EQ(46, propertyFiles);
+}
+
+// A destination that fills up after start-up, while the exports write: 共通データ.xml is told and
+// not packed, the property export stops at the first document that it cannot write whole, nothing
+// cut off is left, nothing is packed and the end says that something failed.
+TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExport)
+{
+    std::map<std::string, std::string> sources = Snapshot(m_data.Path("sample/bukken")),
+                                       common = Snapshot(m_data.Path("sample/common"));
+    RunExport(3, "sample/export", 2048); // more than 物件情報.xml, 申請書管理情報.xml and the log
+    EXPECT_EQ((std::vector<std::string>{u8"ファイルの書き込み(共通データ.xml)に失敗しました。",
+                                        u8"ファイルの書き込み(申請書データ.xml)に失敗しました。", kFinishedWithFailures}),
+              MessageTexts());
+    EXPECT_EQ(sources, Snapshot(m_data.Path("sample/bukken")));
+    EXPECT_EQ(common, Snapshot(m_data.Path("sample/common")));
+
+    std::vector<std::string> names = FolderNames(m_data.Path("sample/export"));
+    ASSERT_EQ(2u, names.size());
+    std::map<std::string, std::string> left = Snapshot(m_data.Path("sample/export/" + names[0]));
+    for (const auto& entry : Snapshot(m_data.Path("sample/export/" + names[1])))
+        left[entry.first] = entry.second;
+    EXPECT_EQ((std::map<std::string, std::string>{
+                  {u8"Pellori_1_1_0_共通データ", ""},
+                  {u8"Pellori_1_1_0_物件データ", ""},
+                  {u8"山田邸新築工事", "<folder>"},
+                  {u8"山田邸新築工事/確認申請書_建築物_01", "<folder>"},
+                  {u8"山田邸新築工事/物件情報.xml", Crlf(BukkenInfo(u8"山田邸新築工事", 1, "20100412", "000000"))},
+                  {u8"山田邸新築工事/確認申請書_建築物_01/申請書管理情報.xml", Crlf(ManagementInfo(1, "20100531", 1))},
+              }),
+              left);
+    EXPECT_EQ((std::vector<std::string>{
+                  PropertyLine(1, u8"山田邸新築工事"),
+                  ErrorLine("ExportBukkenXml()", u8"     文書【確認申請書_建築物_01】を出力できませんでした。"),
+              }),
+              LogLines(m_folder.Path("ravuRivo.log")));
 }

@@ -84,7 +84,7 @@ void ZnAppDocFDOut30::WriteXml(int selector, int pageIndex, CString path)
     WriteThirdFace(file, models, selector);
     WriteFirstFace(file, models);
     WriteXmlLiteral(file, "</申請書データ>\n");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 bool ZnAppDocFDOut30::TakeModels(Models& models)

@@ -197,7 +197,7 @@ void ZnConfDocXmlFrame::Write(const CString& path)
     WriteSecondFace(file);
     WriteFirstFace(file);
     WriteXmlLiteral(file, EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
-    fclose(file);
+    ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
 FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path)
