@@ -85,21 +85,7 @@ BOOL CFileFind::FindFile(LPCTSTR pattern, DWORD)
 // Whether the folder can be read and holds a match, with the error code when not.
 bool CFileFind::FindFirstMatch()
 {
-    // A name without wildcards that exists as written needs no search ("*" and "?" are never
-    // the second byte of a double-byte character).
-    bool plainName = m_namePattern.find_first_of("*?") == std::string::npos;
-    struct stat st;
-    if (plainName && !m_namePattern.empty() &&
-        lstat((m_folder + "/" + cp932::ToUtf8(m_namePattern)).c_str(), &st) == 0)
-        return true;
     DIR* dir = opendir(m_folder.c_str());
-    // Every folder holds ".", so a pattern that takes it, such as "*.*", matches in a folder that
-    // can be read, however many entries the folder has.
-    bool takesDot = MatchesPattern(m_namePattern.c_str(), ".");
-    if (dir && takesDot) {
-        closedir(dir);
-        return true;
-    }
     if (!dir) {
         // A folder that is not there is a missing path; a drive's own failure (no medium, an
         // unknown medium, no access) keeps its own code, which the callers tell apart.
@@ -108,8 +94,13 @@ bool CFileFind::FindFirstMatch()
         return false;
     }
     bool found = false;
-    while (const dirent* entry = found ? nullptr : readdir(dir))
-        found = NameMatches(entry->d_name);
+    if (m_namePattern.find_first_of("*?") == std::string::npos) // ("*" and "?" are never a trail byte)
+        found = !m_namePattern.empty() && !FindNameIgnoringCase(m_folder, cp932::ToUtf8(m_namePattern)).empty();
+    else if (MatchesPattern(m_namePattern.c_str(), "."))
+        found = true; // every folder holds ".", so "*.*" matches however many entries there are
+    else
+        while (const dirent* entry = found ? nullptr : readdir(dir))
+            found = NameMatches(entry->d_name);
     closedir(dir);
     if (!found)
         SetLastError(ERROR_FILE_NOT_FOUND);

@@ -3,6 +3,7 @@
 #include "platform/Cp932.h"
 #include "platform/WinDrive.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <dirent.h>
@@ -50,23 +51,6 @@ bool Exists(const std::string& path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
-}
-
-// The name in folder that matches name ignoring case: name itself when it exists, else the first
-// match in byte order; empty when there is none.
-std::string FindIgnoringCase(const std::string& folder, const std::string& name)
-{
-    if (name == "." || name == ".." || Exists(Join(folder, name)))
-        return name;
-    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir)
-        return std::string();
-    std::string found;
-    while (const dirent* entry = readdir(dir))
-        if (EqualIgnoringCase(name, entry->d_name) && (found.empty() || found > entry->d_name))
-            found = entry->d_name;
-    closedir(dir);
-    return found;
 }
 
 // The offset of the last character of a CP932 text (0 for an empty text).
@@ -136,7 +120,7 @@ std::string WinPathToLinux(LPCTSTR windowsPath)
     for (size_t i = exact; i < names.size(); ++i) {
         std::string name = names[i];
         if (lookUp) {
-            std::string found = FindIgnoringCase(linuxPath, name);
+            std::string found = FindNameIgnoringCase(linuxPath, name);
             lookUp = !found.empty();
             if (lookUp)
                 name = found;
@@ -146,6 +130,24 @@ std::string WinPathToLinux(LPCTSTR windowsPath)
     if (EndsWithSeparator(path.substr(rest)) && !linuxPath.empty() && linuxPath.back() != '/')
         linuxPath += '/';
     return linuxPath;
+}
+
+std::string FindNameIgnoringCase(const std::string& folder, const std::string& name)
+{
+    if (name == "." || name == ".." || Exists(Join(folder, name)))
+        return name;
+    // Only ASCII letters have another case: a name without one has no other spelling to look for.
+    if (std::none_of(name.begin(), name.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        return std::string();
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return std::string();
+    std::string found;
+    while (const dirent* entry = readdir(dir))
+        if (EqualIgnoringCase(name, entry->d_name) && (found.empty() || found > entry->d_name))
+            found = entry->d_name;
+    closedir(dir);
+    return found;
 }
 
 std::string LinuxPathToWin(const std::string& linuxPath)

@@ -23,6 +23,10 @@ bool EndsWithBackslash(LPCTSTR path);
 // the first one that does not exist are kept as given.
 std::string WinPathToLinux(LPCTSTR windowsPath);
 
+// The entry of a Linux folder whose UTF-8 name equals name ignoring the case of ASCII letters:
+// name itself when it exists, else the first such entry in byte order; empty when there is none.
+std::string FindNameIgnoringCase(const std::string& folder, const std::string& name);
+
 // The Windows form of a Linux path: UTF-8 names to CP932, "/" to "\", and an absolute path that
 // lies in a drive's folder starts with that drive letter ("C:\...").
 std::string LinuxPathToWin(const std::string& linuxPath);

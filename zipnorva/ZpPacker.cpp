@@ -161,11 +161,11 @@ int ZpPacker::AddTree(const std::string& path)
         std::string prefix = root_ == "/" ? root_ : root_ + "/";
         if (path.compare(0, prefix.size(), prefix) != 0)
             return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
-        std::string name = cp932::FromUtf8(path.substr(prefix.size())) + (isFolder ? "/" : "");
-        if (name.size() > kLongestEntryName)
-            return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
         unsigned long long size = isFolder ? 0 : static_cast<unsigned long long>(info.st_size);
-        entries_.push_back({path, name, isFolder, size, info.st_mtime});
+        Entry entry{path.substr(prefix.size()), isFolder, false, size, info.st_mtime, 0};
+        if (NameOf(entry).size() > kLongestEntryName)
+            return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
+        entries_.push_back(std::move(entry));
     }
     return isFolder ? AddFolderContents(path) : ZP_OK;
 }
@@ -179,6 +179,16 @@ int ZpPacker::AddFolderContents(const std::string& folder)
         if (int result = AddTree(folder == "/" ? folder + name : folder + "/" + name))
             return result;
     return ZP_OK;
+}
+
+std::string ZpPacker::PathOf(const Entry& entry) const
+{
+    return root_ == "/" ? root_ + entry.relative : root_ + "/" + entry.relative;
+}
+
+std::string ZpPacker::NameOf(const Entry& entry)
+{
+    return cp932::FromUtf8(entry.relative) + (entry.isFolder ? "/" : "");
 }
 
 size_t ZpPacker::StoredCount() const
@@ -202,10 +212,10 @@ int ZpPacker::WriteArchive(const std::string& path)
 
 int ZpPacker::WriteEntry(void* zip, Entry& entry)
 {
-    std::string displayName = LinuxPathToWin(entry.path);
+    std::string displayName = LinuxPathToWin(PathOf(entry));
     std::unique_ptr<ZpSourceFile> source;
     if (!entry.isFolder) {
-        source.reset(new ZpSourceFile(entry.path));
+        source.reset(new ZpSourceFile(PathOf(entry)));
         if (!source->IsOpen())
             return Fail(ZP_ERROR_SOURCE, "cannot open " + displayName);
         entry.isText = source->ScanIsText();
@@ -216,7 +226,7 @@ int ZpPacker::WriteEntry(void* zip, Entry& entry)
     info.external_fa = entry.isFolder ? kFolderAttributes : kFileAttributes;
     int method = entry.size == 0 ? 0 : Z_DEFLATED; // folders and empty files are stored
     int zip64 = entry.size >= 0xFFFFFFFFull ? 1 : 0;
-    if (zipOpenNewFileInZip4_64(zip, entry.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
+    if (zipOpenNewFileInZip4_64(zip, NameOf(entry).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
                                 settings_.level, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
                                 kVersionMadeBy, 0, zip64) != ZIP_OK)
         return Fail(ZP_ERROR_WRITE, "cannot add " + displayName);
@@ -250,7 +260,7 @@ int ZpPacker::CheckArchive(const std::string& path) const
         if (result != ZP_OK || !IsStored(entry))
             continue;
         if ((first ? unzGoToFirstFile(unzip) : unzGoToNextFile(unzip)) != UNZ_OK)
-            result = Fail(ZP_ERROR_CHECK, "entry missing: " + LinuxPathToWin(entry.path));
+            result = Fail(ZP_ERROR_CHECK, "entry missing: " + LinuxPathToWin(PathOf(entry)));
         else
             result = CheckEntry(unzip, entry);
         first = false;
@@ -263,11 +273,11 @@ int ZpPacker::CheckArchive(const std::string& path) const
 // matching checksum.
 int ZpPacker::CheckEntry(void* unzip, const Entry& entry) const
 {
-    std::string displayName = LinuxPathToWin(entry.path);
+    std::string displayName = LinuxPathToWin(PathOf(entry));
     std::vector<char> name(kLongestEntryName + 1);
     unz_file_info64 info;
     if (unzGetCurrentFileInfo64(unzip, &info, name.data(), name.size(), nullptr, 0, nullptr, 0) != UNZ_OK ||
-        std::string(name.data(), info.size_filename) != entry.name)
+        std::string(name.data(), info.size_filename) != NameOf(entry))
         return Fail(ZP_ERROR_CHECK, "entry name differs: " + displayName);
     if (unzOpenCurrentFile(unzip) != UNZ_OK)
         return Fail(ZP_ERROR_CHECK, "cannot read back " + displayName);
@@ -301,10 +311,10 @@ int ZpPacker::RemoveSources() const
 {
     int result = ZP_OK;
     for (const Entry& entry : entries_)
-        if (!entry.isFolder && unlink(entry.path.c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(entry.path));
+        if (!entry.isFolder && unlink(PathOf(entry).c_str()) != 0)
+            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(PathOf(entry)));
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-        if (entry->isFolder && rmdir(entry->path.c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(entry->path));
+        if (entry->isFolder && rmdir(PathOf(*entry).c_str()) != 0)
+            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(PathOf(*entry)));
     return result;
 }

@@ -29,14 +29,15 @@ public:
     int Pack(const std::string& archiveName, const std::vector<std::string>& names);
 
 private:
+    // One file or folder to pack. An archive may hold many thousands, so an entry keeps only its
+    // path below the root folder, from which its Linux path and its entry name are made.
     struct Entry {
-        std::string path; // Linux path
-        std::string name; // entry name: CP932, "/" between names, "/" at the end of a folder
+        std::string relative; // UTF-8, "/" between names
         bool isFolder;
+        bool isText;
         unsigned long long size;
         std::time_t modified;
-        bool isText = false;
-        unsigned long long stored = 0; // bytes stored, after any line-end translation
+        unsigned long long stored; // bytes stored, after any line-end translation
     };
 
     int Fail(int code, const std::string& message) const;
@@ -44,6 +45,9 @@ private:
     int Collect(const std::string& windowsName);
     int AddTree(const std::string& path);
     int AddFolderContents(const std::string& folder);
+    std::string PathOf(const Entry& entry) const;
+    // The entry name: CP932, "/" between names, "/" at the end of a folder.
+    static std::string NameOf(const Entry& entry);
     bool IsStored(const Entry& entry) const { return !entry.isFolder || !settings_.noDirEntries; }
     size_t StoredCount() const;
     int WriteArchive(const std::string& path);

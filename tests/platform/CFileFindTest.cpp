@@ -68,4 +68,11 @@ TEST_F(CFileFindTest, GivesTheCurrentMatchAndReportsFailures)
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
     EXPECT_FALSE(finder.FindFile("F:\\Nowhere\\*.*"));
     EXPECT_EQ(ERROR_PATH_NOT_FOUND, GetLastError());
+    EXPECT_FALSE(finder.FindFile("F:\\Dir\\表ソ"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
+    EXPECT_FALSE(finder.FindFile("F:\\Dir\\Report"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
+    // A name without wildcards, in another case.
+    EXPECT_EQ(std::vector<std::string>{kHyouSo}, FindAll("F:\\Dir\\表ソ.TxT"));
+    EXPECT_EQ(std::vector<std::string>{"sub/"}, FindAll("F:\\DIR\\SUB"));
 }
