@@ -85,6 +85,11 @@ BOOL CFileFind::FindFile(LPCTSTR pattern, DWORD)
 // Whether the folder can be read and holds a match, with the error code when not.
 bool CFileFind::FindFirstMatch()
 {
+    // A name without wildcards ("*" and "?" are never a trail byte) is looked up, not searched for.
+    bool plainName = m_namePattern.find_first_of("*?") == std::string::npos;
+    if (plainName && !m_namePattern.empty() &&
+        !FindNameIgnoringCase(m_folder, cp932::ToUtf8(m_namePattern)).empty())
+        return true;
     DIR* dir = opendir(m_folder.c_str());
     if (!dir) {
         // A folder that is not there is a missing path; a drive's own failure (no medium, an
@@ -93,18 +98,22 @@ bool CFileFind::FindFirstMatch()
         SetLastError(missing ? ERROR_PATH_NOT_FOUND : Win32ErrorFromErrno(errno));
         return false;
     }
-    bool found = false;
-    if (m_namePattern.find_first_of("*?") == std::string::npos) // ("*" and "?" are never a trail byte)
-        found = !m_namePattern.empty() && !FindNameIgnoringCase(m_folder, cp932::ToUtf8(m_namePattern)).empty();
-    else if (MatchesPattern(m_namePattern.c_str(), "."))
-        found = true; // every folder holds ".", so "*.*" matches however many entries there are
-    else
-        while (const dirent* entry = found ? nullptr : readdir(dir))
-            found = NameMatches(entry->d_name);
+    // A plain name was looked up above: the folder is opened only to tell why it was not found.
+    bool found = !plainName && HoldsMatch(dir);
     closedir(dir);
     if (!found)
         SetLastError(ERROR_FILE_NOT_FOUND);
     return found;
+}
+
+bool CFileFind::HoldsMatch(DIR* dir) const
+{
+    if (MatchesPattern(m_namePattern.c_str(), "."))
+        return true; // every folder holds ".", so "*.*" matches however many entries there are
+    while (const dirent* entry = readdir(dir))
+        if (NameMatches(entry->d_name))
+            return true;
+    return false;
 }
 
 void CFileFind::ListMatches()

@@ -8,10 +8,9 @@
 #include "platform/CObject.h"
 #include "platform/CString.h"
 
+#include <dirent.h>
 #include <string>
 #include <vector>
-
-struct dirent;
 
 class CFileFind : public CObject {
 public:
@@ -50,6 +49,7 @@ private:
     };
     const Match* Current() const;
     bool FindFirstMatch();
+    bool HoldsMatch(DIR* dir) const;
     void ListMatches();
     bool NameMatches(const char* linuxName) const;
     bool IsFolder(const dirent& entry) const;

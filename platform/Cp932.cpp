@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace cp932 {
 namespace {
@@ -23,6 +24,28 @@ public:
     {
         if (IsAscii(text))
             return text; // the same bytes in both encodings
+        // Short texts, such as the tags of the files written, recur: they are converted once.
+        bool short_ = text.size() <= kShortText;
+        if (short_) {
+            auto known = converted_.find(text);
+            if (known != converted_.end())
+                return known->second;
+        }
+        std::string out = ConvertWithIconv(text, replacement, utf8Input);
+        if (short_) {
+            if (converted_.size() >= kShortTextsKept)
+                converted_.clear();
+            converted_.emplace(text, out);
+        }
+        return out;
+    }
+
+private:
+    static const size_t kShortText = 64;
+    static const size_t kShortTextsKept = 1024;
+
+    std::string ConvertWithIconv(const std::string& text, const std::string& replacement, bool utf8Input)
+    {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         std::string out;
         out.reserve(text.size() * 3 / 2 + 4);
@@ -45,7 +68,6 @@ public:
         return out;
     }
 
-private:
     static bool IsAscii(const std::string& text)
     {
         for (char c : text)
@@ -74,6 +96,7 @@ private:
     }
 
     iconv_t cd_;
+    std::unordered_map<std::string, std::string> converted_;
 };
 
 } // namespace

@@ -21,7 +21,13 @@ namespace {
 
 const int busyTimeoutMs = 2000; // another process writing the same file
 const size_t keptStatements = 64;
-const time_t settledSeconds = 1; // far more than the file system's clock tick
+// How long after its last change a file's time shows every later change: more than the clock
+// tick of file systems that keep nanoseconds, and than the two seconds of those that keep whole
+// seconds or less (their times have no nanoseconds).
+const int64_t settledNanoseconds = 100000000;
+const int64_t coarseSettledNanoseconds = 3000000000;
+
+int64_t Nanoseconds(const timespec& time) { return int64_t(time.tv_sec) * 1000000000 + time.tv_nsec; }
 
 CString FromUtf8(const std::string& text) { return CString(cp932::FromUtf8(text)); }
 
@@ -471,7 +477,8 @@ DaoConnection::Version DaoConnection::CurrentVersion() const
         version.size = info.st_size;
         timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);
-        version.settled = now.tv_sec - info.st_mtim.tv_sec > settledSeconds;
+        int64_t margin = info.st_mtim.tv_nsec != 0 ? settledNanoseconds : coarseSettledNanoseconds;
+        version.settled = Nanoseconds(now) - Nanoseconds(info.st_mtim) > margin;
     }
     return version;
 }
@@ -482,9 +489,20 @@ std::string DaoConnection::TableName(const std::string& name)
 {
     if (m_import)
         m_import->ProvideTable(name, m_name);
+    // Every recordset that opens asks; the answers hold while the database is unchanged.
+    Version version = CurrentVersion();
+    if (version != m_tableNamesVersion) {
+        m_tableNames.clear();
+        m_tableNamesVersion = version;
+    }
+    auto known = m_tableNames.find(name);
+    if (known != m_tableNames.end())
+        return known->second;
     DaoResult result = Query("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE",
                              {DaoValue::FromText(name)});
-    return result.rows.empty() ? std::string() : result.rows[0][0].bytes;
+    std::string table = result.rows.empty() ? std::string() : result.rows[0][0].bytes;
+    m_tableNames.emplace(name, table);
+    return table;
 }
 
 std::vector<DaoColumn> DaoConnection::Columns(const std::string& table)

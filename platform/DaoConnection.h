@@ -137,4 +137,7 @@ private:
     // Statements already compiled, by their SQL text, so that the same statement run again (a code
     // looked up, a row read again) is not compiled again. A statement is taken out while it runs.
     std::unordered_map<std::string, sqlite3_stmt*> m_kept;
+    // What TableName has found, while the database is at m_tableNamesVersion.
+    std::unordered_map<std::string, std::string> m_tableNames;
+    Version m_tableNamesVersion;
 };
