@@ -53,6 +53,26 @@ bool Exists(const std::string& path)
     return lstat(path.c_str(), &st) == 0;
 }
 
+// The entry of folder that equals name, which does not exist as written, ignoring the case of
+// ASCII letters: the first in byte order; empty when there is none.
+std::string FindOtherCase(const std::string& folder, const std::string& name)
+{
+    if (name == "." || name == "..")
+        return name;
+    // Only ASCII letters have another case: a name without one has no other spelling to look for.
+    if (std::none_of(name.begin(), name.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        return std::string();
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return std::string();
+    std::string found;
+    while (const dirent* entry = readdir(dir))
+        if (EqualIgnoringCase(name, entry->d_name) && (found.empty() || found > entry->d_name))
+            found = entry->d_name;
+    closedir(dir);
+    return found;
+}
+
 // The offset of the last character of a CP932 text (0 for an empty text).
 size_t LastCharacter(const std::string& text)
 {
@@ -120,7 +140,8 @@ std::string WinPathToLinux(LPCTSTR windowsPath)
     for (size_t i = exact; i < names.size(); ++i) {
         std::string name = names[i];
         if (lookUp) {
-            std::string found = FindNameIgnoringCase(linuxPath, name);
+            // The first name past the existing part is known not to exist as written.
+            std::string found = i == exact ? FindOtherCase(linuxPath, name) : FindNameIgnoringCase(linuxPath, name);
             lookUp = !found.empty();
             if (lookUp)
                 name = found;
@@ -134,20 +155,7 @@ std::string WinPathToLinux(LPCTSTR windowsPath)
 
 std::string FindNameIgnoringCase(const std::string& folder, const std::string& name)
 {
-    if (name == "." || name == ".." || Exists(Join(folder, name)))
-        return name;
-    // Only ASCII letters have another case: a name without one has no other spelling to look for.
-    if (std::none_of(name.begin(), name.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
-        return std::string();
-    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir)
-        return std::string();
-    std::string found;
-    while (const dirent* entry = readdir(dir))
-        if (EqualIgnoringCase(name, entry->d_name) && (found.empty() || found > entry->d_name))
-            found = entry->d_name;
-    closedir(dir);
-    return found;
+    return Exists(Join(folder, name)) ? name : FindOtherCase(folder, name);
 }
 
 std::string LinuxPathToWin(const std::string& linuxPath)
