@@ -1,10 +1,12 @@
 // The migration export of a generated register: 1,000 properties of 4 documents each, timed
 // beside "zip -r -ll" packing the same output tree, and its peak memory beside that of 100
-// properties. Each export runs in a child process of its own, so that its peak memory (ru_maxrss)
-// is its own. Everything it makes is deleted at the end.
+// properties; the property names are Japanese, as users give them. Each export runs in a child
+// process of its own, so that its peak memory (ru_maxrss) is its own; each time is the best of
+// three runs. Everything it makes is deleted at the end.
 //   export_bench [work folder]
 #include "app/CZnAppProApp.h"
 #include "platform/CDaoDatabase.h"
+#include "platform/Cp932.h"
 #include "platform/WinDrive.h"
 #include "platform/WinPath.h"
 #include "platform/wnd/Afxwin.h"
@@ -14,6 +16,7 @@
 #include "storage/ZnRegKey.h"
 #include "tools/sampledata/SampleDataSet.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -49,12 +52,15 @@ struct ExportingUi : UiHost {
 
 CString Windows(const fs::path& path) { return CString(LinuxPathToWin(path.string()).c_str()); }
 
+// A property name as users give them, in Japanese (UTF-8).
 std::string PropertyName(int index)
 {
-    char name[32];
-    std::snprintf(name, sizeof name, "Property%04d", index);
-    return name;
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d", index);
+    return u8"山田邸新築工事" + std::string(number);
 }
+
+CString Cp932(const std::string& utf8) { return CString(cp932::FromUtf8(utf8).c_str()); }
 
 // The sample data set with its register replaced by count copies of its first property (four
 // documents), each with a folder of its own holding copies of that property's document files.
@@ -68,11 +74,11 @@ void Generate(const fs::path& folder, int count)
     database.Open(Windows(bukken / "APP_BUKKEN.mdb"));
     database.Execute("DELETE FROM AppBukkenShousaiTbl WHERE BukkenIndex <> 1");
     database.Execute("DELETE FROM AppBukkenKanriTbl WHERE BukkenIndex <> 1");
-    database.Execute(CString("UPDATE AppBukkenKanriTbl SET Bukkenmei = '") + PropertyName(1).c_str() + "'");
+    database.Execute(CString("UPDATE AppBukkenKanriTbl SET Bukkenmei = '") + Cp932(PropertyName(1)) + "'");
     for (int index = 2; index <= count; ++index) {
         CString number;
         number.Format("%d", index);
-        database.Execute("INSERT INTO AppBukkenKanriTbl SELECT " + number + ", '" + PropertyName(index).c_str() +
+        database.Execute("INSERT INTO AppBukkenKanriTbl SELECT " + number + ", '" + Cp932(PropertyName(index)) +
                          "', Koushinbi, ChikiShiteiCode, ShinseiKubun, HozonDirectory, Bikou FROM AppBukkenKanriTbl "
                          "WHERE BukkenIndex = 1");
         database.Execute("INSERT INTO AppBukkenShousaiTbl SELECT BukkenShousaiIndex, " + number +
@@ -121,9 +127,14 @@ struct Run {
     long peakKilobytes;
 };
 
+// A shared machine's other work only ever adds time: each figure is the best of a few runs.
+const int kRuns = 3;
+
 // Runs this program as a child that exports the data set in folder.
 Run ExportInChild(const char* self, const fs::path& folder)
 {
+    fs::remove_all(folder / "export");
+    fs::create_directory(folder / "export");
     auto start = std::chrono::steady_clock::now();
     pid_t child = fork();
     if (child == 0) {
@@ -155,7 +166,24 @@ double ZipPackingSeconds(const fs::path& folder)
     for (const auto& entry : fs::directory_iterator(folder / "export"))
         if (entry.path().filename().string().rfind(u8"物件データ_", 0) == 0)
             Seconds("unzip -q '" + entry.path().string() + "' -d '" + tree.string() + "'");
-    return Seconds("cd '" + tree.string() + "' && zip -q -r -ll ../packed.zip .");
+    double best = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        fs::remove(folder / "packed.zip");
+        double seconds = Seconds("cd '" + tree.string() + "' && zip -q -r -ll ../packed.zip .");
+        best = run == 0 ? seconds : std::min(best, seconds);
+    }
+    return best;
+}
+
+// The best time of kRuns exports of the data set in folder, with the largest peak memory.
+Run BestExport(const char* self, const fs::path& folder)
+{
+    Run best = ExportInChild(self, folder);
+    for (int run = 1; run < kRuns; ++run) {
+        Run next = ExportInChild(self, folder);
+        best = {std::min(best.seconds, next.seconds), std::max(best.peakKilobytes, next.peakKilobytes)};
+    }
+    return best;
 }
 
 } // namespace
@@ -170,8 +198,8 @@ int main(int argc, char* argv[])
 
     Generate(work / "small", 100);
     Generate(work / "large", 1000);
-    Run small = ExportInChild(argv[0], work / "small");
-    Run large = ExportInChild(argv[0], work / "large");
+    Run small = BestExport(argv[0], work / "small");
+    Run large = BestExport(argv[0], work / "large");
     double zip = ZipPackingSeconds(work / "large");
     std::printf("export of 1,000 properties: %.2f s, peak %ld KB\n", large.seconds, large.peakKilobytes);
     std::printf("zip -r -ll of its output:   %.2f s (export / packing: %.2f)\n", zip, large.seconds / zip);

@@ -29,7 +29,7 @@ struct CDaoRecordset::State {
     bool bof = true;
     bool eof = true;
     Mode mode = idle;
-    std::vector<DaoValue> cache; // the bound members as last loaded or reset
+    std::vector<DaoValue> cache; // the bound members as Edit found them, or as AddNew reset them
 };
 
 namespace {
@@ -198,8 +198,6 @@ void CDaoRecordset::LoadCurrent()
     loader.m_row = &s.rows[s.current].cells;
     loader.m_columns = &s.bound;
     DoFieldExchange(&loader);
-    if (!s.readOnly)
-        s.cache = StoreMembers(); // what Update compares the members with; a read-only recordset never updates
 }
 
 std::vector<DaoValue> CDaoRecordset::StoreMembers()
@@ -253,6 +251,7 @@ void CDaoRecordset::Edit()
     RequireCurrentRow();
     if (s.mode == State::adding)
         LoadCurrent();
+    s.cache = StoreMembers(); // what Update compares the members with, as DAO marks them for editing
     s.mode = State::editing;
 }
 

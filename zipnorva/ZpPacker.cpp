@@ -24,6 +24,7 @@ const uLong kFolderAttributes = 0x10; // MS-DOS directory attribute
 const uLong kFileAttributes = 0x20;   // MS-DOS archive attribute
 const uLong kTextFileInternal = 1;    // internal attribute: the entry is text
 const size_t kLongestEntryName = 0xFFFF;
+const size_t kCheckPieceSize = 256 * 1024;
 
 // The MS-DOS time fields of a local time, held to the range that they can express.
 tm_zip ZipTime(std::time_t time)
@@ -232,10 +233,9 @@ int ZpPacker::WriteEntry(void* zip, Entry& entry)
         return Fail(ZP_ERROR_WRITE, "cannot add " + displayName);
 
     entry.stored = 0;
-    std::vector<char> piece;
     long got = 0;
-    while (source && (got = source->Read(piece, settings_.crlfToLf && entry.isText)) > 0) {
-        if (zipWriteInFileInZip(zip, piece.data(), static_cast<unsigned>(got)) != ZIP_OK)
+    while (source && (got = source->Read(piece_, settings_.crlfToLf && entry.isText)) > 0) {
+        if (zipWriteInFileInZip(zip, piece_.data(), static_cast<unsigned>(got)) != ZIP_OK)
             return Fail(ZP_ERROR_WRITE, "cannot write " + displayName);
         entry.stored += got;
     }
@@ -256,13 +256,14 @@ int ZpPacker::CheckArchive(const std::string& path) const
                      ? ZP_OK
                      : Fail(ZP_ERROR_CHECK, "wrong entry count in " + LinuxPathToWin(path));
     bool first = true;
+    std::vector<char> buffer(kCheckPieceSize);
     for (const Entry& entry : entries_) {
         if (result != ZP_OK || !IsStored(entry))
             continue;
         if ((first ? unzGoToFirstFile(unzip) : unzGoToNextFile(unzip)) != UNZ_OK)
             result = Fail(ZP_ERROR_CHECK, "entry missing: " + LinuxPathToWin(PathOf(entry)));
         else
-            result = CheckEntry(unzip, entry);
+            result = CheckEntry(unzip, entry, buffer);
         first = false;
     }
     unzClose(unzip);
@@ -271,7 +272,7 @@ int ZpPacker::CheckArchive(const std::string& path) const
 
 // The current entry has the entry's name, and its data read whole have the size written and a
 // matching checksum.
-int ZpPacker::CheckEntry(void* unzip, const Entry& entry) const
+int ZpPacker::CheckEntry(void* unzip, const Entry& entry, std::vector<char>& buffer) const
 {
     std::string displayName = LinuxPathToWin(PathOf(entry));
     std::vector<char> name(kLongestEntryName + 1);
@@ -281,7 +282,6 @@ int ZpPacker::CheckEntry(void* unzip, const Entry& entry) const
         return Fail(ZP_ERROR_CHECK, "entry name differs: " + displayName);
     if (unzOpenCurrentFile(unzip) != UNZ_OK)
         return Fail(ZP_ERROR_CHECK, "cannot read back " + displayName);
-    std::vector<char> buffer(256 * 1024);
     unsigned long long total = 0;
     int got;
     while ((got = unzReadCurrentFile(unzip, buffer.data(), buffer.size())) > 0)

@@ -53,7 +53,7 @@ private:
     int WriteArchive(const std::string& path);
     int WriteEntry(void* zip, Entry& entry);
     int CheckArchive(const std::string& path) const;
-    int CheckEntry(void* unzip, const Entry& entry) const;
+    int CheckEntry(void* unzip, const Entry& entry, std::vector<char>& buffer) const;
     int Publish(const std::string& temporary, const std::string& archive, const std::string& archiveName) const;
     int RemoveSources() const;
 
@@ -61,4 +61,5 @@ private:
     ZpPrintFunction print_;
     std::string root_; // Linux path of the root folder, without a final "/"
     std::vector<Entry> entries_;
+    std::vector<char> piece_; // what WriteEntry reads, kept from file to file
 };

@@ -11,7 +11,10 @@ bool IsBinaryByte(unsigned char c)
 
 } // namespace
 
-ZpSourceFile::ZpSourceFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")), raw_(kPieceSize) {}
+ZpSourceFile::ZpSourceFile(const std::string& path)
+    : file_(std::fopen(path.c_str(), "rb")), raw_(new char[kPieceSize])
+{
+}
 
 ZpSourceFile::~ZpSourceFile()
 {
@@ -23,7 +26,7 @@ bool ZpSourceFile::ScanIsText()
 {
     bool text = true;
     size_t got;
-    while (text && (got = std::fread(raw_.data(), 1, raw_.size(), file_)) > 0)
+    while (text && (got = std::fread(raw_.get(), 1, kPieceSize, file_)) > 0)
         for (size_t i = 0; i < got && text; ++i)
             text = !IsBinaryByte(static_cast<unsigned char>(raw_[i]));
     bool readError = std::ferror(file_) != 0;
@@ -33,12 +36,12 @@ bool ZpSourceFile::ScanIsText()
 
 long ZpSourceFile::Read(std::vector<char>& out, bool crlfToLf)
 {
-    out.resize(raw_.size() + 1);
-    size_t got = std::fread(raw_.data(), 1, raw_.size(), file_);
+    out.resize(kPieceSize + 1); // nothing to do when out is reused
+    size_t got = std::fread(raw_.get(), 1, kPieceSize, file_);
     if (got == 0 && std::ferror(file_))
         return -1;
     if (!crlfToLf) {
-        std::copy(raw_.begin(), raw_.begin() + got, out.begin());
+        std::copy(raw_.get(), raw_.get() + got, out.begin());
         return static_cast<long>(got);
     }
     size_t n = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,6 @@ public:
 
 private:
     std::FILE* file_;
-    std::vector<char> raw_;
+    std::unique_ptr<char[]> raw_; // a piece, not cleared: an archive packs thousands of files
     bool pendingCr_ = false;
 };
