@@ -29,6 +29,7 @@ struct CDaoRecordset::State {
     bool bof = true;
     bool eof = true;
     Mode mode = idle;
+    DaoConnection::Version walk; // of the database when the rows were last walked from the first
     std::vector<DaoValue> cache; // the bound members as Edit found them, or as AddNew reset them
 };
 
@@ -127,6 +128,7 @@ void CDaoRecordset::Query()
 {
     State& s = *m_state;
     DaoConnection::Version version = s.connection->CurrentVersion();
+    s.walk = version;
     DaoResult result = s.connection->Query(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
     size_t first = s.table.empty() ? 0 : 1; // the row id leads a keyed select
     s.columns.assign(result.columns.begin() + std::min(first, result.columns.size()), result.columns.end());
@@ -154,17 +156,20 @@ void CDaoRecordset::Query()
 }
 
 // Reads a keyed row again from its table, when the database may have changed since the row was
-// read; false when it is no longer there.
+// read (as far as the walk knows); false when it is no longer there.
 bool CDaoRecordset::Refresh(size_t index)
 {
     State& s = *m_state;
     State::Row& row = s.rows[index];
     if (s.table.empty() || row.deleted)
         return !row.deleted;
-    DaoConnection::Version version = s.connection->CurrentVersion();
-    if (version == row.version)
+    // Within a walk the file is looked at again only after a change in this process: another
+    // process's change shows from the next walk on.
+    if (s.walk.changes != DaoConnection::ChangesInProcess())
+        s.walk = s.connection->CurrentVersion();
+    if (s.walk == row.version)
         return true;
-    row.version = version;
+    row.version = s.walk;
     DaoResult fresh = s.connection->Query("SELECT * FROM " + Quote(s.table) + " WHERE rowid = ?",
                                           {DaoValue::FromInteger(row.rowId)});
     if (fresh.rows.empty()) {
@@ -210,6 +215,7 @@ std::vector<DaoValue> CDaoRecordset::StoreMembers()
 void CDaoRecordset::MoveFirst()
 {
     State& s = Opened();
+    s.walk = s.connection->CurrentVersion();
     MoveTo(0);
     if (s.eof)
         ThrowDaoError(daoErrNoCurrentRecord);

@@ -201,11 +201,7 @@ int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
 }
 
 // Counts the statements of this process that may change a database.
-uint64_t& ChangesInProcess()
-{
-    static uint64_t changes = 0;
-    return changes;
-}
+uint64_t changesInProcess = 0;
 
 // The SQLite connections open in this process, by the Windows path and mode they were opened with.
 struct OpenConnection {
@@ -374,7 +370,7 @@ DaoConnection::Statement DaoConnection::Prepare(const std::string& sql, const st
     if (m_readOnly && changes)
         ThrowDaoError(daoErrReadOnly);
     if (changes)
-        ++ChangesInProcess();
+        ++changesInProcess;
     for (size_t i = 0; i < parameters.size(); ++i)
         if (Bind(statement.get(), static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
             Fail(SQLITE_ERROR, sql);
@@ -447,7 +443,7 @@ DaoConnection::Batch::~Batch() { sqlite3_finalize(m_statement); }
 
 void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
 {
-    ++ChangesInProcess();
+    ++changesInProcess;
     sqlite3_reset(m_statement);
     for (size_t i = 0; i < parameters.size(); ++i)
         if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
@@ -456,6 +452,8 @@ void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
     if (step != SQLITE_DONE && step != SQLITE_ROW)
         m_connection.Fail(step);
 }
+
+uint64_t DaoConnection::ChangesInProcess() { return changesInProcess; }
 
 bool DaoConnection::Version::operator==(const Version& other) const
 {
@@ -467,7 +465,7 @@ bool DaoConnection::Version::operator==(const Version& other) const
 DaoConnection::Version DaoConnection::CurrentVersion() const
 {
     Version version;
-    version.changes = ChangesInProcess();
+    version.changes = changesInProcess;
     struct stat info;
     if (m_path.empty()) {
         version.settled = true; // in memory: only this process changes it

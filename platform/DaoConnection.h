@@ -78,6 +78,8 @@ public:
         bool operator!=(const Version& other) const { return !(*this == other); }
     };
     Version CurrentVersion() const;
+    // How many statements of this process may have changed a database so far.
+    static uint64_t ChangesInProcess();
 
     // Runs one statement and returns its rows. 3027 for a change on a read-only database.
     DaoResult Query(const std::string& sql, const std::vector<DaoValue>& parameters = {});
