@@ -3,6 +3,8 @@
 #include "platform/CArchive.h"
 
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 namespace {
 // Head of the registration chain; zero-initialised before any static constructor runs.
@@ -28,12 +30,20 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
     return FALSE;
 }
 
+// Archives name a class at its first object: the registered classes by name, made again when a
+// class has registered since (the chain's head has changed). The first in the chain wins.
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR className)
 {
-    for (CRuntimeClass* c = firstClass; c; c = c->m_pNextClass)
-        if (std::strcmp(c->m_lpszClassName, className) == 0)
-            return c;
-    return nullptr;
+    static std::unordered_map<std::string, CRuntimeClass*> byName;
+    static CRuntimeClass* indexedFrom = nullptr;
+    if (indexedFrom != firstClass) {
+        byName.clear();
+        for (CRuntimeClass* c = firstClass; c; c = c->m_pNextClass)
+            byName.emplace(c->m_lpszClassName, c);
+        indexedFrom = firstClass;
+    }
+    auto found = byName.find(className);
+    return found != byName.end() ? found->second : nullptr;
 }
 
 void CRuntimeClass::Store(CArchive& ar) const
