@@ -127,8 +127,7 @@ CDaoRecordset::State& CDaoRecordset::Opened() const
 void CDaoRecordset::Query()
 {
     State& s = *m_state;
-    DaoConnection::Version version = s.connection->CurrentVersion();
-    s.walk = version;
+    s.walk = s.connection->CurrentVersion();
     DaoResult result = s.connection->Query(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
     size_t first = s.table.empty() ? 0 : 1; // the row id leads a keyed select
     s.columns.assign(result.columns.begin() + std::min(first, result.columns.size()), result.columns.end());
@@ -145,7 +144,7 @@ void CDaoRecordset::Query()
     for (std::vector<DaoValue>& cells : result.rows) {
         State::Row row;
         row.rowId = first ? cells[0].integer : 0;
-        row.version = version;
+        row.version = s.walk;
         row.cells.assign(std::make_move_iterator(cells.begin() + first), std::make_move_iterator(cells.end()));
         s.rows.push_back(std::move(row));
     }

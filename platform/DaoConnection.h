@@ -39,9 +39,9 @@ public:
     // writing (reading only when readOnly, or when the file cannot be written); an Access file
     // (Jet 3 or Jet 4) for reading only. A SQLite file opened again by the same path while a
     // connection to it is open shares that connection, as the databases of one DAO session share
-    // their engine. Throws 3024 for a missing file, 3044 for a missing
-    // folder, 3051 for a file that cannot be read, 3343 for a file that is not a database (or an
-    // Access file whose header cannot be read) and 3049 for a damaged one.
+    // their engine. Throws 3024 for a missing file, 3044 for a missing folder, 3051 for a file
+    // that cannot be read, 3343 for a file that is not a database (or an Access file whose header
+    // cannot be read) and 3049 for a damaged one.
     static std::shared_ptr<DaoConnection> OpenFile(LPCTSTR windowsPath, bool readOnly);
 
     // An empty database in memory, for reading and writing; name is the file that errors name.
