@@ -31,15 +31,15 @@
 #include "editors/ZnFvAppCACM09.h"
 #include "model/ZnModelApp.h"
 #include "model/ZnModelDocKinds.h"
-#include "platform/CFileFind.h"
-#include "platform/WinProcess.h"
+#include "platform/files/CFileFind.h"
+#include "platform/process/WinProcess.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnAppRegObject.h"
-#include "writers/ZnAppDocFDOut00.h"
 #include "writers/zip/ZipPacking.h"
+#include "writers/ZnAppDocFDOut00.h"
 
 #include <cctype>
 #include <cstdlib>

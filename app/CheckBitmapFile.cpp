@@ -1,6 +1,6 @@
 #include "app/CheckBitmapFile.h"
 
-#include "platform/CFile.h"
+#include "platform/files/CFile.h"
 
 namespace {
 const int kFileHeaderSize = 14;

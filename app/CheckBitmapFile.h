@@ -1,7 +1,7 @@
 // The check that a file is a Windows bitmap the floppy output can take.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 enum CheckBitmapResult { bitmapOk = 0, bitmapCannotOpen = 1, bitmapTooShort = 2, bitmapNotSupported = 3 };
 

@@ -1,7 +1,7 @@
 // Removal of single-byte characters from a CP932 text, used when a short text is registered.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 // Removes from text every single-byte character that occurs in set; a double-byte character
 // stays whole even when its trail byte is in the set, and a lead byte at the very end is

@@ -4,7 +4,7 @@
 #include "app/CZnAppProApp.h"
 #include "app/ZnDirectoryDialog.h"
 #include "app/ZnMigrationExport.h"
-#include "platform/CFileFind.h"
+#include "platform/files/CFileFind.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"

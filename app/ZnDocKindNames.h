@@ -3,7 +3,7 @@
 // answers its DocKindName and MakeFormFileName with these.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 namespace ZnDocKindNames {
 

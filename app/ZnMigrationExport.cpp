@@ -1,15 +1,15 @@
 #include "app/ZnMigrationExport.h"
 
-#include "platform/CException.h"
-#include "platform/CFileFind.h"
-#include "platform/WinError.h"
-#include "platform/WinFileApi.h"
-#include "platform/WinStdio.h"
+#include "platform/core/CException.h"
+#include "platform/core/WinError.h"
+#include "platform/files/CFileFind.h"
+#include "platform/files/WinFileApi.h"
+#include "platform/files/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
-#include "writers/XmlPieceWriters.h"
-#include "writers/ZnAppDocFDOut00.h"
 #include "writers/common/ZnAppDocFDOut99.h"
+#include "writers/XmlPieceWriters.h"
 #include "writers/zip/ZipPacking.h"
+#include "writers/ZnAppDocFDOut00.h"
 
 namespace {
 

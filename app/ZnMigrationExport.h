@@ -5,8 +5,8 @@
 // that the end of the run can say that something failed.
 #pragma once
 
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
+#include "platform/core/COleDateTime.h"
+#include "platform/core/CString.h"
 
 #include <cstdio>
 

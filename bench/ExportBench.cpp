@@ -5,10 +5,10 @@
 // three runs. Everything it makes is deleted at the end.
 //   export_bench [work folder]
 #include "app/CZnAppProApp.h"
-#include "platform/CDaoDatabase.h"
-#include "platform/Cp932.h"
-#include "platform/WinDrive.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/files/WinDrive.h"
+#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "platform/wnd/UiHost.h"
 #include "res/MainFrameIds.h"

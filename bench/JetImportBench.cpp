@@ -1,7 +1,7 @@
 // Opens a Jet 4 file of 20,000 rows of 15 columns, written by the tools' writer, through the
 // database classes and reads every row; then opens and reads it again in the same process; and
 // exports the same table with mdb-export for comparison. Deletes its files afterwards.
-#include "platform/AfxDao.h"
+#include "platform/database/AfxDao.h"
 #include "tools/jetwriter/JetFileWriter.h"
 
 #include <algorithm>

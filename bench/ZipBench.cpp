@@ -1,7 +1,7 @@
 // Packs a generated export folder of 2,000 XML files of about 100 KB each with MakeZip, and the
 // same folder with "zip -r -ll" for comparison, then deletes everything it made.
-#include "platform/wnd/UiHost.h"
-#include "platform/WinPath.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/files/WinPath.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <chrono>
@@ -15,15 +15,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Counts the message boxes that the packing shows; each is answered with OK.
-struct CountingUi : UiHost {
-    int MessageBox(const MessageBoxRequest&) override
-    {
-        ++shown;
-        return IDOK;
-    }
-    int shown = 0;
-};
+// The message boxes that the packing shows; each is answered with OK.
+int shownMessages = 0;
+
+int CountMessage(LPCTSTR, UINT, UINT)
+{
+    ++shownMessages;
+    return IDOK;
+}
 
 const int kFolders = 100;
 const int kFilesPerFolder = 20;
@@ -75,8 +74,7 @@ template <typename Body> double Seconds(Body body)
 
 int main(int argc, char** argv)
 {
-    CountingUi messages;
-    UiHost::Install(&messages);
+    AfxSetMessageBoxHandler(CountMessage);
     fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
     std::string work = (base / "zipbench.XXXXXX").string();
     if (!mkdtemp(&work[0])) {
@@ -102,7 +100,7 @@ int main(int argc, char** argv)
     for (const fs::directory_entry& item : fs::directory_iterator(work))
         if (item.path().extension() == ".zip")
             ownBytes = item.file_size();
-    bool packed = loaded && messages.shown == 0 && fs::is_empty(folder);
+    bool packed = loaded && shownMessages == 0 && fs::is_empty(folder);
 
     fs::remove_all(work);
     if (zipStatus != 0 || !packed) {

@@ -2,7 +2,7 @@
 // process-wide counter when it is constructed; copies get a new number, assignment keeps it.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/files/Afx.h"
 
 class VhObject : public CObject {
     DECLARE_DYNAMIC(VhObject)

@@ -13,8 +13,8 @@
 #include "model/ZnModelList.h"
 #include "model/ZnModelMultiUsageCode.h"
 #include "model/ZnModelNeoCode.h"
-#include "model/ZnModelStrUsageCode.h"
 #include "model/ZnModelStructMethodCode.h"
+#include "model/ZnModelStrUsageCode.h"
 
 class ZnModelAppStrNotif : public ZnModel {
     DECLARE_ZN_MODEL(ZnModelAppStrNotif)

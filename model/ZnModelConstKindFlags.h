@@ -3,7 +3,7 @@
 // 大規模の模様替. Structures keep four, each with a text.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/files/Afx.h"
 
 namespace ZnModelConstKindFlags {
 

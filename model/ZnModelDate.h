@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/ZnModelYearCode.h"
-#include "platform/COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 class ZnModelDate : public ZnModel {
     DECLARE_ZN_MODEL(ZnModelDate)

@@ -3,7 +3,7 @@
 // In the archive a list is a 4-byte count followed by each element's own Serialize.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/files/Afx.h"
 
 template <typename E> class ZnModelList : public CObList {
 public:

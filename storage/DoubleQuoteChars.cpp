@@ -1,6 +1,6 @@
 #include "storage/DoubleQuoteChars.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <cstring>
 

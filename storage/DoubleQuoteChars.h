@@ -1,7 +1,7 @@
 // Quoting of a value for a Jet SQL literal.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 // Writes every single-byte character of *text that is one of the bytes of chars twice (so that a
 // quote becomes two quotes). Double-byte characters pass whole: their second byte is never

@@ -1,6 +1,6 @@
 #include "storage/PatchUserRegistMdb.h"
 
-#include "platform/wnd/MessageBox.h"
+#include "platform/core/AfxMessageBox.h"
 
 #include <functional>
 

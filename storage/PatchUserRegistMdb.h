@@ -2,7 +2,7 @@
 // it uses. Each helper owns one database object through a pointer that it sets and clears.
 #pragma once
 
-#include "platform/AfxDao.h"
+#include "platform/database/AfxDao.h"
 
 // Adds the text column TourokuBangou (size 60, zero-length values allowed) to AppSetsubishaTbl of
 // the database at path when the table lacks it, keeping every row. Returns 1 when the column was

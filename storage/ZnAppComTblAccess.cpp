@@ -1,7 +1,7 @@
 #include "storage/ZnAppComTblAccess.h"
 
-#include "platform/WinPath.h"
-#include "platform/wnd/CComboBox.h"
+#include "platform/core/ChoiceList.h"
+#include "platform/files/WinPath.h"
 #include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
 
@@ -100,7 +100,7 @@ bool FindRow(ZnRsetComCodeTbl* recordset, CString ZnRsetComCodeTbl::*column, con
 }
 
 // Appends the formal name of every row to the combo box, from the first row on.
-void AppendNames(ZnRsetComCodeTbl& recordset, CComboBox& combo)
+void AppendNames(ZnRsetComCodeTbl& recordset, ChoiceList& combo)
 {
     if (recordset.IsBOF())
         return;
@@ -109,7 +109,7 @@ void AppendNames(ZnRsetComCodeTbl& recordset, CComboBox& combo)
 }
 
 // Empties the combo box and gives it the empty item that stands for no choice.
-void StartCombo(CComboBox& combo)
+void StartCombo(ChoiceList& combo)
 {
     combo.ResetContent();
     combo.InsertString(-1, "");
@@ -198,7 +198,7 @@ void ZnAppComTblAccess::FilterRegionSlots(const CString& filter, const CString& 
     }
 }
 
-void ZnAppComTblAccess::FillCombo(ZnRsetComCodeTbl* recordset, CComboBox* combo)
+void ZnAppComTblAccess::FillCombo(ZnRsetComCodeTbl* recordset, ChoiceList* combo)
 {
     if (!recordset || !combo || recordset->IsBOF())
         return;
@@ -206,7 +206,7 @@ void ZnAppComTblAccess::FillCombo(ZnRsetComCodeTbl* recordset, CComboBox* combo)
     AppendNames(*recordset, *combo);
 }
 
-void ZnAppComTblAccess::FillComboByChiiki(ZnRsetComCodeTbl* recordset, CComboBox* combo)
+void ZnAppComTblAccess::FillComboByChiiki(ZnRsetComCodeTbl* recordset, ChoiceList* combo)
 {
     if (!recordset || !combo)
         return;

@@ -7,10 +7,9 @@
 // rely on its position after a lookup.
 #pragma once
 
+#include "platform/core/ChoiceList.h"
 #include "storage/ZnMngComTblApp.h"
 #include "storage/ZnRsetComCodeTbl.h"
-
-class CComboBox;
 
 class ZnAppComTblAccess : public VhObject {
     DECLARE_DYNAMIC(ZnAppComTblAccess)
@@ -78,13 +77,13 @@ public:
 
     // Fills the combo box with an empty item and the formal name of every row, in order. A null
     // or empty recordset leaves the combo box untouched.
-    static void FillCombo(ZnRsetComCodeTbl* recordset, CComboBox* combo);
+    static void FillCombo(ZnRsetComCodeTbl* recordset, ChoiceList* combo);
     // For a recordset of the registration-kind slots: empties the combo box and fills it with an
     // empty item, the formal names of the rows of the shell's region (and those for all regions,
     // except in the office slot), then of all other rows, each group in display order. Afterwards
     // the three slots hold all rows in display order again. A null recordset leaves the combo box
     // untouched.
-    void FillComboByChiiki(ZnRsetComCodeTbl* recordset, CComboBox* combo);
+    void FillComboByChiiki(ZnRsetComCodeTbl* recordset, ChoiceList* combo);
 
     // The code of the first row whose formal name is name, the formal name or the short name of
     // the first row whose code is code, compared byte for byte; empty when no row matches or the

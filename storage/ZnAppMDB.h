@@ -2,8 +2,8 @@
 // appended to its folder directly. The main frame holds one instance.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class ZnAppMDB : public CObject {
     DECLARE_DYNAMIC(ZnAppMDB)

@@ -1,6 +1,6 @@
 #include "storage/ZnAppRegObject.h"
 
-#include "platform/WinDrive.h"
+#include "platform/files/WinDrive.h"
 
 IMPLEMENT_DYNAMIC(ZnAppRegObject, ZnRegistry)
 

@@ -7,7 +7,7 @@
 // of the DFX_ functions).
 #pragma once
 
-#include "platform/AfxDao.h"
+#include "platform/database/AfxDao.h"
 
 class ZnAppTblDAO : public CDaoRecordset {
     DECLARE_DYNAMIC(ZnAppTblDAO)

@@ -1,6 +1,6 @@
 #include "storage/ZnAppTodoufukenQTblDAO.h"
 
-#include "platform/wnd/CComboBox.h"
+#include "platform/core/ChoiceList.h"
 
 IMPLEMENT_DYNAMIC(ZnAppTodoufukenQTblDAO, ZnAppTblDAO)
 
@@ -18,7 +18,7 @@ void ZnAppTodoufukenQTblDAO::DoFieldExchange(CDaoFieldExchange* pFX)
     DFX_Long(pFX, "[ChiikiRenban]", m_ChiikiRenban);
 }
 
-void ZnAppTodoufukenQTblDAO::FillCombo(CComboBox* combo)
+void ZnAppTodoufukenQTblDAO::FillCombo(ChoiceList* combo)
 {
     if (!combo)
         return;

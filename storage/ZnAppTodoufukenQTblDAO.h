@@ -1,9 +1,8 @@
 // The prefectures (the query AppTodoufukenQTbl of COM_CHIIKI.mdb).
 #pragma once
 
+#include "platform/core/ChoiceList.h"
 #include "storage/ZnAppTblDAO.h"
-
-class CComboBox;
 
 class ZnAppTodoufukenQTblDAO : public ZnAppTblDAO {
     DECLARE_DYNAMIC(ZnAppTodoufukenQTblDAO)
@@ -16,7 +15,7 @@ public:
     // Fills a prefecture combo box: an empty first item, then every prefecture name in the
     // query's order, each item carrying its prefecture number. Opens the recordset and closes it
     // again; a null combo box is left alone.
-    void FillCombo(CComboBox* combo);
+    void FillCombo(ChoiceList* combo);
 
     // The bound columns, in exchange order.
     CString m_Todoufuken;

@@ -1,6 +1,6 @@
 #include "storage/ZnMngComDbAttr.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 
 IMPLEMENT_DYNAMIC(ZnMngComDbAttr, VhObject)
 

@@ -8,8 +8,8 @@
 #pragma once
 
 #include "model/VhObject.h"
-#include "platform/AfxDao.h"
-#include "platform/CMapStringToOb.h"
+#include "platform/core/CMapStringToOb.h"
+#include "platform/database/AfxDao.h"
 
 class ZnMngComDbAttr;
 class ZnMngComRegAttr;

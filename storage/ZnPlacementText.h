@@ -3,7 +3,7 @@
 // joined by one separator character, as "%i,%i,..." writes them.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/files/Afx.h"
 
 CString FormatPlacementText(const WINDOWPLACEMENT& placement, char separator);
 

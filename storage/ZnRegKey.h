@@ -1,8 +1,8 @@
 // Owner of one open registry key. Every result is a Win32 status code, ERROR_SUCCESS (0) on success.
 #pragma once
 
-#include "platform/Afx.h"
-#include "platform/WinRegistry.h"
+#include "platform/files/Afx.h"
+#include "platform/registry/WinRegistry.h"
 
 class ZnRegKey {
 public:

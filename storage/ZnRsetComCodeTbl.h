@@ -6,7 +6,7 @@
 // Requery.
 #pragma once
 
-#include "platform/AfxDao.h"
+#include "platform/database/AfxDao.h"
 
 class ZnRsetComCodeTbl : public CDaoRecordset {
     DECLARE_DYNAMIC(ZnRsetComCodeTbl)

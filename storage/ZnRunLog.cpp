@@ -1,7 +1,7 @@
 #include "storage/ZnRunLog.h"
 
-#include "platform/CFile.h"
-#include "platform/WinStdio.h"
+#include "platform/files/CFile.h"
+#include "platform/files/WinStdio.h"
 
 #include <ctime>
 

@@ -4,7 +4,7 @@
 // ZnAppDocFDOut00::WriteLog and DeleteLog; the layers below them call it directly.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 class ZnRunLog {
 public:

@@ -5,7 +5,7 @@
 // current at a time.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 class ZnAppComTblAccess;
 class ZnAppMDB;

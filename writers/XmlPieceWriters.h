@@ -7,7 +7,7 @@
 // the value, and the end tag with "\n" as a literal; an empty value leaves the tags side by side.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <cstdio>
 

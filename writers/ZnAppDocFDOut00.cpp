@@ -2,10 +2,10 @@
 
 #include "model/ZnModelApp.h"
 #include "model/ZnModelAppTempUseConf.h"
-#include "platform/Cp932.h"
-#include "platform/WinFileApi.h"
-#include "platform/WinStdio.h"
-#include "platform/wnd/MessageBox.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/core/Cp932.h"
+#include "platform/files/WinFileApi.h"
+#include "platform/files/WinStdio.h"
 #include "storage/ZnShellState.h"
 
 #include <cmath>

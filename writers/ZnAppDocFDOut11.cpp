@@ -2,8 +2,8 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
-#include "platform/WinStdio.h"
-#include "platform/wnd/MessageBox.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/files/WinStdio.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlPieceWriters.h"

@@ -4,7 +4,7 @@
 #include "writers/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppStrKind.h"
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 

@@ -1,7 +1,7 @@
 #include "zipnorva/ZpPacker.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/files/WinPath.h"
 #include "zipnorva/ZpSourceFile.h"
 
 #include <algorithm>

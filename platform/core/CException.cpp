@@ -1,4 +1,4 @@
-#include "platform/CException.h"
+#include "platform/core/CException.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,8 +2,8 @@
 // pointers and the catcher calls Delete().
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class CException : public CObject {
 public:

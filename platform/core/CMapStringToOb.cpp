@@ -1,4 +1,4 @@
-#include "platform/CMapStringToOb.h"
+#include "platform/core/CMapStringToOb.h"
 
 IMPLEMENT_DYNAMIC(CMapStringToOb, CObject)
 

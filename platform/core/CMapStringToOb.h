@@ -1,8 +1,8 @@
 // Map from strings (compared byte for byte) to CObject pointers. The map never owns its values.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 #include <map>
 #include <string>

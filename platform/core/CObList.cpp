@@ -1,3 +1,3 @@
-#include "platform/CObList.h"
+#include "platform/core/CObList.h"
 
 IMPLEMENT_DYNAMIC(CObList, CObject)

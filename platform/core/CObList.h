@@ -1,8 +1,8 @@
 // List of CObject pointers. The list never owns its elements.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/ListCore.h"
+#include "platform/core/CObject.h"
+#include "platform/core/ListCore.h"
 
 class CObList : public CObject, public ListCore<CObject*> {
 public:

@@ -1,8 +1,5 @@
-#include "platform/CObject.h"
+#include "platform/core/CObject.h"
 
-#include "platform/CArchive.h"
-
-#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -44,26 +41,6 @@ CRuntimeClass* CRuntimeClass::FromName(LPCSTR className)
     }
     auto found = byName.find(className);
     return found != byName.end() ? found->second : nullptr;
-}
-
-void CRuntimeClass::Store(CArchive& ar) const
-{
-    WORD length = static_cast<WORD>(std::strlen(m_lpszClassName));
-    ar << static_cast<WORD>(m_wSchema & ~VERSIONABLE_SCHEMA) << length;
-    ar.Write(m_lpszClassName, length);
-}
-
-CRuntimeClass* CRuntimeClass::Load(CArchive& ar, UINT* schema)
-{
-    WORD storedSchema = 0;
-    WORD length = 0;
-    ar >> storedSchema >> length;
-    char name[64];
-    if (length >= sizeof name || ar.Read(name, length) != length)
-        return nullptr;
-    name[length] = 0;
-    *schema = storedSchema;
-    return FromName(name);
 }
 
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }

@@ -3,7 +3,7 @@
 // registered before main() runs, so that a class name read from an archive can be looked up.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 class CArchive;
 class CObject;

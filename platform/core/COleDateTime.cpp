@@ -1,4 +1,4 @@
-#include "platform/COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 #include <cmath>
 #include <ctime>

@@ -2,7 +2,7 @@
 // years 100 to 9999, as in MFC.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 class COleDateTime {
 public:

@@ -1,3 +1,3 @@
-#include "platform/CPtrList.h"
+#include "platform/core/CPtrList.h"
 
 IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,7 +1,7 @@
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinFormat.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/WinFormat.h"
 
 #include <cstring>
 

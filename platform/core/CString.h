@@ -3,7 +3,7 @@
 // trail byte is never matched on its own.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <string>
 

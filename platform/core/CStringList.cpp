@@ -1,3 +1,3 @@
-#include "platform/CStringList.h"
+#include "platform/core/CStringList.h"
 
 IMPLEMENT_DYNAMIC(CStringList, CObject)

@@ -1,9 +1,9 @@
 // List of strings, held by value.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/ListCore.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/core/ListCore.h"
 
 class CStringList : public CObject, public ListCore<CString> {
 public:

@@ -1,4 +1,4 @@
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <cerrno>
 #include <iconv.h>

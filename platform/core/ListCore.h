@@ -1,7 +1,7 @@
 // The doubly linked list behind CObList, CPtrList and CStringList. A POSITION is a node.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <cassert>
 

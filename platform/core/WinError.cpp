@@ -1,4 +1,4 @@
-#include "platform/WinError.h"
+#include "platform/core/WinError.h"
 
 #include <cerrno>
 

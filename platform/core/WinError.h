@@ -1,7 +1,7 @@
 // Win32 error codes, derived from errno in this one place.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #define ERROR_SUCCESS 0L
 #define ERROR_FILE_NOT_FOUND 2L

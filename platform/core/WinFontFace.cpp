@@ -1,4 +1,4 @@
-#include "platform/WinFontFace.h"
+#include "platform/core/WinFontFace.h"
 
 namespace {
 struct FaceStandIn {

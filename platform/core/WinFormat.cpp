@@ -1,4 +1,4 @@
-#include "platform/WinFormat.h"
+#include "platform/core/WinFormat.h"
 
 #include <cmath>
 #include <cstdio>

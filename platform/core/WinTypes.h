@@ -19,6 +19,7 @@ typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef void* LPVOID;
 typedef uintptr_t UINT_PTR;
+typedef UINT_PTR DWORD_PTR;
 typedef intptr_t INT_PTR;
 typedef double DATE;
 

@@ -1,9 +1,9 @@
 // The database classes, as the system's code includes them.
 #pragma once
 
-#include "platform/CDaoDatabase.h"
-#include "platform/CDaoException.h"
-#include "platform/CDaoFieldExchange.h"
-#include "platform/CDaoRecordset.h"
-#include "platform/CDaoTableDef.h"
-#include "platform/DaoConstants.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/database/CDaoException.h"
+#include "platform/database/CDaoFieldExchange.h"
+#include "platform/database/CDaoRecordset.h"
+#include "platform/database/CDaoTableDef.h"
+#include "platform/database/DaoConstants.h"

@@ -1,7 +1,7 @@
-#include "platform/CDaoDatabase.h"
+#include "platform/database/CDaoDatabase.h"
 
-#include "platform/DaoConnection.h"
-#include "platform/JetDialect.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/database/JetDialect.h"
 
 IMPLEMENT_DYNAMIC(CDaoDatabase, CObject)
 

@@ -2,10 +2,10 @@
 // (see DaoConnection); SQL runs in Jet's dialect (see JetDialect).
 #pragma once
 
-#include "platform/CDaoException.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/DaoConstants.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/database/CDaoException.h"
+#include "platform/database/DaoConstants.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/CDaoException.h"
+#include "platform/database/CDaoException.h"
 
 IMPLEMENT_DYNAMIC(CDaoException, CException)
 

@@ -2,7 +2,7 @@
 // Jet error number and a Japanese description that names the file or item concerned.
 #pragma once
 
-#include "platform/CException.h"
+#include "platform/core/CException.h"
 
 struct CDaoErrorInfo {
     LONG m_lErrorCode = 0;

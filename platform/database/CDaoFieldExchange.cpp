@@ -1,7 +1,7 @@
-#include "platform/CDaoFieldExchange.h"
+#include "platform/database/CDaoFieldExchange.h"
 
-#include "platform/CDaoException.h"
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoException.h"
 
 #include <cmath>
 #include <cstdio>

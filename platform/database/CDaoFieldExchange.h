@@ -4,10 +4,10 @@
 // back for a change, and to reset them for a new row.
 #pragma once
 
-#include "platform/COleDateTime.h"
-#include "platform/CString.h"
-#include "platform/DaoValue.h"
-#include "platform/DaoConstants.h"
+#include "platform/core/COleDateTime.h"
+#include "platform/core/CString.h"
+#include "platform/database/DaoConstants.h"
+#include "platform/database/DaoValue.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "platform/CDaoRecordset.h"
+#include "platform/database/CDaoRecordset.h"
 
-#include "platform/Cp932.h"
-#include "platform/DaoConnection.h"
-#include "platform/JetDialect.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/database/JetDialect.h"
 
 #include <iterator>
 

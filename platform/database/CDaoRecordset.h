@@ -11,10 +11,10 @@
 // so that it shows what other connections wrote, and passes over rows deleted since.
 #pragma once
 
-#include "platform/CDaoDatabase.h"
-#include "platform/CDaoFieldExchange.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/database/CDaoFieldExchange.h"
 
 #include <memory>
 

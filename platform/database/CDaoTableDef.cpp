@@ -1,9 +1,9 @@
-#include "platform/CDaoTableDef.h"
+#include "platform/database/CDaoTableDef.h"
 
-#include "platform/CDaoDatabase.h"
-#include "platform/Cp932.h"
-#include "platform/DaoConnection.h"
-#include "platform/JetDialect.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/database/JetDialect.h"
 
 IMPLEMENT_DYNAMIC(CDaoTableDef, CObject)
 

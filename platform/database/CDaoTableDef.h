@@ -1,10 +1,10 @@
 // A table's definition: whether it has a column, what the column is, and adding a column.
 #pragma once
 
-#include "platform/CDaoException.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/DaoConstants.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/database/CDaoException.h"
+#include "platform/database/DaoConstants.h"
 
 #include <memory>
 #include <string>

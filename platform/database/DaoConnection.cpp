@@ -1,11 +1,11 @@
-#include "platform/DaoConnection.h"
+#include "platform/database/DaoConnection.h"
 
-#include "platform/CDaoException.h"
-#include "platform/Cp932.h"
-#include "platform/DaoConstants.h"
-#include "platform/JetDialect.h"
-#include "platform/JetFileImport.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoException.h"
+#include "platform/database/DaoConstants.h"
+#include "platform/database/JetDialect.h"
+#include "platform/database/JetFileImport.h"
+#include "platform/files/WinPath.h"
 
 #include <sqlite3.h>
 

@@ -5,8 +5,8 @@
 // each table and saved query when a statement first names it.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/DaoValue.h"
+#include "platform/core/CString.h"
+#include "platform/database/DaoValue.h"
 
 #include <cstdint>
 #include <ctime>

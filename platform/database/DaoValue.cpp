@@ -1,6 +1,6 @@
-#include "platform/DaoValue.h"
+#include "platform/database/DaoValue.h"
 
-#include "platform/COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "platform/JetDialect.h"
+#include "platform/database/JetDialect.h"
 
-#include "platform/Cp932.h"
-#include "platform/DaoConstants.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/DaoConstants.h"
 
 #include <cctype>
 #include <cstdlib>

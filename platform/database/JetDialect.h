@@ -9,7 +9,7 @@
 // right affinity and names the DAO type again, so that a table's fields can be described.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "platform/JetFileImport.h"
+#include "platform/database/JetFileImport.h"
 
-#include "platform/CDaoException.h"
-#include "platform/Cp932.h"
-#include "platform/DaoConnection.h"
-#include "platform/JetDialect.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoException.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/database/JetDialect.h"
 
 #include <cctype>
 #include <cerrno>

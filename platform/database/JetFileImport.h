@@ -5,9 +5,9 @@
 // the file. Used from one thread, as the database layer is.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/JetFileReader.h"
-#include "platform/JetSavedQuery.h"
+#include "platform/core/CString.h"
+#include "platform/database/JetFileReader.h"
+#include "platform/database/JetSavedQuery.h"
 
 #include <cstdint>
 #include <map>

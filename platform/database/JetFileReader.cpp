@@ -1,8 +1,8 @@
-#include "platform/JetFileReader.h"
+#include "platform/database/JetFileReader.h"
 
-#include "platform/CDaoException.h"
-#include "platform/COleDateTime.h"
-#include "platform/DaoConstants.h"
+#include "platform/core/COleDateTime.h"
+#include "platform/database/CDaoException.h"
+#include "platform/database/DaoConstants.h"
 
 #include <mdbtools.h>
 

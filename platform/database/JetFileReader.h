@@ -5,8 +5,8 @@
 // reach the user: whatever it prints or fails at becomes a CDaoException naming the file.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/DaoValue.h"
+#include "platform/core/CString.h"
+#include "platform/database/DaoValue.h"
 
 #include <cstdint>
 #include <functional>

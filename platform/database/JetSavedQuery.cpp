@@ -1,6 +1,6 @@
-#include "platform/JetSavedQuery.h"
+#include "platform/database/JetSavedQuery.h"
 
-#include "platform/JetDialect.h"
+#include "platform/database/JetDialect.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "platform/CArchive.h"
+#include "platform/files/CArchive.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <algorithm>
 #include <cstring>
@@ -46,6 +46,27 @@ std::string Utf16ToCp932(const std::string& utf16)
     return cp932::FromUtf8(utf8);
 }
 } // namespace
+
+// A class record of an archive: its schema, the length of its name and the name.
+void CRuntimeClass::Store(CArchive& ar) const
+{
+    WORD length = static_cast<WORD>(std::strlen(m_lpszClassName));
+    ar << static_cast<WORD>(m_wSchema & ~VERSIONABLE_SCHEMA) << length;
+    ar.Write(m_lpszClassName, length);
+}
+
+CRuntimeClass* CRuntimeClass::Load(CArchive& ar, UINT* schema)
+{
+    WORD storedSchema = 0;
+    WORD length = 0;
+    ar >> storedSchema >> length;
+    char name[64];
+    if (length >= sizeof name || ar.Read(name, length) != length)
+        return nullptr;
+    name[length] = 0;
+    *schema = storedSchema;
+    return FromName(name);
+}
 
 CArchive::CArchive(CFile* file, UINT mode, int, void*) : m_pFile(file), m_nMode(mode)
 {

@@ -3,10 +3,10 @@
 // Anything malformed while loading throws CArchiveException; nothing is read past the input.
 #pragma once
 
-#include "platform/CException.h"
-#include "platform/CFile.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CException.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/files/CFile.h"
 
 #include <string>
 #include <unordered_map>

@@ -1,6 +1,6 @@
-#include "platform/CFile.h"
+#include "platform/files/CFile.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 
 #include <algorithm>
 #include <cerrno>

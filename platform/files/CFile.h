@@ -2,9 +2,9 @@
 // CFileException, except Open, which reports through its result.
 #pragma once
 
-#include "platform/CException.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CException.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class CFile : public CObject {
 public:

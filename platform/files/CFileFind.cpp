@@ -1,8 +1,8 @@
-#include "platform/CFileFind.h"
+#include "platform/files/CFileFind.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinError.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinPath.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -5,8 +5,8 @@
 // Windows, FindFile only looks for a first match; the folder is listed at the first FindNextFile.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 #include <dirent.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "platform/CStdioFile.h"
+#include "platform/files/CStdioFile.h"
 
-#include "platform/WinError.h"
-#include "platform/WinStdio.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinStdio.h"
 
 #include <cerrno>
 #include <unistd.h>

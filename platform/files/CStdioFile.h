@@ -3,7 +3,7 @@
 // the file (WinStdio.h). Failures throw CFileException, except Open, which reports through its result.
 #pragma once
 
-#include "platform/CFile.h"
+#include "platform/files/CFile.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "platform/WinDrive.h"
+#include "platform/files/WinDrive.h"
 
 #include <array>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 // and an empty value takes it away. The table is read from the environment on first use.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <string>
 

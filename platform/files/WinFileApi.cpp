@@ -1,7 +1,7 @@
-#include "platform/WinFileApi.h"
+#include "platform/files/WinFileApi.h"
 
-#include "platform/WinError.h"
-#include "platform/WinPath.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinPath.h"
 
 #include <cerrno>
 #include <sys/stat.h>

@@ -2,7 +2,7 @@
 // on success, else FALSE with the Win32 error code in GetLastError.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 // Creates one folder; its parent must exist. The security argument is not used.
 BOOL CreateDirectory(LPCTSTR path, void* securityAttributes);

@@ -1,7 +1,7 @@
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinDrive.h"
+#include "platform/core/Cp932.h"
+#include "platform/files/WinDrive.h"
 
 #include <algorithm>
 #include <cctype>

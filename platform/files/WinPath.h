@@ -1,8 +1,8 @@
 // Mapping of the system's Windows paths ("\" separators, CP932 names) to Linux paths (UTF-8).
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/WinError.h"
+#include "platform/core/CString.h"
+#include "platform/core/WinError.h"
 
 #include <string>
 #include <vector>

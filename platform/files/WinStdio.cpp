@@ -1,9 +1,9 @@
-#include "platform/WinStdio.h"
+#include "platform/files/WinStdio.h"
 
-#include "platform/PosixIo.h"
-#include "platform/WinError.h"
-#include "platform/WinFormat.h"
-#include "platform/WinPath.h"
+#include "platform/core/WinError.h"
+#include "platform/core/WinFormat.h"
+#include "platform/files/PosixIo.h"
+#include "platform/files/WinPath.h"
 
 #include <cerrno>
 #include <cstdarg>

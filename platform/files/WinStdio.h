@@ -4,7 +4,7 @@
 // offsets in the file.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <cstdio>
 

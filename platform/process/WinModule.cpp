@@ -1,7 +1,7 @@
-#include "platform/WinModule.h"
+#include "platform/process/WinModule.h"
 
-#include "platform/WinError.h"
-#include "platform/WinPath.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinPath.h"
 
 #include <dlfcn.h>
 #include <strings.h>

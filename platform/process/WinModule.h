@@ -1,7 +1,7 @@
 // Run-time loading of libraries: LoadLibraryA, GetProcAddress and FreeLibrary.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;

@@ -1,8 +1,8 @@
-#include "platform/WinProcess.h"
+#include "platform/process/WinProcess.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinError.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinPath.h"
 
 #include <cctype>
 #include <cerrno>

@@ -10,7 +10,7 @@
 // path, so that the program can open the file.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/WinTypes.h"
 
 #include <string>
 #include <vector>

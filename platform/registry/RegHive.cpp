@@ -1,9 +1,9 @@
-#include "platform/RegHive.h"
+#include "platform/registry/RegHive.h"
 
-#include "platform/CString.h"
-#include "platform/Cp932.h"
-#include "platform/WinFormat.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/core/CString.h"
+#include "platform/core/WinFormat.h"
+#include "platform/files/WinPath.h"
 
 #include <cstring>
 

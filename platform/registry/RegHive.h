@@ -15,7 +15,7 @@
 // else "hex(type):"). Names and texts are CP932 in memory. Key paths are compared ignoring case.
 #pragma once
 
-#include "platform/WinRegistry.h"
+#include "platform/registry/WinRegistry.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "platform/RegHiveFile.h"
+#include "platform/registry/RegHiveFile.h"
 
-#include "platform/PosixIo.h"
+#include "platform/files/PosixIo.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 // hive at the same time both keep their change.
 #pragma once
 
-#include "platform/RegHive.h"
+#include "platform/registry/RegHive.h"
 
 #include <functional>
 #include <string>

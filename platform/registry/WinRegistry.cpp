@@ -1,6 +1,6 @@
-#include "platform/WinRegistry.h"
+#include "platform/registry/WinRegistry.h"
 
-#include "platform/RegHiveFile.h"
+#include "platform/registry/RegHiveFile.h"
 
 #include <cstring>
 #include <map>

@@ -4,8 +4,8 @@
 // Every call returns a Win32 status code, ERROR_SUCCESS (0) on success.
 #pragma once
 
-#include "platform/WinError.h"
-#include "platform/WinTypes.h"
+#include "platform/core/WinError.h"
+#include "platform/core/WinTypes.h"
 
 struct RegOpenKey;
 typedef RegOpenKey* HKEY;

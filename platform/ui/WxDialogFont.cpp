@@ -1,6 +1,6 @@
 #include "platform/ui/WxDialogFont.h"
 
-#include "platform/WinFontFace.h"
+#include "platform/core/WinFontFace.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/dcscreen.h>

@@ -4,7 +4,7 @@
 // with their own labels.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/UiHost.h"
 
 #include <vector>

@@ -2,7 +2,7 @@
 // from them (setting items redraws the list and loses its scrolling).
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "platform/ui/WxText.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 namespace {
 std::string Utf8Of(const wxString& text)

@@ -2,7 +2,7 @@
 // Every text that enters or leaves a wx window is converted here and nowhere else.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <wx/arrstr.h>
 #include <wx/string.h>

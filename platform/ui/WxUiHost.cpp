@@ -1,7 +1,7 @@
 #include "platform/ui/WxUiHost.h"
 
-#include "platform/WinFontFace.h"
-#include "platform/WinPath.h"
+#include "platform/core/WinFontFace.h"
+#include "platform/files/WinPath.h"
 #include "platform/ui/WxButtonPeer.h"
 #include "platform/ui/WxComboBoxPeer.h"
 #include "platform/ui/WxDialogFont.h"

@@ -1,7 +1,7 @@
 // The window classes, resources and seams, as the system's window code includes them.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/files/Afx.h"
 #include "platform/wnd/AfxRes.h"
 #include "platform/wnd/CBrush.h"
 #include "platform/wnd/CButton.h"
@@ -10,8 +10,8 @@
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/CCommandLineInfo.h"
 #include "platform/wnd/CControlBar.h"
-#include "platform/wnd/CDC.h"
 #include "platform/wnd/CDataExchange.h"
+#include "platform/wnd/CDC.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CDialogBar.h"
 #include "platform/wnd/CDocManager.h"

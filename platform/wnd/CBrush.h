@@ -2,7 +2,7 @@
 // backgrounds. The handle belongs to the object and is released with it.
 #pragma once
 
-#include "platform/CObject.h"
+#include "platform/core/CObject.h"
 #include "platform/wnd/WinUser.h"
 
 class CBrush : public CObject {

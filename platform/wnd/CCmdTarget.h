@@ -6,7 +6,7 @@
 // does not compile. Lookups walk the class's table, then its base class's.
 #pragma once
 
-#include "platform/CObject.h"
+#include "platform/core/CObject.h"
 #include "platform/wnd/WinUser.h"
 
 // Marks the handlers that message maps name.

@@ -1,13 +1,14 @@
 // A combo box: a list of items (text and item data) with one selection, and for the drop-down
 // and simple styles an edit field. It works as well without a window: a recordset can fill a
-// combo box object that no dialog shows. Its CB_ messages and its member functions act alike.
+// combo box object that no dialog shows, through its ChoiceList side. Its CB_ messages and its member functions act alike.
 // CBS_SORT keeps AddString in order; InsertString puts an item where it is told.
 #pragma once
 
+#include "platform/core/ChoiceList.h"
 #include "platform/wnd/CWnd.h"
 #include "platform/wnd/ListItems.h"
 
-class CComboBox : public CWnd {
+class CComboBox : public CWnd, public ChoiceList {
 public:
     DECLARE_DYNAMIC(CComboBox)
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
@@ -17,15 +18,15 @@ public:
     // An index out of range removes the selection and gives CB_ERR.
     int SetCurSel(int nSelect);
     DWORD_PTR GetItemData(int nIndex) const { return m_state.items.Data(nIndex); }
-    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    int SetItemData(int nIndex, DWORD_PTR dwItemData) override;
     int GetLBText(int nIndex, LPTSTR lpszText) const;
     void GetLBText(int nIndex, CString& rString) const;
     int GetLBTextLen(int nIndex) const { return m_state.items.TextLength(nIndex); }
     int AddString(LPCTSTR lpszString);
     // Index -1 appends; an index beyond the end gives CB_ERR.
-    int InsertString(int nIndex, LPCTSTR lpszString);
+    int InsertString(int nIndex, LPCTSTR lpszString) override;
     int DeleteString(UINT nIndex);
-    void ResetContent();
+    void ResetContent() override;
     // The first item after nStartAfter (-1: from the top, wrapping round) that begins with the
     // text, or equals it; letters compare without case. CB_ERR when none.
     int FindString(int nStartAfter, LPCTSTR lpszString) const;

@@ -2,8 +2,8 @@
 // print (/p file, /pt file printer driver port); otherwise a new document.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class CCommandLineInfo : public CObject {
 public:

@@ -4,7 +4,7 @@
 // FillSolid; the base keeps its state and draws nothing.
 #pragma once
 
-#include "platform/CObject.h"
+#include "platform/core/CObject.h"
 #include "platform/wnd/WinUser.h"
 
 class CBrush;

@@ -4,7 +4,7 @@
 // the exchange ends (UpdateData returns FALSE).
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 class CWnd;

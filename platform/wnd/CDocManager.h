@@ -2,8 +2,8 @@
 // over them. The manager owns the templates and deletes them with itself.
 #pragma once
 
-#include "platform/CPtrList.h"
-#include "platform/CString.h"
+#include "platform/core/CPtrList.h"
+#include "platform/core/CString.h"
 
 class CDocTemplate;
 class CDocument;

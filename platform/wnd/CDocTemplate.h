@@ -3,7 +3,7 @@
 // filter name, filter extension, file type id and name) and, for MDI, the menu.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/CCmdTarget.h"
 
 class CDocument;

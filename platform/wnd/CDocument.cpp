@@ -1,7 +1,7 @@
 #include "platform/wnd/CDocument.h"
 
-#include "platform/CArchive.h"
-#include "platform/CFile.h"
+#include "platform/files/CArchive.h"
+#include "platform/files/CFile.h"
 #include "platform/wnd/CDocTemplate.h"
 #include "platform/wnd/CFileDialog.h"
 #include "platform/wnd/CFrameWnd.h"

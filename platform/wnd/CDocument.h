@@ -5,8 +5,8 @@
 // with the framework's message boxes.
 #pragma once
 
-#include "platform/CPtrList.h"
-#include "platform/CString.h"
+#include "platform/core/CPtrList.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/CCmdTarget.h"
 
 class CDocTemplate;

@@ -1,6 +1,6 @@
 #include "platform/wnd/CEdit.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/Imm.h"
 #include "platform/wnd/MessageBox.h"
 #include "platform/wnd/UiHost.h"

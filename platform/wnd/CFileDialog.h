@@ -2,7 +2,7 @@
 // the chosen path gets the default extension when it has none.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 class CWnd;

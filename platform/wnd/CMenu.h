@@ -3,8 +3,8 @@
 // wrappers that FromHandle and GetSubMenu return belong to the menu.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 class CWnd;

@@ -2,7 +2,7 @@
 // child frame, sharing the template's menu.
 #pragma once
 
-#include "platform/CPtrList.h"
+#include "platform/core/CPtrList.h"
 #include "platform/wnd/CDocTemplate.h"
 #include "platform/wnd/WinUser.h"
 

@@ -2,7 +2,7 @@
 // which names the chosen printer; the device context comes with the drawing layer.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 class CWnd;

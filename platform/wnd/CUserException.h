@@ -2,7 +2,7 @@
 // that failed). Catchers drop it without a further message.
 #pragma once
 
-#include "platform/CException.h"
+#include "platform/core/CException.h"
 
 class CUserException : public CException {
 public:

@@ -33,6 +33,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     if (lpszAppName)
         m_pszAppName = _tcsdup(lpszAppName);
     theApp = this;
+    AfxInstallWindowMessageBox();
 }
 
 CWinApp::~CWinApp()

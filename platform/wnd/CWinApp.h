@@ -6,7 +6,7 @@
 // replaced or when the application ends, so a replacement must come from malloc (_tcsdup).
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/CCmdTarget.h"
 #include "platform/wnd/WinUser.h"
 

@@ -9,7 +9,7 @@
 // ends that message, as the framework's window procedure does.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/AfxRes.h"
 #include "platform/wnd/CCmdTarget.h"
 #include "platform/wnd/CPoint.h"

@@ -5,7 +5,7 @@
 // real input method; tests read the state back.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 #define IME_CMODE_ALPHANUMERIC 0x0000

@@ -3,7 +3,7 @@
 // without case.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 #include <vector>

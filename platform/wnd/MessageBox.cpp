@@ -25,12 +25,18 @@ int AfxShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
     return UiHost::Current().MessageBox(request);
 }
 
-int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+namespace {
+
+int WindowMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     if (CWinApp* app = AfxGetApp())
         return app->DoMessageBox(lpszText, nType, nIDHelp);
     return AfxShowMessageBox(AfxGetSafeOwner(), lpszText, "", nType);
 }
+
+} // namespace
+
+void AfxInstallWindowMessageBox() { AfxSetMessageBoxHandler(WindowMessageBox); }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 {

@@ -1,6 +1,6 @@
 #include "platform/wnd/Resources.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/UiHost.h"
 
 namespace {

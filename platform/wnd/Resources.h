@@ -5,7 +5,7 @@
 // lookups find the first registered entry with the id.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "platform/wnd/ShellApi.h"
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/CFolderBrowser.h"
 #include "platform/wnd/UiHost.h"
 

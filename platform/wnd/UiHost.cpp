@@ -1,7 +1,8 @@
 #include "platform/wnd/UiHost.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/CDialog.h"
+#include "platform/wnd/MessageBox.h"
 #include "platform/wnd/Resources.h"
 
 #include <cstdio>
@@ -12,31 +13,6 @@ UiHost* installedHost = nullptr;
 // Without a display nobody can answer.
 constexpr int kNoAssociation = 31;
 } // namespace
-
-std::vector<int> AfxMessageBoxButtons(UINT type)
-{
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-        return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE:
-        return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL:
-        return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO:
-        return {IDYES, IDNO};
-    case MB_RETRYCANCEL:
-        return {IDRETRY, IDCANCEL};
-    default:
-        return {IDOK};
-    }
-}
-
-int AfxDefaultMessageBoxButton(UINT type)
-{
-    std::vector<int> buttons = AfxMessageBoxButtons(type);
-    size_t index = (type & MB_DEFMASK) >> 8;
-    return index < buttons.size() ? buttons[index] : buttons.front();
-}
 
 int UiHost::MessageBox(const MessageBoxRequest& request)
 {
@@ -69,5 +45,6 @@ UiHost* UiHost::Install(UiHost* host)
 {
     UiHost* previous = installedHost;
     installedHost = host;
+    AfxInstallWindowMessageBox();
     return previous;
 }

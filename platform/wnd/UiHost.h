@@ -9,7 +9,7 @@
 // real windows; tests install one that answers from a script and records what was asked.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
 #include <vector>
@@ -85,13 +85,10 @@ public:
 
     // The installed host, or the default one.
     static UiHost& Current();
-    // Installs a host (null: the default again) and returns the one it replaces (null for the default).
+    // Installs a host (null: the default again) and returns the one it replaces (null for the
+    // default). Message boxes go to the host from then on.
     static UiHost* Install(UiHost* host);
 
 private:
     CString m_clipboard;
 };
-
-// The buttons of a message box type, in order, and the one that Enter presses.
-std::vector<int> AfxMessageBoxButtons(UINT type);
-int AfxDefaultMessageBoxButton(UINT type);

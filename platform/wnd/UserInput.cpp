@@ -1,6 +1,6 @@
 #include "platform/wnd/UserInput.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CEdit.h"

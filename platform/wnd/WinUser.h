@@ -2,7 +2,8 @@
 // parameters, geometry records, colours, and the message, style and result constants.
 #pragma once
 
-#include "platform/WinTypes.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/core/WinTypes.h"
 
 #include <cstring>
 
@@ -26,7 +27,6 @@ typedef HIMC__* HIMC;
 typedef UINT_PTR WPARAM;
 typedef INT_PTR LPARAM;
 typedef INT_PTR LRESULT;
-typedef UINT_PTR DWORD_PTR;
 typedef int32_t HRESULT;
 typedef DWORD COLORREF;
 
@@ -353,38 +353,6 @@ typedef NMHDR* LPNMHDR;
 #define GWL_EXSTYLE (-20)
 #define GWL_ID (-12)
 
-// Message boxes.
-#define MB_OK 0x00000000L
-#define MB_OKCANCEL 0x00000001L
-#define MB_ABORTRETRYIGNORE 0x00000002L
-#define MB_YESNOCANCEL 0x00000003L
-#define MB_YESNO 0x00000004L
-#define MB_RETRYCANCEL 0x00000005L
-#define MB_ICONHAND 0x00000010L
-#define MB_ICONQUESTION 0x00000020L
-#define MB_ICONEXCLAMATION 0x00000030L
-#define MB_ICONASTERISK 0x00000040L
-#define MB_ICONWARNING MB_ICONEXCLAMATION
-#define MB_ICONERROR MB_ICONHAND
-#define MB_ICONSTOP MB_ICONHAND
-#define MB_ICONINFORMATION MB_ICONASTERISK
-#define MB_DEFBUTTON1 0x00000000L
-#define MB_DEFBUTTON2 0x00000100L
-#define MB_DEFBUTTON3 0x00000200L
-#define MB_APPLMODAL 0x00000000L
-#define MB_SYSTEMMODAL 0x00001000L
-#define MB_TASKMODAL 0x00002000L
-#define MB_TYPEMASK 0x0000000FL
-#define MB_ICONMASK 0x000000F0L
-#define MB_DEFMASK 0x00000F00L
-
-#define IDOK 1
-#define IDCANCEL 2
-#define IDABORT 3
-#define IDRETRY 4
-#define IDIGNORE 5
-#define IDYES 6
-#define IDNO 7
 #define IDC_STATIC (-1)
 
 // Menus.

@@ -4,8 +4,8 @@
 #include "tests/app/MigrationExportTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
 
-#include "platform/CDaoException.h"
-#include "platform/WinPath.h"
+#include "platform/database/CDaoException.h"
+#include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "tools/sampledata/SampleCodeDatabases.h"

@@ -3,7 +3,7 @@
 #include "model/ZnModelApp.h"
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppBuildConf.h"
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 
 using testsupport::Hex;
 using testsupport::ReadFileBytes;

@@ -2,8 +2,8 @@
 // file, text files on a full disk, and the report at the end of a run.
 #include "tests/app/MigrationExportTestSupport.h"
 
-#include "platform/WinError.h"
-#include "platform/WinStdio.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinStdio.h"
 
 #include <sys/stat.h>
 

@@ -2,9 +2,9 @@
 
 #include "model/ZnModelApp.h"
 #include "model/ZnModelDocKinds.h"
-#include "platform/CDaoDatabase.h"
-#include "platform/Cp932.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
 
 #include <sys/stat.h>

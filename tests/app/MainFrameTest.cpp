@@ -2,8 +2,8 @@
 
 #include "editors/ZnDlgAppTanbunPaste.h"
 #include "model/ZnModelApp.h"
-#include "platform/CDaoDatabase.h"
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "storage/AppDatabaseSchemas.h"

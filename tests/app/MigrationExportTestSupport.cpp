@@ -1,6 +1,6 @@
 #include "tests/app/MigrationExportTestSupport.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "fdimport/ZnDlgAppBangouInput.h"
 #include "fdimport/ZnDlgAppUketukeConfirm.h"
 #include "model/ZnModelApp.h"
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 

@@ -11,9 +11,9 @@
 #include "tests/writers/ZipTestSupport.h"
 
 #include "app/ZnDlgAppSelectObjDialog.h"
-#include "platform/CDaoDatabase.h"
-#include "platform/Cp932.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "tools/sampledata/SampleDataSet.h"

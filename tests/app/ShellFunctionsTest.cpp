@@ -2,7 +2,7 @@
 
 #include "app/CheckBitmapFile.h"
 #include "app/FilterChars.h"
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 
 #include <sys/stat.h>
 

@@ -1,8 +1,8 @@
 #include "tests/app/ShellTestSupport.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinDrive.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/files/WinDrive.h"
+#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppRegObject.h"

@@ -1,7 +1,7 @@
 #include "tests/app/ShellTestSupport.h"
 
 #include "model/ZnModelApp.h"
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 

@@ -1,8 +1,8 @@
 #include "tests/storage/AppDatabaseFixture.h"
 
-#include "platform/Cp932.h"
-#include "platform/DaoConnection.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "tests/support/JetCopy.h"
 

@@ -1,6 +1,6 @@
 #include "tests/storage/ComCodeFixture.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/TempWorkingFolder.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "platform/wnd/CComboBox.h"
 
 struct ComCodeVariant {

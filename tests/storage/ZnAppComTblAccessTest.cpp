@@ -4,7 +4,7 @@
 #include "tests/storage/ComCodeFixture.h"
 #include "tests/support/RunLogCheck.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "storage/ZnAppComTblAccess.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/WinDrive.h"
+#include "platform/files/WinDrive.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnAppRegRoot.h"
 #include "tests/support/TempFolder.h"

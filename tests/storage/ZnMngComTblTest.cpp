@@ -3,7 +3,7 @@
 // table without recordset, and the registry tables.
 #include "tests/storage/ComCodeFixture.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnMngComDbAttr.h"
 #include "storage/ZnMngComTblApp.h"

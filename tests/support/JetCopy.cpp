@@ -1,9 +1,9 @@
 #include "tests/support/JetCopy.h"
 
-#include "platform/AfxDao.h"
-#include "platform/Cp932.h"
-#include "platform/DaoConnection.h"
-#include "platform/JetDialect.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/AfxDao.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/database/JetDialect.h"
 #include "tools/jetwriter/JetFileWriter.h"
 
 #include <cstdio>

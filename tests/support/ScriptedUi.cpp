@@ -1,6 +1,6 @@
 #include "tests/support/ScriptedUi.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "tests/support/TestSupport.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <fstream>
 #include <sstream>

@@ -3,7 +3,7 @@
 // previous folder and the default drive table come back at the end.
 #pragma once
 
-#include "platform/WinDrive.h"
+#include "platform/files/WinDrive.h"
 #include "tests/support/TempFolder.h"
 
 #include <cstdlib>

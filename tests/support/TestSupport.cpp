@@ -1,7 +1,7 @@
 #include "tests/support/TestSupport.h"
 
-#include "platform/AfxDao.h"
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/AfxDao.h"
 
 #include <cctype>
 #include <fstream>

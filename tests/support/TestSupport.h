@@ -1,7 +1,7 @@
 // Helpers shared by the tests.
 #pragma once
 
-#include "platform/Afx.h"
+#include "platform/files/Afx.h"
 
 #include <gtest/gtest.h>
 

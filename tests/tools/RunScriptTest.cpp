@@ -6,7 +6,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "storage/ZnAppRegObject.h"
 
 #include <cstdio>

@@ -4,8 +4,8 @@
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/files/WinPath.h"
 #include "platform/wnd/CComboBox.h"
 #include "storage/ZnAppChiikiShiteiQ2TblDAO.h"
 #include "storage/ZnAppTodoufukenQTblDAO.h"

@@ -2,7 +2,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "platform/ui/WxText.h"
 #include "platform/wnd/Afxwin.h"
 

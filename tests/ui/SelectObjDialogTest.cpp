@@ -4,9 +4,9 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
-#include "platform/CDaoDatabase.h"
-#include "platform/Cp932.h"
-#include "platform/WinPath.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "storage/AppDatabaseSchemas.h"

@@ -2,7 +2,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/wnd/TestResources.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 
 #include <cstdio>
 #include <fstream>

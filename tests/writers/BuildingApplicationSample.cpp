@@ -2,7 +2,7 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "tests/support/TestSupport.h"
 
 #include <unistd.h>

@@ -10,7 +10,7 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
-#include "platform/WinStdio.h"
+#include "platform/files/WinStdio.h"
 #include "writers/ZnAppDocFDOut11.h"
 
 using namespace buildingsample;

@@ -4,9 +4,9 @@
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/TempWorkingFolder.h"
 
-#include "platform/Cp932.h"
-#include "platform/WinPath.h"
-#include "platform/WinStdio.h"
+#include "platform/core/Cp932.h"
+#include "platform/files/WinPath.h"
+#include "platform/files/WinStdio.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "tools/sampledata/SampleCodeDatabases.h"

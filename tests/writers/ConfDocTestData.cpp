@@ -2,7 +2,7 @@
 
 #include "tests/support/TestSupport.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <libxml/parser.h>

@@ -6,7 +6,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 

@@ -3,8 +3,8 @@
 #include "tests/support/TestSupport.h"
 
 #include "model/ZnModelDesigner.h"
-#include "platform/WinPath.h"
-#include "platform/WinStdio.h"
+#include "platform/files/WinPath.h"
+#include "platform/files/WinStdio.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
 

@@ -1,8 +1,8 @@
 // The zip library itself: packing a real folder, read back with minizip, and its failures.
 #include "tests/writers/ZipTestSupport.h"
 
-#include "platform/WinModule.h"
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
+#include "platform/process/WinModule.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <csignal>

@@ -1,10 +1,10 @@
 // The system's side of the zip library, against stand-ins for the library that record what they
 // are given.
-#include "tests/writers/ZipTestSupport.h"
 #include "tests/writers/stub/ZpStub.h"
+#include "tests/writers/ZipTestSupport.h"
 
-#include "platform/WinModule.h"
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
+#include "platform/process/WinModule.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <cstring>

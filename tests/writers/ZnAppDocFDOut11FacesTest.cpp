@@ -7,7 +7,7 @@
 #include "tests/writers/XmlCheck.h"
 
 #include "model/ZnModelAppBuild.h"
-#include "platform/WinStdio.h"
+#include "platform/files/WinStdio.h"
 #include "writers/ZnAppDocFDOut11.h"
 
 using namespace buildingsample;

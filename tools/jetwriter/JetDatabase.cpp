@@ -1,6 +1,6 @@
 #include "tools/jetwriter/JetDatabase.h"
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <algorithm>
 #include <stdexcept>

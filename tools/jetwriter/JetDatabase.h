@@ -5,7 +5,7 @@
 #include "tools/jetwriter/JetQuery.h"
 #include "tools/jetwriter/JetTable.h"
 
-#include "platform/COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 #include <deque>
 #include <string>

@@ -6,7 +6,7 @@
 #include "tools/jetwriter/JetFormat.h"
 #include "tools/jetwriter/JetPage.h"
 
-#include "platform/COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 #include <string>
 

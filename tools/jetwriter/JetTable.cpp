@@ -1,6 +1,6 @@
 #include "tools/jetwriter/JetTable.h"
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <stdexcept>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include "tools/jetwriter/JetBytes.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 #include <cstdint>
 

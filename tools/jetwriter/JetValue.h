@@ -2,7 +2,7 @@
 // text (CP932 bytes) or bytes.
 #pragma once
 
-#include "platform/COleDateTime.h"
+#include "platform/core/COleDateTime.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // make_sample_codes FOLDER: writes the sample COM_CODE.mdb and COM_CHIIKI.mdb into an application
 // folder that does not hold them yet.
-#include "platform/CDaoException.h"
+#include "platform/database/CDaoException.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // make_sample_data FOLDER: writes the sample data set (SampleDataSet.h) into a folder that does
 // not hold one yet, creating the folder when it is missing.
-#include "platform/CException.h"
-#include "platform/Cp932.h"
+#include "platform/core/CException.h"
+#include "platform/core/Cp932.h"
 #include "tools/sampledata/SampleDataSet.h"
 
 #include <cstdio>

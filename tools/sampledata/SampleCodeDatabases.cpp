@@ -1,6 +1,6 @@
 #include "tools/sampledata/SampleCodeDatabases.h"
 
-#include "platform/CDaoDatabase.h"
+#include "platform/database/CDaoDatabase.h"
 #include "storage/AppDatabaseSchemas.h"
 
 extern const char* const sampleComCodeRows;

@@ -1,6 +1,6 @@
 #include "tools/sampledata/SampleDataSet.h"
 
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 #include "tools/sampledata/SampleReferenceData.h"
 #include "tools/sampledata/SampleRegister.h"

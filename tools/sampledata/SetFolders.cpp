@@ -3,7 +3,7 @@
 // set_folders APP COM OBJ DST: stores the folder values ZnApp, ZnCom, ZnObj and ZnDst of the
 //     machine key from four Linux folders, in the Windows form that the program reads; ZnOutput
 //     keeps its stored value, or takes its default (the first drive present) when it has none.
-#include "platform/WinPath.h"
+#include "platform/files/WinPath.h"
 #include "storage/ZnAppRegObject.h"
 
 #include <cstdio>

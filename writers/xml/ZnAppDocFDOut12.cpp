@@ -1,8 +1,8 @@
 #include "writers/xml/ZnAppDocFDOut12.h"
 
 #include "model/ZnModelAppLift.h"
-#include "writers/ZnAppDocFDOut00.h"
 #include "writers/xml/ZnConfDocXmlFrame.h"
+#include "writers/ZnAppDocFDOut00.h"
 
 #include <cmath>
 

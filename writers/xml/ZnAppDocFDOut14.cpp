@@ -1,8 +1,8 @@
 #include "writers/xml/ZnAppDocFDOut14.h"
 
 #include "model/ZnModelAppStruct.h"
-#include "writers/ZnAppDocFDOut00.h"
 #include "writers/xml/ZnConfDocXmlFrame.h"
+#include "writers/ZnAppDocFDOut00.h"
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut14, VhObject)
 

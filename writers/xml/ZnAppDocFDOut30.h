@@ -14,7 +14,7 @@
 #pragma once
 
 #include "model/VhObject.h"
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 
 #include <cstdio>
 

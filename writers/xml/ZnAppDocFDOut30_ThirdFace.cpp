@@ -4,9 +4,9 @@
 
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
+#include "writers/xml/ZnConfDocXmlFrame.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
-#include "writers/xml/ZnConfDocXmlFrame.h"
 
 namespace {
 

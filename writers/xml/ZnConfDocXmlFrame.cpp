@@ -3,8 +3,8 @@
 #include "model/ZnModelApp.h"
 #include "model/ZnModelAppPersons.h"
 #include "model/ZnModelInspDate.h"
-#include "platform/WinStdio.h"
-#include "platform/wnd/MessageBox.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/files/WinStdio.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
 

@@ -20,7 +20,7 @@
 #pragma once
 
 #include "model/ZnModelAppPlanChange.h"
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 

@@ -1,7 +1,7 @@
 #include "writers/zip/ZipPacking.h"
 
-#include "platform/wnd/MessageBox.h"
-#include "platform/WinModule.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/process/WinModule.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // "zipnorva32.dll" that is loaded at run time from the installation folder.
 #pragma once
 
-#include "platform/CString.h"
+#include "platform/core/CString.h"
 #include "zipnorva/ZpApi.h"
 
 // Reads the installation folder (a Windows path) into path: TRUE on success, else FALSE with

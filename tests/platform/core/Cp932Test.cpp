@@ -1,6 +1,6 @@
 #include "tests/support/TestSupport.h"
 
-#include "platform/Cp932.h"
+#include "platform/core/Cp932.h"
 
 // The characters that plain Shift-JIS tables lack or map differently, and the half-width kana.
 static const std::string hardCp932 = "\x87\x40"  // ①

@@ -1,6 +1,6 @@
 #include "tests/support/TestSupport.h"
 
-#include "platform/WinFontFace.h"
+#include "platform/core/WinFontFace.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Access files behind the database classes: read-only, imported once and table by table, saved
 // queries rebuilt, and damaged files refused with Jet's errors.
-#include "tests/platform/DaoFixture.h"
+#include "tests/platform/database/DaoFixture.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

@@ -1,5 +1,5 @@
 // Opening and creating database files: what a file holds decides, and a bad file never crashes.
-#include "tests/platform/DaoFixture.h"
+#include "tests/platform/database/DaoFixture.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "tests/platform/DaoFixture.h"
+#include "tests/platform/database/DaoFixture.h"
 
 #include <filesystem>
 #include <fstream>

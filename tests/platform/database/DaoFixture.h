@@ -2,9 +2,9 @@
 // and rows of tests/data/dao) in a folder of its own, and the suites run over every variant.
 #pragma once
 
-#include "platform/AfxDao.h"
-#include "tests/support/TestSupport.h"
+#include "platform/database/AfxDao.h"
 #include "tests/support/JetCopy.h"
+#include "tests/support/TestSupport.h"
 
 #include <functional>
 #include <string>

@@ -1,5 +1,5 @@
 // What every variant of the test database gives for the system's SQL, filter and sort texts.
-#include "tests/platform/DaoFixture.h"
+#include "tests/platform/database/DaoFixture.h"
 
 namespace {
 

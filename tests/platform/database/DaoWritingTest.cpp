@@ -1,6 +1,6 @@
 // Changes through the database classes: what survives closing and reopening, and what a
 // failed change leaves.
-#include "tests/platform/DaoFixture.h"
+#include "tests/platform/database/DaoFixture.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 // The Jet dialect carried over to SQLite: the exact texts for the system's SQL, filters and sorts.
-#include "platform/JetDialect.h"
-#include "platform/DaoConstants.h"
+#include "platform/database/DaoConstants.h"
+#include "platform/database/JetDialect.h"
 #include "tests/support/TestSupport.h"
 
 namespace {

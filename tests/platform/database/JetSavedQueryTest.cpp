@@ -1,5 +1,5 @@
 // Saved queries rebuilt from the rows that Access keeps for their design.
-#include "platform/JetSavedQuery.h"
+#include "platform/database/JetSavedQuery.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/CFileFind.h"
-#include "platform/WinDrive.h"
+#include "platform/files/CFileFind.h"
+#include "platform/files/WinDrive.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,6 +1,6 @@
-#include "platform/CStdioFile.h"
-#include "platform/WinPath.h"
-#include "platform/WinStdio.h"
+#include "platform/files/CStdioFile.h"
+#include "platform/files/WinPath.h"
+#include "platform/files/WinStdio.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 

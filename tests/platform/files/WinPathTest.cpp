@@ -1,5 +1,5 @@
-#include "platform/WinDrive.h"
-#include "platform/WinPath.h"
+#include "platform/files/WinDrive.h"
+#include "platform/files/WinPath.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 

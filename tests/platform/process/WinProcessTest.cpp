@@ -1,10 +1,10 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
-#include "platform/WinDrive.h"
-#include "platform/WinError.h"
-#include "platform/WinPath.h"
-#include "platform/WinProcess.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinDrive.h"
+#include "platform/files/WinPath.h"
+#include "platform/process/WinProcess.h"
 
 #include <sys/stat.h>
 

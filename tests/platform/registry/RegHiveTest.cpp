@@ -1,4 +1,4 @@
-#include "platform/RegHive.h"
+#include "platform/registry/RegHive.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
