@@ -2,7 +2,7 @@
 // form view.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "shell/CDialogBarBk.h"
 
 class CCommonDataBar : public CDialogBarBk {
 protected:

@@ -30,7 +30,7 @@ CCompletionKindBar::CCompletionKindBar() : CObjectKindBar(IDD_COMPLETIONKINDBAR)
 
 CRuntimeClass* CCompletionKindBar::FormOf(UINT nID) const
 {
-    switch (Frame()->GetDocType()) {
+    switch (ZnGetMainFrame()->GetDocType()) {
     case IDC_DOC_COMPLETION:
         return PanelFormOf(completionForms, nID);
     case IDC_DOC_PLANCHANGE:

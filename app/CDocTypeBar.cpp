@@ -38,7 +38,7 @@ BOOL CDocTypeBar::OnDocType(UINT nID)
         return TRUE;
     for (const DocTypeChoice& choice : choices)
         if (static_cast<UINT>(choice.id) == nID) {
-            Frame()->SetDocType(choice.docType);
+            ZnGetMainFrame()->SetDocType(choice.docType);
             SwitchPanel(choice.panel);
         }
     return TRUE;
@@ -48,6 +48,6 @@ void CDocTypeBar::OnFDContents()
 {
     if (!IsCurrentPanel(IDD_DOCTYPEBAR))
         return;
-    ZnDlgAppFDContents contents(Frame());
+    ZnDlgAppFDContents contents(ZnGetMainFrame());
     contents.DoModal();
 }

@@ -3,7 +3,7 @@
 // floppy contents. The four type labels follow the document mode (the frame writes them).
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "shell/CDialogBarBk.h"
 
 class CDocTypeBar : public CDialogBarBk {
 protected:

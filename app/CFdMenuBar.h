@@ -3,7 +3,7 @@
 // numbers and the dialog of typing them.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "shell/CDialogBarBk.h"
 
 class CFdMenuBar : public CDialogBarBk {
 public:

@@ -2,7 +2,6 @@
 
 #include "app/CZnAppProApp.h"
 #include "app/CZnAppProDoc.h"
-#include "app/FilterChars.h"
 #include "app/ZnFvAppCAHJ0100.h"
 #include "editors/ZnDlgAppTanbunCopy.h"
 #include "editors/ZnDlgAppTanbunEdit.h"
@@ -11,6 +10,7 @@
 #include "fdimport/ZnDlgAppFDImport.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
+#include "shell/FilterChars.h"
 #include "storage/ZnAppCheckoutTblDAO.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnAppRegRoot.h"

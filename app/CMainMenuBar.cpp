@@ -15,7 +15,7 @@ END_MESSAGE_MAP()
 
 BOOL CMainMenuBar::OnScreenButton(UINT nID)
 {
-    Frame()->SwitchMenu(static_cast<int>(nID));
+    ZnGetMainFrame()->SwitchMenu(static_cast<int>(nID));
     return TRUE;
 }
 
@@ -23,7 +23,7 @@ void CMainMenuBar::OnMenuDisplay() { MenuAction(); }
 
 void CMainMenuBar::MenuAction()
 {
-    CMainFrame* frame = Frame();
+    CMainFrame* frame = ZnGetMainFrame();
     if (frame->GetSaving() != 1)
         ZnGetApp()->ChangeView(nullptr);
     if (frame->GetDataChanged() == 0 && frame->GetSaving() != 1) {

@@ -3,7 +3,7 @@
 // follow the main frame's rules.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "shell/CDialogBarBk.h"
 
 class CMainMenuBar : public CDialogBarBk {
 public:

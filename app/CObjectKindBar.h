@@ -4,7 +4,7 @@
 // the current one.
 #pragma once
 
-#include "app/CDialogBarBk.h"
+#include "shell/CDialogBarBk.h"
 
 class CObjectKindBar : public CDialogBarBk {
 protected:

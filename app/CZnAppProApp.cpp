@@ -5,7 +5,6 @@
 #include "app/CMainFrame.h"
 #include "app/CZnAppProDoc.h"
 #include "app/CZnAppProView.h"
-#include "app/ZnDocKindNames.h"
 #include "app/ZnFvAppCAFM11.h"
 #include "app/ZnFvAppCAFM12.h"
 #include "app/ZnFvAppCAFM13.h"
@@ -35,6 +34,7 @@
 #include "platform/process/WinProcess.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
+#include "shell/ZnDocKindNames.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnAppRegObject.h"
@@ -224,6 +224,27 @@ void CZnAppProApp::InitCodeTables() { m_comTblAccess.Init(); }
 void CZnAppProApp::CloseCodeTables() { m_comTblAccess.Close(); }
 
 CMainFrame* CZnAppProApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(m_pMainWnd); }
+
+int CZnAppProApp::GetCurrentPanel() const
+{
+    CMainFrame* frame = ZnGetMainFrame();
+    return frame ? frame->GetCurrentPanel() : -1;
+}
+
+void CZnAppProApp::SwitchPanel(int panel)
+{
+    CMainFrame* frame = ZnGetMainFrame();
+    frame->DestroyPanel();
+    frame->SetNextPanel(panel);
+    frame->CreatePanel();
+}
+
+void CZnAppProApp::OpenFormView(int objKind, CRuntimeClass* viewClass)
+{
+    ZnGetMainFrame()->SetObjKind(objKind);
+    if (viewClass)
+        ChangeView(GetFormTemplate(viewClass));
+}
 
 CZnAppProDoc* CZnAppProApp::GetActiveDocument() const
 {

@@ -8,7 +8,7 @@
 // when that dialog closes.
 #pragma once
 
-#include "app/ZnDocKindNames.h"
+#include "shell/ZnDocKindNames.h"
 
 #include "platform/wnd/CWinApp.h"
 #include "storage/ZnAppComTblAccess.h"
@@ -106,6 +106,10 @@ public:
     int GetDocMode(int flag) const override;
     int GetDocType() const override;
     int GetObjKind() const override;
+    int GetCurrentPanel() const override;
+    void SwitchPanel(int panel) override;
+    void OpenFormView(int objKind, CRuntimeClass* viewClass) override;
+    void CloseFormView() override { ChangeView(nullptr); }
     int SetDataChanged(int flag) override;
     ZnAppMDB* GetAppMDB() override;
     ZnAppComTblAccess* GetComTblAccess() override { return &m_comTblAccess; }

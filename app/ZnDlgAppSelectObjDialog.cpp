@@ -2,11 +2,11 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
-#include "app/ZnDirectoryDialog.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
+#include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "writers/zip/ZipPacking.h"
 

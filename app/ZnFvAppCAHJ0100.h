@@ -3,7 +3,7 @@
 // again. The view leaves the document's model objects alone.
 #pragma once
 
-#include "app/CFormViewBk.h"
+#include "shell/CFormViewBk.h"
 
 class ZnFvAppCAHJ0100 : public CFormViewBk {
     DECLARE_DYNCREATE(ZnFvAppCAHJ0100)

@@ -4,7 +4,7 @@
 // starts without them.
 #pragma once
 
-#include "app/CFormViewBk.h"
+#include "shell/CFormViewBk.h"
 
 class CDialog;
 

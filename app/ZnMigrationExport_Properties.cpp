@@ -8,6 +8,7 @@
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
 #include "writers/xml/ZnAppDocFDOut14.h"
@@ -17,7 +18,6 @@
 #include "writers/XmlPieceWriters.h"
 #include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
-#include "writers/ZnAppDocFDOut11.h"
 
 #include <memory>
 

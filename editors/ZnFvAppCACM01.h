@@ -2,7 +2,7 @@
 // hosts comes with the common-data editors.
 #pragma once
 
-#include "app/CFormViewBk.h"
+#include "shell/CFormViewBk.h"
 
 class ZnFvAppCACM01 : public CFormViewBk {
     DECLARE_DYNCREATE(ZnFvAppCACM01)

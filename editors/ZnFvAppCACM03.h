@@ -2,7 +2,7 @@
 // editor that it hosts comes with the common-data editors.
 #pragma once
 
-#include "app/CFormViewBk.h"
+#include "shell/CFormViewBk.h"
 
 class ZnFvAppCACM03 : public CFormViewBk {
     DECLARE_DYNCREATE(ZnFvAppCACM03)

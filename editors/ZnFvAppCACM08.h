@@ -2,7 +2,7 @@
 // comes with the common-data editors.
 #pragma once
 
-#include "app/CFormViewBk.h"
+#include "shell/CFormViewBk.h"
 
 class ZnFvAppCACM08 : public CFormViewBk {
     DECLARE_DYNCREATE(ZnFvAppCACM08)

@@ -1,10 +1,9 @@
-#include "app/CDialogBarBk.h"
+#include "shell/CDialogBarBk.h"
 
-#include "app/CMainFrame.h"
-#include "app/CZnAppProApp.h"
 #include "platform/wnd/CCmdUI.h"
 #include "platform/wnd/CDC.h"
 #include "res/MainFrameIds.h"
+#include "storage/ZnShellState.h"
 
 BEGIN_MESSAGE_MAP(CDialogBarBk, CDialogBar)
 ON_WM_CTLCOLOR()
@@ -23,31 +22,21 @@ HBRUSH CDialogBarBk::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CDialogBarBk::OnUpdateEnable(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
 
-CMainFrame* CDialogBarBk::Frame() { return ZnGetMainFrame(); }
-
 BOOL CDialogBarBk::IsCurrentPanel(int panel)
 {
-    CMainFrame* frame = Frame();
-    return frame && frame->GetCurrentPanel() == panel;
+    ZnShellState* shell = ZnShellState::Current();
+    return shell && shell->GetCurrentPanel() == panel;
 }
 
-void CDialogBarBk::SwitchPanel(int panel)
-{
-    CMainFrame* frame = Frame();
-    frame->DestroyPanel();
-    frame->SetNextPanel(panel);
-    frame->CreatePanel();
-}
+void CDialogBarBk::SwitchPanel(int panel) { ZnShellState::Current()->SwitchPanel(panel); }
 
 void CDialogBarBk::GoBack()
 {
     SwitchPanel(IDD_DOCTYPEBAR);
-    ZnGetApp()->ChangeView(nullptr);
+    ZnShellState::Current()->CloseFormView();
 }
 
 void CDialogBarBk::OpenForm(int objKind, CRuntimeClass* viewClass)
 {
-    Frame()->SetObjKind(objKind);
-    if (viewClass)
-        ZnGetApp()->ChangeView(ZnGetApp()->GetFormTemplate(viewClass));
+    ZnShellState::Current()->OpenFormView(objKind, viewClass);
 }

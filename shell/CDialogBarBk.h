@@ -1,7 +1,7 @@
 // The base of the main frame's button panels: a dialog bar whose background, labels and
 // read-only edits are painted in the panels' colour. It also gives the left panels their common
-// steps: the guard that a panel acts only while it is the current one, switching to another
-// panel, and opening a form view for an object kind.
+// steps, through the shell state: the guard that a panel acts only while it is the current one,
+// switching to another panel, and opening a form view for an object kind.
 #pragma once
 
 #include "platform/wnd/CBrush.h"
@@ -9,7 +9,6 @@
 
 class CCmdUI;
 class CDC;
-class CMainFrame;
 
 class CDialogBarBk : public CDialogBar {
 public:
@@ -25,7 +24,6 @@ protected:
     afx_msg void OnUpdateEnable(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
-    static CMainFrame* Frame();
     // Whether the frame shows this panel now: a left panel's buttons act only then.
     static BOOL IsCurrentPanel(int panel);
     // Destroys the shown panel and shows another.

@@ -1,4 +1,4 @@
-#include "app/CFormViewBk.h"
+#include "shell/CFormViewBk.h"
 
 #include "platform/wnd/CBrush.h"
 #include "platform/wnd/CDC.h"

@@ -1,4 +1,4 @@
-#include "app/FilterChars.h"
+#include "shell/FilterChars.h"
 
 #include "platform/core/Cp932.h"
 

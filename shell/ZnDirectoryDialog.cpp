@@ -1,4 +1,4 @@
-#include "app/ZnDirectoryDialog.h"
+#include "shell/ZnDirectoryDialog.h"
 
 #include "platform/wnd/ShellApi.h"
 

@@ -1,4 +1,4 @@
-#include "app/ZnDlgAppDocDirConfirm.h"
+#include "shell/ZnDlgAppDocDirConfirm.h"
 
 #include "res/MainFrameIds.h"
 

@@ -1,4 +1,4 @@
-#include "app/ZnDlgAppRootDirConfirm.h"
+#include "shell/ZnDlgAppRootDirConfirm.h"
 
 #include "res/MainFrameIds.h"
 

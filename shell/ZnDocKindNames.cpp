@@ -1,4 +1,4 @@
-#include "app/ZnDocKindNames.h"
+#include "shell/ZnDocKindNames.h"
 
 namespace {
 

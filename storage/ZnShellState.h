@@ -1,12 +1,14 @@
 // What the subsystems below the application shell read of it: the application object's folders
-// and current selections, the main frame's document mode, type and object kind, the active
-// document's model objects, the database file names and the open code tables. The application
+// and current selections, the main frame's document mode, type and object kind, its button
+// panels and form views, the active document's model objects, the database file names and the
+// open code tables. The application
 // object and the main frame implement it; tests implement it without windows. One instance is
 // current at a time.
 #pragma once
 
 #include "platform/core/CString.h"
 
+class CRuntimeClass;
 class ZnAppComTblAccess;
 class ZnAppMDB;
 class ZnModel;
@@ -48,6 +50,14 @@ public:
     virtual int GetDocMode(int flag) const = 0;
     virtual int GetDocType() const = 0;
     virtual int GetObjKind() const = 0;
+    // The id of the button panel that the main frame shows, or -1 without a main frame.
+    virtual int GetCurrentPanel() const = 0;
+    // Destroys the shown panel and shows the panel with that id.
+    virtual void SwitchPanel(int panel) = 0;
+    // Stores the object kind and shows the form view of viewClass (when there is one).
+    virtual void OpenFormView(int objKind, CRuntimeClass* viewClass) = 0;
+    // Closes the open form view.
+    virtual void CloseFormView() = 0;
     // Sets the unsaved-changes flag and returns it.
     virtual int SetDataChanged(int flag) = 0;
     // The database file names.

@@ -1,4 +1,4 @@
-#include "app/CheckBitmapFile.h"
+#include "writers/CheckBitmapFile.h"
 
 #include "platform/files/CFile.h"
 

@@ -1,6 +1,5 @@
 #include "tests/app/ShellTestSupport.h"
 
-#include "app/CFormViewBk.h"
 #include "app/CZnAppProView.h"
 #include "app/ZnFvAppCAFM12.h"
 #include "app/ZnFvAppCAHJ0100.h"
@@ -8,6 +7,7 @@
 #include "platform/wnd/Afxwin.h"
 #include "res/FormViewIds.h"
 #include "res/MainFrameIds.h"
+#include "shell/CFormViewBk.h"
 
 namespace {
 

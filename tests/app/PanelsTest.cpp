@@ -1,6 +1,5 @@
 #include "tests/app/ShellTestSupport.h"
 
-#include "app/CDialogBarBk.h"
 #include "app/CFdMenuBar.h"
 #include "fdimport/ZnDlgAppBangouInput.h"
 #include "fdimport/ZnDlgAppUketukeConfirm.h"
@@ -8,6 +7,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
+#include "shell/CDialogBarBk.h"
 
 namespace {
 

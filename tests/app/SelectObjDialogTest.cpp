@@ -1,14 +1,14 @@
 #include "tests/app/ShellTestSupport.h"
 
-#include "app/ZnDirectoryDialog.h"
-#include "app/ZnDlgAppDocDirConfirm.h"
-#include "app/ZnDlgAppRootDirConfirm.h"
 #include "app/ZnDlgAppSelectObjDialog.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
+#include "shell/ZnDirectoryDialog.h"
+#include "shell/ZnDlgAppDocDirConfirm.h"
+#include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "tests/support/JetCopy.h"
 

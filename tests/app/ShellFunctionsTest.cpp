@@ -1,8 +1,8 @@
 #include "tests/app/ShellTestSupport.h"
 
-#include "app/CheckBitmapFile.h"
-#include "app/FilterChars.h"
 #include "platform/files/WinPath.h"
+#include "shell/FilterChars.h"
+#include "writers/CheckBitmapFile.h"
 
 #include <sys/stat.h>
 

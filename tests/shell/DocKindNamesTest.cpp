@@ -1,6 +1,6 @@
 #include "tests/support/TabbedCases.h"
 
-#include "app/ZnDocKindNames.h"
+#include "shell/ZnDocKindNames.h"
 
 #include <map>
 #include <utility>
@@ -20,7 +20,7 @@ const int notificationMode = 32787;
 std::map<int, std::pair<CString, CString>> ExpectedNames()
 {
     std::map<int, std::pair<CString, CString>> names;
-    for (const auto& fields : testsupport::ReadTabbedCases("app/doc_kind_names.txt"))
+    for (const auto& fields : testsupport::ReadTabbedCases("shell/doc_kind_names.txt"))
         names[atoi(fields.at(0))] = {fields.at(1), fields.at(2)};
     return names;
 }

@@ -39,6 +39,10 @@ public:
     int GetDocMode(int flag) const override { return flag == 1 ? 32786 : docMode; }
     int GetDocType() const override { return docType; }
     int GetObjKind() const override { return objKind; }
+    int GetCurrentPanel() const override { return -1; }
+    void SwitchPanel(int panel) override {}
+    void OpenFormView(int objKind, CRuntimeClass* viewClass) override {}
+    void CloseFormView() override {}
     int SetDataChanged(int flag) override { return dataChanged = flag; }
     ZnAppMDB* GetAppMDB() override { return &mdb; }
     ZnAppComTblAccess* GetComTblAccess() override { return comTblAccess; }

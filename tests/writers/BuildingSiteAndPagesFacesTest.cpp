@@ -11,7 +11,7 @@
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
 #include "platform/files/WinStdio.h"
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 using namespace buildingsample;
 

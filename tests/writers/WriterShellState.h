@@ -4,7 +4,7 @@
 
 #include "tests/support/TestShellState.h"
 
-#include "app/ZnDocKindNames.h"
+#include "shell/ZnDocKindNames.h"
 
 class WriterShellState : public testsupport::TestShellState {
 public:

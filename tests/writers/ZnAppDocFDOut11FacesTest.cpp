@@ -8,7 +8,7 @@
 
 #include "model/ZnModelAppBuild.h"
 #include "platform/files/WinStdio.h"
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 using namespace buildingsample;
 using testsupport::Hex;

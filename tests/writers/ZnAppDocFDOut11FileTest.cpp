@@ -6,7 +6,7 @@
 #include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/XmlCheck.h"
 
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 using namespace buildingsample;
 using testsupport::Hex;

@@ -1,11 +1,11 @@
 #include "tools/sampledata/SampleRegister.h"
 
-#include "app/ZnDocKindNames.h"
 #include "model/ZnModelDocKinds.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/files/CArchive.h"
 #include "platform/files/CFile.h"
 #include "platform/files/WinPath.h"
+#include "shell/ZnDocKindNames.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"

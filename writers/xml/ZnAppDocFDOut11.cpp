@@ -1,4 +1,4 @@
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"

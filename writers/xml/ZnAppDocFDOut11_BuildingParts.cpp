@@ -1,7 +1,7 @@
 // Parts that the site page (third face) and the building pages (fourth and fifth faces) have in
 // common: the construction kinds, the main structure, area figures, floor designations and the
 // change summary of a plan change.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppStrKind.h"
 #include "platform/core/Cp932.h"

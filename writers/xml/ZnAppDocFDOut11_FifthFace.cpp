@@ -1,6 +1,6 @@
 // The fifth face (第五面): one summary per floor of every building page, numbered over all
 // pages, with the floor areas by usage. It is the last face and closes the root element.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
 #include "writers/ZnAppDocFDOut00.h"

@@ -1,5 +1,5 @@
 // The file 申請書データ.xml as a whole: its head, then the faces.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "writers/ZnAppDocFDOut00.h"
 

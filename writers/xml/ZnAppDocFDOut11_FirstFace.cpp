@@ -1,6 +1,6 @@
 // The first face (第一面): who applies, through whom, when and to whom; for a plan change first
 // the confirmation that the change follows.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuildMod.h"
 #include "storage/ZnShellState.h"

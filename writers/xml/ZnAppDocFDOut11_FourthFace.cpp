@@ -1,7 +1,7 @@
 // The fourth face (第四面): one outline per building page, with its usages, construction kinds,
 // structure, fire resistance, floor counts, heights, the confirmation exception, the floor areas
 // floor by floor, roof, walls and free texts.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
 #include "writers/ZnAppDocFDOut00.h"

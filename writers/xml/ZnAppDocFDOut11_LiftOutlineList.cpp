@@ -1,6 +1,6 @@
 // The outline lists at the end of a confirmation's second face: the lifts (昇降機の概要リスト)
 // and the structures (工作物1の概要リスト) that accompany the building confirmation.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuildConf.h"
 #include "writers/ZnAppDocFDOut00.h"

@@ -3,7 +3,7 @@
 // of the model's list (代表区分 2, 表示順 from 2). The further entries of some lists keep their
 // elements in another order than the first entry; every entry is therefore built as a tree of
 // elements from one description of its record and written in the order of its list.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppInspConf.h"

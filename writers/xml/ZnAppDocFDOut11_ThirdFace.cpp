@@ -1,7 +1,7 @@
 // The third face (第三面1): the site page of the building application, that is the site, its
 // city planning, the areas and ratios, the main usage, the buildings as a whole, the planned
 // dates, the specified construction stages and the free texts.
-#include "writers/ZnAppDocFDOut11.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 #include "model/ZnModelAppBuild.h"
 #include "writers/ZnAppDocFDOut00.h"

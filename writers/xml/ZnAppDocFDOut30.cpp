@@ -3,10 +3,10 @@
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
 #include "storage/ZnShellState.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnConfDocXmlFrame.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
-#include "writers/ZnAppDocFDOut11.h"
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut30, VhObject)
 
