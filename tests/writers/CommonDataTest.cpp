@@ -1,6 +1,7 @@
 // The reference-data writer over APP_USER_REGIST.mdb and the sample COM_CODE.mdb, both as SQLite
-// files and as Access (Jet 4) files: the nine sections byte for byte, empty tables, a table from
-// before the schema patch, missing code tables and database errors.
+// files and as Access (Jet 4) files: a table from before the schema patch, missing code tables
+// and database errors. The nine sections of a populated database and of empty tables are pinned
+// through the export's archive (CommonDataEndToEndTest).
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/TempWorkingFolder.h"
 
@@ -27,44 +28,7 @@ namespace {
 
 using Section = void (ZnAppDocFDOut99::*)(CString, FILE*);
 
-// The section writers in the order in which the export calls them.
-const Section kSections[] = {
-    &ZnAppDocFDOut99::WriteKenchikunushi, &ZnAppDocFDOut99::WriteShinseisha,    &ZnAppDocFDOut99::WriteSekkeisha,
-    &ZnAppDocFDOut99::WriteSekousha,      &ZnAppDocFDOut99::WriteTokuteiKoutei, &ZnAppDocFDOut99::WriteChimeiChiban,
-    &ZnAppDocFDOut99::WriteSetsubisha,    &ZnAppDocFDOut99::WriteYane,          &ZnAppDocFDOut99::WriteGaiheki,
-};
-
 std::string Expected(const std::string& name) { return ReadFileBytes(DataPath("writers/" + name)); }
-
-// The sections parsed inside a root element as the export frames them; fails the test when they
-// are not well-formed. Returns the names and the texts of the root's element children.
-struct ParsedSections {
-    std::vector<std::string> names;
-    std::vector<std::string> texts; // the whole text content of each section element
-};
-
-ParsedSections Parse(const std::string& sections)
-{
-    std::string document =
-        u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<共通データ>\r\n" + sections + u8"</共通データ>\r\n";
-    ParsedSections parsed;
-    xmlDocPtr doc = xmlReadMemory(document.data(), static_cast<int>(document.size()), "sections.xml", nullptr,
-                                  XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    if (!doc) {
-        ADD_FAILURE() << "the sections are not well-formed";
-        return parsed;
-    }
-    for (xmlNodePtr node = xmlDocGetRootElement(doc)->children; node; node = node->next) {
-        if (node->type != XML_ELEMENT_NODE)
-            continue;
-        parsed.names.push_back(reinterpret_cast<const char*>(node->name));
-        xmlChar* text = xmlNodeGetContent(node);
-        parsed.texts.push_back(reinterpret_cast<const char*>(text));
-        xmlFree(text);
-    }
-    xmlFreeDoc(doc);
-    return parsed;
-}
 
 } // namespace
 
@@ -133,34 +97,6 @@ private:
 
 INSTANTIATE_TEST_SUITE_P(Formats, CommonData, ::testing::ValuesIn(AppDatabaseVariants()),
                          [](const auto& info) { return info.param.name; });
-
-// Every section in the export's order: rows in display order, values escaped, split values with
-// all their hyphens, architect classes read as numbers, codes turned into names or left empty,
-// the designer's fields three tabs deep and the empty outer-wall table left out.
-TEST_P(CommonData, NineSectionsFromAPopulatedDatabase)
-{
-    MakeUserRegist(appUserRegistSchema, "writers/common_data_rows.sql");
-    std::string written = Written([&](ZnAppDocFDOut99& writer, FILE* file) {
-        for (Section section : kSections)
-            (writer.*section)(Windows("com"), file);
-    });
-    EXPECT_EQ(Hex(Expected("common_data_sections.xml")), Hex(written));
-
-    ParsedSections parsed = Parse(written);
-    ASSERT_EQ(20u, parsed.names.size());
-    EXPECT_EQ(u8"建築主", parsed.names[0]);
-    EXPECT_EQ(u8"屋根", parsed.names[19]);
-    // What a reader gets back of the escaped owner's row is the stored text.
-    EXPECT_EQ(u8"\n\t\tｿﾌﾄ&ｺｳ\n\t\tソフト<表>\"工房\"'s\n\t\t530-0001\n\t\t大阪府 100%\n\t\t06-1234-\n\t",
-              parsed.texts[1]);
-}
-
-TEST_P(CommonData, EmptyTablesWriteNothing)
-{
-    MakeUserRegist(appUserRegistSchema, "storage/NoRows.sql");
-    for (Section section : kSections)
-        EXPECT_EQ("", Written(section));
-}
 
 // A file from before the schema patch, which an Access file keeps: the equipment advisers are
 // written with an empty registration number, and the file is not changed.

@@ -3,6 +3,7 @@
 // the slots of a test shell, and the comparison of a written file with its expected bytes.
 #pragma once
 
+#include "tests/support/SampleParties.h"
 #include "tests/support/TempFolder.h"
 #include "tests/writers/WriterShellState.h"
 
@@ -18,7 +19,7 @@
 
 namespace confdoc {
 
-ZnModelDate Date(int year, int month, int day);
+using namespace sampleparties;
 
 // Owners (a null among the further ones), applicant, addressee, agent and the application
 // number 第100号 of 3 September 2010.
