@@ -1,5 +1,5 @@
-// What the reference-data export leaves behind when its packing fails, its disk is full or its
-// destination cannot be written, around sections of the test's own.
+// What the reference-data export leaves behind when its packing fails or its disk is full, around
+// sections of the test's own. A destination that cannot be written: PropertyExportEndToEndTest.
 #include "tests/app/MigrationExportTestSupport.h"
 
 #include "writers/XmlPieceWriters.h"
@@ -25,13 +25,11 @@ const char kXmlFile[] = u8"共通データ.xml";
 class OneSectionExport : public ZnMigrationExport {
 public:
     using ZnMigrationExport::ZnMigrationExport;
-    CString comFolderRead;
     int paddingLines = 0;
 
 protected:
     void WriteCommonDataSections(const CString& comFolder, FILE* file) override
     {
-        comFolderRead = comFolder;
         WriteXmlLiteral(file, "\t<屋根>\n");
         WriteXmlLiteral(file, "\t\t<屋根>");
         WriteXmlValue(file, "瓦");
@@ -91,19 +89,5 @@ TEST_F(CommonDataExportTest, AFullDiskIsToldAndNothingIsPacked)
     EXPECT_EQ((Messages_t{{"ファイルの書き込み(共通データ.xml)に失敗しました。", MB_ICONSTOP}}), Messages());
     std::string folder = LeftFolder();
     EXPECT_EQ((std::vector<std::string>{kMarker}), FolderNames(DestinationPath(folder)));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(CommonDataExportTest, ADestinationThatCannotBeWrittenStopsBeforeAnythingIsMade)
-{
-    LoadRealZipLibrary();
-    ziptest::WriteBytes(DestinationPath("file"), "data");
-    OneSectionExport exporter(Destination() + "\\file");
-    EXPECT_FALSE(exporter.ExportCommonData("C:\\共通"));
-
-    EXPECT_EQ(CString(), exporter.comFolderRead);
-    ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), Messages()[0].second);
-    EXPECT_EQ((std::map<std::string, std::string>{{"file", "data"}}), Snapshot(DestinationPath()));
     EXPECT_TRUE(exporter.HasFailed());
 }
