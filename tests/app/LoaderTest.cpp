@@ -227,15 +227,16 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
 }
 
+// A file name without a form number at its end loads too, with form number 0.
 TEST_F(LoadBukkenDocument, AnEmptyFileLoadsNothingIntoThePreparedObjects)
 {
-    WriteFileBytes(PropertyFile("Ke001.240"), "");
-    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.240"));
+    WriteFileBytes(PropertyFile("Ke001.-12"), "");
+    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.-12"));
     Start();
     ASSERT_TRUE(Load(1));
     EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
     EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    EXPECT_EQ(240, m_app.m_nFormNo);
+    EXPECT_EQ(0, m_app.m_nFormNo);
     EXPECT_EQ("", Log());
 }
 

@@ -182,55 +182,36 @@ TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
     EXPECT_EQ(" Orvane for Windows Ver6.10", m_ui.destroyed.back().text);
 }
 
-// The memory probe's question, answered by the test; the application is one whose probe fails.
-class LowMemoryStartUp : public ::testing::Test {
-protected:
-    ~LowMemoryStartUp() override
-    {
-        if (m_app.m_pMainWnd)
-            m_app.m_pMainWnd->DestroyWindow();
-        EXPECT_EQ(0, AfxGetWindowCount());
-    }
-
-    BOOL Start()
-    {
+// Yes ends start-up before anything is built; no goes on with the whole start-up.
+TEST(LowMemoryStartUpAnswers, YesEndsStartUpAndNoGoesOn)
+{
+    for (int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer);
+        testsupport::TempRegistry registry;
+        ShellTestUi ui;
+        LowMemoryApp app;
+        ui.AnswerMessageBox(answer);
+        if (answer == IDNO)
+            ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
         char program[] = "zadazez";
         char* argv[] = {program};
-        m_app.SetCommandLine(1, argv);
-        return m_app.InitInstance();
+        app.SetCommandLine(1, argv);
+        EXPECT_FALSE(app.InitInstance());
+        EXPECT_EQ(24576000u, app.probed);
+        ASSERT_EQ(1u, ui.messageBoxes.size());
+        EXPECT_EQ(kLowMemory, cp932::ToUtf8(ui.messageBoxes[0].text.Bytes()));
+        EXPECT_EQ("App", ui.messageBoxes[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+        if (answer == IDYES) {
+            EXPECT_EQ(nullptr, app.m_pMainWnd);
+            EXPECT_EQ(nullptr, app.GetFirstDocTemplatePosition());
+            EXPECT_TRUE(ui.destroyed.empty());
+        } else {
+            ASSERT_NE(nullptr, app.GetMainFrame());
+            EXPECT_NE(nullptr, app.GetActiveDocument());
+            EXPECT_EQ(1, MigrationDialogsClosed(ui));
+            app.m_pMainWnd->DestroyWindow();
+        }
+        EXPECT_EQ(0, AfxGetWindowCount());
     }
-
-    void ExpectTheQuestion()
-    {
-        EXPECT_EQ(24576000u, m_app.probed);
-        ASSERT_EQ(1u, m_ui.messageBoxes.size());
-        EXPECT_EQ(kLowMemory, cp932::ToUtf8(m_ui.messageBoxes[0].text.Bytes()));
-        EXPECT_EQ("App", m_ui.messageBoxes[0].caption);
-        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), m_ui.messageBoxes[0].type);
-    }
-
-    testsupport::TempRegistry m_registry;
-    ShellTestUi m_ui;
-    LowMemoryApp m_app;
-};
-
-TEST_F(LowMemoryStartUp, YesEndsStartUpBeforeAnythingIsBuilt)
-{
-    m_ui.AnswerMessageBox(IDYES);
-    EXPECT_FALSE(Start());
-    ExpectTheQuestion();
-    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
-    EXPECT_EQ(nullptr, m_app.GetFirstDocTemplatePosition());
-    EXPECT_TRUE(m_ui.destroyed.empty());
-}
-
-TEST_F(LowMemoryStartUp, NoGoesOnWithTheWholeStartUp)
-{
-    m_ui.AnswerMessageBox(IDNO);
-    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
-    EXPECT_FALSE(Start());
-    ExpectTheQuestion();
-    ASSERT_NE(nullptr, m_app.GetMainFrame());
-    EXPECT_NE(nullptr, m_app.GetActiveDocument());
-    EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
 }
