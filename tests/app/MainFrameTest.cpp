@@ -98,16 +98,15 @@ protected:
 
 } // namespace
 
-TEST_F(MainFrame, AccessorsAndTheShellStateAnswerTheFramesSelections)
+// The subsystems below see the frame's selections through the shell state.
+TEST_F(MainFrame, TheShellStateAnswersTheFramesSelections)
 {
     Start();
     CMainFrame& frame = Frame();
     frame.SetDocMode(DOCMODE_KEIKAKU);
-    EXPECT_EQ(32787, frame.GetDocMode(0));
-    EXPECT_EQ(32786, frame.GetDocMode(1));
     frame.SetDocType(1005);
     frame.SetObjKind(1018);
-    EXPECT_EQ(7, frame.SetDataChanged(7));
+    frame.SetDataChanged(7);
     ZnShellState& shell = *ZnShellState::Current();
     EXPECT_EQ(32787, shell.GetDocMode(0));
     EXPECT_EQ(32786, shell.GetDocMode(1));
@@ -121,10 +120,8 @@ TEST_F(MainFrame, AccessorsAndTheShellStateAnswerTheFramesSelections)
     EXPECT_EQ("Ke001.240", shell.MakeFormFileName(240));
     // The shell's slots are those of the active document.
     EXPECT_EQ(Document().GetAppModel(), shell.GetModel(ZnShellState::appModelSlot));
-
-    EXPECT_NE(nullptr, frame.GetPanelById(IDD_MAINMENUBAR));
-    EXPECT_NE(nullptr, frame.GetPanelById(IDD_BUKKEN_INPUT));
-    EXPECT_NE(nullptr, frame.GetPanelById(IDD_SELECT_OBJ));
+    for (int panel : {IDD_MAINMENUBAR, IDD_BUKKEN_INPUT, IDD_SELECT_OBJ})
+        EXPECT_NE(nullptr, frame.GetPanelById(panel)) << panel;
     EXPECT_EQ(nullptr, frame.GetPanelById(IDD_DOCTYPEBAR));
 }
 
