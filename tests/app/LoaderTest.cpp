@@ -33,18 +33,6 @@ std::vector<KindClasses> AllKindClasses()
     return kinds;
 }
 
-// Filled documents of some kinds, as the model's fixtures give them.
-struct KindFixture {
-    int code;
-    const char* fixture;
-};
-
-const KindFixture kindFixtures[] = {
-    {100001, "model/build_conf_document.hex"},    {100301, "model/build_mod_document.hex"},
-    {100003, "model/equip_conf_document.hex"},    {100302, "model/lift_mod_document.hex"},
-    {100006, "model/semi_str_conf_document.hex"}, {100304, "model/struct_mod_document.hex"},
-};
-
 std::string ClassOf(const ZnModel* model) { return model ? model->GetRuntimeClass()->m_lpszClassName : ""; }
 
 // The file of a document whose slots hold new empty objects of the named classes.
@@ -108,6 +96,7 @@ protected:
 
 } // namespace
 
+// Each kind's file, stored back byte for byte (filled files of each class: the model's tests).
 TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
 {
     const std::vector<KindClasses> kinds = AllKindClasses();
@@ -137,26 +126,6 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
     }
     EXPECT_TRUE(m_ui.messageBoxes.empty());
     EXPECT_EQ("", Log());
-}
-
-TEST_F(LoadBukkenDocument, FilledDocumentsLoadWhole)
-{
-    std::string rows;
-    int shousai = 0;
-    for (const KindFixture& kind : kindFixtures) {
-        std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
-        rows += Row(shousai, kind.code, "filled", fileName);
-        WriteFileBytes(PropertyFile(fileName), ReadHexFixture(kind.fixture));
-    }
-    MakeRegister(rows);
-    Start();
-    shousai = 0;
-    for (const KindFixture& kind : kindFixtures) {
-        SCOPED_TRACE(kind.fixture);
-        ASSERT_TRUE(Load(++shousai));
-        EXPECT_EQ(Hex(ReadHexFixture(kind.fixture)), Hex(StoredDocument()));
-        EXPECT_EQ(100 + shousai, m_app.m_nFormNo);
-    }
 }
 
 TEST_F(LoadBukkenDocument, AMissingFileLeavesAnEmptyApplicationAndIsNotLoaded)
