@@ -132,14 +132,6 @@ protected:
         });
     }
 
-    std::vector<std::string> MessageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBoxRequest& box : m_ui.messageBoxes)
-            texts.push_back(cp932::ToUtf8(box.text.Bytes()));
-        return texts;
-    }
-
     // The entries of the one archive in the destination whose name starts with word + "_".
     std::map<std::string, std::string> Archive(const std::string& word)
     {
