@@ -99,7 +99,7 @@ TEST_F(Titles, TitleOfAStoredCodeByItsProcedureDigitOrFromTheNameTable)
     const std::map<std::string, int> modes = {{"application", applicationMode}, {"notification", notificationMode},
                                               {"0", 0}};
     auto cases = testsupport::ReadTabbedCases("writers/titles_of_codes.txt");
-    ASSERT_EQ(17u, cases.size());
+    ASSERT_EQ(18u, cases.size());
     for (const auto& fields : cases) {
         Select(1000, modes.at(fields.at(1).Bytes()));
         EXPECT_EQ(fields.at(2), ZnAppDocFDOut00::GetDocTitleFromCode(fields.at(0))) << fields.at(0) << " " << fields.at(1);
