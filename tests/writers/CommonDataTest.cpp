@@ -3,6 +3,7 @@
 // and database errors. The nine sections of a populated database and of empty tables are pinned
 // through the export's archive (CommonDataEndToEndTest).
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/ReferenceDataFolders.h"
 #include "tests/support/TempWorkingFolder.h"
 
 #include "platform/Cp932.h"
@@ -32,30 +33,14 @@ std::string Expected(const std::string& name) { return ReadFileBytes(DataPath("w
 
 } // namespace
 
-// The reference-data folder with APP_USER_REGIST.mdb, the application folder with the sample
-// COM_CODE.mdb and the application's code tables opened on it, all in the variant's format.
+// The reference-data folders, all in the variant's format.
 class CommonData : public ::testing::TestWithParam<AppDatabaseVariant> {
 protected:
-    void SetUp() override
-    {
-        for (const char* folder : {"com", "app"})
-            ASSERT_EQ(0, mkdir(m_folder.Path(folder).c_str(), 0777));
-        MakeComCode(m_folder.Path("app/COM_CODE.mdb"));
-        m_shell.appFolder = Windows("app");
-        m_access.Init();
-        m_shell.comTblAccess = &m_access;
-    }
-
-    void MakeUserRegist(const std::string& schema, const std::string& rows)
-    {
-        GetParam().make(m_folder.Path("com/APP_USER_REGIST.mdb"), schema, rows);
-    }
-
     // Runs the writing into a new file opened in text mode, as the export opens it, and returns
     // the file's bytes.
     std::string Written(const std::function<void(ZnAppDocFDOut99&, FILE*)>& write)
     {
-        FILE* file = WinFopen(Windows("out.xml"), "w");
+        FILE* file = WinFopen(m_data.Windows("out.xml"), "w");
         EXPECT_TRUE(file);
         if (!file)
             return std::string();
@@ -67,32 +52,15 @@ protected:
             throw;
         }
         fclose(file);
-        return ReadFileBytes(m_folder.Path("out.xml"));
+        return ReadFileBytes(m_data.folder.Path("out.xml"));
     }
     std::string Written(Section section)
     {
-        return Written([&](ZnAppDocFDOut99& writer, FILE* file) { (writer.*section)(Windows("com"), file); });
+        return Written([&](ZnAppDocFDOut99& writer, FILE* file) { (writer.*section)(m_data.Windows("com"), file); });
     }
-
-    CString Windows(const std::string& relative) const { return LinuxPathToWin(m_folder.Path(relative)).c_str(); }
 
     testsupport::TempWorkingFolder m_work; // takes the run log of the code tables
-    testsupport::TempFolder m_folder;
-    testsupport::TestShellState m_shell;
-    ZnAppComTblAccess m_access;
-
-private:
-    void MakeComCode(const std::string& path) const
-    {
-        if (GetParam().writable) {
-            MakeSampleComCode(path);
-            return;
-        }
-        std::string source = path + ".source";
-        MakeSampleComCode(source);
-        CopyToJetFile(source, path, JetVersion::Jet4);
-        std::remove(source.c_str());
-    }
+    ReferenceDataFolders m_data{GetParam(), true};
 };
 
 INSTANTIATE_TEST_SUITE_P(Formats, CommonData, ::testing::ValuesIn(AppDatabaseVariants()),
@@ -102,16 +70,16 @@ INSTANTIATE_TEST_SUITE_P(Formats, CommonData, ::testing::ValuesIn(AppDatabaseVar
 // written with an empty registration number, and the file is not changed.
 TEST_P(CommonData, EquipmentTableWithoutRegistrationNumberIsWrittenWithItEmpty)
 {
-    MakeUserRegist("", "storage/OldAppSetsubishaTbl.sql");
-    std::string before = ReadFileBytes(m_folder.Path("com/APP_USER_REGIST.mdb"));
+    m_data.MakeUserRegist("", "storage/OldAppSetsubishaTbl.sql");
+    std::string before = ReadFileBytes(m_data.folder.Path("com/APP_USER_REGIST.mdb"));
     EXPECT_EQ(Hex(Expected("common_data_old_equipment.xml")), Hex(Written(&ZnAppDocFDOut99::WriteSetsubisha)));
-    EXPECT_EQ(before, ReadFileBytes(m_folder.Path("com/APP_USER_REGIST.mdb")));
+    EXPECT_EQ(before, ReadFileBytes(m_data.folder.Path("com/APP_USER_REGIST.mdb")));
 }
 
 TEST_P(CommonData, CodesGiveEmptyNamesWithoutTheCodeTables)
 {
-    MakeUserRegist(appUserRegistSchema, "writers/common_data_rows.sql");
-    m_shell.comTblAccess = nullptr;
+    m_data.MakeUserRegist(appUserRegistSchema, "writers/common_data_rows.sql");
+    m_data.shell.comTblAccess = nullptr;
     EXPECT_EQ(Hex(Expected("common_data_constructors_without_codes.xml")),
               Hex(Written(&ZnAppDocFDOut99::WriteSekousha)));
 }
@@ -124,17 +92,17 @@ TEST_P(CommonData, DatabaseErrorsRiseToTheCallerUnreported)
     for (Section section : {&ZnAppDocFDOut99::WriteKenchikunushi, &ZnAppDocFDOut99::WriteSetsubisha})
         EXPECT_EQ(daoErrFileNotFound, testsupport::DaoErrorOf([&] { Written(section); }));
 
-    MakeUserRegist("", "storage/OldAppSetsubishaTbl.sql");
+    m_data.MakeUserRegist("", "storage/OldAppSetsubishaTbl.sql");
     std::string partial;
     LONG error = testsupport::DaoErrorOf([&] {
         Written([&](ZnAppDocFDOut99& writer, FILE* file) {
-            writer.WriteSetsubisha(Windows("com"), file);
+            writer.WriteSetsubisha(m_data.Windows("com"), file);
             fflush(file);
-            partial = ReadFileBytes(m_folder.Path("out.xml"));
-            writer.WriteYane(Windows("com"), file);
+            partial = ReadFileBytes(m_data.folder.Path("out.xml"));
+            writer.WriteYane(m_data.Windows("com"), file);
         });
     });
     EXPECT_EQ(daoErrInputNotFound, error);
     EXPECT_EQ(Hex(Expected("common_data_old_equipment.xml")), Hex(partial));
-    EXPECT_EQ(partial, ReadFileBytes(m_folder.Path("out.xml")));
+    EXPECT_EQ(partial, ReadFileBytes(m_data.folder.Path("out.xml")));
 }
