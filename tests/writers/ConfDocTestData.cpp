@@ -165,11 +165,6 @@ void FillStructure(ZnModelAppStruct& form)
 
 ConfDocShell::ConfDocShell()
 {
-    mkdir(m_appFolder.Path("app").c_str(), 0777);
-    MakeSampleComCode(m_appFolder.Path("app/COM_CODE.mdb"));
-    appFolder = LinuxPathToWin(m_appFolder.Path("app")).c_str();
-    m_codeTables.Init();
-    comTblAccess = &m_codeTables;
     ZnModelApp* root = new ZnModelApp;
     FillRoot(*root);
     ReplaceModel(appModelSlot, root);

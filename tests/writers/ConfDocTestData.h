@@ -5,6 +5,7 @@
 
 #include "tests/support/SampleParties.h"
 #include "tests/support/TempFolder.h"
+#include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/WriterShellState.h"
 
 #include "model/ZnModelAppEquip.h"
@@ -70,8 +71,7 @@ public:
     }
 
 private:
-    testsupport::TempFolder m_appFolder;
-    ZnAppComTblAccess m_codeTables;
+    SampleCodeTables m_codeTables{*this};
 };
 
 // The Windows path of a file in a temporary folder, and the bytes written there.
