@@ -1,12 +1,9 @@
 #include "tests/writers/ConfDocTestData.h"
 
 #include "tests/support/TestSupport.h"
+#include "tests/writers/XmlCheck.h"
 
 #include "platform/WinPath.h"
-#include "tools/sampledata/SampleCodeDatabases.h"
-
-#include <libxml/parser.h>
-#include <sys/stat.h>
 
 namespace confdoc {
 
@@ -185,18 +182,7 @@ std::string Expected(const std::string& name)
     return testsupport::ReadFileBytes(testsupport::DataPath("writers/" + name));
 }
 
-std::string XmlProblems(const std::string& bytes)
-{
-    xmlResetLastError();
-    xmlDocPtr document = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), "written.xml", nullptr,
-                                       XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    if (document) {
-        xmlFreeDoc(document);
-        return std::string();
-    }
-    const xmlError* error = xmlGetLastError();
-    return error && error->message ? error->message : "not well-formed";
-}
+std::string XmlProblems(const std::string& bytes) { return xmlcheck::IsWellFormed(bytes) ? "" : "not well-formed"; }
 
 void ExpectStopMessages(const std::vector<MessageBoxRequest>& boxes, size_t count, LPCTSTR text)
 {

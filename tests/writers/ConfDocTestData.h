@@ -86,7 +86,7 @@ private:
 
 // The bytes of an expected file under tests/data/writers.
 std::string Expected(const std::string& name);
-// An empty text when the bytes parse as well-formed XML, else libxml2's complaint.
+// An empty text when the bytes parse as well-formed XML.
 std::string XmlProblems(const std::string& bytes);
 // Expects count message boxes, each with the text and the stop icon.
 void ExpectStopMessages(const std::vector<MessageBoxRequest>& boxes, size_t count, LPCTSTR text);
