@@ -100,12 +100,16 @@ TEST_F(BuildingFaces, FilesThatCannotBeOpenedAndMissingModelsAreToldOnceEachAndN
     ASSERT_TRUE(file);
     ZnAppDocFDOut11::WriteLiftOutlineList(file);
     fclose(file);
-    // The whole file and the first face need the application root too.
+    // The whole file, the first face and the list entries need the application root too.
     m_shell.ReplaceModel(ZnShellState::formModelSlot, PopulatedBuild());
     m_shell.ReplaceModel(ZnShellState::appModelSlot, nullptr);
     writers[0](WinPath("faces.xml"));
     writers[1](WinPath("faces.xml"));
-    ASSERT_EQ(9u, ui.messageBoxes.size());
+    file = WinFopen(WinPath("lists.xml"), "a");
+    ASSERT_TRUE(file);
+    ZnAppDocFDOut11::WriteListEntries(file, 1);
+    fclose(file);
+    ASSERT_EQ(10u, ui.messageBoxes.size());
     for (const MessageBoxRequest& box : ui.messageBoxes) {
         EXPECT_EQ(CString("出力する申請書のデータが読み込まれていません。"), box.text);
         EXPECT_EQ(UINT(MB_ICONSTOP), box.type & MB_ICONMASK);
