@@ -8,8 +8,6 @@
 #include "platform/CDaoException.h"
 #include "platform/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
-#include "storage/ZnAppComTblAccess.h"
-#include "tools/sampledata/SampleCodeDatabases.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <algorithm>

@@ -6,20 +6,14 @@
 #include "tests/support/ReferenceDataFolders.h"
 #include "tests/support/TempWorkingFolder.h"
 
-#include "platform/Cp932.h"
 #include "platform/WinPath.h"
 #include "platform/WinStdio.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppComTblAccess.h"
-#include "tools/sampledata/SampleCodeDatabases.h"
 #include "writers/common/ZnAppDocFDOut99.h"
-
-#include <libxml/parser.h>
-#include <libxml/tree.h>
 
 #include <cstdio>
 #include <functional>
-#include <sys/stat.h>
 
 using testsupport::DataPath;
 using testsupport::Hex;

@@ -8,7 +8,6 @@
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
 #include "writers/xml/ZnAppDocFDOut14.h"
-#include "writers/xml/ZnAppDocFDOut15.h"
 
 #include <functional>
 

@@ -4,7 +4,6 @@
 
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
-#include "writers/xml/ZnAppDocFDOut16.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
 using namespace sampleparties;

@@ -1,6 +1,5 @@
 // 申請書データ.xml written whole by WriteXml: the head, the five faces and the end of the root,
 // byte for byte against expected files and parsed as XML.
-#include "tests/support/ScriptedUi.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/BuildingApplicationSample.h"
 #include "tests/writers/SampleCodeTables.h"
