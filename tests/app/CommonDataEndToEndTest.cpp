@@ -3,12 +3,11 @@
 // folder gone, the sources unchanged; an empty database; a missing one.
 #include "tests/app/MigrationExportTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/ReferenceDataFolders.h"
 
 #include "platform/database/CDaoException.h"
 #include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
-#include "storage/ZnAppComTblAccess.h"
-#include "tools/sampledata/SampleCodeDatabases.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <algorithm>
@@ -58,12 +57,7 @@ class CommonDataEndToEnd : public ::testing::TestWithParam<AppDatabaseVariant> {
 protected:
     void SetUp() override
     {
-        for (const char* folder : {"com", "app", "dst"})
-            ASSERT_EQ(0, mkdir(m_folder.Path(folder).c_str(), 0777));
-        MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
-        m_shell.appFolder = Windows("app");
-        m_access.Init();
-        m_shell.comTblAccess = &m_access;
+        ASSERT_EQ(0, mkdir(m_data.folder.Path("dst").c_str(), 0777));
         ::SetInstallPathReader([](CString& path) {
             path = LinuxPathToWin(ziptest::AppFolder()).c_str();
             return TRUE;
@@ -72,40 +66,32 @@ protected:
     }
     void TearDown() override { UnloadZipLibrary(); }
 
-    void MakeUserRegist(const std::string& rows)
-    {
-        GetParam().make(m_folder.Path("com/APP_USER_REGIST.mdb"), appUserRegistSchema, rows);
-    }
-    CString Windows(const std::string& relative) const { return LinuxPathToWin(m_folder.Path(relative)).c_str(); }
-
     // Runs the export and returns the bytes of the one archive that it left in the destination,
     // after checking its name and that the folder is gone, nothing was said and the sources are as they were.
     std::string ExportedArchive()
     {
-        std::map<std::string, std::string> sources = Snapshot(m_folder.Path("com")),
-                                           app = Snapshot(m_folder.Path("app"));
+        std::map<std::string, std::string> sources = Snapshot(m_data.folder.Path("com")),
+                                           app = Snapshot(m_data.folder.Path("app"));
         std::string before = ziptest::Stamp(std::time(nullptr));
-        ZnMigrationExport exporter(Windows("dst"));
-        EXPECT_TRUE(exporter.ExportCommonData(Windows("com")));
+        ZnMigrationExport exporter(m_data.Windows("dst"));
+        EXPECT_TRUE(exporter.ExportCommonData(m_data.Windows("com")));
         std::string after = ziptest::Stamp(std::time(nullptr));
         EXPECT_FALSE(exporter.HasFailed());
         EXPECT_EQ(0u, m_ui.messageBoxes.size());
-        EXPECT_EQ(sources, Snapshot(m_folder.Path("com")));
-        EXPECT_EQ(app, Snapshot(m_folder.Path("app")));
-        std::vector<std::string> names = FolderNames(m_folder.Path("dst"));
+        EXPECT_EQ(sources, Snapshot(m_data.folder.Path("com")));
+        EXPECT_EQ(app, Snapshot(m_data.folder.Path("app")));
+        std::vector<std::string> names = FolderNames(m_data.folder.Path("dst"));
         EXPECT_EQ(1u, names.size());
         if (names.size() != 1)
             return "";
         // Named by the packing time.
         EXPECT_TRUE(IsStampedName(names[0], u8"共通データ_", ".zip", before, after)) << names[0];
-        return ziptest::ArchiveListing(m_folder.Path("dst/" + names[0]), false);
+        return ziptest::ArchiveListing(m_data.folder.Path("dst/" + names[0]), false);
     }
 
     RecordingUi m_ui;
     testsupport::TempWorkingFolder m_work; // the code tables' run log, if they log
-    testsupport::TempFolder m_folder;
-    testsupport::TestShellState m_shell;
-    ZnAppComTblAccess m_access;
+    ReferenceDataFolders m_data{GetParam(), false};
 };
 
 INSTANTIATE_TEST_SUITE_P(Formats, CommonDataEndToEnd, ::testing::ValuesIn(AppDatabaseVariants()),
@@ -115,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, CommonDataEndToEnd, ::testing::ValuesIn(AppDat
 // between the declaration and the root element.
 TEST_P(CommonDataEndToEnd, ThePopulatedReferenceDataEndsUpInTheArchive)
 {
-    MakeUserRegist("writers/common_data_rows.sql");
+    m_data.MakeUserRegist(appUserRegistSchema, "writers/common_data_rows.sql");
     std::string sections = testsupport::ReadFileBytes(testsupport::DataPath("writers/common_data_sections.xml"));
     ASSERT_FALSE(sections.empty());
     EXPECT_EQ(Hex(ExpectedArchive(WithoutCarriageReturns(sections))), Hex(ExportedArchive()));
@@ -126,7 +112,7 @@ TEST_P(CommonDataEndToEnd, ThePopulatedReferenceDataEndsUpInTheArchive)
 
 TEST_P(CommonDataEndToEnd, EmptyTablesGiveTheRootAloneStillPacked)
 {
-    MakeUserRegist("storage/NoRows.sql");
+    m_data.MakeUserRegist(appUserRegistSchema, "storage/NoRows.sql");
     EXPECT_EQ(Hex(ExpectedArchive("")), Hex(ExportedArchive()));
 }
 
@@ -134,11 +120,11 @@ TEST_P(CommonDataEndToEnd, EmptyTablesGiveTheRootAloneStillPacked)
 // marker and nothing is packed.
 TEST_P(CommonDataEndToEnd, AMissingDatabaseEndsTheActionWithTheDatabaseError)
 {
-    ZnMigrationExport exporter(Windows("dst"));
-    EXPECT_EQ(daoErrFileNotFound, testsupport::DaoErrorOf([&] { exporter.ExportCommonData(Windows("com")); }));
+    ZnMigrationExport exporter(m_data.Windows("dst"));
+    EXPECT_EQ(daoErrFileNotFound, testsupport::DaoErrorOf([&] { exporter.ExportCommonData(m_data.Windows("com")); }));
     EXPECT_TRUE(exporter.HasFailed());
     EXPECT_EQ(0u, m_ui.messageBoxes.size());
-    std::vector<std::string> names = FolderNames(m_folder.Path("dst"));
+    std::vector<std::string> names = FolderNames(m_data.folder.Path("dst"));
     ASSERT_EQ(1u, names.size());
-    EXPECT_EQ(std::vector<std::string>{u8"Pellori_1_1_0_共通データ"}, FolderNames(m_folder.Path("dst/" + names[0])));
+    EXPECT_EQ(std::vector<std::string>{u8"Pellori_1_1_0_共通データ"}, FolderNames(m_data.folder.Path("dst/" + names[0])));
 }

@@ -1,5 +1,5 @@
-// What the reference-data export leaves behind when its packing fails, its disk is full or its
-// destination cannot be written, around sections of the test's own.
+// What the reference-data export leaves behind when its packing fails, around sections of the
+// test's own. A destination that cannot be written or that fills up: PropertyExportEndToEndTest.
 #include "tests/app/MigrationExportTestSupport.h"
 
 #include "writers/XmlPieceWriters.h"
@@ -20,43 +20,23 @@ const char kCommonDataFolder[] = u8"共通データ";
 const char kMarker[] = u8"Pellori_1_1_0_共通データ";
 const char kXmlFile[] = u8"共通データ.xml";
 
-// An export whose sections are one 屋根 entry, followed by far more text than a small disk holds
-// when asked.
+// An export whose sections are one 屋根 entry.
 class OneSectionExport : public ZnMigrationExport {
 public:
     using ZnMigrationExport::ZnMigrationExport;
-    CString comFolderRead;
-    int paddingLines = 0;
 
 protected:
     void WriteCommonDataSections(const CString& comFolder, FILE* file) override
     {
-        comFolderRead = comFolder;
         WriteXmlLiteral(file, "\t<屋根>\n");
         WriteXmlLiteral(file, "\t\t<屋根>");
         WriteXmlValue(file, "瓦");
         WriteXmlLiteral(file, "</屋根>\n");
         WriteXmlLiteral(file, "\t</屋根>\n");
-        for (int i = 0; i < paddingLines; ++i)
-            WriteXmlValue(file, "0123456789012345678901234567890123456789\n");
     }
 };
 
-class CommonDataExportTest : public MigrationExportTest {
-protected:
-    // The one folder left in the destination, which must be the export folder of this run.
-    std::string LeftFolder() const
-    {
-        std::vector<std::string> names = FolderNames(DestinationPath());
-        EXPECT_EQ(1u, names.size());
-        if (names.size() != 1)
-            return "";
-        EXPECT_TRUE(IsStampedName(names[0], kCommonDataFolder, "", before_, Stamp(std::time(nullptr)))) << names[0];
-        return names[0];
-    }
-
-    std::string before_ = Stamp(std::time(nullptr));
-};
+using CommonDataExportTest = MigrationExportTest;
 
 } // namespace
 
@@ -64,46 +44,18 @@ protected:
 // with its files as written.
 TEST_F(CommonDataExportTest, AFailedPackingLeavesTheFolderWholeAndTheRunFailed)
 {
+    std::string before = Stamp(std::time(nullptr));
     OneSectionExport exporter(Destination());
     EXPECT_FALSE(exporter.ExportCommonData("C:\\共通"));
 
     EXPECT_EQ((Messages_t{{"ZipInitでエラー発生。", MB_OK}}), Messages());
-    std::string folder = LeftFolder();
+    std::vector<std::string> names = FolderNames(DestinationPath());
+    ASSERT_EQ(1u, names.size());
+    EXPECT_TRUE(IsStampedName(names[0], kCommonDataFolder, "", before, Stamp(std::time(nullptr)))) << names[0];
+    const std::string& folder = names[0];
     EXPECT_EQ((std::vector<std::string>{kMarker, kXmlFile}), FolderNames(DestinationPath(folder)));
     EXPECT_EQ("", ziptest::ReadBytes(DestinationPath(folder + "/" + kMarker)));
     EXPECT_EQ(Hex(ReadHexFixture("app/common_data_one_section_crlf.hex")),
               Hex(ziptest::ReadBytes(DestinationPath(folder + "/" + kXmlFile))));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(CommonDataExportTest, AFullDiskIsToldAndNothingIsPacked)
-{
-    LoadRealZipLibrary();
-    OneSectionExport exporter(Destination());
-    exporter.paddingLines = 1000;
-    BOOL exported;
-    {
-        FileSizeLimit limit(8192);
-        exported = exporter.ExportCommonData("C:\\共通");
-    }
-
-    EXPECT_FALSE(exported);
-    EXPECT_EQ((Messages_t{{"ファイルの書き込み(共通データ.xml)に失敗しました。", MB_ICONSTOP}}), Messages());
-    std::string folder = LeftFolder();
-    EXPECT_EQ((std::vector<std::string>{kMarker}), FolderNames(DestinationPath(folder)));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(CommonDataExportTest, ADestinationThatCannotBeWrittenStopsBeforeAnythingIsMade)
-{
-    LoadRealZipLibrary();
-    ziptest::WriteBytes(DestinationPath("file"), "data");
-    OneSectionExport exporter(Destination() + "\\file");
-    EXPECT_FALSE(exporter.ExportCommonData("C:\\共通"));
-
-    EXPECT_EQ(CString(), exporter.comFolderRead);
-    ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), Messages()[0].second);
-    EXPECT_EQ((std::map<std::string, std::string>{{"file", "data"}}), Snapshot(DestinationPath()));
     EXPECT_TRUE(exporter.HasFailed());
 }

@@ -17,9 +17,9 @@ const char kCannotOutput[] = "データを出力できません。下記をご�
                              "①   メディアが書き込み禁止になっている。\n"
                              "②   Kelmoでは出力できないドライブを指定している。";
 
-Messages_t FolderNotCreated(const char* name)
+Messages_t FolderNotCreated(const CString& name)
 {
-    return {{std::string("物件") + name + "ディレクトリの作成に失敗しました。", MB_ICONSTOP}};
+    return {{std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP}};
 }
 
 } // namespace
@@ -66,41 +66,28 @@ TEST_F(PrepareFolderTest, ADestinationThatIsMissingOrAFileGetsTheDriveTextAndNot
 }
 
 // A name that is not one folder name would empty or make a folder elsewhere: the destination
-// itself for an empty name, its parent for "..", a folder of another name for a separator.
-TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameIsRefusedAndNothingIsTouched)
+// itself for an empty name, its parent for "..", a folder of another name for a separator. A name
+// too long for the disk or held by a file is not created either. Nothing is touched.
+TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndNothingIsTouched)
 {
     mkdir(DestinationPath("a").c_str(), 0777);
     ziptest::WriteBytes(DestinationPath("a/kept.xml"), "kept");
-    ziptest::WriteBytes(DestinationPath("kept.xml"), "kept");
+    ziptest::WriteBytes(DestinationPath(u8"a/物件"), "a file");
     std::map<std::string, std::string> before = Snapshot(DestinationPath());
-
-    ZnMigrationExport exporter(Destination() + "\\a");
-    const char* names[] = {"", ".", "..", "a\\b", "a/b", "*", "表?"};
-    Messages_t expected;
-    for (const char* name : names) {
-        EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name;
-        expected.push_back(FolderNotCreated(name).front());
-    }
-    EXPECT_EQ(expected, Messages());
-    EXPECT_EQ(before, Snapshot(DestinationPath()));
-}
-
-TEST_F(PrepareFolderTest, ANameTooLongForTheDiskOrHeldByAFileIsNotCreated)
-{
-    ziptest::WriteBytes(DestinationPath(u8"物件"), "a file");
     // 90 characters of three UTF-8 bytes each: 270 bytes, more than a Linux name may have.
     CString longName;
     for (int i = 0; i < 90; ++i)
         longName += "あ";
 
-    ZnMigrationExport exporter(Destination());
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "物件"));
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), longName));
-
-    Messages_t expected = FolderNotCreated("物件");
-    expected.push_back(FolderNotCreated(longName).front());
+    ZnMigrationExport exporter(Destination() + "\\a");
+    Messages_t expected;
+    for (const CString& name : {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"),
+                                CString("表?"), CString("物件"), longName}) {
+        EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name.Bytes();
+        expected.push_back(FolderNotCreated(name).front());
+    }
     EXPECT_EQ(expected, Messages());
-    EXPECT_EQ((std::map<std::string, std::string>{{u8"物件", "a file"}}), Snapshot(DestinationPath()));
+    EXPECT_EQ(before, Snapshot(DestinationPath()));
 }
 
 TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)

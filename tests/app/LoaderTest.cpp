@@ -1,4 +1,5 @@
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
 #include "model/ZnModelDocKinds.h"
@@ -18,68 +19,29 @@ namespace {
 
 const char kBukken[] = "南町の家";
 
-// The classes that each document kind's file holds in slots 2 and 3 ("" for none).
+// Each document kind's code and the classes that its file holds in slots 2 and 3 ("" for none).
 struct KindClasses {
     int code;
-    const char* form;
-    const char* subForm;
+    std::string form, subForm;
 };
 
-const KindClasses kindClasses[] = {
-    {100001, "ZnModelAppBuild", "ZnModelAppBuildConf"},
-    {100002, "ZnModelAppLift", "ZnModelAppLiftConf"},
-    {100003, "ZnModelAppEquip", "ZnModelAppEquipConf"},
-    {100004, "ZnModelAppStruct", "ZnModelAppStructConf"},
-    {100005, "ZnModelAppLift", "ZnModelAppStrLiftConf"},
-    {100006, "ZnModelAppSemiStr", "ZnModelAppSemiStrConf"},
-    {100101, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100102, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100103, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100104, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100105, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100106, "ZnModelAppInspConf", "ZnModelAppRegInspConf"},
-    {100201, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100202, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100203, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100204, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100205, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100206, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100301, "ZnModelAppBuild", "ZnModelAppBuildMod"},
-    {100302, "ZnModelAppLift", "ZnModelAppLiftMod"},
-    {100303, "ZnModelAppEquip", "ZnModelAppEquipMod"},
-    {100304, "ZnModelAppStruct", "ZnModelAppStructMod"},
-    {100305, "ZnModelAppLift", "ZnModelAppStrLiftMod"},
-    {100306, "ZnModelAppSemiStr", "ZnModelAppSemiStrMod"},
-    {100401, "ZnModelAppTempUseConf", ""},
-    {100411, "ZnModelAppTempUseConf", ""},
-    {100501, "ZnModelAppInspConf", "ZnModelAppCompInspConf"},
-    {100801, "ZnModelAppConstNotif", ""},
-    {100802, "ZnModelAppDemNotif", ""},
-    {100803, "ZnModelAppSafeNotif", ""},
-    {300001, "ZnModelAppProxy", ""},
-};
-
-// Filled documents of some kinds, as the model's fixtures give them.
-struct KindFixture {
-    int code;
-    const char* fixture;
-};
-
-const KindFixture kindFixtures[] = {
-    {100001, "model/build_conf_document.hex"},    {100301, "model/build_mod_document.hex"},
-    {100003, "model/equip_conf_document.hex"},    {100302, "model/lift_mod_document.hex"},
-    {100006, "model/semi_str_conf_document.hex"}, {100304, "model/struct_mod_document.hex"},
-};
+std::vector<KindClasses> AllKindClasses()
+{
+    std::vector<KindClasses> kinds;
+    for (const auto& fields : testsupport::ReadTabbedCases("app/doc_kind_classes.txt"))
+        kinds.push_back({atoi(fields.at(0)), fields.at(1).Bytes(), fields.at(2).Bytes()});
+    return kinds;
+}
 
 std::string ClassOf(const ZnModel* model) { return model ? model->GetRuntimeClass()->m_lpszClassName : ""; }
 
 // The file of a document whose slots hold new empty objects of the named classes.
-std::string EmptyDocumentFile(const char* form, const char* subForm)
+std::string EmptyDocumentFile(const std::string& form, const std::string& subForm)
 {
     CZnAppProDoc document;
     document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
-    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form));
-    document.ReplaceModel(CZnAppProDoc::subFormModel, *subForm ? ZnModelDocKinds::CreateSlotObject(subForm) : nullptr);
+    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form.c_str()));
+    document.ReplaceModel(CZnAppProDoc::subFormModel, subForm.empty() ? nullptr : ZnModelDocKinds::CreateSlotObject(subForm.c_str()));
     return testsupport::StoreToBytes([&](CArchive& ar) { document.Serialize(ar); });
 }
 
@@ -134,11 +96,14 @@ protected:
 
 } // namespace
 
+// Each kind's file, stored back byte for byte (filled files of each class: the model's tests).
 TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
 {
+    const std::vector<KindClasses> kinds = AllKindClasses();
+    ASSERT_EQ(31u, kinds.size());
     std::string rows;
     int shousai = 0;
-    for (const KindClasses& kind : kindClasses) {
+    for (const KindClasses& kind : kinds) {
         std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
         rows += Row(shousai, kind.code, u8"書類" + std::to_string(kind.code), fileName);
         WriteFileBytes(PropertyFile(fileName), EmptyDocumentFile(kind.form, kind.subForm));
@@ -147,7 +112,7 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
     Start();
 
     shousai = 0;
-    for (const KindClasses& kind : kindClasses) {
+    for (const KindClasses& kind : kinds) {
         SCOPED_TRACE(kind.code);
         ASSERT_TRUE(Load(++shousai));
         EXPECT_EQ("ZnModelApp", ClassOf(Document().GetAppModel()));
@@ -161,26 +126,6 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
     }
     EXPECT_TRUE(m_ui.messageBoxes.empty());
     EXPECT_EQ("", Log());
-}
-
-TEST_F(LoadBukkenDocument, FilledDocumentsLoadWhole)
-{
-    std::string rows;
-    int shousai = 0;
-    for (const KindFixture& kind : kindFixtures) {
-        std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
-        rows += Row(shousai, kind.code, "filled", fileName);
-        WriteFileBytes(PropertyFile(fileName), ReadHexFixture(kind.fixture));
-    }
-    MakeRegister(rows);
-    Start();
-    shousai = 0;
-    for (const KindFixture& kind : kindFixtures) {
-        SCOPED_TRACE(kind.fixture);
-        ASSERT_TRUE(Load(++shousai));
-        EXPECT_EQ(Hex(ReadHexFixture(kind.fixture)), Hex(StoredDocument()));
-        EXPECT_EQ(100 + shousai, m_app.m_nFormNo);
-    }
 }
 
 TEST_F(LoadBukkenDocument, AMissingFileLeavesAnEmptyApplicationAndIsNotLoaded)
@@ -251,15 +196,16 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
 }
 
+// A file name without a form number at its end loads too, with form number 0.
 TEST_F(LoadBukkenDocument, AnEmptyFileLoadsNothingIntoThePreparedObjects)
 {
-    WriteFileBytes(PropertyFile("Ke001.240"), "");
-    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.240"));
+    WriteFileBytes(PropertyFile("Ke001.-12"), "");
+    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.-12"));
     Start();
     ASSERT_TRUE(Load(1));
     EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
     EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    EXPECT_EQ(240, m_app.m_nFormNo);
+    EXPECT_EQ(0, m_app.m_nFormNo);
     EXPECT_EQ("", Log());
 }
 

@@ -98,16 +98,15 @@ protected:
 
 } // namespace
 
-TEST_F(MainFrame, AccessorsAndTheShellStateAnswerTheFramesSelections)
+// The subsystems below see the frame's selections through the shell state.
+TEST_F(MainFrame, TheShellStateAnswersTheFramesSelections)
 {
     Start();
     CMainFrame& frame = Frame();
     frame.SetDocMode(DOCMODE_KEIKAKU);
-    EXPECT_EQ(32787, frame.GetDocMode(0));
-    EXPECT_EQ(32786, frame.GetDocMode(1));
     frame.SetDocType(1005);
     frame.SetObjKind(1018);
-    EXPECT_EQ(7, frame.SetDataChanged(7));
+    frame.SetDataChanged(7);
     ZnShellState& shell = *ZnShellState::Current();
     EXPECT_EQ(32787, shell.GetDocMode(0));
     EXPECT_EQ(32786, shell.GetDocMode(1));
@@ -121,10 +120,8 @@ TEST_F(MainFrame, AccessorsAndTheShellStateAnswerTheFramesSelections)
     EXPECT_EQ("Ke001.240", shell.MakeFormFileName(240));
     // The shell's slots are those of the active document.
     EXPECT_EQ(Document().GetAppModel(), shell.GetModel(ZnShellState::appModelSlot));
-
-    EXPECT_NE(nullptr, frame.GetPanelById(IDD_MAINMENUBAR));
-    EXPECT_NE(nullptr, frame.GetPanelById(IDD_BUKKEN_INPUT));
-    EXPECT_NE(nullptr, frame.GetPanelById(IDD_SELECT_OBJ));
+    for (int panel : {IDD_MAINMENUBAR, IDD_BUKKEN_INPUT, IDD_SELECT_OBJ})
+        EXPECT_NE(nullptr, frame.GetPanelById(panel)) << panel;
     EXPECT_EQ(nullptr, frame.GetPanelById(IDD_DOCTYPEBAR));
 }
 
@@ -260,26 +257,25 @@ TEST_F(MainFrame, TheMenuActionClosesTheFormAndEndsTheScreenUnlessDataChangedOrA
 TEST_F(MainFrame, EditCommandsGoToAFocusedEditOnly)
 {
     Start();
-    CEdit& edit = FocusedEdit("abcdef", 1, 3);
-    Command(ID_EDIT_CUT);
+    CEdit& edit = FocusedEdit("abcdef", 0, 0);
+    struct Step {
+        UINT command;
+        int selStart, selEnd; // -1: the selection as the step before left it
+        const char* text;
+        const char* clipboard;
+    };
+    const Step steps[] = {{ID_EDIT_CUT, 1, 3, "adef", "bc"},     {ID_EDIT_COPY, 0, 1, "adef", "a"},
+                          {ID_EDIT_PASTE, 4, 4, "adefa", "a"},   {ID_EDIT_DELETE, 0, 2, "efa", "a"},
+                          {ID_EDIT_UNDO, -1, -1, "adefa", "a"}};
     CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ("adef", text);
-    EXPECT_EQ("bc", UiHost::Current().GetClipboardText());
-    edit.SetSel(0, 1);
-    Command(ID_EDIT_COPY);
-    EXPECT_EQ("a", UiHost::Current().GetClipboardText());
-    edit.SetSel(4, 4);
-    Command(ID_EDIT_PASTE);
-    edit.GetWindowText(text);
-    EXPECT_EQ("adefa", text);
-    edit.SetSel(0, 2);
-    Command(ID_EDIT_DELETE);
-    edit.GetWindowText(text);
-    EXPECT_EQ("efa", text);
-    Command(ID_EDIT_UNDO);
-    edit.GetWindowText(text);
-    EXPECT_EQ("adefa", text);
+    for (const Step& step : steps) {
+        if (step.selStart >= 0)
+            edit.SetSel(step.selStart, step.selEnd);
+        Command(step.command);
+        edit.GetWindowText(text);
+        EXPECT_EQ(step.text, text) << step.command;
+        EXPECT_EQ(step.clipboard, UiHost::Current().GetClipboardText()) << step.command;
+    }
 
     // On a button nothing happens.
     Frame().GetPanelById(IDD_MAINMENUBAR)->GetDlgItem(IDC_TOP_COMMONDATA)->SetFocus();

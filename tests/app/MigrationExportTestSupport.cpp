@@ -9,15 +9,6 @@
 
 namespace exporttest {
 
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& item : std::filesystem::directory_iterator(folder))
-        names.push_back(item.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 bool IsStampedName(const std::string& name, const std::string& prefix, const std::string& suffix,
                    const std::string& before, const std::string& after)
 {

@@ -14,9 +14,7 @@
 namespace exporttest {
 
 using ziptest::FileSizeLimit;
-
-// The names in a folder (not below it), UTF-8, sorted.
-std::vector<std::string> FolderNames(const std::string& folder);
+using ziptest::FolderNames;
 
 // True when name is prefix followed by a time stamp from before to after (inclusive), then suffix.
 bool IsStampedName(const std::string& name, const std::string& prefix, const std::string& suffix,

@@ -54,31 +54,30 @@ protected:
 
 } // namespace
 
-TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheMode)
+// The document-type buttons carry the labels of the mode; a document type shows its kinds'
+// panel, and back from it the buttons are made in the mode of that time; in the notification
+// mode the other forms' panel hides the safety plan.
+TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheModeAndShowTheirKinds)
 {
+    auto labels = [this] {
+        std::string text;
+        for (int id : {IDC_DOC_CONFIRM, IDC_DOC_INTERIM, IDC_DOC_COMPLETION, IDC_DOC_PLANCHANGE})
+            text += Text(IDD_DOCTYPEBAR, id) + "|";
+        return text;
+    };
     StartFloppyOutput(DOCMODE_ZADAZEZ);
     EXPECT_EQ("FD作成", Text(IDD_DOCTYPEBAR, IDC_PANEL_CAPTION));
-    EXPECT_EQ("確認申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM));
-    EXPECT_EQ("中間検査申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_INTERIM));
-    EXPECT_EQ("完了検査申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_COMPLETION));
-    EXPECT_EQ("計画変更確認申請書", Text(IDD_DOCTYPEBAR, IDC_DOC_PLANCHANGE));
-
+    EXPECT_EQ("確認申請書|中間検査申請書|完了検査申請書|計画変更確認申請書|", labels());
     Click(IDD_DOCTYPEBAR, IDC_DOC_INTERIM);
     EXPECT_EQ(IDD_INTERIMKINDBAR, Frame().GetCurrentPanel());
     EXPECT_EQ(IDC_DOC_INTERIM, Frame().GetDocType());
     EXPECT_EQ("FD作成", Text(IDD_INTERIMKINDBAR, IDC_PANEL_CAPTION));
     EXPECT_EQ("中間検査申請書", Text(IDD_INTERIMKINDBAR, IDC_PANEL_SUBCAPTION));
     EXPECT_EQ(nullptr, Frame().GetDlgItem(IDD_DOCTYPEBAR));
-}
 
-TEST_F(Panels, InTheNotificationModeTheSafetyPlanIsHidden)
-{
-    StartFloppyOutput(DOCMODE_KEIKAKU);
-    EXPECT_EQ("計画通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM));
-    EXPECT_EQ("特定工程工事終了通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_INTERIM));
-    EXPECT_EQ("工事完了通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_COMPLETION));
-    EXPECT_EQ("計画変更通知書", Text(IDD_DOCTYPEBAR, IDC_DOC_PLANCHANGE));
-
+    Frame().SetDocMode(DOCMODE_KEIKAKU);
+    Click(IDD_INTERIMKINDBAR, IDC_BACK);
+    EXPECT_EQ("計画通知書|特定工程工事終了通知書|工事完了通知書|計画変更通知書|", labels());
     Frame().SetDocType(IDC_DOC_CONFIRM);
     Click(IDD_DOCTYPEBAR, IDC_DOC_OTHER);
     EXPECT_EQ(0, Frame().GetDocType());

@@ -7,6 +7,7 @@
 // that fills up.
 #include "tests/app/ShellTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/writers/XmlCheck.h"
 #include "tests/writers/ZipTestSupport.h"
 
@@ -28,6 +29,7 @@
 
 using testsupport::ReadFileBytes;
 using ziptest::FileSizeLimit;
+using ziptest::FolderNames;
 using ziptest::Snapshot;
 
 namespace {
@@ -39,43 +41,11 @@ const rlim_t kFullDiskBytes = 200000;
 const char kFinished[] = u8"移行データ作成が終わりました。";
 const char kFinishedWithFailures[] = u8"移行データ作成が終わりましたが、出力できなかったデータがあります。";
 
-// An archive's entries by UTF-8 name, from the listing without headers.
-std::map<std::string, std::string> Entries(const std::string& listing)
-{
-    std::map<std::string, std::string> entries;
-    size_t at = 0;
-    auto number = [&](int bytes) {
-        size_t value = 0;
-        for (int i = 0; i < bytes; ++i)
-            value |= static_cast<size_t>(static_cast<unsigned char>(listing[at + i])) << (8 * i);
-        at += bytes;
-        return value;
-    };
-    while (at < listing.size()) {
-        size_t nameLength = number(2);
-        std::string name = cp932::ToUtf8(listing.substr(at, nameLength));
-        at += nameLength;
-        size_t dataLength = number(4);
-        entries[name] = listing.substr(at, dataLength);
-        at += dataLength;
-    }
-    return entries;
-}
-
 std::vector<std::string> Names(const std::map<std::string, std::string>& entries)
 {
     std::vector<std::string> names;
     for (const auto& entry : entries)
         names.push_back(entry.first);
-    return names;
-}
-
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : Snapshot(folder))
-        if (entry.first.find('/') == std::string::npos)
-            names.push_back(entry.first);
     return names;
 }
 
@@ -162,14 +132,6 @@ protected:
         });
     }
 
-    std::vector<std::string> MessageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBoxRequest& box : m_ui.messageBoxes)
-            texts.push_back(cp932::ToUtf8(box.text.Bytes()));
-        return texts;
-    }
-
     // The entries of the one archive in the destination whose name starts with word + "_".
     std::map<std::string, std::string> Archive(const std::string& word)
     {
@@ -180,7 +142,10 @@ protected:
                 EXPECT_EQ(word + "_" + stamp + ".zip", name);
                 EXPECT_LE(m_before, stamp);
                 EXPECT_GE(after, stamp);
-                return Entries(ziptest::ArchiveListing(m_data.Path("sample/export/" + name), false));
+                std::map<std::string, std::string> entries; // by UTF-8 name
+                for (const auto& entry : ziptest::ArchiveEntries(m_data.Path("sample/export/" + name)))
+                    entries[cp932::ToUtf8(entry.first)] = entry.second;
+                return entries;
             }
         ADD_FAILURE() << "no archive " << word;
         return {};
@@ -191,31 +156,6 @@ protected:
 
     testsupport::TempFolder m_data;
     std::string m_before;
-};
-
-// The sample register's documents, each as its folder and what its management file says.
-struct ExpectedDocument {
-    const char* property;
-    const char* folder;
-    int branch;
-    const char* date;
-    int form;
-};
-
-const ExpectedDocument kSampleDocuments[] = {
-    {u8"山田邸新築工事", u8"確認申請書_建築物_01", 1, "20100531", 1},
-    {u8"山田邸新築工事", u8"計画変更確認申請書_建築物_02", 2, "20100820", 9},
-    {u8"山田邸新築工事", u8"中間検査申請書_建築物_03", 3, "20101212", 15},
-    {u8"山田邸新築工事", u8"完了検査申請書_建築物_04", 4, "20110922", 16},
-    {u8"さくら台マンション　新築工事", u8"確認申請書_建築物_01", 1, "20100528", 1},
-    {u8"さくら台マンション　新築工事", u8"確認申請書_昇降機_02", 2, "20100615", 2},
-    {u8"さくら台マンション　新築工事", u8"確認申請書_昇降機以外の建築設備_03", 3, "20100615", 3},
-    {u8"さくら台マンション　新築工事", u8"計画変更確認申請書_昇降機_05", 5, "20100910", 10},
-    {u8"東山小学校体育館改築工事", u8"計画通知書_建築物_01", 1, "20100701", 17},
-    {u8"東山小学校体育館改築工事", u8"工事完了通知書_建築物_02", 2, "20110310", 28},
-    {u8"駅前広告塔設置工事", u8"確認申請書_工作物（法第88条1項）_01", 1, "20100720", 4},
-    {u8"東部生コン第二プラント", u8"確認申請書_工作物（法第88条2項）_01", 1, "20100805", 6},
-    {u8"鈴木ビル建替工事", u8"確認申請書_建築物_02", 2, "20100903", 1},
 };
 
 // The end-to-end export over the register and reference database as the sample set makes them
@@ -253,56 +193,36 @@ TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
     ASSERT_EQ(2u, names.size());
     EXPECT_EQ(1u, Archive(u8"共通データ").count(u8"共通データ.xml"));
 
+    // The tree and the log from the table of the sample register; folders are entries of their
+    // own, named with a "/" at the end.
     std::map<std::string, std::string> entries = Archive(u8"物件データ");
     std::map<std::string, std::string> expected = {{u8"Pellori_1_1_0_物件データ", ""}};
-    const std::pair<const char*, std::string> properties[] = {
-        {u8"山田邸新築工事", BukkenInfo(u8"山田邸新築工事", 1, "20100412", "000000")},
-        {u8"さくら台マンション　新築工事", BukkenInfo(u8"さくら台マンション　新築工事", 1, "20100520", "000000")},
-        {u8"東山小学校体育館改築工事", BukkenInfo(u8"東山小学校体育館改築工事", 2, "20100601", "000000")},
-        {u8"駅前広告塔設置工事", BukkenInfo(u8"駅前広告塔設置工事", 1, "20100715", "000000")},
-        {u8"東部生コン第二プラント", BukkenInfo(u8"東部生コン第二プラント", 1, "20100802", "000000")},
-        {u8"鈴木ビル建替工事", BukkenInfo(u8"鈴木ビル建替工事", 1, "20100903", "000000")},
-    };
-    // Folders are entries of their own, named with a "/" at the end.
-    for (const auto& property : properties) {
-        expected[std::string(property.first) + "/"] = "";
-        expected[std::string(property.first) + u8"/物件情報.xml"] = property.second;
-    }
-    for (const ExpectedDocument& document : kSampleDocuments) {
-        std::string folder = std::string(document.property) + "/" + document.folder + "/";
+    std::vector<std::string> log;
+    std::string property;
+    for (const auto& row : testsupport::ReadTabbedCases("app/sample_export.txt")) {
+        std::vector<std::string> f;
+        for (const CString& field : row)
+            f.push_back(cp932::ToUtf8(field.Bytes()));
+        if (f[0] == "property") {
+            property = f[2];
+            expected[property + "/"] = "";
+            expected[property + u8"/物件情報.xml"] = BukkenInfo(property, std::stoi(f[3]), f[4], "000000");
+            log.push_back(PropertyLine(std::stoi(f[1]), property));
+            continue;
+        }
+        log.push_back(DocumentLine(f[1]));
+        if (f[0] == "logged")
+            continue;
+        std::string folder = property + "/" + f[1] + "/";
         expected[folder] = "";
-        expected[folder + u8"申請書管理情報.xml"] = ManagementInfo(document.branch, document.date, document.form);
+        expected[folder + u8"申請書管理情報.xml"] = ManagementInfo(std::stoi(f[2]), f[3], std::stoi(f[4]));
         expected[folder + u8"申請書データ.xml"] = entries[folder + u8"申請書データ.xml"];
         EXPECT_TRUE(xmlcheck::IsWellFormed(entries[folder + u8"申請書データ.xml"])) << folder;
     }
+    ASSERT_EQ(22u, log.size());
     EXPECT_EQ(Names(expected), Names(entries));
     for (const auto& entry : expected)
         EXPECT_EQ(entry.second, entries[entry.first]) << entry.first;
-
-    std::vector<std::string> log = {
-        PropertyLine(1, u8"山田邸新築工事"),
-        DocumentLine(u8"確認申請書_建築物_01"),
-        DocumentLine(u8"計画変更確認申請書_建築物_02"),
-        DocumentLine(u8"中間検査申請書_建築物_03"),
-        DocumentLine(u8"完了検査申請書_建築物_04"),
-        PropertyLine(2, u8"さくら台マンション　新築工事"),
-        DocumentLine(u8"確認申請書_建築物_01"),
-        DocumentLine(u8"確認申請書_昇降機_02"),
-        DocumentLine(u8"確認申請書_昇降機以外の建築設備_03"),
-        DocumentLine(u8"建築工事届04"),
-        DocumentLine(u8"計画変更確認申請書_昇降機_05"),
-        PropertyLine(3, u8"東山小学校体育館改築工事"),
-        DocumentLine(u8"計画通知書_建築物_01"),
-        DocumentLine(u8"工事完了通知書_建築物_02"),
-        PropertyLine(4, u8"駅前広告塔設置工事"),
-        DocumentLine(u8"確認申請書_工作物（法第88条1項）_01"),
-        PropertyLine(5, u8"東部生コン第二プラント"),
-        DocumentLine(u8"確認申請書_工作物（法第88条2項）_01"),
-        PropertyLine(6, u8"鈴木ビル建替工事"),
-        DocumentLine(u8"建築物除却届01"),
-        DocumentLine(u8"確認申請書_建築物_02"),
-        DocumentLine(u8"安全上の措置等に関する計画届03"),
-    };
     EXPECT_EQ(log, LogLines(m_folder.Path("ravuRivo.log")));
 }
 

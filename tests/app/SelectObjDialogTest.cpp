@@ -81,14 +81,6 @@ protected:
             script(*select);
         });
     }
-
-    std::vector<std::string> MessageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const MessageBoxRequest& box : m_ui.messageBoxes)
-            texts.push_back(cp932::ToUtf8(box.text.Bytes()));
-        return texts;
-    }
 };
 
 } // namespace

@@ -103,6 +103,14 @@ std::string ShellTest::ActiveViewClass() const
     return view ? view->GetRuntimeClass()->m_lpszClassName : "";
 }
 
+std::vector<std::string> ShellTest::MessageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const MessageBoxRequest& box : m_ui.messageBoxes)
+        texts.push_back(cp932::ToUtf8(box.text.Bytes()));
+    return texts;
+}
+
 std::string HexFixturePrefix(const std::string& relative, const std::string& marker)
 {
     std::ifstream in(testsupport::DataPath(relative));

@@ -52,6 +52,8 @@ protected:
     void Click(int panel, int nID) const;
     // The class name of the view shown in the active child, or "" when there is none.
     std::string ActiveViewClass() const;
+    // The texts of the message boxes shown so far, UTF-8.
+    std::vector<std::string> MessageTexts() const;
 
     testsupport::TempRegistry m_registry;
     testsupport::TempFolder m_folder;

@@ -64,36 +64,32 @@ long MigrationDialogsClosed(const ShellTestUi& ui)
 TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMigrationDialog)
 {
     Start();
-    EXPECT_STREQ("App", m_app.m_pszAppName);
-    EXPECT_STREQ("App", m_app.m_pszExeName);
-    EXPECT_STREQ("App", m_app.m_pszProfileName);
+    EXPECT_EQ("App App App", std::string(m_app.m_pszAppName) + " " + m_app.m_pszExeName + " " + m_app.m_pszProfileName);
     EXPECT_EQ(RGB(231, 236, 249), AfxGetDialogBkColor());
     EXPECT_EQ(RGB(0, 0, 0), AfxGetDialogTextColor());
 
+    // The form templates: those of the application forms (A) and of the common-data screens (B),
+    // registered after the neutral view's in the order FM11-16, FM51-55, FM31-32, then B.
+    const std::vector<std::string> formsA = {"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54",
+                                             "ZnFvAppCAFM55", "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13",
+                                             "ZnFvAppCAFM14", "ZnFvAppCAFM15", "ZnFvAppCAFM16", "ZnFvAppCAFM31",
+                                             "ZnFvAppCAFM32"};
+    std::vector<std::string> formsB;
+    for (int screen = 1; screen <= 9; ++screen)
+        formsB.push_back("ZnFvAppCACM0" + std::to_string(screen));
+    formsB.push_back("ZnFvAppCAHJ0100");
+    EXPECT_EQ(formsA, ViewsOf(m_app.m_pFormTemplatesA));
+    EXPECT_EQ(formsB, ViewsOf(m_app.m_pFormTemplatesB));
     std::vector<std::string> expected = {"101 CZnAppProDoc CChildFrame CZnAppProView"};
-    for (const char* view :
-         {"ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",  "ZnFvAppCAFM16",
-          "ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54", "ZnFvAppCAFM55",  "ZnFvAppCAFM31",
-          "ZnFvAppCAFM32", "ZnFvAppCACM01", "ZnFvAppCACM02", "ZnFvAppCACM03", "ZnFvAppCACM04",  "ZnFvAppCACM05",
-          "ZnFvAppCACM06", "ZnFvAppCACM07", "ZnFvAppCACM08", "ZnFvAppCACM09", "ZnFvAppCAHJ0100"})
-        expected.push_back(std::string("102 CZnAppProDoc CChildFrame ") + view);
+    for (size_t i : {5, 6, 7, 8, 9, 10, 0, 1, 2, 3, 4, 11, 12})
+        expected.push_back("102 CZnAppProDoc CChildFrame " + formsA[i]);
+    for (const std::string& view : formsB)
+        expected.push_back("102 CZnAppProDoc CChildFrame " + view);
     EXPECT_EQ(expected, TemplateLines(m_app));
-    EXPECT_EQ(
-        (std::vector<std::string>{"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54", "ZnFvAppCAFM55",
-                                  "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13", "ZnFvAppCAFM14", "ZnFvAppCAFM15",
-                                  "ZnFvAppCAFM16", "ZnFvAppCAFM31", "ZnFvAppCAFM32"}),
-        ViewsOf(m_app.m_pFormTemplatesA));
-    EXPECT_EQ((std::vector<std::string>{"ZnFvAppCACM01", "ZnFvAppCACM02", "ZnFvAppCACM03", "ZnFvAppCACM04",
-                                        "ZnFvAppCACM05", "ZnFvAppCACM06", "ZnFvAppCACM07", "ZnFvAppCACM08",
-                                        "ZnFvAppCACM09", "ZnFvAppCAHJ0100"}),
-              ViewsOf(m_app.m_pFormTemplatesB));
 
     // Without the settings key every folder is empty.
-    EXPECT_EQ("", m_app.GetAppFolder());
-    EXPECT_EQ("", m_app.GetComFolder());
-    EXPECT_EQ("", m_app.GetObjFolder());
-    EXPECT_EQ("", m_app.GetDstFolder());
-    EXPECT_EQ("", m_app.GetOutputFolder());
+    EXPECT_EQ("||||", m_app.GetAppFolder() + "|" + m_app.GetComFolder() + "|" + m_app.GetObjFolder() + "|" +
+                          m_app.GetDstFolder() + "|" + m_app.GetOutputFolder());
 
     // The frame is hidden and titled; its status bar and top bar are there.
     CMainFrame& frame = Frame();
@@ -111,17 +107,13 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
     EXPECT_EQ(0, frame.GetScreenFlag());
     EXPECT_EQ(0, frame.GetDocMode(0));
 
-    // The command line opened one document with the neutral view, kept out of sight.
+    // The command line opened one document with the neutral view (kept out of sight: FormViewsTest).
     CZnAppProDoc& document = Document();
     EXPECT_STREQ("ZnModelApp", document.GetAppModel()->GetRuntimeClass()->m_lpszClassName);
     EXPECT_EQ(nullptr, document.GetFormModel());
     EXPECT_EQ(nullptr, document.GetSubFormModel());
     EXPECT_EQ(nullptr, document.GetModel(CZnAppProDoc::extraModel));
     EXPECT_EQ("CZnAppProView", ActiveViewClass());
-    CRect childRect;
-    frame.MDIGetActive()->GetWindowRect(&childRect);
-    EXPECT_EQ(0, childRect.Width());
-    EXPECT_EQ(0, childRect.Height());
 
     // Command 1013 ran the migration dialog, which has closed.
     EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
@@ -134,11 +126,9 @@ TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
     // A missing output folder is the first drive present.
     StoreFolders("C:\\Zadazez", "C:\\共通\\", "D:\\物件", "C:\\移行", nullptr);
     Start();
-    EXPECT_EQ("C:\\Zadazez", m_app.GetAppFolder());
-    EXPECT_EQ("C:\\共通\\", m_app.GetComFolder());
-    EXPECT_EQ("D:\\物件", m_app.GetObjFolder());
-    EXPECT_EQ("C:\\移行", m_app.GetDstFolder());
-    EXPECT_EQ("C:\\", m_app.GetOutputFolder());
+    EXPECT_EQ("C:\\Zadazez|C:\\共通\\|D:\\物件|C:\\移行|C:\\", m_app.GetAppFolder() + "|" + m_app.GetComFolder() + "|" +
+                                                           m_app.GetObjFolder() + "|" + m_app.GetDstFolder() + "|" +
+                                                           m_app.GetOutputFolder());
     // The shell state of the subsystems below gives the same folders.
     EXPECT_EQ("D:\\物件", ZnShellState::Current()->GetObjFolder());
 }
@@ -182,55 +172,36 @@ TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
     EXPECT_EQ(" Orvane for Windows Ver6.10", m_ui.destroyed.back().text);
 }
 
-// The memory probe's question, answered by the test; the application is one whose probe fails.
-class LowMemoryStartUp : public ::testing::Test {
-protected:
-    ~LowMemoryStartUp() override
-    {
-        if (m_app.m_pMainWnd)
-            m_app.m_pMainWnd->DestroyWindow();
-        EXPECT_EQ(0, AfxGetWindowCount());
-    }
-
-    BOOL Start()
-    {
+// Yes ends start-up before anything is built; no goes on with the whole start-up.
+TEST(LowMemoryStartUpAnswers, YesEndsStartUpAndNoGoesOn)
+{
+    for (int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer);
+        testsupport::TempRegistry registry;
+        ShellTestUi ui;
+        LowMemoryApp app;
+        ui.AnswerMessageBox(answer);
+        if (answer == IDNO)
+            ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
         char program[] = "zadazez";
         char* argv[] = {program};
-        m_app.SetCommandLine(1, argv);
-        return m_app.InitInstance();
+        app.SetCommandLine(1, argv);
+        EXPECT_FALSE(app.InitInstance());
+        EXPECT_EQ(24576000u, app.probed);
+        ASSERT_EQ(1u, ui.messageBoxes.size());
+        EXPECT_EQ(kLowMemory, cp932::ToUtf8(ui.messageBoxes[0].text.Bytes()));
+        EXPECT_EQ("App", ui.messageBoxes[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+        if (answer == IDYES) {
+            EXPECT_EQ(nullptr, app.m_pMainWnd);
+            EXPECT_EQ(nullptr, app.GetFirstDocTemplatePosition());
+            EXPECT_TRUE(ui.destroyed.empty());
+        } else {
+            ASSERT_NE(nullptr, app.GetMainFrame());
+            EXPECT_NE(nullptr, app.GetActiveDocument());
+            EXPECT_EQ(1, MigrationDialogsClosed(ui));
+            app.m_pMainWnd->DestroyWindow();
+        }
+        EXPECT_EQ(0, AfxGetWindowCount());
     }
-
-    void ExpectTheQuestion()
-    {
-        EXPECT_EQ(24576000u, m_app.probed);
-        ASSERT_EQ(1u, m_ui.messageBoxes.size());
-        EXPECT_EQ(kLowMemory, cp932::ToUtf8(m_ui.messageBoxes[0].text.Bytes()));
-        EXPECT_EQ("App", m_ui.messageBoxes[0].caption);
-        EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), m_ui.messageBoxes[0].type);
-    }
-
-    testsupport::TempRegistry m_registry;
-    ShellTestUi m_ui;
-    LowMemoryApp m_app;
-};
-
-TEST_F(LowMemoryStartUp, YesEndsStartUpBeforeAnythingIsBuilt)
-{
-    m_ui.AnswerMessageBox(IDYES);
-    EXPECT_FALSE(Start());
-    ExpectTheQuestion();
-    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
-    EXPECT_EQ(nullptr, m_app.GetFirstDocTemplatePosition());
-    EXPECT_TRUE(m_ui.destroyed.empty());
-}
-
-TEST_F(LowMemoryStartUp, NoGoesOnWithTheWholeStartUp)
-{
-    m_ui.AnswerMessageBox(IDNO);
-    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
-    EXPECT_FALSE(Start());
-    ExpectTheQuestion();
-    ASSERT_NE(nullptr, m_app.GetMainFrame());
-    EXPECT_NE(nullptr, m_app.GetActiveDocument());
-    EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
 }

@@ -3,11 +3,14 @@
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
 #include "platform/files/WinPath.h"
+#include "tests/support/SampleParties.h"
 #include "tests/support/TestSupport.h"
 
 #include <unistd.h>
 
 namespace buildingsample {
+
+using namespace sampleparties;
 
 CString BuildingOutputTest::WinPath(LPCTSTR name) const
 {
@@ -28,65 +31,6 @@ std::string BuildingOutputTest::Expected(const std::string& name)
 
 namespace {
 
-JkModelName Name(LPCTSTR name, LPCTSTR reading)
-{
-    JkModelName result;
-    result.m_name = name;
-    result.m_nameReading = reading;
-    return result;
-}
-
-// A person or office: name, postal code in two parts, address, telephone in three parts.
-struct PersonRow {
-    LPCTSTR name, reading, postal1, postal2, address, tel1, tel2, tel3;
-};
-
-JkModelIndividualData Person(const PersonRow& row)
-{
-    JkModelIndividualData person;
-    person.m_name = Name(row.name, row.reading);
-    person.m_address.m_postalCode1 = row.postal1;
-    person.m_address.m_postalCode2 = row.postal2;
-    person.m_address.m_address = row.address;
-    person.m_telephone.m_firstPart = row.tel1;
-    person.m_telephone.m_secondPart = row.tel2;
-    person.m_telephone.m_thirdPart = row.tel3;
-    return person;
-}
-
-// An agent, designer or supervisor with its statements.
-struct ArchitectRow {
-    LPCTSTR qualificationClass, qualificationIssuer, qualificationNumber, name;
-    LPCTSTR officeClass, officeIssuer, officeNumber;
-    PersonRow office;
-    LPCTSTR designDocuments;
-    int structural1, structural3;
-    LPCTSTR structuralCertificate;
-    int equipment1, equipment3;
-    LPCTSTR equipmentCertificate;
-};
-
-ZnModelDesigner Architect(const ArchitectRow& row)
-{
-    ZnModelDesigner architect;
-    architect.m_qualificationClass.SetCode(row.qualificationClass);
-    architect.m_qualificationAuthority.SetCode(row.qualificationIssuer);
-    architect.m_qualificationRegistrationNumber = row.qualificationNumber;
-    architect.m_architectName = Name(row.name, "");
-    architect.m_officeClass.SetCode(row.officeClass);
-    architect.m_officeAuthority.SetCode(row.officeIssuer);
-    architect.m_officeRegistrationNumber = row.officeNumber;
-    architect.m_office = Person(row.office);
-    architect.m_designDocuments = row.designDocuments;
-    architect.m_structuralParagraph1Statement = row.structural1;
-    architect.m_structuralParagraph3Statement = row.structural3;
-    architect.m_structuralCertificateNumber = row.structuralCertificate;
-    architect.m_equipmentParagraph1Statement = row.equipment1;
-    architect.m_equipmentParagraph3Statement = row.equipment3;
-    architect.m_equipmentCertificateNumber = row.equipmentCertificate;
-    return architect;
-}
-
 ZnModelEquipDesigner Adviser(LPCTSTR name, LPCTSTR registrationNumber, const PersonRow& workplace,
                              LPCTSTR designDocuments)
 {
@@ -98,27 +42,6 @@ ZnModelEquipDesigner Adviser(LPCTSTR name, LPCTSTR registrationNumber, const Per
     return adviser;
 }
 
-ZnModelConstructor Constructor(LPCTSTR name, LPCTSTR issuer, LPCTSTR licence, const PersonRow& office)
-{
-    ZnModelConstructor constructor;
-    constructor.m_name = Name(name, "");
-    constructor.m_licenceIssuer.SetCode(issuer);
-    constructor.m_registrationNumber = licence;
-    constructor.m_individualData = Person(office);
-    return constructor;
-}
-
-ZnModelNum Number(LPCTSTR number, int year, int month, int day, LPCTSTR furtherText)
-{
-    ZnModelNum result;
-    result.m_number = number;
-    result.m_date.m_yearCode.m_year = year;
-    result.m_date.m_month = month;
-    result.m_date.m_day = day;
-    result.m_furtherText = furtherText;
-    return result;
-}
-
 ZnModelAppBuildPage Page(int number, const ZnModelConstructor& constructor)
 {
     ZnModelAppBuildPage page;
@@ -127,46 +50,44 @@ ZnModelAppBuildPage Page(int number, const ZnModelConstructor& constructor)
     return page;
 }
 
-const PersonRow noPerson = {"", "", "", "", "", "", "", ""};
+const PersonRow noPerson = {};
 
-// The agent, designers and supervisors: qualification class, issuer and number, name; office
-// class, issuer and number, office; design documents; structural and equipment statements.
+// The agent, designers and supervisors: qualification class, issuer and number, name and reading;
+// office class, issuer and number, office; design documents; structural and equipment statements.
 // clang-format off
 const ArchitectRow agentRow = {
-    "101", "00200", "123456", "佐藤一郎", "302", "00413", "第5678号",
+    "101", "00200", "123456", "佐藤一郎", "", "302", "00413", "第5678号",
     {"佐藤設計事務所", "", "160", "0022", "東京都新宿区3-3", "03", "0000", "1111"},
     "代理者の図書", 1, 1, "S-0", 1, 1, "E-0"};
 const ArchitectRow firstDesignerRow = {
-    "301", "00213", "200001", "高橋次郎", "103", "00427", "E-1",
+    "301", "00213", "200001", "高橋次郎", "", "103", "00427", "E-1",
     {"高橋建築設計", "", "530", "0001", "大阪市北区4-4", "06", "2222", "3333"},
     "意匠図一式", 1, 0, "S-100", 0, 2, "E-200"};
 const ArchitectRow secondDesignerRow = {
-    "104", "", "", "田中三郎", "", "99999", "", noPerson,
+    "104", "", "", "田中三郎", "", "", "99999", "", noPerson,
     "構造図", 0, 2, "S-2", 0, 0, "E-2"};
 const ArchitectRow thirdDesignerRow = {
-    "102", "00200", "300003", "木村五郎", "101", "00413", "F-3",
+    "102", "00200", "300003", "木村五郎", "", "101", "00413", "F-3",
     {"木村&設計", "", "100", "0002", "東京都千代田区5", "03", "4444", "5555"},
     "設備図", 1, 1, "S-3", 1, 0, "E-3"};
 const ArchitectRow firstSupervisorRow = {
-    "303", "00213", "400004", "渡辺四郎", "303", "00427", "G-4",
+    "303", "00213", "400004", "渡辺四郎", "", "303", "00427", "G-4",
     {"渡辺監理", "", "980", "0001", "仙台市青葉区7", "022", "777", "8888"},
     "監理図書", 0, 0, "", 0, 0, ""};
 const ArchitectRow secondSupervisorRow = {
-    "301", "00200", "500005", "山本九郎", "301", "00413", "H-5",
+    "301", "00200", "500005", "山本九郎", "", "301", "00413", "H-5",
     {"山本事務所", "", "100", "0003", "東京都千代田区8", "03", "9999", "0000"},
     "工事監理報告書", 1, 1, "S-5", 1, 1, "E-5"};
 // clang-format on
 
 // The constructors of the building pages: the application's own, one without a name and another.
 const ZnModelConstructor firstConstructor =
-    Constructor("中村建設株式会社", "00500", "(特-22)第100号",
+    Constructor(Name("中村建設株式会社"), "00500", "(特-22)第100号",
                 {"中村建設東京支店", "", "105", "0011", "東京都港区9-9", "03", "1111", "2222"});
-const ZnModelConstructor namelessConstructor = Constructor("", "00511", "(般-23)第999号", noPerson);
+const ZnModelConstructor namelessConstructor = Constructor(Name(""), "00511", "(般-23)第999号", noPerson);
 const ZnModelConstructor otherConstructor =
-    Constructor("小林工務店", "00511", "(般-23)第200号",
+    Constructor(Name("小林工務店"), "00511", "(般-23)第200号",
                 {"小林工務店本社", "", "330", "0001", "さいたま市10", "048", "333", "4444"});
-
-} // namespace
 
 ZnModelArea Area(double appPart, double otherPart)
 {
@@ -183,8 +104,6 @@ ZnModelAppFloorOutline* Floor(LPCTSTR designation, const ZnModelArea& area)
     floor->m_floorArea = area;
     return floor;
 }
-
-namespace {
 
 ZnModelAppEachZone* Zone(LPCTSTR code, double area, int area2Omitted, LPCTSTR areaText, double floorAreaRatio,
                          double coverageRatio)
@@ -225,8 +144,8 @@ ZnModelAppUseFloorArea* UseFloorArea(LPCTSTR code, LPCTSTR text, double area)
     return use;
 }
 
-} // namespace
-
+// A site page with every block filled, zones and stages with absent, unused and partly empty
+// entries among them.
 void FillSitePage(ZnModelAppSitePage& site)
 {
     site.m_lotAddress.m_address = "東京都千代田区霞が関一丁目１番";
@@ -282,6 +201,10 @@ void FillSitePage(ZnModelAppSitePage& site)
     site.m_changeSummary = "敷地\r\n変更";
 }
 
+// Three building pages and an absent one: the first with everything filled, usages and floors
+// with absent and unused entries, floors named by one character, by a double-byte character and
+// by a letter and a number; the second with only unused usages and codes that have no name; the
+// third as a new page leaves it.
 void FillBuildingPages(ZnModelAppBuildPageList& pages)
 {
     ZnModelAppBuildPage* first = new ZnModelAppBuildPage;
@@ -332,7 +255,7 @@ void FillBuildingPages(ZnModelAppBuildPageList& pages)
     first->m_remarks1 = "備考1";
     first->m_remarks2 = "備考\r\n2";
     first->m_remarks3 = "<3>";
-    first->m_changeSummary = "棟変更";
+    first->m_changeSummary = "棟の\r\n変更"; // its line break is kept
     pages.AddTail(first);
     pages.AddTail(nullptr);
 
@@ -352,6 +275,9 @@ void FillBuildingPages(ZnModelAppBuildPageList& pages)
     pages.AddTail(new ZnModelAppBuildPage);
 }
 
+// Two lifts and two structures with an absent one in each list; the second lift with codes
+// that have no name and figures that round to 1 and to 0, the second structure with flags that
+// are set but not 1.
 void FillAccompanying(ZnModelAppWith& with)
 {
     ZnModelLift* passenger = new ZnModelLift;
@@ -391,15 +317,17 @@ void FillAccompanying(ZnModelAppWith& with)
     with.m_structList.AddTail(chimney);
 }
 
+} // namespace
+
 ZnModelApp* PopulatedApp()
 {
     ZnModelApp* app = new ZnModelApp;
     app->m_applicantName = Name("山田&太郎", "ヤマダタロウ");
     app->m_submissionDestination = "東京都建築主事";
     ZnModelNumGroup group;
-    group.m_firstNumber = Number("R02-001", 2010, 4, 5, "");
+    group.m_firstNumber = Number("R02-001", Date(2010, 4, 5));
     app->m_header.m_localData.m_buildingNumGroups.AddCopy(group);
-    group.m_firstNumber = Number("R02-002", 2010, 5, 6, "");
+    group.m_firstNumber = Number("R02-002", Date(2010, 5, 6));
     app->m_header.m_localData.m_buildingNumGroups.AddCopy(group);
 
     ZnModelOwner owner;
@@ -453,7 +381,7 @@ ZnModelAppBuildMod* PopulatedPlanChange()
 {
     ZnModelAppBuildMod* planChange = new ZnModelAppBuildMod;
     planChange->m_planChangeSummary = "階段の位置を変更";
-    planChange->m_prevConfNum = Number("第H22確認建築東京00123号", 2010, 6, 7, "東京都");
+    planChange->m_prevConfNum = Number("第H22確認建築東京00123号", Date(2010, 6, 7), "東京都");
     return planChange;
 }
 

@@ -51,21 +51,4 @@ protected:
     testsupport::TempFolder m_folder;
 };
 
-// Parts of the whole document.
-
-ZnModelArea Area(double appPart, double otherPart);
-ZnModelAppFloorOutline* Floor(LPCTSTR designation, const ZnModelArea& area);
-// A site page with every block filled, zones and stages with absent, unused and partly empty
-// entries among them.
-void FillSitePage(ZnModelAppSitePage& site);
-// Three building pages and an absent one: the first with everything filled, usages and floors
-// with absent and unused entries, floors named by one character, by a double-byte character and
-// by a letter and a number; the second with only unused usages and codes that have no name; the
-// third as a new page leaves it.
-void FillBuildingPages(ZnModelAppBuildPageList& pages);
-// Two lifts and two structures with an absent one in each list; the second lift with codes
-// that have no name and figures that round to 1 and to 0, the second structure with flags that
-// are set but not 1.
-void FillAccompanying(ZnModelAppWith& with);
-
 } // namespace buildingsample

@@ -8,7 +8,6 @@
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
 #include "writers/xml/ZnAppDocFDOut14.h"
-#include "writers/xml/ZnAppDocFDOut15.h"
 
 #include <functional>
 
@@ -70,21 +69,4 @@ TEST_F(ConfDocFailures, PlanChangeWithoutItsChangeRecordIsReported)
     // A change record of another family is no change record of this one.
     m_shell.ReplaceModel(ZnShellState::subFormModelSlot, new ZnModelAppStructMod);
     ExpectMissingModel(WriteLift);
-}
-
-TEST(ConfDocWriterClasses, EachHasItsOwnRuntimeClassAndASerialId)
-{
-    ZnAppDocFDOut12 lift;
-    ZnAppDocFDOut13 equipment;
-    ZnAppDocFDOut14 structure;
-    ZnAppDocFDOut15 structureLift;
-    const VhObject* writers[] = {&lift, &equipment, &structure, &structureLift};
-    const char* names[] = {"ZnAppDocFDOut12", "ZnAppDocFDOut13", "ZnAppDocFDOut14", "ZnAppDocFDOut15"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_STREQ(names[i], writers[i]->GetRuntimeClass()->m_lpszClassName);
-        EXPECT_EQ(RUNTIME_CLASS(VhObject), writers[i]->GetRuntimeClass()->m_pBaseClass);
-        if (i > 0) {
-            EXPECT_EQ(writers[i - 1]->GetSerialId() + 1, writers[i]->GetSerialId());
-        }
-    }
 }

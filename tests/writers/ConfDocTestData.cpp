@@ -1,56 +1,23 @@
 #include "tests/writers/ConfDocTestData.h"
 
 #include "tests/support/TestSupport.h"
+#include "tests/writers/XmlCheck.h"
 
 #include "platform/files/WinPath.h"
-#include "tools/sampledata/SampleCodeDatabases.h"
-
-#include <libxml/parser.h>
-#include <sys/stat.h>
 
 namespace confdoc {
 
 namespace {
 
-JkModelName Name(LPCTSTR name, LPCTSTR reading)
-{
-    JkModelName record;
-    record.m_name = name;
-    record.m_nameReading = reading;
-    return record;
-}
-
 JkModelAddress Address(LPCTSTR postal1, LPCTSTR postal2, LPCTSTR line)
 {
-    JkModelAddress address;
-    address.m_postalCode1 = postal1;
-    address.m_postalCode2 = postal2;
-    address.m_address = line;
-    return address;
+    return Person({"", "", postal1, postal2, line}).m_address;
 }
 
-JkModelTelNumber Telephone(LPCTSTR first, LPCTSTR second, LPCTSTR third)
-{
-    JkModelTelNumber telephone;
-    telephone.m_firstPart = first;
-    telephone.m_secondPart = second;
-    telephone.m_thirdPart = third;
-    return telephone;
-}
-
-JkModelIndividualData Person(const JkModelName& name, const JkModelAddress& address, const JkModelTelNumber& tel)
-{
-    JkModelIndividualData person;
-    person.m_name = name;
-    person.m_address = address;
-    person.m_telephone = tel;
-    return person;
-}
-
-ZnModelOwner* NewOwner(const JkModelIndividualData& person)
+ZnModelOwner* NewOwner(const PersonRow& row)
 {
     ZnModelOwner* owner = new ZnModelOwner;
-    owner->m_person = person;
+    owner->m_person = Person(row);
     return owner;
 }
 
@@ -65,39 +32,19 @@ ZnModelInspDate Process(int count, const ZnModelDate& date, LPCTSTR name)
 
 } // namespace
 
-ZnModelDate Date(int year, int month, int day)
-{
-    ZnModelDate date;
-    date.m_yearCode.m_year = year;
-    date.m_month = month;
-    date.m_day = day;
-    return date;
-}
-
 void FillRoot(ZnModelApp& root)
 {
     root.m_submissionDestination = "東京都建築主事";
     root.m_applicantName = Name("山田\r\n太郎", "ヤマダタロウ");
     root.m_firstOwner.m_person =
-        Person(Name("山田太郎", "ヤマダタロウ"), Address("100", "0001", "東京都千代田区千代田1-1"),
-               Telephone("03", "1234", "5678"));
-    root.m_furtherOwners.AddTail(
-        NewOwner(Person(Name("佐藤&花子", "サトウハナコ"), Address("", "", "横浜市<中区>"), Telephone("045", "", ""))));
+        Person({"山田太郎", "ヤマダタロウ", "100", "0001", "東京都千代田区千代田1-1", "03", "1234", "5678"});
+    root.m_furtherOwners.AddTail(NewOwner({"佐藤&花子", "サトウハナコ", "", "", "横浜市<中区>", "045"}));
     root.m_furtherOwners.AddTail(nullptr);
-    root.m_furtherOwners.AddTail(
-        NewOwner(Person(Name("鈴木一郎", "スズキイチロウ"), Address("231", "", ""), Telephone("", "", ""))));
-
-    ZnModelDesigner& agent = root.m_agent;
-    agent.m_qualificationClass.SetCode("301");
-    agent.m_qualificationAuthority.SetCode("00213");
-    agent.m_qualificationRegistrationNumber = "123456";
-    agent.m_architectName = Name("田中'設計'", "タナカ");
-    agent.m_officeClass.SetCode("102");
-    agent.m_officeAuthority.SetCode("00413");
-    agent.m_officeRegistrationNumber = "東京都知事第1234号";
-    agent.m_office = Person(Name("田中設計事務所", ""), Address("160", "0022", "東京都新宿区新宿2-2"),
-                            Telephone("03", "1111", "2222"));
-    agent.m_designDocuments = "代理者の図書"; // the agent entry has no 設計図書
+    root.m_furtherOwners.AddTail(NewOwner({"鈴木一郎", "スズキイチロウ", "231"}));
+    // The agent entry has no 設計図書.
+    root.m_agent = Architect({"301", "00213", "123456", "田中'設計'", "タナカ", "102", "00413", "東京都知事第1234号",
+                              {"田中設計事務所", "", "160", "0022", "東京都新宿区新宿2-2", "03", "1111", "2222"},
+                              "代理者の図書"});
 
     ZnModelNumGroup group;
     group.m_firstNumber.m_number = "第100号";
@@ -107,36 +54,16 @@ void FillRoot(ZnModelApp& root)
 
 void FillPersons(ZnModelAppPersons& form)
 {
-    ZnModelDesigner& designer = form.m_designer;
-    designer.m_qualificationClass.SetCode("101");
-    designer.m_qualificationAuthority.SetCode("00200");
-    designer.m_qualificationRegistrationNumber = "200001";
-    designer.m_architectName = Name("設計一郎", "セッケイイチロウ");
-    designer.m_officeClass.SetCode("303");
-    designer.m_officeAuthority.SetCode("00499");
-    designer.m_officeRegistrationNumber = "第2号";
-    designer.m_office =
-        Person(Name("一郎設計", ""), Address("150", "0001", "渋谷区神宮前1-1"), Telephone("03", "3333", "4444"));
-    designer.m_designDocuments = "構造図、設備図";
+    form.m_designer = Architect({"101", "00200", "200001", "設計一郎", "セッケイイチロウ", "303", "00499", "第2号",
+                                 {"一郎設計", "", "150", "0001", "渋谷区神宮前1-1", "03", "3333", "4444"},
+                                 "構造図、設備図"});
+    // No such issuer row.
+    form.m_designerList.AddCopy(Architect({"999", "99999", "", "設計二郎", "", "", "", "", {}, "意匠図"}));
 
-    ZnModelDesigner second;
-    second.m_qualificationClass.SetCode("999");
-    second.m_qualificationAuthority.SetCode("99999"); // no such row
-    second.m_architectName = Name("設計二郎", "");
-    second.m_designDocuments = "意匠図";
-    form.m_designerList.AddCopy(second);
-
-    ZnModelConstructor& constructor = form.m_constructor;
-    constructor.m_name = Name("施工太郎", "セコウタロウ");
-    constructor.m_licenceIssuer.SetCode("00500");
-    constructor.m_registrationNumber = "国土交通大臣(特-22)第100号";
-    constructor.m_individualData = Person(Name("施工建設株式会社", ""), Address("530", "0001", "大阪市北区梅田1-1"),
-                                          Telephone("06", "6666", "7777"));
-    ZnModelConstructor further;
-    further.m_name = Name("施工次郎", "");
-    further.m_licenceIssuer.SetCode("0051"); // only a whole code matches
+    form.m_constructor = Constructor(Name("施工太郎", "セコウタロウ"), "00500", "国土交通大臣(特-22)第100号",
+                                     {"施工建設株式会社", "", "530", "0001", "大阪市北区梅田1-1", "06", "6666", "7777"});
     form.m_constructorList.AddTail(nullptr);
-    form.m_constructorList.AddCopy(further);
+    form.m_constructorList.AddCopy(Constructor(Name("施工次郎"), "0051", "")); // only a whole code matches
 }
 
 namespace {
@@ -235,11 +162,6 @@ void FillStructure(ZnModelAppStruct& form)
 
 ConfDocShell::ConfDocShell()
 {
-    mkdir(m_appFolder.Path("app").c_str(), 0777);
-    MakeSampleComCode(m_appFolder.Path("app/COM_CODE.mdb"));
-    appFolder = LinuxPathToWin(m_appFolder.Path("app")).c_str();
-    m_codeTables.Init();
-    comTblAccess = &m_codeTables;
     ZnModelApp* root = new ZnModelApp;
     FillRoot(*root);
     ReplaceModel(appModelSlot, root);
@@ -260,18 +182,7 @@ std::string Expected(const std::string& name)
     return testsupport::ReadFileBytes(testsupport::DataPath("writers/" + name));
 }
 
-std::string XmlProblems(const std::string& bytes)
-{
-    xmlResetLastError();
-    xmlDocPtr document = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), "written.xml", nullptr,
-                                       XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    if (document) {
-        xmlFreeDoc(document);
-        return std::string();
-    }
-    const xmlError* error = xmlGetLastError();
-    return error && error->message ? error->message : "not well-formed";
-}
+std::string XmlProblems(const std::string& bytes) { return xmlcheck::IsWellFormed(bytes) ? "" : "not well-formed"; }
 
 void ExpectStopMessages(const std::vector<MessageBoxRequest>& boxes, size_t count, LPCTSTR text)
 {

@@ -3,7 +3,9 @@
 // the slots of a test shell, and the comparison of a written file with its expected bytes.
 #pragma once
 
+#include "tests/support/SampleParties.h"
 #include "tests/support/TempFolder.h"
+#include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/WriterShellState.h"
 
 #include "model/ZnModelAppEquip.h"
@@ -18,7 +20,7 @@
 
 namespace confdoc {
 
-ZnModelDate Date(int year, int month, int day);
+using namespace sampleparties;
 
 // Owners (a null among the further ones), applicant, addressee, agent and the application
 // number 第100号 of 3 September 2010.
@@ -69,8 +71,7 @@ public:
     }
 
 private:
-    testsupport::TempFolder m_appFolder;
-    ZnAppComTblAccess m_codeTables;
+    SampleCodeTables m_codeTables{*this};
 };
 
 // The Windows path of a file in a temporary folder, and the bytes written there.
@@ -85,7 +86,7 @@ private:
 
 // The bytes of an expected file under tests/data/writers.
 std::string Expected(const std::string& name);
-// An empty text when the bytes parse as well-formed XML, else libxml2's complaint.
+// An empty text when the bytes parse as well-formed XML.
 std::string XmlProblems(const std::string& bytes);
 // Expects count message boxes, each with the text and the stop icon.
 void ExpectStopMessages(const std::vector<MessageBoxRequest>& boxes, size_t count, LPCTSTR text);

@@ -4,10 +4,9 @@
 
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
-#include "writers/xml/ZnAppDocFDOut16.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
-using confdoc::Date;
+using namespace sampleparties;
 using confdoc::Expected;
 using confdoc::XmlProblems;
 using testsupport::Hex;
@@ -15,41 +14,6 @@ using testsupport::Hex;
 namespace {
 
 const LPCTSTR fileName = "申請書データ.xml";
-
-JkModelIndividualData Person(LPCTSTR name, LPCTSTR postal1, LPCTSTR postal2, LPCTSTR address, LPCTSTR tel1,
-                             LPCTSTR tel2, LPCTSTR tel3)
-{
-    JkModelIndividualData person;
-    person.m_name.m_name = name;
-    person.m_address.m_postalCode1 = postal1;
-    person.m_address.m_postalCode2 = postal2;
-    person.m_address.m_address = address;
-    person.m_telephone.m_firstPart = tel1;
-    person.m_telephone.m_secondPart = tel2;
-    person.m_telephone.m_thirdPart = tel3;
-    return person;
-}
-
-ZnModelDesigner Architect(LPCTSTR qualificationClass, LPCTSTR qualificationIssuer, LPCTSTR number, LPCTSTR name,
-                          LPCTSTR designDocs)
-{
-    ZnModelDesigner architect;
-    architect.m_qualificationClass.SetCode(qualificationClass);
-    architect.m_qualificationAuthority.SetCode(qualificationIssuer);
-    architect.m_qualificationRegistrationNumber = number;
-    architect.m_architectName.m_name = name;
-    architect.m_designDocuments = designDocs;
-    return architect;
-}
-
-ZnModelNum Number(LPCTSTR number, const ZnModelDate& date, LPCTSTR issuer)
-{
-    ZnModelNum record;
-    record.m_number = number;
-    record.m_date = date;
-    record.m_furtherText = issuer;
-    return record;
-}
 
 ZnModelAppRightMod Change(LPCTSTR docKind, LPCTSTR summary)
 {
@@ -75,24 +39,17 @@ ZnModelAppInspConf* NewInspection()
     ZnModelAppInspConf* inspection = new ZnModelAppInspConf;
     inspection->m_text1 = "監理花子";
 
-    ZnModelDesigner& designer = inspection->m_designer;
-    designer = Architect("301", "00214", "300001", "検査設計", "意匠図&構造図");
-    designer.m_officeClass.SetCode("101");
-    designer.m_officeAuthority.SetCode("00411");
-    designer.m_officeRegistrationNumber = "埼玉第5号";
-    designer.m_office = Person("検査設計室", "330", "0001", "さいたま市1-1", "048", "111", "2222");
-    designer.m_structuralParagraph1Statement = 1;
-    designer.m_structuralParagraph3Statement = 2; // only 1 counts for the structural statement
-    designer.m_structuralCertificateNumber = "構造第10号";
-    designer.m_equipmentCertificateNumber = "設備第20号"; // neither paragraph: not written
-    ZnModelDesigner further = Architect("302", "00200", "400002", "設計三郎", "設備図");
-    further.m_structuralParagraph3Statement = 1;
-    further.m_structuralCertificateNumber = "構造第11号";
-    inspection->m_designerList.AddCopy(further);
+    // Only 1 counts for the structural statement; the equipment certificate without either
+    // paragraph is not written.
+    inspection->m_designer = Architect({"301", "00214", "300001", "検査設計", "", "101", "00411", "埼玉第5号",
+                                        {"検査設計室", "", "330", "0001", "さいたま市1-1", "048", "111", "2222"},
+                                        "意匠図&構造図", 1, 2, "構造第10号", 0, 0, "設備第20号"});
+    inspection->m_designerList.AddCopy(
+        Architect({"302", "00200", "400002", "設計三郎", "", "", "", "", {}, "設備図", 0, 1, "構造第11号"}));
 
     ZnModelEquipDesigner& adviser = inspection->m_equipAdviser;
     adviser.m_name.m_name = "意見太郎";
-    adviser.m_individualData = Person("意見設備事務所", "104", "0061", "中央区銀座2-2", "03", "5555", "6666");
+    adviser.m_individualData = Person({"意見設備事務所", "", "104", "0061", "中央区銀座2-2", "03", "5555", "6666"});
     adviser.m_registrationNumber = "設備第7号";
     adviser.m_designDocuments = "空調図";
     ZnModelEquipDesigner furtherAdviser;
@@ -101,19 +58,13 @@ ZnModelAppInspConf* NewInspection()
     inspection->m_equipAdviserList.AddTail(nullptr);
     inspection->m_equipAdviserList.AddCopy(furtherAdviser);
 
-    ZnModelDesigner& supervisor = inspection->m_supervisor;
-    supervisor = Architect("103", "00226", "500005", "監理一郎", "工事監理図書");
-    supervisor.m_officeClass.SetCode("303");
-    supervisor.m_officeAuthority.SetCode("00427");
-    supervisor.m_officeRegistrationNumber = "大阪第9号";
-    supervisor.m_office = Person("監理事務所", "530", "0002", "大阪市北区2-2", "06", "1234", "0000");
-    inspection->m_supervisorList.AddCopy(Architect("", "", "", "監理二郎", "監理図"));
+    inspection->m_supervisor = Architect({"103", "00226", "500005", "監理一郎", "", "303", "00427", "大阪第9号",
+                                          {"監理事務所", "", "530", "0002", "大阪市北区2-2", "06", "1234", "0000"},
+                                          "工事監理図書"});
+    inspection->m_supervisorList.AddCopy(Architect({"", "", "", "監理二郎", "", "", "", "", {}, "監理図"}));
 
-    ZnModelConstructor& constructor = inspection->m_constructor;
-    constructor.m_name.m_name = "施工三郎";
-    constructor.m_licenceIssuer.SetCode("00513");
-    constructor.m_registrationNumber = "東京都知事(般-22)第5号";
-    constructor.m_individualData = Person("三郎建設", "100", "0005", "千代田区丸の内1-1", "03", "0000", "1111");
+    inspection->m_constructor = Constructor(Name("施工三郎"), "00513", "東京都知事(般-22)第5号",
+                                            {"三郎建設", "", "100", "0005", "千代田区丸の内1-1", "03", "0000", "1111"});
     ZnModelConstructor unnamed; // left out, and takes no order
     unnamed.m_registrationNumber = "無視";
     inspection->m_constructorList.AddCopy(unnamed);
@@ -299,15 +250,4 @@ TEST_F(InspectionWriter, FileThatCannotBeOpenedIsReported)
     ZnAppDocFDOut30::WriteXml(1, 0, m_output.WinPath("missing\\申請書データ.xml"));
     confdoc::ExpectStopMessages(ui.messageBoxes, 1, "様式ファイルのオープンに失敗しました。");
     EXPECT_EQ("", m_output.Written(fileName));
-}
-
-TEST(StructureAndInspectionWriterClasses, HaveTheirOwnRuntimeClasses)
-{
-    ZnAppDocFDOut16 structure;
-    ZnAppDocFDOut30 inspection;
-    EXPECT_STREQ("ZnAppDocFDOut16", structure.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_STREQ("ZnAppDocFDOut30", inspection.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(VhObject), structure.GetRuntimeClass()->m_pBaseClass);
-    EXPECT_EQ(RUNTIME_CLASS(VhObject), inspection.GetRuntimeClass()->m_pBaseClass);
-    EXPECT_EQ(structure.GetSerialId() + 1, inspection.GetSerialId());
 }

@@ -5,21 +5,12 @@
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 using testsupport::ExpectLogLines;
 using testsupport::TempFolder;
 
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 bool Exists(const std::string& path)
 {
@@ -47,7 +38,7 @@ TEST_F(RunLog, WritesOneCrLfLinePerCallInTheFixedForm)
     ZnAppDocFDOut00::WriteLog(1, "", "s", "g()");
     ZnAppDocFDOut00::WriteLog(3, "w", "s", "g()");
 
-    ExpectLogLines(ReadFile(m_work.Path("ravuRivo.log")),
+    ExpectLogLines(testsupport::ReadFileBytes(m_work.Path("ravuRivo.log")),
                    {" [INFO ] ZnDlgAppSelectObjDialog#ExportBukkenInfo() - "
                     "\x95\xA8\x8C\x8F\x81\x79" "A - \x95\x5C\x81\x7A"                     // 物件【A - 表】
                     "\x82\xCC\x8F\xEE\x95\xF1\x82\xF0\x8F\x6F\x97\xCD\x82\xB5\x82\xDC\x82\xB7" // の情報を出力します
@@ -64,7 +55,7 @@ TEST_F(RunLog, FallsBackToDriveCAndLosesOnlyTheLineWhenNeitherOpens)
     ASSERT_EQ(0, chdir(gone.Path().c_str()));
     ASSERT_EQ(0, rmdir(gone.Path().c_str()));
     ZnAppDocFDOut00::WriteLog(2, "one", "s", "f()");
-    ExpectLogLines(ReadFile(m_driveC.Path("ravuRivo.log")), {" [INFO ] s#f() - one"});
+    ExpectLogLines(testsupport::ReadFileBytes(m_driveC.Path("ravuRivo.log")), {" [INFO ] s#f() - one"});
 
     SetDriveFolder('C', m_driveC.Path("missing"));
     ZnAppDocFDOut00::WriteLog(2, "lost", "s", "f()");
@@ -74,7 +65,7 @@ TEST_F(RunLog, FallsBackToDriveCAndLosesOnlyTheLineWhenNeitherOpens)
     // Only that line is lost: the log keeps what it held and takes the next line.
     SetDriveFolder('C', m_driveC.Path());
     ZnAppDocFDOut00::WriteLog(3, "two", "s", "f()");
-    ExpectLogLines(ReadFile(m_driveC.Path("ravuRivo.log")), {" [INFO ] s#f() - one", " [WARN ] s#f() - two"});
+    ExpectLogLines(testsupport::ReadFileBytes(m_driveC.Path("ravuRivo.log")), {" [INFO ] s#f() - one", " [WARN ] s#f() - two"});
 }
 
 TEST_F(RunLog, DeleteRemovesTheCurrentFolderLogAndLeavesDriveC)
@@ -83,7 +74,7 @@ TEST_F(RunLog, DeleteRemovesTheCurrentFolderLogAndLeavesDriveC)
     std::ofstream(m_driveC.Path("ravuRivo.log")) << "kept";
     ZnAppDocFDOut00::DeleteLog();
     EXPECT_FALSE(Exists(m_work.Path("ravuRivo.log")));
-    EXPECT_EQ("kept", ReadFile(m_driveC.Path("ravuRivo.log")));
+    EXPECT_EQ("kept", testsupport::ReadFileBytes(m_driveC.Path("ravuRivo.log")));
     ZnAppDocFDOut00::DeleteLog(); // no log: created and removed again
     EXPECT_FALSE(Exists(m_work.Path("ravuRivo.log")));
 }

@@ -1,3 +1,4 @@
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TestSupport.h"
 #include "tests/writers/WriterShellState.h"
 
@@ -91,35 +92,17 @@ TEST_F(Titles, DocumentKindCodeOfTheSelectedType)
     }
 }
 
+// By the procedure digit of the code, or from the name table of the mode, for the cases of
+// tests/data/writers/titles_of_codes.txt.
 TEST_F(Titles, TitleOfAStoredCodeByItsProcedureDigitOrFromTheNameTable)
 {
-    struct Row {
-        const char* code;
-        int docMode;
-        const char* title;
-    };
-    const Row rows[] = {
-        {"100304", applicationMode, "計画変更確認申請書_工作物（法第88条1項）_"},
-        {"100304", notificationMode, "計画変更通知書_工作物（法第88条1項）_"},
-        {"100101", 0, "特定工程工事終了通知書_建築物_"}, // any mode but 32786 gives notification titles
-        {"100205", applicationMode, "完了検査申請書_工作物の昇降機_"},
-        {"100007", applicationMode, "確認申請書"},
-        {"100401", applicationMode, "仮使用承認申請書（特定行政庁）"},
-        {"100416", notificationMode, "仮使用承認申請書（建築主事）"},
-        {"100501", applicationMode, "工事完了届（建築物）"},
-        {"100501", notificationMode, "工事完了通知書(第42号の14様式)（建築物）"},
-        {"100801", notificationMode, "建築工事届"},
-        {"100803", applicationMode, "安全上の措置等に関する計画届"},
-        {"100803", notificationMode, ""},
-        {"300001", applicationMode, "委任状"},
-        {"300001", notificationMode, ""},
-        {"999999", applicationMode, ""},
-        {"", applicationMode, ""},
-        {"100", applicationMode, ""},
-    };
-    for (const Row& row : rows) {
-        Select(1000, row.docMode);
-        EXPECT_EQ(CString(row.title), ZnAppDocFDOut00::GetDocTitleFromCode(row.code)) << row.code;
+    const std::map<std::string, int> modes = {{"application", applicationMode}, {"notification", notificationMode},
+                                              {"0", 0}};
+    auto cases = testsupport::ReadTabbedCases("writers/titles_of_codes.txt");
+    ASSERT_EQ(18u, cases.size());
+    for (const auto& fields : cases) {
+        Select(1000, modes.at(fields.at(1).Bytes()));
+        EXPECT_EQ(fields.at(2), ZnAppDocFDOut00::GetDocTitleFromCode(fields.at(0))) << fields.at(0) << " " << fields.at(1);
     }
 }
 

@@ -105,17 +105,15 @@ TEST_F(ZipLibraryTest, PacksAJapaneseFolderIntoACp932ArchiveBesideItAndEmptiesIt
 
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(fs::is_empty(folder));
-    std::vector<std::string> archives;
-    for (const fs::directory_entry& item : fs::directory_iterator(parent_.Path()))
-        if (item.path() != folder)
-            archives.push_back(item.path().filename().string());
-    ASSERT_EQ(1u, archives.size());
+    std::vector<std::string> names = FolderNames(parent_.Path());
+    ASSERT_EQ(2u, names.size()); // the folder and the archive
+    std::string archive = names[0] == fs::path(folder).filename() ? names[1] : names[0];
     bool named = false;
     for (std::time_t t = before; t <= after; ++t)
-        named = named || archives[0] == u8"共通データ_" + Stamp(t) + ".zip";
-    EXPECT_TRUE(named) << archives[0];
+        named = named || archive == u8"共通データ_" + Stamp(t) + ".zip";
+    EXPECT_TRUE(named) << archive;
 
-    std::string listing = ArchiveListing(parent_.Path() + "/" + archives[0]);
+    std::string listing = ArchiveListing(parent_.Path() + "/" + archive);
     EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")), Hex(listing));
 }
 
@@ -138,19 +136,7 @@ TEST_F(ZipLibraryTest, ExistingArchiveIsNeitherReplacedNorAddedTo)
     ExpectFailureChangingNothing(folder, "..\\物件データ_20100903140509.zip", ZP_ERROR_EXISTS);
 }
 
-TEST_F(ZipLibraryTest, WriteFailurePartWayLeavesEverySourceAndNoArchive)
-{
-    std::string folder = parent_.Path() + "/data";
-    fs::create_directories(folder);
-    std::string noise;
-    unsigned seed = 1;
-    for (int i = 0; i < 256 * 1024; ++i, seed = seed * 1103515245u + 12345u)
-        noise += static_cast<char>(seed >> 24);
-    WriteBytes(folder + "/a.bin", noise);
-    WriteBytes(folder + "/b.txt", "text\r\n");
-    FileSizeLimit limit(64 * 1024);
-    ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_WRITE);
-}
+// A write that fails part way: PropertyExportEndToEndTest, on a destination that fills up.
 
 TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
 {

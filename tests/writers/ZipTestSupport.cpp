@@ -64,27 +64,20 @@ void SetTimes(const std::string& root, std::tm local)
     utimensat(AT_FDCWD, root.c_str(), times, 0);
 }
 
-std::string ArchiveListing(const std::string& path, bool headers)
+namespace {
+
+// Calls visit with each entry's header, raw name and data, in archive order; false when the
+// archive cannot be opened.
+bool VisitEntries(const std::string& path,
+                  const std::function<void(const unz_file_info64&, const std::string&, const std::string&)>& visit)
 {
-    std::string out;
     unzFile unzip = unzOpen64(path.c_str());
     if (!unzip)
-        return "cannot open " + path;
+        return false;
     for (int rc = unzGoToFirstFile(unzip); rc == UNZ_OK; rc = unzGoToNextFile(unzip)) {
         unz_file_info64 info;
         char name[1024];
         unzGetCurrentFileInfo64(unzip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
-        if (headers) {
-            PutLittleEndian(out, info.version, 2);
-            PutLittleEndian(out, info.version_needed, 2);
-            PutLittleEndian(out, info.flag, 2);
-            PutLittleEndian(out, info.compression_method, 2);
-            PutLittleEndian(out, info.dosDate, 4);
-            PutLittleEndian(out, info.internal_fa, 2);
-            PutLittleEndian(out, info.external_fa, 4);
-        }
-        PutLittleEndian(out, info.size_filename, 2);
-        out.append(name, info.size_filename);
         std::string data;
         char buffer[65536];
         int got = 0;
@@ -94,11 +87,52 @@ std::string ArchiveListing(const std::string& path, bool headers)
             if (unzCloseCurrentFile(unzip) != UNZ_OK || got < 0)
                 data += "<damaged>";
         }
-        PutLittleEndian(out, data.size(), 4);
-        out += data;
+        visit(info, std::string(name, info.size_filename), data);
     }
     unzClose(unzip);
-    return out;
+    return true;
+}
+
+} // namespace
+
+std::string ArchiveListing(const std::string& path, bool headers)
+{
+    std::string out;
+    bool opened = VisitEntries(path, [&](const unz_file_info64& info, const std::string& name, const std::string& data) {
+        if (headers) {
+            PutLittleEndian(out, info.version, 2);
+            PutLittleEndian(out, info.version_needed, 2);
+            PutLittleEndian(out, info.flag, 2);
+            PutLittleEndian(out, info.compression_method, 2);
+            PutLittleEndian(out, info.dosDate, 4);
+            PutLittleEndian(out, info.internal_fa, 2);
+            PutLittleEndian(out, info.external_fa, 4);
+        }
+        PutLittleEndian(out, name.size(), 2);
+        out += name;
+        PutLittleEndian(out, data.size(), 4);
+        out += data;
+    });
+    return opened ? out : "cannot open " + path;
+}
+
+std::map<std::string, std::string> ArchiveEntries(const std::string& path)
+{
+    std::map<std::string, std::string> entries;
+    if (!VisitEntries(path, [&](const unz_file_info64&, const std::string& name, const std::string& data) {
+            entries[name] = data;
+        }))
+        entries["cannot open"] = path;
+    return entries;
+}
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const fs::directory_entry& item : fs::directory_iterator(folder))
+        names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string Stamp(std::time_t time)

@@ -31,6 +31,11 @@ void SetTimes(const std::string& root, std::tm local);
 // attributes, name length (2), the raw name, data length (4) and the data, all little-endian.
 // Without headers, only the name length, the name, the data length and the data.
 std::string ArchiveListing(const std::string& path, bool headers = true);
+// The entries of an archive by raw name, each with its data.
+std::map<std::string, std::string> ArchiveEntries(const std::string& path);
+
+// The names in a folder (not below it), sorted.
+std::vector<std::string> FolderNames(const std::string& folder);
 
 // Lowers the largest file this process may write, as a full disk would stop a write.
 class FileSizeLimit {
