@@ -94,12 +94,9 @@ TEST_F(ZnAppRegObjectTest, OutputDefaultsToTheFirstDrivePresent)
     SetDriveFolder('K', "");
     ASSERT_EQ(1, folders.Read());
     EXPECT_EQ("", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-}
 
-TEST_F(ZnAppRegObjectTest, AStoredOutputWinsEvenForAnAbsentDrive)
-{
+    // A stored output folder wins, even on a drive that is absent, and even when it is empty.
     StoreValues({{"ZnOutput", "Q:\\出力"}});
-    ZnAppRegObject folders = Folders();
     ASSERT_EQ(1, folders.Read());
     EXPECT_EQ("Q:\\出力", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
     StoreValues({{"ZnOutput", ""}});
@@ -107,10 +104,20 @@ TEST_F(ZnAppRegObjectTest, AStoredOutputWinsEvenForAnAbsentDrive)
     EXPECT_EQ("", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
 }
 
-// A value too long for the 256-byte buffer, or of another type, reads as missing: empty, or
-// the drive default for the output folder.
-TEST_F(ZnAppRegObjectTest, UnreadableValuesReadAsMissing)
+// Without the key every folder is empty and there is no install path; a value too long for the
+// 256-byte buffer, or of another type, reads as missing: empty, or the drive default for the
+// output folder.
+TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
 {
+    ZnAppRegObject missing = Folders();
+    missing.m_strValues[4] = "stale";
+    EXPECT_EQ(0, missing.Read());
+    for (const CString& value : missing.m_strValues)
+        EXPECT_EQ("", value);
+    CString install = "unchanged";
+    EXPECT_EQ(0, GetInstallPath(install));
+    EXPECT_EQ("unchanged", install);
+
     std::string tooLong = std::string(254, 'x') + "表";
     StoreValues({{"ZnApp", tooLong.c_str()}, {"ZnOutput", tooLong.c_str()}});
     ZnRegKey key;
@@ -121,18 +128,6 @@ TEST_F(ZnAppRegObjectTest, UnreadableValuesReadAsMissing)
     EXPECT_EQ("", folders.m_strValues[0]);
     EXPECT_EQ("", folders.m_strValues[1]);
     EXPECT_EQ("C:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-}
-
-TEST_F(ZnAppRegObjectTest, AMissingKeyLeavesEveryFolderEmpty)
-{
-    ZnAppRegObject folders = Folders();
-    folders.m_strValues[4] = "stale";
-    EXPECT_EQ(0, folders.Read());
-    for (const CString& value : folders.m_strValues)
-        EXPECT_EQ("", value);
-    CString install = "unchanged";
-    EXPECT_EQ(0, GetInstallPath(install));
-    EXPECT_EQ("unchanged", install);
 }
 
 TEST_F(ZnAppRegObjectTest, ReadsHandEditedAndDamagedHives)
