@@ -50,7 +50,8 @@ std::map<std::string, Rows> RowsOfEveryClass()
          })},
         {"ZnAppCheckoutTblDAO", DefaultRows<ZnAppCheckoutTblDAO>([](ZnAppCheckoutTblDAO& s) {
              return Line(s.m_BukkenKeyCode, s.m_BukkenKeyName, s.m_CheckoutSubsystem, s.m_ShiyoushaID,
-                         s.m_ShiyoushaCode, s.m_ShiyoushaName, s.m_ShiyoushaFirstName, s.m_ShiyoushaTanmatsu, s.m_Bikou);
+                         s.m_ShiyoushaCode, s.m_ShiyoushaName, s.m_ShiyoushaFirstName, s.m_ShiyoushaTanmatsu,
+                         s.m_Bikou);
          })},
         {"ZnAppChiikiShiteiQ2TblDAO", DefaultRows<ZnAppChiikiShiteiQ2TblDAO>([](ZnAppChiikiShiteiQ2TblDAO& s) {
              return Line(s.m_ShokiSentakuFlg, s.m_ChiikiMei, s.m_ChiikiBangou);
@@ -94,8 +95,7 @@ std::map<std::string, Rows> RowsOfEveryClass()
         {"ZnAppGaihekiTblDAO", ItemRows<ZnAppGaihekiTblDAO>()},
         {"ZnAppTokuteiKouteiTblDAO", ItemRows<ZnAppTokuteiKouteiTblDAO>()},
         {"ZnAppYaneTblDAO", ItemRows<ZnAppYaneTblDAO>()},
-        {"ZnAppTanbunTblDAO",
-         DefaultRows<ZnAppTanbunTblDAO>([](ZnAppTanbunTblDAO& s) { return Line(s.m_Tanbun); })},
+        {"ZnAppTanbunTblDAO", DefaultRows<ZnAppTanbunTblDAO>([](ZnAppTanbunTblDAO& s) { return Line(s.m_Tanbun); })},
     };
 }
 
