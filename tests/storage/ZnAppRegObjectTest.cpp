@@ -4,13 +4,11 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
-using testsupport::DataPath;
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
 using testsupport::TempFolder;
 using testsupport::TempRegistry;
-using testsupport::WriteFileBytes;
 
 namespace {
 
@@ -128,30 +126,6 @@ TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
     EXPECT_EQ("", folders.m_strValues[0]);
     EXPECT_EQ("", folders.m_strValues[1]);
     EXPECT_EQ("C:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-}
-
-TEST_F(ZnAppRegObjectTest, ReadsHandEditedAndDamagedHives)
-{
-    WriteFileBytes(m_registry.MachineHive(), ReadFileBytes(DataPath("registry/HandEdited.reg")));
-    ZnAppRegObject folders = Folders();
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("C:\\Program Files\\Zadazez", folders.m_strValues[0]);
-    EXPECT_EQ("C:\\共通\\表", folders.m_strValues[1]);
-    EXPECT_EQ("\\\\server\\物件", folders.m_strValues[2]);
-    EXPECT_EQ("C:\\", folders.m_strValues[4]);
-
-    WriteFileBytes(m_registry.MachineHive(), ReadHexFixture("registry/Damaged.hex"));
-    ASSERT_EQ(1, folders.Read());
-    const char* expected[] = {"C:\\App", "", "D:\\物件", "", "C:\\"};
-    for (int i = 0; i < ZnAppRegObject::kValueCount; ++i)
-        EXPECT_EQ(expected[i], folders.m_strValues[i]) << i;
-    // Writing over the damaged hive keeps what was sound.
-    folders.m_strValues[3] = "E:\\送付";
-    ASSERT_EQ(1, folders.Write());
-    ZnAppRegObject again = Folders();
-    ASSERT_EQ(1, again.Read());
-    EXPECT_EQ("D:\\物件", again.m_strValues[2]);
-    EXPECT_EQ("E:\\送付", again.m_strValues[3]);
 }
 
 TEST(ZnAppRegRoot, PlacementTextMissingFieldsAreZero)

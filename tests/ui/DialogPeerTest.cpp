@@ -76,6 +76,23 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
             uitest::Click(box.FindWindow(wxID_OK));
         });
         EXPECT_EQ(IDOK, AfxMessageBox("選択しました。", MB_ICONINFORMATION));
+        // Text typed into an editable combo box reaches its object.
+        wxTextEntry* place = dynamic_cast<wxTextEntry*>(peer.FindWindow(WxIds::ToWx(IDC_APPLICANT_PLACE)));
+        ASSERT_NE(nullptr, place);
+        place->SetValue(wxString::FromUTF8(u8"東京都"));
+        CString placeText;
+        dialog.GetDlgItemText(IDC_APPLICANT_PLACE, placeText);
+        EXPECT_EQ(CString("東京都"), placeText);
+        // The dialog moved by the person (or the window manager) moves its object's window, also
+        // when it moves sideways only.
+        for (const wxPoint& place : {wxPoint(40, 30), wxPoint(60, 30)}) {
+            peer.Move(place);
+            EXPECT_TRUE(uitest::PumpUntil([&] {
+                RECT moved{};
+                dialog.GetWindowRect(&moved);
+                return moved.left == place.x && moved.top == place.y;
+            })) << place.x;
+        }
         // A list emptied by its object is emptied on the display.
         dialog.m_list.DeleteAllItems();
         EXPECT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 0; }));
