@@ -85,13 +85,13 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         EXPECT_EQ(CString("東京都"), placeText);
         // The dialog moved by the person (or the window manager) moves its object's window, also
         // when it moves sideways only.
-        for (const wxPoint& place : {wxPoint(40, 30), wxPoint(60, 30)}) {
-            peer.Move(place);
+        for (const wxPoint& to : {wxPoint(40, 30), wxPoint(60, 30)}) {
+            peer.Move(to);
             EXPECT_TRUE(uitest::PumpUntil([&] {
                 RECT moved{};
                 dialog.GetWindowRect(&moved);
-                return moved.left == place.x && moved.top == place.y;
-            })) << place.x;
+                return moved.left == to.x && moved.top == to.y;
+            })) << to.x;
         }
         // A list emptied by its object is emptied on the display.
         dialog.m_list.DeleteAllItems();
