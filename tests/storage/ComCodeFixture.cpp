@@ -28,13 +28,13 @@ void ComCodeSuite::SetUp()
 
 std::string ComCodeSuite::RunLog() const { return testsupport::ReadFileBytes(m_work.Work().Path("ravuRivo.log")); }
 
-std::vector<std::string> ComboTexts(const CComboBox& combo)
+std::string ComboTexts(const CComboBox& combo)
 {
-    std::vector<std::string> texts;
+    std::string texts;
     for (int i = 0; i < combo.GetCount(); ++i) {
         CString text;
         combo.GetLBText(i, text);
-        texts.push_back(cp932::ToUtf8(text.Bytes()));
+        texts += (i ? "|" : "") + cp932::ToUtf8(text.Bytes());
     }
     return texts;
 }

@@ -33,5 +33,5 @@ protected:
     testsupport::TestShellState m_shell;
 };
 
-// The texts of a combo box's items in order, as UTF-8.
-std::vector<std::string> ComboTexts(const CComboBox& combo);
+// The texts of a combo box's items in order, as UTF-8 joined by "|".
+std::string ComboTexts(const CComboBox& combo);

@@ -26,11 +26,7 @@ TEST(DoubleQuoteChars, DoublesSingleByteCharactersOfTheSetOnly)
     // Half-width katakana are single bytes; a lead byte at the very end is copied alone.
     EXPECT_EQ(Result("\xB1''\x95", 1), Doubled("\xB1'\x95", "'"));
     EXPECT_EQ(Result("\x95", 0), Doubled("\x95", "\x95"));
-}
-
-TEST(DoubleQuoteChars, LeavesTheTextAloneWithoutWork)
-{
-    using Result = std::pair<std::string, int>;
+    // Without characters to double, or without a text, nothing changes.
     EXPECT_EQ(Result("It's", 0), Doubled("It's", ""));
     EXPECT_EQ(Result("It's", 0), Doubled("It's", nullptr));
     EXPECT_EQ(Result("plain", 0), Doubled("plain", "'"));

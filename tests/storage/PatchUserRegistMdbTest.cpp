@@ -100,19 +100,15 @@ TEST_P(PatchUserRegist, AddsTheMissingColumnOnce)
 }
 
 // The current layout already has the column: nothing changes, however often the patch runs.
-TEST_P(PatchUserRegist, LeavesTheCurrentLayoutAlone)
+// Each failure gives -1 with its message (none for an empty path) and leaves the file as it was.
+TEST_P(PatchUserRegist, LeavesTheCurrentLayoutAloneAndReportsEachFailure)
 {
     std::string path = m_folder.Path("com/APP_USER_REGIST.mdb");
-    std::string before = ReadFileBytes(path);
+    std::string current = ReadFileBytes(path);
     for (int run = 0; run < 2; ++run) {
         EXPECT_TRUE(MessagesOf([&] { EXPECT_EQ(0, PatchUserRegistMdb(Windows(path))); }).empty());
-        EXPECT_EQ(before, ReadFileBytes(path));
+        EXPECT_EQ(current, ReadFileBytes(path));
     }
-}
-
-// Each failure gives -1 with its message (none for an empty path) and leaves the file as it was.
-TEST_P(PatchUserRegist, ReportsEachFailure)
-{
     EXPECT_TRUE(MessagesOf([] { EXPECT_EQ(-1, PatchUserRegistMdb("")); }).empty());
 
     CString missing = Windows(m_folder.Path("com/NONE.mdb"));

@@ -158,24 +158,3 @@ TEST_P(RecordsetQueries, OpenFailsCleanlyAndReopens)
 
 INSTANTIATE_TEST_SUITE_P(Variants, RecordsetQueries, ::testing::ValuesIn(AppDatabaseVariants()),
                          [](const auto& info) { return info.param.name; });
-
-TEST(RecordsetSql, KeyFormsAndQueriesAreExact)
-{
-    ZnAppShinseishaTblDAO applicants;
-    EXPECT_EQ("SELECT * FROM AppShinseishaTbl ORDER BY ShokisentakuFlg DESC, Shimei DESC", applicants.GetDefaultSQL());
-    applicants.SetKeyFilter("O'Brien's");
-    EXPECT_EQ("SELECT * FROM AppShinseishaTbl WHERE Shimei = 'O''Brien''s'", applicants.GetDefaultSQL());
-    // 表 is 95 5C: its second byte stays single.
-    applicants.SetKeyFilter("表'");
-    EXPECT_EQ("SELECT * FROM AppShinseishaTbl WHERE Shimei = '\x95\x5C'''", applicants.GetDefaultSQL());
-
-    ZnAppTanbunTblDAO phrases;
-    EXPECT_EQ("SELECT * FROM AppTanbunTbl ORDER BY Tanbun DESC", phrases.GetDefaultSQL());
-    ZnAppChimeiChibanTblDAO places;
-    places.SetKeyFilter("x");
-    EXPECT_EQ("SELECT * FROM AppChimeiChibanTbl WHERE Juusho = 'x'", places.GetDefaultSQL());
-
-    EXPECT_EQ("SELECT * FROM AppBukkenShousaiTbl WHERE BukkenIndex = 12 ORDER BY BukkenShousaiIndex",
-              ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(12));
-    EXPECT_EQ("SELECT * FROM AppBukkenKanriTbl ORDER BY BukkenIndex DESC", ZnAppBukkenKanriTblDAO::GetSortedSQL());
-}

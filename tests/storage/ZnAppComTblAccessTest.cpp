@@ -19,12 +19,12 @@ std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 std::string Name(ZnRsetComCodeTbl* recordset, LPCTSTR code) { return Utf8(Access::GetNameByCode(recordset, code)); }
 
-// The codes of a slot's rows in its order.
-Texts Codes(ZnRsetComCodeTbl* recordset)
+// The codes of a slot's rows in its order, joined by blanks.
+std::string Codes(ZnRsetComCodeTbl* recordset)
 {
-    Texts codes;
+    std::string codes;
     for (recordset->MoveFirst(); !recordset->IsEOF(); recordset->MoveNext())
-        codes.push_back(recordset->m_Code.Bytes());
+        codes += (codes.empty() ? "" : " ") + recordset->m_Code.Bytes();
     return codes;
 }
 
@@ -81,7 +81,7 @@ TEST_P(ComCodeAccess, CodesTurnIntoNamesAndBack)
     CComboBox combo;
     combo.AddString("stale");
     Access::FillCombo(lifts, &combo);
-    EXPECT_EQ((Texts{"", u8"エレベーター", u8"エスカレーター", u8"小荷物専用昇降機"}), ComboTexts(combo));
+    EXPECT_EQ(u8"|エレベーター|エスカレーター|小荷物専用昇降機", ComboTexts(combo));
 }
 
 // The prepared slots hold the application's rows or their filter's rows in display order; the
@@ -89,23 +89,16 @@ TEST_P(ComCodeAccess, CodesTurnIntoNamesAndBack)
 TEST_P(ComCodeAccess, PreparedSlotsGiveTheirOrder)
 {
     m_access.Init();
-    EXPECT_EQ((Texts{"00901", "00902", "00903", "00904", "00905", "00906", "00907", "00908", "00909", "00910", "00911",
-                     "00912", "00999"}),
+    EXPECT_EQ("00901 00902 00903 00904 00905 00906 00907 00908 00909 00910 00911 00912 00999",
               Codes(Slot(Access::slotYoutoChiiki)));
-    EXPECT_EQ((Texts{"08010", "08020", "08030", "08040", "08060", "08070", "08080", "08130", "08260", "08440", "08530",
-                     "08540"}),
+    EXPECT_EQ("08010 08020 08030 08040 08060 08070 08080 08130 08260 08440 08530 08540",
               Codes(Slot(Access::slotTatemonoYouto)));
-    EXPECT_EQ((Texts{"02401", "02402", "02403", "02404", "02405", "02406", "02407", "02499"}),
-              Codes(Slot(Access::slotKouzouShubetsu)));
-    EXPECT_EQ((Texts{"04201", "04202", "04203", "04204", "04205", "04299"}),
-              Codes(Slot(Access::slotGyoushuKoujitodoke)));
-    EXPECT_EQ((Texts{"04301", "04302", "04303", "04304", "04305"}),
-              Codes(Slot(Access::slotToshikeikakuKuikiKoujitodoke)));
-    EXPECT_EQ((Texts{"01812", "01823", "01821", "01825", "01811", "01822", "01824", "01813"}),
-              Codes(Slot(Access::slotShuyouyoutoKubunKoujitodoke)));
-    EXPECT_EQ((Texts{"01821", "01822", "01823", "01824", "01825"}),
-              Codes(Slot(Access::slotShuyouyoutoKubunKoujitodokeBelow6)));
-    EXPECT_EQ((Texts{"01811", "01812", "01813"}), Codes(Slot(Access::slotShuyouyoutoKubunKoujitodokeFrom11)));
+    EXPECT_EQ("02401 02402 02403 02404 02405 02406 02407 02499", Codes(Slot(Access::slotKouzouShubetsu)));
+    EXPECT_EQ("04201 04202 04203 04204 04205 04299", Codes(Slot(Access::slotGyoushuKoujitodoke)));
+    EXPECT_EQ("04301 04302 04303 04304 04305", Codes(Slot(Access::slotToshikeikakuKuikiKoujitodoke)));
+    EXPECT_EQ("01812 01823 01821 01825 01811 01822 01824 01813", Codes(Slot(Access::slotShuyouyoutoKubunKoujitodoke)));
+    EXPECT_EQ("01821 01822 01823 01824 01825", Codes(Slot(Access::slotShuyouyoutoKubunKoujitodokeBelow6)));
+    EXPECT_EQ("01811 01812 01813", Codes(Slot(Access::slotShuyouyoutoKubunKoujitodokeFrom11)));
     EXPECT_EQ("Hyoujijun ASC", Slot(Access::slotYoutoChiiki)->m_strSort);
     EXPECT_EQ("HyoujiFlgApp = True", Slot(Access::slotYoutoChiiki)->m_strFilter);
 }
@@ -154,41 +147,35 @@ TEST_P(ComCodeAccess, FillComboByChiikiListsTheRegionFirst)
     combo.AddString("stale");
     m_shell.chiikiBangou = 3;
     m_access.FillComboByChiiki(Slot(Access::slotKenchikushiTourokuShubetsu), &combo);
-    EXPECT_EQ((Texts{"", u8"国土交通大臣", u8"埼玉県知事", u8"東京都知事", u8"神奈川県知事", u8"北海道知事",
-                     u8"京都府知事", u8"大阪府知事", u8"福岡県知事"}),
+    EXPECT_EQ(u8"|国土交通大臣|埼玉県知事|東京都知事|神奈川県知事|北海道知事|京都府知事|大阪府知事|福岡県知事",
               ComboTexts(combo));
     m_access.FillComboByChiiki(Slot(Access::slotJimushoTourokuShubetsu), &combo);
-    EXPECT_EQ((Texts{"", u8"埼玉県知事", u8"東京都知事", u8"神奈川県知事", u8"北海道知事", u8"大阪府知事", u8"その他"}),
-              ComboTexts(combo));
+    EXPECT_EQ(u8"|埼玉県知事|東京都知事|神奈川県知事|北海道知事|大阪府知事|その他", ComboTexts(combo));
 
     // A region without rows of its own: the box is still emptied and starts with the empty item.
     m_shell.chiikiBangou = 6;
     m_access.FillComboByChiiki(Slot(Access::slotJimushoTourokuShubetsu), &combo);
-    EXPECT_EQ((Texts{"", u8"北海道知事", u8"埼玉県知事", u8"東京都知事", u8"神奈川県知事", u8"大阪府知事", u8"その他"}),
-              ComboTexts(combo));
+    EXPECT_EQ(u8"|北海道知事|埼玉県知事|東京都知事|神奈川県知事|大阪府知事|その他", ComboTexts(combo));
 
     m_shell.chiikiBangou = 5;
     m_access.FillComboByChiiki(Slot(Access::slotKensetsugyouKyoka), &combo);
-    EXPECT_EQ((Texts{"", u8"国土交通大臣許可", u8"大阪府知事許可", u8"埼玉県知事許可", u8"東京都知事許可",
-                     u8"福岡県知事許可"}),
-              ComboTexts(combo));
+    EXPECT_EQ(u8"|国土交通大臣許可|大阪府知事許可|埼玉県知事許可|東京都知事許可|福岡県知事許可", ComboTexts(combo));
 
     for (int slot :
          {Access::slotKenchikushiTourokuShubetsu, Access::slotJimushoTourokuShubetsu, Access::slotKensetsugyouKyoka}) {
         EXPECT_EQ("", Slot(slot)->m_strFilter);
         EXPECT_EQ("Hyoujijun ASC", Slot(slot)->m_strSort);
     }
-    EXPECT_EQ((Texts{"00200", "00201", "00211", "00213", "00214", "00226", "00227", "00240"}),
-              Codes(Slot(Access::slotKenchikushiTourokuShubetsu)));
+    EXPECT_EQ("00200 00201 00211 00213 00214 00226 00227 00240", Codes(Slot(Access::slotKenchikushiTourokuShubetsu)));
 
     // The region filters alone.
     m_access.SetRegionExcludeFilter(3);
     EXPECT_EQ("[Bangou]<>3 and [Bangou]<>9999", Slot(Access::slotKenchikushiTourokuShubetsu)->m_strFilter);
     EXPECT_EQ("[Bangou]<>3", Slot(Access::slotJimushoTourokuShubetsu)->m_strFilter);
-    EXPECT_EQ((Texts{"00201", "00226", "00227", "00240"}), Codes(Slot(Access::slotKenchikushiTourokuShubetsu)));
+    EXPECT_EQ("00201 00226 00227 00240", Codes(Slot(Access::slotKenchikushiTourokuShubetsu)));
     m_access.SetRegionFilter(8);
     EXPECT_EQ("[Bangou]=8 or [Bangou]=9999", Slot(Access::slotKensetsugyouKyoka)->m_strFilter);
-    EXPECT_EQ((Texts{"00500", "00540"}), Codes(Slot(Access::slotKensetsugyouKyoka)));
+    EXPECT_EQ("00500 00540", Codes(Slot(Access::slotKensetsugyouKyoka)));
 }
 
 // Close frees every slot and the database once; a missing table file leaves every slot empty,
@@ -211,7 +198,7 @@ TEST_P(ComCodeAccess, ClosesOnceAndCopesWithoutTables)
     combo.AddString("kept");
     Access::FillCombo(nullptr, &combo);
     m_access.FillComboByChiiki(nullptr, &combo);
-    EXPECT_EQ(Texts{"kept"}, ComboTexts(combo));
+    EXPECT_EQ("kept", ComboTexts(combo));
     EXPECT_EQ("", Access::GetNameByCode(nullptr, "00213"));
     EXPECT_EQ("", Access::GetShortNameByCode(nullptr, "00213"));
     EXPECT_EQ("", Access::GetCodeByName(nullptr, "東京都知事"));

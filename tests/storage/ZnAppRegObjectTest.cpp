@@ -4,13 +4,11 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
-using testsupport::DataPath;
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
 using testsupport::TempFolder;
 using testsupport::TempRegistry;
-using testsupport::WriteFileBytes;
 
 namespace {
 
@@ -94,12 +92,9 @@ TEST_F(ZnAppRegObjectTest, OutputDefaultsToTheFirstDrivePresent)
     SetDriveFolder('K', "");
     ASSERT_EQ(1, folders.Read());
     EXPECT_EQ("", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-}
 
-TEST_F(ZnAppRegObjectTest, AStoredOutputWinsEvenForAnAbsentDrive)
-{
+    // A stored output folder wins, even on a drive that is absent, and even when it is empty.
     StoreValues({{"ZnOutput", "Q:\\出力"}});
-    ZnAppRegObject folders = Folders();
     ASSERT_EQ(1, folders.Read());
     EXPECT_EQ("Q:\\出力", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
     StoreValues({{"ZnOutput", ""}});
@@ -107,10 +102,20 @@ TEST_F(ZnAppRegObjectTest, AStoredOutputWinsEvenForAnAbsentDrive)
     EXPECT_EQ("", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
 }
 
-// A value too long for the 256-byte buffer, or of another type, reads as missing: empty, or
-// the drive default for the output folder.
-TEST_F(ZnAppRegObjectTest, UnreadableValuesReadAsMissing)
+// Without the key every folder is empty and there is no install path; a value too long for the
+// 256-byte buffer, or of another type, reads as missing: empty, or the drive default for the
+// output folder.
+TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
 {
+    ZnAppRegObject missing = Folders();
+    missing.m_strValues[4] = "stale";
+    EXPECT_EQ(0, missing.Read());
+    for (const CString& value : missing.m_strValues)
+        EXPECT_EQ("", value);
+    CString install = "unchanged";
+    EXPECT_EQ(0, GetInstallPath(install));
+    EXPECT_EQ("unchanged", install);
+
     std::string tooLong = std::string(254, 'x') + "表";
     StoreValues({{"ZnApp", tooLong.c_str()}, {"ZnOutput", tooLong.c_str()}});
     ZnRegKey key;
@@ -121,42 +126,6 @@ TEST_F(ZnAppRegObjectTest, UnreadableValuesReadAsMissing)
     EXPECT_EQ("", folders.m_strValues[0]);
     EXPECT_EQ("", folders.m_strValues[1]);
     EXPECT_EQ("C:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-}
-
-TEST_F(ZnAppRegObjectTest, AMissingKeyLeavesEveryFolderEmpty)
-{
-    ZnAppRegObject folders = Folders();
-    folders.m_strValues[4] = "stale";
-    EXPECT_EQ(0, folders.Read());
-    for (const CString& value : folders.m_strValues)
-        EXPECT_EQ("", value);
-    CString install = "unchanged";
-    EXPECT_EQ(0, GetInstallPath(install));
-    EXPECT_EQ("unchanged", install);
-}
-
-TEST_F(ZnAppRegObjectTest, ReadsHandEditedAndDamagedHives)
-{
-    WriteFileBytes(m_registry.MachineHive(), ReadFileBytes(DataPath("registry/HandEdited.reg")));
-    ZnAppRegObject folders = Folders();
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("C:\\Program Files\\Zadazez", folders.m_strValues[0]);
-    EXPECT_EQ("C:\\共通\\表", folders.m_strValues[1]);
-    EXPECT_EQ("\\\\server\\物件", folders.m_strValues[2]);
-    EXPECT_EQ("C:\\", folders.m_strValues[4]);
-
-    WriteFileBytes(m_registry.MachineHive(), ReadHexFixture("registry/Damaged.hex"));
-    ASSERT_EQ(1, folders.Read());
-    const char* expected[] = {"C:\\App", "", "D:\\物件", "", "C:\\"};
-    for (int i = 0; i < ZnAppRegObject::kValueCount; ++i)
-        EXPECT_EQ(expected[i], folders.m_strValues[i]) << i;
-    // Writing over the damaged hive keeps what was sound.
-    folders.m_strValues[3] = "E:\\送付";
-    ASSERT_EQ(1, folders.Write());
-    ZnAppRegObject again = Folders();
-    ASSERT_EQ(1, again.Read());
-    EXPECT_EQ("D:\\物件", again.m_strValues[2]);
-    EXPECT_EQ("E:\\送付", again.m_strValues[3]);
 }
 
 TEST(ZnAppRegRoot, PlacementTextMissingFieldsAreZero)

@@ -42,18 +42,42 @@ std::vector<std::string> Names(ZnRegistry& settings, int* count)
 
 } // namespace
 
-TEST(ZnRegistryStartup, PlacementByNameWithColons)
+// The user's settings: the rights as eight hex digits (none stored: all rights), the placement as
+// ten numbers with colons under the one name "Startup"; values of other names are refused. Both
+// write the user hive and read back; a missing rights value leaves the member as it was, an
+// empty placement text gives none.
+TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
 {
     TempRegistry registry;
+    auto owned = SystemStartup();
+    ZnRegistrySystemStartup& user = *owned;
+    EXPECT_EQ(0, user.Read());
+    DWORD rights = 0;
+    EXPECT_EQ(1, user.GetDwordValue("ShiyoushaKengen", rights));
+    EXPECT_EQ(0xFFFFFFFFu, rights);
+    CString text;
+    EXPECT_EQ(1, user.SetValue("ShiyoushaKengen", ""));
+    EXPECT_EQ(1, user.GetValue("ShiyoushaKengen", text));
+    EXPECT_EQ("ffffffff", text);
+    EXPECT_EQ(1, user.SetValue("ShiyoushaKengen", "0000a0ff"));
+    EXPECT_EQ(1, user.GetDwordValue("ShiyoushaKengen", rights));
+    EXPECT_EQ(0xa0ffu, rights);
+    EXPECT_EQ(0, user.SetDwordValue("ShiyoushaName", 1));
+    EXPECT_EQ(0, user.SetValue("shiyoushaname", "x"));
+    user.SetValue("ShiyoushaCode", "0012");
+    user.SetValue("ShiyoushaName", "山田");
+    user.SetValue("ShiyoushaFirstName", "太郎");
+    user.SetValue("ShiyoushaTanmatsu", "PC-01");
+    EXPECT_EQ(1, user.SetDwordValue("ShiyoushaKengen", 31));
+    ASSERT_EQ(1, user.Write());
+
     auto startup = Startup();
     EXPECT_EQ(0, startup->Write()); // no placement yet: nothing written
-    EXPECT_EQ(std::string(), ReadFileBytes(registry.UserHive()));
     EXPECT_EQ(0, startup->SetValue("WindowPlacement", "1:2"));
     EXPECT_EQ(0, startup->SetValue("startup", "1:2"));
-    CString text = "x";
+    text = "x";
     EXPECT_EQ(1, startup->GetValue("Startup", text));
     EXPECT_EQ("", text);
-
     EXPECT_EQ(1, startup->SetValue("Startup", "0:1:-1:-1:-1:-1:10:20:810:620"));
     const WINDOWPLACEMENT* placement = startup->GetPlacement();
     ASSERT_NE(nullptr, placement);
@@ -61,77 +85,31 @@ TEST(ZnRegistryStartup, PlacementByNameWithColons)
     EXPECT_EQ(1u, placement->showCmd);
     EXPECT_EQ(10, placement->rcNormalPosition.left);
     EXPECT_EQ(620, placement->rcNormalPosition.bottom);
-    EXPECT_EQ(1, startup->GetValue("Startup", text));
-    EXPECT_EQ("0:1:-1:-1:-1:-1:10:20:810:620", text);
     int count = 0;
     EXPECT_EQ(std::vector<std::string>{"Startup"}, Names(*startup, &count));
     EXPECT_EQ(1, count);
-}
-
-TEST(ZnRegistrySystemStartup, RightsAsEightHexDigits)
-{
-    auto user = SystemStartup();
-    DWORD rights = 0;
-    EXPECT_EQ(1, user->GetDwordValue("ShiyoushaKengen", rights));
-    EXPECT_EQ(0xFFFFFFFFu, rights);
-    EXPECT_EQ(1, user->SetDwordValue("ShiyoushaKengen", 31));
-    CString text;
-    EXPECT_EQ(1, user->GetValue("ShiyoushaKengen", text));
-    EXPECT_EQ("0000001f", text);
-    EXPECT_EQ(1, user->SetValue("ShiyoushaKengen", ""));
-    EXPECT_EQ(1, user->GetValue("ShiyoushaKengen", text));
-    EXPECT_EQ("ffffffff", text);
-    EXPECT_EQ(1, user->SetValue("ShiyoushaKengen", "0000a0ff"));
-    EXPECT_EQ(1, user->GetDwordValue("ShiyoushaKengen", rights));
-    EXPECT_EQ(0xa0ffu, rights);
-    EXPECT_EQ(0, user->SetDwordValue("ShiyoushaName", 1));
-    EXPECT_EQ(0, user->SetValue("shiyoushaname", "x"));
-    int count = 0;
-    std::vector<std::string> names = {"ShiyoushaCode", "ShiyoushaName", "ShiyoushaFirstName", "ShiyoushaTanmatsu",
-                                      "ShiyoushaKengen"};
-    EXPECT_EQ(names, Names(*user, &count));
-    EXPECT_EQ(5, count);
-}
-
-TEST(ZnUserSettings, WriteTheUserHiveAndReadItBack)
-{
-    TempRegistry registry;
-    auto owned = SystemStartup();
-    ZnRegistrySystemStartup& user = *owned;
-    EXPECT_EQ(0, user.Read());
-    user.SetValue("ShiyoushaCode", "0012");
-    user.SetValue("ShiyoushaName", "山田");
-    user.SetValue("ShiyoushaFirstName", "太郎");
-    user.SetValue("ShiyoushaTanmatsu", "PC-01");
-    user.SetDwordValue("ShiyoushaKengen", 31);
-    ASSERT_EQ(1, user.Write());
-    auto startup = Startup();
-    startup->SetValue("Startup", "0:1:-1:-1:-1:-1:10:20:810:620");
     ASSERT_EQ(1, startup->Write());
     EXPECT_EQ(Hex(ReadHexFixture("registry/UserHiveAfterStartup.hex")), Hex(ReadFileBytes(registry.UserHive())));
 
     auto read = SystemStartup();
     ASSERT_EQ(1, read->Read());
-    CString text;
     read->GetValue("ShiyoushaName", text);
     EXPECT_EQ("山田", text);
     read->GetValue("ShiyoushaKengen", text);
     EXPECT_EQ("0000001f", text);
-    auto placement = Startup();
-    ASSERT_EQ(1, placement->Read());
-    placement->GetValue("Startup", text);
+    auto again = Startup();
+    ASSERT_EQ(1, again->Read());
+    again->GetValue("Startup", text);
     EXPECT_EQ("0:1:-1:-1:-1:-1:10:20:810:620", text);
 
-    // A missing rights value leaves the member as it was; an empty placement text gives none.
     ZnRegKey key;
     ASSERT_EQ(ERROR_SUCCESS, key.Open(HKEY_CURRENT_USER, "software\\Norva\\Zadazez\\App\\6.00.0.0"));
     key.SetValue("", "Startup");
-    EXPECT_EQ(1, placement->Read());
-    EXPECT_EQ(nullptr, placement->GetPlacement());
+    EXPECT_EQ(1, again->Read());
+    EXPECT_EQ(nullptr, again->GetPlacement());
     auto other = SystemStartup("NoSuchValue");
     other->SetDwordValue("NoSuchValue", 5);
     EXPECT_EQ(1, other->Read());
-    DWORD rights = 0;
     other->GetDwordValue("NoSuchValue", rights);
     EXPECT_EQ(5u, rights);
 }

@@ -3,7 +3,6 @@
 
 #include "tools/jetwriter/JetDataPage.h"
 #include "tools/jetwriter/JetFileWriter.h"
-#include "tools/jetwriter/JetHeaderPage.h"
 #include "tools/jetwriter/JetRowEncoder.h"
 #include "tools/jetwriter/JetTableDefinition.h"
 #include "tools/jetwriter/JetUsageMap.h"
@@ -138,21 +137,6 @@ TEST(JetWriterBytes, UsageMapsInlineAndThroughBitmapPages)
     // 40000 - 32736 = 7264 = 908 * 8: bit 0 of bitmap byte 908.
     EXPECT_EQ(Hex(Bytes({0x05, 0x01, 0, 0}) + std::string(908, '\0') + Bytes({0x01}) + std::string(3183, '\0')),
               Hex(second.Bytes()));
-}
-
-TEST(JetWriterBytes, HeaderSignatureVersionAndMask)
-{
-    JetDatabase database(JetVersion::Jet4);
-    std::string bytes = JetFileWriter(database).Bytes();
-    EXPECT_EQ(Hex(Bytes({0x00, 0x01, 0x00, 0x00}) + "Standard Jet DB" + Bytes({0x00, 0x01, 0, 0, 0})),
-              Hex(bytes.substr(0, 0x18)));
-    EXPECT_EQ(0x00, JetFileWriter(JetDatabase(JetVersion::Jet3)).Bytes()[0x14]);
-    // The key stream of the mask is RC4's: the published test vector for key "Key".
-    std::string stream = JetHeaderPage::Rc4KeyStream("Key", 9);
-    std::string plain = "Plaintext";
-    for (size_t i = 0; i < plain.size(); ++i)
-        plain[i] = static_cast<char>(plain[i] ^ stream[i]);
-    EXPECT_EQ(Hex(Bytes({0xBB, 0xF3, 0x16, 0xE8, 0xD9, 0x40, 0xAF, 0x0A, 0xD3})), Hex(plain));
 }
 
 TEST(JetWriterBytes, SameDescriptionSameBytes)

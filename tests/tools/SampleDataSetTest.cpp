@@ -99,69 +99,49 @@ protected:
 } // namespace
 
 // Six properties in ascending index, one with a half-width blank and one of notifications, and
-// their documents, each with the name and file name of its kind in its property's mode.
+// their documents, each with the name and file name of its kind in its property's mode, as
+// tests/data/tools/sample_register.txt lists them.
 TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 {
+    std::map<std::string, Texts> expected;
+    std::istringstream lines(ReadFileBytes(testsupport::DataPath("tools/sample_register.txt")));
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty() && line[0] != '#')
+            expected[line.substr(0, line.find('\t'))].push_back(line.substr(line.find('\t') + 1));
+
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
-    Texts propertyRows = ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
-        return std::to_string(row.m_BukkenIndex) + "|" + Utf8(row.m_Bukkenmei) + "|" + Date(row.m_Koushinbi) + "|" +
-               std::to_string(row.m_ChikiShiteiCode) + "|" + std::to_string(row.m_ShinseiKubun) + "|" +
-               Utf8(row.m_Bikou);
-    });
-    // The list as the migration dialog fills it: every row of the newest-first query goes to the top.
-    Texts listed;
+    EXPECT_EQ(expected["property"], ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
+                  return std::to_string(row.m_BukkenIndex) + "|" + Utf8(row.m_Bukkenmei) + "|" + Date(row.m_Koushinbi) +
+                         "|" + std::to_string(row.m_ChikiShiteiCode) + "|" + std::to_string(row.m_ShinseiKubun) + "|" +
+                         Utf8(row.m_Bikou);
+              }));
+    // The list as the migration dialog fills it: every row of the newest-first query goes to the
+    // top, so the list ends up in ascending index.
+    Texts listed, names;
     for (const std::string& row : ReadRows(
              properties, [](ZnAppBukkenKanriTblDAO& row) { return Utf8(row.m_Bukkenmei); },
              ZnAppBukkenKanriTblDAO::GetSortedSQL()))
         listed.insert(listed.begin(), row);
-
-    EXPECT_EQ((Texts{
-                  u8"1|山田邸新築工事|2010/4/12|3|0|",
-                  u8"2|さくら台マンション 新築工事|2010/5/20|3|0|",
-                  u8"3|東山小学校体育館改築工事|2010/6/1|3|1|計画通知",
-                  u8"4|駅前広告塔設置工事|2010/7/15|3|0|",
-                  u8"5|東部生コン第二プラント|2010/8/2|3|0|",
-                  u8"6|鈴木ビル建替工事|2010/9/3|3|0|旧倉庫を除却して新築",
-              }),
-              propertyRows);
-    EXPECT_EQ((Texts{u8"山田邸新築工事", u8"さくら台マンション 新築工事", u8"東山小学校体育館改築工事",
-                     u8"駅前広告塔設置工事", u8"東部生コン第二プラント", u8"鈴木ビル建替工事"}),
-              listed);
+    for (const std::string& row : expected["property"])
+        names.push_back(row.substr(row.find('|') + 1, row.find('|', row.find('|') + 1) - row.find('|') - 1));
+    EXPECT_EQ(names, listed);
     properties.Open(dbOpenDynaset, nullptr, 0);
     EXPECT_EQ(WindowsFolder(sampledata::registerFolderName), properties.m_HozonDirectory);
     properties.Close();
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
-    Texts documentRows = ReadRows(
-        documents,
-        [](ZnAppBukkenShousaiTblDAO& row) {
-            return std::to_string(row.m_BukkenIndex) + "|" + std::to_string(row.m_BukkenShousaiIndex) + "|" +
-                   Utf8(row.m_ShinseiShoruiName) + "|" + std::to_string(row.m_ShinseiShubetuCode) + "|" +
-                   Date(row.m_Koushinbi) + "|" + Utf8(row.m_FileName) + "|" + Utf8(row.m_UketukeBangou) + "|" +
-                   Utf8(row.m_ZadazezBangou) + "|" + Utf8(row.m_GoukakuBangou);
-        },
-        "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex");
-    EXPECT_EQ((Texts{
-                  u8"1|1|確認申請書（建築物）|100001|2010/5/31|Ka001.110|H22-0412|第H22確認建築00123号|",
-                  u8"1|2|計画変更確認申請書（建築物）|100301|2010/8/20|Ka001.410|H22-0877||",
-                  u8"1|3|中間検査申請書（建築物）|100101|2010/12/12|Ka001.281|H22-1290||第H22中間建築00456号",
-                  u8"1|4|完了検査申請書（建築物）|100201|2011/9/22|Ka001.211|H23-0935||第H23完了建築00789号",
-                  u8"2|1|確認申請書（建築物）|100001|2010/5/28|Ka001.110|||",
-                  u8"2|2|確認申請書（昇降機）|100002|2010/6/15|Ka001.160|||",
-                  u8"2|3|確認申請書（昇降機以外の建築設備）|100003|2010/6/15|Ka001.170|||",
-                  u8"2|4|建築工事届|100801|2010/6/30|Ka001.240|||",
-                  u8"2|5|計画変更確認申請書（昇降機）|100302|2010/9/10|Ka001.420|||",
-                  u8"3|1|計画通知書（建築物）|100001|2010/7/1|Ke001.110|||",
-                  u8"3|2|工事完了通知書（建築物）|100201|2011/3/10|Ke001.211|||",
-                  u8"4|1|確認申請書（工作物（法88条1項））|100004|2010/7/20|Ka001.180|||",
-                  u8"5|1|確認申請書（工作物（法88条2項））|100006|2010/8/5|Ka001.190|||",
-                  u8"6|1|建築物除却届|100802|2010/9/3|Ka001.250|||",
-                  u8"6|2|確認申請書（建築物）|100001|2010/9/3|Ka001.110|||",
-                  u8"6|3|安全上の措置等に関する計画届|100803|2010/9/3|Ka001.260|||",
-              }),
-              documentRows);
+    EXPECT_EQ(expected["document"],
+              ReadRows(
+                  documents,
+                  [](ZnAppBukkenShousaiTblDAO& row) {
+                      return std::to_string(row.m_BukkenIndex) + "|" + std::to_string(row.m_BukkenShousaiIndex) + "|" +
+                             Utf8(row.m_ShinseiShoruiName) + "|" + std::to_string(row.m_ShinseiShubetuCode) + "|" +
+                             Date(row.m_Koushinbi) + "|" + Utf8(row.m_FileName) + "|" + Utf8(row.m_UketukeBangou) +
+                             "|" + Utf8(row.m_ZadazezBangou) + "|" + Utf8(row.m_GoukakuBangou);
+                  },
+                  "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
 }
 
 // Every document of the register lies where the document loader looks for it (register folder,

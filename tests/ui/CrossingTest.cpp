@@ -7,7 +7,8 @@
 
 namespace {
 
-TEST(WxIds, TheSystemsIdsFromWxsRangeUpMovePastIt)
+// Ids, text and the dialog font as they cross between the system and wx.
+TEST(WxCrossing, IdsTextAndTheDialogFont)
 {
     const std::pair<int, int> ids[] = {
         {1, 1},       {2, 2},       {4998, 4998}, {4999, 6000},   {5100, 6101},
@@ -23,10 +24,7 @@ TEST(WxIds, TheSystemsIdsFromWxsRangeUpMovePastIt)
     EXPECT_EQ(-1, WxIds::FromWx(wxID_OK));
     EXPECT_EQ(-1, WxIds::FromWx(wxID_LOWEST));
     EXPECT_EQ(-1, WxIds::FromWx(-31000));
-}
 
-TEST(WxText, Cp932CrossesAsUnicodeAndPositionsCountCharacters)
-{
     // 申 is 90 5C: its trail byte is "\".
     const CString text("\x90\x5C"
                        "a"
@@ -45,19 +43,14 @@ TEST(WxText, Cp932CrossesAsUnicodeAndPositionsCountCharacters)
     EXPECT_EQ(5, WxText::ByteOffset(text, 9));
     EXPECT_EQ(wxString("a\nb\n"), WxText::ToWxLines("a\r\nb\r\n"));
     EXPECT_EQ(CString("a\r\nb\r\n"), WxText::FromWxLines("a\nb\r\n"));
-}
 
-TEST(WxDialogFont, TheBaseUnitsAreThoseOfTheIpaFontThatStandsInForTheTemplatesFont)
-{
-    // IPA P Gothic 12 pixels: letters 368 pixels wide in all → 7; a line of 13 pixels.
+    // The dialog font of ＭＳ Ｐゴシック 9 is IPA P Gothic at 9 points (its units, 7 by 13, show in
+    // the dialog peer's sizes).
     const DialogResource* applicant = AfxFindDialogResource(IDD_APPLICANT);
     ASSERT_NE(nullptr, applicant);
     wxFont font = WxDialogFont::FontOf(*applicant);
     EXPECT_EQ(wxString("IPAPGothic"), font.GetFaceName());
     EXPECT_EQ(9, font.GetPointSize());
-    SIZE units = WxDialogFont::BaseUnits(font);
-    EXPECT_EQ(7, units.cx);
-    EXPECT_EQ(13, units.cy);
     // IPA Gothic, the fixed-pitch stand-in of ＭＳ ゴシック: every letter half an em, 6 pixels
     // (52 * 6 = 312, (312 / 26 + 1) / 2 = 6); the same line height.
     DialogResource fixed = *applicant;

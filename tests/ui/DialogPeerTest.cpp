@@ -63,6 +63,40 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         EXPECT_EQ(wxString::FromUTF8(u8"山田太郎"), list->GetItemText(1, 0));
         EXPECT_EQ(wxString::FromUTF8(u8"2010/9/4"), list->GetItemText(1, 1));
 
+        // Selecting a row is a click on it; a message box is owned by the dialog.
+        wxListEvent selected(wxEVT_LIST_ITEM_SELECTED, list->GetId());
+        selected.SetEventObject(list);
+        selected.m_itemIndex = 0;
+        list->ProcessWindowEvent(selected);
+        EXPECT_EQ(0, dialog.clickedRow);
+        EXPECT_EQ(static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED),
+                  dialog.m_list.GetItemState(0, LVIS_SELECTED | LVIS_FOCUSED));
+        uitest::WhenModal([&](wxDialog& box) {
+            EXPECT_EQ(&peer, box.GetParent());
+            uitest::Click(box.FindWindow(wxID_OK));
+        });
+        EXPECT_EQ(IDOK, AfxMessageBox("選択しました。", MB_ICONINFORMATION));
+        // Text typed into an editable combo box reaches its object.
+        wxTextEntry* place = dynamic_cast<wxTextEntry*>(peer.FindWindow(WxIds::ToWx(IDC_APPLICANT_PLACE)));
+        ASSERT_NE(nullptr, place);
+        place->SetValue(wxString::FromUTF8(u8"東京都"));
+        CString placeText;
+        dialog.GetDlgItemText(IDC_APPLICANT_PLACE, placeText);
+        EXPECT_EQ(CString("東京都"), placeText);
+        // The dialog moved by the person (or the window manager) moves its object's window, also
+        // when it moves sideways only.
+        for (const wxPoint& to : {wxPoint(40, 30), wxPoint(60, 30)}) {
+            peer.Move(to);
+            EXPECT_TRUE(uitest::PumpUntil([&] {
+                RECT moved{};
+                dialog.GetWindowRect(&moved);
+                return moved.left == to.x && moved.top == to.y;
+            })) << to.x;
+        }
+        // A list emptied by its object is emptied on the display.
+        dialog.m_list.DeleteAllItems();
+        EXPECT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 0; }));
+
         uitest::Click(uitest::Control<wxButton>(peer, IDOK));
     });
 
@@ -82,7 +116,7 @@ wxKeyEvent KeyPress(int key)
     return event;
 }
 
-TEST(WxDialogPeer, KeysAndTheCloseBoxGoToTheDialogAsTheDialogManagerSendsThem)
+TEST(WxDialogPeer, KeysTheCloseBoxAndRefusalsGoThroughTheDialogAsTheDialogManagerSendsThem)
 {
     ApplicantDialog dialog;
     // The button with id 5101 is not wx's Cancel: it has an id past wx's range and only runs its handler.
@@ -110,12 +144,8 @@ TEST(WxDialogPeer, KeysAndTheCloseBoxGoToTheDialogAsTheDialogManagerSendsThem)
     // The close box is Cancel.
     uitest::WhenModal([](wxDialog& peer) { EXPECT_FALSE(peer.Close()); });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_EQ(0u, uitest::SettleWindows());
-}
 
-TEST(WxDialogPeer, WhatTheObjectRefusesIsUndoneOnTheWindow)
-{
-    ApplicantDialog dialog;
+    // What the object refuses is undone on the window.
     uitest::WhenModal([&](wxDialog& peer) {
         static_cast<CEdit*>(dialog.GetDlgItem(IDC_APPLICANT_NAME))->LimitText(4);
         wxTextCtrl* name = uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME);
@@ -136,31 +166,6 @@ TEST(WxDialogPeer, WhatTheObjectRefusesIsUndoneOnTheWindow)
     });
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(CString("山田"), dialog.m_name);
-}
-
-TEST(WxDialogPeer, SelectingARowIsAClickOnItAndAMessageBoxIsOwnedByTheDialog)
-{
-    CWinApp app("テスト");
-    ApplicantDialog dialog;
-    uitest::WhenModal([&](wxDialog& peer) {
-        wxListCtrl* list = uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST);
-        ASSERT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 1; }));
-        wxListEvent selected(wxEVT_LIST_ITEM_SELECTED, list->GetId());
-        selected.SetEventObject(list);
-        selected.m_itemIndex = 0;
-        list->ProcessWindowEvent(selected);
-        EXPECT_EQ(0, dialog.clickedRow);
-        EXPECT_EQ(static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED),
-                  dialog.m_list.GetItemState(0, LVIS_SELECTED | LVIS_FOCUSED));
-
-        uitest::WhenModal([&](wxDialog& box) {
-            EXPECT_EQ(&peer, box.GetParent());
-            uitest::Click(box.FindWindow(wxID_OK));
-        });
-        EXPECT_EQ(IDOK, AfxMessageBox("選択しました。", MB_ICONINFORMATION));
-        dialog.EndDialog(IDCANCEL);
-    });
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_EQ(0u, uitest::SettleWindows());
 }
 

@@ -20,7 +20,7 @@ struct ExpectedBox {
     long style;
 };
 
-TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconAndDefault)
+TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconDefaultAndAnswers)
 {
     const ExpectedBox boxes[] = {
         {MB_OK, {IDOK}, {wxID_OK}, {"OK"}, wxOK | wxICON_NONE},
@@ -66,19 +66,15 @@ TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconAndDefault)
             EXPECT_EQ(expected.buttons[i], box.Answer(expected.wxButtons[i]));
         }
     }
-}
 
-TEST(WxMessageBox, ABoxClosedWithoutAButtonCountsAsCancelOrElseItsLastButton)
-{
+    // A box closed without a button counts as Cancel, or else as its last button.
     EXPECT_EQ(IDCANCEL, WxMessageBox(MB_YESNOCANCEL).Answer(wxID_NONE));
     EXPECT_EQ(IDCANCEL, WxMessageBox(MB_RETRYCANCEL).Answer(wxID_NONE));
     EXPECT_EQ(IDNO, WxMessageBox(MB_YESNO).Answer(wxID_CANCEL));
     EXPECT_EQ(IDIGNORE, WxMessageBox(MB_ABORTRETRYIGNORE).Answer(wxID_NONE));
     EXPECT_EQ(IDOK, WxMessageBox(MB_OK).Answer(wxID_CANCEL));
-}
 
-TEST(WxMessageBox, TheFrameworksBoxShowsCaptionTextAndButtonsAndAnswersWithTheClickedOne)
-{
+    // The framework's box shows caption, text and buttons and answers with the clicked one.
     CWinApp app("テスト");
     uitest::WhenModal([](wxDialog& shown) {
         wxGenericMessageDialog* box = dynamic_cast<wxGenericMessageDialog*>(&shown);

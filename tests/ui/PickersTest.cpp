@@ -91,7 +91,11 @@ std::pair<CString, CString> BrowseFrom(LPCTSTR start)
     return {CString(path), CString(display)};
 }
 
-TEST(WxUiHostPickers, TheFolderBrowserStartsAtTheLinuxFolderAndGivesAWindowsPathInCp932)
+// The native pickers, answered by the test, which reads what they were asked: the folder browser
+// starts at the Linux folder and gives a Windows path in CP932; the file dialogs take the filter
+// as a wildcard; the print dialog names the printer and copies; the shell opens an existing file
+// with the desktop's opener only; the clipboard carries Japanese text.
+TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
 {
     AnsweringHost host;
     heardSelection.Empty();
@@ -111,11 +115,7 @@ TEST(WxUiHostPickers, TheFolderBrowserStartsAtTheLinuxFolderAndGivesAWindowsPath
     EXPECT_EQ(wxString::FromUTF8(u8"フォルダの参照"), host.folderRequests[0].first);
     EXPECT_EQ(std::string(u8"/物件/データ"), host.folderRequests[0].second);
     EXPECT_EQ(std::string(), host.folderRequests[1].second);
-}
 
-TEST(WxUiHostPickers, FileDialogsTakeTheFilterAsAWildcardAndGiveWindowsPaths)
-{
-    AnsweringHost host;
     host.fileAnswer = u8"/tmp/様式/確認申請";
     CFileDialog open(TRUE, "kpd", nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                      "レイアウト (*.kpd)|*.kpd|すべてのファイル (*.*)|*.*||");
@@ -145,11 +145,7 @@ TEST(WxUiHostPickers, FileDialogsTakeTheFilterAsAWildcardAndGiveWindowsPaths)
     EXPECT_EQ(wxString::FromUTF8(u8"結果.txt"), second.fileName);
     EXPECT_EQ(std::string("/tmp"), second.folder);
     EXPECT_TRUE(second.overwritePrompt);
-}
 
-TEST(WxUiHostPickers, ThePrintDialogNamesTheChosenPrinterAndCopies)
-{
-    AnsweringHost host;
     CPrintDialog dialog(FALSE);
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     host.printerAnswer = AnsweringHost::PrinterChoice{wxString::FromUTF8(u8"事務所のプリンタ"), 2, 1, 1};
@@ -160,11 +156,7 @@ TEST(WxUiHostPickers, ThePrintDialogNamesTheChosenPrinterAndCopies)
     EXPECT_EQ(1, host.printerRequests[0].copies);
     EXPECT_EQ(1, host.printerRequests[0].minPage);
     EXPECT_EQ(0xFFFF, host.printerRequests[0].maxPage);
-}
 
-TEST(WxUiHostPickers, TheShellOpensAnExistingFileWithTheDesktopsOpenerOnly)
-{
-    AnsweringHost host;
     testsupport::TempFolder folder;
     std::ofstream(folder.Path("App.htm")) << "<html></html>";
     CString windowsFolder(LinuxPathToWin(folder.Path()));
@@ -180,10 +172,7 @@ TEST(WxUiHostPickers, TheShellOpensAnExistingFileWithTheDesktopsOpenerOnly)
     EXPECT_EQ(31, reinterpret_cast<INT_PTR>(printed));
 
     EXPECT_EQ(std::vector<std::string>(2, folder.Path("App.htm")), host.opened);
-}
 
-TEST(WxUiHostPickers, TheClipboardCarriesJapaneseText)
-{
     uitest::Host().SetClipboardText("申請者：山田");
     EXPECT_EQ(CString("申請者：山田"), uitest::Host().GetClipboardText());
 }

@@ -18,7 +18,6 @@
 
 using testsupport::ReadFileBytes;
 using testsupport::TempFolder;
-using testsupport::WriteFileBytes;
 
 namespace {
 
@@ -188,15 +187,6 @@ int PictureWithMoreLinesThan(const std::string& window, const std::string& path,
     return shown;
 }
 
-// A Linux path as the registry file holds a Windows path: "C:" and every "\" doubled.
-std::string RegistryText(const std::string& linuxPath)
-{
-    std::string text = "C:";
-    for (char c : linuxPath)
-        text += c == '/' ? std::string("\\\\") : std::string(1, c);
-    return text;
-}
-
 bool Exists(const std::string& path)
 {
     struct stat status;
@@ -205,46 +195,22 @@ bool Exists(const std::string& path)
 
 } // namespace
 
-TEST(Program, StartsWithoutSettingsAndEndsWhenTheMigrationDialogCloses)
+// Without settings the register is looked for in the root folder, where there is none: its error
+// box comes first, then the dialog; nothing is written back, no settings and no run log. Then
+// with scripts/run's settings for a user without any, the sample data set in the home folder:
+// the register opens, its rows are drawn, and the settings stay as they were.
+TEST(Program, StartsWithoutSettingsAndThenOnTheSampleDataSetAndEndsCleanlyEachTime)
 {
-    TempFolder registry, work;
-    Program program(registry.Path(), work.Path());
-    // No settings: the register is looked for in the root folder, where there is none.
-    AnswerTheErrorBox(program);
-    EXPECT_EQ(0, CloseTheDialog(program));
-    EXPECT_EQ("", program.Output());
-    // Nothing is written back: no settings, no run log.
-    EXPECT_FALSE(Exists(registry.Path("machine.reg")));
-    EXPECT_FALSE(Exists(work.Path("ravuRivo.log")));
-}
-
-TEST(Program, StartsWithTheFoldersOfARegisterAndLeavesTheSettingsAsTheyWere)
-{
-    TempFolder registry, work;
-    mkdir(work.Path("obj").c_str(), 0777);
-    WriteFileBytes(work.Path("obj/APP_BUKKEN.mdb"), "");
-    const std::string hive = "REGEDIT4\n\n"
-                             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Norva\\Zadazez\\App\\6.00.0.1\\AppPos]\n"
-                             "\"ZnApp\"=\"C:\\\\\"\n"
-                             "\"ZnCom\"=\"C:\\\\\"\n"
-                             "\"ZnObj\"=\"" +
-                             RegistryText(work.Path("obj")) +
-                             "\"\n"
-                             "\"ZnDst\"=\"C:\\\\\"\n"
-                             "\"ZnOutput\"=\"A:\\\\\"\n\n";
-    WriteFileBytes(registry.Path("machine.reg"), hive);
-    Program program(registry.Path(), work.Path());
-    // The empty register is no database: its error box comes first.
-    AnswerTheErrorBox(program);
-    EXPECT_EQ(0, CloseTheDialog(program));
-    EXPECT_EQ("", program.Output());
-    EXPECT_EQ(hive, ReadFileBytes(registry.Path("machine.reg")));
-}
-
-TEST(Program, ShowsTheSampleDataSetAsScriptsRunSetsItUpAndEndsCleanly)
-{
-    // scripts/run's settings for a user without any: the sample data set in the home folder.
     TempFolder home, registry, work;
+    {
+        Program program(registry.Path(), work.Path());
+        AnswerTheErrorBox(program);
+        EXPECT_EQ(0, CloseTheDialog(program));
+        EXPECT_EQ("", program.Output());
+        EXPECT_FALSE(Exists(registry.Path("machine.reg")));
+        EXPECT_FALSE(Exists(work.Path("ravuRivo.log")));
+    }
+
     std::string setUp = "HOME='" + home.Path() + "' ZN_REGISTRY_DIR='" + registry.Path() + "' BUILD_DIR='" +
                         ZN_BUILD_DIR + "' " + ZN_SOURCE_DIR + "/scripts/run --settings-only >/dev/null 2>&1";
     ASSERT_EQ(0, std::system(setUp.c_str()));
@@ -254,7 +220,7 @@ TEST(Program, ShowsTheSampleDataSetAsScriptsRunSetsItUpAndEndsCleanly)
     Program program(registry.Path(), work.Path());
     std::string dialog = program.WaitForWindow(true);
     ASSERT_NE("", dialog) << "the migration dialog did not show";
-    // The sample register opens: nothing but the dialog is shown.
+    // Nothing but the dialog is shown.
     EXPECT_EQ(std::vector<std::string>{dialog}, ShownWindows(program.Pid()));
     // The picture is kept: the folder edits, the list and its rows once they are drawn. The
     // dialog without rows has six lines of text (three folders, the list's label with the

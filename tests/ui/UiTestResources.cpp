@@ -20,6 +20,8 @@ const ControlResource applicantControls[] = {
      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0, 7, 60, 186, 60},
     {IDC_APPLICANT_ADD, ControlKind::Button, u8"追加", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 150, 7, 43, 14},
     {IDC_APPLICANT_BROWSE, ControlKind::Button, u8"参照", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 150, 25, 43, 14},
+    {IDC_APPLICANT_PLACE, ControlKind::ComboBox, nullptr, CBS_DROPDOWN | WS_TABSTOP | WS_VISIBLE, 0, 7, 128, 78, 60,
+     kinds},
     {IDOK, ControlKind::Button, u8"ＯＫ", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 90, 128, 50, 14},
     {IDCANCEL, ControlKind::Button, u8"ｷｬﾝｾﾙ", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, 143, 128, 50, 14},
 };
