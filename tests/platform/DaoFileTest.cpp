@@ -8,20 +8,6 @@
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 LONG OpenError(const std::string& path, CString* description = nullptr)
 {
     CDaoDatabase database;
@@ -77,30 +63,6 @@ TEST(DaoFile, RefusesSchemasOutsideTheColumnTypesAndLeavesNoFile)
               DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei TEXT COLLATE NOCASE);"); }));
     EXPECT_EQ(daoErrSyntax, DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (;"); }));
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
-}
-
-// Every database file truncated and with bytes changed, opened and read whole: a failure is
-// always a database error, never a crash.
-TEST(DaoFile, SurvivesDamagedFiles)
-{
-    TempFolder folder;
-    std::string original = ReadFile(WritableDaoVariants()[0].make(folder.Path()));
-    std::string path = folder.Path() + "/damaged.db";
-    std::mt19937 random(20240229);
-    int failures = 0;
-    for (int round = 0; round < 48; ++round) {
-        std::string bytes = original;
-        if (round % 2 == 0) {
-            bytes.resize(random() % bytes.size());
-        } else {
-            for (int flips = 1 + random() % 8; flips > 0; --flips)
-                bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
-        }
-        WriteFile(path, bytes);
-        LONG error = DaoErrorOf([&] { ReadEveryTable(path); });
-        failures += error != 0;
-    }
-    EXPECT_GE(failures, 24); // at least every truncation
 }
 
 size_t CodeRows(CDaoDatabase& database)

@@ -7,23 +7,28 @@
 // The test schema, built into the tests as the program's own schemas are built into it.
 extern const char* const daoTestSchema;
 
-namespace {
-
-std::string ReadText(const std::string& path)
+std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw std::runtime_error("missing fixture " + path);
+        throw std::runtime_error("missing file " + path);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+namespace {
+
 DaoVariant SqliteVariant()
 {
     return {"Sqlite", [](const std::string& folder) {
                 std::string path = folder + "/test.db";
-                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadText(testsupport::DataPath("dao/rows.sql")));
+                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadFile(testsupport::DataPath("dao/rows.sql")));
                 return path;
             }};
 }

@@ -29,6 +29,10 @@ std::vector<DaoVariant> AllDaoVariants();
 // file made in scratch (a folder), and its saved query as Access stores it. Callers may add more.
 JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch);
 
+// The bytes of a file, and a file written over in place with bytes (keeping its inode).
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
 // A temporary folder, removed with everything in it.
 class TempFolder {
 public:
