@@ -3,13 +3,10 @@
 #include "tests/platform/DaoFixture.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace {
 
@@ -263,43 +260,6 @@ TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
     EXPECT_EQ(0, openError(bytes));
 }
 
-// Makes the standard output and error streams write to a file in memory while it lives.
-class CapturedOutput {
-public:
-    CapturedOutput() : m_sink(memfd_create("captured", 0))
-    {
-        fflush(stdout);
-        fflush(stderr);
-        for (int stream : {1, 2}) {
-            m_saved[stream] = dup(stream);
-            dup2(m_sink, stream);
-        }
-    }
-    ~CapturedOutput() { Release(); }
-    std::string Release()
-    {
-        std::string text;
-        if (m_sink < 0)
-            return text;
-        fflush(stdout);
-        fflush(stderr);
-        for (int stream : {1, 2}) {
-            dup2(m_saved[stream], stream);
-            close(m_saved[stream]);
-        }
-        off_t length = lseek(m_sink, 0, SEEK_END);
-        text.resize(static_cast<size_t>(length));
-        pread(m_sink, &text[0], text.size(), 0);
-        close(m_sink);
-        m_sink = -1;
-        return text;
-    }
-
-private:
-    int m_sink;
-    int m_saved[3] = {-1, -1, -1};
-};
-
 // Database files truncated, with bytes changed and with a page of garbage, opened and read
 // whole: a failure is always a database error, never a crash, and nothing is printed.
 class DaoDamagedFile : public DaoSuite {};
@@ -315,7 +275,8 @@ TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
     std::mt19937 random(20070401);
     const int rounds = 60;
     int failures = 0;
-    CapturedOutput output;
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     for (int round = 0; round < rounds; ++round) {
         std::string bytes = original;
         if (round % 3 == 0) {
@@ -334,7 +295,7 @@ TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
         WriteFile(path, bytes);
         failures += DaoErrorOf([&] { ReadEveryTable(path); }) != 0;
     }
-    EXPECT_EQ("", output.Release());
+    EXPECT_EQ("", ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr());
     EXPECT_GE(failures, rounds / 3); // at least every truncation
 }
 

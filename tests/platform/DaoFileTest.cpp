@@ -2,9 +2,6 @@
 #include "tests/platform/DaoFixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 namespace {
 
