@@ -10,8 +10,6 @@
 
 namespace {
 
-using Texts = std::vector<CString>;
-
 class DaoAccessFile : public ::testing::TestWithParam<JetVersion> {
 protected:
     // The test database in this version, with what extend adds, written as name.
@@ -166,7 +164,7 @@ TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
     });
     CDaoDatabase database;
     database.Open(path.c_str());
-    CodeQuerySet query(&database);
+    ColumnSet query(&database);
     for (int attempt = 0; attempt < 2; ++attempt) {
         CString description;
         EXPECT_EQ(daoErrGeneric, DaoErrorOf([&] { query.Open(dbOpenDynaset, "[ParamQ]", 0); }, &description));
@@ -182,7 +180,7 @@ TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
     }
     query.m_strSort = "[Code]";
     query.Open(dbOpenSnapshot, "AppCodeQ", 0);
-    EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), Walk(query, [&] { return query.m_Code; }));
+    EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), query.Rows());
 }
 
 // Sets the file's modification time, in whole seconds from the one it has.

@@ -115,10 +115,15 @@ void BukkenSet::DoFieldExchange(CDaoFieldExchange* pFX)
     DFX_Text(pFX, "[Bikou]", m_Bikou);
 }
 
-void CodeQuerySet::DoFieldExchange(CDaoFieldExchange* pFX)
+void ColumnSet::DoFieldExchange(CDaoFieldExchange* pFX)
 {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Text(pFX, "[Code]", m_Code);
+    DFX_Text(pFX, m_column, m_value);
+}
+
+Texts ColumnSet::Rows()
+{
+    return Walk(*this, [&] { return m_value; });
 }
 
 void ReadEveryTable(const std::string& path)
@@ -135,9 +140,9 @@ void ReadEveryTable(const std::string& path)
     codes.m_strFilter = "HyoujiFlgApp = True";
     codes.Open();
     Walk(codes, [&] { return codes.m_Code; });
-    CodeQuerySet query(&database);
+    ColumnSet query(&database);
     query.Open(dbOpenSnapshot, "AppCodeQ", 0);
-    Walk(query, [&] { return query.m_Code; });
+    query.Rows();
     CDaoRecordset designers(&database);
     designers.Open(dbOpenSnapshot, "[AppSetsubishaTbl]", 0);
     Walk(designers, [&] { return CString(); });

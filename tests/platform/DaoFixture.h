@@ -53,6 +53,7 @@ protected:
 };
 
 using testsupport::DaoErrorOf;
+using Texts = std::vector<CString>;
 
 // The applicant table, opened on its own database.
 class ShinseishaSet : public CDaoRecordset {
@@ -106,13 +107,18 @@ private:
     CString m_database;
 };
 
-// A saved query's or table's code column, on a database that the caller opens.
-class CodeQuerySet : public CDaoRecordset {
+// One text column (by default the code) of a table, a saved query or a SQL text, on a database
+// that the caller opens.
+class ColumnSet : public CDaoRecordset {
 public:
-    using CDaoRecordset::CDaoRecordset;
+    explicit ColumnSet(CDaoDatabase* database, const char* column = "[Code]") : CDaoRecordset(database), m_column(column)
+    {
+        m_nFields = 1;
+    }
     void DoFieldExchange(CDaoFieldExchange* pFX) override;
+    Texts Rows(); // the column from the current row to the end
 
-    CString m_Code;
+    CString m_column, m_value;
 };
 
 // What text gives for every row from the current one to the end.
