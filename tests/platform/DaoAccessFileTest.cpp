@@ -39,41 +39,6 @@ Texts CodeNames(CDaoDatabase& database)
     return Walk(codes, [&] { return codes.m_SeishikiMeishou; });
 }
 
-TEST_P(DaoAccessFile, RefusesEveryChangeAndLeavesTheFileAsItWas)
-{
-    std::string path = Write("APP_USER_REGIST.mdb");
-    std::string before = ReadFile(path);
-    CDaoDatabase database;
-    database.Open(path.c_str()); // not read-only, as the recordset classes open their files
-    EXPECT_FALSE(database.CanUpdate());
-    for (const char* change : {"UPDATE CodeTbl SET Code = 'x'", "DELETE FROM AppShinseishaTbl",
-                               "INSERT INTO CodeTbl (Code) VALUES ('99')", "CREATE TABLE Extra (X INTEGER)",
-                               "DROP TABLE CodeTbl", "CREATE VIEW Extra AS SELECT 1", "DROP VIEW AppCodeQ"})
-        EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { database.Execute(change); })) << change;
-
-    CodeSet codes(&database);
-    codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
-    EXPECT_FALSE(codes.CanUpdate());
-    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Edit(); }));
-    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.AddNew(); }));
-    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Delete(); }));
-    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Open(dbOpenDynaset, "DELETE FROM CodeTbl", 0); }));
-    CDaoTableDef table(&database);
-    table.Open("AppSetsubishaTbl");
-    CDaoFieldInfo info;
-    info.m_strName = "TourokuBangou";
-    info.m_nType = dbText;
-    info.m_lSize = 60;
-    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { table.CreateField(info); }));
-    table.Close();
-
-    EXPECT_EQ(
-        (Texts{"東京都知事", "国土交通大臣", "秋田県知事", "山形県知事", "埼玉県知事", "北海道知事", "長野県知事"}),
-        CodeNames(database));
-    database.Close();
-    EXPECT_EQ(before, ReadFile(path));
-}
-
 // The region file: its region table, a table of region kinds and a saved query over both.
 void AddRegionFile(JetDatabase& database)
 {
@@ -256,6 +221,45 @@ TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
     EXPECT_EQ(daoErrUnrecognizedFormat, openError(bytes.substr(0, 100)));
     EXPECT_EQ(daoErrCorrupt, openError(bytes.substr(0, pageSize)));
     EXPECT_EQ(0, openError(bytes));
+}
+
+// An Access file, even opened for writing as the recordset classes open their files, and any
+// database opened read-only refuse every change and stay as they were.
+class DaoReadOnly : public DaoSuite {};
+
+INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()),
+                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+
+TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
+{
+    std::string before = ReadFile(m_database);
+    CDaoDatabase database;
+    database.Open(m_database.c_str(), FALSE, GetParam().name == "Sqlite");
+    EXPECT_FALSE(database.CanUpdate());
+    for (const char* change : {"UPDATE CodeTbl SET Code = 'x'", "DELETE FROM AppShinseishaTbl",
+                               "INSERT INTO CodeTbl (Code) VALUES ('99')", "CREATE TABLE Extra (X INTEGER)",
+                               "DROP TABLE CodeTbl", "CREATE VIEW Extra AS SELECT 1", "DROP VIEW AppCodeQ"})
+        EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { database.Execute(change); })) << change;
+
+    CodeSet codes(&database);
+    codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
+    EXPECT_FALSE(codes.CanUpdate());
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Edit(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.AddNew(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Delete(); }));
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Open(dbOpenDynaset, "DELETE FROM CodeTbl", 0); }));
+    CDaoTableDef table(&database);
+    table.Open("AppSetsubishaTbl");
+    CDaoFieldInfo info;
+    info.m_strName = "TourokuBangou";
+    info.m_nType = dbText;
+    info.m_lSize = 60;
+    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { table.CreateField(info); }));
+    table.Close();
+
+    EXPECT_EQ(7u, CodeNames(database).size());
+    database.Close();
+    EXPECT_EQ(before, ReadFile(m_database));
 }
 
 // Database files truncated, with bytes changed and with a page of garbage, opened and read

@@ -21,9 +21,7 @@ TEST(DaoFile, OpenNamesTheFileThatIsMissingOrNotADatabase)
     EXPECT_EQ(daoErrInvalidPath, OpenError(folder.Path() + "\\無い\\APP_BUKKEN.mdb"));
 
     WriteFile(folder.Path() + "/text.mdb", "Standard text, not a database\r\n");
-    EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/text.mdb", &description));
-    EXPECT_EQ(CString("データベースの形式 '") + (folder.Path() + "/text.mdb").c_str() + "' を認識できません。",
-              description);
+    EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/text.mdb"));
     WriteFile(folder.Path() + "/empty.mdb", "");
     EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/empty.mdb"));
     EXPECT_EQ(daoErrCannotOpen, OpenError(folder.Path()));
