@@ -34,9 +34,9 @@ INSTANTIATE_TEST_SUITE_P(Versions, DaoAccessFile, ::testing::Values(JetVersion::
 // The names of the code rows, in the file's order.
 Texts CodeNames(CDaoDatabase& database)
 {
-    CodeSet codes(&database);
+    ColumnSet codes(&database, "[SeishikiMeishou]");
     codes.Open();
-    return Walk(codes, [&] { return codes.m_SeishikiMeishou; });
+    return codes.Rows();
 }
 
 // The region file: its region table, a table of region kinds and a saved query over both.
@@ -241,7 +241,7 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
                                "DROP TABLE CodeTbl", "CREATE VIEW Extra AS SELECT 1", "DROP VIEW AppCodeQ"})
         EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { database.Execute(change); })) << change;
 
-    CodeSet codes(&database);
+    ColumnSet codes(&database);
     codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
     EXPECT_FALSE(codes.CanUpdate());
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Edit(); }));

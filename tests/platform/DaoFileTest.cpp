@@ -62,9 +62,9 @@ TEST(DaoFile, RefusesSchemasOutsideTheColumnTypesAndLeavesNoFile)
 
 size_t CodeRows(CDaoDatabase& database)
 {
-    CodeSet codes(&database);
+    ColumnSet codes(&database);
     codes.Open();
-    return Walk(codes, [&] { return codes.m_Code; }).size();
+    return codes.Rows().size();
 }
 
 // Databases opened on one path share the file; a file moved over the path later is a new one.

@@ -93,16 +93,6 @@ void ShinseishaSet::DoFieldExchange(CDaoFieldExchange* pFX)
     DFX_Text(pFX, "[Bikou]", m_Bikou, 255, AFX_DAO_ENABLE_FIELD_CACHE);
 }
 
-void CodeSet::DoFieldExchange(CDaoFieldExchange* pFX)
-{
-    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Long(pFX, "[Bangou]", m_Bangou);
-    DFX_Text(pFX, "[Code]", m_Code);
-    DFX_Short(pFX, "[Hyoujijun]", m_Hyoujijun);
-    DFX_Bool(pFX, "[HyoujiFlgApp]", m_HyoujiFlgApp);
-    DFX_Text(pFX, "[SeishikiMeishou]", m_SeishikiMeishou);
-}
-
 void BukkenSet::DoFieldExchange(CDaoFieldExchange* pFX)
 {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);
@@ -136,10 +126,10 @@ void ReadEveryTable(const std::string& path)
     BukkenSet register_(path);
     register_.Open();
     Walk(register_, [&] { return register_.m_Bukkenmei; });
-    CodeSet codes(&database);
+    ColumnSet codes(&database);
     codes.m_strFilter = "HyoujiFlgApp = True";
     codes.Open();
-    Walk(codes, [&] { return codes.m_Code; });
+    codes.Rows();
     ColumnSet query(&database);
     query.Open(dbOpenSnapshot, "AppCodeQ", 0);
     query.Rows();

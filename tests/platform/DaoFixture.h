@@ -73,20 +73,6 @@ private:
     CString m_database;
 };
 
-// The code table, on a database that the caller opens.
-class CodeSet : public CDaoRecordset {
-public:
-    explicit CodeSet(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 5; }
-    CString GetDefaultSQL() override { return "[CodeTbl]"; }
-    void DoFieldExchange(CDaoFieldExchange* pFX) override;
-
-    LONG m_Bangou = 0;
-    CString m_Code;
-    short m_Hyoujijun = 0;
-    BOOL m_HyoujiFlgApp = FALSE;
-    CString m_SeishikiMeishou;
-};
-
 // The property register, with its date column.
 class BukkenSet : public CDaoRecordset {
 public:
@@ -107,14 +93,16 @@ private:
     CString m_database;
 };
 
-// One text column (by default the code) of a table, a saved query or a SQL text, on a database
-// that the caller opens.
+// One text column (by default the code) of a table (by default the code table), a saved query or
+// a SQL text, on a database that the caller opens.
 class ColumnSet : public CDaoRecordset {
 public:
-    explicit ColumnSet(CDaoDatabase* database, const char* column = "[Code]") : CDaoRecordset(database), m_column(column)
+    explicit ColumnSet(CDaoDatabase* database, const char* column = "[Code]")
+        : CDaoRecordset(database), m_column(column)
     {
         m_nFields = 1;
     }
+    CString GetDefaultSQL() override { return "[CodeTbl]"; }
     void DoFieldExchange(CDaoFieldExchange* pFX) override;
     Texts Rows(); // the column from the current row to the end
 

@@ -101,16 +101,6 @@ TEST_P(DaoReading, ReadsLongShortDateAndTextColumns)
                              static_cast<LPCTSTR>(set.m_Bikou));
                   return row;
               }));
-
-    CDaoDatabase database;
-    database.Open(m_database.c_str());
-    CodeSet codes(&database);
-    codes.m_strFilter = "[Bangou]=9999";
-    codes.Open();
-    EXPECT_EQ(9999, codes.m_Bangou);
-    EXPECT_EQ(1, codes.m_Hyoujijun);
-    EXPECT_EQ(TRUE, codes.m_HyoujiFlgApp);
-    EXPECT_EQ(CString("国土交通大臣"), codes.m_SeishikiMeishou);
 }
 
 // A recordset that opens a database of its own before the base class opens, and closes it after.

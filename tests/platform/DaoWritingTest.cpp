@@ -167,7 +167,7 @@ TEST_P(DaoWriting, ExecuteChangesAllRowsOrNone)
 {
     CDaoDatabase database;
     database.Open(m_database.c_str());
-    CodeSet codes(&database);
+    ColumnSet codes(&database, "[SeishikiMeishou]");
     codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
     const char* update = "UPDATE CodeTbl SET SeishikiMeishou='独立行政法人都市再生機構',"
                          "TanshukuMeishou='独立行政法人都市再生機構' WHERE Code='07'";
@@ -176,7 +176,7 @@ TEST_P(DaoWriting, ExecuteChangesAllRowsOrNone)
     // The open dynaset reads each row as it reaches it, so it shows the change.
     EXPECT_EQ((Texts{"東京都知事", "国土交通大臣", "秋田県知事", "山形県知事", "埼玉県知事", "北海道知事",
                      "独立行政法人都市再生機構"}),
-              Walk(codes, [&] { return codes.m_SeishikiMeishou; }));
+              codes.Rows());
 
     Texts before = Applicants();
     EXPECT_EQ(daoErrDuplicateKey, DaoErrorOf([&] { database.Execute("UPDATE AppShinseishaTbl SET Shimei = 'x'"); }));
@@ -185,14 +185,14 @@ TEST_P(DaoWriting, ExecuteChangesAllRowsOrNone)
               DaoErrorOf([&] { database.Execute("DELETE FROM CodeTbl; DELETE FROM AppShinseishaTbl"); }));
     EXPECT_EQ(before, Applicants());
     codes.Requery();
-    EXPECT_EQ(7u, Walk(codes, [&] { return codes.m_Code; }).size());
+    EXPECT_EQ(7u, codes.Rows().size());
 }
 
 TEST_P(DaoWriting, RefusesChangesToSnapshotsAndReadOnlyDynasets)
 {
     CDaoDatabase database;
     database.Open(m_database.c_str());
-    CodeSet snapshot(&database);
+    ColumnSet snapshot(&database);
     snapshot.Open(dbOpenSnapshot, "[CodeTbl]", 0);
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { snapshot.Edit(); }));
     snapshot.Open(dbOpenDynaset, "[CodeTbl]", dbReadOnly);
@@ -235,11 +235,11 @@ TEST_P(DaoWriting, AnOpenDynasetShowsWhatOtherDatabasesAndProcessesChange)
     WrittenLongAgo(m_database);
     CDaoDatabase database;
     database.Open(m_database.c_str());
-    CodeSet codes(&database);
+    ColumnSet codes(&database, "[SeishikiMeishou]");
     codes.Open(dbOpenDynaset, "SELECT * FROM CodeTbl WHERE Code <= '02' ORDER BY Code", 0);
     auto names = [&] {
         codes.MoveFirst();
-        return Walk(codes, [&] { return codes.m_SeishikiMeishou; });
+        return codes.Rows();
     };
     EXPECT_EQ((Texts{"東京都知事", "国土交通大臣"}), names());
 
