@@ -178,9 +178,7 @@ TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
         EXPECT_EQ(BST_CHECKED, d.IsDlgButtonChecked(IDC_ONE));
         EXPECT_EQ(d.GetDlgItem(IDC_NAME), CWnd::GetFocus());
         EXPECT_EQ(static_cast<CWnd*>(&dialog.m_list), d.GetDlgItem(IDC_LIST));
-        EXPECT_EQ(CString("二番"), dialog.m_list.GetItemText(0, 0));
-        EXPECT_EQ(CString("一番"), dialog.m_list.GetItemText(1, 0));
-        EXPECT_EQ(CString("2010/9/3"), dialog.m_list.GetItemText(1, 1));
+        EXPECT_EQ(2, dialog.m_list.GetItemCount());
 
         ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "山田"));
         ASSERT_TRUE(UserInput::ReplaceText(d, IDC_COUNT, "12"));

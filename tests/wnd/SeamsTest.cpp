@@ -40,9 +40,16 @@ TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNoneAndMyComputer
     CoTaskMemFree(drives);
 }
 
-TEST(CPrintDialog, ThePrinterComesFromTheScriptAndSetupIsRecorded)
+TEST(CPrintDialog, ThePrinterComesFromTheScriptAndSetupAndNestedWaitCursorsAreRecorded)
 {
     ScriptedUi ui;
+    {
+        CWaitCursor outer;
+        CWinApp app("App");
+        app.BeginWaitCursor();
+        app.EndWaitCursor();
+    }
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor); // shown once
     CWinApp app("App");
     ui.AnswerPrintDialog(CString("PDF"));
     ui.AnswerPrintDialog(std::nullopt);
@@ -126,18 +133,6 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     EXPECT_EQ(context, ImmGetContext(edit.m_hWnd));
     parent->DestroyWindow();
     AfxImmReset();
-}
-
-TEST(CWaitCursor, TheWaitCursorShowsOnceForNestedWaits)
-{
-    ScriptedUi ui;
-    {
-        CWaitCursor outer;
-        CWinApp app("App");
-        app.BeginWaitCursor();
-        app.EndWaitCursor();
-    }
-    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor);
 }
 
 class MenuFrame : public CFrameWnd {
