@@ -102,6 +102,8 @@ TEST_P(DaoWriting, StoresDatesAndNullDates)
     set.AddNew();
     set.m_BukkenIndex = 4;
     set.m_Bukkenmei = "新規";
+    EXPECT_EQ(1, set.m_Koushinbi.SetDateTime(2024, 2, 29, 24, 0, 0)); // no hour 24
+    EXPECT_EQ(COleDateTime::invalid, set.m_Koushinbi.GetStatus());
     set.m_Koushinbi.SetDateTime(2024, 2, 29, 13, 5, 9);
     set.m_ChikiShiteiCode = 1;
     set.Update();

@@ -54,6 +54,10 @@ TEST(RegHive, ReadsAHandEditedHive)
     for (char c : text)
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     ExpectHandEditedValues(RegHive::Parse(windows));
+    // A three-byte UTF-8 character without a CP932 form (U+0800) is one unknown character.
+    RegHive unknown = RegHive::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\xE0\xA0\x80" "b\"\n");
+    EXPECT_EQ(0, unknown.DamagedLines());
+    EXPECT_EQ(Sz("a?b"), Text(unknown, "HKEY_CURRENT_USER\\X", "A"));
 }
 
 TEST(RegHive, WritesEveryKindOfValueInItsForm)
