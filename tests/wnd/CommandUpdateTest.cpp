@@ -122,6 +122,8 @@ TEST_F(CommandUpdate, UpdateHandlersEnableAndDisableThePanelsButtonsOfAVisibleFr
     EXPECT_EQ(1, panel.ownClicks);
     EXPECT_EQ(1, frame->panelFrameClicks);
 
+    ASSERT_TRUE(frame->m_status.SetPaneText(0, "準備完了"));
+    EXPECT_EQ(CString("準備完了"), frame->m_status.GetPaneText(0));
     EXPECT_EQ(CString(), frame->m_status.GetPaneText(5)); // past the last pane
     frame->DestroyWindow();
     EXPECT_EQ(nullptr, app.m_pMainWnd);

@@ -145,6 +145,9 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
     edit.GetWindowText(text);
     EXPECT_EQ(CString("1456"), text);
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
+    char buffer[8] = "xxxxxxx"; // a buffer of four takes three bytes and the end
+    EXPECT_EQ(3, edit.GetWindowText(buffer, 4));
+    EXPECT_EQ(std::string("145\0xxx", 7), std::string(buffer, 7));
     parent->DestroyWindow();
     EXPECT_EQ(nullptr, edit.m_hWnd);
 }

@@ -150,6 +150,7 @@ TEST_F(DocumentTest, TheCommandLineOpensANewDocumentOfTheTemplateThatNamesNewFil
     EXPECT_TRUE(child->GetStyle() & WS_VISIBLE);
     // While a document is open the frame shows the template's menu.
     EXPECT_EQ(neutral->m_hMenuShared, frame->GetMenu()->m_hMenu);
+    EXPECT_EQ(CString("ZnAppP2"), NewDocument()->GetTitle()); // new documents are counted
 }
 
 TEST_F(DocumentTest, AScreenIsAnotherFrameOnTheSameDocumentAndClosingItsLastViewDeletesIt)
