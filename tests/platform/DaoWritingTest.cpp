@@ -104,7 +104,7 @@ TEST_P(DaoWriting, StoresDatesAndNullDates)
     set.m_Bukkenmei = "新規";
     EXPECT_EQ(1, set.m_Koushinbi.SetDateTime(2024, 2, 29, 24, 0, 0)); // no hour 24
     EXPECT_EQ(COleDateTime::invalid, set.m_Koushinbi.GetStatus());
-    set.m_Koushinbi.SetDateTime(2024, 2, 29, 13, 5, 9);
+    set.m_Koushinbi.SetDateTime(2024, 2, 29, 23, 59, 59);
     set.m_ChikiShiteiCode = 1;
     set.Update();
     set.Close();
@@ -114,7 +114,7 @@ TEST_P(DaoWriting, StoresDatesAndNullDates)
     set.Open();
     EXPECT_EQ(COleDateTime::null, set.m_Koushinbi.GetStatus());
     set.MoveNext();
-    EXPECT_EQ(COleDateTime(2024, 2, 29, 13, 5, 9), set.m_Koushinbi);
+    EXPECT_EQ(COleDateTime(2024, 2, 29, 23, 59, 59), set.m_Koushinbi);
     EXPECT_EQ(CString("新規"), set.m_Bukkenmei);
     set.Edit();
     set.m_Koushinbi.SetStatus(COleDateTime::null);
