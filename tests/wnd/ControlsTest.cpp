@@ -3,11 +3,13 @@
 
 namespace {
 
-CString ItemText(const CComboBox& combo, int index)
+// The texts of the combo box's items, in order.
+std::vector<CString> Items(const CComboBox& combo)
 {
-    CString text;
-    combo.GetLBText(index, text);
-    return text;
+    std::vector<CString> texts(combo.GetCount());
+    for (int i = 0; i < combo.GetCount(); ++i)
+        combo.GetLBText(i, texts[i]);
+    return texts;
 }
 
 TEST(CComboBox, AWindowlessComboBoxKeepsItemsDataAndSelectionThroughMessagesAndMembers)
@@ -21,8 +23,7 @@ TEST(CComboBox, AWindowlessComboBoxKeepsItemsDataAndSelectionThroughMessagesAndM
             combo.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefecture)));
         combo.SendMessage(CB_SETITEMDATA, index, 10 + index);
     }
-    ASSERT_EQ(4, combo.GetCount());
-    EXPECT_EQ(CString("北海道"), ItemText(combo, 3));
+    EXPECT_EQ((std::vector<CString>{"", "東京都", "大阪府", "北海道"}), Items(combo));
     EXPECT_EQ(13u, combo.GetItemData(3));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
 
@@ -56,10 +57,7 @@ TEST(CComboBox, ASortedComboBoxSortsAddedItemsButNotInsertedOnes)
     combo.AddString("Alpha");
     combo.AddString("gamma");
     combo.InsertString(-1, "aardvark");
-    EXPECT_EQ(CString("Alpha"), ItemText(combo, 0));
-    EXPECT_EQ(CString("beta"), ItemText(combo, 1));
-    EXPECT_EQ(CString("gamma"), ItemText(combo, 2));
-    EXPECT_EQ(CString("aardvark"), ItemText(combo, 3));
+    EXPECT_EQ((std::vector<CString>{"Alpha", "beta", "gamma", "aardvark"}), Items(combo));
     // Letters compare without case; the search wraps round after the start.
     EXPECT_EQ(0, combo.FindStringExact(-1, "ALPHA"));
     EXPECT_EQ(3, combo.FindString(0, "a"));
@@ -147,6 +145,9 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
     edit.GetWindowText(text);
     EXPECT_EQ(CString("1456"), text);
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
+    char buffer[8] = "xxxxxxx"; // a buffer of four takes three bytes and the end
+    EXPECT_EQ(3, edit.GetWindowText(buffer, 4));
+    EXPECT_EQ(std::string("145\0xxx", 7), std::string(buffer, 7));
     parent->DestroyWindow();
     EXPECT_EQ(nullptr, edit.m_hWnd);
 }

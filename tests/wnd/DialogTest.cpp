@@ -178,9 +178,7 @@ TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
         EXPECT_EQ(BST_CHECKED, d.IsDlgButtonChecked(IDC_ONE));
         EXPECT_EQ(d.GetDlgItem(IDC_NAME), CWnd::GetFocus());
         EXPECT_EQ(static_cast<CWnd*>(&dialog.m_list), d.GetDlgItem(IDC_LIST));
-        EXPECT_EQ(CString("二番"), dialog.m_list.GetItemText(0, 0));
-        EXPECT_EQ(CString("一番"), dialog.m_list.GetItemText(1, 0));
-        EXPECT_EQ(CString("2010/9/3"), dialog.m_list.GetItemText(1, 1));
+        EXPECT_EQ(2, dialog.m_list.GetItemCount());
 
         ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "山田"));
         ASSERT_TRUE(UserInput::ReplaceText(d, IDC_COUNT, "12"));
@@ -215,19 +213,28 @@ TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
     owner->DestroyWindow();
 }
 
-TEST(CDialog, EscapeCancelsWithoutTakingTheFieldsOver)
+// A disabled or hidden default button cannot be pressed and Enter beeps; Escape cancels without
+// taking the fields over; each run rebuilds the window and binds the members again.
+TEST(CDialog, EscapeCancelsWithoutTakingTheFieldsOverAndADisabledDefaultButtonCannotBePressed)
 {
     ScriptedUi ui;
     EntryDialog dialog;
     ui.ScriptModal([](CDialog& d) {
         ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "変更"));
-        ASSERT_TRUE(UserInput::PressEscape(d));
+        d.GetDlgItem(IDOK)->EnableWindow(FALSE);
+        EXPECT_FALSE(UserInput::Click(d, IDOK));
+        EXPECT_TRUE(UserInput::PressEnter(d));
+        EXPECT_TRUE(d.ContinueModal());
+        d.GetDlgItem(IDOK)->ShowWindow(SW_HIDE);
+        d.GetDlgItem(IDOK)->EnableWindow(TRUE);
+        EXPECT_FALSE(UserInput::Click(d, IDOK));
+        EXPECT_TRUE(UserInput::PressEscape(d));
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_EQ(CString("初期"), dialog.m_name);
     EXPECT_EQ(3, dialog.m_count);
+    EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
 
-    // Each run rebuilds the window and binds the members again.
     ui.ScriptModal([&](CDialog& d) {
         EXPECT_EQ(static_cast<CWnd*>(&dialog.m_list), d.GetDlgItem(IDC_LIST));
         EXPECT_EQ(CString("初期"), TextOf(d, IDC_NAME));
@@ -262,24 +269,6 @@ TEST(CDialog, AFieldThatIsNoNumberKeepsTheDialogOpenWithTheFieldSelected)
     EXPECT_EQ(CString("テスト"), ui.messageBoxes[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
     EXPECT_EQ(dialogWindow, ui.messageBoxes[0].owner);
-}
-
-TEST(CDialog, ADisabledDefaultButtonCannotBePressedAndEnterBeeps)
-{
-    ScriptedUi ui;
-    EntryDialog dialog;
-    ui.ScriptModal([](CDialog& d) {
-        d.GetDlgItem(IDOK)->EnableWindow(FALSE);
-        EXPECT_FALSE(UserInput::Click(d, IDOK));
-        EXPECT_TRUE(UserInput::PressEnter(d));
-        EXPECT_TRUE(d.ContinueModal());
-        d.GetDlgItem(IDOK)->ShowWindow(SW_HIDE);
-        d.GetDlgItem(IDOK)->EnableWindow(TRUE);
-        EXPECT_FALSE(UserInput::Click(d, IDOK));
-        EXPECT_TRUE(UserInput::PressEscape(d));
-    });
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
 }
 
 TEST(CDialog, AModalDialogThatNoTestScriptedFailsAtOnce)

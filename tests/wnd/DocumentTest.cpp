@@ -150,6 +150,7 @@ TEST_F(DocumentTest, TheCommandLineOpensANewDocumentOfTheTemplateThatNamesNewFil
     EXPECT_TRUE(child->GetStyle() & WS_VISIBLE);
     // While a document is open the frame shows the template's menu.
     EXPECT_EQ(neutral->m_hMenuShared, frame->GetMenu()->m_hMenu);
+    EXPECT_EQ(CString("ZnAppP2"), NewDocument()->GetTitle()); // new documents are counted
 }
 
 TEST_F(DocumentTest, AScreenIsAnotherFrameOnTheSameDocumentAndClosingItsLastViewDeletesIt)
@@ -187,7 +188,7 @@ TEST_F(DocumentTest, AScreenIsAnotherFrameOnTheSameDocumentAndClosingItsLastView
     EXPECT_EQ(frame->m_hMenuDefault, frame->GetMenu()->m_hMenu);
 }
 
-TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAsTheFrameworkKeepsIt)
+TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFailedSaveKeepsTheFile)
 {
     TestDoc* doc = NewDocument();
     ASSERT_NE(nullptr, doc);
@@ -200,6 +201,18 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAsTheFram
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
     EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
+
+    // A failed save leaves the previous file as it was.
+    doc->m_value = 99;
+    doc->failAfterValue = true;
+    doc->SetModifiedFlag();
+    ui.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(doc->OnSaveDocument(path));
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
+    EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
+    ASSERT_EQ(1u, ui.messageBoxes.size());
+    EXPECT_EQ(CString("ディスクがいっぱいです。"), ui.messageBoxes[0].text);
 
     TestDoc* loaded = dynamic_cast<TestDoc*>(neutral->OpenDocumentFile(path));
     ASSERT_NE(nullptr, loaded);
@@ -238,26 +251,6 @@ TEST_F(DocumentTest, AFileOfAnotherFormatIsReportedAndLeavesNoDocumentBehind)
     EXPECT_FALSE(doc->OnOpenDocument(WindowsPath("/short.110")));
     EXPECT_EQ(0x01020304, doc->m_value);
     EXPECT_TRUE(doc->IsModified());
-}
-
-TEST_F(DocumentTest, AFailedSaveLeavesThePreviousFileAsItWas)
-{
-    TestDoc* doc = NewDocument();
-    doc->m_value = 0x01020304;
-    doc->m_text = "物件";
-    CString path = WindowsPath("/doc.110");
-    ASSERT_TRUE(doc->OnSaveDocument(path));
-
-    doc->m_value = 99;
-    doc->failAfterValue = true;
-    doc->SetModifiedFlag();
-    ui.AnswerMessageBox(IDOK);
-    EXPECT_FALSE(doc->OnSaveDocument(path));
-    EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
-    EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("ディスクがいっぱいです。"), ui.messageBoxes[0].text);
 }
 
 TEST_F(DocumentTest, AModifiedDocumentAsksBeforeItsFrameCloses)

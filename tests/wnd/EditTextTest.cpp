@@ -71,37 +71,32 @@ protected:
     RecordingEdit edit;
 };
 
+// One character typed or deleted: the whole characters that changed are selected and replaced.
 TEST_F(EditText, ATypedCharacterReplacesTheWholeCharactersThatChanged)
 {
-    // 川 typed between 山 and 田.
-    Start("山田");
-    ASSERT_TRUE(UserInput::EditText(edit, "山川田"));
-    EXPECT_EQ(CString("山川田"), Text());
-    EXPECT_EQ(std::vector<UINT>{0x90EC}, edit.characters);
-    EXPECT_EQ(std::vector<DWORD>{MAKELONG(2, 2)}, edit.selections);
-    EXPECT_EQ(static_cast<DWORD>(MAKELONG(4, 4)), edit.GetSel());
-    EXPECT_EQ(1, host->changes);
-
-    // あ (82 A0) becomes い (82 A2): the same lead byte, and still the whole character is
-    // replaced, never the trail byte alone as a half-width kana.
-    Start("あ");
-    ASSERT_TRUE(UserInput::EditText(edit, "い"));
-    EXPECT_EQ(std::vector<UINT>{0x82A2}, edit.characters);
-    EXPECT_EQ(std::vector<DWORD>{MAKELONG(0, 2)}, edit.selections);
-
-    // 表 (95 5C) becomes ソ (83 5C): the same trail byte is no common character.
-    Start("表示");
-    ASSERT_TRUE(UserInput::EditText(edit, "ソ示"));
-    EXPECT_EQ(std::vector<UINT>{0x835C}, edit.characters);
-    EXPECT_EQ(std::vector<DWORD>{MAKELONG(0, 2)}, edit.selections);
-
-    // Deleting 川 selects it and erases it with Backspace.
-    Start("山川田");
-    ASSERT_TRUE(UserInput::EditText(edit, "山田"));
-    EXPECT_EQ(CString("山田"), Text());
-    EXPECT_EQ(std::vector<UINT>{'\b'}, edit.characters);
-    EXPECT_EQ(std::vector<DWORD>{MAKELONG(2, 4)}, edit.selections);
-    EXPECT_EQ(1, host->changes);
+    struct Case {
+        const char* before;
+        const char* after;
+        UINT character;
+        DWORD selection;
+    };
+    const Case cases[] = {
+        // あ (82 A0) becomes い (82 A2): the same lead byte, and still the whole character is
+        // replaced, never the trail byte alone as a half-width kana.
+        {"あ", "い", 0x82A2, MAKELONG(0, 2)},
+        {"表示", "ソ示", 0x835C, MAKELONG(0, 2)}, // 表 (95 5C) to ソ (83 5C): a trail byte in common is no character
+        {"山川田", "山田", '\b', MAKELONG(2, 4)}, // 川 selected and erased with Backspace
+        {"山田", "山川田", 0x90EC, MAKELONG(2, 2)}, // 川 typed between 山 and 田
+    };
+    for (const Case& c : cases) {
+        Start(c.before);
+        ASSERT_TRUE(UserInput::EditText(edit, c.after));
+        EXPECT_EQ(CString(c.after), Text());
+        EXPECT_EQ(std::vector<UINT>{c.character}, edit.characters) << c.after;
+        EXPECT_EQ(std::vector<DWORD>{c.selection}, edit.selections) << c.after;
+        EXPECT_EQ(1, host->changes);
+    }
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(4, 4)), edit.GetSel()); // after 川
 }
 
 TEST_F(EditText, APasteOrAnInputMethodsResultArrivesAtOnceAndIsCutToTheLimit)

@@ -2,118 +2,10 @@
 #include "tests/support/TestSupport.h"
 #include "tests/wnd/TestResources.h"
 
-#include <gtest/gtest-spi.h>
-#include <memory>
 
 namespace {
 
-// A folder chooser as the system builds one on the shell: rooted at My Computer, the start
-// folder selected on initialisation, the path of each selection shown in the status line.
-int CALLBACK BrowseCallback(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData)
-{
-    if (uMsg == BFFM_INITIALIZED) {
-        ::SendMessage(hwnd, BFFM_SETSELECTION, TRUE, lpData);
-    } else if (uMsg == BFFM_SELCHANGED) {
-        char path[MAX_PATH];
-        if (SHGetPathFromIDList(reinterpret_cast<LPITEMIDLIST>(lParam), path))
-            ::SendMessage(hwnd, BFFM_SETSTATUSTEXT, 0, reinterpret_cast<LPARAM>(path));
-    }
-    return 0;
-}
-
-int ChooseFolder(CWnd* owner, CString& path, LPCTSTR start)
-{
-    HWND ownerWindow = owner ? owner->m_hWnd : nullptr;
-    LPITEMIDLIST rootList = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(ownerWindow, CSIDL_DRIVES, &rootList)))
-        return IDCANCEL;
-    // Released through the shell's allocator, also when a test's script fails the browser.
-    std::unique_ptr<ITEMIDLIST, void (*)(ITEMIDLIST*)> root(rootList, [](ITEMIDLIST* list) {
-        LPMALLOC allocator = nullptr;
-        SHGetMalloc(&allocator);
-        allocator->Free(list);
-        allocator->Release();
-    });
-    char display[MAX_PATH];
-    BROWSEINFO info{ownerWindow,
-                    root.get(),
-                    display,
-                    "フォルダを選択",
-                    BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT,
-                    BrowseCallback,
-                    reinterpret_cast<LPARAM>(start),
-                    0};
-    int result = IDCANCEL;
-    if (LPITEMIDLIST chosen = SHBrowseForFolder(&info)) {
-        char buffer[MAX_PATH];
-        if (SHGetPathFromIDList(chosen, buffer)) {
-            path = buffer;
-            result = IDOK;
-        }
-        CoTaskMemFree(chosen);
-    }
-    return result;
-}
-
-TEST(SHBrowseForFolder, TheUsersFolderComesBackAndTheCallbackSeesTheBrowser)
-{
-    ScriptedUi ui;
-    ui.AnswerFolder(CString("D:\\物件"));
-    ui.AnswerFolder(std::nullopt);
-    ui.AnswerFolder(CString("D:\\"));
-    CString path;
-    EXPECT_EQ(IDOK, ChooseFolder(nullptr, path, "C:\\App"));
-    EXPECT_EQ(CString("D:\\物件"), path);
-    EXPECT_EQ(IDCANCEL, ChooseFolder(nullptr, path, ""));
-    EXPECT_EQ(CString("D:\\物件"), path);
-    EXPECT_EQ(IDOK, ChooseFolder(nullptr, path, ""));
-    EXPECT_EQ(CString("D:\\"), path);
-
-    ASSERT_EQ(3u, ui.folderRequests.size());
-    const ScriptedUi::FolderRequest& first = ui.folderRequests[0];
-    EXPECT_EQ(CString("フォルダを選択"), first.title);
-    EXPECT_EQ(static_cast<UINT>(BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT), first.flags);
-    EXPECT_EQ(CSIDL_DRIVES, first.rootFolder);
-    EXPECT_EQ(CString("C:\\App"), first.initialSelection);
-    EXPECT_EQ(CString("D:\\物件"), first.statusText);
-    EXPECT_EQ(CString(), ui.folderRequests[1].statusText);
-
-    // My Computer has no path.
-    LPITEMIDLIST drives = nullptr;
-    ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
-    char buffer[MAX_PATH] = "x";
-    EXPECT_FALSE(SHGetPathFromIDList(drives, buffer));
-    EXPECT_STREQ("", buffer);
-    CoTaskMemFree(drives);
-}
-
-TEST(SHBrowseForFolder, ABrowserThatNoTestScriptedFailsAtOnce)
-{
-    CString path;
-    EXPECT_NONFATAL_FAILURE(
-        {
-            try {
-                ChooseFolder(nullptr, path, "");
-            } catch (const UnscriptedUi&) {
-            }
-        },
-        u8"unscripted folder browser: フォルダを選択");
-}
-
-TEST(ShellExecute, RecordsTheRequestAndReturnsTheScriptedResult)
-{
-    ScriptedUi ui;
-    ui.AnswerShellExecute(42);
-    HINSTANCE result = ShellExecute(nullptr, "open", "C:\\App\\App.htm", nullptr, nullptr, SW_SHOWDEFAULT);
-    EXPECT_EQ(42, reinterpret_cast<INT_PTR>(result));
-    ASSERT_EQ(1u, ui.shellRequests.size());
-    EXPECT_EQ(CString("open"), ui.shellRequests[0].operation);
-    EXPECT_EQ(CString("C:\\App\\App.htm"), ui.shellRequests[0].file);
-    EXPECT_EQ(CString(), ui.shellRequests[0].parameters);
-    EXPECT_EQ(SW_SHOWDEFAULT, ui.shellRequests[0].showCommand);
-}
-
-TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNone)
+TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNoneAndMyComputerHasNoPath)
 {
     ScriptedUi ui;
     ui.AnswerFileDialog(CString("C:\\work\\report"));
@@ -138,11 +30,26 @@ TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNone)
     EXPECT_TRUE(ui.fileRequests[1].open);
     EXPECT_EQ(CString("ｲﾒｰｼﾞ (*.bmp)|*.bmp||"), ui.fileRequests[1].filter);
     EXPECT_EQ(static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY), ui.fileRequests[1].flags);
+
+    // My Computer, the root of the folder browser, has no path.
+    LPITEMIDLIST drives = nullptr;
+    ASSERT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
+    char buffer[MAX_PATH] = "x";
+    EXPECT_FALSE(SHGetPathFromIDList(drives, buffer));
+    EXPECT_STREQ("", buffer);
+    CoTaskMemFree(drives);
 }
 
-TEST(CPrintDialog, ThePrinterComesFromTheScriptAndSetupIsRecorded)
+TEST(CPrintDialog, ThePrinterComesFromTheScriptAndSetupAndNestedWaitCursorsAreRecorded)
 {
     ScriptedUi ui;
+    {
+        CWaitCursor outer;
+        CWinApp app("App");
+        app.BeginWaitCursor();
+        app.EndWaitCursor();
+    }
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor); // shown once
     CWinApp app("App");
     ui.AnswerPrintDialog(CString("PDF"));
     ui.AnswerPrintDialog(std::nullopt);
@@ -226,18 +133,6 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     EXPECT_EQ(context, ImmGetContext(edit.m_hWnd));
     parent->DestroyWindow();
     AfxImmReset();
-}
-
-TEST(CWaitCursor, TheWaitCursorShowsOnceForNestedWaits)
-{
-    ScriptedUi ui;
-    {
-        CWaitCursor outer;
-        CWinApp app("App");
-        app.BeginWaitCursor();
-        app.EndWaitCursor();
-    }
-    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor);
 }
 
 class MenuFrame : public CFrameWnd {

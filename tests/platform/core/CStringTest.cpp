@@ -90,6 +90,8 @@ TEST(CString, EditsAndComparisons)
     EXPECT_EQ(CString("表abc"), text);
     text.Delete(0, 2);
     EXPECT_EQ(CString("abc"), text);
+    text.Delete(5, 1); // past the end: nothing to delete
+    EXPECT_EQ(CString("abc"), text);
     EXPECT_TRUE(CString("abc") < CString("abd"));
     EXPECT_TRUE(CString("\x95") > CString("a")); // bytes compare unsigned
     EXPECT_TRUE(CString("x") == "x");

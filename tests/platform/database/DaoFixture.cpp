@@ -7,23 +7,28 @@
 // The test schema, built into the tests as the program's own schemas are built into it.
 extern const char* const daoTestSchema;
 
-namespace {
-
-std::string ReadText(const std::string& path)
+std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw std::runtime_error("missing fixture " + path);
+        throw std::runtime_error("missing file " + path);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+namespace {
+
 DaoVariant SqliteVariant()
 {
     return {"Sqlite", [](const std::string& folder) {
                 std::string path = folder + "/test.db";
-                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadText(testsupport::DataPath("dao/rows.sql")));
+                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadFile(testsupport::DataPath("dao/rows.sql")));
                 return path;
             }};
 }
@@ -88,16 +93,6 @@ void ShinseishaSet::DoFieldExchange(CDaoFieldExchange* pFX)
     DFX_Text(pFX, "[Bikou]", m_Bikou, 255, AFX_DAO_ENABLE_FIELD_CACHE);
 }
 
-void CodeSet::DoFieldExchange(CDaoFieldExchange* pFX)
-{
-    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Long(pFX, "[Bangou]", m_Bangou);
-    DFX_Text(pFX, "[Code]", m_Code);
-    DFX_Short(pFX, "[Hyoujijun]", m_Hyoujijun);
-    DFX_Bool(pFX, "[HyoujiFlgApp]", m_HyoujiFlgApp);
-    DFX_Text(pFX, "[SeishikiMeishou]", m_SeishikiMeishou);
-}
-
 void BukkenSet::DoFieldExchange(CDaoFieldExchange* pFX)
 {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);
@@ -110,10 +105,15 @@ void BukkenSet::DoFieldExchange(CDaoFieldExchange* pFX)
     DFX_Text(pFX, "[Bikou]", m_Bikou);
 }
 
-void CodeQuerySet::DoFieldExchange(CDaoFieldExchange* pFX)
+void ColumnSet::DoFieldExchange(CDaoFieldExchange* pFX)
 {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Text(pFX, "[Code]", m_Code);
+    DFX_Text(pFX, m_column, m_value);
+}
+
+Texts ColumnSet::Rows()
+{
+    return Walk(*this, [&] { return m_value; });
 }
 
 void ReadEveryTable(const std::string& path)
@@ -126,13 +126,13 @@ void ReadEveryTable(const std::string& path)
     BukkenSet register_(path);
     register_.Open();
     Walk(register_, [&] { return register_.m_Bukkenmei; });
-    CodeSet codes(&database);
+    ColumnSet codes(&database);
     codes.m_strFilter = "HyoujiFlgApp = True";
     codes.Open();
-    Walk(codes, [&] { return codes.m_Code; });
-    CodeQuerySet query(&database);
+    codes.Rows();
+    ColumnSet query(&database);
     query.Open(dbOpenSnapshot, "AppCodeQ", 0);
-    Walk(query, [&] { return query.m_Code; });
+    query.Rows();
     CDaoRecordset designers(&database);
     designers.Open(dbOpenSnapshot, "[AppSetsubishaTbl]", 0);
     Walk(designers, [&] { return CString(); });

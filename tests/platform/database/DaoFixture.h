@@ -29,6 +29,10 @@ std::vector<DaoVariant> AllDaoVariants();
 // file made in scratch (a folder), and its saved query as Access stores it. Callers may add more.
 JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch);
 
+// The bytes of a file, and a file written over in place with bytes (keeping its inode).
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
 // A temporary folder, removed with everything in it.
 class TempFolder {
 public:
@@ -49,6 +53,7 @@ protected:
 };
 
 using testsupport::DaoErrorOf;
+using Texts = std::vector<CString>;
 
 // The applicant table, opened on its own database.
 class ShinseishaSet : public CDaoRecordset {
@@ -66,20 +71,6 @@ public:
 
 private:
     CString m_database;
-};
-
-// The code table, on a database that the caller opens.
-class CodeSet : public CDaoRecordset {
-public:
-    explicit CodeSet(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 5; }
-    CString GetDefaultSQL() override { return "[CodeTbl]"; }
-    void DoFieldExchange(CDaoFieldExchange* pFX) override;
-
-    LONG m_Bangou = 0;
-    CString m_Code;
-    short m_Hyoujijun = 0;
-    BOOL m_HyoujiFlgApp = FALSE;
-    CString m_SeishikiMeishou;
 };
 
 // The property register, with its date column.
@@ -102,13 +93,20 @@ private:
     CString m_database;
 };
 
-// A saved query's or table's code column, on a database that the caller opens.
-class CodeQuerySet : public CDaoRecordset {
+// One text column (by default the code) of a table (by default the code table), a saved query or
+// a SQL text, on a database that the caller opens.
+class ColumnSet : public CDaoRecordset {
 public:
-    using CDaoRecordset::CDaoRecordset;
+    explicit ColumnSet(CDaoDatabase* database, const char* column = "[Code]")
+        : CDaoRecordset(database), m_column(column)
+    {
+        m_nFields = 1;
+    }
+    CString GetDefaultSQL() override { return "[CodeTbl]"; }
     void DoFieldExchange(CDaoFieldExchange* pFX) override;
+    Texts Rows(); // the column from the current row to the end
 
-    CString m_Code;
+    CString m_column, m_value;
 };
 
 // What text gives for every row from the current one to the end.

@@ -75,4 +75,11 @@ TEST_F(CFileFindTest, GivesTheCurrentMatchAndReportsFailures)
     // A name without wildcards, in another case.
     EXPECT_EQ(std::vector<std::string>{kHyouSo}, FindAll("F:\\Dir\\表ソ.TxT"));
     EXPECT_EQ(std::vector<std::string>{"sub/"}, FindAll("F:\\DIR\\SUB"));
+    // Only the folder's own entries are dots, not a folder in it.
+    ASSERT_TRUE(finder.FindFile("F:\\Dir\\*"));
+    finder.FindNextFile();
+    EXPECT_TRUE(finder.IsDots());
+    ASSERT_TRUE(finder.FindFile("F:\\Dir\\sub"));
+    finder.FindNextFile();
+    EXPECT_FALSE(finder.IsDots());
 }
