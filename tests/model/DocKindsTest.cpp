@@ -12,39 +12,6 @@ using testsupport::TempFolder;
 
 namespace {
 
-// Every document class with its base and its archive schema.
-const struct {
-    const char* className;
-    const char* baseName;
-    UINT schema;
-} documentClasses[] = {
-    {"ZnModelAppBuild", "ZnModelApp", 257},
-    {"ZnModelAppBuildConf", "ZnModelAppBuild", 256},
-    {"ZnModelAppBuildMod", "ZnModelAppBuild", 256},
-    {"ZnModelAppLift", "ZnModelApp", 256},
-    {"ZnModelAppLiftConf", "ZnModelAppLift", 256},
-    {"ZnModelAppLiftMod", "ZnModelAppLift", 256},
-    {"ZnModelAppStrLiftConf", "ZnModelAppLift", 256},
-    {"ZnModelAppStrLiftMod", "ZnModelAppLift", 256},
-    {"ZnModelAppEquip", "ZnModelApp", 256},
-    {"ZnModelAppEquipConf", "ZnModelAppEquip", 256},
-    {"ZnModelAppEquipMod", "ZnModelAppEquip", 256},
-    {"ZnModelAppStruct", "ZnModelApp", 256},
-    {"ZnModelAppStructConf", "ZnModelAppStruct", 256},
-    {"ZnModelAppStructMod", "ZnModelAppStruct", 256},
-    {"ZnModelAppSemiStr", "ZnModelApp", 256},
-    {"ZnModelAppSemiStrConf", "ZnModelAppSemiStr", 256},
-    {"ZnModelAppSemiStrMod", "ZnModelAppSemiStr", 256},
-    {"ZnModelAppInspConf", "ZnModelApp", 256},
-    {"ZnModelAppRegInspConf", "ZnModelAppInspConf", 257},
-    {"ZnModelAppCompInspConf", "ZnModelAppInspConf", 258},
-    {"ZnModelAppTempUseConf", "ZnModelApp", 256},
-    {"ZnModelAppConstNotif", "ZnModelApp", 258},
-    {"ZnModelAppDemNotif", "ZnModelApp", 257},
-    {"ZnModelAppSafeNotif", "ZnModelApp", 256},
-    {"ZnModelAppProxy", "ZnModelApp", 256},
-};
-
 // The class of the confirmation application an inspection of kind code rests on: the last digit
 // names the object (building, lift, equipment, structure, structure lift, semi-structure), and
 // the confirmation kind of that object is 100000 plus the digit.
@@ -139,16 +106,6 @@ TEST(ZnModelDocKinds, CreatesSlotObjectsByClassName)
     // A registered class outside the model is refused.
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("CObject"));
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("CStringList"));
-}
-
-TEST(ZnModelDocKinds, EveryDocumentClassHasItsBaseAndSchema)
-{
-    for (const auto& expected : documentClasses) {
-        CRuntimeClass* documentClass = CRuntimeClass::FromName(expected.className);
-        ASSERT_NE(nullptr, documentClass) << expected.className;
-        EXPECT_STREQ(expected.baseName, documentClass->m_pBaseClass->m_lpszClassName) << expected.className;
-        EXPECT_EQ(VERSIONABLE_SCHEMA | expected.schema, documentClass->m_wSchema) << expected.className;
-    }
 }
 
 TEST(ZnModelDocKinds, EveryKindStoresToAFileAndLoadsBackToTheSameBytes)
