@@ -2,8 +2,6 @@
 #include "model/ZnModelAppDemNotif.h"
 #include "tests/model/DocumentTestSupport.h"
 
-#include <memory>
-
 using modeltest::ExpectStoredAndLoaded;
 using modeltest::Fixture;
 using modeltest::Load;
@@ -154,23 +152,6 @@ TEST(ZnModelAppConstNotif, Schema256LoadsWithoutMainUseSupervisorAndOldTexts)
     building.m_use.SetCode("08");
     building.m_oldText = "b";
     EXPECT_EQ(Hex(Fixture("const_notif.hex")), Hex(Store(read)));
-}
-
-TEST(ZnModelAppConstNotif, LoadingReplacesTheBuildingsAndCopiesAreDeep)
-{
-    ZnModelAppConstNotif read;
-    ZnModelAppStrNotifList three;
-    for (int i = 0; i < 3; ++i)
-        three.AddCopy(MakeSampleBuilding());
-    read.SetStrNotifList(three);
-    Load(read, Fixture("const_notif.hex"));
-    EXPECT_EQ(1, read.m_buildings.GetCount());
-
-    std::unique_ptr<ZnModel> clone(read.Clone());
-    auto* copy = dynamic_cast<ZnModelAppConstNotif*>(clone.get());
-    ASSERT_NE(nullptr, copy);
-    EXPECT_NE(read.m_buildings.GetHead(), copy->m_buildings.GetHead());
-    EXPECT_EQ(Hex(Fixture("const_notif.hex")), Hex(Store(*copy))); // the supervisor included
 }
 
 TEST(ZnModelAppDemNotif, StoresTheMainUseBetweenDateAndCause)

@@ -10,8 +10,6 @@
 #include "model/ZnModelAppStructMod.h"
 #include "tests/model/ModelTestSupport.h"
 
-#include <memory>
-
 using modeltest::Document;
 using modeltest::Fixture;
 using modeltest::Load;
@@ -344,53 +342,6 @@ TEST(FamilyDocuments, DesignersOfOlderLayoutsLoadAndStoreBackInTheNewest)
     Load(semiStr, Fixture("semi_str_conf_document_designer_v257.hex"));
     EXPECT_EQ(CString("Plans"), semiStr.Slot<ZnModelAppSemiStrConf>(2).GetDesigner().GetDesignDocs());
     EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(semiStr)));
-}
-
-TEST(FamilyDocuments, ClonesKeepEveryListAndPartAndOwnThemAlone)
-{
-    auto expectSeparateClone = [](ZnModel* original) {
-        std::string bytes = Store(*original);
-        std::unique_ptr<ZnModel> clone(original->Clone());
-        ASSERT_NE(nullptr, clone);
-        EXPECT_EQ(original->GetRuntimeClass(), clone->GetRuntimeClass());
-        delete original; // the clone must not share anything with it
-        EXPECT_EQ(Hex(bytes), Hex(Store(*clone)));
-    };
-    auto* liftMod = new ZnModelAppStrLiftMod;
-    FillLift(*liftMod);
-    FillPlanChange(*liftMod, "02310101", "L-1", "Lc");
-    expectSeparateClone(liftMod);
-    auto* equip = new ZnModelAppEquipConf;
-    FillEquip(*equip);
-    expectSeparateClone(equip);
-    auto* structure = new ZnModelAppStructMod;
-    FillStruct(*structure);
-    structure->m_structList.AddCopy(ZnModelStruct());
-    structure->m_constructorList.AddCopy(MakeConstructor("C"));
-    FillPlanChange(*structure, "02310101", "S-1", "Sc");
-    expectSeparateClone(structure);
-    auto* semiStr = new ZnModelAppSemiStrMod;
-    FillSemiStr(*semiStr);
-    expectSeparateClone(semiStr);
-}
-
-TEST(ZnModelAppSemiStr, AssignmentReplacesTheListsWithCopies)
-{
-    ZnModelAppSemiStr source;
-    FillSemiStr(source);
-    ZnModelAppSemiStr target;
-    target.m_designerList.AddCopy(MakeDesigner("Old1"));
-    target.m_designerList.AddCopy(MakeDesigner("Old2"));
-    target.m_constructorList.AddCopy(MakeConstructor("Old"));
-    target = source;
-    EXPECT_EQ(Hex(Store(source)), Hex(Store(target)));
-    EXPECT_EQ(CString("Ito;"), DesignerNames(target.GetDesignerList()));
-    EXPECT_NE(source.GetUseZoneCodeList().GetHead(), target.GetUseZoneCodeList().GetHead());
-    EXPECT_NE(source.GetSerialId(), target.GetSerialId());
-
-    const ZnModelAppSemiStr& self = target;
-    target = self;
-    EXPECT_EQ(Hex(Store(source)), Hex(Store(target)));
 }
 
 TEST(ZnModelAppSemiStr, SetConstKindSetsFlagsAndTextsAndNeverClears)

@@ -89,17 +89,6 @@ TEST(ZnModelEquipDesigner, StoresSchema257AndLoadsTheFirstLayoutWithoutItsTexts)
     EXPECT_EQ(Hex(expected), Hex(Store(read)));
 }
 
-TEST(ZnModelEquipDesigner, AnotherClassInItsPlaceIsABadClass)
-{
-    // The adviser's bytes under another class name would read to the end if the name went unchecked.
-    std::string bytes = Fixture("equip_designer.hex");
-    const std::string name("\x14\x00ZnModelEquipDesigner", 22);
-    ASSERT_EQ(4u, bytes.find(name));
-    bytes.replace(4, name.size(), std::string("\x12\x00ZnModelConstructor", 20));
-    ZnModelEquipDesigner read;
-    EXPECT_TRUE(testsupport::ThrowsArchiveException([&] { Load(read, bytes); }));
-}
-
 TEST(ZnModelConstructor, StoresNameIssuerOfficeAndNumber)
 {
     ZnModelConstructor constructor;
@@ -189,27 +178,6 @@ TEST(ZnModelAppWith, StoresItsFourListsInOrder)
     ASSERT_EQ(1, read.GetStructList().GetCount());
     EXPECT_EQ(CString("O"), read.GetStructList().GetHead()->GetOtherKindText());
     EXPECT_EQ(Store(with), Store(read));
-}
-
-TEST(ZnModelAppWith, EmptyListsStoreFourZeroCountsAndReplacingEmptiesThem)
-{
-    ZnModelAppWith with;
-    std::string bytes = Store(with);
-    EXPECT_EQ(std::string(16, '\0'), bytes.substr(bytes.size() - 16));
-
-    ZnModelLiftList lifts;
-    lifts.AddCopy(MakeSampleLift());
-    with.SetLiftList(lifts);
-    with.SetLiftList(ZnModelLiftList());
-    EXPECT_TRUE(with.GetLiftList().IsEmpty());
-
-    std::unique_ptr<ZnModel> clone;
-    {
-        ZnModelAppWith original;
-        original.SetLiftList(lifts);
-        clone.reset(original.Clone());
-    }
-    EXPECT_EQ(1, static_cast<ZnModelAppWith*>(clone.get())->GetLiftList().GetCount());
 }
 
 TEST(ZnModelStruct, SetConstKindSetsOnlyTheNamedKind)

@@ -1,8 +1,6 @@
 #include "model/JkModelIndividualData.h"
 #include "tests/model/ModelTestSupport.h"
 
-#include <memory>
-
 using modeltest::Fixture;
 using modeltest::Load;
 using modeltest::Store;
@@ -50,27 +48,6 @@ TEST(JkModelIndividualData, StoresNameAddressAndTelephoneInOrder)
     EXPECT_EQ(8, read.m_address.m_addressValues[3]);
     EXPECT_EQ(CString("03-1234-5678"), read.GetTelNumber().GetTelNumber());
     EXPECT_EQ(9, read.m_telephone.m_telNumberValue);
-}
-
-TEST(JkModelIndividualData, SettersCopyEveryFieldAndKeepTheSerialIds)
-{
-    JkModelIndividualData source = MakeSamplePerson();
-    JkModelIndividualData target;
-    DWORD nameId = target.m_name.GetSerialId();
-    DWORD addressId = target.m_address.GetSerialId();
-    DWORD telephoneId = target.m_telephone.GetSerialId();
-    target.SetName(source.m_name);
-    target.SetAddress(source.m_address);
-    target.SetTelNumber(source.m_telephone);
-    EXPECT_EQ(Store(source), Store(target));
-    EXPECT_EQ(nameId, target.m_name.GetSerialId());
-    EXPECT_EQ(addressId, target.m_address.GetSerialId());
-    EXPECT_EQ(telephoneId, target.m_telephone.GetSerialId());
-
-    std::unique_ptr<ZnModel> clone(source.Clone());
-    auto* copy = static_cast<JkModelIndividualData*>(clone.get());
-    EXPECT_NE(source.m_address.GetSerialId(), copy->m_address.GetSerialId());
-    EXPECT_EQ(Store(source), Store(*copy));
 }
 
 TEST(JkModelAddress, PostalCodeTextJoinsThePartsWhenEitherIsSet)
