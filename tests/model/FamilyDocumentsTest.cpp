@@ -11,6 +11,7 @@
 #include "tests/model/ModelTestSupport.h"
 
 using modeltest::Document;
+using modeltest::ExpectStoredAndLoaded;
 using modeltest::Fixture;
 using modeltest::Load;
 using modeltest::MakeDesigner;
@@ -188,36 +189,24 @@ template <int Kind> std::string RoundTrip(Document<Kind>& document)
     return stored;
 }
 
-CString DesignerNames(const ZnModelDesignerList& designers)
-{
-    CString names;
-    for (POSITION pos = designers.GetHeadPosition(); pos;)
-        names += designers.GetNext(pos)->GetName().GetName() + ";";
-    return names;
-}
-
 } // namespace
 
-TEST(LiftDocuments, PlanChangeDocumentMatchesTheHandWorkedFile)
+TEST(FamilyDocuments, EachMatchesItsHandWorkedFileAndLoadsBack)
 {
-    Document<100302> document;
-    FillDocument(document, FillLift);
-    FillPlanChange(document.Slot<ZnModelAppLiftMod>(2), "02310701", "K-7", "City");
-    EXPECT_EQ(Hex(Fixture("lift_mod_document.hex")), Hex(Store(document)));
-
-    Document<100302> read;
-    Load(read, Fixture("lift_mod_document.hex"));
-    const auto& mod = read.Slot<ZnModelAppLiftMod>(2);
-    EXPECT_EQ(CString("Ito;Abe;"), DesignerNames(mod.GetDesignerList()));
-    EXPECT_EQ(0, mod.GetConstructorList().GetCount());
-    ASSERT_EQ(2, mod.GetLiftList().GetCount());
-    EXPECT_EQ(9, mod.GetLift().GetMaxPersons());
-    EXPECT_EQ(11, mod.GetLiftList().GetTail()->GetMaxPersons());
-    EXPECT_EQ(CString("B-1"), mod.m_confNum.GetNumber());
-    EXPECT_EQ(CString("K-7"), mod.GetPrevConfNum().GetNumber());
-    EXPECT_EQ(CString("02310701"), mod.GetPrevConfNum().GetDate().GetDateString());
-    EXPECT_EQ(CString("PC"), mod.GetPlanChangeSummary());
-    EXPECT_EQ(Hex(Fixture("lift_mod_document.hex")), Hex(Store(read)));
+    Document<100302> liftMod, liftRead;
+    FillDocument(liftMod, FillLift);
+    FillPlanChange(liftMod.Slot<ZnModelAppLiftMod>(2), "02310701", "K-7", "City");
+    ExpectStoredAndLoaded(liftMod, liftRead, "lift_mod_document.hex");
+    Document<100003> equipConf, equipRead;
+    FillDocument(equipConf, FillEquip);
+    ExpectStoredAndLoaded(equipConf, equipRead, "equip_conf_document.hex");
+    Document<100304> structMod, structRead;
+    FillDocument(structMod, FillStruct);
+    FillPlanChange(structMod.Slot<ZnModelAppStructMod>(2), "02310501", "S-9", "Pref");
+    ExpectStoredAndLoaded(structMod, structRead, "struct_mod_document.hex");
+    Document<100006> semiStrConf, semiStrRead;
+    FillDocument(semiStrConf, FillSemiStr);
+    ExpectStoredAndLoaded(semiStrConf, semiStrRead, "semi_str_conf_document.hex");
 }
 
 TEST(LiftDocuments, LiftOfAStructureDiffersOnlyInItsFirstClassTag)
@@ -239,68 +228,9 @@ TEST(LiftDocuments, LiftOfAStructureDiffersOnlyInItsFirstClassTag)
     EXPECT_TRUE(testsupport::ThrowsArchiveException([&] { Load(read, structureBytes); }));
 }
 
-TEST(EquipDocuments, ConfirmationDocumentMatchesTheHandWorkedFile)
-{
-    Document<100003> document;
-    FillDocument(document, FillEquip);
-    EXPECT_EQ(Hex(Fixture("equip_conf_document.hex")), Hex(Store(document)));
-
-    Document<100003> read;
-    Load(read, Fixture("equip_conf_document.hex"));
-    const auto& conf = read.Slot<ZnModelAppEquipConf>(2);
-    EXPECT_EQ(CString(""), conf.GetEquipOutline());
-    EXPECT_EQ(CString(""), conf.GetNote());
-    EXPECT_EQ(CString("CS"), conf.GetChangeSummary());
-    ASSERT_EQ(2, conf.GetConstructorList().GetCount());
-    EXPECT_EQ(CString("R2"), conf.GetConstructorList().GetTail()->GetText());
-    EXPECT_EQ(CString("02330331"), conf.GetConstEndDate().GetDateString());
-    EXPECT_EQ(Hex(Fixture("equip_conf_document.hex")), Hex(Store(read)));
-}
-
-TEST(StructDocuments, PlanChangeDocumentMatchesTheHandWorkedFile)
-{
-    Document<100304> document;
-    FillDocument(document, FillStruct);
-    FillPlanChange(document.Slot<ZnModelAppStructMod>(2), "02310501", "S-9", "Pref");
-    EXPECT_EQ(Hex(Fixture("struct_mod_document.hex")), Hex(Store(document)));
-
-    Document<100304> read;
-    Load(read, Fixture("struct_mod_document.hex"));
-    const auto& mod = read.Slot<ZnModelAppStructMod>(2);
-    EXPECT_EQ(CString("Lot"), mod.GetLotAddress().m_address);
-    EXPECT_EQ(CString("Disp"), mod.GetDisplayAddress().m_address);
-    EXPECT_EQ(CString("TW"), mod.GetName().GetFurigana());
-    EXPECT_EQ(CString("Base"), mod.GetSpecStageDate().GetName());
-    EXPECT_EQ(CString("O"), mod.GetStructure().GetOtherKindText());
-    EXPECT_EQ(0, mod.GetStructList().GetCount());
-    EXPECT_EQ(CString("Pref"), mod.GetPrevConfNum().GetFurtherText());
-    EXPECT_EQ(Hex(Fixture("struct_mod_document.hex")), Hex(Store(read)));
-}
-
-TEST(SemiStrDocuments, ConfirmationDocumentMatchesTheHandWorkedFile)
-{
-    Document<100006> document;
-    FillDocument(document, FillSemiStr);
-    EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(document)));
-
-    Document<100006> read;
-    Load(read, Fixture("semi_str_conf_document.hex"));
-    const auto& conf = read.Slot<ZnModelAppSemiStrConf>(2);
-    EXPECT_EQ(7.0, conf.m_height);
-    EXPECT_EQ(0, conf.m_newFlag);
-    EXPECT_EQ(1, conf.m_extendFlag);
-    EXPECT_EQ(CString("O"), conf.GetOtherText());
-    EXPECT_EQ(2, conf.m_appStructCount);
-    EXPECT_EQ(1, conf.m_otherStructCount);
-    EXPECT_EQ(32.5, conf.m_buildArea.GetTotal());
-    ASSERT_EQ(3, conf.GetUseZoneCodeList().GetCount());
-    EXPECT_EQ(CString("09"), conf.GetUseZoneCodeList().GetHead()->GetCode());
-    EXPECT_EQ(CString("05"), conf.GetUseZoneCodeList().GetTail()->GetCode());
-    EXPECT_EQ(8, conf.m_sitePos1.m_values[7]);
-    EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(read)));
-}
-
-TEST(FamilyDocuments, EveryConfirmationAndPlanChangeKindStoresAndLoadsItsDocument)
+// The kinds without a hand-worked file store and load their documents; a plan change stores its
+// previous confirmation.
+TEST(FamilyDocuments, EveryOtherConfirmationAndPlanChangeKindStoresAndLoadsItsDocument)
 {
     Document<100002> liftConf;
     FillDocument(liftConf, FillLift);
@@ -311,36 +241,27 @@ TEST(FamilyDocuments, EveryConfirmationAndPlanChangeKindStoresAndLoadsItsDocumen
     Document<100305> structureLiftMod;
     FillDocument(structureLiftMod, FillLift);
     FillPlanChange(structureLiftMod.Slot<ZnModelAppStrLiftMod>(2), "02310101", "L-1", "Lc");
-    RoundTrip(structureLiftMod);
+    EXPECT_NE(std::string::npos, RoundTrip(structureLiftMod).find("\x03L-1\x02Lc"));
     Document<100303> equipMod;
     FillDocument(equipMod, FillEquip);
     FillPlanChange(equipMod.Slot<ZnModelAppEquipMod>(2), "02310101", "E-1", "Ec");
-    std::string equipBytes = RoundTrip(equipMod);
-    Document<100303> equipRead;
-    Load(equipRead, equipBytes);
-    EXPECT_EQ(CString("E-1"), equipRead.Slot<ZnModelAppEquipMod>(2).GetPrevConfNum().GetNumber());
+    EXPECT_NE(std::string::npos, RoundTrip(equipMod).find("\x03" "E-1\x02" "Ec"));
     Document<100004> structConf;
     FillDocument(structConf, FillStruct);
     RoundTrip(structConf);
     Document<100306> semiStrMod;
     FillDocument(semiStrMod, FillSemiStr);
     FillPlanChange(semiStrMod.Slot<ZnModelAppSemiStrMod>(2), "02310101", "M-1", "Mc");
-    std::string semiBytes = RoundTrip(semiStrMod);
-    Document<100306> semiRead;
-    Load(semiRead, semiBytes);
-    EXPECT_EQ(CString("PC"), semiRead.Slot<ZnModelAppSemiStrMod>(2).GetPlanChangeSummary());
+    EXPECT_NE(std::string::npos, RoundTrip(semiStrMod).find("\x03M-1\x02Mc"));
 }
 
 TEST(FamilyDocuments, DesignersOfOlderLayoutsLoadAndStoreBackInTheNewest)
 {
     Document<100302> lift;
     Load(lift, Fixture("lift_mod_document_designer_v256.hex"));
-    EXPECT_EQ(CString("Ito;Abe;"), DesignerNames(lift.Slot<ZnModelAppLiftMod>(2).GetDesignerList()));
     EXPECT_EQ(Hex(Fixture("lift_mod_document.hex")), Hex(Store(lift)));
-
     Document<100006> semiStr;
     Load(semiStr, Fixture("semi_str_conf_document_designer_v257.hex"));
-    EXPECT_EQ(CString("Plans"), semiStr.Slot<ZnModelAppSemiStrConf>(2).GetDesigner().GetDesignDocs());
     EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(semiStr)));
 }
 
