@@ -51,9 +51,6 @@ TEST(ZnModelAppInspConf, StoresPartsTextsFlagsAreaAndSixLists)
     ZnModelAppInspConf read;
     read.SetSupervisorList(insp.m_designerList); // the stored empty list replaces it
     ExpectStoredAndLoaded(insp, read, "insp_conf.hex");
-    EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 1, 0, 0}), KindFlags(read));
-    EXPECT_EQ(CString("Iss"), read.m_confCert.GetFurtherText());
-    EXPECT_FALSE(read.m_baseApp);
 }
 
 TEST(ZnModelAppInspConf, ConstructionKindCodesOnlySetTheirOwnFlag)
@@ -114,32 +111,22 @@ TEST(ZnModelPastInspDate, StoresTheCertificateBeforeOrdinalAndStage)
     past.m_certificate = MakeNum("P-1", "02320203", "I");
     ZnModelPastInspDate read;
     ExpectStoredAndLoaded(past, read, "past_insp_date.hex");
-    EXPECT_EQ(CString("P-1"), read.GetNum().GetNumber());
 }
 
+// Loading replaces and deletes the applications held; a stored flag of 0 empties the place.
 TEST(InspectionBaseApp, PresentAndAbsentApplicationsShareTheArchiveIndexMap)
 {
     ThreeInspections stored;
     stored.m_objects[0].m_baseApp.Reset(MakeProxy("A"));
     stored.m_objects[1].m_baseApp.Reset(MakeProxy("B"));
-    ThreeInspections read;
-    ExpectStoredAndLoaded(stored, read, "insp_base_app.hex");
-    auto* second = dynamic_cast<ZnModelAppProxy*>(read.m_objects[1].m_baseApp.Get());
-    ASSERT_NE(nullptr, second);
-    EXPECT_EQ(CString("B"), second->m_text1);
-    EXPECT_FALSE(read.m_objects[2].m_baseApp);
-}
-
-TEST(InspectionBaseApp, LoadingReplacesAndDeletesTheApplicationHeld)
-{
     bool firstDestroyed = false;
     bool thirdDestroyed = false;
     ThreeInspections read;
     read.m_objects[0].m_baseApp.Reset(new TrackedApp(firstDestroyed));
     read.m_objects[2].m_baseApp.Reset(new TrackedApp(thirdDestroyed));
-    Load(read, Fixture("insp_base_app.hex"));
+    ExpectStoredAndLoaded(stored, read, "insp_base_app.hex");
     EXPECT_TRUE(firstDestroyed);
-    EXPECT_TRUE(thirdDestroyed); // a stored flag of 0 empties the place
+    EXPECT_TRUE(thirdDestroyed);
     EXPECT_FALSE(read.m_objects[2].m_baseApp);
 }
 
