@@ -161,6 +161,16 @@ TEST(ZnModelAppDemData, Schema256DerivesThePresenceFromItsValues)
         EXPECT_EQ(0, part.m_mainUse.m_category);
 }
 
+TEST(ZnModelAppDemData, LaterLayoutsKeepTheStoredPresenceEvenWithoutValues)
+{
+    ZnModelAppDemData present;
+    present.m_present = 1;
+    ZnModelAppDemData read;
+    Load(read, Store(present));
+    EXPECT_EQ(1, present.m_present); // storing changes nothing
+    EXPECT_EQ(1, read.m_present);
+}
+
 TEST(ZnModelAppDemData, EachValueOfTheFirstLayoutMarksAPresentPart)
 {
     // The empty first part of dem_data_v256.hex with one value set at a time. Its codes follow

@@ -35,6 +35,12 @@ void MarkWithKind(KindDocument& document, const ZnModelDocKind& kind)
     }
 }
 
+// A class that the archive can create by name but that is no model class.
+class NotAModel : public CObject {
+    DECLARE_SERIAL(NotAModel)
+};
+IMPLEMENT_SERIAL(NotAModel, CObject, 1)
+
 } // namespace
 
 TEST(ZnModelDocKinds, FindsEachKindAndNoOther)
@@ -93,6 +99,7 @@ TEST(ZnModelDocKinds, CreatesSlotObjectsByClassName)
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("NoSuchClass"));
     // A registered class outside the model is refused.
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("CObject"));
+    EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("NotAModel"));
     EXPECT_EQ(nullptr, ZnModelDocKinds::CreateSlotObject("CStringList"));
 }
 

@@ -190,6 +190,10 @@ TEST(ZnModelAppSitePage, CodeConvertersActOnTheFirstMatchAndNeverClear)
     page.SetFireZone(nullptr);
     page.GetFireZoneCodes(codes);
     EXPECT_EQ(CString("00601;00602;"), Joined(codes));
+    page.SetConstKind("01607");
+    page.SetConstKind("01602");
+    page.GetConstKindCodes(codes);
+    EXPECT_EQ(CString("01602;01607;"), Joined(codes));
 }
 
 TEST(ZnModelAppSitePage, SiteAreaTotalsAndRatiosFromTheAreas)
