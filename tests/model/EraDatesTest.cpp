@@ -71,53 +71,51 @@ TEST(ZnModelDate, OleDateCountsDaysFromTheEndOf1899)
     EXPECT_EQ(COleDateTime::invalid, MakeDate(1990, 2, 30).GetOleDate().GetStatus());
 }
 
+// Era-coded texts set one after the other on one date, each with the date it leaves.
 TEST(ZnModelDate, SetDateStringReadsEraCodedText)
 {
+    const struct {
+        const char* text;
+        const char* eraCode;
+        int year, month, day;
+    } steps[] = {
+        {"02020401", "02", 1990, 4, 1},
+        {"01601231", "01", 1985, 12, 31},
+        {"020204019", "02", 1990, 4, 1}, // characters after the eighth are ignored
+        {"02 2 4 1", "02", 1990, 4, 1},  // each two-character field is read as atoi reads it
+        {"02ab0401", "02", 1988, 4, 1},  // no digits: era year 0, the year before the era's first
+        {nullptr, "02", 1988, 4, 1},     // null changes nothing
+        {"03020401", "", 0, 0, 0},       // an unknown era code empties the date
+        {"02020401", "02", 1990, 4, 1},
+        {"0202", "", 0, 0, 0}, // so does a short text
+    };
     ZnModelDate date;
-    date.SetDateString("02020401");
-    ExpectDate(date, "02", 1990, 4, 1);
-    EXPECT_EQ(CString("02020401"), date.GetDateString());
-
-    date.SetDateString("01601231");
-    ExpectDate(date, "01", 1985, 12, 31);
-
-    date.SetDateString("020204019"); // characters after the eighth are ignored
-    ExpectDate(date, "02", 1990, 4, 1);
-
-    date.SetDateString("02 2 4 1"); // each two-character field is read as atoi reads it
-    ExpectDate(date, "02", 1990, 4, 1);
-
-    date.SetDateString("02ab0401"); // no digits: era year 0, the year before the era's first
-    ExpectDate(date, "02", 1988, 4, 1);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.text ? step.text : "null");
+        date.SetDateString(step.text);
+        ExpectDate(date, step.eraCode, step.year, step.month, step.day);
+    }
+    date.SetDateString("02ab0401");
     EXPECT_EQ(CString("01630401"), date.GetDateString());
-
-    date.SetDateString(nullptr);
-    ExpectDate(date, "02", 1988, 4, 1);
-
-    date.SetDateString("03020401");
-    ExpectDate(date, "", 0, 0, 0);
-
-    date.SetDateString("02020401");
-    date.SetDateString("0202");
-    ExpectDate(date, "", 0, 0, 0);
-    EXPECT_TRUE(date.IsEmpty());
 }
 
+// Each era number adds the year before its first to the era year; another era number takes the
+// year as western, and nothing is checked.
 TEST(ZnModelDate, SetEraDateAddsTheFirstYearOfTheEra)
 {
+    const struct {
+        int eraYear, month, day, era;
+        const char* eraCode;
+        int year;
+    } cases[] = {
+        {1, 2, 3, 1, "", 1868},  {45, 7, 30, 2, "", 1956},    {0, 12, 31, 3, "01", 1925},
+        {31, 4, 30, 4, "02", 2019}, {2000, 13, 40, 7, "", 2000}, {0, 0, 0, -1, "", 0},
+    };
     ZnModelDate date;
-    date.SetEraDate(1, 2, 3, 1);
-    ExpectDate(date, "", 1868, 2, 3);
-    date.SetEraDate(45, 7, 30, 2);
-    ExpectDate(date, "", 1956, 7, 30);
-    date.SetEraDate(0, 12, 31, 3); // era year 0 of 昭和 is 1925
-    ExpectDate(date, "01", 1925, 12, 31);
-    date.SetEraDate(31, 4, 30, 4);
-    ExpectDate(date, "02", 2019, 4, 30);
-    date.SetEraDate(2000, 13, 40, 7); // another era number takes the year as western; nothing is checked
-    ExpectDate(date, "", 2000, 13, 40);
-    date.SetEraDate(0, 0, 0, -1);
-    ExpectDate(date, "", 0, 0, 0);
+    for (const auto& c : cases) {
+        date.SetEraDate(c.eraYear, c.month, c.day, c.era);
+        ExpectDate(date, c.eraCode, c.year, c.month, c.day);
+    }
 }
 
 TEST(ZnModelYearCode, ConvertsOnlyTheErasWithAnEraCode)

@@ -19,12 +19,8 @@ namespace {
 ZnModelEquipDesigner MakeSampleAdviser()
 {
     ZnModelEquipDesigner adviser;
-    JkModelName name;
-    name.m_name = "Ito";
-    adviser.SetName(name);
-    JkModelIndividualData workplace;
-    workplace.m_name.m_name = "Work";
-    adviser.SetIndividualData(workplace);
+    adviser.m_name.m_name = "Ito";
+    adviser.m_individualData.m_name.m_name = "Work";
     adviser.SetRegistrationNumber("R-5");
     adviser.SetDesignDocs("D");
     return adviser;
@@ -34,13 +30,9 @@ ZnModelLift MakeSampleLift()
 {
     ZnModelLift lift;
     lift.SetLeadingValue(4);
-    ZnModelLiftKindCode kind;
-    kind.SetCode("1");
-    lift.SetKindCode(kind);
+    lift.m_kindCode.SetCode("1");
     lift.SetKindText("KT");
-    ZnModelLiftUsageCode usage;
-    usage.SetCode("2");
-    lift.SetUsageCode(usage);
+    lift.m_usageCode.SetCode("2");
     lift.SetUsageText("UT");
     lift.SetLoadCapacity(600.0);
     lift.SetMaxPersons(9);
