@@ -29,14 +29,6 @@ ZnModelConstructor MakeConstructor(LPCTSTR name, LPCTSTR issuer = "", LPCTSTR nu
     return constructor;
 }
 
-JkModelName MakeName(LPCTSTR name, LPCTSTR reading)
-{
-    JkModelName result;
-    result.m_name = name;
-    result.m_nameReading = reading;
-    return result;
-}
-
 ZnModelNum MakeNum(LPCTSTR eraDate, LPCTSTR number, LPCTSTR issuer)
 {
     ZnModelNum result;
@@ -62,7 +54,8 @@ void FillLift(ZnModelAppLift& app)
     app.m_designer = MakeDesigner("Sato");
     app.m_constructor = MakeConstructor("Koji", "13", "K1");
     app.m_address.m_address = "A1";
-    app.m_name = MakeName("Hall", "HR");
+    app.m_name.m_name = "Hall";
+    app.m_name.m_nameReading = "HR";
     app.SetPrevConfNum(MakeNum("02300301", "B-1", "Ward"));
     app.m_lift = MakeLift(1, "1", 9);
     app.m_lift.m_usageCode.SetCode("2");
@@ -121,7 +114,8 @@ void FillStruct(ZnModelAppStruct& app)
     stage.SetCount(2);
     stage.SetName("Base");
     app.SetInspDate(stage);
-    app.SetName(MakeName("Tower", "TW"));
+    app.m_name.m_name = "Tower";
+    app.m_name.m_nameReading = "TW";
     app.m_note = "N";
 }
 
@@ -136,7 +130,7 @@ void FillSemiStr(ZnModelAppSemiStr& app)
     app.m_buildArea.SetAppPart(30.0);
     app.m_buildArea.SetOtherPart(2.5);
     app.m_constStartDate.SetDateString("02320401");
-    app.SetName(MakeName("Sign", ""));
+    app.m_name.m_name = "Sign";
     ZnModelAppSitePos position;
     for (int i = 0; i < 8; ++i)
         position.m_values[i] = i + 1;

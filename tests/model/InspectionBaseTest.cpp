@@ -19,14 +19,6 @@ using testsupport::ThrowsArchiveException;
 
 namespace {
 
-// The inspection application of insp_conf.hex.
-ZnModelAppInspConf MakeSampleInspection()
-{
-    ZnModelAppInspConf insp;
-    FillSampleInspection(insp);
-    return insp;
-}
-
 // The construction-kind flags in their stored order.
 std::vector<int> KindFlags(const ZnModelAppInspConf& insp)
 {
@@ -47,7 +39,8 @@ typedef ObjectSequence<BaseAppProbe, 3> ThreeInspections;
 
 TEST(ZnModelAppInspConf, StoresPartsTextsFlagsAreaAndSixLists)
 {
-    ZnModelAppInspConf insp = MakeSampleInspection();
+    ZnModelAppInspConf insp;
+    FillSampleInspection(insp);
     ZnModelAppInspConf read;
     read.SetSupervisorList(insp.m_designerList); // the stored empty list replaces it
     ExpectStoredAndLoaded(insp, read, "insp_conf.hex");
@@ -69,7 +62,8 @@ TEST(ZnModelAppInspConf, ConstructionKindCodesOnlySetTheirOwnFlag)
 
 TEST(ZnModelAppInspConf, CertificateSelectorCountsTheFirstCertificateAsOne)
 {
-    ZnModelAppInspConf insp = MakeSampleInspection();
+    ZnModelAppInspConf insp;
+    FillSampleInspection(insp);
     insp.m_confCertList.AddCopy(MakeNum("C-3"));
     EXPECT_EQ(&insp.m_confCert, insp.GetConfNum(1));
     EXPECT_EQ(CString("C-2"), insp.GetConfNum(2)->GetNumber());
@@ -80,7 +74,8 @@ TEST(ZnModelAppInspConf, CertificateSelectorCountsTheFirstCertificateAsOne)
 
 TEST(ZnModelAppInspConf, CopiesOwnTheirListsAndEmbeddedApplication)
 {
-    ZnModelAppInspConf insp = MakeSampleInspection();
+    ZnModelAppInspConf insp;
+    FillSampleInspection(insp);
     insp.m_baseApp.Reset(MakeProxy("A"));
     std::unique_ptr<ZnModel> clone(insp.Clone());
     auto* copy = dynamic_cast<ZnModelAppInspConf*>(clone.get());
