@@ -19,24 +19,7 @@ ZnModelAppConstDemUsage MakeUsage(int category, LPCTSTR use)
     return usage;
 }
 
-// The building of const_notif.hex.
-ZnModelAppStrNotif MakeSampleBuilding()
-{
-    ZnModelAppStrNotif building;
-    building.m_number = 1;
-    building.m_oldText = "b";
-    building.m_use.SetCode("08");
-    building.m_partStructure.SetCode("W");
-    building.m_housing4.SetCode("H");
-    building.m_area = 80.5;
-    building.m_count1 = 1;
-    building.m_count2 = 2;
-    building.m_housingCount1 = 1;
-    building.m_housingArea1 = 60.25;
-    return building;
-}
-
-// The notification of const_notif.hex.
+// The notification of const_notif.hex, with its one building.
 ZnModelAppConstNotif MakeSampleConstNotif()
 {
     ZnModelAppConstNotif notif;
@@ -60,9 +43,18 @@ ZnModelAppConstNotif MakeSampleConstNotif()
     notif.m_periodB = 12;
     notif.m_oldText = "old";
     notif.m_siteArea = 250.5;
-    ZnModelAppStrNotifList buildings;
-    buildings.AddCopy(MakeSampleBuilding());
-    notif.SetStrNotifList(buildings);
+    notif.m_buildings.AddCopy(ZnModelAppStrNotif());
+    ZnModelAppStrNotif& building = *notif.m_buildings.GetHead();
+    building.m_number = 1;
+    building.m_oldText = "b";
+    building.m_use.SetCode("08");
+    building.m_partStructure.SetCode("W");
+    building.m_housing4.SetCode("H");
+    building.m_area = 80.5;
+    building.m_count1 = 1;
+    building.m_count2 = 2;
+    building.m_housingCount1 = 1;
+    building.m_housingArea1 = 60.25;
     return notif;
 }
 

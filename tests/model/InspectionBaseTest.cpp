@@ -12,9 +12,7 @@ using modeltest::Fixture;
 using modeltest::Load;
 using modeltest::MakeNum;
 using modeltest::ObjectSequence;
-using modeltest::Store;
 using modeltest::TrackedApp;
-using testsupport::Hex;
 using testsupport::ThrowsArchiveException;
 
 namespace {
