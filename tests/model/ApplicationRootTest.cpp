@@ -2,7 +2,6 @@
 #include "tests/model/ModelTestSupport.h"
 
 #include <memory>
-#include <set>
 
 using modeltest::Fixture;
 using modeltest::Load;
@@ -81,159 +80,87 @@ ZnModelApp MakeSampleApp()
     return app;
 }
 
-// The serial ids of the list's elements, which must all be distinct objects.
-std::set<DWORD> ElementIds(const ZnModelOwnerList& owners)
-{
-    std::set<DWORD> ids;
-    for (POSITION pos = owners.GetHeadPosition(); pos;)
-        ids.insert(owners.GetNext(pos)->GetSerialId());
-    return ids;
-}
-
 } // namespace
 
+// Every object takes a new serial id when constructed or copied, its embedded parts each their
+// own after it; assignment keeps the id. Identity and order are by address.
+TEST(VhObject, SerialIdsIdentityAndOrder)
+{
+    ZnModelYearCode codes[2];
+    EXPECT_EQ(codes[0].GetSerialId() + 1, codes[1].GetSerialId());
+    codes[0].SetCode("01");
+    ZnModelYearCode copy(codes[0]);
+    EXPECT_EQ(codes[1].GetSerialId() + 1, copy.GetSerialId());
+    ZnModelDate date;
+    EXPECT_EQ(date.GetSerialId() + 1, date.m_yearCode.GetSerialId());
+    DWORD before = codes[1].GetSerialId();
+    codes[1] = codes[0];
+    EXPECT_EQ(before, codes[1].GetSerialId());
+    EXPECT_EQ(CString("01"), codes[1].GetCode());
+
+    EXPECT_TRUE(codes[0].IsEqual(&codes[0]));
+    EXPECT_FALSE(codes[0].IsEqual(&copy));
+    EXPECT_EQ(0, codes[0].Compare(&codes[0]));
+    LONG units = static_cast<LONG>(sizeof(ZnModelYearCode) / 8);
+    EXPECT_EQ(units, codes[1].Compare(&codes[0]));
+    EXPECT_EQ(-units, codes[0].Compare(&codes[1]));
+    EXPECT_EQ(nullptr, ZnModel().Clone());
+}
+
+// Loading replaces the further owners held before; the default block of local data stores five
+// empty lists.
 TEST(ZnModelApp, StoresHeaderLocalDataPartsTextsAndFurtherOwners)
 {
     ZnModelApp app = MakeSampleApp();
     EXPECT_EQ(testsupport::Hex(Fixture("app.hex")), testsupport::Hex(Store(app)));
-
-    ZnModelApp read;
-    Load(read, Fixture("app.hex"));
-    const ZnModelAppLocalData& localData = read.GetHeader().GetLocalData();
-    EXPECT_EQ(CString("100001"), localData.GetDocKindCode().GetCode());
-    ASSERT_EQ(1, localData.GetNumGroupList().GetCount());
-    const ZnModelNum& number = localData.GetNumGroupList().GetHead()->GetFirstNum();
-    EXPECT_EQ(CString("N1"), number.GetNumber());
-    EXPECT_EQ(CString("02320101"), number.GetDate().GetDateString());
-    EXPECT_EQ(CString("F"), number.GetFurtherText());
-    ASSERT_EQ(1, localData.m_structureNumGroups.GetCount());
-    EXPECT_EQ(3, localData.m_structureNumGroups.GetHead()->m_itemNumber);
-    EXPECT_EQ(5, read.GetHeader().m_headerNumber);
-    EXPECT_EQ(CString("H4"), read.GetHeader().m_fourthText);
-    EXPECT_EQ(CString("02010108"), read.m_applicationDate.GetDateString());
-    EXPECT_EQ(CString("Dest"), read.GetApplyTo());
-    EXPECT_EQ(CString("App"), read.GetApplicantName().GetName());
-    EXPECT_EQ(CString("Own1"), read.GetOwner().GetIndividualData().GetName().GetName());
-    ASSERT_EQ(2, read.GetOwnerList().GetCount());
-    EXPECT_EQ(CString("Own3"), read.GetOwnerList().GetAtIndex(1)->m_person.m_name.m_name);
-    EXPECT_EQ(7, read.m_additionalNumber);
-    EXPECT_EQ(CString("X"), read.m_additionalText);
-}
-
-TEST(ZnModelApp, LoadingReplacesTheOwnersItHeld)
-{
     ZnModelApp read;
     read.SetOwnerList(MakeOwners(5));
     Load(read, Fixture("app.hex"));
-    EXPECT_EQ(2, read.GetOwnerList().GetCount());
+    EXPECT_EQ(testsupport::Hex(Fixture("app.hex")), testsupport::Hex(Store(read)));
 
-    // A default application stores an owner count of 0, which empties the list on loading.
-    ZnModelApp empty;
-    std::string bytes = Store(empty);
-    EXPECT_EQ(std::string(4, '\0'), bytes.substr(bytes.size() - 4));
-    Load(read, bytes);
-    EXPECT_TRUE(read.GetOwnerList().IsEmpty());
-
-    // A negative count leaves the list empty as well.
-    read.SetOwnerList(MakeOwners(3));
-    bytes.replace(bytes.size() - 4, 4, "\xFF\xFF\xFF\xFF");
-    Load(read, bytes);
-    EXPECT_TRUE(read.GetOwnerList().IsEmpty());
-}
-
-TEST(ZnModelApp, AssignmentRebuildsTheOwnersFromCopies)
-{
-    ZnModelApp source = MakeSampleApp();
-    source.SetOwnerList(MakeOwners(3));
-    ZnModelApp target;
-    target.SetOwnerList(MakeOwners(5));
-    DWORD headerId = target.m_header.GetSerialId();
-    target = source;
-    EXPECT_EQ(Store(source), Store(target));
-    EXPECT_EQ(headerId, target.m_header.GetSerialId());
-    ASSERT_EQ(3, target.GetOwnerList().GetCount());
-    std::set<DWORD> ids = ElementIds(target.GetOwnerList());
-    EXPECT_EQ(3u, ids.size());
-    for (DWORD id : ElementIds(source.GetOwnerList()))
-        EXPECT_EQ(0u, ids.count(id));
-
-    ZnModelApp& self = target;
-    target = self;
-    EXPECT_EQ(ids, ElementIds(target.GetOwnerList()));
-}
-
-TEST(ZnModelApp, SetOwnerListLeavesTheFirstOwner)
-{
-    ZnModelApp app = MakeSampleApp();
-    app.SetOwnerList(ZnModelOwnerList());
-    EXPECT_TRUE(app.GetOwnerList().IsEmpty());
-    EXPECT_EQ(CString("Own1"), app.GetOwner().m_person.m_name.m_name);
-}
-
-TEST(ZnModelApp, CloneOwnsItsPartsAndLists)
-{
-    auto* original = new ZnModelApp(MakeSampleApp());
-    std::unique_ptr<ZnModel> clone(original->Clone());
-    delete original;
-    ASSERT_EQ(RUNTIME_CLASS(ZnModelApp), clone->GetRuntimeClass());
-    EXPECT_EQ(testsupport::Hex(Fixture("app.hex")), testsupport::Hex(Store(*clone)));
-}
-
-TEST(ZnModelApp, LoadsThroughAnObjectReference)
-{
-    ZnModelApp app = MakeSampleApp();
-    std::string bytes = testsupport::StoreToBytes([&](CArchive& ar) { ar << &app; });
-    ZnModelApp* read = nullptr;
-    testsupport::LoadFromBytes(bytes, [&](CArchive& ar) { ar >> read; });
-    ASSERT_NE(nullptr, read);
-    std::unique_ptr<ZnModelApp> owned(read);
-    EXPECT_EQ(Store(app), Store(*read));
-}
-
-TEST(ZnModelAppLocalData, DefaultBlockStoresFiveZeroCounts)
-{
     ZnModelAppLocalData block;
     EXPECT_EQ(testsupport::Hex(Fixture("local_data_default.hex")), testsupport::Hex(Store(block)));
 }
 
-TEST(ZnModelAppLocalData, LoadingAndAssigningReplaceEveryList)
+// A list stores its count and each element; a stored count below one empties the list on loading.
+TEST(ZnModelList, CountOfZeroOrBelowEmptiesTheList)
 {
-    ZnModelNumGroupList groups;
-    groups.AddCopy(MakeGroup(1));
-    groups.AddCopy(MakeGroup(2));
-    ZnModelAppLocalData block;
-    block.SetNumGroupList(groups);
-    block.SetLiftNumGroupList(groups);
-    block.SetEquipNumGroupList(groups);
-    block.SetLift2NumGroupList(groups);
-    block.SetStructNumGroupList(groups);
-    EXPECT_EQ(2, block.m_secondLiftNumGroups.GetCount());
-    EXPECT_NE(groups.GetHead(), block.m_secondLiftNumGroups.GetHead());
-
-    ZnModelAppLocalData copy;
-    copy = block;
-    EXPECT_EQ(Store(block), Store(copy));
-    EXPECT_NE(block.m_liftNumGroups.GetHead()->GetSerialId(), copy.m_liftNumGroups.GetHead()->GetSerialId());
-
-    ZnModelAppLocalData& self = copy;
-    copy = self;
-    EXPECT_EQ(Store(block), Store(copy));
-
-    // The default block's last count made negative: every list ends empty.
-    std::string bytes = Fixture("local_data_default.hex");
-    bytes.replace(bytes.size() - 4, 4, "\xFF\xFF\xFF\xFF");
-    Load(block, bytes);
-    EXPECT_TRUE(block.m_buildingNumGroups.IsEmpty());
-    EXPECT_TRUE(block.m_structureNumGroups.IsEmpty());
+    ZnModelApp empty;
+    std::string bytes = Store(empty);
+    EXPECT_EQ(std::string(4, '\0'), bytes.substr(bytes.size() - 4));
+    for (const char* count : {"\0\0\0\0", "\xFB\xFF\xFF\xFF"}) {
+        ZnModelApp read;
+        read.SetOwnerList(MakeOwners(3));
+        Load(read, bytes.replace(bytes.size() - 4, 4, count, 4));
+        EXPECT_TRUE(read.GetOwnerList().IsEmpty());
+    }
 }
 
-TEST(ZnModelOwnerList, NullElementsAreNeitherCopiedNorStored)
+// Copies and assignments own copies of the elements; self-assignment keeps them; null elements
+// are neither copied nor stored.
+TEST(ZnModelList, CopiesOwnTheirElementsAndSkipNullOnes)
 {
+    auto original = std::make_unique<ZnModelOwnerList>();
+    for (int i = 0; i < 11; ++i)
+        original->AddCopy(MakeOwner(i == 10 ? "Last" : "Owner"));
+    ZnModelOwnerList copy(*original);
+    ZnModelOwnerList assigned = MakeOwners(2);
+    assigned = *original;
+    ASSERT_EQ(11, copy.GetCount());
+    ASSERT_EQ(11, assigned.GetCount());
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_NE(original->GetAtIndex(i), copy.GetAtIndex(i));
+        EXPECT_NE(original->GetAtIndex(i)->GetSerialId(), assigned.GetAtIndex(i)->GetSerialId());
+    }
+    original.reset(); // the copies stay whole (the sanitizers watch this)
+    EXPECT_EQ(CString("Last"), copy.GetTail()->m_person.m_name.m_name);
+    ZnModelOwner* kept = assigned.GetHead();
+    assigned = assigned;
+    EXPECT_EQ(kept, assigned.GetHead());
+
     ZnModelOwnerList owners = MakeOwners(1);
     owners.AddTail(nullptr);
-    ZnModelOwnerList copy(owners);
-    EXPECT_EQ(1, copy.GetCount());
-
+    EXPECT_EQ(1, ZnModelOwnerList(owners).GetCount());
     ZnModelApp app;
     app.m_furtherOwners.AddTail(nullptr);
     app.m_furtherOwners.AddCopy(MakeOwner("Own"));

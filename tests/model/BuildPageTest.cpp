@@ -53,26 +53,3 @@ TEST(ZnModelAppBuildPage, ConstructionKindsOnlyFromTheirSevenCodes)
     EXPECT_EQ(CString("01601;01606;"), Joined(codes));
     EXPECT_EQ(1, page.m_constKind[5]);
 }
-
-TEST(ZnModelAppBuildPage, CopiesOwnTheirListsDeeply)
-{
-    ZnModelAppBuildPage page;
-    ZnModelAppFloorOutline floor = MakeFloor(1.0, 2.0);
-    ZnModelAppUseFloorAreaList areas;
-    areas.AddCopy(ZnModelAppUseFloorArea());
-    floor.SetUseFloorAreaList(areas);
-    ZnModelAppFloorOutlineList floors;
-    floors.AddCopy(floor);
-    page.SetFloorOutlineList(floors);
-    page.m_usageList.AddCopy(ZnModelAppUsage());
-
-    ZnModelAppBuildPage copy(page);
-    EXPECT_NE(page.GetFloorOutlineList().GetHead(), copy.GetFloorOutlineList().GetHead());
-    EXPECT_NE(page.GetFloorOutlineList().GetHead()->GetUseFloorAreaList().GetHead(),
-              copy.GetFloorOutlineList().GetHead()->GetUseFloorAreaList().GetHead());
-    EXPECT_EQ(modeltest::Store(page), modeltest::Store(copy));
-
-    page.SetFloorOutlineList(ZnModelAppFloorOutlineList());
-    EXPECT_EQ(0, page.GetFloorOutlineList().GetCount());
-    EXPECT_EQ(1, copy.GetFloorOutlineList().GetCount());
-}

@@ -1,7 +1,6 @@
 // Helpers of the model tests of the document classes: an inspection application whose stored
 // form is only its embedded application, the sample inspection layer, an application that reports
-// its destruction, several objects stored one after another, and the check of a document against
-// its fixture.
+// its destruction, and several objects stored one after another.
 #pragma once
 
 #include "model/ZnModelAppInspConf.h"
@@ -83,15 +82,5 @@ public:
 
     T m_objects[N];
 };
-
-// Checks that sample stores exactly the bytes of the named fixture, and that the fixture loaded
-// into target (which may hold other values) stores the same bytes again.
-inline void ExpectStoredAndLoaded(ZnModel& sample, ZnModel& target, const std::string& fixture)
-{
-    std::string bytes = Fixture(fixture);
-    EXPECT_EQ(testsupport::Hex(bytes), testsupport::Hex(Store(sample))) << fixture;
-    Load(target, bytes);
-    EXPECT_EQ(testsupport::Hex(bytes), testsupport::Hex(Store(target))) << fixture << " loaded";
-}
 
 } // namespace modeltest

@@ -26,6 +26,8 @@ void ExpectDate(const ZnModelDate& date, const char* eraCode, int year, int mont
 
 } // namespace
 
+// The era and the era-coded text of dates around the starts of the eras, and of invalid dates
+// (era 0 here): those have no text form.
 TEST(ZnModelDate, EraAndTextFormAroundTheStartsOfTheEras)
 {
     const struct {
@@ -37,19 +39,21 @@ TEST(ZnModelDate, EraAndTextFormAroundTheStartsOfTheEras)
         {1912, 8, 1, 2, "  19120801"}, {1920, 5, 3, 2, "  19200503"},  {1926, 12, 24, 2, "  19261224"},
         {1926, 12, 25, 3, "01011225"}, {1985, 12, 31, 3, "01601231"},  {1989, 1, 7, 3, "01640107"},
         {1989, 1, 8, 4, "02010108"},   {1989, 2, 1, 4, "02010201"},    {1990, 4, 1, 4, "02020401"},
-        {2020, 1, 1, 4, "02320101"},   {2020, 2, 29, 4, "02320229"},
+        {2020, 1, 1, 4, "02320101"},   {2020, 2, 29, 4, "02320229"},   {1990, 2, 30, 0, ""},
+        {0, 4, 1, 0, ""},              {1990, 0, 0, 0, ""},            {2019, 2, 29, 0, ""},
+        {1990, 13, 1, 0, ""},          {99, 1, 1, 0, ""},              {0, 0, 1, 0, ""},
+        // Values from a damaged file: the month and day sum and the era year must not overflow.
+        {INT_MIN, INT_MAX, INT_MAX, 0, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
         ZnModelDate date = MakeDate(c.year, c.month, c.day);
-        EXPECT_EQ(c.era, date.GetEra());
-        EXPECT_TRUE(date.IsValid());
+        if (c.era)
+            EXPECT_EQ(c.era, date.GetEra());
+        EXPECT_EQ(c.era != 0, date.IsValid());
         EXPECT_EQ(CString(c.text), date.GetDateString());
     }
-}
 
-TEST(ZnModelDate, EmptyAndInvalidDatesHaveNoTextForm)
-{
     ZnModelDate empty;
     EXPECT_EQ(CString("02"), empty.m_yearCode.GetCode());
     EXPECT_TRUE(empty.IsEmpty());
@@ -58,20 +62,6 @@ TEST(ZnModelDate, EmptyAndInvalidDatesHaveNoTextForm)
     EXPECT_EQ(CString(""), empty.GetDateString());
     EXPECT_EQ(0.0, empty.GetOleDate().m_dt);
     EXPECT_EQ(COleDateTime::valid, empty.GetOleDate().GetStatus());
-
-    const struct {
-        int year, month, day;
-    } invalid[] = {{1990, 2, 30}, {0, 4, 1}, {1990, 0, 0}, {2019, 2, 29}, {1990, 13, 1}, {99, 1, 1}, {0, 0, 1}};
-    for (const auto& c : invalid) {
-        SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
-        ZnModelDate date = MakeDate(c.year, c.month, c.day);
-        EXPECT_FALSE(date.IsValid());
-        EXPECT_EQ(CString(""), date.GetDateString());
-    }
-    // Values from a damaged file: the month and day sum and the era year must not overflow.
-    ZnModelDate extreme = MakeDate(INT_MIN, INT_MAX, INT_MAX);
-    EXPECT_FALSE(extreme.IsValid());
-    EXPECT_EQ(CString(""), extreme.GetDateString());
 }
 
 TEST(ZnModelDate, OleDateCountsDaysFromTheEndOf1899)
@@ -81,53 +71,51 @@ TEST(ZnModelDate, OleDateCountsDaysFromTheEndOf1899)
     EXPECT_EQ(COleDateTime::invalid, MakeDate(1990, 2, 30).GetOleDate().GetStatus());
 }
 
+// Era-coded texts set one after the other on one date, each with the date it leaves.
 TEST(ZnModelDate, SetDateStringReadsEraCodedText)
 {
+    const struct {
+        const char* text;
+        const char* eraCode;
+        int year, month, day;
+    } steps[] = {
+        {"02020401", "02", 1990, 4, 1},
+        {"01601231", "01", 1985, 12, 31},
+        {"020204019", "02", 1990, 4, 1}, // characters after the eighth are ignored
+        {"02 2 4 1", "02", 1990, 4, 1},  // each two-character field is read as atoi reads it
+        {"02ab0401", "02", 1988, 4, 1},  // no digits: era year 0, the year before the era's first
+        {nullptr, "02", 1988, 4, 1},     // null changes nothing
+        {"03020401", "", 0, 0, 0},       // an unknown era code empties the date
+        {"02020401", "02", 1990, 4, 1},
+        {"0202", "", 0, 0, 0}, // so does a short text
+    };
     ZnModelDate date;
-    date.SetDateString("02020401");
-    ExpectDate(date, "02", 1990, 4, 1);
-    EXPECT_EQ(CString("02020401"), date.GetDateString());
-
-    date.SetDateString("01601231");
-    ExpectDate(date, "01", 1985, 12, 31);
-
-    date.SetDateString("020204019"); // characters after the eighth are ignored
-    ExpectDate(date, "02", 1990, 4, 1);
-
-    date.SetDateString("02 2 4 1"); // each two-character field is read as atoi reads it
-    ExpectDate(date, "02", 1990, 4, 1);
-
-    date.SetDateString("02ab0401"); // no digits: era year 0, the year before the era's first
-    ExpectDate(date, "02", 1988, 4, 1);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.text ? step.text : "null");
+        date.SetDateString(step.text);
+        ExpectDate(date, step.eraCode, step.year, step.month, step.day);
+    }
+    date.SetDateString("02ab0401");
     EXPECT_EQ(CString("01630401"), date.GetDateString());
-
-    date.SetDateString(nullptr);
-    ExpectDate(date, "02", 1988, 4, 1);
-
-    date.SetDateString("03020401");
-    ExpectDate(date, "", 0, 0, 0);
-
-    date.SetDateString("02020401");
-    date.SetDateString("0202");
-    ExpectDate(date, "", 0, 0, 0);
-    EXPECT_TRUE(date.IsEmpty());
 }
 
+// Each era number adds the year before its first to the era year; another era number takes the
+// year as western, and nothing is checked.
 TEST(ZnModelDate, SetEraDateAddsTheFirstYearOfTheEra)
 {
+    const struct {
+        int eraYear, month, day, era;
+        const char* eraCode;
+        int year;
+    } cases[] = {
+        {1, 2, 3, 1, "", 1868},  {45, 7, 30, 2, "", 1956},    {0, 12, 31, 3, "01", 1925},
+        {31, 4, 30, 4, "02", 2019}, {2000, 13, 40, 7, "", 2000}, {0, 0, 0, -1, "", 0},
+    };
     ZnModelDate date;
-    date.SetEraDate(1, 2, 3, 1);
-    ExpectDate(date, "", 1868, 2, 3);
-    date.SetEraDate(45, 7, 30, 2);
-    ExpectDate(date, "", 1956, 7, 30);
-    date.SetEraDate(0, 12, 31, 3); // era year 0 of 昭和 is 1925
-    ExpectDate(date, "01", 1925, 12, 31);
-    date.SetEraDate(31, 4, 30, 4);
-    ExpectDate(date, "02", 2019, 4, 30);
-    date.SetEraDate(2000, 13, 40, 7); // another era number takes the year as western; nothing is checked
-    ExpectDate(date, "", 2000, 13, 40);
-    date.SetEraDate(0, 0, 0, -1);
-    ExpectDate(date, "", 0, 0, 0);
+    for (const auto& c : cases) {
+        date.SetEraDate(c.eraYear, c.month, c.day, c.era);
+        ExpectDate(date, c.eraCode, c.year, c.month, c.day);
+    }
 }
 
 TEST(ZnModelYearCode, ConvertsOnlyTheErasWithAnEraCode)
@@ -158,21 +146,21 @@ TEST(ZnModelYearCode, ConvertsOnlyTheErasWithAnEraCode)
     EXPECT_EQ(INT_MAX - 1987, year.GetEraYear(4));
 }
 
+// Every class level of the date and of its year code writes its reference; the second date
+// refers back to the classes the first one named.
 TEST(ZnModelDate, StoresItsYearCodeBetweenItsReferencesAndMonthAndDay)
 {
-    ZnModelDate april = MakeDate(1990, 4, 1);
-    ZnModelDate december = MakeDate(1985, 12, 31);
-    december.m_yearCode.SetCode("01");
-    EXPECT_EQ(testsupport::Hex(Fixture("dates.hex")), testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) {
-                  april.Serialize(ar);
-                  december.Serialize(ar);
-              })));
-
-    ZnModelDate first, second;
-    testsupport::LoadFromBytes(Fixture("dates.hex"), [&](CArchive& ar) {
+    ZnModelDate first = MakeDate(1990, 4, 1);
+    ZnModelDate second = MakeDate(1985, 12, 31);
+    second.m_yearCode.SetCode("01");
+    auto serialize = [&](CArchive& ar) {
         first.Serialize(ar);
         second.Serialize(ar);
-    });
+    };
+    EXPECT_EQ(testsupport::Hex(Fixture("dates.hex")), testsupport::Hex(testsupport::StoreToBytes(serialize)));
+    first = second = ZnModelDate();
+    second.m_yearCode.SetCode("");
+    modeltest::LoadAll(Fixture("dates.hex"), serialize);
     ExpectDate(first, "02", 1990, 4, 1);
     ExpectDate(second, "01", 1985, 12, 31);
 }

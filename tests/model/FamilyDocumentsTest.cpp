@@ -10,9 +10,8 @@
 #include "model/ZnModelAppStructMod.h"
 #include "tests/model/ModelTestSupport.h"
 
-#include <memory>
-
 using modeltest::Document;
+using modeltest::ExpectStoredAndLoaded;
 using modeltest::Fixture;
 using modeltest::Load;
 using modeltest::MakeDesigner;
@@ -28,14 +27,6 @@ ZnModelConstructor MakeConstructor(LPCTSTR name, LPCTSTR issuer = "", LPCTSTR nu
     constructor.m_licenceIssuer.SetCode(issuer);
     constructor.SetText(number);
     return constructor;
-}
-
-JkModelName MakeName(LPCTSTR name, LPCTSTR reading)
-{
-    JkModelName result;
-    result.m_name = name;
-    result.m_nameReading = reading;
-    return result;
 }
 
 ZnModelNum MakeNum(LPCTSTR eraDate, LPCTSTR number, LPCTSTR issuer)
@@ -63,7 +54,8 @@ void FillLift(ZnModelAppLift& app)
     app.m_designer = MakeDesigner("Sato");
     app.m_constructor = MakeConstructor("Koji", "13", "K1");
     app.m_address.m_address = "A1";
-    app.m_name = MakeName("Hall", "HR");
+    app.m_name.m_name = "Hall";
+    app.m_name.m_nameReading = "HR";
     app.SetPrevConfNum(MakeNum("02300301", "B-1", "Ward"));
     app.m_lift = MakeLift(1, "1", 9);
     app.m_lift.m_usageCode.SetCode("2");
@@ -122,7 +114,8 @@ void FillStruct(ZnModelAppStruct& app)
     stage.SetCount(2);
     stage.SetName("Base");
     app.SetInspDate(stage);
-    app.SetName(MakeName("Tower", "TW"));
+    app.m_name.m_name = "Tower";
+    app.m_name.m_nameReading = "TW";
     app.m_note = "N";
 }
 
@@ -137,7 +130,7 @@ void FillSemiStr(ZnModelAppSemiStr& app)
     app.m_buildArea.SetAppPart(30.0);
     app.m_buildArea.SetOtherPart(2.5);
     app.m_constStartDate.SetDateString("02320401");
-    app.SetName(MakeName("Sign", ""));
+    app.m_name.m_name = "Sign";
     ZnModelAppSitePos position;
     for (int i = 0; i < 8; ++i)
         position.m_values[i] = i + 1;
@@ -190,36 +183,24 @@ template <int Kind> std::string RoundTrip(Document<Kind>& document)
     return stored;
 }
 
-CString DesignerNames(const ZnModelDesignerList& designers)
-{
-    CString names;
-    for (POSITION pos = designers.GetHeadPosition(); pos;)
-        names += designers.GetNext(pos)->GetName().GetName() + ";";
-    return names;
-}
-
 } // namespace
 
-TEST(LiftDocuments, PlanChangeDocumentMatchesTheHandWorkedFile)
+TEST(FamilyDocuments, EachMatchesItsHandWorkedFileAndLoadsBack)
 {
-    Document<100302> document;
-    FillDocument(document, FillLift);
-    FillPlanChange(document.Slot<ZnModelAppLiftMod>(2), "02310701", "K-7", "City");
-    EXPECT_EQ(Hex(Fixture("lift_mod_document.hex")), Hex(Store(document)));
-
-    Document<100302> read;
-    Load(read, Fixture("lift_mod_document.hex"));
-    const auto& mod = read.Slot<ZnModelAppLiftMod>(2);
-    EXPECT_EQ(CString("Ito;Abe;"), DesignerNames(mod.GetDesignerList()));
-    EXPECT_EQ(0, mod.GetConstructorList().GetCount());
-    ASSERT_EQ(2, mod.GetLiftList().GetCount());
-    EXPECT_EQ(9, mod.GetLift().GetMaxPersons());
-    EXPECT_EQ(11, mod.GetLiftList().GetTail()->GetMaxPersons());
-    EXPECT_EQ(CString("B-1"), mod.m_confNum.GetNumber());
-    EXPECT_EQ(CString("K-7"), mod.GetPrevConfNum().GetNumber());
-    EXPECT_EQ(CString("02310701"), mod.GetPrevConfNum().GetDate().GetDateString());
-    EXPECT_EQ(CString("PC"), mod.GetPlanChangeSummary());
-    EXPECT_EQ(Hex(Fixture("lift_mod_document.hex")), Hex(Store(read)));
+    Document<100302> liftMod, liftRead;
+    FillDocument(liftMod, FillLift);
+    FillPlanChange(liftMod.Slot<ZnModelAppLiftMod>(2), "02310701", "K-7", "City");
+    ExpectStoredAndLoaded(liftMod, liftRead, "lift_mod_document.hex");
+    Document<100003> equipConf, equipRead;
+    FillDocument(equipConf, FillEquip);
+    ExpectStoredAndLoaded(equipConf, equipRead, "equip_conf_document.hex");
+    Document<100304> structMod, structRead;
+    FillDocument(structMod, FillStruct);
+    FillPlanChange(structMod.Slot<ZnModelAppStructMod>(2), "02310501", "S-9", "Pref");
+    ExpectStoredAndLoaded(structMod, structRead, "struct_mod_document.hex");
+    Document<100006> semiStrConf, semiStrRead;
+    FillDocument(semiStrConf, FillSemiStr);
+    ExpectStoredAndLoaded(semiStrConf, semiStrRead, "semi_str_conf_document.hex");
 }
 
 TEST(LiftDocuments, LiftOfAStructureDiffersOnlyInItsFirstClassTag)
@@ -241,68 +222,9 @@ TEST(LiftDocuments, LiftOfAStructureDiffersOnlyInItsFirstClassTag)
     EXPECT_TRUE(testsupport::ThrowsArchiveException([&] { Load(read, structureBytes); }));
 }
 
-TEST(EquipDocuments, ConfirmationDocumentMatchesTheHandWorkedFile)
-{
-    Document<100003> document;
-    FillDocument(document, FillEquip);
-    EXPECT_EQ(Hex(Fixture("equip_conf_document.hex")), Hex(Store(document)));
-
-    Document<100003> read;
-    Load(read, Fixture("equip_conf_document.hex"));
-    const auto& conf = read.Slot<ZnModelAppEquipConf>(2);
-    EXPECT_EQ(CString(""), conf.GetEquipOutline());
-    EXPECT_EQ(CString(""), conf.GetNote());
-    EXPECT_EQ(CString("CS"), conf.GetChangeSummary());
-    ASSERT_EQ(2, conf.GetConstructorList().GetCount());
-    EXPECT_EQ(CString("R2"), conf.GetConstructorList().GetTail()->GetText());
-    EXPECT_EQ(CString("02330331"), conf.GetConstEndDate().GetDateString());
-    EXPECT_EQ(Hex(Fixture("equip_conf_document.hex")), Hex(Store(read)));
-}
-
-TEST(StructDocuments, PlanChangeDocumentMatchesTheHandWorkedFile)
-{
-    Document<100304> document;
-    FillDocument(document, FillStruct);
-    FillPlanChange(document.Slot<ZnModelAppStructMod>(2), "02310501", "S-9", "Pref");
-    EXPECT_EQ(Hex(Fixture("struct_mod_document.hex")), Hex(Store(document)));
-
-    Document<100304> read;
-    Load(read, Fixture("struct_mod_document.hex"));
-    const auto& mod = read.Slot<ZnModelAppStructMod>(2);
-    EXPECT_EQ(CString("Lot"), mod.GetLotAddress().m_address);
-    EXPECT_EQ(CString("Disp"), mod.GetDisplayAddress().m_address);
-    EXPECT_EQ(CString("TW"), mod.GetName().GetFurigana());
-    EXPECT_EQ(CString("Base"), mod.GetSpecStageDate().GetName());
-    EXPECT_EQ(CString("O"), mod.GetStructure().GetOtherKindText());
-    EXPECT_EQ(0, mod.GetStructList().GetCount());
-    EXPECT_EQ(CString("Pref"), mod.GetPrevConfNum().GetFurtherText());
-    EXPECT_EQ(Hex(Fixture("struct_mod_document.hex")), Hex(Store(read)));
-}
-
-TEST(SemiStrDocuments, ConfirmationDocumentMatchesTheHandWorkedFile)
-{
-    Document<100006> document;
-    FillDocument(document, FillSemiStr);
-    EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(document)));
-
-    Document<100006> read;
-    Load(read, Fixture("semi_str_conf_document.hex"));
-    const auto& conf = read.Slot<ZnModelAppSemiStrConf>(2);
-    EXPECT_EQ(7.0, conf.m_height);
-    EXPECT_EQ(0, conf.m_newFlag);
-    EXPECT_EQ(1, conf.m_extendFlag);
-    EXPECT_EQ(CString("O"), conf.GetOtherText());
-    EXPECT_EQ(2, conf.m_appStructCount);
-    EXPECT_EQ(1, conf.m_otherStructCount);
-    EXPECT_EQ(32.5, conf.m_buildArea.GetTotal());
-    ASSERT_EQ(3, conf.GetUseZoneCodeList().GetCount());
-    EXPECT_EQ(CString("09"), conf.GetUseZoneCodeList().GetHead()->GetCode());
-    EXPECT_EQ(CString("05"), conf.GetUseZoneCodeList().GetTail()->GetCode());
-    EXPECT_EQ(8, conf.m_sitePos1.m_values[7]);
-    EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(read)));
-}
-
-TEST(FamilyDocuments, EveryConfirmationAndPlanChangeKindStoresAndLoadsItsDocument)
+// The kinds without a hand-worked file store and load their documents; a plan change stores its
+// previous confirmation.
+TEST(FamilyDocuments, EveryOtherConfirmationAndPlanChangeKindStoresAndLoadsItsDocument)
 {
     Document<100002> liftConf;
     FillDocument(liftConf, FillLift);
@@ -313,84 +235,28 @@ TEST(FamilyDocuments, EveryConfirmationAndPlanChangeKindStoresAndLoadsItsDocumen
     Document<100305> structureLiftMod;
     FillDocument(structureLiftMod, FillLift);
     FillPlanChange(structureLiftMod.Slot<ZnModelAppStrLiftMod>(2), "02310101", "L-1", "Lc");
-    RoundTrip(structureLiftMod);
+    EXPECT_NE(std::string::npos, RoundTrip(structureLiftMod).find("\x03L-1\x02Lc"));
     Document<100303> equipMod;
     FillDocument(equipMod, FillEquip);
     FillPlanChange(equipMod.Slot<ZnModelAppEquipMod>(2), "02310101", "E-1", "Ec");
-    std::string equipBytes = RoundTrip(equipMod);
-    Document<100303> equipRead;
-    Load(equipRead, equipBytes);
-    EXPECT_EQ(CString("E-1"), equipRead.Slot<ZnModelAppEquipMod>(2).GetPrevConfNum().GetNumber());
+    EXPECT_NE(std::string::npos, RoundTrip(equipMod).find("\x03" "E-1\x02" "Ec"));
     Document<100004> structConf;
     FillDocument(structConf, FillStruct);
     RoundTrip(structConf);
     Document<100306> semiStrMod;
     FillDocument(semiStrMod, FillSemiStr);
     FillPlanChange(semiStrMod.Slot<ZnModelAppSemiStrMod>(2), "02310101", "M-1", "Mc");
-    std::string semiBytes = RoundTrip(semiStrMod);
-    Document<100306> semiRead;
-    Load(semiRead, semiBytes);
-    EXPECT_EQ(CString("PC"), semiRead.Slot<ZnModelAppSemiStrMod>(2).GetPlanChangeSummary());
+    EXPECT_NE(std::string::npos, RoundTrip(semiStrMod).find("\x03M-1\x02Mc"));
 }
 
 TEST(FamilyDocuments, DesignersOfOlderLayoutsLoadAndStoreBackInTheNewest)
 {
     Document<100302> lift;
     Load(lift, Fixture("lift_mod_document_designer_v256.hex"));
-    EXPECT_EQ(CString("Ito;Abe;"), DesignerNames(lift.Slot<ZnModelAppLiftMod>(2).GetDesignerList()));
     EXPECT_EQ(Hex(Fixture("lift_mod_document.hex")), Hex(Store(lift)));
-
     Document<100006> semiStr;
     Load(semiStr, Fixture("semi_str_conf_document_designer_v257.hex"));
-    EXPECT_EQ(CString("Plans"), semiStr.Slot<ZnModelAppSemiStrConf>(2).GetDesigner().GetDesignDocs());
     EXPECT_EQ(Hex(Fixture("semi_str_conf_document.hex")), Hex(Store(semiStr)));
-}
-
-TEST(FamilyDocuments, ClonesKeepEveryListAndPartAndOwnThemAlone)
-{
-    auto expectSeparateClone = [](ZnModel* original) {
-        std::string bytes = Store(*original);
-        std::unique_ptr<ZnModel> clone(original->Clone());
-        ASSERT_NE(nullptr, clone);
-        EXPECT_EQ(original->GetRuntimeClass(), clone->GetRuntimeClass());
-        delete original; // the clone must not share anything with it
-        EXPECT_EQ(Hex(bytes), Hex(Store(*clone)));
-    };
-    auto* liftMod = new ZnModelAppStrLiftMod;
-    FillLift(*liftMod);
-    FillPlanChange(*liftMod, "02310101", "L-1", "Lc");
-    expectSeparateClone(liftMod);
-    auto* equip = new ZnModelAppEquipConf;
-    FillEquip(*equip);
-    expectSeparateClone(equip);
-    auto* structure = new ZnModelAppStructMod;
-    FillStruct(*structure);
-    structure->m_structList.AddCopy(ZnModelStruct());
-    structure->m_constructorList.AddCopy(MakeConstructor("C"));
-    FillPlanChange(*structure, "02310101", "S-1", "Sc");
-    expectSeparateClone(structure);
-    auto* semiStr = new ZnModelAppSemiStrMod;
-    FillSemiStr(*semiStr);
-    expectSeparateClone(semiStr);
-}
-
-TEST(ZnModelAppSemiStr, AssignmentReplacesTheListsWithCopies)
-{
-    ZnModelAppSemiStr source;
-    FillSemiStr(source);
-    ZnModelAppSemiStr target;
-    target.m_designerList.AddCopy(MakeDesigner("Old1"));
-    target.m_designerList.AddCopy(MakeDesigner("Old2"));
-    target.m_constructorList.AddCopy(MakeConstructor("Old"));
-    target = source;
-    EXPECT_EQ(Hex(Store(source)), Hex(Store(target)));
-    EXPECT_EQ(CString("Ito;"), DesignerNames(target.GetDesignerList()));
-    EXPECT_NE(source.GetUseZoneCodeList().GetHead(), target.GetUseZoneCodeList().GetHead());
-    EXPECT_NE(source.GetSerialId(), target.GetSerialId());
-
-    const ZnModelAppSemiStr& self = target;
-    target = self;
-    EXPECT_EQ(Hex(Store(source)), Hex(Store(target)));
 }
 
 TEST(ZnModelAppSemiStr, SetConstKindSetsFlagsAndTextsAndNeverClears)

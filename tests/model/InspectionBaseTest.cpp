@@ -12,20 +12,10 @@ using modeltest::Fixture;
 using modeltest::Load;
 using modeltest::MakeNum;
 using modeltest::ObjectSequence;
-using modeltest::Store;
 using modeltest::TrackedApp;
-using testsupport::Hex;
 using testsupport::ThrowsArchiveException;
 
 namespace {
-
-// The inspection application of insp_conf.hex.
-ZnModelAppInspConf MakeSampleInspection()
-{
-    ZnModelAppInspConf insp;
-    FillSampleInspection(insp);
-    return insp;
-}
 
 // The construction-kind flags in their stored order.
 std::vector<int> KindFlags(const ZnModelAppInspConf& insp)
@@ -47,13 +37,11 @@ typedef ObjectSequence<BaseAppProbe, 3> ThreeInspections;
 
 TEST(ZnModelAppInspConf, StoresPartsTextsFlagsAreaAndSixLists)
 {
-    ZnModelAppInspConf insp = MakeSampleInspection();
+    ZnModelAppInspConf insp;
+    FillSampleInspection(insp);
     ZnModelAppInspConf read;
     read.SetSupervisorList(insp.m_designerList); // the stored empty list replaces it
     ExpectStoredAndLoaded(insp, read, "insp_conf.hex");
-    EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 1, 0, 0}), KindFlags(read));
-    EXPECT_EQ(CString("Iss"), read.m_confCert.GetFurtherText());
-    EXPECT_FALSE(read.m_baseApp);
 }
 
 TEST(ZnModelAppInspConf, ConstructionKindCodesOnlySetTheirOwnFlag)
@@ -72,7 +60,8 @@ TEST(ZnModelAppInspConf, ConstructionKindCodesOnlySetTheirOwnFlag)
 
 TEST(ZnModelAppInspConf, CertificateSelectorCountsTheFirstCertificateAsOne)
 {
-    ZnModelAppInspConf insp = MakeSampleInspection();
+    ZnModelAppInspConf insp;
+    FillSampleInspection(insp);
     insp.m_confCertList.AddCopy(MakeNum("C-3"));
     EXPECT_EQ(&insp.m_confCert, insp.GetConfNum(1));
     EXPECT_EQ(CString("C-2"), insp.GetConfNum(2)->GetNumber());
@@ -83,7 +72,8 @@ TEST(ZnModelAppInspConf, CertificateSelectorCountsTheFirstCertificateAsOne)
 
 TEST(ZnModelAppInspConf, CopiesOwnTheirListsAndEmbeddedApplication)
 {
-    ZnModelAppInspConf insp = MakeSampleInspection();
+    ZnModelAppInspConf insp;
+    FillSampleInspection(insp);
     insp.m_baseApp.Reset(MakeProxy("A"));
     std::unique_ptr<ZnModel> clone(insp.Clone());
     auto* copy = dynamic_cast<ZnModelAppInspConf*>(clone.get());
@@ -114,32 +104,22 @@ TEST(ZnModelPastInspDate, StoresTheCertificateBeforeOrdinalAndStage)
     past.m_certificate = MakeNum("P-1", "02320203", "I");
     ZnModelPastInspDate read;
     ExpectStoredAndLoaded(past, read, "past_insp_date.hex");
-    EXPECT_EQ(CString("P-1"), read.GetNum().GetNumber());
 }
 
+// Loading replaces and deletes the applications held; a stored flag of 0 empties the place.
 TEST(InspectionBaseApp, PresentAndAbsentApplicationsShareTheArchiveIndexMap)
 {
     ThreeInspections stored;
     stored.m_objects[0].m_baseApp.Reset(MakeProxy("A"));
     stored.m_objects[1].m_baseApp.Reset(MakeProxy("B"));
-    ThreeInspections read;
-    ExpectStoredAndLoaded(stored, read, "insp_base_app.hex");
-    auto* second = dynamic_cast<ZnModelAppProxy*>(read.m_objects[1].m_baseApp.Get());
-    ASSERT_NE(nullptr, second);
-    EXPECT_EQ(CString("B"), second->m_text1);
-    EXPECT_FALSE(read.m_objects[2].m_baseApp);
-}
-
-TEST(InspectionBaseApp, LoadingReplacesAndDeletesTheApplicationHeld)
-{
     bool firstDestroyed = false;
     bool thirdDestroyed = false;
     ThreeInspections read;
     read.m_objects[0].m_baseApp.Reset(new TrackedApp(firstDestroyed));
     read.m_objects[2].m_baseApp.Reset(new TrackedApp(thirdDestroyed));
-    Load(read, Fixture("insp_base_app.hex"));
+    ExpectStoredAndLoaded(stored, read, "insp_base_app.hex");
     EXPECT_TRUE(firstDestroyed);
-    EXPECT_TRUE(thirdDestroyed); // a stored flag of 0 empties the place
+    EXPECT_TRUE(thirdDestroyed);
     EXPECT_FALSE(read.m_objects[2].m_baseApp);
 }
 

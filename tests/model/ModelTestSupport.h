@@ -36,6 +36,16 @@ inline void Load(ZnModel& object, const std::string& bytes)
 // A hand-made fixture under tests/data/model.
 inline std::string Fixture(const std::string& name) { return testsupport::ReadHexFixture("model/" + name); }
 
+// Checks that sample stores exactly the bytes of the named fixture, and that the fixture loaded
+// into target (which may hold other values) stores the same bytes again.
+inline void ExpectStoredAndLoaded(ZnModel& sample, ZnModel& target, const std::string& fixture)
+{
+    std::string bytes = Fixture(fixture);
+    EXPECT_EQ(testsupport::Hex(bytes), testsupport::Hex(Store(sample))) << fixture;
+    Load(target, bytes);
+    EXPECT_EQ(testsupport::Hex(bytes), testsupport::Hex(Store(target))) << fixture << " loaded";
+}
+
 // A designer with the given name and design documents, the rest at its defaults.
 inline ZnModelDesigner MakeDesigner(LPCTSTR name, LPCTSTR designDocuments = "")
 {

@@ -1,7 +1,6 @@
 #include "model/ZnModelAppSitePage.h"
 #include "tests/model/ModelTestSupport.h"
 
-#include <cmath>
 #include <limits>
 
 using modeltest::Fixture;
@@ -100,69 +99,71 @@ ZnModelAppSitePage MakeSampleSitePage()
     return page;
 }
 
-// A site page whose areas are given: building area, the five floor-area totals (as applied
-// parts) and the zones.
-struct AreaCase {
-    double buildingArea = 0.0;
-    double whole = 0.0, basementHousing = 0.0, commonCorridor = 0.0, garage = 0.0, housing = 0.0;
+// Areas of a site page and the figures worked out from them: the building area; the whole floor
+// area and its basement housing, common corridor, garage and housing parts (applied parts); the
+// zones (none or one, with its site area and its area text); then the two site area totals, the
+// coverage ratio, the counted floor area and the floor-area ratio.
+const double nan = std::numeric_limits<double>::quiet_NaN();
+const double inf = std::numeric_limits<double>::infinity();
+const struct AreaCase {
+    double building, whole, basement, corridor, garage, housing;
+    int zones;
+    double zoneArea;
+    const char* zoneText;
+    double site1, site2, coverage, total, ratio;
+} areaCases[] = {
+    // The coverage ratio is cut to three decimals, then rounded up to two: 40.0004 % stays 40.00.
+    {60.0012, 0, 0, 0, 0, 0, 1, 100, "", 100, 0, 60.01, 0, 0},
+    {33.333, 0, 0, 0, 0, 0, 1, 100, "", 100, 0, 33.34, 0, 0},
+    {60, 0, 0, 0, 0, 0, 1, 100, "", 100, 0, 60, 0, 0},
+    {40.0004, 0, 0, 0, 0, 0, 1, 100, "", 100, 0, 40, 0, 0},
+    {50, 0, 0, 0, 0, 0, 1, 0, "", 0, 0, 0, 0, 0},
+    {50, 0, 0, 0, 0, 0, 1, -10, "", -10, 0, 0, 0, 0},
+    {50, 0, 0, 0, 0, 0, 0, 0, "", 0, 0, 0, 0, 0},
+    // The garage counts at most a fifth of the whole, basement housing at most a third of the
+    // housing part; common corridors are deducted in full. Rounded up to the hundredth unless the
+    // rest is below a tenth of a hundredth.
+    {0, 100, 0, 0, 30, 0, 0, 0, "", 0, 0, 0, 80, 0},
+    {0, 200, 40, 0, 0, 90, 0, 0, "", 0, 0, 0, 170, 0},
+    {0, 300, 20, 25, 10, 90, 0, 0, "", 0, 0, 0, 245, 0},
+    {0, 123.451, 0, 0, 0, 0, 0, 0, "", 0, 0, 0, 123.46, 0},
+    {0, 123.4509, 0, 0, 0, 0, 0, 0, "", 0, 0, 0, 123.45, 0},
+    // The floor-area ratio takes a zone's area text, or its site area when the text reads as 0 or
+    // as not a number: 150 / 70 = 214.2857...% rounds up to 214.29.
+    {0, 150, 0, 0, 0, 0, 1, 100, "0", 100, 0, 0, 150, 150},
+    {0, 150, 0, 0, 0, 0, 1, 100, "50", 100, 50, 0, 150, 300},
+    {0, 150, 0, 0, 0, 0, 1, 100, "70", 100, 70, 0, 150, 214.29},
+    {0, 150, 0, 0, 0, 0, 1, 100, "nan", 100, 0, 0, 150, 150},
+    {0, 150, 0, 0, 0, 0, 0, 0, "", 0, 0, 0, 150, 0},
+    {0, 150, 0, 0, 0, 0, 1, 0, "", 0, 0, 0, 150, 0},
+    // Damaged areas give no infinite or NaN figure.
+    {nan, inf, 0, 0, 0, 0, 1, 100, "nan", 100, 0, 0, 0, 0},
+    {0, 150, 0, 0, 0, 0, 1, nan, "", 0, 0, 0, 150, 0},
+    {0, 150, 0, 0, 0, 0, 1, inf, "", 0, 0, 0, 150, 0},
 };
-
-ZnModelAppSitePage MakeAreaPage(const AreaCase& c, const ZnModelAppEachZoneList& zones)
-{
-    ZnModelAppSitePage page;
-    page.SetBuildingArea(MakeArea(c.buildingArea, 0.0));
-    page.m_totalFloorArea.SetWholeArea(MakeArea(c.whole, 0.0));
-    page.m_totalFloorArea.SetBasementHouseArea(MakeArea(c.basementHousing, 0.0));
-    page.m_totalFloorArea.SetCommonCorridorArea(MakeArea(c.commonCorridor, 0.0));
-    page.m_totalFloorArea.SetGarageArea(MakeArea(c.garage, 0.0));
-    page.m_totalFloorArea.SetHouseArea(MakeArea(c.housing, 0.0));
-    page.m_siteArea.SetEachZoneList(zones);
-    return page;
-}
-
-ZnModelAppEachZoneList OneZone(double area, LPCTSTR areaText = "")
-{
-    ZnModelAppEachZoneList zones;
-    zones.AddCopy(MakeZone("11", area, 0, areaText));
-    return zones;
-}
 
 } // namespace
 
 TEST(ZnModelAppSitePage, StoresEveryFieldInTheNewestLayoutAndLoadsItBack)
 {
     ZnModelAppSitePage page = MakeSampleSitePage();
-    EXPECT_EQ(Hex(Fixture("site_page.hex")), Hex(Store(page)));
-
+    EXPECT_TRUE(page.GetTenkuritu().IsApplied());
     ZnModelAppSitePage read;
-    Load(read, Fixture("site_page.hex"));
-    EXPECT_EQ(CString("00702"), read.GetUrbanPlanKindCode());
-    EXPECT_EQ(2, read.GetSiteArea().GetEachZoneList().GetCount());
-    EXPECT_EQ(CString("G"), read.GetInspDateList().GetHead()->GetName());
-    EXPECT_EQ(CString("02220402"), read.GetConstStartDate().GetDateString());
-    EXPECT_TRUE(read.GetTenkuritu().IsApplied());
-    EXPECT_EQ(Hex(Fixture("site_page.hex")), Hex(Store(read)));
+    modeltest::ExpectStoredAndLoaded(page, read, "site_page.hex");
 }
 
+// The page held values before: the first layout still gives the defaults of the values it lacks
+// (the four of the tenkuritu and the second other-zone flag), not the old values.
 TEST(ZnModelAppSitePage, FirstLayoutLeavesTheLaterValuesAtTheirDefaults)
 {
-    // The page held values before: an old file still gives the defaults, not the old values.
     ZnModelAppSitePage read = MakeSampleSitePage();
     read.m_tenkuritu.m_roadLimitExempt = 1;
     Load(read, Fixture("site_page_v256.hex"));
-    EXPECT_EQ(0, read.m_tenkuritu.m_first);
-    EXPECT_EQ(0, read.m_tenkuritu.m_roadLimitExempt);
-    EXPECT_EQ(0, read.m_tenkuritu.m_adjacentLimitExempt);
     EXPECT_FALSE(read.GetTenkuritu().IsApplied());
-    EXPECT_EQ(0, read.m_otherZoneFlag2);
-    EXPECT_EQ(1, read.m_otherZoneFlag1);
-    EXPECT_EQ(12.25, read.m_roadFrontage);
-
-    // Stored again it takes the newest layout: with the two values of site_page.hex set, the same bytes.
-    read.m_tenkuritu.m_first = 1;
-    read.m_tenkuritu.m_adjacentLimitExempt = 1;
-    read.SetOtherZoneFlag2(1);
-    EXPECT_EQ(Hex(Fixture("site_page.hex")), Hex(Store(read)));
+    ZnModelAppSitePage expected = MakeSampleSitePage();
+    expected.m_tenkuritu = ZnModelAppTenkuritu();
+    expected.m_otherZoneFlag2 = 0;
+    EXPECT_EQ(Hex(Store(expected)), Hex(Store(read)));
 }
 
 TEST(ZnModelAppSitePage, CodeConvertersActOnTheFirstMatchAndNeverClear)
@@ -189,104 +190,39 @@ TEST(ZnModelAppSitePage, CodeConvertersActOnTheFirstMatchAndNeverClear)
     page.SetFireZone(nullptr);
     page.GetFireZoneCodes(codes);
     EXPECT_EQ(CString("00601;00602;"), Joined(codes));
-
     page.SetConstKind("01607");
     page.SetConstKind("01602");
-    page.SetConstKind("01608");
-    page.SetConstKind("01699");
     page.GetConstKindCodes(codes);
     EXPECT_EQ(CString("01602;01607;"), Joined(codes));
 }
 
-TEST(ZnModelAppSitePage, SiteAreaTotals)
+TEST(ZnModelAppSitePage, SiteAreaTotalsAndRatiosFromTheAreas)
 {
-    ZnModelAppSitePage page = MakeSampleSitePage();
-    EXPECT_EQ(150.0, page.GetSiteArea1Total());
-    EXPECT_EQ(80.0, page.GetSiteArea2Total()); // the second zone has no second area
+    // The sample: 60.5 / 150 = 40.3333...% cut to 40.333 and rounded up; 190 over 80 (first
+    // zone's text) + 50 (second zone's area, its text empty) = 146.1538...%.
+    ZnModelAppSitePage sample = MakeSampleSitePage();
+    EXPECT_EQ(150.0, sample.GetSiteArea1Total());
+    EXPECT_EQ(80.0, sample.GetSiteArea2Total()); // the second zone has no second area
+    EXPECT_DOUBLE_EQ(40.34, sample.GetCoverageRatio());
+    EXPECT_DOUBLE_EQ(190.0, sample.GetTotalFloorArea());
+    EXPECT_DOUBLE_EQ(146.16, sample.GetFloorAreaRatio());
 
-    ZnModelAppSitePage empty;
-    EXPECT_EQ(0.0, empty.GetSiteArea1Total());
-    EXPECT_EQ(0.0, empty.GetSiteArea2Total());
-}
-
-TEST(ZnModelAppSitePage, CoverageRatioIsCutToThreeDecimalsThenRoundedUpToTwo)
-{
-    EXPECT_DOUBLE_EQ(60.01, MakeAreaPage({60.0012}, OneZone(100.0)).GetCoverageRatio());
-    EXPECT_DOUBLE_EQ(33.34, MakeAreaPage({33.333}, OneZone(100.0)).GetCoverageRatio());
-    EXPECT_DOUBLE_EQ(60.0, MakeAreaPage({60.0}, OneZone(100.0)).GetCoverageRatio());
-    // 60.5 / 150 = 40.3333...: cut to 40.333, rounded up to 40.34.
-    EXPECT_DOUBLE_EQ(40.34, MakeSampleSitePage().GetCoverageRatio());
-    // 40.0004 % is cut to 40.000 before rounding up, so it stays 40.00.
-    EXPECT_DOUBLE_EQ(40.0, MakeAreaPage({40.0004}, OneZone(100.0)).GetCoverageRatio());
-
-    EXPECT_EQ(0.0, MakeAreaPage({50.0}, OneZone(0.0)).GetCoverageRatio());
-    EXPECT_EQ(0.0, MakeAreaPage({50.0}, OneZone(-10.0)).GetCoverageRatio());
-    EXPECT_EQ(0.0, MakeAreaPage({50.0}, ZnModelAppEachZoneList()).GetCoverageRatio());
-}
-
-TEST(ZnModelAppSitePage, CountedFloorAreaCapsTheGarageAndBasementHousing)
-{
-    // The garage counts at most a fifth of the whole: 30 is capped at 20.
-    AreaCase garage;
-    garage.whole = 100.0;
-    garage.garage = 30.0;
-    EXPECT_DOUBLE_EQ(80.0, MakeAreaPage(garage, {}).GetTotalFloorArea());
-    // Basement housing counts at most a third of the housing part: 40 is capped at 30.
-    AreaCase basement;
-    basement.whole = 200.0;
-    basement.housing = 90.0;
-    basement.basementHousing = 40.0;
-    EXPECT_DOUBLE_EQ(170.0, MakeAreaPage(basement, {}).GetTotalFloorArea());
-    // Common corridors are deducted in full, parts under their caps in full too.
-    AreaCase all;
-    all.whole = 300.0;
-    all.commonCorridor = 25.0;
-    all.garage = 10.0;
-    all.housing = 90.0;
-    all.basementHousing = 20.0;
-    EXPECT_DOUBLE_EQ(245.0, MakeAreaPage(all, {}).GetTotalFloorArea());
-    EXPECT_DOUBLE_EQ(190.0, MakeSampleSitePage().GetTotalFloorArea());
-
-    // Rounded up to the hundredth unless the rest is below a tenth of a hundredth.
-    AreaCase rounding;
-    rounding.whole = 123.451;
-    EXPECT_DOUBLE_EQ(123.46, MakeAreaPage(rounding, {}).GetTotalFloorArea());
-    rounding.whole = 123.4509;
-    EXPECT_DOUBLE_EQ(123.45, MakeAreaPage(rounding, {}).GetTotalFloorArea());
-    EXPECT_EQ(0.0, ZnModelAppSitePage().GetTotalFloorArea());
-}
-
-TEST(ZnModelAppSitePage, FloorAreaRatioUsesTheSecondAreasOrTheSiteAreas)
-{
-    // 190 over 80 (first zone's text) + 50 (second zone's area, its text empty) = 146.1538...%.
-    EXPECT_DOUBLE_EQ(146.16, MakeSampleSitePage().GetFloorAreaRatio());
-
-    AreaCase floor;
-    floor.whole = 150.0;
-    EXPECT_DOUBLE_EQ(150.0, MakeAreaPage(floor, OneZone(100.0, "0")).GetFloorAreaRatio());
-    EXPECT_DOUBLE_EQ(300.0, MakeAreaPage(floor, OneZone(100.0, "50")).GetFloorAreaRatio());
-    // 150 / 70 = 214.2857...% rounds up to 214.29.
-    EXPECT_DOUBLE_EQ(214.29, MakeAreaPage(floor, OneZone(100.0, "70")).GetFloorAreaRatio());
-
-    EXPECT_EQ(0.0, MakeAreaPage(floor, ZnModelAppEachZoneList()).GetFloorAreaRatio());
-    EXPECT_EQ(0.0, MakeAreaPage(floor, OneZone(0.0, "")).GetFloorAreaRatio());
-}
-
-TEST(ZnModelAppSitePage, DamagedAreasGiveNoInfiniteOrNaNFigure)
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double infinity = std::numeric_limits<double>::infinity();
-    AreaCase bad;
-    bad.buildingArea = nan;
-    bad.whole = infinity;
-    ZnModelAppSitePage page = MakeAreaPage(bad, OneZone(100.0, "nan"));
-    EXPECT_EQ(0.0, page.GetCoverageRatio());
-    EXPECT_EQ(0.0, page.GetTotalFloorArea());
-    EXPECT_EQ(0.0, page.GetSiteArea2Total());
-    // A zone text that reads as not a number counts the zone's site area.
-    AreaCase floor;
-    floor.whole = 150.0;
-    EXPECT_DOUBLE_EQ(150.0, MakeAreaPage(floor, OneZone(100.0, "nan")).GetFloorAreaRatio());
-    EXPECT_EQ(0.0, MakeAreaPage(floor, OneZone(nan, "")).GetFloorAreaRatio());
-    EXPECT_EQ(0.0, MakeAreaPage(floor, OneZone(infinity, "")).GetCoverageRatio());
+    for (const AreaCase& c : areaCases) {
+        SCOPED_TRACE(testing::Message() << c.building << " " << c.whole << " " << c.zoneArea << " " << c.zoneText);
+        ZnModelAppSitePage page;
+        page.SetBuildingArea(MakeArea(c.building, 0.0));
+        ZnModelAppTotalFloorArea& floors = page.m_totalFloorArea;
+        floors.SetWholeArea(MakeArea(c.whole, 0.0));
+        floors.SetBasementHouseArea(MakeArea(c.basement, 0.0));
+        floors.SetCommonCorridorArea(MakeArea(c.corridor, 0.0));
+        floors.SetGarageArea(MakeArea(c.garage, 0.0));
+        floors.SetHouseArea(MakeArea(c.housing, 0.0));
+        if (c.zones)
+            page.m_siteArea.m_zoneList.AddCopy(MakeZone("11", c.zoneArea, 0, c.zoneText));
+        EXPECT_DOUBLE_EQ(c.site1, page.GetSiteArea1Total());
+        EXPECT_DOUBLE_EQ(c.site2, page.GetSiteArea2Total());
+        EXPECT_DOUBLE_EQ(c.coverage, page.GetCoverageRatio());
+        EXPECT_DOUBLE_EQ(c.total, page.GetTotalFloorArea());
+        EXPECT_DOUBLE_EQ(c.ratio, page.GetFloorAreaRatio());
+    }
 }
