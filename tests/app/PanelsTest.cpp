@@ -1,4 +1,5 @@
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "app/CFdMenuBar.h"
 #include "fdimport/ZnDlgAppBangouInput.h"
@@ -88,88 +89,53 @@ TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheModeAndShowTheirKinds)
     EXPECT_TRUE(bar->GetDlgItem(IDC_OBJ_DEMOLITION)->GetStyle() & WS_VISIBLE);
 }
 
-TEST_F(Panels, TheConfirmationKindsOpenTheirFormsAndBackClosesThem)
+// Each document type's panel opens its forms (tests/data/app/panel_forms.txt); the panel's Back
+// leaves the form for the document types, closing the form models.
+TEST_F(Panels, TheKindPanelsOpenTheFormsOfTheirDocumentTypeAndBackClosesThem)
 {
     StartFloppyOutput(DOCMODE_ZADAZEZ);
-    Click(IDD_DOCTYPEBAR, IDC_DOC_CONFIRM);
-    EXPECT_EQ(IDD_CONFIRMKINDBAR, Frame().GetCurrentPanel());
-    EXPECT_EQ("確認申請書", Text(IDD_CONFIRMKINDBAR, IDC_PANEL_SUBCAPTION));
-
-    EXPECT_EQ("ZnFvAppCAFM11 建築物・建築工事届", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_BUILDING_NOTIF));
-    EXPECT_EQ(IDC_OBJ_BUILDING_NOTIF, Frame().GetObjKind());
-    // A form view's document shows the menu of an open document: 上書き保存 is not greyed.
-    CMenu* file = Frame().GetMenu()->GetSubMenu(0);
-    EXPECT_EQ(11u, file->GetMenuItemCount());
-    EXPECT_FALSE(file->GetMenuState(2, MF_BYPOSITION) & MF_GRAYED);
-    EXPECT_EQ("ZnFvAppCAFM12 昇降機", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_LIFT));
-    EXPECT_EQ("ZnFvAppCAFM13 昇降機以外の建築設備", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_EQUIP));
-    EXPECT_EQ("ZnFvAppCAFM14 工作物（法88条１項）", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRUCT1));
-    EXPECT_EQ("ZnFvAppCAFM15 工作物の昇降機", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRLIFT));
-    EXPECT_EQ("ZnFvAppCAFM16 工作物（法88条２項）", Open(IDD_CONFIRMKINDBAR, IDC_OBJ_STRUCT2));
-    EXPECT_EQ(IDC_OBJ_STRUCT2, Frame().GetObjKind());
+    auto rows = testsupport::ReadTabbedCases("app/panel_forms.txt");
+    ASSERT_EQ(28u, rows.size());
+    int docType = 0;
+    for (const auto& row : rows) {
+        int panel = atoi(row.at(1)), kind = atoi(row.at(3));
+        SCOPED_TRACE(row.at(0) + " " + row.at(3));
+        if (docType != atoi(row.at(0))) {
+            docType = atoi(row.at(0));
+            if (Frame().GetCurrentPanel() != IDD_DOCTYPEBAR)
+                Click(Frame().GetCurrentPanel(), IDC_BACK);
+            Click(IDD_DOCTYPEBAR, docType);
+            ASSERT_EQ(panel, Frame().GetCurrentPanel());
+            EXPECT_EQ(row.at(2).Bytes(), Text(panel, IDC_PANEL_SUBCAPTION));
+        }
+        EXPECT_EQ(row.at(4).Bytes(), Open(panel, kind));
+        EXPECT_EQ(kind, Frame().GetObjKind());
+        // A form view's document shows the menu of an open document: 上書き保存 is not greyed.
+        CMenu* file = Frame().GetMenu()->GetSubMenu(0);
+        EXPECT_EQ(11u, file->GetMenuItemCount());
+        EXPECT_FALSE(file->GetMenuState(2, MF_BYPOSITION) & MF_GRAYED);
+    }
     // One form view at a time: each new one's child frame replaced the one before.
-    EXPECT_EQ(5, std::count_if(m_ui.destroyed.begin(), m_ui.destroyed.end(),
-                               [](const ShellTestUi::DestroyedWindow& w) { return w.className == "CChildFrame"; }));
+    EXPECT_EQ(27, std::count_if(m_ui.destroyed.begin(), m_ui.destroyed.end(),
+                                [](const ShellTestUi::DestroyedWindow& w) { return w.className == "CChildFrame"; }));
 
+    // In the confirmation mode the other forms' panel shows the safety plan.
+    EXPECT_TRUE(Frame().GetDlgItem(IDD_OTHERFORMSBAR)->GetDlgItem(IDC_OBJ_SAFETY)->GetStyle() & WS_VISIBLE);
     Document().ReplaceModel(CZnAppProDoc::formModel, new ZnModelApp);
     Document().ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelApp);
-    Click(IDD_CONFIRMKINDBAR, IDC_BACK);
+    Click(IDD_OTHERFORMSBAR, IDC_BACK);
     EXPECT_EQ(IDD_DOCTYPEBAR, Frame().GetCurrentPanel());
     EXPECT_EQ("CZnAppProView", ActiveViewClass());
     EXPECT_EQ(nullptr, Document().GetFormModel());
     EXPECT_EQ(nullptr, Document().GetSubFormModel());
     EXPECT_NE(nullptr, Document().GetAppModel());
-}
 
-TEST_F(Panels, TheCompletionPanelChoosesItsFormByTheDocumentType)
-{
-    StartFloppyOutput(DOCMODE_ZADAZEZ);
+    // On the completion panel any other document type opens nothing, but the kind is stored.
     Click(IDD_DOCTYPEBAR, IDC_DOC_COMPLETION);
-    EXPECT_EQ("完了検査申請書", Text(IDD_COMPLETIONKINDBAR, IDC_PANEL_SUBCAPTION));
-    EXPECT_EQ("ZnFvAppCAFM31 建築物", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_BUILDING));
-    EXPECT_EQ("ZnFvAppCAFM32 昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT));
-    EXPECT_EQ("ZnFvAppCAFM32 昇降機以外の建築設備", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_EQUIP));
-    EXPECT_EQ("ZnFvAppCAFM32 工作物（法88条１項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT1));
-    EXPECT_EQ("ZnFvAppCAFM32 工作物の昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRLIFT));
-    EXPECT_EQ("ZnFvAppCAFM31 工作物（法88条２項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT2));
-
-    Click(IDD_COMPLETIONKINDBAR, IDC_BACK);
-    Click(IDD_DOCTYPEBAR, IDC_DOC_PLANCHANGE);
-    EXPECT_EQ(IDD_COMPLETIONKINDBAR, Frame().GetCurrentPanel());
-    EXPECT_EQ("計画変更確認申請書", Text(IDD_COMPLETIONKINDBAR, IDC_PANEL_SUBCAPTION));
-    EXPECT_EQ("ZnFvAppCAFM11 建築物", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_BUILDING));
-    EXPECT_EQ("ZnFvAppCAFM12 昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT));
-    EXPECT_EQ("ZnFvAppCAFM13 昇降機以外の建築設備", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_EQUIP));
-    EXPECT_EQ("ZnFvAppCAFM14 工作物（法88条１項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT1));
-    EXPECT_EQ("ZnFvAppCAFM15 工作物の昇降機", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRLIFT));
-    EXPECT_EQ("ZnFvAppCAFM16 工作物（法88条２項）", Open(IDD_COMPLETIONKINDBAR, IDC_OBJ_STRUCT2));
-
-    // Any other document type opens nothing, but the kind is stored.
     Frame().SetDocType(IDC_DOC_CONFIRM);
     Click(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT);
     EXPECT_EQ(IDC_OBJ_LIFT, Frame().GetObjKind());
-    EXPECT_EQ("ZnFvAppCAFM16", ActiveViewClass());
-}
-
-TEST_F(Panels, TheInterimAndOtherFormsPanelsOpenTheirForms)
-{
-    StartFloppyOutput(DOCMODE_ZADAZEZ);
-    Click(IDD_DOCTYPEBAR, IDC_DOC_INTERIM);
-    EXPECT_EQ("ZnFvAppCAFM31 建築物", Open(IDD_INTERIMKINDBAR, IDC_OBJ_BUILDING));
-    EXPECT_EQ("ZnFvAppCAFM32 昇降機", Open(IDD_INTERIMKINDBAR, IDC_OBJ_LIFT));
-    EXPECT_EQ("ZnFvAppCAFM32 昇降機以外の建築設備", Open(IDD_INTERIMKINDBAR, IDC_OBJ_EQUIP));
-    EXPECT_EQ("ZnFvAppCAFM32 工作物（法88条１項）", Open(IDD_INTERIMKINDBAR, IDC_OBJ_STRUCT1));
-    EXPECT_EQ("ZnFvAppCAFM32 工作物の昇降機", Open(IDD_INTERIMKINDBAR, IDC_OBJ_STRLIFT));
-    Click(IDD_INTERIMKINDBAR, IDC_BACK);
-
-    Click(IDD_DOCTYPEBAR, IDC_DOC_OTHER);
-    EXPECT_TRUE(Frame().GetDlgItem(IDD_OTHERFORMSBAR)->GetDlgItem(IDC_OBJ_SAFETY)->GetStyle() & WS_VISIBLE);
-    EXPECT_EQ("ZnFvAppCAFM51 仮使用承認申請書（特定行政庁）", Open(IDD_OTHERFORMSBAR, IDC_OBJ_TEMPUSE_AGENCY));
-    EXPECT_EQ("ZnFvAppCAFM52 仮使用承認申請書（建築主事）", Open(IDD_OTHERFORMSBAR, IDC_OBJ_TEMPUSE_OFFICIAL));
-    EXPECT_EQ("ZnFvAppCAFM53 建築物工事届", Open(IDD_OTHERFORMSBAR, IDC_OBJ_BUILDING_NOTIF));
-    EXPECT_EQ("ZnFvAppCAFM54 建築物除却届", Open(IDD_OTHERFORMSBAR, IDC_OBJ_DEMOLITION));
-    EXPECT_EQ("ZnFvAppCAFM55 安全上の措置等に関する計画届", Open(IDD_OTHERFORMSBAR, IDC_OBJ_SAFETY));
-    EXPECT_EQ(IDC_OBJ_SAFETY, Frame().GetObjKind());
+    EXPECT_EQ("CZnAppProView", ActiveViewClass());
 }
 
 TEST_F(Panels, TheRecordedContentsDialogRunsFromTheDocumentTypePanel)
