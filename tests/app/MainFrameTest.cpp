@@ -102,27 +102,15 @@ protected:
 TEST_F(MainFrame, TheShellStateAnswersTheFramesSelections)
 {
     Start();
-    CMainFrame& frame = Frame();
-    frame.SetDocMode(DOCMODE_KEIKAKU);
-    frame.SetDocType(1005);
-    frame.SetObjKind(1018);
-    frame.SetDataChanged(7);
+    Frame().SetDocMode(DOCMODE_KEIKAKU);
     ZnShellState& shell = *ZnShellState::Current();
     EXPECT_EQ(32787, shell.GetDocMode(0));
     EXPECT_EQ(32786, shell.GetDocMode(1));
-    EXPECT_EQ(1005, shell.GetDocType());
-    EXPECT_EQ(1018, shell.GetObjKind());
-    EXPECT_EQ(0, shell.SetDataChanged(0));
-    EXPECT_EQ(0, frame.GetDataChanged());
-    EXPECT_EQ(frame.GetAppMDB(), shell.GetAppMDB());
     EXPECT_EQ("\\APP_BUKKEN.mdb", shell.GetAppMDB()->GetAppBukkenMdb());
     EXPECT_EQ(u8"計画通知書（昇降機）", cp932::ToUtf8(shell.DocKindName(100002, 32787, 1).Bytes()));
     EXPECT_EQ("Ke001.240", shell.MakeFormFileName(240));
     // The shell's slots are those of the active document.
     EXPECT_EQ(Document().GetAppModel(), shell.GetModel(ZnShellState::appModelSlot));
-    for (int panel : {IDD_MAINMENUBAR, IDD_BUKKEN_INPUT, IDD_SELECT_OBJ})
-        EXPECT_NE(nullptr, frame.GetPanelById(panel)) << panel;
-    EXPECT_EQ(nullptr, frame.GetPanelById(IDD_DOCTYPEBAR));
 }
 
 TEST_F(MainFrame, CommandsAreEnabledByTheScreenAndPropertyFlags)
@@ -286,13 +274,15 @@ TEST_F(MainFrame, EditCommandsGoToAFocusedEditOnly)
     EXPECT_EQ("a", UiHost::Current().GetClipboardText());
 }
 
-TEST_F(MainFrame, AShortTextIsRegisteredWithoutItsBars)
+// The short-text dialogs run from the menu; registering takes the selection (or the whole text)
+// without its bars.
+TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
 {
     DaoCreateDatabase(Windows("com/APP_USER_REGIST.mdb"), appUserRegistSchema);
     Start();
     Frame().SetBukkenSelected(1);
     Frame().SetScreenFlag(1);
-    FocusedEdit("xa|b|y", 1, 5);
+    CEdit& edit = FocusedEdit("xa|b|y", 1, 5);
     m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
     Command(ID_TANBUN_REGIST);
     // Nothing selected: the whole text.
@@ -302,8 +292,6 @@ TEST_F(MainFrame, AShortTextIsRegisteredWithoutItsBars)
     // An empty text registers nothing.
     m_edit.SetWindowText("");
     Command(ID_TANBUN_REGIST);
-    EXPECT_EQ((std::vector<UINT>{IDD_TANBUN_REGIST, IDD_TANBUN_REGIST}), m_ui.modalTemplates);
-
     std::vector<std::string> texts;
     ZnAppTanbunTblDAO tanbun;
     tanbun.Open(dbOpenDynaset, "SELECT * FROM AppTanbunTbl", 0);
@@ -311,14 +299,7 @@ TEST_F(MainFrame, AShortTextIsRegisteredWithoutItsBars)
         texts.push_back(tanbun.m_Tanbun.Bytes());
     tanbun.Close();
     EXPECT_EQ((std::vector<std::string>{"ab", "xaby"}), texts);
-}
 
-TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
-{
-    Start();
-    Frame().SetBukkenSelected(1);
-    Frame().SetScreenFlag(1);
-    CEdit& edit = FocusedEdit("abc", 0, 0);
     m_ui.ScriptModal([&](CDialog& dialog) {
         EXPECT_EQ(&edit, static_cast<ZnDlgAppTanbunPaste&>(dialog).m_pTarget);
         dialog.EndDialog(IDOK);
@@ -332,7 +313,8 @@ TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
     Frame().GetPanelById(IDD_MAINMENUBAR)->GetDlgItem(IDC_TOP_COMMONDATA)->SetFocus();
     Command(ID_TANBUN_PASTE);
     Command(ID_TANBUN_REGIST);
-    EXPECT_EQ((std::vector<UINT>{IDD_TANBUN_PASTE, IDD_TANBUN_EDIT, IDD_TANBUN_COPY}), m_ui.modalTemplates);
+    EXPECT_EQ((std::vector<UINT>{IDD_TANBUN_REGIST, IDD_TANBUN_REGIST, IDD_TANBUN_PASTE, IDD_TANBUN_EDIT, IDD_TANBUN_COPY}),
+              m_ui.modalTemplates);
 }
 
 TEST_F(MainFrame, HelpAndAboutOpenFromTheMenu)
