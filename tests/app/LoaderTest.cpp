@@ -92,6 +92,19 @@ protected:
 
     // The run log of the work folder, as UTF-8 text.
     std::string Log() const { return cp932::ToUtf8(ReadFileBytes(m_folder.Path("ravuRivo.log"))); }
+
+    static std::string EmptyApplication()
+    {
+        ZnModelApp empty;
+        return testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); });
+    }
+    // Nothing but an application is loaded, and it stores as these bytes.
+    void ExpectApplicationAlone(const std::string& stored) const
+    {
+        EXPECT_EQ(nullptr, Document().GetFormModel());
+        EXPECT_EQ(nullptr, Document().GetSubFormModel());
+        EXPECT_EQ(Hex(stored), Hex(StoredDocument()));
+    }
 };
 
 } // namespace
@@ -128,41 +141,52 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
     EXPECT_EQ("", Log());
 }
 
-TEST_F(LoadBukkenDocument, AMissingFileLeavesAnEmptyApplicationAndIsNotLoaded)
+// A register row without its file, or without a row, loads nothing; an empty file fills nothing;
+// a code without model objects loads the application alone; the form number is the number at
+// the end of the file name (0 when there is none).
+TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
 {
-    WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
-    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
-                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
+    const std::string building = ReadHexFixture("model/build_conf_document.hex"),
+                      application = HexFixturePrefix("model/build_conf_document.hex", "second slot");
+    WriteFileBytes(PropertyFile("Ka001.110"), building);
+    WriteFileBytes(PropertyFile("Ke001.-12"), "");
+    WriteFileBytes(PropertyFile("Ka001.222"), application);
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") + Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160") +
+                 Row(3, 100801, u8"建築工事届", "Ke001.-12") + Row(4, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222") +
+                 Row(5, 100002, "a", "12") + Row(6, 100002, "b", "Ka001.1x0") + Row(7, 100002, "c", ""));
     Start();
     ASSERT_TRUE(Load(1));
+    // No row: the document and its identity stay.
+    EXPECT_FALSE(Load(9));
+    EXPECT_EQ(100001, m_app.m_nDocKindCode);
+    EXPECT_EQ("Ka001.110", m_app.m_strFileName);
+    EXPECT_EQ(Hex(building), Hex(StoredDocument()));
+    CString code = "stale", name = "stale", file = "stale";
+    EXPECT_EQ(-1, m_app.LookupBukkenShousai(1, 9, code, name, file));
+    EXPECT_EQ("||", code + "|" + name + "|" + file);
 
+    // No file: an empty application, and the identity of the row.
     EXPECT_FALSE(Load(2));
     EXPECT_EQ(100002, m_app.m_nDocKindCode);
     EXPECT_EQ("Ka001.160", m_app.m_strFileName);
     EXPECT_EQ(160, m_app.m_nFormNo);
-    EXPECT_EQ(nullptr, Document().GetFormModel());
+    ExpectApplicationAlone(EmptyApplication());
+
+    ASSERT_TRUE(Load(3));
+    EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
     EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    ZnModelApp empty;
-    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
+    EXPECT_EQ(0, m_app.m_nFormNo);
+    ASSERT_TRUE(Load(4));
+    ExpectApplicationAlone(application);
+
+    const int formNumbers[] = {12, 1, 0};
+    for (int shousai = 5; shousai <= 7; ++shousai) {
+        EXPECT_EQ(formNumbers[shousai - 5], m_app.LookupBukkenShousai(1, shousai, code, name, file)) << shousai;
+        EXPECT_EQ("100002", code);
+        EXPECT_EQ(formNumbers[shousai - 5], m_app.m_nFormNo);
+    }
     EXPECT_TRUE(m_ui.messageBoxes.empty());
     EXPECT_EQ("", Log());
-}
-
-TEST_F(LoadBukkenDocument, AMissingRegisterRowLeavesTheDocumentAndItsIdentityAsTheyWere)
-{
-    WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
-    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110"));
-    Start();
-    ASSERT_TRUE(Load(1));
-    EXPECT_FALSE(Load(7));
-    EXPECT_EQ(100001, m_app.m_nDocKindCode);
-    EXPECT_EQ("Ka001.110", m_app.m_strFileName);
-    EXPECT_EQ(Hex(ReadHexFixture("model/build_conf_document.hex")), Hex(StoredDocument()));
-    CString code = "stale", name = "stale", file = "stale";
-    EXPECT_EQ(-1, m_app.LookupBukkenShousai(1, 7, code, name, file));
-    EXPECT_EQ("", code);
-    EXPECT_EQ("", name);
-    EXPECT_EQ("", file);
 }
 
 TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
@@ -190,48 +214,7 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     }
     EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n'));
     // Nothing half-loaded is left for a writer.
-    EXPECT_EQ(nullptr, Document().GetFormModel());
-    EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    ZnModelApp empty;
-    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
-}
-
-// A file name without a form number at its end loads too, with form number 0.
-TEST_F(LoadBukkenDocument, AnEmptyFileLoadsNothingIntoThePreparedObjects)
-{
-    WriteFileBytes(PropertyFile("Ke001.-12"), "");
-    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.-12"));
-    Start();
-    ASSERT_TRUE(Load(1));
-    EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
-    EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    EXPECT_EQ(0, m_app.m_nFormNo);
-    EXPECT_EQ("", Log());
-}
-
-TEST_F(LoadBukkenDocument, ACodeWithoutModelObjectsLoadsTheApplicationAlone)
-{
-    WriteFileBytes(PropertyFile("Ka001.222"), HexFixturePrefix("model/build_conf_document.hex", "second slot"));
-    MakeRegister(Row(1, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222"));
-    Start();
-    ASSERT_TRUE(Load(1));
-    EXPECT_EQ(nullptr, Document().GetFormModel());
-    EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    EXPECT_EQ(Hex(HexFixturePrefix("model/build_conf_document.hex", "second slot")), Hex(StoredDocument()));
-}
-
-TEST_F(LoadBukkenDocument, TheFormNumberIsTheNumberAtTheEndOfTheFileName)
-{
-    MakeRegister(Row(1, 100002, "a", "Ke001.240") + Row(2, 100002, "b", "12") + Row(3, 100002, "c", "Ka001.1x0") +
-                 Row(4, 100002, "d", "Ka001.-12") + Row(5, 100002, "e", ""));
-    Start();
-    const int expected[] = {240, 12, 1, 0, 0};
-    for (int shousai = 1; shousai <= 5; ++shousai) {
-        CString code, name, file;
-        EXPECT_EQ(expected[shousai - 1], m_app.LookupBukkenShousai(1, shousai, code, name, file)) << shousai;
-        EXPECT_EQ("100002", code);
-        EXPECT_EQ(expected[shousai - 1], m_app.m_nFormNo);
-    }
+    ExpectApplicationAlone(EmptyApplication());
 }
 
 TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)
