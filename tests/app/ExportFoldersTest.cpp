@@ -159,17 +159,3 @@ TEST_F(MigrationExportTest, ATextFileThatDoesNotFitOnTheDiskIsToldAndRemoved)
     EXPECT_EQ(std::vector<std::string>(), FolderNames(DestinationPath()));
     EXPECT_TRUE(exporter.HasFailed());
 }
-
-TEST_F(MigrationExportTest, TheEndOfARunSaysWhetherSomethingFailed)
-{
-    ZnMigrationExport exporter(Destination());
-    exporter.PrepareFolder(Destination(), "");
-    ClearMessages();
-    exporter.ReportCompletion();
-
-    ZnMigrationExport clean(Destination());
-    clean.ReportCompletion();
-    EXPECT_EQ((Messages_t{{"移行データ作成が終わりましたが、出力できなかったデータがあります。", MB_ICONSTOP},
-                          {"移行データ作成が終わりました。", MB_ICONINFORMATION}}),
-              Messages());
-}

@@ -181,6 +181,7 @@ TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
 {
     RunExport();
     EXPECT_EQ(std::vector<std::string>{kFinished}, MessageTexts());
+    EXPECT_EQ(UINT(MB_ICONINFORMATION), m_ui.messageBoxes[0].type & MB_ICONMASK);
     // Two archives and no folder.
     std::vector<std::string> names = FolderNames(m_data.Path("sample/export"));
     ASSERT_EQ(2u, names.size());
@@ -319,6 +320,7 @@ TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
                                  u8"①   メディアが書き込み禁止になっている。\n"
                                  u8"②   Kelmoでは出力できないドライブを指定している。";
     EXPECT_EQ((std::vector<std::string>{kCannotOutput, kCannotOutput, kFinishedWithFailures}), MessageTexts());
+    EXPECT_EQ(UINT(MB_ICONSTOP), m_ui.messageBoxes[2].type & MB_ICONMASK);
     EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
     struct stat gone;
     EXPECT_NE(0, stat(m_data.Path("gone").c_str(), &gone));

@@ -10,7 +10,6 @@
 #include "shell/ZnDlgAppDocDirConfirm.h"
 #include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
-#include "tests/support/JetCopy.h"
 
 #include <sys/stat.h>
 
@@ -173,21 +172,6 @@ TEST_F(SelectObj, ARegisterThatCannotBeOpenedIsReportedAndLeavesTheListEmpty)
                       u8"' を認識できません。"}),
               m_ui.registerReports);
     EXPECT_TRUE(m_ui.messageBoxes.empty());
-}
-
-TEST_F(SelectObj, AnAccessRegisterIsListedReadOnly)
-{
-    Register("source.mdb", kThreeRows);
-    JetDatabase jet(JetVersion::Jet4);
-    AddSqliteTables(jet, m_folder.Path("source.mdb"));
-    WriteJetFile(jet, m_folder.Path("obj/APP_BUKKEN.mdb"));
-    const std::string before = ReadFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb"));
-    StartWith(Windows("dst"), [&](ZnDlgAppSelectObjDialog& dialog) {
-        EXPECT_EQ(kThreeListed, Rows(dialog.m_list));
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(m_ui.messageBoxes.empty());
-    EXPECT_EQ(before, ReadFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb")));
 }
 
 TEST_F(SelectObj, TheMigrationButtonNeedsTheZipLibraryAndThenADestination)
