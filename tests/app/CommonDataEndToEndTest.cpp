@@ -1,10 +1,12 @@
 // The reference-data export from the database to the archive, over an APP_USER_REGIST.mdb that is
 // a SQLite file and one that is an Access (Jet 4) file: the archive's entries byte for byte, the
 // folder gone, the sources unchanged; an empty database; a missing one.
-#include "tests/app/MigrationExportTestSupport.h"
+#include "tests/support/TempWorkingFolder.h"
+#include "tests/writers/ZipTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/ReferenceDataFolders.h"
 
+#include "app/ZnMigrationExport.h"
 #include "platform/database/CDaoException.h"
 #include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
@@ -13,7 +15,7 @@
 #include <algorithm>
 #include <sys/stat.h>
 
-using namespace exporttest;
+using ziptest::FolderNames;
 using testsupport::Hex;
 using ziptest::Snapshot;
 
@@ -70,7 +72,10 @@ protected:
         if (names.size() != 1)
             return {};
         // Named by the packing time.
-        EXPECT_TRUE(IsStampedName(names[0], u8"共通データ_", ".zip", before, after)) << names[0];
+        std::string stamp = names[0].substr(std::string(u8"共通データ_").size(), 14);
+        EXPECT_EQ(u8"共通データ_" + stamp + ".zip", names[0]);
+        EXPECT_LE(before, stamp);
+        EXPECT_GE(after, stamp);
         return ziptest::ArchiveEntries(m_data.folder.Path("dst/" + names[0]));
     }
 

@@ -58,12 +58,12 @@ TEST_F(ZnAppProDocTest, EmptySlotsAreLeftOutOfTheFile)
     m_document.DeleteSubFormModel();
     EXPECT_EQ(nullptr, m_document.GetSubFormModel());
     ASSERT_TRUE(m_document.OnSaveDocument(Windows("two.110")));
-    EXPECT_EQ(Hex(HexFixturePrefix("model/build_conf_document.hex", "third slot")),
+    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_two_slots.hex")),
               Hex(ReadFileBytes(m_folder.Path("two.110"))));
 
     m_document.DeleteFormModel();
     ASSERT_TRUE(m_document.OnSaveDocument(Windows("one.110")));
-    EXPECT_EQ(Hex(HexFixturePrefix("model/build_conf_document.hex", "second slot")),
+    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_first_slot.hex")),
               Hex(ReadFileBytes(m_folder.Path("one.110"))));
 
     // A file of the first slot alone loads into a document that holds only an application.

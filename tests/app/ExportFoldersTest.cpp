@@ -1,17 +1,50 @@
 // The export folders: preparing a folder under the destination with its drive check, the marker
-// file, text files on a full disk, and the report at the end of a run.
-#include "tests/app/MigrationExportTestSupport.h"
+// file, and text files on a full disk.
+#include "tests/support/TempWorkingFolder.h"
+#include "tests/writers/ZipTestSupport.h"
 
+#include "app/ZnMigrationExport.h"
 #include "platform/core/WinError.h"
+#include "platform/files/WinPath.h"
 #include "platform/files/WinStdio.h"
 
+#include <deque>
 #include <sys/stat.h>
 
-using namespace exporttest;
-using ziptest::Messages_t;
-using ziptest::Snapshot;
+using namespace ziptest;
 
 namespace {
+
+// An export whose drive check meets the given errors first (ERROR_SUCCESS: something found)
+// and then looks at the disk.
+class ScriptedDriveExport : public ZnMigrationExport {
+public:
+    using ZnMigrationExport::ZnMigrationExport;
+    mutable std::deque<DWORD> driveErrors;
+
+protected:
+    DWORD LookForEntries(const CString& pattern) const override
+    {
+        if (driveErrors.empty())
+            return ZnMigrationExport::LookForEntries(pattern);
+        DWORD error = driveErrors.front();
+        driveErrors.pop_front();
+        return error;
+    }
+};
+
+// Every test: no zip library bound, message boxes recorded, a working folder and a destination.
+class MigrationExportTest : public ZipTest {
+protected:
+    CString Destination() const { return LinuxPathToWin(destination_.Path()).c_str(); }
+    std::string DestinationPath(const std::string& relative = "") const
+    {
+        return relative.empty() ? destination_.Path() : destination_.Path() + "/" + relative;
+    }
+
+    testsupport::TempWorkingFolder work_;
+    TempFolder destination_;
+};
 
 const char kCannotOutput[] = "データを出力できません。下記をご確認ください。\n"
                              "①   メディアが書き込み禁止になっている。\n"
@@ -32,8 +65,8 @@ TEST_F(PrepareFolderTest, CreatesAMissingFolderAndEmptiesTheFilesOfAnExistingOne
     EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "物件 A"));
     EXPECT_EQ((std::vector<std::string>{u8"物件 A"}), FolderNames(DestinationPath()));
 
-    ziptest::WriteBytes(DestinationPath(u8"物件 A/物件情報.xml"), "old");
-    ziptest::WriteBytes(DestinationPath(u8"物件 A/marker"), "");
+    WriteBytes(DestinationPath(u8"物件 A/物件情報.xml"), "old");
+    WriteBytes(DestinationPath(u8"物件 A/marker"), "");
     // The destination with a trailing separator, as the exports pass it.
     EXPECT_EQ(1, exporter.PrepareFolder(Destination() + "\\", "物件 A"));
     EXPECT_EQ(std::vector<std::string>(), FolderNames(DestinationPath(u8"物件 A")));
@@ -45,18 +78,18 @@ TEST_F(PrepareFolderTest, ASubFolderLeftInTheFolderStopsItWithTheDriveTextAndSta
 {
     mkdir(DestinationPath(u8"物件").c_str(), 0777);
     mkdir(DestinationPath(u8"物件/確認申請書_建築物_01").c_str(), 0777);
-    ziptest::WriteBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml"), "kept");
+    WriteBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml"), "kept");
 
     ZnMigrationExport exporter(Destination());
     EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "物件"));
     EXPECT_EQ((Messages_t{{kCannotOutput, MB_OK | MB_ICONSTOP}}), Messages());
-    EXPECT_EQ("kept", ziptest::ReadBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml")));
+    EXPECT_EQ("kept", ReadBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml")));
     EXPECT_TRUE(exporter.HasFailed());
 }
 
 TEST_F(PrepareFolderTest, ADestinationThatIsMissingOrAFileGetsTheDriveTextAndNothingIsMade)
 {
-    ziptest::WriteBytes(DestinationPath("file"), "data");
+    WriteBytes(DestinationPath("file"), "data");
     ZnMigrationExport exporter(Destination());
     EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\missing", "name"));
     EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\file", "name"));
@@ -71,8 +104,8 @@ TEST_F(PrepareFolderTest, ADestinationThatIsMissingOrAFileGetsTheDriveTextAndNot
 TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndNothingIsTouched)
 {
     mkdir(DestinationPath("a").c_str(), 0777);
-    ziptest::WriteBytes(DestinationPath("a/kept.xml"), "kept");
-    ziptest::WriteBytes(DestinationPath(u8"a/物件"), "a file");
+    WriteBytes(DestinationPath("a/kept.xml"), "kept");
+    WriteBytes(DestinationPath(u8"a/物件"), "a file");
     std::map<std::string, std::string> before = Snapshot(DestinationPath());
     // 90 characters of three UTF-8 bytes each: 270 bytes, more than a Linux name may have.
     CString longName;

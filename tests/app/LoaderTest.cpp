@@ -147,7 +147,7 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
 TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
 {
     const std::string building = ReadHexFixture("model/build_conf_document.hex"),
-                      application = HexFixturePrefix("model/build_conf_document.hex", "second slot");
+                      application = ReadHexFixture("app/build_conf_first_slot.hex");
     WriteFileBytes(PropertyFile("Ka001.110"), building);
     WriteFileBytes(PropertyFile("Ke001.-12"), "");
     WriteFileBytes(PropertyFile("Ka001.222"), application);

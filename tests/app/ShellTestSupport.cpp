@@ -8,8 +8,6 @@
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
 
-#include <cctype>
-#include <fstream>
 #include <unistd.h>
 
 void ShellTestUi::WindowDestroyed(CWnd& wnd)
@@ -109,26 +107,4 @@ std::vector<std::string> ShellTest::MessageTexts() const
     for (const MessageBoxRequest& box : m_ui.messageBoxes)
         texts.push_back(cp932::ToUtf8(box.text.Bytes()));
     return texts;
-}
-
-std::string HexFixturePrefix(const std::string& relative, const std::string& marker)
-{
-    std::ifstream in(testsupport::DataPath(relative));
-    std::string bytes, line;
-    while (std::getline(in, line) && line.find(marker) == std::string::npos) {
-        std::string hex = line.substr(0, line.find('#'));
-        int high = -1;
-        for (char c : hex) {
-            if (!std::isxdigit(static_cast<unsigned char>(c)))
-                continue;
-            int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
-            if (high < 0) {
-                high = digit;
-            } else {
-                bytes += static_cast<char>(high * 16 + digit);
-                high = -1;
-            }
-        }
-    }
-    return bytes;
 }

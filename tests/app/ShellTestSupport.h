@@ -63,6 +63,3 @@ protected:
 private:
     char* m_oldFolder = nullptr;
 };
-
-// The bytes of a hex fixture up to the line that holds marker (the whole fixture when it has none).
-std::string HexFixturePrefix(const std::string& relative, const std::string& marker);
