@@ -1,16 +1,17 @@
 // The export folders: preparing a folder under the destination with its drive check, the marker
-// file, and text files on a full disk.
+// file.
 #include "tests/support/TempWorkingFolder.h"
 #include "tests/writers/ZipTestSupport.h"
 
 #include "app/ZnMigrationExport.h"
 #include "platform/core/WinError.h"
 #include "platform/files/WinPath.h"
-#include "platform/files/WinStdio.h"
 
 #include <deque>
+#include <filesystem>
 #include <sys/stat.h>
 
+namespace fs = std::filesystem;
 using namespace ziptest;
 
 namespace {
@@ -74,28 +75,28 @@ TEST_F(PrepareFolderTest, CreatesAMissingFolderAndEmptiesTheFilesOfAnExistingOne
     EXPECT_FALSE(exporter.HasFailed());
 }
 
-TEST_F(PrepareFolderTest, ASubFolderLeftInTheFolderStopsItWithTheDriveTextAndStaysWhole)
-{
-    mkdir(DestinationPath(u8"物件").c_str(), 0777);
-    mkdir(DestinationPath(u8"物件/確認申請書_建築物_01").c_str(), 0777);
-    WriteBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml"), "kept");
-
-    ZnMigrationExport exporter(Destination());
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "物件"));
-    EXPECT_EQ((Messages_t{{kCannotOutput, MB_OK | MB_ICONSTOP}}), Messages());
-    EXPECT_EQ("kept", ReadBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml")));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(PrepareFolderTest, ADestinationThatIsMissingOrAFileGetsTheDriveTextAndNothingIsMade)
+// A destination that is missing or a file, a folder that still holds a sub-folder and the drive
+// errors stop with their texts; an empty destination answers "file not found" and can be written.
+TEST_F(PrepareFolderTest, DriveProblemsStopWithTheirTextsAndChangeNothing)
 {
     WriteBytes(DestinationPath("file"), "data");
-    ZnMigrationExport exporter(Destination());
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\missing", "name"));
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\file", "name"));
+    fs::create_directories(DestinationPath(u8"物件/確認申請書_建築物_01"));
+    WriteBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml"), "kept");
+    std::map<std::string, std::string> before = Snapshot(DestinationPath());
+    ScriptedDriveExport exporter(Destination());
+    for (const char* folder : {"\\missing", "\\file", ""})
+        EXPECT_EQ(0, exporter.PrepareFolder(Destination() + folder, "物件")) << folder;
+    exporter.driveErrors = {ERROR_UNRECOGNIZED_MEDIA, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND};
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "one"));
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "two"));
+    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "three"));
 
-    EXPECT_EQ((Messages_t{{kCannotOutput, MB_OK | MB_ICONSTOP}, {kCannotOutput, MB_OK | MB_ICONSTOP}}), Messages());
-    EXPECT_EQ((std::map<std::string, std::string>{{"file", "data"}}), Snapshot(DestinationPath()));
+    const std::pair<std::string, UINT> cannot = {kCannotOutput, MB_OK | MB_ICONSTOP};
+    EXPECT_EQ((Messages_t{cannot, cannot, cannot, {"メディアがフォーマットされていません。", MB_ICONSTOP}, cannot}),
+              Messages());
+    before["three"] = "<folder>";
+    EXPECT_EQ(before, Snapshot(DestinationPath()));
+    EXPECT_TRUE(exporter.HasFailed());
 }
 
 // A name that is not one folder name would empty or make a folder elsewhere: the destination
@@ -149,21 +150,6 @@ TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)
     EXPECT_EQ((std::vector<std::string>{"retried"}), FolderNames(DestinationPath()));
 }
 
-TEST_F(PrepareFolderTest, AnUnformattedMediumAndOtherDriveErrorsStopWithTheirTexts)
-{
-    ScriptedDriveExport exporter(Destination());
-    exporter.driveErrors = {ERROR_UNRECOGNIZED_MEDIA, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND};
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "one"));
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "two"));
-    // An empty destination answers "file not found": it can be written.
-    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "three"));
-
-    EXPECT_EQ(
-        (Messages_t{{"メディアがフォーマットされていません。", MB_ICONSTOP}, {kCannotOutput, MB_OK | MB_ICONSTOP}}),
-        Messages());
-    EXPECT_EQ((std::vector<std::string>{"three"}), FolderNames(DestinationPath()));
-}
-
 TEST_F(MigrationExportTest, AMarkerFileIsEmptyAndOneThatCannotBeOpenedIsTold)
 {
     ZnMigrationExport exporter(Destination());
@@ -173,22 +159,5 @@ TEST_F(MigrationExportTest, AMarkerFileIsEmptyAndOneThatCannotBeOpenedIsTold)
 
     EXPECT_EQ((Messages_t{{"ファイルのオープンに失敗しました。", MB_ICONSTOP}}), Messages());
     EXPECT_EQ((std::map<std::string, std::string>{{u8"Pellori_1_1_0_物件データ", ""}}), Snapshot(DestinationPath()));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(MigrationExportTest, ATextFileThatDoesNotFitOnTheDiskIsToldAndRemoved)
-{
-    ZnMigrationExport exporter(Destination());
-    CString path = Destination() + "\\物件情報.xml";
-    FILE* file = ZnMigrationExport::OpenTextFile(path);
-    ASSERT_NE(nullptr, file);
-    {
-        FileSizeLimit limit(1000);
-        for (int i = 0; i < 100; ++i)
-            std::fputs("0123456789012345678901234567890123456789\n", file);
-        EXPECT_FALSE(exporter.CloseTextFile(file, path));
-    }
-    EXPECT_EQ((Messages_t{{"ファイルの書き込み(物件情報.xml)に失敗しました。", MB_ICONSTOP}}), Messages());
-    EXPECT_EQ(std::vector<std::string>(), FolderNames(DestinationPath()));
     EXPECT_TRUE(exporter.HasFailed());
 }
