@@ -93,6 +93,14 @@ protected:
         return m_edit;
     }
 
+    // The current panel, then the screen, floppy, common-data and property-data flags.
+    std::string State() const
+    {
+        CMainFrame& f = Frame();
+        return std::to_string(f.GetCurrentPanel()) + ":" + std::to_string(f.GetScreenFlag()) +
+               std::to_string(f.GetFdFlag()) + std::to_string(f.GetCommonDataFlag()) + std::to_string(f.GetBukkenDataFlag());
+    }
+
     CEdit m_edit;
 };
 
@@ -132,21 +140,17 @@ TEST_F(MainFrame, ScreenCommandsLeaveTheScreenAndShowTheirPanel)
     CMainFrame& frame = Frame();
     // A command that its rule disables does nothing.
     Command(ID_FD_CREATE);
-    EXPECT_EQ(0, frame.GetCurrentPanel());
+    EXPECT_EQ("0:0000", State());
     frame.SetBukkenSelected(1);
     Command(ID_FD_CREATE);
-    EXPECT_EQ(IDD_DOCTYPEBAR, frame.GetCurrentPanel());
+    EXPECT_EQ(std::to_string(IDD_DOCTYPEBAR) + ":1100", State());
     EXPECT_EQ(IDD_DOCTYPEBAR, frame.GetShownPanel());
-    EXPECT_EQ(1, frame.GetFdFlag());
-    EXPECT_EQ(1, frame.GetScreenFlag());
     ASSERT_NE(nullptr, frame.GetDlgItem(IDD_DOCTYPEBAR));
 
     frame.SetScreenFlag(0);
     Command(ID_COMMON_DATA);
     EXPECT_EQ(nullptr, frame.GetDlgItem(IDD_DOCTYPEBAR));
-    EXPECT_EQ(IDD_COMMONDATABAR, frame.GetCurrentPanel());
-    EXPECT_EQ(0, frame.GetFdFlag());
-    EXPECT_EQ(1, frame.GetCommonDataFlag());
+    EXPECT_EQ(std::to_string(IDD_COMMONDATABAR) + ":1010", State());
     CString caption;
     frame.GetDlgItem(IDD_COMMONDATABAR)->GetDlgItemText(IDC_PANEL_CAPTION, caption);
     EXPECT_EQ("共通データの作成・編集", caption);
@@ -155,23 +159,17 @@ TEST_F(MainFrame, ScreenCommandsLeaveTheScreenAndShowTheirPanel)
     frame.SetScreenFlag(0);
     Command(ID_BUKKEN_DATA);
     EXPECT_EQ(nullptr, frame.GetDlgItem(IDD_COMMONDATABAR));
-    EXPECT_EQ(PANEL_BUKKENDATA, frame.GetCurrentPanel());
-    EXPECT_EQ(1, frame.GetBukkenDataFlag());
-    EXPECT_EQ(0, frame.GetCommonDataFlag());
-
+    EXPECT_EQ(std::to_string(PANEL_BUKKENDATA) + ":1001", State());
     // Printing does nothing.
     frame.SwitchMenu(IDC_TOP_PRINT);
-    EXPECT_EQ(PANEL_BUKKENDATA, frame.GetCurrentPanel());
+    EXPECT_EQ(std::to_string(PANEL_BUKKENDATA) + ":1001", State());
 
     // Property selection: the migration dialog closes without a choice, so no panel follows.
     size_t destroyed = m_ui.destroyed.size();
     frame.SetScreenFlag(0);
     m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
     Command(ID_SELECT_BUKKEN);
-    EXPECT_EQ(0, frame.GetCurrentPanel());
-    EXPECT_EQ(0, frame.GetScreenFlag());
-    EXPECT_EQ(0, frame.GetBukkenDataFlag());
-    ASSERT_LT(destroyed, m_ui.destroyed.size());
+    EXPECT_EQ("0:0000", State());
     EXPECT_EQ(1, std::count_if(m_ui.destroyed.begin() + destroyed, m_ui.destroyed.end(),
                                [](const ShellTestUi::DestroyedWindow& window) {
                                    return window.text == u8"Miravel (2010年09月03日リリース)";
@@ -233,9 +231,7 @@ TEST_F(MainFrame, TheMenuActionClosesTheFormAndEndsTheScreenUnlessDataChangedOrA
     frame.SetDataChanged(0);
     frame.SetBukkenDataFlag(1);
     Click(IDD_MAINMENUBAR, IDC_TOP_MENUDISPLAY);
-    EXPECT_EQ(0, frame.GetCurrentPanel());
-    EXPECT_EQ(0, frame.GetScreenFlag());
-    EXPECT_EQ(0, frame.GetBukkenDataFlag());
+    EXPECT_EQ("0:0000", State());
     EXPECT_EQ(nullptr, frame.GetDlgItem(IDD_CONFIRMKINDBAR));
     CString title;
     frame.GetWindowText(title);
