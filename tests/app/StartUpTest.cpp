@@ -1,4 +1,5 @@
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
 #include "platform/core/Cp932.h"
@@ -13,24 +14,22 @@ namespace {
 
 using StartUp = ShellTest;
 
-std::vector<std::string> TemplateLines(CWinApp& app)
+// The application's templates in registration order, each with where its view's template is kept
+// ("A3": m_pFormTemplatesA[3]), as tests/data/app/doc_templates.txt lists them.
+std::vector<std::string> TemplateLines(CZnAppProApp& app)
 {
     std::vector<std::string> lines;
     for (POSITION pos = app.GetFirstDocTemplatePosition(); pos;) {
-        CDocTemplate* docTemplate = app.GetNextDocTemplate(pos);
-        lines.push_back(std::to_string(docTemplate->m_nIDResource) + " " + docTemplate->m_pDocClass->m_lpszClassName +
-                        " " + docTemplate->m_pFrameClass->m_lpszClassName + " " +
-                        docTemplate->m_pViewClass->m_lpszClassName);
+        CDocTemplate* t = app.GetNextDocTemplate(pos);
+        std::string kept = "none";
+        for (int i = 0; i < CZnAppProApp::kFormTemplateCountA; ++i)
+            kept = app.m_pFormTemplatesA[i] == t ? "A" + std::to_string(i) : kept;
+        for (int i = 0; i < CZnAppProApp::kFormTemplateCountB; ++i)
+            kept = app.m_pFormTemplatesB[i] == t ? "B" + std::to_string(i) : kept;
+        lines.push_back(std::to_string(t->m_nIDResource) + "\t" + t->m_pDocClass->m_lpszClassName + "\t" +
+                        t->m_pFrameClass->m_lpszClassName + "\t" + t->m_pViewClass->m_lpszClassName + "\t" + kept);
     }
     return lines;
-}
-
-template <size_t N> std::vector<std::string> ViewsOf(CMultiDocTemplate* const (&templates)[N])
-{
-    std::vector<std::string> views;
-    for (CMultiDocTemplate* docTemplate : templates)
-        views.push_back(docTemplate ? docTemplate->m_pViewClass->m_lpszClassName : "null");
-    return views;
 }
 
 // An application whose memory probe fails.
@@ -68,24 +67,10 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
     EXPECT_EQ(RGB(231, 236, 249), AfxGetDialogBkColor());
     EXPECT_EQ(RGB(0, 0, 0), AfxGetDialogTextColor());
 
-    // The form templates: those of the application forms (A) and of the common-data screens (B),
-    // registered after the neutral view's in the order FM11-16, FM51-55, FM31-32, then B.
-    const std::vector<std::string> formsA = {"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54",
-                                             "ZnFvAppCAFM55", "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13",
-                                             "ZnFvAppCAFM14", "ZnFvAppCAFM15", "ZnFvAppCAFM16", "ZnFvAppCAFM31",
-                                             "ZnFvAppCAFM32"};
-    std::vector<std::string> formsB;
-    for (int screen = 1; screen <= 9; ++screen)
-        formsB.push_back("ZnFvAppCACM0" + std::to_string(screen));
-    formsB.push_back("ZnFvAppCAHJ0100");
-    EXPECT_EQ(formsA, ViewsOf(m_app.m_pFormTemplatesA));
-    EXPECT_EQ(formsB, ViewsOf(m_app.m_pFormTemplatesB));
-    std::vector<std::string> expected = {"101 CZnAppProDoc CChildFrame CZnAppProView"};
-    for (size_t i : {5, 6, 7, 8, 9, 10, 0, 1, 2, 3, 4, 11, 12})
-        expected.push_back("102 CZnAppProDoc CChildFrame " + formsA[i]);
-    for (const std::string& view : formsB)
-        expected.push_back("102 CZnAppProDoc CChildFrame " + view);
-    EXPECT_EQ(expected, TemplateLines(m_app));
+    std::vector<std::string> templates;
+    for (const auto& row : testsupport::ReadTabbedCases("app/doc_templates.txt"))
+        templates.push_back((row.at(0) + "\t" + row.at(1) + "\t" + row.at(2) + "\t" + row.at(3) + "\t" + row.at(4)).Bytes());
+    EXPECT_EQ(templates, TemplateLines(m_app));
 
     // Without the settings key every folder is empty.
     EXPECT_EQ("||||", m_app.GetAppFolder() + "|" + m_app.GetComFolder() + "|" + m_app.GetObjFolder() + "|" +
