@@ -245,35 +245,13 @@ std::string DocumentError(const std::string& folder)
 } // namespace
 
 // A corrupt document and a missing one are logged and leave no folder; the documents and
-// properties after them are exported and the end says that something failed.
-TEST_F(PropertyExport, DocumentsThatCannotBeLoadedAreLoggedAndSkipped)
+// properties after them are exported. Of two properties of one name the later goes to name + "_2"
+// with its own name kept; names that cannot be folder names are told and skipped. The end says
+// that something failed.
+TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
 {
     SpoilDocuments(m_data.Path(u8"sample/bukken/駅前広告塔設置工事"), false);
     SpoilDocuments(m_data.Path(u8"sample/bukken/東部生コン第二プラント"), true);
-    RunExport(2);
-    // The framework tells of the corrupt file; the missing one is only logged.
-    EXPECT_EQ((std::vector<std::string>{u8"予期しないファイル形式です。", kFinishedWithFailures}), MessageTexts());
-
-    std::map<std::string, std::string> entries = Archive(u8"物件データ");
-    EXPECT_EQ(1u, entries.count(u8"駅前広告塔設置工事/物件情報.xml"));
-    EXPECT_EQ(0u, entries.count(u8"駅前広告塔設置工事/確認申請書_工作物（法第88条1項）_01/"));
-    EXPECT_EQ(0u, entries.count(u8"東部生コン第二プラント/確認申請書_工作物（法第88条2項）_01/"));
-    EXPECT_EQ(1u, entries.count(u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"));
-
-    std::vector<std::string> tail = LogTail(9);
-    EXPECT_EQ(0u, tail[1].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【")) << tail[1];
-    tail[1] = "";
-    EXPECT_EQ((std::vector<std::string>{
-                  PropertyLine(4, u8"駅前広告塔設置工事"), "", DocumentError(u8"確認申請書_工作物（法第88条1項）_01"),
-                  PropertyLine(5, u8"東部生コン第二プラント"), DocumentError(u8"確認申請書_工作物（法第88条2項）_01"),
-                  PropertyLine(6, u8"鈴木ビル建替工事")}),
-              std::vector<std::string>(tail.begin(), tail.begin() + 6));
-}
-
-// Two properties of one name both end up in the archive, the later one in name + "_2" with
-// its own name kept; names that cannot be folder names are told and skipped.
-TEST_F(PropertyExport, SameNamesTakeAFreeFolderAndBadNamesAreSkipped)
-{
     CDaoDatabase database;
     database.Open(Data("sample/bukken/APP_BUKKEN.mdb"));
     CString longName;
@@ -285,12 +263,18 @@ TEST_F(PropertyExport, SameNamesTakeAFreeFolderAndBadNamesAreSkipped)
         database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (" + row + ", '', NULL)");
     database.Close();
 
-    RunExport(4);
-    EXPECT_EQ((std::vector<std::string>{u8"物件ディレクトリの作成に失敗しました。", u8"物件A/Bディレクトリの作成に失敗しました。",
-                                        u8"物件" + cp932::ToUtf8(longName.Bytes()) + u8"ディレクトリの作成に失敗しました。",
-                                        kFinishedWithFailures}),
+    RunExport(5);
+    // The framework tells of the corrupt file; the missing one is only logged.
+    const std::string longUtf8 = cp932::ToUtf8(longName.Bytes());
+    EXPECT_EQ((std::vector<std::string>{u8"予期しないファイル形式です。", u8"物件ディレクトリの作成に失敗しました。",
+                                        u8"物件A/Bディレクトリの作成に失敗しました。",
+                                        u8"物件" + longUtf8 + u8"ディレクトリの作成に失敗しました。", kFinishedWithFailures}),
               MessageTexts());
     std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    EXPECT_EQ(1u, entries.count(u8"駅前広告塔設置工事/物件情報.xml"));
+    EXPECT_EQ(0u, entries.count(u8"駅前広告塔設置工事/確認申請書_工作物（法第88条1項）_01/"));
+    EXPECT_EQ(0u, entries.count(u8"東部生コン第二プラント/確認申請書_工作物（法第88条2項）_01/"));
+    EXPECT_EQ(1u, entries.count(u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"));
     EXPECT_EQ(BukkenInfo(u8"山田邸新築工事", 2, "20120304", "050607"), entries[u8"山田邸新築工事_2/物件情報.xml"]);
     EXPECT_EQ(1u, entries.count(u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"));
     // Nothing but the seven property folders and the marker at the top.
@@ -299,16 +283,21 @@ TEST_F(PropertyExport, SameNamesTakeAFreeFolderAndBadNamesAreSkipped)
         top += entry.first.find('/') + 1 == entry.first.size() || entry.first.find('/') == std::string::npos;
     EXPECT_EQ(8, top);
 
+    std::vector<std::string> tail = LogTail(14);
+    EXPECT_EQ(0u, tail[1].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【")) << tail[1];
+    tail.erase(tail.begin() + 6, tail.begin() + 9); // the last sample property's documents
+    tail[1] = "";
+    auto notMade = [](const std::string& property) {
+        return ErrorLine("ExportBukkenInfo()", u8"物件【" + property + u8"】のフォルダを作成できないため出力しませんでした。");
+    };
     EXPECT_EQ((std::vector<std::string>{
-                  PropertyLine(7, u8"山田邸新築工事"),
+                  PropertyLine(4, u8"駅前広告塔設置工事"), "", DocumentError(u8"確認申請書_工作物（法第88条1項）_01"),
+                  PropertyLine(5, u8"東部生コン第二プラント"), DocumentError(u8"確認申請書_工作物（法第88条2項）_01"),
+                  PropertyLine(6, u8"鈴木ビル建替工事"), PropertyLine(7, u8"山田邸新築工事"),
                   u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【7 - 山田邸新築工事】は同じ名前の"
                   u8"フォルダがあるため、フォルダ【山田邸新築工事_2】に出力します。",
-                  ErrorLine("ExportBukkenInfo()", u8"物件【8 - 】のフォルダを作成できないため出力しませんでした。"),
-                  ErrorLine("ExportBukkenInfo()", u8"物件【9 - A/B】のフォルダを作成できないため出力しませんでした。"),
-                  ErrorLine("ExportBukkenInfo()", u8"物件【10 - " + cp932::ToUtf8(longName.Bytes()) +
-                                                      u8"】のフォルダを作成できないため出力しませんでした。"),
-              }),
-              LogTail(5));
+                  notMade("8 - "), notMade("9 - A/B"), notMade("10 - " + longUtf8)}),
+              tail);
 }
 
 // A destination that cannot be written is told by both exports, nothing is made and the sources
