@@ -1,6 +1,4 @@
-// The reference-data export from the database to the archive, over an APP_USER_REGIST.mdb that is
-// a SQLite file and one that is an Access (Jet 4) file: the archive's entries byte for byte, the
-// folder gone, the sources unchanged; an empty database; a missing one.
+// The reference-data export from the database (SQLite and Access files) to the archive.
 #include "tests/support/TempWorkingFolder.h"
 #include "tests/writers/ZipTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
@@ -21,8 +19,7 @@ using ziptest::Snapshot;
 
 namespace {
 
-// The declaration and the root element around the sections, as the archive holds them: the
-// file's CR LF line ends packed as LF.
+// The declaration and the root element around the sections, line ends packed as LF.
 const char kHead[] = u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<共通データ>\n";
 const char kTail[] = u8"</共通データ>\n";
 
@@ -87,8 +84,7 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Formats, CommonDataEndToEnd, ::testing::ValuesIn(AppDatabaseVariants()),
                          [](const auto& info) { return info.param.name; });
 
-// The nine sections of the writer's populated database (worked out with the writer's own tests),
-// between the declaration and the root element.
+// The nine sections of the writer's populated database, worked out with the writer's own tests.
 TEST_P(CommonDataEndToEnd, ThePopulatedReferenceDataEndsUpInTheArchive)
 {
     m_data.MakeUserRegist(appUserRegistSchema, "writers/common_data_rows.sql");
@@ -106,8 +102,7 @@ TEST_P(CommonDataEndToEnd, EmptyTablesGiveTheRootAloneStillPacked)
     EXPECT_EQ(ExpectedArchive(""), ExportedArchive());
 }
 
-// The database error ends the action with the database's exception; the folder keeps only its
-// marker and nothing is packed.
+// The database error ends the action; the folder keeps only its marker and nothing is packed.
 TEST_P(CommonDataEndToEnd, AMissingDatabaseEndsTheActionWithTheDatabaseError)
 {
     ZnMigrationExport exporter(m_data.Windows("dst"));

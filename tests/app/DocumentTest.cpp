@@ -32,21 +32,6 @@ protected:
 
 } // namespace
 
-TEST_F(ZnAppProDocTest, ANewDocumentHoldsAnEmptyApplicationAndStoresExactlyThat)
-{
-    ASSERT_TRUE(m_document.OnNewDocument());
-    ASSERT_NE(nullptr, m_document.GetAppModel());
-    EXPECT_STREQ("ZnModelApp", m_document.GetAppModel()->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(nullptr, m_document.GetFormModel());
-    EXPECT_EQ(nullptr, m_document.GetSubFormModel());
-    EXPECT_EQ(nullptr, m_document.GetModel(CZnAppProDoc::extraModel));
-
-    ASSERT_TRUE(m_document.OnSaveDocument(Windows("new.110")));
-    ZnModelApp empty;
-    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })),
-              Hex(ReadFileBytes(m_folder.Path("new.110"))));
-}
-
 TEST_F(ZnAppProDocTest, EmptySlotsAreLeftOutOfTheFile)
 {
     WriteFileBytes(m_folder.Path("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));

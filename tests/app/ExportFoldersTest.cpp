@@ -1,5 +1,4 @@
-// The export folders: preparing a folder under the destination with its drive check, the marker
-// file.
+// The export folders: preparing a folder under the destination with its drive check, the marker.
 #include "tests/support/TempWorkingFolder.h"
 #include "tests/writers/ZipTestSupport.h"
 
@@ -16,8 +15,7 @@ using namespace ziptest;
 
 namespace {
 
-// An export whose drive check meets the given errors first (ERROR_SUCCESS: something found)
-// and then looks at the disk.
+// An export whose drive check meets the given errors first, then looks at the disk.
 class ScriptedDriveExport : public ZnMigrationExport {
 public:
     using ZnMigrationExport::ZnMigrationExport;
@@ -75,8 +73,7 @@ TEST_F(PrepareFolderTest, CreatesAMissingFolderAndEmptiesTheFilesOfAnExistingOne
     EXPECT_FALSE(exporter.HasFailed());
 }
 
-// A destination that is missing or a file, a folder that still holds a sub-folder and the drive
-// errors stop with their texts; an empty destination answers "file not found" and can be written.
+// Drive problems stop with their texts; an empty destination answers "file not found" and is used.
 TEST_F(PrepareFolderTest, DriveProblemsStopWithTheirTextsAndChangeNothing)
 {
     WriteBytes(DestinationPath("file"), "data");
@@ -99,9 +96,7 @@ TEST_F(PrepareFolderTest, DriveProblemsStopWithTheirTextsAndChangeNothing)
     EXPECT_TRUE(exporter.HasFailed());
 }
 
-// A name that is not one folder name would empty or make a folder elsewhere: the destination
-// itself for an empty name, its parent for "..", a folder of another name for a separator. A name
-// too long for the disk or held by a file is not created either. Nothing is touched.
+// A name that is not one folder name, too long for the disk or held by a file touches nothing.
 TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndNothingIsTouched)
 {
     mkdir(DestinationPath("a").c_str(), 0777);

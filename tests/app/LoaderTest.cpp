@@ -45,8 +45,7 @@ std::string EmptyDocumentFile(const std::string& form, const std::string& subFor
     return testsupport::StoreToBytes([&](CArchive& ar) { document.Serialize(ar); });
 }
 
-// A started application over a property register in obj/ with one property and its folder;
-// each test adds the documents it needs.
+// A started application over a register in obj/ with one property; each test adds its documents.
 class LoadBukkenDocument : public ShellTest {
 protected:
     LoadBukkenDocument()
@@ -141,9 +140,7 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
     EXPECT_EQ("", Log());
 }
 
-// A register row without its file, or without a row, loads nothing; an empty file fills nothing;
-// a code without model objects loads the application alone; the form number is the number at
-// the end of the file name (0 when there is none).
+// Missing files and rows load nothing; the form number ends the file name (0 when none does).
 TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
 {
     const std::string building = ReadHexFixture("model/build_conf_document.hex"),

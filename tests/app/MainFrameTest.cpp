@@ -270,8 +270,7 @@ TEST_F(MainFrame, EditCommandsGoToAFocusedEditOnly)
     EXPECT_EQ("a", UiHost::Current().GetClipboardText());
 }
 
-// The short-text dialogs run from the menu; registering takes the selection (or the whole text)
-// without its bars.
+// The short-text dialogs run from the menu; registering takes the selection without its bars.
 TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
 {
     DaoCreateDatabase(Windows("com/APP_USER_REGIST.mdb"), appUserRegistSchema);

@@ -55,9 +55,7 @@ protected:
 
 } // namespace
 
-// The document-type buttons carry the labels of the mode; a document type shows its kinds'
-// panel, and back from it the buttons are made in the mode of that time; in the notification
-// mode the other forms' panel hides the safety plan.
+// The document-type buttons carry the labels of the mode in which they are made.
 TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheModeAndShowTheirKinds)
 {
     auto labels = [this] {
@@ -89,8 +87,7 @@ TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheModeAndShowTheirKinds)
     EXPECT_TRUE(bar->GetDlgItem(IDC_OBJ_DEMOLITION)->GetStyle() & WS_VISIBLE);
 }
 
-// Each document type's panel opens its forms (tests/data/app/panel_forms.txt); the panel's Back
-// leaves the form for the document types, closing the form models.
+// Each document type's panel opens its forms (tests/data/app/panel_forms.txt); Back closes them.
 TEST_F(Panels, TheKindPanelsOpenTheFormsOfTheirDocumentTypeAndBackClosesThem)
 {
     StartFloppyOutput(DOCMODE_ZADAZEZ);

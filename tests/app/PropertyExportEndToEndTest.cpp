@@ -29,8 +29,7 @@ using ziptest::Snapshot;
 
 namespace {
 
-// Larger than 共通データ.xml, every file of the property export and the run log; smaller than the
-// archive of the sample properties with 40 copies of the first.
+// More than any file the exports write; less than the archive of 40 more copies of the first property.
 const rlim_t kFullDiskBytes = 200000;
 
 const char kFinished[] = u8"移行データ作成が終わりました。";
@@ -155,8 +154,7 @@ protected:
     std::string m_before;
 };
 
-// The end-to-end export over the register and reference database as the sample set makes them
-// (SQLite files) and as Access files, which the export only reads.
+// The sample register and reference database as SQLite files and as Access files.
 class PropertyExportFormats : public PropertyExport, public ::testing::WithParamInterface<std::string> {
 protected:
     PropertyExportFormats()
@@ -244,10 +242,8 @@ std::string DocumentError(const std::string& folder)
 
 } // namespace
 
-// A corrupt document and a missing one are logged and leave no folder; the documents and
-// properties after them are exported. Of two properties of one name the later goes to name + "_2"
-// with its own name kept; names that cannot be folder names are told and skipped. The end says
-// that something failed.
+// Corrupt and missing documents are logged and skipped, a second property of a name goes to name_2,
+// names that cannot be folder names are told and skipped.
 TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
 {
     SpoilDocuments(m_data.Path(u8"sample/bukken/駅前広告塔設置工事"), false);
@@ -300,8 +296,7 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
               tail);
 }
 
-// A destination that cannot be written is told by both exports, nothing is made and the sources
-// stay as they were.
+// A destination that cannot be written is told by both exports and nothing is made.
 TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
 {
     RunExport(3, "gone");
@@ -338,9 +333,7 @@ void AddCopiesOfTheFirstProperty(const std::string& registerFolder, int copies)
 
 } // namespace
 
-// A destination that fills up while the properties are packed: the packing tells so and the end
-// says that something failed, no archive of the properties is left as if complete, the export
-// folder keeps every property's files for another try, and the sources stay as they were.
+// Filling up while packing leaves no property archive, and the folder whole for another try.
 TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
 {
     AddCopiesOfTheFirstProperty(m_data.Path("sample/bukken"), 40);
@@ -362,9 +355,7 @@ TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
     EXPECT_EQ(46, propertyFiles);
 }
 
-// A destination that fills up after start-up, while the exports write: 共通データ.xml is told and
-// not packed, the property export stops at the first document that it cannot write whole, nothing
-// cut off is left, nothing is packed and the end says that something failed.
+// Filling up while the files are written stops each export at the first file cut off, and removes it.
 TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExport)
 {
     RunExport(3, "sample/export", 2048); // more than 物件情報.xml, 申請書管理情報.xml and the log

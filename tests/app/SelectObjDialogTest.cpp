@@ -38,11 +38,14 @@ std::vector<std::string> Rows(CListCtrl& list)
 
 const std::vector<std::string> kThreeListed = {u8"南町の家|2010/9/3", u8"東 町ビル|2009/12/31", u8"北町の家|2011/1/20"};
 
-CString EditText(CDialog& dialog, int id)
+// The register, reference-data and destination folders that the dialog shows, joined by "|".
+CString Edits(CDialog& dialog)
 {
-    CString text;
-    dialog.GetDlgItemText(id, text);
-    return text;
+    CString register_, common, destination;
+    dialog.GetDlgItemText(IDC_SO_EDIT_BUKKEN, register_);
+    dialog.GetDlgItemText(IDC_SO_EDIT_COM, common);
+    dialog.GetDlgItemText(IDC_SO_EDIT_DST, destination);
+    return register_ + "|" + common + "|" + destination;
 }
 
 // A click on a button of the dialog, as its window reports it.
@@ -91,9 +94,8 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
     std::string hive;
     StartWith(Windows("dst"), [&](ZnDlgAppSelectObjDialog& dialog) {
         hive = ReadFileBytes(m_registry.MachineHive());
-        EXPECT_EQ(Windows("obj"), EditText(dialog, IDC_SO_EDIT_BUKKEN));
-        EXPECT_EQ(Windows("com"), EditText(dialog, IDC_SO_EDIT_COM));
-        EXPECT_EQ(Windows("dst"), EditText(dialog, IDC_SO_EDIT_DST));
+        const CString shown = Windows("obj") + "|" + Windows("com") + "|" + Windows("dst");
+        EXPECT_EQ(shown, Edits(dialog));
         ASSERT_EQ(2, dialog.m_list.GetColumnCount());
         EXPECT_EQ("物件名", dialog.m_list.GetColumnHeading(0));
         EXPECT_EQ("作成日", dialog.m_list.GetColumnHeading(1));
@@ -110,9 +112,7 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
             m_ui.AnswerFolder(std::nullopt);
             Press(dialog, button);
         }
-        EXPECT_EQ(Windows("obj"), dialog.GetBukkenFolderText());
-        EXPECT_EQ(Windows("com"), EditText(dialog, IDC_SO_EDIT_COM));
-        EXPECT_EQ(Windows("dst"), EditText(dialog, IDC_SO_EDIT_DST));
+        EXPECT_EQ(shown, Edits(dialog));
         EXPECT_EQ(kThreeListed, Rows(dialog.m_list));
 
         // Another register refills the list and becomes the run's register folder.
@@ -133,10 +133,8 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
         Press(dialog, IDC_SO_BTN_COM);
         m_ui.AnswerFolder(Windows("dst2"));
         Press(dialog, IDC_SO_BTN_DST);
-        EXPECT_EQ(Windows("common2"), EditText(dialog, IDC_SO_EDIT_COM));
-        EXPECT_EQ(Windows("dst2"), EditText(dialog, IDC_SO_EDIT_DST));
-        EXPECT_EQ(Windows("common2"), m_app.GetComFolder());
-        EXPECT_EQ(Windows("dst2"), m_app.GetDstFolder());
+        EXPECT_EQ(Windows("empty") + "|" + Windows("common2") + "|" + Windows("dst2"), Edits(dialog));
+        EXPECT_EQ(Windows("common2") + "|" + Windows("dst2"), m_app.GetComFolder() + "|" + m_app.GetDstFolder());
         // Every picker was owned by the dialog, rooted at My Computer, file-system folders only.
         ASSERT_EQ(7u, m_ui.folderRequests.size());
         for (const ScriptedUi::FolderRequest& request : m_ui.folderRequests) {

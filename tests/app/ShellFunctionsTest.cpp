@@ -1,4 +1,5 @@
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "platform/files/WinPath.h"
 #include "shell/FilterChars.h"
@@ -13,29 +14,16 @@ using testsupport::WriteFileBytes;
 
 TEST(FilterChars, RemovesSingleByteCharactersOfTheSetAndKeepsDoubleByteOnesWhole)
 {
-    struct Case {
-        const char* text;
-        const char* set;
-        const char* result;
-        int changed;
-    } cases[] = {
-        {"ab|c", "|", "abc", 1},
-        {"abc", "|", "abc", 0},
-        {"a|b|", "|x", "ab", 1},
-        {"x|y", "", "x|y", 0},
-        {"\x81\x62\x62", "b", "\x81\x62", 1}, // ッ keeps its trail byte 0x62
-        {"\x95\x5C|", "\\|", "\x95\x5C", 1},  // 表 keeps its trail byte 0x5C
-        {"ab\x82", "|", "ab", 1},             // a lone lead byte at the end goes
-        {"", "|", "", 0},
-    };
-    for (const Case& c : cases) {
-        CString text = c.text;
-        EXPECT_EQ(c.changed, FilterChars(text, c.set)) << c.text;
-        EXPECT_EQ(c.result, text) << c.text;
+    for (const auto& c : testsupport::ReadTabbedCases("app/filter_chars.txt")) {
+        CString text = c.at(0);
+        EXPECT_EQ(atoi(c.at(3)), FilterChars(text, c.at(1))) << c.at(0);
+        EXPECT_EQ(c.at(2), text) << c.at(0);
     }
-    CString text = "a|b";
+    // A lone lead byte at the end goes; no set changes nothing.
+    CString text = "ab\x82";
+    EXPECT_EQ(1, FilterChars(text, "|"));
     EXPECT_EQ(0, FilterChars(text, nullptr));
-    EXPECT_EQ("a|b", text);
+    EXPECT_EQ("ab", text);
 }
 
 TEST(CheckBitmapFile, TellsBitmapsFromShortAndUnsupportedFiles)

@@ -1,7 +1,5 @@
-// Support for the application shell's tests: a user interface that is scripted like ScriptedUi
-// and also records every window as it is destroyed, and a fixture that starts the application
-// object as the program does (no display), in a registry and a work folder of its own, and
-// destroys what is left of it at the end.
+// A scripted user interface that records destroyed windows, and a fixture that starts the
+// application object as the program does, in a registry and a work folder of its own.
 #pragma once
 
 #include "tests/support/ScriptedUi.h"

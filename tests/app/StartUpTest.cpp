@@ -14,8 +14,7 @@ namespace {
 
 using StartUp = ShellTest;
 
-// The application's templates in registration order, each with where its view's template is kept
-// ("A3": m_pFormTemplatesA[3]), as tests/data/app/doc_templates.txt lists them.
+// The templates in registration order as tests/data/app/doc_templates.txt lists them.
 std::vector<std::string> TemplateLines(CZnAppProApp& app)
 {
     std::vector<std::string> lines;
