@@ -3,13 +3,10 @@
 
 #include "platform/files/WinPath.h"
 #include "shell/FilterChars.h"
-#include "writers/CheckBitmapFile.h"
 
 #include <sys/stat.h>
 
 using testsupport::ReadFileBytes;
-using testsupport::ReadHexFixture;
-using testsupport::TempFolder;
 using testsupport::WriteFileBytes;
 
 TEST(FilterChars, RemovesSingleByteCharactersOfTheSetAndKeepsDoubleByteOnesWhole)
@@ -24,28 +21,6 @@ TEST(FilterChars, RemovesSingleByteCharactersOfTheSetAndKeepsDoubleByteOnesWhole
     EXPECT_EQ(1, FilterChars(text, "|"));
     EXPECT_EQ(0, FilterChars(text, nullptr));
     EXPECT_EQ("ab", text);
-}
-
-TEST(CheckBitmapFile, TellsBitmapsFromShortAndUnsupportedFiles)
-{
-    TempFolder folder;
-    auto check = [&](const std::string& name, const std::string& bytes) {
-        WriteFileBytes(folder.Path(name), bytes);
-        return CheckBitmapFile(CString(LinuxPathToWin(folder.Path(name))));
-    };
-    std::string info = ReadHexFixture("app/bitmap_info40_1x1.hex");
-    EXPECT_EQ(0, check("info.bmp", info));
-    EXPECT_EQ(0, check("core.bmp", ReadHexFixture("app/bitmap_core12_4x4.hex")));
-    EXPECT_EQ(3, check("v5.bmp", ReadHexFixture("app/bitmap_v5_header.hex")));
-    EXPECT_EQ(2, check("short.bmp", ReadHexFixture("app/bitmap_short20.hex")));
-    EXPECT_EQ(2, check("empty.bmp", ""));
-    EXPECT_EQ(2, check("one.bmp", "B"));
-    EXPECT_EQ(2, check("header.bmp", info.substr(0, 13)));
-    EXPECT_EQ(2, check("fiftythree.bmp", info.substr(0, 53)));
-    EXPECT_EQ(0, check("fiftyfour.bmp", info.substr(0, 54)));
-    EXPECT_EQ(3, check("ba.bmp", "BA" + info.substr(2)));
-    EXPECT_EQ(3, check("text.bmp", "no bitmap at all"));
-    EXPECT_EQ(1, CheckBitmapFile(CString(LinuxPathToWin(folder.Path("missing.bmp")))));
 }
 
 namespace {
