@@ -50,8 +50,7 @@ class LoadBukkenDocument : public ShellTest {
 protected:
     LoadBukkenDocument()
     {
-        mkdir(m_folder.Path("obj").c_str(), 0777);
-        mkdir(m_folder.Path(std::string("obj/") + cp932::ToUtf8(kBukken)).c_str(), 0777);
+        MakeFolders({std::string("obj/") + cp932::ToUtf8(kBukken)});
         StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), "A:\\");
     }
 

@@ -78,8 +78,7 @@ class MainFrame : public ShellTest {
 protected:
     MainFrame()
     {
-        for (const char* folder : {"app", "com", "obj"})
-            mkdir(m_folder.Path(folder).c_str(), 0777);
+        MakeFolders({"app", "com", "obj"});
         StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), "A:\\");
     }
 

@@ -60,10 +60,7 @@ class SelectObj : public ShellTest {
 protected:
     SelectObj()
     {
-        mkdir(m_folder.Path("obj").c_str(), 0777);
-        mkdir(m_folder.Path("com").c_str(), 0777);
-        mkdir(m_folder.Path("other").c_str(), 0777);
-        mkdir(m_folder.Path("empty").c_str(), 0777);
+        MakeFolders({"obj", "com", "other", "empty"});
     }
 
     void Register(const std::string& relative, const char* rows)

@@ -28,23 +28,16 @@ namespace {
 // A converter that writes its two arguments, one per line, beside itself.
 const char kConverter[] = "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$2\" >> \"$(dirname \"$0\")/runs.txt\"\n";
 
-class RunTxt2Xml : public ShellTest {
-protected:
-    void InstallConverter(const std::string& folder)
-    {
-        mkdir(m_folder.Path(folder).c_str(), 0777);
-        WriteFileBytes(m_folder.Path(folder + "/txt2xml"), kConverter);
-        chmod(m_folder.Path(folder + "/txt2xml").c_str(), 0755);
-    }
-};
+using RunTxt2Xml = ShellTest;
 
 } // namespace
 
 TEST_F(RunTxt2Xml, RunsTheConverterOnTheFileTwiceAndWaitsForIt)
 {
-    InstallConverter("app dir");
+    MakeFolders({"app dir", "out dir"});
+    WriteFileBytes(m_folder.Path("app dir/txt2xml"), kConverter);
+    chmod(m_folder.Path("app dir/txt2xml").c_str(), 0755);
     m_app.SetAppFolder(Windows("app dir"));
-    mkdir(m_folder.Path("out dir").c_str(), 0777);
     m_app.RunTxt2Xml(Windows("out dir") + "\\申請書データ.xml");
     std::string file = m_folder.Path(u8"out dir/申請書データ.xml");
     EXPECT_EQ(file + "\n" + file + "\n", ReadFileBytes(m_folder.Path("app dir/runs.txt")));
@@ -57,7 +50,7 @@ TEST_F(RunTxt2Xml, RunsTheConverterOnTheFileTwiceAndWaitsForIt)
 
 TEST_F(RunTxt2Xml, AMissingConverterChangesNothing)
 {
-    mkdir(m_folder.Path("app").c_str(), 0777);
+    MakeFolders({"app"});
     m_app.SetAppFolder(Windows("app"));
     m_app.RunTxt2Xml(Windows("out.xml"));
     EXPECT_TRUE(m_ui.messageBoxes.empty());

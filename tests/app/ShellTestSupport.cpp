@@ -8,6 +8,7 @@
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
 
+#include <filesystem>
 #include <unistd.h>
 
 void ShellTestUi::WindowDestroyed(CWnd& wnd)
@@ -58,9 +59,10 @@ void ShellTest::StoreFolders(LPCTSTR app, LPCTSTR com, LPCTSTR obj, LPCTSTR dst,
             key.SetValue(values[i], names[i]);
 }
 
-CString ShellTest::Windows(const std::string& relative) const
+void ShellTest::MakeFolders(std::initializer_list<std::string> relatives) const
 {
-    return CString(LinuxPathToWin(m_folder.Path(relative)));
+    for (const std::string& relative : relatives)
+        std::filesystem::create_directories(m_folder.Path(relative));
 }
 
 void ShellTest::Start(std::function<void(CDialog&)> inDialog)
@@ -78,12 +80,6 @@ void ShellTest::Start(std::function<void(CDialog&)> inDialog)
     ASSERT_EQ(static_cast<UINT>(IDD_SELECT_OBJ), m_ui.modalTemplates.front());
     m_ui.modalTemplates.erase(m_ui.modalTemplates.begin());
 }
-
-CMainFrame& ShellTest::Frame() const { return *m_app.GetMainFrame(); }
-
-CZnAppProDoc& ShellTest::Document() const { return *m_app.GetActiveDocument(); }
-
-void ShellTest::Command(UINT nID) const { Frame().SendMessage(WM_COMMAND, nID, 0); }
 
 void ShellTest::Click(int panel, int nID) const
 {

@@ -119,7 +119,7 @@ TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
 
 TEST_F(StartUp, TheCodeTablesOfTheApplicationFolderAreOpenWhileTheFrameLives)
 {
-    mkdir(m_folder.Path("app").c_str(), 0777);
+    MakeFolders({"app"});
     MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
     StoreFolders(Windows("app"), nullptr, nullptr, nullptr, nullptr);
     Start();
