@@ -19,29 +19,15 @@ namespace {
 
 const char kBukken[] = "南町の家";
 
-// Each document kind's code and the classes that its file holds in slots 2 and 3 ("" for none).
-struct KindClasses {
-    int code;
-    std::string form, subForm;
-};
-
-std::vector<KindClasses> AllKindClasses()
-{
-    std::vector<KindClasses> kinds;
-    for (const auto& fields : testsupport::ReadTabbedCases("app/doc_kind_classes.txt"))
-        kinds.push_back({atoi(fields.at(0)), fields.at(1).Bytes(), fields.at(2).Bytes()});
-    return kinds;
-}
-
 std::string ClassOf(const ZnModel* model) { return model ? model->GetRuntimeClass()->m_lpszClassName : ""; }
 
 // The file of a document whose slots hold new empty objects of the named classes.
-std::string EmptyDocumentFile(const std::string& form, const std::string& subForm)
+std::string EmptyDocumentFile(const CString& form, const CString& subForm)
 {
     CZnAppProDoc document;
     document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
-    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form.c_str()));
-    document.ReplaceModel(CZnAppProDoc::subFormModel, subForm.empty() ? nullptr : ZnModelDocKinds::CreateSlotObject(subForm.c_str()));
+    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form));
+    document.ReplaceModel(CZnAppProDoc::subFormModel, ZnModelDocKinds::CreateSlotObject(subForm.IsEmpty() ? nullptr : LPCSTR(subForm)));
     return testsupport::StoreToBytes([&](CArchive& ar) { document.Serialize(ar); });
 }
 
@@ -107,33 +93,30 @@ protected:
 
 } // namespace
 
-// Each kind's file, stored back byte for byte (filled files of each class: the model's tests).
+// Each kind's file (code, then the classes of slots 2 and 3 in tests/data/app/doc_kind_classes.txt)
+// loads into its classes and stores back byte for byte (filled files of each class: the model's tests).
 TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
 {
-    const std::vector<KindClasses> kinds = AllKindClasses();
+    const auto kinds = testsupport::ReadTabbedCases("app/doc_kind_classes.txt");
     ASSERT_EQ(31u, kinds.size());
     std::string rows;
-    int shousai = 0;
-    for (const KindClasses& kind : kinds) {
-        std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
-        rows += Row(shousai, kind.code, u8"書類" + std::to_string(kind.code), fileName);
-        WriteFileBytes(PropertyFile(fileName), EmptyDocumentFile(kind.form, kind.subForm));
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        rows += Row(i + 1, atoi(kinds[i].at(0)), u8"書類" + kinds[i].at(0).Bytes(), "Ka001." + std::to_string(101 + i));
+        WriteFileBytes(PropertyFile("Ka001." + std::to_string(101 + i)), EmptyDocumentFile(kinds[i].at(1), kinds[i].at(2)));
     }
     MakeRegister(rows);
     Start();
-
-    shousai = 0;
-    for (const KindClasses& kind : kinds) {
-        SCOPED_TRACE(kind.code);
-        ASSERT_TRUE(Load(++shousai));
-        EXPECT_EQ("ZnModelApp", ClassOf(Document().GetAppModel()));
-        EXPECT_EQ(kind.form, ClassOf(Document().GetFormModel()));
-        EXPECT_EQ(kind.subForm, ClassOf(Document().GetSubFormModel()));
-        EXPECT_EQ(ReadFileBytes(PropertyFile("Ka001." + std::to_string(100 + shousai))), StoredDocument());
-        EXPECT_EQ(kind.code, m_app.m_nDocKindCode);
-        EXPECT_EQ(CString(std::to_string(kind.code).c_str()), m_app.m_strDocKindCode);
-        EXPECT_EQ(CString(("書類" + std::to_string(kind.code)).c_str()), m_app.m_strDocName);
-        EXPECT_EQ(100 + shousai, m_app.m_nFormNo);
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        SCOPED_TRACE(kinds[i].at(0));
+        ASSERT_TRUE(Load(i + 1));
+        EXPECT_EQ(("ZnModelApp|" + kinds[i].at(1) + "|" + kinds[i].at(2)).Bytes(),
+                  ClassOf(Document().GetAppModel()) + "|" + ClassOf(Document().GetFormModel()) + "|" +
+                      ClassOf(Document().GetSubFormModel()));
+        EXPECT_EQ(ReadFileBytes(PropertyFile("Ka001." + std::to_string(101 + i))), StoredDocument());
+        EXPECT_EQ(atoi(kinds[i].at(0)), m_app.m_nDocKindCode);
+        EXPECT_EQ(kinds[i].at(0), m_app.m_strDocKindCode);
+        EXPECT_EQ("書類" + kinds[i].at(0), m_app.m_strDocName);
+        EXPECT_EQ(101 + int(i), m_app.m_nFormNo);
     }
     EXPECT_TRUE(m_ui.messageBoxes.empty());
     EXPECT_EQ("", Log());
