@@ -188,22 +188,20 @@ TEST_F(Panels, TheFloppyPanelAsksForAChoiceBeforeItsDialogs)
     panel->m_nNumber = 12;
     panel->m_nSelectedDoc = 0;
     m_app.m_nDocKindCode = 100002;
-    m_ui.ScriptModal([](CDialog& dialog) {
-        auto& confirm = static_cast<ZnDlgAppUketukeConfirm&>(dialog);
-        EXPECT_EQ("南町の家", confirm.m_strName);
-        EXPECT_EQ(12, confirm.m_nNumber);
-        EXPECT_EQ(0, confirm.m_nSelectedDoc);
-        EXPECT_EQ(100002, confirm.m_nDocKindCode);
+    // Each dialog is given the panel's choice: name, number, document and kind code.
+    auto given = [](const auto& d) {
+        CString text;
+        text.Format("%s %d %d %d", LPCTSTR(d.m_strName), d.m_nNumber, d.m_nSelectedDoc, d.m_nDocKindCode);
+        return text;
+    };
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        EXPECT_EQ("南町の家 12 0 100002", given(static_cast<ZnDlgAppUketukeConfirm&>(dialog)));
         dialog.EndDialog(IDOK);
     });
     Click(IDD_FDMENUBAR, IDC_FD_READ);
-    m_ui.ScriptModal([](CDialog& dialog) {
-        auto& input = static_cast<ZnDlgAppBangouInput&>(dialog);
-        EXPECT_EQ(3, input.m_nSelectedRow);
-        EXPECT_EQ("南町の家", input.m_strName);
-        EXPECT_EQ(12, input.m_nNumber);
-        EXPECT_EQ(0, input.m_nSelectedDoc);
-        EXPECT_EQ(100002, input.m_nDocKindCode);
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        EXPECT_EQ("南町の家 12 0 100002", given(static_cast<ZnDlgAppBangouInput&>(dialog)));
+        EXPECT_EQ(3, static_cast<ZnDlgAppBangouInput&>(dialog).m_nSelectedRow);
         dialog.EndDialog(IDOK);
     });
     Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
