@@ -28,13 +28,13 @@ class FormViews : public ShellTest {
 protected:
     CView& ActiveView() const { return *Frame().MDIGetActive()->GetActiveView(); }
 
-    // A child's position in its parent's client area.
-    static CRect PlaceOf(CWnd& child)
+    // A child's position in its parent's client area, "left,top".
+    static std::string PlaceOf(CWnd& child)
     {
         CRect rect;
         child.GetWindowRect(&rect);
         child.GetParent()->ScreenToClient(&rect);
-        return rect;
+        return std::to_string(rect.left) + "," + std::to_string(rect.top);
     }
 
     void Show(CRuntimeClass* viewClass) { m_app.ChangeView(m_app.GetFormTemplate(viewClass)); }
@@ -54,8 +54,7 @@ TEST_F(FormViews, AFormViewPlacesItsPageBelowTheTitleAndDropsTheFormModelsWhenIt
         page = page->GetWindow(GW_HWNDNEXT);
     ASSERT_NE(nullptr, page);
     EXPECT_TRUE(page->GetStyle() & WS_VISIBLE);
-    EXPECT_EQ(10, PlaceOf(*page).left);
-    EXPECT_EQ(30, PlaceOf(*page).top);
+    EXPECT_EQ("10,30", PlaceOf(*page));
 
     Document().ReplaceModel(CZnAppProDoc::formModel, new ZnModelApp);
     Document().ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelApp);
@@ -82,8 +81,7 @@ TEST_F(FormViews, TheApplicationListIsTheFramesAndIsMadeAgainForEachView)
     ZnDlgAppShinseishoList& list = Frame().GetShinseishoList();
     ASSERT_NE(nullptr, list.m_hWnd);
     EXPECT_EQ(&ActiveView(), list.GetParent());
-    EXPECT_EQ(10, PlaceOf(list).left);
-    EXPECT_EQ(0, PlaceOf(list).top);
+    EXPECT_EQ("10,0", PlaceOf(list));
     HWND first = list.m_hWnd;
     Document().ReplaceModel(CZnAppProDoc::formModel, new ZnModelApp);
 
@@ -110,10 +108,8 @@ TEST_F(FormViews, TheNeutralViewKeepsItsFrameWithoutSize)
     view.ShowWindow(SW_SHOW);
     CRect rect;
     childFrame->GetWindowRect(&rect);
-    EXPECT_EQ(0, rect.Width());
-    EXPECT_EQ(0, rect.Height());
-    EXPECT_EQ(0, PlaceOf(*childFrame).left);
-    EXPECT_EQ(0, PlaceOf(*childFrame).top);
+    EXPECT_EQ(0, rect.Width() | rect.Height());
+    EXPECT_EQ("0,0", PlaceOf(*childFrame));
 }
 
 TEST_F(FormViews, TheBackgroundIsFilledInTheDialogColour)
@@ -127,9 +123,6 @@ TEST_F(FormViews, TheBackgroundIsFilledInTheDialogColour)
     EXPECT_EQ(TRUE, ActiveView().SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0));
     ASSERT_EQ(1u, dc.fills.size());
     EXPECT_EQ(RGB(231, 236, 249), dc.fills[0].color);
-    EXPECT_EQ(3, dc.fills[0].rect.left);
-    EXPECT_EQ(4, dc.fills[0].rect.top);
-    EXPECT_EQ(103, dc.fills[0].rect.right);
-    EXPECT_EQ(54, dc.fills[0].rect.bottom);
+    EXPECT_EQ(CRect(3, 4, 103, 54), CRect(dc.fills[0].rect));
     EXPECT_EQ(&before, dc.GetCurrentBrush());
 }

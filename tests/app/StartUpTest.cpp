@@ -81,28 +81,20 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
     CString title;
     frame.GetWindowText(title);
     EXPECT_EQ(" Orvane for Windows Ver6.10", title);
-    CStatusBar& status = frame.GetStatusBar();
-    ASSERT_EQ(5, status.GetCount());
-    const char* panes[] = {"", "ｶﾅ", "CAP", "NUM", "SCRL"};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(panes[i], status.GetPaneText(i)) << i;
+    CString panes;
+    for (int i = 0; i < frame.GetStatusBar().GetCount(); ++i)
+        panes += frame.GetStatusBar().GetPaneText(i) + "|";
+    EXPECT_EQ("|ｶﾅ|CAP|NUM|SCRL|", panes);
     EXPECT_EQ(frame.GetPanelById(118), frame.GetDlgItem(118));
-    EXPECT_EQ(0, frame.GetCurrentPanel());
-    EXPECT_EQ(0, frame.GetScreenFlag());
-    EXPECT_EQ(0, frame.GetDocMode(0));
 
     // The command line opened one document with the neutral view (kept out of sight: FormViewsTest).
-    CZnAppProDoc& document = Document();
-    EXPECT_STREQ("ZnModelApp", document.GetAppModel()->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(nullptr, document.GetFormModel());
-    EXPECT_EQ(nullptr, document.GetSubFormModel());
-    EXPECT_EQ(nullptr, document.GetModel(CZnAppProDoc::extraModel));
+    EXPECT_STREQ("ZnModelApp", Document().GetAppModel()->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(nullptr, Document().GetFormModel());
     EXPECT_EQ("CZnAppProView", ActiveViewClass());
 
     // Command 1013 ran the migration dialog, which has closed.
     EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
     EXPECT_TRUE(m_ui.messageBoxes.empty());
-    EXPECT_EQ(&m_app, ZnShellState::Current());
 }
 
 TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
