@@ -317,10 +317,9 @@ TEST_F(MainFrame, HelpAndAboutOpenFromTheMenu)
     m_ui.AnswerShellExecute(2); // no such file: nothing is said
     Command(ID_HELP_HTML);
     ASSERT_EQ(1u, m_ui.shellRequests.size());
-    EXPECT_EQ("open", m_ui.shellRequests[0].operation);
-    EXPECT_EQ(Windows("app") + "\\App.htm", m_ui.shellRequests[0].file);
-    EXPECT_EQ("", m_ui.shellRequests[0].parameters);
-    EXPECT_EQ(SW_SHOWDEFAULT, m_ui.shellRequests[0].showCommand);
+    const auto& request = m_ui.shellRequests[0];
+    EXPECT_EQ("open|" + Windows("app") + "\\App.htm|", request.operation + "|" + request.file + "|" + request.parameters);
+    EXPECT_EQ(SW_SHOWDEFAULT, request.showCommand);
     EXPECT_TRUE(m_ui.messageBoxes.empty());
 
     m_ui.ScriptModal([](CDialog& dialog) {
@@ -348,34 +347,30 @@ TEST_F(MainFrame, ClosingWritesThePlacementAndDropsTheFormModels)
     EXPECT_EQ("0,9,10,20,0,0,10,20,810,620", root.m_strStartUp);
 }
 
-TEST_F(MainFrame, OnlyTheCheckOutOfThisRunIsReleasedAtTheEnd)
-{
-    DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"), std::string(appBukkenSchema) + kCheckoutRows);
-    Start();
-    // The last property name of the run is not one that the run checked out.
-    m_app.SetBukkenName("南町の家");
-    Frame().NoteCheckout(Windows("obj"), "Plant A");
-    Frame().DestroyWindow();
-    EXPECT_EQ((std::vector<std::string>{u8"南町の家", "Plant A"}), CheckoutNames(Windows("obj/APP_BUKKEN.mdb")));
-}
-
-TEST_F(MainFrame, ReleasingACheckOutNeverThrows)
+// The end of the run releases only its own check-out, and releasing never throws: with none taken,
+// without a register, or with a register that cannot be changed (an Access file keeps its rows).
+TEST_F(MainFrame, OnlyTheCheckOutOfThisRunIsReleasedAtTheEndAndReleasingNeverThrows)
 {
     Start();
     CMainFrame& frame = Frame();
-    EXPECT_FALSE(frame.ReleaseCheckout()); // none taken
+    EXPECT_FALSE(frame.ReleaseCheckout());
     frame.NoteCheckout(Windows("obj"), "Plant A");
-    EXPECT_FALSE(frame.ReleaseCheckout()); // no register
+    EXPECT_FALSE(frame.ReleaseCheckout());
 
-    // A register that cannot be changed (an Access file) keeps its rows.
     DaoCreateDatabase(Windows("source.mdb"), std::string(appBukkenSchema) + kCheckoutRows);
     JetDatabase jet(JetVersion::Jet4);
     AddSqliteTables(jet, m_folder.Path("source.mdb"));
     WriteJetFile(jet, m_folder.Path("obj/APP_BUKKEN.mdb"));
     frame.NoteCheckout(Windows("obj"), "Plant A");
     EXPECT_FALSE(frame.ReleaseCheckout());
-    frame.NoteCheckout(Windows("obj"), "Plant A");
+
+    // The last property name of the run is not one that the run checked out.
+    MakeFolders({"sqlite"});
+    DaoCreateDatabase(Windows("sqlite/APP_BUKKEN.mdb"), std::string(appBukkenSchema) + kCheckoutRows);
+    m_app.SetBukkenName("南町の家");
+    frame.NoteCheckout(Windows("sqlite"), "Plant A");
     frame.DestroyWindow();
+    EXPECT_EQ((std::vector<std::string>{u8"南町の家", "Plant A"}), CheckoutNames(Windows("sqlite/APP_BUKKEN.mdb")));
     EXPECT_EQ((std::vector<std::string>{"Plant A", u8"南町の家", "Plant A"}),
               CheckoutNames(Windows("obj/APP_BUKKEN.mdb")));
 }
