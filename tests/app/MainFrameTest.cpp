@@ -13,7 +13,6 @@
 #include "tests/support/JetCopy.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 

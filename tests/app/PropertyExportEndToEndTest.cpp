@@ -9,7 +9,6 @@
 #include "app/ZnDlgAppSelectObjDialog.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
-#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "tools/sampledata/SampleDataSet.h"

@@ -3,7 +3,6 @@
 #include "app/ZnDlgAppSelectObjDialog.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
-#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "shell/ZnDirectoryDialog.h"
@@ -11,7 +10,6 @@
 #include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
 
-#include <sys/stat.h>
 
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;

@@ -2,7 +2,6 @@
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinDrive.h"
-#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppRegObject.h"
