@@ -34,21 +34,14 @@ const rlim_t kFullDiskBytes = 32768;
 const char kFinished[] = u8"移行データ作成が終わりました。";
 const char kFinishedWithFailures[] = u8"移行データ作成が終わりましたが、出力できなかったデータがあります。";
 
-// 物件情報.xml as the archive holds it (line ends packed as LF).
-std::string BukkenInfo(const std::string& name, int kubun, const std::string& date, const std::string& time)
+// 物件情報.xml or 申請書管理情報.xml of tests/data/app as the archive holds them (line ends packed as
+// LF), with {0}, {1}, ... filled in.
+std::string Filled(const std::string& name, const std::vector<std::string>& values)
 {
-    return u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<物件情報>\n\t<物件名>" + name + u8"</物件名>\n\t<物件区分>" +
-           std::to_string(kubun) + u8"</物件区分>\n\t<作成日>" + date + u8"</作成日>\n\t<作成時間>" + time +
-           u8"</作成時間>\n</物件情報>\n";
-}
-
-std::string ManagementInfo(int branch, const std::string& date, int form)
-{
-    return u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<申請書管理情報>\n\t<枝番>" + std::to_string(branch) +
-           u8"</枝番>\n\t<作成日>" + date +
-           u8"</作成日>\n\t<受付番号></受付番号>\n\t<処分番号></処分番号>\n"
-           u8"\t<データチェック済みフラグ>0</データチェック済みフラグ>\n\t<帳票番号>" +
-           std::to_string(form) + u8"</帳票番号>\n</申請書管理情報>\n";
+    std::string text = ReadFileBytes(testsupport::DataPath("app/" + name));
+    for (size_t i = 0; i < values.size(); ++i)
+        text.replace(text.find("{" + std::to_string(i) + "}"), 3, values[i]);
+    return text;
 }
 
 // A text as written to a file in text mode: each "\n" as CR LF.
@@ -197,7 +190,7 @@ TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
         if (f[0] == "property") {
             property = f[2];
             expected[property + "/"] = "";
-            expected[property + u8"/物件情報.xml"] = BukkenInfo(property, std::stoi(f[3]), f[4], "000000");
+            expected[property + u8"/物件情報.xml"] = Filled("bukken_info.xml", {property, f[3], f[4], "000000"});
             log.push_back(PropertyLine(std::stoi(f[1]), property));
             continue;
         }
@@ -206,7 +199,7 @@ TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
             continue;
         std::string folder = property + "/" + f[1] + "/";
         expected[folder] = "";
-        expected[folder + u8"申請書管理情報.xml"] = ManagementInfo(std::stoi(f[2]), f[3], std::stoi(f[4]));
+        expected[folder + u8"申請書管理情報.xml"] = Filled("management_info.xml", {f[2], f[3], f[4]});
         expected[folder + u8"申請書データ.xml"] = entries[folder + u8"申請書データ.xml"];
         EXPECT_TRUE(xmlcheck::IsWellFormed(entries[folder + u8"申請書データ.xml"])) << folder;
     }
@@ -270,7 +263,7 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
     EXPECT_EQ(0u, entries.count(u8"駅前広告塔設置工事/確認申請書_工作物（法第88条1項）_01/"));
     EXPECT_EQ(0u, entries.count(u8"東部生コン第二プラント/確認申請書_工作物（法第88条2項）_01/"));
     EXPECT_EQ(1u, entries.count(u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"));
-    EXPECT_EQ(BukkenInfo(u8"山田邸新築工事", 2, "20120304", "050607"), entries[u8"山田邸新築工事_2/物件情報.xml"]);
+    EXPECT_EQ(Filled("bukken_info.xml", {u8"山田邸新築工事", "2", "20120304", "050607"}), entries[u8"山田邸新築工事_2/物件情報.xml"]);
     EXPECT_EQ(1u, entries.count(u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"));
     // Nothing but the seven property folders and the marker at the top.
     int top = 0;
@@ -345,8 +338,8 @@ TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExp
                   {u8"Pellori_1_1_0_物件データ", ""},
                   {u8"山田邸新築工事", "<folder>"},
                   {u8"山田邸新築工事/確認申請書_建築物_01", "<folder>"},
-                  {u8"山田邸新築工事/物件情報.xml", Crlf(BukkenInfo(u8"山田邸新築工事", 1, "20100412", "000000"))},
-                  {u8"山田邸新築工事/確認申請書_建築物_01/申請書管理情報.xml", Crlf(ManagementInfo(1, "20100531", 1))},
+                  {u8"山田邸新築工事/物件情報.xml", Crlf(Filled("bukken_info.xml", {u8"山田邸新築工事", "1", "20100412", "000000"}))},
+                  {u8"山田邸新築工事/確認申請書_建築物_01/申請書管理情報.xml", Crlf(Filled("management_info.xml", {"1", "20100531", "1"}))},
               }),
               left);
     EXPECT_EQ((std::vector<std::string>{
