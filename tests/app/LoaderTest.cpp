@@ -206,50 +206,26 @@ TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)
     EXPECT_NE(0, error);
 }
 
-namespace {
-
-class ZnAppProDocTest : public ::testing::Test {
-protected:
-    CString Windows(const std::string& name) const { return CString(LinuxPathToWin(m_folder.Path(name))); }
-
-    // A document whose slots hold empty objects of a building confirmation.
-    void PrepareBuildingConfirmation()
-    {
-        m_document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
-        m_document.ReplaceModel(CZnAppProDoc::formModel, new ZnModelAppBuild);
-        m_document.ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelAppBuildConf);
-    }
-
-    TempFolder m_folder;
-    ScriptedUi m_ui;
-    CZnAppProDoc m_document;
-};
-
-} // namespace
-
-TEST_F(ZnAppProDocTest, EmptySlotsAreLeftOutOfTheFile)
+// A document leaves its empty slots out of its file (a file of the first slot alone loads as the
+// loader test shows).
+TEST(ZnAppProDoc, EmptySlotsAreLeftOutOfTheFile)
 {
-    WriteFileBytes(m_folder.Path("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
-    PrepareBuildingConfirmation();
-    m_document.SetModifiedFlag(TRUE);
-    ASSERT_TRUE(m_document.OnOpenDocument(Windows("Ka001.110")));
-    EXPECT_FALSE(m_document.IsModified());
+    TempFolder folder;
+    auto windows = [&](const char* name) { return CString(LinuxPathToWin(folder.Path(name))); };
+    WriteFileBytes(folder.Path("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
+    CZnAppProDoc document;
+    document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
+    document.ReplaceModel(CZnAppProDoc::formModel, new ZnModelAppBuild);
+    document.ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelAppBuildConf);
+    document.SetModifiedFlag(TRUE);
+    ASSERT_TRUE(document.OnOpenDocument(windows("Ka001.110")));
+    EXPECT_FALSE(document.IsModified());
 
-    m_document.DeleteSubFormModel();
-    EXPECT_EQ(nullptr, m_document.GetSubFormModel());
-    ASSERT_TRUE(m_document.OnSaveDocument(Windows("two.110")));
-    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_two_slots.hex")),
-              Hex(ReadFileBytes(m_folder.Path("two.110"))));
-
-    m_document.DeleteFormModel();
-    ASSERT_TRUE(m_document.OnSaveDocument(Windows("one.110")));
-    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_first_slot.hex")),
-              Hex(ReadFileBytes(m_folder.Path("one.110"))));
-
-    // A file of the first slot alone loads into a document that holds only an application.
-    CZnAppProDoc single;
-    single.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
-    ASSERT_TRUE(single.OnOpenDocument(Windows("one.110")));
-    ASSERT_TRUE(single.OnSaveDocument(Windows("one again.110")));
-    EXPECT_EQ(ReadFileBytes(m_folder.Path("one.110")), ReadFileBytes(m_folder.Path("one again.110")));
+    document.DeleteSubFormModel();
+    EXPECT_EQ(nullptr, document.GetSubFormModel());
+    ASSERT_TRUE(document.OnSaveDocument(windows("two.110")));
+    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_two_slots.hex")), Hex(ReadFileBytes(folder.Path("two.110"))));
+    document.DeleteFormModel();
+    ASSERT_TRUE(document.OnSaveDocument(windows("one.110")));
+    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_first_slot.hex")), Hex(ReadFileBytes(folder.Path("one.110"))));
 }
