@@ -121,26 +121,20 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
 
 TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)
 {
-    ui_.messageBoxes.clear();
-    {
-        ScriptedUi answers;
-        answers.AnswerMessageBox(IDRETRY);
-        answers.AnswerMessageBox(IDRETRY);
-        ScriptedDriveExport exporter(Destination());
-        exporter.driveErrors = {ERROR_NOT_READY, ERROR_NOT_READY};
-        EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "retried"));
-        EXPECT_FALSE(exporter.HasFailed());
-        ASSERT_EQ(2u, answers.messageBoxes.size());
-        EXPECT_EQ(CString(kCannotOutput), answers.messageBoxes[1].text);
-        EXPECT_EQ(UINT(MB_RETRYCANCEL | MB_ICONSTOP), answers.messageBoxes[1].type & (MB_TYPEMASK | MB_ICONMASK));
-    }
-    {
-        ScriptedUi answers;
-        answers.AnswerMessageBox(IDCANCEL);
-        ScriptedDriveExport exporter(Destination());
-        exporter.driveErrors = {ERROR_NOT_READY};
-        EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "cancelled"));
-        EXPECT_TRUE(exporter.HasFailed());
+    ScriptedUi answers;
+    for (int answer : {IDRETRY, IDRETRY, IDCANCEL})
+        answers.AnswerMessageBox(answer);
+    ScriptedDriveExport exporter(Destination());
+    exporter.driveErrors = {ERROR_NOT_READY, ERROR_NOT_READY};
+    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "retried"));
+    EXPECT_FALSE(exporter.HasFailed());
+    exporter.driveErrors = {ERROR_NOT_READY};
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "cancelled"));
+    EXPECT_TRUE(exporter.HasFailed());
+    ASSERT_EQ(3u, answers.messageBoxes.size());
+    for (const MessageBoxRequest& box : answers.messageBoxes) {
+        EXPECT_EQ(CString(kCannotOutput), box.text);
+        EXPECT_EQ(UINT(MB_RETRYCANCEL | MB_ICONSTOP), box.type & (MB_TYPEMASK | MB_ICONMASK));
     }
     EXPECT_EQ((std::vector<std::string>{"retried"}), FolderNames(DestinationPath()));
 }
