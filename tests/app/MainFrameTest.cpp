@@ -104,21 +104,6 @@ protected:
 
 } // namespace
 
-// The subsystems below see the frame's selections through the shell state.
-TEST_F(MainFrame, TheShellStateAnswersTheFramesSelections)
-{
-    Start();
-    Frame().SetDocMode(DOCMODE_KEIKAKU);
-    ZnShellState& shell = *ZnShellState::Current();
-    EXPECT_EQ(32787, shell.GetDocMode(0));
-    EXPECT_EQ(32786, shell.GetDocMode(1));
-    EXPECT_EQ("\\APP_BUKKEN.mdb", shell.GetAppMDB()->GetAppBukkenMdb());
-    EXPECT_EQ(u8"計画通知書（昇降機）", cp932::ToUtf8(shell.DocKindName(100002, 32787, 1).Bytes()));
-    EXPECT_EQ("Ke001.240", shell.MakeFormFileName(240));
-    // The shell's slots are those of the active document.
-    EXPECT_EQ(Document().GetAppModel(), shell.GetModel(ZnShellState::appModelSlot));
-}
-
 TEST_F(MainFrame, CommandsAreEnabledByTheScreenAndPropertyFlags)
 {
     Start();

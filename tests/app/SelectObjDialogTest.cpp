@@ -6,8 +6,6 @@
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "shell/ZnDirectoryDialog.h"
-#include "shell/ZnDlgAppDocDirConfirm.h"
-#include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
 
 
@@ -209,30 +207,3 @@ TEST_F(SelectObj, TheFolderPickerGivesTheChosenPathOrKeepsTheOldOne)
     EXPECT_EQ("C:\\物件\\南町", m_ui.folderRequests[2].statusText);
 }
 
-TEST_F(SelectObj, TheDriveRootConfirmationsEndWithOkOrCancel)
-{
-    ZnDlgAppRootDirConfirm root;
-    ZnDlgAppDocDirConfirm doc;
-    std::vector<std::string> texts;
-    auto collect = [&texts](CDialog& dialog) {
-        for (CWnd* child = dialog.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
-            CString text;
-            child->GetWindowText(text);
-            texts.push_back(cp932::ToUtf8(text.Bytes()));
-        }
-    };
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        collect(dialog);
-        Press(dialog, IDOK);
-    });
-    EXPECT_EQ(IDOK, root.DoModal());
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        collect(dialog);
-        dialog.SendMessage(WM_COMMAND, IDCANCEL, 0); // Esc
-    });
-    EXPECT_EQ(IDCANCEL, doc.DoModal());
-    EXPECT_EQ((std::vector<std::string>{u8"ルートディレクトリに物件は作成できません。",
-                                        u8"App_Doc1ディレクトリを作成します。よろしいですか？", u8"ＯＫ", u8"ｷｬﾝｾﾙ",
-                                        u8"App_Doc1ディレクトリに作成します。よろしいですか？", u8"ＯＫ", u8"ｷｬﾝｾﾙ"}),
-              texts);
-}
