@@ -14,7 +14,6 @@
 #include <sys/stat.h>
 
 using ziptest::FolderNames;
-using testsupport::Hex;
 using ziptest::Snapshot;
 
 namespace {

@@ -49,11 +49,6 @@ const char kCannotOutput[] = "データを出力できません。下記をご�
                              "①   メディアが書き込み禁止になっている。\n"
                              "②   Kelmoでは出力できないドライブを指定している。";
 
-Messages_t FolderNotCreated(const CString& name)
-{
-    return {{std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP}};
-}
-
 } // namespace
 
 using PrepareFolderTest = MigrationExportTest;
@@ -113,7 +108,7 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
     for (const CString& name : {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"),
                                 CString("表?"), CString("物件"), longName}) {
         EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name.Bytes();
-        expected.push_back(FolderNotCreated(name).front());
+        expected.push_back({std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
     }
     EXPECT_EQ(expected, Messages());
     EXPECT_EQ(before, Snapshot(DestinationPath()));
