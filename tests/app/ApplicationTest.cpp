@@ -72,7 +72,8 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
 
     std::vector<std::string> templates;
     for (const auto& row : testsupport::ReadTabbedCases("app/doc_templates.txt"))
-        templates.push_back((row.at(0) + "\t" + row.at(1) + "\t" + row.at(2) + "\t" + row.at(3) + "\t" + row.at(4)).Bytes());
+        templates.push_back(
+            (row.at(0) + "\t" + row.at(1) + "\t" + row.at(2) + "\t" + row.at(3) + "\t" + row.at(4)).Bytes());
     EXPECT_EQ(templates, TemplateLines(m_app));
 
     // Without the settings key every folder is empty.
@@ -107,8 +108,8 @@ TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
     StoreFolders("C:\\Zadazez", "C:\\共通\\", "D:\\物件", "C:\\移行", nullptr);
     Start();
     EXPECT_EQ("C:\\Zadazez|C:\\共通\\|D:\\物件|C:\\移行|C:\\", m_app.GetAppFolder() + "|" + m_app.GetComFolder() + "|" +
-                                                           m_app.GetObjFolder() + "|" + m_app.GetDstFolder() + "|" +
-                                                           m_app.GetOutputFolder());
+                                                                   m_app.GetObjFolder() + "|" + m_app.GetDstFolder() +
+                                                                   "|" + m_app.GetOutputFolder());
     // The shell state of the subsystems below gives the same folders.
     EXPECT_EQ("D:\\物件", ZnShellState::Current()->GetObjFolder());
 }
@@ -140,12 +141,12 @@ TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
     // The migration dialog first, then the frame with everything in it; the frame goes last.
     ASSERT_FALSE(m_ui.destroyed.empty());
     EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
-    auto firstFrameWindow = std::find_if(m_ui.destroyed.begin(), m_ui.destroyed.end(),
-                                         [](const ShellTestUi::DestroyedWindow& window) {
-                                             return window.text == u8"Miravel (2010年09月03日リリース)" ||
-                                                    (window.className != "CButton" && window.className != "CEdit" &&
-                                                     window.className != "CStatic" && window.className != "CListCtrl");
-                                         });
+    auto firstFrameWindow =
+        std::find_if(m_ui.destroyed.begin(), m_ui.destroyed.end(), [](const ShellTestUi::DestroyedWindow& window) {
+            return window.text == u8"Miravel (2010年09月03日リリース)" ||
+                   (window.className != "CButton" && window.className != "CEdit" && window.className != "CStatic" &&
+                    window.className != "CListCtrl");
+        });
     ASSERT_NE(m_ui.destroyed.end(), firstFrameWindow);
     EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", firstFrameWindow->text);
     EXPECT_EQ("CMainFrame", m_ui.destroyed.back().className);

@@ -1,8 +1,8 @@
 // The reference-data export from the database (SQLite and Access files) to the archive.
-#include "tests/support/TempWorkingFolder.h"
-#include "tests/writers/ZipTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/ReferenceDataFolders.h"
+#include "tests/support/TempWorkingFolder.h"
+#include "tests/writers/ZipTestSupport.h"
 
 #include "app/ZnMigrationExport.h"
 #include "platform/database/CDaoException.h"
@@ -110,5 +110,6 @@ TEST_P(CommonDataEndToEnd, AMissingDatabaseEndsTheActionWithTheDatabaseError)
     EXPECT_EQ(0u, m_ui.messageBoxes.size());
     std::vector<std::string> names = FolderNames(m_data.folder.Path("dst"));
     ASSERT_EQ(1u, names.size());
-    EXPECT_EQ(std::vector<std::string>{u8"Pellori_1_1_0_共通データ"}, FolderNames(m_data.folder.Path("dst/" + names[0])));
+    EXPECT_EQ(std::vector<std::string>{u8"Pellori_1_1_0_共通データ"},
+              FolderNames(m_data.folder.Path("dst/" + names[0])));
 }

@@ -10,7 +10,6 @@
 #include "platform/database/CDaoDatabase.h"
 #include "storage/AppDatabaseSchemas.h"
 
-
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
@@ -29,7 +28,8 @@ std::string EmptyDocumentFile(const CString& form, const CString& subForm)
     CZnAppProDoc document;
     document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
     document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form));
-    document.ReplaceModel(CZnAppProDoc::subFormModel, ZnModelDocKinds::CreateSlotObject(subForm.IsEmpty() ? nullptr : LPCSTR(subForm)));
+    document.ReplaceModel(CZnAppProDoc::subFormModel,
+                          ZnModelDocKinds::CreateSlotObject(subForm.IsEmpty() ? nullptr : LPCSTR(subForm)));
     return testsupport::StoreToBytes([&](CArchive& ar) { document.Serialize(ar); });
 }
 
@@ -95,8 +95,7 @@ protected:
 
 } // namespace
 
-// Each kind's file (code, then the classes of slots 2 and 3 in tests/data/app/doc_kind_classes.txt)
-// loads into its classes and stores back byte for byte (filled files of each class: the model's tests).
+// Each kind's file loads into the classes of tests/data/app/doc_kind_classes.txt and stores back.
 TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
 {
     const auto kinds = testsupport::ReadTabbedCases("app/doc_kind_classes.txt");
@@ -104,7 +103,8 @@ TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
     std::string rows;
     for (size_t i = 0; i < kinds.size(); ++i) {
         rows += Row(i + 1, atoi(kinds[i].at(0)), u8"書類" + kinds[i].at(0).Bytes(), "Ka001." + std::to_string(101 + i));
-        WriteFileBytes(PropertyFile("Ka001." + std::to_string(101 + i)), EmptyDocumentFile(kinds[i].at(1), kinds[i].at(2)));
+        WriteFileBytes(PropertyFile("Ka001." + std::to_string(101 + i)),
+                       EmptyDocumentFile(kinds[i].at(1), kinds[i].at(2)));
     }
     MakeRegister(rows);
     Start();
@@ -132,9 +132,10 @@ TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
     WriteFileBytes(PropertyFile("Ka001.110"), building);
     WriteFileBytes(PropertyFile("Ke001.-12"), "");
     WriteFileBytes(PropertyFile("Ka001.222"), application);
-    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") + Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160") +
-                 Row(3, 100801, u8"建築工事届", "Ke001.-12") + Row(4, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222") +
-                 Row(5, 100002, "a", "12") + Row(6, 100002, "b", "Ka001.1x0") + Row(7, 100002, "c", ""));
+    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
+                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160") + Row(3, 100801, u8"建築工事届", "Ke001.-12") +
+                 Row(4, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222") + Row(5, 100002, "a", "12") +
+                 Row(6, 100002, "b", "Ka001.1x0") + Row(7, 100002, "c", ""));
     Start();
     ASSERT_TRUE(Load(1));
     // No row: the document and its identity stay.
@@ -206,8 +207,7 @@ TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)
     EXPECT_NE(0, error);
 }
 
-// A document leaves its empty slots out of its file (a file of the first slot alone loads as the
-// loader test shows).
+// A document leaves its empty slots out of its file.
 TEST(ZnAppProDoc, EmptySlotsAreLeftOutOfTheFile)
 {
     TempFolder folder;

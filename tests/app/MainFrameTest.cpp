@@ -33,8 +33,7 @@ BOOL IsEnabled(CCmdTarget& target, UINT nID)
     return probe.enabled;
 }
 
-// The enabled state of the frame's commands, one character each, in groups that share a rule:
-// new property; property selection; save; short texts; screens; back to no screen.
+// The frame's commands enabled (1) or not, in groups that share a rule.
 const std::vector<std::vector<UINT>> ruleGroups = {
     {ID_NEW_ZADAZEZ, ID_NEW_KEIKAKU},
     {ID_SELECT_BUKKEN, ID_FD_LOAD, IDC_TOP_SELECTBUKKEN},
@@ -96,7 +95,8 @@ protected:
     {
         CMainFrame& f = Frame();
         return std::to_string(f.GetCurrentPanel()) + ":" + std::to_string(f.GetScreenFlag()) +
-               std::to_string(f.GetFdFlag()) + std::to_string(f.GetCommonDataFlag()) + std::to_string(f.GetBukkenDataFlag());
+               std::to_string(f.GetFdFlag()) + std::to_string(f.GetCommonDataFlag()) +
+               std::to_string(f.GetBukkenDataFlag());
     }
 
     CEdit m_edit;
@@ -231,8 +231,10 @@ TEST_F(MainFrame, EditCommandsGoToAFocusedEditOnly)
         const char* text;
         const char* clipboard;
     };
-    const Step steps[] = {{ID_EDIT_CUT, 1, 3, "adef", "bc"},     {ID_EDIT_COPY, 0, 1, "adef", "a"},
-                          {ID_EDIT_PASTE, 4, 4, "adefa", "a"},   {ID_EDIT_DELETE, 0, 2, "efa", "a"},
+    const Step steps[] = {{ID_EDIT_CUT, 1, 3, "adef", "bc"},
+                          {ID_EDIT_COPY, 0, 1, "adef", "a"},
+                          {ID_EDIT_PASTE, 4, 4, "adefa", "a"},
+                          {ID_EDIT_DELETE, 0, 2, "efa", "a"},
                           {ID_EDIT_UNDO, -1, -1, "adefa", "a"}};
     CString text;
     for (const Step& step : steps) {
@@ -291,8 +293,9 @@ TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
     Frame().GetPanelById(IDD_MAINMENUBAR)->GetDlgItem(IDC_TOP_COMMONDATA)->SetFocus();
     Command(ID_TANBUN_PASTE);
     Command(ID_TANBUN_REGIST);
-    EXPECT_EQ((std::vector<UINT>{IDD_TANBUN_REGIST, IDD_TANBUN_REGIST, IDD_TANBUN_PASTE, IDD_TANBUN_EDIT, IDD_TANBUN_COPY}),
-              m_ui.modalTemplates);
+    EXPECT_EQ(
+        (std::vector<UINT>{IDD_TANBUN_REGIST, IDD_TANBUN_REGIST, IDD_TANBUN_PASTE, IDD_TANBUN_EDIT, IDD_TANBUN_COPY}),
+        m_ui.modalTemplates);
 }
 
 TEST_F(MainFrame, HelpAndAboutOpenFromTheMenu)
@@ -302,7 +305,8 @@ TEST_F(MainFrame, HelpAndAboutOpenFromTheMenu)
     Command(ID_HELP_HTML);
     ASSERT_EQ(1u, m_ui.shellRequests.size());
     const auto& request = m_ui.shellRequests[0];
-    EXPECT_EQ("open|" + Windows("app") + "\\App.htm|", request.operation + "|" + request.file + "|" + request.parameters);
+    EXPECT_EQ("open|" + Windows("app") + "\\App.htm|",
+              request.operation + "|" + request.file + "|" + request.parameters);
     EXPECT_EQ(SW_SHOWDEFAULT, request.showCommand);
     EXPECT_TRUE(m_ui.messageBoxes.empty());
 
@@ -331,8 +335,7 @@ TEST_F(MainFrame, ClosingWritesThePlacementAndDropsTheFormModels)
     EXPECT_EQ("0,9,10,20,0,0,10,20,810,620", root.m_strStartUp);
 }
 
-// The end of the run releases only its own check-out, and releasing never throws: with none taken,
-// without a register, or with a register that cannot be changed (an Access file keeps its rows).
+// The run releases only its own check-out, and never throws (none taken, no register, an Access file).
 TEST_F(MainFrame, OnlyTheCheckOutOfThisRunIsReleasedAtTheEndAndReleasingNeverThrows)
 {
     Start();

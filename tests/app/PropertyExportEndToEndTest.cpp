@@ -1,5 +1,4 @@
-// The migration button from end to end over the sample data set (its databases as SQLite and as
-// Access files), and the faults a user's data and destination meet; the sources never change.
+// The migration button from end to end over the sample data set, and the faults it meets.
 #include "tests/app/ShellTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/TabbedCases.h"
@@ -14,9 +13,9 @@
 #include "tools/sampledata/SampleDataSet.h"
 
 #include <algorithm>
-#include <optional>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,8 +33,7 @@ const rlim_t kFullDiskBytes = 32768;
 const char kFinished[] = u8"移行データ作成が終わりました。";
 const char kFinishedWithFailures[] = u8"移行データ作成が終わりましたが、出力できなかったデータがあります。";
 
-// 物件情報.xml or 申請書管理情報.xml of tests/data/app as the archive holds them (line ends packed as
-// LF), with {0}, {1}, ... filled in.
+// An export file of tests/data/app as the archive holds it (LF line ends), with {0}, {1}... filled in.
 std::string Filled(const std::string& name, const std::vector<std::string>& values)
 {
     std::string text = ReadFileBytes(testsupport::DataPath("app/" + name));
@@ -75,7 +73,8 @@ std::string PropertyLine(int index, const std::string& name)
 
 std::string DocumentLine(const std::string& folder)
 {
-    return u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenXml() -      文書【" + folder + u8"】の情報を出力しました。";
+    return u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenXml() -      文書【" + folder +
+           u8"】の情報を出力しました。";
 }
 
 class PropertyExport : public ShellTest {
@@ -234,8 +233,7 @@ std::string DocumentError(const std::string& folder)
 
 } // namespace
 
-// Corrupt and missing documents are logged and skipped, a second property of a name goes to name_2,
-// names that cannot be folder names are told and skipped.
+// Bad documents are logged and skipped, a second property of a name goes to name_2, bad names are told.
 TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
 {
     SpoilDocuments(m_data.Path(u8"sample/bukken/駅前広告塔設置工事"), false);
@@ -245,25 +243,27 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
     CString longName;
     for (int i = 0; i < 100; ++i)
         longName += "あ"; // 300 bytes in UTF-8, more than a folder name can hold
-    for (const CString& row : {CString("7, '山田邸新築工事', '2012-03-04 05:06:07', 13, 1"), CString("8, '', '2012-01-01 00:00:00', 13, 0"),
-                               CString("9, 'A/B', '2012-01-01 00:00:00', 13, 0"),
-                               "10, '" + longName + "', '2012-01-01 00:00:00', 13, 0"})
+    for (const CString& row :
+         {CString("7, '山田邸新築工事', '2012-03-04 05:06:07', 13, 1"), CString("8, '', '2012-01-01 00:00:00', 13, 0"),
+          CString("9, 'A/B', '2012-01-01 00:00:00', 13, 0"), "10, '" + longName + "', '2012-01-01 00:00:00', 13, 0"})
         database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (" + row + ", '', NULL)");
     database.Close();
 
     RunExport(5);
     // The framework tells of the corrupt file; the missing one is only logged.
     const std::string longUtf8 = cp932::ToUtf8(longName.Bytes());
-    EXPECT_EQ((std::vector<std::string>{u8"予期しないファイル形式です。", u8"物件ディレクトリの作成に失敗しました。",
-                                        u8"物件A/Bディレクトリの作成に失敗しました。",
-                                        u8"物件" + longUtf8 + u8"ディレクトリの作成に失敗しました。", kFinishedWithFailures}),
-              MessageTexts());
+    EXPECT_EQ(
+        (std::vector<std::string>{u8"予期しないファイル形式です。", u8"物件ディレクトリの作成に失敗しました。",
+                                  u8"物件A/Bディレクトリの作成に失敗しました。",
+                                  u8"物件" + longUtf8 + u8"ディレクトリの作成に失敗しました。", kFinishedWithFailures}),
+        MessageTexts());
     std::map<std::string, std::string> entries = Archive(u8"物件データ");
     EXPECT_EQ(1u, entries.count(u8"駅前広告塔設置工事/物件情報.xml"));
     EXPECT_EQ(0u, entries.count(u8"駅前広告塔設置工事/確認申請書_工作物（法第88条1項）_01/"));
     EXPECT_EQ(0u, entries.count(u8"東部生コン第二プラント/確認申請書_工作物（法第88条2項）_01/"));
     EXPECT_EQ(1u, entries.count(u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"));
-    EXPECT_EQ(Filled("bukken_info.xml", {u8"山田邸新築工事", "2", "20120304", "050607"}), entries[u8"山田邸新築工事_2/物件情報.xml"]);
+    EXPECT_EQ(Filled("bukken_info.xml", {u8"山田邸新築工事", "2", "20120304", "050607"}),
+              entries[u8"山田邸新築工事_2/物件情報.xml"]);
     EXPECT_EQ(1u, entries.count(u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"));
     // Nothing but the seven property folders and the marker at the top.
     int top = 0;
@@ -276,16 +276,18 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
     tail.erase(tail.begin() + 6, tail.begin() + 9); // the last sample property's documents
     tail[1] = "";
     auto notMade = [](const std::string& property) {
-        return ErrorLine("ExportBukkenInfo()", u8"物件【" + property + u8"】のフォルダを作成できないため出力しませんでした。");
+        return ErrorLine("ExportBukkenInfo()",
+                         u8"物件【" + property + u8"】のフォルダを作成できないため出力しませんでした。");
     };
-    EXPECT_EQ((std::vector<std::string>{
-                  PropertyLine(4, u8"駅前広告塔設置工事"), "", DocumentError(u8"確認申請書_工作物（法第88条1項）_01"),
-                  PropertyLine(5, u8"東部生コン第二プラント"), DocumentError(u8"確認申請書_工作物（法第88条2項）_01"),
-                  PropertyLine(6, u8"鈴木ビル建替工事"), PropertyLine(7, u8"山田邸新築工事"),
-                  u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【7 - 山田邸新築工事】は同じ名前の"
-                  u8"フォルダがあるため、フォルダ【山田邸新築工事_2】に出力します。",
-                  notMade("8 - "), notMade("9 - A/B"), notMade("10 - " + longUtf8)}),
-              tail);
+    EXPECT_EQ(
+        (std::vector<std::string>{
+            PropertyLine(4, u8"駅前広告塔設置工事"), "", DocumentError(u8"確認申請書_工作物（法第88条1項）_01"),
+            PropertyLine(5, u8"東部生コン第二プラント"), DocumentError(u8"確認申請書_工作物（法第88条2項）_01"),
+            PropertyLine(6, u8"鈴木ビル建替工事"), PropertyLine(7, u8"山田邸新築工事"),
+            u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【7 - 山田邸新築工事】は同じ名前の"
+            u8"フォルダがあるため、フォルダ【山田邸新築工事_2】に出力します。",
+            notMade("8 - "), notMade("9 - A/B"), notMade("10 - " + longUtf8)}),
+        tail);
 }
 
 // A destination that cannot be written is told by both exports and nothing is made.
@@ -316,7 +318,8 @@ TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
     EXPECT_EQ(std::string(u8"物件データ").size() + 14, left.size()) << left;
     int propertyFiles = 0;
     for (const auto& entry : Snapshot(m_data.Path("sample/export/" + left)))
-        propertyFiles += entry.first.size() > 16 && entry.first.compare(entry.first.size() - 16, 16, u8"物件情報.xml") == 0;
+        propertyFiles +=
+            entry.first.size() > 16 && entry.first.compare(entry.first.size() - 16, 16, u8"物件情報.xml") == 0;
     EXPECT_EQ(6, propertyFiles);
 }
 
@@ -324,9 +327,10 @@ TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
 TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExport)
 {
     RunExport(3, "sample/export", 2048); // more than 物件情報.xml, 申請書管理情報.xml and the log
-    EXPECT_EQ((std::vector<std::string>{u8"ファイルの書き込み(共通データ.xml)に失敗しました。",
-                                        u8"ファイルの書き込み(申請書データ.xml)に失敗しました。", kFinishedWithFailures}),
-              MessageTexts());
+    EXPECT_EQ(
+        (std::vector<std::string>{u8"ファイルの書き込み(共通データ.xml)に失敗しました。",
+                                  u8"ファイルの書き込み(申請書データ.xml)に失敗しました。", kFinishedWithFailures}),
+        MessageTexts());
 
     std::vector<std::string> names = FolderNames(m_data.Path("sample/export"));
     ASSERT_EQ(2u, names.size());
@@ -338,8 +342,10 @@ TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExp
                   {u8"Pellori_1_1_0_物件データ", ""},
                   {u8"山田邸新築工事", "<folder>"},
                   {u8"山田邸新築工事/確認申請書_建築物_01", "<folder>"},
-                  {u8"山田邸新築工事/物件情報.xml", Crlf(Filled("bukken_info.xml", {u8"山田邸新築工事", "1", "20100412", "000000"}))},
-                  {u8"山田邸新築工事/確認申請書_建築物_01/申請書管理情報.xml", Crlf(Filled("management_info.xml", {"1", "20100531", "1"}))},
+                  {u8"山田邸新築工事/物件情報.xml",
+                   Crlf(Filled("bukken_info.xml", {u8"山田邸新築工事", "1", "20100412", "000000"}))},
+                  {u8"山田邸新築工事/確認申請書_建築物_01/申請書管理情報.xml",
+                   Crlf(Filled("management_info.xml", {"1", "20100531", "1"}))},
               }),
               left);
     EXPECT_EQ((std::vector<std::string>{

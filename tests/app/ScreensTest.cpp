@@ -315,8 +315,7 @@ TEST_F(FormViews, TheNeutralViewKeepsItsFrameWithoutSize)
     EXPECT_EQ("0,0", PlaceOf(*childFrame));
 }
 
-// Panels paint labels and read-only edits in their colour and leave push buttons the system's;
-// a form view fills its background in the dialog colour.
+// Panels paint labels in their colour, push buttons in the system's; form views fill in the dialog colour.
 TEST_F(FormViews, PanelsAndFormViewsPaintInTheirColours)
 {
     Start();

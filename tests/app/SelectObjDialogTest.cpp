@@ -8,7 +8,6 @@
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/AppDatabaseSchemas.h"
 
-
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
@@ -54,10 +53,7 @@ void Press(CDialog& dialog, int id)
 
 class SelectObj : public ShellTest {
 protected:
-    SelectObj()
-    {
-        MakeFolders({"obj", "com", "other", "empty", "bad"});
-    }
+    SelectObj() { MakeFolders({"obj", "com", "other", "empty", "bad"}); }
 
     void Register(const std::string& relative, const char* rows)
     {
@@ -196,4 +192,3 @@ TEST_F(SelectObj, TheFolderPickerGivesTheChosenPathOrKeepsTheOldOne)
     EXPECT_EQ(nullptr, request.owner);
     EXPECT_EQ("C:\\物件|フォルダ|D:\\", request.initialSelection + "|" + request.title + "|" + request.statusText);
 }
-

@@ -1,5 +1,4 @@
-// A scripted user interface that records destroyed windows, and a fixture that starts the
-// application object as the program does, in a registry and a work folder of its own.
+// A user interface that records destroyed windows, and a fixture that starts the application object.
 #pragma once
 
 #include "tests/support/ScriptedUi.h"

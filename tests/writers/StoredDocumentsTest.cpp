@@ -51,8 +51,9 @@ TEST(StoredDocuments, RefusedWritesShowOneStopMessageAndWriteNothing)
             else if (key == "type")
                 shell.docType = std::stoi(value);
             else
-                shell.Put(key == "root" ? ZnShellState::appModelSlot
-                                        : key == "form" ? ZnShellState::formModelSlot : ZnShellState::subFormModelSlot,
+                shell.Put(key == "root"   ? ZnShellState::appModelSlot
+                          : key == "form" ? ZnShellState::formModelSlot
+                                          : ZnShellState::subFormModelSlot,
                           value);
         }
         RecordingUi ui;

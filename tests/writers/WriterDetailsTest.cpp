@@ -146,7 +146,8 @@ TEST_F(WriterDetails, StructureConstructionKindsQuantitiesAndCounts)
 TEST_F(WriterDetails, BuildingNumberComesFromTheFirstGroupPresentAndTheDateOnlyFromTheHeadGroup)
 {
     m_shell.Install("building_application_plan_change");
-    ZnModelNumGroupList& groups = m_shell.Get<ZnModelApp>(ZnShellState::appModelSlot).m_header.m_localData.m_buildingNumGroups;
+    ZnModelNumGroupList& groups =
+        m_shell.Get<ZnModelApp>(ZnShellState::appModelSlot).m_header.m_localData.m_buildingNumGroups;
     groups.AddHead(static_cast<CObject*>(nullptr));
     std::string face = Write("faces 1");
     EXPECT_EQ(1, Count(face, u8"<申請番号>R02-001</申請番号>"));
