@@ -310,12 +310,7 @@ TEST_F(MainFrame, HelpAndAboutOpenFromTheMenu)
     EXPECT_EQ(SW_SHOWDEFAULT, request.showCommand);
     EXPECT_TRUE(m_ui.messageBoxes.empty());
 
-    m_ui.ScriptModal([](CDialog& dialog) {
-        CString caption;
-        dialog.GetWindowText(caption);
-        EXPECT_EQ("情報", caption);
-        dialog.EndDialog(IDOK);
-    });
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
     Command(ID_APP_ABOUT);
     EXPECT_EQ(std::vector<UINT>{IDD_ABOUTBOX}, m_ui.modalTemplates);
 }

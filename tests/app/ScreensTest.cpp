@@ -89,6 +89,13 @@ TEST_F(Panels, DocumentTypesCarryTheLabelsOfTheModeAndShowTheirKinds)
     CWnd* bar = Frame().GetDlgItem(IDD_OTHERFORMSBAR);
     EXPECT_FALSE(bar->GetDlgItem(IDC_OBJ_SAFETY)->GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(bar->GetDlgItem(IDC_OBJ_DEMOLITION)->GetStyle() & WS_VISIBLE);
+
+    // The recorded contents' dialog runs from the document-type panel, which stays.
+    Click(IDD_OTHERFORMSBAR, IDC_BACK);
+    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    Click(IDD_DOCTYPEBAR, IDC_FD_CONTENTS);
+    EXPECT_EQ(std::vector<UINT>{IDD_FD_CONTENTS}, m_ui.modalTemplates);
+    EXPECT_EQ(IDD_DOCTYPEBAR, Frame().GetCurrentPanel());
 }
 
 // Each document type's panel opens its forms (tests/data/app/panel_forms.txt); Back closes them.
@@ -137,15 +144,6 @@ TEST_F(Panels, TheKindPanelsOpenTheFormsOfTheirDocumentTypeAndBackClosesThem)
     Click(IDD_COMPLETIONKINDBAR, IDC_OBJ_LIFT);
     EXPECT_EQ(IDC_OBJ_LIFT, Frame().GetObjKind());
     EXPECT_EQ("CZnAppProView", ActiveViewClass());
-}
-
-TEST_F(Panels, TheRecordedContentsDialogRunsFromTheDocumentTypePanel)
-{
-    StartFloppyOutput(DOCMODE_ZADAZEZ);
-    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
-    Click(IDD_DOCTYPEBAR, IDC_FD_CONTENTS);
-    EXPECT_EQ(std::vector<UINT>{IDD_FD_CONTENTS}, m_ui.modalTemplates);
-    EXPECT_EQ(IDD_DOCTYPEBAR, Frame().GetCurrentPanel());
 }
 
 TEST_F(Panels, TheCommonDataPanelOpensTheEditors)
