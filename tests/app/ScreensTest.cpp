@@ -18,9 +18,35 @@
 
 namespace {
 
-// The floppy-output screen of a started application in a document mode.
+// A device context that keeps what is filled.
+class RecordingDC : public CDC {
+public:
+    struct Fill {
+        RECT rect;
+        COLORREF color;
+    };
+    std::vector<Fill> fills;
+
+protected:
+    void FillSolid(const RECT& rect, COLORREF crColor) override { fills.push_back({rect, crColor}); }
+};
+
+// A started application's screens: the floppy output in a document mode, the form views.
 class Panels : public ShellTest {
 protected:
+    CView& ActiveView() const { return *Frame().MDIGetActive()->GetActiveView(); }
+
+    // A child's position in its parent's client area, "left,top".
+    static std::string PlaceOf(CWnd& child)
+    {
+        CRect rect;
+        child.GetWindowRect(&rect);
+        child.GetParent()->ScreenToClient(&rect);
+        return std::to_string(rect.left) + "," + std::to_string(rect.top);
+    }
+
+    void Show(CRuntimeClass* viewClass) { m_app.ChangeView(m_app.GetFormTemplate(viewClass)); }
+
     void StartFloppyOutput(int docMode)
     {
         Start();
@@ -58,6 +84,8 @@ protected:
         return ActiveViewClass() + " " + VisibleTitles();
     }
 };
+
+using FormViews = Panels;
 
 } // namespace
 
@@ -209,39 +237,6 @@ TEST_F(Panels, TheFloppyPanelAsksForAChoiceBeforeItsDialogs)
     Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
     EXPECT_EQ((std::vector<UINT>{IDD_UKETUKE_CONFIRM, IDD_BANGOU_INPUT}), m_ui.modalTemplates);
 }
-
-namespace {
-
-// A device context that keeps what is filled.
-class RecordingDC : public CDC {
-public:
-    struct Fill {
-        RECT rect;
-        COLORREF color;
-    };
-    std::vector<Fill> fills;
-
-protected:
-    void FillSolid(const RECT& rect, COLORREF crColor) override { fills.push_back({rect, crColor}); }
-};
-
-class FormViews : public ShellTest {
-protected:
-    CView& ActiveView() const { return *Frame().MDIGetActive()->GetActiveView(); }
-
-    // A child's position in its parent's client area, "left,top".
-    static std::string PlaceOf(CWnd& child)
-    {
-        CRect rect;
-        child.GetWindowRect(&rect);
-        child.GetParent()->ScreenToClient(&rect);
-        return std::to_string(rect.left) + "," + std::to_string(rect.top);
-    }
-
-    void Show(CRuntimeClass* viewClass) { m_app.ChangeView(m_app.GetFormTemplate(viewClass)); }
-};
-
-} // namespace
 
 TEST_F(FormViews, AFormViewPlacesItsPageBelowTheTitleAndDropsTheFormModelsWhenItGoes)
 {
