@@ -67,7 +67,6 @@ protected:
         EXPECT_EQ(1u, names.size());
         if (names.size() != 1)
             return {};
-        // Named by the packing time.
         std::string stamp = names[0].substr(std::string(u8"共通データ_").size(), 14);
         EXPECT_EQ(u8"共通データ_" + stamp + ".zip", names[0]);
         EXPECT_LE(before, stamp);

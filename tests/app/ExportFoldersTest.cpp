@@ -33,7 +33,7 @@ protected:
 };
 
 // Every test: no zip library bound, message boxes recorded, a working folder and a destination.
-class MigrationExportTest : public ZipTest {
+class PrepareFolderTest : public ZipTest {
 protected:
     CString Destination() const { return LinuxPathToWin(destination_.Path()).c_str(); }
     std::string DestinationPath(const std::string& relative = "") const
@@ -51,21 +51,26 @@ const char kCannotOutput[] = "データを出力できません。下記をご�
 
 } // namespace
 
-using PrepareFolderTest = MigrationExportTest;
-
-TEST_F(PrepareFolderTest, CreatesAMissingFolderAndEmptiesTheFilesOfAnExistingOne)
+// A missing folder is made and an existing one emptied; a marker is an empty file, and one that
+// cannot be opened is told.
+TEST_F(PrepareFolderTest, FoldersAreMadeOrEmptiedAndMarkersWritten)
 {
     ZnMigrationExport exporter(Destination());
     EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "物件 A"));
     EXPECT_EQ((std::vector<std::string>{u8"物件 A"}), FolderNames(DestinationPath()));
-
     WriteBytes(DestinationPath(u8"物件 A/物件情報.xml"), "old");
     WriteBytes(DestinationPath(u8"物件 A/marker"), "");
     // The destination with a trailing separator, as the exports pass it.
     EXPECT_EQ(1, exporter.PrepareFolder(Destination() + "\\", "物件 A"));
-    EXPECT_EQ(std::vector<std::string>(), FolderNames(DestinationPath(u8"物件 A")));
+    EXPECT_TRUE(exporter.WriteMarkerFile(Destination(), "Pellori_1_1_0_物件データ"));
     EXPECT_EQ(Messages_t(), Messages());
     EXPECT_FALSE(exporter.HasFailed());
+
+    EXPECT_FALSE(exporter.WriteMarkerFile(Destination() + "\\missing", "Pellori_1_1_0_物件データ"));
+    EXPECT_EQ((Messages_t{{"ファイルのオープンに失敗しました。", MB_ICONSTOP}}), Messages());
+    EXPECT_EQ((std::map<std::string, std::string>{{u8"Pellori_1_1_0_物件データ", ""}, {u8"物件 A", "<folder>"}}),
+              Snapshot(DestinationPath()));
+    EXPECT_TRUE(exporter.HasFailed());
 }
 
 // Drive problems stop with their texts; an empty destination answers "file not found" and is used.
@@ -132,16 +137,4 @@ TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)
         EXPECT_EQ(UINT(MB_RETRYCANCEL | MB_ICONSTOP), box.type & (MB_TYPEMASK | MB_ICONMASK));
     }
     EXPECT_EQ((std::vector<std::string>{"retried"}), FolderNames(DestinationPath()));
-}
-
-TEST_F(MigrationExportTest, AMarkerFileIsEmptyAndOneThatCannotBeOpenedIsTold)
-{
-    ZnMigrationExport exporter(Destination());
-    EXPECT_TRUE(exporter.WriteMarkerFile(Destination(), "Pellori_1_1_0_物件データ"));
-    EXPECT_FALSE(exporter.HasFailed());
-    EXPECT_FALSE(exporter.WriteMarkerFile(Destination() + "\\missing", "Pellori_1_1_0_物件データ"));
-
-    EXPECT_EQ((Messages_t{{"ファイルのオープンに失敗しました。", MB_ICONSTOP}}), Messages());
-    EXPECT_EQ((std::map<std::string, std::string>{{u8"Pellori_1_1_0_物件データ", ""}}), Snapshot(DestinationPath()));
-    EXPECT_TRUE(exporter.HasFailed());
 }
