@@ -203,8 +203,7 @@ TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)
 {
     Start();
     CString code, name, file;
-    LONG error = testsupport::DaoErrorOf([&] { m_app.LookupBukkenShousai(1, 1, code, name, file); });
-    EXPECT_NE(0, error);
+    EXPECT_NE(0, testsupport::DaoErrorOf([&] { m_app.LookupBukkenShousai(1, 1, code, name, file); }));
 }
 
 // A document leaves its empty slots out of its file.

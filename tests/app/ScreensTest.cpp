@@ -65,9 +65,8 @@ protected:
     // The titles of the shown form view that are visible (CP932), joined by "|".
     std::string VisibleTitles() const
     {
-        CView* view = Frame().MDIGetActive()->GetActiveView();
         std::string titles;
-        for (CWnd* child = view->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        for (CWnd* child = ActiveView().GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
             if (!child->IsKindOf(RUNTIME_CLASS(CStatic)) || !(child->GetStyle() & WS_VISIBLE))
                 continue;
             CString text;
