@@ -346,9 +346,6 @@ TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExp
                    Crlf(Filled("management_info.xml", {"1", "20100531", "1"}))},
               }),
               left);
-    EXPECT_EQ((std::vector<std::string>{
-                  PropertyLine(1, u8"山田邸新築工事"),
-                  DocumentError(u8"確認申請書_建築物_01"),
-              }),
+    EXPECT_EQ((std::vector<std::string>{PropertyLine(1, u8"山田邸新築工事"), DocumentError(u8"確認申請書_建築物_01")}),
               LogLines(m_folder.Path("ravuRivo.log")));
 }
