@@ -1,78 +1,107 @@
-// The export folders: preparing a folder under the destination with its drive check, the marker
-// file, text files on a full disk, and the report at the end of a run.
-#include "tests/app/MigrationExportTestSupport.h"
+// The export folders: preparing a folder under the destination with its drive check, the marker.
+#include "tests/support/TempWorkingFolder.h"
+#include "tests/writers/ZipTestSupport.h"
 
+#include "app/ZnMigrationExport.h"
 #include "platform/core/WinError.h"
-#include "platform/files/WinStdio.h"
+#include "platform/files/WinPath.h"
 
+#include <deque>
+#include <filesystem>
 #include <sys/stat.h>
 
-using namespace exporttest;
-using ziptest::Messages_t;
-using ziptest::Snapshot;
+namespace fs = std::filesystem;
+using namespace ziptest;
 
 namespace {
+
+// An export whose drive check meets the given errors first, then looks at the disk.
+class ScriptedDriveExport : public ZnMigrationExport {
+public:
+    using ZnMigrationExport::ZnMigrationExport;
+    mutable std::deque<DWORD> driveErrors;
+
+protected:
+    DWORD LookForEntries(const CString& pattern) const override
+    {
+        if (driveErrors.empty())
+            return ZnMigrationExport::LookForEntries(pattern);
+        DWORD error = driveErrors.front();
+        driveErrors.pop_front();
+        return error;
+    }
+};
+
+// Every test: no zip library bound, message boxes recorded, a working folder and a destination.
+class PrepareFolderTest : public ZipTest {
+protected:
+    CString Destination() const { return LinuxPathToWin(destination_.Path()).c_str(); }
+    std::string DestinationPath(const std::string& relative = "") const
+    {
+        return relative.empty() ? destination_.Path() : destination_.Path() + "/" + relative;
+    }
+
+    testsupport::TempWorkingFolder work_;
+    TempFolder destination_;
+};
 
 const char kCannotOutput[] = "データを出力できません。下記をご確認ください。\n"
                              "①   メディアが書き込み禁止になっている。\n"
                              "②   Kelmoでは出力できないドライブを指定している。";
 
-Messages_t FolderNotCreated(const CString& name)
-{
-    return {{std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP}};
-}
-
 } // namespace
 
-using PrepareFolderTest = MigrationExportTest;
-
-TEST_F(PrepareFolderTest, CreatesAMissingFolderAndEmptiesTheFilesOfAnExistingOne)
+// A missing folder is made and an existing one emptied; a marker is an empty file, and one that
+// cannot be opened is told.
+TEST_F(PrepareFolderTest, FoldersAreMadeOrEmptiedAndMarkersWritten)
 {
     ZnMigrationExport exporter(Destination());
     EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "物件 A"));
     EXPECT_EQ((std::vector<std::string>{u8"物件 A"}), FolderNames(DestinationPath()));
-
-    ziptest::WriteBytes(DestinationPath(u8"物件 A/物件情報.xml"), "old");
-    ziptest::WriteBytes(DestinationPath(u8"物件 A/marker"), "");
+    WriteBytes(DestinationPath(u8"物件 A/物件情報.xml"), "old");
+    WriteBytes(DestinationPath(u8"物件 A/marker"), "");
     // The destination with a trailing separator, as the exports pass it.
     EXPECT_EQ(1, exporter.PrepareFolder(Destination() + "\\", "物件 A"));
-    EXPECT_EQ(std::vector<std::string>(), FolderNames(DestinationPath(u8"物件 A")));
+    EXPECT_TRUE(exporter.WriteMarkerFile(Destination(), "Pellori_1_1_0_物件データ"));
     EXPECT_EQ(Messages_t(), Messages());
     EXPECT_FALSE(exporter.HasFailed());
-}
 
-TEST_F(PrepareFolderTest, ASubFolderLeftInTheFolderStopsItWithTheDriveTextAndStaysWhole)
-{
-    mkdir(DestinationPath(u8"物件").c_str(), 0777);
-    mkdir(DestinationPath(u8"物件/確認申請書_建築物_01").c_str(), 0777);
-    ziptest::WriteBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml"), "kept");
-
-    ZnMigrationExport exporter(Destination());
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "物件"));
-    EXPECT_EQ((Messages_t{{kCannotOutput, MB_OK | MB_ICONSTOP}}), Messages());
-    EXPECT_EQ("kept", ziptest::ReadBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml")));
+    EXPECT_FALSE(exporter.WriteMarkerFile(Destination() + "\\missing", "Pellori_1_1_0_物件データ"));
+    EXPECT_EQ((Messages_t{{"ファイルのオープンに失敗しました。", MB_ICONSTOP}}), Messages());
+    EXPECT_EQ((std::map<std::string, std::string>{{u8"Pellori_1_1_0_物件データ", ""}, {u8"物件 A", "<folder>"}}),
+              Snapshot(DestinationPath()));
     EXPECT_TRUE(exporter.HasFailed());
 }
 
-TEST_F(PrepareFolderTest, ADestinationThatIsMissingOrAFileGetsTheDriveTextAndNothingIsMade)
+// Drive problems stop with their texts; an empty destination answers "file not found" and is used.
+TEST_F(PrepareFolderTest, DriveProblemsStopWithTheirTextsAndChangeNothing)
 {
-    ziptest::WriteBytes(DestinationPath("file"), "data");
-    ZnMigrationExport exporter(Destination());
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\missing", "name"));
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\file", "name"));
+    WriteBytes(DestinationPath("file"), "data");
+    fs::create_directories(DestinationPath(u8"物件/確認申請書_建築物_01"));
+    WriteBytes(DestinationPath(u8"物件/確認申請書_建築物_01/申請書データ.xml"), "kept");
+    std::map<std::string, std::string> before = Snapshot(DestinationPath());
+    ScriptedDriveExport exporter(Destination());
+    for (const char* folder : {"\\missing", "\\file", ""})
+        EXPECT_EQ(0, exporter.PrepareFolder(Destination() + folder, "物件")) << folder;
+    exporter.driveErrors = {ERROR_UNRECOGNIZED_MEDIA, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND};
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "one"));
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "two"));
+    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "three"));
 
-    EXPECT_EQ((Messages_t{{kCannotOutput, MB_OK | MB_ICONSTOP}, {kCannotOutput, MB_OK | MB_ICONSTOP}}), Messages());
-    EXPECT_EQ((std::map<std::string, std::string>{{"file", "data"}}), Snapshot(DestinationPath()));
+    const std::pair<std::string, UINT> cannot = {kCannotOutput, MB_OK | MB_ICONSTOP};
+    EXPECT_EQ((Messages_t{cannot, cannot, cannot, {"メディアがフォーマットされていません。", MB_ICONSTOP}, cannot}),
+              Messages());
+    before["three"] = "<folder>";
+    EXPECT_EQ(before, Snapshot(DestinationPath()));
+    EXPECT_TRUE(exporter.HasFailed());
 }
 
-// A name that is not one folder name would empty or make a folder elsewhere: the destination
-// itself for an empty name, its parent for "..", a folder of another name for a separator. A name
-// too long for the disk or held by a file is not created either. Nothing is touched.
+// A name that is not one folder name, too long for the disk or held by a file touches nothing.
 TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndNothingIsTouched)
 {
     mkdir(DestinationPath("a").c_str(), 0777);
-    ziptest::WriteBytes(DestinationPath("a/kept.xml"), "kept");
-    ziptest::WriteBytes(DestinationPath(u8"a/物件"), "a file");
+    WriteBytes(DestinationPath("a/kept.xml"), "kept");
+    WriteBytes(DestinationPath(u8"a/物件"), "a file");
     std::map<std::string, std::string> before = Snapshot(DestinationPath());
     // 90 characters of three UTF-8 bytes each: 270 bytes, more than a Linux name may have.
     CString longName;
@@ -84,7 +113,7 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
     for (const CString& name : {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"),
                                 CString("表?"), CString("物件"), longName}) {
         EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name.Bytes();
-        expected.push_back(FolderNotCreated(name).front());
+        expected.push_back({std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
     }
     EXPECT_EQ(expected, Messages());
     EXPECT_EQ(before, Snapshot(DestinationPath()));
@@ -92,84 +121,20 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
 
 TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)
 {
-    ui_.messageBoxes.clear();
-    {
-        ScriptedUi answers;
-        answers.AnswerMessageBox(IDRETRY);
-        answers.AnswerMessageBox(IDRETRY);
-        ScriptedDriveExport exporter(Destination());
-        exporter.driveErrors = {ERROR_NOT_READY, ERROR_NOT_READY};
-        EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "retried"));
-        EXPECT_FALSE(exporter.HasFailed());
-        ASSERT_EQ(2u, answers.messageBoxes.size());
-        EXPECT_EQ(CString(kCannotOutput), answers.messageBoxes[1].text);
-        EXPECT_EQ(UINT(MB_RETRYCANCEL | MB_ICONSTOP), answers.messageBoxes[1].type & (MB_TYPEMASK | MB_ICONMASK));
-    }
-    {
-        ScriptedUi answers;
-        answers.AnswerMessageBox(IDCANCEL);
-        ScriptedDriveExport exporter(Destination());
-        exporter.driveErrors = {ERROR_NOT_READY};
-        EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "cancelled"));
-        EXPECT_TRUE(exporter.HasFailed());
+    ScriptedUi answers;
+    for (int answer : {IDRETRY, IDRETRY, IDCANCEL})
+        answers.AnswerMessageBox(answer);
+    ScriptedDriveExport exporter(Destination());
+    exporter.driveErrors = {ERROR_NOT_READY, ERROR_NOT_READY};
+    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "retried"));
+    EXPECT_FALSE(exporter.HasFailed());
+    exporter.driveErrors = {ERROR_NOT_READY};
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "cancelled"));
+    EXPECT_TRUE(exporter.HasFailed());
+    ASSERT_EQ(3u, answers.messageBoxes.size());
+    for (const MessageBoxRequest& box : answers.messageBoxes) {
+        EXPECT_EQ(CString(kCannotOutput), box.text);
+        EXPECT_EQ(UINT(MB_RETRYCANCEL | MB_ICONSTOP), box.type & (MB_TYPEMASK | MB_ICONMASK));
     }
     EXPECT_EQ((std::vector<std::string>{"retried"}), FolderNames(DestinationPath()));
-}
-
-TEST_F(PrepareFolderTest, AnUnformattedMediumAndOtherDriveErrorsStopWithTheirTexts)
-{
-    ScriptedDriveExport exporter(Destination());
-    exporter.driveErrors = {ERROR_UNRECOGNIZED_MEDIA, ERROR_ACCESS_DENIED, ERROR_FILE_NOT_FOUND};
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "one"));
-    EXPECT_EQ(0, exporter.PrepareFolder(Destination(), "two"));
-    // An empty destination answers "file not found": it can be written.
-    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "three"));
-
-    EXPECT_EQ(
-        (Messages_t{{"メディアがフォーマットされていません。", MB_ICONSTOP}, {kCannotOutput, MB_OK | MB_ICONSTOP}}),
-        Messages());
-    EXPECT_EQ((std::vector<std::string>{"three"}), FolderNames(DestinationPath()));
-}
-
-TEST_F(MigrationExportTest, AMarkerFileIsEmptyAndOneThatCannotBeOpenedIsTold)
-{
-    ZnMigrationExport exporter(Destination());
-    EXPECT_TRUE(exporter.WriteMarkerFile(Destination(), "Pellori_1_1_0_物件データ"));
-    EXPECT_FALSE(exporter.HasFailed());
-    EXPECT_FALSE(exporter.WriteMarkerFile(Destination() + "\\missing", "Pellori_1_1_0_物件データ"));
-
-    EXPECT_EQ((Messages_t{{"ファイルのオープンに失敗しました。", MB_ICONSTOP}}), Messages());
-    EXPECT_EQ((std::map<std::string, std::string>{{u8"Pellori_1_1_0_物件データ", ""}}), Snapshot(DestinationPath()));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(MigrationExportTest, ATextFileThatDoesNotFitOnTheDiskIsToldAndRemoved)
-{
-    ZnMigrationExport exporter(Destination());
-    CString path = Destination() + "\\物件情報.xml";
-    FILE* file = ZnMigrationExport::OpenTextFile(path);
-    ASSERT_NE(nullptr, file);
-    {
-        FileSizeLimit limit(1000);
-        for (int i = 0; i < 100; ++i)
-            std::fputs("0123456789012345678901234567890123456789\n", file);
-        EXPECT_FALSE(exporter.CloseTextFile(file, path));
-    }
-    EXPECT_EQ((Messages_t{{"ファイルの書き込み(物件情報.xml)に失敗しました。", MB_ICONSTOP}}), Messages());
-    EXPECT_EQ(std::vector<std::string>(), FolderNames(DestinationPath()));
-    EXPECT_TRUE(exporter.HasFailed());
-}
-
-TEST_F(MigrationExportTest, TheEndOfARunSaysWhetherSomethingFailed)
-{
-    ZnMigrationExport exporter(Destination());
-    exporter.PrepareFolder(Destination(), "");
-    ClearMessages();
-    exporter.ReportCompletion();
-
-    ZnMigrationExport clean(Destination());
-    clean.ReportCompletion();
-    EXPECT_EQ((Messages_t{{"移行データ作成が終わりましたが、出力できなかったデータがあります。", MB_ICONSTOP},
-                          {"移行データ作成が終わりました。", MB_ICONINFORMATION}}),
-              Messages());
 }

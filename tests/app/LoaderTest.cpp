@@ -1,58 +1,44 @@
+// Documents loaded from a property's register and folder, and stored back.
 #include "tests/app/ShellTestSupport.h"
 #include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
+#include "model/ZnModelAppBuild.h"
+#include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelDocKinds.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
-#include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
-
-#include <sys/stat.h>
 
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
+using testsupport::TempFolder;
 using testsupport::WriteFileBytes;
 
 namespace {
 
 const char kBukken[] = "南町の家";
 
-// Each document kind's code and the classes that its file holds in slots 2 and 3 ("" for none).
-struct KindClasses {
-    int code;
-    std::string form, subForm;
-};
-
-std::vector<KindClasses> AllKindClasses()
-{
-    std::vector<KindClasses> kinds;
-    for (const auto& fields : testsupport::ReadTabbedCases("app/doc_kind_classes.txt"))
-        kinds.push_back({atoi(fields.at(0)), fields.at(1).Bytes(), fields.at(2).Bytes()});
-    return kinds;
-}
-
 std::string ClassOf(const ZnModel* model) { return model ? model->GetRuntimeClass()->m_lpszClassName : ""; }
 
 // The file of a document whose slots hold new empty objects of the named classes.
-std::string EmptyDocumentFile(const std::string& form, const std::string& subForm)
+std::string EmptyDocumentFile(const CString& form, const CString& subForm)
 {
     CZnAppProDoc document;
     document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
-    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form.c_str()));
-    document.ReplaceModel(CZnAppProDoc::subFormModel, subForm.empty() ? nullptr : ZnModelDocKinds::CreateSlotObject(subForm.c_str()));
+    document.ReplaceModel(CZnAppProDoc::formModel, ZnModelDocKinds::CreateSlotObject(form));
+    document.ReplaceModel(CZnAppProDoc::subFormModel,
+                          ZnModelDocKinds::CreateSlotObject(subForm.IsEmpty() ? nullptr : LPCSTR(subForm)));
     return testsupport::StoreToBytes([&](CArchive& ar) { document.Serialize(ar); });
 }
 
-// A started application over a property register in obj/ with one property and its folder;
-// each test adds the documents it needs.
+// A started application over a register in obj/ with one property; each test adds its documents.
 class LoadBukkenDocument : public ShellTest {
 protected:
     LoadBukkenDocument()
     {
-        mkdir(m_folder.Path("obj").c_str(), 0777);
-        mkdir(m_folder.Path(std::string("obj/") + cp932::ToUtf8(kBukken)).c_str(), 0777);
+        MakeFolders({std::string("obj/") + cp932::ToUtf8(kBukken)});
         StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), "A:\\");
     }
 
@@ -92,77 +78,97 @@ protected:
 
     // The run log of the work folder, as UTF-8 text.
     std::string Log() const { return cp932::ToUtf8(ReadFileBytes(m_folder.Path("ravuRivo.log"))); }
+
+    static std::string EmptyApplication()
+    {
+        ZnModelApp empty;
+        return testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); });
+    }
+    // Nothing but an application is loaded, and it stores as these bytes.
+    void ExpectApplicationAlone(const std::string& stored) const
+    {
+        EXPECT_EQ(nullptr, Document().GetFormModel());
+        EXPECT_EQ(nullptr, Document().GetSubFormModel());
+        EXPECT_EQ(Hex(stored), Hex(StoredDocument()));
+    }
 };
 
 } // namespace
 
-// Each kind's file, stored back byte for byte (filled files of each class: the model's tests).
+// Each kind's file loads into the classes of tests/data/app/doc_kind_classes.txt and stores back.
 TEST_F(LoadBukkenDocument, LoadsEveryDocumentKindIntoTheClassesOfItsCode)
 {
-    const std::vector<KindClasses> kinds = AllKindClasses();
+    const auto kinds = testsupport::ReadTabbedCases("app/doc_kind_classes.txt");
     ASSERT_EQ(31u, kinds.size());
     std::string rows;
-    int shousai = 0;
-    for (const KindClasses& kind : kinds) {
-        std::string fileName = "Ka001." + std::to_string(100 + ++shousai);
-        rows += Row(shousai, kind.code, u8"書類" + std::to_string(kind.code), fileName);
-        WriteFileBytes(PropertyFile(fileName), EmptyDocumentFile(kind.form, kind.subForm));
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        rows += Row(i + 1, atoi(kinds[i].at(0)), u8"書類" + kinds[i].at(0).Bytes(), "Ka001." + std::to_string(101 + i));
+        WriteFileBytes(PropertyFile("Ka001." + std::to_string(101 + i)),
+                       EmptyDocumentFile(kinds[i].at(1), kinds[i].at(2)));
     }
     MakeRegister(rows);
     Start();
-
-    shousai = 0;
-    for (const KindClasses& kind : kinds) {
-        SCOPED_TRACE(kind.code);
-        ASSERT_TRUE(Load(++shousai));
-        EXPECT_EQ("ZnModelApp", ClassOf(Document().GetAppModel()));
-        EXPECT_EQ(kind.form, ClassOf(Document().GetFormModel()));
-        EXPECT_EQ(kind.subForm, ClassOf(Document().GetSubFormModel()));
-        EXPECT_EQ(ReadFileBytes(PropertyFile("Ka001." + std::to_string(100 + shousai))), StoredDocument());
-        EXPECT_EQ(kind.code, m_app.m_nDocKindCode);
-        EXPECT_EQ(CString(std::to_string(kind.code).c_str()), m_app.m_strDocKindCode);
-        EXPECT_EQ(CString(("書類" + std::to_string(kind.code)).c_str()), m_app.m_strDocName);
-        EXPECT_EQ(100 + shousai, m_app.m_nFormNo);
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        SCOPED_TRACE(kinds[i].at(0));
+        ASSERT_TRUE(Load(i + 1));
+        EXPECT_EQ(("ZnModelApp|" + kinds[i].at(1) + "|" + kinds[i].at(2)).Bytes(),
+                  ClassOf(Document().GetAppModel()) + "|" + ClassOf(Document().GetFormModel()) + "|" +
+                      ClassOf(Document().GetSubFormModel()));
+        EXPECT_EQ(ReadFileBytes(PropertyFile("Ka001." + std::to_string(101 + i))), StoredDocument());
+        EXPECT_EQ(atoi(kinds[i].at(0)), m_app.m_nDocKindCode);
+        EXPECT_EQ(kinds[i].at(0), m_app.m_strDocKindCode);
+        EXPECT_EQ("書類" + kinds[i].at(0), m_app.m_strDocName);
+        EXPECT_EQ(101 + int(i), m_app.m_nFormNo);
     }
     EXPECT_TRUE(m_ui.messageBoxes.empty());
     EXPECT_EQ("", Log());
 }
 
-TEST_F(LoadBukkenDocument, AMissingFileLeavesAnEmptyApplicationAndIsNotLoaded)
+// Missing files and rows load nothing; the form number ends the file name (0 when none does).
+TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
 {
-    WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
+    const std::string building = ReadHexFixture("model/build_conf_document.hex"),
+                      application = ReadHexFixture("app/build_conf_first_slot.hex");
+    WriteFileBytes(PropertyFile("Ka001.110"), building);
+    WriteFileBytes(PropertyFile("Ke001.-12"), "");
+    WriteFileBytes(PropertyFile("Ka001.222"), application);
     MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
-                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160"));
+                 Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160") + Row(3, 100801, u8"建築工事届", "Ke001.-12") +
+                 Row(4, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222") + Row(5, 100002, "a", "12") +
+                 Row(6, 100002, "b", "Ka001.1x0") + Row(7, 100002, "c", ""));
     Start();
     ASSERT_TRUE(Load(1));
+    // No row: the document and its identity stay.
+    EXPECT_FALSE(Load(9));
+    EXPECT_EQ(100001, m_app.m_nDocKindCode);
+    EXPECT_EQ("Ka001.110", m_app.m_strFileName);
+    EXPECT_EQ(Hex(building), Hex(StoredDocument()));
+    CString code = "stale", name = "stale", file = "stale";
+    EXPECT_EQ(-1, m_app.LookupBukkenShousai(1, 9, code, name, file));
+    EXPECT_EQ("||", code + "|" + name + "|" + file);
 
+    // No file: an empty application, and the identity of the row.
     EXPECT_FALSE(Load(2));
     EXPECT_EQ(100002, m_app.m_nDocKindCode);
     EXPECT_EQ("Ka001.160", m_app.m_strFileName);
     EXPECT_EQ(160, m_app.m_nFormNo);
-    EXPECT_EQ(nullptr, Document().GetFormModel());
+    ExpectApplicationAlone(EmptyApplication());
+
+    ASSERT_TRUE(Load(3));
+    EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
     EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    ZnModelApp empty;
-    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
+    EXPECT_EQ(0, m_app.m_nFormNo);
+    ASSERT_TRUE(Load(4));
+    ExpectApplicationAlone(application);
+
+    const int formNumbers[] = {12, 1, 0};
+    for (int shousai = 5; shousai <= 7; ++shousai) {
+        EXPECT_EQ(formNumbers[shousai - 5], m_app.LookupBukkenShousai(1, shousai, code, name, file)) << shousai;
+        EXPECT_EQ("100002", code);
+        EXPECT_EQ(formNumbers[shousai - 5], m_app.m_nFormNo);
+    }
     EXPECT_TRUE(m_ui.messageBoxes.empty());
     EXPECT_EQ("", Log());
-}
-
-TEST_F(LoadBukkenDocument, AMissingRegisterRowLeavesTheDocumentAndItsIdentityAsTheyWere)
-{
-    WriteFileBytes(PropertyFile("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
-    MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110"));
-    Start();
-    ASSERT_TRUE(Load(1));
-    EXPECT_FALSE(Load(7));
-    EXPECT_EQ(100001, m_app.m_nDocKindCode);
-    EXPECT_EQ("Ka001.110", m_app.m_strFileName);
-    EXPECT_EQ(Hex(ReadHexFixture("model/build_conf_document.hex")), Hex(StoredDocument()));
-    CString code = "stale", name = "stale", file = "stale";
-    EXPECT_EQ(-1, m_app.LookupBukkenShousai(1, 7, code, name, file));
-    EXPECT_EQ("", code);
-    EXPECT_EQ("", name);
-    EXPECT_EQ("", file);
 }
 
 TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
@@ -190,54 +196,35 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     }
     EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n'));
     // Nothing half-loaded is left for a writer.
-    EXPECT_EQ(nullptr, Document().GetFormModel());
-    EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    ZnModelApp empty;
-    EXPECT_EQ(Hex(testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); })), Hex(StoredDocument()));
-}
-
-// A file name without a form number at its end loads too, with form number 0.
-TEST_F(LoadBukkenDocument, AnEmptyFileLoadsNothingIntoThePreparedObjects)
-{
-    WriteFileBytes(PropertyFile("Ke001.-12"), "");
-    MakeRegister(Row(1, 100801, u8"建築工事届", "Ke001.-12"));
-    Start();
-    ASSERT_TRUE(Load(1));
-    EXPECT_EQ("ZnModelAppConstNotif", ClassOf(Document().GetFormModel()));
-    EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    EXPECT_EQ(0, m_app.m_nFormNo);
-    EXPECT_EQ("", Log());
-}
-
-TEST_F(LoadBukkenDocument, ACodeWithoutModelObjectsLoadsTheApplicationAlone)
-{
-    WriteFileBytes(PropertyFile("Ka001.222"), HexFixturePrefix("model/build_conf_document.hex", "second slot"));
-    MakeRegister(Row(1, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222"));
-    Start();
-    ASSERT_TRUE(Load(1));
-    EXPECT_EQ(nullptr, Document().GetFormModel());
-    EXPECT_EQ(nullptr, Document().GetSubFormModel());
-    EXPECT_EQ(Hex(HexFixturePrefix("model/build_conf_document.hex", "second slot")), Hex(StoredDocument()));
-}
-
-TEST_F(LoadBukkenDocument, TheFormNumberIsTheNumberAtTheEndOfTheFileName)
-{
-    MakeRegister(Row(1, 100002, "a", "Ke001.240") + Row(2, 100002, "b", "12") + Row(3, 100002, "c", "Ka001.1x0") +
-                 Row(4, 100002, "d", "Ka001.-12") + Row(5, 100002, "e", ""));
-    Start();
-    const int expected[] = {240, 12, 1, 0, 0};
-    for (int shousai = 1; shousai <= 5; ++shousai) {
-        CString code, name, file;
-        EXPECT_EQ(expected[shousai - 1], m_app.LookupBukkenShousai(1, shousai, code, name, file)) << shousai;
-        EXPECT_EQ("100002", code);
-        EXPECT_EQ(expected[shousai - 1], m_app.m_nFormNo);
-    }
+    ExpectApplicationAlone(EmptyApplication());
 }
 
 TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)
 {
     Start();
     CString code, name, file;
-    LONG error = testsupport::DaoErrorOf([&] { m_app.LookupBukkenShousai(1, 1, code, name, file); });
-    EXPECT_NE(0, error);
+    EXPECT_NE(0, testsupport::DaoErrorOf([&] { m_app.LookupBukkenShousai(1, 1, code, name, file); }));
+}
+
+// A document leaves its empty slots out of its file.
+TEST(ZnAppProDoc, EmptySlotsAreLeftOutOfTheFile)
+{
+    TempFolder folder;
+    auto windows = [&](const char* name) { return CString(LinuxPathToWin(folder.Path(name))); };
+    WriteFileBytes(folder.Path("Ka001.110"), ReadHexFixture("model/build_conf_document.hex"));
+    CZnAppProDoc document;
+    document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
+    document.ReplaceModel(CZnAppProDoc::formModel, new ZnModelAppBuild);
+    document.ReplaceModel(CZnAppProDoc::subFormModel, new ZnModelAppBuildConf);
+    document.SetModifiedFlag(TRUE);
+    ASSERT_TRUE(document.OnOpenDocument(windows("Ka001.110")));
+    EXPECT_FALSE(document.IsModified());
+
+    document.DeleteSubFormModel();
+    EXPECT_EQ(nullptr, document.GetSubFormModel());
+    ASSERT_TRUE(document.OnSaveDocument(windows("two.110")));
+    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_two_slots.hex")), Hex(ReadFileBytes(folder.Path("two.110"))));
+    document.DeleteFormModel();
+    ASSERT_TRUE(document.OnSaveDocument(windows("one.110")));
+    EXPECT_EQ(Hex(ReadHexFixture("app/build_conf_first_slot.hex")), Hex(ReadFileBytes(folder.Path("one.110"))));
 }

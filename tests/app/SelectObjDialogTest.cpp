@@ -3,16 +3,10 @@
 #include "app/ZnDlgAppSelectObjDialog.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
-#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "shell/ZnDirectoryDialog.h"
-#include "shell/ZnDlgAppDocDirConfirm.h"
-#include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
-#include "tests/support/JetCopy.h"
-
-#include <sys/stat.h>
 
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
@@ -39,11 +33,14 @@ std::vector<std::string> Rows(CListCtrl& list)
 
 const std::vector<std::string> kThreeListed = {u8"南町の家|2010/9/3", u8"東 町ビル|2009/12/31", u8"北町の家|2011/1/20"};
 
-CString EditText(CDialog& dialog, int id)
+// The register, reference-data and destination folders that the dialog shows, joined by "|".
+CString Edits(CDialog& dialog)
 {
-    CString text;
-    dialog.GetDlgItemText(id, text);
-    return text;
+    CString register_, common, destination;
+    dialog.GetDlgItemText(IDC_SO_EDIT_BUKKEN, register_);
+    dialog.GetDlgItemText(IDC_SO_EDIT_COM, common);
+    dialog.GetDlgItemText(IDC_SO_EDIT_DST, destination);
+    return register_ + "|" + common + "|" + destination;
 }
 
 // A click on a button of the dialog, as its window reports it.
@@ -56,13 +53,7 @@ void Press(CDialog& dialog, int id)
 
 class SelectObj : public ShellTest {
 protected:
-    SelectObj()
-    {
-        mkdir(m_folder.Path("obj").c_str(), 0777);
-        mkdir(m_folder.Path("com").c_str(), 0777);
-        mkdir(m_folder.Path("other").c_str(), 0777);
-        mkdir(m_folder.Path("empty").c_str(), 0777);
-    }
+    SelectObj() { MakeFolders({"obj", "com", "other", "empty", "bad"}); }
 
     void Register(const std::string& relative, const char* rows)
     {
@@ -89,12 +80,12 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
 {
     Register("obj/APP_BUKKEN.mdb", kThreeRows);
     Register("other/APP_BUKKEN.mdb", kOneRow);
+    WriteFileBytes(m_folder.Path("bad/APP_BUKKEN.mdb"), "not a database at all");
     std::string hive;
     StartWith(Windows("dst"), [&](ZnDlgAppSelectObjDialog& dialog) {
         hive = ReadFileBytes(m_registry.MachineHive());
-        EXPECT_EQ(Windows("obj"), EditText(dialog, IDC_SO_EDIT_BUKKEN));
-        EXPECT_EQ(Windows("com"), EditText(dialog, IDC_SO_EDIT_COM));
-        EXPECT_EQ(Windows("dst"), EditText(dialog, IDC_SO_EDIT_DST));
+        const CString shown = Windows("obj") + "|" + Windows("com") + "|" + Windows("dst");
+        EXPECT_EQ(shown, Edits(dialog));
         ASSERT_EQ(2, dialog.m_list.GetColumnCount());
         EXPECT_EQ("物件名", dialog.m_list.GetColumnHeading(0));
         EXPECT_EQ("作成日", dialog.m_list.GetColumnHeading(1));
@@ -111,9 +102,7 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
             m_ui.AnswerFolder(std::nullopt);
             Press(dialog, button);
         }
-        EXPECT_EQ(Windows("obj"), dialog.GetBukkenFolderText());
-        EXPECT_EQ(Windows("com"), EditText(dialog, IDC_SO_EDIT_COM));
-        EXPECT_EQ(Windows("dst"), EditText(dialog, IDC_SO_EDIT_DST));
+        EXPECT_EQ(shown, Edits(dialog));
         EXPECT_EQ(kThreeListed, Rows(dialog.m_list));
 
         // Another register refills the list and becomes the run's register folder.
@@ -129,17 +118,20 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
         EXPECT_EQ(Windows("empty"), dialog.GetBukkenFolderText());
         EXPECT_EQ(0, dialog.m_list.GetItemCount());
         EXPECT_EQ(Windows("other"), m_app.GetObjFolder());
+        // A register that cannot be opened is reported; the handler ends there, the folder not taken.
+        m_ui.AnswerFolder(Windows("bad"));
+        Press(dialog, IDC_SO_BTN_BUKKEN);
+        EXPECT_EQ(0, dialog.m_list.GetItemCount());
+        EXPECT_EQ(Windows("other"), m_app.GetObjFolder());
 
         m_ui.AnswerFolder(Windows("common2"));
         Press(dialog, IDC_SO_BTN_COM);
         m_ui.AnswerFolder(Windows("dst2"));
         Press(dialog, IDC_SO_BTN_DST);
-        EXPECT_EQ(Windows("common2"), EditText(dialog, IDC_SO_EDIT_COM));
-        EXPECT_EQ(Windows("dst2"), EditText(dialog, IDC_SO_EDIT_DST));
-        EXPECT_EQ(Windows("common2"), m_app.GetComFolder());
-        EXPECT_EQ(Windows("dst2"), m_app.GetDstFolder());
+        EXPECT_EQ(Windows("bad") + "|" + Windows("common2") + "|" + Windows("dst2"), Edits(dialog));
+        EXPECT_EQ(Windows("common2") + "|" + Windows("dst2"), m_app.GetComFolder() + "|" + m_app.GetDstFolder());
         // Every picker was owned by the dialog, rooted at My Computer, file-system folders only.
-        ASSERT_EQ(7u, m_ui.folderRequests.size());
+        ASSERT_EQ(8u, m_ui.folderRequests.size());
         for (const ScriptedUi::FolderRequest& request : m_ui.folderRequests) {
             EXPECT_EQ(dialog.m_hWnd, request.owner);
             EXPECT_EQ(CSIDL_DRIVES, request.rootFolder);
@@ -150,44 +142,11 @@ TEST_F(SelectObj, ListsTheRegisterAndTakesTheChosenFoldersForTheRunOnly)
         Press(dialog, IDCANCEL);
     });
     EXPECT_TRUE(m_ui.messageBoxes.empty());
+    EXPECT_EQ(std::vector<std::string>{u8"データベースの形式 '" + cp932::ToUtf8(Windows("bad/APP_BUKKEN.mdb").Bytes()) +
+                                       u8"' を認識できません。"},
+              m_ui.registerReports);
     // Closing ended the program's dialog; nothing went back to the registry.
     EXPECT_EQ(hive, ReadFileBytes(m_registry.MachineHive()));
-}
-
-TEST_F(SelectObj, ARegisterThatCannotBeOpenedIsReportedAndLeavesTheListEmpty)
-{
-    WriteFileBytes(m_folder.Path("other/APP_BUKKEN.mdb"), "not a database at all");
-    StartWith(Windows("dst"), [&](ZnDlgAppSelectObjDialog& dialog) {
-        EXPECT_EQ(0, dialog.m_list.GetItemCount());
-        m_ui.AnswerFolder(Windows("other"));
-        Press(dialog, IDC_SO_BTN_BUKKEN);
-        EXPECT_EQ(0, dialog.m_list.GetItemCount());
-        // The handler ended at the damaged register: the folder is not taken.
-        EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
-        Press(dialog, IDCANCEL);
-    });
-    // At the first show the register was missing.
-    EXPECT_EQ((std::vector<std::string>{
-                  u8"ファイル '" + cp932::ToUtf8(Windows("obj/APP_BUKKEN.mdb").Bytes()) + u8"' が見つかりません。",
-                  u8"データベースの形式 '" + cp932::ToUtf8(Windows("other/APP_BUKKEN.mdb").Bytes()) +
-                      u8"' を認識できません。"}),
-              m_ui.registerReports);
-    EXPECT_TRUE(m_ui.messageBoxes.empty());
-}
-
-TEST_F(SelectObj, AnAccessRegisterIsListedReadOnly)
-{
-    Register("source.mdb", kThreeRows);
-    JetDatabase jet(JetVersion::Jet4);
-    AddSqliteTables(jet, m_folder.Path("source.mdb"));
-    WriteJetFile(jet, m_folder.Path("obj/APP_BUKKEN.mdb"));
-    const std::string before = ReadFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb"));
-    StartWith(Windows("dst"), [&](ZnDlgAppSelectObjDialog& dialog) {
-        EXPECT_EQ(kThreeListed, Rows(dialog.m_list));
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(m_ui.messageBoxes.empty());
-    EXPECT_EQ(before, ReadFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb")));
 }
 
 TEST_F(SelectObj, TheMigrationButtonNeedsTheZipLibraryAndThenADestination)
@@ -220,54 +179,16 @@ TEST_F(SelectObj, TheMigrationButtonNeedsTheZipLibraryAndThenADestination)
 TEST_F(SelectObj, TheFolderPickerGivesTheChosenPathOrKeepsTheOldOne)
 {
     ZnDirectoryDialog picker(nullptr);
-    EXPECT_EQ("", picker.m_strPath);
-    m_ui.AnswerFolder(CString("D:\\"));
-    EXPECT_EQ(IDOK, picker.DoModal());
-    EXPECT_EQ("D:\\", picker.m_strPath);
-
     picker.m_strStartDir = "C:\\物件";
     picker.m_strTitle = "フォルダ";
+    m_ui.AnswerFolder(CString("D:\\"));
+    EXPECT_EQ(IDOK, picker.DoModal());
     m_ui.AnswerFolder(std::nullopt);
     EXPECT_EQ(IDCANCEL, picker.DoModal());
     EXPECT_EQ("D:\\", picker.m_strPath);
 
-    m_ui.AnswerFolder(CString("C:\\物件\\南町"));
-    EXPECT_EQ(IDOK, picker.DoModal());
-    EXPECT_EQ("C:\\物件\\南町", picker.m_strPath);
-
-    ASSERT_EQ(3u, m_ui.folderRequests.size());
-    EXPECT_EQ(nullptr, m_ui.folderRequests[0].owner);
-    EXPECT_EQ("", m_ui.folderRequests[0].initialSelection);
-    EXPECT_EQ("D:\\", m_ui.folderRequests[0].statusText);
-    EXPECT_EQ("C:\\物件", m_ui.folderRequests[1].initialSelection);
-    EXPECT_EQ("フォルダ", m_ui.folderRequests[1].title);
-    EXPECT_EQ("C:\\物件\\南町", m_ui.folderRequests[2].statusText);
-}
-
-TEST_F(SelectObj, TheDriveRootConfirmationsEndWithOkOrCancel)
-{
-    ZnDlgAppRootDirConfirm root;
-    ZnDlgAppDocDirConfirm doc;
-    std::vector<std::string> texts;
-    auto collect = [&texts](CDialog& dialog) {
-        for (CWnd* child = dialog.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
-            CString text;
-            child->GetWindowText(text);
-            texts.push_back(cp932::ToUtf8(text.Bytes()));
-        }
-    };
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        collect(dialog);
-        Press(dialog, IDOK);
-    });
-    EXPECT_EQ(IDOK, root.DoModal());
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        collect(dialog);
-        dialog.SendMessage(WM_COMMAND, IDCANCEL, 0); // Esc
-    });
-    EXPECT_EQ(IDCANCEL, doc.DoModal());
-    EXPECT_EQ((std::vector<std::string>{u8"ルートディレクトリに物件は作成できません。",
-                                        u8"App_Doc1ディレクトリを作成します。よろしいですか？", u8"ＯＫ", u8"ｷｬﾝｾﾙ",
-                                        u8"App_Doc1ディレクトリに作成します。よろしいですか？", u8"ＯＫ", u8"ｷｬﾝｾﾙ"}),
-              texts);
+    ASSERT_EQ(2u, m_ui.folderRequests.size());
+    const ScriptedUi::FolderRequest& request = m_ui.folderRequests[0];
+    EXPECT_EQ(nullptr, request.owner);
+    EXPECT_EQ("C:\\物件|フォルダ|D:\\", request.initialSelection + "|" + request.title + "|" + request.statusText);
 }

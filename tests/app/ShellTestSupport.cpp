@@ -2,14 +2,12 @@
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinDrive.h"
-#include "platform/files/WinPath.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
 
-#include <cctype>
-#include <fstream>
+#include <filesystem>
 #include <unistd.h>
 
 void ShellTestUi::WindowDestroyed(CWnd& wnd)
@@ -60,9 +58,10 @@ void ShellTest::StoreFolders(LPCTSTR app, LPCTSTR com, LPCTSTR obj, LPCTSTR dst,
             key.SetValue(values[i], names[i]);
 }
 
-CString ShellTest::Windows(const std::string& relative) const
+void ShellTest::MakeFolders(std::initializer_list<std::string> relatives) const
 {
-    return CString(LinuxPathToWin(m_folder.Path(relative)));
+    for (const std::string& relative : relatives)
+        std::filesystem::create_directories(m_folder.Path(relative));
 }
 
 void ShellTest::Start(std::function<void(CDialog&)> inDialog)
@@ -80,12 +79,6 @@ void ShellTest::Start(std::function<void(CDialog&)> inDialog)
     ASSERT_EQ(static_cast<UINT>(IDD_SELECT_OBJ), m_ui.modalTemplates.front());
     m_ui.modalTemplates.erase(m_ui.modalTemplates.begin());
 }
-
-CMainFrame& ShellTest::Frame() const { return *m_app.GetMainFrame(); }
-
-CZnAppProDoc& ShellTest::Document() const { return *m_app.GetActiveDocument(); }
-
-void ShellTest::Command(UINT nID) const { Frame().SendMessage(WM_COMMAND, nID, 0); }
 
 void ShellTest::Click(int panel, int nID) const
 {
@@ -109,26 +102,4 @@ std::vector<std::string> ShellTest::MessageTexts() const
     for (const MessageBoxRequest& box : m_ui.messageBoxes)
         texts.push_back(cp932::ToUtf8(box.text.Bytes()));
     return texts;
-}
-
-std::string HexFixturePrefix(const std::string& relative, const std::string& marker)
-{
-    std::ifstream in(testsupport::DataPath(relative));
-    std::string bytes, line;
-    while (std::getline(in, line) && line.find(marker) == std::string::npos) {
-        std::string hex = line.substr(0, line.find('#'));
-        int high = -1;
-        for (char c : hex) {
-            if (!std::isxdigit(static_cast<unsigned char>(c)))
-                continue;
-            int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
-            if (high < 0) {
-                high = digit;
-            } else {
-                bytes += static_cast<char>(high * 16 + digit);
-                high = -1;
-            }
-        }
-    }
-    return bytes;
 }

@@ -1,7 +1,4 @@
-// Support for the application shell's tests: a user interface that is scripted like ScriptedUi
-// and also records every window as it is destroyed, and a fixture that starts the application
-// object as the program does (no display), in a registry and a work folder of its own, and
-// destroys what is left of it at the end.
+// A user interface that records destroyed windows, and a fixture that starts the application object.
 #pragma once
 
 #include "tests/support/ScriptedUi.h"
@@ -11,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
 #include "app/CZnAppProDoc.h"
+#include "platform/files/WinPath.h"
 
 #include <functional>
 #include <string>
@@ -39,15 +37,17 @@ protected:
     // Stores the five folder values below AppPos; null leaves a value out.
     static void StoreFolders(LPCTSTR app, LPCTSTR com, LPCTSTR obj, LPCTSTR dst, LPCTSTR output);
     // The Windows form of a path below the work folder.
-    CString Windows(const std::string& relative) const;
+    CString Windows(const std::string& relative) const { return CString(LinuxPathToWin(m_folder.Path(relative))); }
+    // Makes folders below the work folder.
+    void MakeFolders(std::initializer_list<std::string> relatives) const;
     // Runs InitInstance with an empty command line; it must return FALSE. The migration dialog
     // that start-up runs is closed at once, or runs inDialog, which must end it.
     void Start(std::function<void(CDialog&)> inDialog = {});
     // What the started application shows.
-    CMainFrame& Frame() const;
-    CZnAppProDoc& Document() const;
+    CMainFrame& Frame() const { return *m_app.GetMainFrame(); }
+    CZnAppProDoc& Document() const { return *m_app.GetActiveDocument(); }
     // Sends a command to the main frame as a menu would.
-    void Command(UINT nID) const;
+    void Command(UINT nID) const { Frame().SendMessage(WM_COMMAND, nID, 0); }
     // Clicks a button of a panel bar as a person would (through its window).
     void Click(int panel, int nID) const;
     // The class name of the view shown in the active child, or "" when there is none.
@@ -63,6 +63,3 @@ protected:
 private:
     char* m_oldFolder = nullptr;
 };
-
-// The bytes of a hex fixture up to the line that holds marker (the whole fixture when it has none).
-std::string HexFixturePrefix(const std::string& relative, const std::string& marker);

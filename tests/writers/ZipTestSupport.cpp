@@ -95,19 +95,17 @@ bool VisitEntries(const std::string& path,
 
 } // namespace
 
-std::string ArchiveListing(const std::string& path, bool headers)
+std::string ArchiveListing(const std::string& path)
 {
     std::string out;
     bool opened = VisitEntries(path, [&](const unz_file_info64& info, const std::string& name, const std::string& data) {
-        if (headers) {
-            PutLittleEndian(out, info.version, 2);
-            PutLittleEndian(out, info.version_needed, 2);
-            PutLittleEndian(out, info.flag, 2);
-            PutLittleEndian(out, info.compression_method, 2);
-            PutLittleEndian(out, info.dosDate, 4);
-            PutLittleEndian(out, info.internal_fa, 2);
-            PutLittleEndian(out, info.external_fa, 4);
-        }
+        PutLittleEndian(out, info.version, 2);
+        PutLittleEndian(out, info.version_needed, 2);
+        PutLittleEndian(out, info.flag, 2);
+        PutLittleEndian(out, info.compression_method, 2);
+        PutLittleEndian(out, info.dosDate, 4);
+        PutLittleEndian(out, info.internal_fa, 2);
+        PutLittleEndian(out, info.external_fa, 4);
         PutLittleEndian(out, name.size(), 2);
         out += name;
         PutLittleEndian(out, data.size(), 4);

@@ -29,8 +29,7 @@ void SetTimes(const std::string& root, std::tm local);
 // The entries of an archive read back with minizip, in archive order, each as version made by,
 // version needed, flags, method, MS-DOS time and date (4), internal (2) and external (4)
 // attributes, name length (2), the raw name, data length (4) and the data, all little-endian.
-// Without headers, only the name length, the name, the data length and the data.
-std::string ArchiveListing(const std::string& path, bool headers = true);
+std::string ArchiveListing(const std::string& path);
 // The entries of an archive by raw name, each with its data.
 std::map<std::string, std::string> ArchiveEntries(const std::string& path);
 

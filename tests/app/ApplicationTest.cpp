@@ -1,36 +1,38 @@
+// The application object: its start-up, the converter it runs, and the filter of its texts.
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
 #include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
+#include "shell/FilterChars.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <algorithm>
-#include <cstring>
 #include <sys/stat.h>
+
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
 
 namespace {
 
 using StartUp = ShellTest;
 
-std::vector<std::string> TemplateLines(CWinApp& app)
+// The templates in registration order as tests/data/app/doc_templates.txt lists them.
+std::vector<std::string> TemplateLines(CZnAppProApp& app)
 {
     std::vector<std::string> lines;
     for (POSITION pos = app.GetFirstDocTemplatePosition(); pos;) {
-        CDocTemplate* docTemplate = app.GetNextDocTemplate(pos);
-        lines.push_back(std::to_string(docTemplate->m_nIDResource) + " " + docTemplate->m_pDocClass->m_lpszClassName +
-                        " " + docTemplate->m_pFrameClass->m_lpszClassName + " " +
-                        docTemplate->m_pViewClass->m_lpszClassName);
+        CDocTemplate* t = app.GetNextDocTemplate(pos);
+        std::string kept = "none";
+        for (int i = 0; i < CZnAppProApp::kFormTemplateCountA; ++i)
+            kept = app.m_pFormTemplatesA[i] == t ? "A" + std::to_string(i) : kept;
+        for (int i = 0; i < CZnAppProApp::kFormTemplateCountB; ++i)
+            kept = app.m_pFormTemplatesB[i] == t ? "B" + std::to_string(i) : kept;
+        lines.push_back(std::to_string(t->m_nIDResource) + "\t" + t->m_pDocClass->m_lpszClassName + "\t" +
+                        t->m_pFrameClass->m_lpszClassName + "\t" + t->m_pViewClass->m_lpszClassName + "\t" + kept);
     }
     return lines;
-}
-
-template <size_t N> std::vector<std::string> ViewsOf(CMultiDocTemplate* const (&templates)[N])
-{
-    std::vector<std::string> views;
-    for (CMultiDocTemplate* docTemplate : templates)
-        views.push_back(docTemplate ? docTemplate->m_pViewClass->m_lpszClassName : "null");
-    return views;
 }
 
 // An application whose memory probe fails.
@@ -65,60 +67,35 @@ TEST_F(StartUp, WithoutSettingsBuildsTheHiddenFrameWithItsTemplatesAndRunsTheMig
 {
     Start();
     EXPECT_EQ("App App App", std::string(m_app.m_pszAppName) + " " + m_app.m_pszExeName + " " + m_app.m_pszProfileName);
-    EXPECT_EQ(RGB(231, 236, 249), AfxGetDialogBkColor());
     EXPECT_EQ(RGB(0, 0, 0), AfxGetDialogTextColor());
 
-    // The form templates: those of the application forms (A) and of the common-data screens (B),
-    // registered after the neutral view's in the order FM11-16, FM51-55, FM31-32, then B.
-    const std::vector<std::string> formsA = {"ZnFvAppCAFM51", "ZnFvAppCAFM52", "ZnFvAppCAFM53", "ZnFvAppCAFM54",
-                                             "ZnFvAppCAFM55", "ZnFvAppCAFM11", "ZnFvAppCAFM12", "ZnFvAppCAFM13",
-                                             "ZnFvAppCAFM14", "ZnFvAppCAFM15", "ZnFvAppCAFM16", "ZnFvAppCAFM31",
-                                             "ZnFvAppCAFM32"};
-    std::vector<std::string> formsB;
-    for (int screen = 1; screen <= 9; ++screen)
-        formsB.push_back("ZnFvAppCACM0" + std::to_string(screen));
-    formsB.push_back("ZnFvAppCAHJ0100");
-    EXPECT_EQ(formsA, ViewsOf(m_app.m_pFormTemplatesA));
-    EXPECT_EQ(formsB, ViewsOf(m_app.m_pFormTemplatesB));
-    std::vector<std::string> expected = {"101 CZnAppProDoc CChildFrame CZnAppProView"};
-    for (size_t i : {5, 6, 7, 8, 9, 10, 0, 1, 2, 3, 4, 11, 12})
-        expected.push_back("102 CZnAppProDoc CChildFrame " + formsA[i]);
-    for (const std::string& view : formsB)
-        expected.push_back("102 CZnAppProDoc CChildFrame " + view);
-    EXPECT_EQ(expected, TemplateLines(m_app));
+    std::vector<std::string> templates;
+    for (const auto& row : testsupport::ReadTabbedCases("app/doc_templates.txt"))
+        templates.push_back(
+            (row.at(0) + "\t" + row.at(1) + "\t" + row.at(2) + "\t" + row.at(3) + "\t" + row.at(4)).Bytes());
+    EXPECT_EQ(templates, TemplateLines(m_app));
 
     // Without the settings key every folder is empty.
     EXPECT_EQ("||||", m_app.GetAppFolder() + "|" + m_app.GetComFolder() + "|" + m_app.GetObjFolder() + "|" +
                           m_app.GetDstFolder() + "|" + m_app.GetOutputFolder());
 
-    // The frame is hidden and titled; its status bar and top bar are there.
+    // The frame is hidden; its status bar and top bar are there.
     CMainFrame& frame = Frame();
     EXPECT_FALSE(frame.IsWindowVisible());
-    CString title;
-    frame.GetWindowText(title);
-    EXPECT_EQ(" Orvane for Windows Ver6.10", title);
-    CStatusBar& status = frame.GetStatusBar();
-    ASSERT_EQ(5, status.GetCount());
-    const char* panes[] = {"", "ｶﾅ", "CAP", "NUM", "SCRL"};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(panes[i], status.GetPaneText(i)) << i;
+    CString panes;
+    for (int i = 0; i < frame.GetStatusBar().GetCount(); ++i)
+        panes += frame.GetStatusBar().GetPaneText(i) + "|";
+    EXPECT_EQ("|ｶﾅ|CAP|NUM|SCRL|", panes);
     EXPECT_EQ(frame.GetPanelById(118), frame.GetDlgItem(118));
-    EXPECT_EQ(0, frame.GetCurrentPanel());
-    EXPECT_EQ(0, frame.GetScreenFlag());
-    EXPECT_EQ(0, frame.GetDocMode(0));
 
     // The command line opened one document with the neutral view (kept out of sight: FormViewsTest).
-    CZnAppProDoc& document = Document();
-    EXPECT_STREQ("ZnModelApp", document.GetAppModel()->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(nullptr, document.GetFormModel());
-    EXPECT_EQ(nullptr, document.GetSubFormModel());
-    EXPECT_EQ(nullptr, document.GetModel(CZnAppProDoc::extraModel));
+    EXPECT_STREQ("ZnModelApp", Document().GetAppModel()->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(nullptr, Document().GetFormModel());
     EXPECT_EQ("CZnAppProView", ActiveViewClass());
 
     // Command 1013 ran the migration dialog, which has closed.
     EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
     EXPECT_TRUE(m_ui.messageBoxes.empty());
-    EXPECT_EQ(&m_app, ZnShellState::Current());
 }
 
 TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
@@ -127,15 +104,15 @@ TEST_F(StartUp, ReadsTheFoldersAsTheRegistryHoldsThem)
     StoreFolders("C:\\Zadazez", "C:\\共通\\", "D:\\物件", "C:\\移行", nullptr);
     Start();
     EXPECT_EQ("C:\\Zadazez|C:\\共通\\|D:\\物件|C:\\移行|C:\\", m_app.GetAppFolder() + "|" + m_app.GetComFolder() + "|" +
-                                                           m_app.GetObjFolder() + "|" + m_app.GetDstFolder() + "|" +
-                                                           m_app.GetOutputFolder());
+                                                                   m_app.GetObjFolder() + "|" + m_app.GetDstFolder() +
+                                                                   "|" + m_app.GetOutputFolder());
     // The shell state of the subsystems below gives the same folders.
     EXPECT_EQ("D:\\物件", ZnShellState::Current()->GetObjFolder());
 }
 
 TEST_F(StartUp, TheCodeTablesOfTheApplicationFolderAreOpenWhileTheFrameLives)
 {
-    mkdir(m_folder.Path("app").c_str(), 0777);
+    MakeFolders({"app"});
     MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
     StoreFolders(Windows("app"), nullptr, nullptr, nullptr, nullptr);
     Start();
@@ -157,17 +134,14 @@ TEST_F(StartUp, TheProgramRunsToItsEndWithNothingLeft)
     EXPECT_EQ(nullptr, m_app.m_pMainWnd);
     EXPECT_EQ(0, AfxGetWindowCount());
     EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
-    // The migration dialog first, then the frame with everything in it; the frame goes last.
-    ASSERT_FALSE(m_ui.destroyed.empty());
-    EXPECT_EQ(1, MigrationDialogsClosed(m_ui));
-    auto firstFrameWindow = std::find_if(m_ui.destroyed.begin(), m_ui.destroyed.end(),
-                                         [](const ShellTestUi::DestroyedWindow& window) {
-                                             return window.text == u8"Miravel (2010年09月03日リリース)" ||
-                                                    (window.className != "CButton" && window.className != "CEdit" &&
-                                                     window.className != "CStatic" && window.className != "CListCtrl");
-                                         });
-    ASSERT_NE(m_ui.destroyed.end(), firstFrameWindow);
-    EXPECT_EQ(u8"Miravel (2010年09月03日リリース)", firstFrameWindow->text);
+    // The migration dialog goes first (after its controls), the frame with everything in it last.
+    auto control = [](const ShellTestUi::DestroyedWindow& w) {
+        return w.className == "CButton" || w.className == "CEdit" || w.className == "CStatic" ||
+               w.className == "CListCtrl";
+    };
+    ASSERT_EQ(1, MigrationDialogsClosed(m_ui));
+    EXPECT_EQ(u8"Miravel (2010年09月03日リリース)",
+              std::find_if_not(m_ui.destroyed.begin(), m_ui.destroyed.end(), control)->text);
     EXPECT_EQ("CMainFrame", m_ui.destroyed.back().className);
     EXPECT_EQ(" Orvane for Windows Ver6.10", m_ui.destroyed.back().text);
 }
@@ -204,4 +178,53 @@ TEST(LowMemoryStartUpAnswers, YesEndsStartUpAndNoGoesOn)
         }
         EXPECT_EQ(0, AfxGetWindowCount());
     }
+}
+
+TEST(FilterChars, RemovesSingleByteCharactersOfTheSetAndKeepsDoubleByteOnesWhole)
+{
+    for (const auto& c : testsupport::ReadTabbedCases("app/filter_chars.txt")) {
+        CString text = c.at(0);
+        EXPECT_EQ(atoi(c.at(3)), FilterChars(text, c.at(1))) << c.at(0);
+        EXPECT_EQ(c.at(2), text) << c.at(0);
+    }
+    // A lone lead byte at the end goes; no set changes nothing.
+    CString text = "ab\x82";
+    EXPECT_EQ(1, FilterChars(text, "|"));
+    EXPECT_EQ(0, FilterChars(text, nullptr));
+    EXPECT_EQ("ab", text);
+}
+
+namespace {
+
+// A converter that writes its two arguments, one per line, beside itself.
+const char kConverter[] = "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$2\" >> \"$(dirname \"$0\")/runs.txt\"\n";
+
+using RunTxt2Xml = ShellTest;
+
+} // namespace
+
+TEST_F(RunTxt2Xml, RunsTheConverterOnTheFileTwiceAndWaitsForIt)
+{
+    MakeFolders({"app dir", "out dir"});
+    WriteFileBytes(m_folder.Path("app dir/txt2xml"), kConverter);
+    chmod(m_folder.Path("app dir/txt2xml").c_str(), 0755);
+    m_app.SetAppFolder(Windows("app dir"));
+    m_app.RunTxt2Xml(Windows("out dir") + "\\申請書データ.xml");
+    std::string file = m_folder.Path(u8"out dir/申請書データ.xml");
+    EXPECT_EQ(file + "\n" + file + "\n", ReadFileBytes(m_folder.Path("app dir/runs.txt")));
+
+    // Through the shell state, with a file name that is not a full path.
+    ZnShellState::Current()->RunTxt2Xml("Keikaku\\~002.xml");
+    EXPECT_EQ(file + "\n" + file + "\nKeikaku\\~002.xml\nKeikaku\\~002.xml\n",
+              ReadFileBytes(m_folder.Path("app dir/runs.txt")));
+}
+
+TEST_F(RunTxt2Xml, AMissingConverterChangesNothing)
+{
+    MakeFolders({"app"});
+    m_app.SetAppFolder(Windows("app"));
+    m_app.RunTxt2Xml(Windows("out.xml"));
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+    struct stat status;
+    EXPECT_NE(0, stat(m_folder.Path("app/runs.txt").c_str(), &status));
 }
