@@ -3,6 +3,7 @@
 #include "platform/core/COleDateTime.h"
 #include "platform/database/CDaoException.h"
 #include "platform/database/DaoConstants.h"
+#include "platform/database/JetRowLocator.h"
 
 #include <mdbtools.h>
 
@@ -26,7 +27,6 @@ const unsigned long catalogPage = 2; // where every Jet file keeps the catalog's
 const size_t versionOffset = 0x14;   // of the version byte in the header page
 const size_t jet3PageSize = 2048;
 const size_t jet4PageSize = 4096;
-const int offsetMask = 0x1FFF;     // a row offset without its flags
 const size_t longValueHeader = 12; // length and flags, page and row, then inline data
 const uint32_t longValueInline = 0x80000000;
 const uint32_t longValueOnePage = 0x40000000;
@@ -173,7 +173,31 @@ bool CatalogReadable(MdbHandle* mdb)
     return table && UsageMapReadable(*table);
 }
 
-// Turns the fields of the row that libmdb has just fetched into values.
+// The data pages of a table, as its usage map lists them; pages is how many the file has.
+std::vector<uint32_t> DataPages(MdbTableDef* table, size_t pages, const CString& file)
+{
+    std::vector<uint32_t> found;
+    mdb_rewind_table(table);
+    while (mdb_read_next_dpg(table)) {
+        if (found.size() >= pages)
+            ThrowDamaged(file);
+        found.push_back(static_cast<uint32_t>(table->cur_phys_pg));
+    }
+    return found;
+}
+
+// A page of the file as libmdb reads it, or nothing for a page beyond its end.
+JetRowLocator::PageSource PagesOf(MdbHandle* mdb, size_t pages)
+{
+    return [mdb, pages](uint32_t page) {
+        size_t size = static_cast<size_t>(mdb->fmt->pg_size);
+        if (page == 0 || page >= pages || mdb_read_pg(mdb, page) != mdb->fmt->pg_size)
+            return std::string();
+        return std::string(reinterpret_cast<const char*>(mdb->pg_buf), size);
+    };
+}
+
+// Turns the rows of a table into values.
 class RowDecoder {
 public:
     RowDecoder(MdbHandle* mdb, MdbTableDef* table, size_t pages, const CString& file)
@@ -181,20 +205,19 @@ public:
     {
     }
 
-    // The values of the current row. mdb_fetch_row does not tell NULL from empty text, so the
-    // row is split again here, where the null mask shows.
-    const std::vector<DaoValue>& Current()
+    // The values of the row at that place. The row is split here rather than fetched through
+    // libmdb, which reads the flags of the page's offset table the wrong way round and does not
+    // tell NULL from empty text; here the null mask shows.
+    const std::vector<DaoValue>& Decode(const JetRowLocator::Location& row)
     {
-        int start = 0;
-        size_t size = 0;
-        if (mdb_find_row(m_mdb, static_cast<int>(m_table->cur_row) - 1, &start, &size) != 0)
+        if (mdb_read_pg(m_mdb, row.page) != m_mdb->fmt->pg_size)
             ThrowDamaged(m_file);
         for (size_t i = 0; i < m_fields.size(); ++i) {
             m_fields[i] = MdbField();
             m_fields[i].colnum = static_cast<int>(i);
             m_fields[i].is_null = 1;
         }
-        if (mdb_crack_row(m_table, start & offsetMask, size, m_fields.data()) < 0)
+        if (mdb_crack_row(m_table, row.start, static_cast<size_t>(row.size), m_fields.data()) < 0)
             ThrowDamaged(m_file);
         for (const MdbField& field : m_fields) {
             if (field.colnum < 0 || static_cast<unsigned>(field.colnum) >= m_table->num_cols)
@@ -389,17 +412,18 @@ bool JetFileReader::ReadTable(const std::string& name, const ColumnsCallback& co
     }
     columns(described);
 
-    // Every live row counts in the definition: a table read short is damaged, even where libmdb
-    // passes over what it cannot read without a word. A count below the rows is what a file that
-    // was not closed properly keeps, and its rows are whole.
-    RowDecoder decoder(mdb, table.get(), m_library->bytes.size() / mdb->fmt->pg_size, file);
-    unsigned long rows = 0;
-    mdb_rewind_table(table.get());
-    while (mdb_fetch_row(table.get())) {
-        row(decoder.Current());
-        ++rows;
-    }
-    if (quiet.Printed() || rows < table->num_rows)
+    // Every live row counts in the definition, no more and no less: a table that reads short or
+    // long is damaged, even where libmdb passes over what it cannot read without a word.
+    size_t pages = m_library->bytes.size() / mdb->fmt->pg_size;
+    JetRowLocator locator(mdb->fmt->pg_size, mdb->fmt->row_count_offset, static_cast<uint32_t>(entry->table_pg),
+                          PagesOf(mdb, pages), file);
+    std::vector<JetRowLocator::Location> rows = locator.Rows(DataPages(table.get(), pages, file));
+    if (quiet.Printed() || rows.size() != table->num_rows)
+        ThrowDamaged(file);
+    RowDecoder decoder(mdb, table.get(), pages, file);
+    for (const JetRowLocator::Location& location : rows)
+        row(decoder.Decode(location));
+    if (quiet.Printed())
         ThrowDamaged(file);
     return true;
 }

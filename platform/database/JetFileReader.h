@@ -41,8 +41,10 @@ public:
     const std::vector<Query>& Queries() const { return m_queries; }
 
     // Reads the table of exactly that name (a user table or a catalog table such as MSysQueries):
-    // columns gets its columns, then row every row in the file's order. False when the file has
-    // no such table. Throws 3049 when the table cannot be read whole.
+    // columns gets its columns, then row every live row in table order: a row that an update moved
+    // to another page in its place, a deleted row not at all. False when the file has no such
+    // table. Throws 3049 when the table cannot be read whole or yields more or fewer rows than its
+    // definition counts.
     bool ReadTable(const std::string& name, const ColumnsCallback& columns, const RowCallback& row,
                    const CString& file);
 

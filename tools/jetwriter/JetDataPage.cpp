@@ -7,6 +7,8 @@ namespace {
 constexpr int kPageTypeData = 0x01;
 constexpr int kMaxRowsPerPage = 255; // the row number of a data pointer is one byte
 constexpr int kOwnerOffset = 4;      // the owning table's definition page, or "LVAL"
+constexpr int kOffsetMask = 0x1FFF;  // an offset entry without its flags
+constexpr int kPointerSize = 4;
 
 } // namespace
 
@@ -35,17 +37,36 @@ bool JetDataPage::Fits(size_t rowSize) const
     return RowCount() < kMaxRowsPerPage && rowSize + 2 <= static_cast<size_t>(FreeSpace());
 }
 
-int JetDataPage::AddRow(const std::string& row)
+int JetDataPage::AddRow(const std::string& row, uint16_t flags)
 {
     if (!Fits(row.size()))
         throw std::logic_error("a row does not fit its page");
     int count = RowCount();
-    int tableOffset = format_.dataHeaderSize + 2 * count;
-    int end = count == 0 ? format_.pageSize : static_cast<int>(page_.Get(tableOffset - 2, 2));
+    int end = count == 0 ? format_.pageSize : RowStart(count - 1);
     int start = end - static_cast<int>(row.size());
     page_.PutBytes(start, row);
-    page_.Put(tableOffset, static_cast<uint64_t>(start), 2);
+    page_.Put(EntryOffset(count), static_cast<uint64_t>(start | flags), 2);
     page_.Put(format_.dataRowCountOffset, static_cast<uint64_t>(count + 1), 2);
     page_.Put(2, static_cast<uint64_t>(FreeSpace() - static_cast<int>(row.size()) - 2), 2);
     return count;
 }
+
+void JetDataPage::DeleteRow(int row) { page_.Put(EntryOffset(row), page_.Get(EntryOffset(row), 2) | kDeletedRow, 2); }
+
+void JetDataPage::PointRowTo(int row, uint32_t pointer)
+{
+    int end = row == 0 ? format_.pageSize : RowStart(row - 1);
+    if (end - RowStart(row) < kPointerSize)
+        throw std::logic_error("a row is too short to hold a data pointer");
+    page_.Put(RowStart(row), pointer, kPointerSize);
+    page_.Put(EntryOffset(row), page_.Get(EntryOffset(row), 2) | kPointerRow, 2);
+}
+
+int JetDataPage::EntryOffset(int row) const
+{
+    if (row < 0 || row > RowCount())
+        throw std::logic_error("no such row on the page");
+    return format_.dataHeaderSize + 2 * row;
+}
+
+int JetDataPage::RowStart(int row) const { return static_cast<int>(page_.Get(EntryOffset(row), 2)) & kOffsetMask; }

@@ -22,21 +22,32 @@ public:
     // Whether a row of rowSize bytes and its offset entry fit, within the row numbers that a data
     // pointer can name.
     bool Fits(size_t rowSize) const;
-    // Stores row and returns its number on the page. Throws std::logic_error if it does not fit.
-    int AddRow(const std::string& row);
+    // Stores row and returns its number on the page; flags go into its offset entry. Throws
+    // std::logic_error if it does not fit.
+    int AddRow(const std::string& row, uint16_t flags = 0);
+    // Flags a row as deleted; its bytes stay.
+    void DeleteRow(int row);
+    // Makes a row the place of one that moved: its first four bytes become the data pointer to
+    // where the row now is, and its entry is flagged as a pointer. The row must be 4 bytes or more.
+    void PointRowTo(int row, uint32_t pointer);
 
     int RowCount() const { return static_cast<int>(page_.Get(format_.dataRowCountOffset, 2)); }
     int FreeSpace() const { return static_cast<int>(page_.Get(2, 2)); }
 
+    // The flags of a row's offset entry: a deleted row; a row whose place holds a data pointer to
+    // another page, where the row now is (Access flags that new place as deleted, so that a pass
+    // over the pages does not meet the row twice).
+    static constexpr uint16_t kDeletedRow = 0x8000;
+    static constexpr uint16_t kPointerRow = 0x4000;
+
 private:
     static void Start(JetPage& page, const JetFormat& format);
+    int EntryOffset(int row) const;
+    int RowStart(int row) const;
 
     JetPage& page_;
     const JetFormat& format_;
 };
 
 // A data pointer: a page number and a row number on it, as Jet links rows.
-inline uint32_t JetDataPointer(uint32_t page, int row)
-{
-    return (page << 8) | static_cast<uint32_t>(row);
-}
+inline uint32_t JetDataPointer(uint32_t page, int row) { return (page << 8) | static_cast<uint32_t>(row); }

@@ -15,6 +15,14 @@ JetTable& JetDatabase::AddTable(std::string name)
     return tables_.back();
 }
 
+JetTable& JetDatabase::Table(const std::string& name)
+{
+    for (JetTable& table : tables_)
+        if (CString(name).CompareNoCase(table.Name().c_str()) == 0)
+            return table;
+    throw std::invalid_argument("no table " + name);
+}
+
 void JetDatabase::AddQuery(JetQuery query)
 {
     CheckNewName(query.Name());

@@ -18,6 +18,8 @@ public:
     // std::invalid_argument for a name already taken by a table or query (case ignored) or one
     // starting with "MSys", which the catalog's own tables use.
     JetTable& AddTable(std::string name);
+    // The table of that name (case ignored), to change; throws std::invalid_argument for none.
+    JetTable& Table(const std::string& name);
     // Adds a saved query; names are checked as for tables.
     void AddQuery(JetQuery query);
 

@@ -31,23 +31,57 @@ struct WrittenTable {
     uint32_t freeMap = 0;
 };
 
-// Stores the rows of a table on new data pages, in order, and returns those pages.
+// Adds rows to the data pages of one table, starting a new page when a row does not fit the last
+// one or when asked to.
+class TablePages {
+public:
+    TablePages(JetPageFile& file, uint32_t tdefPage) : file_(file), tdefPage_(tdefPage) {}
+
+    // Stores row with those offset flags; returns its data pointer.
+    uint32_t Add(const std::string& row, uint16_t flags, bool newPage = false)
+    {
+        if (newPage || pages_.empty() || !Last().Fits(row.size())) {
+            pages_.push_back(file_.Allocate());
+            JetDataPage::StartTablePage(file_.Page(pages_.back()), file_.Format(), tdefPage_);
+        }
+        return JetDataPointer(pages_.back(), Last().AddRow(row, flags));
+    }
+    JetDataPage On(uint32_t pointer) { return JetDataPage(file_.Page(pointer >> 8), file_.Format()); }
+    const std::vector<uint32_t>& Pages() const { return pages_; }
+
+private:
+    JetDataPage Last() { return JetDataPage(file_.Page(pages_.back()), file_.Format()); }
+
+    JetPageFile& file_;
+    uint32_t tdefPage_;
+    std::vector<uint32_t> pages_;
+};
+
+// Stores the rows of a table on new data pages, in order, as Access leaves them: a deleted row
+// flagged in its place; a moved row's place pointing to its new values, which follow the other
+// rows on a page of their own, flagged as deleted as Access flags them. Returns those pages.
 std::vector<uint32_t> WriteRows(JetPageFile& file, const JetTable& table, uint32_t tdefPage)
 {
     const JetFormat& format = file.Format();
     JetTableLayout layout(format, table.Columns());
     JetLongValueStore longValues(file);
     JetRowEncoder encoder(format, table, layout, longValues);
-    std::vector<uint32_t> pages;
-    for (const std::vector<JetValue>& values : table.Rows()) {
-        std::string row = encoder.Encode(values);
-        if (pages.empty() || !JetDataPage(file.Page(pages.back()), format).Fits(row.size())) {
-            pages.push_back(file.Allocate());
-            JetDataPage::StartTablePage(file.Page(pages.back()), format, tdefPage);
-        }
-        JetDataPage(file.Page(pages.back()), format).AddRow(row);
+    TablePages pages(file, tdefPage);
+    std::vector<std::pair<uint32_t, const std::vector<JetValue>*>> moved; // each moved row's place
+    for (size_t i = 0; i < table.Rows().size(); ++i) {
+        const JetTable::RowFate& fate = table.Fates()[i];
+        std::string row = encoder.Encode(table.Rows()[i]);
+        if (fate.movedTo && row.size() < sizeof(uint32_t))
+            row.resize(sizeof(uint32_t), '\0'); // room for the pointer
+        uint32_t place = pages.Add(row, fate.deleted ? JetDataPage::kDeletedRow : 0);
+        if (fate.movedTo)
+            moved.emplace_back(place, &*fate.movedTo);
     }
-    return pages;
+    for (size_t i = 0; i < moved.size(); ++i) {
+        uint32_t now = pages.Add(encoder.Encode(*moved[i].second), JetDataPage::kDeletedRow, i == 0);
+        pages.On(moved[i].first).PointRowTo(static_cast<int>(moved[i].first & 0xFF), now);
+    }
+    return pages.Pages();
 }
 
 // Allocates and fills the bitmap pages that map needs; returns their numbers.
@@ -140,7 +174,7 @@ std::string JetFileWriter::Bytes() const
     for (const WrittenTable& written : tables)
         JetTableDefinition::Write(
             file.Page(written.tdefPage), format, *written.table, JetTableLayout(format, written.table->Columns()),
-            static_cast<uint32_t>(written.table->Rows().size()), written.usedMap, written.freeMap);
+            static_cast<uint32_t>(written.table->LiveRowCount()), written.usedMap, written.freeMap);
     JetHeaderPage::Write(file.Page(kHeaderPage), format, database_.Created());
     return file.Bytes();
 }

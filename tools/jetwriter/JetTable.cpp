@@ -42,6 +42,34 @@ JetTable& JetTable::AddColumn(std::string name, JetColumnType type, int size)
 
 void JetTable::AddRow(std::vector<JetValue> values)
 {
+    CheckValues(values);
+    rows_.push_back(std::move(values));
+    fates_.emplace_back();
+}
+
+void JetTable::MoveRow(size_t row, std::vector<JetValue> values)
+{
+    CheckLiveRow(row);
+    CheckValues(values);
+    fates_[row].movedTo = std::move(values);
+}
+
+void JetTable::DeleteRow(size_t row)
+{
+    CheckLiveRow(row);
+    fates_[row].deleted = true;
+}
+
+size_t JetTable::LiveRowCount() const
+{
+    size_t live = 0;
+    for (const RowFate& fate : fates_)
+        live += fate.deleted ? 0 : 1;
+    return live;
+}
+
+void JetTable::CheckValues(const std::vector<JetValue>& values) const
+{
     if (values.size() != columns_.size())
         throw std::invalid_argument("table " + name_ + ": a row of " + std::to_string(values.size()) + " values for " +
                                     std::to_string(columns_.size()) + " columns");
@@ -50,5 +78,10 @@ void JetTable::AddRow(std::vector<JetValue> values)
         if (!reason.empty())
             throw std::invalid_argument("table " + name_ + ", column " + columns_[i].name + ": " + reason);
     }
-    rows_.push_back(std::move(values));
+}
+
+void JetTable::CheckLiveRow(size_t row) const
+{
+    if (row >= rows_.size() || fates_[row].deleted)
+        throw std::invalid_argument("table " + name_ + ": no row " + std::to_string(row) + " to change");
 }

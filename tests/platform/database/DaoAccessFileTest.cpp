@@ -1,6 +1,7 @@
 // Access files behind the database classes: read-only, imported once and table by table, saved
 // queries rebuilt, and damaged files refused with Jet's errors.
 #include "tests/platform/database/DaoFixture.h"
+#include "tools/jetwriter/JetCatalog.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -146,6 +147,56 @@ TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
     query.m_strSort = "[Code]";
     query.Open(dbOpenSnapshot, "AppCodeQ", 0);
     EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), query.Rows());
+}
+
+// The row at index of table with the text column at column set to text.
+std::vector<JetValue> Updated(const JetTable& table, size_t index, size_t column, const char* text)
+{
+    std::vector<JetValue> values = table.Rows()[index];
+    values[column] = JetValue::Text(text);
+    return values;
+}
+
+// Rows as Access leaves them after updates and deletes: a row that an update moved to another page
+// reads once, with its new values, where it was; a deleted row never, nor one moved and then
+// deleted. A table that gives more or fewer rows than its definition counts is damaged.
+TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
+{
+    std::string path = Write("COM_CODE.mdb", [](JetDatabase& database) {
+        JetTable& codes = database.Table("CodeTbl");
+        codes.MoveRow(2, Updated(codes, 2, 5, "秋田県知事（仙北地域振興局長）"));
+        codes.DeleteRow(1);
+        codes.MoveRow(4, Updated(codes, 4, 5, "埼玉県知事（さいたま市長）"));
+        codes.DeleteRow(4);
+        codes.MoveRow(6, Updated(codes, 6, 5, "長野県知事（長野地域振興局長）"));
+        JetTable& properties = database.Table("AppBukkenKanriTbl");
+        properties.MoveRow(0, Updated(properties, 0, 1, "物件Ａ（増築後の建物を含む全体の計画）"));
+        properties.MoveRow(1, Updated(properties, 1, 1, "ビル 十（解体予定）"));
+        properties.DeleteRow(1);
+    });
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    EXPECT_EQ((Texts{"東京都知事", "秋田県知事（仙北地域振興局長）", "山形県知事", "北海道知事",
+                     "長野県知事（長野地域振興局長）"}),
+              CodeNames(database));
+    BukkenSet properties(path);
+    properties.Open();
+    EXPECT_EQ((Texts{"物件Ａ（増築後の建物を含む全体の計画）", "no date"}),
+              Walk(properties, [&] { return properties.m_Bukkenmei; }));
+
+    // The definition of CodeTbl, the second user table, counts five rows.
+    const JetFormat& format = JetFormat::For(GetParam());
+    size_t count = (JetCatalog::kFirstUserTablePage + 1) * format.pageSize + format.tdefRowCountOffset;
+    std::string bytes = ReadFile(path);
+    ASSERT_EQ(5, bytes[count]);
+    for (char miscounted : {4, 6}) {
+        bytes[count] = miscounted;
+        std::string damaged = m_folder.Path() + "/miscounted" + std::to_string(miscounted) + ".mdb";
+        WriteFile(damaged, bytes);
+        CDaoDatabase again;
+        again.Open(damaged.c_str());
+        EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { CodeNames(again); })) << int(miscounted);
+    }
 }
 
 // Sets the file's modification time, in whole seconds from the one it has.

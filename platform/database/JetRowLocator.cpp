@@ -1,0 +1,114 @@
+#include "platform/database/JetRowLocator.h"
+
+#include "platform/database/CDaoException.h"
+
+#include <algorithm>
+
+namespace {
+
+const unsigned char dataPageType = 0x01;
+const size_t ownerOffset = 4; // of the definition page that a data page belongs to
+const uint16_t deletedRow = 0x8000;
+const uint16_t pointerRow = 0x4000;
+const int offsetMask = 0x1FFF;
+const int pointerSize = 4; // the row number in the low byte, the page in the three above
+
+uint32_t LittleEndian(const std::string& bytes, size_t at, int count)
+{
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+} // namespace
+
+struct JetRowLocator::Page {
+    uint32_t number;
+    std::string bytes;
+    std::vector<uint16_t> entries; // the offset table, flags and all
+    int tableEnd;                  // where the offset table ends and rows may start
+};
+
+JetRowLocator::JetRowLocator(int pageSize, int rowCountOffset, uint32_t tdefPage, PageSource pages, const CString& file)
+    : m_pageSize(pageSize), m_rowCountOffset(rowCountOffset), m_tdefPage(tdefPage), m_pages(std::move(pages)),
+      m_file(file)
+{
+}
+
+std::vector<JetRowLocator::Location> JetRowLocator::Rows(const std::vector<uint32_t>& dataPages) const
+{
+    std::vector<std::pair<Slot, Location>> live; // each live row's place and where its values are
+    std::vector<Slot> reached;                   // the places that pointers lead to
+    for (uint32_t number : dataPages) {
+        Page page = Load(number);
+        for (int row = 0; row < static_cast<int>(page.entries.size()); ++row) {
+            uint16_t entry = page.entries[row];
+            if (entry & deletedRow)
+                continue;
+            Slot place{number, row};
+            live.emplace_back(place, entry & pointerRow ? Follow(page, row, reached) : Extent(page, row));
+        }
+    }
+    std::sort(reached.begin(), reached.end());
+    std::vector<Location> rows;
+    for (const auto& row : live)
+        if (!std::binary_search(reached.begin(), reached.end(), row.first))
+            rows.push_back(row.second);
+    return rows;
+}
+
+JetRowLocator::Page JetRowLocator::Load(uint32_t number) const
+{
+    Page page{number, m_pages(number), {}, 0};
+    const std::string& bytes = page.bytes;
+    if (bytes.size() != static_cast<size_t>(m_pageSize) || static_cast<unsigned char>(bytes[0]) != dataPageType ||
+        LittleEndian(bytes, ownerOffset, 4) != m_tdefPage)
+        Damaged();
+    size_t count = LittleEndian(bytes, m_rowCountOffset, 2);
+    size_t tableEnd = m_rowCountOffset + 2 + 2 * count;
+    if (tableEnd > bytes.size())
+        Damaged();
+    for (size_t row = 0; row < count; ++row)
+        page.entries.push_back(static_cast<uint16_t>(LittleEndian(bytes, m_rowCountOffset + 2 + 2 * row, 2)));
+    page.tableEnd = static_cast<int>(tableEnd);
+    return page;
+}
+
+// A row runs from its offset to the next offset above it on the page, or to the page's end.
+JetRowLocator::Location JetRowLocator::Extent(const Page& page, int row) const
+{
+    int start = page.entries[row] & offsetMask;
+    int end = m_pageSize;
+    for (uint16_t entry : page.entries)
+        if ((entry & offsetMask) > start)
+            end = std::min(end, entry & offsetMask);
+    if (start < page.tableEnd || start >= end)
+        Damaged();
+    return {page.number, start, end - start};
+}
+
+JetRowLocator::Location JetRowLocator::Follow(const Page& from, int row, std::vector<Slot>& reached) const
+{
+    Location pointer = Extent(from, row);
+    uint32_t target = pointer.size >= pointerSize ? LittleEndian(from.bytes, pointer.start, pointerSize) : 0;
+    std::vector<Slot> chain{{from.number, row}};
+    for (;;) {
+        Slot to{target >> 8, static_cast<int>(target & 0xFF)};
+        if (pointer.size < pointerSize || std::find(chain.begin(), chain.end(), to) != chain.end())
+            Damaged();
+        chain.push_back(to);
+        reached.push_back(to);
+        Page page = Load(to.page);
+        if (to.row >= static_cast<int>(page.entries.size()))
+            Damaged();
+        Location there = Extent(page, to.row);
+        // The new place is flagged as deleted; a row moved again points on from there.
+        if (!(page.entries[to.row] & pointerRow))
+            return there;
+        pointer = there;
+        target = pointer.size >= pointerSize ? LittleEndian(page.bytes, pointer.start, pointerSize) : 0;
+    }
+}
+
+void JetRowLocator::Damaged() const { ThrowDaoError(daoErrCorrupt, m_file); }
