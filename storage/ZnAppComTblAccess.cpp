@@ -68,22 +68,45 @@ const char* const nameCorrections[] = {
     "TanshukuMeishou='独立行政法人都市再生機構' WHERE Code='07004'",
 };
 
-// Runs the name corrections on the code database. A failure does not stop start-up: a
-// read-only file (an Access file gives 3027) keeps the names it holds, and one that the Windows
-// program used already holds the corrected ones, since it ran these statements at every start.
-// The failure goes to the run log.
-void CorrectHousingFinanceNames(CDaoDatabase& database)
+// The run log's line for corrections that the file refused, with what came of them.
+void LogNamesNotUpdated(CDaoException* e, const char* outcome)
+{
+    CString message;
+    message.Format("コードテーブル【JuutakuShikinKoujitodokeTbl】の名称を更新できませんでした（%ld：%s）。%s",
+                   static_cast<long>(e->m_pErrorInfo->m_lErrorCode),
+                   static_cast<LPCTSTR>(e->m_pErrorInfo->m_strDescription), outcome);
+    ZnRunLog::Write(ZnRunLog::levelWarn, message, "ZnAppComTblAccess", "Init()");
+}
+
+// Makes the name corrections in what this process read of an Access file; false, with the copy
+// as it was, where that cannot be done either.
+bool CorrectNamesInCopy(CDaoDatabase& database)
+{
+    try {
+        for (const char* sql : nameCorrections)
+            DaoExecuteOnAccessCopy(database, sql);
+        return true;
+    } catch (CDaoException* e) {
+        e->Delete();
+        return false;
+    }
+}
+
+// Runs the name corrections on the code database. Where the file cannot take them (an Access file
+// is read only and refuses with 3027), they are made in what the code tables read of it, so that
+// the lists show the corrected names while the file stays as it is; true then, and the slot's
+// recordset must read its rows again. No failure stops start-up: each goes to the run log.
+bool CorrectHousingFinanceNames(CDaoDatabase& database)
 {
     try {
         for (const char* sql : nameCorrections)
             database.Execute(sql, dbFailOnError);
+        return false;
     } catch (CDaoException* e) {
-        CString message;
-        message.Format("コードテーブル【JuutakuShikinKoujitodokeTbl】の名称を更新できませんでした（%ld：%s）。",
-                       static_cast<long>(e->m_pErrorInfo->m_lErrorCode),
-                       static_cast<LPCTSTR>(e->m_pErrorInfo->m_strDescription));
-        ZnRunLog::Write(ZnRunLog::levelWarn, message, "ZnAppComTblAccess", "Init()");
+        bool corrected = e->m_pErrorInfo->m_lErrorCode == daoErrReadOnly && CorrectNamesInCopy(database);
+        LogNamesNotUpdated(e, corrected ? "読み込んだ名称を訂正して使います。" : "");
         e->Delete();
+        return corrected;
     }
 }
 
@@ -146,7 +169,8 @@ void ZnAppComTblAccess::Prepare(int slot)
     case allRows:
         break;
     case correctedNames:
-        CorrectHousingFinanceNames(*recordset.m_pDatabase);
+        if (CorrectHousingFinanceNames(*recordset.m_pDatabase))
+            recordset.Requery();
         break;
     case applicationRows:
         recordset.AddHyoujijunSort(1);

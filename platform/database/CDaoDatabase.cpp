@@ -34,3 +34,8 @@ std::shared_ptr<DaoConnection> CDaoDatabase::Connection() const
 }
 
 void DaoCreateDatabase(LPCTSTR path, const std::string& schema) { DaoConnection::CreateFile(path, schema); }
+
+void DaoExecuteOnAccessCopy(CDaoDatabase& database, LPCTSTR sql)
+{
+    database.Connection()->ChangeImportedCopy(JetDialect::Select(sql));
+}

@@ -44,3 +44,9 @@ private:
 // UTF-8, with the column types of JetDialect::ColumnDefinition). An existing file is never
 // replaced (3204), and a failure leaves no file behind.
 void DaoCreateDatabase(LPCTSTR path, const std::string& schema);
+
+// Runs one action statement as Execute does, but on the in-memory copy into which an Access file
+// is read rather than on the file, which stays byte for byte as it is: what this process reads of
+// the file shows the change until the file changes on disk (a recordset already open, once it is
+// requeried). 3027 for a database that is no such copy.
+void DaoExecuteOnAccessCopy(CDaoDatabase& database, LPCTSTR sql);

@@ -422,7 +422,21 @@ DaoResult DaoConnection::Query(const std::string& sql, const std::vector<DaoValu
 
 int DaoConnection::Change(const std::string& sql, const std::vector<DaoValue>& parameters)
 {
-    Statement statement = Prepare(sql, parameters);
+    return RunChange(Prepare(sql, parameters), sql);
+}
+
+int DaoConnection::ChangeImportedCopy(const std::string& sql)
+{
+    if (!m_import)
+        ThrowDaoError(daoErrReadOnly);
+    Statement statement = Compile(sql);
+    if (!sqlite3_stmt_readonly(statement.get()))
+        ++changesInProcess;
+    return RunChange(std::move(statement), sql);
+}
+
+int DaoConnection::RunChange(Statement statement, const std::string& sql)
+{
     bool reads = sqlite3_stmt_readonly(statement.get()) != 0;
     if (reads && sqlite3_column_count(statement.get()) > 0)
         ThrowDaoError(daoErrSelectExecuted);

@@ -62,7 +62,7 @@ public:
     const CString& Name() const { return m_name; }
     bool IsReadOnly() const { return m_readOnly; }
     // Whether the rows may change while the connection is open, through other connections to the
-    // same file; never for an Access file, whose import nothing changes.
+    // same file; never for an Access file, whose import changes only through ChangeImportedCopy.
     bool SeesOtherChanges() const { return !m_import; }
 
     // What tells whether the database may have changed since it was taken: a change through any
@@ -87,6 +87,12 @@ public:
     // Runs one statement that changes data and returns the number of rows it changed. The
     // statement changes all of its rows or none. 3027 on a read-only database, 3065 for a select.
     int Change(const std::string& sql, const std::vector<DaoValue>& parameters = {});
+
+    // Runs one statement that changes data, as Change does, on the in-memory database of an Access
+    // file's import instead of the file, which stays as it is: what this process reads of the file
+    // shows the change from then on (a recordset already open, at its next Requery), until the
+    // file changes on disk and is imported again. 3027 for a connection to anything else.
+    int ChangeImportedCopy(const std::string& sql);
 
     // A change statement prepared once and run for many rows of parameters, such as the INSERT of
     // an import. It lives no longer than its connection.
@@ -127,6 +133,8 @@ private:
 
     Statement Prepare(const std::string& sql, const std::vector<DaoValue>& parameters);
     Statement Compile(const std::string& sql);
+    // Runs a prepared statement that changes data and returns the number of rows it changed.
+    int RunChange(Statement statement, const std::string& sql);
     void Keep(sqlite3_stmt* statement);
     void CheckSchema();
     [[noreturn]] void Fail(int result, const std::string& sql = std::string());
