@@ -14,8 +14,11 @@ namespace {
 
 AppDatabaseVariant SqliteVariant()
 {
-    return {"Sqlite", true, [](const std::string& path, const std::string& schema, const std::string& rows) {
+    return {"Sqlite", true,
+            [](const std::string& path, const std::string& schema, const std::string& rows,
+               const std::vector<RowEdit>& edits) {
                 DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
+                EditSqliteRows(path, edits);
             }};
 }
 
@@ -39,20 +42,24 @@ JetQuery SavedQuery(const std::string& view)
 // An Access file of that version: the tables and rows of the SQLite file, its views as saved queries.
 AppDatabaseVariant JetVariant(const char* name, JetVersion version)
 {
-    return {name, false, [version](const std::string& path, const std::string& schema, const std::string& rows) {
+    return {name, false,
+            [version](const std::string& path, const std::string& schema, const std::string& rows,
+                      const std::vector<RowEdit>& edits) {
                 std::string source = path + ".source";
-                SqliteVariant().make(source, schema, rows);
-                CopyToJetFile(source, path, version);
+                SqliteVariant().make(source, schema, rows, {});
+                CopyToJetFile(source, path, version, edits);
                 std::remove(source.c_str());
             }};
 }
 
 } // namespace
 
-void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version)
+void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version,
+                   const std::vector<RowEdit>& edits)
 {
     JetDatabase database(version);
     AddSqliteTables(database, sqlitePath);
+    EditJetRows(database, edits);
     std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(sqlitePath.c_str(), true);
     for (const auto& view : connection->Query("SELECT name FROM sqlite_master WHERE type = 'view'").rows)
         database.AddQuery(SavedQuery(view[0].bytes));

@@ -4,6 +4,7 @@
 // common-data and application folders.
 #pragma once
 
+#include "tests/support/JetCopy.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
@@ -19,8 +20,11 @@ struct AppDatabaseVariant {
     std::string name;
     // Whether its files can be changed (an Access file is read only).
     bool writable;
-    // Makes a database file at a Linux path from a schema and a file of rows under tests/data.
-    std::function<void(const std::string& path, const std::string& schema, const std::string& rows)> make;
+    // Makes a database file at a Linux path from a schema and a file of rows under tests/data,
+    // whose rows are then edited.
+    std::function<void(const std::string& path, const std::string& schema, const std::string& rows,
+                       const std::vector<RowEdit>& edits)>
+        make;
 };
 
 void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
@@ -28,8 +32,10 @@ void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
 std::vector<AppDatabaseVariant> AppDatabaseVariants();
 
 // Writes the SQLite database at sqlitePath as an Access file of that version at jetPath (Linux
-// paths): its tables with their rows, and its views as the saved queries that they stand for.
-void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version);
+// paths): its tables with their rows as edits leave them, and its views as the saved queries that
+// they stand for.
+void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version,
+                   const std::vector<RowEdit>& edits = {});
 
 using testsupport::DaoErrorOf;
 
@@ -37,10 +43,11 @@ class AppDatabaseSuite : public ::testing::TestWithParam<AppDatabaseVariant> {
 protected:
     void SetUp() override;
 
-    // A database made by the variant at a Linux path from a schema and rows.
-    void Make(const std::string& path, const std::string& schema, const std::string& rows) const
+    // A database made by the variant at a Linux path from a schema and rows, then edited.
+    void Make(const std::string& path, const std::string& schema, const std::string& rows,
+              const std::vector<RowEdit>& edits = {}) const
     {
-        GetParam().make(path, schema, rows);
+        GetParam().make(path, schema, rows, edits);
     }
     // The Windows form of a Linux path, as the program names files.
     static CString Windows(const std::string& linuxPath);

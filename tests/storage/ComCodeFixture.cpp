@@ -10,11 +10,15 @@ void PrintTo(const ComCodeVariant& variant, std::ostream* os) { *os << variant.n
 
 std::vector<ComCodeVariant> ComCodeVariants()
 {
-    return {{"Sqlite", true, [](const std::string& path) { MakeSampleComCode(path); }},
-            {"Jet4", false, [](const std::string& path) {
+    return {{"Sqlite", true,
+             [](const std::string& path, const std::vector<RowEdit>& edits) {
+                 MakeSampleComCode(path);
+                 EditSqliteRows(path, edits);
+             }},
+            {"Jet4", false, [](const std::string& path, const std::vector<RowEdit>& edits) {
                  std::string source = path + ".source";
                  MakeSampleComCode(source);
-                 CopyToJetFile(source, path, JetVersion::Jet4);
+                 CopyToJetFile(source, path, JetVersion::Jet4, edits);
                  std::remove(source.c_str());
              }}};
 }
@@ -22,7 +26,7 @@ std::vector<ComCodeVariant> ComCodeVariants()
 void ComCodeSuite::SetUp()
 {
     mkdir(m_folder.Path("app").c_str(), 0777);
-    GetParam().make(m_folder.Path("app/COM_CODE.mdb"));
+    GetParam().make(m_folder.Path("app/COM_CODE.mdb"), {});
     m_shell.appFolder = CString(LinuxPathToWin(m_folder.Path("app")));
 }
 

@@ -13,8 +13,8 @@ struct ComCodeVariant {
     std::string name;
     // Whether the file can be changed (an Access file is read only).
     bool writable;
-    // Makes the sample COM_CODE.mdb at a Linux path.
-    std::function<void(const std::string& path)> make;
+    // Makes the sample COM_CODE.mdb at a Linux path, its rows then edited.
+    std::function<void(const std::string& path, const std::vector<RowEdit>& edits)> make;
 };
 
 void PrintTo(const ComCodeVariant& variant, std::ostream* os);

@@ -92,6 +92,30 @@ TEST_P(RecordsetQueries, PropertyListsAndDocumentNumbers)
     EXPECT_EQ(-1, documents.GetMaxShousaiIndex());
 }
 
+// The register as a user leaves it after renaming and deleting in Access: a property renamed past
+// its page's room reads once, in its place, with its new name; deleted rows never, not even one
+// renamed first.
+TEST_P(RecordsetQueries, RegisterAfterRenamesAndDeletes)
+{
+    mkdir(m_folder.Path("edited").c_str(), 0777);
+    const char* longName = u8"Plant A（第二期工事を含む増築計画）";
+    Make(m_folder.Path("edited/APP_BUKKEN.mdb"), appBukkenSchema, "storage/AppBukkenRows.sql",
+         {{"AppBukkenKanriTbl", 0, "Bukkenmei", longName},
+          {"AppBukkenKanriTbl", 1, "Bukkenmei", u8"南町の家（解体済み）"},
+          {"AppBukkenKanriTbl", 1, "", ""},
+          {"AppBukkenShousaiTbl", 3, "", ""}});
+    m_shell.objFolder = Windows(m_folder.Path("edited"));
+    ZnAppBukkenKanriTblDAO register_;
+    auto line = [](ZnAppBukkenKanriTblDAO& s) { return Line(s.m_BukkenIndex, s.m_Bukkenmei); };
+    EXPECT_EQ((Rows{std::string("1|") + longName, u8"3|O'Hara 表"}), ReadRows(register_, line));
+    EXPECT_EQ((Rows{u8"3|O'Hara 表", std::string("1|") + longName}),
+              ReadRows(register_, line, ZnAppBukkenKanriTblDAO::GetSortedSQL()));
+    ZnAppBukkenShousaiTblDAO documents;
+    EXPECT_EQ(Rows{}, ReadRows(
+                          documents, [](ZnAppBukkenShousaiTblDAO& s) { return Line(s.m_BukkenShousaiIndex); },
+                          ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(2)));
+}
+
 // The lookups and the combo box open the recordset themselves and leave it closed.
 TEST_P(RecordsetQueries, PrefectureLookupsAndComboBox)
 {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
 
 using Texts = std::vector<std::string>;
 using Access = ZnAppComTblAccess;
@@ -137,6 +138,29 @@ TEST_P(ComCodeAccess, HousingFinanceNamesAreCorrectedWhateverTheFileAllows)
                            "います。";
         testsupport::ExpectLogLines(RunLog(), std::vector<std::string>(start, line));
     }
+}
+
+// Code rows as a user leaves them after editing in Access: a row renamed past its page's room
+// lists once, in its place, with its new name, and takes the start-up corrections there; deleted
+// rows never show, not even one renamed first.
+TEST_P(ComCodeAccess, ListsCodeRowsAfterRenamesAndDeletes)
+{
+    mkdir(m_folder.Path("edited").c_str(), 0777);
+    GetParam().make(m_folder.Path("edited/COM_CODE.mdb"),
+                    {{"ShoukoukiShubetsuTbl", 0, "SeishikiMeishou", u8"エレベーター（乗用・人荷共用）"},
+                     {"JuutakuShikinKoujitodokeTbl", 1, "SeishikiMeishou", u8"公営（地方公共団体の融資）"},
+                     {"JuutakuShikinKoujitodokeTbl", 2, "Bikou", u8"平成19年に独立行政法人となった"},
+                     {"JuutakuShikinKoujitodokeTbl", 3, "Bikou", u8"平成16年に独立行政法人となった"},
+                     {"JuutakuShikinKoujitodokeTbl", 3, "", ""},
+                     {"JuutakuShikinKoujitodokeTbl", 4, "", ""}});
+    m_shell.appFolder = CString(LinuxPathToWin(m_folder.Path("edited")));
+    m_access.Init();
+    CComboBox combo;
+    Access::FillCombo(Slot(Access::slotShoukoukiShubetsu), &combo);
+    EXPECT_EQ(u8"|エレベーター（乗用・人荷共用）|エスカレーター|小荷物専用昇降機", ComboTexts(combo));
+    Access::FillCombo(Slot(Access::slotJuutakuShikinKoujitodoke), &combo);
+    EXPECT_EQ(u8"|民間資金|公営（地方公共団体の融資）|独立行政法人住宅金融支援機構", ComboTexts(combo));
+    EXPECT_EQ("", Name(Slot(Access::slotJuutakuShikinKoujitodoke), "07004"));
 }
 
 // FillComboByChiiki always starts the box afresh with its empty item, lists the region's rows

@@ -37,7 +37,7 @@ public:
     // Makes com/APP_USER_REGIST.mdb from a schema and a file of rows under tests/data.
     void MakeUserRegist(const std::string& schema, const std::string& rows) const
     {
-        m_variant.make(folder.Path("com/APP_USER_REGIST.mdb"), schema, rows);
+        m_variant.make(folder.Path("com/APP_USER_REGIST.mdb"), schema, rows, {});
     }
     CString Windows(const std::string& relative) const { return LinuxPathToWin(folder.Path(relative)).c_str(); }
 
