@@ -118,6 +118,27 @@ TEST(JetWriterBytes, DataPageKeepsRowsFromItsEnd)
     EXPECT_THROW(rows.AddRow("r"), std::logic_error);
 }
 
+// A deleted row keeps its bytes and gets 0x8000 in its offset entry; a moved row's place gets
+// 0x4000 and, in its first four bytes, the data pointer: row number, then the page in three bytes.
+TEST(JetWriterBytes, DeletedAndMovedRowsAsTheirOffsetEntriesFlagThem)
+{
+    const JetFormat& format = JetFormat::For(JetVersion::Jet3);
+    JetPage page(format.pageSize);
+    JetDataPage::StartTablePage(page, format, 4);
+    JetDataPage rows(page, format);
+    rows.AddRow(std::string(33, 'x'));
+    rows.AddRow(std::string(30, 'y'));
+    rows.AddRow(std::string(10, 'z'), JetDataPage::kDeletedRow);
+    rows.DeleteRow(0);
+    rows.PointRowTo(1, JetDataPointer(0x020304, 5));
+    rows.PointRowTo(2, JetDataPointer(9, 0));
+    // Rows at 2015 (0x7DF), 1985 (0x7C1) and 1975 (0x7B7).
+    EXPECT_EQ(Hex(Bytes({0x03, 0x00, 0xDF, 0x87, 0xC1, 0x47, 0xB7, 0xC7})), Hex(page.Bytes().substr(8, 8)));
+    EXPECT_EQ(Hex(Bytes({0x00, 0x09, 0x00, 0x00}) + std::string(6, 'z') + Bytes({0x05, 0x04, 0x03, 0x02}) +
+                  std::string(26, 'y') + std::string(33, 'x')),
+              Hex(page.Bytes().substr(1975)));
+}
+
 TEST(JetWriterBytes, UsageMapsInlineAndThroughBitmapPages)
 {
     const JetFormat& format = JetFormat::For(JetVersion::Jet4); // 64-byte bitmaps, 4092-byte bitmap pages
