@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -161,16 +162,16 @@ bool UsageMapReadable(const MdbTableDef& table)
     return table.usage_map && table.map_sz >= 1 && (table.usage_map[0] != 0 || table.map_sz >= pageRangeMapSize);
 }
 
-// The definition of the catalog's own table, checked as mdb_read_catalog is about to follow it.
-bool CatalogReadable(MdbHandle* mdb)
+// A catalog entry as libmdb takes it, for an object of the catalog.
+MdbCatalogEntry CatalogEntry(MdbHandle* mdb, const std::string& name, int type, unsigned long page, long flags)
 {
     MdbCatalogEntry entry{};
     entry.mdb = mdb;
-    entry.object_type = MDB_TABLE;
-    entry.table_pg = catalogPage;
-    std::snprintf(entry.object_name, sizeof entry.object_name, "%s", catalogTable);
-    TablePointer table(mdb_read_table(&entry));
-    return table && UsageMapReadable(*table);
+    entry.object_type = type;
+    entry.table_pg = page;
+    entry.flags = flags;
+    std::snprintf(entry.object_name, sizeof entry.object_name, "%s", name.c_str());
+    return entry;
 }
 
 // The data pages of a table, as its usage map lists them; pages is how many the file has.
@@ -336,11 +337,74 @@ private:
     std::vector<DaoValue> m_values;
 };
 
+// Reads the table of a catalog entry: columns gets its columns, then row every live row in table
+// order. Throws 3049 when the table cannot be read whole or holds other than the rows its
+// definition counts.
+void ReadRows(MdbHandle* mdb, size_t fileSize, MdbCatalogEntry& entry, const JetFileReader::ColumnsCallback& columns,
+              const JetFileReader::RowCallback& row, const CString& file)
+{
+    QuietLibrary quiet;
+    TablePointer table(mdb_read_table(&entry));
+    if (!table || !UsageMapReadable(*table) || !mdb_read_columns(table.get()) ||
+        table->columns->len != table->num_cols || quiet.Printed())
+        ThrowDamaged(file);
+    std::vector<JetFileReader::Column> described;
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        const MdbColumn& column = *ColumnAt(table.get(), i);
+        LONG size = column.col_type == MDB_TEXT ? column.col_size / (IsJet3(mdb) ? 1 : 2) : 0;
+        described.push_back({column.name, DaoTypeOf(column.col_type), size});
+    }
+    columns(described);
+
+    // Every live row counts in the definition, no more and no less: a table that reads short or
+    // long is damaged, even where libmdb passes over what it cannot read without a word.
+    size_t pages = fileSize / mdb->fmt->pg_size;
+    JetRowLocator locator(mdb->fmt->pg_size, mdb->fmt->row_count_offset, static_cast<uint32_t>(entry.table_pg),
+                          PagesOf(mdb, pages), file);
+    std::vector<JetRowLocator::Location> rows = locator.Rows(DataPages(table.get(), pages, file));
+    if (quiet.Printed() || rows.size() != table->num_rows)
+        ThrowDamaged(file);
+    RowDecoder decoder(mdb, table.get(), pages, file);
+    for (const JetRowLocator::Location& location : rows)
+        row(decoder.Decode(location));
+    if (quiet.Printed())
+        ThrowDamaged(file);
+}
+
+// The objects that the catalog lists, read through the catalog's own entry.
+std::deque<MdbCatalogEntry> ReadCatalog(MdbHandle* mdb, size_t fileSize, MdbCatalogEntry& catalog, const CString& file)
+{
+    std::deque<MdbCatalogEntry> entries;
+    const char* const wanted[] = {"Id", "Name", "Type", "Flags"};
+    size_t at[4] = {};
+    ReadRows(
+        mdb, fileSize, catalog,
+        [&](const std::vector<JetFileReader::Column>& columns) {
+            for (size_t i = 0; i < 4; ++i) {
+                at[i] = 0;
+                while (at[i] < columns.size() && columns[at[i]].name != wanted[i])
+                    ++at[i];
+                if (at[i] == columns.size())
+                    ThrowDamaged(file);
+            }
+        },
+        [&](const std::vector<DaoValue>& row) {
+            const int typeMask = 0x7F;
+            const int64_t pageMask = 0x00FFFFFF; // the Id of a table is the page of its definition
+            entries.push_back(CatalogEntry(mdb, row[at[1]].bytes, static_cast<int>(row[at[2]].integer) & typeMask,
+                                           static_cast<unsigned long>(row[at[0]].integer & pageMask),
+                                           static_cast<long>(row[at[3]].integer)));
+        },
+        file);
+    return entries;
+}
+
 } // namespace
 
 struct JetFileReader::Library {
     std::string bytes; // what libmdb reads, through a memory stream
     MdbHandle* mdb = nullptr;
+    std::deque<MdbCatalogEntry> catalog; // the objects that the catalog lists
 
     ~Library()
     {
@@ -365,20 +429,20 @@ JetFileReader::JetFileReader(std::string bytes, const CString& file) : m_library
     MdbHandle* mdb = m_library->mdb;
     if (!mdb || (mdb->f->jet_version != MDB_VER_JET3 && mdb->f->jet_version != MDB_VER_JET4))
         ThrowDaoError(daoErrUnrecognizedFormat, file);
-    // The catalog names itself; libmdb reads what it can of it and only prints what it cannot.
-    if (!CatalogReadable(mdb) || !mdb_read_catalog(mdb, MDB_ANY) || quiet.Printed())
-        ThrowDamaged(file);
+    // The catalog names itself. Its rows are read as any table's, since libmdb's own reading of the
+    // catalog takes deleted rows for live ones and passes over moved ones.
+    MdbCatalogEntry catalog = CatalogEntry(mdb, catalogTable, MDB_TABLE, catalogPage, 0);
+    m_library->catalog = ReadCatalog(mdb, m_library->bytes.size(), catalog, file);
     bool catalogListed = false;
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        std::string name = entry->object_name;
-        catalogListed = catalogListed || (entry->object_type == MDB_TABLE && name == catalogTable);
+    for (MdbCatalogEntry& entry : m_library->catalog) {
+        std::string name = entry.object_name;
+        catalogListed = catalogListed || (entry.object_type == MDB_TABLE && name == catalogTable);
         if (name.empty())
             continue;
-        if (entry->object_type == MDB_TABLE && mdb_is_user_table(entry))
+        if (entry.object_type == MDB_TABLE && mdb_is_user_table(&entry))
             m_tables.push_back(name);
-        else if (entry->object_type == MDB_QUERY)
-            m_queries.push_back({name, static_cast<int64_t>(entry->table_pg)});
+        else if (entry.object_type == MDB_QUERY)
+            m_queries.push_back({name, static_cast<int64_t>(entry.table_pg)});
     }
     if (!catalogListed)
         ThrowDamaged(file);
@@ -389,41 +453,12 @@ JetFileReader::~JetFileReader() = default;
 bool JetFileReader::ReadTable(const std::string& name, const ColumnsCallback& columns, const RowCallback& row,
                               const CString& file)
 {
-    MdbHandle* mdb = m_library->mdb;
     MdbCatalogEntry* entry = nullptr;
-    for (unsigned i = 0; i < mdb->num_catalog && !entry; ++i) {
-        auto* candidate = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (candidate->object_type == MDB_TABLE && name == candidate->object_name)
-            entry = candidate;
-    }
+    for (MdbCatalogEntry& candidate : m_library->catalog)
+        if (!entry && candidate.object_type == MDB_TABLE && name == candidate.object_name)
+            entry = &candidate;
     if (!entry)
         return false;
-
-    QuietLibrary quiet;
-    TablePointer table(mdb_read_table(entry));
-    if (!table || !UsageMapReadable(*table) || !mdb_read_columns(table.get()) ||
-        table->columns->len != table->num_cols || quiet.Printed())
-        ThrowDamaged(file);
-    std::vector<Column> described;
-    for (unsigned i = 0; i < table->num_cols; ++i) {
-        const MdbColumn& column = *ColumnAt(table.get(), i);
-        LONG size = column.col_type == MDB_TEXT ? column.col_size / (IsJet3(mdb) ? 1 : 2) : 0;
-        described.push_back({column.name, DaoTypeOf(column.col_type), size});
-    }
-    columns(described);
-
-    // Every live row counts in the definition, no more and no less: a table that reads short or
-    // long is damaged, even where libmdb passes over what it cannot read without a word.
-    size_t pages = m_library->bytes.size() / mdb->fmt->pg_size;
-    JetRowLocator locator(mdb->fmt->pg_size, mdb->fmt->row_count_offset, static_cast<uint32_t>(entry->table_pg),
-                          PagesOf(mdb, pages), file);
-    std::vector<JetRowLocator::Location> rows = locator.Rows(DataPages(table.get(), pages, file));
-    if (quiet.Printed() || rows.size() != table->num_rows)
-        ThrowDamaged(file);
-    RowDecoder decoder(mdb, table.get(), pages, file);
-    for (const JetRowLocator::Location& location : rows)
-        row(decoder.Decode(location));
-    if (quiet.Printed())
-        ThrowDamaged(file);
+    ReadRows(m_library->mdb, m_library->bytes.size(), *entry, columns, row, file);
     return true;
 }

@@ -199,6 +199,28 @@ TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
     }
 }
 
+// A table deleted in Access leaves its catalog row flagged as deleted: the table is gone.
+TEST_P(DaoAccessFile, TableWhoseCatalogRowIsDeletedIsGone)
+{
+    std::string path = Write("APP_USER_REGIST.mdb");
+    const JetFormat& format = JetFormat::For(GetParam());
+    std::string bytes = ReadFile(path);
+    // The catalog's rows are on the page after the definitions of the catalog, its query table and
+    // the four user tables; AppSetsubishaTbl, the last user table, is its sixth row.
+    size_t entry = (JetCatalog::kFirstUserTablePage + 4) * format.pageSize + format.dataHeaderSize + 2 * 5;
+    bytes[entry + 1] = static_cast<char>(bytes[entry + 1] | 0x80);
+    size_t count = JetCatalog::kObjectsPage * format.pageSize + format.tdefRowCountOffset;
+    ASSERT_EQ(7, bytes[count]);
+    bytes[count] = 6;
+    WriteFile(path, bytes);
+
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    CDaoRecordset designers(&database);
+    EXPECT_EQ(daoErrInputNotFound, DaoErrorOf([&] { designers.Open(dbOpenSnapshot, "[AppSetsubishaTbl]", 0); }));
+    EXPECT_EQ(7u, CodeNames(database).size());
+}
+
 // Sets the file's modification time, in whole seconds from the one it has.
 void ShiftModified(const std::string& path, const struct stat& original, int seconds)
 {
