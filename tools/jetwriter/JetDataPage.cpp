@@ -55,6 +55,7 @@ void JetDataPage::DeleteRow(int row) { page_.Put(EntryOffset(row), page_.Get(Ent
 
 void JetDataPage::PointRowTo(int row, uint32_t pointer)
 {
+    CheckRow(row);
     int end = row == 0 ? format_.pageSize : RowStart(row - 1);
     if (end - RowStart(row) < kPointerSize)
         throw std::logic_error("a row is too short to hold a data pointer");
@@ -62,11 +63,12 @@ void JetDataPage::PointRowTo(int row, uint32_t pointer)
     page_.Put(EntryOffset(row), page_.Get(EntryOffset(row), 2) | kPointerRow, 2);
 }
 
-int JetDataPage::EntryOffset(int row) const
+void JetDataPage::CheckRow(int row) const
 {
-    if (row < 0 || row > RowCount())
+    if (row < 0 || row >= RowCount())
         throw std::logic_error("no such row on the page");
-    return format_.dataHeaderSize + 2 * row;
 }
+
+int JetDataPage::EntryOffset(int row) const { return format_.dataHeaderSize + 2 * row; }
 
 int JetDataPage::RowStart(int row) const { return static_cast<int>(page_.Get(EntryOffset(row), 2)) & kOffsetMask; }

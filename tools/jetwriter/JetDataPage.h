@@ -42,6 +42,8 @@ public:
 
 private:
     static void Start(JetPage& page, const JetFormat& format);
+    // Throws std::logic_error for a row that the page does not hold.
+    void CheckRow(int row) const;
     int EntryOffset(int row) const;
     int RowStart(int row) const;
 

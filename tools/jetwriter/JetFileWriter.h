@@ -1,7 +1,9 @@
 // Writes a database description as a Jet file: page 0 the header, page 1 the file's usage map and
 // the tables' usage maps, page 2 the catalog's definition, page 3 the query table's, then one
 // definition page per user table, then each table's data pages with its long-value pages, and
-// any further map pages. No indexes are written. The same description always gives the same bytes.
+// any further map pages. No indexes are written. Rows that the description deletes or moves are
+// written as Access leaves them, flagged in their places, the moved ones' new values on a page of
+// their own after the table's other rows. The same description always gives the same bytes.
 #pragma once
 
 #include "tools/jetwriter/JetDatabase.h"
