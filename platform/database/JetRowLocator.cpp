@@ -27,6 +27,7 @@ struct JetRowLocator::Page {
     uint32_t number;
     std::string bytes;
     std::vector<uint16_t> entries; // the offset table, flags and all
+    std::vector<int> starts;       // where the rows start, in order
     int tableEnd;                  // where the offset table ends and rows may start
 };
 
@@ -38,16 +39,17 @@ JetRowLocator::JetRowLocator(int pageSize, int rowCountOffset, uint32_t tdefPage
 
 std::vector<JetRowLocator::Location> JetRowLocator::Rows(const std::vector<uint32_t>& dataPages) const
 {
+    Pages pages;
     std::vector<std::pair<Slot, Location>> live; // each live row's place and where its values are
     std::vector<Slot> reached;                   // the places that pointers lead to
     for (uint32_t number : dataPages) {
-        Page page = Load(number);
+        const Page& page = Load(pages, number);
         for (int row = 0; row < static_cast<int>(page.entries.size()); ++row) {
             uint16_t entry = page.entries[row];
             if (entry & deletedRow)
                 continue;
             Slot place{number, row};
-            live.emplace_back(place, entry & pointerRow ? Follow(page, row, reached) : Extent(page, row));
+            live.emplace_back(place, entry & pointerRow ? Follow(pages, page, row, reached) : Extent(page, row));
         }
     }
     std::sort(reached.begin(), reached.end());
@@ -58,9 +60,12 @@ std::vector<JetRowLocator::Location> JetRowLocator::Rows(const std::vector<uint3
     return rows;
 }
 
-JetRowLocator::Page JetRowLocator::Load(uint32_t number) const
+const JetRowLocator::Page& JetRowLocator::Load(Pages& pages, uint32_t number) const
 {
-    Page page{number, m_pages(number), {}, 0};
+    auto loaded = pages.find(number);
+    if (loaded != pages.end())
+        return loaded->second;
+    Page page{number, m_pages(number), {}, {}, 0};
     const std::string& bytes = page.bytes;
     if (bytes.size() != static_cast<size_t>(m_pageSize) || static_cast<unsigned char>(bytes[0]) != dataPageType ||
         LittleEndian(bytes, ownerOffset, 4) != m_tdefPage)
@@ -69,46 +74,50 @@ JetRowLocator::Page JetRowLocator::Load(uint32_t number) const
     size_t tableEnd = m_rowCountOffset + 2 + 2 * count;
     if (tableEnd > bytes.size())
         Damaged();
-    for (size_t row = 0; row < count; ++row)
+    for (size_t row = 0; row < count; ++row) {
         page.entries.push_back(static_cast<uint16_t>(LittleEndian(bytes, m_rowCountOffset + 2 + 2 * row, 2)));
+        page.starts.push_back(page.entries.back() & offsetMask);
+    }
+    std::sort(page.starts.begin(), page.starts.end());
     page.tableEnd = static_cast<int>(tableEnd);
-    return page;
+    return pages.emplace(number, std::move(page)).first->second;
 }
 
 // A row runs from its offset to the next offset above it on the page, or to the page's end.
 JetRowLocator::Location JetRowLocator::Extent(const Page& page, int row) const
 {
     int start = page.entries[row] & offsetMask;
-    int end = m_pageSize;
-    for (uint16_t entry : page.entries)
-        if ((entry & offsetMask) > start)
-            end = std::min(end, entry & offsetMask);
+    auto next = std::upper_bound(page.starts.begin(), page.starts.end(), start);
+    int end = next == page.starts.end() ? m_pageSize : std::min(*next, m_pageSize);
     if (start < page.tableEnd || start >= end)
         Damaged();
     return {page.number, start, end - start};
 }
 
-JetRowLocator::Location JetRowLocator::Follow(const Page& from, int row, std::vector<Slot>& reached) const
+JetRowLocator::Location JetRowLocator::Follow(Pages& pages, const Page& from, int row, std::vector<Slot>& reached) const
 {
+    const Page* page = &from;
     Location pointer = Extent(from, row);
-    uint32_t target = pointer.size >= pointerSize ? LittleEndian(from.bytes, pointer.start, pointerSize) : 0;
     std::vector<Slot> chain{{from.number, row}};
-    for (;;) {
+    for (int moves = 0; moves < kMaxMoves; ++moves) {
+        if (pointer.size < pointerSize)
+            Damaged();
+        uint32_t target = LittleEndian(page->bytes, pointer.start, pointerSize);
         Slot to{target >> 8, static_cast<int>(target & 0xFF)};
-        if (pointer.size < pointerSize || std::find(chain.begin(), chain.end(), to) != chain.end())
+        if (std::find(chain.begin(), chain.end(), to) != chain.end())
             Damaged();
         chain.push_back(to);
         reached.push_back(to);
-        Page page = Load(to.page);
-        if (to.row >= static_cast<int>(page.entries.size()))
+        page = &Load(pages, to.page);
+        if (to.row >= static_cast<int>(page->entries.size()))
             Damaged();
-        Location there = Extent(page, to.row);
+        Location there = Extent(*page, to.row);
         // The new place is flagged as deleted; a row moved again points on from there.
-        if (!(page.entries[to.row] & pointerRow))
+        if (!(page->entries[to.row] & pointerRow))
             return there;
         pointer = there;
-        target = pointer.size >= pointerSize ? LittleEndian(page.bytes, pointer.start, pointerSize) : 0;
     }
+    Damaged();
 }
 
 void JetRowLocator::Damaged() const { ThrowDaoError(daoErrCorrupt, m_file); }

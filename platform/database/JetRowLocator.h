@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,16 @@ public:
 
     // Where the live rows of the table whose data pages these are lie, in table order. Throws 3049
     // for a page that is not one of the table's data pages, an offset table or live row outside
-    // its page, and a pointer that leads nowhere or in a circle.
+    // its page, and a pointer that leads nowhere, in a circle or on past kMaxMoves places.
     std::vector<Location> Rows(const std::vector<uint32_t>& dataPages) const;
+
+    // How often a row may have moved on from place to place; Access points from a row's place
+    // straight to where it is.
+    static constexpr int kMaxMoves = 8;
 
 private:
     struct Page;
+    using Pages = std::map<uint32_t, Page>; // each page read once, by number
     struct Slot {
         uint32_t page;
         int row;
@@ -40,11 +46,11 @@ private:
         bool operator==(const Slot& other) const { return page == other.page && row == other.row; }
     };
 
-    Page Load(uint32_t page) const;
+    const Page& Load(Pages& pages, uint32_t number) const;
     Location Extent(const Page& page, int row) const;
     // Where the row that moved from that row of page `from` now is; adds every place passed on the
     // way to reached.
-    Location Follow(const Page& from, int row, std::vector<Slot>& reached) const;
+    Location Follow(Pages& pages, const Page& from, int row, std::vector<Slot>& reached) const;
     [[noreturn]] void Damaged() const;
 
     int m_pageSize;

@@ -78,6 +78,18 @@ TEST_F(JetRowLocatorTest, PointersThatLeadAstrayAreDamage)
         EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { Rows({1}); })) << std::hex << target;
     }
     EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { Rows({2}); }));
+
+    // A row that moved on from place to place more often than kMaxMoves is damage too.
+    auto chain = [&](uint32_t first, int moves) {
+        Start(first).AddRow("aaaa");
+        for (int move = 1; move <= moves; ++move) {
+            Start(first + move).AddRow("moved", JetDataPage::kDeletedRow);
+            On(first + move - 1).PointRowTo(0, JetDataPointer(first + move, 0));
+        }
+        return first;
+    };
+    EXPECT_EQ(std::vector<std::string>{"moved"}, Rows({chain(10, JetRowLocator::kMaxMoves)}));
+    EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { Rows({chain(30, JetRowLocator::kMaxMoves + 1)}); }));
 }
 
 } // namespace
