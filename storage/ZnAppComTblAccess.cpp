@@ -78,8 +78,8 @@ void LogNamesNotUpdated(CDaoException* e, const char* outcome)
     ZnRunLog::Write(ZnRunLog::levelWarn, message, "ZnAppComTblAccess", "Init()");
 }
 
-// Makes the name corrections in what this process read of an Access file; false, with the copy
-// as it was, where that cannot be done either.
+// Makes the name corrections in what this process read of an Access file; false where that cannot
+// be done either.
 bool CorrectNamesInCopy(CDaoDatabase& database)
 {
     try {
