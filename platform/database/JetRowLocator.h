@@ -32,8 +32,8 @@ public:
     // its page, and a pointer that leads nowhere, in a circle or on past kMaxMoves places.
     std::vector<Location> Rows(const std::vector<uint32_t>& dataPages) const;
 
-    // How often a row may have moved on from place to place; Access points from a row's place
-    // straight to where it is.
+    // How often a row may have moved on from place to place before that is taken for damage; the
+    // format notes know only the one pointer from a row's place to where it is.
     static constexpr int kMaxMoves = 8;
 
 private:
