@@ -27,9 +27,7 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(Versions, DaoAccessFile, ::testing::Values(JetVersion::Jet4, JetVersion::Jet3),
-                         [](const ::testing::TestParamInfo<JetVersion>& info) {
-                             return info.param == JetVersion::Jet4 ? "Jet4" : "Jet3";
-                         });
+                         ::testing::PrintToStringParamName());
 
 // The names of the code rows, in the file's order.
 Texts CodeNames(CDaoDatabase& database)
@@ -163,8 +161,8 @@ TEST_P(DaoAccessFile, ImportsOncePerProcessUntilTheFileChangesOnDisk)
         JetTable& codes = const_cast<JetTable&>(database.Tables()[1]);
         const_cast<std::vector<std::vector<JetValue>>&>(codes.Rows())[6][5] = JetValue::Text("長野県庁舎");
     });
-    std::string changed = ReadFile(renamed);
-    ASSERT_EQ(ReadFile(path).size(), changed.size()); // the same length of text, in a file of the same size
+    std::string changed = ReadFileBytes(renamed);
+    ASSERT_EQ(ReadFileBytes(path).size(), changed.size()); // the same length of text, in a file of the same size
     struct stat original;
     ASSERT_EQ(0, stat(path.c_str(), &original));
 
@@ -172,7 +170,7 @@ TEST_P(DaoAccessFile, ImportsOncePerProcessUntilTheFileChangesOnDisk)
     first.Open(path.c_str());
     EXPECT_EQ(CString("長野県知事"), CodeNames(first).back());
     // New bytes under the same name, size and time: opening again reads nothing of the file.
-    WriteFile(path, changed);
+    WriteFileBytes(path, changed);
     ShiftModified(path, original, 0);
     CDaoDatabase again;
     again.Open(path.c_str());
@@ -189,8 +187,8 @@ TEST_P(DaoAccessFile, ImportsTableByTableAsStatementsNameThem)
 {
     std::string path = Write("APP_USER_REGIST.mdb");
     // The last page holds the rows of the last table alone.
-    std::string bytes = ReadFile(path);
-    WriteFile(path, bytes.substr(0, bytes.size() - (GetParam() == JetVersion::Jet4 ? 4096 : 2048)));
+    std::string bytes = ReadFileBytes(path);
+    WriteFileBytes(path, bytes.substr(0, bytes.size() - (GetParam() == JetVersion::Jet4 ? 4096 : 2048)));
     CDaoDatabase database;
     database.Open(path.c_str());
     EXPECT_EQ(7u, CodeNames(database).size());
@@ -207,11 +205,11 @@ TEST_P(DaoAccessFile, ImportsTableByTableAsStatementsNameThem)
 TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
 {
     std::string path = Write("APP_BUKKEN.mdb");
-    std::string bytes = ReadFile(path);
+    std::string bytes = ReadFileBytes(path);
     int pageSize = GetParam() == JetVersion::Jet4 ? 4096 : 2048;
     CString description;
     auto openError = [&](const std::string& content) {
-        WriteFile(path, content);
+        WriteFileBytes(path, content);
         CDaoDatabase database;
         return DaoErrorOf([&] { database.Open(path.c_str()); }, &description);
     };
@@ -227,12 +225,11 @@ TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
 // database opened read-only refuse every change and stay as they were.
 class DaoReadOnly : public DaoSuite {};
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()),
-                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()), ::testing::PrintToStringParamName());
 
 TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
 {
-    std::string before = ReadFile(m_database);
+    std::string before = ReadFileBytes(m_database);
     CDaoDatabase database;
     database.Open(m_database.c_str(), FALSE, GetParam().name == "Sqlite");
     EXPECT_FALSE(database.CanUpdate());
@@ -259,19 +256,18 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
 
     EXPECT_EQ(7u, CodeNames(database).size());
     database.Close();
-    EXPECT_EQ(before, ReadFile(m_database));
+    EXPECT_EQ(before, ReadFileBytes(m_database));
 }
 
 // Database files truncated, with bytes changed and with a page of garbage, opened and read
 // whole: a failure is always a database error, never a crash, and nothing is printed.
 class DaoDamagedFile : public DaoSuite {};
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoDamagedFile, ::testing::ValuesIn(AllDaoVariants()),
-                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Variants, DaoDamagedFile, ::testing::ValuesIn(AllDaoVariants()), ::testing::PrintToStringParamName());
 
 TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
 {
-    std::string original = ReadFile(m_database);
+    std::string original = ReadFileBytes(m_database);
     std::string extension = m_database.substr(m_database.rfind('.'));
     int pageSize = GetParam().name == "Jet3" ? 2048 : 4096;
     std::mt19937 random(20070401);
@@ -294,7 +290,7 @@ TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
         // Each copy under a name of its own: a file rewritten within the file system's clock tick
         // would look unchanged.
         std::string path = m_folder.Path() + "/damaged" + std::to_string(round) + extension;
-        WriteFile(path, bytes);
+        WriteFileBytes(path, bytes);
         failures += DaoErrorOf([&] { ReadEveryTable(path); }) != 0;
     }
     EXPECT_EQ("", ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr());

@@ -4,6 +4,7 @@
 
 #include "platform/database/AfxDao.h"
 #include "tests/support/JetCopy.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
 #include <functional>
@@ -16,8 +17,7 @@ struct DaoVariant {
     std::function<std::string(const std::string& folder)> make;
 };
 
-inline std::string PrintToString(const DaoVariant& variant) { return variant.name; }
-void PrintTo(const DaoVariant& variant, std::ostream* os);
+inline void PrintTo(const DaoVariant& variant, std::ostream* os) { *os << variant.name; }
 inline void PrintTo(JetVersion version, std::ostream* os) { *os << (version == JetVersion::Jet4 ? "Jet4" : "Jet3"); }
 
 // The variants whose databases can be changed, and all variants: the Access files of both
@@ -29,20 +29,9 @@ std::vector<DaoVariant> AllDaoVariants();
 // file made in scratch (a folder), and its saved query as Access stores it. Callers may add more.
 JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch);
 
-// The bytes of a file, and a file written over in place with bytes (keeping its inode).
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-
-// A temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes; // writes over in place, keeping the inode
 
 class DaoSuite : public ::testing::TestWithParam<DaoVariant> {
 protected:

@@ -40,8 +40,7 @@ protected:
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoWriting, ::testing::ValuesIn(WritableDaoVariants()),
-                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Variants, DaoWriting, ::testing::ValuesIn(WritableDaoVariants()), ::testing::PrintToStringParamName());
 
 TEST_P(DaoWriting, InsertEditAndDeleteSurviveReopening)
 {

@@ -1,5 +1,6 @@
-#include "tests/support/TestSupport.h"
+#include "tests/support/TabbedCases.h"
 
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -66,12 +67,15 @@ void LoadFiveReferences(const std::string& bytes, LoadedObjects& loaded)
     });
 }
 
-std::string Bytes(std::initializer_list<int> values)
+std::string Bytes(std::initializer_list<int> values) { return std::string(values.begin(), values.end()); }
+
+std::string FromHex(const std::string& hex)
 {
-    std::string out;
-    for (int v : values)
-        out += static_cast<char>(v);
-    return out;
+    std::string bytes;
+    for (std::istringstream in(hex); in >> std::hex;)
+        if (unsigned byte; in >> byte)
+            bytes += static_cast<char>(byte);
+    return bytes;
 }
 
 } // namespace
@@ -101,23 +105,10 @@ TEST(CArchive, StoresAndLoadsObjectReferencesInTheMfcLayout)
 
 TEST(CArchive, StringLengthTakesItsThreeForms)
 {
-    struct Case {
-        size_t length;
-        std::string prefix;
-    } cases[] = {
-        {0, Bytes({0x00})},
-        {1, Bytes({0x01})},
-        {254, Bytes({0xFE})},
-        {255, Bytes({0xFF, 0xFF, 0x00})},
-        {0xFFFD, Bytes({0xFF, 0xFD, 0xFF})},
-        {0xFFFE, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
-        {0x10000, Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00})},
-    };
-    for (const Case& c : cases) {
-        CString text(std::string(c.length, 'x'));
+    for (const std::vector<CString>& c : ReadTabbedCases("platform/archive_string_lengths.tsv")) {
+        CString text(std::string(std::stoul(c[0].Bytes()), 'x'));
         std::string stored = StoreToBytes([&](CArchive& ar) { ar << text; });
-        EXPECT_EQ(Hex(c.prefix), Hex(stored.substr(0, c.prefix.size()))) << c.length;
-        EXPECT_EQ(c.prefix.size() + c.length, stored.size());
+        EXPECT_EQ(c[1].Bytes(), Hex(stored.substr(0, stored.size() - text.GetLength()))) << c[0];
         CString loaded("old");
         LoadFromBytes(stored, [&](CArchive& ar) { ar >> loaded; });
         EXPECT_EQ(text, loaded);
@@ -188,37 +179,19 @@ TEST(CArchive, LargeIndicesUseTheEscapeTag)
 
 TEST(CArchive, MalformedInputThrowsArchiveException)
 {
-    std::string tpoint = Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TPoint" + std::string(8, '\0');
-    struct Case {
-        const char* what;
-        std::string bytes;
-        int cause;
-    } cases[] = {
-        {"unknown class", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "XPoint", CArchiveException::badClass},
-        {"name of 64 bytes", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x40, 0x00}) + std::string(64, 'T'),
-         CArchiveException::badClass},
-        {"class index outside the map", Bytes({0x05, 0x80}), CArchiveException::badIndex},
-        {"object index outside the map", tpoint + Bytes({0x03, 0x00}), CArchiveException::badIndex},
-        {"object index naming a class", tpoint + Bytes({0x01, 0x00}), CArchiveException::badIndex},
-        {"class index naming an object", tpoint + Bytes({0x02, 0x80}), CArchiveException::badIndex},
-        {"fixed class with another schema", Bytes({0xFF, 0xFF, 0x03, 0x00, 0x06, 0x00}) + "TFixed",
-         CArchiveException::badSchema},
-        {"class that cannot be stored", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x07, 0x00}) + "CObject",
-         CArchiveException::badClass},
-        {"string longer than the input", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TLabel" +
-                                             Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
-         CArchiveException::endOfFile},
-    };
-    for (const Case& c : cases) {
+    const std::map<CString, int> causes = {{"badClass", CArchiveException::badClass},
+        {"badIndex", CArchiveException::badIndex}, {"badSchema", CArchiveException::badSchema},
+        {"endOfFile", CArchiveException::endOfFile}};
+    for (const std::vector<CString>& c : ReadTabbedCases("platform/archive_malformed.tsv")) {
         try {
             LoadedObjects loaded;
-            LoadFromBytes(c.bytes, [&](CArchive& ar) {
+            LoadFromBytes(FromHex(c[2].Bytes()), [&](CArchive& ar) {
                 for (int i = 0; i < 2; ++i)
                     loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
             });
-            ADD_FAILURE() << c.what << ": no exception";
+            ADD_FAILURE() << c[0] << ": no exception";
         } catch (CArchiveException* e) {
-            EXPECT_EQ(c.cause, e->m_cause) << c.what;
+            EXPECT_EQ(causes.at(c[1]), e->m_cause) << c[0];
             e->Delete();
         }
     }
