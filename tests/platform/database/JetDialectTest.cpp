@@ -1,31 +1,9 @@
-// The Jet dialect carried over to SQLite: the exact texts for the system's SQL, filters and sorts.
+// The Jet dialect carried over to SQLite (filters and sorts alone are among the text functions' cases).
 #include "platform/database/DaoConstants.h"
 #include "platform/database/JetDialect.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
-
-TEST(JetDialect, TranslatesFiltersSortsAndLiterals)
-{
-    struct Case {
-        const char* jet;
-        const char* sqlite;
-    };
-    const Case cases[] = {
-        {"Hyoujijun ASC", "Hyoujijun ASC"},
-        {"HyoujiFlgApp = True AND HyoujiFlgRegist = false", "HyoujiFlgApp = -1 AND HyoujiFlgRegist = 0"},
-        {"[Bangou]<>13 and [Bangou]<>9999", "\"Bangou\"<>13 and \"Bangou\"<>9999"},
-        {"Shimei = 'O''Brien' AND Furigana = \"True \"\"x\"\"\"", "Shimei = 'O''Brien' AND Furigana = 'True \"x\"'"},
-        {"Shimei LIKE 'O''B*'", "Shimei LIKE 'O''B%' ESCAPE '\\'"},
-        {"Code like \"5%_?[*]\\\"", "Code like '5\\%\\__*\\\\' ESCAPE '\\'"},
-        {"Shimei LIKE 'x[表]*'", u8"Shimei LIKE 'x表%' ESCAPE '\\'"}, // a bracketed double-byte character
-        // CP932 trail bytes 0x5C, 0x5D and 0x5B never end a name or escape anything.
-        {"[ゾ表] = '十ゼ'", u8"\"ゾ表\" = '十ゼ'"},
-        {"[Shi\"mei] = 1", "\"Shi\"\"mei\" = 1"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.sqlite, JetDialect::Translate(c.jet)) << c.jet;
-}
 
 TEST(JetDialect, OpensNamesAndWrapsFilterAndSortAroundTheSql)
 {
