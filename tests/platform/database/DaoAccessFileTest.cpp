@@ -225,7 +225,8 @@ TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
 // database opened read-only refuse every change and stay as they were.
 class DaoReadOnly : public DaoSuite {};
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()),
+                         ::testing::PrintToStringParamName());
 
 TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
 {
@@ -263,7 +264,8 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
 // whole: a failure is always a database error, never a crash, and nothing is printed.
 class DaoDamagedFile : public DaoSuite {};
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoDamagedFile, ::testing::ValuesIn(AllDaoVariants()), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Variants, DaoDamagedFile, ::testing::ValuesIn(AllDaoVariants()),
+                         ::testing::PrintToStringParamName());
 
 TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
 {

@@ -6,7 +6,8 @@ namespace {
 
 class DaoReading : public DaoSuite {};
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoReading, ::testing::ValuesIn(AllDaoVariants()), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Variants, DaoReading, ::testing::ValuesIn(AllDaoVariants()),
+                         ::testing::PrintToStringParamName());
 
 CString DateText(const COleDateTime& date)
 {
@@ -59,9 +60,8 @@ TEST_P(DaoReading, ReadsLongShortDateAndTextColumns)
               Walk(set, [&] {
                   CString row;
                   row.Format("%d|%s|%s|%d|%d|%s|%s", set.m_BukkenIndex, static_cast<LPCTSTR>(set.m_Bukkenmei),
-                             static_cast<LPCTSTR>(DateText(set.m_Koushinbi)), set.m_ChikiShiteiCode,
-                             set.m_ShinseiKubun, static_cast<LPCTSTR>(set.m_HozonDirectory),
-                             static_cast<LPCTSTR>(set.m_Bikou));
+                             static_cast<LPCTSTR>(DateText(set.m_Koushinbi)), set.m_ChikiShiteiCode, set.m_ShinseiKubun,
+                             static_cast<LPCTSTR>(set.m_HozonDirectory), static_cast<LPCTSTR>(set.m_Bikou));
                   return row;
               }));
 }

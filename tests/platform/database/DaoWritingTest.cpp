@@ -40,7 +40,8 @@ protected:
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(Variants, DaoWriting, ::testing::ValuesIn(WritableDaoVariants()), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Variants, DaoWriting, ::testing::ValuesIn(WritableDaoVariants()),
+                         ::testing::PrintToStringParamName());
 
 TEST_P(DaoWriting, InsertEditAndDeleteSurviveReopening)
 {

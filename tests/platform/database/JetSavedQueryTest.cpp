@@ -23,8 +23,8 @@ TEST(JetSavedQuery, RebuildsEachDesignOrGivesTheReasonItCannot)
             ++cases;
             continue;
         }
-        rows.push_back({std::stoi(f[0]), f[1].empty() ? std::nullopt : std::optional<int>(std::stoi(f[1])), f[2], f[3],
-                        f[4]});
+        rows.push_back(
+            {std::stoi(f[0]), f[1].empty() ? std::nullopt : std::optional<int>(std::stoi(f[1])), f[2], f[3], f[4]});
     }
     EXPECT_EQ(16, cases);
 }

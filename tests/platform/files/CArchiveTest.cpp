@@ -85,9 +85,8 @@ TEST(CArchive, StoresAndLoadsObjectReferencesInTheMfcLayout)
     TPoint first(1, 2), second(3, 4);
     TLabel label;
     label.text = "表ソ";
-    std::string stored = StoreToBytes([&](CArchive& ar) {
-        ar << &first << &second << &first << static_cast<CObject*>(nullptr) << &label;
-    });
+    std::string stored = StoreToBytes(
+        [&](CArchive& ar) { ar << &first << &second << &first << static_cast<CObject*>(nullptr) << &label; });
     EXPECT_EQ(Hex(ReadHexFixture("platform/archive_objects.hex")), Hex(stored));
 
     LoadedObjects loaded;
@@ -159,10 +158,10 @@ TEST(CArchive, LargeIndicesUseTheEscapeTag)
         ar << &label; // its class takes index 0x8000, the object 0x8001
         ar.WriteClass(RUNTIME_CLASS(TLabel));
     });
-    std::string tail = Bytes({0xFE, 0x7F,                                         // object index 0x7FFE
-                              0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00,                 // escape, object index 0x7FFF
-                              0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'T', 'L', 'a', 'b', 'e', 'l', 0x00,
-                              0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80});               // escape, class index 0x8000
+    std::string tail = Bytes({0xFE, 0x7F,                         // object index 0x7FFE
+                              0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00, // escape, object index 0x7FFF
+                              0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'T',  'L',  'a', 'b',
+                              'e',  'l',  0x00, 0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80}); // escape, class index 0x8000
     ASSERT_GT(stored.size(), tail.size());
     EXPECT_EQ(Hex(tail), Hex(stored.substr(stored.size() - tail.size())));
 
@@ -180,8 +179,9 @@ TEST(CArchive, LargeIndicesUseTheEscapeTag)
 TEST(CArchive, MalformedInputThrowsArchiveException)
 {
     const std::map<CString, int> causes = {{"badClass", CArchiveException::badClass},
-        {"badIndex", CArchiveException::badIndex}, {"badSchema", CArchiveException::badSchema},
-        {"endOfFile", CArchiveException::endOfFile}};
+                                           {"badIndex", CArchiveException::badIndex},
+                                           {"badSchema", CArchiveException::badSchema},
+                                           {"endOfFile", CArchiveException::endOfFile}};
     for (const std::vector<CString>& c : ReadTabbedCases("platform/archive_malformed.tsv")) {
         try {
             LoadedObjects loaded;
@@ -200,11 +200,10 @@ TEST(CArchive, MalformedInputThrowsArchiveException)
 TEST(CArchive, RefusesAClassThatIsNotTheExpectedOneOrCannotBeStored)
 {
     std::string bytes = ReadHexFixture("platform/archive_objects.hex");
-    EXPECT_TRUE(ThrowsArchiveException([&] {
-        LoadFromBytes(bytes, [&](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(TLabel)); });
-    }));
-    EXPECT_TRUE(ThrowsArchiveException([&] {
-        LoadFromBytes(bytes, [&](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(TLabel)); });
-    }));
-    EXPECT_TRUE(ThrowsArchiveException([] { StoreToBytes([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CObject)); }); }));
+    EXPECT_TRUE(ThrowsArchiveException(
+        [&] { LoadFromBytes(bytes, [&](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(TLabel)); }); }));
+    EXPECT_TRUE(ThrowsArchiveException(
+        [&] { LoadFromBytes(bytes, [&](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(TLabel)); }); }));
+    EXPECT_TRUE(
+        ThrowsArchiveException([] { StoreToBytes([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CObject)); }); }));
 }
