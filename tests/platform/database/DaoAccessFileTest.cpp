@@ -1,6 +1,7 @@
 // Access files behind the database classes: read-only, imported once and table by table, saved
 // queries rebuilt, and damaged files refused with Jet's errors.
 #include "tests/platform/database/DaoFixture.h"
+#include "tests/support/TabbedCases.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,54 +38,29 @@ Texts CodeNames(CDaoDatabase& database)
     return codes.Rows();
 }
 
-// The region file: its region table, a table of region kinds and a saved query over both.
-void AddRegionFile(JetDatabase& database)
+// A saved query of tests/data/platform/saved_query_rows.tsv, as Access stores it.
+JetQuery SavedQuery(const char* name)
 {
-    JetTable& regions = database.AddTable("AppChiikiShiteiTbl");
-    regions.AddColumn("ChiikiBangou", JetColumnType::Long)
-        .AddColumn("ChiikiRenban", JetColumnType::Long)
-        .AddColumn("ChiikiMei", JetColumnType::Text, 50)
-        .AddColumn("TodoufukenBangou", JetColumnType::Long)
-        .AddColumn("Todoufuken", JetColumnType::Text, 10)
-        .AddColumn("ShokiSentakuFlg", JetColumnType::Bool)
-        .AddColumn("Bikou", JetColumnType::Memo);
-    auto region = [&](int number, int serial, const char* name, int prefecture, const char* prefectureName,
-                      bool initial, JetValue remark) {
-        regions.AddRow({JetValue::Integer(number), JetValue::Integer(serial), JetValue::Text(name),
-                        JetValue::Integer(prefecture), JetValue::Text(prefectureName), JetValue::Bool(initial),
-                        remark});
-    };
-    region(1, 1, "札幌", 1, "北海道", false, JetValue());
-    region(1, 2, "函館", 1, "北海道", false, JetValue());
-    region(13, 1, "東京都", 13, "東京都", true, JetValue());
-    region(27, 1, "大阪府", 27, "大阪府", false, JetValue::Text(""));
-    region(14, 1, "横浜①", 14, "神奈川県", false, JetValue::Text("～㈱"));
-    JetTable& kinds = database.AddTable("ChiikiKubunTbl");
-    kinds.AddColumn("ChiikiBangou", JetColumnType::Long).AddColumn("Shiyou", JetColumnType::Bool);
-    for (int number : {1, 13, 27, 14})
-        kinds.AddRow({JetValue::Integer(number), JetValue::Bool(number != 27)});
-
-    database.AddQuery(
-        JetQuery("AppChiikiShiteiQ2Tbl",
-                 {{0, {}, {}, {}, {}},
-                  {1, 1, {}, {}, {}},
-                  {3, 0, {}, {}, {}},
-                  {5, {}, {}, std::string("AppChiikiShiteiTbl"), std::string("C")},
-                  {5, {}, {}, std::string("ChiikiKubunTbl"), std::string("K")},
-                  {6, {}, std::string("[C].[ShokiSentakuFlg]"), {}, {}},
-                  {6, {}, std::string("[C].[ChiikiMei]"), {}, {}},
-                  {6, {}, std::string("[C].[ChiikiBangou]"), {}, {}},
-                  {7, 1, std::string("[C].[ChiikiBangou]=[K].[ChiikiBangou]"), std::string("C"), std::string("K")},
-                  {8, {}, std::string("[K].[Shiyou]=True"), {}, {}},
-                  {11, {}, std::string("[C].[ShokiSentakuFlg]"), std::string("D"), {}},
-                  {11, {}, std::string("[C].[ChiikiBangou]"), {}, {}},
-                  {11, {}, std::string("[C].[ChiikiRenban]"), {}, {}},
-                  {255, {}, {}, {}, {}}}));
+    std::vector<JetQueryRow> rows;
+    auto field = [](const CString& text) { return text.IsEmpty() ? std::nullopt : std::optional(text.Bytes()); };
+    for (std::vector<CString> c : testsupport::ReadTabbedCases("platform/saved_query_rows.tsv")) {
+        c.resize(6);
+        if (c[0] == name)
+            rows.push_back({std::stoi(c[1].Bytes()),
+                            c[2].IsEmpty() ? std::nullopt : std::optional(std::stoi(c[2].Bytes())), field(c[3]),
+                            field(c[4]), field(c[5])});
+    }
+    return JetQuery(name, rows);
 }
 
 TEST_P(DaoAccessFile, RebuildsSavedQueryWithJoinAndSortOrder)
 {
-    std::string path = Write("COM_CHIIKI.mdb", AddRegionFile);
+    std::string path = Write("COM_CHIIKI.mdb", [&](JetDatabase& database) {
+        std::string source = m_folder.Path() + "/region.db";
+        DaoCreateDatabase(source.c_str(), ReadFileBytes(testsupport::DataPath("platform/region_file.sql")));
+        AddSqliteTables(database, source);
+        database.AddQuery(SavedQuery("AppChiikiShiteiQ2Tbl"));
+    });
     struct RegionQuery : CDaoRecordset {
         explicit RegionQuery(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 3; }
         CString GetDefaultSQL() override { return "[AppChiikiShiteiQ2Tbl]"; }
@@ -119,10 +95,7 @@ TEST_P(DaoAccessFile, RebuildsSavedQueryWithJoinAndSortOrder)
 TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
 {
     std::string path = Write("APP_BUKKEN.mdb", [](JetDatabase& database) {
-        database.AddQuery(JetQuery("ParamQ", {{1, 1, {}, {}, {}},
-                                              {2, 10, {}, std::string("[開始]"), {}},
-                                              {5, {}, {}, std::string("CodeTbl"), {}},
-                                              {6, {}, std::string("[Code]"), {}, {}}}));
+        database.AddQuery(SavedQuery("ParamQ"));
         database.AddQuery(JetQuery::Select("NaiQ", "CodeTbl", {"[CodeTbl].[Nai]"}, "", {}));
     });
     CDaoDatabase database;
