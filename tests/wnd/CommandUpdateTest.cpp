@@ -1,6 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
-#include "tests/wnd/TestResources.h"
+#include "tests/wnd/WndTestSupport.h"
 
 namespace {
 
@@ -160,8 +158,7 @@ TEST_F(CommandUpdate, MenuItemsFollowTheUpdateRulesAndADisabledCommandDoesNothin
 
 TEST(CWnd, ThePlacementGivesTheShowStateAndTheNormalPosition)
 {
-    CFrameWnd* frame = new CFrameWnd;
-    ASSERT_TRUE(frame->Create(nullptr, "frame"));
+    CFrameWnd* frame = NewFrame();
     frame->MoveWindow(10, 20, 800, 600);
     WINDOWPLACEMENT placement{};
     frame->ShowWindow(SW_SHOWMAXIMIZED);

@@ -1,5 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
+#include "tests/wnd/WndTestSupport.h"
 
 namespace {
 
@@ -29,9 +28,7 @@ TEST(CComboBox, AWindowlessComboBoxKeepsItemsDataAndSelectionThroughMessagesAndM
 
     EXPECT_EQ(2, combo.SelectString(-1, "大阪"));
     EXPECT_EQ(2, combo.GetCurSel());
-    CString text;
-    combo.GetWindowText(text);
-    EXPECT_EQ(CString("大阪府"), text);
+    EXPECT_EQ(CString("大阪府"), TextOf(combo));
 
     // An index out of range clears the selection and fails.
     EXPECT_EQ(CB_ERR, combo.SetCurSel(4));
@@ -106,16 +103,13 @@ TEST(CListCtrl, RowsInsertedAtTheTopComeOutInReverseAndOneRowIsSelected)
 TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
 {
     ScriptedUi ui;
-    CFrameWnd* parent = new CFrameWnd;
-    ASSERT_TRUE(parent->Create(nullptr, "parent"));
+    CFrameWnd* parent = NewFrame();
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(0, 0, 100, 20), parent, 500));
     edit.LimitText(5);
     // Three double-byte characters do not fit in five bytes: the third is dropped whole.
     ASSERT_TRUE(UserInput::Type(edit, "あいう"));
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("あい"), text);
+    EXPECT_EQ(CString("あい"), TextOf(edit));
     EXPECT_TRUE(edit.GetModify());
     // Programs are not limited.
     edit.SetWindowText("123456");
@@ -126,24 +120,20 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
     edit.SendMessage(WM_COPY);
     EXPECT_EQ(CString("23"), ui.GetClipboardText());
     edit.SendMessage(WM_CUT);
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("1456"), text);
+    EXPECT_EQ(CString("1456"), TextOf(edit));
     // A paste is the user's input too: one byte of room left takes "2" of "23".
     edit.SetSel(0, 0);
     edit.SendMessage(WM_PASTE);
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("21456"), text);
+    EXPECT_EQ(CString("21456"), TextOf(edit));
     edit.SendMessage(EM_UNDO);
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("1456"), text);
+    EXPECT_EQ(CString("1456"), TextOf(edit));
 
     // A read-only edit refuses input with a beep; Enter is ignored by a single-line edit.
     edit.SetReadOnly(TRUE);
     ASSERT_TRUE(UserInput::Type(edit, "x"));
     edit.SetReadOnly(FALSE);
     ASSERT_TRUE(UserInput::Type(edit, "\r"));
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("1456"), text);
+    EXPECT_EQ(CString("1456"), TextOf(edit));
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
     char buffer[8] = "xxxxxxx"; // a buffer of four takes three bytes and the end
     EXPECT_EQ(3, edit.GetWindowText(buffer, 4));
@@ -154,8 +144,7 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
 
 TEST(CButton, AnAutomaticRadioButtonUnchecksOnlyItsOwnGroup)
 {
-    CFrameWnd* parent = new CFrameWnd;
-    ASSERT_TRUE(parent->Create(nullptr, "parent"));
+    CFrameWnd* parent = NewFrame();
     CButton a1, a2, b1, b2;
     CRect rect(0, 0, 10, 10);
     a1.Create("a1", WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, rect, parent, 1);

@@ -1,6 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
-#include "tests/wnd/TestResources.h"
+#include "tests/wnd/WndTestSupport.h"
 
 #include <gtest/gtest-spi.h>
 
@@ -129,32 +127,16 @@ BEGIN_MESSAGE_MAP(Page, CDialog)
 ON_BN_CLICKED(IDC_PAGE_BUTTON, OnBrowse)
 END_MESSAGE_MAP()
 
-CString TextOf(CWnd& parent, int nID)
-{
-    CString text;
-    parent.GetDlgItemText(nID, text);
-    return text;
-}
-
-CFrameWnd* NewHiddenFrame()
-{
-    CFrameWnd* frame = new CFrameWnd;
-    EXPECT_TRUE(frame->Create(nullptr, "owner"));
-    return frame;
-}
-
 TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
 {
     ScriptedUi ui;
-    CFrameWnd* owner = NewHiddenFrame();
+    CFrameWnd* owner = NewFrame();
     EntryDialog dialog(owner);
     ui.ScriptModal([&](CDialog& d) {
         ASSERT_EQ(&dialog, &d);
         EXPECT_EQ(&dialog, AfxGetRunningModal());
         EXPECT_FALSE(owner->IsWindowEnabled());
-        CString caption;
-        d.GetWindowText(caption);
-        EXPECT_EQ(CString("テスト入力"), caption);
+        EXPECT_EQ(CString("テスト入力"), TextOf(d));
         // 200 x 150 dialog units of a 9-point font: 300 x 225 pixels.
         CRect client;
         d.GetClientRect(&client);
@@ -264,16 +246,13 @@ TEST(CDialog, AFieldThatIsNoNumberKeepsTheDialogOpenWithTheFieldSelected)
     });
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(7, dialog.m_count);
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("整数を入力してください。"), ui.messageBoxes[0].text);
-    EXPECT_EQ(CString("テスト"), ui.messageBoxes[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+    EXPECT_EQ(std::vector<std::string>{Box("整数を入力してください。", "テスト", MB_OK | MB_ICONEXCLAMATION)}, Boxes(ui));
     EXPECT_EQ(dialogWindow, ui.messageBoxes[0].owner);
 }
 
 TEST(CDialog, AModalDialogThatNoTestScriptedFailsAtOnce)
 {
-    CFrameWnd* owner = NewHiddenFrame();
+    CFrameWnd* owner = NewFrame();
     EntryDialog dialog(owner);
     EXPECT_NONFATAL_FAILURE(
         {
@@ -309,7 +288,7 @@ TEST(CDialog, AControlReflectsItsOwnNotificationAndTheParentSeesOnlyTheRest)
 
 TEST(CDialog, AModelessChildPageLivesInsideItsParentAndCanBeMadeAgain)
 {
-    CFrameWnd* host = NewHiddenFrame();
+    CFrameWnd* host = NewFrame();
     Page page;
     ASSERT_TRUE(page.Create(IDD_PAGE, host));
     EXPECT_EQ(static_cast<CWnd*>(host), page.GetParent());

@@ -1,12 +1,8 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
-#include "tests/wnd/TestResources.h"
+#include "tests/support/TempFolder.h"
+#include "tests/wnd/WndTestSupport.h"
 
 #include "platform/files/WinPath.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -80,15 +76,8 @@ public:
 };
 IMPLEMENT_DYNCREATE(TestChild, CMDIChildWnd)
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
 
 bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
@@ -98,9 +87,6 @@ class DocumentTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/wndtestXXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        folder = pattern;
         frame = new CMDIFrameWnd;
         ASSERT_TRUE(frame->LoadFrame(100));
         app.m_pMainWnd = frame;
@@ -114,16 +100,14 @@ protected:
     {
         if (app.m_pMainWnd)
             app.m_pMainWnd->DestroyWindow();
-        for (const char* name : {"/doc.110", "/doc.110.~sav", "/short.110"})
-            std::remove((folder + name).c_str());
-        ::rmdir(folder.c_str());
     }
     CString WindowsPath(const char* name) const { return CString(LinuxPathToWin(folder + name)); }
     TestDoc* NewDocument() { return dynamic_cast<TestDoc*>(neutral->OpenDocumentFile(nullptr)); }
 
     ScriptedUi ui;
     CWinApp app{"App"};
-    std::string folder;
+    testsupport::TempFolder temp;
+    std::string folder = temp.Path();
     CMDIFrameWnd* frame = nullptr;
     CMultiDocTemplate* neutral = nullptr;
     CMultiDocTemplate* forms = nullptr;
@@ -199,7 +183,7 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
     CString path = WindowsPath("/doc.110");
     ASSERT_TRUE(doc->OnSaveDocument(path));
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
+    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFileBytes(folder + "/doc.110"));
     EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
 
     // A failed save leaves the previous file as it was.
@@ -209,10 +193,9 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
     ui.AnswerMessageBox(IDOK);
     EXPECT_FALSE(doc->OnSaveDocument(path));
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
+    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFileBytes(folder + "/doc.110"));
     EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("ディスクがいっぱいです。"), ui.messageBoxes[0].text);
+    EXPECT_EQ(std::vector<std::string>{Box("ディスクがいっぱいです。", "App", MB_OK | MB_ICONEXCLAMATION)}, Boxes(ui));
 
     TestDoc* loaded = dynamic_cast<TestDoc*>(neutral->OpenDocumentFile(path));
     ASSERT_NE(nullptr, loaded);
@@ -224,7 +207,7 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
     EXPECT_EQ(2, TestDoc::alive);
 
     // A file of length zero opens without reading anything.
-    WriteFile(folder + "/short.110", "");
+    WriteFileBytes(folder + "/short.110", "");
     loaded->m_value = 7;
     loaded->SetModifiedFlag();
     EXPECT_TRUE(loaded->OnOpenDocument(WindowsPath("/short.110")));
@@ -235,15 +218,12 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
 TEST_F(DocumentTest, AFileOfAnotherFormatIsReportedAndLeavesNoDocumentBehind)
 {
     std::string bytes = testsupport::ReadHexFixture("wnd/TestDocument.hex");
-    WriteFile(folder + "/short.110", bytes.substr(0, 6));
+    WriteFileBytes(folder + "/short.110", bytes.substr(0, 6));
     ui.AnswerMessageBox(IDOK);
     EXPECT_EQ(nullptr, neutral->OpenDocumentFile(WindowsPath("/short.110")));
     EXPECT_EQ(0, TestDoc::alive);
     EXPECT_EQ(nullptr, frame->MDIGetActive());
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("予期しないファイル形式です。"), ui.messageBoxes[0].text);
-    EXPECT_EQ(CString("App"), ui.messageBoxes[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+    EXPECT_EQ(std::vector<std::string>{Box("予期しないファイル形式です。", "App", MB_OK | MB_ICONEXCLAMATION)}, Boxes(ui));
 
     // Loading into an open document: what was read stays, and so does the modified flag.
     TestDoc* doc = NewDocument();
@@ -265,9 +245,8 @@ TEST_F(DocumentTest, AModifiedDocumentAsksBeforeItsFrameCloses)
     child->SendMessage(WM_CLOSE);
     EXPECT_EQ(nullptr, frame->MDIGetActive());
     EXPECT_EQ(0, TestDoc::alive);
-    ASSERT_EQ(2u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("ZnAppP1 への変更を保存しますか?"), ui.messageBoxes[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+    EXPECT_EQ(std::vector<std::string>(2, Box("ZnAppP1 への変更を保存しますか?", "App", MB_YESNOCANCEL | MB_ICONEXCLAMATION)),
+              Boxes(ui));
 }
 
 // An application that builds its window and a document, then declines to run.

@@ -1,5 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
+#include "tests/wnd/WndTestSupport.h"
 
 namespace {
 
@@ -59,12 +58,6 @@ protected:
         edit.characters.clear();
         edit.selections.clear();
     }
-    CString Text() const
-    {
-        CString text;
-        edit.GetWindowText(text);
-        return text;
-    }
 
     ScriptedUi ui;
     EditHost* host = new EditHost;
@@ -91,7 +84,7 @@ TEST_F(EditText, ATypedCharacterReplacesTheWholeCharactersThatChanged)
     for (const Case& c : cases) {
         Start(c.before);
         ASSERT_TRUE(UserInput::EditText(edit, c.after));
-        EXPECT_EQ(CString(c.after), Text());
+        EXPECT_EQ(CString(c.after), TextOf(edit));
         EXPECT_EQ(std::vector<UINT>{c.character}, edit.characters) << c.after;
         EXPECT_EQ(std::vector<DWORD>{c.selection}, edit.selections) << c.after;
         EXPECT_EQ(1, host->changes);
@@ -104,7 +97,7 @@ TEST_F(EditText, APasteOrAnInputMethodsResultArrivesAtOnceAndIsCutToTheLimit)
     Start("");
     edit.LimitText(6);
     ASSERT_TRUE(UserInput::EditText(edit, "山田太郎"));
-    EXPECT_EQ(CString("山田太"), Text());
+    EXPECT_EQ(CString("山田太"), TextOf(edit));
     EXPECT_TRUE(edit.characters.empty());
     EXPECT_EQ(1, host->changes);
     EXPECT_EQ(1, host->maxTexts);
@@ -117,14 +110,12 @@ TEST_F(EditText, EnterInAMultiLineEditIsOneLineEndAndAReadOnlyEditRefuses)
     ASSERT_TRUE(lines.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, CRect(0, 0, 100, 60), host, kEditId + 1));
     lines.SetWindowText("a");
     ASSERT_TRUE(UserInput::EditText(lines, "a\r\n"));
-    CString text;
-    lines.GetWindowText(text);
-    EXPECT_EQ(CString("a\r\n"), text);
+    EXPECT_EQ(CString("a\r\n"), TextOf(lines));
 
     Start("abc");
     edit.SetReadOnly(TRUE);
     ASSERT_TRUE(UserInput::EditText(edit, "abcd"));
-    EXPECT_EQ(CString("abc"), Text());
+    EXPECT_EQ(CString("abc"), TextOf(edit));
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
     EXPECT_EQ(0, host->changes);
 }
@@ -134,9 +125,7 @@ TEST_F(EditText, TypingIntoAComboBoxFieldSetsItsTextAndTellsTheParent)
     CComboBox field;
     ASSERT_TRUE(field.Create(WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 100, 80), host, kComboId));
     ASSERT_TRUE(UserInput::EditComboText(field, "東京都"));
-    CString text;
-    field.GetWindowText(text);
-    EXPECT_EQ(CString("東京都"), text);
+    EXPECT_EQ(CString("東京都"), TextOf(field));
     EXPECT_EQ(1, host->comboEdits);
 
     // A drop-down list has no field to type into.

@@ -1,5 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
+#include "tests/wnd/WndTestSupport.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
-#include "tests/wnd/TestResources.h"
+#include "tests/wnd/WndTestSupport.h"
 
 
 namespace {
@@ -99,8 +97,7 @@ protected:
 TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
 {
     AfxImmReset();
-    CFrameWnd* parent = new CFrameWnd;
-    ASSERT_TRUE(parent->Create(nullptr, "parent"));
+    CFrameWnd* parent = NewFrame();
     ReadingEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(0, 0, 100, 20), parent, 600));
 
@@ -120,9 +117,7 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     EXPECT_EQ(static_cast<DWORD>(IME_SMODE_NONE), sentence);
 
     ASSERT_TRUE(UserInput::ImeCommit(edit, "山田", "ﾔﾏﾀﾞ"));
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("山田"), text);
+    EXPECT_EQ(CString("山田"), TextOf(edit));
     EXPECT_EQ(CString("ﾔﾏﾀﾞ"), edit.reading);
 
     // A window taken away from every context gets no input method.

@@ -1,0 +1,46 @@
+// Helpers shared by the window-layer tests.
+#pragma once
+
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestSupport.h"
+#include "tests/wnd/TestResources.h"
+
+#include <string>
+#include <vector>
+
+// The text of a window, or of a parent's child.
+inline CString TextOf(const CWnd& window)
+{
+    CString text;
+    window.GetWindowText(text);
+    return text;
+}
+
+inline CString TextOf(CWnd& parent, int nID)
+{
+    CString text;
+    parent.GetDlgItemText(nID, text);
+    return text;
+}
+
+// A hidden top-level frame; destroying its window deletes it.
+inline CFrameWnd* NewFrame()
+{
+    CFrameWnd* frame = new CFrameWnd;
+    EXPECT_TRUE(frame->Create(nullptr, "frame"));
+    return frame;
+}
+
+// A message box as text, caption and type; and those of every box the script answered.
+inline std::string Box(const CString& text, const CString& caption, UINT type)
+{
+    return text.Bytes() + " | " + caption.Bytes() + " | " + std::to_string(type);
+}
+
+inline std::vector<std::string> Boxes(const ScriptedUi& ui)
+{
+    std::vector<std::string> boxes;
+    for (const MessageBoxRequest& box : ui.messageBoxes)
+        boxes.push_back(Box(box.text, box.caption, box.type));
+    return boxes;
+}
