@@ -1,7 +1,5 @@
 #include "tests/wnd/WndTestSupport.h"
 
-#include <gtest/gtest-spi.h>
-
 namespace {
 
 class EntryDialog : public CDialog {
@@ -254,14 +252,7 @@ TEST(CDialog, AModalDialogThatNoTestScriptedFailsAtOnce)
 {
     CFrameWnd* owner = NewFrame();
     EntryDialog dialog(owner);
-    EXPECT_NONFATAL_FAILURE(
-        {
-            try {
-                dialog.DoModal();
-            } catch (const UnscriptedUi&) {
-            }
-        },
-        u8"unscripted modal dialog: テスト入力");
+    EXPECT_UNSCRIPTED(dialog.DoModal(), u8"unscripted modal dialog: テスト入力");
     EXPECT_EQ(nullptr, dialog.m_hWnd);
     EXPECT_TRUE(owner->IsWindowEnabled());
     EXPECT_EQ(nullptr, AfxGetRunningModal());

@@ -1,7 +1,5 @@
 #include "tests/wnd/WndTestSupport.h"
 
-#include <gtest/gtest-spi.h>
-
 namespace {
 
 // What a caller does with the answer: stop on Yes, go on with No.
@@ -41,15 +39,7 @@ TEST(ScriptedUi, FailsAtOnceOnAnUnscriptedBoxOrBrowserAWrongButtonAndUnusedAnswe
 {
     ScriptedUi ui;
     bool reachedTheEnd = false;
-    EXPECT_NONFATAL_FAILURE(
-        {
-            try {
-                AfxMessageBox("予期しない質問");
-                reachedTheEnd = true;
-            } catch (const UnscriptedUi&) {
-            }
-        },
-        u8"unscripted message box: 予期しない質問");
+    EXPECT_UNSCRIPTED(AfxMessageBox("予期しない質問"); reachedTheEnd = true, u8"unscripted message box: 予期しない質問");
     EXPECT_FALSE(reachedTheEnd);
 
     ui.AnswerMessageBox(IDYES);
@@ -57,14 +47,7 @@ TEST(ScriptedUi, FailsAtOnceOnAnUnscriptedBoxOrBrowserAWrongButtonAndUnusedAnswe
 
     BROWSEINFO browser{};
     browser.lpszTitle = "フォルダを選択";
-    EXPECT_NONFATAL_FAILURE(
-        {
-            try {
-                SHBrowseForFolder(&browser);
-            } catch (const UnscriptedUi&) {
-            }
-        },
-        u8"unscripted folder browser: フォルダを選択");
+    EXPECT_UNSCRIPTED(SHBrowseForFolder(&browser), u8"unscripted folder browser: フォルダを選択");
 
     EXPECT_NONFATAL_FAILURE(
         {

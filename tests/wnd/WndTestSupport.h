@@ -5,6 +5,8 @@
 #include "tests/support/TestSupport.h"
 #include "tests/wnd/TestResources.h"
 
+#include <gtest/gtest-spi.h>
+
 #include <string>
 #include <vector>
 
@@ -44,3 +46,14 @@ inline std::vector<std::string> Boxes(const ScriptedUi& ui)
         boxes.push_back(Box(box.text, box.caption, box.type));
     return boxes;
 }
+
+// Expects body to fail the test at once with message, as an unscripted dialog does.
+#define EXPECT_UNSCRIPTED(body, message)                                                                               \
+    EXPECT_NONFATAL_FAILURE(                                                                                           \
+        {                                                                                                              \
+            try {                                                                                                      \
+                body;                                                                                                  \
+            } catch (const UnscriptedUi&) {                                                                            \
+            }                                                                                                          \
+        },                                                                                                             \
+        message)
