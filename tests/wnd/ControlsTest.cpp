@@ -11,32 +11,29 @@ std::vector<CString> Items(const CComboBox& combo)
     return texts;
 }
 
+// What a recordset does to the combo box it is handed: reset, an empty item, then rows. An index
+// out of range clears the selection and fails; deleting before the selection moves it, deleting
+// it clears it.
 TEST(CComboBox, AWindowlessComboBoxKeepsItemsDataAndSelectionThroughMessagesAndMembers)
 {
-    // What a recordset does to the combo box it is handed: reset, an empty item, then rows.
     CComboBox combo;
     combo.SendMessage(CB_RESETCONTENT, 0, 0);
-    EXPECT_EQ(0, combo.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("")));
-    for (const char* prefecture : {"東京都", "大阪府", "北海道"}) {
-        int index = static_cast<int>(
-            combo.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefecture)));
+    for (const char* prefecture : {"", "東京都", "大阪府", "北海道"}) {
+        LRESULT index =
+            combo.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefecture));
         combo.SendMessage(CB_SETITEMDATA, index, 10 + index);
     }
     EXPECT_EQ((std::vector<CString>{"", "東京都", "大阪府", "北海道"}), Items(combo));
     EXPECT_EQ(13u, combo.GetItemData(3));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
-
     EXPECT_EQ(2, combo.SelectString(-1, "大阪"));
     EXPECT_EQ(2, combo.GetCurSel());
     EXPECT_EQ(CString("大阪府"), TextOf(combo));
 
-    // An index out of range clears the selection and fails.
     EXPECT_EQ(CB_ERR, combo.SetCurSel(4));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
     EXPECT_EQ(CB_ERR, combo.InsertString(9, "九"));
     EXPECT_EQ(CB_ERR, static_cast<int>(combo.SendMessage(CB_GETITEMDATA, 9, 0)));
-
-    // Deleting before the selection moves it; deleting it clears it.
     combo.SetCurSel(3);
     EXPECT_EQ(3, combo.DeleteString(1));
     EXPECT_EQ(2, combo.GetCurSel());
@@ -46,21 +43,20 @@ TEST(CComboBox, AWindowlessComboBoxKeepsItemsDataAndSelectionThroughMessagesAndM
     EXPECT_EQ(0, combo.GetCount());
 }
 
+// Letters compare without case; the search wraps round after the start; a drop-down list's text
+// names one of its items.
 TEST(CComboBox, ASortedComboBoxSortsAddedItemsButNotInsertedOnes)
 {
     CComboBox combo;
     combo.ModifyStyle(0, CBS_SORT | CBS_DROPDOWNLIST);
-    combo.AddString("beta");
-    combo.AddString("Alpha");
-    combo.AddString("gamma");
+    for (const char* item : {"beta", "Alpha", "gamma"})
+        combo.AddString(item);
     combo.InsertString(-1, "aardvark");
     EXPECT_EQ((std::vector<CString>{"Alpha", "beta", "gamma", "aardvark"}), Items(combo));
-    // Letters compare without case; the search wraps round after the start.
     EXPECT_EQ(0, combo.FindStringExact(-1, "ALPHA"));
     EXPECT_EQ(3, combo.FindString(0, "a"));
     EXPECT_EQ(0, combo.FindString(3, "a"));
     EXPECT_EQ(CB_ERR, combo.FindStringExact(-1, "alp"));
-    // A drop-down list's text names one of its items.
     combo.SetWindowText("GAMMA");
     EXPECT_EQ(2, combo.GetCurSel());
     combo.SetWindowText("delta");
@@ -73,21 +69,17 @@ TEST(CListCtrl, RowsInsertedAtTheTopComeOutInReverseAndOneRowIsSelected)
     list.ModifyStyle(0, LVS_REPORT | LVS_SINGLESEL);
     EXPECT_EQ(0, list.InsertColumn(0, "物件名", LVCFMT_LEFT, 100));
     EXPECT_EQ(1, list.InsertColumn(1, "作成日", LVCFMT_LEFT, 80));
-    for (const char* name : {"三", "一", "二"}) {
-        int row = list.InsertItem(0, name);
-        EXPECT_EQ(0, row);
-        list.SetItemData(row, static_cast<DWORD_PTR>(name[0]));
-    }
-    ASSERT_EQ(3, list.GetItemCount());
-    EXPECT_EQ(CString("二"), list.GetItemText(0, 0));
-    EXPECT_EQ(CString("三"), list.GetItemText(2, 0));
-    EXPECT_TRUE(list.SetItemText(2, 1, "2010/9/3"));
-    EXPECT_FALSE(list.SetItemText(2, 2, "x"));
-    EXPECT_FALSE(list.SetItemText(3, 0, "x"));
-    EXPECT_EQ(CString("2010/9/3"), list.GetItemText(2, 1));
-    EXPECT_EQ(CString(), list.GetItemText(5, 0));
+    for (const char* name : {"三", "一", "二"})
+        EXPECT_EQ(0, list.InsertItem(0, name));
     EXPECT_EQ(-1, list.InsertItem(-1, "x"));
     EXPECT_EQ(3, list.InsertItem(99, "末尾"));
+    EXPECT_TRUE(list.SetItemText(2, 1, "2010/9/3"));
+    EXPECT_FALSE(list.SetItemText(2, 2, "x"));
+    EXPECT_FALSE(list.SetItemText(4, 0, "x"));
+    std::vector<CString> cells;
+    for (int row = 0; row <= 4; ++row)
+        cells.insert(cells.end(), {list.GetItemText(row, 0), list.GetItemText(row, 1)});
+    EXPECT_EQ((std::vector<CString>{"二", "", "一", "", "三", "2010/9/3", "末尾", "", "", ""}), cells);
 
     EXPECT_EQ(-1, list.GetNextItem(-1, LVNI_SELECTED));
     list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
@@ -100,6 +92,9 @@ TEST(CListCtrl, RowsInsertedAtTheTopComeOutInReverseAndOneRowIsSelected)
     EXPECT_EQ(80, list.GetColumnWidth(1));
 }
 
+// Three double-byte characters do not fit in five bytes: the third is dropped whole. Programs are
+// not limited; a paste is the user's input too. A read-only edit refuses input with a beep, and a
+// single-line edit ignores Enter.
 TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
 {
     ScriptedUi ui;
@@ -107,33 +102,29 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(0, 0, 100, 20), parent, 500));
     edit.LimitText(5);
-    // Three double-byte characters do not fit in five bytes: the third is dropped whole.
     ASSERT_TRUE(UserInput::Type(edit, "あいう"));
     EXPECT_EQ(CString("あい"), TextOf(edit));
     EXPECT_TRUE(edit.GetModify());
-    // Programs are not limited.
     edit.SetWindowText("123456");
     EXPECT_FALSE(edit.GetModify());
 
-    // The edit commands: copy, cut, paste, undo.
+    std::vector<CString> texts;
     edit.SetSel(1, 3);
     edit.SendMessage(WM_COPY);
-    EXPECT_EQ(CString("23"), ui.GetClipboardText());
+    texts.push_back(ui.GetClipboardText());
     edit.SendMessage(WM_CUT);
-    EXPECT_EQ(CString("1456"), TextOf(edit));
-    // A paste is the user's input too: one byte of room left takes "2" of "23".
+    texts.push_back(TextOf(edit));
     edit.SetSel(0, 0);
-    edit.SendMessage(WM_PASTE);
-    EXPECT_EQ(CString("21456"), TextOf(edit));
+    edit.SendMessage(WM_PASTE); // one byte of room left takes "2" of "23"
+    texts.push_back(TextOf(edit));
     edit.SendMessage(EM_UNDO);
-    EXPECT_EQ(CString("1456"), TextOf(edit));
-
-    // A read-only edit refuses input with a beep; Enter is ignored by a single-line edit.
+    texts.push_back(TextOf(edit));
     edit.SetReadOnly(TRUE);
     ASSERT_TRUE(UserInput::Type(edit, "x"));
     edit.SetReadOnly(FALSE);
     ASSERT_TRUE(UserInput::Type(edit, "\r"));
-    EXPECT_EQ(CString("1456"), TextOf(edit));
+    texts.push_back(TextOf(edit));
+    EXPECT_EQ((std::vector<CString>{"23", "1456", "21456", "1456", "1456"}), texts);
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
     char buffer[8] = "xxxxxxx"; // a buffer of four takes three bytes and the end
     EXPECT_EQ(3, edit.GetWindowText(buffer, 4));
@@ -142,32 +133,29 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
     EXPECT_EQ(nullptr, edit.m_hWnd);
 }
 
+// A disabled button cannot be clicked.
 TEST(CButton, AnAutomaticRadioButtonUnchecksOnlyItsOwnGroup)
 {
     CFrameWnd* parent = NewFrame();
-    CButton a1, a2, b1, b2;
-    CRect rect(0, 0, 10, 10);
-    a1.Create("a1", WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, rect, parent, 1);
-    a2.Create("a2", WS_VISIBLE | BS_AUTORADIOBUTTON, rect, parent, 2);
-    b1.Create("b1", WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, rect, parent, 3);
-    b2.Create("b2", WS_VISIBLE | BS_AUTORADIOBUTTON, rect, parent, 4);
-    ASSERT_TRUE(UserInput::Click(a1));
-    ASSERT_TRUE(UserInput::Click(b2));
-    ASSERT_TRUE(UserInput::Click(a2));
-    EXPECT_EQ(BST_UNCHECKED, a1.GetCheck());
-    EXPECT_EQ(BST_CHECKED, a2.GetCheck());
-    EXPECT_EQ(BST_CHECKED, b2.GetCheck());
-    EXPECT_EQ((std::vector<CButton*>{&b1, &b2}), AfxRadioGroup(&b2));
-    // A disabled button cannot be clicked.
-    b1.EnableWindow(FALSE);
-    EXPECT_FALSE(UserInput::Click(b1));
-    EXPECT_EQ(BST_UNCHECKED, b1.GetCheck());
+    CButton buttons[4]; // a1 a2 | b1 b2
+    for (int i = 0; i < 4; ++i)
+        buttons[i].Create("", WS_VISIBLE | BS_AUTORADIOBUTTON | (i % 2 ? 0 : WS_GROUP), CRect(0, 0, 10, 10), parent,
+                          i + 1);
+    for (int i : {0, 3, 1})
+        ASSERT_TRUE(UserInput::Click(buttons[i]));
+    buttons[2].EnableWindow(FALSE);
+    EXPECT_FALSE(UserInput::Click(buttons[2]));
+    std::vector<int> checks;
+    for (CButton& button : buttons)
+        checks.push_back(button.GetCheck());
+    EXPECT_EQ((std::vector<int>{BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED, BST_CHECKED}), checks);
+    EXPECT_EQ((std::vector<CButton*>{&buttons[2], &buttons[3]}), AfxRadioGroup(&buttons[3]));
     parent->DestroyWindow();
 }
 
 TEST(CListBox, SortedItemsAndSingleOrMultipleSelection)
 {
-    CListBox list;
+    CListBox list, multiple;
     list.ModifyStyle(0, LBS_SORT);
     list.AddString("第二面：建築主");
     list.AddString("第一面：申請者");
@@ -178,8 +166,6 @@ TEST(CListBox, SortedItemsAndSingleOrMultipleSelection)
     EXPECT_EQ(1, list.SetCurSel(1));
     EXPECT_EQ(1, list.GetCurSel());
     EXPECT_EQ(LB_ERR, list.SetSel(0));
-
-    CListBox multiple;
     multiple.ModifyStyle(0, LBS_MULTIPLESEL);
     for (const char* item : {"1", "2", "3"})
         multiple.AddString(item);
