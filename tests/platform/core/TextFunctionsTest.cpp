@@ -15,6 +15,13 @@ TEST(TextFunctions, GiveTheExpectedTextForEachCase)
         {"WinFormat", [](const Args& a) { return WinFormat(a[1], std::stod(a[2].Bytes())); }},
         {"FontFamily", [](const Args& a) { return AfxLinuxFontFamily(a[1]).Bytes(); }},
         {"JetTranslate", [](const Args& a) { return cp932::FromUtf8(JetDialect::Translate(a[1])); }},
+        {"JetSelect", [](const Args& a) { return JetDialect::Select(a[1]); }},
+        {"JetFiltered", [](const Args& a) { return JetDialect::Filtered(a[1].Bytes(), a[2], a[3]); }},
+        {"JetWithRowId",
+         [](const Args& a) {
+             std::string table, keyed;
+             return JetDialect::WithRowId(a[1].Bytes(), table, keyed) ? table + " " + keyed : "";
+         }},
         {"SplitCommandLine", [](const Args& a) {
              std::string words;
              for (const std::string& word : SplitCommandLine(a[1].Bytes()))
