@@ -2,16 +2,9 @@
 
 #include "platform/core/Cp932.h"
 
-// The characters that plain Shift-JIS tables lack or map differently, and the half-width kana.
-static const std::string hardCp932 = "\x87\x40"  // ①
-                                     "\x81\x60"  // ～
-                                     "\x81\x7C"  // －
-                                     "\x81\x8F"  // ￥
-                                     "\x87\x8A"  // ㈱
-                                     "\xFB\xFC"  // 髙
-                                     "\xB6\xC5"  // ｶﾅ
-                                     "\x95\x5C"  // 表
-                                     "\x83\x5C"; // ソ
+// The characters that plain Shift-JIS tables lack or map differently (① ～ － ￥ ㈱ 髙), half-width
+// kana (ｶﾅ), and 表 and ソ, whose trail byte is that of "\".
+static const std::string hardCp932 = "\x87\x40\x81\x60\x81\x7C\x81\x8F\x87\x8A\xFB\xFC\xB6\xC5\x95\x5C\x83\x5C";
 static const std::string hardUtf8 = u8"①～－￥㈱髙ｶﾅ表ソ";
 
 TEST(Cp932, HardCharactersConvertBothWays)
@@ -40,11 +33,8 @@ TEST(Cp932, BytesOutsideEitherCodeAreReplacedNeverFatal)
 
 TEST(Cp932, ByteClasses)
 {
-    EXPECT_TRUE(cp932::IsLeadByte(0x81));
-    EXPECT_TRUE(cp932::IsLeadByte(0x9F));
-    EXPECT_TRUE(cp932::IsLeadByte(0xE0));
-    EXPECT_TRUE(cp932::IsLeadByte(0xFC));
-    EXPECT_FALSE(cp932::IsLeadByte(0x5C));
-    EXPECT_FALSE(cp932::IsLeadByte(0xA0));
-    EXPECT_FALSE(cp932::IsLeadByte(0xB6)); // half-width kana is one byte
+    for (unsigned char lead : {0x81, 0x9F, 0xE0, 0xFC})
+        EXPECT_TRUE(cp932::IsLeadByte(lead)) << int(lead);
+    for (unsigned char single : {0x5C, 0xA0, 0xB6}) // B6 is a half-width kana
+        EXPECT_FALSE(cp932::IsLeadByte(single)) << int(single);
 }
