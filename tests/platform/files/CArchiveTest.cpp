@@ -1,3 +1,4 @@
+#include "tests/support/FromHex.h"
 #include "tests/support/TabbedCases.h"
 
 #include <map>
@@ -68,15 +69,6 @@ void LoadFiveReferences(const std::string& bytes, LoadedObjects& loaded)
 }
 
 std::string Bytes(std::initializer_list<int> values) { return std::string(values.begin(), values.end()); }
-
-std::string FromHex(const std::string& hex)
-{
-    std::string bytes;
-    for (std::istringstream in(hex); in >> std::hex;)
-        if (unsigned byte; in >> byte)
-            bytes += static_cast<char>(byte);
-    return bytes;
-}
 
 } // namespace
 
