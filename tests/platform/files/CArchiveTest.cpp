@@ -60,11 +60,15 @@ struct LoadedObjects {
     }
 };
 
-void LoadFiveReferences(const std::string& bytes, LoadedObjects& loaded)
+// Reads so many object references, then what more does.
+void LoadReferences(
+    const std::string& bytes, int count, LoadedObjects& loaded,
+    const std::function<void(CArchive&)>& more = [](CArchive&) {})
 {
     LoadFromBytes(bytes, [&](CArchive& ar) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < count; ++i)
             loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
+        more(ar);
     });
 }
 
@@ -82,7 +86,7 @@ TEST(CArchive, StoresAndLoadsObjectReferencesInTheMfcLayout)
     EXPECT_EQ(Hex(ReadHexFixture("platform/archive_objects.hex")), Hex(stored));
 
     LoadedObjects loaded;
-    LoadFiveReferences(stored, loaded);
+    LoadReferences(stored, 5, loaded);
     auto* one = dynamic_cast<TPoint*>(loaded.refs[0]);
     auto* two = dynamic_cast<TPoint*>(loaded.refs[1]);
     auto* text = dynamic_cast<TLabel*>(loaded.refs[4]);
@@ -108,9 +112,8 @@ TEST(CArchive, StringLengthTakesItsThreeForms)
 
 TEST(CArchive, ReadsWideStringsAsCp932)
 {
-    // FF FE FF: wide text follows; its length 02 counts UTF-16 units: "A" and 表 (U+8868).
-    CString loaded;
-    LoadFromBytes(Bytes({0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x68, 0x88}), [&](CArchive& ar) { ar >> loaded; });
+    CString loaded; // FF FE FF: wide text follows, of 02 UTF-16 units: "A" and 表 (U+8868)
+    LoadFromBytes(FromHex("FF FE FF 02 41 00 68 88"), [&](CArchive& ar) { ar >> loaded; });
     EXPECT_EQ(CString("A表"), loaded);
 }
 
@@ -150,19 +153,16 @@ TEST(CArchive, LargeIndicesUseTheEscapeTag)
         ar << &label; // its class takes index 0x8000, the object 0x8001
         ar.WriteClass(RUNTIME_CLASS(TLabel));
     });
-    std::string tail = Bytes({0xFE, 0x7F,                         // object index 0x7FFE
-                              0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00, // escape, object index 0x7FFF
-                              0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'T',  'L',  'a', 'b',
-                              'e',  'l',  0x00, 0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80}); // escape, class index 0x8000
+    // Object index 0x7FFE; the escape and object index 0x7FFF; TLabel and its object's index; the
+    // escape and class index 0x8000.
+    std::string tail =
+        FromHex("FE 7F  FF 7F FF 7F 00 00  FF FF 01 00 06 00") + "TLabel" + FromHex("00  FF 7F 00 80 00 80");
     ASSERT_GT(stored.size(), tail.size());
     EXPECT_EQ(Hex(tail), Hex(stored.substr(stored.size() - tail.size())));
 
     LoadedObjects loaded;
-    LoadFromBytes(stored, [&](CArchive& ar) {
-        for (int i = 0; i < count + 3; ++i)
-            loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
-        EXPECT_EQ(RUNTIME_CLASS(TLabel), ar.ReadClass(RUNTIME_CLASS(TLabel)));
-    });
+    LoadReferences(stored, count + 3, loaded,
+                   [](CArchive& ar) { EXPECT_EQ(RUNTIME_CLASS(TLabel), ar.ReadClass(RUNTIME_CLASS(TLabel))); });
     EXPECT_EQ(loaded.refs[count - 2], loaded.refs[count]);
     EXPECT_EQ(loaded.refs[count - 1], loaded.refs[count + 1]);
     EXPECT_EQ(count - 1, static_cast<TPoint*>(loaded.refs[count - 1])->x);
@@ -177,10 +177,7 @@ TEST(CArchive, MalformedInputThrowsArchiveException)
     for (const std::vector<CString>& c : ReadTabbedCases("platform/archive_malformed.tsv")) {
         try {
             LoadedObjects loaded;
-            LoadFromBytes(FromHex(c[2].Bytes()), [&](CArchive& ar) {
-                for (int i = 0; i < 2; ++i)
-                    loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
-            });
+            LoadReferences(FromHex(c[2].Bytes()), 2, loaded);
             ADD_FAILURE() << c[0] << ": no exception";
         } catch (CArchiveException* e) {
             EXPECT_EQ(causes.at(c[1]), e->m_cause) << c[0];
