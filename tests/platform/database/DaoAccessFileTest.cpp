@@ -61,35 +61,16 @@ TEST_P(DaoAccessFile, RebuildsSavedQueryWithJoinAndSortOrder)
         AddSqliteTables(database, source);
         database.AddQuery(SavedQuery("AppChiikiShiteiQ2Tbl"));
     });
-    struct RegionQuery : CDaoRecordset {
-        explicit RegionQuery(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 3; }
-        CString GetDefaultSQL() override { return "[AppChiikiShiteiQ2Tbl]"; }
-        void DoFieldExchange(CDaoFieldExchange* pFX) override
-        {
-            pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-            DFX_Bool(pFX, "[ShokiSentakuFlg]", m_ShokiSentakuFlg);
-            DFX_Text(pFX, "[ChiikiMei]", m_ChiikiMei);
-            DFX_Long(pFX, "[ChiikiBangou]", m_ChiikiBangou);
-        }
-        BOOL m_ShokiSentakuFlg = FALSE;
-        CString m_ChiikiMei;
-        LONG m_ChiikiBangou = 0;
-    };
     CDaoDatabase database;
     database.Open(path.c_str());
-    RegionQuery regions(&database);
-    regions.Open();
+    ColumnSet regions(&database, "[ChiikiMei]");
+    regions.Open(dbOpenDynaset, "[AppChiikiShiteiQ2Tbl]", 0);
     EXPECT_FALSE(regions.CanUpdate());
-    // Yes is -1, so the descending sort puts the No rows first, as Jet does.
-    EXPECT_EQ((Texts{"0 札幌 1", "0 函館 1", "0 横浜① 14", "1 東京都 13"}), Walk(regions, [&] {
-                  CString row;
-                  row.Format("%d %s %d", regions.m_ShokiSentakuFlg, static_cast<LPCTSTR>(regions.m_ChiikiMei),
-                             regions.m_ChiikiBangou);
-                  return row;
-              }));
+    // Yes is -1, so the descending sort puts the No rows first, as Jet does; then number and serial.
+    EXPECT_EQ((Texts{"札幌", "函館", "横浜①", "東京都"}), regions.Rows());
     regions.m_strFilter = "[ChiikiMei] LIKE '*①'";
     regions.Requery();
-    EXPECT_EQ(Texts{"横浜①"}, Walk(regions, [&] { return regions.m_ChiikiMei; }));
+    EXPECT_EQ(Texts{"横浜①"}, regions.Rows());
 }
 
 TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
