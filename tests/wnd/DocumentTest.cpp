@@ -46,30 +46,6 @@ public:
 };
 IMPLEMENT_DYNCREATE(TestView, CView)
 
-// A form view that hides one of its two titles when first shown.
-class TestFormView : public CFormView {
-public:
-    DECLARE_DYNCREATE(TestFormView)
-    TestFormView() : CFormView(IDD_FORM) { ++alive; }
-    ~TestFormView() override { --alive; }
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        DDX_Control(pDX, IDC_TITLE_A, m_titleA);
-        DDX_Control(pDX, IDC_TITLE_B, m_titleB);
-    }
-    void OnInitialUpdate() override
-    {
-        CFormView::OnInitialUpdate();
-        m_titleA.ShowWindow(SW_HIDE);
-        GetParentFrame()->ShowWindow(SW_SHOWMAXIMIZED);
-    }
-    CStatic m_titleA;
-    CStatic m_titleB;
-    static int alive;
-};
-int TestFormView::alive = 0;
-IMPLEMENT_DYNCREATE(TestFormView, CFormView)
-
 class TestChild : public CMDIChildWnd {
 public:
     DECLARE_DYNCREATE(TestChild)
@@ -79,8 +55,9 @@ IMPLEMENT_DYNCREATE(TestChild, CMDIChildWnd)
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
-// An application with a hidden MDI main frame and the two kinds of template the system has:
-// 101 (the neutral view, with a new-file name and menu 101) and 102 (a form view).
+// An application with a hidden MDI main frame and the template of the neutral view (101, with a
+// new-file name and menu 101). Another template's frame on the same document, as the system's
+// screen switch makes it, is left to the application's form-view tests.
 class DocumentTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -89,10 +66,7 @@ protected:
         ASSERT_TRUE(frame->LoadFrame(100));
         app.m_pMainWnd = frame;
         neutral = new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestView));
-        forms =
-            new CMultiDocTemplate(102, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestFormView));
         app.AddDocTemplate(neutral);
-        app.AddDocTemplate(forms);
     }
     void TearDown() override
     {
@@ -114,7 +88,6 @@ protected:
     std::string folder = temp.Path();
     CMDIFrameWnd* frame = nullptr;
     CMultiDocTemplate* neutral = nullptr;
-    CMultiDocTemplate* forms = nullptr;
 };
 
 TEST_F(DocumentTest, TheCommandLineOpensANewDocumentOfTheTemplateThatNamesNewFiles)
@@ -136,36 +109,6 @@ TEST_F(DocumentTest, TheCommandLineOpensANewDocumentOfTheTemplateThatNamesNewFil
     EXPECT_TRUE(child->GetStyle() & WS_VISIBLE);
     EXPECT_EQ(neutral->m_hMenuShared, frame->GetMenu()->m_hMenu); // the template's menu while a document is open
     EXPECT_EQ(CString("ZnAppP2"), NewDocument()->GetTitle());     // new documents are counted
-}
-
-// What the system's screen switch does: a new frame of another template on the same document.
-TEST_F(DocumentTest, AScreenIsAnotherFrameOnTheSameDocumentAndClosingItsLastViewDeletesIt)
-{
-    TestDoc* doc = NewDocument();
-    ASSERT_NE(nullptr, doc);
-    CMDIChildWnd* neutralFrame = frame->MDIGetActive();
-    CFrameWnd* screen = forms->CreateNewFrame(doc, nullptr);
-    ASSERT_NE(nullptr, screen);
-    forms->InitialUpdateFrame(screen, doc);
-    ::SendMessage(frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(screen->m_hWnd), 0);
-    BOOL maximized = FALSE;
-    EXPECT_EQ(screen, frame->MDIGetActive(&maximized));
-    EXPECT_TRUE(maximized);
-    TestFormView* form = dynamic_cast<TestFormView*>(screen->GetActiveView());
-    ASSERT_NE(nullptr, form);
-    EXPECT_EQ(doc, form->GetDocument());
-    EXPECT_EQ(CString("建築物"), TextOf(*form, IDC_TITLE_B));
-    EXPECT_FALSE(form->m_titleA.GetStyle() & WS_VISIBLE);
-    EXPECT_TRUE(form->m_titleB.GetStyle() & WS_VISIBLE);
-
-    ::SendMessage(frame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(screen->m_hWnd), 0);
-    EXPECT_EQ(0, TestFormView::alive);
-    EXPECT_EQ(1, TestDoc::alive);
-    EXPECT_EQ(neutralFrame, frame->MDIGetActive());
-    neutralFrame->MDIDestroy();
-    EXPECT_EQ(0, TestDoc::alive);
-    EXPECT_EQ(nullptr, frame->MDIGetActive());
-    EXPECT_EQ(frame->m_hMenuDefault, frame->GetMenu()->m_hMenu);
 }
 
 // A failed save leaves the previous file as it was; a file of length zero opens without reading.

@@ -1,20 +1,17 @@
 #include "tests/wnd/WndTestSupport.h"
 
-
 namespace {
 
 TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNoneAndMyComputerHasNoPath)
 {
     ScriptedUi ui;
-    ui.AnswerFileDialog(CString("C:\\work\\report"));
-    ui.AnswerFileDialog(CString("C:\\work\\Ksq310.bmp"));
+    for (const char* path : {"C:\\work\\report", "C:\\work\\Ksq310.bmp"})
+        ui.AnswerFileDialog(CString(path));
     ui.AnswerFileDialog(std::nullopt);
     CFileDialog save(FALSE, "kpd", "layout", OFN_OVERWRITEPROMPT, "レイアウト (*.kpd)|*.kpd||");
     ASSERT_EQ(IDOK, save.DoModal());
-    EXPECT_EQ(CString("C:\\work\\report.kpd"), save.GetPathName());
-    EXPECT_EQ(CString("report.kpd"), save.GetFileName());
-    EXPECT_EQ(CString("kpd"), save.GetFileExt());
-    EXPECT_EQ(CString("report"), save.GetFileTitle());
+    EXPECT_EQ((std::vector<CString>{"C:\\work\\report.kpd", "report.kpd", "kpd", "report"}),
+              (std::vector<CString>{save.GetPathName(), save.GetFileName(), save.GetFileExt(), save.GetFileTitle()}));
 
     CFileDialog open(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, "ｲﾒｰｼﾞ (*.bmp)|*.bmp||");
     ASSERT_EQ(IDOK, open.DoModal());
@@ -49,9 +46,9 @@ TEST(CPrintDialog, ThePrinterComesFromTheScriptAndSetupAndNestedWaitCursorsAreRe
     }
     EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), ui.waitCursor); // shown once
     CWinApp app("App");
-    ui.AnswerPrintDialog(CString("PDF"));
-    ui.AnswerPrintDialog(std::nullopt);
-    ui.AnswerPrintDialog(CString("PDF"));
+    for (std::optional<CString> printer :
+         {std::optional<CString>("PDF"), std::optional<CString>(), std::optional<CString>("PDF")})
+        ui.AnswerPrintDialog(printer);
     CPrintDialog print(FALSE);
     EXPECT_EQ(IDOK, print.DoModal());
     EXPECT_EQ(CString("PDF"), print.GetDeviceName());
@@ -110,8 +107,7 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     ASSERT_TRUE(ImmSetOpenStatus(context, TRUE));
     ASSERT_TRUE(
         ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE, IME_SMODE_NONE));
-    DWORD conversion = 0;
-    DWORD sentence = 1;
+    DWORD conversion = 0, sentence = 1;
     ASSERT_TRUE(ImmGetConversionStatus(context, &conversion, &sentence));
     EXPECT_EQ(static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE), conversion);
     EXPECT_EQ(static_cast<DWORD>(IME_SMODE_NONE), sentence);
