@@ -66,33 +66,7 @@ TEST_P(DaoReading, ReadsLongShortDateAndTextColumns)
               }));
 }
 
-// A recordset that opens a database of its own before the base class opens, and closes it after.
-TEST_P(DaoReading, ServesRecordsetsThatOwnTheirDatabase)
-{
-    struct OwningSet : ShinseishaSet {
-        using ShinseishaSet::ShinseishaSet;
-        void Open(int type, LPCTSTR sql, int options) override
-        {
-            m_own = new CDaoDatabase;
-            m_own->Open(GetDefaultDBName());
-            CDaoRecordset::Open(type, sql, options);
-        }
-        void Close() override
-        {
-            CDaoRecordset::Close();
-            m_own->Close();
-            delete m_own;
-            m_own = nullptr;
-        }
-        CDaoDatabase* m_own = nullptr;
-    } set(m_database);
-    for (int round = 0; round < 2; ++round) {
-        set.Open(dbOpenDynaset, "SELECT * FROM AppShinseishaTbl WHERE Shimei = 'CARTER'", 0);
-        EXPECT_EQ(Texts{"CARTER"}, Walk(set, [&] { return set.m_Shimei; }));
-        set.Close();
-    }
-}
-
+// A recordset that opens a database of its own is left to the application's recordset tests.
 TEST_P(DaoReading, HasNoCurrentRowInAnEmptyOrClosedRecordset)
 {
     ShinseishaSet set(m_database);
