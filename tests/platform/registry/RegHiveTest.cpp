@@ -3,8 +3,6 @@
 #include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
 
-#include <random>
-
 using testsupport::DataPath;
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
@@ -103,25 +101,13 @@ TEST(RegHive, ReadsADamagedHiveAsFarAsItIsSound)
 // keeps is written and read back unchanged.
 TEST(RegHive, SurvivesDamagedCopiesOfEveryFixture)
 {
-    std::vector<std::string> fixtures = {ReadFileBytes(DataPath("registry/HandEdited.reg")),
-                                         ReadHexFixture("registry/AllValueKinds.hex"),
-                                         ReadHexFixture("registry/Damaged.hex")};
-    std::mt19937 random(7);
-    auto check = [](const std::string& bytes) {
-        RegHive hive = RegHive::Parse(bytes);
-        std::string text = hive.Format();
-        RegHive again = RegHive::Parse(text);
-        ASSERT_EQ(0, again.DamagedLines());
-        ASSERT_EQ(text, again.Format());
-    };
-    for (const std::string& bytes : fixtures) {
-        for (size_t cut = 0; cut < bytes.size(); ++cut)
-            check(bytes.substr(0, cut));
-        for (int round = 0; round < 300; ++round) {
-            std::string copy = bytes;
-            for (int k = 0; k < 3; ++k)
-                copy[random() % copy.size()] = static_cast<char>(random() & 0xFF);
-            check(copy);
-        }
-    }
+    for (const std::string& bytes :
+         {ReadFileBytes(DataPath("registry/HandEdited.reg")), ReadHexFixture("registry/AllValueKinds.hex"),
+          ReadHexFixture("registry/Damaged.hex")})
+        testsupport::ForEachDamagedCopy(bytes, 300, [](const std::string& damaged) {
+            std::string text = RegHive::Parse(damaged).Format();
+            RegHive again = RegHive::Parse(text);
+            ASSERT_EQ(0, again.DamagedLines());
+            ASSERT_EQ(text, again.Format());
+        });
 }
