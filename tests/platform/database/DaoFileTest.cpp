@@ -50,9 +50,9 @@ TEST(DaoFile, RefusesSchemasOutsideTheColumnTypesAndLeavesNoFile)
     std::string path = folder.Path() + "/bad.db";
     CString description;
     // A text column that would compare with case.
-    EXPECT_EQ(daoErrInvalidFieldType,
-              DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20));"); },
-                         &description));
+    EXPECT_EQ(
+        daoErrInvalidFieldType,
+        DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20));"); }, &description));
     EXPECT_EQ(CString("フィールド 'T.Shimei' のデータ型が正しくありません。"), description);
     EXPECT_EQ(daoErrInvalidFieldType,
               DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei TEXT COLLATE NOCASE);"); }));
@@ -72,13 +72,11 @@ TEST(DaoFile, ADatabaseOpenedAfterTheFileWasReplacedReadsTheNewFile)
 {
     TempFolder folder;
     std::string path = WritableDaoVariants()[0].make(folder.Path());
-    CDaoDatabase first;
+    CDaoDatabase first, second;
     first.Open(path.c_str());
-    {
-        CDaoDatabase second;
-        second.Open(path.c_str());
-        second.Execute("DELETE FROM CodeTbl WHERE Code = '01'");
-    }
+    second.Open(path.c_str());
+    second.Execute("DELETE FROM CodeTbl WHERE Code = '01'");
+    second.Close();
     EXPECT_EQ(6u, CodeRows(first));
 
     std::filesystem::create_directory(folder.Path() + "/new");
