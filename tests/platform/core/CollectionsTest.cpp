@@ -37,12 +37,9 @@ TEST(CMapStringToOb, LooksUpAndIteratesInKeyOrder)
     EXPECT_EQ(&a, found);
     EXPECT_FALSE(map.Lookup("y", found));
     std::string keys;
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        CString key;
+    CString key;
+    for (POSITION pos = map.GetStartPosition(); pos; keys += key.Bytes() + ";")
         map.GetNextAssoc(pos, key, found);
-        keys += key.Bytes() + ";";
-    }
     EXPECT_EQ("x;表;", keys);
     EXPECT_TRUE(map.RemoveKey("x"));
     EXPECT_EQ(1, map.GetCount());

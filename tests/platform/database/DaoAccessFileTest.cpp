@@ -175,9 +175,8 @@ TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
     EXPECT_EQ(0, openError(bytes));
 }
 
-// An Access file, even opened for writing as the recordset classes open their files, and any
-// database opened read-only refuse every change and stay as they were (a new column refused is
-// left to the application's schema-patch tests).
+// An Access file, even opened for writing, and any database opened read-only refuse every change
+// and stay as they were (a refused new column: the application's schema-patch tests).
 class DaoReadOnly : public DaoSuite {};
 
 INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()),

@@ -41,8 +41,7 @@ TEST_P(DaoReading, GivesTheRowsOfEachSqlFilterAndSort)
               testsupport::Hex((hard.m_Shimei + "\n" + hard.m_Furigana).Bytes()));
 }
 
-// Long, short, date and text columns, and recordsets that open a database of their own, are left
-// to the application's recordset tests, which read every class over every variant.
+// Column types, and recordsets that own their database: left to the application's recordset tests.
 
 TEST_P(DaoReading, HasNoCurrentRowInAnEmptyOrClosedRecordset)
 {

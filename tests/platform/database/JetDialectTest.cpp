@@ -5,13 +5,9 @@
 
 namespace {
 
-TEST(JetDialect, LeavesOutAnEmptyFilterAndSort)
+TEST(JetDialect, DeclaresEachFieldTypeSoThatItCanBeReadBackAndLeavesOutAnEmptyFilterAndSort)
 {
     EXPECT_EQ("SELECT * FROM \"T\"", JetDialect::Filtered("SELECT * FROM \"T\"", nullptr, " "));
-}
-
-TEST(JetDialect, DeclaresEachFieldTypeSoThatItCanBeReadBack)
-{
     EXPECT_EQ("VARCHAR(60) COLLATE NOCASE", JetDialect::ColumnDefinition(dbText, 60));
     EXPECT_EQ("BIT NOT NULL DEFAULT 0", JetDialect::ColumnDefinition(dbBoolean, 0));
     EXPECT_EQ("INTEGER NOT NULL DEFAULT -1", JetDialect::ColumnDefinition(dbLong, 0, true, "-1"));
