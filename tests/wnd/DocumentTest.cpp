@@ -46,12 +46,6 @@ public:
 };
 IMPLEMENT_DYNCREATE(TestView, CView)
 
-class TestChild : public CMDIChildWnd {
-public:
-    DECLARE_DYNCREATE(TestChild)
-};
-IMPLEMENT_DYNCREATE(TestChild, CMDIChildWnd)
-
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
@@ -65,7 +59,8 @@ protected:
         frame = new CMDIFrameWnd;
         ASSERT_TRUE(frame->LoadFrame(100));
         app.m_pMainWnd = frame;
-        neutral = new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestView));
+        neutral =
+            new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(TestView));
         app.AddDocTemplate(neutral);
     }
     void TearDown() override
@@ -187,7 +182,7 @@ public:
     BOOL InitInstance() override
     {
         AddDocTemplate(
-            new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestView)));
+            new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(TestView)));
         CMDIFrameWnd* mainFrame = new CMDIFrameWnd;
         EXPECT_TRUE(mainFrame->LoadFrame(100));
         m_pMainWnd = mainFrame;
