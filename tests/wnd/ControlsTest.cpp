@@ -2,15 +2,6 @@
 
 namespace {
 
-// The texts of the combo box's items, in order.
-std::vector<CString> Items(const CComboBox& combo)
-{
-    std::vector<CString> texts(combo.GetCount());
-    for (int i = 0; i < combo.GetCount(); ++i)
-        combo.GetLBText(i, texts[i]);
-    return texts;
-}
-
 // Filling a combo box from a recordset (reset, an empty item, rows with their data) is left to the
 // application's recordset tests. An index out of range clears the selection and fails; deleting
 // before the selection moves it, deleting it clears it.

@@ -25,6 +25,15 @@ inline CString TextOf(CWnd& parent, int nID)
     return text;
 }
 
+// The texts of the combo box's items, in order.
+inline std::vector<CString> Items(const CComboBox& combo)
+{
+    std::vector<CString> texts(combo.GetCount());
+    for (int i = 0; i < combo.GetCount(); ++i)
+        combo.GetLBText(i, texts[i]);
+    return texts;
+}
+
 // A hidden top-level frame; destroying its window deletes it.
 inline CFrameWnd* NewFrame()
 {
