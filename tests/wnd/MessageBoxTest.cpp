@@ -2,11 +2,10 @@
 
 namespace {
 
+const char kStop[] = "処理を中止しますか？\n\t[はい]・・・・中止する";
+
 // What a caller does with the answer: stop on Yes, go on with No.
-bool StopsAfterAsking()
-{
-    return AfxMessageBox("処理を中止しますか？\n\t[はい]・・・・中止する", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
-}
+bool StopsAfterAsking() { return AfxMessageBox(kStop, MB_YESNO | MB_ICONEXCLAMATION) == IDYES; }
 
 TEST(AfxMessageBox, RecordsTheExactTextCaptionIconAndButtonsAndTheAnswerDrivesTheCaller)
 {
@@ -23,13 +22,12 @@ TEST(AfxMessageBox, RecordsTheExactTextCaptionIconAndButtonsAndTheAnswerDrivesTh
 
     // Without an icon, the framework's box with OK (or Yes and No) buttons gets the exclamation icon;
     // the plain system box keeps its type and shows the default caption.
-    const char* const stop = "処理を中止しますか？\n\t[はい]・・・・中止する";
     EXPECT_EQ((std::vector<std::string>{
                   Box("保存先フォルダを選択してください。", "App", MB_OK | MB_ICONINFORMATION),
                   Box("物件を選択してください。", "App", MB_OK | MB_ICONEXCLAMATION),
                   Box("LoadZipLibraryでエラー発生。", "App", MB_OKCANCEL | MB_ICONSTOP | MB_DEFBUTTON2),
-                  Box("ZipInitでエラー発生。", "エラー", MB_OK), Box(stop, "App", MB_YESNO | MB_ICONEXCLAMATION),
-                  Box(stop, "App", MB_YESNO | MB_ICONEXCLAMATION)}),
+                  Box("ZipInitでエラー発生。", "エラー", MB_OK), Box(kStop, "App", MB_YESNO | MB_ICONEXCLAMATION),
+                  Box(kStop, "App", MB_YESNO | MB_ICONEXCLAMATION)}),
               Boxes(ui));
     EXPECT_EQ(nullptr, ui.messageBoxes[0].owner);
     EXPECT_EQ(IDCANCEL, AfxDefaultMessageBoxButton(ui.messageBoxes[2].type));

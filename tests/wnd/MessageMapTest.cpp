@@ -1,8 +1,5 @@
 #include "tests/wnd/WndTestSupport.h"
 
-#include <string>
-#include <vector>
-
 namespace {
 
 // A frame whose handlers write down what they were given.
@@ -20,11 +17,6 @@ protected:
         return m_edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), this, 700) ? 0 : -1;
     }
     afx_msg void OnClose() { calls.push_back("close"); }
-    afx_msg void OnDestroy()
-    {
-        calls.push_back("destroy");
-        CFrameWnd::OnDestroy();
-    }
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point)
     {
         calls.push_back("context " + std::to_string(pWnd ? pWnd->GetDlgCtrlID() : 0) + " " + std::to_string(point.x) +
@@ -48,7 +40,6 @@ protected:
 BEGIN_MESSAGE_MAP(RecordingFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
-ON_WM_DESTROY()
 ON_WM_CONTEXTMENU()
 ON_WM_CTLCOLOR()
 ON_COMMAND_RANGE(1000, 1003, OnRange)
