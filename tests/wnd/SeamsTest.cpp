@@ -90,12 +90,12 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     EXPECT_FALSE(ImmGetOpenStatus(context));
     EXPECT_FALSE(UserInput::ImeCommit(edit, "山田", "ﾔﾏﾀﾞ")); // a closed input method delivers nothing
 
+    const DWORD katakana = IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE;
     ASSERT_TRUE(ImmSetOpenStatus(context, TRUE));
-    ASSERT_TRUE(
-        ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE, IME_SMODE_NONE));
+    ASSERT_TRUE(ImmSetConversionStatus(context, katakana, IME_SMODE_NONE));
     DWORD conversion = 0, sentence = 1;
     ASSERT_TRUE(ImmGetConversionStatus(context, &conversion, &sentence));
-    EXPECT_EQ(static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE), conversion);
+    EXPECT_EQ(katakana, conversion);
     EXPECT_EQ(static_cast<DWORD>(IME_SMODE_NONE), sentence);
 
     ASSERT_TRUE(UserInput::ImeCommit(edit, "山田", "ﾔﾏﾀﾞ"));
