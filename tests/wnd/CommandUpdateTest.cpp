@@ -133,7 +133,8 @@ TEST_F(CommandUpdate, MenuItemsFollowTheUpdateRulesAndADisabledCommandDoesNothin
     EXPECT_EQ(nullptr, app.m_pMainWnd);
 }
 
-TEST(CWnd, ThePlacementGivesTheShowStateAndTheNormalPosition)
+// A frame's placement gives its show state and normal position; a frame whose creation fails is gone.
+TEST(CFrameWnd, ThePlacementGivesTheShowStateAndTheNormalPositionAndAFailedCreationDeletesTheFrame)
 {
     CFrameWnd* frame = NewFrame();
     frame->MoveWindow(10, 20, 800, 600);
@@ -143,10 +144,7 @@ TEST(CWnd, ThePlacementGivesTheShowStateAndTheNormalPosition)
     EXPECT_EQ(static_cast<UINT>(SW_SHOWMAXIMIZED), placement.showCmd);
     EXPECT_EQ(CRect(10, 20, 810, 620), CRect(placement.rcNormalPosition));
     frame->DestroyWindow();
-}
 
-TEST(CFrameWnd, AFrameWhoseCreationFailsIsGone)
-{
     ScriptedUi ui;
     struct FailingFrame : CFrameWnd {
         ~FailingFrame() override { commands.push_back("destroyed"); }

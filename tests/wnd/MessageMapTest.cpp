@@ -12,9 +12,9 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         calls.push_back("create " + std::string(lpCreateStruct->lpszName));
-        if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
-            return -1;
-        return m_edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), this, 700) ? 0 : -1;
+        return CFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), this, 700)
+                   ? -1
+                   : 0;
     }
     afx_msg void OnClose() { calls.push_back("close"); }
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point)
