@@ -6,14 +6,16 @@ namespace {
 constexpr int kEditId = 500;
 constexpr int kComboId = 501;
 
-std::vector<std::string> seen; // what the edit and its parent saw, in order
+std::string seen; // what the edit and its parent saw, in order, joined by "|"
+
+void Note(const std::string& what) { seen += (seen.empty() ? "" : "|") + what; }
 
 // Notes the notifications of its edit and combo box.
 class EditHost : public CFrameWnd {
 protected:
-    afx_msg void OnChange() { seen.push_back("change"); }
-    afx_msg void OnMaxText() { seen.push_back("max text"); }
-    afx_msg void OnComboEdit() { seen.push_back("combo edit"); }
+    afx_msg void OnChange() { Note("change"); }
+    afx_msg void OnMaxText() { Note("max text"); }
+    afx_msg void OnComboEdit() { Note("combo edit"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -32,7 +34,7 @@ protected:
             char note[40];
             snprintf(note, sizeof note, "char %X at %d-%d", static_cast<unsigned>(wParam), LOWORD(GetSel()),
                      HIWORD(GetSel()));
-            seen.push_back(note);
+            Note(note);
         }
         return CEdit::WindowProc(message, wParam, lParam);
     }
@@ -52,13 +54,6 @@ protected:
         edit.SetWindowText(text);
         seen.clear();
     }
-    static std::string Seen()
-    {
-        std::string all;
-        for (const std::string& note : seen)
-            all += (all.empty() ? "" : "|") + note;
-        return all;
-    }
 
     ScriptedUi ui;
     EditHost* host = new EditHost;
@@ -72,7 +67,7 @@ TEST_F(EditText, ATypedCharacterReplacesTheWholeCharactersThatChanged)
         Start(c[0]);
         ASSERT_TRUE(UserInput::EditText(edit, c[1]));
         EXPECT_EQ(c[1], TextOf(edit));
-        EXPECT_EQ(c[2].Bytes(), Seen()) << c[1];
+        EXPECT_EQ(c[2].Bytes(), seen) << c[1];
     }
     EXPECT_EQ(static_cast<DWORD>(MAKELONG(4, 4)), edit.GetSel()); // after 川
 }
@@ -83,7 +78,7 @@ TEST_F(EditText, APasteOrAnInputMethodsResultArrivesAtOnceAndIsCutToTheLimit)
     edit.LimitText(6);
     ASSERT_TRUE(UserInput::EditText(edit, "山田太郎"));
     EXPECT_EQ(CString("山田太"), TextOf(edit));
-    EXPECT_EQ("max text|change", Seen());
+    EXPECT_EQ("max text|change", seen);
     EXPECT_TRUE(edit.CanUndo());
 }
 
@@ -100,7 +95,7 @@ TEST_F(EditText, EnterInAMultiLineEditIsOneLineEndAndAReadOnlyEditRefuses)
     ASSERT_TRUE(UserInput::EditText(edit, "abcd"));
     EXPECT_EQ(CString("abc"), TextOf(edit));
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
-    EXPECT_EQ("char 64 at 3-3", Seen()); // refused with no change
+    EXPECT_EQ("char 64 at 3-3", seen); // refused with no change
 }
 
 // A drop-down list has no field to type into.
@@ -113,7 +108,7 @@ TEST_F(EditText, TypingIntoAComboBoxFieldSetsItsTextAndTellsTheParent)
     ASSERT_TRUE(UserInput::EditComboText(field, "東京都"));
     EXPECT_EQ(CString("東京都"), TextOf(field));
     EXPECT_FALSE(UserInput::EditComboText(list, "東京都"));
-    EXPECT_EQ(std::vector<std::string>{"combo edit"}, seen);
+    EXPECT_EQ("combo edit", seen);
 }
 
 } // namespace
