@@ -112,8 +112,7 @@ TEST_F(CommandUpdate, UpdateHandlersEnableAndDisableThePanelsButtonsOfAVisibleFr
 
 TEST_F(CommandUpdate, MenuItemsFollowTheUpdateRulesAndADisabledCommandDoesNothing)
 {
-    // Select is handled by the frame, save is refused by its rule, 32783 is handled by nobody and
-    // the application handles its exit command.
+    // Select: the frame's; save: refused by its rule; 32783: nobody's; exit: the application's.
     const UINT off = MF_DISABLED | MF_GRAYED;
     EXPECT_EQ((std::vector<UINT>{0, off, off, 0}), FileMenuFlags(*frame, {32772, 32788, 32783, ID_APP_EXIT}));
     // A popup keeps the state its menu gave it: 短文 stays grey, 新規物件作成 stays enabled.

@@ -2,9 +2,8 @@
 
 namespace {
 
-// Filling a combo box from a recordset (reset, an empty item, rows with their data) is left to the
-// application's recordset tests. An index out of range clears the selection and fails; deleting
-// before the selection moves it, deleting it clears it.
+// An index out of range clears the selection and fails; deleting before the selection moves it,
+// deleting it clears it. (Filling from a recordset: the application's recordset tests.)
 TEST(CComboBox, AWindowlessComboBoxKeepsItsSelectionThroughSearchesAndDeletions)
 {
     CComboBox combo;
@@ -27,8 +26,7 @@ TEST(CComboBox, AWindowlessComboBoxKeepsItsSelectionThroughSearchesAndDeletions)
     EXPECT_EQ(0, combo.GetCount());
 }
 
-// Letters compare without case; the search wraps round after the start; a drop-down list's text
-// names one of its items.
+// Letters compare without case; a search wraps round; a drop-down list's text names an item.
 TEST(CComboBox, ASortedComboBoxSortsAddedItemsButNotInsertedOnes)
 {
     CComboBox combo;
@@ -71,8 +69,7 @@ TEST(CListCtrl, OutOfRangeRowsAndColumnsFailAndASingleSelectionListKeepsOneRowSe
     EXPECT_EQ(0u, list.GetItemState(1, LVIS_SELECTED));
 }
 
-// Three double-byte characters do not fit in five bytes: the third is dropped whole. Programs are
-// not limited; a paste is the user's input too; a single-line edit ignores Enter.
+// The third of three double-byte characters in five bytes is dropped whole; a paste is cut too.
 TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
 {
     ScriptedUi ui;

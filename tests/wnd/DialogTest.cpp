@@ -118,8 +118,7 @@ TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
         EXPECT_EQ(&dialog, AfxGetRunningModal());
         EXPECT_FALSE(owner->IsWindowEnabled());
         EXPECT_EQ(CString("テスト入力"), TextOf(d));
-        // 200 x 150 dialog units of a 9-point font are 300 x 225 pixels; the name edit is at 45, 10
-        // (100 x 12), rounded to the nearest pixel.
+        // 200 x 150 dialog units of a 9-point font; the name edit at 45, 10 (100 x 12), rounded.
         CRect client, name;
         d.GetClientRect(&client);
         EXPECT_EQ(CRect(0, 0, 300, 225), client);
@@ -172,8 +171,8 @@ TEST(CDialog, ModalDialogFromItsTemplateReturnsThePressedButtonAndItsData)
     owner->DestroyWindow();
 }
 
-// A disabled or hidden default button cannot be pressed and Enter beeps; Escape cancels without
-// taking the fields over. Running a dialog again is left to the display tests' dialog peer.
+// A disabled or hidden default button cannot be pressed and Enter beeps (running a dialog again:
+// the display tests' dialog peer).
 TEST(CDialog, EscapeCancelsWithoutTakingTheFieldsOverAndADisabledDefaultButtonCannotBePressed)
 {
     ScriptedUi ui;

@@ -49,9 +49,8 @@ IMPLEMENT_DYNCREATE(TestView, CView)
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
-// An application with a hidden MDI main frame and the template of the neutral view (101, with a
-// new-file name and menu 101). Another template's frame on the same document, as the system's
-// screen switch makes it, is left to the application's form-view tests.
+// A hidden MDI main frame and the neutral view's template (101: a new-file name, menu 101). Another
+// template's frame on the same document (the screen switch): the application's form-view tests.
 class DocumentTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -173,8 +172,7 @@ TEST_F(DocumentTest, AModifiedDocumentAsksBeforeItsFrameCloses)
         Boxes(ui));
 }
 
-// An application that builds its main window, then declines to run (its documents going with the
-// window, as at the end of every run, are left to the application's start-up tests).
+// An application that declines to run (documents at the end of a run: the start-up tests).
 class DecliningApp : public CWinApp {
 public:
     DecliningApp() : CWinApp(nullptr) {}

@@ -20,8 +20,7 @@ TEST(AfxMessageBox, RecordsTheExactTextCaptionIconAndButtonsAndTheAnswerDrivesTh
     EXPECT_TRUE(StopsAfterAsking());
     EXPECT_FALSE(StopsAfterAsking());
 
-    // Without an icon, the framework's box with OK (or Yes and No) buttons gets the exclamation icon;
-    // the plain system box keeps its type and shows the default caption.
+    // Without an icon, an OK or Yes-No box gets the exclamation; the system box keeps its type.
     EXPECT_EQ((std::vector<std::string>{
                   Box("保存先フォルダを選択してください。", "App", MB_OK | MB_ICONINFORMATION),
                   Box("物件を選択してください。", "App", MB_OK | MB_ICONEXCLAMATION),

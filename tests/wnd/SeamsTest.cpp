@@ -2,8 +2,7 @@
 
 namespace {
 
-// The chosen path's parts and an empty path after a cancel; what the dialog asks of the host, a
-// path that has its extension, and the printer chosen are left to the display tests' pickers.
+// What the dialog asks of the host, a path with its extension and a printer: the display tests.
 TEST(CFileDialog, TheChosenPathGetsTheDefaultExtensionWhenItHasNoneAndMyComputerHasNoPath)
 {
     ScriptedUi ui;
