@@ -46,9 +46,6 @@ public:
 };
 IMPLEMENT_DYNCREATE(TestView, CView)
 
-using testsupport::ReadFileBytes;
-using testsupport::WriteFileBytes;
-
 // A hidden MDI main frame and the neutral view's template (101: a new-file name, menu 101). Another
 // template's frame on the same document (the screen switch): the application's form-view tests.
 class DocumentTest : public ::testing::Test {
@@ -117,14 +114,14 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
     const std::string stored = testsupport::ReadHexFixture("wnd/TestDocument.hex");
     ASSERT_TRUE(doc->OnSaveDocument(path));
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(stored, ReadFileBytes(folder + "/doc.110"));
+    EXPECT_EQ(stored, testsupport::ReadFileBytes(folder + "/doc.110"));
     doc->m_value = 99;
     doc->failAfterValue = true;
     doc->SetModifiedFlag();
     ui.AnswerMessageBox(IDOK);
     EXPECT_FALSE(doc->OnSaveDocument(path));
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(stored, ReadFileBytes(folder + "/doc.110"));
+    EXPECT_EQ(stored, testsupport::ReadFileBytes(folder + "/doc.110"));
     EXPECT_FALSE(std::filesystem::exists(folder + "/doc.110.~sav"));
     EXPECT_EQ(std::vector<std::string>{Box("ディスクがいっぱいです。", "App", MB_OK | MB_ICONEXCLAMATION)}, Boxes(ui));
 
@@ -133,7 +130,7 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
     EXPECT_EQ("16909060 物件 saved doc.110", State(*loaded));
     EXPECT_EQ(path, loaded->GetPathName());
     EXPECT_EQ(2, TestDoc::alive);
-    WriteFileBytes(folder + "/short.110", "");
+    testsupport::WriteFileBytes(folder + "/short.110", "");
     loaded->m_value = 7;
     loaded->SetModifiedFlag();
     EXPECT_TRUE(loaded->OnOpenDocument(WindowsPath("/short.110")));
@@ -143,7 +140,8 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
 // Loading into an open document keeps what was read, and the modified flag.
 TEST_F(DocumentTest, AFileOfAnotherFormatIsReportedAndLeavesNoDocumentBehind)
 {
-    WriteFileBytes(folder + "/short.110", testsupport::ReadHexFixture("wnd/TestDocument.hex").substr(0, 6));
+    testsupport::WriteFileBytes(folder + "/short.110",
+                                testsupport::ReadHexFixture("wnd/TestDocument.hex").substr(0, 6));
     ui.AnswerMessageBox(IDOK);
     EXPECT_EQ(nullptr, neutral->OpenDocumentFile(WindowsPath("/short.110")));
     EXPECT_EQ(0, TestDoc::alive);

@@ -111,40 +111,4 @@ TEST(Imm, TheInputContextKeepsItsStateAndDeliversTextWithItsReading)
     AfxImmReset();
 }
 
-class MenuFrame : public CFrameWnd {
-public:
-    int copies = 0;
-
-protected:
-    afx_msg void OnCopy() { ++copies; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(MenuFrame, CFrameWnd)
-ON_COMMAND(ID_EDIT_COPY, OnCopy)
-END_MESSAGE_MAP()
-
-TEST(CMenu, APopupMenuIsUpdatedByItsOwnerAndItsChoiceIsPostedToIt)
-{
-    ScriptedUi ui;
-    MenuFrame* frame = new MenuFrame;
-    ASSERT_TRUE(frame->Create(nullptr, "frame"));
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(101));
-    CMenu* edit = menu.GetSubMenu(1);
-    ASSERT_NE(nullptr, edit);
-    ui.AnswerPopupMenu(ID_EDIT_COPY);
-    ui.AnswerPopupMenu(ID_EDIT_COPY);
-    EXPECT_TRUE(edit->TrackPopupMenu(TPM_RIGHTBUTTON, 10, 20, frame));
-    EXPECT_EQ(0, frame->copies);
-    AfxPumpPostedMessages();
-    EXPECT_EQ(1, frame->copies);
-    EXPECT_EQ(static_cast<BOOL>(ID_EDIT_COPY), edit->TrackPopupMenu(TPM_RETURNCMD, 10, 20, frame));
-    EXPECT_EQ(0, AfxPumpPostedMessages());
-    EXPECT_EQ((std::vector<UINT>{ID_EDIT_UNDO, ID_EDIT_UNDO}), ui.popupMenus);
-    EXPECT_EQ(0u, edit->GetMenuState(ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), edit->GetMenuState(ID_EDIT_CUT, MF_BYCOMMAND) & MF_GRAYED);
-    frame->DestroyWindow();
-}
-
 } // namespace

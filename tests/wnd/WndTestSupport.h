@@ -57,7 +57,6 @@ inline std::vector<std::string> Boxes(const ScriptedUi& ui)
 }
 
 // Expects body to fail the test at once with message, as an unscripted dialog does.
-// clang-format off
-#define EXPECT_UNSCRIPTED(body, message) \
-    EXPECT_NONFATAL_FAILURE(try { body; } catch (const UnscriptedUi&) {}, message)
-// clang-format on
+#define EXPECT_UNSCRIPTED(body, message)                                                                               \
+    EXPECT_NONFATAL_FAILURE(                                                                                           \
+        try { body; } catch (const UnscriptedUi&){}, message)
