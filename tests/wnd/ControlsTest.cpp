@@ -62,6 +62,7 @@ TEST(CListCtrl, OutOfRangeRowsAndColumnsFailAndASingleSelectionListKeepsOneRowSe
     EXPECT_EQ((std::vector<CString>{"三", "2010/9/3", "末尾", ""}),
               (std::vector<CString>{list.GetItemText(2, 0), list.GetItemText(2, 1), list.GetItemText(3, 0),
                                     list.GetItemText(4, 0)}));
+    EXPECT_EQ(-1, list.GetNextItem(-1, LVNI_SELECTED));
     list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(1u, list.GetSelectedCount());

@@ -32,7 +32,7 @@ TEST(TextFunctions, GiveTheExpectedTextForEachCase)
         EXPECT_EQ(c.back().Bytes(), functions.at(c[0])(c)) << c[0] << " " << c[1];
 }
 
-TEST(TextFunctions, WinFormatTakesWidthAndPrecisionArgumentsAndOtherConversions)
+TEST(TextFunctions, WinFormatTakesWidthArgumentsAndSeveralConversionsAndTabsSeparateWords)
 {
     EXPECT_EQ("  0.5", WinFormat("%*.*f", 5, 1, 0.45000000000000001));
     EXPECT_EQ("x 42 ab 7f 100% 00012", WinFormat("x %d %s %x 100%% %05d", 42, "ab", 127, 12));
