@@ -1,8 +1,7 @@
 #include "platform/registry/RegHive.h"
+#include "tests/support/FromHex.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
-#include "tests/support/TestSupport.h"
-
-#include <random>
 
 using testsupport::DataPath;
 using testsupport::Hex;
@@ -55,7 +54,8 @@ TEST(RegHive, ReadsAHandEditedHive)
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     ExpectHandEditedValues(RegHive::Parse(windows));
     // A three-byte UTF-8 character without a CP932 form (U+0800) is one unknown character.
-    RegHive unknown = RegHive::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\xE0\xA0\x80" "b\"\n");
+    RegHive unknown = RegHive::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\xE0\xA0\x80"
+                                     "b\"\n");
     EXPECT_EQ(0, unknown.DamagedLines());
     EXPECT_EQ(Sz("a?b"), Text(unknown, "HKEY_CURRENT_USER\\X", "A"));
 }
@@ -66,19 +66,10 @@ TEST(RegHive, WritesEveryKindOfValueInItsForm)
     RegHive hive;
     EXPECT_TRUE(hive.CreateKey(key));
     EXPECT_FALSE(hive.CreateKey("hkey_current_user\\SOFTWARE\\kinds"));
-    const RegValue values[] = {
-        {"Plain", REG_SZ, Sz("a\"b\\c")},
-        {"", REG_SZ, Sz("既定")},
-        {"Count", REG_DWORD, std::string("\x1f\0\0\0", 4)},
-        {"Lines", REG_SZ, Sz("a\nb")},
-        {"Open", REG_SZ, "ab"},
-        {"Bytes", REG_BINARY, std::string("\0\xff", 2)},
-        {"Short", REG_DWORD, "\x01\x02"},
-        {"Multi", 7, std::string("A\0\0", 3)},
-        {"Nec", REG_SZ, Sz("\x87\x90")},
-        {"Empty", REG_SZ, Sz("")},
-        {"Tab", REG_SZ, Sz("a\tb")},
-    };
+    std::vector<RegValue> values;
+    for (const std::vector<CString>& c : testsupport::ReadTabbedCases("platform/hive_values.tsv"))
+        values.push_back(
+            {c[0].Bytes(), static_cast<DWORD>(std::stoul(c[1].Bytes())), testsupport::FromHex(c[2].Bytes())});
     for (const RegValue& value : values)
         ASSERT_TRUE(hive.SetValue(key, value));
     std::string text = hive.Format();
@@ -110,25 +101,13 @@ TEST(RegHive, ReadsADamagedHiveAsFarAsItIsSound)
 // keeps is written and read back unchanged.
 TEST(RegHive, SurvivesDamagedCopiesOfEveryFixture)
 {
-    std::vector<std::string> fixtures = {ReadFileBytes(DataPath("registry/HandEdited.reg")),
-                                         ReadHexFixture("registry/AllValueKinds.hex"),
-                                         ReadHexFixture("registry/Damaged.hex")};
-    std::mt19937 random(7);
-    auto check = [](const std::string& bytes) {
-        RegHive hive = RegHive::Parse(bytes);
-        std::string text = hive.Format();
-        RegHive again = RegHive::Parse(text);
-        ASSERT_EQ(0, again.DamagedLines());
-        ASSERT_EQ(text, again.Format());
-    };
-    for (const std::string& bytes : fixtures) {
-        for (size_t cut = 0; cut < bytes.size(); ++cut)
-            check(bytes.substr(0, cut));
-        for (int round = 0; round < 300; ++round) {
-            std::string copy = bytes;
-            for (int k = 0; k < 3; ++k)
-                copy[random() % copy.size()] = static_cast<char>(random() & 0xFF);
-            check(copy);
-        }
-    }
+    for (const std::string& bytes :
+         {ReadFileBytes(DataPath("registry/HandEdited.reg")), ReadHexFixture("registry/AllValueKinds.hex"),
+          ReadHexFixture("registry/Damaged.hex")})
+        testsupport::ForEachDamagedCopy(bytes, 300, [](const std::string& damaged) {
+            std::string text = RegHive::Parse(damaged).Format();
+            RegHive again = RegHive::Parse(text);
+            ASSERT_EQ(0, again.DamagedLines());
+            ASSERT_EQ(text, again.Format());
+        });
 }

@@ -1,9 +1,9 @@
-#include "platform/registry/RegHiveFile.h"
 #include "platform/registry/WinRegistry.h"
+#include "platform/registry/RegHiveFile.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
-#include <dirent.h>
+#include <filesystem>
 #include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,15 +21,16 @@ LONG SetText(HKEY key, LPCSTR name, const std::string& text)
                           static_cast<DWORD>(text.size() + 1));
 }
 
+LONG Create(HKEY root, LPCSTR path, HKEY* key, DWORD* disposition = nullptr)
+{
+    return RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key, disposition);
+}
+
 std::set<std::string> FilesIn(const std::string& folder)
 {
     std::set<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (const dirent* entry = readdir(dir))
-            if (entry->d_name[0] != '.')
-                names.insert(entry->d_name);
-        closedir(dir);
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
     return names;
 }
 
@@ -41,8 +42,7 @@ TEST(WinRegistry, CreatesOpensAndQueriesKeysIgnoringCase)
     HKEY key = nullptr, child = nullptr;
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS, &key));
     DWORD disposition = 0;
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition));
+    ASSERT_EQ(ERROR_SUCCESS, Create(HKEY_LOCAL_MACHINE, kKey, &key, &disposition));
     EXPECT_EQ(DWORD(REG_CREATED_NEW_KEY), disposition);
     EXPECT_EQ(ERROR_SUCCESS, SetText(key, "Folder", "C:\\表"));
     EXPECT_EQ(ERROR_SUCCESS, SetText(key, "Empty", ""));
@@ -50,8 +50,7 @@ TEST(WinRegistry, CreatesOpensAndQueriesKeysIgnoringCase)
     EXPECT_EQ(ERROR_INVALID_HANDLE, RegCloseKey(key));
 
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "software\\NORVA", 0, KEY_ALL_ACCESS, &key));
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(key, "zadazez\\test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child,
-                                             &disposition));
+    ASSERT_EQ(ERROR_SUCCESS, Create(key, "zadazez\\test", &child, &disposition));
     EXPECT_EQ(DWORD(REG_OPENED_EXISTING_KEY), disposition);
     DWORD type = 0, size = 0;
     EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(child, "FOLDER", nullptr, &type, nullptr, &size));
@@ -59,7 +58,8 @@ TEST(WinRegistry, CreatesOpensAndQueriesKeysIgnoringCase)
     EXPECT_EQ(6u, size); // C : \ 表(2 bytes) and the zero, counted in CP932
     char buffer[8] = "xxxxxxx";
     size = 5;
-    EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueExA(child, "Folder", nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer), &size));
+    EXPECT_EQ(ERROR_MORE_DATA,
+              RegQueryValueExA(child, "Folder", nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer), &size));
     EXPECT_EQ(6u, size);
     EXPECT_STREQ("xxxxxxx", buffer); // untouched
     EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(child, "Empty", nullptr, nullptr, nullptr, &size));
@@ -78,8 +78,7 @@ TEST(WinRegistry, AFailedWriteLeavesTheHiveWhole)
 {
     TempRegistry registry;
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, Create(HKEY_LOCAL_MACHINE, kKey, &key));
     ASSERT_EQ(ERROR_SUCCESS, SetText(key, "Kept", "1"));
     std::string before = ReadFileBytes(registry.MachineHive());
     ASSERT_EQ(0, mkdir((registry.MachineHive() + ".tmp").c_str(), 0700));
@@ -93,8 +92,7 @@ TEST(WinRegistry, AnUnusableFolderFailsEveryCall)
     setenv("ZN_REGISTRY_DIR", "/dev/null/registry", 1);
     HKEY key = nullptr;
     EXPECT_EQ(ERROR_PATH_NOT_FOUND, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_ALL_ACCESS, &key));
-    EXPECT_EQ(ERROR_PATH_NOT_FOUND,
-              RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    EXPECT_EQ(ERROR_PATH_NOT_FOUND, Create(HKEY_LOCAL_MACHINE, kKey, &key));
     unsetenv("ZN_REGISTRY_DIR");
 }
 
@@ -119,10 +117,7 @@ TEST(WinRegistry, TwoProcessesBothKeepTheirValues)
     const int kValues = 40;
     auto writeValues = [&](const char* prefix) {
         HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "software\\Shared", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
-            return false;
-        bool ok = true;
+        bool ok = Create(HKEY_CURRENT_USER, "software\\Shared", &key) == ERROR_SUCCESS;
         for (int i = 0; i < kValues && ok; ++i) {
             ok = SetText(key, (prefix + std::to_string(i)).c_str(), std::to_string(i)) == ERROR_SUCCESS;
             RegHive hive;
@@ -147,7 +142,8 @@ TEST(WinRegistry, TwoProcessesBothKeepTheirValues)
             char buffer[16] = {};
             DWORD size = sizeof buffer;
             std::string name = prefix + std::to_string(i);
-            ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer), &size))
+            ASSERT_EQ(ERROR_SUCCESS,
+                      RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer), &size))
                 << name;
             EXPECT_EQ(std::to_string(i), buffer);
         }
