@@ -1,6 +1,6 @@
 // The Jet dialect carried over to SQLite (its texts are among the text functions' cases).
-#include "platform/database/JetDialect.h"
 #include "platform/database/DaoConstants.h"
+#include "platform/database/JetDialect.h"
 #include "tests/support/TestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinDrive.h"
-#include "tests/support/TempFolder.h"
 #include "tests/support/TabbedCases.h"
+#include "tests/support/TempFolder.h"
 
 #include <sys/stat.h>
 

@@ -1,5 +1,5 @@
-#include "platform/registry/WinRegistry.h"
 #include "platform/registry/RegHiveFile.h"
+#include "platform/registry/WinRegistry.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
