@@ -12,11 +12,9 @@
 
 namespace {
 
-AppDatabaseVariant SqliteVariant()
+void MakeSqliteFile(const std::string& path, const std::string& schema, const std::string& rows)
 {
-    return {"Sqlite", true, [](const std::string& path, const std::string& schema, const std::string& rows) {
-                DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
-            }};
+    DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
 }
 
 // The saved queries of an Access file that the views of the project's schemas stand in for, as
@@ -36,17 +34,6 @@ JetQuery SavedQuery(const std::string& view)
     throw std::runtime_error("no saved query for the view " + view);
 }
 
-// An Access file of that version: the tables and rows of the SQLite file, its views as saved queries.
-AppDatabaseVariant JetVariant(const char* name, JetVersion version)
-{
-    return {name, false, [version](const std::string& path, const std::string& schema, const std::string& rows) {
-                std::string source = path + ".source";
-                SqliteVariant().make(source, schema, rows);
-                CopyToJetFile(source, path, version);
-                std::remove(source.c_str());
-            }};
-}
-
 } // namespace
 
 void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version)
@@ -64,7 +51,22 @@ void PrintTo(const AppDatabaseVariant& variant, std::ostream* os) { *os << varia
 
 std::vector<AppDatabaseVariant> AppDatabaseVariants()
 {
-    return {SqliteVariant(), JetVariant("Jet4", JetVersion::Jet4)};
+    AppDatabaseVariant jet4{"Jet4", false, nullptr};
+    jet4.make = [jet4](const std::string& path, const std::string& schema, const std::string& rows) {
+        MakeLike(jet4, path, [&](const std::string& sqlite) { MakeSqliteFile(sqlite, schema, rows); });
+    };
+    return {{"Sqlite", true, MakeSqliteFile}, jet4};
+}
+
+void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
+              const std::function<void(const std::string&)>& makeSqlite)
+{
+    if (variant.writable)
+        return makeSqlite(path);
+    std::string source = path + ".source";
+    makeSqlite(source);
+    CopyToJetFile(source, path, JetVersion::Jet4);
+    std::remove(source.c_str());
 }
 
 void AppDatabaseSuite::SetUp()

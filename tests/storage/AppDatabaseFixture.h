@@ -31,6 +31,11 @@ std::vector<AppDatabaseVariant> AppDatabaseVariants();
 // paths): its tables with their rows, and its views as the saved queries that they stand for.
 void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version);
 
+// Makes a file at a Linux path in the variant's format: as makeSqlite makes a SQLite file, or
+// copied from one into an Access file.
+void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
+              const std::function<void(const std::string&)>& makeSqlite);
+
 using testsupport::DaoErrorOf;
 
 class AppDatabaseSuite : public ::testing::TestWithParam<AppDatabaseVariant> {

@@ -1,28 +1,13 @@
 #include "tests/storage/ComCodeFixture.h"
 
-#include "platform/core/Cp932.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
-#include <cstdio>
 #include <sys/stat.h>
-
-void PrintTo(const ComCodeVariant& variant, std::ostream* os) { *os << variant.name; }
-
-std::vector<ComCodeVariant> ComCodeVariants()
-{
-    return {{"Sqlite", true, [](const std::string& path) { MakeSampleComCode(path); }},
-            {"Jet4", false, [](const std::string& path) {
-                 std::string source = path + ".source";
-                 MakeSampleComCode(source);
-                 CopyToJetFile(source, path, JetVersion::Jet4);
-                 std::remove(source.c_str());
-             }}};
-}
 
 void ComCodeSuite::SetUp()
 {
     mkdir(m_folder.Path("app").c_str(), 0777);
-    GetParam().make(m_folder.Path("app/COM_CODE.mdb"));
+    MakeLike(GetParam(), m_folder.Path("app/COM_CODE.mdb"), [](const std::string& path) { MakeSampleComCode(path); });
     m_shell.appFolder = CString(LinuxPathToWin(m_folder.Path("app")));
 }
 
@@ -34,7 +19,7 @@ std::string ComboTexts(const CComboBox& combo)
     for (int i = 0; i < combo.GetCount(); ++i) {
         CString text;
         combo.GetLBText(i, text);
-        texts += (i ? "|" : "") + cp932::ToUtf8(text.Bytes());
+        texts += (i ? "|" : "") + Field(text);
     }
     return texts;
 }

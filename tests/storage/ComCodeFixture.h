@@ -1,6 +1,6 @@
-// The fixture of the code-table tests: the sample COM_CODE.mdb in a test application folder, as
-// a SQLite file and as an Access (Jet 4) file, with a test shell that names the folder, in a
-// working folder of its own that takes the run log.
+// The fixture of the code-table tests: the sample COM_CODE.mdb in a test application folder, made
+// by each database variant, with a test shell that names the folder, in a working folder of its
+// own that takes the run log.
 #pragma once
 
 #include "tests/storage/AppDatabaseFixture.h"
@@ -9,19 +9,7 @@
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CComboBox.h"
 
-struct ComCodeVariant {
-    std::string name;
-    // Whether the file can be changed (an Access file is read only).
-    bool writable;
-    // Makes the sample COM_CODE.mdb at a Linux path.
-    std::function<void(const std::string& path)> make;
-};
-
-void PrintTo(const ComCodeVariant& variant, std::ostream* os);
-
-std::vector<ComCodeVariant> ComCodeVariants();
-
-class ComCodeSuite : public ::testing::TestWithParam<ComCodeVariant> {
+class ComCodeSuite : public ::testing::TestWithParam<AppDatabaseVariant> {
 protected:
     void SetUp() override;
 

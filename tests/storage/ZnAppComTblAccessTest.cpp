@@ -4,20 +4,18 @@
 #include "tests/storage/ComCodeFixture.h"
 #include "tests/support/RunLogCheck.h"
 
-#include "platform/core/Cp932.h"
+#include "tests/support/TabbedCases.h"
 #include "storage/ZnAppComTblAccess.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
-using Texts = std::vector<std::string>;
 using Access = ZnAppComTblAccess;
 
 namespace {
 
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
-
-std::string Name(ZnRsetComCodeTbl* recordset, LPCTSTR code) { return Utf8(Access::GetNameByCode(recordset, code)); }
+std::string Name(ZnRsetComCodeTbl* recordset, LPCTSTR code) { return Field(Access::GetNameByCode(recordset, code)); }
 
 // The codes of a slot's rows in its order, joined by blanks.
 std::string Codes(ZnRsetComCodeTbl* recordset)
@@ -28,6 +26,17 @@ std::string Codes(ZnRsetComCodeTbl* recordset)
     return codes;
 }
 
+#define SLOT(name) {#name, Access::slot##name}
+const std::map<std::string, int> kSlots = {
+    SLOT(KenchikushiTourokuShubetsu), SLOT(JimushoTourokuShubetsu),       SLOT(KensetsugyouKyoka),
+    SLOT(KenchikushiShikaku),         SLOT(JimushoShikaku),               SLOT(YoutoChiiki),
+    SLOT(TatemonoYouto),              SLOT(ShoukoukiShubetsu),            SLOT(ShoukoukiYouto),
+    SLOT(KouzouShubetsu),             SLOT(TaikaShubetsu),                SLOT(Gengou),
+    SLOT(GyoushuKoujitodoke),         SLOT(ToshikeikakuKuikiKoujitodoke), SLOT(TatemonoYoutoKoujitodoke),
+    SLOT(ShuyouyoutoKubunKoujitodoke), SLOT(ShuyouyoutoKubunKoujitodokeBelow6),
+    SLOT(ShuyouyoutoKubunKoujitodokeFrom11)};
+#undef SLOT
+
 } // namespace
 
 class ComCodeAccess : public ComCodeSuite {
@@ -37,70 +46,32 @@ protected:
     Access m_access;
 };
 
-// Every slot opens; the writers' tables turn codes into formal and short names and names back
-// into codes, byte for byte; a code without a row gives an empty name.
-TEST_P(ComCodeAccess, CodesTurnIntoNamesAndBack)
+// Every slot opens and gives, byte for byte, the names, codes and orders of storage/code_names.txt.
+TEST_P(ComCodeAccess, SlotsGiveTheNamesCodesAndOrdersOfTheFile)
 {
     m_access.Init();
     for (int slot = 0; slot < Access::slotCount; ++slot)
         EXPECT_NE(nullptr, Slot(slot)) << slot;
-
-    EXPECT_EQ(u8"東京都知事", Name(Slot(Access::slotKenchikushiTourokuShubetsu), "00213"));
-    EXPECT_EQ(u8"埼玉県知事", Name(Slot(Access::slotJimushoTourokuShubetsu), "00411"));
-    EXPECT_EQ(u8"国土交通大臣許可", Name(Slot(Access::slotKensetsugyouKyoka), "00500"));
-    EXPECT_EQ(u8"二級建築士", Name(Slot(Access::slotKenchikushiShikaku), "00102"));
-    EXPECT_EQ(u8"一級建築士事務所", Name(Slot(Access::slotJimushoShikaku), "00301"));
-    EXPECT_EQ(u8"第二種低層住居専用", Name(Slot(Access::slotYoutoChiiki), "00902"));
-    EXPECT_EQ(u8"エスカレーター", Name(Slot(Access::slotShoukoukiShubetsu), "01102"));
-    EXPECT_EQ(u8"寝台用", Name(Slot(Access::slotShoukoukiYouto), "01203"));
-    EXPECT_EQ(u8"鉄筋コンクリート造", Name(Slot(Access::slotKouzouShubetsu), "02405"));
-    EXPECT_EQ(u8"準耐火建築物(ロ－１)", Name(Slot(Access::slotTaikaShubetsu), "02503"));
-    EXPECT_EQ(u8"平成", Name(Slot(Access::slotGengou), "02"));
-    EXPECT_EQ(u8"居住産業併用建築物", Name(Slot(Access::slotShuyouyoutoKubunKoujitodoke), "01812"));
-    EXPECT_EQ(u8"事務所", Name(Slot(Access::slotTatemonoYoutoKoujitodoke), "05702"));
-    EXPECT_EQ(u8"ＲＣ造", Utf8(Access::GetShortNameByCode(Slot(Access::slotKouzouShubetsu), "02405")));
-    EXPECT_EQ(u8"居住産業併用",
-              Utf8(Access::GetShortNameByCode(Slot(Access::slotShuyouyoutoKubunKoujitodoke), "01812")));
-
-    EXPECT_EQ("00213", Access::GetCodeByName(Slot(Access::slotKenchikushiTourokuShubetsu), "東京都知事"));
-    EXPECT_EQ("00103", Access::GetCodeByName(Slot(Access::slotKenchikushiShikaku), "木造建築士"));
-    EXPECT_EQ("00909", Access::GetCodeByName(Slot(Access::slotYoutoChiiki), "商業地域"));
-    EXPECT_EQ("02501", Access::GetCodeByName(Slot(Access::slotTaikaShubetsu), "耐火建築物"));
-    EXPECT_EQ("", Access::GetCodeByName(Slot(Access::slotKenchikushiTourokuShubetsu), "東京都知事 "));
-
-    // Rows that a slot's preparation leaves out have no name there.
-    EXPECT_EQ("", Name(Slot(Access::slotYoutoChiiki), "00990"));
-    EXPECT_EQ("", Name(Slot(Access::slotShuyouyoutoKubunKoujitodokeBelow6), "01811"));
-    EXPECT_EQ(u8"居住専用建築物", Name(Slot(Access::slotShuyouyoutoKubunKoujitodokeFrom11), "01811"));
+    for (const std::vector<CString>& check : testsupport::ReadTabbedCases("storage/code_names.txt")) {
+        SCOPED_TRACE(check[0].Bytes() + " " + check[1].Bytes() + " " + Field(check[2]));
+        ZnRsetComCodeTbl* set = Slot(kSlots.at(check[1].Bytes()));
+        const std::string what = check[0].Bytes();
+        EXPECT_EQ(check[3], what == "name"    ? Access::GetNameByCode(set, check[2])
+                            : what == "short" ? Access::GetShortNameByCode(set, check[2])
+                            : what == "code"  ? Access::GetCodeByName(set, check[2])
+                                              : CString(Codes(set).c_str()));
+    }
+    EXPECT_EQ("Hyoujijun ASC", Slot(Access::slotYoutoChiiki)->m_strSort);
+    EXPECT_EQ("HyoujiFlgApp = True", Slot(Access::slotYoutoChiiki)->m_strFilter);
 
     // An unknown code leaves the recordset at its end; a fill starts from the first row again.
     ZnRsetComCodeTbl* lifts = Slot(Access::slotShoukoukiShubetsu);
     EXPECT_EQ("", Name(lifts, "01199"));
-    EXPECT_EQ("", Name(lifts, ""));
     EXPECT_TRUE(lifts->IsEOF());
     CComboBox combo;
     combo.AddString("stale");
     Access::FillCombo(lifts, &combo);
     EXPECT_EQ(u8"|エレベーター|エスカレーター|小荷物専用昇降機", ComboTexts(combo));
-}
-
-// The prepared slots hold the application's rows or their filter's rows in display order; the
-// others hold all rows as the file keeps them.
-TEST_P(ComCodeAccess, PreparedSlotsGiveTheirOrder)
-{
-    m_access.Init();
-    EXPECT_EQ("00901 00902 00903 00904 00905 00906 00907 00908 00909 00910 00911 00912 00999",
-              Codes(Slot(Access::slotYoutoChiiki)));
-    EXPECT_EQ("08010 08020 08030 08040 08060 08070 08080 08130 08260 08440 08530 08540",
-              Codes(Slot(Access::slotTatemonoYouto)));
-    EXPECT_EQ("02401 02402 02403 02404 02405 02406 02407 02499", Codes(Slot(Access::slotKouzouShubetsu)));
-    EXPECT_EQ("04201 04202 04203 04204 04205 04299", Codes(Slot(Access::slotGyoushuKoujitodoke)));
-    EXPECT_EQ("04301 04302 04303 04304 04305", Codes(Slot(Access::slotToshikeikakuKuikiKoujitodoke)));
-    EXPECT_EQ("01812 01823 01821 01825 01811 01822 01824 01813", Codes(Slot(Access::slotShuyouyoutoKubunKoujitodoke)));
-    EXPECT_EQ("01821 01822 01823 01824 01825", Codes(Slot(Access::slotShuyouyoutoKubunKoujitodokeBelow6)));
-    EXPECT_EQ("01811 01812 01813", Codes(Slot(Access::slotShuyouyoutoKubunKoujitodokeFrom11)));
-    EXPECT_EQ("Hyoujijun ASC", Slot(Access::slotYoutoChiiki)->m_strSort);
-    EXPECT_EQ("HyoujiFlgApp = True", Slot(Access::slotYoutoChiiki)->m_strFilter);
 }
 
 // The two housing-finance names are corrected at Init where the file can be changed. An Access
@@ -114,9 +85,9 @@ TEST_P(ComCodeAccess, HousingFinanceNamesAreCorrectedWhereTheFileAllows)
     EXPECT_EQ(u8"民間資金", Name(finance, "07001"));
     if (GetParam().writable) {
         EXPECT_EQ(u8"独立行政法人住宅金融支援機構", Name(finance, "07003"));
-        EXPECT_EQ(u8"独立行政法人住宅金融支援機構", Utf8(finance->m_TanshukuMeishou));
+        EXPECT_EQ(u8"独立行政法人住宅金融支援機構", Field(finance->m_TanshukuMeishou));
         EXPECT_EQ(u8"独立行政法人都市再生機構", Name(finance, "07004"));
-        EXPECT_EQ(u8"独立行政法人都市再生機構", Utf8(finance->m_TanshukuMeishou));
+        EXPECT_EQ(u8"独立行政法人都市再生機構", Field(finance->m_TanshukuMeishou));
         EXPECT_EQ("", RunLog());
     } else {
         EXPECT_EQ(u8"住宅金融公庫", Name(finance, "07003"));
@@ -212,5 +183,5 @@ TEST_P(ComCodeAccess, ClosesOnceAndCopesWithoutTables)
     EXPECT_EQ(u8"昭和", Name(Slot(Access::slotGengou), "01"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Variants, ComCodeAccess, ::testing::ValuesIn(ComCodeVariants()),
+INSTANTIATE_TEST_SUITE_P(Variants, ComCodeAccess, ::testing::ValuesIn(AppDatabaseVariants()),
                          [](const auto& info) { return info.param.name; });

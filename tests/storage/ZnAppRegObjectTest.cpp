@@ -16,6 +16,17 @@ const char kAppKey[] = "Norva\\Zadazez\\App\\6.00.0.1";
 
 ZnAppRegObject Folders() { return ZnAppRegObject(kAppPosSubKey, "ZnApp", "ZnCom", "ZnObj", "ZnDst", "ZnOutput"); }
 
+// A placement's members in their order, joined by ",".
+std::string Members(const WINDOWPLACEMENT& p)
+{
+    std::string text;
+    for (long member : std::initializer_list<long>{long(p.length), long(p.flags), long(p.showCmd), p.ptMinPosition.x, p.ptMinPosition.y,
+                        p.ptMaxPosition.x, p.ptMaxPosition.y, p.rcNormalPosition.left, p.rcNormalPosition.top,
+                        p.rcNormalPosition.right, p.rcNormalPosition.bottom})
+        text += (text.empty() ? "" : ",") + std::to_string(member);
+    return text;
+}
+
 class ZnAppRegObjectTest : public ::testing::Test {
 protected:
     void TearDown() override { ResetDriveTable(); }
@@ -61,45 +72,36 @@ TEST_F(ZnAppRegObjectTest, WritesAndReadsTheFiveFoldersAndThePlacement)
     ASSERT_EQ(1, again.Read());
     WINDOWPLACEMENT placement = {};
     ASSERT_TRUE(again.GetStartUpPlacement(placement));
-    EXPECT_EQ(44u, placement.length);
-    EXPECT_EQ(9u, placement.showCmd);
-    EXPECT_EQ(100, placement.ptMinPosition.x);
-    EXPECT_EQ(80, placement.ptMinPosition.y);
-    EXPECT_EQ(0, placement.ptMaxPosition.x);
-    EXPECT_EQ(700, placement.rcNormalPosition.bottom);
+    EXPECT_EQ("44,0,9,100,80,0,0,100,80,900,700", Members(placement));
 }
 
+// Without a stored output folder it is the first drive present (A:, C:, then from K:), or empty.
 TEST_F(ZnAppRegObjectTest, OutputDefaultsToTheFirstDrivePresent)
 {
     StoreValues({{"ZnApp", "C:\\App"}});
     TempFolder floppy;
-    SetDriveFolder('A', floppy.Path());
+    const struct {
+        char drive;
+        std::string folder;
+        const char* output;
+    } steps[] = {{'A', floppy.Path(), "A:\\"}, {'A', "", "C:\\"}, {'C', "", nullptr}, {'K', floppy.Path(), "K:\\"},
+                 {'K', "", ""}};
     ZnAppRegObject folders = Folders();
-    ASSERT_EQ(1, folders.Read());
+    for (const auto& step : steps) {
+        SetDriveFolder(step.drive, step.folder);
+        ASSERT_EQ(1, folders.Read());
+        if (step.output)
+            EXPECT_EQ(step.output, folders.m_strValues[ZnAppRegObject::kOutputIndex]) << step.drive << step.folder;
+    }
     EXPECT_EQ("C:\\App", folders.m_strValues[0]);
     EXPECT_EQ("", folders.m_strValues[1]);
-    EXPECT_EQ("A:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-
-    SetDriveFolder('A', "");
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("C:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]); // the default table's C: is "/"
-
-    SetDriveFolder('C', "");
-    SetDriveFolder('K', floppy.Path());
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("K:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-
-    SetDriveFolder('K', "");
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
 
     // A stored output folder wins, even on a drive that is absent, and even when it is empty.
-    StoreValues({{"ZnOutput", "Q:\\出力"}});
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("Q:\\出力", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
-    StoreValues({{"ZnOutput", ""}});
-    ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
+    for (const char* stored : {"Q:\\出力", ""}) {
+        StoreValues({{"ZnOutput", stored}});
+        ASSERT_EQ(1, folders.Read());
+        EXPECT_EQ(stored, folders.m_strValues[ZnAppRegObject::kOutputIndex]);
+    }
 }
 
 // Without the key every folder is empty and there is no install path; a value too long for the
@@ -128,6 +130,7 @@ TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
     EXPECT_EQ("C:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
 }
 
+// "x" is no number: it and the rest stay 0.
 TEST(ZnAppRegRoot, PlacementTextMissingFieldsAreZero)
 {
     ZnAppRegRoot root(kAppKey, "StartUp");
@@ -135,10 +138,5 @@ TEST(ZnAppRegRoot, PlacementTextMissingFieldsAreZero)
     EXPECT_FALSE(root.GetStartUpPlacement(placement));
     root.m_strStartUp = "2,1, 5,-6,x,9";
     ASSERT_TRUE(root.GetStartUpPlacement(placement));
-    EXPECT_EQ(44u, placement.length);
-    EXPECT_EQ(2u, placement.flags);
-    EXPECT_EQ(5, placement.ptMinPosition.x);
-    EXPECT_EQ(-6, placement.ptMinPosition.y);
-    EXPECT_EQ(0, placement.ptMaxPosition.x); // "x" is no number: it and the rest stay 0
-    EXPECT_EQ(0, placement.rcNormalPosition.bottom);
+    EXPECT_EQ("44,2,1,5,-6,0,0,0,0,0,0", Members(placement));
 }

@@ -3,7 +3,6 @@
 // table without recordset, and the registry tables.
 #include "tests/storage/ComCodeFixture.h"
 
-#include "platform/core/Cp932.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnMngComDbAttr.h"
 #include "storage/ZnMngComTblApp.h"
@@ -31,8 +30,6 @@ std::vector<std::string> SchemaTables()
     return tables;
 }
 
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
-
 std::vector<std::string> ValueNames(ZnRegistry* object)
 {
     CStringList names;
@@ -50,8 +47,6 @@ std::vector<std::string> ValueNames(ZnRegistry* object)
 // placeholder table and a missing database give no recordset.
 TEST(ZnMngComTbl, AttributesSortAndFilterTexts)
 {
-    ZnMngComTblAttr given(1, "1", "T", "", "COM_CODE.mdb", "SELECT * FROM T", dbOpenSnapshot, dbReadOnly);
-    EXPECT_EQ("SELECT * FROM T", given.m_strSQL);
     EXPECT_EQ("C:\\app\\", ZnMngComDbAttr("COM_CODE.mdb", "C:\\app\\", 0, 0, nullptr).m_strFolder);
     EXPECT_EQ("", ZnMngComDbAttr("COM_CODE.mdb", "", 0, 0, nullptr).m_strFolder);
     ZnMngComDbAttr japanese("COM_CODE.mdb", "C:\\コード表", 0, 0, nullptr);
@@ -114,9 +109,9 @@ TEST_P(ComCodeManager, OpensTheFortyOneTablesOnOneDatabase)
         EXPECT_EQ(attr->m_strCode, recordset->m_TblCode);
     }
     EXPECT_EQ(u8"令１３条の２の建築物の区分",
-              Utf8(manager.GetTableAttr("Rei13_2KenchikubutsuKubunTbl")->m_strDisplayName));
+              Field(manager.GetTableAttr("Rei13_2KenchikubutsuKubunTbl")->m_strDisplayName));
     EXPECT_EQ(u8"除却建築物の住宅の利用関係（建築工事届、除却届用）",
-              Utf8(manager.GetTableAttr("JokyakuKenchikubutsuJuutakuKankeiTbl")->m_strDisplayName));
+              Field(manager.GetTableAttr("JokyakuKenchikubutsuJuutakuKankeiTbl")->m_strDisplayName));
 
     // The cached recordset is handed out again: closed with open 0, open again with open 1.
     CString sql;
@@ -125,7 +120,7 @@ TEST_P(ComCodeManager, OpensTheFortyOneTablesOnOneDatabase)
     EXPECT_EQ("[GengouTbl]", sql);
     EXPECT_EQ(gengou, manager.GetRecordset("GengouTbl", sql, 1));
     EXPECT_TRUE(gengou->IsOpen());
-    EXPECT_EQ(u8"昭和", Utf8(gengou->m_SeishikiMeishou));
+    EXPECT_EQ(u8"昭和", Field(gengou->m_SeishikiMeishou));
 
     // CreateRecordset makes one of the caller's own, on the same database.
     std::unique_ptr<ZnRsetComCodeTbl> own(manager.CreateRecordset("GengouTbl", sql, 0));
@@ -177,7 +172,7 @@ TEST_P(ComCodeManager, MissingFileAndMissingTableGiveNoRecordset)
     EXPECT_TRUE(first->IsEOF());
 }
 
-INSTANTIATE_TEST_SUITE_P(Variants, ComCodeManager, ::testing::ValuesIn(ComCodeVariants()),
+INSTANTIATE_TEST_SUITE_P(Variants, ComCodeManager, ::testing::ValuesIn(AppDatabaseVariants()),
                          [](const auto& info) { return info.param.name; });
 
 // The registry tables give their settings objects under the keys of the maker's programs; the
@@ -186,30 +181,33 @@ TEST(ZnMngComTblApp, RegistryTablesGiveTheirSettingsObjects)
 {
     ZnMngComTblApp manager;
     manager.RegInit(1);
-    ZnRegistry* location = manager.GetRegObject("DataLocationTbl");
-    ASSERT_NE(nullptr, location);
-    EXPECT_TRUE(location->IsKindOf(RUNTIME_CLASS(ZnRegistryDataLocation)));
-    EXPECT_EQ(HKEY_LOCAL_MACHINE, location->GetRootKey());
-    EXPECT_EQ("SOFTWARE\\Norva\\Zadazez\\DataLocation", location->GetKeyPath());
-    EXPECT_EQ(11u, ValueNames(location).size()); // the names are those of ZnRegistryDataLocation
-    EXPECT_EQ(location, manager.GetRegObject("DataLocationTbl"));
-
-    ZnRegistry* user = manager.GetRegObject("SystemStartupTbl");
-    ASSERT_NE(nullptr, user);
-    EXPECT_TRUE(user->IsKindOf(RUNTIME_CLASS(ZnRegistrySystemStartup)));
-    EXPECT_EQ(HKEY_CURRENT_USER, user->GetRootKey());
-    EXPECT_EQ("software\\Norva\\Zadazez\\SystemStartup", user->GetKeyPath());
-    EXPECT_EQ((std::vector<std::string>{"ShiyoushaCode", "ShiyoushaName", "ShiyoushaFirstName", "ShiyoushaTanmatsu",
-                                        "ShiyoushaKengen"}),
-              ValueNames(user));
-
-    ZnRegistry* startup = manager.GetRegObject("StartupAppTbl");
-    ASSERT_NE(nullptr, startup);
-    EXPECT_TRUE(startup->IsKindOf(RUNTIME_CLASS(ZnRegistryStartup)));
-    EXPECT_EQ(HKEY_CURRENT_USER, startup->GetRootKey());
-    EXPECT_EQ("software\\Norva\\Zadazez\\App\\6.00.0.0", startup->GetKeyPath());
-    EXPECT_EQ(std::vector<std::string>{"Startup"}, ValueNames(startup));
-
+    const struct {
+        const char* table;
+        CRuntimeClass* objectClass;
+        HKEY root;
+        const char* keyPath;
+        std::vector<std::string> names; // none: the eleven folders of ZnRegistryDataLocation
+    } tables[] = {
+        {"DataLocationTbl", RUNTIME_CLASS(ZnRegistryDataLocation), HKEY_LOCAL_MACHINE,
+         "SOFTWARE\\Norva\\Zadazez\\DataLocation", {}},
+        {"SystemStartupTbl", RUNTIME_CLASS(ZnRegistrySystemStartup), HKEY_CURRENT_USER,
+         "software\\Norva\\Zadazez\\SystemStartup",
+         {"ShiyoushaCode", "ShiyoushaName", "ShiyoushaFirstName", "ShiyoushaTanmatsu", "ShiyoushaKengen"}},
+        {"StartupAppTbl", RUNTIME_CLASS(ZnRegistryStartup), HKEY_CURRENT_USER,
+         "software\\Norva\\Zadazez\\App\\6.00.0.0", {"Startup"}},
+    };
+    for (const auto& table : tables) {
+        ZnRegistry* object = manager.GetRegObject(table.table);
+        ASSERT_NE(nullptr, object) << table.table;
+        EXPECT_TRUE(object->IsKindOf(table.objectClass)) << table.table;
+        EXPECT_EQ(table.root, object->GetRootKey()) << table.table;
+        EXPECT_EQ(table.keyPath, object->GetKeyPath());
+        if (table.names.empty())
+            EXPECT_EQ(11u, ValueNames(object).size());
+        else
+            EXPECT_EQ(table.names, ValueNames(object));
+        EXPECT_EQ(object, manager.GetRegObject(table.table));
+    }
     EXPECT_EQ(nullptr, manager.GetRegObject("NoSuchTbl"));
     EXPECT_EQ(nullptr, manager.GetRegObject(""));
 

@@ -30,16 +30,6 @@ std::unique_ptr<ZnRegistryStartup> Startup()
     return startup;
 }
 
-std::vector<std::string> Names(ZnRegistry& settings, int* count)
-{
-    CStringList list;
-    *count = settings.GetValueNames(list);
-    std::vector<std::string> names;
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        names.push_back(list.GetNext(pos).Bytes());
-    return names;
-}
-
 } // namespace
 
 // The user's settings: the rights as eight hex digits (none stored: all rights), the placement as
@@ -49,27 +39,25 @@ std::vector<std::string> Names(ZnRegistry& settings, int* count)
 TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
 {
     TempRegistry registry;
-    auto owned = SystemStartup();
-    ZnRegistrySystemStartup& user = *owned;
-    EXPECT_EQ(0, user.Read());
+    auto user = SystemStartup();
+    EXPECT_EQ(0, user->Read());
     DWORD rights = 0;
-    EXPECT_EQ(1, user.GetDwordValue("ShiyoushaKengen", rights));
+    EXPECT_EQ(1, user->GetDwordValue("ShiyoushaKengen", rights));
     EXPECT_EQ(0xFFFFFFFFu, rights);
     CString text;
-    EXPECT_EQ(1, user.SetValue("ShiyoushaKengen", ""));
-    EXPECT_EQ(1, user.GetValue("ShiyoushaKengen", text));
+    EXPECT_EQ(1, user->SetValue("ShiyoushaKengen", ""));
+    EXPECT_EQ(1, user->GetValue("ShiyoushaKengen", text));
     EXPECT_EQ("ffffffff", text);
-    EXPECT_EQ(1, user.SetValue("ShiyoushaKengen", "0000a0ff"));
-    EXPECT_EQ(1, user.GetDwordValue("ShiyoushaKengen", rights));
+    EXPECT_EQ(1, user->SetValue("ShiyoushaKengen", "0000a0ff"));
+    EXPECT_EQ(1, user->GetDwordValue("ShiyoushaKengen", rights));
     EXPECT_EQ(0xa0ffu, rights);
-    EXPECT_EQ(0, user.SetDwordValue("ShiyoushaName", 1));
-    EXPECT_EQ(0, user.SetValue("shiyoushaname", "x"));
-    user.SetValue("ShiyoushaCode", "0012");
-    user.SetValue("ShiyoushaName", "山田");
-    user.SetValue("ShiyoushaFirstName", "太郎");
-    user.SetValue("ShiyoushaTanmatsu", "PC-01");
-    EXPECT_EQ(1, user.SetDwordValue("ShiyoushaKengen", 31));
-    ASSERT_EQ(1, user.Write());
+    EXPECT_EQ(0, user->SetDwordValue("ShiyoushaName", 1));
+    EXPECT_EQ(0, user->SetValue("shiyoushaname", "x"));
+    for (const auto& [name, value] : {std::pair{"ShiyoushaCode", "0012"}, std::pair{"ShiyoushaName", "山田"},
+                                      std::pair{"ShiyoushaFirstName", "太郎"}, std::pair{"ShiyoushaTanmatsu", "PC-01"}})
+        user->SetValue(name, value);
+    EXPECT_EQ(1, user->SetDwordValue("ShiyoushaKengen", 31));
+    ASSERT_EQ(1, user->Write());
 
     auto startup = Startup();
     EXPECT_EQ(0, startup->Write()); // no placement yet: nothing written
@@ -85,9 +73,9 @@ TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
     EXPECT_EQ(1u, placement->showCmd);
     EXPECT_EQ(10, placement->rcNormalPosition.left);
     EXPECT_EQ(620, placement->rcNormalPosition.bottom);
-    int count = 0;
-    EXPECT_EQ(std::vector<std::string>{"Startup"}, Names(*startup, &count));
-    EXPECT_EQ(1, count);
+    CStringList names;
+    EXPECT_EQ(1, startup->GetValueNames(names));
+    EXPECT_EQ("Startup", names.GetHead());
     ASSERT_EQ(1, startup->Write());
     EXPECT_EQ(Hex(ReadHexFixture("registry/UserHiveAfterStartup.hex")), Hex(ReadFileBytes(registry.UserHive())));
 
@@ -114,32 +102,24 @@ TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
     EXPECT_EQ(5u, rights);
 }
 
+// Stored folders get their backslash (表 ends with the byte 5C, yet is no backslash); Read takes
+// the stored texts as they are.
 TEST(ZnRegistryDataLocation, FoldersGetTheirBackslash)
 {
     TempRegistry registry;
     ZnRegistryDataLocation location("DataLocation", ZnRegistryDataLocation::kFolderNames);
     location.SetCompanyKey(kCompany);
     location.SetRootKey(HKEY_LOCAL_MACHINE);
-    auto stored = [&](LPCTSTR name, LPCTSTR folder) {
+    for (const auto& [name, folder, stored] :
+         {std::tuple{"ComTblPath", "C:\\Data", "C:\\Data\\"}, std::tuple{"AppPath", "C:\\Data\\", "C:\\Data\\"},
+          std::tuple{"OcrDataPath", "D:\\表", "D:\\表\\"}, std::tuple{"LocalPath", "", ""},
+          std::tuple{"comtblpath", "x", "(none)"}}) {
         CString text = "(none)";
         location.SetValue(name, folder);
         location.GetValue(name, text);
-        return text;
-    };
-    EXPECT_EQ("C:\\Data\\", stored("ComTblPath", "C:\\Data"));
-    EXPECT_EQ("C:\\Data\\", stored("AppPath", "C:\\Data\\"));
-    EXPECT_EQ("D:\\表\\", stored("OcrDataPath", "D:\\表")); // 表 ends with the byte 5C, yet is no backslash
-    EXPECT_EQ("", stored("LocalPath", ""));
-    EXPECT_EQ("(none)", stored("comtblpath", "x"));
-    int count = 0;
-    std::vector<std::string> names = {"ComTblPath", "AppPath",    "ReceptPath", "RegistPath",
-                                      "DbMngPath",  "DbViewPath", "LocalPath",  "AppObjectMngPath",
-                                      "ReceptObjectMngPath",      "DbMngDataPath",           "OcrDataPath"};
-    EXPECT_EQ(names, Names(location, &count));
-    EXPECT_EQ(11, count);
-
+        EXPECT_EQ(stored, text) << name;
+    }
     ASSERT_EQ(1, location.Write());
-    // Read takes the stored texts as they are, without the backslash rule.
     ZnRegKey key;
     ASSERT_EQ(ERROR_SUCCESS, key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Norva\\Zadazez\\DataLocation"));
     key.SetValue("E:\\No backslash", "DbMngPath");
