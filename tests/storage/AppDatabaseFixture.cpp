@@ -17,8 +17,7 @@ void MakeSqliteFile(const std::string& path, const std::string& schema, const st
     DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
 }
 
-// The saved queries of an Access file that the views of the project's schemas stand in for, as
-// Access stores them.
+// The saved queries that the views of the project's schemas stand for, as Access stores them.
 JetQuery SavedQuery(const std::string& view)
 {
     const std::string table = "AppChiikiShiteiTbl";

@@ -1,7 +1,4 @@
-// The fixture of the recordset tests: the three database files of the application, made by each
-// variant (SQLite files, and Access files of the Jet writer) from the project's schemas and the
-// rows of tests/data/storage, in three folders that a test shell names as the property-data,
-// common-data and application folders.
+// The application's three database files, made by each variant (SQLite, or Access by the Jet writer).
 #pragma once
 
 #include "tests/support/TempFolder.h"
@@ -27,12 +24,10 @@ void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
 
 std::vector<AppDatabaseVariant> AppDatabaseVariants();
 
-// Writes the SQLite database at sqlitePath as an Access file of that version at jetPath (Linux
-// paths): its tables with their rows, and its views as the saved queries that they stand for.
+// Writes a SQLite database as an Access file: its tables and rows, its views as saved queries.
 void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version);
 
-// Makes a file at a Linux path in the variant's format: as makeSqlite makes a SQLite file, or
-// copied from one into an Access file.
+// Makes a file in the variant's format: as makeSqlite makes it, or copied into an Access file.
 void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
               const std::function<void(const std::string&)>& makeSqlite);
 
@@ -54,8 +49,7 @@ protected:
     testsupport::TestShellState m_shell;
 };
 
-// A row's members as one line: numbers in decimal, texts as UTF-8, dates as
-// "YYYY-MM-DD HH:MM:SS" or "null", joined by "|".
+// A row's members as one line joined by "|": numbers, UTF-8 texts, dates (or "null").
 std::string Field(int value);
 std::string Field(const CString& value);
 std::string Field(const COleDateTime& value);

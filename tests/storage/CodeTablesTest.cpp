@@ -1,7 +1,4 @@
-// The code tables over the sample COM_CODE.mdb, made by each database variant in a test
-// application folder: the manager of the 41 tables and the registry tables, and the application's
-// code-table access (names and codes for the writers, the prepared orders, the corrections at
-// start-up, the combo boxes, the life of the recordsets).
+// The code tables over the sample COM_CODE.mdb: the manager, the registry tables, the access.
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/RunLogCheck.h"
 #include "tests/support/TabbedCases.h"
@@ -90,8 +87,7 @@ std::string ComboTexts(const CComboBox& combo)
 
 } // namespace
 
-// The sample COM_CODE.mdb in a test application folder, with a test shell that names the folder,
-// in a working folder of its own that takes the run log.
+// The sample COM_CODE.mdb in a named application folder; the run log in a working folder.
 class CodeTables : public ::testing::TestWithParam<AppDatabaseVariant> {
 protected:
     void SetUp() override
@@ -109,8 +105,7 @@ protected:
     Access m_access;
 };
 
-// A code database's path (a 表 ending in 5C is no backslash), the sort and filter texts of a
-// code-table recordset, and no recordset for the placeholder table or without a database.
+// A code database's path (表 ends in 5C), the sort and filter texts, no recordset without a table.
 TEST(ZnMngComTbl, AttributesSortAndFilterTexts)
 {
     ZnMngComDbAttr japanese("COM_CODE.mdb", "C:\\コード表", 0, 0, nullptr);
@@ -268,8 +263,7 @@ TEST(ZnMngComTblApp, RegistryTablesGiveTheirSettingsObjects)
     EXPECT_NE(nullptr, base.GetRegObject("SystemStartupTbl"));
 }
 
-// Every slot opens and gives, byte for byte, the names, codes, orders and combo boxes of
-// storage/code_names.txt.
+// Every slot opens and gives the names, codes, orders and combo boxes of storage/code_names.txt.
 TEST_P(CodeTables, SlotsGiveTheNamesCodesAndOrdersOfTheFile)
 {
     m_access.Init();
@@ -308,8 +302,7 @@ TEST_P(CodeTables, SlotsGiveTheNamesCodesAndOrdersOfTheFile)
     EXPECT_EQ("00500 00540", Codes(Slot(Access::slotKensetsugyouKyoka)));
 }
 
-// The housing-finance names are corrected at Init where the file allows; an Access file refuses
-// with 3027, which is one line of the run log.
+// The housing-finance names are corrected where the file allows; else a line of the run log.
 TEST_P(CodeTables, HousingFinanceNamesAreCorrectedWhereTheFileAllows)
 {
     m_access.Init();
@@ -341,9 +334,7 @@ TEST_P(CodeTables, HousingFinanceNamesAreCorrectedWhereTheFileAllows)
     EXPECT_EQ(GetParam().writable ? 0 : 2, std::count(log.begin(), log.end(), '\n'));
 }
 
-// Close frees every slot and the database once; a missing table file leaves every slot empty,
-// and the operations on an empty slot change nothing. A folder name ending in a character whose
-// second byte is 0x5C still gets its backslash.
+// Close frees once; without a table file no slot opens; a folder ending in ー (5C) gets its \.
 TEST_P(CodeTables, ClosesOnceAndCopesWithoutTables)
 {
     m_access.Init();

@@ -1,6 +1,4 @@
-// The recordsets over the three database files of the application, made by each database
-// variant: every class's rows and columns, the key forms and particular queries, how they fail,
-// and the schema patch of APP_USER_REGIST.mdb.
+// The recordsets over the application's three files: rows, key forms, queries, failures, patch.
 
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/KeyedLines.h"
@@ -42,73 +40,52 @@ template <typename Set, typename Describe> Rows DefaultRows(Describe describe)
     return ReadRows(set, describe);
 }
 
-// The three tables of Hyoujijun, ShokisentakuFlg, KoumokuMei and Bikou.
-template <typename Set> Rows ItemRows()
+// A class's rows with the members given, in the order of its table's columns.
+#define ROWS(Set, ...) {#Set, DefaultRows<Set>([](Set& s) { return Line(__VA_ARGS__); })}
+#define ITEM_ROWS(Set) ROWS(Set, s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_KoumokuMei, s.m_Bikou)
+
+Rows EquipmentDesigners()
 {
-    return DefaultRows<Set>([](Set& s) { return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_KoumokuMei, s.m_Bikou); });
+    return DefaultRows<ZnAppSetsubishaTblDAO>([](ZnAppSetsubishaTblDAO& s) {
+        return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Shimei, s.m_TourokuBangou, s.m_Kinmusaki, s.m_YuubinBangou1,
+                    s.m_YuubinBangou2, s.m_TodoufukenmeiBangou, s.m_Shozaiti, s.m_DenwaBangou1, s.m_DenwaBangou2,
+                    s.m_DenwaBangou3, s.m_Bikou);
+    });
 }
 
-// Each class's rows as it describes them, every member in the order of its table's columns.
 std::map<std::string, Rows> RowsOfEveryClass()
 {
     return {
-        {"ZnAppBukkenKanriTblDAO", DefaultRows<ZnAppBukkenKanriTblDAO>([](ZnAppBukkenKanriTblDAO& s) {
-             return Line(s.m_BukkenIndex, s.m_Bukkenmei, s.m_Koushinbi, s.m_ChikiShiteiCode, s.m_ShinseiKubun,
-                         s.m_HozonDirectory, s.m_Bikou);
-         })},
-        {"ZnAppBukkenShousaiTblDAO", DefaultRows<ZnAppBukkenShousaiTblDAO>([](ZnAppBukkenShousaiTblDAO& s) {
-             return Line(s.m_BukkenShousaiIndex, s.m_BukkenIndex, s.m_ShinseiShoruiName, s.m_ShinseiShubetuCode,
-                         s.m_HeiganCode, s.m_ShinseiKaisuu, s.m_Koushinbi, s.m_UketukeBangou, s.m_ZadazezBangou,
-                         s.m_GoukakuBangou, s.m_FileName, s.m_Bikou);
-         })},
-        {"ZnAppCheckoutTblDAO", DefaultRows<ZnAppCheckoutTblDAO>([](ZnAppCheckoutTblDAO& s) {
-             return Line(s.m_BukkenKeyCode, s.m_BukkenKeyName, s.m_CheckoutSubsystem, s.m_ShiyoushaID,
-                         s.m_ShiyoushaCode, s.m_ShiyoushaName, s.m_ShiyoushaFirstName, s.m_ShiyoushaTanmatsu,
-                         s.m_Bikou);
-         })},
-        {"ZnAppChiikiShiteiQ2TblDAO", DefaultRows<ZnAppChiikiShiteiQ2TblDAO>([](ZnAppChiikiShiteiQ2TblDAO& s) {
-             return Line(s.m_ShokiSentakuFlg, s.m_ChiikiMei, s.m_ChiikiBangou);
-         })},
-        {"ZnAppChiikiShiteiTblDAO", DefaultRows<ZnAppChiikiShiteiTblDAO>([](ZnAppChiikiShiteiTblDAO& s) {
-             return Line(s.m_ChiikiBangou, s.m_ChiikiRenban, s.m_ChiikiMei, s.m_TodoufukenBangou, s.m_Todoufuken,
-                         s.m_ShokiSentakuFlg, s.m_Bikou);
-         })},
-        {"ZnAppTodoufukenQTblDAO", DefaultRows<ZnAppTodoufukenQTblDAO>([](ZnAppTodoufukenQTblDAO& s) {
-             return Line(s.m_Todoufuken, s.m_TodoufukenBangou, s.m_ShokiSentakuFlg, s.m_ChiikiBangou, s.m_ChiikiRenban);
-         })},
-        {"ZnAppKenchikunushiTblDAO", DefaultRows<ZnAppKenchikunushiTblDAO>([](ZnAppKenchikunushiTblDAO& s) {
-             return Line(s.m_Houjijun, s.m_ShokisentakuFlg, s.m_Furigana, s.m_Shimei, s.m_YuubinBangou1,
-                         s.m_YuubinBangou2, s.m_TodoufukenmeiBangou, s.m_Juusho, s.m_DenwaBangou1, s.m_DenwaBangou2,
-                         s.m_DenwaBangou3, s.m_Bikou);
-         })},
-        {"ZnAppShinseishaTblDAO", DefaultRows<ZnAppShinseishaTblDAO>([](ZnAppShinseishaTblDAO& s) {
-             return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Furigana, s.m_Shimei, s.m_Bikou);
-         })},
-        {"ZnAppSekkeishaTblDAO", DefaultRows<ZnAppSekkeishaTblDAO>([](ZnAppSekkeishaTblDAO& s) {
-             return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_KenchikushiShikaku, s.m_SekkeishaTourokuShubetsu,
-                         s.m_KenchikushiTourokuBangou, s.m_Shimei, s.m_JimushoShikaku, s.m_JimushoTourokuShubetsu,
-                         s.m_JImushoTourokuBangou, s.m_Meishou, s.m_YuubinBangou1, s.m_YuubinBangou2,
-                         s.m_TodoufukenmeiBangou, s.m_Shozaoti, s.m_DenwaBangou1, s.m_DenwaBangou2, s.m_DenwaBangou3,
-                         s.m_Bikou);
-         })},
-        {"ZnAppSekoushaTblDAO", DefaultRows<ZnAppSekoushaTblDAO>([](ZnAppSekoushaTblDAO& s) {
-             return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Shimei, s.m_KensetsugyouKyokaShubetsu,
-                         s.m_TourokuBangou, s.m_Meishou, s.m_YuubinBangou1, s.m_YuubinBangou2, s.m_TodoufukenmeiBangou,
-                         s.m_Shozaiti, s.m_DenwaBangou1, s.m_DenwaBangou2, s.m_DenwaBangou3, s.m_Bikou);
-         })},
-        {"ZnAppSetsubishaTblDAO", DefaultRows<ZnAppSetsubishaTblDAO>([](ZnAppSetsubishaTblDAO& s) {
-             return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Shimei, s.m_TourokuBangou, s.m_Kinmusaki,
-                         s.m_YuubinBangou1, s.m_YuubinBangou2, s.m_TodoufukenmeiBangou, s.m_Shozaiti, s.m_DenwaBangou1,
-                         s.m_DenwaBangou2, s.m_DenwaBangou3, s.m_Bikou);
-         })},
-        {"ZnAppChimeiChibanTblDAO", DefaultRows<ZnAppChimeiChibanTblDAO>([](ZnAppChimeiChibanTblDAO& s) {
-             return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_YuubinBangou1, s.m_YuubinBangou2,
-                         s.m_TodoufukenmeiBangou, s.m_Juusho, s.m_ChimeiChibanCode, s.m_Bikou);
-         })},
-        {"ZnAppGaihekiTblDAO", ItemRows<ZnAppGaihekiTblDAO>()},
-        {"ZnAppTokuteiKouteiTblDAO", ItemRows<ZnAppTokuteiKouteiTblDAO>()},
-        {"ZnAppYaneTblDAO", ItemRows<ZnAppYaneTblDAO>()},
-        {"ZnAppTanbunTblDAO", DefaultRows<ZnAppTanbunTblDAO>([](ZnAppTanbunTblDAO& s) { return Line(s.m_Tanbun); })},
+        ROWS(ZnAppBukkenKanriTblDAO, s.m_BukkenIndex, s.m_Bukkenmei, s.m_Koushinbi, s.m_ChikiShiteiCode,
+             s.m_ShinseiKubun, s.m_HozonDirectory, s.m_Bikou),
+        ROWS(ZnAppBukkenShousaiTblDAO, s.m_BukkenShousaiIndex, s.m_BukkenIndex, s.m_ShinseiShoruiName,
+             s.m_ShinseiShubetuCode, s.m_HeiganCode, s.m_ShinseiKaisuu, s.m_Koushinbi, s.m_UketukeBangou,
+             s.m_ZadazezBangou, s.m_GoukakuBangou, s.m_FileName, s.m_Bikou),
+        ROWS(ZnAppCheckoutTblDAO, s.m_BukkenKeyCode, s.m_BukkenKeyName, s.m_CheckoutSubsystem, s.m_ShiyoushaID,
+             s.m_ShiyoushaCode, s.m_ShiyoushaName, s.m_ShiyoushaFirstName, s.m_ShiyoushaTanmatsu, s.m_Bikou),
+        ROWS(ZnAppChiikiShiteiQ2TblDAO, s.m_ShokiSentakuFlg, s.m_ChiikiMei, s.m_ChiikiBangou),
+        ROWS(ZnAppChiikiShiteiTblDAO, s.m_ChiikiBangou, s.m_ChiikiRenban, s.m_ChiikiMei, s.m_TodoufukenBangou,
+             s.m_Todoufuken, s.m_ShokiSentakuFlg, s.m_Bikou),
+        ROWS(ZnAppTodoufukenQTblDAO, s.m_Todoufuken, s.m_TodoufukenBangou, s.m_ShokiSentakuFlg, s.m_ChiikiBangou,
+             s.m_ChiikiRenban),
+        ROWS(ZnAppKenchikunushiTblDAO, s.m_Houjijun, s.m_ShokisentakuFlg, s.m_Furigana, s.m_Shimei, s.m_YuubinBangou1,
+             s.m_YuubinBangou2, s.m_TodoufukenmeiBangou, s.m_Juusho, s.m_DenwaBangou1, s.m_DenwaBangou2,
+             s.m_DenwaBangou3, s.m_Bikou),
+        ROWS(ZnAppShinseishaTblDAO, s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Furigana, s.m_Shimei, s.m_Bikou),
+        ROWS(ZnAppSekkeishaTblDAO, s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_KenchikushiShikaku,
+             s.m_SekkeishaTourokuShubetsu, s.m_KenchikushiTourokuBangou, s.m_Shimei, s.m_JimushoShikaku,
+             s.m_JimushoTourokuShubetsu, s.m_JImushoTourokuBangou, s.m_Meishou, s.m_YuubinBangou1, s.m_YuubinBangou2,
+             s.m_TodoufukenmeiBangou, s.m_Shozaoti, s.m_DenwaBangou1, s.m_DenwaBangou2, s.m_DenwaBangou3, s.m_Bikou),
+        ROWS(ZnAppSekoushaTblDAO, s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Shimei, s.m_KensetsugyouKyokaShubetsu,
+             s.m_TourokuBangou, s.m_Meishou, s.m_YuubinBangou1, s.m_YuubinBangou2, s.m_TodoufukenmeiBangou,
+             s.m_Shozaiti, s.m_DenwaBangou1, s.m_DenwaBangou2, s.m_DenwaBangou3, s.m_Bikou),
+        {"ZnAppSetsubishaTblDAO", EquipmentDesigners()},
+        ROWS(ZnAppChimeiChibanTblDAO, s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_YuubinBangou1, s.m_YuubinBangou2,
+             s.m_TodoufukenmeiBangou, s.m_Juusho, s.m_ChimeiChibanCode, s.m_Bikou),
+        ITEM_ROWS(ZnAppGaihekiTblDAO),
+        ITEM_ROWS(ZnAppTokuteiKouteiTblDAO),
+        ITEM_ROWS(ZnAppYaneTblDAO),
+        ROWS(ZnAppTanbunTblDAO, s.m_Tanbun),
     };
 }
 
@@ -120,15 +97,6 @@ template <typename Set> Rows FindByKey(const CString& key, CString Set::*member)
     return ReadRows(set, [member](Set& s) { return Field(s.*member); });
 }
 
-Rows EquipmentDesigners()
-{
-    ZnAppSetsubishaTblDAO set;
-    return ReadRows(set, [](ZnAppSetsubishaTblDAO& s) {
-        return Line(s.m_Hyoujijun, s.m_ShokisentakuFlg, s.m_Shimei, s.m_TourokuBangou, s.m_Kinmusaki, s.m_YuubinBangou1,
-                    s.m_YuubinBangou2, s.m_TodoufukenmeiBangou, s.m_Shozaiti, s.m_DenwaBangou1, s.m_DenwaBangou2,
-                    s.m_DenwaBangou3, s.m_Bikou);
-    });
-}
 
 // The message boxes shown while body runs, as CP932 texts; each must have the one OK button.
 std::vector<std::string> MessagesOf(const std::function<void()>& body)
@@ -168,8 +136,7 @@ protected:
     std::string m_path;
 };
 
-// Each class reads the file of its own folder (the three folders hold different rows), so a class
-// that looked in another folder, or put a column into another member, shows here.
+// Each class reads its own folder's file (rows differ), each column into its own member.
 TEST_P(Recordsets, EveryClassReadsItsRowsInItsOrder)
 {
     std::map<std::string, Rows> expected = testsupport::ReadKeyedLines("storage/recordset_rows.txt");
@@ -180,8 +147,7 @@ TEST_P(Recordsets, EveryClassReadsItsRowsInItsOrder)
     EXPECT_EQ(expected.size(), read.size());
 }
 
-// The key form of each class finds the row of its own key column; quotes in the key are doubled
-// and text compares without case.
+// A key form finds its key column's row; quotes are doubled and text compares without case.
 TEST_P(Recordsets, KeyFormsFindTheirRow)
 {
     EXPECT_EQ(Rows{"O'Hara"}, FindByKey("O'Hara", &ZnAppKenchikunushiTblDAO::m_Shimei));
@@ -270,8 +236,7 @@ TEST_P(Recordsets, PrefectureLookupsAndComboBox)
     EXPECT_EQ("", text);
 }
 
-// A failed open leaves the recordset closed and without a connection, ready to be opened again;
-// opening an open recordset starts it afresh; an open recordset may be destroyed.
+// A failed open leaves the recordset closed and reusable; an open recordset reopens or goes.
 TEST_P(Recordsets, OpenFailsCleanlyAndReopens)
 {
     CString comFolder = m_shell.comFolder;
@@ -304,8 +269,7 @@ TEST_P(Recordsets, OpenFailsCleanlyAndReopens)
     EXPECT_EQ(m_shell.objFolder + "\\APP_BUKKEN.mdb", checkout.GetDefaultDBName());
 }
 
-// The recordset fails on the older layout with an error that names the column; the patch adds
-// the column and keeps every row; afterwards it finds the column and changes nothing.
+// The older layout fails naming the column; the patch adds it once, keeping every row.
 TEST_P(Recordsets, PatchAddsTheMissingColumnOnce)
 {
     MakeOldLayout();
@@ -350,8 +314,7 @@ TEST_P(Recordsets, PatchAddsTheMissingColumnOnce)
     }
 }
 
-// The current layout already has the column: nothing changes, however often the patch runs.
-// Each failure gives -1 with its message (none for an empty path) and leaves the file as it was.
+// The current layout is left alone; each failure gives -1, its message, and an unchanged file.
 TEST_P(Recordsets, PatchLeavesTheCurrentLayoutAloneAndReportsEachFailure)
 {
     testsupport::WriteFileBytes(m_folder.Path("com/notes.mdb"), "not a database\r\n");

@@ -1,5 +1,4 @@
-// The settings objects over the registry: keys and values, the folders and the placement of the
-// program, the user's settings and the data locations.
+// The settings objects over the registry: keys, values, folders, placements, user settings.
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
@@ -104,8 +103,7 @@ TEST(ZnRegistry, KeyPathFollowsRootCompanyAndKey)
     EXPECT_EQ(1, base.Read());
 }
 
-// A text is read only whole and with its zero: at most 255 bytes counted in CP932 (a double-byte
-// character ending at byte 255 fits), never a value of another type, never cut short.
+// A text reads whole with its zero (at most 255 CP932 bytes), of its own type only, never cut.
 TEST(ZnRegKey, ReadsValuesWholeAndOfTheirTypeOnly)
 {
     TempRegistry registry;
@@ -200,9 +198,7 @@ TEST_F(ZnAppRegObjectTest, OutputDefaultsToTheFirstDrivePresent)
     }
 }
 
-// Without the key every folder is empty and there is no install path; a value too long for the
-// 256-byte buffer, or of another type, reads as missing: empty, or the drive default for the
-// output folder.
+// Without the key all is empty; a value too long or of another type reads as missing.
 TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
 {
     ZnAppRegObject missing = Folders();
@@ -237,10 +233,7 @@ TEST(ZnAppRegRoot, PlacementTextMissingFieldsAreZero)
     EXPECT_EQ("44,2,1,5,-6,0,0,0,0,0,0", Members(placement));
 }
 
-// The user's settings: the rights as eight hex digits (none stored: all rights), the placement as
-// ten numbers with colons under the one name "Startup"; values of other names are refused. Both
-// write the user hive and read back; a missing rights value leaves the member as it was, an
-// empty placement text gives none.
+// The user's rights (hex, none: all) and placement (colons, under "Startup") round the user hive.
 TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
 {
     TempRegistry registry;
@@ -304,8 +297,7 @@ TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
     EXPECT_EQ(5u, rights);
 }
 
-// Stored folders get their backslash (表 ends with the byte 5C, yet is no backslash); Read takes
-// the stored texts as they are.
+// Stored folders get their backslash (表 ends in 5C, yet is none); Read keeps stored texts.
 TEST(ZnRegistryDataLocation, FoldersGetTheirBackslash)
 {
     TempRegistry registry;
