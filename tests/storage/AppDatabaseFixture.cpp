@@ -1,6 +1,5 @@
 #include "tests/storage/AppDatabaseFixture.h"
 
-#include "platform/core/Cp932.h"
 #include "platform/database/DaoConnection.h"
 #include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
@@ -81,17 +80,3 @@ void AppDatabaseSuite::SetUp()
 }
 
 CString AppDatabaseSuite::Windows(const std::string& linuxPath) { return CString(LinuxPathToWin(linuxPath)); }
-
-std::string Field(int value) { return std::to_string(value); }
-
-std::string Field(const CString& value) { return cp932::ToUtf8(value.Bytes()); }
-
-std::string Field(const COleDateTime& value)
-{
-    if (value.GetStatus() == COleDateTime::null)
-        return "null";
-    CString text;
-    text.Format("%04d-%02d-%02d %02d:%02d:%02d", value.GetYear(), value.GetMonth(), value.GetDay(), value.GetHour(),
-                value.GetMinute(), value.GetSecond());
-    return text.Bytes();
-}

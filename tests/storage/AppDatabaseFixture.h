@@ -1,6 +1,7 @@
 // The application's three database files, made by each variant (SQLite, or Access by the Jet writer).
 #pragma once
 
+#include "tests/support/RecordsetRows.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
@@ -48,27 +49,3 @@ protected:
     testsupport::TempFolder m_folder;
     testsupport::TestShellState m_shell;
 };
-
-// A row's members as one line joined by "|": numbers, UTF-8 texts, dates (or "null").
-std::string Field(int value);
-std::string Field(const CString& value);
-std::string Field(const COleDateTime& value);
-template <typename... Members> std::string Line(const Members&... members)
-{
-    std::string line;
-    ((line += Field(members) + "|"), ...);
-    line.pop_back();
-    return line;
-}
-
-// Opens the recordset on sql (null: its default SQL), describes every row and closes it.
-template <typename Set, typename Describe>
-std::vector<std::string> ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
-{
-    std::vector<std::string> rows;
-    set.Open(dbOpenDynaset, sql, 0);
-    for (; !set.IsEOF(); set.MoveNext())
-        rows.push_back(describe(set));
-    set.Close();
-    return rows;
-}

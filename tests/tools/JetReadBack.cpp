@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
@@ -65,21 +64,7 @@ Row CurrentRow(MdbHandle* mdb, MdbTableDef* table, const std::vector<std::string
 
 } // namespace
 
-TempFolder::TempFolder()
-{
-    char pattern[] = "/tmp/zn-jet-XXXXXX";
-    if (!mkdtemp(pattern))
-        throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string WriteJetFile(const JetDatabase& database, const TempFolder& folder, const std::string& name)
+std::string WriteJetFile(const JetDatabase& database, const testsupport::TempFolder& folder, const std::string& name)
 {
     std::string path = folder.Path(name);
     JetFileWriter(database).WriteFile(path);

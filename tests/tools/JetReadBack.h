@@ -2,6 +2,8 @@
 // layer reads a file. Jet 3 text is read as CP932 and everything comes out as UTF-8.
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include "tools/jetwriter/JetDatabase.h"
 
 #include <optional>
@@ -10,22 +12,8 @@
 
 namespace jetreadback {
 
-// A new folder under /tmp, removed with its files when the object goes.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string Path(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
 // Writes database into folder under name and returns the file's path.
-std::string WriteJetFile(const JetDatabase& database, const TempFolder& folder, const std::string& name);
+std::string WriteJetFile(const JetDatabase& database, const testsupport::TempFolder& folder, const std::string& name);
 
 // The standard output of an mdbtools program, each argument passed as one word.
 std::string RunTool(const std::string& program, const std::vector<std::string>& arguments);

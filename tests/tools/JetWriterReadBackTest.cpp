@@ -57,7 +57,7 @@ protected:
     const JetFormat& Format() const { return JetFormat::For(GetParam()); }
     std::string Write(const JetDatabase& database) { return WriteJetFile(database, folder_, "test.mdb"); }
 
-    TempFolder folder_;
+    testsupport::TempFolder folder_;
 };
 
 std::string VersionName(const testing::TestParamInfo<JetVersion>& info)

@@ -128,12 +128,12 @@ TEST(JetWriterRefusal, RowsAndDefinitionsLargerThanAPage)
 
 TEST(JetWriterRefusal, FailedWriteLeavesNoFile)
 {
-    jetreadback::TempFolder folder;
+    testsupport::TempFolder folder;
     JetDatabase database(JetVersion::Jet4);
     database.AddTable("T").AddColumn("N", JetColumnType::Text, 1).AddRow({JetValue::Text("ab")});
     std::string path = folder.Path("t.mdb");
     EXPECT_THROW(JetFileWriter(database).WriteFile(path), std::invalid_argument);
     EXPECT_THROW(JetFileWriter(JetDatabase(JetVersion::Jet4)).WriteFile(folder.Path("missing/t.mdb")),
                  std::runtime_error);
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path("")));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }

@@ -1,6 +1,8 @@
 // The sample data set read back as the program reads it: the register through its recordsets,
 // every document file through the model with the classes of its kind, the reference data through
 // its recordsets with its codes looked up in the sample code tables.
+#include "tests/support/KeyedLines.h"
+#include "tests/support/RecordsetRows.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
@@ -8,7 +10,6 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelDocKinds.h"
-#include "platform/core/Cp932.h"
 #include "platform/files/CArchive.h"
 #include "platform/files/CFile.h"
 #include "platform/files/WinPath.h"
@@ -32,31 +33,10 @@
 #include <string>
 #include <vector>
 
-using testsupport::DaoErrorOf;
-using testsupport::Hex;
-using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
+using namespace testsupport;
 using Texts = std::vector<std::string>;
 
 namespace {
-
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
-
-std::string Date(const COleDateTime& date)
-{
-    return std::to_string(date.GetYear()) + "/" + std::to_string(date.GetMonth()) + "/" + std::to_string(date.GetDay());
-}
-
-// Opens a recordset on sql (null: its default SQL), describes every row and closes it.
-template <typename Set, typename Describe> Texts ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
-{
-    Texts rows;
-    set.Open(dbOpenDynaset, sql, 0);
-    for (; !set.IsEOF(); set.MoveNext())
-        rows.push_back(describe(set));
-    set.Close();
-    return rows;
-}
 
 // A document file loaded into fresh objects of its kind's classes, as the document loader does.
 struct LoadedDocument {
@@ -103,45 +83,35 @@ protected:
 // tests/data/tools/sample_register.txt lists them.
 TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 {
-    std::map<std::string, Texts> expected;
-    std::istringstream lines(ReadFileBytes(testsupport::DataPath("tools/sample_register.txt")));
-    for (std::string line; std::getline(lines, line);)
-        if (!line.empty() && line[0] != '#')
-            expected[line.substr(0, line.find('\t'))].push_back(line.substr(line.find('\t') + 1));
-
+    std::map<std::string, Texts> expected = testsupport::ReadKeyedLines("tools/sample_register.txt");
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
     EXPECT_EQ(expected["property"], ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
-                  return std::to_string(row.m_BukkenIndex) + "|" + Utf8(row.m_Bukkenmei) + "|" + Date(row.m_Koushinbi) +
-                         "|" + std::to_string(row.m_ChikiShiteiCode) + "|" + std::to_string(row.m_ShinseiKubun) + "|" +
-                         Utf8(row.m_Bikou);
+                  return Line(row.m_BukkenIndex, row.m_Bukkenmei, row.m_Koushinbi, row.m_ChikiShiteiCode,
+                              row.m_ShinseiKubun, row.m_Bikou);
               }));
     // The list as the migration dialog fills it: every row of the newest-first query goes to the
     // top, so the list ends up in ascending index.
-    Texts listed, names;
-    for (const std::string& row : ReadRows(
-             properties, [](ZnAppBukkenKanriTblDAO& row) { return Utf8(row.m_Bukkenmei); },
-             ZnAppBukkenKanriTblDAO::GetSortedSQL()))
+    auto name = [](ZnAppBukkenKanriTblDAO& row) { return Field(row.m_Bukkenmei); };
+    Texts listed;
+    for (const std::string& row : ReadRows(properties, name, ZnAppBukkenKanriTblDAO::GetSortedSQL()))
         listed.insert(listed.begin(), row);
-    for (const std::string& row : expected["property"])
-        names.push_back(row.substr(row.find('|') + 1, row.find('|', row.find('|') + 1) - row.find('|') - 1));
-    EXPECT_EQ(names, listed);
+    EXPECT_EQ(ReadRows(properties, name), listed);
     properties.Open(dbOpenDynaset, nullptr, 0);
     EXPECT_EQ(WindowsFolder(sampledata::registerFolderName), properties.m_HozonDirectory);
     properties.Close();
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
-    EXPECT_EQ(expected["document"],
-              ReadRows(
-                  documents,
-                  [](ZnAppBukkenShousaiTblDAO& row) {
-                      return std::to_string(row.m_BukkenIndex) + "|" + std::to_string(row.m_BukkenShousaiIndex) + "|" +
-                             Utf8(row.m_ShinseiShoruiName) + "|" + std::to_string(row.m_ShinseiShubetuCode) + "|" +
-                             Date(row.m_Koushinbi) + "|" + Utf8(row.m_FileName) + "|" + Utf8(row.m_UketukeBangou) +
-                             "|" + Utf8(row.m_ZadazezBangou) + "|" + Utf8(row.m_GoukakuBangou);
-                  },
-                  "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
+    EXPECT_EQ(expected["document"], ReadRows(
+                                        documents,
+                                        [](ZnAppBukkenShousaiTblDAO& row) {
+                                            return Line(row.m_BukkenIndex, row.m_BukkenShousaiIndex,
+                                                        row.m_ShinseiShoruiName, row.m_ShinseiShubetuCode,
+                                                        row.m_Koushinbi, row.m_FileName, row.m_UketukeBangou,
+                                                        row.m_ZadazezBangou, row.m_GoukakuBangou);
+                                        },
+                                        "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
 }
 
 // Every document of the register lies where the document loader looks for it (register folder,
@@ -160,7 +130,7 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
     std::map<int, CString> names;
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
-    ReadRows(properties, [&](ZnAppBukkenKanriTblDAO& row) { return Utf8(names[row.m_BukkenIndex] = row.m_Bukkenmei); });
+    ReadRows(properties, [&](ZnAppBukkenKanriTblDAO& row) { return Field(names[row.m_BukkenIndex] = row.m_Bukkenmei); });
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
@@ -169,7 +139,7 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
     for (; !documents.IsEOF(); documents.MoveNext(), ++count) {
         CString path = WindowsFolder(sampledata::registerFolderName) + "\\" + names[documents.m_BukkenIndex] + "\\" +
                        documents.m_FileName;
-        SCOPED_TRACE(Utf8(path));
+        SCOPED_TRACE(Field(path));
         LoadedDocument document;
         LoadDocument(path, documents.m_ShinseiShubetuCode, document);
         EXPECT_TRUE(document.readToEnd);
@@ -181,7 +151,7 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
         ASSERT_EQ(1, localData.m_buildingNumGroups.GetCount());
         EXPECT_TRUE(localData.m_buildingNumGroups.GetHead()->m_firstNumber.m_date.GetOleDate() ==
                     documents.m_Koushinbi);
-        EXPECT_EQ(owners.at(documents.m_BukkenIndex), Utf8(root.m_firstOwner.m_person.m_name.m_name));
+        EXPECT_EQ(owners.at(documents.m_BukkenIndex), Field(root.m_firstOwner.m_person.m_name.m_name));
     }
     documents.Close();
     EXPECT_EQ(16, count);
@@ -204,16 +174,16 @@ TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
                   std::to_string(outlines.GetAtIndex(i)->m_floorArea.m_appPart) + ";";
     EXPECT_EQ("F1:72.500000;F2:65.250000;", floors);
     EXPECT_DOUBLE_EQ(137.75, building.m_sitePage.m_totalFloorArea.m_whole.m_appPart);
-    EXPECT_EQ(u8"山田邸", Utf8(building.m_name.m_name));
-    EXPECT_EQ(u8"中村 誠", Utf8(building.m_designer.m_architectName.m_name));
+    EXPECT_EQ(u8"山田邸", Field(building.m_name.m_name));
+    EXPECT_EQ(u8"中村 誠", Field(building.m_designer.m_architectName.m_name));
 
     LoadedDocument completion;
     LoadDocument(house + "Ka001.211", 100201, completion);
     const ZnModelAppCompInspConf& inspection = static_cast<const ZnModelAppCompInspConf&>(*completion.slots[2]);
     ASSERT_NE(nullptr, inspection.m_baseApp.Get());
     EXPECT_STREQ("ZnModelAppBuildConf", inspection.m_baseApp->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(u8"第H22確認建築00123号", Utf8(inspection.m_confCert.m_number));
-    EXPECT_EQ(u8"第H22中間建築00456号", Utf8(inspection.m_pastInsp.m_certificate.m_number));
+    EXPECT_EQ(u8"第H22確認建築00123号", Field(inspection.m_confCert.m_number));
+    EXPECT_EQ(u8"第H22中間建築00456号", Field(inspection.m_pastInsp.m_certificate.m_number));
     EXPECT_DOUBLE_EQ(137.75, inspection.m_inspArea);
 }
 
@@ -239,13 +209,13 @@ TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
     ZnAppComTblAccess codes;
     codes.Init();
     auto name = [&](int slot, const CString& code) {
-        return Utf8(ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code));
+        return Field(ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code));
     };
     ZnAppSekkeishaTblDAO architects;
     Texts architectRows = ReadRows(
         architects,
         [&](ZnAppSekkeishaTblDAO& row) {
-            return Utf8(row.m_Shimei) + "|" +
+            return Field(row.m_Shimei) + "|" +
                    name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku) + "|" +
                    name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu) + "|" +
                    name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku) + "|" +
@@ -262,7 +232,7 @@ TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
     Texts constructorRows = ReadRows(
         constructors,
         [&](ZnAppSekoushaTblDAO& row) {
-            return Utf8(row.m_Meishou) + "|" +
+            return Field(row.m_Meishou) + "|" +
                    name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu);
         },
         "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC");
