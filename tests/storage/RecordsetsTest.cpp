@@ -300,10 +300,7 @@ TEST_P(Recordsets, PatchAddsTheMissingColumnOnce)
     table.Open("AppSetsubishaTbl");
     CDaoFieldInfo info;
     table.GetFieldInfo("TourokuBangou", info, AFX_DAO_SECONDARY_INFO);
-    EXPECT_EQ(dbText, info.m_nType);
-    EXPECT_EQ(60, info.m_lSize);
-    EXPECT_EQ(FALSE, info.m_bRequired);
-    EXPECT_EQ(TRUE, info.m_bAllowZeroLength);
+    EXPECT_EQ(Line(dbText, 60, FALSE, TRUE), Line(info.m_nType, int(info.m_lSize), info.m_bRequired, info.m_bAllowZeroLength));
     table.Close();
     database.Close();
 
@@ -383,14 +380,11 @@ TEST(DoubleQuoteChars, DoublesSingleByteCharactersOfTheSetOnly)
     using Result = std::pair<std::string, int>;
     EXPECT_EQ(Result("O''Brien''s", 1), Doubled("O'Brien's", "'"));
     EXPECT_EQ(Result("''''", 1), Doubled("''", "'"));
-    EXPECT_EQ(Result("a\\\\b''", 1), Doubled("a\\b'", "'\\"));
-    // 表 and ソ end in 5C, the backslash: their second bytes are never doubled.
+    EXPECT_EQ(Result("a\\\\b''", 1), Doubled("a\\b'", "'\\")); // 表 and ソ below end in 5C, yet are no backslash
     EXPECT_EQ(Result("\x95\x5C\x83\x5C", 0), Doubled("\x95\x5C\x83\x5C", "\\"));
     EXPECT_EQ(Result("\x95\x5C\\\\", 1), Doubled("\x95\x5C\\", "\\"));
-    // Half-width katakana are single bytes; a lead byte at the very end is copied alone.
-    EXPECT_EQ(Result("\xB1''\x95", 1), Doubled("\xB1'\x95", "'"));
+    EXPECT_EQ(Result("\xB1''\x95", 1), Doubled("\xB1'\x95", "'")); // ｱ is one byte; a last lead byte stays alone
     EXPECT_EQ(Result("\x95", 0), Doubled("\x95", "\x95"));
-    // Without characters to double, or without a text, nothing changes.
     EXPECT_EQ(Result("It's", 0), Doubled("It's", ""));
     EXPECT_EQ(Result("It's", 0), Doubled("It's", nullptr));
     EXPECT_EQ(Result("plain", 0), Doubled("plain", "'"));

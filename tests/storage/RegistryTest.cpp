@@ -19,17 +19,9 @@ namespace {
 // The base alone, with Read and Write that only open and create the key.
 class BareRegistry : public ZnRegistry {
 public:
-    BareRegistry(LPCTSTR companyKey, LPCTSTR key, HKEY root) : ZnRegistry(companyKey, key, root) {}
-    BOOL Read() override
-    {
-        ZnRegKey key;
-        return OpenKey(key);
-    }
-    BOOL Write() override
-    {
-        ZnRegKey key;
-        return CreateKey(key);
-    }
+    using ZnRegistry::ZnRegistry;
+    BOOL Read() override { ZnRegKey key; return OpenKey(key); }
+    BOOL Write() override { ZnRegKey key; return CreateKey(key); }
 };
 
 const char kAppKey[] = "Norva\\Zadazez\\App\\6.00.0.1";
@@ -45,6 +37,15 @@ std::string Members(const WINDOWPLACEMENT& p)
                         p.rcNormalPosition.right, p.rcNormalPosition.bottom})
         text += (text.empty() ? "" : ",") + std::to_string(member);
     return text;
+}
+
+// The five folder values joined by "|".
+std::string Values(const ZnAppRegObject& folders)
+{
+    std::string values;
+    for (const CString& value : folders.m_strValues)
+        values += value.Bytes() + "|";
+    return values.substr(0, values.size() - 1);
 }
 
 class ZnAppRegObjectTest : public ::testing::Test {
@@ -156,8 +157,7 @@ TEST_F(ZnAppRegObjectTest, WritesAndReadsTheFiveFoldersAndThePlacement)
     ZnAppRegObject read = Folders();
     read.m_strValues[0] = "stale";
     ASSERT_EQ(1, read.Read());
-    for (int i = 0; i < ZnAppRegObject::kValueCount; ++i)
-        EXPECT_EQ(values[i], read.m_strValues[i]) << i;
+    EXPECT_EQ("C:\\Zadazez\\表|C:\\ソフト\\共通\\|D:\\物件||A:\\", Values(read));
     CString install = "unchanged";
     EXPECT_EQ(1, GetInstallPath(install));
     EXPECT_EQ("C:\\Zadazez\\表", install);
@@ -167,6 +167,12 @@ TEST_F(ZnAppRegObjectTest, WritesAndReadsTheFiveFoldersAndThePlacement)
     WINDOWPLACEMENT placement = {};
     ASSERT_TRUE(again.GetStartUpPlacement(placement));
     EXPECT_EQ("44,0,9,100,80,0,0,100,80,900,700", Members(placement));
+    // "x" is no number: it and the rest stay 0; no text, no placement.
+    again.m_strStartUp = "2,1, 5,-6,x,9";
+    ASSERT_TRUE(again.GetStartUpPlacement(placement));
+    EXPECT_EQ("44,2,1,5,-6,0,0,0,0,0,0", Members(placement));
+    again.m_strStartUp.Empty();
+    EXPECT_FALSE(again.GetStartUpPlacement(placement));
 }
 
 // Without a stored output folder it is the first drive present (A:, C:, then from K:), or empty.
@@ -187,8 +193,7 @@ TEST_F(ZnAppRegObjectTest, OutputDefaultsToTheFirstDrivePresent)
         if (step.output)
             EXPECT_EQ(step.output, folders.m_strValues[ZnAppRegObject::kOutputIndex]) << step.drive << step.folder;
     }
-    EXPECT_EQ("C:\\App", folders.m_strValues[0]);
-    EXPECT_EQ("", folders.m_strValues[1]);
+    EXPECT_EQ("C:\\App||||", Values(folders));
 
     // A stored output folder wins, even on a drive that is absent, and even when it is empty.
     for (const char* stored : {"Q:\\出力", ""}) {
@@ -204,8 +209,7 @@ TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
     ZnAppRegObject missing = Folders();
     missing.m_strValues[4] = "stale";
     EXPECT_EQ(0, missing.Read());
-    for (const CString& value : missing.m_strValues)
-        EXPECT_EQ("", value);
+    EXPECT_EQ("||||", Values(missing));
     CString install = "unchanged";
     EXPECT_EQ(0, GetInstallPath(install));
     EXPECT_EQ("unchanged", install);
@@ -217,21 +221,9 @@ TEST_F(ZnAppRegObjectTest, MissingAndUnreadableValuesReadAsMissing)
     key.SetValue(DWORD(0x00363534), "ZnCom");
     ZnAppRegObject folders = Folders();
     ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ("", folders.m_strValues[0]);
-    EXPECT_EQ("", folders.m_strValues[1]);
-    EXPECT_EQ("C:\\", folders.m_strValues[ZnAppRegObject::kOutputIndex]);
+    EXPECT_EQ("||||C:\\", Values(folders));
 }
 
-// "x" is no number: it and the rest stay 0.
-TEST(ZnAppRegRoot, PlacementTextMissingFieldsAreZero)
-{
-    ZnAppRegRoot root(kAppKey, "StartUp");
-    WINDOWPLACEMENT placement;
-    EXPECT_FALSE(root.GetStartUpPlacement(placement));
-    root.m_strStartUp = "2,1, 5,-6,x,9";
-    ASSERT_TRUE(root.GetStartUpPlacement(placement));
-    EXPECT_EQ("44,2,1,5,-6,0,0,0,0,0,0", Members(placement));
-}
 
 // The user's rights (hex, none: all) and placement (colons, under "Startup") round the user hive.
 TEST(ZnUserSettings, RulesOfTheValuesAndTheUserHive)
