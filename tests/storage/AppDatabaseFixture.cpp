@@ -69,11 +69,13 @@ void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
 
 void AppDatabaseSuite::SetUp()
 {
-    for (const char* folder : {"obj", "com", "app"})
+    for (const auto& [folder, file, schema, rows] :
+         {std::tuple{"obj", "/APP_BUKKEN.mdb", appBukkenSchema, "AppBukkenRows.sql"},
+          std::tuple{"com", "/APP_USER_REGIST.mdb", appUserRegistSchema, "AppUserRegistRows.sql"},
+          std::tuple{"app", "/COM_CHIIKI.mdb", comChiikiSchema, "ComChiikiRows.sql"}}) {
         mkdir(m_folder.Path(folder).c_str(), 0777);
-    Make(m_folder.Path("obj/APP_BUKKEN.mdb"), appBukkenSchema, "storage/AppBukkenRows.sql");
-    Make(m_folder.Path("com/APP_USER_REGIST.mdb"), appUserRegistSchema, "storage/AppUserRegistRows.sql");
-    Make(m_folder.Path("app/COM_CHIIKI.mdb"), comChiikiSchema, "storage/ComChiikiRows.sql");
+        Make(m_folder.Path(folder) + file, schema, std::string("storage/") + rows);
+    }
     m_shell.objFolder = Windows(m_folder.Path("obj"));
     m_shell.comFolder = Windows(m_folder.Path("com"));
     m_shell.appFolder = Windows(m_folder.Path("app"));

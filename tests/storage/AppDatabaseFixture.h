@@ -7,6 +7,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "storage/ZnAppTblDAO.h"
+#include "platform/wnd/CComboBox.h"
 #include "tools/jetwriter/JetFormat.h"
 
 #include <functional>
@@ -49,3 +50,15 @@ protected:
     testsupport::TempFolder m_folder;
     testsupport::TestShellState m_shell;
 };
+
+// The texts of a combo box's items in order (with "=" and each item's data), as UTF-8 joined by "|".
+inline std::string ComboTexts(const CComboBox& combo, bool withData = false)
+{
+    std::string texts;
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        CString text;
+        combo.GetLBText(i, text);
+        texts += (i ? "|" : "") + Field(text) + (withData ? "=" + std::to_string(combo.GetItemData(i)) : "");
+    }
+    return texts;
+}

@@ -121,30 +121,12 @@ std::pair<std::string, int> Doubled(const std::string& text, LPCTSTR chars)
 
 } // namespace
 
-class Recordsets : public AppDatabaseSuite {
-protected:
-    // An older APP_USER_REGIST.mdb in the common-data folder, in place of the current one.
-    void MakeOldLayout()
-    {
-        m_path = m_folder.Path("old");
-        mkdir(m_path.c_str(), 0777);
-        Make(m_path + "/APP_USER_REGIST.mdb", "", "storage/OldAppSetsubishaTbl.sql");
-        m_shell.comFolder = Windows(m_path);
-        m_path += "/APP_USER_REGIST.mdb";
-    }
-
-    std::string m_path;
-};
+class Recordsets : public AppDatabaseSuite {};
 
 // Each class reads its own folder's file (rows differ), each column into its own member.
 TEST_P(Recordsets, EveryClassReadsItsRowsInItsOrder)
 {
-    std::map<std::string, Rows> expected = testsupport::ReadKeyedLines("storage/recordset_rows.txt");
-    std::map<std::string, Rows> read = RowsOfEveryClass();
-    EXPECT_EQ(16u, expected.size());
-    for (const auto& [name, rows] : read)
-        EXPECT_EQ(expected[name], rows) << name;
-    EXPECT_EQ(expected.size(), read.size());
+    EXPECT_EQ(testsupport::ReadKeyedLines("storage/recordset_rows.txt"), RowsOfEveryClass());
 }
 
 // A key form finds its key column's row; quotes are doubled and text compares without case.
@@ -175,18 +157,15 @@ TEST_P(Recordsets, KeyFormsFindTheirRow)
 TEST_P(Recordsets, PropertyListsAndDocumentNumbers)
 {
     ZnAppBukkenKanriTblDAO register_;
+    auto property = [](ZnAppBukkenKanriTblDAO& s) { return Line(s.m_BukkenIndex, s.m_Bukkenmei); };
     EXPECT_EQ((Rows{u8"3|O'Hara 表", u8"2|南町の家", "1|Plant A"}),
-              ReadRows(
-                  register_, [](ZnAppBukkenKanriTblDAO& s) { return Line(s.m_BukkenIndex, s.m_Bukkenmei); },
-                  ZnAppBukkenKanriTblDAO::GetSortedSQL()));
+              ReadRows(register_, property, ZnAppBukkenKanriTblDAO::GetSortedSQL()));
 
     ZnAppBukkenShousaiTblDAO documents;
     EXPECT_EQ(-1, documents.GetMaxShousaiIndex());
+    auto document = [](ZnAppBukkenShousaiTblDAO& s) { return Line(s.m_BukkenShousaiIndex, s.m_ShinseiShubetuCode); };
     EXPECT_EQ((Rows{"3|100001", "5|100101", "7|100301"}),
-              ReadRows(
-                  documents,
-                  [](ZnAppBukkenShousaiTblDAO& s) { return Line(s.m_BukkenShousaiIndex, s.m_ShinseiShubetuCode); },
-                  ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(1)));
+              ReadRows(documents, document, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(1)));
 
     // The largest number of the open documents, whatever row is current; an empty set gives 0.
     documents.Open(dbOpenDynaset, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(1), 0);
@@ -216,13 +195,7 @@ TEST_P(Recordsets, PrefectureLookupsAndComboBox)
     ZnAppTodoufukenQTblDAO prefectures;
     prefectures.FillCombo(&combo);
     EXPECT_FALSE(prefectures.IsOpen());
-    Rows items;
-    for (int i = 0; i < combo.GetCount(); ++i) {
-        CString text;
-        combo.GetLBText(i, text);
-        items.push_back(Field(text) + "=" + std::to_string(combo.GetItemData(i)));
-    }
-    EXPECT_EQ((Rows{"=0", u8"北海道=1", u8"埼玉県=11", u8"東京都=13", u8"京都府=26", u8"大阪府=27"}), items);
+    EXPECT_EQ(u8"=0|北海道=1|埼玉県=11|東京都=13|京都府=26|大阪府=27", ComboTexts(combo, true));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
 
     // No prefectures: one empty item.
@@ -230,10 +203,7 @@ TEST_P(Recordsets, PrefectureLookupsAndComboBox)
     Make(m_folder.Path("empty/COM_CHIIKI.mdb"), comChiikiSchema, "storage/NoRows.sql");
     m_shell.appFolder = Windows(m_folder.Path("empty"));
     prefectures.FillCombo(&combo);
-    ASSERT_EQ(1, combo.GetCount());
-    CString text = "x";
-    combo.GetLBText(0, text);
-    EXPECT_EQ("", text);
+    EXPECT_EQ("=0", ComboTexts(combo, true));
 }
 
 // A failed open leaves the recordset closed and reusable; an open recordset reopens or goes.
@@ -272,20 +242,23 @@ TEST_P(Recordsets, OpenFailsCleanlyAndReopens)
 // The older layout fails naming the column; the patch adds it once, keeping every row.
 TEST_P(Recordsets, PatchAddsTheMissingColumnOnce)
 {
-    MakeOldLayout();
+    mkdir(m_folder.Path("old").c_str(), 0777);
+    std::string path = m_folder.Path("old/APP_USER_REGIST.mdb");
+    Make(path, "", "storage/OldAppSetsubishaTbl.sql");
+    m_shell.comFolder = Windows(m_folder.Path("old"));
     CString description;
     EXPECT_EQ(daoErrItemNotFound, DaoErrorOf([] { EquipmentDesigners(); }, &description));
     EXPECT_EQ("要求された名前 'TourokuBangou' に対応する項目がこのコレクションにありません。", description);
 
-    std::string before = ReadFileBytes(m_path);
+    std::string before = ReadFileBytes(path);
     int result = 0;
-    std::vector<std::string> messages = MessagesOf([&] { result = PatchUserRegistMdb(Windows(m_path)); });
+    std::vector<std::string> messages = MessagesOf([&] { result = PatchUserRegistMdb(Windows(path)); });
     if (!GetParam().writable) {
         EXPECT_EQ(-1, result);
         EXPECT_EQ(std::vector<std::string>{"Couldn't create field--Exception: "
                                            "データベースまたはオブジェクトが読み取り専用なので、更新できません。"},
                   messages);
-        EXPECT_EQ(before, ReadFileBytes(m_path));
+        EXPECT_EQ(before, ReadFileBytes(path));
         return;
     }
     EXPECT_EQ(1, result);
@@ -295,7 +268,7 @@ TEST_P(Recordsets, PatchAddsTheMissingColumnOnce)
               EquipmentDesigners());
 
     CDaoDatabase database;
-    database.Open(Windows(m_path));
+    database.Open(Windows(path));
     CDaoTableDef table(&database);
     table.Open("AppSetsubishaTbl");
     CDaoFieldInfo info;
@@ -304,10 +277,10 @@ TEST_P(Recordsets, PatchAddsTheMissingColumnOnce)
     table.Close();
     database.Close();
 
-    std::string patched = ReadFileBytes(m_path);
+    std::string patched = ReadFileBytes(path);
     for (int run = 0; run < 2; ++run) {
-        EXPECT_TRUE(MessagesOf([&] { EXPECT_EQ(0, PatchUserRegistMdb(Windows(m_path))); }).empty());
-        EXPECT_EQ(patched, ReadFileBytes(m_path));
+        EXPECT_TRUE(MessagesOf([&] { EXPECT_EQ(0, PatchUserRegistMdb(Windows(path))); }).empty());
+        EXPECT_EQ(patched, ReadFileBytes(path));
     }
 }
 
