@@ -1,6 +1,6 @@
-// The sample data set read back as the program reads it: the register through its recordsets,
-// every document file through the model with the classes of its kind, the reference data through
-// its recordsets with its codes looked up in the sample code tables.
+// The sample data set read back as the program reads it: the register and reference data through
+// their recordsets, every document through the model, the codes through the sample code tables.
+// The expected rows are those of tools/sample_register.txt.
 #include "tests/support/KeyedLines.h"
 #include "tests/support/RecordsetRows.h"
 #include "tests/support/TempFolder.h"
@@ -13,8 +13,10 @@
 #include "platform/files/CArchive.h"
 #include "platform/files/CFile.h"
 #include "platform/files/WinPath.h"
+#include "platform/wnd/CComboBox.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "storage/ZnAppChiikiShiteiQ2TblDAO.h"
 #include "storage/ZnAppChimeiChibanTblDAO.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnAppGaihekiTblDAO.h"
@@ -24,6 +26,7 @@
 #include "storage/ZnAppSetsubishaTblDAO.h"
 #include "storage/ZnAppShinseishaTblDAO.h"
 #include "storage/ZnAppTanbunTblDAO.h"
+#include "storage/ZnAppTodoufukenQTblDAO.h"
 #include "storage/ZnAppTokuteiKouteiTblDAO.h"
 #include "storage/ZnAppYaneTblDAO.h"
 #include "tools/sampledata/SampleDataSet.h"
@@ -67,26 +70,30 @@ void LoadDocument(const CString& path, int code, LoadedDocument& document)
 
 class SampleDataSetTest : public ::testing::Test {
 protected:
-    void SetUp() override { sampledata::MakeSampleDataSet(m_folder.Path()); }
+    void SetUp() override
+    {
+        sampledata::MakeSampleDataSet(m_folder.Path());
+        m_shell.comFolder = WindowsFolder(sampledata::referenceFolderName);
+        m_shell.appFolder = WindowsFolder(sampledata::codesFolderName);
+    }
 
     std::string Folder(const char* name) const { return m_folder.Path(name); }
     CString WindowsFolder(const char* name) const { return LinuxPathToWin(Folder(name)).c_str(); }
     CString RegisterPath() const { return WindowsFolder(sampledata::registerFolderName) + "\\APP_BUKKEN.mdb"; }
 
     TempFolder m_folder;
+    TestShellState m_shell;
+    std::map<std::string, Texts> m_expected = ReadKeyedLines("tools/sample_register.txt");
 };
 
 } // namespace
 
-// Six properties in ascending index, one with a half-width blank and one of notifications, and
-// their documents, each with the name and file name of its kind in its property's mode, as
-// tests/data/tools/sample_register.txt lists them.
+// Six properties in ascending index and their documents, in their property's mode.
 TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 {
-    std::map<std::string, Texts> expected = testsupport::ReadKeyedLines("tools/sample_register.txt");
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
-    EXPECT_EQ(expected["property"], ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
+    EXPECT_EQ(m_expected["property"], ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
                   return Line(row.m_BukkenIndex, row.m_Bukkenmei, row.m_Koushinbi, row.m_ChikiShiteiCode,
                               row.m_ShinseiKubun, row.m_Bikou);
               }));
@@ -103,7 +110,7 @@ TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
-    EXPECT_EQ(expected["document"], ReadRows(
+    EXPECT_EQ(m_expected["document"], ReadRows(
                                         documents,
                                         [](ZnAppBukkenShousaiTblDAO& row) {
                                             return Line(row.m_BukkenIndex, row.m_BukkenShousaiIndex,
@@ -119,14 +126,6 @@ TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 // same bytes again; its header carries its kind and its row's date, its owner is its property's.
 TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
 {
-    const std::map<int, std::string> owners = {
-        {1, u8"山田 太郎"},
-        {2, u8"株式会社さくら台開発　代表取締役　佐藤 一郎"},
-        {3, u8"東山市長　高橋 和夫"},
-        {4, u8"株式会社駅前アド　代表取締役　伊藤 健二"},
-        {5, u8"東部生コン株式会社　代表取締役　渡辺 修"},
-        {6, u8"鈴木 花子"},
-    };
     std::map<int, CString> names;
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
@@ -151,7 +150,8 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
         ASSERT_EQ(1, localData.m_buildingNumGroups.GetCount());
         EXPECT_TRUE(localData.m_buildingNumGroups.GetHead()->m_firstNumber.m_date.GetOleDate() ==
                     documents.m_Koushinbi);
-        EXPECT_EQ(owners.at(documents.m_BukkenIndex), Field(root.m_firstOwner.m_person.m_name.m_name));
+        EXPECT_EQ(m_expected["owner"][documents.m_BukkenIndex - 1],
+                  Line(documents.m_BukkenIndex, root.m_firstOwner.m_person.m_name.m_name));
     }
     documents.Close();
     EXPECT_EQ(16, count);
@@ -187,59 +187,55 @@ TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
     EXPECT_DOUBLE_EQ(137.75, inspection.m_inspArea);
 }
 
-// The nine reference tables and the stock phrases hold rows; the architects' and constructors'
-// codes are codes of the sample COM_CODE.mdb, as the reference-data export looks them up.
+// The reference tables hold rows; the architects' and constructors' codes are codes of the sample
+// COM_CODE.mdb, as the reference-data export looks them up; COM_CHIIKI.mdb lists the regions and
+// the 47 prefectures in their number order.
 TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
 {
-    testsupport::TestShellState shell;
-    shell.comFolder = WindowsFolder(sampledata::referenceFolderName);
-    shell.appFolder = WindowsFolder(sampledata::codesFolderName);
-    auto count = [](auto&& set) { return ReadRows(set, [](auto&) { return std::string(); }).size(); };
-    EXPECT_EQ(7u, count(ZnAppKenchikunushiTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppShinseishaTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppSekkeishaTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppSekoushaTblDAO()));
-    EXPECT_EQ(1u, count(ZnAppSetsubishaTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppChimeiChibanTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppTokuteiKouteiTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppYaneTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppGaihekiTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppTanbunTblDAO()));
+    std::string counts;
+    auto count = [&](auto&& set) { counts += (counts.empty() ? "" : " ") + std::to_string(ReadRows(set, [](auto&) { return std::string(); }).size()); };
+    count(ZnAppKenchikunushiTblDAO()), count(ZnAppShinseishaTblDAO()), count(ZnAppSekkeishaTblDAO());
+    count(ZnAppSekoushaTblDAO()), count(ZnAppSetsubishaTblDAO()), count(ZnAppChimeiChibanTblDAO());
+    count(ZnAppTokuteiKouteiTblDAO()), count(ZnAppYaneTblDAO()), count(ZnAppGaihekiTblDAO()), count(ZnAppTanbunTblDAO());
+    EXPECT_EQ(m_expected["counts"], Texts{counts});
 
     ZnAppComTblAccess codes;
     codes.Init();
-    auto name = [&](int slot, const CString& code) {
-        return Field(ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code));
-    };
+    auto name = [&](int slot, const CString& code) { return ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code); };
     ZnAppSekkeishaTblDAO architects;
-    Texts architectRows = ReadRows(
-        architects,
-        [&](ZnAppSekkeishaTblDAO& row) {
-            return Field(row.m_Shimei) + "|" +
-                   name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku) + "|" +
-                   name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu) + "|" +
-                   name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku) + "|" +
-                   name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu);
-        },
-        "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC");
-    EXPECT_EQ((Texts{
-                  u8"中村 誠|一級建築士|国土交通大臣|一級建築士事務所|東京都知事",
-                  u8"小林 由美|一級建築士|国土交通大臣|一級建築士事務所|神奈川県知事",
-                  u8"加藤 浩|二級建築士|埼玉県知事|二級建築士事務所|埼玉県知事",
-              }),
-              architectRows);
+    EXPECT_EQ(m_expected["architect"],
+              ReadRows(
+                  architects,
+                  [&](ZnAppSekkeishaTblDAO& row) {
+                      return Line(row.m_Shimei, name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku),
+                                  name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu),
+                                  name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku),
+                                  name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu));
+                  },
+                  "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC"));
     ZnAppSekoushaTblDAO constructors;
-    Texts constructorRows = ReadRows(
-        constructors,
-        [&](ZnAppSekoushaTblDAO& row) {
-            return Field(row.m_Meishou) + "|" +
-                   name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu);
-        },
-        "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC");
-    EXPECT_EQ((Texts{u8"株式会社山本工務店|東京都知事許可", u8"松本建設株式会社　東京支店|国土交通大臣許可",
-                     u8"井上電気工業株式会社|埼玉県知事許可"}),
-              constructorRows);
+    EXPECT_EQ(m_expected["constructor"],
+              ReadRows(
+                  constructors,
+                  [&](ZnAppSekoushaTblDAO& row) {
+                      return Line(row.m_Meishou, name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu));
+                  },
+                  "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC"));
     codes.Close();
+
+    ZnAppChiikiShiteiQ2TblDAO regions;
+    EXPECT_EQ(m_expected["region"], ReadRows(regions, [](ZnAppChiikiShiteiQ2TblDAO& row) {
+                  return Line(row.m_ChiikiBangou, row.m_ChiikiMei, row.m_ShokiSentakuFlg);
+              }));
+    CComboBox combo;
+    ZnAppTodoufukenQTblDAO().FillCombo(&combo);
+    std::string prefectures;
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        CString text;
+        combo.GetLBText(i, text);
+        prefectures += (i ? "|" : "") + Field(text) + "=" + std::to_string(combo.GetItemData(i));
+    }
+    EXPECT_EQ(m_expected["prefectures"], Texts{prefectures});
 }
 
 // A folder that holds a data set already is refused before anything in it changes.
