@@ -1,5 +1,8 @@
 #include "tests/tools/JetReadBack.h"
 
+#include "tests/support/CommandOutput.h"
+#include "tests/support/KeyedLines.h"
+
 #include "tools/jetwriter/JetFileWriter.h"
 
 #include <mdbtools.h>
@@ -64,30 +67,29 @@ Row CurrentRow(MdbHandle* mdb, MdbTableDef* table, const std::vector<std::string
 
 } // namespace
 
-std::string WriteJetFile(const JetDatabase& database, const testsupport::TempFolder& folder, const std::string& name)
-{
-    std::string path = folder.Path(name);
-    JetFileWriter(database).WriteFile(path);
-    return path;
-}
-
 std::string RunTool(const std::string& program, const std::vector<std::string>& arguments)
 {
     SetReaderEnvironment();
     std::string command = program;
     for (const std::string& argument : arguments)
         command += " " + ShellQuote(argument);
-    command += " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        throw std::runtime_error("cannot run " + program);
-    std::string output;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, got);
-    pclose(pipe);
-    return output;
+    return testsupport::CommandOutput(command + " 2>/dev/null");
+}
+
+std::vector<Row> ExpectedRows(const std::string& key)
+{
+    std::vector<Row> rows;
+    std::map<std::string, std::vector<std::string>> lines = testsupport::ReadKeyedLines("tools/readback_rows.txt");
+    for (const std::string& line : lines[key]) {
+        Row row;
+        for (size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = line.find('\t', start);
+            std::string value = line.substr(start, end == std::string::npos ? end : end - start);
+            row.push_back(value == "\\N" ? Value() : Value(value));
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 std::vector<Row> ReadTable(const std::string& file, const std::string& tableUtf8)

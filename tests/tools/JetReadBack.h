@@ -2,8 +2,6 @@
 // layer reads a file. Jet 3 text is read as CP932 and everything comes out as UTF-8.
 #pragma once
 
-#include "tests/support/TempFolder.h"
-
 #include "tools/jetwriter/JetDatabase.h"
 
 #include <optional>
@@ -11,9 +9,6 @@
 #include <vector>
 
 namespace jetreadback {
-
-// Writes database into folder under name and returns the file's path.
-std::string WriteJetFile(const JetDatabase& database, const testsupport::TempFolder& folder, const std::string& name);
 
 // The standard output of an mdbtools program, each argument passed as one word.
 std::string RunTool(const std::string& program, const std::vector<std::string>& arguments);
@@ -27,6 +22,9 @@ using Row = std::vector<Value>;
 // A value's NULL state is taken from the row as mdb_crack_row splits it, since bound values do not
 // tell NULL from empty text. Throws std::runtime_error if the file or table does not open.
 std::vector<Row> ReadTable(const std::string& file, const std::string& tableUtf8);
+
+// The rows of a key in tests/data/tools/readback_rows.txt.
+std::vector<Row> ExpectedRows(const std::string& key);
 
 // What libmdb reads from page 0, its masked part unmasked.
 struct HeaderFields {

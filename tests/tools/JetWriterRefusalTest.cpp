@@ -1,4 +1,5 @@
 // What the format cannot hold is refused with a message naming the place, and no file is left.
+#include "tests/support/TempFolder.h"
 #include "tests/tools/JetReadBack.h"
 
 #include "tools/jetwriter/JetFileWriter.h"
