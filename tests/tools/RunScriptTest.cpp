@@ -1,8 +1,4 @@
-// The settings part of scripts/run, for a user with a home folder and settings of their own (both
-// temporary), over a build folder whose tools are this build's and whose application folder is
-// its own: the first run makes the sample data set and points the five folder values at it; a
-// later run leaves settings and data alone; a run after the settings were removed reuses the data
-// set and never replaces the code databases of the application folder.
+// The settings part of scripts/run for a user of a temporary home: made once, then left alone or reused.
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 

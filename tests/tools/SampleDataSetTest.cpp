@@ -1,6 +1,4 @@
-// The sample data set read back as the program reads it: the register and reference data through
-// their recordsets, every document through the model, the codes through the sample code tables.
-// The expected rows are those of tools/sample_register.txt.
+// The sample data set read back as the program reads it, against tools/sample_register.txt.
 #include "tests/support/KeyedLines.h"
 #include "tests/support/RecordsetRows.h"
 #include "tests/support/TempFolder.h"
@@ -121,9 +119,7 @@ TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
                                         "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
 }
 
-// Every document of the register lies where the document loader looks for it (register folder,
-// property name, file name) and loads whole into objects of its kind's classes, which store the
-// same bytes again; its header carries its kind and its row's date, its owner is its property's.
+// Every document lies where the loader looks, loads whole with its kind's classes, stores the same bytes.
 TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
 {
     std::map<int, CString> names;
@@ -157,9 +153,7 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
     EXPECT_EQ(16, count);
 }
 
-// The house's confirmation: its building page has the two floors, the first the building area,
-// the second nine tenths of it; its completion inspection rests on that confirmation and lists
-// the interim inspection passed.
+// The house: two floors of the building page; its completion inspection rests on its confirmation.
 TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
 {
     CString house = WindowsFolder(sampledata::registerFolderName) + "\\" + "山田邸新築工事" + "\\";
@@ -187,9 +181,7 @@ TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
     EXPECT_DOUBLE_EQ(137.75, inspection.m_inspArea);
 }
 
-// The reference tables hold rows; the architects' and constructors' codes are codes of the sample
-// COM_CODE.mdb, as the reference-data export looks them up; COM_CHIIKI.mdb lists the regions and
-// the 47 prefectures in their number order.
+// The reference rows, with codes named by the sample code tables; the regions and prefectures.
 TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
 {
     std::string counts;
