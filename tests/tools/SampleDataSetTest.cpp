@@ -108,15 +108,12 @@ TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
-    EXPECT_EQ(m_expected["document"], ReadRows(
-                                        documents,
-                                        [](ZnAppBukkenShousaiTblDAO& row) {
-                                            return Line(row.m_BukkenIndex, row.m_BukkenShousaiIndex,
-                                                        row.m_ShinseiShoruiName, row.m_ShinseiShubetuCode,
-                                                        row.m_Koushinbi, row.m_FileName, row.m_UketukeBangou,
-                                                        row.m_ZadazezBangou, row.m_GoukakuBangou);
-                                        },
-                                        "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
+    auto document = [](ZnAppBukkenShousaiTblDAO& row) {
+        return Line(row.m_BukkenIndex, row.m_BukkenShousaiIndex, row.m_ShinseiShoruiName, row.m_ShinseiShubetuCode,
+                    row.m_Koushinbi, row.m_FileName, row.m_UketukeBangou, row.m_ZadazezBangou, row.m_GoukakuBangou);
+    };
+    EXPECT_EQ(m_expected["document"],
+              ReadRows(documents, document, "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
 }
 
 // Every document lies where the loader looks, loads whole with its kind's classes, stores the same bytes.
@@ -164,20 +161,18 @@ TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
     std::string floors;
     const ZnModelAppFloorOutlineList& outlines = building.m_buildPageList.GetHead()->m_floorOutlineList;
     for (int i = 0; i < outlines.GetCount(); ++i)
-        floors += outlines.GetAtIndex(i)->m_floorText.Bytes() + ":" +
-                  std::to_string(outlines.GetAtIndex(i)->m_floorArea.m_appPart) + ";";
-    EXPECT_EQ("F1:72.500000;F2:65.250000;", floors);
-    EXPECT_DOUBLE_EQ(137.75, building.m_sitePage.m_totalFloorArea.m_whole.m_appPart);
-    EXPECT_EQ(u8"山田邸", Field(building.m_name.m_name));
-    EXPECT_EQ(u8"中村 誠", Field(building.m_designer.m_architectName.m_name));
+        floors += Line(outlines.GetAtIndex(i)->m_floorText) + ":" + std::to_string(outlines.GetAtIndex(i)->m_floorArea.m_appPart) + ";";
+    EXPECT_EQ(u8"F1:72.500000;F2:65.250000;137.750000|山田邸|中村 誠",
+              floors + std::to_string(building.m_sitePage.m_totalFloorArea.m_whole.m_appPart) + "|" +
+                  Line(building.m_name.m_name, building.m_designer.m_architectName.m_name));
 
     LoadedDocument completion;
     LoadDocument(house + "Ka001.211", 100201, completion);
     const ZnModelAppCompInspConf& inspection = static_cast<const ZnModelAppCompInspConf&>(*completion.slots[2]);
     ASSERT_NE(nullptr, inspection.m_baseApp.Get());
     EXPECT_STREQ("ZnModelAppBuildConf", inspection.m_baseApp->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(u8"第H22確認建築00123号", Field(inspection.m_confCert.m_number));
-    EXPECT_EQ(u8"第H22中間建築00456号", Field(inspection.m_pastInsp.m_certificate.m_number));
+    EXPECT_EQ(u8"第H22確認建築00123号|第H22中間建築00456号",
+              Line(inspection.m_confCert.m_number, inspection.m_pastInsp.m_certificate.m_number));
     EXPECT_DOUBLE_EQ(137.75, inspection.m_inspArea);
 }
 
@@ -194,25 +189,19 @@ TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
     ZnAppComTblAccess codes;
     codes.Init();
     auto name = [&](int slot, const CString& code) { return ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code); };
+    auto architect = [&](ZnAppSekkeishaTblDAO& row) {
+        return Line(row.m_Shimei, name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku),
+                    name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu),
+                    name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku),
+                    name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu));
+    };
+    auto constructor = [&](ZnAppSekoushaTblDAO& row) {
+        return Line(row.m_Meishou, name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu));
+    };
     ZnAppSekkeishaTblDAO architects;
-    EXPECT_EQ(m_expected["architect"],
-              ReadRows(
-                  architects,
-                  [&](ZnAppSekkeishaTblDAO& row) {
-                      return Line(row.m_Shimei, name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku),
-                                  name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu),
-                                  name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku),
-                                  name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu));
-                  },
-                  "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC"));
+    EXPECT_EQ(m_expected["architect"], ReadRows(architects, architect, "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC"));
     ZnAppSekoushaTblDAO constructors;
-    EXPECT_EQ(m_expected["constructor"],
-              ReadRows(
-                  constructors,
-                  [&](ZnAppSekoushaTblDAO& row) {
-                      return Line(row.m_Meishou, name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu));
-                  },
-                  "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC"));
+    EXPECT_EQ(m_expected["constructor"], ReadRows(constructors, constructor, "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC"));
     codes.Close();
 
     ZnAppChiikiShiteiQ2TblDAO regions;
