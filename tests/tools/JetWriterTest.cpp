@@ -171,12 +171,6 @@ std::string Definition(JetVersion version, const JetTable& table)
     return page.Bytes();
 }
 
-// The fixture followed by zeros to the page's end.
-std::string ZeroFilled(const std::string& head, int pageSize)
-{
-    return head + std::string(static_cast<size_t>(pageSize) - head.size(), '\0');
-}
-
 const std::optional<std::string> null = std::nullopt;
 
 std::string Repeat(const std::string& text, size_t times)
@@ -257,10 +251,15 @@ JetTable KindsTable()
 
 } // namespace
 
-TEST(JetWriterBytes, RowsOfEveryPartInBothVersions)
+// Rows of every part, and the table definition page followed by zeros, in both versions.
+TEST(JetWriterBytes, RowsAndTableDefinitionsInBothVersions)
 {
-    EXPECT_EQ(Hex(ReadHexFixture("tools/jet4_rows.hex")), Hex(EncodedRows(JetVersion::Jet4, SmallTable())));
-    EXPECT_EQ(Hex(ReadHexFixture("tools/jet3_rows.hex")), Hex(EncodedRows(JetVersion::Jet3, SmallTable())));
+    for (auto [version, name] : {std::pair{JetVersion::Jet4, "tools/jet4_"}, std::pair{JetVersion::Jet3, "tools/jet3_"}}) {
+        EXPECT_EQ(Hex(ReadHexFixture(name + std::string("rows.hex"))), Hex(EncodedRows(version, SmallTable())));
+        std::string definition = ReadHexFixture(name + std::string("tdef.hex"));
+        definition.resize(JetFormat::For(version).pageSize, '\0');
+        EXPECT_EQ(Hex(definition), Hex(Definition(version, SmallTable())));
+    }
 }
 
 // Jet 3 rows past 256 bytes carry a jump table: per 256 bytes the first offset past them, or FF.
@@ -282,14 +281,6 @@ TEST(JetWriterBytes, Jet3RowsPast256BytesCarryAJumpTable)
     EXPECT_EQ(
         Hex(head + std::string(255, 'a') + std::string(255, 'b') + Bytes({0xFF, 0x00, 0x01, 0xFF, 0x01, 0x02, 0x03})),
         Hex(row(255, 255)));
-}
-
-TEST(JetWriterBytes, TableDefinitionPages)
-{
-    EXPECT_EQ(Hex(ZeroFilled(ReadHexFixture("tools/jet4_tdef.hex"), 4096)),
-              Hex(Definition(JetVersion::Jet4, SmallTable())));
-    EXPECT_EQ(Hex(ZeroFilled(ReadHexFixture("tools/jet3_tdef.hex"), 2048)),
-              Hex(Definition(JetVersion::Jet3, SmallTable())));
 }
 
 TEST(JetWriterBytes, DataPageKeepsRowsFromItsEnd)
@@ -348,29 +339,21 @@ TEST(JetWriterBytes, SameDescriptionSameBytes)
 
 INSTANTIATE_TEST_SUITE_P(Versions, JetWriterReadBack, testing::Values(JetVersion::Jet3, JetVersion::Jet4), VersionName);
 
-// Every kind of value reads back through the library; the header tells version, plain pages, CP932.
-TEST_P(JetWriterReadBack, EveryKindReadsBackThroughTheLibrary)
-{
-    JetDatabase database(GetParam());
-    AddKindsTable(database);
-    std::string file = Write(database);
-    EXPECT_EQ(ExpectedRows("kinds"), ReadTable(file, u8"属性表"));
-    EXPECT_EQ(GetParam() == JetVersion::Jet3 ? "0 0 932 1041 " : "1 0 932 1041 ", Header(file));
-}
-
-TEST_P(JetWriterReadBack, ProgramsSeeTheTablesSchemaAndRows)
+// Every kind of value reads back through the library; the header tells version, plain pages, CP932;
+// the programs see the tables, the schema and the rows.
+TEST_P(JetWriterReadBack, EveryKindReadsBackThroughTheLibraryAndThePrograms)
 {
     JetDatabase database(GetParam());
     AddKindsTable(database);
     database.AddTable("空表").AddColumn("コード", JetColumnType::Long);
     std::string file = Write(database);
-
+    EXPECT_EQ(ExpectedRows("kinds"), ReadTable(file, u8"属性表"));
+    EXPECT_EQ(GetParam() == JetVersion::Jet3 ? "0 0 932 1041 " : "1 0 932 1041 ", Header(file));
     EXPECT_EQ(GetParam() == JetVersion::Jet3 ? "JET3\n" : "JET4\n", RunTool("mdb-ver", {file}));
     EXPECT_EQ(u8"属性表\n空表\n", RunTool("mdb-tables", {"-1", file}));
     EXPECT_EQ(u8"MSysObjects\nMSysQueries\n属性表\n空表\n", RunTool("mdb-tables", {"-1", "-S", file}));
     std::string schema = RunTool("mdb-schema", {"-T", u8"属性表", file, "access"});
-    EXPECT_NE(std::string::npos, schema.find(testsupport::ReadFileBytes(testsupport::DataPath("tools/kinds_schema.txt"))))
-        << schema;
+    EXPECT_NE(std::string::npos, schema.find(ReadFileBytes(DataPath("tools/kinds_schema.txt")))) << schema;
     EXPECT_EQ("0\n", RunTool("mdb-count", {file, u8"空表"}));
 }
 
