@@ -210,10 +210,6 @@ protected:
     testsupport::TempFolder folder_;
 };
 
-std::string VersionName(const testing::TestParamInfo<JetVersion>& info)
-{
-    return info.param == JetVersion::Jet3 ? "Jet3" : "Jet4";
-}
 
 // Pages of a file whose bytes 4 to 7 hold tag (a data page's table, or "LVAL").
 int CountPagesTagged(const std::string& bytes, const JetFormat& format, int type, const std::string& tag)
@@ -226,10 +222,6 @@ int CountPagesTagged(const std::string& bytes, const JetFormat& format, int type
     return count;
 }
 
-std::string Le32(uint32_t value)
-{
-    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
-}
 
 // The message of the std::invalid_argument that body throws, or "" if it throws none.
 template <typename Body> std::string Refusal(Body body)
@@ -337,7 +329,8 @@ TEST(JetWriterBytes, SameDescriptionSameBytes)
     EXPECT_EQ(first.size(), second.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, JetWriterReadBack, testing::Values(JetVersion::Jet3, JetVersion::Jet4), VersionName);
+INSTANTIATE_TEST_SUITE_P(Versions, JetWriterReadBack, testing::Values(JetVersion::Jet3, JetVersion::Jet4),
+                         [](const auto& info) { return info.param == JetVersion::Jet3 ? "Jet3" : "Jet4"; });
 
 // Every kind of value reads back through the library; the header tells version, plain pages, CP932;
 // the programs see the tables, the schema and the rows.
@@ -374,7 +367,7 @@ TEST_P(JetWriterReadBack, RowsSpanSeveralDataPagesInOrder)
     // a 2-byte offset entry, on pages of 4082 or 2038 bytes after the header: 8 and 11 pages. The
     // table's definition is on page 4.
     std::string bytes = JetFileWriter(database).Bytes();
-    EXPECT_EQ(GetParam() == JetVersion::Jet3 ? 11 : 8, CountPagesTagged(bytes, Format(), 1, Le32(4)));
+    EXPECT_EQ(GetParam() == JetVersion::Jet3 ? 11 : 8, CountPagesTagged(bytes, Format(), 1, std::string("\x04\0\0\0", 4)));
 }
 
 // Memos in the row, in a long-value row, in chains of pages (in Jet 3 a 表 straddles a seam).
@@ -382,24 +375,13 @@ TEST_P(JetWriterReadBack, MemosOfEveryLengthReadBackWhole)
 {
     bool jet3 = GetParam() == JetVersion::Jet3;
     const size_t oneRow = static_cast<size_t>(Format().MaxRowSize()); // 2036 or 4080 bytes
-    // Characters of each memo: Jet 4 stores two bytes per character, Jet 3 two per kanji.
+    // Jet 4 stores two bytes per character, Jet 3 two per kanji: 64 bytes in the row; 65 or 66 in a
+    // long-value row; a whole page; two pages (in Jet 3 表 split at byte 2032); three pages.
     std::vector<std::pair<std::string, std::string>> memos; // CP932, UTF-8
-    auto add = [&](const std::string& head, size_t kanji) {
+    const std::vector<std::pair<std::string, size_t>> jet3Memos = {{"", 32}, {"a", 32}, {"aa", (oneRow - 2) / 2}, {"a", oneRow / 2}, {"aa", 2999}};
+    const std::vector<std::pair<std::string, size_t>> jet4Memos = {{"", 32}, {"a", 32}, {"", oneRow / 2}, {"a", oneRow / 2}, {"", 6000}};
+    for (const auto& [head, kanji] : jet3 ? jet3Memos : jet4Memos)
         memos.emplace_back(head + Repeat("表", kanji), head + Repeat(u8"表", kanji));
-    };
-    if (jet3) {
-        add("", 32);                    // 64 bytes: in the row
-        add("a", 32);                   // 65 bytes: a long-value row
-        add("aa", (oneRow - 2) / 2);    // 2036 bytes: a whole long-value page
-        add("a", (oneRow + 1 - 1) / 2); // 2037 bytes: two pages, 表 split at byte 2032
-        add("aa", 2999);                // 6000 bytes: three pages
-    } else {
-        add("", 32);          // 64 bytes
-        add("a", 32);         // 66 bytes
-        add("", oneRow / 2);  // 4080 bytes
-        add("a", oneRow / 2); // 4082 bytes
-        add("", 6000);        // 12000 bytes
-    }
     JetDatabase database(GetParam());
     JetTable& table = database.AddTable("文書");
     table.AddColumn("No", JetColumnType::Long).AddColumn("本文", JetColumnType::Memo);
@@ -517,19 +499,15 @@ TEST(JetWriterRefusal, BadColumnsAndNames)
 // Jet 4 counts a text column's size in characters, Jet 3 in CP932 bytes.
 TEST(JetWriterRefusal, TextLongerThanItsColumnInEachVersion)
 {
-    for (JetVersion version : {JetVersion::Jet3, JetVersion::Jet4}) {
+    for (auto [version, text, bytes, refusal] :
+         {std::tuple{JetVersion::Jet3, "表表表", "ab", "table T, column N: 6 units for a size of 5"},
+          std::tuple{JetVersion::Jet4, "表表表表表", "ab", ""},
+          std::tuple{JetVersion::Jet4, "表表表表表", "abc", "table T, column X: 3 units for a size of 2"}}) {
         JetDatabase database(version);
-        JetTable& table = database.AddTable("T");
-        table.AddColumn("N", JetColumnType::Text, 5).AddColumn("X", JetColumnType::Binary, 2);
-        table.AddRow({JetValue::Text("表表表"), JetValue::Bytes("ab")});
-        std::string refusal = Refusal([&] { JetFileWriter(database).Bytes(); });
-        EXPECT_EQ(version == JetVersion::Jet3 ? "table T, column N: 6 units for a size of 5" : "", refusal);
+        database.AddTable("T").AddColumn("N", JetColumnType::Text, 5).AddColumn("X", JetColumnType::Binary, 2).AddRow(
+            {JetValue::Text(text), JetValue::Bytes(bytes)});
+        EXPECT_EQ(refusal, Refusal([&] { JetFileWriter(database).Bytes(); }));
     }
-    JetDatabase database(JetVersion::Jet4);
-    JetTable& table = database.AddTable("T");
-    table.AddColumn("N", JetColumnType::Text, 5).AddColumn("X", JetColumnType::Binary, 2);
-    table.AddRow({JetValue::Text("表表表表表"), JetValue::Bytes("abc")});
-    EXPECT_EQ("table T, column X: 3 units for a size of 2", Refusal([&] { JetFileWriter(database).Bytes(); }));
 }
 
 TEST(JetWriterRefusal, RowsAndDefinitionsLargerThanAPage)
