@@ -1,0 +1,576 @@
+// Dialogs on the display: the data-entry dialog's window at the real font's pixels, its typing,
+// clicks, keys and refusals; a picture of it in the IPA font; modeless windows that follow their
+// objects; message boxes; ids, text and the dialog font as they cross between the system and wx.
+#include "tests/support/TestSupport.h"
+#include "tests/ui/UiTestResources.h"
+#include "tests/ui/UiTestSupport.h"
+
+#include "platform/ui/WxDialogFont.h"
+#include "platform/ui/WxMessageBox.h"
+#include "platform/ui/WxText.h"
+#include "platform/wnd/Afxwin.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+// after the message dialog's base
+#include <wx/generic/msgdlgg.h>
+
+class ApplicantDialog : public CDialog {
+public:
+    ApplicantDialog() : CDialog(IDD_APPLICANT) {}
+
+    CString m_name = "初期値";
+    int m_kind = 0;
+    int m_agree = 0;
+    CListCtrl m_list;
+    int nameChanges = 0;
+    int kindChanges = 0;
+    int adds = 0;
+    int browses = 0;
+    int clickedRow = -2;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        CDialog::DoDataExchange(pDX);
+        DDX_Text(pDX, IDC_APPLICANT_NAME, m_name);
+        DDX_CBIndex(pDX, IDC_APPLICANT_KIND, m_kind);
+        DDX_Check(pDX, IDC_APPLICANT_AGREE, m_agree);
+        DDX_Control(pDX, IDC_APPLICANT_LIST, m_list);
+    }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_list.InsertColumn(0, "物件名", LVCFMT_LEFT, 200);
+        m_list.InsertColumn(1, "作成日", LVCFMT_LEFT, 80);
+        int row = m_list.InsertItem(0, "駅前ビル");
+        m_list.SetItemText(row, 1, "2010/9/3");
+        return TRUE;
+    }
+    afx_msg void OnNameChange() { ++nameChanges; }
+    afx_msg void OnKindChange() { ++kindChanges; }
+    afx_msg void OnAdd()
+    {
+        CString name;
+        GetDlgItemText(IDC_APPLICANT_NAME, name);
+        int row = m_list.InsertItem(m_list.GetItemCount(), name);
+        m_list.SetItemText(row, 1, "2010/9/4");
+        ++adds;
+    }
+    afx_msg void OnBrowse() { ++browses; }
+    afx_msg void OnClickList(NMHDR*, LRESULT* pResult)
+    {
+        clickedRow = m_list.GetNextItem(-1, LVNI_SELECTED);
+        *pResult = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ApplicantDialog, CDialog)
+ON_EN_CHANGE(IDC_APPLICANT_NAME, OnNameChange)
+ON_CBN_SELCHANGE(IDC_APPLICANT_KIND, OnKindChange)
+ON_BN_CLICKED(IDC_APPLICANT_ADD, OnAdd)
+ON_BN_CLICKED(IDC_APPLICANT_BROWSE, OnBrowse)
+ON_NOTIFY(NM_CLICK, IDC_APPLICANT_LIST, OnClickList)
+END_MESSAGE_MAP()
+
+namespace {
+
+wxRect RectOf(wxWindow* window) { return window ? window->GetRect() : wxRect(); }
+
+TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
+{
+    CWinApp app("テスト");
+    app.SetDialogBkColor(RGB(231, 236, 249));
+    ApplicantDialog dialog;
+    uitest::WhenModal([&](wxDialog& peer) {
+        EXPECT_EQ(wxString::FromUTF8(u8"申請者の入力"), peer.GetTitle());
+        // ＭＳ Ｐゴシック 9 is IPA P Gothic at 12 pixels. Its 52 letters, each advance rounded to a
+        // whole pixel, are 368 pixels wide: (368 / 26 + 1) / 2 = 7. Its height is (win ascent
+        // 1802 + win descent 401) * 12 / 2048 = 12.9, a line of 13 pixels. So 200 x 150 dialog
+        // units are 200 * 7 / 4 = 350 by 150 * 13 / 8 = 243.75 → 244 pixels.
+        EXPECT_EQ(wxSize(350, 244), peer.GetClientSize());
+        // The name edit at 50, 7 (95 x 14): 50*7/4 = 87.5 → 88, 7*13/8 = 11.375 → 11,
+        // 145*7/4 = 253.75 → 254, 21*13/8 = 34.125 → 34.
+        EXPECT_EQ(wxRect(88, 11, 166, 23), RectOf(uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME)));
+        // The list at 7, 60 (186 x 60): 12.25 → 12, 97.5 → 98, 193*7/4 = 337.75 → 338, 120*13/8 = 195.
+        EXPECT_EQ(wxRect(12, 98, 326, 97), RectOf(uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST)));
+        // OK at 90, 128 (50 x 14): 157.5 → 158, 208, 140*7/4 = 245, 142*13/8 = 230.75 → 231.
+        EXPECT_EQ(wxRect(158, 208, 87, 23), RectOf(uitest::Control<wxButton>(peer, IDOK)));
+        EXPECT_EQ(wxColour(231, 236, 249), peer.GetBackgroundColour());
+
+        wxTextCtrl* name = uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME);
+        ASSERT_NE(nullptr, name);
+        EXPECT_EQ(wxString::FromUTF8(u8"初期値"), name->GetValue());
+        name->SetValue(wxString::FromUTF8(u8"山田太郎"));
+        CString typed;
+        dialog.GetDlgItemText(IDC_APPLICANT_NAME, typed);
+        EXPECT_EQ(CString("山田太郎"), typed);
+        EXPECT_EQ(1, dialog.nameChanges);
+
+        // The focus follows the person's.
+        EXPECT_EQ(dialog.GetDlgItem(IDC_APPLICANT_NAME), CWnd::GetFocus());
+        wxChoice* kind = uitest::Control<wxChoice>(peer, IDC_APPLICANT_KIND);
+        wxFocusEvent focus(wxEVT_SET_FOCUS, kind->GetId());
+        focus.SetEventObject(kind);
+        kind->ProcessWindowEvent(focus);
+        EXPECT_EQ(dialog.GetDlgItem(IDC_APPLICANT_KIND), CWnd::GetFocus());
+
+        uitest::Pick(kind, 2);
+        uitest::Click(uitest::Control<wxCheckBox>(peer, IDC_APPLICANT_AGREE));
+        uitest::Click(uitest::Control<wxButton>(peer, IDC_APPLICANT_ADD));
+        EXPECT_EQ(1, dialog.adds);
+        wxListCtrl* list = uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST);
+        ASSERT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 2; }));
+        EXPECT_EQ(wxString::FromUTF8(u8"山田太郎"), list->GetItemText(1, 0));
+        EXPECT_EQ(wxString::FromUTF8(u8"2010/9/4"), list->GetItemText(1, 1));
+
+        // Selecting a row is a click on it; a message box is owned by the dialog.
+        wxListEvent selected(wxEVT_LIST_ITEM_SELECTED, list->GetId());
+        selected.SetEventObject(list);
+        selected.m_itemIndex = 0;
+        list->ProcessWindowEvent(selected);
+        EXPECT_EQ(0, dialog.clickedRow);
+        EXPECT_EQ(static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED),
+                  dialog.m_list.GetItemState(0, LVIS_SELECTED | LVIS_FOCUSED));
+        uitest::WhenModal([&](wxDialog& box) {
+            EXPECT_EQ(&peer, box.GetParent());
+            uitest::Click(box.FindWindow(wxID_OK));
+        });
+        EXPECT_EQ(IDOK, AfxMessageBox("選択しました。", MB_ICONINFORMATION));
+        // Text typed into an editable combo box reaches its object.
+        wxTextEntry* place = dynamic_cast<wxTextEntry*>(peer.FindWindow(WxIds::ToWx(IDC_APPLICANT_PLACE)));
+        ASSERT_NE(nullptr, place);
+        place->SetValue(wxString::FromUTF8(u8"東京都"));
+        CString placeText;
+        dialog.GetDlgItemText(IDC_APPLICANT_PLACE, placeText);
+        EXPECT_EQ(CString("東京都"), placeText);
+        // The dialog moved by the person (or the window manager) moves its object's window, also
+        // when it moves sideways only.
+        for (const wxPoint& to : {wxPoint(40, 30), wxPoint(60, 30)}) {
+            peer.Move(to);
+            EXPECT_TRUE(uitest::PumpUntil([&] {
+                RECT moved{};
+                dialog.GetWindowRect(&moved);
+                return moved.left == to.x && moved.top == to.y;
+            })) << to.x;
+        }
+        // A list emptied by its object is emptied on the display.
+        dialog.m_list.DeleteAllItems();
+        EXPECT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 0; }));
+
+        uitest::Click(uitest::Control<wxButton>(peer, IDOK));
+    });
+
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(CString("山田太郎"), dialog.m_name);
+    EXPECT_EQ(2, dialog.m_kind);
+    EXPECT_EQ(1, dialog.kindChanges);
+    EXPECT_EQ(BST_CHECKED, dialog.m_agree);
+    EXPECT_EQ(0u, uitest::SettleWindows());
+    EXPECT_EQ(0u, uitest::Host().PeerCount());
+}
+
+wxKeyEvent KeyPress(int key)
+{
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = key;
+    return event;
+}
+
+TEST(WxDialogPeer, KeysTheCloseBoxAndRefusalsGoThroughTheDialogAsTheDialogManagerSendsThem)
+{
+    ApplicantDialog dialog;
+    // The button with id 5101 is not wx's Cancel: it has an id past wx's range and only runs its handler.
+    uitest::WhenModal([&](wxDialog& peer) {
+        wxButton* browse = dynamic_cast<wxButton*>(peer.FindWindow(6102));
+        ASSERT_NE(nullptr, browse);
+        EXPECT_EQ(IDC_APPLICANT_BROWSE, WxIds::FromWx(browse->GetId()));
+        uitest::Click(browse);
+        EXPECT_EQ(1, dialog.browses);
+        EXPECT_TRUE(dialog.ContinueModal());
+        wxKeyEvent escape = KeyPress(WXK_ESCAPE);
+        peer.ProcessWindowEvent(escape);
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+
+    // Enter presses the default button, OK, which takes the fields over.
+    uitest::WhenModal([&](wxDialog& peer) {
+        uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME)->SetValue(wxString::FromUTF8(u8"佐藤"));
+        wxKeyEvent enter = KeyPress(WXK_RETURN);
+        peer.ProcessWindowEvent(enter);
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(CString("佐藤"), dialog.m_name);
+
+    // The close box is Cancel.
+    uitest::WhenModal([](wxDialog& peer) { EXPECT_FALSE(peer.Close()); });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+
+    // What the object refuses is undone on the window.
+    uitest::WhenModal([&](wxDialog& peer) {
+        static_cast<CEdit*>(dialog.GetDlgItem(IDC_APPLICANT_NAME))->LimitText(4);
+        wxTextCtrl* name = uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME);
+        name->SetValue(wxString::FromUTF8(u8"山田太郎"));
+        // Four bytes: two double-byte characters.
+        EXPECT_EQ(wxString::FromUTF8(u8"山田"), name->GetValue());
+        CString kept;
+        dialog.GetDlgItemText(IDC_APPLICANT_NAME, kept);
+        EXPECT_EQ(CString("山田"), kept);
+
+        // A check box that its object disables cannot be clicked into another state.
+        dialog.GetDlgItem(IDC_APPLICANT_AGREE)->EnableWindow(FALSE);
+        wxCheckBox* agree = uitest::Control<wxCheckBox>(peer, IDC_APPLICANT_AGREE);
+        uitest::Click(agree);
+        EXPECT_FALSE(agree->GetValue());
+        EXPECT_EQ(BST_UNCHECKED, dialog.IsDlgButtonChecked(IDC_APPLICANT_AGREE));
+        uitest::Click(uitest::Control<wxButton>(peer, IDOK));
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(CString("山田"), dialog.m_name);
+    EXPECT_EQ(0u, uitest::SettleWindows());
+}
+
+// The pixels darker than the middle grey, as a set of points relative to their bounding box.
+struct Ink {
+    wxRect box;
+    std::vector<wxPoint> points;
+};
+
+Ink InkOf(const wxImage& image)
+{
+    Ink ink;
+    std::vector<wxPoint> found;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 128)
+                found.emplace_back(x, y);
+    if (found.empty())
+        return ink;
+    ink.box = wxRect(found.front(), found.front());
+    for (const wxPoint& point : found)
+        ink.box.Union(wxRect(point, point));
+    for (const wxPoint& point : found)
+        ink.points.push_back(point - ink.box.GetTopLeft());
+    return ink;
+}
+
+// How many ink points of one have no ink of the other within a pixel, both aligned at their
+// boxes' corners (renderers differ in how they smooth a stroke's edge, not in where it runs).
+size_t Mismatch(const Ink& one, const Ink& other)
+{
+    size_t missing = 0;
+    for (const wxPoint& point : one.points) {
+        bool near = std::any_of(other.points.begin(), other.points.end(), [&](const wxPoint& mark) {
+            return std::abs(mark.x - point.x) <= 1 && std::abs(mark.y - point.y) <= 1;
+        });
+        missing += near ? 0 : 1;
+    }
+    return missing;
+}
+
+// A text drawn in a font on the dialog's background, as the reference of what it looks like.
+wxImage Render(const wxString& text, const wxFont& font, const wxColour& background, wxSize size)
+{
+    wxBitmap bitmap(size);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(wxBrush(background));
+    dc.Clear();
+    dc.SetFont(font);
+    dc.SetTextForeground(*wxBLACK);
+    dc.DrawText(text, 0, 0);
+    dc.SelectObject(wxNullBitmap);
+    return bitmap.ConvertToImage();
+}
+
+size_t CountColour(const wxImage& image, const wxColour& colour)
+{
+    size_t count = 0;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            if (wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)) == colour)
+                ++count;
+    return count;
+}
+
+TEST(WxDialogPeer, AScreenshotShowsTheJapaneseLabelsInTheIpaFontNotAsMissingGlyphBoxes)
+{
+    CWinApp app("テスト");
+    const wxColour background(231, 236, 249);
+    app.SetDialogBkColor(RGB(231, 236, 249));
+    ApplicantDialog dialog;
+    wxImage shot;
+    wxRect labelPlace;
+    wxFont labelFont;
+    uitest::WhenModal([&](wxDialog& peer) {
+        // Shown, its rows filled in, and drawn.
+        wxListCtrl* list = uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST);
+        ASSERT_TRUE(uitest::PumpUntil([&] { return peer.IsShownOnScreen() && list->GetItemCount() == 1; }));
+        uitest::PumpUntil([] { return false; }, 20);
+        peer.Update();
+        wxSize size = peer.GetClientSize();
+        wxBitmap bitmap(size);
+        {
+            wxClientDC screen(&peer);
+            wxMemoryDC copy(bitmap);
+            copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+        }
+        shot = bitmap.ConvertToImage();
+        wxStaticText* label = uitest::Control<wxStaticText>(peer, IDC_APPLICANT_LABEL);
+        labelPlace = label->GetRect();
+        labelFont = label->GetFont();
+        dialog.EndDialog(IDCANCEL);
+    });
+    ASSERT_EQ(IDCANCEL, dialog.DoModal());
+    ASSERT_TRUE(shot.IsOk());
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+    EXPECT_TRUE(shot.SaveFile(uitest::ArtefactPath("ApplicantDialog.png"), wxBITMAP_TYPE_PNG));
+
+    // Not blank: mostly the dialog colour, with dark text on it.
+    EXPECT_GT(CountColour(shot, background), static_cast<size_t>(shot.GetWidth() * shot.GetHeight() / 3));
+    Ink shown = InkOf(shot.GetSubImage(labelPlace));
+    ASSERT_FALSE(shown.points.empty());
+
+    // "申請者" in IPA P Gothic: three full-width characters of one em (12 pixels) each.
+    wxString text = wxString::FromUTF8(u8"申請者");
+    wxMemoryDC measure;
+    measure.SetFont(labelFont);
+    EXPECT_EQ(36, measure.GetTextExtent(text).x);
+    // Characters that no font has (private use) come out as boxes: of another width.
+    wxString boxes = wxString::FromUTF8(u8"\uE000\uE001\uE002");
+    EXPECT_NE(36, measure.GetTextExtent(boxes).x);
+
+    // The label as shown is the label as the IPA font draws it (within a pixel: renderers
+    // smooth the edges of a stroke differently), and not the boxes of missing glyphs.
+    Ink glyphs = InkOf(Render(text, labelFont, background, labelPlace.GetSize()));
+    Ink missing = InkOf(Render(boxes, labelFont, background, wxSize(labelPlace.width, 2 * labelPlace.height)));
+    EXPECT_EQ(glyphs.box.GetSize(), shown.box.GetSize());
+    EXPECT_LE(Mismatch(shown, glyphs), shown.points.size() / 20);
+    EXPECT_LE(Mismatch(glyphs, shown), glyphs.points.size() / 20);
+    EXPECT_NE(missing.box.GetSize(), shown.box.GetSize());
+    EXPECT_GT(Mismatch(missing, shown), missing.points.size() / 4);
+}
+
+wxString Utf8(const char* text) { return wxString::FromUTF8(text); }
+
+TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWithThem)
+{
+    CWinApp app("テスト");
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "main"));
+    CDialog notice;
+    ASSERT_TRUE(notice.Create(IDD_NOTICE, frame));
+    // The hidden frame and the dialog not shown yet have no windows.
+    EXPECT_EQ(nullptr, uitest::Host().PeerWindow(*frame));
+    EXPECT_EQ(0u, uitest::Host().PeerCount());
+
+    notice.ShowWindow(SW_SHOW);
+    wxWindow* shown = uitest::Host().PeerWindow(notice);
+    ASSERT_NE(nullptr, shown);
+    EXPECT_TRUE(shown->IsShown());
+    EXPECT_EQ(3u, uitest::Host().PeerCount());
+    EXPECT_EQ(Utf8(u8"お知らせ"), static_cast<wxTopLevelWindow*>(shown)->GetTitle());
+
+    notice.SetDlgItemText(IDC_NOTICE_TEXT, "物件データを書き出しています。");
+    wxStaticText* text = uitest::Control<wxStaticText>(*shown, IDC_NOTICE_TEXT);
+    ASSERT_NE(nullptr, text);
+    EXPECT_EQ(Utf8(u8"物件データを書き出しています。"), text->GetLabel());
+    notice.GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
+    EXPECT_FALSE(uitest::Control<wxButton>(*shown, IDCANCEL)->IsEnabled());
+
+    // A control made in the live dialog gets its window at its place; it goes with its object.
+    CButton extra;
+    ASSERT_TRUE(extra.Create("中止", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(5, 40, 65, 62), &notice, 1300));
+    wxButton* extraButton = uitest::Control<wxButton>(*shown, 1300);
+    ASSERT_NE(nullptr, extraButton);
+    EXPECT_EQ(Utf8(u8"中止"), extraButton->GetLabel());
+    EXPECT_EQ(wxRect(5, 40, 60, 22), extraButton->GetRect());
+    extra.DestroyWindow();
+    uitest::SettleWindows();
+    EXPECT_EQ(nullptr, uitest::Control<wxButton>(*shown, 1300));
+
+    // A list box made in the live dialog shows its items once wx is idle; a click selects.
+    CListBox kinds;
+    ASSERT_TRUE(kinds.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(70, 40, 170, 100), &notice, 1301));
+    for (const char* kind : {"確認", "計画変更", "中間検査"})
+        kinds.AddString(kind);
+    wxListBox* kindList = uitest::Control<wxListBox>(*shown, 1301);
+    ASSERT_NE(nullptr, kindList);
+    ASSERT_TRUE(uitest::PumpUntil([&] { return kindList->GetCount() == 3; }));
+    EXPECT_EQ(Utf8(u8"計画変更"), kindList->GetString(1));
+    kindList->SetSelection(1);
+    wxCommandEvent picked(wxEVT_LISTBOX, kindList->GetId());
+    picked.SetEventObject(kindList);
+    picked.SetInt(1);
+    kindList->ProcessWindowEvent(picked);
+    EXPECT_EQ(1, kinds.GetCurSel());
+    kinds.SetCurSel(2);
+    EXPECT_TRUE(uitest::PumpUntil([&] { return kindList->GetSelection() == 2; }));
+
+    // Without a system menu the dialog has no close box: closing it does nothing.
+    EXPECT_FALSE(shown->Close());
+    EXPECT_NE(nullptr, notice.m_hWnd);
+
+    notice.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(shown->IsShown());
+    notice.DestroyWindow();
+    EXPECT_EQ(0u, uitest::Host().PeerCount());
+    EXPECT_EQ(0u, uitest::SettleWindows());
+    frame->DestroyWindow();
+}
+
+struct ExpectedBox {
+    UINT type;
+    std::vector<int> buttons;
+    std::vector<int> wxButtons;
+    std::vector<const char*> labels; // UTF-8
+    long style;
+};
+
+TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconDefaultAndAnswers)
+{
+    const ExpectedBox boxes[] = {
+        {MB_OK, {IDOK}, {wxID_OK}, {"OK"}, wxOK | wxICON_NONE},
+        {MB_OKCANCEL | MB_ICONHAND | MB_DEFBUTTON2,
+         {IDOK, IDCANCEL},
+         {wxID_OK, wxID_CANCEL},
+         {"OK", u8"キャンセル"},
+         wxOK | wxCANCEL | wxICON_ERROR | wxCANCEL_DEFAULT},
+        {MB_YESNO | MB_ICONQUESTION,
+         {IDYES, IDNO},
+         {wxID_YES, wxID_NO},
+         {u8"はい(&Y)", u8"いいえ(&N)"},
+         wxYES_NO | wxICON_QUESTION},
+        {MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2,
+         {IDYES, IDNO},
+         {wxID_YES, wxID_NO},
+         {u8"はい(&Y)", u8"いいえ(&N)"},
+         wxYES_NO | wxICON_WARNING | wxNO_DEFAULT},
+        {MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3,
+         {IDYES, IDNO, IDCANCEL},
+         {wxID_YES, wxID_NO, wxID_CANCEL},
+         {u8"はい(&Y)", u8"いいえ(&N)", u8"キャンセル"},
+         wxYES_NO | wxCANCEL | wxICON_INFORMATION | wxCANCEL_DEFAULT},
+        {MB_RETRYCANCEL | MB_ICONHAND,
+         {IDRETRY, IDCANCEL},
+         {wxID_OK, wxID_CANCEL},
+         {u8"再試行(&R)", u8"キャンセル"},
+         wxOK | wxCANCEL | wxICON_ERROR},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
+         {IDABORT, IDRETRY, IDIGNORE},
+         {wxID_YES, wxID_NO, wxID_CANCEL},
+         {u8"中止(&A)", u8"再試行(&R)", u8"無視(&I)"},
+         wxYES_NO | wxCANCEL | wxICON_NONE | wxNO_DEFAULT},
+    };
+    for (const ExpectedBox& expected : boxes) {
+        SCOPED_TRACE(testing::Message() << "type 0x" << std::hex << expected.type);
+        WxMessageBox box(expected.type);
+        EXPECT_EQ(expected.buttons, box.Buttons());
+        EXPECT_EQ(expected.wxButtons, box.WxButtons());
+        EXPECT_EQ(expected.style, box.Style());
+        for (size_t i = 0; i < expected.labels.size(); ++i) {
+            EXPECT_EQ(wxString::FromUTF8(expected.labels[i]), WxText::ToWx(box.Label(i)));
+            EXPECT_EQ(expected.buttons[i], box.Answer(expected.wxButtons[i]));
+        }
+    }
+
+    // A box closed without a button counts as Cancel, or else as its last button.
+    EXPECT_EQ(IDCANCEL, WxMessageBox(MB_YESNOCANCEL).Answer(wxID_NONE));
+    EXPECT_EQ(IDCANCEL, WxMessageBox(MB_RETRYCANCEL).Answer(wxID_NONE));
+    EXPECT_EQ(IDNO, WxMessageBox(MB_YESNO).Answer(wxID_CANCEL));
+    EXPECT_EQ(IDIGNORE, WxMessageBox(MB_ABORTRETRYIGNORE).Answer(wxID_NONE));
+    EXPECT_EQ(IDOK, WxMessageBox(MB_OK).Answer(wxID_CANCEL));
+
+    // The framework's box shows caption, text and buttons and answers with the clicked one.
+    CWinApp app("テスト");
+    uitest::WhenModal([](wxDialog& shown) {
+        wxGenericMessageDialog* box = dynamic_cast<wxGenericMessageDialog*>(&shown);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(wxString::FromUTF8(u8"テスト"), box->GetTitle());
+        EXPECT_EQ(wxString::FromUTF8(u8"物件データを保存しますか？"), box->GetMessage());
+        EXPECT_EQ(wxICON_QUESTION, box->GetEffectiveIcon());
+        wxButton* yes = dynamic_cast<wxButton*>(box->FindWindow(wxID_YES));
+        wxButton* no = dynamic_cast<wxButton*>(box->FindWindow(wxID_NO));
+        wxButton* cancel = dynamic_cast<wxButton*>(box->FindWindow(wxID_CANCEL));
+        ASSERT_TRUE(yes && no && cancel);
+        EXPECT_EQ(wxString::FromUTF8(u8"はい(&Y)"), yes->GetLabel());
+        EXPECT_EQ(wxString::FromUTF8(u8"いいえ(&N)"), no->GetLabel());
+        EXPECT_EQ(wxString::FromUTF8(u8"キャンセル"), cancel->GetLabel());
+        EXPECT_EQ(no, box->GetDefaultItem());
+        uitest::Click(no);
+    });
+    EXPECT_EQ(IDNO, AfxMessageBox("物件データを保存しますか？", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2));
+    EXPECT_EQ(0u, uitest::SettleWindows());
+}
+
+// Ids, text and the dialog font as they cross between the system and wx.
+TEST(WxCrossing, IdsTextAndTheDialogFont)
+{
+    const std::pair<int, int> ids[] = {
+        {1, 1},       {2, 2},       {4998, 4998}, {4999, 6000},   {5100, 6101},
+        {5604, 6605}, {5999, 7000}, {6000, 7001}, {12001, 13002}, {65534, 66535},
+    };
+    for (const auto& [system, wx] : ids) {
+        EXPECT_EQ(wx, WxIds::ToWx(system)) << system;
+        EXPECT_EQ(system, WxIds::FromWx(wx)) << wx;
+    }
+    EXPECT_EQ(wxID_ANY, WxIds::ToWx(-1));
+    EXPECT_EQ(wxID_ANY, WxIds::ToWx(0xFFFF));
+    // wx's own ids and the ids it makes up stand for no control of the system.
+    EXPECT_EQ(-1, WxIds::FromWx(wxID_OK));
+    EXPECT_EQ(-1, WxIds::FromWx(wxID_LOWEST));
+    EXPECT_EQ(-1, WxIds::FromWx(-31000));
+
+    // 申 is 90 5C: its trail byte is "\".
+    const CString text("\x90\x5C"
+                       "a"
+                       "\x90\xBF");
+    EXPECT_EQ(wxString::FromUTF8(u8"申a請"), WxText::ToWx(text));
+    EXPECT_EQ(text, WxText::FromWx(wxString::FromUTF8(u8"申a請")));
+    EXPECT_EQ(CString("?"), WxText::FromWx(wxString::FromUTF8(u8"\u00E9")));
+    EXPECT_EQ(0, WxText::CharIndex(text, 0));
+    EXPECT_EQ(1, WxText::CharIndex(text, 1));
+    EXPECT_EQ(1, WxText::CharIndex(text, 2));
+    EXPECT_EQ(2, WxText::CharIndex(text, 3));
+    EXPECT_EQ(3, WxText::CharIndex(text, 99));
+    EXPECT_EQ(0, WxText::ByteOffset(text, 0));
+    EXPECT_EQ(2, WxText::ByteOffset(text, 1));
+    EXPECT_EQ(3, WxText::ByteOffset(text, 2));
+    EXPECT_EQ(5, WxText::ByteOffset(text, 9));
+    EXPECT_EQ(wxString("a\nb\n"), WxText::ToWxLines("a\r\nb\r\n"));
+    EXPECT_EQ(CString("a\r\nb\r\n"), WxText::FromWxLines("a\nb\r\n"));
+
+    // The dialog font of ＭＳ Ｐゴシック 9 is IPA P Gothic at 9 points (its units, 7 by 13, show in
+    // the dialog peer's sizes).
+    const DialogResource* applicant = AfxFindDialogResource(IDD_APPLICANT);
+    ASSERT_NE(nullptr, applicant);
+    wxFont font = WxDialogFont::FontOf(*applicant);
+    EXPECT_EQ(wxString("IPAPGothic"), font.GetFaceName());
+    EXPECT_EQ(9, font.GetPointSize());
+    // IPA Gothic, the fixed-pitch stand-in of ＭＳ ゴシック: every letter half an em, 6 pixels
+    // (52 * 6 = 312, (312 / 26 + 1) / 2 = 6); the same line height.
+    DialogResource fixed = *applicant;
+    fixed.fontName = u8"ＭＳ ゴシック";
+    SIZE fixedUnits = WxDialogFont::BaseUnits(WxDialogFont::FontOf(fixed));
+    EXPECT_EQ(6, fixedUnits.cx);
+    EXPECT_EQ(13, fixedUnits.cy);
+    // The host gives the dialog layer these units, so the object's rectangles are the window's.
+    RECT rect{0, 0, 4, 8};
+    AfxMapDialogRect(*applicant, rect);
+    EXPECT_EQ(7, rect.right);
+    EXPECT_EQ(13, rect.bottom);
+}
+
+} // namespace
