@@ -1,6 +1,4 @@
-// Dialogs on the display: the data-entry dialog's window at the real font's pixels, its typing,
-// clicks, keys and refusals; a picture of it in the IPA font; modeless windows that follow their
-// objects; message boxes; ids, text and the dialog font as they cross between the system and wx.
+// Dialogs on the display: the data-entry dialog, its picture, modeless windows, message boxes, ids.
 #include "tests/support/TestSupport.h"
 #include "tests/ui/UiTestResources.h"
 #include "tests/ui/UiTestSupport.h"
@@ -96,13 +94,9 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
     ApplicantDialog dialog;
     uitest::WhenModal([&](wxDialog& peer) {
         EXPECT_EQ(wxString::FromUTF8(u8"申請者の入力"), peer.GetTitle());
-        // ＭＳ Ｐゴシック 9 is IPA P Gothic at 12 pixels. Its 52 letters, each advance rounded to a
-        // whole pixel, are 368 pixels wide: (368 / 26 + 1) / 2 = 7. Its height is (win ascent
-        // 1802 + win descent 401) * 12 / 2048 = 12.9, a line of 13 pixels. So 200 x 150 dialog
-        // units are 200 * 7 / 4 = 350 by 150 * 13 / 8 = 243.75 → 244 pixels.
+        // ＭＳ Ｐゴシック 9 is IPA P Gothic at 12 px: units of 7 x 13 pixels, 200 x 150 units → 350 x 243.75.
         EXPECT_EQ(wxSize(350, 244), peer.GetClientSize());
-        // The name edit at 50, 7 (95 x 14): 50*7/4 = 87.5 → 88, 7*13/8 = 11.375 → 11,
-        // 145*7/4 = 253.75 → 254, 21*13/8 = 34.125 → 34.
+        // The name edit at 50, 7 (95 x 14): 87.5 → 88, 11.375 → 11, right 253.75 → 254, bottom 34.125 → 34.
         EXPECT_EQ(wxRect(88, 11, 166, 23), RectOf(uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME)));
         // The list at 7, 60 (186 x 60): 12.25 → 12, 97.5 → 98, 193*7/4 = 337.75 → 338, 120*13/8 = 195.
         EXPECT_EQ(wxRect(12, 98, 326, 97), RectOf(uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST)));
@@ -156,8 +150,7 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         CString placeText;
         dialog.GetDlgItemText(IDC_APPLICANT_PLACE, placeText);
         EXPECT_EQ(CString("東京都"), placeText);
-        // The dialog moved by the person (or the window manager) moves its object's window, also
-        // when it moves sideways only.
+        // The dialog moved by the person moves its object's window, also sideways only.
         for (const wxPoint& to : {wxPoint(40, 30), wxPoint(60, 30)}) {
             peer.Move(to);
             EXPECT_TRUE(uitest::PumpUntil([&] {
@@ -266,8 +259,7 @@ Ink InkOf(const wxImage& image)
     return ink;
 }
 
-// How many ink points of one have no ink of the other within a pixel, both aligned at their
-// boxes' corners (renderers differ in how they smooth a stroke's edge, not in where it runs).
+// Ink points of one with no ink of the other within a pixel, both aligned at their boxes' corners.
 size_t Mismatch(const Ink& one, const Ink& other)
 {
     size_t missing = 0;
@@ -352,8 +344,7 @@ TEST(WxDialogPeer, AScreenshotShowsTheJapaneseLabelsInTheIpaFontNotAsMissingGlyp
     wxString boxes = wxString::FromUTF8(u8"\uE000\uE001\uE002");
     EXPECT_NE(36, measure.GetTextExtent(boxes).x);
 
-    // The label as shown is the label as the IPA font draws it (within a pixel: renderers
-    // smooth the edges of a stroke differently), and not the boxes of missing glyphs.
+    // The label as shown is as the IPA font draws it (within a pixel), not the boxes of missing glyphs.
     Ink glyphs = InkOf(Render(text, labelFont, background, labelPlace.GetSize()));
     Ink missing = InkOf(Render(boxes, labelFont, background, wxSize(labelPlace.width, 2 * labelPlace.height)));
     EXPECT_EQ(glyphs.box.GetSize(), shown.box.GetSize());
@@ -552,15 +543,13 @@ TEST(WxCrossing, IdsTextAndTheDialogFont)
     EXPECT_EQ(wxString("a\nb\n"), WxText::ToWxLines("a\r\nb\r\n"));
     EXPECT_EQ(CString("a\r\nb\r\n"), WxText::FromWxLines("a\nb\r\n"));
 
-    // The dialog font of ＭＳ Ｐゴシック 9 is IPA P Gothic at 9 points (its units, 7 by 13, show in
-    // the dialog peer's sizes).
+    // The dialog font of ＭＳ Ｐゴシック 9 is IPA P Gothic at 9 points.
     const DialogResource* applicant = AfxFindDialogResource(IDD_APPLICANT);
     ASSERT_NE(nullptr, applicant);
     wxFont font = WxDialogFont::FontOf(*applicant);
     EXPECT_EQ(wxString("IPAPGothic"), font.GetFaceName());
     EXPECT_EQ(9, font.GetPointSize());
-    // IPA Gothic, the fixed-pitch stand-in of ＭＳ ゴシック: every letter half an em, 6 pixels
-    // (52 * 6 = 312, (312 / 26 + 1) / 2 = 6); the same line height.
+    // IPA Gothic stands in for ＭＳ ゴシック: every letter half an em, 6 pixels; the same line height.
     DialogResource fixed = *applicant;
     fixed.fontName = u8"ＭＳ ゴシック";
     SIZE fixedUnits = WxDialogFont::BaseUnits(WxDialogFont::FontOf(fixed));

@@ -54,8 +54,7 @@ private:
 
 CString heardSelection;
 
-// The system's folder chooser on the shell: rooted at My Computer, the start folder selected
-// on initialisation, each selection's path shown in the status line.
+// The system's folder chooser: rooted at My Computer, the start folder selected, each selection shown.
 int CALLBACK BrowseCallback(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData)
 {
     if (uMsg == BFFM_INITIALIZED) {
@@ -91,10 +90,7 @@ std::pair<CString, CString> BrowseFrom(LPCTSTR start)
     return {CString(path), CString(display)};
 }
 
-// The native pickers, answered by the test, which reads what they were asked: the folder browser
-// starts at the Linux folder and gives a Windows path in CP932; the file dialogs take the filter
-// as a wildcard; the print dialog names the printer and copies; the shell opens an existing file
-// with the desktop's opener only; the clipboard carries Japanese text.
+// The native pickers, answered by the test, get Linux paths and give Windows paths in CP932.
 TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
 {
     AnsweringHost host;

@@ -1,6 +1,4 @@
-// The display tests' wx session, and ways to act inside a modal loop without waiting: a body
-// queued to run once the modal dialog shows, an event loop turned until a condition holds
-// (bounded), clicks sent as the controls' own wx events.
+// The display tests' wx session, and ways to act inside a modal loop without waiting.
 #pragma once
 
 #include "platform/ui/WxIds.h"
@@ -16,17 +14,13 @@ namespace uitest {
 // The host of the session that the test environment runs.
 WxUiHost& Host();
 
-// Runs body from inside the modal loop of the innermost modal wx dialog, once one is shown.
-// If none shows within a bounded number of turns, the test fails and the running modal
-// dialog object is ended, so that nothing waits.
+// Runs body inside the innermost modal wx dialog once one shows; else fails and ends the dialog.
 void WhenModal(std::function<void(wxDialog&)> body);
 
-// Turns the event loop (and wx's idle processing) until condition holds, at most `turns`
-// times; returns whether it held.
+// Turns the event loop and idle processing until condition holds, at most `turns` times.
 bool PumpUntil(const std::function<bool()>& condition, int turns = 200);
 
-// Lets wx delete the windows it keeps for deletion when idle; returns how many top-level
-// windows are left.
+// Lets wx delete the windows it keeps for deletion; how many top-level windows are left.
 size_t SettleWindows();
 
 // The wx control that stands for a system control id in a dialog, or null.
@@ -35,8 +29,7 @@ template <class T> T* Control(wxWindow& dialog, int systemId)
     return dynamic_cast<T*>(dialog.FindWindow(WxIds::ToWx(systemId)));
 }
 
-// What a person's click on a control makes wx report: a push button's click, a check box
-// toggled, a radio button selected, an item of a choice picked.
+// What a person's click on a control, or a pick of an item of a choice, makes wx report.
 void Click(wxWindow* control);
 void Pick(wxWindow* choice, int index);
 

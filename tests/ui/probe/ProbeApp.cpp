@@ -1,6 +1,4 @@
-// A program on the real main: its application object shows a modeless dialog over a hidden
-// main frame and ends start-up by returning FALSE from InitInstance, as the system does. It
-// reports what it saw; after main has returned, how many wx windows are left.
+// A program on the real main whose start-up shows a modeless dialog and returns FALSE; it reports what it saw.
 #include "tests/ui/UiTestResources.h"
 
 #include "platform/ui/WxUiHost.h"
