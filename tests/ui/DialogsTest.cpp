@@ -1,4 +1,5 @@
 // Dialogs on the display: the data-entry dialog, its picture, modeless windows, message boxes, ids.
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/UiTestResources.h"
 #include "tests/ui/UiTestSupport.h"
@@ -422,67 +423,50 @@ TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWith
     frame->DestroyWindow();
 }
 
-struct ExpectedBox {
-    UINT type;
-    std::vector<int> buttons;
-    std::vector<int> wxButtons;
-    std::vector<const char*> labels; // UTF-8
-    long style;
-};
+#define NAME(name) {#name, long(name)}
+const std::map<std::string, long> kNames = {
+    NAME(MB_OK), NAME(MB_OKCANCEL), NAME(MB_YESNO), NAME(MB_YESNOCANCEL), NAME(MB_RETRYCANCEL),
+    NAME(MB_ABORTRETRYIGNORE), NAME(MB_ICONHAND), NAME(MB_ICONQUESTION), NAME(MB_ICONEXCLAMATION),
+    NAME(MB_ICONINFORMATION), NAME(MB_DEFBUTTON2), NAME(MB_DEFBUTTON3), NAME(IDOK), NAME(IDCANCEL), NAME(IDYES),
+    NAME(IDNO), NAME(IDRETRY), NAME(IDABORT), NAME(IDIGNORE), NAME(wxID_OK), NAME(wxID_CANCEL), NAME(wxID_YES),
+    NAME(wxID_NO), NAME(wxID_NONE), NAME(wxOK), NAME(wxCANCEL), NAME(wxYES_NO), NAME(wxICON_NONE),
+    NAME(wxICON_ERROR), NAME(wxICON_QUESTION), NAME(wxICON_WARNING), NAME(wxICON_INFORMATION),
+    NAME(wxCANCEL_DEFAULT), NAME(wxNO_DEFAULT)};
+#undef NAME
 
+// The value of names joined by blanks, or-ed together.
+long Flags(const CString& names)
+{
+    long flags = 0;
+    std::istringstream words(names.Bytes());
+    for (std::string name; words >> name;)
+        flags |= kNames.at(name);
+    return flags;
+}
+
+// The buttons, labels, styles and answers of tests/data/ui/message_boxes.txt.
 TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconDefaultAndAnswers)
 {
-    const ExpectedBox boxes[] = {
-        {MB_OK, {IDOK}, {wxID_OK}, {"OK"}, wxOK | wxICON_NONE},
-        {MB_OKCANCEL | MB_ICONHAND | MB_DEFBUTTON2,
-         {IDOK, IDCANCEL},
-         {wxID_OK, wxID_CANCEL},
-         {"OK", u8"キャンセル"},
-         wxOK | wxCANCEL | wxICON_ERROR | wxCANCEL_DEFAULT},
-        {MB_YESNO | MB_ICONQUESTION,
-         {IDYES, IDNO},
-         {wxID_YES, wxID_NO},
-         {u8"はい(&Y)", u8"いいえ(&N)"},
-         wxYES_NO | wxICON_QUESTION},
-        {MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2,
-         {IDYES, IDNO},
-         {wxID_YES, wxID_NO},
-         {u8"はい(&Y)", u8"いいえ(&N)"},
-         wxYES_NO | wxICON_WARNING | wxNO_DEFAULT},
-        {MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3,
-         {IDYES, IDNO, IDCANCEL},
-         {wxID_YES, wxID_NO, wxID_CANCEL},
-         {u8"はい(&Y)", u8"いいえ(&N)", u8"キャンセル"},
-         wxYES_NO | wxCANCEL | wxICON_INFORMATION | wxCANCEL_DEFAULT},
-        {MB_RETRYCANCEL | MB_ICONHAND,
-         {IDRETRY, IDCANCEL},
-         {wxID_OK, wxID_CANCEL},
-         {u8"再試行(&R)", u8"キャンセル"},
-         wxOK | wxCANCEL | wxICON_ERROR},
-        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
-         {IDABORT, IDRETRY, IDIGNORE},
-         {wxID_YES, wxID_NO, wxID_CANCEL},
-         {u8"中止(&A)", u8"再試行(&R)", u8"無視(&I)"},
-         wxYES_NO | wxCANCEL | wxICON_NONE | wxNO_DEFAULT},
-    };
-    for (const ExpectedBox& expected : boxes) {
-        SCOPED_TRACE(testing::Message() << "type 0x" << std::hex << expected.type);
-        WxMessageBox box(expected.type);
-        EXPECT_EQ(expected.buttons, box.Buttons());
-        EXPECT_EQ(expected.wxButtons, box.WxButtons());
-        EXPECT_EQ(expected.style, box.Style());
-        for (size_t i = 0; i < expected.labels.size(); ++i) {
-            EXPECT_EQ(wxString::FromUTF8(expected.labels[i]), WxText::ToWx(box.Label(i)));
-            EXPECT_EQ(expected.buttons[i], box.Answer(expected.wxButtons[i]));
+    for (const std::vector<CString>& line : testsupport::ReadTabbedCases("ui/message_boxes.txt")) {
+        SCOPED_TRACE(line[1].Bytes());
+        WxMessageBox box(UINT(Flags(line[1])));
+        if (line[0] == "answer") {
+            EXPECT_EQ(Flags(line[3]), box.Answer(int(Flags(line[2]))));
+            continue;
         }
+        std::vector<int> buttons, wxButtons;
+        std::istringstream words(line[2].Bytes());
+        for (std::string button; words >> button;) {
+            size_t colon = button.find(':'), second = button.find(':', colon + 1);
+            buttons.push_back(int(kNames.at(button.substr(0, colon))));
+            wxButtons.push_back(int(kNames.at(button.substr(colon + 1, second - colon - 1))));
+            EXPECT_EQ(CString(button.substr(second + 1)), box.Label(buttons.size() - 1));
+            EXPECT_EQ(buttons.back(), box.Answer(wxButtons.back()));
+        }
+        EXPECT_EQ(buttons, box.Buttons());
+        EXPECT_EQ(wxButtons, box.WxButtons());
+        EXPECT_EQ(Flags(line[3]), box.Style());
     }
-
-    // A box closed without a button counts as Cancel, or else as its last button.
-    EXPECT_EQ(IDCANCEL, WxMessageBox(MB_YESNOCANCEL).Answer(wxID_NONE));
-    EXPECT_EQ(IDCANCEL, WxMessageBox(MB_RETRYCANCEL).Answer(wxID_NONE));
-    EXPECT_EQ(IDNO, WxMessageBox(MB_YESNO).Answer(wxID_CANCEL));
-    EXPECT_EQ(IDIGNORE, WxMessageBox(MB_ABORTRETRYIGNORE).Answer(wxID_NONE));
-    EXPECT_EQ(IDOK, WxMessageBox(MB_OK).Answer(wxID_CANCEL));
 
     // The framework's box shows caption, text and buttons and answers with the clicked one.
     CWinApp app("テスト");
