@@ -30,14 +30,9 @@ public:
     ApplicantDialog() : CDialog(IDD_APPLICANT) {}
 
     CString m_name = "初期値";
-    int m_kind = 0;
-    int m_agree = 0;
+    int m_kind = 0, m_agree = 0;
     CListCtrl m_list;
-    int nameChanges = 0;
-    int kindChanges = 0;
-    int adds = 0;
-    int browses = 0;
-    int clickedRow = -2;
+    int nameChanges = 0, kindChanges = 0, adds = 0, browses = 0, clickedRow = -2;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -88,6 +83,21 @@ namespace {
 
 wxRect RectOf(wxWindow* window) { return window ? window->GetRect() : wxRect(); }
 
+CString TextOf(CWnd& dialog, int id)
+{
+    CString text;
+    dialog.GetDlgItemText(id, text);
+    return text;
+}
+
+// A key pressed in a dialog, as the dialog manager sends it.
+void Press(wxDialog& peer, int key)
+{
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = key;
+    peer.ProcessWindowEvent(event);
+}
+
 TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
 {
     CWinApp app("テスト");
@@ -97,11 +107,9 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         EXPECT_EQ(wxString::FromUTF8(u8"申請者の入力"), peer.GetTitle());
         // ＭＳ Ｐゴシック 9 is IPA P Gothic at 12 px: units of 7 x 13 pixels, 200 x 150 units → 350 x 243.75.
         EXPECT_EQ(wxSize(350, 244), peer.GetClientSize());
-        // The name edit at 50, 7 (95 x 14): 87.5 → 88, 11.375 → 11, right 253.75 → 254, bottom 34.125 → 34.
+        // Edit 50,7 95x14 → 87.5,11.375 to 253.75,34.125; list 7,60 186x60; OK 90,128 50x14; each rounded.
         EXPECT_EQ(wxRect(88, 11, 166, 23), RectOf(uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME)));
-        // The list at 7, 60 (186 x 60): 12.25 → 12, 97.5 → 98, 193*7/4 = 337.75 → 338, 120*13/8 = 195.
         EXPECT_EQ(wxRect(12, 98, 326, 97), RectOf(uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST)));
-        // OK at 90, 128 (50 x 14): 157.5 → 158, 208, 140*7/4 = 245, 142*13/8 = 230.75 → 231.
         EXPECT_EQ(wxRect(158, 208, 87, 23), RectOf(uitest::Control<wxButton>(peer, IDOK)));
         EXPECT_EQ(wxColour(231, 236, 249), peer.GetBackgroundColour());
 
@@ -109,9 +117,7 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         ASSERT_NE(nullptr, name);
         EXPECT_EQ(wxString::FromUTF8(u8"初期値"), name->GetValue());
         name->SetValue(wxString::FromUTF8(u8"山田太郎"));
-        CString typed;
-        dialog.GetDlgItemText(IDC_APPLICANT_NAME, typed);
-        EXPECT_EQ(CString("山田太郎"), typed);
+        EXPECT_EQ(CString("山田太郎"), TextOf(dialog, IDC_APPLICANT_NAME));
         EXPECT_EQ(1, dialog.nameChanges);
 
         // The focus follows the person's.
@@ -148,9 +154,7 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
         wxTextEntry* place = dynamic_cast<wxTextEntry*>(peer.FindWindow(WxIds::ToWx(IDC_APPLICANT_PLACE)));
         ASSERT_NE(nullptr, place);
         place->SetValue(wxString::FromUTF8(u8"東京都"));
-        CString placeText;
-        dialog.GetDlgItemText(IDC_APPLICANT_PLACE, placeText);
-        EXPECT_EQ(CString("東京都"), placeText);
+        EXPECT_EQ(CString("東京都"), TextOf(dialog, IDC_APPLICANT_PLACE));
         // The dialog moved by the person moves its object's window, also sideways only.
         for (const wxPoint& to : {wxPoint(40, 30), wxPoint(60, 30)}) {
             peer.Move(to);
@@ -176,13 +180,6 @@ TEST(WxDialogPeer, ShowsTheTemplateAtTheRealFontsPixelsAndTakesTypingAndClicks)
     EXPECT_EQ(0u, uitest::Host().PeerCount());
 }
 
-wxKeyEvent KeyPress(int key)
-{
-    wxKeyEvent event(wxEVT_CHAR_HOOK);
-    event.m_keyCode = key;
-    return event;
-}
-
 TEST(WxDialogPeer, KeysTheCloseBoxAndRefusalsGoThroughTheDialogAsTheDialogManagerSendsThem)
 {
     ApplicantDialog dialog;
@@ -194,16 +191,14 @@ TEST(WxDialogPeer, KeysTheCloseBoxAndRefusalsGoThroughTheDialogAsTheDialogManage
         uitest::Click(browse);
         EXPECT_EQ(1, dialog.browses);
         EXPECT_TRUE(dialog.ContinueModal());
-        wxKeyEvent escape = KeyPress(WXK_ESCAPE);
-        peer.ProcessWindowEvent(escape);
+        Press(peer, WXK_ESCAPE);
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
 
     // Enter presses the default button, OK, which takes the fields over.
     uitest::WhenModal([&](wxDialog& peer) {
         uitest::Control<wxTextCtrl>(peer, IDC_APPLICANT_NAME)->SetValue(wxString::FromUTF8(u8"佐藤"));
-        wxKeyEvent enter = KeyPress(WXK_RETURN);
-        peer.ProcessWindowEvent(enter);
+        Press(peer, WXK_RETURN);
     });
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(CString("佐藤"), dialog.m_name);
@@ -219,9 +214,7 @@ TEST(WxDialogPeer, KeysTheCloseBoxAndRefusalsGoThroughTheDialogAsTheDialogManage
         name->SetValue(wxString::FromUTF8(u8"山田太郎"));
         // Four bytes: two double-byte characters.
         EXPECT_EQ(wxString::FromUTF8(u8"山田"), name->GetValue());
-        CString kept;
-        dialog.GetDlgItemText(IDC_APPLICANT_NAME, kept);
-        EXPECT_EQ(CString("山田"), kept);
+        EXPECT_EQ(CString("山田"), TextOf(dialog, IDC_APPLICANT_NAME));
 
         // A check box that its object disables cannot be clicked into another state.
         dialog.GetDlgItem(IDC_APPLICANT_AGREE)->EnableWindow(FALSE);
@@ -245,18 +238,14 @@ struct Ink {
 Ink InkOf(const wxImage& image)
 {
     Ink ink;
-    std::vector<wxPoint> found;
     for (int y = 0; y < image.GetHeight(); ++y)
         for (int x = 0; x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 128)
-                found.emplace_back(x, y);
-    if (found.empty())
-        return ink;
-    ink.box = wxRect(found.front(), found.front());
-    for (const wxPoint& point : found)
-        ink.box.Union(wxRect(point, point));
-    for (const wxPoint& point : found)
-        ink.points.push_back(point - ink.box.GetTopLeft());
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 128) {
+                ink.box = ink.points.empty() ? wxRect(x, y, 1, 1) : ink.box.Union(wxRect(x, y, 1, 1));
+                ink.points.emplace_back(x, y);
+            }
+    for (wxPoint& point : ink.points)
+        point -= ink.box.GetTopLeft();
     return ink;
 }
 
@@ -264,12 +253,10 @@ Ink InkOf(const wxImage& image)
 size_t Mismatch(const Ink& one, const Ink& other)
 {
     size_t missing = 0;
-    for (const wxPoint& point : one.points) {
-        bool near = std::any_of(other.points.begin(), other.points.end(), [&](const wxPoint& mark) {
+    for (const wxPoint& point : one.points)
+        missing += std::none_of(other.points.begin(), other.points.end(), [&](const wxPoint& mark) {
             return std::abs(mark.x - point.x) <= 1 && std::abs(mark.y - point.y) <= 1;
         });
-        missing += near ? 0 : 1;
-    }
     return missing;
 }
 
@@ -476,15 +463,13 @@ TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconDefaultAndAnswers)
         EXPECT_EQ(wxString::FromUTF8(u8"テスト"), box->GetTitle());
         EXPECT_EQ(wxString::FromUTF8(u8"物件データを保存しますか？"), box->GetMessage());
         EXPECT_EQ(wxICON_QUESTION, box->GetEffectiveIcon());
-        wxButton* yes = dynamic_cast<wxButton*>(box->FindWindow(wxID_YES));
-        wxButton* no = dynamic_cast<wxButton*>(box->FindWindow(wxID_NO));
-        wxButton* cancel = dynamic_cast<wxButton*>(box->FindWindow(wxID_CANCEL));
-        ASSERT_TRUE(yes && no && cancel);
-        EXPECT_EQ(wxString::FromUTF8(u8"はい(&Y)"), yes->GetLabel());
-        EXPECT_EQ(wxString::FromUTF8(u8"いいえ(&N)"), no->GetLabel());
-        EXPECT_EQ(wxString::FromUTF8(u8"キャンセル"), cancel->GetLabel());
-        EXPECT_EQ(no, box->GetDefaultItem());
-        uitest::Click(no);
+        for (auto [id, label] : {std::pair{wxID_YES, u8"はい(&Y)"}, {wxID_NO, u8"いいえ(&N)"}, {wxID_CANCEL, u8"キャンセル"}}) {
+            wxButton* button = dynamic_cast<wxButton*>(box->FindWindow(id));
+            ASSERT_NE(nullptr, button);
+            EXPECT_EQ(wxString::FromUTF8(label), button->GetLabel());
+        }
+        EXPECT_EQ(box->FindWindow(wxID_NO), box->GetDefaultItem());
+        uitest::Click(box->FindWindow(wxID_NO));
     });
     EXPECT_EQ(IDNO, AfxMessageBox("物件データを保存しますか？", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2));
     EXPECT_EQ(0u, uitest::SettleWindows());
@@ -501,12 +486,9 @@ TEST(WxCrossing, IdsTextAndTheDialogFont)
         EXPECT_EQ(wx, WxIds::ToWx(system)) << system;
         EXPECT_EQ(system, WxIds::FromWx(wx)) << wx;
     }
-    EXPECT_EQ(wxID_ANY, WxIds::ToWx(-1));
-    EXPECT_EQ(wxID_ANY, WxIds::ToWx(0xFFFF));
-    // wx's own ids and the ids it makes up stand for no control of the system.
-    EXPECT_EQ(-1, WxIds::FromWx(wxID_OK));
-    EXPECT_EQ(-1, WxIds::FromWx(wxID_LOWEST));
-    EXPECT_EQ(-1, WxIds::FromWx(-31000));
+    EXPECT_EQ(std::make_pair(int(wxID_ANY), int(wxID_ANY)), std::make_pair(WxIds::ToWx(-1), WxIds::ToWx(0xFFFF)));
+    for (int wxOwn : {int(wxID_OK), int(wxID_LOWEST), -31000}) // wx's own ids and those it makes up
+        EXPECT_EQ(-1, WxIds::FromWx(wxOwn)) << wxOwn;
 
     // 申 is 90 5C: its trail byte is "\".
     const CString text("\x90\x5C"
@@ -515,15 +497,10 @@ TEST(WxCrossing, IdsTextAndTheDialogFont)
     EXPECT_EQ(wxString::FromUTF8(u8"申a請"), WxText::ToWx(text));
     EXPECT_EQ(text, WxText::FromWx(wxString::FromUTF8(u8"申a請")));
     EXPECT_EQ(CString("?"), WxText::FromWx(wxString::FromUTF8(u8"\u00E9")));
-    EXPECT_EQ(0, WxText::CharIndex(text, 0));
-    EXPECT_EQ(1, WxText::CharIndex(text, 1));
-    EXPECT_EQ(1, WxText::CharIndex(text, 2));
-    EXPECT_EQ(2, WxText::CharIndex(text, 3));
-    EXPECT_EQ(3, WxText::CharIndex(text, 99));
-    EXPECT_EQ(0, WxText::ByteOffset(text, 0));
-    EXPECT_EQ(2, WxText::ByteOffset(text, 1));
-    EXPECT_EQ(3, WxText::ByteOffset(text, 2));
-    EXPECT_EQ(5, WxText::ByteOffset(text, 9));
+    for (auto [byte, index] : {std::pair{0, 0}, {1, 1}, {2, 1}, {3, 2}, {99, 3}})
+        EXPECT_EQ(index, WxText::CharIndex(text, byte)) << byte;
+    for (auto [index, byte] : {std::pair{0, 0}, {1, 2}, {2, 3}, {9, 5}})
+        EXPECT_EQ(byte, WxText::ByteOffset(text, index)) << index;
     EXPECT_EQ(wxString("a\nb\n"), WxText::ToWxLines("a\r\nb\r\n"));
     EXPECT_EQ(CString("a\r\nb\r\n"), WxText::FromWxLines("a\nb\r\n"));
 
@@ -537,13 +514,11 @@ TEST(WxCrossing, IdsTextAndTheDialogFont)
     DialogResource fixed = *applicant;
     fixed.fontName = u8"ＭＳ ゴシック";
     SIZE fixedUnits = WxDialogFont::BaseUnits(WxDialogFont::FontOf(fixed));
-    EXPECT_EQ(6, fixedUnits.cx);
-    EXPECT_EQ(13, fixedUnits.cy);
+    EXPECT_EQ(std::make_pair(6L, 13L), std::make_pair(long(fixedUnits.cx), long(fixedUnits.cy)));
     // The host gives the dialog layer these units, so the object's rectangles are the window's.
     RECT rect{0, 0, 4, 8};
     AfxMapDialogRect(*applicant, rect);
-    EXPECT_EQ(7, rect.right);
-    EXPECT_EQ(13, rect.bottom);
+    EXPECT_EQ(std::make_pair(7L, 13L), std::make_pair(long(rect.right), long(rect.bottom)));
 }
 
 } // namespace
