@@ -73,14 +73,8 @@ std::pair<CString, CString> BrowseFrom(LPCTSTR start)
     LPITEMIDLIST root = nullptr;
     EXPECT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &root));
     char display[MAX_PATH] = "";
-    BROWSEINFO info{nullptr,
-                    root,
-                    display,
-                    nullptr,
-                    BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT,
-                    BrowseCallback,
-                    reinterpret_cast<LPARAM>(start),
-                    0};
+    BROWSEINFO info{nullptr, root, display, nullptr, BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT, BrowseCallback,
+                    reinterpret_cast<LPARAM>(start), 0};
     LPITEMIDLIST chosen = SHBrowseForFolder(&info);
     CoTaskMemFree(root);
     char path[MAX_PATH] = "";
@@ -127,20 +121,15 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
     host.fileAnswer.reset();
     EXPECT_EQ(IDCANCEL, save.DoModal());
 
-    ASSERT_EQ(3u, host.fileRequests.size());
-    const auto& first = host.fileRequests[0];
-    EXPECT_TRUE(first.open);
-    EXPECT_EQ(wxString::FromUTF8(u8"ファイルを開く"), first.title);
-    EXPECT_EQ(wxString::FromUTF8(u8"レイアウト (*.kpd)|*.kpd|すべてのファイル (*.*)|*"), first.wildcard);
-    EXPECT_EQ(std::string(), first.folder);
-    EXPECT_TRUE(first.mustExist);
-    EXPECT_FALSE(first.overwritePrompt);
-    const auto& second = host.fileRequests[1];
-    EXPECT_FALSE(second.open);
-    EXPECT_EQ(wxString::FromUTF8(u8"書き出し先"), second.title);
-    EXPECT_EQ(wxString::FromUTF8(u8"結果.txt"), second.fileName);
-    EXPECT_EQ(std::string("/tmp"), second.folder);
-    EXPECT_TRUE(second.overwritePrompt);
+    // Open or save, title, folder, file name, wildcard, must exist, overwrite prompt.
+    std::vector<std::string> requests;
+    for (const AnsweringHost::FileChoice& r : host.fileRequests)
+        requests.push_back(std::to_string(r.open) + "|" + r.title.utf8_string() + "|" + r.folder + "|" +
+                           r.fileName.utf8_string() + "|" + r.wildcard.utf8_string() + "|" +
+                           std::to_string(r.mustExist) + std::to_string(r.overwritePrompt));
+    EXPECT_EQ((std::vector<std::string>{u8"1|ファイルを開く|||レイアウト (*.kpd)|*.kpd|すべてのファイル (*.*)|*|10",
+                                        u8"0|書き出し先|/tmp|結果.txt||01", u8"0|書き出し先|/tmp|結果.txt||01"}),
+              requests);
 
     CPrintDialog dialog(FALSE);
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
@@ -149,23 +138,21 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
     EXPECT_EQ(CString("事務所のプリンタ"), dialog.GetDeviceName());
     EXPECT_EQ(2, dialog.GetCopies());
     ASSERT_EQ(2u, host.printerRequests.size());
-    EXPECT_EQ(1, host.printerRequests[0].copies);
-    EXPECT_EQ(1, host.printerRequests[0].minPage);
-    EXPECT_EQ(0xFFFF, host.printerRequests[0].maxPage);
+    const AnsweringHost::PrinterChoice& asked = host.printerRequests[0];
+    EXPECT_EQ((std::vector<int>{1, 1, 0xFFFF}), (std::vector<int>{asked.copies, asked.minPage, asked.maxPage}));
 
     testsupport::TempFolder folder;
     std::ofstream(folder.Path("App.htm")) << "<html></html>";
     CString windowsFolder(LinuxPathToWin(folder.Path()));
 
-    HINSTANCE opened = ShellExecute(nullptr, "open", windowsFolder + "\\App.htm", nullptr, nullptr, SW_SHOWNORMAL);
-    EXPECT_EQ(42, reinterpret_cast<INT_PTR>(opened));
-    HINSTANCE relative = ShellExecute(nullptr, nullptr, "App.htm", nullptr, windowsFolder, SW_SHOWNORMAL);
-    EXPECT_EQ(42, reinterpret_cast<INT_PTR>(relative));
-    // A missing file (SE_ERR_FNF) and a verb other than "open" (SE_ERR_NOASSOC) start nothing.
-    HINSTANCE missing = ShellExecute(nullptr, "open", windowsFolder + "\\Nothing.htm", nullptr, nullptr, SW_SHOW);
-    EXPECT_EQ(2, reinterpret_cast<INT_PTR>(missing));
-    HINSTANCE printed = ShellExecute(nullptr, "print", windowsFolder + "\\App.htm", nullptr, nullptr, SW_SHOW);
-    EXPECT_EQ(31, reinterpret_cast<INT_PTR>(printed));
+    // Opened (42), relative to a folder, a missing file (SE_ERR_FNF), a verb other than "open" (SE_ERR_NOASSOC).
+    for (auto [verb, file, folder, result] : {std::tuple{"open", windowsFolder + "\\App.htm", CString(), 42},
+                                              std::tuple{"", CString("App.htm"), windowsFolder, 42},
+                                              std::tuple{"open", windowsFolder + "\\Nothing.htm", CString(), 2},
+                                              std::tuple{"print", windowsFolder + "\\App.htm", CString(), 31}})
+        EXPECT_EQ(result, reinterpret_cast<INT_PTR>(ShellExecute(nullptr, *verb ? verb : nullptr, file, nullptr,
+                                                                 folder.IsEmpty() ? nullptr : LPCTSTR(folder), SW_SHOW)))
+            << file.Bytes();
 
     EXPECT_EQ(std::vector<std::string>(2, folder.Path("App.htm")), host.opened);
 
