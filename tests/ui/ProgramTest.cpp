@@ -14,6 +14,8 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <iterator>
+#include <sstream>
 #include <vector>
 #include <wx/image.h>
 
@@ -36,21 +38,14 @@ TEST(AfxWxMain, TheProgramEndsWithZeroWhenInitInstanceFailsAndLeavesNoWindow)
 // The migration dialog's caption, as the display's window manager hints give it (UTF-8).
 const std::string kDialogCaption = u8"Miravel (2010年09月03日リリース)";
 
-// How often a window is looked for (each look one run of xdotool) before the test gives up.
-const int kLooks = 3000;
-// How long the program may take to end once its dialog is closed.
-const int kEndMilliseconds = 30000;
+const int kLooks = 3000;              // looks for a window (each one run of xdotool) before giving up
+const int kEndMilliseconds = 30000;   // for the program to end once its dialog is closed
 
 // The ids of the shown windows of a process, as xdotool gives them.
 std::vector<std::string> ShownWindows(pid_t pid)
 {
-    std::vector<std::string> ids;
-    std::string output = CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
-    size_t start = 0;
-    for (size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1)
-        if (end > start)
-            ids.push_back(output.substr(start, end - start));
-    return ids;
+    std::istringstream ids(CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    return {std::istream_iterator<std::string>(ids), std::istream_iterator<std::string>()};
 }
 
 std::string WindowName(const std::string& id) { return CommandOutput("xdotool getwindowname " + id + " 2>/dev/null"); }
@@ -58,8 +53,7 @@ std::string WindowName(const std::string& id) { return CommandOutput("xdotool ge
 // The program as a process: settings in one folder, work folder current, output in a file.
 class Program {
 public:
-    Program(const std::string& registry, const std::string& work, const std::string& program = ZN_PROGRAM)
-        : m_outputPath(work + ".out")
+    Program(const std::string& registry, const std::string& work) : m_outputPath(work + ".out")
     {
         m_pid = ::fork();
         if (m_pid == 0) {
@@ -70,7 +64,7 @@ public:
             ::dup2(out, 1);
             ::dup2(null, 2);
             ::setenv("ZN_REGISTRY_DIR", registry.c_str(), 1);
-            ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            ::execl(ZN_PROGRAM, ZN_PROGRAM, static_cast<char*>(nullptr));
             ::_exit(127);
         }
     }
@@ -131,23 +125,13 @@ private:
     bool m_ended = false;
 };
 
-// Closes the migration dialog with Escape once it shows, and returns the program's exit status.
-int CloseTheDialog(Program& program)
+// Presses a key in the migration dialog (named) or in another window, once it shows.
+void PressWhenShown(Program& program, bool named, const std::string& key)
 {
-    std::string dialog = program.WaitForWindow(true);
-    EXPECT_NE("", dialog) << "the migration dialog did not show";
-    if (!dialog.empty())
-        Program::Press(dialog, "Escape");
-    return program.WaitForEnd();
-}
-
-// Answers the error box that a register which cannot be opened gives, once it shows.
-void AnswerTheErrorBox(Program& program)
-{
-    std::string errorBox = program.WaitForWindow(false);
-    EXPECT_NE("", errorBox) << "no error box for the register";
-    if (!errorBox.empty())
-        Program::Press(errorBox, "Return");
+    std::string window = program.WaitForWindow(named);
+    EXPECT_NE("", window) << (named ? "the migration dialog did not show" : "no error box for the register");
+    if (!window.empty())
+        Program::Press(window, key);
 }
 
 // The lines of text in a picture: the bands of rows that hold a pixel darker than middle grey.
@@ -188,8 +172,9 @@ TEST(Program, StartsWithoutSettingsAndThenOnTheSampleDataSetAndEndsCleanlyEachTi
     TempFolder home, registry, work;
     {
         Program program(registry.Path(), work.Path());
-        AnswerTheErrorBox(program);
-        EXPECT_EQ(0, CloseTheDialog(program));
+        PressWhenShown(program, false, "Return"); // the error box of the register that cannot be opened
+        PressWhenShown(program, true, "Escape");
+        EXPECT_EQ(0, program.WaitForEnd());
         EXPECT_EQ("", program.Output());
         EXPECT_FALSE(access(registry.Path("machine.reg").c_str(), F_OK) == 0);
         EXPECT_FALSE(access(work.Path("ravuRivo.log").c_str(), F_OK) == 0);

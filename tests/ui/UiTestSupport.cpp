@@ -13,7 +13,6 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/evtloop.h>
-#include <wx/radiobut.h>
 
 namespace {
 constexpr int kModalTries = 100;
@@ -88,12 +87,8 @@ void WhenModal(std::function<void(wxDialog&)> body) { QueueWhenModal(std::move(b
 bool PumpUntil(const std::function<bool()>& condition, int turns)
 {
     // Outside a modal loop there is no running loop to turn: a temporary one serves.
-    std::unique_ptr<wxEventLoopBase> temporary;
-    std::unique_ptr<wxEventLoopActivator> activator;
-    if (!wxEventLoopBase::GetActive()) {
-        temporary.reset(new wxEventLoop);
-        activator = std::make_unique<wxEventLoopActivator>(temporary.get());
-    }
+    std::unique_ptr<wxEventLoopBase> temporary(wxEventLoopBase::GetActive() ? nullptr : new wxEventLoop);
+    std::unique_ptr<wxEventLoopActivator> activator(temporary ? new wxEventLoopActivator(temporary.get()) : nullptr);
     for (int turn = 0; turn < turns; ++turn) {
         if (condition())
             return true;
@@ -115,9 +110,6 @@ void Click(wxWindow* control)
     if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(control)) {
         box->SetValue(!box->GetValue());
         Send(control, wxEVT_CHECKBOX, box->GetValue());
-    } else if (wxRadioButton* radio = dynamic_cast<wxRadioButton*>(control)) {
-        radio->SetValue(true);
-        Send(control, wxEVT_RADIOBUTTON, 1);
     } else {
         Send(control, wxEVT_BUTTON, 0);
     }

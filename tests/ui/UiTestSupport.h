@@ -29,7 +29,7 @@ template <class T> T* Control(wxWindow& dialog, int systemId)
     return dynamic_cast<T*>(dialog.FindWindow(WxIds::ToWx(systemId)));
 }
 
-// What a person's click on a control, or a pick of an item of a choice, makes wx report.
+// What a person's click on a button or check box, or a pick of an item of a choice, makes wx report.
 void Click(wxWindow* control);
 void Pick(wxWindow* choice, int index);
 
