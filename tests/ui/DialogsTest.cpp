@@ -82,6 +82,7 @@ END_MESSAGE_MAP()
 namespace {
 
 wxRect RectOf(wxWindow* window) { return window ? window->GetRect() : wxRect(); }
+wxString LabelOf(wxWindow* window) { return window ? window->GetLabel() : "(none)"; }
 
 CString TextOf(CWnd& dialog, int id)
 {
@@ -314,8 +315,6 @@ TEST(WxDialogPeer, AScreenshotShowsTheJapaneseLabelsInTheIpaFontNotAsMissingGlyp
     });
     ASSERT_EQ(IDCANCEL, dialog.DoModal());
     ASSERT_TRUE(shot.IsOk());
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
     EXPECT_TRUE(shot.SaveFile(uitest::ArtefactPath("ApplicantDialog.png"), wxBITMAP_TYPE_PNG));
 
     // Not blank: mostly the dialog colour, with dark text on it.
@@ -363,19 +362,15 @@ TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWith
     EXPECT_EQ(Utf8(u8"お知らせ"), static_cast<wxTopLevelWindow*>(shown)->GetTitle());
 
     notice.SetDlgItemText(IDC_NOTICE_TEXT, "物件データを書き出しています。");
-    wxStaticText* text = uitest::Control<wxStaticText>(*shown, IDC_NOTICE_TEXT);
-    ASSERT_NE(nullptr, text);
-    EXPECT_EQ(Utf8(u8"物件データを書き出しています。"), text->GetLabel());
+    EXPECT_EQ(Utf8(u8"物件データを書き出しています。"), LabelOf(uitest::Control<wxStaticText>(*shown, IDC_NOTICE_TEXT)));
     notice.GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
     EXPECT_FALSE(uitest::Control<wxButton>(*shown, IDCANCEL)->IsEnabled());
 
     // A control made in the live dialog gets its window at its place; it goes with its object.
     CButton extra;
     ASSERT_TRUE(extra.Create("中止", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(5, 40, 65, 62), &notice, 1300));
-    wxButton* extraButton = uitest::Control<wxButton>(*shown, 1300);
-    ASSERT_NE(nullptr, extraButton);
-    EXPECT_EQ(Utf8(u8"中止"), extraButton->GetLabel());
-    EXPECT_EQ(wxRect(5, 40, 60, 22), extraButton->GetRect());
+    EXPECT_EQ(Utf8(u8"中止"), LabelOf(uitest::Control<wxButton>(*shown, 1300)));
+    EXPECT_EQ(wxRect(5, 40, 60, 22), RectOf(uitest::Control<wxButton>(*shown, 1300)));
     extra.DestroyWindow();
     uitest::SettleWindows();
     EXPECT_EQ(nullptr, uitest::Control<wxButton>(*shown, 1300));
@@ -389,11 +384,7 @@ TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWith
     ASSERT_NE(nullptr, kindList);
     ASSERT_TRUE(uitest::PumpUntil([&] { return kindList->GetCount() == 3; }));
     EXPECT_EQ(Utf8(u8"計画変更"), kindList->GetString(1));
-    kindList->SetSelection(1);
-    wxCommandEvent picked(wxEVT_LISTBOX, kindList->GetId());
-    picked.SetEventObject(kindList);
-    picked.SetInt(1);
-    kindList->ProcessWindowEvent(picked);
+    uitest::Pick(kindList, 1);
     EXPECT_EQ(1, kinds.GetCurSel());
     kinds.SetCurSel(2);
     EXPECT_TRUE(uitest::PumpUntil([&] { return kindList->GetSelection() == 2; }));

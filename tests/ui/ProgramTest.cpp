@@ -152,8 +152,6 @@ int TextLines(const wxImage& image)
 // Takes pictures of a window until one shows more than `lines` lines of text; its lines.
 int PictureWithMoreLinesThan(const std::string& window, const std::string& path, int lines)
 {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
     int shown = 0;
     for (int picture = 0; picture < 200 && shown <= lines; ++picture) {
         if (std::system(("import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0)
