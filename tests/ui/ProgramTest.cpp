@@ -4,24 +4,19 @@
 #include "tests/support/TestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <iterator>
 #include <sstream>
 #include <vector>
-#include <wx/image.h>
 
-using testsupport::CommandOutput;
-using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
+using namespace testsupport;
 
 namespace {
 
@@ -134,30 +129,22 @@ void PressWhenShown(Program& program, bool named, const std::string& key)
         Program::Press(window, key);
 }
 
-// The lines of text in a picture: the bands of rows that hold a pixel darker than middle grey.
-int TextLines(const wxImage& image)
-{
-    int lines = 0;
-    bool inLine = false;
-    for (int y = 0; y < image.GetHeight(); ++y) {
-        bool dark = false;
-        for (int x = 0; x < image.GetWidth() && !dark; ++x)
-            dark = image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 128;
-        lines += dark && !inLine ? 1 : 0;
-        inLine = dark;
-    }
-    return lines;
-}
-
-// Takes pictures of a window until one shows more than `lines` lines of text; its lines.
+// Takes pictures of a window until one shows more than `lines` lines of text (bands of rows with a
+// pixel darker than middle grey); the lines of the last picture.
 int PictureWithMoreLinesThan(const std::string& window, const std::string& path, int lines)
 {
     int shown = 0;
     for (int picture = 0; picture < 200 && shown <= lines; ++picture) {
-        if (std::system(("import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0)
-            continue;
         wxImage image;
-        shown = image.LoadFile(path, wxBITMAP_TYPE_PNG) ? TextLines(image) : 0;
+        if (std::system(("import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0 ||
+            !image.LoadFile(path, wxBITMAP_TYPE_PNG))
+            continue;
+        shown = 0;
+        for (int y = 0, x = 0, inLine = 0; y < image.GetHeight(); ++y, inLine = x < image.GetWidth(), x = 0) {
+            while (x < image.GetWidth() && image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) >= 3 * 128)
+                ++x;
+            shown += x < image.GetWidth() && !inLine;
+        }
     }
     return shown;
 }
