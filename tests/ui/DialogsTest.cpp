@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/listctrl.h>
@@ -513,8 +512,7 @@ public:
     AnsweringHost() : m_previous(UiHost::Install(this)) {}
     ~AnsweringHost() override { UiHost::Install(m_previous); }
 
-    std::optional<std::string> folderAnswer;
-    std::optional<std::string> fileAnswer;
+    std::optional<std::string> folderAnswer, fileAnswer;
     std::optional<PrinterChoice> printerAnswer;
     std::vector<std::pair<wxString, std::string>> folderRequests; // title, start folder
     std::vector<FileChoice> fileRequests;
@@ -535,8 +533,7 @@ protected:
     bool ChoosePrinter(wxWindow*, PrinterChoice& choice) override
     {
         printerRequests.push_back(choice);
-        if (printerAnswer)
-            choice = *printerAnswer;
+        choice = printerAnswer.value_or(choice);
         return printerAnswer.has_value();
     }
     bool LaunchOpener(const std::string& linuxPath) override
@@ -587,9 +584,7 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
     AnsweringHost host;
     heardSelection.Empty();
     host.folderAnswer = u8"/tmp/移行先";
-    std::pair<CString, CString> chosen = BrowseFrom("C:\\物件\\データ");
-    EXPECT_EQ(CString("C:\\tmp\\移行先"), chosen.first);
-    EXPECT_EQ(CString("移行先"), chosen.second);
+    EXPECT_EQ(std::make_pair(CString("C:\\tmp\\移行先"), CString("移行先")), BrowseFrom("C:\\物件\\データ"));
     EXPECT_EQ(CString("C:\\tmp\\移行先"), heardSelection);
 
     // A drive root keeps its separator; a cancelled browser gives nothing.
@@ -632,14 +627,13 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     host.printerAnswer = AnsweringHost::PrinterChoice{wxString::FromUTF8(u8"事務所のプリンタ"), 2, 1, 1};
     ASSERT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ(CString("事務所のプリンタ"), dialog.GetDeviceName());
-    EXPECT_EQ(2, dialog.GetCopies());
+    EXPECT_EQ(std::make_pair(CString("事務所のプリンタ"), 2), std::make_pair(dialog.GetDeviceName(), dialog.GetCopies()));
     ASSERT_EQ(2u, host.printerRequests.size());
     const AnsweringHost::PrinterChoice& asked = host.printerRequests[0];
     EXPECT_EQ((std::vector<int>{1, 1, 0xFFFF}), (std::vector<int>{asked.copies, asked.minPage, asked.maxPage}));
 
     testsupport::TempFolder folder;
-    std::ofstream(folder.Path("App.htm")) << "<html></html>";
+    testsupport::WriteFileBytes(folder.Path("App.htm"), "<html></html>");
     CString windowsFolder(LinuxPathToWin(folder.Path()));
 
     // Opened (42), relative to a folder, a missing file (SE_ERR_FNF), a verb other than "open" (SE_ERR_NOASSOC).

@@ -8,13 +8,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <string>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <iterator>
 #include <sstream>
-#include <vector>
 
 using namespace testsupport;
 
@@ -30,8 +28,7 @@ TEST(AfxWxMain, TheProgramEndsWithZeroWhenInitInstanceFailsAndLeavesNoWindow)
     EXPECT_EQ(ReadFileBytes(testsupport::DataPath("ui/probe_output.txt")), output);
 }
 
-// The migration dialog's caption, as the display's window manager hints give it (UTF-8).
-const std::string kDialogCaption = u8"Miravel (2010年09月03日リリース)";
+const std::string kDialogCaption = u8"Miravel (2010年09月03日リリース)"; // as the window manager's hints give it
 
 const int kLooks = 3000;              // looks for a window (each one run of xdotool) before giving up
 const int kEndMilliseconds = 30000;   // for the program to end once its dialog is closed
@@ -43,7 +40,6 @@ std::vector<std::string> ShownWindows(pid_t pid)
     return {std::istream_iterator<std::string>(ids), std::istream_iterator<std::string>()};
 }
 
-std::string WindowName(const std::string& id) { return CommandOutput("xdotool getwindowname " + id + " 2>/dev/null"); }
 
 // The program as a process: settings in one folder, work folder current, output in a file.
 class Program {
@@ -77,7 +73,7 @@ public:
     {
         for (int look = 0; look < kLooks && !Ended(); ++look)
             for (const std::string& id : ShownWindows(m_pid))
-                if ((WindowName(id) == kDialogCaption + "\n") == named)
+                if ((CommandOutput("xdotool getwindowname " + id + " 2>/dev/null") == kDialogCaption + "\n") == named)
                     return id;
         return "";
     }

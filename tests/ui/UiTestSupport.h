@@ -39,10 +39,10 @@ public:
         wxInitAllImageHandlers();
     }
     void TearDown() override { m_session.reset(); }
-    WxSession* Session() { return m_session.get(); }
+
+    std::unique_ptr<WxSession> m_session;
 
 private:
-    std::unique_ptr<WxSession> m_session;
     char m_name[9] = "ui_tests";
     char* m_argv[2] = {m_name, nullptr};
     int m_argc = 1;
@@ -52,7 +52,7 @@ inline DisplayEnvironment* const environment =
     static_cast<DisplayEnvironment*>(testing::AddGlobalTestEnvironment(new DisplayEnvironment));
 
 // The host of the session that the test environment runs.
-inline WxUiHost& Host() { return environment->Session()->Host(); }
+inline WxUiHost& Host() { return environment->m_session->Host(); }
 
 // Runs body inside the innermost modal wx dialog once one shows; else fails and ends the dialog.
 inline void WhenModal(std::function<void(wxDialog&)> body, int tries = 0)
