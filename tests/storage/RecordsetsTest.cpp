@@ -1,7 +1,7 @@
 // The recordsets over the application's three files: rows, key forms, queries, failures, patch.
 
 #include "tests/storage/AppDatabaseFixture.h"
-#include "tests/support/KeyedLines.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TestSupport.h"
 

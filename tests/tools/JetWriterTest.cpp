@@ -1,6 +1,6 @@
 // The Jet writer: its bytes by hand, its files read back by mdbtools (Jet 3 text as CP932), its refusals.
 #include "tests/support/CommandOutput.h"
-#include "tests/support/KeyedLines.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
