@@ -1,14 +1,13 @@
-// The fixture of the recordset tests: the three database files of the application, made by each
-// variant (SQLite files, and Access files of the Jet writer) from the project's schemas and the
-// rows of tests/data/storage, in three folders that a test shell names as the property-data,
-// common-data and application folders.
+// The application's three database files, made by each variant (SQLite, or Access by the Jet writer).
 #pragma once
 
+#include "tests/support/RecordsetRows.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
 
 #include "storage/ZnAppTblDAO.h"
+#include "platform/wnd/CComboBox.h"
 #include "tools/jetwriter/JetFormat.h"
 
 #include <functional>
@@ -27,9 +26,12 @@ void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
 
 std::vector<AppDatabaseVariant> AppDatabaseVariants();
 
-// Writes the SQLite database at sqlitePath as an Access file of that version at jetPath (Linux
-// paths): its tables with their rows, and its views as the saved queries that they stand for.
+// Writes a SQLite database as an Access file: its tables and rows, its views as saved queries.
 void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version);
+
+// Makes a file in the variant's format: as makeSqlite makes it, or copied into an Access file.
+void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
+              const std::function<void(const std::string&)>& makeSqlite);
 
 using testsupport::DaoErrorOf;
 
@@ -49,27 +51,14 @@ protected:
     testsupport::TestShellState m_shell;
 };
 
-// A row's members as one line: numbers in decimal, texts as UTF-8, dates as
-// "YYYY-MM-DD HH:MM:SS" or "null", joined by "|".
-std::string Field(int value);
-std::string Field(const CString& value);
-std::string Field(const COleDateTime& value);
-template <typename... Members> std::string Line(const Members&... members)
+// The texts of a combo box's items in order (with "=" and each item's data), as UTF-8 joined by "|".
+inline std::string ComboTexts(const CComboBox& combo, bool withData = false)
 {
-    std::string line;
-    ((line += Field(members) + "|"), ...);
-    line.pop_back();
-    return line;
-}
-
-// Opens the recordset on sql (null: its default SQL), describes every row and closes it.
-template <typename Set, typename Describe>
-std::vector<std::string> ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
-{
-    std::vector<std::string> rows;
-    set.Open(dbOpenDynaset, sql, 0);
-    for (; !set.IsEOF(); set.MoveNext())
-        rows.push_back(describe(set));
-    set.Close();
-    return rows;
+    std::string texts;
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        CString text;
+        combo.GetLBText(i, text);
+        texts += (i ? "|" : "") + Field(text) + (withData ? "=" + std::to_string(combo.GetItemData(i)) : "");
+    }
+    return texts;
 }
