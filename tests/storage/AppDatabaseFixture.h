@@ -6,8 +6,8 @@
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
 
-#include "storage/ZnAppTblDAO.h"
 #include "platform/wnd/CComboBox.h"
+#include "storage/ZnAppTblDAO.h"
 #include "tools/jetwriter/JetFormat.h"
 
 #include <functional>

@@ -1,8 +1,8 @@
 // The recordsets over the application's three files: rows, key forms, queries, failures, patch.
 
 #include "tests/storage/AppDatabaseFixture.h"
-#include "tests/support/TabbedCases.h"
 #include "tests/support/ScriptedUi.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TestSupport.h"
 
 #include "platform/wnd/CComboBox.h"

@@ -1,6 +1,6 @@
 // The sample data set read back as the program reads it, against tools/sample_register.txt.
-#include "tests/support/TabbedCases.h"
 #include "tests/support/RecordsetRows.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
