@@ -96,7 +96,8 @@ TEST_F(PrepareFolderTest, DriveProblemsStopWithTheirTextsAndChangeNothing)
     EXPECT_TRUE(exporter.HasFailed());
 }
 
-// A name that is not one folder name, too long for the disk or held by a file touches nothing.
+// A name that is not one folder name, that Windows cannot hold, too long for the disk or held by
+// a file touches nothing; names that only look like those are made.
 TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndNothingIsTouched)
 {
     mkdir(DestinationPath("a").c_str(), 0777);
@@ -110,13 +111,25 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
 
     ZnMigrationExport exporter(Destination() + "\\a");
     Messages_t expected;
-    for (const CString& name : {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"),
-                                CString("表?"), CString("物件"), longName}) {
+    for (const CString& name :
+         {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"), CString("表?"),
+          CString("物件"), longName, CString("a\tb"), CString("a\nb"), CString("\x01"), CString("a:b"), CString("a<b"),
+          CString("a|b"), CString("\"a\""), CString("物件."), CString("物件 "), CString("CON"), CString("prn"),
+          CString("Aux"), CString("nul.txt"), CString("COM1"), CString("com9.tar.gz"), CString("LPT1"),
+          CString("lpt9 .log")}) {
         EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name.Bytes();
         expected.push_back({std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
     }
+    // A NUL would cut the name on the disk: the part before it is never made.
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", CString(std::string("new\0name", 8))));
+    expected.push_back({"物件new", MB_ICONSTOP});
     EXPECT_EQ(expected, Messages());
     EXPECT_EQ(before, Snapshot(DestinationPath()));
+
+    // A trail byte 5C or 7C is part of its character; device names only as whole names.
+    for (const char* name : {"表", "ソ", "ポ", "COM10", "CONSOLE", "LPT0x", "a.b", "AUXILIARY.txt"})
+        EXPECT_EQ(1, exporter.PrepareFolder(Destination() + "\\a", name)) << name;
+    EXPECT_EQ(expected, Messages());
 }
 
 TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)

@@ -289,6 +289,43 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
         tail);
 }
 
+// Names that Windows cannot hold as a folder are told, logged and skipped, and the export goes on.
+TEST_F(PropertyExport, NamesThatWindowsCannotHoldAreToldAndSkipped)
+{
+    CDaoDatabase database;
+    database.Open(Data("sample/bukken/APP_BUKKEN.mdb"));
+    const std::vector<std::string> names = {"'.'", "'..'", "'CON'", "'lpt1.txt'", "'a:b'", "'a' || char(9) || 'b'",
+                                            "'a' || char(10) || 'b'", "'a' || char(0) || 'b'", "'a.'"};
+    for (size_t i = 0; i < names.size(); ++i)
+        database.Execute(CString("INSERT INTO AppBukkenKanriTbl VALUES (" + std::to_string(20 + i) + ", " + names[i] +
+                                 ", '2012-01-01 00:00:00', 13, 0, '', NULL)"));
+    database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (40, '後の物件', '2012-01-01 00:00:00', 13, 0, '', NULL)");
+    database.Close();
+
+    RunExport(static_cast<int>(names.size()) + 1);
+    std::vector<std::string> expected;
+    for (const char* shown : {".", "..", "CON", "lpt1.txt", "a:b", "a\tb", "a\nb", "a", "a."})
+        expected.push_back(u8"物件" + std::string(shown) + u8"ディレクトリの作成に失敗しました。");
+    expected[7] = u8"物件a"; // the text ends at the NUL
+    expected.push_back(kFinishedWithFailures);
+    EXPECT_EQ(expected, MessageTexts());
+
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    EXPECT_EQ(Filled("bukken_info.xml", {u8"後の物件", "1", "20120101", "000000"}), entries[u8"後の物件/物件情報.xml"]);
+    int top = 0;
+    for (const auto& entry : entries)
+        top += entry.first.find('/') + 1 == entry.first.size() || entry.first.find('/') == std::string::npos;
+    EXPECT_EQ(8, top); // the six sample properties, the last one and the marker
+    // Each refusal logged (the line feed of a name breaks its line in two), then the next property.
+    std::vector<std::string> tail = LogTail(names.size() + 2);
+    tail.erase(tail.begin() + 7);
+    for (size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(0u, tail[i].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 物件【" +
+                                   std::to_string(20 + i) + " - "))
+            << tail[i];
+    EXPECT_EQ(PropertyLine(40, u8"後の物件"), tail.back());
+}
+
 // A destination that cannot be written is told by both exports and nothing is made.
 TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
 {
