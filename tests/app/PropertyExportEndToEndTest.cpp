@@ -326,6 +326,21 @@ TEST_F(PropertyExport, NamesThatWindowsCannotHoldAreToldAndSkipped)
     EXPECT_EQ(PropertyLine(40, u8"後の物件"), tail.back());
 }
 
+// Empty document files export as empty documents: the last building document, after other
+// properties' documents, comes out as the first one, which follows only the empty start-up document.
+TEST_F(PropertyExport, AnEmptyDocumentFileExportsAsAnEmptyDocument)
+{
+    for (const char* property : {u8"山田邸新築工事", u8"鈴木ビル建替工事"})
+        for (const auto& entry : Snapshot(m_data.Path(std::string("sample/bukken/") + property)))
+            ziptest::WriteBytes(m_data.Path(std::string("sample/bukken/") + property + "/" + entry.first), "");
+    RunExport();
+    EXPECT_EQ(std::vector<std::string>{kFinished}, MessageTexts());
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    const std::string first = entries[u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"];
+    EXPECT_TRUE(xmlcheck::IsWellFormed(first));
+    EXPECT_EQ(first, entries[u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"]);
+}
+
 // A destination that cannot be written is told by both exports and nothing is made.
 TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
 {
