@@ -97,7 +97,9 @@ int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
     if (!find.FindFile(folder))
         return MakeFolder(folder, name);
     find.FindNextFile();
-    if (!find.IsDirectory()) { // a file holds the name
+    // A file holds the name, or a link that anyone who may write to the destination could have
+    // planted there: following it would empty a folder elsewhere.
+    if (!find.IsDirectory() || find.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT)) {
         ShowFolderNotCreated(name);
         return Failed();
     }
@@ -130,7 +132,8 @@ DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const
     return find.FindFile(pattern) ? ERROR_SUCCESS : GetLastError();
 }
 
-// Deletes every entry of the folder as a file; a sub-folder cannot be deleted so and stops it.
+// Deletes every entry of the folder as a file; a sub-folder cannot be deleted so and stops it. A
+// link is deleted itself, never what it points at.
 BOOL ZnMigrationExport::EmptyFolder(const CString& folder)
 {
     CFileFind find;

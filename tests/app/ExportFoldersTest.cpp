@@ -132,6 +132,35 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
     EXPECT_EQ(expected, Messages());
 }
 
+// A link that holds a folder's name is refused and never followed; a link inside a folder that is
+// emptied goes, and what it points at stays.
+TEST_F(PrepareFolderTest, SymbolicLinksAreNeverFollowed)
+{
+    TempFolder outside;
+    WriteBytes(outside.Path("kept.xml"), "kept");
+    mkdir(DestinationPath("a").c_str(), 0777);
+    for (const char* name : {"folder", "file", "dangling"})
+        symlink(name == std::string("file") ? outside.Path("kept.xml").c_str()
+                : name == std::string("folder") ? outside.Path().c_str()
+                                                : outside.Path("missing").c_str(),
+                DestinationPath(std::string("a/") + name).c_str());
+    mkdir(DestinationPath("b").c_str(), 0777);
+    symlink(outside.Path("kept.xml").c_str(), DestinationPath("b/link").c_str());
+    symlink(outside.Path().c_str(), DestinationPath("b/folder link").c_str());
+
+    ZnMigrationExport exporter(Destination());
+    Messages_t expected;
+    for (const char* name : {"folder", "file", "dangling", "FOLDER"}) {
+        EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name;
+        expected.push_back({std::string("物件") + name + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
+    }
+    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "b"));
+    EXPECT_EQ(expected, Messages());
+    EXPECT_EQ((std::map<std::string, std::string>{{"kept.xml", "kept"}}), Snapshot(outside.Path()));
+    EXPECT_TRUE(fs::is_empty(DestinationPath("b")));
+    EXPECT_EQ((std::vector<std::string>{"dangling", "file", "folder"}), FolderNames(DestinationPath("a")));
+}
+
 TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)
 {
     ScriptedUi answers;

@@ -23,6 +23,7 @@ using testsupport::ReadFileBytes;
 using ziptest::FileSizeLimit;
 using ziptest::FolderNames;
 using ziptest::Snapshot;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -352,6 +353,32 @@ TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_EQ(UINT(MB_ICONSTOP), m_ui.messageBoxes[2].type & MB_ICONMASK);
     EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
     EXPECT_FALSE(std::filesystem::exists(m_data.Path("gone")));
+}
+
+// Links planted under the export folders' names of the coming seconds are refused, and nothing
+// they point at is emptied.
+TEST_F(PropertyExport, LinksUnderTheExportFoldersNamesAreRefused)
+{
+    fs::create_directories(m_data.Path("outside"));
+    ziptest::WriteBytes(m_data.Path("outside/kept.xml"), "kept");
+    std::time_t now = std::time(nullptr);
+    for (std::time_t t = now; t < now + 30; ++t)
+        for (const char* word : {u8"共通データ", u8"物件データ"})
+            ASSERT_EQ(0, symlink(m_data.Path("outside").c_str(),
+                                 m_data.Path("sample/export/" + std::string(word) + ziptest::Stamp(t)).c_str()));
+    auto planted = Snapshot(m_data.Path("sample/export"));
+
+    RunExport(3);
+    std::vector<std::string> texts = MessageTexts();
+    ASSERT_EQ(3u, texts.size());
+    for (size_t i = 0; i < 2; ++i) {
+        const std::string start = i == 0 ? u8"物件共通データ" : u8"物件物件データ";
+        EXPECT_EQ(0u, texts[i].find(start)) << texts[i];
+        EXPECT_EQ(start.size() + 14, texts[i].find(u8"ディレクトリの作成に失敗しました。")) << texts[i];
+    }
+    EXPECT_EQ(kFinishedWithFailures, texts[2]);
+    EXPECT_EQ((std::map<std::string, std::string>{{"kept.xml", "kept"}}), Snapshot(m_data.Path("outside")));
+    EXPECT_EQ(planted, Snapshot(m_data.Path("sample/export")));
 }
 
 // Filling up while packing leaves no property archive, and the folder whole for another try.
