@@ -45,10 +45,11 @@ public:
     // are deleted). 1 on success; 0 after a failure that it has told: the drive check's texts
     // (device not ready may be retried), a file that cannot be deleted, or a folder that cannot
     // be created, which a file or a symbolic link holding the name is too (a link is never
-    // followed, so nothing outside parent is emptied). A name that is not one folder name as Windows can hold it (IsWinFileName: empty,
-    // "." or "..", a separator, a wildcard, a control character, a device name...) is refused as a
-    // folder that cannot be created, so that nothing outside parent\name is emptied or made and
-    // no folder is made that the successor program on Windows could not read.
+    // followed, so nothing outside parent is emptied). A name that is not one folder name as
+    // Windows can hold it (IsWinFileName: empty, "." or "..", a separator, a wildcard, a control
+    // character, a device name...) is refused as a folder that cannot be created, so that nothing
+    // outside parent\name is emptied or made and no folder is made that the successor program on
+    // Windows could not read.
     int PrepareFolder(const CString& parent, const CString& name);
     // Creates the empty marker file folder\markerName; FALSE after telling that it cannot be opened.
     BOOL WriteMarkerFile(const CString& folder, const CString& markerName);

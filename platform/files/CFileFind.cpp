@@ -207,8 +207,8 @@ BOOL CFileFind::MatchesMask(DWORD mask) const
 {
     if (!Current())
         return FALSE;
-    DWORD attributes = (Current()->directory ? FILE_ATTRIBUTE_DIRECTORY : 0) |
-                       (Current()->link ? FILE_ATTRIBUTE_REPARSE_POINT : 0);
+    DWORD attributes =
+        (Current()->directory ? FILE_ATTRIBUTE_DIRECTORY : 0) | (Current()->link ? FILE_ATTRIBUTE_REPARSE_POINT : 0);
     return (attributes & mask) != 0;
 }
 

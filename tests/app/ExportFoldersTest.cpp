@@ -111,12 +111,13 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
 
     ZnMigrationExport exporter(Destination() + "\\a");
     Messages_t expected;
-    for (const CString& name :
-         {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"), CString("表?"),
-          CString("物件"), longName, CString("a\tb"), CString("a\nb"), CString("\x01"), CString("a:b"), CString("a<b"),
-          CString("a|b"), CString("\"a\""), CString("物件."), CString("物件 "), CString("CON"), CString("prn"),
-          CString("Aux"), CString("nul.txt"), CString("COM1"), CString("com9.tar.gz"), CString("LPT1"),
-          CString("lpt9 .log")}) {
+    for (const CString& name : {CString(""),      CString("."),        CString(".."),   CString("a\\b"),
+                                CString("a/b"),   CString("*"),        CString("表?"),  CString("物件"),
+                                longName,         CString("a\tb"),     CString("a\nb"), CString("\x01"),
+                                CString("a:b"),   CString("a<b"),      CString("a|b"),  CString("\"a\""),
+                                CString("物件."), CString("物件 "),    CString("CON"),  CString("prn"),
+                                CString("Aux"),   CString("nul.txt"),  CString("COM1"), CString("com9.tar.gz"),
+                                CString("LPT1"),  CString("lpt9 .log")}) {
         EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name.Bytes();
         expected.push_back({std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
     }
@@ -139,11 +140,10 @@ TEST_F(PrepareFolderTest, SymbolicLinksAreNeverFollowed)
     TempFolder outside;
     WriteBytes(outside.Path("kept.xml"), "kept");
     mkdir(DestinationPath("a").c_str(), 0777);
-    for (const char* name : {"folder", "file", "dangling"})
-        symlink(name == std::string("file") ? outside.Path("kept.xml").c_str()
-                : name == std::string("folder") ? outside.Path().c_str()
-                                                : outside.Path("missing").c_str(),
-                DestinationPath(std::string("a/") + name).c_str());
+    const std::pair<const char*, std::string> links[] = {
+        {"folder", outside.Path()}, {"file", outside.Path("kept.xml")}, {"dangling", outside.Path("missing")}};
+    for (const auto& link : links)
+        symlink(link.second.c_str(), DestinationPath(std::string("a/") + link.first).c_str());
     mkdir(DestinationPath("b").c_str(), 0777);
     symlink(outside.Path("kept.xml").c_str(), DestinationPath("b/link").c_str());
     symlink(outside.Path().c_str(), DestinationPath("b/folder link").c_str());

@@ -295,8 +295,16 @@ TEST_F(PropertyExport, NamesThatWindowsCannotHoldAreToldAndSkipped)
 {
     CDaoDatabase database;
     database.Open(Data("sample/bukken/APP_BUKKEN.mdb"));
-    const std::vector<std::string> names = {"'.'", "'..'", "'CON'", "'lpt1.txt'", "'a:b'", "'a' || char(9) || 'b'",
-                                            "'a' || char(10) || 'b'", "'a' || char(0) || 'b'", "'a.'"};
+    // SQL expressions of the names: a tab, a line feed and a NUL among them.
+    const std::vector<std::string> names = {"'.'",
+                                            "'..'",
+                                            "'CON'",
+                                            "'lpt1.txt'",
+                                            "'a:b'",
+                                            "'a' || char(9) || 'b'",
+                                            "'a' || char(10) || 'b'",
+                                            "'a' || char(0) || 'b'",
+                                            "'a.'"};
     for (size_t i = 0; i < names.size(); ++i)
         database.Execute(CString("INSERT INTO AppBukkenKanriTbl VALUES (" + std::to_string(20 + i) + ", " + names[i] +
                                  ", '2012-01-01 00:00:00', 13, 0, '', NULL)"));
