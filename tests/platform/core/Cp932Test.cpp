@@ -38,6 +38,18 @@ TEST(Cp932, BytesOutsideEitherCodeAreReplacedNeverFatal)
     EXPECT_EQ("", cp932::ToUtf8(""));
 }
 
+// A lead byte takes the byte after it into its character whatever that byte is, as CString and
+// the splitting of paths count it: a pair that is not CP932 is one U+FFFD, with nothing left over.
+TEST(Cp932, APairThatIsNotCp932IsOneReplacement)
+{
+    EXPECT_EQ(u8"\uFFFDa", cp932::ToUtf8("\x81<a"));
+    EXPECT_EQ(u8"\uFFFD..", cp932::ToUtf8("\x81/.."));
+    EXPECT_EQ(u8"x\uFFFD", cp932::ToUtf8("x\x81'"));
+    EXPECT_EQ(u8"\uFFFD\uFFFD", cp932::ToUtf8("\x81\x7F\x81\x20"));
+    EXPECT_EQ(u8"\uFFFD表", cp932::ToUtf8("\x85\x40表")); // a pair without a character
+    EXPECT_EQ(u8"\uFFFD", cp932::ToUtf8(std::string("\x81\0", 2)));
+}
+
 TEST(Cp932, ByteClasses)
 {
     EXPECT_TRUE(cp932::IsLeadByte(0x81));
