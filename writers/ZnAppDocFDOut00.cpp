@@ -26,15 +26,34 @@ void ZnAppDocFDOut00::DeleteLog() { ZnRunLog::Delete(); }
 
 CString ZnAppDocFDOut00::EscapeXml(const CString& text)
 {
-    if (text.FindOneOf("&<>\"'") < 0)
+    // Byte by byte: none of the five is a second byte of a CP932 character, and one that follows
+    // a lead byte of no character must not reach the file as markup either.
+    const std::string& bytes = text.Bytes();
+    if (bytes.find_first_of("&<>\"'") == std::string::npos)
         return text; // nothing to escape, as with most values
-    CString escaped = text;
-    escaped.Replace("&", "&amp;");
-    escaped.Replace("<", "&lt;");
-    escaped.Replace(">", "&gt;");
-    escaped.Replace("\"", "&quot;");
-    escaped.Replace("'", "&apos;");
-    return escaped;
+    std::string escaped;
+    for (char byte : bytes) {
+        switch (byte) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&apos;";
+            break;
+        default:
+            escaped += byte;
+        }
+    }
+    return CString(escaped);
 }
 
 CString ZnAppDocFDOut00::ToUtf8(const CString& text) { return CString(cp932::ToUtf8(text.Bytes())); }

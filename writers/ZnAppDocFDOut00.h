@@ -34,9 +34,9 @@ public:
 
     // XML text.
 
-    // The text made safe as XML character data: "&", "<", ">", the double quote and the
-    // apostrophe replaced by their entities, "&" first so that no entity is escaped twice.
-    // Nothing else changes; no double-byte character is touched.
+    // The text made safe as XML character data: every byte "&", "<", ">", the double quote and
+    // the apostrophe replaced by its entity, in one pass, so that no entity is escaped twice.
+    // Byte by byte: such a byte after a lead byte is escaped too. Nothing else changes.
     static CString EscapeXml(const CString& text);
     // The UTF-8 bytes of a CP932 text; bytes that are not CP932 become U+FFFD.
     static CString ToUtf8(const CString& text);
