@@ -30,7 +30,7 @@ public:
     // The property export (ZnMigrationExport_Properties.cpp): every property of the register
     // APP_BUKKEN.mdb in registerFolder, in ascending BukkenIndex, with all its documents, in the
     // folder 物件データ + start time under the destination, which is then packed into
-    // 物件データ_ + packing time + ".zip" and removed. The run log is emptied first and gets one
+    // 物件データ_ + packing time + ".zip" and removed. The run log, emptied by the caller, gets one
     // line per property and per document. The documents are loaded into the application's
     // active document, with the shell's property, document mode, type and object kind set for
     // each. A property or document that cannot be exported is told, logged and skipped, and the

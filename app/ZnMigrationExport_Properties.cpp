@@ -133,7 +133,6 @@ CString FormatNumber(LPCTSTR format, int number)
 
 BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 {
-    ZnAppDocFDOut00::DeleteLog();
     auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
     recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");

@@ -145,6 +145,8 @@ TEST_P(Recordsets, KeyFormsFindTheirRow)
     EXPECT_EQ(Rows{u8"屋根の小屋組の工事"}, FindByKey("屋根の小屋組の工事", &ZnAppTokuteiKouteiTblDAO::m_KoumokuMei));
     EXPECT_EQ(Rows{"Metal 'G'"}, FindByKey("Metal 'G'", &ZnAppYaneTblDAO::m_KoumokuMei));
     EXPECT_EQ(Rows{"It's"}, FindByKey("It's", &ZnAppTanbunTblDAO::m_Tanbun));
+    // A quote after a lead byte belongs to its pair, which the statement carries as one character.
+    EXPECT_EQ(Rows{}, FindByKey("\x81'", &ZnAppShinseishaTblDAO::m_Shimei));
 
     // An empty key lists the whole table again, in the class's order.
     ZnAppShinseishaTblDAO set;
