@@ -8,10 +8,8 @@
 #include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <vector>
 
 using testsupport::ReadFileBytes;
-using testsupport::ReadHexFixture;
 using testsupport::TempRegistry;
 using testsupport::WriteFileBytes;
 
@@ -45,10 +43,6 @@ double ProcessorSeconds()
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
-
-std::vector<std::string> hivesReported;
-
-void RememberHive(const std::string& hivePath) { hivesReported.push_back(hivePath); }
 
 } // namespace
 
@@ -169,30 +163,6 @@ TEST(WinRegistry, TwoProcessesBothKeepTheirValues)
             EXPECT_EQ(std::to_string(i), buffer);
         }
     RegCloseKey(key);
-}
-
-// A hive with lines that cannot be read is told of once, at its first read, and keeps them
-// through every write.
-TEST(WinRegistry, AHiveWithUnreadableLinesIsToldOfOnceAndKeepsThem)
-{
-    TempRegistry registry;
-    WriteFileBytes(registry.MachineHive(), ReadHexFixture("registry/Damaged.hex"));
-    hivesReported.clear();
-    RegHiveFile::SetUnreadableLinesHandler(RememberHive);
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Norva\\Zadazez\\App\\6.00.0.1\\AppPos", 0,
-                                           KEY_ALL_ACCESS, &key));
-    EXPECT_EQ(std::vector<std::string>{registry.MachineHive()}, hivesReported);
-    for (int i = 0; i < 3; ++i)
-        ASSERT_EQ(ERROR_SUCCESS, SetText(key, "ZnDst", std::to_string(i)));
-    RegCloseKey(key);
-    RegHiveFile::SetUnreadableLinesHandler(nullptr);
-    EXPECT_EQ(std::vector<std::string>{registry.MachineHive()}, hivesReported);
-    RegHive hive;
-    ASSERT_EQ(ERROR_SUCCESS, RegHiveFile("machine.reg").Load(hive));
-    EXPECT_EQ(5, hive.DamagedLines());
-    EXPECT_NE(std::string::npos,
-              ReadFileBytes(registry.MachineHive()).find(std::string("\n\0\xff\xfe\x1a\x80\"=\n", 9)));
 }
 
 // A key of 3,000 values is made, written, opened and set in time linear in the hive: a fraction
