@@ -31,6 +31,7 @@
 #include "model/ZnModelApp.h"
 #include "model/ZnModelDocKinds.h"
 #include "platform/files/CFileFind.h"
+#include "platform/files/WinFileName.h"
 #include "platform/process/WinProcess.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
@@ -104,14 +105,23 @@ void EmptyDocument(CZnAppProDoc& document)
     document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
 }
 
-// Puts new empty objects of the document kind's classes into slots 2 and 3 (none for a code
-// that has no model objects).
+// Puts a new empty application into slot 1 and new empty objects of the document kind's classes
+// into slots 2 and 3 (none for a code that has no model objects), so that nothing of the document
+// loaded before stays, not even when the file holds nothing (an empty file loads as an empty
+// document).
 void PrepareKindModels(CZnAppProDoc& document, int docKindCode)
 {
     const ZnModelDocKind* kind = ZnModelDocKinds::Find(docKindCode);
+    document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
     document.ReplaceModel(CZnAppProDoc::formModel, kind ? ZnModelDocKinds::CreateSlotObject(kind->formClass) : nullptr);
     document.ReplaceModel(CZnAppProDoc::subFormModel,
                           kind ? ZnModelDocKinds::CreateSlotObject(kind->subFormClass) : nullptr);
+}
+
+// A document that is not loaded, in the run log of the migration export, which calls the loader.
+void LogLoadError(const CString& message)
+{
+    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, "ZnDlgAppSelectObjDialog.cpp", "ExportBukkenInfo()");
 }
 
 } // namespace
@@ -322,6 +332,12 @@ BOOL CZnAppProApp::LoadBukkenDocument()
     PrepareKindModels(*document, m_nDocKindCode);
 
     CString path = GetObjFolder() + "\\" + GetBukkenName() + "\\" + m_strFileName;
+    if (!IsWinFileName(m_strFileName)) {
+        // "..\x" or "a\b" would name a file outside the property's folder.
+        LogLoadError("文書【" + path + "】のファイル名が正しくないため読み込みませんでした。");
+        EmptyDocument(*document);
+        return FALSE;
+    }
     CFileFind finder;
     BOOL exists = finder.FindFile(path);
     finder.Close();
@@ -331,9 +347,7 @@ BOOL CZnAppProApp::LoadBukkenDocument()
     }
     if (document->OnOpenDocument(path))
         return TRUE;
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError,
-                              "文書【" + path + "】のオープンに「予期しないファイル形式」エラーが発生しました。",
-                              "ZnDlgAppSelectObjDialog.cpp", "ExportBukkenInfo()");
+    LogLoadError("文書【" + path + "】のオープンに「予期しないファイル形式」エラーが発生しました。");
     EmptyDocument(*document);
     return FALSE;
 }

@@ -63,13 +63,15 @@ public:
     // unchanged. A database that cannot be opened raises its exception to the caller.
     int LookupBukkenShousai(int bukkenIndex, int shousaiIndex, CString& codeText, CString& docName, CString& fileName);
     // Loads the document of m_nBukkenIndex and m_nBukkenShousaiIndex of the current property
-    // into the active document: the per-kind model objects of its code are prepared in slots 2
-    // and 3 and the file in the property's folder fills them and slot 1. Returns TRUE when the
-    // document was loaded. FALSE, so that the caller skips the document, when there is no active
-    // document, when the register has no such row (the document is left as it was), when the
-    // file is missing (slot 1 then holds an empty application and slots 2 and 3 are empty), or
-    // when the file cannot be read (the framework reports it, the run log gets an "ERROR" line,
-    // and the slots are left as for a missing file).
+    // into the active document: a new empty application in slot 1 and the per-kind model objects
+    // of its code in slots 2 and 3 are prepared, and the file in the property's folder fills
+    // them (an empty file leaves them empty). Returns TRUE when the document was loaded. FALSE,
+    // so that the caller skips the document, when there is no active document, when the
+    // register has no such row (the document is left as it was), when the register's file name
+    // is not one file name (the run log gets an "ERROR" line), when the file is missing (slot 1
+    // then holds an empty application and slots 2 and 3 are empty), or when the file cannot be
+    // read (the framework reports it, the run log gets an "ERROR" line); in these last three
+    // cases the slots are left as for a missing file.
     BOOL LoadBukkenDocument();
 
     // Replaces the form view shown on the active document by a new one from the template, or,

@@ -9,6 +9,7 @@
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "writers/zip/ZipPacking.h"
+#include "writers/ZnAppDocFDOut00.h"
 
 #include <memory>
 
@@ -154,6 +155,8 @@ void ZnDlgAppSelectObjDialog::ExportAll()
 {
     CZnAppProApp* app = ZnGetApp();
     ZnMigrationExport exporter(app->GetDstFolder());
+    // One run log for both exports: the reference data's lines are kept too.
+    ZnAppDocFDOut00::DeleteLog();
     // A database error of either export leaves here, and no completion is reported.
     exporter.ExportCommonData(app->GetComFolder());
     exporter.ExportBukkenInfo(GetBukkenFolderText());

@@ -41,8 +41,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     // The two exports, the reference data and then every property with its documents, each
-    // reporting its own failures, followed by the completion message, which says whether
-    // something failed. A database error ends it with the database's exception.
+    // reporting its own failures, into a run log emptied first, followed by the completion
+    // message, which says whether something failed. A database error ends it with the
+    // database's exception.
     virtual void ExportAll();
 
 private:

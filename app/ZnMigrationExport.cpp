@@ -4,6 +4,7 @@
 #include "platform/core/WinError.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFileApi.h"
+#include "platform/files/WinFileName.h"
 #include "platform/files/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
 #include "writers/common/ZnAppDocFDOut99.h"
@@ -24,13 +25,6 @@ const char kFinishedWithFailuresText[] = "移行データ作成が終わりま�
 const char kCommonDataWord[] = "共通データ";
 const char kCommonDataMarker[] = "Pellori_1_1_0_共通データ";
 const char kCommonDataFile[] = "共通データ.xml";
-
-// A name that makes one folder directly below its parent: not empty, not "." or "..", and no
-// separator or wildcard (the folder is looked up with a search pattern).
-bool IsSingleFolderName(const CString& name)
-{
-    return !name.IsEmpty() && name != "." && name != ".." && name.FindOneOf("\\/*?") < 0;
-}
 
 void ShowFolderNotCreated(const CString& name)
 {
@@ -92,7 +86,7 @@ void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, FILE* 
 
 int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
 {
-    if (!IsSingleFolderName(name)) {
+    if (!IsWinFileName(name)) {
         ShowFolderNotCreated(name);
         return Failed();
     }
@@ -103,7 +97,9 @@ int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
     if (!find.FindFile(folder))
         return MakeFolder(folder, name);
     find.FindNextFile();
-    if (!find.IsDirectory()) { // a file holds the name
+    // A file holds the name, or a link that anyone who may write to the destination could have
+    // planted there: following it would empty a folder elsewhere.
+    if (!find.IsDirectory() || find.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT)) {
         ShowFolderNotCreated(name);
         return Failed();
     }
@@ -136,7 +132,8 @@ DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const
     return find.FindFile(pattern) ? ERROR_SUCCESS : GetLastError();
 }
 
-// Deletes every entry of the folder as a file; a sub-folder cannot be deleted so and stops it.
+// Deletes every entry of the folder as a file; a sub-folder cannot be deleted so and stops it. A
+// link is deleted itself, never what it points at.
 BOOL ZnMigrationExport::EmptyFolder(const CString& folder)
 {
     CFileFind find;

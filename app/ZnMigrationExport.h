@@ -30,7 +30,7 @@ public:
     // The property export (ZnMigrationExport_Properties.cpp): every property of the register
     // APP_BUKKEN.mdb in registerFolder, in ascending BukkenIndex, with all its documents, in the
     // folder 物件データ + start time under the destination, which is then packed into
-    // 物件データ_ + packing time + ".zip" and removed. The run log is emptied first and gets one
+    // 物件データ_ + packing time + ".zip" and removed. The run log, emptied by the caller, gets one
     // line per property and per document. The documents are loaded into the application's
     // active document, with the shell's property, document mode, type and object kind set for
     // each. A property or document that cannot be exported is told, logged and skipped, and the
@@ -44,9 +44,12 @@ public:
     // Makes sure that parent\name is an existing, empty folder (files of a folder of that name
     // are deleted). 1 on success; 0 after a failure that it has told: the drive check's texts
     // (device not ready may be retried), a file that cannot be deleted, or a folder that cannot
-    // be created. A name that is not one folder name (empty, "." or "..", or holding "\" or "/")
-    // is refused as a folder that cannot be created, so that nothing outside parent\name is
-    // emptied or made.
+    // be created, which a file or a symbolic link holding the name is too (a link is never
+    // followed, so nothing outside parent is emptied). A name that is not one folder name as
+    // Windows can hold it (IsWinFileName: empty, "." or "..", a separator, a wildcard, a control
+    // character, a device name...) is refused as a folder that cannot be created, so that nothing
+    // outside parent\name is emptied or made and no folder is made that the successor program on
+    // Windows could not read.
     int PrepareFolder(const CString& parent, const CString& name);
     // Creates the empty marker file folder\markerName; FALSE after telling that it cannot be opened.
     BOOL WriteMarkerFile(const CString& folder, const CString& markerName);
@@ -96,7 +99,8 @@ private:
     BOOL EmptyFolder(const CString& folder);
     BOOL MakeFolder(const CString& folder, const CString& name);
     BOOL WriteCommonDataFile(const CString& comFolder, const CString& path);
-    // The name of a property's folder below exportFolder: name, or the first free name + "_" + n.
+    // The name of a property's folder below exportFolder: name, or the first free name + "_" + n;
+    // a name that cannot be a folder name is given back as it is, for PrepareFolder to refuse.
     static CString FreeFolderName(const CString& exportFolder, const CString& name);
     BOOL WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun, const COleDateTime& date);
     // "ファイルの書き込み(<file name>)に失敗しました。", remembered as a failure.

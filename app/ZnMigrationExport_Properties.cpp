@@ -4,6 +4,7 @@
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFileApi.h"
+#include "platform/files/WinFileName.h"
 #include "platform/wnd/MessageBox.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
@@ -132,7 +133,6 @@ CString FormatNumber(LPCTSTR format, int number)
 
 BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 {
-    ZnAppDocFDOut00::DeleteLog();
     auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
     recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");
@@ -176,7 +176,7 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 
 CString ZnMigrationExport::FreeFolderName(const CString& exportFolder, const CString& name)
 {
-    if (name.IsEmpty())
+    if (!IsWinFileName(name))
         return name;
     CString candidate = name;
     for (int n = 2; Exists(exportFolder + "\\" + candidate); ++n)

@@ -1,7 +1,27 @@
 #include "storage/ZnRegKey.h"
 
+#include "platform/core/Cp932.h"
+#include "platform/registry/RegHiveFile.h"
+#include "storage/ZnRunLog.h"
+
 #include <cstring>
 #include <string>
+
+namespace {
+
+// A settings file keeps the lines that cannot be read; the run log says where they are.
+void LogUnreadableLines(const std::string& hivePath)
+{
+    CString message;
+    message.Format("設定ファイル【%s】に読めない行があります。その行は書き込みの後もそのまま残ります。",
+                   cp932::FromUtf8(hivePath).c_str());
+    ZnRunLog::Write(ZnRunLog::levelWarn, message, "ZnRegKey", "Open()");
+}
+
+// Every key is created or opened here first, so the run log hears of the first read of a hive.
+void LogUnreadableHiveLines() { RegHiveFile::SetUnreadableLinesHandler(LogUnreadableLines); }
+
+} // namespace
 
 void ZnRegKey::Hold(HKEY key)
 {
@@ -21,6 +41,7 @@ LONG ZnRegKey::Close()
 LONG ZnRegKey::Create(HKEY parent, LPCTSTR subKey, LPTSTR keyClass, DWORD options, REGSAM access,
                       LPSECURITY_ATTRIBUTES security, LPDWORD disposition)
 {
+    LogUnreadableHiveLines();
     HKEY key = nullptr;
     DWORD created = 0;
     LONG status = RegCreateKeyExA(parent, subKey, 0, keyClass, options, access, security, &key, &created);
@@ -33,6 +54,7 @@ LONG ZnRegKey::Create(HKEY parent, LPCTSTR subKey, LPTSTR keyClass, DWORD option
 
 LONG ZnRegKey::Open(HKEY parent, LPCTSTR subKey, REGSAM access)
 {
+    LogUnreadableHiveLines();
     HKEY key = nullptr;
     LONG status = RegOpenKeyExA(parent, subKey, 0, access, &key);
     if (status == ERROR_SUCCESS)

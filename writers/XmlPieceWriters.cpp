@@ -6,5 +6,8 @@ void WriteXmlLiteral(FILE* file, const CString& text) { ZnAppDocFDOut00::WriteUt
 
 void WriteXmlValue(FILE* file, const CString& text)
 {
-    ZnAppDocFDOut00::WriteUtf8(file, ZnAppDocFDOut00::EscapeXml(text));
+    CString kept = ZnAppDocFDOut00::DropNonXmlChars(text);
+    if (kept.GetLength() != text.GetLength())
+        ZnAppDocFDOut00::NoteDroppedChars(file);
+    ZnAppDocFDOut00::WriteUtf8(file, ZnAppDocFDOut00::EscapeXml(kept));
 }

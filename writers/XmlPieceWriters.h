@@ -13,6 +13,7 @@
 
 // Writes fixed markup, such as "\t<枝番>" or "</枝番>\n", unescaped.
 void WriteXmlLiteral(FILE* file, const CString& text);
-// Writes a data value with "&", "<", ">", the double quote and the apostrophe escaped; an
-// empty value writes nothing.
+// Writes a data value without the characters that XML cannot hold (control characters but tab,
+// LF and CR; ZnAppDocFDOut00::DropNonXmlChars), noting the file when it loses any, and with "&",
+// "<", ">", the double quote and the apostrophe escaped; an empty value writes nothing.
 void WriteXmlValue(FILE* file, const CString& text);

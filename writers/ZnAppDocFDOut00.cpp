@@ -6,12 +6,17 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinStdio.h"
+#include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
+#include "writers/XmlPieceWriters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include "storage/ZnRunLog.h"
+#include <iterator>
+#include <set>
+#include <string>
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut00, VhObject)
 
@@ -20,21 +25,89 @@ void ZnAppDocFDOut00::WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTS
     ZnRunLog::Write(level, message, source, function);
 }
 
-void ZnAppDocFDOut00::DeleteLog() { ZnRunLog::Delete(); }
+namespace {
+
+// The open files into which a value was written without characters that XML cannot hold, and
+// the files that the run log has named for it since it was last deleted.
+std::set<FILE*> filesWithDroppedChars;
+std::set<std::string> filesLoggedForDroppedChars;
+
+// Names a file once in the run log as one whose values lost characters that XML cannot hold.
+void LogDroppedChars(LPCTSTR path)
+{
+    if (!filesLoggedForDroppedChars.insert(path).second)
+        return; // a file written in parts is named once
+    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogWarn,
+                              CString("ファイル【") + path +
+                                  "】に出力できない制御文字があったため、取り除いて出力しました。",
+                              "ZnAppDocFDOut00.cpp", "CloseWrittenFile()");
+}
+
+} // namespace
+
+void ZnAppDocFDOut00::DeleteLog()
+{
+    ZnRunLog::Delete();
+    filesWithDroppedChars.clear();
+    filesLoggedForDroppedChars.clear();
+}
+
+void ZnAppDocFDOut00::NoteDroppedChars(FILE* file) { filesWithDroppedChars.insert(file); }
 
 // XML text.
 
 CString ZnAppDocFDOut00::EscapeXml(const CString& text)
 {
-    if (text.FindOneOf("&<>\"'") < 0)
+    // Byte by byte: none of the five is a second byte of a CP932 character, and one that follows
+    // a lead byte of no character must not reach the file as markup either.
+    const std::string& bytes = text.Bytes();
+    if (bytes.find_first_of("&<>\"'") == std::string::npos)
         return text; // nothing to escape, as with most values
-    CString escaped = text;
-    escaped.Replace("&", "&amp;");
-    escaped.Replace("<", "&lt;");
-    escaped.Replace(">", "&gt;");
-    escaped.Replace("\"", "&quot;");
-    escaped.Replace("'", "&apos;");
-    return escaped;
+    std::string escaped;
+    for (char byte : bytes) {
+        switch (byte) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&apos;";
+            break;
+        default:
+            escaped += byte;
+        }
+    }
+    return CString(escaped);
+}
+
+namespace {
+
+// A byte that XML 1.0 allows in no document: a control character other than tab, LF and CR. No
+// such byte is a second byte of a CP932 character.
+bool IsNonXmlByte(char byte)
+{
+    unsigned char c = static_cast<unsigned char>(byte);
+    return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
+
+} // namespace
+
+CString ZnAppDocFDOut00::DropNonXmlChars(const CString& text)
+{
+    const std::string& bytes = text.Bytes();
+    if (std::none_of(bytes.begin(), bytes.end(), IsNonXmlByte))
+        return text;
+    std::string kept;
+    std::remove_copy_if(bytes.begin(), bytes.end(), std::back_inserter(kept), IsNonXmlByte);
+    return CString(kept);
 }
 
 CString ZnAppDocFDOut00::ToUtf8(const CString& text) { return CString(cp932::ToUtf8(text.Bytes())); }
@@ -56,10 +129,14 @@ int writeFailures = 0;
 
 bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
 {
+    bool dropped = filesWithDroppedChars.erase(file) > 0;
     bool written = !std::ferror(file);
     written = std::fclose(file) == 0 && written;
-    if (written)
+    if (written) {
+        if (dropped)
+            LogDroppedChars(path);
         return true;
+    }
     DeleteFile(path);
     ++writeFailures;
     return false;
@@ -77,11 +154,14 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
     CString branch, formSheet;
     branch.Format("%d", branchNo);
     formSheet.Format("%d", formSheetNo);
+    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    WriteXmlLiteral(file, "<申請書管理情報>\n");
+    WriteXmlLiteral(file, "\t<枝番>" + branch + "</枝番>\n");
+    // The date is the caller's text: a value like any other.
+    WriteXmlLiteral(file, "\t<作成日>");
+    WriteXmlValue(file, creationDate);
+    WriteXmlLiteral(file, "</作成日>\n");
     const CString pieces[] = {
-        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n",
-        "<申請書管理情報>\n",
-        "\t<枝番>" + branch + "</枝番>\n",
-        "\t<作成日>" + CString(creationDate) + "</作成日>\n",
         "\t<受付番号></受付番号>\n",
         "\t<処分番号></処分番号>\n",
         "\t<データチェック済みフラグ>0</データチェック済みフラグ>\n",
@@ -89,7 +169,7 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
         "</申請書管理情報>\n",
     };
     for (const CString& piece : pieces)
-        WriteUtf8(file, piece);
+        WriteXmlLiteral(file, piece);
     CloseWrittenFile(file, path);
 }
 

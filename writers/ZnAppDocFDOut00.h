@@ -29,15 +29,22 @@ public:
     // in the current folder, else on drive C (ZnRunLog). A log that cannot be opened loses the
     // line; nothing is reported.
     static void WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function);
-    // Removes the run log, in the current folder if it can be opened there, else on drive C.
+    // Removes the run log, in the current folder if it can be opened there, else on drive C, and
+    // forgets which files it has named.
     static void DeleteLog();
 
     // XML text.
 
-    // The text made safe as XML character data: "&", "<", ">", the double quote and the
-    // apostrophe replaced by their entities, "&" first so that no entity is escaped twice.
-    // Nothing else changes; no double-byte character is touched.
+    // The text made safe as XML character data: every byte "&", "<", ">", the double quote and
+    // the apostrophe replaced by its entity, in one pass, so that no entity is escaped twice.
+    // Byte by byte: such a byte after a lead byte is escaped too. Nothing else changes.
     static CString EscapeXml(const CString& text);
+    // The text without the bytes that XML 1.0 allows in no document: those below 0x20 other than
+    // tab, line feed and carriage return (a NUL included). Nothing else changes.
+    static CString DropNonXmlChars(const CString& text);
+    // Notes that a value written to the open file lost characters through DropNonXmlChars; when
+    // CloseWrittenFile has written the file whole, the run log names it, once per file and log.
+    static void NoteDroppedChars(FILE* file);
     // The UTF-8 bytes of a CP932 text; bytes that are not CP932 become U+FFFD.
     static CString ToUtf8(const CString& text);
     // Writes the UTF-8 form of a CP932 text to an open stream, byte for byte (a text-mode stream
@@ -46,12 +53,14 @@ public:
 
     // Closes a file that a writer has written. When any of it could not be written (a full
     // disk), the file is removed, so that no cut-off file is left, the failure is counted and
-    // false returned.
+    // false returned. A file whole whose values lost characters (NoteDroppedChars) is named in the
+    // run log at level WARN, once until the log is deleted, though written in several parts.
     static bool CloseWrittenFile(FILE* file, LPCTSTR path);
     // How many written files have failed so in this process; callers compare it before and after.
     static int WriteFailures();
 
-    // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document.
+    // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document,
+    // the creation date as a value (WriteXmlValue).
     // When the file cannot be opened, says so in a message box and writes nothing.
     static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
     // Writes root + "\Keikaku\~002.xml" in CP932: the declaration and the element 申請書, holding

@@ -85,6 +85,22 @@ private:
     std::string path_;
 };
 
+// Flushes a file's or folder's data and entries to the disk; false when the disk says it failed.
+bool SyncToDisk(const std::string& path, bool folder)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+    if (fd < 0)
+        return false;
+    bool synced = fsync(fd) == 0;
+    return close(fd) == 0 && synced;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
 } // namespace
 
 ZpPacker::ZpPacker(const ZpSettings& settings, ZpPrintFunction print) : settings_(settings), print_(print)
@@ -128,11 +144,19 @@ int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string
     int result = WriteArchive(temporary.Path());
     if (result == ZP_OK)
         result = CheckArchive(temporary.Path());
+    if (result == ZP_OK && !SyncToDisk(temporary.Path(), false))
+        result = Fail(ZP_ERROR_WRITE, "cannot write the archive to the disk: " + archiveName);
     if (result == ZP_OK)
         result = Publish(temporary.Path(), archive, archiveName);
     if (result != ZP_OK)
         return result;
     temporary.Release();
+    // Only an archive whose data and name are both on the disk may replace the sources: after a
+    // power cut there is then either the archive or every source.
+    if (!SyncToDisk(FolderOf(archive), true)) {
+        unlink(archive.c_str());
+        return Fail(ZP_ERROR_WRITE, "cannot write the archive's name to the disk: " + archiveName);
+    }
     return settings_.move ? RemoveSources() : ZP_OK;
 }
 

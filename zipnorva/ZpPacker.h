@@ -23,8 +23,9 @@ public:
 
     // Writes the archive archiveName (relative to the root folder unless absolute) holding the
     // named files and folders, with entry names relative to the root folder. The archive is
-    // written to a temporary file beside it, read back whole and only then given its name, which
-    // must not exist yet; with move the sources are removed after that. Returns ZP_OK or a
+    // written to a temporary file beside it, read back whole, flushed to the disk and only then
+    // given its name, which must not exist yet; with move the sources are removed after that name
+    // is flushed to the disk too (the folder that holds it). Returns ZP_OK or a
     // ZP_ERROR_ code; up to the removal, a failure leaves every source and no file behind.
     int Pack(const std::string& archiveName, const std::vector<std::string>& names);
 

@@ -19,7 +19,8 @@ public:
     ~Converter() { iconv_close(cd_); }
 
     // Converts text; on an invalid or unconvertible sequence appends the replacement and skips
-    // one input unit (a byte, or for UTF-8 input the whole character).
+    // one input character: for UTF-8 input the whole character, for CP932 input a lead byte
+    // together with the byte after it, as every other CP932 routine counts a character.
     std::string Convert(const std::string& text, const std::string& replacement, bool utf8Input)
     {
         if (IsAscii(text))
@@ -60,7 +61,7 @@ private:
             if (rc != static_cast<size_t>(-1) || errno == E2BIG)
                 continue;
             out += replacement;
-            size_t skip = utf8Input ? Utf8SequenceLength(in, inLeft) : 1;
+            size_t skip = utf8Input ? Utf8SequenceLength(in, inLeft) : CharLength(in, 0, inLeft);
             in += skip;
             inLeft -= skip;
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);

@@ -15,7 +15,10 @@ inline size_t CharLength(const char* text, size_t i, size_t n)
     return (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < n) ? 2 : 1;
 }
 
-// CP932 to UTF-8. A byte sequence that is not CP932 becomes U+FFFD; never fails.
+// CP932 to UTF-8. A character that is not CP932 becomes one U+FFFD: a single byte outside the
+// code, or a whole pair as CharLength counts it (a lead byte followed by a byte that cannot
+// trail it, or a pair without a character), so that the byte after a lead byte never stands
+// alone as "<", "/" or a quote. Never fails.
 std::string ToUtf8(const std::string& cp932Text);
 
 // UTF-8 to CP932. A character that CP932 lacks, or invalid UTF-8, becomes '?'; never fails.

@@ -124,7 +124,8 @@ void CFileFind::ListMatches()
         return;
     while (const dirent* entry = readdir(dir))
         if (NameMatches(entry->d_name))
-            m_matches.push_back({CString(cp932::FromUtf8(entry->d_name)), entry->d_name, IsFolder(*entry)});
+            m_matches.push_back(
+                {CString(cp932::FromUtf8(entry->d_name)), entry->d_name, IsFolder(*entry), IsLink(*entry)});
     closedir(dir);
     std::sort(m_matches.begin(), m_matches.end(), [](const Match& a, const Match& b) {
         int folded = a.name.CompareNoCase(b.name);
@@ -144,6 +145,14 @@ bool CFileFind::IsFolder(const dirent& entry) const
         return entry.d_type == DT_DIR;
     struct stat st;
     return stat((m_folder + "/" + entry.d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CFileFind::IsLink(const dirent& entry) const
+{
+    if (entry.d_type != DT_UNKNOWN)
+        return entry.d_type == DT_LNK;
+    struct stat st;
+    return lstat((m_folder + "/" + entry.d_name).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 BOOL CFileFind::FindNextFile()
@@ -193,6 +202,15 @@ ULONGLONG CFileFind::GetLength() const
 }
 
 BOOL CFileFind::IsDirectory() const { return Current() && Current()->directory; }
+
+BOOL CFileFind::MatchesMask(DWORD mask) const
+{
+    if (!Current())
+        return FALSE;
+    DWORD attributes =
+        (Current()->directory ? FILE_ATTRIBUTE_DIRECTORY : 0) | (Current()->link ? FILE_ATTRIBUTE_REPARSE_POINT : 0);
+    return (attributes & mask) != 0;
+}
 
 BOOL CFileFind::IsDots() const
 {

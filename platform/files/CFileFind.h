@@ -12,6 +12,11 @@
 #include <string>
 #include <vector>
 
+// The attributes that CFileFind::MatchesMask knows: a folder, and a symbolic link (which Windows
+// calls a reparse point), whatever it points at.
+const DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+const DWORD FILE_ATTRIBUTE_REPARSE_POINT = 0x400;
+
 class CFileFind : public CObject {
 public:
     DECLARE_DYNAMIC(CFileFind)
@@ -37,6 +42,8 @@ public:
     BOOL IsDirectory() const;
     // TRUE for the entries "." and "..".
     BOOL IsDots() const;
+    // Whether the current match has any of the attributes of mask.
+    BOOL MatchesMask(DWORD mask) const;
 
     // Whether name matches a pattern of the kind FindFile takes (without a folder).
     static BOOL MatchesPattern(LPCTSTR pattern, LPCTSTR name);
@@ -45,7 +52,8 @@ private:
     struct Match {
         CString name;
         std::string linuxName;
-        bool directory;
+        bool directory; // a folder or a link to one
+        bool link;
     };
     const Match* Current() const;
     bool FindFirstMatch();
@@ -53,6 +61,7 @@ private:
     void ListMatches();
     bool NameMatches(const char* linuxName) const;
     bool IsFolder(const dirent& entry) const;
+    bool IsLink(const dirent& entry) const;
 
     std::vector<Match> m_matches;
     int m_current = -1;

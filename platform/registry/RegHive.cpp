@@ -5,17 +5,25 @@
 #include "platform/core/WinFormat.h"
 #include "platform/files/WinPath.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 const char kHeader[] = "REGEDIT4";
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
+const char kReplacementCharacter[] = "\xEF\xBF\xBD";
 
-bool SameIgnoringCase(const std::string& a, const std::string& b)
+// The form in which names and paths are looked up: ASCII letters in lower case, double-byte
+// characters as they are.
+std::string Folded(const std::string& text)
 {
-    return a.size() == b.size() && CString(a).CompareNoCase(b.c_str()) == 0;
+    CString folded(text);
+    folded.MakeLower();
+    return folded.Bytes();
 }
+
+bool IsControlCharacter(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
 
 // True for well-formed UTF-8 without control characters other than the tab.
 bool IsUtf8Text(const std::string& text)
@@ -23,7 +31,7 @@ bool IsUtf8Text(const std::string& text)
     for (size_t i = 0; i < text.size();) {
         unsigned char lead = static_cast<unsigned char>(text[i]);
         size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-        if (length == 0 || (lead < 0x20 && lead != '\t') || lead == 0x7F || i + length > text.size())
+        if (length == 0 || IsControlCharacter(lead) || i + length > text.size())
             return false;
         for (size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
@@ -33,11 +41,19 @@ bool IsUtf8Text(const std::string& text)
     return true;
 }
 
-std::string TrimRight(std::string text)
+// The text of a line in UTF-8: the line itself when it is UTF-8 text, else its reading as CP932
+// when each of its characters is one of CP932's; false when it is neither.
+bool ReadAsUtf8(const std::string& line, std::string& utf8)
 {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.pop_back();
-    return text;
+    if (IsUtf8Text(line)) {
+        utf8 = line;
+        return true;
+    }
+    for (char c : line)
+        if (IsControlCharacter(static_cast<unsigned char>(c)))
+            return false;
+    utf8 = cp932::ToUtf8(line);
+    return utf8.find(kReplacementCharacter) == std::string::npos;
 }
 
 size_t SkipBlanks(const std::string& text, size_t i)
@@ -45,6 +61,38 @@ size_t SkipBlanks(const std::string& text, size_t i)
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
     return i;
+}
+
+// The line without its indent and without blanks and carriage returns at its end.
+std::string Trimmed(const std::string& line)
+{
+    size_t end = line.size();
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t' || line[end - 1] == '\r'))
+        --end;
+    size_t start = std::min(SkipBlanks(line, 0), end);
+    return line.substr(start, end - start);
+}
+
+bool StartsWith(const std::string& text, size_t i, const char* prefix)
+{
+    return text.compare(i, std::strlen(prefix), prefix) == 0;
+}
+
+// The lines of the text after its byte-order mark, each without its line end ("\n" and the
+// carriage returns before it).
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = StartsWith(text, 0, kUtf8Bom) ? 3 : 0;
+    while (start < text.size()) {
+        size_t end = std::min(text.find('\n', start), text.size());
+        size_t stop = end;
+        while (stop > start && text[stop - 1] == '\r')
+            --stop;
+        lines.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 // Reads a quoted text starting at text[i] == '"', undoing the "\\" and "\"" escapes (any other
@@ -111,11 +159,6 @@ bool ReadHexBytes(const std::string& text, size_t i, std::string& bytes)
     return true;
 }
 
-bool StartsWith(const std::string& text, size_t i, const char* prefix)
-{
-    return text.compare(i, std::strlen(prefix), prefix) == 0;
-}
-
 // Reads the data part of a value line (after the "="): a quoted text, "dword:" or "hex...:".
 bool ReadData(const std::string& text, size_t i, RegValue& value)
 {
@@ -151,7 +194,28 @@ bool IsHexValueLine(const std::string& line)
     return line.find("\"=hex") != std::string::npos || StartsWith(line, 0, "@=hex");
 }
 
-std::string WithoutIndent(const std::string& line) { return line.substr(SkipBlanks(line, 0)); }
+// A line that a hex value's continuation would take for its own next line.
+bool EndsWithContinuation(const std::string& line)
+{
+    std::string text = Trimmed(line);
+    return !text.empty() && text.back() == '\\';
+}
+
+// Reads a value line: a quoted name or "@", "=" and the data.
+bool ReadValueLine(const std::string& line, RegValue& value)
+{
+    size_t i = 0;
+    std::string utf8Name;
+    if (line[0] == '@')
+        ++i;
+    else if (!ReadQuoted(line, i, utf8Name))
+        return false;
+    i = SkipBlanks(line, i);
+    if (i >= line.size() || line[i] != '=')
+        return false;
+    value.name = cp932::FromUtf8(utf8Name);
+    return ReadData(line, SkipBlanks(line, i + 1), value);
+}
 
 // A text value that the quoted form carries unchanged: one terminating zero, no control
 // characters, and CP932 that comes back the same from UTF-8.
@@ -161,7 +225,7 @@ bool FitsQuotedForm(const RegValue& value)
         return false;
     std::string text = value.data.substr(0, value.data.size() - 1);
     for (char c : text)
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F)
+        if (IsControlCharacter(static_cast<unsigned char>(c)))
             return false;
     return cp932::FromUtf8(cp932::ToUtf8(text)) == text;
 }
@@ -191,40 +255,23 @@ std::string RegHive::NormalPath(const std::string& path)
     return normal;
 }
 
-bool RegHive::ParseValueLine(const std::string& line, RegValue& value) const
-{
-    size_t i = 0;
-    std::string utf8Name;
-    if (line[0] == '@')
-        ++i;
-    else if (!ReadQuoted(line, i, utf8Name))
-        return false;
-    i = SkipBlanks(line, i);
-    if (i >= line.size() || line[i] != '=')
-        return false;
-    value.name = cp932::FromUtf8(utf8Name);
-    return ReadData(line, SkipBlanks(line, i + 1), value);
-}
+bool RegHive::IsRootPath(const std::string& path) { return SplitCp932(path, "\\").size() == 1; }
 
-RegHive RegHive::Parse(const std::string& utf8Text)
+RegHive RegHive::Parse(const std::string& text)
 {
     RegHive hive;
-    std::vector<std::string> lines;
-    size_t start = StartsWith(utf8Text, 0, kUtf8Bom) ? 3 : 0;
-    while (start < utf8Text.size()) {
-        size_t end = utf8Text.find('\n', start);
-        end = end == std::string::npos ? utf8Text.size() : end;
-        lines.push_back(TrimRight(utf8Text.substr(start, end - start)));
-        start = end + 1;
-    }
-    Key* key = nullptr;
+    std::vector<std::string> lines = SplitLines(text);
+    size_t valueKey = kNoKey; // the key of the value lines that follow
+    size_t section = kNoKey;  // the key below whose values a line that cannot be read is kept
     bool headerAllowed = true;
     for (size_t n = 0; n < lines.size(); ++n) {
-        std::string line = WithoutIndent(lines[n]);
-        // A hex value may go on over lines that end with "\".
-        while (IsHexValueLine(line) && line.back() == '\\' && n + 1 < lines.size()) {
+        std::string asItStood = lines[n];
+        std::string line = Trimmed(lines[n]);
+        // A hex value may go on over lines that end with "\", up to a blank line.
+        while (IsHexValueLine(line) && line.back() == '\\' && n + 1 < lines.size() && !Trimmed(lines[n + 1]).empty()) {
             line.pop_back();
-            line += WithoutIndent(lines[++n]);
+            line += Trimmed(lines[++n]);
+            asItStood += "\n" + lines[n];
         }
         if (line.empty() || line[0] == ';')
             continue;
@@ -232,95 +279,127 @@ RegHive RegHive::Parse(const std::string& utf8Text)
         headerAllowed = false;
         if (header)
             continue;
-        RegValue value;
-        bool sound = IsUtf8Text(line);
-        if (sound && line[0] == '[') {
-            std::string path = NormalPath(cp932::FromUtf8(line.substr(1, line.size() - 2)));
-            sound = line.back() == ']' && line.size() > 2 && line[1] != '-' && !path.empty();
-            key = nullptr;
-            if (sound) {
-                hive.CreateKey(path);
-                key = hive.FindKey(path);
-            }
-        } else if (sound && key && (line[0] == '"' || line[0] == '@') && hive.ParseValueLine(line, value)) {
-            hive.SetValue(key->path, value);
-        } else {
-            sound = false;
-        }
-        if (!sound)
-            ++hive.m_damagedLines;
+        std::string utf8;
+        if (ReadAsUtf8(line, utf8) && hive.ReadLine(utf8, valueKey, section))
+            continue;
+        (section == kNoKey ? hive.m_leadingLines : hive.m_keys[section].keptLines).push_back(asItStood);
+        ++hive.m_damagedLines;
     }
     return hive;
+}
+
+bool RegHive::ReadLine(const std::string& utf8Line, size_t& valueKey, size_t& section)
+{
+    if (utf8Line[0] == '[') {
+        std::string path = NormalPath(cp932::FromUtf8(utf8Line.substr(1, utf8Line.size() - 2)));
+        valueKey = kNoKey;
+        if (utf8Line.back() != ']' || utf8Line.size() <= 2 || utf8Line[1] == '-' || path.empty())
+            return false;
+        valueKey = section = AddKeys(path);
+        return true;
+    }
+    RegValue value;
+    if (valueKey == kNoKey || (utf8Line[0] != '"' && utf8Line[0] != '@') || !ReadValueLine(utf8Line, value))
+        return false;
+    PutValue(m_keys[valueKey], value);
+    return true;
 }
 
 std::string RegHive::Format() const
 {
     std::string text = std::string(kHeader) + "\n\n";
+    if (!m_leadingLines.empty()) {
+        FormatKeptLines(m_leadingLines, text);
+        text += "\n";
+    }
     for (const Key& key : m_keys) {
-        if (IsRootPath(key.path) && key.values.empty())
-            continue; // a root always exists; it needs a line only for its values
+        if (IsRootPath(key.path) && key.values.empty() && key.keptLines.empty())
+            continue; // a root always exists; it needs a line only for what it holds
         text += "[" + cp932::ToUtf8(key.path) + "]\n";
         for (const RegValue& value : key.values)
             text += (value.name.empty() ? "@" : Quoted(cp932::ToUtf8(value.name))) + "=" + FormatData(value) + "\n";
+        FormatKeptLines(key.keptLines, text);
         text += "\n";
     }
     return text;
 }
 
-RegHive::Key* RegHive::FindKey(const std::string& path)
+void RegHive::FormatKeptLines(const std::vector<std::string>& lines, std::string& text)
 {
-    return const_cast<Key*>(static_cast<const RegHive*>(this)->FindKey(path));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i] + "\n";
+        // A blank line keeps the next kept line from being read as this one's continuation.
+        if (i + 1 < lines.size() && EndsWithContinuation(lines[i]))
+            text += "\n";
+    }
 }
 
-const RegHive::Key* RegHive::FindKey(const std::string& path) const
+size_t RegHive::FindKeyIndex(const std::string& normalPath) const
 {
-    std::string normal = NormalPath(path);
-    for (const Key& key : m_keys)
-        if (SameIgnoringCase(key.path, normal))
-            return &key;
-    return nullptr;
+    auto found = m_keyIndex.find(Folded(normalPath));
+    return found == m_keyIndex.end() ? kNoKey : found->second;
 }
 
-bool RegHive::HasKey(const std::string& path) const { return IsRootPath(path) || FindKey(path) != nullptr; }
+size_t RegHive::AddKeys(const std::string& normalPath)
+{
+    size_t index = FindKeyIndex(normalPath);
+    if (index != kNoKey)
+        return index;
+    std::string prefix;
+    for (const std::string& part : SplitCp932(normalPath, "\\")) {
+        prefix += (prefix.empty() ? "" : "\\") + part;
+        index = FindKeyIndex(prefix);
+        if (index == kNoKey) {
+            index = m_keys.size();
+            m_keys.push_back({prefix, {}, {}, {}});
+            m_keyIndex.emplace(Folded(prefix), index);
+        }
+    }
+    return index;
+}
 
-bool RegHive::IsRootPath(const std::string& path) { return SplitCp932(path, "\\").size() == 1; }
+bool RegHive::HasKey(const std::string& path) const
+{
+    return IsRootPath(path) || FindKeyIndex(NormalPath(path)) != kNoKey;
+}
 
 bool RegHive::CreateKey(const std::string& path)
 {
-    bool created = false;
-    std::string prefix;
-    for (const std::string& part : SplitCp932(path, "\\")) {
-        prefix += (prefix.empty() ? "" : "\\") + part;
-        if (!FindKey(prefix)) {
-            m_keys.push_back({prefix, {}});
-            created = true;
-        }
-    }
-    return created;
+    size_t before = m_keys.size();
+    AddKeys(NormalPath(path));
+    return m_keys.size() != before;
 }
 
 const RegValue* RegHive::FindValue(const std::string& keyPath, const std::string& name) const
 {
-    const Key* key = FindKey(keyPath);
-    if (key)
-        for (const RegValue& value : key->values)
-            if (SameIgnoringCase(value.name, name))
-                return &value;
-    return nullptr;
+    size_t index = FindKeyIndex(NormalPath(keyPath));
+    if (index == kNoKey)
+        return nullptr;
+    const Key& key = m_keys[index];
+    auto found = key.valueIndex.find(Folded(name));
+    return found == key.valueIndex.end() ? nullptr : &key.values[found->second];
 }
 
 bool RegHive::SetValue(const std::string& keyPath, const RegValue& value)
 {
-    if (!HasKey(keyPath))
+    std::string normal = NormalPath(keyPath);
+    size_t index = FindKeyIndex(normal);
+    if (index == kNoKey && IsRootPath(normal))
+        index = AddKeys(normal); // the line of a root appears with its first value
+    if (index == kNoKey)
         return false;
-    CreateKey(keyPath); // the line of a root appears with its first value
-    Key* key = FindKey(keyPath);
-    for (RegValue& existing : key->values)
-        if (SameIgnoringCase(existing.name, value.name)) {
-            existing.data = value.data;
-            existing.type = value.type;
-            return true;
-        }
-    key->values.push_back(value);
+    PutValue(m_keys[index], value);
     return true;
+}
+
+void RegHive::PutValue(Key& key, const RegValue& value)
+{
+    auto [position, added] = key.valueIndex.emplace(Folded(value.name), key.values.size());
+    if (added) {
+        key.values.push_back(value);
+        return;
+    }
+    RegValue& existing = key.values[position->second];
+    existing.type = value.type;
+    existing.data = value.data;
 }

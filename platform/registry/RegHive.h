@@ -18,6 +18,7 @@
 #include "platform/registry/WinRegistry.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct RegValue {
@@ -28,14 +29,19 @@ struct RegValue {
 
 class RegHive {
 public:
-    // Reads the text form. Reading goes on past what is not sound: a line that is not UTF-8 text,
-    // a key line without its "]", a value of an unknown form or cut short; such a line (and the
-    // values below a broken key line) is left out and counted. Lines starting with ";" are comments.
-    static RegHive Parse(const std::string& utf8Text);
-    // How many lines Parse left out.
+    // Reads the text form. A line that is not UTF-8 is read as CP932, the form in which Windows'
+    // own REGEDIT4 export writes a hive. Reading goes on past what is not sound: a line that is
+    // text in neither form, a key line without its "]", a value of an unknown form or cut short,
+    // a value below a broken key line. Such a line is counted and kept as it stands (its bytes,
+    // with its continuation lines), so that writing the hive never loses what a person may still
+    // mend. Lines starting with ";" are comments.
+    static RegHive Parse(const std::string& text);
+    // How many lines Parse could not read.
     int DamagedLines() const { return m_damagedLines; }
 
-    // The text form, each key in the order it was read or created.
+    // The text form, each key in the order it was read or created. A line that Parse could not
+    // read comes back as it stood, below the values of the key it stood under (before the first
+    // key when it stood above them all), so that it is read the same way again.
     std::string Format() const;
 
     // The first part of a key path names its root (such as "HKEY_CURRENT_USER"), which always exists.
@@ -53,14 +59,24 @@ public:
     static bool IsRootPath(const std::string& path);
 
 private:
+    // Names and paths are found through their folded form (ASCII letters in lower case), so that
+    // every look-up takes the same time however many keys and values the hive holds.
     struct Key {
         std::string path;
         std::vector<RegValue> values;
+        std::unordered_map<std::string, size_t> valueIndex; // folded name -> position in values
+        std::vector<std::string> keptLines;                 // lines that could not be read, as they stood
     };
-    Key* FindKey(const std::string& path);
-    const Key* FindKey(const std::string& path) const;
-    bool ParseValueLine(const std::string& line, RegValue& value) const;
+    static const size_t kNoKey = static_cast<size_t>(-1);
+
+    size_t FindKeyIndex(const std::string& normalPath) const;
+    size_t AddKeys(const std::string& normalPath);
+    static void PutValue(Key& key, const RegValue& value);
+    bool ReadLine(const std::string& utf8Line, size_t& valueKey, size_t& section);
+    static void FormatKeptLines(const std::vector<std::string>& lines, std::string& text);
 
     std::vector<Key> m_keys;
+    std::unordered_map<std::string, size_t> m_keyIndex; // folded path -> position in m_keys
+    std::vector<std::string> m_leadingLines;            // lines that could not be read, above every key
     int m_damagedLines = 0;
 };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <pwd.h>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,6 +65,16 @@ private:
 
 LONG StatusOfErrno() { return static_cast<LONG>(Win32ErrorFromErrno(errno)); }
 
+RegHiveFile::UnreadableLinesHandler unreadableLinesHandler = nullptr;
+
+// Tells the handler of a hive with lines that cannot be read, unless it heard of that hive before.
+void ReportUnreadableLines(const std::string& hivePath)
+{
+    static std::set<std::string> reported;
+    if (unreadableLinesHandler && reported.insert(hivePath).second)
+        unreadableLinesHandler(hivePath);
+}
+
 } // namespace
 
 std::string RegHiveFile::Folder()
@@ -75,6 +86,8 @@ std::string RegHiveFile::Folder()
     return base + "/" + kProgramFolder;
 }
 
+void RegHiveFile::SetUnreadableLinesHandler(UnreadableLinesHandler handler) { unreadableLinesHandler = handler; }
+
 LONG RegHiveFile::Load(RegHive& hive) const
 {
     std::string text;
@@ -82,6 +95,8 @@ LONG RegHiveFile::Load(RegHive& hive) const
     if (!ReadWholeFile(Path(), text))
         return errno == ENOENT ? ERROR_SUCCESS : StatusOfErrno();
     hive = RegHive::Parse(text);
+    if (hive.DamagedLines() > 0)
+        ReportUnreadableLines(Path());
     return ERROR_SUCCESS;
 }
 

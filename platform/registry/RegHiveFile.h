@@ -6,7 +6,8 @@
 // ("<hive>.lock"), reads the hive afresh, changes it, writes it whole to "<hive>.tmp", flushes
 // that to the disk and renames it over the hive. So a reader (which takes no lock) always finds a
 // whole hive, a crash leaves the old one or the new one, and two processes changing the same
-// hive at the same time both keep their change.
+// hive at the same time both keep their change. Lines of a hive that cannot be read are kept on
+// every write (see RegHive.h), and the handler set below hears of such a hive.
 #pragma once
 
 #include "platform/registry/RegHive.h"
@@ -16,6 +17,11 @@
 
 class RegHiveFile {
 public:
+    typedef void (*UnreadableLinesHandler)(const std::string& hivePath);
+    // The function told of a hive that holds lines that cannot be read: once per hive and process,
+    // at the first read that finds them after it is set. Null tells nothing.
+    static void SetUnreadableLinesHandler(UnreadableLinesHandler handler);
+
     explicit RegHiveFile(const char* fileName) : m_fileName(fileName) {}
 
     // The folder of the hives (a Linux path).

@@ -96,7 +96,8 @@ TEST_F(PrepareFolderTest, DriveProblemsStopWithTheirTextsAndChangeNothing)
     EXPECT_TRUE(exporter.HasFailed());
 }
 
-// A name that is not one folder name, too long for the disk or held by a file touches nothing.
+// A name that is not one folder name, that Windows cannot hold, too long for the disk or held by
+// a file touches nothing; names that only look like those are made.
 TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndNothingIsTouched)
 {
     mkdir(DestinationPath("a").c_str(), 0777);
@@ -110,13 +111,54 @@ TEST_F(PrepareFolderTest, ANameThatIsNotOneFolderNameOrCannotBeMadeIsRefusedAndN
 
     ZnMigrationExport exporter(Destination() + "\\a");
     Messages_t expected;
-    for (const CString& name : {CString(""), CString("."), CString(".."), CString("a\\b"), CString("a/b"), CString("*"),
-                                CString("表?"), CString("物件"), longName}) {
+    for (const CString& name : {CString(""),      CString("."),        CString(".."),   CString("a\\b"),
+                                CString("a/b"),   CString("*"),        CString("表?"),  CString("物件"),
+                                longName,         CString("a\tb"),     CString("a\nb"), CString("\x01"),
+                                CString("a:b"),   CString("a<b"),      CString("a|b"),  CString("\"a\""),
+                                CString("物件."), CString("物件 "),    CString("CON"),  CString("prn"),
+                                CString("Aux"),   CString("nul.txt"),  CString("COM1"), CString("com9.tar.gz"),
+                                CString("LPT1"),  CString("lpt9 .log")}) {
         EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name.Bytes();
         expected.push_back({std::string("物件") + name.Bytes() + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
     }
+    // A NUL would cut the name on the disk: the part before it is never made.
+    EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", CString(std::string("new\0name", 8))));
+    expected.push_back({"物件new", MB_ICONSTOP});
     EXPECT_EQ(expected, Messages());
     EXPECT_EQ(before, Snapshot(DestinationPath()));
+
+    // A trail byte 5C or 7C is part of its character; device names only as whole names.
+    for (const char* name : {"表", "ソ", "ポ", "COM10", "CONSOLE", "LPT0x", "a.b", "AUXILIARY.txt"})
+        EXPECT_EQ(1, exporter.PrepareFolder(Destination() + "\\a", name)) << name;
+    EXPECT_EQ(expected, Messages());
+}
+
+// A link that holds a folder's name is refused and never followed; a link inside a folder that is
+// emptied goes, and what it points at stays.
+TEST_F(PrepareFolderTest, SymbolicLinksAreNeverFollowed)
+{
+    TempFolder outside;
+    WriteBytes(outside.Path("kept.xml"), "kept");
+    mkdir(DestinationPath("a").c_str(), 0777);
+    const std::pair<const char*, std::string> links[] = {
+        {"folder", outside.Path()}, {"file", outside.Path("kept.xml")}, {"dangling", outside.Path("missing")}};
+    for (const auto& link : links)
+        symlink(link.second.c_str(), DestinationPath(std::string("a/") + link.first).c_str());
+    mkdir(DestinationPath("b").c_str(), 0777);
+    symlink(outside.Path("kept.xml").c_str(), DestinationPath("b/link").c_str());
+    symlink(outside.Path().c_str(), DestinationPath("b/folder link").c_str());
+
+    ZnMigrationExport exporter(Destination());
+    Messages_t expected;
+    for (const char* name : {"folder", "file", "dangling", "FOLDER"}) {
+        EXPECT_EQ(0, exporter.PrepareFolder(Destination() + "\\a", name)) << name;
+        expected.push_back({std::string("物件") + name + "ディレクトリの作成に失敗しました。", MB_ICONSTOP});
+    }
+    EXPECT_EQ(1, exporter.PrepareFolder(Destination(), "b"));
+    EXPECT_EQ(expected, Messages());
+    EXPECT_EQ((std::map<std::string, std::string>{{"kept.xml", "kept"}}), Snapshot(outside.Path()));
+    EXPECT_TRUE(fs::is_empty(DestinationPath("b")));
+    EXPECT_EQ((std::vector<std::string>{"dangling", "file", "folder"}), FolderNames(DestinationPath("a")));
 }
 
 TEST_F(PrepareFolderTest, ADriveThatIsNotReadyMayBeRetriedOrGivenUp)

@@ -10,6 +10,8 @@
 #include "platform/database/CDaoDatabase.h"
 #include "storage/AppDatabaseSchemas.h"
 
+#include <sstream>
+
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
@@ -135,7 +137,8 @@ TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
     MakeRegister(Row(1, 100001, u8"確認申請書（建築物）", "Ka001.110") +
                  Row(2, 100002, u8"確認申請書（昇降機）", "Ka001.160") + Row(3, 100801, u8"建築工事届", "Ke001.-12") +
                  Row(4, 100402, u8"仮使用承認申請書（特定行政庁）", "Ka001.222") + Row(5, 100002, "a", "12") +
-                 Row(6, 100002, "b", "Ka001.1x0") + Row(7, 100002, "c", ""));
+                 Row(6, 100002, "b", "Ka001.1x0") + Row(7, 100002, "c", "") +
+                 Row(8, 100001, u8"確認申請書（建築物）", "Ke001.-12"));
     Start();
     ASSERT_TRUE(Load(1));
     // No row: the document and its identity stay.
@@ -160,6 +163,10 @@ TEST_F(LoadBukkenDocument, MissingFilesAndRowsEmptyFilesAndFormNumbers)
     EXPECT_EQ(0, m_app.m_nFormNo);
     ASSERT_TRUE(Load(4));
     ExpectApplicationAlone(application);
+    // An empty file after a whole document: new empty objects, nothing of the one before.
+    ASSERT_TRUE(Load(1));
+    ASSERT_TRUE(Load(8));
+    EXPECT_EQ(Hex(EmptyDocumentFile("ZnModelAppBuild", "ZnModelAppBuildConf")), Hex(StoredDocument()));
 
     const int formNumbers[] = {12, 1, 0};
     for (int shousai = 5; shousai <= 7; ++shousai) {
@@ -197,6 +204,38 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n'));
     // Nothing half-loaded is left for a writer.
     ExpectApplicationAlone(EmptyApplication());
+}
+
+// A file name of the register that is not one name is logged and nothing is read; a trail byte 5C
+// is no separator.
+TEST_F(LoadBukkenDocument, AFileNameThatIsNotOneNameIsLoggedAndNothingIsRead)
+{
+    const std::string building = ReadHexFixture("model/build_conf_document.hex");
+    MakeFolders({std::string("obj/") + cp932::ToUtf8(kBukken) + "/sub"});
+    WriteFileBytes(m_folder.Path("obj/Ka001.110"), building);
+    WriteFileBytes(PropertyFile("sub/Ka001.110"), building);
+    WriteFileBytes(PropertyFile(u8"表.110"), building);
+    const char* const names[] = {"..\\Ka001.110", "sub\\Ka001.110", "sub/Ka001.110", "..", ""};
+    std::string rows = Row(1, 100001, "a", u8"表.110");
+    for (size_t i = 0; i < std::size(names); ++i)
+        rows += Row(2 + i, 100001, "a", names[i]);
+    MakeRegister(rows);
+    Start();
+    std::string folder = cp932::ToUtf8(Windows("obj").Bytes()) + u8"\\南町の家\\";
+    std::string expected;
+    for (size_t i = 0; i < std::size(names); ++i) {
+        ASSERT_TRUE(Load(1));
+        EXPECT_FALSE(Load(2 + i)) << names[i];
+        ExpectApplicationAlone(EmptyApplication());
+        expected += u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【" + folder + names[i] +
+                    u8"】のファイル名が正しくないため読み込みませんでした。\r\n";
+    }
+    std::istringstream lines(Log());
+    std::string log; // without the times
+    for (std::string line; std::getline(lines, line);)
+        log += line.substr(std::min(line.find('['), line.size())) + "\n";
+    EXPECT_EQ(expected, log);
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
 }
 
 TEST_F(LoadBukkenDocument, WithoutARegisterTheLookupRaisesTheDatabaseError)

@@ -1,6 +1,5 @@
 #include "tests/storage/AppDatabaseFixture.h"
 
-#include "platform/core/Cp932.h"
 #include "platform/database/DaoConnection.h"
 #include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
@@ -12,18 +11,12 @@
 
 namespace {
 
-AppDatabaseVariant SqliteVariant()
+void MakeSqliteFile(const std::string& path, const std::string& schema, const std::string& rows)
 {
-    return {"Sqlite", true,
-            [](const std::string& path, const std::string& schema, const std::string& rows,
-               const std::vector<RowEdit>& edits) {
-                DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
-                EditSqliteRows(path, edits);
-            }};
+    DaoCreateDatabase(path.c_str(), schema + testsupport::ReadFileBytes(testsupport::DataPath(rows)));
 }
 
-// The saved queries of an Access file that the views of the project's schemas stand in for, as
-// Access stores them.
+// The saved queries that the views of the project's schemas stand for, as Access stores them.
 JetQuery SavedQuery(const std::string& view)
 {
     const std::string table = "AppChiikiShiteiTbl";
@@ -39,27 +32,12 @@ JetQuery SavedQuery(const std::string& view)
     throw std::runtime_error("no saved query for the view " + view);
 }
 
-// An Access file of that version: the tables and rows of the SQLite file, its views as saved queries.
-AppDatabaseVariant JetVariant(const char* name, JetVersion version)
-{
-    return {name, false,
-            [version](const std::string& path, const std::string& schema, const std::string& rows,
-                      const std::vector<RowEdit>& edits) {
-                std::string source = path + ".source";
-                SqliteVariant().make(source, schema, rows, {});
-                CopyToJetFile(source, path, version, edits);
-                std::remove(source.c_str());
-            }};
-}
-
 } // namespace
 
-void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version,
-                   const std::vector<RowEdit>& edits)
+void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version)
 {
     JetDatabase database(version);
     AddSqliteTables(database, sqlitePath);
-    EditJetRows(database, edits);
     std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(sqlitePath.c_str(), true);
     for (const auto& view : connection->Query("SELECT name FROM sqlite_master WHERE type = 'view'").rows)
         database.AddQuery(SavedQuery(view[0].bytes));
@@ -71,33 +49,36 @@ void PrintTo(const AppDatabaseVariant& variant, std::ostream* os) { *os << varia
 
 std::vector<AppDatabaseVariant> AppDatabaseVariants()
 {
-    return {SqliteVariant(), JetVariant("Jet4", JetVersion::Jet4)};
+    AppDatabaseVariant jet4{"Jet4", false, nullptr};
+    jet4.make = [jet4](const std::string& path, const std::string& schema, const std::string& rows) {
+        MakeLike(jet4, path, [&](const std::string& sqlite) { MakeSqliteFile(sqlite, schema, rows); });
+    };
+    return {{"Sqlite", true, MakeSqliteFile}, jet4};
+}
+
+void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
+              const std::function<void(const std::string&)>& makeSqlite)
+{
+    if (variant.writable)
+        return makeSqlite(path);
+    std::string source = path + ".source";
+    makeSqlite(source);
+    CopyToJetFile(source, path, JetVersion::Jet4);
+    std::remove(source.c_str());
 }
 
 void AppDatabaseSuite::SetUp()
 {
-    for (const char* folder : {"obj", "com", "app"})
+    for (const auto& [folder, file, schema, rows] :
+         {std::tuple{"obj", "/APP_BUKKEN.mdb", appBukkenSchema, "AppBukkenRows.sql"},
+          std::tuple{"com", "/APP_USER_REGIST.mdb", appUserRegistSchema, "AppUserRegistRows.sql"},
+          std::tuple{"app", "/COM_CHIIKI.mdb", comChiikiSchema, "ComChiikiRows.sql"}}) {
         mkdir(m_folder.Path(folder).c_str(), 0777);
-    Make(m_folder.Path("obj/APP_BUKKEN.mdb"), appBukkenSchema, "storage/AppBukkenRows.sql");
-    Make(m_folder.Path("com/APP_USER_REGIST.mdb"), appUserRegistSchema, "storage/AppUserRegistRows.sql");
-    Make(m_folder.Path("app/COM_CHIIKI.mdb"), comChiikiSchema, "storage/ComChiikiRows.sql");
+        Make(m_folder.Path(folder) + file, schema, std::string("storage/") + rows);
+    }
     m_shell.objFolder = Windows(m_folder.Path("obj"));
     m_shell.comFolder = Windows(m_folder.Path("com"));
     m_shell.appFolder = Windows(m_folder.Path("app"));
 }
 
 CString AppDatabaseSuite::Windows(const std::string& linuxPath) { return CString(LinuxPathToWin(linuxPath)); }
-
-std::string Field(int value) { return std::to_string(value); }
-
-std::string Field(const CString& value) { return cp932::ToUtf8(value.Bytes()); }
-
-std::string Field(const COleDateTime& value)
-{
-    if (value.GetStatus() == COleDateTime::null)
-        return "null";
-    CString text;
-    text.Format("%04d-%02d-%02d %02d:%02d:%02d", value.GetYear(), value.GetMonth(), value.GetDay(), value.GetHour(),
-                value.GetMinute(), value.GetSecond());
-    return text.Bytes();
-}

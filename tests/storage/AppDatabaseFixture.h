@@ -1,14 +1,12 @@
-// The fixture of the recordset tests: the three database files of the application, made by each
-// variant (SQLite files, and Access files of the Jet writer) from the project's schemas and the
-// rows of tests/data/storage, in three folders that a test shell names as the property-data,
-// common-data and application folders.
+// The application's three database files, made by each variant (SQLite, or Access by the Jet writer).
 #pragma once
 
-#include "tests/support/JetCopy.h"
+#include "tests/support/RecordsetRows.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
 
+#include "platform/wnd/CComboBox.h"
 #include "storage/ZnAppTblDAO.h"
 #include "tools/jetwriter/JetFormat.h"
 
@@ -20,22 +18,20 @@ struct AppDatabaseVariant {
     std::string name;
     // Whether its files can be changed (an Access file is read only).
     bool writable;
-    // Makes a database file at a Linux path from a schema and a file of rows under tests/data,
-    // whose rows are then edited.
-    std::function<void(const std::string& path, const std::string& schema, const std::string& rows,
-                       const std::vector<RowEdit>& edits)>
-        make;
+    // Makes a database file at a Linux path from a schema and a file of rows under tests/data.
+    std::function<void(const std::string& path, const std::string& schema, const std::string& rows)> make;
 };
 
 void PrintTo(const AppDatabaseVariant& variant, std::ostream* os);
 
 std::vector<AppDatabaseVariant> AppDatabaseVariants();
 
-// Writes the SQLite database at sqlitePath as an Access file of that version at jetPath (Linux
-// paths): its tables with their rows as edits leave them, and its views as the saved queries that
-// they stand for.
-void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version,
-                   const std::vector<RowEdit>& edits = {});
+// Writes a SQLite database as an Access file: its tables and rows, its views as saved queries.
+void CopyToJetFile(const std::string& sqlitePath, const std::string& jetPath, JetVersion version);
+
+// Makes a file in the variant's format: as makeSqlite makes it, or copied into an Access file.
+void MakeLike(const AppDatabaseVariant& variant, const std::string& path,
+              const std::function<void(const std::string&)>& makeSqlite);
 
 using testsupport::DaoErrorOf;
 
@@ -43,11 +39,10 @@ class AppDatabaseSuite : public ::testing::TestWithParam<AppDatabaseVariant> {
 protected:
     void SetUp() override;
 
-    // A database made by the variant at a Linux path from a schema and rows, then edited.
-    void Make(const std::string& path, const std::string& schema, const std::string& rows,
-              const std::vector<RowEdit>& edits = {}) const
+    // A database made by the variant at a Linux path from a schema and rows.
+    void Make(const std::string& path, const std::string& schema, const std::string& rows) const
     {
-        GetParam().make(path, schema, rows, edits);
+        GetParam().make(path, schema, rows);
     }
     // The Windows form of a Linux path, as the program names files.
     static CString Windows(const std::string& linuxPath);
@@ -56,27 +51,14 @@ protected:
     testsupport::TestShellState m_shell;
 };
 
-// A row's members as one line: numbers in decimal, texts as UTF-8, dates as
-// "YYYY-MM-DD HH:MM:SS" or "null", joined by "|".
-std::string Field(int value);
-std::string Field(const CString& value);
-std::string Field(const COleDateTime& value);
-template <typename... Members> std::string Line(const Members&... members)
+// The texts of a combo box's items in order (with "=" and each item's data), as UTF-8 joined by "|".
+inline std::string ComboTexts(const CComboBox& combo, bool withData = false)
 {
-    std::string line;
-    ((line += Field(members) + "|"), ...);
-    line.pop_back();
-    return line;
-}
-
-// Opens the recordset on sql (null: its default SQL), describes every row and closes it.
-template <typename Set, typename Describe>
-std::vector<std::string> ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
-{
-    std::vector<std::string> rows;
-    set.Open(dbOpenDynaset, sql, 0);
-    for (; !set.IsEOF(); set.MoveNext())
-        rows.push_back(describe(set));
-    set.Close();
-    return rows;
+    std::string texts;
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        CString text;
+        combo.GetLBText(i, text);
+        texts += (i ? "|" : "") + Field(text) + (withData ? "=" + std::to_string(combo.GetItemData(i)) : "");
+    }
+    return texts;
 }

@@ -7,7 +7,6 @@
 #include "tools/jetwriter/JetFileWriter.h"
 
 #include <cstdio>
-#include <map>
 #include <stdexcept>
 
 namespace {
@@ -86,38 +85,11 @@ void AddSqliteTables(JetDatabase& database, const std::string& sqlitePath)
 
 void WriteJetFile(const JetDatabase& database, const std::string& path) { JetFileWriter(database).WriteFile(path); }
 
-void EditSqliteRows(const std::string& sqlitePath, const std::vector<RowEdit>& edits)
+std::vector<JetValue> WithText(const JetTable& table, size_t row, const std::string& column, const std::string& text)
 {
-    std::shared_ptr<DaoConnection> connection = DaoConnection::OpenFile(sqlitePath.c_str(), false);
-    std::map<std::string, std::vector<DaoValue>> rowIds; // each table's rows as first stored
-    for (const RowEdit& edit : edits) {
-        std::string table = JetDialect::Quote(edit.table);
-        if (!rowIds.count(edit.table))
-            for (std::vector<DaoValue>& row : connection->Query("SELECT rowid FROM " + table + " ORDER BY rowid").rows)
-                rowIds[edit.table].push_back(row[0]);
-        const DaoValue& rowId = rowIds[edit.table].at(edit.row);
-        if (edit.column.empty())
-            connection->Change("DELETE FROM " + table + " WHERE rowid = ?", {rowId});
-        else
-            connection->Change("UPDATE " + table + " SET " + JetDialect::Quote(edit.column) + " = ? WHERE rowid = ?",
-                               {DaoValue::FromText(edit.text), rowId});
-    }
-}
-
-void EditJetRows(JetDatabase& database, const std::vector<RowEdit>& edits)
-{
-    for (const RowEdit& edit : edits) {
-        JetTable& table = database.Table(cp932::FromUtf8(edit.table));
-        if (edit.column.empty()) {
-            table.DeleteRow(edit.row);
-            continue;
-        }
-        const JetTable::RowFate& fate = table.Fates().at(edit.row);
-        std::vector<JetValue> values = fate.movedTo ? *fate.movedTo : table.Rows()[edit.row];
-        size_t column = 0;
-        while (column < values.size() && table.Columns()[column].name != cp932::FromUtf8(edit.column))
-            ++column;
-        values.at(column) = JetValue::Text(cp932::FromUtf8(edit.text));
-        table.MoveRow(edit.row, values);
-    }
+    std::vector<JetValue> values = table.Rows().at(row);
+    for (size_t i = 0; i < values.size(); ++i)
+        if (table.Columns()[i].name == column)
+            values[i] = JetValue::Text(text);
+    return values;
 }

@@ -14,18 +14,6 @@ void AddSqliteTables(JetDatabase& database, const std::string& sqlitePath);
 // Writes database at path, a Linux path.
 void WriteJetFile(const JetDatabase& database, const std::string& path);
 
-// A change to a table's rows after they were stored, as a user makes it: the row at a place in
-// the table's first order given a new text in one column, or, without a column, deleted. An
-// Access file keeps such an update as Access does with a row that grew beyond its page's room:
-// moved to another page, with a pointer in its place.
-struct RowEdit {
-    std::string table; // UTF-8
-    size_t row;
-    std::string column; // UTF-8; empty to delete the row
-    std::string text;   // UTF-8
-};
-
-// Makes the edits, in order, in the SQLite database file at sqlitePath (a Linux path).
-void EditSqliteRows(const std::string& sqlitePath, const std::vector<RowEdit>& edits);
-// Makes the edits, in order, in the description of an Access file.
-void EditJetRows(JetDatabase& database, const std::vector<RowEdit>& edits);
+// The values of a table's row with the text column of that name set to text, as a user's edit
+// gives them to JetTable::MoveRow.
+std::vector<JetValue> WithText(const JetTable& table, size_t row, const std::string& column, const std::string& text);

@@ -11,7 +11,6 @@
 #include "storage/ZnAppComTblAccess.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
-#include <cstdio>
 #include <sys/stat.h>
 
 class ReferenceDataFolders {
@@ -21,14 +20,8 @@ public:
     {
         for (const char* name : {"com", "app"})
             mkdir(folder.Path(name).c_str(), 0777);
-        std::string codes = folder.Path("app/COM_CODE.mdb");
-        if (!codesLikeVariant || variant.writable) {
-            MakeSampleComCode(codes);
-        } else {
-            MakeSampleComCode(codes + ".source");
-            CopyToJetFile(codes + ".source", codes, JetVersion::Jet4);
-            std::remove((codes + ".source").c_str());
-        }
+        MakeLike(codesLikeVariant ? variant : AppDatabaseVariants().front(), folder.Path("app/COM_CODE.mdb"),
+                 [](const std::string& path) { MakeSampleComCode(path); });
         shell.appFolder = Windows("app");
         access.Init();
         shell.comTblAccess = &access;
@@ -37,7 +30,7 @@ public:
     // Makes com/APP_USER_REGIST.mdb from a schema and a file of rows under tests/data.
     void MakeUserRegist(const std::string& schema, const std::string& rows) const
     {
-        m_variant.make(folder.Path("com/APP_USER_REGIST.mdb"), schema, rows, {});
+        m_variant.make(folder.Path("com/APP_USER_REGIST.mdb"), schema, rows);
     }
     CString Windows(const std::string& relative) const { return LinuxPathToWin(folder.Path(relative)).c_str(); }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdlib>
+#include <fstream>
 #include <ftw.h>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -50,13 +52,6 @@ public:
 private:
     TempFolder m_folder;
 };
-
-} // namespace testsupport
-
-#include <fstream>
-#include <iterator>
-
-namespace testsupport {
 
 // The bytes of a file (empty when it cannot be read), and a file written with bytes.
 inline std::string ReadFileBytes(const std::string& linuxPath)

@@ -56,7 +56,7 @@ public:
         ADD_FAILURE() << "the test shell has no form file names";
         return CString();
     }
-    void RunTxt2Xml(CString path) override { txt2xmlRuns.push_back(path); }
+    void RunTxt2Xml(CString path) override {}
     ZnModel* GetModel(int slot) const override { return models[slot]; }
     void ReplaceModel(int slot, ZnModel* model) override
     {
@@ -71,7 +71,6 @@ public:
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;
     ZnAppComTblAccess* comTblAccess = nullptr; // not owned
-    std::vector<CString> txt2xmlRuns; // the files given to RunTxt2Xml, in order
     ZnModel* models[kModelSlotCount] = {};
 
 private:

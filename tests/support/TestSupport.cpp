@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 void PrintTo(const CString& value, std::ostream* os) { *os << '"' << cp932::ToUtf8(value.Bytes()) << '"'; }
@@ -79,12 +80,6 @@ void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)
     body(ar);
 }
 
-} // namespace testsupport
-
-#include <random>
-
-namespace testsupport {
-
 void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body)
 {
     for (size_t cut = 0; cut < bytes.size(); ++cut)
@@ -100,10 +95,6 @@ void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function
         body(copy);
     }
 }
-
-} // namespace testsupport
-
-namespace testsupport {
 
 LONG DaoErrorOf(const std::function<void()>& body, CString* description)
 {

@@ -33,17 +33,9 @@ std::string StoreToBytes(const std::function<void(CArchive&)>& body);
 // Runs body on a loading archive over bytes.
 void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)>& body);
 
-} // namespace testsupport
-
-namespace testsupport {
-
 // Calls body with damaged copies of bytes: every truncation shorter than the whole, then
 // `flips` copies with one to three bytes changed at random (fixed seed, so runs repeat).
 void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body);
-
-} // namespace testsupport
-
-namespace testsupport {
 
 // The Jet error number that body raises (0 for none) and its description; the exception is
 // deleted. Any other framework exception fails the test.

@@ -1,8 +1,5 @@
-// The settings part of scripts/run, for a user with a home folder and settings of their own (both
-// temporary), over a build folder whose tools are this build's and whose application folder is
-// its own: the first run makes the sample data set and points the five folder values at it; a
-// later run leaves settings and data alone; a run after the settings were removed reuses the data
-// set and never replaces the code databases of the application folder.
+// The settings part of scripts/run for a user of a temporary home: made once, then left alone or reused.
+#include "tests/support/CommandOutput.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
@@ -14,11 +11,7 @@
 #include <string>
 #include <unistd.h>
 
-using testsupport::Hex;
-using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
-using testsupport::TempRegistry;
-using testsupport::WriteFileBytes;
+using namespace testsupport;
 
 namespace {
 
@@ -34,11 +27,10 @@ protected:
     // Runs scripts/run --settings-only with the temporary home and build folders; its exit status.
     int RunSettings()
     {
-        std::string command = "cd '" ZN_SOURCE_DIR "' && env -u ZN_SAMPLE_DIR HOME='" + m_home.Path() +
-                              "' BUILD_DIR='" + m_build.Path() + "' bash scripts/run --settings-only > '" +
-                              m_build.Path("run.log") + "' 2>&1";
-        int status = std::system(command.c_str());
-        m_output = ReadFileBytes(m_build.Path("run.log"));
+        int status = -1;
+        m_output = testsupport::CommandOutput("cd '" ZN_SOURCE_DIR "' && env -u ZN_SAMPLE_DIR HOME='" + m_home.Path() +
+                                              "' BUILD_DIR='" + m_build.Path() + "' bash scripts/run --settings-only 2>&1",
+                                              &status);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -52,6 +44,15 @@ protected:
 };
 
 ZnAppRegObject Folders() { return ZnAppRegObject(kAppPosSubKey, "ZnApp", "ZnCom", "ZnObj", "ZnDst", "ZnOutput"); }
+
+// The five folder values joined by "|".
+std::string Values(const ZnAppRegObject& folders)
+{
+    std::string values;
+    for (const CString& value : folders.m_strValues)
+        values += value.Bytes() + "|";
+    return values.substr(0, values.size() - 1);
+}
 
 } // namespace
 
@@ -69,11 +70,9 @@ TEST_F(RunScriptTest, MakesTheSampleSetOnceAndPointsTheSettingsAtIt)
     }
     ZnAppRegObject folders = Folders();
     ASSERT_EQ(1, folders.Read());
-    EXPECT_EQ(Windows(m_build.Path("app")), folders.m_strValues[0].Bytes());
-    EXPECT_EQ(Windows(Sample("common")), folders.m_strValues[1].Bytes());
-    EXPECT_EQ(Windows(Sample("bukken")), folders.m_strValues[2].Bytes());
-    EXPECT_EQ(Windows(Sample("export")), folders.m_strValues[3].Bytes());
-    EXPECT_EQ("C:\\", folders.m_strValues[4]);
+    EXPECT_EQ(Windows(m_build.Path("app")) + "|" + Windows(Sample("common")) + "|" + Windows(Sample("bukken")) + "|" +
+                  Windows(Sample("export")) + "|C:\\",
+              Values(folders));
 
     // With settings of the user's, nothing is made or changed.
     std::string hive = ReadFileBytes(m_registry.MachineHive());

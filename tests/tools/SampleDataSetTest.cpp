@@ -1,6 +1,6 @@
-// The sample data set read back as the program reads it: the register through its recordsets,
-// every document file through the model with the classes of its kind, the reference data through
-// its recordsets with its codes looked up in the sample code tables.
+// The sample data set read back as the program reads it, against tools/sample_register.txt.
+#include "tests/support/RecordsetRows.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
@@ -8,12 +8,13 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelDocKinds.h"
-#include "platform/core/Cp932.h"
 #include "platform/files/CArchive.h"
 #include "platform/files/CFile.h"
 #include "platform/files/WinPath.h"
+#include "platform/wnd/CComboBox.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "storage/ZnAppChiikiShiteiQ2TblDAO.h"
 #include "storage/ZnAppChimeiChibanTblDAO.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnAppGaihekiTblDAO.h"
@@ -23,6 +24,7 @@
 #include "storage/ZnAppSetsubishaTblDAO.h"
 #include "storage/ZnAppShinseishaTblDAO.h"
 #include "storage/ZnAppTanbunTblDAO.h"
+#include "storage/ZnAppTodoufukenQTblDAO.h"
 #include "storage/ZnAppTokuteiKouteiTblDAO.h"
 #include "storage/ZnAppYaneTblDAO.h"
 #include "tools/sampledata/SampleDataSet.h"
@@ -32,31 +34,10 @@
 #include <string>
 #include <vector>
 
-using testsupport::DaoErrorOf;
-using testsupport::Hex;
-using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
+using namespace testsupport;
 using Texts = std::vector<std::string>;
 
 namespace {
-
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
-
-std::string Date(const COleDateTime& date)
-{
-    return std::to_string(date.GetYear()) + "/" + std::to_string(date.GetMonth()) + "/" + std::to_string(date.GetDay());
-}
-
-// Opens a recordset on sql (null: its default SQL), describes every row and closes it.
-template <typename Set, typename Describe> Texts ReadRows(Set& set, Describe describe, LPCTSTR sql = nullptr)
-{
-    Texts rows;
-    set.Open(dbOpenDynaset, sql, 0);
-    for (; !set.IsEOF(); set.MoveNext())
-        rows.push_back(describe(set));
-    set.Close();
-    return rows;
-}
 
 // A document file loaded into fresh objects of its kind's classes, as the document loader does.
 struct LoadedDocument {
@@ -87,80 +68,61 @@ void LoadDocument(const CString& path, int code, LoadedDocument& document)
 
 class SampleDataSetTest : public ::testing::Test {
 protected:
-    void SetUp() override { sampledata::MakeSampleDataSet(m_folder.Path()); }
+    void SetUp() override
+    {
+        sampledata::MakeSampleDataSet(m_folder.Path());
+        m_shell.comFolder = WindowsFolder(sampledata::referenceFolderName);
+        m_shell.appFolder = WindowsFolder(sampledata::codesFolderName);
+    }
 
     std::string Folder(const char* name) const { return m_folder.Path(name); }
     CString WindowsFolder(const char* name) const { return LinuxPathToWin(Folder(name)).c_str(); }
     CString RegisterPath() const { return WindowsFolder(sampledata::registerFolderName) + "\\APP_BUKKEN.mdb"; }
 
     TempFolder m_folder;
+    TestShellState m_shell;
+    std::map<std::string, Texts> m_expected = ReadKeyedLines("tools/sample_register.txt");
 };
 
 } // namespace
 
-// Six properties in ascending index, one with a half-width blank and one of notifications, and
-// their documents, each with the name and file name of its kind in its property's mode, as
-// tests/data/tools/sample_register.txt lists them.
+// Six properties in ascending index and their documents, in their property's mode.
 TEST_F(SampleDataSetTest, TheRegisterListsThePropertiesAndTheirDocuments)
 {
-    std::map<std::string, Texts> expected;
-    std::istringstream lines(ReadFileBytes(testsupport::DataPath("tools/sample_register.txt")));
-    for (std::string line; std::getline(lines, line);)
-        if (!line.empty() && line[0] != '#')
-            expected[line.substr(0, line.find('\t'))].push_back(line.substr(line.find('\t') + 1));
-
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
-    EXPECT_EQ(expected["property"], ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
-                  return std::to_string(row.m_BukkenIndex) + "|" + Utf8(row.m_Bukkenmei) + "|" + Date(row.m_Koushinbi) +
-                         "|" + std::to_string(row.m_ChikiShiteiCode) + "|" + std::to_string(row.m_ShinseiKubun) + "|" +
-                         Utf8(row.m_Bikou);
+    EXPECT_EQ(m_expected["property"], ReadRows(properties, [](ZnAppBukkenKanriTblDAO& row) {
+                  return Line(row.m_BukkenIndex, row.m_Bukkenmei, row.m_Koushinbi, row.m_ChikiShiteiCode,
+                              row.m_ShinseiKubun, row.m_Bikou);
               }));
     // The list as the migration dialog fills it: every row of the newest-first query goes to the
     // top, so the list ends up in ascending index.
-    Texts listed, names;
-    for (const std::string& row : ReadRows(
-             properties, [](ZnAppBukkenKanriTblDAO& row) { return Utf8(row.m_Bukkenmei); },
-             ZnAppBukkenKanriTblDAO::GetSortedSQL()))
+    auto name = [](ZnAppBukkenKanriTblDAO& row) { return Field(row.m_Bukkenmei); };
+    Texts listed;
+    for (const std::string& row : ReadRows(properties, name, ZnAppBukkenKanriTblDAO::GetSortedSQL()))
         listed.insert(listed.begin(), row);
-    for (const std::string& row : expected["property"])
-        names.push_back(row.substr(row.find('|') + 1, row.find('|', row.find('|') + 1) - row.find('|') - 1));
-    EXPECT_EQ(names, listed);
+    EXPECT_EQ(ReadRows(properties, name), listed);
     properties.Open(dbOpenDynaset, nullptr, 0);
     EXPECT_EQ(WindowsFolder(sampledata::registerFolderName), properties.m_HozonDirectory);
     properties.Close();
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
-    EXPECT_EQ(expected["document"],
-              ReadRows(
-                  documents,
-                  [](ZnAppBukkenShousaiTblDAO& row) {
-                      return std::to_string(row.m_BukkenIndex) + "|" + std::to_string(row.m_BukkenShousaiIndex) + "|" +
-                             Utf8(row.m_ShinseiShoruiName) + "|" + std::to_string(row.m_ShinseiShubetuCode) + "|" +
-                             Date(row.m_Koushinbi) + "|" + Utf8(row.m_FileName) + "|" + Utf8(row.m_UketukeBangou) +
-                             "|" + Utf8(row.m_ZadazezBangou) + "|" + Utf8(row.m_GoukakuBangou);
-                  },
-                  "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
+    auto document = [](ZnAppBukkenShousaiTblDAO& row) {
+        return Line(row.m_BukkenIndex, row.m_BukkenShousaiIndex, row.m_ShinseiShoruiName, row.m_ShinseiShubetuCode,
+                    row.m_Koushinbi, row.m_FileName, row.m_UketukeBangou, row.m_ZadazezBangou, row.m_GoukakuBangou);
+    };
+    EXPECT_EQ(m_expected["document"],
+              ReadRows(documents, document, "SELECT * FROM AppBukkenShousaiTbl ORDER BY BukkenIndex, BukkenShousaiIndex"));
 }
 
-// Every document of the register lies where the document loader looks for it (register folder,
-// property name, file name) and loads whole into objects of its kind's classes, which store the
-// same bytes again; its header carries its kind and its row's date, its owner is its property's.
+// Every document lies where the loader looks, loads whole with its kind's classes, stores the same bytes.
 TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
 {
-    const std::map<int, std::string> owners = {
-        {1, u8"山田 太郎"},
-        {2, u8"株式会社さくら台開発　代表取締役　佐藤 一郎"},
-        {3, u8"東山市長　高橋 和夫"},
-        {4, u8"株式会社駅前アド　代表取締役　伊藤 健二"},
-        {5, u8"東部生コン株式会社　代表取締役　渡辺 修"},
-        {6, u8"鈴木 花子"},
-    };
     std::map<int, CString> names;
     ZnAppBukkenKanriTblDAO properties;
     properties.SetDBPath(RegisterPath());
-    ReadRows(properties, [&](ZnAppBukkenKanriTblDAO& row) { return Utf8(names[row.m_BukkenIndex] = row.m_Bukkenmei); });
+    ReadRows(properties, [&](ZnAppBukkenKanriTblDAO& row) { return Field(names[row.m_BukkenIndex] = row.m_Bukkenmei); });
 
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(RegisterPath());
@@ -169,7 +131,7 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
     for (; !documents.IsEOF(); documents.MoveNext(), ++count) {
         CString path = WindowsFolder(sampledata::registerFolderName) + "\\" + names[documents.m_BukkenIndex] + "\\" +
                        documents.m_FileName;
-        SCOPED_TRACE(Utf8(path));
+        SCOPED_TRACE(Field(path));
         LoadedDocument document;
         LoadDocument(path, documents.m_ShinseiShubetuCode, document);
         EXPECT_TRUE(document.readToEnd);
@@ -181,15 +143,14 @@ TEST_F(SampleDataSetTest, EveryDocumentLoadsWithTheClassesOfItsKind)
         ASSERT_EQ(1, localData.m_buildingNumGroups.GetCount());
         EXPECT_TRUE(localData.m_buildingNumGroups.GetHead()->m_firstNumber.m_date.GetOleDate() ==
                     documents.m_Koushinbi);
-        EXPECT_EQ(owners.at(documents.m_BukkenIndex), Utf8(root.m_firstOwner.m_person.m_name.m_name));
+        EXPECT_EQ(m_expected["owner"][documents.m_BukkenIndex - 1],
+                  Line(documents.m_BukkenIndex, root.m_firstOwner.m_person.m_name.m_name));
     }
     documents.Close();
     EXPECT_EQ(16, count);
 }
 
-// The house's confirmation: its building page has the two floors, the first the building area,
-// the second nine tenths of it; its completion inspection rests on that confirmation and lists
-// the interim inspection passed.
+// The house: two floors of the building page; its completion inspection rests on its confirmation.
 TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
 {
     CString house = WindowsFolder(sampledata::registerFolderName) + "\\" + "山田邸新築工事" + "\\";
@@ -200,76 +161,62 @@ TEST_F(SampleDataSetTest, TheHouseDocumentsHoldItsBuildingAndItsCourse)
     std::string floors;
     const ZnModelAppFloorOutlineList& outlines = building.m_buildPageList.GetHead()->m_floorOutlineList;
     for (int i = 0; i < outlines.GetCount(); ++i)
-        floors += outlines.GetAtIndex(i)->m_floorText.Bytes() + ":" +
-                  std::to_string(outlines.GetAtIndex(i)->m_floorArea.m_appPart) + ";";
-    EXPECT_EQ("F1:72.500000;F2:65.250000;", floors);
-    EXPECT_DOUBLE_EQ(137.75, building.m_sitePage.m_totalFloorArea.m_whole.m_appPart);
-    EXPECT_EQ(u8"山田邸", Utf8(building.m_name.m_name));
-    EXPECT_EQ(u8"中村 誠", Utf8(building.m_designer.m_architectName.m_name));
+        floors += Line(outlines.GetAtIndex(i)->m_floorText) + ":" + std::to_string(outlines.GetAtIndex(i)->m_floorArea.m_appPart) + ";";
+    EXPECT_EQ(u8"F1:72.500000;F2:65.250000;137.750000|山田邸|中村 誠",
+              floors + std::to_string(building.m_sitePage.m_totalFloorArea.m_whole.m_appPart) + "|" +
+                  Line(building.m_name.m_name, building.m_designer.m_architectName.m_name));
 
     LoadedDocument completion;
     LoadDocument(house + "Ka001.211", 100201, completion);
     const ZnModelAppCompInspConf& inspection = static_cast<const ZnModelAppCompInspConf&>(*completion.slots[2]);
     ASSERT_NE(nullptr, inspection.m_baseApp.Get());
     EXPECT_STREQ("ZnModelAppBuildConf", inspection.m_baseApp->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(u8"第H22確認建築00123号", Utf8(inspection.m_confCert.m_number));
-    EXPECT_EQ(u8"第H22中間建築00456号", Utf8(inspection.m_pastInsp.m_certificate.m_number));
+    EXPECT_EQ(u8"第H22確認建築00123号|第H22中間建築00456号",
+              Line(inspection.m_confCert.m_number, inspection.m_pastInsp.m_certificate.m_number));
     EXPECT_DOUBLE_EQ(137.75, inspection.m_inspArea);
 }
 
-// The nine reference tables and the stock phrases hold rows; the architects' and constructors'
-// codes are codes of the sample COM_CODE.mdb, as the reference-data export looks them up.
+// The reference rows, with codes named by the sample code tables; the regions and prefectures.
 TEST_F(SampleDataSetTest, TheReferenceDataUsesTheCodesOfTheSampleCodeTables)
 {
-    testsupport::TestShellState shell;
-    shell.comFolder = WindowsFolder(sampledata::referenceFolderName);
-    shell.appFolder = WindowsFolder(sampledata::codesFolderName);
-    auto count = [](auto&& set) { return ReadRows(set, [](auto&) { return std::string(); }).size(); };
-    EXPECT_EQ(7u, count(ZnAppKenchikunushiTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppShinseishaTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppSekkeishaTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppSekoushaTblDAO()));
-    EXPECT_EQ(1u, count(ZnAppSetsubishaTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppChimeiChibanTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppTokuteiKouteiTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppYaneTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppGaihekiTblDAO()));
-    EXPECT_EQ(3u, count(ZnAppTanbunTblDAO()));
+    std::string counts;
+    auto count = [&](auto&& set) { counts += (counts.empty() ? "" : " ") + std::to_string(ReadRows(set, [](auto&) { return std::string(); }).size()); };
+    count(ZnAppKenchikunushiTblDAO()), count(ZnAppShinseishaTblDAO()), count(ZnAppSekkeishaTblDAO());
+    count(ZnAppSekoushaTblDAO()), count(ZnAppSetsubishaTblDAO()), count(ZnAppChimeiChibanTblDAO());
+    count(ZnAppTokuteiKouteiTblDAO()), count(ZnAppYaneTblDAO()), count(ZnAppGaihekiTblDAO()), count(ZnAppTanbunTblDAO());
+    EXPECT_EQ(m_expected["counts"], Texts{counts});
 
     ZnAppComTblAccess codes;
     codes.Init();
-    auto name = [&](int slot, const CString& code) {
-        return Utf8(ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code));
+    auto name = [&](int slot, const CString& code) { return ZnAppComTblAccess::GetNameByCode(codes.m_pRset[slot], code); };
+    auto architect = [&](ZnAppSekkeishaTblDAO& row) {
+        return Line(row.m_Shimei, name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku),
+                    name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu),
+                    name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku),
+                    name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu));
+    };
+    auto constructor = [&](ZnAppSekoushaTblDAO& row) {
+        return Line(row.m_Meishou, name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu));
     };
     ZnAppSekkeishaTblDAO architects;
-    Texts architectRows = ReadRows(
-        architects,
-        [&](ZnAppSekkeishaTblDAO& row) {
-            return Utf8(row.m_Shimei) + "|" +
-                   name(ZnAppComTblAccess::slotKenchikushiShikaku, row.m_KenchikushiShikaku) + "|" +
-                   name(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, row.m_SekkeishaTourokuShubetsu) + "|" +
-                   name(ZnAppComTblAccess::slotJimushoShikaku, row.m_JimushoShikaku) + "|" +
-                   name(ZnAppComTblAccess::slotJimushoTourokuShubetsu, row.m_JimushoTourokuShubetsu);
-        },
-        "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC");
-    EXPECT_EQ((Texts{
-                  u8"中村 誠|一級建築士|国土交通大臣|一級建築士事務所|東京都知事",
-                  u8"小林 由美|一級建築士|国土交通大臣|一級建築士事務所|神奈川県知事",
-                  u8"加藤 浩|二級建築士|埼玉県知事|二級建築士事務所|埼玉県知事",
-              }),
-              architectRows);
+    EXPECT_EQ(m_expected["architect"], ReadRows(architects, architect, "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC"));
     ZnAppSekoushaTblDAO constructors;
-    Texts constructorRows = ReadRows(
-        constructors,
-        [&](ZnAppSekoushaTblDAO& row) {
-            return Utf8(row.m_Meishou) + "|" +
-                   name(ZnAppComTblAccess::slotKensetsugyouKyoka, row.m_KensetsugyouKyokaShubetsu);
-        },
-        "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC");
-    EXPECT_EQ((Texts{u8"株式会社山本工務店|東京都知事許可", u8"松本建設株式会社　東京支店|国土交通大臣許可",
-                     u8"井上電気工業株式会社|埼玉県知事許可"}),
-              constructorRows);
+    EXPECT_EQ(m_expected["constructor"], ReadRows(constructors, constructor, "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC"));
     codes.Close();
+
+    ZnAppChiikiShiteiQ2TblDAO regions;
+    EXPECT_EQ(m_expected["region"], ReadRows(regions, [](ZnAppChiikiShiteiQ2TblDAO& row) {
+                  return Line(row.m_ChiikiBangou, row.m_ChiikiMei, row.m_ShokiSentakuFlg);
+              }));
+    CComboBox combo;
+    ZnAppTodoufukenQTblDAO().FillCombo(&combo);
+    std::string prefectures;
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        CString text;
+        combo.GetLBText(i, text);
+        prefectures += (i ? "|" : "") + Field(text) + "=" + std::to_string(combo.GetItemData(i));
+    }
+    EXPECT_EQ(m_expected["prefectures"], Texts{prefectures});
 }
 
 // A folder that holds a data set already is refused before anything in it changes.

@@ -1,70 +1,50 @@
+// Programs on the real main, started as processes: a probe, and the program itself.
+#include "tests/support/CommandOutput.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <string>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#include <iterator>
+#include <sstream>
 
-#include <wx/image.h>
-
-using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
+using namespace testsupport;
 
 namespace {
 
-// The migration dialog's caption, as the display's window manager hints give it (UTF-8), and
-// as an xdotool name pattern.
-const std::string kDialogCaption = u8"Miravel (2010年09月03日リリース)";
-const std::string kDialogPattern = u8"^Miravel \\(2010年09月03日リリース\\)$";
-
-// How often a window is looked for before the test gives up: each look is one run of xdotool,
-// so this bounds the wait to some seconds even for a program built with the sanitizers.
-const int kLooks = 3000;
-// How long the program may take to end once its dialog is closed.
-const int kEndMilliseconds = 30000;
-
-// What a command wrote to its standard output.
-std::string CommandOutput(const std::string& command)
+TEST(AfxWxMain, TheProgramEndsWithZeroWhenInitInstanceFailsAndLeavesNoWindow)
 {
-    std::string output;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (size_t read = std::fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, read);
-        ::pclose(pipe);
-    }
-    return output;
+    int status = -1;
+    std::string output = CommandOutput(std::string(ZN_UI_PROBE) + " /p 'App Data' 2>/dev/null", &status);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    // No window for the hidden frame, one for the dialog; the command line as given; none left.
+    EXPECT_EQ(ReadFileBytes(testsupport::DataPath("ui/probe_output.txt")), output);
 }
+
+const std::string kDialogCaption = u8"Miravel (2010年09月03日リリース)"; // as the window manager's hints give it
+
+const int kLooks = 3000;              // looks for a window (each one run of xdotool) before giving up
+const int kEndMilliseconds = 30000;   // for the program to end once its dialog is closed
 
 // The ids of the shown windows of a process, as xdotool gives them.
 std::vector<std::string> ShownWindows(pid_t pid)
 {
-    std::vector<std::string> ids;
-    std::string output = CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
-    size_t start = 0;
-    for (size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1)
-        if (end > start)
-            ids.push_back(output.substr(start, end - start));
-    return ids;
+    std::istringstream ids(CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    return {std::istream_iterator<std::string>(ids), std::istream_iterator<std::string>()};
 }
 
-std::string WindowName(const std::string& id) { return CommandOutput("xdotool getwindowname " + id + " 2>/dev/null"); }
 
-// The program started as a process of its own: with its settings in one folder, its work folder
-// as the current folder, its standard output in a file. It is killed if a test leaves it running.
+// The program as a process: settings in one folder, work folder current, output in a file.
 class Program {
 public:
-    Program(const std::string& registry, const std::string& work, const std::string& program = ZN_PROGRAM)
-        : m_outputPath(work + ".out")
+    Program(const std::string& registry, const std::string& work) : m_outputPath(work + ".out")
     {
         m_pid = ::fork();
         if (m_pid == 0) {
@@ -75,7 +55,7 @@ public:
             ::dup2(out, 1);
             ::dup2(null, 2);
             ::setenv("ZN_REGISTRY_DIR", registry.c_str(), 1);
-            ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            ::execl(ZN_PROGRAM, ZN_PROGRAM, static_cast<char*>(nullptr));
             ::_exit(127);
         }
     }
@@ -88,13 +68,12 @@ public:
         ::remove(m_outputPath.c_str());
     }
 
-    // The shown window whose name is (or, with named false, is not) the dialog's caption, looked
-    // for a bounded number of times; "" when none shows or the program ends first.
+    // The shown window whose name is (or is not) the dialog's caption; "" when none shows.
     std::string WaitForWindow(bool named)
     {
         for (int look = 0; look < kLooks && !Ended(); ++look)
             for (const std::string& id : ShownWindows(m_pid))
-                if ((WindowName(id) == kDialogCaption + "\n") == named)
+                if ((CommandOutput("xdotool getwindowname " + id + " 2>/dev/null") == kDialogCaption + "\n") == named)
                     return id;
         return "";
     }
@@ -137,84 +116,55 @@ private:
     bool m_ended = false;
 };
 
-// Closes the migration dialog with Escape once it shows, and returns the program's exit status.
-int CloseTheDialog(Program& program)
+// Presses a key in the migration dialog (named) or in another window, once it shows.
+void PressWhenShown(Program& program, bool named, const std::string& key)
 {
-    std::string dialog = program.WaitForWindow(true);
-    EXPECT_NE("", dialog) << "the migration dialog did not show";
-    if (!dialog.empty())
-        Program::Press(dialog, "Escape");
-    return program.WaitForEnd();
+    std::string window = program.WaitForWindow(named);
+    EXPECT_NE("", window) << (named ? "the migration dialog did not show" : "no error box for the register");
+    if (!window.empty())
+        Program::Press(window, key);
 }
 
-// Answers the error box that a register which cannot be opened gives, once it shows.
-void AnswerTheErrorBox(Program& program)
-{
-    std::string errorBox = program.WaitForWindow(false);
-    EXPECT_NE("", errorBox) << "no error box for the register";
-    if (!errorBox.empty())
-        Program::Press(errorBox, "Return");
-}
-
-// The lines of text in a picture: the bands of rows that hold a pixel darker than middle grey.
-int TextLines(const wxImage& image)
-{
-    int lines = 0;
-    bool inLine = false;
-    for (int y = 0; y < image.GetHeight(); ++y) {
-        bool dark = false;
-        for (int x = 0; x < image.GetWidth() && !dark; ++x)
-            dark = image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 128;
-        lines += dark && !inLine ? 1 : 0;
-        inLine = dark;
-    }
-    return lines;
-}
-
-// Takes pictures of a window into path (at most a bounded number of times) until one shows more
-// than `lines` lines of text, and returns the lines of the last picture.
+// Takes pictures of a window until one shows more than `lines` lines of text (bands of rows with a
+// pixel darker than middle grey); the lines of the last picture.
 int PictureWithMoreLinesThan(const std::string& window, const std::string& path, int lines)
 {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
     int shown = 0;
     for (int picture = 0; picture < 200 && shown <= lines; ++picture) {
-        if (std::system(("import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0)
-            continue;
         wxImage image;
-        shown = image.LoadFile(path, wxBITMAP_TYPE_PNG) ? TextLines(image) : 0;
+        if (std::system(("import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0 ||
+            !image.LoadFile(path, wxBITMAP_TYPE_PNG))
+            continue;
+        shown = 0;
+        for (int y = 0, x = 0, inLine = 0; y < image.GetHeight(); ++y, inLine = x < image.GetWidth(), x = 0) {
+            while (x < image.GetWidth() && image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) >= 3 * 128)
+                ++x;
+            shown += x < image.GetWidth() && !inLine;
+        }
     }
     return shown;
 }
 
-bool Exists(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0;
-}
-
 } // namespace
 
-// Without settings the register is looked for in the root folder, where there is none: its error
-// box comes first, then the dialog; nothing is written back, no settings and no run log. Then
-// with scripts/run's settings for a user without any, the sample data set in the home folder:
-// the register opens, its rows are drawn, and the settings stay as they were.
+// Without settings: the register's error box, then the dialog, nothing written. Then on the sample set.
 TEST(Program, StartsWithoutSettingsAndThenOnTheSampleDataSetAndEndsCleanlyEachTime)
 {
     TempFolder home, registry, work;
     {
         Program program(registry.Path(), work.Path());
-        AnswerTheErrorBox(program);
-        EXPECT_EQ(0, CloseTheDialog(program));
+        PressWhenShown(program, false, "Return"); // the error box of the register that cannot be opened
+        PressWhenShown(program, true, "Escape");
+        EXPECT_EQ(0, program.WaitForEnd());
         EXPECT_EQ("", program.Output());
-        EXPECT_FALSE(Exists(registry.Path("machine.reg")));
-        EXPECT_FALSE(Exists(work.Path("ravuRivo.log")));
+        EXPECT_FALSE(access(registry.Path("machine.reg").c_str(), F_OK) == 0);
+        EXPECT_FALSE(access(work.Path("ravuRivo.log").c_str(), F_OK) == 0);
     }
 
     std::string setUp = "HOME='" + home.Path() + "' ZN_REGISTRY_DIR='" + registry.Path() + "' BUILD_DIR='" +
                         ZN_BUILD_DIR + "' " + ZN_SOURCE_DIR + "/scripts/run --settings-only >/dev/null 2>&1";
     ASSERT_EQ(0, std::system(setUp.c_str()));
-    ASSERT_TRUE(Exists(home.Path("zadazez-sample/bukken/APP_BUKKEN.mdb")));
+    ASSERT_TRUE(access(home.Path("zadazez-sample/bukken/APP_BUKKEN.mdb").c_str(), F_OK) == 0);
     std::string settings = ReadFileBytes(registry.Path("machine.reg"));
 
     Program program(registry.Path(), work.Path());
@@ -222,9 +172,7 @@ TEST(Program, StartsWithoutSettingsAndThenOnTheSampleDataSetAndEndsCleanlyEachTi
     ASSERT_NE("", dialog) << "the migration dialog did not show";
     // Nothing but the dialog is shown.
     EXPECT_EQ(std::vector<std::string>{dialog}, ShownWindows(program.Pid()));
-    // The picture is kept: the folder edits, the list and its rows once they are drawn. The
-    // dialog without rows has six lines of text (three folders, the list's label with the
-    // migration button, the list's header, the close button); the sample has six properties.
+    // Without rows the dialog has six lines of text; the sample has six properties.
     std::string shot = uitest::ArtefactPath("SampleDataSet.png");
     EXPECT_EQ(6 + 6, PictureWithMoreLinesThan(dialog, shot, 6 + 5));
     Program::Press(dialog, "Escape");

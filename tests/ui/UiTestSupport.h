@@ -1,33 +1,100 @@
-// The display tests' wx session, and ways to act inside a modal loop without waiting: a body
-// queued to run once the modal dialog shows, an event loop turned until a condition holds
-// (bounded), clicks sent as the controls' own wx events.
+// The display tests' wx session, and ways to act inside a modal loop without waiting.
 #pragma once
 
 #include "platform/ui/WxIds.h"
+#include "platform/ui/WxSession.h"
 #include "platform/ui/WxUiHost.h"
+#include "platform/wnd/CDialog.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <sys/stat.h>
 
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/image.h>
+#include <wx/listbox.h>
 
 namespace uitest {
 
+// The wx session of the test run, whose checks fail the test rather than asking anybody.
+class DisplayEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        m_session = std::make_unique<WxSession>(m_argc, m_argv);
+        ASSERT_TRUE(m_session->IsRunning()) << "no display: run the display tests under xvfb-run";
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
+                              const wxString& msg) {
+            ADD_FAILURE() << "wx assertion " << cond.utf8_str().data() << " in " << func.utf8_str().data() << " ("
+                          << file.utf8_str().data() << ":" << line << "): " << msg.utf8_str().data();
+        });
+        wxInitAllImageHandlers();
+    }
+    void TearDown() override { m_session.reset(); }
+
+    std::unique_ptr<WxSession> m_session;
+
+private:
+    char m_name[9] = "ui_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    int m_argc = 1;
+};
+
+inline DisplayEnvironment* const environment =
+    static_cast<DisplayEnvironment*>(testing::AddGlobalTestEnvironment(new DisplayEnvironment));
+
 // The host of the session that the test environment runs.
-WxUiHost& Host();
+inline WxUiHost& Host() { return environment->m_session->Host(); }
 
-// Runs body from inside the modal loop of the innermost modal wx dialog, once one is shown.
-// If none shows within a bounded number of turns, the test fails and the running modal
-// dialog object is ended, so that nothing waits.
-void WhenModal(std::function<void(wxDialog&)> body);
+// Runs body inside the innermost modal wx dialog once one shows; else fails and ends the dialog.
+inline void WhenModal(std::function<void(wxDialog&)> body, int tries = 0)
+{
+    wxTheApp->CallAfter([body, tries] {
+        wxDialog* modal = nullptr;
+        for (auto node = wxTopLevelWindows.GetLast(); node && !modal; node = node->GetPrevious())
+            if (wxDialog* dialog = dynamic_cast<wxDialog*>(node->GetData()); dialog && dialog->IsModal())
+                modal = dialog;
+        if (modal && modal->IsShown()) {
+            body(*modal);
+        } else if (tries < 100) {
+            WhenModal(body, tries + 1);
+        } else {
+            ADD_FAILURE() << "no modal dialog showed up";
+            if (CDialog* running = AfxGetRunningModal())
+                running->EndDialog(-1);
+        }
+    });
+}
 
-// Turns the event loop (and wx's idle processing) until condition holds, at most `turns`
-// times; returns whether it held.
-bool PumpUntil(const std::function<bool()>& condition, int turns = 200);
+// Turns the event loop and idle processing until condition holds, at most `turns` times.
+inline bool PumpUntil(const std::function<bool()>& condition, int turns = 200)
+{
+    // Outside a modal loop there is no running loop to turn: a temporary one serves.
+    std::unique_ptr<wxEventLoopBase> temporary(wxEventLoopBase::GetActive() ? nullptr : new wxEventLoop);
+    std::unique_ptr<wxEventLoopActivator> activator(temporary ? new wxEventLoopActivator(temporary.get()) : nullptr);
+    for (int turn = 0; turn < turns; ++turn) {
+        if (condition())
+            return true;
+        wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_ALL);
+        wxTheApp->ProcessIdle();
+    }
+    return condition();
+}
 
-// Lets wx delete the windows it keeps for deletion when idle; returns how many top-level
-// windows are left.
-size_t SettleWindows();
+// Lets wx delete the windows it keeps for deletion; how many top-level windows are left.
+inline size_t SettleWindows()
+{
+    PumpUntil([] { return false; }, 3);
+    return wxTopLevelWindows.GetCount();
+}
 
 // The wx control that stands for a system control id in a dialog, or null.
 template <class T> T* Control(wxWindow& dialog, int systemId)
@@ -35,12 +102,41 @@ template <class T> T* Control(wxWindow& dialog, int systemId)
     return dynamic_cast<T*>(dialog.FindWindow(WxIds::ToWx(systemId)));
 }
 
-// What a person's click on a control makes wx report: a push button's click, a check box
-// toggled, a radio button selected, an item of a choice picked.
-void Click(wxWindow* control);
-void Pick(wxWindow* choice, int index);
+// A command event of a control, as wx reports what a person did to it.
+inline void Send(wxWindow* control, wxEventType type, int value)
+{
+    wxCommandEvent event(type, control->GetId());
+    event.SetEventObject(control);
+    event.SetInt(value);
+    control->ProcessWindowEvent(event);
+}
+
+// A person's click on a button or check box.
+inline void Click(wxWindow* control)
+{
+    ASSERT_NE(nullptr, control);
+    if (wxCheckBox* box = dynamic_cast<wxCheckBox*>(control)) {
+        box->SetValue(!box->GetValue());
+        Send(control, wxEVT_CHECKBOX, box->GetValue());
+    } else {
+        Send(control, wxEVT_BUTTON, 0);
+    }
+}
+
+// A person's pick of an item of a choice or list.
+inline void Pick(wxWindow* choice, int index)
+{
+    auto* items = dynamic_cast<wxControlWithItems*>(choice);
+    ASSERT_NE(nullptr, items);
+    items->SetSelection(index);
+    Send(choice, dynamic_cast<wxListBox*>(choice) ? wxEVT_LISTBOX : wxEVT_CHOICE, index);
+}
 
 // The folder for test artefacts (screenshots) in the build tree.
-std::string ArtefactPath(const std::string& name);
+inline std::string ArtefactPath(const std::string& name)
+{
+    ::mkdir("ui_artefacts", 0755);
+    return "ui_artefacts/" + name;
+}
 
 } // namespace uitest

@@ -1,150 +1,103 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
+#include "tests/wnd/WndTestSupport.h"
 
 namespace {
 
-// The texts of the combo box's items, in order.
-std::vector<CString> Items(const CComboBox& combo)
+// An index out of range clears the selection and fails; deleting before the selection moves it,
+// deleting it clears it. (Filling from a recordset: the application's recordset tests.)
+TEST(CComboBox, AWindowlessComboBoxKeepsItsSelectionThroughSearchesAndDeletions)
 {
-    std::vector<CString> texts(combo.GetCount());
-    for (int i = 0; i < combo.GetCount(); ++i)
-        combo.GetLBText(i, texts[i]);
-    return texts;
-}
-
-TEST(CComboBox, AWindowlessComboBoxKeepsItemsDataAndSelectionThroughMessagesAndMembers)
-{
-    // What a recordset does to the combo box it is handed: reset, an empty item, then rows.
     CComboBox combo;
-    combo.SendMessage(CB_RESETCONTENT, 0, 0);
-    EXPECT_EQ(0, combo.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("")));
-    for (const char* prefecture : {"東京都", "大阪府", "北海道"}) {
-        int index = static_cast<int>(
-            combo.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefecture)));
-        combo.SendMessage(CB_SETITEMDATA, index, 10 + index);
-    }
-    EXPECT_EQ((std::vector<CString>{"", "東京都", "大阪府", "北海道"}), Items(combo));
-    EXPECT_EQ(13u, combo.GetItemData(3));
-    EXPECT_EQ(CB_ERR, combo.GetCurSel());
-
+    for (const char* prefecture : {"", "東京都", "大阪府", "北海道"})
+        combo.AddString(prefecture);
     EXPECT_EQ(2, combo.SelectString(-1, "大阪"));
     EXPECT_EQ(2, combo.GetCurSel());
-    CString text;
-    combo.GetWindowText(text);
-    EXPECT_EQ(CString("大阪府"), text);
-
-    // An index out of range clears the selection and fails.
+    EXPECT_EQ(CString("大阪府"), TextOf(combo));
     EXPECT_EQ(CB_ERR, combo.SetCurSel(4));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
     EXPECT_EQ(CB_ERR, combo.InsertString(9, "九"));
     EXPECT_EQ(CB_ERR, static_cast<int>(combo.SendMessage(CB_GETITEMDATA, 9, 0)));
-
-    // Deleting before the selection moves it; deleting it clears it.
     combo.SetCurSel(3);
     EXPECT_EQ(3, combo.DeleteString(1));
     EXPECT_EQ(2, combo.GetCurSel());
     EXPECT_EQ(2, combo.DeleteString(2));
     EXPECT_EQ(CB_ERR, combo.GetCurSel());
+    EXPECT_EQ((std::vector<CString>{"", "大阪府"}), Items(combo));
     combo.ResetContent();
     EXPECT_EQ(0, combo.GetCount());
 }
 
+// Letters compare without case; a search wraps round; a drop-down list's text names an item.
 TEST(CComboBox, ASortedComboBoxSortsAddedItemsButNotInsertedOnes)
 {
     CComboBox combo;
     combo.ModifyStyle(0, CBS_SORT | CBS_DROPDOWNLIST);
-    combo.AddString("beta");
-    combo.AddString("Alpha");
-    combo.AddString("gamma");
+    for (const char* item : {"beta", "Alpha", "gamma"})
+        combo.AddString(item);
     combo.InsertString(-1, "aardvark");
     EXPECT_EQ((std::vector<CString>{"Alpha", "beta", "gamma", "aardvark"}), Items(combo));
-    // Letters compare without case; the search wraps round after the start.
     EXPECT_EQ(0, combo.FindStringExact(-1, "ALPHA"));
     EXPECT_EQ(3, combo.FindString(0, "a"));
     EXPECT_EQ(0, combo.FindString(3, "a"));
     EXPECT_EQ(CB_ERR, combo.FindStringExact(-1, "alp"));
-    // A drop-down list's text names one of its items.
     combo.SetWindowText("GAMMA");
     EXPECT_EQ(2, combo.GetCurSel());
     combo.SetWindowText("delta");
     EXPECT_EQ(2, combo.GetCurSel());
 }
 
-TEST(CListCtrl, RowsInsertedAtTheTopComeOutInReverseAndOneRowIsSelected)
+// Columns, rows inserted at the top and a selected row are left to the application's register list.
+TEST(CListCtrl, OutOfRangeRowsAndColumnsFailAndASingleSelectionListKeepsOneRowSelected)
 {
     CListCtrl list;
     list.ModifyStyle(0, LVS_REPORT | LVS_SINGLESEL);
-    EXPECT_EQ(0, list.InsertColumn(0, "物件名", LVCFMT_LEFT, 100));
-    EXPECT_EQ(1, list.InsertColumn(1, "作成日", LVCFMT_LEFT, 80));
-    for (const char* name : {"三", "一", "二"}) {
-        int row = list.InsertItem(0, name);
-        EXPECT_EQ(0, row);
-        list.SetItemData(row, static_cast<DWORD_PTR>(name[0]));
-    }
-    ASSERT_EQ(3, list.GetItemCount());
-    EXPECT_EQ(CString("二"), list.GetItemText(0, 0));
-    EXPECT_EQ(CString("三"), list.GetItemText(2, 0));
-    EXPECT_TRUE(list.SetItemText(2, 1, "2010/9/3"));
-    EXPECT_FALSE(list.SetItemText(2, 2, "x"));
-    EXPECT_FALSE(list.SetItemText(3, 0, "x"));
-    EXPECT_EQ(CString("2010/9/3"), list.GetItemText(2, 1));
-    EXPECT_EQ(CString(), list.GetItemText(5, 0));
+    list.InsertColumn(0, "物件名", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, "作成日", LVCFMT_LEFT, 80);
+    for (const char* name : {"三", "一", "二"})
+        list.InsertItem(0, name);
     EXPECT_EQ(-1, list.InsertItem(-1, "x"));
     EXPECT_EQ(3, list.InsertItem(99, "末尾"));
-
+    EXPECT_TRUE(list.SetItemText(2, 1, "2010/9/3"));
+    EXPECT_FALSE(list.SetItemText(2, 2, "x"));
+    EXPECT_FALSE(list.SetItemText(4, 0, "x"));
+    EXPECT_EQ((std::vector<CString>{"三", "2010/9/3", "末尾", ""}),
+              (std::vector<CString>{list.GetItemText(2, 0), list.GetItemText(2, 1), list.GetItemText(3, 0),
+                                    list.GetItemText(4, 0)}));
     EXPECT_EQ(-1, list.GetNextItem(-1, LVNI_SELECTED));
     list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(1u, list.GetSelectedCount());
     EXPECT_EQ(2, list.GetNextItem(-1, LVNI_SELECTED));
     EXPECT_EQ(0u, list.GetItemState(1, LVIS_SELECTED));
-    list.DeleteAllItems();
-    EXPECT_EQ(0, list.GetItemCount());
-    EXPECT_EQ(80, list.GetColumnWidth(1));
 }
 
+// The third of three double-byte characters in five bytes is dropped whole; a paste is cut too.
 TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
 {
     ScriptedUi ui;
-    CFrameWnd* parent = new CFrameWnd;
-    ASSERT_TRUE(parent->Create(nullptr, "parent"));
+    CFrameWnd* parent = NewFrame();
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(0, 0, 100, 20), parent, 500));
     edit.LimitText(5);
-    // Three double-byte characters do not fit in five bytes: the third is dropped whole.
     ASSERT_TRUE(UserInput::Type(edit, "あいう"));
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("あい"), text);
+    EXPECT_EQ(CString("あい"), TextOf(edit));
     EXPECT_TRUE(edit.GetModify());
-    // Programs are not limited.
     edit.SetWindowText("123456");
     EXPECT_FALSE(edit.GetModify());
 
-    // The edit commands: copy, cut, paste, undo.
+    std::vector<CString> texts;
     edit.SetSel(1, 3);
     edit.SendMessage(WM_COPY);
-    EXPECT_EQ(CString("23"), ui.GetClipboardText());
+    texts.push_back(ui.GetClipboardText());
     edit.SendMessage(WM_CUT);
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("1456"), text);
-    // A paste is the user's input too: one byte of room left takes "2" of "23".
+    texts.push_back(TextOf(edit));
     edit.SetSel(0, 0);
-    edit.SendMessage(WM_PASTE);
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("21456"), text);
+    edit.SendMessage(WM_PASTE); // one byte of room left takes "2" of "23"
+    texts.push_back(TextOf(edit));
     edit.SendMessage(EM_UNDO);
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("1456"), text);
-
-    // A read-only edit refuses input with a beep; Enter is ignored by a single-line edit.
-    edit.SetReadOnly(TRUE);
-    ASSERT_TRUE(UserInput::Type(edit, "x"));
-    edit.SetReadOnly(FALSE);
+    texts.push_back(TextOf(edit));
     ASSERT_TRUE(UserInput::Type(edit, "\r"));
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString("1456"), text);
-    EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
+    texts.push_back(TextOf(edit));
+    EXPECT_EQ((std::vector<CString>{"23", "1456", "21456", "1456", "1456"}), texts);
     char buffer[8] = "xxxxxxx"; // a buffer of four takes three bytes and the end
     EXPECT_EQ(3, edit.GetWindowText(buffer, 4));
     EXPECT_EQ(std::string("145\0xxx", 7), std::string(buffer, 7));
@@ -152,33 +105,29 @@ TEST(CEdit, UserInputIsCutToTheLimitWithoutSplittingACharacterAndCanBeUndone)
     EXPECT_EQ(nullptr, edit.m_hWnd);
 }
 
+// A disabled button cannot be clicked.
 TEST(CButton, AnAutomaticRadioButtonUnchecksOnlyItsOwnGroup)
 {
-    CFrameWnd* parent = new CFrameWnd;
-    ASSERT_TRUE(parent->Create(nullptr, "parent"));
-    CButton a1, a2, b1, b2;
-    CRect rect(0, 0, 10, 10);
-    a1.Create("a1", WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, rect, parent, 1);
-    a2.Create("a2", WS_VISIBLE | BS_AUTORADIOBUTTON, rect, parent, 2);
-    b1.Create("b1", WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON, rect, parent, 3);
-    b2.Create("b2", WS_VISIBLE | BS_AUTORADIOBUTTON, rect, parent, 4);
-    ASSERT_TRUE(UserInput::Click(a1));
-    ASSERT_TRUE(UserInput::Click(b2));
-    ASSERT_TRUE(UserInput::Click(a2));
-    EXPECT_EQ(BST_UNCHECKED, a1.GetCheck());
-    EXPECT_EQ(BST_CHECKED, a2.GetCheck());
-    EXPECT_EQ(BST_CHECKED, b2.GetCheck());
-    EXPECT_EQ((std::vector<CButton*>{&b1, &b2}), AfxRadioGroup(&b2));
-    // A disabled button cannot be clicked.
-    b1.EnableWindow(FALSE);
-    EXPECT_FALSE(UserInput::Click(b1));
-    EXPECT_EQ(BST_UNCHECKED, b1.GetCheck());
+    CFrameWnd* parent = NewFrame();
+    CButton buttons[4]; // a1 a2 | b1 b2
+    for (int i = 0; i < 4; ++i)
+        buttons[i].Create("", WS_VISIBLE | BS_AUTORADIOBUTTON | (i % 2 ? 0 : WS_GROUP), CRect(0, 0, 10, 10), parent,
+                          i + 1);
+    for (int i : {0, 3, 1})
+        ASSERT_TRUE(UserInput::Click(buttons[i]));
+    buttons[2].EnableWindow(FALSE);
+    EXPECT_FALSE(UserInput::Click(buttons[2]));
+    std::vector<int> checks;
+    for (CButton& button : buttons)
+        checks.push_back(button.GetCheck());
+    EXPECT_EQ((std::vector<int>{BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED, BST_CHECKED}), checks);
+    EXPECT_EQ((std::vector<CButton*>{&buttons[2], &buttons[3]}), AfxRadioGroup(&buttons[3]));
     parent->DestroyWindow();
 }
 
 TEST(CListBox, SortedItemsAndSingleOrMultipleSelection)
 {
-    CListBox list;
+    CListBox list, multiple;
     list.ModifyStyle(0, LBS_SORT);
     list.AddString("第二面：建築主");
     list.AddString("第一面：申請者");
@@ -189,8 +138,6 @@ TEST(CListBox, SortedItemsAndSingleOrMultipleSelection)
     EXPECT_EQ(1, list.SetCurSel(1));
     EXPECT_EQ(1, list.GetCurSel());
     EXPECT_EQ(LB_ERR, list.SetSel(0));
-
-    CListBox multiple;
     multiple.ModifyStyle(0, LBS_MULTIPLESEL);
     for (const char* item : {"1", "2", "3"})
         multiple.AddString(item);

@@ -1,13 +1,9 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
-#include "tests/wnd/TestResources.h"
+#include "tests/support/TempFolder.h"
+#include "tests/wnd/WndTestSupport.h"
 
 #include "platform/files/WinPath.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
+#include <filesystem>
 
 namespace {
 
@@ -50,83 +46,39 @@ public:
 };
 IMPLEMENT_DYNCREATE(TestView, CView)
 
-// A form view that hides one of its two titles when first shown.
-class TestFormView : public CFormView {
-public:
-    DECLARE_DYNCREATE(TestFormView)
-    TestFormView() : CFormView(IDD_FORM) { ++alive; }
-    ~TestFormView() override { --alive; }
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        DDX_Control(pDX, IDC_TITLE_A, m_titleA);
-        DDX_Control(pDX, IDC_TITLE_B, m_titleB);
-    }
-    void OnInitialUpdate() override
-    {
-        CFormView::OnInitialUpdate();
-        m_titleA.ShowWindow(SW_HIDE);
-        GetParentFrame()->ShowWindow(SW_SHOWMAXIMIZED);
-    }
-    CStatic m_titleA;
-    CStatic m_titleB;
-    static int alive;
-};
-int TestFormView::alive = 0;
-IMPLEMENT_DYNCREATE(TestFormView, CFormView)
-
-class TestChild : public CMDIChildWnd {
-public:
-    DECLARE_DYNCREATE(TestChild)
-};
-IMPLEMENT_DYNCREATE(TestChild, CMDIChildWnd)
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
-
-// An application with a hidden MDI main frame and the two kinds of template the system has:
-// 101 (the neutral view, with a new-file name and menu 101) and 102 (a form view).
+// A hidden MDI main frame and the neutral view's template (101: a new-file name, menu 101). Another
+// template's frame on the same document (the screen switch): the application's form-view tests.
 class DocumentTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/wndtestXXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        folder = pattern;
         frame = new CMDIFrameWnd;
         ASSERT_TRUE(frame->LoadFrame(100));
         app.m_pMainWnd = frame;
-        neutral = new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestView));
-        forms =
-            new CMultiDocTemplate(102, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestFormView));
+        neutral =
+            new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(TestView));
         app.AddDocTemplate(neutral);
-        app.AddDocTemplate(forms);
     }
     void TearDown() override
     {
         if (app.m_pMainWnd)
             app.m_pMainWnd->DestroyWindow();
-        for (const char* name : {"/doc.110", "/doc.110.~sav", "/short.110"})
-            std::remove((folder + name).c_str());
-        ::rmdir(folder.c_str());
     }
     CString WindowsPath(const char* name) const { return CString(LinuxPathToWin(folder + name)); }
     TestDoc* NewDocument() { return dynamic_cast<TestDoc*>(neutral->OpenDocumentFile(nullptr)); }
+    // A document's value and text, whether it is modified, and its title.
+    static std::string State(TestDoc& doc)
+    {
+        return std::to_string(doc.m_value) + " " + doc.m_text.Bytes() + (doc.IsModified() ? " modified " : " saved ") +
+               doc.GetTitle().Bytes();
+    }
 
     ScriptedUi ui;
     CWinApp app{"App"};
-    std::string folder;
+    testsupport::TempFolder temp;
+    std::string folder = temp.Path();
     CMDIFrameWnd* frame = nullptr;
     CMultiDocTemplate* neutral = nullptr;
-    CMultiDocTemplate* forms = nullptr;
 };
 
 TEST_F(DocumentTest, TheCommandLineOpensANewDocumentOfTheTemplateThatNamesNewFiles)
@@ -139,55 +91,17 @@ TEST_F(DocumentTest, TheCommandLineOpensANewDocumentOfTheTemplateThatNamesNewFil
     CMDIChildWnd* child = frame->MDIGetActive();
     ASSERT_NE(nullptr, child);
     TestDoc* doc = dynamic_cast<TestDoc*>(child->GetActiveDocument());
-    ASSERT_NE(nullptr, doc);
-    EXPECT_EQ(neutral, doc->GetDocTemplate());
-    EXPECT_EQ(CString("ZnAppP1"), doc->GetTitle());
-    EXPECT_FALSE(doc->IsModified());
     TestView* view = dynamic_cast<TestView*>(child->GetActiveView());
-    ASSERT_NE(nullptr, view);
-    EXPECT_EQ(doc, view->GetDocument());
+    ASSERT_TRUE(doc && view);
+    EXPECT_EQ(neutral, doc->GetDocTemplate());
+    EXPECT_EQ("0  saved ZnAppP1", State(*doc));
     EXPECT_EQ(1, view->initialUpdates);
     EXPECT_TRUE(child->GetStyle() & WS_VISIBLE);
-    // While a document is open the frame shows the template's menu.
-    EXPECT_EQ(neutral->m_hMenuShared, frame->GetMenu()->m_hMenu);
-    EXPECT_EQ(CString("ZnAppP2"), NewDocument()->GetTitle()); // new documents are counted
+    EXPECT_EQ(neutral->m_hMenuShared, frame->GetMenu()->m_hMenu); // the template's menu while a document is open
+    EXPECT_EQ(CString("ZnAppP2"), NewDocument()->GetTitle());     // new documents are counted
 }
 
-TEST_F(DocumentTest, AScreenIsAnotherFrameOnTheSameDocumentAndClosingItsLastViewDeletesIt)
-{
-    TestDoc* doc = NewDocument();
-    ASSERT_NE(nullptr, doc);
-    CMDIChildWnd* neutralFrame = frame->MDIGetActive();
-
-    // What the system's screen switch does: a new frame of another template on the same document.
-    CFrameWnd* screen = forms->CreateNewFrame(doc, nullptr);
-    ASSERT_NE(nullptr, screen);
-    forms->InitialUpdateFrame(screen, doc);
-    ::SendMessage(frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(screen->m_hWnd), 0);
-    EXPECT_EQ(screen, frame->MDIGetActive());
-    BOOL maximized = FALSE;
-    frame->MDIGetActive(&maximized);
-    EXPECT_TRUE(maximized);
-    TestFormView* form = dynamic_cast<TestFormView*>(screen->GetActiveView());
-    ASSERT_NE(nullptr, form);
-    EXPECT_EQ(doc, form->GetDocument());
-    CString title;
-    form->GetDlgItemText(IDC_TITLE_B, title);
-    EXPECT_EQ(CString("建築物"), title);
-    EXPECT_FALSE(form->m_titleA.GetStyle() & WS_VISIBLE);
-    EXPECT_TRUE(form->m_titleB.GetStyle() & WS_VISIBLE);
-
-    ::SendMessage(frame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(screen->m_hWnd), 0);
-    EXPECT_EQ(0, TestFormView::alive);
-    EXPECT_EQ(1, TestDoc::alive);
-    EXPECT_EQ(neutralFrame, frame->MDIGetActive());
-
-    neutralFrame->MDIDestroy();
-    EXPECT_EQ(0, TestDoc::alive);
-    EXPECT_EQ(nullptr, frame->MDIGetActive());
-    EXPECT_EQ(frame->m_hMenuDefault, frame->GetMenu()->m_hMenu);
-}
-
+// A failed save leaves the previous file as it was; a file of length zero opens without reading.
 TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFailedSaveKeepsTheFile)
 {
     TestDoc* doc = NewDocument();
@@ -195,69 +109,55 @@ TEST_F(DocumentTest, StoresAndLoadsThroughTheArchiveWithTheModifiedFlagAndAFaile
     doc->m_value = 0x01020304;
     doc->m_text = "物件";
     doc->SetModifiedFlag();
-    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ("16909060 物件 modified ZnAppP1", State(*doc));
     CString path = WindowsPath("/doc.110");
+    const std::string stored = testsupport::ReadHexFixture("wnd/TestDocument.hex");
     ASSERT_TRUE(doc->OnSaveDocument(path));
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
-    EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
-
-    // A failed save leaves the previous file as it was.
+    EXPECT_EQ(stored, testsupport::ReadFileBytes(folder + "/doc.110"));
     doc->m_value = 99;
     doc->failAfterValue = true;
     doc->SetModifiedFlag();
     ui.AnswerMessageBox(IDOK);
     EXPECT_FALSE(doc->OnSaveDocument(path));
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(testsupport::ReadHexFixture("wnd/TestDocument.hex"), ReadFile(folder + "/doc.110"));
-    EXPECT_FALSE(Exists(folder + "/doc.110.~sav"));
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("ディスクがいっぱいです。"), ui.messageBoxes[0].text);
+    EXPECT_EQ(stored, testsupport::ReadFileBytes(folder + "/doc.110"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "/doc.110.~sav"));
+    EXPECT_EQ(std::vector<std::string>{Box("ディスクがいっぱいです。", "App", MB_OK | MB_ICONEXCLAMATION)}, Boxes(ui));
 
     TestDoc* loaded = dynamic_cast<TestDoc*>(neutral->OpenDocumentFile(path));
     ASSERT_NE(nullptr, loaded);
-    EXPECT_EQ(0x01020304, loaded->m_value);
-    EXPECT_EQ(CString("物件"), loaded->m_text);
-    EXPECT_FALSE(loaded->IsModified());
+    EXPECT_EQ("16909060 物件 saved doc.110", State(*loaded));
     EXPECT_EQ(path, loaded->GetPathName());
-    EXPECT_EQ(CString("doc.110"), loaded->GetTitle());
     EXPECT_EQ(2, TestDoc::alive);
-
-    // A file of length zero opens without reading anything.
-    WriteFile(folder + "/short.110", "");
+    testsupport::WriteFileBytes(folder + "/short.110", "");
     loaded->m_value = 7;
     loaded->SetModifiedFlag();
     EXPECT_TRUE(loaded->OnOpenDocument(WindowsPath("/short.110")));
-    EXPECT_EQ(7, loaded->m_value);
-    EXPECT_FALSE(loaded->IsModified());
+    EXPECT_EQ("7 物件 saved doc.110", State(*loaded));
 }
 
+// Loading into an open document keeps what was read, and the modified flag.
 TEST_F(DocumentTest, AFileOfAnotherFormatIsReportedAndLeavesNoDocumentBehind)
 {
-    std::string bytes = testsupport::ReadHexFixture("wnd/TestDocument.hex");
-    WriteFile(folder + "/short.110", bytes.substr(0, 6));
+    testsupport::WriteFileBytes(folder + "/short.110",
+                                testsupport::ReadHexFixture("wnd/TestDocument.hex").substr(0, 6));
     ui.AnswerMessageBox(IDOK);
     EXPECT_EQ(nullptr, neutral->OpenDocumentFile(WindowsPath("/short.110")));
     EXPECT_EQ(0, TestDoc::alive);
     EXPECT_EQ(nullptr, frame->MDIGetActive());
-    ASSERT_EQ(1u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("予期しないファイル形式です。"), ui.messageBoxes[0].text);
-    EXPECT_EQ(CString("App"), ui.messageBoxes[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
-
-    // Loading into an open document: what was read stays, and so does the modified flag.
     TestDoc* doc = NewDocument();
     ui.AnswerMessageBox(IDOK);
     EXPECT_FALSE(doc->OnOpenDocument(WindowsPath("/short.110")));
-    EXPECT_EQ(0x01020304, doc->m_value);
-    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ("16909060  modified ZnAppP1", State(*doc));
+    EXPECT_EQ(std::vector<std::string>(2, Box("予期しないファイル形式です。", "App", MB_OK | MB_ICONEXCLAMATION)),
+              Boxes(ui));
 }
 
 TEST_F(DocumentTest, AModifiedDocumentAsksBeforeItsFrameCloses)
 {
-    TestDoc* doc = NewDocument();
+    NewDocument()->SetModifiedFlag();
     CMDIChildWnd* child = frame->MDIGetActive();
-    doc->SetModifiedFlag();
     ui.AnswerMessageBox(IDCANCEL);
     child->SendMessage(WM_CLOSE);
     EXPECT_EQ(child, frame->MDIGetActive());
@@ -265,44 +165,30 @@ TEST_F(DocumentTest, AModifiedDocumentAsksBeforeItsFrameCloses)
     child->SendMessage(WM_CLOSE);
     EXPECT_EQ(nullptr, frame->MDIGetActive());
     EXPECT_EQ(0, TestDoc::alive);
-    ASSERT_EQ(2u, ui.messageBoxes.size());
-    EXPECT_EQ(CString("ZnAppP1 への変更を保存しますか?"), ui.messageBoxes[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION), ui.messageBoxes[0].type);
+    EXPECT_EQ(
+        std::vector<std::string>(2, Box("ZnAppP1 への変更を保存しますか?", "App", MB_YESNOCANCEL | MB_ICONEXCLAMATION)),
+        Boxes(ui));
 }
 
-// An application that builds its window and a document, then declines to run.
+// An application that declines to run (documents at the end of a run: the start-up tests).
 class DecliningApp : public CWinApp {
 public:
     DecliningApp() : CWinApp(nullptr) {}
     BOOL InitInstance() override
     {
-        Enable3dControls();
-        SetDialogBkColor(RGB(231, 236, 249), RGB(0, 0, 0));
-        AddDocTemplate(
-            new CMultiDocTemplate(101, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestChild), RUNTIME_CLASS(TestView)));
-        CMDIFrameWnd* mainFrame = new CMDIFrameWnd;
-        if (!mainFrame->LoadFrame(100))
-            return FALSE;
-        m_pMainWnd = mainFrame;
-        CCommandLineInfo info;
-        ParseCommandLine(info);
-        if (ProcessShellCommand(info)) {
-            mainFrame->SetWindowText(" Title");
-            mainFrame->ShowWindow(SW_HIDE);
-        }
+        m_pMainWnd = new CMDIFrameWnd;
+        EXPECT_TRUE(static_cast<CMDIFrameWnd*>(m_pMainWnd)->LoadFrame(100));
         return FALSE;
     }
     int ExitInstance() override
     {
         exited = true;
-        dialogColour = AfxGetDialogBkColor();
         return 0;
     }
-    COLORREF dialogColour = CLR_INVALID;
     bool exited = false;
 };
 
-TEST(AfxWinMain, AnApplicationWhoseInitInstanceFailsEndsWithItsWindowsAndDocumentsGone)
+TEST(AfxWinMain, AnApplicationWhoseInitInstanceFailsEndsWithItsWindowGone)
 {
     ScriptedUi ui;
     DecliningApp app;
@@ -310,14 +196,10 @@ TEST(AfxWinMain, AnApplicationWhoseInitInstanceFailsEndsWithItsWindowsAndDocumen
     char* argv[] = {program};
     EXPECT_EQ(0, AfxWinMain(1, argv));
     EXPECT_TRUE(app.exited);
-    // The dialog background colour of every dialog, as red, green and blue bytes.
-    EXPECT_EQ(0xF9ECE7u, app.dialogColour);
     EXPECT_EQ(nullptr, app.m_pMainWnd);
-    EXPECT_EQ(0, TestDoc::alive);
     EXPECT_STREQ("App", app.m_pszExeName);
     EXPECT_STREQ("App", app.m_pszAppName);
-    // The application replaces its names as the system does.
-    free(const_cast<char*>(app.m_pszAppName));
+    free(const_cast<char*>(app.m_pszAppName)); // the application replaces its names as the system does
     app.m_pszAppName = _tcsdup("App");
 }
 

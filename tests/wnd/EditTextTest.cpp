@@ -1,22 +1,21 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/TabbedCases.h"
+#include "tests/wnd/WndTestSupport.h"
 
 namespace {
 
 constexpr int kEditId = 500;
 constexpr int kComboId = 501;
 
-// Counts the notifications of its edit.
-class EditHost : public CFrameWnd {
-public:
-    int changes = 0;
-    int maxTexts = 0;
-    int comboEdits = 0;
+std::string seen; // what the edit and its parent saw, in order, joined by "|"
 
+void Note(const std::string& what) { seen += (seen.empty() ? "" : "|") + what; }
+
+// Notes the notifications of its edit and combo box.
+class EditHost : public CFrameWnd {
 protected:
-    afx_msg void OnChange() { ++changes; }
-    afx_msg void OnMaxText() { ++maxTexts; }
-    afx_msg void OnComboEdit() { ++comboEdits; }
+    afx_msg void OnChange() { Note("change"); }
+    afx_msg void OnMaxText() { Note("max text"); }
+    afx_msg void OnComboEdit() { Note("combo edit"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -26,18 +25,16 @@ ON_EN_MAXTEXT(kEditId, OnMaxText)
 ON_CBN_EDITCHANGE(kComboId, OnComboEdit)
 END_MESSAGE_MAP()
 
-// Records the characters it is sent and the selection each of them replaces.
+// Notes the characters it is sent and the selection each of them replaces.
 class RecordingEdit : public CEdit {
-public:
-    std::vector<UINT> characters;
-    std::vector<DWORD> selections;
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_CHAR) {
-            characters.push_back(static_cast<UINT>(wParam));
-            selections.push_back(GetSel());
+            char note[40];
+            snprintf(note, sizeof note, "char %X at %d-%d", static_cast<unsigned>(wParam), LOWORD(GetSel()),
+                     HIWORD(GetSel()));
+            Note(note);
         }
         return CEdit::WindowProc(message, wParam, lParam);
     }
@@ -51,19 +48,11 @@ protected:
         ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, CRect(0, 0, 100, 20), host, kEditId));
     }
     void TearDown() override { host->DestroyWindow(); }
-    // Starts from a text that a program set, with nothing counted yet.
+    // Starts from a text that a program set, with nothing seen yet.
     void Start(LPCTSTR text)
     {
         edit.SetWindowText(text);
-        host->changes = host->maxTexts = 0;
-        edit.characters.clear();
-        edit.selections.clear();
-    }
-    CString Text() const
-    {
-        CString text;
-        edit.GetWindowText(text);
-        return text;
+        seen.clear();
     }
 
     ScriptedUi ui;
@@ -71,30 +60,14 @@ protected:
     RecordingEdit edit;
 };
 
-// One character typed or deleted: the whole characters that changed are selected and replaced.
+// The cases of tests/data/wnd/typed_characters.tsv.
 TEST_F(EditText, ATypedCharacterReplacesTheWholeCharactersThatChanged)
 {
-    struct Case {
-        const char* before;
-        const char* after;
-        UINT character;
-        DWORD selection;
-    };
-    const Case cases[] = {
-        // あ (82 A0) becomes い (82 A2): the same lead byte, and still the whole character is
-        // replaced, never the trail byte alone as a half-width kana.
-        {"あ", "い", 0x82A2, MAKELONG(0, 2)},
-        {"表示", "ソ示", 0x835C, MAKELONG(0, 2)}, // 表 (95 5C) to ソ (83 5C): a trail byte in common is no character
-        {"山川田", "山田", '\b', MAKELONG(2, 4)}, // 川 selected and erased with Backspace
-        {"山田", "山川田", 0x90EC, MAKELONG(2, 2)}, // 川 typed between 山 and 田
-    };
-    for (const Case& c : cases) {
-        Start(c.before);
-        ASSERT_TRUE(UserInput::EditText(edit, c.after));
-        EXPECT_EQ(CString(c.after), Text());
-        EXPECT_EQ(std::vector<UINT>{c.character}, edit.characters) << c.after;
-        EXPECT_EQ(std::vector<DWORD>{c.selection}, edit.selections) << c.after;
-        EXPECT_EQ(1, host->changes);
+    for (const std::vector<CString>& c : testsupport::ReadTabbedCases("wnd/typed_characters.tsv")) {
+        Start(c[0]);
+        ASSERT_TRUE(UserInput::EditText(edit, c[1]));
+        EXPECT_EQ(c[1], TextOf(edit));
+        EXPECT_EQ(c[2].Bytes(), seen) << c[1];
     }
     EXPECT_EQ(static_cast<DWORD>(MAKELONG(4, 4)), edit.GetSel()); // after 川
 }
@@ -104,10 +77,8 @@ TEST_F(EditText, APasteOrAnInputMethodsResultArrivesAtOnceAndIsCutToTheLimit)
     Start("");
     edit.LimitText(6);
     ASSERT_TRUE(UserInput::EditText(edit, "山田太郎"));
-    EXPECT_EQ(CString("山田太"), Text());
-    EXPECT_TRUE(edit.characters.empty());
-    EXPECT_EQ(1, host->changes);
-    EXPECT_EQ(1, host->maxTexts);
+    EXPECT_EQ(CString("山田太"), TextOf(edit));
+    EXPECT_EQ("max text|change", seen);
     EXPECT_TRUE(edit.CanUndo());
 }
 
@@ -117,32 +88,27 @@ TEST_F(EditText, EnterInAMultiLineEditIsOneLineEndAndAReadOnlyEditRefuses)
     ASSERT_TRUE(lines.Create(WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, CRect(0, 0, 100, 60), host, kEditId + 1));
     lines.SetWindowText("a");
     ASSERT_TRUE(UserInput::EditText(lines, "a\r\n"));
-    CString text;
-    lines.GetWindowText(text);
-    EXPECT_EQ(CString("a\r\n"), text);
+    EXPECT_EQ(CString("a\r\n"), TextOf(lines));
 
     Start("abc");
     edit.SetReadOnly(TRUE);
     ASSERT_TRUE(UserInput::EditText(edit, "abcd"));
-    EXPECT_EQ(CString("abc"), Text());
+    EXPECT_EQ(CString("abc"), TextOf(edit));
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
-    EXPECT_EQ(0, host->changes);
+    EXPECT_EQ("char 64 at 3-3", seen); // refused with no change
 }
 
+// A drop-down list has no field to type into.
 TEST_F(EditText, TypingIntoAComboBoxFieldSetsItsTextAndTellsTheParent)
 {
-    CComboBox field;
+    CComboBox field, list;
     ASSERT_TRUE(field.Create(WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 100, 80), host, kComboId));
-    ASSERT_TRUE(UserInput::EditComboText(field, "東京都"));
-    CString text;
-    field.GetWindowText(text);
-    EXPECT_EQ(CString("東京都"), text);
-    EXPECT_EQ(1, host->comboEdits);
-
-    // A drop-down list has no field to type into.
-    CComboBox list;
     ASSERT_TRUE(list.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 100, 80), host, kComboId + 1));
+    seen.clear();
+    ASSERT_TRUE(UserInput::EditComboText(field, "東京都"));
+    EXPECT_EQ(CString("東京都"), TextOf(field));
     EXPECT_FALSE(UserInput::EditComboText(list, "東京都"));
+    EXPECT_EQ("combo edit", seen);
 }
 
 } // namespace

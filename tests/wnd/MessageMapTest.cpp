@@ -1,8 +1,4 @@
-#include "tests/support/ScriptedUi.h"
-#include "tests/support/TestSupport.h"
-
-#include <string>
-#include <vector>
+#include "tests/wnd/WndTestSupport.h"
 
 namespace {
 
@@ -16,16 +12,11 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         calls.push_back("create " + std::string(lpCreateStruct->lpszName));
-        if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
-            return -1;
-        return m_edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), this, 700) ? 0 : -1;
+        return CFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_edit.Create(WS_VISIBLE, CRect(0, 0, 50, 20), this, 700)
+                   ? -1
+                   : 0;
     }
     afx_msg void OnClose() { calls.push_back("close"); }
-    afx_msg void OnDestroy()
-    {
-        calls.push_back("destroy");
-        CFrameWnd::OnDestroy();
-    }
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point)
     {
         calls.push_back("context " + std::to_string(pWnd ? pWnd->GetDlgCtrlID() : 0) + " " + std::to_string(point.x) +
@@ -36,6 +27,7 @@ protected:
         calls.push_back("color " + std::to_string(pWnd->GetDlgCtrlID()) + " " + std::to_string(nCtlColor));
         return reinterpret_cast<HBRUSH>(0x40);
     }
+    afx_msg void OnCopy() { calls.push_back("copy"); }
     afx_msg void OnRange(UINT nID) { calls.push_back("range " + std::to_string(nID)); }
     afx_msg BOOL OnMaybe(UINT nID)
     {
@@ -49,9 +41,9 @@ protected:
 BEGIN_MESSAGE_MAP(RecordingFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
-ON_WM_DESTROY()
 ON_WM_CONTEXTMENU()
 ON_WM_CTLCOLOR()
+ON_COMMAND(ID_EDIT_COPY, OnCopy)
 ON_COMMAND_RANGE(1000, 1003, OnRange)
 ON_COMMAND_EX(1010, OnMaybe)
 ON_MESSAGE(WM_APP + 1, OnPrivate)
@@ -98,6 +90,30 @@ TEST(MessageMaps, WindowMessagesReachTheirHandlersWithTheirParameters)
     EXPECT_EQ((std::vector<std::string>{"create frame", "context 700 -5,7", "color 700 1", "range 1002", "maybe 1010",
                                         "close"}),
               calls);
+}
+
+// The popup's items follow the frame's handlers: copy is handled, cut is not.
+TEST(CMenu, APopupMenuIsUpdatedByItsOwnerAndItsChoiceIsPostedToIt)
+{
+    ScriptedUi ui;
+    RecordingFrame* frame = new RecordingFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "frame"));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(101));
+    CMenu* edit = menu.GetSubMenu(1);
+    ASSERT_NE(nullptr, edit);
+    ui.AnswerPopupMenu(ID_EDIT_COPY);
+    ui.AnswerPopupMenu(ID_EDIT_COPY);
+    EXPECT_TRUE(edit->TrackPopupMenu(TPM_RIGHTBUTTON, 10, 20, frame));
+    EXPECT_EQ(std::vector<std::string>{"create frame"}, frame->calls); // posted, not yet handled
+    AfxPumpPostedMessages();
+    EXPECT_EQ(static_cast<BOOL>(ID_EDIT_COPY), edit->TrackPopupMenu(TPM_RETURNCMD, 10, 20, frame));
+    EXPECT_EQ(0, AfxPumpPostedMessages());
+    EXPECT_EQ((std::vector<std::string>{"create frame", "copy"}), frame->calls);
+    EXPECT_EQ((std::vector<UINT>{ID_EDIT_UNDO, ID_EDIT_UNDO}), ui.popupMenus);
+    EXPECT_EQ(0u, edit->GetMenuState(ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), edit->GetMenuState(ID_EDIT_CUT, MF_BYCOMMAND) & MF_GRAYED);
+    frame->DestroyWindow();
 }
 
 } // namespace

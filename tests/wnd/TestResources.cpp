@@ -34,22 +34,12 @@ const ControlResource panelControls[] = {
     {IDC_STATIC, ControlKind::Static, u8"見出し", SS_CENTER | WS_VISIBLE, 0, 5, 85, 55, 10},
 };
 
-const ControlResource formControls[] = {
-    {IDC_TITLE_A, ControlKind::Static, u8"建築物・建築工事届", SS_LEFT | WS_VISIBLE, 0, 5, 5, 120, 10},
-    {IDC_TITLE_B, ControlKind::Static, u8"建築物", SS_LEFT | WS_VISIBLE, 0, 5, 5, 120, 10},
-};
-
 const DialogResource dialogs[] = {
     {IDD_ENTRY, u8"テスト入力", u8"ＭＳ Ｐゴシック", 9, DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 0, 0, 200, 150,
      entryControls, std::size(entryControls)},
     {IDD_PAGE, nullptr, u8"ＭＳ Ｐゴシック", 9, WS_CHILD, 0, 0, 0, 100, 40, pageControls, std::size(pageControls)},
     {IDD_PANEL, nullptr, u8"ＭＳ Ｐゴシック", 9, WS_CHILD, 0, 0, 0, 65, 100, panelControls, std::size(panelControls)},
-    {IDD_FORM, nullptr, u8"ＭＳ Ｐゴシック", 9, WS_CHILD, 0, 0, 0, 300, 200, formControls, std::size(formControls)},
 };
 
-const StringResource strings[] = {
-    {IDR_TESTDOC, u8"\nTestDoc\nTestDoc\nテスト文書 (*.tdc)\n.tdc\nTest.Document\nTest Document"},
-};
-
-const AfxResourceSet registration(dialogs, std::size(dialogs), nullptr, 0, strings, std::size(strings));
+const AfxResourceSet registration(dialogs, std::size(dialogs), nullptr, 0, nullptr, 0);
 } // namespace

@@ -1,13 +1,10 @@
-// The resources of the window-layer tests: a data-entry dialog, a child page, a panel and a
-// form view template, and the document strings of a test template.
+// The resources of the window-layer tests: a data-entry dialog, a child page and a panel.
 #pragma once
 
 enum TestResourceId : unsigned {
     IDD_ENTRY = 9001, // caption "テスト入力": edits, a combo box, a report list, radios, buttons
     IDD_PAGE = 9002,  // a child page with one button
-    IDD_PANEL = 9003, // a panel of buttons
-    IDD_FORM = 9004,  // a form view with two titles
-    IDR_TESTDOC = 9100
+    IDD_PANEL = 9003  // a panel of buttons
 };
 
 enum TestControlId : int {
@@ -22,7 +19,5 @@ enum TestControlId : int {
     IDC_PANEL_OWN = 2001,   // handled by the panel, which enables it
     IDC_PANEL_NONE = 2002,  // handled nowhere
     IDC_PANEL_FRAME = 2003, // the frame's update handler decides
-    IDC_PANEL_RADIO = 2004, // an automatic radio button handled nowhere
-    IDC_TITLE_A = 1201,
-    IDC_TITLE_B = 1202
+    IDC_PANEL_RADIO = 2004  // an automatic radio button handled nowhere
 };

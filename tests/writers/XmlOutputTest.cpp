@@ -1,6 +1,9 @@
+#include "tests/support/RunLogCheck.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TempWorkingFolder.h"
 #include "tests/support/TestSupport.h"
+#include "tests/writers/XmlCheck.h"
 
 #include "model/ZnModelDesigner.h"
 #include "platform/files/WinPath.h"
@@ -66,6 +69,9 @@ TEST_F(XmlOutput, PiecesMakeUtf8LinesWithCrLfValuesEscapedLiteralsAsTheyStand)
     leaf("引用", "\"A\" 'B'");
     leaf("割合", "100% %d %s");
     leaf("二バイト", "\x83\x5C\x95\x5C\x94\x5C\\\x81\x60\x87\x40\x87\x8A"); // ソ表能\～①㈱
+    // A lead byte of no character: the byte after it is escaped all the same; then the lead byte
+    // and the first byte of the entity make one pair, one U+FFFD.
+    leaf("孤立", "\x81<\x81&\x81\"x\x81");
     WriteXmlLiteral(file, "\t\t<固定>A&B<C></固定>\n");
     WriteXmlLiteral(file, "\t</管理情報>\n");
     // Numbers round half away from zero on their exact value, as the Windows runtime does.
@@ -124,4 +130,55 @@ TEST_F(XmlOutput, SupervisorFileWithoutItsFolderIsReportedAndNotWritten)
     ASSERT_EQ(1u, ui.messageBoxes.size());
     EXPECT_EQ(CString("様式ファイルのオープン(~002.xml)に失敗しました。"), ui.messageBoxes[0].text);
     EXPECT_EQ(UINT(MB_ICONSTOP), ui.messageBoxes[0].type & MB_ICONMASK);
+}
+
+// Characters that XML cannot hold leave every value; the run log names each file that lost any
+// once, however many parts it was written in, and again after the log was deleted.
+TEST(XmlValues, ControlCharactersAreDroppedAndTheFileLoggedOnce)
+{
+    testsupport::TempWorkingFolder folders;
+    auto write = [](LPCTSTR path, LPCTSTR mode, const std::string& value) {
+        FILE* file = WinFopen(path, mode);
+        ASSERT_TRUE(file);
+        WriteXmlValue(file, CString(value));
+        EXPECT_TRUE(ZnAppDocFDOut00::CloseWrittenFile(file, path));
+    };
+    ZnAppDocFDOut00::DeleteLog();
+    write("C:\\表.xml", "w", std::string("a\001b\0c\td\ne\x1F\x7F<", 12));
+    write("C:\\表.xml", "a", "\x02");
+    write("C:\\other.xml", "w", "\t\n");
+    write("C:\\孤立.xml", "w", "\x81\x02"); // a lead byte before a control character
+    EXPECT_EQ("abc\td\r\ne\x7F&lt;", ReadFileBytes(folders.DriveC().Path(u8"表.xml")));
+    EXPECT_EQ("\t\r\n", ReadFileBytes(folders.DriveC().Path("other.xml")));
+    EXPECT_EQ("\xEF\xBF\xBD", ReadFileBytes(folders.DriveC().Path(u8"孤立.xml")));
+    const std::string logged = " [WARN ] ZnAppDocFDOut00.cpp#CloseWrittenFile() - ";
+    const std::string dropped = "】に出力できない制御文字があったため、取り除いて出力しました。";
+    testsupport::ExpectLogLines(
+        ReadFileBytes(folders.Work().Path("ravuRivo.log")),
+        {logged + "ファイル【C:\\表.xml" + dropped, logged + "ファイル【C:\\孤立.xml" + dropped});
+
+    ZnAppDocFDOut00::DeleteLog();
+    write("C:\\表.xml", "w", "\x01");
+    testsupport::ExpectLogLines(ReadFileBytes(folders.Work().Path("ravuRivo.log")),
+                                {logged + "ファイル【C:\\表.xml" + dropped});
+}
+
+// Whatever bytes the values hold, the file is well-formed: every byte after every byte.
+TEST(XmlValues, AnyBytesMakeAWellFormedFile)
+{
+    testsupport::TempWorkingFolder folders;
+    FILE* file = WinFopen("C:\\any.xml", "w");
+    ASSERT_TRUE(file);
+    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<値>\n");
+    for (int first = 0; first < 256; ++first) {
+        std::string value;
+        for (int second = 0; second < 256; ++second)
+            value += {static_cast<char>(first), static_cast<char>(second)};
+        WriteXmlLiteral(file, "\t<v>");
+        WriteXmlValue(file, CString(value + static_cast<char>(first)));
+        WriteXmlLiteral(file, "</v>\n");
+    }
+    WriteXmlLiteral(file, "</値>\n");
+    ASSERT_TRUE(ZnAppDocFDOut00::CloseWrittenFile(file, "C:\\any.xml"));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(ReadFileBytes(folders.DriveC().Path("any.xml"))));
 }

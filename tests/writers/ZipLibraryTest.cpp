@@ -5,8 +5,11 @@
 #include "platform/process/WinModule.h"
 #include "writers/zip/ZipPacking.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
+#include <dlfcn.h>
 #include <filesystem>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -65,6 +68,40 @@ struct LibraryEntries {
     ZpSetOptionsEntry setOptions;
     ZpArchiveEntry archive;
 };
+
+// What fsync is asked to flush while a test watches: each path, and whether the sources were all
+// still there at that moment. From the call numbered failFrom on, fsync fails as a failing disk's would.
+struct SyncWatch {
+    std::vector<std::string> sources;
+    std::vector<std::pair<std::string, bool>> synced;
+    size_t failFrom = SIZE_MAX;
+};
+SyncWatch* syncWatch = nullptr;
+
+} // namespace
+
+// Stands in for the C library's fsync in the whole process (the test executable exports it, so
+// the zip library loaded at run time binds to it too), and forwards to it.
+extern "C" int fsync(int fd)
+{
+    using Fsync = int (*)(int);
+    static Fsync next = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
+    if (syncWatch) {
+        char path[4096] = {};
+        ssize_t length = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
+        bool sourcesThere = true;
+        for (const std::string& source : syncWatch->sources)
+            sourcesThere = sourcesThere && fs::exists(source);
+        syncWatch->synced.push_back({std::string(path, length > 0 ? length : 0), sourcesThere});
+        if (syncWatch->synced.size() > syncWatch->failFrom) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    return next(fd);
+}
+
+namespace {
 
 class ZipLibraryTest : public ZipTest {
 protected:
@@ -134,6 +171,37 @@ TEST_F(ZipLibraryTest, ExistingArchiveIsNeitherReplacedNorAddedTo)
     std::string folder = MakeExportFolder(parent_.Path());
     WriteBytes(parent_.Path() + u8"/物件データ_20100903140509.zip", "kept");
     ExpectFailureChangingNothing(folder, "..\\物件データ_20100903140509.zip", ZP_ERROR_EXISTS);
+}
+
+// The archive and then its folder are flushed to the disk before any source goes; a disk that
+// cannot flush them leaves every source and no archive.
+TEST_F(ZipLibraryTest, TheArchiveIsOnTheDiskBeforeAnySourceIsRemoved)
+{
+    std::string folder = MakeExportFolder(parent_.Path());
+    SyncWatch watch;
+    for (const auto& entry : Snapshot(folder))
+        watch.sources.push_back(folder + "/" + entry.first);
+    syncWatch = &watch;
+    LibraryEntries library;
+    int packed = library.Pack(folder, "..\\out.zip");
+    syncWatch = nullptr;
+    ASSERT_EQ(ZP_OK, packed);
+    ASSERT_EQ(2u, watch.synced.size());
+    EXPECT_EQ(0u, watch.synced[0].first.find(parent_.Path() + "/out.zip.")) << watch.synced[0].first;
+    EXPECT_EQ(std::make_pair(parent_.Path(), true), watch.synced[1]);
+    EXPECT_TRUE(watch.synced[0].second);
+    EXPECT_TRUE(fs::is_empty(folder));
+
+    // The archive's data, then its name.
+    for (size_t failFrom : {0, 1}) {
+        folder = MakeExportFolder(parent_.Path() + "/again" + std::to_string(failFrom));
+        watch.synced.clear();
+        watch.failFrom = failFrom;
+        syncWatch = &watch;
+        ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_WRITE);
+        syncWatch = nullptr;
+        EXPECT_EQ(failFrom + 1, watch.synced.size());
+    }
 }
 
 // A write that fails part way: PropertyExportEndToEndTest, on a destination that fills up.

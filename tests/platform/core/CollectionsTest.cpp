@@ -1,6 +1,5 @@
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
-
-#include <unistd.h>
 
 TEST(CStringList, KeepsOrderAndEditsAtPositions)
 {
@@ -10,7 +9,7 @@ TEST(CStringList, KeepsOrderAndEditsAtPositions)
     POSITION c = list.AddTail("d");
     list.InsertBefore(c, "c");
     list.InsertAfter(c, "e");
-    std::string joined;
+    std::string joined, backwards;
     for (POSITION pos = list.GetHeadPosition(); pos;)
         joined += list.GetNext(pos).Bytes();
     EXPECT_EQ("abcde", joined);
@@ -20,7 +19,6 @@ TEST(CStringList, KeepsOrderAndEditsAtPositions)
     EXPECT_EQ(CString("a"), list.RemoveHead());
     EXPECT_EQ(CString("e"), list.RemoveTail());
     EXPECT_EQ(2, list.GetCount());
-    std::string backwards;
     for (POSITION pos = list.GetTailPosition(); pos;)
         backwards += list.GetPrev(pos).Bytes();
     EXPECT_EQ("db", backwards);
@@ -39,12 +37,9 @@ TEST(CMapStringToOb, LooksUpAndIteratesInKeyOrder)
     EXPECT_EQ(&a, found);
     EXPECT_FALSE(map.Lookup("y", found));
     std::string keys;
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        CString key;
+    CString key;
+    for (POSITION pos = map.GetStartPosition(); pos; keys += key.Bytes() + ";")
         map.GetNextAssoc(pos, key, found);
-        keys += key.Bytes() + ";";
-    }
     EXPECT_EQ("x;表;", keys);
     EXPECT_TRUE(map.RemoveKey("x"));
     EXPECT_EQ(1, map.GetCount());
@@ -52,9 +47,8 @@ TEST(CMapStringToOb, LooksUpAndIteratesInKeyOrder)
 
 TEST(CFile, WritesReadsAndReportsMissingFiles)
 {
-    char folder[] = "/tmp/zn-cfile-XXXXXX";
-    ASSERT_TRUE(mkdtemp(folder));
-    CString name = CString(folder) + "\\表.bin";
+    testsupport::TempFolder folder;
+    CString name = CString(folder.Path()) + "\\表.bin";
     {
         CFile file(name, CFile::modeCreate | CFile::modeWrite);
         file.Write("abc", 3);
@@ -72,5 +66,4 @@ TEST(CFile, WritesReadsAndReportsMissingFiles)
     EXPECT_FALSE(file.Open(name, CFile::modeRead, &error));
     EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
     EXPECT_EQ(2, error.m_lOsError);
-    rmdir(folder);
 }

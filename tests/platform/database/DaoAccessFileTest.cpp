@@ -1,6 +1,7 @@
 // Access files behind the database classes: read-only, imported once and table by table, saved
 // queries rebuilt, and damaged files refused with Jet's errors.
 #include "tests/platform/database/DaoFixture.h"
+#include "tests/support/TabbedCases.h"
 #include "tools/jetwriter/JetCatalog.h"
 
 #include <fcntl.h>
@@ -28,9 +29,7 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(Versions, DaoAccessFile, ::testing::Values(JetVersion::Jet4, JetVersion::Jet3),
-                         [](const ::testing::TestParamInfo<JetVersion>& info) {
-                             return info.param == JetVersion::Jet4 ? "Jet4" : "Jet3";
-                         });
+                         ::testing::PrintToStringParamName());
 
 // The names of the code rows, in the file's order.
 Texts CodeNames(CDaoDatabase& database)
@@ -40,92 +39,45 @@ Texts CodeNames(CDaoDatabase& database)
     return codes.Rows();
 }
 
-// The region file: its region table, a table of region kinds and a saved query over both.
-void AddRegionFile(JetDatabase& database)
+// A saved query of tests/data/platform/saved_query_rows.tsv, as Access stores it.
+JetQuery SavedQuery(const char* name)
 {
-    JetTable& regions = database.AddTable("AppChiikiShiteiTbl");
-    regions.AddColumn("ChiikiBangou", JetColumnType::Long)
-        .AddColumn("ChiikiRenban", JetColumnType::Long)
-        .AddColumn("ChiikiMei", JetColumnType::Text, 50)
-        .AddColumn("TodoufukenBangou", JetColumnType::Long)
-        .AddColumn("Todoufuken", JetColumnType::Text, 10)
-        .AddColumn("ShokiSentakuFlg", JetColumnType::Bool)
-        .AddColumn("Bikou", JetColumnType::Memo);
-    auto region = [&](int number, int serial, const char* name, int prefecture, const char* prefectureName,
-                      bool initial, JetValue remark) {
-        regions.AddRow({JetValue::Integer(number), JetValue::Integer(serial), JetValue::Text(name),
-                        JetValue::Integer(prefecture), JetValue::Text(prefectureName), JetValue::Bool(initial),
-                        remark});
-    };
-    region(1, 1, "札幌", 1, "北海道", false, JetValue());
-    region(1, 2, "函館", 1, "北海道", false, JetValue());
-    region(13, 1, "東京都", 13, "東京都", true, JetValue());
-    region(27, 1, "大阪府", 27, "大阪府", false, JetValue::Text(""));
-    region(14, 1, "横浜①", 14, "神奈川県", false, JetValue::Text("～㈱"));
-    JetTable& kinds = database.AddTable("ChiikiKubunTbl");
-    kinds.AddColumn("ChiikiBangou", JetColumnType::Long).AddColumn("Shiyou", JetColumnType::Bool);
-    for (int number : {1, 13, 27, 14})
-        kinds.AddRow({JetValue::Integer(number), JetValue::Bool(number != 27)});
-
-    database.AddQuery(
-        JetQuery("AppChiikiShiteiQ2Tbl",
-                 {{0, {}, {}, {}, {}},
-                  {1, 1, {}, {}, {}},
-                  {3, 0, {}, {}, {}},
-                  {5, {}, {}, std::string("AppChiikiShiteiTbl"), std::string("C")},
-                  {5, {}, {}, std::string("ChiikiKubunTbl"), std::string("K")},
-                  {6, {}, std::string("[C].[ShokiSentakuFlg]"), {}, {}},
-                  {6, {}, std::string("[C].[ChiikiMei]"), {}, {}},
-                  {6, {}, std::string("[C].[ChiikiBangou]"), {}, {}},
-                  {7, 1, std::string("[C].[ChiikiBangou]=[K].[ChiikiBangou]"), std::string("C"), std::string("K")},
-                  {8, {}, std::string("[K].[Shiyou]=True"), {}, {}},
-                  {11, {}, std::string("[C].[ShokiSentakuFlg]"), std::string("D"), {}},
-                  {11, {}, std::string("[C].[ChiikiBangou]"), {}, {}},
-                  {11, {}, std::string("[C].[ChiikiRenban]"), {}, {}},
-                  {255, {}, {}, {}, {}}}));
+    std::vector<JetQueryRow> rows;
+    auto field = [](const CString& text) { return text.IsEmpty() ? std::nullopt : std::optional(text.Bytes()); };
+    for (std::vector<CString> c : testsupport::ReadTabbedCases("platform/saved_query_rows.tsv")) {
+        c.resize(6);
+        if (c[0] == name)
+            rows.push_back({std::stoi(c[1].Bytes()),
+                            c[2].IsEmpty() ? std::nullopt : std::optional(std::stoi(c[2].Bytes())), field(c[3]),
+                            field(c[4]), field(c[5])});
+    }
+    return JetQuery(name, rows);
 }
 
 TEST_P(DaoAccessFile, RebuildsSavedQueryWithJoinAndSortOrder)
 {
-    std::string path = Write("COM_CHIIKI.mdb", AddRegionFile);
-    struct RegionQuery : CDaoRecordset {
-        explicit RegionQuery(CDaoDatabase* database) : CDaoRecordset(database) { m_nFields = 3; }
-        CString GetDefaultSQL() override { return "[AppChiikiShiteiQ2Tbl]"; }
-        void DoFieldExchange(CDaoFieldExchange* pFX) override
-        {
-            pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-            DFX_Bool(pFX, "[ShokiSentakuFlg]", m_ShokiSentakuFlg);
-            DFX_Text(pFX, "[ChiikiMei]", m_ChiikiMei);
-            DFX_Long(pFX, "[ChiikiBangou]", m_ChiikiBangou);
-        }
-        BOOL m_ShokiSentakuFlg = FALSE;
-        CString m_ChiikiMei;
-        LONG m_ChiikiBangou = 0;
-    };
+    std::string path = Write("COM_CHIIKI.mdb", [&](JetDatabase& database) {
+        std::string source = m_folder.Path() + "/region.db";
+        DaoCreateDatabase(source.c_str(), ReadFileBytes(testsupport::DataPath("platform/region_file.sql")));
+        AddSqliteTables(database, source);
+        database.AddQuery(SavedQuery("AppChiikiShiteiQ2Tbl"));
+    });
     CDaoDatabase database;
     database.Open(path.c_str());
-    RegionQuery regions(&database);
-    regions.Open();
+    ColumnSet regions(&database, "[ChiikiMei]");
+    regions.Open(dbOpenDynaset, "[AppChiikiShiteiQ2Tbl]", 0);
     EXPECT_FALSE(regions.CanUpdate());
-    // Yes is -1, so the descending sort puts the No rows first, as Jet does.
-    EXPECT_EQ((Texts{"0 札幌 1", "0 函館 1", "0 横浜① 14", "1 東京都 13"}), Walk(regions, [&] {
-                  CString row;
-                  row.Format("%d %s %d", regions.m_ShokiSentakuFlg, static_cast<LPCTSTR>(regions.m_ChiikiMei),
-                             regions.m_ChiikiBangou);
-                  return row;
-              }));
+    // Yes is -1, so the descending sort puts the No rows first, as Jet does; then number and serial.
+    EXPECT_EQ((Texts{"札幌", "函館", "横浜①", "東京都"}), regions.Rows());
     regions.m_strFilter = "[ChiikiMei] LIKE '*①'";
     regions.Requery();
-    EXPECT_EQ(Texts{"横浜①"}, Walk(regions, [&] { return regions.m_ChiikiMei; }));
+    EXPECT_EQ(Texts{"横浜①"}, regions.Rows());
 }
 
 TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
 {
     std::string path = Write("APP_BUKKEN.mdb", [](JetDatabase& database) {
-        database.AddQuery(JetQuery("ParamQ", {{1, 1, {}, {}, {}},
-                                              {2, 10, {}, std::string("[開始]"), {}},
-                                              {5, {}, {}, std::string("CodeTbl"), {}},
-                                              {6, {}, std::string("[Code]"), {}, {}}}));
+        database.AddQuery(SavedQuery("ParamQ"));
         database.AddQuery(JetQuery::Select("NaiQ", "CodeTbl", {"[CodeTbl].[Nai]"}, "", {}));
     });
     CDaoDatabase database;
@@ -149,14 +101,6 @@ TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
     EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), query.Rows());
 }
 
-// The row at index of table with the text column at column set to text.
-std::vector<JetValue> Updated(const JetTable& table, size_t index, size_t column, const char* text)
-{
-    std::vector<JetValue> values = table.Rows()[index];
-    values[column] = JetValue::Text(text);
-    return values;
-}
-
 // Rows as Access leaves them after updates and deletes: a row that an update moved to another page
 // reads once, with its new values, where it was; a deleted row never, nor one moved and then
 // deleted. A table that gives more or fewer rows than its definition counts is damaged.
@@ -164,35 +108,27 @@ TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
 {
     std::string path = Write("COM_CODE.mdb", [](JetDatabase& database) {
         JetTable& codes = database.Table("CodeTbl");
-        codes.MoveRow(2, Updated(codes, 2, 5, "秋田県知事（仙北地域振興局長）"));
+        codes.MoveRow(2, WithText(codes, 2, "SeishikiMeishou", "秋田県知事（仙北地域振興局長）"));
         codes.DeleteRow(1);
-        codes.MoveRow(4, Updated(codes, 4, 5, "埼玉県知事（さいたま市長）"));
+        codes.MoveRow(4, WithText(codes, 4, "SeishikiMeishou", "埼玉県知事（さいたま市長）"));
         codes.DeleteRow(4);
-        codes.MoveRow(6, Updated(codes, 6, 5, "長野県知事（長野地域振興局長）"));
-        JetTable& properties = database.Table("AppBukkenKanriTbl");
-        properties.MoveRow(0, Updated(properties, 0, 1, "物件Ａ（増築後の建物を含む全体の計画）"));
-        properties.MoveRow(1, Updated(properties, 1, 1, "ビル 十（解体予定）"));
-        properties.DeleteRow(1);
+        codes.MoveRow(6, WithText(codes, 6, "SeishikiMeishou", "長野県知事（長野地域振興局長）"));
     });
     CDaoDatabase database;
     database.Open(path.c_str());
     EXPECT_EQ((Texts{"東京都知事", "秋田県知事（仙北地域振興局長）", "山形県知事", "北海道知事",
                      "長野県知事（長野地域振興局長）"}),
               CodeNames(database));
-    BukkenSet properties(path);
-    properties.Open();
-    EXPECT_EQ((Texts{"物件Ａ（増築後の建物を含む全体の計画）", "no date"}),
-              Walk(properties, [&] { return properties.m_Bukkenmei; }));
 
     // The definition of CodeTbl, the second user table, counts five rows.
-    const JetFormat& format = JetFormat::For(GetParam());
-    size_t count = (JetCatalog::kFirstUserTablePage + 1) * format.pageSize + format.tdefRowCountOffset;
-    std::string bytes = ReadFile(path);
+    size_t count = (JetCatalog::kFirstUserTablePage + 1) * JetFormat::For(GetParam()).pageSize +
+                   JetFormat::For(GetParam()).tdefRowCountOffset;
+    std::string bytes = ReadFileBytes(path);
     ASSERT_EQ(5, bytes[count]);
     for (char miscounted : {4, 6}) {
         bytes[count] = miscounted;
         std::string damaged = m_folder.Path() + "/miscounted" + std::to_string(miscounted) + ".mdb";
-        WriteFile(damaged, bytes);
+        WriteFileBytes(damaged, bytes);
         CDaoDatabase again;
         again.Open(damaged.c_str());
         EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { CodeNames(again); })) << int(miscounted);
@@ -204,15 +140,15 @@ TEST_P(DaoAccessFile, TableWhoseCatalogRowIsDeletedIsGone)
 {
     std::string path = Write("APP_USER_REGIST.mdb");
     const JetFormat& format = JetFormat::For(GetParam());
-    std::string bytes = ReadFile(path);
-    // The catalog's rows are on the page after the definitions of the catalog, its query table and
-    // the four user tables; AppSetsubishaTbl, the last user table, is its sixth row.
+    std::string bytes = ReadFileBytes(path);
+    // The catalog's rows follow the definitions of the catalog, its query table and the four user
+    // tables; AppSetsubishaTbl, the last user table, is its sixth row.
     size_t entry = (JetCatalog::kFirstUserTablePage + 4) * format.pageSize + format.dataHeaderSize + 2 * 5;
     bytes[entry + 1] = static_cast<char>(bytes[entry + 1] | 0x80);
     size_t count = JetCatalog::kObjectsPage * format.pageSize + format.tdefRowCountOffset;
     ASSERT_EQ(7, bytes[count]);
     bytes[count] = 6;
-    WriteFile(path, bytes);
+    WriteFileBytes(path, bytes);
 
     CDaoDatabase database;
     database.Open(path.c_str());
@@ -236,8 +172,8 @@ TEST_P(DaoAccessFile, ImportsOncePerProcessUntilTheFileChangesOnDisk)
         JetTable& codes = const_cast<JetTable&>(database.Tables()[1]);
         const_cast<std::vector<std::vector<JetValue>>&>(codes.Rows())[6][5] = JetValue::Text("長野県庁舎");
     });
-    std::string changed = ReadFile(renamed);
-    ASSERT_EQ(ReadFile(path).size(), changed.size()); // the same length of text, in a file of the same size
+    std::string changed = ReadFileBytes(renamed);
+    ASSERT_EQ(ReadFileBytes(path).size(), changed.size()); // the same length of text, in a file of the same size
     struct stat original;
     ASSERT_EQ(0, stat(path.c_str(), &original));
 
@@ -245,7 +181,7 @@ TEST_P(DaoAccessFile, ImportsOncePerProcessUntilTheFileChangesOnDisk)
     first.Open(path.c_str());
     EXPECT_EQ(CString("長野県知事"), CodeNames(first).back());
     // New bytes under the same name, size and time: opening again reads nothing of the file.
-    WriteFile(path, changed);
+    WriteFileBytes(path, changed);
     ShiftModified(path, original, 0);
     CDaoDatabase again;
     again.Open(path.c_str());
@@ -262,8 +198,8 @@ TEST_P(DaoAccessFile, ImportsTableByTableAsStatementsNameThem)
 {
     std::string path = Write("APP_USER_REGIST.mdb");
     // The last page holds the rows of the last table alone.
-    std::string bytes = ReadFile(path);
-    WriteFile(path, bytes.substr(0, bytes.size() - (GetParam() == JetVersion::Jet4 ? 4096 : 2048)));
+    std::string bytes = ReadFileBytes(path);
+    WriteFileBytes(path, bytes.substr(0, bytes.size() - (GetParam() == JetVersion::Jet4 ? 4096 : 2048)));
     CDaoDatabase database;
     database.Open(path.c_str());
     EXPECT_EQ(7u, CodeNames(database).size());
@@ -280,11 +216,11 @@ TEST_P(DaoAccessFile, ImportsTableByTableAsStatementsNameThem)
 TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
 {
     std::string path = Write("APP_BUKKEN.mdb");
-    std::string bytes = ReadFile(path);
+    std::string bytes = ReadFileBytes(path);
     int pageSize = GetParam() == JetVersion::Jet4 ? 4096 : 2048;
     CString description;
     auto openError = [&](const std::string& content) {
-        WriteFile(path, content);
+        WriteFileBytes(path, content);
         CDaoDatabase database;
         return DaoErrorOf([&] { database.Open(path.c_str()); }, &description);
     };
@@ -296,16 +232,16 @@ TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
     EXPECT_EQ(0, openError(bytes));
 }
 
-// An Access file, even opened for writing as the recordset classes open their files, and any
-// database opened read-only refuse every change and stay as they were.
+// An Access file, even opened for writing, and any database opened read-only refuse every change
+// and stay as they were (a refused new column: the application's schema-patch tests).
 class DaoReadOnly : public DaoSuite {};
 
 INSTANTIATE_TEST_SUITE_P(Variants, DaoReadOnly, ::testing::ValuesIn(AllDaoVariants()),
-                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+                         ::testing::PrintToStringParamName());
 
 TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
 {
-    std::string before = ReadFile(m_database);
+    std::string before = ReadFileBytes(m_database);
     CDaoDatabase database;
     database.Open(m_database.c_str(), FALSE, GetParam().name == "Sqlite");
     EXPECT_FALSE(database.CanUpdate());
@@ -321,15 +257,6 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.AddNew(); }));
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Delete(); }));
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Open(dbOpenDynaset, "DELETE FROM CodeTbl", 0); }));
-    CDaoTableDef table(&database);
-    table.Open("AppSetsubishaTbl");
-    CDaoFieldInfo info;
-    info.m_strName = "TourokuBangou";
-    info.m_nType = dbText;
-    info.m_lSize = 60;
-    EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { table.CreateField(info); }));
-    table.Close();
-
     // What an Access file is read into may be changed, never the file; a SQLite file has no copy.
     bool access = GetParam().name != "Sqlite";
     EXPECT_EQ(access ? 0 : daoErrReadOnly, DaoErrorOf([&] {
@@ -339,7 +266,7 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
     ASSERT_EQ(7u, names.size());
     EXPECT_EQ(access ? "x" : "国土交通大臣", names[1]);
     database.Close();
-    EXPECT_EQ(before, ReadFile(m_database));
+    EXPECT_EQ(before, ReadFileBytes(m_database));
 }
 
 // Database files truncated, with bytes changed and with a page of garbage, opened and read
@@ -347,11 +274,11 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
 class DaoDamagedFile : public DaoSuite {};
 
 INSTANTIATE_TEST_SUITE_P(Variants, DaoDamagedFile, ::testing::ValuesIn(AllDaoVariants()),
-                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+                         ::testing::PrintToStringParamName());
 
 TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
 {
-    std::string original = ReadFile(m_database);
+    std::string original = ReadFileBytes(m_database);
     std::string extension = m_database.substr(m_database.rfind('.'));
     int pageSize = GetParam().name == "Jet3" ? 2048 : 4096;
     std::mt19937 random(20070401);
@@ -374,7 +301,7 @@ TEST_P(DaoDamagedFile, GivesDatabaseErrorsQuietly)
         // Each copy under a name of its own: a file rewritten within the file system's clock tick
         // would look unchanged.
         std::string path = m_folder.Path() + "/damaged" + std::to_string(round) + extension;
-        WriteFile(path, bytes);
+        WriteFileBytes(path, bytes);
         failures += DaoErrorOf([&] { ReadEveryTable(path); }) != 0;
     }
     EXPECT_EQ("", ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr());

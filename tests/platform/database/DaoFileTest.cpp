@@ -20,9 +20,9 @@ TEST(DaoFile, OpenNamesTheFileThatIsMissingOrNotADatabase)
     EXPECT_EQ(CString("ファイル '") + missing.c_str() + "' が見つかりません。", description);
     EXPECT_EQ(daoErrInvalidPath, OpenError(folder.Path() + "\\無い\\APP_BUKKEN.mdb"));
 
-    WriteFile(folder.Path() + "/text.mdb", "Standard text, not a database\r\n");
+    WriteFileBytes(folder.Path() + "/text.mdb", "Standard text, not a database\r\n");
     EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/text.mdb"));
-    WriteFile(folder.Path() + "/empty.mdb", "");
+    WriteFileBytes(folder.Path() + "/empty.mdb", "");
     EXPECT_EQ(daoErrUnrecognizedFormat, OpenError(folder.Path() + "/empty.mdb"));
     EXPECT_EQ(daoErrCannotOpen, OpenError(folder.Path()));
 }
@@ -33,10 +33,10 @@ TEST(DaoFile, CreatesUnderJapaneseNamesButNeverOverAnExistingFile)
     std::string path = folder.Path() + "\\物件.db";
     DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20) COLLATE NOCASE);");
     ASSERT_TRUE(std::filesystem::exists(folder.Path() + u8"/物件.db"));
-    std::string created = ReadFile(folder.Path() + u8"/物件.db");
+    std::string created = ReadFileBytes(folder.Path() + u8"/物件.db");
     EXPECT_EQ(daoErrDatabaseExists,
               DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE U (X INTEGER);"); }));
-    EXPECT_EQ(created, ReadFile(folder.Path() + u8"/物件.db"));
+    EXPECT_EQ(created, ReadFileBytes(folder.Path() + u8"/物件.db"));
 
     CDaoDatabase database;
     database.Open(path.c_str());
@@ -50,9 +50,9 @@ TEST(DaoFile, RefusesSchemasOutsideTheColumnTypesAndLeavesNoFile)
     std::string path = folder.Path() + "/bad.db";
     CString description;
     // A text column that would compare with case.
-    EXPECT_EQ(daoErrInvalidFieldType,
-              DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20));"); },
-                         &description));
+    EXPECT_EQ(
+        daoErrInvalidFieldType,
+        DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei VARCHAR(20));"); }, &description));
     EXPECT_EQ(CString("フィールド 'T.Shimei' のデータ型が正しくありません。"), description);
     EXPECT_EQ(daoErrInvalidFieldType,
               DaoErrorOf([&] { DaoCreateDatabase(path.c_str(), "CREATE TABLE T (Shimei TEXT COLLATE NOCASE);"); }));
@@ -72,13 +72,11 @@ TEST(DaoFile, ADatabaseOpenedAfterTheFileWasReplacedReadsTheNewFile)
 {
     TempFolder folder;
     std::string path = WritableDaoVariants()[0].make(folder.Path());
-    CDaoDatabase first;
+    CDaoDatabase first, second;
     first.Open(path.c_str());
-    {
-        CDaoDatabase second;
-        second.Open(path.c_str());
-        second.Execute("DELETE FROM CodeTbl WHERE Code = '01'");
-    }
+    second.Open(path.c_str());
+    second.Execute("DELETE FROM CodeTbl WHERE Code = '01'");
+    second.Close();
     EXPECT_EQ(6u, CodeRows(first));
 
     std::filesystem::create_directory(folder.Path() + "/new");

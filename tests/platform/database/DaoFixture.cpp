@@ -1,26 +1,9 @@
 #include "tests/platform/database/DaoFixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 // The test schema, built into the tests as the program's own schemas are built into it.
 extern const char* const daoTestSchema;
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("missing file " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 namespace {
 
@@ -28,7 +11,7 @@ DaoVariant SqliteVariant()
 {
     return {"Sqlite", [](const std::string& folder) {
                 std::string path = folder + "/test.db";
-                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadFile(testsupport::DataPath("dao/rows.sql")));
+                DaoCreateDatabase(path.c_str(), daoTestSchema + ReadFileBytes(testsupport::DataPath("dao/rows.sql")));
                 return path;
             }};
 }
@@ -43,8 +26,6 @@ DaoVariant JetVariant(const char* name, JetVersion version)
 }
 
 } // namespace
-
-void PrintTo(const DaoVariant& variant, std::ostream* os) { *os << variant.name; }
 
 std::vector<DaoVariant> WritableDaoVariants() { return {SqliteVariant()}; }
 
@@ -67,20 +48,6 @@ JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch)
                                        "([CodeTbl].[HyoujiFlgApp]<>0)", {}));
     std::filesystem::remove_all(sourceFolder);
     return database;
-}
-
-TempFolder::TempFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "zn-dao-XXXXXX").string();
-    if (!mkdtemp(&pattern[0]))
-        throw std::runtime_error("cannot make a temporary folder");
-    m_path = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
 }
 
 void ShinseishaSet::DoFieldExchange(CDaoFieldExchange* pFX)

@@ -4,6 +4,7 @@
 
 #include "platform/database/AfxDao.h"
 #include "tests/support/JetCopy.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
 #include <functional>
@@ -16,33 +17,19 @@ struct DaoVariant {
     std::function<std::string(const std::string& folder)> make;
 };
 
-inline std::string PrintToString(const DaoVariant& variant) { return variant.name; }
-void PrintTo(const DaoVariant& variant, std::ostream* os);
+inline void PrintTo(const DaoVariant& variant, std::ostream* os) { *os << variant.name; }
 inline void PrintTo(JetVersion version, std::ostream* os) { *os << (version == JetVersion::Jet4 ? "Jet4" : "Jet3"); }
 
-// The variants whose databases can be changed, and all variants: the Access files of both
-// versions join the SQLite file there.
+// The variants whose databases can be changed (SQLite), and all (with Access files of both versions).
 std::vector<DaoVariant> WritableDaoVariants();
 std::vector<DaoVariant> AllDaoVariants();
 
-// The test database as an Access file of that version to write: the tables and rows of the SQLite
-// file made in scratch (a folder), and its saved query as Access stores it. Callers may add more.
+// The test database as an Access file of that version to write (made through scratch, a folder).
 JetDatabase JetTestDatabase(JetVersion version, const std::string& scratch);
 
-// The bytes of a file, and a file written over in place with bytes (keeping its inode).
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-
-// A temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes; // writes over in place, keeping the inode
 
 class DaoSuite : public ::testing::TestWithParam<DaoVariant> {
 protected:
@@ -93,8 +80,7 @@ private:
     CString m_database;
 };
 
-// One text column (by default the code) of a table (by default the code table), a saved query or
-// a SQL text, on a database that the caller opens.
+// One text column (the code by default) of a table (the code table by default), query or SQL text.
 class ColumnSet : public CDaoRecordset {
 public:
     explicit ColumnSet(CDaoDatabase* database, const char* column = "[Code]")
@@ -112,6 +98,5 @@ public:
 // What text gives for every row from the current one to the end.
 std::vector<CString> Walk(CDaoRecordset& recordset, const std::function<CString()>& text);
 
-// Opens the test database at path and reads every table and the saved query through the
-// database classes, raising what they raise.
+// Reads every table and the saved query of the test database at path, raising what the classes raise.
 void ReadEveryTable(const std::string& path);

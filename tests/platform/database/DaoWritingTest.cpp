@@ -11,37 +11,25 @@ namespace {
 
 class DaoWriting : public DaoSuite {
 protected:
-    // Every applicant row in display order: order, flag, reading, name, remark ("-" for null).
-    Texts Applicants()
-    {
-        ShinseishaSet set(m_database);
-        set.m_strSort = "Hyoujijun";
-        set.Open();
-        Texts rows = Walk(set, [&] {
-            CString row;
-            row.Format("%d %d %s %s %s", set.m_Hyoujijun, set.m_ShokisentakuFlg, static_cast<LPCTSTR>(set.m_Furigana),
-                       static_cast<LPCTSTR>(set.m_Shimei), static_cast<LPCTSTR>(set.m_Bikou));
-            return row;
-        });
-        set.Close();
-        return rows;
-    }
-
-    // The names of the rows that the filter selects, in display order.
-    Texts Names(LPCTSTR filter)
+    // The applicant rows that the filter selects, in display order: order, flag, reading, name and
+    // remark, or only the name.
+    Texts Applicants(LPCTSTR filter = "", bool namesOnly = false)
     {
         ShinseishaSet set(m_database);
         set.m_strSort = "Hyoujijun";
         set.m_strFilter = filter;
         set.Open();
-        Texts names = Walk(set, [&] { return set.m_Shimei; });
-        set.Close();
-        return names;
+        return Walk(set, [&] {
+            CString row;
+            row.Format("%d %d %s %s %s", set.m_Hyoujijun, set.m_ShokisentakuFlg, static_cast<LPCTSTR>(set.m_Furigana),
+                       static_cast<LPCTSTR>(set.m_Shimei), static_cast<LPCTSTR>(set.m_Bikou));
+            return namesOnly ? set.m_Shimei : row;
+        });
     }
 };
 
 INSTANTIATE_TEST_SUITE_P(Variants, DaoWriting, ::testing::ValuesIn(WritableDaoVariants()),
-                         [](const ::testing::TestParamInfo<DaoVariant>& info) { return info.param.name; });
+                         ::testing::PrintToStringParamName());
 
 TEST_P(DaoWriting, InsertEditAndDeleteSurviveReopening)
 {
@@ -68,8 +56,8 @@ TEST_P(DaoWriting, InsertEditAndDeleteSurviveReopening)
     EXPECT_EQ((Texts{"1 0 ｱｵｷﾞ Aoki ", "2 1 ﾍﾞｰｶｰ baker ", "3 0 ｵﾌﾞﾗｲｴﾝ O'Brien quote", "4 1 ①～髙 十能表 hard",
                      "5 0 ｽﾐｽ Smith ", "7 0 ｶｰﾀｰ CARTER ", "8 0 ｱﾀﾞﾑｽ adams lower", "9 1 ﾀﾞｲｸ 髙橋 ～十～ "}),
               Applicants());
-    EXPECT_EQ((Texts{"Aoki", "Smith", "CARTER", "髙橋 ～十～"}), Names("Bikou IS NULL"));
-    EXPECT_EQ((Texts{"baker", "十能表", "髙橋 ～十～"}), Names("ShokisentakuFlg = -1"));
+    EXPECT_EQ((Texts{"Aoki", "Smith", "CARTER", "髙橋 ～十～"}), Applicants("Bikou IS NULL", true));
+    EXPECT_EQ((Texts{"baker", "十能表", "髙橋 ～十～"}), Applicants("ShokisentakuFlg = -1", true));
 }
 
 TEST_P(DaoWriting, FailedUpdateLeavesTheRowAsItWas)

@@ -1,5 +1,7 @@
-#include "tests/support/TestSupport.h"
+#include "tests/support/FromHex.h"
+#include "tests/support/TabbedCases.h"
 
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -58,21 +60,19 @@ struct LoadedObjects {
     }
 };
 
-void LoadFiveReferences(const std::string& bytes, LoadedObjects& loaded)
+// Reads so many object references, then what more does.
+void LoadReferences(
+    const std::string& bytes, int count, LoadedObjects& loaded,
+    const std::function<void(CArchive&)>& more = [](CArchive&) {})
 {
     LoadFromBytes(bytes, [&](CArchive& ar) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < count; ++i)
             loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
+        more(ar);
     });
 }
 
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string out;
-    for (int v : values)
-        out += static_cast<char>(v);
-    return out;
-}
+std::string Bytes(std::initializer_list<int> values) { return std::string(values.begin(), values.end()); }
 
 } // namespace
 
@@ -81,13 +81,12 @@ TEST(CArchive, StoresAndLoadsObjectReferencesInTheMfcLayout)
     TPoint first(1, 2), second(3, 4);
     TLabel label;
     label.text = "表ソ";
-    std::string stored = StoreToBytes([&](CArchive& ar) {
-        ar << &first << &second << &first << static_cast<CObject*>(nullptr) << &label;
-    });
+    std::string stored = StoreToBytes(
+        [&](CArchive& ar) { ar << &first << &second << &first << static_cast<CObject*>(nullptr) << &label; });
     EXPECT_EQ(Hex(ReadHexFixture("platform/archive_objects.hex")), Hex(stored));
 
     LoadedObjects loaded;
-    LoadFiveReferences(stored, loaded);
+    LoadReferences(stored, 5, loaded);
     auto* one = dynamic_cast<TPoint*>(loaded.refs[0]);
     auto* two = dynamic_cast<TPoint*>(loaded.refs[1]);
     auto* text = dynamic_cast<TLabel*>(loaded.refs[4]);
@@ -101,23 +100,10 @@ TEST(CArchive, StoresAndLoadsObjectReferencesInTheMfcLayout)
 
 TEST(CArchive, StringLengthTakesItsThreeForms)
 {
-    struct Case {
-        size_t length;
-        std::string prefix;
-    } cases[] = {
-        {0, Bytes({0x00})},
-        {1, Bytes({0x01})},
-        {254, Bytes({0xFE})},
-        {255, Bytes({0xFF, 0xFF, 0x00})},
-        {0xFFFD, Bytes({0xFF, 0xFD, 0xFF})},
-        {0xFFFE, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
-        {0x10000, Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00})},
-    };
-    for (const Case& c : cases) {
-        CString text(std::string(c.length, 'x'));
+    for (const std::vector<CString>& c : ReadTabbedCases("platform/archive_string_lengths.tsv")) {
+        CString text(std::string(std::stoul(c[0].Bytes()), 'x'));
         std::string stored = StoreToBytes([&](CArchive& ar) { ar << text; });
-        EXPECT_EQ(Hex(c.prefix), Hex(stored.substr(0, c.prefix.size()))) << c.length;
-        EXPECT_EQ(c.prefix.size() + c.length, stored.size());
+        EXPECT_EQ(c[1].Bytes(), Hex(stored.substr(0, stored.size() - text.GetLength()))) << c[0];
         CString loaded("old");
         LoadFromBytes(stored, [&](CArchive& ar) { ar >> loaded; });
         EXPECT_EQ(text, loaded);
@@ -126,9 +112,8 @@ TEST(CArchive, StringLengthTakesItsThreeForms)
 
 TEST(CArchive, ReadsWideStringsAsCp932)
 {
-    // FF FE FF: wide text follows; its length 02 counts UTF-16 units: "A" and 表 (U+8868).
-    CString loaded;
-    LoadFromBytes(Bytes({0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x68, 0x88}), [&](CArchive& ar) { ar >> loaded; });
+    CString loaded; // FF FE FF: wide text follows, of 02 UTF-16 units: "A" and 表 (U+8868)
+    LoadFromBytes(FromHex("FF FE FF 02 41 00 68 88"), [&](CArchive& ar) { ar >> loaded; });
     EXPECT_EQ(CString("A表"), loaded);
 }
 
@@ -168,19 +153,16 @@ TEST(CArchive, LargeIndicesUseTheEscapeTag)
         ar << &label; // its class takes index 0x8000, the object 0x8001
         ar.WriteClass(RUNTIME_CLASS(TLabel));
     });
-    std::string tail = Bytes({0xFE, 0x7F,                                         // object index 0x7FFE
-                              0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00,                 // escape, object index 0x7FFF
-                              0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'T', 'L', 'a', 'b', 'e', 'l', 0x00,
-                              0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80});               // escape, class index 0x8000
+    // Object index 0x7FFE; the escape and object index 0x7FFF; TLabel and its object's index; the
+    // escape and class index 0x8000.
+    std::string tail =
+        FromHex("FE 7F  FF 7F FF 7F 00 00  FF FF 01 00 06 00") + "TLabel" + FromHex("00  FF 7F 00 80 00 80");
     ASSERT_GT(stored.size(), tail.size());
     EXPECT_EQ(Hex(tail), Hex(stored.substr(stored.size() - tail.size())));
 
     LoadedObjects loaded;
-    LoadFromBytes(stored, [&](CArchive& ar) {
-        for (int i = 0; i < count + 3; ++i)
-            loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
-        EXPECT_EQ(RUNTIME_CLASS(TLabel), ar.ReadClass(RUNTIME_CLASS(TLabel)));
-    });
+    LoadReferences(stored, count + 3, loaded,
+                   [](CArchive& ar) { EXPECT_EQ(RUNTIME_CLASS(TLabel), ar.ReadClass(RUNTIME_CLASS(TLabel))); });
     EXPECT_EQ(loaded.refs[count - 2], loaded.refs[count]);
     EXPECT_EQ(loaded.refs[count - 1], loaded.refs[count + 1]);
     EXPECT_EQ(count - 1, static_cast<TPoint*>(loaded.refs[count - 1])->x);
@@ -188,37 +170,17 @@ TEST(CArchive, LargeIndicesUseTheEscapeTag)
 
 TEST(CArchive, MalformedInputThrowsArchiveException)
 {
-    std::string tpoint = Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TPoint" + std::string(8, '\0');
-    struct Case {
-        const char* what;
-        std::string bytes;
-        int cause;
-    } cases[] = {
-        {"unknown class", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "XPoint", CArchiveException::badClass},
-        {"name of 64 bytes", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x40, 0x00}) + std::string(64, 'T'),
-         CArchiveException::badClass},
-        {"class index outside the map", Bytes({0x05, 0x80}), CArchiveException::badIndex},
-        {"object index outside the map", tpoint + Bytes({0x03, 0x00}), CArchiveException::badIndex},
-        {"object index naming a class", tpoint + Bytes({0x01, 0x00}), CArchiveException::badIndex},
-        {"class index naming an object", tpoint + Bytes({0x02, 0x80}), CArchiveException::badIndex},
-        {"fixed class with another schema", Bytes({0xFF, 0xFF, 0x03, 0x00, 0x06, 0x00}) + "TFixed",
-         CArchiveException::badSchema},
-        {"class that cannot be stored", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x07, 0x00}) + "CObject",
-         CArchiveException::badClass},
-        {"string longer than the input", Bytes({0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00}) + "TLabel" +
-                                             Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}),
-         CArchiveException::endOfFile},
-    };
-    for (const Case& c : cases) {
+    const std::map<CString, int> causes = {{"badClass", CArchiveException::badClass},
+                                           {"badIndex", CArchiveException::badIndex},
+                                           {"badSchema", CArchiveException::badSchema},
+                                           {"endOfFile", CArchiveException::endOfFile}};
+    for (const std::vector<CString>& c : ReadTabbedCases("platform/archive_malformed.tsv")) {
         try {
             LoadedObjects loaded;
-            LoadFromBytes(c.bytes, [&](CArchive& ar) {
-                for (int i = 0; i < 2; ++i)
-                    loaded.refs.push_back(ar.ReadObject(RUNTIME_CLASS(CObject)));
-            });
-            ADD_FAILURE() << c.what << ": no exception";
+            LoadReferences(FromHex(c[2].Bytes()), 2, loaded);
+            ADD_FAILURE() << c[0] << ": no exception";
         } catch (CArchiveException* e) {
-            EXPECT_EQ(c.cause, e->m_cause) << c.what;
+            EXPECT_EQ(causes.at(c[1]), e->m_cause) << c[0];
             e->Delete();
         }
     }
@@ -227,11 +189,10 @@ TEST(CArchive, MalformedInputThrowsArchiveException)
 TEST(CArchive, RefusesAClassThatIsNotTheExpectedOneOrCannotBeStored)
 {
     std::string bytes = ReadHexFixture("platform/archive_objects.hex");
-    EXPECT_TRUE(ThrowsArchiveException([&] {
-        LoadFromBytes(bytes, [&](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(TLabel)); });
-    }));
-    EXPECT_TRUE(ThrowsArchiveException([&] {
-        LoadFromBytes(bytes, [&](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(TLabel)); });
-    }));
-    EXPECT_TRUE(ThrowsArchiveException([] { StoreToBytes([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CObject)); }); }));
+    EXPECT_TRUE(ThrowsArchiveException(
+        [&] { LoadFromBytes(bytes, [&](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(TLabel)); }); }));
+    EXPECT_TRUE(ThrowsArchiveException(
+        [&] { LoadFromBytes(bytes, [&](CArchive& ar) { ar.ReadClass(RUNTIME_CLASS(TLabel)); }); }));
+    EXPECT_TRUE(
+        ThrowsArchiveException([] { StoreToBytes([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CObject)); }); }));
 }

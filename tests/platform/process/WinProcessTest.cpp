@@ -12,24 +12,6 @@ using testsupport::ReadFileBytes;
 using testsupport::TempFolder;
 using testsupport::WriteFileBytes;
 
-using Words = std::vector<std::string>;
-
-TEST(SplitCommandLine, FollowsTheRuntimesRulesForBlanksQuotesAndBackslashes)
-{
-    EXPECT_EQ((Words{"a", "b", "c"}), SplitCommandLine("  a b\t c  "));
-    EXPECT_EQ((Words{"a b", "c"}), SplitCommandLine("\"a b\" c"));
-    EXPECT_EQ((Words{"ab c", "d"}), SplitCommandLine("a\"b c\" d"));
-    EXPECT_EQ((Words{"C:\\a\\b"}), SplitCommandLine("C:\\a\\b"));
-    EXPECT_EQ((Words{"a\"b"}), SplitCommandLine("a\\\"b"));
-    EXPECT_EQ((Words{"a\\b c"}), SplitCommandLine("a\\\\\"b c\""));
-    EXPECT_EQ((Words{"a\\\"b"}), SplitCommandLine("a\\\\\\\"b"));
-    EXPECT_EQ((Words{"a\"b"}), SplitCommandLine("\"a\"\"b\""));
-    EXPECT_EQ((Words{""}), SplitCommandLine("\"\""));
-    EXPECT_EQ((Words{}), SplitCommandLine(""));
-    // 表 ends in the byte of "\", which must not take the quote after it.
-    EXPECT_EQ((Words{"\x95\x5C", "x"}), SplitCommandLine("\"\x95\x5C\" x"));
-}
-
 namespace {
 
 // A program that writes its arguments, one per line, to args.txt beside itself.

@@ -1,8 +1,7 @@
 #include "platform/registry/RegHive.h"
+#include "tests/support/FromHex.h"
+#include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
-#include "tests/support/TestSupport.h"
-
-#include <random>
 
 using testsupport::DataPath;
 using testsupport::Hex;
@@ -55,7 +54,8 @@ TEST(RegHive, ReadsAHandEditedHive)
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     ExpectHandEditedValues(RegHive::Parse(windows));
     // A three-byte UTF-8 character without a CP932 form (U+0800) is one unknown character.
-    RegHive unknown = RegHive::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\xE0\xA0\x80" "b\"\n");
+    RegHive unknown = RegHive::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\xE0\xA0\x80"
+                                     "b\"\n");
     EXPECT_EQ(0, unknown.DamagedLines());
     EXPECT_EQ(Sz("a?b"), Text(unknown, "HKEY_CURRENT_USER\\X", "A"));
 }
@@ -66,19 +66,10 @@ TEST(RegHive, WritesEveryKindOfValueInItsForm)
     RegHive hive;
     EXPECT_TRUE(hive.CreateKey(key));
     EXPECT_FALSE(hive.CreateKey("hkey_current_user\\SOFTWARE\\kinds"));
-    const RegValue values[] = {
-        {"Plain", REG_SZ, Sz("a\"b\\c")},
-        {"", REG_SZ, Sz("既定")},
-        {"Count", REG_DWORD, std::string("\x1f\0\0\0", 4)},
-        {"Lines", REG_SZ, Sz("a\nb")},
-        {"Open", REG_SZ, "ab"},
-        {"Bytes", REG_BINARY, std::string("\0\xff", 2)},
-        {"Short", REG_DWORD, "\x01\x02"},
-        {"Multi", 7, std::string("A\0\0", 3)},
-        {"Nec", REG_SZ, Sz("\x87\x90")},
-        {"Empty", REG_SZ, Sz("")},
-        {"Tab", REG_SZ, Sz("a\tb")},
-    };
+    std::vector<RegValue> values;
+    for (const std::vector<CString>& c : testsupport::ReadTabbedCases("platform/hive_values.tsv"))
+        values.push_back(
+            {c[0].Bytes(), static_cast<DWORD>(std::stoul(c[1].Bytes())), testsupport::FromHex(c[2].Bytes())});
     for (const RegValue& value : values)
         ASSERT_TRUE(hive.SetValue(key, value));
     std::string text = hive.Format();
@@ -94,41 +85,65 @@ TEST(RegHive, WritesEveryKindOfValueInItsForm)
     }
 }
 
-TEST(RegHive, ReadsADamagedHiveAsFarAsItIsSound)
+// A hive that Windows' own REGEDIT4 export wrote, in CP932 with CR LF: a trail byte 5C is no "\"
+// (in texts and in a key's name), half-width katakana are one byte each. Written, it is UTF-8.
+TEST(RegHive, ReadsAHiveInCp932AsWindowsExportsIt)
+{
+    RegHive hive = RegHive::Parse(ReadHexFixture("registry/Cp932Export.hex"));
+    EXPECT_EQ(0, hive.DamagedLines());
+    EXPECT_EQ(Sz("C:\\Zadazez\\表"), Text(hive, kAppPos, "ZnApp"));
+    EXPECT_EQ(Sz("C:\\ソフト\\共通\\"), Text(hive, kAppPos, "ZnCom"));
+    EXPECT_EQ(Sz("ﾊﾝｶｸ"), Text(hive, std::string(kAppPos) + "\\申請", "メモ"));
+    EXPECT_EQ(Hex(ReadFileBytes(DataPath("registry/Cp932ExportAsUtf8.reg"))), Hex(hive.Format()));
+
+    // A CP932 line added to a UTF-8 hive is read as CP932, and the UTF-8 lines stay UTF-8.
+    RegHive mixed =
+        RegHive::Parse(std::string("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"") + u8"物件" + "\"\n\"B\"=\"物件\"\n");
+    EXPECT_EQ(0, mixed.DamagedLines());
+    EXPECT_EQ(Sz("物件"), Text(mixed, "HKEY_CURRENT_USER\\X", "A"));
+    EXPECT_EQ(Sz("物件"), Text(mixed, "HKEY_CURRENT_USER\\X", "B"));
+}
+
+// What cannot be read is kept byte for byte below the values of the key it stood under, so a
+// value set later is read back, and what was kept is kept again.
+TEST(RegHive, KeepsTheLinesItCannotReadAsTheyStood)
 {
     RegHive hive = RegHive::Parse(ReadHexFixture("registry/Damaged.hex"));
     EXPECT_EQ(5, hive.DamagedLines());
     EXPECT_EQ("(missing)", Text(hive, kAppPos, "ZnCom"));
+    EXPECT_EQ(Sz("D:\\物件"), Text(hive, kAppPos, "ZnObj"));
     EXPECT_FALSE(hive.HasKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Broken"));
-    // Written again, the hive holds what was sound and nothing else.
+    EXPECT_EQ(Hex(ReadHexFixture("registry/DamagedWrittenBack.hex")), Hex(hive.Format()));
+
     RegHive rewritten = RegHive::Parse(hive.Format());
-    EXPECT_EQ(0, rewritten.DamagedLines());
+    EXPECT_EQ(5, rewritten.DamagedLines());
     EXPECT_EQ(hive.Format(), rewritten.Format());
+    ASSERT_TRUE(rewritten.SetValue(kAppPos, {"ZnDst", REG_SZ, Sz("F:\\")}));
+    EXPECT_EQ(Sz("F:\\"), Text(RegHive::Parse(rewritten.Format()), kAppPos, "ZnDst"));
+
+    // A hex value cut short after its "\" takes neither the blank line nor the next kept line.
+    RegHive cut = RegHive::Parse("[HKEY_CURRENT_USER\\X]\n\"A\"=hex:01,\\\n\n02\n");
+    EXPECT_EQ(2, cut.DamagedLines());
+    EXPECT_EQ("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\n\"A\"=hex:01,\\\n\n02\n\n", cut.Format());
+    EXPECT_EQ(cut.Format(), RegHive::Parse(cut.Format()).Format());
+    // Carriage returns before a line end belong to the line end.
+    RegHive returns = RegHive::Parse("[HKEY_CURRENT_USER\\X]\r\nbad \r\r\n");
+    EXPECT_EQ("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\nbad \n\n", returns.Format());
 }
 
 // Every truncation and a fixed-seed series of changed bytes: reading never fails, and what it
-// keeps is written and read back unchanged.
+// writes is read back the same, with the same lines kept.
 TEST(RegHive, SurvivesDamagedCopiesOfEveryFixture)
 {
-    std::vector<std::string> fixtures = {ReadFileBytes(DataPath("registry/HandEdited.reg")),
-                                         ReadHexFixture("registry/AllValueKinds.hex"),
-                                         ReadHexFixture("registry/Damaged.hex")};
-    std::mt19937 random(7);
-    auto check = [](const std::string& bytes) {
-        RegHive hive = RegHive::Parse(bytes);
-        std::string text = hive.Format();
-        RegHive again = RegHive::Parse(text);
-        ASSERT_EQ(0, again.DamagedLines());
-        ASSERT_EQ(text, again.Format());
-    };
-    for (const std::string& bytes : fixtures) {
-        for (size_t cut = 0; cut < bytes.size(); ++cut)
-            check(bytes.substr(0, cut));
-        for (int round = 0; round < 300; ++round) {
-            std::string copy = bytes;
-            for (int k = 0; k < 3; ++k)
-                copy[random() % copy.size()] = static_cast<char>(random() & 0xFF);
-            check(copy);
-        }
-    }
+    for (const std::string& bytes :
+         {ReadFileBytes(DataPath("registry/HandEdited.reg")), ReadHexFixture("registry/AllValueKinds.hex"),
+          ReadHexFixture("registry/Damaged.hex"), ReadHexFixture("registry/Cp932Export.hex"),
+          ReadFileBytes(DataPath("registry/CutShort.reg"))})
+        testsupport::ForEachDamagedCopy(bytes, 300, [](const std::string& damaged) {
+            RegHive hive = RegHive::Parse(damaged);
+            std::string text = hive.Format();
+            RegHive again = RegHive::Parse(text);
+            ASSERT_EQ(hive.DamagedLines(), again.DamagedLines());
+            ASSERT_EQ(text, again.Format());
+        });
 }

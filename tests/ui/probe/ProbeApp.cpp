@@ -1,6 +1,4 @@
-// A program on the real main: its application object shows a modeless dialog over a hidden
-// main frame and ends start-up by returning FALSE from InitInstance, as the system does. It
-// reports what it saw; after main has returned, how many wx windows are left.
+// A program on the real main whose start-up shows a modeless dialog and returns FALSE; it reports what it saw.
 #include "tests/ui/UiTestResources.h"
 
 #include "platform/ui/WxUiHost.h"
@@ -26,10 +24,9 @@ public:
         m_notice.ShowWindow(SW_SHOW);
         WxUiHost* host = dynamic_cast<WxUiHost*>(&UiHost::Current());
         wxWindow* notice = host ? host->PeerWindow(m_notice) : nullptr;
-        std::printf("host: %s\n", host ? "wx" : "other");
-        std::printf("frame window: %s\n", host && host->PeerWindow(*frame) ? "yes" : "no");
-        std::printf("dialog window shown: %s\n", notice && notice->IsShown() ? "yes" : "no");
-        std::printf("command line: %s\n", m_lpCmdLine);
+        std::printf("host: %s\nframe window: %s\ndialog window shown: %s\ncommand line: %s\n", host ? "wx" : "other",
+                    host && host->PeerWindow(*frame) ? "yes" : "no", notice && notice->IsShown() ? "yes" : "no",
+                    static_cast<const char*>(m_lpCmdLine));
         return FALSE;
     }
 
