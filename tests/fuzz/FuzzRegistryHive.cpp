@@ -14,10 +14,13 @@
 #include "platform/registry/WinRegistry.h"
 #include "tests/fuzz/support/FuzzCheck.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
