@@ -4,7 +4,8 @@
 // The input is the file. A file that cannot be opened, or a table that cannot be read, ends with a
 // CDaoException (any other exception is a finding). Each recordset binds every column by its
 // declared type and is walked from its first row to its end, twice (the second time after a
-// Requery): both walks must give the same values, as many rows as the engine counts. The file
+// Requery): both walks must give the same values, as many rows as the engine reads from the same
+// statement (not its count(*), which may read an index that disagrees with a damaged table). The file
 // must be byte for byte the same afterwards: reading never changes a database.
 #include "platform/core/CString.h"
 #include "platform/core/Cp932.h"
@@ -114,15 +115,14 @@ void WalkTwice(CDaoDatabase& database, const std::string& name)
 {
     try {
         std::shared_ptr<DaoConnection> engine = database.Connection();
-        DaoResult count = engine->Query("SELECT count(*) FROM " + JetDialect::Quote(name));
+        size_t engineRows = engine->Query("SELECT * FROM " + JetDialect::Quote(name)).rows.size();
         EveryColumn recordset(&database, engine->Columns(name));
         recordset.Open(dbOpenDynaset, CString(("SELECT * FROM [" + cp932::FromUtf8(name) + "]").c_str()), dbReadOnly);
         size_t rows = 0, again = 0;
         std::string first = recordset.Walk(rows);
         recordset.Requery();
         fuzzcheck::Require(recordset.Walk(again) == first, "a second walk reads the same values");
-        fuzzcheck::Require(rows == again && static_cast<int64_t>(rows) == count.rows.at(0).at(0).integer,
-                           "a walk reads as many rows as the engine counts");
+        fuzzcheck::Require(rows == again && rows == engineRows, "a walk reads as many rows as the engine reads");
     } catch (CDaoException* e) {
         e->Delete();
     }
