@@ -298,7 +298,14 @@ std::shared_ptr<DaoConnection> DaoConnection::OpenFile(LPCTSTR windowsPath, bool
     sqlite3* db = OpenEngine(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, windowsPath);
     std::shared_ptr<DaoConnection> connection(new DaoConnection(db, windowsPath, readOnly));
     connection->m_path = path;
-    connection->Query("SELECT count(*) FROM sqlite_master"); // reads the schema: a damaged file fails here
+    // Reads the schema: a damaged file fails here. Some damage to the schema makes the engine report
+    // "out of memory" rather than damage; on this first read of a file, that is damage too.
+    try {
+        connection->Query("SELECT count(*) FROM sqlite_master");
+    } catch (CMemoryException* e) {
+        e->Delete();
+        ThrowDaoError(daoErrCorrupt, windowsPath);
+    }
     RememberConnection(key, info, connection);
     return connection;
 }

@@ -1,0 +1,174 @@
+// A database file (SQLite or Access) opened through CDaoDatabase, and every table and saved query
+// walked through a recordset.
+//
+// The input is the file. A file that cannot be opened, or a table that cannot be read, ends with a
+// CDaoException (any other exception is a finding). Each recordset binds every column by its
+// declared type and is walked from its first row to its end, twice (the second time after a
+// Requery): both walks must give the same values, as many rows as the engine reads from the same
+// statement (not its count(*), which may read an index that disagrees with a damaged table). The file
+// must be byte for byte the same afterwards: reading never changes a database.
+#include "platform/core/CString.h"
+#include "platform/core/Cp932.h"
+#include "platform/database/CDaoDatabase.h"
+#include "platform/database/CDaoRecordset.h"
+#include "platform/database/DaoConnection.h"
+#include "platform/database/JetDialect.h"
+#include "platform/database/JetFileReader.h"
+#include "platform/files/PosixIo.h"
+#include "platform/files/WinPath.h"
+#include "tests/fuzz/support/FuzzCheck.h"
+
+#include <cstdlib>
+#include <deque>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string g_folder; // the folder of this process's database file
+time_t g_version = 1; // the file's modification time, new for each input
+
+void RemoveFolder() { std::filesystem::remove_all(g_folder); }
+
+// A recordset over one table or query with every column bound by its declared type; Walk reads
+// every row and gives the values as text, one line per row.
+class EveryColumn : public CDaoRecordset {
+public:
+    EveryColumn(CDaoDatabase* database, const std::vector<DaoColumn>& columns) : CDaoRecordset(database)
+    {
+        for (const DaoColumn& column : columns) {
+            int type = dbText;
+            LONG size = 0;
+            JetDialect::ParseDeclaredType(column.declaredType, type, size);
+            if (type == dbLongBinary)
+                continue;
+            m_fields.emplace_back();
+            m_fields.back().name = "[" + cp932::FromUtf8(column.name) + "]";
+            m_fields.back().type = type;
+        }
+        m_nFields = static_cast<int>(m_fields.size());
+    }
+
+    void DoFieldExchange(CDaoFieldExchange* pFX) override
+    {
+        pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+        for (Field& field : m_fields) {
+            const char* name = field.name.c_str();
+            if (field.type == dbLong || field.type == dbInteger || field.type == dbByte)
+                DFX_Long(pFX, name, field.number);
+            else if (field.type == dbBoolean)
+                DFX_Bool(pFX, name, field.flag);
+            else if (field.type == dbDate)
+                DFX_DateTime(pFX, name, field.date);
+            else
+                DFX_Text(pFX, name, field.text);
+        }
+    }
+
+    std::string Walk(size_t& rows)
+    {
+        std::string values;
+        for (rows = 0; !IsEOF(); MoveNext(), ++rows) {
+            for (const Field& field : m_fields)
+                values += std::to_string(field.number) + "|" + std::to_string(field.flag) + "|" +
+                          std::to_string(field.date.m_dt) + "|" + field.text.Bytes() + "\t";
+            values += "\n";
+        }
+        return values;
+    }
+
+private:
+    struct Field {
+        std::string name; // in brackets, CP932
+        int type = dbText;
+        LONG number = 0;
+        BOOL flag = FALSE;
+        COleDateTime date;
+        CString text;
+    };
+    std::deque<Field> m_fields; // stays where DoFieldExchange bound it
+};
+
+// The tables and saved queries of the open database, as the engine or the Access file names them.
+std::vector<std::string> NamesOf(CDaoDatabase& database, const std::string& bytes)
+{
+    std::vector<std::string> names;
+    if (database.Connection()->SeesOtherChanges()) {
+        DaoResult rows = database.Connection()->Query(
+            "SELECT name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY rowid");
+        for (const std::vector<DaoValue>& row : rows.rows)
+            names.push_back(row[0].bytes);
+        return names;
+    }
+    JetFileReader file(bytes, database.GetName());
+    names = file.Tables();
+    for (const JetFileReader::Query& query : file.Queries())
+        names.push_back(query.name);
+    return names;
+}
+
+// Walks the table or query twice; a database error ends the walk of that one.
+void WalkTwice(CDaoDatabase& database, const std::string& name)
+{
+    try {
+        std::shared_ptr<DaoConnection> engine = database.Connection();
+        size_t engineRows = engine->Query("SELECT * FROM " + JetDialect::Quote(name)).rows.size();
+        EveryColumn recordset(&database, engine->Columns(name));
+        recordset.Open(dbOpenDynaset, CString(("SELECT * FROM [" + cp932::FromUtf8(name) + "]").c_str()), dbReadOnly);
+        size_t rows = 0, again = 0;
+        std::string first = recordset.Walk(rows);
+        recordset.Requery();
+        fuzzcheck::Require(recordset.Walk(again) == first, "a second walk reads the same values");
+        fuzzcheck::Require(rows == again && rows == engineRows, "a walk reads as many rows as the engine reads");
+    } catch (CDaoException* e) {
+        e->Delete();
+    }
+}
+
+// Writes the input as the database file, alone in its folder (no journal of an input before
+// lies beside it) and with a modification time of its own (nothing takes it for an input before).
+std::string WriteDatabase(const std::string& bytes)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(g_folder))
+        std::filesystem::remove_all(entry.path());
+    std::string path = g_folder + "/fuzz.mdb";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    timespec times[2] = {{g_version, 0}, {g_version, 0}};
+    ++g_version;
+    fuzzcheck::Require(utimensat(AT_FDCWD, path.c_str(), times, 0) == 0, "the file's time is set");
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    const char* temporary = std::getenv("TMPDIR");
+    std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/zn-fuzz-database-XXXXXX";
+    fuzzcheck::Require(mkdtemp(&pattern[0]) != nullptr, "a database folder is made");
+    g_folder = pattern;
+    std::atexit(RemoveFolder);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    std::string bytes = fuzzcheck::Bytes(data, size);
+    std::string path = WriteDatabase(bytes);
+    {
+        CDaoDatabase database;
+        try {
+            database.Open(CString(LinuxPathToWin(path).c_str()));
+            for (const std::string& name : NamesOf(database, bytes))
+                WalkTwice(database, name);
+        } catch (CDaoException* e) {
+            e->Delete();
+        }
+    }
+    std::string after;
+    fuzzcheck::Require(ReadWholeFile(path, after) && after == bytes, "reading leaves the file unchanged");
+    return 0;
+}
