@@ -7,8 +7,8 @@
 // whole character, replacing and finding count the same hits, changing case touches no trail byte,
 // reversing twice gives the text back, the UTF-8 that CP932 gives is well-formed and comes back
 // through CP932 unchanged, and a converted path has as many names as the Windows path.
-#include "platform/core/CString.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/CString.h"
 #include "platform/files/WinDrive.h"
 #include "platform/files/WinPath.h"
 #include "tests/fuzz/support/FuzzCheck.h"

@@ -7,8 +7,8 @@
 // Requery): both walks must give the same values, as many rows as the engine reads from the same
 // statement (not its count(*), which may read an index that disagrees with a damaged table). The file
 // must be byte for byte the same afterwards: reading never changes a database.
-#include "platform/core/CString.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/CString.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/database/CDaoRecordset.h"
 #include "platform/database/DaoConnection.h"

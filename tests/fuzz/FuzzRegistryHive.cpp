@@ -6,8 +6,8 @@
 // first key of the user's root that the text names (else a new key), with a name, type and data
 // drawn from the input. The value must read back with the same type and bytes, and the hive on
 // disk must be the parsed hive with that one value set: nothing else lost or changed.
-#include "platform/core/CString.h"
 #include "platform/core/Cp932.h"
+#include "platform/core/CString.h"
 #include "platform/files/PosixIo.h"
 #include "platform/files/WinPath.h"
 #include "platform/registry/RegHive.h"
