@@ -140,13 +140,12 @@ TEST_F(PrepareFolderTest, SymbolicLinksAreNeverFollowed)
     TempFolder outside;
     WriteBytes(outside.Path("kept.xml"), "kept");
     mkdir(DestinationPath("a").c_str(), 0777);
-    const std::pair<const char*, std::string> links[] = {
-        {"folder", outside.Path()}, {"file", outside.Path("kept.xml")}, {"dangling", outside.Path("missing")}};
-    for (const auto& link : links)
-        symlink(link.second.c_str(), DestinationPath(std::string("a/") + link.first).c_str());
     mkdir(DestinationPath("b").c_str(), 0777);
-    symlink(outside.Path("kept.xml").c_str(), DestinationPath("b/link").c_str());
-    symlink(outside.Path().c_str(), DestinationPath("b/folder link").c_str());
+    for (const char* link : {"a/folder", "b/folder"})
+        symlink(outside.Path().c_str(), DestinationPath(link).c_str());
+    for (const char* link : {"a/file", "b/file"})
+        symlink(outside.Path("kept.xml").c_str(), DestinationPath(link).c_str());
+    symlink(outside.Path("missing").c_str(), DestinationPath("a/dangling").c_str());
 
     ZnMigrationExport exporter(Destination());
     Messages_t expected;

@@ -1,5 +1,6 @@
 // Documents loaded from a property's register and folder, and stored back.
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/RunLogCheck.h"
 #include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
@@ -9,8 +10,6 @@
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "storage/AppDatabaseSchemas.h"
-
-#include <sstream>
 
 using testsupport::Hex;
 using testsupport::ReadFileBytes;
@@ -206,8 +205,8 @@ TEST_F(LoadBukkenDocument, AnUnreadableFileIsReportedLoggedAndNotLoaded)
     ExpectApplicationAlone(EmptyApplication());
 }
 
-// A file name of the register that is not one name is logged and nothing is read; a trail byte 5C
-// is no separator.
+// A register file name that is not one name is logged and nothing is read; a trail byte 5C is no
+// separator.
 TEST_F(LoadBukkenDocument, AFileNameThatIsNotOneNameIsLoggedAndNothingIsRead)
 {
     const std::string building = ReadHexFixture("model/build_conf_document.hex");
@@ -215,26 +214,22 @@ TEST_F(LoadBukkenDocument, AFileNameThatIsNotOneNameIsLoggedAndNothingIsRead)
     WriteFileBytes(m_folder.Path("obj/Ka001.110"), building);
     WriteFileBytes(PropertyFile("sub/Ka001.110"), building);
     WriteFileBytes(PropertyFile(u8"表.110"), building);
-    const char* const names[] = {"..\\Ka001.110", "sub\\Ka001.110", "sub/Ka001.110", "..", ""};
+    const std::vector<std::string> names = {"..\\Ka001.110", "sub\\Ka001.110", "sub/Ka001.110", "..", ""};
     std::string rows = Row(1, 100001, "a", u8"表.110");
-    for (size_t i = 0; i < std::size(names); ++i)
+    for (size_t i = 0; i < names.size(); ++i)
         rows += Row(2 + i, 100001, "a", names[i]);
     MakeRegister(rows);
     Start();
-    std::string folder = cp932::ToUtf8(Windows("obj").Bytes()) + u8"\\南町の家\\";
-    std::string expected;
-    for (size_t i = 0; i < std::size(names); ++i) {
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < names.size(); ++i) {
         ASSERT_TRUE(Load(1));
         EXPECT_FALSE(Load(2 + i)) << names[i];
         ExpectApplicationAlone(EmptyApplication());
-        expected += u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【" + folder + names[i] +
-                    u8"】のファイル名が正しくないため読み込みませんでした。\r\n";
+        expected.push_back(u8" [ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【" +
+                           cp932::ToUtf8(Windows("obj").Bytes()) + u8"\\南町の家\\" + names[i] +
+                           u8"】のファイル名が正しくないため読み込みませんでした。");
     }
-    std::istringstream lines(Log());
-    std::string log; // without the times
-    for (std::string line; std::getline(lines, line);)
-        log += line.substr(std::min(line.find('['), line.size())) + "\n";
-    EXPECT_EQ(expected, log);
+    testsupport::ExpectLogLines(Log(), expected);
     EXPECT_TRUE(m_ui.messageBoxes.empty());
 }
 

@@ -23,7 +23,6 @@ using testsupport::ReadFileBytes;
 using ziptest::FileSizeLimit;
 using ziptest::FolderNames;
 using ziptest::Snapshot;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -290,66 +289,6 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
         tail);
 }
 
-// Names that Windows cannot hold as a folder are told, logged and skipped, and the export goes on.
-TEST_F(PropertyExport, NamesThatWindowsCannotHoldAreToldAndSkipped)
-{
-    CDaoDatabase database;
-    database.Open(Data("sample/bukken/APP_BUKKEN.mdb"));
-    // SQL expressions of the names: a tab, a line feed and a NUL among them.
-    const std::vector<std::string> names = {"'.'",
-                                            "'..'",
-                                            "'CON'",
-                                            "'lpt1.txt'",
-                                            "'a:b'",
-                                            "'a' || char(9) || 'b'",
-                                            "'a' || char(10) || 'b'",
-                                            "'a' || char(0) || 'b'",
-                                            "'a.'"};
-    for (size_t i = 0; i < names.size(); ++i)
-        database.Execute(CString("INSERT INTO AppBukkenKanriTbl VALUES (" + std::to_string(20 + i) + ", " + names[i] +
-                                 ", '2012-01-01 00:00:00', 13, 0, '', NULL)"));
-    database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (40, '後の物件', '2012-01-01 00:00:00', 13, 0, '', NULL)");
-    database.Close();
-
-    RunExport(static_cast<int>(names.size()) + 1);
-    std::vector<std::string> expected;
-    for (const char* shown : {".", "..", "CON", "lpt1.txt", "a:b", "a\tb", "a\nb", "a", "a."})
-        expected.push_back(u8"物件" + std::string(shown) + u8"ディレクトリの作成に失敗しました。");
-    expected[7] = u8"物件a"; // the text ends at the NUL
-    expected.push_back(kFinishedWithFailures);
-    EXPECT_EQ(expected, MessageTexts());
-
-    std::map<std::string, std::string> entries = Archive(u8"物件データ");
-    EXPECT_EQ(Filled("bukken_info.xml", {u8"後の物件", "1", "20120101", "000000"}), entries[u8"後の物件/物件情報.xml"]);
-    int top = 0;
-    for (const auto& entry : entries)
-        top += entry.first.find('/') + 1 == entry.first.size() || entry.first.find('/') == std::string::npos;
-    EXPECT_EQ(8, top); // the six sample properties, the last one and the marker
-    // Each refusal logged (the line feed of a name breaks its line in two), then the next property.
-    std::vector<std::string> tail = LogTail(names.size() + 2);
-    tail.erase(tail.begin() + 7);
-    for (size_t i = 0; i < names.size(); ++i)
-        EXPECT_EQ(0u, tail[i].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 物件【" +
-                                   std::to_string(20 + i) + " - "))
-            << tail[i];
-    EXPECT_EQ(PropertyLine(40, u8"後の物件"), tail.back());
-}
-
-// Empty document files export as empty documents: the last building document, after other
-// properties' documents, comes out as the first one, which follows only the empty start-up document.
-TEST_F(PropertyExport, AnEmptyDocumentFileExportsAsAnEmptyDocument)
-{
-    for (const char* property : {u8"山田邸新築工事", u8"鈴木ビル建替工事"})
-        for (const auto& entry : Snapshot(m_data.Path(std::string("sample/bukken/") + property)))
-            ziptest::WriteBytes(m_data.Path(std::string("sample/bukken/") + property + "/" + entry.first), "");
-    RunExport();
-    EXPECT_EQ(std::vector<std::string>{kFinished}, MessageTexts());
-    std::map<std::string, std::string> entries = Archive(u8"物件データ");
-    const std::string first = entries[u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"];
-    EXPECT_TRUE(xmlcheck::IsWellFormed(first));
-    EXPECT_EQ(first, entries[u8"鈴木ビル建替工事/確認申請書_建築物_02/申請書データ.xml"]);
-}
-
 // A destination that cannot be written is told by both exports and nothing is made.
 TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
 {
@@ -361,32 +300,6 @@ TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_EQ(UINT(MB_ICONSTOP), m_ui.messageBoxes[2].type & MB_ICONMASK);
     EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
     EXPECT_FALSE(std::filesystem::exists(m_data.Path("gone")));
-}
-
-// Links planted under the export folders' names of the coming seconds are refused, and nothing
-// they point at is emptied.
-TEST_F(PropertyExport, LinksUnderTheExportFoldersNamesAreRefused)
-{
-    fs::create_directories(m_data.Path("outside"));
-    ziptest::WriteBytes(m_data.Path("outside/kept.xml"), "kept");
-    std::time_t now = std::time(nullptr);
-    for (std::time_t t = now; t < now + 30; ++t)
-        for (const char* word : {u8"共通データ", u8"物件データ"})
-            ASSERT_EQ(0, symlink(m_data.Path("outside").c_str(),
-                                 m_data.Path("sample/export/" + std::string(word) + ziptest::Stamp(t)).c_str()));
-    auto planted = Snapshot(m_data.Path("sample/export"));
-
-    RunExport(3);
-    std::vector<std::string> texts = MessageTexts();
-    ASSERT_EQ(3u, texts.size());
-    for (size_t i = 0; i < 2; ++i) {
-        const std::string start = i == 0 ? u8"物件共通データ" : u8"物件物件データ";
-        EXPECT_EQ(0u, texts[i].find(start)) << texts[i];
-        EXPECT_EQ(start.size() + 14, texts[i].find(u8"ディレクトリの作成に失敗しました。")) << texts[i];
-    }
-    EXPECT_EQ(kFinishedWithFailures, texts[2]);
-    EXPECT_EQ((std::map<std::string, std::string>{{"kept.xml", "kept"}}), Snapshot(m_data.Path("outside")));
-    EXPECT_EQ(planted, Snapshot(m_data.Path("sample/export")));
 }
 
 // Filling up while packing leaves no property archive, and the folder whole for another try.
@@ -435,75 +348,4 @@ TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExp
               left);
     EXPECT_EQ((std::vector<std::string>{PropertyLine(1, u8"山田邸新築工事"), DocumentError(u8"確認申請書_建築物_01")}),
               LogLines(m_folder.Path("ravuRivo.log")));
-}
-
-namespace {
-
-// Replaces every occurrence of from in the file by to, which is as long: the stored strings keep
-// their lengths.
-void ReplaceBytes(const std::string& path, const std::string& from, const std::string& to)
-{
-    std::string bytes = ReadFileBytes(path);
-    for (size_t at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
-        bytes.replace(at, from.size(), to);
-    ziptest::WriteBytes(path, bytes);
-}
-
-// The export-folder-relative names of the files that the run log names for dropped characters.
-std::vector<std::string> FilesLoggedForDroppedChars(const std::vector<std::string>& log)
-{
-    const std::string start = u8"[WARN ] ZnAppDocFDOut00.cpp#CloseWrittenFile() - ファイル【";
-    const std::string end = u8"】に出力できない制御文字があったため、取り除いて出力しました。";
-    std::vector<std::string> names;
-    for (const std::string& line : log) {
-        if (line.compare(0, start.size(), start) != 0)
-            continue;
-        std::string path = line.substr(start.size(), line.size() - start.size() - end.size());
-        EXPECT_EQ(end, line.substr(start.size() + path.size()));
-        path = path.substr(path.find(u8"\\export\\") + 8); // the destination
-        path = path.substr(path.find('\\') + 1);           // the export folder
-        std::replace(path.begin(), path.end(), '\\', '/');
-        names.push_back(path);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-} // namespace
-
-// A designer's office name that starts with a lead byte before "<", another office name with a
-// control character and a NUL, a reference row with a control character: every file is
-// well-formed XML, and the log names once each file that lost characters.
-TEST_F(PropertyExport, BytesThatAreNoCharactersStillMakeWellFormedFiles)
-{
-    for (const auto& entry : Snapshot(m_data.Path("sample/bukken"))) {
-        std::string path = m_data.Path("sample/bukken/" + entry.first);
-        if (entry.second == "<folder>" || entry.first == "APP_BUKKEN.mdb")
-            continue;
-        ReplaceBytes(path, "中村建築設計事務所", "\x81<村建築設計事務所");
-        ReplaceBytes(path, "加藤設計室", std::string("加\x01\0設計室", 10));
-    }
-    CDaoDatabase database;
-    database.Open(Data("sample/common/APP_USER_REGIST.mdb"));
-    database.Execute("UPDATE AppYaneTbl SET KoumokuMei = 'スレート\x01葺' WHERE Hyoujijun = 2");
-    database.Close();
-
-    RunExport();
-    EXPECT_EQ(std::vector<std::string>{kFinished}, MessageTexts());
-    std::map<std::string, std::string> entries = Archive(u8"物件データ");
-    entries[u8"共通データ.xml"] = Archive(u8"共通データ")[u8"共通データ.xml"];
-    EXPECT_NE(std::string::npos, entries[u8"共通データ.xml"].find(u8"<屋根>スレート葺</屋根>"));
-    EXPECT_NE(std::string::npos,
-              entries[u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"].find(u8">\uFFFDlt;村建築設計事務所<"));
-    std::vector<std::string> dropped = {u8"共通データ.xml"};
-    for (const auto& entry : entries) {
-        if (entry.first.size() < 4 || entry.first.compare(entry.first.size() - 4, 4, ".xml") != 0)
-            continue;
-        EXPECT_TRUE(xmlcheck::IsWellFormed(entry.second)) << entry.first;
-        if (entry.second.find(u8"加設計室") != std::string::npos)
-            dropped.push_back(entry.first);
-    }
-    std::sort(dropped.begin(), dropped.end());
-    EXPECT_LE(2u, dropped.size());
-    EXPECT_EQ(dropped, FilesLoggedForDroppedChars(LogLines(m_folder.Path("ravuRivo.log"))));
 }

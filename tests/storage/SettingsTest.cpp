@@ -652,3 +652,29 @@ TEST(ZnRegistryDataLocation, FoldersGetTheirBackslash)
     location.GetValue("OcrDataPath", text);
     EXPECT_EQ("D:\\表\\", text);
 }
+
+// The user's settings with a text typed without its quotes and a last line cut short: what can
+// be read is, the two lines stay as they stood through every write, and the run log names the
+// file once.
+TEST(SettingsFiles, LinesThatCannotBeReadAreKeptAndTheLogNamesTheFileOnce)
+{
+    TempWorkingFolder work;
+    TempRegistry registry;
+    WriteFileBytes(registry.UserHive(), ReadFileBytes(DataPath("registry/CutShort.reg")));
+    const std::string expected = ReadFileBytes(DataPath("registry/CutShortWrittenBack.reg"));
+    for (int start = 1; start <= 2; ++start) {
+        ZnRegistrySystemStartup user("SystemStartup", "ShiyoushaCode", "ShiyoushaName", "ShiyoushaFirstName",
+                                     "ShiyoushaTanmatsu", "ShiyoushaKengen");
+        user.SetCompanyKey("Norva\\Zadazez");
+        ASSERT_EQ(1, user.Read());
+        CString code;
+        user.GetValue("ShiyoushaCode", code);
+        EXPECT_EQ("0012", code);
+        user.SetValue("ShiyoushaName", "設計");
+        ASSERT_EQ(1, user.Write());
+        EXPECT_EQ(Hex(expected), Hex(ReadFileBytes(registry.UserHive())));
+    }
+    ExpectLogLines(ReadFileBytes(work.Work().Path("ravuRivo.log")),
+                   {" [WARN ] ZnRegKey#Open() - 設定ファイル【" + registry.UserHive() +
+                    "】に読めない行があります。その行は書き込みの後もそのまま残ります。"});
+}

@@ -41,15 +41,6 @@ TEST_F(WinPathTest, MapsJapaneseNamesBothWaysThroughTheDriveTable)
     EXPECT_FALSE(EndsWithBackslash("C:\\表"));
 }
 
-// A lead byte before "/" or "." makes one character that is not CP932: one name, never a folder
-// level more nor a "..".
-TEST_F(WinPathTest, APairThatIsNotCp932StaysInsideItsName)
-{
-    EXPECT_EQ(u8"/a/\uFFFD/b", WinPathToLinux("C:\\a\\\x81/\\b"));
-    EXPECT_EQ(u8"/a/\uFFFD..", WinPathToLinux("C:\\a\\\x81/.."));
-    EXPECT_EQ(u8"/a/x\uFFFD", WinPathToLinux("C:\\a\\x\x81"));
-}
-
 TEST_F(WinPathTest, FindsExistingNamesWhateverTheirCase)
 {
     TempFolder root;
