@@ -84,12 +84,3 @@ void AddSqliteTables(JetDatabase& database, const std::string& sqlitePath)
 }
 
 void WriteJetFile(const JetDatabase& database, const std::string& path) { JetFileWriter(database).WriteFile(path); }
-
-std::vector<JetValue> WithText(const JetTable& table, size_t row, const std::string& column, const std::string& text)
-{
-    std::vector<JetValue> values = table.Rows().at(row);
-    for (size_t i = 0; i < values.size(); ++i)
-        if (table.Columns()[i].name == column)
-            values[i] = JetValue::Text(text);
-    return values;
-}

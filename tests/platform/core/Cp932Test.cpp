@@ -33,12 +33,7 @@ TEST(Cp932, BytesOutsideEitherCodeAreReplacedAndOnlyLeadBytesStartPairs)
         EXPECT_TRUE(cp932::IsLeadByte(lead)) << int(lead);
     for (unsigned char single : {0x5C, 0xA0, 0xB6}) // B6 is a half-width kana
         EXPECT_FALSE(cp932::IsLeadByte(single)) << int(single);
-}
-
-// A lead byte takes the byte after it into its character whatever that byte is, as CString and
-// the splitting of paths count it: a pair that is not CP932 is one U+FFFD, with nothing left over.
-TEST(Cp932, APairThatIsNotCp932IsOneReplacement)
-{
+    // A lead byte takes the byte after it, whatever it is, as CString and path splitting count it.
     EXPECT_EQ(u8"\uFFFDa", cp932::ToUtf8("\x81<a"));
     EXPECT_EQ(u8"\uFFFD..", cp932::ToUtf8("\x81/.."));
     EXPECT_EQ(u8"x\uFFFD", cp932::ToUtf8("x\x81'"));

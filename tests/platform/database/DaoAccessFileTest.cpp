@@ -101,18 +101,25 @@ TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
     EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), query.Rows());
 }
 
-// Rows as Access leaves them after updates and deletes: a row that an update moved to another page
-// reads once, with its new values, where it was; a deleted row never, nor one moved and then
-// deleted. A table that gives more or fewer rows than its definition counts is damaged.
+// Rows as Access leaves them after updates and deletes: a moved row reads once, with its new
+// values, where it was; a deleted row never, nor one moved and then deleted. A table that gives
+// more or fewer rows than its definition counts is damaged.
 TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
 {
     std::string path = Write("COM_CODE.mdb", [](JetDatabase& database) {
         JetTable& codes = database.Table("CodeTbl");
-        codes.MoveRow(2, WithText(codes, 2, "SeishikiMeishou", "秋田県知事（仙北地域振興局長）"));
+        auto rename = [&codes](size_t row, const char* name) {
+            std::vector<JetValue> values = codes.Rows().at(row);
+            for (size_t i = 0; i < values.size(); ++i)
+                if (codes.Columns()[i].name == "SeishikiMeishou")
+                    values[i] = JetValue::Text(name);
+            codes.MoveRow(row, values);
+        };
+        rename(2, "秋田県知事（仙北地域振興局長）");
         codes.DeleteRow(1);
-        codes.MoveRow(4, WithText(codes, 4, "SeishikiMeishou", "埼玉県知事（さいたま市長）"));
+        rename(4, "埼玉県知事（さいたま市長）");
         codes.DeleteRow(4);
-        codes.MoveRow(6, WithText(codes, 6, "SeishikiMeishou", "長野県知事（長野地域振興局長）"));
+        rename(6, "長野県知事（長野地域振興局長）");
     });
     CDaoDatabase database;
     database.Open(path.c_str());
@@ -121,16 +128,16 @@ TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
               CodeNames(database));
 
     // The definition of CodeTbl, the second user table, counts five rows.
-    size_t count = (JetCatalog::kFirstUserTablePage + 1) * JetFormat::For(GetParam()).pageSize +
-                   JetFormat::For(GetParam()).tdefRowCountOffset;
+    const JetFormat& format = JetFormat::For(GetParam());
+    size_t count = (JetCatalog::kFirstUserTablePage + 1) * format.pageSize + format.tdefRowCountOffset;
     std::string bytes = ReadFileBytes(path);
     ASSERT_EQ(5, bytes[count]);
     for (char miscounted : {4, 6}) {
         bytes[count] = miscounted;
-        std::string damaged = m_folder.Path() + "/miscounted" + std::to_string(miscounted) + ".mdb";
-        WriteFileBytes(damaged, bytes);
+        path = m_folder.Path() + "/miscounted" + std::to_string(miscounted) + ".mdb";
+        WriteFileBytes(path, bytes);
         CDaoDatabase again;
-        again.Open(damaged.c_str());
+        again.Open(path.c_str());
         EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { CodeNames(again); })) << int(miscounted);
     }
 }
@@ -257,14 +264,7 @@ TEST_P(DaoReadOnly, RefusesEveryChangeAndLeavesTheFileAsItWas)
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.AddNew(); }));
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Delete(); }));
     EXPECT_EQ(daoErrReadOnly, DaoErrorOf([&] { codes.Open(dbOpenDynaset, "DELETE FROM CodeTbl", 0); }));
-    // What an Access file is read into may be changed, never the file; a SQLite file has no copy.
-    bool access = GetParam().name != "Sqlite";
-    EXPECT_EQ(access ? 0 : daoErrReadOnly, DaoErrorOf([&] {
-                  DaoExecuteOnAccessCopy(database, "UPDATE CodeTbl SET SeishikiMeishou = 'x' WHERE Code = '02'");
-              }));
-    Texts names = CodeNames(database);
-    ASSERT_EQ(7u, names.size());
-    EXPECT_EQ(access ? "x" : "国土交通大臣", names[1]);
+    EXPECT_EQ(7u, CodeNames(database).size());
     database.Close();
     EXPECT_EQ(before, ReadFileBytes(m_database));
 }

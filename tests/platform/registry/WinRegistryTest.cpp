@@ -36,14 +36,6 @@ std::set<std::string> FilesIn(const std::string& folder)
     return names;
 }
 
-// The processor time this process has used, without its waits.
-double ProcessorSeconds()
-{
-    timespec now;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 } // namespace
 
 TEST(WinRegistry, CreatesOpensAndQueriesKeysIgnoringCase)
@@ -166,7 +158,7 @@ TEST(WinRegistry, AKeyOfThousandsOfValuesIsSetQuickly)
 {
     TempRegistry registry;
     const std::string path = "HKEY_CURRENT_USER\\software\\Many";
-    double start = ProcessorSeconds();
+    std::clock_t start = std::clock(); // processor time, without waits
     RegHive hive;
     hive.CreateKey(path);
     for (int i = 0; i < 3000; ++i)
@@ -177,7 +169,7 @@ TEST(WinRegistry, AKeyOfThousandsOfValuesIsSetQuickly)
     for (int i = 0; i < 5; ++i)
         ASSERT_EQ(ERROR_SUCCESS, SetText(key, ("VALUE" + std::to_string(i * 600)).c_str(), "changed"));
     RegCloseKey(key);
-    EXPECT_LT(ProcessorSeconds() - start, 1.0);
+    EXPECT_LT(std::clock() - start, CLOCKS_PER_SEC);
     ASSERT_EQ(ERROR_SUCCESS, RegHiveFile("user.reg").Load(hive));
     EXPECT_EQ(std::string("changed") + '\0', hive.FindValue(path, "Value2400")->data);
     EXPECT_EQ(std::string("2999") + '\0', hive.FindValue(path, "Value2999")->data);
