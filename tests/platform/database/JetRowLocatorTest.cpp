@@ -1,5 +1,4 @@
-// The rows of data pages as Access flags them: deleted, moved through a pointer, moved and then
-// deleted; pointers that lead astray are damage.
+// The rows of data pages as Access flags them, laid out by tests/data/platform/jet_row_moves.tsv.
 #include "tests/platform/database/DaoFixture.h"
 #include "tests/support/TabbedCases.h"
 
@@ -16,8 +15,7 @@ namespace {
 const uint32_t tdefPage = 9;
 const JetFormat& format = JetFormat::For(JetVersion::Jet4);
 
-// The rows found on the pages that layout lays out, as tests/data/platform/jet_row_moves.tsv
-// describes them, read in the order of dataPages and joined by "|".
+// The rows found on the pages that layout lays out, read in the order of dataPages, joined by "|".
 std::string RowsOf(const std::string& layout, const std::string& dataPages)
 {
     std::map<uint32_t, JetPage> pages;

@@ -172,5 +172,4 @@ TEST(WinRegistry, AKeyOfThousandsOfValuesIsSetQuickly)
     EXPECT_LT(std::clock() - start, CLOCKS_PER_SEC);
     ASSERT_EQ(ERROR_SUCCESS, RegHiveFile("user.reg").Load(hive));
     EXPECT_EQ(std::string("changed") + '\0', hive.FindValue(path, "Value2400")->data);
-    EXPECT_EQ(std::string("2999") + '\0', hive.FindValue(path, "Value2999")->data);
 }
