@@ -19,6 +19,7 @@
 #include <sstream>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
 using testsupport::ReadFileBytes;
 using ziptest::FileSizeLimit;
 using ziptest::FolderNames;
@@ -348,4 +349,101 @@ TEST_F(PropertyExport, ADestinationThatFillsUpWhileTheFilesAreWrittenStopsTheExp
               left);
     EXPECT_EQ((std::vector<std::string>{PropertyLine(1, u8"山田邸新築工事"), DocumentError(u8"確認申請書_建築物_01")}),
               LogLines(m_folder.Path("ravuRivo.log")));
+}
+
+namespace {
+
+// Replaces every occurrence of from in the file by to, which is as long: the stored strings keep
+// their lengths.
+void ReplaceBytes(const std::string& path, const std::string& from, const std::string& to)
+{
+    std::string bytes = ReadFileBytes(path);
+    for (size_t at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
+        bytes.replace(at, from.size(), to);
+    ziptest::WriteBytes(path, bytes);
+}
+
+// The export-folder-relative names of the files that the run log names for dropped characters.
+std::vector<std::string> FilesLoggedForDroppedChars(const std::vector<std::string>& log)
+{
+    const std::string start = u8"[WARN ] ZnAppDocFDOut00.cpp#CloseWrittenFile() - ファイル【";
+    const std::string end = u8"】に出力できない制御文字があったため、取り除いて出力しました。";
+    std::vector<std::string> names;
+    for (const std::string& line : log) {
+        if (line.compare(0, start.size(), start) != 0)
+            continue;
+        std::string path = line.substr(start.size(), line.size() - start.size() - end.size());
+        EXPECT_EQ(end, line.substr(start.size() + path.size()));
+        path = path.substr(path.find(u8"\\export\\") + 8); // the destination
+        path = path.substr(path.find('\\') + 1);           // the export folder
+        std::replace(path.begin(), path.end(), '\\', '/');
+        names.push_back(path);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+// Links planted under the export folders' names of the coming seconds are refused, and nothing
+// they point at is emptied.
+TEST_F(PropertyExport, LinksUnderTheExportFoldersNamesAreRefused)
+{
+    fs::create_directories(m_data.Path("outside"));
+    ziptest::WriteBytes(m_data.Path("outside/kept.xml"), "kept");
+    std::time_t now = std::time(nullptr);
+    for (std::time_t t = now; t < now + 30; ++t)
+        for (const char* word : {u8"共通データ", u8"物件データ"})
+            ASSERT_EQ(0, symlink(m_data.Path("outside").c_str(),
+                                 m_data.Path("sample/export/" + std::string(word) + ziptest::Stamp(t)).c_str()));
+    auto planted = Snapshot(m_data.Path("sample/export"));
+
+    RunExport(3);
+    std::vector<std::string> texts = MessageTexts();
+    ASSERT_EQ(3u, texts.size());
+    for (size_t i = 0; i < 2; ++i) {
+        const std::string start = i == 0 ? u8"物件共通データ" : u8"物件物件データ";
+        EXPECT_EQ(0u, texts[i].find(start)) << texts[i];
+        EXPECT_EQ(start.size() + 14, texts[i].find(u8"ディレクトリの作成に失敗しました。")) << texts[i];
+    }
+    EXPECT_EQ(kFinishedWithFailures, texts[2]);
+    EXPECT_EQ((std::map<std::string, std::string>{{"kept.xml", "kept"}}), Snapshot(m_data.Path("outside")));
+    EXPECT_EQ(planted, Snapshot(m_data.Path("sample/export")));
+}
+
+// A designer's office name that starts with a lead byte before "<", another office name with a
+// control character and a NUL, a reference row with a control character: every file is
+// well-formed XML, and the log names once each file that lost characters.
+TEST_F(PropertyExport, BytesThatAreNoCharactersStillMakeWellFormedFiles)
+{
+    for (const auto& entry : Snapshot(m_data.Path("sample/bukken"))) {
+        std::string path = m_data.Path("sample/bukken/" + entry.first);
+        if (entry.second == "<folder>" || entry.first == "APP_BUKKEN.mdb")
+            continue;
+        ReplaceBytes(path, "中村建築設計事務所", "\x81<村建築設計事務所");
+        ReplaceBytes(path, "加藤設計室", std::string("加\x01\0設計室", 10));
+    }
+    CDaoDatabase database;
+    database.Open(Data("sample/common/APP_USER_REGIST.mdb"));
+    database.Execute("UPDATE AppYaneTbl SET KoumokuMei = 'スレート\x01葺' WHERE Hyoujijun = 2");
+    database.Close();
+
+    RunExport();
+    EXPECT_EQ(std::vector<std::string>{kFinished}, MessageTexts());
+    std::map<std::string, std::string> entries = Archive(u8"物件データ");
+    entries[u8"共通データ.xml"] = Archive(u8"共通データ")[u8"共通データ.xml"];
+    EXPECT_NE(std::string::npos, entries[u8"共通データ.xml"].find(u8"<屋根>スレート葺</屋根>"));
+    EXPECT_NE(std::string::npos,
+              entries[u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"].find(u8">\uFFFDlt;村建築設計事務所<"));
+    std::vector<std::string> dropped = {u8"共通データ.xml"};
+    for (const auto& entry : entries) {
+        if (entry.first.size() < 4 || entry.first.compare(entry.first.size() - 4, 4, ".xml") != 0)
+            continue;
+        EXPECT_TRUE(xmlcheck::IsWellFormed(entry.second)) << entry.first;
+        if (entry.second.find(u8"加設計室") != std::string::npos)
+            dropped.push_back(entry.first);
+    }
+    std::sort(dropped.begin(), dropped.end());
+    EXPECT_LE(2u, dropped.size());
+    EXPECT_EQ(dropped, FilesLoggedForDroppedChars(LogLines(m_folder.Path("ravuRivo.log"))));
 }

@@ -3,6 +3,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TempWorkingFolder.h"
 #include "tests/support/TestSupport.h"
+#include "tests/writers/XmlCheck.h"
 
 #include "model/ZnModelDesigner.h"
 #include "platform/files/WinPath.h"
@@ -160,4 +161,24 @@ TEST(XmlValues, ControlCharactersAreDroppedAndTheFileLoggedOnce)
     ZnAppDocFDOut00::DeleteLog();
     write("C:\\表.xml", "w", "\x01");
     testsupport::ExpectLogLines(ReadFileBytes(folders.Work().Path("ravuRivo.log")), {logged("C:\\表.xml")});
+}
+
+// Whatever bytes the values hold, the file is well-formed: every byte after every byte.
+TEST(XmlValues, AnyBytesMakeAWellFormedFile)
+{
+    testsupport::TempWorkingFolder folders;
+    FILE* file = WinFopen("C:\\any.xml", "w");
+    ASSERT_TRUE(file);
+    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<値>\n");
+    for (int first = 0; first < 256; ++first) {
+        std::string value;
+        for (int second = 0; second < 256; ++second)
+            value += {static_cast<char>(first), static_cast<char>(second)};
+        WriteXmlLiteral(file, "\t<v>");
+        WriteXmlValue(file, CString(value + static_cast<char>(first)));
+        WriteXmlLiteral(file, "</v>\n");
+    }
+    WriteXmlLiteral(file, "</値>\n");
+    ASSERT_TRUE(ZnAppDocFDOut00::CloseWrittenFile(file, "C:\\any.xml"));
+    EXPECT_TRUE(xmlcheck::IsWellFormed(ReadFileBytes(folders.DriveC().Path("any.xml"))));
 }
