@@ -8,6 +8,25 @@
 namespace cp932 {
 namespace {
 
+// Length of a well-formed UTF-8 character at text, or 1 for a malformed one.
+size_t Utf8SequenceLength(const char* text, size_t left)
+{
+    unsigned char lead = static_cast<unsigned char>(text[0]);
+    size_t n = 1;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        n = 4;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        n = 3;
+    else if (lead >= 0xC2 && lead <= 0xDF)
+        n = 2;
+    if (n > left)
+        return 1;
+    for (size_t i = 1; i < n; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 1;
+    return n;
+}
+
 // One iconv descriptor per direction, opened on first use. The program is single-threaded.
 class Converter {
 public:
@@ -77,25 +96,6 @@ private:
         return true;
     }
 
-    // Length of a well-formed UTF-8 character at text, or 1 for a malformed one.
-    static size_t Utf8SequenceLength(const char* text, size_t left)
-    {
-        unsigned char lead = static_cast<unsigned char>(text[0]);
-        size_t n = 1;
-        if (lead >= 0xF0 && lead <= 0xF4)
-            n = 4;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            n = 3;
-        else if (lead >= 0xC2 && lead <= 0xDF)
-            n = 2;
-        if (n > left)
-            return 1;
-        for (size_t i = 1; i < n; ++i)
-            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-                return 1;
-        return n;
-    }
-
     iconv_t cd_;
     std::unordered_map<std::string, std::string> converted_;
 };
@@ -112,6 +112,17 @@ std::string FromUtf8(const std::string& utf8Text)
 {
     static Converter converter("CP932", "UTF-8");
     return converter.Convert(utf8Text, "?", true);
+}
+
+bool IsWellFormedUtf8(const std::string& text)
+{
+    for (size_t i = 0; i < text.size();) {
+        size_t length = Utf8SequenceLength(text.data() + i, text.size() - i);
+        if (length == 1 && static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+        i += length;
+    }
+    return true;
 }
 
 } // namespace cp932

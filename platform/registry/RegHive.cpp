@@ -28,17 +28,10 @@ bool IsControlCharacter(unsigned char c) { return (c < 0x20 && c != '\t') || c =
 // True for well-formed UTF-8 without control characters other than the tab.
 bool IsUtf8Text(const std::string& text)
 {
-    for (size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-        if (length == 0 || IsControlCharacter(lead) || i + length > text.size())
+    for (char c : text)
+        if (IsControlCharacter(static_cast<unsigned char>(c)))
             return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
+    return cp932::IsWellFormedUtf8(text);
 }
 
 // The text of a line in UTF-8: the line itself when it is UTF-8 text, else its reading as CP932

@@ -48,21 +48,6 @@ bool EndsWithLoneLeadByte(const std::string& text)
            cp932::IsLeadByte(static_cast<unsigned char>(text.back()));
 }
 
-bool IsWellFormedUtf8(const std::string& text)
-{
-    for (size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
-
 std::string ReplacedByQuestionMarks(std::string utf8)
 {
     for (size_t at = utf8.find(kReplacement); at != std::string::npos; at = utf8.find(kReplacement, at))
@@ -73,10 +58,10 @@ std::string ReplacedByQuestionMarks(std::string utf8)
 void CheckConversions(const std::string& text)
 {
     std::string utf8 = cp932::ToUtf8(text);
-    Require(IsWellFormedUtf8(utf8), "CP932 converts to well-formed UTF-8");
+    Require(cp932::IsWellFormedUtf8(utf8), "CP932 converts to well-formed UTF-8");
     Require(cp932::ToUtf8(cp932::FromUtf8(utf8)) == ReplacedByQuestionMarks(utf8),
             "the UTF-8 of CP932 comes back through CP932 unchanged");
-    Require(IsWellFormedUtf8(cp932::ToUtf8(cp932::FromUtf8(text))), "any bytes convert to CP932 and back to UTF-8");
+    Require(cp932::IsWellFormedUtf8(cp932::ToUtf8(cp932::FromUtf8(text))), "any bytes convert to CP932 and back to UTF-8");
 }
 
 // Finding and replacing the pattern agree, and every hit is whole characters.
