@@ -300,34 +300,39 @@ int CZnAppProApp::LookupBukkenShousai(int bukkenIndex, int shousaiIndex, CString
     ZnAppBukkenShousaiTblDAO documents;
     documents.SetDBPath(GetObjFolder() + GetAppMDB()->GetAppBukkenMdb());
     documents.Open(dbOpenDynaset, sql, 0);
-    bool found = !documents.IsEOF();
-    LONG code = 0;
-    int formNo = -1;
-    if (found) {
-        docName = documents.m_ShinseiShoruiName;
-        code = documents.m_ShinseiShubetuCode;
-        codeText.Format("%d", static_cast<int>(code));
-        fileName = documents.m_FileName;
-        formNo = LeadingNumber(fileName.Right(3));
-    }
+    int formNo = documents.IsEOF() ? -1 : SelectBukkenShousai(documents);
     documents.Close();
-    if (found) {
-        m_strDocName = docName;
-        m_nDocKindCode = static_cast<int>(code);
-        m_strDocKindCode = codeText;
-        m_strFileName = fileName;
-        m_nFormNo = formNo;
+    if (formNo >= 0) {
+        docName = m_strDocName;
+        codeText = m_strDocKindCode;
+        fileName = m_strFileName;
     }
     return formNo;
 }
 
+int CZnAppProApp::SelectBukkenShousai(const ZnAppBukkenShousaiTblDAO& row)
+{
+    m_strDocName = row.m_ShinseiShoruiName;
+    m_nDocKindCode = static_cast<int>(row.m_ShinseiShubetuCode);
+    m_strDocKindCode.Format("%d", m_nDocKindCode);
+    m_strFileName = row.m_FileName;
+    m_nFormNo = LeadingNumber(m_strFileName.Right(3));
+    return m_nFormNo;
+}
+
 BOOL CZnAppProApp::LoadBukkenDocument()
+{
+    CString codeText, docName, fileName;
+    if (!GetActiveDocument() ||
+        LookupBukkenShousai(m_nBukkenIndex, m_nBukkenShousaiIndex, codeText, docName, fileName) < 0)
+        return FALSE;
+    return LoadSelectedDocument();
+}
+
+BOOL CZnAppProApp::LoadSelectedDocument()
 {
     CZnAppProDoc* document = GetActiveDocument();
     if (!document)
-        return FALSE;
-    CString codeText, docName, fileName;
-    if (LookupBukkenShousai(m_nBukkenIndex, m_nBukkenShousaiIndex, codeText, docName, fileName) < 0)
         return FALSE;
     PrepareKindModels(*document, m_nDocKindCode);
 

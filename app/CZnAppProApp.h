@@ -18,6 +18,7 @@ class CDocTemplate;
 class CMainFrame;
 class CMultiDocTemplate;
 class CZnAppProDoc;
+class ZnAppBukkenShousaiTblDAO;
 
 class CZnAppProApp : public CWinApp, public ZnShellState {
 public:
@@ -62,6 +63,9 @@ public:
     // number, 0 when they are not one). Without one: -1, the outputs empty and the identity
     // unchanged. A database that cannot be opened raises its exception to the caller.
     int LookupBukkenShousai(int bukkenIndex, int shousaiIndex, CString& codeText, CString& docName, CString& fileName);
+    // Takes a register row already read as the application's document identity, as the lookup
+    // does with the row it finds; returns the form number.
+    int SelectBukkenShousai(const ZnAppBukkenShousaiTblDAO& row);
     // Loads the document of m_nBukkenIndex and m_nBukkenShousaiIndex of the current property
     // into the active document: a new empty application in slot 1 and the per-kind model objects
     // of its code in slots 2 and 3 are prepared, and the file in the property's folder fills
@@ -73,6 +77,9 @@ public:
     // read (the framework reports it, the run log gets an "ERROR" line); in these last three
     // cases the slots are left as for a missing file.
     BOOL LoadBukkenDocument();
+    // Loads the document of the identity that SelectBukkenShousai took, as LoadBukkenDocument
+    // does after its lookup, without reading the register again.
+    BOOL LoadSelectedDocument();
 
     // Replaces the form view shown on the active document by a new one from the template, or,
     // with no template, only closes it. The main window's title is reset either way.

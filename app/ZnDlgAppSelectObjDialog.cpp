@@ -8,6 +8,7 @@
 #include "res/MainFrameIds.h"
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
+#include "storage/ZnRunLog.h"
 #include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
 
@@ -157,6 +158,7 @@ void ZnDlgAppSelectObjDialog::ExportAll()
     ZnMigrationExport exporter(app->GetDstFolder());
     // One run log for both exports: the reference data's lines are kept too.
     ZnAppDocFDOut00::DeleteLog();
+    ZnRunLog::KeptOpen log;
     // A database error of either export leaves here, and no completion is reported.
     exporter.ExportCommonData(app->GetComFolder());
     exporter.ExportBukkenInfo(GetBukkenFolderText());

@@ -150,6 +150,19 @@ BOOL ZnMigrationExport::EmptyFolder(const CString& folder)
     return TRUE;
 }
 
+int ZnMigrationExport::PrepareOwnFolder(const CString& parent, const CString& name)
+{
+    if (!IsWinFileName(name)) {
+        ShowFolderNotCreated(name);
+        return Failed();
+    }
+    // Made in this run, the parent holds only what the run made: the name is free unless the
+    // run made it already, which the full preparation deals with.
+    if (CreateDirectory(parent + "\\" + name, nullptr))
+        return 1;
+    return GetLastError() == ERROR_ALREADY_EXISTS ? PrepareFolder(parent, name) : MakeFolder(parent + "\\" + name, name);
+}
+
 BOOL ZnMigrationExport::MakeFolder(const CString& folder, const CString& name)
 {
     if (CreateDirectory(folder, nullptr))

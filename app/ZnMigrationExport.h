@@ -9,6 +9,10 @@
 #include "platform/core/CString.h"
 
 #include <cstdio>
+#include <set>
+#include <string>
+
+class ZnAppBukkenShousaiTblDAO;
 
 class ZnMigrationExport {
 public:
@@ -51,6 +55,10 @@ public:
     // outside parent\name is emptied or made and no folder is made that the successor program on
     // Windows could not read.
     int PrepareFolder(const CString& parent, const CString& name);
+    // PrepareFolder for a folder inside one that this run has made and checked: the drive is not
+    // checked again, and the folder is made without looking for it first; a name that exists
+    // already is prepared as PrepareFolder prepares it.
+    int PrepareOwnFolder(const CString& parent, const CString& name);
     // Creates the empty marker file folder\markerName; FALSE after telling that it cannot be opened.
     BOOL WriteMarkerFile(const CString& folder, const CString& markerName);
     // Opens a text file for writing ("\n" written as CR LF); null when it cannot be opened,
@@ -88,11 +96,11 @@ protected:
     // below folder. FALSE when a document's file could not be written (a full destination): that
     // is told, and the export goes no further.
     BOOL ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder);
-    // Loads one document and has its family's writer write it into folder; date is its
-    // creation date "%Y%m%d". FALSE, remembered as a failure, when the document could not be
-    // loaded (nothing is written then) or a writer could not write its file; TRUE also for a
-    // kind that has no writer (nothing written).
-    BOOL ExportDocument(int bukkenIndex, int shousaiIndex, int code, const CString& folder, const CString& date);
+    // Loads the document of a register row and has its family's writer write it into folder,
+    // with the row's update date as its creation date. FALSE, remembered as a failure, when the
+    // document could not be loaded (nothing is written then) or a writer could not write its
+    // file; TRUE also for a kind that has no writer (nothing written).
+    BOOL ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder);
 
 private:
     BOOL CheckDrive(const CString& parent);
@@ -101,7 +109,9 @@ private:
     BOOL WriteCommonDataFile(const CString& comFolder, const CString& path);
     // The name of a property's folder below exportFolder: name, or the first free name + "_" + n;
     // a name that cannot be a folder name is given back as it is, for PrepareFolder to refuse.
-    static CString FreeFolderName(const CString& exportFolder, const CString& name);
+    // Each name given is remembered in usedNames, with its ASCII letters in lower case, as paths
+    // ignore their case.
+    static CString FreeFolderName(const CString& name, std::set<std::string>& usedNames);
     BOOL WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun, const COleDateTime& date);
     // "ファイルの書き込み(<file name>)に失敗しました。", remembered as a failure.
     BOOL ShowWriteFailed(const CString& path);

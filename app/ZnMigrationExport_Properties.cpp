@@ -108,6 +108,14 @@ bool Exists(const CString& path)
     return finder.FindFile(path) != FALSE;
 }
 
+// A folder name as paths compare it: ASCII letters in lower case (never a CP932 trail byte).
+std::string FoldedName(const CString& name)
+{
+    CString folded = name;
+    folded.MakeLower();
+    return folded.Bytes();
+}
+
 CString FormatDate(const COleDateTime& date)
 {
     CString text;
@@ -143,14 +151,15 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
         return FALSE;
 
     CZnAppProApp* app = ZnGetApp();
+    std::set<std::string> usedNames = {FoldedName(kPropertyMarker)};
     for (; !recordset->IsEOF(); recordset->MoveNext()) {
         CString name = recordset->m_Bukkenmei;
         name.Replace(" ", "　");
         CString numbered = FormatNumber("%d", recordset->m_BukkenIndex) + " - " + name;
         // A name that another property's folder holds already gets a free one, so that
         // neither property's files replace the other's.
-        CString folderName = FreeFolderName(exportFolder, name);
-        if (!PrepareFolder(exportFolder, folderName)) {
+        CString folderName = FreeFolderName(name, usedNames);
+        if (!PrepareOwnFolder(exportFolder, folderName)) {
             LogError("物件【" + numbered + "】のフォルダを作成できないため出力しませんでした。", "ExportBukkenInfo()");
             continue;
         }
@@ -174,12 +183,12 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
     return PackAndRemoveFolder(exportFolder, kPropertyWord);
 }
 
-CString ZnMigrationExport::FreeFolderName(const CString& exportFolder, const CString& name)
+CString ZnMigrationExport::FreeFolderName(const CString& name, std::set<std::string>& usedNames)
 {
     if (!IsWinFileName(name))
         return name;
     CString candidate = name;
-    for (int n = 2; Exists(exportFolder + "\\" + candidate); ++n)
+    for (int n = 2; !usedNames.insert(FoldedName(candidate)).second; ++n)
         candidate = name + FormatNumber("_%d", n);
     return candidate;
 }
@@ -212,11 +221,11 @@ BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
         int number = recordset->m_BukkenShousaiIndex;
         int code = recordset->m_ShinseiShubetuCode;
         CString sub = ZnAppDocFDOut00::GetDocTitleFromCode(FormatNumber("%d", code)) + FormatNumber("%02d", number);
-        if (!PrepareFolder(folder, sub))
+        if (!PrepareOwnFolder(folder, sub))
             break;
         CString documentFolder = folder + "\\" + sub;
         int writeFailures = ZnAppDocFDOut00::WriteFailures();
-        BOOL exported = ExportDocument(bukkenIndex, number, code, documentFolder, FormatDate(recordset->m_Koushinbi));
+        BOOL exported = ExportDocument(*recordset, documentFolder);
         if (!Exists(documentFolder + "\\" + kDataFile))
             RemoveDirectory(documentFolder); // only when empty
         if (exported)
@@ -233,17 +242,18 @@ BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
     return TRUE;
 }
 
-BOOL ZnMigrationExport::ExportDocument(int bukkenIndex, int shousaiIndex, int code, const CString& folder,
-                                       const CString& date)
+BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder)
 {
     CZnAppProApp* app = ZnGetApp();
     CMainFrame* frame = app->GetMainFrame();
-    app->m_nBukkenIndex = bukkenIndex;
-    app->m_nBukkenShousaiIndex = shousaiIndex;
-    frame->SetBukkenIndex(bukkenIndex);
+    int code = row.m_ShinseiShubetuCode;
+    app->m_nBukkenIndex = row.m_BukkenIndex;
+    app->m_nBukkenShousaiIndex = row.m_BukkenShousaiIndex;
+    frame->SetBukkenIndex(row.m_BukkenIndex);
+    app->SelectBukkenShousai(row);
     // A document that is missing, of another kind or unreadable would be written from empty or
     // stale models: nothing is written for it.
-    if (!app->LoadBukkenDocument())
+    if (!app->LoadSelectedDocument())
         return Failed();
     const ExportedKind* kind = FindExportedKind(code);
     if (!kind)
@@ -252,7 +262,8 @@ BOOL ZnMigrationExport::ExportDocument(int bukkenIndex, int shousaiIndex, int co
     if (kind->writer == WriteInspection)
         frame->SetObjKind(kInspectionObjectKinds[code % 10 - 1]);
     int formNo = frame->GetDocMode(0) == DOCMODE_ZADAZEZ ? kind->formApplication : kind->formNotification;
-    ZnAppDocFDOut00::WriteManagementInfoXml(folder + "\\" + kManagementFile, formNo, shousaiIndex, date);
+    ZnAppDocFDOut00::WriteManagementInfoXml(folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex,
+                                            FormatDate(row.m_Koushinbi));
     kind->writer(folder + "\\" + kDataFile);
     // The writers tell their own failures; the run's end must know of them too.
     if (!Exists(folder + "\\" + kManagementFile) || !Exists(folder + "\\" + kDataFile))

@@ -1,5 +1,7 @@
 #include "storage/ZnAppTblDAO.h"
 
+#include "platform/database/JetDeclaredKeys.h"
+#include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnShellState.h"
 
@@ -19,6 +21,18 @@ const FileLocation fileLocations[] = {
     {&ZnShellState::GetAppFolder, &ZnAppMDB::GetComChiikiMdb},
 };
 
+// Tables imported from an Access file get the keys that the program's own schemas declare for
+// them, so that a lookup by key does not read the whole table; once per process.
+void DeclareSchemaKeys()
+{
+    static const bool declared = [] {
+        for (const char* schema : {appBukkenSchema, appUserRegistSchema, comChiikiSchema, comCodeSchema})
+            JetDeclaredKeys::Declare(schema);
+        return true;
+    }();
+    (void)declared;
+}
+
 } // namespace
 
 ZnAppTblDAO::ZnAppTblDAO(CDaoDatabase* database, DatabaseFile file, int fieldCount)
@@ -33,6 +47,7 @@ ZnAppTblDAO::~ZnAppTblDAO() { ZnAppTblDAO::Close(); }
 void ZnAppTblDAO::Open(int openType, LPCTSTR sql, int options)
 {
     Close();
+    DeclareSchemaKeys();
     m_pOwnDatabase = new CDaoDatabase;
     m_pDatabase = m_pOwnDatabase;
     try {

@@ -41,21 +41,42 @@ FILE* OpenLog(const char** openedPath)
     return nullptr;
 }
 
+// The log while a KeptOpen lives: open once opened, until the last one goes or a Delete.
+struct HeldLog {
+    int keepers = 0;
+    FILE* file = nullptr;
+
+    void Close()
+    {
+        if (file)
+            fclose(file);
+        file = nullptr;
+    }
+};
+
+HeldLog heldLog;
+
 } // namespace
 
 void ZnRunLog::Write(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function)
 {
     const char* path = nullptr;
-    FILE* file = OpenLog(&path);
+    FILE* file = heldLog.file ? heldLog.file : OpenLog(&path);
     if (!file)
         return;
     WinFprintf(file, "%s [%s] %s#%s - %s\n", static_cast<LPCTSTR>(TimeText()), LevelWord(level), source, function,
                message);
-    fclose(file);
+    if (heldLog.keepers == 0)
+        fclose(file);
+    else {
+        fflush(file);
+        heldLog.file = file;
+    }
 }
 
 void ZnRunLog::Delete()
 {
+    heldLog.Close();
     const char* path = nullptr;
     FILE* file = OpenLog(&path);
     if (!file)
@@ -66,4 +87,12 @@ void ZnRunLog::Delete()
     } catch (CFileException* e) {
         e->Delete();
     }
+}
+
+ZnRunLog::KeptOpen::KeptOpen() { ++heldLog.keepers; }
+
+ZnRunLog::KeptOpen::~KeptOpen()
+{
+    if (--heldLog.keepers == 0)
+        heldLog.Close();
 }

@@ -1,6 +1,7 @@
 // The run log "ravuRivo.log": one text line per event, "time [level] source#function - message",
-// appended in the current folder, else on drive C. Every line is opened, written and closed in
-// one call, so it is on disk when the call returns. The writers reach it through
+// appended in the current folder, else on drive C. Every line is on disk when the call that
+// writes it returns: the log is opened and closed for each line, or, while a KeptOpen lives,
+// opened once and flushed after each line. The writers reach it through
 // ZnAppDocFDOut00::WriteLog and DeleteLog; the layers below them call it directly.
 #pragma once
 
@@ -18,4 +19,14 @@ public:
     // Removes the log in the current folder when it can be opened there, else the one on drive C.
     // A failed removal is ignored.
     static void Delete();
+
+    // Keeps the log open from its first line until the last KeptOpen goes, for a run that writes
+    // many lines. A Delete meanwhile closes it; the next line opens it again.
+    class KeptOpen {
+    public:
+        KeptOpen();
+        ~KeptOpen();
+        KeptOpen(const KeptOpen&) = delete;
+        KeptOpen& operator=(const KeptOpen&) = delete;
+    };
 };

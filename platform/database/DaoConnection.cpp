@@ -324,6 +324,12 @@ std::shared_ptr<DaoConnection> DaoConnection::OverImport(const std::shared_ptr<J
     return connection;
 }
 
+void DaoConnection::Script(const std::string& sql)
+{
+    if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        Fail(SQLITE_ERROR, sql);
+}
+
 void DaoConnection::CreateFile(LPCTSTR windowsPath, const std::string& schema)
 {
     std::string target = WinPathToLinux(windowsPath);
@@ -341,8 +347,7 @@ void DaoConnection::CreateFile(LPCTSTR windowsPath, const std::string& schema)
     try {
         {
             DaoConnection connection(OpenEngine(temporary, SQLITE_OPEN_READWRITE, windowsPath), windowsPath, false);
-            if (sqlite3_exec(connection.m_db, schema.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                connection.Fail(SQLITE_ERROR, schema);
+            connection.Script(schema);
             connection.CheckSchema();
         }
         // A hard link never replaces an existing file, unlike a rename.

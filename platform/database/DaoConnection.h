@@ -88,6 +88,10 @@ public:
     // statement changes all of its rows or none. 3027 on a read-only database, 3065 for a select.
     int Change(const std::string& sql, const std::vector<DaoValue>& parameters = {});
 
+    // Runs the statements of a script, such as a schema, one after the other; raises the first
+    // error as Change does.
+    void Script(const std::string& sql);
+
     // Runs one statement that changes data, as Change does, on the in-memory database of an Access
     // file's import instead of the file, which stays as it is: what this process reads of the file
     // shows the change from then on (a recordset already open, at its next Requery), until the

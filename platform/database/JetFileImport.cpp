@@ -3,8 +3,10 @@
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoException.h"
 #include "platform/database/DaoConnection.h"
+#include "platform/database/JetDeclaredKeys.h"
 #include "platform/database/JetDialect.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -230,6 +232,7 @@ void JetFileImport::ImportTable(const std::string& table, const CString& file)
                     insert = m_engine->PrepareBatch(InsertSql(table, columns.size()));
                 },
                 [&](const std::vector<DaoValue>& row) { insert->Run(row); }, file);
+            AddDeclaredKeys(table);
         });
         m_engine->Change("COMMIT");
     } catch (...) {
@@ -237,6 +240,32 @@ void JetFileImport::ImportTable(const std::string& table, const CString& file)
         throw;
     }
     m_provided.insert(Lower(table));
+}
+
+// Indexes the imported table by the keys that the program's schemas declare for it, where the
+// file's table has all of a key's columns.
+void JetFileImport::AddDeclaredKeys(const std::string& table)
+{
+    std::vector<DaoColumn> columns = m_engine->Columns(table);
+    auto hasColumn = [&](const std::string& name) {
+        return std::any_of(columns.begin(), columns.end(),
+                           [&](const DaoColumn& column) { return JetDialect::SameName(column.name, name); });
+    };
+    int number = 0;
+    for (const std::vector<std::string>& key : JetDeclaredKeys::Of(table)) {
+        if (!std::all_of(key.begin(), key.end(), hasColumn))
+            continue;
+        std::string list;
+        for (const std::string& column : key)
+            list += (list.empty() ? "" : ", ") + JetDialect::Quote(column);
+        // No Access name holds a period, so no table of the file can take the index's name.
+        std::string index = JetDialect::Quote(table + ".key" + std::to_string(++number));
+        try {
+            m_engine->Change("CREATE INDEX " + index + " ON " + JetDialect::Quote(table) + " (" + list + ")");
+        } catch (CDaoException* e) {
+            e->Delete(); // only a damaged file's own name takes it; the table is read without the index
+        }
+    }
 }
 
 void JetFileImport::BuildView(const JetFileReader::Query& query, const CString& file)

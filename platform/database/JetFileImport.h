@@ -47,6 +47,7 @@ private:
     explicit JetFileImport(std::string bytes, const CString& file);
 
     void ImportTable(const std::string& table, const CString& file);
+    void AddDeclaredKeys(const std::string& table);
     void BuildView(const JetFileReader::Query& query, const CString& file);
     const std::vector<JetSavedQueryRow>& QueryRows(int64_t id, const CString& file);
 

@@ -71,6 +71,12 @@ std::string PropertyLine(int index, const std::string& name)
            u8"】の情報を出力します--------------------。";
 }
 
+std::string SameNameLine(const std::string& property, const std::string& folder)
+{
+    return u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【" + property +
+           u8"】は同じ名前のフォルダがあるため、フォルダ【" + folder + u8"】に出力します。";
+}
+
 std::string DocumentLine(const std::string& folder)
 {
     return u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenXml() -      文書【" + folder +
@@ -233,7 +239,8 @@ std::string DocumentError(const std::string& folder)
 
 } // namespace
 
-// Bad documents are logged and skipped, a second property of a name goes to name_2, bad names are told.
+// Bad documents are logged and skipped, a second property of a name (in any case of its letters, or
+// the marker's) goes to name_2, bad names are told.
 TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
 {
     SpoilDocuments(m_data.Path(u8"sample/bukken/駅前広告塔設置工事"), false);
@@ -245,7 +252,9 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
         longName += "あ"; // 300 bytes in UTF-8, more than a folder name can hold
     for (const CString& row :
          {CString("7, '山田邸新築工事', '2012-03-04 05:06:07', 13, 1"), CString("8, '', '2012-01-01 00:00:00', 13, 0"),
-          CString("9, 'A/B', '2012-01-01 00:00:00', 13, 0"), "10, '" + longName + "', '2012-01-01 00:00:00', 13, 0"})
+          CString("9, 'A/B', '2012-01-01 00:00:00', 13, 0"), "10, '" + longName + "', '2012-01-01 00:00:00', 13, 0",
+          CString("11, 'Pellori_1_1_0_物件データ', '2012-01-01 00:00:00', 13, 0"),
+          CString("12, 'Abc', '2012-01-01 00:00:00', 13, 0"), CString("13, 'aBC', '2012-01-01 00:00:00', 13, 0")})
         database.Execute("INSERT INTO AppBukkenKanriTbl VALUES (" + row + ", '', NULL)");
     database.Close();
 
@@ -265,13 +274,16 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
     EXPECT_EQ(Filled("bukken_info.xml", {u8"山田邸新築工事", "2", "20120304", "050607"}),
               entries[u8"山田邸新築工事_2/物件情報.xml"]);
     EXPECT_EQ(1u, entries.count(u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"));
-    // Nothing but the seven property folders and the marker at the top.
+    EXPECT_EQ(1u, entries.count(u8"Pellori_1_1_0_物件データ_2/物件情報.xml"));
+    EXPECT_EQ(1u, entries.count(u8"Abc/物件情報.xml"));
+    EXPECT_EQ(1u, entries.count(u8"aBC_2/物件情報.xml"));
+    // Nothing but the ten property folders and the marker at the top.
     int top = 0;
     for (const auto& entry : entries)
         top += entry.first.find('/') + 1 == entry.first.size() || entry.first.find('/') == std::string::npos;
-    EXPECT_EQ(8, top);
+    EXPECT_EQ(11, top);
 
-    std::vector<std::string> tail = LogTail(14);
+    std::vector<std::string> tail = LogTail(19);
     EXPECT_EQ(0u, tail[1].find(u8"[ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 文書【")) << tail[1];
     tail.erase(tail.begin() + 6, tail.begin() + 9); // the last sample property's documents
     tail[1] = "";
@@ -284,9 +296,10 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
             PropertyLine(4, u8"駅前広告塔設置工事"), "", DocumentError(u8"確認申請書_工作物（法第88条1項）_01"),
             PropertyLine(5, u8"東部生コン第二プラント"), DocumentError(u8"確認申請書_工作物（法第88条2項）_01"),
             PropertyLine(6, u8"鈴木ビル建替工事"), PropertyLine(7, u8"山田邸新築工事"),
-            u8"[INFO ] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() -      物件【7 - 山田邸新築工事】は同じ名前の"
-            u8"フォルダがあるため、フォルダ【山田邸新築工事_2】に出力します。",
-            notMade("8 - "), notMade("9 - A/B"), notMade("10 - " + longUtf8)}),
+            SameNameLine(u8"7 - 山田邸新築工事", u8"山田邸新築工事_2"),
+            notMade("8 - "), notMade("9 - A/B"), notMade("10 - " + longUtf8),
+            PropertyLine(11, u8"Pellori_1_1_0_物件データ"), SameNameLine(u8"11 - Pellori_1_1_0_物件データ", u8"Pellori_1_1_0_物件データ_2"),
+            PropertyLine(12, "Abc"), PropertyLine(13, "aBC"), SameNameLine("13 - aBC", "aBC_2")}),
         tail);
 }
 

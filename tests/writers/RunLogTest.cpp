@@ -2,6 +2,7 @@
 #include "tests/support/TempWorkingFolder.h"
 #include "tests/support/TestSupport.h"
 
+#include "storage/ZnRunLog.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <fstream>
@@ -77,4 +78,27 @@ TEST_F(RunLog, DeleteRemovesTheCurrentFolderLogAndLeavesDriveC)
     EXPECT_EQ("kept", testsupport::ReadFileBytes(m_driveC.Path("ravuRivo.log")));
     ZnAppDocFDOut00::DeleteLog(); // no log: created and removed again
     EXPECT_FALSE(Exists(m_work.Path("ravuRivo.log")));
+}
+
+// While kept open, each line is on disk when its call returns, a Delete starts a new log, and
+// once the last keeper goes the next line opens the log where it is then.
+TEST_F(RunLog, AKeptLogHasEveryLineOnDiskAndIsLetGoWithItsLastKeeper)
+{
+    TempFolder other;
+    {
+        ZnRunLog::KeptOpen outer;
+        {
+            ZnRunLog::KeptOpen inner;
+            ZnAppDocFDOut00::WriteLog(2, "one", "s", "f()");
+            ExpectLogLines(testsupport::ReadFileBytes(m_work.Path("ravuRivo.log")), {" [INFO ] s#f() - one"});
+        }
+        ZnAppDocFDOut00::DeleteLog();
+        EXPECT_FALSE(Exists(m_work.Path("ravuRivo.log")));
+        ZnAppDocFDOut00::WriteLog(3, "two", "s", "f()");
+        ExpectLogLines(testsupport::ReadFileBytes(m_work.Path("ravuRivo.log")), {" [WARN ] s#f() - two"});
+    }
+    ASSERT_EQ(0, chdir(other.Path().c_str()));
+    ZnAppDocFDOut00::WriteLog(4, "three", "s", "f()");
+    ExpectLogLines(testsupport::ReadFileBytes(other.Path("ravuRivo.log")), {" [ERROR] s#f() - three"});
+    ExpectLogLines(testsupport::ReadFileBytes(m_work.Path("ravuRivo.log")), {" [WARN ] s#f() - two"});
 }

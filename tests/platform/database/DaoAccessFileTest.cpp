@@ -1,5 +1,6 @@
 // Access files behind the database classes: read-only, imported once and table by table, saved
 // queries rebuilt, and damaged files refused with Jet's errors.
+#include "platform/database/JetDeclaredKeys.h"
 #include "tests/platform/database/DaoFixture.h"
 #include "tests/support/TabbedCases.h"
 #include "tools/jetwriter/JetCatalog.h"
@@ -218,6 +219,35 @@ TEST_P(DaoAccessFile, ImportsTableByTableAsStatementsNameThem)
     applicants.m_strFilter = "Hyoujijun = 4";
     applicants.Open();
     EXPECT_EQ(Texts{"十能表"}, Walk(applicants, [&] { return applicants.m_Shimei; }));
+}
+
+// A table gets, as indexes, the keys that a schema declares for a table of its name, where it has
+// their columns; a key that would break the file's rows is no constraint.
+TEST_P(DaoAccessFile, ImportedTablesAreIndexedByTheKeysThatASchemaDeclares)
+{
+    JetDeclaredKeys::Declare("CREATE TABLE keyedtbl (Bangou INTEGER, Eda INTEGER, Mei TEXT UNIQUE, Gone TEXT,"
+                             " PRIMARY KEY (Bangou, Eda));"
+                             " CREATE INDEX ByGone ON keyedtbl (Gone); CREATE INDEX ByMei ON keyedtbl (Mei, Eda);"
+                             " CREATE TABLE Other (Id INTEGER PRIMARY KEY)");
+    std::string path = Write("APP_BUKKEN.mdb", [](JetDatabase& database) {
+        JetTable& table = database.AddTable("KeyedTbl");
+        table.AddColumn("Bangou", JetColumnType::Long)
+            .AddColumn("Eda", JetColumnType::Long)
+            .AddColumn("Mei", JetColumnType::Text, 20);
+        for (int row = 0; row < 2; ++row)
+            table.AddRow({JetValue::Integer(1), JetValue::Integer(1), JetValue::Text("同じ")});
+    });
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    ColumnSet keyed(&database, "[Mei]");
+    keyed.Open(dbOpenSnapshot, "SELECT Mei FROM KeyedTbl WHERE Bangou = 1 AND Eda = 1");
+    EXPECT_EQ((Texts{"同じ", "同じ"}), keyed.Rows());
+    ColumnSet indexes(&database, "[sql]");
+    indexes.Open(dbOpenSnapshot, "SELECT sql FROM sqlite_master WHERE type = 'index' ORDER BY name");
+    EXPECT_EQ((Texts{"CREATE INDEX \"KeyedTbl.key1\" ON \"KeyedTbl\" (\"Bangou\", \"Eda\")",
+                     "CREATE INDEX \"KeyedTbl.key2\" ON \"KeyedTbl\" (\"Mei\", \"Eda\")",
+                     "CREATE INDEX \"KeyedTbl.key3\" ON \"KeyedTbl\" (\"Mei\")"}),
+              indexes.Rows());
 }
 
 TEST_P(DaoAccessFile, HeaderDecidesWhatOpens)
