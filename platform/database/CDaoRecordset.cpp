@@ -4,8 +4,6 @@
 #include "platform/database/DaoConnection.h"
 #include "platform/database/JetDialect.h"
 
-#include <iterator>
-
 IMPLEMENT_DYNAMIC(CDaoRecordset, CObject)
 
 struct CDaoRecordset::State {
@@ -24,13 +22,31 @@ struct CDaoRecordset::State {
     std::vector<std::string> columns; // without the row id
     std::vector<std::string> boundNames;
     std::vector<size_t> bound; // the column of each bound field
-    std::vector<Row> rows;
+    std::vector<Row> rows;    // the rows read so far
+    std::unique_ptr<DaoConnection::Cursor> unread; // the query's rows not read yet, while there are any
     size_t current = 0;
     bool bof = true;
     bool eof = true;
     Mode mode = idle;
     DaoConnection::Version walk; // of the database when the rows were last walked from the first
     std::vector<DaoValue> cache; // the bound members as Edit found them, or as AddNew reset them
+
+    // Reads the next row of a query opened for this state onto into; false when none is left.
+    bool ReadRow(DaoConnection::Cursor& query, std::vector<Row>& into) const
+    {
+        std::vector<DaoValue> cells;
+        if (!query.Next(cells))
+            return false;
+        Row row;
+        row.version = walk;
+        if (!table.empty()) { // the row id leads a keyed select
+            row.rowId = cells[0].integer;
+            cells.erase(cells.begin());
+        }
+        row.cells = std::move(cells);
+        into.push_back(std::move(row));
+        return true;
+    }
 };
 
 namespace {
@@ -124,34 +140,50 @@ CDaoRecordset::State& CDaoRecordset::Opened() const
     return *m_state;
 }
 
+// Runs the query; on failure the recordset stays as it was.
 void CDaoRecordset::Query()
 {
     State& s = *m_state;
     s.walk = s.connection->CurrentVersion();
-    DaoResult result = s.connection->Query(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
-    size_t first = s.table.empty() ? 0 : 1; // the row id leads a keyed select
-    s.columns.assign(result.columns.begin() + std::min(first, result.columns.size()), result.columns.end());
-    s.bound.clear();
+    std::unique_ptr<DaoConnection::Cursor> query =
+        s.connection->OpenCursor(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
+    // Where other connections may change the rows, they are all read now, so that the query holds
+    // the file no longer (and rows added through the recordset come after them); elsewhere each
+    // row is read when the recordset first moves onto it.
+    std::vector<State::Row> rows;
+    bool more = s.ReadRow(*query, rows);
+    while (more && s.connection->SeesOtherChanges())
+        more = s.ReadRow(*query, rows);
+    size_t first = s.table.empty() ? 0 : 1;
+    std::vector<std::string> columns(query->Columns().begin() + std::min(first, query->Columns().size()),
+                                     query->Columns().end());
+    std::vector<size_t> bound;
     for (const std::string& name : s.boundNames) {
         size_t column = 0;
-        while (column < s.columns.size() && !JetDialect::SameName(s.columns[column], name))
+        while (column < columns.size() && !JetDialect::SameName(columns[column], name))
             ++column;
-        if (column == s.columns.size())
+        if (column == columns.size())
             ThrowDaoError(daoErrItemNotFound, CString(cp932::FromUtf8(name)));
-        s.bound.push_back(column);
+        bound.push_back(column);
     }
-    s.rows.clear();
-    for (std::vector<DaoValue>& cells : result.rows) {
-        State::Row row;
-        row.rowId = first ? cells[0].integer : 0;
-        row.version = s.walk;
-        row.cells.assign(std::make_move_iterator(cells.begin() + first), std::make_move_iterator(cells.end()));
-        s.rows.push_back(std::move(row));
-    }
+    s.columns = std::move(columns);
+    s.bound = std::move(bound);
+    s.rows = std::move(rows);
+    s.unread = more ? std::move(query) : nullptr;
     s.mode = State::idle;
     s.bof = s.eof = s.rows.empty();
     if (!s.rows.empty())
         MoveTo(0);
+}
+
+// Whether the query has a row at index, reading its rows up to that one where they are not read yet.
+bool CDaoRecordset::Fetch(size_t index)
+{
+    State& s = *m_state;
+    while (index >= s.rows.size() && s.unread)
+        if (!s.ReadRow(*s.unread, s.rows))
+            s.unread.reset();
+    return index < s.rows.size();
 }
 
 // Reads a keyed row again from its table, when the database may have changed since the row was
@@ -185,7 +217,7 @@ void CDaoRecordset::MoveTo(size_t index)
 {
     State& s = *m_state;
     s.mode = State::idle;
-    while (index < s.rows.size() && !Refresh(index))
+    while (Fetch(index) && !Refresh(index))
         ++index;
     s.current = index;
     s.eof = index >= s.rows.size();

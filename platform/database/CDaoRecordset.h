@@ -67,6 +67,7 @@ private:
     void Release();
     void OpenDatabase();
     void Query();
+    bool Fetch(size_t row);
     bool Refresh(size_t row);
     void MoveTo(size_t row);
     void LoadCurrent();

@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -167,8 +168,11 @@ DaoValue ColumnValue(sqlite3_stmt* statement, int column)
     case SQLITE_FLOAT:
         return DaoValue::FromReal(sqlite3_column_double(statement, column));
     case SQLITE_TEXT: {
+        DaoValue value;
+        value.kind = DaoValue::Text;
         const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return DaoValue::FromText(text ? std::string(text, sqlite3_column_bytes(statement, column)) : std::string());
+        value.bytes.assign(text ? text : "", text ? sqlite3_column_bytes(statement, column) : 0);
+        return value;
     }
     case SQLITE_BLOB: {
         DaoValue value;
@@ -202,6 +206,13 @@ int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
 
 // Counts the statements of this process that may change a database.
 uint64_t changesInProcess = 0;
+
+// The cursors open in this process, on any database.
+std::vector<DaoConnection::Cursor*>& OpenCursors()
+{
+    static std::vector<DaoConnection::Cursor*> cursors;
+    return cursors;
+}
 
 // The SQLite connections open in this process, by the Windows path and mode they were opened with.
 struct OpenConnection {
@@ -376,6 +387,7 @@ DaoConnection::Statement DaoConnection::Prepare(const std::string& sql, const st
     bool changes = !sqlite3_stmt_readonly(statement.get());
     if (m_readOnly && changes)
         ThrowDaoError(daoErrReadOnly);
+    SettleCursors(statement.get());
     if (changes)
         ++changesInProcess;
     for (size_t i = 0; i < parameters.size(); ++i)
@@ -437,9 +449,20 @@ int DaoConnection::ChangeImportedCopy(const std::string& sql)
     if (!m_import)
         ThrowDaoError(daoErrReadOnly);
     Statement statement = Compile(sql);
+    SettleCursors(statement.get());
     if (!sqlite3_stmt_readonly(statement.get()))
         ++changesInProcess;
     return RunChange(std::move(statement), sql);
+}
+
+void DaoConnection::SettleCursors(sqlite3_stmt* statement)
+{
+    // Transaction statements count as read-only, yet a rollback may end a query's reading.
+    if (sqlite3_stmt_readonly(statement) && sqlite3_column_count(statement) > 0)
+        return;
+    for (Cursor* cursor : OpenCursors())
+        if (cursor->m_connection.m_db == m_db)
+            cursor->ReadAhead();
 }
 
 int DaoConnection::RunChange(Statement statement, const std::string& sql)
@@ -472,6 +495,74 @@ void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
     int step = sqlite3_step(m_statement);
     if (step != SQLITE_DONE && step != SQLITE_ROW)
         m_connection.Fail(step);
+}
+
+std::unique_ptr<DaoConnection::Cursor> DaoConnection::OpenCursor(const std::string& sql)
+{
+    Statement statement = Prepare(sql, {});
+    return std::unique_ptr<Cursor>(new Cursor(*this, std::move(statement), sql));
+}
+
+DaoConnection::Cursor::Cursor(DaoConnection& connection, Statement statement, const std::string& sql)
+    : m_connection(connection), m_statement(std::move(statement)), m_sql(sql)
+{
+    int columns = sqlite3_column_count(m_statement.get());
+    for (int i = 0; i < columns; ++i)
+        m_columns.push_back(sqlite3_column_name(m_statement.get(), i));
+    OpenCursors().push_back(this);
+}
+
+DaoConnection::Cursor::~Cursor()
+{
+    std::vector<Cursor*>& cursors = OpenCursors();
+    cursors.erase(std::find(cursors.begin(), cursors.end(), this));
+    if (m_failure)
+        m_failure->Delete();
+}
+
+bool DaoConnection::Cursor::Next(std::vector<DaoValue>& cells)
+{
+    if (!m_ahead.empty()) {
+        cells = std::move(m_ahead.front());
+        m_ahead.pop_front();
+        return true;
+    }
+    if (m_failure) {
+        CException* failure = m_failure;
+        m_failure = nullptr;
+        throw failure;
+    }
+    return Step(cells);
+}
+
+// Steps the statement to its next row; at the end gives the statement back, so that it holds the
+// database no longer.
+bool DaoConnection::Cursor::Step(std::vector<DaoValue>& cells)
+{
+    if (!m_statement)
+        return false;
+    int step = sqlite3_step(m_statement.get());
+    if (step == SQLITE_ROW) {
+        cells.resize(m_columns.size());
+        for (size_t i = 0; i < cells.size(); ++i)
+            cells[i] = ColumnValue(m_statement.get(), static_cast<int>(i));
+        return true;
+    }
+    Statement finished = std::move(m_statement); // given back as this returns or raises
+    if (step != SQLITE_DONE)
+        m_connection.Fail(step, m_sql);
+    return false;
+}
+
+void DaoConnection::Cursor::ReadAhead()
+{
+    try {
+        std::vector<DaoValue> cells;
+        while (Step(cells))
+            m_ahead.push_back(std::move(cells));
+    } catch (CException* e) {
+        m_failure = e;
+    }
 }
 
 uint64_t DaoConnection::ChangesInProcess() { return changesInProcess; }
