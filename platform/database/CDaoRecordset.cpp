@@ -22,8 +22,9 @@ struct CDaoRecordset::State {
     std::vector<std::string> columns; // without the row id
     std::vector<std::string> boundNames;
     std::vector<size_t> bound; // the column of each bound field
-    std::vector<Row> rows;    // the rows read so far
-    std::unique_ptr<DaoConnection::Cursor> unread; // the query's rows not read yet, while there are any
+    std::vector<Row> rows; // the rows read so far
+    // The query's rows not read yet, while there are any.
+    std::unique_ptr<DaoConnection::Cursor> unread;
     size_t current = 0;
     bool bof = true;
     bool eof = true;

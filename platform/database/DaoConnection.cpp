@@ -186,7 +186,9 @@ DaoValue ColumnValue(sqlite3_stmt* statement, int column)
     }
 }
 
-int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
+// Binds a value to a parameter. With SQLITE_STATIC as lifetime the engine reads the text or bytes
+// where they are, which must then stay until the statement's bindings are cleared.
+int Bind(sqlite3_stmt* statement, int index, const DaoValue& value, sqlite3_destructor_type lifetime = SQLITE_TRANSIENT)
 {
     switch (value.kind) {
     case DaoValue::Integer:
@@ -194,11 +196,9 @@ int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
     case DaoValue::Real:
         return sqlite3_bind_double(statement, index, value.real);
     case DaoValue::Text:
-        return sqlite3_bind_text(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()),
-                                 SQLITE_TRANSIENT);
+        return sqlite3_bind_text(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()), lifetime);
     case DaoValue::Blob:
-        return sqlite3_bind_blob(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()),
-                                 SQLITE_TRANSIENT);
+        return sqlite3_bind_blob(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()), lifetime);
     default:
         return sqlite3_bind_null(statement, index);
     }
@@ -489,8 +489,13 @@ void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
 {
     ++changesInProcess;
     sqlite3_reset(m_statement);
+    // The values are read where they are, once: an import binds every cell of every row.
+    struct Unbinder {
+        sqlite3_stmt* statement;
+        ~Unbinder() { sqlite3_clear_bindings(statement); }
+    } unbinder{m_statement};
     for (size_t i = 0; i < parameters.size(); ++i)
-        if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
+        if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i], SQLITE_STATIC) != SQLITE_OK)
             m_connection.Fail(SQLITE_ERROR);
     int step = sqlite3_step(m_statement);
     if (step != SQLITE_DONE && step != SQLITE_ROW)
