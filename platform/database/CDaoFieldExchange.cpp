@@ -130,14 +130,6 @@ COleDateTime DateOf(const DaoValue& cell, LPCTSTR name)
     return COleDateTime(value);
 }
 
-bool IsAscii(const std::string& text)
-{
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 // Sets a text member to bytes, in the member's own storage: reading rows sets every text member
 // of every row.
 void SetBytes(CString& member, const char* bytes, size_t size)
@@ -157,12 +149,12 @@ void LoadText(const DaoValue& cell, CString& member, LPCTSTR name)
     case DaoValue::Null:
         member.Empty();
         return;
-    case DaoValue::Text:
-        if (IsAscii(cell.bytes)) // the same bytes in CP932
-            SetBytes(member, cell.bytes.data(), cell.bytes.size());
-        else
-            member = CString(cp932::FromUtf8(cell.bytes));
+    case DaoValue::Text: {
+        static std::string converted; // its storage reused from cell to cell, on the one thread
+        cp932::FromUtf8(cell.bytes, converted);
+        SetBytes(member, converted.data(), converted.size());
         return;
+    }
     case DaoValue::Integer:
         written = std::to_chars(number, number + sizeof number, static_cast<long long>(cell.integer));
         break;

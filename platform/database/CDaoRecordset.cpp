@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CDaoRecordset, CObject)
 struct CDaoRecordset::State {
     struct Row {
         int64_t rowId = 0;
-        std::vector<DaoValue> cells;
+        std::string cells; // packed (DaoValue::Pack)
         bool deleted = false;
         DaoConnection::Version version; // of the database when the row was read
     };
@@ -25,6 +25,8 @@ struct CDaoRecordset::State {
     std::vector<Row> rows; // the rows read so far
     // The query's rows not read yet, while there are any.
     std::unique_ptr<DaoConnection::Cursor> unread;
+    std::vector<DaoValue> read; // the last row read from the query, as it came
+    std::vector<DaoValue> currentCells; // the current row's cells, unpacked for the field exchange
     size_t current = 0;
     bool bof = true;
     bool eof = true;
@@ -33,18 +35,15 @@ struct CDaoRecordset::State {
     std::vector<DaoValue> cache; // the bound members as Edit found them, or as AddNew reset them
 
     // Reads the next row of a query opened for this state onto into; false when none is left.
-    bool ReadRow(DaoConnection::Cursor& query, std::vector<Row>& into) const
+    bool ReadRow(DaoConnection::Cursor& query, std::vector<Row>& into)
     {
-        std::vector<DaoValue> cells;
-        if (!query.Next(cells))
+        if (!query.Next(read))
             return false;
         Row row;
         row.version = walk;
-        if (!table.empty()) { // the row id leads a keyed select
-            row.rowId = cells[0].integer;
-            cells.erase(cells.begin());
-        }
-        row.cells = std::move(cells);
+        bool keyed = !table.empty(); // the row id leads a keyed select
+        row.rowId = keyed ? read[0].integer : 0;
+        row.cells = DaoValue::Pack(read, keyed ? 1 : 0);
         into.push_back(std::move(row));
         return true;
     }
@@ -209,7 +208,7 @@ bool CDaoRecordset::Refresh(size_t index)
         return false;
     }
     if (fresh.columns.size() == s.columns.size())
-        row.cells = fresh.rows[0];
+        row.cells = DaoValue::Pack(fresh.rows[0]);
     return true;
 }
 
@@ -232,7 +231,8 @@ void CDaoRecordset::LoadCurrent()
 {
     State& s = *m_state;
     CDaoFieldExchange loader(CDaoFieldExchange::loadFields);
-    loader.m_row = &s.rows[s.current].cells;
+    DaoValue::Unpack(s.rows[s.current].cells, s.currentCells);
+    loader.m_row = &s.currentCells;
     loader.m_columns = &s.bound;
     DoFieldExchange(&loader);
 }
@@ -333,8 +333,11 @@ void CDaoRecordset::UpdateEdited(const std::vector<DaoValue>& values)
         if (s.connection->Change("UPDATE " + Quote(s.table) + " SET " + assignments + " WHERE rowid = ?",
                                  parameters) == 0)
             ThrowDaoError(daoErrRecordDeleted);
+        std::vector<DaoValue> cells;
+        DaoValue::Unpack(row.cells, cells);
         for (size_t i = 0; i < values.size(); ++i)
-            row.cells[s.bound[i]] = values[i];
+            cells[s.bound[i]] = values[i];
+        row.cells = DaoValue::Pack(cells);
     }
     s.cache = values;
 }
@@ -355,7 +358,7 @@ void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values)
     s.connection->Change(insert, parameters);
     State::Row row;
     row.rowId = s.connection->LastInsertRowId();
-    row.cells.resize(s.columns.size());
+    row.cells = DaoValue::Pack(std::vector<DaoValue>(s.columns.size()));
     s.rows.push_back(row);
     Refresh(s.rows.size() - 1);
     s.cache = values;

@@ -148,7 +148,9 @@ sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
     sqlite3* db = nullptr;
     // The engine may take a name that starts with "file:" for a URI; a file name is never one.
     std::string name = path.compare(0, 5, "file:") == 0 ? "./" + path : path;
-    int result = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+    // The database layer is used from one thread: the engine need not lock the connection on
+    // every call, of which reading or importing a table makes several for each cell.
+    int result = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK) {
         int code = db ? sqlite3_extended_errcode(db) : result;
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
@@ -160,30 +162,46 @@ sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
     return db;
 }
 
-DaoValue ColumnValue(sqlite3_stmt* statement, int column)
+// Sets value to a column of the statement's current row, reusing its storage.
+void ReadColumn(sqlite3_stmt* statement, int column, DaoValue& value)
 {
+    value.integer = 0;
+    value.real = 0;
+    value.bytes.clear();
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
-        return DaoValue::FromInteger(sqlite3_column_int64(statement, column));
+        value.kind = DaoValue::Integer;
+        value.integer = sqlite3_column_int64(statement, column);
+        break;
     case SQLITE_FLOAT:
-        return DaoValue::FromReal(sqlite3_column_double(statement, column));
+        value.kind = DaoValue::Real;
+        value.real = sqlite3_column_double(statement, column);
+        break;
     case SQLITE_TEXT: {
-        DaoValue value;
         value.kind = DaoValue::Text;
         const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        value.bytes.assign(text ? text : "", text ? sqlite3_column_bytes(statement, column) : 0);
-        return value;
+        if (text)
+            value.bytes.assign(text, sqlite3_column_bytes(statement, column));
+        break;
     }
     case SQLITE_BLOB: {
-        DaoValue value;
         value.kind = DaoValue::Blob;
         const char* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
-        value.bytes.assign(data ? data : "", sqlite3_column_bytes(statement, column));
-        return value;
+        if (data)
+            value.bytes.assign(data, sqlite3_column_bytes(statement, column));
+        break;
     }
     default:
-        return DaoValue();
+        value.kind = DaoValue::Null;
+        break;
     }
+}
+
+DaoValue ColumnValue(sqlite3_stmt* statement, int column)
+{
+    DaoValue value;
+    ReadColumn(statement, column, value);
+    return value;
 }
 
 // Binds a value to a parameter. With SQLITE_STATIC as lifetime the engine reads the text or bytes
@@ -489,11 +507,9 @@ void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
 {
     ++changesInProcess;
     sqlite3_reset(m_statement);
-    // The values are read where they are, once: an import binds every cell of every row.
-    struct Unbinder {
-        sqlite3_stmt* statement;
-        ~Unbinder() { sqlite3_clear_bindings(statement); }
-    } unbinder{m_statement};
+    // The engine reads the values where they lie, during the step: an import binds every cell of
+    // every row. Each run binds every parameter again, and the statement is never stepped after
+    // the last run, only finalized.
     for (size_t i = 0; i < parameters.size(); ++i)
         if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i], SQLITE_STATIC) != SQLITE_OK)
             m_connection.Fail(SQLITE_ERROR);
@@ -550,7 +566,7 @@ bool DaoConnection::Cursor::Step(std::vector<DaoValue>& cells)
     if (step == SQLITE_ROW) {
         cells.resize(m_columns.size());
         for (size_t i = 0; i < cells.size(); ++i)
-            cells[i] = ColumnValue(m_statement.get(), static_cast<int>(i));
+            ReadColumn(m_statement.get(), static_cast<int>(i), cells[i]);
         return true;
     }
     Statement finished = std::move(m_statement); // given back as this returns or raises
