@@ -14,9 +14,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -538,7 +540,11 @@ DaoConnection::Cursor::~Cursor()
     std::vector<Cursor*>& cursors = OpenCursors();
     cursors.erase(std::find(cursors.begin(), cursors.end(), this));
     if (m_failure)
-        m_failure->Delete();
+        try {
+            std::rethrow_exception(m_failure);
+        } catch (CException* e) {
+            e->Delete();
+        }
 }
 
 bool DaoConnection::Cursor::Next(std::vector<DaoValue>& cells)
@@ -548,11 +554,8 @@ bool DaoConnection::Cursor::Next(std::vector<DaoValue>& cells)
         m_ahead.pop_front();
         return true;
     }
-    if (m_failure) {
-        CException* failure = m_failure;
-        m_failure = nullptr;
-        throw failure;
-    }
+    if (m_failure)
+        std::rethrow_exception(std::exchange(m_failure, nullptr));
     return Step(cells);
 }
 
@@ -581,8 +584,8 @@ void DaoConnection::Cursor::ReadAhead()
         std::vector<DaoValue> cells;
         while (Step(cells))
             m_ahead.push_back(std::move(cells));
-    } catch (CException* e) {
-        m_failure = e;
+    } catch (CException*) {
+        m_failure = std::current_exception();
     }
 }
 

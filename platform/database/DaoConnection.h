@@ -11,12 +11,12 @@
 #include <cstdint>
 #include <ctime>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-class CException;
 struct sqlite3;
 struct sqlite3_stmt;
 class JetFileImport;
@@ -150,7 +150,7 @@ public:
         std::string m_sql;
         std::vector<std::string> m_columns;
         std::deque<std::vector<DaoValue>> m_ahead; // rows read ahead of a change
-        CException* m_failure = nullptr;           // met while reading ahead; raised after m_ahead
+        std::exception_ptr m_failure;              // met while reading ahead; raised after m_ahead
     };
     // Opens a query as a cursor: its statement is prepared and nothing stepped yet. Raises what
     // Query raises on preparing.
