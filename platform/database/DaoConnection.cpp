@@ -207,7 +207,8 @@ DaoValue ColumnValue(sqlite3_stmt* statement, int column)
 }
 
 // Binds a value to a parameter. With SQLITE_STATIC as lifetime the engine reads the text or bytes
-// where they are, which must then stay until the statement's bindings are cleared.
+// where they lie, which must then stay as they are until the parameter is bound again or the
+// statement is finalized.
 int Bind(sqlite3_stmt* statement, int index, const DaoValue& value, sqlite3_destructor_type lifetime = SQLITE_TRANSIENT)
 {
     switch (value.kind) {
