@@ -51,7 +51,8 @@ public:
             if (known != converted_.end())
                 return known->second;
         }
-        std::string out = ConvertWithIconv(text, replacement, utf8Input);
+        std::string out;
+        ConvertWithIconv(text, replacement, utf8Input, out);
         if (short_) {
             if (converted_.size() >= kShortTextsKept)
                 converted_.clear();
@@ -60,14 +61,23 @@ public:
         return out;
     }
 
+    // Converts text into out, as Convert does, without looking for it among the texts kept.
+    void ConvertOnce(const std::string& text, const std::string& replacement, bool utf8Input, std::string& out)
+    {
+        if (IsAscii(text))
+            out.assign(text);
+        else
+            ConvertWithIconv(text, replacement, utf8Input, out);
+    }
+
 private:
     static const size_t kShortText = 64;
     static const size_t kShortTextsKept = 1024;
 
-    std::string ConvertWithIconv(const std::string& text, const std::string& replacement, bool utf8Input)
+    void ConvertWithIconv(const std::string& text, const std::string& replacement, bool utf8Input, std::string& out)
     {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::string out;
+        out.clear();
         out.reserve(text.size() * 3 / 2 + 4);
         char* in = const_cast<char*>(text.data());
         size_t inLeft = text.size();
@@ -85,7 +95,6 @@ private:
             inLeft -= skip;
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         }
-        return out;
     }
 
     static bool IsAscii(const std::string& text)
@@ -100,6 +109,12 @@ private:
     std::unordered_map<std::string, std::string> converted_;
 };
 
+Converter& FromUtf8Converter()
+{
+    static Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
 } // namespace
 
 std::string ToUtf8(const std::string& cp932Text)
@@ -108,10 +123,11 @@ std::string ToUtf8(const std::string& cp932Text)
     return converter.Convert(cp932Text, "\xEF\xBF\xBD", false);
 }
 
-std::string FromUtf8(const std::string& utf8Text)
+std::string FromUtf8(const std::string& utf8Text) { return FromUtf8Converter().Convert(utf8Text, "?", true); }
+
+void FromUtf8(const std::string& utf8Text, std::string& cp932Text)
 {
-    static Converter converter("CP932", "UTF-8");
-    return converter.Convert(utf8Text, "?", true);
+    FromUtf8Converter().ConvertOnce(utf8Text, "?", true, cp932Text);
 }
 
 bool IsWellFormedUtf8(const std::string& text)

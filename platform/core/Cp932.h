@@ -24,6 +24,10 @@ std::string ToUtf8(const std::string& cp932Text);
 // UTF-8 to CP932. A character that CP932 lacks, or invalid UTF-8, becomes '?'; never fails.
 std::string FromUtf8(const std::string& utf8Text);
 
+// The same conversion into cp932Text, replacing what it held and reusing its storage, and keeping
+// no copy for texts that recur: for texts that seldom do, such as the cells of a table's rows.
+void FromUtf8(const std::string& utf8Text, std::string& cp932Text);
+
 // True when the text is well-formed UTF-8: every lead byte starts a sequence of its length whose
 // other bytes are continuation bytes, and none is cut off at the end.
 bool IsWellFormedUtf8(const std::string& text);

@@ -3,9 +3,11 @@
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoException.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -59,9 +61,44 @@ int64_t IntegerOf(const DaoValue& cell, int64_t low, int64_t high, LPCTSTR name)
 const double oleDateMin = -657434.0;  // 1 January 100
 const double oleDateMax = 2958465.99999; // 31 December 9999, 23:59:59
 
+// The number that count decimal digits at text write, or -1 when one of them is not a digit.
+int DigitsAt(const char* text, int count)
+{
+    int number = 0;
+    for (int i = 0; i < count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
+        number = number * 10 + (text[i] - '0');
+    }
+    return number;
+}
+
+// A date in the form that the database layer stores ("YYYY-MM-DD HH:MM:SS", or the date alone),
+// read digit by digit: reading rows reads one in every row.
+bool ParseStoredDate(const std::string& text, int& year, int& month, int& day, int& hour, int& minute, int& second)
+{
+    const char* t = text.c_str();
+    bool withTime = text.size() == 19 && (t[10] == ' ' || t[10] == 'T') && t[13] == ':' && t[16] == ':';
+    if (!(withTime || text.size() == 10) || t[4] != '-' || t[7] != '-')
+        return false;
+    int parts[6] = {DigitsAt(t, 4), DigitsAt(t + 5, 2), DigitsAt(t + 8, 2), 0, 0, 0};
+    if (withTime) {
+        parts[3] = DigitsAt(t + 11, 2);
+        parts[4] = DigitsAt(t + 14, 2);
+        parts[5] = DigitsAt(t + 17, 2);
+    }
+    for (int part : parts)
+        if (part < 0)
+            return false;
+    year = parts[0], month = parts[1], day = parts[2], hour = parts[3], minute = parts[4], second = parts[5];
+    return true;
+}
+
 // "YYYY-MM-DD", optionally followed by " HH:MM:SS" (or "T" for the blank), and nothing else.
 bool ParseDateText(const std::string& text, int& year, int& month, int& day, int& hour, int& minute, int& second)
 {
+    if (ParseStoredDate(text, year, month, day, hour, minute, second))
+        return true;
     int used = 0;
     if (std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &year, &month, &day, &used) != 3)
         return false;
@@ -93,23 +130,41 @@ COleDateTime DateOf(const DaoValue& cell, LPCTSTR name)
     return COleDateTime(value);
 }
 
-CString TextOf(const DaoValue& cell, LPCTSTR name)
+// Sets a text member to bytes, in the member's own storage: reading rows sets every text member
+// of every row.
+void SetBytes(CString& member, const char* bytes, size_t size)
+{
+    if (size)
+        std::memcpy(member.GetBufferSetLength(static_cast<int>(size)), bytes, size);
+    else
+        member.Empty();
+}
+
+// Sets a text member to a cell, numbers written as "%lld" and "%.15g" write them.
+void LoadText(const DaoValue& cell, CString& member, LPCTSTR name)
 {
     char number[32];
+    std::to_chars_result written{number, std::errc()};
     switch (cell.kind) {
     case DaoValue::Null:
-        return CString();
-    case DaoValue::Text:
-        return CString(cp932::FromUtf8(cell.bytes));
+        member.Empty();
+        return;
+    case DaoValue::Text: {
+        static std::string converted; // its storage reused from cell to cell, on the one thread
+        cp932::FromUtf8(cell.bytes, converted);
+        SetBytes(member, converted.data(), converted.size());
+        return;
+    }
     case DaoValue::Integer:
-        std::snprintf(number, sizeof number, "%lld", static_cast<long long>(cell.integer));
-        return CString(number);
+        written = std::to_chars(number, number + sizeof number, static_cast<long long>(cell.integer));
+        break;
     case DaoValue::Real:
-        std::snprintf(number, sizeof number, "%.15g", cell.real);
-        return CString(number);
+        written = std::to_chars(number, number + sizeof number, cell.real, std::chars_format::general, 15);
+        break;
     default:
         ThrowDaoError(daoErrTypeConversion, BareName(name));
     }
+    SetBytes(member, number, static_cast<size_t>(written.ptr - number));
 }
 
 } // namespace
@@ -178,6 +233,6 @@ void DFX_DateTime(CDaoFieldExchange* pFX, LPCTSTR name, COleDateTime& value, DWO
 void DFX_Text(CDaoFieldExchange* pFX, LPCTSTR name, CString& value, int, DWORD)
 {
     pFX->Exchange(
-        name, [&](const DaoValue& cell) { value = TextOf(cell, name); },
+        name, [&](const DaoValue& cell) { LoadText(cell, value, name); },
         [&] { return DaoValue::FromText(cp932::ToUtf8(value.Bytes())); }, [&] { value.Empty(); });
 }

@@ -4,14 +4,12 @@
 #include "platform/database/DaoConnection.h"
 #include "platform/database/JetDialect.h"
 
-#include <iterator>
-
 IMPLEMENT_DYNAMIC(CDaoRecordset, CObject)
 
 struct CDaoRecordset::State {
     struct Row {
         int64_t rowId = 0;
-        std::vector<DaoValue> cells;
+        std::string cells; // packed (DaoValue::Pack)
         bool deleted = false;
         DaoConnection::Version version; // of the database when the row was read
     };
@@ -24,13 +22,31 @@ struct CDaoRecordset::State {
     std::vector<std::string> columns; // without the row id
     std::vector<std::string> boundNames;
     std::vector<size_t> bound; // the column of each bound field
-    std::vector<Row> rows;
+    std::vector<Row> rows; // the rows read so far
+    // The query's rows not read yet, while there are any.
+    std::unique_ptr<DaoConnection::Cursor> unread;
+    std::vector<DaoValue> read; // the last row read from the query, as it came
+    std::vector<DaoValue> currentCells; // the current row's cells, unpacked for the field exchange
     size_t current = 0;
     bool bof = true;
     bool eof = true;
     Mode mode = idle;
     DaoConnection::Version walk; // of the database when the rows were last walked from the first
     std::vector<DaoValue> cache; // the bound members as Edit found them, or as AddNew reset them
+
+    // Reads the next row of a query opened for this state onto into; false when none is left.
+    bool ReadRow(DaoConnection::Cursor& query, std::vector<Row>& into)
+    {
+        if (!query.Next(read))
+            return false;
+        Row row;
+        row.version = walk;
+        bool keyed = !table.empty(); // the row id leads a keyed select
+        row.rowId = keyed ? read[0].integer : 0;
+        row.cells = DaoValue::Pack(read, keyed ? 1 : 0);
+        into.push_back(std::move(row));
+        return true;
+    }
 };
 
 namespace {
@@ -124,34 +140,50 @@ CDaoRecordset::State& CDaoRecordset::Opened() const
     return *m_state;
 }
 
+// Runs the query; on failure the recordset stays as it was.
 void CDaoRecordset::Query()
 {
     State& s = *m_state;
     s.walk = s.connection->CurrentVersion();
-    DaoResult result = s.connection->Query(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
-    size_t first = s.table.empty() ? 0 : 1; // the row id leads a keyed select
-    s.columns.assign(result.columns.begin() + std::min(first, result.columns.size()), result.columns.end());
-    s.bound.clear();
+    std::unique_ptr<DaoConnection::Cursor> query =
+        s.connection->OpenCursor(JetDialect::Filtered(s.select, m_strFilter, m_strSort));
+    // Where other connections may change the rows, they are all read now, so that the query holds
+    // the file no longer (and rows added through the recordset come after them); elsewhere each
+    // row is read when the recordset first moves onto it.
+    std::vector<State::Row> rows;
+    bool more = s.ReadRow(*query, rows);
+    while (more && s.connection->SeesOtherChanges())
+        more = s.ReadRow(*query, rows);
+    size_t first = s.table.empty() ? 0 : 1;
+    std::vector<std::string> columns(query->Columns().begin() + std::min(first, query->Columns().size()),
+                                     query->Columns().end());
+    std::vector<size_t> bound;
     for (const std::string& name : s.boundNames) {
         size_t column = 0;
-        while (column < s.columns.size() && !JetDialect::SameName(s.columns[column], name))
+        while (column < columns.size() && !JetDialect::SameName(columns[column], name))
             ++column;
-        if (column == s.columns.size())
+        if (column == columns.size())
             ThrowDaoError(daoErrItemNotFound, CString(cp932::FromUtf8(name)));
-        s.bound.push_back(column);
+        bound.push_back(column);
     }
-    s.rows.clear();
-    for (std::vector<DaoValue>& cells : result.rows) {
-        State::Row row;
-        row.rowId = first ? cells[0].integer : 0;
-        row.version = s.walk;
-        row.cells.assign(std::make_move_iterator(cells.begin() + first), std::make_move_iterator(cells.end()));
-        s.rows.push_back(std::move(row));
-    }
+    s.columns = std::move(columns);
+    s.bound = std::move(bound);
+    s.rows = std::move(rows);
+    s.unread = more ? std::move(query) : nullptr;
     s.mode = State::idle;
     s.bof = s.eof = s.rows.empty();
     if (!s.rows.empty())
         MoveTo(0);
+}
+
+// Whether the query has a row at index, reading its rows up to that one where they are not read yet.
+bool CDaoRecordset::Fetch(size_t index)
+{
+    State& s = *m_state;
+    while (index >= s.rows.size() && s.unread)
+        if (!s.ReadRow(*s.unread, s.rows))
+            s.unread.reset();
+    return index < s.rows.size();
 }
 
 // Reads a keyed row again from its table, when the database may have changed since the row was
@@ -176,7 +208,7 @@ bool CDaoRecordset::Refresh(size_t index)
         return false;
     }
     if (fresh.columns.size() == s.columns.size())
-        row.cells = fresh.rows[0];
+        row.cells = DaoValue::Pack(fresh.rows[0]);
     return true;
 }
 
@@ -185,7 +217,7 @@ void CDaoRecordset::MoveTo(size_t index)
 {
     State& s = *m_state;
     s.mode = State::idle;
-    while (index < s.rows.size() && !Refresh(index))
+    while (Fetch(index) && !Refresh(index))
         ++index;
     s.current = index;
     s.eof = index >= s.rows.size();
@@ -199,7 +231,8 @@ void CDaoRecordset::LoadCurrent()
 {
     State& s = *m_state;
     CDaoFieldExchange loader(CDaoFieldExchange::loadFields);
-    loader.m_row = &s.rows[s.current].cells;
+    DaoValue::Unpack(s.rows[s.current].cells, s.currentCells);
+    loader.m_row = &s.currentCells;
     loader.m_columns = &s.bound;
     DoFieldExchange(&loader);
 }
@@ -300,8 +333,11 @@ void CDaoRecordset::UpdateEdited(const std::vector<DaoValue>& values)
         if (s.connection->Change("UPDATE " + Quote(s.table) + " SET " + assignments + " WHERE rowid = ?",
                                  parameters) == 0)
             ThrowDaoError(daoErrRecordDeleted);
+        std::vector<DaoValue> cells;
+        DaoValue::Unpack(row.cells, cells);
         for (size_t i = 0; i < values.size(); ++i)
-            row.cells[s.bound[i]] = values[i];
+            cells[s.bound[i]] = values[i];
+        row.cells = DaoValue::Pack(cells);
     }
     s.cache = values;
 }
@@ -322,7 +358,7 @@ void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values)
     s.connection->Change(insert, parameters);
     State::Row row;
     row.rowId = s.connection->LastInsertRowId();
-    row.cells.resize(s.columns.size());
+    row.cells = DaoValue::Pack(std::vector<DaoValue>(s.columns.size()));
     s.rows.push_back(row);
     Refresh(s.rows.size() - 1);
     s.cache = values;

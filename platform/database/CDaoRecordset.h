@@ -7,8 +7,11 @@
 // Update writes the members that differ from the row as loaded (or, for a new row, from the
 // reset members). A snapshot, a read-only database or any other query gives 3027 on a change.
 // The rows are chosen when the recordset is opened or requeried; rows added through it come
-// last. A dynaset or table recordset over one table reads each row again when it moves onto it,
-// so that it shows what other connections wrote, and passes over rows deleted since.
+// last. Over an Access file's import each row is read from the query when the recordset first
+// moves onto it (a row whose value the engine cannot compute fails then); over a SQLite file all
+// are read when it opens, so that it holds nothing of the file that others may write. A dynaset
+// or table recordset over one table reads each row again when it moves onto it, so that it shows
+// what other connections wrote, and passes over rows deleted since.
 #pragma once
 
 #include "platform/core/CObject.h"
@@ -67,6 +70,7 @@ private:
     void Release();
     void OpenDatabase();
     void Query();
+    bool Fetch(size_t row);
     bool Refresh(size_t row);
     void MoveTo(size_t row);
     void LoadCurrent();

@@ -9,13 +9,16 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -147,7 +150,9 @@ sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
     sqlite3* db = nullptr;
     // The engine may take a name that starts with "file:" for a URI; a file name is never one.
     std::string name = path.compare(0, 5, "file:") == 0 ? "./" + path : path;
-    int result = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+    // The database layer is used from one thread: the engine need not lock the connection on
+    // every call, of which reading or importing a table makes several for each cell.
+    int result = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK) {
         int code = db ? sqlite3_extended_errcode(db) : result;
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
@@ -159,30 +164,52 @@ sqlite3* OpenEngine(const std::string& path, int flags, LPCTSTR windowsPath)
     return db;
 }
 
-DaoValue ColumnValue(sqlite3_stmt* statement, int column)
+// Sets value to a column of the statement's current row, reusing its storage.
+void ReadColumn(sqlite3_stmt* statement, int column, DaoValue& value)
 {
+    value.integer = 0;
+    value.real = 0;
+    value.bytes.clear();
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
-        return DaoValue::FromInteger(sqlite3_column_int64(statement, column));
+        value.kind = DaoValue::Integer;
+        value.integer = sqlite3_column_int64(statement, column);
+        break;
     case SQLITE_FLOAT:
-        return DaoValue::FromReal(sqlite3_column_double(statement, column));
+        value.kind = DaoValue::Real;
+        value.real = sqlite3_column_double(statement, column);
+        break;
     case SQLITE_TEXT: {
+        value.kind = DaoValue::Text;
         const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return DaoValue::FromText(text ? std::string(text, sqlite3_column_bytes(statement, column)) : std::string());
+        if (text)
+            value.bytes.assign(text, sqlite3_column_bytes(statement, column));
+        break;
     }
     case SQLITE_BLOB: {
-        DaoValue value;
         value.kind = DaoValue::Blob;
         const char* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
-        value.bytes.assign(data ? data : "", sqlite3_column_bytes(statement, column));
-        return value;
+        if (data)
+            value.bytes.assign(data, sqlite3_column_bytes(statement, column));
+        break;
     }
     default:
-        return DaoValue();
+        value.kind = DaoValue::Null;
+        break;
     }
 }
 
-int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
+DaoValue ColumnValue(sqlite3_stmt* statement, int column)
+{
+    DaoValue value;
+    ReadColumn(statement, column, value);
+    return value;
+}
+
+// Binds a value to a parameter. With SQLITE_STATIC as lifetime the engine reads the text or bytes
+// where they lie, which must then stay as they are until the parameter is bound again or the
+// statement is finalized.
+int Bind(sqlite3_stmt* statement, int index, const DaoValue& value, sqlite3_destructor_type lifetime = SQLITE_TRANSIENT)
 {
     switch (value.kind) {
     case DaoValue::Integer:
@@ -190,11 +217,9 @@ int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
     case DaoValue::Real:
         return sqlite3_bind_double(statement, index, value.real);
     case DaoValue::Text:
-        return sqlite3_bind_text(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()),
-                                 SQLITE_TRANSIENT);
+        return sqlite3_bind_text(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()), lifetime);
     case DaoValue::Blob:
-        return sqlite3_bind_blob(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()),
-                                 SQLITE_TRANSIENT);
+        return sqlite3_bind_blob(statement, index, value.bytes.data(), static_cast<int>(value.bytes.size()), lifetime);
     default:
         return sqlite3_bind_null(statement, index);
     }
@@ -202,6 +227,13 @@ int Bind(sqlite3_stmt* statement, int index, const DaoValue& value)
 
 // Counts the statements of this process that may change a database.
 uint64_t changesInProcess = 0;
+
+// The cursors open in this process, on any database.
+std::vector<DaoConnection::Cursor*>& OpenCursors()
+{
+    static std::vector<DaoConnection::Cursor*> cursors;
+    return cursors;
+}
 
 // The SQLite connections open in this process, by the Windows path and mode they were opened with.
 struct OpenConnection {
@@ -381,6 +413,7 @@ DaoConnection::Statement DaoConnection::Prepare(const std::string& sql, const st
     bool changes = !sqlite3_stmt_readonly(statement.get());
     if (m_readOnly && changes)
         ThrowDaoError(daoErrReadOnly);
+    SettleCursors(statement.get());
     if (changes)
         ++changesInProcess;
     for (size_t i = 0; i < parameters.size(); ++i)
@@ -442,9 +475,20 @@ int DaoConnection::ChangeImportedCopy(const std::string& sql)
     if (!m_import)
         ThrowDaoError(daoErrReadOnly);
     Statement statement = Compile(sql);
+    SettleCursors(statement.get());
     if (!sqlite3_stmt_readonly(statement.get()))
         ++changesInProcess;
     return RunChange(std::move(statement), sql);
+}
+
+void DaoConnection::SettleCursors(sqlite3_stmt* statement)
+{
+    // Transaction statements count as read-only, yet a rollback may end a query's reading.
+    if (sqlite3_stmt_readonly(statement) && sqlite3_column_count(statement) > 0)
+        return;
+    for (Cursor* cursor : OpenCursors())
+        if (cursor->m_connection.m_db == m_db)
+            cursor->ReadAhead();
 }
 
 int DaoConnection::RunChange(Statement statement, const std::string& sql)
@@ -471,12 +515,84 @@ void DaoConnection::Batch::Run(const std::vector<DaoValue>& parameters)
 {
     ++changesInProcess;
     sqlite3_reset(m_statement);
+    // The engine reads the values where they lie, during the step: an import binds every cell of
+    // every row. Each run binds every parameter again, and the statement is never stepped after
+    // the last run, only finalized.
     for (size_t i = 0; i < parameters.size(); ++i)
-        if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i]) != SQLITE_OK)
+        if (Bind(m_statement, static_cast<int>(i) + 1, parameters[i], SQLITE_STATIC) != SQLITE_OK)
             m_connection.Fail(SQLITE_ERROR);
     int step = sqlite3_step(m_statement);
     if (step != SQLITE_DONE && step != SQLITE_ROW)
         m_connection.Fail(step);
+}
+
+std::unique_ptr<DaoConnection::Cursor> DaoConnection::OpenCursor(const std::string& sql)
+{
+    Statement statement = Prepare(sql, {});
+    return std::unique_ptr<Cursor>(new Cursor(*this, std::move(statement), sql));
+}
+
+DaoConnection::Cursor::Cursor(DaoConnection& connection, Statement statement, const std::string& sql)
+    : m_connection(connection), m_statement(std::move(statement)), m_sql(sql)
+{
+    int columns = sqlite3_column_count(m_statement.get());
+    for (int i = 0; i < columns; ++i)
+        m_columns.push_back(sqlite3_column_name(m_statement.get(), i));
+    OpenCursors().push_back(this);
+}
+
+DaoConnection::Cursor::~Cursor()
+{
+    std::vector<Cursor*>& cursors = OpenCursors();
+    cursors.erase(std::find(cursors.begin(), cursors.end(), this));
+    if (m_failure)
+        try {
+            std::rethrow_exception(m_failure);
+        } catch (CException* e) {
+            e->Delete();
+        }
+}
+
+bool DaoConnection::Cursor::Next(std::vector<DaoValue>& cells)
+{
+    if (!m_ahead.empty()) {
+        cells = std::move(m_ahead.front());
+        m_ahead.pop_front();
+        return true;
+    }
+    if (m_failure)
+        std::rethrow_exception(std::exchange(m_failure, nullptr));
+    return Step(cells);
+}
+
+// Steps the statement to its next row; at the end gives the statement back, so that it holds the
+// database no longer.
+bool DaoConnection::Cursor::Step(std::vector<DaoValue>& cells)
+{
+    if (!m_statement)
+        return false;
+    int step = sqlite3_step(m_statement.get());
+    if (step == SQLITE_ROW) {
+        cells.resize(m_columns.size());
+        for (size_t i = 0; i < cells.size(); ++i)
+            ReadColumn(m_statement.get(), static_cast<int>(i), cells[i]);
+        return true;
+    }
+    Statement finished = std::move(m_statement); // given back as this returns or raises
+    if (step != SQLITE_DONE)
+        m_connection.Fail(step, m_sql);
+    return false;
+}
+
+void DaoConnection::Cursor::ReadAhead()
+{
+    try {
+        std::vector<DaoValue> cells;
+        while (Step(cells))
+            m_ahead.push_back(std::move(cells));
+    } catch (CException*) {
+        m_failure = std::current_exception();
+    }
 }
 
 uint64_t DaoConnection::ChangesInProcess() { return changesInProcess; }

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <ctime>
+#include <deque>
+#include <exception>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -34,6 +36,13 @@ struct DaoColumn {
 };
 
 class DaoConnection {
+    // Gives a statement back to the connection that keeps it for reuse, or finalizes it.
+    struct StatementDeleter {
+        DaoConnection* keeper = nullptr;
+        void operator()(sqlite3_stmt* statement) const;
+    };
+    using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
 public:
     // Opens the database file at a Windows path by what it holds: a SQLite file for reading and
     // writing (reading only when readOnly, or when the file cannot be written); an Access file
@@ -118,6 +127,39 @@ public:
     };
     std::unique_ptr<Batch> PrepareBatch(const std::string& sql);
 
+    // The rows of one query, stepped from the engine as they are asked for instead of all at
+    // once. They are the rows of the database as it was when the query was opened: before a
+    // statement that is not a query runs on the same database, every cursor open on it reads the
+    // rest of its rows ahead. A cursor lives no longer than its connection.
+    class Cursor {
+    public:
+        ~Cursor();
+        Cursor(const Cursor&) = delete;
+        Cursor& operator=(const Cursor&) = delete;
+
+        const std::vector<std::string>& Columns() const { return m_columns; } // UTF-8 names
+
+        // Sets cells to the next row and returns true, or returns false after the last row.
+        // Raises the engine's failure as Query does, when the row where it failed is reached.
+        bool Next(std::vector<DaoValue>& cells);
+
+    private:
+        friend class DaoConnection;
+        Cursor(DaoConnection& connection, Statement statement, const std::string& sql);
+        bool Step(std::vector<DaoValue>& cells);
+        void ReadAhead();
+
+        DaoConnection& m_connection;
+        Statement m_statement; // empty once the last row is stepped
+        std::string m_sql;
+        std::vector<std::string> m_columns;
+        std::deque<std::vector<DaoValue>> m_ahead; // rows read ahead of a change
+        std::exception_ptr m_failure;              // met while reading ahead; raised after m_ahead
+    };
+    // Opens a query as a cursor: its statement is prepared and nothing stepped yet. Raises what
+    // Query raises on preparing.
+    std::unique_ptr<Cursor> OpenCursor(const std::string& sql);
+
     // The row id of the row that the last INSERT added.
     int64_t LastInsertRowId() const;
 
@@ -128,18 +170,14 @@ public:
 
 private:
     DaoConnection(sqlite3* db, const CString& name, bool readOnly);
-    // Gives a statement back to the connection that keeps it for reuse, or finalizes it.
-    struct StatementDeleter {
-        DaoConnection* keeper = nullptr;
-        void operator()(sqlite3_stmt* statement) const;
-    };
-    using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
     Statement Prepare(const std::string& sql, const std::vector<DaoValue>& parameters);
     Statement Compile(const std::string& sql);
     // Runs a prepared statement that changes data and returns the number of rows it changed.
     int RunChange(Statement statement, const std::string& sql);
     void Keep(sqlite3_stmt* statement);
+    // Before a statement that is not a query runs: every cursor open on this database reads ahead.
+    void SettleCursors(sqlite3_stmt* statement);
     void CheckSchema();
     [[noreturn]] void Fail(int result, const std::string& sql = std::string());
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class COleDateTime;
 
@@ -37,6 +38,13 @@ struct DaoValue {
     }
     // A date as the database layer stores it: "YYYY-MM-DD HH:MM:SS" text; null unless the date is valid.
     static DaoValue FromDate(const COleDateTime& date);
+
+    // The cells from first on, packed into one string of bytes, so that a row kept in memory takes
+    // one block: per cell its kind, then an integer's or a real number's 8 bytes, or the length
+    // (4 bytes) and the bytes of a text or blob. A cell keeps what its kind holds.
+    static std::string Pack(const std::vector<DaoValue>& cells, size_t first = 0);
+    // The cells of a packed row into cells, reusing their storage.
+    static void Unpack(const std::string& packed, std::vector<DaoValue>& cells);
 
     bool operator==(const DaoValue& other) const
     {

@@ -165,6 +165,97 @@ TEST_P(DaoAccessFile, TableWhoseCatalogRowIsDeletedIsGone)
     EXPECT_EQ(7u, CodeNames(database).size());
 }
 
+// Dates come in as the text that SQL compares and sorts, from the first day of the year 100 to the
+// last second of 9999, before the OLE epoch too; a text member reads that text.
+TEST_P(DaoAccessFile, ImportsDatesAtTheLimitsAsTheTextThatSqlCompares)
+{
+    const COleDateTime dates[] = {COleDateTime(9999, 12, 31, 23, 59, 59), COleDateTime(100, 1, 1, 0, 0, 0),
+                                  COleDateTime(1899, 12, 29, 6, 0, 0), COleDateTime(1899, 12, 30, 0, 0, 0),
+                                  COleDateTime(2024, 2, 29, 12, 34, 56)};
+    std::string path = Write("dates.mdb", [&](JetDatabase& database) {
+        JetTable& table = database.AddTable("DateTbl");
+        table.AddColumn("N", JetColumnType::Long).AddColumn("D", JetColumnType::DateTime);
+        for (size_t i = 0; i < std::size(dates); ++i)
+            table.AddRow({JetValue::Integer(static_cast<int64_t>(i)), JetValue::Date(dates[i])});
+        table.AddRow({JetValue::Integer(9), JetValue::Null()});
+    });
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    ColumnSet texts(&database, "[D]");
+    texts.m_strFilter = "D >= '1899-12-30'";
+    texts.m_strSort = "D DESC";
+    texts.Open(dbOpenSnapshot, "[DateTbl]", 0);
+    EXPECT_EQ((Texts{"9999-12-31 23:59:59", "2024-02-29 12:34:56", "1899-12-30 00:00:00"}), texts.Rows());
+
+    class DateSet : public CDaoRecordset {
+    public:
+        using CDaoRecordset::CDaoRecordset;
+        void DoFieldExchange(CDaoFieldExchange* pFX) override
+        {
+            pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+            DFX_DateTime(pFX, "[D]", m_D);
+        }
+        COleDateTime m_D;
+    } set(&database);
+    set.m_strSort = "N";
+    set.Open(dbOpenSnapshot, "[DateTbl]", 0);
+    for (const COleDateTime& date : dates) {
+        EXPECT_EQ(date, set.m_D);
+        set.MoveNext();
+    }
+    EXPECT_EQ(COleDateTime::null, set.m_D.GetStatus());
+}
+
+// A recordset reads its rows as it moves onto them, and they stay the rows it opened on: through
+// a change to what the process read of the file, and through the import of other tables, the
+// import that fails among them. Requery shows the change.
+TEST_P(DaoAccessFile, OpenRecordsetKeepsItsRowsThroughChangesUntilRequery)
+{
+    std::string path = Write("COM_CODE.mdb");
+    std::string bytes = ReadFileBytes(path); // the last page holds the rows of the last table alone
+    WriteFileBytes(path, bytes.substr(0, bytes.size() - (GetParam() == JetVersion::Jet4 ? 4096 : 2048)));
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    ColumnSet codes(&database, "[SeishikiMeishou]");
+    codes.m_strSort = "Code";
+    codes.Open(dbOpenDynaset, "[CodeTbl]", 0);
+    codes.MoveNext();
+    DaoExecuteOnAccessCopy(database, "UPDATE CodeTbl SET SeishikiMeishou = '知事' WHERE Code <> '02'");
+    EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { database.Execute("SELECT * FROM AppSetsubishaTbl"); }));
+    ShinseishaSet applicants(path);
+    applicants.Open();
+    const Texts opened = {"東京都知事", "国土交通大臣", "秋田県知事", "山形県知事",
+                          "埼玉県知事", "北海道知事",   "長野県知事"};
+    EXPECT_EQ(Texts(opened.begin() + 1, opened.end()), codes.Rows());
+    codes.MoveFirst();
+    EXPECT_EQ(opened, codes.Rows());
+    codes.Requery();
+    EXPECT_EQ((Texts{"知事", "国土交通大臣", "知事", "知事", "知事", "知事", "知事"}), codes.Rows());
+}
+
+// A row whose value the engine cannot compute fails when the recordset reaches it, after the rows
+// before it, also where the rows were read ahead of a change.
+TEST_P(DaoAccessFile, RowThatCannotBeComputedFailsWhenReached)
+{
+    std::string path = Write("COM_CODE.mdb");
+    CDaoDatabase database;
+    database.Open(path.c_str());
+    const char* overflow =
+        "SELECT Code, abs(CASE WHEN Code = '03' THEN -9223372036854775807 - 1 ELSE 0 END) AS V FROM CodeTbl";
+    for (bool readAhead : {false, true}) {
+        ColumnSet codes(&database);
+        codes.Open(dbOpenSnapshot, overflow, 0);
+        if (readAhead)
+            DaoExecuteOnAccessCopy(database, "UPDATE CodeTbl SET Code = Code");
+        EXPECT_EQ(CString("01"), codes.m_value);
+        codes.MoveNext();
+        EXPECT_EQ(CString("02"), codes.m_value);
+        CString description;
+        EXPECT_EQ(daoErrGeneric, DaoErrorOf([&] { codes.MoveNext(); }, &description));
+        EXPECT_NE(-1, description.Find("integer overflow")) << description;
+    }
+}
+
 // Sets the file's modification time, in whole seconds from the one it has.
 void ShiftModified(const std::string& path, const struct stat& original, int seconds)
 {

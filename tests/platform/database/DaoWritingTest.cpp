@@ -249,4 +249,20 @@ TEST_P(DaoWriting, AnOpenDynasetShowsWhatOtherDatabasesAndProcessesChange)
     EXPECT_EQ((Texts{"大臣"}), names());
 }
 
+// A recordset that has not read to its end holds nothing of the file: another process writes at
+// once, and the recordset shows the change when it moves onto the row.
+TEST_P(DaoWriting, AnOpenRecordsetLeavesTheFileFreeForOtherProcesses)
+{
+    WrittenLongAgo(m_database);
+    CDaoDatabase database;
+    database.Open(m_database.c_str());
+    ColumnSet codes(&database, "[SeishikiMeishou]");
+    codes.Open(dbOpenDynaset, "SELECT * FROM CodeTbl ORDER BY Code", 0);
+    ExecuteInChildProcess(m_database, "UPDATE CodeTbl SET SeishikiMeishou = '大臣' WHERE Code = '02'");
+    WrittenLongAgo(m_database, 2);
+    codes.MoveFirst();
+    codes.MoveNext();
+    EXPECT_EQ(CString("大臣"), codes.m_value);
+}
+
 } // namespace
