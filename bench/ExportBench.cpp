@@ -1,9 +1,13 @@
-// The migration export of a generated register: 1,000 properties of 4 documents each, timed
-// beside "zip -r -ll" packing the same output tree, and its peak memory beside that of 100
-// properties; the property names are Japanese, as users give them. Each export runs in a child
-// process of its own, so that its peak memory (ru_maxrss) is its own; each time is the best of
-// three runs. Everything it makes is deleted at the end.
-//   export_bench [work folder]
+// The migration export of generated registers of 4-document properties with Japanese names, as
+// users give them, each export in a child process of its own so that its peak memory (ru_maxrss)
+// is its own, and every time the best of three runs:
+//   speed   1,000 properties beside "zip -r -ll" packing the same output tree, run by turns;
+//   memory  the peak memory of the export at 100, 1,000 and 5,000 properties (5,000 once), and of
+//           "zip -r -ll" packing the output tree of 5,000;
+//   access  the export from a Jet 4 copy of the register beside the same register in SQLite, by
+//           turns, at 1,000 and 4,500 properties.
+// Everything it makes is deleted at the end.
+//   export_bench [work folder] [speed] [memory] [access]   (all three when none is named)
 #include "app/CZnAppProApp.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
@@ -14,6 +18,7 @@
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
+#include "tools/jetwriter/JetSqliteCopy.h"
 #include "tools/sampledata/SampleDataSet.h"
 
 #include <algorithm>
@@ -25,6 +30,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -123,22 +129,25 @@ int RunExport(const fs::path& folder)
 }
 
 struct Run {
-    double seconds;
-    long peakKilobytes;
+    double seconds = 0;
+    long peakKilobytes = 0;
 };
 
 // A shared machine's other work only ever adds time: each figure is the best of a few runs.
 const int kRuns = 3;
 
-// Runs this program as a child that exports the data set in folder.
-Run ExportInChild(const char* self, const fs::path& folder)
+// Runs a program as a child in folder and waits for it: its time and peak memory.
+Run RunChild(const fs::path& folder, std::vector<std::string> arguments)
 {
-    fs::remove_all(folder / "export");
-    fs::create_directory(folder / "export");
     auto start = std::chrono::steady_clock::now();
     pid_t child = fork();
     if (child == 0) {
-        execl(self, self, "--child", folder.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(&argument[0]);
+        argv.push_back(nullptr);
+        if (chdir(folder.c_str()) == 0)
+            execvp(argv[0], argv.data());
         _exit(127);
     }
     int status = 0;
@@ -146,44 +155,111 @@ Run ExportInChild(const char* self, const fs::path& folder)
     wait4(child, &status, 0, &usage);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        std::fprintf(stderr, "the export of %s failed (status %d)\n", folder.c_str(), status);
+        std::fprintf(stderr, "failed in %s: %s (status %d)\n", folder.c_str(), arguments[0].c_str(), status);
     return {seconds, usage.ru_maxrss};
 }
 
-double Seconds(const std::string& command)
+// Runs this program as a child that exports the data set in folder into an empty destination.
+Run ExportInChild(const char* self, const fs::path& folder)
 {
-    auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "failed: %s\n", command.c_str());
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    fs::remove_all(folder / "export");
+    fs::remove_all(folder / "registry");
+    fs::remove_all(folder / "run");
+    fs::create_directory(folder / "export");
+    return RunChild(folder, {self, "--child", folder.string()});
 }
 
-// The property archive under folder/export, unpacked and packed again with "zip -r -ll".
-double ZipPackingSeconds(const fs::path& folder)
+// The property archive under folder/export unpacked into folder/tree, once.
+fs::path UnpackedTree(const fs::path& folder)
 {
     fs::path tree = folder / "tree";
+    if (fs::exists(tree))
+        return tree;
     fs::create_directory(tree);
     for (const auto& entry : fs::directory_iterator(folder / "export"))
         if (entry.path().filename().string().rfind(u8"物件データ_", 0) == 0)
-            Seconds("unzip -q '" + entry.path().string() + "' -d '" + tree.string() + "'");
-    double best = 0;
-    for (int run = 0; run < kRuns; ++run) {
-        fs::remove(folder / "packed.zip");
-        double seconds = Seconds("cd '" + tree.string() + "' && zip -q -r -ll ../packed.zip .");
-        best = run == 0 ? seconds : std::min(best, seconds);
-    }
-    return best;
+            RunChild(tree, {"unzip", "-q", entry.path().string()});
+    return tree;
 }
 
-// The best time of kRuns exports of the data set in folder, with the largest peak memory.
-Run BestExport(const char* self, const fs::path& folder)
+Run ZipPacking(const fs::path& tree)
 {
-    Run best = ExportInChild(self, folder);
-    for (int run = 1; run < kRuns; ++run) {
-        Run next = ExportInChild(self, folder);
-        best = {std::min(best.seconds, next.seconds), std::max(best.peakKilobytes, next.peakKilobytes)};
+    fs::remove(tree.parent_path() / "packed.zip");
+    return RunChild(tree, {"zip", "-q", "-r", "-ll", "../packed.zip", "."});
+}
+
+Run Best(const Run& a, const Run& b) { return {std::min(a.seconds, b.seconds), std::max(a.peakKilobytes, b.peakKilobytes)}; }
+
+// The register of the data set in folder, in SQLite (the data set's own) or as a Jet 4 copy.
+void UseRegister(const fs::path& folder, bool jet)
+{
+    fs::path bukken = folder / "bukken";
+    fs::path sqlite = bukken / "APP_BUKKEN.sqlite";
+    if (!fs::exists(sqlite)) {
+        fs::rename(bukken / "APP_BUKKEN.mdb", sqlite);
+        JetDatabase database(JetVersion::Jet4);
+        AddSqliteTables(database, sqlite.string());
+        WriteJetFile(database, (bukken / "APP_BUKKEN.jet").string());
     }
-    return best;
+    fs::remove(bukken / "APP_BUKKEN.mdb");
+    fs::copy_file(jet ? bukken / "APP_BUKKEN.jet" : sqlite, bukken / "APP_BUKKEN.mdb");
+}
+
+void Speed(const char* self, const fs::path& work)
+{
+    fs::path folder = work / "speed";
+    Generate(folder, 1000);
+    Run exported = ExportInChild(self, folder);
+    fs::path tree = UnpackedTree(folder);
+    Run packed = ZipPacking(tree);
+    for (int run = 1; run < kRuns; ++run) {
+        exported = Best(exported, ExportInChild(self, folder));
+        packed = Best(packed, ZipPacking(tree));
+    }
+    std::printf("export of 1,000 properties: %.2f s\n", exported.seconds);
+    std::printf("zip -r -ll of its output:   %.2f s (export / packing: %.2f)\n", packed.seconds,
+                exported.seconds / packed.seconds);
+    fs::remove_all(folder);
+}
+
+void Memory(const char* self, const fs::path& work)
+{
+    long peaks[3] = {};
+    const int counts[3] = {100, 1000, 5000};
+    for (int i = 0; i < 3; ++i) {
+        fs::path folder = work / ("memory" + std::to_string(counts[i]));
+        Generate(folder, counts[i]);
+        Run best = ExportInChild(self, folder);
+        for (int run = 1; run < (counts[i] < 5000 ? kRuns : 1); ++run)
+            best = Best(best, ExportInChild(self, folder));
+        peaks[i] = best.peakKilobytes;
+        std::printf("export of %d properties: %.2f s, peak %ld KB\n", counts[i], best.seconds, best.peakKilobytes);
+        if (counts[i] == 5000)
+            std::printf("zip -r -ll of its output:  peak %ld KB\n", ZipPacking(UnpackedTree(folder)).peakKilobytes);
+        fs::remove_all(folder);
+    }
+    std::printf("growth per property: %.2f KB (100 to 1,000), %.2f KB (1,000 to 5,000)\n",
+                double(peaks[1] - peaks[0]) / 900, double(peaks[2] - peaks[1]) / 4000);
+}
+
+void Access(const char* self, const fs::path& work)
+{
+    for (int count : {1000, 4500}) {
+        fs::path folder = work / ("access" + std::to_string(count));
+        Generate(folder, count);
+        Run sqlite, jet;
+        for (int run = 0; run < kRuns; ++run) {
+            UseRegister(folder, false);
+            Run next = ExportInChild(self, folder);
+            sqlite = run == 0 ? next : Best(sqlite, next);
+            UseRegister(folder, true);
+            next = ExportInChild(self, folder);
+            jet = run == 0 ? next : Best(jet, next);
+        }
+        std::printf("%d properties: SQLite %.2f s, Jet 4 %.2f s (Jet / SQLite: %.2f)\n", count, sqlite.seconds,
+                    jet.seconds, jet.seconds / sqlite.seconds);
+        fs::remove_all(folder);
+    }
 }
 
 } // namespace
@@ -193,17 +269,19 @@ int main(int argc, char* argv[])
     if (argc == 3 && std::string(argv[1]) == "--child")
         return RunExport(argv[2]);
     fs::path work = fs::path(argc > 1 ? argv[1] : fs::temp_directory_path().string()) / "export_bench";
+    std::vector<std::string> sections(argv + std::min(argc, 2), argv + argc);
+    auto wanted = [&](const char* name) {
+        return sections.empty() || std::find(sections.begin(), sections.end(), name) != sections.end();
+    };
     fs::remove_all(work);
     fs::create_directories(work);
-
-    Generate(work / "small", 100);
-    Generate(work / "large", 1000);
-    Run small = BestExport(argv[0], work / "small");
-    Run large = BestExport(argv[0], work / "large");
-    double zip = ZipPackingSeconds(work / "large");
-    std::printf("export of 1,000 properties: %.2f s, peak %ld KB\n", large.seconds, large.peakKilobytes);
-    std::printf("zip -r -ll of its output:   %.2f s (export / packing: %.2f)\n", zip, large.seconds / zip);
-    std::printf("export of 100 properties:   %.2f s, peak %ld KB\n", small.seconds, small.peakKilobytes);
+    std::string self = fs::canonical("/proc/self/exe").string(); // the children start in other folders
+    if (wanted("speed"))
+        Speed(self.c_str(), work);
+    if (wanted("memory"))
+        Memory(self.c_str(), work);
+    if (wanted("access"))
+        Access(self.c_str(), work);
     fs::remove_all(work);
     return 0;
 }

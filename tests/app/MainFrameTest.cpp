@@ -10,7 +10,7 @@
 #include "storage/ZnAppCheckoutTblDAO.h"
 #include "storage/ZnAppRegRoot.h"
 #include "storage/ZnAppTanbunTblDAO.h"
-#include "tests/support/JetCopy.h"
+#include "tools/jetwriter/JetSqliteCopy.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "platform/database/DaoConnection.h"
 #include "platform/files/WinPath.h"
 #include "storage/AppDatabaseSchemas.h"
-#include "tests/support/JetCopy.h"
+#include "tools/jetwriter/JetSqliteCopy.h"
 
 #include <cstdio>
 #include <stdexcept>

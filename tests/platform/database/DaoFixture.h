@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/database/AfxDao.h"
-#include "tests/support/JetCopy.h"
+#include "tools/jetwriter/JetSqliteCopy.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,5 +1,5 @@
-// Access files for the suites that run over SQLite and Access files alike: a SQLite test
-// database copied into the description of a Jet file.
+// Access files made from SQLite databases, for the test suites that run over both and for the
+// benchmarks: a SQLite database copied into the description of a Jet file.
 #pragma once
 
 #include "tools/jetwriter/JetDatabase.h"

@@ -1,4 +1,4 @@
-#include "tests/support/JetCopy.h"
+#include "tools/jetwriter/JetSqliteCopy.h"
 
 #include "platform/core/Cp932.h"
 #include "platform/database/AfxDao.h"
