@@ -2,11 +2,14 @@
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinPath.h"
+#include "zipnorva/ZpEntryQueue.h"
 #include "zipnorva/ZpSourceFile.h"
+#include "zipnorva/ZpZip64End.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -24,7 +27,6 @@ const uLong kFolderAttributes = 0x10; // MS-DOS directory attribute
 const uLong kFileAttributes = 0x20;   // MS-DOS archive attribute
 const uLong kTextFileInternal = 1;    // internal attribute: the entry is text
 const size_t kLongestEntryName = 0xFFFF;
-const size_t kCheckPieceSize = 256 * 1024;
 
 // The MS-DOS time fields of a local time, held to the range that they can express.
 tm_zip ZipTime(std::time_t time)
@@ -40,19 +42,23 @@ tm_zip ZipTime(std::time_t time)
     return zipTime;
 }
 
-// Names in a folder, sorted by their bytes, so that an archive's order does not depend on the disk.
-bool ListFolder(const std::string& folder, std::vector<std::string>& names)
+// The names in a folder, sorted by their bytes, so that an archive's order does not depend on the
+// disk: each ends with a NUL in text, starting at an offset of starts.
+bool ListFolder(const std::string& folder, std::string& text, std::vector<size_t>& starts)
 {
     DIR* dir = opendir(folder.c_str());
     if (!dir)
         return false;
     while (const dirent* item = readdir(dir)) {
-        std::string name = item->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
+        const char* name = item->d_name;
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
+            starts.push_back(text.size());
+            text.append(name, std::strlen(name) + 1);
+        }
     }
     closedir(dir);
-    std::sort(names.begin(), names.end());
+    const char* base = text.data();
+    std::sort(starts.begin(), starts.end(), [base](size_t a, size_t b) { return std::strcmp(base + a, base + b) < 0; });
     return true;
 }
 
@@ -108,6 +114,7 @@ ZpPacker::ZpPacker(const ZpSettings& settings, ZpPrintFunction print) : settings
     root_ = settings_.rootDir.empty() ? "." : WinPathToLinux(settings_.rootDir.c_str());
     while (root_.size() > 1 && root_.back() == '/')
         root_.pop_back();
+    rootPrefix_ = root_ == "/" ? root_ : root_ + "/";
 }
 
 int ZpPacker::Fail(int code, const std::string& message) const
@@ -128,6 +135,7 @@ std::string ZpPacker::Resolve(const std::string& windowsPath) const
 int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string>& names)
 {
     entries_.clear();
+    names_.clear();
     if (names.empty())
         return Fail(ZP_ERROR_PARAMETERS, "nothing named to pack");
     for (const std::string& name : names)
@@ -165,14 +173,17 @@ int ZpPacker::Collect(const std::string& windowsName)
     std::string path = Resolve(windowsName);
     size_t slash = path.rfind('/');
     std::string last = path.substr(slash + 1);
-    if (last == "*.*" || last == "*")
-        return AddFolderContents(path.substr(0, std::max<size_t>(slash, 1)));
-    return AddTree(path);
+    if (last == "*.*" || last == "*") {
+        path.resize(std::max<size_t>(slash, 1));
+        return AddFolderContents(path, kNoParent);
+    }
+    return AddTree(path, rootPrefix_.size(), kNoParent);
 }
 
 // Adds a file, or a folder with its entry and, when recursing, its contents. The root folder
-// itself has no entry.
-int ZpPacker::AddTree(const std::string& path)
+// itself has no entry. The name of what path names starts at nameStart: below its folder's
+// entry, or below the root folder when it has none (parent is kNoParent). path is restored.
+int ZpPacker::AddTree(std::string& path, size_t nameStart, std::uint32_t parent)
 {
     struct stat info;
     if (lstat(path.c_str(), &info) != 0)
@@ -182,39 +193,92 @@ int ZpPacker::AddTree(const std::string& path)
         return Fail(ZP_ERROR_SOURCE, "not a file or folder: " + LinuxPathToWin(path));
     if (isFolder && !settings_.recurse)
         return ZP_OK;
-    if (path != root_) {
-        std::string prefix = root_ == "/" ? root_ : root_ + "/";
-        if (path.compare(0, prefix.size(), prefix) != 0)
-            return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
-        unsigned long long size = isFolder ? 0 : static_cast<unsigned long long>(info.st_size);
-        Entry entry{path.substr(prefix.size()), isFolder, false, size, info.st_mtime, 0};
-        if (NameOf(entry).size() > kLongestEntryName)
-            return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
-        entries_.push_back(std::move(entry));
-    }
-    return isFolder ? AddFolderContents(path) : ZP_OK;
+    if (path == root_)
+        return isFolder ? AddFolderContents(path, parent) : ZP_OK;
+    if (parent == kNoParent && path.compare(0, rootPrefix_.size(), rootPrefix_) != 0)
+        return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
+    if (int result = AddEntry(path, nameStart, parent, info))
+        return result;
+    return isFolder ? AddFolderContents(path, static_cast<std::uint32_t>(entries_.size() - 1)) : ZP_OK;
 }
 
-int ZpPacker::AddFolderContents(const std::string& folder)
+int ZpPacker::AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, const struct stat& info)
 {
-    std::vector<std::string> names;
-    if (!ListFolder(folder, names))
-        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
-    for (const std::string& name : names)
-        if (int result = AddTree(folder == "/" ? folder + name : folder + "/" + name))
-            return result;
+    bool isFolder = S_ISDIR(info.st_mode);
+    utf8Name_.assign(path, nameStart, std::string::npos);
+    std::string cp932Name = cp932::FromUtf8(utf8Name_);
+    size_t fullLength = (parent == kNoParent ? 0 : NameOf(parent).size()) + cp932Name.size() + (isFolder ? 1 : 0);
+    if (fullLength > kLongestEntryName || utf8Name_.size() > kLongestEntryName)
+        return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
+    if (entries_.size() >= kNoParent || names_.size() + utf8Name_.size() + cp932Name.size() > 0xFFFFFFFFu)
+        return Fail(ZP_ERROR_PARAMETERS, "too many files: " + LinuxPathToWin(path));
+    Entry entry = {isFolder ? 0 : static_cast<unsigned long long>(info.st_size),
+                   info.st_mtime,
+                   static_cast<std::uint32_t>(names_.size()),
+                   parent,
+                   0,
+                   static_cast<std::uint16_t>(utf8Name_.size()),
+                   static_cast<std::uint16_t>(cp932Name.size()),
+                   isFolder,
+                   false};
+    names_ += utf8Name_;
+    names_ += cp932Name;
+    entries_.push_back(entry);
     return ZP_OK;
 }
 
-std::string ZpPacker::PathOf(const Entry& entry) const
+// Adds what the folder holds; folder is restored.
+int ZpPacker::AddFolderContents(std::string& folder, std::uint32_t parent)
 {
-    return root_ == "/" ? root_ + entry.relative : root_ + "/" + entry.relative;
+    std::string text;
+    std::vector<size_t> starts;
+    if (!ListFolder(folder, text, starts))
+        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
+    size_t folderLength = folder.size();
+    if (folder != "/")
+        folder += '/';
+    size_t childStart = folder.size();
+    size_t nameStart = parent == kNoParent ? rootPrefix_.size() : childStart;
+    int result = ZP_OK;
+    for (size_t i = 0; i < starts.size() && result == ZP_OK; ++i) {
+        folder.resize(childStart);
+        folder.append(text.c_str() + starts[i]);
+        result = AddTree(folder, nameStart, parent);
+    }
+    folder.resize(folderLength);
+    return result;
 }
 
-std::string ZpPacker::NameOf(const Entry& entry)
+void ZpPacker::AppendName(std::uint32_t index, bool cp932, std::string& out) const
 {
-    return cp932::FromUtf8(entry.relative) + (entry.isFolder ? "/" : "");
+    const Entry& entry = entries_[index];
+    if (entry.parent != kNoParent) {
+        AppendName(entry.parent, cp932, out);
+        out += '/';
+    }
+    if (cp932)
+        out.append(names_, entry.nameAt + entry.utf8Length, entry.cp932Length);
+    else
+        out.append(names_, entry.nameAt, entry.utf8Length);
 }
+
+const std::string& ZpPacker::PathOf(std::uint32_t index)
+{
+    path_ = rootPrefix_;
+    AppendName(index, false, path_);
+    return path_;
+}
+
+const std::string& ZpPacker::NameOf(std::uint32_t index)
+{
+    name_.clear();
+    AppendName(index, true, name_);
+    if (entries_[index].isFolder)
+        name_ += '/';
+    return name_;
+}
+
+std::string ZpPacker::DisplayName(std::uint32_t index) { return LinuxPathToWin(PathOf(index)); }
 
 size_t ZpPacker::StoredCount() const
 {
@@ -226,51 +290,119 @@ int ZpPacker::WriteArchive(const std::string& path)
     zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
     if (!zip)
         return Fail(ZP_ERROR_CREATE, "cannot create " + LinuxPathToWin(path));
-    int result = ZP_OK;
-    for (Entry& entry : entries_)
-        if (IsStored(entry) && (result = WriteEntry(zip, entry)) != ZP_OK)
-            break;
+    int result = WriteEntries(zip);
     if (zipClose(zip, nullptr) != ZIP_OK && result == ZP_OK)
+        result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
+    if (result == ZP_OK && !AddZip64EndRecords(path, StoredCount()))
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
     return result;
 }
 
-int ZpPacker::WriteEntry(void* zip, Entry& entry)
+// Writes the entries in order while the workers prepare those after them.
+int ZpPacker::WriteEntries(void* zip)
 {
-    std::string displayName = LinuxPathToWin(PathOf(entry));
-    std::unique_ptr<ZpSourceFile> source;
-    if (!entry.isFolder) {
-        source.reset(new ZpSourceFile(PathOf(entry)));
-        if (!source->IsOpen())
-            return Fail(ZP_ERROR_SOURCE, "cannot open " + displayName);
-        entry.isText = source->ScanIsText();
+    ZpEntryQueue queue(settings_.level, settings_.crlfToLf);
+    std::uint32_t next = 0; // the next entry to queue
+    for (std::uint32_t index = 0; index < entries_.size(); ++index) {
+        if (!IsStored(entries_[index]))
+            continue;
+        for (; next < entries_.size() && queue.HasRoom(); ++next)
+            if (IsStored(entries_[next]))
+                QueueEntry(queue, next);
+        int result = WriteEntry(zip, index, queue.Oldest());
+        queue.Release();
+        if (result != ZP_OK)
+            return result;
     }
+    return ZP_OK;
+}
+
+void ZpPacker::QueueEntry(ZpEntryQueue& queue, std::uint32_t index)
+{
+    const Entry& entry = entries_[index];
+    ZpPreparedEntry& prepared = queue.NextToQueue();
+    if (entry.isFolder)
+        prepared.path.clear();
+    else
+        prepared.path = PathOf(index);
+    prepared.deflate = entry.size != 0; // folders and empty files are stored
+    queue.Queue();
+}
+
+int ZpPacker::WriteEntry(void* zip, std::uint32_t index, const ZpPreparedEntry& prepared)
+{
+    switch (prepared.outcome) {
+    case ZpPreparedEntry::kReady:
+        break;
+    case ZpPreparedEntry::kTooLarge:
+        return WriteStreamed(zip, index);
+    case ZpPreparedEntry::kCannotOpen:
+        return Fail(ZP_ERROR_SOURCE, "cannot open " + DisplayName(index));
+    case ZpPreparedEntry::kCannotRead:
+        return Fail(ZP_ERROR_SOURCE, "cannot read " + DisplayName(index));
+    case ZpPreparedEntry::kCannotCompress:
+        return Fail(ZP_ERROR_WRITE, "cannot compress " + DisplayName(index));
+    }
+    Entry& entry = entries_[index];
+    entry.isText = prepared.isText;
+    if (!OpenEntry(zip, index, true))
+        return Fail(ZP_ERROR_WRITE, "cannot add " + DisplayName(index));
+    if ((!prepared.data.empty() &&
+         zipWriteInFileInZip(zip, prepared.data.data(), static_cast<unsigned>(prepared.data.size())) != ZIP_OK) ||
+        zipCloseFileInZipRaw64(zip, prepared.size, prepared.crc) != ZIP_OK)
+        return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+    entry.size = prepared.size;
+    entry.crc = static_cast<std::uint32_t>(prepared.crc);
+    return ZP_OK;
+}
+
+// A file too large to be held in memory: read twice, for the text test and for the archive, and
+// compressed by minizip here.
+int ZpPacker::WriteStreamed(void* zip, std::uint32_t index)
+{
+    Entry& entry = entries_[index];
+    ZpSourceFile source(PathOf(index));
+    if (!source.IsOpen())
+        return Fail(ZP_ERROR_SOURCE, "cannot open " + DisplayName(index));
+    entry.isText = source.ScanIsText();
+    if (!OpenEntry(zip, index, false))
+        return Fail(ZP_ERROR_WRITE, "cannot add " + DisplayName(index));
+    unsigned long long stored = 0;
+    uLong crc = crc32(0, nullptr, 0);
+    long got = 0;
+    while ((got = source.Read(piece_, settings_.crlfToLf && entry.isText)) > 0) {
+        if (zipWriteInFileInZip(zip, piece_.data(), static_cast<unsigned>(got)) != ZIP_OK)
+            return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece_.data()), static_cast<uInt>(got));
+        stored += got;
+    }
+    if (got < 0)
+        return Fail(ZP_ERROR_SOURCE, "cannot read " + DisplayName(index));
+    if (zipCloseFileInZip(zip) != ZIP_OK)
+        return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+    entry.size = stored;
+    entry.crc = static_cast<std::uint32_t>(crc);
+    return ZP_OK;
+}
+
+// Starts the entry in the archive: raw for data deflated already.
+bool ZpPacker::OpenEntry(void* zip, std::uint32_t index, bool raw)
+{
+    const Entry& entry = entries_[index];
     zip_fileinfo info = {};
     info.tmz_date = ZipTime(entry.modified);
     info.internal_fa = entry.isText ? kTextFileInternal : 0;
     info.external_fa = entry.isFolder ? kFolderAttributes : kFileAttributes;
     int method = entry.size == 0 ? 0 : Z_DEFLATED; // folders and empty files are stored
     int zip64 = entry.size >= 0xFFFFFFFFull ? 1 : 0;
-    if (zipOpenNewFileInZip4_64(zip, NameOf(entry).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
-                                settings_.level, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                kVersionMadeBy, 0, zip64) != ZIP_OK)
-        return Fail(ZP_ERROR_WRITE, "cannot add " + displayName);
-
-    entry.stored = 0;
-    long got = 0;
-    while (source && (got = source->Read(piece_, settings_.crlfToLf && entry.isText)) > 0) {
-        if (zipWriteInFileInZip(zip, piece_.data(), static_cast<unsigned>(got)) != ZIP_OK)
-            return Fail(ZP_ERROR_WRITE, "cannot write " + displayName);
-        entry.stored += got;
-    }
-    if (got < 0)
-        return Fail(ZP_ERROR_SOURCE, "cannot read " + displayName);
-    if (zipCloseFileInZip(zip) != ZIP_OK)
-        return Fail(ZP_ERROR_WRITE, "cannot write " + displayName);
-    return ZP_OK;
+    return zipOpenNewFileInZip4_64(zip, NameOf(index).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
+                                   settings_.level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr,
+                                   0, kVersionMadeBy, 0, zip64) == ZIP_OK;
 }
 
-int ZpPacker::CheckArchive(const std::string& path) const
+// Reads the archive's central directory back: it must list every entry, in order, with the name,
+// size and checksum written.
+int ZpPacker::CheckArchive(const std::string& path)
 {
     unzFile unzip = unzOpen64(path.c_str());
     if (!unzip)
@@ -279,39 +411,24 @@ int ZpPacker::CheckArchive(const std::string& path) const
     int result = unzGetGlobalInfo64(unzip, &global) == UNZ_OK && global.number_entry == StoredCount()
                      ? ZP_OK
                      : Fail(ZP_ERROR_CHECK, "wrong entry count in " + LinuxPathToWin(path));
-    bool first = true;
-    std::vector<char> buffer(kCheckPieceSize);
-    for (const Entry& entry : entries_) {
-        if (result != ZP_OK || !IsStored(entry))
+    std::vector<char> name(kLongestEntryName + 1);
+    int step = unzGoToFirstFile(unzip);
+    for (std::uint32_t index = 0; index < entries_.size() && result == ZP_OK; ++index) {
+        const Entry& entry = entries_[index];
+        if (!IsStored(entry))
             continue;
-        if ((first ? unzGoToFirstFile(unzip) : unzGoToNextFile(unzip)) != UNZ_OK)
-            result = Fail(ZP_ERROR_CHECK, "entry missing: " + LinuxPathToWin(PathOf(entry)));
-        else
-            result = CheckEntry(unzip, entry, buffer);
-        first = false;
+        unz_file_info64 info;
+        if (step != UNZ_OK ||
+            unzGetCurrentFileInfo64(unzip, &info, name.data(), name.size(), nullptr, 0, nullptr, 0) != UNZ_OK)
+            result = Fail(ZP_ERROR_CHECK, "entry missing: " + DisplayName(index));
+        else if (NameOf(index).compare(0, std::string::npos, name.data(), info.size_filename) != 0)
+            result = Fail(ZP_ERROR_CHECK, "entry name differs: " + DisplayName(index));
+        else if (info.uncompressed_size != entry.size || info.crc != entry.crc)
+            result = Fail(ZP_ERROR_CHECK, "data differ when read back: " + DisplayName(index));
+        step = unzGoToNextFile(unzip);
     }
     unzClose(unzip);
     return result;
-}
-
-// The current entry has the entry's name, and its data read whole have the size written and a
-// matching checksum.
-int ZpPacker::CheckEntry(void* unzip, const Entry& entry, std::vector<char>& buffer) const
-{
-    std::string displayName = LinuxPathToWin(PathOf(entry));
-    std::vector<char> name(kLongestEntryName + 1);
-    unz_file_info64 info;
-    if (unzGetCurrentFileInfo64(unzip, &info, name.data(), name.size(), nullptr, 0, nullptr, 0) != UNZ_OK ||
-        std::string(name.data(), info.size_filename) != NameOf(entry))
-        return Fail(ZP_ERROR_CHECK, "entry name differs: " + displayName);
-    if (unzOpenCurrentFile(unzip) != UNZ_OK)
-        return Fail(ZP_ERROR_CHECK, "cannot read back " + displayName);
-    unsigned long long total = 0;
-    int got;
-    while ((got = unzReadCurrentFile(unzip, buffer.data(), buffer.size())) > 0)
-        total += got;
-    bool intact = unzCloseCurrentFile(unzip) == UNZ_OK && got == 0 && total == entry.stored;
-    return intact ? ZP_OK : Fail(ZP_ERROR_CHECK, "data differ when read back: " + displayName);
 }
 
 // Gives the finished archive its name, never replacing a file that took the name meanwhile.
@@ -331,14 +448,14 @@ int ZpPacker::Publish(const std::string& temporary, const std::string& archive, 
 
 // Removes the files, then the folders deepest first. Every source is in the archive by now, so a
 // failure loses nothing; it is reported and the rest are still tried.
-int ZpPacker::RemoveSources() const
+int ZpPacker::RemoveSources()
 {
     int result = ZP_OK;
-    for (const Entry& entry : entries_)
-        if (!entry.isFolder && unlink(PathOf(entry).c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(PathOf(entry)));
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-        if (entry->isFolder && rmdir(PathOf(*entry).c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(PathOf(*entry)));
+    for (std::uint32_t index = 0; index < entries_.size(); ++index)
+        if (!entries_[index].isFolder && unlink(PathOf(index).c_str()) != 0)
+            result = Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
+    for (std::uint32_t index = entries_.size(); index-- > 0;)
+        if (entries_[index].isFolder && rmdir(PathOf(index).c_str()) != 0)
+            result = Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
     return result;
 }
