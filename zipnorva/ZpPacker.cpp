@@ -42,13 +42,10 @@ tm_zip ZipTime(std::time_t time)
     return zipTime;
 }
 
-// The names in a folder, sorted by their bytes, so that an archive's order does not depend on the
-// disk: each ends with a NUL in text, starting at an offset of starts.
-bool ListFolder(const std::string& folder, std::string& text, std::vector<size_t>& starts)
+// The names in an open folder, sorted by their bytes, so that an archive's order does not depend
+// on the disk: each ends with a NUL in text, starting at an offset of starts.
+void ListFolder(DIR* dir, std::string& text, std::vector<size_t>& starts)
 {
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
-        return false;
     while (const dirent* item = readdir(dir)) {
         const char* name = item->d_name;
         if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
@@ -56,10 +53,8 @@ bool ListFolder(const std::string& folder, std::string& text, std::vector<size_t
             text.append(name, std::strlen(name) + 1);
         }
     }
-    closedir(dir);
     const char* base = text.data();
     std::sort(starts.begin(), starts.end(), [base](size_t a, size_t b) { return std::strcmp(base + a, base + b) < 0; });
-    return true;
 }
 
 // Unlinks a temporary file unless it was given its final name.
@@ -175,40 +170,47 @@ int ZpPacker::Collect(const std::string& windowsName)
     std::string last = path.substr(slash + 1);
     if (last == "*.*" || last == "*") {
         path.resize(std::max<size_t>(slash, 1));
-        return AddFolderContents(path, kNoParent);
+        return AddFolderContents(path, kNoParent, 0);
     }
-    return AddTree(path, rootPrefix_.size(), kNoParent);
-}
-
-// Adds a file, or a folder with its entry and, when recursing, its contents. The root folder
-// itself has no entry. The name of what path names starts at nameStart: below its folder's
-// entry, or below the root folder when it has none (parent is kNoParent). path is restored.
-int ZpPacker::AddTree(std::string& path, size_t nameStart, std::uint32_t parent)
-{
     struct stat info;
     if (lstat(path.c_str(), &info) != 0)
         return Fail(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(path));
+    return AddTree(path, info, kNoParent, 0);
+}
+
+// Adds a file, or a folder with its entry and, when recursing, its contents. The root folder
+// itself has no entry. parent is the entry of the folder that holds path, or kNoParent when that
+// folder has none: then the name is taken from the root folder on. nameLength is the length of
+// the parent's entry name, "/" included (0 without a parent). path is restored.
+int ZpPacker::AddTree(std::string& path, const struct stat& info, std::uint32_t parent, size_t nameLength)
+{
     bool isFolder = S_ISDIR(info.st_mode);
     if (!isFolder && !S_ISREG(info.st_mode))
         return Fail(ZP_ERROR_SOURCE, "not a file or folder: " + LinuxPathToWin(path));
     if (isFolder && !settings_.recurse)
         return ZP_OK;
     if (path == root_)
-        return isFolder ? AddFolderContents(path, parent) : ZP_OK;
-    if (parent == kNoParent && path.compare(0, rootPrefix_.size(), rootPrefix_) != 0)
+        return isFolder ? AddFolderContents(path, parent, nameLength) : ZP_OK;
+    size_t nameStart = rootPrefix_.size();
+    if (parent == kNoParent && path.compare(0, nameStart, rootPrefix_) != 0)
         return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
-    if (int result = AddEntry(path, nameStart, parent, info))
+    if (parent != kNoParent)
+        nameStart = path.rfind('/') + 1;
+    if (int result = AddEntry(path, nameStart, parent, nameLength, info))
         return result;
-    return isFolder ? AddFolderContents(path, static_cast<std::uint32_t>(entries_.size() - 1)) : ZP_OK;
+    if (!isFolder)
+        return ZP_OK;
+    auto folder = static_cast<std::uint32_t>(entries_.size() - 1);
+    return AddFolderContents(path, folder, nameLength + entries_.back().cp932Length + 1);
 }
 
-int ZpPacker::AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, const struct stat& info)
+int ZpPacker::AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, size_t nameLength,
+                       const struct stat& info)
 {
     bool isFolder = S_ISDIR(info.st_mode);
     utf8Name_.assign(path, nameStart, std::string::npos);
     std::string cp932Name = cp932::FromUtf8(utf8Name_);
-    size_t fullLength = (parent == kNoParent ? 0 : NameOf(parent).size()) + cp932Name.size() + (isFolder ? 1 : 0);
-    if (fullLength > kLongestEntryName || utf8Name_.size() > kLongestEntryName)
+    if (nameLength + cp932Name.size() + (isFolder ? 1 : 0) > kLongestEntryName || utf8Name_.size() > kLongestEntryName)
         return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
     if (entries_.size() >= kNoParent || names_.size() + utf8Name_.size() + cp932Name.size() > 0xFFFFFFFFu)
         return Fail(ZP_ERROR_PARAMETERS, "too many files: " + LinuxPathToWin(path));
@@ -227,24 +229,31 @@ int ZpPacker::AddEntry(const std::string& path, size_t nameStart, std::uint32_t 
     return ZP_OK;
 }
 
-// Adds what the folder holds; folder is restored.
-int ZpPacker::AddFolderContents(std::string& folder, std::uint32_t parent)
+// Adds what the folder holds, each looked up from the open folder; folder is restored.
+int ZpPacker::AddFolderContents(std::string& folder, std::uint32_t parent, size_t nameLength)
 {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
     std::string text;
     std::vector<size_t> starts;
-    if (!ListFolder(folder, text, starts))
-        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
+    ListFolder(dir, text, starts);
     size_t folderLength = folder.size();
     if (folder != "/")
         folder += '/';
     size_t childStart = folder.size();
-    size_t nameStart = parent == kNoParent ? rootPrefix_.size() : childStart;
     int result = ZP_OK;
     for (size_t i = 0; i < starts.size() && result == ZP_OK; ++i) {
+        const char* name = text.c_str() + starts[i];
         folder.resize(childStart);
-        folder.append(text.c_str() + starts[i]);
-        result = AddTree(folder, nameStart, parent);
+        folder.append(name);
+        struct stat info;
+        if (fstatat(dirfd(dir), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            result = Fail(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(folder));
+        else
+            result = AddTree(folder, info, parent, nameLength);
     }
+    closedir(dir);
     folder.resize(folderLength);
     return result;
 }

@@ -55,9 +55,10 @@ private:
     int Fail(int code, const std::string& message) const;
     std::string Resolve(const std::string& windowsPath) const;
     int Collect(const std::string& windowsName);
-    int AddTree(std::string& path, size_t nameStart, std::uint32_t parent);
-    int AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, const struct stat& info);
-    int AddFolderContents(std::string& folder, std::uint32_t parent);
+    int AddTree(std::string& path, const struct stat& info, std::uint32_t parent, size_t nameLength);
+    int AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, size_t nameLength,
+                 const struct stat& info);
+    int AddFolderContents(std::string& folder, std::uint32_t parent, size_t nameLength);
     void AppendName(std::uint32_t index, bool cp932, std::string& out) const;
     // The entry's Linux path, and its entry name (CP932, "/" between names, "/" at the end of a
     // folder); each valid until the next call of the same function.
