@@ -2,6 +2,7 @@
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinPath.h"
+#include "zipnorva/ZpArchiveFile.h"
 #include "zipnorva/ZpEntryQueue.h"
 #include "zipnorva/ZpSourceFile.h"
 #include "zipnorva/ZpZip64End.h"
@@ -296,7 +297,8 @@ size_t ZpPacker::StoredCount() const
 
 int ZpPacker::WriteArchive(const std::string& path)
 {
-    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    zlib_filefunc64_def functions = ZpArchiveFile::Functions();
+    zipFile zip = zipOpen2_64(path.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
     if (!zip)
         return Fail(ZP_ERROR_CREATE, "cannot create " + LinuxPathToWin(path));
     int result = WriteEntries(zip);
@@ -413,7 +415,8 @@ bool ZpPacker::OpenEntry(void* zip, std::uint32_t index, bool raw)
 // size and checksum written.
 int ZpPacker::CheckArchive(const std::string& path)
 {
-    unzFile unzip = unzOpen64(path.c_str());
+    zlib_filefunc64_def functions = ZpArchiveFile::Functions();
+    unzFile unzip = unzOpen2_64(path.c_str(), &functions);
     if (!unzip)
         return Fail(ZP_ERROR_CHECK, "cannot read back " + LinuxPathToWin(path));
     unz_global_info64 global;
@@ -455,16 +458,35 @@ int ZpPacker::Publish(const std::string& temporary, const std::string& archive, 
     return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
 }
 
-// Removes the files, then the folders deepest first. Every source is in the archive by now, so a
-// failure loses nothing; it is reported and the rest are still tried.
+// Removes the files, then the folders deepest first, each by its name in its open folder. Every
+// source is in the archive by now, so a failure loses nothing; it is reported and the rest are
+// still tried.
 int ZpPacker::RemoveSources()
 {
+    int folder = -1;
+    std::uint32_t folderEntry = kNoParent;
+    auto remove = [&](std::uint32_t index, int flags) {
+        const Entry& entry = entries_[index];
+        if (folder < 0 || folderEntry != entry.parent) {
+            if (folder >= 0)
+                close(folder);
+            const std::string& path = entry.parent == kNoParent ? root_ : PathOf(entry.parent);
+            folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            folderEntry = entry.parent;
+        }
+        utf8Name_.assign(names_, entry.nameAt, entry.utf8Length);
+        return unlinkat(folder, utf8Name_.c_str(), flags) == 0
+                   ? ZP_OK
+                   : Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
+    };
     int result = ZP_OK;
     for (std::uint32_t index = 0; index < entries_.size(); ++index)
-        if (!entries_[index].isFolder && unlink(PathOf(index).c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
+        if (!entries_[index].isFolder && remove(index, 0) != ZP_OK)
+            result = ZP_ERROR_MOVE;
     for (std::uint32_t index = entries_.size(); index-- > 0;)
-        if (entries_[index].isFolder && rmdir(PathOf(index).c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
+        if (entries_[index].isFolder && remove(index, AT_REMOVEDIR) != ZP_OK)
+            result = ZP_ERROR_MOVE;
+    if (folder >= 0)
+        close(folder);
     return result;
 }
