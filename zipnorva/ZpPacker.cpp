@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <exception>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -301,7 +302,12 @@ int ZpPacker::WriteArchive(const std::string& path)
     zipFile zip = zipOpen2_64(path.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
     if (!zip)
         return Fail(ZP_ERROR_CREATE, "cannot create " + LinuxPathToWin(path));
-    int result = WriteEntries(zip);
+    int result = ZP_OK;
+    try {
+        result = WriteEntries(zip);
+    } catch (const std::exception&) { // out of memory, or no thread: the archive is still closed
+        result = Fail(ZP_ERROR_WRITE, "cannot write " + LinuxPathToWin(path));
+    }
     if (zipClose(zip, nullptr) != ZIP_OK && result == ZP_OK)
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
     if (result == ZP_OK && !AddZip64EndRecords(path, StoredCount()))

@@ -107,6 +107,25 @@ extern "C" int fsync(int fd)
 
 namespace {
 
+// While set, changes what the central directory says of an entry as it is read back.
+std::function<void(unz_file_info64&, char* name)> readBackChange;
+
+} // namespace
+
+// minizip's, the zip library's too (the executable exports it); forwards to minizip's.
+extern "C" int unzGetCurrentFileInfo64(unzFile file, unz_file_info64* info, char* name, uLong nameSize, void* extra,
+                                       uLong extraSize, char* comment, uLong commentSize)
+{
+    using Next = int (*)(unzFile, unz_file_info64*, char*, uLong, void*, uLong, char*, uLong);
+    static Next next = reinterpret_cast<Next>(dlsym(RTLD_NEXT, "unzGetCurrentFileInfo64"));
+    int result = next(file, info, name, nameSize, extra, extraSize, comment, commentSize);
+    if (result == UNZ_OK && info && name && readBackChange)
+        readBackChange(*info, name);
+    return result;
+}
+
+namespace {
+
 class ZipLibraryTest : public ZipTest {
 protected:
     void SetUp() override
@@ -202,6 +221,27 @@ TEST_F(ZipLibraryTest, TheArchiveIsOnTheDiskBeforeAnySourceIsRemoved)
 
 // A write that fails part way: PropertyExportEndToEndTest, on a destination that fills up.
 
+// The central directory read back must name every entry as written, with its size and checksum;
+// an archive that does not is refused before anything is removed.
+TEST_F(ZipLibraryTest, AnEntryReadBackDifferentlyLeavesEverySourceAndNoArchive)
+{
+    const std::vector<std::function<void(unz_file_info64&, char*)>> changes = {
+        [](unz_file_info64& info, char*) { info.crc ^= 1; },
+        [](unz_file_info64& info, char*) { ++info.uncompressed_size; },
+        [](unz_file_info64&, char* name) { name[0] ^= 1; },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        SCOPED_TRACE(i);
+        std::string folder = MakeExportFolder(parent_.Path() + "/" + std::to_string(i));
+        readBackChange = [&](unz_file_info64& info, char* name) {
+            if (std::string(name, info.size_filename) == "物件/申請書データ.xml") // CP932
+                changes[i](info, name);
+        };
+        ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_CHECK);
+        readBackChange = nullptr;
+    }
+}
+
 TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
 {
     std::string folder = MakeExportFolder(parent_.Path());
@@ -282,9 +322,10 @@ std::vector<StoredEntry> StoredEntries(const std::string& path)
 }
 
 // Writes the entries with minizip's own compression, as the library wrote each entry before it
-// compressed on threads of its own: empty data stored, the rest deflated at the level.
-void WriteWithMinizip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& entries,
-                      int level)
+// compressed on threads of its own: empty files stored, the rest deflated at the level, each
+// entry's data handed over in the writes given.
+void WriteWithMinizip(const std::string& path,
+                      const std::vector<std::pair<std::string, std::vector<std::string>>>& entries, int level)
 {
     zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
     for (const auto& entry : entries) {
@@ -292,19 +333,36 @@ void WriteWithMinizip(const std::string& path, const std::vector<std::pair<std::
         zipOpenNewFileInZip4_64(zip, entry.first.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
                                 entry.second.empty() ? 0 : Z_DEFLATED, level, 0, -MAX_WBITS, DEF_MEM_LEVEL,
                                 Z_DEFAULT_STRATEGY, nullptr, 0, 20, 0, 0);
-        zipWriteInFileInZip(zip, entry.second.data(), static_cast<unsigned>(entry.second.size()));
+        for (const std::string& write : entry.second)
+            zipWriteInFileInZip(zip, write.data(), static_cast<unsigned>(write.size()));
         zipCloseFileInZip(zip);
     }
     zipClose(zip, nullptr);
 }
 
-std::string CrLfToLf(const std::string& text)
+// A file's bytes in the writes that the library has always handed to minizip: one for each read
+// piece of 256 KiB; with translate, CR LF pairs become LF, a CR that ends a piece is held back
+// for the next, and one that ends the file is written on its own.
+std::vector<std::string> Writes(const std::string& bytes, bool translate)
 {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
-            out += text[i];
-    return out;
+    const size_t piece = 256 * 1024;
+    std::vector<std::string> writes;
+    bool held = false;
+    for (size_t at = 0; at < bytes.size(); at += piece) {
+        std::string out;
+        for (char c : bytes.substr(at, piece)) {
+            if (translate && held && c != '\n')
+                out += '\r';
+            held = translate && c == '\r';
+            if (!held)
+                out += c;
+        }
+        if (!out.empty())
+            writes.push_back(out);
+    }
+    if (held)
+        writes.push_back("\r");
+    return writes;
 }
 
 std::string LittleEndian(unsigned long long value, int bytes)
@@ -319,14 +377,15 @@ std::string LittleEndian(unsigned long long value, int bytes)
 
 // Whichever way an entry goes (held in memory and deflated on a worker, or streamed when larger
 // than a read piece), the archive holds the same bytes as minizip's own compression of the file's
-// bytes after the line-end translation, at every level: CR LF pairs (one split by the 256 KiB read
-// piece) become LF, a lone CR is kept even as the only or the last byte, binary data are kept
-// as they are, output longer than minizip's 64 KiB buffer is not cut differently, and an entry
-// larger than the archive file's 1 MiB buffer still gets its header filled in.
+// translated bytes handed over as the library always has (Writes), at every level: CR LF pairs
+// (one split by the read piece) become LF, a lone CR is kept even as the only or the last byte,
+// binary data are kept as they are, output longer than minizip's 64 KiB buffer is not cut
+// differently, and an entry larger than the archive file's 1 MiB buffer still gets its header
+// filled in.
 TEST_F(ZipLibraryTest, EntriesHoldWhatMinizipWritesForTheTranslatedBytesAtEveryLevel)
 {
     std::string text = "<a>\r\n";
-    while (text.size() < 100000)
+    while (text.size() < 300000)
         text += u8"\t<項目>値 " + std::to_string(text.size() * 7919 % 100003) + u8"</項目>\r\n";
     std::string binary;
     for (unsigned seed = 1; binary.size() < 1200000;) {
@@ -339,19 +398,20 @@ TEST_F(ZipLibraryTest, EntriesHoldWhatMinizipWritesForTheTranslatedBytesAtEveryL
         {"cr.txt", "\r"},
         {"empty.txt", ""},
         {"large.bin", binary},
+        {"limit.txt", text.substr(0, 256 * 1024 - 1) + "\r"}, // the largest held in memory
+        {"limit1.txt", text.substr(0, 256 * 1024) + "\r"},    // the smallest streamed
         {"streamed.txt", streamed},
-        {"text.xml", text + "\r"},
+        {"text.xml", text.substr(0, 100000) + "\r"},
     };
     for (char level : {'0', '1', '\0', '9'}) {
         SCOPED_TRACE(level);
         TempFolder parent;
         std::string folder = parent.Path() + "/data";
         fs::create_directories(folder);
-        std::vector<std::pair<std::string, std::string>> expected;
+        std::vector<std::pair<std::string, std::vector<std::string>>> expected;
         for (const auto& file : files) {
             WriteBytes(folder + "/" + file.first, file.second);
-            expected.emplace_back(file.first,
-                                  file.first.find(".bin") != std::string::npos ? file.second : CrLfToLf(file.second));
+            expected.emplace_back(file.first, Writes(file.second, file.first.find(".bin") == std::string::npos));
         }
         WriteWithMinizip(parent.Path() + "/expected.zip", expected, level ? level - '0' : -1);
         LibraryEntries library;
@@ -449,7 +509,7 @@ TEST(Zip64EndRecords, AreAddedFrom0xFFFFEntriesOnBeforeMinizipsEndRecord)
 {
     TempFolder folder;
     std::string archive = folder.Path() + "/a.zip";
-    WriteWithMinizip(archive, {{"a", "x"}}, 6);
+    WriteWithMinizip(archive, {{"a", {"x"}}}, 6);
     std::string written = ReadBytes(archive);
     std::string marked = written.substr(0, written.size() - 14) + LittleEndian(0xFFFFFFFF, 4) +
                          written.substr(written.size() - 10); // the counts as minizip marks them
