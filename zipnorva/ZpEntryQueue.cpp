@@ -48,6 +48,8 @@ ZpPreparedEntry& ZpEntryQueue::Oldest()
     Slot& slot = slots_[released_ % slots_.size()];
     std::unique_lock<std::mutex> lock(mutex_);
     if (!slot.prepared && taken_ == released_ && taken_ < queued_) {
+        if (idleWorkers_ > 0 && queued_ - taken_ > 1) // fewer than a wake-up's worth wait behind it
+            waiting_.notify_one();
         ++taken_;
         lock.unlock();
         Prepare(&compressor_, slot.entry);
