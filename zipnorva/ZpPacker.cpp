@@ -2,12 +2,17 @@
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinPath.h"
+#include "zipnorva/ZpArchiveFile.h"
+#include "zipnorva/ZpEntryQueue.h"
 #include "zipnorva/ZpSourceFile.h"
+#include "zipnorva/ZpZip64End.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
+#include <exception>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -24,7 +29,6 @@ const uLong kFolderAttributes = 0x10; // MS-DOS directory attribute
 const uLong kFileAttributes = 0x20;   // MS-DOS archive attribute
 const uLong kTextFileInternal = 1;    // internal attribute: the entry is text
 const size_t kLongestEntryName = 0xFFFF;
-const size_t kCheckPieceSize = 256 * 1024;
 
 // The MS-DOS time fields of a local time, held to the range that they can express.
 tm_zip ZipTime(std::time_t time)
@@ -40,20 +44,19 @@ tm_zip ZipTime(std::time_t time)
     return zipTime;
 }
 
-// Names in a folder, sorted by their bytes, so that an archive's order does not depend on the disk.
-bool ListFolder(const std::string& folder, std::vector<std::string>& names)
+// The names in an open folder, sorted by their bytes, so that an archive's order does not depend
+// on the disk: each ends with a NUL in text, starting at an offset of starts.
+void ListFolder(DIR* dir, std::string& text, std::vector<size_t>& starts)
 {
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
-        return false;
     while (const dirent* item = readdir(dir)) {
-        std::string name = item->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
+        const char* name = item->d_name;
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
+            starts.push_back(text.size());
+            text.append(name, std::strlen(name) + 1);
+        }
     }
-    closedir(dir);
-    std::sort(names.begin(), names.end());
-    return true;
+    const char* base = text.data();
+    std::sort(starts.begin(), starts.end(), [base](size_t a, size_t b) { return std::strcmp(base + a, base + b) < 0; });
 }
 
 // Unlinks a temporary file unless it was given its final name.
@@ -108,6 +111,7 @@ ZpPacker::ZpPacker(const ZpSettings& settings, ZpPrintFunction print) : settings
     root_ = settings_.rootDir.empty() ? "." : WinPathToLinux(settings_.rootDir.c_str());
     while (root_.size() > 1 && root_.back() == '/')
         root_.pop_back();
+    rootPrefix_ = root_ == "/" ? root_ : root_ + "/";
 }
 
 int ZpPacker::Fail(int code, const std::string& message) const
@@ -128,6 +132,7 @@ std::string ZpPacker::Resolve(const std::string& windowsPath) const
 int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string>& names)
 {
     entries_.clear();
+    names_.clear();
     if (names.empty())
         return Fail(ZP_ERROR_PARAMETERS, "nothing named to pack");
     for (const std::string& name : names)
@@ -165,56 +170,126 @@ int ZpPacker::Collect(const std::string& windowsName)
     std::string path = Resolve(windowsName);
     size_t slash = path.rfind('/');
     std::string last = path.substr(slash + 1);
-    if (last == "*.*" || last == "*")
-        return AddFolderContents(path.substr(0, std::max<size_t>(slash, 1)));
-    return AddTree(path);
-}
-
-// Adds a file, or a folder with its entry and, when recursing, its contents. The root folder
-// itself has no entry.
-int ZpPacker::AddTree(const std::string& path)
-{
+    if (last == "*.*" || last == "*") {
+        path.resize(std::max<size_t>(slash, 1));
+        return AddFolderContents(path, kNoParent, 0);
+    }
     struct stat info;
     if (lstat(path.c_str(), &info) != 0)
         return Fail(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(path));
+    return AddTree(path, info, kNoParent, 0);
+}
+
+// Adds a file, or a folder with its entry and, when recursing, its contents. The root folder
+// itself has no entry. parent is the entry of the folder that holds path, or kNoParent when that
+// folder has none: then the name is taken from the root folder on. nameLength is the length of
+// the parent's entry name, "/" included (0 without a parent). path is restored.
+int ZpPacker::AddTree(std::string& path, const struct stat& info, std::uint32_t parent, size_t nameLength)
+{
     bool isFolder = S_ISDIR(info.st_mode);
     if (!isFolder && !S_ISREG(info.st_mode))
         return Fail(ZP_ERROR_SOURCE, "not a file or folder: " + LinuxPathToWin(path));
     if (isFolder && !settings_.recurse)
         return ZP_OK;
-    if (path != root_) {
-        std::string prefix = root_ == "/" ? root_ : root_ + "/";
-        if (path.compare(0, prefix.size(), prefix) != 0)
-            return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
-        unsigned long long size = isFolder ? 0 : static_cast<unsigned long long>(info.st_size);
-        Entry entry{path.substr(prefix.size()), isFolder, false, size, info.st_mtime, 0};
-        if (NameOf(entry).size() > kLongestEntryName)
-            return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
-        entries_.push_back(std::move(entry));
-    }
-    return isFolder ? AddFolderContents(path) : ZP_OK;
+    if (path == root_)
+        return isFolder ? AddFolderContents(path, parent, nameLength) : ZP_OK;
+    size_t nameStart = rootPrefix_.size();
+    if (parent == kNoParent && path.compare(0, nameStart, rootPrefix_) != 0)
+        return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
+    if (parent != kNoParent)
+        nameStart = path.rfind('/') + 1;
+    if (int result = AddEntry(path, nameStart, parent, nameLength, info))
+        return result;
+    if (!isFolder)
+        return ZP_OK;
+    auto folder = static_cast<std::uint32_t>(entries_.size() - 1);
+    return AddFolderContents(path, folder, nameLength + entries_.back().cp932Length + 1);
 }
 
-int ZpPacker::AddFolderContents(const std::string& folder)
+int ZpPacker::AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, size_t nameLength,
+                       const struct stat& info)
 {
-    std::vector<std::string> names;
-    if (!ListFolder(folder, names))
-        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
-    for (const std::string& name : names)
-        if (int result = AddTree(folder == "/" ? folder + name : folder + "/" + name))
-            return result;
+    bool isFolder = S_ISDIR(info.st_mode);
+    utf8Name_.assign(path, nameStart, std::string::npos);
+    std::string cp932Name = cp932::FromUtf8(utf8Name_);
+    if (nameLength + cp932Name.size() + (isFolder ? 1 : 0) > kLongestEntryName || utf8Name_.size() > kLongestEntryName)
+        return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
+    if (entries_.size() >= kNoParent || names_.size() + utf8Name_.size() + cp932Name.size() > 0xFFFFFFFFu)
+        return Fail(ZP_ERROR_PARAMETERS, "too many files: " + LinuxPathToWin(path));
+    Entry entry = {isFolder ? 0 : static_cast<unsigned long long>(info.st_size),
+                   info.st_mtime,
+                   static_cast<std::uint32_t>(names_.size()),
+                   parent,
+                   0,
+                   static_cast<std::uint16_t>(utf8Name_.size()),
+                   static_cast<std::uint16_t>(cp932Name.size()),
+                   isFolder,
+                   false};
+    names_ += utf8Name_;
+    names_ += cp932Name;
+    entries_.push_back(entry);
     return ZP_OK;
 }
 
-std::string ZpPacker::PathOf(const Entry& entry) const
+// Adds what the folder holds, each looked up from the open folder; folder is restored.
+int ZpPacker::AddFolderContents(std::string& folder, std::uint32_t parent, size_t nameLength)
 {
-    return root_ == "/" ? root_ + entry.relative : root_ + "/" + entry.relative;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
+    std::string text;
+    std::vector<size_t> starts;
+    ListFolder(dir, text, starts);
+    size_t folderLength = folder.size();
+    if (folder != "/")
+        folder += '/';
+    size_t childStart = folder.size();
+    int result = ZP_OK;
+    for (size_t i = 0; i < starts.size() && result == ZP_OK; ++i) {
+        const char* name = text.c_str() + starts[i];
+        folder.resize(childStart);
+        folder.append(name);
+        struct stat info;
+        if (fstatat(dirfd(dir), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            result = Fail(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(folder));
+        else
+            result = AddTree(folder, info, parent, nameLength);
+    }
+    closedir(dir);
+    folder.resize(folderLength);
+    return result;
 }
 
-std::string ZpPacker::NameOf(const Entry& entry)
+void ZpPacker::AppendName(std::uint32_t index, bool cp932, std::string& out) const
 {
-    return cp932::FromUtf8(entry.relative) + (entry.isFolder ? "/" : "");
+    const Entry& entry = entries_[index];
+    if (entry.parent != kNoParent) {
+        AppendName(entry.parent, cp932, out);
+        out += '/';
+    }
+    if (cp932)
+        out.append(names_, entry.nameAt + entry.utf8Length, entry.cp932Length);
+    else
+        out.append(names_, entry.nameAt, entry.utf8Length);
 }
+
+const std::string& ZpPacker::PathOf(std::uint32_t index)
+{
+    path_ = rootPrefix_;
+    AppendName(index, false, path_);
+    return path_;
+}
+
+const std::string& ZpPacker::NameOf(std::uint32_t index)
+{
+    name_.clear();
+    AppendName(index, true, name_);
+    if (entries_[index].isFolder)
+        name_ += '/';
+    return name_;
+}
+
+std::string ZpPacker::DisplayName(std::uint32_t index) { return LinuxPathToWin(PathOf(index)); }
 
 size_t ZpPacker::StoredCount() const
 {
@@ -223,95 +298,155 @@ size_t ZpPacker::StoredCount() const
 
 int ZpPacker::WriteArchive(const std::string& path)
 {
-    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    zlib_filefunc64_def functions = ZpArchiveFile::Functions();
+    zipFile zip = zipOpen2_64(path.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
     if (!zip)
         return Fail(ZP_ERROR_CREATE, "cannot create " + LinuxPathToWin(path));
     int result = ZP_OK;
-    for (Entry& entry : entries_)
-        if (IsStored(entry) && (result = WriteEntry(zip, entry)) != ZP_OK)
-            break;
+    try {
+        result = WriteEntries(zip);
+    } catch (const std::exception&) { // out of memory, or no thread: the archive is still closed
+        result = Fail(ZP_ERROR_WRITE, "cannot write " + LinuxPathToWin(path));
+    }
     if (zipClose(zip, nullptr) != ZIP_OK && result == ZP_OK)
+        result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
+    if (result == ZP_OK && !AddZip64EndRecords(path, StoredCount()))
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
     return result;
 }
 
-int ZpPacker::WriteEntry(void* zip, Entry& entry)
+// Writes the entries in order while the workers prepare those after them.
+int ZpPacker::WriteEntries(void* zip)
 {
-    std::string displayName = LinuxPathToWin(PathOf(entry));
-    std::unique_ptr<ZpSourceFile> source;
-    if (!entry.isFolder) {
-        source.reset(new ZpSourceFile(PathOf(entry)));
-        if (!source->IsOpen())
-            return Fail(ZP_ERROR_SOURCE, "cannot open " + displayName);
-        entry.isText = source->ScanIsText();
+    ZpEntryQueue queue(settings_.level, settings_.crlfToLf);
+    std::uint32_t next = 0; // the next entry to queue
+    for (std::uint32_t index = 0; index < entries_.size(); ++index) {
+        if (!IsStored(entries_[index]))
+            continue;
+        for (; next < entries_.size() && queue.HasRoom(); ++next)
+            if (IsStored(entries_[next]))
+                QueueEntry(queue, next);
+        int result = WriteEntry(zip, index, queue.Oldest());
+        queue.Release();
+        if (result != ZP_OK)
+            return result;
     }
+    return ZP_OK;
+}
+
+void ZpPacker::QueueEntry(ZpEntryQueue& queue, std::uint32_t index)
+{
+    const Entry& entry = entries_[index];
+    ZpPreparedEntry& prepared = queue.NextToQueue();
+    if (entry.isFolder)
+        prepared.path.clear();
+    else
+        prepared.path = PathOf(index);
+    prepared.deflate = entry.size != 0; // folders and empty files are stored
+    queue.Queue();
+}
+
+int ZpPacker::WriteEntry(void* zip, std::uint32_t index, const ZpPreparedEntry& prepared)
+{
+    switch (prepared.outcome) {
+    case ZpPreparedEntry::kReady:
+        break;
+    case ZpPreparedEntry::kTooLarge:
+        return WriteStreamed(zip, index);
+    case ZpPreparedEntry::kCannotOpen:
+        return Fail(ZP_ERROR_SOURCE, "cannot open " + DisplayName(index));
+    case ZpPreparedEntry::kCannotRead:
+        return Fail(ZP_ERROR_SOURCE, "cannot read " + DisplayName(index));
+    case ZpPreparedEntry::kCannotCompress:
+        return Fail(ZP_ERROR_WRITE, "cannot compress " + DisplayName(index));
+    }
+    Entry& entry = entries_[index];
+    entry.isText = prepared.isText;
+    if (!OpenEntry(zip, index, true))
+        return Fail(ZP_ERROR_WRITE, "cannot add " + DisplayName(index));
+    if ((!prepared.data.empty() &&
+         zipWriteInFileInZip(zip, prepared.data.data(), static_cast<unsigned>(prepared.data.size())) != ZIP_OK) ||
+        zipCloseFileInZipRaw64(zip, prepared.size, prepared.crc) != ZIP_OK)
+        return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+    entry.size = prepared.size;
+    entry.crc = static_cast<std::uint32_t>(prepared.crc);
+    return ZP_OK;
+}
+
+// A file too large to be held in memory: read twice, for the text test and for the archive, and
+// compressed by minizip here.
+int ZpPacker::WriteStreamed(void* zip, std::uint32_t index)
+{
+    Entry& entry = entries_[index];
+    ZpSourceFile source(PathOf(index));
+    if (!source.IsOpen())
+        return Fail(ZP_ERROR_SOURCE, "cannot open " + DisplayName(index));
+    entry.isText = source.ScanIsText();
+    if (!OpenEntry(zip, index, false))
+        return Fail(ZP_ERROR_WRITE, "cannot add " + DisplayName(index));
+    unsigned long long stored = 0;
+    uLong crc = crc32(0, nullptr, 0);
+    long got = 0;
+    while ((got = source.Read(piece_, settings_.crlfToLf && entry.isText)) > 0) {
+        if (zipWriteInFileInZip(zip, piece_.data(), static_cast<unsigned>(got)) != ZIP_OK)
+            return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(piece_.data()), static_cast<uInt>(got));
+        stored += got;
+    }
+    if (got < 0)
+        return Fail(ZP_ERROR_SOURCE, "cannot read " + DisplayName(index));
+    if (zipCloseFileInZip(zip) != ZIP_OK)
+        return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+    entry.size = stored;
+    entry.crc = static_cast<std::uint32_t>(crc);
+    return ZP_OK;
+}
+
+// Starts the entry in the archive: raw for data deflated already.
+bool ZpPacker::OpenEntry(void* zip, std::uint32_t index, bool raw)
+{
+    const Entry& entry = entries_[index];
     zip_fileinfo info = {};
     info.tmz_date = ZipTime(entry.modified);
     info.internal_fa = entry.isText ? kTextFileInternal : 0;
     info.external_fa = entry.isFolder ? kFolderAttributes : kFileAttributes;
     int method = entry.size == 0 ? 0 : Z_DEFLATED; // folders and empty files are stored
     int zip64 = entry.size >= 0xFFFFFFFFull ? 1 : 0;
-    if (zipOpenNewFileInZip4_64(zip, NameOf(entry).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
-                                settings_.level, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
-                                kVersionMadeBy, 0, zip64) != ZIP_OK)
-        return Fail(ZP_ERROR_WRITE, "cannot add " + displayName);
-
-    entry.stored = 0;
-    long got = 0;
-    while (source && (got = source->Read(piece_, settings_.crlfToLf && entry.isText)) > 0) {
-        if (zipWriteInFileInZip(zip, piece_.data(), static_cast<unsigned>(got)) != ZIP_OK)
-            return Fail(ZP_ERROR_WRITE, "cannot write " + displayName);
-        entry.stored += got;
-    }
-    if (got < 0)
-        return Fail(ZP_ERROR_SOURCE, "cannot read " + displayName);
-    if (zipCloseFileInZip(zip) != ZIP_OK)
-        return Fail(ZP_ERROR_WRITE, "cannot write " + displayName);
-    return ZP_OK;
+    return zipOpenNewFileInZip4_64(zip, NameOf(index).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
+                                   settings_.level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr,
+                                   0, kVersionMadeBy, 0, zip64) == ZIP_OK;
 }
 
-int ZpPacker::CheckArchive(const std::string& path) const
+// Reads the archive's central directory back: it must list every entry, in order, with the name,
+// size and checksum written.
+int ZpPacker::CheckArchive(const std::string& path)
 {
-    unzFile unzip = unzOpen64(path.c_str());
+    zlib_filefunc64_def functions = ZpArchiveFile::Functions();
+    unzFile unzip = unzOpen2_64(path.c_str(), &functions);
     if (!unzip)
         return Fail(ZP_ERROR_CHECK, "cannot read back " + LinuxPathToWin(path));
     unz_global_info64 global;
     int result = unzGetGlobalInfo64(unzip, &global) == UNZ_OK && global.number_entry == StoredCount()
                      ? ZP_OK
                      : Fail(ZP_ERROR_CHECK, "wrong entry count in " + LinuxPathToWin(path));
-    bool first = true;
-    std::vector<char> buffer(kCheckPieceSize);
-    for (const Entry& entry : entries_) {
-        if (result != ZP_OK || !IsStored(entry))
+    std::vector<char> name(kLongestEntryName + 1);
+    int step = unzGoToFirstFile(unzip);
+    for (std::uint32_t index = 0; index < entries_.size() && result == ZP_OK; ++index) {
+        const Entry& entry = entries_[index];
+        if (!IsStored(entry))
             continue;
-        if ((first ? unzGoToFirstFile(unzip) : unzGoToNextFile(unzip)) != UNZ_OK)
-            result = Fail(ZP_ERROR_CHECK, "entry missing: " + LinuxPathToWin(PathOf(entry)));
-        else
-            result = CheckEntry(unzip, entry, buffer);
-        first = false;
+        unz_file_info64 info;
+        if (step != UNZ_OK ||
+            unzGetCurrentFileInfo64(unzip, &info, name.data(), name.size(), nullptr, 0, nullptr, 0) != UNZ_OK)
+            result = Fail(ZP_ERROR_CHECK, "entry missing: " + DisplayName(index));
+        else if (NameOf(index).compare(0, std::string::npos, name.data(), info.size_filename) != 0)
+            result = Fail(ZP_ERROR_CHECK, "entry name differs: " + DisplayName(index));
+        else if (info.uncompressed_size != entry.size || info.crc != entry.crc)
+            result = Fail(ZP_ERROR_CHECK, "data differ when read back: " + DisplayName(index));
+        step = unzGoToNextFile(unzip);
     }
     unzClose(unzip);
     return result;
-}
-
-// The current entry has the entry's name, and its data read whole have the size written and a
-// matching checksum.
-int ZpPacker::CheckEntry(void* unzip, const Entry& entry, std::vector<char>& buffer) const
-{
-    std::string displayName = LinuxPathToWin(PathOf(entry));
-    std::vector<char> name(kLongestEntryName + 1);
-    unz_file_info64 info;
-    if (unzGetCurrentFileInfo64(unzip, &info, name.data(), name.size(), nullptr, 0, nullptr, 0) != UNZ_OK ||
-        std::string(name.data(), info.size_filename) != NameOf(entry))
-        return Fail(ZP_ERROR_CHECK, "entry name differs: " + displayName);
-    if (unzOpenCurrentFile(unzip) != UNZ_OK)
-        return Fail(ZP_ERROR_CHECK, "cannot read back " + displayName);
-    unsigned long long total = 0;
-    int got;
-    while ((got = unzReadCurrentFile(unzip, buffer.data(), buffer.size())) > 0)
-        total += got;
-    bool intact = unzCloseCurrentFile(unzip) == UNZ_OK && got == 0 && total == entry.stored;
-    return intact ? ZP_OK : Fail(ZP_ERROR_CHECK, "data differ when read back: " + displayName);
 }
 
 // Gives the finished archive its name, never replacing a file that took the name meanwhile.
@@ -329,16 +464,35 @@ int ZpPacker::Publish(const std::string& temporary, const std::string& archive, 
     return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
 }
 
-// Removes the files, then the folders deepest first. Every source is in the archive by now, so a
-// failure loses nothing; it is reported and the rest are still tried.
-int ZpPacker::RemoveSources() const
+// Removes the files, then the folders deepest first, each by its name in its open folder. Every
+// source is in the archive by now, so a failure loses nothing; it is reported and the rest are
+// still tried.
+int ZpPacker::RemoveSources()
 {
+    int folder = -1;
+    std::uint32_t folderEntry = kNoParent;
+    auto remove = [&](std::uint32_t index, int flags) {
+        const Entry& entry = entries_[index];
+        if (folder < 0 || folderEntry != entry.parent) {
+            if (folder >= 0)
+                close(folder);
+            const std::string& path = entry.parent == kNoParent ? root_ : PathOf(entry.parent);
+            folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            folderEntry = entry.parent;
+        }
+        utf8Name_.assign(names_, entry.nameAt, entry.utf8Length);
+        return unlinkat(folder, utf8Name_.c_str(), flags) == 0
+                   ? ZP_OK
+                   : Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
+    };
     int result = ZP_OK;
-    for (const Entry& entry : entries_)
-        if (!entry.isFolder && unlink(PathOf(entry).c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(PathOf(entry)));
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-        if (entry->isFolder && rmdir(PathOf(*entry).c_str()) != 0)
-            result = Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(PathOf(*entry)));
+    for (std::uint32_t index = 0; index < entries_.size(); ++index)
+        if (!entries_[index].isFolder && remove(index, 0) != ZP_OK)
+            result = ZP_ERROR_MOVE;
+    for (std::uint32_t index = entries_.size(); index-- > 0;)
+        if (entries_[index].isFolder && remove(index, AT_REMOVEDIR) != ZP_OK)
+            result = ZP_ERROR_MOVE;
+    if (folder >= 0)
+        close(folder);
     return result;
 }

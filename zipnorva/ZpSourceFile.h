@@ -1,5 +1,8 @@
-// One file to pack, read piece by piece, with CR LF translated to LF on request.
+// One file to pack that is too large to be held in memory, read piece by piece, with CR LF
+// translated to LF on request.
 #pragma once
+
+#include "zipnorva/ZpCrLfFilter.h"
 
 #include <cstdio>
 #include <memory>
@@ -15,18 +18,16 @@ public:
 
     bool IsOpen() const { return file_ != nullptr; }
 
-    // Reads the whole file and rewinds it. True when no byte of it is one that only binary data
-    // use (NUL and the other controls except BEL, BS, TAB, LF, VT, FF, CR, SUB and ESC); false
-    // also on a read error, which the next Read reports.
+    // Reads the whole file and rewinds it. True when every byte is text (ZpCrLfFilter::IsText);
+    // false also on a read error, which the next Read reports.
     bool ScanIsText();
 
-    // The next piece of the file into out; its length, 0 at the end, -1 on a read error. With
-    // crlfToLf every CR LF pair becomes LF, also when a piece boundary falls between the two;
-    // a CR on its own is kept.
+    // The next piece of the file into out; its length, 0 only at the end, -1 on a read error.
+    // With crlfToLf every CR LF pair becomes LF (ZpCrLfFilter).
     long Read(std::vector<char>& out, bool crlfToLf);
 
 private:
     std::FILE* file_;
     std::unique_ptr<char[]> raw_; // a piece, not cleared: an archive packs thousands of files
-    bool pendingCr_ = false;
+    ZpCrLfFilter filter_;
 };

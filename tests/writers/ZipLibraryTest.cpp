@@ -5,13 +5,20 @@
 #include "platform/process/WinModule.h"
 #include "writers/zip/ZipPacking.h"
 
+#include "zipnorva/ZpZip64End.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <unzip.h>
+#include <zip.h>
 
 namespace fs = std::filesystem;
 using namespace ziptest;
@@ -46,8 +53,9 @@ struct LibraryEntries {
     }
     ~LibraryEntries() { FreeLibrary(library); }
 
-    // Packs folder + "\*.*" with the export's options into archiveName (relative to the folder).
-    int Pack(const std::string& folder, const std::string& archiveName)
+    // Packs folder + "\*.*" with the export's options into archiveName (relative to the folder),
+    // at the level given as the option record's byte (0: the library's default).
+    int Pack(const std::string& folder, const std::string& archiveName, char level = 0)
     {
         ZpUserFunctions functions = {};
         SetZipUserFunctions(&functions);
@@ -56,6 +64,7 @@ struct LibraryEntries {
         ZpOptions options = {};
         options.rootDir = root.c_str();
         options.crlfToLf = options.move = options.recurse = 1;
+        options.level = level;
         if (!init(&functions) || !setOptions(&options))
             return -1;
         const char* names[] = {name.c_str()};
@@ -94,6 +103,25 @@ extern "C" int fsync(int fd)
         }
     }
     return next(fd);
+}
+
+namespace {
+
+// While set, changes what the central directory says of an entry as it is read back.
+std::function<void(unz_file_info64&, char* name)> readBackChange;
+
+} // namespace
+
+// minizip's, the zip library's too (the executable exports it); forwards to minizip's.
+extern "C" int unzGetCurrentFileInfo64(unzFile file, unz_file_info64* info, char* name, uLong nameSize, void* extra,
+                                       uLong extraSize, char* comment, uLong commentSize)
+{
+    using Next = int (*)(unzFile, unz_file_info64*, char*, uLong, void*, uLong, char*, uLong);
+    static Next next = reinterpret_cast<Next>(dlsym(RTLD_NEXT, "unzGetCurrentFileInfo64"));
+    int result = next(file, info, name, nameSize, extra, extraSize, comment, commentSize);
+    if (result == UNZ_OK && info && name && readBackChange)
+        readBackChange(*info, name);
+    return result;
 }
 
 namespace {
@@ -193,6 +221,27 @@ TEST_F(ZipLibraryTest, TheArchiveIsOnTheDiskBeforeAnySourceIsRemoved)
 
 // A write that fails part way: PropertyExportEndToEndTest, on a destination that fills up.
 
+// The central directory read back must name every entry as written, with its size and checksum;
+// an archive that does not is refused before anything is removed.
+TEST_F(ZipLibraryTest, AnEntryReadBackDifferentlyLeavesEverySourceAndNoArchive)
+{
+    const std::vector<std::function<void(unz_file_info64&, char*)>> changes = {
+        [](unz_file_info64& info, char*) { info.crc ^= 1; },
+        [](unz_file_info64& info, char*) { ++info.uncompressed_size; },
+        [](unz_file_info64&, char* name) { name[0] ^= 1; },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        SCOPED_TRACE(i);
+        std::string folder = MakeExportFolder(parent_.Path() + "/" + std::to_string(i));
+        readBackChange = [&](unz_file_info64& info, char* name) {
+            if (std::string(name, info.size_filename) == "物件/申請書データ.xml") // CP932
+                changes[i](info, name);
+        };
+        ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_CHECK);
+        readBackChange = nullptr;
+    }
+}
+
 TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
 {
     std::string folder = MakeExportFolder(parent_.Path());
@@ -218,4 +267,266 @@ TEST_F(ZipLibraryTest, CrLfPairsAcrossReadPiecesBecomeLf)
     ASSERT_GE(listing.size(), expected.size());
     EXPECT_TRUE(listing.compare(listing.size() - expected.size(), expected.size(), expected) == 0);
     EXPECT_EQ(std::string("\x00\x35\x0C\x00", 4), listing.substr(listing.size() - expected.size() - 4, 4));
+}
+
+namespace {
+
+// An entry as an archive stores it: its header's fields and its data still compressed.
+struct StoredEntry {
+    std::string name;
+    unsigned long method, flag, crc;
+    unsigned long long size;
+    std::string raw;
+
+    bool operator==(const StoredEntry& other) const
+    {
+        return std::tie(name, method, flag, crc, size, raw) ==
+               std::tie(other.name, other.method, other.flag, other.crc, other.size, other.raw);
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const StoredEntry& entry)
+{
+    return out << entry.name << " method " << entry.method << " flag " << entry.flag << " crc " << entry.crc << " size "
+               << entry.size << " stored " << entry.raw.size() << " bytes";
+}
+
+std::vector<StoredEntry> StoredEntries(const std::string& path)
+{
+    std::vector<StoredEntry> entries;
+    unzFile unzip = unzOpen64(path.c_str());
+    for (int rc = unzip ? unzGoToFirstFile(unzip) : UNZ_END_OF_LIST_OF_FILE; rc == UNZ_OK;
+         rc = unzGoToNextFile(unzip)) {
+        unz_file_info64 info;
+        char name[1024];
+        unzGetCurrentFileInfo64(unzip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
+        StoredEntry entry{std::string(name, info.size_filename),
+                          info.compression_method,
+                          info.flag,
+                          info.crc,
+                          info.uncompressed_size,
+                          ""};
+        int method = 0, level = 0;
+        char buffer[65536];
+        int got = 0;
+        if (unzOpenCurrentFile2(unzip, &method, &level, 1) == UNZ_OK) {
+            while ((got = unzReadCurrentFile(unzip, buffer, sizeof buffer)) > 0)
+                entry.raw.append(buffer, got);
+            unzCloseCurrentFile(unzip);
+        }
+        entries.push_back(entry);
+    }
+    if (unzip)
+        unzClose(unzip);
+    return entries;
+}
+
+// Writes the entries with minizip's own compression, as the library wrote each entry before it
+// compressed on threads of its own: empty files stored, the rest deflated at the level, each
+// entry's data handed over in the writes given.
+void WriteWithMinizip(const std::string& path,
+                      const std::vector<std::pair<std::string, std::vector<std::string>>>& entries, int level)
+{
+    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    for (const auto& entry : entries) {
+        zip_fileinfo info = {};
+        zipOpenNewFileInZip4_64(zip, entry.first.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                entry.second.empty() ? 0 : Z_DEFLATED, level, 0, -MAX_WBITS, DEF_MEM_LEVEL,
+                                Z_DEFAULT_STRATEGY, nullptr, 0, 20, 0, 0);
+        for (const std::string& write : entry.second)
+            zipWriteInFileInZip(zip, write.data(), static_cast<unsigned>(write.size()));
+        zipCloseFileInZip(zip);
+    }
+    zipClose(zip, nullptr);
+}
+
+// A file's bytes in the writes that the library has always handed to minizip: one for each read
+// piece of 256 KiB; with translate, CR LF pairs become LF, a CR that ends a piece is held back
+// for the next, and one that ends the file is written on its own.
+std::vector<std::string> Writes(const std::string& bytes, bool translate)
+{
+    const size_t piece = 256 * 1024;
+    std::vector<std::string> writes;
+    bool held = false;
+    for (size_t at = 0; at < bytes.size(); at += piece) {
+        std::string out;
+        for (char c : bytes.substr(at, piece)) {
+            if (translate && held && c != '\n')
+                out += '\r';
+            held = translate && c == '\r';
+            if (!held)
+                out += c;
+        }
+        if (!out.empty())
+            writes.push_back(out);
+    }
+    if (held)
+        writes.push_back("\r");
+    return writes;
+}
+
+std::string LittleEndian(unsigned long long value, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i, value >>= 8)
+        out += static_cast<char>(value & 0xFF);
+    return out;
+}
+
+} // namespace
+
+// Whichever way an entry goes (held in memory and deflated on a worker, or streamed when larger
+// than a read piece), the archive holds the same bytes as minizip's own compression of the file's
+// translated bytes handed over as the library always has (Writes), at every level: CR LF pairs
+// (one split by the read piece) become LF, a lone CR is kept even as the only or the last byte,
+// binary data are kept as they are, output longer than minizip's 64 KiB buffer is not cut
+// differently, and an entry larger than the archive file's 1 MiB buffer still gets its header
+// filled in.
+TEST_F(ZipLibraryTest, EntriesHoldWhatMinizipWritesForTheTranslatedBytesAtEveryLevel)
+{
+    std::string text = "<a>\r\n";
+    while (text.size() < 300000)
+        text += u8"\t<項目>値 " + std::to_string(text.size() * 7919 % 100003) + u8"</項目>\r\n";
+    std::string binary;
+    for (unsigned seed = 1; binary.size() < 1200000;) {
+        seed = seed * 1103515245u + 12345u;
+        binary += static_cast<char>(seed >> 16);
+    }
+    std::string streamed = std::string(256 * 1024 - 1, 'x') + "\r\n" + text + "\r";
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"binary.bin", binary.substr(0, 70000) + "\r\n"},
+        {"cr.txt", "\r"},
+        {"empty.txt", ""},
+        {"large.bin", binary},
+        {"limit.txt", text.substr(0, 256 * 1024 - 1) + "\r"}, // the largest held in memory
+        {"limit1.txt", text.substr(0, 256 * 1024) + "\r"},    // the smallest streamed
+        {"streamed.txt", streamed},
+        {"text.xml", text.substr(0, 100000) + "\r"},
+    };
+    for (char level : {'0', '1', '\0', '9'}) {
+        SCOPED_TRACE(level);
+        TempFolder parent;
+        std::string folder = parent.Path() + "/data";
+        fs::create_directories(folder);
+        std::vector<std::pair<std::string, std::vector<std::string>>> expected;
+        for (const auto& file : files) {
+            WriteBytes(folder + "/" + file.first, file.second);
+            expected.emplace_back(file.first, Writes(file.second, file.first.find(".bin") == std::string::npos));
+        }
+        WriteWithMinizip(parent.Path() + "/expected.zip", expected, level ? level - '0' : -1);
+        LibraryEntries library;
+        ASSERT_EQ(ZP_OK, library.Pack(folder, "..\\out.zip", level));
+        EXPECT_EQ(StoredEntries(parent.Path() + "/expected.zip"), StoredEntries(parent.Path() + "/out.zip"));
+    }
+}
+
+// A temporary folder in memory where the machine has one: tens of thousands of files are made
+// and removed there in a fraction of the time that a disk shared with other work takes.
+std::unique_ptr<TempFolder> MemoryTempFolder()
+{
+    const char* set = std::getenv("TMPDIR");
+    std::string saved = set ? set : "";
+    if (access("/dev/shm", W_OK) == 0)
+        setenv("TMPDIR", "/dev/shm", 1);
+    std::unique_ptr<TempFolder> folder(new TempFolder);
+    if (set)
+        setenv("TMPDIR", saved.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    return folder;
+}
+
+// The last bytes of a file.
+std::string TailOf(const std::string& path, size_t size, size_t& fileSize)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    fileSize = static_cast<size_t>(in.tellg());
+    std::string tail(std::min(size, fileSize), '\0');
+    in.seekg(fileSize - tail.size());
+    in.read(&tail[0], tail.size());
+    return tail;
+}
+
+// 70,007 entries (the 16-bit count of the end record tops out at 65,535) are all listed, in order,
+// through the Zip64 end records, and every source is removed.
+TEST_F(ZipLibraryTest, SeventyThousandEntriesAreListedWholeThroughTheZip64EndRecords)
+{
+    std::unique_ptr<TempFolder> parent = MemoryTempFolder();
+    std::string folder = parent->Path() + "/many";
+    std::vector<std::string> expected;
+    for (int f = 0; f < 7; ++f) {
+        std::string sub = "d" + std::to_string(f);
+        fs::create_directories(folder + "/" + sub);
+        expected.push_back(sub + "/");
+        int dir = open((folder + "/" + sub).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int i = 0; i < 10000; ++i) {
+            char name[16];
+            std::snprintf(name, sizeof name, "%05d", i);
+            close(openat(dir, name, O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
+            expected.push_back(sub + "/" + name);
+        }
+        close(dir);
+    }
+    LibraryEntries library;
+    ASSERT_EQ(ZP_OK, library.Pack(folder, "..\\many.zip"));
+    EXPECT_TRUE(fs::is_empty(folder));
+
+    std::string archive = parent->Path() + "/many.zip";
+    unzFile unzip = unzOpen64(archive.c_str());
+    ASSERT_NE(nullptr, unzip);
+    unz_global_info64 global;
+    ASSERT_EQ(UNZ_OK, unzGetGlobalInfo64(unzip, &global));
+    EXPECT_EQ(70007u, global.number_entry);
+    std::vector<std::string> names;
+    for (int rc = unzGoToFirstFile(unzip); rc == UNZ_OK; rc = unzGoToNextFile(unzip)) {
+        char name[64];
+        unz_file_info64 info;
+        unzGetCurrentFileInfo64(unzip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
+        names.emplace_back(name, info.size_filename);
+    }
+    unzClose(unzip);
+    EXPECT_TRUE(names == expected) << names.size() << " names";
+
+    // The end: the Zip64 record (version 4.5, MS-DOS) with the count, the locator pointing at it,
+    // and minizip's end record with the count marked 0xFFFF.
+    size_t size = 0;
+    std::string tail = TailOf(archive, 98, size);
+    ASSERT_EQ(98u, tail.size());
+    std::string directory = tail.substr(98 - 10, 8); // its size and offset, from the end record
+    std::string expectedTail =
+        std::string("PK\x06\x06", 4) + LittleEndian(44, 8) + LittleEndian(45, 2) + LittleEndian(45, 2) +
+        LittleEndian(0, 8) + LittleEndian(70007, 8) + LittleEndian(70007, 8) + directory.substr(0, 4) +
+        LittleEndian(0, 4) + directory.substr(4, 4) + LittleEndian(0, 4) + std::string("PK\x06\x07", 4) +
+        LittleEndian(0, 4) + LittleEndian(size - 98, 8) + LittleEndian(1, 4) + std::string("PK\x05\x06", 4) +
+        LittleEndian(0, 4) + LittleEndian(0xFFFFFFFF, 4) + directory + LittleEndian(0, 2);
+    EXPECT_EQ(Hex(expectedTail), Hex(tail));
+}
+
+// From 0xFFFF entries on, the count mark of minizip's end record is read from the Zip64 records
+// put before it; below, the archive is left as it is, as is one that does not end as minizip ends
+// an archive.
+TEST(Zip64EndRecords, AreAddedFrom0xFFFFEntriesOnBeforeMinizipsEndRecord)
+{
+    TempFolder folder;
+    std::string archive = folder.Path() + "/a.zip";
+    WriteWithMinizip(archive, {{"a", {"x"}}}, 6);
+    std::string written = ReadBytes(archive);
+    std::string marked = written.substr(0, written.size() - 14) + LittleEndian(0xFFFFFFFF, 4) +
+                         written.substr(written.size() - 10); // the counts as minizip marks them
+    WriteBytes(archive, marked);
+    EXPECT_TRUE(AddZip64EndRecords(archive, 0xFFFE));
+    EXPECT_EQ(Hex(marked), Hex(ReadBytes(archive)));
+
+    EXPECT_TRUE(AddZip64EndRecords(archive, 0xFFFF));
+    std::string end = marked.substr(marked.size() - 22);
+    size_t at = marked.size() - 22;
+    std::string records = std::string("PK\x06\x06", 4) + LittleEndian(44, 8) + LittleEndian(45, 2) +
+                          LittleEndian(45, 2) + LittleEndian(0, 8) + LittleEndian(0xFFFF, 8) + LittleEndian(0xFFFF, 8) +
+                          end.substr(12, 4) + LittleEndian(0, 4) + end.substr(16, 4) + LittleEndian(0, 4) +
+                          std::string("PK\x06\x07", 4) + LittleEndian(0, 4) + LittleEndian(at, 8) + LittleEndian(1, 4);
+    EXPECT_EQ(Hex(marked.substr(0, at) + records + end), Hex(ReadBytes(archive)));
+
+    WriteBytes(archive, written); // counts not marked
+    EXPECT_FALSE(AddZip64EndRecords(archive, 0x10000));
+    EXPECT_EQ(Hex(written), Hex(ReadBytes(archive)));
 }
