@@ -67,24 +67,31 @@ private:
     std::string ConvertWithIconv(const std::string& text, const std::string& replacement, bool utf8Input)
     {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::string out;
-        out.reserve(text.size() * 3 / 2 + 4);
+        // Room for the whole result, so that iconv converts it in one go, several times faster
+        // than in small pieces: no character, nor its replacement, grows beyond three bytes.
+        std::string out(text.size() * 3 + replacement.size(), '\0');
+        size_t used = 0;
         char* in = const_cast<char*>(text.data());
         size_t inLeft = text.size();
-        char buffer[1024];
         while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
+            char* outPtr = &out[used];
+            size_t outLeft = out.size() - used;
             size_t rc = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, outPtr - buffer);
-            if (rc != static_cast<size_t>(-1) || errno == E2BIG)
+            used = outPtr - out.data();
+            if (rc != static_cast<size_t>(-1))
                 continue;
-            out += replacement;
+            if (errno == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
+            out.replace(used, replacement.size(), replacement);
+            used += replacement.size();
             size_t skip = utf8Input ? Utf8SequenceLength(in, inLeft) : CharLength(in, 0, inLeft);
             in += skip;
             inLeft -= skip;
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         }
+        out.resize(used);
         return out;
     }
 

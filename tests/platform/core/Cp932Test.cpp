@@ -41,3 +41,19 @@ TEST(Cp932, BytesOutsideEitherCodeAreReplacedAndOnlyLeadBytesStartPairs)
     EXPECT_EQ(u8"\uFFFD表", cp932::ToUtf8("\x85\x40表")); // a pair without a character
     EXPECT_EQ(u8"\uFFFD", cp932::ToUtf8(std::string("\x81\0", 2)));
 }
+
+// A long text converts as its characters one by one, as CharLength counts them: what the writers
+// rely on when they convert a whole file at once. Every byte after every byte, more than fills
+// any buffer of the conversion, and a lead byte cut off at the end.
+TEST(Cp932, ALongTextConvertsAsItsCharactersOneByOne)
+{
+    std::string text;
+    for (int first = 0; first < 256; ++first)
+        for (int second = 0; second < 256; second += 3)
+            text += {static_cast<char>(first), static_cast<char>(second)};
+    text += '\x81';
+    std::string oneByOne;
+    for (size_t i = 0; i < text.size(); i += cp932::CharLength(text.data(), i, text.size()))
+        oneByOne += cp932::ToUtf8(text.substr(i, cp932::CharLength(text.data(), i, text.size())));
+    EXPECT_EQ(oneByOne, cp932::ToUtf8(text));
+}
