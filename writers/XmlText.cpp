@@ -2,6 +2,9 @@
 
 #include "platform/core/Cp932.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Stands for a lead byte cut off at the end of a piece: no character either, one U+FFFD alone.
@@ -9,22 +12,27 @@ const char kCutOffLead = '\xA0';
 
 } // namespace
 
-void XmlText::Put(char byte)
+void XmlText::Put(char byte) { PutAll(&byte, 1); }
+
+void XmlText::PutAll(const char* bytes, size_t length)
 {
-    if (m_pairOpen)
-        m_pairOpen = false; // the second byte of a pair, whatever it is
-    else if (cp932::IsLeadByte(static_cast<unsigned char>(byte)))
-        m_pairOpen = true;
-    else if (byte == '\n' && m_crlf)
-        m_bytes += '\r';
-    m_bytes += byte;
+    // Appended in runs: a CR goes in before a line feed that is not the second byte of a pair.
+    size_t run = 0;
+    for (size_t i = 0; i < length; ++i) {
+        if (m_pairOpen)
+            m_pairOpen = false; // the second byte of a pair, whatever it is
+        else if (cp932::IsLeadByte(static_cast<unsigned char>(bytes[i])))
+            m_pairOpen = true;
+        else if (bytes[i] == '\n' && m_crlf) {
+            m_bytes.append(bytes + run, i - run);
+            m_bytes += '\r';
+            run = i;
+        }
+    }
+    m_bytes.append(bytes + run, length - run);
 }
 
-void XmlText::PutAll(LPCTSTR text)
-{
-    for (; *text; ++text)
-        Put(*text);
-}
+void XmlText::PutAll(LPCTSTR text) { PutAll(text, std::strlen(text)); }
 
 void XmlText::PutIndent(int depth)
 {
@@ -49,13 +57,19 @@ void XmlText::Literal(LPCTSTR text)
 
 void XmlText::Value(const CString& value)
 {
-    for (char byte : value.Bytes()) {
-        if (IsNonXmlByte(byte)) {
-            m_lostChars = true;
-        } else if (LPCTSTR entity = EntityOf(byte)) {
-            PutAll(entity);
-        } else {
-            Put(byte);
+    const std::string& bytes = value.Bytes();
+    // Most values have nothing to drop or escape: they go in whole.
+    auto special = [](char byte) { return IsNonXmlByte(byte) || EntityOf(byte); };
+    if (std::none_of(bytes.begin(), bytes.end(), special)) {
+        PutAll(bytes.data(), bytes.size());
+    } else {
+        for (char byte : bytes) {
+            if (IsNonXmlByte(byte))
+                m_lostChars = true;
+            else if (LPCTSTR entity = EntityOf(byte))
+                PutAll(entity);
+            else
+                Put(byte);
         }
     }
     EndPiece();

@@ -55,8 +55,9 @@ public:
     static bool IsNonXmlByte(char byte);
 
 private:
-    // Appends one byte of a piece, keeping track of the pair that a lead byte starts.
+    // Appends bytes of a piece, keeping track of the pair that a lead byte starts.
     void Put(char byte);
+    void PutAll(const char* bytes, size_t length);
     void PutAll(LPCTSTR text);
     // Depth tabs at the start of a piece.
     void PutIndent(int depth);

@@ -28,10 +28,7 @@ XmlText Sample(XmlText::LineEnds lineEnds)
     xml.Leaf(2, "対", "x\x81\ny");
     xml.Leaf(2, "端", "z\x81");
     xml.StartLeaf(1, "日");
-    for (const char* part : {"2010",
-                             "\x01"
-                             "04",
-                             "<&>"})
+    for (const char* part : {"2010", "\00104", "<&>", "\x81", "\n"})
         xml.Value(part);
     xml.EndLeaf("日");
     xml.Leaf(1, "空", "");
@@ -56,12 +53,12 @@ TEST(XmlText, ElementsAndValuesWithTheLineEndsOfAFileOrOfATextStream)
     XmlText file = Sample(XmlText::CrLf);
     EXPECT_EQ(u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<表>\r\n"
               u8"\t<行>a\r\nb\r\r\nc</行>\r\n\t\t<対>x\uFFFDy</対>\r\n\t\t<端>z\uFFFD</端>\r\n"
-              u8"\t<日>201004&lt;&amp;&gt;</日>\r\n\t<空></空>\r\n</表>\r\n",
+              u8"\t<日>201004&lt;&amp;&gt;\uFFFD\r\n</日>\r\n\t<空></空>\r\n</表>\r\n",
               file.Utf8());
     EXPECT_TRUE(file.LostChars());
     EXPECT_EQ(u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<表>\n"
               u8"\t<行>a\nb\r\nc</行>\n\t\t<対>x\uFFFDy</対>\n\t\t<端>z\uFFFD</端>\n"
-              u8"\t<日>201004&lt;&amp;&gt;</日>\n\t<空></空>\n</表>\n",
+              u8"\t<日>201004&lt;&amp;&gt;\uFFFD\n</日>\n\t<空></空>\n</表>\n",
               Sample(XmlText::Lf).Utf8());
     EXPECT_FALSE(XmlText().LostChars());
 }
@@ -102,9 +99,7 @@ TEST(XmlText, AFileThatCannotBeWrittenWholeIsRemovedAndCounted)
     ZnAppDocFDOut00::DeleteLog();
     XmlText xml;
     for (int i = 0; i < 100; ++i)
-        xml.Leaf(1, "値",
-                 "\x01"
-                 "0123456789");
+        xml.Leaf(1, "値", "\0010123456789");
     int failures = ZnAppDocFDOut00::WriteFailures();
     {
         ziptest::FileSizeLimit limit(1000);
