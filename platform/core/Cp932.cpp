@@ -1,9 +1,11 @@
 #include "platform/core/Cp932.h"
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 #include <unordered_map>
+#include <vector>
 
 namespace cp932 {
 namespace {
@@ -107,12 +109,66 @@ private:
     std::unordered_map<std::string, std::string> converted_;
 };
 
+// CP932 to UTF-8 character by character (as CharLength counts them), each character converted
+// once and then taken from a table: several times faster than iconv over a text of many
+// characters, and the same bytes, for iconv converts a text as its characters one by one.
+class CharTable {
+public:
+    explicit CharTable(Converter& converter) : converter_(converter) {}
+
+    std::string Convert(const std::string& text)
+    {
+        // Room for the longest result: a single byte gives at most three bytes, a pair four.
+        std::string out(text.size() * 3, '\0');
+        char* end = &out[0];
+        for (size_t i = 0; i < text.size();) {
+            if (static_cast<unsigned char>(text[i]) < 0x80) {
+                *end++ = text[i++]; // the same byte in both codes
+                continue;
+            }
+            size_t length = CharLength(text.data(), i, text.size());
+            const Utf8Char& utf8 = Of(text.data() + i, length);
+            std::memcpy(end, utf8.bytes, utf8.length);
+            end += utf8.length;
+            i += length;
+        }
+        out.resize(end - out.data());
+        return out;
+    }
+
+private:
+    // The UTF-8 of one CP932 character, a single code point; a length of 0 until it is converted.
+    struct Utf8Char {
+        unsigned char length = 0;
+        char bytes[4];
+    };
+
+    const Utf8Char& Of(const char* character, size_t length)
+    {
+        if (pairs_.empty())
+            pairs_.resize(256 * 256);
+        unsigned char first = static_cast<unsigned char>(character[0]);
+        Utf8Char& known =
+            length == 1 ? singles_[first] : pairs_[first * 256 + static_cast<unsigned char>(character[1])];
+        if (known.length == 0) {
+            std::string utf8 = converter_.Convert(std::string(character, length), "\xEF\xBF\xBD", false);
+            known.length = static_cast<unsigned char>(utf8.copy(known.bytes, sizeof known.bytes));
+        }
+        return known;
+    }
+
+    Converter& converter_;
+    Utf8Char singles_[256];
+    std::vector<Utf8Char> pairs_;
+};
+
 } // namespace
 
 std::string ToUtf8(const std::string& cp932Text)
 {
     static Converter converter("UTF-8", "CP932");
-    return converter.Convert(cp932Text, "\xEF\xBF\xBD", false);
+    static CharTable table(converter);
+    return table.Convert(cp932Text);
 }
 
 std::string FromUtf8(const std::string& utf8Text)
