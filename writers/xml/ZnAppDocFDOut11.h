@@ -106,16 +106,20 @@ public:
     struct Element;
 
 private:
-    // A face built into the text from the application root (which only the first two read, and
-    // which is present for them) and the building application; one per source file.
+    // A text built from the application root (which only the whole file and the first two faces
+    // read, and which is present for them) and the building application: the whole file, or one
+    // face from the source file of its name.
     using Face = void (*)(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
+    static void WholeFile(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
     static void FirstFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
     static void SecondFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
     static void ThirdFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
     static void FourthFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
     static void FifthFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build);
-    // Appends a face to the file at path, as the face writers do; needsApp for the first two.
-    static void AppendFace(LPCTSTR path, Face face, bool needsApp);
+    // Writes a text into the file at path, which it creates or empties or, with append, adds to;
+    // the application root is needed with needsApp. When the document lacks a model the text needs,
+    // or the file cannot be opened, says so and writes nothing.
+    static void WriteText(LPCTSTR path, Face text, bool append, bool needsApp);
 
     // Opens the file at path to be written whole, or with append added to. When it cannot be
     // opened, shows "様式ファイルのオープン(path)に失敗しました。" with the stop icon and returns
