@@ -41,8 +41,6 @@ public:
 
     // True when a value lost bytes that XML cannot hold.
     bool LostChars() const { return m_lostChars; }
-    // The CP932 bytes as built.
-    const std::string& Bytes() const { return m_bytes; }
     // The text in UTF-8, converted as cp932::ToUtf8 converts.
     std::string Utf8() const;
 
