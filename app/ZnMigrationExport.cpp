@@ -5,10 +5,9 @@
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinFileName.h"
-#include "platform/files/WinStdio.h"
 #include "platform/wnd/MessageBox.h"
 #include "writers/common/ZnAppDocFDOut99.h"
-#include "writers/XmlPieceWriters.h"
+#include "writers/XmlText.h"
 #include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
 
@@ -56,10 +55,11 @@ BOOL ZnMigrationExport::WriteCommonDataFile(const CString& comFolder, const CStr
         AfxMessageBox(kFileOpenFailedText, MB_ICONSTOP);
         return Failed();
     }
-    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-    WriteXmlLiteral(file, "<共通データ>\n");
+    XmlText xml;
+    xml.Literal("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    xml.Literal("<共通データ>\n");
     try {
-        WriteCommonDataSections(comFolder, file);
+        WriteCommonDataSections(comFolder, xml);
     } catch (CException*) {
         // The database's error ends the whole action; no unfinished file is left behind.
         std::fclose(file);
@@ -67,21 +67,13 @@ BOOL ZnMigrationExport::WriteCommonDataFile(const CString& comFolder, const CStr
         Failed();
         throw;
     }
-    WriteXmlLiteral(file, "</共通データ>\n");
-    return CloseTextFile(file, path);
+    xml.Literal("</共通データ>\n");
+    return WriteTextFile(file, xml, path);
 }
 
-void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, FILE* file)
+void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, XmlText& xml)
 {
-    using Section = void (ZnAppDocFDOut99::*)(CString, FILE*);
-    static const Section kSections[] = {
-        &ZnAppDocFDOut99::WriteKenchikunushi, &ZnAppDocFDOut99::WriteShinseisha,    &ZnAppDocFDOut99::WriteSekkeisha,
-        &ZnAppDocFDOut99::WriteSekousha,      &ZnAppDocFDOut99::WriteTokuteiKoutei, &ZnAppDocFDOut99::WriteChimeiChiban,
-        &ZnAppDocFDOut99::WriteSetsubisha,    &ZnAppDocFDOut99::WriteYane,          &ZnAppDocFDOut99::WriteGaiheki,
-    };
-    ZnAppDocFDOut99 writer;
-    for (Section section : kSections)
-        (writer.*section)(comFolder, file);
+    ZnAppDocFDOut99().WriteSections(comFolder, xml);
 }
 
 int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
@@ -178,14 +170,14 @@ BOOL ZnMigrationExport::WriteMarkerFile(const CString& folder, const CString& ma
         AfxMessageBox(kFileOpenFailedText, MB_ICONSTOP);
         return Failed();
     }
-    return CloseTextFile(file, folder + "\\" + markerName);
+    return WriteTextFile(file, XmlText(), folder + "\\" + markerName);
 }
 
-FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return WinFopen(path, "w"); }
+FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return ZnAppDocFDOut00::OpenWholeFile(path); }
 
-BOOL ZnMigrationExport::CloseTextFile(FILE* file, const CString& path)
+BOOL ZnMigrationExport::WriteTextFile(FILE* file, const XmlText& text, const CString& path)
 {
-    return ZnAppDocFDOut00::CloseWrittenFile(file, path) ? TRUE : ShowWriteFailed(path);
+    return ZnAppDocFDOut00::WriteWholeFile(file, text, path) ? TRUE : ShowWriteFailed(path);
 }
 
 BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)

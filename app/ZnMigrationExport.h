@@ -14,6 +14,8 @@
 
 class ZnAppBukkenShousaiTblDAO;
 
+class XmlText;
+
 class ZnMigrationExport {
 public:
     // destination: the destination folder, a Windows path, without a trailing "\" needed.
@@ -61,12 +63,12 @@ public:
     int PrepareOwnFolder(const CString& parent, const CString& name);
     // Creates the empty marker file folder\markerName; FALSE after telling that it cannot be opened.
     BOOL WriteMarkerFile(const CString& folder, const CString& markerName);
-    // Opens a text file for writing ("\n" written as CR LF); null when it cannot be opened,
-    // which the caller tells in its own words.
+    // Opens a file to be written whole by WriteTextFile; null when it cannot be opened, which the
+    // caller tells in its own words.
     static FILE* OpenTextFile(const CString& path);
-    // Closes a text file opened by OpenTextFile. When a byte of it could not be written (a full
-    // disk), tells so, deletes the unfinished file and returns FALSE.
-    BOOL CloseTextFile(FILE* file, const CString& path);
+    // Writes the text to a file opened by OpenTextFile at once and closes it. When a byte of it
+    // could not be written (a full disk), tells so, deletes the unfinished file and returns FALSE.
+    BOOL WriteTextFile(FILE* file, const XmlText& text, const CString& path);
     // Packs everything below folder into baseName + "_" + packing time + ".zip" beside it, moving
     // the files, and removes the folder. FALSE when the folder is still there afterwards (the
     // packing has told why); the folder then keeps what the packing did not take.
@@ -86,9 +88,9 @@ protected:
     // The drive check's search of a folder: ERROR_SUCCESS when pattern matches something, else
     // the Win32 error of the search.
     virtual DWORD LookForEntries(const CString& pattern) const;
-    // Writes the nine sections of 共通データ.xml between its root tags, reading the reference
-    // data of comFolder; a database error is thrown as the database's exception.
-    virtual void WriteCommonDataSections(const CString& comFolder, FILE* file);
+    // Adds the nine sections of 共通データ.xml between its root tags, reading the reference data
+    // of comFolder; a database error is thrown as the database's exception.
+    virtual void WriteCommonDataSections(const CString& comFolder, XmlText& xml);
     // Remembers a failure; returns FALSE (or 0) for the caller's return statement.
     BOOL Failed();
 

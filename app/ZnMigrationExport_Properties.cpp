@@ -16,7 +16,7 @@
 #include "writers/xml/ZnAppDocFDOut15.h"
 #include "writers/xml/ZnAppDocFDOut16.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
-#include "writers/XmlPieceWriters.h"
+#include "writers/XmlText.h"
 #include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
 
@@ -92,14 +92,6 @@ void LogInfo(const CString& message, LPCTSTR function)
 void LogError(const CString& message, LPCTSTR function)
 {
     ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, kLogSource, function);
-}
-
-// A leaf element: start tag, escaped value, end tag.
-void WriteXmlText(FILE* file, const CString& start, const CString& value, const CString& end)
-{
-    WriteXmlLiteral(file, start);
-    WriteXmlValue(file, value);
-    WriteXmlLiteral(file, end);
 }
 
 bool Exists(const CString& path)
@@ -201,14 +193,15 @@ BOOL ZnMigrationExport::WriteBukkenInfoFile(const CString& path, const CString& 
         AfxMessageBox("ファイルのオープン(物件情報.xml)に失敗しました。", MB_ICONSTOP);
         return Failed();
     }
-    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-    WriteXmlLiteral(file, "<物件情報>\n");
-    WriteXmlText(file, "\t<物件名>", name, "</物件名>\n");
-    WriteXmlLiteral(file, shinseiKubun == 0 ? "\t<物件区分>1</物件区分>\n" : "\t<物件区分>2</物件区分>\n");
-    WriteXmlText(file, "\t<作成日>", FormatDate(date), "</作成日>\n");
-    WriteXmlText(file, "\t<作成時間>", FormatTime(date), "</作成時間>\n");
-    WriteXmlLiteral(file, "</物件情報>\n");
-    return CloseTextFile(file, path);
+    XmlText xml;
+    xml.Literal("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    xml.OpenTag(0, "物件情報");
+    xml.Leaf(1, "物件名", name);
+    xml.Leaf(1, "物件区分", shinseiKubun == 0 ? "1" : "2");
+    xml.Leaf(1, "作成日", FormatDate(date));
+    xml.Leaf(1, "作成時間", FormatTime(date));
+    xml.CloseTag(0, "物件情報");
+    return WriteTextFile(file, xml, path);
 }
 
 BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder)

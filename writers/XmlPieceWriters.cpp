@@ -2,12 +2,20 @@
 
 #include "writers/ZnAppDocFDOut00.h"
 
-void WriteXmlLiteral(FILE* file, const CString& text) { ZnAppDocFDOut00::WriteUtf8(file, text); }
+void WriteXmlText(FILE* file, const XmlText& piece)
+{
+    if (piece.LostChars())
+        ZnAppDocFDOut00::NoteDroppedChars(file);
+    std::string utf8 = piece.Utf8();
+    std::fwrite(utf8.data(), 1, utf8.size(), file);
+}
+
+void WriteXmlLiteral(FILE* file, const CString& text)
+{
+    WriteXmlPiece(file, [&](XmlText& piece) { piece.Literal(text); });
+}
 
 void WriteXmlValue(FILE* file, const CString& text)
 {
-    CString kept = ZnAppDocFDOut00::DropNonXmlChars(text);
-    if (kept.GetLength() != text.GetLength())
-        ZnAppDocFDOut00::NoteDroppedChars(file);
-    ZnAppDocFDOut00::WriteUtf8(file, ZnAppDocFDOut00::EscapeXml(kept));
+    WriteXmlPiece(file, [&](XmlText& piece) { piece.Value(text); });
 }

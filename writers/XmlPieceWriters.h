@@ -1,19 +1,29 @@
-// The two pieces that every XML file of the writers is made of, written to a stream that the
-// caller has opened in text mode and closes: fixed markup, written as it stands, and data
-// values, escaped. Both write UTF-8; neither knows of elements, checks the stream or reports.
+// Pieces of XML written to a stream that the caller has opened in text mode and closes, each
+// built as an XmlText with LF line ends (the stream stores each as CR LF), converted to UTF-8 and
+// written with one call. A piece whose values lost characters notes the stream for
+// ZnAppDocFDOut00::CloseWrittenFile. Nothing here checks the stream or reports.
 //
-// Callers spell out each element: a container is an indented start-tag line and an indented
-// end-tag line, one tab per level below the root; a leaf is the indented start tag as a literal,
-// the value, and the end tag with "\n" as a literal; an empty value leaves the tags side by side.
+// The writers build their files whole (XmlText, ZnAppDocFDOut00::WriteWholeFile); these serve
+// those who write a file in parts.
 #pragma once
 
 #include "platform/core/CString.h"
+#include "writers/XmlText.h"
 
 #include <cstdio>
 
-// Writes fixed markup, such as "\t<枝番>" or "</枝番>\n", unescaped.
+// Writes a piece built for a stream in text mode (XmlText::Lf).
+void WriteXmlText(FILE* file, const XmlText& piece);
+
+// Builds a piece with build(XmlText&) and writes it.
+template <typename Build> void WriteXmlPiece(FILE* file, Build build)
+{
+    XmlText piece(XmlText::Lf);
+    build(piece);
+    WriteXmlText(file, piece);
+}
+
+// Writes fixed markup, such as "\t<枝番>" or "</枝番>\n", unescaped (XmlText::Literal).
 void WriteXmlLiteral(FILE* file, const CString& text);
-// Writes a data value without the characters that XML cannot hold (control characters but tab,
-// LF and CR; ZnAppDocFDOut00::DropNonXmlChars), noting the file when it loses any, and with "&",
-// "<", ">", the double quote and the apostrophe escaped; an empty value writes nothing.
+// Writes a data value as XmlText::Value writes it; an empty value writes nothing.
 void WriteXmlValue(FILE* file, const CString& text);

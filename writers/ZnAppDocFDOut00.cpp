@@ -8,13 +8,11 @@
 #include "platform/files/WinStdio.h"
 #include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
-#include "writers/XmlPieceWriters.h"
+#include "writers/XmlText.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -65,49 +63,12 @@ CString ZnAppDocFDOut00::EscapeXml(const CString& text)
         return text; // nothing to escape, as with most values
     std::string escaped;
     for (char byte : bytes) {
-        switch (byte) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&apos;";
-            break;
-        default:
+        if (LPCTSTR entity = XmlText::EntityOf(byte))
+            escaped += entity;
+        else
             escaped += byte;
-        }
     }
     return CString(escaped);
-}
-
-namespace {
-
-// A byte that XML 1.0 allows in no document: a control character other than tab, LF and CR. No
-// such byte is a second byte of a CP932 character.
-bool IsNonXmlByte(char byte)
-{
-    unsigned char c = static_cast<unsigned char>(byte);
-    return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
-}
-
-} // namespace
-
-CString ZnAppDocFDOut00::DropNonXmlChars(const CString& text)
-{
-    const std::string& bytes = text.Bytes();
-    if (std::none_of(bytes.begin(), bytes.end(), IsNonXmlByte))
-        return text;
-    std::string kept;
-    std::remove_copy_if(bytes.begin(), bytes.end(), std::back_inserter(kept), IsNonXmlByte);
-    return CString(kept);
 }
 
 CString ZnAppDocFDOut00::ToUtf8(const CString& text) { return CString(cp932::ToUtf8(text.Bytes())); }
@@ -117,20 +78,12 @@ namespace {
 // Writes the bytes of a text as they are.
 void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, bytes.size(), file); }
 
-} // namespace
-
-void ZnAppDocFDOut00::WriteUtf8(FILE* file, const CString& text) { WriteBytes(file, ToUtf8(text).Bytes()); }
-
-namespace {
-
 int writeFailures = 0;
 
-} // namespace
-
-bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
+// Closes a written file; when it was not written whole, removes it and counts the failure, else
+// names it in the run log if its values lost characters. True when it was written whole.
+bool FinishWrittenFile(FILE* file, LPCTSTR path, bool written, bool dropped)
 {
-    bool dropped = filesWithDroppedChars.erase(file) > 0;
-    bool written = !std::ferror(file);
     written = std::fclose(file) == 0 && written;
     if (written) {
         if (dropped)
@@ -142,11 +95,28 @@ bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
     return false;
 }
 
+} // namespace
+
+FILE* ZnAppDocFDOut00::OpenWholeFile(LPCTSTR path, bool append) { return WinFopen(path, append ? "ab" : "wb"); }
+
+bool ZnAppDocFDOut00::WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path)
+{
+    std::string utf8 = text.Utf8();
+    bool written = std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && !std::ferror(file);
+    return FinishWrittenFile(file, path, written, text.LostChars());
+}
+
+bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
+{
+    bool dropped = filesWithDroppedChars.erase(file) > 0;
+    return FinishWrittenFile(file, path, !std::ferror(file), dropped);
+}
+
 int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }
 
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
 {
-    FILE* file = WinFopen(path, "w");
+    FILE* file = OpenWholeFile(path);
     if (!file) {
         AfxMessageBox("申請書管理情報ファイルのオープンに失敗しました。", MB_ICONSTOP | MB_OK);
         return;
@@ -154,23 +124,18 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
     CString branch, formSheet;
     branch.Format("%d", branchNo);
     formSheet.Format("%d", formSheetNo);
-    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-    WriteXmlLiteral(file, "<申請書管理情報>\n");
-    WriteXmlLiteral(file, "\t<枝番>" + branch + "</枝番>\n");
+    XmlText xml;
+    xml.Literal("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    xml.OpenTag(0, "申請書管理情報");
+    xml.Leaf(1, "枝番", branch);
     // The date is the caller's text: a value like any other.
-    WriteXmlLiteral(file, "\t<作成日>");
-    WriteXmlValue(file, creationDate);
-    WriteXmlLiteral(file, "</作成日>\n");
-    const CString pieces[] = {
-        "\t<受付番号></受付番号>\n",
-        "\t<処分番号></処分番号>\n",
-        "\t<データチェック済みフラグ>0</データチェック済みフラグ>\n",
-        "\t<帳票番号>" + formSheet + "</帳票番号>\n",
-        "</申請書管理情報>\n",
-    };
-    for (const CString& piece : pieces)
-        WriteXmlLiteral(file, piece);
-    CloseWrittenFile(file, path);
+    xml.Leaf(1, "作成日", creationDate);
+    xml.Leaf(1, "受付番号", "");
+    xml.Leaf(1, "処分番号", "");
+    xml.Leaf(1, "データチェック済みフラグ", "0");
+    xml.Leaf(1, "帳票番号", formSheet);
+    xml.CloseTag(0, "申請書管理情報");
+    WriteWholeFile(file, xml, path);
 }
 
 namespace {

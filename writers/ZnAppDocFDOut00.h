@@ -15,6 +15,7 @@ class ZnModelApp;
 class ZnModelAppTempUseConf;
 class ZnModelDate;
 class ZnModelDesigner;
+class XmlText;
 
 class ZnAppDocFDOut00 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut00)
@@ -36,31 +37,38 @@ public:
     // XML text.
 
     // The text made safe as XML character data: every byte "&", "<", ">", the double quote and
-    // the apostrophe replaced by its entity, in one pass, so that no entity is escaped twice.
-    // Byte by byte: such a byte after a lead byte is escaped too. Nothing else changes.
+    // the apostrophe replaced by its entity (XmlText::EntityOf), in one pass, so that no entity is
+    // escaped twice. Byte by byte: such a byte after a lead byte is escaped too. Nothing else
+    // changes.
     static CString EscapeXml(const CString& text);
-    // The text without the bytes that XML 1.0 allows in no document: those below 0x20 other than
-    // tab, line feed and carriage return (a NUL included). Nothing else changes.
-    static CString DropNonXmlChars(const CString& text);
-    // Notes that a value written to the open file lost characters through DropNonXmlChars; when
-    // CloseWrittenFile has written the file whole, the run log names it, once per file and log.
+    // Notes that a value written to the open stream lost characters that XML cannot hold (a piece
+    // of XmlPieceWriters); when CloseWrittenFile has written the file whole, the run log names it,
+    // once per file and log.
     static void NoteDroppedChars(FILE* file);
     // The UTF-8 bytes of a CP932 text; bytes that are not CP932 become U+FFFD.
     static CString ToUtf8(const CString& text);
-    // Writes the UTF-8 form of a CP932 text to an open stream, byte for byte (a text-mode stream
-    // stores each "\n" as CR LF); nothing in the text is taken as formatting. Reports nothing.
-    static void WriteUtf8(FILE* file, const CString& text);
 
-    // Closes a file that a writer has written. When any of it could not be written (a full
-    // disk), the file is removed, so that no cut-off file is left, the failure is counted and
-    // false returned. A file whole whose values lost characters (NoteDroppedChars) is named in the
-    // run log at level WARN, once until the log is deleted, though written in several parts.
+    // Opens the file at path for a writer that builds its text whole (XmlText) and writes it with
+    // WriteWholeFile: created or emptied, or with append added to at its end. The stream is
+    // binary, for the text holds its CR LF line ends already. Null when the file cannot be
+    // opened, which the caller tells in its own words; it is opened before the text is built so
+    // that this is known first.
+    static FILE* OpenWholeFile(LPCTSTR path, bool append = false);
+    // Writes the UTF-8 form of the text to a file opened by OpenWholeFile with one write and
+    // closes it. When it could not be written whole (a full disk), the file is removed, so that
+    // no cut-off file is left, the failure is counted and false returned. A file whose values
+    // lost characters (XmlText::LostChars) is named in the run log at level WARN, once until the
+    // log is deleted.
+    static bool WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
+    // Closes a stream in text mode that a writer has written, such as in pieces (XmlPieceWriters),
+    // with the rules of WriteWholeFile; the values that lost characters are those noted by
+    // NoteDroppedChars, and a file written in several parts is named once.
     static bool CloseWrittenFile(FILE* file, LPCTSTR path);
     // How many written files have failed so in this process; callers compare it before and after.
     static int WriteFailures();
 
     // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document,
-    // the creation date as a value (WriteXmlValue).
+    // the creation date as a value (XmlText::Value).
     // When the file cannot be opened, says so in a message box and writes nothing.
     static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
     // Writes root + "\Keikaku\~002.xml" in CP932: the declaration and the element 申請書, holding

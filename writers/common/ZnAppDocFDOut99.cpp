@@ -14,6 +14,7 @@
 #include "storage/ZnAppYaneTblDAO.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlPieceWriters.h"
+#include "writers/XmlText.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <functional>
@@ -26,26 +27,26 @@ namespace {
 // The fields of one section element, each a line at the same depth.
 class SectionFields {
 public:
-    SectionFields(FILE* file, int depth) : m_file(file), m_indent(CString('\t', depth)) {}
+    SectionFields(XmlText& xml, int depth) : m_xml(xml), m_depth(depth) {}
 
-    void Write(LPCTSTR tag, const CString& value) { Write(tag, {value}); }
+    void Write(LPCTSTR tag, const CString& value) { m_xml.Leaf(m_depth, tag, value); }
     // The parts with "-" between them, also between empty parts.
     void Write(LPCTSTR tag, std::initializer_list<CString> parts)
     {
-        WriteXmlLiteral(m_file, m_indent + "<" + tag + ">");
+        m_xml.StartLeaf(m_depth, tag);
         bool first = true;
         for (const CString& part : parts) {
             if (!first)
-                WriteXmlValue(m_file, "-");
-            WriteXmlValue(m_file, part);
+                m_xml.Value("-");
+            m_xml.Value(part);
             first = false;
         }
-        WriteXmlLiteral(m_file, CString("</") + tag + ">\n");
+        m_xml.EndLeaf(tag);
     }
 
 private:
-    FILE* m_file;
-    CString m_indent;
+    XmlText& m_xml;
+    int m_depth;
 };
 
 CString UserRegistMdbPath(const CString& folder)
@@ -53,19 +54,19 @@ CString UserRegistMdbPath(const CString& folder)
     return folder + ZnShellState::Current()->GetAppMDB()->GetAppUserRegistMdb();
 }
 
-// Opens the recordset on the reference database of folder with sql and writes one section
-// element per row, its fields by writeFields. The recordset is closed at the end, and by its
-// destructor when a read raises.
-void WriteSection(ZnAppKeyedTblDAO& set, const CString& folder, FILE* file, LPCTSTR sql, LPCTSTR section,
+// Opens the recordset on the reference database of folder with sql and adds one section element
+// per row, its fields by writeFields. The recordset is closed at the end, and by its destructor
+// when a read raises.
+void WriteSection(ZnAppKeyedTblDAO& set, const CString& folder, XmlText& xml, LPCTSTR sql, LPCTSTR section,
                   int fieldDepth, const std::function<void(SectionFields&)>& writeFields)
 {
     set.SetDBPath(UserRegistMdbPath(folder));
     set.Open(dbOpenDynaset, sql, 0);
-    SectionFields fields(file, fieldDepth);
+    SectionFields fields(xml, fieldDepth);
     for (; !set.IsEOF(); set.MoveNext()) {
-        WriteXmlLiteral(file, CString("\t<") + section + ">\n");
+        xml.OpenTag(1, section);
         writeFields(fields);
-        WriteXmlLiteral(file, CString("\t</") + section + ">\n");
+        xml.CloseTag(1, section);
     }
     set.Close();
 }
@@ -95,12 +96,12 @@ const int kFieldDepth = 2;
 // The designer section's fields stand one level deeper than the others.
 const int kDesignerFieldDepth = 3;
 
-} // namespace
+// The sections.
 
-void ZnAppDocFDOut99::WriteKenchikunushi(CString folder, FILE* file)
+void Kenchikunushi(const CString& folder, XmlText& xml)
 {
     ZnAppKenchikunushiTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppKenchikunushiTbl  ORDER BY Houjijun ASC", "建築主", kFieldDepth,
+    WriteSection(set, folder, xml, "SELECT * FROM AppKenchikunushiTbl  ORDER BY Houjijun ASC", "建築主", kFieldDepth,
                  [&](SectionFields& fields) {
                      fields.Write("フリガナ", set.m_Furigana);
                      fields.Write("氏名", set.m_Shimei);
@@ -110,21 +111,21 @@ void ZnAppDocFDOut99::WriteKenchikunushi(CString folder, FILE* file)
                  });
 }
 
-void ZnAppDocFDOut99::WriteShinseisha(CString folder, FILE* file)
+void Shinseisha(const CString& folder, XmlText& xml)
 {
     ZnAppShinseishaTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppShinseishaTbl  ORDER BY Hyoujijun ASC", "申請者_届出者_通知者",
+    WriteSection(set, folder, xml, "SELECT * FROM AppShinseishaTbl  ORDER BY Hyoujijun ASC", "申請者_届出者_通知者",
                  kFieldDepth, [&](SectionFields& fields) {
                      fields.Write("フリガナ", set.m_Furigana);
                      fields.Write("氏名", set.m_Shimei);
                  });
 }
 
-void ZnAppDocFDOut99::WriteSekkeisha(CString folder, FILE* file)
+void Sekkeisha(const CString& folder, XmlText& xml)
 {
     ZnAppSekkeishaTblDAO set;
     WriteSection(
-        set, folder, file, "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC", "代理者_設計者_工事監理者",
+        set, folder, xml, "SELECT * FROM AppSekkeishaTbl  ORDER BY Hyoujijun ASC", "代理者_設計者_工事監理者",
         kDesignerFieldDepth, [&](SectionFields& fields) {
             fields.Write("建築士種別_建築士", ZnAppDocFDOut00::GetArchitectClassName(set.m_KenchikushiShikaku));
             fields.Write("資格発行元_建築士",
@@ -144,10 +145,10 @@ void ZnAppDocFDOut99::WriteSekkeisha(CString folder, FILE* file)
         });
 }
 
-void ZnAppDocFDOut99::WriteSekousha(CString folder, FILE* file)
+void Sekousha(const CString& folder, XmlText& xml)
 {
     ZnAppSekoushaTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC", "工事施工者", kFieldDepth,
+    WriteSection(set, folder, xml, "SELECT * FROM AppSekoushaTbl  ORDER BY Hyoujijun ASC", "工事施工者", kFieldDepth,
                  [&](SectionFields& fields) {
                      fields.Write("氏名", set.m_Shimei);
                      fields.Write("建築業許可種別",
@@ -160,29 +161,29 @@ void ZnAppDocFDOut99::WriteSekousha(CString folder, FILE* file)
                  });
 }
 
-void ZnAppDocFDOut99::WriteTokuteiKoutei(CString folder, FILE* file)
+void TokuteiKoutei(const CString& folder, XmlText& xml)
 {
     ZnAppTokuteiKouteiTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppTokuteiKouteiTbl  ORDER BY Hyoujijun ASC", "特定工程名",
+    WriteSection(set, folder, xml, "SELECT * FROM AppTokuteiKouteiTbl  ORDER BY Hyoujijun ASC", "特定工程名",
                  kFieldDepth, [&](SectionFields& fields) { fields.Write("特定工程名", set.m_KoumokuMei); });
 }
 
-void ZnAppDocFDOut99::WriteChimeiChiban(CString folder, FILE* file)
+void ChimeiChiban(const CString& folder, XmlText& xml)
 {
     ZnAppChimeiChibanTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppChimeiChibanTbl  ORDER BY Hyoujijun ASC", "住所_地名地番等",
+    WriteSection(set, folder, xml, "SELECT * FROM AppChimeiChibanTbl  ORDER BY Hyoujijun ASC", "住所_地名地番等",
                  kFieldDepth, [&](SectionFields& fields) {
                      fields.Write("郵便番号", {set.m_YuubinBangou1, set.m_YuubinBangou2});
                      fields.Write("住所", set.m_Juusho);
                  });
 }
 
-void ZnAppDocFDOut99::WriteSetsubisha(CString folder, FILE* file)
+void Setsubisha(const CString& folder, XmlText& xml)
 {
     ZnAppSetsubishaTblDAO set;
     // A file that the schema patch could not change still lacks the registration number.
     set.BindTourokuBangou(TableHasColumn(UserRegistMdbPath(folder), "AppSetsubishaTbl", "TourokuBangou"));
-    WriteSection(set, folder, file, "SELECT * FROM AppSetsubishaTbl  ORDER BY Hyoujijun ASC",
+    WriteSection(set, folder, xml, "SELECT * FROM AppSetsubishaTbl  ORDER BY Hyoujijun ASC",
                  "建築設備に関し意見を聴いた者", kFieldDepth, [&](SectionFields& fields) {
                      fields.Write("氏名", set.m_Shimei);
                      fields.Write("勤務先", set.m_Kinmusaki);
@@ -193,16 +194,54 @@ void ZnAppDocFDOut99::WriteSetsubisha(CString folder, FILE* file)
                  });
 }
 
-void ZnAppDocFDOut99::WriteYane(CString folder, FILE* file)
+void Yane(const CString& folder, XmlText& xml)
 {
     ZnAppYaneTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppYaneTbl  ORDER BY Hyoujijun ASC", "屋根", kFieldDepth,
+    WriteSection(set, folder, xml, "SELECT * FROM AppYaneTbl  ORDER BY Hyoujijun ASC", "屋根", kFieldDepth,
                  [&](SectionFields& fields) { fields.Write("屋根", set.m_KoumokuMei); });
 }
 
-void ZnAppDocFDOut99::WriteGaiheki(CString folder, FILE* file)
+void Gaiheki(const CString& folder, XmlText& xml)
 {
     ZnAppGaihekiTblDAO set;
-    WriteSection(set, folder, file, "SELECT * FROM AppGaihekiTbl  ORDER BY Hyoujijun ASC", "外壁_軒裏", kFieldDepth,
+    WriteSection(set, folder, xml, "SELECT * FROM AppGaihekiTbl  ORDER BY Hyoujijun ASC", "外壁_軒裏", kFieldDepth,
                  [&](SectionFields& fields) { fields.Write("外壁_軒裏", set.m_KoumokuMei); });
 }
+
+using Section = void (*)(const CString& folder, XmlText& xml);
+
+const Section kSections[] = {
+    Kenchikunushi, Shinseisha, Sekkeisha, Sekousha, TokuteiKoutei, ChimeiChiban, Setsubisha, Yane, Gaiheki,
+};
+
+// Writes one section to a stream opened in text mode.
+void WriteToStream(Section section, const CString& folder, FILE* file)
+{
+    WriteXmlPiece(file, [&](XmlText& xml) { section(folder, xml); });
+}
+
+} // namespace
+
+void ZnAppDocFDOut99::WriteSections(CString folder, XmlText& xml)
+{
+    for (Section section : kSections)
+        section(folder, xml);
+}
+
+void ZnAppDocFDOut99::WriteKenchikunushi(CString folder, FILE* file) { WriteToStream(Kenchikunushi, folder, file); }
+
+void ZnAppDocFDOut99::WriteShinseisha(CString folder, FILE* file) { WriteToStream(Shinseisha, folder, file); }
+
+void ZnAppDocFDOut99::WriteSekkeisha(CString folder, FILE* file) { WriteToStream(Sekkeisha, folder, file); }
+
+void ZnAppDocFDOut99::WriteSekousha(CString folder, FILE* file) { WriteToStream(Sekousha, folder, file); }
+
+void ZnAppDocFDOut99::WriteTokuteiKoutei(CString folder, FILE* file) { WriteToStream(TokuteiKoutei, folder, file); }
+
+void ZnAppDocFDOut99::WriteChimeiChiban(CString folder, FILE* file) { WriteToStream(ChimeiChiban, folder, file); }
+
+void ZnAppDocFDOut99::WriteSetsubisha(CString folder, FILE* file) { WriteToStream(Setsubisha, folder, file); }
+
+void ZnAppDocFDOut99::WriteYane(CString folder, FILE* file) { WriteToStream(Yane, folder, file); }
+
+void ZnAppDocFDOut99::WriteGaiheki(CString folder, FILE* file) { WriteToStream(Gaiheki, folder, file); }

@@ -3,23 +3,17 @@
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
 #include "platform/core/AfxMessageBox.h"
-#include "platform/files/WinStdio.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
-#include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <cstdarg>
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut11, VhObject)
 
-void ZnAppDocFDOut11::WriteLiteral(FILE* file, const CString& text) { WriteXmlLiteral(file, text); }
-
-void ZnAppDocFDOut11::WriteValue(FILE* file, const CString& value) { WriteXmlValue(file, value); }
-
-FILE* ZnAppDocFDOut11::OpenXml(LPCTSTR path, LPCTSTR mode)
+FILE* ZnAppDocFDOut11::OpenXml(LPCTSTR path, bool append)
 {
-    FILE* file = WinFopen(path, mode);
+    FILE* file = ZnAppDocFDOut00::OpenWholeFile(path, append);
     if (!file)
         AfxMessageBox(CString("様式ファイルのオープン(") + path + ")に失敗しました。", MB_ICONSTOP | MB_OK);
     return file;
@@ -56,35 +50,6 @@ const ZnModelAppBuildMod* ZnAppDocFDOut11::ActivePlanChange()
 void ZnAppDocFDOut11::ReportMissingDocument()
 {
     AfxMessageBox("出力する申請書のデータが読み込まれていません。", MB_ICONSTOP | MB_OK);
-}
-
-FILE* ZnAppDocFDOut11::OpenFace(LPCTSTR path, const ZnModelAppBuild*& build, const ZnModelApp** app)
-{
-    build = ActiveBuild();
-    if (app)
-        *app = ActiveApp();
-    if (!build || (app && !*app)) {
-        ReportMissingDocument();
-        return nullptr;
-    }
-    return OpenXml(path, "a");
-}
-
-void ZnAppDocFDOut11::WriteOpenTag(FILE* file, int depth, LPCTSTR tag)
-{
-    WriteLiteral(file, CString('\t', depth) + "<" + tag + ">\n");
-}
-
-void ZnAppDocFDOut11::WriteCloseTag(FILE* file, int depth, LPCTSTR tag)
-{
-    WriteLiteral(file, CString('\t', depth) + "</" + tag + ">\n");
-}
-
-void ZnAppDocFDOut11::WriteElement(FILE* file, int depth, LPCTSTR tag, const CString& value)
-{
-    WriteLiteral(file, CString('\t', depth) + "<" + tag + ">");
-    WriteValue(file, value);
-    WriteLiteral(file, CString("</") + tag + ">\n");
 }
 
 CString ZnAppDocFDOut11::Formatted(LPCTSTR format, ...)

@@ -19,33 +19,33 @@ const LPCTSTR otherConstKindWords[ZnModelConstKindFlags::count - 1] = {
 
 } // namespace
 
-void ZnAppDocFDOut11::WriteConstKinds(FILE* file, int depth, const int (&flags)[ZnModelConstKindFlags::count])
+void ZnAppDocFDOut11::WriteConstKinds(XmlText& xml, int depth, const int (&flags)[ZnModelConstKindFlags::count])
 {
-    WriteOpenTag(file, depth, "工事種別1");
-    WriteElement(file, depth + 1, "工事種別区分1", flags[0] ? "新築" : "新築以外");
-    WriteOpenTag(file, depth + 1, "新築以外工事種別リスト");
+    xml.OpenTag(depth, "工事種別1");
+    xml.Leaf(depth + 1, "工事種別区分1", flags[0] ? "新築" : "新築以外");
+    xml.OpenTag(depth + 1, "新築以外工事種別リスト");
     for (int kind = 1; kind < ZnModelConstKindFlags::count; ++kind)
         if (flags[kind])
-            WriteElement(file, depth + 2, "新築以外工事種別", otherConstKindWords[kind - 1]);
-    WriteCloseTag(file, depth + 1, "新築以外工事種別リスト");
-    WriteCloseTag(file, depth, "工事種別1");
+            xml.Leaf(depth + 2, "新築以外工事種別", otherConstKindWords[kind - 1]);
+    xml.CloseTag(depth + 1, "新築以外工事種別リスト");
+    xml.CloseTag(depth, "工事種別1");
 }
 
-void ZnAppDocFDOut11::WriteMainStructure(FILE* file, const ZnModelAppStrKind& kind)
+void ZnAppDocFDOut11::WriteMainStructure(XmlText& xml, const ZnModelAppStrKind& kind)
 {
-    WriteOpenTag(file, 3, "構造");
-    WriteOpenTag(file, 4, "主構造");
-    WriteElement(file, 5, "構造区分", ZnAppDocFDOut00::GetStructureKindName(kind.GetStrKindCode().GetCode()));
-    WriteElement(file, 5, "構造詳細", kind.GetText());
-    WriteCloseTag(file, 4, "主構造");
-    WriteCloseTag(file, 3, "構造");
+    xml.OpenTag(3, "構造");
+    xml.OpenTag(4, "主構造");
+    xml.Leaf(5, "構造区分", ZnAppDocFDOut00::GetStructureKindName(kind.GetStrKindCode().GetCode()));
+    xml.Leaf(5, "構造詳細", kind.GetText());
+    xml.CloseTag(4, "主構造");
+    xml.CloseTag(3, "構造");
 }
 
-void ZnAppDocFDOut11::WriteAreaFigures(FILE* file, int depth, double appPart, double otherPart, double total)
+void ZnAppDocFDOut11::WriteAreaFigures(XmlText& xml, int depth, double appPart, double otherPart, double total)
 {
-    WriteElement(file, depth, "申請部分", FormattedBlankZero("%.2f", appPart));
-    WriteElement(file, depth, "申請以外の部分", FormattedBlankZero("%.2f", otherPart));
-    WriteElement(file, depth, "合計", FormattedBlankZero("%.2f", total));
+    xml.Leaf(depth, "申請部分", FormattedBlankZero("%.2f", appPart));
+    xml.Leaf(depth, "申請以外の部分", FormattedBlankZero("%.2f", otherPart));
+    xml.Leaf(depth, "合計", FormattedBlankZero("%.2f", total));
 }
 
 void ZnAppDocFDOut11::SplitFloorText(const CString& floorText, CString& kind, CString& number)
@@ -57,8 +57,8 @@ void ZnAppDocFDOut11::SplitFloorText(const CString& floorText, CString& kind, CS
     number = floorText.Mid(kindLength);
 }
 
-void ZnAppDocFDOut11::WriteChangeSummary(FILE* file, int depth, const CString& summary)
+void ZnAppDocFDOut11::WriteChangeSummary(XmlText& xml, int depth, const CString& summary)
 {
     if (ZnShellState::Current()->GetDocType() == planChangeDocType)
-        WriteElement(file, depth, "変更概要", summary);
+        xml.Leaf(depth, "変更概要", summary);
 }

@@ -25,30 +25,24 @@ CString ApplicationNumber(const ZnModelApp& app)
 
 } // namespace
 
-void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path)
+void ZnAppDocFDOut11::FirstFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build)
 {
-    const ZnModelApp* app = nullptr;
-    const ZnModelAppBuild* build = nullptr;
-    FILE* file = OpenFace(path, build, &app);
-    if (!file)
-        return;
     const ZnShellState* shell = ZnShellState::Current();
-    WriteOpenTag(file, 1, "第一面");
+    xml.OpenTag(1, "第一面");
     if (shell->GetDocType() == planChangeDocType)
-        WritePlanChangeBlock(file);
+        WritePlanChangeBlock(xml);
     if (shell->GetDocMode(0) == notificationMode)
-        WriteElement(file, 2, "申請番号", ApplicationNumber(*app));
-    WriteElement(file, 2, "設計者", build->GetDesignerText());
-    WriteElement(file, 2, "申請者氏名", app->GetApplicantName().GetName());
-    WriteElement(file, 2, "申請日",
-                 ZnAppDocFDOut00::GetShinseiDatePart(app, 0) + ZnAppDocFDOut00::GetShinseiDatePart(app, 1) +
-                     ZnAppDocFDOut00::GetShinseiDatePart(app, 2));
-    WriteElement(file, 2, "申請先", app->GetApplyTo());
-    WriteCloseTag(file, 1, "第一面");
-    ZnAppDocFDOut00::CloseWrittenFile(file, path);
+        xml.Leaf(2, "申請番号", ApplicationNumber(*app));
+    xml.Leaf(2, "設計者", build.GetDesignerText());
+    xml.Leaf(2, "申請者氏名", app->GetApplicantName().GetName());
+    xml.Leaf(2, "申請日",
+             ZnAppDocFDOut00::GetShinseiDatePart(app, 0) + ZnAppDocFDOut00::GetShinseiDatePart(app, 1) +
+                 ZnAppDocFDOut00::GetShinseiDatePart(app, 2));
+    xml.Leaf(2, "申請先", app->GetApplyTo());
+    xml.CloseTag(1, "第一面");
 }
 
-void ZnAppDocFDOut11::WritePlanChangeBlock(FILE* file)
+void ZnAppDocFDOut11::WritePlanChangeBlock(XmlText& xml)
 {
     const ZnModelAppBuildMod* planChange = ActivePlanChange();
     if (!planChange) {
@@ -57,11 +51,11 @@ void ZnAppDocFDOut11::WritePlanChangeBlock(FILE* file)
     }
     const ZnModelNum& previous = planChange->GetPrevConfNum();
     const ZnModelDate& issued = previous.GetDate();
-    WriteOpenTag(file, 2, "計画を変更する直前の確認");
-    WriteElement(file, 3, "計画変更の概要", planChange->GetPlanChangeSummary());
-    WriteElement(file, 3, "確認済証交付者", previous.GetFurtherText());
-    WriteElement(file, 3, "確認済証交付日",
-                 Formatted("%04d%02d%02d", issued.GetYearCode().m_year, issued.GetMonth(), issued.GetDay()));
-    WriteElement(file, 3, "確認済証番号", previous.GetNumber());
-    WriteCloseTag(file, 2, "計画を変更する直前の確認");
+    xml.OpenTag(2, "計画を変更する直前の確認");
+    xml.Leaf(3, "計画変更の概要", planChange->GetPlanChangeSummary());
+    xml.Leaf(3, "確認済証交付者", previous.GetFurtherText());
+    xml.Leaf(3, "確認済証交付日",
+             Formatted("%04d%02d%02d", issued.GetYearCode().m_year, issued.GetMonth(), issued.GetDay()));
+    xml.Leaf(3, "確認済証番号", previous.GetNumber());
+    xml.CloseTag(2, "計画を変更する直前の確認");
 }

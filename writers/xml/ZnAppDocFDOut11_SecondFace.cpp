@@ -8,6 +8,7 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppInspConf.h"
 #include "storage/ZnShellState.h"
+#include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <algorithm>
@@ -128,16 +129,16 @@ template <typename E, typename MakeEntry> Elements FurtherEntries(const ZnModelL
 
 } // namespace
 
-void ZnAppDocFDOut11::WriteElementTree(FILE* file, int depth, const Element& element)
+void ZnAppDocFDOut11::WriteElementTree(XmlText& xml, int depth, const Element& element)
 {
     if (element.children.empty()) {
-        WriteElement(file, depth, element.tag, element.value);
+        xml.Leaf(depth, element.tag, element.value);
         return;
     }
-    WriteOpenTag(file, depth, element.tag);
+    xml.OpenTag(depth, element.tag);
     for (const Element& child : element.children)
-        WriteElementTree(file, depth + 1, child);
-    WriteCloseTag(file, depth, element.tag);
+        WriteElementTree(xml, depth + 1, child);
+    xml.CloseTag(depth, element.tag);
 }
 
 Element ZnAppDocFDOut11::ArchitectBlock(const ZnModelDesigner& architect)
@@ -170,50 +171,44 @@ Elements ZnAppDocFDOut11::ConstructorFields(const ZnModelConstructor& constructo
         Leaf("電話番号", office.GetTelNumber().GetTelNumber())};
 }
 
-void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path)
+void ZnAppDocFDOut11::SecondFace(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build)
 {
-    const ZnModelApp* app = nullptr;
-    const ZnModelAppBuild* build = nullptr;
-    FILE* file = OpenFace(path, build, &app);
-    if (!file)
-        return;
     // A list: its first entry, then the further entries of its kind.
-    auto writeList = [file](LPCTSTR tag, const Element& firstEntry, ListKind kind) {
-        WriteOpenTag(file, listDepth, tag);
-        WriteElementTree(file, entryDepth, firstEntry);
-        WriteListEntries(file, kind);
-        WriteCloseTag(file, listDepth, tag);
+    auto writeList = [&xml](LPCTSTR tag, const Element& firstEntry, ListKind kind) {
+        xml.OpenTag(listDepth, tag);
+        WriteElementTree(xml, entryDepth, firstEntry);
+        WriteListEntries(xml, kind);
+        xml.CloseTag(listDepth, tag);
     };
-    const ZnModelDesigner& designer = build->GetDesigner();
-    const ZnModelDesigner& supervisor = build->GetSupervisor();
+    const ZnModelDesigner& designer = build.GetDesigner();
+    const ZnModelDesigner& supervisor = build.GetSupervisor();
 
-    WriteOpenTag(file, 1, "第二面");
+    xml.OpenTag(1, "第二面");
     writeList("建築主リスト", OwnerEntry(app->GetOwner(), 1), OwnerList);
-    WriteElementTree(file, listDepth, Container("代理者", {ArchitectBlock(app->GetDesigner())}));
+    WriteElementTree(xml, listDepth, Container("代理者", {ArchitectBlock(app->GetDesigner())}));
     writeList("設計者リスト",
               Entry("設計者", 1,
                     {ArchitectBlock(designer), Leaf("設計図書", designer.GetDesignDocs()),
                      StructuralStatement(designer, false), EquipmentStatement(designer, false)},
                     NumberingFirst),
               DesignerList);
-    writeList("建築設備設計意見者リスト", AdviserEntry(build->GetEquipDesigner(), 1), EquipDesignerList);
+    writeList("建築設備設計意見者リスト", AdviserEntry(build.GetEquipDesigner(), 1), EquipDesignerList);
     writeList("工事監理者リスト",
               Entry("工事監理者", 1, {ArchitectBlock(supervisor), Leaf("設計図書", supervisor.GetDesignDocs())},
                     NumberingFirst),
               SupervisorList);
-    writeList("工事施工者リスト", Entry("工事施工者", 1, ConstructorFields(build->GetConstructor()), NumberingFirst),
+    writeList("工事施工者リスト", Entry("工事施工者", 1, ConstructorFields(build.GetConstructor()), NumberingFirst),
               ConstructorList);
-    WriteElementTree(file, listDepth,
-                     Container("備考", {Leaf("建築物の名称", build->GetName().GetName()),
-                                        Leaf("建築物フリガナ", build->GetName().GetFurigana()),
-                                        Leaf("備考内容", ZnAppDocFDOut00::RemoveLineBreaks(build->GetNote()))}));
+    WriteElementTree(xml, listDepth,
+                     Container("備考", {Leaf("建築物の名称", build.GetName().GetName()),
+                                        Leaf("建築物フリガナ", build.GetName().GetFurigana()),
+                                        Leaf("備考内容", ZnAppDocFDOut00::RemoveLineBreaks(build.GetNote()))}));
     if (ZnShellState::Current()->GetDocType() == confirmationDocType)
-        WriteLiftOutlineList(file);
-    WriteCloseTag(file, 1, "第二面");
-    ZnAppDocFDOut00::CloseWrittenFile(file, path);
+        WriteLiftOutlineList(xml);
+    xml.CloseTag(1, "第二面");
 }
 
-void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
+void ZnAppDocFDOut11::WriteListEntries(XmlText& xml, int kind)
 {
     const ZnModelApp* app = ActiveApp();
     const ZnModelAppBuild* build = ActiveBuild();
@@ -279,5 +274,10 @@ void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
         break;
     }
     for (const Element& entry : entries)
-        WriteElementTree(file, entryDepth, entry);
+        WriteElementTree(xml, entryDepth, entry);
+}
+
+void ZnAppDocFDOut11::WriteListEntries(FILE* file, int kind)
+{
+    WriteXmlPiece(file, [kind](XmlText& xml) { WriteListEntries(xml, kind); });
 }

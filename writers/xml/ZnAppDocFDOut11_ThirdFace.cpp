@@ -65,121 +65,115 @@ bool StageHasContent(const ZnModelInspDate& stage)
 
 } // namespace
 
-void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path)
+void ZnAppDocFDOut11::ThirdFace(XmlText& xml, const ZnModelApp*, const ZnModelAppBuild& build)
 {
-    const ZnModelAppBuild* build = nullptr;
-    FILE* file = OpenFace(path, build);
-    if (!file)
-        return;
-    const ZnModelAppSitePage& site = build->GetSitePage();
-    WriteOpenTag(file, 1, "第三面1");
+    const ZnModelAppSitePage& site = build.GetSitePage();
+    xml.OpenTag(1, "第三面1");
 
-    WriteOpenTag(file, 2, "地名地番情報");
-    WriteElement(file, 3, "地名地番", site.GetLotAddress().m_address);
-    WriteElement(file, 3, "住居表示", site.GetDisplayAddress().m_address);
-    WriteCloseTag(file, 2, "地名地番情報");
+    xml.OpenTag(2, "地名地番情報");
+    xml.Leaf(3, "地名地番", site.GetLotAddress().m_address);
+    xml.Leaf(3, "住居表示", site.GetDisplayAddress().m_address);
+    xml.CloseTag(2, "地名地番情報");
 
-    WriteOpenTag(file, 2, "都市計画区域情報");
-    WriteElement(file, 3, "都市計画区域区分", ZnAppDocFDOut00::GetUrbanPlanAreaName(site.GetUrbanPlanKindCode()));
-    WriteOpenTag(file, 3, "都市計画区域内都市計画区域リスト");
-    WriteElement(file, 4, "都市計画区域内都市計画区域",
-                 ZnAppDocFDOut00::GetAreaDivisionName(site.GetUrbanAreaCode().GetCode()));
-    WriteCloseTag(file, 3, "都市計画区域内都市計画区域リスト");
-    WriteCloseTag(file, 2, "都市計画区域情報");
+    xml.OpenTag(2, "都市計画区域情報");
+    xml.Leaf(3, "都市計画区域区分", ZnAppDocFDOut00::GetUrbanPlanAreaName(site.GetUrbanPlanKindCode()));
+    xml.OpenTag(3, "都市計画区域内都市計画区域リスト");
+    xml.Leaf(4, "都市計画区域内都市計画区域", ZnAppDocFDOut00::GetAreaDivisionName(site.GetUrbanAreaCode().GetCode()));
+    xml.CloseTag(3, "都市計画区域内都市計画区域リスト");
+    xml.CloseTag(2, "都市計画区域情報");
 
-    WriteOpenTag(file, 2, "防火地域");
-    WriteOpenTag(file, 3, "防火地域区分リスト");
+    xml.OpenTag(2, "防火地域");
+    xml.OpenTag(3, "防火地域区分リスト");
     CStringList fireZoneCodes;
     site.GetFireZoneCodes(fireZoneCodes);
     for (POSITION pos = fireZoneCodes.GetHeadPosition(); pos;)
-        WriteElement(file, 4, "防火地域区分", FireZoneWord(fireZoneCodes.GetNext(pos)));
-    WriteCloseTag(file, 3, "防火地域区分リスト");
-    WriteElement(file, 3, "指定なし防火地域", site.m_otherZoneFlag1 ? "２２条区域" : "");
-    WriteCloseTag(file, 2, "防火地域");
-    WriteElement(file, 2, "その他の区域等", site.GetOtherZoneText());
+        xml.Leaf(4, "防火地域区分", FireZoneWord(fireZoneCodes.GetNext(pos)));
+    xml.CloseTag(3, "防火地域区分リスト");
+    xml.Leaf(3, "指定なし防火地域", site.m_otherZoneFlag1 ? "２２条区域" : "");
+    xml.CloseTag(2, "防火地域");
+    xml.Leaf(2, "その他の区域等", site.GetOtherZoneText());
 
-    WriteOpenTag(file, 2, "道路");
-    WriteElement(file, 3, "幅員", FormattedBlankZero("%.0f", site.m_roadWidth));
-    WriteElement(file, 3, "敷地と接している部分の長さ", FormattedBlankZero("%.0f", site.m_roadFrontage));
-    WriteCloseTag(file, 2, "道路");
+    xml.OpenTag(2, "道路");
+    xml.Leaf(3, "幅員", FormattedBlankZero("%.0f", site.m_roadWidth));
+    xml.Leaf(3, "敷地と接している部分の長さ", FormattedBlankZero("%.0f", site.m_roadFrontage));
+    xml.CloseTag(2, "道路");
 
-    WriteSiteAreaBlock(file, site);
+    WriteSiteAreaBlock(xml, site);
 
-    WriteOpenTag(file, 2, "主要用途");
-    WriteElement(file, 3, "用途コード", site.GetUsageCode().GetCode());
-    WriteElement(file, 3, "用途内容", site.GetMainUsageText());
-    WriteCloseTag(file, 2, "主要用途");
-    WriteConstKinds(file, 2, site.m_constKind);
+    xml.OpenTag(2, "主要用途");
+    xml.Leaf(3, "用途コード", site.GetUsageCode().GetCode());
+    xml.Leaf(3, "用途内容", site.GetMainUsageText());
+    xml.CloseTag(2, "主要用途");
+    WriteConstKinds(xml, 2, site.m_constKind);
 
-    WriteBuildingAreaBlock(file, site);
-    WriteFloorAreaBlock(file, site);
+    WriteBuildingAreaBlock(xml, site);
+    WriteFloorAreaBlock(xml, site);
 
-    WriteOpenTag(file, 2, "建築物の数");
-    WriteElement(file, 3, "申請に係る建築物の数", FormattedBlankZero("%d", site.m_appBuildingCount));
-    WriteElement(file, 3, "同一敷地内の他の建築物の数", FormattedBlankZero("%d", site.m_otherBuildingCount));
-    WriteCloseTag(file, 2, "建築物の数");
+    xml.OpenTag(2, "建築物の数");
+    xml.Leaf(3, "申請に係る建築物の数", FormattedBlankZero("%d", site.m_appBuildingCount));
+    xml.Leaf(3, "同一敷地内の他の建築物の数", FormattedBlankZero("%d", site.m_otherBuildingCount));
+    xml.CloseTag(2, "建築物の数");
 
-    WriteOpenTag(file, 2, "建築物の高さ等");
-    WriteOpenTag(file, 3, "最高の高さ");
-    WriteElement(file, 4, "申請に係る建築物", FormattedBlankZero("%.0f", site.m_appMaxHeight));
-    WriteElement(file, 4, "他の建築物", FormattedBlankZero("%.0f", site.m_otherMaxHeight));
-    WriteCloseTag(file, 3, "最高の高さ");
-    WriteOpenTag(file, 3, "階数");
-    WriteOpenTag(file, 4, "地上");
-    WriteElement(file, 5, "申請に係る建築物", FormattedBlankZero("%d", site.m_appFloorsAbove));
-    WriteElement(file, 5, "他の建築物", FormattedBlankZero("%d", site.m_otherFloorsAbove));
-    WriteCloseTag(file, 4, "地上");
-    WriteOpenTag(file, 4, "地下");
-    WriteElement(file, 5, "申請に係る建築物", FormattedBlankZero("%d", site.m_appFloorsBelow));
-    WriteElement(file, 5, "他の建築物", FormattedBlankZero("%d", site.m_otherFloorsBelow));
-    WriteCloseTag(file, 4, "地下");
-    WriteCloseTag(file, 3, "階数");
-    WriteMainStructure(file, site.GetStrKind());
+    xml.OpenTag(2, "建築物の高さ等");
+    xml.OpenTag(3, "最高の高さ");
+    xml.Leaf(4, "申請に係る建築物", FormattedBlankZero("%.0f", site.m_appMaxHeight));
+    xml.Leaf(4, "他の建築物", FormattedBlankZero("%.0f", site.m_otherMaxHeight));
+    xml.CloseTag(3, "最高の高さ");
+    xml.OpenTag(3, "階数");
+    xml.OpenTag(4, "地上");
+    xml.Leaf(5, "申請に係る建築物", FormattedBlankZero("%d", site.m_appFloorsAbove));
+    xml.Leaf(5, "他の建築物", FormattedBlankZero("%d", site.m_otherFloorsAbove));
+    xml.CloseTag(4, "地上");
+    xml.OpenTag(4, "地下");
+    xml.Leaf(5, "申請に係る建築物", FormattedBlankZero("%d", site.m_appFloorsBelow));
+    xml.Leaf(5, "他の建築物", FormattedBlankZero("%d", site.m_otherFloorsBelow));
+    xml.CloseTag(4, "地下");
+    xml.CloseTag(3, "階数");
+    WriteMainStructure(xml, site.GetStrKind());
     const ZnModelAppTenkuritu& skyFactor = site.GetTenkuritu();
-    WriteElement(file, 3, "特例の適用の有無", skyFactor.IsApplied() ? "有" : "無");
-    WriteOpenTag(file, 3, "特例の区分リスト");
+    xml.Leaf(3, "特例の適用の有無", skyFactor.IsApplied() ? "有" : "無");
+    xml.OpenTag(3, "特例の区分リスト");
     if (skyFactor.m_adjacentLimitExempt)
-        WriteElement(file, 4, "特例の区分", "隣地高さ制限不適用");
+        xml.Leaf(4, "特例の区分", "隣地高さ制限不適用");
     if (skyFactor.m_northLimitExempt)
-        WriteElement(file, 4, "特例の区分", "北側高さ制限不適用");
+        xml.Leaf(4, "特例の区分", "北側高さ制限不適用");
     if (skyFactor.m_roadLimitExempt)
-        WriteElement(file, 4, "特例の区分", "道路高さ制限不適用");
-    WriteCloseTag(file, 3, "特例の区分リスト");
-    WriteCloseTag(file, 2, "建築物の高さ等");
+        xml.Leaf(4, "特例の区分", "道路高さ制限不適用");
+    xml.CloseTag(3, "特例の区分リスト");
+    xml.CloseTag(2, "建築物の高さ等");
 
     // One permit, of which only the law text is kept.
-    WriteOpenTag(file, 2, "許可等リスト");
-    WriteOpenTag(file, 3, "許可等");
-    WriteOpenTag(file, 4, "根拠情報");
-    WriteElement(file, 5, "備考内容", "");
-    WriteElement(file, 5, "日付", "");
-    WriteElement(file, 5, "許可番号", "");
-    WriteElement(file, 5, "その条項", "");
-    WriteElement(file, 5, "法令", ZnAppDocFDOut00::RemoveLineBreaks(site.GetPermitText()));
-    WriteCloseTag(file, 4, "根拠情報");
-    WriteElement(file, 4, "表示順", "1");
-    WriteCloseTag(file, 3, "許可等");
-    WriteCloseTag(file, 2, "許可等リスト");
+    xml.OpenTag(2, "許可等リスト");
+    xml.OpenTag(3, "許可等");
+    xml.OpenTag(4, "根拠情報");
+    xml.Leaf(5, "備考内容", "");
+    xml.Leaf(5, "日付", "");
+    xml.Leaf(5, "許可番号", "");
+    xml.Leaf(5, "その条項", "");
+    xml.Leaf(5, "法令", ZnAppDocFDOut00::RemoveLineBreaks(site.GetPermitText()));
+    xml.CloseTag(4, "根拠情報");
+    xml.Leaf(4, "表示順", "1");
+    xml.CloseTag(3, "許可等");
+    xml.CloseTag(2, "許可等リスト");
 
-    WriteElement(file, 2, "工事着手予定日", PlannedDate(site.GetConstStartDate()));
-    WriteElement(file, 2, "工事完了予定日", PlannedDate(site.GetConstEndDate()));
-    WriteStageList(file, site);
-    WriteElement(file, 2, "その他必要な事項", ZnAppDocFDOut00::RemoveLineBreaks(site.GetOtherMatters()));
+    xml.Leaf(2, "工事着手予定日", PlannedDate(site.GetConstStartDate()));
+    xml.Leaf(2, "工事完了予定日", PlannedDate(site.GetConstEndDate()));
+    WriteStageList(xml, site);
+    xml.Leaf(2, "その他必要な事項", ZnAppDocFDOut00::RemoveLineBreaks(site.GetOtherMatters()));
 
-    WriteOpenTag(file, 2, "備考");
-    WriteElement(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(site.GetRemarks()));
-    WriteChangeSummary(file, 3, site.GetChangeSummary());
-    WriteCloseTag(file, 2, "備考");
+    xml.OpenTag(2, "備考");
+    xml.Leaf(3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(site.GetRemarks()));
+    WriteChangeSummary(xml, 3, site.GetChangeSummary());
+    xml.CloseTag(2, "備考");
 
-    WriteCloseTag(file, 1, "第三面1");
-    ZnAppDocFDOut00::CloseWrittenFile(file, path);
+    xml.CloseTag(1, "第三面1");
 }
 
-void ZnAppDocFDOut11::WriteSiteAreaBlock(FILE* file, const ZnModelAppSitePage& site)
+void ZnAppDocFDOut11::WriteSiteAreaBlock(XmlText& xml, const ZnModelAppSitePage& site)
 {
     const ZnModelAppSiteArea& siteArea = site.GetSiteArea();
-    WriteOpenTag(file, 2, "敷地面積");
-    WriteOpenTag(file, 3, "敷地面積情報リスト");
+    xml.OpenTag(2, "敷地面積");
+    xml.OpenTag(3, "敷地面積情報リスト");
     int order = 0;
     const ZnModelAppEachZoneList& zones = siteArea.GetEachZoneList();
     for (POSITION pos = zones.GetHeadPosition(); pos;) {
@@ -187,45 +181,44 @@ void ZnAppDocFDOut11::WriteSiteAreaBlock(FILE* file, const ZnModelAppSitePage& s
         // A zone without area and code is an unused row of the form.
         if (!zone || (zone->m_area == 0.0 && zone->GetUseZoneCode().GetCode().IsEmpty()))
             continue;
-        WriteOpenTag(file, 4, "敷地面積情報");
+        xml.OpenTag(4, "敷地面積情報");
         // The form's files carry the order at the depth of its parent's tag.
-        WriteElement(file, 4, "表示順", Formatted("%d", ++order));
-        WriteOpenTag(file, 5, "用途別敷地面積");
-        WriteElement(file, 6, "面積1", FormattedBlankZero("%.2f", zone->m_area));
+        xml.Leaf(4, "表示順", Formatted("%d", ++order));
+        xml.OpenTag(5, "用途別敷地面積");
+        xml.Leaf(6, "面積1", FormattedBlankZero("%.2f", zone->m_area));
         if (!zone->m_area2Omitted)
-            WriteElement(file, 6, "面積2", FormattedBlankZero("%.2f", std::atof(zone->GetAreaText())));
-        WriteCloseTag(file, 5, "用途別敷地面積");
-        WriteElement(file, 5, "用途地域等",
-                     CompleteUseZoneName(CodeName(YoutoChiikiTbl, zone->GetUseZoneCode().GetCode())));
-        WriteElement(file, 5, "容積率", FormattedBlankZero("%.2f", zone->m_designatedFloorAreaRatio));
-        WriteElement(file, 5, "建ぺい率", FormattedBlankZero("%.2f", zone->m_coverageRatio));
-        WriteCloseTag(file, 4, "敷地面積情報");
+            xml.Leaf(6, "面積2", FormattedBlankZero("%.2f", std::atof(zone->GetAreaText())));
+        xml.CloseTag(5, "用途別敷地面積");
+        xml.Leaf(5, "用途地域等", CompleteUseZoneName(CodeName(YoutoChiikiTbl, zone->GetUseZoneCode().GetCode())));
+        xml.Leaf(5, "容積率", FormattedBlankZero("%.2f", zone->m_designatedFloorAreaRatio));
+        xml.Leaf(5, "建ぺい率", FormattedBlankZero("%.2f", zone->m_coverageRatio));
+        xml.CloseTag(4, "敷地面積情報");
     }
-    WriteCloseTag(file, 3, "敷地面積情報リスト");
+    xml.CloseTag(3, "敷地面積情報リスト");
 
-    WriteOpenTag(file, 3, "敷地面積の合計");
-    WriteElement(file, 4, "面積1", Formatted("%.2f", site.GetSiteArea1Total()));
+    xml.OpenTag(3, "敷地面積の合計");
+    xml.Leaf(4, "面積1", Formatted("%.2f", site.GetSiteArea1Total()));
     double secondTotal = site.GetSiteArea2Total();
-    WriteElement(file, 4, "面積2", secondTotal > 0.0 ? Formatted("%.2f", secondTotal) : CString());
-    WriteCloseTag(file, 3, "敷地面積の合計");
-    WriteElement(file, 3, "延べ面積を除した数値", FormattedBlankZero("%.2f", siteArea.m_buildableFloorAreaRatio));
-    WriteElement(file, 3, "建築面積を除した数値", FormattedBlankZero("%.2f", siteArea.m_buildableCoverageRatio));
-    WriteElement(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(siteArea.GetText()));
-    WriteCloseTag(file, 2, "敷地面積");
+    xml.Leaf(4, "面積2", secondTotal > 0.0 ? Formatted("%.2f", secondTotal) : CString());
+    xml.CloseTag(3, "敷地面積の合計");
+    xml.Leaf(3, "延べ面積を除した数値", FormattedBlankZero("%.2f", siteArea.m_buildableFloorAreaRatio));
+    xml.Leaf(3, "建築面積を除した数値", FormattedBlankZero("%.2f", siteArea.m_buildableCoverageRatio));
+    xml.Leaf(3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(siteArea.GetText()));
+    xml.CloseTag(2, "敷地面積");
 }
 
-void ZnAppDocFDOut11::WriteBuildingAreaBlock(FILE* file, const ZnModelAppSitePage& site)
+void ZnAppDocFDOut11::WriteBuildingAreaBlock(XmlText& xml, const ZnModelAppSitePage& site)
 {
-    WriteOpenTag(file, 2, "建築面積情報");
-    WriteOpenTag(file, 3, "建築面積");
+    xml.OpenTag(2, "建築面積情報");
+    xml.OpenTag(3, "建築面積");
     const ZnModelArea& area = site.GetBuildingArea();
-    WriteAreaFigures(file, 4, area.GetAppPart(), area.GetOtherPart(), area.GetTotal());
-    WriteCloseTag(file, 3, "建築面積");
-    WriteElement(file, 3, "建ぺい率", FormattedBlankZero("%.2f", site.GetCoverageRatio()));
-    WriteCloseTag(file, 2, "建築面積情報");
+    WriteAreaFigures(xml, 4, area.GetAppPart(), area.GetOtherPart(), area.GetTotal());
+    xml.CloseTag(3, "建築面積");
+    xml.Leaf(3, "建ぺい率", FormattedBlankZero("%.2f", site.GetCoverageRatio()));
+    xml.CloseTag(2, "建築面積情報");
 }
 
-void ZnAppDocFDOut11::WriteFloorAreaBlock(FILE* file, const ZnModelAppSitePage& site)
+void ZnAppDocFDOut11::WriteFloorAreaBlock(XmlText& xml, const ZnModelAppSitePage& site)
 {
     const ZnModelAppTotalFloorArea& areas = site.GetTotalFloorAreaData();
     const struct {
@@ -238,27 +231,27 @@ void ZnAppDocFDOut11::WriteFloorAreaBlock(FILE* file, const ZnModelAppSitePage& 
         {"自動車車庫等の部分", areas.m_garage},
         {"住宅の部分", areas.m_housing},
     };
-    WriteOpenTag(file, 2, "延べ面積情報1");
+    xml.OpenTag(2, "延べ面積情報1");
     for (const auto& part : parts) {
-        WriteOpenTag(file, 3, part.tag);
-        WriteAreaFigures(file, 4, part.area.GetAppPart(), part.area.GetOtherPart(), part.area.GetTotal());
-        WriteCloseTag(file, 3, part.tag);
+        xml.OpenTag(3, part.tag);
+        WriteAreaFigures(xml, 4, part.area.GetAppPart(), part.area.GetOtherPart(), part.area.GetTotal());
+        xml.CloseTag(3, part.tag);
     }
-    WriteElement(file, 3, "延べ面積", FormattedBlankZero("%.2f", site.GetTotalFloorArea()));
-    WriteElement(file, 3, "容積率", FormattedBlankZero("%.2f", site.GetFloorAreaRatio()));
-    WriteCloseTag(file, 2, "延べ面積情報1");
+    xml.Leaf(3, "延べ面積", FormattedBlankZero("%.2f", site.GetTotalFloorArea()));
+    xml.Leaf(3, "容積率", FormattedBlankZero("%.2f", site.GetFloorAreaRatio()));
+    xml.CloseTag(2, "延べ面積情報1");
 }
 
-void ZnAppDocFDOut11::WriteStageList(FILE* file, const ZnModelAppSitePage& site)
+void ZnAppDocFDOut11::WriteStageList(XmlText& xml, const ZnModelAppSitePage& site)
 {
-    WriteOpenTag(file, 2, "特定工程工事終了予定日リスト");
-    auto writeStage = [file](const ZnModelInspDate& stage, int order) {
-        WriteOpenTag(file, 3, "特定工程工事終了予定日");
-        WriteElement(file, 4, "特定工程名称", stage.GetName());
-        WriteElement(file, 4, "実施日", PlannedDate(stage.GetDate()));
-        WriteElement(file, 4, "実施回数", StageHasContent(stage) ? Formatted("%d", stage.GetCount()) : CString());
-        WriteElement(file, 4, "表示順", Formatted("%d", order));
-        WriteCloseTag(file, 3, "特定工程工事終了予定日");
+    xml.OpenTag(2, "特定工程工事終了予定日リスト");
+    auto writeStage = [&xml](const ZnModelInspDate& stage, int order) {
+        xml.OpenTag(3, "特定工程工事終了予定日");
+        xml.Leaf(4, "特定工程名称", stage.GetName());
+        xml.Leaf(4, "実施日", PlannedDate(stage.GetDate()));
+        xml.Leaf(4, "実施回数", StageHasContent(stage) ? Formatted("%d", stage.GetCount()) : CString());
+        xml.Leaf(4, "表示順", Formatted("%d", order));
+        xml.CloseTag(3, "特定工程工事終了予定日");
     };
     int order = 1;
     writeStage(site.GetSpecStageDate(), order);
@@ -266,5 +259,5 @@ void ZnAppDocFDOut11::WriteStageList(FILE* file, const ZnModelAppSitePage& site)
     for (POSITION pos = stages.GetHeadPosition(); pos;)
         if (const ZnModelInspDate* stage = stages.GetNext(pos))
             writeStage(*stage, ++order);
-    WriteCloseTag(file, 2, "特定工程工事終了予定日リスト");
+    xml.CloseTag(2, "特定工程工事終了予定日リスト");
 }

@@ -12,21 +12,21 @@ class EquipmentDocument : public ZnConfDocXmlFrame {
 protected:
     bool TakeForm() override { return (m_form = BindForm<ZnModelAppEquip>()) != nullptr; }
 
-    void WriteSiteBlock(FILE* file) const override
+    void WriteSiteBlock(XmlText& xml) const override
     {
-        WriteInstallationSite(file, m_form->GetAddress(), m_form->GetName(), m_form->GetUsageText());
+        WriteInstallationSite(xml, m_form->GetAddress(), m_form->GetName(), m_form->GetUsageText());
     }
 
-    void WriteObjectBlock(FILE* file) const override
+    void WriteObjectBlock(XmlText& xml) const override
     {
         // The certification number is never held: its one element is written empty. The outline
         // keeps its line breaks.
-        OpenElement(file, 2, "建築設備の概要情報");
-        OpenElement(file, 3, "認証番号リスト");
-        WriteLeaf(file, 4, "認証番号", CString());
-        CloseElement(file, 3, "認証番号リスト");
-        WriteLeaf(file, 3, "建築設備の概要", m_form->GetEquipOutline());
-        CloseElement(file, 2, "建築設備の概要情報");
+        xml.OpenTag(2, "建築設備の概要情報");
+        xml.OpenTag(3, "認証番号リスト");
+        xml.Leaf(4, "認証番号", CString());
+        xml.CloseTag(3, "認証番号リスト");
+        xml.Leaf(3, "建築設備の概要", m_form->GetEquipOutline());
+        xml.CloseTag(2, "建築設備の概要情報");
     }
 
 private:

@@ -28,56 +28,56 @@ class SemiStructureDocument : public ZnConfDocXmlFrame {
 protected:
     bool TakeForm() override { return (m_form = BindForm<ZnModelAppSemiStr>()) != nullptr; }
 
-    void WriteSiteBlock(FILE* file) const override
+    void WriteSiteBlock(XmlText& xml) const override
     {
-        OpenElement(file, 2, "敷地の位置1");
-        WriteLeaf(file, 3, "用途地域", UseZoneName());
-        WriteLeaf(file, 3, "その他の区域又は地区", m_form->GetOtherZoneText());
-        WriteLeaf(file, 3, "住居表示", m_form->GetDisplayAddress().m_address);
-        WriteLeaf(file, 3, "地名地番", m_form->GetLotAddress().m_address);
-        CloseElement(file, 2, "敷地の位置1");
+        xml.OpenTag(2, "敷地の位置1");
+        xml.Leaf(3, "用途地域", UseZoneName());
+        xml.Leaf(3, "その他の区域又は地区", m_form->GetOtherZoneText());
+        xml.Leaf(3, "住居表示", m_form->GetDisplayAddress().m_address);
+        xml.Leaf(3, "地名地番", m_form->GetLotAddress().m_address);
+        xml.CloseTag(2, "敷地の位置1");
     }
 
     // The summary stands one level deeper than the other blocks of the face.
-    void WriteObjectBlock(FILE* file) const override
+    void WriteObjectBlock(XmlText& xml) const override
     {
-        OpenElement(file, 3, "工作物の概要");
-        OpenElement(file, 4, "その他必要な事項");
-        WriteLeaf(file, 5, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(m_form->GetStructNote()));
-        CloseElement(file, 4, "その他必要な事項");
-        WriteLeaf(file, 4, "高さ", Quantity("%.0f", m_form->m_height));
-        OpenElement(file, 4, "用途");
-        WriteLeaf(file, 5, "用途内容", m_form->GetUsageText());
-        WriteLeaf(file, 5, "用途コード", m_form->GetUsageCode().GetCode());
-        CloseElement(file, 4, "用途");
-        WriteConstructionKinds(file);
-        WriteParts(file, "築造面積", Quantity("%.2f", m_form->m_buildArea.GetTotal()),
+        xml.OpenTag(3, "工作物の概要");
+        xml.OpenTag(4, "その他必要な事項");
+        xml.Leaf(5, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(m_form->GetStructNote()));
+        xml.CloseTag(4, "その他必要な事項");
+        xml.Leaf(4, "高さ", Quantity("%.0f", m_form->m_height));
+        xml.OpenTag(4, "用途");
+        xml.Leaf(5, "用途内容", m_form->GetUsageText());
+        xml.Leaf(5, "用途コード", m_form->GetUsageCode().GetCode());
+        xml.CloseTag(4, "用途");
+        WriteConstructionKinds(xml);
+        WriteParts(xml, "築造面積", Quantity("%.2f", m_form->m_buildArea.GetTotal()),
                    Quantity("%.2f", m_form->m_buildArea.GetOtherPart()),
                    Quantity("%.2f", m_form->m_buildArea.GetAppPart()));
         // The sum in 64 bits: two stored counts near the limit must not overflow.
         long long total = static_cast<long long>(m_form->m_appStructCount) + m_form->m_otherStructCount;
         CString totalText;
         totalText.Format("%lld", total);
-        WriteParts(file, "工作物の数", ZnAppDocFDOut00::BlankZeroText(totalText), Count(m_form->m_otherStructCount),
+        WriteParts(xml, "工作物の数", ZnAppDocFDOut00::BlankZeroText(totalText), Count(m_form->m_otherStructCount),
                    Count(m_form->m_appStructCount));
-        CloseElement(file, 3, "工作物の概要");
+        xml.CloseTag(3, "工作物の概要");
     }
 
     // Only the law carries data; the other grounds are always empty.
-    void WriteBeforeRemarks(FILE* file) const override
+    void WriteBeforeRemarks(XmlText& xml) const override
     {
-        OpenElement(file, 2, "許可等リスト");
-        OpenElement(file, 3, "許可等");
-        OpenElement(file, 4, "根拠情報");
-        WriteLeaf(file, 5, "備考内容", CString());
-        WriteLeaf(file, 5, "日付", CString());
-        WriteLeaf(file, 5, "許可番号", CString());
-        WriteLeaf(file, 5, "その条項", CString());
-        WriteLeaf(file, 5, "法令", ZnAppDocFDOut00::RemoveLineBreaks(m_form->GetPermitLaw()));
-        CloseElement(file, 4, "根拠情報");
-        WriteFixedLeaf(file, 4, "表示順", "1");
-        CloseElement(file, 3, "許可等");
-        CloseElement(file, 2, "許可等リスト");
+        xml.OpenTag(2, "許可等リスト");
+        xml.OpenTag(3, "許可等");
+        xml.OpenTag(4, "根拠情報");
+        xml.Leaf(5, "備考内容", CString());
+        xml.Leaf(5, "日付", CString());
+        xml.Leaf(5, "許可番号", CString());
+        xml.Leaf(5, "その条項", CString());
+        xml.Leaf(5, "法令", ZnAppDocFDOut00::RemoveLineBreaks(m_form->GetPermitLaw()));
+        xml.CloseTag(4, "根拠情報");
+        xml.Leaf(4, "表示順", "1");
+        xml.CloseTag(3, "許可等");
+        xml.CloseTag(2, "許可等リスト");
     }
 
     const JkModelName* RemarksStructureName() const override { return &m_form->GetName(); }
@@ -101,31 +101,32 @@ private:
 
     // 工事種別区分1 is 新築 or 新築以外 by the new-construction flag alone; each further kind
     // is listed on its own. A flag counts only when it is 1.
-    void WriteConstructionKinds(FILE* file) const
+    void WriteConstructionKinds(XmlText& xml) const
     {
         bool other = m_form->m_otherFlag == 1;
-        OpenElement(file, 4, "工事種別");
-        WriteFixedLeaf(file, 5, "工事種別区分1", m_form->m_newFlag == 1 ? "新築" : "新築以外");
-        OpenElement(file, 5, "新築以外工事種別リスト");
+        xml.OpenTag(4, "工事種別");
+        xml.Leaf(5, "工事種別区分1", m_form->m_newFlag == 1 ? "新築" : "新築以外");
+        xml.OpenTag(5, "新築以外工事種別リスト");
         if (m_form->m_extendFlag == 1)
-            WriteFixedLeaf(file, 6, "新築以外工事種別", "増築");
+            xml.Leaf(6, "新築以外工事種別", "増築");
         if (m_form->m_rebuildFlag == 1)
-            WriteFixedLeaf(file, 6, "新築以外工事種別", "改築");
+            xml.Leaf(6, "新築以外工事種別", "改築");
         if (other)
-            WriteFixedLeaf(file, 6, "新築以外工事種別", "その他");
-        CloseElement(file, 5, "新築以外工事種別リスト");
-        WriteLeaf(file, 5, "その他工事種別", other ? m_form->GetOtherText() : CString());
-        CloseElement(file, 4, "工事種別");
+            xml.Leaf(6, "新築以外工事種別", "その他");
+        xml.CloseTag(5, "新築以外工事種別リスト");
+        xml.Leaf(5, "その他工事種別", other ? m_form->GetOtherText() : CString());
+        xml.CloseTag(4, "工事種別");
     }
 
     // A quantity split into the total, the other part and the applied part.
-    static void WriteParts(FILE* file, LPCTSTR tag, const CString& total, const CString& other, const CString& applied)
+    static void WriteParts(XmlText& xml, LPCTSTR tag, const CString& total, const CString& other,
+                           const CString& applied)
     {
-        OpenElement(file, 4, tag);
-        WriteLeaf(file, 5, "合計", total);
-        WriteLeaf(file, 5, "申請以外の部分", other);
-        WriteLeaf(file, 5, "申請部分", applied);
-        CloseElement(file, 4, tag);
+        xml.OpenTag(4, tag);
+        xml.Leaf(5, "合計", total);
+        xml.Leaf(5, "申請以外の部分", other);
+        xml.Leaf(5, "申請部分", applied);
+        xml.CloseTag(4, tag);
     }
 
     const ZnModelAppSemiStr* m_form = nullptr;

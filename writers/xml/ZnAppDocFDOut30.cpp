@@ -5,7 +5,6 @@
 #include "storage/ZnShellState.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnConfDocXmlFrame.h"
-#include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut30, VhObject)
@@ -22,28 +21,28 @@ LPCTSTR Presence(bool present) { return present ? "有" : "無"; }
 
 // A statement of a structural or equipment first-class architect at level 4: paragraphs 1 and
 // 3, and the certificate number only when either applies.
-void WriteStatement(FILE* file, LPCTSTR tag, bool paragraph1, bool paragraph3, const CString& certificate)
+void WriteStatement(XmlText& xml, LPCTSTR tag, bool paragraph1, bool paragraph3, const CString& certificate)
 {
-    Xml::OpenElement(file, 4, tag);
-    Xml::WriteFixedLeaf(file, 5, "第1項", Presence(paragraph1));
-    Xml::WriteFixedLeaf(file, 5, "第3項", Presence(paragraph3));
+    xml.OpenTag(4, tag);
+    xml.Leaf(5, "第1項", Presence(paragraph1));
+    xml.Leaf(5, "第3項", Presence(paragraph3));
     if (paragraph1 || paragraph3)
-        Xml::WriteLeaf(file, 5, "交付番号", certificate);
-    Xml::CloseElement(file, 4, tag);
+        xml.Leaf(5, "交付番号", certificate);
+    xml.CloseTag(4, tag);
 }
 
 // A list whose first entry comes from the record that the application holds and whose further
 // entries (代表区分 2, 表示順 from 2) the building writer writes from the list of that kind.
 template <typename WriteFirst>
-void WritePeopleList(FILE* file, LPCTSTR listTag, LPCTSTR entryTag, int kind, WriteFirst writeFirst)
+void WritePeopleList(XmlText& xml, LPCTSTR listTag, LPCTSTR entryTag, int kind, WriteFirst writeFirst)
 {
-    Xml::OpenElement(file, 2, listTag);
-    Xml::OpenElement(file, 3, entryTag);
-    Xml::WriteEntryOrder(file, 4, 1);
+    xml.OpenTag(2, listTag);
+    xml.OpenTag(3, entryTag);
+    Xml::WriteEntryOrder(xml, 4, 1);
     writeFirst();
-    Xml::CloseElement(file, 3, entryTag);
-    ZnAppDocFDOut11::WriteListEntries(file, kind);
-    Xml::CloseElement(file, 2, listTag);
+    xml.CloseTag(3, entryTag);
+    ZnAppDocFDOut11::WriteListEntries(xml, kind);
+    xml.CloseTag(2, listTag);
 }
 
 // The object kind applied for, by the id of the object-kind button; "" for another id.
@@ -79,12 +78,13 @@ void ZnAppDocFDOut30::WriteXml(int selector, int pageIndex, CString path)
     FILE* file = Xml::OpenOutput(path);
     if (!file)
         return;
-    Xml::WriteDocumentHead(file);
-    WriteSecondFace(file, models);
-    WriteThirdFace(file, models, selector);
-    WriteFirstFace(file, models);
-    WriteXmlLiteral(file, "</申請書データ>\n");
-    ZnAppDocFDOut00::CloseWrittenFile(file, path);
+    XmlText xml;
+    Xml::WriteDocumentHead(xml);
+    WriteSecondFace(xml, models);
+    WriteThirdFace(xml, models, selector);
+    WriteFirstFace(xml, models);
+    xml.Literal("</申請書データ>\n");
+    ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }
 
 bool ZnAppDocFDOut30::TakeModels(Models& models)
@@ -101,68 +101,68 @@ bool ZnAppDocFDOut30::TakeModels(Models& models)
     return models.root && models.inspection && (models.interim || models.completion);
 }
 
-void ZnAppDocFDOut30::WriteSecondFace(FILE* file, const Models& models)
+void ZnAppDocFDOut30::WriteSecondFace(XmlText& xml, const Models& models)
 {
     const ZnModelAppInspConf& inspection = *models.inspection;
-    Xml::OpenElement(file, 1, "第二面");
-    WritePeopleList(file, "建築主リスト", "建築主", ZnAppDocFDOut11::OwnerList,
-                    [&] { Xml::WriteOwnerFields(file, 4, models.root->GetOwner()); });
-    Xml::WriteAgentBlock(file, models.root->GetDesigner());
-    WritePeopleList(file, "設計者リスト", "設計者", ZnAppDocFDOut11::DesignerList,
-                    [&] { WriteFirstDesigner(file, inspection.m_designer); });
-    WritePeopleList(file, "建築設備設計意見者リスト", "建築設備設計意見者", ZnAppDocFDOut11::EquipDesignerList, [&] {
+    xml.OpenTag(1, "第二面");
+    WritePeopleList(xml, "建築主リスト", "建築主", ZnAppDocFDOut11::OwnerList,
+                    [&] { Xml::WriteOwnerFields(xml, 4, models.root->GetOwner()); });
+    Xml::WriteAgentBlock(xml, models.root->GetDesigner());
+    WritePeopleList(xml, "設計者リスト", "設計者", ZnAppDocFDOut11::DesignerList,
+                    [&] { WriteFirstDesigner(xml, inspection.m_designer); });
+    WritePeopleList(xml, "建築設備設計意見者リスト", "建築設備設計意見者", ZnAppDocFDOut11::EquipDesignerList, [&] {
         const ZnModelEquipDesigner& adviser = inspection.m_equipAdviser;
         const JkModelIndividualData& workplace = adviser.GetIndividualData();
-        Xml::WriteLeaf(file, 4, "氏名", adviser.GetName().GetName());
-        Xml::WriteLeaf(file, 4, "勤務先", workplace.GetName().GetName());
-        Xml::WriteContact(file, 4, workplace, "所在地");
-        Xml::WriteLeaf(file, 4, "登録番号", adviser.GetRegistrationNumber());
-        Xml::WriteLeaf(file, 4, "設計図書", adviser.GetDesignDocs());
+        xml.Leaf(4, "氏名", adviser.GetName().GetName());
+        xml.Leaf(4, "勤務先", workplace.GetName().GetName());
+        Xml::WriteContact(xml, 4, workplace, "所在地");
+        xml.Leaf(4, "登録番号", adviser.GetRegistrationNumber());
+        xml.Leaf(4, "設計図書", adviser.GetDesignDocs());
     });
-    WritePeopleList(file, "工事監理者リスト", "工事監理者", ZnAppDocFDOut11::SupervisorList, [&] {
-        Xml::WriteArchitectBlock(file, 4, inspection.m_supervisor);
-        Xml::WriteLeaf(file, 4, "設計図書", inspection.m_supervisor.GetDesignDocs());
+    WritePeopleList(xml, "工事監理者リスト", "工事監理者", ZnAppDocFDOut11::SupervisorList, [&] {
+        Xml::WriteArchitectBlock(xml, 4, inspection.m_supervisor);
+        xml.Leaf(4, "設計図書", inspection.m_supervisor.GetDesignDocs());
     });
 
     // Further constructors without a name are left out and take no order.
-    auto constructor = [file](const ZnModelConstructor& entry, int order) {
-        Xml::OpenElement(file, 3, "工事施工者");
-        Xml::WriteConstructorFields(file, 4, entry, order);
-        Xml::CloseElement(file, 3, "工事施工者");
+    auto constructor = [&xml](const ZnModelConstructor& entry, int order) {
+        xml.OpenTag(3, "工事施工者");
+        Xml::WriteConstructorFields(xml, 4, entry, order);
+        xml.CloseTag(3, "工事施工者");
     };
-    Xml::OpenElement(file, 2, "工事施工者リスト");
+    xml.OpenTag(2, "工事施工者リスト");
     constructor(inspection.m_constructor, 1);
     Xml::ForEachFurtherEntryWhere(
         inspection.m_constructorList,
         [](const ZnModelConstructor& entry) { return !entry.GetName().GetName().IsEmpty(); }, constructor);
-    Xml::CloseElement(file, 2, "工事施工者リスト");
+    xml.CloseTag(2, "工事施工者リスト");
 
-    Xml::OpenElement(file, 2, "備考");
-    Xml::WriteLeaf(file, 3, "建築物の名称", inspection.m_buildingName.GetName());
-    Xml::WriteLeaf(file, 3, "建築物フリガナ", inspection.m_buildingName.GetFurigana());
-    Xml::WriteLeaf(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(inspection.m_remarks2));
-    Xml::CloseElement(file, 2, "備考");
-    Xml::CloseElement(file, 1, "第二面");
+    xml.OpenTag(2, "備考");
+    xml.Leaf(3, "建築物の名称", inspection.m_buildingName.GetName());
+    xml.Leaf(3, "建築物フリガナ", inspection.m_buildingName.GetFurigana());
+    xml.Leaf(3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(inspection.m_remarks2));
+    xml.CloseTag(2, "備考");
+    xml.CloseTag(1, "第二面");
 }
 
-void ZnAppDocFDOut30::WriteFirstDesigner(FILE* file, const ZnModelDesigner& designer)
+void ZnAppDocFDOut30::WriteFirstDesigner(XmlText& xml, const ZnModelDesigner& designer)
 {
     // A structural statement counts a flag only when it is 1, an equipment statement any flag
     // that is not 0.
-    Xml::WriteArchitectBlock(file, 4, designer);
-    Xml::WriteLeaf(file, 4, "設計図書", designer.GetDesignDocs());
-    WriteStatement(file, "構造設計一級建築士である旨の表示をした者", designer.m_structuralParagraph1Statement == 1,
+    Xml::WriteArchitectBlock(xml, 4, designer);
+    xml.Leaf(4, "設計図書", designer.GetDesignDocs());
+    WriteStatement(xml, "構造設計一級建築士である旨の表示をした者", designer.m_structuralParagraph1Statement == 1,
                    designer.m_structuralParagraph3Statement == 1, designer.GetStructCertNo());
-    WriteStatement(file, "設備設計一級建築士である旨の表示をした者", designer.m_equipmentParagraph1Statement != 0,
+    WriteStatement(xml, "設備設計一級建築士である旨の表示をした者", designer.m_equipmentParagraph1Statement != 0,
                    designer.m_equipmentParagraph3Statement != 0, designer.GetEquipCertNo());
 }
 
-void ZnAppDocFDOut30::WriteFirstFace(FILE* file, const Models& models)
+void ZnAppDocFDOut30::WriteFirstFace(XmlText& xml, const Models& models)
 {
-    Xml::OpenElement(file, 1, "第一面");
-    Xml::WriteFixedLeaf(file, 2, models.interim ? "検査を申請する建築物等1" : "検査を申請する建築物等2",
-                        ObjectKindText(ZnShellState::Current()->GetObjKind()));
-    Xml::WriteLeaf(file, 2, "工事監理者1", models.inspection->m_text1);
-    Xml::WriteApplicant(file, *models.root);
-    Xml::CloseElement(file, 1, "第一面");
+    xml.OpenTag(1, "第一面");
+    xml.Leaf(2, models.interim ? "検査を申請する建築物等1" : "検査を申請する建築物等2",
+             ObjectKindText(ZnShellState::Current()->GetObjKind()));
+    xml.Leaf(2, "工事監理者1", models.inspection->m_text1);
+    Xml::WriteApplicant(xml, *models.root);
+    xml.CloseTag(1, "第一面");
 }

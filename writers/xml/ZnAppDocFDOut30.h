@@ -16,13 +16,12 @@
 #include "model/VhObject.h"
 #include "platform/core/CString.h"
 
-#include <cstdio>
-
 class ZnModelApp;
 class ZnModelAppCompInspConf;
 class ZnModelAppInspConf;
 class ZnModelAppRegInspConf;
 class ZnModelDesigner;
+class XmlText;
 
 class ZnAppDocFDOut30 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut30)
@@ -31,11 +30,12 @@ public:
 
     // ZnAppDocFDOut30.cpp: the file.
 
-    // Writes the whole file at the Windows path (mode "w", text). The certificate selector picks
-    // the confirmation certificate of the third face: 1 the inspection's own, n from 2 on entry
-    // n - 2 of its further certificates; a selector that names none writes the three certificate
-    // elements empty. The page index is not read. A document without the models that its type
-    // needs, or a path that cannot be opened, is reported with the stop icon and nothing is written.
+    // Writes the whole file at the Windows path, built in memory (XmlText). The certificate
+    // selector picks the confirmation certificate of the third face: 1 the inspection's own, n
+    // from 2 on entry n - 2 of its further certificates; a selector that names none writes the
+    // three certificate elements empty. The page index is not read. A document without the models
+    // that its type needs, or a path that cannot be opened, is reported with the stop icon and
+    // nothing is written.
     static void WriteXml(int selector, int pageIndex, CString path);
 
 private:
@@ -54,19 +54,19 @@ private:
 
     // 第二面: owners, agent, designers, equipment-design advisers, supervisors, constructors and
     // the remarks with the building's name.
-    static void WriteSecondFace(FILE* file, const Models& models);
+    static void WriteSecondFace(XmlText& xml, const Models& models);
     // The first designer: numbering, architect block, design documents and the two statements.
-    static void WriteFirstDesigner(FILE* file, const ZnModelDesigner& designer);
+    static void WriteFirstDesigner(XmlText& xml, const ZnModelDesigner& designer);
     // 第一面: the object kind, the supervisor text and the applicant.
-    static void WriteFirstFace(FILE* file, const Models& models);
+    static void WriteFirstFace(XmlText& xml, const Models& models);
 
     // ZnAppDocFDOut30_ThirdFace.cpp: the third face.
 
     // 第三面1: site, kind of construction, certificate, dates, the kind's own blocks, minor
     // changes and remarks.
-    static void WriteThirdFace(FILE* file, const Models& models, int selector);
+    static void WriteThirdFace(XmlText& xml, const Models& models, int selector);
     // The completion application's end date, floor area and inspection history.
-    static void WriteCompletionBlocks(FILE* file, const Models& models);
+    static void WriteCompletionBlocks(XmlText& xml, const Models& models);
     // The interim application's planned end date, stage and the inspections before and after.
-    static void WriteInterimBlocks(FILE* file, const Models& models);
+    static void WriteInterimBlocks(XmlText& xml, const Models& models);
 };

@@ -4,8 +4,6 @@
 #include "model/ZnModelAppPersons.h"
 #include "model/ZnModelInspDate.h"
 #include "platform/core/AfxMessageBox.h"
-#include "platform/files/WinStdio.h"
-#include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 namespace {
@@ -15,39 +13,15 @@ const LPCTSTR openFailedMessage = "様式ファイルのオープンに失敗し
 // rather than read a model that is not there.
 const LPCTSTR missingModelMessage = "申請書データの出力に必要な文書のデータがありません。";
 
-CString Indent(int level) { return CString('\t', level); }
-
 } // namespace
 
 // Element writers.
 
-void ZnConfDocXmlFrame::OpenElement(FILE* file, int level, LPCTSTR tag)
-{
-    WriteXmlLiteral(file, Indent(level) + "<" + tag + ">\n");
-}
-
-void ZnConfDocXmlFrame::CloseElement(FILE* file, int level, LPCTSTR tag)
-{
-    WriteXmlLiteral(file, Indent(level) + "</" + tag + ">\n");
-}
-
-void ZnConfDocXmlFrame::WriteLeaf(FILE* file, int level, LPCTSTR tag, const CString& value)
-{
-    WriteXmlLiteral(file, Indent(level) + "<" + tag + ">");
-    WriteXmlValue(file, value);
-    WriteXmlLiteral(file, CString("</") + tag + ">\n");
-}
-
-void ZnConfDocXmlFrame::WriteFixedLeaf(FILE* file, int level, LPCTSTR tag, LPCTSTR fixed)
-{
-    WriteXmlLiteral(file, Indent(level) + "<" + tag + ">" + fixed + "</" + tag + ">\n");
-}
-
-void ZnConfDocXmlFrame::WriteNumberLeaf(FILE* file, int level, LPCTSTR tag, int number)
+void ZnConfDocXmlFrame::WriteNumberLeaf(XmlText& xml, int level, LPCTSTR tag, int number)
 {
     CString text;
     text.Format("%d", number);
-    WriteLeaf(file, level, tag, text);
+    xml.Leaf(level, tag, text);
 }
 
 // Value texts.
@@ -77,103 +51,101 @@ CString ZnConfDocXmlFrame::FormatProcessCount(const ZnModelInspDate& record)
 
 // Shared pieces.
 
-void ZnConfDocXmlFrame::WriteDocumentHead(FILE* file)
+void ZnConfDocXmlFrame::WriteDocumentHead(XmlText& xml)
 {
-    WriteXmlLiteral(file, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-    WriteXmlLiteral(file, "<申請書データ>\n");
-    OpenElement(file, 1, "管理情報");
-    WriteFixedLeaf(file, 2, "バージョン", "1.1");
-    CloseElement(file, 1, "管理情報");
+    xml.Literal("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+    xml.Literal("<申請書データ>\n");
+    xml.OpenTag(1, "管理情報");
+    xml.Leaf(2, "バージョン", "1.1");
+    xml.CloseTag(1, "管理情報");
 }
 
-void ZnConfDocXmlFrame::WriteArchitectBlock(FILE* file, int level, const ZnModelDesigner& architect)
+void ZnConfDocXmlFrame::WriteArchitectBlock(XmlText& xml, int level, const ZnModelDesigner& architect)
 {
     const JkModelIndividualData& office = architect.GetOfficeData();
-    OpenElement(file, level, "建築士基本情報");
-    OpenElement(file, level + 1, "資格");
-    WriteLeaf(file, level + 2, "建築士種別",
-              ZnAppDocFDOut00::GetArchitectClassName(architect.m_qualificationClass.GetCode()));
-    WriteLeaf(
-        file, level + 2, "資格発行元",
-        CodeName(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, architect.m_qualificationAuthority.GetCode()));
-    WriteLeaf(file, level + 2, "登録番号", architect.m_qualificationRegistrationNumber);
-    CloseElement(file, level + 1, "資格");
-    WriteLeaf(file, level + 1, "氏名", architect.GetName().GetName());
-    OpenElement(file, level + 1, "建築士事務所");
-    WriteLeaf(file, level + 2, "建築士種別",
-              ZnAppDocFDOut00::GetArchitectClassName(architect.GetOfficeKind().GetCode()));
-    WriteLeaf(file, level + 2, "許可交付元",
-              CodeName(ZnAppComTblAccess::slotJimushoTourokuShubetsu, architect.m_officeAuthority.GetCode()));
-    WriteLeaf(file, level + 2, "登録番号", architect.GetOfficeRegNo());
-    WriteLeaf(file, level + 2, "建築士事務所名", office.GetName().GetName());
-    CloseElement(file, level + 1, "建築士事務所");
-    WriteContact(file, level + 1, office, "所在地");
-    CloseElement(file, level, "建築士基本情報");
+    xml.OpenTag(level, "建築士基本情報");
+    xml.OpenTag(level + 1, "資格");
+    xml.Leaf(level + 2, "建築士種別", ZnAppDocFDOut00::GetArchitectClassName(architect.m_qualificationClass.GetCode()));
+    xml.Leaf(level + 2, "資格発行元",
+             CodeName(ZnAppComTblAccess::slotKenchikushiTourokuShubetsu, architect.m_qualificationAuthority.GetCode()));
+    xml.Leaf(level + 2, "登録番号", architect.m_qualificationRegistrationNumber);
+    xml.CloseTag(level + 1, "資格");
+    xml.Leaf(level + 1, "氏名", architect.GetName().GetName());
+    xml.OpenTag(level + 1, "建築士事務所");
+    xml.Leaf(level + 2, "建築士種別", ZnAppDocFDOut00::GetArchitectClassName(architect.GetOfficeKind().GetCode()));
+    xml.Leaf(level + 2, "許可交付元",
+             CodeName(ZnAppComTblAccess::slotJimushoTourokuShubetsu, architect.m_officeAuthority.GetCode()));
+    xml.Leaf(level + 2, "登録番号", architect.GetOfficeRegNo());
+    xml.Leaf(level + 2, "建築士事務所名", office.GetName().GetName());
+    xml.CloseTag(level + 1, "建築士事務所");
+    WriteContact(xml, level + 1, office, "所在地");
+    xml.CloseTag(level, "建築士基本情報");
 }
 
-void ZnConfDocXmlFrame::WriteEntryOrder(FILE* file, int level, int order)
+void ZnConfDocXmlFrame::WriteEntryOrder(XmlText& xml, int level, int order)
 {
-    WriteFixedLeaf(file, level, "代表区分", order == 1 ? "1" : "2");
-    WriteNumberLeaf(file, level, "表示順", order);
+    xml.Leaf(level, "代表区分", order == 1 ? "1" : "2");
+    WriteNumberLeaf(xml, level, "表示順", order);
 }
 
-void ZnConfDocXmlFrame::WriteOwnerFields(FILE* file, int level, const ZnModelOwner& owner)
+void ZnConfDocXmlFrame::WriteOwnerFields(XmlText& xml, int level, const ZnModelOwner& owner)
 {
     const JkModelIndividualData& person = owner.GetIndividualData();
-    WriteLeaf(file, level, "氏名フリガナ", person.GetName().GetFurigana());
-    WriteLeaf(file, level, "氏名", person.GetName().GetName());
-    WriteContact(file, level, person, "住所");
+    xml.Leaf(level, "氏名フリガナ", person.GetName().GetFurigana());
+    xml.Leaf(level, "氏名", person.GetName().GetName());
+    WriteContact(xml, level, person, "住所");
 }
 
-void ZnConfDocXmlFrame::WriteContact(FILE* file, int level, const JkModelIndividualData& person, LPCTSTR addressTag)
+void ZnConfDocXmlFrame::WriteContact(XmlText& xml, int level, const JkModelIndividualData& person, LPCTSTR addressTag)
 {
-    WriteLeaf(file, level, "郵便番号", person.GetAddress().GetPostalCode());
-    WriteLeaf(file, level, addressTag, person.GetAddress().m_address);
-    WriteLeaf(file, level, "電話番号", person.GetTelNumber().GetTelNumber());
+    xml.Leaf(level, "郵便番号", person.GetAddress().GetPostalCode());
+    xml.Leaf(level, addressTag, person.GetAddress().m_address);
+    xml.Leaf(level, "電話番号", person.GetTelNumber().GetTelNumber());
 }
 
-void ZnConfDocXmlFrame::WriteApplicant(FILE* file, const ZnModelApp& root)
+void ZnConfDocXmlFrame::WriteApplicant(XmlText& xml, const ZnModelApp& root)
 {
-    WriteLeaf(file, 2, "申請者氏名", ZnAppDocFDOut00::RemoveLineBreaks(root.GetApplicantName().GetName()));
-    WriteXmlLiteral(file, Indent(2) + "<申請日>");
+    xml.Leaf(2, "申請者氏名", ZnAppDocFDOut00::RemoveLineBreaks(root.GetApplicantName().GetName()));
+    xml.StartLeaf(2, "申請日");
     for (int part = 0; part < 3; ++part)
-        WriteXmlValue(file, ZnAppDocFDOut00::GetShinseiDatePart(&root, part));
-    WriteXmlLiteral(file, "</申請日>\n");
-    WriteLeaf(file, 2, "申請先", root.GetApplyTo());
+        xml.Value(ZnAppDocFDOut00::GetShinseiDatePart(&root, part));
+    xml.EndLeaf("申請日");
+    xml.Leaf(2, "申請先", root.GetApplyTo());
 }
 
-void ZnConfDocXmlFrame::WriteAgentBlock(FILE* file, const ZnModelDesigner& agent)
+void ZnConfDocXmlFrame::WriteAgentBlock(XmlText& xml, const ZnModelDesigner& agent)
 {
-    OpenElement(file, 2, "代理者");
-    WriteArchitectBlock(file, 3, agent);
-    CloseElement(file, 2, "代理者");
+    xml.OpenTag(2, "代理者");
+    WriteArchitectBlock(xml, 3, agent);
+    xml.CloseTag(2, "代理者");
 }
 
-void ZnConfDocXmlFrame::WriteConstructorFields(FILE* file, int level, const ZnModelConstructor& constructor, int order)
+void ZnConfDocXmlFrame::WriteConstructorFields(XmlText& xml, int level, const ZnModelConstructor& constructor,
+                                               int order)
 {
     const JkModelIndividualData& office = constructor.GetIndividualData();
-    WriteEntryOrder(file, level, order);
-    WriteLeaf(file, level, "氏名", constructor.GetName().GetName());
-    OpenElement(file, level, "営業所");
-    WriteLeaf(file, level + 1, "許可交付元",
-              CodeName(ZnAppComTblAccess::slotKensetsugyouKyoka, constructor.GetCode().GetCode()));
-    WriteLeaf(file, level + 1, "登録番号", constructor.GetText());
-    WriteLeaf(file, level + 1, "営業所名", office.GetName().GetName());
-    CloseElement(file, level, "営業所");
-    WriteContact(file, level, office, "所在地");
+    WriteEntryOrder(xml, level, order);
+    xml.Leaf(level, "氏名", constructor.GetName().GetName());
+    xml.OpenTag(level, "営業所");
+    xml.Leaf(level + 1, "許可交付元",
+             CodeName(ZnAppComTblAccess::slotKensetsugyouKyoka, constructor.GetCode().GetCode()));
+    xml.Leaf(level + 1, "登録番号", constructor.GetText());
+    xml.Leaf(level + 1, "営業所名", office.GetName().GetName());
+    xml.CloseTag(level, "営業所");
+    WriteContact(xml, level, office, "所在地");
 }
 
-void ZnConfDocXmlFrame::WriteInstallationSite(FILE* file, const JkModelAddress& address, const JkModelName& name,
+void ZnConfDocXmlFrame::WriteInstallationSite(XmlText& xml, const JkModelAddress& address, const JkModelName& name,
                                               const CString& usage)
 {
-    OpenElement(file, 2, "設置する建築物又は工作物");
-    WriteLeaf(file, 3, "所在地", address.m_address);
-    WriteLeaf(file, 3, "名称のフリガナ", name.GetFurigana());
-    WriteLeaf(file, 3, "名称", name.GetName());
-    OpenElement(file, 3, "用途");
-    WriteLeaf(file, 4, "用途内容", usage);
-    CloseElement(file, 3, "用途");
-    CloseElement(file, 2, "設置する建築物又は工作物");
+    xml.OpenTag(2, "設置する建築物又は工作物");
+    xml.Leaf(3, "所在地", address.m_address);
+    xml.Leaf(3, "名称のフリガナ", name.GetFurigana());
+    xml.Leaf(3, "名称", name.GetName());
+    xml.OpenTag(3, "用途");
+    xml.Leaf(4, "用途内容", usage);
+    xml.CloseTag(3, "用途");
+    xml.CloseTag(2, "設置する建築物又は工作物");
 }
 
 CString ZnConfDocXmlFrame::CodeName(ZnAppComTblAccess::Slot slot, const CString& code)
@@ -193,16 +165,17 @@ void ZnConfDocXmlFrame::Write(const CString& path)
     FILE* file = OpenOutput(path);
     if (!file)
         return;
-    WriteDocumentHead(file);
-    WriteSecondFace(file);
-    WriteFirstFace(file);
-    WriteXmlLiteral(file, EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
-    ZnAppDocFDOut00::CloseWrittenFile(file, path);
+    XmlText xml;
+    WriteDocumentHead(xml);
+    WriteSecondFace(xml);
+    WriteFirstFace(xml);
+    xml.Literal(EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
+    ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }
 
 FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path)
 {
-    FILE* file = WinFopen(path, "w");
+    FILE* file = ZnAppDocFDOut00::OpenWholeFile(path);
     if (!file)
         AfxMessageBox(openFailedMessage, MB_ICONSTOP | MB_OK);
     return file;
@@ -222,105 +195,105 @@ bool ZnConfDocXmlFrame::TakeModels()
 
 bool ZnConfDocXmlFrame::IsPlanChange() const { return ZnShellState::Current()->GetDocType() == planChangeDocType; }
 
-void ZnConfDocXmlFrame::WriteSecondFace(FILE* file) const
+void ZnConfDocXmlFrame::WriteSecondFace(XmlText& xml) const
 {
-    OpenElement(file, 1, "第二面");
-    WriteOwners(file);
-    WriteAgentBlock(file, m_root->GetDesigner());
-    WriteDesigners(file);
-    WriteConstructors(file);
-    WriteSiteBlock(file);
-    WriteObjectBlock(file);
-    WriteSchedule(file);
-    WriteSpecifiedProcess(file);
-    WriteBeforeRemarks(file);
-    WriteRemarks(file);
-    CloseElement(file, 1, "第二面");
+    xml.OpenTag(1, "第二面");
+    WriteOwners(xml);
+    WriteAgentBlock(xml, m_root->GetDesigner());
+    WriteDesigners(xml);
+    WriteConstructors(xml);
+    WriteSiteBlock(xml);
+    WriteObjectBlock(xml);
+    WriteSchedule(xml);
+    WriteSpecifiedProcess(xml);
+    WriteBeforeRemarks(xml);
+    WriteRemarks(xml);
+    xml.CloseTag(1, "第二面");
 }
 
-void ZnConfDocXmlFrame::WriteOwners(FILE* file) const
+void ZnConfDocXmlFrame::WriteOwners(XmlText& xml) const
 {
     // The first owner carries 代表区分 and 表示順 last, every further owner first.
-    OpenElement(file, 2, "建築主リスト");
-    OpenElement(file, 3, "建築主");
-    WriteOwnerFields(file, 4, m_root->GetOwner());
-    WriteEntryOrder(file, 4, 1);
-    CloseElement(file, 3, "建築主");
-    ForEachFurtherEntry(m_root->GetOwnerList(), [file](const ZnModelOwner& owner, int order) {
-        OpenElement(file, 3, "建築主");
-        WriteEntryOrder(file, 4, order);
-        WriteOwnerFields(file, 4, owner);
-        CloseElement(file, 3, "建築主");
+    xml.OpenTag(2, "建築主リスト");
+    xml.OpenTag(3, "建築主");
+    WriteOwnerFields(xml, 4, m_root->GetOwner());
+    WriteEntryOrder(xml, 4, 1);
+    xml.CloseTag(3, "建築主");
+    ForEachFurtherEntry(m_root->GetOwnerList(), [&xml](const ZnModelOwner& owner, int order) {
+        xml.OpenTag(3, "建築主");
+        WriteEntryOrder(xml, 4, order);
+        WriteOwnerFields(xml, 4, owner);
+        xml.CloseTag(3, "建築主");
     });
-    CloseElement(file, 2, "建築主リスト");
+    xml.CloseTag(2, "建築主リスト");
 }
 
-void ZnConfDocXmlFrame::WriteDesigners(FILE* file) const
+void ZnConfDocXmlFrame::WriteDesigners(XmlText& xml) const
 {
-    auto designer = [file](const ZnModelDesigner& entry, int order) {
-        OpenElement(file, 3, "設計者");
-        WriteArchitectBlock(file, 4, entry);
-        WriteLeaf(file, 4, "設計図書", entry.GetDesignDocs());
-        WriteEntryOrder(file, 4, order);
-        CloseElement(file, 3, "設計者");
+    auto designer = [&xml](const ZnModelDesigner& entry, int order) {
+        xml.OpenTag(3, "設計者");
+        WriteArchitectBlock(xml, 4, entry);
+        xml.Leaf(4, "設計図書", entry.GetDesignDocs());
+        WriteEntryOrder(xml, 4, order);
+        xml.CloseTag(3, "設計者");
     };
-    OpenElement(file, 2, "設計者リスト");
+    xml.OpenTag(2, "設計者リスト");
     designer(m_fields.persons->GetDesigner(), 1);
     ForEachFurtherEntry(m_fields.persons->GetDesignerList(), designer);
-    CloseElement(file, 2, "設計者リスト");
+    xml.CloseTag(2, "設計者リスト");
 }
 
-void ZnConfDocXmlFrame::WriteConstructors(FILE* file) const
+void ZnConfDocXmlFrame::WriteConstructors(XmlText& xml) const
 {
-    auto constructor = [file](const ZnModelConstructor& entry, int order) {
-        OpenElement(file, 3, "工事施工者");
-        WriteConstructorFields(file, 4, entry, order);
-        CloseElement(file, 3, "工事施工者");
+    auto constructor = [&xml](const ZnModelConstructor& entry, int order) {
+        xml.OpenTag(3, "工事施工者");
+        WriteConstructorFields(xml, 4, entry, order);
+        xml.CloseTag(3, "工事施工者");
     };
-    OpenElement(file, 2, "工事施工者リスト");
+    xml.OpenTag(2, "工事施工者リスト");
     constructor(m_fields.persons->GetConstructor(), 1);
     ForEachFurtherEntry(m_fields.persons->GetConstructorList(), constructor);
-    CloseElement(file, 2, "工事施工者リスト");
+    xml.CloseTag(2, "工事施工者リスト");
 }
 
-void ZnConfDocXmlFrame::WriteSchedule(FILE* file) const
+void ZnConfDocXmlFrame::WriteSchedule(XmlText& xml) const
 {
-    WriteLeaf(file, 2, "工事着手予定日", FormatDate(*m_fields.plannedStart));
-    WriteLeaf(file, 2, "工事完了予定日", FormatDate(*m_fields.plannedEnd));
+    xml.Leaf(2, "工事着手予定日", FormatDate(*m_fields.plannedStart));
+    xml.Leaf(2, "工事完了予定日", FormatDate(*m_fields.plannedEnd));
 }
 
-void ZnConfDocXmlFrame::WriteSpecifiedProcess(FILE* file) const
+void ZnConfDocXmlFrame::WriteSpecifiedProcess(XmlText& xml) const
 {
     const ZnModelInspDate& record = *m_fields.specProcess;
-    OpenElement(file, 2, "特定工程工事終了予定日リスト");
-    OpenElement(file, 3, "特定工程工事終了予定日");
-    WriteLeaf(file, 4, "実施回数", FormatProcessCount(record));
-    WriteLeaf(file, 4, "実施日", FormatDate(record.GetDate()));
-    WriteLeaf(file, 4, "特定工程名称", record.GetName());
-    WriteFixedLeaf(file, 4, "表示順", "1");
-    CloseElement(file, 3, "特定工程工事終了予定日");
-    CloseElement(file, 2, "特定工程工事終了予定日リスト");
+    xml.OpenTag(2, "特定工程工事終了予定日リスト");
+    xml.OpenTag(3, "特定工程工事終了予定日");
+    xml.Leaf(4, "実施回数", FormatProcessCount(record));
+    xml.Leaf(4, "実施日", FormatDate(record.GetDate()));
+    xml.Leaf(4, "特定工程名称", record.GetName());
+    xml.Leaf(4, "表示順", "1");
+    xml.CloseTag(3, "特定工程工事終了予定日");
+    xml.CloseTag(2, "特定工程工事終了予定日リスト");
 }
 
-void ZnConfDocXmlFrame::WriteRemarks(FILE* file) const
+void ZnConfDocXmlFrame::WriteRemarks(XmlText& xml) const
 {
-    OpenElement(file, 2, "備考");
+    xml.OpenTag(2, "備考");
     if (const JkModelName* name = RemarksStructureName()) {
-        WriteLeaf(file, 3, "工作物の名称", name->GetName());
-        WriteLeaf(file, 3, "工作物フリガナ", name->GetFurigana());
+        xml.Leaf(3, "工作物の名称", name->GetName());
+        xml.Leaf(3, "工作物フリガナ", name->GetFurigana());
     }
-    WriteLeaf(file, 3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(*m_fields.remarks));
+    xml.Leaf(3, "備考内容", ZnAppDocFDOut00::RemoveLineBreaks(*m_fields.remarks));
     if (IsPlanChange())
-        WriteLeaf(file, 3, "変更概要", *m_fields.changeOutline);
-    CloseElement(file, 2, "備考");
+        xml.Leaf(3, "変更概要", *m_fields.changeOutline);
+    xml.CloseTag(2, "備考");
 }
 
-void ZnConfDocXmlFrame::WriteFirstFace(FILE* file) const
+void ZnConfDocXmlFrame::WriteFirstFace(XmlText& xml) const
 {
     ZnShellState* shell = ZnShellState::Current();
-    OpenElement(file, 1, "第一面");
+    xml.OpenTag(1, "第一面");
     if (IsPlanChange())
-        WritePlanChange(file);
+        WritePlanChange(xml);
     if (shell->GetDocMode(0) == notificationMode) {
         // The number of the first number group that is there.
         CString number;
@@ -331,19 +304,19 @@ void ZnConfDocXmlFrame::WriteFirstFace(FILE* file) const
                 break;
             }
         }
-        WriteLeaf(file, 2, "申請番号", number);
+        xml.Leaf(2, "申請番号", number);
     }
-    WriteApplicant(file, *m_root);
-    CloseElement(file, 1, "第一面");
+    WriteApplicant(xml, *m_root);
+    xml.CloseTag(1, "第一面");
 }
 
-void ZnConfDocXmlFrame::WritePlanChange(FILE* file) const
+void ZnConfDocXmlFrame::WritePlanChange(XmlText& xml) const
 {
     const ZnModelNum& prevConf = *m_fields.prevConf;
-    OpenElement(file, 2, "計画を変更する直前の確認");
-    WriteLeaf(file, 3, "計画変更の概要", *m_fields.planChangeOutline);
-    WriteLeaf(file, 3, "確認済証交付者", prevConf.GetFurtherText());
-    WriteLeaf(file, 3, "確認済証交付日", FormatDateZeroPadded(prevConf.GetDate()));
-    WriteLeaf(file, 3, "確認済証番号", prevConf.GetNumber());
-    CloseElement(file, 2, "計画を変更する直前の確認");
+    xml.OpenTag(2, "計画を変更する直前の確認");
+    xml.Leaf(3, "計画変更の概要", *m_fields.planChangeOutline);
+    xml.Leaf(3, "確認済証交付者", prevConf.GetFurtherText());
+    xml.Leaf(3, "確認済証交付日", FormatDateZeroPadded(prevConf.GetDate()));
+    xml.Leaf(3, "確認済証番号", prevConf.GetNumber());
+    xml.CloseTag(2, "計画を変更する直前の確認");
 }

@@ -11,9 +11,9 @@
 //   - where the family departs from the frame, override WriteBeforeRemarks (a block between the
 //     specified process and the remarks), RemarksStructureName (the structure's name and reading
 //     at the start of the remarks) or EndsWithNewline.
-// The writer class's WriteXml then calls Write(path) on such an object. Writers of other
-// documents use the public pieces (head, agent and architect blocks, constructor entry, dates,
-// code names) alone.
+// The writer class's WriteXml then calls Write(path) on such an object, which builds the file in
+// memory (XmlText) and writes it whole. Writers of other documents use the public pieces (head,
+// agent and architect blocks, constructor entry, dates, code names) alone.
 //
 // Everything reads the active document of the current shell (ZnShellState::Current()); models
 // are only read. A model that the document needs but lacks is reported and nothing is written.
@@ -23,6 +23,7 @@
 #include "platform/core/CString.h"
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
+#include "writers/XmlText.h"
 
 #include <cstdio>
 
@@ -46,24 +47,17 @@ public:
 
     virtual ~ZnConfDocXmlFrame() = default;
 
-    // Writes the whole file at the Windows path (mode "w", text). A path that cannot be opened
+    // Writes the whole file at the Windows path (OpenOutput). A path that cannot be opened
     // gives "様式ファイルのオープンに失敗しました。" with the stop icon; a missing root, form or
     // (for a plan change) plan-change model is reported with the stop icon before the file is
     // opened. Either way nothing is written.
     void Write(const CString& path);
 
-    // Element writers: one tab per level; values escaped, tags and fixed contents as they stand.
+    // Elements are written with XmlText's element writers, one tab per level: values escaped, tags
+    // as they stand; a fixed word (有, 新築, "1.1") as a value, which gives the same bytes.
 
-    // "<tag>" on a line of its own.
-    static void OpenElement(FILE* file, int level, LPCTSTR tag);
-    // "</tag>" on a line of its own.
-    static void CloseElement(FILE* file, int level, LPCTSTR tag);
-    // "<tag>", the escaped value, "</tag>" on one line; an empty value leaves the tags side by side.
-    static void WriteLeaf(FILE* file, int level, LPCTSTR tag, const CString& value);
-    // "<tag>fixed</tag>" on one line, the fixed text unescaped.
-    static void WriteFixedLeaf(FILE* file, int level, LPCTSTR tag, LPCTSTR fixed);
     // A leaf holding a number as "%d", such as 番号 or the 表示順 of a further entry.
-    static void WriteNumberLeaf(FILE* file, int level, LPCTSTR tag, int number);
+    static void WriteNumberLeaf(XmlText& xml, int level, LPCTSTR tag, int number);
 
     // Value texts.
 
@@ -98,30 +92,30 @@ public:
     // Shared pieces.
 
     // The XML declaration, "<申請書データ>" and the management information with version 1.1.
-    static void WriteDocumentHead(FILE* file);
+    static void WriteDocumentHead(XmlText& xml);
     // "<建築士基本情報>" at level with the architect's qualification, name, office and the
     // office's postal code, address and telephone below it.
-    static void WriteArchitectBlock(FILE* file, int level, const ZnModelDesigner& architect);
+    static void WriteArchitectBlock(XmlText& xml, int level, const ZnModelDesigner& architect);
     // "<代理者>" at level 2 holding the agent's architect block.
-    static void WriteAgentBlock(FILE* file, const ZnModelDesigner& agent);
+    static void WriteAgentBlock(XmlText& xml, const ZnModelDesigner& agent);
     // 代表区分 ("1" for order 1, else "2"), 表示順, 氏名, 営業所 (licence issuer, number, office
     // name), postal code, address and telephone of one constructor, at level.
-    static void WriteConstructorFields(FILE* file, int level, const ZnModelConstructor& constructor, int order);
+    static void WriteConstructorFields(XmlText& xml, int level, const ZnModelConstructor& constructor, int order);
     // 代表区分 ("1" for order 1, else "2") and 表示順 of an entry, at level.
-    static void WriteEntryOrder(FILE* file, int level, int order);
+    static void WriteEntryOrder(XmlText& xml, int level, int order);
     // The reading, name, postal code, address and telephone of an owner, at level.
-    static void WriteOwnerFields(FILE* file, int level, const ZnModelOwner& owner);
+    static void WriteOwnerFields(XmlText& xml, int level, const ZnModelOwner& owner);
     // 郵便番号, the address line under addressTag and 電話番号 of a person or office, at level.
-    static void WriteContact(FILE* file, int level, const JkModelIndividualData& person, LPCTSTR addressTag);
+    static void WriteContact(XmlText& xml, int level, const JkModelIndividualData& person, LPCTSTR addressTag);
     // 申請者氏名 (line breaks removed), 申請日 and 申請先 of the application root, at level 2.
-    static void WriteApplicant(FILE* file, const ZnModelApp& root);
+    static void WriteApplicant(XmlText& xml, const ZnModelApp& root);
     // "<設置する建築物又は工作物>" at level 2 with the address line, the name's reading, the name
     // and the use text.
-    static void WriteInstallationSite(FILE* file, const JkModelAddress& address, const JkModelName& name,
+    static void WriteInstallationSite(XmlText& xml, const JkModelAddress& address, const JkModelName& name,
                                       const CString& usage);
 
-    // Opens the Windows path for writing (mode "w", text); null, after "様式ファイルのオープンに
-    // 失敗しました。" with the stop icon, when it cannot be opened.
+    // Opens the Windows path to be written whole (ZnAppDocFDOut00::OpenWholeFile); null, after
+    // "様式ファイルのオープンに失敗しました。" with the stop icon, when it cannot be opened.
     static FILE* OpenOutput(const CString& path);
     // Says, with the stop icon, that the active document lacks a model that the file needs.
     static void ReportMissingModel();
@@ -135,11 +129,11 @@ protected:
     // another class.
     virtual bool TakeForm() = 0;
     // Block 7: the installation site, or a structure family's site position.
-    virtual void WriteSiteBlock(FILE* file) const = 0;
+    virtual void WriteSiteBlock(XmlText& xml) const = 0;
     // Block 8: the family's object block.
-    virtual void WriteObjectBlock(FILE* file) const = 0;
+    virtual void WriteObjectBlock(XmlText& xml) const = 0;
     // A block between the specified process and the remarks; none by default.
-    virtual void WriteBeforeRemarks(FILE* file) const {}
+    virtual void WriteBeforeRemarks(XmlText& xml) const {}
     // The name record whose name and reading open the remarks; none by default.
     virtual const JkModelName* RemarksStructureName() const { return nullptr; }
     // Whether "</申請書データ>" is followed by a newline; not by default.
@@ -167,16 +161,16 @@ private:
 
     // True when the models the document type needs are bound; reports it otherwise.
     bool TakeModels();
-    void WriteSecondFace(FILE* file) const;
-    void WriteOwners(FILE* file) const;
-    void WriteDesigners(FILE* file) const;
-    void WriteConstructors(FILE* file) const;
-    void WriteSchedule(FILE* file) const;
-    void WriteSpecifiedProcess(FILE* file) const;
-    void WriteRemarks(FILE* file) const;
-    void WriteFirstFace(FILE* file) const;
+    void WriteSecondFace(XmlText& xml) const;
+    void WriteOwners(XmlText& xml) const;
+    void WriteDesigners(XmlText& xml) const;
+    void WriteConstructors(XmlText& xml) const;
+    void WriteSchedule(XmlText& xml) const;
+    void WriteSpecifiedProcess(XmlText& xml) const;
+    void WriteRemarks(XmlText& xml) const;
+    void WriteFirstFace(XmlText& xml) const;
     // Block 13a: 計画を変更する直前の確認 from the plan-change model.
-    void WritePlanChange(FILE* file) const;
+    void WritePlanChange(XmlText& xml) const;
     bool IsPlanChange() const;
 
     const ZnModelApp* m_root = nullptr;

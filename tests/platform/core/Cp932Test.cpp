@@ -2,6 +2,8 @@
 
 #include "platform/core/Cp932.h"
 
+#include <iconv.h>
+
 // The characters that plain Shift-JIS tables lack or map differently (① ～ － ￥ ㈱ 髙), half-width
 // kana (ｶﾅ), and 表 and ソ, whose trail byte is that of "\".
 static const std::string hardCp932 = "\x87\x40\x81\x60\x81\x7C\x81\x8F\x87\x8A\xFB\xFC\xB6\xC5\x95\x5C\x83\x5C";
@@ -40,4 +42,47 @@ TEST(Cp932, BytesOutsideEitherCodeAreReplacedAndOnlyLeadBytesStartPairs)
     EXPECT_EQ(u8"\uFFFD\uFFFD", cp932::ToUtf8("\x81\x7F\x81\x20"));
     EXPECT_EQ(u8"\uFFFD表", cp932::ToUtf8("\x85\x40表")); // a pair without a character
     EXPECT_EQ(u8"\uFFFD", cp932::ToUtf8(std::string("\x81\0", 2)));
+}
+
+// A long text converts as its characters one by one, as CharLength counts them: what the writers
+// rely on when they convert a whole file at once. Every byte after every byte, more than fills
+// any buffer of the conversion, and a lead byte cut off at the end.
+TEST(Cp932, ALongTextConvertsAsItsCharactersOneByOne)
+{
+    std::string text;
+    for (int first = 0; first < 256; ++first)
+        for (int second = 0; second < 256; second += 3)
+            text += {static_cast<char>(first), static_cast<char>(second)};
+    text += '\x81';
+    std::string oneByOne;
+    for (size_t i = 0; i < text.size(); i += cp932::CharLength(text.data(), i, text.size()))
+        oneByOne += cp932::ToUtf8(text.substr(i, cp932::CharLength(text.data(), i, text.size())));
+    EXPECT_EQ(oneByOne, cp932::ToUtf8(text));
+}
+
+// Every character converts as iconv converts it alone: each byte that starts no pair, each pair
+// that a lead byte starts and a lead byte cut off, those that iconv refuses becoming one U+FFFD.
+TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
+{
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    ASSERT_NE(reinterpret_cast<iconv_t>(-1), cd);
+    auto iconvOf = [cd](std::string character) {
+        char out[16];
+        char* in = &character[0];
+        char* end = out;
+        size_t inLeft = character.size(), outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &in, &inLeft, &end, &outLeft) == static_cast<size_t>(-1))
+            return std::string(u8"\uFFFD");
+        return std::string(out, end);
+    };
+    for (int first = 0; first < 256; ++first) {
+        std::string lone(1, static_cast<char>(first));
+        EXPECT_EQ(iconvOf(lone), cp932::ToUtf8(lone)) << first;
+        for (int second = 0; second < 256 && cp932::IsLeadByte(first); ++second) {
+            std::string pair = lone + static_cast<char>(second);
+            EXPECT_EQ(iconvOf(pair), cp932::ToUtf8(pair)) << first << " " << second;
+        }
+    }
+    iconv_close(cd);
 }
