@@ -98,11 +98,17 @@ protected:
     // below folder. FALSE when a document's file could not be written (a full destination): that
     // is told, and the export goes no further.
     BOOL ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder);
+    // Which of a document's two files were written whole.
+    struct WrittenFiles {
+        bool management = false; // 申請書管理情報.xml
+        bool data = false;       // 申請書データ.xml
+    };
     // Loads the document of a register row and has its family's writer write it into folder,
-    // with the row's update date as its creation date. FALSE, remembered as a failure, when the
-    // document could not be loaded (nothing is written then) or a writer could not write its
-    // file; TRUE also for a kind that has no writer (nothing written).
-    BOOL ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder);
+    // with the row's update date as its creation date; written tells which files were written.
+    // FALSE, remembered as a failure, when the document could not be loaded (nothing is written
+    // then) or a writer could not write its file; TRUE also for a kind that has no writer
+    // (nothing written).
+    BOOL ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder, WrittenFiles& written);
 
 private:
     BOOL CheckDrive(const CString& parent);

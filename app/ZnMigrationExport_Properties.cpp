@@ -94,12 +94,6 @@ void LogError(const CString& message, LPCTSTR function)
     ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, kLogSource, function);
 }
 
-bool Exists(const CString& path)
-{
-    CFileFind finder;
-    return finder.FindFile(path) != FALSE;
-}
-
 // A folder name as paths compare it: ASCII letters in lower case (never a CP932 trail byte).
 std::string FoldedName(const CString& name)
 {
@@ -218,8 +212,9 @@ BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
             break;
         CString documentFolder = folder + "\\" + sub;
         int writeFailures = ZnAppDocFDOut00::WriteFailures();
-        BOOL exported = ExportDocument(*recordset, documentFolder);
-        if (!Exists(documentFolder + "\\" + kDataFile))
+        WrittenFiles written;
+        BOOL exported = ExportDocument(*recordset, documentFolder, written);
+        if (!written.data)
             RemoveDirectory(documentFolder); // only when empty
         if (exported)
             LogInfo("     文書【" + sub + "】の情報を出力しました。", "ExportBukkenXml()");
@@ -227,15 +222,15 @@ BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
             LogError("     文書【" + sub + "】を出力できませんでした。", "ExportBukkenXml()");
         if (ZnAppDocFDOut00::WriteFailures() != writeFailures) {
             // The writers have removed what they could not write whole.
-            bool managementWritten = Exists(documentFolder + "\\" + kManagementFile);
-            return ShowWriteFailed(managementWritten ? kDataFile : kManagementFile);
+            return ShowWriteFailed(written.management ? kDataFile : kManagementFile);
         }
     }
     recordset->Close();
     return TRUE;
 }
 
-BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder)
+BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder,
+                                       WrittenFiles& written)
 {
     CZnAppProApp* app = ZnGetApp();
     CMainFrame* frame = app->GetMainFrame();
@@ -255,11 +250,14 @@ BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, cons
     if (kind->writer == WriteInspection)
         frame->SetObjKind(kInspectionObjectKinds[code % 10 - 1]);
     int formNo = frame->GetDocMode(0) == DOCMODE_ZADAZEZ ? kind->formApplication : kind->formNotification;
+    // The writers tell their own failures; the run's end must know of them too. A writer that
+    // fails, for whatever reason, leaves no file of its own behind.
+    int filesWritten = ZnAppDocFDOut00::FilesWritten();
     ZnAppDocFDOut00::WriteManagementInfoXml(folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex,
                                             FormatDate(row.m_Koushinbi));
+    written.management = ZnAppDocFDOut00::FilesWritten() != filesWritten;
+    filesWritten = ZnAppDocFDOut00::FilesWritten();
     kind->writer(folder + "\\" + kDataFile);
-    // The writers tell their own failures; the run's end must know of them too.
-    if (!Exists(folder + "\\" + kManagementFile) || !Exists(folder + "\\" + kDataFile))
-        return Failed();
-    return TRUE;
+    written.data = ZnAppDocFDOut00::FilesWritten() != filesWritten;
+    return written.management && written.data ? TRUE : Failed();
 }

@@ -79,6 +79,7 @@ namespace {
 void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, bytes.size(), file); }
 
 int writeFailures = 0;
+int filesWritten = 0;
 
 // Closes a written file; when it was not written whole, removes it and counts the failure, else
 // names it in the run log if its values lost characters. True when it was written whole.
@@ -88,6 +89,7 @@ bool FinishWrittenFile(FILE* file, LPCTSTR path, bool written, bool dropped)
     if (written) {
         if (dropped)
             LogDroppedChars(path);
+        ++filesWritten;
         return true;
     }
     DeleteFile(path);
@@ -113,6 +115,8 @@ bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
 }
 
 int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }
+
+int ZnAppDocFDOut00::FilesWritten() { return filesWritten; }
 
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
 {

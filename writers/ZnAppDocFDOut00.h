@@ -66,6 +66,9 @@ public:
     static bool CloseWrittenFile(FILE* file, LPCTSTR path);
     // How many written files have failed so in this process; callers compare it before and after.
     static int WriteFailures();
+    // How many files WriteWholeFile and CloseWrittenFile have written whole in this process; a
+    // writer that has not written its file has not changed it.
+    static int FilesWritten();
 
     // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document,
     // the creation date as a value (XmlText::Value).
