@@ -39,9 +39,13 @@ JetRowLocator::JetRowLocator(int pageSize, int rowCountOffset, uint32_t tdefPage
 
 std::vector<JetRowLocator::Location> JetRowLocator::Rows(const std::vector<uint32_t>& dataPages) const
 {
+    std::vector<uint32_t> listed = dataPages;
+    std::sort(listed.begin(), listed.end());
+    if (std::adjacent_find(listed.begin(), listed.end()) != listed.end())
+        Damaged(); // its rows would be read twice
     Pages pages;
     std::vector<std::pair<Slot, Location>> live; // each live row's place and where its values are
-    std::vector<Slot> reached;                   // the places that pointers lead to
+    std::vector<Move> moves;                     // every pointer followed
     for (uint32_t number : dataPages) {
         const Page& page = Load(pages, number);
         for (int row = 0; row < static_cast<int>(page.entries.size()); ++row) {
@@ -49,10 +53,14 @@ std::vector<JetRowLocator::Location> JetRowLocator::Rows(const std::vector<uint3
             if (entry & deletedRow)
                 continue;
             Slot place{number, row};
-            live.emplace_back(place, entry & pointerRow ? Follow(pages, page, row, reached) : Extent(page, row));
+            live.emplace_back(place, entry & pointerRow ? Follow(pages, page, row, moves) : Extent(page, row));
         }
     }
-    std::sort(reached.begin(), reached.end());
+    std::vector<Slot> reached = Targets(std::move(moves));
+    std::vector<Slot> read = reached;
+    for (const auto& row : live)
+        read.push_back(row.first);
+    RefuseSharedBytes(pages, std::move(read));
     std::vector<Location> rows;
     for (const auto& row : live)
         if (!std::binary_search(reached.begin(), reached.end(), row.first))
@@ -94,20 +102,20 @@ JetRowLocator::Location JetRowLocator::Extent(const Page& page, int row) const
     return {page.number, start, end - start};
 }
 
-JetRowLocator::Location JetRowLocator::Follow(Pages& pages, const Page& from, int row, std::vector<Slot>& reached) const
+JetRowLocator::Location JetRowLocator::Follow(Pages& pages, const Page& from, int row, std::vector<Move>& moves) const
 {
     const Page* page = &from;
     Location pointer = Extent(from, row);
     std::vector<Slot> chain{{from.number, row}};
-    for (int moves = 0; moves < kMaxMoves; ++moves) {
+    for (int step = 0; step < kMaxMoves; ++step) {
         if (pointer.size < pointerSize)
             Damaged();
         uint32_t target = LittleEndian(page->bytes, pointer.start, pointerSize);
         Slot to{target >> 8, static_cast<int>(target & 0xFF)};
         if (std::find(chain.begin(), chain.end(), to) != chain.end())
             Damaged();
+        moves.emplace_back(to, chain.back());
         chain.push_back(to);
-        reached.push_back(to);
         page = &Load(pages, to.page);
         if (to.row >= static_cast<int>(page->entries.size()))
             Damaged();
@@ -118,6 +126,33 @@ JetRowLocator::Location JetRowLocator::Follow(Pages& pages, const Page& from, in
         pointer = there;
     }
     Damaged();
+}
+
+// A pointer followed again from a place further along its chain is one pointer, not two.
+std::vector<JetRowLocator::Slot> JetRowLocator::Targets(std::vector<Move> moves) const
+{
+    std::sort(moves.begin(), moves.end());
+    moves.erase(std::unique(moves.begin(), moves.end()), moves.end());
+    std::vector<Slot> targets;
+    for (const Move& move : moves) {
+        if (!targets.empty() && targets.back() == move.first)
+            Damaged();
+        targets.push_back(move.first);
+    }
+    return targets;
+}
+
+// A new place that lacks its deleted flag is read both as a live row and as a target: one place.
+void JetRowLocator::RefuseSharedBytes(const Pages& pages, std::vector<Slot> read) const
+{
+    std::sort(read.begin(), read.end());
+    read.erase(std::unique(read.begin(), read.end()), read.end());
+    std::vector<std::pair<uint32_t, int>> starts;
+    for (const Slot& place : read)
+        starts.emplace_back(place.page, pages.at(place.page).entries[place.row] & offsetMask);
+    std::sort(starts.begin(), starts.end());
+    if (std::adjacent_find(starts.begin(), starts.end()) != starts.end())
+        Damaged();
 }
 
 void JetRowLocator::Damaged() const { ThrowDaoError(daoErrCorrupt, m_file); }

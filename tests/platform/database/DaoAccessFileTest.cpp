@@ -102,25 +102,40 @@ TEST_P(DaoAccessFile, QueryThatCannotBeRebuiltFailsWhenOpenedAndNotBefore)
     EXPECT_EQ((Texts{"01", "02", "04", "06", "07"}), query.Rows());
 }
 
+// Updates a row of CodeTbl to that name as Access does when the row no longer fits its place: it
+// moves to a new place.
+void MoveCode(JetDatabase& database, size_t row, const char* name)
+{
+    JetTable& codes = database.Table("CodeTbl");
+    std::vector<JetValue> values = codes.Rows().at(row);
+    for (size_t i = 0; i < values.size(); ++i)
+        if (codes.Columns()[i].name == "SeishikiMeishou")
+            values[i] = JetValue::Text(name);
+    codes.MoveRow(row, values);
+}
+
+// Where the first data page of CodeTbl, the second user table, starts in the file.
+size_t CodePage(const std::string& bytes, const JetFormat& format)
+{
+    const char dataPage = 0x01;
+    const std::string definition{static_cast<char>(JetCatalog::kFirstUserTablePage + 1), 0, 0, 0};
+    for (size_t page = 0; page + format.pageSize <= bytes.size(); page += format.pageSize)
+        if (bytes[page] == dataPage && bytes.compare(page + 4, 4, definition) == 0)
+            return page;
+    throw std::logic_error("CodeTbl has no data page");
+}
+
 // Rows as Access leaves them after updates and deletes: a moved row reads once, with its new
 // values, where it was; a deleted row never, nor one moved and then deleted. A table that gives
 // more or fewer rows than its definition counts is damaged.
 TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
 {
     std::string path = Write("COM_CODE.mdb", [](JetDatabase& database) {
-        JetTable& codes = database.Table("CodeTbl");
-        auto rename = [&codes](size_t row, const char* name) {
-            std::vector<JetValue> values = codes.Rows().at(row);
-            for (size_t i = 0; i < values.size(); ++i)
-                if (codes.Columns()[i].name == "SeishikiMeishou")
-                    values[i] = JetValue::Text(name);
-            codes.MoveRow(row, values);
-        };
-        rename(2, "秋田県知事（仙北地域振興局長）");
-        codes.DeleteRow(1);
-        rename(4, "埼玉県知事（さいたま市長）");
-        codes.DeleteRow(4);
-        rename(6, "長野県知事（長野地域振興局長）");
+        MoveCode(database, 2, "秋田県知事（仙北地域振興局長）");
+        database.Table("CodeTbl").DeleteRow(1);
+        MoveCode(database, 4, "埼玉県知事（さいたま市長）");
+        database.Table("CodeTbl").DeleteRow(4);
+        MoveCode(database, 6, "長野県知事（長野地域振興局長）");
     });
     CDaoDatabase database;
     database.Open(path.c_str());
@@ -140,6 +155,44 @@ TEST_P(DaoAccessFile, ReadsMovedRowsOnceInTheirPlaceAndDeletedRowsNever)
         CDaoDatabase again;
         again.Open(path.c_str());
         EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { CodeNames(again); })) << int(miscounted);
+    }
+}
+
+// Rows that share bytes are damage, though the definition's count still holds: two live rows at
+// one offset (the first read twice, the second lost), and two moved rows whose pointers lead to
+// one place (its values read for both, the other new place lost).
+TEST_P(DaoAccessFile, RefusesRowsThatShareBytes)
+{
+    std::string path = Write("COM_CODE.mdb", [](JetDatabase& database) {
+        MoveCode(database, 2, "岩手県知事");
+        MoveCode(database, 4, "茨城県知事");
+    });
+    {
+        CDaoDatabase database;
+        database.Open(path.c_str());
+        EXPECT_EQ(
+            (Texts{"東京都知事", "国土交通大臣", "岩手県知事", "山形県知事", "茨城県知事", "北海道知事", "長野県知事"}),
+            CodeNames(database));
+    }
+
+    const JetFormat& format = JetFormat::For(GetParam());
+    const std::string bytes = ReadFileBytes(path);
+    size_t page = CodePage(bytes, format);
+    auto entry = [&](int row) { return page + format.dataHeaderSize + 2 * row; };
+    auto start = [&](int row) {
+        return page + ((static_cast<unsigned char>(bytes[entry(row) + 1]) & 0x1F) << 8 |
+                       static_cast<unsigned char>(bytes[entry(row)]));
+    };
+    std::string oneOffset = bytes;
+    oneOffset.replace(entry(1), 2, bytes, entry(0), 2);
+    std::string onePlace = bytes;
+    onePlace.replace(start(4), 4, bytes, start(2), 4);
+    for (const auto& [name, damaged] : {std::pair{"one_offset.mdb", oneOffset}, std::pair{"one_place.mdb", onePlace}}) {
+        path = m_folder.Path() + "/" + name;
+        WriteFileBytes(path, damaged);
+        CDaoDatabase database;
+        database.Open(path.c_str());
+        EXPECT_EQ(daoErrCorrupt, DaoErrorOf([&] { CodeNames(database); })) << path;
     }
 }
 

@@ -15,6 +15,15 @@ namespace {
 const uint32_t tdefPage = 9;
 const JetFormat& format = JetFormat::For(JetVersion::Jet4);
 
+// Adds an offset entry to page that starts where its row `of` starts, with no bytes of its own.
+void AddEntryAt(JetPage& page, int of, uint16_t flags)
+{
+    auto entry = [](int row) { return format.dataHeaderSize + 2 * row; };
+    int count = static_cast<int>(page.Get(format.dataRowCountOffset, 2));
+    page.Put(entry(count), (page.Get(entry(of), 2) & 0x1FFF) | flags, 2);
+    page.Put(format.dataRowCountOffset, static_cast<uint64_t>(count + 1), 2);
+}
+
 // The rows found on the pages that layout lays out, read in the order of dataPages, joined by "|".
 std::string RowsOf(const std::string& layout, const std::string& dataPages)
 {
@@ -31,8 +40,12 @@ std::string RowsOf(const std::string& layout, const std::string& dataPages)
                                         owner == std::string::npos ? tdefPage : std::stoul(token.substr(owner + 1)));
             continue;
         }
-        int row = JetDataPage(pages.at(page), format)
-                      .AddRow(token.substr(deleted, arrow - deleted), deleted ? JetDataPage::kDeletedRow : 0);
+        uint16_t flags = deleted ? JetDataPage::kDeletedRow : 0;
+        if (token[deleted] == '=') {
+            AddEntryAt(pages.at(page), std::stoi(token.substr(deleted + 1)), flags);
+            continue;
+        }
+        int row = JetDataPage(pages.at(page), format).AddRow(token.substr(deleted, arrow - deleted), flags);
         if (arrow != std::string::npos)
             pointers.push_back(
                 {page, uint32_t(row),
