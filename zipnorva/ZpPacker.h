@@ -36,7 +36,8 @@ public:
     // exist yet; with move, what the archive holds is then removed from the disk, once that name
     // is flushed to the disk too (the folder that holds it). Returns ZP_OK or a ZP_ERROR_ code;
     // up to the removal, a failure leaves every source and no file behind. The memory used grows
-    // with the archive by minizip's central directory only, never by a list of the entries.
+    // with the archive by minizip's central directory, and by no list of the entries: only by the
+    // few notes that the removal may need (RemovalNote).
     int Pack(const std::string& archiveName, const std::vector<std::string>& names);
 
 private:

@@ -58,10 +58,16 @@ struct LibraryEntries {
     // folder entries.
     int Pack(const std::string& folder, const std::string& archiveName, char level = 0, bool folderEntries = true)
     {
+        return PackNames(folder, archiveName, {LinuxPathToWin(folder) + "\\*.*"}, level, folderEntries);
+    }
+
+    // Packs the names (Windows paths, CP932) with folder as the root folder.
+    int PackNames(const std::string& folder, const std::string& archiveName, const std::vector<std::string>& names,
+                  char level = 0, bool folderEntries = true)
+    {
         ZpUserFunctions functions = {};
         SetZipUserFunctions(&functions);
         std::string root = LinuxPathToWin(folder);
-        std::string name = root + "\\*.*";
         ZpOptions options = {};
         options.rootDir = root.c_str();
         options.crlfToLf = options.move = options.recurse = 1;
@@ -69,8 +75,10 @@ struct LibraryEntries {
         options.noDirEntries = folderEntries ? 0 : 1;
         if (!init(&functions) || !setOptions(&options))
             return -1;
-        const char* names[] = {name.c_str()};
-        return archive({1, archiveName.c_str(), names});
+        std::vector<const char*> pointers;
+        for (const std::string& name : names)
+            pointers.push_back(name.c_str());
+        return archive({static_cast<int>(pointers.size()), archiveName.c_str(), pointers.data()});
     }
 
     HMODULE library;
@@ -325,6 +333,21 @@ TEST_F(ZipLibraryTest, SourcesWhoseNamesCp932LacksAreRemovedByTheirOwnNames)
     std::map<std::string, std::string> expected = {
         {"?.txt", "b"}, {"caf?/", ""}, {"caf?/na?ve.txt", "a"}, {"日本.txt", "c"}}; // CP932
     EXPECT_EQ(expected, ArchiveEntries(parent_.Path() + "/out.zip"));
+}
+
+// Entry names start from the root folder, also for what a sub-folder named with "*.*" holds, whose
+// own entry is left out and which is kept.
+TEST_F(ZipLibraryTest, EntryNamesStartFromTheRootFolderWhereverANameStarts)
+{
+    std::string folder = MakeExportFolder(parent_.Path());
+    LibraryEntries library;
+    ASSERT_EQ(ZP_OK, library.PackNames(folder, "..\\out.zip", {"物件\\*.*"}));
+    std::vector<std::string> names;
+    for (const auto& entry : ArchiveEntries(parent_.Path() + "/out.zip"))
+        names.push_back(entry.first);
+    EXPECT_EQ(std::vector<std::string>({"物件/空/", "物件/申請書データ.xml", "物件/図.bmp"}), names); // CP932
+    EXPECT_EQ(std::vector<std::string>({u8"マーカー", u8"共通データ.xml", u8"物件"}), FolderNames(folder));
+    EXPECT_TRUE(fs::is_empty(folder + u8"/物件"));
 }
 
 // An archive named inside the folder that it packs is not one of its sources, and stays.
