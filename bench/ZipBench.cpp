@@ -2,7 +2,9 @@
 // also removes the files and tests the archive, as the library does), then deletes everything it
 // made. Two shapes: 2,000 XML files of about 100 KB, and an export of 1,000 properties (a folder
 // each with a file and four document folders of two files, about 5 KB a file: 14 entries).
-//   zip_bench [work folder] [runs]
+// With "memory", the peak memory (ru_maxrss) of MakeZip packing exports of 1,000 and 5,000
+// properties instead, each packing in a child process of its own, and its growth per property.
+//   zip_bench [work folder] [runs] [memory]
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinPath.h"
 #include "writers/zip/ZipPacking.h"
@@ -14,6 +16,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -73,21 +78,27 @@ void GenerateLargeFiles(const fs::path& folder)
     }
 }
 
-// 1,000 property folders as the export writes them.
-void GenerateExport(const fs::path& folder)
+// Property folders as the export writes them, named as users name properties and documents.
+void GenerateProperties(const fs::path& folder, int count)
 {
+    static const char* const documents[] = {u8"確認申請書_建築物_01", u8"確認申請書_建築設備_02",
+                                            u8"中間検査申請書_建築物_03", u8"完了検査申請書_建築物_04"};
     unsigned seed = 54321;
-    for (int p = 0; p < 1000; ++p) {
-        fs::path property = folder / (u8"物件" + std::to_string(100000 + p));
+    for (int p = 1; p <= count; ++p) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%04d", p);
+        fs::path property = folder / (u8"山田邸新築工事" + std::string(number));
         WriteFile((fs::create_directories(property), property / u8"物件データ.xml"), XmlText(seed, 5 * 1024));
-        for (int d = 0; d < 4; ++d) {
-            fs::path document = property / (u8"書類" + std::to_string(d));
+        for (const char* name : documents) {
+            fs::path document = property / name;
             fs::create_directories(document);
             WriteFile(document / u8"申請書データ.xml", XmlText(seed, 5 * 1024));
             WriteFile(document / u8"図書データ.xml", XmlText(seed, 5 * 1024));
         }
     }
 }
+
+void GenerateExport(const fs::path& folder) { GenerateProperties(folder, 1000); }
 
 template <typename Body> double Seconds(Body body)
 {
@@ -159,6 +170,52 @@ bool Compare(const fs::path& work, const Shape& shape, int runs)
     return true;
 }
 
+// Packs the folder with MakeZip in a child process: its peak memory in KB, or -1 when it failed.
+long PeakOfPackingInChild(const fs::path& folder)
+{
+    std::fflush(stdout);
+    pid_t child = fork();
+    if (child == 0) {
+        std::string packingPath = LinuxPathToWin(folder.string()) + "\\*.*";
+        MakeZip(packingPath.c_str(), "物件データ");
+        _exit(shownMessages == 0 && fs::is_empty(folder) ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss;
+}
+
+// The peak memory of packing exports of 1,000 and 5,000 properties, each a fresh copy per run.
+bool Memory(const fs::path& work, int runs)
+{
+    const int counts[2] = {1000, 5000};
+    long peaks[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        fs::path master = work / "master" / u8"物件データ20100903140501";
+        GenerateProperties(master, counts[i]);
+        std::printf("export of %d properties (%d entries):", counts[i], counts[i] * 14);
+        for (int run = 1; run <= runs; ++run) {
+            fs::path parent = work / "packed", folder = parent / master.filename();
+            fs::create_directories(parent);
+            fs::copy(master, folder, fs::copy_options::recursive);
+            long peak = PeakOfPackingInChild(folder);
+            fs::remove_all(parent);
+            if (peak < 0) {
+                std::fprintf(stderr, "failed: MakeZip of %d properties\n", counts[i]);
+                return false;
+            }
+            std::printf(" %ld", peak);
+            peaks[i] = run == 1 ? peak : std::min(peaks[i], peak);
+        }
+        std::printf(" KB peak\n");
+        fs::remove_all(work / "master");
+    }
+    std::printf("growth per property (lowest peaks, 1,000 to 5,000): %.2f KB\n", double(peaks[1] - peaks[0]) / 4000);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -166,6 +223,7 @@ int main(int argc, char** argv)
     AfxSetMessageBoxHandler(CountMessage);
     fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
     int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    bool memory = argc > 3 && std::string(argv[3]) == "memory";
     std::string work = (base / "zipbench.XXXXXX").string();
     if (!mkdtemp(&work[0])) {
         std::perror("mkdtemp");
@@ -175,8 +233,11 @@ int main(int argc, char** argv)
     bool ok = LoadZipLibrary() == 1;
     const Shape shapes[] = {{"2,000 files of 100 KB in 100 folders", GenerateLargeFiles},
                             {"export of 1,000 properties (14,000 entries, files of 5 KB)", GenerateExport}};
-    for (const Shape& shape : shapes)
-        ok = ok && Compare(work, shape, runs);
+    if (memory)
+        ok = ok && Memory(work, runs);
+    else
+        for (const Shape& shape : shapes)
+            ok = ok && Compare(work, shape, runs);
     fs::remove_all(work);
     return ok ? 0 : 1;
 }

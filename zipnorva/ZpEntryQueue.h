@@ -23,6 +23,8 @@ public:
     ZpEntryQueue(const ZpEntryQueue&) = delete;
     ZpEntryQueue& operator=(const ZpEntryQueue&) = delete;
 
+    // How many entries can be queued and not yet released.
+    size_t Capacity() const { return slots_.size(); }
     bool HasRoom() const { return queued_ - released_ < slots_.size(); }
     // The next entry to queue (only while HasRoom): set its path and deflate, then Queue.
     ZpPreparedEntry& NextToQueue() { return slots_[queued_ % slots_.size()].entry; }

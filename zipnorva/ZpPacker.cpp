@@ -5,16 +5,15 @@
 #include "zipnorva/ZpArchiveFile.h"
 #include "zipnorva/ZpEntryQueue.h"
 #include "zipnorva/ZpSourceFile.h"
+#include "zipnorva/ZpSourceRemover.h"
 #include "zipnorva/ZpZip64End.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <dirent.h>
 #include <exception>
 #include <fcntl.h>
-#include <memory>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unzip.h>
@@ -42,21 +41,6 @@ tm_zip ZipTime(std::time_t time)
     else if (zipTime.tm_year > 2107)
         zipTime = {58, 59, 23, 31, 11, 2107};
     return zipTime;
-}
-
-// The names in an open folder, sorted by their bytes, so that an archive's order does not depend
-// on the disk: each ends with a NUL in text, starting at an offset of starts.
-void ListFolder(DIR* dir, std::string& text, std::vector<size_t>& starts)
-{
-    while (const dirent* item = readdir(dir)) {
-        const char* name = item->d_name;
-        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
-            starts.push_back(text.size());
-            text.append(name, std::strlen(name) + 1);
-        }
-    }
-    const char* base = text.data();
-    std::sort(starts.begin(), starts.end(), [base](size_t a, size_t b) { return std::strcmp(base + a, base + b) < 0; });
 }
 
 // Unlinks a temporary file unless it was given its final name.
@@ -104,6 +88,44 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Folders and empty files are stored, the rest deflated.
+int MethodOf(const ZpTreeWalk::Entry& entry) { return entry.size == 0 ? 0 : Z_DEFLATED; }
+
+// The Linux path relative to the root folder that an entry name stands for, as far as CP932 can
+// tell it.
+std::string LinuxNameOf(const std::string& entryName)
+{
+    bool folder = !entryName.empty() && entryName.back() == '/';
+    return cp932::ToUtf8(folder ? entryName.substr(0, entryName.size() - 1) : entryName);
+}
+
+// Reads the archive's central directory through minizip's unzip, calling visit with each entry's
+// name and header, in order. False when the archive cannot be opened or an entry cannot be read.
+bool VisitDirectory(const std::string& path,
+                    const std::function<void(const std::string& name, const unz_file_info64& info)>& visit)
+{
+    zlib_filefunc64_def functions = ZpArchiveFile::Functions();
+    unzFile unzip = unzOpen2_64(path.c_str(), &functions);
+    if (!unzip)
+        return false;
+    unz_global_info64 global;
+    bool read = unzGetGlobalInfo64(unzip, &global) == UNZ_OK;
+    std::vector<char> buffer(kLongestEntryName + 1);
+    std::string name;
+    // As many as the end records give: past the last, minizip may read on when they give 0xFFFF.
+    for (ZPOS64_T index = 0; read && index < global.number_entry; ++index) {
+        unz_file_info64 info;
+        read = (index == 0 ? unzGoToFirstFile(unzip) : unzGoToNextFile(unzip)) == UNZ_OK &&
+               unzGetCurrentFileInfo64(unzip, &info, buffer.data(), buffer.size(), nullptr, 0, nullptr, 0) == UNZ_OK;
+        if (read) {
+            name.assign(buffer.data(), std::min<size_t>(info.size_filename, buffer.size()));
+            visit(name, info);
+        }
+    }
+    unzClose(unzip);
+    return read;
+}
+
 } // namespace
 
 ZpPacker::ZpPacker(const ZpSettings& settings, ZpPrintFunction print) : settings_(settings), print_(print)
@@ -131,22 +153,24 @@ std::string ZpPacker::Resolve(const std::string& windowsPath) const
 
 int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string>& names)
 {
-    entries_.clear();
-    names_.clear();
+    written_ = ZpEntryDigest();
+    removalNotes_.clear();
     if (names.empty())
         return Fail(ZP_ERROR_PARAMETERS, "nothing named to pack");
-    for (const std::string& name : names)
-        if (int result = Collect(name))
-            return result;
-
     std::string archive = Resolve(archiveName);
     struct stat existing;
     if (lstat(archive.c_str(), &existing) == 0)
         return Fail(ZP_ERROR_EXISTS, "the archive already exists: " + archiveName);
     TemporaryFile temporary(archive);
-    if (!temporary.Created())
+    struct stat created;
+    if (!temporary.Created() || stat(temporary.Path().c_str(), &created) != 0)
         return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
-    int result = WriteArchive(temporary.Path());
+    std::vector<std::string> paths;
+    for (const std::string& name : names)
+        paths.push_back(Resolve(name));
+    // The archive being written may lie among the sources: it is not one of them.
+    ZpTreeWalk walk(root_, paths, settings_.recurse, created.st_dev, created.st_ino);
+    int result = WriteArchive(temporary.Path(), walk);
     if (result == ZP_OK)
         result = CheckArchive(temporary.Path());
     if (result == ZP_OK && !SyncToDisk(temporary.Path(), false))
@@ -162,141 +186,10 @@ int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string
         unlink(archive.c_str());
         return Fail(ZP_ERROR_WRITE, "cannot write the archive's name to the disk: " + archiveName);
     }
-    return settings_.move ? RemoveSources() : ZP_OK;
+    return settings_.move ? RemoveSources(archive) : ZP_OK;
 }
 
-int ZpPacker::Collect(const std::string& windowsName)
-{
-    std::string path = Resolve(windowsName);
-    size_t slash = path.rfind('/');
-    std::string last = path.substr(slash + 1);
-    if (last == "*.*" || last == "*") {
-        path.resize(std::max<size_t>(slash, 1));
-        return AddFolderContents(path, kNoParent, 0);
-    }
-    struct stat info;
-    if (lstat(path.c_str(), &info) != 0)
-        return Fail(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(path));
-    return AddTree(path, info, kNoParent, 0);
-}
-
-// Adds a file, or a folder with its entry and, when recursing, its contents. The root folder
-// itself has no entry. parent is the entry of the folder that holds path, or kNoParent when that
-// folder has none: then the name is taken from the root folder on. nameLength is the length of
-// the parent's entry name, "/" included (0 without a parent). path is restored.
-int ZpPacker::AddTree(std::string& path, const struct stat& info, std::uint32_t parent, size_t nameLength)
-{
-    bool isFolder = S_ISDIR(info.st_mode);
-    if (!isFolder && !S_ISREG(info.st_mode))
-        return Fail(ZP_ERROR_SOURCE, "not a file or folder: " + LinuxPathToWin(path));
-    if (isFolder && !settings_.recurse)
-        return ZP_OK;
-    if (path == root_)
-        return isFolder ? AddFolderContents(path, parent, nameLength) : ZP_OK;
-    size_t nameStart = rootPrefix_.size();
-    if (parent == kNoParent && path.compare(0, nameStart, rootPrefix_) != 0)
-        return Fail(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path));
-    if (parent != kNoParent)
-        nameStart = path.rfind('/') + 1;
-    if (int result = AddEntry(path, nameStart, parent, nameLength, info))
-        return result;
-    if (!isFolder)
-        return ZP_OK;
-    auto folder = static_cast<std::uint32_t>(entries_.size() - 1);
-    return AddFolderContents(path, folder, nameLength + entries_.back().cp932Length + 1);
-}
-
-int ZpPacker::AddEntry(const std::string& path, size_t nameStart, std::uint32_t parent, size_t nameLength,
-                       const struct stat& info)
-{
-    bool isFolder = S_ISDIR(info.st_mode);
-    utf8Name_.assign(path, nameStart, std::string::npos);
-    std::string cp932Name = cp932::FromUtf8(utf8Name_);
-    if (nameLength + cp932Name.size() + (isFolder ? 1 : 0) > kLongestEntryName || utf8Name_.size() > kLongestEntryName)
-        return Fail(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path));
-    if (entries_.size() >= kNoParent || names_.size() + utf8Name_.size() + cp932Name.size() > 0xFFFFFFFFu)
-        return Fail(ZP_ERROR_PARAMETERS, "too many files: " + LinuxPathToWin(path));
-    Entry entry = {isFolder ? 0 : static_cast<unsigned long long>(info.st_size),
-                   info.st_mtime,
-                   static_cast<std::uint32_t>(names_.size()),
-                   parent,
-                   0,
-                   static_cast<std::uint16_t>(utf8Name_.size()),
-                   static_cast<std::uint16_t>(cp932Name.size()),
-                   isFolder,
-                   false};
-    names_ += utf8Name_;
-    names_ += cp932Name;
-    entries_.push_back(entry);
-    return ZP_OK;
-}
-
-// Adds what the folder holds, each looked up from the open folder; folder is restored.
-int ZpPacker::AddFolderContents(std::string& folder, std::uint32_t parent, size_t nameLength)
-{
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
-        return Fail(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(folder));
-    std::string text;
-    std::vector<size_t> starts;
-    ListFolder(dir, text, starts);
-    size_t folderLength = folder.size();
-    if (folder != "/")
-        folder += '/';
-    size_t childStart = folder.size();
-    int result = ZP_OK;
-    for (size_t i = 0; i < starts.size() && result == ZP_OK; ++i) {
-        const char* name = text.c_str() + starts[i];
-        folder.resize(childStart);
-        folder.append(name);
-        struct stat info;
-        if (fstatat(dirfd(dir), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-            result = Fail(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(folder));
-        else
-            result = AddTree(folder, info, parent, nameLength);
-    }
-    closedir(dir);
-    folder.resize(folderLength);
-    return result;
-}
-
-void ZpPacker::AppendName(std::uint32_t index, bool cp932, std::string& out) const
-{
-    const Entry& entry = entries_[index];
-    if (entry.parent != kNoParent) {
-        AppendName(entry.parent, cp932, out);
-        out += '/';
-    }
-    if (cp932)
-        out.append(names_, entry.nameAt + entry.utf8Length, entry.cp932Length);
-    else
-        out.append(names_, entry.nameAt, entry.utf8Length);
-}
-
-const std::string& ZpPacker::PathOf(std::uint32_t index)
-{
-    path_ = rootPrefix_;
-    AppendName(index, false, path_);
-    return path_;
-}
-
-const std::string& ZpPacker::NameOf(std::uint32_t index)
-{
-    name_.clear();
-    AppendName(index, true, name_);
-    if (entries_[index].isFolder)
-        name_ += '/';
-    return name_;
-}
-
-std::string ZpPacker::DisplayName(std::uint32_t index) { return LinuxPathToWin(PathOf(index)); }
-
-size_t ZpPacker::StoredCount() const
-{
-    return std::count_if(entries_.begin(), entries_.end(), [this](const Entry& e) { return IsStored(e); });
-}
-
-int ZpPacker::WriteArchive(const std::string& path)
+int ZpPacker::WriteArchive(const std::string& path, ZpTreeWalk& walk)
 {
     zlib_filefunc64_def functions = ZpArchiveFile::Functions();
     zipFile zip = zipOpen2_64(path.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
@@ -304,149 +197,151 @@ int ZpPacker::WriteArchive(const std::string& path)
         return Fail(ZP_ERROR_CREATE, "cannot create " + LinuxPathToWin(path));
     int result = ZP_OK;
     try {
-        result = WriteEntries(zip);
+        result = WriteEntries(zip, walk);
     } catch (const std::exception&) { // out of memory, or no thread: the archive is still closed
         result = Fail(ZP_ERROR_WRITE, "cannot write " + LinuxPathToWin(path));
     }
     if (zipClose(zip, nullptr) != ZIP_OK && result == ZP_OK)
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
-    if (result == ZP_OK && !AddZip64EndRecords(path, StoredCount()))
+    if (result == ZP_OK && !AddZip64EndRecords(path, written_.Count()))
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
     return result;
 }
 
-// Writes the entries in order while the workers prepare those after them.
-int ZpPacker::WriteEntries(void* zip)
+// Writes the entries in order as the walk finds them, while the workers prepare those after them.
+int ZpPacker::WriteEntries(void* zip, ZpTreeWalk& walk)
 {
     ZpEntryQueue queue(settings_.level, settings_.crlfToLf);
-    std::uint32_t next = 0; // the next entry to queue
-    for (std::uint32_t index = 0; index < entries_.size(); ++index) {
-        if (!IsStored(entries_[index]))
-            continue;
-        for (; next < entries_.size() && queue.HasRoom(); ++next)
-            if (IsStored(entries_[next]))
-                QueueEntry(queue, next);
-        int result = WriteEntry(zip, index, queue.Oldest());
+    std::vector<ZpTreeWalk::Entry> queued(queue.Capacity()); // the entries in the queue, by their place
+    unsigned long long found = 0;
+    bool more = true;
+    for (unsigned long long written = 0;; ++written) {
+        while (more && queue.HasRoom()) {
+            ZpTreeWalk::Entry& entry = queued[found % queued.size()];
+            if (int result = FindNextStored(walk, entry, found, more))
+                return result;
+            if (more) {
+                QueueEntry(queue, entry);
+                ++found;
+            }
+        }
+        if (written == found)
+            return ZP_OK;
+        int result = WriteEntry(zip, queued[written % queued.size()], queue.Oldest());
         queue.Release();
         if (result != ZP_OK)
             return result;
     }
+}
+
+// Walks on to the next entry that the archive stores, the entry of that ordinal.
+int ZpPacker::FindNextStored(ZpTreeWalk& walk, ZpTreeWalk::Entry& entry, unsigned long long ordinal, bool& found)
+{
+    do {
+        if (int result = walk.Next(entry, found))
+            return Fail(result, walk.Error());
+        if (found && settings_.move)
+            NoteForRemoval(entry, ordinal);
+    } while (found && !IsStored(entry));
     return ZP_OK;
 }
 
-void ZpPacker::QueueEntry(ZpEntryQueue& queue, std::uint32_t index)
+void ZpPacker::NoteForRemoval(const ZpTreeWalk::Entry& entry, unsigned long long ordinal)
 {
-    const Entry& entry = entries_[index];
+    bool stored = IsStored(entry);
+    std::string path = entry.path.substr(rootPrefix_.size());
+    if (!stored || LinuxNameOf(entry.name) != path)
+        removalNotes_.push_back({ordinal, path, stored});
+}
+
+void ZpPacker::QueueEntry(ZpEntryQueue& queue, const ZpTreeWalk::Entry& entry)
+{
     ZpPreparedEntry& prepared = queue.NextToQueue();
     if (entry.isFolder)
         prepared.path.clear();
     else
-        prepared.path = PathOf(index);
-    prepared.deflate = entry.size != 0; // folders and empty files are stored
+        prepared.path = entry.path;
+    prepared.deflate = MethodOf(entry) == Z_DEFLATED;
     queue.Queue();
 }
 
-int ZpPacker::WriteEntry(void* zip, std::uint32_t index, const ZpPreparedEntry& prepared)
+int ZpPacker::WriteEntry(void* zip, const ZpTreeWalk::Entry& entry, const ZpPreparedEntry& prepared)
 {
     switch (prepared.outcome) {
     case ZpPreparedEntry::kReady:
         break;
     case ZpPreparedEntry::kTooLarge:
-        return WriteStreamed(zip, index);
+        return WriteStreamed(zip, entry);
     case ZpPreparedEntry::kCannotOpen:
-        return Fail(ZP_ERROR_SOURCE, "cannot open " + DisplayName(index));
+        return Fail(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(entry.path));
     case ZpPreparedEntry::kCannotRead:
-        return Fail(ZP_ERROR_SOURCE, "cannot read " + DisplayName(index));
+        return Fail(ZP_ERROR_SOURCE, "cannot read " + LinuxPathToWin(entry.path));
     case ZpPreparedEntry::kCannotCompress:
-        return Fail(ZP_ERROR_WRITE, "cannot compress " + DisplayName(index));
+        return Fail(ZP_ERROR_WRITE, "cannot compress " + LinuxPathToWin(entry.path));
     }
-    Entry& entry = entries_[index];
-    entry.isText = prepared.isText;
-    if (!OpenEntry(zip, index, true))
-        return Fail(ZP_ERROR_WRITE, "cannot add " + DisplayName(index));
+    if (!OpenEntry(zip, entry, prepared.isText, true))
+        return Fail(ZP_ERROR_WRITE, "cannot add " + LinuxPathToWin(entry.path));
     if ((!prepared.data.empty() &&
          zipWriteInFileInZip(zip, prepared.data.data(), static_cast<unsigned>(prepared.data.size())) != ZIP_OK) ||
         zipCloseFileInZipRaw64(zip, prepared.size, prepared.crc) != ZIP_OK)
-        return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
-    entry.size = prepared.size;
-    entry.crc = static_cast<std::uint32_t>(prepared.crc);
+        return Fail(ZP_ERROR_WRITE, "cannot write " + LinuxPathToWin(entry.path));
+    written_.Add(entry.name.data(), entry.name.size(), MethodOf(entry), prepared.crc, prepared.size);
     return ZP_OK;
 }
 
 // A file too large to be held in memory: read twice, for the text test and for the archive, and
 // compressed by minizip here.
-int ZpPacker::WriteStreamed(void* zip, std::uint32_t index)
+int ZpPacker::WriteStreamed(void* zip, const ZpTreeWalk::Entry& entry)
 {
-    Entry& entry = entries_[index];
-    ZpSourceFile source(PathOf(index));
+    ZpSourceFile source(entry.path);
     if (!source.IsOpen())
-        return Fail(ZP_ERROR_SOURCE, "cannot open " + DisplayName(index));
-    entry.isText = source.ScanIsText();
-    if (!OpenEntry(zip, index, false))
-        return Fail(ZP_ERROR_WRITE, "cannot add " + DisplayName(index));
+        return Fail(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(entry.path));
+    bool isText = source.ScanIsText();
+    if (!OpenEntry(zip, entry, isText, false))
+        return Fail(ZP_ERROR_WRITE, "cannot add " + LinuxPathToWin(entry.path));
     unsigned long long stored = 0;
     uLong crc = crc32(0, nullptr, 0);
     long got = 0;
-    while ((got = source.Read(piece_, settings_.crlfToLf && entry.isText)) > 0) {
+    while ((got = source.Read(piece_, settings_.crlfToLf && isText)) > 0) {
         if (zipWriteInFileInZip(zip, piece_.data(), static_cast<unsigned>(got)) != ZIP_OK)
-            return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
+            return Fail(ZP_ERROR_WRITE, "cannot write " + LinuxPathToWin(entry.path));
         crc = crc32(crc, reinterpret_cast<const Bytef*>(piece_.data()), static_cast<uInt>(got));
         stored += got;
     }
     if (got < 0)
-        return Fail(ZP_ERROR_SOURCE, "cannot read " + DisplayName(index));
+        return Fail(ZP_ERROR_SOURCE, "cannot read " + LinuxPathToWin(entry.path));
     if (zipCloseFileInZip(zip) != ZIP_OK)
-        return Fail(ZP_ERROR_WRITE, "cannot write " + DisplayName(index));
-    entry.size = stored;
-    entry.crc = static_cast<std::uint32_t>(crc);
+        return Fail(ZP_ERROR_WRITE, "cannot write " + LinuxPathToWin(entry.path));
+    written_.Add(entry.name.data(), entry.name.size(), MethodOf(entry), crc, stored);
     return ZP_OK;
 }
 
 // Starts the entry in the archive: raw for data deflated already.
-bool ZpPacker::OpenEntry(void* zip, std::uint32_t index, bool raw)
+bool ZpPacker::OpenEntry(void* zip, const ZpTreeWalk::Entry& entry, bool isText, bool raw)
 {
-    const Entry& entry = entries_[index];
     zip_fileinfo info = {};
     info.tmz_date = ZipTime(entry.modified);
-    info.internal_fa = entry.isText ? kTextFileInternal : 0;
+    info.internal_fa = isText ? kTextFileInternal : 0;
     info.external_fa = entry.isFolder ? kFolderAttributes : kFileAttributes;
-    int method = entry.size == 0 ? 0 : Z_DEFLATED; // folders and empty files are stored
     int zip64 = entry.size >= 0xFFFFFFFFull ? 1 : 0;
-    return zipOpenNewFileInZip4_64(zip, NameOf(index).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method,
+    return zipOpenNewFileInZip4_64(zip, entry.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, MethodOf(entry),
                                    settings_.level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr,
                                    0, kVersionMadeBy, 0, zip64) == ZIP_OK;
 }
 
-// Reads the archive's central directory back: it must list every entry, in order, with the name,
-// size and checksum written.
+// Reads the archive's central directory back: it must list the entries written, in order, with
+// the names, methods, sizes and checksums written.
 int ZpPacker::CheckArchive(const std::string& path)
 {
-    zlib_filefunc64_def functions = ZpArchiveFile::Functions();
-    unzFile unzip = unzOpen2_64(path.c_str(), &functions);
-    if (!unzip)
+    ZpEntryDigest readBack;
+    bool read = VisitDirectory(path, [&readBack](const std::string& name, const unz_file_info64& info) {
+        readBack.Add(name.data(), name.size(), info.compression_method, info.crc, info.uncompressed_size);
+    });
+    if (!read)
         return Fail(ZP_ERROR_CHECK, "cannot read back " + LinuxPathToWin(path));
-    unz_global_info64 global;
-    int result = unzGetGlobalInfo64(unzip, &global) == UNZ_OK && global.number_entry == StoredCount()
-                     ? ZP_OK
-                     : Fail(ZP_ERROR_CHECK, "wrong entry count in " + LinuxPathToWin(path));
-    std::vector<char> name(kLongestEntryName + 1);
-    int step = unzGoToFirstFile(unzip);
-    for (std::uint32_t index = 0; index < entries_.size() && result == ZP_OK; ++index) {
-        const Entry& entry = entries_[index];
-        if (!IsStored(entry))
-            continue;
-        unz_file_info64 info;
-        if (step != UNZ_OK ||
-            unzGetCurrentFileInfo64(unzip, &info, name.data(), name.size(), nullptr, 0, nullptr, 0) != UNZ_OK)
-            result = Fail(ZP_ERROR_CHECK, "entry missing: " + DisplayName(index));
-        else if (NameOf(index).compare(0, std::string::npos, name.data(), info.size_filename) != 0)
-            result = Fail(ZP_ERROR_CHECK, "entry name differs: " + DisplayName(index));
-        else if (info.uncompressed_size != entry.size || info.crc != entry.crc)
-            result = Fail(ZP_ERROR_CHECK, "data differ when read back: " + DisplayName(index));
-        step = unzGoToNextFile(unzip);
-    }
-    unzClose(unzip);
-    return result;
+    if (!(readBack == written_))
+        return Fail(ZP_ERROR_CHECK, "the entries read back differ from those written: " + LinuxPathToWin(path));
+    return ZP_OK;
 }
 
 // Gives the finished archive its name, never replacing a file that took the name meanwhile.
@@ -464,35 +359,37 @@ int ZpPacker::Publish(const std::string& temporary, const std::string& archive, 
     return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
 }
 
-// Removes the files, then the folders deepest first, each by its name in its open folder. Every
+// Removes exactly what the archive holds, as its central directory lists it, with what was noted
+// for the removal: the files, and the folders deepest first once what they held is gone, so that
+// a file put among the sources after they were walked stays, and so does its folder. Every
 // source is in the archive by now, so a failure loses nothing; it is reported and the rest are
 // still tried.
-int ZpPacker::RemoveSources()
+int ZpPacker::RemoveSources(const std::string& archive)
 {
-    int folder = -1;
-    std::uint32_t folderEntry = kNoParent;
-    auto remove = [&](std::uint32_t index, int flags) {
-        const Entry& entry = entries_[index];
-        if (folder < 0 || folderEntry != entry.parent) {
-            if (folder >= 0)
-                close(folder);
-            const std::string& path = entry.parent == kNoParent ? root_ : PathOf(entry.parent);
-            folder = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            folderEntry = entry.parent;
-        }
-        utf8Name_.assign(names_, entry.nameAt, entry.utf8Length);
-        return unlinkat(folder, utf8Name_.c_str(), flags) == 0
-                   ? ZP_OK
-                   : Fail(ZP_ERROR_MOVE, "cannot remove " + DisplayName(index));
-    };
-    int result = ZP_OK;
-    for (std::uint32_t index = 0; index < entries_.size(); ++index)
-        if (!entries_[index].isFolder && remove(index, 0) != ZP_OK)
-            result = ZP_ERROR_MOVE;
-    for (std::uint32_t index = entries_.size(); index-- > 0;)
-        if (entries_[index].isFolder && remove(index, AT_REMOVEDIR) != ZP_OK)
-            result = ZP_ERROR_MOVE;
-    if (folder >= 0)
-        close(folder);
-    return result;
+    ZpSourceRemover remover(
+        rootPrefix_, [this](const std::string& path) { Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(path)); });
+    unsigned long long ordinal = 0;
+    bool read = VisitDirectory(archive, [&](const std::string& name, const unz_file_info64&) {
+        RemoveNotedFolders(remover, ordinal);
+        bool renamed = !removalNotes_.empty() && removalNotes_.front().ordinal == ordinal;
+        remover.Remove(renamed ? removalNotes_.front().path : LinuxNameOf(name), !name.empty() && name.back() == '/');
+        if (renamed)
+            removalNotes_.pop_front();
+        ++ordinal;
+    });
+    if (!read)
+        return Fail(ZP_ERROR_MOVE, "cannot read back " + LinuxPathToWin(archive));
+    RemoveNotedFolders(remover, ordinal);
+    remover.Finish();
+    return remover.Failed() ? ZP_ERROR_MOVE : ZP_OK;
+}
+
+// Hands the remover the folders left out of the archive that were walked before the entry of
+// that ordinal.
+void ZpPacker::RemoveNotedFolders(ZpSourceRemover& remover, unsigned long long before)
+{
+    while (!removalNotes_.empty() && removalNotes_.front().ordinal <= before && !removalNotes_.front().replacesEntry) {
+        remover.Remove(removalNotes_.front().path, true);
+        removalNotes_.pop_front();
+    }
 }

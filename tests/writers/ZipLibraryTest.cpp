@@ -54,21 +54,31 @@ struct LibraryEntries {
     ~LibraryEntries() { FreeLibrary(library); }
 
     // Packs folder + "\*.*" with the export's options into archiveName (relative to the folder),
-    // at the level given as the option record's byte (0: the library's default).
-    int Pack(const std::string& folder, const std::string& archiveName, char level = 0)
+    // at the level given as the option record's byte (0: the library's default), with or without
+    // folder entries.
+    int Pack(const std::string& folder, const std::string& archiveName, char level = 0, bool folderEntries = true)
+    {
+        return PackNames(folder, archiveName, {LinuxPathToWin(folder) + "\\*.*"}, level, folderEntries);
+    }
+
+    // Packs the names (Windows paths, CP932) with folder as the root folder.
+    int PackNames(const std::string& folder, const std::string& archiveName, const std::vector<std::string>& names,
+                  char level = 0, bool folderEntries = true)
     {
         ZpUserFunctions functions = {};
         SetZipUserFunctions(&functions);
         std::string root = LinuxPathToWin(folder);
-        std::string name = root + "\\*.*";
         ZpOptions options = {};
         options.rootDir = root.c_str();
         options.crlfToLf = options.move = options.recurse = 1;
         options.level = level;
+        options.noDirEntries = folderEntries ? 0 : 1;
         if (!init(&functions) || !setOptions(&options))
             return -1;
-        const char* names[] = {name.c_str()};
-        return archive({1, archiveName.c_str(), names});
+        std::vector<const char*> pointers;
+        for (const std::string& name : names)
+            pointers.push_back(name.c_str());
+        return archive({static_cast<int>(pointers.size()), archiveName.c_str(), pointers.data()});
     }
 
     HMODULE library;
@@ -83,6 +93,7 @@ struct SyncWatch {
     std::string sources;
     std::vector<std::pair<std::string, bool>> synced;
     bool fail = false;
+    std::function<void(const std::string& path)> whileSyncing; // called with each path flushed
 };
 SyncWatch* syncWatch = nullptr;
 
@@ -97,6 +108,8 @@ extern "C" int fsync(int fd)
         char path[4096] = {};
         ssize_t length = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
         syncWatch->synced.push_back({std::string(path, length > 0 ? length : 0), !fs::is_empty(syncWatch->sources)});
+        if (syncWatch->whileSyncing)
+            syncWatch->whileSyncing(syncWatch->synced.back().first);
         if (syncWatch->fail) {
             errno = EIO;
             return -1;
@@ -240,6 +253,112 @@ TEST_F(ZipLibraryTest, AnEntryReadBackDifferentlyLeavesEverySourceAndNoArchive)
         ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_CHECK);
         readBackChange = nullptr;
     }
+}
+
+// What is read back must also come in the order written and with the methods written: two
+// entries of the same data read back in each other's places, or an entry read back as stored.
+TEST_F(ZipLibraryTest, EntriesReadBackInAnotherOrderOrWithAnotherMethodLeaveEverySource)
+{
+    const std::vector<std::function<void(unz_file_info64&, char*)>> changes = {
+        [](unz_file_info64& info, char* name) {
+            std::string read(name, info.size_filename); // CP932
+            if (read == "物件/甲.txt" || read == "物件/乙.txt")
+                std::memcpy(name, read == "物件/甲.txt" ? "物件/乙.txt" : "物件/甲.txt", read.size());
+        },
+        [](unz_file_info64& info, char* name) {
+            if (std::string(name, info.size_filename) == "物件/申請書データ.xml")
+                info.compression_method = 0;
+        },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        SCOPED_TRACE(i);
+        std::string folder = MakeExportFolder(parent_.Path() + "/" + std::to_string(i));
+        WriteBytes(folder + u8"/物件/甲.txt", u8"同じ");
+        WriteBytes(folder + u8"/物件/乙.txt", u8"同じ");
+        readBackChange = changes[i];
+        ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_CHECK);
+        readBackChange = nullptr;
+    }
+}
+
+// The removal goes by what the archive holds: a file put among the sources once they are packed
+// stays, and so do its folder and a folder made then, with or without folder entries in the
+// archive; the rest goes, the empty folder too.
+TEST_F(ZipLibraryTest, MoveRemovesWhatTheArchiveHoldsAndKeepsWhatCameAfterIt)
+{
+    for (bool folderEntries : {true, false}) {
+        SCOPED_TRACE(folderEntries);
+        std::string parent = parent_.Path() + (folderEntries ? "/with" : "/without");
+        std::string folder = MakeExportFolder(parent);
+        SyncWatch watch{folder};
+        watch.whileSyncing = [&](const std::string& path) {
+            if (path == parent) { // the archive is complete and named
+                WriteBytes(folder + u8"/物件/後から.xml", "late");
+                fs::create_directory(folder + u8"/新しい");
+            }
+        };
+        syncWatch = &watch;
+        LibraryEntries library;
+        int packed = library.Pack(folder, "..\\out.zip", 0, folderEntries);
+        syncWatch = nullptr;
+
+        EXPECT_EQ(ZP_ERROR_MOVE, packed); // the folder of the new file cannot go
+        std::map<std::string, std::string> kept = {
+            {u8"新しい", "<folder>"}, {u8"物件", "<folder>"}, {u8"物件/後から.xml", "late"}};
+        EXPECT_EQ(kept, Snapshot(folder));
+        std::vector<std::string> names;
+        for (const auto& entry : ArchiveEntries(parent + "/out.zip"))
+            names.push_back(entry.first);
+        std::vector<std::string> expected = {
+            "マーカー", "共通データ.xml",        "物件/",
+            "物件/空/", "物件/申請書データ.xml", "物件/図.bmp"}; // CP932, by their bytes
+        if (!folderEntries)
+            expected = {"マーカー", "共通データ.xml", "物件/申請書データ.xml", "物件/図.bmp"};
+        EXPECT_EQ(expected, names);
+    }
+}
+
+// Names that CP932 cannot spell are stored with "?" for what it lacks; their sources are still
+// removed by their own names, and so is what lies in a folder so named.
+TEST_F(ZipLibraryTest, SourcesWhoseNamesCp932LacksAreRemovedByTheirOwnNames)
+{
+    std::string folder = parent_.Path() + "/data";
+    fs::create_directories(folder + u8"/café");
+    WriteBytes(folder + u8"/café/naïve.txt", "a");
+    WriteBytes(folder + u8"/ü.txt", "b");
+    WriteBytes(folder + u8"/日本.txt", "c");
+    LibraryEntries library;
+    ASSERT_EQ(ZP_OK, library.Pack(folder, "..\\out.zip"));
+    EXPECT_TRUE(fs::is_empty(folder));
+    std::map<std::string, std::string> expected = {
+        {"?.txt", "b"}, {"caf?/", ""}, {"caf?/na?ve.txt", "a"}, {"日本.txt", "c"}}; // CP932
+    EXPECT_EQ(expected, ArchiveEntries(parent_.Path() + "/out.zip"));
+}
+
+// Entry names start from the root folder, also for what a sub-folder named with "*.*" holds, whose
+// own entry is left out and which is kept.
+TEST_F(ZipLibraryTest, EntryNamesStartFromTheRootFolderWhereverANameStarts)
+{
+    std::string folder = MakeExportFolder(parent_.Path());
+    LibraryEntries library;
+    ASSERT_EQ(ZP_OK, library.PackNames(folder, "..\\out.zip", {"物件\\*.*"}));
+    std::vector<std::string> names;
+    for (const auto& entry : ArchiveEntries(parent_.Path() + "/out.zip"))
+        names.push_back(entry.first);
+    EXPECT_EQ(std::vector<std::string>({"物件/空/", "物件/申請書データ.xml", "物件/図.bmp"}), names); // CP932
+    EXPECT_EQ(std::vector<std::string>({u8"マーカー", u8"共通データ.xml", u8"物件"}), FolderNames(folder));
+    EXPECT_TRUE(fs::is_empty(folder + u8"/物件"));
+}
+
+// An archive named inside the folder that it packs is not one of its sources, and stays.
+TEST_F(ZipLibraryTest, AnArchiveInsideThePackedFolderIsNeitherPackedNorRemoved)
+{
+    std::string folder = MakeExportFolder(parent_.Path());
+    LibraryEntries library;
+    ASSERT_EQ(ZP_OK, library.Pack(folder, "out.zip"));
+    EXPECT_EQ(std::vector<std::string>{"out.zip"}, FolderNames(folder));
+    EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+              Hex(ArchiveListing(folder + "/out.zip")));
 }
 
 TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
