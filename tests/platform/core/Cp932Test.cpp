@@ -86,3 +86,32 @@ TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
     }
     iconv_close(cd);
 }
+
+// Well-formed UTF-8 is Unicode's table of byte sequences, as iconv decodes it: every lead byte with
+// every byte after it, cut at one to four bytes, the rest continuation bytes.
+TEST(Cp932, WellFormedUtf8IsUnicodesTableOfByteSequences)
+{
+    iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
+    ASSERT_NE(reinterpret_cast<iconv_t>(-1), cd);
+    auto iconvDecodes = [cd](std::string text) {
+        char out[16];
+        char* in = &text[0];
+        char* end = out;
+        size_t inLeft = text.size(), outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        return iconv(cd, &in, &inLeft, &end, &outLeft) != static_cast<size_t>(-1);
+    };
+    for (int lead = 0; lead < 256; ++lead)
+        for (int second = 0; second < 256; ++second)
+            for (size_t length = 1; length <= 4; ++length) {
+                std::string text =
+                    std::string{static_cast<char>(lead), static_cast<char>(second), '\x80', '\x80'}.substr(0, length);
+                ASSERT_EQ(iconvDecodes(text), cp932::IsWellFormedUtf8(text)) << lead << " " << second << " " << length;
+            }
+    iconv_close(cd);
+    // "燹　" in CP932 is an overlong form in UTF-8; a third byte that continues nothing.
+    EXPECT_FALSE(cp932::IsWellFormedUtf8("a\xE0\x9F\x81\x40"));
+    EXPECT_FALSE(cp932::IsWellFormedUtf8("\xE3\x81\x41"));
+    const std::string beyondCp932 = u8"𠮷野家 \U0010FFFF";
+    EXPECT_TRUE(cp932::IsWellFormedUtf8(beyondCp932));
+}
