@@ -9,6 +9,19 @@
 static const std::string hardCp932 = "\x87\x40\x81\x60\x81\x7C\x81\x8F\x87\x8A\xFB\xFC\xB6\xC5\x95\x5C\x83\x5C";
 static const std::string hardUtf8 = u8"①～－￥㈱髙ｶﾅ表ソ";
 
+// A short text converted by cd alone into out; false when iconv refuses any of it.
+static bool IconvConverts(iconv_t cd, std::string text, std::string& out)
+{
+    char buffer[32];
+    char* in = &text[0];
+    char* end = buffer;
+    size_t inLeft = text.size(), outLeft = sizeof buffer;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    bool converted = iconv(cd, &in, &inLeft, &end, &outLeft) != static_cast<size_t>(-1);
+    out.assign(buffer, end);
+    return converted;
+}
+
 // Narrow literals of the sources are CP932 bytes. ≒ is 81 E0, and again 87 90 in the NEC row;
 // Unicode has one ≒, so the way back gives 81 E0.
 TEST(Cp932, HardCharactersConvertBothWaysAndDuplicatesComeBackInTheirStandardForm)
@@ -66,15 +79,9 @@ TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
 {
     iconv_t cd = iconv_open("UTF-8", "CP932");
     ASSERT_NE(reinterpret_cast<iconv_t>(-1), cd);
-    auto iconvOf = [cd](std::string character) {
-        char out[16];
-        char* in = &character[0];
-        char* end = out;
-        size_t inLeft = character.size(), outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &in, &inLeft, &end, &outLeft) == static_cast<size_t>(-1))
-            return std::string(u8"\uFFFD");
-        return std::string(out, end);
+    auto iconvOf = [cd](const std::string& character) {
+        std::string out;
+        return IconvConverts(cd, character, out) ? out : std::string(u8"\uFFFD");
     };
     for (int first = 0; first < 256; ++first) {
         std::string lone(1, static_cast<char>(first));
@@ -93,13 +100,9 @@ TEST(Cp932, WellFormedUtf8IsUnicodesTableOfByteSequences)
 {
     iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
     ASSERT_NE(reinterpret_cast<iconv_t>(-1), cd);
-    auto iconvDecodes = [cd](std::string text) {
-        char out[16];
-        char* in = &text[0];
-        char* end = out;
-        size_t inLeft = text.size(), outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        return iconv(cd, &in, &inLeft, &end, &outLeft) != static_cast<size_t>(-1);
+    auto iconvDecodes = [cd](const std::string& text) {
+        std::string out;
+        return IconvConverts(cd, text, out);
     };
     for (int lead = 0; lead < 256; ++lead)
         for (int second = 0; second < 256; ++second)
