@@ -36,9 +36,11 @@ bool ReadAsUtf8(const std::string& line, std::string& utf8)
             return false;
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     }
-    utf8 = ascii || cp932::IsWellFormedUtf8(line) ? line : cp932::ToUtf8(line);
-    if (ascii)
-        return true; // the same text in either code
+    if (ascii) {
+        utf8 = line; // the same text in either code
+        return true;
+    }
+    utf8 = cp932::IsWellFormedUtf8(line) ? line : cp932::ToUtf8(line);
     return cp932::ToUtf8(cp932::FromUtf8(utf8)) == utf8;
 }
 
