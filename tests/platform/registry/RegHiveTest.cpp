@@ -163,6 +163,8 @@ TEST(RegHive, KeepsTheLinesItCannotReadAsTheyStood)
     EXPECT_EQ(2, cut.DamagedLines());
     EXPECT_EQ("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\n\"A\"=hex:01,\\\n\n02\n\n", cut.Format());
     EXPECT_EQ(cut.Format(), RegHive::Parse(cut.Format()).Format());
+    // A number needs a digit.
+    EXPECT_EQ(2, RegHive::Parse("[HKEY_CURRENT_USER\\X]\n\"A\"=dword:\n\"B\"=hex():00\n").DamagedLines());
     // Carriage returns before a line end belong to the line end.
     RegHive returns = RegHive::Parse("[HKEY_CURRENT_USER\\X]\r\nbad \r\r\n");
     EXPECT_EQ("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\nbad \n\n", returns.Format());
