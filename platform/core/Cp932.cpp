@@ -10,20 +10,31 @@
 namespace cp932 {
 namespace {
 
-// Length of a well-formed UTF-8 character at text, or 1 for a malformed one.
+// Length of a well-formed UTF-8 character at text, or 1 for a malformed one: Unicode's table of
+// well-formed byte sequences, in which the second byte's range depends on the lead byte, so that
+// no overlong form, surrogate or code point past U+10FFFF passes.
 size_t Utf8SequenceLength(const char* text, size_t left)
 {
     unsigned char lead = static_cast<unsigned char>(text[0]);
     size_t n = 1;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        n = 4;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        n = 3;
-    else if (lead >= 0xC2 && lead <= 0xDF)
+    unsigned char low = 0x80, high = 0xBF; // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) {
         n = 2;
-    if (n > left)
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    }
+    if (n == 1 || n > left)
         return 1;
-    for (size_t i = 1; i < n; ++i)
+    unsigned char second = static_cast<unsigned char>(text[1]);
+    if (second < low || second > high)
+        return 1;
+    for (size_t i = 2; i < n; ++i)
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
             return 1;
     return n;

@@ -28,8 +28,9 @@ std::string FromUtf8(const std::string& utf8Text);
 // no copy for texts that recur: for texts that seldom do, such as the cells of a table's rows.
 void FromUtf8(const std::string& utf8Text, std::string& cp932Text);
 
-// True when the text is well-formed UTF-8: every lead byte starts a sequence of its length whose
-// other bytes are continuation bytes, and none is cut off at the end.
+// True when the text is well-formed UTF-8 as Unicode defines it: each character a sequence of
+// Unicode's table of well-formed byte sequences, so no overlong form, surrogate or code point past
+// U+10FFFF, and none cut off at the end.
 bool IsWellFormedUtf8(const std::string& text);
 
 } // namespace cp932

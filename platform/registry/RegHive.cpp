@@ -12,7 +12,6 @@ namespace {
 
 const char kHeader[] = "REGEDIT4";
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
-const char kReplacementCharacter[] = "\xEF\xBF\xBD";
 
 // The form in which names and paths are looked up: ASCII letters in lower case, double-byte
 // characters as they are.
@@ -25,28 +24,24 @@ std::string Folded(const std::string& text)
 
 bool IsControlCharacter(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
 
-// True for well-formed UTF-8 without control characters other than the tab.
-bool IsUtf8Text(const std::string& text)
-{
-    for (char c : text)
-        if (IsControlCharacter(static_cast<unsigned char>(c)))
-            return false;
-    return cp932::IsWellFormedUtf8(text);
-}
-
-// The text of a line in UTF-8: the line itself when it is UTF-8 text, else its reading as CP932
-// when each of its characters is one of CP932's; false when it is neither.
+// The text of a line in UTF-8: the line itself when it is well-formed UTF-8, else its reading as
+// CP932. False for a line with control characters other than the tab, and for one whose text
+// CP932 cannot hold: its UTF-8 does not come back the same through CP932 (a character that CP932
+// lacks or holds as another, and bytes that are not CP932, read as U+FFFD).
 bool ReadAsUtf8(const std::string& line, std::string& utf8)
 {
-    if (IsUtf8Text(line)) {
-        utf8 = line;
-        return true;
-    }
-    for (char c : line)
+    bool ascii = true;
+    for (char c : line) {
         if (IsControlCharacter(static_cast<unsigned char>(c)))
             return false;
-    utf8 = cp932::ToUtf8(line);
-    return utf8.find(kReplacementCharacter) == std::string::npos;
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    if (ascii) {
+        utf8 = line; // the same text in either code
+        return true;
+    }
+    utf8 = cp932::IsWellFormedUtf8(line) ? line : cp932::ToUtf8(line);
+    return cp932::ToUtf8(cp932::FromUtf8(utf8)) == utf8;
 }
 
 size_t SkipBlanks(const std::string& text, size_t i)
@@ -261,13 +256,16 @@ RegHive RegHive::Parse(const std::string& text)
         std::string asItStood = lines[n];
         std::string line = Trimmed(lines[n]);
         // A hex value may go on over lines that end with "\", up to a blank line.
-        while (IsHexValueLine(line) && line.back() == '\\' && n + 1 < lines.size() && !Trimmed(lines[n + 1]).empty()) {
+        bool hexValue = IsHexValueLine(line);
+        while (hexValue && line.back() == '\\' && n + 1 < lines.size() && !Trimmed(lines[n + 1]).empty()) {
             line.pop_back();
             line += Trimmed(lines[++n]);
             asItStood += "\n" + lines[n];
         }
         if (line.empty() || line[0] == ';')
             continue;
+        if (line[0] == '[')
+            valueKey = kNoKey; // the values below a key line that cannot be read belong to no key read
         bool header = headerAllowed && line == kHeader;
         headerAllowed = false;
         if (header)
@@ -284,11 +282,12 @@ RegHive RegHive::Parse(const std::string& text)
 bool RegHive::ReadLine(const std::string& utf8Line, size_t& valueKey, size_t& section)
 {
     if (utf8Line[0] == '[') {
-        std::string path = NormalPath(cp932::FromUtf8(utf8Line.substr(1, utf8Line.size() - 2)));
-        valueKey = kNoKey;
-        if (utf8Line.back() != ']' || utf8Line.size() <= 2 || utf8Line[1] == '-' || path.empty())
+        if (utf8Line.back() != ']' || utf8Line.size() <= 2 || utf8Line[1] == '-')
             return false;
-        valueKey = section = AddKeys(path);
+        std::vector<std::string> names = SplitCp932(cp932::FromUtf8(utf8Line.substr(1, utf8Line.size() - 2)), "\\");
+        if (names.empty() || names.size() - 1 > kMaxDepth)
+            return false;
+        valueKey = section = AddKeys(names);
         return true;
     }
     RegValue value;
@@ -305,10 +304,11 @@ std::string RegHive::Format() const
         FormatKeptLines(m_leadingLines, text);
         text += "\n";
     }
-    for (const Key& key : m_keys) {
-        if (IsRootPath(key.path) && key.values.empty() && key.keptLines.empty())
-            continue; // a root always exists; it needs a line only for what it holds
-        text += "[" + cp932::ToUtf8(key.path) + "]\n";
+    for (size_t index = 0; index < m_keys.size(); ++index) {
+        const Key& key = m_keys[index];
+        if (!NeedsLine(key))
+            continue;
+        text += "[" + cp932::ToUtf8(PathOf(index)) + "]\n";
         for (const RegValue& value : key.values)
             text += (value.name.empty() ? "@" : Quoted(cp932::ToUtf8(value.name))) + "=" + FormatData(value) + "\n";
         FormatKeptLines(key.keptLines, text);
@@ -327,45 +327,68 @@ void RegHive::FormatKeptLines(const std::vector<std::string>& lines, std::string
     }
 }
 
-size_t RegHive::FindKeyIndex(const std::string& normalPath) const
+// A key holds its values and kept lines below its line; an empty key with keys below it exists
+// through their lines, and a root always exists.
+bool RegHive::NeedsLine(const Key& key) const
 {
-    auto found = m_keyIndex.find(Folded(normalPath));
-    return found == m_keyIndex.end() ? kNoKey : found->second;
+    return !key.values.empty() || !key.keptLines.empty() || (key.children.empty() && key.parent != kNoKey);
 }
 
-size_t RegHive::AddKeys(const std::string& normalPath)
+std::string RegHive::PathOf(size_t index) const
 {
-    size_t index = FindKeyIndex(normalPath);
-    if (index != kNoKey)
-        return index;
-    std::string prefix;
-    for (const std::string& part : SplitCp932(normalPath, "\\")) {
-        prefix += (prefix.empty() ? "" : "\\") + part;
-        index = FindKeyIndex(prefix);
-        if (index == kNoKey) {
-            index = m_keys.size();
-            m_keys.push_back({prefix, {}, {}, {}});
-            m_keyIndex.emplace(Folded(prefix), index);
-        }
+    std::vector<size_t> chain;
+    for (; index != kNoKey; index = m_keys[index].parent)
+        chain.push_back(index);
+    std::string path;
+    for (auto key = chain.rbegin(); key != chain.rend(); ++key)
+        path += (path.empty() ? "" : "\\") + m_keys[*key].name;
+    return path;
+}
+
+size_t RegHive::FindKey(const std::string& path) const
+{
+    size_t index = kNoKey;
+    for (const std::string& name : SplitCp932(path, "\\")) {
+        const KeysByName& children = ChildrenOf(index);
+        auto found = children.find(Folded(name));
+        if (found == children.end())
+            return kNoKey;
+        index = found->second;
     }
     return index;
 }
 
-bool RegHive::HasKey(const std::string& path) const
+// The key that the names lead to from a root, created with every missing key above it.
+size_t RegHive::AddKeys(const std::vector<std::string>& names)
 {
-    return IsRootPath(path) || FindKeyIndex(NormalPath(path)) != kNoKey;
+    size_t index = kNoKey;
+    for (const std::string& name : names) {
+        std::string folded = Folded(name);
+        auto found = ChildrenOf(index).find(folded);
+        if (found != ChildrenOf(index).end()) {
+            index = found->second;
+            continue;
+        }
+        m_keys.push_back({name, index, {}, {}, {}, {}});
+        size_t added = m_keys.size() - 1;
+        (index == kNoKey ? m_roots : m_keys[index].children).emplace(folded, added);
+        index = added;
+    }
+    return index;
 }
+
+bool RegHive::HasKey(const std::string& path) const { return IsRootPath(path) || FindKey(path) != kNoKey; }
 
 bool RegHive::CreateKey(const std::string& path)
 {
     size_t before = m_keys.size();
-    AddKeys(NormalPath(path));
+    AddKeys(SplitCp932(path, "\\"));
     return m_keys.size() != before;
 }
 
 const RegValue* RegHive::FindValue(const std::string& keyPath, const std::string& name) const
 {
-    size_t index = FindKeyIndex(NormalPath(keyPath));
+    size_t index = FindKey(keyPath);
     if (index == kNoKey)
         return nullptr;
     const Key& key = m_keys[index];
@@ -375,10 +398,9 @@ const RegValue* RegHive::FindValue(const std::string& keyPath, const std::string
 
 bool RegHive::SetValue(const std::string& keyPath, const RegValue& value)
 {
-    std::string normal = NormalPath(keyPath);
-    size_t index = FindKeyIndex(normal);
-    if (index == kNoKey && IsRootPath(normal))
-        index = AddKeys(normal); // the line of a root appears with its first value
+    size_t index = FindKey(keyPath);
+    if (index == kNoKey && IsRootPath(keyPath))
+        index = AddKeys(SplitCp932(keyPath, "\\")); // the line of a root appears with its first value
     if (index == kNoKey)
         return false;
     PutValue(m_keys[index], value);

@@ -8,7 +8,9 @@
 //   "Raw"=hex(7):41,00,00
 //   @="the key's default value"
 //
-// Each key is a "[path]" line (a root only when it has values) with its values below it and a blank line after them. A text
+// A key is a "[path]" line with its values below it and a blank line after them, written when it
+// holds values or has no key below it (a key with keys below it exists through their lines; a root
+// always exists). A text
 // value (REG_SZ) is written in quotes with "\" and '"' escaped by a "\"; a REG_DWORD as eight hex
 // digits; any other value, and a text that this form cannot carry unchanged (control characters,
 // no terminating zero, bytes that are not CP932), as its bytes in hex ("hex:" for REG_BINARY,
@@ -29,12 +31,14 @@ struct RegValue {
 
 class RegHive {
 public:
-    // Reads the text form. A line that is not UTF-8 is read as CP932, the form in which Windows'
-    // own REGEDIT4 export writes a hive. Reading goes on past what is not sound: a line that is
-    // text in neither form, a key line without its "]", a value of an unknown form or cut short,
-    // a value below a broken key line. Such a line is counted and kept as it stands (its bytes,
-    // with its continuation lines), so that writing the hive never loses what a person may still
-    // mend. Lines starting with ";" are comments.
+    // Reads the text form. A line that is not well-formed UTF-8 is read as CP932, the form in which
+    // Windows' own REGEDIT4 export writes a hive. Reading goes on past what is not sound: a line
+    // that is text in neither form, a line holding a character that CP932 lacks (which the hive,
+    // CP932 in memory, could not write back), a key line without its "]" or deeper than
+    // kMaxDepth, a value of an unknown form or cut short, a value below a broken key line. Such a
+    // line is counted and kept as it stands (its bytes, with its continuation lines), so that
+    // writing the hive never loses what a person may still mend. Lines starting with ";" are
+    // comments. Reading and writing take time in proportion to the text.
     static RegHive Parse(const std::string& text);
     // How many lines Parse could not read.
     int DamagedLines() const { return m_damagedLines; }
@@ -58,25 +62,35 @@ public:
     // True for the path of a root.
     static bool IsRootPath(const std::string& path);
 
+    // The most levels of keys below a root, as in Windows' registry.
+    static const size_t kMaxDepth = 512;
+
 private:
-    // Names and paths are found through their folded form (ASCII letters in lower case), so that
-    // every look-up takes the same time however many keys and values the hive holds.
+    // Keys are found by name below their parent and values by name in their key, each through the
+    // folded name (ASCII letters in lower case), so that a look-up takes time in proportion to the
+    // path alone, however many and however deep the keys are.
+    typedef std::unordered_map<std::string, size_t> KeysByName; // folded name -> position in m_keys
     struct Key {
-        std::string path;
+        std::string name; // as first created
+        size_t parent;    // kNoKey for a root
+        KeysByName children;
         std::vector<RegValue> values;
         std::unordered_map<std::string, size_t> valueIndex; // folded name -> position in values
         std::vector<std::string> keptLines;                 // lines that could not be read, as they stood
     };
     static const size_t kNoKey = static_cast<size_t>(-1);
 
-    size_t FindKeyIndex(const std::string& normalPath) const;
-    size_t AddKeys(const std::string& normalPath);
+    const KeysByName& ChildrenOf(size_t parent) const { return parent == kNoKey ? m_roots : m_keys[parent].children; }
+    size_t FindKey(const std::string& path) const;
+    size_t AddKeys(const std::vector<std::string>& names);
+    std::string PathOf(size_t index) const;
+    bool NeedsLine(const Key& key) const;
     static void PutValue(Key& key, const RegValue& value);
     bool ReadLine(const std::string& utf8Line, size_t& valueKey, size_t& section);
     static void FormatKeptLines(const std::vector<std::string>& lines, std::string& text);
 
     std::vector<Key> m_keys;
-    std::unordered_map<std::string, size_t> m_keyIndex; // folded path -> position in m_keys
-    std::vector<std::string> m_leadingLines;            // lines that could not be read, above every key
+    KeysByName m_roots;
+    std::vector<std::string> m_leadingLines; // lines that could not be read, above every key
     int m_damagedLines = 0;
 };

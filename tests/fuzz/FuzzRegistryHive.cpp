@@ -6,6 +6,12 @@
 // first key of the user's root that the text names (else a new key), with a name, type and data
 // drawn from the input. The value must read back with the same type and bytes, and the hive on
 // disk must be the parsed hive with that one value set: nothing else lost or changed.
+//
+// What the hive cannot read must not be read at a loss either. Each line of the input that it
+// must keep is in the hive on disk byte for byte: a line of UTF-8 (as iconv decodes it) that does
+// not come back the same through CP932, and a key line deeper than the registry allows. And no
+// line read becomes a '?', the mark of a character lost on the way to CP932: the hive on disk
+// holds no more of them than the input and the value set.
 #include "platform/core/Cp932.h"
 #include "platform/core/CString.h"
 #include "platform/files/PosixIo.h"
@@ -18,8 +24,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iconv.h>
 #include <string>
 #include <unistd.h>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -32,6 +40,59 @@ const size_t kMaxData = 16;
 std::string g_folder; // the hive folder of this process
 
 void RemoveFolder() { std::filesystem::remove_all(g_folder); }
+
+// The lines of the text after its byte-order mark, each without "\n" and the carriage returns before it.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (start < text.size()) {
+        size_t end = std::min(text.find('\n', start), text.size());
+        size_t stop = end;
+        while (stop > start && text[stop - 1] == '\r')
+            --stop;
+        lines.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The text converted by iconv, with nothing replaced; false when iconv refuses any of it.
+bool Iconv(const char* to, const char* from, const std::string& text, std::string& out)
+{
+    iconv_t cd = iconv_open(to, from);
+    fuzzcheck::Require(cd != reinterpret_cast<iconv_t>(-1), "iconv opens");
+    out.assign(text.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(text.data());
+    char* end = &out[0];
+    size_t inLeft = text.size(), outLeft = out.size();
+    bool converted = iconv(cd, &in, &inLeft, &end, &outLeft) != static_cast<size_t>(-1);
+    iconv_close(cd);
+    out.resize(end - out.data());
+    return converted;
+}
+
+// A key line of more levels below its root than the registry allows.
+bool IsTooDeepKeyLine(const std::string& line)
+{
+    size_t start = line.find_first_not_of(" \t"), end = line.find_last_not_of(" \t");
+    if (start == std::string::npos || line[start] != '[' || line[end] != ']')
+        return false;
+    std::vector<std::string> names = SplitCp932(line.substr(start + 1, end - start - 1), "\\");
+    return names.size() > RegHive::kMaxDepth + 1;
+}
+
+// A line that the hive must keep as it stood: UTF-8 whose text CP932 cannot hold, or a key line
+// of UTF-8 too deep. Comments, which the hive drops, and lines of CP932 are left to the other checks.
+bool MustBeKept(const std::string& line)
+{
+    size_t start = line.find_first_not_of(" \t");
+    std::string utf32, cp932, back;
+    if (start == std::string::npos || line[start] == ';' || !Iconv("UTF-32LE", "UTF-8", line, utf32))
+        return false;
+    return !Iconv("CP932", "UTF-8", line, cp932) || !Iconv("UTF-8", "CP932", cp932, back) || back != line ||
+           IsTooDeepKeyLine(line);
+}
 
 // The key below the user's root of the first key line that the hive holds, or empty.
 std::string FirstUserKey(const RegHive& hive, const std::string& text)
@@ -127,5 +188,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string stored;
     fuzzcheck::Require(ReadWholeFile(path, stored), "the hive is read");
     fuzzcheck::Require(RegHive::Parse(stored).Format() == hive.Format(), "the set changes that one value only");
+
+    std::vector<std::string> storedLines = Lines(stored);
+    std::unordered_set<std::string> written(storedLines.begin(), storedLines.end());
+    for (const std::string& line : Lines(text))
+        fuzzcheck::Require(!MustBeKept(line) || written.count(line), "a line that cannot be read is kept as it stood");
+    long marks = std::count(text.begin(), text.end(), '?');
+    if (value.type == REG_SZ)
+        marks += std::count(value.data.begin(), value.data.end(), '?');
+    fuzzcheck::Require(std::count(stored.begin(), stored.end(), '?') <= marks, "no character read is lost");
     return 0;
 }

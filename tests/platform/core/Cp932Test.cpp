@@ -9,6 +9,19 @@
 static const std::string hardCp932 = "\x87\x40\x81\x60\x81\x7C\x81\x8F\x87\x8A\xFB\xFC\xB6\xC5\x95\x5C\x83\x5C";
 static const std::string hardUtf8 = u8"①～－￥㈱髙ｶﾅ表ソ";
 
+// A short text converted by cd alone into out; false when iconv refuses any of it.
+static bool IconvConverts(iconv_t cd, std::string text, std::string& out)
+{
+    char buffer[32];
+    char* in = &text[0];
+    char* end = buffer;
+    size_t inLeft = text.size(), outLeft = sizeof buffer;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    bool converted = iconv(cd, &in, &inLeft, &end, &outLeft) != static_cast<size_t>(-1);
+    out.assign(buffer, end);
+    return converted;
+}
+
 // Narrow literals of the sources are CP932 bytes. ≒ is 81 E0, and again 87 90 in the NEC row;
 // Unicode has one ≒, so the way back gives 81 E0.
 TEST(Cp932, HardCharactersConvertBothWaysAndDuplicatesComeBackInTheirStandardForm)
@@ -66,15 +79,9 @@ TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
 {
     iconv_t cd = iconv_open("UTF-8", "CP932");
     ASSERT_NE(reinterpret_cast<iconv_t>(-1), cd);
-    auto iconvOf = [cd](std::string character) {
-        char out[16];
-        char* in = &character[0];
-        char* end = out;
-        size_t inLeft = character.size(), outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &in, &inLeft, &end, &outLeft) == static_cast<size_t>(-1))
-            return std::string(u8"\uFFFD");
-        return std::string(out, end);
+    auto iconvOf = [cd](const std::string& character) {
+        std::string out;
+        return IconvConverts(cd, character, out) ? out : std::string(u8"\uFFFD");
     };
     for (int first = 0; first < 256; ++first) {
         std::string lone(1, static_cast<char>(first));
@@ -85,4 +92,29 @@ TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
         }
     }
     iconv_close(cd);
+}
+
+// Well-formed UTF-8 is Unicode's table of byte sequences, as iconv decodes it: every lead byte with
+// every byte after it, cut at one to four bytes, the rest continuation bytes.
+TEST(Cp932, WellFormedUtf8IsUnicodesTableOfByteSequences)
+{
+    iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
+    ASSERT_NE(reinterpret_cast<iconv_t>(-1), cd);
+    auto iconvDecodes = [cd](const std::string& text) {
+        std::string out;
+        return IconvConverts(cd, text, out);
+    };
+    for (int lead = 0; lead < 256; ++lead)
+        for (int second = 0; second < 256; ++second)
+            for (size_t length = 1; length <= 4; ++length) {
+                std::string text =
+                    std::string{static_cast<char>(lead), static_cast<char>(second), '\x80', '\x80'}.substr(0, length);
+                ASSERT_EQ(iconvDecodes(text), cp932::IsWellFormedUtf8(text)) << lead << " " << second << " " << length;
+            }
+    iconv_close(cd);
+    // "燹　" in CP932 is an overlong form in UTF-8; a third byte that continues nothing.
+    EXPECT_FALSE(cp932::IsWellFormedUtf8("a\xE0\x9F\x81\x40"));
+    EXPECT_FALSE(cp932::IsWellFormedUtf8("\xE3\x81\x41"));
+    const std::string beyondCp932 = u8"𠮷野家 \U0010FFFF";
+    EXPECT_TRUE(cp932::IsWellFormedUtf8(beyondCp932));
 }

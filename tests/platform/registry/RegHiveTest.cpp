@@ -53,11 +53,48 @@ TEST(RegHive, ReadsAHandEditedHive)
     for (char c : text)
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     ExpectHandEditedValues(RegHive::Parse(windows));
-    // A three-byte UTF-8 character without a CP932 form (U+0800) is one unknown character.
-    RegHive unknown = RegHive::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\X]\n\"A\"=\"a\xE0\xA0\x80"
-                                     "b\"\n");
-    EXPECT_EQ(0, unknown.DamagedLines());
-    EXPECT_EQ(Sz("a?b"), Text(unknown, "HKEY_CURRENT_USER\\X", "A"));
+}
+
+// A line is UTF-8 when it is well-formed as Unicode defines it, else CP932: "燹　" in CP932
+// (E0 9F 81 40) is an overlong form in UTF-8. A line whose text CP932 cannot hold (U+0800 and
+// 𠮷, which CP932 lacks, and 〜 U+301C, which comes back as ～ U+FF5E) is kept as it stood, key
+// line and value lines alike, and with it the values below a key line kept.
+TEST(RegHive, ReadsALineOnlyWhenCp932HoldsItsText)
+{
+    const std::string kept = std::string(u8"\"Wide\"=\"a\u0800b\"\n") + u8"\"𠮷野家\"=\"1\"\n" + u8"\"Dash\"=\"〜\"\n" +
+                             u8"[HKEY_CURRENT_USER\\X\\𠮷]\n" + "\"Below\"=\"2\"\n";
+    RegHive hive = RegHive::Parse("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\n\"Cp932\"=\"燹　\"\n" + kept);
+    EXPECT_EQ(5, hive.DamagedLines());
+    EXPECT_EQ(Sz("燹　"), Text(hive, "HKEY_CURRENT_USER\\X", "Cp932"));
+    EXPECT_EQ("(missing)", Text(hive, "HKEY_CURRENT_USER\\X", "Dash"));
+    EXPECT_EQ(std::string(u8"REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\n\"Cp932\"=\"燹　\"\n") + kept + "\n", hive.Format());
+}
+
+// A key deeper than Windows' 512 levels below its root is a line that cannot be read, kept as it
+// stood with the values below it. Only keys that hold something, and empty keys with no key
+// below them, have lines: the keys above a key exist through its line.
+TEST(RegHive, KeysDeeperThanWindowsAllowsAreKeptAndKeysAboveAKeyNeedNoLine)
+{
+    auto chain = [](int depth) {
+        std::string path = "HKEY_CURRENT_USER";
+        for (int level = 1; level <= depth; ++level)
+            path += "\\k";
+        return path;
+    };
+    // Every key of the chain in a line of its own, as a hive that names every key above a key holds it.
+    std::string text = "REGEDIT4\n\n";
+    for (int depth = 1; depth <= 514; ++depth)
+        text += "[" + chain(depth) + "]\n" + (depth >= 512 ? "\"V\"=\"x\"\n\n" : "\n");
+    text += "[HKEY_CURRENT_USER\\Empty\\Leaf]\n\n";
+    RegHive hive = RegHive::Parse(text);
+    EXPECT_EQ(4, hive.DamagedLines());
+    EXPECT_EQ(Sz("x"), Text(hive, chain(512), "V"));
+    EXPECT_FALSE(hive.HasKey(chain(513)));
+    EXPECT_TRUE(hive.HasKey(chain(1)));
+    std::string expected = "REGEDIT4\n\n[" + chain(512) + "]\n\"V\"=\"x\"\n[" + chain(513) + "]\n\"V\"=\"x\"\n[" +
+                           chain(514) + "]\n\"V\"=\"x\"\n\n[HKEY_CURRENT_USER\\Empty\\Leaf]\n\n";
+    EXPECT_EQ(expected, hive.Format());
+    EXPECT_EQ(expected, RegHive::Parse(expected).Format());
 }
 
 TEST(RegHive, WritesEveryKindOfValueInItsForm)
@@ -126,6 +163,8 @@ TEST(RegHive, KeepsTheLinesItCannotReadAsTheyStood)
     EXPECT_EQ(2, cut.DamagedLines());
     EXPECT_EQ("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\n\"A\"=hex:01,\\\n\n02\n\n", cut.Format());
     EXPECT_EQ(cut.Format(), RegHive::Parse(cut.Format()).Format());
+    // A number needs a digit.
+    EXPECT_EQ(2, RegHive::Parse("[HKEY_CURRENT_USER\\X]\n\"A\"=dword:\n\"B\"=hex():00\n").DamagedLines());
     // Carriage returns before a line end belong to the line end.
     RegHive returns = RegHive::Parse("[HKEY_CURRENT_USER\\X]\r\nbad \r\r\n");
     EXPECT_EQ("REGEDIT4\n\n[HKEY_CURRENT_USER\\X]\nbad \n\n", returns.Format());
