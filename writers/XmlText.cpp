@@ -62,13 +62,18 @@ void XmlText::Value(const CString& value)
     if (std::none_of(bytes.begin(), bytes.end(), special)) {
         PutAll(bytes.data(), bytes.size());
     } else {
+        // Byte by byte, which is character by character here: none of these bytes is ever the
+        // second byte of a pair. A dropped character ends a piece, so that a lead byte before it
+        // stays one character and never pairs with the byte after it.
         for (char byte : bytes) {
-            if (IsNonXmlByte(byte))
+            if (IsNonXmlByte(byte)) {
                 m_lostChars = true;
-            else if (LPCTSTR entity = EntityOf(byte))
+                EndPiece();
+            } else if (LPCTSTR entity = EntityOf(byte)) {
                 PutAll(entity);
-            else
+            } else {
                 Put(byte);
+            }
         }
     }
     EndPiece();

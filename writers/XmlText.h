@@ -27,7 +27,8 @@ public:
     // A data value without the characters that XML cannot hold (IsNonXmlByte; LostChars tells
     // that some were dropped) and with "&", "<", ">", the double quote and the apostrophe escaped
     // (EntityOf): each of these bytes is a character of its own, also after a lead byte, which
-    // then is one character of no code (one U+FFFD). An empty value appends nothing.
+    // then is one character of no code (one U+FFFD). Dropping a character joins nothing: a lead
+    // byte before it stays such a character. An empty value appends nothing.
     void Value(const CString& value);
 
     // "<tag>" and "</tag>" of a container, each on a line of its own.
