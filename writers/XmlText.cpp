@@ -16,14 +16,13 @@ void XmlText::Put(char byte) { PutAll(&byte, 1); }
 
 void XmlText::PutAll(const char* bytes, size_t length)
 {
-    // Appended in runs: a CR goes in before a line feed that is not the second byte of a pair.
+    // Appended in runs: a CR goes in before every line feed, which is never the second byte of a
+    // pair. A lead byte opens a pair that only a byte that can follow it closes.
     size_t run = 0;
     for (size_t i = 0; i < length; ++i) {
-        if (m_pairOpen)
-            m_pairOpen = false; // the second byte of a pair, whatever it is
-        else if (cp932::IsLeadByte(static_cast<unsigned char>(bytes[i])))
-            m_pairOpen = true;
-        else if (bytes[i] == '\n' && m_crlf) {
+        unsigned char byte = static_cast<unsigned char>(bytes[i]);
+        m_pairOpen = !(m_pairOpen && cp932::IsTrailByte(byte)) && cp932::IsLeadByte(byte);
+        if (byte == '\n' && m_crlf) {
             m_bytes.append(bytes + run, i - run);
             m_bytes += '\r';
             run = i;
@@ -63,13 +62,18 @@ void XmlText::Value(const CString& value)
     if (std::none_of(bytes.begin(), bytes.end(), special)) {
         PutAll(bytes.data(), bytes.size());
     } else {
+        // Byte by byte, which is character by character here: none of these bytes is ever the
+        // second byte of a pair. A dropped character ends a piece, so that a lead byte before it
+        // stays one character and never pairs with the byte after it.
         for (char byte : bytes) {
-            if (IsNonXmlByte(byte))
+            if (IsNonXmlByte(byte)) {
                 m_lostChars = true;
-            else if (LPCTSTR entity = EntityOf(byte))
+                EndPiece();
+            } else if (LPCTSTR entity = EntityOf(byte)) {
                 PutAll(entity);
-            else
+            } else {
                 Put(byte);
+            }
         }
     }
     EndPiece();

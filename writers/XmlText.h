@@ -3,10 +3,10 @@
 // Every line feed of markup and values is stored as CR LF, as the file holds it; a piece for a
 // stream in text mode keeps LF alone, for the stream adds the CR.
 //
-// Each append is a piece that converts as it would on its own: a lead byte that ends a piece,
-// cut off from its second byte, is stored as A0, a byte that is no character either, so that it
-// too becomes one U+FFFD and never takes the first byte of the next piece (the "<" of an end tag)
-// with it. A line feed that is the second byte of such a pair goes with it and gets no CR.
+// The text is counted in characters as cp932::CharLength counts them. Each append is a piece that
+// converts as it would on its own: a lead byte that ends a piece, cut off from its second byte, is
+// stored as A0, a byte that is no character either, so that it too becomes one U+FFFD and never
+// pairs with the first byte of the next piece.
 //
 // Elements stand one tab deeper per depth: a container is a start-tag line and an end-tag line,
 // a leaf is its start tag, its values and its end tag on one line.
@@ -24,10 +24,11 @@ public:
 
     // Fixed markup, such as "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n", as it stands.
     void Literal(LPCTSTR text);
-    // A data value without the bytes that XML cannot hold (IsNonXmlByte; LostChars tells that
-    // some were dropped) and with "&", "<", ">", the double quote and the apostrophe escaped
-    // (EntityOf), byte by byte: such a byte after a lead byte is escaped too. An empty value
-    // appends nothing.
+    // A data value without the characters that XML cannot hold (IsNonXmlByte; LostChars tells
+    // that some were dropped) and with "&", "<", ">", the double quote and the apostrophe escaped
+    // (EntityOf): each of these bytes is a character of its own, also after a lead byte, which
+    // then is one character of no code (one U+FFFD). Dropping a character joins nothing: a lead
+    // byte before it stays such a character. An empty value appends nothing.
     void Value(const CString& value);
 
     // "<tag>" and "</tag>" of a container, each on a line of its own.
@@ -59,7 +60,7 @@ private:
     void PutAll(LPCTSTR text);
     // Depth tabs at the start of a piece.
     void PutIndent(int depth);
-    // Ends a piece: a lead byte without its second byte becomes A0.
+    // Ends a piece: a lead byte that waits for its second byte becomes A0.
     void EndPiece();
 
     std::string m_bytes;

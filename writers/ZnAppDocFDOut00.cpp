@@ -56,8 +56,8 @@ void ZnAppDocFDOut00::NoteDroppedChars(FILE* file) { filesWithDroppedChars.inser
 
 CString ZnAppDocFDOut00::EscapeXml(const CString& text)
 {
-    // Byte by byte: none of the five is a second byte of a CP932 character, and one that follows
-    // a lead byte of no character must not reach the file as markup either.
+    // Byte by byte, which is character by character: none of the five can follow a lead byte in a
+    // pair, so each is a character of its own wherever it stands.
     const std::string& bytes = text.Bytes();
     if (bytes.find_first_of("&<>\"'") == std::string::npos)
         return text; // nothing to escape, as with most values

@@ -38,8 +38,8 @@ public:
 
     // The text made safe as XML character data: every byte "&", "<", ">", the double quote and
     // the apostrophe replaced by its entity (XmlText::EntityOf), in one pass, so that no entity is
-    // escaped twice. Byte by byte: such a byte after a lead byte is escaped too. Nothing else
-    // changes.
+    // escaped twice. Each of these bytes is a character of its own (cp932::CharLength), also
+    // after a lead byte. Nothing else changes.
     static CString EscapeXml(const CString& text);
     // Notes that a value written to the open stream lost characters that XML cannot hold (a piece
     // of XmlPieceWriters); when CloseWrittenFile has written the file whole, the run log names it,

@@ -51,8 +51,8 @@ public:
     ~Converter() { iconv_close(cd_); }
 
     // Converts text; on an invalid or unconvertible sequence appends the replacement and skips
-    // one input character: for UTF-8 input the whole character, for CP932 input a lead byte
-    // together with the byte after it, as every other CP932 routine counts a character.
+    // one input character: for UTF-8 input the whole character, for CP932 input a character as
+    // CharLength counts it, as every other CP932 routine does.
     std::string Convert(const std::string& text, const std::string& replacement, bool utf8Input)
     {
         if (IsAscii(text))

@@ -8,17 +8,25 @@ namespace cp932 {
 // True for a byte that starts a double-byte character (81-9F, E0-FC).
 inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
+// True for a byte that can be the second byte of a double-byte character (40-7E, 80-FC).
+inline bool IsTrailByte(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
+
 // Length in bytes of the character starting at text[i] of a text of n bytes: 2 for a lead byte
-// followed by another byte, else 1. A lead byte at the very end counts as one byte.
+// followed by a byte that can follow it, else 1. A lead byte before any other byte, or at the
+// very end, is one character of its own (no CP932 character), and the byte after it stands on its
+// own: every byte below 40, such as "<", "&", a quote, "/" or a control character, is always a
+// character of its own.
 inline size_t CharLength(const char* text, size_t i, size_t n)
 {
-    return (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < n) ? 2 : 1;
+    return (i + 1 < n && IsLeadByte(static_cast<unsigned char>(text[i])) &&
+            IsTrailByte(static_cast<unsigned char>(text[i + 1])))
+               ? 2
+               : 1;
 }
 
-// CP932 to UTF-8. A character that is not CP932 becomes one U+FFFD: a single byte outside the
-// code, or a whole pair as CharLength counts it (a lead byte followed by a byte that cannot
-// trail it, or a pair without a character), so that the byte after a lead byte never stands
-// alone as "<", "/" or a quote. Never fails.
+// CP932 to UTF-8, character by character as CharLength counts them. A character that is not
+// CP932 becomes one U+FFFD: a single byte outside the code, a lead byte that starts no pair, or a
+// pair of a lead and a second byte without a character. Never fails.
 std::string ToUtf8(const std::string& cp932Text);
 
 // UTF-8 to CP932. A character that CP932 lacks, or invalid UTF-8, becomes '?'; never fails.

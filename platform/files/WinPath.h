@@ -8,7 +8,9 @@
 #include <vector>
 
 // The parts of a CP932 text between separators (any byte of `separators`), empty parts left
-// out. A trail byte of a double-byte character is never taken for a separator.
+// out. A trail byte of a double-byte character is never taken for a separator; characters are
+// counted as cp932::CharLength counts them, so a separator after a lead byte that it cannot
+// follow (such as "/" after 81) is one.
 std::vector<std::string> SplitCp932(const std::string& text, const char* separators);
 
 // True when the last character of a CP932 path is "\" (the trail byte 0x5C of a double-byte

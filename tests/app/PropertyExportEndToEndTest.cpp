@@ -424,16 +424,17 @@ TEST_F(PropertyExport, LinksUnderTheExportFoldersNamesAreRefused)
     EXPECT_EQ(planted, Snapshot(m_data.Path("sample/export")));
 }
 
-// A designer's office name that starts with a lead byte before "<", another office name with a
-// control character and a NUL, a reference row with a control character: every file is
-// well-formed XML, and the log names once each file that lost characters.
+// A designer's office name with lead bytes before "<", "&", "'", "/" and '"' (each lead byte one
+// U+FFFD, each byte after it a character of its own), another office name with a control character
+// and a NUL, a reference row with a control character: every file is well-formed XML, and the log
+// names once each file that lost characters.
 TEST_F(PropertyExport, BytesThatAreNoCharactersStillMakeWellFormedFiles)
 {
     for (const auto& entry : Snapshot(m_data.Path("sample/bukken"))) {
         std::string path = m_data.Path("sample/bukken/" + entry.first);
         if (entry.second == "<folder>" || entry.first == "APP_BUKKEN.mdb")
             continue;
-        ReplaceBytes(path, "中村建築設計事務所", "\x81<村建築設計事務所");
+        ReplaceBytes(path, "中村建築設計事務所", "\x81<\x81&\x81'\x81/\x81\"Nakamura");
         ReplaceBytes(path, "加藤設計室", std::string("加\x01\0設計室", 10));
     }
     CDaoDatabase database;
@@ -446,8 +447,8 @@ TEST_F(PropertyExport, BytesThatAreNoCharactersStillMakeWellFormedFiles)
     std::map<std::string, std::string> entries = Archive(u8"物件データ");
     entries[u8"共通データ.xml"] = Archive(u8"共通データ")[u8"共通データ.xml"];
     EXPECT_NE(std::string::npos, entries[u8"共通データ.xml"].find(u8"<屋根>スレート葺</屋根>"));
-    EXPECT_NE(std::string::npos,
-              entries[u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"].find(u8">\uFFFDlt;村建築設計事務所<"));
+    EXPECT_NE(std::string::npos, entries[u8"山田邸新築工事/確認申請書_建築物_01/申請書データ.xml"].find(
+                                     u8">\uFFFD&lt;\uFFFD&amp;\uFFFD&apos;\uFFFD/\uFFFD&quot;Nakamura<"));
     std::vector<std::string> dropped = {u8"共通データ.xml"};
     for (const auto& entry : entries) {
         if (entry.first.size() < 4 || entry.first.compare(entry.first.size() - 4, 4, ".xml") != 0)

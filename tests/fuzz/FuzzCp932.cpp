@@ -1,23 +1,31 @@
 // The CP932 routines: the conversions to and from UTF-8, CString's double-byte-aware functions,
-// and the mapping of Windows paths.
+// the mapping of Windows paths, and the escaping of XML values.
 //
 // The input is a text, a NUL, and a pattern (the pattern's last byte is dropped when it is a lead
 // byte without its trail, as no literal of the system ends). Each routine is checked against
 // what must hold of it and against the routines that must agree with it: a hit of a search is a
 // whole character, replacing and finding count the same hits, changing case touches no trail byte,
-// reversing twice gives the text back, the UTF-8 that CP932 gives is well-formed and comes back
-// through CP932 unchanged, and a converted path has as many names as the Windows path.
+// reversing twice gives a text without lone lead bytes back, the UTF-8 that CP932 gives is
+// well-formed and comes back through CP932 unchanged, a converted path has the names of the
+// Windows path, each converted alone, and an XML reader reads back from a written value each of
+// its characters that XML can hold, converted alone, in order.
 #include "platform/core/Cp932.h"
 #include "platform/core/CString.h"
 #include "platform/files/WinDrive.h"
 #include "platform/files/WinPath.h"
 #include "tests/fuzz/support/FuzzCheck.h"
+#include "tests/writers/XmlCheck.h"
+#include "writers/XmlText.h"
+#include "writers/ZnAppDocFDOut00.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iterator>
 #include <set>
+#include <strings.h>
 #include <unistd.h>
 
 using fuzzcheck::Require;
@@ -41,11 +49,31 @@ std::set<size_t> CharacterStarts(const std::string& text)
     return starts;
 }
 
+// The characters of a CP932 text, each one or two bytes.
+std::vector<std::string> Characters(const std::string& text)
+{
+    std::vector<std::string> characters;
+    for (size_t i = 0; i < text.size(); i += cp932::CharLength(text.data(), i, text.size()))
+        characters.push_back(text.substr(i, cp932::CharLength(text.data(), i, text.size())));
+    return characters;
+}
+
+bool IsLoneLeadByte(const std::string& character)
+{
+    return character.size() == 1 && cp932::IsLeadByte(static_cast<unsigned char>(character[0]));
+}
+
 bool EndsWithLoneLeadByte(const std::string& text)
 {
     std::set<size_t> starts = CharacterStarts(text);
     return starts.size() >= 2 && *std::prev(starts.end(), 2) == text.size() - 1 &&
            cp932::IsLeadByte(static_cast<unsigned char>(text.back()));
+}
+
+bool HasLoneLeadByte(const std::string& text)
+{
+    std::vector<std::string> characters = Characters(text);
+    return std::any_of(characters.begin(), characters.end(), IsLoneLeadByte);
 }
 
 std::string ReplacedByQuestionMarks(std::string utf8)
@@ -102,7 +130,8 @@ void CheckCaseAndOrder(const CString& text)
                         lower.Bytes()[start + 1] == text.Bytes()[start + 1],
                     "changing case touches no trail byte");
     Require(upper.CompareNoCase(lower) == 0, "the upper and lower case of a text compare equal ignoring case");
-    if (!EndsWithLoneLeadByte(text.Bytes())) {
+    // A lone lead byte can pair with the byte that reversing puts after it.
+    if (!HasLoneLeadByte(text.Bytes())) {
         CString reversed = text;
         reversed.MakeReverse();
         reversed.MakeReverse();
@@ -137,6 +166,17 @@ void CheckPaths(const std::string& path)
     for (size_t i = root.size(); i < linux.size(); ++i)
         linuxNames += linux[i] != '/' && (i == root.size() || linux[i - 1] == '/');
     Require(linuxNames == names, "a converted path has as many names as the Windows path");
+    // The drive's folder is empty: past the root, the names are the Windows names converted alone,
+    // in the case of the entries that exist (ASCII letters only).
+    std::string converted = root;
+    for (const std::string& name : SplitCp932(rest, kPathSeparators))
+        converted += (converted.empty() || converted.back() == '/' ? "" : "/") + cp932::ToUtf8(name);
+    std::vector<std::string> characters = Characters(rest);
+    if (!characters.empty() && std::strchr(kPathSeparators, characters.back()[0]) && !converted.empty() &&
+        converted.back() != '/')
+        converted += '/';
+    Require(strcasecmp(linux.c_str(), converted.c_str()) == 0 && linux.size() == converted.size(),
+            "the names of a converted path are the Windows names, each converted alone");
 
     std::string joined;
     for (const std::string& name : SplitCp932(path, kPathSeparators))
@@ -148,6 +188,55 @@ void CheckPaths(const std::string& path)
     CString text(path);
     Require(EndsWithBackslash(path.c_str()) == (!path.empty() && text.ReverseFind('\\') == text.GetLength() - 1),
             "a path ends with a backslash when its last character is one");
+}
+
+// A UTF-8 text with its line ends as an XML reader reads them: CR LF and a lone CR as LF.
+std::string ReadLineEnds(const std::string& text)
+{
+    std::string read;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            read += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            read += '\n';
+    }
+    return read;
+}
+
+// What an XML reader reads back from a value written with line ends lineEnds: each character
+// that XML can hold converted alone, in order.
+std::string ExpectedXmlText(const std::string& value, XmlText::LineEnds lineEnds)
+{
+    std::string utf8;
+    for (const std::string& character : Characters(value)) {
+        if (character.size() == 1 && XmlText::IsNonXmlByte(character[0]))
+            continue;
+        utf8 += lineEnds == XmlText::CrLf && character == "\n" ? "\r\n" : cp932::ToUtf8(character);
+    }
+    return ReadLineEnds(utf8);
+}
+
+void CheckXmlValue(const std::string& value)
+{
+    const char declaration[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    for (XmlText::LineEnds lineEnds : {XmlText::CrLf, XmlText::Lf}) {
+        XmlText xml(lineEnds);
+        xml.Literal(declaration);
+        xml.Leaf(0, "値", CString(value));
+        std::string read;
+        Require(xmlcheck::ReadRootText(xml.Utf8(), read), "a written value makes a well-formed file");
+        Require(read == ExpectedXmlText(value, lineEnds), "an XML reader reads each character of a written value");
+    }
+    // The escaping of the supervisor file drops nothing: for values without control characters.
+    std::vector<std::string> characters = Characters(value);
+    if (std::any_of(characters.begin(), characters.end(),
+                    [](const std::string& c) { return c.size() == 1 && XmlText::IsNonXmlByte(c[0]); }))
+        return;
+    std::string escaped = ZnAppDocFDOut00::EscapeXml(CString(value)).Bytes();
+    std::string read;
+    Require(xmlcheck::ReadRootText(cp932::ToUtf8(declaration + ("<v>" + escaped) + "</v>"), read),
+            "an escaped value makes a well-formed file");
+    Require(read == ExpectedXmlText(value, XmlText::Lf), "an XML reader reads each character of an escaped value");
 }
 
 } // namespace
@@ -179,5 +268,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckSearch(CString(text), pattern);
     CheckCaseAndOrder(CString(text));
     CheckPaths(text);
+    CheckXmlValue(input);
     return 0;
 }

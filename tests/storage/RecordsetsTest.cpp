@@ -145,8 +145,10 @@ TEST_P(Recordsets, KeyFormsFindTheirRow)
     EXPECT_EQ(Rows{u8"屋根の小屋組の工事"}, FindByKey("屋根の小屋組の工事", &ZnAppTokuteiKouteiTblDAO::m_KoumokuMei));
     EXPECT_EQ(Rows{"Metal 'G'"}, FindByKey("Metal 'G'", &ZnAppYaneTblDAO::m_KoumokuMei));
     EXPECT_EQ(Rows{"It's"}, FindByKey("It's", &ZnAppTanbunTblDAO::m_Tanbun));
-    // A quote after a lead byte belongs to its pair, which the statement carries as one character.
+    // A quote after a lead byte is a character of its own, doubled like any other: it never ends
+    // the literal, whatever follows it.
     EXPECT_EQ(Rows{}, FindByKey("\x81'", &ZnAppShinseishaTblDAO::m_Shimei));
+    EXPECT_EQ(Rows{}, FindByKey("\x81' OR 'a' = 'a", &ZnAppShinseishaTblDAO::m_Shimei));
 
     // An empty key lists the whole table again, in the class's order.
     ZnAppShinseishaTblDAO set;
@@ -359,6 +361,8 @@ TEST(DoubleQuoteChars, DoublesSingleByteCharactersOfTheSetOnly)
     EXPECT_EQ(Result("\x95\x5C\x83\x5C", 0), Doubled("\x95\x5C\x83\x5C", "\\"));
     EXPECT_EQ(Result("\x95\x5C\\\\", 1), Doubled("\x95\x5C\\", "\\"));
     EXPECT_EQ(Result("\xB1''\x95", 1), Doubled("\xB1'\x95", "'")); // ｱ is one byte; a last lead byte stays alone
+    // A quote cannot follow a lead byte in a pair and is doubled; 81 5C (―) is one character.
+    EXPECT_EQ(Result("\x81''\x81\\", 1), Doubled("\x81'\x81\\", "'\\"));
     EXPECT_EQ(Result("\x95", 0), Doubled("\x95", "\x95"));
     EXPECT_EQ(Result("It's", 0), Doubled("It's", ""));
     EXPECT_EQ(Result("It's", 0), Doubled("It's", nullptr));

@@ -29,4 +29,15 @@ bool IsWellFormed(const std::string& bytes) { return Parse(bytes) != nullptr; }
 
 bool IsWellFormedFragment(const std::string& bytes) { return IsWellFormed(AsDocument(bytes)); }
 
+bool ReadRootText(const std::string& bytes, std::string& text)
+{
+    Doc doc = Parse(bytes);
+    if (!doc)
+        return false;
+    xmlChar* content = xmlNodeGetContent(xmlDocGetRootElement(doc.get()));
+    text = content ? reinterpret_cast<const char*>(content) : "";
+    xmlFree(content);
+    return true;
+}
+
 } // namespace xmlcheck

@@ -69,8 +69,8 @@ TEST_F(XmlOutput, PiecesMakeUtf8LinesWithCrLfValuesEscapedLiteralsAsTheyStand)
     leaf("引用", "\"A\" 'B'");
     leaf("割合", "100% %d %s");
     leaf("二バイト", "\x83\x5C\x95\x5C\x94\x5C\\\x81\x60\x87\x40\x87\x8A"); // ソ表能\～①㈱
-    // A lead byte of no character: the byte after it is escaped all the same; then the lead byte
-    // and the first byte of the entity make one pair, one U+FFFD.
+    // A lead byte before a byte that cannot follow it is one character of no code, one U+FFFD;
+    // the byte after it stands on its own and is escaped.
     leaf("孤立", "\x81<\x81&\x81\"x\x81");
     WriteXmlLiteral(file, "\t\t<固定>A&B<C></固定>\n");
     WriteXmlLiteral(file, "\t</管理情報>\n");

@@ -18,7 +18,7 @@ using testsupport::ReadFileBytes;
 namespace {
 
 // Elements with values that keep their line feeds, lose control characters, and hold lead bytes
-// that take a line feed with them or are cut off before an end tag.
+// that start no pair: before a line feed, or cut off before an end tag or the next value.
 XmlText Sample(XmlText::LineEnds lineEnds)
 {
     XmlText xml(lineEnds);
@@ -27,8 +27,9 @@ XmlText Sample(XmlText::LineEnds lineEnds)
     xml.Leaf(1, "行", "a\nb\r\nc");
     xml.Leaf(2, "対", "x\x81\ny");
     xml.Leaf(2, "端", "z\x81");
+    xml.Leaf(2, "欠", "\x81\001A"); // the lead byte must not pair with "A" once "\001" is dropped
     xml.StartLeaf(1, "日");
-    for (const char* part : {"2010", "\00104", "<&>", "\x81", "\n"})
+    for (const char* part : {"2010", "\00104", "<&>", "\x81", "\x81", "A", "\n"})
         xml.Value(part);
     xml.EndLeaf("日");
     xml.Leaf(1, "空", "");
@@ -51,14 +52,15 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 TEST(XmlText, ElementsAndValuesWithTheLineEndsOfAFileOrOfATextStream)
 {
     XmlText file = Sample(XmlText::CrLf);
-    EXPECT_EQ(u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<表>\r\n"
-              u8"\t<行>a\r\nb\r\r\nc</行>\r\n\t\t<対>x\uFFFDy</対>\r\n\t\t<端>z\uFFFD</端>\r\n"
-              u8"\t<日>201004&lt;&amp;&gt;\uFFFD\r\n</日>\r\n\t<空></空>\r\n</表>\r\n",
-              file.Utf8());
+    EXPECT_EQ(
+        u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<表>\r\n"
+        u8"\t<行>a\r\nb\r\r\nc</行>\r\n\t\t<対>x\uFFFD\r\ny</対>\r\n\t\t<端>z\uFFFD</端>\r\n\t\t<欠>\uFFFDA</欠>\r\n"
+        u8"\t<日>201004&lt;&amp;&gt;\uFFFD\uFFFDA\r\n</日>\r\n\t<空></空>\r\n</表>\r\n",
+        file.Utf8());
     EXPECT_TRUE(file.LostChars());
     EXPECT_EQ(u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<表>\n"
-              u8"\t<行>a\nb\r\nc</行>\n\t\t<対>x\uFFFDy</対>\n\t\t<端>z\uFFFD</端>\n"
-              u8"\t<日>201004&lt;&amp;&gt;\uFFFD\n</日>\n\t<空></空>\n</表>\n",
+              u8"\t<行>a\nb\r\nc</行>\n\t\t<対>x\uFFFD\ny</対>\n\t\t<端>z\uFFFD</端>\n\t\t<欠>\uFFFDA</欠>\n"
+              u8"\t<日>201004&lt;&amp;&gt;\uFFFD\uFFFDA\n</日>\n\t<空></空>\n</表>\n",
               Sample(XmlText::Lf).Utf8());
     EXPECT_FALSE(XmlText().LostChars());
 }

@@ -59,6 +59,12 @@ TEST(CString, CutsInBytesTrimsBlanksAndComparesBytesUnsigned)
     EXPECT_EQ(7, text.GetLength());
     EXPECT_EQ(CString("\x95"), text.Left(1));
     EXPECT_EQ(-1, CString("表ソ").Find("\x5C\x83")); // spans a trail and a lead byte
+    // A lead byte before a byte that cannot follow it is a character of its own, and so is that byte.
+    CString lone("\x81'\x81<\x81\x40");
+    EXPECT_EQ(1, lone.Find('\''));
+    EXPECT_EQ(3, lone.FindOneOf("<"));
+    lone.MakeReverse();
+    EXPECT_EQ(CString("\x81\x40<\x81'\x81"), lone);
     CString blanks("  表 \t");
     blanks.TrimLeft();
     blanks.TrimRight();

@@ -48,13 +48,16 @@ TEST(Cp932, BytesOutsideEitherCodeAreReplacedAndOnlyLeadBytesStartPairs)
         EXPECT_TRUE(cp932::IsLeadByte(lead)) << int(lead);
     for (unsigned char single : {0x5C, 0xA0, 0xB6}) // B6 is a half-width kana
         EXPECT_FALSE(cp932::IsLeadByte(single)) << int(single);
-    // A lead byte takes the byte after it, whatever it is, as CString and path splitting count it.
-    EXPECT_EQ(u8"\uFFFDa", cp932::ToUtf8("\x81<a"));
-    EXPECT_EQ(u8"\uFFFD..", cp932::ToUtf8("\x81/.."));
-    EXPECT_EQ(u8"x\uFFFD", cp932::ToUtf8("x\x81'"));
-    EXPECT_EQ(u8"\uFFFD\uFFFD", cp932::ToUtf8("\x81\x7F\x81\x20"));
+    // A lead byte pairs only with a byte that can follow it (40-7E, 80-FC); before any other byte
+    // it is one U+FFFD, and that byte stands on its own. A pair without a character is one U+FFFD.
+    EXPECT_EQ(u8"\uFFFD<a", cp932::ToUtf8("\x81<a"));
+    EXPECT_EQ(u8"\uFFFD/..", cp932::ToUtf8("\x81/.."));
+    EXPECT_EQ(u8"x\uFFFD'", cp932::ToUtf8("x\x81'"));
+    EXPECT_EQ(u8"\uFFFD\n\uFFFD ", cp932::ToUtf8("\x81\n\x81\x20"));
+    EXPECT_EQ(u8"\uFFFD?\u3000×÷◯\uFFFD\x7F\uFFFD\uFFFD", // the bounds: 3F, 40, 7E, 80, FC, 7F, FD
+              cp932::ToUtf8("\x81\x3F\x81\x40\x81\x7E\x81\x80\x81\xFC\x81\x7F\x81\xFD"));
     EXPECT_EQ(u8"\uFFFD表", cp932::ToUtf8("\x85\x40表")); // a pair without a character
-    EXPECT_EQ(u8"\uFFFD", cp932::ToUtf8(std::string("\x81\0", 2)));
+    EXPECT_EQ(std::string(u8"\uFFFD\0", 4), cp932::ToUtf8(std::string("\x81\0", 2)));
 }
 
 // A long text converts as its characters one by one, as CharLength counts them: what the writers
@@ -73,8 +76,9 @@ TEST(Cp932, ALongTextConvertsAsItsCharactersOneByOne)
     EXPECT_EQ(oneByOne, cp932::ToUtf8(text));
 }
 
-// Every character converts as iconv converts it alone: each byte that starts no pair, each pair
-// that a lead byte starts and a lead byte cut off, those that iconv refuses becoming one U+FFFD.
+// Every character converts as iconv converts it alone: each single byte, each pair of a lead byte
+// and a byte that can follow it, and a lead byte cut off, those that iconv refuses becoming one
+// U+FFFD; a lead byte before any other byte is such a lone byte, and the byte after it another.
 TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
 {
     iconv_t cd = iconv_open("UTF-8", "CP932");
@@ -88,7 +92,9 @@ TEST(Cp932, EveryCharacterConvertsAsIconvConvertsItAlone)
         EXPECT_EQ(iconvOf(lone), cp932::ToUtf8(lone)) << first;
         for (int second = 0; second < 256 && cp932::IsLeadByte(first); ++second) {
             std::string pair = lone + static_cast<char>(second);
-            EXPECT_EQ(iconvOf(pair), cp932::ToUtf8(pair)) << first << " " << second;
+            bool paired = (second >= 0x40 && second <= 0x7E) || (second >= 0x80 && second <= 0xFC);
+            std::string expected = paired ? iconvOf(pair) : iconvOf(lone) + iconvOf(pair.substr(1));
+            EXPECT_EQ(expected, cp932::ToUtf8(pair)) << first << " " << second;
         }
     }
     iconv_close(cd);

@@ -41,6 +41,19 @@ TEST_F(WinPathTest, MapsJapaneseNamesBothWaysThroughTheDriveTable)
     EXPECT_FALSE(EndsWithBackslash("C:\\表"));
 }
 
+// A lead byte before a byte that cannot follow it is one character of no code, U+FFFD, and the
+// byte after it a character of its own: a "/" there separates as any "/" does, as the names hold
+// what the path held, character by character. A "\" that follows a lead byte is a second byte
+// (81 5C is ―) and never separates.
+TEST_F(WinPathTest, ALeadByteThatStartsNoPairIsACharacterOfItsOwn)
+{
+    EXPECT_EQ(u8"/a/\uFFFD/b", WinPathToLinux("C:\\a\\\x81/b"));
+    EXPECT_EQ(u8"/a/\uFFFD/..", WinPathToLinux("C:\\a\\\x81/.."));
+    EXPECT_EQ(u8"/a/―b/x\uFFFD", WinPathToLinux("C:\\a\\\x81\\b\\x\x81"));
+    EXPECT_EQ((std::vector<std::string>{"\x81", "..", "\x81\\b"}), SplitCp932("\x81/..\\\x81\\b", "\\/"));
+    EXPECT_FALSE(EndsWithBackslash("a\x81\\"));
+}
+
 TEST_F(WinPathTest, FindsExistingNamesWhateverTheirCase)
 {
     TempFolder root;
