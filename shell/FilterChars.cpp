@@ -16,7 +16,9 @@ int FilterChars(CString& text, LPCSTR set)
             if (i + 1 >= bytes.size())
                 break; // a lead byte without its trail byte
             kept += c;
-            kept += bytes[++i];
+            // A byte that cannot follow a lead byte is a character of its own, filtered as one.
+            if (cp932::IsTrailByte(static_cast<unsigned char>(bytes[i + 1])))
+                kept += bytes[++i];
         } else if (!std::strchr(set, c)) {
             kept += c;
         }
