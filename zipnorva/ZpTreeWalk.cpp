@@ -1,6 +1,7 @@
 #include "zipnorva/ZpTreeWalk.h"
 
 #include "platform/core/Cp932.h"
+#include "platform/files/WinFileName.h"
 #include "platform/files/WinPath.h"
 #include "zipnorva/ZpApi.h"
 
@@ -12,6 +13,29 @@
 namespace {
 
 const size_t kLongestEntryName = 0xFFFF;
+
+// Whether every name of a path below the root ("/" between names, UTF-8) is one that Windows can
+// hold: an unpacker on Windows would write a name such as "..\x" outside the archive's folder.
+// Characters beyond ASCII stand as letters, so that one CP932 lacks is no reason to refuse.
+bool HoldsOnlyWindowsNames(const std::string& path)
+{
+    std::string shape;
+    for (char c : path) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            shape += c;
+        else if (byte >= 0xC0)
+            shape += 'x'; // the first byte of a character; the bytes that follow it add nothing
+    }
+    for (size_t start = 0;;) {
+        size_t slash = shape.find('/', start);
+        if (!IsWinFileName(CString(shape.substr(start, slash - start))))
+            return false;
+        if (slash == std::string::npos)
+            return true;
+        start = slash + 1;
+    }
+}
 
 // The names in an open folder, sorted by their bytes: each ends with a NUL in text, starting at
 // an offset of starts.
@@ -110,6 +134,8 @@ int ZpTreeWalk::Visit(const struct stat& info, bool namedFromRoot, size_t nameLe
     if (namedFromRoot && path_.compare(0, rootPrefix_.size(), rootPrefix_) != 0)
         return Refuse(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path_));
     size_t nameStart = namedFromRoot ? rootPrefix_.size() : path_.rfind('/') + 1;
+    if (!HoldsOnlyWindowsNames(path_.substr(nameStart)))
+        return Refuse(ZP_ERROR_PARAMETERS, "not a Windows file name: " + LinuxPathToWin(path_));
     name_.resize(namedFromRoot ? 0 : nameLength);
     name_ += cp932::FromUtf8(path_.substr(nameStart));
     if (isFolder)

@@ -368,6 +368,18 @@ TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
     ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_SOURCE);
 }
 
+// A name that Windows cannot hold, above all one that would lead an unpacker out of the archive's
+// folder, fails the packing before anything is written or removed.
+TEST_F(ZipLibraryTest, NamesThatWindowsCannotHoldAreRefusedBeforeAnythingIsWritten)
+{
+    for (const char* name : {u8"..\\..\\Users\\Public\\evil.bat", u8"CON.txt", u8"a?b", u8"末尾."}) {
+        std::string folder = MakeExportFolder(parent_.Path());
+        WriteBytes(folder + u8"/物件/" + name, "x");
+        ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_PARAMETERS);
+        fs::remove_all(folder);
+    }
+}
+
 TEST_F(ZipLibraryTest, CrLfPairsAcrossReadPiecesBecomeLf)
 {
     // "a\r\n" repeated: over 1 MiB, some piece boundary of any power-of-two size falls between
