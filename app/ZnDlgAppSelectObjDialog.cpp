@@ -4,6 +4,7 @@
 #include "app/CZnAppProApp.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
+#include "platform/files/WinFolderLock.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
 #include "shell/ZnDirectoryDialog.h"
@@ -155,6 +156,13 @@ void ZnDlgAppSelectObjDialog::OnBtnIkouData()
 void ZnDlgAppSelectObjDialog::ExportAll()
 {
     CZnAppProApp* app = ZnGetApp();
+    // Two exports into one destination in the same second would make the same folders.
+    WinFolderLock destinationLock;
+    if (destinationLock.Lock(app->GetDstFolder()) == WinFolderLock::heldElsewhere) {
+        AfxMessageBox("出力先【" + app->GetDstFolder() + "】では別の移行データ作成が実行中です。終わってから実行してください。",
+                      MB_ICONSTOP);
+        return;
+    }
     ZnMigrationExport exporter(app->GetDstFolder());
     // One run log for both exports: the reference data's lines are kept too.
     ZnAppDocFDOut00::DeleteLog();

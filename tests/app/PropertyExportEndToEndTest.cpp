@@ -11,12 +11,16 @@
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
 #include "tools/sampledata/SampleDataSet.h"
+#include "writers/ZnAppDocFDOut00.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <sstream>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -301,6 +305,42 @@ TEST_F(PropertyExport, FaultsOfTheUsersDataAreLoggedAndSkipped)
             PropertyLine(11, u8"Pellori_1_1_0_物件データ"), SameNameLine(u8"11 - Pellori_1_1_0_物件データ", u8"Pellori_1_1_0_物件データ_2"),
             PropertyLine(12, "Abc"), PropertyLine(13, "aBC"), SameNameLine("13 - aBC", "aBC_2")}),
         tail);
+}
+
+// While another process exports into the destination (it holds the destination's lock), the
+// export tells so once and changes nothing: not the destination, not the run log.
+TEST_F(PropertyExport, AnotherExportIntoTheDestinationIsWaitedForWithoutTouchingAnything)
+{
+    std::string destination = m_data.Path("sample/export");
+    ZnAppDocFDOut00::WriteLog(2, "kept", "s", "f()");
+    std::string log = testsupport::ReadFileBytes("ravuRivo.log");
+    int locked[2], done[2];
+    ASSERT_EQ(0, pipe(locked));
+    ASSERT_EQ(0, pipe(done));
+    pid_t child = fork();
+    if (child == 0) {
+        int fd = open(destination.c_str(), O_RDONLY | O_DIRECTORY);
+        char byte = flock(fd, LOCK_EX) == 0 ? 'y' : 'n';
+        bool told = write(locked[1], &byte, 1) == 1;
+        _exit(told && read(done[0], &byte, 1) == 1 ? 0 : 1);
+    }
+    char byte = 0;
+    ASSERT_EQ(1, read(locked[0], &byte, 1));
+    ASSERT_EQ('y', byte);
+    auto before = Snapshot(destination);
+    RunExport();
+    EXPECT_EQ(std::vector<std::string>{u8"出力先【" + cp932::ToUtf8(Data("sample/export").Bytes()) +
+                                       u8"】では別の移行データ作成が実行中です。終わってから実行してください。"},
+              MessageTexts());
+    EXPECT_EQ(UINT(MB_ICONSTOP), m_ui.messageBoxes[0].type & MB_ICONMASK);
+    EXPECT_EQ(before, Snapshot(destination));
+    EXPECT_EQ(log, testsupport::ReadFileBytes("ravuRivo.log"));
+    ASSERT_EQ(1, write(done[1], "x", 1));
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(0, status);
+    for (int fd : {locked[0], locked[1], done[0], done[1]})
+        close(fd);
 }
 
 // A destination that cannot be written is told by both exports and nothing is made.
