@@ -152,7 +152,10 @@ int ZnMigrationExport::PrepareOwnFolder(const CString& parent, const CString& na
     // run made it already, which the full preparation deals with.
     if (CreateDirectory(parent + "\\" + name, nullptr))
         return 1;
-    return GetLastError() == ERROR_ALREADY_EXISTS ? PrepareFolder(parent, name) : MakeFolder(parent + "\\" + name, name);
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return PrepareFolder(parent, name);
+    ShowFolderNotCreated(name);
+    return Failed();
 }
 
 BOOL ZnMigrationExport::MakeFolder(const CString& folder, const CString& name)

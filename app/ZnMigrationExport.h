@@ -12,9 +12,8 @@
 #include <set>
 #include <string>
 
-class ZnAppBukkenShousaiTblDAO;
-
 class XmlText;
+class ZnAppBukkenShousaiTblDAO;
 
 class ZnMigrationExport {
 public:

@@ -4,20 +4,12 @@
 #include "platform/database/JetDialect.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace JetDeclaredKeys {
 namespace {
 
 using Key = std::vector<std::string>;
-
-std::string Lower(std::string name)
-{
-    for (char& c : name)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return name;
-}
 
 // The keys by table name in lower case: the primary key first, then the others by the names of
 // their indexes.
@@ -29,7 +21,7 @@ std::map<std::string, std::vector<Key>>& Keys()
 
 void Add(const std::string& table, const Key& key)
 {
-    std::vector<Key>& keys = Keys()[Lower(table)];
+    std::vector<Key>& keys = Keys()[JetDialect::NameKey(table)];
     if (!key.empty() && std::find(keys.begin(), keys.end(), key) == keys.end())
         keys.push_back(key);
 }
@@ -77,7 +69,7 @@ void Declare(const std::string& schema)
 
 std::vector<Key> Of(const std::string& table)
 {
-    auto found = Keys().find(Lower(table));
+    auto found = Keys().find(JetDialect::NameKey(table));
     return found == Keys().end() ? std::vector<Key>() : found->second;
 }
 

@@ -289,6 +289,14 @@ std::string JetDialect::Quote(const std::string& name)
     return out + "\"";
 }
 
+std::string JetDialect::NameKey(const std::string& name)
+{
+    std::string key = name;
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
 bool JetDialect::SameName(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size())

@@ -54,4 +54,6 @@ public:
 
     // ASCII case-insensitive equality, as Jet and SQLite compare names.
     static bool SameName(const std::string& a, const std::string& b);
+    // The name with its ASCII letters in lower case: names that SameName takes as one give one key.
+    static std::string NameKey(const std::string& name);
 };

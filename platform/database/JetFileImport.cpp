@@ -7,7 +7,6 @@
 #include "platform/database/JetDialect.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -82,14 +81,6 @@ std::string ReadWhole(const std::string& path, FileIdentity& identity, const CSt
     if (got < 0)
         ThrowDaoError(daoErrCannotOpen, file);
     return bytes;
-}
-
-std::string Lower(const std::string& name)
-{
-    std::string lower = name;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
 }
 
 std::string CreateTableSql(const std::string& table, const std::vector<JetFileReader::Column>& columns)
@@ -189,7 +180,7 @@ bool JetFileImport::ProvideTable(const std::string& name, const CString& file)
 {
     for (const std::string& table : m_reader->Tables())
         if (JetDialect::SameName(table, name)) {
-            if (m_provided.count(Lower(table)))
+            if (m_provided.count(JetDialect::NameKey(table)))
                 return false;
             ImportTable(table, file);
             return true;
@@ -212,7 +203,7 @@ bool JetFileImport::ProvideMissing(const std::string& engineMessage, const CStri
     if (ProvideTable(name, file))
         return true;
     for (const JetFileReader::Query& query : m_reader->Queries())
-        if (JetDialect::SameName(query.name, name) && !m_provided.count(Lower(query.name))) {
+        if (JetDialect::SameName(query.name, name) && !m_provided.count(JetDialect::NameKey(query.name))) {
             BuildView(query, file);
             return true;
         }
@@ -239,7 +230,7 @@ void JetFileImport::ImportTable(const std::string& table, const CString& file)
         Undo(*m_engine, "ROLLBACK");
         throw;
     }
-    m_provided.insert(Lower(table));
+    m_provided.insert(JetDialect::NameKey(table));
 }
 
 // Indexes the imported table by the keys that the program's schemas declare for it, where the
@@ -282,13 +273,13 @@ void JetFileImport::BuildView(const JetFileReader::Query& query, const CString& 
         e->Delete();
         ThrowNotRebuilt(query.name, engine);
     }
-    m_provided.insert(Lower(query.name));
+    m_provided.insert(JetDialect::NameKey(query.name));
     // The engine checks a view's tables and columns only when it is read: read it once now, over
     // a connection that imports what it names, so that a query that does not work fails here.
     try {
         DaoConnection::OverImport(shared_from_this(), file)->Query("SELECT * FROM " + view + " LIMIT 0");
     } catch (CDaoException* e) {
-        m_provided.erase(Lower(query.name));
+        m_provided.erase(JetDialect::NameKey(query.name));
         Undo(*m_engine, "DROP VIEW " + view);
         if (e->m_pErrorInfo->m_lErrorCode == daoErrCorrupt)
             throw;
