@@ -6,10 +6,10 @@
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinFileName.h"
 #include "platform/wnd/MessageBox.h"
-#include "writers/common/ZnAppDocFDOut99.h"
 #include "writers/XmlText.h"
-#include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/common/ZnAppDocFDOut99.h"
+#include "writers/zip/ZipPacking.h"
 
 namespace {
 
@@ -36,16 +36,14 @@ ZnMigrationExport::ZnMigrationExport(const CString& destination) : m_destination
 
 BOOL ZnMigrationExport::ExportCommonData(const CString& comFolder)
 {
-    CString base = GetExportBase();
     CString name = kCommonDataWord + GetLocalTimeStamp();
-    if (!PrepareFolder(base, name))
+    WinFolderHandle folder;
+    if (!PrepareFolder(GetExportBase(), name, folder) || !WriteMarkerFile(folder.GetPath(), kCommonDataMarker))
         return FALSE;
-    CString folder = base + name;
-    if (!WriteMarkerFile(folder, kCommonDataMarker))
+    BeforeFolderStep(writingFolder);
+    if (!WriteCommonDataFile(comFolder, folder.GetPath() + "\\" + kCommonDataFile))
         return FALSE;
-    if (!WriteCommonDataFile(comFolder, folder + "\\" + kCommonDataFile))
-        return FALSE;
-    return PackAndRemoveFolder(folder, kCommonDataWord);
+    return PackAndRemoveFolder(name, kCommonDataWord);
 }
 
 BOOL ZnMigrationExport::WriteCommonDataFile(const CString& comFolder, const CString& path)
@@ -76,7 +74,7 @@ void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, XmlTex
     ZnAppDocFDOut99().WriteSections(comFolder, xml);
 }
 
-int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
+int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name, WinFolderHandle& folder)
 {
     if (!IsWinFileName(name)) {
         ShowFolderNotCreated(name);
@@ -84,18 +82,16 @@ int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name)
     }
     if (!CheckDrive(parent))
         return 0;
-    CString folder = parent + "\\" + name;
-    CFileFind find;
-    if (!find.FindFile(folder))
-        return MakeFolder(folder, name);
-    find.FindNextFile();
-    // A file holds the name, or a link that anyone who may write to the destination could have
-    // planted there: following it would empty a folder elsewhere.
-    if (!find.IsDirectory() || find.MatchesMask(FILE_ATTRIBUTE_REPARSE_POINT)) {
+    if (!m_exportParent.Open(parent)) {
+        AfxMessageBox(kCannotOutputText, MB_OK | MB_ICONSTOP);
+        return Failed();
+    }
+    // The name holds the time to the second: only another run or something planted can hold it.
+    if (m_exportParent.Holds(name)) {
         ShowFolderNotCreated(name);
         return Failed();
     }
-    return EmptyFolder(folder);
+    return PrepareOwnFolder(m_exportParent, name, folder);
 }
 
 // Something found, or nothing with "file not found", means that the folder can be read.
@@ -124,44 +120,10 @@ DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const
     return find.FindFile(pattern) ? ERROR_SUCCESS : GetLastError();
 }
 
-// Deletes every entry of the folder as a file; a sub-folder cannot be deleted so and stops it. A
-// link is deleted itself, never what it points at.
-BOOL ZnMigrationExport::EmptyFolder(const CString& folder)
+int ZnMigrationExport::PrepareOwnFolder(const WinFolderHandle& parent, const CString& name, WinFolderHandle& folder)
 {
-    CFileFind find;
-    BOOL more = find.FindFile(folder + "\\*.*");
-    while (more) {
-        more = find.FindNextFile();
-        if (find.IsDots())
-            continue;
-        if (!DeleteFile(find.GetFilePath())) {
-            AfxMessageBox(kCannotOutputText, MB_OK | MB_ICONSTOP);
-            return Failed();
-        }
-    }
-    return TRUE;
-}
-
-int ZnMigrationExport::PrepareOwnFolder(const CString& parent, const CString& name)
-{
-    if (!IsWinFileName(name)) {
-        ShowFolderNotCreated(name);
-        return Failed();
-    }
-    // Made in this run, the parent holds only what the run made: the name is free unless the
-    // run made it already, which the full preparation deals with.
-    if (CreateDirectory(parent + "\\" + name, nullptr))
+    if (IsWinFileName(name) && folder.Create(parent, name))
         return 1;
-    if (GetLastError() == ERROR_ALREADY_EXISTS)
-        return PrepareFolder(parent, name);
-    ShowFolderNotCreated(name);
-    return Failed();
-}
-
-BOOL ZnMigrationExport::MakeFolder(const CString& folder, const CString& name)
-{
-    if (CreateDirectory(folder, nullptr))
-        return TRUE;
     ShowFolderNotCreated(name);
     return Failed();
 }
@@ -190,10 +152,12 @@ BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)
     return Failed();
 }
 
-BOOL ZnMigrationExport::PackAndRemoveFolder(const CString& folder, const CString& baseName)
+BOOL ZnMigrationExport::PackAndRemoveFolder(const CString& name, const CString& baseName)
 {
-    MakeZip(folder + "\\*.*", baseName);
-    return RemoveDirectory(folder) ? TRUE : Failed();
+    BeforeFolderStep(packingFolder);
+    MakeZip(m_exportParent.GetHandlePath() + "\\" + name + "\\*.*", baseName);
+    BeforeFolderStep(removingFolder);
+    return m_exportParent.RemoveFolder(name) ? TRUE : Failed();
 }
 
 void ZnMigrationExport::ReportCompletion() const

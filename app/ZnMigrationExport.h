@@ -7,6 +7,7 @@
 
 #include "platform/core/COleDateTime.h"
 #include "platform/core/CString.h"
+#include "platform/files/WinFolderHandle.h"
 
 #include <cstdio>
 #include <set>
@@ -46,20 +47,20 @@ public:
 
     // Shared pieces of the two exports.
 
-    // Makes sure that parent\name is an existing, empty folder (files of a folder of that name
-    // are deleted). 1 on success; 0 after a failure that it has told: the drive check's texts
-    // (device not ready may be retried), a file that cannot be deleted, or a folder that cannot
-    // be created, which a file or a symbolic link holding the name is too (a link is never
-    // followed, so nothing outside parent is emptied). A name that is not one folder name as
-    // Windows can hold it (IsWinFileName: empty, "." or "..", a separator, a wildcard, a control
-    // character, a device name...) is refused as a folder that cannot be created, so that nothing
-    // outside parent\name is emptied or made and no folder is made that the successor program on
-    // Windows could not read.
-    int PrepareFolder(const CString& parent, const CString& name);
-    // PrepareFolder for a folder inside one that this run has made and checked: the drive is not
-    // checked again, and the folder is made without looking for it first; a name that exists
-    // already is prepared as PrepareFolder prepares it.
-    int PrepareOwnFolder(const CString& parent, const CString& name);
+    // Makes the folder parent\name, which must not exist yet, and holds it by folder: from then
+    // on everything in it goes through that handle, and the packing and removal through the
+    // handle of parent, so that a folder swapped for a link meanwhile changes nothing outside the
+    // destination. 1 on success; 0 after a failure that it has told: the drive check's texts
+    // (device not ready may be retried), or a folder that cannot be created, which a name that
+    // anything holds already is too (it holds the time to the second: only another run or
+    // something planted can have made it, and nothing in it is touched). A name that is not one
+    // folder name as Windows can hold it (IsWinFileName: empty, "." or "..", a separator, a
+    // wildcard, a control character, a device name...) is refused likewise, so that no folder is
+    // made that the successor program on Windows could not read.
+    int PrepareFolder(const CString& parent, const CString& name, WinFolderHandle& folder);
+    // PrepareFolder for a folder inside one that this run has made and holds: the drive is not
+    // checked again.
+    int PrepareOwnFolder(const WinFolderHandle& parent, const CString& name, WinFolderHandle& folder);
     // Creates the empty marker file folder\markerName; FALSE after telling that it cannot be opened.
     BOOL WriteMarkerFile(const CString& folder, const CString& markerName);
     // Opens a file to be written whole by WriteTextFile; null when it cannot be opened, which the
@@ -68,10 +69,11 @@ public:
     // Writes the text to a file opened by OpenTextFile at once and closes it. When a byte of it
     // could not be written (a full disk), tells so, deletes the unfinished file and returns FALSE.
     BOOL WriteTextFile(FILE* file, const XmlText& text, const CString& path);
-    // Packs everything below folder into baseName + "_" + packing time + ".zip" beside it, moving
-    // the files, and removes the folder. FALSE when the folder is still there afterwards (the
-    // packing has told why); the folder then keeps what the packing did not take.
-    BOOL PackAndRemoveFolder(const CString& folder, const CString& baseName);
+    // Packs everything below the folder name that the last PrepareFolder made into baseName + "_"
+    // + packing time + ".zip" beside it, moving the files, and removes the folder. FALSE when the
+    // folder is still there afterwards (the packing has told why); the folder then keeps what the
+    // packing did not take.
+    BOOL PackAndRemoveFolder(const CString& name, const CString& baseName);
     // The parent of the exports' top folders: the destination followed by "\".
     CString GetExportBase() const { return m_destination + "\\"; }
 
@@ -83,7 +85,14 @@ public:
     // or, when something failed, that some data could not be exported, with the error icon.
     void ReportCompletion() const;
 
+    // The points where the export's folder is used again after it was made: before a property's
+    // or the reference data's files are written into it, before it is packed, and before it is
+    // removed (BeforeFolderStep).
+    enum FolderStep { writingFolder, packingFolder, removingFolder };
+
 protected:
+    // Nothing is done at these points; a test swaps the folder there.
+    virtual void BeforeFolderStep(FolderStep step) {}
     // The drive check's search of a folder: ERROR_SUCCESS when pattern matches something, else
     // the Win32 error of the search.
     virtual DWORD LookForEntries(const CString& pattern) const;
@@ -96,7 +105,7 @@ protected:
     // One property's documents, in ascending document number, each in a folder of its own
     // below folder. FALSE when a document's file could not be written (a full destination): that
     // is told, and the export goes no further.
-    BOOL ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder);
+    BOOL ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const WinFolderHandle& folder);
     // Which of a document's two files were written whole.
     struct WrittenFiles {
         bool management = false; // 申請書管理情報.xml
@@ -111,8 +120,6 @@ protected:
 
 private:
     BOOL CheckDrive(const CString& parent);
-    BOOL EmptyFolder(const CString& folder);
-    BOOL MakeFolder(const CString& folder, const CString& name);
     BOOL WriteCommonDataFile(const CString& comFolder, const CString& path);
     // The name of a property's folder below exportFolder: name, or the first free name + "_" + n;
     // a name that cannot be a folder name is given back as it is, for PrepareFolder to refuse.
@@ -124,5 +131,6 @@ private:
     BOOL ShowWriteFailed(const CString& path);
 
     CString m_destination;
+    WinFolderHandle m_exportParent; // the parent of the folder that PrepareFolder made last
     bool m_failed = false;
 };

@@ -2,13 +2,13 @@
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
 #include "app/ZnMigrationExport.h"
-#include "platform/files/CFileFind.h"
-#include "platform/files/WinFileApi.h"
 #include "platform/files/WinFileName.h"
 #include "platform/wnd/MessageBox.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "writers/XmlText.h"
+#include "writers/ZnAppDocFDOut00.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
@@ -16,9 +16,7 @@
 #include "writers/xml/ZnAppDocFDOut15.h"
 #include "writers/xml/ZnAppDocFDOut16.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
-#include "writers/XmlText.h"
 #include "writers/zip/ZipPacking.h"
-#include "writers/ZnAppDocFDOut00.h"
 
 #include <memory>
 
@@ -131,9 +129,10 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
     recordset->SetDBPath(registerFolder + kRegisterFile);
     recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");
 
-    CString base = GetExportBase();
-    CString exportFolder = base + kPropertyWord + GetLocalTimeStamp();
-    if (!PrepareFolder(base, exportFolder.Mid(base.GetLength())) || !WriteMarkerFile(exportFolder, kPropertyMarker))
+    CString exportName = kPropertyWord + GetLocalTimeStamp();
+    WinFolderHandle exportFolder;
+    if (!PrepareFolder(GetExportBase(), exportName, exportFolder) ||
+        !WriteMarkerFile(exportFolder.GetPath(), kPropertyMarker))
         return FALSE;
 
     CZnAppProApp* app = ZnGetApp();
@@ -145,12 +144,13 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
         // A name that another property's folder holds already gets a free one, so that
         // neither property's files replace the other's.
         CString folderName = FreeFolderName(name, usedNames);
-        if (!PrepareOwnFolder(exportFolder, folderName)) {
+        BeforeFolderStep(writingFolder);
+        WinFolderHandle folder;
+        if (!PrepareOwnFolder(exportFolder, folderName, folder)) {
             LogError("物件【" + numbered + "】のフォルダを作成できないため出力しませんでした。", "ExportBukkenInfo()");
             continue;
         }
-        CString folder = exportFolder + "\\" + folderName;
-        if (!WriteBukkenInfoFile(folder + "\\" + kBukkenInfoFile, name, recordset->m_ShinseiKubun,
+        if (!WriteBukkenInfoFile(folder.GetPath() + "\\" + kBukkenInfoFile, name, recordset->m_ShinseiKubun,
                                  recordset->m_Koushinbi)) {
             // A full destination fails every later property as well: nothing is packed.
             return FALSE;
@@ -166,7 +166,8 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
             return FALSE; // as for 物件情報.xml: nothing is packed
     }
     recordset->Close();
-    return PackAndRemoveFolder(exportFolder, kPropertyWord);
+    exportFolder.Close();
+    return PackAndRemoveFolder(exportName, kPropertyWord);
 }
 
 CString ZnMigrationExport::FreeFolderName(const CString& name, std::set<std::string>& usedNames)
@@ -198,7 +199,7 @@ BOOL ZnMigrationExport::WriteBukkenInfoFile(const CString& path, const CString& 
     return WriteTextFile(file, xml, path);
 }
 
-BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const CString& folder)
+BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const WinFolderHandle& folder)
 {
     auto recordset = std::make_unique<ZnAppBukkenShousaiTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
@@ -208,14 +209,15 @@ BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
         int number = recordset->m_BukkenShousaiIndex;
         int code = recordset->m_ShinseiShubetuCode;
         CString sub = ZnAppDocFDOut00::GetDocTitleFromCode(FormatNumber("%d", code)) + FormatNumber("%02d", number);
-        if (!PrepareOwnFolder(folder, sub))
+        WinFolderHandle documentFolder;
+        if (!PrepareOwnFolder(folder, sub, documentFolder))
             break;
-        CString documentFolder = folder + "\\" + sub;
         int writeFailures = ZnAppDocFDOut00::WriteFailures();
         WrittenFiles written;
-        BOOL exported = ExportDocument(*recordset, documentFolder, written);
+        BOOL exported = ExportDocument(*recordset, documentFolder.GetPath(), written);
+        documentFolder.Close();
         if (!written.data)
-            RemoveDirectory(documentFolder); // only when empty
+            folder.RemoveFolder(sub); // only when empty
         if (exported)
             LogInfo("     文書【" + sub + "】の情報を出力しました。", "ExportBukkenXml()");
         else

@@ -2,6 +2,7 @@
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinDrive.h"
+#include "platform/files/WinHeldFolders.h"
 
 #include <algorithm>
 #include <cctype>
@@ -115,22 +116,34 @@ bool EndsWithBackslash(LPCTSTR path)
     return EndsWithSeparator(text) && text.back() == '\\';
 }
 
-std::string WinPathToLinux(LPCTSTR windowsPath)
+WinPathNames SplitWinPath(LPCTSTR windowsPath)
 {
     std::string path = windowsPath ? windowsPath : "";
-    std::string root;
+    WinPathNames split;
     size_t rest = 0;
     bool hasDrive = path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
     if (hasDrive) {
         std::string folder = DriveFolder(path[0]);
-        root = folder.empty() ? kMissingDrivePrefix + path.substr(0, 2) : folder;
+        split.root = folder.empty() ? kMissingDrivePrefix + path.substr(0, 2) : folder;
         rest = 2;
     } else if (!path.empty() && IsSeparator(path[0])) {
-        root = "/";
+        split.root = "/";
     }
-    std::vector<std::string> names;
     for (const std::string& name : SplitCp932(path.substr(rest), "\\/"))
-        names.push_back(cp932::ToUtf8(name));
+        split.names.push_back(cp932::ToUtf8(name));
+    split.endsWithSeparator = EndsWithSeparator(path.substr(rest));
+    return split;
+}
+
+std::string WinPathToLinux(LPCTSTR windowsPath)
+{
+    WinPathNames split = SplitWinPath(windowsPath);
+    std::string root = split.root;
+    std::vector<std::string>& names = split.names;
+    // Below a folder that the process holds, the path goes through its handle.
+    size_t heldNames = 0;
+    if (heldfolders::Find(split, root, heldNames))
+        names.erase(names.begin(), names.begin() + heldNames);
     // The names up to the last one that exists as written need no looking up.
     size_t exact = names.size();
     while (exact > 0 && !Exists(JoinNames(root, names, exact)))
@@ -148,7 +161,7 @@ std::string WinPathToLinux(LPCTSTR windowsPath)
         }
         linuxPath = Join(linuxPath, name);
     }
-    if (EndsWithSeparator(path.substr(rest)) && !linuxPath.empty() && linuxPath.back() != '/')
+    if (split.endsWithSeparator && !linuxPath.empty() && linuxPath.back() != '/')
         linuxPath += '/';
     return linuxPath;
 }

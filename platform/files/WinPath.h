@@ -23,7 +23,17 @@ bool EndsWithBackslash(LPCTSTR path);
 // fails with ERROR_PATH_NOT_FOUND, as for a missing drive). Each name that names an existing
 // file or folder is looked up ignoring the case of ASCII letters, as Windows does; names past
 // the first one that does not exist are kept as given.
+// A path below a folder that the process holds (WinFolderHandle) goes through its handle.
 std::string WinPathToLinux(LPCTSTR windowsPath);
+
+// A Windows path as WinPathToLinux reads it: the Linux folder that its names start from (a drive's
+// folder, "/", or empty for a relative path), its names in UTF-8, and whether a separator ends it.
+struct WinPathNames {
+    std::string root;
+    std::vector<std::string> names;
+    bool endsWithSeparator = false;
+};
+WinPathNames SplitWinPath(LPCTSTR windowsPath);
 
 // The entry of a Linux folder whose UTF-8 name equals name ignoring the case of ASCII letters:
 // name itself when it exists, else the first such entry in byte order; empty when there is none.
