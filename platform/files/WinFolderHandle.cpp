@@ -6,6 +6,8 @@
 #include "platform/files/WinPath.h"
 
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,6 +72,33 @@ BOOL WinFolderHandle::Create(const WinFolderHandle& parent, const CString& name)
 BOOL WinFolderHandle::Holds(const CString& name) const
 {
     return FindNameIgnoringCase(heldfolders::LinuxPathOf(m_fd), LinuxName(name)).empty() ? FALSE : TRUE;
+}
+
+BOOL WinFolderHandle::DeleteFiles() const
+{
+    int copy = dup(m_fd); // the listing closes its own descriptor
+    DIR* dir = copy >= 0 ? fdopendir(copy) : nullptr;
+    if (!dir) {
+        int error = errno;
+        if (copy >= 0)
+            close(copy);
+        errno = error;
+        return Failed();
+    }
+    rewinddir(dir); // the copy shares the handle's place in the listing
+    bool deleted = true;
+    while (const dirent* entry = deleted ? readdir(dir) : nullptr) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
+            continue;
+        deleted = unlinkat(m_fd, entry->d_name, 0) == 0;
+    }
+    int error = errno;
+    closedir(dir);
+    errno = error;
+    if (!deleted)
+        return Failed();
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
 }
 
 BOOL WinFolderHandle::RemoveFolder(const CString& name) const

@@ -22,6 +22,10 @@ public:
     BOOL Create(const WinFolderHandle& parent, const CString& name);
     // Whether anything holds name in the folder, ignoring the case of ASCII letters as Windows does.
     BOOL Holds(const CString& name) const;
+    // Deletes every file of the folder, each by its own name in the folder (a link itself, never
+    // what it points at). A sub-folder is no file: it stops the deletion with ERROR_ACCESS_DENIED,
+    // as DeleteFile gives for a folder, and what was deleted before stays deleted.
+    BOOL DeleteFiles() const;
     // Removes the empty folder name in this folder; a file or a link of that name is not removed.
     BOOL RemoveFolder(const CString& name) const;
     BOOL IsOpen() const { return m_fd >= 0 ? TRUE : FALSE; }

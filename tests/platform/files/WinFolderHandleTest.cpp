@@ -7,6 +7,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,4 +92,28 @@ TEST(WinFolderHandle, MakingAndRemovingNeverFollowALink)
     EXPECT_FALSE(Exists(work.Path("folder")));
     EXPECT_FALSE(parent.RemoveFolder("folder"));
     EXPECT_EQ(DWORD(ERROR_FILE_NOT_FOUND), GetLastError());
+}
+
+// Files are deleted by their own names in the folder: a name such as "..\c" is one file of the
+// folder, never the file c beside it, and a link goes without what it points at. A sub-folder
+// stops the deletion.
+TEST(WinFolderHandle, DeletesTheFilesOfTheFolderByTheirOwnNames)
+{
+    TempFolder work, outside;
+    ASSERT_EQ(0, mkdir(work.Path("media").c_str(), 0777));
+    for (const char* name : {"c", "media/a", "media/..\\c", "media/..\\..\\victim"})
+        ASSERT_TRUE(WriteFile(WinPath(work.Path()) + "\\" + name, name)) << name;
+    ASSERT_TRUE(WriteFile(WinPath(outside.Path("kept")), "kept"));
+    ASSERT_EQ(0, symlink(outside.Path("kept").c_str(), work.Path("media/link").c_str()));
+    WinFolderHandle media;
+    ASSERT_TRUE(media.Open(WinPath(work.Path("media"))));
+    EXPECT_TRUE(media.DeleteFiles());
+    EXPECT_TRUE(std::filesystem::is_empty(work.Path("media")));
+    EXPECT_TRUE(Exists(work.Path("c")));
+    EXPECT_TRUE(Exists(outside.Path("kept")));
+
+    ASSERT_EQ(0, mkdir(work.Path("media/sub").c_str(), 0777));
+    EXPECT_FALSE(media.DeleteFiles());
+    EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), GetLastError());
+    EXPECT_TRUE(Exists(work.Path("media/sub")));
 }
