@@ -193,8 +193,11 @@ int ZpPacker::WriteArchive(const ZpArchiveTarget& target, ZpTreeWalk& walk)
 // Writes the entries in order as the walk finds them, while the workers prepare those after them.
 int ZpPacker::WriteEntries(void* zip, ZpTreeWalk& walk)
 {
+    // The entries in the queue, by their place, each holding its file open until it is written:
+    // declared first, to close those files only once the workers have stopped reading them.
+    std::vector<ZpTreeWalk::Entry> queued;
     ZpEntryQueue queue(settings_.level, settings_.crlfToLf);
-    std::vector<ZpTreeWalk::Entry> queued(queue.Capacity()); // the entries in the queue, by their place
+    queued.resize(queue.Capacity());
     unsigned long long found = 0;
     bool more = true;
     for (unsigned long long written = 0;; ++written) {
@@ -209,8 +212,10 @@ int ZpPacker::WriteEntries(void* zip, ZpTreeWalk& walk)
         }
         if (written == found)
             return ZP_OK;
-        int result = WriteEntry(zip, queued[written % queued.size()], queue.Oldest());
+        ZpTreeWalk::Entry& entry = queued[written % queued.size()];
+        int result = WriteEntry(zip, entry, queue.Oldest());
         queue.Release();
+        entry.file.Reset();
         if (result != ZP_OK)
             return result;
     }
@@ -239,10 +244,7 @@ void ZpPacker::NoteForRemoval(const ZpTreeWalk::Entry& entry, unsigned long long
 void ZpPacker::QueueEntry(ZpEntryQueue& queue, const ZpTreeWalk::Entry& entry)
 {
     ZpPreparedEntry& prepared = queue.NextToQueue();
-    if (entry.isFolder)
-        prepared.path.clear();
-    else
-        prepared.path = entry.path;
+    prepared.file = entry.file.Get();
     prepared.deflate = MethodOf(entry) == Z_DEFLATED;
     queue.Queue();
 }
@@ -254,8 +256,6 @@ int ZpPacker::WriteEntry(void* zip, const ZpTreeWalk::Entry& entry, const ZpPrep
         break;
     case ZpPreparedEntry::kTooLarge:
         return WriteStreamed(zip, entry);
-    case ZpPreparedEntry::kCannotOpen:
-        return Fail(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(entry.path));
     case ZpPreparedEntry::kCannotRead:
         return Fail(ZP_ERROR_SOURCE, "cannot read " + LinuxPathToWin(entry.path));
     case ZpPreparedEntry::kCannotCompress:
@@ -275,9 +275,7 @@ int ZpPacker::WriteEntry(void* zip, const ZpTreeWalk::Entry& entry, const ZpPrep
 // compressed by minizip here.
 int ZpPacker::WriteStreamed(void* zip, const ZpTreeWalk::Entry& entry)
 {
-    ZpSourceFile source(entry.path);
-    if (!source.IsOpen())
-        return Fail(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(entry.path));
+    ZpSourceFile source(entry.file.Get());
     bool isText = source.ScanIsText();
     if (!OpenEntry(zip, entry, isText, false))
         return Fail(ZP_ERROR_WRITE, "cannot add " + LinuxPathToWin(entry.path));

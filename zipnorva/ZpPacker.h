@@ -30,16 +30,16 @@ public:
 
     // Writes the archive archiveName (relative to the root folder unless absolute; "." and ".."
     // taken on the text, as Windows takes them) holding the named files and folders, with entry
-    // names relative to the root folder. The names are walked as they are written, and each file
-    // is read once; files are compressed on worker threads and written in order. The archive is
-    // written to a temporary file beside it, its central directory read back and compared with
-    // what was written (names, methods, sizes and checksums, in order), flushed to the disk and
-    // only then given its name, which must not exist yet; with move, what the archive holds is
-    // then removed from the disk, once that name is flushed to the disk too (the folder that
-    // holds it). Returns ZP_OK or a ZP_ERROR_ code; up to the removal, a failure leaves every
-    // source and no file behind. The memory used grows with the archive by minizip's central
-    // directory, and by no list of the entries: only by the few notes that the removal may need
-    // (RemovalNote).
+    // names relative to the root folder. The names are walked as they are written, never through
+    // a link, and each file is read once; files are compressed on worker threads and written in
+    // order. The archive is written to a temporary file beside it, its central directory read
+    // back and compared with what was written (names, methods, sizes and checksums, in order),
+    // flushed to the disk and only then given its name, which must not exist yet; with move, what
+    // the archive holds is then removed from the disk, once that name is flushed to the disk too
+    // (the folder that holds it). Returns ZP_OK or a ZP_ERROR_ code; up to the removal, a failure
+    // leaves every source and no file behind. The memory used grows with the archive by minizip's
+    // central directory, and by no list of the entries: only by the few notes that the removal
+    // may need (RemovalNote).
     int Pack(const std::string& archiveName, const std::vector<std::string>& names);
 
 private:

@@ -386,6 +386,17 @@ TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
     ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_SOURCE);
 }
 
+// A root folder that is a link is refused, wherever it leads: nothing is packed or removed there,
+// and no archive is written beside it or beside what it leads to.
+TEST_F(ZipLibraryTest, RootFolderThatIsALinkIsRefusedAndNoArchiveIsWrittenAnywhere)
+{
+    std::string outside = MakeExportFolder(parent_.Path() + "/outside");
+    fs::create_directories(parent_.Path() + "/destination");
+    std::string root = parent_.Path() + "/destination/link";
+    fs::create_directory_symlink(outside, root);
+    ExpectFailureChangingNothing(root, "..\\out.zip", ZP_ERROR_SOURCE);
+}
+
 // "." and ".." in the archive's name are taken on the text, as Windows takes them: two folders up
 // from a root reached through a link is two folders up in the path given, not above where the
 // link leads.
