@@ -166,7 +166,7 @@ int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string
     // power cut there is then either the archive or every source.
     if (!target.SyncFolder())
         return Fail(ZP_ERROR_WRITE, "cannot write the archive's name to the disk: " + archiveName);
-    return settings_.move ? RemoveSources(target) : ZP_OK;
+    return settings_.move ? RemoveSources(target, walk) : ZP_OK;
 }
 
 int ZpPacker::WriteArchive(const ZpArchiveTarget& target, ZpTreeWalk& walk)
@@ -342,11 +342,12 @@ int ZpPacker::Publish(ZpArchiveTarget& target, const std::string& archiveName) c
 // for the removal: the files, and the folders deepest first once what they held is gone, so that
 // a file put among the sources after they were walked stays, and so does its folder. Every
 // source is in the archive by now, so a failure loses nothing; it is reported and the rest are
-// still tried.
-int ZpPacker::RemoveSources(const ZpArchiveTarget& target)
+// still tried. Nothing is removed unless the root folder is still the one walked.
+int ZpPacker::RemoveSources(const ZpArchiveTarget& target, const ZpTreeWalk& walk)
 {
-    ZpSourceRemover remover(
-        rootPrefix_, [this](const std::string& path) { Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(path)); });
+    ZpSourceRemover remover(root_, walk.RootDevice(), walk.RootInode(), [this](const std::string& path) {
+        Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(path));
+    });
     unsigned long long ordinal = 0;
     bool read = VisitDirectory(target.Temporary(), [&](const std::string& name, const unz_file_info64&) {
         RemoveNotedFolders(remover, ordinal);

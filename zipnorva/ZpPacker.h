@@ -36,10 +36,10 @@ public:
     // back and compared with what was written (names, methods, sizes and checksums, in order),
     // flushed to the disk and only then given its name, which must not exist yet; with move, what
     // the archive holds is then removed from the disk, once that name is flushed to the disk too
-    // (the folder that holds it). Returns ZP_OK or a ZP_ERROR_ code; up to the removal, a failure
-    // leaves every source and no file behind. The memory used grows with the archive by minizip's
-    // central directory, and by no list of the entries: only by the few notes that the removal
-    // may need (RemovalNote).
+    // (the folder that holds it), and only while the root folder is still the one walked. Returns
+    // ZP_OK or a ZP_ERROR_ code; up to the removal, a failure leaves every source and no file
+    // behind. The memory used grows with the archive by minizip's central directory, and by no
+    // list of the entries: only by the few notes that the removal may need (RemovalNote).
     int Pack(const std::string& archiveName, const std::vector<std::string>& names);
 
 private:
@@ -66,7 +66,7 @@ private:
     bool OpenEntry(void* zip, const ZpTreeWalk::Entry& entry, bool isText, bool raw);
     int CheckArchive(const ZpArchiveTarget& target);
     int Publish(ZpArchiveTarget& target, const std::string& archiveName) const;
-    int RemoveSources(const ZpArchiveTarget& target);
+    int RemoveSources(const ZpArchiveTarget& target, const ZpTreeWalk& walk);
     void RemoveNotedFolders(ZpSourceRemover& remover, unsigned long long before);
 
     ZpSettings settings_;

@@ -435,6 +435,58 @@ TEST_F(ZipLibraryTest, AParentNamedByAnOpenFolderGetsTheArchiveWhateverItsNameBe
               Hex(ArchiveListing(parent_.Path() + "/after/out.zip")));
 }
 
+// A sub-folder swapped for a link to a folder elsewhere once the sources are packed: nothing is
+// removed where the link leads, nor from the folder moved away; the rest goes, and the archive
+// stays.
+TEST_F(ZipLibraryTest, ASubFolderSwappedForALinkBeforeTheRemovalRemovesNothingWhereItLeads)
+{
+    std::string folder = MakeExportFolder(parent_.Path() + "/destination");
+    std::string outside = MakeExportFolder(parent_.Path() + "/outside");
+    auto before = Snapshot(parent_.Path() + "/outside");
+    int packed = PackChangingBeforeTheRemoval(folder, [&] {
+        fs::rename(folder + u8"/物件", parent_.Path() + "/moved");
+        fs::create_directory_symlink(outside + u8"/物件", folder + u8"/物件");
+    });
+
+    EXPECT_EQ(ZP_ERROR_MOVE, packed);
+    EXPECT_EQ(before, Snapshot(parent_.Path() + "/outside"));
+    std::map<std::string, std::string> moved = {{u8"空", "<folder>"},
+                                                {u8"申請書データ.xml", "x\r\r\ny\rz\r\n\r"},
+                                                {u8"図.bmp", std::string("BM\0\r\n\x01", 6)}};
+    EXPECT_EQ(moved, Snapshot(parent_.Path() + "/moved"));
+    EXPECT_TRUE(fs::is_symlink(folder + u8"/物件"));
+    EXPECT_EQ(std::vector<std::string>{u8"物件"}, FolderNames(folder));
+    EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+              Hex(ArchiveListing(parent_.Path() + "/destination/out.zip")));
+}
+
+// The root folder swapped for another folder holding the same names, or for a link to one, once
+// the sources are packed: nothing at all is removed, neither there nor in the folder packed.
+TEST_F(ZipLibraryTest, ARootFolderSwappedBeforeTheRemovalRemovesNothing)
+{
+    for (bool link : {false, true}) {
+        SCOPED_TRACE(link);
+        std::string parent = parent_.Path() + (link ? "/link" : "/folder");
+        std::string folder = MakeExportFolder(parent + "/destination");
+        std::string other = MakeExportFolder(parent + "/other");
+        auto packedFiles = Snapshot(folder);
+        auto otherFiles = Snapshot(other);
+        int packed = PackChangingBeforeTheRemoval(folder, [&] {
+            fs::rename(folder, parent + "/moved");
+            if (link)
+                fs::create_directory_symlink(other, folder);
+            else
+                fs::rename(other, folder);
+        });
+
+        EXPECT_EQ(ZP_ERROR_MOVE, packed);
+        EXPECT_EQ(packedFiles, Snapshot(parent + "/moved"));
+        EXPECT_EQ(otherFiles, Snapshot(folder));
+        EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+                  Hex(ArchiveListing(parent + "/destination/out.zip")));
+    }
+}
+
 // A name that Windows cannot hold, above all one that would lead an unpacker out of the archive's
 // folder, fails the packing before anything is written or removed.
 TEST_F(ZipLibraryTest, NamesThatWindowsCannotHoldAreRefusedBeforeAnythingIsWritten)
