@@ -13,22 +13,20 @@ namespace {
 const int kTemporaryNameAttempts = 100;
 const size_t kRandomLetters = 6;
 
-// Letters for a temporary name that others cannot tell ahead, from the kernel's random source;
-// from the clock where that has nothing to give yet (the name is created exclusively either way).
+// Letters for a temporary name that others cannot tell ahead: from the kernel's random source,
+// or where that has nothing to give yet, from the clock (the name is created exclusively anyway).
 std::string RandomLetters(int attempt)
 {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    timespec now = {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    unsigned long long mix = static_cast<unsigned long long>(now.tv_nsec) ^ static_cast<unsigned long long>(attempt);
     unsigned char bytes[kRandomLetters];
-    if (getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
-        timespec now = {};
-        clock_gettime(CLOCK_REALTIME, &now);
-        unsigned long long mix =
-            static_cast<unsigned long long>(now.tv_nsec) ^ static_cast<unsigned long long>(attempt);
-        for (unsigned char& byte : bytes) {
-            mix = mix * 6364136223846793005ull + 1442695040888963407ull;
-            byte = static_cast<unsigned char>(mix >> 56);
-        }
+    for (unsigned char& byte : bytes) {
+        mix = mix * 6364136223846793005ull + 1442695040888963407ull;
+        byte = static_cast<unsigned char>(mix >> 56);
     }
+    getrandom(bytes, sizeof bytes, GRND_NONBLOCK); // all or nothing for so few bytes
     std::string letters;
     for (unsigned char byte : bytes)
         letters += kLetters[byte % (sizeof kLetters - 1)];

@@ -31,12 +31,11 @@ long ZpSourceFile::ReadAt(int file, char* out, size_t size, unsigned long long o
 bool ZpSourceFile::ScanIsText()
 {
     bool text = true;
-    for (long got = kPieceSize; text && got == static_cast<long>(kPieceSize);) {
-        got = ReadAt(file_, raw_.get(), kPieceSize, offset_);
+    long got = kPieceSize;
+    for (unsigned long long at = 0; text && got == static_cast<long>(kPieceSize); at += kPieceSize) {
+        got = ReadAt(file_, raw_.get(), kPieceSize, at);
         text = got >= 0 && ZpCrLfFilter::IsText(raw_.get(), static_cast<size_t>(got));
-        offset_ += got > 0 ? got : 0;
     }
-    offset_ = 0;
     return text;
 }
 

@@ -17,7 +17,7 @@ public:
     // signals: their count, or -1 on a read error. The descriptor's own offset is left alone.
     static long ReadAt(int file, char* out, size_t size, unsigned long long offset);
 
-    // Reads the whole file and goes back to its start. True when every byte is text
+    // Reads the whole file, leaving Read where it was. True when every byte is text
     // (ZpCrLfFilter::IsText); false also on a read error, which the next Read reports.
     bool ScanIsText();
 

@@ -354,7 +354,7 @@ TEST_F(ZipLibraryTest, SourcesWhoseNamesCp932LacksAreRemovedByTheirOwnNames)
 }
 
 // Entry names start from the root folder, also for what a sub-folder named with "*.*" holds, whose
-// own entry is left out and which is kept.
+// own entry is left out and which is kept, and for a file named in a sub-folder.
 TEST_F(ZipLibraryTest, EntryNamesStartFromTheRootFolderWhereverANameStarts)
 {
     std::string folder = MakeExportFolder(parent_.Path());
@@ -366,6 +366,12 @@ TEST_F(ZipLibraryTest, EntryNamesStartFromTheRootFolderWhereverANameStarts)
     EXPECT_EQ(std::vector<std::string>({"物件/空/", "物件/申請書データ.xml", "物件/図.bmp"}), names); // CP932
     EXPECT_EQ(std::vector<std::string>({u8"マーカー", u8"共通データ.xml", u8"物件"}), FolderNames(folder));
     EXPECT_TRUE(fs::is_empty(folder + u8"/物件"));
+
+    std::string named = MakeExportFolder(parent_.Path() + "/named");
+    ASSERT_EQ(ZP_OK, library.PackNames(named, "..\\out.zip", {"物件\\図.bmp"}));
+    std::map<std::string, std::string> entries = {{"物件/図.bmp", std::string("BM\0\r\n\x01", 6)}}; // CP932
+    EXPECT_EQ(entries, ArchiveEntries(parent_.Path() + "/named/out.zip"));
+    EXPECT_EQ(std::vector<std::string>({u8"申請書データ.xml", u8"空"}), FolderNames(named + u8"/物件"));
 }
 
 // An archive named inside the folder that it packs is not one of its sources, and stays.
@@ -397,22 +403,26 @@ TEST_F(ZipLibraryTest, RootFolderThatIsALinkIsRefusedAndNoArchiveIsWrittenAnywhe
     ExpectFailureChangingNothing(root, "..\\out.zip", ZP_ERROR_SOURCE);
 }
 
-// "." and ".." in the archive's name are taken on the text, as Windows takes them: two folders up
-// from a root reached through a link is two folders up in the path given, not above where the
-// link leads.
+// "." and ".." in the archive's name, relative or absolute, are taken on the text, as Windows
+// takes them: two folders up from a root reached through a link is two folders up in the path
+// given, not above where the link leads.
 TEST_F(ZipLibraryTest, DotsInTheArchiveNameAreTakenOnTheTextNotWhereALinkOnTheWayLeads)
 {
-    std::string target = parent_.Path() + "/elsewhere/data";
-    std::string folder = MakeExportFolder(target);
-    fs::create_directories(parent_.Path() + "/given");
-    fs::create_directory_symlink(target, parent_.Path() + "/given/link");
-    std::string root = parent_.Path() + "/given/link/" + fs::path(folder).filename().string();
-    LibraryEntries library;
-    ASSERT_EQ(ZP_OK, library.Pack(root, ".\\..\\..\\out.zip"));
-    EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
-              Hex(ArchiveListing(parent_.Path() + "/given/out.zip")));
-    EXPECT_EQ(std::vector<std::string>{"data"}, FolderNames(parent_.Path() + "/elsewhere"));
-    EXPECT_TRUE(fs::is_empty(folder));
+    for (bool absolute : {false, true}) {
+        SCOPED_TRACE(absolute);
+        std::string base = parent_.Path() + (absolute ? "/absolute" : "/relative");
+        std::string folder = MakeExportFolder(base + "/elsewhere/data");
+        fs::create_directories(base + "/given");
+        fs::create_directory_symlink(base + "/elsewhere/data", base + "/given/link");
+        std::string root = base + "/given/link/" + fs::path(folder).filename().string();
+        std::string name = (absolute ? LinuxPathToWin(root) + "\\" : "") + ".\\..\\..\\out.zip";
+        LibraryEntries library;
+        ASSERT_EQ(ZP_OK, library.Pack(root, name));
+        EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+                  Hex(ArchiveListing(base + "/given/out.zip")));
+        EXPECT_EQ(std::vector<std::string>{"data"}, FolderNames(base + "/elsewhere"));
+        EXPECT_TRUE(fs::is_empty(folder));
+    }
 }
 
 // The caller may name the parent by a folder it holds open (/proc/self/fd/N): the archive goes
