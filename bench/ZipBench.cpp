@@ -4,7 +4,9 @@
 // each with a file and four document folders of two files, about 5 KB a file: 14 entries).
 // With "memory", the peak memory (ru_maxrss) of MakeZip packing exports of 1,000 and 5,000
 // properties instead, each packing in a child process of its own, and its growth per property.
-//   zip_bench [work folder] [runs] [memory]
+// With "small", only MakeZip packing 2,000 small files (about 2 KB) in 20 folders, for timing the
+// library's own cost per entry from outside.
+//   zip_bench [work folder] [runs] [memory|small]
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinPath.h"
 #include "writers/zip/ZipPacking.h"
@@ -66,16 +68,21 @@ struct Shape {
     void (*generate)(const fs::path& folder);
 };
 
+// Folders of XML files of about size bytes, each file named after name and its number.
+void GenerateXmlFiles(const fs::path& folder, int folders, int files, size_t size, const char* name, unsigned seed)
+{
+    for (int f = 0; f < folders; ++f) {
+        fs::path sub = folder / (u8"物件" + std::to_string(f));
+        fs::create_directories(sub);
+        for (int i = 0; i < files; ++i)
+            WriteFile(sub / (name + std::to_string(i) + ".xml"), XmlText(seed, size));
+    }
+}
+
 // 100 folders of 20 files of 100 KB.
 void GenerateLargeFiles(const fs::path& folder)
 {
-    unsigned seed = 12345;
-    for (int f = 0; f < 100; ++f) {
-        fs::path sub = folder / (u8"物件" + std::to_string(f));
-        fs::create_directories(sub);
-        for (int i = 0; i < 20; ++i)
-            WriteFile(sub / (u8"申請書データ" + std::to_string(i) + ".xml"), XmlText(seed, 100 * 1024));
-    }
+    GenerateXmlFiles(folder, 100, 20, 100 * 1024, u8"申請書データ", 12345);
 }
 
 // Property folders as the export writes them, named as users name properties and documents.
@@ -99,6 +106,9 @@ void GenerateProperties(const fs::path& folder, int count)
 }
 
 void GenerateExport(const fs::path& folder) { GenerateProperties(folder, 1000); }
+
+// 20 folders of 100 files of about 2 KB.
+void GenerateSmallFiles(const fs::path& folder) { GenerateXmlFiles(folder, 20, 100, 2 * 1024, u8"図書データ", 777); }
 
 template <typename Body> double Seconds(Body body)
 {
@@ -170,6 +180,32 @@ bool Compare(const fs::path& work, const Shape& shape, int runs)
     return true;
 }
 
+// Packs a fresh copy of the generated folder with MakeZip in each run, timing the packing alone.
+bool PackOnly(const fs::path& work, const Shape& shape, int runs)
+{
+    fs::path master = work / "master" / u8"物件データ20100903140501";
+    shape.generate(master);
+    std::vector<double> times;
+    for (int run = 1; run <= runs; ++run) {
+        fs::path parent = work / "packed", folder = parent / master.filename();
+        fs::create_directories(parent);
+        fs::copy(master, folder, fs::copy_options::recursive);
+        std::string packingPath = LinuxPathToWin(folder.string()) + "\\*.*";
+        double seconds = Seconds([&] { MakeZip(packingPath.c_str(), "物件データ"); });
+        bool packed = shownMessages == 0 && fs::is_empty(folder);
+        fs::remove_all(parent);
+        if (!packed) {
+            std::fprintf(stderr, "failed: MakeZip of %s\n", shape.title);
+            return false;
+        }
+        times.push_back(seconds);
+    }
+    std::printf("%s: MakeZip best %.4f s, median %.4f s\n", shape.title, *std::min_element(times.begin(), times.end()),
+                Median(times));
+    fs::remove_all(work / "master");
+    return true;
+}
+
 // Packs the folder with MakeZip in a child process: its peak memory in KB, or -1 when it failed.
 long PeakOfPackingInChild(const fs::path& folder)
 {
@@ -223,7 +259,7 @@ int main(int argc, char** argv)
     AfxSetMessageBoxHandler(CountMessage);
     fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
     int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
-    bool memory = argc > 3 && std::string(argv[3]) == "memory";
+    std::string mode = argc > 3 ? argv[3] : "";
     std::string work = (base / "zipbench.XXXXXX").string();
     if (!mkdtemp(&work[0])) {
         std::perror("mkdtemp");
@@ -233,8 +269,10 @@ int main(int argc, char** argv)
     bool ok = LoadZipLibrary() == 1;
     const Shape shapes[] = {{"2,000 files of 100 KB in 100 folders", GenerateLargeFiles},
                             {"export of 1,000 properties (14,000 entries, files of 5 KB)", GenerateExport}};
-    if (memory)
+    if (mode == "memory")
         ok = ok && Memory(work, runs);
+    else if (mode == "small")
+        ok = ok && PackOnly(work, {"2,000 files of 2 KB in 20 folders", GenerateSmallFiles}, runs);
     else
         for (const Shape& shape : shapes)
             ok = ok && Compare(work, shape, runs);

@@ -14,14 +14,13 @@ const size_t kBufferSize = 1024 * 1024;
 
 ZpArchiveFile* FileOf(voidpf stream) { return static_cast<ZpArchiveFile*>(stream); }
 
-voidpf ZCALLBACK OpenFile(voidpf, const void* name, int mode)
+voidpf ZCALLBACK OpenFile(voidpf, const void* descriptor, int mode)
 {
     bool reading = (mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) == ZLIB_FILEFUNC_MODE_READ;
     bool creating = !reading && (mode & ZLIB_FILEFUNC_MODE_CREATE) != 0;
-    if (!name || (!reading && !creating)) // an existing archive is never changed
+    if (!descriptor || (!reading && !creating)) // an existing archive is never changed
         return nullptr;
-    int fd = reading ? open(static_cast<const char*>(name), O_RDONLY | O_CLOEXEC)
-                     : open(static_cast<const char*>(name), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = fcntl(*static_cast<const int*>(descriptor), F_DUPFD_CLOEXEC, 0);
     if (fd < 0)
         return nullptr;
     try {

@@ -10,7 +10,9 @@
 class ZpArchiveFile {
 public:
     // The functions to hand to zipOpen2_64 (a new file: written only) and unzOpen2_64 (an
-    // existing file: read only).
+    // existing file: read only). What they take for the file's name is a pointer to the int
+    // descriptor of the file, open for reading and writing (minizip hands it over unchanged);
+    // they work on a duplicate of it, so that the descriptor stays the caller's.
     static zlib_filefunc64_def Functions();
 
     ZpArchiveFile(int fd, bool writing);

@@ -1,12 +1,10 @@
 #include "zipnorva/ZpEntryCompressor.h"
 
 #include "zipnorva/ZpCrLfFilter.h"
+#include "zipnorva/ZpSourceFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 #include <zip.h>
 
 namespace {
@@ -33,10 +31,10 @@ void ZpEntryCompressor::Prepare(ZpPreparedEntry& entry)
     entry.crc = crc32(0, nullptr, 0);
     entry.size = 0;
     entry.data.clear();
-    if (entry.path.empty())
+    if (entry.file < 0)
         return;
     size_t size = 0;
-    entry.outcome = ReadWhole(entry.path, size);
+    entry.outcome = ReadWhole(entry.file, size);
     if (entry.outcome != ZpPreparedEntry::kReady)
         return;
 
@@ -57,20 +55,14 @@ void ZpEntryCompressor::Prepare(ZpPreparedEntry& entry)
         entry.outcome = ZpPreparedEntry::kCannotCompress;
 }
 
-// Reads the file into input_; kTooLarge when it holds more than kWholeFileLimit bytes.
-ZpPreparedEntry::Outcome ZpEntryCompressor::ReadWhole(const std::string& path, size_t& size)
+// Reads the file from its start into input_; kTooLarge when it holds more than kWholeFileLimit
+// bytes.
+ZpPreparedEntry::Outcome ZpEntryCompressor::ReadWhole(int file, size_t& size)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return ZpPreparedEntry::kCannotOpen;
-    size = 0;
-    ssize_t got = 0;
-    while (size <= kWholeFileLimit &&
-           ((got = read(fd, input_.get() + size, kWholeFileLimit + 1 - size)) > 0 || (got < 0 && errno == EINTR)))
-        size += got > 0 ? got : 0;
-    close(fd);
+    long got = ZpSourceFile::ReadAt(file, input_.get(), kWholeFileLimit + 1, 0);
     if (got < 0)
         return ZpPreparedEntry::kCannotRead;
+    size = static_cast<size_t>(got);
     return size > kWholeFileLimit ? ZpPreparedEntry::kTooLarge : ZpPreparedEntry::kReady;
 }
 

@@ -5,17 +5,16 @@
 
 #include <cstddef>
 #include <memory>
-#include <string>
 #include <vector>
 #include <zlib.h>
 
 // One entry as it goes to a worker and comes back.
 struct ZpPreparedEntry {
-    enum Outcome { kReady, kTooLarge, kCannotOpen, kCannotRead, kCannotCompress };
+    enum Outcome { kReady, kTooLarge, kCannotRead, kCannotCompress };
 
-    // Given: the file's Linux path (empty for a folder) and whether its data are deflated or
-    // stored as they are.
-    std::string path;
+    // Given: the file's descriptor open for reading (-1 for a folder; it stays open) and whether
+    // its data are deflated or stored as they are.
+    int file = -1;
     bool deflate = false;
 
     // Given back. kTooLarge: the file is to be streamed by the packer; the rest is left unset.
@@ -44,7 +43,7 @@ public:
     void Prepare(ZpPreparedEntry& entry);
 
 private:
-    ZpPreparedEntry::Outcome ReadWhole(const std::string& path, size_t& size);
+    ZpPreparedEntry::Outcome ReadWhole(int file, size_t& size);
     bool Deflate(const char* data, size_t size, size_t endSize, std::vector<unsigned char>& out);
     bool StartStream();
     void NextOutputStep();

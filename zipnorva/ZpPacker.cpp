@@ -3,19 +3,18 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/WinPath.h"
 #include "zipnorva/ZpArchiveFile.h"
+#include "zipnorva/ZpArchiveTarget.h"
 #include "zipnorva/ZpEntryQueue.h"
 #include "zipnorva/ZpSourceFile.h"
 #include "zipnorva/ZpSourceRemover.h"
 #include "zipnorva/ZpZip64End.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <cctype>
 #include <cstdio>
 #include <exception>
-#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <unzip.h>
 #include <zip.h>
 
@@ -43,49 +42,35 @@ tm_zip ZipTime(std::time_t time)
     return zipTime;
 }
 
-// Unlinks a temporary file unless it was given its final name.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::string& beside) : path_(beside + ".XXXXXX")
-    {
-        int fd = mkstemp(&path_[0]);
-        if (fd < 0) {
-            path_.clear();
-            return;
-        }
-        fchmod(fd, 0644);
-        close(fd);
-    }
-    ~TemporaryFile()
-    {
-        if (!path_.empty())
-            unlink(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    bool Created() const { return !path_.empty(); }
-    const std::string& Path() const { return path_; }
-    void Release() { path_.clear(); }
-
-private:
-    std::string path_;
-};
-
-// Flushes a file's or folder's data and entries to the disk; false when the disk says it failed.
-bool SyncToDisk(const std::string& path, bool folder)
+bool HasDrive(const std::string& path)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
-    if (fd < 0)
-        return false;
-    bool synced = fsync(fd) == 0;
-    return close(fd) == 0 && synced;
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
 }
 
-std::string FolderOf(const std::string& path)
+bool StartsWithSeparator(const std::string& path) { return !path.empty() && (path[0] == '\\' || path[0] == '/'); }
+
+// The Windows path of name from the folder root (unless name is absolute), with "." and ".."
+// resolved on the text as Windows resolves a full path, whatever the names are on the disk:
+// "..\x.zip" from "P\F" is "P\x.zip" even where "P\F" is a link to a folder elsewhere. A ".."
+// never takes away the drive or the first "\"; at the start of a relative path it stays, for the
+// current folder's parent.
+std::string ResolveOnText(const std::string& root, const std::string& name)
 {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    bool nameAbsolute = HasDrive(name) || StartsWithSeparator(name);
+    std::string path = nameAbsolute || root.empty() ? name : root + "\\" + name;
+    size_t start = HasDrive(path) ? 2 : 0;
+    bool absolute = start > 0 || StartsWithSeparator(path);
+    std::vector<std::string> names;
+    for (const std::string& part : SplitCp932(path.substr(start), "\\/")) {
+        if (part == ".." && !names.empty() && names.back() != "..")
+            names.pop_back();
+        else if (part != "." && (part != ".." || !absolute))
+            names.push_back(part);
+    }
+    std::string resolved = path.substr(0, start) + (absolute ? "\\" : "");
+    for (size_t i = 0; i < names.size(); ++i)
+        resolved += (i > 0 ? "\\" : "") + names[i];
+    return resolved;
 }
 
 // Folders and empty files are stored, the rest deflated.
@@ -99,13 +84,13 @@ std::string LinuxNameOf(const std::string& entryName)
     return cp932::ToUtf8(folder ? entryName.substr(0, entryName.size() - 1) : entryName);
 }
 
-// Reads the archive's central directory through minizip's unzip, calling visit with each entry's
-// name and header, in order. False when the archive cannot be opened or an entry cannot be read.
-bool VisitDirectory(const std::string& path,
-                    const std::function<void(const std::string& name, const unz_file_info64& info)>& visit)
+// Reads the central directory of the archive open as archive through minizip's unzip, calling
+// visit with each entry's name and header, in order. False when the archive cannot be opened or
+// an entry cannot be read.
+bool VisitDirectory(int archive, const std::function<void(const std::string& name, const unz_file_info64& info)>& visit)
 {
     zlib_filefunc64_def functions = ZpArchiveFile::Functions();
-    unzFile unzip = unzOpen2_64(path.c_str(), &functions);
+    unzFile unzip = unzOpen2_64(&archive, &functions);
     if (!unzip)
         return false;
     unz_global_info64 global;
@@ -157,42 +142,39 @@ int ZpPacker::Pack(const std::string& archiveName, const std::vector<std::string
     removalNotes_.clear();
     if (names.empty())
         return Fail(ZP_ERROR_PARAMETERS, "nothing named to pack");
-    std::string archive = Resolve(archiveName);
-    struct stat existing;
-    if (lstat(archive.c_str(), &existing) == 0)
+    ZpArchiveTarget target(WinPathToLinux(ResolveOnText(settings_.rootDir, archiveName).c_str()));
+    if (target.NameTaken())
         return Fail(ZP_ERROR_EXISTS, "the archive already exists: " + archiveName);
-    TemporaryFile temporary(archive);
     struct stat created;
-    if (!temporary.Created() || stat(temporary.Path().c_str(), &created) != 0)
+    if (!target.CreateTemporary() || fstat(target.Temporary(), &created) != 0)
         return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
     std::vector<std::string> paths;
     for (const std::string& name : names)
         paths.push_back(Resolve(name));
     // The archive being written may lie among the sources: it is not one of them.
     ZpTreeWalk walk(root_, paths, settings_.recurse, created.st_dev, created.st_ino);
-    int result = WriteArchive(temporary.Path(), walk);
+    int result = WriteArchive(target, walk);
     if (result == ZP_OK)
-        result = CheckArchive(temporary.Path());
-    if (result == ZP_OK && !SyncToDisk(temporary.Path(), false))
+        result = CheckArchive(target);
+    if (result == ZP_OK && !target.SyncTemporary())
         result = Fail(ZP_ERROR_WRITE, "cannot write the archive to the disk: " + archiveName);
     if (result == ZP_OK)
-        result = Publish(temporary.Path(), archive, archiveName);
+        result = Publish(target, archiveName);
     if (result != ZP_OK)
         return result;
-    temporary.Release();
     // Only an archive whose data and name are both on the disk may replace the sources: after a
     // power cut there is then either the archive or every source.
-    if (!SyncToDisk(FolderOf(archive), true)) {
-        unlink(archive.c_str());
+    if (!target.SyncFolder())
         return Fail(ZP_ERROR_WRITE, "cannot write the archive's name to the disk: " + archiveName);
-    }
-    return settings_.move ? RemoveSources(archive) : ZP_OK;
+    return settings_.move ? RemoveSources(target, walk) : ZP_OK;
 }
 
-int ZpPacker::WriteArchive(const std::string& path, ZpTreeWalk& walk)
+int ZpPacker::WriteArchive(const ZpArchiveTarget& target, ZpTreeWalk& walk)
 {
+    std::string path = target.TemporaryPath();
     zlib_filefunc64_def functions = ZpArchiveFile::Functions();
-    zipFile zip = zipOpen2_64(path.c_str(), APPEND_STATUS_CREATE, nullptr, &functions);
+    int archive = target.Temporary();
+    zipFile zip = zipOpen2_64(&archive, APPEND_STATUS_CREATE, nullptr, &functions);
     if (!zip)
         return Fail(ZP_ERROR_CREATE, "cannot create " + LinuxPathToWin(path));
     int result = ZP_OK;
@@ -203,7 +185,7 @@ int ZpPacker::WriteArchive(const std::string& path, ZpTreeWalk& walk)
     }
     if (zipClose(zip, nullptr) != ZIP_OK && result == ZP_OK)
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
-    if (result == ZP_OK && !AddZip64EndRecords(path, written_.Count()))
+    if (result == ZP_OK && !AddZip64EndRecords(archive, written_.Count()))
         result = Fail(ZP_ERROR_WRITE, "cannot finish " + LinuxPathToWin(path));
     return result;
 }
@@ -211,8 +193,11 @@ int ZpPacker::WriteArchive(const std::string& path, ZpTreeWalk& walk)
 // Writes the entries in order as the walk finds them, while the workers prepare those after them.
 int ZpPacker::WriteEntries(void* zip, ZpTreeWalk& walk)
 {
+    // The entries in the queue, by their place, each holding its file open until it is written:
+    // declared first, to close those files only once the workers have stopped reading them.
+    std::vector<ZpTreeWalk::Entry> queued;
     ZpEntryQueue queue(settings_.level, settings_.crlfToLf);
-    std::vector<ZpTreeWalk::Entry> queued(queue.Capacity()); // the entries in the queue, by their place
+    queued.resize(queue.Capacity());
     unsigned long long found = 0;
     bool more = true;
     for (unsigned long long written = 0;; ++written) {
@@ -227,8 +212,10 @@ int ZpPacker::WriteEntries(void* zip, ZpTreeWalk& walk)
         }
         if (written == found)
             return ZP_OK;
-        int result = WriteEntry(zip, queued[written % queued.size()], queue.Oldest());
+        ZpTreeWalk::Entry& entry = queued[written % queued.size()];
+        int result = WriteEntry(zip, entry, queue.Oldest());
         queue.Release();
+        entry.file.Reset();
         if (result != ZP_OK)
             return result;
     }
@@ -257,10 +244,7 @@ void ZpPacker::NoteForRemoval(const ZpTreeWalk::Entry& entry, unsigned long long
 void ZpPacker::QueueEntry(ZpEntryQueue& queue, const ZpTreeWalk::Entry& entry)
 {
     ZpPreparedEntry& prepared = queue.NextToQueue();
-    if (entry.isFolder)
-        prepared.path.clear();
-    else
-        prepared.path = entry.path;
+    prepared.file = entry.file.Get();
     prepared.deflate = MethodOf(entry) == Z_DEFLATED;
     queue.Queue();
 }
@@ -272,8 +256,6 @@ int ZpPacker::WriteEntry(void* zip, const ZpTreeWalk::Entry& entry, const ZpPrep
         break;
     case ZpPreparedEntry::kTooLarge:
         return WriteStreamed(zip, entry);
-    case ZpPreparedEntry::kCannotOpen:
-        return Fail(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(entry.path));
     case ZpPreparedEntry::kCannotRead:
         return Fail(ZP_ERROR_SOURCE, "cannot read " + LinuxPathToWin(entry.path));
     case ZpPreparedEntry::kCannotCompress:
@@ -293,9 +275,7 @@ int ZpPacker::WriteEntry(void* zip, const ZpTreeWalk::Entry& entry, const ZpPrep
 // compressed by minizip here.
 int ZpPacker::WriteStreamed(void* zip, const ZpTreeWalk::Entry& entry)
 {
-    ZpSourceFile source(entry.path);
-    if (!source.IsOpen())
-        return Fail(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(entry.path));
+    ZpSourceFile source(entry.file.Get());
     bool isText = source.ScanIsText();
     if (!OpenEntry(zip, entry, isText, false))
         return Fail(ZP_ERROR_WRITE, "cannot add " + LinuxPathToWin(entry.path));
@@ -331,10 +311,11 @@ bool ZpPacker::OpenEntry(void* zip, const ZpTreeWalk::Entry& entry, bool isText,
 
 // Reads the archive's central directory back: it must list the entries written, in order, with
 // the names, methods, sizes and checksums written.
-int ZpPacker::CheckArchive(const std::string& path)
+int ZpPacker::CheckArchive(const ZpArchiveTarget& target)
 {
+    std::string path = target.TemporaryPath();
     ZpEntryDigest readBack;
-    bool read = VisitDirectory(path, [&readBack](const std::string& name, const unz_file_info64& info) {
+    bool read = VisitDirectory(target.Temporary(), [&readBack](const std::string& name, const unz_file_info64& info) {
         readBack.Add(name.data(), name.size(), info.compression_method, info.crc, info.uncompressed_size);
     });
     if (!read)
@@ -345,31 +326,30 @@ int ZpPacker::CheckArchive(const std::string& path)
 }
 
 // Gives the finished archive its name, never replacing a file that took the name meanwhile.
-int ZpPacker::Publish(const std::string& temporary, const std::string& archive, const std::string& archiveName) const
+int ZpPacker::Publish(ZpArchiveTarget& target, const std::string& archiveName) const
 {
-    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, archive.c_str(), RENAME_NOREPLACE) == 0)
+    switch (target.Publish()) {
+    case ZpArchiveTarget::kPublished:
         return ZP_OK;
-    if (errno == EINVAL || errno == ENOSYS) { // a file system that cannot refuse to replace
-        struct stat existing;
-        if (lstat(archive.c_str(), &existing) != 0 && rename(temporary.c_str(), archive.c_str()) == 0)
-            return ZP_OK;
-    }
-    if (errno == EEXIST || access(archive.c_str(), F_OK) == 0)
+    case ZpArchiveTarget::kNameTaken:
         return Fail(ZP_ERROR_EXISTS, "the archive already exists: " + archiveName);
-    return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
+    default:
+        return Fail(ZP_ERROR_CREATE, "cannot create the archive " + archiveName);
+    }
 }
 
 // Removes exactly what the archive holds, as its central directory lists it, with what was noted
 // for the removal: the files, and the folders deepest first once what they held is gone, so that
 // a file put among the sources after they were walked stays, and so does its folder. Every
 // source is in the archive by now, so a failure loses nothing; it is reported and the rest are
-// still tried.
-int ZpPacker::RemoveSources(const std::string& archive)
+// still tried. Nothing is removed unless the root folder is still the one walked.
+int ZpPacker::RemoveSources(const ZpArchiveTarget& target, const ZpTreeWalk& walk)
 {
-    ZpSourceRemover remover(
-        rootPrefix_, [this](const std::string& path) { Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(path)); });
+    ZpSourceRemover remover(root_, walk.RootDevice(), walk.RootInode(), [this](const std::string& path) {
+        Fail(ZP_ERROR_MOVE, "cannot remove " + LinuxPathToWin(path));
+    });
     unsigned long long ordinal = 0;
-    bool read = VisitDirectory(archive, [&](const std::string& name, const unz_file_info64&) {
+    bool read = VisitDirectory(target.Temporary(), [&](const std::string& name, const unz_file_info64&) {
         RemoveNotedFolders(remover, ordinal);
         bool renamed = !removalNotes_.empty() && removalNotes_.front().ordinal == ordinal;
         remover.Remove(renamed ? removalNotes_.front().path : LinuxNameOf(name), !name.empty() && name.back() == '/');
@@ -378,7 +358,7 @@ int ZpPacker::RemoveSources(const std::string& archive)
         ++ordinal;
     });
     if (!read)
-        return Fail(ZP_ERROR_MOVE, "cannot read back " + LinuxPathToWin(archive));
+        return Fail(ZP_ERROR_MOVE, "cannot read back " + LinuxPathToWin(target.TemporaryPath()));
     RemoveNotedFolders(remover, ordinal);
     remover.Finish();
     return remover.Failed() ? ZP_ERROR_MOVE : ZP_OK;

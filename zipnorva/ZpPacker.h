@@ -10,6 +10,7 @@
 #include <vector>
 
 struct ZpPreparedEntry;
+class ZpArchiveTarget;
 class ZpEntryQueue;
 class ZpSourceRemover;
 
@@ -27,17 +28,18 @@ class ZpPacker {
 public:
     ZpPacker(const ZpSettings& settings, ZpPrintFunction print);
 
-    // Writes the archive archiveName (relative to the root folder unless absolute) holding the
-    // named files and folders, with entry names relative to the root folder. The names are walked
-    // as they are written, and each file is read once; files are compressed on worker threads and
-    // written in order. The archive is written to a temporary file beside it, its central
-    // directory read back and compared with what was written (names, methods, sizes and
-    // checksums, in order), flushed to the disk and only then given its name, which must not
-    // exist yet; with move, what the archive holds is then removed from the disk, once that name
-    // is flushed to the disk too (the folder that holds it). Returns ZP_OK or a ZP_ERROR_ code;
-    // up to the removal, a failure leaves every source and no file behind. The memory used grows
-    // with the archive by minizip's central directory, and by no list of the entries: only by the
-    // few notes that the removal may need (RemovalNote).
+    // Writes the archive archiveName (relative to the root folder unless absolute; "." and ".."
+    // taken on the text, as Windows takes them) holding the named files and folders, with entry
+    // names relative to the root folder. The names are walked as they are written, never through
+    // a link, and each file is read once; files are compressed on worker threads and written in
+    // order. The archive is written to a temporary file beside it, its central directory read
+    // back and compared with what was written (names, methods, sizes and checksums, in order),
+    // flushed to the disk and only then given its name, which must not exist yet; with move, what
+    // the archive holds is then removed from the disk, once that name is flushed to the disk too
+    // (the folder that holds it), and only while the root folder is still the one walked. Returns
+    // ZP_OK or a ZP_ERROR_ code; up to the removal, a failure leaves every source and no file
+    // behind. The memory used grows with the archive by minizip's central directory, and by no
+    // list of the entries: only by the few notes that the removal may need (RemovalNote).
     int Pack(const std::string& archiveName, const std::vector<std::string>& names);
 
 private:
@@ -54,7 +56,7 @@ private:
     int Fail(int code, const std::string& message) const;
     std::string Resolve(const std::string& windowsPath) const;
     bool IsStored(const ZpTreeWalk::Entry& entry) const { return !entry.isFolder || !settings_.noDirEntries; }
-    int WriteArchive(const std::string& path, ZpTreeWalk& walk);
+    int WriteArchive(const ZpArchiveTarget& target, ZpTreeWalk& walk);
     int WriteEntries(void* zip, ZpTreeWalk& walk);
     int FindNextStored(ZpTreeWalk& walk, ZpTreeWalk::Entry& entry, unsigned long long ordinal, bool& found);
     void NoteForRemoval(const ZpTreeWalk::Entry& entry, unsigned long long ordinal);
@@ -62,9 +64,9 @@ private:
     int WriteEntry(void* zip, const ZpTreeWalk::Entry& entry, const ZpPreparedEntry& prepared);
     int WriteStreamed(void* zip, const ZpTreeWalk::Entry& entry);
     bool OpenEntry(void* zip, const ZpTreeWalk::Entry& entry, bool isText, bool raw);
-    int CheckArchive(const std::string& path);
-    int Publish(const std::string& temporary, const std::string& archive, const std::string& archiveName) const;
-    int RemoveSources(const std::string& archive);
+    int CheckArchive(const ZpArchiveTarget& target);
+    int Publish(ZpArchiveTarget& target, const std::string& archiveName) const;
+    int RemoveSources(const ZpArchiveTarget& target, const ZpTreeWalk& walk);
     void RemoveNotedFolders(ZpSourceRemover& remover, unsigned long long before);
 
     ZpSettings settings_;

@@ -1,6 +1,8 @@
 #include "zipnorva/ZpSourceFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -8,40 +10,50 @@ const size_t kPieceSize = 256 * 1024;
 
 } // namespace
 
-ZpSourceFile::ZpSourceFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")), raw_(new char[kPieceSize])
-{
-}
+ZpSourceFile::ZpSourceFile(int file) : file_(file), raw_(new char[kPieceSize]) {}
 
-ZpSourceFile::~ZpSourceFile()
+long ZpSourceFile::ReadAt(int file, char* out, size_t size, unsigned long long offset)
 {
-    if (file_)
-        std::fclose(file_);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t got = pread(file, out + done, size - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        done += static_cast<size_t>(got);
+    }
+    return static_cast<long>(done);
 }
 
 bool ZpSourceFile::ScanIsText()
 {
     bool text = true;
-    size_t got;
-    while (text && (got = std::fread(raw_.get(), 1, kPieceSize, file_)) > 0)
-        text = ZpCrLfFilter::IsText(raw_.get(), got);
-    bool readError = std::ferror(file_) != 0;
-    std::rewind(file_); // clears the error indicator: remember the error as a binary verdict
-    return text && !readError;
+    long got = kPieceSize;
+    for (unsigned long long at = 0; text && got == static_cast<long>(kPieceSize); at += kPieceSize) {
+        got = ReadAt(file_, raw_.get(), kPieceSize, at);
+        text = got >= 0 && ZpCrLfFilter::IsText(raw_.get(), static_cast<size_t>(got));
+    }
+    return text;
 }
 
 long ZpSourceFile::Read(std::vector<char>& out, bool crlfToLf)
 {
     out.resize(kPieceSize + 1); // nothing to do when out is reused
     for (;;) {
-        size_t got = std::fread(raw_.get(), 1, kPieceSize, file_);
-        if (got == 0 && std::ferror(file_))
+        long got = ReadAt(file_, raw_.get(), kPieceSize, offset_);
+        if (got < 0)
             return -1;
+        offset_ += static_cast<unsigned long long>(got);
         if (!crlfToLf) {
             std::copy(raw_.get(), raw_.get() + got, out.begin());
-            return static_cast<long>(got);
+            return got;
         }
         // A last piece that is a lone CR translates to nothing yet: the CR comes with the end.
-        size_t n = got > 0 ? filter_.Filter(raw_.get(), got, out.data()) : filter_.Finish(out.data());
+        size_t n =
+            got > 0 ? filter_.Filter(raw_.get(), static_cast<size_t>(got), out.data()) : filter_.Finish(out.data());
         if (n > 0 || got == 0)
             return static_cast<long>(n);
     }

@@ -1,25 +1,24 @@
-// One file to pack that is too large to be held in memory, read piece by piece, with CR LF
-// translated to LF on request.
+// One file to pack that is too large to be held in memory, read piece by piece through its open
+// descriptor, with CR LF translated to LF on request.
 #pragma once
 
 #include "zipnorva/ZpCrLfFilter.h"
 
-#include <cstdio>
+#include <cstddef>
 #include <memory>
-#include <string>
 #include <vector>
 
 class ZpSourceFile {
 public:
-    explicit ZpSourceFile(const std::string& path);
-    ~ZpSourceFile();
-    ZpSourceFile(const ZpSourceFile&) = delete;
-    ZpSourceFile& operator=(const ZpSourceFile&) = delete;
+    // Reads file from its start; the descriptor stays the caller's, open.
+    explicit ZpSourceFile(int file);
 
-    bool IsOpen() const { return file_ != nullptr; }
+    // Reads size bytes of a file from offset into out, fewer only at its end, retrying after
+    // signals: their count, or -1 on a read error. The descriptor's own offset is left alone.
+    static long ReadAt(int file, char* out, size_t size, unsigned long long offset);
 
-    // Reads the whole file and rewinds it. True when every byte is text (ZpCrLfFilter::IsText);
-    // false also on a read error, which the next Read reports.
+    // Reads the whole file, leaving Read where it was. True when every byte is text
+    // (ZpCrLfFilter::IsText); false also on a read error, which the next Read reports.
     bool ScanIsText();
 
     // The next piece of the file into out; its length, 0 only at the end, -1 on a read error.
@@ -27,7 +26,8 @@ public:
     long Read(std::vector<char>& out, bool crlfToLf);
 
 private:
-    std::FILE* file_;
+    int file_;
+    unsigned long long offset_ = 0;
     std::unique_ptr<char[]> raw_; // a piece, not cleared: an archive packs thousands of files
     ZpCrLfFilter filter_;
 };

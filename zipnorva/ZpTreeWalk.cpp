@@ -76,6 +76,9 @@ int ZpTreeWalk::Refuse(int code, const std::string& reason)
 int ZpTreeWalk::Next(Entry& entry, bool& found)
 {
     found = false;
+    if (!rootFolder_.IsOpen())
+        if (int result = OpenRoot())
+            return result;
     while (!found) {
         int result = ZP_OK;
         if (!levels_.empty() && levels_.back().next == levels_.back().starts.size())
@@ -92,19 +95,38 @@ int ZpTreeWalk::Next(Entry& entry, bool& found)
     return ZP_OK;
 }
 
+int ZpTreeWalk::OpenRoot()
+{
+    rootFolder_ = ZpDescriptor::OpenLastNotFollowed(root_, O_PATH | O_DIRECTORY | O_CLOEXEC);
+    struct stat info;
+    if (!rootFolder_.IsOpen() || fstat(rootFolder_.Get(), &info) != 0) {
+        rootFolder_.Reset();
+        return Refuse(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(root_));
+    }
+    rootDevice_ = info.st_dev;
+    rootInode_ = info.st_ino;
+    return ZP_OK;
+}
+
+// A name given: a folder followed by "*.*" is entered without an entry of its own; anything else
+// is visited in the folder that holds it.
 int ZpTreeWalk::StartName(const std::string& path, Entry& entry, bool& found)
 {
-    path_ = path;
-    size_t slash = path_.rfind('/');
-    std::string last = path_.substr(slash + 1);
-    if (last == "*.*" || last == "*") {
-        path_.resize(std::max<size_t>(slash, 1));
-        return EnterFolder(true, 0);
+    std::string folder, name;
+    SplitLastName(path, folder, name);
+    if (name == "*.*" || name == "*") {
+        path_ = folder;
+        if (path_ == root_)
+            return EnterRoot(true, 0);
+        return EnterFolder(ZpDescriptor::OpenLastNotFollowed(path_, O_RDONLY | O_DIRECTORY | O_CLOEXEC), true, 0);
     }
-    struct stat info;
-    if (lstat(path_.c_str(), &info) != 0)
+    path_ = path;
+    while (path_.size() > 1 && path_.back() == '/')
+        path_.pop_back();
+    ZpDescriptor holder(open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!holder.IsOpen())
         return Refuse(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(path_));
-    return Visit(info, true, 0, entry, found);
+    return Visit(holder.Get(), name.c_str(), true, 0, entry, found);
 }
 
 int ZpTreeWalk::VisitNextInFolder(Entry& entry, bool& found)
@@ -113,24 +135,25 @@ int ZpTreeWalk::VisitNextInFolder(Entry& entry, bool& found)
     const char* name = level.names.c_str() + level.starts[level.next++];
     path_.resize(level.pathLength);
     path_ += name;
-    struct stat info;
-    if (fstatat(dirfd(level.dir), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-        return Refuse(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(path_));
-    return Visit(info, level.namedFromRoot, level.nameLength, entry, found);
+    return Visit(dirfd(level.dir), name, level.namedFromRoot, level.nameLength, entry, found);
 }
 
-// Finds path_ as a file, or as a folder with its entry, entering it to walk what it holds. The root
-// folder itself has no entry. namedFromRoot: the folder that holds path_ has no entry, and the name
-// is taken from the root folder on; otherwise it follows the first nameLength bytes of name_.
-int ZpTreeWalk::Visit(const struct stat& info, bool namedFromRoot, size_t nameLength, Entry& entry, bool& found)
+// Finds path_, the name in the open folder, as a file, or as a folder with its entry, entering it
+// to walk what it holds; a link there is refused. The root folder itself has no entry.
+// namedFromRoot: the folder that holds path_ has no entry, and the name is taken from the root
+// folder on; otherwise it follows the first nameLength bytes of name_.
+int ZpTreeWalk::Visit(int folder, const char* name, bool namedFromRoot, size_t nameLength, Entry& entry, bool& found)
 {
+    struct stat info;
+    if (fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return Refuse(ZP_ERROR_SOURCE, "not found: " + LinuxPathToWin(path_));
     bool isFolder = S_ISDIR(info.st_mode);
     if (!isFolder && !S_ISREG(info.st_mode))
         return Refuse(ZP_ERROR_SOURCE, "not a file or folder: " + LinuxPathToWin(path_));
     if ((isFolder && !recurse_) || (!isFolder && info.st_dev == skippedDevice_ && info.st_ino == skippedInode_))
         return ZP_OK;
     if (path_ == root_)
-        return isFolder ? EnterFolder(namedFromRoot, nameLength) : ZP_OK;
+        return isFolder ? EnterRoot(namedFromRoot, nameLength) : ZP_OK;
     if (namedFromRoot && path_.compare(0, rootPrefix_.size(), rootPrefix_) != 0)
         return Refuse(ZP_ERROR_PARAMETERS, "outside the root folder: " + LinuxPathToWin(path_));
     size_t nameStart = namedFromRoot ? rootPrefix_.size() : path_.rfind('/') + 1;
@@ -142,25 +165,47 @@ int ZpTreeWalk::Visit(const struct stat& info, bool namedFromRoot, size_t nameLe
         name_ += '/';
     if (name_.size() > kLongestEntryName)
         return Refuse(ZP_ERROR_PARAMETERS, "name too long: " + LinuxPathToWin(path_));
+
+    // Opened without following a link that took its place meanwhile, and without waiting on
+    // anything that is no file; what was opened must still be what was found.
+    int flags = (isFolder ? O_DIRECTORY : O_NONBLOCK | O_NOCTTY) | O_RDONLY | O_NOFOLLOW | O_CLOEXEC;
+    ZpDescriptor opened(openat(folder, name, flags));
+    struct stat held;
+    if (!opened.IsOpen() || fstat(opened.Get(), &held) != 0 || (held.st_mode & S_IFMT) != (info.st_mode & S_IFMT))
+        return Refuse(ZP_ERROR_SOURCE, "cannot open " + LinuxPathToWin(path_));
     entry.path = path_;
     entry.name = name_;
-    entry.size = isFolder ? 0 : static_cast<unsigned long long>(info.st_size);
-    entry.modified = info.st_mtime;
+    entry.size = isFolder ? 0 : static_cast<unsigned long long>(held.st_size);
+    entry.modified = held.st_mtime;
     entry.isFolder = isFolder;
     found = true;
-    return isFolder ? EnterFolder(false, name_.size()) : ZP_OK;
+    if (isFolder) {
+        entry.file.Reset();
+        return EnterFolder(std::move(opened), false, name_.size());
+    }
+    entry.file = std::move(opened);
+    return ZP_OK;
 }
 
-// Lists the folder path_ to walk its names next.
-int ZpTreeWalk::EnterFolder(bool namedFromRoot, size_t nameLength)
+// Lists the root folder, the one opened first, to walk its names next.
+int ZpTreeWalk::EnterRoot(bool namedFromRoot, size_t nameLength)
+{
+    path_ = root_;
+    return EnterFolder(ZpDescriptor(openat(rootFolder_.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)), namedFromRoot,
+                       nameLength);
+}
+
+// Lists the folder path_, open in folder, to walk its names next.
+int ZpTreeWalk::EnterFolder(ZpDescriptor folder, bool namedFromRoot, size_t nameLength)
 {
     levels_.emplace_back();
     Level& level = levels_.back();
-    level.dir = opendir(path_.c_str());
+    level.dir = folder.IsOpen() ? fdopendir(folder.Get()) : nullptr;
     if (!level.dir) {
         levels_.pop_back();
         return Refuse(ZP_ERROR_SOURCE, "cannot read the folder " + LinuxPathToWin(path_));
     }
+    folder.Release(); // the listing owns it now
     ListFolder(level.dir, level.names, level.starts);
     if (path_ != "/")
         path_ += '/';

@@ -2,7 +2,14 @@
 // each name in turn, a folder's entry before what it holds, and each folder's names sorted by
 // their bytes, so that an archive's order does not depend on the disk. Only the listings of the
 // folders on the current path are held, so that its memory does not grow with the tree.
+// The walk never follows a link: the last name of each name given is opened without following
+// it (the names before it are the caller's), and everything below through the handle of the
+// folder that holds it, so that what is packed lies where the names say whatever is swapped for
+// a link meanwhile. Each file is opened when it is found and handed on open, so that what is
+// packed is the very file found.
 #pragma once
+
+#include "zipnorva/ZpDescriptor.h"
 
 #include <cstddef>
 #include <ctime>
@@ -20,6 +27,7 @@ public:
         unsigned long long size = 0; // bytes on the disk when found; 0 for a folder
         std::time_t modified = 0;
         bool isFolder = false;
+        ZpDescriptor file; // a file's, open for reading; not open for a folder
     };
 
     // root: the Linux path of the root folder, without a final "/" (but "/" itself); entry names
@@ -34,9 +42,13 @@ public:
 
     // Finds the next entry: ZP_OK with found set, or with found false once every name is walked;
     // otherwise a ZP_ERROR_ code, with Error() telling why (a name that does not exist, a link or
-    // device file, an unreadable folder, a name outside the root folder or too long).
+    // device file, an unreadable folder or file, a name outside the root folder or too long). The
+    // first call opens the root folder, which must be a folder and no link.
     int Next(Entry& entry, bool& found);
     const std::string& Error() const { return error_; }
+    // The root folder as the walk opened it: what the removal must find there.
+    dev_t RootDevice() const { return rootDevice_; }
+    ino_t RootInode() const { return rootInode_; }
 
 private:
     // A folder whose names are being walked, open for looking them up.
@@ -51,10 +63,12 @@ private:
     };
 
     int Refuse(int code, const std::string& reason);
+    int OpenRoot();
     int StartName(const std::string& path, Entry& entry, bool& found);
     int VisitNextInFolder(Entry& entry, bool& found);
-    int Visit(const struct stat& info, bool namedFromRoot, size_t nameLength, Entry& entry, bool& found);
-    int EnterFolder(bool namedFromRoot, size_t nameLength);
+    int Visit(int folder, const char* name, bool namedFromRoot, size_t nameLength, Entry& entry, bool& found);
+    int EnterRoot(bool namedFromRoot, size_t nameLength);
+    int EnterFolder(ZpDescriptor folder, bool namedFromRoot, size_t nameLength);
     void LeaveFolder();
 
     std::string root_;
@@ -64,6 +78,9 @@ private:
     bool recurse_;
     dev_t skippedDevice_;
     ino_t skippedInode_;
+    ZpDescriptor rootFolder_;
+    dev_t rootDevice_ = 0;
+    ino_t rootInode_ = 0;
     std::vector<Level> levels_;
     std::string path_, name_; // of the entry being visited
     std::string error_;

@@ -1,7 +1,6 @@
 #include "zipnorva/ZpZip64End.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,14 +78,10 @@ bool InsertRecords(int fd, unsigned long long fileSize, unsigned long long entri
 
 } // namespace
 
-bool AddZip64EndRecords(const std::string& path, unsigned long long entries)
+bool AddZip64EndRecords(int archive, unsigned long long entries)
 {
     if (entries < kCountMark)
         return true;
-    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return false;
     struct stat info;
-    bool done = fstat(fd, &info) == 0 && InsertRecords(fd, static_cast<unsigned long long>(info.st_size), entries);
-    return close(fd) == 0 && done;
+    return fstat(archive, &info) == 0 && InsertRecords(archive, static_cast<unsigned long long>(info.st_size), entries);
 }

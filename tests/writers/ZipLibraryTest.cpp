@@ -281,6 +281,28 @@ TEST_F(ZipLibraryTest, EntriesReadBackInAnotherOrderOrWithAnotherMethodLeaveEver
     }
 }
 
+namespace {
+
+// Packs folder into "..\\out.zip" with the library's own entries and calls change once the archive
+// is complete and named (its folder is being flushed), before any source is removed.
+int PackChangingBeforeTheRemoval(const std::string& folder, const std::function<void()>& change,
+                                 bool folderEntries = true)
+{
+    std::string parent = fs::path(folder).parent_path().string();
+    SyncWatch watch{folder};
+    watch.whileSyncing = [&](const std::string& path) {
+        if (path == parent)
+            change();
+    };
+    syncWatch = &watch;
+    LibraryEntries library;
+    int packed = library.Pack(folder, "..\\out.zip", 0, folderEntries);
+    syncWatch = nullptr;
+    return packed;
+}
+
+} // namespace
+
 // The removal goes by what the archive holds: a file put among the sources once they are packed
 // stays, and so do its folder and a folder made then, with or without folder entries in the
 // archive; the rest goes, the empty folder too.
@@ -290,17 +312,13 @@ TEST_F(ZipLibraryTest, MoveRemovesWhatTheArchiveHoldsAndKeepsWhatCameAfterIt)
         SCOPED_TRACE(folderEntries);
         std::string parent = parent_.Path() + (folderEntries ? "/with" : "/without");
         std::string folder = MakeExportFolder(parent);
-        SyncWatch watch{folder};
-        watch.whileSyncing = [&](const std::string& path) {
-            if (path == parent) { // the archive is complete and named
+        int packed = PackChangingBeforeTheRemoval(
+            folder,
+            [&] {
                 WriteBytes(folder + u8"/物件/後から.xml", "late");
                 fs::create_directory(folder + u8"/新しい");
-            }
-        };
-        syncWatch = &watch;
-        LibraryEntries library;
-        int packed = library.Pack(folder, "..\\out.zip", 0, folderEntries);
-        syncWatch = nullptr;
+            },
+            folderEntries);
 
         EXPECT_EQ(ZP_ERROR_MOVE, packed); // the folder of the new file cannot go
         std::map<std::string, std::string> kept = {
@@ -336,7 +354,7 @@ TEST_F(ZipLibraryTest, SourcesWhoseNamesCp932LacksAreRemovedByTheirOwnNames)
 }
 
 // Entry names start from the root folder, also for what a sub-folder named with "*.*" holds, whose
-// own entry is left out and which is kept.
+// own entry is left out and which is kept, and for a file named in a sub-folder.
 TEST_F(ZipLibraryTest, EntryNamesStartFromTheRootFolderWhereverANameStarts)
 {
     std::string folder = MakeExportFolder(parent_.Path());
@@ -348,6 +366,12 @@ TEST_F(ZipLibraryTest, EntryNamesStartFromTheRootFolderWhereverANameStarts)
     EXPECT_EQ(std::vector<std::string>({"物件/空/", "物件/申請書データ.xml", "物件/図.bmp"}), names); // CP932
     EXPECT_EQ(std::vector<std::string>({u8"マーカー", u8"共通データ.xml", u8"物件"}), FolderNames(folder));
     EXPECT_TRUE(fs::is_empty(folder + u8"/物件"));
+
+    std::string named = MakeExportFolder(parent_.Path() + "/named");
+    ASSERT_EQ(ZP_OK, library.PackNames(named, "..\\out.zip", {"物件\\図.bmp"}));
+    std::map<std::string, std::string> entries = {{"物件/図.bmp", std::string("BM\0\r\n\x01", 6)}}; // CP932
+    EXPECT_EQ(entries, ArchiveEntries(parent_.Path() + "/named/out.zip"));
+    EXPECT_EQ(std::vector<std::string>({u8"申請書データ.xml", u8"空"}), FolderNames(named + u8"/物件"));
 }
 
 // An archive named inside the folder that it packs is not one of its sources, and stays.
@@ -366,6 +390,111 @@ TEST_F(ZipLibraryTest, LinkInTheFolderIsRefusedBeforeAnythingIsWritten)
     std::string folder = MakeExportFolder(parent_.Path());
     fs::create_symlink(u8"共通データ.xml", folder + u8"/物件/リンク");
     ExpectFailureChangingNothing(folder, "..\\out.zip", ZP_ERROR_SOURCE);
+}
+
+// A root folder that is a link is refused, wherever it leads: nothing is packed or removed there,
+// and no archive is written beside it or beside what it leads to.
+TEST_F(ZipLibraryTest, RootFolderThatIsALinkIsRefusedAndNoArchiveIsWrittenAnywhere)
+{
+    std::string outside = MakeExportFolder(parent_.Path() + "/outside");
+    fs::create_directories(parent_.Path() + "/destination");
+    std::string root = parent_.Path() + "/destination/link";
+    fs::create_directory_symlink(outside, root);
+    ExpectFailureChangingNothing(root, "..\\out.zip", ZP_ERROR_SOURCE);
+}
+
+// "." and ".." in the archive's name, relative or absolute, are taken on the text, as Windows
+// takes them: two folders up from a root reached through a link is two folders up in the path
+// given, not above where the link leads.
+TEST_F(ZipLibraryTest, DotsInTheArchiveNameAreTakenOnTheTextNotWhereALinkOnTheWayLeads)
+{
+    for (bool absolute : {false, true}) {
+        SCOPED_TRACE(absolute);
+        std::string base = parent_.Path() + (absolute ? "/absolute" : "/relative");
+        std::string folder = MakeExportFolder(base + "/elsewhere/data");
+        fs::create_directories(base + "/given");
+        fs::create_directory_symlink(base + "/elsewhere/data", base + "/given/link");
+        std::string root = base + "/given/link/" + fs::path(folder).filename().string();
+        std::string name = (absolute ? LinuxPathToWin(root) + "\\" : "") + ".\\..\\..\\out.zip";
+        LibraryEntries library;
+        ASSERT_EQ(ZP_OK, library.Pack(root, name));
+        EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+                  Hex(ArchiveListing(base + "/given/out.zip")));
+        EXPECT_EQ(std::vector<std::string>{"data"}, FolderNames(base + "/elsewhere"));
+        EXPECT_TRUE(fs::is_empty(folder));
+    }
+}
+
+// The caller may name the parent by a folder it holds open (/proc/self/fd/N): the archive goes
+// into that very folder, whatever has become of its name.
+TEST_F(ZipLibraryTest, AParentNamedByAnOpenFolderGetsTheArchiveWhateverItsNameBecame)
+{
+    std::string folder = MakeExportFolder(parent_.Path() + "/before");
+    int held = open((parent_.Path() + "/before").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_LE(0, held);
+    fs::rename(parent_.Path() + "/before", parent_.Path() + "/after");
+    std::string root = "/proc/self/fd/" + std::to_string(held) + "/" + fs::path(folder).filename().string();
+    LibraryEntries library;
+    int packed = library.Pack(root, "..\\out.zip");
+    close(held);
+    ASSERT_EQ(ZP_OK, packed);
+    std::string name = fs::path(folder).filename().string();
+    EXPECT_EQ(std::vector<std::string>({"out.zip", name}), FolderNames(parent_.Path() + "/after"));
+    EXPECT_TRUE(fs::is_empty(parent_.Path() + "/after/" + name));
+    EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+              Hex(ArchiveListing(parent_.Path() + "/after/out.zip")));
+}
+
+// A sub-folder swapped for a link to a folder elsewhere once the sources are packed: nothing is
+// removed where the link leads, nor from the folder moved away; the rest goes, and the archive
+// stays.
+TEST_F(ZipLibraryTest, ASubFolderSwappedForALinkBeforeTheRemovalRemovesNothingWhereItLeads)
+{
+    std::string folder = MakeExportFolder(parent_.Path() + "/destination");
+    std::string outside = MakeExportFolder(parent_.Path() + "/outside");
+    auto before = Snapshot(parent_.Path() + "/outside");
+    int packed = PackChangingBeforeTheRemoval(folder, [&] {
+        fs::rename(folder + u8"/物件", parent_.Path() + "/moved");
+        fs::create_directory_symlink(outside + u8"/物件", folder + u8"/物件");
+    });
+
+    EXPECT_EQ(ZP_ERROR_MOVE, packed);
+    EXPECT_EQ(before, Snapshot(parent_.Path() + "/outside"));
+    std::map<std::string, std::string> moved = {{u8"空", "<folder>"},
+                                                {u8"申請書データ.xml", "x\r\r\ny\rz\r\n\r"},
+                                                {u8"図.bmp", std::string("BM\0\r\n\x01", 6)}};
+    EXPECT_EQ(moved, Snapshot(parent_.Path() + "/moved"));
+    EXPECT_TRUE(fs::is_symlink(folder + u8"/物件"));
+    EXPECT_EQ(std::vector<std::string>{u8"物件"}, FolderNames(folder));
+    EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+              Hex(ArchiveListing(parent_.Path() + "/destination/out.zip")));
+}
+
+// The root folder swapped for another folder holding the same names, or for a link to one, once
+// the sources are packed: nothing at all is removed, neither there nor in the folder packed.
+TEST_F(ZipLibraryTest, ARootFolderSwappedBeforeTheRemovalRemovesNothing)
+{
+    for (bool link : {false, true}) {
+        SCOPED_TRACE(link);
+        std::string parent = parent_.Path() + (link ? "/link" : "/folder");
+        std::string folder = MakeExportFolder(parent + "/destination");
+        std::string other = MakeExportFolder(parent + "/other");
+        auto packedFiles = Snapshot(folder);
+        auto otherFiles = Snapshot(other);
+        int packed = PackChangingBeforeTheRemoval(folder, [&] {
+            fs::rename(folder, parent + "/moved");
+            if (link)
+                fs::create_directory_symlink(other, folder);
+            else
+                fs::rename(other, folder);
+        });
+
+        EXPECT_EQ(ZP_ERROR_MOVE, packed);
+        EXPECT_EQ(packedFiles, Snapshot(parent + "/moved"));
+        EXPECT_EQ(otherFiles, Snapshot(folder));
+        EXPECT_EQ(Hex(testsupport::ReadHexFixture("writers/zip_export_folder_listing.hex")),
+                  Hex(ArchiveListing(parent + "/destination/out.zip")));
+    }
 }
 
 // A name that Windows cannot hold, above all one that would lead an unpacker out of the archive's
@@ -640,15 +769,21 @@ TEST(Zip64EndRecords, AreAddedFrom0xFFFFEntriesOnBeforeMinizipsEndRecord)
 {
     TempFolder folder;
     std::string archive = folder.Path() + "/a.zip";
+    auto addRecords = [&archive](unsigned long long entries) {
+        int fd = open(archive.c_str(), O_RDWR | O_CLOEXEC);
+        bool added = AddZip64EndRecords(fd, entries);
+        close(fd);
+        return added;
+    };
     WriteWithMinizip(archive, {{"a", {"x"}}}, 6);
     std::string written = ReadBytes(archive);
     std::string marked = written.substr(0, written.size() - 14) + LittleEndian(0xFFFFFFFF, 4) +
                          written.substr(written.size() - 10); // the counts as minizip marks them
     WriteBytes(archive, marked);
-    EXPECT_TRUE(AddZip64EndRecords(archive, 0xFFFE));
+    EXPECT_TRUE(addRecords(0xFFFE));
     EXPECT_EQ(Hex(marked), Hex(ReadBytes(archive)));
 
-    EXPECT_TRUE(AddZip64EndRecords(archive, 0xFFFF));
+    EXPECT_TRUE(addRecords(0xFFFF));
     std::string end = marked.substr(marked.size() - 22);
     size_t at = marked.size() - 22;
     std::string records = std::string("PK\x06\x06", 4) + LittleEndian(44, 8) + LittleEndian(45, 2) +
@@ -658,6 +793,6 @@ TEST(Zip64EndRecords, AreAddedFrom0xFFFFEntriesOnBeforeMinizipsEndRecord)
     EXPECT_EQ(Hex(marked.substr(0, at) + records + end), Hex(ReadBytes(archive)));
 
     WriteBytes(archive, written); // counts not marked
-    EXPECT_FALSE(AddZip64EndRecords(archive, 0x10000));
+    EXPECT_FALSE(addRecords(0x10000));
     EXPECT_EQ(Hex(written), Hex(ReadBytes(archive)));
 }
