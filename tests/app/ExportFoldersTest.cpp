@@ -228,7 +228,7 @@ private:
 // Wherever the folder is swapped, nothing outside the destination is written, packed or removed:
 // the files go on into the folder itself wherever it now is, and the packing or the removal
 // refuses the link.
-TEST_F(PrepareFolderTest, DISABLED_AFolderSwappedForALinkChangesNothingOutsideTheDestination)
+TEST_F(PrepareFolderTest, AFolderSwappedForALinkChangesNothingOutsideTheDestination)
 {
     SetInstallPath(LinuxPathToWin(AppFolder()).c_str());
     ASSERT_EQ(1, LoadZipLibrary());
