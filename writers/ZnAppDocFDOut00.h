@@ -19,7 +19,6 @@
 class ZnModelApp;
 class ZnModelAppBuild;
 class ZnModelAppTempUseConf;
-class ZnModelNumGroup;
 class ZnModelDate;
 class ZnModelDesigner;
 class XmlText;
@@ -187,19 +186,4 @@ public:
 protected:
     // The medium check's search (SearchForEntries); a test feeds it the drive's answers.
     virtual DWORD LookForEntries(const CString& pattern) const;
-
-private:
-    // Empties folder of its files, or creates it when missing, with the messages of PrepareMedia.
-    static int PrepareMediaFolder(const CString& folder);
-    // Checks and copies one map (MapKind, ZnAppDocFDOut00_Media.cpp) from source into root's folder
-    // for it and into propertyFolder.
-    struct MapKind;
-    static int CopyMap(const MapKind& map, LPCTSTR root, const CString& source, const CString& propertyFolder);
-
-    // Adds the entries "#110" to "#130", "#140" with floorOutline, of the application's first
-    // building number group to the .iba text; "#410" before them for a plan change.
-    static void AddBuildIndexEntries(CString& text, int floorOutline, const CString& code, const ZnModelApp& app);
-    // Adds the building confirmation's accompanying entries: "#240" of the stored construction
-    // notification, then one per lift, equipment, structure and second lift group of app.
-    static void AddAccompanyIndexEntries(CString& text, const CString& code, const ZnModelApp& app);
 };

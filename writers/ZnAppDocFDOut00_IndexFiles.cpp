@@ -148,6 +148,96 @@ int FinishIndexFile(FILE* file, const CString& text, const CString& path)
     return 0;
 }
 
+// The entries "#110" to "#130", and "#140" with floorOutline, of the application's first building
+// number group; "#410" before them for a plan change.
+void AddBuildIndexEntries(CString& text, int floorOutline, const CString& code, const ZnModelApp& app)
+{
+    const ZnModelNumGroup* group = FirstGroup(BuildingGroups(app));
+    if (ZnShellState::Current()->GetDocType() == kPlanChangeDocType)
+        text += Entry("410", code, group);
+    for (LPCTSTR form : {"110", "120", "130"})
+        text += Entry(form, code, group);
+    if (floorOutline)
+        text += Entry("140", code, group);
+}
+
+// The entries that accompany a building confirmation: "#240" of the property's stored
+// construction notification, then one per lift, equipment, structure and second lift group.
+void AddAccompanyIndexEntries(CString& text, const CString& code, const ZnModelApp& app)
+{
+    // The notification's application root is read into an object of its own: the active
+    // document, with its unsaved changes, stays as it is.
+    ZnModelApp notification;
+    ZnModel* models[] = {&notification};
+    if (ReadStoredDocument(240, models, 1) == storedDocumentRead)
+        text += Entry("240", code, FirstGroup(BuildingGroups(notification)));
+    const ZnModelAppLocalData& data = app.GetHeader().GetLocalData();
+    AddEntries(text, "161", code, data.m_liftNumGroups);
+    AddEntries(text, "171", code, data.m_equipmentNumGroups);
+    AddEntries(text, "181", code, data.m_structureNumGroups);
+    AddEntries(text, "162", code, data.m_secondLiftNumGroups);
+}
+
+// The entries of a form other than the building's: one per number group, or for the groupIndex-th
+// group alone; a plan change's form before each.
+void AddFormEntries(CString& text, const CString& base, const CString& code, int groupIndex,
+                    const ZnModelNumGroupList& groups)
+{
+    ZnShellState* shell = ZnShellState::Current();
+    if (groupIndex != -1) {
+        if (const ZnModelNumGroup* group = groups.GetAtIndex(groupIndex - 1))
+            text += Entry(base, code, group);
+        return;
+    }
+    // A building's inspection has one entry; its building's forms follow.
+    bool first = shell->GetObjKind() == kBuildingObjKind &&
+                 (shell->GetDocType() == kInterimDocType || shell->GetDocType() == kCompletionDocType);
+    for (POSITION pos = groups.GetHeadPosition(); pos;) {
+        const ZnModelNumGroup* group = groups.GetNext(pos);
+        if (!group)
+            continue;
+        if (shell->GetDocType() == kPlanChangeDocType)
+            text += Entry(PlanChangeForm(base), code, group);
+        text += Entry(base, code, group);
+        if (first)
+            break;
+    }
+}
+
+// The entries of the application that an inspection rests on: the building forms for a building,
+// "#190" per number group for a structure under Article 88(2). Nothing when it is of another
+// family than the object kind needs.
+void AddInspectedApplicationEntries(CString& text, const CString& code)
+{
+    ZnShellState* shell = ZnShellState::Current();
+    const ZnModelAppInspConf* inspection = ActiveModel<ZnModelAppInspConf>(ZnShellState::subFormModelSlot);
+    const ZnModelApp* baseApp = inspection ? inspection->m_baseApp.Get() : nullptr;
+    int docType = shell->GetDocType(), objKind = shell->GetObjKind();
+    const ZnModelAppBuild* building = dynamic_cast<const ZnModelAppBuild*>(baseApp);
+    if ((docType == kInterimDocType || docType == kCompletionDocType) && objKind == kBuildingObjKind && building)
+        AddBuildIndexEntries(text, ZnAppDocFDOut00::HasFloorOutline(*building), code, *building);
+    if (docType == kCompletionDocType && objKind == kSemiStructureObjKind &&
+        dynamic_cast<const ZnModelAppSemiStr*>(baseApp))
+        AddEntries(text, "190", code, BuildingGroups(*baseApp));
+}
+
+// Sinsei\filename: the base form, then the building's further forms or a plan change's form.
+CString FormList(const CString& base, int floorOutline)
+{
+    int docType = ZnShellState::Current()->GetDocType();
+    CString forms = "#" + base + "\n";
+    if (base != "110")
+        return docType == kPlanChangeDocType ? forms + "#" + PlanChangeForm(base) + "\n" : forms;
+    forms += "#120\n#130\n";
+    if (floorOutline)
+        forms += "#140\n";
+    if (docType == kConfirmationDocType)
+        forms += "#240\n";
+    else if (docType == kPlanChangeDocType)
+        forms += "#410\n";
+    return forms;
+}
+
 } // namespace
 
 int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build)
@@ -164,29 +254,14 @@ int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build)
 int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR baseFormNo, int groupIndex)
 {
     ZnShellState* shell = ZnShellState::Current();
-    int docType = shell->GetDocType();
-    int objKind = shell->GetObjKind();
     CString base = baseFormNo;
     CString code = SubmissionCode(submissionIndex);
     bool building = base == "110";
     const ZnModelAppBuild* build = ActiveModel<ZnModelAppBuild>(ZnShellState::formModelSlot);
     int floorOutline = building && build ? HasFloorOutline(*build) : 0;
-
-    CString forms = "#" + base + "\n";
-    if (building) {
-        forms += "#120\n#130\n";
-        if (floorOutline)
-            forms += "#140\n";
-        if (docType == kConfirmationDocType)
-            forms += "#240\n";
-        else if (docType == kPlanChangeDocType)
-            forms += "#410\n";
-    } else if (docType == kPlanChangeDocType) {
-        forms += "#" + PlanChangeForm(base) + "\n";
-    }
     CString formListPath = CString(root) + "\\Sinsei\\" + kFormListFile;
     FILE* file = OpenIndexFile(formListPath, kFormListFile);
-    if (!file || !FinishIndexFile(file, forms, formListPath))
+    if (!file || !FinishIndexFile(file, FormList(base, floorOutline), formListPath))
         return 0;
 
     CString infoPath = CString(root) + "\\Info\\" + kInfoFile;
@@ -207,65 +282,13 @@ int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR 
                        Number(app.GetHeader().m_headerNumber), code, data.GetDocKindCode().GetCode(), Number(itemCount),
                        Number(data.m_liftNumGroups.GetCount()), Number(data.m_equipmentNumGroups.GetCount()),
                        Number(data.m_structureNumGroups.GetCount()), Number(data.m_secondLiftNumGroups.GetCount())});
-
-    const ZnModelNumGroupList& groups = data.GetNumGroupList();
     if (building) {
         AddBuildIndexEntries(text, floorOutline, code, app);
-        if (docType == kConfirmationDocType)
+        if (shell->GetDocType() == kConfirmationDocType)
             AddAccompanyIndexEntries(text, code, app);
-    } else if (groupIndex == -1) {
-        for (POSITION pos = groups.GetHeadPosition(); pos;) {
-            const ZnModelNumGroup* group = groups.GetNext(pos);
-            if (!group)
-                continue;
-            if (docType == kPlanChangeDocType)
-                text += Entry(PlanChangeForm(base), code, group);
-            text += Entry(base, code, group);
-            // A building's inspection has one entry; its building's forms follow.
-            if (objKind == kBuildingObjKind && (docType == kInterimDocType || docType == kCompletionDocType))
-                break;
-        }
-    } else if (const ZnModelNumGroup* group = groups.GetAtIndex(groupIndex - 1)) {
-        text += Entry(base, code, group);
-    }
-
-    if (!building) {
-        // The application that an inspection rests on, when it is of the family the kind needs.
-        const ZnModelAppInspConf* inspection = ActiveModel<ZnModelAppInspConf>(ZnShellState::subFormModelSlot);
-        const ZnModelApp* baseApp = inspection ? inspection->m_baseApp.Get() : nullptr;
-        bool inspected = docType == kInterimDocType || docType == kCompletionDocType;
-        const ZnModelAppBuild* baseBuild = dynamic_cast<const ZnModelAppBuild*>(baseApp);
-        if (inspected && objKind == kBuildingObjKind && baseBuild)
-            AddBuildIndexEntries(text, HasFloorOutline(*baseBuild), code, *baseBuild);
-        if (docType == kCompletionDocType && objKind == kSemiStructureObjKind &&
-            dynamic_cast<const ZnModelAppSemiStr*>(baseApp))
-            AddEntries(text, "190", code, BuildingGroups(*baseApp));
+    } else {
+        AddFormEntries(text, base, code, groupIndex, data.GetNumGroupList());
+        AddInspectedApplicationEntries(text, code);
     }
     return FinishIndexFile(file, text, infoPath);
-}
-
-void ZnAppDocFDOut00::AddBuildIndexEntries(CString& text, int floorOutline, const CString& code, const ZnModelApp& app)
-{
-    const ZnModelNumGroup* group = FirstGroup(BuildingGroups(app));
-    if (ZnShellState::Current()->GetDocType() == kPlanChangeDocType)
-        text += Entry("410", code, group);
-    for (LPCTSTR form : {"110", "120", "130"})
-        text += Entry(form, code, group);
-    if (floorOutline)
-        text += Entry("140", code, group);
-}
-
-void ZnAppDocFDOut00::AddAccompanyIndexEntries(CString& text, const CString& code, const ZnModelApp& app)
-{
-    // The construction notification's application root is read into an object of its own: the
-    // active document, with its unsaved changes, stays as it is.
-    ZnModelApp notification;
-    ZnModel* models[] = {&notification};
-    if (ReadStoredDocument(240, models, 1) == storedDocumentRead)
-        text += Entry("240", code, FirstGroup(BuildingGroups(notification)));
-    const ZnModelAppLocalData& data = app.GetHeader().GetLocalData();
-    AddEntries(text, "161", code, data.m_liftNumGroups);
-    AddEntries(text, "171", code, data.m_equipmentNumGroups);
-    AddEntries(text, "181", code, data.m_structureNumGroups);
-    AddEntries(text, "162", code, data.m_secondLiftNumGroups);
 }

@@ -41,16 +41,6 @@ protected:
     void Output() { ZnAppDocFDOut11::OutputFD("A:", 0, MapPath("site.bmp"), MapPath("layout.bmp")); }
     CString MapPath(const char* name) const { return WinPath(register_.Path(name)); }
 
-    std::vector<std::string> StoredSlots()
-    {
-        std::vector<std::string> slots;
-        for (int slot = 0; slot < 3; ++slot) {
-            ZnModel* model = shell_.GetModel(slot);
-            slots.push_back(model ? testsupport::StoreToBytes([&](CArchive& ar) { model->Serialize(ar); }) : "");
-        }
-        return slots;
-    }
-
     std::string siteMap_, layout_;
 };
 

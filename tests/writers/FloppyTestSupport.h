@@ -38,6 +38,16 @@ protected:
     {
         return register_.Path(u8"表参道") + (relative.empty() ? "" : "/" + relative);
     }
+    // The stored bytes of the active document's first three slot objects ("" for an empty slot).
+    std::vector<std::string> StoredSlots()
+    {
+        std::vector<std::string> slots;
+        for (int slot = 0; slot < 3; ++slot) {
+            ZnModel* model = shell_.GetModel(slot);
+            slots.push_back(model ? testsupport::StoreToBytes([&](CArchive& ar) { model->Serialize(ar); }) : "");
+        }
+        return slots;
+    }
     // The message boxes shown so far, and forgets them.
     Messages_t TakeMessages()
     {

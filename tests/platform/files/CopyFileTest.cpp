@@ -10,85 +10,52 @@
 #include <unistd.h>
 
 using testsupport::ReadFileBytes;
-using testsupport::TempFolder;
 using testsupport::WriteFileBytes;
 
-namespace {
-
-CString WinPath(const std::string& linuxPath) { return LinuxPathToWin(linuxPath).c_str(); }
-
-// Bytes that a text-mode copy would change: line ends, Ctrl-Z and zero bytes, past one buffer.
-std::string MapBytes(char seed)
+// Copies are whole and binary. Fail-if-exists refuses a name that anything holds, in any case;
+// replacing does not; the source's own file is never written, under any of its names. A copy
+// that fails leaves nothing new under its name and a file it would have replaced as it was.
+TEST(CopyFile, CopiesWholeFilesAndLeavesNothingNewWhenItFails)
 {
-    std::string bytes = "BM\r\n\x1a";
-    bytes += std::string(1, '\0');
-    for (int i = 0; bytes.size() < 150000; ++i)
-        bytes += static_cast<char>(seed + i * 7);
-    return bytes;
-}
-
-// The names in a folder, sorted.
-std::vector<std::string> Names(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-} // namespace
-
-// Copies are whole and binary; fail-if-exists refuses any name that is held, replacing does not;
-// the source's own file under any of its names is never written.
-TEST(CopyFile, CopiesWholeFilesAndNeverWritesTheSourceItself)
-{
-    TempFolder folder;
-    std::string source = folder.Path(u8"地図.bmp"), copy = folder.Path("Ksq310.bmp");
-    WriteFileBytes(source, MapBytes('a'));
-    EXPECT_TRUE(CopyFile(WinPath(source), WinPath(copy), TRUE));
-    EXPECT_EQ(DWORD(ERROR_SUCCESS), GetLastError());
-    EXPECT_EQ(MapBytes('a'), ReadFileBytes(copy));
-
-    WriteFileBytes(source, MapBytes('b'));
-    EXPECT_FALSE(CopyFile(WinPath(source), WinPath(folder.Path("KSQ310.BMP")), TRUE));
-    EXPECT_EQ(DWORD(ERROR_FILE_EXISTS), GetLastError());
-    EXPECT_EQ(MapBytes('a'), ReadFileBytes(copy));
-    EXPECT_TRUE(CopyFile(WinPath(source), WinPath(copy), FALSE));
-    EXPECT_EQ(MapBytes('b'), ReadFileBytes(copy));
-
-    ASSERT_EQ(0, link(source.c_str(), folder.Path("linked.bmp").c_str()));
-    for (const std::string& name : {source, folder.Path(u8"地図.BMP"), folder.Path("linked.bmp")}) {
-        EXPECT_TRUE(CopyFile(WinPath(source), WinPath(name), FALSE)) << name;
-        EXPECT_FALSE(CopyFile(WinPath(source), WinPath(name), TRUE)) << name;
-        EXPECT_EQ(DWORD(ERROR_FILE_EXISTS), GetLastError());
-    }
-    EXPECT_EQ(MapBytes('b'), ReadFileBytes(source));
-    EXPECT_EQ((std::vector<std::string>{"Ksq310.bmp", "linked.bmp", u8"地図.bmp"}), Names(folder.Path()));
-}
-
-// A copy that fails leaves nothing new under its name and a file it would have replaced as it was.
-TEST(CopyFile, AFailedCopyLeavesNothingNewBehind)
-{
-    TempFolder folder;
-    std::string source = folder.Path("map.bmp");
-    WriteFileBytes(source, MapBytes('a'));
+    testsupport::TempFolder folder;
+    auto win = [&](const char* name) { return CString(LinuxPathToWin(folder.Path(name)).c_str()); };
+    const char* map = u8"地図.bmp";
+    std::string bytes = std::string("BM\r\n\x1a\0", 6) + std::string(150000, 'm'); // more than one read
+    WriteFileBytes(folder.Path(map), bytes);
     WriteFileBytes(folder.Path("old.bmp"), "old");
+    WriteFileBytes(folder.Path("older.bmp"), "older");
     ASSERT_EQ(0, mkdir(folder.Path("sub").c_str(), 0777));
-
-    EXPECT_FALSE(CopyFile(WinPath(folder.Path("missing.bmp")), WinPath(folder.Path("new.bmp")), FALSE));
-    EXPECT_EQ(DWORD(ERROR_FILE_NOT_FOUND), GetLastError());
-    EXPECT_FALSE(CopyFile(WinPath(source), WinPath(folder.Path("missing/new.bmp")), FALSE));
-    EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), GetLastError());
-    EXPECT_FALSE(CopyFile(WinPath(source), WinPath(folder.Path("sub")), FALSE));
-    EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), GetLastError());
+    ASSERT_EQ(0, link(folder.Path(map).c_str(), folder.Path("linked.bmp").c_str()));
+    struct {
+        const char *from, *to;
+        BOOL failIfExists, result;
+        DWORD error;
+    } cases[] = {
+        {map, "new.bmp", TRUE, TRUE, ERROR_SUCCESS},
+        {map, "NEW.BMP", TRUE, FALSE, ERROR_FILE_EXISTS},
+        {map, "older.bmp", FALSE, TRUE, ERROR_SUCCESS},
+        {map, u8"地図.BMP", FALSE, TRUE, ERROR_SUCCESS},
+        {map, "linked.bmp", FALSE, TRUE, ERROR_SUCCESS},
+        {map, "linked.bmp", TRUE, FALSE, ERROR_FILE_EXISTS},
+        {"missing.bmp", "x.bmp", FALSE, FALSE, ERROR_FILE_NOT_FOUND},
+        {map, "missing/x.bmp", FALSE, FALSE, ERROR_PATH_NOT_FOUND},
+        {map, "sub", FALSE, FALSE, ERROR_ACCESS_DENIED},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.result, CopyFile(win(c.from), win(c.to), c.failIfExists)) << c.to;
+        EXPECT_EQ(c.error, GetLastError()) << c.to;
+    }
     {
         ziptest::FileSizeLimit limit(1000); // a medium that fills up
-        EXPECT_FALSE(CopyFile(WinPath(source), WinPath(folder.Path("old.bmp")), FALSE));
-        EXPECT_FALSE(CopyFile(WinPath(source), WinPath(folder.Path("new.bmp")), TRUE));
+        EXPECT_FALSE(CopyFile(win(map), win("old.bmp"), FALSE));
+        EXPECT_FALSE(CopyFile(win(map), win("cut.bmp"), TRUE));
     }
+    for (const char* copy : {map, "new.bmp", "older.bmp", "linked.bmp"})
+        EXPECT_EQ(bytes, ReadFileBytes(folder.Path(copy))) << copy;
     EXPECT_EQ("old", ReadFileBytes(folder.Path("old.bmp")));
-    EXPECT_EQ(MapBytes('a'), ReadFileBytes(source));
-    EXPECT_EQ((std::vector<std::string>{"map.bmp", "old.bmp", "sub"}), Names(folder.Path()));
-    EXPECT_EQ((std::vector<std::string>{}), Names(folder.Path("sub")));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"linked.bmp", "new.bmp", "old.bmp", "older.bmp", "sub", map}), names);
 }
