@@ -191,4 +191,10 @@ TEST_F(FloppyMediaTest, MapsAreCopiedUnderTheNamesOfTheObjectKindOrRefusedWithTh
             EXPECT_EQ(layout, ReadFileBytes(PropertyPath(c.layoutName)));
         }
     }
+    std::filesystem::remove_all(RootPath("Haichi"));
+    WriteFileBytes(RootPath("Haichi"), "a file where the map folder must be");
+    ui_.AnswerMessageBox(IDOK);
+    EXPECT_EQ(0, ZnAppDocFDOut00().CopyMapBitmaps(Root(), site, plan));
+    EXPECT_EQ((Messages_t{{"申請用ディレクトリの作成に失敗しました。", kStop}}), TakeMessages());
+    EXPECT_EQ((Files{{"Mitori", "<folder>"}, {"Haichi", "a file where the map folder must be"}}), Snapshot(RootPath()));
 }

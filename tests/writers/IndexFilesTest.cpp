@@ -12,6 +12,7 @@
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <ctime>
+#include <filesystem>
 #include <functional>
 
 using namespace floppytest;
@@ -105,8 +106,8 @@ protected:
         int submissionIndex;
         int groupIndex;
         std::function<void()> setUp;
-        int groupsAppended = 0;        // the building number groups in the document afterwards, when added
-        const char* message = nullptr; // the one message expected, with the exclamation icon
+        int groupsAppended = 0; // the building number groups in the document afterwards, when added
+        CString message;        // the one message expected, with the exclamation icon
     };
     std::vector<Case> Cases();
 };
@@ -132,6 +133,12 @@ std::vector<IndexFilesTest::Case> IndexFilesTest::Cases()
              WriteFileBytes(PropertyPath("Ka001.240"), "not an archive");
          },
          0, "予期しないファイル形式です。"},
+        {"building_notification_a_folder", "building_without_notification", "110", 0, -1,
+         [this] {
+             BuildingConfirmation();
+             mkdir(PropertyPath("Ka001.240").c_str(), 0777);
+         },
+         0, "ファイル " + shell_.objFolder + "\\表参道\\Ka001.240 を読み込めません。"},
         {"building_plan_change", nullptr, "110", 1, -1,
          [this] {
              StoreNotification();
@@ -175,6 +182,15 @@ std::vector<IndexFilesTest::Case> IndexFilesTest::Cases()
              Inspection("ZnModelAppRegInspConf", 1002, 1023, 100101, structure);
              AddGroup(Data().m_buildingNumGroups, "中第1号", "02230110");
          }},
+        {"completion_building", nullptr, "210", 0, -1,
+         [this] {
+             ZnModelAppBuildConf* building = new ZnModelAppBuildConf;
+             AddGroup(building->m_header.m_localData.m_buildingNumGroups, "第12345号", "02220903");
+             building->m_buildPageList.AddTail(NewPage(true));
+             Inspection("ZnModelAppCompInspConf", 1005, 1023, 100201, building);
+             AddGroup(Data().m_buildingNumGroups, "完第1号", "02230301");
+             AddGroup(Data().m_buildingNumGroups, "完第2号", "02230302");
+         }},
         {"completion_semi_structure", nullptr, "210", 0, -1,
          [this] {
              ZnModelAppSemiStrConf* structure = new ZnModelAppSemiStrConf;
@@ -207,9 +223,9 @@ TEST_F(IndexFilesTest, EachDocumentGivesItsIndexFilesByteForByte)
         std::string root = RootPath(c.name);
         for (const char* folder : {"", "/Sinsei", "/Info"})
             ASSERT_EQ(0, mkdir((root + folder).c_str(), 0777));
-        unlink(PropertyPath("Ka001.240").c_str());
+        std::filesystem::remove_all(PropertyPath("Ka001.240"));
         c.setUp();
-        if (c.message)
+        if (!c.message.IsEmpty())
             ui_.AnswerMessageBox(IDOK);
         shell_.dataChanged = 1;
         ZnModel* slots[] = {shell_.GetModel(0), shell_.GetModel(1), shell_.GetModel(2)};
@@ -230,7 +246,7 @@ TEST_F(IndexFilesTest, EachDocumentGivesItsIndexFilesByteForByte)
         EXPECT_EQ(Hex(written == expectedAfter ? expectedAfter : expected), Hex(written));
 
         Messages_t messages;
-        if (c.message)
+        if (!c.message.IsEmpty())
             messages.emplace_back(c.message, MB_OK | MB_ICONEXCLAMATION);
         EXPECT_EQ(messages, TakeMessages());
         EXPECT_EQ(1, shell_.dataChanged);
