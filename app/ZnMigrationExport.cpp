@@ -96,8 +96,8 @@ int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name,
 BOOL ZnMigrationExport::CheckDrive(const CString& parent)
 {
     static const MediumCheckTexts texts = {kUnformattedMediaText, kCannotOutputText};
-    return CheckMedium(parent, texts, [this](const CString& pattern) { return LookForEntries(pattern); }) ? TRUE
-                                                                                                          : Failed();
+    auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
+    return CheckMedium(parent, texts, search) ? TRUE : Failed();
 }
 
 DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }

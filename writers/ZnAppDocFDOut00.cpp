@@ -19,7 +19,8 @@
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut00, VhObject)
 
-// Beside the class record, as the class's only virtual of its own: the two go in one table.
+// Here beside the class record, so that this file holds all that the class's table of virtual
+// functions needs: the fuzz targets build it without the floppy sources.
 DWORD ZnAppDocFDOut00::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
 
 void ZnAppDocFDOut00::WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function)

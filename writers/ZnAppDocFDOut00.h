@@ -93,11 +93,11 @@ public:
     // Makes the output root (a folder, or a drive such as "A:") ready for a floppy output. First
     // the medium check (CheckMedium through LookForEntries) with the floppy's texts: the media
     // message has Retry and Cancel while the drive is not ready, OK for any other failure (a
-    // missing root or drive among them). Then
-    // root\dataFolder, root\Sinsei and root\Info are each emptied of their files, or created when
-    // missing: a folder inside one, or a file that cannot be deleted, gives the media message; a
-    // folder that cannot be created (such as a file of its name) "申請用ディレクトリの作成に失敗し
-    // ました。". Nothing is done after a failure; what was deleted before it stays deleted.
+    // missing root or drive among them). Then root\dataFolder, root\Sinsei and root\Info are each
+    // emptied of their files, or created when missing: a folder inside one, or a file that cannot
+    // be deleted, gives the media message; a folder that cannot be created (such as where a file
+    // of its name stands) the message that the application's folder could not be made. Nothing is
+    // done after a failure; what was deleted before it stays deleted.
     int PrepareMedia(LPCTSTR root, LPCTSTR dataFolder);
     // Prepares root\Mitori and root\Haichi as PrepareMedia prepares its folders, then copies each
     // map that has a source path, the site map (見取図) into Mitori and the layout plan (配置図) into
@@ -112,7 +112,7 @@ public:
 
     // The floppy index files (ZnAppDocFDOut00_IndexFiles.cpp).
 
-    // Writes root\Sinseiilename, the list of the forms on the medium, and root\Infoilename.iba,
+    // Writes root\Sinsei\filename, the list of the forms on the medium, and root\Info\filename.iba,
     // the head record and one entry per form and number group, in CP932 with CR LF line ends, for
     // the active document under the base form number ("110" a building, "160" a lift, "280" an
     // interim inspection ...). submissionIndex 0 writes the submission code "1", 1 writes "3",
@@ -126,7 +126,7 @@ public:
     // gives no entry), and the entries of its lift, equipment, structure and second lift groups.
     // 1 when both files are written; 0 after telling that a file could not be opened
     // ("出力ファイル(filename)のオープンに失敗しました。") or written whole (ShowWriteFailed; the
-    // cut-off file is removed). Sinseiilename stands complete when the .iba fails.
+    // cut-off file is removed). Sinsei\filename stands complete when the .iba fails.
     int WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR baseFormNo, int groupIndex);
     // 1 when a building page of the application holds a floor outline, else 0.
     static int HasFloorOutline(const ZnModelAppBuild& build);

@@ -81,7 +81,8 @@ int CopyMap(const MapKind& map, const CString& source, const CString& root)
 int ZnAppDocFDOut00::PrepareMedia(LPCTSTR root, LPCTSTR dataFolder)
 {
     static const MediumCheckTexts texts = {kUnformattedText, kMediaText};
-    if (!CheckMedium(root, texts, [this](const CString& pattern) { return LookForEntries(pattern); }))
+    auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
+    if (!CheckMedium(root, texts, search))
         return 0;
     for (LPCTSTR name : {dataFolder, "Sinsei", "Info"}) {
         if (!PrepareFolder(CString(root) + "\\" + name))
