@@ -1,11 +1,10 @@
 #include "app/ZnMigrationExport.h"
 
 #include "platform/core/CException.h"
-#include "platform/core/WinError.h"
-#include "platform/files/CFileFind.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinFileName.h"
 #include "platform/wnd/MessageBox.h"
+#include "storage/CheckMedium.h"
 #include "writers/XmlText.h"
 #include "writers/ZnAppDocFDOut00.h"
 #include "writers/common/ZnAppDocFDOut99.h"
@@ -94,31 +93,14 @@ int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name,
     return PrepareOwnFolder(m_exportParent, name, folder);
 }
 
-// Something found, or nothing with "file not found", means that the folder can be read.
 BOOL ZnMigrationExport::CheckDrive(const CString& parent)
 {
-    for (;;) {
-        DWORD error = LookForEntries(parent + "\\*.*");
-        if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND)
-            return TRUE;
-        if (error == ERROR_UNRECOGNIZED_MEDIA) {
-            AfxMessageBox(kUnformattedMediaText, MB_ICONSTOP);
-            return Failed();
-        }
-        if (error != ERROR_NOT_READY) {
-            AfxMessageBox(kCannotOutputText, MB_OK | MB_ICONSTOP);
-            return Failed();
-        }
-        if (AfxMessageBox(kCannotOutputText, MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY)
-            return Failed();
-    }
+    static const MediumCheckTexts texts = {kUnformattedMediaText, kCannotOutputText};
+    auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
+    return CheckMedium(parent, texts, search) ? TRUE : Failed();
 }
 
-DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const
-{
-    CFileFind find;
-    return find.FindFile(pattern) ? ERROR_SUCCESS : GetLastError();
-}
+DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
 
 int ZnMigrationExport::PrepareOwnFolder(const WinFolderHandle& parent, const CString& name, WinFolderHandle& folder)
 {
@@ -147,8 +129,7 @@ BOOL ZnMigrationExport::WriteTextFile(FILE* file, const XmlText& text, const CSt
 
 BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)
 {
-    int slash = path.ReverseFind('\\');
-    AfxMessageBox("ファイルの書き込み(" + path.Mid(slash + 1) + ")に失敗しました。", MB_ICONSTOP);
+    ZnAppDocFDOut00::ShowWriteFailed(path);
     return Failed();
 }
 

@@ -119,6 +119,8 @@ protected:
     BOOL ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder, WrittenFiles& written);
 
 private:
+    // The medium check (CheckMedium) of parent with the export's texts, through LookForEntries;
+    // a failure is remembered.
     BOOL CheckDrive(const CString& parent);
     BOOL WriteCommonDataFile(const CString& comFolder, const CString& path);
     // The name of a property's folder below exportFolder: name, or the first free name + "_" + n;
@@ -127,7 +129,7 @@ private:
     // ignore their case.
     static CString FreeFolderName(const CString& name, std::set<std::string>& usedNames);
     BOOL WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun, const COleDateTime& date);
-    // "ファイルの書き込み(<file name>)に失敗しました。", remembered as a failure.
+    // ZnAppDocFDOut00::ShowWriteFailed, remembered as a failure.
     BOOL ShowWriteFailed(const CString& path);
 
     CString m_destination;

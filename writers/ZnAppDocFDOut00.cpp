@@ -6,6 +6,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinStdio.h"
+#include "storage/CheckMedium.h"
 #include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlText.h"
@@ -17,6 +18,10 @@
 #include <string>
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut00, VhObject)
+
+// Here beside the class record, so that this file holds all that the class's table of virtual
+// functions needs: the fuzz targets build it without the floppy sources.
+DWORD ZnAppDocFDOut00::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
 
 void ZnAppDocFDOut00::WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function)
 {
@@ -112,6 +117,13 @@ bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
 {
     bool dropped = filesWithDroppedChars.erase(file) > 0;
     return FinishWrittenFile(file, path, !std::ferror(file), dropped);
+}
+
+void ZnAppDocFDOut00::ShowWriteFailed(LPCTSTR path)
+{
+    CString fullPath(path);
+    AfxMessageBox("ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。",
+                  MB_ICONSTOP);
 }
 
 int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }

@@ -5,6 +5,11 @@
 //
 // The selections (document mode, type and object kind) and the active document are read from
 // the current shell (ZnShellState::Current()), which must be installed.
+//
+// A floppy output prepares its medium (PrepareMedia), copies the maps of a building
+// (CopyMapBitmaps) and writes the index files (WriteIndexFiles) on an object of this class, then
+// its data. Each of these steps returns 1 when done and 0 after a failure that it has told in one
+// message box, on which the caller ends the output.
 #pragma once
 
 #include "model/VhObject.h"
@@ -12,6 +17,7 @@
 #include <cstdio>
 
 class ZnModelApp;
+class ZnModelAppBuild;
 class ZnModelAppTempUseConf;
 class ZnModelDate;
 class ZnModelDesigner;
@@ -64,6 +70,9 @@ public:
     // with the rules of WriteWholeFile; the values that lost characters are those noted by
     // NoteDroppedChars, and a file written in several parts is named once.
     static bool CloseWrittenFile(FILE* file, LPCTSTR path);
+    // Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
+    // with the stop icon.
+    static void ShowWriteFailed(LPCTSTR path);
     // How many written files have failed so in this process; callers compare it before and after.
     static int WriteFailures();
     // How many files WriteWholeFile and CloseWrittenFile have written whole in this process; a
@@ -78,6 +87,49 @@ public:
     // the supervisor's name, office name, postal code, address and telephone when a supervisor is
     // given (null: none). When the file cannot be opened, says so and writes nothing.
     static void WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
+
+    // The floppy medium (ZnAppDocFDOut00_Media.cpp).
+
+    // Makes the output root (a folder, or a drive such as "A:") ready for a floppy output. First
+    // the medium check (CheckMedium through LookForEntries) with the floppy's texts: the media
+    // message has Retry and Cancel while the drive is not ready, OK for any other failure (a
+    // missing root or drive among them). Then root\dataFolder, root\Sinsei and root\Info are each
+    // emptied of their files, or created when missing: a folder inside one, or a file that cannot
+    // be deleted, gives the media message; a folder that cannot be created (such as where a file
+    // of its name stands) the message that the application's folder could not be made. Nothing is
+    // done after a failure; what was deleted before it stays deleted.
+    int PrepareMedia(LPCTSTR root, LPCTSTR dataFolder);
+    // Prepares root\Mitori and root\Haichi as PrepareMedia prepares its folders, then copies each
+    // map that has a source path, the site map (見取図) into Mitori and the layout plan (配置図) into
+    // Haichi, and into the current property's folder, replacing a file there: as Ksq310.bmp and
+    // Ksq330.bmp for the object kinds 1023 and 1009, else as Ksq320.bmp and Ksq340.bmp. A source
+    // that CheckBitmapFile refuses, or a copy that fails, is told with the map's own message; no
+    // cut-off copy is left. A source that is the property's copy itself counts as copied.
+    int CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath);
+    // The data file of a floppy output in the folder that PrepareMedia empties for it:
+    // root + "\Keikaku\申請書データ.xml".
+    static CString GetMediaDataFilePath(LPCTSTR root);
+
+    // The floppy index files (ZnAppDocFDOut00_IndexFiles.cpp).
+
+    // Writes root\Sinsei\filename, the list of the forms on the medium, and root\Info\filename.iba,
+    // the head record and one entry per form and number group, in CP932 with CR LF line ends, for
+    // the active document under the base form number ("110" a building, "160" a lift, "280" an
+    // interim inspection ...). submissionIndex 0 writes the submission code "1", 1 writes "3",
+    // any other "". groupIndex -1 writes every number group, k (from 1) only the k-th.
+    // Before the entries the application's building number groups are completed to the count its
+    // document kind needs (the lifts of a lift confirmation, 1 + the further structures of a
+    // structure confirmation, the certificates of an inspection, else 1): the groups added stay
+    // in the active document, which is otherwise read only. A building confirmation's entries
+    // end with the "#240" entry of the property's stored construction notification, read apart
+    // (ReadStoredDocument; one that cannot be read is told as the document's open tells it and
+    // gives no entry), and the entries of its lift, equipment, structure and second lift groups.
+    // 1 when both files are written; 0 after telling that a file could not be opened
+    // ("出力ファイル(filename)のオープンに失敗しました。") or written whole (ShowWriteFailed; the
+    // cut-off file is removed). Sinsei\filename stands complete when the .iba fails.
+    int WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR baseFormNo, int groupIndex);
+    // 1 when a building page of the application holds a floor outline, else 0.
+    static int HasFloorOutline(const ZnModelAppBuild& build);
 
     // Titles and document-kind codes, by the current selection.
 
@@ -130,4 +182,8 @@ public:
     static CString GetUrbanPlanAreaName(const CString& code);
     // The area division of codes 801 to 807 (read as a number); "" for anything else.
     static CString GetAreaDivisionName(const CString& code);
+
+protected:
+    // The medium check's search (SearchForEntries); a test feeds it the drive's answers.
+    virtual DWORD LookForEntries(const CString& pattern) const;
 };

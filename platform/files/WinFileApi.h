@@ -10,3 +10,10 @@ BOOL CreateDirectory(LPCTSTR path, void* securityAttributes);
 BOOL RemoveDirectory(LPCTSTR path);
 // Deletes a file; a folder is not a file (ERROR_ACCESS_DENIED, as on Windows).
 BOOL DeleteFile(LPCTSTR path);
+// Copies the file existingPath to newPath with the same permissions. With failIfExists, a newPath
+// that anything holds fails with ERROR_FILE_EXISTS; without it a file there is replaced. A newPath
+// that is existingPath's own file (the same file by any name) is never written: that fails with
+// ERROR_FILE_EXISTS with failIfExists and counts as copied without. The copy is written under a
+// temporary name beside newPath and given its name only when whole, so a copy that fails leaves
+// nothing new under newPath and a file it would have replaced as it was.
+BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists);

@@ -2,6 +2,7 @@
 
 #include "platform/files/CArchive.h"
 #include "platform/files/CFile.h"
+#include "platform/files/FileFailureText.h"
 #include "platform/wnd/CDocTemplate.h"
 #include "platform/wnd/CFileDialog.h"
 #include "platform/wnd/CFrameWnd.h"
@@ -16,33 +17,6 @@ BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
 END_MESSAGE_MAP()
 
 namespace {
-// The framework's text for a failed load or save.
-CString FailureText(LPCTSTR path, CException* e, BOOL bSaving, UINT nIDPDefault)
-{
-    CString name(path);
-    if (e && e->IsKindOf(RUNTIME_CLASS(CArchiveException)))
-        return CString("予期しないファイル形式です。");
-    if (e && e->IsKindOf(RUNTIME_CLASS(CMemoryException)))
-        return CString("メモリが不足しています。");
-    if (CFileException* fileError = dynamic_cast<CFileException*>(e)) {
-        switch (fileError->m_cause) {
-        case CFileException::fileNotFound:
-            return "ファイル " + name + " が見つかりません。";
-        case CFileException::badPath:
-            return "パス " + name + " は無効です。";
-        case CFileException::accessDenied:
-        case CFileException::sharingViolation:
-            return "ファイル " + name + (bSaving ? " に書き込めません。" : " を読み込めません。");
-        case CFileException::diskFull:
-            return CString("ディスクがいっぱいです。");
-        default:
-            break;
-        }
-    }
-    return CString(nIDPDefault == AFX_IDP_FAILED_TO_SAVE_DOC ? "ドキュメントを保存できませんでした。"
-                                                             : "ドキュメントを開けませんでした。");
-}
-
 void RemoveQuietly(const CString& path)
 {
     try {
@@ -202,7 +176,8 @@ void CDocument::OnCloseDocument()
 
 void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)
 {
-    AfxMessageBox(FailureText(lpszPathName, e, bSaving, nIDPDefault), MB_ICONEXCLAMATION);
+    // The default text (nIDPDefault) is the open or save failure that bSaving tells.
+    AfxMessageBox(FileFailureText(lpszPathName, e, bSaving), MB_ICONEXCLAMATION);
 }
 
 BOOL CDocument::SaveModified()

@@ -1,0 +1,103 @@
+// The floppy medium: its check, its folders and the map bitmaps.
+#include "writers/ZnAppDocFDOut00.h"
+
+#include "platform/core/AfxMessageBox.h"
+#include "platform/files/CFileFind.h"
+#include "platform/files/WinFileApi.h"
+#include "storage/CheckMedium.h"
+#include "storage/ZnShellState.h"
+#include "writers/CheckBitmapFile.h"
+
+namespace {
+
+const char kUnformattedText[] = "フロッピーがフォーマットされていません。";
+const char kMediaText[] = "データを出力できません。下記をご確認ください。\n"
+                          "①   メディア（フロッピーなど）が入っていない。\n"
+                          "②   メディアが書き込み禁止になっている。\n"
+                          "③   Kelmoでは出力できないドライブを指定している。";
+
+int Fail(LPCTSTR text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    return 0;
+}
+
+// Empties a folder of the medium of its files, or creates it when it is missing; 0 after telling
+// that something in it cannot be deleted or that it cannot be created.
+int PrepareFolder(const CString& folder)
+{
+    CFileFind finder;
+    // An existing folder always holds its "." entry.
+    if (!finder.FindFile(folder + "\\*.*"))
+        return CreateDirectory(folder, nullptr) ? 1 : Fail("申請用ディレクトリの作成に失敗しました。");
+    for (BOOL more = TRUE; more;) {
+        more = finder.FindNextFile();
+        if (finder.IsDots())
+            continue;
+        // A folder inside, or a link to one, is not deleted: files alone are the output's.
+        if (finder.IsDirectory() || !DeleteFile(finder.GetFilePath()))
+            return Fail(kMediaText);
+    }
+    return 1;
+}
+
+// One map: its folder on the medium, its file names for buildings and for the other object
+// kinds, and its messages.
+struct MapKind {
+    LPCTSTR folder;
+    LPCTSTR buildingName;
+    LPCTSTR otherName;
+    LPCTSTR unsupportedText;
+    LPCTSTR copyFailedText;
+};
+
+const MapKind kSiteMap = {"Mitori", "Ksq310.bmp", "Ksq320.bmp",
+                          "この見取図のビットマップファイルはサポートされない形式です。",
+                          "見取図のファイルコピーに失敗しました。"};
+const MapKind kLayoutPlan = {"Haichi", "Ksq330.bmp", "Ksq340.bmp",
+                             "この配置図のビットマップファイルはサポートされない形式です。",
+                             "配置図のファイルコピーに失敗しました。"};
+
+// Checks a map and copies it into its folder on the medium, then into the property's folder
+// (replacing a file there); nothing for an empty source. 0 after telling why not.
+int CopyMap(const MapKind& map, const CString& source, const CString& root)
+{
+    if (source.IsEmpty())
+        return 1;
+    if (CheckBitmapFile(source) != bitmapOk)
+        return Fail(map.unsupportedText);
+    ZnShellState* shell = ZnShellState::Current();
+    bool building = shell->GetObjKind() == 1023 || shell->GetObjKind() == 1009;
+    CString name = building ? map.buildingName : map.otherName;
+    CString propertyFolder = shell->GetObjFolder() + "\\" + shell->GetBukkenName() + "\\";
+    if (!CopyFile(source, root + "\\" + map.folder + "\\" + name, TRUE) ||
+        !CopyFile(source, propertyFolder + name, FALSE))
+        return Fail(map.copyFailedText);
+    return 1;
+}
+
+} // namespace
+
+int ZnAppDocFDOut00::PrepareMedia(LPCTSTR root, LPCTSTR dataFolder)
+{
+    static const MediumCheckTexts texts = {kUnformattedText, kMediaText};
+    auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
+    if (!CheckMedium(root, texts, search))
+        return 0;
+    for (LPCTSTR name : {dataFolder, "Sinsei", "Info"}) {
+        if (!PrepareFolder(CString(root) + "\\" + name))
+            return 0;
+    }
+    return 1;
+}
+
+int ZnAppDocFDOut00::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath)
+{
+    for (const MapKind* map : {&kSiteMap, &kLayoutPlan}) {
+        if (!PrepareFolder(CString(root) + "\\" + map->folder))
+            return 0;
+    }
+    return CopyMap(kSiteMap, mitoriPath, root) && CopyMap(kLayoutPlan, haichiPath, root) ? 1 : 0;
+}
+
+CString ZnAppDocFDOut00::GetMediaDataFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\申請書データ.xml"; }
