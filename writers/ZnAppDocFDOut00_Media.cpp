@@ -2,8 +2,8 @@
 #include "writers/ZnAppDocFDOut00.h"
 
 #include "platform/core/AfxMessageBox.h"
-#include "platform/files/CFileFind.h"
 #include "platform/files/WinFileApi.h"
+#include "platform/files/WinFolderHandle.h"
 #include "storage/CheckMedium.h"
 #include "storage/ZnShellState.h"
 #include "writers/CheckBitmapFile.h"
@@ -26,19 +26,11 @@ int Fail(LPCTSTR text)
 // that something in it cannot be deleted or that it cannot be created.
 int PrepareFolder(const CString& folder)
 {
-    CFileFind finder;
-    // An existing folder always holds its "." entry.
-    if (!finder.FindFile(folder + "\\*.*"))
+    WinFolderHandle held;
+    if (!held.Open(folder))
         return CreateDirectory(folder, nullptr) ? 1 : Fail("申請用ディレクトリの作成に失敗しました。");
-    for (BOOL more = TRUE; more;) {
-        more = finder.FindNextFile();
-        if (finder.IsDots())
-            continue;
-        // A folder inside, or a link to one, is not deleted: files alone are the output's.
-        if (finder.IsDirectory() || !DeleteFile(finder.GetFilePath()))
-            return Fail(kMediaText);
-    }
-    return 1;
+    // Each file by its own name in the folder; a folder inside is not the output's and stops it.
+    return held.DeleteFiles() ? 1 : Fail(kMediaText);
 }
 
 // One map: its folder on the medium, its file names for buildings and for the other object
