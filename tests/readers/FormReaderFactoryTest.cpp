@@ -9,31 +9,12 @@
 
 using readertest::Entries;
 using readertest::Fields;
+using readertest::Rows;
 using readertest::TestReader;
 
 namespace {
 
 class OtherReader : public TestReader {};
-
-// Index rows made of fields, deleted with the object.
-struct Rows {
-    Rows() = default;
-    explicit Rows(std::initializer_list<std::vector<LPCTSTR>> lines)
-    {
-        for (const std::vector<LPCTSTR>& line : lines) {
-            CStringArray* row = new CStringArray;
-            for (LPCTSTR field : line)
-                row->Add(field);
-            rows.Add(row);
-        }
-    }
-    ~Rows()
-    {
-        for (int i = 0; i < rows.GetSize(); ++i)
-            delete static_cast<CStringArray*>(rows[i]);
-    }
-    CPtrArray rows;
-};
 
 // The readers of an array, deleted with the object.
 struct Readers {

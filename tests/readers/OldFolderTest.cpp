@@ -11,22 +11,12 @@
 #include <sys/stat.h>
 
 using readertest::Fields;
+using readertest::Rows;
 using readertest::WinFolder;
 using testsupport::TempFolder;
 using testsupport::WriteFileBytes;
 
 namespace {
-
-// The rows of an index, deleted with the object.
-struct Rows {
-    ~Rows()
-    {
-        for (int i = 0; i < rows.GetSize(); ++i)
-            delete static_cast<CStringArray*>(rows[i]);
-    }
-    std::vector<CString> Row(int i) const { return Fields(*static_cast<CStringArray*>(rows[i])); }
-    CPtrArray rows;
-};
 
 // An old property folder holding an index of the given CP932 text.
 void WriteIndex(const TempFolder& folder, const std::string& index)

@@ -7,6 +7,7 @@
 #include "model/ZnModelApp.h"
 #include "readers/ZnOldFormReader.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,31 @@ inline std::vector<CString> Entries(const CStringList& list)
         entries.push_back(list.GetNext(pos));
     return entries;
 }
+
+// Index rows, each a CStringArray, deleted with the object.
+struct Rows {
+    Rows() = default;
+    // Rows made of the given fields.
+    explicit Rows(std::initializer_list<std::vector<LPCTSTR>> lines)
+    {
+        for (const std::vector<LPCTSTR>& line : lines) {
+            CStringArray* row = new CStringArray;
+            for (LPCTSTR field : line)
+                row->Add(field);
+            rows.Add(row);
+        }
+    }
+    ~Rows()
+    {
+        for (int i = 0; i < rows.GetSize(); ++i)
+            delete static_cast<CStringArray*>(rows[i]);
+    }
+    Rows(const Rows&) = delete;
+    Rows& operator=(const Rows&) = delete;
+
+    std::vector<CString> Row(int i) const { return Fields(*static_cast<CStringArray*>(rows[i])); }
+
+    CPtrArray rows;
+};
 
 } // namespace readertest

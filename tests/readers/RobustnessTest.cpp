@@ -34,14 +34,13 @@ void ReadAsFormFile(const CString& path)
 void ReadAsIndex(const CString& path)
 {
     ZnOldBukkenFolder folder;
-    CPtrArray rows;
-    ASSERT_EQ(1, folder.ReadIndexRows(path, rows));
+    readertest::Rows index;
+    ASSERT_EQ(1, folder.ReadIndexRows(path, index.rows));
+    readertest::TestReader reader;
     CPtrArray readers;
-    readers.Add(new readertest::TestReader);
-    folder.CreateFormReaders(rows, readers);
-    delete static_cast<ZnOldFormReader*>(readers[0]);
-    for (int i = 0; i < rows.GetSize(); ++i)
-        delete static_cast<CStringArray*>(rows[i]);
+    readers.Add(&reader);
+    folder.CreateFormReaders(index.rows, readers);
+    ASSERT_EQ(1, readers.GetSize());
 }
 
 } // namespace
