@@ -26,7 +26,7 @@ int FindOutsideQuotes(const CString& text, TCHAR separator)
     for (int i = 0; i < text.GetLength();) {
         size_t length = CharLengthAt(text, i);
         char c = text[i];
-        if (length == 1 && inQuote && c == '\\' && i + 1 < text.GetLength())
+        if (length == 1 && inQuote && c == '\\')
             length += CharLengthAt(text, i + 1);
         else if (length == 1 && c == '"')
             inQuote = !inQuote;

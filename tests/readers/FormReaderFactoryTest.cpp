@@ -69,17 +69,21 @@ TEST(ZnOldFormReaderTable, MakesOneReaderPerRowOfTheCodeInTableOrder)
 
 TEST(ZnOldBukkenFolder, GivesEveryReaderTheIndexValues)
 {
-    Rows index(
-        {firstRow, {"#001", "a1", "b1", "220903", "R-1", "f1"}, {"#002", "a2", "b2", "220904", "R-2", "f2", "more"}});
+    std::vector<LPCTSTR> longFirstRow = firstRow;
+    longFirstRow.push_back("column 12");
+    Rows index({longFirstRow,
+                {"#001", "a1", "b1", "220903", "R-1", "f1"},
+                {"#002", "a2", "b2", "220904", "R-2", "f2", "more"}});
     Readers made;
     made.readers.Add(new TestReader);
+    made.At(0)->m_appTypeCode = "100803";
     ZnOldBukkenFolder folder;
     EXPECT_EQ(1, folder.CreateFormReaders(index.rows, made.readers));
     ASSERT_EQ(1, made.readers.GetSize());
     const ZnOldFormReader& reader = *made.At(0);
     std::vector<CString> columns(reader.m_indexColumns, reader.m_indexColumns + ZnOldFormReader::indexColumnCount);
     EXPECT_EQ(std::vector<CString>({"", "name", "20240105", "6.40", "7", "c5", "", "3", "1", "0", "0", "2"}), columns);
-    EXPECT_EQ(CString(""), reader.m_appTypeCode);
+    EXPECT_EQ(CString("100803"), reader.m_appTypeCode);
     EXPECT_EQ(CString("0"), reader.m_withSentinel);
     EXPECT_EQ(CString("001"), reader.m_buildingNoText);
     const std::vector<std::vector<CString>> lists = {{"#001", "#002"},     {"a1", "a2"},   {"b1", "b2"},

@@ -145,15 +145,18 @@ TEST(ZnOldFormReader, HeaderOfOtherDocumentsCarriesTheBuildingNumber)
 
 TEST(ZnOldFormReader, ApplicationDateComesFromTheFirstFurtherRow)
 {
+    // A date text too short to read clears the date, era code included; no text keeps the
+    // default date.
     struct Case {
         std::vector<LPCTSTR> dates;
         LPCTSTR dateText;
+        LPCTSTR eraCode;
     };
     const Case cases[] = {
-        {{}, ""},
-        {{"220903", "230101"}, "02220903"},
-        {{"", "230101"}, ""},
-        {{"2209"}, ""},
+        {{}, "", "02"},
+        {{"220903", "230101"}, "02220903", "02"},
+        {{"", "230101"}, "", "02"},
+        {{"2209"}, "", ""},
     };
     for (const Case& c : cases) {
         ZnModelAppDemNotif notification;
@@ -163,6 +166,7 @@ TEST(ZnOldFormReader, ApplicationDateComesFromTheFirstFurtherRow)
             reader.m_rowLists[ZnOldFormReader::rowColumnDate].AddTail(date);
         reader.SetAppHeader(&notification);
         EXPECT_EQ(CString(c.dateText), notification.m_applicationDate.GetDateString());
+        EXPECT_EQ(CString(c.eraCode), notification.m_applicationDate.GetYearCode().GetCode());
     }
     ZnModelAppDemNotif notification;
     IndexedReader reader;
