@@ -3,6 +3,7 @@
 #include "tests/support/TabbedCases.h"
 
 #include "platform/files/WinDrive.h"
+#include "platform/files/WinPath.h"
 #include "readers/VhString.h"
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
@@ -94,6 +95,36 @@ TEST(ZnOldBukkenFolderLoader, GivesNothingForAFolderWithoutIndexOrRows)
     EXPECT_EQ(0, loader.Load(&list));
     EXPECT_EQ(1, list.GetCount());
     delete before;
+}
+
+namespace {
+
+// A loader that writes an index of its own when the folder has none.
+class TempIndexLoader : public ZnOldBukkenFolderLoader {
+public:
+    int MakeTempIndex() override
+    {
+        written = m_tempIndexPath;
+        testsupport::WriteFileBytes(WinPathToLinux(written), FirstRow("999999"));
+        return 1;
+    }
+    CString written;
+};
+
+} // namespace
+
+TEST(ZnOldBukkenFolderLoader, ReadsATemporaryIndexInAFolderMadeForTheCall)
+{
+    TempFolder folder;
+    TempFolder temp;
+    testsupport::ScopedEnv tmpdir("TMPDIR", temp.Path());
+    TempIndexLoader loader;
+    loader.SetBasePath(WinFolder(folder.Path()));
+    ZnOldBukkenReaderList list;
+    EXPECT_EQ(1, loader.Load(&list));
+    EXPECT_EQ(temp.Path(), WinPathToLinux(loader.written).substr(0, temp.Path().size()));
+    EXPECT_EQ(0, std::distance(std::filesystem::directory_iterator(temp.Path()), {}));
+    EXPECT_EQ(1, ZnOldBukkenFolder().MakeTempIndex());
 }
 
 TEST(ZnOldBukkenFolderLoader, GivesNoReaderForKindsWithoutOne)
