@@ -4,9 +4,10 @@
 //
 // Index file (CP932 text): one row per non-empty line, fields separated by ","; a field is
 // trimmed, and one that begins with a double quote loses its first and last characters. A comma
-// inside double quotes belongs to its field. A comma that ends the rest of a line, or that
-// only double quotes follow, stays in the last field. Row 1 describes the application (column
-// 6 its document-kind code); each further row describes one building.
+// inside double quotes belongs to its field. When the rest of a line holds one token (its commas
+// stand only at its ends), it is the last field, commas included: "a,,b" gives "a" and ",b",
+// "a,b," gives "a" and "b,". Row 1 describes the application (column 6 its document-kind code);
+// each further row describes one building.
 #pragma once
 
 #include "platform/files/Afx.h"

@@ -121,17 +121,3 @@ TEST(VhString, StepsOverCharactersAndWritesNumbers)
     EXPECT_EQ(nullptr, CharNextCount(nullptr, &length));
     EXPECT_EQ(CString("-42"), IntToString(-42));
 }
-
-TEST(VhString, SeparatorScopePutsTheSeparatorBack)
-{
-    EXPECT_EQ('|', VhString::GetSeparator());
-    {
-        VhString::SeparatorScope outer(',');
-        {
-            VhString::SeparatorScope inner('-');
-            EXPECT_EQ('-', VhString::GetSeparator());
-        }
-        EXPECT_EQ(',', VhString::GetSeparator());
-    }
-    EXPECT_EQ('|', VhString::GetSeparator());
-}
