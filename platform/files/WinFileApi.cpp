@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +89,14 @@ bool WriteTemporaryCopy(int source, const std::string& folder, mode_t mode, std:
     return false;
 }
 
+// Whether two Linux paths name one folder.
+bool IsSameFolder(const std::string& a, const std::string& b)
+{
+    struct stat first, second;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 } // namespace
 
 BOOL CreateDirectory(LPCTSTR path, void*) { return Succeeded(::mkdir(WinPathToLinux(path).c_str(), 0777) == 0); }
@@ -115,4 +124,21 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
     int error = errno;
     ::unlink(temporary.c_str());
     return error == EEXIST ? Failed(ERROR_FILE_EXISTS) : Failed(Win32ErrorFromErrno(error));
+}
+
+BOOL CreateTempFolder(CString& folder)
+{
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/zn-XXXXXX";
+    if (!Succeeded(::mkdtemp(&pattern[0]) != nullptr))
+        return FALSE;
+    // A folder whose Linux name a Windows path cannot hold (a name CP932 lacks) is no use.
+    CString windowsPath(LinuxPathToWin(pattern) + "\\");
+    if (!IsSameFolder(WinPathToLinux(windowsPath), pattern)) {
+        ::rmdir(pattern.c_str());
+        SetLastError(ERROR_INVALID_NAME);
+        return FALSE;
+    }
+    folder = windowsPath;
+    return TRUE;
 }

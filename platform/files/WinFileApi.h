@@ -2,6 +2,7 @@
 // on success, else FALSE with the Win32 error code in GetLastError.
 #pragma once
 
+#include "platform/core/CString.h"
 #include "platform/core/WinTypes.h"
 
 // Creates one folder; its parent must exist. The security argument is not used.
@@ -17,3 +18,10 @@ BOOL DeleteFile(LPCTSTR path);
 // temporary name beside newPath and given its name only when whole, so a copy that fails leaves
 // nothing new under newPath and a file it would have replaced as it was.
 BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists);
+
+// Makes a new folder, which only this user can enter, below the temporary folder ($TMPDIR, else
+// /tmp), and gives its Windows path, ending in "\", in folder. It stands in for a unique name in
+// the shared temporary folder (GetTempPath with tmpnam), where other programs' files lie. The
+// caller removes the folder. FALSE with the Win32 error code when it cannot be made, or when
+// its path has a name that CP932 cannot hold (ERROR_INVALID_NAME; nothing is left behind).
+BOOL CreateTempFolder(CString& folder);

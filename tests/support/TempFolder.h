@@ -53,6 +53,34 @@ private:
     TempFolder m_folder;
 };
 
+// Sets an environment variable for the life of the object, and puts back what it held.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : m_name(name)
+    {
+        const char* saved = std::getenv(name);
+        m_wasSet = saved != nullptr;
+        m_saved = saved ? saved : "";
+        Set(value);
+    }
+    ~ScopedEnv()
+    {
+        if (m_wasSet)
+            setenv(m_name.c_str(), m_saved.c_str(), 1);
+        else
+            unsetenv(m_name.c_str());
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+    void Set(const std::string& value) { setenv(m_name.c_str(), value.c_str(), 1); }
+
+private:
+    std::string m_name;
+    std::string m_saved;
+    bool m_wasSet;
+};
+
 // The bytes of a file (empty when it cannot be read), and a file written with bytes.
 inline std::string ReadFileBytes(const std::string& linuxPath)
 {

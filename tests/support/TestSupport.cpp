@@ -3,6 +3,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/database/AfxDao.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <random>
@@ -80,10 +81,18 @@ void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)
     body(ar);
 }
 
-void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body)
+void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body,
+                        size_t cuts)
 {
-    for (size_t cut = 0; cut < bytes.size(); ++cut)
-        body(bytes.substr(0, cut));
+    if (cuts == 0 || bytes.size() <= cuts) {
+        for (size_t cut = 0; cut < bytes.size(); ++cut)
+            body(bytes.substr(0, cut));
+    } else {
+        for (size_t i = 0; i < cuts; ++i)
+            body(bytes.substr(0, i * bytes.size() / cuts));
+        for (size_t missing = std::min<size_t>(8, bytes.size()); missing > 0; --missing)
+            body(bytes.substr(0, bytes.size() - missing));
+    }
     if (bytes.empty())
         return;
     std::mt19937 random(20261206);

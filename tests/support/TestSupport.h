@@ -33,9 +33,11 @@ std::string StoreToBytes(const std::function<void(CArchive&)>& body);
 // Runs body on a loading archive over bytes.
 void LoadFromBytes(const std::string& bytes, const std::function<void(CArchive&)>& body);
 
-// Calls body with damaged copies of bytes: every truncation shorter than the whole, then
-// `flips` copies with one to three bytes changed at random (fixed seed, so runs repeat).
-void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body);
+// Calls body with damaged copies of bytes: every truncation shorter than the whole (or, when
+// cuts is given and smaller, that many lengths spread evenly over it and the last 8 lengths),
+// then `flips` copies with one to three bytes changed at random (fixed seed, so runs repeat).
+void ForEachDamagedCopy(const std::string& bytes, int flips, const std::function<void(const std::string&)>& body,
+                        size_t cuts = 0);
 
 // The Jet error number that body raises (0 for none) and its description; the exception is
 // deleted. Any other framework exception fails the test.

@@ -26,6 +26,35 @@ TEST(CStringList, KeepsOrderAndEditsAtPositions)
     EXPECT_TRUE(list.IsEmpty());
 }
 
+TEST(CStringArray, AddsAndChecksIndexes)
+{
+    CStringArray array;
+    EXPECT_EQ(0, array.Add("a"));
+    EXPECT_EQ(1, array.Add(CString("表")));
+    EXPECT_EQ(2, array.GetSize());
+    EXPECT_EQ(1, array.GetUpperBound());
+    EXPECT_EQ(CString("表"), array[1]);
+    array.SetAt(0, "b");
+    array.ElementAt(1) += "x";
+    EXPECT_EQ(CString("b"), array.GetAt(0));
+    EXPECT_EQ(CString("表x"), array[1]);
+    EXPECT_THROW(array.GetAt(2), std::out_of_range);
+    EXPECT_THROW(array[-1], std::out_of_range);
+    array.SetSize(3);
+    EXPECT_EQ(CString(""), array[2]);
+    array.SetSize(-1);
+    EXPECT_EQ(0, array.GetSize());
+    array.Add("c");
+    array.RemoveAll();
+    EXPECT_EQ(-1, array.GetUpperBound());
+
+    CPtrArray pointers;
+    int value = 0;
+    EXPECT_EQ(0, pointers.Add(&value));
+    EXPECT_EQ(&value, pointers[0]);
+    EXPECT_THROW(pointers.SetAt(1, nullptr), std::out_of_range);
+}
+
 TEST(CMapStringToOb, LooksUpAndIteratesInKeyOrder)
 {
     CObList a, b;

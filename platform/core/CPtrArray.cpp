@@ -1,0 +1,3 @@
+#include "platform/core/CPtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

@@ -1,0 +1,3 @@
+#include "platform/core/CStringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

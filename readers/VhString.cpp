@@ -1,0 +1,167 @@
+#include "readers/VhString.h"
+
+#include "platform/core/Cp932.h"
+
+#include <cctype>
+#include <cstring>
+#include <string>
+
+namespace {
+
+TCHAR separatorChar = '|';
+
+size_t CharLengthAt(const std::string& text, size_t i) { return cp932::CharLength(text.data(), i, text.size()); }
+
+// White space as isspace sees it in the C locale, the byte taken as unsigned.
+bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+// The index of the last character of text (text not empty).
+size_t LastCharIndex(const std::string& text)
+{
+    size_t last = 0;
+    for (size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
+        last = i;
+    return last;
+}
+
+} // namespace
+
+CString VhString::RemoveFirst(LPCTSTR sub) const
+{
+    int pos = (sub && *sub) ? Find(sub) : -1;
+    if (pos < 0)
+        return *this;
+    return Left(pos) + Mid(pos + static_cast<int>(std::strlen(sub)));
+}
+
+CString VhString::RemoveAll(LPCTSTR sub) const
+{
+    VhString text = *this;
+    if (!sub || !*sub)
+        return text;
+    while (text.Find(sub) >= 0)
+        text = text.RemoveFirst(sub);
+    return text;
+}
+
+CString VhString::RemoveFirstChar(TCHAR ch) const
+{
+    int pos = ch ? Find(ch) : -1;
+    if (pos < 0)
+        return *this;
+    return Left(pos) + Mid(pos + 1);
+}
+
+CString VhString::RemoveAllChar(TCHAR ch) const
+{
+    VhString text = *this;
+    if (!ch)
+        return text;
+    while (text.Find(ch) >= 0)
+        text = text.RemoveFirstChar(ch);
+    return text;
+}
+
+CString VhString::Trim() const
+{
+    CString text = *this;
+    text.TrimLeft();
+    text.TrimRight();
+    return text;
+}
+
+CString VhString::StripEnclosing(TCHAR ch) const
+{
+    std::string text = Trim().Bytes();
+    if (text.size() < 2)
+        return CString(text);
+    bool atStart = text[0] == ch && CharLengthAt(text, 0) == 1;
+    size_t last = LastCharIndex(text);
+    bool atEnd = text[last] == ch && CharLengthAt(text, last) == 1;
+    if (atEnd)
+        text.erase(last);
+    if (atStart)
+        text.erase(0, 1);
+    return CString(text);
+}
+
+CString VhString::GroupDigits() const
+{
+    const std::string& text = Bytes();
+    size_t start = 0;
+    while (start < text.size() && !std::isdigit(static_cast<unsigned char>(text[start])))
+        ++start;
+    if (start == text.size())
+        return *this;
+    size_t end = start;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+        ++end;
+    size_t last = end - 1;
+    size_t digitsToCome = end - start;
+    std::string grouped;
+    for (size_t i = 0; i < text.size(); ++i) {
+        grouped += text[i];
+        if (i >= start && i < last && (--digitsToCome) % 3 == 0)
+            grouped += separatorChar;
+    }
+    return VhString(CString(grouped)).StripEnclosing(separatorChar);
+}
+
+void VhString::Tokenize(CStringList& tokens) const
+{
+    tokens.RemoveAll();
+    const std::string text = Trim().Bytes();
+    std::string current;
+    auto endToken = [&]() {
+        if (!current.empty())
+            tokens.AddTail(CString(current));
+        current.clear();
+    };
+    bool inQuote = false;
+    for (size_t i = 0; i < text.size();) {
+        size_t length = CharLengthAt(text, i);
+        char c = text[i];
+        if (length == 1 && inQuote && c == '\\') {
+            // The backslash and the whole character after it, which so never closes the stretch.
+            current += c;
+            if (++i == text.size())
+                break;
+            length = CharLengthAt(text, i);
+        } else if (length == 1 && c == '"') {
+            inQuote = !inQuote;
+        } else if (length == 1 && !inQuote && (c == separatorChar || IsBlank(c))) {
+            endToken();
+            ++i;
+            continue;
+        }
+        current.append(text, i, length);
+        i += length;
+    }
+    endToken();
+}
+
+TCHAR VhString::GetSeparator() { return separatorChar; }
+
+void VhString::SetSeparator(TCHAR separator) { separatorChar = separator; }
+
+VhString::SeparatorScope::SeparatorScope(TCHAR separator) : m_saved(separatorChar) { separatorChar = separator; }
+
+VhString::SeparatorScope::~SeparatorScope() { separatorChar = m_saved; }
+
+LPCTSTR CharNextCount(LPCTSTR text, int* length)
+{
+    if (!text)
+        return nullptr;
+    // The byte after a lead byte is read only when the lead byte is not the last one.
+    int bytes = !*text ? 0 : (cp932::IsLeadByte(text[0]) && cp932::IsTrailByte(text[1]) ? 2 : 1);
+    if (length)
+        *length = bytes;
+    return text + bytes;
+}
+
+CString IntToString(int value)
+{
+    CString text;
+    text.Format("%d", value);
+    return text;
+}

@@ -1,0 +1,42 @@
+#include "platform/files/WinFileApi.h"
+#include "platform/core/WinError.h"
+#include "platform/files/WinPath.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+TEST(WinFileApi, MakesTemporaryFoldersOfTheirOwnBelowTmpdir)
+{
+    testsupport::TempFolder temp;
+    std::string base = temp.Path(u8"表");
+    testsupport::ScopedEnv tmpdir("TMPDIR", base);
+    CString folder;
+    EXPECT_FALSE(CreateTempFolder(folder));
+    EXPECT_NE(ERROR_SUCCESS, GetLastError());
+
+    // A folder that a Windows path cannot name is left alone.
+    std::string unnamed = temp.Path(u8"𠮷");
+    mkdir(unnamed.c_str(), 0777);
+    tmpdir.Set(unnamed);
+    EXPECT_FALSE(CreateTempFolder(folder));
+    EXPECT_EQ(ERROR_INVALID_NAME, GetLastError());
+    EXPECT_EQ(0, rmdir(unnamed.c_str()));
+
+    mkdir(base.c_str(), 0777);
+    tmpdir.Set(base + "//");
+    CString first, second;
+    ASSERT_TRUE(CreateTempFolder(first));
+    ASSERT_TRUE(CreateTempFolder(second));
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(EndsWithBackslash(first));
+    std::string linuxPath = WinPathToLinux(first);
+    EXPECT_EQ(base + "/", linuxPath.substr(0, base.size() + 1));
+    struct stat st;
+    ASSERT_EQ(0, stat(linuxPath.c_str(), &st));
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(0700u, st.st_mode & 0777u);
+    EXPECT_TRUE(RemoveDirectory(first));
+    EXPECT_TRUE(RemoveDirectory(second));
+}
