@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
