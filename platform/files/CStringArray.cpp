@@ -1,0 +1,3 @@
+#include "platform/files/CStringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)
