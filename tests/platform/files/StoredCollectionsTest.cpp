@@ -48,7 +48,8 @@ TEST(CArchive, CountTakesSixteenBitsBelow0xFFFFElseAnEscapeAndThirtyTwo)
     LoadFromBytes(FromHex("FF FF 03 00 00 00"), [&](CArchive& ar) { loaded = ar.ReadCount(); });
     EXPECT_EQ(3u, loaded);
     EXPECT_TRUE(ThrowsArchiveException([] { StoreToBytes([](CArchive& ar) { ar.WriteCount(0x100000000ull); }); }));
-    EXPECT_TRUE(ThrowsArchiveException([] { LoadFromBytes(FromHex("FF FF 03 00"), [](CArchive& ar) { ar.ReadCount(); }); }));
+    EXPECT_TRUE(
+        ThrowsArchiveException([] { LoadFromBytes(FromHex("FF FF 03 00"), [](CArchive& ar) { ar.ReadCount(); }); }));
 }
 
 TEST(CArray, StoresACountAndTheElements)
