@@ -17,22 +17,24 @@ void VhDrawComposition::DeleteChildren()
 
 BOOL VhDrawComposition::HitOutline(const VhPoint& point, double tolerance, BOOL is3D) const
 {
-    BOOL hit = FALSE;
-    ForEachChild([&](VhDraw* child) { hit = hit || child->HitOutline(point, tolerance, is3D); });
-    return hit;
+    return AnyChildHits(&VhDraw::HitOutline, point, tolerance, is3D);
 }
 
 BOOL VhDrawComposition::HitInside(const VhPoint& point, double tolerance, BOOL is3D) const
 {
-    BOOL hit = FALSE;
-    ForEachChild([&](VhDraw* child) { hit = hit || child->HitInside(point, tolerance, is3D); });
-    return hit;
+    return AnyChildHits(&VhDraw::HitInside, point, tolerance, is3D);
 }
 
 BOOL VhDrawComposition::HitByFill(const VhPoint& point, double tolerance, BOOL is3D) const
 {
+    return AnyChildHits(&VhDraw::HitByFill, point, tolerance, is3D);
+}
+
+BOOL VhDrawComposition::AnyChildHits(BOOL (VhDraw::*test)(const VhPoint&, double, BOOL) const, const VhPoint& point,
+                                     double tolerance, BOOL is3D) const
+{
     BOOL hit = FALSE;
-    ForEachChild([&](VhDraw* child) { hit = hit || child->HitByFill(point, tolerance, is3D); });
+    ForEachChild([&](VhDraw* child) { hit = hit || (child->*test)(point, tolerance, is3D); });
     return hit;
 }
 
@@ -85,45 +87,21 @@ BOOL VhDrawComposition::GetExtent(const VhTrans* trans, VhFigureRect* extent) co
     return found;
 }
 
-void VhDrawComposition::SetLineType(int lineType)
-{
-    ForEachChild([&](VhDraw* child) { child->SetLineType(lineType); });
-}
+void VhDrawComposition::SetLineType(int lineType) { SetOnChildren(&VhDraw::SetLineType, lineType); }
 
-void VhDrawComposition::SetLineWidth(int lineWidth)
-{
-    ForEachChild([&](VhDraw* child) { child->SetLineWidth(lineWidth); });
-}
+void VhDrawComposition::SetLineWidth(int lineWidth) { SetOnChildren(&VhDraw::SetLineWidth, lineWidth); }
 
-void VhDrawComposition::SetStyleOption(int styleOption)
-{
-    ForEachChild([&](VhDraw* child) { child->SetStyleOption(styleOption); });
-}
+void VhDrawComposition::SetStyleOption(int styleOption) { SetOnChildren(&VhDraw::SetStyleOption, styleOption); }
 
-void VhDrawComposition::SetColor(int color)
-{
-    ForEachChild([&](VhDraw* child) { child->SetColor(color); });
-}
+void VhDrawComposition::SetColor(int color) { SetOnChildren(&VhDraw::SetColor, color); }
 
-void VhDrawComposition::SetHatch(int hatch)
-{
-    ForEachChild([&](VhDraw* child) { child->SetHatch(hatch); });
-}
+void VhDrawComposition::SetHatch(int hatch) { SetOnChildren(&VhDraw::SetHatch, hatch); }
 
-void VhDrawComposition::SetROP2(int rop)
-{
-    ForEachChild([&](VhDraw* child) { child->SetROP2(rop); });
-}
+void VhDrawComposition::SetROP2(int rop) { SetOnChildren(&VhDraw::SetROP2, rop); }
 
-void VhDrawComposition::SetBkMode(int bkMode)
-{
-    ForEachChild([&](VhDraw* child) { child->SetBkMode(bkMode); });
-}
+void VhDrawComposition::SetBkMode(int bkMode) { SetOnChildren(&VhDraw::SetBkMode, bkMode); }
 
-void VhDrawComposition::SetStyleValue(double styleValue)
-{
-    ForEachChild([&](VhDraw* child) { child->SetStyleValue(styleValue); });
-}
+void VhDrawComposition::SetStyleValue(double styleValue) { SetOnChildren(&VhDraw::SetStyleValue, styleValue); }
 
 BOOL VhDrawComposition::IsEqual(const VhObject* other) const
 {

@@ -56,6 +56,14 @@ private:
         for (POSITION pos = m_children.GetHeadPosition(); pos;)
             visit(static_cast<VhDraw*>(m_children.GetNext(pos)));
     }
+    // Whether a child's hit test gives non-zero; the children after it are not asked.
+    BOOL AnyChildHits(BOOL (VhDraw::*test)(const VhPoint&, double, BOOL) const, const VhPoint& point, double tolerance,
+                      BOOL is3D) const;
+    // Gives value to the setter of every child.
+    template <typename Value> void SetOnChildren(void (VhDraw::*setter)(Value), Value value)
+    {
+        ForEachChild([&](VhDraw* child) { (child->*setter)(value); });
+    }
     void DeleteChildren();
 
     CObList m_children;

@@ -153,6 +153,15 @@ TEST(VhDraw, Equality)
     VhFigureLine figure;
     EXPECT_FALSE(VhDrawLine().IsEqual(&figure));
 
+    // The reserved field, which only an archive sets, is compared too.
+    std::string bytes = Fixture("draw_line.hex");
+    std::unique_ptr<VhDrawLine> stored(new VhDrawLine);
+    Load(*stored, bytes);
+    std::unique_ptr<VhDrawLine> reserved(new VhDrawLine);
+    Load(*reserved, bytes.replace(2, 4, std::string("\x01\x00\x00\x00", 4)));
+    EXPECT_EQ(1, reserved->GetReserved());
+    EXPECT_FALSE(stored->IsEqual(reserved.get()));
+
     VhDrawString text, otherFont;
     otherFont.m_fontFace = 1;
     EXPECT_FALSE(text.IsEqual(&otherFont));

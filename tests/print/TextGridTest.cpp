@@ -30,15 +30,6 @@ VhFigureString Text(LPCTSTR text, double height, int shapeCode, int alignment = 
 
 } // namespace
 
-TEST(VhFigureString, NewTextIsFilledWithShapeSeven)
-{
-    VhFigureString text;
-    EXPECT_EQ(1, text.GetFillFlag());
-    EXPECT_EQ(7, text.GetShapeCode());
-    EXPECT_EQ(0, text.GetAutoWidth());
-    EXPECT_EQ(0.0, text.GetWidth());
-}
-
 // Height 10: the character width that SetShape fixes, and the text height.
 TEST(VhFigureString, CharacterWidthAndTextHeightOfEveryShapeCode)
 {
