@@ -61,19 +61,6 @@ private:
 
 } // namespace
 
-TEST(VhDraw, NewDrawableAttributes)
-{
-    VhDrawRect rect;
-    EXPECT_EQ(VhDraw::NoHatch, rect.GetHatch());
-    EXPECT_EQ(9, rect.GetROP2());
-    EXPECT_EQ(1, rect.GetBkMode());
-    EXPECT_EQ(0, rect.GetColor());
-    EXPECT_FALSE(rect.IsFilled());
-    VhDrawString text;
-    EXPECT_TRUE(text.IsFilled());
-    EXPECT_EQ(7, text.GetShape().GetShapeCode());
-}
-
 TEST(VhDraw, HatchFillsTheFigure)
 {
     std::unique_ptr<VhDrawRect> rect(Rect(0, 0, 10, 10));

@@ -51,8 +51,6 @@ TEST(VhPoint, AngleLengthAndDistance)
     EXPECT_EQ(5.0, VhPoint(3, 4, 12).Length(FALSE));
     EXPECT_EQ(13.0, VhPoint(3, 4, 12).Length(TRUE));
     EXPECT_EQ(13.0, VhPoint(4, 5, 13).Distance(VhPoint(1, 1, 1), TRUE));
-    EXPECT_EQ(11.0, VhPoint(1, 2, 3).Dot(VhPoint(3, 4, 5), FALSE));
-    EXPECT_EQ(26.0, VhPoint(1, 2, 3).Dot(VhPoint(3, 4, 5), TRUE));
 }
 
 TEST(VhPoint, CrossInThePlaneAndInSpace)
