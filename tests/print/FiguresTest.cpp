@@ -147,6 +147,7 @@ TEST(VhFigureLine, CrossPointsOfLines)
         // A line no longer than the tolerance has no direction.
         {Line(0, 0, 10, 0), Line(5, 0, 5, 0.005, 0, 0), FALSE, ""},
         {Line(0, 0, 10, 0), Line(5, 0, 5, 0.01), FALSE, ""},
+        {Line(5, 0, 5, 0.01), Line(0, 0, 10, 0), FALSE, ""},
         {Line(0, 0, 10, 0), Line(5, 0, 5, 0.02), TRUE, "(5, 0, 0)"},
         // Crossings are found in the plane, whatever the lines' z.
         {VhFigureLine(VhPoint(0, 0, 5), VhPoint(10, 0, 5)), VhFigureLine(VhPoint(5, -5, 5), VhPoint(5, 5, 5)), TRUE,

@@ -121,10 +121,11 @@ TEST(VhPoint, EqualityAndComparison)
         {{1, 5}, {2, 1}, FALSE, 1},         // y apart further: y decides
         {{2, 1}, {1, 5}, FALSE, -1},        //
         {{5, 1}, {1, 2}, FALSE, 1},         // x apart further: x decides
-        {{1, 1}, {2, 2}, FALSE, -1},        // a tie goes to y
+        {{1, 2}, {2, 1}, FALSE, 1},         // a tie goes to y
         {{1, 1.005}, {1, 1}, TRUE, 0},      // within the tolerance on the deciding axis
+        {{0, 0.01}, {0, 0}, TRUE, 0},       // at the tolerance
         {{1, 1, 0}, {1, 1, 0.01}, TRUE, 0}, // equal within VhTolerance in 3D
-        {{1, 1, 0}, {1.008, 1.008, 0}, FALSE, 0},
+        {{1, 1, 0}, {1, 1, 0.02}, FALSE, 0}, {{1, 1, 0}, {1.008, 1.008, 0}, FALSE, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.equal, c.a.IsEqual(&c.b)) << Text(c.a) << Text(c.b);
