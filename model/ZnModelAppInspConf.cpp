@@ -4,24 +4,6 @@
 
 IMPLEMENT_SERIAL(ZnModelAppInspConf, ZnModelApp, VERSIONABLE_SCHEMA | 256)
 
-namespace {
-
-// Reads an object reference to an application that the archive creates for this read. A
-// reference back to an object read before is refused: that object has an owner already, and
-// owning it twice would delete it twice.
-ZnModelApp* ReadNewApp(CArchive& ar)
-{
-    const DWORD idBefore = VhObject::GetLastSerialId();
-    auto* app = static_cast<ZnModelApp*>(ar.ReadObject(RUNTIME_CLASS(ZnModelApp)));
-    // Objects constructed during the read took the ids after idBefore (the counter may wrap).
-    const DWORD idsTaken = VhObject::GetLastSerialId() - idBefore;
-    if (app && app->GetSerialId() - idBefore - 1 >= idsTaken)
-        AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
-    return app;
-}
-
-} // namespace
-
 void ZnModelAppInspConf::SetConstKind(LPCTSTR code)
 {
     if (!code)
@@ -72,5 +54,5 @@ void ZnModelAppInspConf::SerializeBaseApp(CArchive& ar)
     }
     LONG present = 0;
     ar >> present;
-    m_baseApp.Reset(present ? ReadNewApp(ar) : nullptr);
+    m_baseApp.Reset(present ? static_cast<ZnModelApp*>(ReadNewObject(ar, RUNTIME_CLASS(ZnModelApp))) : nullptr);
 }

@@ -1,4 +1,4 @@
-// The growable array behind CStringArray and CPtrArray, with MFC's names. Indexes are checked:
+// The growable array behind CPtrArray, with MFC's names. Indexes are checked:
 // one outside the array throws std::out_of_range rather than reading or writing past it.
 #pragma once
 

@@ -214,6 +214,28 @@ CArchive& CArchive::operator>>(CString& value)
     return *this;
 }
 
+void CArchive::WriteCount(DWORD_PTR count)
+{
+    if (count < 0xFFFF) {
+        *this << static_cast<WORD>(count);
+        return;
+    }
+    if (count > 0xFFFFFFFF)
+        AfxThrowArchiveException(CArchiveException::generic, m_strFileName);
+    *this << static_cast<WORD>(0xFFFF) << static_cast<DWORD>(count);
+}
+
+DWORD_PTR CArchive::ReadCount()
+{
+    WORD shortCount;
+    *this >> shortCount;
+    if (shortCount != 0xFFFF)
+        return shortCount;
+    DWORD count;
+    *this >> count;
+    return count;
+}
+
 DWORD CArchive::NextMapIndex()
 {
     if (m_nMapCount >= nMaxMapCount)

@@ -61,6 +61,11 @@ public:
         return *this;
     }
 
+    // The count of a collection: 16 bits below 0xFFFF, else 0xFFFF and 32 bits. A count that
+    // 32 bits cannot hold throws CArchiveException.
+    void WriteCount(DWORD_PTR count);
+    DWORD_PTR ReadCount();
+
     void WriteClass(const CRuntimeClass* classRef);
     // Reads a class reference that must name requested or a class derived from it. With
     // objectTag given, an object reference is accepted too: it is returned there and the

@@ -13,4 +13,8 @@ public:
     {
         return FindIf([value](CObject* v) { return v == value; }, startAfter);
     }
+
+    // The archive form: a count, then each element as an object reference (class tag on the
+    // first object of a class). Loading appends the objects read; the caller owns new ones.
+    void Serialize(CArchive& ar) override;
 };

@@ -1,3 +1,3 @@
-#include "platform/core/CStringArray.h"
+#include "platform/files/CStringArray.h"
 
 IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,3 +1,0 @@
-#include "platform/core/CObList.h"
-
-IMPLEMENT_DYNAMIC(CObList, CObject)

@@ -1,0 +1,3 @@
+#include "print/VhDrawImp.h"
+
+IMPLEMENT_DYNAMIC(VhDrawImp, VhObject)
