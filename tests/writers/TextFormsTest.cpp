@@ -1,0 +1,436 @@
+// The text forms of the floppy medium (Ksq001.220 to .260): each form byte for byte against an
+// expected file worked out by hand, its number formats, and how an output ends on each failure.
+#include "tests/writers/FloppyTestSupport.h"
+
+#include "model/ZnModelAppConstNotif.h"
+#include "model/ZnModelAppDemNotif.h"
+#include "model/ZnModelAppSafeNotif.h"
+#include "model/ZnModelAppTempUseConf.h"
+#include "writers/forms/ZnAppDocFDOut51.h"
+#include "writers/forms/ZnAppDocFDOut53.h"
+#include "writers/forms/ZnAppDocFDOut54.h"
+#include "writers/forms/ZnAppDocFDOut55.h"
+
+#include <cstdio>
+
+using namespace floppytest;
+using testsupport::Hex;
+using testsupport::WriteFileBytes;
+using ziptest::Snapshot;
+
+namespace {
+
+const UINT kInfo = MB_OK | MB_ICONINFORMATION;
+const UINT kStop = MB_OK | MB_ICONSTOP;
+const char kOpenFailed[] = "様式ファイルのオープンに失敗しました。";
+
+std::string Form(const std::string& name) { return writertest::Expected("forms/" + name); }
+
+void SetPerson(JkModelIndividualData& person, const char* reading, const char* name, const char* postal1,
+               const char* postal2, const char* address, const char* tel1, const char* tel2, const char* tel3)
+{
+    person.m_name.m_nameReading = reading;
+    person.m_name.m_name = name;
+    person.m_address.m_postalCode1 = postal1;
+    person.m_address.m_postalCode2 = postal2;
+    person.m_address.m_address = address;
+    person.m_telephone.m_firstPart = tel1;
+    person.m_telephone.m_secondPart = tel2;
+    person.m_telephone.m_thirdPart = tel3;
+}
+
+ZnModelOwner* NewOwner(const char* reading, const char* name, const char* postal1, const char* postal2,
+                       const char* address, const char* tel1, const char* tel2, const char* tel3)
+{
+    ZnModelOwner* owner = new ZnModelOwner;
+    SetPerson(owner->m_person, reading, name, postal1, postal2, address, tel1, tel2, tel3);
+    return owner;
+}
+
+ZnModelDate Date(const char* text)
+{
+    ZnModelDate date;
+    date.SetDateString(text);
+    return date;
+}
+
+// The application root that the owner, agent, further-owner and signer records read.
+void FillApp(ZnModelApp& app, bool furtherOwners)
+{
+    SetPerson(app.m_firstOwner.m_person, "ヤマダタロウ", "山田太郎", "100", "0001", "東京都千代田区千代田1-1", "03",
+              "1234", "5678");
+    ZnModelDesigner& agent = app.m_agent;
+    agent.m_qualificationClass.SetCode("101");
+    agent.m_qualificationAuthority.SetCode("01300");
+    agent.m_qualificationRegistrationNumber = "12345";
+    agent.m_architectName.m_name = "建築士ソ";
+    agent.m_officeClass.SetCode("101");
+    agent.m_officeAuthority.SetCode("01301");
+    agent.m_officeRegistrationNumber = "第5678号";
+    SetPerson(agent.m_office, "", "ポ設計事務所", "160", "0022", "新宿区新宿1丁目", "03", "5555", "0000");
+    app.m_applicantName.m_nameReading = "シンセイシャ";
+    app.m_applicantName.m_name = "申請\r\n者表";
+    if (furtherOwners) {
+        app.m_furtherOwners.AddTail(NewOwner("スズキ", "鈴木,一郎", "150", "0001", "渋谷区;神宮前", "", "", ""));
+        app.m_furtherOwners.AddTail(static_cast<CObject*>(nullptr));
+        app.m_furtherOwners.AddTail(NewOwner("サトウ", "佐藤\"花子\"", "", "", "表参道100%", "090", "1", "2"));
+    }
+}
+
+void FillTempUse(ZnModelAppTempUseConf& t)
+{
+    t.m_formDigit = 3;
+    t.m_confirmation.SetNumber("第H10確認123号");
+    t.m_confirmation.SetDate(Date("02100401"));
+    t.m_confirmation.SetFurtherText("東京都,建築主事");
+    t.m_siteAddress1.m_address = "千代田区;1番地";
+    t.m_siteAddress2.m_address = "表%d参道";
+    t.m_objectAddress.m_address = "港区2-2";
+    t.m_objectName.m_nameReading = "ビル";
+    t.m_objectName.m_name = "\"ソポ\"ビル";
+    t.m_useText = "事務所\r\n店舗";
+    t.m_plannedStart = Date("02100501");
+    t.m_useFrom = Date("02100601");
+    t.m_useTo = Date("02101231");
+    t.m_reason = "理由,あり";
+    t.m_remarks = "一行目\r\n二行目\r\n三行目";
+}
+
+ZnModelAppStrNotif* NewBuilding(int number, double area)
+{
+    ZnModelAppStrNotif* building = new ZnModelAppStrNotif;
+    building->m_number = number;
+    building->m_area = area;
+    return building;
+}
+
+void FillConstruction(ZnModelAppConstNotif& n, int demolition)
+{
+    n.m_ownerType.SetCode("01901");
+    n.m_ownerOcc.SetCode("02001");
+    n.m_ownerValue = -5;
+    n.m_siteAddress.m_address = "横浜市中区1";
+    n.m_planArea.SetCode("00701");
+    n.m_periodStart = Date("02100401");
+    n.m_periodEnd = Date("02110331");
+    n.m_periodA = 3;
+    n.m_periodB = 0;
+    n.m_constKind.SetCode("01101");
+    n.m_mainUse.m_category = 2;
+    n.m_mainUse.m_usage.SetCode("08010");
+    ZnModelAppStrNotif* first = NewBuilding(3, 12.346);
+    first->m_use.SetCode("08010");
+    first->m_multiUse.SetCode("00101");
+    first->m_partStructure.SetCode("00201");
+    first->m_count1 = 1;
+    first->m_count2 = 2;
+    first->m_housing1.SetCode("a1");
+    first->m_housing2.SetCode("a2");
+    first->m_housing3.SetCode("a3");
+    first->m_housing4.SetCode("a4");
+    first->m_housingCount1 = 1;
+    first->m_housingArea1 = 12.344;
+    first->m_housingArea2 = 0.004;
+    n.m_buildings.AddTail(first);
+    n.m_buildings.AddTail(NewBuilding(123, 0.0));
+    n.m_buildings.AddTail(NewBuilding(0, 7.5));
+    n.m_siteArea = 150.0;
+    ZnModelAppDemData& d = n.m_demolition;
+    d.m_present = demolition;
+    d.m_mainUse.m_category = 1;
+    d.m_mainUse.m_usage.SetCode("08020");
+    d.m_cause.SetCode("03001");
+    d.m_structure.SetCode("03101");
+    d.m_buildingCount = 2;
+    d.m_tenure.SetCode("03201");
+    d.m_floorArea = 55.556;
+    d.m_value = 1000000;
+    d.m_contractor.m_name.m_name = "解体工業";
+    SetPerson(d.m_contractor.m_individualData, "", "解体営業所", "220", "0001", "横浜市西区", "045", "111", "2222");
+    n.m_supervisor.m_architectName.m_name = "監理者";
+    SetPerson(n.m_supervisor.m_office, "", "監理事務所", "", "", "川崎市", "", "", "");
+}
+
+void FillDemolition(ZnModelAppDemNotif& n)
+{
+    n.m_place.m_address = "名古屋市中区3-3";
+    n.m_date = Date("02100701");
+    n.m_mainUse.m_category = 3;
+    n.m_mainUse.m_usage.SetCode("08030");
+    n.m_cause.SetCode("03002");
+    n.m_structure.SetCode("03102");
+    n.m_buildingCount = 1;
+    n.m_dwellingCount = -2;
+    n.m_tenure.SetCode("03202");
+    n.m_floorArea = 123.456;
+    n.m_contractor.m_name.m_name = "除却建設";
+    SetPerson(n.m_contractor.m_individualData, "", "除却営業所", "460", "0001", "名古屋市中区", "052", "000", "1111");
+}
+
+void FillSafetyPlan(ZnModelAppSafeNotif& n)
+{
+    n.m_buildingAddress.m_address = "大阪市北区1-1";
+    n.m_buildingName.m_nameReading = "アンゼンビル";
+    n.m_buildingName.m_name = "安全ビル";
+    n.m_text1 = "概要一";
+    n.m_mainStructure.SetCode("02401");
+    n.m_text3 = "鉄骨造";
+    n.m_number1 = 3;
+    n.m_area1 = 12.345;
+    n.m_area2 = 99.999;
+    n.m_area3 = 0.005;
+    n.m_plannedEnd = Date("02110301");
+    n.m_useFrom = Date("01630101");
+    n.m_useTo = Date("02010201");
+    n.m_confirmation.SetNumber("確認1");
+    n.m_confirmation.SetDate(Date("02100401"));
+    n.m_confirmation.SetFurtherText("大阪市");
+    n.m_tempUseApproval.SetNumber("承認2");
+    n.m_tempUseApproval.SetDate(Date("02100501"));
+    n.m_tempUseApproval.SetFurtherText("書かれない");
+    n.m_remarks = "備考A\r\n備考B";
+}
+
+class TextFormsTest : public FloppyTest {
+protected:
+    TextFormsTest()
+    {
+        shell_.ReplaceModel(0, app_ = new ZnModelApp);
+        shell_.docMode = 32787;
+    }
+    template <typename Model> Model& Put()
+    {
+        Model* model = new Model;
+        shell_.ReplaceModel(1, model);
+        return *model;
+    }
+    std::string Written(const std::string& relative) { return Snapshot(RootPath())[relative]; }
+    // The files of the root below its folders.
+    std::map<std::string, std::string> Files() { return Snapshot(RootPath()); }
+    std::vector<CString> ConverterRuns() { return shell_.converterRuns; }
+    std::vector<CString> RootRun() { return {Root()}; }
+    // Scripts OK for the next count message boxes.
+    void AnswerOk(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            ui_.AnswerMessageBox(IDOK);
+    }
+
+    ZnModelApp* app_;
+};
+
+// A writer whose form file cannot be opened.
+template <typename Writer> class ClosedFormWriter : public Writer {
+protected:
+    FILE* OpenFormFile(const CString& path) override { return nullptr; }
+};
+
+} // namespace
+
+// The two temporary-use forms: the .220 with every section, three further owners of which the
+// middle is null, values holding the format's own separators and bytes 5C and 7C after a lead
+// byte; the .230 without the planned dates and without further owners. The code of the selected
+// kind and the form digit is stored in the document and written in the index files.
+TEST_F(TextFormsTest, TemporaryUseApplications)
+{
+    struct {
+        int objKind;
+        bool furtherOwners;
+        const char *form, *file, *title, *code;
+    } cases[] = {
+        {1028, true, "Keikaku/Ksq001.220", "temp_use_agency.220", "仮使用承認申請書（特定行政庁）", "100405"},
+        {1024, false, "Keikaku/Ksq001.230", "temp_use_official.230", "仮使用承認申請書（建築主事）", "100415"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        shell_.ReplaceModel(0, app_ = new ZnModelApp);
+        FillApp(*app_, c.furtherOwners);
+        FillTempUse(Put<ZnModelAppTempUseConf>());
+        shell_.objKind = c.objKind;
+        shell_.converterRuns.clear();
+        AnswerOk();
+        if (c.objKind == 1028)
+            ZnAppDocFDOut51().OutputFDTokuteiGyouseichou(Root(), 0);
+        else
+            ZnAppDocFDOut51().OutputFDKenchikuShuji(Root(), 0);
+        EXPECT_EQ(Messages_t({{CString(c.title) + "のFD出力が終了しました", kInfo}}), TakeMessages());
+        EXPECT_EQ(RootRun(), ConverterRuns());
+        std::map<std::string, std::string> files = Files();
+        EXPECT_EQ(Hex(Form(c.file)), Hex(files[c.form]));
+        EXPECT_EQ(c.code, app_->m_header.m_localData.m_documentKind.GetCode());
+        EXPECT_EQ("#" + std::string(c.form).substr(15) + "\r\n", files["Sinsei/filename"]);
+        EXPECT_NE(std::string::npos, files["Info/filename.iba"].find(std::string(",\"") + c.code + "\","));
+    }
+}
+
+// A kind without a code (another panel, a digit outside 0 to 5) is told before the medium is
+// touched: an earlier output stays as it was.
+TEST_F(TextFormsTest, ATemporaryUseKindWithoutCodeLeavesTheMediumAlone)
+{
+    mkdir(RootPath("Keikaku").c_str(), 0777);
+    WriteFileBytes(RootPath("Keikaku/Ksq001.220"), "earlier");
+    struct {
+        int objKind, digit;
+    } cases[] = {{1023, 3}, {1028, 6}, {1024, -1}};
+    for (const auto& c : cases) {
+        FillTempUse(Put<ZnModelAppTempUseConf>());
+        shell_.Get<ZnModelAppTempUseConf>(1).m_formDigit = c.digit;
+        shell_.objKind = c.objKind;
+        AnswerOk();
+        ZnAppDocFDOut51().OutputFDTokuteiGyouseichou(Root(), 0);
+        EXPECT_EQ(Messages_t({{"仮使用承認申請書の種類が正しくありません。", kStop}}), TakeMessages());
+        EXPECT_EQ((std::map<std::string, std::string>{{"Keikaku", "<folder>"}, {"Keikaku/Ksq001.220", "earlier"}}),
+                  Files());
+        EXPECT_TRUE(ConverterRuns().empty());
+        EXPECT_EQ("", app_->m_header.m_localData.m_documentKind.GetCode());
+    }
+}
+
+// The construction notification with three buildings, with and without its demolition part, and
+// the supervisor file beside it.
+TEST_F(TextFormsTest, ConstructionNotification)
+{
+    FillApp(*app_, false);
+    for (int demolition : {1, 0}) {
+        SCOPED_TRACE(demolition);
+        FillConstruction(Put<ZnModelAppConstNotif>(), demolition);
+        shell_.converterRuns.clear();
+        AnswerOk();
+        ZnAppDocFDOut53().OutputFD(Root(), 1);
+        EXPECT_EQ(Messages_t({{"建築工事届のFD出力が終了しました", kInfo}}), TakeMessages());
+        EXPECT_EQ(RootRun(), ConverterRuns());
+        std::map<std::string, std::string> files = Files();
+        EXPECT_EQ(Hex(Form(demolition ? "construction_with_demolition.240" : "construction_without_demolition.240")),
+                  Hex(files["Keikaku/Ksq001.240"]));
+        EXPECT_EQ(Hex(Form("construction_supervisor.xml")), Hex(files["Keikaku/~002.xml"]));
+        EXPECT_EQ("#240\r\n", files["Sinsei/filename"]);
+    }
+}
+
+// WriteForm alone: a folder of the form's name in the way is told in the form's own words and
+// nothing is written; a supervisor file in the way is told and the form finished all the same.
+TEST_F(TextFormsTest, TheConstructionFormAlone)
+{
+    FillApp(*app_, false);
+    FillConstruction(Put<ZnModelAppConstNotif>(), 1);
+    mkdir(RootPath("Keikaku").c_str(), 0777);
+    mkdir(RootPath("Keikaku/Ksq001.240").c_str(), 0777);
+    AnswerOk();
+    EXPECT_FALSE(ZnAppDocFDOut53().WriteForm(Root()));
+    EXPECT_EQ(Messages_t({{"様式ファイル（建築工事届）のオープンに失敗しました。", kStop}}), TakeMessages());
+    EXPECT_EQ(0u, Files().count("Keikaku/~002.xml"));
+
+    rmdir(RootPath("Keikaku/Ksq001.240").c_str());
+    mkdir(RootPath("Keikaku/~002.xml").c_str(), 0777);
+    AnswerOk();
+    EXPECT_TRUE(ZnAppDocFDOut53().WriteForm(Root()));
+    EXPECT_EQ(Messages_t({{"様式ファイルのオープン(~002.xml)に失敗しました。", kStop}}), TakeMessages());
+    EXPECT_EQ(Hex(Form("construction_with_demolition.240")), Hex(Files()["Keikaku/Ksq001.240"]));
+    EXPECT_TRUE(ConverterRuns().empty());
+}
+
+// The demolition notification, new and empty, and filled.
+TEST_F(TextFormsTest, DemolitionNotification)
+{
+    Put<ZnModelAppDemNotif>();
+    AnswerOk();
+    ZnAppDocFDOut54().OutputFD(Root(), 0);
+    EXPECT_EQ(Messages_t({{"建築物除却届のFD出力が終了しました", kInfo}}), TakeMessages());
+    EXPECT_EQ(Hex(Form("demolition_empty.250")), Hex(Written("Keikaku/Ksq001.250")));
+    EXPECT_EQ("#250\r\n", Written("Sinsei/filename"));
+
+    FillDemolition(Put<ZnModelAppDemNotif>());
+    AnswerOk();
+    ZnAppDocFDOut54().OutputFD(Root(), 0);
+    EXPECT_EQ(Messages_t({{"建築物除却届のFD出力が終了しました", kInfo}}), TakeMessages());
+    EXPECT_EQ(Hex(Form("demolition_populated.250")), Hex(Written("Keikaku/Ksq001.250")));
+    EXPECT_EQ(std::vector<CString>({Root(), Root()}), ConverterRuns());
+}
+
+// The safety-measures plan notification, its further-owner list holding only null elements.
+TEST_F(TextFormsTest, SafetyPlanNotification)
+{
+    FillApp(*app_, false);
+    app_->m_furtherOwners.AddTail(static_cast<CObject*>(nullptr));
+    app_->m_furtherOwners.AddTail(static_cast<CObject*>(nullptr));
+    FillSafetyPlan(Put<ZnModelAppSafeNotif>());
+    AnswerOk();
+    ZnAppDocFDOut55().OutputFD(Root(), 0);
+    EXPECT_EQ(Messages_t({{"安全上の措置等に関する計画届のFD出力が終了しました", kInfo}}), TakeMessages());
+    EXPECT_EQ(Hex(Form("safety_plan.260")), Hex(Written("Keikaku/Ksq001.260")));
+    EXPECT_EQ(RootRun(), ConverterRuns());
+}
+
+// Each form's own number rule: .240 areas half up, .250 the Windows formatter's rounding (0.125
+// gives 0.13 where glibc gives 0.12), .260 quantities cut.
+TEST_F(TextFormsTest, EachFormRoundsByItsOwnRule)
+{
+    struct {
+        double value;
+        const char *area240, *area250, *quantity260;
+    } cases[] = {
+        {12.346, "12.35", "12.35", "12.34"}, {12.344, "12.34", "12.34", "12.34"}, {0.004, "", "", ""},
+        {12.345, "12.35", "12.35", "12.34"}, {99.999, "100.00", "100.00", "99.99"}, {12.35, "12.35", "12.35", "12.35"},
+        {0.005, "0.01", "0.01", ""},         {0.125, "0.13", "0.13", "0.12"},        {0.001, "", "", ""},
+        {123.456, "123.46", "123.46", "123.45"},
+    };
+    ZnModelApp app;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        ZnModelAppConstNotif construction;
+        construction.m_siteArea = c.value;
+        EXPECT_NE(std::string::npos, ZnAppDocFDOut53::ComposeForm(app, construction)
+                                         .Text()
+                                         .Bytes()
+                                         .find("#24070,;\n\"" + std::string(c.area240) + "\"\n"));
+        ZnModelAppDemNotif demolition;
+        demolition.m_floorArea = c.value;
+        EXPECT_NE(std::string::npos, ZnAppDocFDOut54::ComposeForm(demolition).Text().Bytes().find(
+                                         "#25090,;\n\"" + std::string(c.area250) + "\"\n"));
+        ZnModelAppSafeNotif safety;
+        safety.m_area3 = c.value;
+        EXPECT_NE(std::string::npos, ZnAppDocFDOut55::ComposeForm(app, safety).Text().Bytes().find(
+                                         ",\"" + std::string(c.quantity260) + "\"\n/* 4."));
+    }
+}
+
+// A failing preparation ends the output with its own message and no form file; a form file that
+// cannot be opened is told, the index files stay, and neither converter nor completion follows.
+TEST_F(TextFormsTest, FailuresEndTheOutput)
+{
+    FillApp(*app_, false);
+    FillConstruction(Put<ZnModelAppConstNotif>(), 0);
+    WriteFileBytes(RootPath("Sinsei"), "a file in the way");
+    AnswerOk();
+    ZnAppDocFDOut53().OutputFD(Root(), 0);
+    Messages_t messages = TakeMessages();
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ(0u, Files().count("Keikaku/Ksq001.240"));
+    unlink(RootPath("Sinsei").c_str());
+
+    AnswerOk(2);
+    ClosedFormWriter<ZnAppDocFDOut54>().OutputFD(Root(), 0);
+    ClosedFormWriter<ZnAppDocFDOut55>().OutputFD(Root(), 0);
+    EXPECT_EQ(Messages_t({{kOpenFailed, kStop}, {kOpenFailed, kStop}}), TakeMessages());
+    std::map<std::string, std::string> files = Files();
+    EXPECT_EQ("#260\r\n", files["Sinsei/filename"]);
+    EXPECT_EQ(1u, files.count("Info/filename.iba"));
+    EXPECT_EQ(0u, files.count("Keikaku/Ksq001.260"));
+    EXPECT_TRUE(ConverterRuns().empty());
+}
+
+// A full medium: the cut-off form file is removed and told, with no converter run and no
+// completion message.
+TEST_F(TextFormsTest, AFullMediumLeavesNoCutOffForm)
+{
+    FillApp(*app_, true);
+    FillSafetyPlan(Put<ZnModelAppSafeNotif>());
+    {
+        ziptest::FileSizeLimit limit(600);
+        AnswerOk();
+        ZnAppDocFDOut55().OutputFD(Root(), 0);
+    }
+    EXPECT_EQ(Messages_t({{"ファイルの書き込み(Ksq001.260)に失敗しました。", kStop}}), TakeMessages());
+    EXPECT_EQ(0u, Files().count("Keikaku/Ksq001.260"));
+    EXPECT_TRUE(ConverterRuns().empty());
+}
