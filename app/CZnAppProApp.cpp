@@ -425,6 +425,12 @@ ZnModel* CZnAppProApp::GetModel(int slot) const
     return document ? document->GetModel(slot) : nullptr;
 }
 
+ZnModel* CZnAppProApp::ExchangeModel(int slot, ZnModel* model)
+{
+    CZnAppProDoc* document = GetActiveDocument();
+    return document ? document->ExchangeModel(slot, model) : model;
+}
+
 void CZnAppProApp::ReplaceModel(int slot, ZnModel* model)
 {
     if (CZnAppProDoc* document = GetActiveDocument())

@@ -125,6 +125,7 @@ public:
     ZnAppComTblAccess* GetComTblAccess() override { return &m_comTblAccess; }
     ZnModel* GetModel(int slot) const override;
     void ReplaceModel(int slot, ZnModel* model) override;
+    ZnModel* ExchangeModel(int slot, ZnModel* model) override;
 
     // The code tables of "COM_CODE.mdb" in the application folder: opened once at start-up after
     // the main frame is loaded, closed by the main frame when it ends.

@@ -59,6 +59,12 @@ public:
     // Records the converter runs in converterRuns, without running anything.
     void RunTxt2Xml(CString path) override { converterRuns.push_back(path); }
     ZnModel* GetModel(int slot) const override { return models[slot]; }
+    ZnModel* ExchangeModel(int slot, ZnModel* model) override
+    {
+        ZnModel* held = models[slot];
+        models[slot] = model;
+        return held;
+    }
     void ReplaceModel(int slot, ZnModel* model) override
     {
         delete models[slot];
