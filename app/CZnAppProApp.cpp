@@ -40,8 +40,8 @@
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnAppRegObject.h"
-#include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/zip/ZipPacking.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -3,10 +3,10 @@
 #include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"
-#include "writers/forms/ZnAppDocFDOut54.h"
 #include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
+#include "writers/forms/ZnAppDocFDOut54.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -140,7 +140,8 @@ TEST_F(FloppyOutputTest, AConfirmationHandsOverToTheStoredConstructionNotificati
     ZnModelAppConstNotif notification;
     textformtest::FillConstruction(notification, 1);
     ZnModel* models[] = {&app, &notification};
-    std::string stored = testsupport::StoreToBytes([&](CArchive& ar) { ZnModelDocKinds::SerializeSlots(ar, models, 2); });
+    std::string stored =
+        testsupport::StoreToBytes([&](CArchive& ar) { ZnModelDocKinds::SerializeSlots(ar, models, 2); });
     struct {
         int docType, docMode;
         const char* file;
@@ -152,8 +153,8 @@ TEST_F(FloppyOutputTest, AConfirmationHandsOverToTheStoredConstructionNotificati
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        Install(c.docType == 1000 ? "building_application_confirmation" : "building_application_plan_change",
-                c.docType, 100001);
+        Install(c.docType == 1000 ? "building_application_confirmation" : "building_application_plan_change", c.docType,
+                100001);
         shell_.docMode = c.docMode;
         // An unsaved change of the document's own.
         shell_.Get<ZnModelApp>(0).m_submissionDestination = "未保存";

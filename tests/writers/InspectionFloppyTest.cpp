@@ -62,9 +62,9 @@ protected:
     void ExpectOnlyAnEmptyRoot()
     {
         ZnModelApp empty;
-        EXPECT_EQ(std::vector<std::string>({testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); }), "",
-                                             ""}),
-                  StoredSlots());
+        EXPECT_EQ(
+            std::vector<std::string>({testsupport::StoreToBytes([&](CArchive& ar) { empty.Serialize(ar); }), "", ""}),
+            StoredSlots());
     }
 };
 
@@ -144,7 +144,8 @@ TEST_F(InspectionFloppyTest, TheStructureFollowsTheInspection)
     InspectionModel<ZnModelAppCompInspConf>().m_baseApp.Reset(structure);
     // The structure's own document, as it is written for the active document on its own.
     ZnModelAppSemiStr copy(*structure);
-    ZnModel* held[] = {shell_.ExchangeModel(0, new ZnModelApp(copy)), shell_.ExchangeModel(1, new ZnModelAppSemiStr(copy))};
+    ZnModel* held[] = {shell_.ExchangeModel(0, new ZnModelApp(copy)),
+                       shell_.ExchangeModel(1, new ZnModelAppSemiStr(copy))};
     CString alone = WinPath(register_.Path("alone.xml"));
     ZnAppDocFDOut16::WriteXml(alone, 0, "", "");
     shell_.ReplaceModel(0, held[0]);

@@ -10,7 +10,7 @@
 namespace textformtest {
 
 inline void SetPerson(JkModelIndividualData& person, const char* reading, const char* name, const char* postal1,
-               const char* postal2, const char* address, const char* tel1, const char* tel2, const char* tel3)
+                      const char* postal2, const char* address, const char* tel1, const char* tel2, const char* tel3)
 {
     person.m_name.m_nameReading = reading;
     person.m_name.m_name = name;
@@ -23,7 +23,7 @@ inline void SetPerson(JkModelIndividualData& person, const char* reading, const 
 }
 
 inline ZnModelOwner* NewOwner(const char* reading, const char* name, const char* postal1, const char* postal2,
-                       const char* address, const char* tel1, const char* tel2, const char* tel3)
+                              const char* address, const char* tel1, const char* tel2, const char* tel3)
 {
     ZnModelOwner* owner = new ZnModelOwner;
     SetPerson(owner->m_person, reading, name, postal1, postal2, address, tel1, tel2, tel3);

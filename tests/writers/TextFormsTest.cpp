@@ -202,9 +202,15 @@ TEST_F(TextFormsTest, EachFormRoundsByItsOwnRule)
         double value;
         const char *area240, *area250, *quantity260;
     } cases[] = {
-        {12.346, "12.35", "12.35", "12.34"}, {12.344, "12.34", "12.34", "12.34"}, {0.004, "", "", ""},
-        {12.345, "12.35", "12.35", "12.34"}, {99.999, "100.00", "100.00", "99.99"}, {12.35, "12.35", "12.35", "12.35"},
-        {0.005, "0.01", "0.01", ""},         {0.125, "0.13", "0.13", "0.12"},        {0.001, "", "", ""},
+        {12.346, "12.35", "12.35", "12.34"},
+        {12.344, "12.34", "12.34", "12.34"},
+        {0.004, "", "", ""},
+        {12.345, "12.35", "12.35", "12.34"},
+        {99.999, "100.00", "100.00", "99.99"},
+        {12.35, "12.35", "12.35", "12.35"},
+        {0.005, "0.01", "0.01", ""},
+        {0.125, "0.13", "0.13", "0.12"},
+        {0.001, "", "", ""},
         {123.456, "123.46", "123.46", "123.45"},
     };
     ZnModelApp app;
@@ -218,12 +224,16 @@ TEST_F(TextFormsTest, EachFormRoundsByItsOwnRule)
                                          .find("#24070,;\n\"" + std::string(c.area240) + "\"\n"));
         ZnModelAppDemNotif demolition;
         demolition.m_floorArea = c.value;
-        EXPECT_NE(std::string::npos, ZnAppDocFDOut54::ComposeForm(demolition).Text().Bytes().find(
-                                         "#25090,;\n\"" + std::string(c.area250) + "\"\n"));
+        EXPECT_NE(std::string::npos, ZnAppDocFDOut54::ComposeForm(demolition)
+                                         .Text()
+                                         .Bytes()
+                                         .find("#25090,;\n\"" + std::string(c.area250) + "\"\n"));
         ZnModelAppSafeNotif safety;
         safety.m_area3 = c.value;
-        EXPECT_NE(std::string::npos, ZnAppDocFDOut55::ComposeForm(app, safety).Text().Bytes().find(
-                                         ",\"" + std::string(c.quantity260) + "\"\n/* 4."));
+        EXPECT_NE(std::string::npos, ZnAppDocFDOut55::ComposeForm(app, safety)
+                                         .Text()
+                                         .Bytes()
+                                         .find(",\"" + std::string(c.quantity260) + "\"\n/* 4."));
     }
 }
 

@@ -32,7 +32,10 @@ template <typename Application> const Application* InspectedApplication(int docT
     return inspection ? dynamic_cast<const Application*>(inspection->m_baseApp.Get()) : nullptr;
 }
 
-void TellNoInspectedApplication() { AfxMessageBox("検査の対象となる確認申請書のデータがありません。", MB_OK | MB_ICONSTOP); }
+void TellNoInspectedApplication()
+{
+    AfxMessageBox("検査の対象となる確認申請書のデータがありません。", MB_OK | MB_ICONSTOP);
+}
 
 void AppendBuildingFaces(CString path)
 {
@@ -59,7 +62,8 @@ int ZnAppDocFDOut30::PrepareFD(CString root, int submissionIndex, int groupIndex
 {
     ZnAppDocFDOut00 support;
     SetFormNo();
-    return support.PrepareMedia(root, "Keikaku") && support.WriteIndexFiles(root, submissionIndex, m_formNo, groupIndex);
+    return support.PrepareMedia(root, "Keikaku") &&
+           support.WriteIndexFiles(root, submissionIndex, m_formNo, groupIndex);
 }
 
 int ZnAppDocFDOut30::PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath)

@@ -68,7 +68,8 @@ void TextForm::AddFurtherOwners(int formNo, const ZnModelOwnerList& owners)
 
 void TextForm::AddSigner(const CString& comment, int formNo, const JkModelName& applicant)
 {
-    AddRecord({comment, formNo * 100 + 900,
+    AddRecord({comment,
+               formNo * 100 + 900,
                {{applicant.GetFurigana()}, {ZnAppDocFDOut00::RemoveLineBreaks(applicant.GetName())}}});
 }
 

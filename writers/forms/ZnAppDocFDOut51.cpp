@@ -37,8 +37,7 @@ std::vector<std::vector<TextForm::Line>> SectionLines(const ZnModelApp& app, con
     return {
         TextForm::OwnerLines(app.GetOwner().GetIndividualData(), false),
         TextForm::AgentLines(app.GetDesigner()),
-        {{t.m_confirmation.GetNumber(), t.m_confirmation.GetDate().GetDateString(),
-          t.m_confirmation.GetFurtherText()}},
+        {{t.m_confirmation.GetNumber(), t.m_confirmation.GetDate().GetDateString(), t.m_confirmation.GetFurtherText()}},
         {{t.m_siteAddress1.m_address}, {t.m_siteAddress2.m_address}},
         {{t.m_objectAddress.m_address}, {t.m_objectName.GetFurigana()}, {t.m_objectName.GetName()}},
         {{t.m_useText}},

@@ -37,25 +37,24 @@ void AddBuildingRecords(TextForm& form, const CString& comment, int itemCode, co
 
 TextForm::Line BuildingLine(const ZnModelAppStrNotif& b)
 {
-    return {BuildingNumber(b.m_number), b.m_use.GetCode(),       b.m_multiUse.GetCode(),
-            b.m_partStructure.GetCode(), Area(b.m_area),        TextForm::Count(b.m_count1),
-            TextForm::Count(b.m_count2), TextForm::Count(b.m_count3)};
+    return {BuildingNumber(b.m_number),
+            b.m_use.GetCode(),
+            b.m_multiUse.GetCode(),
+            b.m_partStructure.GetCode(),
+            Area(b.m_area),
+            TextForm::Count(b.m_count1),
+            TextForm::Count(b.m_count2),
+            TextForm::Count(b.m_count3)};
 }
 
 TextForm::Line HousingLine(const ZnModelAppStrNotif& b)
 {
-    return {BuildingNumber(b.m_number),
-            b.m_housing1.GetCode(),
-            b.m_housing2.GetCode(),
-            b.m_housing3.GetCode(),
-            b.m_housing4.GetCode(),
-            TextForm::Count(b.m_housingCount1),
-            Area(b.m_housingArea1),
-            TextForm::Count(b.m_housingCount2),
-            Area(b.m_housingArea2),
-            TextForm::Count(b.m_housingCount3),
-            Area(b.m_housingArea3),
-            TextForm::Count(b.m_housingCount4),
+    return {BuildingNumber(b.m_number), b.m_housing1.GetCode(),
+            b.m_housing2.GetCode(),     b.m_housing3.GetCode(),
+            b.m_housing4.GetCode(),     TextForm::Count(b.m_housingCount1),
+            Area(b.m_housingArea1),     TextForm::Count(b.m_housingCount2),
+            Area(b.m_housingArea2),     TextForm::Count(b.m_housingCount3),
+            Area(b.m_housingArea3),     TextForm::Count(b.m_housingCount4),
             Area(b.m_housingArea4)};
 }
 
@@ -98,8 +97,7 @@ TextForm ZnAppDocFDOut53::ComposeForm(const ZnModelApp& app, const ZnModelAppCon
     form.AddRecords({
         {"建築主住所氏名", 24900, TextForm::OwnerLines(app.GetOwner().GetIndividualData(), false)},
         {"工事施工者（設計者又は代理者）", 24910, TextForm::OfficeLines(agent.GetName(), agent.GetOfficeData(), false)},
-        {"除却工事施工者", 24920,
-         TextForm::OfficeLines(contractor.GetName(), contractor.GetIndividualData(), false)},
+        {"除却工事施工者", 24920, TextForm::OfficeLines(contractor.GetName(), contractor.GetIndividualData(), false)},
     });
     return form;
 }

@@ -38,6 +38,7 @@ void ZnAppDocFDOut54::OutputFD(CString root, int submissionIndex)
         return;
     const ZnModelAppDemNotif* notification = ActiveForm<ZnModelAppDemNotif>();
     ZnModelAppDemNotif empty;
-    if (WriteFormFile(root, "250", "様式ファイルのオープンに失敗しました。", ComposeForm(notification ? *notification : empty)))
+    if (WriteFormFile(root, "250", "様式ファイルのオープンに失敗しました。",
+                      ComposeForm(notification ? *notification : empty)))
         ReportDone(root, kTitle);
 }

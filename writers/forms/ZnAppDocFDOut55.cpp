@@ -40,9 +40,7 @@ TextForm ZnAppDocFDOut55::ComposeForm(const ZnModelApp& app, const ZnModelAppSaf
          26070,
          {{n.m_confirmation.GetNumber(), n.m_confirmation.GetDate().GetDateString(),
            n.m_confirmation.GetFurtherText()}}},
-        {"8.仮使用承認",
-         26080,
-         {{n.m_tempUseApproval.GetNumber(), n.m_tempUseApproval.GetDate().GetDateString()}}},
+        {"8.仮使用承認", 26080, {{n.m_tempUseApproval.GetNumber(), n.m_tempUseApproval.GetDate().GetDateString()}}},
         {"9.備考", 26090, {{ZnAppDocFDOut00::RemoveLineBreaks(n.m_remarks)}}},
     });
     form.AddFurtherOwners(260, app.GetOwnerList());

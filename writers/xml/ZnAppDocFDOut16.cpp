@@ -1,8 +1,8 @@
 #include "writers/xml/ZnAppDocFDOut16.h"
 
 #include "model/ZnModelAppSemiStr.h"
-#include "writers/xml/ZnConfDocXmlFrame.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/xml/ZnConfDocXmlFrame.h"
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut16, VhObject)
 
