@@ -52,6 +52,12 @@ protected:
     ZnModelApp* app_;
 };
 
+// True when the form's text holds the value between the texts before and after it.
+bool Holds(const TextForm& form, const char* before, const char* value, const char* after)
+{
+    return form.Text().Bytes().find(std::string(before) + value + after) != std::string::npos;
+}
+
 // A writer whose form file cannot be opened.
 template <typename Writer> class ClosedFormWriter : public Writer {
 protected:
@@ -218,22 +224,13 @@ TEST_F(TextFormsTest, EachFormRoundsByItsOwnRule)
         SCOPED_TRACE(c.value);
         ZnModelAppConstNotif construction;
         construction.m_siteArea = c.value;
-        EXPECT_NE(std::string::npos, ZnAppDocFDOut53::ComposeForm(app, construction)
-                                         .Text()
-                                         .Bytes()
-                                         .find("#24070,;\n\"" + std::string(c.area240) + "\"\n"));
+        EXPECT_TRUE(Holds(ZnAppDocFDOut53::ComposeForm(app, construction), "#24070,;\n\"", c.area240, "\"\n"));
         ZnModelAppDemNotif demolition;
         demolition.m_floorArea = c.value;
-        EXPECT_NE(std::string::npos, ZnAppDocFDOut54::ComposeForm(demolition)
-                                         .Text()
-                                         .Bytes()
-                                         .find("#25090,;\n\"" + std::string(c.area250) + "\"\n"));
+        EXPECT_TRUE(Holds(ZnAppDocFDOut54::ComposeForm(demolition), "#25090,;\n\"", c.area250, "\"\n"));
         ZnModelAppSafeNotif safety;
         safety.m_area3 = c.value;
-        EXPECT_NE(std::string::npos, ZnAppDocFDOut55::ComposeForm(app, safety)
-                                         .Text()
-                                         .Bytes()
-                                         .find(",\"" + std::string(c.quantity260) + "\"\n/* 4."));
+        EXPECT_TRUE(Holds(ZnAppDocFDOut55::ComposeForm(app, safety), ",\"", c.quantity260, "\"\n/* 4."));
     }
 }
 
@@ -251,10 +248,18 @@ TEST_F(TextFormsTest, FailuresEndTheOutput)
     EXPECT_EQ(0u, Files().count("Keikaku/Ksq001.240"));
     unlink(RootPath("Sinsei").c_str());
 
-    AnswerOk(2);
+    AnswerOk(4);
+    ClosedFormWriter<ZnAppDocFDOut53>().OutputFD(Root(), 0);
+    FillTempUse(Put<ZnModelAppTempUseConf>());
+    shell_.objKind = 1028;
+    ClosedFormWriter<ZnAppDocFDOut51>().OutputFDTokuteiGyouseichou(Root(), 0);
     ClosedFormWriter<ZnAppDocFDOut54>().OutputFD(Root(), 0);
     ClosedFormWriter<ZnAppDocFDOut55>().OutputFD(Root(), 0);
-    EXPECT_EQ(Messages_t({{kOpenFailed, kStop}, {kOpenFailed, kStop}}), TakeMessages());
+    EXPECT_EQ(Messages_t({{"様式ファイル（建築工事届）のオープンに失敗しました。", kStop},
+                          {kOpenFailed, kStop},
+                          {kOpenFailed, kStop},
+                          {kOpenFailed, kStop}}),
+              TakeMessages());
     std::map<std::string, std::string> files = Files();
     EXPECT_EQ("#260\r\n", files["Sinsei/filename"]);
     EXPECT_EQ(1u, files.count("Info/filename.iba"));
