@@ -32,6 +32,7 @@
 #include "model/ZnModelDocKinds.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFileName.h"
+#include "platform/files/WinPath.h"
 #include "platform/process/WinProcess.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
@@ -39,8 +40,8 @@
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnAppRegObject.h"
-#include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/zip/ZipPacking.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -369,6 +370,9 @@ CString CZnAppProApp::MakeFormFileName(int formNo) const
 
 void CZnAppProApp::RunTxt2Xml(CString path)
 {
+    // A drive root such as "A:\" would end its quoted argument in "\"", which escapes the quote.
+    if (EndsWithBackslash(path))
+        path = path.Left(path.GetLength() - 1);
     CString commandLine = GetAppFolder() + "\\" + "txt2xml.exe" + " \"" + path + "\" \"" + path + "\"";
     std::vector<char> line(commandLine.Bytes().begin(), commandLine.Bytes().end());
     line.push_back('\0');
@@ -419,6 +423,12 @@ ZnModel* CZnAppProApp::GetModel(int slot) const
 {
     CZnAppProDoc* document = GetActiveDocument();
     return document ? document->GetModel(slot) : nullptr;
+}
+
+ZnModel* CZnAppProApp::ExchangeModel(int slot, ZnModel* model)
+{
+    CZnAppProDoc* document = GetActiveDocument();
+    return document ? document->ExchangeModel(slot, model) : model;
 }
 
 void CZnAppProApp::ReplaceModel(int slot, ZnModel* model)

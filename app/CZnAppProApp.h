@@ -96,7 +96,8 @@ public:
     static CString EraCodeToName(CString code, int* era) { return ZnDocKindNames::EraCodeToName(code, era); }
 
     // Runs "txt2xml.exe" of the application folder with the file given twice, each in double
-    // quotes, and waits for it to end. A converter that cannot be started changes nothing.
+    // quotes, and waits for it to end. One trailing backslash of the path (a drive root such as
+    // "A:\") is dropped first. A converter that cannot be started changes nothing.
     void RunTxt2Xml(CString path) override;
 
     // The main frame, or null before it is loaded.
@@ -124,6 +125,7 @@ public:
     ZnAppComTblAccess* GetComTblAccess() override { return &m_comTblAccess; }
     ZnModel* GetModel(int slot) const override;
     void ReplaceModel(int slot, ZnModel* model) override;
+    ZnModel* ExchangeModel(int slot, ZnModel* model) override;
 
     // The code tables of "COM_CODE.mdb" in the application folder: opened once at start-up after
     // the main frame is loaded, closed by the main frame when it ends.

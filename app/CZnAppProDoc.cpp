@@ -26,6 +26,15 @@ void CZnAppProDoc::Serialize(CArchive& ar) { ZnModelDocKinds::SerializeSlots(ar,
 
 ZnModel* CZnAppProDoc::GetModel(int slot) const { return slot >= 0 && slot < kSlotCount ? m_pModels[slot] : nullptr; }
 
+ZnModel* CZnAppProDoc::ExchangeModel(int slot, ZnModel* model)
+{
+    if (slot < 0 || slot >= kSlotCount)
+        return model;
+    ZnModel* held = m_pModels[slot];
+    m_pModels[slot] = model;
+    return held;
+}
+
 void CZnAppProDoc::ReplaceModel(int slot, ZnModel* model)
 {
     if (slot < 0 || slot >= kSlotCount) {

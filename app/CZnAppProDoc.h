@@ -35,6 +35,9 @@ public:
     ZnModel* GetModel(int slot) const;
     // Deletes the object in a slot and puts model (which may be null) there; the document owns it.
     void ReplaceModel(int slot, ZnModel* model);
+    // Puts model into a slot and returns the object that was there, which the caller then owns;
+    // a slot outside the document changes nothing and returns model.
+    ZnModel* ExchangeModel(int slot, ZnModel* model);
 
     ZnModel* GetAppModel() const { return GetModel(appModel); }
     ZnModel* GetFormModel() const { return GetModel(formModel); }

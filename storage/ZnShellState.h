@@ -82,4 +82,8 @@ public:
     virtual ZnModel* GetModel(int slot) const = 0;
     // Deletes the object in a slot and puts model (which may be null) there; the document owns it.
     virtual void ReplaceModel(int slot, ZnModel* model) = 0;
+    // Puts model (which may be null) into a slot and hands the object that was there (or null) to
+    // the caller, without deleting it. Without an active document nothing changes and model is
+    // handed back.
+    virtual ZnModel* ExchangeModel(int slot, ZnModel* model) = 0;
 };

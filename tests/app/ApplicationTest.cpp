@@ -6,6 +6,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
+#include "writers/forms/ZnAppDocFDOut54.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -202,6 +203,26 @@ TEST_F(RunTxt2Xml, RunsTheConverterOnTheFileTwiceAndWaitsForIt)
     ZnShellState::Current()->RunTxt2Xml("Keikaku\\~002.xml");
     EXPECT_EQ(file + "\n" + file + "\nKeikaku\\~002.xml\nKeikaku\\~002.xml\n",
               ReadFileBytes(m_folder.Path("app dir/runs.txt")));
+}
+
+// A form output runs the converter on its root once the form file is whole: the stand-in sees
+// the form's full size. A root that ends in a backslash, as a drive root does, reaches it
+// without that backslash, which would otherwise escape the closing quote.
+TEST_F(RunTxt2Xml, AFormOutputRunsItOnTheRootAfterTheFormIsWritten)
+{
+    const char converter[] = "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$2\" >> \"$(dirname \"$0\")/runs.txt\"\n"
+                             "wc -c < \"$1/Keikaku/Ksq001.250\" >> \"$(dirname \"$0\")/runs.txt\"\n";
+    MakeFolders({"app", "root"});
+    WriteFileBytes(m_folder.Path("app/txt2xml"), converter);
+    chmod(m_folder.Path("app/txt2xml").c_str(), 0755);
+    m_app.SetAppFolder(Windows("app"));
+    m_ui.AnswerMessageBox(IDOK);
+    ZnAppDocFDOut54().OutputFD(Windows("root") + "\\", 0);
+    std::string root = m_folder.Path("root");
+    std::string form = ReadFileBytes(root + "/Keikaku/Ksq001.250");
+    EXPECT_EQ(root + "\n" + root + "\n" + std::to_string(form.size()) + "\n",
+              ReadFileBytes(m_folder.Path("app/runs.txt")));
+    EXPECT_EQ(std::vector<std::string>{u8"建築物除却届のFD出力が終了しました"}, MessageTexts());
 }
 
 TEST_F(RunTxt2Xml, AMissingConverterChangesNothing)

@@ -56,8 +56,15 @@ public:
         ADD_FAILURE() << "the test shell has no form file names";
         return CString();
     }
-    void RunTxt2Xml(CString path) override {}
+    // Records the converter runs in converterRuns, without running anything.
+    void RunTxt2Xml(CString path) override { converterRuns.push_back(path); }
     ZnModel* GetModel(int slot) const override { return models[slot]; }
+    ZnModel* ExchangeModel(int slot, ZnModel* model) override
+    {
+        ZnModel* held = models[slot];
+        models[slot] = model;
+        return held;
+    }
     void ReplaceModel(int slot, ZnModel* model) override
     {
         delete models[slot];
@@ -72,6 +79,7 @@ public:
     ZnAppMDB mdb;
     ZnAppComTblAccess* comTblAccess = nullptr; // not owned
     ZnModel* models[kModelSlotCount] = {};
+    std::vector<CString> converterRuns; // the paths given to RunTxt2Xml, in order
 
 private:
     ZnShellState* m_previous;

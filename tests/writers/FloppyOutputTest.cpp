@@ -1,8 +1,10 @@
 // The floppy output of a building application as a whole: onto the drive A:, and ended by the
 // step that fails.
 #include "tests/writers/FloppyTestSupport.h"
+#include "tests/writers/TextFormFixtures.h"
 #include "tests/writers/XmlCheck.h"
 
+#include "model/ZnModelDocKinds.h"
 #include "platform/files/WinDrive.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 
@@ -124,4 +126,68 @@ TEST_F(FloppyOutputTest, AFailingStepEndsTheOutputWithItsOneMessage)
         EXPECT_EQ(0u, Snapshot(RootPath()).count(dataFile));
     }
     EXPECT_EQ(1u, Snapshot(RootPath()).count("Info/filename.iba"));
+}
+
+// A confirmation hands over to the property's stored construction notification (Ka001.240, in the
+// notification mode Ke001.240): its form and supervisor files follow the data file, and the
+// document keeps its very objects, their unsaved state, the changed flag and the document kind.
+// A plan change never hands over; a notification cut off in its second object (the index step
+// reads only the first) is told as the document's open tells it, and gives no form.
+TEST_F(FloppyOutputTest, AConfirmationHandsOverToTheStoredConstructionNotification)
+{
+    ZnModelApp app;
+    textformtest::FillApp(app, false);
+    ZnModelAppConstNotif notification;
+    textformtest::FillConstruction(notification, 1);
+    ZnModel* models[] = {&app, &notification};
+    std::string stored =
+        testsupport::StoreToBytes([&](CArchive& ar) { ZnModelDocKinds::SerializeSlots(ar, models, 2); });
+    struct {
+        int docType, docMode;
+        const char* file;
+        bool handedOver;
+    } cases[] = {
+        {1000, 32786, "Ka001.240", true},
+        {1000, 32787, "Ke001.240", true},
+        {1008, 32786, "Ka001.240", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Install(c.docType == 1000 ? "building_application_confirmation" : "building_application_plan_change", c.docType,
+                100001);
+        shell_.docMode = c.docMode;
+        // An unsaved change of the document's own.
+        shell_.Get<ZnModelApp>(0).m_submissionDestination = "未保存";
+        ZnModel* slots[] = {shell_.GetModel(0), shell_.GetModel(1), shell_.GetModel(2)};
+        std::vector<std::string> before = StoredSlots();
+        WriteFileBytes(PropertyPath(c.file), stored);
+
+        Output();
+        EXPECT_EQ(Messages_t(), TakeMessages());
+        std::map<std::string, std::string> files = Snapshot(RootPath());
+        if (c.handedOver) {
+            EXPECT_EQ(Hex(writertest::Expected("forms/construction_with_demolition.240")),
+                      Hex(files["Keikaku/Ksq001.240"]));
+            EXPECT_EQ(Hex(writertest::Expected("forms/construction_supervisor.xml")), Hex(files["Keikaku/~002.xml"]));
+        } else {
+            EXPECT_EQ(0u, files.count("Keikaku/Ksq001.240"));
+        }
+        for (int slot = 0; slot < 3; ++slot)
+            EXPECT_EQ(slots[slot], shell_.GetModel(slot));
+        EXPECT_EQ(before, StoredSlots());
+        EXPECT_EQ(1, shell_.dataChanged);
+        EXPECT_EQ(100001, shell_.docKindCode);
+        unlink(PropertyPath(c.file).c_str());
+    }
+
+    Install("building_application_confirmation", 1000, 100001);
+    std::vector<std::string> before = StoredSlots();
+    WriteFileBytes(PropertyPath("Ka001.240"), stored.substr(0, stored.size() - 4));
+    ui_.AnswerMessageBox(IDOK);
+    Output();
+    Messages_t messages = TakeMessages();
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ(UINT(MB_ICONEXCLAMATION), messages[0].second);
+    EXPECT_EQ(0u, Snapshot(RootPath()).count("Keikaku/Ksq001.240"));
+    EXPECT_EQ(before, StoredSlots());
 }

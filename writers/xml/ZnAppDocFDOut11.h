@@ -70,7 +70,17 @@ public:
     // the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
     // one message, and the output ends there without a data file; a data file that cannot be
     // written whole is told (ZnAppDocFDOut00::ShowWriteFailed) and removed. Success is not told.
+    // After the data file of a confirmation (document type 1000) the property's construction
+    // notification follows (OutputConstNotifFD).
     static void OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath);
+    // Writes the property's stored construction notification (form 240: Ka001.240, Ke001.240 in
+    // the notification mode) onto the root as its form file and supervisor file
+    // (ZnAppDocFDOut53::WriteForm). The file is read into objects of its own, which stand in the
+    // active document's first two slots only while the form is written; then the document holds
+    // the very objects it held before, with their unsaved changes. Without the file nothing is
+    // written or told; a file that cannot be read is told as the document's open tells it, and
+    // nothing is written.
+    static void OutputConstNotifFD(LPCTSTR root);
 
     // The faces, each appended to the file at path (ZnAppDocFDOut11_File.cpp). When the document
     // lacks the building application (and, for the first two, the application root) or the file

@@ -1,8 +1,8 @@
 #include "writers/xml/ZnAppDocFDOut16.h"
 
 #include "model/ZnModelAppSemiStr.h"
-#include "writers/xml/ZnConfDocXmlFrame.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/xml/ZnConfDocXmlFrame.h"
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut16, VhObject)
 
@@ -138,3 +138,5 @@ void ZnAppDocFDOut16::WriteXml(CString path, int selection, CString unused1, CSt
 {
     SemiStructureDocument().Write(path);
 }
+
+void ZnAppDocFDOut16::AppendXml(CString path) { SemiStructureDocument().Write(path, true); }

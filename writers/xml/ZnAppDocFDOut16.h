@@ -17,4 +17,7 @@ public:
     // plan-change model. Only the path is read (the export passes 1 and two empty texts).
     // Failures are shown in a message box with the stop icon, and nothing is written.
     static void WriteXml(CString path, int selection, CString unused1, CString unused2);
+    // The same document added at the end of the file at path, as an inspection's floppy output
+    // carries it after the inspection application.
+    static void AppendXml(CString path);
 };

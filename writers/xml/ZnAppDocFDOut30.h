@@ -38,7 +38,39 @@ public:
     // nothing is written.
     static void WriteXml(int selector, int pageIndex, CString path);
 
+    // writers/fdoutput/ZnAppDocFDOut30_Floppy.cpp: the inspection's floppy output.
+
+    // Sets the form number by the document type ("280" interim, "210" completion; unchanged for
+    // any other type), prepares the medium under root (PrepareMedia, "Keikaku") and writes the
+    // index files for the submission choice and the certificate group (-1 all). 1, or 0 after
+    // the failing step's own message.
+    int PrepareFD(CString root, int submissionIndex, int groupIndex);
+    // The same with the two maps copied (CopyMapBitmaps) before the index files, for all groups.
+    int PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath);
+    // After WriteXml has written the inspection to path: appends faces two to five of the building
+    // application that the inspection model holds (interim or completion, by the document type),
+    // runs the converter on path and reports completion with the information icon. The document
+    // then holds only a new empty application root. Without a building application in the
+    // inspection, "検査の対象となる確認申請書のデータがありません。" is told and nothing changes; a face
+    // that cannot be written ends the output after its message, without converter or completion.
+    static void WriteBuildFaces(CString path);
+    // The same for the Article 88(2) structure application of a completion inspection: its
+    // document (ZnAppDocFDOut16) is appended to path.
+    static void WriteSemiStrXml(CString path);
+
 private:
+    // The form number of the index files, set by PrepareFD and PrepareFDWithMaps.
+    CString m_formNo;
+
+    void SetFormNo();
+    // Replaces the active document's models by copies of the inspected application (root and
+    // form), runs writeBody on path with them, then leaves the document with a new empty root.
+    // False, with nothing written, when writeBody failed to write the file whole.
+    static bool WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form, void (*writeBody)(CString),
+                                          CString path);
+    // Runs the converter on path and tells that the output of object kind objectNo is done.
+    static void ReportDone(CString path, int objectNo);
+
     // The active document's models: all present, of the classes that the document type needs.
     struct Models {
         const ZnModelApp* root = nullptr;

@@ -156,13 +156,13 @@ CString ZnConfDocXmlFrame::CodeName(ZnAppComTblAccess::Slot slot, const CString&
 
 // The whole file.
 
-void ZnConfDocXmlFrame::Write(const CString& path)
+void ZnConfDocXmlFrame::Write(const CString& path, bool append)
 {
     if (!TakeModels()) {
         ReportMissingModel();
         return;
     }
-    FILE* file = OpenOutput(path);
+    FILE* file = OpenOutput(path, append);
     if (!file)
         return;
     XmlText xml;
@@ -173,9 +173,9 @@ void ZnConfDocXmlFrame::Write(const CString& path)
     ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }
 
-FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path)
+FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path, bool append)
 {
-    FILE* file = ZnAppDocFDOut00::OpenWholeFile(path);
+    FILE* file = ZnAppDocFDOut00::OpenWholeFile(path, append);
     if (!file)
         AfxMessageBox(openFailedMessage, MB_ICONSTOP | MB_OK);
     return file;

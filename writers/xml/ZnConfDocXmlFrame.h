@@ -50,8 +50,8 @@ public:
     // Writes the whole file at the Windows path (OpenOutput). A path that cannot be opened
     // gives "様式ファイルのオープンに失敗しました。" with the stop icon; a missing root, form or
     // (for a plan change) plan-change model is reported with the stop icon before the file is
-    // opened. Either way nothing is written.
-    void Write(const CString& path);
+    // opened. Either way nothing is written. With append the document is added at the file's end.
+    void Write(const CString& path, bool append = false);
 
     // Elements are written with XmlText's element writers, one tab per level: values escaped, tags
     // as they stand; a fixed word (有, 新築, "1.1") as a value, which gives the same bytes.
@@ -116,7 +116,7 @@ public:
 
     // Opens the Windows path to be written whole (ZnAppDocFDOut00::OpenWholeFile); null, after
     // "様式ファイルのオープンに失敗しました。" with the stop icon, when it cannot be opened.
-    static FILE* OpenOutput(const CString& path);
+    static FILE* OpenOutput(const CString& path, bool append = false);
     // Says, with the stop icon, that the active document lacks a model that the file needs.
     static void ReportMissingModel();
 
