@@ -40,7 +40,10 @@ void ReadAsIndex(const CString& path)
     CPtrArray readers;
     readers.Add(&reader);
     folder.CreateFormReaders(index.rows, readers);
-    ASSERT_EQ(1, readers.GetSize());
+    // A damaged index may still name a document kind that has readers.
+    ASSERT_GE(readers.GetSize(), 1);
+    for (int i = 1; i < readers.GetSize(); ++i)
+        delete static_cast<ZnOldFormReader*>(readers[i]);
 }
 
 } // namespace
