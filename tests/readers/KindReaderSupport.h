@@ -63,6 +63,14 @@ private:
     testsupport::TempFolder m_folder;
 };
 
+// The header listing that the index of the fixtures and of CaseFolder gives: header number 7,
+// one building group of the building number with the further row's number.
+inline std::string IndexHeader(const char* code, int buildingNumber)
+{
+    return std::string("headerNumber: 7\ndocumentKind: ") + code + "\nfirstLocalNumber: 0\nbuildingNumGroups[0]: (" +
+           std::to_string(buildingNumber) + ", (R-1, 02 0-0-0, ), (, 02 0-0-0, ))\n";
+}
+
 // The object that reader reads, owned.
 inline std::unique_ptr<ZnModelApp> ReadApp(ZnOldFormReader& reader)
 {
