@@ -235,3 +235,59 @@ TEST(ZnOldKindFormReaders, GiveNullAndLeaveNothingWhenAFormDoesNotOpen)
         EXPECT_EQ(nullptr, folder.Reader(c.code)->Read());
     }
 }
+
+TEST(ZnOldKindFormReaders, AcceptTheirDataVersionsByteForByte)
+{
+    CaseFolder folder;
+    for (const ReaderCase& c : readers) {
+        SCOPED_TRACE(c.code);
+        std::unique_ptr<ZnOldFormReader> reader = folder.Reader(c.code);
+        const bool confirmationOfLiftsOrStructures =
+            !IsPlanChange(c.code) && c.form.listing != equipment.listing && c.form.listing != semiStructure.listing;
+        const struct {
+            LPCTSTR version;
+            int accepted;
+        } versions[] = {{"6.00", 1}, {"6.20", 1},  {"6.40", confirmationOfLiftsOrStructures ? 0 : 1},
+                        {"6.4", 0},  {"6.40 ", 0}, {"6.10", 0}};
+        for (const auto& v : versions) {
+            reader->m_indexColumns[ZnOldFormReader::columnVersion] = v.version;
+            EXPECT_EQ(v.accepted, reader->IsVersionOK()) << v.version;
+        }
+    }
+}
+
+TEST(ZnOldKindFormReaders, AcceptAFormWithoutVersionByItsMarkerRecord)
+{
+    const struct {
+        LPCTSTR code;
+        const char* file;
+        const char* withoutMarker; // the marker item one field short, or another item
+        const char* withMarker;
+    } cases[] = {
+        {"100002", "Ksq001.160", "#16105,\"x\"\n", "#16100\n"},
+        {"100302", "Ksq001.160", "#16105,\"x\"\n", "#16100\n"},
+        {"100003", "Ksq001.170", "#17090,\"2\"\n", "#17090,\"2\",\"x\"\n"},
+        {"100303", "Ksq001.170", "#17090,\"2\"\n", "#17090,\"2\",\"x\"\n"},
+        {"100004", "Ksq001.180", "#18090,\"2\"\n", "#18090,\"2\",\"x\"\n"},
+        {"100304", "Ksq001.180", "#18090,\"2\"\n", "#18090,\"2\",\"x\"\n"},
+        {"100006", "Ksq001.190", "#19090,\"2\"\n", "#17090,\"2\",\"x\"\n#19090,\"2\",\"x\"\n"},
+        {"100306", "Ksq001.190", "#19090,\"2\"\n", "#19090,\"2\",\"x\"\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        CaseFolder folder;
+        EXPECT_EQ(0, folder.Reader(c.code)->IsVersionOK());
+        folder.Form(c.file, c.withoutMarker);
+        EXPECT_EQ(0, folder.Reader(c.code)->IsVersionOK());
+        folder.Form(c.file, std::string(c.withoutMarker) + c.withMarker);
+        EXPECT_EQ(1, folder.Reader(c.code)->IsVersionOK());
+    }
+    // A lift of a structure needs any lift form, whatever it holds.
+    for (LPCTSTR code : {"100005", "100305"}) {
+        CaseFolder folder;
+        EXPECT_EQ(0, folder.Reader(code)->IsVersionOK()) << code;
+        folder.Write("Keikaku/KSQ002.160", "");
+        EXPECT_EQ(1, folder.Reader(code)->IsVersionOK()) << code;
+        EXPECT_EQ(0, folder.Reader("100002")->IsVersionOK());
+    }
+}
