@@ -13,6 +13,7 @@ TEST(ZnOldSemiStructureFormReaders, NumberEveryBuildingGroupOneWithoutAccompanyi
         folder.Form("Ksq001.450", "");
         std::unique_ptr<ZnOldFormReader> reader = folder.Reader(code);
         reader->SetBuildingNo(9);
+        reader->m_withSentinel = "1";
         std::unique_ptr<ZnModelApp> app = ReadApp(*reader);
         ASSERT_TRUE(app);
         std::string group = "(1, (, 02 0-0-0, ), (, 02 0-0-0, ))\n";
@@ -21,6 +22,7 @@ TEST(ZnOldSemiStructureFormReaders, NumberEveryBuildingGroupOneWithoutAccompanyi
                       "buildingNumGroups[2]: " + group,
                   readertest::HeaderListing(*app));
         EXPECT_EQ(CString("0"), reader->m_indexColumns[ZnOldFormReader::columnLifts]);
+        EXPECT_EQ(CString("0"), reader->m_withSentinel);
     }
 }
 
