@@ -1,12 +1,34 @@
 #include "readers/ZnOldFormReaderTable.h"
 
 #include "readers/ZnOldFormReader.h"
+#include "readers/ZnOldFormReaderEquipConf.h"
+#include "readers/ZnOldFormReaderEquipMod.h"
+#include "readers/ZnOldFormReaderLiftConf.h"
+#include "readers/ZnOldFormReaderLiftMod.h"
+#include "readers/ZnOldFormReaderSemiStrConf.h"
+#include "readers/ZnOldFormReaderSemiStrMod.h"
+#include "readers/ZnOldFormReaderStrLiftConf.h"
+#include "readers/ZnOldFormReaderStrLiftMod.h"
+#include "readers/ZnOldFormReaderStructConf.h"
+#include "readers/ZnOldFormReaderStructMod.h"
 
 #include <cstdlib>
 
 const std::vector<ZnOldFormReaderTable::Row>& ZnOldFormReaderTable::Rows()
 {
-    static const std::vector<Row> rows = {};
+    static const std::vector<Row> rows = {
+        // Lifts, lifts of structures, equipment and structures: confirmations, then plan changes.
+        {100002, 100002, "#160", "ZnModelAppLiftConf", nullptr, Create<ZnOldFormReaderLiftConf>},
+        {100005, 100005, "#160", "ZnModelAppStrLiftConf", nullptr, Create<ZnOldFormReaderStrLiftConf>},
+        {100302, 100302, "#420", "ZnModelAppLiftMod", nullptr, Create<ZnOldFormReaderLiftMod>},
+        {100305, 100305, "#420", "ZnModelAppStrLiftMod", nullptr, Create<ZnOldFormReaderStrLiftMod>},
+        {100003, 100003, "#170", "ZnModelAppEquipConf", nullptr, Create<ZnOldFormReaderEquipConf>},
+        {100303, 100303, "#430", "ZnModelAppEquipMod", nullptr, Create<ZnOldFormReaderEquipMod>},
+        {100004, 100004, "#180", "ZnModelAppStructConf", nullptr, Create<ZnOldFormReaderStructConf>},
+        {100304, 100304, "#440", "ZnModelAppStructMod", nullptr, Create<ZnOldFormReaderStructMod>},
+        {100006, 100006, "#190", "ZnModelAppSemiStrConf", nullptr, Create<ZnOldFormReaderSemiStrConf>},
+        {100306, 100306, "#450", "ZnModelAppSemiStrMod", nullptr, Create<ZnOldFormReaderSemiStrMod>},
+    };
     return rows;
 }
 

@@ -10,12 +10,14 @@
 
 namespace {
 
-// The fixture files under tests/data/readers, without the tables of expected results.
+// The fixture files under tests/data/readers, without the tables of expected results and
+// without the folders of whole floppies' forms ("*_forms"), which their readers' own loops read.
 std::vector<std::string> Fixtures()
 {
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(testsupport::DataPath("readers")))
-        if (entry.is_regular_file() && entry.path().extension() != ".tsv")
+        if (entry.is_regular_file() && entry.path().extension() != ".tsv" &&
+            entry.path().string().find("_forms/") == std::string::npos)
             files.push_back(entry.path().string());
     return files;
 }
@@ -40,7 +42,10 @@ void ReadAsIndex(const CString& path)
     CPtrArray readers;
     readers.Add(&reader);
     folder.CreateFormReaders(index.rows, readers);
-    ASSERT_EQ(1, readers.GetSize());
+    // A damaged index may still name a document kind that has readers.
+    ASSERT_GE(readers.GetSize(), 1);
+    for (int i = 1; i < readers.GetSize(); ++i)
+        delete static_cast<ZnOldFormReader*>(readers[i]);
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+#include "readers/ZnOldFormReaderStrLiftConf.h"
+
+#include "model/ZnModelAppStrLiftConf.h"
+#include "readers/ZnOldLiftForm.h"
+
+namespace {
+
+const ZnOldKindFormReader::Kind kind = {
+    "Ksq001.160", nullptr, 0, ZnOldKindFormReader::numberFromItems, false, {"6.00", "6.20"}, "Ksq*.160", 0, 0};
+
+} // namespace
+
+ZnOldFormReaderStrLiftConf::ZnOldFormReaderStrLiftConf() : ZnOldKindFormReader(kind) {}
+
+ZnModelApp* ZnOldFormReaderStrLiftConf::Read()
+{
+    return ReadObject<ZnModelAppStrLiftConf, ZnModelAppLift>(ZnOldLiftForm::Read);
+}
