@@ -5,6 +5,7 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppSemiStrConf.h"
+#include "readers/VhString.h"
 #include "readers/ZnOldFormReaderCompInspConf.h"
 #include "readers/ZnOldFormReaderCompInspConfSub.h"
 #include "readers/ZnOldFormReaderRegInspConf.h"
@@ -451,4 +452,96 @@ TEST(OtherKindInspectionReader, StructureCompletionEmbedsItsSemiStructureConfirm
     app = Read(*reader);
     ASSERT_TRUE(app);
     EXPECT_FALSE(app->m_baseApp);
+}
+
+TEST(BuildingInspectionReader, RecordsOneFieldShortOfTheirItemChangeNothing)
+{
+    // Each item's least field count, field 0 counted. The certificate's number and date show
+    // only through a later issuer record.
+    struct Case {
+        int code;
+        int minFields;
+    };
+    const std::vector<Case> interim = {{28010, 6},  {28020, 12}, {28030, 12}, {28040, 6},  {28050, 12}, {28060, 8},
+                                       {28070, 2},  {28080, 3},  {28090, 3},  {28100, 2},  {28110, 2},  {28120, 2},
+                                       {28130, 2},  {28140, 2},  {28150, 4},  {28160, 6},  {28170, 4},  {28180, 3},
+                                       {28190, 2},  {28200, 6},  {28210, 12}, {28220, 6},  {28230, 12}, {28240, 8},
+                                       {28250, 3},  {28260, 2},  {28270, 6},  {28280, 4},  {28290, 3},  {28900, 3}};
+    const std::vector<Case> completion = {{21010, 6}, {21020, 12}, {21030, 12}, {21040, 6}, {21050, 12},
+                                          {21060, 8}, {21070, 2},  {21080, 3},  {21090, 3}, {21100, 2},
+                                          {21110, 2}, {21120, 2},  {21130, 2},  {21140, 2}, {21150, 2},
+                                          {21160, 6}, {21170, 3},  {21180, 2},  {21200, 6}, {21210, 12},
+                                          {21220, 6}, {21230, 12}, {21240, 8},  {21250, 3}, {21260, 2},
+                                          {21270, 6}, {21280, 3},  {21900, 3}};
+    for (bool isCompletion : {false, true}) {
+        Floppy floppy;
+        const char* extension = isCompletion ? "210" : "280";
+        std::string file = std::string("Ksq001.") + extension;
+        std::unique_ptr<ZnOldFormReader> reader;
+        if (isCompletion)
+            reader = floppy.MakeReader<ZnOldFormReaderCompInspConf>("100201");
+        else
+            reader = floppy.MakeReader<ZnOldFormReaderRegInspConf>("100101");
+        for (const Case& c : isCompletion ? completion : interim) {
+            SCOPED_TRACE(c.code);
+            bool certificatePart = c.code % 1000 == 100 || c.code % 1000 == 110;
+            std::string issuer = certificatePart ? "\n#" + std::to_string(c.code / 1000) + "120,\"X\"" : "";
+            auto record = [&](int fields) {
+                std::string text = "#" + std::to_string(c.code);
+                for (int i = 1; i < fields; ++i)
+                    text += ",\"01601\"";
+                return text;
+            };
+            floppy.Write(file, issuer);
+            std::string unchanged = ListingOf(*reader);
+            floppy.Write(file, record(c.minFields - 1) + issuer);
+            EXPECT_EQ(unchanged, ListingOf(*reader));
+            floppy.Write(file, record(c.minFields) + issuer);
+            EXPECT_NE(unchanged, ListingOf(*reader));
+        }
+    }
+}
+
+TEST(BuildingInspectionReader, ConstructionKindCodesSetOneFlagEach)
+{
+    Floppy floppy;
+    auto reader = floppy.MakeReader<ZnOldFormReaderRegInspConf>("100101");
+    const std::pair<LPCTSTR, LPCTSTR> cases[] = {{"01601", "1000000"}, {"01602", "0100000"}, {"01603", "0010000"},
+                                                 {"01604", "0001000"}, {"01605", "0000000"}, {"01606", "0000100"},
+                                                 {"01607", "0000010"}, {"01608", "0000001"}, {"01609", "0000000"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        floppy.Write("Ksq001.280", std::string("#28260,\"") + c.first + "\"");
+        EXPECT_EQ(std::string("kinds\t") + c.second, Line(ListingOf(*reader), "kinds"));
+    }
+}
+
+TEST(InspectionReaderRobustness, ReadsDamagedFormsWhole)
+{
+    for (const char* extension : {"280", "210"}) {
+        SCOPED_TRACE(extension);
+        std::string fixture = std::string("Ksq001.") + extension;
+        std::string bytes = testsupport::ReadFileBytes(testsupport::DataPath("readers/inspection/Keikaku/" + fixture));
+        bool completion = std::string(extension) == "210";
+        Floppy floppy;
+        std::unique_ptr<ZnOldFormReader> building, other;
+        if (completion) {
+            building = floppy.MakeReader<ZnOldFormReaderCompInspConf>("100201");
+            other = floppy.MakeReader<ZnOldFormReaderCompInspConfSub>("100202");
+        } else {
+            building = floppy.MakeReader<ZnOldFormReaderRegInspConf>("100101");
+            other = floppy.MakeReader<ZnOldFormReaderRegInspConfSub>("100102");
+        }
+        testsupport::ForEachDamagedCopy(
+            bytes, 60,
+            [&](const std::string& damaged) {
+                // The damaged form as the first file and as a later one.
+                testsupport::WriteFileBytes(floppy.Form(fixture), damaged);
+                testsupport::WriteFileBytes(floppy.Form(std::string("Ksq002.") + extension), damaged);
+                EXPECT_TRUE(Read(*building));
+                EXPECT_TRUE(Read(*other));
+            },
+            24);
+        EXPECT_EQ('|', VhString::GetSeparator());
+    }
 }
