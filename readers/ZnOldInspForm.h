@@ -53,8 +53,8 @@ public:
         void (*handle)(Work& work, const CStringArray& fields);
     };
 
-    LPCTSTR extension;           // "280" or "210"
-    std::vector<Item> items;     // in code order
+    LPCTSTR extension;               // "280" or "210"
+    std::vector<Item> items;         // in code order
     ZnModelAppInspConf* (*create)(); // a new empty document of the form
     // Hands the file's lists that only this form's class holds to app.
     void (*handOverOwnLists)(Work& work, ZnModelAppInspConf& app);

@@ -45,7 +45,8 @@ ZnModelApp* ZnOldInspFormReader::ReadBuildingForm(const ZnOldInspForm& form)
     if (conf && conf->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild))) {
         app->SetHeader(conf->m_header);
         // The building part alone: the inspection keeps a plain building application.
-        app->m_baseApp.Reset(static_cast<ZnModelApp*>(static_cast<ZnModelAppBuild*>(conf.get())->ZnModelAppBuild::Clone()));
+        app->m_baseApp.Reset(
+            static_cast<ZnModelApp*>(static_cast<ZnModelAppBuild*>(conf.get())->ZnModelAppBuild::Clone()));
     }
     SetBuildingNo(std::atoi(m_buildingNoText));
     SetAppCommon(app.get());

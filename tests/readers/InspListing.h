@@ -1,6 +1,6 @@
 // A listing of an inspection document as the form readers fill it, one line per member or per
-// part record (the key, a tab, its fields joined by "|"), in UTF-8, to compare whole with a listing worked out
-// by hand.
+// part record (the key, a tab, its fields joined by "|"), in UTF-8, to compare whole with a
+// listing worked out by hand.
 #pragma once
 
 #include "model/ZnModelAppCompInspConf.h"
@@ -66,7 +66,10 @@ private:
     {
         Line(key, std::to_string(i.m_count) + "|" + U(i.m_name) + "|" + Date(i.m_date));
     }
-    void RightMod(const std::string& key, const ZnModelAppRightMod& r) { Line(key, U(r.m_docKind) + "|" + U(r.m_summary)); }
+    void RightMod(const std::string& key, const ZnModelAppRightMod& r)
+    {
+        Line(key, U(r.m_docKind) + "|" + U(r.m_summary));
+    }
 
     template <typename E, typename Print> void List(const std::string& key, const ZnModelList<E>& list, Print print)
     {
@@ -79,9 +82,10 @@ private:
     void Header(const ZnModelAppHeader& h)
     {
         Line("header", std::to_string(h.m_headerNumber) + "|" + U(h.m_localData.m_documentKind.GetCode()));
-        List("header.groups", h.m_localData.m_buildingNumGroups, [this](const std::string& key, const ZnModelNumGroup& g) {
-            Line(key, std::to_string(g.m_itemNumber) + "|" + Num(g.m_firstNumber) + "|" + Num(g.m_secondNumber));
-        });
+        List("header.groups", h.m_localData.m_buildingNumGroups,
+             [this](const std::string& key, const ZnModelNumGroup& g) {
+                 Line(key, std::to_string(g.m_itemNumber) + "|" + Num(g.m_firstNumber) + "|" + Num(g.m_secondNumber));
+             });
     }
 
     void Document(const ZnModelAppInspConf& app)
@@ -93,7 +97,8 @@ private:
              [this](const std::string& key, const ZnModelOwner& o) { Line(key, Contact(o.m_person)); });
         Designer("agent", app.m_agent);
         Designer("designer", app.m_designer);
-        List("designers", app.m_designerList, [this](const std::string& k, const ZnModelDesigner& d) { Designer(k, d); });
+        List("designers", app.m_designerList,
+             [this](const std::string& k, const ZnModelDesigner& d) { Designer(k, d); });
         Adviser("adviser", app.m_equipAdviser);
         List("advisers", app.m_equipAdviserList,
              [this](const std::string& k, const ZnModelEquipDesigner& a) { Adviser(k, a); });
@@ -113,7 +118,8 @@ private:
                           std::to_string(app.m_kindRepair) + std::to_string(app.m_kindRemodel) +
                           std::to_string(app.m_kindEquipment));
         Line("certificate", Num(app.m_confCert));
-        List("certificates", app.m_confCertList, [this](const std::string& k, const ZnModelNum& n) { Line(k, Num(n)); });
+        List("certificates", app.m_confCertList,
+             [this](const std::string& k, const ZnModelNum& n) { Line(k, Num(n)); });
         Line("start", Date(app.m_startDate));
         Line("end", Date(app.m_endDate));
         std::ostringstream area;

@@ -270,7 +270,8 @@ TEST(BuildingInspectionReader, AcceptsVersionsByTheBuildingConfirmationsFile)
         SCOPED_TRACE(std::string(c.version) + (c.withFile ? " with Ksq001.120" : ""));
         if (c.withFile)
             floppy.Write("KSQ001.120", "");
-        for (ZnOldFormReader* reader : std::initializer_list<ZnOldFormReader*>{interim.get(), completion.get(), other.get(), otherCompletion.get()})
+        for (ZnOldFormReader* reader : std::initializer_list<ZnOldFormReader*>{interim.get(), completion.get(),
+                                                                               other.get(), otherCompletion.get()})
             reader->m_indexColumns[ZnOldFormReader::columnVersion] = c.version;
         EXPECT_EQ(c.accepted, interim->IsVersionOK());
         EXPECT_EQ(c.accepted, completion->IsVersionOK());
@@ -462,17 +463,16 @@ TEST(BuildingInspectionReader, RecordsOneFieldShortOfTheirItemChangeNothing)
         int code;
         int minFields;
     };
-    const std::vector<Case> interim = {{28010, 6},  {28020, 12}, {28030, 12}, {28040, 6},  {28050, 12}, {28060, 8},
-                                       {28070, 2},  {28080, 3},  {28090, 3},  {28100, 2},  {28110, 2},  {28120, 2},
-                                       {28130, 2},  {28140, 2},  {28150, 4},  {28160, 6},  {28170, 4},  {28180, 3},
-                                       {28190, 2},  {28200, 6},  {28210, 12}, {28220, 6},  {28230, 12}, {28240, 8},
-                                       {28250, 3},  {28260, 2},  {28270, 6},  {28280, 4},  {28290, 3},  {28900, 3}};
-    const std::vector<Case> completion = {{21010, 6}, {21020, 12}, {21030, 12}, {21040, 6}, {21050, 12},
-                                          {21060, 8}, {21070, 2},  {21080, 3},  {21090, 3}, {21100, 2},
-                                          {21110, 2}, {21120, 2},  {21130, 2},  {21140, 2}, {21150, 2},
-                                          {21160, 6}, {21170, 3},  {21180, 2},  {21200, 6}, {21210, 12},
-                                          {21220, 6}, {21230, 12}, {21240, 8},  {21250, 3}, {21260, 2},
-                                          {21270, 6}, {21280, 3},  {21900, 3}};
+    const std::vector<Case> interim = {{28010, 6}, {28020, 12}, {28030, 12}, {28040, 6}, {28050, 12}, {28060, 8},
+                                       {28070, 2}, {28080, 3},  {28090, 3},  {28100, 2}, {28110, 2},  {28120, 2},
+                                       {28130, 2}, {28140, 2},  {28150, 4},  {28160, 6}, {28170, 4},  {28180, 3},
+                                       {28190, 2}, {28200, 6},  {28210, 12}, {28220, 6}, {28230, 12}, {28240, 8},
+                                       {28250, 3}, {28260, 2},  {28270, 6},  {28280, 4}, {28290, 3},  {28900, 3}};
+    const std::vector<Case> completion = {{21010, 6}, {21020, 12}, {21030, 12}, {21040, 6},  {21050, 12}, {21060, 8},
+                                          {21070, 2}, {21080, 3},  {21090, 3},  {21100, 2},  {21110, 2},  {21120, 2},
+                                          {21130, 2}, {21140, 2},  {21150, 2},  {21160, 6},  {21170, 3},  {21180, 2},
+                                          {21200, 6}, {21210, 12}, {21220, 6},  {21230, 12}, {21240, 8},  {21250, 3},
+                                          {21260, 2}, {21270, 6},  {21280, 3},  {21900, 3}};
     for (bool isCompletion : {false, true}) {
         Floppy floppy;
         const char* extension = isCompletion ? "210" : "280";
