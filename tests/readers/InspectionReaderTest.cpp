@@ -253,6 +253,54 @@ TEST(BuildingInspectionReader, EmbedsTheBuildingConfirmationAsAPlainBuildingAppl
     }
 }
 
+TEST(BuildingInspectionReader, EmbedsWhatTheFactorysBuildingConfirmationReaderReads)
+{
+    auto makeConfReader = [] {
+        return std::unique_ptr<ZnOldFormReader>(
+            ZnOldFormReaderTable::CreateReaderOf(ZnOldFormReaderTable::Rows(), "ZnModelAppBuildConf"));
+    };
+    if (!makeConfReader())
+        GTEST_SKIP() << "the factory has no building confirmation reader";
+    for (LPCTSTR code : {"100101", "100201"}) {
+        SCOPED_TRACE(code);
+        Floppy floppy;
+        for (const char* name : {"Ksq001.280", "Ksq001.210", "Ksq001.110", "Ksq001.120", "Ksq001.130", "Ksq002.130"})
+            std::filesystem::copy_file(
+                testsupport::DataPath(std::string("readers/inspection_building/Keikaku/") + name), floppy.Form(name));
+        std::unique_ptr<ZnOldFormReader> reader;
+        if (CString(code) == "100101")
+            reader = floppy.MakeReader<ZnOldFormReaderRegInspConf>(code);
+        else
+            reader = floppy.MakeReader<ZnOldFormReaderCompInspConf>(code);
+        reader->m_rowNumbers.Add("R2");
+        auto app = Read(*reader);
+        ASSERT_TRUE(app);
+        ASSERT_TRUE(app->m_baseApp);
+        EXPECT_STREQ("ZnModelAppBuild", app->m_baseApp->GetRuntimeClass()->m_lpszClassName);
+
+        // The building part of what the confirmation reader reads on its own from the same folder.
+        std::unique_ptr<ZnOldFormReader> confReader = makeConfReader();
+        confReader->m_basePath = reader->m_basePath;
+        confReader->m_formFolder = reader->m_formFolder;
+        confReader->m_appTypeCode = code;
+        confReader->m_indexColumns[ZnOldFormReader::columnBuildings] = "2";
+        confReader->m_rowNumbers.Add("R1");
+        confReader->m_rowNumbers.Add("R2");
+        std::unique_ptr<ZnModelApp> conf(confReader->Read());
+        ASSERT_TRUE(conf && conf->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild)));
+        auto* build = static_cast<ZnModelAppBuild*>(conf.get());
+        EXPECT_EQ(2, build->m_buildPageList.GetCount());
+        EXPECT_EQ(
+            testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) { build->ZnModelAppBuild::Serialize(ar); })),
+            testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) { app->m_baseApp->Serialize(ar); })));
+        // Its groups carry building number 1.
+        const ZnModelNumGroupList& groups = app->m_baseApp->m_header.m_localData.m_buildingNumGroups;
+        ASSERT_EQ(2, groups.GetCount());
+        EXPECT_EQ(1, groups.GetHead()->m_itemNumber);
+        EXPECT_EQ(1, groups.GetTail()->m_itemNumber);
+    }
+}
+
 TEST(BuildingInspectionReader, AcceptsVersionsByTheBuildingConfirmationsFile)
 {
     Floppy floppy;
