@@ -11,8 +11,26 @@
 #include "readers/ZnOldFormReaderStrLiftMod.h"
 #include "readers/ZnOldFormReaderStructConf.h"
 #include "readers/ZnOldFormReaderStructMod.h"
+#include "readers/ZnOldFormReaderCompInspConf.h"
+#include "readers/ZnOldFormReaderCompInspConfSub.h"
+#include "readers/ZnOldFormReaderRegInspConf.h"
+#include "readers/ZnOldFormReaderRegInspConfSub.h"
 
 #include <cstdlib>
+
+namespace {
+
+// A new reader of row, with the row's form id and target class name and index position 1.
+ZnOldFormReader* NewReader(const ZnOldFormReaderTable::Row& row)
+{
+    ZnOldFormReader* reader = row.create();
+    reader->m_formId = row.formId;
+    reader->m_targetClassName = row.targetClassName;
+    reader->m_indexPosition = 1;
+    return reader;
+}
+
+} // namespace
 
 const std::vector<ZnOldFormReaderTable::Row>& ZnOldFormReaderTable::Rows()
 {
@@ -28,6 +46,11 @@ const std::vector<ZnOldFormReaderTable::Row>& ZnOldFormReaderTable::Rows()
         {100304, 100304, "#440", "ZnModelAppStructMod", nullptr, Create<ZnOldFormReaderStructMod>},
         {100006, 100006, "#190", "ZnModelAppSemiStrConf", nullptr, Create<ZnOldFormReaderSemiStrConf>},
         {100306, 100306, "#450", "ZnModelAppSemiStrMod", nullptr, Create<ZnOldFormReaderSemiStrMod>},
+        // The interim and completion inspections: a building's, then those of the other kinds.
+        {100101, 100101, "#280", "ZnModelAppRegInspConf", nullptr, Create<ZnOldFormReaderRegInspConf>},
+        {100102, 100106, "#280", "ZnModelAppRegInspConf", nullptr, Create<ZnOldFormReaderRegInspConfSub>},
+        {100201, 100201, "#210", "ZnModelAppCompInspConf", nullptr, Create<ZnOldFormReaderCompInspConf>},
+        {100202, 100206, "#210", "ZnModelAppCompInspConf", nullptr, Create<ZnOldFormReaderCompInspConfSub>},
     };
     return rows;
 }
@@ -38,11 +61,17 @@ void ZnOldFormReaderTable::AppendReaders(const std::vector<Row>& table, const CS
     for (const Row& row : table) {
         if (code < row.firstCode || code > row.lastCode)
             continue;
-        ZnOldFormReader* reader = row.create();
-        reader->m_formId = row.formId;
-        reader->m_targetClassName = row.targetClassName;
+        ZnOldFormReader* reader = NewReader(row);
         reader->m_appTypeCode = row.appTypeCode ? CString(row.appTypeCode) : codeText;
-        reader->m_indexPosition = 1;
         readers.Add(reader);
     }
+}
+
+ZnOldFormReader* ZnOldFormReaderTable::CreateReaderOf(const std::vector<Row>& table, LPCTSTR targetClassName)
+{
+    for (const Row& row : table) {
+        if (CString(row.targetClassName) == targetClassName)
+            return NewReader(row);
+    }
+    return nullptr;
 }

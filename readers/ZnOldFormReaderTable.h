@@ -32,4 +32,8 @@ public:
     // application-type code (codeText unless the row names one) and index position 1. The
     // readers belong to the caller.
     static void AppendReaders(const std::vector<Row>& table, const CString& codeText, CPtrArray& readers);
+    // A new reader of the first row of table whose target class name is targetClassName, with the
+    // row's form id and target class name and index position 1, for a reader that reads another
+    // form's document as a part of its own; null when no row makes that class. The caller owns it.
+    static ZnOldFormReader* CreateReaderOf(const std::vector<Row>& table, LPCTSTR targetClassName);
 };

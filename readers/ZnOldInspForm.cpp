@@ -1,0 +1,369 @@
+#include "readers/ZnOldInspForm.h"
+
+#include "model/ZnModelAppCompInspConf.h"
+#include "model/ZnModelAppRegInspConf.h"
+#include "readers/ZnOldFormReader.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using Work = ZnOldInspForm::Work;
+
+// The record shapes. F(n) is field n of the record; a shape reads only fields that its item's
+// least count guarantees.
+const CString& F(const CStringArray& fields, int n) { return fields.GetAt(n); }
+
+CString Piece(const CString& value, int n) { return ZnOldFormReader::GetSplitField(value, '-', n); }
+
+ZnModelDate Date(const CString& text)
+{
+    ZnModelDate date;
+    date.SetDateString(text);
+    return date;
+}
+
+JkModelName NameOf(const CString& name, const CString& reading = CString())
+{
+    JkModelName record;
+    record.m_name = name;
+    record.m_nameReading = reading;
+    return record;
+}
+
+JkModelAddress AddressOf(const CString& postalCode, const CString& line)
+{
+    JkModelAddress address;
+    address.m_postalCode1 = Piece(postalCode, 1);
+    address.m_postalCode2 = Piece(postalCode, 2);
+    address.m_address = line;
+    return address;
+}
+
+// An address of its line alone.
+JkModelAddress AddressLine(const CString& line)
+{
+    JkModelAddress address;
+    address.m_address = line;
+    return address;
+}
+
+// A name with its reading, a postal code, an address line and a telephone number, from four
+// consecutive fields starting at postal (the name given apart).
+JkModelIndividualData Contact(const JkModelName& name, const CStringArray& fields, int postal)
+{
+    JkModelIndividualData contact;
+    contact.m_name = name;
+    contact.m_address = AddressOf(F(fields, postal), F(fields, postal + 1));
+    const CString& telephone = F(fields, postal + 2);
+    contact.m_telephone.m_firstPart = Piece(telephone, 1);
+    contact.m_telephone.m_secondPart = Piece(telephone, 2);
+    contact.m_telephone.m_thirdPart = Piece(telephone, 3);
+    return contact;
+}
+
+// F1 reading, F2 name, F3 postal code, F4 address, F5 telephone.
+ZnModelOwner Person(const CStringArray& f)
+{
+    ZnModelOwner owner;
+    owner.SetIndividualData(Contact(NameOf(F(f, 2), F(f, 1)), f, 3));
+    return owner;
+}
+
+// F1 to F3 the qualification, F4 the name, F5 to F7 the office registration, F8 to F11 the office.
+ZnModelDesigner Architect(const CStringArray& f)
+{
+    ZnModelDesigner architect;
+    architect.m_qualificationClass.SetCode(F(f, 1));
+    architect.m_qualificationAuthority.SetCode(F(f, 2));
+    architect.m_qualificationRegistrationNumber = F(f, 3);
+    architect.SetName(NameOf(F(f, 4)));
+    architect.m_officeClass.SetCode(F(f, 5));
+    architect.m_officeAuthority.SetCode(F(f, 6));
+    architect.SetOfficeRegNo(F(f, 7));
+    architect.SetOfficeData(Contact(NameOf(F(f, 8)), f, 9));
+    return architect;
+}
+
+// F1 the name, F2 the workplace, F3 to F5 its postal code, address and telephone.
+ZnModelEquipDesigner Adviser(const CStringArray& f)
+{
+    ZnModelEquipDesigner adviser;
+    adviser.SetName(NameOf(F(f, 1)));
+    adviser.SetIndividualData(Contact(NameOf(F(f, 2)), f, 3));
+    return adviser;
+}
+
+// F1 the name, F2 and F3 the licence, F4 the business office, F5 to F7 its contact.
+ZnModelConstructor Constructor(const CStringArray& f)
+{
+    ZnModelConstructor constructor;
+    constructor.SetName(NameOf(F(f, 1)));
+    constructor.m_licenceIssuer.SetCode(F(f, 2));
+    constructor.SetText(F(f, 3));
+    constructor.SetIndividualData(Contact(NameOf(F(f, 4)), f, 5));
+    return constructor;
+}
+
+// F1 the count, F2 the stage, F3 the issuer, F4 the certificate number, F5 its date.
+ZnModelPastInspDate PastInspection(const CStringArray& f)
+{
+    ZnModelPastInspDate past;
+    past.m_count = std::atoi(F(f, 1));
+    past.m_stageName = F(f, 2);
+    past.m_certificate.SetFurtherText(F(f, 3));
+    past.m_certificate.SetNumber(F(f, 4));
+    past.m_certificate.SetDate(Date(F(f, 5)));
+    return past;
+}
+
+// F1 the count, F2 the stage, F3 its scheduled end date.
+ZnModelInspDate LaterInspection(const CStringArray& f)
+{
+    ZnModelInspDate later;
+    later.SetCount(std::atoi(F(f, 1)));
+    later.SetName(F(f, 2));
+    later.SetDate(Date(F(f, 3)));
+    return later;
+}
+
+ZnModelAppRightMod RightMod(const CStringArray& f)
+{
+    ZnModelAppRightMod change;
+    change.m_docKind = F(f, 1);
+    change.m_summary = F(f, 2);
+    return change;
+}
+
+ZnModelAppRegInspConf& Interim(Work& work) { return static_cast<ZnModelAppRegInspConf&>(*work.app); }
+ZnModelAppCompInspConf& Completion(Work& work) { return static_cast<ZnModelAppCompInspConf&>(*work.app); }
+
+// The items that both forms have, by their place in the form (code = form base + offset).
+void Owner(Work& w, const CStringArray& f) { w.app->SetOwner(Person(f)); }
+void Agent(Work& w, const CStringArray& f) { w.app->SetAgent(Architect(f)); }
+void Designer(Work& w, const CStringArray& f) { w.app->m_designer = Architect(f); }
+void EquipAdviser(Work& w, const CStringArray& f) { w.app->m_equipAdviser = Adviser(f); }
+void Supervisor(Work& w, const CStringArray& f) { w.app->m_supervisor = Architect(f); }
+void MainConstructor(Work& w, const CStringArray& f) { w.app->m_constructor = Constructor(f); }
+void Note(Work& w, const CStringArray& f) { w.app->m_remarks2 = F(f, 1); }
+void Addresses(Work& w, const CStringArray& f)
+{
+    w.app->m_siteLot = AddressLine(F(f, 1));
+    w.app->m_siteDisplay = AddressLine(F(f, 2));
+}
+// The building class and the construction kind; a fourth field is the certification number.
+void Kind(Work& w, const CStringArray& f, CString& certificationNumber)
+{
+    w.app->m_buildType.SetCode(F(f, 1));
+    w.app->SetConstKind(F(f, 2));
+    if (f.GetSize() >= 4)
+        certificationNumber = F(f, 3);
+}
+void InterimKind(Work& w, const CStringArray& f) { Kind(w, f, Interim(w).m_specialCertNo); }
+void CompletionKind(Work& w, const CStringArray& f) { Kind(w, f, Completion(w).m_specialCertNo); }
+
+// The confirmation certificate. In the first file the number, date and issuer fill the working
+// certificate; in a later file they fill a further certificate of that file, which its issuer
+// record appends. Every issuer record then gives the object the first file's certificate.
+void CertNumber(Work& w, const CStringArray& f)
+{
+    if (w.firstFile) {
+        w.confCert.SetNumber(F(f, 1));
+    } else {
+        w.furtherCerts.push_back(std::make_unique<ZnModelNum>());
+        w.currentFurther = w.furtherCerts.back().get();
+        w.currentFurther->SetNumber(F(f, 1));
+    }
+    ZnModelNumGroup group;
+    group.m_itemNumber = std::atoi(F(f, 1));
+    w.numGroups.AddCopy(group);
+}
+void CertDate(Work& w, const CStringArray& f)
+{
+    if (w.firstFile)
+        w.confCert.SetDate(Date(F(f, 1)));
+    else if (w.currentFurther)
+        w.currentFurther->SetDate(Date(F(f, 1)));
+}
+void CertIssuer(Work& w, const CStringArray& f)
+{
+    if (w.firstFile) {
+        w.confCert.SetFurtherText(F(f, 1));
+    } else if (w.currentFurther) {
+        w.currentFurther->SetFurtherText(F(f, 1));
+        w.appended.push_back(w.currentFurther);
+    }
+    w.app->m_confCert = w.confCert;
+}
+
+void StartDate(Work& w, const CStringArray& f) { w.app->m_startDate = Date(F(f, 1)); }
+void EndDate(Work& w, const CStringArray& f) { w.app->m_endDate = Date(F(f, 1)); }
+void Change(Work& w, const CStringArray& f) { w.app->m_rightMod = RightMod(f); }
+void LastNote(Work& w, const CStringArray& f) { w.app->m_remarks3 = F(f, 1); }
+void FurtherOwner(Work& w, const CStringArray& f) { w.owners.AddCopy(Person(f)); }
+void FurtherDesigner(Work& w, const CStringArray& f) { w.designers.AddCopy(Architect(f)); }
+void FurtherAdviser(Work& w, const CStringArray& f) { w.advisers.AddCopy(Adviser(f)); }
+void FurtherSupervisor(Work& w, const CStringArray& f) { w.supervisors.AddCopy(Architect(f)); }
+void FurtherConstructor(Work& w, const CStringArray& f) { w.constructors.AddCopy(Constructor(f)); }
+void BuildingName(Work& w, const CStringArray& f) { w.app->m_buildingName = NameOf(F(f, 2), F(f, 1)); }
+void ConstKind(Work& w, const CStringArray& f) { w.app->SetConstKind(F(f, 1)); }
+void PastInspectionEntry(Work& w, const CStringArray& f) { w.pastInsps.AddCopy(PastInspection(f)); }
+void FurtherChange(Work& w, const CStringArray& f) { w.rightMods.AddCopy(RightMod(f)); }
+void Applicant(Work& w, const CStringArray& f) { w.app->SetApplicantName(NameOf(F(f, 2), F(f, 1))); }
+
+// Items of the interim form only.
+void Stage(Work& w, const CStringArray& f)
+{
+    ZnModelInspDate stage;
+    stage.SetName(F(f, 1));
+    stage.SetDate(Date(F(f, 2)));
+    Interim(w).m_stage = stage;
+    w.app->m_inspArea = std::atof(F(f, 3));
+}
+void EarlierInspection(Work& w, const CStringArray& f) { Interim(w).m_pastInsp = PastInspection(f); }
+void LaterInspectionFirst(Work& w, const CStringArray& f) { Interim(w).m_nextStage = LaterInspection(f); }
+void LaterInspectionEntry(Work& w, const CStringArray& f) { w.laterInsps.AddCopy(LaterInspection(f)); }
+
+// Items of the completion form only.
+void InspArea(Work& w, const CStringArray& f) { w.app->m_inspArea = std::atof(F(f, 1)); }
+// The first history entry counts only with its date.
+void HistoryFirst(Work& w, const CStringArray& f)
+{
+    if (!F(f, 5).IsEmpty())
+        Completion(w).m_pastInsp = PastInspection(f);
+}
+
+void HandOverInterimLists(Work& w, ZnModelAppInspConf& app)
+{
+    auto& interim = static_cast<ZnModelAppRegInspConf&>(app);
+    interim.SetPastInspDateList(w.pastInsps);
+    interim.SetInspDateList(w.laterInsps);
+}
+
+void HandOverCompletionLists(Work& w, ZnModelAppInspConf& app)
+{
+    static_cast<ZnModelAppCompInspConf&>(app).SetPastInspDateList(w.pastInsps);
+}
+
+template <typename App> ZnModelAppInspConf* Create() { return new App; }
+
+} // namespace
+
+ZnModelNumList ZnOldInspForm::Work::AppendedCertificates() const
+{
+    ZnModelNumList certificates;
+    for (const ZnModelNum* certificate : appended)
+        certificates.AddCopy(*certificate);
+    return certificates;
+}
+
+const ZnOldInspForm& ZnOldInspForm::Interim()
+{
+    static const ZnOldInspForm form = {"280",
+                                       {{28010, 6, Owner},
+                                        {28020, 12, Agent},
+                                        {28030, 12, Designer},
+                                        {28040, 6, EquipAdviser},
+                                        {28050, 12, Supervisor},
+                                        {28060, 8, MainConstructor},
+                                        {28070, 2, Note},
+                                        {28080, 3, Addresses},
+                                        {28090, 3, InterimKind},
+                                        {28100, 2, CertNumber},
+                                        {28110, 2, CertDate},
+                                        {28120, 2, CertIssuer},
+                                        {28130, 2, StartDate},
+                                        {28140, 2, EndDate},
+                                        {28150, 4, Stage},
+                                        {28160, 6, EarlierInspection},
+                                        {28170, 4, LaterInspectionFirst},
+                                        {28180, 3, Change},
+                                        {28190, 2, LastNote},
+                                        {28200, 6, FurtherOwner},
+                                        {28210, 12, FurtherDesigner},
+                                        {28220, 6, FurtherAdviser},
+                                        {28230, 12, FurtherSupervisor},
+                                        {28240, 8, FurtherConstructor},
+                                        {28250, 3, BuildingName},
+                                        {28260, 2, ConstKind},
+                                        {28270, 6, PastInspectionEntry},
+                                        {28280, 4, LaterInspectionEntry},
+                                        {28290, 3, FurtherChange},
+                                        {28900, 3, Applicant}},
+                                       Create<ZnModelAppRegInspConf>,
+                                       HandOverInterimLists};
+    return form;
+}
+
+const ZnOldInspForm& ZnOldInspForm::Completion()
+{
+    static const ZnOldInspForm form = {"210",
+                                       {{21010, 6, Owner},
+                                        {21020, 12, Agent},
+                                        {21030, 12, Designer},
+                                        {21040, 6, EquipAdviser},
+                                        {21050, 12, Supervisor},
+                                        {21060, 8, MainConstructor},
+                                        {21070, 2, Note},
+                                        {21080, 3, Addresses},
+                                        {21090, 3, CompletionKind},
+                                        {21100, 2, CertNumber},
+                                        {21110, 2, CertDate},
+                                        {21120, 2, CertIssuer},
+                                        {21130, 2, StartDate},
+                                        {21140, 2, EndDate},
+                                        {21150, 2, InspArea},
+                                        {21160, 6, HistoryFirst},
+                                        {21170, 3, Change},
+                                        {21180, 2, LastNote},
+                                        {21200, 6, FurtherOwner},
+                                        {21210, 12, FurtherDesigner},
+                                        {21220, 6, FurtherAdviser},
+                                        {21230, 12, FurtherSupervisor},
+                                        {21240, 8, FurtherConstructor},
+                                        {21250, 3, BuildingName},
+                                        {21260, 2, ConstKind},
+                                        {21270, 6, PastInspectionEntry},
+                                        {21280, 3, FurtherChange},
+                                        {21900, 3, Applicant}},
+                                       Create<ZnModelAppCompInspConf>,
+                                       HandOverCompletionLists};
+    return form;
+}
+
+const ZnOldInspForm::Item* ZnOldInspForm::FindItem(int code) const
+{
+    auto item = std::find_if(items.begin(), items.end(), [code](const Item& i) { return i.code == code; });
+    return item == items.end() ? nullptr : &*item;
+}
+
+void ZnOldInspForm::Apply(Work& work, const CStringArray& fields) const
+{
+    if (fields.GetSize() < 1)
+        return;
+    const Item* item = FindItem(ZnOldFormReader::GetItemCode(fields[0]));
+    if (item && fields.GetSize() >= item->minFields)
+        item->handle(work, fields);
+}
+
+void ZnOldInspForm::HandOverFileLists(Work& work) const
+{
+    ZnModelAppInspConf& app = *work.app;
+    app.SetOwnerList(work.owners);
+    app.SetDesignerList(work.designers);
+    app.SetEquipDesignerList(work.advisers);
+    app.SetSupervisorList(work.supervisors);
+    app.SetConstructorList(work.constructors);
+    app.SetConfNumList(work.AppendedCertificates());
+    handOverOwnLists(work, app);
+    app.SetRightModList(work.rightMods);
+    work.owners.DeleteAll();
+    work.designers.DeleteAll();
+    work.advisers.DeleteAll();
+    work.supervisors.DeleteAll();
+    work.constructors.DeleteAll();
+    work.pastInsps.DeleteAll();
+    work.laterInsps.DeleteAll();
+    work.rightMods.DeleteAll();
+}
