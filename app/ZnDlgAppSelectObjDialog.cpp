@@ -107,8 +107,7 @@ CString ZnDlgAppSelectObjDialog::GetBukkenFolderText()
 CString ZnDlgAppSelectObjDialog::PickFolder()
 {
     ZnDirectoryDialog picker(this);
-    picker.DoModal();
-    return picker.m_strPath;
+    return picker.DoModal() == IDOK ? picker.m_strPath : CString();
 }
 
 void ZnDlgAppSelectObjDialog::OnBtnBukkenData()
