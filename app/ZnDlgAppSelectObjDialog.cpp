@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
+#include "app/ZnDlgAppBukkenDetail.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFolderLock.h"
@@ -25,6 +26,7 @@ ON_BN_CLICKED(IDC_SO_BTN_BUKKEN, OnBtnBukkenData)
 ON_BN_CLICKED(IDC_SO_BTN_COM, OnBtnComData)
 ON_BN_CLICKED(IDC_SO_BTN_DST, OnBtnDst)
 ON_BN_CLICKED(IDC_SO_BTN_IKOU, OnBtnIkouData)
+ON_BN_CLICKED(IDC_SO_BTN_DETAIL, OnBtnDetail)
 END_MESSAGE_MAP()
 
 ZnDlgAppSelectObjDialog::ZnDlgAppSelectObjDialog(CWnd* pParent) : CDialog(IDD_SELECT_OBJ, pParent) {}
@@ -102,6 +104,16 @@ CString ZnDlgAppSelectObjDialog::GetBukkenFolderText()
     CString text;
     GetDlgItemText(IDC_SO_EDIT_BUKKEN, text);
     return text;
+}
+
+void ZnDlgAppSelectObjDialog::OnBtnDetail()
+{
+    if (GetSelectedIndex() < 0) {
+        AfxMessageBox("物件を選択してください。", MB_ICONSTOP);
+        return;
+    }
+    ZnDlgAppBukkenDetail detail(nullptr);
+    detail.DoModal();
 }
 
 CString ZnDlgAppSelectObjDialog::PickFolder()
