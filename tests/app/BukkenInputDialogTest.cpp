@@ -380,3 +380,21 @@ TEST_F(BukkenInput, TemplatesAreCopiedOrMadeFromTheSchema)
     EXPECT_EQ(1u, RegisterRows("obj/APP_BUKKEN.mdb").size());
     EXPECT_EQ("SQLite format 3", testsupport::ReadFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb")).substr(0, 15));
 }
+
+TEST_F(BukkenInput, ARegisterRowThatCannotBeAddedLeavesNothingBehind)
+{
+    // The register refuses every new property row, as a full disk would.
+    DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"),
+                      std::string(appBukkenSchema) + kGappedRegister +
+                          "CREATE TRIGGER Refuse BEFORE INSERT ON AppBukkenKanriTbl BEGIN SELECT RAISE(ABORT, 'full'); "
+                          "END;\n");
+    Refused("家", u8"物件の登録に失敗しました。");
+    EXPECT_FALSE(Exists(u8"obj/家"));
+    EXPECT_EQ(2u, RegisterRows("obj/APP_BUKKEN.mdb").size());
+    EXPECT_EQ((std::vector<std::string>{u8"0|前の家", u8"0|前の家"}), CheckoutRows("obj/APP_BUKKEN.mdb"));
+    EXPECT_EQ((std::vector<std::string>{u8"北海道|0", u8"青森県|0", u8"岩手県|0", u8"茨城県|1", u8"栃木県|1"}),
+              RegionMarks());
+    EXPECT_EQ(CString(), m_app.GetBukkenName());
+    EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
+    EXPECT_EQ(0, Frame().GetBukkenIndex());
+}
