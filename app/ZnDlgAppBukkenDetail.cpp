@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
+#include "app/ZnDateText.h"
 #include "app/ZnDlgAppSelectObjDialog.h"
 #include "platform/database/AfxDao.h"
 #include "platform/files/WinFileApi.h"
@@ -36,13 +37,6 @@ CString DocumentName(const ZnAppBukkenShousaiTblDAO& row)
         name += count;
     }
     return name;
-}
-
-CString DateText(const COleDateTime& date)
-{
-    CString text;
-    text.Format("%i/%i/%i", date.GetYear(), date.GetMonth(), date.GetDay());
-    return text;
 }
 
 // The confirmation number, else the pass number.
@@ -128,7 +122,7 @@ void ZnDlgAppBukkenDetail::FillShinseiList(int bukkenIndex, const CString& regis
     for (; !documents.IsEOF(); documents.MoveNext()) {
         int item = m_list.InsertItem(0, DocumentName(documents));
         m_list.SetItemData(item, static_cast<DWORD_PTR>(documents.m_BukkenShousaiIndex));
-        m_list.SetItemText(item, 1, DateText(documents.m_Koushinbi));
+        m_list.SetItemText(item, 1, ZnDateText(documents.m_Koushinbi));
         m_list.SetItemText(item, 2, documents.m_UketukeBangou);
         m_list.SetItemText(item, 3, NumberText(documents));
     }

@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
+#include "app/ZnDateText.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CDataExchange.h"
@@ -37,13 +38,6 @@ CString JoinPath(const CString& folder, const CString& name)
 }
 
 void ShowError(LPCTSTR text) { AfxMessageBox(text, MB_ICONSTOP); }
-
-CString DateText(const COleDateTime& date)
-{
-    CString text;
-    text.Format("%i/%i/%i", date.GetYear(), date.GetMonth(), date.GetDay());
-    return text;
-}
 
 } // namespace
 
@@ -335,12 +329,12 @@ void ZnDlgAppBukkenInput::OnOK()
     app->SetObjFolder(folder);
     app->SetComFolder(comFolder);
     app->SetBukkenName(name);
-    app->SetSakuseibi(DateText(today));
+    app->SetSakuseibi(ZnDateText(today));
     frame->SetDocMode(kind == kZadazezKind ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU);
     frame->SetBukkenIndex(index);
     CWnd* topBar = frame->GetPanelById(IDD_MAINMENUBAR);
     topBar->SetDlgItemText(IDC_TOP_BUKKENNAME, name);
-    topBar->SetDlgItemText(IDC_TOP_SAKUSEIBI, DateText(today));
+    topBar->SetDlgItemText(IDC_TOP_SAKUSEIBI, ZnDateText(today));
     frame->SetBukkenSelected(1);
     frame->SetScreenFlag(1);
     frame->SetBukkenDataFlag(1);

@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
+#include "app/ZnDateText.h"
 #include "app/ZnDlgAppBukkenDetail.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
@@ -70,10 +71,7 @@ int ZnDlgAppSelectObjDialog::FillBukkenList(const CString& dbPath)
     // The query runs from the largest index down and every row goes to the top.
     for (; !recordset->IsEOF(); recordset->MoveNext()) {
         int item = m_list.InsertItem(0, recordset->m_Bukkenmei);
-        CString date;
-        date.Format("%i/%i/%i", recordset->m_Koushinbi.GetYear(), recordset->m_Koushinbi.GetMonth(),
-                    recordset->m_Koushinbi.GetDay());
-        m_list.SetItemText(item, 1, date);
+        m_list.SetItemText(item, 1, ZnDateText(recordset->m_Koushinbi));
     }
     recordset->Close();
     return 1;
