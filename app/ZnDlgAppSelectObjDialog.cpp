@@ -2,6 +2,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
+#include "app/ZnDateText.h"
+#include "app/ZnDlgAppBukkenDetail.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFolderLock.h"
@@ -25,6 +27,7 @@ ON_BN_CLICKED(IDC_SO_BTN_BUKKEN, OnBtnBukkenData)
 ON_BN_CLICKED(IDC_SO_BTN_COM, OnBtnComData)
 ON_BN_CLICKED(IDC_SO_BTN_DST, OnBtnDst)
 ON_BN_CLICKED(IDC_SO_BTN_IKOU, OnBtnIkouData)
+ON_BN_CLICKED(IDC_SO_BTN_DETAIL, OnBtnDetail)
 END_MESSAGE_MAP()
 
 ZnDlgAppSelectObjDialog::ZnDlgAppSelectObjDialog(CWnd* pParent) : CDialog(IDD_SELECT_OBJ, pParent) {}
@@ -68,10 +71,7 @@ int ZnDlgAppSelectObjDialog::FillBukkenList(const CString& dbPath)
     // The query runs from the largest index down and every row goes to the top.
     for (; !recordset->IsEOF(); recordset->MoveNext()) {
         int item = m_list.InsertItem(0, recordset->m_Bukkenmei);
-        CString date;
-        date.Format("%i/%i/%i", recordset->m_Koushinbi.GetYear(), recordset->m_Koushinbi.GetMonth(),
-                    recordset->m_Koushinbi.GetDay());
-        m_list.SetItemText(item, 1, date);
+        m_list.SetItemText(item, 1, ZnDateText(recordset->m_Koushinbi));
     }
     recordset->Close();
     return 1;
@@ -104,11 +104,20 @@ CString ZnDlgAppSelectObjDialog::GetBukkenFolderText()
     return text;
 }
 
+void ZnDlgAppSelectObjDialog::OnBtnDetail()
+{
+    if (GetSelectedIndex() < 0) {
+        AfxMessageBox("物件を選択してください。", MB_ICONSTOP);
+        return;
+    }
+    ZnDlgAppBukkenDetail detail(nullptr);
+    detail.DoModal();
+}
+
 CString ZnDlgAppSelectObjDialog::PickFolder()
 {
     ZnDirectoryDialog picker(this);
-    picker.DoModal();
-    return picker.m_strPath;
+    return picker.DoModal() == IDOK ? picker.m_strPath : CString();
 }
 
 void ZnDlgAppSelectObjDialog::OnBtnBukkenData()

@@ -38,6 +38,8 @@ protected:
     afx_msg void OnBtnComData();
     afx_msg void OnBtnDst();
     afx_msg void OnBtnIkouData();
+    // The detail dialog of the selected property (no control of the template issues it).
+    afx_msg void OnBtnDetail();
     DECLARE_MESSAGE_MAP()
 
     // The two exports, the reference data and then every property with its documents, each

@@ -95,6 +95,8 @@
 #define IDC_FD_NUMBER 1044
 
 // Dialogs that the frame and the panels open.
+#define IDD_BUKKEN_COPY 5601
+#define IDD_BUKKEN_DETAIL 5602
 #define IDD_BUKKEN_INPUT 5603
 #define IDD_SELECT_OBJ 5604
 #define IDD_ROOT_DIR_CONFIRM 5606
@@ -107,6 +109,24 @@
 #define IDD_UKETUKE_CONFIRM 7606
 #define IDD_BANGOU_INPUT 7607
 #define IDD_FD_IMPORT 7608
+
+// The new-property dialog (5603).
+#define IDC_BI_COMBO_CHIIKI 12006
+#define IDC_BI_COMBO_SHUBETSU 12007
+#define IDC_BI_BTN_BUKKEN 12008
+#define IDC_BI_BTN_COM 12009
+#define IDC_BI_EDIT_BUKKEN 12010
+#define IDC_BI_EDIT_NAME 12011
+#define IDC_BI_EDIT_COM 12017
+
+// The property detail dialog (5602) and the template of the property copy (5601).
+#define IDC_BD_LIST 12002
+#define IDC_BD_BTN_DELETE 12003
+#define IDC_BD_EDIT_NAME 12004
+#define IDC_BD_EDIT_DATE 12005
+#define IDC_BC_BTN_TARGET 12000
+#define IDC_BC_EDIT_NAME 12011
+#define IDC_BC_EDIT_TARGET 12016
 
 // The migration dialog (5604).
 #define IDC_SO_LIST 12001

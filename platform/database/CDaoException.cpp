@@ -43,7 +43,9 @@ const DaoErrorText daoErrorTexts[] = {
     {daoErrTypeConversion, "フィールド '|' のデータ型変換エラーです。"},
 };
 
-CString DescriptionOf(LONG code, const CString& item)
+} // namespace
+
+CString DaoErrorDescription(LONG code, const CString& item)
 {
     for (const DaoErrorText& entry : daoErrorTexts)
         if (entry.code == code) {
@@ -56,8 +58,6 @@ CString DescriptionOf(LONG code, const CString& item)
     return text;
 }
 
-} // namespace
-
 CDaoException::CDaoException() : m_pErrorInfo(new CDaoErrorInfo) {}
 
 CDaoException::~CDaoException() { delete m_pErrorInfo; }
@@ -69,6 +69,6 @@ void ThrowDaoError(LONG code, const CString& item)
     CDaoException* error = new CDaoException;
     error->m_pErrorInfo->m_lErrorCode = code;
     error->m_pErrorInfo->m_strSource = "DAO.Database";
-    error->m_pErrorInfo->m_strDescription = DescriptionOf(code, item);
+    error->m_pErrorInfo->m_strDescription = DaoErrorDescription(code, item);
     throw error;
 }

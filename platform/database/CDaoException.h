@@ -59,3 +59,5 @@ enum DaoError : LONG {
 // Throws a CDaoException with Jet's number and its description; item (CP932) is the file, table
 // or field that the description names.
 [[noreturn]] void ThrowDaoError(LONG code, const CString& item = CString());
+// Jet's description of an error number, naming item where it names one, as ThrowDaoError gives it.
+CString DaoErrorDescription(LONG code, const CString& item = CString());

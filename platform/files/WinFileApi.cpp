@@ -105,6 +105,14 @@ BOOL RemoveDirectory(LPCTSTR path) { return Succeeded(::rmdir(WinPathToLinux(pat
 
 BOOL DeleteFile(LPCTSTR path) { return Succeeded(::unlink(WinPathToLinux(path).c_str()) == 0); }
 
+BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath)
+{
+    if (::renameat2(AT_FDCWD, WinPathToLinux(existingPath).c_str(), AT_FDCWD, WinPathToLinux(newPath).c_str(),
+                    RENAME_NOREPLACE) == 0)
+        return Succeeded(true);
+    return errno == EEXIST ? Failed(ERROR_ALREADY_EXISTS) : Succeeded(false);
+}
+
 BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
 {
     Descriptor source(::open(WinPathToLinux(existingPath).c_str(), O_RDONLY | O_CLOEXEC));

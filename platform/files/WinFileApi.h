@@ -11,6 +11,9 @@ BOOL CreateDirectory(LPCTSTR path, void* securityAttributes);
 BOOL RemoveDirectory(LPCTSTR path);
 // Deletes a file; a folder is not a file (ERROR_ACCESS_DENIED, as on Windows).
 BOOL DeleteFile(LPCTSTR path);
+// Renames a file or folder, also into another folder of the same file system. A newPath that
+// anything holds is never replaced: that fails with ERROR_ALREADY_EXISTS, as on Windows.
+BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath);
 // Copies the file existingPath to newPath with the same permissions. With failIfExists, a newPath
 // that anything holds fails with ERROR_FILE_EXISTS; without it a file there is replaced. A newPath
 // that is existingPath's own file (the same file by any name) is never written: that fails with

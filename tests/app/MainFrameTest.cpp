@@ -11,6 +11,7 @@
 #include "storage/ZnAppRegRoot.h"
 #include "storage/ZnAppTanbunTblDAO.h"
 #include "tools/jetwriter/JetSqliteCopy.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <algorithm>
 
@@ -161,6 +162,8 @@ TEST_F(MainFrame, ScreenCommandsLeaveTheScreenAndShowTheirPanel)
 
 TEST_F(MainFrame, ANewPropertyAcceptedShowsThePropertyDataInItsMode)
 {
+    // The dialog lists the regions of the application folder's COM_CHIIKI.mdb when shown.
+    MakeSampleComChiiki(m_folder.Path("app/COM_CHIIKI.mdb"));
     Start();
     CMainFrame& frame = Frame();
     m_ui.ScriptModal([&](CDialog& dialog) {

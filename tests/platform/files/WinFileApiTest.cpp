@@ -40,3 +40,21 @@ TEST(WinFileApi, MakesTemporaryFoldersOfTheirOwnBelowTmpdir)
     EXPECT_TRUE(RemoveDirectory(first));
     EXPECT_TRUE(RemoveDirectory(second));
 }
+
+TEST(WinFileApi, MoveFileNeverReplacesWhatIsThere)
+{
+    testsupport::TempFolder temp;
+    testsupport::WriteFileBytes(temp.Path(u8"表.txt"), "a");
+    testsupport::WriteFileBytes(temp.Path("b.txt"), "b");
+    CString from(LinuxPathToWin(temp.Path(u8"表.txt")));
+    CString taken(LinuxPathToWin(temp.Path("b.txt")));
+    EXPECT_FALSE(MoveFile(from, taken));
+    EXPECT_EQ(ERROR_ALREADY_EXISTS, GetLastError());
+    EXPECT_EQ("b", testsupport::ReadFileBytes(temp.Path("b.txt")));
+
+    CString to(LinuxPathToWin(temp.Path("c.txt")));
+    ASSERT_TRUE(MoveFile(from, to));
+    EXPECT_EQ("a", testsupport::ReadFileBytes(temp.Path("c.txt")));
+    EXPECT_FALSE(MoveFile(from, to + "2"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
+}
