@@ -1,7 +1,7 @@
 // The edit-field descriptors of a dialog, which the list owns and deletes with itself.
 #pragma once
 
-#include "platform/core/CObList.h"
+#include "platform/files/CObList.h"
 
 #include "shell/VhEditSetup.h"
 
