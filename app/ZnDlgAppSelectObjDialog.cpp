@@ -12,8 +12,8 @@
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnRunLog.h"
-#include "writers/zip/ZipPacking.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/zip/ZipPacking.h"
 
 #include <memory>
 
@@ -168,16 +168,41 @@ void ZnDlgAppSelectObjDialog::ExportAll()
     // Two exports into one destination in the same second would make the same folders.
     WinFolderLock destinationLock;
     if (destinationLock.Lock(app->GetDstFolder()) == WinFolderLock::heldElsewhere) {
-        AfxMessageBox("出力先【" + app->GetDstFolder() + "】では別の移行データ作成が実行中です。終わってから実行してください。",
+        AfxMessageBox("出力先【" + app->GetDstFolder() +
+                          "】では別の移行データ作成が実行中です。終わってから実行してください。",
                       MB_ICONSTOP);
         return;
     }
     ZnMigrationExport exporter(app->GetDstFolder());
+    exporter.SetProgress(this);
     // One run log for both exports: the reference data's lines are kept too.
     ZnAppDocFDOut00::DeleteLog();
     ZnRunLog::KeptOpen log;
-    // A database error of either export leaves here, and no completion is reported.
-    exporter.ExportCommonData(app->GetComFolder());
-    exporter.ExportBukkenInfo(GetBukkenFolderText());
+    try {
+        // A database error of either export leaves here, and no completion is reported.
+        CWaitCursor wait;
+        exporter.ExportCommonData(app->GetComFolder());
+        exporter.ExportBukkenInfo(GetBukkenFolderText());
+    } catch (...) {
+        ShowProgress("");
+        throw;
+    }
     exporter.ReportCompletion();
+    ShowProgress("");
+}
+
+void ZnDlgAppSelectObjDialog::ShowProgress(const CString& text)
+{
+    CWnd* line = GetDlgItem(IDC_SO_PROGRESS);
+    line->SetWindowText(text);
+    line->UpdateWindow();
+}
+
+void ZnDlgAppSelectObjDialog::CommonDataStarted() { ShowProgress("共通データを作成しています。"); }
+
+void ZnDlgAppSelectObjDialog::PropertyStarted(int number, int total)
+{
+    CString text;
+    text.Format("物件データを作成しています。　%d / %d", number, total);
+    ShowProgress(text);
 }

@@ -1,15 +1,17 @@
 // The migration dialog (5604), run modally by the main frame's start-up command; when it ends
 // the program ends. It lists the properties of a property register, lets the user choose the
 // register, reference-data and destination folders (kept in the application object for the
-// rest of the run, never written to the registry) and runs the migration export.
+// rest of the run, never written to the registry) and runs the migration export, with the wait
+// cursor and a line that tells how far the export has come.
 #pragma once
 
+#include "app/ZnExportProgress.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CListCtrl.h"
 
 class CZnAppProApp;
 
-class ZnDlgAppSelectObjDialog : public CDialog {
+class ZnDlgAppSelectObjDialog : public CDialog, private ZnExportProgress {
 public:
     explicit ZnDlgAppSelectObjDialog(CWnd* pParent = nullptr);
 
@@ -45,10 +47,17 @@ protected:
     // The two exports, the reference data and then every property with its documents, each
     // reporting its own failures, into a run log emptied first, followed by the completion
     // message, which says whether something failed. A database error ends it with the
-    // database's exception.
+    // database's exception. The wait cursor shows until the completion message, and the
+    // progress line tells the export's progress until the message has been answered.
     virtual void ExportAll();
 
 private:
+    // The progress line (control 12020) shows text at once, although the dialog is not
+    // answering meanwhile.
+    void ShowProgress(const CString& text);
+    void CommonDataStarted() override;
+    void PropertyStarted(int number, int total) override;
+
     // Runs the folder picker owned by this dialog: the chosen path, or "" when cancelled.
     CString PickFolder();
     // Runs the picker; a chosen folder goes into the edit and into the application object.

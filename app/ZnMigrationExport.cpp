@@ -35,6 +35,8 @@ ZnMigrationExport::ZnMigrationExport(const CString& destination) : m_destination
 
 BOOL ZnMigrationExport::ExportCommonData(const CString& comFolder)
 {
+    if (m_progress)
+        m_progress->CommonDataStarted();
     CString name = kCommonDataWord + GetLocalTimeStamp();
     WinFolderHandle folder;
     if (!PrepareFolder(GetExportBase(), name, folder) || !WriteMarkerFile(folder.GetPath(), kCommonDataMarker))

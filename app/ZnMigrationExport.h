@@ -5,6 +5,7 @@
 // that the end of the run can say that something failed.
 #pragma once
 
+#include "app/ZnExportProgress.h"
 #include "platform/core/COleDateTime.h"
 #include "platform/core/CString.h"
 #include "platform/files/WinFolderHandle.h"
@@ -23,6 +24,9 @@ public:
     virtual ~ZnMigrationExport() = default;
     ZnMigrationExport(const ZnMigrationExport&) = delete;
     ZnMigrationExport& operator=(const ZnMigrationExport&) = delete;
+
+    // From then on the exports tell their progress there (null: nowhere); not owned.
+    void SetProgress(ZnExportProgress* progress) { m_progress = progress; }
 
     // The reference-data export: the nine lists of comFolder\APP_USER_REGIST.mdb written as
     // 共通データ.xml in the folder 共通データ + start time under the destination, beside the
@@ -135,4 +139,5 @@ private:
     CString m_destination;
     WinFolderHandle m_exportParent; // the parent of the folder that PrepareFolder made last
     bool m_failed = false;
+    ZnExportProgress* m_progress = nullptr;
 };

@@ -121,6 +121,17 @@ CString FormatNumber(LPCTSTR format, int number)
     return text;
 }
 
+// The rows of an open recordset, which is left on its first row again.
+int CountRows(CDaoRecordset& recordset)
+{
+    int count = 0;
+    for (; !recordset.IsEOF(); recordset.MoveNext())
+        ++count;
+    if (count > 0)
+        recordset.MoveFirst();
+    return count;
+}
+
 } // namespace
 
 BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
@@ -128,6 +139,7 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
     auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
     recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");
+    int total = m_progress ? CountRows(*recordset) : 0;
 
     CString exportName = kPropertyWord + GetLocalTimeStamp();
     WinFolderHandle exportFolder;
@@ -137,7 +149,9 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 
     CZnAppProApp* app = ZnGetApp();
     std::set<std::string> usedNames = {FoldedName(kPropertyMarker)};
-    for (; !recordset->IsEOF(); recordset->MoveNext()) {
+    for (int number = 1; !recordset->IsEOF(); recordset->MoveNext(), ++number) {
+        if (m_progress)
+            m_progress->PropertyStarted(number, total);
         CString name = recordset->m_Bukkenmei;
         name.Replace(" ", "　");
         CString numbered = FormatNumber("%d", recordset->m_BukkenIndex) + " - " + name;

@@ -31,6 +31,8 @@ const ControlResource selectObj[] = {
     {IDC_SO_LIST, ControlKind::ListView, nullptr,
      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOLABELWRAP | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0, 10, 94,
      346, 186},
+    // Empty but while an export runs: which export it is and how far it has come.
+    {IDC_SO_PROGRESS, ControlKind::Static, nullptr, SS_LEFT | SS_CENTERIMAGE | WS_VISIBLE, 0, 10, 285, 235, 15},
     // Not used: created hidden and disabled.
     {IDOK, ControlKind::Button, u8"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0, 250, 285, 50, 15},
     {IDCANCEL, ControlKind::Button, u8"閉じる", kButton, 0, 305, 285, 50, 15},

@@ -138,3 +138,4 @@
 #define IDC_SO_EDIT_COM 12017
 #define IDC_SO_EDIT_DST 12018
 #define IDC_SO_BTN_IKOU 12019
+#define IDC_SO_PROGRESS 12020 // which export runs and how far, while it runs

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +54,12 @@ std::array<std::string, kLetterCount>& Table()
     return table;
 }
 
+bool IsFolder(const std::string& path)
+{
+    struct stat st;
+    return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 } // namespace
 
 std::string DriveFolder(char letter)
@@ -87,6 +94,23 @@ char DriveOfLinuxPath(const std::string& linuxPath)
     return best;
 }
 
+std::string HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    const passwd* user = getpwuid(getuid());
+    return user && user->pw_dir ? user->pw_dir : "/tmp";
+}
+
+std::string MyComputerFolder()
+{
+    // The fixed drives before the floppy ones, as My Computer lists them.
+    for (const char* letter = "CDEFGHIJKLMNOPQRSTUVWXYZAB"; *letter; ++letter)
+        if (IsFolder(DriveFolder(*letter)))
+            return DriveFolder(*letter);
+    return HomeFolder();
+}
+
 UINT GetDriveTypeA(LPCSTR rootPath)
 {
     char letter = 0;
@@ -97,9 +121,7 @@ UINT GetDriveTypeA(LPCSTR rootPath)
     } else if (rootPath[0] && rootPath[1] == ':' && (rootPath[2] == 0 || (rootPath[2] == '\\' && rootPath[3] == 0))) {
         letter = rootPath[0];
     }
-    std::string folder = DriveFolder(letter);
-    struct stat st;
-    if (folder.empty() || stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+    if (!IsFolder(DriveFolder(letter)))
         return DRIVE_NO_ROOT_DIR;
     int index = LetterIndex(letter);
     return index <= 1 ? DRIVE_REMOVABLE : DRIVE_FIXED;

@@ -31,6 +31,14 @@ void ResetDriveTable();
 // paths lie on a drive.
 char DriveOfLinuxPath(const std::string& linuxPath);
 
+// The user's home folder: HOME, else the password database's, else "/tmp".
+std::string HomeFolder();
+
+// The Linux folder that stands for My Computer, the list of drives, where a folder browser rooted
+// there opens: the folder of the first drive present from C: to Z:, then A: and B: (by default
+// "/"), or the user's home folder when no drive is present.
+std::string MyComputerFolder();
+
 // The type of the drive whose root is rootPath ("A:\" or "A:"): DRIVE_NO_ROOT_DIR when the letter
 // has no folder or the folder is missing; else DRIVE_REMOVABLE for the floppy letters A: and B:
 // and DRIVE_FIXED for the others. A null root asks about the drive of the current folder.

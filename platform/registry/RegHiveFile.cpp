@@ -1,11 +1,11 @@
 #include "platform/registry/RegHiveFile.h"
 
 #include "platform/files/PosixIo.h"
+#include "platform/files/WinDrive.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -15,14 +15,6 @@ namespace {
 
 const char kFolderVariable[] = "ZN_REGISTRY_DIR";
 const char kProgramFolder[] = "zadazez";
-
-std::string HomeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? user->pw_dir : "/tmp";
-}
 
 // Creates the folder and the folders above it that are missing.
 bool MakeFolders(const std::string& folder)

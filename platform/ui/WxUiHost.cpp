@@ -1,6 +1,7 @@
 #include "platform/ui/WxUiHost.h"
 
 #include "platform/core/WinFontFace.h"
+#include "platform/files/WinDrive.h"
 #include "platform/files/WinPath.h"
 #include "platform/ui/WxButtonPeer.h"
 #include "platform/ui/WxComboBoxPeer.h"
@@ -36,6 +37,26 @@
 #include <wx/utils.h>
 
 namespace {
+
+// Ends the wait cursor for its lifetime, and starts it again as often as it had been started.
+class NormalCursor {
+public:
+    explicit NormalCursor(int waits) : m_waits(waits)
+    {
+        for (int i = 0; i < m_waits; ++i)
+            wxEndBusyCursor();
+    }
+    ~NormalCursor()
+    {
+        for (int i = 0; i < m_waits; ++i)
+            wxBeginBusyCursor();
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+private:
+    int m_waits;
+};
 // ShellExecute's results.
 constexpr int kFileNotFound = 2;
 constexpr int kNoAssociation = 31;
@@ -147,6 +168,12 @@ void WxUiHost::WindowChanged(CWnd& wnd, UINT aspects)
         MakePeers(wnd);
 }
 
+void WxUiHost::UpdateWindow(CWnd& wnd)
+{
+    if (WxPeer* peer = PeerOf(wnd.m_hWnd))
+        peer->Window()->Update();
+}
+
 void WxUiHost::WindowDestroyed(CWnd& wnd)
 {
     auto found = m_peers.find(wnd.m_hWnd);
@@ -242,6 +269,8 @@ SIZE WxUiHost::DialogBaseUnits(const DialogResource& dialog)
 
 int WxUiHost::MessageBox(const MessageBoxRequest& request)
 {
+    // The box waits for a person: the normal cursor over it, the wait cursor again afterwards.
+    NormalCursor normal(m_waitCursors);
     return WxMessageBox::Show(OwnerWindow(request.owner), request);
 }
 
@@ -258,9 +287,17 @@ void WxUiHost::ShowWaitCursor(BOOL bShow)
     }
 }
 
+std::string WxUiHost::StartFolder(const CFolderBrowser& browser)
+{
+    if (!browser.GetSelection().IsEmpty())
+        return WinPathToLinux(browser.GetSelection());
+    // With nothing to select, a browser rooted at My Computer opens at the drives' stand-in.
+    return browser.GetRootFolder() == CSIDL_DRIVES ? MyComputerFolder() : std::string();
+}
+
 BOOL WxUiHost::BrowseForFolder(CFolderBrowser& browser, CString& chosenPath)
 {
-    std::string start = browser.GetSelection().IsEmpty() ? std::string() : WinPathToLinux(browser.GetSelection());
+    std::string start = StartFolder(browser);
     CString title = browser.GetTitle().IsEmpty() ? CString("フォルダの参照") : browser.GetTitle();
     std::optional<std::string> chosen = ChooseFolder(OwnerWindow(browser.GetOwnerWindow()), WxText::ToWx(title), start);
     if (!chosen)

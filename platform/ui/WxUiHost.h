@@ -34,6 +34,7 @@ public:
 
     int MessageBox(const MessageBoxRequest& request) override;
     void MessageBeep(UINT type) override;
+    // The wait cursor shows over every window but a message box, which waits for an answer.
     void ShowWaitCursor(BOOL bShow) override;
     BOOL BrowseForFolder(CFolderBrowser& browser, CString& chosenPath) override;
     INT_PTR RunFileDialog(CFileDialog& dialog) override;
@@ -43,6 +44,8 @@ public:
     CString GetClipboardText() override;
     void SetClipboardText(const CString& text) override;
     void WindowChanged(CWnd& wnd, UINT aspects) override;
+    // Paints the peer's pending changes now, without handling anything a person does meanwhile.
+    void UpdateWindow(CWnd& wnd) override;
     void WindowDestroyed(CWnd& wnd) override;
     SIZE DialogBaseUnits(const DialogResource& dialog) override;
 
@@ -88,6 +91,8 @@ protected:
     wxWindow* OwnerWindow(HWND owner) const;
 
 private:
+    // The Linux folder a folder browser opens at, or "" for the chooser's own choice.
+    static std::string StartFolder(const CFolderBrowser& browser);
     WxPeer* PeerOf(HWND hWnd) const;
     bool WantsPeer(const CWnd& wnd) const;
     // The peer of a window and of its children, or null for a window that gets none.

@@ -588,6 +588,12 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     return TRUE;
 }
 
+void CWnd::UpdateWindow()
+{
+    if (m_hWnd)
+        UiHost::Current().UpdateWindow(*this);
+}
+
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(m_hMenu); }
 
 BOOL CWnd::SetMenu(CMenu* pMenu)

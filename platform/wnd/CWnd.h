@@ -134,7 +134,9 @@ public:
     // position; flags 0, minimised and maximised positions at 0, 0.
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     void Invalidate(BOOL bErase = TRUE) {}
-    void UpdateWindow() {}
+    // Has the window's real window show its state at once, while the program is busy and its
+    // windows are not otherwise repainted.
+    void UpdateWindow();
 
     // The menu shown in the window's menu bar, or null.
     CMenu* GetMenu() const;

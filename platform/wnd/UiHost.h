@@ -77,6 +77,8 @@ public:
     virtual void SetClipboardText(const CString& text) { m_clipboard = text; }
     // A live window's state changed; what changed is a set of WndAspect bits.
     virtual void WindowChanged(CWnd& wnd, UINT aspects) {}
+    // A live window is to show its state at once (CWnd::UpdateWindow).
+    virtual void UpdateWindow(CWnd& wnd) {}
     // The window of wnd is being destroyed; the object may outlive it.
     virtual void WindowDestroyed(CWnd& wnd) {}
     // The dialog base units of a template's font in pixels: cx the average character width, cy

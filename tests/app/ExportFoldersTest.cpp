@@ -255,12 +255,13 @@ TEST_F(PrepareFolderTest, AFolderSwappedForALinkChangesNothingOutsideTheDestinat
         std::vector<std::string> names = FolderNames(DestinationPath());
         ASSERT_EQ(packed ? 2u : 1u, names.size()); // the link, and the archive after it
         EXPECT_TRUE(fs::is_symlink(DestinationPath(names.front())));
-        if (packed)
+        if (packed) {
             EXPECT_EQ((std::map<std::string, std::string>{
                           {"Pellori_1_1_0_共通データ", ""},
                           {"共通データ.xml",
                            u8"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<共通データ>\n<a/>\n</共通データ>\n"}}),
                       ziptest::ArchiveEntries(DestinationPath(names.back())));
+        }
         std::vector<std::string> written = {u8"Pellori_1_1_0_共通データ", u8"共通データ.xml"};
         EXPECT_EQ(packed ? std::vector<std::string>() : written, FolderNames(racer.Path("moved")));
         EXPECT_EQ(packed ? Messages_t() : Messages_t({{"ZpArchiveでエラー発生", MB_OK}}), Messages());

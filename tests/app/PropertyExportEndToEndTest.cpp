@@ -89,6 +89,16 @@ std::string DocumentLine(const std::string& folder)
 
 class PropertyExport : public ShellTest {
 protected:
+    // Each text that the migration dialog's progress line showed at once.
+    std::vector<CString> ProgressShown() const
+    {
+        std::vector<CString> texts;
+        for (const auto& update : m_ui.updates)
+            if (update.first == IDC_SO_PROGRESS)
+                texts.push_back(update.second);
+        return texts;
+    }
+
     PropertyExport()
     {
         sampledata::MakeSampleDataSet(m_data.Path("sample"));
@@ -215,6 +225,30 @@ TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
     ASSERT_EQ(22u, log.size());
     EXPECT_EQ(expected, entries);
     EXPECT_EQ(log, LogLines(m_folder.Path("ravuRivo.log")));
+
+    // The progress line showed each step at once, once per property, and was emptied after the
+    // completion message; the wait cursor went on once and off again.
+    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", "物件データを作成しています。　1 / 6",
+                                    "物件データを作成しています。　2 / 6", "物件データを作成しています。　3 / 6",
+                                    "物件データを作成しています。　4 / 6", "物件データを作成しています。　5 / 6",
+                                    "物件データを作成しています。　6 / 6", ""}),
+              ProgressShown());
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), m_ui.waitCursor);
+}
+
+// A register that cannot be read ends the export with the database's report: the wait cursor
+// is off again and the progress line empty, with no completion message.
+TEST_F(PropertyExport, ARegisterThatCannotBeReadLeavesNoWaitCursorOrProgress)
+{
+    ziptest::WriteBytes(m_data.Path("sample/bukken/APP_BUKKEN.mdb"), "not a database at all");
+    RunExport(0);
+    EXPECT_TRUE(m_ui.messageBoxes.empty());
+    // Told when the dialog lists the register, and when the export opens it.
+    ASSERT_EQ(2u, m_ui.registerReports.size());
+    EXPECT_EQ(m_ui.registerReports[0], m_ui.registerReports[1]);
+    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", ""}), ProgressShown());
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), m_ui.waitCursor);
+    EXPECT_EQ(1u, FolderNames(m_data.Path("sample/export")).size()); // the reference data's archive
 }
 
 namespace {

@@ -48,8 +48,9 @@ TEST(ZnModelDate, EraAndTextFormAroundTheStartsOfTheEras)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
         ZnModelDate date = MakeDate(c.year, c.month, c.day);
-        if (c.era)
+        if (c.era) {
             EXPECT_EQ(c.era, date.GetEra());
+        }
         EXPECT_EQ(c.era != 0, date.IsValid());
         EXPECT_EQ(CString(c.text), date.GetDateString());
     }

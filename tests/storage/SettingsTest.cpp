@@ -527,8 +527,9 @@ TEST_F(ZnAppRegObjectTest, OutputDefaultsToTheFirstDrivePresent)
     for (const auto& step : steps) {
         SetDriveFolder(step.drive, step.folder);
         ASSERT_EQ(1, folders.Read());
-        if (step.output)
+        if (step.output) {
             EXPECT_EQ(step.output, folders.m_strValues[ZnAppRegObject::kOutputIndex]) << step.drive << step.folder;
+        }
     }
     EXPECT_EQ("C:\\App||||", Values(folders));
 

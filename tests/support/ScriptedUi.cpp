@@ -51,6 +51,13 @@ int ScriptedUi::MessageBox(const MessageBoxRequest& request)
     return answer;
 }
 
+void ScriptedUi::UpdateWindow(CWnd& wnd)
+{
+    CString text;
+    wnd.GetWindowText(text);
+    updates.emplace_back(wnd.GetDlgCtrlID(), text);
+}
+
 BOOL ScriptedUi::BrowseForFolder(CFolderBrowser& browser, CString& chosenPath)
 {
     FolderRequest request{browser.GetOwnerWindow(), browser.GetTitle(),     browser.GetFlags(),

@@ -62,10 +62,13 @@ public:
     std::vector<UINT> beeps;
     std::vector<UINT> popupMenus; // the first command of each popup shown
     std::vector<BOOL> waitCursor; // each time the wait cursor went on or off
+    // The control id (GetDlgCtrlID) and window text of each window updated at once (UpdateWindow).
+    std::vector<std::pair<int, CString>> updates;
 
     int MessageBox(const MessageBoxRequest& request) override;
     void MessageBeep(UINT type) override { beeps.push_back(type); }
     void ShowWaitCursor(BOOL bShow) override { waitCursor.push_back(bShow); }
+    void UpdateWindow(CWnd& wnd) override;
     BOOL BrowseForFolder(CFolderBrowser& browser, CString& chosenPath) override;
     INT_PTR RunFileDialog(CFileDialog& dialog) override;
     INT_PTR RunPrintDialog(CPrintDialog& dialog) override;

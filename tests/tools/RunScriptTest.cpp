@@ -1,4 +1,5 @@
-// The settings part of scripts/run for a user of a temporary home: made once, then left alone or reused.
+// scripts/run for a user of a temporary home without a display: the settings part made once, then
+// left alone or reused; the program's part refused at once.
 #include "tests/support/CommandOutput.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
@@ -24,13 +25,18 @@ protected:
     }
     void TearDown() override { unsetenv("ZN_DRIVE_A"); }
 
-    // Runs scripts/run --settings-only with the temporary home and build folders; its exit status.
-    int RunSettings()
+    // Runs scripts/run --settings-only with the temporary home and build folders and no display;
+    // its exit status.
+    int RunSettings() { return RunScript("--settings-only"); }
+
+    // Runs scripts/run with those arguments, the temporary home and build folders and no display.
+    int RunScript(const std::string& arguments)
     {
         int status = -1;
-        m_output = testsupport::CommandOutput("cd '" ZN_SOURCE_DIR "' && env -u ZN_SAMPLE_DIR HOME='" + m_home.Path() +
-                                              "' BUILD_DIR='" + m_build.Path() + "' bash scripts/run --settings-only 2>&1",
-                                              &status);
+        m_output = testsupport::CommandOutput(
+            "cd '" ZN_SOURCE_DIR "' && env -u ZN_SAMPLE_DIR -u DISPLAY -u WAYLAND_DISPLAY HOME='" + m_home.Path() +
+                "' BUILD_DIR='" + m_build.Path() + "' bash scripts/run " + arguments + " 2>&1",
+            &status);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -91,4 +97,14 @@ TEST_F(RunScriptTest, MakesTheSampleSetOnceAndPointsTheSettingsAtIt)
     EXPECT_EQ("the user's own file", ReadFileBytes(m_build.Path("app/COM_CODE.mdb")));
     ASSERT_EQ(1, folders.Read());
     EXPECT_EQ(Windows(Sample("bukken")), folders.m_strValues[2].Bytes());
+}
+
+TEST_F(RunScriptTest, WithoutADisplayStopsBeforeBuildingAnything)
+{
+    EXPECT_EQ(1, RunScript(""));
+    EXPECT_EQ("The program needs a display: run it in a desktop session.\n", m_output);
+    // Neither the build folder's settings nor the sample set were touched.
+    EXPECT_NE(0, access(m_build.Path("CMakeCache.txt").c_str(), F_OK));
+    EXPECT_NE(0, access(Sample("").c_str(), F_OK));
+    EXPECT_NE(0, access(m_registry.MachineHive().c_str(), F_OK));
 }

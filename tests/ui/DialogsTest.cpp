@@ -395,6 +395,36 @@ TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWith
     frame->DestroyWindow();
 }
 
+// While long work runs, a shown dialog's line is painted at once and the wait cursor shows, but
+// not over a message box, which waits for an answer.
+TEST(WxUiHostWindows, LongWorkShowsTheWaitCursorAndRepaintsALineAtOnce)
+{
+    CWinApp app("テスト");
+    CDialog notice;
+    ASSERT_TRUE(notice.Create(IDD_NOTICE, nullptr));
+    notice.ShowWindow(SW_SHOW);
+    wxWindow* shown = uitest::Host().PeerWindow(notice);
+    ASSERT_NE(nullptr, shown);
+    {
+        CWaitCursor wait;
+        EXPECT_TRUE(wxIsBusy());
+        CWnd* line = notice.GetDlgItem(IDC_NOTICE_TEXT);
+        line->SetWindowText("物件データを作成しています。　1 / 3");
+        line->UpdateWindow();
+        EXPECT_EQ(Utf8(u8"物件データを作成しています。　1 / 3"),
+                  LabelOf(uitest::Control<wxStaticText>(*shown, IDC_NOTICE_TEXT)));
+        uitest::WhenModal([&](wxDialog& box) {
+            EXPECT_FALSE(wxIsBusy());
+            uitest::Click(box.FindWindow(wxID_OK));
+        });
+        EXPECT_EQ(IDOK, AfxMessageBox("一部のデータを出力できませんでした。", MB_ICONSTOP));
+        EXPECT_TRUE(wxIsBusy());
+    }
+    EXPECT_FALSE(wxIsBusy());
+    notice.DestroyWindow();
+    EXPECT_EQ(0u, uitest::SettleWindows());
+}
+
 #define NAME(name) {#name, long(name)}
 const std::map<std::string, long> kNames = {
     NAME(MB_OK), NAME(MB_OKCANCEL), NAME(MB_YESNO), NAME(MB_YESNOCANCEL), NAME(MB_RETRYCANCEL),
@@ -596,7 +626,8 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
     ASSERT_EQ(3u, host.folderRequests.size());
     EXPECT_EQ(wxString::FromUTF8(u8"フォルダの参照"), host.folderRequests[0].first);
     EXPECT_EQ(std::string(u8"/物件/データ"), host.folderRequests[0].second);
-    EXPECT_EQ(std::string(), host.folderRequests[1].second);
+    // With nothing to select, the browser opens at My Computer's stand-in, the folder of C:.
+    EXPECT_EQ(std::string("/"), host.folderRequests[1].second);
 
     host.fileAnswer = u8"/tmp/様式/確認申請";
     CFileDialog open(TRUE, "kpd", nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,

@@ -107,7 +107,7 @@ protected:
         int groupIndex;
         std::function<void()> setUp;
         int groupsAppended = 0; // the building number groups in the document afterwards, when added
-        CString message;        // the one message expected, with the exclamation icon
+        CString message{};      // the one message expected, with the exclamation icon
     };
     std::vector<Case> Cases();
 };
@@ -289,8 +289,9 @@ TEST_F(IndexFilesTest, FilesThatCannotBeOpenedOrWrittenAreToldAndLeftOut)
         std::string root = RootPath(std::to_string(++caseNumber));
         for (const char* folder : {"", "/Sinsei", "/Info"})
             ASSERT_EQ(0, mkdir((root + folder).c_str(), 0777));
-        if (c.blocked)
+        if (c.blocked) {
             ASSERT_EQ(0, mkdir((root + "/" + c.blocked).c_str(), 0777));
+        }
         ui_.AnswerMessageBox(IDOK);
         {
             ziptest::FileSizeLimit limit(c.sizeLimit);

@@ -214,7 +214,8 @@ TEST_F(ZipLibraryTest, ExistingArchiveIsNeitherReplacedNorAddedTo)
 TEST_F(ZipLibraryTest, TheArchiveIsOnTheDiskBeforeAnySourceIsRemoved)
 {
     std::string folder = MakeExportFolder(parent_.Path());
-    SyncWatch watch{folder};
+    SyncWatch watch;
+    watch.sources = folder;
     syncWatch = &watch;
     LibraryEntries library;
     int packed = library.Pack(folder, "..\\out.zip");
@@ -289,7 +290,8 @@ int PackChangingBeforeTheRemoval(const std::string& folder, const std::function<
                                  bool folderEntries = true)
 {
     std::string parent = fs::path(folder).parent_path().string();
-    SyncWatch watch{folder};
+    SyncWatch watch;
+    watch.sources = folder;
     watch.whileSyncing = [&](const std::string& path) {
         if (path == parent)
             change();

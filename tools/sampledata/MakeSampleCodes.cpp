@@ -2,15 +2,22 @@
 // folder that does not hold them yet.
 #include "platform/database/CDaoException.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
+#include "tools/sampledata/ToolUsage.h"
 
 #include <cstdio>
 
+namespace {
+const char kUsage[] = "usage: make_sample_codes FOLDER\n"
+                      "Writes the sample COM_CODE.mdb and COM_CHIIKI.mdb into the application folder FOLDER,\n"
+                      "which must not hold them yet.\n";
+} // namespace
+
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
+    if (int status = CheckToolArguments(argc, argv, kUsage); status >= 0)
+        return status;
+    if (argc != 2)
+        return ShowWrongCall(kUsage);
     std::string folder = argv[1];
     try {
         MakeSampleComCode(folder + "/COM_CODE.mdb");

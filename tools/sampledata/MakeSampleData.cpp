@@ -3,16 +3,23 @@
 #include "platform/core/CException.h"
 #include "platform/core/Cp932.h"
 #include "tools/sampledata/SampleDataSet.h"
+#include "tools/sampledata/ToolUsage.h"
 
 #include <cstdio>
 #include <exception>
 
+namespace {
+const char kUsage[] = "usage: make_sample_data FOLDER\n"
+                      "Writes the sample data set (property register, document files, reference data,\n"
+                      "code databases) into FOLDER, which is made when missing and must not hold one yet.\n";
+} // namespace
+
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
+    if (int status = CheckToolArguments(argc, argv, kUsage); status >= 0)
+        return status;
+    if (argc != 2)
+        return ShowWrongCall(kUsage);
     try {
         sampledata::MakeSampleDataSet(argv[1]);
     } catch (CException* e) {

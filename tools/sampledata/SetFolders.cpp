@@ -5,6 +5,7 @@
 //     keeps its stored value, or takes its default (the first drive present) when it has none.
 #include "platform/files/WinPath.h"
 #include "storage/ZnAppRegObject.h"
+#include "tools/sampledata/ToolUsage.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,11 +13,10 @@
 
 namespace {
 
-int Usage(const char* program)
-{
-    std::fprintf(stderr, "usage: %s --check | %s APP COM OBJ DST\n", program, program);
-    return 2;
-}
+const char kUsage[] = "usage: set_folders --check | set_folders APP COM OBJ DST\n"
+                      "--check: exit status 0 when the settings name an application folder, else 1.\n"
+                      "APP COM OBJ DST: points the settings at the application, reference-data,\n"
+                      "property-register and destination folders.\n";
 
 int WriteFolders(char** folders)
 {
@@ -33,12 +33,14 @@ int WriteFolders(char** folders)
 
 int main(int argc, char** argv)
 {
+    if (int status = CheckToolArguments(argc, argv, kUsage, {"--check"}); status >= 0)
+        return status;
     if (argc == 2 && std::strcmp(argv[1], "--check") == 0) {
         CString folder;
         return GetInstallPath(folder) && !folder.IsEmpty() ? 0 : 1;
     }
     if (argc != 5)
-        return Usage(argv[0]);
+        return ShowWrongCall(kUsage);
     if (WriteFolders(argv + 1) != 0) {
         std::fprintf(stderr, "%s: the settings cannot be written\n", argv[0]);
         return 1;

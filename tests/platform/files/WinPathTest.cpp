@@ -1,5 +1,5 @@
-#include "platform/files/WinDrive.h"
 #include "platform/files/WinPath.h"
+#include "platform/files/WinDrive.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
@@ -68,6 +68,23 @@ TEST_F(WinPathTest, FindsExistingNamesWhateverTheirCase)
     EXPECT_EQ(root.Path("Data/Missing/Deeper"), WinPathToLinux("D:\\data\\Missing\\Deeper"));
     CFile file;
     EXPECT_TRUE(file.Open("D:\\data\\表FOLDER\\REPORT.txt", CFile::modeRead));
+}
+
+// My Computer stands for the drives: the first fixed drive present, a floppy one, or the home folder.
+TEST_F(WinPathTest, MyComputerIsTheFirstDrivePresentElseTheHomeFolder)
+{
+    EXPECT_EQ("/", MyComputerFolder());
+    TempFolder floppy, data, home;
+    SetDriveFolder('A', floppy.Path());
+    SetDriveFolder('D', data.Path());
+    EXPECT_EQ("/", MyComputerFolder());
+    SetDriveFolder('C', "");
+    EXPECT_EQ(data.Path(), MyComputerFolder());
+    SetDriveFolder('D', data.Path("absent"));
+    EXPECT_EQ(floppy.Path(), MyComputerFolder());
+    SetDriveFolder('A', "");
+    testsupport::ScopedEnv homeVariable("HOME", home.Path());
+    EXPECT_EQ(home.Path(), MyComputerFolder());
 }
 
 TEST_F(WinPathTest, DriveTypesFollowTheTableAndTheEnvironment)
