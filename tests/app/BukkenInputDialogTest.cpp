@@ -86,8 +86,9 @@ protected:
         });
         std::vector<std::string> texts = MessageTexts();
         ASSERT_EQ(shown + (text ? 1 : 0), texts.size()) << name;
-        if (text)
+        if (text) {
             EXPECT_EQ(text, texts.back()) << name;
+        }
     }
 
     std::vector<std::string> RegisterRows(const std::string& relative)
