@@ -1,12 +1,18 @@
 #include "readers/ZnOldFormReaderTable.h"
 
 #include "readers/ZnOldFormReader.h"
+#include "readers/ZnOldFormReaderBuildConf.h"
+#include "readers/ZnOldFormReaderBuildMod.h"
 
 #include <cstdlib>
 
 const std::vector<ZnOldFormReaderTable::Row>& ZnOldFormReaderTable::Rows()
 {
-    static const std::vector<Row> rows = {};
+    static const std::vector<Row> rows = {
+        // The building confirmation and its plan change.
+        {100001, 100001, "#110", "ZnModelAppBuildConf", nullptr, Create<ZnOldFormReaderBuildConf>},
+        {100301, 100301, "#410", "ZnModelAppBuildMod", nullptr, Create<ZnOldFormReaderBuildMod>},
+    };
     return rows;
 }
 
