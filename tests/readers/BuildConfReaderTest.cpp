@@ -209,3 +209,38 @@ TEST(ZnOldFormReaderBuildConf, BuildsTheHeaderAndTheCommonValues)
     EXPECT_EQ(Strings({"4|", "0|"}), Of(local.m_structureNumGroups));
     EXPECT_EQ("02220903", Of(app->m_applicationDate));
 }
+
+TEST(ZnOldFormReaderBuildConf, ReadsTheSameWhenItsCallerSetsItUp)
+{
+    std::unique_ptr<ZnModelAppBuildConf> loaded = ReadFloppy();
+    ASSERT_TRUE(loaded);
+    // As the inspection readers set theirs up: no index, the number of buildings written "%d".
+    ZnOldFormReaderBuildConf reader;
+    reader.m_basePath = Floppy();
+    reader.m_formFolder = "Keikaku\\";
+    reader.m_appTypeCode = "100001";
+    reader.m_indexColumns[ZnOldFormReader::columnBuildings].Format("%d", 2);
+    reader.m_rowNumbers.Add("R-101");
+    reader.m_rowNumbers.Add("R-102");
+    std::unique_ptr<ZnModelApp> direct(reader.Read());
+    ASSERT_TRUE(direct);
+    EXPECT_EQ(Strings({"1|R-101", "2|R-102"}), Of(direct->m_header.m_localData.m_buildingNumGroups));
+    // Only the values of the index that the caller did not give differ.
+    direct->m_header = loaded->m_header;
+    direct->m_applicationDate = loaded->m_applicationDate;
+    auto store = [](ZnModelApp& app) { return testsupport::StoreToBytes([&](CArchive& ar) { app.Serialize(ar); }); };
+    EXPECT_EQ(testsupport::Hex(store(*loaded)), testsupport::Hex(store(*direct)));
+}
+
+TEST(ZnOldFormReaderBuildConf, DocumentStoresAndLoadsBackWhole)
+{
+    std::unique_ptr<ZnModelAppBuildConf> app = ReadFloppy();
+    ASSERT_TRUE(app);
+    std::string stored = testsupport::StoreToBytes([&](CArchive& ar) { app->Serialize(ar); });
+    ZnModelAppBuildConf loaded;
+    testsupport::LoadFromBytes(stored, [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(testsupport::Hex(stored),
+              testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) { loaded.Serialize(ar); })));
+    EXPECT_EQ(Of(app->m_buildPageList.GetHead()->m_floorOutlineList),
+              Of(loaded.m_buildPageList.GetHead()->m_floorOutlineList));
+}

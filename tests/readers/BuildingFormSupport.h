@@ -8,6 +8,7 @@
 #include "model/ZnModelAppBuildMod.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace buildingtest {
@@ -142,5 +143,72 @@ template <std::size_t count> std::string Flags(const int (&flags)[count])
         text += std::to_string(flag);
     return text;
 }
+
+} // namespace buildingtest
+
+#include <filesystem>
+
+namespace buildingtest {
+
+// A copy of the hand-made floppy in a temporary folder, whose form files a test replaces, and
+// readers set up on it as the inspection readers set theirs up.
+class FloppyCopy {
+public:
+    FloppyCopy()
+    {
+        std::filesystem::copy(testsupport::DataPath("readers/building"), m_folder.Path(),
+                              std::filesystem::copy_options::recursive);
+    }
+
+    // Replaces a form file of the folder with the given CP932 text.
+    void Write(const std::string& form, const std::string& text) const
+    {
+        testsupport::WriteFileBytes(m_folder.Path("Keikaku/" + form), text);
+    }
+    // The text of a form file without its lines that hold the given text.
+    std::string Without(const std::string& form, const std::string& text) const
+    {
+        std::string bytes = testsupport::ReadFileBytes(m_folder.Path("Keikaku/" + form));
+        std::string kept;
+        for (size_t start = 0; start < bytes.size();) {
+            size_t end = bytes.find('\n', start);
+            end = end == std::string::npos ? bytes.size() : end + 1;
+            std::string line = bytes.substr(start, end - start);
+            if (line.find(text) == std::string::npos)
+                kept += line;
+            start = end;
+        }
+        return kept;
+    }
+    // Replaces the index file with the given CP932 text.
+    void WriteIndex(const std::string& text) const { testsupport::WriteFileBytes(m_folder.Path("Info/filename.iba"), text); }
+    CString Base() const { return readertest::WinFolder(m_folder.Path()); }
+    void Remove(const std::string& form) const { std::filesystem::remove(m_folder.Path("Keikaku/" + form)); }
+
+    // Sets the reader up on the folder: the base path, the form folder, the document-kind code,
+    // the number of buildings, the data version and the rows' numbers.
+    void SetUp(ZnOldFormReader& reader, const CString& buildings, const CString& version = "6.40") const
+    {
+        reader.m_basePath = Base();
+        reader.m_formFolder = "Keikaku\\";
+        reader.m_appTypeCode = "100001";
+        reader.m_indexColumns[ZnOldFormReader::columnBuildings] = buildings;
+        reader.m_indexColumns[ZnOldFormReader::columnVersion] = version;
+        reader.m_rowNumbers.Add("R-101");
+        reader.m_rowNumbers.Add("R-102");
+    }
+
+    // What a reader of the class set up on the folder reads (null when it reads nothing).
+    template <typename Reader, typename Document = ZnModelAppBuildConf>
+    std::unique_ptr<Document> Read(const CString& buildings = "2", const CString& version = "6.40") const
+    {
+        Reader reader;
+        SetUp(reader, buildings, version);
+        return std::unique_ptr<Document>(static_cast<Document*>(reader.Read()));
+    }
+
+private:
+    testsupport::TempFolder m_folder;
+};
 
 } // namespace buildingtest
