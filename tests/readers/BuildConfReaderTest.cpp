@@ -93,19 +93,20 @@ TEST(ZnOldFormReaderBuildConf, ReadsTheSitePage)
     EXPECT_EQ("1|1|0", Join(std::to_string(site.m_fireZone), std::to_string(site.m_semiFireZone),
                             std::to_string(site.m_noFireZone)));
     EXPECT_EQ("その他ポ区域|0|1", Join(Text(site.m_otherZoneText), std::to_string(site.m_otherZoneFlag1),
-                                      std::to_string(site.m_otherZoneFlag2)));
+                                       std::to_string(site.m_otherZoneFlag2)));
     EXPECT_EQ("6.5|12.25", Join(Number(site.m_roadWidth), Number(site.m_roadFrontage)));
     EXPECT_EQ(Strings({"150.5||1|31|200|60", "50.25|10.5|0|32|300|80", "20||1|33|150|50"}),
               Of(site.m_siteArea.m_zoneList));
-    EXPECT_EQ("3.5|1.25|敷地備考", Join(Number(site.m_siteArea.m_buildableFloorAreaRatio),
-                                        Number(site.m_siteArea.m_buildableCoverageRatio), Text(site.m_siteArea.m_text)));
+    EXPECT_EQ("3.5|1.25|敷地備考",
+              Join(Number(site.m_siteArea.m_buildableFloorAreaRatio), Number(site.m_siteArea.m_buildableCoverageRatio),
+                   Text(site.m_siteArea.m_text)));
     EXPECT_EQ("08010|事務所ソ", Join(Text(site.m_mainUsageCode.m_code), Text(site.m_mainUsageText)));
     EXPECT_EQ("1010000", Flags(site.m_constKind));
     EXPECT_EQ("80.5|10.25", Of(site.m_buildingArea));
     const ZnModelAppTotalFloorArea& total = site.m_totalFloorArea;
-    EXPECT_EQ("100.5|20.5|5.5|1.5|3.25|0.75|12|2|60.5|7.5", Join(Of(total.m_whole), Of(total.m_basementHousing),
-                                                                Of(total.m_commonCorridor), Of(total.m_garage),
-                                                                Of(total.m_housing)));
+    EXPECT_EQ("100.5|20.5|5.5|1.5|3.25|0.75|12|2|60.5|7.5",
+              Join(Of(total.m_whole), Of(total.m_basementHousing), Of(total.m_commonCorridor), Of(total.m_garage),
+                   Of(total.m_housing)));
     EXPECT_EQ(2, site.m_appBuildingCount);
     EXPECT_EQ(1, site.m_otherBuildingCount);
     EXPECT_EQ("15.5|4|1|9.5|2|0",
@@ -114,13 +115,14 @@ TEST(ZnOldFormReaderBuildConf, ReadsTheSitePage)
                    std::to_string(site.m_otherFloorsAbove), std::to_string(site.m_otherFloorsBelow)));
     EXPECT_EQ("M1|鉄筋表", Of(site.m_mainStrKind));
     const ZnModelAppTenkuritu& exemption = site.m_tenkuritu;
-    EXPECT_EQ("1|1|0|1", Join(std::to_string(exemption.m_first), std::to_string(exemption.m_roadLimitExempt),
-                              std::to_string(exemption.m_adjacentLimitExempt),
-                              std::to_string(exemption.m_northLimitExempt)));
+    EXPECT_EQ("1|1|0|1",
+              Join(std::to_string(exemption.m_first), std::to_string(exemption.m_roadLimitExempt),
+                   std::to_string(exemption.m_adjacentLimitExempt), std::to_string(exemption.m_northLimitExempt)));
     EXPECT_EQ(CString("許可ソ"), site.m_permitText);
     EXPECT_EQ("02220901|02230331", Join(Of(site.m_constStartDate), Of(site.m_constEndDate)));
     EXPECT_EQ("1|02221001|基礎工事", Of(site.m_specStageDate));
-    EXPECT_EQ("その他表|備考ポ|変更ソ", Join(Text(site.m_otherMatters), Text(site.m_remarks), Text(site.m_changeSummary)));
+    EXPECT_EQ("その他表|備考ポ|変更ソ",
+              Join(Text(site.m_otherMatters), Text(site.m_remarks), Text(site.m_changeSummary)));
     EXPECT_EQ(Strings({"M2|木造", "M3|鉄骨"}), Of(site.m_strKindList));
     EXPECT_EQ(Strings({"1|02221101|中間一", "2|02221201|中間二"}), Of(site.m_specStageList));
     for (int i = 0; i < 8; ++i) {
@@ -164,10 +166,9 @@ TEST(ZnOldFormReaderBuildConf, ReadsOneBuildingPagePerBuilding)
               Join(std::to_string(first.m_floorsAboveGround), std::to_string(first.m_floorsBelowGround),
                    std::to_string(first.m_penthouseFloors), std::to_string(first.m_basementStoreFloors),
                    Number(first.m_maxHeight), Number(first.m_maxEavesHeight), Text(first.m_equipKinds)));
-    EXPECT_EQ("0|B2|型式123|認証456",
-              Join(std::to_string(first.m_confException.m_noException),
-                   Text(first.m_confException.m_buildingClassCode.m_code), Text(first.m_confException.m_text),
-                   Text(first.m_certNumber)));
+    EXPECT_EQ("0|B2|型式123|認証456", Join(std::to_string(first.m_confException.m_noException),
+                                           Text(first.m_confException.m_buildingClassCode.m_code),
+                                           Text(first.m_confException.m_text), Text(first.m_certNumber)));
     EXPECT_EQ("屋根表|外壁ソ|軒裏ポ|45|水洗|その他必要|変更概要一",
               Join(Text(first.m_roof), Text(first.m_outerWall), Text(first.m_eaves),
                    std::to_string(first.m_roomFloorHeight), Text(first.m_toiletKind), Text(first.m_text2),
@@ -185,10 +186,9 @@ TEST(ZnOldFormReaderBuildConf, ReadsOneBuildingPagePerBuilding)
     EXPECT_EQ(2, second.m_buildingNumber);
     EXPECT_EQ("施工一||13|許001|営業所一||111|1111|住所一|03|1|1", Of(second.m_constructor));
     EXPECT_EQ(Strings({"08040|住宅"}), Of(second.m_usageList));
-    EXPECT_EQ("1|B1|型式2|認証2",
-              Join(std::to_string(second.m_confException.m_noException),
-                   Text(second.m_confException.m_buildingClassCode.m_code), Text(second.m_confException.m_text),
-                   Text(second.m_certNumber)));
+    EXPECT_EQ("1|B1|型式2|認証2", Join(std::to_string(second.m_confException.m_noException),
+                                       Text(second.m_confException.m_buildingClassCode.m_code),
+                                       Text(second.m_confException.m_text), Text(second.m_certNumber)));
     EXPECT_EQ("|二の備考二|", Join(Text(second.m_remarks1), Text(second.m_remarks2), Text(second.m_remarks3)));
     EXPECT_EQ(Strings({"F2|40.5|0|25|0|0|0||||"}), Of(second.m_floorOutlineList));
 }

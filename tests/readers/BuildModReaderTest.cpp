@@ -11,9 +11,10 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-const char planChangeIndex[] = "\"#000\",\"変更\",\"20240105\",\"6.40\",\"7\",\"\",\"100301\",\"2\",\"0\",\"0\",\"0\",\"0\"\r\n"
-                               "\"#001\",\"\",\"\",\"220903\",\"R-101\",\"\"\r\n"
-                               "\"#002\",\"\",\"\",\"220904\",\"R-102\",\"\"\r\n";
+const char planChangeIndex[] =
+    "\"#000\",\"変更\",\"20240105\",\"6.40\",\"7\",\"\",\"100301\",\"2\",\"0\",\"0\",\"0\",\"0\"\r\n"
+    "\"#001\",\"\",\"\",\"220903\",\"R-101\",\"\"\r\n"
+    "\"#002\",\"\",\"\",\"220904\",\"R-102\",\"\"\r\n";
 
 // The plan change that the loader's reader reads from the floppy with a plan change's index.
 std::unique_ptr<ZnModelAppBuildMod> ReadPlanChange(const FloppyCopy& floppy)
@@ -41,8 +42,9 @@ TEST(ZnOldFormReaderBuildMod, ReadsThePreviousConfirmationAndTheSummary)
     FloppyCopy floppy;
     std::unique_ptr<ZnModelAppBuildMod> app = ReadPlanChange(floppy);
     ASSERT_TRUE(app);
-    EXPECT_EQ("第H22確認00123号|02220801|建築主事ソ",
-              Join(Text(app->m_prevConfNum.m_number), Of(app->m_prevConfNum.m_date), Text(app->m_prevConfNum.m_furtherText)));
+    EXPECT_EQ(
+        "第H22確認00123号|02220801|建築主事ソ",
+        Join(Text(app->m_prevConfNum.m_number), Of(app->m_prevConfNum.m_date), Text(app->m_prevConfNum.m_furtherText)));
     EXPECT_EQ(CString("階数の変更ポ"), app->m_planChangeSummary);
     // The rest of the pages as the confirmation reads them.
     EXPECT_EQ("表山太郎|ケンチクヌシ|100|0001|東京都千代田区ソ町1|03|1111|2222", Of(app->m_firstOwner));

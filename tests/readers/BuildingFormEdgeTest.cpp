@@ -14,20 +14,23 @@ namespace {
 
 std::string FireZones(const ZnModelAppSitePage& site)
 {
-    return Join(std::to_string(site.m_fireZone), std::to_string(site.m_semiFireZone), std::to_string(site.m_noFireZone));
+    return Join(std::to_string(site.m_fireZone), std::to_string(site.m_semiFireZone),
+                std::to_string(site.m_noFireZone));
 }
 
 std::string OtherZones(const ZnModelAppSitePage& site)
 {
-    return Join(Text(site.m_otherZoneText), std::to_string(site.m_otherZoneFlag1), std::to_string(site.m_otherZoneFlag2));
+    return Join(Text(site.m_otherZoneText), std::to_string(site.m_otherZoneFlag1),
+                std::to_string(site.m_otherZoneFlag2));
 }
 
 std::string Heights(const ZnModelAppSitePage& site)
 {
     const ZnModelAppTenkuritu& exemption = site.m_tenkuritu;
-    return Join(Number(site.m_appMaxHeight), std::to_string(site.m_appFloorsAbove), std::to_string(site.m_appFloorsBelow),
-                Number(site.m_otherMaxHeight), std::to_string(site.m_otherFloorsAbove),
-                std::to_string(site.m_otherFloorsBelow), Of(site.m_mainStrKind),
+    return Join(Number(site.m_appMaxHeight), std::to_string(site.m_appFloorsAbove),
+                std::to_string(site.m_appFloorsBelow), Number(site.m_otherMaxHeight),
+                std::to_string(site.m_otherFloorsAbove), std::to_string(site.m_otherFloorsBelow),
+                Of(site.m_mainStrKind),
                 Join(std::to_string(exemption.m_first), std::to_string(exemption.m_roadLimitExempt),
                      std::to_string(exemption.m_adjacentLimitExempt), std::to_string(exemption.m_northLimitExempt)));
 }
@@ -66,9 +69,8 @@ TEST(BuildingFormPages, ReadSiteItemsAsTheirTableSays)
                          Text(s.m_siteArea.m_text));
          },
          "10||1|31|200|60|20|5|0|32|300|80|3|4|u"},
-        {"#12070,\"10\",\"\",\"31\",\"200\",\"60\",\"1\",\"2\"", [](const ZnModelAppSitePage& s) {
-             return std::to_string(s.m_siteArea.m_zoneList.GetCount());
-         }, "0"},
+        {"#12070,\"10\",\"\",\"31\",\"200\",\"60\",\"1\",\"2\"",
+         [](const ZnModelAppSitePage& s) { return std::to_string(s.m_siteArea.m_zoneList.GetCount()); }, "0"},
         {nineFields, Heights, "12.5|3|1|7.5|2|0|M1|RC|0|0|0|0"},
         {"#12130,\"12.5\",\"3\",\"1\",\"7.5\",\"2\",\"0\",\"M1\"", Heights, "0|0|0|0|0|0|||0|0|0|0"},
         {"#12110,\"a\",\"b\",\"1\",\"2\",\"c\",\"3\",\"4\",\"d\",\"5\",\"6\",\"e\",\"7\",\"8\",\"f\",\"9\"",
@@ -118,13 +120,12 @@ TEST(BuildingFormPages, HeightExemptionCodesSetTheirFlags)
 TEST(BuildingFormPages, PartiesKeepWhatTheirRecordsAllow)
 {
     FloppyCopy floppy;
-    floppy.Write("Ksq001.110",
-                 "#11060,\"短い\",\"13\",\"施工009\",\"営業所\",\"170-0009\",\"住所\"\r\n"
-                 "#11220,\"1\",\"13\",\"a\",\"一番\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\",\"1-2-3\"\r\n"
-                 "#11220,\"1\",\"13\",\"a\",\"\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\",\"1-2-3\"\r\n"
-                 "#11220,\"1\",\"13\",\"a\",\"二番\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\",\"1-2-3\"\r\n"
-                 "#11240,\"1\",\"13\",\"a\",\"監理\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\"\r\n"
-                 "#11010,\"ヨミ\",\"名\",\"1234567\",\"住所\",\"0312345678\"\r\n");
+    floppy.Write("Ksq001.110", "#11060,\"短い\",\"13\",\"施工009\",\"営業所\",\"170-0009\",\"住所\"\r\n"
+                               "#11220,\"1\",\"13\",\"a\",\"一番\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\",\"1-2-3\"\r\n"
+                               "#11220,\"1\",\"13\",\"a\",\"\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\",\"1-2-3\"\r\n"
+                               "#11220,\"1\",\"13\",\"a\",\"二番\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\",\"1-2-3\"\r\n"
+                               "#11240,\"1\",\"13\",\"a\",\"監理\",\"1\",\"13\",\"b\",\"c\",\"1-2\",\"d\"\r\n"
+                               "#11010,\"ヨミ\",\"名\",\"1234567\",\"住所\",\"0312345678\"\r\n");
     std::unique_ptr<ZnModelAppBuildConf> app = floppy.Read<ZnOldFormReaderBuildConf>("0");
     ASSERT_TRUE(app);
     EXPECT_EQ(Of(ZnModelConstructor()), Of(app->m_constructor));
@@ -172,8 +173,10 @@ TEST(BuildingFormPages, WithoutKeysBuildingsTakeTheRecordsInTheirOrder)
     std::unique_ptr<ZnModelAppBuildConf> app = floppy.Read<ZnOldFormReaderBuildConf>();
     ASSERT_TRUE(app);
     ASSERT_EQ(2, app->m_buildPageList.GetCount());
-    EXPECT_EQ("施工一||13|許001|営業所一||111|1111|住所一|03|1|1", Of(app->m_buildPageList.GetAtIndex(0)->m_constructor));
-    EXPECT_EQ("施工二||14|許002|営業所二||222|2222|住所二|03|2|2", Of(app->m_buildPageList.GetAtIndex(1)->m_constructor));
+    EXPECT_EQ("施工一||13|許001|営業所一||111|1111|住所一|03|1|1",
+              Of(app->m_buildPageList.GetAtIndex(0)->m_constructor));
+    EXPECT_EQ("施工二||14|許002|営業所二||222|2222|住所二|03|2|2",
+              Of(app->m_buildPageList.GetAtIndex(1)->m_constructor));
 }
 
 TEST(BuildingFormPages, SpecialCaseAndRemarksFollowTheDataVersion)
@@ -201,10 +204,10 @@ TEST(BuildingFormPages, SpecialCaseAndRemarksFollowTheDataVersion)
         std::unique_ptr<ZnModelAppBuildConf> app = floppy.Read<ZnOldFormReaderBuildConf>("1", c.version);
         ASSERT_TRUE(app);
         const ZnModelAppBuildPage& page = *app->m_buildPageList.GetHead();
-        EXPECT_EQ(c.expected, Join(std::to_string(page.m_confException.m_noException),
-                                   Text(page.m_confException.m_buildingClassCode.m_code),
-                                   Text(page.m_confException.m_text), Text(page.m_certNumber),
-                                   Text(page.m_remarks2), Text(page.m_remarks3)));
+        EXPECT_EQ(c.expected,
+                  Join(std::to_string(page.m_confException.m_noException),
+                       Text(page.m_confException.m_buildingClassCode.m_code), Text(page.m_confException.m_text),
+                       Text(page.m_certNumber), Text(page.m_remarks2), Text(page.m_remarks3)));
     }
 }
 
@@ -217,10 +220,12 @@ TEST(BuildingFormPages, FloorsOfPage140ReplaceThoseOfPage130)
     } cases[] = {
         {"#14010,\"1\"\r\n#14030,\"5\"", nullptr, {}},
         {"", nullptr, {}},
-        {"#14020,\"F01\"\r\n#14020,\"F02\"\r\n#14030,\"30\"", nullptr,
+        {"#14020,\"F01\"\r\n#14020,\"F02\"\r\n#14030,\"30\"",
+         nullptr,
          {"F1|100.5|20.25|0|0|0|0||||", "F2|90|10|30|0|0|0||||"}},
         // A floor block ignores 14000 and 14010; the usages need four fields.
-        {"#14020,\"F01\"\r\n#14000\r\n#14010,\"5\"\r\n#14070,\"u\",\"n\"\r\n#14200,\"u\",\"n\",\"2.5\"", nullptr,
+        {"#14020,\"F01\"\r\n#14000\r\n#14010,\"5\"\r\n#14070,\"u\",\"n\"\r\n#14200,\"u\",\"n\",\"2.5\"",
+         nullptr,
          {"F1|100.5|20.25|0|0|0|0|[u|n|2.5]|||"}},
         // The building numbered 2 and 3: the first file's floors find no building 1.
         {"#14020,\"F01\"", "#13010,\"2\"\r\n#13100,\"F01\",\"5\",\"6\"", {"F1|0|0|0|0|0|0||||"}},

@@ -72,7 +72,10 @@ inline std::string Of(const ZnModelInspDate& stage)
     return Join(std::to_string(stage.m_count), Of(stage.m_date), Text(stage.m_name));
 }
 
-inline std::string Of(const ZnModelAppStrKind& kind) { return Join(Text(kind.m_strKindCode.m_code), Text(kind.m_text)); }
+inline std::string Of(const ZnModelAppStrKind& kind)
+{
+    return Join(Text(kind.m_strKindCode.m_code), Text(kind.m_text));
+}
 
 inline std::string Of(const ZnModelAppUsage& usage) { return Join(Text(usage.m_usageCode.m_code), Text(usage.m_text)); }
 
@@ -181,7 +184,10 @@ public:
         return kept;
     }
     // Replaces the index file with the given CP932 text.
-    void WriteIndex(const std::string& text) const { testsupport::WriteFileBytes(m_folder.Path("Info/filename.iba"), text); }
+    void WriteIndex(const std::string& text) const
+    {
+        testsupport::WriteFileBytes(m_folder.Path("Info/filename.iba"), text);
+    }
     CString Base() const { return readertest::WinFolder(m_folder.Path()); }
     void Remove(const std::string& form) const { std::filesystem::remove(m_folder.Path("Keikaku/" + form)); }
 
