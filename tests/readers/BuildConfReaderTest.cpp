@@ -228,19 +228,15 @@ TEST(ZnOldFormReaderBuildConf, ReadsTheSameWhenItsCallerSetsItUp)
     // Only the values of the index that the caller did not give differ.
     direct->m_header = loaded->m_header;
     direct->m_applicationDate = loaded->m_applicationDate;
-    auto store = [](ZnModelApp& app) { return testsupport::StoreToBytes([&](CArchive& ar) { app.Serialize(ar); }); };
-    EXPECT_EQ(testsupport::Hex(store(*loaded)), testsupport::Hex(store(*direct)));
+    EXPECT_EQ(testsupport::Hex(Stored(*loaded)), testsupport::Hex(Stored(*direct)));
 }
 
 TEST(ZnOldFormReaderBuildConf, DocumentStoresAndLoadsBackWhole)
 {
     std::unique_ptr<ZnModelAppBuildConf> app = ReadFloppy();
     ASSERT_TRUE(app);
-    std::string stored = testsupport::StoreToBytes([&](CArchive& ar) { app->Serialize(ar); });
     ZnModelAppBuildConf loaded;
-    testsupport::LoadFromBytes(stored, [&](CArchive& ar) { loaded.Serialize(ar); });
-    EXPECT_EQ(testsupport::Hex(stored),
-              testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) { loaded.Serialize(ar); })));
+    ExpectLoadsBackWhole(*app, loaded);
     EXPECT_EQ(Of(app->m_buildPageList.GetHead()->m_floorOutlineList),
               Of(loaded.m_buildPageList.GetHead()->m_floorOutlineList));
 }

@@ -119,10 +119,7 @@ TEST(ZnOldFormReaderBuildMod, DocumentStoresAndLoadsBackWhole)
     FloppyCopy floppy;
     std::unique_ptr<ZnModelAppBuildMod> app = ReadPlanChange(floppy);
     ASSERT_TRUE(app);
-    std::string stored = testsupport::StoreToBytes([&](CArchive& ar) { app->Serialize(ar); });
     ZnModelAppBuildMod loaded;
-    testsupport::LoadFromBytes(stored, [&](CArchive& ar) { loaded.Serialize(ar); });
-    EXPECT_EQ(testsupport::Hex(stored),
-              testsupport::Hex(testsupport::StoreToBytes([&](CArchive& ar) { loaded.Serialize(ar); })));
+    ExpectLoadsBackWhole(*app, loaded);
     EXPECT_EQ(CString("階数の変更ポ"), loaded.m_planChangeSummary);
 }

@@ -310,3 +310,15 @@ TEST(BuildingFormPages, VersionCheckAcceptsVersion640OrAPlannedStart)
         EXPECT_EQ(c.accepted, mod.IsVersionOK());
     }
 }
+
+TEST(BuildingFormPages, FindsBuildingFilesWhateverTheirCase)
+{
+    FloppyCopy floppy;
+    std::unique_ptr<ZnModelAppBuildConf> expected = floppy.Read<ZnOldFormReaderBuildConf>();
+    ASSERT_TRUE(expected);
+    floppy.Rename("Ksq002.130", "KSQ002.130");
+    floppy.Rename("Ksq001.140", "ksq001.140");
+    std::unique_ptr<ZnModelAppBuildConf> app = floppy.Read<ZnOldFormReaderBuildConf>();
+    ASSERT_TRUE(app);
+    EXPECT_EQ(testsupport::Hex(Stored(*expected)), testsupport::Hex(Stored(*app)));
+}

@@ -131,6 +131,20 @@ inline std::string Of(const ZnModelNumGroup& group)
     return Join(std::to_string(group.m_itemNumber), Text(group.m_firstNumber.m_number));
 }
 
+// The bytes of the document stored through the archive.
+inline std::string Stored(ZnModel& model)
+{
+    return testsupport::StoreToBytes([&](CArchive& ar) { model.Serialize(ar); });
+}
+
+// Loads the document stored into loaded and expects it to store to the same bytes again.
+inline void ExpectLoadsBackWhole(ZnModel& document, ZnModel& loaded)
+{
+    std::string stored = Stored(document);
+    testsupport::LoadFromBytes(stored, [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(testsupport::Hex(stored), testsupport::Hex(Stored(loaded)));
+}
+
 template <typename E> std::vector<std::string> Of(const ZnModelList<E>& list)
 {
     std::vector<std::string> entries;
@@ -189,6 +203,10 @@ public:
         testsupport::WriteFileBytes(m_folder.Path("Info/filename.iba"), text);
     }
     CString Base() const { return readertest::WinFolder(m_folder.Path()); }
+    void Rename(const std::string& form, const std::string& name) const
+    {
+        std::filesystem::rename(m_folder.Path("Keikaku/" + form), m_folder.Path("Keikaku/" + name));
+    }
     void Remove(const std::string& form) const { std::filesystem::remove(m_folder.Path("Keikaku/" + form)); }
 
     // Sets the reader up on the folder: the base path, the form folder, the document-kind code,
