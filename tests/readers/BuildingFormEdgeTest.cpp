@@ -290,6 +290,8 @@ TEST(BuildingFormPages, VersionCheckAcceptsVersion640OrAPlannedStart)
         {"6.20", "#12150,\"02220901\"", 0},
         {"6.00", "#12150,\"02220901\"", 0},
         {"", "#12150,\"02220901\"", 1},
+        // A record without fields before it is passed over.
+        {"", ",\r\n#12150,\"02220901\"", 1},
         {"", "#12140,\"x\"\r\n#12160,\"02220901\"", 0},
         {"", "#12140,\"x\"\r\n#12150", 1},
         {"", "", 0},
