@@ -1,20 +1,22 @@
 #include "readers/ZnOldFormReaderTable.h"
 
 #include "readers/ZnOldFormReader.h"
+#include "readers/ZnOldFormReaderBuildConf.h"
+#include "readers/ZnOldFormReaderBuildMod.h"
+#include "readers/ZnOldFormReaderCompInspConf.h"
+#include "readers/ZnOldFormReaderCompInspConfSub.h"
 #include "readers/ZnOldFormReaderEquipConf.h"
 #include "readers/ZnOldFormReaderEquipMod.h"
 #include "readers/ZnOldFormReaderLiftConf.h"
 #include "readers/ZnOldFormReaderLiftMod.h"
+#include "readers/ZnOldFormReaderRegInspConf.h"
+#include "readers/ZnOldFormReaderRegInspConfSub.h"
 #include "readers/ZnOldFormReaderSemiStrConf.h"
 #include "readers/ZnOldFormReaderSemiStrMod.h"
 #include "readers/ZnOldFormReaderStrLiftConf.h"
 #include "readers/ZnOldFormReaderStrLiftMod.h"
 #include "readers/ZnOldFormReaderStructConf.h"
 #include "readers/ZnOldFormReaderStructMod.h"
-#include "readers/ZnOldFormReaderCompInspConf.h"
-#include "readers/ZnOldFormReaderCompInspConfSub.h"
-#include "readers/ZnOldFormReaderRegInspConf.h"
-#include "readers/ZnOldFormReaderRegInspConfSub.h"
 
 #include <cstdlib>
 
@@ -51,6 +53,9 @@ const std::vector<ZnOldFormReaderTable::Row>& ZnOldFormReaderTable::Rows()
         {100102, 100106, "#280", "ZnModelAppRegInspConf", nullptr, Create<ZnOldFormReaderRegInspConfSub>},
         {100201, 100201, "#210", "ZnModelAppCompInspConf", nullptr, Create<ZnOldFormReaderCompInspConf>},
         {100202, 100206, "#210", "ZnModelAppCompInspConf", nullptr, Create<ZnOldFormReaderCompInspConfSub>},
+        // The building confirmation and its plan change.
+        {100001, 100001, "#110", "ZnModelAppBuildConf", nullptr, Create<ZnOldFormReaderBuildConf>},
+        {100301, 100301, "#410", "ZnModelAppBuildMod", nullptr, Create<ZnOldFormReaderBuildMod>},
     };
     return rows;
 }

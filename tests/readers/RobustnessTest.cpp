@@ -4,6 +4,9 @@
 
 #include "readers/VhString.h"
 #include "readers/ZnOldBukkenFolder.h"
+#include "readers/ZnOldBukkenFolderLoader.h"
+#include "readers/ZnOldBukkenReaderList.h"
+#include "readers/ZnOldFormReaderBuildMod.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -42,10 +45,32 @@ void ReadAsIndex(const CString& path)
     CPtrArray readers;
     readers.Add(&reader);
     folder.CreateFormReaders(index.rows, readers);
-    // A damaged index may still name a document kind that has readers.
     ASSERT_GE(readers.GetSize(), 1);
+    // An index of a kind with a reader of its own makes readers after the test's one.
     for (int i = 1; i < readers.GetSize(); ++i)
         delete static_cast<ZnOldFormReader*>(readers[i]);
+}
+
+// Reads the old property folder through the loader and every reader it makes, and once more
+// as a building plan change of two buildings.
+void ReadFolder(const CString& base)
+{
+    ZnOldBukkenFolderLoader loader;
+    loader.SetBasePath(base);
+    ZnOldBukkenReaderList list;
+    loader.Load(&list);
+    ZnOldFormReaderBuildMod planChange;
+    planChange.m_basePath = base;
+    planChange.m_formFolder = "Keikaku\\";
+    planChange.m_indexColumns[ZnOldFormReader::columnBuildings] = "2";
+    list.AddTail(&planChange);
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        ZnOldFormReader* reader = static_cast<ZnOldFormReader*>(list.GetNext(pos));
+        reader->IsVersionOK();
+        delete reader->Read();
+        if (reader != &planChange)
+            delete reader;
+    }
 }
 
 } // namespace
@@ -73,4 +98,28 @@ TEST(ReaderRobustness, ReadsDamagedFixturesWhole)
             64);
         EXPECT_EQ('|', VhString::GetSeparator());
     }
+}
+
+TEST(ReaderRobustness, ReadsDamagedFloppiesThroughTheirReaders)
+{
+    const std::string fixture = testsupport::DataPath("readers/building");
+    testsupport::TempFolder folder;
+    std::filesystem::copy(fixture, folder.Path(), std::filesystem::copy_options::recursive);
+    CString base = readertest::WinFolder(folder.Path());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(fixture)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::string name = std::filesystem::relative(entry.path(), fixture).string();
+        SCOPED_TRACE(name);
+        std::string bytes = testsupport::ReadFileBytes(entry.path().string());
+        testsupport::ForEachDamagedCopy(
+            bytes, 16,
+            [&](const std::string& damaged) {
+                testsupport::WriteFileBytes(folder.Path(name), damaged);
+                ReadFolder(base);
+            },
+            8);
+        testsupport::WriteFileBytes(folder.Path(name), bytes);
+    }
+    EXPECT_EQ('|', VhString::GetSeparator());
 }
