@@ -40,7 +40,11 @@ void ReadAsIndex(const CString& path)
     CPtrArray readers;
     readers.Add(&reader);
     folder.CreateFormReaders(index.rows, readers);
-    ASSERT_EQ(1, readers.GetSize());
+    // An index of a document kind that has a reader adds it after the test's own.
+    for (int i = 1; i < readers.GetSize(); ++i)
+        delete static_cast<ZnOldFormReader*>(readers[i]);
+    ASSERT_LE(1, readers.GetSize());
+    EXPECT_EQ(&reader, readers[0]);
 }
 
 } // namespace
