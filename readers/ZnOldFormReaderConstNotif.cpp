@@ -13,24 +13,24 @@ namespace {
 using F = ZnOldFormFields;
 
 enum ItemCode {
-    itemOwnerKind = 24010,         // 1.建築主
-    itemSite = 24020,              // 2.敷地の位置
-    itemPeriod = 24030,            // 3.工事予定期間
-    itemConstKind = 24040,         // 4.工事種別
-    itemMainUse = 24050,           // 5.主用用途
-    itemBuilding = 24060,          // 6.一の建築物ごとの内容
-    itemSiteArea = 24070,          // 7.新築工事の場合における敷地面積
-    itemDwelling = 24080,          // 8.住宅部分の概要
-    itemDemolitionUse = 24090,     // 9.主要用途 of the demolition
-    itemDemolitionCause = 24100,   // 10.除却原因
-    itemDemolitionStr = 24110,     // 11.構造種別
-    itemDemolitionCount = 24120,   // 12.建築物の数
-    itemDemolitionDwells = 24130,  // 13.住宅の戸数
-    itemDemolitionTenure = 24140,  // 14.住宅の利用関係
-    itemDemolitionArea = 24150,    // 15.建築物の床面積の合計
-    itemDemolitionValue = 24160,   // 16.建築物の評価額
-    itemOwner = 24900,             // 建築主住所氏名
-    itemFiler = 24910,             // 工事施工者（設計者又は代理者）
+    itemOwnerKind = 24010,            // 1.建築主
+    itemSite = 24020,                 // 2.敷地の位置
+    itemPeriod = 24030,               // 3.工事予定期間
+    itemConstKind = 24040,            // 4.工事種別
+    itemMainUse = 24050,              // 5.主用用途
+    itemBuilding = 24060,             // 6.一の建築物ごとの内容
+    itemSiteArea = 24070,             // 7.新築工事の場合における敷地面積
+    itemDwelling = 24080,             // 8.住宅部分の概要
+    itemDemolitionUse = 24090,        // 9.主要用途 of the demolition
+    itemDemolitionCause = 24100,      // 10.除却原因
+    itemDemolitionStr = 24110,        // 11.構造種別
+    itemDemolitionCount = 24120,      // 12.建築物の数
+    itemDemolitionDwells = 24130,     // 13.住宅の戸数
+    itemDemolitionTenure = 24140,     // 14.住宅の利用関係
+    itemDemolitionArea = 24150,       // 15.建築物の床面積の合計
+    itemDemolitionValue = 24160,      // 16.建築物の評価額
+    itemOwner = 24900,                // 建築主住所氏名
+    itemFiler = 24910,                // 工事施工者（設計者又は代理者）
     itemDemolitionContractor = 24920, // 除却工事施工者
 };
 
@@ -128,12 +128,10 @@ const Item items[] = {
     {itemDwelling, 14, SetDwelling},
     {itemDemolitionUse, 3, SetDemolitionUse},
     {itemDemolitionCause, 2, [](State& s, Fields f) { s.demolition.m_cause = F::CodeOf<ZnModelCauseCode>(f[1]); }},
-    {itemDemolitionStr, 2,
-     [](State& s, Fields f) { s.demolition.m_structure = F::CodeOf<ZnModelDemStrCode>(f[1]); }},
+    {itemDemolitionStr, 2, [](State& s, Fields f) { s.demolition.m_structure = F::CodeOf<ZnModelDemStrCode>(f[1]); }},
     {itemDemolitionCount, 2, [](State& s, Fields f) { s.demolition.m_buildingCount = std::atoi(f[1]); }},
     {itemDemolitionDwells, 2, [](State& s, Fields f) { s.demolition.m_dwellingCount = std::atoi(f[1]); }},
-    {itemDemolitionTenure, 2,
-     [](State& s, Fields f) { s.demolition.m_tenure = F::CodeOf<ZnModelDemHouseCode>(f[1]); }},
+    {itemDemolitionTenure, 2, [](State& s, Fields f) { s.demolition.m_tenure = F::CodeOf<ZnModelDemHouseCode>(f[1]); }},
     {itemDemolitionArea, 2, [](State& s, Fields f) { s.demolition.m_floorArea = std::atof(f[1]); }},
     {itemDemolitionValue, 2, [](State& s, Fields f) { s.demolition.m_value = std::atoi(f[1]); }},
     {itemOwner, 6, [](State& s, Fields f) { s.notif.SetOwner(F::Owner(f)); }},

@@ -12,17 +12,17 @@ namespace {
 using F = ZnOldFormFields;
 
 enum ItemCode {
-    itemOwner = 26010,         // 1.建築主
-    itemAgent = 26020,         // 2.代理者
-    itemOutline = 26030,       // 3.建築物の概要
-    itemPlannedStart = 26040,  // 4.工事着手予定年月日
-    itemPlannedEnd = 26050,    // 5.工事完了予定年月日
-    itemUsePeriod = 26060,     // 6.使用期間
-    itemConfirmation = 26070,  // 7.建築確認
-    itemApproval = 26080,      // 8.仮使用承認
-    itemRemarks = 26090,       // 9.備考
-    itemFurtherOwner = 26200,  // 建築主追加欄
-    itemNotifier = 26900,      // 届出者名
+    itemOwner = 26010,        // 1.建築主
+    itemAgent = 26020,        // 2.代理者
+    itemOutline = 26030,      // 3.建築物の概要
+    itemPlannedStart = 26040, // 4.工事着手予定年月日
+    itemPlannedEnd = 26050,   // 5.工事完了予定年月日
+    itemUsePeriod = 26060,    // 6.使用期間
+    itemConfirmation = 26070, // 7.建築確認
+    itemApproval = 26080,     // 8.仮使用承認
+    itemRemarks = 26090,      // 9.備考
+    itemFurtherOwner = 26200, // 建築主追加欄
+    itemNotifier = 26900,     // 届出者名
 };
 const int confirmationFields = 4;
 
@@ -92,5 +92,5 @@ int ZnOldFormReaderSafeNotif::IsVersionOK()
     if (!version.IsEmpty())
         return ZnOldFormFields::IsKnownVersion(version) ? 1 : 0;
     return ZnOldFormFields::HasRecord(*this, FormPath(), itemConfirmation, itemConfirmation, confirmationFields) ? 1
-                                                                                                               : 0;
+                                                                                                                 : 0;
 }

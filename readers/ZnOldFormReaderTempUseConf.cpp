@@ -13,24 +13,24 @@ using F = ZnOldFormFields;
 
 // The items of the form "#220"; the form "#230" has no planned dates and numbers the rest on.
 enum ItemCode {
-    itemHeader = 22000,        // 22000 to 22005: the last digit is the form digit
-    itemOwner = 22010,         // 1.建築主、設置者又は築造主
-    itemAgent = 22020,         // 2.代理者
-    itemConfirmation = 22030,  // 3.建築確認
-    itemSite = 22040,          // 4.敷地の位置
-    itemObject = 22050,        // 5.設置する建築物又は工作物
-    itemUse = 22060,           // 6.仮使用の用途
-    itemPlannedStart = 22070,  // 7.工事着手予定年月日
-    itemPlannedEnd = 22080,    // 8.工事完了予定年月日
-    itemPeriod = 22090,        // 9.仮使用期間
-    itemReason = 22100,        // 10.申請の理由
-    itemRemarks = 22110,       // 11.備考
-    itemFurtherOwner = 22200,  // 建築主、設置者又は築造主追加欄
-    itemApplicant = 22900,     // 申請者名
-    officialItems = 1000,      // what the form "#230" adds to a code of the same item
-    officialPeriod = 23070,    // 7.仮使用期間
-    officialReason = 23080,    // 8.申請の理由
-    officialRemarks = 23090,   // 9.備考
+    itemHeader = 22000,       // 22000 to 22005: the last digit is the form digit
+    itemOwner = 22010,        // 1.建築主、設置者又は築造主
+    itemAgent = 22020,        // 2.代理者
+    itemConfirmation = 22030, // 3.建築確認
+    itemSite = 22040,         // 4.敷地の位置
+    itemObject = 22050,       // 5.設置する建築物又は工作物
+    itemUse = 22060,          // 6.仮使用の用途
+    itemPlannedStart = 22070, // 7.工事着手予定年月日
+    itemPlannedEnd = 22080,   // 8.工事完了予定年月日
+    itemPeriod = 22090,       // 9.仮使用期間
+    itemReason = 22100,       // 10.申請の理由
+    itemRemarks = 22110,      // 11.備考
+    itemFurtherOwner = 22200, // 建築主、設置者又は築造主追加欄
+    itemApplicant = 22900,    // 申請者名
+    officialItems = 1000,     // what the form "#230" adds to a code of the same item
+    officialPeriod = 23070,   // 7.仮使用期間
+    officialReason = 23080,   // 8.申請の理由
+    officialRemarks = 23090,  // 9.備考
 };
 const int confirmationFields = 4;
 

@@ -69,9 +69,10 @@ struct OldFolder {
     {
         mkdir(folder.Path("Info").c_str(), 0777);
         mkdir(folder.Path("Keikaku").c_str(), 0777);
-        testsupport::WriteFileBytes(folder.Path("Info/filename.iba"),
-                                    "\"#000\",\"name\",\"20240105\",\"" + version + "\",\"3\",\"\",\"" + form.code +
-                                        "\",\"1\",\"0\",\"0\",\"0\",\"0\"\r\n\"#001\",\"\",\"\",\"220903\",\"R-1\",\"\"\r\n");
+        testsupport::WriteFileBytes(
+            folder.Path("Info/filename.iba"),
+            "\"#000\",\"name\",\"20240105\",\"" + version + "\",\"3\",\"\",\"" + form.code +
+                "\",\"1\",\"0\",\"0\",\"0\",\"0\"\r\n\"#001\",\"\",\"\",\"220903\",\"R-1\",\"\"\r\n");
         if (formText)
             testsupport::WriteFileBytes(folder.Path(std::string("Keikaku/") + form.file), formText);
     }
