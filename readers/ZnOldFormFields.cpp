@@ -107,9 +107,12 @@ ZnModelDesigner ZnOldFormFields::Agent(const CStringArray& fields)
     return agent;
 }
 
-bool ZnOldFormFields::IsKnownVersion(const CString& version)
+int ZnOldFormFields::AcceptsFormVersion(ZnOldFormReader& reader, const CString& path, int code, int otherCode)
 {
-    return version == "6.00" || version == "6.20" || version == "6.40";
+    const CString& version = reader.m_indexColumns[ZnOldFormReader::columnVersion];
+    if (!version.IsEmpty())
+        return version == "6.00" || version == "6.20" || version == "6.40" ? 1 : 0;
+    return HasRecord(reader, path, code, otherCode, confirmationFields) ? 1 : 0;
 }
 
 bool ZnOldFormFields::HasRecord(ZnOldFormReader& reader, const CString& path, int code, int otherCode, int minFields)

@@ -13,6 +13,9 @@ class ZnOldFormReader;
 
 class ZnOldFormFields {
 public:
+    // The fewest fields of a building confirmation record: the item code, number, date, issuer.
+    static constexpr int confirmationFields = 4;
+
     // The date of an eight-character text: era code, year of the era, month, day; a shorter text
     // or an unknown era gives an empty date.
     static ZnModelDate Date(const CString& text);
@@ -43,13 +46,15 @@ public:
     // the office name, postal code, address line and telephone.
     static ZnModelDesigner Agent(const CStringArray& fields);
 
-    // Whether a data version is one the application forms accept: "6.00", "6.20" or "6.40".
-    static bool IsKnownVersion(const CString& version);
-    // Whether the form file at path opens and holds a record of one of the two codes with at
-    // least minFields fields; the reader's data file is closed afterwards.
-    static bool HasRecord(ZnOldFormReader& reader, const CString& path, int code, int otherCode, int minFields);
+    // The application forms' version test: a data version in the reader's index must be "6.00",
+    // "6.20" or "6.40"; without one, the form file at path must hold a building confirmation
+    // record (either code) of at least four fields. 1 or 0; the data file is closed afterwards.
+    static int AcceptsFormVersion(ZnOldFormReader& reader, const CString& path, int code, int otherCode);
 
 private:
+    // Whether the form file at path opens and holds a record of one of the two codes with at
+    // least minFields fields.
+    static bool HasRecord(ZnOldFormReader& reader, const CString& path, int code, int otherCode, int minFields);
     // The person of a name and of three fields from postalField on: the postal code split at
     // "-" into its two parts, the address line, the telephone split into its three parts.
     static JkModelIndividualData Person(const JkModelName& name, const CStringArray& fields, int postalField);

@@ -24,7 +24,6 @@ enum ItemCode {
     itemFurtherOwner = 26200, // 建築主追加欄
     itemNotifier = 26900,     // 届出者名
 };
-const int confirmationFields = 4;
 
 // The document and the further owners, which reach it at the end.
 struct State {
@@ -62,7 +61,7 @@ const Item items[] = {
          s.notif.m_useFrom = F::Date(f[1]);
          s.notif.m_useTo = F::Date(f[2]);
      }},
-    {itemConfirmation, confirmationFields,
+    {itemConfirmation, F::confirmationFields,
      [](State& s, Fields f) { s.notif.m_confirmation = F::Num(f[1], f[2], f[3]); }},
     {itemApproval, 3, [](State& s, Fields f) { s.notif.m_tempUseApproval = F::Num(f[1], f[2], ""); }},
     {itemRemarks, 2, [](State& s, Fields f) { s.notif.m_remarks = f[1]; }},
@@ -88,9 +87,5 @@ ZnModelApp* ZnOldFormReaderSafeNotif::Read()
 
 int ZnOldFormReaderSafeNotif::IsVersionOK()
 {
-    const CString& version = m_indexColumns[columnVersion];
-    if (!version.IsEmpty())
-        return ZnOldFormFields::IsKnownVersion(version) ? 1 : 0;
-    return ZnOldFormFields::HasRecord(*this, FormPath(), itemConfirmation, itemConfirmation, confirmationFields) ? 1
-                                                                                                                 : 0;
+    return ZnOldFormFields::AcceptsFormVersion(*this, FormPath(), itemConfirmation, itemConfirmation);
 }

@@ -32,7 +32,6 @@ enum ItemCode {
     officialReason = 23080,   // 8.申請の理由
     officialRemarks = 23090,  // 9.備考
 };
-const int confirmationFields = 4;
 
 // The document and the further owners, which reach it at the end.
 struct State {
@@ -81,7 +80,7 @@ const Item items[] = {
     {itemHeader + 5, 1, SetFormDigit},
     {itemOwner, 6, SetOwner},
     {itemAgent, 12, SetAgent},
-    {itemConfirmation, confirmationFields, SetConfirmation},
+    {itemConfirmation, F::confirmationFields, SetConfirmation},
     {itemSite, 3, SetSite},
     {itemObject, 4, SetObject},
     {itemUse, 2, SetUse},
@@ -100,7 +99,7 @@ const Item items[] = {
     {itemHeader + official + 5, 1, SetFormDigit},
     {itemOwner + official, 6, SetOwner},
     {itemAgent + official, 12, SetAgent},
-    {itemConfirmation + official, confirmationFields, SetConfirmation},
+    {itemConfirmation + official, F::confirmationFields, SetConfirmation},
     {itemSite + official, 3, SetSite},
     {itemObject + official, 4, SetObject},
     {itemUse + official, 2, SetUse},
@@ -137,11 +136,5 @@ ZnModelApp* ZnOldFormReaderTempUseConf::Read()
 
 int ZnOldFormReaderTempUseConf::IsVersionOK()
 {
-    const CString& version = m_indexColumns[columnVersion];
-    if (!version.IsEmpty())
-        return ZnOldFormFields::IsKnownVersion(version) ? 1 : 0;
-    return ZnOldFormFields::HasRecord(*this, FormPath(), itemConfirmation, itemConfirmation + officialItems,
-                                      confirmationFields)
-               ? 1
-               : 0;
+    return ZnOldFormFields::AcceptsFormVersion(*this, FormPath(), itemConfirmation, itemConfirmation + officialItems);
 }
