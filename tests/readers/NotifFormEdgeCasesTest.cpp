@@ -259,6 +259,9 @@ TEST(ZnOldFormReaderTempUseConf, ReadsTheFormDigitDatesAndApplicant)
                                       {"#22004\r\n", digit(4)},
                                       {"#22004\r\n#22007\r\n#22005,\"x\"\r\n", digit(5)},
                                       {"#22003\r\n#22006\r\n#22009\r\n", digit(3)},
+                                      {"#22002\r\n#22000\r\n", digit(0)},
+                                      {"#22001\r\n#23002\r\n", digit(2)},
+                                      {"#22002\r\n#22001\r\n", digit(1)},
                                       {"#23001\r\n", digit(1)},
                                       {"#23070,\"02200501\",\"02210228\"\r\n",
                                        [](Conf& c) {
