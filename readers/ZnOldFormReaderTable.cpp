@@ -5,18 +5,22 @@
 #include "readers/ZnOldFormReaderBuildMod.h"
 #include "readers/ZnOldFormReaderCompInspConf.h"
 #include "readers/ZnOldFormReaderCompInspConfSub.h"
+#include "readers/ZnOldFormReaderConstNotif.h"
+#include "readers/ZnOldFormReaderDemNotif.h"
 #include "readers/ZnOldFormReaderEquipConf.h"
 #include "readers/ZnOldFormReaderEquipMod.h"
 #include "readers/ZnOldFormReaderLiftConf.h"
 #include "readers/ZnOldFormReaderLiftMod.h"
 #include "readers/ZnOldFormReaderRegInspConf.h"
 #include "readers/ZnOldFormReaderRegInspConfSub.h"
+#include "readers/ZnOldFormReaderSafeNotif.h"
 #include "readers/ZnOldFormReaderSemiStrConf.h"
 #include "readers/ZnOldFormReaderSemiStrMod.h"
 #include "readers/ZnOldFormReaderStrLiftConf.h"
 #include "readers/ZnOldFormReaderStrLiftMod.h"
 #include "readers/ZnOldFormReaderStructConf.h"
 #include "readers/ZnOldFormReaderStructMod.h"
+#include "readers/ZnOldFormReaderTempUseConf.h"
 
 #include <cstdlib>
 
@@ -55,7 +59,15 @@ const std::vector<ZnOldFormReaderTable::Row>& ZnOldFormReaderTable::Rows()
         {100202, 100206, "#210", "ZnModelAppCompInspConf", nullptr, Create<ZnOldFormReaderCompInspConfSub>},
         // The building confirmation and its plan change.
         {100001, 100001, "#110", "ZnModelAppBuildConf", nullptr, Create<ZnOldFormReaderBuildConf>},
+        // A building confirmation's floppy carries its construction notification.
+        {100001, 100001, "#240", "ZnModelAppConstNotif", "100801", Create<ZnOldFormReaderConstNotif>},
         {100301, 100301, "#410", "ZnModelAppBuildMod", nullptr, Create<ZnOldFormReaderBuildMod>},
+        // The temporary-use, construction, demolition and safety-plan notification forms.
+        {100401, 100406, "#220", "ZnModelAppTempUseConf", nullptr, Create<ZnOldFormReaderTempUseConf>},
+        {100411, 100416, "#230", "ZnModelAppTempUseConf", nullptr, Create<ZnOldFormReaderTempUseConf>},
+        {100801, 100801, "#240", "ZnModelAppConstNotif", nullptr, Create<ZnOldFormReaderConstNotif>},
+        {100802, 100802, "#250", "ZnModelAppDemNotif", nullptr, Create<ZnOldFormReaderDemNotif>},
+        {100803, 100803, "#260", "ZnModelAppSafeNotif", nullptr, Create<ZnOldFormReaderSafeNotif>},
     };
     return rows;
 }

@@ -5,6 +5,7 @@
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
 #include "readers/ZnOldFormReaderBuildConf.h"
+#include "readers/ZnOldFormReaderConstNotif.h"
 
 #include <memory>
 
@@ -55,6 +56,12 @@ TEST(ZnOldFormReaderBuildConf, IsMadeFirstForABuildingConfirmation)
     EXPECT_EQ(CString("#110"), reader->m_formId);
     EXPECT_EQ(CString("ZnModelAppBuildConf"), reader->m_targetClassName);
     EXPECT_EQ(CString("100001"), reader->m_appTypeCode);
+    // Then the construction notification that the floppy carries with it.
+    ASSERT_EQ(2, readers.list.GetCount());
+    ZnOldFormReader* notification = static_cast<ZnOldFormReader*>(readers.list.GetTail());
+    EXPECT_NE(nullptr, dynamic_cast<ZnOldFormReaderConstNotif*>(notification));
+    EXPECT_EQ(CString("#240"), notification->m_formId);
+    EXPECT_EQ(CString("100801"), notification->m_appTypeCode);
 }
 
 TEST(ZnOldFormReaderBuildConf, ReadsTheParties)

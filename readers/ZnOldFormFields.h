@@ -1,0 +1,61 @@
+// The field conversions and the person layouts that the notification and temporary-use readers
+// share. Every function reads only the fields it names; the item's minimum field count
+// guarantees them.
+#pragma once
+
+#include "model/ZnModelAppConstDemUsage.h"
+#include "model/ZnModelConstructor.h"
+#include "model/ZnModelDesigner.h"
+#include "model/ZnModelNum.h"
+#include "model/ZnModelOwner.h"
+
+class ZnOldFormReader;
+
+class ZnOldFormFields {
+public:
+    // The fewest fields of a building confirmation record: the item code, number, date, issuer.
+    static constexpr int confirmationFields = 4;
+
+    // The date of an eight-character text: era code, year of the era, month, day; a shorter text
+    // or an unknown era gives an empty date.
+    static ZnModelDate Date(const CString& text);
+    template <typename Code> static Code CodeOf(const CString& text)
+    {
+        Code code;
+        code.SetCode(text);
+        return code;
+    }
+    static JkModelName Name(const CString& name, const CString& reading);
+    // An address that carries only its address line.
+    static JkModelAddress AddressLine(const CString& line);
+    static ZnModelNum Num(const CString& number, const CString& date, const CString& issuer);
+    // Sets the category when categoryCode is "01811", "01812" or "01813" (1 to 3), else leaves
+    // it as it stands, and the usage code always.
+    static void SetUsage(ZnModelAppConstDemUsage& usage, const CString& categoryCode, const CString& usageCode);
+
+    // The owner of fields 1 to 5: reading, name, postal code, address line, telephone.
+    static ZnModelOwner Owner(const CStringArray& fields);
+    // The contractor of fields 1 to 5: the contractor's name, the office name, its postal code,
+    // address line and telephone; licence issuer and registration number empty.
+    static ZnModelConstructor Contractor(const CStringArray& fields);
+    // A designer record of the same five fields as the contractor: the architect's name and
+    // the office; every code, number and other text empty.
+    static ZnModelDesigner Filer(const CStringArray& fields);
+    // The agent of fields 1 to 11: qualification code, its issuer, registration number, the
+    // architect's name, the office's qualification code, its issuer, its registration number,
+    // the office name, postal code, address line and telephone.
+    static ZnModelDesigner Agent(const CStringArray& fields);
+
+    // The application forms' version test: a data version in the reader's index must be "6.00",
+    // "6.20" or "6.40"; without one, the form file at path must hold a building confirmation
+    // record (either code) of at least four fields. 1 or 0; the data file is closed afterwards.
+    static int AcceptsFormVersion(ZnOldFormReader& reader, const CString& path, int code, int otherCode);
+
+private:
+    // Whether the form file at path opens and holds a record of one of the two codes with at
+    // least minFields fields.
+    static bool HasRecord(ZnOldFormReader& reader, const CString& path, int code, int otherCode, int minFields);
+    // The person of a name and of three fields from postalField on: the postal code split at
+    // "-" into its two parts, the address line, the telephone split into its three parts.
+    static JkModelIndividualData Person(const JkModelName& name, const CStringArray& fields, int postalField);
+};
