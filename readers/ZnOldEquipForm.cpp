@@ -56,6 +56,6 @@ void ZnOldEquipForm::Read(ZnOldFormReader& reader, ZnModelAppEquip& app)
 {
     static const std::vector<Row<Work>> rows = Rows();
     Work work(reader, app);
-    ReadItems(reader, rows, work);
+    ReadFormItems(reader, rows, work);
     work.HandOver(app);
 }

@@ -62,7 +62,7 @@ void ReadFurtherRemark(Summary& work, const Record& record)
     ++work.remarkLine;
 }
 
-const ZnOldFormItem<Summary> summaryItems[] = {
+const ZnOldFormRecordItem<Summary> summaryItems[] = {
     {13010, 2, [](Summary& w, const Record& r) { w.page.m_buildingNumber = IntField(r, 1); }},
     {13020, 3, AppendUsage},
     {13200, 3,
@@ -118,7 +118,7 @@ void AppendUseFloorArea(ZnModelAppFloorOutline& floor, const Record& record)
 }
 
 // The records of a floor after its 14020 record.
-const ZnOldFormItem<ZnModelAppFloorOutline> floorItems[] = {
+const ZnOldFormRecordItem<ZnModelAppFloorOutline> floorItems[] = {
     {14030, 2, [](ZnModelAppFloorOutline& f, const Record& r) { f.m_columnDiameter = IntField(r, 1); }},
     {14040, 2, [](ZnModelAppFloorOutline& f, const Record& r) { f.m_beamDistance = IntField(r, 1); }},
     {14050, 2, [](ZnModelAppFloorOutline& f, const Record& r) { f.m_floorHeight = IntField(r, 1); }},

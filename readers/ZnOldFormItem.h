@@ -15,9 +15,8 @@ template <typename State> struct ZnOldFormItem {
 
 // Reads the reader's open data file to its end. A record fills state through the item of its
 // code when it has at least that item's fields; records without fields, with fewer fields or
-// with a code outside items are skipped whole.
-template <typename State, std::size_t count>
-void ReadFormItems(ZnOldFormReader& reader, const ZnOldFormItem<State> (&items)[count], State& state)
+// with a code outside items are skipped whole. items: an array or vector of ZnOldFormItem<State>.
+template <typename State, typename Items> void ReadFormItems(ZnOldFormReader& reader, const Items& items, State& state)
 {
     CStringArray fields;
     while (reader.ReadRecord(fields)) {
@@ -35,9 +34,8 @@ void ReadFormItems(ZnOldFormReader& reader, const ZnOldFormItem<State> (&items)[
 
 // Opens the form file at path, reads it whole into state through items and closes it: false,
 // with state untouched, when the file does not open.
-template <typename State, std::size_t count>
-bool ReadFormFile(ZnOldFormReader& reader, const CString& path, const ZnOldFormItem<State> (&items)[count],
-                  State& state)
+template <typename State, typename Items>
+bool ReadFormFile(ZnOldFormReader& reader, const CString& path, const Items& items, State& state)
 {
     if (path.IsEmpty() || !reader.OpenDataFile(path))
         return false;

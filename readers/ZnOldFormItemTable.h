@@ -9,7 +9,7 @@
 
 #include <cstddef>
 
-template <typename Work> struct ZnOldFormItem {
+template <typename Work> struct ZnOldFormRecordItem {
     int code;
     int minFields;
     void (*apply)(Work& work, const ZnOldFormPersonLayout::Record& record);
@@ -27,10 +27,10 @@ inline ZnOldFormPersonLayout::Record ZnOldFormRecordOf(const CStringArray& field
 // Applies the row of the table that the record's item code names to work, when the record has
 // at least the row's fields. FALSE when no row names the code.
 template <typename Work, std::size_t count>
-BOOL ZnOldFormApplyItem(const ZnOldFormItem<Work> (&table)[count], Work& work, const CStringArray& fields)
+BOOL ZnOldFormApplyItem(const ZnOldFormRecordItem<Work> (&table)[count], Work& work, const CStringArray& fields)
 {
     int code = ZnOldFormReader::GetItemCode(fields[0]);
-    for (const ZnOldFormItem<Work>& item : table) {
+    for (const ZnOldFormRecordItem<Work>& item : table) {
         if (item.code == code) {
             if (fields.GetSize() >= item.minFields)
                 item.apply(work, ZnOldFormRecordOf(fields));
@@ -42,7 +42,7 @@ BOOL ZnOldFormApplyItem(const ZnOldFormItem<Work> (&table)[count], Work& work, c
 
 // Reads the reader's open data file to its end, applying the rows of the table to work.
 template <typename Work, std::size_t count>
-void ZnOldFormReadItems(ZnOldFormReader& reader, const ZnOldFormItem<Work> (&table)[count], Work& work)
+void ZnOldFormReadItems(ZnOldFormReader& reader, const ZnOldFormRecordItem<Work> (&table)[count], Work& work)
 {
     CStringArray fields;
     while (reader.ReadRecord(fields))

@@ -10,6 +10,7 @@
 
 #include "model/ZnModelAppPersons.h"
 #include "model/ZnModelInspDate.h"
+#include "readers/ZnOldFormItem.h"
 #include "readers/ZnOldFormReader.h"
 
 #include <vector>
@@ -39,30 +40,8 @@ enum LeastFields {
     planChangeFields = 5,
 };
 
-// One row of a form's table.
-template <typename Work> struct Row {
-    int code;
-    int leastFields;
-    void (*take)(Work& work, const CStringArray& fields);
-};
-
-// Reads the records of the reader's open form and hands each to its row.
-template <typename Work> void ReadItems(ZnOldFormReader& reader, const std::vector<Row<Work>>& rows, Work& work)
-{
-    CStringArray fields;
-    while (reader.ReadRecord(fields)) {
-        if (fields.GetSize() == 0)
-            continue;
-        const int code = ZnOldFormReader::GetItemCode(fields[0]);
-        for (const Row<Work>& row : rows) {
-            if (row.code != code)
-                continue;
-            if (fields.GetSize() >= row.leastFields)
-                row.take(work, fields);
-            break;
-        }
-    }
-}
+// One row of a form's table; ReadFormItems (ZnOldFormItem.h) reads a form through its rows.
+template <typename Work> using Row = ZnOldFormItem<Work>;
 
 // The shared records, each from fields 1 on (Owner from 1 to 5, Architect from 1 to 11,
 // Constructor from 1 to 7); every member that a record does not carry is at its default.

@@ -51,7 +51,7 @@ void AddFurtherPerson(Parties& work, const Record& record, std::vector<Record> Z
         (work.app.*list).AddCopy(layout(record));
 }
 
-const ZnOldFormItem<Parties> partyItems[] = {
+const ZnOldFormRecordItem<Parties> partyItems[] = {
     {11010, 6, [](Parties& w, const Record& r) { w.app.m_firstOwner = Persons::Owner(r); }},
     {11020, 12, [](Parties& w, const Record& r) { w.app.m_agent = Persons::Architect(r); }},
     {11030, 12, [](Parties& w, const Record& r) { w.app.m_designer = Persons::Architect(r); }},
@@ -222,7 +222,7 @@ ZnModelAppSitePos SitePosition(const Record& record, int firstField)
     return position;
 }
 
-const ZnOldFormItem<Site> siteItems[] = {
+const ZnOldFormRecordItem<Site> siteItems[] = {
     {12010, 2, [](Site& w, const Record& r) { w.page.m_lotAddress = AddressLine(Field(r, 1)); }},
     {12020, 2, [](Site& w, const Record& r) { w.page.m_displayAddress = AddressLine(Field(r, 1)); }},
     {12030, 3,

@@ -13,7 +13,7 @@ typedef ZnOldFormPersonLayout::Record Record;
 
 CString Field(const Record& record, int n) { return ZnOldFormPersonLayout::Field(record, n); }
 
-const ZnOldFormItem<ZnModelAppBuildMod> changeItems[] = {
+const ZnOldFormRecordItem<ZnModelAppBuildMod> changeItems[] = {
     {41010, 5,
      [](ZnModelAppBuildMod& app, const Record& r) {
          app.m_prevConfNum.m_number = Field(r, 1);

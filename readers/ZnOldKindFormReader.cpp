@@ -24,7 +24,7 @@ bool ZnOldKindFormReader::ReadPlanChangePage(ZnModelNum& certificate, CString& s
              w.summary = f[4];
          }}};
     PageWork work{certificate, summary};
-    ZnOldFormItems::ReadItems(*this, rows, work);
+    ReadFormItems(*this, rows, work);
     return true;
 }
 

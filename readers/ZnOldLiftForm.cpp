@@ -79,7 +79,7 @@ void ZnOldLiftForm::Read(ZnOldFormReader& reader, ZnModelAppLift& app)
 {
     static const std::vector<Row<Work>> rows = Rows();
     Work work(reader, app);
-    ReadItems(reader, rows, work);
+    ReadFormItems(reader, rows, work);
     work.HandOver(app);
     app.SetLiftList(work.lifts);
 }

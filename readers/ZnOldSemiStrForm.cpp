@@ -105,7 +105,7 @@ void ZnOldSemiStrForm::Read(ZnOldFormReader& reader, ZnModelAppSemiStr& app)
 {
     static const std::vector<Row<Work>> rows = Rows();
     Work work(reader, app);
-    ReadItems(reader, rows, work);
+    ReadFormItems(reader, rows, work);
     work.HandOver(app);
     app.SetUseZoneCodeList(work.zones);
 }

@@ -98,7 +98,7 @@ void ZnOldStructForm::Read(ZnOldFormReader& reader, ZnModelAppStruct& app)
 {
     static const std::vector<Row<Work>> rows = Rows();
     Work work(reader, app);
-    ReadItems(reader, rows, work);
+    ReadFormItems(reader, rows, work);
     work.HandOver(app);
     app.SetStructList(work.structures);
 }
