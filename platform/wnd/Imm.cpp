@@ -15,6 +15,7 @@ struct InputContext {
     DWORD sentence = IME_SMODE_PHRASEPREDICT;
     CString result;
     CString resultReading;
+    int openStatusSets = 0;
 };
 
 struct ImmState {
@@ -94,6 +95,7 @@ BOOL ImmSetOpenStatus(HIMC hIMC, BOOL fOpen)
     if (!context)
         return FALSE;
     context->open = fOpen != 0;
+    ++context->openStatusSets;
     return TRUE;
 }
 
@@ -142,6 +144,12 @@ void AfxImmSetCompositionResult(HIMC hIMC, const CString& result, const CString&
         context->result = result;
         context->resultReading = reading;
     }
+}
+
+int AfxImmGetOpenStatusSets(HIMC hIMC)
+{
+    InputContext* context = Context(hIMC);
+    return context ? context->openStatusSets : 0;
 }
 
 void AfxImmReset()

@@ -44,5 +44,8 @@ LONG ImmGetCompositionString(HIMC hIMC, DWORD dwIndex, LPVOID lpBuf, DWORD dwBuf
 // Sets what the context's last composition delivered (the user-input layer does, before
 // WM_IME_COMPOSITION).
 void AfxImmSetCompositionResult(HIMC hIMC, const CString& result, const CString& reading);
+// How many times the context's open status was set (ImmSetOpenStatus), whether or not it
+// changed: each set is a notification to the input method.
+int AfxImmGetOpenStatusSets(HIMC hIMC);
 // Back to one default context (closed, native full-width conversion) and no associations.
 void AfxImmReset();

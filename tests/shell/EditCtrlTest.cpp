@@ -220,6 +220,29 @@ TEST_F(EditCtrl, FocusAppliesTheLimitAndTheInputMethod)
     EXPECT_EQ(DWORD(IME_CMODE_ROMAN), Conversion());
 }
 
+// Each set of the open status notifies the input method: it is set only when it differs.
+TEST_F(EditCtrl, TheOpenStatusIsSetOnlyWhenItDiffers)
+{
+    ZnEditCtrl edit;
+    CreateEdit(edit);
+    VhEditCtrlImp& imp = *edit.GetImp();
+    struct {
+        int openMode;
+        BOOL openBefore;
+        int sets;
+    } cases[] = {{1, FALSE, 1}, {1, TRUE, 0}, {2, TRUE, 1}, {2, FALSE, 0}, {0, TRUE, 0}, {0, FALSE, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.openMode << ", open " << c.openBefore);
+        host->SetFocus();
+        ImmSetOpenStatus(Context(), c.openBefore);
+        int before = AfxImmGetOpenStatusSets(Context());
+        imp.m_nImeOpenMode = c.openMode;
+        ASSERT_TRUE(UserInput::Focus(edit));
+        EXPECT_EQ(c.sets, AfxImmGetOpenStatusSets(Context()) - before);
+        EXPECT_EQ(c.openMode == 0 ? c.openBefore : c.openMode == 1, ImmGetOpenStatus(Context()));
+    }
+}
+
 TEST_F(EditCtrl, TheInputMethodIsTheParentsContext)
 {
     // The parent's own context is the one opened, not the edit's.
