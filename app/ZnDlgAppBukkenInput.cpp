@@ -293,12 +293,12 @@ void ZnDlgAppBukkenInput::OnOK()
     CString propertyFolder = JoinPath(folder, name);
     int chiikiBangou = GetChiikiBangou(region);
 
+    COleDateTime now = g_clock ? g_clock() : COleDateTime::GetCurrentTime();
+    COleDateTime today(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
     if (!CreateDirectory(propertyFolder, nullptr)) {
         ShowError("物件の初期生成に失敗しました。");
         return;
     }
-    COleDateTime now = g_clock ? g_clock() : COleDateTime::GetCurrentTime();
-    COleDateTime today(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
     int index = RegisterBukken(registerPath, name, chiikiBangou, kind, folder, today);
     if (index == 0) {
         // The folder made above is still empty: removed, so that the next try can make it.

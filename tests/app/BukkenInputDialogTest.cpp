@@ -399,3 +399,36 @@ TEST_F(BukkenInput, ARegisterRowThatCannotBeAddedLeavesNothingBehind)
     EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
     EXPECT_EQ(0, Frame().GetBukkenIndex());
 }
+
+namespace {
+// The work folder's path of the file that another program makes, for the clock below.
+std::string g_takenPath;
+
+// The clock, read after every check: meanwhile another program takes the property's name.
+COleDateTime ClockWhileTheNameIsTaken()
+{
+    testsupport::WriteFileBytes(g_takenPath, "taken");
+    return FixedClock();
+}
+} // namespace
+
+TEST_F(BukkenInput, AFolderThatCannotBeMadeLeavesEverythingAsItWas)
+{
+    DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"), std::string(appBukkenSchema) + kGappedRegister);
+    g_takenPath = m_folder.Path(u8"obj/家");
+    ZnDlgAppBukkenInput::SetClock(&ClockWhileTheNameIsTaken);
+    Refused("家", u8"物件の初期生成に失敗しました。", [](ZnDlgAppBukkenInput& dialog) {
+        ASSERT_TRUE(UserInput::SelectComboItem(*static_cast<CComboBox*>(dialog.GetDlgItem(IDC_BI_COMBO_CHIIKI)), 1));
+    });
+    ZnDlgAppBukkenInput::SetClock(&FixedClock);
+    EXPECT_EQ("taken", testsupport::ReadFileBytes(g_takenPath));
+    EXPECT_EQ(2u, RegisterRows("obj/APP_BUKKEN.mdb").size());
+    EXPECT_EQ((std::vector<std::string>{u8"0|前の家", u8"0|前の家"}), CheckoutRows("obj/APP_BUKKEN.mdb"));
+    EXPECT_EQ((std::vector<std::string>{u8"北海道|0", u8"青森県|0", u8"岩手県|0", u8"茨城県|1", u8"栃木県|1"}),
+              RegionMarks());
+    EXPECT_EQ(CString(), m_app.GetBukkenName());
+    EXPECT_EQ(CString(), m_app.GetChiikiShitei());
+    EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
+    EXPECT_EQ(0, Frame().GetBukkenIndex());
+    EXPECT_EQ(0, Frame().GetBukkenDataFlag());
+}
