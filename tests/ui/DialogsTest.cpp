@@ -292,16 +292,7 @@ TEST(WxDialogPeer, AScreenshotShowsTheJapaneseLabelsInTheIpaFontNotAsMissingGlyp
         // Shown, its rows filled in, and drawn.
         wxListCtrl* list = uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST);
         ASSERT_TRUE(uitest::PumpUntil([&] { return peer.IsShownOnScreen() && list->GetItemCount() == 1; }));
-        uitest::PumpUntil([] { return false; }, 20);
-        peer.Update();
-        wxSize size = peer.GetClientSize();
-        wxBitmap bitmap(size);
-        {
-            wxClientDC screen(&peer);
-            wxMemoryDC copy(bitmap);
-            copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-        }
-        shot = bitmap.ConvertToImage();
+        shot = uitest::Screenshot(peer);
         wxStaticText* label = uitest::Control<wxStaticText>(peer, IDC_APPLICANT_LABEL);
         labelPlace = label->GetRect();
         labelFont = label->GetFont();
@@ -356,7 +347,8 @@ TEST(WxUiHostWindows, OnlyShownDialogsGetWindowsWhichFollowTheirObjectsAndGoWith
     EXPECT_EQ(Utf8(u8"お知らせ"), static_cast<wxTopLevelWindow*>(shown)->GetTitle());
 
     notice.SetDlgItemText(IDC_NOTICE_TEXT, "物件データを書き出しています。");
-    EXPECT_EQ(Utf8(u8"物件データを書き出しています。"), LabelOf(uitest::Control<wxStaticText>(*shown, IDC_NOTICE_TEXT)));
+    EXPECT_EQ(Utf8(u8"物件データを書き出しています。"),
+              LabelOf(uitest::Control<wxStaticText>(*shown, IDC_NOTICE_TEXT)));
     notice.GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
     EXPECT_FALSE(uitest::Control<wxButton>(*shown, IDCANCEL)->IsEnabled());
 
@@ -425,15 +417,44 @@ TEST(WxUiHostWindows, LongWorkShowsTheWaitCursorAndRepaintsALineAtOnce)
     EXPECT_EQ(0u, uitest::SettleWindows());
 }
 
-#define NAME(name) {#name, long(name)}
-const std::map<std::string, long> kNames = {
-    NAME(MB_OK), NAME(MB_OKCANCEL), NAME(MB_YESNO), NAME(MB_YESNOCANCEL), NAME(MB_RETRYCANCEL),
-    NAME(MB_ABORTRETRYIGNORE), NAME(MB_ICONHAND), NAME(MB_ICONQUESTION), NAME(MB_ICONEXCLAMATION),
-    NAME(MB_ICONINFORMATION), NAME(MB_DEFBUTTON2), NAME(MB_DEFBUTTON3), NAME(IDOK), NAME(IDCANCEL), NAME(IDYES),
-    NAME(IDNO), NAME(IDRETRY), NAME(IDABORT), NAME(IDIGNORE), NAME(wxID_OK), NAME(wxID_CANCEL), NAME(wxID_YES),
-    NAME(wxID_NO), NAME(wxID_NONE), NAME(wxOK), NAME(wxCANCEL), NAME(wxYES_NO), NAME(wxICON_NONE),
-    NAME(wxICON_ERROR), NAME(wxICON_QUESTION), NAME(wxICON_WARNING), NAME(wxICON_INFORMATION),
-    NAME(wxCANCEL_DEFAULT), NAME(wxNO_DEFAULT)};
+#define NAME(name)                                                                                                     \
+    {                                                                                                                  \
+#name, long(name)                                                                                              \
+    }
+const std::map<std::string, long> kNames = {NAME(MB_OK),
+                                            NAME(MB_OKCANCEL),
+                                            NAME(MB_YESNO),
+                                            NAME(MB_YESNOCANCEL),
+                                            NAME(MB_RETRYCANCEL),
+                                            NAME(MB_ABORTRETRYIGNORE),
+                                            NAME(MB_ICONHAND),
+                                            NAME(MB_ICONQUESTION),
+                                            NAME(MB_ICONEXCLAMATION),
+                                            NAME(MB_ICONINFORMATION),
+                                            NAME(MB_DEFBUTTON2),
+                                            NAME(MB_DEFBUTTON3),
+                                            NAME(IDOK),
+                                            NAME(IDCANCEL),
+                                            NAME(IDYES),
+                                            NAME(IDNO),
+                                            NAME(IDRETRY),
+                                            NAME(IDABORT),
+                                            NAME(IDIGNORE),
+                                            NAME(wxID_OK),
+                                            NAME(wxID_CANCEL),
+                                            NAME(wxID_YES),
+                                            NAME(wxID_NO),
+                                            NAME(wxID_NONE),
+                                            NAME(wxOK),
+                                            NAME(wxCANCEL),
+                                            NAME(wxYES_NO),
+                                            NAME(wxICON_NONE),
+                                            NAME(wxICON_ERROR),
+                                            NAME(wxICON_QUESTION),
+                                            NAME(wxICON_WARNING),
+                                            NAME(wxICON_INFORMATION),
+                                            NAME(wxCANCEL_DEFAULT),
+                                            NAME(wxNO_DEFAULT)};
 #undef NAME
 
 // The value of names joined by blanks, or-ed together.
@@ -478,7 +499,8 @@ TEST(WxMessageBox, EachTypeHasItsButtonsLabelsIconDefaultAndAnswers)
         EXPECT_EQ(wxString::FromUTF8(u8"テスト"), box->GetTitle());
         EXPECT_EQ(wxString::FromUTF8(u8"物件データを保存しますか？"), box->GetMessage());
         EXPECT_EQ(wxICON_QUESTION, box->GetEffectiveIcon());
-        for (auto [id, label] : {std::pair{wxID_YES, u8"はい(&Y)"}, {wxID_NO, u8"いいえ(&N)"}, {wxID_CANCEL, u8"キャンセル"}}) {
+        for (auto [id, label] :
+             {std::pair{wxID_YES, u8"はい(&Y)"}, {wxID_NO, u8"いいえ(&N)"}, {wxID_CANCEL, u8"キャンセル"}}) {
             wxButton* button = dynamic_cast<wxButton*>(box->FindWindow(id));
             ASSERT_NE(nullptr, button);
             EXPECT_EQ(wxString::FromUTF8(label), button->GetLabel());
@@ -597,8 +619,14 @@ std::pair<CString, CString> BrowseFrom(LPCTSTR start)
     LPITEMIDLIST root = nullptr;
     EXPECT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &root));
     char display[MAX_PATH] = "";
-    BROWSEINFO info{nullptr, root, display, nullptr, BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT, BrowseCallback,
-                    reinterpret_cast<LPARAM>(start), 0};
+    BROWSEINFO info{nullptr,
+                    root,
+                    display,
+                    nullptr,
+                    BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT,
+                    BrowseCallback,
+                    reinterpret_cast<LPARAM>(start),
+                    0};
     LPITEMIDLIST chosen = SHBrowseForFolder(&info);
     CoTaskMemFree(root);
     char path[MAX_PATH] = "";
@@ -658,7 +686,8 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     host.printerAnswer = AnsweringHost::PrinterChoice{wxString::FromUTF8(u8"事務所のプリンタ"), 2, 1, 1};
     ASSERT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ(std::make_pair(CString("事務所のプリンタ"), 2), std::make_pair(dialog.GetDeviceName(), dialog.GetCopies()));
+    EXPECT_EQ(std::make_pair(CString("事務所のプリンタ"), 2),
+              std::make_pair(dialog.GetDeviceName(), dialog.GetCopies()));
     ASSERT_EQ(2u, host.printerRequests.size());
     const AnsweringHost::PrinterChoice& asked = host.printerRequests[0];
     EXPECT_EQ((std::vector<int>{1, 1, 0xFFFF}), (std::vector<int>{asked.copies, asked.minPage, asked.maxPage}));
@@ -672,8 +701,9 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
                                               std::tuple{"", CString("App.htm"), windowsFolder, 42},
                                               std::tuple{"open", windowsFolder + "\\Nothing.htm", CString(), 2},
                                               std::tuple{"print", windowsFolder + "\\App.htm", CString(), 31}})
-        EXPECT_EQ(result, reinterpret_cast<INT_PTR>(ShellExecute(nullptr, *verb ? verb : nullptr, file, nullptr,
-                                                                 folder.IsEmpty() ? nullptr : LPCTSTR(folder), SW_SHOW)))
+        EXPECT_EQ(result,
+                  reinterpret_cast<INT_PTR>(ShellExecute(nullptr, *verb ? verb : nullptr, file, nullptr,
+                                                         folder.IsEmpty() ? nullptr : LPCTSTR(folder), SW_SHOW)))
             << file.Bytes();
 
     EXPECT_EQ(std::vector<std::string>(2, folder.Path("App.htm")), host.opened);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/image.h>
@@ -31,16 +34,19 @@ public:
     {
         m_session = std::make_unique<WxSession>(m_argc, m_argv);
         ASSERT_TRUE(m_session->IsRunning()) << "no display: run the display tests under xvfb-run";
-        wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
-                              const wxString& msg) {
-            ADD_FAILURE() << "wx assertion " << cond.utf8_str().data() << " in " << func.utf8_str().data() << " ("
-                          << file.utf8_str().data() << ":" << line << "): " << msg.utf8_str().data();
-        });
+        wxSetAssertHandler(
+            [](const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+                ADD_FAILURE() << "wx assertion " << cond.utf8_str().data() << " in " << func.utf8_str().data() << " ("
+                              << file.utf8_str().data() << ":" << line << "): " << msg.utf8_str().data();
+            });
         wxInitAllImageHandlers();
+        m_artefactFolder = std::filesystem::current_path().string() + "/ui_artefacts";
     }
     void TearDown() override { m_session.reset(); }
 
     std::unique_ptr<WxSession> m_session;
+    // Where the test artefacts go: below the folder that the tests start in, which a test may leave.
+    std::string m_artefactFolder;
 
 private:
     char m_name[9] = "ui_tests";
@@ -132,11 +138,26 @@ inline void Pick(wxWindow* choice, int index)
     Send(choice, dynamic_cast<wxListBox*>(choice) ? wxEVT_LISTBOX : wxEVT_CHOICE, index);
 }
 
-// The folder for test artefacts (screenshots) in the build tree.
+// The path of a test artefact (a screenshot) in the build tree.
 inline std::string ArtefactPath(const std::string& name)
 {
-    ::mkdir("ui_artefacts", 0755);
-    return "ui_artefacts/" + name;
+    ::mkdir(environment->m_artefactFolder.c_str(), 0755);
+    return environment->m_artefactFolder + "/" + name;
+}
+
+// What a shown window's client area shows now, once the pending events are through.
+inline wxImage Screenshot(wxWindow& window)
+{
+    PumpUntil([] { return false; }, 20);
+    window.Update();
+    wxSize size = window.GetClientSize();
+    wxBitmap bitmap(size);
+    {
+        wxClientDC screen(&window);
+        wxMemoryDC copy(bitmap);
+        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    }
+    return bitmap.ConvertToImage();
 }
 
 } // namespace uitest
