@@ -6,6 +6,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/wnd/Afxwin.h"
+#include "platform/wnd/Resources.h"
 #include "platform/wnd/UserInput.h"
 #include "res/MainFrameIds.h"
 #include "storage/AppDatabaseSchemas.h"
@@ -108,6 +109,31 @@ protected:
 
 } // namespace
 
+// The detail dialog's template, and the copy dialog's, which is a template only.
+TEST(BukkenDetailTemplate, HasTheControlsOfTheScreens)
+{
+    const DialogResource* detail = AfxFindDialogResource(IDD_BUKKEN_DETAIL);
+    ASSERT_NE(nullptr, detail);
+    EXPECT_STREQ(u8"■ 物件の詳細", detail->caption);
+    EXPECT_EQ(399, detail->cx);
+    EXPECT_EQ(299, detail->cy);
+    EXPECT_EQ(0u, detail->style & WS_SYSMENU);
+    EXPECT_EQ(u8"-1:物件名 ：:10,10,30,15\n12004::45,10,215,15:readonly\n-1:作成日 ：:10,30,30,15\n"
+              u8"12005::45,30,75,15:readonly\n-1:申請書一覧:10,62,40,10\n12003:削除:54,60,50,15\n"
+              u8"12002::10,80,380,190:multiselect\n2:閉じる:340,275,50,15\n",
+              TemplateControls(IDD_BUKKEN_DETAIL));
+
+    const DialogResource* copy = AfxFindDialogResource(IDD_BUKKEN_COPY);
+    ASSERT_NE(nullptr, copy);
+    EXPECT_STREQ(u8"■ 物件複写", copy->caption);
+    EXPECT_EQ(363, copy->cx);
+    EXPECT_EQ(97, copy->cy);
+    EXPECT_EQ(detail->style, copy->style);
+    EXPECT_EQ(u8"12000:複写先:10,10,50,15\n12016::65,10,290,15:readonly\n-1:物 件 名 ：:10,50,34,10\n"
+              u8"12011::45,50,310,15\n1:OK:250,75,50,15:default\n2:ｷｬﾝｾﾙ:305,75,50,15\n",
+              TemplateControls(IDD_BUKKEN_COPY));
+}
+
 TEST_F(BukkenDetail, ListsTheDocumentsOfTheSelectedPropertyNewestFirst)
 {
     // Row 1 of the migration dialog is the later row of the name, index 8; the register's first
@@ -177,6 +203,24 @@ TEST_F(BukkenDetail, AFileThatCannotGoKeepsItsRow)
         EXPECT_EQ(u8"指定の物件は削除できませんでした。", MessageTexts().back());
     });
     EXPECT_EQ("doc001.110", ReadFileBytes(m_folder.Path(u8"obj/南町の家/doc001.110")));
+}
+
+TEST_F(BukkenDetail, ARowThatCannotGoGetsItsFileBack)
+{
+    // The register refuses to delete any document row.
+    std::filesystem::remove(m_folder.Path("obj/APP_BUKKEN.mdb"));
+    DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"),
+                      std::string(appBukkenSchema) + Rows(Windows("obj").Bytes()) +
+                          "CREATE TRIGGER Refuse BEFORE DELETE ON AppBukkenShousaiTbl BEGIN "
+                          "SELECT RAISE(ABORT, 'locked'); END;\n");
+    InDetail(0, [&](ZnDlgAppBukkenDetail& detail) {
+        m_ui.AnswerMessageBox(IDOK);
+        Delete(detail, {3}, IDOK);
+        EXPECT_EQ(kAllDocuments, ListRows(detail.m_list));
+        EXPECT_EQ(2u, MessageTexts().size());
+    });
+    EXPECT_EQ("doc001.110", ReadFileBytes(m_folder.Path(u8"obj/南町の家/doc001.110")));
+    EXPECT_FALSE(Exists(u8"obj/南町の家/doc001.110.deleting"));
 }
 
 TEST_F(BukkenDetail, AnAccessRegisterIsRefusedAtOnce)

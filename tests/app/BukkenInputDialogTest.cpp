@@ -142,18 +142,11 @@ TEST(BukkenInputTemplate, HasTheControlsOfTheScreen)
     EXPECT_EQ(363, dialog->cx);
     EXPECT_EQ(159, dialog->cy);
     EXPECT_EQ(0u, dialog->style & WS_SYSMENU);
-    std::string controls;
-    for (size_t i = 0; i < dialog->controlCount; ++i) {
-        const ControlResource& c = dialog->controls[i];
-        controls += std::to_string(c.id) + ":" + (c.text ? c.text : "") + ":" + std::to_string(c.x) + "," +
-                    std::to_string(c.y) + "," + std::to_string(c.cx) + "," + std::to_string(c.cy) +
-                    ((c.style & WS_DISABLED) ? ":disabled" : "") + "\n";
-    }
-    EXPECT_EQ(u8"-1:地 域 指 定 ：:10,10,44,10\n12006::55,10,110,145\n-1:書 類 種 別 ：:10,30,44,10\n"
-              u8"12007::55,30,110,65:disabled\n12008:物件データ:10,60,50,15\n12010::65,60,290,15\n"
-              u8"12009:共通データ:10,80,50,15\n12017::65,80,290,15\n-1:物 件 名 ：:10,110,34,10\n"
-              u8"12011::45,110,310,15\n1:OK:250,135,50,15\n2:ｷｬﾝｾﾙ:305,135,50,15\n",
-              controls);
+    EXPECT_EQ(u8"-1:地 域 指 定 ：:10,10,44,10\n12006::55,10,110,145:sorted\n-1:書 類 種 別 ：:10,30,44,10\n"
+              u8"12007::55,30,110,65:sorted:disabled\n12008:物件データ:10,60,50,15\n12010::65,60,290,15:readonly\n"
+              u8"12009:共通データ:10,80,50,15\n12017::65,80,290,15:readonly\n-1:物 件 名 ：:10,110,34,10\n"
+              u8"12011::45,110,310,15\n1:OK:250,135,50,15:default\n2:ｷｬﾝｾﾙ:305,135,50,15\n",
+              TemplateControls(IDD_BUKKEN_INPUT));
 }
 
 TEST_F(BukkenInput, ShowsTheRegionsInTheQuerysOrderTheFramesKindAndTheFolders)
@@ -259,6 +252,13 @@ TEST_F(BukkenInput, ADriveRootIsReplacedByItsDocumentFolderOnceConfirmed)
                                  IDD_BUKKEN_INPUT, IDD_DOC_DIR_CONFIRM}),
               m_ui.modalTemplates);
     EXPECT_TRUE(Exists(u8"drive/App_Doc1/庭"));
+
+    // A drive whose folder is gone: App_Doc1 cannot be made.
+    SetDriveFolder('D', m_folder.Path("gone"));
+    Refused("家", u8"申請用ディレクトリの作成に失敗しました。",
+            [&](ZnDlgAppBukkenInput& dialog) { onDriveRoot(dialog, IDOK); });
+    EXPECT_FALSE(Exists("gone"));
+    EXPECT_EQ("D:\\App_Doc1", m_app.GetObjFolder());
     SetDriveFolder('D', "");
 }
 
@@ -315,6 +315,46 @@ TEST_F(BukkenInput, OkMakesAndRegistersTheProperty)
     EXPECT_EQ(DOCMODE_KEIKAKU, Frame().GetDocMode(0));
     EXPECT_EQ(8, Frame().GetBukkenIndex());
     EXPECT_EQ(Windows("com2"), m_app.GetComFolder());
+}
+
+TEST_F(BukkenInput, ARegionThatNoRegionRowNamesIsNumberOne)
+{
+    // The region query gives a name that no row of the table carries.
+    Open(ID_NEW_ZADAZEZ, [&](ZnDlgAppBukkenInput& dialog) {
+        auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_BI_COMBO_CHIIKI));
+        combo->SetCurSel(combo->InsertString(-1, "沖縄"));
+        Accept(dialog, "家");
+        EXPECT_FALSE(dialog.ContinueModal());
+    });
+    EXPECT_EQ(std::vector<std::string>{u8"1|家|2026-03-04 00:00:00|1|0|" + Field(Windows("obj")) + "|"},
+              RegisterRows("obj/APP_BUKKEN.mdb"));
+    EXPECT_EQ((std::vector<std::string>{u8"北海道|0", u8"青森県|0", u8"岩手県|0", u8"茨城県|0", u8"栃木県|0"}),
+              RegionMarks());
+    EXPECT_EQ("沖縄", m_app.GetChiikiShitei());
+    EXPECT_EQ(1, m_app.GetChiikiBangou());
+}
+
+// The templates that the build puts into the program's application folder: SQLite databases of
+// the project's schemas, without rows, the reference database with the registration number.
+TEST(BukkenInputTemplates, TheBuildsApplicationFolderHoldsEmptyDatabases)
+{
+    for (const char* name : {"APP_BUKKEN.mdb", "APP_USER_REGIST.mdb"}) {
+        std::string bytes = testsupport::ReadFileBytes(std::string(ZN_APP_DIR) + "/" + name);
+        EXPECT_EQ("SQLite format 3", bytes.substr(0, 15)) << name;
+    }
+    CString folder(LinuxPathToWin(ZN_APP_DIR).c_str());
+    ZnAppBukkenKanriTblDAO properties;
+    properties.SetDBPath(folder + "\\APP_BUKKEN.mdb");
+    EXPECT_TRUE(ReadRows(properties, [](ZnAppBukkenKanriTblDAO& s) { return Line(s.m_BukkenIndex); }).empty());
+    ZnAppCheckoutTblDAO checkouts;
+    checkouts.SetDBPath(folder + "\\APP_BUKKEN.mdb");
+    EXPECT_TRUE(ReadRows(checkouts, [](ZnAppCheckoutTblDAO& s) { return Line(s.m_BukkenKeyName); }).empty());
+    CDaoDatabase* database = nullptr;
+    CDaoTableDef* tableDef = nullptr;
+    ASSERT_TRUE(OpenMdb(&database, folder + "\\APP_USER_REGIST.mdb", 1));
+    EXPECT_TRUE(OpenTableDef(database, &tableDef, "AppSetsubishaTbl") && FieldExists(tableDef, "TourokuBangou"));
+    CloseTableDef(&tableDef);
+    CloseMdb(&database);
 }
 
 TEST_F(BukkenInput, CancelWritesNothing)

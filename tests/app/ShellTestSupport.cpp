@@ -3,12 +3,44 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/WinDrive.h"
 #include "platform/wnd/Afxwin.h"
+#include "platform/wnd/Resources.h"
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
 
 #include <filesystem>
 #include <unistd.h>
+
+namespace {
+std::string StyleMarks(const ControlResource& c)
+{
+    std::string marks;
+    if (c.kind == ControlKind::ComboBox && (c.style & CBS_SORT))
+        marks += ":sorted";
+    if (c.kind == ControlKind::Edit && (c.style & ES_READONLY))
+        marks += ":readonly";
+    if (c.kind == ControlKind::ListView && (c.style & LVS_TYPEMASK) == LVS_REPORT && !(c.style & LVS_SINGLESEL))
+        marks += ":multiselect";
+    if (c.kind == ControlKind::Button && (c.style & 0x0F) == BS_DEFPUSHBUTTON)
+        marks += ":default";
+    if (c.style & WS_DISABLED)
+        marks += ":disabled";
+    return marks;
+}
+} // namespace
+
+std::string TemplateControls(UINT dialogId)
+{
+    const DialogResource* dialog = AfxFindDialogResource(dialogId);
+    std::string controls;
+    for (size_t i = 0; dialog && i < dialog->controlCount; ++i) {
+        const ControlResource& c = dialog->controls[i];
+        controls += std::to_string(c.id) + ":" + (c.text ? c.text : "") + ":" + std::to_string(c.x) + "," +
+                    std::to_string(c.y) + "," + std::to_string(c.cx) + "," + std::to_string(c.cy) + StyleMarks(c) +
+                    "\n";
+    }
+    return controls;
+}
 
 void ShellTestUi::WindowDestroyed(CWnd& wnd)
 {

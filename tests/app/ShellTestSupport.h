@@ -29,6 +29,11 @@ public:
     std::vector<std::string> registerReports; // UTF-8 texts
 };
 
+// A dialog template's controls, one line each: "id:text:x,y,cx,cy" (dialog units) with the
+// style marks ":sorted" (combo box), ":readonly" (edit), ":multiselect" (report list that takes
+// several rows), ":default" (button) and ":disabled". UTF-8; empty for a missing template.
+std::string TemplateControls(UINT dialogId);
+
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest();
