@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -64,7 +65,13 @@ std::string Values(const ZnAppRegObject& folders)
 
 TEST_F(RunScriptTest, MakesTheSampleSetOnceAndPointsTheSettingsAtIt)
 {
+    // The build's database templates in the application folder are kept.
+    ASSERT_EQ(0, mkdir(m_build.Path("app").c_str(), 0755));
+    for (const char* name : {"APP_BUKKEN.mdb", "APP_USER_REGIST.mdb"})
+        WriteFileBytes(m_build.Path(std::string("app/") + name), std::string("template ") + name);
     ASSERT_EQ(0, RunSettings()) << m_output;
+    for (const char* name : {"APP_BUKKEN.mdb", "APP_USER_REGIST.mdb"})
+        EXPECT_EQ(std::string("template ") + name, ReadFileBytes(m_build.Path(std::string("app/") + name)));
     EXPECT_NE(std::string::npos, m_output.find("Making the sample data set in")) << m_output;
     EXPECT_FALSE(ReadFileBytes(Sample("bukken/APP_BUKKEN.mdb")).empty());
     EXPECT_FALSE(ReadFileBytes(Sample("common/APP_USER_REGIST.mdb")).empty());
