@@ -1,7 +1,7 @@
 // A combo box: a list of items (text and item data) with one selection, and for the drop-down
 // and simple styles an edit field. It works as well without a window: a recordset can fill a
-// combo box object that no dialog shows, through its ChoiceList side. Its CB_ messages and its member functions act alike.
-// CBS_SORT keeps AddString in order; InsertString puts an item where it is told.
+// combo box object that no dialog shows, through its ChoiceList side. Its CB_ messages and its member functions act
+// alike. CBS_SORT keeps AddString in order; InsertString puts an item where it is told.
 #pragma once
 
 #include "platform/core/ChoiceList.h"
@@ -33,6 +33,8 @@ public:
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
     int SelectString(int nStartAfter, LPCTSTR lpszString);
     BOOL LimitText(int nMaxChars);
+    // The edit field's byte limit (its EM_GETLIMITTEXT); 0 when none was set.
+    int GetLimitText() const { return m_state.limit; }
     DWORD GetEditSel() const { return MAKELONG(m_state.editStart, m_state.editEnd); }
     BOOL SetEditSel(int nStartChar, int nEndChar);
     BOOL HasEdit() const { return (GetStyle() & 0x3) != CBS_DROPDOWNLIST; }

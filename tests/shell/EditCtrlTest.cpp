@@ -243,6 +243,15 @@ TEST_F(EditCtrl, TheOpenStatusIsSetOnlyWhenItDiffers)
     }
 }
 
+TEST_F(EditCtrl, FocusLimitsTheEditOfAComboBox)
+{
+    FilteredCombo combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 100, 80), host, kComboId));
+    combo.imp.m_nMaxLength = 12;
+    combo.imp.OnSetFocus();
+    EXPECT_EQ(12, combo.GetLimitText());
+}
+
 TEST_F(EditCtrl, TheInputMethodIsTheParentsContext)
 {
     // The parent's own context is the one opened, not the edit's.
