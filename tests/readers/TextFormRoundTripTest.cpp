@@ -21,16 +21,26 @@ const Form safeForm{"", "100803", "#260", "ZnModelAppSafeNotif", "Ksq001.260"};
 const Form agencyForm{"", "100405", "#220", "ZnModelAppTempUseConf", "Ksq001.220"};
 const Form officialForm{"", "100415", "#230", "ZnModelAppTempUseConf", "Ksq001.230"};
 
-// The document read from an old folder that holds the expected file as its form file.
+// The document read from an old folder that holds the form file of those bytes.
+std::unique_ptr<ZnModelApp> ReadBytes(const Form& form, const std::string& bytes)
+{
+    OldFolder old(form, bytes.c_str());
+    return ReadFolder(old.folder.Path(), form);
+}
+
+// The document read from an old folder that holds the expected file as its form file; without
+// its first line, the title comment, the file reads the same.
 template <typename T> std::unique_ptr<T> ReadBack(const Form& form, const std::string& expectedFile)
 {
     std::string bytes = testsupport::ReadFileBytes(testsupport::DataPath("writers/forms/" + expectedFile));
-    OldFolder old(form, bytes.c_str());
-    std::unique_ptr<ZnModelApp> app = ReadFolder(old.folder.Path(), form);
+    std::unique_ptr<ZnModelApp> app = ReadBytes(form, bytes);
+    std::unique_ptr<ZnModelApp> untitled = ReadBytes(form, bytes.substr(bytes.find("\r\n") + 2));
     T* document = dynamic_cast<T*>(app.get());
-    EXPECT_TRUE(document) << expectedFile;
-    if (document)
-        app.release();
+    EXPECT_TRUE(document && untitled) << expectedFile;
+    if (!document || !untitled)
+        return nullptr;
+    EXPECT_EQ(Stored(*app), Stored(*untitled)) << expectedFile;
+    app.release();
     return std::unique_ptr<T>(document);
 }
 
