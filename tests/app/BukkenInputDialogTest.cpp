@@ -15,6 +15,7 @@
 #include "storage/ZnAppCheckoutTblDAO.h"
 #include "storage/ZnAppChiikiShiteiTblDAO.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/writers/ZipTestSupport.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
 
 #include <filesystem>
@@ -420,6 +421,20 @@ TEST_F(BukkenInput, TemplatesAreCopiedOrMadeFromTheSchema)
     Open(ID_NEW_ZADAZEZ, [&](ZnDlgAppBukkenInput& dialog) { Accept(dialog, "家"); });
     EXPECT_EQ(1u, RegisterRows("obj/APP_BUKKEN.mdb").size());
     EXPECT_EQ("SQLite format 3", testsupport::ReadFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb")).substr(0, 15));
+}
+
+TEST_F(BukkenInput, ATemplateCopyCutShortLeavesNoDatabaseBehind)
+{
+    // The disk fills while the reference database's template is copied.
+    {
+        ziptest::FileSizeLimit limit(1024);
+        Refused(
+            "家",
+            (u8"データベースの雛形をコピーできませんでした。\n" + Field(Windows("com\\APP_USER_REGIST.mdb"))).c_str());
+    }
+    EXPECT_EQ(std::vector<std::string>{}, ziptest::FolderNames(m_folder.Path("com")));
+    EXPECT_EQ(std::vector<std::string>{}, ziptest::FolderNames(m_folder.Path("obj")));
+    EXPECT_EQ(CString(), m_app.GetBukkenName());
 }
 
 TEST_F(BukkenInput, ARegisterRowThatCannotBeAddedLeavesNothingBehind)
