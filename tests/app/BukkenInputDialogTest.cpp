@@ -290,6 +290,7 @@ TEST_F(BukkenInput, OkMakesAndRegistersTheProperty)
     EXPECT_EQ("前の家", Text(*frame.GetPanelById(IDD_MAINMENUBAR), IDC_TOP_BUKKENNAME));
     EXPECT_EQ("2026/3/4", Text(*frame.GetPanelById(IDD_MAINMENUBAR), IDC_TOP_SAKUSEIBI));
     EXPECT_EQ(1, frame.GetBukkenSelected());
+    EXPECT_EQ(1, frame.GetScreenFlag());
     EXPECT_EQ(1, frame.GetBukkenDataFlag());
 
     // A second property in another register with gaps: the largest index + 1; the previous
