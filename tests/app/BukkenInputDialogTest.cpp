@@ -253,6 +253,10 @@ TEST_F(BukkenInput, ADriveRootIsReplacedByItsDocumentFolderOnceConfirmed)
                                  IDD_BUKKEN_INPUT, IDD_DOC_DIR_CONFIRM}),
               m_ui.modalTemplates);
     EXPECT_TRUE(Exists(u8"drive/App_Doc1/庭"));
+    // Cancelled in 5607 too: no message, nothing made.
+    Refused("池", nullptr, [&](ZnDlgAppBukkenInput& dialog) { onDriveRoot(dialog, IDCANCEL); });
+    EXPECT_EQ(static_cast<UINT>(IDD_DOC_DIR_CONFIRM), m_ui.modalTemplates.back());
+    EXPECT_FALSE(Exists(u8"drive/App_Doc1/池"));
 
     // A drive whose folder is gone: App_Doc1 cannot be made.
     SetDriveFolder('D', m_folder.Path("gone"));
