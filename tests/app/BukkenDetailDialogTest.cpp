@@ -192,6 +192,22 @@ TEST_F(BukkenDetail, DeletesTheFirstSelectedDocumentWithItsFile)
     EXPECT_TRUE(std::filesystem::is_empty(m_folder.Path(u8"obj/南町の家")));
 }
 
+TEST_F(BukkenDetail, ARowGoneMeanwhileLeavesTheRefilledList)
+{
+    InDetail(0, [&](ZnDlgAppBukkenDetail& detail) {
+        // Another user deletes document 3 while the list shows it.
+        CDaoDatabase database;
+        database.Open(Windows("obj/APP_BUKKEN.mdb"));
+        database.Execute("DELETE FROM AppBukkenShousaiTbl WHERE BukkenIndex = 5 AND BukkenShousaiIndex = 3");
+        database.Close();
+        Delete(detail, {1}, IDOK);
+        EXPECT_EQ((std::vector<std::string>{kAllDocuments[0], kAllDocuments[2], kAllDocuments[3]}),
+                  ListRows(detail.m_list));
+    });
+    EXPECT_EQ(std::vector<std::string>{u8"削除してもよろしいですか？"}, MessageTexts());
+    EXPECT_TRUE(Exists(u8"obj/南町の家/doc003.300"));
+}
+
 TEST_F(BukkenDetail, AFileThatCannotGoKeepsItsRow)
 {
     // Something of the moved-aside name is in the way: the file cannot be moved.
