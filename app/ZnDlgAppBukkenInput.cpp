@@ -7,9 +7,8 @@
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
+#include "shell/DriveRootFolder.h"
 #include "shell/ZnDirectoryDialog.h"
-#include "shell/ZnDlgAppDocDirConfirm.h"
-#include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/PatchUserRegistMdb.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
@@ -27,7 +26,6 @@ const char kZadazezKind[] = "確認申請書";
 // Characters that a Windows file name cannot hold: they never reach the property name.
 const char kRejectedNameChars[] = "\\/:,;*?\"<>|";
 const int kNameMaxBytes = 60;
-const char kDocFolder[] = "App_Doc1";
 
 ZnDlgAppBukkenInput::Clock g_clock = nullptr;
 
@@ -125,25 +123,12 @@ bool ZnDlgAppBukkenInput::IsPropertyFree(const CString& folder, const CString& n
 
 bool ZnDlgAppBukkenInput::RedirectDriveRoot()
 {
-    CString folder = ItemText(IDC_BI_EDIT_BUKKEN);
-    if (folder.GetLength() > 3)
-        return true;
-    CString candidate = folder.Left(2) + "\\" + kDocFolder;
-    if (ZnPathExists(candidate)) {
-        ZnDlgAppDocDirConfirm confirm(nullptr);
-        if (confirm.DoModal() != IDOK)
-            return false;
-        SetDlgItemText(IDC_BI_EDIT_BUKKEN, candidate);
-        return true;
-    }
-    ZnDlgAppRootDirConfirm confirm(nullptr);
-    if (confirm.DoModal() != IDOK)
-        return false;
-    SetDlgItemText(IDC_BI_EDIT_BUKKEN, candidate);
-    if (CreateDirectory(candidate, nullptr))
-        return true;
-    ShowError("申請用ディレクトリの作成に失敗しました。");
-    return false;
+    CString chosen = ItemText(IDC_BI_EDIT_BUKKEN);
+    CString folder = chosen;
+    bool accepted = ::RedirectDriveRoot(folder, nullptr);
+    if (folder != chosen)
+        SetDlgItemText(IDC_BI_EDIT_BUKKEN, folder);
+    return accepted;
 }
 
 bool ZnDlgAppBukkenInput::IsCheckedOut(const CString& registerPath, const CString& name)
