@@ -44,7 +44,7 @@ protected:
         CDaoDatabase codes;
         codes.Open(Windows("app/COM_CODE.mdb"));
         for (const std::string& row : SplitLines(kUsageRows))
-            codes.Execute(row.c_str());
+            codes.Execute(cp932::FromUtf8(row).c_str());
         codes.Close();
         DaoCreateDatabase(Windows("obj/APP_BUKKEN.mdb"),
                           std::string(appBukkenSchema) +

@@ -268,3 +268,218 @@ TEST_F(FloppyImportRuns, EachFloppyBecomesAPropertyWithAndWithoutARegisterInItsD
     EXPECT_EQ(2u + floppyCases.size(), RegisterRows("obj/APP_BUKKEN.mdb").size());
     EXPECT_EQ(registerTemplate, ReadFileBytes(m_folder.Path("app/APP_BUKKEN.mdb")));
 }
+TEST_F(FloppyImportRuns, UsageNamesOfNotificationsComeFromTheCodeTables)
+{
+    CopyFloppy("build_conf");
+    Import("obj");
+    std::vector<std::unique_ptr<ZnModelApp>> read = ReadFloppy(Windows("floppy") + "\\");
+    ASSERT_EQ(2u, read.size());
+    auto* expected = dynamic_cast<ZnModelAppConstNotif*>(read[1].get());
+    ASSERT_NE(nullptr, expected);
+    // Main use 08410 and the demolition's 08990 by their short names; the first building's use
+    // 08010 by its formal name; the second building's 08410 has no row in the buildings' table.
+    EXPECT_EQ("", expected->m_oldText);
+    expected->m_oldText = "主要短一";
+    ASSERT_EQ(2, expected->m_buildings.GetCount());
+    expected->m_buildings.GetHead()->m_oldText = "建物用途正式";
+    expected->m_demolition.m_oldText = "主要短二";
+    ASSERT_TRUE(Load(8, 2));
+    auto* loaded = dynamic_cast<ZnModelAppConstNotif*>(Document().GetFormModel());
+    ASSERT_NE(nullptr, loaded);
+    EXPECT_EQ("", loaded->m_buildings.GetTail()->m_oldText);
+    EXPECT_EQ(Bytes(expected), Bytes(loaded));
+
+    CopyFloppy("dem_notif");
+    Import("obj");
+    EXPECT_EQ(kSaved, MessageTexts().back());
+    EXPECT_EQ((std::vector<std::string>{"Ke001.250"}), PropertyFiles("obj", u8"除却の家"));
+    read = ReadFloppy(Windows("floppy") + "\\");
+    ASSERT_EQ(1u, read.size());
+    auto* demolition = dynamic_cast<ZnModelAppDemNotif*>(read[0].get());
+    ASSERT_NE(nullptr, demolition);
+    demolition->m_oldText = "主要短三";
+    ASSERT_TRUE(Load(9, 1));
+    EXPECT_EQ("ZnModelApp|ZnModelAppDemNotif|-", LoadedClasses());
+    EXPECT_EQ(Bytes(demolition), Bytes(Document().GetFormModel()));
+    EXPECT_EQ(u8"1|9|建築物除却届|100802|0|0|2026-03-04 00:00:00||||Ke001.250|",
+              DocumentRows("obj/APP_BUKKEN.mdb").back());
+}
+
+TEST_F(FloppyImportRuns, BitmapsAreCopiedWhenTheyAreBitmapsAndNamedWhenNot)
+{
+    // No map folders: nothing to copy and nothing said.
+    CopyFloppy("build_conf");
+    std::filesystem::remove_all(m_folder.Path("floppy/Mitori"));
+    std::filesystem::remove_all(m_folder.Path("floppy/Haichi"));
+    Import("obj");
+    EXPECT_EQ((std::vector<std::string>{kSaved}), MessageTexts());
+    EXPECT_EQ((std::vector<std::string>{"Ka001.110", "Ka001.240"}), PropertyFiles("obj", u8"南町の家"));
+
+    // Names in upper case are found; the copies take the names in lower case. A layout that is no
+    // bitmap is told and not copied, and the import ends with an error that names it.
+    CopyFloppy("build_conf");
+    std::filesystem::rename(m_folder.Path("floppy/Mitori"), m_folder.Path("floppy/MITORI"));
+    std::filesystem::rename(m_folder.Path("floppy/MITORI/ksq310.bmp"), m_folder.Path("floppy/MITORI/KSQ310.BMP"));
+    WriteFileBytes(m_folder.Path("floppy/Haichi/ksq330.bmp"), "GIF89a not a bitmap at all, long enough");
+    m_ui.messageBoxes.clear();
+    Import("dst", 2);
+    EXPECT_EQ((std::vector<std::string>{
+                  u8"この配置図のビットマップファイルはサポートされない形式です。\nこのファイルは保存されません。",
+                  u8"FDの内容を保存しましたが、次のものは保存されませんでした。\n・配置図（ksq330.bmp）"}),
+              MessageTexts());
+    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), m_ui.messageBoxes.back().type);
+    EXPECT_EQ((std::vector<std::string>{"Ka001.110", "Ka001.240", "ksq310.bmp"}), PropertyFiles("dst", u8"南町の家"));
+    EXPECT_EQ(ReadFileBytes(m_folder.Path("floppy/MITORI/KSQ310.BMP")),
+              ReadFileBytes(m_folder.Path(u8"dst/南町の家/ksq310.bmp")));
+    EXPECT_EQ(1, Frame().GetBukkenIndex());
+
+    // A site plan that cannot be copied (the disk is full) is told too.
+    std::filesystem::remove_all(m_folder.Path(u8"obj/南町の家"));
+    CopyFloppy("build_conf");
+    std::string big = ReadFileBytes(m_folder.Path("floppy/Mitori/ksq310.bmp")) + std::string(200000, '\0');
+    WriteFileBytes(m_folder.Path("floppy/Mitori/ksq310.bmp"), big);
+    m_ui.messageBoxes.clear();
+    {
+        ziptest::FileSizeLimit limit(100000);
+        Import("obj", 2);
+    }
+    EXPECT_EQ((std::vector<std::string>{
+                  u8"見取図のファイルコピーに失敗しました。",
+                  u8"FDの内容を保存しましたが、次のものは保存されませんでした。\n・見取図（ksq310.bmp）"}),
+              MessageTexts());
+    EXPECT_EQ((std::vector<std::string>{"Ka001.110", "Ka001.240", "ksq330.bmp"}), PropertyFiles("obj", u8"南町の家"));
+}
+
+TEST_F(FloppyImportRuns, FormsThatGiveNoDocumentAreNamedAndAFloppyWithoutAnyMakesNothing)
+{
+    // The construction notification's form is missing: the building is imported, the
+    // notification named.
+    CopyFloppy("build_conf");
+    std::filesystem::remove(m_folder.Path("floppy/Keikaku/Ksq001.240"));
+    Import("obj");
+    EXPECT_EQ(u8"FDの内容を保存しましたが、次のものは保存されませんでした。\n・建築工事届", MessageTexts().back());
+    EXPECT_EQ((std::vector<std::string>{"Ka001.110", "ksq310.bmp", "ksq330.bmp"}), PropertyFiles("obj", u8"南町の家"));
+    EXPECT_EQ(2u, DocumentRows("obj/APP_BUKKEN.mdb").size());
+
+    // No form can be read, or the code has no reader: nothing is made.
+    auto before = RegisterRows("obj/APP_BUKKEN.mdb");
+    CopyFloppy("lift_mod");
+    std::filesystem::remove(m_folder.Path("floppy/Keikaku/Ksq001.420"));
+    Import("obj");
+    EXPECT_EQ(kNothingRead, MessageTexts().back());
+    CopyFloppy("lift_mod");
+    WriteFileBytes(m_folder.Path("floppy/Info/filename.iba"),
+                   cp932::FromUtf8(u8"#000,\"報告の家\",\"20040401\",\"6.40\",\"0\",\"\",\"100501\",\"1\"\r\n"));
+    Import("obj");
+    EXPECT_EQ(kNothingRead, MessageTexts().back());
+    EXPECT_EQ(before, RegisterRows("obj/APP_BUKKEN.mdb"));
+    EXPECT_EQ((std::vector<std::string>{"APP_BUKKEN.mdb", u8"南町の家"}), Names("obj"));
+    EXPECT_EQ(8, Frame().GetBukkenIndex());
+}
+
+TEST_F(FloppyImportRuns, RefusalsBeforeThePropertyIsMadeLeaveTheDestinationAsItWas)
+{
+    CopyFloppy("lift_mod");
+    WriteFileBytes(m_folder.Path(u8"obj/昇降機の家"), "a file");
+    Import("obj");
+    EXPECT_EQ(kExists, MessageTexts().back());
+    std::filesystem::remove(m_folder.Path(u8"obj/昇降機の家"));
+    // A folder whose name differs in case passes the dialog's check, not the import's.
+    CopyFloppy("lift_conf");
+    WriteFileBytes(m_folder.Path("floppy/Info/filename.iba"),
+                   cp932::FromUtf8("#000,\"House\",\"20040401\",\"6.40\",\"0\",\"\",\"100002\",\"1\"\r\n"));
+    MakeFolders({"obj/HOUSE"});
+    Import("obj");
+    EXPECT_EQ(kExists, MessageTexts().back());
+    EXPECT_EQ((std::vector<std::string>{"APP_BUKKEN.mdb", "HOUSE"}), Names("obj"));
+
+    // A destination that is gone: the property folder cannot be made.
+    Import("gone");
+    EXPECT_EQ(u8"物件の生成に失敗しました。", MessageTexts().back());
+    EXPECT_FALSE(Exists("gone"));
+
+    // A register that is an Access file is read only here: refused before anything is made.
+    auto rows = RegisterRows("obj/APP_BUKKEN.mdb");
+    MakeFolders({"access"});
+    CopyToJetFile(m_folder.Path("obj/APP_BUKKEN.mdb"), m_folder.Path("access/APP_BUKKEN.mdb"), JetVersion::Jet4);
+    std::string accessBytes = ReadFileBytes(m_folder.Path("access/APP_BUKKEN.mdb"));
+    Import("access");
+    EXPECT_EQ(u8"物件管理データベースに書き込めないため、物件を作成できません。\n" + WindowsUtf8("access") +
+                  "\\APP_BUKKEN.mdb",
+              MessageTexts().back());
+    EXPECT_EQ((std::vector<std::string>{"APP_BUKKEN.mdb"}), Names("access"));
+    EXPECT_EQ(accessBytes, ReadFileBytes(m_folder.Path("access/APP_BUKKEN.mdb")));
+
+    // Without a template, nothing is made either.
+    std::filesystem::rename(m_folder.Path("app/APP_BUKKEN.mdb"), m_folder.Path("app/template.mdb"));
+    Import("dst");
+    EXPECT_EQ(u8"データベースの雛形がありません。\n" + WindowsUtf8("app") + "\\APP_BUKKEN.mdb", MessageTexts().back());
+    EXPECT_TRUE(Names("dst").empty());
+
+    // An Access template is not copied: the register is made from the schema.
+    CopyToJetFile(m_folder.Path("app/template.mdb"), m_folder.Path("app/APP_BUKKEN.mdb"), JetVersion::Jet4);
+    Import("dst");
+    EXPECT_EQ(kSaved, MessageTexts().back());
+    EXPECT_EQ((std::vector<std::string>{"1|House|2026-03-04 00:00:00|1|0|" + WindowsUtf8("dst") + "|"}),
+              RegisterRows("dst/APP_BUKKEN.mdb"));
+    EXPECT_EQ(rows, RegisterRows("obj/APP_BUKKEN.mdb"));
+    for (const MessageBoxRequest& box :
+         std::vector<MessageBoxRequest>(m_ui.messageBoxes.begin(), m_ui.messageBoxes.end() - 1))
+        EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), box.type);
+}
+
+TEST_F(FloppyImportRuns, AFailureAfterTheFolderWasMadeTakesBackWhatTheImportMade)
+{
+    CopyFloppy("build_conf");
+    auto registerRows = RegisterRows("obj/APP_BUKKEN.mdb");
+    auto documentRows = DocumentRows("obj/APP_BUKKEN.mdb");
+    auto expectObjAsBefore = [&] {
+        EXPECT_EQ((std::vector<std::string>{"APP_BUKKEN.mdb"}), Names("obj"));
+        EXPECT_EQ(registerRows, RegisterRows("obj/APP_BUKKEN.mdb"));
+        EXPECT_EQ(documentRows, DocumentRows("obj/APP_BUKKEN.mdb"));
+        EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
+        EXPECT_EQ(CString(), m_app.GetBukkenName());
+    };
+    // The disk fills up: first with the register row (its journal is some 9 KB), then with the
+    // building's document file (about 11.7 KB), after the register row was written.
+    for (rlim_t size : {2048, 10240}) {
+        SCOPED_TRACE(size);
+        {
+            ziptest::FileSizeLimit limit(size);
+            Import("obj");
+        }
+        expectObjAsBefore();
+    }
+    EXPECT_EQ((std::vector<std::string>{
+                  u8"物件管理データベースに物件を登録できませんでした。\nディスクまたはネットワークのエラーです。",
+                  u8"書類「確認申請書（建築物）」のファイル（Ka001."
+                  u8"110）を書き込めませんでした。物件は作成されませんでした。"}),
+              MessageTexts());
+
+    // The second document's row is refused after the first document and the bitmaps were written.
+    CDaoDatabase database;
+    database.Open(Windows("obj/APP_BUKKEN.mdb"));
+    database.Execute("CREATE TRIGGER RefuseNotification BEFORE INSERT ON AppBukkenShousaiTbl "
+                     "WHEN NEW.FileName = 'Ka001.240' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    database.Close();
+    Import("obj");
+    EXPECT_EQ(0u,
+              MessageTexts().back().find(
+                  u8"書類「建築工事届」を物件管理データベースに登録できませんでした。物件は作成されませんでした。\n"));
+    expectObjAsBefore();
+
+    // A register copy that fails (a full disk) leaves none behind, nor the property's folder.
+    {
+        ziptest::FileSizeLimit limit(10240);
+        Import("dst");
+    }
+    EXPECT_EQ(u8"物件管理データベースの複写に失敗しました。", MessageTexts().back());
+    EXPECT_TRUE(Names("dst").empty());
+
+    // The floppy imports once the disk has room.
+    database.Open(Windows("obj/APP_BUKKEN.mdb"));
+    database.Execute("DROP TRIGGER RefuseNotification");
+    database.Close();
+    Import("obj");
+    ExpectImported(floppyCases[0], "obj", 8);
+}
