@@ -8,6 +8,7 @@
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
 #include "shell/DriveRootFolder.h"
+#include "shell/PropertyNameEdit.h"
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/PatchUserRegistMdb.h"
@@ -18,14 +19,9 @@
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnRunLog.h"
 
-#include <algorithm>
-
 namespace {
 
 const char kZadazezKind[] = "確認申請書";
-// Characters that a Windows file name cannot hold: they never reach the property name.
-const char kRejectedNameChars[] = "\\/:,;*?\"<>|";
-const int kNameMaxBytes = 60;
 
 ZnDlgAppBukkenInput::Clock g_clock = nullptr;
 
@@ -47,8 +43,7 @@ END_MESSAGE_MAP()
 
 ZnDlgAppBukkenInput::ZnDlgAppBukkenInput(CWnd* pParent) : CDialog(IDD_BUKKEN_INPUT, pParent)
 {
-    m_setupList.Add(new VhEditSetup(&m_editName, kNameMaxBytes, 0xFFFF, 1, "%60s", 0));
-    m_editName.GetImp()->m_strRejected = kRejectedNameChars;
+    SetUpPropertyNameEdit(m_editName, m_setupList);
 }
 
 ZnDlgAppBukkenInput::Clock ZnDlgAppBukkenInput::SetClock(Clock clock)
@@ -240,23 +235,9 @@ void ZnDlgAppBukkenInput::UpdateChiikiShitei(const CString& region)
 int ZnDlgAppBukkenInput::RegisterBukken(const CString& registerPath, const CString& name, int chiikiBangou,
                                         const CString& kind, const CString& folder, const COleDateTime& date)
 {
-    ZnAppBukkenKanriTblDAO properties;
-    properties.SetDBPath(registerPath);
     try {
-        properties.Open(dbOpenDynaset, nullptr, 0);
-        LONG largest = 0;
-        for (; !properties.IsEOF(); properties.MoveNext())
-            largest = std::max(largest, properties.m_BukkenIndex);
-        properties.AddNew();
-        properties.m_BukkenIndex = largest + 1;
-        properties.m_Bukkenmei = name;
-        properties.m_Koushinbi = date;
-        properties.m_ChikiShiteiCode = static_cast<short>(chiikiBangou);
-        properties.m_ShinseiKubun = kind == kZadazezKind ? 0 : 1;
-        properties.m_HozonDirectory = folder;
-        properties.Update();
-        properties.Close();
-        return largest + 1;
+        return ZnAppBukkenKanriTblDAO::AddProperty(registerPath, name, date, static_cast<short>(chiikiBangou),
+                                                   kind == kZadazezKind ? 0 : 1, folder);
     } catch (CDaoException* e) {
         e->Delete();
         return 0;

@@ -22,10 +22,7 @@
 #include "storage/ZnShellState.h"
 #include "writers/CheckBitmapFile.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -194,31 +191,21 @@ bool ZnAppFDImporter::MakeRegister()
         return true;
     // The copy takes its name only when whole; an Access template gives way to the schema.
     if (!ZnMakeDatabaseFromTemplate(Shell().GetAppFolder(), Shell().GetAppMDB()->GetAppBukkenMdb(), m_strDestination,
-                                    appBukkenSchema, "物件管理データベースの複写に失敗しました。"))
+                                    appBukkenSchema, "物件管理データベースの複写に失敗しました。")) {
+        // A new database from the schema that failed part way is no register either.
+        if (ZnPathExists(RegisterPath()))
+            DeleteFile(RegisterPath());
         return false;
+    }
     m_registerMade = true;
     return true;
 }
 
 bool ZnAppFDImporter::AddRegisterRow()
 {
-    ZnAppBukkenKanriTblDAO properties;
-    properties.SetDBPath(RegisterPath());
     try {
-        properties.Open(dbOpenDynaset, nullptr, 0);
-        LONG largest = 0;
-        for (; !properties.IsEOF(); properties.MoveNext())
-            largest = std::max(largest, properties.m_BukkenIndex);
-        properties.AddNew();
-        properties.m_BukkenIndex = largest + 1;
-        properties.m_Bukkenmei = m_strBukkenName;
-        properties.m_Koushinbi = m_date;
-        properties.m_ChikiShiteiCode = 1;
-        properties.m_ShinseiKubun = IsApplicationForms() ? 0 : 1;
-        properties.m_HozonDirectory = m_strDestination;
-        properties.Update();
-        properties.Close();
-        m_nBukkenIndex = largest + 1;
+        m_nBukkenIndex = ZnAppBukkenKanriTblDAO::AddProperty(RegisterPath(), m_strBukkenName, m_date, 1,
+                                                             IsApplicationForms() ? 0 : 1, m_strDestination);
         return true;
     } catch (CDaoException* e) {
         ShowError("物件管理データベースに物件を登録できませんでした。\n" + e->m_pErrorInfo->m_strDescription);

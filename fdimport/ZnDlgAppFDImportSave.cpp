@@ -6,14 +6,11 @@
 #include "platform/wnd/CDataExchange.h"
 #include "res/FloppyImportIds.h"
 #include "shell/DriveRootFolder.h"
+#include "shell/PropertyNameEdit.h"
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnShellState.h"
 
 namespace {
-
-// Characters that a Windows file name cannot hold: they never reach the property name.
-const char kRejectedNameChars[] = "\\/:,;*?\"<>|";
-const int kNameMaxBytes = 60;
 
 void ShowError(LPCTSTR text) { AfxMessageBox(text, MB_ICONSTOP); }
 
@@ -25,8 +22,7 @@ END_MESSAGE_MAP()
 
 ZnDlgAppFDImportSave::ZnDlgAppFDImportSave(CWnd* pParent) : CDialog(IDD_FD_IMPORT_SAVE, pParent)
 {
-    m_setupList.Add(new VhEditSetup(&m_editName, kNameMaxBytes, 0xFFFF, 1, "%60s", 0));
-    m_editName.GetImp()->m_strRejected = kRejectedNameChars;
+    SetUpPropertyNameEdit(m_editName, m_setupList);
 }
 
 void ZnDlgAppFDImportSave::DoDataExchange(CDataExchange* pDX)
@@ -61,11 +57,15 @@ void ZnDlgAppFDImportSave::OnSelectFolder()
 
 bool ZnDlgAppFDImportSave::IsNameUsable(const CString& name)
 {
-    // The edit drops these characters as they are typed, but a name may come in another way; "."
-    // and ".." would name the destination itself or its parent.
-    if (name != "." && name != ".." && name.FindOneOf(kRejectedNameChars) < 0)
+    // The edit drops these characters as they are typed, but the name is checked here as well:
+    // "." and ".." would name the destination itself or its parent.
+    if (name == "." || name == "..") {
+        ShowError("物件名に「.」や「..」は使えません。");
+        return false;
+    }
+    if (name.FindOneOf(kPropertyNameRejectedChars) < 0)
         return true;
-    ShowError("物件名に使えない文字が含まれています。\n「.」「..」や \\ / : , ; * ? \" < > | は物件名に使えません。");
+    ShowError("物件名に \\ / : , ; * ? \" < > | は使えません。");
     return false;
 }
 

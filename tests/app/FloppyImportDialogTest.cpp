@@ -3,6 +3,7 @@
 // and the property name.
 #include "tests/app/FloppyImportSupport.h"
 
+#include "fdimport/ZnFloppyTextLine.h"
 #include "platform/files/WinDrive.h"
 #include "platform/wnd/Imm.h"
 #include "platform/wnd/Resources.h"
@@ -139,6 +140,21 @@ protected:
 };
 
 } // namespace
+
+TEST(FloppyTextLine, FieldsAreCutAtEveryCommaAndLoseTheirFirstAndLastBytes)
+{
+    const CString line = "#000,\"表ソ\",\"\",x,\"ab,cd\",\"\"\"";
+    std::vector<CString> fields;
+    for (int n = -1; n <= 8; ++n)
+        fields.push_back(ZnFloppyTextLine::GetField(n, line));
+    // A comma inside quotes ends its field too; a field of one byte is empty; missing ones are empty.
+    EXPECT_EQ((std::vector<CString>{"", "#000", "表ソ", "", "", "a", "d", "\"", "", ""}), fields);
+    EXPECT_EQ("", ZnFloppyTextLine::GetField(0, "#000"));
+    EXPECT_EQ("", ZnFloppyTextLine::GetField(1, "#000"));
+    EXPECT_EQ("\"#000\"", ZnFloppyTextLine::GetField(0, "\"#000\",\"x\""));
+    EXPECT_EQ("", ZnFloppyTextLine::GetField(0, ",\"x\""));
+    EXPECT_EQ("x", ZnFloppyTextLine::GetField(1, ",\"x\""));
+}
 
 TEST(FloppyImportTemplates, TheContentsAndDestinationDialogsAsDesigned)
 {
@@ -396,11 +412,9 @@ TEST_F(FloppyImportDialogs, TheDestinationChecksRefuseInTheirOrder)
         save.SetDlgItemText(IDC_FS_EDIT_FOLDER, Windows("obj"));
         EXPECT_EQ(u8"物件名を指定してください。", Refused(save));
         // Names that would name the destination itself or its parent.
-        const std::string unusable =
-            u8"物件名に使えない文字が含まれています。\n「.」「..」や \\ / : , ; * ? \" < > | は物件名に使えません。";
         for (const char* name : {".", ".."}) {
             save.SetDlgItemText(IDC_FS_EDIT_NAME, name);
-            EXPECT_EQ(unusable, Refused(save)) << name;
+            EXPECT_EQ(u8"物件名に「.」や「..」は使えません。", Refused(save)) << name;
         }
         save.SetDlgItemText(IDC_FS_EDIT_NAME, "昇降機の家");
         EXPECT_EQ(u8"指定の物件は保存先に存在しています。", Refused(save));

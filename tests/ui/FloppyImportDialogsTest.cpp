@@ -16,11 +16,10 @@
 
 #include <filesystem>
 
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
-#include <wx/generic/msgdlgg.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
+// After the message dialog's own header, which it needs.
+#include <wx/generic/msgdlgg.h>
 
 namespace {
 
@@ -39,16 +38,9 @@ COleDateTime FixedClock() { return COleDateTime(2026, 3, 4, 0, 0, 0); }
 void KeepScreenshot(wxDialog& peer, const std::string& name)
 {
     uitest::PumpUntil([&] { return peer.IsShownOnScreen(); });
-    uitest::PumpUntil([] { return false; }, 20);
+    uitest::PumpUntil([] { return false; }, 40);
     peer.Update();
-    wxSize size = peer.GetClientSize();
-    wxBitmap bitmap(size);
-    {
-        wxClientDC screen(&peer);
-        wxMemoryDC copy(bitmap);
-        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    }
-    EXPECT_TRUE(bitmap.ConvertToImage().SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
+    EXPECT_TRUE(uitest::ClientShot(peer).SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
 }
 
 wxString Value(wxDialog& peer, int id)
