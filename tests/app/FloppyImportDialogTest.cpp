@@ -416,6 +416,10 @@ TEST_F(FloppyImportDialogs, TheDestinationChecksRefuseInTheirOrder)
             save.SetDlgItemText(IDC_FS_EDIT_NAME, name);
             EXPECT_EQ(u8"物件名に「.」や「..」は使えません。", Refused(save)) << name;
         }
+        // A rejected character that came in past the typing filter.
+        save.m_editName.GetImp()->m_strRejected = "";
+        save.SetDlgItemText(IDC_FS_EDIT_NAME, "a?b");
+        EXPECT_EQ(u8"物件名に \\ / : , ; * ? \" < > | は使えません。", Refused(save));
         save.SetDlgItemText(IDC_FS_EDIT_NAME, "昇降機の家");
         EXPECT_EQ(u8"指定の物件は保存先に存在しています。", Refused(save));
     });
