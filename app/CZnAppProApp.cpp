@@ -394,6 +394,20 @@ int CZnAppProApp::GetDocMode(int flag) const
     return flag == 1 ? DOCMODE_ZADAZEZ : 0;
 }
 
+void CZnAppProApp::SetDocMode(int mode)
+{
+    if (CMainFrame* frame = GetMainFrame())
+        frame->SetDocMode(mode);
+}
+
+void CZnAppProApp::SetCurrentProperty(LPCTSTR objFolder, LPCTSTR name, int bukkenIndex)
+{
+    SetObjFolder(objFolder);
+    SetBukkenName(name);
+    if (CMainFrame* frame = GetMainFrame())
+        frame->SetBukkenIndex(bukkenIndex);
+}
+
 int CZnAppProApp::GetDocType() const
 {
     CMainFrame* frame = GetMainFrame();

@@ -44,7 +44,7 @@ public:
     void SetObjFolder(LPCTSTR folder) { m_strObjFolder = folder; }
     void SetDstFolder(LPCTSTR folder) { m_strDstFolder = folder; }
     void SetAppFolder(LPCTSTR folder) { m_strAppFolder = folder; }
-    void SetOutputFolder(LPCTSTR folder) { m_strOutputFolder = folder; }
+    void SetOutputFolder(LPCTSTR folder) override { m_strOutputFolder = folder; }
 
     // What a new property is given, and the current property's name (also its folder's name).
     CString GetChiikiShitei() const { return m_strChiikiShitei; }
@@ -113,6 +113,11 @@ public:
     int GetShousaiIndex() const override { return m_nBukkenShousaiIndex; }
     int GetDocKindCode() const override { return m_nDocKindCode; }
     int GetChiikiBangou() const override { return m_nChiikiBangou; }
+    // The main frame's document mode (nothing without a main frame), and a property made by the
+    // floppy import taken as the current one: the property-data folder, the name and the main
+    // frame's property index.
+    void SetDocMode(int mode) override;
+    void SetCurrentProperty(LPCTSTR objFolder, LPCTSTR name, int bukkenIndex) override;
     int GetDocMode(int flag) const override;
     int GetDocType() const override;
     int GetObjKind() const override;

@@ -7,9 +7,9 @@
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
+#include "shell/DriveRootFolder.h"
+#include "shell/PropertyNameEdit.h"
 #include "shell/ZnDirectoryDialog.h"
-#include "shell/ZnDlgAppDocDirConfirm.h"
-#include "shell/ZnDlgAppRootDirConfirm.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/PatchUserRegistMdb.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
@@ -19,15 +19,9 @@
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnRunLog.h"
 
-#include <algorithm>
-
 namespace {
 
 const char kZadazezKind[] = "確認申請書";
-// Characters that a Windows file name cannot hold: they never reach the property name.
-const char kRejectedNameChars[] = "\\/:,;*?\"<>|";
-const int kNameMaxBytes = 60;
-const char kDocFolder[] = "App_Doc1";
 
 ZnDlgAppBukkenInput::Clock g_clock = nullptr;
 
@@ -49,8 +43,7 @@ END_MESSAGE_MAP()
 
 ZnDlgAppBukkenInput::ZnDlgAppBukkenInput(CWnd* pParent) : CDialog(IDD_BUKKEN_INPUT, pParent)
 {
-    m_setupList.Add(new VhEditSetup(&m_editName, kNameMaxBytes, 0xFFFF, 1, "%60s", 0));
-    m_editName.GetImp()->m_strRejected = kRejectedNameChars;
+    SetUpPropertyNameEdit(m_editName, m_setupList);
 }
 
 ZnDlgAppBukkenInput::Clock ZnDlgAppBukkenInput::SetClock(Clock clock)
@@ -125,25 +118,12 @@ bool ZnDlgAppBukkenInput::IsPropertyFree(const CString& folder, const CString& n
 
 bool ZnDlgAppBukkenInput::RedirectDriveRoot()
 {
-    CString folder = ItemText(IDC_BI_EDIT_BUKKEN);
-    if (folder.GetLength() > 3)
-        return true;
-    CString candidate = folder.Left(2) + "\\" + kDocFolder;
-    if (ZnPathExists(candidate)) {
-        ZnDlgAppDocDirConfirm confirm(nullptr);
-        if (confirm.DoModal() != IDOK)
-            return false;
-        SetDlgItemText(IDC_BI_EDIT_BUKKEN, candidate);
-        return true;
-    }
-    ZnDlgAppRootDirConfirm confirm(nullptr);
-    if (confirm.DoModal() != IDOK)
-        return false;
-    SetDlgItemText(IDC_BI_EDIT_BUKKEN, candidate);
-    if (CreateDirectory(candidate, nullptr))
-        return true;
-    ShowError("申請用ディレクトリの作成に失敗しました。");
-    return false;
+    CString chosen = ItemText(IDC_BI_EDIT_BUKKEN);
+    CString folder = chosen;
+    bool accepted = ::RedirectDriveRoot(folder, nullptr);
+    if (folder != chosen)
+        SetDlgItemText(IDC_BI_EDIT_BUKKEN, folder);
+    return accepted;
 }
 
 bool ZnDlgAppBukkenInput::IsCheckedOut(const CString& registerPath, const CString& name)
@@ -255,23 +235,9 @@ void ZnDlgAppBukkenInput::UpdateChiikiShitei(const CString& region)
 int ZnDlgAppBukkenInput::RegisterBukken(const CString& registerPath, const CString& name, int chiikiBangou,
                                         const CString& kind, const CString& folder, const COleDateTime& date)
 {
-    ZnAppBukkenKanriTblDAO properties;
-    properties.SetDBPath(registerPath);
     try {
-        properties.Open(dbOpenDynaset, nullptr, 0);
-        LONG largest = 0;
-        for (; !properties.IsEOF(); properties.MoveNext())
-            largest = std::max(largest, properties.m_BukkenIndex);
-        properties.AddNew();
-        properties.m_BukkenIndex = largest + 1;
-        properties.m_Bukkenmei = name;
-        properties.m_Koushinbi = date;
-        properties.m_ChikiShiteiCode = static_cast<short>(chiikiBangou);
-        properties.m_ShinseiKubun = kind == kZadazezKind ? 0 : 1;
-        properties.m_HozonDirectory = folder;
-        properties.Update();
-        properties.Close();
-        return largest + 1;
+        return ZnAppBukkenKanriTblDAO::AddProperty(registerPath, name, date, static_cast<short>(chiikiBangou),
+                                                   kind == kZadazezKind ? 0 : 1, folder);
     } catch (CDaoException* e) {
         e->Delete();
         return 0;

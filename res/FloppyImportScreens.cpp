@@ -14,7 +14,6 @@ const DialogResource dialogs[] = {
     {IDD_SHINSEISHO_LIST, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 400, 280, nullptr, 0},
     {IDD_UKETUKE_CONFIRM, u8"■内容の確認", kFont, 9, kModal, 0, 0, 0, 300, 200, nullptr, 0},
     {IDD_BANGOU_INPUT, u8"■番号の入力", kFont, 9, kModal, 0, 0, 0, 300, 200, nullptr, 0},
-    {IDD_FD_IMPORT, u8"■ＦＤ内容", kFont, 9, kModal, 0, 0, 0, 300, 200, nullptr, 0},
 };
 
 const AfxResourceSet registration(dialogs, std::size(dialogs), nullptr, 0, nullptr, 0);

@@ -29,13 +29,15 @@ bool ZnDatabaseCanUpdate(const CString& path)
 
 namespace {
 
-bool CreateFromSchema(const CString& target, const char* schema)
+bool CreateFromSchema(const CString& target, const char* schema, LPCTSTR failedText)
 {
     try {
         DaoCreateDatabase(target, schema);
         return true;
     } catch (CDaoException* e) {
-        AfxMessageBox("データベースを作成できませんでした。\n" + target + "\n" + e->m_pErrorInfo->m_strDescription,
+        AfxMessageBox(failedText ? CString(failedText)
+                                 : "データベースを作成できませんでした。\n" + target + "\n" +
+                                       e->m_pErrorInfo->m_strDescription,
                       MB_ICONSTOP);
         e->Delete();
         return false;
@@ -45,7 +47,7 @@ bool CreateFromSchema(const CString& target, const char* schema)
 } // namespace
 
 bool ZnMakeDatabaseFromTemplate(const CString& appFolder, const CString& fileName, const CString& folder,
-                                const char* schema)
+                                const char* schema, LPCTSTR failedText)
 {
     CString target = folder + fileName;
     if (ZnPathExists(target))
@@ -56,10 +58,11 @@ bool ZnMakeDatabaseFromTemplate(const CString& appFolder, const CString& fileNam
         return false;
     }
     if (!ZnDatabaseCanUpdate(templatePath))
-        return CreateFromSchema(target, schema);
+        return CreateFromSchema(target, schema, failedText);
     // The copy is written under a temporary name and takes its name only when whole.
     if (!CopyFile(templatePath, target, TRUE)) {
-        AfxMessageBox("データベースの雛形をコピーできませんでした。\n" + target, MB_ICONSTOP);
+        AfxMessageBox(failedText ? CString(failedText) : "データベースの雛形をコピーできませんでした。\n" + target,
+                      MB_ICONSTOP);
         return false;
     }
     return true;

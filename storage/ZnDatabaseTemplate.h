@@ -17,5 +17,6 @@ bool ZnDatabaseCanUpdate(const CString& path);
 // is an Access file, a new database from schema. An existing database is left alone. Returns
 // true when the database is there afterwards; false after a message that names the file: the
 // template missing, or the copy or the new database failing (nothing is left half-written).
+// A caller's failedText, when given, is shown for a failed copy or new database instead.
 bool ZnMakeDatabaseFromTemplate(const CString& appFolder, const CString& fileName, const CString& folder,
-                                const char* schema);
+                                const char* schema, LPCTSTR failedText = nullptr);

@@ -44,6 +44,15 @@ public:
     // The region number chosen in the new-property dialog, 0 until that dialog has run.
     virtual int GetChiikiBangou() const = 0;
 
+    // What the floppy import changes: the output folder that its folder picker chose; the main
+    // frame's document mode (32786 applications, 32787 notifications) of the floppy read; and
+    // the property it made, which becomes the current one as a new property does: the
+    // property-data folder that holds its register and folder, its name and the main frame's
+    // property index.
+    virtual void SetOutputFolder(LPCTSTR folder) = 0;
+    virtual void SetDocMode(int mode) = 0;
+    virtual void SetCurrentProperty(LPCTSTR objFolder, LPCTSTR name, int bukkenIndex) = 0;
+
     // The main frame's selections: the document mode (32786 when flag is 1, else the stored mode,
     // 32786 applications or 32787 notifications), the document type (0 for none) and the id of
     // the object-kind button.

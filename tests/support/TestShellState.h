@@ -36,6 +36,14 @@ public:
     int GetShousaiIndex() const override { return shousaiIndex; }
     int GetDocKindCode() const override { return docKindCode; }
     int GetChiikiBangou() const override { return chiikiBangou; }
+    void SetOutputFolder(LPCTSTR folder) override { outputFolder = folder; }
+    void SetDocMode(int mode) override { docMode = mode; }
+    void SetCurrentProperty(LPCTSTR folder, LPCTSTR name, int index) override
+    {
+        objFolder = folder;
+        bukkenName = name;
+        bukkenIndex = index;
+    }
     int GetDocMode(int flag) const override { return flag == 1 ? 32786 : docMode; }
     int GetDocType() const override { return docType; }
     int GetObjKind() const override { return objKind; }
