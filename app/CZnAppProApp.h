@@ -44,7 +44,7 @@ public:
     void SetObjFolder(LPCTSTR folder) { m_strObjFolder = folder; }
     void SetDstFolder(LPCTSTR folder) { m_strDstFolder = folder; }
     void SetAppFolder(LPCTSTR folder) { m_strAppFolder = folder; }
-    void SetOutputFolder(LPCTSTR folder) { m_strOutputFolder = folder; }
+    void SetOutputFolder(const CString& folder) override { m_strOutputFolder = folder; }
 
     // What a new property is given, and the current property's name (also its folder's name).
     CString GetChiikiShitei() const { return m_strChiikiShitei; }
@@ -77,6 +77,13 @@ public:
     // read (the framework reports it, the run log gets an "ERROR" line); in these last three
     // cases the slots are left as for a missing file.
     BOOL LoadBukkenDocument();
+    // LoadBukkenDocument for the row (bukkenIndex, shousaiIndex), which becomes the identity of
+    // the document to load.
+    BOOL LoadBukkenDocument(int bukkenIndex, int shousaiIndex) override;
+    // The active document's path: the file it was loaded from (empty when the last load found
+    // no file) or last saved to.
+    CString GetDocumentFile() const override;
+    BOOL SaveDocument() override;
     // Loads the document of the identity that SelectBukkenShousai took, as LoadBukkenDocument
     // does after its lookup, without reading the register again.
     BOOL LoadSelectedDocument();
@@ -113,6 +120,7 @@ public:
     int GetShousaiIndex() const override { return m_nBukkenShousaiIndex; }
     int GetDocKindCode() const override { return m_nDocKindCode; }
     int GetChiikiBangou() const override { return m_nChiikiBangou; }
+    int GetFrameBukkenIndex() const override;
     int GetDocMode(int flag) const override;
     int GetDocType() const override;
     int GetObjKind() const override;

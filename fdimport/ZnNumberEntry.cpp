@@ -1,0 +1,73 @@
+#include "fdimport/ZnNumberEntry.h"
+
+#include "model/ZnModelApp.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/database/AfxDao.h"
+#include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "storage/ZnAppMDB.h"
+#include "storage/ZnDatabaseTemplate.h"
+#include "storage/ZnShellState.h"
+
+namespace {
+
+const char kNoDocumentFile[] = "文書のファイルが読み込まれていないため、番号を保存できません。";
+
+} // namespace
+
+CString ZnNumberEntry::RegisterPath()
+{
+    ZnShellState* shell = ZnShellState::Current();
+    return shell->GetObjFolder() + shell->GetAppMDB()->GetAppBukkenMdb();
+}
+
+ZnModelAppLocalData* ZnNumberEntry::LocalData()
+{
+    auto* app = dynamic_cast<ZnModelApp*>(ZnShellState::Current()->GetModel(ZnShellState::appModelSlot));
+    return app ? &app->m_header.m_localData : nullptr;
+}
+
+BOOL ZnNumberEntry::CanStore()
+{
+    if (!ZnDatabaseCanUpdate(RegisterPath())) {
+        AfxMessageBox(DaoErrorDescription(daoErrReadOnly), MB_ICONERROR);
+        return FALSE;
+    }
+    if (ZnShellState::Current()->GetDocumentFile().IsEmpty() || !LocalData()) {
+        AfxMessageBox(kNoDocumentFile, MB_ICONERROR);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL ZnNumberEntry::SaveDocument()
+{
+    ZnShellState* shell = ZnShellState::Current();
+    BOOL saved = shell->SaveDocument();
+    shell->SetDataChanged(saved ? 0 : 1);
+    return saved;
+}
+
+BOOL ZnNumberEntry::ChangeRow(int bukkenIndex, int shousaiIndex,
+                              const std::function<bool(const ZnAppBukkenShousaiTblDAO&)>& fits,
+                              const std::function<void(ZnAppBukkenShousaiTblDAO&)>& change)
+{
+    ZnAppBukkenShousaiTblDAO rows;
+    CString path = RegisterPath();
+    if (!path.IsEmpty())
+        rows.SetDBPath(path);
+    rows.Open(dbOpenDynaset, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(bukkenIndex), 0);
+    BOOL changed = FALSE;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        if (rows.m_BukkenShousaiIndex != shousaiIndex || rows.m_BukkenIndex != bukkenIndex)
+            continue;
+        if (fits && !fits(rows))
+            continue;
+        rows.Edit();
+        change(rows);
+        rows.Update();
+        changed = TRUE;
+        break;
+    }
+    rows.Close();
+    return changed;
+}
