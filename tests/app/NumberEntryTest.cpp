@@ -458,6 +458,24 @@ TEST_F(NumberEntry, TypedNumbersOfALiftGoToItsRowsGroup)
     Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
     EXPECT_EQ(file, ReadFileBytes(Path("Ka002.160")));
     EXPECT_EQ(u8"N3 01-1988-12-24|B3-2 02-0-0-0 issuer|3", Groups(0)[2]);
+
+    // Without its day the reception date leaves the row's date alone; an empty year is none.
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_DAY, ""));
+        ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_YEAR, ""));
+        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
+    EXPECT_EQ(u8"N3 01-0-12-0|B3-2 02-0-0-0 issuer|3", Groups(0)[2]);
+    EXPECT_EQ(u8"N3|B3-2|1988-12-24", Row(2));
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        CString year, month;
+        dialog.GetDlgItemText(IDC_BG_RECV_YEAR, year);
+        dialog.GetDlgItemText(IDC_BG_RECV_MONTH, month);
+        EXPECT_EQ("|12", year + "|" + month);
+        dialog.EndDialog(IDCANCEL);
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
 }
 
 TEST_F(NumberEntry, AnAccessRegisterIsRefusedBeforeAnythingChanges)
@@ -490,4 +508,72 @@ TEST_F(NumberEntry, AnAccessRegisterIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(u8"B1 02-0-0-0|B1-2 02-0-0-0 issuer|11", Groups(0)[0]);
     EXPECT_EQ(file, ReadFileBytes(Path("Ka001.110")));
     EXPECT_EQ(u8"U1||2004-4-1", Row(1));
+}
+
+TEST_F(NumberEntry, AFloppyThatFailsItsCheckLeavesTheDialogEmptyAndOkChecksAgain)
+{
+    InsertFloppy("no_uketuke_folder");
+    OpenList();
+    Detail(2);
+    const std::string notAccepted = u8"受理済FDではありません。FDをチェックしてください。";
+    m_ui.AnswerMessageBox(IDOK);
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        auto& confirm = dynamic_cast<ZnDlgAppUketukeConfirm&>(dialog);
+        EXPECT_EQ(std::vector<std::string>{notAccepted}, MessageTexts());
+        EXPECT_EQ(0, confirm.m_list.GetItemCount());
+        CString name;
+        confirm.GetDlgItemText(IDC_UK_EDIT_NAME, name);
+        EXPECT_TRUE(name.IsEmpty());
+        m_ui.AnswerMessageBox(IDOK);
+        ASSERT_TRUE(UserInput::Click(confirm, IDOK));
+        EXPECT_EQ((std::vector<std::string>{notAccepted, notAccepted}), MessageTexts());
+        // The right floppy goes in: OK reads it.
+        InsertFloppy("lift_confirmation");
+        ASSERT_TRUE(UserInput::Click(confirm, IDOK));
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    EXPECT_EQ((std::vector<std::string>{u8"L-1 02-2005-4-1|B1-2 02-0-0-0 issuer|11",
+                                        u8"L-2 02-0-0-0|B2-2 02-0-0-0 issuer|12"}),
+              Groups(0));
+    // The undated last record leaves the row's date alone.
+    EXPECT_EQ(u8"L-2|Z2|2004-5-2", Row(2));
+}
+
+TEST_F(NumberEntry, AFailedSaveKeepsTheRowAndTheDialog)
+{
+    OpenList();
+    Detail(2);
+    ChooseNumberRow(0);
+    std::string file = ReadFileBytes(Path("Ka002.160"));
+    // The save's temporary file cannot be made where a folder of its name stands.
+    std::filesystem::create_directory(Path("Ka002.160.~sav"));
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_NUMBER, "R"));
+        m_ui.AnswerMessageBox(IDOK);
+        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
+        EXPECT_TRUE(dialog.ContinueModal());
+        dialog.EndDialog(IDCANCEL);
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
+    EXPECT_EQ(1u, m_ui.messageBoxes.size());
+    EXPECT_EQ(1, Frame().GetDataChanged());
+    EXPECT_EQ(file, ReadFileBytes(Path("Ka002.160")));
+    EXPECT_EQ(u8"|Z2|2004-5-2", Row(2));
+}
+
+TEST_F(NumberEntry, ADocumentWithoutItsFileIsNotSaved)
+{
+    InsertFloppy("lift_confirmation");
+    OpenList();
+    Detail(5);
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        m_ui.AnswerMessageBox(IDOK);
+        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
+        EXPECT_TRUE(dialog.ContinueModal());
+        dialog.EndDialog(IDCANCEL);
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    EXPECT_EQ(u8"文書のファイルが読み込まれていないため、番号を保存できません。", MessageTexts().back());
+    EXPECT_FALSE(std::filesystem::exists(Path("Ka005.160")));
+    EXPECT_EQ(u8"||2004-8-5", Row(5));
 }
