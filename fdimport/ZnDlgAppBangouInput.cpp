@@ -11,9 +11,6 @@
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "writers/ZnAppDocFDOut00.h"
 
-#include <cctype>
-#include <cstdlib>
-
 namespace {
 
 // Input-method modes of the descriptors.
@@ -104,35 +101,17 @@ int ZnDlgAppBangouInput::FieldValue(int nID) const
 {
     CString text;
     GetDlgItemText(nID, text);
-    if (text.IsEmpty())
-        return -1;
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i])))
-            return -1;
-    return std::atoi(text);
+    return ZnNumberEntry::DecimalValue(text);
 }
 
 ZnModelNum ZnDlgAppBangouInput::ReadNumber(const NumberFields& fields) const
 {
-    CString eraName;
+    CString eraName, text;
     if (fields.era.GetCurSel() >= 0)
         fields.era.GetLBText(fields.era.GetCurSel(), eraName);
-    int era = 0;
-    ZnModelYearCode yearCode;
-    yearCode.SetCode(ZnDocKindNames::EraNameToCode(eraName, &era));
-    int year = FieldValue(fields.year);
-    if (year > 0)
-        yearCode.SetEraYear(year, era);
-    ZnModelDate date;
-    date.SetYearCode(yearCode);
-    date.SetMonth(FieldValue(fields.month) > 0 ? FieldValue(fields.month) : 0);
-    date.SetDay(FieldValue(fields.day) > 0 ? FieldValue(fields.day) : 0);
-    ZnModelNum number;
-    CString text;
     GetDlgItemText(fields.number, text);
-    number.SetNumber(text);
-    number.SetDate(date);
-    return number;
+    return ZnNumberEntry::MakeNumber(text, eraName, FieldValue(fields.year), FieldValue(fields.month),
+                                     FieldValue(fields.day));
 }
 
 void ZnDlgAppBangouInput::OnOK()

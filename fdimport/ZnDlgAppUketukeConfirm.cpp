@@ -94,6 +94,9 @@ void ZnDlgAppUketukeConfirm::OnOK()
         return;
     if (!ZnNumberEntry::CanStore())
         return;
+    // The floppy read now decides, also when the one shown at the start could not be read.
+    m_nDocKindCode = file.m_nCode;
+    ContentRows(file, m_bConstructionNotice);
     ZnModelAppLocalData& local = *ZnNumberEntry::LocalData();
     ZnUketukeNumbers numbers;
     switch (numbers.Store(file, ZnNumberRows::DocKindCode(local), m_bConstructionNotice, local)) {

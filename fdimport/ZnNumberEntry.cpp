@@ -3,16 +3,47 @@
 #include "model/ZnModelApp.h"
 #include "platform/core/AfxMessageBox.h"
 #include "platform/database/AfxDao.h"
+#include "shell/ZnDocKindNames.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
+
+#include <cctype>
+#include <cstdlib>
 
 namespace {
 
 const char kNoDocumentFile[] = "文書のファイルが読み込まれていないため、番号を保存できません。";
 
 } // namespace
+
+int ZnNumberEntry::DecimalValue(const CString& text)
+{
+    if (text.IsEmpty())
+        return -1;
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return -1;
+    return std::atoi(text);
+}
+
+ZnModelNum ZnNumberEntry::MakeNumber(const CString& text, const CString& eraName, int eraYear, int month, int day)
+{
+    int era = 0;
+    ZnModelYearCode yearCode;
+    yearCode.SetCode(ZnDocKindNames::EraNameToCode(eraName, &era));
+    if (eraYear > 0)
+        yearCode.SetEraYear(eraYear, era);
+    ZnModelDate date;
+    date.SetYearCode(yearCode);
+    date.SetMonth(month > 0 ? month : 0);
+    date.SetDay(day > 0 ? day : 0);
+    ZnModelNum number;
+    number.SetNumber(text);
+    number.SetDate(date);
+    return number;
+}
 
 CString ZnNumberEntry::RegisterPath()
 {

@@ -3,7 +3,7 @@
 // after, so that a row never shows numbers that its file does not hold.
 #pragma once
 
-#include "platform/core/COleDateTime.h"
+#include "model/ZnModelNum.h"
 #include "platform/core/CString.h"
 
 #include <functional>
@@ -13,6 +13,12 @@ class ZnModelAppLocalData;
 
 class ZnNumberEntry {
 public:
+    // The value of a typed or read number field: -1 when it is empty or holds anything but the
+    // digits 0 to 9.
+    static int DecimalValue(const CString& text);
+    // A number with its date: the era code of the era name (平成 for any name but 昭和), the
+    // western year of the era year, the month and the day; a part below 1 is none (0).
+    static ZnModelNum MakeNumber(const CString& text, const CString& eraName, int eraYear, int month, int day);
     // The register of the property-data folder ("APP_BUKKEN.mdb").
     static CString RegisterPath();
     // The local data of the active document's application, or null.

@@ -1,10 +1,7 @@
 #include "fdimport/ZnUketukeNumbers.h"
 
+#include "fdimport/ZnNumberEntry.h"
 #include "model/ZnModelAppLocalData.h"
-#include "shell/ZnDocKindNames.h"
-
-#include <cctype>
-#include <cstdlib>
 
 namespace {
 
@@ -12,44 +9,22 @@ const int kBuildingConfirmation = 100001;
 const int kConstructionNotification = 100801;
 const int kHeiseiOffset = 1988;
 
-// The value of a date part; -1 when it is empty or holds anything but digits.
-int PartValue(const CString& part)
-{
-    if (part.IsEmpty())
-        return -1;
-    for (int i = 0; i < part.GetLength(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(part[i])))
-            return -1;
-    return std::atoi(part);
-}
-
 struct DateParts {
     int year, month, day; // -1 for a part that is no number
 };
 
 DateParts SplitDate(const CString& date)
 {
-    return {PartValue(date.Left(2)), PartValue(date.Mid(2, 2)), PartValue(date.Right(2))};
+    return {ZnNumberEntry::DecimalValue(date.Left(2)), ZnNumberEntry::DecimalValue(date.Mid(2, 2)),
+            ZnNumberEntry::DecimalValue(date.Right(2))};
 }
 
 } // namespace
 
 ZnModelNum ZnUketukeNumbers::RecordNumber(const ZnUketukeFile::Record& record)
 {
-    int era = 0;
-    ZnModelYearCode yearCode;
-    yearCode.SetCode(ZnDocKindNames::EraNameToCode("平成", &era));
     DateParts parts = SplitDate(record.date);
-    if (parts.year > 0)
-        yearCode.SetEraYear(parts.year, era);
-    ZnModelDate date;
-    date.SetYearCode(yearCode);
-    date.SetMonth(parts.month > 0 ? parts.month : 0);
-    date.SetDay(parts.day > 0 ? parts.day : 0);
-    ZnModelNum number;
-    number.SetNumber(record.number);
-    number.SetDate(date);
-    return number;
+    return ZnNumberEntry::MakeNumber(record.number, "平成", parts.year, parts.month, parts.day);
 }
 
 BOOL ZnUketukeNumbers::RegisterDate(const CString& date, COleDateTime& result)

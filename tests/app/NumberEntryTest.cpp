@@ -348,10 +348,15 @@ TEST_F(NumberEntry, AFloppyOfAnotherKindChangesNothing)
 
 TEST_F(NumberEntry, ANotificationTakesTheNoticeOfABuildingFloppy)
 {
-    InsertFloppy("building_confirmation");
+    // The floppy goes in only after the dialog opened empty: OK finds its notice.
+    InsertFloppy("no_uketuke_folder");
     OpenList();
     Detail(6);
-    m_ui.ScriptModal([&](CDialog& dialog) { ASSERT_TRUE(UserInput::Click(dialog, IDOK)); });
+    m_ui.AnswerMessageBox(IDOK);
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        InsertFloppy("building_confirmation");
+        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
+    });
     Click(IDD_FDMENUBAR, IDC_FD_READ);
     EXPECT_EQ((std::vector<std::string>{u8"届-240 02-2005-4-5|B1-2 02-0-0-0 issuer|11",
                                         u8"届-240 02-2005-4-5|B2-2 02-0-0-0 issuer|12"}),
