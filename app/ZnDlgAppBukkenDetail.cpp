@@ -8,7 +8,7 @@
 #include "platform/files/WinFileName.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
-#include "shell/ZnDateText.h"
+#include "shell/ZnDocumentList.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnDatabaseTemplate.h"
@@ -89,21 +89,8 @@ int ZnDlgAppBukkenDetail::FindBukkenIndex(const CString& registerPath, const CSt
 void ZnDlgAppBukkenDetail::FillShinseiList(int bukkenIndex, const CString& registerPath)
 {
     m_list.DeleteAllItems();
-    if (bukkenIndex == 0)
-        return; // no register row carries the name
-    ZnAppBukkenShousaiTblDAO documents;
-    if (!registerPath.IsEmpty())
-        documents.SetDBPath(registerPath);
-    documents.Open(dbOpenDynaset, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(bukkenIndex), 0);
-    // The rows come in their number order and each goes to the top.
-    for (; !documents.IsEOF(); documents.MoveNext()) {
-        int item = m_list.InsertItem(0, documents.GetListName());
-        m_list.SetItemData(item, static_cast<DWORD_PTR>(documents.m_BukkenShousaiIndex));
-        m_list.SetItemText(item, 1, ZnDateText(documents.m_Koushinbi));
-        m_list.SetItemText(item, 2, documents.m_UketukeBangou);
-        m_list.SetItemText(item, 3, documents.GetIssuedNumber());
-    }
-    documents.Close();
+    if (bukkenIndex != 0) // else no register row carries the name
+        ZnDocumentList::Fill(m_list, registerPath, bukkenIndex);
 }
 
 void ZnDlgAppBukkenDetail::OnDelete()

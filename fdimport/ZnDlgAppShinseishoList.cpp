@@ -4,14 +4,12 @@
 #include "fdimport/ZnNumberRows.h"
 #include "model/ZnModelApp.h"
 #include "platform/core/AfxMessageBox.h"
-#include "platform/database/AfxDao.h"
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/FormViewIds.h"
 #include "res/NumberEntryIds.h"
-#include "shell/ZnDateText.h"
 #include "shell/ZnDirectoryDialog.h"
-#include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "shell/ZnDocumentList.h"
 #include "storage/ZnShellState.h"
 
 BEGIN_MESSAGE_MAP(ZnDlgAppShinseishoList, CDialog)
@@ -61,21 +59,7 @@ void ZnDlgAppShinseishoList::UpdateShinseishoList()
     ZnShellState* shell = ZnShellState::Current();
     m_nBukkenIndex = shell->GetFrameBukkenIndex();
     Choice().m_nBukkenIndex = m_nBukkenIndex;
-    ZnAppBukkenShousaiTblDAO rows;
-    CString path = ZnNumberEntry::RegisterPath();
-    if (!path.IsEmpty())
-        rows.SetDBPath(path);
-    rows.Open(dbOpenDynaset, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(m_nBukkenIndex), 0);
-    m_listShinseisho.DeleteAllItems();
-    // The rows come in their number order and each goes to the top.
-    for (; !rows.IsEOF(); rows.MoveNext()) {
-        int item = m_listShinseisho.InsertItem(0, rows.GetListName());
-        m_listShinseisho.SetItemData(item, static_cast<DWORD_PTR>(rows.m_BukkenShousaiIndex));
-        m_listShinseisho.SetItemText(item, 1, ZnDateText(rows.m_Koushinbi));
-        m_listShinseisho.SetItemText(item, 2, rows.m_UketukeBangou);
-        m_listShinseisho.SetItemText(item, 3, rows.GetIssuedNumber());
-    }
-    rows.Close();
+    ZnDocumentList::Fill(m_listShinseisho, ZnNumberEntry::RegisterPath(), m_nBukkenIndex);
     UpdateWindow();
 }
 

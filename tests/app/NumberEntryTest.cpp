@@ -346,6 +346,25 @@ TEST_F(NumberEntry, AFloppyOfAnotherKindChangesNothing)
     EXPECT_EQ(u8"U3||2004-6-3", Row(3));
 }
 
+TEST_F(NumberEntry, ABuildingFloppyWhoseObjectsComeFirstChangesNoInspection)
+{
+    InsertFloppy("building_objects_first");
+    OpenList();
+    Detail(7);
+    std::string file = ReadFileBytes(Path("Ka007.211"));
+    m_ui.ScriptModal([&](CDialog& dialog) {
+        m_ui.AnswerMessageBox(IDOK);
+        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
+        dialog.EndDialog(IDCANCEL);
+    });
+    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    EXPECT_EQ(u8"詳細が表示されている文書と、ＦＤ内の文書の種類が異なります。", MessageTexts().back());
+    EXPECT_EQ(std::vector<std::string>{u8"B1 02-0-0-0|B1-2 02-0-0-0 issuer|11"}, Groups(0));
+    EXPECT_EQ(file, ReadFileBytes(Path("Ka007.211")));
+    EXPECT_EQ(0, Frame().GetDataChanged());
+    EXPECT_EQ(u8"U7||2004-10-7", Row(7));
+}
+
 TEST_F(NumberEntry, ANotificationTakesTheNoticeOfABuildingFloppy)
 {
     // The floppy goes in only after the dialog opened empty: OK finds its notice.

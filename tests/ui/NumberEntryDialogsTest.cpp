@@ -15,8 +15,6 @@
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
@@ -26,15 +24,7 @@ namespace {
 void Screenshot(wxDialog& peer, const std::string& name)
 {
     uitest::PumpUntil([] { return false; }, 20);
-    peer.Update();
-    wxSize size = peer.GetClientSize();
-    wxBitmap bitmap(size);
-    {
-        wxClientDC screen(&peer);
-        wxMemoryDC copy(bitmap);
-        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    }
-    EXPECT_TRUE(bitmap.ConvertToImage().SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
+    EXPECT_TRUE(uitest::ClientShot(peer).SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
 }
 
 std::string Utf8(const wxString& text) { return text.utf8_str().data(); }
