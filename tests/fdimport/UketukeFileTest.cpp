@@ -73,6 +73,7 @@ TEST(FloppyLine, TakesTheBareTagAndTheQuotedFieldsWithoutTrimming)
     EXPECT_EQ("", ZnFloppyLine::GetField(6, line));
     EXPECT_EQ("", ZnFloppyLine::GetField(-1, line));
     EXPECT_EQ("", ZnFloppyLine::GetField(2, "#000,\"a\","));
+    EXPECT_EQ("", ZnFloppyLine::GetField(1, "#000,,\"b\""));
     // Field 0 of a line without a comma is empty; a quoted tag keeps its quotes.
     EXPECT_EQ("", ZnFloppyLine::GetField(0, "#000"));
     EXPECT_EQ("\"#000\"", ZnFloppyLine::GetField(0, "\"#000\",\"a\""));

@@ -247,6 +247,10 @@ TEST(UketukeRegisterDate, TakesOnlyCalendarDates)
     COleDateTime date(2001, 2, 3, 0, 0, 0);
     ASSERT_TRUE(ZnUketukeNumbers::RegisterDate("170401", date));
     EXPECT_EQ(COleDateTime(2005, 4, 1, 0, 0, 0), date);
+    // The era year is added to 1988 as it stands, 0 too.
+    ASSERT_TRUE(ZnUketukeNumbers::RegisterDate("000401", date));
+    EXPECT_EQ(COleDateTime(1988, 4, 1, 0, 0, 0), date);
+    ASSERT_TRUE(ZnUketukeNumbers::RegisterDate("170401", date));
     for (const char* text : {"171301", "170431", "17 401", "", "17", "ab0401"})
         EXPECT_FALSE(ZnUketukeNumbers::RegisterDate(text, date)) << text;
     EXPECT_EQ(COleDateTime(2005, 4, 1, 0, 0, 0), date);
