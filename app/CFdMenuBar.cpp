@@ -17,15 +17,16 @@ void CFdMenuBar::OnFDRead()
 {
     if (!IsCurrentPanel(IDD_FDMENUBAR))
         return;
-    if (m_nSelectedDoc < 0) {
+    if (m_nShousaiIndex < 0) {
         AfxMessageBox("詳細ボタンを押してください。", MB_ICONERROR);
         return;
     }
     ZnDlgAppUketukeConfirm confirm;
-    confirm.m_strName = m_strName;
-    confirm.m_nNumber = m_nNumber;
-    confirm.m_nSelectedDoc = m_nSelectedDoc;
+    confirm.m_strFloppyRoot = m_strFloppyRoot;
+    confirm.m_nBukkenIndex = m_nBukkenIndex;
+    confirm.m_nShousaiIndex = m_nShousaiIndex;
     confirm.m_nDocKindCode = ZnGetApp()->m_nDocKindCode;
+    confirm.m_pShinseishoList = m_pShinseishoList;
     confirm.DoModal();
 }
 
@@ -39,9 +40,9 @@ void CFdMenuBar::OnNumberInput()
     }
     ZnDlgAppBangouInput input;
     input.m_nSelectedRow = m_nSelectedRow;
-    input.m_strName = m_strName;
-    input.m_nNumber = m_nNumber;
-    input.m_nSelectedDoc = m_nSelectedDoc;
+    input.m_nBukkenIndex = m_nBukkenIndex;
+    input.m_nShousaiIndex = m_nShousaiIndex;
     input.m_nDocKindCode = ZnGetApp()->m_nDocKindCode;
+    input.m_pShinseishoList = m_pShinseishoList;
     input.DoModal();
 }

@@ -1,18 +1,17 @@
-// The floppy panel (124) of number entry. The application list writes the chosen row, name,
-// number and document here; the two buttons pass them on to the dialog of reading the floppy's
-// numbers and the dialog of typing them.
+// The floppy panel (124) of number entry. The application list writes its choice here; the two
+// buttons pass it on to the dialog that reads the accepted floppy's numbers and the dialog that
+// takes typed ones.
 #pragma once
 
+#include "fdimport/ZnFdMenuChoice.h"
 #include "shell/CDialogBarBk.h"
 
-class CFdMenuBar : public CDialogBarBk {
-public:
-    static const int kNoSelection = -9999;
+class ZnDlgAppShinseishoList;
 
-    int m_nSelectedRow = kNoSelection; // negative: none
-    CString m_strName;
-    int m_nNumber = 0;
-    int m_nSelectedDoc = kNoSelection; // negative: none
+class CFdMenuBar : public CDialogBarBk, public ZnFdMenuChoice {
+public:
+    // The application list that the dialogs refresh after they stored numbers (none: no refresh).
+    ZnDlgAppShinseishoList* m_pShinseishoList = nullptr;
 
 protected:
     afx_msg void OnFDRead();

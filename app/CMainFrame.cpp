@@ -130,6 +130,9 @@ CMainFrame* ZnGetMainFrame() { return dynamic_cast<CMainFrame*>(AfxGetMainWnd())
 CMainFrame::CMainFrame()
     : m_wndCommonDataBar(), m_wndDocTypeBar(), m_dlgBukkenInput(this), m_dlgSelectObj(this), m_dlgShinseishoList()
 {
+    // The application list writes its choice into the floppy panel, whose dialogs refresh it.
+    m_dlgShinseishoList.m_pChoice = &m_wndFdMenuBar;
+    m_wndFdMenuBar.m_pShinseishoList = &m_dlgShinseishoList;
 }
 
 CMainFrame::~CMainFrame()

@@ -98,9 +98,11 @@ int LeadingNumber(const CString& text)
     return number;
 }
 
-// Leaves the document as for a missing file: an empty application and no per-kind objects.
+// Leaves the document as for a missing file: an empty application and no per-kind objects, and
+// no file to save it to.
 void EmptyDocument(CZnAppProDoc& document)
 {
+    document.SetPathName("", FALSE);
     document.DeleteFormModel();
     document.DeleteSubFormModel();
     document.ReplaceModel(CZnAppProDoc::appModel, new ZnModelApp);
@@ -330,6 +332,28 @@ BOOL CZnAppProApp::LoadBukkenDocument()
     return LoadSelectedDocument();
 }
 
+BOOL CZnAppProApp::LoadBukkenDocument(int bukkenIndex, int shousaiIndex)
+{
+    m_nBukkenIndex = bukkenIndex;
+    m_nBukkenShousaiIndex = shousaiIndex;
+    return LoadBukkenDocument();
+}
+
+CString CZnAppProApp::GetDocumentFile() const
+{
+    CZnAppProDoc* document = GetActiveDocument();
+    return document ? document->GetPathName() : CString();
+}
+
+BOOL CZnAppProApp::SaveDocument()
+{
+    CZnAppProDoc* document = GetActiveDocument();
+    if (!document || document->GetPathName().IsEmpty())
+        return FALSE;
+    CString path = document->GetPathName();
+    return document->DoSave(path, TRUE);
+}
+
 BOOL CZnAppProApp::LoadSelectedDocument()
 {
     CZnAppProDoc* document = GetActiveDocument();
@@ -351,8 +375,10 @@ BOOL CZnAppProApp::LoadSelectedDocument()
         EmptyDocument(*document);
         return FALSE;
     }
-    if (document->OnOpenDocument(path))
+    if (document->OnOpenDocument(path)) {
+        document->SetPathName(path, FALSE);
         return TRUE;
+    }
     LogLoadError("文書【" + path + "】のオープンに「予期しないファイル形式」エラーが発生しました。");
     EmptyDocument(*document);
     return FALSE;
@@ -406,6 +432,12 @@ void CZnAppProApp::SetCurrentProperty(LPCTSTR objFolder, LPCTSTR name, int bukke
     SetBukkenName(name);
     if (CMainFrame* frame = GetMainFrame())
         frame->SetBukkenIndex(bukkenIndex);
+}
+
+int CZnAppProApp::GetFrameBukkenIndex() const
+{
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetBukkenIndex() : 0;
 }
 
 int CZnAppProApp::GetDocType() const

@@ -77,6 +77,13 @@ public:
     // read (the framework reports it, the run log gets an "ERROR" line); in these last three
     // cases the slots are left as for a missing file.
     BOOL LoadBukkenDocument();
+    // LoadBukkenDocument for the row (bukkenIndex, shousaiIndex), which becomes the identity of
+    // the document to load.
+    BOOL LoadBukkenDocument(int bukkenIndex, int shousaiIndex) override;
+    // The active document's path: the file it was loaded from (empty when the last load found
+    // no file) or last saved to.
+    CString GetDocumentFile() const override;
+    BOOL SaveDocument() override;
     // Loads the document of the identity that SelectBukkenShousai took, as LoadBukkenDocument
     // does after its lookup, without reading the register again.
     BOOL LoadSelectedDocument();
@@ -118,6 +125,7 @@ public:
     // frame's property index.
     void SetDocMode(int mode) override;
     void SetCurrentProperty(LPCTSTR objFolder, LPCTSTR name, int bukkenIndex) override;
+    int GetFrameBukkenIndex() const override;
     int GetDocMode(int flag) const override;
     int GetDocType() const override;
     int GetObjKind() const override;

@@ -2,13 +2,13 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
-#include "app/ZnDateText.h"
 #include "app/ZnDlgAppSelectObjDialog.h"
 #include "platform/database/AfxDao.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinFileName.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/MainFrameIds.h"
+#include "shell/ZnDocumentList.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnDatabaseTemplate.h"
@@ -19,31 +19,8 @@ namespace {
 const int kDateWidth = 70;
 const int kNumberWidth = 150;
 const int kOtherColumnsWidth = 370;
-// The building confirmation, as the document-kind table and the floppy import name it, and as
-// older rows name it.
-const char kBuildingConfirmation[] = "確認申請書（建築物）";
-const char kBuildingConfirmationOld[] = "確認申請（建築物）";
 // A document file is moved aside under its name with this ending while its row is deleted.
 const char kAsideEnding[] = ".deleting";
-
-CString DocumentName(const ZnAppBukkenShousaiTblDAO& row)
-{
-    CString name = row.m_ShinseiShoruiName;
-    if ((name == kBuildingConfirmation || name == kBuildingConfirmationOld) && row.m_HeiganCode == 1)
-        name += " 併願アリ";
-    if (row.m_ShinseiKaisuu > 1) {
-        CString count;
-        count.Format(" %i回目", static_cast<int>(row.m_ShinseiKaisuu));
-        name += count;
-    }
-    return name;
-}
-
-// The confirmation number, else the pass number.
-CString NumberText(const ZnAppBukkenShousaiTblDAO& row)
-{
-    return row.m_ZadazezBangou.IsEmpty() ? row.m_GoukakuBangou : row.m_ZadazezBangou;
-}
 
 } // namespace
 
@@ -112,21 +89,8 @@ int ZnDlgAppBukkenDetail::FindBukkenIndex(const CString& registerPath, const CSt
 void ZnDlgAppBukkenDetail::FillShinseiList(int bukkenIndex, const CString& registerPath)
 {
     m_list.DeleteAllItems();
-    if (bukkenIndex == 0)
-        return; // no register row carries the name
-    ZnAppBukkenShousaiTblDAO documents;
-    if (!registerPath.IsEmpty())
-        documents.SetDBPath(registerPath);
-    documents.Open(dbOpenDynaset, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(bukkenIndex), 0);
-    // The rows come in their number order and each goes to the top.
-    for (; !documents.IsEOF(); documents.MoveNext()) {
-        int item = m_list.InsertItem(0, DocumentName(documents));
-        m_list.SetItemData(item, static_cast<DWORD_PTR>(documents.m_BukkenShousaiIndex));
-        m_list.SetItemText(item, 1, ZnDateText(documents.m_Koushinbi));
-        m_list.SetItemText(item, 2, documents.m_UketukeBangou);
-        m_list.SetItemText(item, 3, NumberText(documents));
-    }
-    documents.Close();
+    if (bukkenIndex != 0) // else no register row carries the name
+        ZnDocumentList::Fill(m_list, registerPath, bukkenIndex);
 }
 
 void ZnDlgAppBukkenDetail::OnDelete()

@@ -2,7 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
-#include "app/ZnDateText.h"
+#include "shell/ZnDateText.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CDataExchange.h"

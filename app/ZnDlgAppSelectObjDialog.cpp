@@ -2,7 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
-#include "app/ZnDateText.h"
+#include "shell/ZnDateText.h"
 #include "app/ZnDlgAppBukkenDetail.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"

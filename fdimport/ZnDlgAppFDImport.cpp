@@ -1,7 +1,7 @@
 #include "fdimport/ZnDlgAppFDImport.h"
 
 #include "fdimport/ZnDlgAppFDImportSave.h"
-#include "fdimport/ZnFloppyTextLine.h"
+#include "fdimport/ZnFloppyLine.h"
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/CStdioFile.h"
 #include "res/FloppyImportIds.h"
@@ -80,8 +80,8 @@ void ZnDlgAppFDImport::OnRead()
     CString line;
     if (!CheckMedium(folder) || !ReadIndexLine(folder, line) || !TakeIndexLine(line))
         return;
-    SetDlgItemText(IDC_FI_EDIT_NAME, ZnFloppyTextLine::GetField(fieldName, line));
-    CString date = ZnFloppyTextLine::GetField(fieldDate, line);
+    SetDlgItemText(IDC_FI_EDIT_NAME, ZnFloppyLine::GetField(fieldName, line));
+    CString date = ZnFloppyLine::GetField(fieldDate, line);
     if (!date.IsEmpty())
         SetDlgItemText(IDC_FI_EDIT_DATE, DateText(date));
     m_strKindTitle = ZnAppDocFDOut00::GetDocTitleFromCode(m_strAppTypeCode);
@@ -139,21 +139,21 @@ bool ZnDlgAppFDImport::ReadIndexLine(const CString& folder, CString& line)
 
 bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
 {
-    if (ZnFloppyTextLine::GetField(fieldTag, line) != "#000") {
+    if (ZnFloppyLine::GetField(fieldTag, line) != "#000") {
         ShowError("情報ファイル（filename.iba)のデータ(#000)が不正です。");
         return false;
     }
-    m_strAppFlag = ZnFloppyTextLine::GetField(fieldFlag, line);
+    m_strAppFlag = ZnFloppyLine::GetField(fieldFlag, line);
     ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? kApplicationMode : kNotificationMode);
-    m_strAppTypeCode = ZnFloppyTextLine::GetField(fieldCode, line);
+    m_strAppTypeCode = ZnFloppyLine::GetField(fieldCode, line);
     if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) &&
-        ZnFloppyTextLine::GetField(fieldVersion, line) != kDataVersion) {
+        ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
         ShowError("旧様式の申請FDは読込できません。");
         return false;
     }
     int sum = 0;
     for (int field = kFirstCountField; field <= kLastCountField; ++field)
-        sum += std::atoi(ZnFloppyTextLine::GetField(field, line));
+        sum += std::atoi(ZnFloppyLine::GetField(field, line));
     m_nHeiganCode = sum > 0 ? 1 : sum;
     return true;
 }

@@ -25,6 +25,23 @@ void ZnAppBukkenShousaiTblDAO::DoFieldExchange(CDaoFieldExchange* pFX)
     DFX_Text(pFX, "[Bikou]", m_Bikou);
 }
 
+CString ZnAppBukkenShousaiTblDAO::GetListName() const
+{
+    // The document-kind table and the floppy import name the building confirmation so, as older
+    // rows name it the other way.
+    static const char kBuildingConfirmation[] = "確認申請書（建築物）";
+    static const char kBuildingConfirmationOld[] = "確認申請（建築物）";
+    CString name = m_ShinseiShoruiName;
+    if ((name == kBuildingConfirmation || name == kBuildingConfirmationOld) && m_HeiganCode == 1)
+        name += " 併願アリ";
+    if (m_ShinseiKaisuu > 1) {
+        CString count;
+        count.Format(" %i回目", static_cast<int>(m_ShinseiKaisuu));
+        name += count;
+    }
+    return name;
+}
+
 CString ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(int bukkenIndex)
 {
     CString sql;

@@ -18,6 +18,12 @@ public:
     // Walks every row from the first and leaves the recordset at its end.
     int GetMaxShousaiIndex();
 
+    // The row's name as the document lists show it: " 併願アリ" after a building confirmation
+    // (either spelling) with a concurrent application, " n回目" from the second application on.
+    CString GetListName() const;
+    // The confirmation number, else the pass number.
+    CString GetIssuedNumber() const { return m_ZadazezBangou.IsEmpty() ? m_GoukakuBangou : m_ZadazezBangou; }
+
     // The bound columns, in exchange order.
     LONG m_BukkenShousaiIndex = 0;
     LONG m_BukkenIndex = 0;

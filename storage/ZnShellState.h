@@ -41,6 +41,17 @@ public:
     virtual int GetBukkenIndex() const = 0;
     virtual int GetShousaiIndex() const = 0;
     virtual int GetDocKindCode() const = 0;
+    // The main frame's current property (its BukkenIndex), 0 without a main frame.
+    virtual int GetFrameBukkenIndex() const = 0;
+    // Loads the document of the register row (bukkenIndex, shousaiIndex) into the active
+    // document, as the application loads a document: TRUE when its file was read.
+    virtual BOOL LoadBukkenDocument(int bukkenIndex, int shousaiIndex) = 0;
+    // The file that the active document was loaded from; empty when it was not loaded from one.
+    virtual CString GetDocumentFile() const = 0;
+    // Saves the active document to the file it was loaded from, through a temporary file: TRUE
+    // when it was saved; FALSE when it was loaded from no file (nothing is written) or the save
+    // failed (the framework has said so, and the file is as it was).
+    virtual BOOL SaveDocument() = 0;
     // The region number chosen in the new-property dialog, 0 until that dialog has run.
     virtual int GetChiikiBangou() const = 0;
 

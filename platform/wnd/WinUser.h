@@ -246,6 +246,7 @@ typedef NMHDR* LPNMHDR;
 #define LVS_SORTDESCENDING 0x0020
 #define LVS_NOLABELWRAP 0x0080
 #define LVS_NOCOLUMNHEADER 0x4000
+#define LVS_NOSORTHEADER 0x8000
 
 // Control notifications (the high word of WM_COMMAND's wParam, or NMHDR::code).
 #define BN_CLICKED 0

@@ -3,7 +3,7 @@
 // and the property name.
 #include "tests/app/FloppyImportSupport.h"
 
-#include "fdimport/ZnFloppyTextLine.h"
+#include "fdimport/ZnFloppyLine.h"
 #include "platform/files/WinDrive.h"
 #include "platform/wnd/Imm.h"
 #include "platform/wnd/Resources.h"
@@ -141,19 +141,19 @@ protected:
 
 } // namespace
 
-TEST(FloppyTextLine, FieldsAreCutAtEveryCommaAndLoseTheirFirstAndLastBytes)
+TEST(FloppyLine, FieldsAreCutAtEveryCommaAndLoseTheirFirstAndLastBytes)
 {
     const CString line = "#000,\"表ソ\",\"\",x,\"ab,cd\",\"\"\"";
     std::vector<CString> fields;
     for (int n = -1; n <= 8; ++n)
-        fields.push_back(ZnFloppyTextLine::GetField(n, line));
+        fields.push_back(ZnFloppyLine::GetField(n, line));
     // A comma inside quotes ends its field too; a field of one byte is empty; missing ones are empty.
     EXPECT_EQ((std::vector<CString>{"", "#000", "表ソ", "", "", "a", "d", "\"", "", ""}), fields);
-    EXPECT_EQ("", ZnFloppyTextLine::GetField(0, "#000"));
-    EXPECT_EQ("", ZnFloppyTextLine::GetField(1, "#000"));
-    EXPECT_EQ("\"#000\"", ZnFloppyTextLine::GetField(0, "\"#000\",\"x\""));
-    EXPECT_EQ("", ZnFloppyTextLine::GetField(0, ",\"x\""));
-    EXPECT_EQ("x", ZnFloppyTextLine::GetField(1, ",\"x\""));
+    EXPECT_EQ("", ZnFloppyLine::GetField(0, "#000"));
+    EXPECT_EQ("", ZnFloppyLine::GetField(1, "#000"));
+    EXPECT_EQ("\"#000\"", ZnFloppyLine::GetField(0, "\"#000\",\"x\""));
+    EXPECT_EQ("", ZnFloppyLine::GetField(0, ",\"x\""));
+    EXPECT_EQ("x", ZnFloppyLine::GetField(1, ",\"x\""));
 }
 
 TEST(FloppyImportTemplates, TheContentsAndDestinationDialogsAsDesigned)

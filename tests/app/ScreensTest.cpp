@@ -213,25 +213,33 @@ TEST_F(Panels, TheFloppyPanelAsksForAChoiceBeforeItsDialogs)
 
     auto* panel = static_cast<CFdMenuBar*>(Frame().GetDlgItem(IDD_FDMENUBAR));
     panel->m_nSelectedRow = 3;
-    panel->m_strName = "南町の家";
-    panel->m_nNumber = 12;
-    panel->m_nSelectedDoc = 0;
+    panel->m_strFloppyRoot = "A:";
+    panel->m_nBukkenIndex = 12;
+    panel->m_nShousaiIndex = 0;
     m_app.m_nDocKindCode = 100002;
-    // Each dialog is given the panel's choice: name, number, document and kind code.
-    auto given = [](const auto& d) {
-        CString text;
-        text.Format("%s %d %d %d", LPCTSTR(d.m_strName), d.m_nNumber, d.m_nSelectedDoc, d.m_nDocKindCode);
-        return text;
-    };
+    // The confirmation is given the floppy's root, the property, the document and the kind code.
     m_ui.ScriptModal([&](CDialog& dialog) {
-        EXPECT_EQ("南町の家 12 0 100002", given(static_cast<ZnDlgAppUketukeConfirm&>(dialog)));
-        dialog.EndDialog(IDOK);
+        auto& confirm = static_cast<ZnDlgAppUketukeConfirm&>(dialog);
+        CString given;
+        given.Format("%s %d %d %d", LPCTSTR(confirm.m_strFloppyRoot), confirm.m_nBukkenIndex, confirm.m_nShousaiIndex,
+                     confirm.m_nDocKindCode);
+        EXPECT_EQ("A: 12 0 100002", given);
+        EXPECT_EQ(&Frame().GetShinseishoList(), confirm.m_pShinseishoList);
+        dialog.EndDialog(IDCANCEL);
     });
+    // A: has no folder here: the dialog says so and opens empty.
+    m_ui.AnswerMessageBox(IDOK);
     Click(IDD_FDMENUBAR, IDC_FD_READ);
+    EXPECT_EQ("フロッピーのアクセスに失敗しました。FDをチェックしてください。", m_ui.messageBoxes.back().text);
+    // The number input is given the row, the property, the document and the kind code.
     m_ui.ScriptModal([&](CDialog& dialog) {
-        EXPECT_EQ("南町の家 12 0 100002", given(static_cast<ZnDlgAppBangouInput&>(dialog)));
-        EXPECT_EQ(3, static_cast<ZnDlgAppBangouInput&>(dialog).m_nSelectedRow);
-        dialog.EndDialog(IDOK);
+        auto& input = static_cast<ZnDlgAppBangouInput&>(dialog);
+        CString given;
+        given.Format("%d %d %d", input.m_nBukkenIndex, input.m_nShousaiIndex, input.m_nDocKindCode);
+        EXPECT_EQ("12 0 100002", given);
+        EXPECT_EQ(&Frame().GetShinseishoList(), input.m_pShinseishoList);
+        EXPECT_EQ(3, input.m_nSelectedRow);
+        dialog.EndDialog(IDCANCEL);
     });
     Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
     EXPECT_EQ((std::vector<UINT>{IDD_UKETUKE_CONFIRM, IDD_BANGOU_INPUT}), m_ui.modalTemplates);

@@ -31,6 +31,20 @@ public:
     CString GetObjFolder() const override { return objFolder; }
     CString GetDstFolder() const override { return dstFolder; }
     CString GetOutputFolder() const override { return outputFolder; }
+    int GetFrameBukkenIndex() const override { return frameBukkenIndex; }
+    // Records the request; loads nothing.
+    BOOL LoadBukkenDocument(int bukkenIndex, int shousaiIndex) override
+    {
+        loadRequests.push_back({bukkenIndex, shousaiIndex});
+        return FALSE;
+    }
+    CString GetDocumentFile() const override { return documentFile; }
+    // Counts the request; writes nothing.
+    BOOL SaveDocument() override
+    {
+        ++saveRequests;
+        return !documentFile.IsEmpty();
+    }
     CString GetBukkenName() const override { return bukkenName; }
     int GetBukkenIndex() const override { return bukkenIndex; }
     int GetShousaiIndex() const override { return shousaiIndex; }
@@ -81,7 +95,10 @@ public:
 
     CString appFolder, comFolder, objFolder, dstFolder, outputFolder;
     CString bukkenName;
-    int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0;
+    int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0, frameBukkenIndex = 0;
+    std::vector<std::pair<int, int>> loadRequests;
+    CString documentFile;
+    int saveRequests = 0;
     int chiikiBangou = 0;
     int docMode = 32786, docType = 0, objKind = 0, dataChanged = 0;
     ZnAppMDB mdb;

@@ -1,4 +1,4 @@
-#include "app/ZnDateText.h"
+#include "shell/ZnDateText.h"
 
 CString ZnDateText(const COleDateTime& date)
 {
