@@ -182,7 +182,7 @@ void CairoDrawing::EllipsePath(const std::vector<POINT>& corners)
     if (right <= left || bottom <= top)
         return;
     cairo_save(m_cr);
-    cairo_translate(m_cr, (left + right) / 2, (top + bottom) / 2);
+    cairo_translate(m_cr, (left + right) / 2 + 0.5, (top + bottom) / 2 + 0.5);
     cairo_scale(m_cr, (right - left) / 2, (bottom - top) / 2);
     cairo_arc(m_cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(m_cr);

@@ -8,8 +8,14 @@
 #include "platform/wnd/CPen.h"
 #include "platform/wnd/CRecordingDC.h"
 #include "print/VhDrawCircle.h"
+#include "print/VhDrawComposition.h"
+#include "print/VhDrawGrid.h"
 #include "print/VhDrawImp.h"
+#include "print/VhDrawLine.h"
+#include "print/VhDrawPolygon.h"
+#include "print/VhDrawPolyline.h"
 #include "print/VhDrawRect.h"
+#include "print/VhDrawString.h"
 #include "print/VhDrawTables.h"
 
 #include <cairo.h>
@@ -67,19 +73,24 @@ private:
     cairo_surface_t* m_surface;
 };
 
-// Draws one page into a picture kept among the test artefacts, and reads it back.
+// Draws one page into a picture kept among the test artefacts, and gives its path. Through a PDF,
+// the page is drawn into a PDF that poppler turns into the picture at the device's resolution.
 std::string DrawPicture(const std::string& name, const std::function<void(CDC&)>& draw,
-                        const DcDevice& device = SmallPaper())
+                        CCairoDC::Target target = CCairoDC::Png)
 {
     mkdir(ZN_GDI_ARTEFACTS, 0755);
-    std::string prefix = std::string(ZN_GDI_ARTEFACTS) + "/" + name + "-";
-    CCairoDC dc(device, CCairoDC::Png, prefix);
+    std::string prefix = std::string(ZN_GDI_ARTEFACTS) + "/" + name;
+    bool pdf = target == CCairoDC::Pdf;
+    CCairoDC dc(SmallPaper(), target, pdf ? prefix + ".pdf" : prefix + "-");
     EXPECT_GT(dc.StartDoc(name.c_str()), 0);
     EXPECT_GT(dc.StartPage(), 0);
     draw(dc);
     EXPECT_GT(dc.EndPage(), 0);
     EXPECT_GT(dc.EndDoc(), 0);
-    return prefix + "1.png";
+    if (!pdf)
+        return prefix + "-1.png";
+    CommandOutput("pdftoppm -png -r 150 -singlefile '" + prefix + ".pdf' '" + prefix + "-pdf'");
+    return prefix + "-pdf.png";
 }
 
 VhDrawRect HatchedRect(int hatch)
@@ -116,33 +127,118 @@ TEST(CairoDC, HatchesAreExactPatternsOfDevicePixels)
     }
 }
 
+// A black rectangle with an unfilled circle over it, a white line masked across it and another
+// copied.
+void DrawMasks(CDC& dc)
+{
+    VhDrawImp imp(&dc);
+    VhDrawRect black;
+    black.GetShape().SetCorners(VhPoint(10, 10), VhPoint(190, 100));
+    black.SetHatch(64);
+    black.Draw(&imp, nullptr);
+    VhDrawCircle circle; // unfilled: the white stock brush under R2_MASKPEN
+    circle.GetShape().SetCentre(VhPoint(100, 55));
+    circle.GetShape().SetRadius(30);
+    circle.Draw(&imp, nullptr);
+    CPen white(PS_SOLID, 5, RGB(255, 255, 255));
+    CPen* before = dc.SelectObject(&white);
+    dc.SetROP2(R2_MASKPEN);
+    dc.MoveTo(20, 40);
+    dc.LineTo(180, 40);
+    dc.SetROP2(R2_COPYPEN);
+    dc.MoveTo(20, 80);
+    dc.LineTo(180, 80);
+    dc.SelectObject(before);
+}
+
 TEST(CairoDC, MaskPenLeavesBlackAndCopyPenPaintsWhite)
 {
-    Picture picture(DrawPicture("rop", [](CDC& dc) {
+    for (CCairoDC::Target target : {CCairoDC::Png, CCairoDC::Pdf}) {
+        Picture picture(DrawPicture("rop", DrawMasks, target));
+        ASSERT_TRUE(picture.IsLoaded()) << target;
+        EXPECT_TRUE(picture.IsDark(100, 40)) << "white masked over black, " << target;
+        EXPECT_TRUE(picture.IsDark(100, 55)) << "inside the unfilled circle, " << target;
+        EXPECT_GT(picture.Grey(100, 80), 240) << "white copied over black, " << target;
+        EXPECT_EQ(255, picture.Grey(100, 150)) << "the paper, " << target;
+    }
+}
+
+template <class Draw> Draw* Chain(std::initializer_list<VhPoint> points, int hatch)
+{
+    Draw* draw = new Draw;
+    for (const VhPoint& point : points)
+        draw->GetShape().AddPoint(point);
+    draw->SetHatch(hatch);
+    return draw;
+}
+
+// The page that tests/data/gdi/every-drawable.sh draws by hand, and a text.
+void BuildEveryDrawable(VhDrawComposition& page)
+{
+    VhDrawLine* line = new VhDrawLine;
+    line->GetShape().SetEnd1(VhPoint(20, 20));
+    line->GetShape().SetEnd2(VhPoint(380, 20));
+    page.Add(line);
+    for (int hatch : {int(VhDraw::NoHatch), 64}) {
+        VhDrawRect* rect = new VhDrawRect;
+        double left = hatch == 64 ? 140 : 20;
+        rect->GetShape().SetCorners(VhPoint(left, 40), VhPoint(left + 100, 100));
+        rect->SetHatch(hatch);
+        page.Add(rect);
+    }
+    page.Add(Chain<VhDrawPolyline>({{260, 100}, {300, 40}, {340, 100}, {380, 40}}, VhDraw::NoHatch));
+    page.Add(Chain<VhDrawPolygon>({{20, 120}, {120, 120}, {70, 200}}, 64));
+    VhDrawCircle* circle = new VhDrawCircle;
+    circle->GetShape().SetCentre(VhPoint(190, 160));
+    circle->GetShape().SetRadius(40);
+    page.Add(circle);
+    VhDrawGrid* grid = new VhDrawGrid;
+    grid->GetShape().SetPitch(VhPoint(100, 100));
+    grid->GetShape().SetStyle(0);
+    page.Add(grid);
+    VhDrawString* text = new VhDrawString;
+    text->GetShape().SetPosition(VhPoint(260, 250));
+    text->GetShape().SetText("ABC");
+    text->GetShape().SetHeight(30);
+    text->GetShape().SetShape(0);
+    page.Add(text);
+}
+
+TEST(CairoDC, EveryDrawableMatchesTheReferencePicture)
+{
+    Picture picture(DrawPicture("every-drawable", [](CDC& dc) {
+        VhDrawComposition page;
+        BuildEveryDrawable(page);
         VhDrawImp imp(&dc);
-        VhDrawRect black;
-        black.GetShape().SetCorners(VhPoint(10, 10), VhPoint(190, 100));
-        black.SetHatch(64);
-        black.Draw(&imp, nullptr);
-        VhDrawCircle circle; // unfilled: the white stock brush under R2_MASKPEN
-        circle.GetShape().SetCentre(VhPoint(100, 55));
-        circle.GetShape().SetRadius(30);
-        circle.Draw(&imp, nullptr);
-        CPen white(PS_SOLID, 5, RGB(255, 255, 255));
-        CPen* before = dc.SelectObject(&white);
-        dc.SetROP2(R2_MASKPEN);
-        dc.MoveTo(20, 40);
-        dc.LineTo(180, 40);
-        dc.SetROP2(R2_COPYPEN);
-        dc.MoveTo(20, 80);
-        dc.LineTo(180, 80);
-        dc.SelectObject(before);
+        EXPECT_EQ(1, page.Draw(&imp, nullptr));
     }));
+    Picture reference(testsupport::DataPath("gdi/every-drawable.png"));
     ASSERT_TRUE(picture.IsLoaded());
-    EXPECT_TRUE(picture.IsDark(100, 40)) << "white masked over black";
-    EXPECT_TRUE(picture.IsDark(100, 55)) << "inside the unfilled circle";
-    EXPECT_EQ(255, picture.Grey(100, 80)) << "white copied over black";
-    EXPECT_EQ(255, picture.Grey(100, 150)) << "the paper";
+    ASSERT_TRUE(reference.IsLoaded());
+    ASSERT_EQ(reference.Width(), picture.Width());
+    ASSERT_EQ(reference.Height(), picture.Height());
+    // The text's cell: 3 bytes of 15 units from (260, 250) up by 30, and a pixel around it.
+    const RECT text{259, 219, 306, 251};
+    int differing = 0, dark = 0, textInk = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            bool inText = x >= text.left && x <= text.right && y >= text.top && y <= text.bottom;
+            if (inText) {
+                textInk += picture.IsDark(x, y);
+                continue;
+            }
+            differing += std::abs(picture.Grey(x, y) - reference.Grey(x, y)) > 64;
+            dark += reference.IsDark(x, y);
+        }
+    EXPECT_LE(differing, picture.Width() * picture.Height() / 100);
+    EXPECT_GT(dark, 10000) << "the reference holds the drawables";
+    EXPECT_GT(textInk, 50) << "the text is drawn in its cell";
+    int inkOutsideCell = 0;
+    for (int y = 205; y < 265; ++y)
+        for (int x = 245; x < 320; ++x)
+            inkOutsideCell +=
+                picture.IsDark(x, y) && !(x >= text.left && x <= text.right && y >= text.top && y <= text.bottom);
+    EXPECT_EQ(0, inkOutsideCell);
 }
 
 // The font of the print library's texts at 150 dpi: a 40-pixel em.
@@ -157,10 +253,13 @@ LOGFONT MinchoFont(LONG escapement)
     return font;
 }
 
-RECT TextInk(const std::string& name, LONG escapement)
+RECT TextInk(const std::string& name, LONG escapement, LONG weight = 0, BYTE lines = 0, BYTE italic = 0)
 {
     Picture picture(DrawPicture(name, [&](CDC& dc) {
         LOGFONT description = MinchoFont(escapement);
+        description.lfWeight = weight;
+        description.lfUnderline = description.lfStrikeOut = lines;
+        description.lfItalic = italic;
         CFont font;
         font.CreateFontIndirect(&description);
         CFont* before = dc.SelectObject(&font);
@@ -189,6 +288,35 @@ TEST(CairoDC, TextInkLiesInItsCell)
     EXPECT_GE(turned.top, 60 - 1);
     EXPECT_LE(turned.bottom, 200 + 1);
     EXPECT_GT(turned.bottom - turned.top, 120);
+
+    // Bold, underlined and struck out, still in the cell; slanted, the top leans to the right.
+    RECT styled = TextInk("text-styled", 0, FW_BOLD, 1);
+    EXPECT_GE(styled.left, 100 - 1);
+    EXPECT_LE(styled.right, 240 + 1);
+    EXPECT_GE(styled.top, 160 - 1);
+    EXPECT_LE(styled.bottom, 200 + 1);
+    RECT slanted = TextInk("text-italic", 0, 0, 0, 1);
+    EXPECT_GT(slanted.right, ink.right);
+    EXPECT_LE(slanted.right, 240 + 10);
+}
+
+TEST(CairoDC, OpaqueTextFillsItsCell)
+{
+    Picture picture(DrawPicture("text-opaque", [](CDC& dc) {
+        LOGFONT description = MinchoFont(0);
+        CFont font;
+        font.CreateFontIndirect(&description);
+        CFont* before = dc.SelectObject(&font);
+        dc.SetBkColor(RGB(0, 0, 0));
+        dc.TextOut(100, 100, "AB", 2); // TA_TOP: the cell spans (100, 100) to (140, 140)
+        dc.SelectObject(before);
+    }));
+    RECT ink = picture.InkBox();
+    EXPECT_EQ(100, ink.left);
+    EXPECT_EQ(100, ink.top);
+    EXPECT_EQ(139, ink.right);
+    EXPECT_EQ(139, ink.bottom);
+    EXPECT_TRUE(picture.IsDark(120, 120));
 }
 
 TEST(CairoDC, MetricsAgreeWithTheRecordingDeviceContext)
