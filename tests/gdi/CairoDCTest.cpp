@@ -21,6 +21,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -399,6 +400,41 @@ TEST(CairoDC, PdfPagesAreA4WithTheirTextsAndEmbeddedFonts)
     ASSERT_NE(std::string::npos, mincho) << fonts;
     EXPECT_NE(std::string::npos, fonts.find(" yes ", mincho)) << fonts;
     EXPECT_EQ(1, FileCount(folder)) << "no temporary file is left";
+}
+
+TEST(CairoDC, PdfTextStandsWhereThePageMappingPutsIt)
+{
+    TempFolder folder;
+    std::string pdf = folder.Path("mapped.pdf");
+    {
+        CCairoDC dc(AfxPaperDevice(TRUE, 600, 210, 297), CCairoDC::Pdf, pdf);
+        ASSERT_GT(dc.StartDoc("mapped"), 0);
+        dc.StartPage();
+        // 0.1 mm, y downwards, from the paper's corner, as the CELL pages draw.
+        dc.SetMapMode(MM_LOMETRIC);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        CSize viewport = dc.GetViewportExt();
+        dc.SetViewportExt(viewport.cx, -viewport.cy);
+        VhDrawString text;
+        text.GetShape().SetPosition(VhPoint(200, 300));
+        text.GetShape().SetText("表");
+        text.GetShape().SetHeight(50);
+        text.GetShape().SetShape(0);
+        VhDrawImp imp(&dc);
+        EXPECT_EQ(1, text.Draw(&imp, nullptr));
+        dc.EndPage();
+        ASSERT_GT(dc.EndDoc(), 0);
+    }
+    // The word's box in points: its left at 20 mm, its bottom (the cell's) at 30 mm, 5 mm high.
+    std::string box = CommandOutput("pdftotext -bbox '" + pdf + "' - | grep '<word'");
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    ASSERT_EQ(4, std::sscanf(box.c_str(), " <word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &xMin, &yMin,
+                             &xMax, &yMax))
+        << box;
+    const double mm = 72 / 25.4;
+    EXPECT_NEAR(20 * mm, xMin, 1.0) << box;
+    EXPECT_NEAR(25 * mm, xMax, 1.0) << box;
+    EXPECT_NEAR(30 * mm, yMax, 1.5) << box;
 }
 
 TEST(CairoDC, FailedOrAbortedPdfLeavesNothingAndAFinishedOneReplacesTheOld)
