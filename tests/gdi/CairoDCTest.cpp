@@ -448,6 +448,19 @@ TEST(CairoDC, FailedOrAbortedPdfLeavesNothingAndAFinishedOneReplacesTheOld)
     EXPECT_FALSE(Exists(pdf));
     EXPECT_EQ(0, FileCount(folder));
 
+    {
+        CCairoDC pictures(SmallPaper(), CCairoDC::Png, folder.Path("page-"));
+        ASSERT_GT(pictures.StartDoc("pictures"), 0);
+        pictures.StartPage();
+        pictures.EndPage();
+        EXPECT_TRUE(Exists(folder.Path("page-1.png")));
+        pictures.StartPage();
+        pictures.AbortDoc();
+    }
+    EXPECT_EQ(0, FileCount(folder)) << "an aborted document's pictures are removed";
+    CCairoDC nowhere(SmallPaper(), CCairoDC::Png, folder.Path("missing/page-"));
+    EXPECT_EQ(SP_ERROR, nowhere.StartDoc("pictures"));
+
     std::ofstream(pdf) << "an older file";
     EXPECT_GT(WritePdf(pdf, {"A"}), 0);
     std::ifstream written(pdf);
