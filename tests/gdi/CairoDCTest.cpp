@@ -128,6 +128,46 @@ TEST(CairoDC, HatchesAreExactPatternsOfDevicePixels)
     }
 }
 
+// How many pixels of row y from x 20 to 379 are dark.
+int DarkInRow(const Picture& picture, int y)
+{
+    int dark = 0;
+    for (int x = 20; x < 380; ++x)
+        dark += picture.IsDark(x, y);
+    return dark;
+}
+
+TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlternateRule)
+{
+    Picture picture(DrawPicture("pens", [](CDC& dc) {
+        const struct {
+            int style, width, y;
+        } lines[] = {{PS_DASH, 0, 20}, {PS_DOT, 1, 40}, {PS_DASH, 3, 60}, {PS_NULL, 3, 80}};
+        for (const auto& line : lines) {
+            CPen pen(line.style, line.width, RGB(0, 0, 0));
+            CPen* before = dc.SelectObject(&pen);
+            dc.MoveTo(20, line.y);
+            dc.LineTo(380, line.y);
+            dc.SelectObject(before);
+        }
+        // A five-pointed star drawn in one stroke: its middle is enclosed twice, so left empty.
+        dc.SelectStockObject(BLACK_BRUSH);
+        const POINT star[] = {{200, 110}, {229, 200}, {152, 145}, {248, 145}, {171, 200}};
+        dc.Polygon(star, 5);
+        dc.SelectStockObject(WHITE_BRUSH);
+    }));
+    ASSERT_TRUE(picture.IsLoaded());
+    int dashed = DarkInRow(picture, 20), dotted = DarkInRow(picture, 40);
+    EXPECT_GT(dashed, 180) << "dashes";
+    EXPECT_LT(dashed, 340) << "gaps";
+    EXPECT_GT(dotted, 90);
+    EXPECT_LT(dotted, 270);
+    EXPECT_EQ(360, DarkInRow(picture, 60)) << "a wide dashed pen draws solid";
+    EXPECT_EQ(0, DarkInRow(picture, 80)) << "a null pen draws nothing";
+    EXPECT_TRUE(picture.IsDark(200, 125)) << "a point of the star";
+    EXPECT_FALSE(picture.IsDark(200, 160)) << "the star's middle";
+}
+
 // A black rectangle with an unfilled circle over it, a white line masked across it and another
 // copied.
 void DrawMasks(CDC& dc)
