@@ -247,14 +247,16 @@ TEST(DeviceContext, RecordsCallsInLogicalAndDeviceUnitsWithTheirState)
     CPen pen(PS_DOT, 5, RGB(255, 0, 0));
     dc.SelectObject(&pen);
     dc.SetROP2(R2_MASKPEN);
-    dc.MoveTo(0, 0);
-    dc.LineTo(200, 240);
+    EXPECT_EQ(CPoint(0, 0), dc.MoveTo(0, 0));
+    EXPECT_TRUE(dc.LineTo(200, 240));
     const POINT triangle[] = {{0, 0}, {10, 0}, {0, 10}};
-    dc.Polygon(triangle, 3);
-    dc.Polyline(triangle, 1);
-    dc.Ellipse(10, 20, 0, 0);
-    dc.TextOut(5, 6, "AB", 2);
-    dc.SetPixelV(1, 2, RGB(0, 0, 255));
+    EXPECT_TRUE(dc.Polygon(triangle, 3));
+    EXPECT_FALSE(dc.Polyline(triangle, 1)); // draws nothing
+    EXPECT_FALSE(dc.Polygon(triangle, 1));
+    EXPECT_TRUE(dc.Ellipse(10, 20, 0, 0));
+    EXPECT_TRUE(dc.TextOut(5, 6, "AB", 2));
+    EXPECT_FALSE(dc.TextOut(5, 6, nullptr, 2));
+    EXPECT_TRUE(dc.SetPixelV(1, 2, RGB(0, 0, 255)));
     EXPECT_EQ((std::vector<std::string>{"MoveTo(0,0)", "LineTo(200,240)", "Polygon(0,0 10,0 0,10)",
                                         "Ellipse(10,20,0,0)", "TextOut(5,6,\"AB\",2)", "SetPixelV(1,2,#0000ff)"}),
               dc.GetCalls());
@@ -269,6 +271,9 @@ TEST(DeviceContext, RecordsCallsInLogicalAndDeviceUnitsWithTheirState)
     EXPECT_EQ(MM_ANISOTROPIC, line.state.mapMode);
     EXPECT_EQ(12, dc.GetPenDeviceWidth()); // 5 × 600 / 254
     EXPECT_EQ(CPoint(200, 240), dc.GetCurrentPosition());
+    EXPECT_TRUE(dc.Polyline(triangle, 2));
+    EXPECT_TRUE(dc.PatBlt(0, 0, 5, 5, PATCOPY));
+    EXPECT_FALSE(dc.PatBlt(0, 0, 5, 5, 0x00CC0020));
 }
 
 TEST(DeviceContext, DocumentsRunInTurn)
