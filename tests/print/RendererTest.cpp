@@ -381,6 +381,11 @@ TEST(Renderer, BadValuesDrawNothingOrSaturate)
     VhDrawString huge = Text(VhPoint(0, 0), "A");
     huge.GetShape().SetHeight(nan);
     EXPECT_EQ(0, DrawOn(Printer(), huge).result);
+    huge.GetShape().SetShape(7); // the width fixed at NaN
+    huge.GetShape().SetHeight(10);
+    Drawn noWidth = DrawOn(Printer(), huge);
+    EXPECT_EQ(0, noWidth.result);
+    EXPECT_EQ(Calls{}, noWidth.calls);
 
     // Both axes magnified past the density check, but folded onto one line.
     VhTrans parallel;
