@@ -70,16 +70,19 @@ public:
 // "Line (x1, y1)-(x2, y2) type=.. width=..", in page units rounded to 0.01.
 class RecordingImp : public VhDrawImp {
 public:
+    // Records into events (those of a device context, so that both are in one order).
+    explicit RecordingImp(std::vector<std::string>& events) : events(events) {}
+
     int DrawString(const VhDrawString* draw, const VhTrans* trans) override
     {
         const VhFigureString& figure = draw->GetShape();
         VhPoint position = figure.GetPosition();
         VhTrans combined = trans ? *trans : VhTrans();
         combined.Apply(position);
-        double height = figure.GetHeight() * std::fabs(combined.GetAt(1, 1));
-        double width = figure.GetWidth() * std::fabs(combined.GetAt(0, 0));
+        double height = std::round(figure.GetHeight() * std::fabs(combined.GetAt(1, 1)) * 100) / 100;
+        double width = std::round(figure.GetWidth() * std::fabs(combined.GetAt(0, 0)) * 100) / 100;
         char text[400];
-        snprintf(text, sizeof text, "Text %s h=%.2f w=%.2f align=%d style=%d color=%d %s", Point(position).c_str(),
+        snprintf(text, sizeof text, "Text %s h=%g w=%g align=%d style=%d color=%d %s", Point(position).c_str(),
                  height, width, figure.GetAlignment(), draw->m_fontStyle, draw->GetColor(),
                  (LPCTSTR)figure.GetText());
         events.push_back(text);
@@ -101,10 +104,10 @@ public:
 
     static std::string Point(const VhPoint& point)
     {
-        return Format("(%.2f, %.2f)", std::round(point.x * 100) / 100 + 0.0, std::round(point.y * 100) / 100 + 0.0);
+        return Format("(%g, %g)", std::round(point.x * 100) / 100 + 0.0, std::round(point.y * 100) / 100 + 0.0);
     }
 
-    std::vector<std::string> events;
+    std::vector<std::string>& events;
 };
 
 // The Windows path (drive C: is the root folder) of an ASCII Linux path.
