@@ -1,6 +1,7 @@
 #include "print/MPrintFilesetBinary.h"
 
 #include "platform/core/AfxMessageBox.h"
+#include "platform/core/WinError.h"
 
 #include <vector>
 
@@ -46,8 +47,8 @@ int MPrintFilesetBinary::StartDoc(int notify)
     }
     DOC_INFO_1 info{name, nullptr, "RAW"};
     // The spooler's wait becomes the question at once: nothing sleeps on this thread.
-    while (!StartDocPrinter(m_printer, 1, &info)) {
-        if (AfxMessageBox(RetryQuestion, MB_RETRYCANCEL | MB_ICONQUESTION) != IDRETRY) {
+    for (SetLastError(ERROR_SUCCESS); !StartDocPrinter(m_printer, 1, &info); SetLastError(ERROR_SUCCESS)) {
+        if (GetLastError() == ERROR_CANCELLED || AfxMessageBox(RetryQuestion, MB_RETRYCANCEL | MB_ICONQUESTION) != IDRETRY) {
             ClosePrinterHandle();
             return 0;
         }

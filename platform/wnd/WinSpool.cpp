@@ -1,10 +1,12 @@
 #include "platform/wnd/WinSpool.h"
 
+#include "platform/core/WinError.h"
+
 #include <cstring>
 
 namespace {
 
-SpoolerBackend* g_backend = nullptr;
+PrinterBackend* g_backend = nullptr;
 
 // An open printer and the job started on it (0: none).
 struct OpenedPrinter {
@@ -16,11 +18,25 @@ OpenedPrinter* Opened(HPRINTER handle) { return static_cast<OpenedPrinter*>(hand
 
 } // namespace
 
-SpoolerBackend* InstallSpoolerBackend(SpoolerBackend* backend)
+PrinterBackend* InstallPrinterBackend(PrinterBackend* backend)
 {
-    SpoolerBackend* previous = g_backend;
+    PrinterBackend* previous = g_backend;
     g_backend = backend;
     return previous;
+}
+
+PrinterBackend* GetPrinterBackend() { return g_backend; }
+
+bool FindPrinter(const CString& name, PrinterInfo& printer)
+{
+    if (!g_backend)
+        return false;
+    for (const PrinterInfo& info : g_backend->Printers())
+        if (info.name == name) {
+            printer = info;
+            return true;
+        }
+    return false;
 }
 
 BOOL GetDefaultPrinter(LPTSTR pszBuffer, DWORD* pcchBuffer)
@@ -40,7 +56,8 @@ BOOL GetDefaultPrinter(LPTSTR pszBuffer, DWORD* pcchBuffer)
 BOOL OpenPrinter(LPCTSTR pPrinterName, HPRINTER* phPrinter, void*)
 {
     *phPrinter = nullptr;
-    if (!g_backend || !pPrinterName || !g_backend->HasPrinter(pPrinterName))
+    PrinterInfo info;
+    if (!pPrinterName || !FindPrinter(pPrinterName, info))
         return FALSE;
     *phPrinter = new OpenedPrinter{pPrinterName};
     return TRUE;
@@ -52,8 +69,11 @@ DWORD StartDocPrinter(HPRINTER hPrinter, DWORD level, DOC_INFO_1* pDocInfo)
     if (!printer || printer->job || level != 1 || !pDocInfo || !pDocInfo->pDatatype ||
         std::strcmp(pDocInfo->pDatatype, "RAW") != 0 || !g_backend)
         return 0;
-    printer->job = g_backend->StartRawJob(printer->name, pDocInfo->pDocName ? pDocInfo->pDocName : "");
-    return printer->job > 0 ? printer->job : 0;
+    int job = g_backend->StartRawJob(printer->name, pDocInfo->pDocName ? pDocInfo->pDocName : "");
+    if (job == PrinterBackend::JobCancelled)
+        SetLastError(ERROR_CANCELLED);
+    printer->job = job > 0 ? job : 0;
+    return printer->job;
 }
 
 BOOL WritePrinter(HPRINTER hPrinter, const void* pBuf, DWORD cbBuf, DWORD* pcWritten)

@@ -16,16 +16,24 @@ const char RetryQuestion[] = "暫く待ってから「再試行」して下さ�
 
 // A spooler with the printers "P1" (the default) and "P2" that records each call; it refuses
 // documents while refusals lasts, and fails the write numbered failWrite (from 1).
-class RecordingSpooler : public SpoolerBackend {
+class RecordingSpooler : public PrinterBackend {
 public:
-    RecordingSpooler() { m_previous = InstallSpoolerBackend(this); }
-    ~RecordingSpooler() override { InstallSpoolerBackend(m_previous); }
+    RecordingSpooler() { m_previous = InstallPrinterBackend(this); }
+    ~RecordingSpooler() override { InstallPrinterBackend(m_previous); }
 
     CString DefaultPrinter() override { return defaultPrinter; }
-    bool HasPrinter(const CString& printer) override { return printer == "P1" || printer == "P2"; }
+    std::vector<PrinterInfo> Printers() override
+    {
+        PrinterInfo p1, p2;
+        p1.name = "P1";
+        p2.name = "P2";
+        return {p1, p2};
+    }
     int StartRawJob(const CString& printer, const CString& title) override
     {
         calls.push_back("start " + std::string(printer) + " " + std::string(title));
+        if (cancel)
+            return JobCancelled;
         if (refusals > 0) {
             --refusals;
             return 0;
@@ -47,13 +55,14 @@ public:
 
     CString defaultPrinter = "P1";
     int refusals = 0;
+    bool cancel = false;
     int failWrite = 0;
     int writes = 0;
     std::vector<std::string> calls;
     std::string bytes;
 
 private:
-    SpoolerBackend* m_previous;
+    PrinterBackend* m_previous;
 };
 
 class RawFilesetTest : public ::testing::Test {
@@ -128,6 +137,14 @@ TEST_F(RawFilesetTest, CancelPrintsNothing)
     EXPECT_EQ(std::make_pair(0, 0), Run());
     EXPECT_EQ(2u, spooler.calls.size());
     EXPECT_TRUE(spooler.bytes.empty());
+}
+
+TEST_F(RawFilesetTest, JobGivenUpByTheUserAsksNothing)
+{
+    spooler.cancel = true;
+    EXPECT_EQ(std::make_pair(0, 0), Run());
+    EXPECT_EQ(1u, spooler.calls.size());
+    EXPECT_TRUE(ui.messageBoxes.empty());
 }
 
 TEST_F(RawFilesetTest, FailedWriteCancelsTheJob)
