@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/files/WinPath.h"
-#include "platform/wnd/CDC.h"
+#include "platform/wnd/CRecordingDC.h"
 #include "print/VhDrawImp.h"
 #include "print/VhDrawLine.h"
 #include "print/VhDrawString.h"
@@ -25,33 +25,11 @@ inline std::string Format(const char* format, double a, double b)
     return text;
 }
 
-class RecordingDC : public CDC {
+// A 600-dpi A4 printer with physical offsets (100, 120) that keeps, besides its records, each
+// call and event as one line in events ("StartDoc name", "StartPage", "TextOut(0,0,"a",1)"...).
+class RecordingDC : public CRecordingDC {
 public:
-    int StartDoc(LPDOCINFO info) override
-    {
-        events.push_back(std::string("StartDoc ") + info->lpszDocName);
-        return refuseDocs ? SP_ERROR : 1;
-    }
-    int EndDoc() override
-    {
-        events.push_back("EndDoc");
-        return 1;
-    }
-    int StartPage() override
-    {
-        events.push_back("StartPage");
-        return 1;
-    }
-    int EndPage() override
-    {
-        events.push_back("EndPage");
-        return 1;
-    }
-    LONG TabbedTextOut(int x, int y, LPCTSTR text, int count, int, int*, int) override
-    {
-        events.push_back(Format("Text (%g, %g) ", x, y) + std::string(text, count));
-        return 0;
-    }
+    RecordingDC() : CRecordingDC(AfxPaperDevice(TRUE, 600, 210, 297, POINT{100, 120})) {}
 
     // The number of events equal to that one.
     int Count(const std::string& event) const
@@ -62,8 +40,27 @@ public:
         return count;
     }
 
-    bool refuseDocs = false;
     std::vector<std::string> events;
+
+protected:
+    void Output(const DcOutput& output) override
+    {
+        CRecordingDC::Output(output);
+        Keep();
+    }
+    int OnStartDoc(const DOCINFO& info) override { return Kept(CRecordingDC::OnStartDoc(info)); }
+    int OnStartPage() override { return Kept(CRecordingDC::OnStartPage()); }
+    int OnEndPage() override { return Kept(CRecordingDC::OnEndPage()); }
+    int OnEndDoc() override { return Kept(CRecordingDC::OnEndDoc()); }
+
+private:
+    void Keep() { events.push_back(GetRecords().back().Call()); }
+    int Kept(int result)
+    {
+        if (result > 0)
+            Keep();
+        return result;
+    }
 };
 
 // Records each text as "Text (x, y) h=.. w=.. align=.. style=.. color=.. text" and each line as
