@@ -377,3 +377,26 @@ int CDC::AbortDoc()
     OnAbortDoc();
     return 1;
 }
+
+BOOL CDC::ResetDC(const DEVMODE* lpDevMode)
+{
+    if (!lpDevMode || !m_device.printer || m_docState == InPage)
+        return FALSE;
+    if (lpDevMode->dmFields & DM_PAPERSIZE)
+        m_paperSize = lpDevMode->dmPaperSize;
+    if (lpDevMode->dmFields & DM_ORIENTATION)
+        m_orientation = lpDevMode->dmOrientation == DMORIENT_LANDSCAPE ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    double width = 210, height = 297;
+    if (m_paperSize == DMPAPER_B4) {
+        width = 250;
+        height = 354;
+    } else if (m_paperSize == DMPAPER_A3) {
+        width = 297;
+        height = 420;
+    }
+    if (m_orientation == DMORIENT_LANDSCAPE)
+        std::swap(width, height);
+    SetDevice(AfxPaperDevice(TRUE, m_device.dpi, width, height, m_device.offset));
+    OnResetDC();
+    return TRUE;
+}

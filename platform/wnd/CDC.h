@@ -155,6 +155,13 @@ public:
     int EndPage();
     int EndDoc();
     int AbortDoc();
+    // The paper and orientation of the pages that follow, from the fields that dmFields names
+    // (DMPAPER_A4, DMPAPER_B4 or DMPAPER_A3; any other paper is A4); on a printer only, and not
+    // inside a page. Null or another device: FALSE and nothing changes.
+    BOOL ResetDC(const DEVMODE* lpDevMode);
+    // The paper and orientation in force.
+    short GetPaperSize() const { return m_paperSize; }
+    short GetOrientation() const { return m_orientation; }
 
 protected:
     // A back end draws each call; the state in force is the context's.
@@ -166,6 +173,8 @@ protected:
     virtual int OnEndPage() { return 1; }
     virtual int OnEndDoc() { return 1; }
     virtual void OnAbortDoc() {}
+    // The device has changed its paper (ResetDC): the pages that follow are of that size.
+    virtual void OnResetDC() {}
     // The ascent's share of the em in the font: the IPA fonts' 0.88 unless a back end knows better.
     virtual double AscentShare(const LOGFONT& font) const { return 0.88; }
 
@@ -188,4 +197,6 @@ private:
     UINT m_textAlign = TA_TOP | TA_LEFT;
     enum { NoDocument, InDocument, InPage } m_docState = NoDocument;
     int m_jobs = 0;
+    short m_paperSize = DMPAPER_A4;
+    short m_orientation = DMORIENT_PORTRAIT;
 };

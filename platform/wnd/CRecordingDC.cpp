@@ -140,3 +140,8 @@ int CRecordingDC::OnEndDoc()
 }
 
 void CRecordingDC::OnAbortDoc() { AddEvent("AbortDoc"); }
+
+void CRecordingDC::OnResetDC()
+{
+    AddEvent("ResetDC " + std::to_string(GetPaperSize()) + " " + std::to_string(GetOrientation()));
+}

@@ -29,8 +29,8 @@ struct DcState {
     std::string ToString() const;
 };
 
-// One call or event. An event is named "StartDoc <name>", "StartPage", "EndPage", "EndDoc" or
-// "AbortDoc" and has no points.
+// One call or event. An event is named "StartDoc <name>", "StartPage", "EndPage", "EndDoc",
+// "AbortDoc" or "ResetDC <paper> <orientation>" and has no points.
 struct DcRecord {
     std::string call;
     std::vector<POINT> logical;
@@ -68,6 +68,8 @@ protected:
     int OnEndPage() override;
     int OnEndDoc() override;
     void OnAbortDoc() override;
+    // An event "ResetDC <paper> <orientation>" with the DMPAPER_ and DMORIENT_ codes.
+    void OnResetDC() override;
 
 private:
     void AddEvent(const std::string& event);

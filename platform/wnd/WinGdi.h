@@ -68,6 +68,27 @@ struct DOCINFO {
 };
 typedef DOCINFO* LPDOCINFO;
 
+// A printer's settings, as far as the system sets them: the paper, its orientation, the copies.
+#define CCHDEVICENAME 32
+#define DM_ORIENTATION 0x00000001
+#define DM_PAPERSIZE 0x00000002
+#define DM_COPIES 0x00000100
+#define DMPAPER_A3 8
+#define DMPAPER_A4 9
+#define DMPAPER_B4 12
+#define DMORIENT_PORTRAIT 1
+#define DMORIENT_LANDSCAPE 2
+
+struct DEVMODE {
+    char dmDeviceName[CCHDEVICENAME];
+    WORD dmSize;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmCopies;
+};
+typedef DEVMODE* LPDEVMODE;
+
 // Pen styles.
 #define PS_SOLID 0
 #define PS_DASH 1

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/wnd/WinGdi.h"
 
 #include <vector>
 
@@ -14,12 +15,6 @@ struct DOC_INFO_1 {
     LPCTSTR pOutputFile;
     LPCTSTR pDatatype;
 };
-
-#define DMPAPER_A3 8
-#define DMPAPER_A4 9
-#define DMPAPER_B4 12
-#define DMORIENT_PORTRAIT 1
-#define DMORIENT_LANDSCAPE 2
 
 // A printer as the printer list shows it.
 struct PrinterInfo {

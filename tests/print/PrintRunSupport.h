@@ -52,6 +52,11 @@ protected:
     int OnStartPage() override { return Kept(CRecordingDC::OnStartPage()); }
     int OnEndPage() override { return Kept(CRecordingDC::OnEndPage()); }
     int OnEndDoc() override { return Kept(CRecordingDC::OnEndDoc()); }
+    void OnResetDC() override
+    {
+        CRecordingDC::OnResetDC();
+        Keep();
+    }
 
 private:
     void Keep() { events.push_back(GetRecords().back().Call()); }
