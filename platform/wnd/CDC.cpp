@@ -1,5 +1,6 @@
 #include "platform/wnd/CDC.h"
 
+#include "platform/wnd/CBitmap.h"
 #include "platform/wnd/CBrush.h"
 #include "platform/wnd/CFont.h"
 #include "platform/wnd/CPen.h"
@@ -95,6 +96,8 @@ HGDIOBJ CDC::Select(HGDIOBJ object)
         return std::exchange(m_brush, static_cast<HBRUSH>(object));
     case HGDIOBJ__::Font:
         return std::exchange(m_font, static_cast<HFONT>(object));
+    case HGDIOBJ__::Bitmap:
+        return std::exchange(m_bitmap, static_cast<HBITMAP>(object));
     default:
         return nullptr;
     }
@@ -113,6 +116,11 @@ CBrush* CDC::SelectObject(CBrush* pBrush)
 CFont* CDC::SelectObject(CFont* pFont)
 {
     return static_cast<CFont*>(CGdiObject::FromHandle(Select(pFont ? pFont->m_hObject : nullptr)));
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap)
+{
+    return static_cast<CBitmap*>(CGdiObject::FromHandle(Select(pBitmap ? pBitmap->m_hObject : nullptr)));
 }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
@@ -184,7 +192,11 @@ std::vector<POINT> CDC::ToDevice(const POINT* points, int count) const
 
 void CDC::Emit(DcOutput::Call call, std::vector<POINT> logical, const CString& text, COLORREF color)
 {
-    DcOutput output{call, std::move(logical), {}, text, color};
+    DcOutput output;
+    output.call = call;
+    output.logical = std::move(logical);
+    output.text = text;
+    output.color = color;
     output.device = ToDevice(output.logical.data(), static_cast<int>(output.logical.size()));
     if (call == DcOutput::LineTo)
         output.device.insert(output.device.begin(), m_mapping.ToDevice(m_position));
@@ -269,6 +281,38 @@ CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabP
     }
     return CSize(at - x, metrics.tmHeight);
 }
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    DcDevice device = pDC ? pDC->GetDevice() : DcDevice();
+    device.printer = FALSE;
+    SetDevice(device);
+    return TRUE;
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
+{
+    HBITMAP bitmap = pSrcDC ? pSrcDC->m_bitmap : nullptr;
+    if (dwRop != SRCCOPY || !bitmap || bitmap->colors.empty() || nWidth <= 0 || nHeight <= 0 || nSrcWidth <= 0 ||
+        nSrcHeight <= 0 || xSrc < 0 || ySrc < 0 || xSrc > bitmap->width - nSrcWidth ||
+        ySrc > bitmap->height - nSrcHeight)
+        return FALSE;
+    DcOutput output;
+    output.call = DcOutput::StretchBlt;
+    output.logical = {POINT{x, y}, POINT{x + nWidth, y + nHeight}};
+    output.device = ToDevice(output.logical.data(), 2);
+    output.source = RECT{xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight};
+    output.pixels.reserve(static_cast<size_t>(nSrcWidth) * nSrcHeight);
+    for (int row = ySrc; row < ySrc + nSrcHeight; ++row) {
+        auto first = bitmap->colors.begin() + static_cast<size_t>(row) * bitmap->width + xSrc;
+        output.pixels.insert(output.pixels.end(), first, first + nSrcWidth);
+    }
+    Output(output);
+    return TRUE;
+}
+
+CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) { return std::exchange(m_palette, pPalette); }
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
 {

@@ -16,8 +16,10 @@
 
 #include <vector>
 
+class CBitmap;
 class CBrush;
 class CFont;
+class CPalette;
 class CGdiObject;
 class CPen;
 
@@ -42,12 +44,16 @@ DcDevice AfxPaperDevice(BOOL printer, int dpi, double widthMm, double heightMm, 
 // in device units (LineTo: the current position, then the end; Ellipse: its two corners), the
 // text's bytes and, for SetPixelV, the colour.
 struct DcOutput {
-    enum Call { MoveTo, LineTo, Polyline, Polygon, Ellipse, TextOut, SetPixelV };
-    Call call;
+    enum Call { MoveTo, LineTo, Polyline, Polygon, Ellipse, TextOut, SetPixelV, StretchBlt };
+    Call call = MoveTo;
     std::vector<POINT> logical;
     std::vector<POINT> device;
     CString text;
     COLORREF color = 0;
+    // StretchBlt: the destination's corners (logical and device), the source rectangle of the
+    // bitmap, and its pixels (0xRRGGBB, top row first, source.right - source.left to a row).
+    RECT source{0, 0, 0, 0};
+    std::vector<uint32_t> pixels;
 };
 
 class CDC : public CObject {
@@ -81,6 +87,7 @@ public:
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
     CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
     CGdiObject* SelectObject(CGdiObject* pObject);
     CGdiObject* SelectStockObject(int nIndex);
     CPen* GetCurrentPen() const;
@@ -133,6 +140,16 @@ public:
     CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
                         int nTabOrigin);
     BOOL SetPixelV(int x, int y, COLORREF crColor);
+    // A memory device context like pDC's device (a screen's without one), for a bitmap to be
+    // selected into and copied from.
+    BOOL CreateCompatibleDC(CDC* pDC);
+    // Copies the source rectangle of the colour bitmap selected into pSrcDC to the destination,
+    // stretched; SRCCOPY only. FALSE without such a bitmap or with an empty or outside rectangle.
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
+    // The devices report no palette capability (RASTERCAPS): a palette is kept and changes nothing.
+    CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
+    UINT RealizePalette() { return 0; }
     // PATCOPY fills the rectangle with the selected solid brush. Other operations are not
     // supported and give FALSE.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
@@ -190,6 +207,8 @@ private:
     HPEN m_pen;
     HBRUSH m_brush;
     HFONT m_font;
+    HBITMAP m_bitmap = nullptr;
+    CPalette* m_palette = nullptr;
     COLORREF m_textColor = RGB(0, 0, 0);
     COLORREF m_bkColor = RGB(255, 255, 255);
     int m_bkMode = OPAQUE;

@@ -40,6 +40,7 @@ struct DcRecord {
     DcState state;
 
     // The call with its logical arguments as written: "MoveTo(-8191,0)", "LineTo(8191,0)",
+    // "StretchBlt(0,25,100,50,0,0,200,100,#checksum)" (destination, source, FNV-1a of the pixels),
     // "Polyline(0,0 50,50 100,0)", "Ellipse(150,150,250,50)", "TextOut(100,50,"AB",2)" (the
     // text's bytes as they are), "SetPixelV(1,2,#000000)", or the event.
     std::string Call() const;

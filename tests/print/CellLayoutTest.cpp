@@ -114,6 +114,25 @@ TEST_F(CellLayoutTest, CheckResultListOnTheDevice)
               calls);
 }
 
+TEST_F(CellLayoutTest, ImageInItsBlockOnTheDevice)
+{
+    std::string image = printtest::WriteFile(temp, "wide image.bmp", printtest::Bmp24(200, 100));
+    int objects = AfxGdiObjectCount();
+    // The block is 10 units wide and 20 high at (10, 10): the page box (100, 100)-(200, 300), the
+    // image fitted to its width and centred in its height.
+    std::string layout = std::string(MillimetreGrid) + "ACTIVE_CELL 10,10,29,19\nIMPORT_IMAGE \"" +
+                         std::string(printtest::WinPath(image)) + "\"\nACTIVE_CELL 1,1\nIMPORT_IMAGE missing.bmp\n";
+    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
+    ASSERT_EQ(1, cell.Begin(&dc, 0));
+    ASSERT_EQ(1, cell.Print());
+    cell.Finish();
+    std::vector<std::string> calls = dc.GetCalls();
+    ASSERT_EQ(5u, calls.size());
+    EXPECT_EQ(0u, calls[2].find("StretchBlt(100,175,100,50,0,0,200,100,#")) << calls[2];
+    EXPECT_EQ(objects, AfxGdiObjectCount());
+}
+
 TEST_F(CellLayoutTest, DefaultsPlaceATextInRowOneColumnOne)
 {
     // A 10 × 10 grid over the whole A4 paper; the text 8 units high at the block's bottom-left.

@@ -128,4 +128,16 @@ inline std::string WriteFile(const testsupport::TempFolder& folder, const std::s
     return path;
 }
 
+// A 24-bit bottom-up BMP of that size, all black.
+inline std::string Bmp24(int width, int height)
+{
+    int stride = (width * 3 + 3) / 4 * 4;
+    uint32_t size = 54 + stride * height;
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    std::string bytes = "BM" + le32(size) + le32(0) + le32(54);
+    bytes += le32(40) + le32(width) + le32(height) + std::string{1, 0, 24, 0} + le32(0) + le32(stride * height);
+    bytes += le32(0) + le32(0) + le32(0) + le32(0);
+    return bytes + std::string(stride * height, '\0');
+}
+
 } // namespace printtest
