@@ -18,6 +18,8 @@ DcDevice AfxPaperDevice(BOOL printer, int dpi, double widthMm, double heightMm, 
     device.dpi = dpi;
     device.paper = SIZE{AfxRoundToLong(widthMm * dpi / 25.4), AfxRoundToLong(heightMm * dpi / 25.4)};
     device.offset = offset;
+    device.paperMm[0] = widthMm;
+    device.paperMm[1] = heightMm;
     return device;
 }
 

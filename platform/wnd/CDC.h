@@ -29,12 +29,14 @@ class CPen;
 
 // What a device context draws on: a printer or a screen, its resolution, the paper (a screen's
 // whole area) and the offset of the printable area from the paper's corner, in device units.
-// The printable area is the paper less the offsets on every side.
+// The printable area is the paper less the offsets on every side. The paper's size in
+// millimetres, when known, is its exact size (a PDF page's).
 struct DcDevice {
     BOOL printer = FALSE;
     int dpi = 96;
     SIZE paper{0, 0};
     POINT offset{0, 0};
+    double paperMm[2] = {0, 0};
 };
 
 // A paper of that size in millimetres at dpi, its sides rounded to device units.

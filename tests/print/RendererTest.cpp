@@ -32,7 +32,14 @@ DcDevice Screen()
 }
 
 // A printer of 40 × 40 units.
-DcDevice SmallPrinter() { return DcDevice{TRUE, 600, SIZE{40, 40}, POINT{0, 0}}; }
+DcDevice SmallPrinter()
+{
+    DcDevice device;
+    device.printer = TRUE;
+    device.dpi = 600;
+    device.paper = SIZE{40, 40};
+    return device;
+}
 
 // The calls that drawing draw makes on a new device context of that device, and its result.
 struct Drawn {
