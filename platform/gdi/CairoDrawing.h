@@ -29,6 +29,8 @@ private:
     void PathOf(const std::vector<POINT>& points, bool closed);
     void EllipsePath(const std::vector<POINT>& corners);
     void DrawText(POINT at, const CString& text);
+    // A StretchBlt: the source pixels scaled onto the destination rectangle, copied.
+    void DrawImage(const DcOutput& output);
 
     cairo_t* m_cr;
     const CDC& m_dc;
