@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class CDC;
+
 typedef void* HPRINTER;
 
 struct DOC_INFO_1 {
@@ -46,6 +48,9 @@ public:
     virtual bool EndJob(int job) = 0;
     // Cancels a started job: nothing of it prints.
     virtual void CancelJob(int job) = 0;
+    // A device context that prints on the printer with those settings (the caller owns it); null
+    // when it cannot be made.
+    virtual CDC* CreatePrinterDC(const CString& printer, const DEVMODE& mode) { return nullptr; }
 };
 
 // Installs a back end (null: none) and returns the one it replaces. The caller keeps ownership.
