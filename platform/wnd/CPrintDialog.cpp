@@ -3,6 +3,7 @@
 #include "platform/wnd/CWnd.h"
 #include "platform/wnd/MessageBox.h"
 #include "platform/wnd/UiHost.h"
+#include "platform/wnd/WinSpool.h"
 
 #include <cstring>
 #include <string>
@@ -18,6 +19,21 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
            nullptr,
            nullptr}
 {
+}
+
+CDC* CPrintDialog::CreatePrinterDC()
+{
+    PrinterInfo printer;
+    if (!GetPrinterBackend() || !FindPrinter(m_strDeviceName, printer))
+        return nullptr;
+    DEVMODE mode{};
+    printer.name.Bytes().copy(mode.dmDeviceName, CCHDEVICENAME - 1);
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;
+    mode.dmPaperSize = printer.paperSize;
+    mode.dmOrientation = printer.orientation;
+    mode.dmCopies = static_cast<short>(m_pd.nCopies < 1 ? 1 : m_pd.nCopies);
+    return GetPrinterBackend()->CreatePrinterDC(printer.name, mode);
 }
 
 HGLOBAL AfxMakeDevNames(LPCTSTR driver, LPCTSTR device, LPCTSTR port)

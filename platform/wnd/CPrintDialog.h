@@ -6,6 +6,7 @@
 #include "platform/core/WinGlobalMemory.h"
 #include "platform/wnd/WinUser.h"
 
+class CDC;
 class CWnd;
 
 #define PD_ALLPAGES 0x00000000
@@ -60,6 +61,9 @@ public:
     CString GetDeviceName() const { return m_strDeviceName; }
     int GetCopies() const { return m_pd.nCopies; }
     BOOL IsPrintSetupOnly() const { return (m_pd.Flags & PD_PRINTSETUP) != 0; }
+    // A device context on the chosen printer with its paper and orientation and the copies
+    // chosen, which the caller owns; null without a chosen printer or when it cannot be made.
+    CDC* CreatePrinterDC();
     // For the user-interface host.
     void SetDeviceName(const CString& name) { m_strDeviceName = name; }
 

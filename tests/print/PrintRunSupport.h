@@ -3,6 +3,7 @@
 // position. Each event is one readable line.
 #pragma once
 
+#include "platform/core/Cp932.h"
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CRecordingDC.h"
 #include "print/VhDrawImp.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -126,6 +128,24 @@ inline std::string WriteFile(const testsupport::TempFolder& folder, const std::s
     std::string path = folder.Path(name);
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The UTF-8 form of a CP932 text.
+inline std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+
+// The number of page objects ("/Type /Page", not "/Pages") of a PDF.
+inline int PdfPageCount(const std::string& pdf)
+{
+    int count = 0;
+    for (size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        count += pdf.compare(at, 12, "/Type /Pages") != 0;
+    return count;
 }
 
 // A 24-bit bottom-up BMP of that size, all black.
