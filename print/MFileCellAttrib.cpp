@@ -1,5 +1,6 @@
 #include "print/MFileCellAttrib.h"
 
+#include <climits>
 #include <cmath>
 
 IMPLEMENT_DYNAMIC(MFileCellAttrib, VhObject)
@@ -70,7 +71,7 @@ void MFileCellAttrib::SetArea(double left, double top, double right, double bott
 
 bool MFileCellAttrib::SetVcs(double x1, double y1, double x2, double y2)
 {
-    if (x1 == x2 || y1 == y2)
+    if (x1 == x2 || y1 == y2 || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return false;
     m_x1 = x1;
     m_y1 = y1;
@@ -90,13 +91,23 @@ bool MFileCellAttrib::SetRowCount(int rows)
     return true;
 }
 
+namespace {
+
+// Whole units of the extent over whole units of the pitch (at least 1), as an int.
+int CountOf(double extent, double pitch)
+{
+    double count = std::floor(std::trunc(std::fabs(extent)) / std::trunc(pitch));
+    return count < INT_MAX ? static_cast<int>(count) : INT_MAX;
+}
+
+} // namespace
+
 bool MFileCellAttrib::SetRowPitch(double pitch)
 {
-    // The count is whole units of the space over whole units of the pitch.
-    if (!(pitch >= 1) || !(pitch < 2147483648.0))
+    if (!(pitch >= 1) || !std::isfinite(pitch))
         return false;
     m_rowPitch = pitch;
-    m_rowCount = static_cast<int>(std::trunc(std::fabs(m_y2 - m_y1)) / std::trunc(pitch));
+    m_rowCount = CountOf(m_y2 - m_y1, pitch);
     UpdateBlock();
     return true;
 }
@@ -113,10 +124,10 @@ bool MFileCellAttrib::SetColumnCount(int columns)
 
 bool MFileCellAttrib::SetColumnPitch(double pitch)
 {
-    if (!(pitch >= 1) || !(pitch < 2147483648.0))
+    if (!(pitch >= 1) || !std::isfinite(pitch))
         return false;
     m_columnPitch = pitch;
-    m_columnCount = static_cast<int>(std::trunc(std::fabs(m_x2 - m_x1)) / std::trunc(pitch));
+    m_columnCount = CountOf(m_x2 - m_x1, pitch);
     UpdateBlock();
     return true;
 }

@@ -29,7 +29,8 @@ public:
     double GetPaperHeight() const;
     // Margins in mm; the area is the paper less them.
     void SetArea(double left, double top, double right, double bottom);
-    // False, changing nothing, when x1 = x2 or y1 = y2 (such a space has no scale).
+    // False, changing nothing, when x1 = x2 or y1 = y2 (such a space has no scale) or a value is
+    // not finite.
     bool SetVcs(double x1, double y1, double x2, double y2);
     // False, changing nothing, for a count below 1 or a pitch that leaves no whole row or column.
     bool SetRowCount(int rows);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 
 IMPLEMENT_DYNAMIC(MPrintBitmap, CObject)
@@ -36,6 +37,8 @@ int ToDevice(double value)
         return 0;
     return static_cast<int>(std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value))));
 }
+
+LONG Clamp(long long value) { return static_cast<LONG>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value))); }
 
 } // namespace
 
@@ -96,7 +99,7 @@ int MPrintBitmap::Load()
 
 RECT MPrintBitmap::Destination(const VhTrans* transform) const
 {
-    int x, y, boxWidth, boxHeight;
+    long long x, y, boxWidth, boxHeight;
     double width = m_image.width, height = m_image.height;
     if (transform) {
         VhPoint p1 = VhPoint(m_left, m_top) * *transform;
@@ -104,28 +107,29 @@ RECT MPrintBitmap::Destination(const VhTrans* transform) const
         int x1 = ToDevice(p1.x), y1 = ToDevice(p1.y), x2 = ToDevice(p2.x), y2 = ToDevice(p2.y);
         x = std::min(x1, x2);
         y = std::min(y1, y2);
-        boxWidth = ToDevice(std::fabs(double(x2) - x1));
-        boxHeight = ToDevice(std::fabs(double(y2) - y1));
+        boxWidth = std::llabs(static_cast<long long>(x2) - x1);
+        boxHeight = std::llabs(static_cast<long long>(y2) - y1);
     } else {
         x = ToDevice(m_left);
         y = ToDevice(m_top);
         boxWidth = m_image.width;
         boxHeight = m_image.height;
     }
-    Shape box = ShapeOf(boxWidth, boxHeight), image = ShapeOf(width, height);
+    Shape box = ShapeOf(double(boxWidth), double(boxHeight)), image = ShapeOf(width, height);
     Fit fit = Fits[box][image];
-    bool fitHeight = fit == FitHeight || (fit == Compare && height / boxHeight - width / boxWidth > 0.00005);
-    int w, h;
+    bool fitHeight =
+        fit == FitHeight || (fit == Compare && height / double(boxHeight) - width / double(boxWidth) > 0.00005);
+    long long w, h;
     if (fitHeight) {
         h = boxHeight;
-        w = ToDevice(std::trunc(double(boxHeight)) * width / height);
+        w = ToDevice(double(boxHeight) * width / height);
         x += boxWidth / 2 - w / 2;
     } else {
         w = boxWidth;
-        h = ToDevice(std::trunc(double(boxWidth)) * height / width);
+        h = ToDevice(double(boxWidth) * height / width);
         y += boxHeight / 2 - h / 2;
     }
-    return RECT{x, y, x + w, y + h};
+    return RECT{Clamp(x), Clamp(y), Clamp(x + w), Clamp(y + h)};
 }
 
 void MPrintBitmap::MakePalette()

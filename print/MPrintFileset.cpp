@@ -61,12 +61,9 @@ int MPrintFileset::Begin(CDC* pDC, int param)
         return 0;
     m_pDC = pDC;
     m_param = param;
-    m_file.reset();
-    CFile* file = Open();
-    if (!file)
+    m_file.reset(Open());
+    if (!m_file)
         return 0;
-    if (file != m_file.get())
-        m_file.reset(file);
     return StartDoc(1);
 }
 

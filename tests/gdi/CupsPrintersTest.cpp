@@ -125,6 +125,21 @@ TEST_F(CupsPrintersTest, LayoutsArriveAsPdfJobs)
     info = cups.JobInfo("zn-second", cups.Jobs("zn-second").at(0));
     EXPECT_NE(std::string::npos, info.find("copies=2\n")) << info;
     EXPECT_EQ(before + 1, cups.Jobs("zn-first").size());
+
+    // The media of the layout's first page; the application's printer stays on its own paper.
+    std::string a3 = printtest::WriteFile(temp, "a3.lay", "PAPER A3,Landscape\nTEXT \"A3\"\n");
+    std::unique_ptr<CDC> third(app.CreatePrinterDC());
+    EXPECT_EQ(1, PrintLayout(*third, a3));
+    ASSERT_TRUE(cups.WaitForJobs("zn-first", before + 2));
+    info = cups.JobInfo("zn-first", cups.Jobs("zn-first").back());
+    EXPECT_NE(std::string::npos, info.find("media=iso_a3_297x420mm")) << info;
+    EXPECT_NE(std::string::npos, info.find("orientation-requested=4")) << info;
+    PRINTDLG settings{};
+    ASSERT_TRUE(app.GetPrinterDeviceDefaults(&settings));
+    EXPECT_EQ(DMPAPER_A4, static_cast<DEVMODE*>(GlobalLock(settings.hDevMode))->dmPaperSize);
+    GlobalUnlock(settings.hDevMode);
+    GlobalFree(settings.hDevMode);
+    GlobalFree(settings.hDevNames);
 }
 
 TEST_F(CupsPrintersTest, RawFilesArriveByteForByte)

@@ -3,8 +3,11 @@
 #include "print/MFileCellAttrib.h"
 #include "print/MPrintFilesetCell.h"
 #include "tests/print/PrintRunSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using printtest::RecordingDC;
 using printtest::RecordingImp;
@@ -131,6 +134,28 @@ TEST_F(CellLayoutTest, ImageInItsBlockOnTheDevice)
     ASSERT_EQ(5u, calls.size());
     EXPECT_EQ(0u, calls[2].find("StretchBlt(100,175,100,50,0,0,200,100,#")) << calls[2];
     EXPECT_EQ(objects, AfxGdiObjectCount());
+}
+
+TEST_F(CellLayoutTest, LinePensOnTheDevice)
+{
+    std::string layout = std::string(CheckResultHead) + "ACTIVE_CELL 3,2\nLINE LB,RB\nLINE_STYLE Thin,Dash\nLINE LB,RB\n"
+                                                        "LINE_STYLE Thick,Solid\nLINE LB,RB\n";
+    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
+    ASSERT_EQ(1, cell.Begin(&dc, 0));
+    ASSERT_EQ(1, cell.Print());
+    cell.Finish();
+    std::vector<std::string> pens;
+    for (const DcRecord& record : dc.GetRecords())
+        if (record.call == "LineTo")
+            pens.push_back(record.Call() + printtest::Format(" pen %g/%g", record.state.penStyle, record.state.penWidth));
+    EXPECT_EQ((std::vector<std::string>{"LineTo(258,378) pen 0/1", "LineTo(258,378) pen 1/5", "LineTo(258,378) pen 0/15"}),
+              pens);
+    std::vector<std::string> moves;
+    for (const DcRecord& record : dc.GetRecords())
+        if (record.call == "MoveTo")
+            moves.push_back(record.Call());
+    EXPECT_EQ(std::vector<std::string>(3, "MoveTo(239,378)"), moves);
 }
 
 TEST_F(CellLayoutTest, DefaultsPlaceATextInRowOneColumnOne)
@@ -309,6 +334,14 @@ TEST_F(CellLayoutTest, PaperIsSetBeforeItsPages)
     // The job's device context keeps the paper; nothing else changes.
     EXPECT_EQ(DMORIENT_LANDSCAPE, dc.GetOrientation());
     EXPECT_EQ(4961, dc.GetDeviceCaps(PHYSICALHEIGHT));
+    // The paper in force again changes nothing; another one resets the device context.
+    MPrintFilesetCell cell("x", "y");
+    ASSERT_EQ(0, cell.Begin(&dc, 0));
+    dc.events.clear();
+    EXPECT_EQ(0, cell.SetPaper(DMORIENT_LANDSCAPE, DMPAPER_A4));
+    EXPECT_EQ(1, cell.SetPaper(DMORIENT_PORTRAIT, DMPAPER_A3));
+    EXPECT_EQ(std::vector<std::string>{"ResetDC 8 1"}, dc.events);
+    EXPECT_EQ(7016, dc.GetDeviceCaps(PHYSICALWIDTH));
 }
 
 TEST_F(CellLayoutTest, PrintPageStartsFromTheDefaultState)
@@ -349,6 +382,38 @@ TEST(CellState, GridGeometry)
     state.m_orientation = 0;
     EXPECT_EQ(2500, state.GetPaperWidth());
     EXPECT_EQ(3540, state.GetPaperHeight());
+}
+
+} // namespace
+
+namespace {
+
+// Damaged layouts and data files: each prints or prints less, never reads outside its input and
+// never crashes; every page started is ended.
+TEST(CellLayoutFixtures, DamagedLayoutsPrintWhatTheyCan)
+{
+    std::mt19937 random(7121);
+    testsupport::TempFolder temp;
+    for (const char* name : {"check-result", "every-keyword"}) {
+        std::string layout = printtest::ReadFile(testsupport::DataPath(std::string("print/layouts/") + name + ".lay"));
+        std::string data = printtest::ReadFile(testsupport::DataPath("print/layouts/every-keyword.kpd"));
+        for (int round = 0; round < 40; ++round) {
+            std::string damaged = layout, damagedData = data;
+            if (round % 4 == 0)
+                damaged.resize(random() % damaged.size());
+            for (int flips = 1 + random() % 6; flips > 0 && !damaged.empty(); --flips)
+                damaged[random() % damaged.size()] ^= static_cast<char>(1 << random() % 8);
+            damagedData[random() % damagedData.size()] ^= static_cast<char>(1 << random() % 8);
+            std::string layoutPath = printtest::WriteFile(temp, "layout.lay", damaged);
+            std::string dataPath = printtest::WriteFile(temp, "layout.kpd", damagedData);
+            printtest::RecordingDC dc;
+            MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(dataPath));
+            ASSERT_EQ(1, cell.Begin(&dc, 0));
+            EXPECT_EQ(1, cell.Print());
+            cell.Finish();
+            EXPECT_EQ(dc.Count("StartPage"), dc.Count("EndPage")) << name << " " << round;
+        }
+    }
 }
 
 } // namespace

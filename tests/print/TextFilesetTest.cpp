@@ -60,6 +60,16 @@ TEST_F(TextFilesetTest, PagesOfLines)
     EXPECT_EQ(std::string::npos, pages[1].find("|133"));
     EXPECT_EQ(0u, pages[2].find("133|"));
     EXPECT_EQ(18, (int)std::count(pages[2].begin(), pages[2].end(), '|') + 1);
+    // y starts again on each page: the first line of a page at (0, 0), the next 200 twips lower.
+    std::vector<std::string> afterStart;
+    const std::vector<DcRecord>& records = dc.GetRecords();
+    for (size_t i = 1; i + 1 < records.size(); ++i)
+        if (records[i - 1].call == "StartPage")
+            afterStart.push_back(records[i].Call() + " " + records[i + 1].Call());
+    EXPECT_EQ((std::vector<std::string>{"TextOut(0,0,\"1\",1) TextOut(0,-200,\"2\",1)",
+                                        "TextOut(0,0,\"67\",2) TextOut(0,-200,\"68\",2)",
+                                        "TextOut(0,0,\"133\",3) TextOut(0,-200,\"134\",3)"}),
+              afterStart);
 }
 
 TEST_F(TextFilesetTest, PageSetUpAndLinePositions)
