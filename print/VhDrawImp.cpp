@@ -63,6 +63,15 @@ bool AllVisible(const std::vector<VhPoint>& points)
     return true;
 }
 
+std::vector<VhPoint> MappedPoints(const VhFigurePolyline& figure, const VhTrans& trans)
+{
+    std::vector<VhPoint> points;
+    points.reserve(figure.GetPointCount());
+    for (int i = 0; i < figure.GetPointCount(); ++i)
+        points.push_back(Mapped(figure.GetPoint(i), trans));
+    return points;
+}
+
 std::vector<POINT> Rounded(const std::vector<VhPoint>& points)
 {
     std::vector<POINT> rounded;
@@ -122,6 +131,19 @@ int VhDrawImp::DrawClippedSides(const VhPoint* points, int count, BOOL closed)
     return drawn;
 }
 
+int VhDrawImp::DrawClosed(const std::vector<VhPoint>& points, BOOL filled)
+{
+    const int count = static_cast<int>(points.size());
+    if (!AllVisible(points))
+        return DrawClippedSides(points.data(), count, TRUE);
+    std::vector<POINT> rounded = Rounded(points);
+    if (filled)
+        m_dc->Polygon(rounded.data(), count);
+    else
+        DrawPath(rounded.data(), count, TRUE);
+    return 1;
+}
+
 int VhDrawImp::DrawLine(const VhDrawLine* draw, const VhTrans* trans)
 {
     if (!m_dc)
@@ -143,16 +165,9 @@ int VhDrawImp::DrawRect(const VhDrawRect* draw, const VhTrans* trans)
     VhTrans combined = CombinedTrans(rect, trans);
     const VhPoint& c1 = rect.GetCorner1();
     const VhPoint& c2 = rect.GetCorner2();
-    std::vector<VhPoint> corners = {Mapped(c1, combined), Mapped(VhPoint(c2.x, c1.y), combined), Mapped(c2, combined),
-                                    Mapped(VhPoint(c1.x, c2.y), combined)};
-    if (!AllVisible(corners))
-        return DrawClippedSides(corners.data(), 4, TRUE);
-    std::vector<POINT> rounded = Rounded(corners);
-    if (draw->IsFilled())
-        m_dc->Polygon(rounded.data(), 4);
-    else
-        DrawPath(rounded.data(), 4, TRUE);
-    return 1;
+    return DrawClosed({Mapped(c1, combined), Mapped(VhPoint(c2.x, c1.y), combined), Mapped(c2, combined),
+                       Mapped(VhPoint(c1.x, c2.y), combined)},
+                      draw->IsFilled());
 }
 
 int VhDrawImp::DrawPolyline(const VhDrawPolyline* draw, const VhTrans* trans)
@@ -162,11 +177,7 @@ int VhDrawImp::DrawPolyline(const VhDrawPolyline* draw, const VhTrans* trans)
     if (!m_dc || count < 2)
         return 0;
     VhDrawFrame frame(*m_dc, *draw);
-    VhTrans combined = CombinedTrans(polyline, trans);
-    std::vector<VhPoint> points;
-    points.reserve(count);
-    for (int i = 0; i < count; ++i)
-        points.push_back(Mapped(polyline.GetPoint(i), combined));
+    std::vector<VhPoint> points = MappedPoints(polyline, CombinedTrans(polyline, trans));
     if (!AllVisible(points))
         return DrawClippedSides(points.data(), count, FALSE);
     std::vector<POINT> rounded = Rounded(points);
@@ -183,19 +194,7 @@ int VhDrawImp::DrawPolygon(const VhDrawPolygon* draw, const VhTrans* trans)
     VhDrawFrame frame(*m_dc, *draw);
     if (draw->IsFilled())
         frame.SelectHatchBrush(*draw);
-    VhTrans combined = CombinedTrans(polygon, trans);
-    std::vector<VhPoint> points;
-    points.reserve(count);
-    for (int i = 0; i < count; ++i)
-        points.push_back(Mapped(polygon.GetPoint(i), combined));
-    if (!AllVisible(points))
-        return DrawClippedSides(points.data(), count, TRUE);
-    std::vector<POINT> rounded = Rounded(points);
-    if (draw->IsFilled())
-        m_dc->Polygon(rounded.data(), count);
-    else
-        DrawPath(rounded.data(), count, TRUE);
-    return 1;
+    return DrawClosed(MappedPoints(polygon, CombinedTrans(polygon, trans)), draw->IsFilled());
 }
 
 int VhDrawImp::DrawCircle(const VhDrawCircle* draw, const VhTrans* trans)

@@ -8,6 +8,8 @@
 #include "model/VhObject.h"
 #include "platform/wnd/WinGdi.h"
 
+#include <vector>
+
 class CDC;
 class VhDraw;
 class VhDrawCircle;
@@ -56,6 +58,9 @@ private:
     void DrawPath(const POINT* points, int count, BOOL closed);
     // Draws each side of points (and the closing one) clipped; 1 when any was drawn.
     int DrawClippedSides(const VhPoint* points, int count, BOOL closed);
+    // All points inside the range: a Polygon when filled, else the closed outline; otherwise the
+    // clipped sides, never filled. 1 when anything was drawn.
+    int DrawClosed(const std::vector<VhPoint>& points, BOOL filled);
     // The marks of one grid node.
     void DrawGridMark(int style, POINT node, COLORREF color);
     int DrawGridLines(const VhFigureGrid& grid, const VhTrans& trans, const VhPoint& start, LONG columns, LONG rows);

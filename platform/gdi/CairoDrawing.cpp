@@ -246,6 +246,50 @@ void CairoDrawing::Draw(const DcOutput& output)
     }
 }
 
+void CairoDrawing::ShowGlyphs(const LOGFONT& font, double em, const CString& text, double advance)
+{
+    // The text as UTF-8, and the advance of the character that starts at each of its offsets.
+    std::string utf8;
+    std::map<int, double> advances;
+    const char* bytes = text;
+    const size_t length = text.GetLength();
+    for (size_t i = 0; i < length;) {
+        size_t size = cp932::CharLength(bytes, i, length);
+        advances[static_cast<int>(utf8.size())] = size * advance;
+        utf8 += cp932::ToUtf8(std::string(bytes + i, size));
+        i += size;
+    }
+    PangoContext* context = pango_cairo_create_context(m_cr);
+    FontDescription description = DescriptionOf(font, em);
+    pango_context_set_font_description(context, description.get());
+    GList* items = pango_itemize(context, utf8.c_str(), 0, static_cast<int>(utf8.size()), nullptr, nullptr);
+    double x = 0;
+    for (GList* entry = items; entry; entry = entry->next) {
+        PangoItem* item = static_cast<PangoItem*>(entry->data);
+        PangoGlyphString* glyphs = pango_glyph_string_new();
+        pango_shape(utf8.c_str() + item->offset, item->length, &item->analysis, glyphs);
+        double width = 0;
+        for (int g = 0; g < glyphs->num_glyphs; ++g) {
+            int cluster = glyphs->log_clusters[g];
+            bool starts = g == 0 || cluster != glyphs->log_clusters[g - 1];
+            auto found = advances.find(item->offset + cluster);
+            double glyphAdvance = starts && found != advances.end() ? found->second : 0.0;
+            glyphs->glyphs[g].geometry.width = static_cast<int>(std::lround(glyphAdvance * PANGO_SCALE));
+            width += glyphAdvance;
+        }
+        PangoGlyphItem glyphItem{};
+        glyphItem.item = item;
+        glyphItem.glyphs = glyphs;
+        cairo_move_to(m_cr, x, 0);
+        pango_cairo_show_glyph_item(m_cr, utf8.c_str(), &glyphItem);
+        x += width;
+        pango_glyph_string_free(glyphs);
+        pango_item_free(item);
+    }
+    g_list_free(items);
+    g_object_unref(context);
+}
+
 void CairoDrawing::DrawText(POINT at, const CString& text)
 {
     TEXTMETRIC metrics;
@@ -270,28 +314,13 @@ void CairoDrawing::DrawText(POINT at, const CString& text)
     }
     SetColour(m_cr, m_dc.GetTextColor());
     const double baseline = top + cell.ascent;
-    PangoLayout* layout = pango_cairo_create_layout(m_cr);
-    FontDescription description = DescriptionOf(font, cell.em);
-    pango_layout_set_font_description(layout, description.get());
     // Each character at GDI's advance, stretched to it from the IPA fonts' half-em per byte.
     const double stretch = cell.em > 0 ? cell.advance / (cell.em / 2) : 1.0;
-    const char* bytes = text;
-    const size_t length = text.GetLength();
-    double x = 0;
-    for (size_t i = 0; i < length;) {
-        size_t size = cp932::CharLength(bytes, i, length);
-        std::string character = cp932::ToUtf8(std::string(bytes + i, size));
-        pango_layout_set_text(layout, character.c_str(), -1);
-        cairo_save(m_cr);
-        cairo_translate(m_cr, x, baseline);
-        cairo_scale(m_cr, stretch, 1.0);
-        cairo_move_to(m_cr, 0, 0);
-        pango_cairo_show_layout_line(m_cr, pango_layout_get_line_readonly(layout, 0));
-        cairo_restore(m_cr);
-        x += size * cell.advance;
-        i += size;
-    }
-    g_object_unref(layout);
+    cairo_save(m_cr);
+    cairo_translate(m_cr, 0, baseline);
+    cairo_scale(m_cr, stretch, 1.0);
+    ShowGlyphs(font, cell.em, text, cell.advance / stretch);
+    cairo_restore(m_cr);
     const double thickness = std::max(1.0, cell.em / 20);
     cairo_set_line_width(m_cr, thickness);
     if (font.lfUnderline) {

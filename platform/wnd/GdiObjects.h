@@ -41,8 +41,6 @@ struct HBITMAP__ : HGDIOBJ__ {
     HBITMAP__(int width, int height) : HGDIOBJ__(Bitmap), width(width), height(height) {}
     int width;
     int height;
-    // Whether the pixel is a 1 bit; false outside the bitmap.
-    bool Bit(int x, int y) const;
     int RowBytes() const { return (width + 15) / 16 * 2; }
     std::vector<BYTE> bits; // RowBytes() × height, a one-bit bitmap's
     std::vector<uint32_t> colors; // width × height 0xRRGGBB, top row first, a colour bitmap's

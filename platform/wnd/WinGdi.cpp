@@ -35,13 +35,6 @@ LOGFONT SystemFont()
 }
 } // namespace
 
-bool HBITMAP__::Bit(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= width || y >= height)
-        return false;
-    return bits[static_cast<size_t>(y) * RowBytes() + x / 8] & (0x80 >> (x % 8));
-}
-
 HGDIOBJ GetStockObject(int index)
 {
     static HBRUSH__* whiteBrush = MakeStock(new HBRUSH__(BS_SOLID, RGB(255, 255, 255)));

@@ -21,6 +21,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -125,6 +126,46 @@ TEST(CairoDC, HatchesAreExactPatternsOfDevicePixels)
         EXPECT_TRUE(picture.IsDark(60, 20)) << "the outline";
         EXPECT_FALSE(picture.IsDark(60, 75)) << "outside";
     }
+}
+
+// How many pixels of row y from x 20 to 379 are dark.
+int DarkInRow(const Picture& picture, int y)
+{
+    int dark = 0;
+    for (int x = 20; x < 380; ++x)
+        dark += picture.IsDark(x, y);
+    return dark;
+}
+
+TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlternateRule)
+{
+    Picture picture(DrawPicture("pens", [](CDC& dc) {
+        const struct {
+            int style, width, y;
+        } lines[] = {{PS_DASH, 0, 20}, {PS_DOT, 1, 40}, {PS_DASH, 3, 60}, {PS_NULL, 3, 80}};
+        for (const auto& line : lines) {
+            CPen pen(line.style, line.width, RGB(0, 0, 0));
+            CPen* before = dc.SelectObject(&pen);
+            dc.MoveTo(20, line.y);
+            dc.LineTo(380, line.y);
+            dc.SelectObject(before);
+        }
+        // A five-pointed star drawn in one stroke: its middle is enclosed twice, so left empty.
+        dc.SelectStockObject(BLACK_BRUSH);
+        const POINT star[] = {{200, 110}, {229, 200}, {152, 145}, {248, 145}, {171, 200}};
+        dc.Polygon(star, 5);
+        dc.SelectStockObject(WHITE_BRUSH);
+    }));
+    ASSERT_TRUE(picture.IsLoaded());
+    int dashed = DarkInRow(picture, 20), dotted = DarkInRow(picture, 40);
+    EXPECT_GT(dashed, 180) << "dashes";
+    EXPECT_LT(dashed, 340) << "gaps";
+    EXPECT_GT(dotted, 90);
+    EXPECT_LT(dotted, 270);
+    EXPECT_EQ(360, DarkInRow(picture, 60)) << "a wide dashed pen draws solid";
+    EXPECT_EQ(0, DarkInRow(picture, 80)) << "a null pen draws nothing";
+    EXPECT_TRUE(picture.IsDark(200, 125)) << "a point of the star";
+    EXPECT_FALSE(picture.IsDark(200, 160)) << "the star's middle";
 }
 
 // A black rectangle with an unfilled circle over it, a white line masked across it and another
@@ -401,6 +442,41 @@ TEST(CairoDC, PdfPagesAreA4WithTheirTextsAndEmbeddedFonts)
     EXPECT_EQ(1, FileCount(folder)) << "no temporary file is left";
 }
 
+TEST(CairoDC, PdfTextStandsWhereThePageMappingPutsIt)
+{
+    TempFolder folder;
+    std::string pdf = folder.Path("mapped.pdf");
+    {
+        CCairoDC dc(AfxPaperDevice(TRUE, 600, 210, 297), CCairoDC::Pdf, pdf);
+        ASSERT_GT(dc.StartDoc("mapped"), 0);
+        dc.StartPage();
+        // 0.1 mm, y downwards, from the paper's corner, as the CELL pages draw.
+        dc.SetMapMode(MM_LOMETRIC);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        CSize viewport = dc.GetViewportExt();
+        dc.SetViewportExt(viewport.cx, -viewport.cy);
+        VhDrawString text;
+        text.GetShape().SetPosition(VhPoint(200, 300));
+        text.GetShape().SetText("表");
+        text.GetShape().SetHeight(50);
+        text.GetShape().SetShape(0);
+        VhDrawImp imp(&dc);
+        EXPECT_EQ(1, text.Draw(&imp, nullptr));
+        dc.EndPage();
+        ASSERT_GT(dc.EndDoc(), 0);
+    }
+    // The word's box in points: its left at 20 mm, its bottom (the cell's) at 30 mm, 5 mm high.
+    std::string box = CommandOutput("pdftotext -bbox '" + pdf + "' - | grep '<word'");
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    ASSERT_EQ(4, std::sscanf(box.c_str(), " <word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &xMin, &yMin,
+                             &xMax, &yMax))
+        << box;
+    const double mm = 72 / 25.4;
+    EXPECT_NEAR(20 * mm, xMin, 1.0) << box;
+    EXPECT_NEAR(25 * mm, xMax, 1.0) << box;
+    EXPECT_NEAR(30 * mm, yMax, 1.5) << box;
+}
+
 TEST(CairoDC, FailedOrAbortedPdfLeavesNothingAndAFinishedOneReplacesTheOld)
 {
     TempFolder folder;
@@ -411,6 +487,19 @@ TEST(CairoDC, FailedOrAbortedPdfLeavesNothingAndAFinishedOneReplacesTheOld)
     EXPECT_GT(WritePdf(pdf, {"A"}, true), 0);
     EXPECT_FALSE(Exists(pdf));
     EXPECT_EQ(0, FileCount(folder));
+
+    {
+        CCairoDC pictures(SmallPaper(), CCairoDC::Png, folder.Path("page-"));
+        ASSERT_GT(pictures.StartDoc("pictures"), 0);
+        pictures.StartPage();
+        pictures.EndPage();
+        EXPECT_TRUE(Exists(folder.Path("page-1.png")));
+        pictures.StartPage();
+        pictures.AbortDoc();
+    }
+    EXPECT_EQ(0, FileCount(folder)) << "an aborted document's pictures are removed";
+    CCairoDC nowhere(SmallPaper(), CCairoDC::Png, folder.Path("missing/page-"));
+    EXPECT_EQ(SP_ERROR, nowhere.StartDoc("pictures"));
 
     std::ofstream(pdf) << "an older file";
     EXPECT_GT(WritePdf(pdf, {"A"}), 0);

@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include "platform/wnd/CRecordingDC.h"
+
 #include "platform/core/Cp932.h"
 #include "platform/database/AfxDao.h"
 
@@ -10,6 +12,8 @@
 #include <sstream>
 
 void PrintTo(const CString& value, std::ostream* os) { *os << '"' << cp932::ToUtf8(value.Bytes()) << '"'; }
+
+void PrintTo(const DcRecord& record, std::ostream* os) { *os << cp932::ToUtf8(record.ToString()); }
 
 namespace testsupport {
 

@@ -12,6 +12,11 @@
 // Readable failures for CP932 strings: printed as UTF-8.
 void PrintTo(const CString& value, std::ostream* os);
 
+// Readable failures for a recording device context's calls: the call, its device points and the
+// state in force, the text as UTF-8.
+struct DcRecord;
+void PrintTo(const DcRecord& record, std::ostream* os);
+
 namespace testsupport {
 
 // Path of a file under tests/data.
