@@ -46,6 +46,23 @@ void CCairoDC::StartDrawing(cairo_surface_t* surface, double scale)
     cairo_translate(m_cr, GetDevice().offset.x, GetDevice().offset.y);
 }
 
+void CCairoDC::PageSize(double& width, double& height) const
+{
+    const DcDevice& device = GetDevice();
+    const double points = 72.0 / device.dpi, pointsPerMm = 72.0 / 25.4;
+    width = device.paperMm[0] > 0 ? device.paperMm[0] * pointsPerMm : device.paper.cx * points;
+    height = device.paperMm[1] > 0 ? device.paperMm[1] * pointsPerMm : device.paper.cy * points;
+}
+
+void CCairoDC::OnResetDC()
+{
+    if (m_output != Pdf || !m_surface)
+        return;
+    double width, height;
+    PageSize(width, height);
+    cairo_pdf_surface_set_size(m_surface, width, height);
+}
+
 int CCairoDC::OnStartDoc(const DOCINFO& info)
 {
     m_pictures.clear();
@@ -58,10 +75,8 @@ int CCairoDC::OnStartDoc(const DOCINFO& info)
         return SP_ERROR;
     close(fd);
     m_temporary = name;
-    const DcDevice& device = GetDevice();
-    const double points = 72.0 / device.dpi, pointsPerMm = 72.0 / 25.4;
-    const double width = device.paperMm[0] > 0 ? device.paperMm[0] * pointsPerMm : device.paper.cx * points;
-    const double height = device.paperMm[1] > 0 ? device.paperMm[1] * pointsPerMm : device.paper.cy * points;
+    double width, height;
+    PageSize(width, height);
     m_surface = cairo_pdf_surface_create(name.c_str(), width, height);
     if (cairo_surface_status(m_surface) != CAIRO_STATUS_SUCCESS) {
         Close(true);

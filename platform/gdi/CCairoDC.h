@@ -35,8 +35,12 @@ protected:
     int OnEndDoc() override;
     void OnAbortDoc() override;
     double AscentShare(const LOGFONT& font) const override;
+    // The pages that follow take the device's new paper.
+    void OnResetDC() override;
 
 private:
+    // The device's paper in PDF points.
+    void PageSize(double& width, double& height) const;
     // Drops the surface and the cairo context; removes the temporary PDF when asked.
     void Close(bool removeTemporary);
     // The cairo context of a new page, its user space in device units from the printable area.

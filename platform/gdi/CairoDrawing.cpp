@@ -7,6 +7,7 @@
 #include <pango/pangocairo.h>
 
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -188,6 +189,35 @@ void CairoDrawing::EllipsePath(const std::vector<POINT>& corners)
     cairo_restore(m_cr);
 }
 
+void CairoDrawing::DrawImage(const DcOutput& output)
+{
+    int width = output.source.right - output.source.left, height = output.source.bottom - output.source.top;
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(image);
+        return;
+    }
+    cairo_surface_flush(image);
+    unsigned char* data = cairo_image_surface_get_data(image);
+    int stride = cairo_image_surface_get_stride(image);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(data + static_cast<size_t>(y) * stride, &output.pixels[static_cast<size_t>(y) * width],
+                    static_cast<size_t>(width) * 4);
+    cairo_surface_mark_dirty(image);
+    // The destination's corners in device units, in any order: the image is flipped to fit them.
+    const POINT& a = output.device[0];
+    const POINT& b = output.device[1];
+    cairo_save(m_cr);
+    cairo_set_operator(m_cr, CAIRO_OPERATOR_SOURCE);
+    cairo_translate(m_cr, a.x, a.y);
+    cairo_scale(m_cr, double(b.x - a.x) / width, double(b.y - a.y) / height);
+    cairo_set_source_surface(m_cr, image, 0, 0);
+    cairo_rectangle(m_cr, 0, 0, width, height);
+    cairo_fill(m_cr);
+    cairo_restore(m_cr);
+    cairo_surface_destroy(image);
+}
+
 void CairoDrawing::Draw(const DcOutput& output)
 {
     switch (output.call) {
@@ -211,6 +241,8 @@ void CairoDrawing::Draw(const DcOutput& output)
         cairo_rectangle(m_cr, output.device[0].x, output.device[0].y, 1, 1);
         cairo_fill(m_cr);
         return;
+    case DcOutput::StretchBlt:
+        return DrawImage(output);
     }
 }
 

@@ -32,6 +32,8 @@ private:
     // Shapes the text in the font at an em of that size and shows it from the current origin on
     // its base line, each character advancing advance units per byte.
     void ShowGlyphs(const LOGFONT& font, double em, const CString& text, double advance);
+    // A StretchBlt: the source pixels scaled onto the destination rectangle, copied.
+    void DrawImage(const DcOutput& output);
 
     cairo_t* m_cr;
     const CDC& m_dc;

@@ -1,5 +1,6 @@
 #include "platform/ui/WxSession.h"
 
+#include "platform/gdi/CupsPrinters.h"
 #include "platform/ui/WxUiHost.h"
 #include "platform/wnd/CWinApp.h"
 
@@ -34,10 +35,15 @@ WxSession::WxSession(int& argc, char** argv)
         return;
     m_host = std::make_unique<WxUiHost>();
     m_previous = UiHost::Install(m_host.get());
+    m_printers = std::make_unique<CupsPrinters>();
+    m_previousPrinters = InstallPrinterBackend(m_printers.get());
 }
 
 WxSession::~WxSession()
 {
+    if (m_printers)
+        InstallPrinterBackend(m_previousPrinters);
+    m_printers.reset();
     if (m_host)
         UiHost::Install(m_previous);
     m_host.reset();

@@ -1,9 +1,12 @@
 // The program's run over wx (GTK 3): starts wx on the display, installs the host with real
-// windows, and at the end takes both down again, so that no window outlives the run.
+// windows and the printers over CUPS, and at the end takes them down again, so that no window
+// outlives the run.
 #pragma once
 
 #include <memory>
 
+class CupsPrinters;
+class PrinterBackend;
 class UiHost;
 class WxUiHost;
 
@@ -22,6 +25,8 @@ public:
 private:
     std::unique_ptr<WxUiHost> m_host;
     UiHost* m_previous = nullptr;
+    std::unique_ptr<CupsPrinters> m_printers;
+    PrinterBackend* m_previousPrinters = nullptr;
     bool m_started = false;
 };
 

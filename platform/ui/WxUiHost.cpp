@@ -11,6 +11,7 @@
 #include "platform/ui/WxListBoxPeer.h"
 #include "platform/ui/WxListViewPeer.h"
 #include "platform/ui/WxMessageBox.h"
+#include "platform/ui/WxPrinterDialog.h"
 #include "platform/ui/WxStaticPeer.h"
 #include "platform/ui/WxText.h"
 #include "platform/wnd/CButton.h"
@@ -33,7 +34,6 @@
 #include <wx/clipbrd.h>
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
-#include <wx/printdlg.h>
 #include <wx/utils.h>
 
 namespace {
@@ -393,17 +393,16 @@ std::optional<std::string> WxUiHost::ChooseFile(wxWindow* owner, const FileChoic
 
 bool WxUiHost::ChoosePrinter(wxWindow* owner, PrinterChoice& choice)
 {
-    wxPrintDialogData data;
-    data.GetPrintData().SetPrinterName(choice.printer);
-    data.SetNoCopies(choice.copies);
-    data.SetMinPage(choice.minPage);
-    data.SetMaxPage(choice.maxPage);
-    wxPrintDialog dialog(owner, &data);
-    if (dialog.ShowModal() != wxID_OK)
+    PrinterBackend* backend = GetPrinterBackend();
+    std::vector<PrinterInfo> printers = backend ? backend->Printers() : std::vector<PrinterInfo>();
+    CString current = WxText::FromWx(choice.printer);
+    if (current.IsEmpty() && backend)
+        current = backend->DefaultPrinter();
+    WxPrinterDialog dialog(owner, printers, current, choice.copies);
+    if (dialog.ShowModal() != wxID_OK || dialog.GetPrinter().IsEmpty())
         return false;
-    wxPrintDialogData& chosen = dialog.GetPrintDialogData();
-    choice.printer = chosen.GetPrintData().GetPrinterName();
-    choice.copies = chosen.GetNoCopies();
+    choice.printer = WxText::ToWx(dialog.GetPrinter());
+    choice.copies = dialog.GetCopies();
     return true;
 }
 

@@ -81,7 +81,7 @@ protected:
     // The native dialogs: each gives the chosen Linux path, or nothing when cancelled.
     virtual std::optional<std::string> ChooseFolder(wxWindow* owner, const wxString& title, const std::string& start);
     virtual std::optional<std::string> ChooseFile(wxWindow* owner, const FileChoice& choice);
-    // True with the printer and copies chosen.
+    // True with the printer and copies chosen (WxPrinterDialog over the installed printers).
     virtual bool ChoosePrinter(wxWindow* owner, PrinterChoice& choice);
     // Starts the desktop's opener of a file (xdg-open) without waiting for it; false when it
     // could not be started.

@@ -1,5 +1,6 @@
 #include "platform/wnd/CDC.h"
 
+#include "platform/wnd/CBitmap.h"
 #include "platform/wnd/CBrush.h"
 #include "platform/wnd/CFont.h"
 #include "platform/wnd/CPen.h"
@@ -97,6 +98,8 @@ HGDIOBJ CDC::Select(HGDIOBJ object)
         return std::exchange(m_brush, static_cast<HBRUSH>(object));
     case HGDIOBJ__::Font:
         return std::exchange(m_font, static_cast<HFONT>(object));
+    case HGDIOBJ__::Bitmap:
+        return std::exchange(m_bitmap, static_cast<HBITMAP>(object));
     default:
         return nullptr;
     }
@@ -115,6 +118,11 @@ CBrush* CDC::SelectObject(CBrush* pBrush)
 CFont* CDC::SelectObject(CFont* pFont)
 {
     return static_cast<CFont*>(CGdiObject::FromHandle(Select(pFont ? pFont->m_hObject : nullptr)));
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap)
+{
+    return static_cast<CBitmap*>(CGdiObject::FromHandle(Select(pBitmap ? pBitmap->m_hObject : nullptr)));
 }
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
@@ -186,7 +194,11 @@ std::vector<POINT> CDC::ToDevice(const POINT* points, int count) const
 
 void CDC::Emit(DcOutput::Call call, std::vector<POINT> logical, const CString& text, COLORREF color)
 {
-    DcOutput output{call, std::move(logical), {}, text, color};
+    DcOutput output;
+    output.call = call;
+    output.logical = std::move(logical);
+    output.text = text;
+    output.color = color;
     output.device = ToDevice(output.logical.data(), static_cast<int>(output.logical.size()));
     if (call == DcOutput::LineTo)
         output.device.insert(output.device.begin(), m_mapping.ToDevice(m_position));
@@ -235,6 +247,74 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
     Emit(DcOutput::TextOut, {POINT{x, y}}, CString(lpszString, nCount));
     return TRUE;
 }
+
+CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
+                         int nTabOrigin)
+{
+    TEXTMETRIC metrics;
+    GetTextMetrics(&metrics);
+    LONG average = std::max<LONG>(metrics.tmAveCharWidth, 1);
+    auto nextStop = [&](LONG at) -> LONG {
+        LONG from = at - nTabOrigin;
+        if (nTabPositions > 1 && lpnTabStopPositions) {
+            for (int i = 0; i < nTabPositions; ++i)
+                if (lpnTabStopPositions[i] > from)
+                    return nTabOrigin + lpnTabStopPositions[i];
+            return at + average;
+        }
+        LONG spacing = nTabPositions == 1 && lpnTabStopPositions && lpnTabStopPositions[0] > 0
+                           ? lpnTabStopPositions[0]
+                           : 8 * average;
+        return nTabOrigin + (from < 0 ? 0 : (from / spacing + 1) * spacing);
+    };
+    LONG at = x;
+    int count = lpszString ? std::max(nCount, 0) : 0;
+    for (int start = 0; start < count;) {
+        int end = start;
+        while (end < count && lpszString[end] != '\t')
+            ++end;
+        if (end > start) {
+            TextOut(at, y, lpszString + start, end - start);
+            at += GetTextExtent(lpszString + start, end - start).cx;
+        }
+        if (end < count)
+            at = nextStop(at);
+        start = end + 1;
+    }
+    return CSize(at - x, metrics.tmHeight);
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    DcDevice device = pDC ? pDC->GetDevice() : DcDevice();
+    device.printer = FALSE;
+    SetDevice(device);
+    return TRUE;
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
+{
+    HBITMAP bitmap = pSrcDC ? pSrcDC->m_bitmap : nullptr;
+    if (dwRop != SRCCOPY || !bitmap || bitmap->colors.empty() || nWidth <= 0 || nHeight <= 0 || nSrcWidth <= 0 ||
+        nSrcHeight <= 0 || xSrc < 0 || ySrc < 0 || xSrc > bitmap->width - nSrcWidth ||
+        ySrc > bitmap->height - nSrcHeight)
+        return FALSE;
+    DcOutput output;
+    output.call = DcOutput::StretchBlt;
+    output.logical = {POINT{x, y}, POINT{x + nWidth, y + nHeight}};
+    output.device = ToDevice(output.logical.data(), 2);
+    output.source = RECT{xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight};
+    output.pixels.reserve(static_cast<size_t>(nSrcWidth) * nSrcHeight);
+    for (int row = ySrc; row < ySrc + nSrcHeight; ++row) {
+        auto first = bitmap->colors.begin() + static_cast<size_t>(row) * bitmap->width + xSrc;
+        output.pixels.insert(output.pixels.end(), first, first + nSrcWidth);
+    }
+    Output(output);
+    return TRUE;
+}
+
+CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) { return std::exchange(m_palette, pPalette); }
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
 {
@@ -342,4 +422,27 @@ int CDC::AbortDoc()
     m_docState = NoDocument;
     OnAbortDoc();
     return 1;
+}
+
+BOOL CDC::ResetDC(const DEVMODE* lpDevMode)
+{
+    if (!lpDevMode || !m_device.printer || m_docState == InPage)
+        return FALSE;
+    if (lpDevMode->dmFields & DM_PAPERSIZE)
+        m_paperSize = lpDevMode->dmPaperSize;
+    if (lpDevMode->dmFields & DM_ORIENTATION)
+        m_orientation = lpDevMode->dmOrientation == DMORIENT_LANDSCAPE ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    double width = 210, height = 297;
+    if (m_paperSize == DMPAPER_B4) {
+        width = 250;
+        height = 354;
+    } else if (m_paperSize == DMPAPER_A3) {
+        width = 297;
+        height = 420;
+    }
+    if (m_orientation == DMORIENT_LANDSCAPE)
+        std::swap(width, height);
+    SetDevice(AfxPaperDevice(TRUE, m_device.dpi, width, height, m_device.offset));
+    OnResetDC();
+    return TRUE;
 }

@@ -16,8 +16,10 @@
 
 #include <vector>
 
+class CBitmap;
 class CBrush;
 class CFont;
+class CPalette;
 class CGdiObject;
 class CPen;
 
@@ -44,12 +46,16 @@ DcDevice AfxPaperDevice(BOOL printer, int dpi, double widthMm, double heightMm, 
 // in device units (LineTo: the current position, then the end; Ellipse: its two corners), the
 // text's bytes and, for SetPixelV, the colour.
 struct DcOutput {
-    enum Call { MoveTo, LineTo, Polyline, Polygon, Ellipse, TextOut, SetPixelV };
-    Call call;
+    enum Call { MoveTo, LineTo, Polyline, Polygon, Ellipse, TextOut, SetPixelV, StretchBlt };
+    Call call = MoveTo;
     std::vector<POINT> logical;
     std::vector<POINT> device;
     CString text;
     COLORREF color = 0;
+    // StretchBlt: the destination's corners (logical and device), the source rectangle of the
+    // bitmap, and its pixels (0xRRGGBB, top row first, source.right - source.left to a row).
+    RECT source{0, 0, 0, 0};
+    std::vector<uint32_t> pixels;
 };
 
 class CDC : public CObject {
@@ -83,6 +89,7 @@ public:
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
     CFont* SelectObject(CFont* pFont);
+    CBitmap* SelectObject(CBitmap* pBitmap);
     CGdiObject* SelectObject(CGdiObject* pObject);
     CGdiObject* SelectStockObject(int nIndex);
     CPen* GetCurrentPen() const;
@@ -128,7 +135,23 @@ public:
     // The text's CP932 bytes, nCount of them.
     BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
+    // The text with its tabs expanded: each run between tabs drawn by TextOut. Without tab stops
+    // there is a stop every eight average character widths from nTabOrigin; one stop gives that
+    // spacing; more are positions from nTabOrigin, past the last of which a tab advances one
+    // average width. The text's width and height.
+    CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
+                        int nTabOrigin);
     BOOL SetPixelV(int x, int y, COLORREF crColor);
+    // A memory device context like pDC's device (a screen's without one), for a bitmap to be
+    // selected into and copied from.
+    BOOL CreateCompatibleDC(CDC* pDC);
+    // Copies the source rectangle of the colour bitmap selected into pSrcDC to the destination,
+    // stretched; SRCCOPY only. FALSE without such a bitmap or with an empty or outside rectangle.
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
+    // The devices report no palette capability (RASTERCAPS): a palette is kept and changes nothing.
+    CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
+    UINT RealizePalette() { return 0; }
     // PATCOPY fills the rectangle with the selected solid brush. Other operations are not
     // supported and give FALSE.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
@@ -151,6 +174,13 @@ public:
     int EndPage();
     int EndDoc();
     int AbortDoc();
+    // The paper and orientation of the pages that follow, from the fields that dmFields names
+    // (DMPAPER_A4, DMPAPER_B4 or DMPAPER_A3; any other paper is A4); on a printer only, and not
+    // inside a page. Null or another device: FALSE and nothing changes.
+    BOOL ResetDC(const DEVMODE* lpDevMode);
+    // The paper and orientation in force.
+    short GetPaperSize() const { return m_paperSize; }
+    short GetOrientation() const { return m_orientation; }
 
 protected:
     // A back end draws each call; the state in force is the context's.
@@ -162,6 +192,8 @@ protected:
     virtual int OnEndPage() { return 1; }
     virtual int OnEndDoc() { return 1; }
     virtual void OnAbortDoc() {}
+    // The device has changed its paper (ResetDC): the pages that follow are of that size.
+    virtual void OnResetDC() {}
     // The ascent's share of the em in the font: the IPA fonts' 0.88 unless a back end knows better.
     virtual double AscentShare(const LOGFONT& font) const { return 0.88; }
 
@@ -177,6 +209,8 @@ private:
     HPEN m_pen;
     HBRUSH m_brush;
     HFONT m_font;
+    HBITMAP m_bitmap = nullptr;
+    CPalette* m_palette = nullptr;
     COLORREF m_textColor = RGB(0, 0, 0);
     COLORREF m_bkColor = RGB(255, 255, 255);
     int m_bkMode = OPAQUE;
@@ -184,4 +218,6 @@ private:
     UINT m_textAlign = TA_TOP | TA_LEFT;
     enum { NoDocument, InDocument, InPage } m_docState = NoDocument;
     int m_jobs = 0;
+    short m_paperSize = DMPAPER_A4;
+    short m_orientation = DMORIENT_PORTRAIT;
 };

@@ -3,6 +3,7 @@
 #include "platform/wnd/CBitmap.h"
 #include "platform/wnd/CBrush.h"
 #include "platform/wnd/CFont.h"
+#include "platform/wnd/CPalette.h"
 #include "platform/wnd/CPen.h"
 #include "platform/wnd/GdiObjects.h"
 
@@ -25,6 +26,9 @@ CGdiObject* StockWrapper(HGDIOBJ object)
         break;
     case HGDIOBJ__::Bitmap:
         wrapper = new CBitmap;
+        break;
+    case HGDIOBJ__::Palette:
+        wrapper = new CPalette;
         break;
     }
     wrapper->m_hObject = object;

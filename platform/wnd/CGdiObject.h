@@ -22,9 +22,8 @@ public:
     // The object behind a handle; null for none.
     static CGdiObject* FromHandle(HGDIOBJ object);
 
-    HGDIOBJ m_hObject = nullptr;
-
-protected:
     // Takes a new handle as this object's own; FALSE, releasing it, when one is held already.
     BOOL Attach(HGDIOBJ object);
+
+    HGDIOBJ m_hObject = nullptr;
 };

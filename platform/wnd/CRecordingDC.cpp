@@ -8,7 +8,20 @@
 IMPLEMENT_DYNAMIC(CRecordingDC, CDC)
 
 namespace {
-const char* const callNames[] = {"MoveTo", "LineTo", "Polyline", "Polygon", "Ellipse", "TextOut", "SetPixelV"};
+const char* const callNames[] = {"MoveTo",  "LineTo",    "Polyline",  "Polygon",
+                                 "Ellipse", "TextOut", "SetPixelV", "StretchBlt"};
+
+// FNV-1a over the pixels' bytes, as "#xxxxxxxx".
+std::string Checksum(const std::vector<uint32_t>& pixels)
+{
+    uint32_t hash = 2166136261u;
+    for (uint32_t pixel : pixels)
+        for (int shift = 0; shift < 32; shift += 8)
+            hash = (hash ^ ((pixel >> shift) & 0xFF)) * 16777619u;
+    char text[12];
+    std::snprintf(text, sizeof text, "#%08x", hash);
+    return text;
+}
 
 std::string Colour(COLORREF color)
 {
@@ -58,6 +71,10 @@ std::string DcRecord::Call() const
     if (call == "TextOut")
         return call + "(" + Points(logical, ",") + ",\"" + std::string(text) + "\"," +
                std::to_string(text.GetLength()) + ")";
+    if (call == "StretchBlt" && logical.size() == 2)
+        return call + "(" + std::to_string(logical[0].x) + "," + std::to_string(logical[0].y) + "," +
+               std::to_string(logical[1].x - logical[0].x) + "," + std::to_string(logical[1].y - logical[0].y) + "," +
+               std::string(text) + ")";
     if (call == "SetPixelV")
         return call + "(" + Points(logical, ",") + "," + Colour(color) + ")";
     if (call == "Polyline" || call == "Polygon")
@@ -102,8 +119,13 @@ DcState CRecordingDC::GetState() const
 
 void CRecordingDC::Output(const DcOutput& output)
 {
-    m_records.push_back(
-        DcRecord{callNames[output.call], output.logical, output.device, output.text, output.color, GetState()});
+    DcRecord record{callNames[output.call], output.logical, output.device, output.text, output.color, GetState()};
+    if (output.call == DcOutput::StretchBlt) {
+        const RECT& source = output.source;
+        record.text.Format("%ld,%ld,%ld,%ld,%s", long(source.left), long(source.top), long(source.right - source.left),
+                           long(source.bottom - source.top), Checksum(output.pixels).c_str());
+    }
+    m_records.push_back(record);
 }
 
 void CRecordingDC::AddEvent(const std::string& event)
@@ -140,3 +162,8 @@ int CRecordingDC::OnEndDoc()
 }
 
 void CRecordingDC::OnAbortDoc() { AddEvent("AbortDoc"); }
+
+void CRecordingDC::OnResetDC()
+{
+    AddEvent("ResetDC " + std::to_string(GetPaperSize()) + " " + std::to_string(GetOrientation()));
+}

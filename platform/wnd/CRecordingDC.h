@@ -29,8 +29,8 @@ struct DcState {
     std::string ToString() const;
 };
 
-// One call or event. An event is named "StartDoc <name>", "StartPage", "EndPage", "EndDoc" or
-// "AbortDoc" and has no points.
+// One call or event. An event is named "StartDoc <name>", "StartPage", "EndPage", "EndDoc",
+// "AbortDoc" or "ResetDC <paper> <orientation>" and has no points.
 struct DcRecord {
     std::string call;
     std::vector<POINT> logical;
@@ -40,6 +40,7 @@ struct DcRecord {
     DcState state;
 
     // The call with its logical arguments as written: "MoveTo(-8191,0)", "LineTo(8191,0)",
+    // "StretchBlt(0,25,100,50,0,0,200,100,#checksum)" (destination, source, FNV-1a of the pixels),
     // "Polyline(0,0 50,50 100,0)", "Ellipse(150,150,250,50)", "TextOut(100,50,"AB",2)" (the
     // text's bytes as they are), "SetPixelV(1,2,#000000)", or the event.
     std::string Call() const;
@@ -68,6 +69,8 @@ protected:
     int OnEndPage() override;
     int OnEndDoc() override;
     void OnAbortDoc() override;
+    // An event "ResetDC <paper> <orientation>" with the DMPAPER_ and DMORIENT_ codes.
+    void OnResetDC() override;
 
 private:
     void AddEvent(const std::string& event);

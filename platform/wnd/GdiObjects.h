@@ -10,7 +10,7 @@
 class CGdiObject;
 
 struct HGDIOBJ__ {
-    enum Kind { Pen, Brush, Font, Bitmap };
+    enum Kind { Pen, Brush, Font, Bitmap, Palette };
     explicit HGDIOBJ__(Kind kind) : kind(kind) {}
     virtual ~HGDIOBJ__() = default;
     Kind kind;
@@ -42,5 +42,11 @@ struct HBITMAP__ : HGDIOBJ__ {
     int width;
     int height;
     int RowBytes() const { return (width + 15) / 16 * 2; }
-    std::vector<BYTE> bits; // RowBytes() × height
+    std::vector<BYTE> bits; // RowBytes() × height, a one-bit bitmap's
+    std::vector<uint32_t> colors; // width × height 0xRRGGBB, top row first, a colour bitmap's
+};
+
+struct HPALETTE__ : HGDIOBJ__ {
+    HPALETTE__() : HGDIOBJ__(Palette) {}
+    std::vector<PALETTEENTRY> entries;
 };

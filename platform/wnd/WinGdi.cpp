@@ -1,5 +1,6 @@
 #include "platform/wnd/WinGdi.h"
 
+#include "platform/wnd/DibImage.h"
 #include "platform/wnd/GdiObjects.h"
 
 #include <algorithm>
@@ -104,6 +105,35 @@ HFONT CreateFontIndirect(const LOGFONT* font)
         return nullptr;
     HFONT__* made = MakeObject<HFONT__>(*font);
     made->font.lfFaceName[LF_FACESIZE - 1] = '\0';
+    return made;
+}
+
+HBITMAP CreateDIBitmap(HDC, const BITMAPINFOHEADER* header, DWORD init, const void* bits, const BITMAPINFO* info,
+                       UINT usage)
+{
+    if (!header || !bits || !info || init != CBM_INIT || usage != DIB_RGB_COLORS || header->biWidth <= 0)
+        return nullptr;
+    const auto* start = reinterpret_cast<const unsigned char*>(info);
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    if (pixels < start)
+        return nullptr;
+    size_t offset = static_cast<size_t>(pixels - start);
+    size_t rows = header->biHeight < 0 ? 0u - uint32_t(header->biHeight) : uint32_t(header->biHeight);
+    size_t stride = (size_t(header->biWidth) * header->biBitCount + 31) / 32 * 4;
+    DibImage image;
+    if (!DecodeDib(start, offset + stride * rows, offset, image))
+        return nullptr;
+    HBITMAP__* bitmap = MakeObject<HBITMAP__>(image.width, image.height);
+    bitmap->colors = std::move(image.pixels);
+    return bitmap;
+}
+
+HPALETTE CreatePalette(const LOGPALETTE* palette)
+{
+    if (!palette || palette->palNumEntries == 0)
+        return nullptr;
+    HPALETTE__* made = MakeObject<HPALETTE__>();
+    made->entries.assign(palette->palPalEntry, palette->palPalEntry + palette->palNumEntries);
     return made;
 }
 

@@ -4,6 +4,8 @@
 
 #include "platform/wnd/WinUser.h"
 
+#include <cstdint>
+
 // Every GDI object handle is an HGDIOBJ; the kinds are told apart by the object they name
 // (platform/wnd/GdiObjects.h).
 struct HGDIOBJ__;
@@ -14,6 +16,8 @@ struct HFONT__;
 typedef HFONT__* HFONT;
 struct HBITMAP__;
 typedef HBITMAP__* HBITMAP;
+struct HPALETTE__;
+typedef HPALETTE__* HPALETTE;
 
 #define LF_FACESIZE 32
 
@@ -67,6 +71,85 @@ struct DOCINFO {
     DWORD fwType;
 };
 typedef DOCINFO* LPDOCINFO;
+
+// A printer's settings, as far as the system sets them: the paper, its orientation, the copies.
+#define CCHDEVICENAME 32
+#define DM_ORIENTATION 0x00000001
+#define DM_PAPERSIZE 0x00000002
+#define DM_COPIES 0x00000100
+#define DMPAPER_A3 8
+#define DMPAPER_A4 9
+#define DMPAPER_B4 12
+#define DMORIENT_PORTRAIT 1
+#define DMORIENT_LANDSCAPE 2
+
+struct DEVMODE {
+    char dmDeviceName[CCHDEVICENAME];
+    WORD dmSize;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmCopies;
+};
+typedef DEVMODE* LPDEVMODE;
+
+// Device-independent bitmaps.
+#define BI_RGB 0
+#define BI_BITFIELDS 3
+#define CBM_INIT 0x04
+#define DIB_RGB_COLORS 0
+#define SRCCOPY 0x00CC0020
+
+struct BITMAPINFOHEADER {
+    uint32_t biSize;
+    int32_t biWidth;
+    int32_t biHeight;
+    uint16_t biPlanes;
+    uint16_t biBitCount;
+    uint32_t biCompression;
+    uint32_t biSizeImage;
+    int32_t biXPelsPerMeter;
+    int32_t biYPelsPerMeter;
+    uint32_t biClrUsed;
+    uint32_t biClrImportant;
+};
+
+struct RGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+};
+
+// A header followed by its colour table.
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+};
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    void* bmBits;
+};
+
+// A logical palette of palNumEntries colours.
+struct PALETTEENTRY {
+    BYTE peRed;
+    BYTE peGreen;
+    BYTE peBlue;
+    BYTE peFlags;
+};
+struct LOGPALETTE {
+    WORD palVersion;
+    WORD palNumEntries;
+    PALETTEENTRY palPalEntry[1];
+};
+typedef LOGPALETTE* LPLOGPALETTE;
 
 // Pen styles.
 #define PS_SOLID 0
@@ -178,6 +261,13 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap);
 // bit; only one plane of one bit is made (null otherwise). Without bits the bitmap is all 0.
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HFONT CreateFontIndirect(const LOGFONT* font);
+// A colour bitmap of the DIB: its header (info, which the colour table follows) and bits, as
+// CBM_INIT and DIB_RGB_COLORS take them; the DIB is trusted to hold what its header says. Null
+// for a DIB that cannot be decoded (DibImage.h) and for other flags.
+HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init, const void* bits, const BITMAPINFO* info,
+                       UINT usage);
+// A palette of the entries; null without any.
+HPALETTE CreatePalette(const LOGPALETTE* palette);
 // How many objects made by the calls above are alive: a drawing that cleans up after itself
 // leaves it as it found it.
 int AfxGdiObjectCount();

@@ -1,0 +1,183 @@
+#include "print/MPrintBitmap.h"
+
+#include "platform/files/CFile.h"
+#include "platform/wnd/CBitmap.h"
+#include "platform/wnd/CDC.h"
+#include "platform/wnd/CPalette.h"
+#include "platform/wnd/GdiObjects.h"
+#include "print/VhTrans.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cmath>
+
+IMPLEMENT_DYNAMIC(MPrintBitmap, CObject)
+
+namespace {
+
+const size_t FileHeaderSize = 14;
+
+enum Shape { Square, Tall, Wide };
+enum Fit { FitHeight, FitWidth, Compare };
+
+// How an image fits its box, by the box's shape (rows) and the image's (columns).
+const Fit Fits[3][3] = {
+    {FitHeight, FitHeight, FitWidth},
+    {FitWidth, Compare, FitWidth},
+    {FitHeight, FitHeight, Compare},
+};
+
+Shape ShapeOf(double width, double height) { return width == height ? Square : height > width ? Tall : Wide; }
+
+// A device coordinate from a double: truncated, saturated at the 32-bit range (NaN gives 0).
+int ToDevice(double value)
+{
+    if (!(value == value))
+        return 0;
+    return static_cast<int>(std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value))));
+}
+
+LONG Clamp(long long value) { return static_cast<LONG>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value))); }
+
+} // namespace
+
+MPrintBitmap::MPrintBitmap() : m_palette(std::make_unique<CPalette>()) {}
+
+MPrintBitmap::~MPrintBitmap() = default;
+
+void MPrintBitmap::SetPath(const CString& path)
+{
+    m_path = path;
+    if (!m_path.IsEmpty() && m_path[0] == '"')
+        m_path = m_path.GetLength() >= 2 ? m_path.Mid(1, m_path.GetLength() - 2) : CString();
+}
+
+void MPrintBitmap::SetRect(double left, double top, double right, double bottom)
+{
+    m_left = left;
+    m_top = top;
+    m_right = right;
+    m_bottom = bottom;
+}
+
+int MPrintBitmap::Load()
+{
+    m_dib.clear();
+    m_image = DibImage();
+    m_palette = std::make_unique<CPalette>();
+    CFile file;
+    if (!file.Open(m_path, CFile::modeRead | CFile::typeBinary | CFile::shareDenyNone))
+        return 0;
+    try {
+        unsigned char header[FileHeaderSize];
+        if (file.Read(header, FileHeaderSize) != FileHeaderSize || header[0] != 'B' || header[1] != 'M')
+            return 0;
+        DWORD length = file.GetLength();
+        if (length <= FileHeaderSize)
+            return 0;
+        std::vector<unsigned char> dib(length - FileHeaderSize);
+        if (file.Read(dib.data(), static_cast<UINT>(dib.size())) != dib.size())
+            return 0;
+        uint32_t offBits = header[10] | header[11] << 8 | header[12] << 16 | uint32_t(header[13]) << 24;
+        // A pixel offset of 0 (some writers leave it unset) means right after the colour table.
+        size_t bitsOffset = offBits >= FileHeaderSize ? offBits - FileHeaderSize : 0;
+        if (offBits != 0 && bitsOffset == 0)
+            return 0;
+        DibImage image;
+        if (!DecodeDib(dib.data(), dib.size(), bitsOffset, image))
+            return 0;
+        m_dib = std::move(dib);
+        m_image = std::move(image);
+        MakePalette();
+        return 1;
+    } catch (CFileException* e) {
+        e->Delete();
+        return 0;
+    }
+}
+
+RECT MPrintBitmap::Destination(const VhTrans* transform) const
+{
+    long long x, y, boxWidth, boxHeight;
+    double width = m_image.width, height = m_image.height;
+    if (transform) {
+        VhPoint p1 = VhPoint(m_left, m_top) * *transform;
+        VhPoint p2 = VhPoint(m_right, m_bottom) * *transform;
+        int x1 = ToDevice(p1.x), y1 = ToDevice(p1.y), x2 = ToDevice(p2.x), y2 = ToDevice(p2.y);
+        x = std::min(x1, x2);
+        y = std::min(y1, y2);
+        boxWidth = std::llabs(static_cast<long long>(x2) - x1);
+        boxHeight = std::llabs(static_cast<long long>(y2) - y1);
+    } else {
+        x = ToDevice(m_left);
+        y = ToDevice(m_top);
+        boxWidth = m_image.width;
+        boxHeight = m_image.height;
+    }
+    Shape box = ShapeOf(double(boxWidth), double(boxHeight)), image = ShapeOf(width, height);
+    Fit fit = Fits[box][image];
+    bool fitHeight =
+        fit == FitHeight || (fit == Compare && height / double(boxHeight) - width / double(boxWidth) > 0.00005);
+    long long w, h;
+    if (fitHeight) {
+        h = boxHeight;
+        w = ToDevice(double(boxHeight) * width / height);
+        x += boxWidth / 2 - w / 2;
+    } else {
+        w = boxWidth;
+        h = ToDevice(double(boxWidth) * height / width);
+        y += boxHeight / 2 - h / 2;
+    }
+    return RECT{Clamp(x), Clamp(y), Clamp(x + w), Clamp(y + h)};
+}
+
+void MPrintBitmap::MakePalette()
+{
+    m_palette = std::make_unique<CPalette>();
+    const std::vector<uint32_t>& colors = m_image.colors;
+    if (colors.empty() || colors.size() > 256)
+        return;
+    std::vector<unsigned char> block(sizeof(LOGPALETTE) + colors.size() * sizeof(PALETTEENTRY));
+    auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());
+    palette->palVersion = 0x300;
+    palette->palNumEntries = static_cast<WORD>(colors.size());
+    for (size_t i = 0; i < colors.size(); ++i)
+        palette->palPalEntry[i] = PALETTEENTRY{BYTE(colors[i] >> 16), BYTE(colors[i] >> 8), BYTE(colors[i]), 0};
+    m_palette->CreatePalette(palette);
+}
+
+int MPrintBitmap::Draw(const VhTrans* transform)
+{
+    if (!m_pDC || m_dib.empty())
+        return 0;
+    return Stretch(Destination(transform));
+}
+
+int MPrintBitmap::Stretch(const RECT& destination)
+{
+    CPalette* previousPalette = nullptr;
+    bool palette = (m_pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && m_palette->GetSafeHandle();
+    if (palette) {
+        previousPalette = m_pDC->SelectPalette(m_palette.get(), FALSE);
+        m_pDC->RealizePalette();
+    }
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(m_dib.data());
+    BITMAPINFOHEADER header;
+    ReadDibHeader(m_dib.data(), m_dib.size(), header);
+    CBitmap bitmap;
+    bitmap.Attach(::CreateDIBitmap(nullptr, &header, CBM_INIT, m_dib.data() + m_image.bitsOffset, info,
+                                   DIB_RGB_COLORS));
+    CDC memory;
+    memory.CreateCompatibleDC(m_pDC);
+    CBitmap* previous = memory.SelectObject(&bitmap);
+    BITMAP size{};
+    bitmap.GetBitmap(&size);
+    BOOL result = m_pDC->StretchBlt(destination.left, destination.top, destination.right - destination.left,
+                                    destination.bottom - destination.top, &memory, 0, 0, size.bmWidth, size.bmHeight,
+                                    SRCCOPY);
+    memory.SelectObject(previous);
+    if (palette)
+        m_pDC->SelectPalette(previousPalette, FALSE);
+    return result ? 1 : 0;
+}

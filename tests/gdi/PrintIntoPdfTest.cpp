@@ -1,0 +1,136 @@
+// Files of the print command printed into PDF files by the cairo device context, read back with
+// poppler's tools: the check-result list of two pages, its texts in order, the title where the
+// layout puts it and the font embedded; a text file of three pages. The pages are kept as
+// pictures in the artefacts.
+#include "platform/gdi/CCairoDC.h"
+#include "print/MPrintFilesetCell.h"
+#include "print/MPrintFilesetText.h"
+#include "tests/print/PrintRunSupport.h"
+#include "tests/support/CommandOutput.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sys/stat.h>
+
+using testsupport::CommandOutput;
+
+namespace {
+
+const char Title[] = "確認申請書_建築物_エラーリスト";
+
+// The layout that the check-result list writes for entries: a page head, then up to 56 entries
+// on rows 3 to 58, a FORMFEED before every further page head and at the end.
+std::string CheckResultLayout(const std::vector<std::string>& entries)
+{
+    std::string layout = "AREA 20,20,15,15\nVCS 0,0,90,59\nROW_NUM 59\nCOLUMN_NUM 90\n";
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i % 56 == 0)
+            layout += std::string(i ? "FORMFEED\n" : "") + "ACTIVE_CELL 0,0\nTEXT_SIZE 0.8,0.8\n" +
+                      "TEXT_ALIGN Center,Left\nTEXT \"" + Title + "\"\n";
+        layout += "ACTIVE_CELL " + std::to_string(i % 56 + 3) + ",2\nTEXT \"" + entries[i] + "\"\n";
+    }
+    return layout + "FORMFEED\n";
+}
+
+// 57 findings, each a different text (CP932).
+std::vector<std::string> Findings()
+{
+    const char* faces[] = {"第一面：", "第二面：", "第三面：", "第四面：", "第五面："};
+    const char* items[] = {"建築主の氏名", "敷地の地名地番", "工事種別", "建築面積", "延べ面積", "階数", "構造"};
+    const char* problems[] = {"が未入力です。", "の日付が正しくありません。"};
+    std::vector<std::string> findings;
+    for (int i = 0; i < 57; ++i)
+        findings.push_back(std::string(faces[i % 5]) + items[i % 7] + std::to_string(i + 1) + problems[i % 2]);
+    return findings;
+}
+
+class PrintIntoPdfTest : public ::testing::Test {
+protected:
+    // Prints the file set into a PDF of that name; its Linux path.
+    std::string Print(MPrintFileset& fileset, const std::string& name)
+    {
+        std::string pdf = temp.Path(name);
+        CCairoDC dc(AfxPaperDevice(TRUE, 600, 210, 297), CCairoDC::Pdf, pdf);
+        fileset.SetPrintToDevice(1);
+        EXPECT_EQ(1, fileset.Begin(&dc, 0));
+        EXPECT_EQ(1, fileset.Print());
+        fileset.Finish();
+        return pdf;
+    }
+
+    // Keeps the PDF's pages as pictures under the artefacts.
+    void KeepPages(const std::string& pdf, const std::string& name)
+    {
+        mkdir(ZN_GDI_ARTEFACTS, 0755);
+        int status = -1;
+        CommandOutput("pdftoppm -r 60 -png '" + pdf + "' '" + ZN_GDI_ARTEFACTS + "/" + name + "'", &status);
+        EXPECT_EQ(0, status);
+    }
+
+    int Pages(const std::string& pdf)
+    {
+        std::smatch match;
+        std::string info = CommandOutput("pdfinfo '" + pdf + "'");
+        return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
+    }
+
+    testsupport::TempFolder temp;
+};
+
+TEST_F(PrintIntoPdfTest, CheckResultListOfTwoPages)
+{
+    std::vector<std::string> findings = Findings();
+    std::string layout = printtest::WriteFile(temp, "list.lay", CheckResultLayout(findings));
+    MPrintFilesetCell cell(printtest::WinPath(layout), printtest::WinPath(temp.Path("list.kpd")));
+    std::string pdf = Print(cell, "list.pdf");
+    KeepPages(pdf, "CheckResultList");
+
+    EXPECT_EQ(2, Pages(pdf));
+    std::string info = CommandOutput("pdfinfo '" + pdf + "'");
+    EXPECT_NE(std::string::npos, info.find("841.89 pts (A4)")) << info;
+    // Every text in order, the title heading each page.
+    std::string text = CommandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
+    size_t at = text.find(printtest::Utf8(Title));
+    ASSERT_NE(std::string::npos, at) << text;
+    for (size_t i = 0; i < findings.size(); ++i) {
+        if (i == 56) {
+            at = text.find(printtest::Utf8(Title), at);
+            ASSERT_NE(std::string::npos, at) << "the second page's title";
+        }
+        size_t next = text.find(printtest::Utf8(findings[i].c_str()), at);
+        ASSERT_NE(std::string::npos, next) << i << ": " << printtest::Utf8(findings[i].c_str());
+        at = next;
+    }
+    // The title's left edge 20 mm and its bottom 24 mm from the paper's top-left corner.
+    std::string boxes = CommandOutput("pdftotext -enc UTF-8 -bbox -f 1 -l 1 '" + pdf + "' -");
+    std::smatch word;
+    ASSERT_TRUE(std::regex_search(boxes, word,
+                                  std::regex("xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">" +
+                                             printtest::Utf8(Title))))
+        << boxes;
+    const double pointsPerMm = 72 / 25.4;
+    EXPECT_NEAR(20.0, std::stod(word[1]) / pointsPerMm, 0.5);
+    EXPECT_NEAR(24.0, std::stod(word[2]) / pointsPerMm, 0.5);
+    EXPECT_NE(std::string::npos, CommandOutput("pdffonts '" + pdf + "'").find("IPAMincho"));
+}
+
+TEST_F(PrintIntoPdfTest, TextFileOfThreePages)
+{
+    MPrintFilesetText::ForgetRememberedOptions();
+    std::string lines;
+    for (int i = 1; i <= 150; ++i)
+        lines += "行 " + std::to_string(i) + "\n";
+    std::string file = printtest::WriteFile(temp, "lines.txt", lines);
+    MPrintFilesetText text(printtest::WinPath(file), "");
+    std::string pdf = Print(text, "lines.pdf");
+    KeepPages(pdf, "TextFile");
+    EXPECT_EQ(3, Pages(pdf));
+    std::string third = CommandOutput("pdftotext -enc UTF-8 -f 3 -l 3 '" + pdf + "' -");
+    EXPECT_NE(std::string::npos, third.find(u8"行 133")) << third;
+    EXPECT_NE(std::string::npos, third.find(u8"行 150")) << third;
+    EXPECT_EQ(std::string::npos, third.find(u8"行 132\n")) << third;
+}
+
+} // namespace
