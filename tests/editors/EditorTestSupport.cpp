@@ -16,6 +16,8 @@
 #include "res/CommonDataIds.h"
 #include "storage/AppDatabaseSchemas.h"
 
+#include <algorithm>
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace {
@@ -330,4 +332,17 @@ std::string EditorTest::Labelled(const std::string& format) const
     for (size_t at = text.find('L'); at != std::string::npos; at = text.find('L', at + Case().label.size()))
         text.replace(at, 1, Case().label);
     return text;
+}
+
+std::vector<std::string> EditorTest::Entries(const std::string& relative) const
+{
+    std::vector<std::string> names;
+    if (DIR* dir = opendir(folder.Path(relative).c_str())) {
+        while (dirent* entry = readdir(dir))
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                names.push_back(entry->d_name);
+        closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }

@@ -79,6 +79,8 @@ protected:
 
     // The table of the case read back with SQL, as EditorCase::rows holds it.
     std::vector<std::string> Table(const std::string& path = "com/APP_USER_REGIST.mdb") const;
+    // The names in a folder below the test's folder, sorted.
+    std::vector<std::string> Entries(const std::string& relative) const;
     // A row as the table holds it after the case's input was stored as a new row with key.
     std::string NewRow(const std::string& key, LONG prefecture = -1) const;
     // The next message box is answered with answer; Messages() gives what was shown, UTF-8 with
