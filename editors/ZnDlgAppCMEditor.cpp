@@ -267,7 +267,8 @@ void ZnDlgAppCMEditor::OnDelete()
     }
     if (AfxMessageBox(name + " を削除してもよろしいですか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
-    SetMode(modeDelete);
+    // Deleting is the mode only once the row has gone: a refusal or a failure keeps the mode and
+    // the input there were, so that 登録 still stores them.
     std::unique_ptr<ZnAppKeyedTblDAO> recordset = NewRecordset();
     recordset->SetKeyFilter(name);
     recordset->Open(dbOpenDynaset, nullptr, 0);
@@ -275,6 +276,7 @@ void ZnDlgAppCMEditor::OnDelete()
     if (MoveToKey(*recordset, name, row))
         recordset->Delete();
     recordset->Close();
+    SetMode(modeDelete);
     FillList();
     ResetMode();
     EnableInput(0);
