@@ -8,8 +8,6 @@
 
 void ZnCMAddressBlock::Fill(CComboBox& combo)
 {
-    combo.ResetContent();
-    combo.InsertString(-1, "");
     try {
         ZnAppTodoufukenQTblDAO prefectures;
         prefectures.FillCombo(&combo);

@@ -11,8 +11,6 @@
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
 
-#include <stdexcept>
-
 IMPLEMENT_DYNAMIC(ZnDlgAppCMEditor, CDialog)
 
 BEGIN_MESSAGE_MAP(ZnDlgAppCMEditor, CDialog)
@@ -58,14 +56,6 @@ ZnDlgAppCMEditor::ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec,
 }
 
 ZnDlgAppCMEditor::~ZnDlgAppCMEditor() = default;
-
-ZnEditCtrl& ZnDlgAppCMEditor::GetEdit(UINT id)
-{
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].id == id)
-            return *m_edits[i];
-    throw std::logic_error("the editor has no such field");
-}
 
 void ZnDlgAppCMEditor::DoDataExchange(CDataExchange* pDX)
 {

@@ -2,6 +2,7 @@
 // made from the application folder's template where it is missing; every refusal leaves no file
 // behind, and the editor shows afterwards exactly what it showed before.
 #include "tests/editors/EditorTestSupport.h"
+#include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include "platform/database/AfxDao.h"
@@ -112,6 +113,18 @@ TEST_P(CopyToDirectory, RefusalsLeaveNoFileBehind)
     EXPECT_EQ(std::vector<std::string>{}, Entries("other"));
     EXPECT_EQ(m_shown, Shown());
     EXPECT_EQ(Case().rows, Table());
+}
+
+// An Access template could not take the row: the target is made from the project's schema.
+TEST_P(CopyToDirectory, AnAccessTemplateGivesWayToTheSchema)
+{
+    OpenEditing();
+    remove(folder.Path("app/APP_USER_REGIST.mdb").c_str());
+    AppDatabaseVariants().back().make(folder.Path("app/APP_USER_REGIST.mdb"), appUserRegistSchema,
+                                      "storage/NoRows.sql");
+    CopyInto(Windows("other"));
+    EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
+    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
 }
 
 // A row deleted by someone else since the list was filled adds nothing anywhere.
