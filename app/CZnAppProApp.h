@@ -44,7 +44,7 @@ public:
     void SetObjFolder(LPCTSTR folder) { m_strObjFolder = folder; }
     void SetDstFolder(LPCTSTR folder) { m_strDstFolder = folder; }
     void SetAppFolder(LPCTSTR folder) { m_strAppFolder = folder; }
-    void SetOutputFolder(LPCTSTR folder) { m_strOutputFolder = folder; }
+    void SetOutputFolder(LPCTSTR folder) override { m_strOutputFolder = folder; }
 
     // What a new property is given, and the current property's name (also its folder's name).
     CString GetChiikiShitei() const { return m_strChiikiShitei; }

@@ -35,6 +35,9 @@ public:
     virtual CString GetObjFolder() const = 0;
     virtual CString GetDstFolder() const = 0;
     virtual CString GetOutputFolder() const = 0;
+    // Sets the output drive or folder that the application keeps (and writes back to the settings
+    // when the main frame closes).
+    virtual void SetOutputFolder(LPCTSTR folder) = 0;
 
     // The current property (its name is also its folder's name) and document.
     virtual CString GetBukkenName() const = 0;

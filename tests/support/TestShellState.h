@@ -31,6 +31,7 @@ public:
     CString GetObjFolder() const override { return objFolder; }
     CString GetDstFolder() const override { return dstFolder; }
     CString GetOutputFolder() const override { return outputFolder; }
+    void SetOutputFolder(LPCTSTR folder) override { outputFolder = folder; }
     CString GetBukkenName() const override { return bukkenName; }
     int GetBukkenIndex() const override { return bukkenIndex; }
     int GetShousaiIndex() const override { return shousaiIndex; }
