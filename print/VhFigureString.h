@@ -54,6 +54,12 @@ public:
     void SetHeight(double height) { m_height = height; }
     void SetAngle(double radians) { m_angle = radians; }
     void SetAlignment(int alignment) { m_alignment = alignment; }
+    // An explicit character width: auto width off.
+    void SetCharWidth(double width)
+    {
+        m_width = width;
+        m_autoWidth = 0;
+    }
 
     BOOL IsEqual(const VhObject* other) const override;
     // The figure part, the position, a string array holding the text, and a record of 5 ints

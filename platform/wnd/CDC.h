@@ -10,6 +10,17 @@
 class CBrush;
 
 #define PATCOPY 0x00F00021
+#define SP_ERROR (-1)
+
+// A print document as StartDoc takes it.
+struct DOCINFO {
+    int cbSize;
+    LPCTSTR lpszDocName;
+    LPCTSTR lpszOutput;
+    LPCTSTR lpszDatatype;
+    DWORD fwType;
+};
+typedef DOCINFO* LPDOCINFO;
 #define NULLREGION 1
 #define SIMPLEREGION 2
 
@@ -34,6 +45,18 @@ public:
     // PATCOPY fills the rectangle with the selected brush; nothing is drawn without one. Other
     // operations are not supported and give FALSE.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+
+    // The document and its pages: a job number above 0 (SP_ERROR on failure), and above 0 for the rest.
+    virtual int StartDoc(LPDOCINFO lpDocInfo) { return 1; }
+    virtual int EndDoc() { return 1; }
+    virtual int StartPage() { return 1; }
+    virtual int EndPage() { return 1; }
+    // Text with tabs expanded; the width and height it took.
+    virtual LONG TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
+                               int* lpnTabStopPositions, int nTabOrigin)
+    {
+        return 0;
+    }
 
 protected:
     virtual void FillSolid(const RECT& rect, COLORREF crColor) {}

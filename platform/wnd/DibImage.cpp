@@ -1,0 +1,148 @@
+#include "platform/wnd/DibImage.h"
+
+#include <cstring>
+
+namespace {
+
+uint32_t Read32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
+uint16_t Read16(const unsigned char* p) { return uint16_t(p[0] | p[1] << 8); }
+
+const uint32_t MaxSide = 1 << 16;
+
+// A channel of a BI_BITFIELDS mask scaled to 8 bits.
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;
+    uint32_t max = 0;
+
+    explicit Channel(uint32_t m) : mask(m)
+    {
+        if (!mask)
+            return;
+        while (!((mask >> shift) & 1))
+            ++shift;
+        max = mask >> shift;
+    }
+    uint32_t Of(uint32_t value) const { return max ? ((value & mask) >> shift) * 255 / max : 0; }
+};
+
+struct Masks {
+    Channel red, green, blue;
+};
+
+bool ReadMasks(const unsigned char* dib, size_t size, const BITMAPINFOHEADER& header, Masks& masks)
+{
+    if (header.biCompression == BI_RGB) {
+        if (header.biBitCount == 16)
+            masks = {Channel(0x7C00), Channel(0x03E0), Channel(0x001F)};
+        else
+            masks = {Channel(0xFF0000), Channel(0x00FF00), Channel(0x0000FF)};
+        return true;
+    }
+    // The masks follow a 40-byte header, or lie inside a longer one at the same place.
+    if (size < 52)
+        return false;
+    masks = {Channel(Read32(dib + 40)), Channel(Read32(dib + 44)), Channel(Read32(dib + 48))};
+    return masks.red.mask && masks.green.mask && masks.blue.mask;
+}
+
+uint32_t PixelOf(const unsigned char* row, int x, int bits, const DibImage& image, const Masks& masks, bool& ok)
+{
+    switch (bits) {
+    case 1:
+    case 4:
+    case 8: {
+        int perByte = 8 / bits;
+        unsigned byte = row[x / perByte];
+        unsigned index = (byte >> ((perByte - 1 - x % perByte) * bits)) & ((1u << bits) - 1);
+        if (index >= image.colors.size()) {
+            ok = false;
+            return 0;
+        }
+        return image.colors[index];
+    }
+    case 16: {
+        uint32_t value = Read16(row + 2 * x);
+        return masks.red.Of(value) << 16 | masks.green.Of(value) << 8 | masks.blue.Of(value);
+    }
+    case 24:
+        return uint32_t(row[3 * x + 2]) << 16 | row[3 * x + 1] << 8 | row[3 * x];
+    default: {
+        uint32_t value = Read32(row + 4 * x);
+        return masks.red.Of(value) << 16 | masks.green.Of(value) << 8 | masks.blue.Of(value);
+    }
+    }
+}
+
+} // namespace
+
+bool ReadDibHeader(const unsigned char* dib, size_t size, BITMAPINFOHEADER& header)
+{
+    if (!dib || size < 40)
+        return false;
+    header.biSize = Read32(dib);
+    header.biWidth = static_cast<int32_t>(Read32(dib + 4));
+    header.biHeight = static_cast<int32_t>(Read32(dib + 8));
+    header.biPlanes = Read16(dib + 12);
+    header.biBitCount = Read16(dib + 14);
+    header.biCompression = Read32(dib + 16);
+    header.biSizeImage = Read32(dib + 20);
+    header.biXPelsPerMeter = static_cast<int32_t>(Read32(dib + 24));
+    header.biYPelsPerMeter = static_cast<int32_t>(Read32(dib + 28));
+    header.biClrUsed = Read32(dib + 32);
+    header.biClrImportant = Read32(dib + 36);
+    return true;
+}
+
+bool DecodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, DibImage& image)
+{
+    image = DibImage();
+    BITMAPINFOHEADER header;
+    if (!ReadDibHeader(dib, size, header) || header.biSize < 40 || header.biSize > size)
+        return false;
+    int bits = header.biBitCount;
+    bool indexed = bits == 1 || bits == 4 || bits == 8;
+    if (!indexed && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    bool bitfields = header.biCompression == BI_BITFIELDS && (bits == 16 || bits == 32);
+    if (header.biCompression != BI_RGB && !bitfields)
+        return false;
+    uint32_t width = header.biWidth > 0 ? uint32_t(header.biWidth) : 0;
+    uint32_t height = header.biHeight < 0 ? 0u - uint32_t(header.biHeight) : uint32_t(header.biHeight);
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide)
+        return false;
+
+    // The colour table follows the header (and, after a 40-byte one, the three masks).
+    size_t tableStart = header.biSize + (bitfields && header.biSize == 40 ? 12 : 0);
+    size_t colorCount = header.biClrUsed ? header.biClrUsed : indexed ? size_t(1) << bits : 0;
+    if (indexed && colorCount > (size_t(1) << bits))
+        colorCount = size_t(1) << bits;
+    if (colorCount > 256 || tableStart + colorCount * 4 > size)
+        return false;
+    if (indexed)
+        for (size_t i = 0; i < colorCount; ++i) {
+            const unsigned char* entry = dib + tableStart + 4 * i;
+            image.colors.push_back(uint32_t(entry[2]) << 16 | entry[1] << 8 | entry[0]);
+        }
+    Masks masks{Channel(0), Channel(0), Channel(0)};
+    if (!ReadMasks(dib, size, header, masks))
+        return false;
+
+    size_t start = bitsOffset ? bitsOffset : tableStart + colorCount * 4;
+    size_t stride = (size_t(width) * bits + 31) / 32 * 4;
+    if (start > size || stride * height > size - start)
+        return false;
+    image.width = int(width);
+    image.height = int(height);
+    image.pixels.resize(size_t(width) * height);
+    bool ok = true;
+    bool topDown = header.biHeight < 0;
+    for (uint32_t y = 0; y < height && ok; ++y) {
+        const unsigned char* row = dib + start + stride * (topDown ? y : height - 1 - y);
+        for (uint32_t x = 0; x < width && ok; ++x)
+            image.pixels[size_t(y) * width + x] = PixelOf(row, int(x), bits, image, masks, ok);
+    }
+    if (!ok)
+        image = DibImage();
+    return ok;
+}

@@ -1,0 +1,127 @@
+#include "print/MPrintBitmap.h"
+
+#include "platform/files/CFile.h"
+#include "print/VhTrans.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+IMPLEMENT_DYNAMIC(MPrintBitmap, CObject)
+
+namespace {
+
+const size_t FileHeaderSize = 14;
+
+enum Shape { Square, Tall, Wide };
+enum Fit { FitHeight, FitWidth, Compare };
+
+// How an image fits its box, by the box's shape (rows) and the image's (columns).
+const Fit Fits[3][3] = {
+    {FitHeight, FitHeight, FitWidth},
+    {FitWidth, Compare, FitWidth},
+    {FitHeight, FitHeight, Compare},
+};
+
+Shape ShapeOf(double width, double height) { return width == height ? Square : height > width ? Tall : Wide; }
+
+// A device coordinate from a double: truncated, saturated at the 32-bit range (NaN gives 0).
+int ToDevice(double value)
+{
+    if (!(value == value))
+        return 0;
+    return static_cast<int>(std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value))));
+}
+
+} // namespace
+
+void MPrintBitmap::SetPath(const CString& path)
+{
+    m_path = path;
+    if (!m_path.IsEmpty() && m_path[0] == '"')
+        m_path = m_path.GetLength() >= 2 ? m_path.Mid(1, m_path.GetLength() - 2) : CString();
+}
+
+void MPrintBitmap::SetRect(double left, double top, double right, double bottom)
+{
+    m_left = left;
+    m_top = top;
+    m_right = right;
+    m_bottom = bottom;
+}
+
+int MPrintBitmap::Load()
+{
+    m_dib.clear();
+    m_image = DibImage();
+    CFile file;
+    if (!file.Open(m_path, CFile::modeRead | CFile::typeBinary | CFile::shareDenyNone))
+        return 0;
+    try {
+        unsigned char header[FileHeaderSize];
+        if (file.Read(header, FileHeaderSize) != FileHeaderSize || header[0] != 'B' || header[1] != 'M')
+            return 0;
+        DWORD length = file.GetLength();
+        if (length <= FileHeaderSize)
+            return 0;
+        std::vector<unsigned char> dib(length - FileHeaderSize);
+        if (file.Read(dib.data(), static_cast<UINT>(dib.size())) != dib.size())
+            return 0;
+        uint32_t offBits = header[10] | header[11] << 8 | header[12] << 16 | uint32_t(header[13]) << 24;
+        // A pixel offset of 0 (some writers leave it unset) means right after the colour table.
+        size_t bitsOffset = offBits >= FileHeaderSize ? offBits - FileHeaderSize : 0;
+        if (offBits != 0 && bitsOffset == 0)
+            return 0;
+        DibImage image;
+        if (!DecodeDib(dib.data(), dib.size(), bitsOffset, image))
+            return 0;
+        m_dib = std::move(dib);
+        m_bitsOffset = bitsOffset;
+        m_image = std::move(image);
+        return 1;
+    } catch (CFileException* e) {
+        e->Delete();
+        return 0;
+    }
+}
+
+RECT MPrintBitmap::Destination(const VhTrans* transform) const
+{
+    int x, y, boxWidth, boxHeight;
+    double width = m_image.width, height = m_image.height;
+    if (transform) {
+        VhPoint p1 = VhPoint(m_left, m_top) * *transform;
+        VhPoint p2 = VhPoint(m_right, m_bottom) * *transform;
+        int x1 = ToDevice(p1.x), y1 = ToDevice(p1.y), x2 = ToDevice(p2.x), y2 = ToDevice(p2.y);
+        x = std::min(x1, x2);
+        y = std::min(y1, y2);
+        boxWidth = ToDevice(std::fabs(double(x2) - x1));
+        boxHeight = ToDevice(std::fabs(double(y2) - y1));
+    } else {
+        x = ToDevice(m_left);
+        y = ToDevice(m_top);
+        boxWidth = m_image.width;
+        boxHeight = m_image.height;
+    }
+    Shape box = ShapeOf(boxWidth, boxHeight), image = ShapeOf(width, height);
+    Fit fit = Fits[box][image];
+    bool fitHeight = fit == FitHeight || (fit == Compare && height / boxHeight - width / boxWidth > 0.00005);
+    int w, h;
+    if (fitHeight) {
+        h = boxHeight;
+        w = ToDevice(std::trunc(double(boxHeight)) * width / height);
+        x += boxWidth / 2 - w / 2;
+    } else {
+        w = boxWidth;
+        h = ToDevice(std::trunc(double(boxWidth)) * height / width);
+        y += boxHeight / 2 - h / 2;
+    }
+    return RECT{x, y, x + w, y + h};
+}
+
+int MPrintBitmap::Draw(const VhTrans* transform)
+{
+    if (!m_pDC || m_dib.empty())
+        return 0;
+    return 0;
+}

@@ -1,0 +1,51 @@
+// A BMP file placed into a block of a CELL page: loaded whole, then stretched into the block on
+// the device, keeping its proportions and centred.
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/wnd/DibImage.h"
+#include "platform/wnd/WinUser.h"
+
+#include <vector>
+
+class CDC;
+class VhTrans;
+
+class MPrintBitmap : public CObject {
+    DECLARE_DYNAMIC(MPrintBitmap)
+public:
+    MPrintBitmap() = default;
+
+    // Stores the path; a path in double quotes loses its first and last characters.
+    void SetPath(const CString& path);
+    // Reads the file: 1 when it is a BMP whose header, colour table and pixels lie within it and
+    // are of a kind that can be drawn (1, 4, 8, 16, 24 or 32 bits per pixel, uncompressed or with
+    // bit fields); else 0, and the bitmap stays empty.
+    int Load();
+    // Stretches the image into its rectangle under the transform; the stretch's result.
+    int Draw(const VhTrans* transform);
+    // The device rectangle the image is drawn into: the rectangle under the transform (without
+    // one, the image's own size at left, top), narrowed in one direction to the image's proportions
+    // and centred in the other.
+    RECT Destination(const VhTrans* transform) const;
+
+    void SetRect(double left, double top, double right, double bottom);
+    void SetDC(CDC* pDC) { m_pDC = pDC; }
+    void SetPrintToDevice(int flag) { m_printToDevice = flag; }
+    const CString& GetPath() const { return m_path; }
+    // The decoded image, and the colours of its palette (none above 256 colours).
+    const DibImage& GetImage() const { return m_image; }
+    const std::vector<uint32_t>& GetPalette() const { return m_image.colors; }
+    // The file's bytes after the file header: the DIB as the device takes it.
+    const std::vector<unsigned char>& GetDib() const { return m_dib; }
+
+private:
+    int m_printToDevice = 0;
+    CString m_path;
+    CDC* m_pDC = nullptr;
+    std::vector<unsigned char> m_dib;
+    size_t m_bitsOffset = 0;
+    DibImage m_image;
+    double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
+};

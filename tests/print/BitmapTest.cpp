@@ -1,0 +1,206 @@
+// BMP files for CELL pages: decoded pixels of each kind of file, refusals, and the box an image is
+// stretched into.
+#include "print/MPrintBitmap.h"
+#include "print/VhTrans.h"
+#include "tests/print/PrintRunSupport.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+const uint32_t Red = 0xFF0000, Lime = 0x00FF00, Blue = 0x0000FF, White = 0xFFFFFF, Black = 0, Brown = 0x804020;
+
+std::string Fixture(const std::string& name)
+{
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".hex") == 0)
+        return testsupport::ReadHexFixture("print/bitmaps/" + name);
+    std::ifstream in(testsupport::DataPath("print/bitmaps/" + name), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class BitmapTest : public ::testing::Test {
+protected:
+    // Loads the bytes from a file; Load's result.
+    int Load(MPrintBitmap& bitmap, const std::string& bytes)
+    {
+        bitmap.SetPath(printtest::WinPath(printtest::WriteFile(temp, "image.bmp", bytes)));
+        return bitmap.Load();
+    }
+
+    testsupport::TempFolder temp;
+};
+
+// A 24-bit bottom-up BMP of that size, all black.
+std::string Bmp24(int width, int height)
+{
+    int stride = (width * 3 + 3) / 4 * 4;
+    uint32_t size = 54 + stride * height;
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    std::string bytes = "BM" + le32(size) + le32(0) + le32(54);
+    bytes += le32(40) + le32(width) + le32(height) + std::string{1, 0, 24, 0} + le32(0) + le32(stride * height);
+    bytes += le32(0) + le32(0) + le32(0) + le32(0);
+    return bytes + std::string(stride * height, '\0');
+}
+
+TEST_F(BitmapTest, DecodesEveryKind)
+{
+    const std::vector<uint32_t> sixColours{Red, Lime, Blue, White, Black, Brown};
+    std::vector<uint32_t> row17;
+    for (uint32_t i = 0; i <= 16; ++i)
+        row17.push_back((i * 15) << 16 | (100 + i) << 8 | (255 - i * 15));
+    struct Case {
+        const char* fixture;
+        int width, height;
+        std::vector<uint32_t> pixels;
+        size_t paletteSize;
+    } cases[] = {
+        {"rgb24_v3.bmp", 3, 2, sixColours, 0},
+        {"rgb24_v5.bmp", 3, 2, sixColours, 0},
+        {"argb32_v5.bmp", 3, 2, sixColours, 0},
+        {"pal4_v3.bmp", 3, 2, sixColours, 16},
+        {"pal8_v3.bmp", 17, 1, row17, 256},
+        {"mono1_v3.bmp", 3, 2, {Black, White, Black, White, White, Black}, 2},
+        {"rgb24_topdown.hex", 3, 2, sixColours, 0},
+        {"rgb24_v4_gap.hex", 3, 2, sixColours, 0},
+    };
+    for (const Case& c : cases) {
+        MPrintBitmap bitmap;
+        ASSERT_EQ(1, Load(bitmap, Fixture(c.fixture))) << c.fixture;
+        EXPECT_EQ(c.width, bitmap.GetImage().width) << c.fixture;
+        EXPECT_EQ(c.height, bitmap.GetImage().height) << c.fixture;
+        EXPECT_EQ(c.pixels, bitmap.GetImage().pixels) << c.fixture;
+        EXPECT_EQ(c.paletteSize, bitmap.GetPalette().size()) << c.fixture;
+    }
+}
+
+TEST_F(BitmapTest, RefusesWhatItCannotDraw)
+{
+    std::string good = Fixture("rgb24_v3.bmp");
+    auto with = [&](size_t offset, std::string bytes) { return good.substr(0, offset) + bytes + good.substr(offset + bytes.size()); };
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"not BM", Fixture("not_bm_refused.hex")},
+        {"RLE8", Fixture("pal8_rle_refused.bmp")},
+        {"file header only", good.substr(0, 14)},
+        {"short header", good.substr(0, 40)},
+        {"one pixel byte short", good.substr(0, good.size() - 1)},
+        {"pixels past the end", with(10, std::string("\x37\0\0\0", 4))},
+        {"pixel offset inside the file header", with(10, std::string("\x05\0\0\0", 4))},
+        {"header longer than the file", with(14, std::string("\x00\x10\0\0", 4))},
+        {"header of 12 bytes", with(14, std::string("\x0C\0\0\0", 4))},
+        {"2 bits per pixel", with(28, std::string("\x02\0", 2))},
+        {"width 0", with(18, std::string("\0\0\0\0", 4))},
+        {"negative width", with(18, std::string("\xFD\xFF\xFF\xFF", 4))},
+        {"huge height", with(22, std::string("\0\0\0\x40", 4))},
+        {"JPEG compression", with(30, std::string("\x04\0\0\0", 4))},
+        {"bit fields on 24 bits", with(30, std::string("\x03\0\0\0", 4))},
+        {"colours used beyond 256", with(46, std::string("\x01\x01\0\0", 4))},
+    };
+    for (const Case& c : cases) {
+        MPrintBitmap bitmap;
+        EXPECT_EQ(0, Load(bitmap, c.bytes)) << c.what;
+        EXPECT_TRUE(bitmap.GetImage().pixels.empty()) << c.what;
+        EXPECT_TRUE(bitmap.GetDib().empty()) << c.what;
+    }
+    MPrintBitmap missing;
+    missing.SetPath(printtest::WinPath(temp.Path("none.bmp")));
+    EXPECT_EQ(0, missing.Load());
+    // A colour index beyond a short colour table.
+    std::string mono = Fixture("mono1_v3.bmp");
+    mono[46] = 1;
+    MPrintBitmap shortTable;
+    EXPECT_EQ(0, Load(shortTable, mono.substr(0, 58) + std::string(8, '\xFF')));
+}
+
+TEST_F(BitmapTest, PathsInQuotes)
+{
+    MPrintBitmap bitmap;
+    bitmap.SetPath("\"C:\\a b\\c.bmp\"");
+    EXPECT_EQ(CString("C:\\a b\\c.bmp"), bitmap.GetPath());
+    bitmap.SetPath("\"");
+    EXPECT_EQ(CString(""), bitmap.GetPath());
+    bitmap.SetPath("c.bmp");
+    EXPECT_EQ(CString("c.bmp"), bitmap.GetPath());
+}
+
+TEST_F(BitmapTest, FitsTheBoxKeepingItsProportions)
+{
+    // x, y, width and height of the stretch for an image in a box at (0, 0).
+    struct Case {
+        int imageWidth, imageHeight;
+        double boxWidth, boxHeight;
+        RECT expected; // left, top, width, height
+    } cases[] = {
+        {200, 100, 100, 100, {0, 25, 100, 50}},  // square box, wide image: fit width
+        {100, 200, 300, 100, {125, 0, 50, 100}}, // wide box, tall image: fit height
+        {100, 100, 100, 100, {0, 0, 100, 100}},  // square, square: fit height
+        {100, 200, 100, 100, {25, 0, 50, 100}},  // square box, tall image: fit height
+        {100, 100, 100, 300, {0, 100, 100, 100}}, // tall box, square image: fit width
+        {200, 100, 100, 300, {0, 125, 100, 50}},  // tall box, wide image: fit width
+        {100, 100, 300, 100, {100, 0, 100, 100}}, // wide box, square image: fit height
+        {100, 300, 100, 200, {17, 0, 66, 200}},   // tall, tall, taller image: fit height
+        {100, 150, 100, 200, {0, 25, 100, 150}},  // tall, tall, less tall image: fit width
+        {300, 100, 200, 100, {0, 17, 200, 66}},   // wide, wide, wider image: fit width
+        {150, 100, 200, 100, {25, 0, 150, 100}},  // wide, wide, less wide image: fit height
+        {200, 100, 200, 100, {0, 0, 200, 100}},   // the same shape: fit width
+    };
+    for (const Case& c : cases) {
+        MPrintBitmap bitmap;
+        ASSERT_EQ(1, Load(bitmap, Bmp24(c.imageWidth, c.imageHeight)));
+        bitmap.SetRect(0, 0, c.boxWidth, c.boxHeight);
+        VhTrans identity;
+        RECT r = bitmap.Destination(&identity);
+        EXPECT_EQ((std::vector<LONG>{c.expected.left, c.expected.top, c.expected.right, c.expected.bottom}),
+                  (std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}))
+            << c.imageWidth << "x" << c.imageHeight << " in " << c.boxWidth << "x" << c.boxHeight;
+    }
+}
+
+TEST_F(BitmapTest, BoxUnderTheCellsTransform)
+{
+    MPrintBitmap bitmap;
+    ASSERT_EQ(1, Load(bitmap, Bmp24(200, 100)));
+    // A block 0.4 × 0.4 units, 250 page units to a unit, y mirrored: the box is not cut to whole units.
+    bitmap.SetRect(0, 0, 0.4, 0.4);
+    VhTrans trans;
+    trans.RotateX(M_PI);
+    trans.Scale(1 / 250.0, 1 / 250.0, 1);
+    trans.Translate(VhPoint(1000, 2000));
+    RECT r = bitmap.Destination(&trans);
+    EXPECT_EQ((std::vector<LONG>{1000, 1925, 1100, 1975}), (std::vector<LONG>{r.left, r.top, r.right, r.bottom}));
+    // Without a transform: the image's own size at the rectangle's corner.
+    bitmap.SetRect(5, 7, 0, 0);
+    r = bitmap.Destination(nullptr);
+    EXPECT_EQ((std::vector<LONG>{5, 7, 205, 107}), (std::vector<LONG>{r.left, r.top, r.right, r.bottom}));
+}
+
+TEST_F(BitmapTest, DamagedFilesLoadOrRefuseWhole)
+{
+    std::mt19937 random(20261207);
+    for (const char* name : {"rgb24_v3.bmp", "rgb24_v5.bmp", "argb32_v5.bmp", "pal4_v3.bmp", "pal8_v3.bmp",
+                             "mono1_v3.bmp", "rgb24_topdown.hex", "rgb24_v4_gap.hex"}) {
+        std::string original = Fixture(name);
+        for (int round = 0; round < 60; ++round) {
+            std::string bytes = original;
+            if (round % 3 == 0)
+                bytes.resize(random() % bytes.size());
+            for (int flips = 1 + random() % 4; flips > 0 && !bytes.empty(); --flips)
+                bytes[random() % bytes.size()] ^= static_cast<char>(1 << random() % 8);
+            MPrintBitmap bitmap;
+            int loaded = Load(bitmap, bytes);
+            const DibImage& image = bitmap.GetImage();
+            EXPECT_EQ(loaded ? size_t(image.width) * image.height : 0u, image.pixels.size()) << name << " " << round;
+        }
+    }
+}
+
+} // namespace
