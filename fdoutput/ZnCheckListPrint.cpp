@@ -4,7 +4,10 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinStdio.h"
+#include "platform/wnd/CDC.h"
 #include "platform/wnd/CPrintDialog.h"
+#include "print/MDirectPrint.h"
+#include "print/MPrintFilesetFactory.h"
 
 namespace {
 
@@ -103,4 +106,13 @@ void ZnCheckListPrint::Print(const CString& title, const std::vector<CString>& e
 
 FILE* ZnCheckListPrint::CreateTempFile(CString& path) { return CreateTempTextFile(path); }
 
-void ZnCheckListPrint::PrintCommand(const CString& command, const CString& printer) {}
+void ZnCheckListPrint::PrintCommand(const CString& command, const CString& printer)
+{
+    std::unique_ptr<CDC> dc = CreatePrinterDC(printer);
+    MPrintFilesetFactory factory;
+    MDirectPrint print(&factory, dc.get());
+    print.ParseCommand(command);
+    print.PrintAll();
+}
+
+std::unique_ptr<CDC> ZnCheckListPrint::CreatePrinterDC(const CString& printer) { return nullptr; }

@@ -6,7 +6,10 @@
 #include "platform/core/CString.h"
 
 #include <cstdio>
+#include <memory>
 #include <vector>
+
+class CDC;
 
 class ZnCheckListPrint {
 public:
@@ -35,7 +38,9 @@ protected:
     // A new temporary file open for writing in text mode, its Windows path in path; null when it
     // cannot be made.
     virtual FILE* CreateTempFile(CString& path);
-    // Prints the CELL layout file with its data file through the print library's command onto the
-    // printer, a name the print dialog gave.
+    // Prints the CELL layout file with its data file through the print library's command
+    // (MDirectPrint) on the device context of the printer, a name the print dialog gave.
     virtual void PrintCommand(const CString& command, const CString& printer);
+    // The device context of the printer; null when it has none, and then nothing is printed.
+    virtual std::unique_ptr<CDC> CreatePrinterDC(const CString& printer);
 };
