@@ -1,6 +1,10 @@
 #include "print/MPrintBitmap.h"
 
 #include "platform/files/CFile.h"
+#include "platform/wnd/CBitmap.h"
+#include "platform/wnd/CDC.h"
+#include "platform/wnd/CPalette.h"
+#include "platform/wnd/GdiObjects.h"
 #include "print/VhTrans.h"
 
 #include <algorithm>
@@ -35,6 +39,10 @@ int ToDevice(double value)
 
 } // namespace
 
+MPrintBitmap::MPrintBitmap() : m_palette(std::make_unique<CPalette>()) {}
+
+MPrintBitmap::~MPrintBitmap() = default;
+
 void MPrintBitmap::SetPath(const CString& path)
 {
     m_path = path;
@@ -54,6 +62,7 @@ int MPrintBitmap::Load()
 {
     m_dib.clear();
     m_image = DibImage();
+    m_palette = std::make_unique<CPalette>();
     CFile file;
     if (!file.Open(m_path, CFile::modeRead | CFile::typeBinary | CFile::shareDenyNone))
         return 0;
@@ -76,8 +85,8 @@ int MPrintBitmap::Load()
         if (!DecodeDib(dib.data(), dib.size(), bitsOffset, image))
             return 0;
         m_dib = std::move(dib);
-        m_bitsOffset = bitsOffset;
         m_image = std::move(image);
+        MakePalette();
         return 1;
     } catch (CFileException* e) {
         e->Delete();
@@ -119,9 +128,52 @@ RECT MPrintBitmap::Destination(const VhTrans* transform) const
     return RECT{x, y, x + w, y + h};
 }
 
+void MPrintBitmap::MakePalette()
+{
+    m_palette = std::make_unique<CPalette>();
+    const std::vector<uint32_t>& colors = m_image.colors;
+    if (colors.empty() || colors.size() > 256)
+        return;
+    std::vector<unsigned char> block(sizeof(LOGPALETTE) + colors.size() * sizeof(PALETTEENTRY));
+    auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());
+    palette->palVersion = 0x300;
+    palette->palNumEntries = static_cast<WORD>(colors.size());
+    for (size_t i = 0; i < colors.size(); ++i)
+        palette->palPalEntry[i] = PALETTEENTRY{BYTE(colors[i] >> 16), BYTE(colors[i] >> 8), BYTE(colors[i]), 0};
+    m_palette->CreatePalette(palette);
+}
+
 int MPrintBitmap::Draw(const VhTrans* transform)
 {
     if (!m_pDC || m_dib.empty())
         return 0;
-    return 0;
+    return Stretch(Destination(transform));
+}
+
+int MPrintBitmap::Stretch(const RECT& destination)
+{
+    CPalette* previousPalette = nullptr;
+    bool palette = (m_pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && m_palette->GetSafeHandle();
+    if (palette) {
+        previousPalette = m_pDC->SelectPalette(m_palette.get(), FALSE);
+        m_pDC->RealizePalette();
+    }
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(m_dib.data());
+    BITMAPINFOHEADER header;
+    ReadDibHeader(m_dib.data(), m_dib.size(), header);
+    CBitmap bitmap;
+    bitmap.Attach(::CreateDIBitmap(nullptr, &header, CBM_INIT, m_dib.data() + m_image.bitsOffset, info,
+                                   DIB_RGB_COLORS));
+    CDC memory;
+    memory.CreateCompatibleDC(m_pDC);
+    CBitmap* previous = memory.SelectObject(&bitmap);
+    BITMAP size{};
+    bitmap.GetBitmap(&size);
+    BOOL result = m_pDC->StretchBlt(destination.left, destination.top, destination.right - destination.left,
+                                    destination.bottom - destination.top, &memory, 0, 0, size.bmWidth, size.bmHeight,
+                                    SRCCOPY);
+    memory.SelectObject(previous);
+    if (palette)
+        m_pDC->SelectPalette(previousPalette, FALSE);
+    return result ? 1 : 0;
 }

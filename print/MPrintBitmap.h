@@ -7,15 +7,18 @@
 #include "platform/wnd/DibImage.h"
 #include "platform/wnd/WinUser.h"
 
+#include <memory>
 #include <vector>
 
 class CDC;
+class CPalette;
 class VhTrans;
 
 class MPrintBitmap : public CObject {
     DECLARE_DYNAMIC(MPrintBitmap)
 public:
-    MPrintBitmap() = default;
+    MPrintBitmap();
+    ~MPrintBitmap() override;
 
     // Stores the path; a path in double quotes loses its first and last characters.
     void SetPath(const CString& path);
@@ -39,13 +42,19 @@ public:
     const std::vector<uint32_t>& GetPalette() const { return m_image.colors; }
     // The file's bytes after the file header: the DIB as the device takes it.
     const std::vector<unsigned char>& GetDib() const { return m_dib; }
+    // The palette of an image of up to 256 colours; empty for others.
+    const CPalette& GetPaletteObject() const { return *m_palette; }
 
 private:
+    void MakePalette();
+    // Draws the loaded image into the destination on the device context.
+    int Stretch(const RECT& destination);
+
     int m_printToDevice = 0;
     CString m_path;
+    std::unique_ptr<CPalette> m_palette;
     CDC* m_pDC = nullptr;
     std::vector<unsigned char> m_dib;
-    size_t m_bitsOffset = 0;
     DibImage m_image;
     double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
 };

@@ -80,9 +80,12 @@ int MPrintFileset::Finish()
 
 int MPrintFileset::SetPaper(short orientation, short paperSize)
 {
-    if (!m_pDC || (orientation == m_orientation && paperSize == m_paperSize))
+    if (!m_pDC || (orientation == m_pDC->GetOrientation() && paperSize == m_pDC->GetPaperSize()))
         return 0;
-    m_orientation = orientation;
-    m_paperSize = paperSize;
-    return 1;
+    DEVMODE mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+    mode.dmPaperSize = paperSize;
+    mode.dmOrientation = orientation;
+    return m_pDC->ResetDC(&mode) ? 1 : 0;
 }

@@ -73,6 +73,4 @@ protected:
 
 private:
     bool m_docStarted = false;
-    short m_paperSize = 0;
-    short m_orientation = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "platform/core/AfxMessageBox.h"
 #include "platform/core/WinError.h"
+#include "platform/wnd/CPrintDialog.h"
+#include "platform/wnd/CWinApp.h"
 
 #include <vector>
 
@@ -12,8 +14,16 @@ namespace {
 const char RetryQuestion[] =
     "暫く待ってから「再試行」して下さい。\n「キャンセル」をクリックすると印刷を中断します。";
 
+// The device of the application's printer settings; without an application, the default printer.
 CString DefaultPrinterName()
 {
+    PRINTDLG settings{};
+    if (CWinApp* app = AfxGetApp(); app && app->GetPrinterDeviceDefaults(&settings)) {
+        CString device = AfxDevNamesDevice(settings.hDevNames);
+        GlobalFree(settings.hDevMode);
+        GlobalFree(settings.hDevNames);
+        return device;
+    }
     DWORD size = 0;
     GetDefaultPrinter(nullptr, &size);
     if (size == 0)

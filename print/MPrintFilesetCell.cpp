@@ -5,6 +5,7 @@
 #include "print/MFileCellAttrib.h"
 #include "print/MFileCellPage.h"
 #include "print/MFileCellWords.h"
+#include "print/VhDrawImp.h"
 
 #include <cstdlib>
 
@@ -304,8 +305,9 @@ int MPrintFilesetCell::PrintPages(int onlyPage)
     if (!m_file || !m_pDC)
         return 0;
     m_file->SeekToBegin();
+    VhDrawImp ownRenderer(m_pDC);
     Run run;
-    run.state = std::make_unique<MFileCellAttrib>(m_pDC, m_renderer);
+    run.state = std::make_unique<MFileCellAttrib>(m_pDC, m_renderer ? m_renderer : &ownRenderer);
     BeginPageObjects(run);
     // The layout's geometry assumes its paper: set it before the first page.
     ApplyPaper(*run.state);
@@ -344,6 +346,15 @@ int MPrintFilesetCell::PrintPages(int onlyPage)
     return 1;
 }
 
-void MPrintFilesetCell::StartPage() { m_pDC->StartPage(); }
+void MPrintFilesetCell::StartPage()
+{
+    m_pDC->StartPage();
+    // 0.1 mm to the unit with y growing downwards, the origin at the paper's corner.
+    m_pDC->SetMapMode(MM_LOMETRIC);
+    m_pDC->SetMapMode(MM_ANISOTROPIC);
+    CSize extent = m_pDC->GetViewportExt();
+    m_pDC->SetViewportExt(extent.cx, -extent.cy);
+    m_pDC->SetViewportOrg(-m_pDC->GetDeviceCaps(PHYSICALOFFSETX), -m_pDC->GetDeviceCaps(PHYSICALOFFSETY));
+}
 
 void MPrintFilesetCell::EndPage() { m_pDC->EndPage(); }

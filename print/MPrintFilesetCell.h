@@ -33,7 +33,8 @@ public:
 
     // The first record of that key (keys compare with case): 1 and its value and code, else 0.
     int FindData(const CString& key, CString& value, int& code) const;
-    // The renderer that draws the cells' texts and lines (not owned).
+    // The renderer that draws the cells' texts and lines (not owned); without one, a renderer on
+    // the device context.
     void SetRenderer(VhDrawImp* renderer) { m_renderer = renderer; }
     const CString& GetDataFile() const { return m_dataFile; }
     int GetDataCount() const { return static_cast<int>(m_data.size()); }

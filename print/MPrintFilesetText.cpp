@@ -2,9 +2,12 @@
 
 #include "platform/files/CStdioFile.h"
 #include "platform/files/WinPath.h"
+#include "platform/core/Cp932.h"
 #include "platform/wnd/CDC.h"
+#include "platform/wnd/CFont.h"
 #include "print/MPrintFilesetFortranText.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 IMPLEMENT_DYNAMIC(MPrintFilesetText, MPrintFileset)
@@ -20,6 +23,39 @@ MPrintFilesetText::MPrintFilesetText(LPCTSTR fileName, LPCTSTR options, CString&
     if (options && *options)
         remembered = options;
     ReadOptions(remembered);
+    BuildLogFont();
+}
+
+MPrintFilesetText::~MPrintFilesetText() = default;
+
+void MPrintFilesetText::BuildLogFont()
+{
+    m_logFont = LOGFONT{};
+    m_logFont.lfHeight = -static_cast<LONG>(m_fontSize * 20);
+    m_logFont.lfWeight = m_weight;
+    m_logFont.lfItalic = static_cast<BYTE>(m_italic);
+    m_logFont.lfUnderline = static_cast<BYTE>(m_underline);
+    m_logFont.lfStrikeOut = static_cast<BYTE>(m_strikeOut);
+    m_logFont.lfCharSet = DEFAULT_CHARSET;
+    m_logFont.lfPitchAndFamily = FIXED_PITCH;
+    // The face at most LF_FACESIZE - 1 bytes, never cut inside a double-byte character.
+    const std::string& face = m_fontFace.Bytes();
+    size_t length = 0;
+    while (length < face.size()) {
+        size_t next = length + cp932::CharLength(face.data(), length, face.size());
+        if (next > LF_FACESIZE - 1)
+            break;
+        length = next;
+    }
+    face.copy(m_logFont.lfFaceName, length);
+    m_logFontBuilt = 1;
+}
+
+const LOGFONT& MPrintFilesetText::GetLogFont()
+{
+    if (!m_logFontBuilt)
+        BuildLogFont();
+    return m_logFont;
 }
 
 CString& MPrintFilesetText::RememberedTextOptions()
@@ -127,6 +163,32 @@ void MPrintFilesetText::PrepareLine(CString& line)
     line.TrimRight();
 }
 
-void MPrintFilesetText::BeginPage() {}
+void MPrintFilesetText::BeginPage()
+{
+    bool first = !m_font;
+    if (first) {
+        m_font = std::make_unique<CFont>();
+        m_font->CreateFontIndirect(&GetLogFont());
+    }
+    m_pDC->SetMapMode(MM_TWIPS);
+    CFont* replaced = m_pDC->SelectObject(m_font.get());
+    if (first)
+        m_previousFont = replaced;
+    TEXTMETRIC metrics;
+    m_pDC->GetTextMetrics(&metrics);
+    m_lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    // The first line's top lies at the margins from the paper's edge (0.0393701 inches to a mm).
+    double x = m_pDC->GetDeviceCaps(LOGPIXELSX) * m_leftMargin * 0.0393701 - m_pDC->GetDeviceCaps(PHYSICALOFFSETX);
+    double y = m_pDC->GetDeviceCaps(LOGPIXELSY) * m_topMargin * 0.0393701 - m_pDC->GetDeviceCaps(PHYSICALOFFSETY);
+    m_pDC->SetViewportOrg(static_cast<int>(std::max(x, 0.0)), static_cast<int>(std::max(y, 0.0)));
+}
 
-int MPrintFilesetText::EndDoc() { return MPrintFileset::EndDoc(); }
+int MPrintFilesetText::EndDoc()
+{
+    if (m_previousFont) {
+        m_pDC->SelectObject(m_previousFont);
+        m_font.reset();
+        m_previousFont = nullptr;
+    }
+    return MPrintFileset::EndDoc();
+}

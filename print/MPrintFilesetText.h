@@ -5,13 +5,17 @@
 // the same kind that is given none prints with the last ones given.
 #pragma once
 
+#include "platform/wnd/WinGdi.h"
 #include "print/MPrintFileset.h"
+
+class CFont;
 
 class MPrintFilesetText : public MPrintFileset {
     DECLARE_DYNAMIC(MPrintFilesetText)
 public:
     // options may be empty or null: the remembered text options apply.
     MPrintFilesetText(LPCTSTR fileName, LPCTSTR options);
+    ~MPrintFilesetText() override;
 
     int Print() override;
     CFile* Open() override;
@@ -31,6 +35,9 @@ public:
     double GetLeftMargin() const { return m_leftMargin; }
     double GetTopMargin() const { return m_topMargin; }
 
+    // The font the pages are printed in: the face, the size in twips, fixed pitch.
+    const LOGFONT& GetLogFont();
+
     // Forgets the remembered options of both text kinds (as at the start of the process).
     static void ForgetRememberedOptions();
 
@@ -45,7 +52,12 @@ protected:
 private:
     static CString& RememberedTextOptions();
     void ReadOptions(const CString& options);
+    void BuildLogFont();
 
+    std::unique_ptr<CFont> m_font;
+    CFont* m_previousFont = nullptr;
+    LOGFONT m_logFont{};
+    int m_logFontBuilt = 0;
     int m_linesPerPage = 66;
     double m_leftMargin = 20.0;
     double m_topMargin = 20.0;

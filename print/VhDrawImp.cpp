@@ -1,3 +1,363 @@
 #include "print/VhDrawImp.h"
 
+#include "platform/wnd/CDC.h"
+#include "print/VhDrawCircle.h"
+#include "print/VhDrawFrame.h"
+#include "print/VhDrawGrid.h"
+#include "print/VhDrawLine.h"
+#include "print/VhDrawPolygon.h"
+#include "print/VhDrawPolyline.h"
+#include "print/VhDrawRect.h"
+#include "print/VhDrawString.h"
+#include "print/VhDrawTables.h"
+#include "print/VhMath.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
 IMPLEMENT_DYNAMIC(VhDrawImp, VhObject)
+
+namespace {
+
+// The figure's own transform followed by trans, each when present.
+VhTrans CombinedTrans(const VhFigure& figure, const VhTrans* trans)
+{
+    VhTrans combined;
+    if (figure.GetTrans())
+        combined = *figure.GetTrans();
+    if (trans)
+        combined.Multiply(*trans);
+    return combined;
+}
+
+// The identity turned by angle and moved to origin, followed by the figure's own transform and
+// trans.
+VhTrans PlacedTrans(double angle, const VhPoint& origin, const VhFigure& figure, const VhTrans* trans)
+{
+    VhTrans placed;
+    placed.RotateZ(angle);
+    placed.Translate(origin);
+    placed.Multiply(CombinedTrans(figure, trans));
+    return placed;
+}
+
+VhPoint Mapped(const VhPoint& point, const VhTrans& trans)
+{
+    VhPoint mapped = point * trans;
+    mapped.z = 0.0;
+    return mapped;
+}
+
+bool IsFinite(const VhPoint& point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+
+// Inside the clip range with the default tolerance, in the plane; a point that is not finite
+// never is.
+bool IsVisible(const VhPoint& point) { return IsFinite(point) && VhClipRect.GetOutCode(point, -1.0, FALSE) == 0; }
+
+bool AllVisible(const std::vector<VhPoint>& points)
+{
+    for (const VhPoint& point : points)
+        if (!IsVisible(point))
+            return false;
+    return true;
+}
+
+std::vector<POINT> Rounded(const std::vector<VhPoint>& points)
+{
+    std::vector<POINT> rounded;
+    rounded.reserve(points.size());
+    for (const VhPoint& point : points)
+        rounded.push_back(point.Round());
+    return rounded;
+}
+
+// A grid's first node index at or below value / pitch, as the renderer lowers negative values;
+// 0 when the pitch is not positive.
+double FirstIndex(double value, double pitch)
+{
+    if (!(pitch > 0))
+        return 0.0;
+    double index = value / pitch;
+    return std::trunc(index < 0 ? index - 1 : index);
+}
+
+double NodeCount(double span, double pitch)
+{
+    if (!(pitch > 0))
+        return 0.0;
+    double count = span / pitch;
+    return std::trunc(count < 0 ? count - 1 : count) + 1;
+}
+
+} // namespace
+
+int VhDrawImp::DrawSide(const VhPoint& a, const VhPoint& b)
+{
+    VhFigureLine side(a, b);
+    if (!side.ClipToRect(VhClipRect, FALSE))
+        return 0;
+    POINT from = side.GetEnd1().Round(), to = side.GetEnd2().Round();
+    m_dc->MoveTo(from.x, from.y);
+    m_dc->LineTo(to.x, to.y);
+    return 1;
+}
+
+void VhDrawImp::DrawPath(const POINT* points, int count, BOOL closed)
+{
+    m_dc->MoveTo(points[0].x, points[0].y);
+    for (int i = 1; i < count; ++i)
+        m_dc->LineTo(points[i].x, points[i].y);
+    if (closed)
+        m_dc->LineTo(points[0].x, points[0].y);
+}
+
+int VhDrawImp::DrawClippedSides(const VhPoint* points, int count, BOOL closed)
+{
+    int drawn = 0;
+    for (int i = 0; i + 1 < count; ++i)
+        drawn |= DrawSide(points[i], points[i + 1]);
+    if (closed)
+        drawn |= DrawSide(points[count - 1], points[0]);
+    return drawn;
+}
+
+int VhDrawImp::DrawLine(const VhDrawLine* draw, const VhTrans* trans)
+{
+    if (!m_dc)
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    const VhFigureLine& line = draw->GetShape();
+    VhTrans combined = CombinedTrans(line, trans);
+    return DrawSide(Mapped(line.GetEnd1(), combined), Mapped(line.GetEnd2(), combined));
+}
+
+int VhDrawImp::DrawRect(const VhDrawRect* draw, const VhTrans* trans)
+{
+    if (!m_dc)
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    if (draw->IsFilled())
+        frame.SelectHatchBrush(*draw);
+    const VhFigureRect& rect = draw->GetShape();
+    VhTrans combined = CombinedTrans(rect, trans);
+    const VhPoint& c1 = rect.GetCorner1();
+    const VhPoint& c2 = rect.GetCorner2();
+    std::vector<VhPoint> corners = {Mapped(c1, combined), Mapped(VhPoint(c2.x, c1.y), combined), Mapped(c2, combined),
+                                    Mapped(VhPoint(c1.x, c2.y), combined)};
+    if (!AllVisible(corners))
+        return DrawClippedSides(corners.data(), 4, TRUE);
+    std::vector<POINT> rounded = Rounded(corners);
+    if (draw->IsFilled())
+        m_dc->Polygon(rounded.data(), 4);
+    else
+        DrawPath(rounded.data(), 4, TRUE);
+    return 1;
+}
+
+int VhDrawImp::DrawPolyline(const VhDrawPolyline* draw, const VhTrans* trans)
+{
+    const VhFigurePolyline& polyline = draw->GetShape();
+    int count = polyline.GetPointCount();
+    if (!m_dc || count < 2)
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    VhTrans combined = CombinedTrans(polyline, trans);
+    std::vector<VhPoint> points;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i)
+        points.push_back(Mapped(polyline.GetPoint(i), combined));
+    if (!AllVisible(points))
+        return DrawClippedSides(points.data(), count, FALSE);
+    std::vector<POINT> rounded = Rounded(points);
+    m_dc->Polyline(rounded.data(), count);
+    return 1;
+}
+
+int VhDrawImp::DrawPolygon(const VhDrawPolygon* draw, const VhTrans* trans)
+{
+    const VhFigurePolygon& polygon = draw->GetShape();
+    int count = polygon.GetPointCount();
+    if (!m_dc || count < 3)
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    if (draw->IsFilled())
+        frame.SelectHatchBrush(*draw);
+    VhTrans combined = CombinedTrans(polygon, trans);
+    std::vector<VhPoint> points;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i)
+        points.push_back(Mapped(polygon.GetPoint(i), combined));
+    if (!AllVisible(points))
+        return DrawClippedSides(points.data(), count, TRUE);
+    std::vector<POINT> rounded = Rounded(points);
+    if (draw->IsFilled())
+        m_dc->Polygon(rounded.data(), count);
+    else
+        DrawPath(rounded.data(), count, TRUE);
+    return 1;
+}
+
+int VhDrawImp::DrawCircle(const VhDrawCircle* draw, const VhTrans* trans)
+{
+    if (!m_dc)
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    if (draw->IsFilled())
+        frame.SelectHatchBrush(*draw);
+    const VhFigureCircle& circle = draw->GetShape();
+    VhTrans combined = CombinedTrans(circle, trans);
+    const VhPoint& centre = circle.GetCentre();
+    VhPoint c = Mapped(centre, combined);
+    VhPoint b = Mapped(VhPoint(centre.x, centre.y - circle.GetRadius()), combined);
+    double d = std::fabs(c.y - b.y);
+    if (!IsFinite(c) || !std::isfinite(d) || !(d > 0))
+        return 0;
+    m_dc->Ellipse(VhTruncToLong(c.x - d), VhTruncToLong(c.y + d), VhTruncToLong(c.x + d), VhTruncToLong(c.y - d));
+    return 1;
+}
+
+BOOL VhDrawImp::IsDownwards() const
+{
+    POINT points[2] = {{0, 0}, {0, 10}};
+    m_dc->LPtoDP(points, 2);
+    return points[1].y > points[0].y;
+}
+
+BOOL VhDrawImp::MakeFont(const VhDrawString& draw, const VhTrans* trans, BOOL downwards, LOGFONT& font)
+{
+    const VhFigureString& text = draw.GetShape();
+    VhTrans combined = CombinedTrans(text, trans);
+    double h = text.GetTextHeight(), w = text.GetCharWidth(), a = text.GetAngle();
+    VhPoint up = combined.ApplyToVector(VhPoint(-std::sin(a) * h, std::cos(a) * h, 0));
+    VhPoint along = combined.ApplyToVector(VhPoint(std::cos(a) * w, std::sin(a) * w, 0));
+    up.z = along.z = 0.0;
+    double height = up.Length(FALSE);
+    double width = text.GetAutoWidth() ? 0.0 : along.Length(FALSE);
+    double escapement = VhRadToDeg(along.Angle()) * 10;
+    if (!std::isfinite(height) || !std::isfinite(width) || !std::isfinite(escapement))
+        return FALSE;
+    LONG deviceHeight = VhRoundToLong(height), angle = VhRoundToLong(escapement);
+    std::memset(&font, 0, sizeof font);
+    font.lfHeight = deviceHeight > 0 ? -deviceHeight : deviceHeight;
+    font.lfWidth = VhRoundToLong(width);
+    // Counter-clockwise as seen on the page: the angle turns over where y grows downwards.
+    font.lfEscapement = font.lfOrientation = downwards ? -angle : angle;
+    font.lfWeight = (draw.m_fontStyle & VhDrawString::Bold) ? FW_BOLD : FW_DONTCARE;
+    font.lfItalic = (draw.m_fontStyle & VhDrawString::Italic) ? 1 : 0;
+    font.lfUnderline = (draw.m_fontStyle & VhDrawString::Underline) ? 1 : 0;
+    font.lfStrikeOut = (draw.m_fontStyle & VhDrawString::StrikeOut) ? 1 : 0;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfPitchAndFamily = FIXED_PITCH;
+    CString face = VhFontFaceOf(draw.m_fontFace);
+    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return TRUE;
+}
+
+int VhDrawImp::DrawString(const VhDrawString* draw, const VhTrans* trans)
+{
+    const VhFigureString& text = draw->GetShape();
+    if (!m_dc || text.GetText().IsEmpty())
+        return 0;
+    BOOL downwards = IsDownwards();
+    LOGFONT font;
+    if (!MakeFont(*draw, trans, downwards, font))
+        return 0;
+    VhTrans placed = PlacedTrans(text.GetAngle(), text.GetPosition(), text, trans);
+    VhPoint anchor = Mapped(text.GetAnchorOffset(text.GetTextWidth(), text.GetTextHeight(), downwards), placed);
+    if (!IsFinite(anchor))
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    frame.SetTextColor(*draw);
+    frame.SelectFont(font);
+    frame.SetTextAlign(TA_LEFT | TA_BOTTOM);
+    POINT at = anchor.Round();
+    m_dc->TextOut(at.x, at.y, text.GetText(), text.GetText().GetLength());
+    return 1;
+}
+
+void VhDrawImp::DrawGridMark(int style, POINT node, COLORREF color)
+{
+    const LONG x = node.x, y = node.y;
+    if (!m_dc->IsPrinting()) {
+        static const POINT offsets[3][5] = {
+            {{0, 0}}, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}, {{0, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
+        static const int counts[3] = {1, 4, 5};
+        for (int i = 0; i < counts[style]; ++i)
+            m_dc->SetPixelV(x + offsets[style][i].x, y + offsets[style][i].y, color);
+        return;
+    }
+    if (style == 0) {
+        const POINT plus[2][2] = {{{x - 3, y}, {x + 3, y}}, {{x, y - 3}, {x, y + 3}}};
+        DrawPath(plus[0], 2, FALSE);
+        DrawPath(plus[1], 2, FALSE);
+    } else if (style == 1) {
+        const POINT cross[2][2] = {{{x - 3, y - 3}, {x + 3, y + 3}}, {{x - 3, y + 3}, {x + 3, y - 3}}};
+        DrawPath(cross[0], 2, FALSE);
+        DrawPath(cross[1], 2, FALSE);
+    } else {
+        const POINT diamond[4] = {{x - 3, y}, {x, y - 3}, {x + 3, y}, {x, y + 3}};
+        DrawPath(diamond, 4, TRUE);
+    }
+}
+
+int VhDrawImp::DrawGridLines(const VhFigureGrid& grid, const VhTrans& trans, const VhPoint& start, LONG columns,
+                             LONG rows)
+{
+    const double px = grid.GetPitch().x, py = grid.GetPitch().y;
+    const double xEnd = start.x + columns * px - 1.0, yEnd = start.y + rows * py - 1.0;
+    int drawn = 0;
+    auto line = [&](const VhPoint& from, const VhPoint& to) {
+        POINT ends[2] = {Mapped(from, trans).Round(), Mapped(to, trans).Round()};
+        DrawPath(ends, 2, FALSE);
+        drawn = 1;
+    };
+    if (py > 0)
+        for (LONG j = 0; j < rows; ++j)
+            line(VhPoint(start.x, start.y + j * py), VhPoint(xEnd, start.y + j * py));
+    if (px > 0)
+        for (LONG i = 0; i < columns; ++i)
+            line(VhPoint(start.x + i * px, start.y), VhPoint(start.x + i * px, yEnd));
+    return drawn;
+}
+
+int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
+{
+    if (!m_dc)
+        return 0;
+    VhDrawFrame frame(*m_dc, *draw);
+    const COLORREF color = VhColorOf(draw->GetColor());
+    RECT clip;
+    m_dc->GetClipBox(&clip);
+    const VhFigureGrid& grid = draw->GetShape();
+    const double px = grid.GetPitch().x, py = grid.GetPitch().y;
+    VhTrans placed = PlacedTrans(grid.GetAngle(), grid.GetOrigin(), grid, trans);
+    // Denser than 5 logical units (or not a number): nothing.
+    if (!(placed.GetScaleX() * px > 5.0) || !(placed.GetScaleY() * py > 5.0))
+        return 0;
+    double determinant = placed.Determinant();
+    if (determinant == 0.0 || !std::isfinite(determinant))
+        return 0;
+    VhTrans inverse(placed);
+    inverse.Invert();
+    VhFigureRect area;
+    VhFigureRect(VhPoint(clip.left, clip.top), VhPoint(clip.right, clip.bottom)).GetExtent(&inverse, &area);
+    const VhPoint start(FirstIndex(area.GetCorner1().x, px) * px, FirstIndex(area.GetCorner1().y, py) * py);
+    const double columns = NodeCount(area.GetCorner2().x - start.x, px);
+    const double rows = NodeCount(area.GetCorner2().y - start.y, py);
+    if (!std::isfinite(columns) || !std::isfinite(rows) || !std::isfinite(start.x) || !std::isfinite(start.y))
+        return 0;
+    const LONG n = VhTruncToLong(columns), m = VhTruncToLong(rows);
+    const int style = grid.GetStyle();
+    if (style == 3)
+        return DrawGridLines(grid, placed, start, n, m);
+    if (style < 0 || style > 2)
+        return 0;
+    int drawn = 0;
+    for (LONG j = 0; j < m; ++j)
+        for (LONG i = 0; i < n; ++i) {
+            DrawGridMark(style, Mapped(VhPoint(start.x + i * px, start.y + j * py), placed).Round(), color);
+            drawn = 1;
+        }
+    return drawn;
+}

@@ -1,11 +1,15 @@
 // The renderer that drawables hand themselves to: one operation per kind of drawable, each
 // taking the drawable and a transform (or null) to apply after the figure's own, and giving 1
-// when something was drawn. This class draws nothing and gives 0; a renderer over a device
-// derives from it.
+// when something was drawn, else 0. It draws on a device context (not owned): the drawable's
+// attributes become a pen, a pattern brush and a font, lines are clipped to VhClipRect, and the
+// device context is left as it was found. Without a device context nothing is drawn.
 #pragma once
 
 #include "model/VhObject.h"
+#include "platform/wnd/WinGdi.h"
 
+class CDC;
+class VhDraw;
 class VhDrawCircle;
 class VhDrawGrid;
 class VhDrawLine;
@@ -13,16 +17,49 @@ class VhDrawPolygon;
 class VhDrawPolyline;
 class VhDrawRect;
 class VhDrawString;
+class VhFigureGrid;
+class VhFigureString;
+class VhPoint;
 class VhTrans;
 
 class VhDrawImp : public VhObject {
     DECLARE_DYNAMIC(VhDrawImp)
 public:
-    virtual int DrawLine(const VhDrawLine* draw, const VhTrans* trans) { return 0; }
-    virtual int DrawRect(const VhDrawRect* draw, const VhTrans* trans) { return 0; }
-    virtual int DrawPolyline(const VhDrawPolyline* draw, const VhTrans* trans) { return 0; }
-    virtual int DrawPolygon(const VhDrawPolygon* draw, const VhTrans* trans) { return 0; }
-    virtual int DrawCircle(const VhDrawCircle* draw, const VhTrans* trans) { return 0; }
-    virtual int DrawString(const VhDrawString* draw, const VhTrans* trans) { return 0; }
-    virtual int DrawGrid(const VhDrawGrid* draw, const VhTrans* trans) { return 0; }
+    explicit VhDrawImp(CDC* dc = nullptr) : m_dc(dc) {}
+
+    virtual int DrawLine(const VhDrawLine* draw, const VhTrans* trans);
+    // All four corners inside the range: a polygon when filled, else the outline; otherwise the
+    // clipped sides, never filled.
+    virtual int DrawRect(const VhDrawRect* draw, const VhTrans* trans);
+    // All points inside the range: one Polyline; otherwise each clipped segment.
+    virtual int DrawPolyline(const VhDrawPolyline* draw, const VhTrans* trans);
+    // All points inside the range: one Polygon when filled, else the closed outline; otherwise
+    // each clipped side, never filled.
+    virtual int DrawPolygon(const VhDrawPolygon* draw, const VhTrans* trans);
+    // An Ellipse of the radius along y, its corners truncated; never clipped. Unfilled, it is
+    // filled with the brush the device context holds.
+    virtual int DrawCircle(const VhDrawCircle* draw, const VhTrans* trans);
+    virtual int DrawString(const VhDrawString* draw, const VhTrans* trans);
+    // Lines or node marks over the device context's clip box; nothing when the grid is denser
+    // than 5 logical units or its transform cannot be inverted.
+    virtual int DrawGrid(const VhDrawGrid* draw, const VhTrans* trans);
+
+    CDC* GetDC() const { return m_dc; }
+    // The font that DrawString selects for a text under trans (the figure's own transform first).
+    // downwards: the device's y axis grows downwards. FALSE when a size or the angle is not finite.
+    static BOOL MakeFont(const VhDrawString& draw, const VhTrans* trans, BOOL downwards, LOGFONT& font);
+
+private:
+    // Draws the side from a to b clipped to VhClipRect; 1 when any of it was visible.
+    int DrawSide(const VhPoint& a, const VhPoint& b);
+    // MoveTo the first point, LineTo each other, and back to the first when closed.
+    void DrawPath(const POINT* points, int count, BOOL closed);
+    // Draws each side of points (and the closing one) clipped; 1 when any was drawn.
+    int DrawClippedSides(const VhPoint* points, int count, BOOL closed);
+    // The marks of one grid node.
+    void DrawGridMark(int style, POINT node, COLORREF color);
+    int DrawGridLines(const VhFigureGrid& grid, const VhTrans& trans, const VhPoint& start, LONG columns, LONG rows);
+    BOOL IsDownwards() const;
+
+    CDC* m_dc;
 };

@@ -1,6 +1,7 @@
 #include "print/VhMath.h"
 
 #include <cmath>
+#include <cstdint>
 
 const double VhTolerance = 0.01;
 
@@ -13,3 +14,16 @@ double VhGetTolerance() { return VhTolerance; }
 double VhGetPi() { return pi; }
 
 double VhRadToDeg(double radians) { return radians / pi * 180.0; }
+
+LONG VhTruncToLong(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483648.0)
+        return INT32_MAX;
+    if (value <= -2147483649.0)
+        return INT32_MIN;
+    return static_cast<LONG>(value);
+}
+
+LONG VhRoundToLong(double value) { return VhTruncToLong(value >= 0 ? value + 0.5 : value - 0.5); }

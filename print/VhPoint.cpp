@@ -4,26 +4,8 @@
 #include "print/VhValue.h"
 
 #include <cmath>
-#include <cstdint>
 
 IMPLEMENT_SERIAL(VhPoint, VhObject, 0)
-
-namespace {
-
-// Half away from zero, then towards zero into 32 bits; out of range saturates, NaN is 0.
-LONG RoundToLong(double value)
-{
-    double rounded = value >= 0 ? value + 0.5 : value - 0.5;
-    if (std::isnan(rounded))
-        return 0;
-    if (rounded >= 2147483648.0)
-        return INT32_MAX;
-    if (rounded <= -2147483649.0)
-        return INT32_MIN;
-    return static_cast<LONG>(rounded);
-}
-
-} // namespace
 
 VhPoint& VhPoint::operator=(const VhPoint& other)
 {
@@ -102,7 +84,7 @@ VhPoint VhPoint::Divide(const VhPoint& from, const VhPoint& to, double a, double
     return result;
 }
 
-POINT VhPoint::Round() const { return POINT{RoundToLong(x), RoundToLong(y)}; }
+POINT VhPoint::Round() const { return POINT{VhRoundToLong(x), VhRoundToLong(y)}; }
 
 double VhPoint::Length(BOOL is3D) const { return std::sqrt(Dot(*this, is3D)); }
 

@@ -85,11 +85,17 @@ void VhTrans::RotateZ(double radians)
 
 void VhTrans::Scale(double sx, double sy, double sz) { MultiplyRows({{1 / sx, 0, 0}, {0, 1 / sy, 0}, {0, 0, 1 / sz}}); }
 
+double VhTrans::Determinant() const
+{
+    const double(&m)[4][3] = m_values;
+    return m[1][0] * m[2][1] * m[0][2] + m[2][2] * m[1][1] * m[0][0] + m[2][0] * m[1][2] * m[0][1] -
+           m[2][1] * m[1][2] * m[0][0] - m[2][2] * m[1][0] * m[0][1] - m[2][0] * m[1][1] * m[0][2];
+}
+
 void VhTrans::Invert()
 {
     const double(&m)[4][3] = m_values;
-    double det = m[1][0] * m[2][1] * m[0][2] + m[2][2] * m[1][1] * m[0][0] + m[2][0] * m[1][2] * m[0][1] -
-                 m[2][1] * m[1][2] * m[0][0] - m[2][2] * m[1][0] * m[0][1] - m[2][0] * m[1][1] * m[0][2];
+    double det = Determinant();
     double c[4][3];
     c[0][0] = m[1][1] * m[2][2] - m[2][1] * m[1][2];
     c[1][0] = m[2][0] * m[1][2] - m[2][2] * m[1][0];

@@ -31,6 +31,8 @@ public:
     void Scale(double sx, double sy, double sz);
     // In place, by cofactors and the determinant; a singular matrix gives infinities or NaN.
     void Invert();
+    // The determinant of the 3 × 3 matrix: 0 when the transform cannot be inverted.
+    double Determinant() const;
     // The 3D length of row X, of row Y.
     double GetScaleX() const;
     double GetScaleY() const;

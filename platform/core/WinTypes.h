@@ -15,6 +15,7 @@ typedef unsigned int UINT;
 typedef char TCHAR;
 typedef char* LPTSTR;
 typedef const char* LPCTSTR;
+typedef int* LPINT;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef void* LPVOID;

@@ -3,6 +3,7 @@
 
 #include "platform/files/Afx.h"
 #include "platform/wnd/AfxRes.h"
+#include "platform/wnd/CBitmap.h"
 #include "platform/wnd/CBrush.h"
 #include "platform/wnd/CButton.h"
 #include "platform/wnd/CCmdTarget.h"
@@ -18,6 +19,7 @@
 #include "platform/wnd/CDocTemplate.h"
 #include "platform/wnd/CDocument.h"
 #include "platform/wnd/CEdit.h"
+#include "platform/wnd/CFont.h"
 #include "platform/wnd/CFileDialog.h"
 #include "platform/wnd/CFormView.h"
 #include "platform/wnd/CFrameWnd.h"
@@ -27,6 +29,7 @@
 #include "platform/wnd/CMDIFrameWnd.h"
 #include "platform/wnd/CMenu.h"
 #include "platform/wnd/CMultiDocTemplate.h"
+#include "platform/wnd/CPen.h"
 #include "platform/wnd/CPrintDialog.h"
 #include "platform/wnd/CPrintInfo.h"
 #include "platform/wnd/CStatic.h"

@@ -1,34 +1,13 @@
 #include "platform/wnd/CBrush.h"
 
-IMPLEMENT_DYNAMIC(CBrush, CObject)
+#include "platform/wnd/CBitmap.h"
+#include "platform/wnd/GdiObjects.h"
 
-struct HBRUSH__ {
-    COLORREF color;
-};
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 
-HBRUSH CreateSolidBrush(COLORREF crColor) { return new HBRUSH__{crColor}; }
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return !m_hObject && Attach(::CreateSolidBrush(crColor)); }
 
-BOOL DeleteObject(HBRUSH hBrush)
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
-    if (!hBrush)
-        return FALSE;
-    delete hBrush;
-    return TRUE;
-}
-
-COLORREF AfxGetBrushColor(HBRUSH hBrush) { return hBrush ? hBrush->color : CLR_INVALID; }
-
-BOOL CBrush::CreateSolidBrush(COLORREF crColor)
-{
-    if (m_hBrush)
-        return FALSE;
-    m_hBrush = ::CreateSolidBrush(crColor);
-    return TRUE;
-}
-
-BOOL CBrush::DeleteObject()
-{
-    BOOL deleted = ::DeleteObject(m_hBrush);
-    m_hBrush = nullptr;
-    return deleted;
+    return !m_hObject && pBitmap && Attach(::CreatePatternBrush(*pBitmap));
 }

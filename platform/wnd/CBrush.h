@@ -1,31 +1,26 @@
-// A solid brush: a colour behind a brush handle, as the window code creates it to paint
-// backgrounds. The handle belongs to the object and is released with it.
+// MFC's brush: a solid colour or an 8 × 8 pattern from a monochrome bitmap, behind a brush
+// handle that the object owns and releases with it.
 #pragma once
 
-#include "platform/core/CObject.h"
-#include "platform/wnd/WinUser.h"
+#include "platform/wnd/CGdiObject.h"
 
-class CBrush : public CObject {
+class CBitmap;
+
+class CBrush : public CGdiObject {
 public:
     DECLARE_DYNAMIC(CBrush)
     CBrush() = default;
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
-    ~CBrush() override { DeleteObject(); }
-    CBrush(const CBrush&) = delete;
-    CBrush& operator=(const CBrush&) = delete;
 
-    // FALSE when the brush already holds a handle.
+    // Each FALSE when the brush already holds a handle.
     BOOL CreateSolidBrush(COLORREF crColor);
-    // Releases the handle; FALSE when there is none.
-    BOOL DeleteObject();
-    HBRUSH GetSafeHandle() const { return m_hBrush; }
-    operator HBRUSH() const { return m_hBrush; }
-
-private:
-    HBRUSH m_hBrush = nullptr;
+    // A pattern of the bitmap's top left 8 × 8 pixels: painted 0 bits in the device context's
+    // text colour, 1 bits in its background colour. The bitmap may be deleted afterwards.
+    BOOL CreatePatternBrush(CBitmap* pBitmap);
+    HBRUSH GetSafeHandle() const { return reinterpret_cast<HBRUSH>(m_hObject); }
+    operator HBRUSH() const { return GetSafeHandle(); }
 };
 
 HBRUSH CreateSolidBrush(COLORREF crColor);
-BOOL DeleteObject(HBRUSH hBrush);
 // The colour of a brush handle, or CLR_INVALID for none.
 COLORREF AfxGetBrushColor(HBRUSH hBrush);

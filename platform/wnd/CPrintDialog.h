@@ -3,8 +3,10 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/WinGlobalMemory.h"
 #include "platform/wnd/WinUser.h"
 
+class CDC;
 class CWnd;
 
 #define PD_ALLPAGES 0x00000000
@@ -19,7 +21,17 @@ class CWnd;
 #define PD_USEDEVMODECOPIES 0x00040000
 #define PD_HIDEPRINTTOFILE 0x00100000
 
-// The part of the system's PRINTDLG that callers set and read.
+// A printer's names: offsets from the block's start of the driver, the device and the output
+// port, each a string of the block.
+struct DEVNAMES {
+    WORD wDriverOffset;
+    WORD wDeviceOffset;
+    WORD wOutputOffset;
+    WORD wDefault;
+};
+
+// The part of the system's PRINTDLG that callers set and read. hDevMode holds a DEVMODE and
+// hDevNames a DEVNAMES block; whoever asked for them frees them.
 struct PRINTDLG {
     HWND hwndOwner;
     DWORD Flags;
@@ -28,7 +40,13 @@ struct PRINTDLG {
     WORD nMinPage;
     WORD nMaxPage;
     WORD nCopies;
+    HGLOBAL hDevMode;
+    HGLOBAL hDevNames;
 };
+
+// A DEVNAMES block of those names (the caller frees it), and the device name of one.
+HGLOBAL AfxMakeDevNames(LPCTSTR driver, LPCTSTR device, LPCTSTR port);
+CString AfxDevNamesDevice(HGLOBAL devNames);
 
 class CPrintDialog {
 public:
@@ -43,6 +61,9 @@ public:
     CString GetDeviceName() const { return m_strDeviceName; }
     int GetCopies() const { return m_pd.nCopies; }
     BOOL IsPrintSetupOnly() const { return (m_pd.Flags & PD_PRINTSETUP) != 0; }
+    // A device context on the chosen printer with its paper and orientation and the copies
+    // chosen, which the caller owns; null without a chosen printer or when it cannot be made.
+    CDC* CreatePrinterDC();
     // For the user-interface host.
     void SetDeviceName(const CString& name) { m_strDeviceName = name; }
 

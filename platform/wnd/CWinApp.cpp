@@ -6,6 +6,7 @@
 #include "platform/wnd/CPrintDialog.h"
 #include "platform/wnd/CWnd.h"
 #include "platform/wnd/MessageBox.h"
+#include "platform/wnd/WinSpool.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -127,6 +128,41 @@ void CWinApp::OnFileOpen()
 {
     if (m_pDocManager)
         m_pDocManager->OnFileOpen();
+}
+
+BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg)
+{
+    PrinterInfo printer;
+    PrinterBackend* backend = GetPrinterBackend();
+    if (!pPrintDlg || !backend || !FindPrinter(backend->DefaultPrinter(), printer))
+        return FALSE;
+    HGLOBAL mode = GlobalAlloc(GHND, sizeof(DEVMODE));
+    auto* devMode = static_cast<DEVMODE*>(GlobalLock(mode));
+    if (!devMode)
+        return FALSE;
+    printer.name.Bytes().copy(devMode->dmDeviceName, CCHDEVICENAME - 1);
+    devMode->dmSize = sizeof(DEVMODE);
+    devMode->dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;
+    devMode->dmPaperSize = printer.paperSize;
+    devMode->dmOrientation = printer.orientation;
+    devMode->dmCopies = 1;
+    GlobalUnlock(mode);
+    pPrintDlg->hDevMode = mode;
+    pPrintDlg->hDevNames = AfxMakeDevNames("CUPS", printer.name, printer.port);
+    return TRUE;
+}
+
+CDC* CWinApp::CreatePrinterDC()
+{
+    PRINTDLG settings{};
+    if (!GetPrinterDeviceDefaults(&settings))
+        return nullptr;
+    DEVMODE mode = *static_cast<DEVMODE*>(GlobalLock(settings.hDevMode));
+    GlobalUnlock(settings.hDevMode);
+    CString printer = AfxDevNamesDevice(settings.hDevNames);
+    GlobalFree(settings.hDevMode);
+    GlobalFree(settings.hDevNames);
+    return GetPrinterBackend()->CreatePrinterDC(printer, mode);
 }
 
 void CWinApp::OnFilePrintSetup()

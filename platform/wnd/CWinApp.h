@@ -14,6 +14,8 @@
 #include <vector>
 
 class CCommandLineInfo;
+class CDC;
+struct PRINTDLG;
 class CDocManager;
 class CDocTemplate;
 class CDocument;
@@ -42,6 +44,14 @@ public:
     virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
     BOOL SaveAllModified();
     void CloseAllDocuments(BOOL bEndSession);
+
+    // The application's printer, the default printer: its DEVMODE (paper and orientation as the
+    // printer's defaults, one copy) and DEVNAMES (driver, device, port) in new blocks that the
+    // caller frees (GlobalFree). FALSE, with neither made, when there is no printer.
+    BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);
+    // A device context on the application's printer with its settings, which the caller owns;
+    // null when there is no printer.
+    CDC* CreatePrinterDC();
 
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     // FALSE when the command could not be carried out (or, after printing, to end the program).

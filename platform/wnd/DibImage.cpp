@@ -132,6 +132,7 @@ bool DecodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, DibImag
     size_t stride = (size_t(width) * bits + 31) / 32 * 4;
     if (start > size || stride * height > size - start)
         return false;
+    image.bitsOffset = start;
     image.width = int(width);
     image.height = int(height);
     image.pixels.resize(size_t(width) * height);

@@ -2,26 +2,11 @@
 // the colour table, and the bits), decoded with every size checked against the bytes given.
 #pragma once
 
+#include "platform/wnd/WinGdi.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#define BI_RGB 0
-#define BI_BITFIELDS 3
-
-struct BITMAPINFOHEADER {
-    uint32_t biSize;
-    int32_t biWidth;
-    int32_t biHeight;
-    uint16_t biPlanes;
-    uint16_t biBitCount;
-    uint32_t biCompression;
-    uint32_t biSizeImage;
-    int32_t biXPelsPerMeter;
-    int32_t biYPelsPerMeter;
-    uint32_t biClrUsed;
-    uint32_t biClrImportant;
-};
 
 struct DibImage {
     int width = 0;
@@ -30,6 +15,8 @@ struct DibImage {
     std::vector<uint32_t> pixels;
     // The colour table's colours (0xRRGGBB), for images of up to 8 bits per pixel.
     std::vector<uint32_t> colors;
+    // Where the bits start, from the header's start.
+    size_t bitsOffset = 0;
 };
 
 // Decodes the DIB of size bytes whose bits start bitsOffset bytes after its header's start (0:

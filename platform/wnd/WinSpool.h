@@ -4,8 +4,11 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/wnd/WinGdi.h"
 
 #include <vector>
+
+class CDC;
 
 typedef void* HPRINTER;
 
@@ -14,12 +17,6 @@ struct DOC_INFO_1 {
     LPCTSTR pOutputFile;
     LPCTSTR pDatatype;
 };
-
-#define DMPAPER_A3 8
-#define DMPAPER_A4 9
-#define DMPAPER_B4 12
-#define DMORIENT_PORTRAIT 1
-#define DMORIENT_LANDSCAPE 2
 
 // A printer as the printer list shows it.
 struct PrinterInfo {
@@ -51,6 +48,9 @@ public:
     virtual bool EndJob(int job) = 0;
     // Cancels a started job: nothing of it prints.
     virtual void CancelJob(int job) = 0;
+    // A device context that prints on the printer with those settings (the caller owns it); null
+    // when it cannot be made.
+    virtual CDC* CreatePrinterDC(const CString& printer, const DEVMODE& mode) { return nullptr; }
 };
 
 // Installs a back end (null: none) and returns the one it replaces. The caller keeps ownership.

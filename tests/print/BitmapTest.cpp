@@ -1,6 +1,8 @@
 // BMP files for CELL pages: decoded pixels of each kind of file, refusals, and the box an image is
 // stretched into.
 #include "print/MPrintBitmap.h"
+#include "platform/wnd/CPalette.h"
+#include "platform/wnd/CRecordingDC.h"
 #include "print/VhTrans.h"
 #include "tests/print/PrintRunSupport.h"
 #include "tests/support/TestSupport.h"
@@ -36,18 +38,6 @@ protected:
 
     testsupport::TempFolder temp;
 };
-
-// A 24-bit bottom-up BMP of that size, all black.
-std::string Bmp24(int width, int height)
-{
-    int stride = (width * 3 + 3) / 4 * 4;
-    uint32_t size = 54 + stride * height;
-    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-    std::string bytes = "BM" + le32(size) + le32(0) + le32(54);
-    bytes += le32(40) + le32(width) + le32(height) + std::string{1, 0, 24, 0} + le32(0) + le32(stride * height);
-    bytes += le32(0) + le32(0) + le32(0) + le32(0);
-    return bytes + std::string(stride * height, '\0');
-}
 
 TEST_F(BitmapTest, DecodesEveryKind)
 {
@@ -155,7 +145,7 @@ TEST_F(BitmapTest, FitsTheBoxKeepingItsProportions)
     };
     for (const Case& c : cases) {
         MPrintBitmap bitmap;
-        ASSERT_EQ(1, Load(bitmap, Bmp24(c.imageWidth, c.imageHeight)));
+        ASSERT_EQ(1, Load(bitmap, printtest::Bmp24(c.imageWidth, c.imageHeight)));
         bitmap.SetRect(0, 0, c.boxWidth, c.boxHeight);
         VhTrans identity;
         RECT r = bitmap.Destination(&identity);
@@ -168,7 +158,7 @@ TEST_F(BitmapTest, FitsTheBoxKeepingItsProportions)
 TEST_F(BitmapTest, BoxUnderTheCellsTransform)
 {
     MPrintBitmap bitmap;
-    ASSERT_EQ(1, Load(bitmap, Bmp24(200, 100)));
+    ASSERT_EQ(1, Load(bitmap, printtest::Bmp24(200, 100)));
     // A block 0.4 × 0.4 units, 250 page units to a unit, y mirrored: the box is not cut to whole units.
     bitmap.SetRect(0, 0, 0.4, 0.4);
     VhTrans trans;
@@ -181,6 +171,67 @@ TEST_F(BitmapTest, BoxUnderTheCellsTransform)
     bitmap.SetRect(5, 7, 0, 0);
     r = bitmap.Destination(nullptr);
     EXPECT_EQ((std::vector<LONG>{5, 7, 205, 107}), (std::vector<LONG>{r.left, r.top, r.right, r.bottom}));
+}
+
+// FNV-1a over the pixels' bytes (0xRRGGBB, lowest byte first), as the recording shows it.
+std::string Checksum(const std::vector<uint32_t>& pixels)
+{
+    uint32_t hash = 2166136261u;
+    for (uint32_t pixel : pixels)
+        for (int shift = 0; shift < 32; shift += 8)
+            hash = (hash ^ ((pixel >> shift) & 0xFF)) * 16777619u;
+    char text[12];
+    snprintf(text, sizeof text, "#%08x", hash);
+    return text;
+}
+
+TEST_F(BitmapTest, StretchedOntoTheDevice)
+{
+    CRecordingDC dc(AfxPaperDevice(TRUE, 600, 210, 297));
+    struct Case {
+        int width, height;
+        double boxWidth, boxHeight;
+        const char* destination;
+    } cases[] = {{200, 100, 100, 100, "0,25,100,50"}, {100, 200, 300, 100, "125,0,50,100"}};
+    for (const Case& c : cases) {
+        MPrintBitmap bitmap;
+        ASSERT_EQ(1, Load(bitmap, printtest::Bmp24(c.width, c.height)));
+        bitmap.SetRect(0, 0, c.boxWidth, c.boxHeight);
+        bitmap.SetDC(&dc);
+        dc.ClearRecords();
+        VhTrans identity;
+        EXPECT_EQ(1, bitmap.Draw(&identity));
+        std::string source = std::to_string(c.width) + "," + std::to_string(c.height) + ",";
+        EXPECT_EQ(std::vector<std::string>{"StretchBlt(" + std::string(c.destination) + ",0,0," + source +
+                                           Checksum(std::vector<uint32_t>(size_t(c.width) * c.height, 0)) + ")"},
+                  dc.GetCalls());
+    }
+    // The fixture's pixels reach the device as they were made, whatever the file's layout.
+    const std::vector<uint32_t> sixColours{Red, Lime, Blue, White, Black, Brown};
+    for (const char* name : {"rgb24_v3.bmp", "pal4_v3.bmp", "rgb24_topdown.hex", "rgb24_v4_gap.hex", "argb32_v5.bmp"}) {
+        MPrintBitmap bitmap;
+        ASSERT_EQ(1, Load(bitmap, Fixture(name)));
+        bitmap.SetRect(10, 20, 0, 0);
+        bitmap.SetDC(&dc);
+        dc.ClearRecords();
+        EXPECT_EQ(1, bitmap.Draw(nullptr));
+        EXPECT_EQ(std::vector<std::string>{"StretchBlt(10,20,3,2,0,0,3,2," + Checksum(sixColours) + ")"},
+                  dc.GetCalls())
+            << name;
+    }
+}
+
+TEST_F(BitmapTest, PalettesOfFewColours)
+{
+    struct Case {
+        const char* fixture;
+        int entries;
+    } cases[] = {{"rgb24_v3.bmp", 0}, {"pal8_v3.bmp", 256}, {"pal4_v3.bmp", 16}, {"mono1_v3.bmp", 2}};
+    for (const Case& c : cases) {
+        MPrintBitmap bitmap;
+        ASSERT_EQ(1, Load(bitmap, Fixture(c.fixture)));
+        EXPECT_EQ(c.entries, bitmap.GetPaletteObject().GetEntryCount()) << c.fixture;
+    }
 }
 
 TEST_F(BitmapTest, DamagedFilesLoadOrRefuseWhole)

@@ -79,6 +79,60 @@ TEST_F(CellLayoutTest, CheckResultListPage)
               std::vector<std::string>(events.begin() + 1, events.end()));
 }
 
+TEST_F(CellLayoutTest, CheckResultListOnTheDevice)
+{
+    std::string layout = std::string(CheckResultHead) + "TEXT \"検査結果\"\n"
+                         "ACTIVE_CELL 3,2\nTEXT \"第一面\"\nACTIVE_CELL 4,2\nTEXT \"第二面\"\nFORMFEED\n";
+    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
+    ASSERT_EQ(1, cell.Begin(&dc, 0));
+    ASSERT_EQ(1, cell.Print());
+    cell.Finish();
+    std::vector<std::string> calls;
+    const DcRecord* title = nullptr;
+    for (const DcRecord& record : dc.GetRecords()) {
+        if (record.call != "TextOut") {
+            calls.push_back(record.Call());
+            continue;
+        }
+        title = title ? title : &record;
+        calls.push_back(record.Call() + printtest::Format(" device (%g, %g)", record.device[0].x, record.device[0].y));
+        EXPECT_EQ(-36, record.state.font.lfHeight);
+        EXPECT_EQ(16, record.state.font.lfWidth);
+        EXPECT_EQ(0, record.state.font.lfEscapement);
+        EXPECT_EQ((UINT)(TA_LEFT | TA_BOTTOM), record.state.textAlign);
+        EXPECT_EQ(R2_MASKPEN, record.state.rop2);
+        EXPECT_EQ(TRANSPARENT, record.state.bkMode);
+        EXPECT_EQ(RGB(0, 0, 0), record.state.textColor);
+        EXPECT_EQ(MM_ANISOTROPIC, record.state.mapMode);
+    }
+    std::string name(printtest::WinPath(layoutPath));
+    EXPECT_EQ((std::vector<std::string>{"StartDoc " + name, "StartPage",
+                                        "TextOut(200,240,\"検査結果\",8) device (372, 447)",
+                                        "TextOut(239,373,\"第一面\",6) device (465, 761)",
+                                        "TextOut(239,418,\"第二面\",6) device (465, 867)", "EndPage", "EndDoc"}),
+              calls);
+}
+
+TEST_F(CellLayoutTest, ImageInItsBlockOnTheDevice)
+{
+    std::string image = printtest::WriteFile(temp, "wide image.bmp", printtest::Bmp24(200, 100));
+    int objects = AfxGdiObjectCount();
+    // The block is 10 units wide and 20 high at (10, 10): the page box (100, 100)-(200, 300), the
+    // image fitted to its width and centred in its height.
+    std::string layout = std::string(MillimetreGrid) + "ACTIVE_CELL 10,10,29,19\nIMPORT_IMAGE \"" +
+                         std::string(printtest::WinPath(image)) + "\"\nACTIVE_CELL 1,1\nIMPORT_IMAGE missing.bmp\n";
+    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
+    ASSERT_EQ(1, cell.Begin(&dc, 0));
+    ASSERT_EQ(1, cell.Print());
+    cell.Finish();
+    std::vector<std::string> calls = dc.GetCalls();
+    ASSERT_EQ(5u, calls.size());
+    EXPECT_EQ(0u, calls[2].find("StretchBlt(100,175,100,50,0,0,200,100,#")) << calls[2];
+    EXPECT_EQ(objects, AfxGdiObjectCount());
+}
+
 TEST_F(CellLayoutTest, DefaultsPlaceATextInRowOneColumnOne)
 {
     // A 10 × 10 grid over the whole A4 paper; the text 8 units high at the block's bottom-left.
@@ -231,6 +285,30 @@ TEST_F(CellLayoutTest, LinesThatWouldBreakTheGridChangeNothing)
         ASSERT_EQ(3u, events.size()) << line;
         EXPECT_EQ(expected, events[1]) << line;
     }
+}
+
+TEST_F(CellLayoutTest, PaperIsSetBeforeItsPages)
+{
+    struct Case {
+        const char* layout;
+        std::vector<std::string> events;
+    } cases[] = {
+        {"TEXT \"A\"\n", {"StartPage", "Text (210, 594) h=237.6 w=168 align=0 style=0 color=0 A", "EndPage"}},
+        {"PAPER A3,Landscape\nTEXT \"A\"\nFORMFEED\nTEXT \"B\"\n",
+         {"ResetDC 8 2", "StartPage", "Text (210, 594) h=237.6 w=168 align=0 style=0 color=0 A", "EndPage",
+          "StartPage", "Text (210, 594) h=237.6 w=168 align=0 style=0 color=0 B", "EndPage"}},
+        {"TEXT \"A\"\nPAPER b4,portrate\nTEXT \"B\"\nPAPER A4,Portrate\nTEXT \"C\"\nPAPER Letter,Landscape\n",
+         // The device was left on A3 landscape: the layout's A4 portrait comes first.
+         {"ResetDC 9 1", "StartPage", "Text (210, 594) h=237.6 w=168 align=0 style=0 color=0 A", "EndPage",
+          "ResetDC 12 1",
+          "StartPage", "Text (210, 594) h=237.6 w=168 align=0 style=0 color=0 B", "EndPage", "ResetDC 9 1",
+          "StartPage", "Text (210, 594) h=237.6 w=168 align=0 style=0 color=0 C", "EndPage", "ResetDC 9 2"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.events, Drawn(c.layout)) << c.layout;
+    // The job's device context keeps the paper; nothing else changes.
+    EXPECT_EQ(DMORIENT_LANDSCAPE, dc.GetOrientation());
+    EXPECT_EQ(4961, dc.GetDeviceCaps(PHYSICALHEIGHT));
 }
 
 TEST_F(CellLayoutTest, PrintPageStartsFromTheDefaultState)

@@ -3,8 +3,9 @@
 // position. Each event is one readable line.
 #pragma once
 
+#include "platform/core/Cp932.h"
 #include "platform/files/WinPath.h"
-#include "platform/wnd/CDC.h"
+#include "platform/wnd/CRecordingDC.h"
 #include "print/VhDrawImp.h"
 #include "print/VhDrawLine.h"
 #include "print/VhDrawString.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,33 +27,11 @@ inline std::string Format(const char* format, double a, double b)
     return text;
 }
 
-class RecordingDC : public CDC {
+// A 600-dpi A4 printer with physical offsets (100, 120) that keeps, besides its records, each
+// call and event as one line in events ("StartDoc name", "StartPage", "TextOut(0,0,"a",1)"...).
+class RecordingDC : public CRecordingDC {
 public:
-    int StartDoc(LPDOCINFO info) override
-    {
-        events.push_back(std::string("StartDoc ") + info->lpszDocName);
-        return refuseDocs ? SP_ERROR : 1;
-    }
-    int EndDoc() override
-    {
-        events.push_back("EndDoc");
-        return 1;
-    }
-    int StartPage() override
-    {
-        events.push_back("StartPage");
-        return 1;
-    }
-    int EndPage() override
-    {
-        events.push_back("EndPage");
-        return 1;
-    }
-    LONG TabbedTextOut(int x, int y, LPCTSTR text, int count, int, int*, int) override
-    {
-        events.push_back(Format("Text (%g, %g) ", x, y) + std::string(text, count));
-        return 0;
-    }
+    RecordingDC() : CRecordingDC(AfxPaperDevice(TRUE, 600, 210, 297, POINT{100, 120})) {}
 
     // The number of events equal to that one.
     int Count(const std::string& event) const
@@ -62,8 +42,32 @@ public:
         return count;
     }
 
-    bool refuseDocs = false;
     std::vector<std::string> events;
+
+protected:
+    void Output(const DcOutput& output) override
+    {
+        CRecordingDC::Output(output);
+        Keep();
+    }
+    int OnStartDoc(const DOCINFO& info) override { return Kept(CRecordingDC::OnStartDoc(info)); }
+    int OnStartPage() override { return Kept(CRecordingDC::OnStartPage()); }
+    int OnEndPage() override { return Kept(CRecordingDC::OnEndPage()); }
+    int OnEndDoc() override { return Kept(CRecordingDC::OnEndDoc()); }
+    void OnResetDC() override
+    {
+        CRecordingDC::OnResetDC();
+        Keep();
+    }
+
+private:
+    void Keep() { events.push_back(GetRecords().back().Call()); }
+    int Kept(int result)
+    {
+        if (result > 0)
+            Keep();
+        return result;
+    }
 };
 
 // Records each text as "Text (x, y) h=.. w=.. align=.. style=.. color=.. text" and each line as
@@ -124,6 +128,36 @@ inline std::string WriteFile(const testsupport::TempFolder& folder, const std::s
     std::string path = folder.Path(name);
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The UTF-8 form of a CP932 text.
+inline std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+
+// The number of page objects ("/Type /Page", not "/Pages") of a PDF.
+inline int PdfPageCount(const std::string& pdf)
+{
+    int count = 0;
+    for (size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        count += pdf.compare(at, 12, "/Type /Pages") != 0;
+    return count;
+}
+
+// A 24-bit bottom-up BMP of that size, all black.
+inline std::string Bmp24(int width, int height)
+{
+    int stride = (width * 3 + 3) / 4 * 4;
+    uint32_t size = 54 + stride * height;
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    std::string bytes = "BM" + le32(size) + le32(0) + le32(54);
+    bytes += le32(40) + le32(width) + le32(height) + std::string{1, 0, 24, 0} + le32(0) + le32(stride * height);
+    bytes += le32(0) + le32(0) + le32(0) + le32(0);
+    return bytes + std::string(stride * height, '\0');
 }
 
 } // namespace printtest

@@ -19,6 +19,7 @@ protected:
     std::vector<std::string> Pages(MPrintFileset& fileset)
     {
         dc.events.clear();
+        dc.ClearRecords();
         EXPECT_EQ(1, fileset.Begin(&dc, 0));
         EXPECT_EQ(1, fileset.Print());
         fileset.Finish();
@@ -26,8 +27,8 @@ protected:
         for (const std::string& event : dc.events) {
             if (event == "StartPage")
                 lines.emplace_back();
-            else if (event.compare(0, 5, "Text ") == 0)
-                lines.back().push_back(event.substr(event.find(')') + 2));
+            else if (event.compare(0, 8, "TextOut(") == 0)
+                lines.back().push_back(event.substr(event.find('"') + 1, event.rfind('"') - event.find('"') - 1));
         }
         std::vector<std::string> pages;
         for (const auto& page : lines) {
@@ -61,6 +62,42 @@ TEST_F(TextFilesetTest, PagesOfLines)
     EXPECT_EQ(18, (int)std::count(pages[2].begin(), pages[2].end(), '|') + 1);
 }
 
+TEST_F(TextFilesetTest, PageSetUpAndLinePositions)
+{
+    MPrintFilesetText fileset(File("one\n\nthree\tx\n"), "");
+    Pages(fileset);
+    const std::vector<DcRecord>& records = dc.GetRecords();
+    std::vector<std::string> texts;
+    for (const DcRecord& record : records)
+        if (record.call == "TextOut")
+            texts.push_back(record.Call() + " " + printtest::Format("device (%g, %g)", record.device[0].x,
+                                                                     record.device[0].y));
+    // 10 points is 200 twips; the origin 20 mm from the paper's corner less the offsets (100, 120);
+    // a tab stop every eight average widths (100 twips each).
+    EXPECT_EQ((std::vector<std::string>{"TextOut(0,0,\"one\",3) device (372, 352)",
+                                        "TextOut(0,-400,\"three\",5) device (372, 519)",
+                                        "TextOut(800,-400,\"x\",1) device (705, 519)"}),
+              texts);
+    const DcState& state = records.at(2).state;
+    EXPECT_EQ(MM_TWIPS, state.mapMode);
+    EXPECT_EQ(-200, state.font.lfHeight);
+    EXPECT_EQ(0, state.font.lfWidth);
+    EXPECT_EQ(0, state.font.lfWeight);
+    EXPECT_EQ(DEFAULT_CHARSET, state.font.lfCharSet);
+    EXPECT_EQ(FIXED_PITCH, state.font.lfPitchAndFamily);
+    EXPECT_STREQ("ＭＳ 明朝", state.font.lfFaceName);
+    // The device context has its own font back when the document ends.
+    EXPECT_NE(-200, dc.GetState().font.lfHeight);
+
+    MPrintFilesetText flush(File("a\n"), "x_0_y_0_s_9");
+    Pages(flush);
+    const DcRecord& text = dc.GetRecords().at(2);
+    EXPECT_EQ("TextOut(0,0,\"a\",1)", text.Call());
+    EXPECT_EQ(0, text.device[0].x);
+    EXPECT_EQ(0, text.device[0].y);
+    EXPECT_EQ(-180, text.state.font.lfHeight);
+}
+
 TEST_F(TextFilesetTest, FormFeedsAndTrailingBlanks)
 {
     struct Case {
@@ -88,7 +125,7 @@ TEST_F(TextFilesetTest, FortranCarriageControl)
     } cases[] = {
         {"1title\n one\n0two\n+three\n1next\n four  \n", {"", "title|one|two|three", "next|four"}},
         {" a\n\fb\n", {"a", "b"}},
-        {"\n x\n", {"|x"}},
+        {"\n x\n", {"x"}},
     };
     for (const Case& c : cases) {
         MPrintFilesetFortranText fileset(File(c.file), "");

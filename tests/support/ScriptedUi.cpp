@@ -35,7 +35,10 @@ void ScriptedUi::AnswerFolder(std::optional<CString> path) { m_folderAnswers.pus
 
 void ScriptedUi::AnswerFileDialog(std::optional<CString> path) { m_fileAnswers.push_back(std::move(path)); }
 
-void ScriptedUi::AnswerPrintDialog(std::optional<CString> printer) { m_printAnswers.push_back(std::move(printer)); }
+void ScriptedUi::AnswerPrintDialog(std::optional<CString> printer, WORD copies)
+{
+    m_printAnswers.emplace_back(std::move(printer), copies);
+}
 
 void ScriptedUi::AnswerShellExecute(int result) { m_shellAnswers.push_back(result); }
 
@@ -88,10 +91,11 @@ INT_PTR ScriptedUi::RunFileDialog(CFileDialog& dialog)
 INT_PTR ScriptedUi::RunPrintDialog(CPrintDialog& dialog)
 {
     printRequests.push_back(dialog.IsPrintSetupOnly());
-    std::optional<CString> answer = Next(m_printAnswers, "print dialog", CString());
-    if (!answer)
+    auto answer = Next(m_printAnswers, "print dialog", CString());
+    if (!answer.first)
         return IDCANCEL;
-    dialog.SetDeviceName(*answer);
+    dialog.SetDeviceName(*answer.first);
+    dialog.m_pd.nCopies = answer.second;
     return IDOK;
 }
 

@@ -33,7 +33,8 @@ public:
     // confirms it, or (nullopt) cancels.
     void AnswerFolder(std::optional<CString> path);
     void AnswerFileDialog(std::optional<CString> path);
-    void AnswerPrintDialog(std::optional<CString> printer);
+    // The next print dialog: the user chooses the printer and the copies, or (nullopt) cancels.
+    void AnswerPrintDialog(std::optional<CString> printer, WORD copies = 1);
     void AnswerShellExecute(int result);
     void AnswerPopupMenu(UINT command);
 
@@ -94,7 +95,7 @@ private:
     std::deque<std::function<void(CDialog&)>> m_modalScripts;
     std::deque<std::optional<CString>> m_folderAnswers;
     std::deque<std::optional<CString>> m_fileAnswers;
-    std::deque<std::optional<CString>> m_printAnswers;
+    std::deque<std::pair<std::optional<CString>, WORD>> m_printAnswers;
     std::deque<int> m_shellAnswers;
     std::deque<UINT> m_popupAnswers;
 };
