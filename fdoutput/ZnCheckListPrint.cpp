@@ -79,6 +79,8 @@ void ZnCheckListPrint::Print(const CString& title, const std::vector<CString>& e
     CPrintDialog dialog(FALSE);
     if (dialog.DoModal() != IDOK)
         return;
+    // The printer chosen in the dialog, not the application's default one.
+    std::unique_ptr<CDC> dc = CreatePrinterDC(dialog);
     CString dataPath;
     FILE* data = CreateTempFile(dataPath);
     if (!data) {
@@ -99,20 +101,22 @@ void ZnCheckListPrint::Print(const CString& title, const std::vector<CString>& e
     fclose(layout);
     CString command;
     command.Format("-c\"%s\" \"%s\" /s", static_cast<LPCTSTR>(dataPath), static_cast<LPCTSTR>(layoutPath));
-    PrintCommand(command, dialog.GetDeviceName());
+    PrintCommand(command, dc.get());
     DeleteFile(layoutPath);
     DeleteFile(dataPath);
 }
 
 FILE* ZnCheckListPrint::CreateTempFile(CString& path) { return CreateTempTextFile(path); }
 
-void ZnCheckListPrint::PrintCommand(const CString& command, const CString& printer)
+std::unique_ptr<CDC> ZnCheckListPrint::CreatePrinterDC(CPrintDialog& dialog)
 {
-    std::unique_ptr<CDC> dc = CreatePrinterDC(printer);
+    return std::unique_ptr<CDC>(dialog.CreatePrinterDC());
+}
+
+void ZnCheckListPrint::PrintCommand(const CString& command, CDC* dc)
+{
     MPrintFilesetFactory factory;
-    MDirectPrint print(&factory, dc.get());
+    MDirectPrint print(&factory, dc);
     print.ParseCommand(command);
     print.PrintAll();
 }
-
-std::unique_ptr<CDC> ZnCheckListPrint::CreatePrinterDC(const CString& printer) { return nullptr; }

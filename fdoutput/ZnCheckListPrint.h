@@ -10,6 +10,7 @@
 #include <vector>
 
 class CDC;
+class CPrintDialog;
 
 class ZnCheckListPrint {
 public:
@@ -38,9 +39,10 @@ protected:
     // A new temporary file open for writing in text mode, its Windows path in path; null when it
     // cannot be made.
     virtual FILE* CreateTempFile(CString& path);
+    // The device context of the printer chosen in the dialog, with its paper and the copies
+    // chosen; null when it cannot be made.
+    virtual std::unique_ptr<CDC> CreatePrinterDC(CPrintDialog& dialog);
     // Prints the CELL layout file with its data file through the print library's command
-    // (MDirectPrint) on the device context of the printer, a name the print dialog gave.
-    virtual void PrintCommand(const CString& command, const CString& printer);
-    // The device context of the printer; null when it has none, and then nothing is printed.
-    virtual std::unique_ptr<CDC> CreatePrinterDC(const CString& printer);
+    // (MDirectPrint) on the device context; without one nothing is printed.
+    virtual void PrintCommand(const CString& command, CDC* dc);
 };

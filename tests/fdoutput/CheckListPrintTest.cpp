@@ -3,6 +3,7 @@
 #include "fdoutput/ZnCheckListPrint.h"
 #include "platform/files/WinStdio.h"
 #include "platform/wnd/CDC.h"
+#include "platform/wnd/CPrintDialog.h"
 
 using testsupport::DataPath;
 using testsupport::ReadFileBytes;
@@ -42,7 +43,8 @@ class RecordingPrint : public ZnCheckListPrint {
 public:
     int failFrom = 0; // 0: none fails
     int made = 0;
-    std::vector<CString> commands, printers;
+    std::vector<CString> commands;
+    std::vector<bool> withDC;
     std::string data, layout;
     CString dataPath, layoutPath;
 
@@ -56,10 +58,11 @@ protected:
         (made == 1 ? dataPath : layoutPath) = path;
         return file;
     }
-    void PrintCommand(const CString& command, const CString& printer) override
+    std::unique_ptr<CDC> CreatePrinterDC(CPrintDialog& dialog) override { return std::make_unique<CDC>(); }
+    void PrintCommand(const CString& command, CDC* dc) override
     {
         commands.push_back(command);
-        printers.push_back(printer);
+        withDC.push_back(dc != nullptr);
         data = ReadFileBytes(WinPathToLinux(dataPath));
         layout = ReadFileBytes(WinPathToLinux(layoutPath));
     }
@@ -69,14 +72,16 @@ protected:
 class RecordingDC : public CDC {
 public:
     explicit RecordingDC(std::vector<std::string>& events) : events(events) {}
-    int StartDoc(LPDOCINFO info) override
+
+protected:
+    int OnStartDoc(const DOCINFO& info) override
     {
-        events.push_back(std::string("StartDoc ") + info->lpszDocName);
+        events.push_back(std::string("StartDoc ") + info.lpszDocName);
         return 1;
     }
-    int EndDoc() override { return Note("EndDoc"); }
-    int StartPage() override { return Note("StartPage"); }
-    int EndPage() override { return Note("EndPage"); }
+    int OnEndDoc() override { return Note("EndDoc"); }
+    int OnStartPage() override { return Note("StartPage"); }
+    int OnEndPage() override { return Note("EndPage"); }
 
 private:
     int Note(const char* event)
@@ -93,9 +98,9 @@ public:
     std::vector<std::string> events;
 
 protected:
-    std::unique_ptr<CDC> CreatePrinterDC(const CString& printer) override
+    std::unique_ptr<CDC> CreatePrinterDC(CPrintDialog& dialog) override
     {
-        printers.push_back(printer);
+        printers.push_back(dialog.GetDeviceName());
         return std::make_unique<RecordingDC>(events);
     }
 };
@@ -153,7 +158,7 @@ TEST_F(CheckListPrint, PrintsOnTheChosenPrinterAndRemovesBothFiles)
     ASSERT_EQ(1u, m_ui.printRequests.size());
     EXPECT_FALSE(m_ui.printRequests[0]); // a print dialog, not print setup
     ASSERT_EQ(1u, print.commands.size());
-    EXPECT_EQ(CString("事務所のプリンタ"), print.printers[0]);
+    EXPECT_EQ(std::vector<bool>{true}, print.withDC);
     // -c"data" "layout" /s, both in the temporary folder, in the program's path form.
     CString folder(LinuxPathToWin(m_temp.Path()));
     EXPECT_EQ(folder, print.dataPath.Left(folder.GetLength()));
