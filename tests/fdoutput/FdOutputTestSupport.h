@@ -1,5 +1,5 @@
 // What the floppy-output dialog tests share: a shell with the application's document-kind names,
-// a temporary folder standing for the temporary folder of the system, and text helpers.
+// the UTF-8 form of a text, and the entries of a folder.
 #pragma once
 
 #include "tests/support/ScriptedUi.h"
@@ -26,7 +26,6 @@ public:
     }
 };
 
-inline CString Cp932(const char* utf8) { return CString(cp932::FromUtf8(utf8)); }
 inline std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 // The names in a Linux folder, without "." and "..".
