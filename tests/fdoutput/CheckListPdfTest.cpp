@@ -1,5 +1,6 @@
-// The printed check-result list on the printers' file destination: the PDF that the user names,
-// read back with poppler's pdftotext.
+// The printed check-result list on the printers' file destination, chosen in the print dialog
+// while a queue of the test's own scheduler is the default printer: the PDF that the user names,
+// read back with poppler's pdftotext, and nothing on the default queue.
 #include "tests/fdoutput/FdOutputTestSupport.h"
 #include "tests/gdi/PrivateCups.h"
 #include "tests/support/CommandOutput.h"
@@ -14,7 +15,10 @@ namespace {
 
 class CheckListPdf : public ::testing::Test {
 protected:
-    CheckListPdf() : m_previous(InstallPrinterBackend(&m_printers)) { testsupport::PrivateCups::UseNoServer(); }
+    CheckListPdf() : m_cups(testsupport::PrivateCups::Start()), m_previous(InstallPrinterBackend(&m_printers))
+    {
+        m_defaultJobs = m_cups.Jobs("zn-first").size();
+    }
     ~CheckListPdf() override { InstallPrinterBackend(m_previous); }
 
     // Prints the findings into a PDF file chosen for the file destination; its text, page by page
@@ -33,6 +37,8 @@ protected:
         return pages;
     }
 
+    testsupport::PrivateCups& m_cups;
+    size_t m_defaultJobs = 0;
     TempFolder m_folder, m_temp;
     ScopedEnv m_tmpdir{"TMPDIR", m_temp.Path()};
     CupsPrinters m_printers;
@@ -74,6 +80,8 @@ TEST_F(CheckListPdf, TheTitleAndEveryFindingOnOnePageFor56AndTwoFor57)
     EXPECT_TRUE(Holds(pages[1], u8"確認申請書_建築物_エラーリスト"));
     EXPECT_TRUE(Holds(pages[1], Finding(57)));
     EXPECT_EQ(2u, m_ui.fileRequests.size());
+    EXPECT_EQ(CString("zn-first"), m_printers.DefaultPrinter());
+    EXPECT_EQ(m_defaultJobs, m_cups.Jobs("zn-first").size());
     EXPECT_TRUE(fdtest::FolderEntries(m_temp.Path()).empty());
 }
 

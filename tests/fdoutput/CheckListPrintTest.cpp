@@ -68,43 +68,6 @@ protected:
     }
 };
 
-// A printer whose device context records the document and its pages.
-class RecordingDC : public CDC {
-public:
-    explicit RecordingDC(std::vector<std::string>& events) : events(events) {}
-
-protected:
-    int OnStartDoc(const DOCINFO& info) override
-    {
-        events.push_back(std::string("StartDoc ") + info.lpszDocName);
-        return 1;
-    }
-    int OnEndDoc() override { return Note("EndDoc"); }
-    int OnStartPage() override { return Note("StartPage"); }
-    int OnEndPage() override { return Note("EndPage"); }
-
-private:
-    int Note(const char* event)
-    {
-        events.push_back(event);
-        return 1;
-    }
-    std::vector<std::string>& events;
-};
-
-class PrinterPrint : public ZnCheckListPrint {
-public:
-    std::vector<CString> printers;
-    std::vector<std::string> events;
-
-protected:
-    std::unique_ptr<CDC> CreatePrinterDC(CPrintDialog& dialog) override
-    {
-        printers.push_back(dialog.GetDeviceName());
-        return std::make_unique<RecordingDC>(events);
-    }
-};
-
 class CheckListPrint : public ::testing::Test {
 protected:
     TempFolder m_temp;
@@ -226,26 +189,4 @@ TEST_F(CheckListPrint, ATemporaryFolderThatIsMissingOrAFileCannotBeWritten)
         EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), m_ui.messageBoxes[0].type & MB_ICONMASK);
     }
     EXPECT_EQ(std::vector<std::string>{"file"}, fdtest::FolderEntries(m_temp.Path()));
-}
-
-TEST_F(CheckListPrint, ThePrintLibraryPrintsTheLayoutOnOnePageFor56AndTwoFor57)
-{
-    for (int count : {56, 57}) {
-        SCOPED_TRACE(count);
-        PrinterPrint print;
-        m_ui.AnswerPrintDialog(CString("PDF"));
-        print.Print("確認申請書_建築物_エラーリスト", NumberedFindings(count));
-        EXPECT_EQ(std::vector<CString>{"PDF"}, print.printers);
-        ASSERT_EQ(count == 56 ? 4u : 6u, print.events.size());
-        // The document is the layout file in the temporary folder.
-        std::string document = "StartDoc " + LinuxPathToWin(m_temp.Path()) + "\\";
-        EXPECT_EQ(document, print.events[0].substr(0, document.size()));
-        std::vector<std::string> pages(print.events.begin() + 1, print.events.end());
-        std::vector<std::string> expected = {"StartPage", "EndPage"};
-        if (count == 57)
-            expected.insert(expected.end(), {"StartPage", "EndPage"});
-        expected.push_back("EndDoc");
-        EXPECT_EQ(expected, pages);
-        EXPECT_TRUE(fdtest::FolderEntries(m_temp.Path()).empty());
-    }
 }
