@@ -14,8 +14,12 @@ BOOL CheckMedium(const CString& folder, const MediumCheckTexts& texts, const Ent
 {
     for (;;) {
         DWORD error = search(folder + "\\*.*");
-        if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND)
+        if (error == ERROR_SUCCESS || (error == ERROR_FILE_NOT_FOUND && !texts.empty))
             return TRUE;
+        if (error == ERROR_FILE_NOT_FOUND) {
+            AfxMessageBox(texts.empty, MB_OK | MB_ICONSTOP);
+            return FALSE;
+        }
         if (error == ERROR_UNRECOGNIZED_MEDIA) {
             AfxMessageBox(texts.unformatted, MB_ICONSTOP);
             return FALSE;
@@ -24,7 +28,8 @@ BOOL CheckMedium(const CString& folder, const MediumCheckTexts& texts, const Ent
             AfxMessageBox(texts.cannotOutput, MB_OK | MB_ICONSTOP);
             return FALSE;
         }
-        if (AfxMessageBox(texts.cannotOutput, MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY)
+        LPCTSTR notReady = texts.notReady ? texts.notReady : texts.cannotOutput;
+        if (AfxMessageBox(notReady, MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY)
             return FALSE;
     }
 }

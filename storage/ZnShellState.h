@@ -35,6 +35,9 @@ public:
     virtual CString GetObjFolder() const = 0;
     virtual CString GetDstFolder() const = 0;
     virtual CString GetOutputFolder() const = 0;
+    // Sets the output drive or folder that the application keeps (and writes back to the settings
+    // when the main frame closes).
+    virtual void SetOutputFolder(LPCTSTR folder) = 0;
 
     // The current property (its name is also its folder's name) and document.
     virtual CString GetBukkenName() const = 0;
@@ -55,12 +58,10 @@ public:
     // The region number chosen in the new-property dialog, 0 until that dialog has run.
     virtual int GetChiikiBangou() const = 0;
 
-    // What the floppy import changes: the output folder that its folder picker chose; the main
-    // frame's document mode (32786 applications, 32787 notifications) of the floppy read; and
-    // the property it made, which becomes the current one as a new property does: the
-    // property-data folder that holds its register and folder, its name and the main frame's
-    // property index.
-    virtual void SetOutputFolder(LPCTSTR folder) = 0;
+    // What the floppy import changes besides the output folder: the main frame's document mode
+    // (32786 applications, 32787 notifications) of the floppy read; and the property it made,
+    // which becomes the current one as a new property does: the property-data folder that holds
+    // its register and folder, its name and the main frame's property index.
     virtual void SetDocMode(int mode) = 0;
     virtual void SetCurrentProperty(LPCTSTR objFolder, LPCTSTR name, int bukkenIndex) = 0;
 

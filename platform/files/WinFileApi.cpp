@@ -3,6 +3,7 @@
 #include "platform/core/WinError.h"
 #include "platform/files/PosixIo.h"
 #include "platform/files/WinPath.h"
+#include "platform/files/WinStdio.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -89,8 +90,15 @@ bool WriteTemporaryCopy(int source, const std::string& folder, mode_t mode, std:
     return false;
 }
 
-// Whether two Linux paths name one folder.
-bool IsSameFolder(const std::string& a, const std::string& b)
+// The temporary folder: $TMPDIR, else /tmp.
+std::string TempFolderBase()
+{
+    const char* base = std::getenv("TMPDIR");
+    return base && *base ? base : "/tmp";
+}
+
+// Whether two Linux paths name one file or folder.
+bool IsSameEntry(const std::string& a, const std::string& b)
 {
     struct stat first, second;
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
@@ -136,17 +144,40 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
 
 BOOL CreateTempFolder(CString& folder)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/zn-XXXXXX";
+    std::string pattern = TempFolderBase() + "/zn-XXXXXX";
     if (!Succeeded(::mkdtemp(&pattern[0]) != nullptr))
         return FALSE;
     // A folder whose Linux name a Windows path cannot hold (a name CP932 lacks) is no use.
     CString windowsPath(LinuxPathToWin(pattern) + "\\");
-    if (!IsSameFolder(WinPathToLinux(windowsPath), pattern)) {
+    if (!IsSameEntry(WinPathToLinux(windowsPath), pattern)) {
         ::rmdir(pattern.c_str());
         SetLastError(ERROR_INVALID_NAME);
         return FALSE;
     }
     folder = windowsPath;
     return TRUE;
+}
+
+FILE* CreateTempTextFile(CString& path)
+{
+    std::string pattern = TempFolderBase() + "/zn-XXXXXX";
+    int fd = ::mkstemp(&pattern[0]);
+    if (!Succeeded(fd >= 0))
+        return nullptr;
+    CString windowsPath(LinuxPathToWin(pattern));
+    if (!IsSameEntry(WinPathToLinux(windowsPath), pattern)) {
+        ::close(fd);
+        ::unlink(pattern.c_str());
+        Failed(ERROR_INVALID_NAME);
+        return nullptr;
+    }
+    FILE* stream = WinFdopen(fd, "w");
+    if (!stream) {
+        DWORD error = Win32ErrorFromErrno(errno);
+        ::unlink(pattern.c_str());
+        Failed(error);
+        return nullptr;
+    }
+    path = windowsPath;
+    return stream;
 }

@@ -5,6 +5,8 @@
 #include "platform/core/CString.h"
 #include "platform/core/WinTypes.h"
 
+#include <cstdio>
+
 // Creates one folder; its parent must exist. The security argument is not used.
 BOOL CreateDirectory(LPCTSTR path, void* securityAttributes);
 // Removes a folder; only an empty one can be removed (ERROR_DIR_NOT_EMPTY otherwise).
@@ -28,3 +30,11 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists);
 // caller removes the folder. FALSE with the Win32 error code when it cannot be made, or when
 // its path has a name that CP932 cannot hold (ERROR_INVALID_NAME; nothing is left behind).
 BOOL CreateTempFolder(CString& folder);
+
+// Makes a new empty file, which only this user can read, with a unique name in the temporary
+// folder ($TMPDIR, else /tmp), and opens it for writing in text mode (WinFdopen "w"): the name and
+// the open are one step, where GetTempPath with tmpnam and an open of the name were two. Its
+// Windows path in path. Null with the Win32 error code when it cannot be made (a missing folder,
+// a file in its place), or when its path has a name that CP932 cannot hold (ERROR_INVALID_NAME);
+// nothing is left behind then. The caller closes the stream and removes the file.
+FILE* CreateTempTextFile(CString& path);

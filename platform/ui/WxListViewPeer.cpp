@@ -109,6 +109,8 @@ void WxListViewPeer::MirrorSelection(const CListCtrl& list)
 void WxListViewPeer::OnSelected(wxListEvent& event)
 {
     int row = static_cast<int>(event.GetIndex());
+    if (IsMultipleSelection())
+        return TakeSelectionAfterClick(row);
     FromPerson([row](CWnd& wnd) { Click(wnd, row); });
 }
 
@@ -116,6 +118,8 @@ void WxListViewPeer::OnDeselected(wxListEvent& event)
 {
     if (Mirroring())
         return;
+    if (IsMultipleSelection())
+        return TakeSelectionAfterClick(static_cast<int>(event.GetIndex()));
     // Selecting another row first clears this one: only a selection still empty once wx has
     // finished with the click is a click on the empty part.
     // The peer lives as long as the object's window does.
@@ -123,5 +127,32 @@ void WxListViewPeer::OnDeselected(wxListEvent& event)
     List()->CallAfter([this, self] {
         if (CWnd::FromHandle(self) && List()->GetSelectedItemCount() == 0)
             FromPerson([](CWnd& wnd) { Click(wnd, -1); });
+    });
+}
+
+bool WxListViewPeer::IsMultipleSelection() const { return !List()->HasFlag(wxLC_SINGLE_SEL); }
+
+void WxListViewPeer::TakeSelectionAfterClick(int row)
+{
+    if (Mirroring())
+        return;
+    // One click may raise several events: the selection is taken once wx has finished with it,
+    // and only when it differs from the object's.
+    HWND self = Handle();
+    List()->CallAfter([this, self, row] {
+        if (!CWnd::FromHandle(self))
+            return;
+        std::vector<int> rows;
+        for (long i = List()->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); i != -1;
+             i = List()->GetNextItem(i, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+            rows.push_back(static_cast<int>(i));
+        FromPerson([rows, row](CWnd& wnd) {
+            CListCtrl& list = static_cast<CListCtrl&>(wnd);
+            std::vector<int> held;
+            for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED))
+                held.push_back(i);
+            if (held != rows)
+                UserInput::SelectListItems(list, rows, row);
+        });
     });
 }

@@ -14,6 +14,14 @@
 #include <vector>
 
 namespace {
+// Tells the list view's parent of a click on it (NM_CLICK).
+BOOL NotifyListClick(CListCtrl& list)
+{
+    NMHDR header{list.m_hWnd, static_cast<UINT_PTR>(list.GetDlgCtrlID()), NM_CLICK};
+    list.GetParent()->SendMessage(WM_NOTIFY, list.GetDlgCtrlID(), reinterpret_cast<LPARAM>(&header));
+    return TRUE;
+}
+
 // Dispatches what the action posted and passes its result on.
 BOOL Done(BOOL result)
 {
@@ -182,9 +190,22 @@ BOOL UserInput::ClickListItem(CListCtrl& list, int nItem)
         list.SetItemState(-1, 0, LVIS_SELECTED);
         list.SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-    NMHDR header{list.m_hWnd, static_cast<UINT_PTR>(list.GetDlgCtrlID()), NM_CLICK};
-    list.GetParent()->SendMessage(WM_NOTIFY, list.GetDlgCtrlID(), reinterpret_cast<LPARAM>(&header));
-    return Done(TRUE);
+    return Done(NotifyListClick(list));
+}
+
+BOOL UserInput::SelectListItems(CListCtrl& list, const std::vector<int>& rows, int nClicked)
+{
+    if (!CanReach(list) || (list.GetStyle() & LVS_SINGLESEL) || nClicked < 0 || nClicked >= list.GetItemCount())
+        return FALSE;
+    for (int row : rows)
+        if (row < 0 || row >= list.GetItemCount())
+            return FALSE;
+    list.SetFocus();
+    list.SetItemState(-1, 0, LVIS_SELECTED);
+    for (int row : rows)
+        list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(nClicked, LVIS_FOCUSED, LVIS_FOCUSED);
+    return Done(NotifyListClick(list));
 }
 
 BOOL UserInput::SelectListBoxItem(CListBox& list, int nIndex)

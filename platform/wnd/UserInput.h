@@ -7,6 +7,8 @@
 
 #include "platform/wnd/WinUser.h"
 
+#include <vector>
+
 class CComboBox;
 class CDialog;
 class CListBox;
@@ -35,6 +37,10 @@ public:
     static BOOL SelectComboItem(CComboBox& combo, int nIndex);
     // Clicks a row (or, with -1, the empty part) of a list view: selection, focus, NM_CLICK.
     static BOOL ClickListItem(CListCtrl& list, int nItem);
+    // A click with Ctrl or Shift on row nClicked of a list view that lets several rows be
+    // selected (no LVS_SINGLESEL), after which exactly these rows are selected: selection, focus
+    // on the clicked row, NM_CLICK.
+    static BOOL SelectListItems(CListCtrl& list, const std::vector<int>& rows, int nClicked);
     // Clicks an item of a list box (LBN_SELCHANGE for LBS_NOTIFY).
     static BOOL SelectListBoxItem(CListBox& list, int nIndex);
     static BOOL Focus(CWnd& wnd);

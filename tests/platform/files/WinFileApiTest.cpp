@@ -41,6 +41,44 @@ TEST(WinFileApi, MakesTemporaryFoldersOfTheirOwnBelowTmpdir)
     EXPECT_TRUE(RemoveDirectory(second));
 }
 
+TEST(WinFileApi, CreateTempTextFileMakesAUniqueFileOpenInTextModeOrNothing)
+{
+    testsupport::TempFolder temp;
+    std::string base = temp.Path(u8"表");
+    testsupport::ScopedEnv tmpdir("TMPDIR", base);
+    CString path = "unchanged";
+    EXPECT_EQ(nullptr, CreateTempTextFile(path));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
+    EXPECT_EQ(CString("unchanged"), path);
+
+    std::string unnamed = temp.Path(u8"𠮷");
+    mkdir(unnamed.c_str(), 0777);
+    tmpdir.Set(unnamed);
+    EXPECT_EQ(nullptr, CreateTempTextFile(path));
+    EXPECT_EQ(ERROR_INVALID_NAME, GetLastError());
+    EXPECT_EQ(0, rmdir(unnamed.c_str()));
+
+    mkdir(base.c_str(), 0777);
+    tmpdir.Set(base);
+    CString second;
+    FILE* file = CreateTempTextFile(path);
+    ASSERT_NE(nullptr, file);
+    FILE* other = CreateTempTextFile(second);
+    ASSERT_NE(nullptr, other);
+    EXPECT_NE(path, second);
+    fputs("一\n", file);
+    EXPECT_EQ(0, fclose(file));
+    EXPECT_EQ(0, fclose(other));
+    std::string linuxPath = WinPathToLinux(path);
+    EXPECT_EQ(base + "/", linuxPath.substr(0, base.size() + 1));
+    EXPECT_EQ("\x88\xEA\r\n", testsupport::ReadFileBytes(linuxPath));
+    struct stat st;
+    ASSERT_EQ(0, stat(linuxPath.c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 0777u);
+    EXPECT_TRUE(DeleteFile(path));
+    EXPECT_TRUE(DeleteFile(second));
+}
+
 TEST(WinFileApi, MoveFileNeverReplacesWhatIsThere)
 {
     testsupport::TempFolder temp;

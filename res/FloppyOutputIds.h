@@ -1,0 +1,38 @@
+// Ids of the dialogs that the floppy-output pages share and of the floppy-contents dialog
+// (IDD_FD_CONTENTS in MainFrameIds.h): their templates and their controls. Control ids are per
+// dialog; the same id stands for the same control wherever two dialogs share it.
+#pragma once
+
+// Templates.
+#define IDD_FDOUT_CONFIRM 6614
+#define IDD_CHECK_RESULT 6615
+#define IDD_FDOUT_PROGRESS 6622
+#define IDD_FDOUT_OPTION 6636
+#define IDD_CHECK_PROGRESS 6641
+
+// The check choice of the confirm (6614) and options (6636) dialogs: "チェックする" starts the group.
+#define IDC_RADIO_CHECK 14025
+#define IDC_RADIO_NO_CHECK 14027
+
+// The check-result dialog (6615).
+#define IDC_CHECK_LIST 14020
+#define IDC_BTN_PRINT 14039
+#define IDC_PRINT_TITLE 14042
+
+// The floppy-contents dialog (6616).
+#define IDC_FDC_EDIT_BUKKEN 14032
+#define IDC_FDC_COMBO 14033
+#define IDC_FDC_EDIT_SHOSHIKI 14034
+#define IDC_FDC_EDIT_YEAR 14036
+#define IDC_FDC_EDIT_MONTH 14037
+#define IDC_FDC_BTN_READ 14038
+#define IDC_FDC_EDIT_DAY 14040
+#define IDC_FDC_BTN_BROWSE 14055
+#define IDC_FDC_EDIT_DRIVE 14056
+
+// The output-options dialog (6636): the floppy count ("一枚" starts the group), the numbers.
+#define IDC_RADIO_ONE_FD 14029
+#define IDC_RADIO_MULTI_FD 14030
+#define IDC_BTN_SELECT_ALL 14043
+#define IDC_BTN_SELECT_NONE 14045
+#define IDC_NUMBER_LIST 14046

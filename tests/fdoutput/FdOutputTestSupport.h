@@ -1,0 +1,44 @@
+// What the floppy-output dialog tests share: a shell with the application's document-kind names,
+// the UTF-8 form of a text, and the entries of a folder.
+#pragma once
+
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestShellState.h"
+#include "tests/support/TestSupport.h"
+
+#include "platform/core/Cp932.h"
+#include "platform/files/WinPath.h"
+#include "shell/ZnDocKindNames.h"
+
+#include <dirent.h>
+#include <string>
+#include <vector>
+
+namespace fdtest {
+
+// A test shell that answers document-kind names with the application's table.
+class NamesShell : public testsupport::TestShellState {
+public:
+    CString DocKindName(int code, int mode, int variant) const override
+    {
+        return ZnDocKindNames::DocKindName(code, mode, variant);
+    }
+};
+
+inline std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+
+// The names in a Linux folder, without "." and "..".
+inline std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (dirent* entry = readdir(dir))
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                names.push_back(entry->d_name);
+        closedir(dir);
+    }
+    return names;
+}
+
+} // namespace fdtest
