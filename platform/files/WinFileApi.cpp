@@ -89,8 +89,8 @@ bool WriteTemporaryCopy(int source, const std::string& folder, mode_t mode, std:
     return false;
 }
 
-// Whether two Linux paths name one folder.
-bool IsSameFolder(const std::string& a, const std::string& b)
+// Whether two Linux paths name one file or folder.
+bool IsSameLinuxFile(const std::string& a, const std::string& b)
 {
     struct stat first, second;
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
@@ -98,6 +98,11 @@ bool IsSameFolder(const std::string& a, const std::string& b)
 }
 
 } // namespace
+
+BOOL IsSameFile(LPCTSTR firstPath, LPCTSTR secondPath)
+{
+    return IsSameLinuxFile(WinPathToLinux(firstPath), WinPathToLinux(secondPath)) ? TRUE : FALSE;
+}
 
 BOOL CreateDirectory(LPCTSTR path, void*) { return Succeeded(::mkdir(WinPathToLinux(path).c_str(), 0777) == 0); }
 
@@ -142,7 +147,7 @@ BOOL CreateTempFolder(CString& folder)
         return FALSE;
     // A folder whose Linux name a Windows path cannot hold (a name CP932 lacks) is no use.
     CString windowsPath(LinuxPathToWin(pattern) + "\\");
-    if (!IsSameFolder(WinPathToLinux(windowsPath), pattern)) {
+    if (!IsSameLinuxFile(WinPathToLinux(windowsPath), pattern)) {
         ::rmdir(pattern.c_str());
         SetLastError(ERROR_INVALID_NAME);
         return FALSE;
