@@ -1,11 +1,13 @@
-// The form view of the reference-data editor of 建築主 (building owners). The editor that it hosts
-// comes with the common-data editors.
+// The form view of the reference-data editor of 建築主 (building owners).
 #pragma once
 
-#include "shell/CFormViewBk.h"
+#include "editors/ZnDlgAppCMKenchikunushi.h"
+#include "editors/ZnFvAppCMView.h"
 
-class ZnFvAppCACM02 : public CFormViewBk {
+class ZnFvAppCACM02 : public ZnFvAppCMView {
     DECLARE_DYNCREATE(ZnFvAppCACM02)
 protected:
     ZnFvAppCACM02();
+
+    ZnDlgAppCMKenchikunushi m_editor;
 };

@@ -1,11 +1,13 @@
-// The form view of the reference-data editor of 屋根 (roofs). The editor that it hosts
-// comes with the common-data editors.
+// The form view of the reference-data editor of 屋根 (roofs).
 #pragma once
 
-#include "shell/CFormViewBk.h"
+#include "editors/ZnDlgAppCMYane.h"
+#include "editors/ZnFvAppCMView.h"
 
-class ZnFvAppCACM07 : public CFormViewBk {
+class ZnFvAppCACM07 : public ZnFvAppCMView {
     DECLARE_DYNCREATE(ZnFvAppCACM07)
 protected:
     ZnFvAppCACM07();
+
+    ZnDlgAppCMYane m_editor;
 };

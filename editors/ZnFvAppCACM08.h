@@ -1,11 +1,13 @@
-// The form view of the reference-data editor of 外壁・軒裏 (exterior walls and eaves). The editor that it hosts
-// comes with the common-data editors.
+// The form view of the reference-data editor of 外壁・軒裏 (exterior walls and eaves).
 #pragma once
 
-#include "shell/CFormViewBk.h"
+#include "editors/ZnDlgAppCMGaiheki.h"
+#include "editors/ZnFvAppCMView.h"
 
-class ZnFvAppCACM08 : public CFormViewBk {
+class ZnFvAppCACM08 : public ZnFvAppCMView {
     DECLARE_DYNCREATE(ZnFvAppCACM08)
 protected:
     ZnFvAppCACM08();
+
+    ZnDlgAppCMGaiheki m_editor;
 };

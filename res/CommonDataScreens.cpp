@@ -1,6 +1,7 @@
-// The reference-data editors' view templates (empty: each view hosts its editor). The editors' own
-// controls come with the editors.
+// The reference-data editors' view templates (empty: each view hosts its editor) and the editors'
+// templates.
 #include "platform/wnd/Resources.h"
+#include "res/CommonDataIds.h"
 #include "res/FormViewIds.h"
 
 #include <iterator>
@@ -13,7 +14,121 @@ constexpr DialogResource View(UINT id, short cx, short cy)
     return {id, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, cx, cy, nullptr, 0};
 }
 
+constexpr DWORD kEditor = WS_CHILD;
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kLabel = SS_LEFT | WS_VISIBLE;
+constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kMultiLine = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kPrefecture = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kList = LVS_REPORT | LVS_SINGLESEL | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kListShown = kList | LVS_SHOWSELALWAYS;
+
+// The six mode buttons of every editor on the row at y: four from x on the left, two from right on.
+#define CD_MODE_BUTTONS(x, right, y)                                                                                   \
+    {IDC_CD_NEW, ControlKind::Button, u8"新規", kButton, 0, (x), (y), 30, 15},                                         \
+        {IDC_CD_EDIT, ControlKind::Button, u8"編集", kButton, 0, (x) + 35, (y), 30, 15},                               \
+        {IDC_CD_REGISTER, ControlKind::Button, u8"登録", kButton, 0, (x) + 70, (y), 30, 15},                           \
+        {IDC_CD_CANCEL, ControlKind::Button, u8"ｷｬﾝｾﾙ", kButton, 0, (x) + 105, (y), 30, 15},                           \
+        {IDC_CD_COPY, ControlKind::Button, u8"複写", kButton, 0, (right), (y), 30, 15},                                \
+    {                                                                                                                  \
+        IDC_CD_DELETE, ControlKind::Button, u8"削除", kButton, 0, (right) + 35, (y), 30, 15                            \
+    }
+
+const ControlResource shinseisha[] = {
+    CD_MODE_BUTTONS(10, 225, 5),
+    {IDC_CD_FURIGANA, ControlKind::Edit, nullptr, kMultiLine, 0, 58, 35, 232, 33},
+    {IDC_CD_SHIMEI, ControlKind::Edit, nullptr, kMultiLine | ES_WANTRETURN, 0, 58, 71, 232, 24},
+    {IDC_CD_COPY_TO_DIR, ControlKind::Button, u8"他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ", kButton, 0, 225, 105, 65, 15},
+    {IDC_CD_LIST, ControlKind::ListView, nullptr, kListShown, 0, 10, 125, 280, 85},
+    {IDC_STATIC, ControlKind::Static, u8"ﾌﾘｶﾞﾅ", kLabel, 0, 10, 41, 45, 10},
+    {IDC_STATIC, ControlKind::Static, u8"（120 文字）", kLabel, 0, 10, 53, 45, 10},
+    {IDC_STATIC, ControlKind::Static, u8"氏名", kLabel, 0, 10, 71, 45, 10},
+    {IDC_STATIC, ControlKind::Static, u8"（60 文字）", kLabel, 0, 10, 83, 45, 10},
+};
+
+const ControlResource kenchikunushi[] = {
+    CD_MODE_BUTTONS(10, 225, 5),
+    {IDC_CD_FURIGANA, ControlKind::Edit, nullptr, kMultiLine, 0, 55, 35, 235, 33},
+    {IDC_CD_SHIMEI, ControlKind::Edit, nullptr, kMultiLine, 0, 55, 70, 235, 21},
+    {IDC_CD_YUUBIN1, ControlKind::Edit, nullptr, kEdit, 0, 55, 95, 20, 12},
+    {IDC_CD_YUUBIN2, ControlKind::Edit, nullptr, kEdit, 0, 86, 95, 24, 12},
+    {IDC_CD_TODOUFUKEN, ControlKind::ComboBox, nullptr, kPrefecture, 0, 55, 110, 55, 81},
+    {IDC_CD_JUUSHO, ControlKind::Edit, nullptr, kMultiLine, 0, 55, 125, 235, 20},
+    {IDC_CD_DENWA1, ControlKind::Edit, nullptr, kEdit, 0, 55, 150, 32, 12},
+    {IDC_CD_DENWA2, ControlKind::Edit, nullptr, kEdit, 0, 98, 150, 24, 12},
+    {IDC_CD_DENWA3, ControlKind::Edit, nullptr, kEdit, 0, 133, 150, 24, 12},
+    {IDC_CD_COPY_TO_DIR, ControlKind::Button, u8"他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ", kButton, 0, 225, 155, 65, 15},
+    {IDC_CD_LIST, ControlKind::ListView, nullptr, kList, 0, 10, 175, 280, 85},
+    {IDC_STATIC, ControlKind::Static, u8"ﾌﾘｶﾞﾅ", kLabel, 0, 10, 41, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"（120 文字）", kLabel, 0, 10, 53, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"氏名・官庁名", kLabel, 0, 10, 71, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"（60 文字）", kLabel, 0, 10, 83, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"郵便番号", kLabel, 0, 10, 95, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"-", kLabel, 0, 77, 95, 8, 10},
+    {IDC_STATIC, ControlKind::Static, u8"住所", kLabel, 0, 10, 110, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"（40 文字）", kLabel, 0, 10, 135, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"電話番号", kLabel, 0, 10, 150, 44, 10},
+    {IDC_STATIC, ControlKind::Static, u8"-", kLabel, 0, 89, 150, 8, 10},
+    {IDC_STATIC, ControlKind::Static, u8"-", kLabel, 0, 123, 150, 8, 10},
+};
+
+const ControlResource chimeiChiban[] = {
+    CD_MODE_BUTTONS(10, 225, 5),
+    {IDC_CD_YUUBIN1, ControlKind::Edit, nullptr, kEdit, 0, 45, 35, 20, 12},
+    {IDC_CD_YUUBIN2, ControlKind::Edit, nullptr, kEdit, 0, 75, 35, 24, 12},
+    {IDC_CD_TODOUFUKEN, ControlKind::ComboBox, nullptr, kPrefecture, 0, 45, 50, 55, 81},
+    {IDC_CD_JUUSHO, ControlKind::Edit, nullptr, kMultiLine, 0, 45, 65, 245, 20},
+    {IDC_CD_COPY_TO_DIR, ControlKind::Button, u8"他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ", kButton, 0, 225, 95, 65, 15},
+    {IDC_CD_LIST, ControlKind::ListView, nullptr, kListShown, 0, 10, 115, 280, 85},
+    {IDC_STATIC, ControlKind::Static, u8"郵便番号", kLabel, 0, 10, 35, 34, 10},
+    {IDC_STATIC, ControlKind::Static, u8"-", kLabel, 0, 66, 35, 8, 10},
+    {IDC_STATIC, ControlKind::Static, u8"住所", kLabel, 0, 10, 50, 34, 10},
+    {IDC_STATIC, ControlKind::Static, u8"（40 文字）", kLabel, 0, 10, 75, 34, 10},
+};
+
+constexpr DWORD kPhraseList = kListShown | LVS_NOLABELWRAP;
+
+const ControlResource yane[] = {
+    CD_MODE_BUTTONS(10, 225, 5),
+    {IDC_STATIC, ControlKind::Static, u8"屋根", kLabel, 0, 10, 36, 28, 12},
+    {IDC_STATIC, ControlKind::Static, u8"（40 文字）", kLabel, 0, 10, 47, 36, 9},
+    {IDC_CD_YANE, ControlKind::Edit, nullptr, kMultiLine, 0, 58, 35, 232, 21},
+    {IDC_CD_COPY_TO_DIR, ControlKind::Button, u8"他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ", kButton, 0, 225, 70, 65, 15},
+    {IDC_CD_YANE_LIST, ControlKind::ListView, nullptr, kPhraseList, 0, 10, 90, 280, 85},
+};
+
+const ControlResource gaiheki[] = {
+    CD_MODE_BUTTONS(10, 225, 5),
+    {IDC_STATIC, ControlKind::Static, u8"外壁・軒裏", kLabel, 0, 10, 36, 36, 12},
+    {IDC_STATIC, ControlKind::Static, u8"（40 文字）", kLabel, 0, 10, 47, 36, 9},
+    {IDC_CD_GAIHEKI, ControlKind::Edit, nullptr, kMultiLine, 0, 58, 35, 232, 21},
+    {IDC_CD_COPY_TO_DIR, ControlKind::Button, u8"他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ", kButton, 0, 225, 70, 65, 15},
+    {IDC_CD_GAIHEKI_LIST, ControlKind::ListView, nullptr, kPhraseList, 0, 10, 90, 280, 85},
+};
+
+const ControlResource tokuteiKoutei[] = {
+    CD_MODE_BUTTONS(12, 237, 8),
+    {IDC_STATIC, ControlKind::Static, u8"特定工程名", kLabel, 0, 10, 36, 54, 12},
+    {IDC_STATIC, ControlKind::Static, u8"（40 文字）", kLabel, 0, 10, 47, 36, 9},
+    {IDC_CD_TOKUTEIKOUTEI, ControlKind::Edit, nullptr, kMultiLine, 0, 67, 35, 234, 24},
+    {IDC_CD_COPY_TO_DIR, ControlKind::Button, u8"他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ", kButton, 0, 237, 67, 65, 15},
+    {IDC_CD_TOKUTEIKOUTEI_LIST, ControlKind::ListView, nullptr, kPhraseList, 0, 10, 90, 292, 85},
+};
+
+#undef CD_MODE_BUTTONS
+
+constexpr DialogResource Editor(UINT id, short cx, short cy, const ControlResource* controls, size_t count)
+{
+    return {id, nullptr, kFont, 9, kEditor, 0, 0, 0, cx, cy, controls, count};
+}
+
 const DialogResource dialogs[] = {
+    Editor(IDD_CM_SHINSEISHA, 302, 221, shinseisha, std::size(shinseisha)),
+    Editor(IDD_CM_KENCHIKUNUSHI, 302, 266, kenchikunushi, std::size(kenchikunushi)),
+    Editor(IDD_CM_CHIMEICHIBAN, 302, 206, chimeiChiban, std::size(chimeiChiban)),
+    Editor(IDD_CM_YANE, 302, 186, yane, std::size(yane)),
+    Editor(IDD_CM_GAIHEKI, 302, 186, gaiheki, std::size(gaiheki)),
+    Editor(IDD_CM_TOKUTEIKOUTEI, 309, 186, tokuteiKoutei, std::size(tokuteiKoutei)),
     View(IDD_FV_CACM01, 300, 201),
     View(IDD_FV_CACM02, 300, 266),
     View(IDD_FV_CACM03, 300, 341),

@@ -29,14 +29,14 @@ bool ZnDatabaseCanUpdate(const CString& path)
 
 namespace {
 
-bool CreateFromSchema(const CString& target, const char* schema)
+bool CreateFromSchema(const CString& target, const char* schema, CString* error)
 {
     try {
         DaoCreateDatabase(target, schema);
         return true;
     } catch (CDaoException* e) {
-        AfxMessageBox("データベースを作成できませんでした。\n" + target + "\n" + e->m_pErrorInfo->m_strDescription,
-                      MB_ICONSTOP);
+        if (error)
+            *error = e->m_pErrorInfo->m_strDescription;
         e->Delete();
         return false;
     }
@@ -44,23 +44,37 @@ bool CreateFromSchema(const CString& target, const char* schema)
 
 } // namespace
 
-bool ZnMakeDatabaseFromTemplate(const CString& appFolder, const CString& fileName, const CString& folder,
-                                const char* schema)
+ZnTemplateOutcome ZnPrepareDatabaseFromTemplate(const CString& appFolder, const CString& fileName,
+                                                const CString& folder, const char* schema, CString* error)
 {
     CString target = folder + fileName;
     if (ZnPathExists(target))
-        return true;
+        return ZnTemplateOutcome::ready;
     CString templatePath = appFolder + fileName;
-    if (!ZnPathExists(templatePath)) {
-        AfxMessageBox("データベースの雛形がありません。\n" + templatePath, MB_ICONSTOP);
-        return false;
-    }
+    if (!ZnPathExists(templatePath))
+        return ZnTemplateOutcome::templateMissing;
     if (!ZnDatabaseCanUpdate(templatePath))
-        return CreateFromSchema(target, schema);
+        return CreateFromSchema(target, schema, error) ? ZnTemplateOutcome::ready : ZnTemplateOutcome::createFailed;
     // The copy is written under a temporary name and takes its name only when whole.
-    if (!CopyFile(templatePath, target, TRUE)) {
-        AfxMessageBox("データベースの雛形をコピーできませんでした。\n" + target, MB_ICONSTOP);
+    return CopyFile(templatePath, target, TRUE) ? ZnTemplateOutcome::ready : ZnTemplateOutcome::copyFailed;
+}
+
+bool ZnMakeDatabaseFromTemplate(const CString& appFolder, const CString& fileName, const CString& folder,
+                                const char* schema)
+{
+    CString error;
+    switch (ZnPrepareDatabaseFromTemplate(appFolder, fileName, folder, schema, &error)) {
+    case ZnTemplateOutcome::ready:
+        return true;
+    case ZnTemplateOutcome::templateMissing:
+        AfxMessageBox("データベースの雛形がありません。\n" + appFolder + fileName, MB_ICONSTOP);
         return false;
+    case ZnTemplateOutcome::createFailed:
+        AfxMessageBox("データベースを作成できませんでした。\n" + folder + fileName + "\n" + error, MB_ICONSTOP);
+        return false;
+    case ZnTemplateOutcome::copyFailed:
+        break;
     }
-    return true;
+    AfxMessageBox("データベースの雛形をコピーできませんでした。\n" + folder + fileName, MB_ICONSTOP);
+    return false;
 }

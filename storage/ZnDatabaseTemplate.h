@@ -12,6 +12,16 @@ bool ZnPathExists(const CString& path);
 // only). FALSE also for one that cannot be opened.
 bool ZnDatabaseCanUpdate(const CString& path);
 
+// What becomes of a database to be made from its template.
+enum class ZnTemplateOutcome { ready, templateMissing, copyFailed, createFailed };
+
+// Makes the database fileName (with its leading backslash) in folder when it is missing there, as
+// ZnMakeDatabaseFromTemplate does, and says nothing: the outcome tells the caller what to report,
+// and *error (when given) takes the database layer's text of a failed new database. A failed copy
+// or new database leaves no file of that name behind.
+ZnTemplateOutcome ZnPrepareDatabaseFromTemplate(const CString& appFolder, const CString& fileName,
+                                                const CString& folder, const char* schema, CString* error = nullptr);
+
 // Makes the database fileName (with its leading backslash, as ZnAppMDB names it) in folder when
 // it is missing there: a copy of the template of that name in appFolder, or, when the template
 // is an Access file, a new database from schema. An existing database is left alone. Returns

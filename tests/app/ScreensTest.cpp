@@ -6,15 +6,19 @@
 #include "app/CZnAppProView.h"
 #include "app/ZnFvAppCAFM12.h"
 #include "app/ZnFvAppCAHJ0100.h"
+#include "editors/ZnDlgAppCMEditor.h"
 #include "fdimport/ZnDlgAppBangouInput.h"
 #include "fdimport/ZnDlgAppUketukeConfirm.h"
 #include "model/ZnModelApp.h"
 #include "platform/core/Cp932.h"
+#include "platform/database/AfxDao.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/FormViewIds.h"
 #include "res/MainFrameIds.h"
 #include "shell/CDialogBarBk.h"
 #include "shell/CFormViewBk.h"
+#include "storage/AppDatabaseSchemas.h"
+#include "tests/support/RecordsetRows.h"
 
 namespace {
 
@@ -85,6 +89,15 @@ protected:
 };
 
 using FormViews = Panels;
+
+const char kOneRowEach[] = u8R"(
+INSERT INTO AppShinseishaTbl VALUES (1, 0, 'ｱｵｷ', '青木', NULL);
+INSERT INTO AppKenchikunushiTbl VALUES (1, 0, 'ﾔﾏﾀﾞ', '山田', '100', '0001', 13, '東京都', '03', '1', '2', NULL);
+INSERT INTO AppChimeiChibanTbl VALUES (1, 0, '105', '0011', 13, '東京都港区', 'C1', NULL);
+INSERT INTO AppYaneTbl VALUES (1, 0, '瓦葺', NULL);
+INSERT INTO AppGaihekiTbl VALUES (1, 0, '板張', NULL);
+INSERT INTO AppTokuteiKouteiTbl VALUES (1, 0, '基礎配筋', NULL);
+)";
 
 } // namespace
 
@@ -173,20 +186,49 @@ TEST_F(Panels, TheKindPanelsOpenTheFormsOfTheirDocumentTypeAndBackClosesThem)
     EXPECT_EQ("CZnAppProView", ActiveViewClass());
 }
 
+// Each editor's view hosts it at (10, 0), its list filled from its table; the view that gives way
+// to the next destroys its editor. The designer, equipment and constructor views have no editor yet.
 TEST_F(Panels, TheCommonDataPanelOpensTheEditors)
 {
+    MakeFolders({"app", "com"});
+    DaoCreateDatabase(Windows("app/COM_CHIIKI.mdb"), comChiikiSchema);
+    DaoCreateDatabase(Windows("com/APP_USER_REGIST.mdb"), std::string(appUserRegistSchema) + kOneRowEach);
+    StoreFolders(Windows("app"), Windows("com"), nullptr, nullptr, nullptr);
     Start();
     Frame().SetBukkenSelected(1);
     Command(ID_COMMON_DATA);
     const int buttons[] = {IDC_CM_SHINSEISHA, IDC_CM_KENCHIKUNUSHI, IDC_CM_SEKKEISHA,
                            IDC_CM_SETSUBISHA, IDC_CM_SEKOUSHA,      IDC_CM_CHIMEICHIBAN,
                            IDC_CM_YANE,       IDC_CM_GAIHEKI,       IDC_CM_TOKUTEIKOUTEI};
+    const char* const firstRows[] = {u8"青木", u8"山田", "", "", "", u8"東京都港区", u8"瓦葺", u8"板張", u8"基礎配筋"};
+    std::vector<std::string> editors;
     for (int i = 0; i < 9; ++i) {
         Click(IDD_COMMONDATABAR, buttons[i]);
         EXPECT_EQ("ZnFvAppCACM0" + std::to_string(i + 1), ActiveViewClass());
         EXPECT_TRUE(Frame().MDIGetActive()->IsZoomed());
+        CWnd* editor = ActiveView().GetWindow(GW_CHILD);
+        if (!*firstRows[i]) {
+            EXPECT_EQ(nullptr, editor);
+            continue;
+        }
+        ASSERT_NE(nullptr, editor);
+        ASSERT_TRUE(editor->IsKindOf(RUNTIME_CLASS(ZnDlgAppCMEditor)));
+        EXPECT_EQ("10,0", PlaceOf(*editor));
+        EXPECT_TRUE(editor->GetStyle() & WS_VISIBLE);
+        CListCtrl& list = static_cast<ZnDlgAppCMEditor*>(editor)->GetList();
+        ASSERT_EQ(1, list.GetItemCount());
+        EXPECT_EQ(firstRows[i], Field(list.GetItemText(0, 0)));
+        editors.push_back(editor->GetRuntimeClass()->m_lpszClassName);
     }
     EXPECT_EQ(0, Frame().GetObjKind());
+    EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
+    // Every editor but the last was destroyed with its view.
+    std::vector<std::string> destroyed;
+    for (const auto& window : m_ui.destroyed)
+        if (window.className.rfind("ZnDlgAppCM", 0) == 0)
+            destroyed.push_back(window.className);
+    editors.pop_back();
+    EXPECT_EQ(editors, destroyed);
 }
 
 TEST_F(Panels, TheFloppyPanelAsksForAChoiceBeforeItsDialogs)
