@@ -292,16 +292,7 @@ TEST(WxDialogPeer, AScreenshotShowsTheJapaneseLabelsInTheIpaFontNotAsMissingGlyp
         // Shown, its rows filled in, and drawn.
         wxListCtrl* list = uitest::Control<wxListCtrl>(peer, IDC_APPLICANT_LIST);
         ASSERT_TRUE(uitest::PumpUntil([&] { return peer.IsShownOnScreen() && list->GetItemCount() == 1; }));
-        uitest::PumpUntil([] { return false; }, 20);
-        peer.Update();
-        wxSize size = peer.GetClientSize();
-        wxBitmap bitmap(size);
-        {
-            wxClientDC screen(&peer);
-            wxMemoryDC copy(bitmap);
-            copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-        }
-        shot = bitmap.ConvertToImage();
+        shot = uitest::Screenshot(peer);
         wxStaticText* label = uitest::Control<wxStaticText>(peer, IDC_APPLICANT_LABEL);
         labelPlace = label->GetRect();
         labelFont = label->GetFont();

@@ -17,6 +17,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/image.h>
@@ -130,6 +132,21 @@ inline void Pick(wxWindow* choice, int index)
     ASSERT_NE(nullptr, items);
     items->SetSelection(index);
     Send(choice, dynamic_cast<wxListBox*>(choice) ? wxEVT_LISTBOX : wxEVT_CHOICE, index);
+}
+
+// What the window shows in its client area, once wx has drawn it.
+inline wxImage Screenshot(wxWindow& window)
+{
+    PumpUntil([] { return false; }, 20);
+    window.Update();
+    wxSize size = window.GetClientSize();
+    wxBitmap bitmap(size);
+    {
+        wxClientDC screen(&window);
+        wxMemoryDC copy(bitmap);
+        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    }
+    return bitmap.ConvertToImage();
 }
 
 // The folder for test artefacts (screenshots) in the build tree.
