@@ -53,6 +53,8 @@ struct ZnCMRecord {
 class ZnDlgAppCMEditor : public CDialog {
     DECLARE_DYNAMIC(ZnDlgAppCMEditor)
 public:
+    ~ZnDlgAppCMEditor() override;
+
     enum Mode { modeBrowse = 0, modeNew = 1, modeEdit = 2, modeCopy = 3, modeDelete = 4 };
 
     int GetMode() const { return m_nMode; }
@@ -66,7 +68,6 @@ public:
 protected:
     ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, const std::vector<ZnCMField>& fields,
                      const std::vector<ZnCMCodeList>& codeLists = {});
-    ~ZnDlgAppCMEditor() override;
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -1,13 +1,12 @@
 // Helpers for the tests of the zip packing and the zip library.
 #pragma once
 
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 
-#include <csignal>
 #include <ctime>
-#include <sys/resource.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -36,28 +35,7 @@ std::map<std::string, std::string> ArchiveEntries(const std::string& path);
 // The names in a folder (not below it), sorted.
 std::vector<std::string> FolderNames(const std::string& folder);
 
-// Lowers the largest file this process may write, as a full disk would stop a write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = {bytes, saved_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_;
-    void (*oldHandler_)(int);
-};
+using testsupport::FileSizeLimit;
 
 // "%Y%m%d%H%M%S" of a local time.
 std::string Stamp(std::time_t time);
