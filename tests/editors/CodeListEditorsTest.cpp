@@ -1,13 +1,13 @@
-// The designer, equipment-consultant and constructor editors: their lists and code lists on the
-// sample code databases (codes of several regions), the rows they store, edit and copy into another
-// folder read back with SQL, and the codes that survive an edit.
+// The code lists of the designer and constructor editors on the sample code databases (codes of
+// several regions): the formal names by region, the codes stored and loaded by name, the codes that
+// survive an edit, no code database; and an Access reference database, which refuses every change.
+// What every editor does is tested over all of them (EditorModesTest and its sisters).
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/ReferenceDataFolders.h"
 #include "tests/support/ScriptedUi.h"
 
 #include "editors/ZnDlgAppCMSekkeisha.h"
 #include "editors/ZnDlgAppCMSekousha.h"
-#include "editors/ZnDlgAppCMSetsubisha.h"
 #include "platform/core/Cp932.h"
 #include "platform/wnd/Afxwin.h"
 #include "platform/wnd/UserInput.h"
@@ -23,11 +23,10 @@ namespace {
 CString Cp932(const std::string& utf8) { return CString(cp932::FromUtf8(utf8).c_str()); }
 
 // Two designers: one with codes of the code tables, one with a qualification code that no table
-// bears; a consultant and a constructor.
+// bears; a constructor.
 const char kRows[] = u8R"(
 INSERT INTO AppSekkeishaTbl VALUES (7, -1, '00102', '00211', '2-55', '佐藤', '00302', '00413', 'J-9', '佐藤設計', '330', '0001', 11, '埼玉県さいたま市', '048', '1', '2', '備考A');
 INSERT INTO AppSekkeishaTbl VALUES (8, 0, '09999', '00200', '1-1', '鈴木', '', '', '', '', '', '', -1, '', '', '', '', NULL);
-INSERT INTO AppSetsubishaTbl VALUES (3, 0, '高橋', 'S-100', '高橋設備', '100', '0005', 13, '東京都千代田区', '03', '5', '6', '備考B');
 INSERT INTO AppSekoushaTbl VALUES (4, 0, '田中建設', '00527', 'K-7', '田中工務店', '530', '0001', 27, '大阪府大阪市', '06', '7', '8', NULL);
 )";
 
@@ -37,12 +36,6 @@ std::string Designer(ZnAppSekkeishaTblDAO& r)
                 r.m_KenchikushiTourokuBangou, r.m_Shimei, r.m_JimushoShikaku, r.m_JimushoTourokuShubetsu,
                 r.m_JImushoTourokuBangou, r.m_Meishou, r.m_YuubinBangou1, r.m_YuubinBangou2, r.m_TodoufukenmeiBangou,
                 r.m_Shozaoti, r.m_DenwaBangou1, r.m_DenwaBangou2, r.m_DenwaBangou3, r.m_Bikou);
-}
-std::string Consultant(ZnAppSetsubishaTblDAO& r)
-{
-    return Line(r.m_Hyoujijun, r.m_ShokisentakuFlg, r.m_Shimei, r.m_TourokuBangou, r.m_Kinmusaki, r.m_YuubinBangou1,
-                r.m_YuubinBangou2, r.m_TodoufukenmeiBangou, r.m_Shozaiti, r.m_DenwaBangou1, r.m_DenwaBangou2,
-                r.m_DenwaBangou3, r.m_Bikou);
 }
 std::string Constructor(ZnAppSekoushaTblDAO& r)
 {
@@ -240,56 +233,6 @@ TEST_P(CodeListEditors, AnUnknownCodeShowsBlankAndSurvivesUntilTheUserChangesIt)
               TableRows(m_data.Windows("com"), Designer, "AppSekkeishaTbl")[1]);
 }
 
-TEST_P(CodeListEditors, DesignerCopiesEveryFieldItWritesAsStored)
-{
-    ZnDlgAppCMSekkeisha editor;
-    Open(editor, IDD_CM_SEKKEISHA);
-    // 複写 keeps the codes that the user leaves alone, the unknown one included.
-    Select(editor, u8"鈴木");
-    Press(editor, IDC_CD_COPY);
-    Type(editor, IDC_CD_SEKKEISHA_SHIMEI, u8"鈴木二");
-    Press(editor, IDC_CD_REGISTER);
-    EXPECT_EQ(u8"0|0|09999|00200|1-1|鈴木二|||||||-1|||||",
-              TableRows(m_data.Windows("com"), Designer, "AppSekkeishaTbl")[2]);
-
-    Select(editor, u8"佐藤");
-    m_ui.AnswerFolder(m_data.Windows("other"));
-    m_ui.AnswerMessageBox(IDOK);
-    Press(editor, IDC_CD_COPY_TO_DIR);
-    EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。"}, Messages());
-    // The display order, the initial flag and the remarks take the table's defaults.
-    EXPECT_EQ((std::vector<std::string>{u8"0|0|00102|00211|2-55|佐藤|00302|00413|J-9|佐藤設計|330|0001|11|"
-                                        u8"埼玉県さいたま市|048|1|2|"}),
-              TableRows(m_data.Windows("other"), Designer, "AppSekkeishaTbl"));
-}
-
-TEST_P(CodeListEditors, ConsultantKeepsAndCopiesItsRegistrationNumber)
-{
-    ZnDlgAppCMSetsubisha editor;
-    Open(editor, IDD_CM_SETSUBISHA);
-    EXPECT_EQ(1, editor.GetList().GetColumnCount());
-    Press(editor, IDC_CD_NEW);
-    EXPECT_EQ(editor.GetDlgItem(IDC_CD_SHIMEI), CWnd::GetFocus());
-    Press(editor, IDC_CD_CANCEL);
-
-    Select(editor, u8"高橋");
-    Press(editor, IDC_CD_EDIT);
-    EXPECT_EQ(editor.GetDlgItem(IDC_CD_SHIMEI), CWnd::GetFocus());
-    EXPECT_EQ(u8"東京都", Shown(editor, IDC_CD_TODOUFUKEN));
-    Type(editor, IDC_CD_TOUROKU_BANGOU, "S-101");
-    Press(editor, IDC_CD_REGISTER);
-    const std::string edited = u8"3|0|高橋|S-101|高橋設備|100|0005|13|東京都千代田区|03|5|6|備考B";
-    EXPECT_EQ(std::vector<std::string>{edited}, TableRows(m_data.Windows("com"), Consultant, "AppSetsubishaTbl"));
-
-    Select(editor, u8"高橋");
-    m_ui.AnswerFolder(m_data.Windows("other"));
-    m_ui.AnswerMessageBox(IDOK);
-    Press(editor, IDC_CD_COPY_TO_DIR);
-    EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{u8"0|0|高橋|S-101|高橋設備|100|0005|13|東京都千代田区|03|5|6|"},
-              TableRows(m_data.Windows("other"), Consultant, "AppSetsubishaTbl"));
-}
-
 TEST_P(CodeListEditors, ConstructorStoresThePermitKindsCode)
 {
     ZnDlgAppCMSekousha editor;
@@ -360,4 +303,40 @@ TEST(CodeListEditorsWithoutCodes, ListsStayEmptyAndStoredCodesSurvive)
     host->DestroyWindow();
     EXPECT_EQ(std::vector<std::string>{u8"4|0|田中建設|00527|K-8|田中工務店|530|0001|27|大阪府大阪市|06|7|8|"},
               TableRows(shell.comFolder, Constructor, "AppSekoushaTbl"));
+}
+
+// An Access reference database lists its rows; every change ends in Jet's read-only error with the
+// file unchanged.
+TEST_P(CodeListEditors, AnAccessReferenceDatabaseRefusesEveryChange)
+{
+    std::remove(m_data.folder.Path("com/APP_USER_REGIST.mdb").c_str());
+    MakeLike(AppDatabaseVariants()[1], m_data.folder.Path("com/APP_USER_REGIST.mdb"), [](const std::string& path) {
+        DaoCreateDatabase(path.c_str(), std::string(appUserRegistSchema) + kRows);
+    });
+    const std::string before = ReadFileBytes(m_data.folder.Path("com/APP_USER_REGIST.mdb"));
+    const std::string readOnly = Field(DaoErrorDescription(daoErrReadOnly));
+    ZnDlgAppCMSekkeisha editor;
+    Open(editor, IDD_CM_SEKKEISHA);
+    EXPECT_EQ(2, editor.GetList().GetItemCount());
+    Select(editor, u8"佐藤");
+    Press(editor, IDC_CD_EDIT);
+    EXPECT_EQ(u8"二級建築士", Shown(editor, IDC_CD_KENCHIKUSHI_SHIKAKU));
+    Pick(editor, IDC_CD_KENCHIKUSHI_SHIKAKU, u8"一級建築士");
+    m_ui.AnswerMessageBox(IDOK);
+    Press(editor, IDC_CD_REGISTER);
+    EXPECT_EQ(std::vector<std::string>{readOnly}, Messages());
+    EXPECT_EQ(2, editor.GetMode());
+    Press(editor, IDC_CD_CANCEL);
+    Press(editor, IDC_CD_NEW);
+    Type(editor, IDC_CD_SEKKEISHA_SHIMEI, u8"新人");
+    m_ui.AnswerMessageBox(IDOK);
+    Press(editor, IDC_CD_REGISTER);
+    EXPECT_EQ(std::vector<std::string>{readOnly}, Messages());
+    Select(editor, u8"佐藤");
+    m_ui.AnswerMessageBox(IDOK);
+    m_ui.AnswerMessageBox(IDOK);
+    Press(editor, IDC_CD_DELETE);
+    EXPECT_EQ((std::vector<std::string>{u8"佐藤 を削除してもよろしいですか？", readOnly}), Messages());
+    editor.DestroyWindow();
+    EXPECT_EQ(before, ReadFileBytes(m_data.folder.Path("com/APP_USER_REGIST.mdb")));
 }
