@@ -9,8 +9,6 @@
 
 void ZnCMAddressBlock::Fill(CComboBox& combo)
 {
-    combo.ResetContent();
-    combo.InsertString(-1, "");
     try {
         ZnAppTodoufukenQTblDAO prefectures;
         prefectures.FillCombo(&combo);

@@ -11,8 +11,6 @@
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
 
-#include <stdexcept>
-
 IMPLEMENT_DYNAMIC(ZnDlgAppCMEditor, CDialog)
 
 BEGIN_MESSAGE_MAP(ZnDlgAppCMEditor, CDialog)
@@ -59,14 +57,6 @@ ZnDlgAppCMEditor::ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec,
 }
 
 ZnDlgAppCMEditor::~ZnDlgAppCMEditor() = default;
-
-ZnEditCtrl& ZnDlgAppCMEditor::GetEdit(UINT id)
-{
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].id == id)
-            return *m_edits[i];
-    throw std::logic_error("the editor has no such field");
-}
 
 void ZnDlgAppCMEditor::DoDataExchange(CDataExchange* pDX)
 {
@@ -293,7 +283,8 @@ void ZnDlgAppCMEditor::OnDelete()
     }
     if (AfxMessageBox(name + " を削除してもよろしいですか？", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
-    SetMode(modeDelete);
+    // Deleting is the mode only once the row has gone: a refusal or a failure keeps the mode and
+    // the input there were, so that 登録 still stores them.
     std::unique_ptr<ZnAppKeyedTblDAO> recordset = NewRecordset();
     recordset->SetKeyFilter(name);
     recordset->Open(dbOpenDynaset, nullptr, 0);
@@ -301,6 +292,7 @@ void ZnDlgAppCMEditor::OnDelete()
     if (MoveToKey(*recordset, name, row))
         recordset->Delete();
     recordset->Close();
+    SetMode(modeDelete);
     FillList();
     ResetMode();
     EnableInput(0);

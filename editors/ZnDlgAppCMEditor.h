@@ -63,7 +63,6 @@ public:
     // The key of the row last loaded by 編集 or 複写; "" otherwise.
     const CString& GetKey() const { return m_strKey; }
     CListCtrl& GetList() { return m_list; }
-    ZnEditCtrl& GetEdit(UINT id);
 
 protected:
     ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, const std::vector<ZnCMField>& fields,

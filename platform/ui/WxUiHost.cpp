@@ -10,8 +10,8 @@
 #include "platform/ui/WxEditPeer.h"
 #include "platform/ui/WxListBoxPeer.h"
 #include "platform/ui/WxListViewPeer.h"
+#include "platform/ui/WxPanelPeer.h"
 #include "platform/ui/WxMessageBox.h"
-#include "platform/ui/WxPagePeer.h"
 #include "platform/ui/WxStaticPeer.h"
 #include "platform/ui/WxText.h"
 #include "platform/wnd/CButton.h"
@@ -81,7 +81,7 @@ const PeerKind peerKinds[] = {
     {RUNTIME_CLASS(CListBox), MakeKind<WxListBoxPeer, CListBox>},
     {RUNTIME_CLASS(CComboBox), MakeKind<WxComboBoxPeer, CComboBox>},
     {RUNTIME_CLASS(CListCtrl), MakeKind<WxListViewPeer, CListCtrl>},
-    {RUNTIME_CLASS(CDialog), MakeKind<WxPagePeer, CDialog>},
+    {RUNTIME_CLASS(CDialog), MakeKind<WxPanelPeer, CDialog>},
 };
 
 bool IsRelative(const CString& path) { return path.Find(':') < 0 && path.Left(1) != "\\"; }

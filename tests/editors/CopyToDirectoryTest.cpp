@@ -2,10 +2,10 @@
 // made from the application folder's template where it is missing; every refusal leaves no file
 // behind, and the editor shows afterwards exactly what it showed before.
 #include "tests/editors/EditorTestSupport.h"
+#include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include "platform/database/AfxDao.h"
-#include "platform/database/DaoConnection.h"
 #include "res/CommonDataIds.h"
 #include "storage/AppDatabaseSchemas.h"
 
@@ -46,23 +46,6 @@ protected:
         struct stat info;
         return stat(folder.Path(relative).c_str(), &info) == 0;
     }
-    // The source row as the target holds it: the columns that the editor writes, the kept ones
-    // at the table's defaults.
-    std::string CopiedRow() const
-    {
-        for (const std::string& row : Case().rows)
-            if (row.compare(0, Key().size() + 1, Key() + "|") == 0) {
-                size_t kept = 1;
-                for (char c : Case().kept)
-                    kept += c == ',';
-                size_t cut = row.size();
-                for (size_t i = 0; i < kept; ++i)
-                    cut = row.rfind('|', cut - 1);
-                return row.substr(0, cut) + "|" + Case().defaults;
-            }
-        return "";
-    }
-
     std::string m_shown;
 };
 
@@ -76,13 +59,13 @@ TEST_P(CopyToDirectory, AFolderWithoutTheDatabaseGetsTheTemplateAndTheRowOnce)
     OpenEditing();
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopiedRow()}, Table("other/APP_USER_REGIST.mdb"));
+    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
     EXPECT_EQ(m_shown, Shown());
     EXPECT_EQ(Case().rows, Table());
 
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータは既に登録済みです。 [error]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopiedRow()}, Table("other/APP_USER_REGIST.mdb"));
+    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
     EXPECT_EQ(m_shown, Shown());
 }
 
@@ -92,7 +75,7 @@ TEST_P(CopyToDirectory, TheTargetDatabaseIsFoundWhateverTheCaseOfItsName)
     DaoCreateDatabase(Windows("other/app_user_regist.MDB"), appUserRegistSchema);
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopiedRow()}, Table("other/app_user_regist.MDB"));
+    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/app_user_regist.MDB"));
     EXPECT_FALSE(Exists("other/APP_USER_REGIST.mdb"));
 }
 
@@ -132,14 +115,23 @@ TEST_P(CopyToDirectory, RefusalsLeaveNoFileBehind)
     EXPECT_EQ(Case().rows, Table());
 }
 
+// An Access template could not take the row: the target is made from the project's schema.
+TEST_P(CopyToDirectory, AnAccessTemplateGivesWayToTheSchema)
+{
+    OpenEditing();
+    remove(folder.Path("app/APP_USER_REGIST.mdb").c_str());
+    AppDatabaseVariants().back().make(folder.Path("app/APP_USER_REGIST.mdb"), appUserRegistSchema,
+                                      "storage/NoRows.sql");
+    CopyInto(Windows("other"));
+    EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
+    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
+}
+
 // A row deleted by someone else since the list was filled adds nothing anywhere.
 TEST_P(CopyToDirectory, ARowThatHasGoneIsReportedAndNothingIsAdded)
 {
     OpenEditing();
-    auto connection = DaoConnection::OpenFile(Windows("com/APP_USER_REGIST.mdb"), false);
-    connection->Change("DELETE FROM " + Case().table + " WHERE " + Case().fields[0].second + " = ?",
-                       {DaoValue::FromText(Key())});
-    connection.reset();
+    DeleteBehindTheEditor(Key());
     CopyInto(Windows("other"));
     std::vector<std::string> messages = Messages();
     ASSERT_EQ(static_cast<size_t>(1), messages.size());

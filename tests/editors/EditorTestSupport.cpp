@@ -463,3 +463,41 @@ std::vector<std::string> EditorTest::Entries(const std::string& relative) const
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::string EditorTest::FixtureRow(const std::string& key) const
+{
+    for (const std::string& row : Case().rows)
+        if (row.compare(0, key.size() + 1, key + "|") == 0)
+            return row;
+    ADD_FAILURE() << "no fixture row " << key;
+    return "";
+}
+
+std::vector<std::string> EditorTest::FixtureRowsWithout(const std::string& key) const
+{
+    std::vector<std::string> rows;
+    for (const std::string& row : Case().rows)
+        if (row.compare(0, key.size() + 1, key + "|") != 0)
+            rows.push_back(row);
+    return rows;
+}
+
+std::string EditorTest::CopyOf(const std::string& key, const std::string& newKey) const
+{
+    std::string row = FixtureRow(key);
+    size_t kept = 1 + std::count(Case().kept.begin(), Case().kept.end(), ',');
+    size_t cut = row.size();
+    for (size_t i = 0; i < kept; ++i)
+        cut = row.rfind('|', cut - 1);
+    std::string copy = (newKey.empty() ? key : newKey) + row.substr(key.size(), cut - key.size()) + "|";
+    for (size_t at; (at = copy.find("||")) != std::string::npos;)
+        copy.replace(at, 2, "|null|");
+    return copy + Case().defaults;
+}
+
+void EditorTest::DeleteBehindTheEditor(const std::string& key) const
+{
+    auto connection = DaoConnection::OpenFile(Windows("com/APP_USER_REGIST.mdb"), false);
+    connection->Change("DELETE FROM " + Case().table + " WHERE " + Case().fields[0].second + " = ?",
+                       {DaoValue::FromText(key)});
+}

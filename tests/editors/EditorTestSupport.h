@@ -83,6 +83,14 @@ protected:
     std::vector<std::string> Table(const std::string& path = "com/APP_USER_REGIST.mdb") const;
     // The names in a folder below the test's folder, sorted.
     std::vector<std::string> Entries(const std::string& relative) const;
+    // The fixture's row of key; the fixture's rows without it; that row as a new row of another
+    // table holds it when the editor copies it (empty texts not written, the kept columns at
+    // their defaults), under another key when newKey is given.
+    std::string FixtureRow(const std::string& key) const;
+    std::vector<std::string> FixtureRowsWithout(const std::string& key) const;
+    std::string CopyOf(const std::string& key, const std::string& newKey = std::string()) const;
+    // Another program deletes the row of key from the common-data database.
+    void DeleteBehindTheEditor(const std::string& key) const;
     // A row as the table holds it after the case's input was stored as a new row with key.
     std::string NewRow(const std::string& key, LONG prefecture = -1) const;
     // The next message box is answered with answer; Messages() gives what was shown, UTF-8 with

@@ -31,7 +31,7 @@ wxString Utf8(const char* text) { return wxString::FromUTF8(text); }
 // The window that hosts the designer editor at (10, 0), as its form view does.
 class EditorHost : public CDialog {
 public:
-    EditorHost() : CDialog(IDD_EDITOR_HOST) {}
+    EditorHost() : CDialog(IDD_MODAL_EDITOR_HOST) {}
     ZnDlgAppCMSekkeisha m_editor;
 
 protected:

@@ -1,16 +1,22 @@
-// The resources of the display tests: a Japanese data-entry dialog, a small modeless one and the host of
-// an editor page.
+// The resources of the display tests: a Japanese data-entry dialog, a small modeless one and the hosts of
+// the editors.
 #pragma once
 
 enum UiTestResourceId : unsigned {
-    IDD_APPLICANT = 9501,  // "申請者の入力": a label, an edit, combo boxes, a check box, a report list, buttons
-    IDD_NOTICE = 9502,     // "お知らせ": a label and a close button, shown modeless
-    IDD_EDITOR_HOST = 9503 // "共通データ": an empty modal window that hosts an editor page, as its form view does
+    IDD_APPLICANT = 9501,        // "申請者の入力": a label, an edit, combo boxes, a check box, a report list, buttons
+    IDD_NOTICE = 9502,           // "お知らせ": a label and a close button, shown modeless
+    IDD_EDITOR_HOST = 9503,      // "共通データ": an empty window that hosts a reference-data editor
+    IDD_MODAL_EDITOR_HOST = 9504 // "共通データ": a taller modal one, for the designer editor
 };
 
 enum UiTestControlId : int {
-    IDC_APPLICANT_LABEL = 1101, IDC_APPLICANT_NAME, IDC_APPLICANT_KIND, IDC_APPLICANT_AGREE, IDC_APPLICANT_LIST,
-    IDC_APPLICANT_ADD, IDC_APPLICANT_PLACE, // 1107: an editable combo box
-    IDC_APPLICANT_BROWSE = 5101,            // wxID_CANCEL to wx
+    IDC_APPLICANT_LABEL = 1101,
+    IDC_APPLICANT_NAME,
+    IDC_APPLICANT_KIND,
+    IDC_APPLICANT_AGREE,
+    IDC_APPLICANT_LIST,
+    IDC_APPLICANT_ADD,
+    IDC_APPLICANT_PLACE,         // 1107: an editable combo box
+    IDC_APPLICANT_BROWSE = 5101, // wxID_CANCEL to wx
     IDC_NOTICE_TEXT = 1201
 };
