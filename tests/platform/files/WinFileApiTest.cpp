@@ -72,6 +72,6 @@ TEST(WinFileApi, IsSameFileKnowsOneFileByAnyNameAndNothingMissing)
     EXPECT_TRUE(IsSameFile(CString(LinuxPathToWin(temp.Path("link.mdb"))), file));
     // Equal bytes are not the same file; a missing file is no file at all.
     EXPECT_FALSE(IsSameFile(file, CString(LinuxPathToWin(temp.Path("twin.mdb")))));
-    EXPECT_FALSE(IsSameFile(CString(LinuxPathToWin(temp.Path("none.mdb"))),
-                            CString(LinuxPathToWin(temp.Path("none.mdb")))));
+    EXPECT_FALSE(
+        IsSameFile(CString(LinuxPathToWin(temp.Path("none.mdb"))), CString(LinuxPathToWin(temp.Path("none.mdb")))));
 }
