@@ -42,5 +42,4 @@ void ZnCMCodeList::Clear(CComboBox& combo)
     combo.SetCurSel(-1);
     m_loaded = "";
     m_bLoaded = false;
-    m_bChanged = false;
 }

@@ -29,7 +29,7 @@ public:
     // The code to store: the loaded one while the user has not chosen an entry since; else the
     // code of the chosen name, "" for the blank entry or a name that no row bears.
     CString Store(const CComboBox& combo) const;
-    // No entry shown, nothing loaded.
+    // No entry shown, nothing loaded (so the next Store goes by the chosen name).
     void Clear(CComboBox& combo);
     // The user chose an entry.
     void OnSelChange() { m_bChanged = true; }

@@ -138,6 +138,8 @@ TEST_F(ShortTextDialogs, BothListsShowThePhrasesInAscendingOrderInOneUntitledCol
     ZnDlgAppTanbunEdit edit;
     Run<ZnDlgAppTanbunEdit>(edit, [&](ZnDlgAppTanbunEdit& dialog) {
         EXPECT_EQ(u8"0||off||ア,カ,サ", State(dialog));
+        // The first button has the focus, the edit being disabled.
+        EXPECT_EQ(dialog.GetDlgItem(IDC_TB_NEW), CWnd::GetFocus());
         EXPECT_EQ(1, dialog.m_list.GetColumnCount());
         dialog.EndDialog(IDOK);
     });
