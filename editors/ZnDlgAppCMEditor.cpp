@@ -50,6 +50,8 @@ ZnDlgAppCMEditor::ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec,
             m_keyField = i;
             edit->GetImp()->m_strRejected = kRejectedInKey;
         }
+        if (m_fields[i].id == spec.column1Id)
+            m_column1Field = i;
         m_setupList.Add(
             new VhEditSetup(edit.get(), input.maxBytes, input.charMask, input.imeOpenMode, input.format, 0));
         m_edits.push_back(std::move(edit));
@@ -114,16 +116,12 @@ void ZnDlgAppCMEditor::FillList()
     std::unique_ptr<ZnAppKeyedTblDAO> recordset = NewRecordset();
     recordset->Open(dbOpenDynaset, nullptr, 0);
     m_list.DeleteAllItems();
-    size_t column1 = m_keyField;
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].id == m_spec.column1Id)
-            column1 = i;
     ZnCMRecord record;
     for (; !recordset->IsEOF(); recordset->MoveNext()) {
         ReadRecord(*recordset, record);
         int row = m_list.InsertItem(0, KeyOf(record));
         if (m_spec.heading1)
-            m_list.SetItemText(row, 1, record.texts[column1]);
+            m_list.SetItemText(row, 1, record.texts[m_column1Field]);
     }
     recordset->Close();
 }

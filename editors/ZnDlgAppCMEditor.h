@@ -131,6 +131,7 @@ private:
     const ZnCMEditorSpec& m_spec;
     std::vector<ZnCMField> m_fields;
     size_t m_keyField = 0;
+    size_t m_column1Field = 0;
     std::vector<std::unique_ptr<ZnEditCtrl>> m_edits;
     CListCtrl m_list;
     VhEditSetupList m_setupList;
