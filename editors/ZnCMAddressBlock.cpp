@@ -1,5 +1,6 @@
 #include "editors/ZnCMAddressBlock.h"
 
+#include "editors/ZnComboName.h"
 #include "platform/database/AfxDao.h"
 #include "platform/wnd/CComboBox.h"
 #include "platform/wnd/MessageBox.h"
@@ -31,48 +32,19 @@ CString ZnCMAddressBlock::NameOf(LONG number)
     }
 }
 
-int ZnCMAddressBlock::FindEqual(const CComboBox& combo, const CString& name)
-{
-    for (int i = 0; i < combo.GetCount(); ++i) {
-        CString entry;
-        combo.GetLBText(i, entry);
-        if (entry == name)
-            return i;
-    }
-    return CB_ERR;
-}
-
 void ZnCMAddressBlock::Load(CComboBox& combo, LONG number)
 {
     m_loaded = number;
     m_bLoaded = true;
     m_bChanged = false;
-    CString name = NameOf(number);
-    if (name.IsEmpty()) {
-        combo.SetCurSel(0);
-        return;
-    }
-    // An entry equal to the name comes first: another one may begin with it.
-    int entry = FindEqual(combo, name);
-    if (entry == CB_ERR)
-        entry = combo.FindString(-1, name);
-    if (entry != CB_ERR)
-        combo.SetCurSel(entry);
-}
-
-CString ZnCMAddressBlock::SelectedName(const CComboBox& combo)
-{
-    CString name;
-    if (combo.GetCurSel() != CB_ERR)
-        combo.GetLBText(combo.GetCurSel(), name);
-    return name;
+    ZnSelectComboName(combo, NameOf(number));
 }
 
 LONG ZnCMAddressBlock::Store(const CComboBox& combo) const
 {
     if (m_bLoaded && !m_bChanged)
         return m_loaded;
-    CString name = SelectedName(combo);
+    CString name = ZnSelectedComboName(combo);
     if (name.IsEmpty())
         return -1;
     ZnAppChiikiShiteiTblDAO areas;
@@ -93,5 +65,5 @@ void ZnCMAddressBlock::OnSelChange(const CComboBox& combo, CWnd& address)
     CString text;
     address.GetWindowText(text);
     if (text.IsEmpty())
-        address.SetWindowText(SelectedName(combo));
+        address.SetWindowText(ZnSelectedComboName(combo));
 }

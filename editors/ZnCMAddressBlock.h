@@ -30,10 +30,8 @@ public:
     void OnSelChange(const CComboBox& combo, CWnd& address);
 
 private:
-    static CString SelectedName(const CComboBox& combo);
     // The prefecture's name of number, "" when no area row has it or the table cannot be read.
     static CString NameOf(LONG number);
-    static int FindEqual(const CComboBox& combo, const CString& name);
 
     LONG m_loaded = -1;
     bool m_bLoaded = false;

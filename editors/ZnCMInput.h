@@ -17,6 +17,8 @@ namespace ZnCMInputs {
 constexpr ZnCMInput furigana120{120, 12, 1, "%120s", true};
 // A name of up to 60 full-width characters.
 constexpr ZnCMInput name120{120, 0xFFFF, 1, "%120s"};
+// A name, a registration number or an employer of up to 30 full-width characters.
+constexpr ZnCMInput text60{60, 0xFFFF, 1, "%60s"};
 // An address or a phrase of up to 40 full-width characters.
 constexpr ZnCMInput text80{80, 0xFFFF, 1, "%80s"};
 // The parts of a postcode and of a telephone number, typed with the input method closed.

@@ -35,8 +35,9 @@ void ShowError(const CString& text) { AfxMessageBox(text, MB_ICONSTOP); }
 
 } // namespace
 
-ZnDlgAppCMEditor::ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, const std::vector<ZnCMField>& fields)
-    : CDialog(nIDTemplate), m_spec(spec), m_fields(fields)
+ZnDlgAppCMEditor::ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, const std::vector<ZnCMField>& fields,
+                                   const std::vector<ZnCMCodeList>& codeLists)
+    : CDialog(nIDTemplate), m_spec(spec), m_fields(fields), m_codeLists(codeLists)
 {
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const ZnCMInput& input = m_fields[i].input;
@@ -75,6 +76,8 @@ BOOL ZnDlgAppCMEditor::OnInitDialog()
     ResetMode();
     EnableInput(0);
     InsertColumns();
+    for (const ZnCMCodeList& list : m_codeLists)
+        list.Fill(CodeCombo(list));
     if (m_spec.prefecture)
         m_address.Fill(*static_cast<CComboBox*>(GetDlgItem(IDC_CD_TODOUFUKEN)));
     FillList();
@@ -92,6 +95,20 @@ void ZnDlgAppCMEditor::InsertColumns()
     }
     m_list.InsertColumn(0, m_spec.heading0, LVCFMT_LEFT, width - kSecondColumnWidth);
     m_list.InsertColumn(1, m_spec.heading1, LVCFMT_LEFT, kSecondColumnWidth);
+}
+
+CComboBox& ZnDlgAppCMEditor::CodeCombo(const ZnCMCodeList& list)
+{
+    return *static_cast<CComboBox*>(GetDlgItem(static_cast<int>(list.GetId())));
+}
+
+BOOL ZnDlgAppCMEditor::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == CBN_SELCHANGE)
+        for (ZnCMCodeList& list : m_codeLists)
+            if (list.GetId() == LOWORD(wParam))
+                list.OnSelChange();
+    return CDialog::OnCommand(wParam, lParam);
 }
 
 void ZnDlgAppCMEditor::FillList()
@@ -131,6 +148,11 @@ void ZnDlgAppCMEditor::EnableInput(int enable)
         if (!enable)
             edit->SetWindowText("");
         edit->EnableWindow(enable);
+    }
+    for (ZnCMCodeList& list : m_codeLists) {
+        if (!enable)
+            list.Clear(CodeCombo(list));
+        CodeCombo(list).EnableWindow(enable);
     }
     if (m_spec.prefecture) {
         auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_CD_TODOUFUKEN));
@@ -180,6 +202,8 @@ void ZnDlgAppCMEditor::ShowRecord(const ZnCMRecord& record)
 {
     for (size_t i = 0; i < m_edits.size(); ++i)
         m_edits[i]->SetWindowText(record.texts[i]);
+    for (size_t i = 0; i < m_codeLists.size(); ++i)
+        m_codeLists[i].Load(CodeCombo(m_codeLists[i]), record.codes[i]);
     if (m_spec.prefecture)
         m_address.Load(*static_cast<CComboBox*>(GetDlgItem(IDC_CD_TODOUFUKEN)), record.todoufuken);
 }
@@ -199,6 +223,8 @@ ZnCMRecord ZnDlgAppCMEditor::ReadInput()
         edit->GetWindowText(text);
         record.texts.push_back(text);
     }
+    for (ZnCMCodeList& list : m_codeLists)
+        record.codes.push_back(list.Store(CodeCombo(list)));
     if (m_spec.prefecture)
         record.todoufuken = m_address.Store(*static_cast<CComboBox*>(GetDlgItem(IDC_CD_TODOUFUKEN)));
     return record;

@@ -4,8 +4,8 @@
 // selected row into the APP_USER_REGIST.mdb of another folder (他ﾃﾞｨﾚｸﾄﾘへｺﾋﾟｰ).
 //
 // An editor gives only its constants (ZnCMEditorSpec): its fields with their input settings, its
-// key and the key's label in the messages, its list columns, and whether it has the prefecture
-// of the address block; ZnDlgAppCMTableEditor maps the fields to its recordset.
+// key and the key's label in the messages, its list columns, whether it has the prefecture of the
+// address block, and its code lists; ZnDlgAppCMTableEditor maps the fields to its recordset.
 //
 // Each handler opens its own recordset and closes it again. A database failure leaves the handler
 // as the database layer's exception, which the framework reports; the mode, the fields and the
@@ -13,6 +13,7 @@
 #pragma once
 
 #include "editors/ZnCMAddressBlock.h"
+#include "editors/ZnCMCodeList.h"
 #include "editors/ZnCMInput.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CListCtrl.h"
@@ -41,11 +42,12 @@ struct ZnCMEditorSpec {
     bool prefecture;      // the address block's prefecture combo is there
 };
 
-// The values of one row as the editor reads and writes them: the texts in field order and, with
-// the prefecture, its number.
+// The values of one row as the editor reads and writes them: the texts in field order, with the
+// prefecture its number, and the codes in the order of the code lists.
 struct ZnCMRecord {
     std::vector<CString> texts;
     LONG todoufuken = -1;
+    std::vector<CString> codes;
 };
 
 class ZnDlgAppCMEditor : public CDialog {
@@ -63,13 +65,16 @@ public:
     CListCtrl& GetList() { return m_list; }
 
 protected:
-    ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, const std::vector<ZnCMField>& fields);
+    ZnDlgAppCMEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, const std::vector<ZnCMField>& fields,
+                     const std::vector<ZnCMCodeList>& codeLists = {});
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     // Enter and Esc neither close nor reset the editor: only its buttons act.
     void OnOK() override {}
     void OnCancel() override {}
+    // Notes the user's choice in a code list before the message map sees the command.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     afx_msg void OnNew();
     afx_msg void OnEdit();
@@ -111,6 +116,7 @@ private:
     ZnCMRecord ReadInput();
     void ShowRecord(const ZnCMRecord& record);
     void InsertColumns();
+    CComboBox& CodeCombo(const ZnCMCodeList& list);
     // 編集 and 複写: loads the selected row in that mode, or asks for a selection.
     void LoadSelected(int mode);
     // The validation message of 登録, the focus back to the key; mode and fields stay.
@@ -130,6 +136,7 @@ private:
     CListCtrl m_list;
     VhEditSetupList m_setupList;
     ZnCMAddressBlock m_address;
+    std::vector<ZnCMCodeList> m_codeLists;
     CString m_strKey;
     int m_nMode = modeBrowse;
 };

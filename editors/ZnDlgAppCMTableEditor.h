@@ -1,8 +1,8 @@
 // A reference-data editor over the recordset class DAO: its fields, each an edit control with its
-// input settings and the recordset's text member it shows and stores, and, with the address block,
-// the member of the prefecture's number. Only these members are ever written: the display order,
-// the initial-selection flag and the remarks of a row keep the table's defaults on new rows and
-// their values on edited ones.
+// input settings and the recordset's text member it shows and stores, with the address block the
+// member of the prefecture's number, and its code lists with the members of their codes. Only these members are ever
+// written: the display order, the initial-selection flag and the remarks of a row keep the table's defaults on new rows
+// and their values on edited ones.
 #pragma once
 
 #include "editors/ZnDlgAppCMEditor.h"
@@ -16,14 +16,20 @@ public:
         CString DAO::*member;
         ZnCMInput input;
     };
+    struct CodeField {
+        ZnCMCodeList list;
+        CString DAO::*member;
+    };
 
 protected:
     ZnDlgAppCMTableEditor(UINT nIDTemplate, const ZnCMEditorSpec& spec, std::initializer_list<Field> fields,
-                          LONG DAO::*todoufuken = nullptr)
-        : ZnDlgAppCMEditor(nIDTemplate, spec, Setups(fields)), m_todoufuken(todoufuken)
+                          LONG DAO::*todoufuken = nullptr, std::initializer_list<CodeField> codes = {})
+        : ZnDlgAppCMEditor(nIDTemplate, spec, Setups(fields), CodeLists(codes)), m_todoufuken(todoufuken)
     {
         for (const Field& field : fields)
             m_members.push_back(field.member);
+        for (const CodeField& code : codes)
+            m_codeMembers.push_back(code.member);
     }
 
     std::unique_ptr<ZnAppKeyedTblDAO> NewRecordset() const override { return std::make_unique<DAO>(); }
@@ -36,6 +42,9 @@ protected:
             record.texts.push_back(row.*member);
         if (m_todoufuken)
             record.todoufuken = row.*m_todoufuken;
+        record.codes.clear();
+        for (CString DAO::*member : m_codeMembers)
+            record.codes.push_back(row.*member);
     }
 
     void WriteRecord(const ZnCMRecord& record, ZnAppKeyedTblDAO& recordset) const override
@@ -45,6 +54,8 @@ protected:
             row.*m_members[i] = record.texts[i];
         if (m_todoufuken)
             row.*m_todoufuken = record.todoufuken;
+        for (size_t i = 0; i < m_codeMembers.size(); ++i)
+            row.*m_codeMembers[i] = record.codes[i];
     }
 
 private:
@@ -56,6 +67,15 @@ private:
         return setups;
     }
 
+    static std::vector<ZnCMCodeList> CodeLists(std::initializer_list<CodeField> codes)
+    {
+        std::vector<ZnCMCodeList> lists;
+        for (const CodeField& code : codes)
+            lists.push_back(code.list);
+        return lists;
+    }
+
     std::vector<CString DAO::*> m_members;
+    std::vector<CString DAO::*> m_codeMembers;
     LONG DAO::*m_todoufuken;
 };

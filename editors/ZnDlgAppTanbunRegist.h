@@ -1,5 +1,5 @@
-// The confirmation that a short text was registered (7601), run modally from the main frame's menu. Its controls and
-// its work come with the short-text dialogs.
+// The notice that a short text was registered (7601), run modally by the main frame after it
+// stored the focused field's text.
 #pragma once
 
 #include "platform/wnd/CDialog.h"

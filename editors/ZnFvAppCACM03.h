@@ -1,11 +1,13 @@
-// The form view of the reference-data editor of 代理者・設計者・工事監理者等 (agents, designers and supervisors). The
-// editor that it hosts comes with the common-data editors.
+// The form view of the reference-data editor of 代理者・設計者・工事監理者等 (agents, designers and supervisors).
 #pragma once
 
-#include "shell/CFormViewBk.h"
+#include "editors/ZnDlgAppCMSekkeisha.h"
+#include "editors/ZnFvAppCMView.h"
 
-class ZnFvAppCACM03 : public CFormViewBk {
+class ZnFvAppCACM03 : public ZnFvAppCMView {
     DECLARE_DYNCREATE(ZnFvAppCACM03)
 protected:
     ZnFvAppCACM03();
+
+    ZnDlgAppCMSekkeisha m_editor;
 };

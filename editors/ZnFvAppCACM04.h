@@ -1,11 +1,13 @@
-// The form view of the reference-data editor of 建築設備 (building-equipment consultants). The editor that it hosts
-// comes with the common-data editors.
+// The form view of the reference-data editor of 建築設備 (consultants on building equipment).
 #pragma once
 
-#include "shell/CFormViewBk.h"
+#include "editors/ZnDlgAppCMSetsubisha.h"
+#include "editors/ZnFvAppCMView.h"
 
-class ZnFvAppCACM04 : public CFormViewBk {
+class ZnFvAppCACM04 : public ZnFvAppCMView {
     DECLARE_DYNCREATE(ZnFvAppCACM04)
 protected:
     ZnFvAppCACM04();
+
+    ZnDlgAppCMSetsubisha m_editor;
 };

@@ -1,11 +1,13 @@
-// The form view of the reference-data editor of 施工者等 (constructors). The editor that it hosts
-// comes with the common-data editors.
+// The form view of the reference-data editor of 施工者等 (constructors).
 #pragma once
 
-#include "shell/CFormViewBk.h"
+#include "editors/ZnDlgAppCMSekousha.h"
+#include "editors/ZnFvAppCMView.h"
 
-class ZnFvAppCACM05 : public CFormViewBk {
+class ZnFvAppCACM05 : public ZnFvAppCMView {
     DECLARE_DYNCREATE(ZnFvAppCACM05)
 protected:
     ZnFvAppCACM05();
+
+    ZnDlgAppCMSekousha m_editor;
 };

@@ -17,6 +17,22 @@
 #define IDC_CD_SHIMEI 11001
 // The list of the editors with a name or an address.
 #define IDC_CD_LIST 11002
+// The designer's and the constructor's name, trade or office name, registration number and list.
+#define IDC_CD_MEISHOU 11003
+#define IDC_CD_SEKKEISHA_LIST 11005
+#define IDC_CD_SEKKEISHA_SHIMEI 11007
+#define IDC_CD_TOUROKU_BANGOU 11009
+// The equipment consultant's employer.
+#define IDC_CD_KINMUSAKI 11006
+// The code lists: the constructor's permit kind; the designer's qualifications and registration
+// kinds, of the architect and of the office, with their registration numbers.
+#define IDC_CD_KYOKA_SHUBETSU 11008
+#define IDC_CD_KENCHIKUSHI_SHIKAKU 11023
+#define IDC_CD_KENCHIKUSHI_SHUBETSU 11024
+#define IDC_CD_KENCHIKUSHI_BANGOU 11025
+#define IDC_CD_JIMUSHO_SHIKAKU 11026
+#define IDC_CD_JIMUSHO_SHUBETSU 11027
+#define IDC_CD_JIMUSHO_BANGOU 11028
 // The single-phrase editors' edit and list: roof, exterior wall, specified process.
 #define IDC_CD_YANE 11004
 #define IDC_CD_YANE_LIST 11010

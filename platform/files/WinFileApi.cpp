@@ -107,6 +107,11 @@ bool IsSameEntry(const std::string& a, const std::string& b)
 
 } // namespace
 
+BOOL IsSameFile(LPCTSTR firstPath, LPCTSTR secondPath)
+{
+    return IsSameEntry(WinPathToLinux(firstPath), WinPathToLinux(secondPath)) ? TRUE : FALSE;
+}
+
 BOOL CreateDirectory(LPCTSTR path, void*) { return Succeeded(::mkdir(WinPathToLinux(path).c_str(), 0777) == 0); }
 
 BOOL RemoveDirectory(LPCTSTR path) { return Succeeded(::rmdir(WinPathToLinux(path).c_str()) == 0); }

@@ -23,6 +23,9 @@ BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath);
 // temporary name beside newPath and given its name only when whole, so a copy that fails leaves
 // nothing new under newPath and a file it would have replaced as it was.
 BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists);
+// Whether two paths name one existing file or folder, by whatever names (letter case, links, "."
+// and ".."); FALSE when either does not exist.
+BOOL IsSameFile(LPCTSTR firstPath, LPCTSTR secondPath);
 
 // Makes a new folder, which only this user can enter, below the temporary folder ($TMPDIR, else
 // /tmp), and gives its Windows path, ending in "\", in folder. It stands in for a unique name in

@@ -13,7 +13,8 @@ long ListStyle(DWORD style, DWORD exStyle)
     long list = wxLC_REPORT;
     if (style & LVS_SINGLESEL)
         list |= wxLC_SINGLE_SEL;
-    if (style & LVS_NOCOLUMNHEADER)
+    // A list-mode view shows its items without a header: here one column of a report view.
+    if ((style & LVS_NOCOLUMNHEADER) || (style & LVS_TYPEMASK) == LVS_LIST)
         list |= wxLC_NO_HEADER;
     list |= ((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE)) ? wxBORDER_SUNKEN : wxBORDER_NONE;
     return list;

@@ -64,6 +64,9 @@ INT_PTR CDialog::DoModal()
     CWnd* owner = m_pParentWnd ? m_pParentWnd->GetTopLevelParent() : CWnd::FromHandle(AfxGetSafeOwner());
     HWND ownerHandle = owner ? owner->m_hWnd : nullptr;
     bool reenableOwner = owner && owner->IsWindowEnabled();
+    // As Windows does when the owner is active again, the window that had the focus gets it back.
+    CWnd* focused = CWnd::GetFocus();
+    HWND focusedHandle = focused ? focused->m_hWnd : nullptr;
     m_nModalResult = -1;
     m_bModal = true;
     m_bEnded = false;
@@ -77,6 +80,8 @@ INT_PTR CDialog::DoModal()
             SetWindowPos(nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
             DestroyWindow();
         }
+        if (CWnd* focusedWnd = CWnd::FromHandle(focusedHandle); focusedWnd && !CWnd::GetFocus())
+            focusedWnd->SetFocus();
         m_bModal = false;
     };
     try {

@@ -5,6 +5,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/wnd/Afxwin.h"
+#include "platform/wnd/UserInput.h"
 #include "res/MainFrameIds.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppCheckoutTblDAO.h"
@@ -265,8 +266,19 @@ TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
     Start();
     Frame().SetBukkenSelected(1);
     Frame().SetScreenFlag(1);
-    CEdit& edit = FocusedEdit("xa|b|y", 1, 5);
-    m_ui.ScriptModal([](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    // ポ ends in the byte of "|" and stays whole.
+    CEdit& edit = FocusedEdit("xa|b|yポ", 1, 5);
+    m_ui.ScriptModal([](CDialog& dialog) {
+        // The notice comes after the row is stored.
+        ZnAppTanbunTblDAO stored;
+        stored.Open(dbOpenDynaset, nullptr, 0);
+        EXPECT_EQ("ab", stored.m_Tanbun);
+        stored.Close();
+        CString notice;
+        dialog.GetWindow(GW_CHILD)->GetWindowText(notice);
+        EXPECT_EQ(u8"短文を登録しました。", cp932::ToUtf8(notice.Bytes()));
+        EXPECT_TRUE(UserInput::PressEnter(dialog));
+    });
     Command(ID_TANBUN_REGIST);
     // Nothing selected: the whole text.
     m_edit.SetSel(3, 3);
@@ -281,7 +293,7 @@ TEST_F(MainFrame, TheShortTextDialogsRunFromTheMenu)
     for (; !tanbun.IsEOF(); tanbun.MoveNext())
         texts.push_back(tanbun.m_Tanbun.Bytes());
     tanbun.Close();
-    EXPECT_EQ((std::vector<std::string>{"ab", "xaby"}), texts);
+    EXPECT_EQ((std::vector<std::string>{"ab", "xabyポ"}), texts);
 
     m_ui.ScriptModal([&](CDialog& dialog) {
         EXPECT_EQ(&edit, static_cast<ZnDlgAppTanbunPaste&>(dialog).m_pTarget);

@@ -3,6 +3,9 @@
 #include "editors/ZnDlgAppCMChimeiChiban.h"
 #include "editors/ZnDlgAppCMGaiheki.h"
 #include "editors/ZnDlgAppCMKenchikunushi.h"
+#include "editors/ZnDlgAppCMSekkeisha.h"
+#include "editors/ZnDlgAppCMSekousha.h"
+#include "editors/ZnDlgAppCMSetsubisha.h"
 #include "editors/ZnDlgAppCMShinseisha.h"
 #include "editors/ZnDlgAppCMTokuteiKoutei.h"
 #include "editors/ZnDlgAppCMYane.h"
@@ -105,6 +108,109 @@ EditorCase ChimeiChiban()
             "null|null|0|null"};
 }
 
+// The rows of the three editors with one "氏名" column: the fields' columns, the prefecture, the
+// codes (Sekkeisha, Sekousha) and the kept columns.
+EditorCase Sekkeisha()
+{
+    EditorCase c{
+        "Sekkeisha",
+        Make<ZnDlgAppCMSekkeisha>(),
+        IDD_CM_SEKKEISHA,
+        u8"氏名",
+        "AppSekkeishaTbl",
+        IDC_CD_SEKKEISHA_SHIMEI,
+        IDC_CD_SEKKEISHA_SHIMEI,
+        IDC_CD_SEKKEISHA_LIST,
+        {{IDC_CD_SEKKEISHA_SHIMEI, "Shimei"},
+         {IDC_CD_KENCHIKUSHI_BANGOU, "KenchikushiTourokuBangou"},
+         {IDC_CD_JIMUSHO_BANGOU, "JImushoTourokuBangou"},
+         {IDC_CD_MEISHOU, "Meishou"},
+         {IDC_CD_YUUBIN1, "YuubinBangou1"},
+         {IDC_CD_YUUBIN2, "YuubinBangou2"},
+         {IDC_CD_JUUSHO, "Shozaoti"},
+         {IDC_CD_DENWA1, "DenwaBangou1"},
+         {IDC_CD_DENWA2, "DenwaBangou2"},
+         {IDC_CD_DENWA3, "DenwaBangou3"}},
+        true,
+        kKept,
+        {u8"氏名"},
+        {u8"O'Neil", u8"建築太郎", u8"加藤", u8"山本", u8"田中"},
+        {u8"山本|111|J111|山本設計|100|0001|東京都千代田区|03|1111|2222|13|00101|00213|00301|00413|1|0|null",
+         u8"建築太郎|222|J222|建築事務所|530|0001|大阪府大阪市|06|3333|4444|27|00102|00200|00302|00499|2|-1|first",
+         u8"加藤||||||||||-1|09999||||3|0|", u8"O'Neil|444|J444|Neil Arch|||||||1|00103|00201|00303|00401|4|-1|quote",
+         u8"田中|555|||||||||99|||||5|0|null"},
+        {u8"新人", "333", "J333", u8"新設計", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
+        kDefaults};
+    c.codes = {{IDC_CD_KENCHIKUSHI_SHIKAKU, "KenchikushiShikaku"},
+               {IDC_CD_KENCHIKUSHI_SHUBETSU, "SekkeishaTourokuShubetsu"},
+               {IDC_CD_JIMUSHO_SHIKAKU, "JimushoShikaku"},
+               {IDC_CD_JIMUSHO_SHUBETSU, "JimushoTourokuShubetsu"}};
+    return c;
+}
+
+EditorCase Setsubisha()
+{
+    return {"Setsubisha",
+            Make<ZnDlgAppCMSetsubisha>(),
+            IDD_CM_SETSUBISHA,
+            u8"氏名",
+            "AppSetsubishaTbl",
+            IDC_CD_SHIMEI,
+            IDC_CD_SHIMEI,
+            IDC_CD_LIST,
+            {{IDC_CD_SHIMEI, "Shimei"},
+             {IDC_CD_TOUROKU_BANGOU, "TourokuBangou"},
+             {IDC_CD_KINMUSAKI, "Kinmusaki"},
+             {IDC_CD_YUUBIN1, "YuubinBangou1"},
+             {IDC_CD_YUUBIN2, "YuubinBangou2"},
+             {IDC_CD_JUUSHO, "Shozaiti"},
+             {IDC_CD_DENWA1, "DenwaBangou1"},
+             {IDC_CD_DENWA2, "DenwaBangou2"},
+             {IDC_CD_DENWA3, "DenwaBangou3"}},
+            true,
+            kKept,
+            {u8"氏名"},
+            {u8"O'Brien", u8"設備一郎", u8"井上", u8"渡辺", u8"高橋"},
+            {u8"高橋|S-1|高橋設備|100|0005|東京都千代田区|03|5555|6666|13|1|0|null",
+             u8"設備一郎|S-2|設備研究所|530|0002|大阪府大阪市|06|7777|8888|27|2|-1|first", u8"井上|||||||||-1|3|0|",
+             u8"O'Brien|S-4|Brien Eng|||||||11|4|-1|quote", u8"渡辺|S-5||||||||99|5|0|null"},
+            {u8"新人", "S-9", u8"新設備", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
+            kDefaults};
+}
+
+EditorCase Sekousha()
+{
+    EditorCase c{"Sekousha",
+                 Make<ZnDlgAppCMSekousha>(),
+                 IDD_CM_SEKOUSHA,
+                 u8"氏名",
+                 "AppSekoushaTbl",
+                 IDC_CD_SEKKEISHA_SHIMEI,
+                 IDC_CD_SEKKEISHA_SHIMEI,
+                 IDC_CD_SEKKEISHA_LIST,
+                 {{IDC_CD_SEKKEISHA_SHIMEI, "Shimei"},
+                  {IDC_CD_TOUROKU_BANGOU, "TourokuBangou"},
+                  {IDC_CD_MEISHOU, "Meishou"},
+                  {IDC_CD_YUUBIN1, "YuubinBangou1"},
+                  {IDC_CD_YUUBIN2, "YuubinBangou2"},
+                  {IDC_CD_JUUSHO, "Shozaiti"},
+                  {IDC_CD_DENWA1, "DenwaBangou1"},
+                  {IDC_CD_DENWA2, "DenwaBangou2"},
+                  {IDC_CD_DENWA3, "DenwaBangou3"}},
+                 true,
+                 kKept,
+                 {u8"氏名"},
+                 {u8"O'Connor", u8"建設花子", u8"中村組", u8"伊藤", u8"木村"},
+                 {u8"中村組|K-1|中村建設|100|0006|東京都千代田区|03|1212|3434|13|00513|1|0|null",
+                  u8"建設花子|K-2|花子工務店|530|0003|大阪府大阪市|06|5656|7878|27|00527|2|-1|first",
+                  u8"伊藤|||||||||-1|09999|3|0|", u8"O'Connor|K-4|Connor Co.|||||||1|00500|4|-1|quote",
+                  u8"木村|K-5||||||||99||5|0|null"},
+                 {u8"新人組", "K-9", u8"新建設", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
+                 kDefaults};
+    c.codes = {{IDC_CD_KYOKA_SHUBETSU, "KensetsugyouKyokaShubetsu"}};
+    return c;
+}
+
 EditorCase Phrase(std::string name, std::function<std::unique_ptr<ZnDlgAppCMEditor>()> make, UINT idd,
                   std::string label, std::string table, UINT edit, UINT list, std::vector<std::string> listed,
                   std::vector<std::string> rows, std::string input)
@@ -135,6 +241,9 @@ std::vector<EditorCase> EditorCases()
 {
     return {Shinseisha(),
             Kenchikunushi(),
+            Sekkeisha(),
+            Setsubisha(),
+            Sekousha(),
             ChimeiChiban(),
             Phrase("Yane", Make<ZnDlgAppCMYane>(), IDD_CM_YANE, u8"屋根", "AppYaneTbl", IDC_CD_YANE, IDC_CD_YANE_LIST,
                    {u8"Metal 'G'", u8"スレート葺", u8"かや葺", u8"瓦葺", u8"金属板葺"},
@@ -155,7 +264,10 @@ std::vector<EditorCase> EditorCases()
                    u8"上棟")};
 }
 
-std::vector<EditorCase> AddressEditorCases() { return {Kenchikunushi(), ChimeiChiban()}; }
+std::vector<EditorCase> AddressEditorCases()
+{
+    return {Kenchikunushi(), Sekkeisha(), Setsubisha(), Sekousha(), ChimeiChiban()};
+}
 
 EditorTest::EditorTest()
 {
@@ -267,6 +379,8 @@ std::vector<std::string> EditorTest::Table(const std::string& path) const
         columns += field.second + ", ";
     if (Case().prefecture)
         columns += "TodoufukenmeiBangou, ";
+    for (const auto& code : Case().codes)
+        columns += code.second + ", ";
     columns += Case().kept;
     auto connection = DaoConnection::OpenFile(Windows(path), true);
     std::vector<std::string> rows;
@@ -294,6 +408,9 @@ std::string EditorTest::NewRow(const std::string& key, LONG prefecture) const
         row += "|" + Case().input[i];
     if (Case().prefecture)
         row += "|" + std::to_string(prefecture);
+    // Code lists left blank give empty codes, which a new row does not write.
+    for (size_t i = 0; i < Case().codes.size(); ++i)
+        row += "|null";
     return row + "|" + Case().defaults;
 }
 

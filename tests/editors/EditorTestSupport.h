@@ -34,12 +34,14 @@ struct EditorCase {
     std::vector<std::string> headings;
     // The list's first column, top to bottom, after the fixture's rows are listed.
     std::vector<std::string> listed;
-    // The table read back by rowid: the fields' columns, the prefecture, the kept columns.
+    // The table read back by rowid: the fields' columns, the prefecture, the codes, the kept columns.
     std::vector<std::string> rows;
     // What a person types into the fields (in their order) for a new row.
     std::vector<std::string> input;
     // What the kept columns of a new row hold: the table's defaults.
     std::string defaults;
+    // The code lists, each with the column of its code; their codes follow the prefecture.
+    std::vector<std::pair<UINT, std::string>> codes = {};
 };
 
 void PrintTo(const EditorCase& c, std::ostream* os);

@@ -37,6 +37,8 @@ const DialogResource dialogs[] = {
     {IDD_NOTICE, u8"お知らせ", u8"ＭＳ Ｐゴシック", 9, WS_POPUP | WS_CAPTION, 0, 0, 0, 154, 43, noticeControls,
      std::size(noticeControls)},
     {IDD_EDITOR_HOST, u8"共通データ", u8"ＭＳ Ｐゴシック", 9, WS_POPUP | WS_CAPTION, 0, 0, 0, 315, 270, nullptr, 0},
+    {IDD_MODAL_EDITOR_HOST, u8"共通データ", u8"ＭＳ Ｐゴシック", 9, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+     0, 0, 0, 330, 345, nullptr, 0},
 };
 
 const AfxResourceSet registration(dialogs, std::size(dialogs), nullptr, 0, nullptr, 0);

@@ -194,6 +194,23 @@ TEST(CDialog, EscapeCancelsWithoutTakingTheFieldsOverAndADisabledDefaultButtonCa
     EXPECT_EQ(std::vector<UINT>{0}, ui.beeps);
 }
 
+TEST(CDialog, TheWindowThatHadTheFocusGetsItBackWhenAModalDialogEnds)
+{
+    ScriptedUi ui;
+    CEdit field;
+    field.Create(WS_VISIBLE, CRect(0, 0, 100, 20), nullptr, 1);
+    field.SetFocus();
+    EntryDialog dialog;
+    ui.ScriptModal([&](CDialog& d) {
+        ASSERT_TRUE(UserInput::ReplaceText(d, IDC_NAME, "x"));
+        EXPECT_NE(&field, CWnd::GetFocus());
+        d.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(&field, CWnd::GetFocus());
+    field.DestroyWindow();
+}
+
 TEST(CDialog, AFieldThatIsNoNumberKeepsTheDialogOpenWithTheFieldSelected)
 {
     ScriptedUi ui;

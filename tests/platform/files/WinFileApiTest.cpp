@@ -96,3 +96,20 @@ TEST(WinFileApi, MoveFileNeverReplacesWhatIsThere)
     EXPECT_FALSE(MoveFile(from, to + "2"));
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
 }
+
+TEST(WinFileApi, IsSameFileKnowsOneFileByAnyNameAndNothingMissing)
+{
+    testsupport::TempFolder temp;
+    ASSERT_EQ(0, mkdir(temp.Path("sub").c_str(), 0777));
+    testsupport::WriteFileBytes(temp.Path(u8"表.mdb"), "a");
+    testsupport::WriteFileBytes(temp.Path("twin.mdb"), "a");
+    ASSERT_EQ(0, symlink(temp.Path(u8"表.mdb").c_str(), temp.Path("link.mdb").c_str()));
+    CString file(LinuxPathToWin(temp.Path(u8"表.mdb")));
+    EXPECT_TRUE(IsSameFile(file, file));
+    EXPECT_TRUE(IsSameFile(file, CString(LinuxPathToWin(temp.Path(u8"sub/../表.MDB")))));
+    EXPECT_TRUE(IsSameFile(CString(LinuxPathToWin(temp.Path("link.mdb"))), file));
+    // Equal bytes are not the same file; a missing file is no file at all.
+    EXPECT_FALSE(IsSameFile(file, CString(LinuxPathToWin(temp.Path("twin.mdb")))));
+    EXPECT_FALSE(
+        IsSameFile(CString(LinuxPathToWin(temp.Path("none.mdb"))), CString(LinuxPathToWin(temp.Path("none.mdb")))));
+}
