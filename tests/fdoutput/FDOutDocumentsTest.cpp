@@ -1,10 +1,12 @@
 // The documents that a floppy-output page lists: the kind's rows of the current property in
 // ascending number order with their shown values, the newest construction notice's number, the
-// register's failure; and the building page's values for its two document types.
+// register's failure; the words that follow the document mode; and the building page's values for
+// its two document types.
 #include "tests/fdoutput/FdOutputTestSupport.h"
 
 #include "fdoutput/ZnDlgAppFDOut11.h"
 #include "fdoutput/ZnFDOutDocuments.h"
+#include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
 #include "platform/database/CDaoDatabase.h"
@@ -122,4 +124,25 @@ TEST(FDOutPageValues, TheBuildingPageServesTheApplicationAndThePlanChange)
     EXPECT_EQ(u8"更新日 76|受付番号 170|確認済証番号 100|", titles(planChange));
     EXPECT_EQ(u8"受付番号", fdtest::Utf8(application->columns[application->receptionColumn - 1].title));
     EXPECT_EQ(u8"受付番号", fdtest::Utf8(planChange->columns[planChange->receptionColumn - 1].title));
+}
+
+TEST(FDOutWording, TheApplicationModeSaysShinseiAndAnyOtherTsuuchi)
+{
+    auto choices = [](int mode) {
+        std::string text;
+        for (const CString& choice : ZnFDOutWording::FormatChoices(mode))
+            text += fdtest::Utf8(choice) + "|";
+        return text;
+    };
+    EXPECT_EQ(u8"今回申請|修正申請|", choices(32786));
+    EXPECT_EQ(u8"今回通知|修正通知|", choices(32787));
+    EXPECT_EQ(u8"申請書データ", fdtest::Utf8(ZnFDOutWording::DocumentColumnTitle(32786)));
+    EXPECT_EQ(u8"通知書データ", fdtest::Utf8(ZnFDOutWording::DocumentColumnTitle(32787)));
+    EXPECT_EQ(u8"申請書を選択してください。", fdtest::Utf8(ZnFDOutWording::SelectMessage(32786)));
+    EXPECT_EQ(u8"通知書を選択してください。", fdtest::Utf8(ZnFDOutWording::SelectMessage(32787)));
+    EXPECT_EQ(u8"確認申請", fdtest::Utf8(ZnFDOutWording::Stem(32786)));
+    EXPECT_EQ(u8"計画通知", fdtest::Utf8(ZnFDOutWording::Stem(32787)));
+    EXPECT_EQ(u8"計画通知", fdtest::Utf8(ZnFDOutWording::Stem(0)));
+    EXPECT_EQ(0, ZnFDOutWording::FormatFor(""));
+    EXPECT_EQ(1, ZnFDOutWording::FormatFor("受5"));
 }
