@@ -24,6 +24,18 @@ size_t LastCharIndex(const std::string& text)
     return last;
 }
 
+// The byte length of the character at i as the tokenizer takes it, a backslash inside a quoted
+// stretch together with the whole character after it; a double quote opens or closes the stretch.
+size_t QuotedStep(const std::string& text, size_t i, bool& inQuote)
+{
+    const size_t length = CharLengthAt(text, i);
+    if (length == 1 && inQuote && text[i] == '\\')
+        return i + 1 < text.size() ? 1 + CharLengthAt(text, i + 1) : 1;
+    if (length == 1 && text[i] == '"')
+        inQuote = !inQuote;
+    return length;
+}
+
 } // namespace
 
 CString VhString::RemoveFirst(LPCTSTR sub) const
@@ -119,25 +131,26 @@ void VhString::Tokenize(CStringList& tokens) const
     };
     bool inQuote = false;
     for (size_t i = 0; i < text.size();) {
-        size_t length = CharLengthAt(text, i);
-        char c = text[i];
-        if (length == 1 && inQuote && c == '\\') {
-            // The backslash and the whole character after it, which so never closes the stretch.
-            current += c;
-            if (++i == text.size())
-                break;
-            length = CharLengthAt(text, i);
-        } else if (length == 1 && c == '"') {
-            inQuote = !inQuote;
-        } else if (length == 1 && !inQuote && (c == separatorChar || IsBlank(c))) {
+        const char c = text[i];
+        if (!inQuote && c != '"' && CharLengthAt(text, i) == 1 && (c == separatorChar || IsBlank(c))) {
             endToken();
             ++i;
             continue;
         }
+        const size_t length = QuotedStep(text, i, inQuote);
         current.append(text, i, length);
         i += length;
     }
     endToken();
+}
+
+bool VhString::EndsInQuotes() const
+{
+    const std::string text = Bytes();
+    bool inQuote = false;
+    for (size_t i = 0; i < text.size();)
+        i += QuotedStep(text, i, inQuote);
+    return inQuote;
 }
 
 TCHAR VhString::GetSeparator() { return separatorChar; }

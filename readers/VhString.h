@@ -43,6 +43,9 @@ public:
     // the character after it. Quotes and backslashes stay in the tokens; a stretch never closed
     // runs to the end.
     void Tokenize(CStringList& tokens) const;
+    // True when the text ends inside a quoted stretch as the tokenizer reads it: a double quote
+    // opened and not yet closed.
+    bool EndsInQuotes() const;
 
     // The process-wide separator.
     static TCHAR GetSeparator();

@@ -17,6 +17,14 @@ const char pieceJoint[] = "\";\"";
 // its enclosing double quotes.
 CString CleanField(const CString& token) { return VhString(VhString(token).StripEnclosing(';')).StripEnclosing('"'); }
 
+// A line (read in text mode, so without its CR LF) that ends in a carriage return inside an open
+// quoted value was broken by the value's own CR LF, which the writers store through text mode as
+// CR CR LF. A doubled CR after a closed value is only a line end.
+bool BreaksValue(const CString& record, const CString& line)
+{
+    return line.GetLength() > 0 && line[line.GetLength() - 1] == '\r' && VhString(record + line).EndsInQuotes();
+}
+
 ZnModelNumGroup* NewGroup(int itemNumber)
 {
     ZnModelNumGroup* group = new ZnModelNumGroup;
@@ -72,13 +80,27 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
     fields.RemoveAll();
     CString record;
     BOOL ended = FALSE;
+    bool inValue = false;
     CString line;
     while (!ended && ReadTextLine(m_dataFile, line)) {
-        line = VhString(line).Trim();
-        if (line.IsEmpty() || line.Left(2) == "/*")
+        const CString trimmed = VhString(line).Trim();
+        if (!inValue && (trimmed.IsEmpty() || trimmed.Left(2) == "/*"))
             continue;
+        if (BreaksValue(record, line)) {
+            // The value goes on with the next line, whatever it holds; its break comes back as CR LF.
+            if (!inValue)
+                line.TrimLeft();
+            record += line.Left(line.GetLength() - 1) + "\r\n";
+            inValue = true;
+            continue;
+        }
+        if (inValue)
+            line.TrimRight();
+        else
+            line = trimmed;
+        inValue = false;
         record += line;
-        ended = line[line.GetLength() - 1] != ';';
+        ended = line.IsEmpty() || line[line.GetLength() - 1] != ';';
     }
     CStringList tokens;
     {

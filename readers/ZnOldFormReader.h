@@ -57,7 +57,10 @@ public:
     void CloseDataFile();
     // Reads the next record into fields, which it empties first. Nonzero when a record was read;
     // zero at the end of the file (or when no file is open), fields then holding what the
-    // pending lines gave: an unfinished record at the end is never returned as read.
+    // pending lines gave: an unfinished record at the end is never returned as read. A line
+    // that ends in a carriage return before its line end inside an open quoted value (the
+    // value's CR LF written in text mode) goes on with the next line as it stands, even an empty
+    // or comment-like one, the two joined by CR LF, so the value keeps its line break.
     BOOL ReadRecord(CStringArray& fields);
 
     // The item code of a record's first field: atoi of the five characters after "#".

@@ -47,6 +47,53 @@ TEST(ZnOldFormReader, ReadsEachFixtureRecordByRecord)
     }
 }
 
+// A value's CR LF, written in text mode, is stored as CR CR LF: the record reads on over the
+// value's lines, whatever they hold, and the value gets its CR LF back.
+TEST(ZnOldFormReader, KeepsTheLineBreaksOfAValueWrittenOverSeveralLines)
+{
+    testsupport::TempFolder folder;
+    const std::string path = folder.Path() + "/Ksq001.220";
+    testsupport::WriteFileBytes(path, "  #22060,;\r\n"
+                                      "  \"\x8e\x96\x96\xb1\x8f\x8a\r\r\n" // "事務所" then its line break
+                                      "\r\r\n"                             // an empty line of the value
+                                      "/* \r\r\n"                          // a comment-like line of the value
+                                      "  \x93\x58\x95\xdc\"  \r\n"         // "  店舗" closes the value
+                                      "/* 7 */\r\n"
+                                      "#22070,;\r\n"
+                                      "\"\x95\x5c\\\r\r\n" // "表\" then its line break
+                                      "\"\r\n"
+                                      "#22080,;\r\n"
+                                      "\"x\r\"\r\n"); // a lone CR inside stays
+    TestReader reader;
+    ASSERT_EQ(1, reader.OpenDataFile(CString(path)));
+    CStringArray fields;
+    ASSERT_TRUE(reader.ReadRecord(fields));
+    EXPECT_EQ((std::vector<CString>{"#22060", "\x8e\x96\x96\xb1\x8f\x8a\r\n\r\n/* \r\n  \x93\x58\x95\xdc"}),
+              Fields(fields));
+    ASSERT_TRUE(reader.ReadRecord(fields));
+    EXPECT_EQ((std::vector<CString>{"#22070", "\x95\x5c\\\r\n"}), Fields(fields));
+    ASSERT_TRUE(reader.ReadRecord(fields));
+    EXPECT_EQ((std::vector<CString>{"#22080", "x\r"}), Fields(fields));
+    EXPECT_FALSE(reader.ReadRecord(fields));
+    reader.CloseDataFile();
+}
+
+// A comment line stays a comment whatever its quotes; a value that ends in its line break keeps
+// it; a file that ends inside a value returns no record.
+TEST(ZnOldFormReader, EndsAValueOnlyWithTheLineThatClosesIt)
+{
+    testsupport::TempFolder folder;
+    const std::string path = folder.Path() + "/Ksq001.250";
+    testsupport::WriteFileBytes(path, "/* \"c\r\r\n#25010,;\r\n\"a\r\r\n\"\r\n#25020,;\r\n\"b\r\r\n");
+    TestReader reader;
+    ASSERT_EQ(1, reader.OpenDataFile(CString(path)));
+    CStringArray fields;
+    ASSERT_TRUE(reader.ReadRecord(fields));
+    EXPECT_EQ((std::vector<CString>{"#25010", "a\r\n"}), Fields(fields));
+    EXPECT_FALSE(reader.ReadRecord(fields));
+    reader.CloseDataFile();
+}
+
 TEST(ZnOldFormReader, ReadsNothingWithoutAnOpenFile)
 {
     TestReader reader;

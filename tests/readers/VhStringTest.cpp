@@ -53,6 +53,20 @@ TEST(VhString, TokenizesAtSeparatorsAndBlanksKeepingQuotedStretchesWhole)
         EXPECT_EQ(c.tokens, Tokens(c.text, c.separator)) << c.text;
 }
 
+TEST(VhString, TellsWhetherTheTextEndsInsideAQuotedStretch)
+{
+    EXPECT_FALSE(VhString("").EndsInQuotes());
+    EXPECT_FALSE(VhString("a, b\r").EndsInQuotes());
+    EXPECT_TRUE(VhString("#1,;\"a\r").EndsInQuotes());
+    EXPECT_FALSE(VhString("\"a\"\r").EndsInQuotes());
+    EXPECT_FALSE(VhString("\"a\";\"b\"").EndsInQuotes());
+    EXPECT_TRUE(VhString("\"a\\\"").EndsInQuotes());
+    EXPECT_FALSE(VhString("\"a\\\\\"").EndsInQuotes());
+    EXPECT_TRUE(VhString("\"\\").EndsInQuotes());
+    EXPECT_FALSE(VhString("\"表\"").EndsInQuotes());
+    EXPECT_FALSE(VhString("表\\\"\"").EndsInQuotes());
+}
+
 TEST(VhString, GroupsTheFirstRunOfDigitsWithTheSeparator)
 {
     struct Case {
