@@ -1,7 +1,7 @@
 // What the input check of a building application keeps of it for the construction-notice and
-// architect-class checks that follow: the site page's largest eaves height, its first four
-// construction-kind flags and applied-building count, and per building page, in list order, its
-// number and its floors above and below ground. Each check starts them from nothing.
+// architect-class checks that follow: the largest eaves height of the building pages, the site
+// page's first four construction-kind flags and applied-building count, and per building page, in
+// list order, its number and its floors above and below ground. Each check starts them from nothing.
 #pragma once
 
 #include <vector>
