@@ -88,7 +88,7 @@ ZnModelAppBuildPage Building(int number, int above, int below, double height, do
 }
 
 // Building 3: F1, F2, B1 (75 m², the second use area of F2 left blank, which is not checked);
-// building 7: F1, B1 (50 m²).
+// building 7: F1, B1 (50 m²) and a floor without name or use areas, which counts for no kind.
 ZnModelAppBuildPageList CompleteBuildings()
 {
     ZnModelAppFloorOutlineList floors3;
@@ -99,6 +99,7 @@ ZnModelAppBuildPageList CompleteBuildings()
     ZnModelAppFloorOutlineList floors7;
     floors7.AddCopy(Floor("F1", UseArea("08010", 25.0)));
     floors7.AddCopy(Floor("B1", UseArea("08010", 25.0)));
+    floors7.AddCopy(ZnModelAppFloorOutline());
 
     ZnModelAppBuildPageList pages;
     pages.AddCopy(Building(3, 2, 1, 8.5, 7.25, floors3));
@@ -200,7 +201,8 @@ TEST_F(BuildInputCheck, DesignerOfTheSecondFace)
 TEST_F(BuildInputCheck, SiteZonesUsageAndKindsOutsideACityPlanningArea)
 {
     // Zone 2 holds 300 of the 350 m² (area 1 plus area 2), zone 3 has no use zone: only zone 2
-    // counts for the half-site rule. No building area keeps the coverage ratio within its limit.
+    // counts for the half-site rule; zone 4 has no area and is not checked. No building area keeps
+    // the coverage ratio within its limit.
     Site().m_lotAddress.m_address = "";
     Site().m_urbanPlanKind = 0;
     Site().m_fireZone = 0;
@@ -209,6 +211,7 @@ TEST_F(BuildInputCheck, SiteZonesUsageAndKindsOutsideACityPlanningArea)
     Zones().AddCopy(Zone("00401", 100.0, 0.0, 0.0));
     Zones().GetTail()->m_areaText = "200";
     Zones().AddCopy(Zone("", 50.0, 0.0, 0.0));
+    Zones().AddCopy(Zone("", 0.0, 0.0, 0.0));
     Site().m_mainUsageCode.SetCode("");
     Site().m_mainUsageText = "";
     std::fill(std::begin(Site().m_constKind), std::end(Site().m_constKind), 0);
@@ -344,6 +347,17 @@ TEST_F(BuildInputCheck, DatesAndThePlanChangesConfirmationDate)
     Messages planChangeDates = dates;
     planChangeDates.push_back("第三面：計画変更の確認済証交付年月日の日付が正しくありません。");
     EXPECT_EQ(planChangeDates, Run(1008));
+
+    // Any one part missing is not filled in, and not a date.
+    for (const ZnModelDate& start : {Date(0, 4, 1), Date(2010, 0, 1), Date(2010, 4, 0)}) {
+        Site() = CompleteSite();
+        Site().m_constStartDate = start;
+        EXPECT_EQ(Messages({
+                      "第三面：工事着手予定年月日が未入力です。",
+                      "第三面：工事着手予定年月日の日付が正しくありません。",
+                  }),
+                  Run());
+    }
 }
 
 TEST_F(BuildInputCheck, FourthFaceOfBuildingsThreeAndSeven)
@@ -437,6 +451,11 @@ TEST_F(BuildInputCheck, HalfSiteRuleLeavesOutZones00900)
 
     Zones().GetHead()->m_useZoneCode.SetCode("00401");
     EXPECT_EQ(Messages({"第三面：1番目の敷地面積が敷地面積合計の半分以上です。"}), Run());
+
+    // The first zone's missing use zone is told once, as the first zone's.
+    Site().m_urbanPlanKind = 1;
+    Zones().GetHead()->m_useZoneCode.SetCode("");
+    EXPECT_EQ(Messages({"第三面：1番目の敷地面積の用途地域等が未入力です。"}), Run());
 }
 
 TEST_F(BuildInputCheck, EdgeCasesOfUsagesDatesAndHeights)
