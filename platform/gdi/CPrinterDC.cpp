@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CPrinterDC, CCairoDC)
+
 CPrinterDC::CPrinterDC(const CString& printer, const DEVMODE& mode)
     : CPrinterDC(printer, mode, MakeTempFile("zn-print-"))
 {
