@@ -26,6 +26,7 @@
 #include "platform/wnd/UserInput.h"
 #include "res/FloppyOutputIds.h"
 #include "storage/AppDatabaseSchemas.h"
+#include "tools/sampledata/SampleCodeDatabases.h"
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
 #include "writers/xml/ZnAppDocFDOut14.h"
@@ -58,6 +59,13 @@ struct PageCase {
     std::vector<int> planChangeWidths;
     void (*writeXml)(CString path, int selection);
     std::vector<std::string> emptyFindings; // the check's messages on empty objects (UTF-8)
+    // The writers' stored documents of a confirmation and a plan change (tests/data/writers), the
+    // expected data files the family writer makes of them, and the family's form copied from theirs.
+    const char* confirmationFixture;
+    const char* planChangeFixture;
+    const char* confirmationExpected;
+    const char* planChangeExpected;
+    std::unique_ptr<ZnModel> (*familyCopy)(const ZnModel& stored);
 };
 
 // A form of the page's family with the given further items (lifts or structures) and the owner.
@@ -92,6 +100,35 @@ std::string DocumentFile(const PageCase& page, int docType, const char* owner, i
     });
 }
 
+// The family's part of a stored form (a confirmation or plan-change object of the family).
+template <class Family> std::unique_ptr<ZnModel> FamilyCopy(const ZnModel& stored)
+{
+    return std::make_unique<Family>(dynamic_cast<const Family&>(stored));
+}
+
+// A writers' stored document (the root, the form of the document type and, for a plan change, a
+// second one with the change record) as the page stores it: the root, the family's form, and the
+// type's form (an empty confirmation form, or the plan change's own).
+std::string PageLayoutOf(const std::string& fixture, CRuntimeClass* storedClass, bool planChange,
+                         std::unique_ptr<ZnModel> (*familyCopy)(const ZnModel&))
+{
+    ZnModelApp app;
+    std::unique_ptr<ZnModel> form(static_cast<ZnModel*>(storedClass->CreateObject()));
+    std::unique_ptr<ZnModel> sub(static_cast<ZnModel*>(storedClass->CreateObject()));
+    testsupport::LoadFromBytes(testsupport::ReadHexFixture("writers/documents/" + fixture + ".hex"), [&](CArchive& ar) {
+        app.Serialize(ar);
+        form->Serialize(ar);
+        if (planChange)
+            sub->Serialize(ar);
+    });
+    std::unique_ptr<ZnModel> family = familyCopy(*form);
+    return StoreToBytes([&](CArchive& ar) {
+        app.Serialize(ar);
+        family->Serialize(ar);
+        sub->Serialize(ar);
+    });
+}
+
 const std::vector<std::string> kLiftFindings = {u8"設置者の氏名が未入力です。",
                                                 u8"設置する建築物または工作物の所在地が未入力です。",
                                                 u8"昇降機の概要の種別コードが未入力です。昇降機番号：0"};
@@ -111,7 +148,12 @@ const PageCase kPages[] = {
      true,
      {76, 170, 100},
      ZnAppDocFDOut12::WriteXml,
-     kLiftFindings},
+     kLiftFindings,
+     "lift_confirmation",
+     "lift_plan_change",
+     "lift_confirmation.xml",
+     "lift_plan_change.xml",
+     FamilyCopy<ZnModelAppLift>},
     {"equipment",
      RUNTIME_CLASS(ZnFvAppCAFM13),
      100003,
@@ -126,7 +168,12 @@ const PageCase kPages[] = {
      false,
      {76, 130, 84},
      ZnAppDocFDOut13::WriteXml,
-     {u8"設置者の氏名が未入力です。", u8"設置する建築物の所在地が未入力です。", u8"建築設備の概要が未入力です。"}},
+     {u8"設置者の氏名が未入力です。", u8"設置する建築物の所在地が未入力です。", u8"建築設備の概要が未入力です。"},
+     "equipment_confirmation",
+     "equipment_plan_change",
+     "equipment_confirmation.xml",
+     "equipment_plan_change.xml",
+     FamilyCopy<ZnModelAppEquip>},
     {"structure",
      RUNTIME_CLASS(ZnFvAppCAFM14),
      100004,
@@ -142,7 +189,12 @@ const PageCase kPages[] = {
      {76, 130, 84},
      ZnAppDocFDOut14::WriteXml,
      {u8"築造主の氏名が未入力です。", u8"敷地の位置の地名地番が未入力です。",
-      u8"工作物の概要の種類コードが未入力です。工作物番号：0"}},
+      u8"工作物の概要の種類コードが未入力です。工作物番号：0"},
+     "structure_confirmation",
+     "structure_plan_change",
+     "structure_confirmation.xml",
+     "structure_plan_change.xml",
+     FamilyCopy<ZnModelAppStruct>},
     {"structure_lift",
      RUNTIME_CLASS(ZnFvAppCAFM15),
      100005,
@@ -157,7 +209,12 @@ const PageCase kPages[] = {
      true,
      {76, 130, 84},
      ZnAppDocFDOut15::WriteXml,
-     kLiftFindings},
+     kLiftFindings,
+     "structure_lift_confirmation",
+     "structure_lift_plan_change",
+     "lift_confirmation.xml",
+     "lift_plan_change.xml",
+     FamilyCopy<ZnModelAppLift>},
 };
 
 CString Cp932(const std::string& utf8) { return CString(cp932::FromUtf8(utf8).c_str()); }
@@ -438,6 +495,32 @@ TEST_P(FacilityPage, APlanChangeGoesOntoTheFloppyWithItsIndexFiles)
     Output(page, 1);
     // Plan change 6 has no reception number: 今回, code "1"; the plan change's form follows the base form.
     ExpectFloppy(FormLine(Page().confirmationFormNo) + FormLine(Page().planChangeFormNo), "\"1\"", u8"六");
+}
+
+// Over the sample code tables, the floppy's data file of the writers' stored documents is the
+// expected file of the family writer, byte for byte: the confirmation in the application mode, the
+// plan change in the notification mode.
+TEST_P(FacilityPage, TheDataFileOfAConfirmationIsTheWritersExpectedFile)
+{
+    MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
+    MakeRegister();
+    StoreDocument(Page().formFile,
+                  PageLayoutOf(Page().confirmationFixture, Page().confirmationClass, false, Page().familyCopy));
+    Output(Open(confirmation), 1);
+    EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
+    EXPECT_EQ(ReadFileBytes(testsupport::DataPath(std::string("writers/") + Page().confirmationExpected)),
+              FloppyFile(u8"Keikaku/申請書データ.xml"));
+}
+
+TEST_P(FacilityPage, TheDataFileOfAPlanChangeIsTheWritersExpectedFile)
+{
+    MakeSampleComCode(m_folder.Path("app/COM_CODE.mdb"));
+    MakeRegister();
+    StoreDocument("m6.doc", PageLayoutOf(Page().planChangeFixture, Page().planChangeClass, true, Page().familyCopy));
+    Output(Open(planChange, 32787), 1);
+    EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
+    EXPECT_EQ(ReadFileBytes(testsupport::DataPath(std::string("writers/") + Page().planChangeExpected)),
+              FloppyFile(u8"Keikaku/申請書データ.xml"));
 }
 
 // "チェックする" runs the page's check on the loaded document with its object-kind title; "出力しない"
