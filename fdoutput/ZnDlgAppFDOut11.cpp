@@ -26,35 +26,34 @@ ZnDlgAppFDOut11::ZnDlgAppFDOut11(CWnd* pParent) : ZnDlgAppFDPage(IDD_FDOUT11, pP
 
 const ZnFDOutPageValues& ZnDlgAppFDOut11::Values()
 {
-    static const ZnFDOutPageValues values{
-        1,
-        nullptr,
-        false,
-        true,
-        {{1000,
-          0,
-          110,
-          MakeEmptyModel<ZnModelAppBuild>,
-          MakeEmptyModel<ZnModelAppBuildConf>,
-          {{"コメント", 50}, {"更新日", 76}, {"受付番号", 130}, {"確認済証番号", 90}},
-          3,
-          1,
-          {},
-          true,
-          nullptr,
-          OutputBuilding},
-         {1008,
-          0,
-          410,
-          MakeEmptyModel<ZnModelAppBuild>,
-          MakeEmptyModel<ZnModelAppBuildMod>,
-          {{"更新日", 76}, {"受付番号", 170}, {"確認済証番号", 100}},
-          2,
-          -1,
-          {IDC_FD11_LABEL_NOTICE, IDC_FD11_EDIT_NOTICE},
-          false,
-          nullptr,
-          OutputBuilding}}};
+    static const ZnFDOutPageValues values{1,
+                                          nullptr,
+                                          false,
+                                          true,
+                                          {{1000,
+                                            0,
+                                            110,
+                                            MakeEmptyModel<ZnModelAppBuild>,
+                                            MakeEmptyModel<ZnModelAppBuildConf>,
+                                            {{"コメント", 50}, {"更新日", 76}, {"受付番号", 130}, {"確認済証番号", 90}},
+                                            3,
+                                            1,
+                                            {},
+                                            true,
+                                            nullptr,
+                                            OutputBuilding},
+                                           {1008,
+                                            0,
+                                            410,
+                                            MakeEmptyModel<ZnModelAppBuild>,
+                                            MakeEmptyModel<ZnModelAppBuildMod>,
+                                            {{"更新日", 76}, {"受付番号", 170}, {"確認済証番号", 100}},
+                                            2,
+                                            -1,
+                                            {IDC_FD11_LABEL_NOTICE, IDC_FD11_EDIT_NOTICE},
+                                            false,
+                                            nullptr,
+                                            OutputBuilding}}};
     return values;
 }
 
@@ -75,8 +74,9 @@ void ZnDlgAppFDOut11::ShowRelatedDocuments()
     if (TypeValues()->docType != 1000)
         return;
     ReadRegister([this] {
-        SetDlgItemText(IDC_FD11_EDIT_NOTICE, ZnFDOutDocuments::NewestReception(
-                                                 ZnFDOutDocuments::RegisterPath(),
-                                                 ZnShellState::Current()->GetFrameBukkenIndex(), kConstructionNoticeCode));
+        SetDlgItemText(IDC_FD11_EDIT_NOTICE,
+                       ZnFDOutDocuments::NewestReception(ZnFDOutDocuments::RegisterPath(),
+                                                         ZnShellState::Current()->GetFrameBukkenIndex(),
+                                                         kConstructionNoticeCode));
     });
 }
