@@ -458,6 +458,8 @@ TEST_P(FacilityPage, APlanChangeLoadsTheSelectedRowAndHidesTheCount)
     EXPECT_EQ(u8"修正通知", ComboItem(page.m_comboFormat, 1));
     EXPECT_FALSE(Shown(page, IDC_FD12_LABEL_FURTHER) || Shown(page, IDC_FD12_LABEL_UNIT) ||
                  Shown(page, IDC_FD12_EDIT_COUNT));
+    // A plan change counts nothing.
+    EXPECT_EQ("", Text(page, IDC_FD12_EDIT_COUNT));
     EXPECT_EQ(Page().planChangeClass, Document().GetSubFormModel()->GetRuntimeClass());
     EXPECT_EQ("六",
               static_cast<ZnModelApp*>(Document().GetAppModel())->GetOwner().GetIndividualData().GetName().GetName());
