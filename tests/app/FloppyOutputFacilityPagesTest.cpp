@@ -32,6 +32,7 @@
 #include "writers/xml/ZnAppDocFDOut14.h"
 #include "writers/xml/ZnAppDocFDOut15.h"
 
+#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 
@@ -473,6 +474,15 @@ TEST_P(FacilityPage, APlanChangeLoadsTheSelectedRowAndHidesTheCount)
     EXPECT_EQ(Page().planChangeClass, Document().GetSubFormModel()->GetRuntimeClass());
     EXPECT_EQ("R8", Text(page, IDC_FDP_EDIT_RECEPTION));
     EXPECT_EQ(1, page.m_comboFormat.GetCurSel());
+
+    // A row whose file is gone leaves new empty objects of the page's classes, nothing of the last.
+    std::remove(m_folder.Path(u8"obj/南町の家/m6.doc").c_str());
+    ASSERT_TRUE(UserInput::ClickListItem(page.m_listDocuments, 0));
+    EXPECT_EQ("",
+              static_cast<ZnModelApp*>(Document().GetAppModel())->GetOwner().GetIndividualData().GetName().GetName());
+    EXPECT_EQ(Page().formClass, Document().GetFormModel()->GetRuntimeClass());
+    EXPECT_EQ(Page().planChangeClass, Document().GetSubFormModel()->GetRuntimeClass());
+    EXPECT_EQ(0, page.m_comboFormat.GetCurSel());
     EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
 }
 
