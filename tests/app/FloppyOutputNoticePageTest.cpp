@@ -2,6 +2,7 @@
 // demolition and safety-plan notices, each in its form view in a started program: what they list
 // and load, their selection, their check and their output through the text-form writers.
 #include "tests/app/ShellTestSupport.h"
+#include "tests/fdoutput/FdOutputTestSupport.h"
 
 #include "app/ZnFvAppCAFM51.h"
 #include "app/ZnFvAppCAFM52.h"
@@ -14,7 +15,6 @@
 #include "model/ZnModelAppDemNotif.h"
 #include "model/ZnModelAppSafeNotif.h"
 #include "model/ZnModelAppTempUseConf.h"
-#include "model/ZnModelNumGroup.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/files/CArchive.h"
@@ -120,18 +120,7 @@ protected:
     // Stores the form file of the page: an application dated 3 April 2010 and the form object.
     void StoreFormFile(const std::string& name, ZnModel& form)
     {
-        ZnModelApp app;
-        ZnModelNum number;
-        ZnModelDate date;
-        date.SetDateString("02220403");
-        number.SetDate(date);
-        ZnModelNumGroup* group = new ZnModelNumGroup;
-        group->SetFirstNum(number);
-        app.m_header.m_localData.m_buildingNumGroups.AddTail(group);
-        WriteFileBytes(m_folder.Path(u8"obj/南町の家/" + name), StoreToBytes([&](CArchive& ar) {
-                           app.Serialize(ar);
-                           form.Serialize(ar);
-                       }));
+        WriteFileBytes(m_folder.Path(u8"obj/南町の家/" + name), fdtest::FormFileBytes("02220403", form));
     }
 
     static std::string Text(CWnd& page, int id)
@@ -390,8 +379,8 @@ TEST_F(NoticePages, TheCheckReportsTheLoadedFormUnderTheKindsTitle)
     }
 }
 
-// A missing register gives the database layer's message and an empty list, and the page finishes
-// its set-up; a form file of another kind gives the framework's message and leaves empty objects,
+// A missing or damaged register gives the database layer's message and an empty list, and the
+// page finishes its set-up; a form file of another kind gives the framework's message and leaves empty objects,
 // which the check then reports.
 TEST_F(NoticePages, AMissingRegisterOrAFormOfAnotherKindLeavesEmptyObjects)
 {
@@ -420,6 +409,14 @@ TEST_F(NoticePages, AMissingRegisterOrAFormOfAnotherKindLeavesEmptyObjects)
     ZnDlgAppFDPage& demolition = Open(kPages[3]);
     EXPECT_EQ(2u, m_ui.messageBoxes.size());
     EXPECT_EQ(std::vector<CString>{"主要用途の区分が未入力です。"}, demolition.CheckInput());
+
+    // A damaged register: the database layer's message and an empty list again.
+    WriteFileBytes(m_folder.Path("obj/APP_BUKKEN.mdb"), "not a database");
+    ZnDlgAppFDPage& safety = Open(kPages[4]);
+    EXPECT_EQ(3u, m_ui.registerReports.size());
+    EXPECT_EQ(0, safety.m_listDocuments.GetItemCount());
+    EXPECT_EQ(2, safety.m_comboFormat.GetCount());
+    EXPECT_EQ(std::vector<CString>{}, safety.CheckInput());
 }
 
 // The page templates hold the controls at the positions of the forms, 6604 and 6618 in full, the

@@ -1,6 +1,7 @@
 // The temporary-use page 6604 on the display, hosted at (10, 30) as its form view hosts it: its
 // controls at the template's places with the listed documents and the loaded application date.
 // The screenshot is kept among the test artefacts.
+#include "tests/fdoutput/FdOutputTestSupport.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/UiTestResources.h"
@@ -9,7 +10,6 @@
 
 #include "fdoutput/ZnDlgAppFDOut51.h"
 #include "model/ZnModelAppTempUseConf.h"
-#include "model/ZnModelNumGroup.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/files/CArchive.h"
@@ -69,19 +69,8 @@ TEST(NoticePageOnDisplay, TheTemporaryUsePageShowsItsDocumentsAndDate)
                           u8"'2012-03-09 00:00:00', '', '', 'G2', 'n2', NULL);\n"
                           u8"INSERT INTO AppBukkenShousaiTbl VALUES (1, 5, '仮使用一', 100401, 0, 1, "
                           u8"'2010-09-03 00:00:00', 'U1', 'Z1', '', 'n1', NULL);\n");
-    ZnModelApp app;
-    ZnModelNum number;
-    ZnModelDate date;
-    date.SetDateString("02220403");
-    number.SetDate(date);
-    auto* group = new ZnModelNumGroup;
-    group->SetFirstNum(number);
-    app.m_header.m_localData.m_buildingNumGroups.AddTail(group);
     ZnModelAppTempUseConf form;
-    testsupport::WriteFileBytes(folder.Path(u8"obj/南町の家/Ka001.220"), testsupport::StoreToBytes([&](CArchive& ar) {
-                                    app.Serialize(ar);
-                                    form.Serialize(ar);
-                                }));
+    testsupport::WriteFileBytes(folder.Path(u8"obj/南町の家/Ka001.220"), fdtest::FormFileBytes("02220403", form));
 
     CWinApp winApp("テスト");
     winApp.SetDialogBkColor(RGB(231, 236, 249));
