@@ -286,6 +286,13 @@ TEST_F(NoticePages, AClickOnARowChangesNothingAndTheFirstSelectedRowCounts)
     EXPECT_EQ("2010|04|03", Text(page, IDC_FDP_EDIT_YEAR) + "|" + Text(page, IDC_FDP_EDIT_MONTH) + "|" +
                                 Text(page, IDC_FDP_EDIT_DAY));
 
+    // The 書式種類 choice is made once, at opening: the user's choice stays when the page shows again.
+    ASSERT_TRUE(UserInput::SelectComboItem(page.m_comboFormat, 0));
+    page.ShowWindow(SW_HIDE);
+    page.ShowWindow(SW_SHOW);
+    EXPECT_EQ(0, page.m_comboFormat.GetCurSel());
+    ASSERT_TRUE(UserInput::SelectComboItem(page.m_comboFormat, 1));
+
     // An empty 出力先 is refused before anything is asked.
     page.m_editOutput.SetWindowText("");
     m_ui.AnswerMessageBox(IDOK);
