@@ -1,5 +1,5 @@
-// The floppy-output page of the temporary-use application to the designated administrative agency. Its controls and its
-// work come with the floppy-output screens.
+// The floppy-output page of the temporary-use approval application to the designated administrative
+// agency (特定行政庁): its values are those of the text-form pages' table.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"
@@ -7,4 +7,6 @@
 class ZnDlgAppFDOut51 : public ZnDlgAppFDPage {
 public:
     explicit ZnDlgAppFDOut51(CWnd* pParent = nullptr);
+
+    static const ZnFDOutPageValues& Values();
 };

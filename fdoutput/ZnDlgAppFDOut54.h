@@ -1,5 +1,5 @@
-// The floppy-output page of the demolition notification. Its controls and its work come with the
-// floppy-output screens.
+// The floppy-output page of the demolition notice (建築物除却届): its values are those of the
+// text-form pages' table.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"
@@ -7,4 +7,6 @@
 class ZnDlgAppFDOut54 : public ZnDlgAppFDPage {
 public:
     explicit ZnDlgAppFDOut54(CWnd* pParent = nullptr);
+
+    static const ZnFDOutPageValues& Values();
 };

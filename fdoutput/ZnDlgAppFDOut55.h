@@ -1,5 +1,5 @@
-// The floppy-output page of the safety-measures plan notification. Its controls and its work come with the
-// floppy-output screens.
+// The floppy-output page of the safety-measures plan notice (安全上の措置等に関する計画届): its
+// values are those of the text-form pages' table.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"
@@ -7,4 +7,6 @@
 class ZnDlgAppFDOut55 : public ZnDlgAppFDPage {
 public:
     explicit ZnDlgAppFDOut55(CWnd* pParent = nullptr);
+
+    static const ZnFDOutPageValues& Values();
 };

@@ -1,5 +1,5 @@
 // What the floppy-output dialog tests share: a shell with the application's document-kind names,
-// the UTF-8 form of a text, and the entries of a folder.
+// the UTF-8 form of a text, the entries of a folder, and a page's form file.
 #pragma once
 
 #include "tests/support/ScriptedUi.h"
@@ -7,7 +7,10 @@
 #include "tests/support/TestShellState.h"
 #include "tests/support/TestSupport.h"
 
+#include "model/ZnModelApp.h"
+#include "model/ZnModelNumGroup.h"
 #include "platform/core/Cp932.h"
+#include "platform/files/CArchive.h"
 #include "platform/files/WinPath.h"
 #include "shell/ZnDocKindNames.h"
 
@@ -39,6 +42,24 @@ inline std::vector<std::string> FolderEntries(const std::string& folder)
         closedir(dir);
     }
     return names;
+}
+
+// The bytes of a form file as a page loads it: an application whose date (the one the page shows)
+// is the era-coded date, then the form object.
+inline std::string FormFileBytes(const char* eraDate, ZnModel& form)
+{
+    ZnModelApp app;
+    ZnModelNum number;
+    ZnModelDate date;
+    date.SetDateString(eraDate);
+    number.SetDate(date);
+    ZnModelNumGroup* group = new ZnModelNumGroup;
+    group->SetFirstNum(number);
+    app.m_header.m_localData.m_buildingNumGroups.AddTail(group);
+    return testsupport::StoreToBytes([&](CArchive& ar) {
+        app.Serialize(ar);
+        form.Serialize(ar);
+    });
 }
 
 } // namespace fdtest

@@ -39,6 +39,8 @@ const DialogResource dialogs[] = {
     {IDD_EDITOR_HOST, u8"共通データ", u8"ＭＳ Ｐゴシック", 9, WS_POPUP | WS_CAPTION, 0, 0, 0, 315, 270, nullptr, 0},
     {IDD_MODAL_EDITOR_HOST, u8"共通データ", u8"ＭＳ Ｐゴシック", 9, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
      0, 0, 0, 330, 345, nullptr, 0},
+    {IDD_FDOUT_PAGE_HOST, u8"ＦＤ出力", u8"ＭＳ Ｐゴシック", 9, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
+     0, 0, 380, 280, nullptr, 0},
 };
 
 const AfxResourceSet registration(dialogs, std::size(dialogs), nullptr, 0, nullptr, 0);

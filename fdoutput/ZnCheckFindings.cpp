@@ -1,0 +1,19 @@
+#include "fdoutput/ZnCheckFindings.h"
+
+void ZnCheckFindings::AddIfInvalid(const ZnModelDate& date, LPCTSTR message)
+{
+    if (!date.IsValid())
+        m_messages.push_back(message);
+}
+
+void ZnCheckFindings::AddIfInvalid(std::initializer_list<DateRule> rules)
+{
+    for (const DateRule& rule : rules)
+        AddIfInvalid(rule.date, rule.message);
+}
+
+void ZnCheckFindings::AddIfEmpty(const ZnModelCode& code, const CString& message)
+{
+    if (code.GetCode().IsEmpty())
+        m_messages.push_back(message);
+}
