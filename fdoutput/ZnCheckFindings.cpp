@@ -1,0 +1,31 @@
+#include "fdoutput/ZnCheckFindings.h"
+
+void ZnCheckFindings::IfEmpty(const CString& text, LPCTSTR message)
+{
+    if (text.IsEmpty())
+        m_messages.push_back(message);
+}
+
+void ZnCheckFindings::IfDateEmpty(const ZnModelDate& date, LPCTSTR message)
+{
+    if (date.IsEmpty())
+        m_messages.push_back(message);
+}
+
+void ZnCheckFindings::IfDateInvalid(const ZnModelDate& date, LPCTSTR message)
+{
+    if (!date.IsValid())
+        m_messages.push_back(message);
+}
+
+CString ZnCheckFindings::Ordinal(int ordinal, LPCTSTR tail)
+{
+    CString text;
+    text.Format("%d", ordinal);
+    return text + tail;
+}
+
+const CString& ZnCheckFindings::FirstOwnerName(const ZnModelApp& app)
+{
+    return app.GetOwner().GetIndividualData().GetName().GetName();
+}

@@ -1,0 +1,50 @@
+// The findings of an input check in the order the tests run: each test that fails appends its
+// message, and the check goes on. The tests that several checks share live here: an empty text, a
+// date that is empty or not valid, and the walk over a list of further records, whose messages
+// begin with the record's ordinal.
+#pragma once
+
+#include "model/ZnModelApp.h"
+#include "model/ZnModelDate.h"
+#include "model/ZnModelList.h"
+
+#include <vector>
+
+class ZnCheckFindings {
+public:
+    // Appends message when text is empty.
+    void IfEmpty(const CString& text, LPCTSTR message);
+    // Appends message when the date is empty (year, month and day all 0).
+    void IfDateEmpty(const ZnModelDate& date, LPCTSTR message);
+    // Appends message when the date is not valid (ZnModelDate::IsValid: an empty date is valid).
+    void IfDateInvalid(const ZnModelDate& date, LPCTSTR message);
+
+    // Walks a list of further records from head to tail and appends, for each record whose date
+    // (dateOf(record)) is not valid, its ordinal as "%d" followed by tail. The first record present
+    // is number 2, since number 1 is the separate first record of the same kind; empty entries are
+    // skipped and not counted.
+    template <class Record, class DateOf>
+    void IfListDateInvalid(const ZnModelList<Record>& records, DateOf dateOf, LPCTSTR tail)
+    {
+        int ordinal = 1;
+        for (POSITION pos = records.GetHeadPosition(); pos;) {
+            const Record* record = records.GetNext(pos);
+            if (!record)
+                continue;
+            ++ordinal;
+            if (!dateOf(*record).IsValid())
+                m_messages.push_back(Ordinal(ordinal, tail));
+        }
+    }
+
+    // The messages found, in order.
+    const std::vector<CString>& Messages() const { return m_messages; }
+
+    // The ordinal written "%d" in front of tail, such as "2番目の…".
+    static CString Ordinal(int ordinal, LPCTSTR tail);
+    // The name of the application's first building owner (建築主, 設置者 or 築造主 by form).
+    static const CString& FirstOwnerName(const ZnModelApp& app);
+
+private:
+    std::vector<CString> m_messages;
+};
