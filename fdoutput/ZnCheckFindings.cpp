@@ -1,18 +1,18 @@
 #include "fdoutput/ZnCheckFindings.h"
 
-void ZnCheckFindings::IfEmpty(const CString& text, LPCTSTR message)
+void ZnCheckFindings::AddIfEmpty(const CString& text, LPCTSTR message)
 {
     if (text.IsEmpty())
         m_messages.push_back(message);
 }
 
-void ZnCheckFindings::IfDateEmpty(const ZnModelDate& date, LPCTSTR message)
+void ZnCheckFindings::AddIfDateEmpty(const ZnModelDate& date, LPCTSTR message)
 {
     if (date.IsEmpty())
         m_messages.push_back(message);
 }
 
-void ZnCheckFindings::IfDateInvalid(const ZnModelDate& date, LPCTSTR message)
+void ZnCheckFindings::AddIfInvalid(const ZnModelDate& date, LPCTSTR message)
 {
     if (!date.IsValid())
         m_messages.push_back(message);

@@ -8,23 +8,24 @@
 #include "model/ZnModelDate.h"
 #include "model/ZnModelList.h"
 
+#include <utility>
 #include <vector>
 
 class ZnCheckFindings {
 public:
     // Appends message when text is empty.
-    void IfEmpty(const CString& text, LPCTSTR message);
+    void AddIfEmpty(const CString& text, LPCTSTR message);
     // Appends message when the date is empty (year, month and day all 0).
-    void IfDateEmpty(const ZnModelDate& date, LPCTSTR message);
+    void AddIfDateEmpty(const ZnModelDate& date, LPCTSTR message);
     // Appends message when the date is not valid (ZnModelDate::IsValid: an empty date is valid).
-    void IfDateInvalid(const ZnModelDate& date, LPCTSTR message);
+    void AddIfInvalid(const ZnModelDate& date, LPCTSTR message);
 
     // Walks a list of further records from head to tail and appends, for each record whose date
     // (dateOf(record)) is not valid, its ordinal as "%d" followed by tail. The first record present
     // is number 2, since number 1 is the separate first record of the same kind; empty entries are
     // skipped and not counted.
     template <class Record, class DateOf>
-    void IfListDateInvalid(const ZnModelList<Record>& records, DateOf dateOf, LPCTSTR tail)
+    void AddIfListInvalid(const ZnModelList<Record>& records, DateOf dateOf, LPCTSTR tail)
     {
         int ordinal = 1;
         for (POSITION pos = records.GetHeadPosition(); pos;) {
@@ -37,8 +38,8 @@ public:
         }
     }
 
-    // The messages found, in order.
-    const std::vector<CString>& Messages() const { return m_messages; }
+    // The messages so far, which the findings give up.
+    std::vector<CString> Take() { return std::move(m_messages); }
 
     // The ordinal written "%d" in front of tail, such as "2番目の…".
     static CString Ordinal(int ordinal, LPCTSTR tail);

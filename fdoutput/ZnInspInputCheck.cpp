@@ -17,27 +17,27 @@ void CheckCommon(const ZnFDOutCheckInput& input, ZnCheckFindings& findings)
 {
     ZnSlotView<ZnModelApp> app(input.app);
     ZnSlotView<ZnModelAppInspConf> inspection(input.form);
-    findings.IfEmpty(ZnCheckFindings::FirstOwnerName(*app), "建築主、設置者又は築造主が未入力です。");
-    findings.IfEmpty(inspection->m_supervisor.GetName().GetName(), "工事監理者が未入力です。");
-    findings.IfEmpty(inspection->m_siteLot.m_address, "建築場所、設置場所または築造場所の地名地番が未入力です。");
-    findings.IfEmpty(inspection->m_confCert.GetNumber(), "確認番号の確認済証番号が未入力です。");
-    findings.IfDateInvalid(inspection->m_confCert.GetDate(),
-                           "1番目の確認番号の確認済証交付年月日の日付が正しくありません。");
-    findings.IfListDateInvalid(inspection->m_confCertList, NumDate,
-                               "番目の確認番号の確認済証交付年月日の日付が正しくありません。");
-    findings.IfDateInvalid(inspection->m_startDate, "工事着手年月日の日付が正しくありません。");
+    findings.AddIfEmpty(ZnCheckFindings::FirstOwnerName(*app), "建築主、設置者又は築造主が未入力です。");
+    findings.AddIfEmpty(inspection->m_supervisor.GetName().GetName(), "工事監理者が未入力です。");
+    findings.AddIfEmpty(inspection->m_siteLot.m_address, "建築場所、設置場所または築造場所の地名地番が未入力です。");
+    findings.AddIfEmpty(inspection->m_confCert.GetNumber(), "確認番号の確認済証番号が未入力です。");
+    findings.AddIfInvalid(inspection->m_confCert.GetDate(),
+                          "1番目の確認番号の確認済証交付年月日の日付が正しくありません。");
+    findings.AddIfListInvalid(inspection->m_confCertList, NumDate,
+                              "番目の確認番号の確認済証交付年月日の日付が正しくありません。");
+    findings.AddIfInvalid(inspection->m_startDate, "工事着手年月日の日付が正しくありません。");
 }
 
 void CheckCompletion(const ZnFDOutCheckInput& input, ZnCheckFindings& findings)
 {
     ZnSlotView<ZnModelAppInspConf> inspection(input.form);
     ZnSlotView<ZnModelAppCompInspConf> completion(input.subForm);
-    findings.IfDateInvalid(inspection->m_endDate, "工事完了年月日の日付が正しくありません。");
-    findings.IfDateEmpty(inspection->m_endDate, "工事完了年月日が未入力です。");
-    findings.IfDateInvalid(PassDate(completion->m_pastInsp),
-                           "1番目の検査経過の中間検査合格年月日の日付が正しくありません。");
-    findings.IfListDateInvalid(completion->m_pastInspList, PassDate,
-                               "番目の検査経過の中間検査合格年月日の日付が正しくありません。");
+    findings.AddIfInvalid(inspection->m_endDate, "工事完了年月日の日付が正しくありません。");
+    findings.AddIfDateEmpty(inspection->m_endDate, "工事完了年月日が未入力です。");
+    findings.AddIfInvalid(PassDate(completion->m_pastInsp),
+                          "1番目の検査経過の中間検査合格年月日の日付が正しくありません。");
+    findings.AddIfListInvalid(completion->m_pastInspList, PassDate,
+                              "番目の検査経過の中間検査合格年月日の日付が正しくありません。");
 }
 
 // The message of a further later specified process: the building page's wording has always
@@ -55,17 +55,17 @@ void CheckInterim(const ZnFDOutCheckInput& input, ZnInspInputCheck::Page page, Z
 {
     ZnSlotView<ZnModelAppInspConf> inspection(input.form);
     ZnSlotView<ZnModelAppRegInspConf> interim(input.subForm);
-    findings.IfDateInvalid(inspection->m_endDate, "工事完了予定年月日の日付が正しくありません。");
-    findings.IfDateEmpty(interim->m_stage.GetDate(), "特定工程工事終了年月日が未入力です。");
-    findings.IfDateInvalid(interim->m_stage.GetDate(), "特定工程工事終了年月日の日付が正しくありません。");
-    findings.IfEmpty(interim->m_stage.GetName(), "特定工程が未入力です。");
-    findings.IfDateInvalid(PassDate(interim->m_pastInsp),
-                           "1番目の今回申請以前の中間検査合格年月日の日付が正しくありません。");
-    findings.IfDateInvalid(interim->m_nextStage.GetDate(),
-                           "１番目の今回申請以降の特定工程工事終了予定年月日の日付が正しくありません。");
-    findings.IfListDateInvalid(interim->m_pastInspList, PassDate,
-                               "番目の今回申請以前の中間検査合格年月日の日付が正しくありません。");
-    findings.IfListDateInvalid(interim->m_nextStageList, StageDate, LaterStageTail(page));
+    findings.AddIfInvalid(inspection->m_endDate, "工事完了予定年月日の日付が正しくありません。");
+    findings.AddIfDateEmpty(interim->m_stage.GetDate(), "特定工程工事終了年月日が未入力です。");
+    findings.AddIfInvalid(interim->m_stage.GetDate(), "特定工程工事終了年月日の日付が正しくありません。");
+    findings.AddIfEmpty(interim->m_stage.GetName(), "特定工程が未入力です。");
+    findings.AddIfInvalid(PassDate(interim->m_pastInsp),
+                          "1番目の今回申請以前の中間検査合格年月日の日付が正しくありません。");
+    findings.AddIfInvalid(interim->m_nextStage.GetDate(),
+                          "１番目の今回申請以降の特定工程工事終了予定年月日の日付が正しくありません。");
+    findings.AddIfListInvalid(interim->m_pastInspList, PassDate,
+                              "番目の今回申請以前の中間検査合格年月日の日付が正しくありません。");
+    findings.AddIfListInvalid(interim->m_nextStageList, StageDate, LaterStageTail(page));
 }
 
 } // namespace
@@ -78,5 +78,5 @@ std::vector<CString> ZnInspInputCheck::Run(const ZnFDOutCheckInput& input, Page 
         CheckCompletion(input, findings);
     else if (input.docType == kInterimInspection)
         CheckInterim(input, page, findings);
-    return findings.Messages();
+    return findings.Take();
 }

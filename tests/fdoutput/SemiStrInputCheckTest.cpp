@@ -83,18 +83,6 @@ TEST(ZnSemiStrInputCheck, ImpossibleDatesAreListedAndThePreviousConfirmationOnly
     EXPECT_EQ(withPlanChange, document.Check(kPlanChange));
 }
 
-TEST(ZnSemiStrInputCheck, PlanChangeDateAloneIsFoundAfterTheOtherTests)
-{
-    SemiStrDocument document;
-    document.structure.m_usageText = "";
-    document.planChange.m_prevConfNum.SetDate(Date("02130230"));
-    EXPECT_EQ((Findings{"工作物の概要の具体的な用途名称が未入力です。",
-                        "計画変更の確認済証交付年月日の日付が正しくありません。"}),
-              document.Check(kPlanChange));
-    // The confirmation form in the third slot of a confirmation is not read.
-    EXPECT_EQ(Findings{"工作物の概要の具体的な用途名称が未入力です。"}, document.Check(kConfirmation));
-}
-
 TEST(ZnSemiStrInputCheck, SlotsWithoutTheirObjectsReadAsEmptyObjects)
 {
     const Findings emptyTexts{"築造主の氏名が未入力です。", "敷地の設置の地名地番が未入力です。",
