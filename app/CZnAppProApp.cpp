@@ -323,6 +323,14 @@ int CZnAppProApp::SelectBukkenShousai(const ZnAppBukkenShousaiTblDAO& row)
     return m_nFormNo;
 }
 
+void CZnAppProApp::SetCurrentDocument(int docKindCode, const CString& title, int formNo)
+{
+    m_nDocKindCode = docKindCode;
+    m_strDocKindCode.Format("%d", docKindCode);
+    m_strDocName = title;
+    m_nFormNo = formNo;
+}
+
 BOOL CZnAppProApp::LoadBukkenDocument()
 {
     CString codeText, docName, fileName;

@@ -119,6 +119,7 @@ public:
     int GetBukkenIndex() const override { return m_nBukkenIndex; }
     int GetShousaiIndex() const override { return m_nBukkenShousaiIndex; }
     int GetDocKindCode() const override { return m_nDocKindCode; }
+    void SetCurrentDocument(int docKindCode, const CString& title, int formNo) override;
     int GetChiikiBangou() const override { return m_nChiikiBangou; }
     // The main frame's document mode (nothing without a main frame), and a property made by the
     // floppy import taken as the current one: the property-data folder, the name and the main

@@ -1,35 +1,82 @@
 #include "fdoutput/ZnDlgAppFDOut11.h"
 
+#include "fdoutput/ZnFDOutDocuments.h"
+#include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
+#include "platform/wnd/CDataExchange.h"
 #include "res/FloppyOutputIds.h"
 #include "res/FormViewIds.h"
+#include "storage/ZnShellState.h"
+#include "writers/xml/ZnAppDocFDOut11.h"
 
 namespace {
-template <class T> ZnModel* MakeModel() { return new T; }
+
+const int kConstructionNoticeCode = 100801;
+
+void OutputBuilding(const ZnFDOutRequest& request)
+{
+    ZnAppDocFDOut11::OutputFD(request.root, request.submissionIndex, request.siteMapPath, request.layoutPath);
+}
+
 } // namespace
 
-ZnDlgAppFDOut11::ZnDlgAppFDOut11(CWnd* pParent) : ZnDlgAppFDPage(IDD_FDOUT11, pParent) {}
+ZnDlgAppFDOut11::ZnDlgAppFDOut11(CWnd* pParent) : ZnDlgAppFDPage(IDD_FDOUT11, pParent, Values()) {}
 
 const ZnFDOutPageValues& ZnDlgAppFDOut11::Values()
 {
     static const ZnFDOutPageValues values{1,
+                                          nullptr,
+                                          false,
+                                          true,
                                           {{1000,
+                                            0,
                                             110,
-                                            MakeModel<ZnModelAppBuild>,
-                                            MakeModel<ZnModelAppBuildConf>,
+                                            MakeEmptyModel<ZnModelAppBuild>,
+                                            MakeEmptyModel<ZnModelAppBuildConf>,
                                             {{"コメント", 50}, {"更新日", 76}, {"受付番号", 130}, {"確認済証番号", 90}},
                                             3,
+                                            1,
                                             {},
-                                            true},
+                                            true,
+                                            nullptr,
+                                            OutputBuilding},
                                            {1008,
+                                            0,
                                             410,
-                                            MakeModel<ZnModelAppBuild>,
-                                            MakeModel<ZnModelAppBuildMod>,
+                                            MakeEmptyModel<ZnModelAppBuild>,
+                                            MakeEmptyModel<ZnModelAppBuildMod>,
                                             {{"更新日", 76}, {"受付番号", 170}, {"確認済証番号", 100}},
                                             2,
+                                            -1,
                                             {IDC_FD11_LABEL_NOTICE, IDC_FD11_EDIT_NOTICE},
-                                            false}}};
+                                            false,
+                                            nullptr,
+                                            OutputBuilding}}};
     return values;
+}
+
+void ZnDlgAppFDOut11::DoDataExchange(CDataExchange* pDX)
+{
+    ZnDlgAppFDPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_FD11_FACE2, m_strFace2Title);
+}
+
+BOOL ZnDlgAppFDOut11::OnInitDialog()
+{
+    m_strStem = ZnFDOutWording::Stem(ZnShellState::Current()->GetDocMode(0));
+    return ZnDlgAppFDPage::OnInitDialog();
+}
+
+void ZnDlgAppFDOut11::ShowRelatedDocuments()
+{
+    if (TypeValues()->docType != 1000)
+        return;
+    ReadRegister([this] {
+        SetDlgItemText(IDC_FD11_EDIT_NOTICE,
+                       ZnFDOutDocuments::NewestReception(ZnFDOutDocuments::RegisterPath(),
+                                                         ZnShellState::Current()->GetFrameBukkenIndex(),
+                                                         kConstructionNoticeCode));
+    });
 }

@@ -37,19 +37,25 @@
 #define IDC_BTN_SELECT_NONE 14045
 #define IDC_NUMBER_LIST 14046
 
-// The building confirmation page (6607).
-#define IDC_FD11_EDIT_YEAR 14003
-#define IDC_FD11_EDIT_MONTH 14004
-#define IDC_FD11_EDIT_DAY 14005
-#define IDC_FD11_EDIT_RECEPTION 14006
+// The controls of the floppy-output pages; a page's template holds those it uses.
+#define IDC_FDP_EDIT_YEAR 14003
+#define IDC_FDP_EDIT_MONTH 14004
+#define IDC_FDP_EDIT_DAY 14005
+#define IDC_FDP_EDIT_RECEPTION 14006
+#define IDC_FDP_BTN_OUTPUT 14017
+#define IDC_FDP_COMBO_FORMAT 14015
+#define IDC_FDP_LIST 14041
+#define IDC_FDP_EDIT_OUTPUT 14054
+#define IDC_FDP_BTN_BROWSE 14055
+// The attachment bitmaps: 付近見取図 and 配置図, each a button and the edit of its path.
+#define IDC_FDP_BTN_SITE_MAP 14009
+#define IDC_FDP_BTN_LAYOUT 14010
+#define IDC_FDP_EDIT_SITE_MAP 14012
+#define IDC_FDP_EDIT_LAYOUT 14014
+
+// The building confirmation page (6607): the face titles and the construction notice.
 #define IDC_FD11_EDIT_NOTICE 14008
-#define IDC_FD11_BTN_SITE_MAP 14009
-#define IDC_FD11_BTN_LAYOUT 14010
-#define IDC_FD11_EDIT_SITE_MAP 14012
-#define IDC_FD11_EDIT_LAYOUT 14014
-#define IDC_FD11_COMBO_FORMAT 14015
-#define IDC_FD11_BTN_OUTPUT 14017
-#define IDC_FD11_LIST 14041
+#define IDC_FD11_FACE2 14021
+#define IDC_FD11_FACE3 14023
+#define IDC_FD11_FACE4 14024
 #define IDC_FD11_LABEL_NOTICE 14047
-#define IDC_FD11_EDIT_OUTPUT 14054
-#define IDC_FD11_BTN_BROWSE 14055

@@ -11,7 +11,7 @@
 namespace {
 const char kFont[] = u8"ＭＳ Ｐゴシック";
 
-constexpr DialogResource Page(UINT id) { return {id, nullptr, kFont, 9, WS_CHILD, 0, 0, 0, 400, 280, nullptr, 0}; }
+constexpr DWORD kPage = WS_CHILD;
 
 constexpr DWORD kLabel = SS_LEFT | WS_VISIBLE;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE;
@@ -22,6 +22,64 @@ constexpr DWORD kRadio = BS_AUTORADIOBUTTON | WS_VISIBLE;
 constexpr DWORD kShownEdit = ES_AUTOHSCROLL | ES_READONLY | WS_BORDER | WS_VISIBLE;
 constexpr DWORD kModal = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const char kOutputText[] = u8"指定されたドライブに申請データの内容を出力します。";
+constexpr DWORD kReadOnlyEdit = ES_AUTOHSCROLL | ES_READONLY | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kFormatCombo = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE;
+constexpr DWORD kDocumentList =
+    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
+// A horizontal rule: a line of underscores.
+const char kRule[] = "________________________________________________________________________________________";
+
+// The building confirmation page (6607): the output row, the faces with the application date and
+// the reception number, the construction notice, the two attachment bitmaps and the document list.
+const ControlResource building[] = {
+    {IDC_STATIC, ControlKind::Static, u8"申請内容：", kLabel, 0, 5, 7, 35, 10},
+    {IDC_FDP_COMBO_FORMAT, ControlKind::ComboBox, nullptr, kFormatCombo, 0, 40, 5, 60, 40},
+    {IDC_STATIC, ControlKind::Static, u8"出力先：", kLabel, 0, 110, 7, 25, 10},
+    {IDC_FDP_EDIT_OUTPUT, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 139, 5, 122, 12},
+    {IDC_FDP_BTN_BROWSE, ControlKind::Button, u8"参照", kButton, 0, 263, 4, 25, 15},
+    {IDC_FDP_BTN_OUTPUT, ControlKind::Button, u8"FD出力", kButton, 0, 292, 4, 40, 15},
+    {IDC_STATIC, ControlKind::Static, kRule, kLabel, 0, 5, 20, 327, 8},
+    {IDC_STATIC, ControlKind::Static, u8"書式種類", kLabel, 0, 15, 35, 50, 10},
+    {IDC_STATIC, ControlKind::Static, u8"申請年月日", kLabel, 0, 115, 35, 40, 10},
+    {IDC_STATIC, ControlKind::Static, u8"受付番号", kLabel, 0, 193, 35, 40, 10},
+    {IDC_FD11_FACE2, ControlKind::Static, nullptr, kLabel, 0, 5, 50, 106, 10},
+    {IDC_FDP_EDIT_YEAR, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 113, 48, 20, 12},
+    {IDC_STATIC, ControlKind::Static, u8"年", kLabel, 0, 134, 50, 8, 10},
+    {IDC_FDP_EDIT_MONTH, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 143, 48, 15, 12},
+    {IDC_STATIC, ControlKind::Static, u8"月", kLabel, 0, 159, 50, 8, 10},
+    {IDC_FDP_EDIT_DAY, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 168, 48, 15, 12},
+    {IDC_STATIC, ControlKind::Static, u8"日", kLabel, 0, 184, 50, 8, 10},
+    {IDC_FDP_EDIT_RECEPTION, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 48, 139, 12},
+    {IDC_FD11_FACE3, ControlKind::Static, u8"建築物と敷地（第三面）", kLabel, 0, 5, 64, 106, 10},
+    {IDC_FD11_FACE4, ControlKind::Static, u8"建築物別概要（第四面）", kLabel, 0, 5, 78, 106, 10},
+    {IDC_STATIC, ControlKind::Static, u8"階別概要（第五面）", kLabel, 0, 5, 92, 106, 10},
+    {IDC_FD11_LABEL_NOTICE, ControlKind::Static, u8"建築工事届", kLabel, 0, 5, 108, 106, 10},
+    {IDC_FD11_EDIT_NOTICE, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 106, 139, 12},
+    {IDC_FDP_BTN_SITE_MAP, ControlKind::Button, u8"付近見取図", kButton, 0, 5, 124, 50, 14},
+    {IDC_STATIC, ControlKind::Static, u8"ファイル名：", kLabel, 0, 60, 126, 45, 10},
+    {IDC_FDP_EDIT_SITE_MAP, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 105, 125, 227, 12},
+    {IDC_FDP_BTN_LAYOUT, ControlKind::Button, u8"配置図", kButton, 0, 5, 142, 50, 14},
+    {IDC_STATIC, ControlKind::Static, u8"ファイル名：", kLabel, 0, 60, 144, 45, 10},
+    {IDC_FDP_EDIT_LAYOUT, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 105, 143, 227, 12},
+    {IDC_STATIC, ControlKind::Static, kRule, kLabel, 0, 5, 158, 327, 8},
+    {IDC_FDP_LIST, ControlKind::ListView, nullptr, kDocumentList, 0, 5, 172, 327, 115},
+};
+
+// The controls that every floppy-output page binds, for the pages whose own templates are not
+// laid out yet.
+const ControlResource pageCommon[] = {
+    {IDC_FDP_COMBO_FORMAT, ControlKind::ComboBox, nullptr, kFormatCombo, 0, 40, 5, 60, 40},
+    {IDC_FDP_EDIT_OUTPUT, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 139, 5, 122, 12},
+    {IDC_FDP_BTN_BROWSE, ControlKind::Button, u8"参照", kButton, 0, 263, 4, 25, 15},
+    {IDC_FDP_BTN_OUTPUT, ControlKind::Button, u8"FD出力", kButton, 0, 292, 4, 40, 15},
+    {IDC_FDP_EDIT_RECEPTION, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 48, 139, 12},
+    {IDC_FDP_LIST, ControlKind::ListView, nullptr, kDocumentList, 0, 5, 95, 327, 115},
+};
+
+constexpr DialogResource Page(UINT id)
+{
+    return {id, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 251, pageCommon, std::size(pageCommon)};
+}
 
 const ControlResource confirm[] = {
     {IDC_STATIC, ControlKind::Static, kOutputText, kLabel, 0, 10, 10, 180, 10},
@@ -94,7 +152,7 @@ const ControlResource option[] = {
 constexpr DWORD kNote = DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_VISIBLE;
 
 const DialogResource dialogs[] = {
-    Page(IDD_FDOUT11),
+    {IDD_FDOUT11, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 296, building, std::size(building)},
     Page(IDD_FDOUT12),
     Page(IDD_FDOUT13),
     Page(IDD_FDOUT14),

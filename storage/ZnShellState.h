@@ -44,6 +44,9 @@ public:
     virtual int GetBukkenIndex() const = 0;
     virtual int GetShousaiIndex() const = 0;
     virtual int GetDocKindCode() const = 0;
+    // The document that a floppy-output page shows, for the writers: its document-kind code (also
+    // kept as decimal text), its title and its form number.
+    virtual void SetCurrentDocument(int docKindCode, const CString& title, int formNo) = 0;
     // The main frame's current property (its BukkenIndex), 0 without a main frame.
     virtual int GetFrameBukkenIndex() const = 0;
     // Loads the document of the register row (bukkenIndex, shousaiIndex) into the active

@@ -26,7 +26,11 @@ int Unreadable(const CString& path, CException* e)
 
 int ReadStoredDocument(int formNo, ZnModel* const* models, int count)
 {
-    CString path = StoredDocumentPath(formNo);
+    return ReadDocumentFile(StoredDocumentPath(formNo), models, count);
+}
+
+int ReadDocumentFile(const CString& path, ZnModel* const* models, int count)
+{
     CFileFind finder;
     if (!finder.FindFile(path))
         return storedDocumentMissing;

@@ -21,3 +21,5 @@ CString StoredDocumentPath(int formNo);
 // shown with the exclamation icon, as the document's open shows it, and the objects may hold
 // part of the file.
 int ReadStoredDocument(int formNo, ZnModel* const* models, int count);
+// The same for the document file at path.
+int ReadDocumentFile(const CString& path, ZnModel* const* models, int count);

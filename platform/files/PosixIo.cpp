@@ -1,8 +1,24 @@
 #include "platform/files/PosixIo.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+Descriptor::~Descriptor()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool Descriptor::Close()
+{
+    int fd = m_fd;
+    m_fd = -1;
+    return ::close(fd) == 0;
+}
 
 bool WriteAll(int fd, const char* data, size_t size)
 {
@@ -42,4 +58,74 @@ bool ReadWholeFile(const std::string& linuxPath, std::string& bytes)
     }
     ::close(fd);
     return true;
+}
+
+namespace {
+
+// Copies every byte of source to target; false with errno set on failure.
+bool CopyBytes(int source, int target)
+{
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(source, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (!WriteAll(target, buffer, static_cast<size_t>(n)))
+            return false;
+    }
+}
+
+} // namespace
+
+std::string TempFolderBase()
+{
+    const char* base = std::getenv("TMPDIR");
+    return base && *base ? base : "/tmp";
+}
+
+std::string MakeTempFile(const std::string& prefix)
+{
+    std::string name = TempFolderBase() + "/" + prefix + "XXXXXX";
+    int fd = ::mkstemp(&name[0]);
+    if (fd < 0)
+        return std::string();
+    ::close(fd);
+    return name;
+}
+
+bool WriteTemporaryCopy(int source, const std::string& folder, unsigned mode, std::string& temporaryPath)
+{
+    std::string pattern = folder + "/.~copy.XXXXXX";
+    Descriptor target(::mkstemp(&pattern[0]));
+    if (target.Get() < 0)
+        return false;
+    temporaryPath = pattern;
+    if (::fchmod(target.Get(), mode & 0777) == 0 && CopyBytes(source, target.Get()) && target.Close())
+        return true;
+    int error = errno;
+    ::unlink(temporaryPath.c_str());
+    errno = error;
+    return false;
+}
+
+std::string FolderOf(const std::string& linuxPath)
+{
+    size_t slash = linuxPath.find_last_of('/');
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : linuxPath.substr(0, slash));
+}
+
+bool ReplaceWithCopy(const std::string& from, const std::string& to)
+{
+    Descriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    std::string temporary;
+    if (source.Get() < 0 || !WriteTemporaryCopy(source.Get(), FolderOf(to), 0600, temporary))
+        return false;
+    if (std::rename(temporary.c_str(), to.c_str()) == 0)
+        return true;
+    int error = errno;
+    ::unlink(temporary.c_str());
+    errno = error;
+    return false;
 }

@@ -4,8 +4,38 @@
 #include <cstddef>
 #include <string>
 
+// An open descriptor, closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return m_fd; }
+    // Closes it; false with errno set when the close reports an error of a write.
+    bool Close();
+
+private:
+    int m_fd;
+};
+
 // Writes every byte (retrying after signals); false with errno set on failure.
 bool WriteAll(int fd, const char* data, size_t size);
 
 // Reads a file named by a Linux path whole into bytes; false with errno set on failure.
 bool ReadWholeFile(const std::string& linuxPath, std::string& bytes);
+
+// The temporary folder: $TMPDIR, else /tmp.
+std::string TempFolderBase();
+// A new empty file in the temporary folder, named prefix and six random characters; its path, or
+// "" when none can be made.
+std::string MakeTempFile(const std::string& prefix);
+// Writes the bytes of the open source into a new temporary file in folder, with mode; its name in
+// temporaryPath. False with errno set when it cannot be made or written whole; nothing is left then.
+bool WriteTemporaryCopy(int source, const std::string& folder, unsigned mode, std::string& temporaryPath);
+// The folder part of a Linux path, "." for a bare name.
+std::string FolderOf(const std::string& linuxPath);
+// Replaces the file at to by a copy of the file at from, readable by its owner only, through a
+// temporary file beside it, so that to is either the whole copy or as it was. False with errno set
+// on failure.
+bool ReplaceWithCopy(const std::string& from, const std::string& to);

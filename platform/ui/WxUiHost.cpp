@@ -10,8 +10,8 @@
 #include "platform/ui/WxEditPeer.h"
 #include "platform/ui/WxListBoxPeer.h"
 #include "platform/ui/WxListViewPeer.h"
-#include "platform/ui/WxPanelPeer.h"
 #include "platform/ui/WxMessageBox.h"
+#include "platform/ui/WxPanelPeer.h"
 #include "platform/ui/WxPrinterDialog.h"
 #include "platform/ui/WxStaticPeer.h"
 #include "platform/ui/WxText.h"
@@ -319,7 +319,7 @@ INT_PTR WxUiHost::RunFileDialog(CFileDialog& dialog)
                       WxText::ToWx(title),
                       dialog.m_ofn.lpstrInitialDir ? WinPathToLinux(dialog.m_ofn.lpstrInitialDir) : std::string(),
                       WxText::ToWx(dialog.GetInitialFileName()),
-                      AfxWxWildcard(dialog.GetFilter()),
+                      AfxWxWildcard(dialog.GetFilter(), open),
                       (dialog.m_ofn.Flags & OFN_FILEMUSTEXIST) != 0,
                       (dialog.m_ofn.Flags & OFN_OVERWRITEPROMPT) != 0};
     std::optional<std::string> chosen = ChooseFile(OwnerWindow(dialog.m_ofn.hwndOwner), choice);
@@ -414,14 +414,35 @@ bool WxUiHost::LaunchOpener(const std::string& linuxPath)
     return wxExecute(command, wxEXEC_ASYNC) > 0;
 }
 
-wxString AfxWxWildcard(const CString& filter)
+namespace {
+
+// The pattern with each ASCII letter as a class of both its cases ("*.bmp" gives "*.[bB][mM][pP]"),
+// for GTK matches patterns with case where Windows does not.
+wxString AnyCasePattern(const wxString& pattern)
+{
+    wxString result;
+    for (wxUniChar c : pattern) {
+        if (c.IsAscii() && wxIsalpha(c))
+            result << '[' << wxTolower(c) << wxToupper(c) << ']';
+        else
+            result << c;
+    }
+    return result;
+}
+
+} // namespace
+
+wxString AfxWxWildcard(const CString& filter, bool anyCase)
 {
     CString pairs = filter;
     while (pairs.Right(1) == "|")
         pairs = pairs.Left(pairs.GetLength() - 1);
     // Fields alternate: a name, then its patterns; only the patterns change.
     wxArrayString fields = wxSplit(WxText::ToWx(pairs), '|', 0);
-    for (size_t i = 1; i < fields.size(); i += 2)
+    for (size_t i = 1; i < fields.size(); i += 2) {
         fields[i].Replace("*.*", "*");
+        if (anyCase)
+            fields[i] = AnyCasePattern(fields[i]);
+    }
     return wxJoin(fields, '|', 0);
 }

@@ -113,5 +113,6 @@ private:
 };
 
 // Converts the filter of a file dialog ("name|pattern|...||") to a wx wildcard: the same pairs,
-// with the pattern "*.*" as "*" (GTK would match only names with a dot).
-wxString AfxWxWildcard(const CString& filter);
+// with the pattern "*.*" as "*" (GTK would match only names with a dot). With anyCase (the open
+// dialogs) each pattern matches names in any case, as on Windows.
+wxString AfxWxWildcard(const CString& filter, bool anyCase);

@@ -49,6 +49,12 @@ public:
     int GetBukkenIndex() const override { return bukkenIndex; }
     int GetShousaiIndex() const override { return shousaiIndex; }
     int GetDocKindCode() const override { return docKindCode; }
+    void SetCurrentDocument(int code, const CString& title, int form) override
+    {
+        docKindCode = code;
+        docTitle = title;
+        formNo = form;
+    }
     int GetChiikiBangou() const override { return chiikiBangou; }
     void SetOutputFolder(LPCTSTR folder) override { outputFolder = folder; }
     void SetDocMode(int mode) override { docMode = mode; }
@@ -95,6 +101,8 @@ public:
 
     CString appFolder, comFolder, objFolder, dstFolder, outputFolder;
     CString bukkenName;
+    CString docTitle;
+    int formNo = 0;
     int bukkenIndex = 0, shousaiIndex = 0, docKindCode = 0, frameBukkenIndex = 0;
     std::vector<std::pair<int, int>> loadRequests;
     CString documentFile;

@@ -678,7 +678,7 @@ TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)
         requests.push_back(std::to_string(r.open) + "|" + r.title.utf8_string() + "|" + r.folder + "|" +
                            r.fileName.utf8_string() + "|" + r.wildcard.utf8_string() + "|" +
                            std::to_string(r.mustExist) + std::to_string(r.overwritePrompt));
-    EXPECT_EQ((std::vector<std::string>{u8"1|ファイルを開く|||レイアウト (*.kpd)|*.kpd|すべてのファイル (*.*)|*|10",
+    EXPECT_EQ((std::vector<std::string>{u8"1|ファイルを開く|||レイアウト (*.kpd)|*.[kK][pP][dD]|すべてのファイル (*.*)|*|10",
                                         u8"0|書き出し先|/tmp|結果.txt||01", u8"0|書き出し先|/tmp|結果.txt||01"}),
               requests);
 
