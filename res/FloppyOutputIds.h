@@ -59,3 +59,7 @@
 #define IDC_FD11_FACE3 14023
 #define IDC_FD11_FACE4 14024
 #define IDC_FD11_LABEL_NOTICE 14047
+
+// The Article 88(2) structure page (6633) and the inspection pages (6638, 6637): the row title that
+// names the object kind.
+#define IDC_FDP_ROW_TITLE 14049
