@@ -381,3 +381,44 @@ TEST_F(InspectionPages, CancelAtTheFloppyChangeEndsWithoutACompletionMessage)
                             u8"./Sinsei/filename\n",
               Runs());
 }
+
+TEST_F(InspectionPages, EquipmentPageChecksWithItsOwnWordingAndWritesNothingWhenTheUserDeclines)
+{
+    Inspection inspection(1002, nullptr);
+    inspection.interim.m_nextStageList.AddTail(new ZnModelInspDate);
+    inspection.interim.m_nextStageList.GetTail()->m_date.SetDateString("02130230");
+    StoreDocument("Ka009.282", inspection.app, inspection.form, inspection.SubForm());
+    ZnDlgAppFDOut32& page = Open<ZnDlgAppFDOut32>(RUNTIME_CLASS(ZnFvAppCAFM32), 1002, 1012);
+    m_ui.ScriptModal([](CDialog& options) { ASSERT_TRUE(UserInput::Click(options, IDOK)); });
+    m_ui.ScriptModal([](CDialog& result) {
+        auto& shown = static_cast<ZnDlgAppCheckResult&>(result);
+        EXPECT_EQ(Cp932(u8"_昇降機_"), shown.m_strObjKindTitle);
+        ASSERT_LT(0, shown.m_messages.GetSize());
+        EXPECT_EQ(Cp932(u8"2番目の今回申請以降の特定工程工事終了予定年月日の日付が正しくありません。"),
+                  shown.m_messages[shown.m_messages.GetSize() - 1]);
+        ASSERT_TRUE(UserInput::Click(result, IDCANCEL));
+    });
+    ASSERT_TRUE(UserInput::Click(page, IDC_FDP_BTN_OUTPUT));
+    EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
+    EXPECT_FALSE(OnFloppy("Keikaku"));
+    EXPECT_EQ("", Runs());
+}
+
+TEST_F(InspectionPages, AClickReloadsTheRowAndADamagedDocumentLeavesEmptyObjectsOfThePage)
+{
+    WriteFileBytes(m_folder.Path(u8"obj/北町の家/Ka008.286"), "not an archive");
+    m_ui.AnswerMessageBox(IDOK);
+    ZnDlgAppFDOut31& page = Open<ZnDlgAppFDOut31>(RUNTIME_CLASS(ZnFvAppCAFM31), 1002, 1018);
+    EXPECT_EQ(1u, MessageTexts().size());
+    EXPECT_NE(nullptr, dynamic_cast<ZnModelAppInspConf*>(Document().GetFormModel()));
+    EXPECT_NE(nullptr, dynamic_cast<ZnModelAppRegInspConf*>(Document().GetSubFormModel()));
+
+    // The same row clicked after the file was mended loads it, with the application it carries.
+    Inspection inspection(1002, new ZnModelAppSemiStr);
+    StoreDocument("Ka008.286", inspection.app, inspection.form, inspection.SubForm());
+    ASSERT_TRUE(UserInput::ClickListItem(page.m_listDocuments, 0));
+    auto* interim = dynamic_cast<ZnModelAppRegInspConf*>(Document().GetSubFormModel());
+    ASSERT_NE(nullptr, interim);
+    EXPECT_NE(nullptr, interim->m_baseApp.Get());
+    EXPECT_EQ(1u, MessageTexts().size());
+}
