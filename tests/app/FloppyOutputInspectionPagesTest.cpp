@@ -38,7 +38,7 @@ CString Cp932(const char* utf8) { return CString(cp932::FromUtf8(utf8)); }
 std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 // Structure applications 3 (confirmation) and 4, 6 (plan changes); inspections of a building
-// (100201), of an Article 88(2) structure (100106) and of a lift (100102).
+// (100201), of an Article 88(2) structure (100106, 100206) and of a lift (100102).
 const char kRegister[] =
     u8"INSERT INTO AppBukkenShousaiTbl VALUES (3, 5, '工作物確認', 100006, 0, 1, '2010-09-03 00:00:00', 'U3', '', "
     u8"'', 'Ka003.190', NULL);\n"
@@ -51,7 +51,9 @@ const char kRegister[] =
     u8"INSERT INTO AppBukkenShousaiTbl VALUES (8, 5, '中間検査', 100106, 0, 1, '2012-03-10 00:00:00', '', '', "
     u8"'', 'Ka008.286', NULL);\n"
     u8"INSERT INTO AppBukkenShousaiTbl VALUES (9, 5, '昇降機中間', 100102, 0, 1, '2012-03-11 00:00:00', '', '', "
-    u8"'', 'Ka009.282', NULL);\n";
+    u8"'', 'Ka009.282', NULL);\n"
+    u8"INSERT INTO AppBukkenShousaiTbl VALUES (10, 5, '工作物完了', 100206, 0, 1, '2012-03-12 00:00:00', '', '', "
+    u8"'', 'Ka010.216', NULL);\n";
 
 // Appends its first argument and the floppy's files to runs.txt beside itself.
 const char kConverter[] = "#!/bin/sh\nlog=\"$(dirname \"$0\")/runs.txt\"\nprintf 'run %s\\n' \"$1\" >> \"$log\"\n"
@@ -421,4 +423,51 @@ TEST_F(InspectionPages, AClickReloadsTheRowAndADamagedDocumentLeavesEmptyObjects
     ASSERT_NE(nullptr, interim);
     EXPECT_NE(nullptr, interim->m_baseApp.Get());
     EXPECT_EQ(1u, MessageTexts().size());
+}
+
+TEST_F(InspectionPages, AStructureCompletionCarriesItsApplicationAndAnApplicationOfAnotherKindIsNotWritten)
+{
+    Inspection structure(1005, new ZnModelAppSemiStr);
+    StoreDocument("Ka010.216", structure.app, structure.form, structure.SubForm());
+    ZnDlgAppFDOut31& structurePage = Open<ZnDlgAppFDOut31>(RUNTIME_CLASS(ZnFvAppCAFM31), 1005, 1018);
+    EXPECT_EQ(216, m_app.m_nFormNo);
+    m_ui.AnswerMessageBox(IDOK);
+    OutputWithoutCheck(structurePage);
+    EXPECT_EQ(std::vector<std::string>{u8"完了検査申請書_工作物（法第88条2項）_のFD出力が終了しました"},
+              MessageTexts());
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), Icon(0)) << "the confirmation writer's";
+    EXPECT_NE(std::string::npos, Floppy(u8"Keikaku/申請書データ.xml").find(u8"<工作物の概要>"));
+
+    // A building's inspection that carries a structure application goes alone.
+    Inspection building(1005, new ZnModelAppSemiStr);
+    StoreDocument("Ka007.211", building.app, building.form, building.SubForm());
+    ZnDlgAppFDOut31& buildingPage = Open<ZnDlgAppFDOut31>(RUNTIME_CLASS(ZnFvAppCAFM31), 1005, 1023);
+    m_ui.AnswerMessageBox(IDOK);
+    OutputWithoutCheck(buildingPage);
+    EXPECT_EQ(u8"完了検査申請書_建築物_のFD出力が終了しました", MessageTexts().back());
+    EXPECT_EQ(0u, Icon(1));
+    EXPECT_EQ(std::string::npos, Floppy(u8"Keikaku/申請書データ.xml").find(u8"<工作物の概要>"));
+}
+
+TEST_F(InspectionPages, AFailedPreparationEndsWithoutConverterPromptOrCompletion)
+{
+    Inspection inspection(1002, nullptr);
+    StoreDocument("Ka009.282", inspection.app, inspection.form, inspection.SubForm());
+    ZnDlgAppFDOut32& page = Open<ZnDlgAppFDOut32>(RUNTIME_CLASS(ZnFvAppCAFM32), 1002, 1012);
+    WriteFileBytes(m_folder.Path("floppy/Info"), "a file where a folder belongs");
+    m_ui.ScriptModal(Options(false, {1, 2}));
+    m_ui.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(UserInput::Click(page, IDC_FDP_BTN_OUTPUT));
+    EXPECT_EQ(1u, MessageTexts().size());
+    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), Icon(0)) << "the writer's";
+    EXPECT_EQ("", Runs());
+    EXPECT_FALSE(OnFloppy(u8"Keikaku/申請書データ_1.xml"));
+
+    // On several floppies: no prompt for the next one either.
+    m_ui.ScriptModal(Options(true, {1, 2}));
+    m_ui.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(UserInput::Click(page, IDC_FDP_BTN_OUTPUT));
+    EXPECT_EQ(2u, MessageTexts().size());
+    EXPECT_EQ(MessageTexts().front(), MessageTexts().back());
+    EXPECT_EQ("", Runs());
 }
