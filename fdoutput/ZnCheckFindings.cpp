@@ -18,13 +18,6 @@ void ZnCheckFindings::AddIfInvalid(const ZnModelDate& date, LPCTSTR message)
         m_messages.push_back(message);
 }
 
-CString ZnCheckFindings::Ordinal(int ordinal, LPCTSTR tail)
-{
-    CString text;
-    text.Format("%d", ordinal);
-    return text + tail;
-}
-
 const CString& ZnCheckFindings::FirstOwnerName(const ZnModelApp& app)
 {
     return app.GetOwner().GetIndividualData().GetName().GetName();

@@ -4,6 +4,7 @@
 // begin with the record's ordinal.
 #pragma once
 
+#include "fdoutput/ZnCheckRules.h"
 #include "model/ZnModelApp.h"
 #include "model/ZnModelDate.h"
 #include "model/ZnModelList.h"
@@ -34,15 +35,13 @@ public:
                 continue;
             ++ordinal;
             if (!dateOf(*record).IsValid())
-                m_messages.push_back(Ordinal(ordinal, tail));
+                m_messages.push_back(ZnCheckRules::Numbered("", ordinal, tail));
         }
     }
 
     // The messages so far, which the findings give up.
     std::vector<CString> Take() { return std::move(m_messages); }
 
-    // The ordinal written "%d" in front of tail, such as "2番目の…".
-    static CString Ordinal(int ordinal, LPCTSTR tail);
     // The name of the application's first building owner (建築主, 設置者 or 築造主 by form).
     static const CString& FirstOwnerName(const ZnModelApp& app);
 

@@ -1,5 +1,6 @@
 #include "fdoutput/ZnDlgAppFDOut11.h"
 
+#include "fdoutput/ZnBuildInputCheck.h"
 #include "fdoutput/ZnFDOutDocuments.h"
 #include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppBuild.h"
@@ -80,3 +81,5 @@ void ZnDlgAppFDOut11::ShowRelatedDocuments()
                                                          kConstructionNoticeCode));
     });
 }
+
+std::vector<CString> ZnDlgAppFDOut11::CheckInput() { return ZnBuildInputCheck::Run(MakeCheckInput(), m_facts); }

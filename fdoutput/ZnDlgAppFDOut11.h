@@ -14,6 +14,9 @@ public:
     // the plan change, whose page hides the construction notice.
     static const ZnFDOutPageValues& Values();
 
+    // The building check on the loaded document, which also keeps m_facts.
+    std::vector<CString> CheckInput() override;
+
     // What the building check keeps for the checks after it.
     ZnBuildCheckFacts m_facts;
     CString m_strFace2Title; // 14021

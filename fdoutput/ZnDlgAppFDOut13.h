@@ -1,5 +1,6 @@
-// The floppy-output page of the building-equipment confirmation application and plan change. Its controls and its work
-// come with the floppy-output screens.
+// The floppy-output page of the building-equipment confirmation application (type 1000) and its
+// plan change (type 1008): the page pattern with the equipment check and the equipment's floppy
+// (form 170, 430 for the plan change).
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"
@@ -7,4 +8,8 @@
 class ZnDlgAppFDOut13 : public ZnDlgAppFDPage {
 public:
     explicit ZnDlgAppFDOut13(CWnd* pParent = nullptr);
+
+    // The page's own values: building equipment, Ka001.170 for the application, the selected row's
+    // file for the plan change.
+    static const ZnFDOutPageValues& Values();
 };

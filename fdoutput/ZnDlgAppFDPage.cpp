@@ -88,13 +88,23 @@ void ZnDlgAppFDPage::AddColumns()
 {
     CRect client;
     m_listDocuments.GetClientRect(&client);
-    int width = client.Width() - GetSystemMetrics(SM_CXHTHUMB) - ZnFDOutPageValues::kOtherColumnsWidth;
+    int width = client.Width() - GetSystemMetrics(SM_CXHTHUMB) - OtherColumnsWidth();
     m_listDocuments.InsertColumn(0, ZnFDOutWording::DocumentColumnTitle(m_nDocMode), LVCFMT_LEFT, width);
     if (!m_pType)
         return;
     int column = 1;
     for (const ZnFDOutColumn& other : m_pType->columns)
         m_listDocuments.InsertColumn(column++, other.title, LVCFMT_LEFT, other.width);
+}
+
+int ZnDlgAppFDPage::OtherColumnsWidth() const
+{
+    if (!m_pType)
+        return ZnFDOutPageValues::kOtherColumnsWidth;
+    int width = 0;
+    for (const ZnFDOutColumn& other : m_pType->columns)
+        width += other.width;
+    return width;
 }
 
 void ZnDlgAppFDPage::ListDocuments()

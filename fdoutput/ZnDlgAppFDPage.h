@@ -107,6 +107,8 @@ protected:
 
 private:
     void AddColumns();
+    // What the document column leaves to the type's other columns: their widths added up.
+    int OtherColumnsWidth() const;
     void ListDocuments();
     void PrepareSlots();
     void HideTypeControls();

@@ -38,7 +38,8 @@ struct ZnFDOutTypeValues {
     // empty.
     ZnModel* (*makeFormModel)();
     ZnModel* (*makeSubFormModel)();
-    // The list's columns after the document column; their widths add up to what the first leaves.
+    // The list's columns after the document column; the document column leaves them their widths
+    // added up (346 on most pages, 290 on some plan-change pages).
     std::vector<ZnFDOutColumn> columns;
     // The column of the list that shows the reception number.
     int receptionColumn;
@@ -77,7 +78,7 @@ struct ZnFDOutPageValues {
                 return &values;
         return nullptr;
     }
-    // The pixels that the document column leaves to the others: every type's columns add up to it.
+    // The pixels that the document column leaves to the others on a page that serves no type.
     static constexpr int kOtherColumnsWidth = 346;
 };
 

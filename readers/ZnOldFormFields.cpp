@@ -1,14 +1,7 @@
 #include "readers/ZnOldFormFields.h"
 
+#include "readers/ZnOldFormPersonLayout.h"
 #include "readers/ZnOldFormReader.h"
-
-namespace {
-
-const TCHAR partSeparator = '-';
-
-CString Part(const CString& value, int n) { return ZnOldFormReader::GetSplitField(value, partSeparator, n); }
-
-} // namespace
 
 ZnModelDate ZnOldFormFields::Date(const CString& text)
 {
@@ -52,59 +45,24 @@ void ZnOldFormFields::SetUsage(ZnModelAppConstDemUsage& usage, const CString& ca
     usage.m_usage.SetCode(usageCode);
 }
 
-JkModelIndividualData ZnOldFormFields::Person(const JkModelName& name, const CStringArray& fields, int postalField)
-{
-    JkModelAddress address;
-    address.m_postalCode1 = Part(fields[postalField], 1);
-    address.m_postalCode2 = Part(fields[postalField], 2);
-    address.m_address = fields[postalField + 1];
-    const CString& telephoneText = fields[postalField + 2];
-    JkModelTelNumber telephone;
-    telephone.m_firstPart = Part(telephoneText, 1);
-    telephone.m_secondPart = Part(telephoneText, 2);
-    telephone.m_thirdPart = Part(telephoneText, 3);
-    JkModelIndividualData person;
-    person.SetName(name);
-    person.SetAddress(address);
-    person.SetTelNumber(telephone);
-    return person;
-}
-
 ZnModelOwner ZnOldFormFields::Owner(const CStringArray& fields)
 {
-    ZnModelOwner owner;
-    owner.SetIndividualData(Person(Name(fields[2], fields[1]), fields, 3));
-    return owner;
+    return ZnOldFormPersonLayout::Owner(ZnOldFormPersonLayout::ToRecord(fields));
 }
 
 ZnModelConstructor ZnOldFormFields::Contractor(const CStringArray& fields)
 {
-    ZnModelConstructor contractor;
-    contractor.SetName(Name(fields[1], ""));
-    contractor.SetIndividualData(Person(Name(fields[2], ""), fields, 3));
-    return contractor;
+    return ZnOldFormPersonLayout::Contractor(ZnOldFormPersonLayout::ToRecord(fields));
 }
 
 ZnModelDesigner ZnOldFormFields::Filer(const CStringArray& fields)
 {
-    ZnModelDesigner designer;
-    designer.SetName(Name(fields[1], ""));
-    designer.SetOfficeData(Person(Name(fields[2], ""), fields, 3));
-    return designer;
+    return ZnOldFormPersonLayout::Filer(ZnOldFormPersonLayout::ToRecord(fields));
 }
 
 ZnModelDesigner ZnOldFormFields::Agent(const CStringArray& fields)
 {
-    ZnModelDesigner agent;
-    agent.SetQualificationKind(CodeOf<ZnModelArchiCode>(fields[1]));
-    agent.SetQualificationIssuer(CodeOf<ZnModelRegistInstCode>(fields[2]));
-    agent.m_qualificationRegistrationNumber = fields[3];
-    agent.SetName(Name(fields[4], ""));
-    agent.SetOfficeKind(CodeOf<ZnModelArchiCode>(fields[5]));
-    agent.SetOfficeIssuer(CodeOf<ZnModelRegistInstCode>(fields[6]));
-    agent.SetOfficeRegNo(fields[7]);
-    agent.SetOfficeData(Person(Name(fields[8], ""), fields, 9));
-    return agent;
+    return ZnOldFormPersonLayout::Architect(ZnOldFormPersonLayout::ToRecord(fields));
 }
 
 int ZnOldFormFields::AcceptsFormVersion(ZnOldFormReader& reader, const CString& path, int code, int otherCode)

@@ -55,7 +55,4 @@ private:
     // Whether the form file at path opens and holds a record of one of the two codes with at
     // least minFields fields.
     static bool HasRecord(ZnOldFormReader& reader, const CString& path, int code, int otherCode, int minFields);
-    // The person of a name and of three fields from postalField on: the postal code split at
-    // "-" into its two parts, the address line, the telephone split into its three parts.
-    static JkModelIndividualData Person(const JkModelName& name, const CStringArray& fields, int postalField);
 };

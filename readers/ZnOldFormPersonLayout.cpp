@@ -21,6 +21,14 @@ CString ZnOldFormPersonLayout::Field(const Record& record, int n)
     return n >= 0 && n < static_cast<int>(record.size()) ? record[n] : CString();
 }
 
+ZnOldFormPersonLayout::Record ZnOldFormPersonLayout::ToRecord(const CStringArray& fields)
+{
+    Record record;
+    for (INT_PTR i = 0; i < fields.GetSize(); ++i)
+        record.push_back(fields[i]);
+    return record;
+}
+
 JkModelIndividualData ZnOldFormPersonLayout::Person(const Record& record, int nameField, int postalField)
 {
     JkModelIndividualData person;
@@ -74,4 +82,20 @@ ZnModelConstructor ZnOldFormPersonLayout::Constructor(const Record& record)
     constructor.m_registrationNumber = Field(record, 3);
     constructor.m_individualData = Person(record, 4, 5);
     return constructor;
+}
+
+ZnModelConstructor ZnOldFormPersonLayout::Contractor(const Record& record)
+{
+    ZnModelConstructor contractor;
+    contractor.m_name = Name(Field(record, 1));
+    contractor.m_individualData = Person(record, 2, 3);
+    return contractor;
+}
+
+ZnModelDesigner ZnOldFormPersonLayout::Filer(const Record& record)
+{
+    ZnModelDesigner filer;
+    filer.m_architectName = Name(Field(record, 1));
+    filer.m_office = Person(record, 2, 3);
+    return filer;
 }

@@ -9,6 +9,7 @@
 #include "model/ZnModelDesigner.h"
 #include "model/ZnModelEquipDesigner.h"
 #include "model/ZnModelOwner.h"
+#include "platform/files/CStringArray.h"
 
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
 
     // Field n of the record, empty when the record is shorter.
     static CString Field(const Record& record, int n);
+    // The fields of a record read as an array.
+    static Record ToRecord(const CStringArray& fields);
 
     // 1 reading, 2 name, 3 postal code, 4 address, 5 telephone.
     static ZnModelOwner Owner(const Record& record);
@@ -29,6 +32,13 @@ public:
     // 1 name, 2 licence issuer, 3 licence number, 4 office name, 5 postal code, 6 address,
     // 7 telephone.
     static ZnModelConstructor Constructor(const Record& record);
+
+    // The notices' contractor: 1 the contractor's name, 2 the office name, 3 postal code,
+    // 4 address, 5 telephone; licence issuer and registration number empty.
+    static ZnModelConstructor Contractor(const Record& record);
+    // The notices' filer, a designer record of the contractor's five fields: the architect's name
+    // and the office; every code, number and other text empty.
+    static ZnModelDesigner Filer(const Record& record);
 
     // A person record of a name and the postal code, address and telephone at the given fields.
     static JkModelIndividualData Person(const Record& record, int nameField, int postalField);

@@ -60,6 +60,13 @@
 #define IDC_FD11_FACE4 14024
 #define IDC_FD11_LABEL_NOTICE 14047
 
+// The lift, structure and structure-lift pages (6610, 6631, 6632): the count of the further lifts
+// or structures between "他" and its unit ("機", "件"), and the lift page's row title.
+#define IDC_FD12_EDIT_COUNT 14007
+#define IDC_FD12_LABEL_UNIT 14023
+#define IDC_FD12_ROW_TITLE 14042
+#define IDC_FD12_LABEL_FURTHER 14048
+
 // The Article 88(2) structure page (6633) and the inspection pages (6638, 6637): the row title that
 // names the object kind.
 #define IDC_FDP_ROW_TITLE 14049

@@ -3,18 +3,15 @@
 // notes, output options) and the dialog of the recorded contents.
 #include "platform/wnd/Resources.h"
 #include "res/FloppyOutputIds.h"
+#include "res/FloppyOutputStyles.h"
 #include "res/FormViewIds.h"
 #include "res/MainFrameIds.h"
 
 #include <iterator>
 
 namespace {
-const char kFont[] = u8"ＭＳ Ｐゴシック";
+using namespace fdstyle;
 
-constexpr DWORD kPage = WS_CHILD;
-
-constexpr DWORD kLabel = SS_LEFT | WS_VISIBLE;
-constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE;
 constexpr DWORD kDefaultButton = BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE;
 // The first radio button of a group, and the others; the control after the last one starts a group.
 constexpr DWORD kFirstRadio = BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP | WS_VISIBLE;
@@ -22,12 +19,6 @@ constexpr DWORD kRadio = BS_AUTORADIOBUTTON | WS_VISIBLE;
 constexpr DWORD kShownEdit = ES_AUTOHSCROLL | ES_READONLY | WS_BORDER | WS_VISIBLE;
 constexpr DWORD kModal = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const char kOutputText[] = u8"指定されたドライブに申請データの内容を出力します。";
-constexpr DWORD kReadOnlyEdit = ES_AUTOHSCROLL | ES_READONLY | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
-constexpr DWORD kFormatCombo = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE;
-constexpr DWORD kDocumentList =
-    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
-// A horizontal rule: a line of underscores.
-const char kRule[] = "________________________________________________________________________________________";
 
 // The building confirmation page (6607): the output row, the faces with the application date and
 // the reception number, the construction notice, the two attachment bitmaps and the document list.
@@ -153,10 +144,6 @@ constexpr DWORD kNote = DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_VISIBLE;
 
 const DialogResource dialogs[] = {
     {IDD_FDOUT11, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 296, building, std::size(building)},
-    Page(IDD_FDOUT12),
-    Page(IDD_FDOUT13),
-    Page(IDD_FDOUT14),
-    Page(IDD_FDOUT15),
     Page(IDD_FDOUT51),
     Page(IDD_FDOUT52),
     Page(IDD_FDOUT53),

@@ -1,0 +1,19 @@
+// The floppy output of a lift, building-equipment or structure application, as the building
+// floppy writes its own: the medium prepared with its "Keikaku" folder, the index files of the
+// page's form number with the 今回/修正 choice, then the family writer's 申請書データ.xml as the
+// floppy's data file (ZnAppDocFDOut00::GetMediaDataFilePath).
+#pragma once
+
+#include "fdoutput/ZnFDOutPageValues.h"
+
+class ZnFacilityFloppy {
+public:
+    // A family writer's WriteXml: the file's path and the submission choice, which it does not read.
+    typedef void (*WriteXml)(CString path, int selection);
+
+    // Writes the active document onto the request's root under the base form number ("160", "170",
+    // "180", "161"; the index writer takes a plan change's number from it). A step that fails has
+    // told why in one message, and nothing after it is written; a data file that could not be
+    // written whole is told and removed. Success is not told.
+    static void Write(const ZnFDOutRequest& request, LPCTSTR baseFormNo, WriteXml writeXml);
+};
