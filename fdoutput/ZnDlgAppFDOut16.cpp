@@ -11,8 +11,6 @@
 namespace {
 
 const int kPlanChange = 1008;
-// A plan change's list has no comment column: its document column is this much wider.
-const int kPlanChangeWider = 56;
 
 void OutputSemiStructure(const ZnFDOutRequest& request)
 {
@@ -54,14 +52,6 @@ const ZnFDOutPageValues& ZnDlgAppFDOut16::Values()
                                             ZnSemiStrInputCheck::Run,
                                             OutputSemiStructure}}};
     return values;
-}
-
-BOOL ZnDlgAppFDOut16::OnInitDialog()
-{
-    ZnDlgAppFDPage::OnInitDialog();
-    if (TypeValues() && TypeValues()->docType == kPlanChange)
-        m_listDocuments.SetColumnWidth(0, m_listDocuments.GetColumnWidth(0) + kPlanChangeWider);
-    return TRUE;
 }
 
 void ZnDlgAppFDOut16::RunOutputRoad()

@@ -14,6 +14,5 @@ public:
     static const ZnFDOutPageValues& Values();
 
 protected:
-    BOOL OnInitDialog() override;
     void RunOutputRoad() override;
 };
