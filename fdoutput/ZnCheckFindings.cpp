@@ -1,5 +1,23 @@
 #include "fdoutput/ZnCheckFindings.h"
 
+void ZnCheckFindings::AddIfEmpty(const CString& text, LPCTSTR message)
+{
+    if (text.IsEmpty())
+        m_messages.push_back(message);
+}
+
+void ZnCheckFindings::AddIfEmpty(const ZnModelCode& code, const CString& message)
+{
+    if (code.GetCode().IsEmpty())
+        m_messages.push_back(message);
+}
+
+void ZnCheckFindings::AddIfDateEmpty(const ZnModelDate& date, LPCTSTR message)
+{
+    if (date.IsEmpty())
+        m_messages.push_back(message);
+}
+
 void ZnCheckFindings::AddIfInvalid(const ZnModelDate& date, LPCTSTR message)
 {
     if (!date.IsValid())
@@ -12,8 +30,7 @@ void ZnCheckFindings::AddIfInvalid(std::initializer_list<DateRule> rules)
         AddIfInvalid(rule.date, rule.message);
 }
 
-void ZnCheckFindings::AddIfEmpty(const ZnModelCode& code, const CString& message)
+const CString& ZnCheckFindings::FirstOwnerName(const ZnModelApp& app)
 {
-    if (code.GetCode().IsEmpty())
-        m_messages.push_back(message);
+    return app.GetOwner().GetIndividualData().GetName().GetName();
 }

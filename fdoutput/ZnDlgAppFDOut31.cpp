@@ -1,5 +1,105 @@
 #include "fdoutput/ZnDlgAppFDOut31.h"
 
+#include "fdoutput/ZnDlgAppProgress.h"
+#include "fdoutput/ZnFDOutAttachments.h"
+#include "fdoutput/ZnInspInputCheck.h"
+#include "model/ZnModelAppBuild.h"
+#include "model/ZnModelAppCompInspConf.h"
+#include "model/ZnModelAppSemiStr.h"
 #include "res/FormViewIds.h"
+#include "storage/ZnShellState.h"
+#include "writers/ZnAppDocFDOut00.h"
+#include "writers/xml/ZnAppDocFDOut30.h"
 
-ZnDlgAppFDOut31::ZnDlgAppFDOut31(CWnd* pParent) : ZnDlgAppFDPage(IDD_FDOUT31, pParent) {}
+#include <iterator>
+
+namespace {
+
+const int kBuilding = 1;
+const int kSemiStructure = 6;
+const int kCompletionInspection = 1005;
+
+const ZnFDInspKind kKinds[] = {{1023, kBuilding, "建築物"}, {1018, kSemiStructure, "工作物（法88条2項）"}};
+
+std::vector<CString> CheckInspection(const ZnFDOutCheckInput& input)
+{
+    return ZnInspInputCheck::Run(input, ZnInspInputCheck::Page::BuildingAndSemiStr);
+}
+
+// The confirmation application that the loaded inspection carries, when it is of Application's class.
+template <class Application> const Application* CarriedApplication()
+{
+    const auto* inspection =
+        dynamic_cast<const ZnModelAppInspConf*>(ZnShellState::Current()->GetModel(ZnShellState::subFormModelSlot));
+    return inspection ? dynamic_cast<const Application*>(inspection->m_baseApp.Get()) : nullptr;
+}
+
+} // namespace
+
+ZnDlgAppFDOut31::ZnDlgAppFDOut31(CWnd* pParent)
+    : ZnDlgAppFDInspPage(IDD_FDOUT31, pParent, Values(SelectedKind(kKinds, std::size(kKinds)).objectKind),
+                         SelectedKind(kKinds, std::size(kKinds)))
+{
+}
+
+const ZnFDOutPageValues& ZnDlgAppFDOut31::Values(int objectKind)
+{
+    static const ZnFDOutPageValues building = MakeValues(kBuilding, CheckInspection);
+    static const ZnFDOutPageValues semiStructure = MakeValues(kSemiStructure, CheckInspection);
+    return objectKind == kSemiStructure ? semiStructure : building;
+}
+
+void ZnDlgAppFDOut31::RunOutputRoad()
+{
+    if (!CheckSelectionStrictly())
+        return;
+    ZnFDOutRequest request = ReadRequest();
+    if (ZnFDOutAttachments::Exist(request.siteMapPath, request.layoutPath) && CheckOutputFolder() && ConfirmAndCheck())
+        WriteOutput(request);
+}
+
+void ZnDlgAppFDOut31::WriteOutput(const ZnFDOutRequest& request)
+{
+    ZnDlgAppProgress note;
+    note.Create();
+    WriteFloppy(request);
+    note.DestroyWindow();
+}
+
+void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
+{
+    ZnAppDocFDOut30 writer;
+    if (!writer.PrepareFDWithMaps(request.root, request.submissionIndex, request.siteMapPath, request.layoutPath))
+        return;
+    CString path = ZnAppDocFDOut00::GetMediaDataFilePath(request.root);
+    if (!WriteInspectionFile(1, 0, path))
+        return;
+    if (WriteCarriedApplication(path))
+        ReloadAfterCarriedApplication();
+    else
+        ReportDone(request.root);
+}
+
+bool ZnDlgAppFDOut31::WriteCarriedApplication(const CString& path)
+{
+    if (m_nObjectKind == kBuilding && CarriedApplication<ZnModelAppBuild>()) {
+        ZnAppDocFDOut30::WriteBuildFaces(path);
+        return true;
+    }
+    // Only a completion inspection's structure application is written; an interim inspection
+    // goes alone.
+    if (m_nObjectKind == kSemiStructure && TypeValues()->docType == kCompletionInspection &&
+        CarriedApplication<ZnModelAppSemiStr>()) {
+        ZnAppDocFDOut30::WriteSemiStrXml(path);
+        return true;
+    }
+    return false;
+}
+
+void ZnDlgAppFDOut31::ReloadAfterCarriedApplication()
+{
+    int code = ZnAppDocFDOut00::GetDocKindCode(m_nObjectKind);
+    ZnShellState::Current()->SetCurrentDocument(code, ZnAppDocFDOut00::GetDocTitle(m_nObjectKind),
+                                                TypeValues()->formNo);
+    LoadSelectedDocument();
+}

@@ -1,10 +1,28 @@
-// The floppy-output page of the inspections of buildings and of structures under Article 88(2). Its controls and its
-// work come with the floppy-output screens.
+// The floppy-output page of the interim and completion inspections of buildings (selection 1023)
+// and of structures under Article 88(2) (selection 1018): the attachment bitmaps go onto the
+// floppy, and the confirmation application that an inspection carries is written after it.
 #pragma once
 
-#include "fdoutput/ZnDlgAppFDPage.h"
+#include "fdoutput/ZnDlgAppFDInspPage.h"
 
-class ZnDlgAppFDOut31 : public ZnDlgAppFDPage {
+class ZnDlgAppFDOut31 : public ZnDlgAppFDInspPage {
 public:
     explicit ZnDlgAppFDOut31(CWnd* pParent = nullptr);
+
+    // The page's values for object kind 1 or 6.
+    static const ZnFDOutPageValues& Values(int objectKind);
+
+protected:
+    // Selection, attachments, output folder, confirm and check, then the output.
+    void RunOutputRoad() override;
+    void WriteOutput(const ZnFDOutRequest& request) override;
+
+private:
+    void WriteFloppy(const ZnFDOutRequest& request);
+    // Writes the confirmation application of the loaded inspection after the inspection's data
+    // file, when it carries one that the object kind writes; false when it carries none.
+    bool WriteCarriedApplication(const CString& path);
+    // Loads the selected document again and gives the application object its values as at
+    // opening: the carried application's writer has emptied the document.
+    void ReloadAfterCarriedApplication();
 };

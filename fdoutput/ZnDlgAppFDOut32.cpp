@@ -1,5 +1,102 @@
 #include "fdoutput/ZnDlgAppFDOut32.h"
 
+#include "fdoutput/ZnDlgAppProgress.h"
+#include "fdoutput/ZnInspInputCheck.h"
+#include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
+#include "storage/ZnShellState.h"
+#include "writers/ZnAppDocFDOut00.h"
+#include "writers/xml/ZnAppDocFDOut30.h"
 
-ZnDlgAppFDOut32::ZnDlgAppFDOut32(CWnd* pParent) : ZnDlgAppFDPage(IDD_FDOUT32, pParent) {}
+#include <iterator>
+
+namespace {
+
+const ZnFDInspKind kKinds[] = {{1012, 2, "昇降機"},
+                               {1014, 3, "昇降機以外の建築設備"},
+                               {1016, 4, "工作物（法88条1項）"},
+                               {1020, 5, "工作物の昇降機"}};
+
+std::vector<CString> CheckInspection(const ZnFDOutCheckInput& input)
+{
+    return ZnInspInputCheck::Run(input, ZnInspInputCheck::Page::LiftEquipmentAndStruct);
+}
+
+} // namespace
+
+ZnDlgAppFDOut32::ZnDlgAppFDOut32(CWnd* pParent)
+    : ZnDlgAppFDInspPage(IDD_FDOUT32, pParent, Values(SelectedKind(kKinds, std::size(kKinds)).objectKind),
+                         SelectedKind(kKinds, std::size(kKinds)))
+{
+}
+
+const ZnFDOutPageValues& ZnDlgAppFDOut32::Values(int objectKind)
+{
+    static const ZnFDOutPageValues values[] = {MakeValues(2, CheckInspection), MakeValues(3, CheckInspection),
+                                               MakeValues(4, CheckInspection), MakeValues(5, CheckInspection)};
+    return objectKind >= 2 && objectKind <= 5 ? values[objectKind - 2] : values[0];
+}
+
+CString ZnDlgAppFDOut32::NumberedDataFilePath(const CString& root, int number)
+{
+    CString path = ZnAppDocFDOut00::GetMediaDataFilePath(root);
+    CString numbered;
+    numbered.Format("_%d.xml", number);
+    return path.Left(path.GetLength() - 4) + numbered;
+}
+
+void ZnDlgAppFDOut32::RunOutputRoad()
+{
+    if (!CheckSelectionStrictly() || !CheckOutputFolder() || m_dlgOption.DoModal() != IDOK)
+        return;
+    if (m_dlgOption.m_nCheck == 0) {
+        RunCheck();
+        if (m_dlgCheckResult.DoModal() != IDOK)
+            return;
+    }
+    WriteOutput(ReadRequest());
+}
+
+void ZnDlgAppFDOut32::WriteOutput(const ZnFDOutRequest& request)
+{
+    ZnDlgAppProgress note;
+    note.Create();
+    if (m_dlgOption.m_nFloppies == 1) {
+        if (WriteSeveralFloppies(request))
+            TellDone();
+    } else if (WriteOneFloppy(request)) {
+        ReportDone(request.root);
+    }
+    note.DestroyWindow();
+}
+
+bool ZnDlgAppFDOut32::WriteOneFloppy(const ZnFDOutRequest& request)
+{
+    ZnAppDocFDOut30 writer;
+    if (!writer.PrepareFD(request.root, request.submissionIndex, -1))
+        return false;
+    for (int i = 0; i < m_dlgOption.m_selectedNumbers.GetSize(); ++i) {
+        int number = m_dlgOption.m_selectedNumbers[i];
+        if (!WriteInspectionFile(number, i, NumberedDataFilePath(request.root, number)))
+            return false;
+    }
+    return true;
+}
+
+bool ZnDlgAppFDOut32::WriteSeveralFloppies(const ZnFDOutRequest& request)
+{
+    ZnAppDocFDOut30 writer;
+    int count = static_cast<int>(m_dlgOption.m_selectedNumbers.GetSize());
+    for (int i = 0; i < count; ++i) {
+        int number = m_dlgOption.m_selectedNumbers[i];
+        if (!writer.PrepareFD(request.root, request.submissionIndex, number) ||
+            !WriteInspectionFile(number, 0, ZnAppDocFDOut00::GetMediaDataFilePath(request.root)))
+            return false;
+        // Each floppy gets its converter run before it leaves the drive.
+        ZnShellState::Current()->RunTxt2Xml(request.root);
+        if (i + 1 < count &&
+            AfxMessageBox("次のフロッピーディスクに入れ替えてください。", MB_OKCANCEL | MB_ICONSTOP) != IDOK)
+            return false;
+    }
+    return true;
+}

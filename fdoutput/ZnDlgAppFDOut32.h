@@ -1,10 +1,33 @@
-// The floppy-output page of the inspections of lifts, equipment and structures under Article 88(1). Its controls and
-// its work come with the floppy-output screens.
+// The floppy-output page of the interim and completion inspections of lifts (selection 1012),
+// building equipment (1014), structures under Article 88(1) (1016) and lifts of structures (1020):
+// the options dialog in place of the confirm dialog chooses the check, one floppy or several, and
+// the data sets (confirmation numbers) written.
 #pragma once
 
-#include "fdoutput/ZnDlgAppFDPage.h"
+#include "fdoutput/ZnDlgAppFDInspPage.h"
+#include "fdoutput/ZnDlgAppFDOutOption.h"
 
-class ZnDlgAppFDOut32 : public ZnDlgAppFDPage {
+class ZnDlgAppFDOut32 : public ZnDlgAppFDInspPage {
 public:
     explicit ZnDlgAppFDOut32(CWnd* pParent = nullptr);
+
+    // The page's values for object kinds 2 to 5.
+    static const ZnFDOutPageValues& Values(int objectKind);
+    // The data file of number n on a floppy that holds several numbers: the medium's data file
+    // name with "_" and n before its extension (Keikaku\申請書データ_2.xml).
+    static CString NumberedDataFilePath(const CString& root, int number);
+
+    ZnDlgAppFDOutOption m_dlgOption;
+
+protected:
+    // Selection, output folder, options, the check when chosen, then the output.
+    void RunOutputRoad() override;
+    void WriteOutput(const ZnFDOutRequest& request) override;
+
+private:
+    // One floppy with every selected number; false when a step failed.
+    bool WriteOneFloppy(const ZnFDOutRequest& request);
+    // One floppy per selected number, asking for the next between them; false when a step failed
+    // or the user cancelled the change.
+    bool WriteSeveralFloppies(const ZnFDOutRequest& request);
 };

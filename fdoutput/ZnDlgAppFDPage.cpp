@@ -39,12 +39,6 @@ ZnDlgAppFDPage::ZnDlgAppFDPage(UINT nIDTemplate, CWnd* pParent, const ZnFDOutPag
 {
 }
 
-const ZnFDOutPageValues& ZnDlgAppFDPage::NoValues()
-{
-    static const ZnFDOutPageValues none{0, nullptr, false, false, {}};
-    return none;
-}
-
 void ZnDlgAppFDPage::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);

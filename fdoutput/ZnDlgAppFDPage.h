@@ -39,9 +39,7 @@ public:
     const ZnFDOutTypeValues* TypeValues() const { return m_pType; }
 
 protected:
-    // A page without values of its own serves no document type: it lists and loads nothing.
-    ZnDlgAppFDPage(UINT nIDTemplate, CWnd* pParent, const ZnFDOutPageValues& values = NoValues());
-    static const ZnFDOutPageValues& NoValues();
+    ZnDlgAppFDPage(UINT nIDTemplate, CWnd* pParent, const ZnFDOutPageValues& values);
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -66,3 +66,7 @@
 #define IDC_FD12_LABEL_UNIT 14023
 #define IDC_FD12_ROW_TITLE 14042
 #define IDC_FD12_LABEL_FURTHER 14048
+
+// The Article 88(2) structure page (6633) and the inspection pages (6638, 6637): the row title that
+// names the object kind.
+#define IDC_FDP_ROW_TITLE 14049

@@ -56,22 +56,6 @@ const ControlResource building[] = {
     {IDC_FDP_LIST, ControlKind::ListView, nullptr, kDocumentList, 0, 5, 172, 327, 115},
 };
 
-// The controls that every floppy-output page binds, for the pages whose own templates are not
-// laid out yet.
-const ControlResource pageCommon[] = {
-    {IDC_FDP_COMBO_FORMAT, ControlKind::ComboBox, nullptr, kFormatCombo, 0, 40, 5, 60, 40},
-    {IDC_FDP_EDIT_OUTPUT, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 139, 5, 122, 12},
-    {IDC_FDP_BTN_BROWSE, ControlKind::Button, u8"参照", kButton, 0, 263, 4, 25, 15},
-    {IDC_FDP_BTN_OUTPUT, ControlKind::Button, u8"FD出力", kButton, 0, 292, 4, 40, 15},
-    {IDC_FDP_EDIT_RECEPTION, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 48, 139, 12},
-    {IDC_FDP_LIST, ControlKind::ListView, nullptr, kDocumentList, 0, 5, 95, 327, 115},
-};
-
-constexpr DialogResource Page(UINT id)
-{
-    return {id, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 251, pageCommon, std::size(pageCommon)};
-}
-
 const ControlResource confirm[] = {
     {IDC_STATIC, ControlKind::Static, kOutputText, kLabel, 0, 10, 10, 180, 10},
     {IDC_RADIO_CHECK, ControlKind::Button, u8"チェックする", kFirstRadio, 0, 20, 28, 70, 10},
@@ -144,9 +128,6 @@ constexpr DWORD kNote = DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_VISIBLE;
 
 const DialogResource dialogs[] = {
     {IDD_FDOUT11, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 296, building, std::size(building)},
-    Page(IDD_FDOUT16),
-    Page(IDD_FDOUT31),
-    Page(IDD_FDOUT32),
     {IDD_FDOUT_CONFIRM, u8"■ FD出力", kFont, 9, kModal, 0, 0, 0, 200, 72, confirm, std::size(confirm)},
     {IDD_CHECK_RESULT, u8"■申請データチェック結果", kFont, 9, kModal, 0, 0, 0, 350, 199, checkResult,
      std::size(checkResult)},

@@ -98,9 +98,18 @@ bool IsAbsoluteWindowsPath(const std::string& text)
            (text[2] == '\\' || text[2] == '/');
 }
 
+// A drive letter alone, such as "A:": the root of that drive, as a program that is given a folder
+// takes it.
+bool IsDriveAlone(const std::string& text)
+{
+    return text.size() == 2 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':';
+}
+
 // An argument as the program receives it.
 std::string ArgumentForProgram(const std::string& argument)
 {
+    if (IsDriveAlone(argument))
+        return WinPathToLinux((argument + "\\").c_str());
     return IsAbsoluteWindowsPath(argument) ? WinPathToLinux(argument.c_str()) : cp932::ToUtf8(argument);
 }
 

@@ -65,6 +65,10 @@ TEST_F(CreateProcessTest, AnExeNameRunsTheProgramBesideItWithItsArgumentsForLinu
 
     ASSERT_TRUE(Run("C:\\my app\\tool.exe", "tool.exe first second"));
     EXPECT_EQ("first\nsecond\n", ReadFileBytes(m_folder.Path("my app/args.txt")));
+
+    // A drive alone is its root folder; a letter with more after the colon is no path.
+    ASSERT_TRUE(Run(nullptr, "C:\\my app\\tool.exe \"C:\" C:x"));
+    EXPECT_EQ(WinPathToLinux("C:\\") + "\nC:x\n", ReadFileBytes(m_folder.Path("my app/args.txt")));
 }
 
 TEST_F(CreateProcessTest, AMissingProgramFailsAsWindowsDoes)

@@ -1,0 +1,103 @@
+#include "fdoutput/ZnDlgAppFDInspPage.h"
+
+#include "fdoutput/ZnFDOutWording.h"
+#include "model/ZnModelAppCompInspConf.h"
+#include "model/ZnModelAppRegInspConf.h"
+#include "platform/core/AfxMessageBox.h"
+#include "platform/wnd/CDataExchange.h"
+#include "res/FloppyOutputIds.h"
+#include "storage/ZnShellState.h"
+#include "writers/ZnAppDocFDOut00.h"
+#include "writers/xml/ZnAppDocFDOut30.h"
+
+namespace {
+const int kInterimInspection = 1002;
+const int kCompletionInspection = 1005;
+} // namespace
+
+ZnDlgAppFDInspPage::ZnDlgAppFDInspPage(UINT nIDTemplate, CWnd* pParent, const ZnFDOutPageValues& values,
+                                       const ZnFDInspKind& kind)
+    : ZnDlgAppFDPage(nIDTemplate, pParent, values), m_strRowTitle(kind.rowTitle)
+{
+}
+
+ZnFDOutPageValues ZnDlgAppFDInspPage::MakeValues(int objectKind,
+                                                 std::vector<CString> (*check)(const ZnFDOutCheckInput&))
+{
+    const std::vector<ZnFDOutColumn> columns{{"更新日", 76}, {"受付番号", 170}, {"確認済証番号", 100}};
+    return {objectKind,
+            nullptr,
+            false,
+            false,
+            {{kInterimInspection,
+              0,
+              objectKind + 280,
+              MakeEmptyModel<ZnModelAppInspConf>,
+              MakeEmptyModel<ZnModelAppRegInspConf>,
+              columns,
+              2,
+              -1,
+              {},
+              false,
+              check,
+              nullptr},
+             {kCompletionInspection,
+              0,
+              objectKind + 210,
+              MakeEmptyModel<ZnModelAppInspConf>,
+              MakeEmptyModel<ZnModelAppCompInspConf>,
+              columns,
+              2,
+              -1,
+              {},
+              false,
+              check,
+              nullptr}}};
+}
+
+const ZnFDInspKind& ZnDlgAppFDInspPage::SelectedKind(const ZnFDInspKind* kinds, int count)
+{
+    ZnShellState* shell = ZnShellState::Current();
+    int selection = shell ? shell->GetObjKind() : 0;
+    for (int i = 0; i < count; ++i)
+        if (kinds[i].selection == selection)
+            return kinds[i];
+    return kinds[0];
+}
+
+void ZnDlgAppFDInspPage::DoDataExchange(CDataExchange* pDX)
+{
+    ZnDlgAppFDPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_FDP_ROW_TITLE, m_strRowTitle);
+}
+
+bool ZnDlgAppFDInspPage::CheckSelectionStrictly()
+{
+    if (GetSelectedRow() >= 0)
+        return true;
+    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), MB_ICONSTOP);
+    return false;
+}
+
+bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, int position, const CString& path)
+{
+    int failures = ZnAppDocFDOut00::WriteFailures();
+    int written = ZnAppDocFDOut00::FilesWritten();
+    ZnAppDocFDOut30::WriteXml(number, position, path);
+    if (ZnAppDocFDOut00::WriteFailures() != failures) {
+        ZnAppDocFDOut00::ShowWriteFailed(path);
+        return false;
+    }
+    return ZnAppDocFDOut00::FilesWritten() != written;
+}
+
+void ZnDlgAppFDInspPage::ReportDone(const CString& root)
+{
+    ZnShellState::Current()->RunTxt2Xml(root);
+    TellDone();
+}
+
+void ZnDlgAppFDInspPage::TellDone()
+{
+    MessageBox(ZnAppDocFDOut00::GetDocTitle(m_nObjectKind) + "のFD出力が終了しました", nullptr, MB_OK);
+}
