@@ -7,14 +7,14 @@ namespace {
 
 // What the required class is worked out from.
 struct Demands {
-    CString qualification;  // Q: the first designer's qualification code
-    double area = 0;        // A: the applied part of the whole building's total floor area
-    double height = 0;      // H: the site's maximum height
-    double eavesHeight = 0; // E: the largest maximum eaves height of the building pages
-    int floors = 0;         // F: the site's floors above and below ground
-    bool groupS = false;    // every structure code looked at is "02403", "02406", "02499" or empty
-    bool wooden = false;    // every structure code looked at is "02401" or empty
-    bool specialUse = false;
+    CString qualification; // Q: the first designer's qualification code
+    double area;           // A: the applied part of the whole building's total floor area
+    double height;         // H: the site's maximum height
+    double eavesHeight;    // E: the largest maximum eaves height of the building pages
+    int floors;            // F: the site's floors above and below ground
+    bool groupS;           // every structure code looked at is "02403", "02406", "02499" or empty
+    bool wooden;           // every structure code looked at is "02401" or empty
+    bool specialUse;       // the site's or the first building page's usage is a special one
 };
 
 bool Greater(double a, double b) { return ZnAppDocFDOut00::CompareNumber(a, ">", b) != 0; }
@@ -104,16 +104,14 @@ Demands DemandsOf(const ZnModelAppBuild& build, double largestEavesHeight)
 {
     const ZnModelAppSitePage& site = build.GetSitePage();
     const ZnModelAppBuildPage* first = FirstPage(build.GetBuildPageList());
-    Demands d;
-    d.qualification = build.GetDesigner().m_qualificationClass.GetCode();
-    d.area = site.GetTotalFloorAreaData().GetWholeArea().GetAppPart();
-    d.height = site.m_appMaxHeight;
-    d.eavesHeight = largestEavesHeight;
-    d.floors = site.m_appFloorsAbove + site.m_appFloorsBelow;
-    d.groupS = AllStructures(site, first, IsGroupSCode);
-    d.wooden = AllStructures(site, FirstPageWithStructure(build.GetBuildPageList()), IsWoodenCode);
-    d.specialUse = HasSpecialUse(site, first);
-    return d;
+    return {build.GetDesigner().m_qualificationClass.GetCode(),
+            site.GetTotalFloorAreaData().GetWholeArea().GetAppPart(),
+            site.m_appMaxHeight,
+            largestEavesHeight,
+            site.m_appFloorsAbove + site.m_appFloorsBelow,
+            AllStructures(site, first, IsGroupSCode),
+            AllStructures(site, FirstPageWithStructure(build.GetBuildPageList()), IsWoodenCode),
+            HasSpecialUse(site, first)};
 }
 
 // The class the buildings may require: 1 一級, 2 一級 or 二級, 3 一級, 二級 or 木造; 0 when the

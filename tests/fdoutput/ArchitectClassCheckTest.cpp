@@ -153,6 +153,13 @@ TEST(ArchitectClassCheck, SpecialUsagesAreARangeAndFourCodes)
 TEST(ArchitectClassCheck, StructuresAreThoseOfTheSitePageAndOneBuildingPage)
 {
     const Row groupS = {"", 150, 1, 5000, 3000, kGroupS, kPlain, kPlain}; // 二級 by step 6
+    // Each group-S code, and none, keeps step 4 from deciding.
+    ZnModelAppBuild eachCode = Application(groupS);
+    eachCode.m_sitePage.m_mainStrKind = StrKind("02499");
+    eachCode.m_sitePage.m_strKindList.AddCopy(StrKind("02406"));
+    eachCode.m_sitePage.m_strKindList.AddCopy(StrKind(""));
+    eachCode.m_sitePage.m_totalFloorArea.m_whole.m_appPart = 301;
+    EXPECT_EQ(Findings{kSecondClass}, Check(eachCode, 3000));
     ZnModelAppBuild laterOther = Application(groupS);
     laterOther.m_buildPageList.AddTail(NewPage(kOther, kSpecial));
     EXPECT_EQ(Findings{kSecondClass}, Check(laterOther, 3000));
@@ -211,6 +218,9 @@ TEST(ArchitectClassCheck, AnApplicationWithoutBuildingPagesIsJudgedByItsSitePage
     ZnModelAppBuild groupS = Application({"", 600, 1, 5000, 3000, kGroupS, kSpecial, kPlain});
     groupS.m_buildPageList.DeleteAll();
     EXPECT_EQ(Findings{kFirstClass}, Check(groupS, 3000));
+    groupS.m_sitePage.m_mainUsageCode.SetCode(kPlain);
+    groupS.m_designer.m_qualificationClass.SetCode("00102");
+    EXPECT_EQ(Findings(), Check(groupS, 3000));
 
     ZnModelApp notABuilding;
     ZnFDOutCheckInput input;
