@@ -1,6 +1,8 @@
 #include "fdoutput/ZnDlgAppFDOut11.h"
 
+#include "fdoutput/ZnArchitectClassCheck.h"
 #include "fdoutput/ZnBuildInputCheck.h"
+#include "fdoutput/ZnConstNoticeCheck.h"
 #include "fdoutput/ZnFDOutDocuments.h"
 #include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppBuild.h"
@@ -82,4 +84,16 @@ void ZnDlgAppFDOut11::ShowRelatedDocuments()
     });
 }
 
-std::vector<CString> ZnDlgAppFDOut11::CheckInput() { return ZnBuildInputCheck::Run(MakeCheckInput(), m_facts); }
+std::vector<CString> ZnDlgAppFDOut11::CheckInput()
+{
+    ZnFDOutCheckInput input = MakeCheckInput();
+    std::vector<CString> findings = ZnBuildInputCheck::Run(input, m_facts);
+    if (input.docType == 1000) {
+        // The confirmation is filed with the property's construction notice, and its designer
+        // must hold a class of architect that the buildings ask for.
+        for (auto check : {ZnConstNoticeCheck::Run, ZnArchitectClassCheck::Run})
+            for (const CString& finding : check(input, m_facts))
+                findings.push_back(finding);
+    }
+    return findings;
+}

@@ -14,7 +14,8 @@ public:
     // the plan change, whose page hides the construction notice.
     static const ZnFDOutPageValues& Values();
 
-    // The building check on the loaded document, which also keeps m_facts.
+    // The building check on the loaded document, which also keeps m_facts; for a confirmation
+    // then the construction-notice and architect-class checks.
     std::vector<CString> CheckInput() override;
 
     // What the building check keeps for the checks after it.

@@ -470,7 +470,11 @@ TEST_F(FloppyOutputPage, ACorruptOrOtherFormFileIsToldAndCheckedAsAnEmptyApplica
         EXPECT_EQ(typeid(ZnModelApp), typeid(*Document().GetModel(0)));
         EXPECT_EQ(typeid(ZnModelAppBuild), typeid(*Document().GetModel(1)));
         EXPECT_EQ(typeid(ZnModelAppBuildConf), typeid(*Document().GetSubFormModel()));
-        EXPECT_EQ(kEmptyApplicationFindings, static_cast<int>(page.CheckInput().size()));
+        // The empty application's findings, then the property's missing construction notice.
+        std::vector<CString> findings = page.CheckInput();
+        ASSERT_EQ(kEmptyApplicationFindings + 3, static_cast<int>(findings.size()));
+        EXPECT_EQ((std::vector<CString>{"", Cp932(u8"建築工事届が入力されていません。"), ""}),
+                  std::vector<CString>(findings.end() - 3, findings.end()));
         m_ui.messageBoxes.clear();
     }
 }
