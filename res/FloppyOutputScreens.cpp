@@ -22,39 +22,16 @@ const char kOutputText[] = u8"指定されたドライブに申請データの�
 
 // The building confirmation page (6607): the output row, the faces with the application date and
 // the reception number, the construction notice, the two attachment bitmaps and the document list.
-const ControlResource building[] = {
-    {IDC_STATIC, ControlKind::Static, u8"申請内容：", kLabel, 0, 5, 7, 35, 10},
-    {IDC_FDP_COMBO_FORMAT, ControlKind::ComboBox, nullptr, kFormatCombo, 0, 40, 5, 60, 40},
-    {IDC_STATIC, ControlKind::Static, u8"出力先：", kLabel, 0, 110, 7, 25, 10},
-    {IDC_FDP_EDIT_OUTPUT, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 139, 5, 122, 12},
-    {IDC_FDP_BTN_BROWSE, ControlKind::Button, u8"参照", kButton, 0, 263, 4, 25, 15},
-    {IDC_FDP_BTN_OUTPUT, ControlKind::Button, u8"FD出力", kButton, 0, 292, 4, 40, 15},
-    {IDC_STATIC, ControlKind::Static, kRule, kLabel, 0, 5, 20, 327, 8},
-    {IDC_STATIC, ControlKind::Static, u8"書式種類", kLabel, 0, 15, 35, 50, 10},
-    {IDC_STATIC, ControlKind::Static, u8"申請年月日", kLabel, 0, 115, 35, 40, 10},
-    {IDC_STATIC, ControlKind::Static, u8"受付番号", kLabel, 0, 193, 35, 40, 10},
-    {IDC_FD11_FACE2, ControlKind::Static, nullptr, kLabel, 0, 5, 50, 106, 10},
-    {IDC_FDP_EDIT_YEAR, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 113, 48, 20, 12},
-    {IDC_STATIC, ControlKind::Static, u8"年", kLabel, 0, 134, 50, 8, 10},
-    {IDC_FDP_EDIT_MONTH, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 143, 48, 15, 12},
-    {IDC_STATIC, ControlKind::Static, u8"月", kLabel, 0, 159, 50, 8, 10},
-    {IDC_FDP_EDIT_DAY, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 168, 48, 15, 12},
-    {IDC_STATIC, ControlKind::Static, u8"日", kLabel, 0, 184, 50, 8, 10},
-    {IDC_FDP_EDIT_RECEPTION, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 48, 139, 12},
-    {IDC_FD11_FACE3, ControlKind::Static, u8"建築物と敷地（第三面）", kLabel, 0, 5, 64, 106, 10},
-    {IDC_FD11_FACE4, ControlKind::Static, u8"建築物別概要（第四面）", kLabel, 0, 5, 78, 106, 10},
-    {IDC_STATIC, ControlKind::Static, u8"階別概要（第五面）", kLabel, 0, 5, 92, 106, 10},
-    {IDC_FD11_LABEL_NOTICE, ControlKind::Static, u8"建築工事届", kLabel, 0, 5, 108, 106, 10},
-    {IDC_FD11_EDIT_NOTICE, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 106, 139, 12},
-    {IDC_FDP_BTN_SITE_MAP, ControlKind::Button, u8"付近見取図", kButton, 0, 5, 124, 50, 14},
-    {IDC_STATIC, ControlKind::Static, u8"ファイル名：", kLabel, 0, 60, 126, 45, 10},
-    {IDC_FDP_EDIT_SITE_MAP, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 105, 125, 227, 12},
-    {IDC_FDP_BTN_LAYOUT, ControlKind::Button, u8"配置図", kButton, 0, 5, 142, 50, 14},
-    {IDC_STATIC, ControlKind::Static, u8"ファイル名：", kLabel, 0, 60, 144, 45, 10},
-    {IDC_FDP_EDIT_LAYOUT, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 105, 143, 227, 12},
-    {IDC_STATIC, ControlKind::Static, kRule, kLabel, 0, 5, 158, 327, 8},
-    {IDC_FDP_LIST, ControlKind::ListView, nullptr, kDocumentList, 0, 5, 172, 327, 115},
-};
+constexpr auto building =
+    Join(Join(HeadRows(IDC_FD11_FACE2, nullptr, 327),
+              std::array<ControlResource, 5>{{
+                  {IDC_FD11_FACE3, ControlKind::Static, u8"建築物と敷地（第三面）", kLabel, 0, 5, 64, 106, 10},
+                  {IDC_FD11_FACE4, ControlKind::Static, u8"建築物別概要（第四面）", kLabel, 0, 5, 78, 106, 10},
+                  {IDC_STATIC, ControlKind::Static, u8"階別概要（第五面）", kLabel, 0, 5, 92, 106, 10},
+                  {IDC_FD11_LABEL_NOTICE, ControlKind::Static, u8"建築工事届", kLabel, 0, 5, 108, 106, 10},
+                  {IDC_FD11_EDIT_NOTICE, ControlKind::Edit, nullptr, kReadOnlyEdit, 0, 193, 106, 139, 12},
+              }}),
+         AttachmentRowsAndList(124));
 
 const ControlResource confirm[] = {
     {IDC_STATIC, ControlKind::Static, kOutputText, kLabel, 0, 10, 10, 180, 10},
@@ -127,7 +104,7 @@ const ControlResource option[] = {
 constexpr DWORD kNote = DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_VISIBLE;
 
 const DialogResource dialogs[] = {
-    {IDD_FDOUT11, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 296, building, std::size(building)},
+    {IDD_FDOUT11, nullptr, kFont, 9, kPage, 0, 0, 0, 342, 296, building.data(), building.size()},
     {IDD_FDOUT_CONFIRM, u8"■ FD出力", kFont, 9, kModal, 0, 0, 0, 200, 72, confirm, std::size(confirm)},
     {IDD_CHECK_RESULT, u8"■申請データチェック結果", kFont, 9, kModal, 0, 0, 0, 350, 199, checkResult,
      std::size(checkResult)},

@@ -70,6 +70,13 @@ ZnModelApp Application(const char* comment, int year, int month, int day)
 // The findings of the check on an empty building application, as the check-result dialog lists
 // them.
 const int kEmptyApplicationFindings = 17;
+// What the construction-notice check finds in the property's empty stored notice, after the
+// application's findings.
+const std::vector<std::string> kEmptyNoticeFindings = {
+    u8"建築工事届の第二面：建築主の種別コードが未入力です。", u8"建築工事届の第二面：敷地の地名地番が未入力です。",
+    u8"建築工事届の第二面：都市計画が未入力です。", u8"建築工事届の第二面：工事種別が未入力です。",
+    u8"建築工事届の第二面：主要用途の区分が未入力です。"};
+const int kEmptyConfirmationFindings = kEmptyApplicationFindings + 5;
 
 class FloppyOutputPage : public ShellTest {
 protected:
@@ -370,14 +377,17 @@ TEST_F(FloppyOutputRoad, CancelsWritesUncheckedOrAfterTheCheckAndTheFormatChoose
     Confirm(IDC_RADIO_CHECK, IDOK);
     m_ui.ScriptModal([](CDialog& dialog) {
         auto& result = static_cast<ZnDlgAppCheckResult&>(dialog);
-        EXPECT_EQ(kEmptyApplicationFindings, result.m_list.GetCount());
+        EXPECT_EQ(kEmptyConfirmationFindings, result.m_list.GetCount());
         EXPECT_EQ(u8"_建築物_", cp932::ToUtf8(result.m_strObjKindTitle.Bytes()));
         ASSERT_TRUE(UserInput::Click(dialog, IDCANCEL));
     });
     ASSERT_TRUE(UserInput::Click(page, IDC_FDP_BTN_OUTPUT));
     EXPECT_FALSE(OnDrive("Info"));
-    ASSERT_EQ(kEmptyApplicationFindings, page.m_dlgCheckResult.m_messages.GetSize());
+    ASSERT_EQ(kEmptyConfirmationFindings, page.m_dlgCheckResult.m_messages.GetSize());
     EXPECT_EQ(u8"第二面：設計者の氏名が未入力です。", cp932::ToUtf8(page.m_dlgCheckResult.m_messages[0].Bytes()));
+    for (size_t i = 0; i < kEmptyNoticeFindings.size(); ++i)
+        EXPECT_EQ(kEmptyNoticeFindings[i],
+                  cp932::ToUtf8(page.m_dlgCheckResult.m_messages[kEmptyApplicationFindings + i].Bytes()));
 
     // ＦＤ出力 after the check writes, 今回 as "1"; a second check starts from nothing.
     NewDrive("checked");
@@ -387,7 +397,7 @@ TEST_F(FloppyOutputRoad, CancelsWritesUncheckedOrAfterTheCheckAndTheFormatChoose
     ASSERT_TRUE(UserInput::Click(page, IDC_FDP_BTN_OUTPUT));
     EXPECT_TRUE(OnDrive(u8"Keikaku/申請書データ.xml"));
     EXPECT_EQ("\"1\"", SubmissionCode());
-    EXPECT_EQ(kEmptyApplicationFindings, page.m_dlgCheckResult.m_messages.GetSize());
+    EXPECT_EQ(kEmptyConfirmationFindings, page.m_dlgCheckResult.m_messages.GetSize());
 
     EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
     EXPECT_EQ(windows, AfxGetWindowCount()); // no progress note is left open
