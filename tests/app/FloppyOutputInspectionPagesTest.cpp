@@ -2,6 +2,7 @@
 // started program: what they list and load, the attachment test, and the floppies they write on a
 // temporary folder that the drive table gives as drive A:, with a converter stand-in that records
 // each run and the files of the floppy at that moment.
+#include "tests/app/InspectionDocuments.h"
 #include "tests/app/ShellTestSupport.h"
 
 #include "app/ZnFvAppCAFM16.h"
@@ -27,6 +28,8 @@
 
 #include <sys/stat.h>
 
+using inspectiontest::Inspection;
+using inspectiontest::kRegister;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
 using testsupport::StoreToBytes;
@@ -36,24 +39,6 @@ namespace {
 
 CString Cp932(const char* utf8) { return CString(cp932::FromUtf8(utf8)); }
 std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
-
-// Structure applications 3 (confirmation) and 4, 6 (plan changes); inspections of a building
-// (100201), of an Article 88(2) structure (100106, 100206) and of a lift (100102).
-const char kRegister[] =
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (3, 5, '工作物確認', 100006, 0, 1, '2010-09-03 00:00:00', 'U3', '', "
-    u8"'', 'Ka003.190', NULL);\n"
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (6, 5, '工作物変更六', 100306, 0, 1, '2011-02-01 00:00:00', '', '', "
-    u8"'', 'Ka006.450', NULL);\n"
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (4, 5, '工作物変更四', 100306, 0, 1, '2011-01-01 00:00:00', 'U4', "
-    u8"'', 'G4', 'Ka004.450', NULL);\n"
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (7, 5, '完了検査', 100201, 0, 1, '2012-03-09 00:00:00', 'U7', '', "
-    u8"'', 'Ka007.211', NULL);\n"
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (8, 5, '中間検査', 100106, 0, 1, '2012-03-10 00:00:00', '', '', "
-    u8"'', 'Ka008.286', NULL);\n"
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (9, 5, '昇降機中間', 100102, 0, 1, '2012-03-11 00:00:00', '', '', "
-    u8"'', 'Ka009.282', NULL);\n"
-    u8"INSERT INTO AppBukkenShousaiTbl VALUES (10, 5, '工作物完了', 100206, 0, 1, '2012-03-12 00:00:00', '', '', "
-    u8"'', 'Ka010.216', NULL);\n";
 
 // Appends its first argument and the floppy's files to runs.txt beside itself.
 const char kConverter[] = "#!/bin/sh\nlog=\"$(dirname \"$0\")/runs.txt\"\nprintf 'run %s\\n' \"$1\" >> \"$log\"\n"
@@ -144,31 +129,6 @@ std::vector<std::string> Rows(CListCtrl& list)
     }
     return rows;
 }
-
-// An inspection of the type with two further confirmation numbers, carrying application (or none).
-struct Inspection {
-    Inspection(int docType, ZnModelApp* application)
-    {
-        app.m_firstOwner.m_person.m_name.m_name = "山田";
-        form.m_confCert.SetNumber("第1号");
-        for (const char* number : {"第2号", "第3号"}) {
-            form.m_confCertList.AddTail(new ZnModelNum);
-            form.m_confCertList.GetTail()->SetNumber(number);
-        }
-        if (docType == 1005)
-            completion.m_baseApp.Reset(application);
-        else
-            interim.m_baseApp.Reset(application);
-        this->docType = docType;
-    }
-    ZnModel& SubForm() { return docType == 1005 ? static_cast<ZnModel&>(completion) : interim; }
-
-    int docType;
-    ZnModelApp app;
-    ZnModelAppInspConf form;
-    ZnModelAppRegInspConf interim;
-    ZnModelAppCompInspConf completion;
-};
 
 } // namespace
 

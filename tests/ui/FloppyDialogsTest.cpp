@@ -41,33 +41,6 @@ wxImage Screenshot(wxDialog& peer)
     return bitmap.ConvertToImage();
 }
 
-// How many pixels are much darker than the dialog's background: the ink of the text.
-size_t DarkPixels(const wxImage& image)
-{
-    size_t count = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 100)
-                ++count;
-    return count;
-}
-
-// A person's click on a row; with ctrl the other rows keep their selection and the row toggles.
-void ClickRow(wxListCtrl* list, long row, bool ctrl)
-{
-    if (!ctrl)
-        for (long i = 0; i < list->GetItemCount(); ++i)
-            if (i != row)
-                list->SetItemState(i, 0, wxLIST_STATE_SELECTED);
-    bool select = !ctrl || !(list->GetItemState(row, wxLIST_STATE_SELECTED) & wxLIST_STATE_SELECTED);
-    list->SetItemState(row, select ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
-    // The event that the click raises.
-    wxListEvent event(select ? wxEVT_LIST_ITEM_SELECTED : wxEVT_LIST_ITEM_DESELECTED, list->GetId());
-    event.SetEventObject(list);
-    event.m_itemIndex = row;
-    list->ProcessWindowEvent(event);
-}
-
 } // namespace
 
 TEST(FloppyDialogs, TheCheckResultShowsItsJapaneseFindings)
@@ -95,7 +68,7 @@ TEST(FloppyDialogs, TheCheckResultShowsItsJapaneseFindings)
     EXPECT_EQ(IDOK, result.DoModal());
     ASSERT_TRUE(shot.IsOk());
     EXPECT_TRUE(shot.SaveFile(uitest::ArtefactPath("CheckResultDialog.png"), wxBITMAP_TYPE_PNG));
-    EXPECT_GT(DarkPixels(shot), 200u);
+    EXPECT_GT(uitest::DarkPixels(shot), 200u);
 }
 
 TEST(FloppyDialogs, TheConfirmRadioAndOkClickedThroughTheWindow)
@@ -128,9 +101,9 @@ TEST(FloppyDialogs, OptionRowsPickedWithTheMouse)
         ASSERT_NE(nullptr, list);
         ASSERT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 3 && list->GetSelectedItemCount() == 3; }));
         // A plain click on 1 selects it alone; a click with ctrl adds 3.
-        ClickRow(list, 0, false);
+        uitest::ClickRow(list, 0);
         ASSERT_TRUE(uitest::PumpUntil([&] { return options.m_list.GetSelectedCount() == 1; }));
-        ClickRow(list, 2, true);
+        uitest::ClickRow(list, 2, true);
         ASSERT_TRUE(uitest::PumpUntil([&] { return options.m_list.GetSelectedCount() == 2; }));
         EXPECT_TRUE(options.m_list.GetItemState(2, LVIS_SELECTED));
         uitest::Click(uitest::Control<wxButton>(peer, IDOK));

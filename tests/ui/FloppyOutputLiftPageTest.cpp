@@ -31,33 +31,6 @@ const DialogResource kHost[] = {{kPageHostId, u8"昇降機", u8"ＭＳ Ｐゴシ
                                  DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 360, 290, nullptr, 0}};
 const AfxResourceSet registration(kHost, std::size(kHost), nullptr, 0, nullptr, 0);
 
-class PageHost : public CDialog {
-public:
-    PageHost() : CDialog(kPageHostId) {}
-    ZnDlgAppFDOut12 m_page;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        m_page.Create(IDD_FDOUT12, this);
-        m_page.SetWindowPos(nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_page.ShowWindow(SW_SHOW);
-        return TRUE;
-    }
-};
-
-// How many pixels are much darker than the background: the ink of the text and the frames.
-size_t DarkPixels(const wxImage& image)
-{
-    size_t count = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 100)
-                ++count;
-    return count;
-}
-
 } // namespace
 
 TEST(FloppyOutputLiftPage, APlanChangeShowsItsDocumentsWithoutTheCountOfFurtherLifts)
@@ -89,7 +62,7 @@ TEST(FloppyOutputLiftPage, APlanChangeShowsItsDocumentsWithoutTheCountOfFurtherL
 
     CWinApp program("テスト");
     program.SetDialogBkColor(RGB(231, 236, 249));
-    PageHost host;
+    uitest::PageHost<ZnDlgAppFDOut12> host(kPageHostId, IDD_FDOUT12);
     wxImage shot;
     uitest::WhenModal([&](wxDialog& peer) {
         auto* list = uitest::Control<wxListCtrl>(peer, IDC_FDP_LIST);
@@ -109,6 +82,6 @@ TEST(FloppyOutputLiftPage, APlanChangeShowsItsDocumentsWithoutTheCountOfFurtherL
     EXPECT_EQ(IDCANCEL, host.DoModal());
     ASSERT_TRUE(shot.IsOk());
     EXPECT_TRUE(shot.SaveFile(uitest::ArtefactPath("LiftPagePlanChange.png"), wxBITMAP_TYPE_PNG));
-    EXPECT_GT(DarkPixels(shot), 200u);
+    EXPECT_GT(uitest::DarkPixels(shot), 200u);
     EXPECT_EQ(0u, uitest::SettleWindows());
 }

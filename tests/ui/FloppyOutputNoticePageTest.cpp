@@ -23,37 +23,6 @@
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
-namespace {
-
-class PageHost : public CDialog {
-public:
-    PageHost() : CDialog(IDD_FDOUT_PAGE_HOST) {}
-    ZnDlgAppFDOut51 m_page;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        m_page.Create(IDD_FDOUT51, this);
-        m_page.SetWindowPos(nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_page.ShowWindow(SW_SHOW);
-        return TRUE;
-    }
-};
-
-// How many pixels of the rectangle are much darker than the page's background: the ink.
-size_t DarkPixels(const wxImage& image, const wxRect& area)
-{
-    size_t count = 0;
-    for (int y = area.GetTop(); y <= area.GetBottom() && y < image.GetHeight(); ++y)
-        for (int x = area.GetLeft(); x <= area.GetRight() && x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 100)
-                ++count;
-    return count;
-}
-
-} // namespace
-
 TEST(NoticePageOnDisplay, TheTemporaryUsePageShowsItsDocumentsAndDate)
 {
     testsupport::TempFolder folder;
@@ -74,7 +43,7 @@ TEST(NoticePageOnDisplay, TheTemporaryUsePageShowsItsDocumentsAndDate)
 
     CWinApp winApp("テスト");
     winApp.SetDialogBkColor(RGB(231, 236, 249));
-    PageHost host;
+    uitest::PageHost<ZnDlgAppFDOut51> host(IDD_FDOUT_PAGE_HOST, IDD_FDOUT51);
     wxImage shot;
     wxRect pageArea, receptionArea;
     uitest::WhenModal([&](wxDialog& peer) {
@@ -103,7 +72,7 @@ TEST(NoticePageOnDisplay, TheTemporaryUsePageShowsItsDocumentsAndDate)
     ASSERT_TRUE(shot.IsOk());
     EXPECT_TRUE(shot.SaveFile(uitest::ArtefactPath("FloppyOutputPage6604.png"), wxBITMAP_TYPE_PNG));
     // Not blank: the labels, the list and the edits put ink on the page, the reception number too.
-    EXPECT_LT(2000u, DarkPixels(shot, pageArea));
-    EXPECT_LT(10u, DarkPixels(shot, receptionArea));
+    EXPECT_LT(2000u, uitest::DarkPixels(shot, pageArea));
+    EXPECT_LT(10u, uitest::DarkPixels(shot, receptionArea));
     EXPECT_EQ(0u, uitest::SettleWindows());
 }

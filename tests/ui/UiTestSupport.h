@@ -24,6 +24,7 @@
 #include <wx/evtloop.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
+#include <wx/listctrl.h>
 
 namespace uitest {
 
@@ -136,6 +137,57 @@ inline void Pick(wxWindow* choice, int index)
     ASSERT_NE(nullptr, items);
     items->SetSelection(index);
     Send(choice, dynamic_cast<wxListBox*>(choice) ? wxEVT_LISTBOX : wxEVT_CHOICE, index);
+}
+
+// A person's click on a row of a list view; with ctrl the other rows keep their selection and the
+// row toggles.
+inline void ClickRow(wxListCtrl* list, long row, bool ctrl = false)
+{
+    ASSERT_NE(nullptr, list);
+    if (!ctrl)
+        for (long i = 0; i < list->GetItemCount(); ++i)
+            if (i != row)
+                list->SetItemState(i, 0, wxLIST_STATE_SELECTED);
+    bool select = !ctrl || !(list->GetItemState(row, wxLIST_STATE_SELECTED) & wxLIST_STATE_SELECTED);
+    list->SetItemState(row, select ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+    // The event that the click raises.
+    wxListEvent event(select ? wxEVT_LIST_ITEM_SELECTED : wxEVT_LIST_ITEM_DESELECTED, list->GetId());
+    event.SetEventObject(list);
+    event.m_itemIndex = row;
+    list->ProcessWindowEvent(event);
+}
+
+// A modal window that holds a page as its form view does: the page made at (10, 30) and shown.
+template <class Page> class PageHost : public CDialog {
+public:
+    PageHost(UINT hostTemplate, UINT pageTemplate) : CDialog(hostTemplate), m_pageTemplate(pageTemplate) {}
+    Page m_page;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_page.Create(m_pageTemplate, this);
+        m_page.SetWindowPos(nullptr, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_page.ShowWindow(SW_SHOW);
+        return TRUE;
+    }
+
+private:
+    UINT m_pageTemplate;
+};
+
+// How many pixels of the area (the whole picture when empty) are much darker than a dialog's
+// background: the ink of the text and the frames.
+inline size_t DarkPixels(const wxImage& image, const wxRect& area = wxRect())
+{
+    wxRect within = area.IsEmpty() ? wxRect(0, 0, image.GetWidth(), image.GetHeight()) : area;
+    size_t count = 0;
+    for (int y = within.GetTop(); y <= within.GetBottom() && y < image.GetHeight(); ++y)
+        for (int x = within.GetLeft(); x <= within.GetRight() && x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 100)
+                ++count;
+    return count;
 }
 
 // The path of a test artefact (a screenshot) in the build tree.
