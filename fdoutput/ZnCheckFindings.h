@@ -22,6 +22,8 @@ public:
         LPCTSTR message;
     };
 
+    // Appends the message.
+    void Add(const CString& message) { m_messages.push_back(message); }
     // Appends message when text is empty.
     void AddIfEmpty(const CString& text, LPCTSTR message);
     // Appends message when no code was chosen: the code text is empty.

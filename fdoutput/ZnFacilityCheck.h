@@ -1,9 +1,10 @@
 // The rules that the input checks of the lift, building-equipment and structure pages share. A
 // check builds one of these on its input, applies its rules in the order of its messages and takes
-// the findings; a failed rule adds its message and the check goes on. Slots read here that hold no
+// the findings (ZnCheckFindings); a failed rule adds its message and the check goes on. Slots read here that hold no
 // object of the expected class are taken as empty objects (ZnSlotView).
 #pragma once
 
+#include "fdoutput/ZnCheckFindings.h"
 #include "fdoutput/ZnFDOutCheckInput.h"
 #include "model/ZnModelAppPlanChange.h"
 #include "model/ZnModelList.h"
@@ -11,7 +12,7 @@
 
 #include <vector>
 
-class ZnFacilityCheck {
+class ZnFacilityCheck : public ZnCheckFindings {
 public:
     // The document type whose third slot holds the plan change.
     static const int planChangeDocType = 1008;
@@ -20,10 +21,6 @@ public:
 
     // The message when the first building owner of the first slot has no name.
     void OwnerName(LPCTSTR message);
-    // The message when the text is empty.
-    void NotEmpty(const CString& text, LPCTSTR message);
-    // The message when the date is not valid (ZnModelDate::IsValid: an empty date passes).
-    void ValidDate(const ZnModelDate& date, LPCTSTR message);
 
     // The message followed by the item's number ("%d") for the first item and then for each further
     // item, head to tail, whose kind code is empty; null entries are passed over.
@@ -38,9 +35,9 @@ public:
     // The planned start, the planned completion and the specified-process end of the form, in that order.
     template <class Form> void Schedule(const Form& form)
     {
-        ValidDate(form.GetConstStartDate(), "工事着手予定年月日の日付が正しくありません。");
-        ValidDate(form.GetConstEndDate(), "工事完了予定年月日の日付が正しくありません。");
-        ValidDate(form.GetSpecStageDate().GetDate(), "特定工程工事終了予定年月日の日付が正しくありません。");
+        AddIfInvalid(form.GetConstStartDate(), "工事着手予定年月日の日付が正しくありません。");
+        AddIfInvalid(form.GetConstEndDate(), "工事完了予定年月日の日付が正しくありません。");
+        AddIfInvalid(form.GetSpecStageDate().GetDate(), "特定工程工事終了予定年月日の日付が正しくありません。");
     }
 
     // The issue date of the building's confirmation record.
@@ -53,20 +50,15 @@ public:
         if (m_input.docType != planChangeDocType)
             return;
         ZnSlotView<ZnModelAppPlanChange<Family>> planChange(m_input.subForm);
-        ValidDate(planChange->GetPrevConfNum().GetDate(), "計画変更の確認済証交付年月日の日付が正しくありません。");
+        AddIfInvalid(planChange->GetPrevConfNum().GetDate(), "計画変更の確認済証交付年月日の日付が正しくありません。");
     }
-
-    // The messages in the order the rules were applied.
-    const std::vector<CString>& Findings() const { return m_findings; }
 
 private:
     template <class Item> void ItemKindCode(const Item& item, LPCTSTR message)
     {
         if (item.GetKindCode().GetCode().IsEmpty())
-            AddNumbered(message, item.GetLeadingValue());
+            Add(ZnCheckRules::Numbered(message, item.GetLeadingValue(), ""));
     }
-    void AddNumbered(LPCTSTR message, int number);
 
     const ZnFDOutCheckInput& m_input;
-    std::vector<CString> m_findings;
 };
