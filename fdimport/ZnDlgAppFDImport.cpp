@@ -6,7 +6,7 @@
 #include "platform/files/CStdioFile.h"
 #include "res/FloppyImportIds.h"
 #include "res/MainFrameIds.h"
-#include "shell/ZnDirectoryDialog.h"
+#include "shell/OutputFolderChoice.h"
 #include "storage/CheckMedium.h"
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
@@ -160,11 +160,10 @@ bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
 
 void ZnDlgAppFDImport::OnBrowse()
 {
-    ZnDirectoryDialog picker(this);
-    if (picker.DoModal() != IDOK)
+    CString folder;
+    if (!ChooseOutputFolder(this, folder))
         return;
-    SetDlgItemText(IDC_FI_EDIT_DRIVE, picker.m_strPath);
-    ZnShellState::Current()->SetOutputFolder(picker.m_strPath);
+    SetDlgItemText(IDC_FI_EDIT_DRIVE, folder);
     // The values shown are those of the floppy read before, not of the folder now chosen.
     GetDlgItem(IDOK)->EnableWindow(FALSE);
 }

@@ -8,7 +8,7 @@
 #include "platform/wnd/CDataExchange.h"
 #include "res/FormViewIds.h"
 #include "res/NumberEntryIds.h"
-#include "shell/ZnDirectoryDialog.h"
+#include "shell/OutputFolderChoice.h"
 #include "shell/ZnDocumentList.h"
 #include "storage/ZnShellState.h"
 
@@ -106,11 +106,9 @@ void ZnDlgAppShinseishoList::OnButtonShousai()
 
 void ZnDlgAppShinseishoList::OnButtonSansho()
 {
-    ZnDirectoryDialog picker(this);
-    if (picker.DoModal() != IDOK)
-        return;
-    ShowFloppyRoot(picker.m_strPath);
-    ZnShellState::Current()->SetOutputFolder(picker.m_strPath);
+    CString folder;
+    if (ChooseOutputFolder(this, folder))
+        ShowFloppyRoot(folder);
 }
 
 void ZnDlgAppShinseishoList::OnClickListShinseisho(NMHDR*, LRESULT* pResult)

@@ -7,7 +7,7 @@
 #include "platform/wnd/CDataExchange.h"
 #include "res/FloppyOutputIds.h"
 #include "res/MainFrameIds.h"
-#include "shell/ZnDirectoryDialog.h"
+#include "shell/OutputFolderChoice.h"
 #include "storage/CheckMedium.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
@@ -97,11 +97,9 @@ BOOL ZnDlgAppFDContents::OnInitDialog()
 
 void ZnDlgAppFDContents::OnBrowse()
 {
-    ZnDirectoryDialog picker(this);
-    if (picker.DoModal() != IDOK)
-        return;
-    m_editDrive.SetWindowText(picker.m_strPath);
-    ZnShellState::Current()->SetOutputFolder(picker.m_strPath);
+    CString folder;
+    if (ChooseOutputFolder(this, folder))
+        m_editDrive.SetWindowText(folder);
 }
 
 void ZnDlgAppFDContents::OnRead()

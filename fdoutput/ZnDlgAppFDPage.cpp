@@ -12,7 +12,7 @@
 #include "platform/wnd/CFileDialog.h"
 #include "platform/wnd/MessageBox.h"
 #include "res/FloppyOutputIds.h"
-#include "shell/ZnDirectoryDialog.h"
+#include "shell/OutputFolderChoice.h"
 #include "storage/ZnShellState.h"
 #include "writers/ReadStoredDocument.h"
 #include "writers/ZnAppDocFDOut00.h"
@@ -245,11 +245,9 @@ void ZnDlgAppFDPage::OnClickList(NMHDR*, LRESULT* pResult)
 
 void ZnDlgAppFDPage::OnBrowse()
 {
-    ZnDirectoryDialog picker(this);
-    if (picker.DoModal() != IDOK || picker.m_strPath.IsEmpty())
-        return;
-    m_editOutput.SetWindowText(picker.m_strPath);
-    Shell().SetOutputFolder(picker.m_strPath);
+    CString folder;
+    if (ChooseOutputFolder(this, folder))
+        m_editOutput.SetWindowText(folder);
 }
 
 void ZnDlgAppFDPage::OnSiteMap() { BrowseBitmap(IDC_FDP_EDIT_SITE_MAP); }
