@@ -1,28 +1,21 @@
 #include "fdoutput/ZnCheckFindings.h"
 
-void ZnCheckFindings::AddIfEmpty(const CString& text, LPCTSTR message)
+void ZnCheckFindings::AddIf(bool finding, const CString& message)
 {
-    if (text.IsEmpty())
+    if (finding)
         m_messages.push_back(message);
 }
+
+void ZnCheckFindings::AddIfEmpty(const CString& text, const CString& message) { AddIf(text.IsEmpty(), message); }
 
 void ZnCheckFindings::AddIfEmpty(const ZnModelCode& code, const CString& message)
 {
-    if (code.GetCode().IsEmpty())
-        m_messages.push_back(message);
+    AddIf(code.GetCode().IsEmpty(), message);
 }
 
-void ZnCheckFindings::AddIfDateEmpty(const ZnModelDate& date, LPCTSTR message)
-{
-    if (date.IsEmpty())
-        m_messages.push_back(message);
-}
+void ZnCheckFindings::AddIfDateEmpty(const ZnModelDate& date, LPCTSTR message) { AddIf(date.IsEmpty(), message); }
 
-void ZnCheckFindings::AddIfInvalid(const ZnModelDate& date, LPCTSTR message)
-{
-    if (!date.IsValid())
-        m_messages.push_back(message);
-}
+void ZnCheckFindings::AddIfInvalid(const ZnModelDate& date, LPCTSTR message) { AddIf(!date.IsValid(), message); }
 
 void ZnCheckFindings::AddIfInvalid(std::initializer_list<DateRule> rules)
 {

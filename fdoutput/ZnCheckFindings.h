@@ -24,8 +24,10 @@ public:
 
     // Appends the message.
     void Add(const CString& message) { m_messages.push_back(message); }
+    // Appends message when finding holds.
+    void AddIf(bool finding, const CString& message);
     // Appends message when text is empty.
-    void AddIfEmpty(const CString& text, LPCTSTR message);
+    void AddIfEmpty(const CString& text, const CString& message);
     // Appends message when no code was chosen: the code text is empty.
     void AddIfEmpty(const ZnModelCode& code, const CString& message);
     // Appends message when the date is empty (year, month and day all 0).

@@ -2,12 +2,6 @@
 
 #include "writers/ZnAppDocFDOut00.h"
 
-void ZnCheckRules::AddIf(std::vector<CString>& messages, bool finding, const CString& message)
-{
-    if (finding)
-        messages.push_back(message);
-}
-
 bool ZnCheckRules::IsZero(double value) { return ZnAppDocFDOut00::CompareNumber(value, "==", 0.0) != 0; }
 
 bool ZnCheckRules::LacksDatePart(const ZnModelDate& date)

@@ -1,16 +1,12 @@
-// The rules that the input checks of the floppy-output pages share: how a finding is added, when a
-// number counts as zero, when a date lacks a part, and the wording of a numbered entry.
+// The rules that the input checks of the floppy-output pages share: when a number counts as zero, when a date lacks a
+// part, and the wording of a numbered entry.
 #pragma once
 
 #include "model/ZnModelDate.h"
 #include "platform/core/CString.h"
 
-#include <vector>
-
 class ZnCheckRules {
 public:
-    // Appends message to messages when finding holds.
-    static void AddIf(std::vector<CString>& messages, bool finding, const CString& message);
     // True when value is 0 by the writers' comparison (closer than 0.001).
     static bool IsZero(double value);
     // True when the date's era year, month or day is 0 (未入力), so also for an empty date.

@@ -1,5 +1,6 @@
 #include "fdoutput/ZnConstNoticeCheck.h"
 
+#include "fdoutput/ZnCheckFindings.h"
 #include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppConstNotif.h"
 #include "writers/ReadStoredDocument.h"
@@ -52,16 +53,12 @@ public:
             if (const ZnModelAppStrNotif* building = notice.m_buildings.GetNext(pos))
                 CheckBuilding(*building);
         if (notice.m_demolition.m_present == 1 && notice.m_demolition.m_mainUse.m_usage.GetCode().IsEmpty())
-            m_findings.push_back("建築工事届の第四面：主要用途の区分が未入力です。");
-        return m_findings;
+            m_findings.Add("建築工事届の第四面：主要用途の区分が未入力です。");
+        return m_findings.Take();
     }
 
 private:
-    void AddIf(bool finding, const CString& text)
-    {
-        if (finding)
-            m_findings.push_back(kSecondFace + text);
-    }
+    void AddIf(bool finding, const CString& text) { m_findings.AddIf(finding, kSecondFace + text); }
 
     void CheckSecondFace(const ZnModelAppConstNotif& notice)
     {
@@ -99,7 +96,7 @@ private:
 
     const ZnBuildCheckFacts& m_facts;
     CString m_application; // 確認申請書 or 計画通知書
-    std::vector<CString> m_findings;
+    ZnCheckFindings m_findings;
 };
 
 } // namespace
