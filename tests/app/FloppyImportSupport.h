@@ -127,15 +127,6 @@ protected:
         });
     }
 
-    std::vector<std::string> RegisterRows(const std::string& relative)
-    {
-        ZnAppBukkenKanriTblDAO set;
-        set.SetDBPath(Windows(relative));
-        return ReadRows(set, [](ZnAppBukkenKanriTblDAO& s) {
-            return Line(s.m_BukkenIndex, s.m_Bukkenmei, s.m_Koushinbi, s.m_ChikiShiteiCode, s.m_ShinseiKubun,
-                        s.m_HozonDirectory, s.m_Bikou);
-        });
-    }
     std::vector<std::string> DocumentRows(const std::string& relative)
     {
         ZnAppBukkenShousaiTblDAO set;

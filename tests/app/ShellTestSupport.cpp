@@ -1,10 +1,12 @@
 #include "tests/app/ShellTestSupport.h"
+#include "tests/support/RecordsetRows.h"
 
 #include "platform/core/Cp932.h"
 #include "platform/files/WinDrive.h"
 #include "platform/wnd/Afxwin.h"
 #include "platform/wnd/Resources.h"
 #include "res/MainFrameIds.h"
+#include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
 
@@ -134,4 +136,14 @@ std::vector<std::string> ShellTest::MessageTexts() const
     for (const MessageBoxRequest& box : m_ui.messageBoxes)
         texts.push_back(cp932::ToUtf8(box.text.Bytes()));
     return texts;
+}
+
+std::vector<std::string> ShellTest::RegisterRows(const std::string& relative) const
+{
+    ZnAppBukkenKanriTblDAO set;
+    set.SetDBPath(Windows(relative));
+    return ReadRows(set, [](ZnAppBukkenKanriTblDAO& s) {
+        return Line(s.m_BukkenIndex, s.m_Bukkenmei, s.m_Koushinbi, s.m_ChikiShiteiCode, s.m_ShinseiKubun,
+                    s.m_HozonDirectory, s.m_Bikou);
+    });
 }

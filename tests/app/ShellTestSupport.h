@@ -59,6 +59,8 @@ protected:
     std::string ActiveViewClass() const;
     // The texts of the message boxes shown so far, UTF-8.
     std::vector<std::string> MessageTexts() const;
+    // The property rows of the register at a path below the work folder, as RecordsetRows lines.
+    std::vector<std::string> RegisterRows(const std::string& relative) const;
 
     testsupport::TempRegistry m_registry;
     testsupport::TempFolder m_folder;
