@@ -348,18 +348,6 @@ protected:
 // A line of the form list: "#" and the form number.
 std::string FormLine(int formNo) { return "#" + std::to_string(formNo) + "\r\n"; }
 
-std::vector<std::string> Rows(CListCtrl& list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i) {
-        std::string row;
-        for (int column = 0; column < list.GetColumnCount(); ++column)
-            row += Utf8(list.GetItemText(i, column)) + "|";
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 std::vector<std::string> Headings(CListCtrl& list)
 {
     std::vector<std::string> headings;
@@ -410,7 +398,7 @@ TEST_P(FacilityPage, AConfirmationListsLoadsAndCountsTheFurtherItems)
     ZnDlgAppFDPage& page = Open(confirmation);
 
     EXPECT_EQ((std::vector<std::string>{u8"確認五|コメント一|2010/9/3|U5|Z5|", u8"確認九||2012/3/9|||"}),
-              Rows(page.m_listDocuments));
+              ListRowTexts(page.m_listDocuments));
     EXPECT_EQ((std::vector<std::string>{u8"申請書データ", u8"コメント", u8"更新日", u8"受付番号", u8"確認済証番号"}),
               Headings(page.m_listDocuments));
     EXPECT_EQ(
@@ -448,7 +436,7 @@ TEST_P(FacilityPage, APlanChangeLoadsTheSelectedRowAndHidesTheCount)
     ZnDlgAppFDPage& page = Open(planChange, 32787);
 
     EXPECT_EQ((std::vector<std::string>{u8"変更六|2011/1/6|||", u8"変更八|2011/2/8|R8|G8|"}),
-              Rows(page.m_listDocuments));
+              ListRowTexts(page.m_listDocuments));
     EXPECT_EQ((std::vector<std::string>{u8"通知書データ", u8"更新日", u8"受付番号", u8"確認済証番号"}),
               Headings(page.m_listDocuments));
     std::vector<int> widths = Page().planChangeWidths;

@@ -118,25 +118,13 @@ protected:
     bool m_started = false;
 };
 
-std::vector<std::string> Rows(CListCtrl& list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i) {
-        std::string row;
-        for (int column = 0; column < list.GetColumnCount(); ++column)
-            row += Utf8(list.GetItemText(i, column)) + "|";
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 } // namespace
 
 TEST_F(InspectionPages, StructurePlanChangesListWithAWiderDocumentColumnAndTheAttachmentsAreTestedFirst)
 {
     ZnDlgAppFDOut16& page = Open<ZnDlgAppFDOut16>(RUNTIME_CLASS(ZnFvAppCAFM16), 1008);
     EXPECT_EQ((std::vector<std::string>{u8"工作物変更四|2011/1/1|U4|G4|", u8"工作物変更六|2011/2/1|||"}),
-              Rows(page.m_listDocuments));
+              ListRowTexts(page.m_listDocuments));
     CRect client;
     page.m_listDocuments.GetClientRect(&client);
     EXPECT_EQ(client.Width() - GetSystemMetrics(SM_CXHTHUMB) - 290, page.m_listDocuments.GetColumnWidth(0));
@@ -204,7 +192,7 @@ TEST_F(InspectionPages, BuildingInspectionWritesTheCarriedApplicationAndAgainAft
     Inspection inspection(1005, new ZnModelAppBuild);
     StoreDocument("Ka007.211", inspection.app, inspection.form, inspection.SubForm());
     ZnDlgAppFDOut31& page = Open<ZnDlgAppFDOut31>(RUNTIME_CLASS(ZnFvAppCAFM31), 1005, 1023);
-    EXPECT_EQ((std::vector<std::string>{u8"完了検査|2012/3/9|U7||"}), Rows(page.m_listDocuments));
+    EXPECT_EQ((std::vector<std::string>{u8"完了検査|2012/3/9|U7||"}), ListRowTexts(page.m_listDocuments));
     EXPECT_EQ(u8"建築物", Utf8(page.m_strRowTitle));
     EXPECT_EQ(211, m_app.m_nFormNo);
     EXPECT_EQ(100201, m_app.m_nDocKindCode);

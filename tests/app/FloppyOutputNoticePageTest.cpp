@@ -146,18 +146,6 @@ protected:
     std::string Out(const std::string& relative) const { return m_folder.Path("out/" + relative); }
 };
 
-std::vector<std::string> Rows(CListCtrl& list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i) {
-        std::string row;
-        for (int column = 0; column < list.GetColumnCount(); ++column)
-            row += Utf8(list.GetItemText(i, column)) + "|";
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 std::string Columns(CListCtrl& list)
 {
     std::string columns;
@@ -201,7 +189,7 @@ TEST_F(NoticePages, EachPageListsItsKindAndLoadsItsFormFile)
         EXPECT_EQ((std::vector<std::string>{u8"旧" + code + "|2010/9/3|U" + std::to_string(older) + "|Z" +
                                                 std::to_string(older) + "|",
                                             u8"新" + code + "|2012/3/9||G" + newer + "|"}),
-                  Rows(page.m_listDocuments));
+                  ListRowTexts(page.m_listDocuments));
         CRect client;
         page.m_listDocuments.GetClientRect(&client);
         EXPECT_EQ(u8"申請書データ:" + std::to_string(client.Width() - GetSystemMetrics(SM_CXHTHUMB) - 346) +

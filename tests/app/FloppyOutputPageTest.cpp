@@ -129,18 +129,6 @@ protected:
     }
 };
 
-std::vector<std::string> Rows(CListCtrl& list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i) {
-        std::string row;
-        for (int column = 0; column < list.GetColumnCount(); ++column)
-            row += cp932::ToUtf8(list.GetItemText(i, column).Bytes()) + "|";
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 } // namespace
 
 TEST_F(FloppyOutputPage, ListsTheBuildingConfirmationsOldestFirstAndLoadsTheFormFile)
@@ -153,7 +141,7 @@ TEST_F(FloppyOutputPage, ListsTheBuildingConfirmationsOldestFirstAndLoadsTheForm
 
     EXPECT_EQ((std::vector<std::string>{u8"確認申請書五|コメント一|2010/9/3|U5|Z5|", u8"確認申請書七||2011/1/20|||",
                                         u8"確認申請書九||2012/3/9|U9|G9|"}),
-              Rows(page.m_listDocuments));
+              ListRowTexts(page.m_listDocuments));
     std::vector<std::string> headings;
     std::vector<int> widths;
     for (int column = 0; column < page.m_listDocuments.GetColumnCount(); ++column) {
@@ -232,7 +220,7 @@ TEST_F(FloppyOutputPage, PlanChangeHidesTheNoticeAndLoadsTheClickedRow)
     ZnDlgAppFDOut11& page = Open(1008);
 
     EXPECT_EQ((std::vector<std::string>{u8"計画変更六|2011/2/3|P6||", u8"計画変更八|2012/4/5||Z8|"}),
-              Rows(page.m_listDocuments));
+              ListRowTexts(page.m_listDocuments));
     EXPECT_EQ((std::vector<int>{76, 170, 100}),
               (std::vector<int>{page.m_listDocuments.GetColumnWidth(1), page.m_listDocuments.GetColumnWidth(2),
                                 page.m_listDocuments.GetColumnWidth(3)}));

@@ -75,13 +75,9 @@ std::string DocumentFile(int code, std::vector<int> counts)
 // Each row of a list: its columns and item data joined by "|", UTF-8.
 std::vector<std::string> ListRows(CListCtrl& list)
 {
-    std::vector<std::string> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i) {
-        std::string row;
-        for (int column = 0; column < list.GetColumnCount(); ++column)
-            row += cp932::ToUtf8(list.GetItemText(i, column).Bytes()) + "|";
-        rows.push_back(row + std::to_string(list.GetItemData(i)));
-    }
+    std::vector<std::string> rows = ListRowTexts(list);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+        rows[i] += std::to_string(list.GetItemData(i));
     return rows;
 }
 

@@ -44,6 +44,18 @@ std::string TemplateControls(UINT dialogId)
     return controls;
 }
 
+std::vector<std::string> ListRowTexts(CListCtrl& list)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < list.GetItemCount(); ++i) {
+        std::string row;
+        for (int column = 0; column < list.GetColumnCount(); ++column)
+            row += cp932::ToUtf8(list.GetItemText(i, column).Bytes()) + "|";
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 void ShellTestUi::WindowDestroyed(CWnd& wnd)
 {
     CString text;

@@ -9,6 +9,7 @@
 #include "app/CZnAppProApp.h"
 #include "app/CZnAppProDoc.h"
 #include "platform/files/WinPath.h"
+#include "platform/wnd/CListCtrl.h"
 
 #include <functional>
 #include <string>
@@ -33,6 +34,9 @@ public:
 // style marks ":sorted" (combo box), ":readonly" (edit), ":multiselect" (report list that takes
 // several rows), ":default" (button) and ":disabled". UTF-8; empty for a missing template.
 std::string TemplateControls(UINT dialogId);
+
+// Each row of a report list: its column texts, each followed by "|", UTF-8.
+std::vector<std::string> ListRowTexts(CListCtrl& list);
 
 class ShellTest : public ::testing::Test {
 protected:
