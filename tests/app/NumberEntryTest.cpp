@@ -113,6 +113,20 @@ protected:
     }
     ZnDlgAppShinseishoList& List() const { return Frame().GetShinseishoList(); }
     CFdMenuBar& Bar() const { return *static_cast<CFdMenuBar*>(Frame().GetDlgItem(IDD_FDMENUBAR)); }
+    // Presses a floppy-panel button whose dialog must refuse OK with a message box (after type
+    // has filled it, when given); the dialog is then cancelled.
+    void OkRefused(int button, std::function<void(CDialog&)> type = {})
+    {
+        m_ui.ScriptModal([this, type](CDialog& dialog) {
+            if (type)
+                type(dialog);
+            m_ui.AnswerMessageBox(IDOK);
+            ASSERT_TRUE(UserInput::Click(dialog, IDOK));
+            EXPECT_TRUE(dialog.ContinueModal());
+            dialog.EndDialog(IDCANCEL);
+        });
+        Click(IDD_FDMENUBAR, button);
+    }
 
     // Chooses the document row with that item data and presses 詳細.
     void Detail(int shousai)
@@ -328,13 +342,7 @@ TEST_F(NumberEntry, AFloppyOfAnotherKindChangesNothing)
     OpenList();
     Detail(3);
     std::string file = ReadFileBytes(Path("Ka003.420"));
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        EXPECT_TRUE(dialog.ContinueModal());
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    OkRefused(IDC_FD_READ);
     EXPECT_EQ(std::vector<std::string>{u8"詳細が表示されている文書と、ＦＤ内の文書の種類が異なります。"},
               MessageTexts());
     EXPECT_EQ(std::vector<std::string>{u8"B1 02-0-0-0|B1-2 02-0-0-0 issuer|11"}, Groups(0));
@@ -348,12 +356,7 @@ TEST_F(NumberEntry, ABuildingFloppyWhoseObjectsComeFirstChangesNoInspection)
     OpenList();
     Detail(7);
     std::string file = ReadFileBytes(Path("Ka007.211"));
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    OkRefused(IDC_FD_READ);
     EXPECT_EQ(u8"詳細が表示されている文書と、ＦＤ内の文書の種類が異なります。", MessageTexts().back());
     EXPECT_EQ(std::vector<std::string>{u8"B1 02-0-0-0|B1-2 02-0-0-0 issuer|11"}, Groups(0));
     EXPECT_EQ(file, ReadFileBytes(Path("Ka007.211")));
@@ -380,12 +383,7 @@ TEST_F(NumberEntry, ANotificationTakesTheNoticeOfABuildingFloppy)
 
     // A floppy without the notice is refused.
     InsertFloppy("empty_line");
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    OkRefused(IDC_FD_READ);
     EXPECT_EQ(u8"ＦＤ内に、建築工事届データはありません。", MessageTexts().back());
 }
 
@@ -507,23 +505,11 @@ TEST_F(NumberEntry, AnAccessRegisterIsRefusedBeforeAnythingChanges)
     Detail(1);
     std::string file = ReadFileBytes(Path("Ka001.110"));
     const std::string readOnly = u8"データベースまたはオブジェクトが読み取り専用なので、更新できません。";
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        EXPECT_TRUE(dialog.ContinueModal());
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    OkRefused(IDC_FD_READ);
     EXPECT_EQ(readOnly, MessageTexts().back());
     ChooseNumberRow(0);
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_NUMBER, "R"));
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        EXPECT_TRUE(dialog.ContinueModal());
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
+    OkRefused(IDC_FD_NUMBER,
+              [](CDialog& dialog) { ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_NUMBER, "R")); });
     EXPECT_EQ(readOnly, MessageTexts().back());
     EXPECT_EQ(u8"B1 02-0-0-0|B1-2 02-0-0-0 issuer|11", Groups(0)[0]);
     EXPECT_EQ(file, ReadFileBytes(Path("Ka001.110")));
@@ -567,14 +553,8 @@ TEST_F(NumberEntry, AFailedSaveKeepsTheRowAndTheDialog)
     std::string file = ReadFileBytes(Path("Ka002.160"));
     // The save's temporary file cannot be made where a folder of its name stands.
     std::filesystem::create_directory(Path("Ka002.160.~sav"));
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_NUMBER, "R"));
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        EXPECT_TRUE(dialog.ContinueModal());
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_NUMBER);
+    OkRefused(IDC_FD_NUMBER,
+              [](CDialog& dialog) { ASSERT_TRUE(UserInput::ReplaceText(dialog, IDC_BG_RECV_NUMBER, "R")); });
     EXPECT_EQ(1u, m_ui.messageBoxes.size());
     EXPECT_EQ(1, Frame().GetDataChanged());
     EXPECT_EQ(file, ReadFileBytes(Path("Ka002.160")));
@@ -586,13 +566,7 @@ TEST_F(NumberEntry, ADocumentWithoutItsFileIsNotSaved)
     InsertFloppy("lift_confirmation");
     OpenList();
     Detail(5);
-    m_ui.ScriptModal([&](CDialog& dialog) {
-        m_ui.AnswerMessageBox(IDOK);
-        ASSERT_TRUE(UserInput::Click(dialog, IDOK));
-        EXPECT_TRUE(dialog.ContinueModal());
-        dialog.EndDialog(IDCANCEL);
-    });
-    Click(IDD_FDMENUBAR, IDC_FD_READ);
+    OkRefused(IDC_FD_READ);
     EXPECT_EQ(u8"文書のファイルが読み込まれていないため、番号を保存できません。", MessageTexts().back());
     EXPECT_FALSE(std::filesystem::exists(Path("Ka005.160")));
     EXPECT_EQ(u8"||2004-8-5", Row(5));
