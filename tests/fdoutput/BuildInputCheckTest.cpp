@@ -1,6 +1,7 @@
 // The input check of a building application: a complete application gives no finding; each group
 // of rules, broken on a copy, gives exactly its findings in order; and what the check keeps for the
 // construction-notice check.
+#include "tests/fdoutput/InputCheckTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 #include "fdoutput/ZnBuildInputCheck.h"
@@ -12,18 +13,11 @@
 #include <iterator>
 #include <vector>
 
+using checktest::Date;
+
 namespace {
 
 typedef std::vector<CString> Messages;
-
-ZnModelDate Date(int year, int month, int day)
-{
-    ZnModelDate date;
-    date.m_yearCode.m_year = year;
-    date.m_month = month;
-    date.m_day = day;
-    return date;
-}
 
 ZnModelAppEachZone Zone(LPCTSTR code, double area, double floorAreaRatio, double coverageRatio)
 {

@@ -1,6 +1,7 @@
 // The input checks of the lift, structure-lift, building-equipment and structure pages: a complete
 // document yields nothing; a copy that breaks one group of rules yields exactly that group's
 // messages in the order of the tests; absent or foreign slot objects are read as empty ones.
+#include "tests/fdoutput/InputCheckTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 #include "fdoutput/ZnEquipInputCheck.h"
@@ -19,6 +20,8 @@
 #include <functional>
 #include <memory>
 
+using checktest::Date;
+
 namespace {
 
 const int confirmation = 1000;
@@ -34,15 +37,6 @@ struct Document {
 
     ZnFDOutCheckInput Input() const { return {&app, form.get(), subForm.get(), docType, 32786}; }
 };
-
-ZnModelDate Date(int year, int month, int day)
-{
-    ZnModelDate date;
-    date.m_yearCode.m_year = year;
-    date.m_month = month;
-    date.m_day = day;
-    return date;
-}
 
 template <class Item> Item Numbered(int number, LPCTSTR kindCode)
 {

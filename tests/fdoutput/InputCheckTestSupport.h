@@ -1,4 +1,5 @@
-// What the input-check tests share: a date from its era-coded text and the expected findings.
+// What the input-check tests share: a date from its era-coded text or its parts, and the expected
+// findings.
 #pragma once
 
 #include "model/ZnModelDate.h"
@@ -13,6 +14,16 @@ inline ZnModelDate Date(const char* text)
 {
     ZnModelDate date;
     date.SetDateString(text);
+    return date;
+}
+
+// A date of that year, month and day, with the year code's default era.
+inline ZnModelDate Date(int year, int month, int day)
+{
+    ZnModelDate date;
+    date.m_yearCode.m_year = year;
+    date.m_month = month;
+    date.m_day = day;
     return date;
 }
 

@@ -1,6 +1,7 @@
 // The input checks of the temporary-use approval and notice pages: a complete form gives nothing;
 // each group of rules, broken, gives exactly its messages in the form's order; an empty form or a
 // slot without the form's class gives the messages of empty values.
+#include "tests/fdoutput/InputCheckTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 #include "fdoutput/ZnConstNotifInputCheck.h"
@@ -14,18 +15,11 @@
 
 #include <gtest/gtest.h>
 
+using checktest::Date;
+
 namespace {
 
 using Messages = std::vector<CString>;
-
-ZnModelDate Date(int year, int month, int day)
-{
-    ZnModelDate date;
-    date.m_yearCode.m_year = year;
-    date.m_month = month;
-    date.m_day = day;
-    return date;
-}
 
 ZnFDOutCheckInput Input(const ZnModel* form)
 {
