@@ -48,17 +48,6 @@ private:
     PrinterBackend* m_previous;
 };
 
-std::vector<CString> Findings(int count)
-{
-    std::vector<CString> findings;
-    for (int n = 1; n <= count; ++n) {
-        CString finding;
-        finding.Format("第三面：項目%dが未入力です。", n);
-        findings.push_back(finding);
-    }
-    return findings;
-}
-
 std::string Finding(int n) { return u8"第三面：項目" + std::to_string(n) + u8"が未入力です。"; }
 
 bool Holds(const std::string& page, const std::string& text) { return page.find(text) != std::string::npos; }
@@ -67,13 +56,13 @@ bool Holds(const std::string& page, const std::string& text) { return page.find(
 
 TEST_F(CheckListPdf, TheTitleAndEveryFindingOnOnePageFor56AndTwoFor57)
 {
-    std::vector<std::string> pages = PrintedPages(Findings(56), "56.pdf");
+    std::vector<std::string> pages = PrintedPages(fdtest::NumberedFindings(56), "56.pdf");
     ASSERT_EQ(1u, pages.size());
     EXPECT_TRUE(Holds(pages[0], u8"確認申請書_建築物_エラーリスト"));
     for (int n = 1; n <= 56; ++n)
         EXPECT_TRUE(Holds(pages[0], Finding(n))) << n;
 
-    pages = PrintedPages(Findings(57), "57.pdf");
+    pages = PrintedPages(fdtest::NumberedFindings(57), "57.pdf");
     ASSERT_EQ(2u, pages.size());
     EXPECT_TRUE(Holds(pages[0], Finding(56)));
     EXPECT_FALSE(Holds(pages[0], Finding(57)));

@@ -26,17 +26,6 @@ std::string LayoutBytes(const CString& title, const std::vector<CString>& entrie
     return ReadFileBytes(path);
 }
 
-std::vector<CString> NumberedFindings(int count)
-{
-    std::vector<CString> findings;
-    for (int n = 1; n <= count; ++n) {
-        CString finding;
-        finding.Format("第三面：項目%dが未入力です。", n);
-        findings.push_back(finding);
-    }
-    return findings;
-}
-
 // A print whose library call keeps what it was given: the command, the printer, and the bytes of
 // the two files at that moment. Temporary files may be made to fail from the n-th on.
 class RecordingPrint : public ZnCheckListPrint {
@@ -101,14 +90,14 @@ TEST(CheckListLayout, FiftySevenFindingsOpenASecondPageOnRowThree)
 {
     const CString title = "完了検査申請書_昇降機_エラーリスト";
     std::string expected = ReadFileBytes(DataPath("fdoutput/CheckList57Findings.txt"));
-    EXPECT_EQ(expected, LayoutBytes(title, NumberedFindings(57)));
+    EXPECT_EQ(expected, LayoutBytes(title, fdtest::NumberedFindings(57)));
 
     // 56 findings fill one page, rows 3 to 58, with one closing FORMFEED: the 57-finding layout
     // up to its second page head, then FORMFEED.
     std::string secondPage = "FORMFEED\r\nACTIVE_CELL 0,0\r\n";
     size_t cut = expected.find(secondPage);
     ASSERT_NE(std::string::npos, cut);
-    EXPECT_EQ(expected.substr(0, cut) + "FORMFEED\r\n", LayoutBytes(title, NumberedFindings(56)));
+    EXPECT_EQ(expected.substr(0, cut) + "FORMFEED\r\n", LayoutBytes(title, fdtest::NumberedFindings(56)));
     EXPECT_NE(std::string::npos, expected.find("ACTIVE_CELL 58,2\r\n"));
     EXPECT_EQ(std::string::npos, expected.find("ACTIVE_CELL 59,2"));
 }

@@ -1,5 +1,5 @@
 // What the floppy-output dialog tests share: a shell with the application's document-kind names,
-// the UTF-8 form of a text, the entries of a folder, and a page's form file.
+// the UTF-8 form of a text, the entries of a folder, a page's form file, and numbered findings.
 #pragma once
 
 #include "tests/support/ScriptedUi.h"
@@ -60,6 +60,18 @@ inline std::string FormFileBytes(const char* eraDate, ZnModel& form)
         app.Serialize(ar);
         form.Serialize(ar);
     });
+}
+
+// Findings 1 to count of the check-result list, each naming its item number.
+inline std::vector<CString> NumberedFindings(int count)
+{
+    std::vector<CString> findings;
+    for (int n = 1; n <= count; ++n) {
+        CString finding;
+        finding.Format("第三面：項目%dが未入力です。", n);
+        findings.push_back(finding);
+    }
+    return findings;
 }
 
 } // namespace fdtest
