@@ -132,7 +132,7 @@ TEST_F(EditorScreens, ADesignerIsStoredThroughTheFourCodeLists)
         EXPECT_EQ(Utf8(u8"二級建築士"),
                   uitest::Control<wxChoice>(peer, IDC_CD_KENCHIKUSHI_SHIKAKU)->GetStringSelection());
         EXPECT_EQ(Utf8(u8"東京都"), uitest::Control<wxTextCtrl>(peer, IDC_CD_JUUSHO)->GetValue());
-        EXPECT_TRUE(uitest::Screenshot(peer).SaveFile(uitest::ArtefactPath("DesignerEditor.png"), wxBITMAP_TYPE_PNG));
+        uitest::KeepScreenshot(peer, "DesignerEditor.png");
         host.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, host.DoModal());
@@ -165,7 +165,7 @@ TEST_F(EditorScreens, APhraseIsTypedAndRegisteredInTheEditDialog)
         EXPECT_EQ(Utf8(u8"上記のとおり申請します。"), list->GetItemText(0, 0));
         EXPECT_TRUE(list->HasFlag(wxLC_NO_HEADER));
         EXPECT_TRUE(edit->GetValue().empty());
-        EXPECT_TRUE(uitest::Screenshot(peer).SaveFile(uitest::ArtefactPath("ShortTextEdit.png"), wxBITMAP_TYPE_PNG));
+        uitest::KeepScreenshot(peer, "ShortTextEdit.png");
         Press(peer, IDOK);
     });
     EXPECT_EQ(IDOK, dialog.DoModal());
@@ -198,8 +198,7 @@ TEST_F(EditorScreens, APastedPhraseGoesIntoTheEditOfTheDialogBelow)
             wxListCtrl* list = uitest::Control<wxListCtrl>(pastePeer, IDC_TB_PASTE_LIST);
             ASSERT_TRUE(uitest::PumpUntil([&] { return list->GetItemCount() == 1; }));
             ClickRow(list, 0);
-            EXPECT_TRUE(
-                uitest::Screenshot(pastePeer).SaveFile(uitest::ArtefactPath("ShortTextPaste.png"), wxBITMAP_TYPE_PNG));
+            uitest::KeepScreenshot(pastePeer, "ShortTextPaste.png");
             Press(pastePeer, IDC_TB_PASTE);
         });
         EXPECT_EQ(IDCANCEL, paste.DoModal());

@@ -27,20 +27,6 @@ void ClickRadio(wxWindow* window)
     uitest::Send(radio, wxEVT_RADIOBUTTON, 1);
 }
 
-// The client area of a shown dialog as an image.
-wxImage Screenshot(wxDialog& peer)
-{
-    peer.Update();
-    wxSize size = peer.GetClientSize();
-    wxBitmap bitmap(size);
-    {
-        wxClientDC screen(&peer);
-        wxMemoryDC copy(bitmap);
-        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    }
-    return bitmap.ConvertToImage();
-}
-
 } // namespace
 
 TEST(FloppyDialogs, TheCheckResultShowsItsJapaneseFindings)
@@ -61,8 +47,7 @@ TEST(FloppyDialogs, TheCheckResultShowsItsJapaneseFindings)
         // The object-kind title's control is never shown.
         wxWindow* hidden = peer.FindWindow(WxIds::ToWx(IDC_PRINT_TITLE));
         EXPECT_TRUE(hidden == nullptr || !hidden->IsShown());
-        uitest::PumpUntil([] { return false; }, 20);
-        shot = Screenshot(peer);
+        shot = uitest::Screenshot(peer);
         uitest::Click(uitest::Control<wxButton>(peer, IDOK));
     });
     EXPECT_EQ(IDOK, result.DoModal());

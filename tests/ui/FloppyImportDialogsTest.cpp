@@ -38,7 +38,7 @@ COleDateTime FixedClock() { return COleDateTime(2026, 3, 4, 0, 0, 0); }
 void KeepScreenshot(wxDialog& peer, const std::string& name)
 {
     uitest::PumpUntil([&] { return peer.IsShownOnScreen(); });
-    EXPECT_TRUE(uitest::Screenshot(peer).SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
+    uitest::KeepScreenshot(peer, name);
 }
 
 wxString Value(wxDialog& peer, int id)

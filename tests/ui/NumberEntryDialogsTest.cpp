@@ -20,12 +20,6 @@
 
 namespace {
 
-// Saves what the dialog shows as a test artefact.
-void KeepScreenshot(wxDialog& peer, const std::string& name)
-{
-    EXPECT_TRUE(uitest::Screenshot(peer).SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
-}
-
 std::string Utf8(const wxString& text) { return text.utf8_str().data(); }
 
 } // namespace
@@ -45,7 +39,7 @@ TEST(NumberEntryDialogs, TheContentsOfAFloppyShowOnTheDisplay)
         for (int i = 0; i < list->GetItemCount(); ++i)
             rows.push_back(Utf8(list->GetItemText(i, 0)) + "|" + Utf8(list->GetItemText(i, 1)));
         name = Utf8(uitest::Control<wxTextCtrl>(peer, IDC_UK_EDIT_NAME)->GetValue());
-        KeepScreenshot(peer, "UketukeConfirmDialog.png");
+        uitest::KeepScreenshot(peer, "UketukeConfirmDialog.png");
         uitest::Click(uitest::Control<wxWindow>(peer, IDCANCEL));
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
@@ -89,7 +83,7 @@ TEST(NumberEntryDialogs, NumbersTypedOnTheDisplayGoIntoTheGroupAndTheRow)
         uitest::Pick(uitest::Control<wxWindow>(peer, IDC_BG_ISSUE_ERA), 0);
         uitest::Control<wxTextCtrl>(peer, IDC_BG_ISSUE_YEAR)->SetValue("63");
         uitest::Control<wxTextCtrl>(peer, IDC_BG_ISSUER)->SetValue(wxString::FromUTF8(u8"建築主事"));
-        KeepScreenshot(peer, "BangouInputDialog.png");
+        uitest::KeepScreenshot(peer, "BangouInputDialog.png");
         uitest::Click(uitest::Control<wxWindow>(peer, IDOK));
     });
     EXPECT_EQ(IDOK, dialog.DoModal());

@@ -25,19 +25,6 @@ std::vector<std::string> Rows(wxListCtrl& list)
 
 long Selected(wxListCtrl& list) { return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); }
 
-void SaveScreenshot(wxDialog& peer, const std::string& name)
-{
-    peer.Update();
-    wxSize size = peer.GetClientSize();
-    wxBitmap bitmap(size);
-    {
-        wxClientDC screen(&peer);
-        wxMemoryDC copy(bitmap);
-        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    }
-    EXPECT_TRUE(bitmap.ConvertToImage().SaveFile(uitest::ArtefactPath(name), wxBITMAP_TYPE_PNG));
-}
-
 TEST(PrintDialog, ListsTheQueuesAndTakesTheChoice)
 {
     testsupport::PrivateCups::Start();
@@ -55,8 +42,7 @@ TEST(PrintDialog, ListsTheQueuesAndTakesTheChoice)
         EXPECT_EQ(1, Selected(*list));
         EXPECT_EQ(1, copies->GetValue());
         ASSERT_TRUE(uitest::PumpUntil([&] { return peer.IsShownOnScreen(); }));
-        uitest::PumpUntil([] { return false; }, 20);
-        SaveScreenshot(peer, "PrintDialog.png");
+        uitest::KeepScreenshot(peer, "PrintDialog.png");
 
         // The person clicks the second queue and types 2 into the copies.
         list->SetItemState(2, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,

@@ -212,4 +212,10 @@ inline wxImage Screenshot(wxWindow& window)
     return bitmap.ConvertToImage();
 }
 
+// Saves what a shown window's client area shows now as a test artefact of that name.
+inline void KeepScreenshot(wxWindow& window, const std::string& name)
+{
+    EXPECT_TRUE(Screenshot(window).SaveFile(ArtefactPath(name), wxBITMAP_TYPE_PNG));
+}
+
 } // namespace uitest
