@@ -36,8 +36,10 @@
 #include <memory>
 #include <sys/stat.h>
 
+using testsupport::Cp932;
 using testsupport::ReadFileBytes;
 using testsupport::StoreToBytes;
+using testsupport::Utf8;
 using testsupport::WriteFileBytes;
 
 namespace {
@@ -217,9 +219,6 @@ const PageCase kPages[] = {
      "lift_plan_change.xml",
      FamilyCopy<ZnModelAppLift>},
 };
-
-CString Cp932(const std::string& utf8) { return CString(cp932::FromUtf8(utf8).c_str()); }
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 // Confirmations 9 and 5 (5 with a reception number) and plan changes 8 (with one) and 6 of the
 // page's kind, and a building confirmation that is not listed.

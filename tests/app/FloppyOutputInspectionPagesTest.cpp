@@ -30,15 +30,14 @@
 
 using inspectiontest::Inspection;
 using inspectiontest::kRegister;
+using testsupport::Cp932;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
 using testsupport::StoreToBytes;
+using testsupport::Utf8;
 using testsupport::WriteFileBytes;
 
 namespace {
-
-CString Cp932(const char* utf8) { return CString(cp932::FromUtf8(utf8)); }
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 // Appends its first argument and the floppy's files to runs.txt beside itself.
 const char kConverter[] = "#!/bin/sh\nlog=\"$(dirname \"$0\")/runs.txt\"\nprintf 'run %s\\n' \"$1\" >> \"$log\"\n"

@@ -28,14 +28,13 @@
 #include <sstream>
 #include <sys/stat.h>
 
+using testsupport::Cp932;
 using testsupport::ReadFileBytes;
 using testsupport::StoreToBytes;
+using testsupport::Utf8;
 using testsupport::WriteFileBytes;
 
 namespace {
-
-CString Cp932(const char* utf8) { return CString(cp932::FromUtf8(utf8)); }
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 struct PageCase {
     CRuntimeClass* view;

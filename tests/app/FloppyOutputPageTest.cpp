@@ -25,14 +25,13 @@
 #include <cstdio>
 #include <typeinfo>
 
+using testsupport::Cp932;
 using testsupport::ReadFileBytes;
 using testsupport::ReadHexFixture;
 using testsupport::StoreToBytes;
 using testsupport::WriteFileBytes;
 
 namespace {
-
-CString Cp932(const char* utf8) { return CString(cp932::FromUtf8(utf8)); }
 
 // Building confirmations 9, 5 and 7 (inserted in that order) and construction notices 2 and 4.
 std::string Register()

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 using testsupport::ReadFileBytes;
+using testsupport::Utf8;
 using testsupport::WriteFileBytes;
 
 namespace {
@@ -80,8 +81,6 @@ std::vector<std::string> ListRows(CListCtrl& list)
         rows[i] += std::to_string(list.GetItemData(i));
     return rows;
 }
-
-std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 
 class NumberEntry : public ShellTest {
 protected:

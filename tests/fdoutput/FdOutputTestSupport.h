@@ -29,7 +29,7 @@ public:
     }
 };
 
-inline std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+using testsupport::Utf8;
 
 // The names in a Linux folder, without "." and "..".
 inline std::vector<std::string> FolderEntries(const std::string& folder)

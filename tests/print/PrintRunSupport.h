@@ -10,6 +10,7 @@
 #include "print/VhDrawLine.h"
 #include "print/VhDrawString.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestSupport.h"
 
 #include <cmath>
 #include <cstdio>
@@ -136,8 +137,7 @@ inline std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The UTF-8 form of a CP932 text.
-inline std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+using testsupport::Utf8;
 
 // The number of page objects ("/Type /Page", not "/Pages") of a PDF.
 inline int PdfPageCount(const std::string& pdf)

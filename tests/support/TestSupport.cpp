@@ -17,6 +17,10 @@ void PrintTo(const DcRecord& record, std::ostream* os) { *os << cp932::ToUtf8(re
 
 namespace testsupport {
 
+std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
+
+CString Cp932(const std::string& utf8) { return CString(cp932::FromUtf8(utf8)); }
+
 std::string DataPath(const std::string& relative) { return std::string(ZN_TEST_DATA) + "/" + relative; }
 
 std::string ReadHexFixture(const std::string& relative)

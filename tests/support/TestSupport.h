@@ -19,6 +19,10 @@ void PrintTo(const DcRecord& record, std::ostream* os);
 
 namespace testsupport {
 
+// The UTF-8 form of a CP932 text, and the CP932 text of a UTF-8 one.
+std::string Utf8(const CString& text);
+CString Cp932(const std::string& utf8);
+
 // Path of a file under tests/data.
 std::string DataPath(const std::string& relative);
 
