@@ -281,11 +281,7 @@ protected:
         Frame().SetDocMode(mode);
         Frame().SetDocType(docType);
         m_app.ChangeView(m_app.GetFormTemplate(Page().view));
-        CView& view = *Frame().MDIGetActive()->GetActiveView();
-        for (CWnd* child = view.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
-            if (auto* page = dynamic_cast<ZnDlgAppFDPage*>(child))
-                return *page;
-        throw std::logic_error("the form view shows no page");
+        return ShownPage<ZnDlgAppFDPage>();
     }
 
     // "FD出力" with the confirm dialog's choice: 0 check first (the check result then ends with

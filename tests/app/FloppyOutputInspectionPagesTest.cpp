@@ -71,11 +71,7 @@ protected:
         Frame().SetDocType(docType);
         Frame().SetObjKind(objKind);
         m_app.ChangeView(m_app.GetFormTemplate(viewClass));
-        CView& view = *Frame().MDIGetActive()->GetActiveView();
-        for (CWnd* child = view.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
-            if (auto* page = dynamic_cast<Page*>(child))
-                return *page;
-        throw std::logic_error("the form view shows no page");
+        return ShownPage<Page>();
     }
 
     // Stores a document file of three slots in the property's folder.

@@ -109,11 +109,7 @@ protected:
     {
         Frame().SetObjKind(page.objKind);
         m_app.ChangeView(m_app.GetFormTemplate(page.view));
-        CView& view = *Frame().MDIGetActive()->GetActiveView();
-        for (CWnd* child = view.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
-            if (auto* shown = dynamic_cast<ZnDlgAppFDPage*>(child))
-                return *shown;
-        throw std::logic_error("the form view shows no page");
+        return ShownPage<ZnDlgAppFDPage>();
     }
 
     // Stores the form file of the page: an application dated 3 April 2010 and the form object.

@@ -104,11 +104,7 @@ protected:
     {
         m_app.ChangeView(nullptr);
         m_app.ChangeView(m_app.GetFormTemplate(RUNTIME_CLASS(ZnFvAppCAFM11)));
-        CView& view = *Frame().MDIGetActive()->GetActiveView();
-        for (CWnd* child = view.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
-            if (auto* page = dynamic_cast<ZnDlgAppFDOut11*>(child))
-                return *page;
-        throw std::logic_error("the form view shows no page");
+        return ShownPage<ZnDlgAppFDOut11>();
     }
 
     // Writes a document file of the property: each object's archive in slot order.

@@ -12,6 +12,7 @@
 #include "platform/wnd/CListCtrl.h"
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,15 @@ protected:
     void Click(int panel, int nID) const;
     // The class name of the view shown in the active child, or "" when there is none.
     std::string ActiveViewClass() const;
+    // The page of that class that the active form view shows; throws when it shows none.
+    template <class Page> Page& ShownPage() const
+    {
+        CView& view = *Frame().MDIGetActive()->GetActiveView();
+        for (CWnd* child = view.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
+            if (auto* page = dynamic_cast<Page*>(child))
+                return *page;
+        throw std::logic_error("the form view shows no page");
+    }
     // The texts of the message boxes shown so far, UTF-8.
     std::vector<std::string> MessageTexts() const;
     // The property rows of the register at a path below the work folder, as RecordsetRows lines.
