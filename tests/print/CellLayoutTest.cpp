@@ -56,6 +56,18 @@ protected:
         return std::vector<std::string>(events.begin() + 1, events.end() - 1);
     }
 
+    // Prints the layout, without a data file, straight onto the recording device; gives the layout's
+    // Windows path.
+    CString PrintOnTheDevice(const std::string& layout)
+    {
+        CString layoutPath = printtest::WinPath(printtest::WriteFile(temp, "layout.lay", layout));
+        MPrintFilesetCell cell(layoutPath, printtest::WinPath(temp.Path("none.kpd")));
+        EXPECT_EQ(1, cell.Begin(&dc, 0));
+        EXPECT_EQ(1, cell.Print());
+        cell.Finish();
+        return layoutPath;
+    }
+
     testsupport::TempFolder temp;
     RecordingDC dc;
     RecordingImp imp{dc.events};
@@ -86,11 +98,7 @@ TEST_F(CellLayoutTest, CheckResultListOnTheDevice)
 {
     std::string layout = std::string(CheckResultHead) + "TEXT \"検査結果\"\n"
                          "ACTIVE_CELL 3,2\nTEXT \"第一面\"\nACTIVE_CELL 4,2\nTEXT \"第二面\"\nFORMFEED\n";
-    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
-    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
-    ASSERT_EQ(1, cell.Begin(&dc, 0));
-    ASSERT_EQ(1, cell.Print());
-    cell.Finish();
+    std::string name(PrintOnTheDevice(layout));
     std::vector<std::string> calls;
     const DcRecord* title = nullptr;
     for (const DcRecord& record : dc.GetRecords()) {
@@ -109,7 +117,6 @@ TEST_F(CellLayoutTest, CheckResultListOnTheDevice)
         EXPECT_EQ(RGB(0, 0, 0), record.state.textColor);
         EXPECT_EQ(MM_ANISOTROPIC, record.state.mapMode);
     }
-    std::string name(printtest::WinPath(layoutPath));
     EXPECT_EQ((std::vector<std::string>{"StartDoc " + name, "StartPage",
                                         "TextOut(200,240,\"検査結果\",8) device (372, 447)",
                                         "TextOut(239,373,\"第一面\",6) device (465, 761)",
@@ -125,11 +132,7 @@ TEST_F(CellLayoutTest, ImageInItsBlockOnTheDevice)
     // image fitted to its width and centred in its height.
     std::string layout = std::string(MillimetreGrid) + "ACTIVE_CELL 10,10,29,19\nIMPORT_IMAGE \"" +
                          std::string(printtest::WinPath(image)) + "\"\nACTIVE_CELL 1,1\nIMPORT_IMAGE missing.bmp\n";
-    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
-    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
-    ASSERT_EQ(1, cell.Begin(&dc, 0));
-    ASSERT_EQ(1, cell.Print());
-    cell.Finish();
+    PrintOnTheDevice(layout);
     std::vector<std::string> calls = dc.GetCalls();
     ASSERT_EQ(5u, calls.size());
     EXPECT_EQ(0u, calls[2].find("StretchBlt(100,175,100,50,0,0,200,100,#")) << calls[2];
@@ -140,11 +143,7 @@ TEST_F(CellLayoutTest, LinePensOnTheDevice)
 {
     std::string layout = std::string(CheckResultHead) + "ACTIVE_CELL 3,2\nLINE LB,RB\nLINE_STYLE Thin,Dash\nLINE LB,RB\n"
                                                         "LINE_STYLE Thick,Solid\nLINE LB,RB\n";
-    std::string layoutPath = printtest::WriteFile(temp, "layout.lay", layout);
-    MPrintFilesetCell cell(printtest::WinPath(layoutPath), printtest::WinPath(temp.Path("none.kpd")));
-    ASSERT_EQ(1, cell.Begin(&dc, 0));
-    ASSERT_EQ(1, cell.Print());
-    cell.Finish();
+    PrintOnTheDevice(layout);
     std::vector<std::string> pens;
     for (const DcRecord& record : dc.GetRecords())
         if (record.call == "LineTo")
