@@ -61,6 +61,15 @@ inline DisplayEnvironment* const environment =
 // The host of the session that the test environment runs.
 inline WxUiHost& Host() { return environment->m_session->Host(); }
 
+// Runs action with the display's host installed in place of the current one (a test's scripted
+// host), which it puts back afterwards.
+inline void OnDisplay(const std::function<void()>& action)
+{
+    UiHost* scripted = UiHost::Install(&Host());
+    action();
+    UiHost::Install(scripted);
+}
+
 // Runs body inside the innermost modal wx dialog once one shows; else fails and ends the dialog.
 inline void WhenModal(std::function<void(wxDialog&)> body, int tries = 0)
 {

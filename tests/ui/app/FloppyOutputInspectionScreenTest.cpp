@@ -85,13 +85,6 @@ protected:
         Frame().SetObjKind(objKind);
         m_app.ChangeView(m_app.GetFormTemplate(viewClass));
     }
-
-    static void OnDisplay(const std::function<void()>& action)
-    {
-        UiHost* scripted = UiHost::Install(&uitest::Host());
-        action();
-        UiHost::Install(scripted);
-    }
 };
 
 } // namespace
@@ -136,7 +129,7 @@ TEST_F(InspectionPageScreen, TheBuildingInspectionPageShowsItsAttachmentRowsAndI
         shot = uitest::Screenshot(peer);
         host.EndDialog(IDCANCEL);
     });
-    OnDisplay([&] { EXPECT_EQ(IDCANCEL, host.DoModal()); });
+    uitest::OnDisplay([&] { EXPECT_EQ(IDCANCEL, host.DoModal()); });
 
     EXPECT_EQ(std::vector<wxString>{Wx(u8"完了検査")}, names);
     ASSERT_TRUE(shot.IsOk());
@@ -190,7 +183,7 @@ TEST_F(InspectionPageScreen, FDOutputOpensTheOptionsWhoseNumberRowsArePickedWith
         uitest::Click(uitest::Control<wxButton>(peer, IDC_FDP_BTN_OUTPUT));
         host.EndDialog(IDCANCEL);
     });
-    OnDisplay([&] { EXPECT_EQ(IDCANCEL, host.DoModal()); });
+    uitest::OnDisplay([&] { EXPECT_EQ(IDCANCEL, host.DoModal()); });
 
     EXPECT_EQ(Wx(u8"■ＦＤ出力オプション"), optionsTitle);
     EXPECT_EQ((std::vector<wxString>{"1", "2", "3"}), numbers);

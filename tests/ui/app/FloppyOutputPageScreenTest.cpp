@@ -44,12 +44,6 @@ protected:
                               u8"'2010-09-03 10:00:00', 'U5', 'Z5', 'G5', 'doc005.110', NULL);\n");
         StoreFolders(Windows("app"), Windows("com"), Windows("obj"), Windows("dst"), nullptr);
     }
-    static void OnDisplay(const std::function<void()>& action)
-    {
-        UiHost* scripted = UiHost::Install(&uitest::Host());
-        action();
-        UiHost::Install(scripted);
-    }
 };
 
 } // namespace
@@ -85,7 +79,7 @@ TEST_F(FloppyOutputPageScreen, ThePageListsItsDocumentsAndFDOutputOpensTheConfir
         uitest::Click(uitest::Control<wxButton>(peer, IDC_FDP_BTN_OUTPUT));
         host.EndDialog(IDCANCEL);
     });
-    OnDisplay([&] { host.DoModal(); });
+    uitest::OnDisplay([&] { host.DoModal(); });
 
     EXPECT_EQ((std::vector<wxString>{Wx(u8"確認申請書五"), Wx(u8"確認申請書九")}), names);
     EXPECT_EQ(Wx(u8"■ FD出力"), confirmTitle);

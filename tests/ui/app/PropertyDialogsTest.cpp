@@ -51,13 +51,6 @@ protected:
         DaoCreateDatabase(Windows("app/APP_BUKKEN.mdb"), appBukkenSchema);
         DaoCreateDatabase(Windows("app/APP_USER_REGIST.mdb"), appUserRegistSchema);
     }
-    // Runs action with the display's host installed.
-    static void OnDisplay(const std::function<void()>& action)
-    {
-        UiHost* scripted = UiHost::Install(&uitest::Host());
-        action();
-        UiHost::Install(scripted);
-    }
     bool Exists(const std::string& relative) const { return std::filesystem::exists(m_folder.Path(relative)); }
 };
 
@@ -89,7 +82,7 @@ TEST_F(PropertyDialogs, TheNewPropertyDialogShowsItsRegionsFiltersTheNameAndMake
         shot = uitest::Screenshot(peer);
         uitest::Click(uitest::Control<wxButton>(peer, IDOK));
     });
-    OnDisplay([&] { Command(ID_NEW_ZADAZEZ); });
+    uitest::OnDisplay([&] { Command(ID_NEW_ZADAZEZ); });
     ASSERT_TRUE(shot.IsOk());
     EXPECT_TRUE(shot.SaveFile(uitest::ArtefactPath("NewPropertyDialog.png"), wxBITMAP_TYPE_PNG));
     EXPECT_TRUE(m_ui.messageBoxes.empty());
@@ -121,7 +114,7 @@ TEST_F(PropertyDialogs, TheDetailDialogListsThePropertysDocuments)
             shot = uitest::Screenshot(peer);
             uitest::Click(uitest::Control<wxButton>(peer, IDCANCEL));
         });
-        OnDisplay([&] { select.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SO_BTN_DETAIL, BN_CLICKED), 0); });
+        uitest::OnDisplay([&] { select.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SO_BTN_DETAIL, BN_CLICKED), 0); });
         select.EndDialog(IDCANCEL);
     });
     ASSERT_TRUE(shot.IsOk());
