@@ -104,7 +104,6 @@ protected:
             m_ui.AnswerMessageBox(answer);
         ASSERT_TRUE(UserInput::Click(detail, IDC_BD_BTN_DELETE));
     }
-    bool Exists(const std::string& relative) const { return std::filesystem::exists(m_folder.Path(relative)); }
 };
 
 } // namespace

@@ -103,7 +103,6 @@ protected:
         ZnAppChiikiShiteiTblDAO set;
         return ReadRows(set, [](ZnAppChiikiShiteiTblDAO& s) { return Line(s.m_Todoufuken, s.m_ShokiSentakuFlg); });
     }
-    bool Exists(const std::string& relative) const { return std::filesystem::exists(m_folder.Path(relative)); }
 
     ZnDlgAppBukkenInput::Clock m_previousClock = nullptr;
 };

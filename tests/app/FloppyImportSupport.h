@@ -70,14 +70,6 @@ protected:
         return lines;
     }
 
-    // Copies a floppy fixture into the work folder (into relative, emptied first).
-    void CopyFloppy(const std::string& fixture, const std::string& relative = "floppy") const
-    {
-        std::filesystem::remove_all(m_folder.Path(relative));
-        std::filesystem::copy(testsupport::DataPath("fdimport/" + fixture), m_folder.Path(relative),
-                              std::filesystem::copy_options::recursive);
-    }
-    bool Exists(const std::string& relative) const { return std::filesystem::exists(m_folder.Path(relative)); }
     // The names in a folder below the work folder, sorted, UTF-8.
     std::vector<std::string> Names(const std::string& relative) const
     {

@@ -145,12 +145,7 @@ protected:
             }
     }
     // Copies a fixture floppy into fd/.
-    void InsertFloppy(const std::string& name)
-    {
-        std::filesystem::remove_all(m_folder.Path("fd"));
-        std::filesystem::copy(testsupport::DataPath("fdimport/" + name), m_folder.Path("fd"),
-                              std::filesystem::copy_options::recursive);
-    }
+    void InsertFloppy(const std::string& name) { CopyFloppy(name, "fd"); }
 
     // The register row of a document of property 5: number, issued number and date.
     std::string Row(int shousai)

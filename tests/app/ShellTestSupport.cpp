@@ -159,3 +159,12 @@ std::vector<std::string> ShellTest::RegisterRows(const std::string& relative) co
                     s.m_HozonDirectory, s.m_Bikou);
     });
 }
+
+bool ShellTest::Exists(const std::string& relative) const { return std::filesystem::exists(m_folder.Path(relative)); }
+
+void ShellTest::CopyFloppy(const std::string& fixture, const std::string& relative) const
+{
+    std::filesystem::remove_all(m_folder.Path(relative));
+    std::filesystem::copy(testsupport::DataPath("fdimport/" + fixture), m_folder.Path(relative),
+                          std::filesystem::copy_options::recursive);
+}

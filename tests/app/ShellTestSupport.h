@@ -50,6 +50,11 @@ protected:
     CString Windows(const std::string& relative) const { return CString(LinuxPathToWin(m_folder.Path(relative))); }
     // Makes folders below the work folder.
     void MakeFolders(std::initializer_list<std::string> relatives) const;
+    // Whether a path below the work folder exists.
+    bool Exists(const std::string& relative) const;
+    // Copies a floppy fixture of tests/data/fdimport into relative (floppy/ unless told) below the
+    // work folder, emptied first.
+    void CopyFloppy(const std::string& fixture, const std::string& relative = "floppy") const;
     // Runs InitInstance with an empty command line; it must return FALSE. The migration dialog
     // that start-up runs is closed at once, or runs inDialog, which must end it.
     void Start(std::function<void(CDialog&)> inDialog = {});

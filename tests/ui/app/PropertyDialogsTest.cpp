@@ -51,7 +51,6 @@ protected:
         DaoCreateDatabase(Windows("app/APP_BUKKEN.mdb"), appBukkenSchema);
         DaoCreateDatabase(Windows("app/APP_USER_REGIST.mdb"), appUserRegistSchema);
     }
-    bool Exists(const std::string& relative) const { return std::filesystem::exists(m_folder.Path(relative)); }
 };
 
 } // namespace
