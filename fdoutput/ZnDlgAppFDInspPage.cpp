@@ -99,5 +99,5 @@ void ZnDlgAppFDInspPage::ReportDone(const CString& root)
 
 void ZnDlgAppFDInspPage::TellDone()
 {
-    MessageBox(ZnAppDocFDOut00::GetDocTitle(m_nObjectKind) + "のFD出力が終了しました", nullptr, MB_OK);
+    MessageBox(ZnAppDocFDOut00::GetDocTitle(m_values.objectKind) + "のFD出力が終了しました", nullptr, MB_OK);
 }

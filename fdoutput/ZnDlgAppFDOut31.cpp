@@ -82,13 +82,13 @@ void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
 
 bool ZnDlgAppFDOut31::WriteCarriedApplication(const CString& path)
 {
-    if (m_nObjectKind == kBuilding && CarriedApplication<ZnModelAppBuild>()) {
+    if (m_values.objectKind == kBuilding && CarriedApplication<ZnModelAppBuild>()) {
         ZnAppDocFDOut30::WriteBuildFaces(path);
         return true;
     }
     // Only a completion inspection's structure application is written; an interim inspection
     // goes alone.
-    if (m_nObjectKind == kSemiStructure && TypeValues()->docType == kCompletionInspection &&
+    if (m_values.objectKind == kSemiStructure && TypeValues()->docType == kCompletionInspection &&
         CarriedApplication<ZnModelAppSemiStr>()) {
         ZnAppDocFDOut30::WriteSemiStrXml(path);
         return true;
@@ -98,8 +98,8 @@ bool ZnDlgAppFDOut31::WriteCarriedApplication(const CString& path)
 
 void ZnDlgAppFDOut31::ReloadAfterCarriedApplication()
 {
-    int code = ZnAppDocFDOut00::GetDocKindCode(m_nObjectKind);
-    ZnShellState::Current()->SetCurrentDocument(code, ZnAppDocFDOut00::GetDocTitle(m_nObjectKind),
+    int code = ZnAppDocFDOut00::GetDocKindCode(m_values.objectKind);
+    ZnShellState::Current()->SetCurrentDocument(code, ZnAppDocFDOut00::GetDocTitle(m_values.objectKind),
                                                 TypeValues()->formNo);
     LoadSelectedDocument();
 }
