@@ -1,9 +1,7 @@
 #include "fdoutput/ZnDlgAppFDInspPage.h"
 
-#include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
-#include "platform/core/AfxMessageBox.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/FloppyOutputIds.h"
 #include "storage/ZnShellState.h"
@@ -69,14 +67,6 @@ void ZnDlgAppFDInspPage::DoDataExchange(CDataExchange* pDX)
 {
     ZnDlgAppFDPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_FDP_ROW_TITLE, m_strRowTitle);
-}
-
-bool ZnDlgAppFDInspPage::CheckSelectionStrictly()
-{
-    if (GetSelectedRow() >= 0)
-        return true;
-    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), MB_ICONSTOP);
-    return false;
 }
 
 bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, int position, const CString& path)

@@ -6,6 +6,7 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppSemiStr.h"
+#include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
@@ -51,7 +52,7 @@ const ZnFDOutPageValues& ZnDlgAppFDOut31::Values(int objectKind)
 
 void ZnDlgAppFDOut31::RunOutputRoad()
 {
-    if (!CheckSelectionStrictly())
+    if (!CheckSelection(MB_ICONSTOP))
         return;
     ZnFDOutRequest request = ReadRequest();
     if (ZnFDOutAttachments::Exist(request.siteMapPath, request.layoutPath) && CheckOutputFolder() && ConfirmAndCheck())

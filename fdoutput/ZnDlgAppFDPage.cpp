@@ -263,15 +263,15 @@ void ZnDlgAppFDPage::OnOutputButton() { RunOutputRoad(); }
 
 void ZnDlgAppFDPage::RunOutputRoad()
 {
-    if (CheckSelection() && CheckOutputFolder() && ConfirmAndCheck())
+    if (CheckSelection(MB_ICONEXCLAMATION) && CheckOutputFolder() && ConfirmAndCheck())
         WriteOutput(ReadRequest());
 }
 
-bool ZnDlgAppFDPage::CheckSelection()
+bool ZnDlgAppFDPage::CheckSelection(UINT icon)
 {
     if (GetSelectedRow() >= 0)
         return true;
-    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), MB_ICONEXCLAMATION);
+    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), icon);
     return false;
 }
 

@@ -62,7 +62,8 @@ protected:
     virtual void WriteOutput(const ZnFDOutRequest& request);
 
     // The steps of the road, each false after telling the user why the output does not start.
-    bool CheckSelection();
+    // Without a selected row, the selection message comes with icon.
+    bool CheckSelection(UINT icon);
     bool CheckOutputFolder();
     bool ConfirmAndCheck();
     // Runs the input check into the check-result dialog, with its progress note shown.
