@@ -1,6 +1,7 @@
 #include "fdoutput/ZnConstNoticeCheck.h"
 
 #include "fdoutput/ZnCheckFindings.h"
+#include "fdoutput/ZnConstNotifInputCheck.h"
 #include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppConstNotif.h"
 #include "writers/ReadStoredDocument.h"
@@ -52,8 +53,7 @@ public:
         for (POSITION pos = notice.m_buildings.GetHeadPosition(); pos;)
             if (const ZnModelAppStrNotif* building = notice.m_buildings.GetNext(pos))
                 CheckBuilding(*building);
-        if (notice.m_demolition.m_present == 1 && notice.m_demolition.m_mainUse.m_usage.GetCode().IsEmpty())
-            m_findings.Add("建築工事届の第四面：主要用途の区分が未入力です。");
+        ZnConstNotifInputCheck::AddDemolitionFindings(m_findings, notice);
         return m_findings.Take();
     }
 
@@ -76,11 +76,9 @@ private:
 
     void CheckBuilding(const ZnModelAppStrNotif& building)
     {
+        ZnConstNotifInputCheck::AddBuildingFindings(m_findings, building);
         CString label;
         label.Format("%d番の建築物", building.m_number);
-        AddIf(building.m_multiUse.GetCode().IsEmpty(), label + "の多用途種別が未入力です。");
-        AddIf(building.m_use.GetCode().IsEmpty(), label + "の用途が未入力です。");
-        AddIf(building.m_partStructure.GetCode().IsEmpty(), label + "の工事部分の構造コードが未入力です。");
         const std::vector<int>& numbers = m_facts.buildingNumbers;
         auto found = std::find(numbers.begin(), numbers.end(), building.m_number);
         if (found == numbers.end()) {

@@ -12,10 +12,15 @@ std::vector<CString> ZnConstNotifInputCheck::Run(const ZnFDOutCheckInput& input)
     });
     findings.AddIfEmpty(notice->m_mainUse.m_usage, "建築工事届の第二面：主要用途の区分が未入力です。");
     AddBuildingFindings(findings, notice->m_buildings);
-    // Only a notice that includes the demolition part (flag 1) has a face 4 to check.
-    if (notice->m_demolition.m_present == 1)
-        findings.AddIfEmpty(notice->m_demolition.m_mainUse.m_usage, "建築工事届の第四面：主要用途の区分が未入力です。");
+    AddDemolitionFindings(findings, *notice);
     return findings.Take();
+}
+
+void ZnConstNotifInputCheck::AddDemolitionFindings(ZnCheckFindings& findings, const ZnModelAppConstNotif& notice)
+{
+    // Only a notice that includes the demolition part (flag 1) has a face 4 to check.
+    if (notice.m_demolition.m_present == 1)
+        findings.AddIfEmpty(notice.m_demolition.m_mainUse.m_usage, "建築工事届の第四面：主要用途の区分が未入力です。");
 }
 
 void ZnConstNotifInputCheck::AddBuildingFindings(ZnCheckFindings& findings, const ZnModelAppStrNotifList& buildings)

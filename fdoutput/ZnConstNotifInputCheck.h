@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class ZnModelAppConstNotif;
+
 class ZnConstNotifInputCheck {
 public:
     static std::vector<CString> Run(const ZnFDOutCheckInput& input);
@@ -16,7 +18,8 @@ public:
     // The codes of each building entry, in list order, skipping empty positions; an entry is named
     // by its own number, not by its position.
     static void AddBuildingFindings(ZnCheckFindings& findings, const ZnModelAppStrNotifList& buildings);
-
-private:
+    // The three codes of one building entry.
     static void AddBuildingFindings(ZnCheckFindings& findings, const ZnModelAppStrNotif& building);
+    // The main usage of face 4, when the notice has its demolition part.
+    static void AddDemolitionFindings(ZnCheckFindings& findings, const ZnModelAppConstNotif& notice);
 };

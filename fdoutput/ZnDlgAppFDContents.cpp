@@ -2,13 +2,13 @@
 
 #include "platform/core/AfxMessageBox.h"
 #include "platform/core/Cp932.h"
-#include "platform/files/CFileFind.h"
 #include "platform/files/CStdioFile.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/FloppyOutputIds.h"
 #include "res/MainFrameIds.h"
 #include "shell/OutputFolderChoice.h"
 #include "storage/CheckMedium.h"
+#include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 
@@ -31,12 +31,6 @@ bool Fail(LPCTSTR text)
 {
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);
     return false;
-}
-
-bool Exists(const CString& path)
-{
-    CFileFind find;
-    return find.FindFile(path) != FALSE;
 }
 
 // The byte offset at which each character of the text starts, and the length as the last entry.
@@ -116,10 +110,10 @@ DWORD ZnDlgAppFDContents::LookForEntries(const CString& pattern) const { return 
 
 bool ZnDlgAppFDContents::ReadIndexLine(const CString& folder, CString& line) const
 {
-    if (!Exists(folder + "\\Info"))
+    if (!ZnPathExists(folder + "\\Info"))
         return Fail("申請FDではありません。FDをチェックしてください。");
     CString path = folder + "\\Info\\filename.iba";
-    if (!Exists(path))
+    if (!ZnPathExists(path))
         return Fail("フロッピーにファイル情報ファイル（filename.iba)がありません。");
     CStdioFile file;
     if (!file.Open(path, CFile::modeRead | CFile::typeText))

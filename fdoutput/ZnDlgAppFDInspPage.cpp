@@ -1,9 +1,7 @@
 #include "fdoutput/ZnDlgAppFDInspPage.h"
 
-#include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
-#include "platform/core/AfxMessageBox.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/FloppyOutputIds.h"
 #include "storage/ZnShellState.h"
@@ -71,14 +69,6 @@ void ZnDlgAppFDInspPage::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_FDP_ROW_TITLE, m_strRowTitle);
 }
 
-bool ZnDlgAppFDInspPage::CheckSelectionStrictly()
-{
-    if (GetSelectedRow() >= 0)
-        return true;
-    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), MB_ICONSTOP);
-    return false;
-}
-
 bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, int position, const CString& path)
 {
     int failures = ZnAppDocFDOut00::WriteFailures();
@@ -99,5 +89,5 @@ void ZnDlgAppFDInspPage::ReportDone(const CString& root)
 
 void ZnDlgAppFDInspPage::TellDone()
 {
-    MessageBox(ZnAppDocFDOut00::GetDocTitle(m_nObjectKind) + "のFD出力が終了しました", nullptr, MB_OK);
+    MessageBox(ZnAppDocFDOut00::GetDocTitle(m_values.objectKind) + "のFD出力が終了しました", nullptr, MB_OK);
 }

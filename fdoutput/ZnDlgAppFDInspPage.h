@@ -31,8 +31,6 @@ protected:
     // The row title with the page's other data.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // Without a selected row tells the noun and "書を選択してください。" with the error icon.
-    bool CheckSelectionStrictly();
     // Writes the inspection's data set of a confirmation number (1 the first, n from 2 the further
     // ones) to path; false after the writer's message when the file was not written whole.
     static bool WriteInspectionFile(int number, int position, const CString& path);

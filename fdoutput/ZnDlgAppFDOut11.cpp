@@ -4,7 +4,6 @@
 #include "fdoutput/ZnBuildInputCheck.h"
 #include "fdoutput/ZnConstNoticeCheck.h"
 #include "fdoutput/ZnFDOutDocuments.h"
-#include "fdoutput/ZnFDOutWording.h"
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppBuildConf.h"
 #include "model/ZnModelAppBuildMod.h"
@@ -64,12 +63,6 @@ void ZnDlgAppFDOut11::DoDataExchange(CDataExchange* pDX)
 {
     ZnDlgAppFDPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_FD11_FACE2, m_strFace2Title);
-}
-
-BOOL ZnDlgAppFDOut11::OnInitDialog()
-{
-    m_strStem = ZnFDOutWording::Stem(ZnShellState::Current()->GetDocMode(0));
-    return ZnDlgAppFDPage::OnInitDialog();
 }
 
 void ZnDlgAppFDOut11::ShowRelatedDocuments()

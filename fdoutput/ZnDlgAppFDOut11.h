@@ -21,11 +21,9 @@ public:
     // What the building check keeps for the checks after it.
     ZnBuildCheckFacts m_facts;
     CString m_strFace2Title; // 14021
-    CString m_strStem;       // "確認申請" or "計画通知"
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
     void ShowRelatedDocuments() override;
     void SetShownValues() override { m_strFace2Title = "建築主等の概要（第二面）"; }
 };

@@ -6,6 +6,7 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppSemiStr.h"
+#include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
@@ -51,7 +52,7 @@ const ZnFDOutPageValues& ZnDlgAppFDOut31::Values(int objectKind)
 
 void ZnDlgAppFDOut31::RunOutputRoad()
 {
-    if (!CheckSelectionStrictly())
+    if (!CheckSelection(MB_ICONSTOP))
         return;
     ZnFDOutRequest request = ReadRequest();
     if (ZnFDOutAttachments::Exist(request.siteMapPath, request.layoutPath) && CheckOutputFolder() && ConfirmAndCheck())
@@ -82,13 +83,13 @@ void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
 
 bool ZnDlgAppFDOut31::WriteCarriedApplication(const CString& path)
 {
-    if (m_nObjectKind == kBuilding && CarriedApplication<ZnModelAppBuild>()) {
+    if (m_values.objectKind == kBuilding && CarriedApplication<ZnModelAppBuild>()) {
         ZnAppDocFDOut30::WriteBuildFaces(path);
         return true;
     }
     // Only a completion inspection's structure application is written; an interim inspection
     // goes alone.
-    if (m_nObjectKind == kSemiStructure && TypeValues()->docType == kCompletionInspection &&
+    if (m_values.objectKind == kSemiStructure && TypeValues()->docType == kCompletionInspection &&
         CarriedApplication<ZnModelAppSemiStr>()) {
         ZnAppDocFDOut30::WriteSemiStrXml(path);
         return true;
@@ -98,8 +99,8 @@ bool ZnDlgAppFDOut31::WriteCarriedApplication(const CString& path)
 
 void ZnDlgAppFDOut31::ReloadAfterCarriedApplication()
 {
-    int code = ZnAppDocFDOut00::GetDocKindCode(m_nObjectKind);
-    ZnShellState::Current()->SetCurrentDocument(code, ZnAppDocFDOut00::GetDocTitle(m_nObjectKind),
+    int code = ZnAppDocFDOut00::GetDocKindCode(m_values.objectKind);
+    ZnShellState::Current()->SetCurrentDocument(code, ZnAppDocFDOut00::GetDocTitle(m_values.objectKind),
                                                 TypeValues()->formNo);
     LoadSelectedDocument();
 }

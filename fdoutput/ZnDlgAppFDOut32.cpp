@@ -47,7 +47,7 @@ CString ZnDlgAppFDOut32::NumberedDataFilePath(const CString& root, int number)
 
 void ZnDlgAppFDOut32::RunOutputRoad()
 {
-    if (!CheckSelectionStrictly() || !CheckOutputFolder() || m_dlgOption.DoModal() != IDOK)
+    if (!CheckSelection(MB_ICONSTOP) || !CheckOutputFolder() || m_dlgOption.DoModal() != IDOK)
         return;
     if (m_dlgOption.m_nCheck == 0) {
         RunCheck();

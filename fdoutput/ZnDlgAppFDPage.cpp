@@ -52,8 +52,6 @@ BOOL ZnDlgAppFDPage::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_nDocMode = Shell().GetDocMode(0);
-    m_strNoun = ZnFDOutWording::Noun(m_nDocMode);
-    m_nObjectKind = ChooseObjectKind();
     m_pType = m_values.ForType(Shell().GetDocType());
     m_editOutput.SetWindowText(Shell().GetOutputFolder());
     AddColumns();
@@ -129,13 +127,13 @@ void ZnDlgAppFDPage::HideTypeControls()
 
 int ZnDlgAppFDPage::DocKindCode() const
 {
-    return m_pType->docKindCode ? m_pType->docKindCode : ZnAppDocFDOut00::GetDocKindCode(m_nObjectKind);
+    return m_pType->docKindCode ? m_pType->docKindCode : ZnAppDocFDOut00::GetDocKindCode(m_values.objectKind);
 }
 
 CString ZnDlgAppFDPage::DocumentTitle(int docKindCode) const
 {
     return m_values.titleFromKindName ? Shell().DocKindName(docKindCode, m_nDocMode, 1)
-                                      : ZnAppDocFDOut00::GetDocTitle(m_nObjectKind);
+                                      : ZnAppDocFDOut00::GetDocTitle(m_values.objectKind);
 }
 
 CString ZnDlgAppFDPage::PropertyFilePath(const CString& fileName) const
@@ -265,15 +263,15 @@ void ZnDlgAppFDPage::OnOutputButton() { RunOutputRoad(); }
 
 void ZnDlgAppFDPage::RunOutputRoad()
 {
-    if (CheckSelection() && CheckOutputFolder() && ConfirmAndCheck())
+    if (CheckSelection(MB_ICONEXCLAMATION) && CheckOutputFolder() && ConfirmAndCheck())
         WriteOutput(ReadRequest());
 }
 
-bool ZnDlgAppFDPage::CheckSelection()
+bool ZnDlgAppFDPage::CheckSelection(UINT icon)
 {
     if (GetSelectedRow() >= 0)
         return true;
-    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), MB_ICONEXCLAMATION);
+    AfxMessageBox(ZnFDOutWording::SelectMessage(m_nDocMode), icon);
     return false;
 }
 
@@ -303,7 +301,7 @@ void ZnDlgAppFDPage::RunCheck()
     ZnDlgAppCheckProgress note;
     note.Create();
     m_dlgCheckResult.m_strObjKindTitle =
-        m_values.checkTitle ? CString(m_values.checkTitle) : ZnAppDocFDOut00::GetObjectKindName(m_nObjectKind);
+        m_values.checkTitle ? CString(m_values.checkTitle) : ZnAppDocFDOut00::GetObjectKindName(m_values.objectKind);
     m_dlgCheckResult.m_messages.RemoveAll();
     for (const CString& message : CheckInput())
         m_dlgCheckResult.m_messages.Add(message);

@@ -28,8 +28,6 @@ public:
     CComboBox m_comboFormat;   // 書式種類 (14015): 0 今回, 1 修正
     CEdit m_editReception;     // 受付番号 (14006)
     CEdit m_editOutput;        // 出力先 (14054)
-    CString m_strNoun;         // "申請" or "通知"
-    int m_nObjectKind = 0;
 
     // The first selected row, or -1.
     int GetSelectedRow() const;
@@ -54,8 +52,6 @@ protected:
     afx_msg void OnLayout();
     DECLARE_MESSAGE_MAP()
 
-    // The object kind of the page: the table's, unless the page takes it from the frame.
-    virtual int ChooseObjectKind() const { return m_values.objectKind; }
     // What the page lists beside its documents (the building page: the construction notice).
     virtual void ShowRelatedDocuments() {}
     // Sets the page's own data values when it is shown, between reading and writing them.
@@ -66,7 +62,8 @@ protected:
     virtual void WriteOutput(const ZnFDOutRequest& request);
 
     // The steps of the road, each false after telling the user why the output does not start.
-    bool CheckSelection();
+    // Without a selected row, the selection message comes with icon.
+    bool CheckSelection(UINT icon);
     bool CheckOutputFolder();
     bool ConfirmAndCheck();
     // Runs the input check into the check-result dialog, with its progress note shown.
