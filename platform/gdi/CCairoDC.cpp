@@ -1,5 +1,6 @@
 #include "platform/gdi/CCairoDC.h"
 
+#include "platform/files/PosixIo.h"
 #include "platform/gdi/CairoDrawing.h"
 
 #include <cairo-pdf.h>
@@ -9,14 +10,6 @@
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CCairoDC, CDC)
-
-namespace {
-std::string FolderOf(const std::string& path)
-{
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-} // namespace
 
 CCairoDC::CCairoDC(const DcDevice& device, Target output, const std::string& target)
     : m_output(output), m_target(target)
