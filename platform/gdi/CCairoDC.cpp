@@ -61,7 +61,7 @@ int CCairoDC::OnStartDoc(const DOCINFO& info)
     m_pictures.clear();
     m_pageCount = 0;
     if (m_output == Png)
-        return access(FolderOf(m_target).c_str(), W_OK) == 0 ? ++m_jobCount : SP_ERROR;
+        return access(FolderOf(m_target).c_str(), W_OK) == 0 ? CDC::OnStartDoc(info) : SP_ERROR;
     std::string name = m_target + ".XXXXXX";
     int fd = mkstemp(name.data());
     if (fd < 0)
@@ -75,7 +75,7 @@ int CCairoDC::OnStartDoc(const DOCINFO& info)
         Close(true);
         return SP_ERROR;
     }
-    return ++m_jobCount;
+    return CDC::OnStartDoc(info);
 }
 
 int CCairoDC::OnStartPage()
