@@ -9,6 +9,7 @@
 
 #include "platform/gdi/CCairoDC.h"
 #include "platform/wnd/CRecordingDC.h"
+#include "print/MPrintFilesetCell.h"
 #include "print/VhDrawComposition.h"
 #include "print/VhDrawImp.h"
 #include "print/VhDrawPolyline.h"
@@ -66,16 +67,6 @@ void BuildCheckResultPage(VhDrawComposition& page)
     }
 }
 
-// The print library's page mapping: 0.1 mm, y downwards, the origin on the paper's corner.
-void SetPageMapping(CDC& dc)
-{
-    dc.SetMapMode(MM_LOMETRIC);
-    dc.SetMapMode(MM_ANISOTROPIC);
-    CSize viewport = dc.GetViewportExt();
-    dc.SetViewportExt(viewport.cx, -viewport.cy);
-    dc.SetViewportOrg(-dc.GetDeviceCaps(PHYSICALOFFSETX), -dc.GetDeviceCaps(PHYSICALOFFSETY));
-}
-
 // Seconds per page for pages drawn into dc; after each page, between is called.
 double PerPage(CDC& dc, const VhDraw& page, int pages, const std::function<void()>& between = {})
 {
@@ -84,7 +75,7 @@ double PerPage(CDC& dc, const VhDraw& page, int pages, const std::function<void(
         dc.StartDoc("bench");
         for (int i = 0; i < pages; ++i) {
             dc.StartPage();
-            SetPageMapping(dc);
+            MPrintFilesetCell::SetPageMapping(dc);
             page.Draw(&imp, nullptr);
             dc.EndPage();
             if (between)

@@ -87,8 +87,8 @@ void MFileCell::AddText(const CString& text) { AddText(text, m_state->m_fontStyl
 void MFileCell::AddText(const CString& text, int fontStyle, int color)
 {
     const MFileCellAttrib& state = *m_state;
-    double w = m_blockRect.GetCorner2().x - m_blockRect.GetCorner1().x;
-    double h = m_blockRect.GetCorner2().y - m_blockRect.GetCorner1().y;
+    double w = m_blockRect.GetWidth();
+    double h = m_blockRect.GetHeight();
     double t = state.m_textHeight;
     double tw = text.GetLength() * state.m_charWidth;
     double x = 0, y = 0;
@@ -132,8 +132,8 @@ void MFileCell::AddText(const CString& text, int fontStyle, int color)
 
 VhPoint MFileCell::AnchorPoint(int anchor) const
 {
-    double w = m_blockRect.GetCorner2().x - m_blockRect.GetCorner1().x;
-    double h = m_blockRect.GetCorner2().y - m_blockRect.GetCorner1().y;
+    double w = m_blockRect.GetWidth();
+    double h = m_blockRect.GetHeight();
     switch (anchor) {
     case LT:
         return VhPoint(0, h);
@@ -172,7 +172,6 @@ void MFileCell::AddImage(const CString& path)
     if (!image->Load())
         return;
     // The block's corners stay exact until they are mapped to page units.
-    image->SetRect(0, 0, m_blockRect.GetCorner2().x - m_blockRect.GetCorner1().x,
-                   m_blockRect.GetCorner2().y - m_blockRect.GetCorner1().y);
+    image->SetRect(0, 0, m_blockRect.GetWidth(), m_blockRect.GetHeight());
     m_image = std::move(image);
 }

@@ -6,13 +6,6 @@
 
 IMPLEMENT_DYNAMIC(MFileCellArea, VhObject)
 
-namespace {
-
-double Width(const VhFigureRect& rect) { return rect.GetCorner2().x - rect.GetCorner1().x; }
-double Height(const VhFigureRect& rect) { return rect.GetCorner2().y - rect.GetCorner1().y; }
-
-} // namespace
-
 MFileCellArea::MFileCellArea(MFileCellAttrib* state) : m_trans(std::make_unique<VhTrans>()), m_state(state) {}
 
 MFileCellArea::~MFileCellArea() = default;
@@ -34,8 +27,8 @@ void MFileCellArea::Setup()
 {
     m_areaRect = m_state->GetAreaRect();
     m_vcsRect = m_state->GetVcsRect();
-    double sx = std::fabs(Width(m_areaRect) / Width(m_vcsRect));
-    double sy = std::fabs(Height(m_areaRect) / Height(m_vcsRect));
+    double sx = std::fabs(m_areaRect.GetWidth() / m_vcsRect.GetWidth());
+    double sy = std::fabs(m_areaRect.GetHeight() / m_vcsRect.GetHeight());
     m_trans = std::make_unique<VhTrans>();
     m_trans->TranslateBack(m_vcsRect.GetCenter());
     m_trans->Scale(1 / sx, 1 / sy, 1); // Scale takes divisors

@@ -11,7 +11,6 @@ void MFileCellAttrib::Reset()
 {
     m_paperSize = A4;
     m_orientation = 0;
-    m_marginLeft = m_marginTop = m_marginRight = m_marginBottom = 0;
     SetArea(0, 0, 0, 0);
     SetVcs(0, 0, 100, 100);
     SetRowCount(10);
@@ -61,10 +60,6 @@ double MFileCellAttrib::GetPaperHeight() const
 
 void MFileCellAttrib::SetArea(double left, double top, double right, double bottom)
 {
-    m_marginLeft = left;
-    m_marginTop = top;
-    m_marginRight = right;
-    m_marginBottom = bottom;
     double width = GetPaperWidth(), height = GetPaperHeight();
     m_areaRect.SetCorners(VhPoint(left * 10, height - bottom * 10), VhPoint(width - right * 10, top * 10));
 }
@@ -73,10 +68,6 @@ bool MFileCellAttrib::SetVcs(double x1, double y1, double x2, double y2)
 {
     if (x1 == x2 || y1 == y2 || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return false;
-    m_x1 = x1;
-    m_y1 = y1;
-    m_x2 = x2;
-    m_y2 = y2;
     m_vcsRect.SetCorners(VhPoint(x1, y2), VhPoint(x2, y1));
     return true;
 }
@@ -86,7 +77,7 @@ bool MFileCellAttrib::SetRowCount(int rows)
     if (rows < 1)
         return false;
     m_rowCount = rows;
-    m_rowPitch = std::fabs(m_y2 - m_y1) / rows;
+    m_rowPitch = std::fabs(m_vcsRect.GetHeight()) / rows;
     UpdateBlock();
     return true;
 }
@@ -107,7 +98,7 @@ bool MFileCellAttrib::SetRowPitch(double pitch)
     if (!(pitch >= 1) || !std::isfinite(pitch))
         return false;
     m_rowPitch = pitch;
-    m_rowCount = CountOf(m_y2 - m_y1, pitch);
+    m_rowCount = CountOf(m_vcsRect.GetHeight(), pitch);
     UpdateBlock();
     return true;
 }
@@ -117,7 +108,7 @@ bool MFileCellAttrib::SetColumnCount(int columns)
     if (columns < 1)
         return false;
     m_columnCount = columns;
-    m_columnPitch = std::fabs(m_x2 - m_x1) / columns;
+    m_columnPitch = std::fabs(m_vcsRect.GetWidth()) / columns;
     UpdateBlock();
     return true;
 }
@@ -127,7 +118,7 @@ bool MFileCellAttrib::SetColumnPitch(double pitch)
     if (!(pitch >= 1) || !std::isfinite(pitch))
         return false;
     m_columnPitch = pitch;
-    m_columnCount = CountOf(m_x2 - m_x1, pitch);
+    m_columnCount = CountOf(m_vcsRect.GetWidth(), pitch);
     UpdateBlock();
     return true;
 }

@@ -70,9 +70,7 @@ public:
 private:
     void UpdateBlock();
 
-    double m_marginLeft = 0, m_marginTop = 0, m_marginRight = 0, m_marginBottom = 0;
     VhFigureRect m_areaRect;
-    double m_x1 = 0, m_y1 = 0, m_x2 = 100, m_y2 = 100;
     VhFigureRect m_vcsRect;
     double m_rowPitch = 10, m_columnPitch = 10;
     int m_rowCount = 10, m_columnCount = 10;

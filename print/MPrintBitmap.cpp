@@ -5,6 +5,7 @@
 #include "platform/wnd/CDC.h"
 #include "platform/wnd/CPalette.h"
 #include "platform/wnd/GdiObjects.h"
+#include "print/VhMath.h"
 #include "print/VhTrans.h"
 
 #include <algorithm>
@@ -29,14 +30,6 @@ const Fit Fits[3][3] = {
 };
 
 Shape ShapeOf(double width, double height) { return width == height ? Square : height > width ? Tall : Wide; }
-
-// A device coordinate from a double: truncated, saturated at the 32-bit range (NaN gives 0).
-int ToDevice(double value)
-{
-    if (!(value == value))
-        return 0;
-    return static_cast<int>(std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value))));
-}
 
 LONG Clamp(long long value) { return static_cast<LONG>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value))); }
 
@@ -104,14 +97,14 @@ RECT MPrintBitmap::Destination(const VhTrans* transform) const
     if (transform) {
         VhPoint p1 = VhPoint(m_left, m_top) * *transform;
         VhPoint p2 = VhPoint(m_right, m_bottom) * *transform;
-        int x1 = ToDevice(p1.x), y1 = ToDevice(p1.y), x2 = ToDevice(p2.x), y2 = ToDevice(p2.y);
+        int x1 = VhTruncToLong(p1.x), y1 = VhTruncToLong(p1.y), x2 = VhTruncToLong(p2.x), y2 = VhTruncToLong(p2.y);
         x = std::min(x1, x2);
         y = std::min(y1, y2);
         boxWidth = std::llabs(static_cast<long long>(x2) - x1);
         boxHeight = std::llabs(static_cast<long long>(y2) - y1);
     } else {
-        x = ToDevice(m_left);
-        y = ToDevice(m_top);
+        x = VhTruncToLong(m_left);
+        y = VhTruncToLong(m_top);
         boxWidth = m_image.width;
         boxHeight = m_image.height;
     }
@@ -122,11 +115,11 @@ RECT MPrintBitmap::Destination(const VhTrans* transform) const
     long long w, h;
     if (fitHeight) {
         h = boxHeight;
-        w = ToDevice(double(boxHeight) * width / height);
+        w = VhTruncToLong(double(boxHeight) * width / height);
         x += boxWidth / 2 - w / 2;
     } else {
         w = boxWidth;
-        h = ToDevice(double(boxWidth) * height / width);
+        h = VhTruncToLong(double(boxWidth) * height / width);
         y += boxHeight / 2 - h / 2;
     }
     return RECT{Clamp(x), Clamp(y), Clamp(x + w), Clamp(y + h)};

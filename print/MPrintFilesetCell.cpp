@@ -349,12 +349,16 @@ int MPrintFilesetCell::PrintPages(int onlyPage)
 void MPrintFilesetCell::StartPage()
 {
     m_pDC->StartPage();
-    // 0.1 mm to the unit with y growing downwards, the origin at the paper's corner.
-    m_pDC->SetMapMode(MM_LOMETRIC);
-    m_pDC->SetMapMode(MM_ANISOTROPIC);
-    CSize extent = m_pDC->GetViewportExt();
-    m_pDC->SetViewportExt(extent.cx, -extent.cy);
-    m_pDC->SetViewportOrg(-m_pDC->GetDeviceCaps(PHYSICALOFFSETX), -m_pDC->GetDeviceCaps(PHYSICALOFFSETY));
+    SetPageMapping(*m_pDC);
+}
+
+void MPrintFilesetCell::SetPageMapping(CDC& dc)
+{
+    dc.SetMapMode(MM_LOMETRIC);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    CSize extent = dc.GetViewportExt();
+    dc.SetViewportExt(extent.cx, -extent.cy);
+    dc.SetViewportOrg(-dc.GetDeviceCaps(PHYSICALOFFSETX), -dc.GetDeviceCaps(PHYSICALOFFSETY));
 }
 
 void MPrintFilesetCell::EndPage() { m_pDC->EndPage(); }

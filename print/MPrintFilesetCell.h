@@ -30,6 +30,9 @@ public:
     CFile* Open() override;
     virtual void StartPage();
     virtual void EndPage();
+    // The pages' mapping: 0.1 mm to the unit with y growing downwards, the origin at the paper's
+    // corner.
+    static void SetPageMapping(CDC& dc);
 
     // The first record of that key (keys compare with case): 1 and its value and code, else 0.
     int FindData(const CString& key, CString& value, int& code) const;

@@ -48,14 +48,6 @@ void MPrintFilesetText::BuildLogFont()
         length = next;
     }
     face.copy(m_logFont.lfFaceName, length);
-    m_logFontBuilt = 1;
-}
-
-const LOGFONT& MPrintFilesetText::GetLogFont()
-{
-    if (!m_logFontBuilt)
-        BuildLogFont();
-    return m_logFont;
 }
 
 CString& MPrintFilesetText::RememberedTextOptions()

@@ -36,7 +36,7 @@ public:
     double GetTopMargin() const { return m_topMargin; }
 
     // The font the pages are printed in: the face, the size in twips, fixed pitch.
-    const LOGFONT& GetLogFont();
+    const LOGFONT& GetLogFont() const { return m_logFont; }
 
     // Forgets the remembered options of both text kinds (as at the start of the process).
     static void ForgetRememberedOptions();
@@ -57,7 +57,6 @@ private:
     std::unique_ptr<CFont> m_font;
     CFont* m_previousFont = nullptr;
     LOGFONT m_logFont{};
-    int m_logFontBuilt = 0;
     int m_linesPerPage = 66;
     double m_leftMargin = 20.0;
     double m_topMargin = 20.0;

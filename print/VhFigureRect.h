@@ -38,6 +38,9 @@ public:
 
     const VhPoint& GetCorner1() const { return m_corner1; }
     const VhPoint& GetCorner2() const { return m_corner2; }
+    // Corner 2 less corner 1 along x, along y (negative where corner 1 holds the larger).
+    double GetWidth() const { return m_corner2.x - m_corner1.x; }
+    double GetHeight() const { return m_corner2.y - m_corner1.y; }
     void SetCorners(const VhPoint& corner1, const VhPoint& corner2)
     {
         m_corner1 = corner1;

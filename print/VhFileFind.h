@@ -8,7 +8,4 @@ class VhFileFind : public CFileFind {
 public:
     // Whether anything matches the path (a wildcard path counts when any file matches it).
     bool Exists(LPCTSTR path);
-
-private:
-    int m_unused = 1;
 };

@@ -1,5 +1,6 @@
 #include "platform/gdi/CCairoDC.h"
 
+#include "platform/files/PosixIo.h"
 #include "platform/gdi/CairoDrawing.h"
 
 #include <cairo-pdf.h>
@@ -9,14 +10,6 @@
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CCairoDC, CDC)
-
-namespace {
-std::string FolderOf(const std::string& path)
-{
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-} // namespace
 
 CCairoDC::CCairoDC(const DcDevice& device, Target output, const std::string& target)
     : m_output(output), m_target(target)
@@ -68,7 +61,7 @@ int CCairoDC::OnStartDoc(const DOCINFO& info)
     m_pictures.clear();
     m_pageCount = 0;
     if (m_output == Png)
-        return access(FolderOf(m_target).c_str(), W_OK) == 0 ? ++m_jobCount : SP_ERROR;
+        return access(FolderOf(m_target).c_str(), W_OK) == 0 ? CDC::OnStartDoc(info) : SP_ERROR;
     std::string name = m_target + ".XXXXXX";
     int fd = mkstemp(name.data());
     if (fd < 0)
@@ -82,7 +75,7 @@ int CCairoDC::OnStartDoc(const DOCINFO& info)
         Close(true);
         return SP_ERROR;
     }
-    return ++m_jobCount;
+    return CDC::OnStartDoc(info);
 }
 
 int CCairoDC::OnStartPage()

@@ -51,7 +51,6 @@ private:
     std::string m_temporary;
     cairo_surface_t* m_surface = nullptr;
     cairo_t* m_cr = nullptr;
-    int m_jobCount = 0;
     int m_pageCount = 0;
     std::vector<std::string> m_pictures;
 };

@@ -1,6 +1,7 @@
 #include "platform/gdi/CupsPrinters.h"
 
 #include "platform/core/Cp932.h"
+#include "platform/files/PosixIo.h"
 #include "platform/files/WinPath.h"
 #include "platform/gdi/CPrinterDC.h"
 #include "platform/wnd/CFileDialog.h"
@@ -87,18 +88,6 @@ int StartJob(const CString& printer, const CString& title, const char* format, i
     httpClose(http);
     http = nullptr;
     return 0;
-}
-
-bool WriteAll(int fd, const char* data, size_t size)
-{
-    while (size > 0) {
-        ssize_t written = write(fd, data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
 }
 
 } // namespace

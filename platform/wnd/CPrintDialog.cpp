@@ -26,13 +26,7 @@ CDC* CPrintDialog::CreatePrinterDC()
     PrinterInfo printer;
     if (!GetPrinterBackend() || !FindPrinter(m_strDeviceName, printer))
         return nullptr;
-    DEVMODE mode{};
-    printer.name.Bytes().copy(mode.dmDeviceName, CCHDEVICENAME - 1);
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;
-    mode.dmPaperSize = printer.paperSize;
-    mode.dmOrientation = printer.orientation;
-    mode.dmCopies = static_cast<short>(m_pd.nCopies < 1 ? 1 : m_pd.nCopies);
+    DEVMODE mode = AfxPrinterDevMode(printer, static_cast<short>(m_pd.nCopies < 1 ? 1 : m_pd.nCopies));
     return GetPrinterBackend()->CreatePrinterDC(printer.name, mode);
 }
 

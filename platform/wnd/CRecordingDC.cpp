@@ -140,7 +140,7 @@ int CRecordingDC::OnStartDoc(const DOCINFO& info)
         return SP_ERROR;
     }
     AddEvent(std::string("StartDoc ") + (info.lpszDocName ? info.lpszDocName : ""));
-    return ++m_jobCount;
+    return CDC::OnStartDoc(info);
 }
 
 int CRecordingDC::OnStartPage()

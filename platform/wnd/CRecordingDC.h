@@ -76,6 +76,5 @@ private:
     void AddEvent(const std::string& event);
 
     std::vector<DcRecord> m_records;
-    int m_jobCount = 0;
     bool m_failStartDoc = false;
 };

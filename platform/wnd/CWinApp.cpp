@@ -140,12 +140,7 @@ BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg)
     auto* devMode = static_cast<DEVMODE*>(GlobalLock(mode));
     if (!devMode)
         return FALSE;
-    printer.name.Bytes().copy(devMode->dmDeviceName, CCHDEVICENAME - 1);
-    devMode->dmSize = sizeof(DEVMODE);
-    devMode->dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;
-    devMode->dmPaperSize = printer.paperSize;
-    devMode->dmOrientation = printer.orientation;
-    devMode->dmCopies = 1;
+    *devMode = AfxPrinterDevMode(printer, 1);
     GlobalUnlock(mode);
     pPrintDlg->hDevMode = mode;
     pPrintDlg->hDevNames = AfxMakeDevNames("CUPS", printer.name, printer.port);
@@ -154,15 +149,11 @@ BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg)
 
 CDC* CWinApp::CreatePrinterDC()
 {
-    PRINTDLG settings{};
-    if (!GetPrinterDeviceDefaults(&settings))
+    PrinterInfo printer;
+    PrinterBackend* backend = GetPrinterBackend();
+    if (!backend || !FindPrinter(backend->DefaultPrinter(), printer))
         return nullptr;
-    DEVMODE mode = *static_cast<DEVMODE*>(GlobalLock(settings.hDevMode));
-    GlobalUnlock(settings.hDevMode);
-    CString printer = AfxDevNamesDevice(settings.hDevNames);
-    GlobalFree(settings.hDevMode);
-    GlobalFree(settings.hDevNames);
-    return GetPrinterBackend()->CreatePrinterDC(printer, mode);
+    return backend->CreatePrinterDC(printer.name, AfxPrinterDevMode(printer, 1));
 }
 
 void CWinApp::OnFilePrintSetup()

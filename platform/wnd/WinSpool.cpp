@@ -39,6 +39,18 @@ bool FindPrinter(const CString& name, PrinterInfo& printer)
     return false;
 }
 
+DEVMODE AfxPrinterDevMode(const PrinterInfo& printer, short copies)
+{
+    DEVMODE mode{};
+    printer.name.Bytes().copy(mode.dmDeviceName, CCHDEVICENAME - 1);
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;
+    mode.dmPaperSize = printer.paperSize;
+    mode.dmOrientation = printer.orientation;
+    mode.dmCopies = copies;
+    return mode;
+}
+
 BOOL GetDefaultPrinter(LPTSTR pszBuffer, DWORD* pcchBuffer)
 {
     CString name = g_backend ? g_backend->DefaultPrinter() : CString();

@@ -59,6 +59,9 @@ PrinterBackend* InstallPrinterBackend(PrinterBackend* backend);
 PrinterBackend* GetPrinterBackend();
 // The printer of that name; false when there is none.
 bool FindPrinter(const CString& name, PrinterInfo& printer);
+// The settings of a job on the printer: its name, its default paper and orientation, and the
+// copies (DM_PAPERSIZE, DM_ORIENTATION and DM_COPIES set).
+DEVMODE AfxPrinterDevMode(const PrinterInfo& printer, short copies);
 
 // The default printer's name: FALSE when there is none or the buffer of *pcchBuffer bytes cannot
 // hold it with its terminating zero (*pcchBuffer then tells the size it needs).
