@@ -25,6 +25,14 @@ enum IndexField { fieldTag = 0, fieldName = 1, fieldDate = 2, fieldVersion = 3, 
 const int kFirstCountField = 8;
 const int kLastCountField = 11;
 
+// The medium check's texts: a floppy that holds nothing fails it as well.
+const MediumCheckTexts kMediumTexts = {
+    "フロッピーがフォーマットされていません。",
+    "フロッピーのアクセスに失敗しました。FDをチェックしてください。",
+    "フロッピーが準備できていません。",
+    "ファイルが存在しません。FDをチェックしてください。",
+};
+
 void ShowError(LPCTSTR text) { AfxMessageBox(text, MB_ICONSTOP); }
 
 // "20040401" as "2004年04月01日".
@@ -91,25 +99,7 @@ void ZnDlgAppFDImport::OnRead()
 
 bool ZnDlgAppFDImport::CheckMedium(const CString& folder)
 {
-    for (;;) {
-        switch (LookForEntries(folder + "\\*.*")) {
-        case ERROR_SUCCESS:
-            return true;
-        case ERROR_FILE_NOT_FOUND:
-            ShowError("ファイルが存在しません。FDをチェックしてください。");
-            return false;
-        case ERROR_UNRECOGNIZED_MEDIA:
-            ShowError("フロッピーがフォーマットされていません。");
-            return false;
-        case ERROR_NOT_READY:
-            if (AfxMessageBox("フロッピーが準備できていません。", MB_RETRYCANCEL | MB_ICONSTOP) == IDRETRY)
-                continue;
-            return false;
-        default:
-            ShowError("フロッピーのアクセスに失敗しました。FDをチェックしてください。");
-            return false;
-        }
-    }
+    return ::CheckMedium(folder, kMediumTexts, [this](const CString& pattern) { return LookForEntries(pattern); });
 }
 
 bool ZnDlgAppFDImport::ReadIndexLine(const CString& folder, CString& line)
@@ -146,8 +136,7 @@ bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
     m_strAppFlag = ZnFloppyLine::GetField(fieldFlag, line);
     ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? kApplicationMode : kNotificationMode);
     m_strAppTypeCode = ZnFloppyLine::GetField(fieldCode, line);
-    if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) &&
-        ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
+    if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) && ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
         ShowError("旧様式の申請FDは読込できません。");
         return false;
     }
