@@ -13,6 +13,7 @@
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
 #include "readers/ZnOldFormReader.h"
+#include "shell/ZnDateText.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
@@ -126,7 +127,6 @@ bool ZnAppFDImporter::Run()
     m_folderMade = true;
     COleDateTime now = g_clock ? g_clock() : COleDateTime::GetCurrentTime();
     m_date = COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
-    m_strDateText.Format("%i/%i/%i", now.GetYear(), now.GetMonth(), now.GetDay());
     if (!MakeRegister() || !AddRegisterRow()) {
         Undo();
         return false;
@@ -244,10 +244,11 @@ bool ZnAppFDImporter::WriteDocumentFile(const Document& document, const CString&
 
 void ZnAppFDImporter::SetHeaderTexts(ZnModelApp& common, const CString& fileName) const
 {
+    const CString dateText = ZnDateText(m_date);
     common.m_header.m_firstText = m_strBukkenName;
-    common.m_header.m_secondText = m_strDateText;
+    common.m_header.m_secondText = dateText;
     common.m_header.m_thirdText = m_strDestination;
-    common.m_header.m_localData.m_localText = m_strDateText;
+    common.m_header.m_localData.m_localText = dateText;
     common.m_header.m_localData.m_thirdLocalText = fileName;
 }
 
