@@ -189,14 +189,11 @@ bool ZnAppFDImporter::MakeRegister()
 {
     if (ZnPathExists(RegisterPath()))
         return true;
-    // The copy takes its name only when whole; an Access template gives way to the schema.
+    // The copy, or the new database from the schema that an Access template gives way to, takes
+    // its name only when whole.
     if (!ZnMakeDatabaseFromTemplate(Shell().GetAppFolder(), Shell().GetAppMDB()->GetAppBukkenMdb(), m_strDestination,
-                                    appBukkenSchema, "物件管理データベースの複写に失敗しました。")) {
-        // A new database from the schema that failed part way is no register either.
-        if (ZnPathExists(RegisterPath()))
-            DeleteFile(RegisterPath());
+                                    appBukkenSchema, "物件管理データベースの複写に失敗しました。"))
         return false;
-    }
     m_registerMade = true;
     return true;
 }
