@@ -13,6 +13,7 @@
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
 #include "readers/ZnOldFormReader.h"
+#include "res/MainFrameIds.h"
 #include "shell/ZnDateText.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
@@ -27,8 +28,6 @@
 
 namespace {
 
-const int kApplicationMode = 32786;
-const int kNotificationMode = 32787;
 const int kKindNameVariant = 3;
 const int kNoProperty = -9999;
 
@@ -104,7 +103,7 @@ CString ZnAppFDImporter::RegisterPath() const { return m_strDestination + Shell(
 
 CString ZnAppFDImporter::PropertyFolder() const { return JoinPath(m_strDestination, m_strBukkenName); }
 
-int ZnAppFDImporter::DocMode() const { return IsApplicationForms() ? kApplicationMode : kNotificationMode; }
+int ZnAppFDImporter::DocMode() const { return IsApplicationForms() ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU; }
 
 bool ZnAppFDImporter::Run()
 {

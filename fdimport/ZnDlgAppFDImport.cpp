@@ -16,8 +16,6 @@
 
 namespace {
 
-const int kApplicationMode = 32786;
-const int kNotificationMode = 32787;
 const char kIndexFile[] = "\\Info\\filename.iba";
 const char kDataVersion[] = "6.40";
 
@@ -134,7 +132,7 @@ bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
         return false;
     }
     m_strAppFlag = ZnFloppyLine::GetField(fieldFlag, line);
-    ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? kApplicationMode : kNotificationMode);
+    ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU);
     m_strAppTypeCode = ZnFloppyLine::GetField(fieldCode, line);
     if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) && ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
         ShowError("旧様式の申請FDは読込できません。");
