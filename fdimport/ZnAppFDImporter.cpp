@@ -13,6 +13,8 @@
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
 #include "readers/ZnOldFormReader.h"
+#include "res/MainFrameIds.h"
+#include "shell/ZnDateText.h"
 #include "storage/AppDatabaseSchemas.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
@@ -26,8 +28,6 @@
 
 namespace {
 
-const int kApplicationMode = 32786;
-const int kNotificationMode = 32787;
 const int kKindNameVariant = 3;
 const int kNoProperty = -9999;
 
@@ -103,7 +103,7 @@ CString ZnAppFDImporter::RegisterPath() const { return m_strDestination + Shell(
 
 CString ZnAppFDImporter::PropertyFolder() const { return JoinPath(m_strDestination, m_strBukkenName); }
 
-int ZnAppFDImporter::DocMode() const { return IsApplicationForms() ? kApplicationMode : kNotificationMode; }
+int ZnAppFDImporter::DocMode() const { return IsApplicationForms() ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU; }
 
 bool ZnAppFDImporter::Run()
 {
@@ -126,7 +126,6 @@ bool ZnAppFDImporter::Run()
     m_folderMade = true;
     COleDateTime now = g_clock ? g_clock() : COleDateTime::GetCurrentTime();
     m_date = COleDateTime(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
-    m_strDateText.Format("%i/%i/%i", now.GetYear(), now.GetMonth(), now.GetDay());
     if (!MakeRegister() || !AddRegisterRow()) {
         Undo();
         return false;
@@ -189,14 +188,11 @@ bool ZnAppFDImporter::MakeRegister()
 {
     if (ZnPathExists(RegisterPath()))
         return true;
-    // The copy takes its name only when whole; an Access template gives way to the schema.
+    // The copy, or the new database from the schema that an Access template gives way to, takes
+    // its name only when whole.
     if (!ZnMakeDatabaseFromTemplate(Shell().GetAppFolder(), Shell().GetAppMDB()->GetAppBukkenMdb(), m_strDestination,
-                                    appBukkenSchema, "物件管理データベースの複写に失敗しました。")) {
-        // A new database from the schema that failed part way is no register either.
-        if (ZnPathExists(RegisterPath()))
-            DeleteFile(RegisterPath());
+                                    appBukkenSchema, "物件管理データベースの複写に失敗しました。"))
         return false;
-    }
     m_registerMade = true;
     return true;
 }
@@ -244,10 +240,11 @@ bool ZnAppFDImporter::WriteDocumentFile(const Document& document, const CString&
 
 void ZnAppFDImporter::SetHeaderTexts(ZnModelApp& common, const CString& fileName) const
 {
+    const CString dateText = ZnDateText(m_date);
     common.m_header.m_firstText = m_strBukkenName;
-    common.m_header.m_secondText = m_strDateText;
+    common.m_header.m_secondText = dateText;
     common.m_header.m_thirdText = m_strDestination;
-    common.m_header.m_localData.m_localText = m_strDateText;
+    common.m_header.m_localData.m_localText = dateText;
     common.m_header.m_localData.m_thirdLocalText = fileName;
 }
 

@@ -77,8 +77,7 @@ private:
     void RemoveRows();
     void Report() const;
 
-    CString m_strDateText; // "%i/%i/%i" of the creation date
-    COleDateTime m_date;
+    COleDateTime m_date; // the creation date
     bool m_folderMade = false;
     bool m_registerMade = false;
     std::vector<CString> m_written;  // the files made in the property folder

@@ -16,14 +16,20 @@
 
 namespace {
 
-const int kApplicationMode = 32786;
-const int kNotificationMode = 32787;
 const char kIndexFile[] = "\\Info\\filename.iba";
 const char kDataVersion[] = "6.40";
 
 enum IndexField { fieldTag = 0, fieldName = 1, fieldDate = 2, fieldVersion = 3, fieldFlag = 4, fieldCode = 6 };
 const int kFirstCountField = 8;
 const int kLastCountField = 11;
+
+// The medium check's texts: a floppy that holds nothing fails it as well.
+const MediumCheckTexts kMediumTexts = {
+    "フロッピーがフォーマットされていません。",
+    "フロッピーのアクセスに失敗しました。FDをチェックしてください。",
+    "フロッピーが準備できていません。",
+    "ファイルが存在しません。FDをチェックしてください。",
+};
 
 void ShowError(LPCTSTR text) { AfxMessageBox(text, MB_ICONSTOP); }
 
@@ -91,25 +97,7 @@ void ZnDlgAppFDImport::OnRead()
 
 bool ZnDlgAppFDImport::CheckMedium(const CString& folder)
 {
-    for (;;) {
-        switch (LookForEntries(folder + "\\*.*")) {
-        case ERROR_SUCCESS:
-            return true;
-        case ERROR_FILE_NOT_FOUND:
-            ShowError("ファイルが存在しません。FDをチェックしてください。");
-            return false;
-        case ERROR_UNRECOGNIZED_MEDIA:
-            ShowError("フロッピーがフォーマットされていません。");
-            return false;
-        case ERROR_NOT_READY:
-            if (AfxMessageBox("フロッピーが準備できていません。", MB_RETRYCANCEL | MB_ICONSTOP) == IDRETRY)
-                continue;
-            return false;
-        default:
-            ShowError("フロッピーのアクセスに失敗しました。FDをチェックしてください。");
-            return false;
-        }
-    }
+    return ::CheckMedium(folder, kMediumTexts, [this](const CString& pattern) { return LookForEntries(pattern); });
 }
 
 bool ZnDlgAppFDImport::ReadIndexLine(const CString& folder, CString& line)
@@ -144,10 +132,9 @@ bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
         return false;
     }
     m_strAppFlag = ZnFloppyLine::GetField(fieldFlag, line);
-    ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? kApplicationMode : kNotificationMode);
+    ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU);
     m_strAppTypeCode = ZnFloppyLine::GetField(fieldCode, line);
-    if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) &&
-        ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
+    if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) && ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
         ShowError("旧様式の申請FDは読込できません。");
         return false;
     }

@@ -56,10 +56,8 @@ void ZnDlgAppShinseishoList::ShowFloppyRoot(const CString& folder)
 
 void ZnDlgAppShinseishoList::UpdateShinseishoList()
 {
-    ZnShellState* shell = ZnShellState::Current();
-    m_nBukkenIndex = shell->GetFrameBukkenIndex();
-    Choice().m_nBukkenIndex = m_nBukkenIndex;
-    ZnDocumentList::Fill(m_listShinseisho, ZnNumberEntry::RegisterPath(), m_nBukkenIndex);
+    Choice().m_nBukkenIndex = ZnShellState::Current()->GetFrameBukkenIndex();
+    ZnDocumentList::Fill(m_listShinseisho, ZnNumberEntry::RegisterPath(), Choice().m_nBukkenIndex);
     UpdateWindow();
 }
 
@@ -84,7 +82,7 @@ void ZnDlgAppShinseishoList::LoadSelectedDocument()
     if (m_nSelectedDoc == ZnFdMenuChoice::kNoSelection)
         return;
     ZnShellState* shell = ZnShellState::Current();
-    shell->LoadBukkenDocument(m_nBukkenIndex, m_nSelectedDoc);
+    shell->LoadBukkenDocument(Choice().m_nBukkenIndex, m_nSelectedDoc);
     shell->SetDataChanged(0);
 }
 

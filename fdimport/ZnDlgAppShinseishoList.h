@@ -22,7 +22,6 @@ public:
     // Where the choices go: the floppy panel's fields (none: kept nowhere).
     ZnFdMenuChoice* m_pChoice = nullptr;
 
-    int m_nBukkenIndex = 0;                            // the property listed
     int m_nSelectedDoc = ZnFdMenuChoice::kNoSelection; // the document chosen with 詳細
     CListCtrl m_listShousai;                           // the number list
     CListCtrl m_listShinseisho;                        // the document list

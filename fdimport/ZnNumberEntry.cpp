@@ -83,13 +83,11 @@ BOOL ZnNumberEntry::ChangeRow(int bukkenIndex, int shousaiIndex,
                               const std::function<void(ZnAppBukkenShousaiTblDAO&)>& change)
 {
     ZnAppBukkenShousaiTblDAO rows;
-    CString path = RegisterPath();
-    if (!path.IsEmpty())
-        rows.SetDBPath(path);
+    rows.SetDBPath(RegisterPath());
     rows.Open(dbOpenDynaset, ZnAppBukkenShousaiTblDAO::GetSQLByBukkenIndex(bukkenIndex), 0);
     BOOL changed = FALSE;
     for (; !rows.IsEOF(); rows.MoveNext()) {
-        if (rows.m_BukkenShousaiIndex != shousaiIndex || rows.m_BukkenIndex != bukkenIndex)
+        if (rows.m_BukkenShousaiIndex != shousaiIndex)
             continue;
         if (fits && !fits(rows))
             continue;

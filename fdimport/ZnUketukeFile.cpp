@@ -2,7 +2,6 @@
 
 #include "fdimport/ZnFloppyLine.h"
 #include "platform/core/AfxMessageBox.h"
-#include "platform/core/WinError.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/CStdioFile.h"
 
@@ -41,19 +40,9 @@ int Number(const CString& field) { return std::atoi(field); }
 
 BOOL ZnUketukeFile::CheckFloppy(const CString& root, const EntrySearch& search) const
 {
-    for (;;) {
-        DWORD error = search(root + "\\*.*");
-        if (error == ERROR_SUCCESS)
-            break;
-        if (error == ERROR_FILE_NOT_FOUND)
-            return Fail(kNotAccepted);
-        if (error == ERROR_UNRECOGNIZED_MEDIA)
-            return Fail(kNotFormatted);
-        if (error != ERROR_NOT_READY)
-            return Fail(kAccessFailed);
-        if (AfxMessageBox(kNotReady, MB_RETRYCANCEL | MB_ICONERROR) != IDRETRY)
-            return FALSE;
-    }
+    static const MediumCheckTexts texts = {kNotFormatted, kAccessFailed, kNotReady, kNotAccepted};
+    if (!CheckMedium(root, texts, search))
+        return FALSE;
     if (!Exists(root + kFolder))
         return Fail(kNotAccepted);
     if (!Exists(root + kFile))
