@@ -124,15 +124,7 @@ void ZnDlgAppBangouInput::OnOK()
     GetDlgItemText(IDC_BG_ISSUER, issuer);
     issued.SetFurtherText(issuer);
 
-    bool ownGroup = false;
-    for (const ZnNumberRows::Target& target : ZnNumberRows::Targets(*ZnNumberEntry::LocalData(), m_nSelectedRow)) {
-        target.group->m_firstNumber = reception;
-        target.group->m_secondNumber = issued;
-        if (target.own) {
-            target.group->m_itemNumber = target.position;
-            ownGroup = true;
-        }
-    }
+    bool ownGroup = ZnNumberRows::StoreNumbers(*ZnNumberEntry::LocalData(), m_nSelectedRow, reception, issued);
     if (!ZnNumberEntry::SaveDocument())
         return;
     if (ownGroup)

@@ -122,3 +122,18 @@ std::vector<ZnNumberRows::Target> ZnNumberRows::Targets(ZnModelAppLocalData& loc
     targets.push_back({chosen.group, position, chosen.own});
     return targets;
 }
+
+bool ZnNumberRows::StoreNumbers(ZnModelAppLocalData& local, int row, const ZnModelNum& reception,
+                                const ZnModelNum& issued)
+{
+    bool ownGroup = false;
+    for (const Target& target : Targets(local, row)) {
+        target.group->m_firstNumber = reception;
+        target.group->m_secondNumber = issued;
+        if (target.own) {
+            target.group->m_itemNumber = target.position;
+            ownGroup = true;
+        }
+    }
+    return ownGroup;
+}

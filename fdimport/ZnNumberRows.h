@@ -32,6 +32,10 @@ public:
     // confirmation or plan change every group of the own list, for that of a building's
     // inspection the first entry of the own list, and for any other row the group that it shows.
     static std::vector<Target> Targets(ZnModelAppLocalData& local, int row);
+    // Stores the reception and issue numbers into the groups of row's targets, and an own group's
+    // position as its item number; true when one of them was an own group.
+    static bool StoreNumbers(ZnModelAppLocalData& local, int row, const ZnModelNum& reception,
+                             const ZnModelNum& issued);
     // The document-kind code of the local data (its text's leading digits).
     static int DocKindCode(const ZnModelAppLocalData& local);
 };

@@ -91,3 +91,28 @@ TEST(NumberRows, NumberOrNotTheOwnGroupsByTheDocumentKind)
         EXPECT_TRUE(Targets(local, 0).empty()) << code;
     }
 }
+
+TEST(NumberRows, StoreTheNumbersInEveryTargetAndNumberOnlyTheOwnGroups)
+{
+    ZnModelAppLocalData local;
+    local.m_documentKind.SetCode("100001");
+    Fill(local.m_buildingNumGroups, "B", 2, true);
+    Fill(local.m_liftNumGroups, "L", 2);
+    ZnModelNum reception;
+    reception.SetNumber("R");
+    ZnModelNum issued;
+    issued.SetNumber("I");
+    EXPECT_TRUE(ZnNumberRows::StoreNumbers(local, 0, reception, issued));
+    EXPECT_FALSE(ZnNumberRows::StoreNumbers(local, 2, issued, reception));
+    EXPECT_FALSE(ZnNumberRows::StoreNumbers(local, 9, reception, issued));
+    CString stored;
+    for (ZnModelNumGroupList* list : {&local.m_buildingNumGroups, &local.m_liftNumGroups})
+        for (POSITION pos = list->GetHeadPosition(); pos;)
+            if (ZnModelNumGroup* group = list->GetNext(pos)) {
+                CString text;
+                text.Format("%s%s%d ", LPCTSTR(group->m_firstNumber.GetNumber()),
+                            LPCTSTR(group->m_secondNumber.GetNumber()), group->m_itemNumber);
+                stored += text;
+            }
+    EXPECT_EQ("RI2 RI3 L10 IR0 ", stored);
+}
