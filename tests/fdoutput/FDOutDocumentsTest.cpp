@@ -1,19 +1,13 @@
 // The documents that a floppy-output page lists: the kind's rows of the current property in
 // ascending number order with their shown values, the newest construction notice's number, the
-// register's failure; the words that follow the document mode; and the building page's values for
-// its two document types.
+// register's failure; and the words that follow the document mode. The building page's columns,
+// hidden controls and classes are pinned through the page itself, in the floppy-output page tests.
 #include "tests/fdoutput/FdOutputTestSupport.h"
 
-#include "fdoutput/ZnDlgAppFDOut11.h"
 #include "fdoutput/ZnFDOutDocuments.h"
 #include "fdoutput/ZnFDOutWording.h"
-#include "model/ZnModelAppBuildConf.h"
-#include "model/ZnModelAppBuildMod.h"
 #include "platform/database/CDaoDatabase.h"
-#include "res/FloppyOutputIds.h"
 #include "storage/AppDatabaseSchemas.h"
-
-#include <memory>
 
 using testsupport::TempFolder;
 
@@ -84,46 +78,6 @@ TEST_F(FDOutDocuments, AMissingOrDamagedRegisterRaisesTheDatabaseError)
     testsupport::WriteFileBytes(m_folder.Path("bad.mdb"), "not a database at all");
     CString damaged = m_shell.objFolder + "\\bad.mdb";
     EXPECT_NE(0, testsupport::DaoErrorOf([&] { ZnFDOutDocuments::NewestReception(damaged, 7, 100801); }));
-}
-
-TEST(FDOutPageValues, TheBuildingPageServesTheApplicationAndThePlanChange)
-{
-    const ZnFDOutPageValues& values = ZnDlgAppFDOut11::Values();
-    EXPECT_EQ(1, values.objectKind);
-    EXPECT_EQ(nullptr, values.ForType(1001));
-    const ZnFDOutTypeValues* application = values.ForType(1000);
-    const ZnFDOutTypeValues* planChange = values.ForType(1008);
-    ASSERT_NE(nullptr, application);
-    ASSERT_NE(nullptr, planChange);
-    EXPECT_EQ(110, application->formNo);
-    EXPECT_EQ(410, planChange->formNo);
-    EXPECT_TRUE(application->loadsFormFile);
-    EXPECT_FALSE(planChange->loadsFormFile);
-    EXPECT_TRUE(application->hiddenControls.empty());
-    EXPECT_EQ((std::vector<UINT>{IDC_FD11_LABEL_NOTICE, IDC_FD11_EDIT_NOTICE}), planChange->hiddenControls);
-
-    std::unique_ptr<ZnModel> conf(application->makeSubFormModel());
-    std::unique_ptr<ZnModel> mod(planChange->makeSubFormModel());
-    std::unique_ptr<ZnModel> build(application->makeFormModel());
-    EXPECT_NE(nullptr, dynamic_cast<ZnModelAppBuildConf*>(conf.get()));
-    EXPECT_NE(nullptr, dynamic_cast<ZnModelAppBuildMod*>(mod.get()));
-    EXPECT_NE(nullptr, dynamic_cast<ZnModelAppBuild*>(build.get()));
-    EXPECT_EQ(nullptr, dynamic_cast<ZnModelAppBuildConf*>(build.get()));
-
-    auto titles = [](const ZnFDOutTypeValues* type) {
-        std::string text;
-        int width = 0;
-        for (const ZnFDOutColumn& column : type->columns) {
-            text += fdtest::Utf8(column.title) + " " + std::to_string(column.width) + "|";
-            width += column.width;
-        }
-        EXPECT_EQ(ZnFDOutPageValues::kOtherColumnsWidth, width);
-        return text;
-    };
-    EXPECT_EQ(u8"コメント 50|更新日 76|受付番号 130|確認済証番号 90|", titles(application));
-    EXPECT_EQ(u8"更新日 76|受付番号 170|確認済証番号 100|", titles(planChange));
-    EXPECT_EQ(u8"受付番号", fdtest::Utf8(application->columns[application->receptionColumn - 1].title));
-    EXPECT_EQ(u8"受付番号", fdtest::Utf8(planChange->columns[planChange->receptionColumn - 1].title));
 }
 
 TEST(FDOutWording, TheApplicationModeSaysShinseiAndAnyOtherTsuuchi)
