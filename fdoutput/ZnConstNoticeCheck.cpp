@@ -99,7 +99,8 @@ private:
 
 } // namespace
 
-std::vector<CString> ZnConstNoticeCheck::Run(const ZnFDOutCheckInput& input, const ZnBuildCheckFacts& facts)
+std::vector<CString> ZnConstNoticeCheck::CheckConstNotice(const ZnFDOutCheckInput& input,
+                                                          const ZnBuildCheckFacts& facts)
 {
     std::unique_ptr<ZnModelAppConstNotif> notice = ReadNotice();
     if (!notice)

@@ -18,5 +18,5 @@ public:
     // they are. Without the file the findings are three entries: an empty line,
     // "建築工事届が入力されていません。" and an empty line; a file that cannot be read is told
     // with the framework's message and then counts as missing.
-    static std::vector<CString> Run(const ZnFDOutCheckInput& input, const ZnBuildCheckFacts& facts);
+    static std::vector<CString> CheckConstNotice(const ZnFDOutCheckInput& input, const ZnBuildCheckFacts& facts);
 };

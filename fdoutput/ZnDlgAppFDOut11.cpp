@@ -84,7 +84,7 @@ std::vector<CString> ZnDlgAppFDOut11::CheckInput()
     if (input.docType == 1000) {
         // The confirmation is filed with the property's construction notice, and its designer
         // must hold a class of architect that the buildings ask for.
-        for (auto check : {ZnConstNoticeCheck::Run, ZnArchitectClassCheck::Run})
+        for (auto check : {ZnConstNoticeCheck::CheckConstNotice, ZnArchitectClassCheck::Run})
             for (const CString& finding : check(input, m_facts))
                 findings.push_back(finding);
     }

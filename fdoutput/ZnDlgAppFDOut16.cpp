@@ -54,9 +54,9 @@ const ZnFDOutPageValues& ZnDlgAppFDOut16::Values()
     return values;
 }
 
-void ZnDlgAppFDOut16::RunOutputRoad()
+void ZnDlgAppFDOut16::OnFDOut()
 {
     ZnFDOutRequest request = ReadRequest();
-    if (ZnFDOutAttachments::Exist(request.siteMapPath, request.layoutPath))
-        ZnDlgAppFDPage::RunOutputRoad();
+    if (ZnFDOutAttachments::CheckAttachments(request.siteMapPath, request.layoutPath))
+        ZnDlgAppFDPage::OnFDOut();
 }

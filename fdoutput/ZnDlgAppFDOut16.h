@@ -14,5 +14,5 @@ public:
     static const ZnFDOutPageValues& Values();
 
 protected:
-    void RunOutputRoad() override;
+    void OnFDOut() override;
 };

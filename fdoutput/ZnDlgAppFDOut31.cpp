@@ -50,16 +50,17 @@ const ZnFDOutPageValues& ZnDlgAppFDOut31::Values(int objectKind)
     return objectKind == kSemiStructure ? semiStructure : building;
 }
 
-void ZnDlgAppFDOut31::RunOutputRoad()
+void ZnDlgAppFDOut31::OnFDOut()
 {
     if (!CheckSelection(MB_ICONSTOP))
         return;
     ZnFDOutRequest request = ReadRequest();
-    if (ZnFDOutAttachments::Exist(request.siteMapPath, request.layoutPath) && CheckOutputFolder() && ConfirmAndCheck())
-        WriteOutput(request);
+    if (ZnFDOutAttachments::CheckAttachments(request.siteMapPath, request.layoutPath) && CheckOutputFolder() &&
+        ConfirmAndCheck())
+        OutputFD(request);
 }
 
-void ZnDlgAppFDOut31::WriteOutput(const ZnFDOutRequest& request)
+void ZnDlgAppFDOut31::OutputFD(const ZnFDOutRequest& request)
 {
     ZnDlgAppProgress note;
     note.Create();

@@ -14,8 +14,8 @@ public:
 
 protected:
     // Selection, attachments, output folder, confirm and check, then the output.
-    void RunOutputRoad() override;
-    void WriteOutput(const ZnFDOutRequest& request) override;
+    void OnFDOut() override;
+    void OutputFD(const ZnFDOutRequest& request) override;
 
 private:
     void WriteFloppy(const ZnFDOutRequest& request);

@@ -45,7 +45,7 @@ CString ZnDlgAppFDOut32::NumberedDataFilePath(const CString& root, int number)
     return path.Left(path.GetLength() - 4) + numbered;
 }
 
-void ZnDlgAppFDOut32::RunOutputRoad()
+void ZnDlgAppFDOut32::OnFDOut()
 {
     if (!CheckSelection(MB_ICONSTOP) || !CheckOutputFolder() || m_dlgOption.DoModal() != IDOK)
         return;
@@ -54,10 +54,10 @@ void ZnDlgAppFDOut32::RunOutputRoad()
         if (m_dlgCheckResult.DoModal() != IDOK)
             return;
     }
-    WriteOutput(ReadRequest());
+    OutputFD(ReadRequest());
 }
 
-void ZnDlgAppFDOut32::WriteOutput(const ZnFDOutRequest& request)
+void ZnDlgAppFDOut32::OutputFD(const ZnFDOutRequest& request)
 {
     ZnDlgAppProgress note;
     note.Create();

@@ -21,8 +21,8 @@ public:
 
 protected:
     // Selection, output folder, options, the check when chosen, then the output.
-    void RunOutputRoad() override;
-    void WriteOutput(const ZnFDOutRequest& request) override;
+    void OnFDOut() override;
+    void OutputFD(const ZnFDOutRequest& request) override;
 
 private:
     // One floppy with every selected number; false when a step failed.

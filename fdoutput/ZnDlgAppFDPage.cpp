@@ -28,10 +28,10 @@ ZnShellState& Shell() { return *ZnShellState::Current(); }
 BEGIN_MESSAGE_MAP(ZnDlgAppFDPage, CDialog)
 ON_WM_SHOWWINDOW()
 ON_NOTIFY(NM_CLICK, IDC_FDP_LIST, OnClickList)
-ON_BN_CLICKED(IDC_FDP_BTN_OUTPUT, OnOutputButton)
+ON_BN_CLICKED(IDC_FDP_BTN_OUTPUT, OnFDOut)
 ON_BN_CLICKED(IDC_FDP_BTN_BROWSE, OnBrowse)
 ON_BN_CLICKED(IDC_FDP_BTN_SITE_MAP, OnSiteMap)
-ON_BN_CLICKED(IDC_FDP_BTN_LAYOUT, OnLayout)
+ON_BN_CLICKED(IDC_FDP_BTN_LAYOUT, OnLayoutPlan)
 END_MESSAGE_MAP()
 
 ZnDlgAppFDPage::ZnDlgAppFDPage(UINT nIDTemplate, CWnd* pParent, const ZnFDOutPageValues& values)
@@ -250,7 +250,7 @@ void ZnDlgAppFDPage::OnBrowse()
 
 void ZnDlgAppFDPage::OnSiteMap() { BrowseBitmap(IDC_FDP_EDIT_SITE_MAP); }
 
-void ZnDlgAppFDPage::OnLayout() { BrowseBitmap(IDC_FDP_EDIT_LAYOUT); }
+void ZnDlgAppFDPage::OnLayoutPlan() { BrowseBitmap(IDC_FDP_EDIT_LAYOUT); }
 
 void ZnDlgAppFDPage::BrowseBitmap(UINT editId)
 {
@@ -259,12 +259,10 @@ void ZnDlgAppFDPage::BrowseBitmap(UINT editId)
         SetDlgItemText(editId, dialog.GetPathName());
 }
 
-void ZnDlgAppFDPage::OnOutputButton() { RunOutputRoad(); }
-
-void ZnDlgAppFDPage::RunOutputRoad()
+void ZnDlgAppFDPage::OnFDOut()
 {
     if (CheckSelection(MB_ICONEXCLAMATION) && CheckOutputFolder() && ConfirmAndCheck())
-        WriteOutput(ReadRequest());
+        OutputFD(ReadRequest());
 }
 
 bool ZnDlgAppFDPage::CheckSelection(UINT icon)
@@ -334,7 +332,7 @@ ZnFDOutRequest ZnDlgAppFDPage::ReadRequest() const
     return request;
 }
 
-void ZnDlgAppFDPage::WriteOutput(const ZnFDOutRequest& request)
+void ZnDlgAppFDPage::OutputFD(const ZnFDOutRequest& request)
 {
     if (!m_pType || !m_pType->output)
         return;

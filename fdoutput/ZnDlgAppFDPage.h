@@ -46,20 +46,19 @@ protected:
 
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnOutputButton();
     afx_msg void OnBrowse();
     afx_msg void OnSiteMap();
-    afx_msg void OnLayout();
+    afx_msg void OnLayoutPlan();
+    // The "FD出力" road: selection, output folder, confirm and check, then the output.
+    afx_msg virtual void OnFDOut();
     DECLARE_MESSAGE_MAP()
 
     // What the page lists beside its documents (the building page: the construction notice).
     virtual void ShowRelatedDocuments() {}
     // Sets the page's own data values when it is shown, between reading and writing them.
     virtual void SetShownValues() {}
-    // The "FD出力" road: selection, output folder, confirm and check, then the output.
-    virtual void RunOutputRoad();
     // Writes the loaded document: the table's output step, with the progress note shown.
-    virtual void WriteOutput(const ZnFDOutRequest& request);
+    virtual void OutputFD(const ZnFDOutRequest& request);
 
     // The steps of the road, each false after telling the user why the output does not start.
     // Without a selected row, the selection message comes with icon.

@@ -13,7 +13,7 @@ bool NamedButMissing(const CString& path)
 
 } // namespace
 
-bool ZnFDOutAttachments::Exist(const CString& siteMapPath, const CString& layoutPath)
+bool ZnFDOutAttachments::CheckAttachments(const CString& siteMapPath, const CString& layoutPath)
 {
     if (NamedButMissing(siteMapPath)) {
         AfxMessageBox("見取図のファイルが存在しません。", MB_ICONSTOP);

@@ -7,5 +7,5 @@ class ZnFDOutAttachments {
 public:
     // True when each named bitmap exists; an empty name passes. Otherwise tells the first one
     // missing, the 付近見取図 before the 配置図, with the error icon, and gives false.
-    static bool Exist(const CString& siteMapPath, const CString& layoutPath);
+    static bool CheckAttachments(const CString& siteMapPath, const CString& layoutPath);
 };

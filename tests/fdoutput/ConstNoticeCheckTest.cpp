@@ -104,7 +104,7 @@ protected:
         input.subForm = m_shell.models[2];
         input.docType = 1000;
         input.docMode = docMode;
-        return ZnConstNoticeCheck::Run(input, facts);
+        return ZnConstNoticeCheck::CheckConstNotice(input, facts);
     }
 
     // The active document's slots as their bytes, with the objects that hold them.

@@ -12,6 +12,7 @@
 #include <grp.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -79,6 +80,9 @@ void PrivateCups::UseNoServer() { PointLibcupsAt("/nonexistent/zn-no-cups.sock")
 
 PrivateCups::PrivateCups()
 {
+    // The scheduler is told to end when the thread that starts it ends (see Spawn).
+    if (gettid() != getpid())
+        throw std::logic_error("the private cupsd is started from the main thread");
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/zn-cups-XXXXXX";
     if (!mkdtemp(&pattern[0]))
@@ -143,8 +147,14 @@ void PrivateCups::WriteConfiguration() const
 void PrivateCups::Spawn()
 {
     std::string conf = m_folder + "/cupsd.conf", files = m_folder + "/cups-files.conf";
+    pid_t parent = getpid();
     m_pid = fork();
     if (m_pid == 0) {
+        // The scheduler ends with the test process, also when that is killed and cannot stop it.
+        // A test process that ended before this was set sends no signal: the scheduler does not
+        // start.
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent)
+            _exit(127);
         execl("/usr/sbin/cupsd", "cupsd", "-f", "-c", conf.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -1,5 +1,5 @@
 // scripts/run for a user of a temporary home without a display: the settings part made once, then
-// left alone or reused; the program's part refused at once.
+// left alone or reused; the program's part refused at once, and with a job count that is no count.
 #include "tests/support/CommandOutput.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
@@ -30,14 +30,16 @@ protected:
     // its exit status.
     int RunSettings() { return RunScript("--settings-only"); }
 
-    // Runs scripts/run with those arguments, the temporary home and build folders and no display.
-    int RunScript(const std::string& arguments)
+    // Runs scripts/run with those arguments and settings (such as "DISPLAY=:9"), the temporary
+    // home and build folders and else no display.
+    int RunScript(const std::string& arguments, const std::string& settings = "")
     {
         int status = -1;
-        m_output = testsupport::CommandOutput(
-            "cd '" ZN_SOURCE_DIR "' && env -u ZN_SAMPLE_DIR -u DISPLAY -u WAYLAND_DISPLAY HOME='" + m_home.Path() +
-                "' BUILD_DIR='" + m_build.Path() + "' bash scripts/run " + arguments + " 2>&1",
-            &status);
+        m_output = testsupport::CommandOutput("cd '" ZN_SOURCE_DIR
+                                              "' && env -u ZN_SAMPLE_DIR -u DISPLAY -u WAYLAND_DISPLAY -u JOBS HOME='" +
+                                                  m_home.Path() + "' BUILD_DIR='" + m_build.Path() + "' " + settings +
+                                                  " bash scripts/run " + arguments + " 2>&1",
+                                              &status);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -114,4 +116,13 @@ TEST_F(RunScriptTest, WithoutADisplayStopsBeforeBuildingAnything)
     EXPECT_NE(0, access(m_build.Path("CMakeCache.txt").c_str(), F_OK));
     EXPECT_NE(0, access(Sample("").c_str(), F_OK));
     EXPECT_NE(0, access(m_registry.MachineHive().c_str(), F_OK));
+}
+
+TEST_F(RunScriptTest, AJobCountThatIsNoCountStopsBeforeBuildingAnything)
+{
+    for (const char* jobs : {"0", "four", "-2"}) {
+        EXPECT_EQ(2, RunScript("", std::string("DISPLAY=:9 JOBS=") + jobs)) << jobs;
+        EXPECT_EQ(std::string("JOBS must be a positive whole number, not '") + jobs + "'.\n", m_output);
+        EXPECT_NE(0, access(m_build.Path("CMakeCache.txt").c_str(), F_OK)) << jobs;
+    }
 }

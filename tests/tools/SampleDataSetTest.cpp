@@ -32,6 +32,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace testsupport;
@@ -225,6 +227,23 @@ TEST_F(SampleDataSetTest, AFolderWithADataSetIsRefusedAndKeptAsItIs)
     std::string registerFile = Folder(sampledata::registerFolderName) + "/APP_BUKKEN.mdb";
     std::string before = ReadFileBytes(registerFile);
     ASSERT_FALSE(before.empty());
-    EXPECT_EQ(daoErrDatabaseExists, DaoErrorOf([&] { sampledata::MakeSampleDataSet(m_folder.Path()); }));
+    CString description;
+    EXPECT_EQ(daoErrDatabaseExists,
+              DaoErrorOf([&] { sampledata::MakeSampleDataSet(m_folder.Path()); }, &description));
+    EXPECT_EQ("データベース '" + registerFile + "' は既に存在します。", description.Bytes());
     EXPECT_EQ(Hex(before), Hex(ReadFileBytes(registerFile)));
+}
+
+// So is a folder that holds only some database of the set, named by its Linux path; nothing is made.
+TEST(SampleDataSetFolder, AFolderWithOneDatabaseOfTheSetIsRefusedByItsLinuxPath)
+{
+    TempFolder folder;
+    std::string database = folder.Path("codes/COM_CHIIKI.mdb");
+    ASSERT_EQ(0, mkdir(folder.Path("codes").c_str(), 0755));
+    WriteFileBytes(database, "the user's own");
+    CString description;
+    EXPECT_EQ(daoErrDatabaseExists, DaoErrorOf([&] { sampledata::MakeSampleDataSet(folder.Path()); }, &description));
+    EXPECT_EQ("データベース '" + database + "' は既に存在します。", description.Bytes());
+    EXPECT_EQ("the user's own", ReadFileBytes(database));
+    EXPECT_NE(0, access(folder.Path("bukken").c_str(), F_OK));
 }

@@ -16,8 +16,9 @@ extern const char codesFolderName[];
 extern const char exportFolderName[];
 
 // Writes the data set into a folder (a Linux path), creating it and its sub-folders as needed.
-// A folder that holds a data set already is refused (the database layer's error 3204) before
-// anything in it changes; any other failure raises its error and leaves what was written.
+// A folder that holds any database of the set already is refused (the database layer's error 3204,
+// naming the first one found by its Linux path) before anything in it changes; any other failure
+// raises its error and leaves what was written.
 void MakeSampleDataSet(const std::string& folder);
 
 } // namespace sampledata
