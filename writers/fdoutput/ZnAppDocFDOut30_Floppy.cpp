@@ -7,6 +7,7 @@
 #include "model/ZnModelAppRegInspConf.h"
 #include "model/ZnModelAppSemiStr.h"
 #include "platform/core/AfxMessageBox.h"
+#include "platform/files/WinFileApi.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
@@ -37,15 +38,19 @@ void TellNoInspectedApplication()
     AfxMessageBox("検査の対象となる確認申請書のデータがありません。", MB_OK | MB_ICONSTOP);
 }
 
-void AppendBuildingFaces(CString path)
+// Appends faces two to five of the building application in order, up to the first that is not
+// written: its outcome, or written.
+ZnWriteOutcome AppendBuildingFaces(CString path)
 {
-    ZnAppDocFDOut11::WriteSecondFace(path);
-    ZnAppDocFDOut11::WriteThirdFace(path);
-    ZnAppDocFDOut11::WriteFourthFace(path);
-    ZnAppDocFDOut11::WriteFifthFace(path);
+    for (int face = 2; face <= 5; ++face) {
+        ZnWriteOutcome outcome = ZnAppDocFDOut11::TryWriteFace(path, face);
+        if (outcome != ZnWriteOutcome::written)
+            return outcome;
+    }
+    return ZnWriteOutcome::written;
 }
 
-void AppendSemiStructure(CString path) { ZnAppDocFDOut16::AppendXml(path); }
+ZnWriteOutcome AppendSemiStructure(CString path) { return ZnAppDocFDOut16::AppendXml(path); }
 
 } // namespace
 
@@ -75,7 +80,7 @@ int ZnAppDocFDOut30::PrepareFDWithMaps(CString root, int submissionIndex, CStrin
 }
 
 bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
-                                                void (*writeBody)(CString), CString path)
+                                                ZnWriteOutcome (*writeBody)(CString), CString path)
 {
     ZnShellState* shell = ZnShellState::Current();
     ZnModelApp* root = new ZnModelApp;
@@ -84,15 +89,17 @@ bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnM
     shell->ReplaceModel(ZnShellState::appModelSlot, root);
     shell->ReplaceModel(ZnShellState::formModelSlot, form);
     shell->ReplaceModel(ZnShellState::subFormModelSlot, nullptr);
-    int failures = ZnAppDocFDOut00::WriteFailures();
-    int written = ZnAppDocFDOut00::FilesWritten();
-    writeBody(path);
-    bool whole = ZnAppDocFDOut00::WriteFailures() == failures && ZnAppDocFDOut00::FilesWritten() != written;
+    ZnWriteOutcome outcome = writeBody(path);
     shell->ReplaceModel(ZnShellState::appModelSlot, new ZnModelApp);
     shell->ReplaceModel(ZnShellState::formModelSlot, nullptr);
-    if (ZnAppDocFDOut00::WriteFailures() != failures)
+    if (outcome == ZnWriteOutcome::written)
+        return true;
+    // A part that is not written ends the data file, and no part of it stays: the inspection
+    // before it without the application it rests on would be taken for a whole one.
+    DeleteFile(path);
+    if (outcome == ZnWriteOutcome::cutOff)
         ZnAppDocFDOut00::ShowWriteFailed(path);
-    return whole;
+    return false;
 }
 
 void ZnAppDocFDOut30::ReportDone(CString path, int objectNo)

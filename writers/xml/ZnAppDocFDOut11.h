@@ -28,6 +28,7 @@
 #include "model/VhObject.h"
 #include "model/ZnModelConstKindFlags.h"
 #include "writers/XmlText.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <cstdio>
 #include <vector>
@@ -100,6 +101,10 @@ public:
     static void WriteFourthFace(LPCTSTR path);
     // 第五面, the floors of every building page, and the end tag of the root.
     static void WriteFifthFace(LPCTSTR path);
+    // Appends face faceNo (1 to 5) as the face writers above do, and returns the outcome: told
+    // after their messages; cut off when the medium could not hold it, and the file at path is
+    // gone, what stood in it before included.
+    static ZnWriteOutcome TryWriteFace(LPCTSTR path, int faceNo);
 
     // ZnAppDocFDOut11_FirstFace.cpp: the block 計画を変更する直前の確認 of the plan change in the
     // third slot, for the first face: the summary of the change and the issuer, date and number
@@ -139,7 +144,7 @@ private:
     // Writes a text into the file at path, which it creates or empties or, with append, adds to;
     // the application root is needed with needsApp. When the document lacks a model the text needs,
     // or the file cannot be opened, says so and writes nothing.
-    static void WriteText(LPCTSTR path, Face text, bool append, bool needsApp);
+    static ZnWriteOutcome WriteText(LPCTSTR path, Face text, bool append, bool needsApp);
 
     // Opens the file at path to be written whole, or with append added to. When it cannot be
     // opened, shows "様式ファイルのオープン(path)に失敗しました。" with the stop icon and returns

@@ -139,4 +139,4 @@ void ZnAppDocFDOut16::WriteXml(CString path, int selection, CString unused1, CSt
     SemiStructureDocument().Write(path);
 }
 
-void ZnAppDocFDOut16::AppendXml(CString path) { SemiStructureDocument().Write(path, true); }
+ZnWriteOutcome ZnAppDocFDOut16::AppendXml(CString path) { return SemiStructureDocument().Write(path, true); }

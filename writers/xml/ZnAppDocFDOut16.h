@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnAppDocFDOut16 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut16)
@@ -18,8 +19,8 @@ public:
     // Failures are shown in a message box with the stop icon, and nothing is written.
     static void WriteXml(CString path, int selection, CString unused1, CString unused2);
     // The same document added at the end of the file at path, as an inspection's floppy output
-    // carries it after the inspection application.
-    static void AppendXml(CString path);
+    // carries it after the inspection application; the outcome as ZnConfDocXmlFrame::Write's.
+    static ZnWriteOutcome AppendXml(CString path);
     // The floppy output of the active document under root: the medium prepared, the two maps
     // copied and the index files of form 190 written for the submission choice (ZnAppDocFDOut00),
     // then the document as the medium's data file. Each step ends the output after its own

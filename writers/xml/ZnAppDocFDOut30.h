@@ -15,6 +15,7 @@
 
 #include "model/VhObject.h"
 #include "platform/core/CString.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnModelApp;
 class ZnModelAppCompInspConf;
@@ -51,8 +52,10 @@ public:
     // application that the inspection model holds (interim or completion, by the document type),
     // runs the converter on path and reports completion with the information icon. The document
     // then holds only a new empty application root. Without a building application in the
-    // inspection, "検査の対象となる確認申請書のデータがありません。" is told and nothing changes; a face
-    // that cannot be written ends the output after its message, without converter or completion.
+    // inspection, "検査の対象となる確認申請書のデータがありません。" is told and nothing changes. The
+    // first face that cannot be written ends the output after its message: the faces after it are
+    // not written, the file at path is removed, the inspection in it included, and neither the
+    // converter nor the completion follows.
     static void WriteBuildFaces(CString path);
     // The same for the Article 88(2) structure application of a completion inspection: its
     // document (ZnAppDocFDOut16) is appended to path.
@@ -65,9 +68,10 @@ private:
     void SetFormNo();
     // Replaces the active document's models by copies of the inspected application (root and
     // form), runs writeBody on path with them, then leaves the document with a new empty root.
-    // False, with nothing written, when writeBody failed to write the file whole.
-    static bool WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form, void (*writeBody)(CString),
-                                          CString path);
+    // False when writeBody did not write its part whole: the file at path is then removed and a
+    // file cut off by a full medium told.
+    static bool WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
+                                          ZnWriteOutcome (*writeBody)(CString), CString path);
     // Runs the converter on path and tells that the output of object kind objectNo is done.
     static void ReportDone(CString path, int objectNo);
 
