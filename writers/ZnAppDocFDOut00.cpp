@@ -166,11 +166,18 @@ CString SupervisorLine(LPCTSTR tag, const CString& value)
 
 void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
 {
-    CString path = CString(root) + "\\Keikaku\\~002.xml";
+    TryWriteSupervisorXml(root, supervisor);
+}
+
+CString ZnAppDocFDOut00::GetSupervisorFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\~002.xml"; }
+
+ZnWriteOutcome ZnAppDocFDOut00::TryWriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
+{
+    CString path = GetSupervisorFilePath(root);
     FILE* file = WinFopen(path, "w");
     if (!file) {
         AfxMessageBox("様式ファイルのオープン(~002.xml)に失敗しました。", MB_ICONSTOP | MB_OK);
-        return;
+        return ZnWriteOutcome::told;
     }
     CString text = "<?xml version=\"1.0\" encoding=\"SJIS\"?>\n<申請書>\n";
     if (supervisor) {
@@ -185,7 +192,7 @@ void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* su
     }
     text += "</申請書>\n";
     WriteBytes(file, text.Bytes());
-    CloseWrittenFile(file, path);
+    return CloseWrittenFile(file, path) ? ZnWriteOutcome::written : ZnWriteOutcome::cutOff;
 }
 
 // Titles and document-kind codes.

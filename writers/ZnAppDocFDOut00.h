@@ -13,6 +13,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <cstdio>
 
@@ -87,6 +88,11 @@ public:
     // the supervisor's name, office name, postal code, address and telephone when a supervisor is
     // given (null: none). When the file cannot be opened, says so and writes nothing.
     static void WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
+    // The same, with its outcome: told after the open message; cut off (and removed) when the
+    // medium could not hold it.
+    static ZnWriteOutcome TryWriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
+    // The supervisor file's path: root + "\Keikaku\~002.xml".
+    static CString GetSupervisorFilePath(LPCTSTR root);
 
     // The floppy medium (ZnAppDocFDOut00_Media.cpp).
 

@@ -1,6 +1,7 @@
 #include "writers/forms/ZnAppDocFDOut53.h"
 
 #include "model/ZnModelAppConstNotif.h"
+#include "platform/files/WinFileApi.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <cmath>
@@ -113,9 +114,15 @@ bool ZnAppDocFDOut53::WriteForm(CString root)
     ZnModelAppConstNotif emptyNotification;
     if (!notification)
         notification = &emptyNotification;
-    // The supervisor file is written while the form file is open, from a copy of the record.
+    // The supervisor file is written while the form file is open, from a copy of the record. One
+    // that the medium cannot hold ends the output before the form is written.
     ZnModelDesigner supervisor(notification->m_supervisor);
-    ZnAppDocFDOut00::WriteSupervisorXml(root, &supervisor);
+    if (ZnAppDocFDOut00::TryWriteSupervisorXml(root, &supervisor) == ZnWriteOutcome::cutOff) {
+        std::fclose(file);
+        DeleteFile(FormPath(root, "240"));
+        ZnAppDocFDOut00::ShowWriteFailed(ZnAppDocFDOut00::GetSupervisorFilePath(root));
+        return false;
+    }
     return CloseForm(file, root, "240", ComposeForm(app ? *app : emptyApp, *notification));
 }
 

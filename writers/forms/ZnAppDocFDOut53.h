@@ -20,7 +20,8 @@ public:
     // root\Keikaku, which must exist. A form file that cannot be opened is told
     // ("様式ファイル（建築工事届）のオープンに失敗しました。") and nothing is written; one that cannot be
     // written whole is removed and told. A supervisor file that cannot be opened is told and the
-    // form finished all the same. True when the form file stands whole.
+    // form finished all the same; one that the medium cannot hold is removed and told, and the
+    // form is not written. True when the form file stands whole.
     bool WriteForm(CString root);
 
     // The form's text: areas rounded half up to hundredths, building numbers "%02d".
