@@ -63,14 +63,14 @@ public:
     static FILE* OpenWholeFile(LPCTSTR path, bool append = false);
     // Writes the UTF-8 form of the text to a file opened by OpenWholeFile with one write and
     // closes it. When it could not be written whole (a full disk), the file is removed, so that
-    // no cut-off file is left, the failure is counted and false returned. A file whose values
-    // lost characters (XmlText::LostChars) is named in the run log at level WARN, once until the
-    // log is deleted.
-    static bool WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
+    // no cut-off file is left, the failure is counted and cutOff returned; else written. A file
+    // whose values lost characters (XmlText::LostChars) is named in the run log at level WARN,
+    // once until the log is deleted.
+    static ZnWriteOutcome WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
     // Closes a stream in text mode that a writer has written, such as in pieces (XmlPieceWriters),
     // with the rules of WriteWholeFile; the values that lost characters are those noted by
     // NoteDroppedChars, and a file written in several parts is named once.
-    static bool CloseWrittenFile(FILE* file, LPCTSTR path);
+    static ZnWriteOutcome CloseWrittenFile(FILE* file, LPCTSTR path);
     // Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
     // with the stop icon.
     static void ShowWriteFailed(LPCTSTR path);
@@ -84,6 +84,9 @@ public:
     // the creation date as a value (XmlText::Value).
     // When the file cannot be opened, says so in a message box and writes nothing.
     static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
+    // The same, with its outcome: told after the open message; cut off (and removed) when the
+    // medium could not hold it.
+    static ZnWriteOutcome TryWriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
     // Writes root + "\Keikaku\~002.xml" in CP932: the declaration and the element 申請書, holding
     // the supervisor's name, office name, postal code, address and telephone when a supervisor is
     // given (null: none). When the file cannot be opened, says so and writes nothing.

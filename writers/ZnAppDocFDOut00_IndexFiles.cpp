@@ -142,7 +142,7 @@ FILE* OpenIndexFile(const CString& path, LPCTSTR name)
 int FinishIndexFile(FILE* file, const CString& text, const CString& path)
 {
     std::fwrite(text.Bytes().data(), 1, text.Bytes().size(), file);
-    if (ZnAppDocFDOut00::CloseWrittenFile(file, path))
+    if (ZnAppDocFDOut00::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
         return 1;
     ZnAppDocFDOut00::ShowWriteFailed(path);
     return 0;

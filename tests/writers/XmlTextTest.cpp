@@ -85,10 +85,10 @@ TEST(XmlText, AnyBytesWrittenWholeGiveTheBytesOfThePiecesWrittenOneByOne)
         WriteXmlValue(pieces, CString(value + static_cast<char>(first)));
         WriteXmlLiteral(pieces, "</v>\n");
     }
-    ASSERT_TRUE(ZnAppDocFDOut00::CloseWrittenFile(pieces, "C:\\pieces.xml"));
+    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::CloseWrittenFile(pieces, "C:\\pieces.xml"));
     FILE* file = ZnAppDocFDOut00::OpenWholeFile("C:\\whole.xml");
     ASSERT_TRUE(file);
-    ASSERT_TRUE(ZnAppDocFDOut00::WriteWholeFile(file, whole, "C:\\whole.xml"));
+    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteWholeFile(file, whole, "C:\\whole.xml"));
     EXPECT_EQ("", FirstDifference(ReadFileBytes(folders.DriveC().Path("pieces.xml")),
                                   ReadFileBytes(folders.DriveC().Path("whole.xml"))));
 }
@@ -107,7 +107,7 @@ TEST(XmlText, AFileThatCannotBeWrittenWholeIsRemovedAndCounted)
         ziptest::FileSizeLimit limit(1000);
         FILE* file = ZnAppDocFDOut00::OpenWholeFile("C:\\full.xml");
         ASSERT_TRUE(file);
-        EXPECT_FALSE(ZnAppDocFDOut00::WriteWholeFile(file, xml, "C:\\full.xml"));
+        EXPECT_EQ(ZnWriteOutcome::cutOff, ZnAppDocFDOut00::WriteWholeFile(file, xml, "C:\\full.xml"));
     }
     EXPECT_EQ(failures + 1, ZnAppDocFDOut00::WriteFailures());
     EXPECT_NE(0, access(folders.DriveC().Path("full.xml").c_str(), F_OK));
@@ -116,7 +116,7 @@ TEST(XmlText, AFileThatCannotBeWrittenWholeIsRemovedAndCounted)
     for (bool append : {false, true}) {
         FILE* file = ZnAppDocFDOut00::OpenWholeFile("C:\\whole.xml", append);
         ASSERT_TRUE(file);
-        EXPECT_TRUE(ZnAppDocFDOut00::WriteWholeFile(file, xml, "C:\\whole.xml"));
+        EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteWholeFile(file, xml, "C:\\whole.xml"));
     }
     EXPECT_EQ(failures + 1, ZnAppDocFDOut00::WriteFailures());
     EXPECT_EQ(xml.Utf8() + xml.Utf8(), ReadFileBytes(folders.DriveC().Path("whole.xml")));

@@ -33,7 +33,7 @@ bool ZnTextFormWriter::CloseForm(FILE* file, LPCTSTR root, LPCTSTR formNo, const
     CString path = FormPath(root, formNo);
     const std::string& bytes = form.Text().Bytes();
     std::fwrite(bytes.data(), 1, bytes.size(), file);
-    if (ZnAppDocFDOut00::CloseWrittenFile(file, path))
+    if (ZnAppDocFDOut00::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
         return true;
     ZnAppDocFDOut00::ShowWriteFailed(path);
     return false;

@@ -62,6 +62,9 @@ public:
     // and writes nothing. A face that reports a missing model is written without the block it
     // lacks.
     static void WriteXml(LPCTSTR path);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(LPCTSTR path);
 
     // ZnAppDocFDOut11_Floppy.cpp: the floppy output of the application onto the output root (a
     // folder, or a drive such as "A:"), from the output page's submission choice (0 今回申請, 1

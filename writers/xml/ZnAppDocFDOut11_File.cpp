@@ -3,7 +3,9 @@
 
 #include "writers/ZnAppDocFDOut00.h"
 
-void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { WriteText(path, &WholeFile, false, true); }
+void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { TryWriteXml(path); }
+
+ZnWriteOutcome ZnAppDocFDOut11::TryWriteXml(LPCTSTR path) { return WriteText(path, &WholeFile, false, true); }
 
 void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path) { TryWriteFace(path, 1); }
 
@@ -46,5 +48,5 @@ ZnWriteOutcome ZnAppDocFDOut11::WriteText(LPCTSTR path, Face text, bool append, 
         return ZnWriteOutcome::told;
     XmlText xml;
     text(xml, app, *build);
-    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path) ? ZnWriteOutcome::written : ZnWriteOutcome::cutOff;
+    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }

@@ -18,6 +18,9 @@ public:
     // plan-change model. Only the path is read (the export passes 1 and two empty texts).
     // Failures are shown in a message box with the stop icon, and nothing is written.
     static void WriteXml(CString path, int selection, CString unused1, CString unused2);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(CString path);
     // The same document added at the end of the file at path, as an inspection's floppy output
     // carries it after the inspection application; the outcome as ZnConfDocXmlFrame::Write's.
     static ZnWriteOutcome AppendXml(CString path);

@@ -38,6 +38,9 @@ public:
     // that its type needs, or a path that cannot be opened, is reported with the stop icon and
     // nothing is written.
     static void WriteXml(int selector, int pageIndex, CString path);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(int selector, CString path);
 
     // writers/fdoutput/ZnAppDocFDOut30_Floppy.cpp: the inspection's floppy output.
 

@@ -170,7 +170,7 @@ ZnWriteOutcome ZnConfDocXmlFrame::Write(const CString& path, bool append)
     WriteSecondFace(xml);
     WriteFirstFace(xml);
     xml.Literal(EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
-    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path) ? ZnWriteOutcome::written : ZnWriteOutcome::cutOff;
+    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }
 
 FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path, bool append)
