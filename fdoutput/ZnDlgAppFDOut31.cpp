@@ -73,7 +73,7 @@ void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
     if (!writer.PrepareFDWithMaps(request.root, request.submissionIndex, request.siteMapPath, request.layoutPath))
         return;
     CString path = ZnAppDocFDOut00::GetMediaDataFilePath(request.root);
-    if (!WriteInspectionFile(1, 0, path))
+    if (!WriteInspectionFile(1, path))
         return;
     if (WriteCarriedApplication(path))
         ReloadAfterCarriedApplication();

@@ -7,9 +7,9 @@
 #include "model/ZnModelAppRegInspConf.h"
 #include "model/ZnModelAppSemiStr.h"
 #include "platform/core/AfxMessageBox.h"
-#include "platform/files/WinFileApi.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnAppDocFDOut16.h"
 
@@ -38,19 +38,14 @@ void TellNoInspectedApplication()
     AfxMessageBox("検査の対象となる確認申請書のデータがありません。", MB_OK | MB_ICONSTOP);
 }
 
-// Appends faces two to five of the building application in order, up to the first that is not
-// written: its outcome, or written.
-ZnWriteOutcome AppendBuildingFaces(CString path)
+// Faces two to five of the building application, each appended as a part of the data file.
+std::vector<ZnFloppyOutput::Part> BuildingFaces()
 {
-    for (int face = 2; face <= 5; ++face) {
-        ZnWriteOutcome outcome = ZnAppDocFDOut11::TryWriteFace(path, face);
-        if (outcome != ZnWriteOutcome::written)
-            return outcome;
-    }
-    return ZnWriteOutcome::written;
+    std::vector<ZnFloppyOutput::Part> faces;
+    for (int face = 2; face <= 5; ++face)
+        faces.push_back([face](const CString& path) { return ZnAppDocFDOut11::TryWriteFace(path, face); });
+    return faces;
 }
-
-ZnWriteOutcome AppendSemiStructure(CString path) { return ZnAppDocFDOut16::AppendXml(path); }
 
 } // namespace
 
@@ -65,22 +60,18 @@ void ZnAppDocFDOut30::SetFormNo()
 
 int ZnAppDocFDOut30::PrepareFD(CString root, int submissionIndex, int groupIndex)
 {
-    ZnAppDocFDOut00 support;
     SetFormNo();
-    return support.PrepareMedia(root, "Keikaku") &&
-           support.WriteIndexFiles(root, submissionIndex, m_formNo, groupIndex);
+    return ZnFloppyOutput(root, submissionIndex, m_formNo, groupIndex).Prepare();
 }
 
 int ZnAppDocFDOut30::PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath)
 {
-    ZnAppDocFDOut00 support;
     SetFormNo();
-    return support.PrepareMedia(root, "Keikaku") && support.CopyMapBitmaps(root, mitoriPath, haichiPath) &&
-           support.WriteIndexFiles(root, submissionIndex, m_formNo, -1);
+    return ZnFloppyOutput(root, submissionIndex, m_formNo, mitoriPath, haichiPath).Prepare();
 }
 
 bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
-                                                ZnWriteOutcome (*writeBody)(CString), CString path)
+                                                const std::vector<ZnFloppyOutput::Part>& parts, CString path)
 {
     ZnShellState* shell = ZnShellState::Current();
     ZnModelApp* root = new ZnModelApp;
@@ -89,23 +80,11 @@ bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnM
     shell->ReplaceModel(ZnShellState::appModelSlot, root);
     shell->ReplaceModel(ZnShellState::formModelSlot, form);
     shell->ReplaceModel(ZnShellState::subFormModelSlot, nullptr);
-    ZnWriteOutcome outcome = writeBody(path);
+    // The parts follow the inspection in its data file, which goes whole with them or not at all.
+    bool whole = ZnFloppyOutput::WriteDataFile(path, parts);
     shell->ReplaceModel(ZnShellState::appModelSlot, new ZnModelApp);
     shell->ReplaceModel(ZnShellState::formModelSlot, nullptr);
-    if (outcome == ZnWriteOutcome::written)
-        return true;
-    // A part that is not written ends the data file, and no part of it stays: the inspection
-    // before it without the application it rests on would be taken for a whole one.
-    DeleteFile(path);
-    if (outcome == ZnWriteOutcome::cutOff)
-        ZnAppDocFDOut00::ShowWriteFailed(path);
-    return false;
-}
-
-void ZnAppDocFDOut30::ReportDone(CString path, int objectNo)
-{
-    ZnShellState::Current()->RunTxt2Xml(path);
-    AfxMessageBox(ZnAppDocFDOut00::GetDocTitle(objectNo) + "のFD出力が終了しました", MB_OK | MB_ICONINFORMATION);
+    return whole;
 }
 
 void ZnAppDocFDOut30::WriteBuildFaces(CString path)
@@ -115,8 +94,8 @@ void ZnAppDocFDOut30::WriteBuildFaces(CString path)
         return TellNoInspectedApplication();
     ZnModelAppBuild* build = new ZnModelAppBuild;
     *build = *inspected;
-    if (WriteInspectedApplication(*inspected, build, AppendBuildingFaces, path))
-        ReportDone(path, kBuildingObject);
+    if (WriteInspectedApplication(*inspected, build, BuildingFaces(), path))
+        ZnFloppyOutput::ReportDone(path, ZnAppDocFDOut00::GetDocTitle(kBuildingObject));
 }
 
 void ZnAppDocFDOut30::WriteSemiStrXml(CString path)
@@ -126,6 +105,6 @@ void ZnAppDocFDOut30::WriteSemiStrXml(CString path)
         return TellNoInspectedApplication();
     ZnModelAppSemiStr* structure = new ZnModelAppSemiStr;
     *structure = *inspected;
-    if (WriteInspectedApplication(*inspected, structure, AppendSemiStructure, path))
-        ReportDone(path, kSemiStructureObject);
+    if (WriteInspectedApplication(*inspected, structure, {ZnAppDocFDOut16::AppendXml}, path))
+        ZnFloppyOutput::ReportDone(path, ZnAppDocFDOut00::GetDocTitle(kSemiStructureObject));
 }

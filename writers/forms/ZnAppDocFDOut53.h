@@ -26,4 +26,10 @@ public:
 
     // The form's text: areas rounded half up to hundredths, building numbers "%02d".
     static TextForm ComposeForm(const ZnModelApp& app, const ZnModelAppConstNotif& notification);
+
+private:
+    // The two files of WriteForm, with the form file's outcome; a supervisor file cut off by a
+    // full medium is told, and the form file is closed empty and reported told, for its caller
+    // (ZnFloppyOutput::WriteDataFile) to remove.
+    ZnWriteOutcome TryWriteForm(const CString& root);
 };

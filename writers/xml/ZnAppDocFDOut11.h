@@ -68,10 +68,10 @@ public:
 
     // ZnAppDocFDOut11_Floppy.cpp: the floppy output of the application onto the output root (a
     // folder, or a drive such as "A:"), from the output page's submission choice (0 今回申請, 1
-    // 修正申請) and its two map files (見取図, 配置図; "" for none): the medium prepared
-    // (PrepareMedia), the maps copied (CopyMapBitmaps), the index files written (WriteIndexFiles
-    // with the form "110" and every group), then the whole application written by WriteXml as
-    // the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
+    // 修正申請) and its two map files (見取図, 配置図; "" for none), by ZnFloppyOutput: the medium
+    // prepared (PrepareMedia), the maps copied (CopyMapBitmaps), the index files written
+    // (WriteIndexFiles with the form "110" and every group), then the whole application written by
+    // WriteXml as the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
     // one message, and the output ends there without a data file; a data file that cannot be
     // written whole is told (ZnAppDocFDOut00::ShowWriteFailed) and removed. Success is not told.
     // After the data file of a confirmation (document type 1000) the property's construction

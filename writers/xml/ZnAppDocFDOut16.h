@@ -25,7 +25,7 @@ public:
     // carries it after the inspection application; the outcome as ZnConfDocXmlFrame::Write's.
     static ZnWriteOutcome AppendXml(CString path);
     // The floppy output of the active document under root: the medium prepared, the two maps
-    // copied and the index files of form 190 written for the submission choice (ZnAppDocFDOut00),
+    // copied and the index files of form 190 written for the submission choice (ZnFloppyOutput),
     // then the document as the medium's data file. Each step ends the output after its own
     // message; false then, true when the data file is written whole.
     static bool OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath);

@@ -16,6 +16,7 @@
 #include "model/VhObject.h"
 #include "platform/core/CString.h"
 #include "writers/ZnWriteOutcome.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 
 class ZnModelApp;
 class ZnModelAppCompInspConf;
@@ -70,13 +71,11 @@ private:
 
     void SetFormNo();
     // Replaces the active document's models by copies of the inspected application (root and
-    // form), runs writeBody on path with them, then leaves the document with a new empty root.
-    // False when writeBody did not write its part whole: the file at path is then removed and a
-    // file cut off by a full medium told.
+    // form), appends its parts to the data file at path with them (ZnFloppyOutput::WriteDataFile),
+    // then leaves the document with a new empty root. False when a part was not written: the file
+    // is then gone, the inspection in it included.
     static bool WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
-                                          ZnWriteOutcome (*writeBody)(CString), CString path);
-    // Runs the converter on path and tells that the output of object kind objectNo is done.
-    static void ReportDone(CString path, int objectNo);
+                                          const std::vector<ZnFloppyOutput::Part>& parts, CString path);
 
     // The active document's models: all present, of the classes that the document type needs.
     struct Models {
