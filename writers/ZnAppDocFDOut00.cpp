@@ -83,22 +83,17 @@ namespace {
 // Writes the bytes of a text as they are.
 void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, bytes.size(), file); }
 
-int writeFailures = 0;
-int filesWritten = 0;
-
-// Closes a written file; when it was not written whole, removes it and counts the failure, else
-// names it in the run log if its values lost characters.
+// Closes a written file; when it was not written whole, removes it, else names it in the run log
+// if its values lost characters.
 ZnWriteOutcome FinishWrittenFile(FILE* file, LPCTSTR path, bool written, bool dropped)
 {
     written = std::fclose(file) == 0 && written;
     if (written) {
         if (dropped)
             LogDroppedChars(path);
-        ++filesWritten;
         return ZnWriteOutcome::written;
     }
     DeleteFile(path);
-    ++writeFailures;
     return ZnWriteOutcome::cutOff;
 }
 
@@ -125,10 +120,6 @@ void ZnAppDocFDOut00::ShowWriteFailed(LPCTSTR path)
     AfxMessageBox("ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。",
                   MB_ICONSTOP);
 }
-
-int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }
-
-int ZnAppDocFDOut00::FilesWritten() { return filesWritten; }
 
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
 {

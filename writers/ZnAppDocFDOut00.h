@@ -63,7 +63,7 @@ public:
     static FILE* OpenWholeFile(LPCTSTR path, bool append = false);
     // Writes the UTF-8 form of the text to a file opened by OpenWholeFile with one write and
     // closes it. When it could not be written whole (a full disk), the file is removed, so that
-    // no cut-off file is left, the failure is counted and cutOff returned; else written. A file
+    // no cut-off file is left, and cutOff returned; else written. A file
     // whose values lost characters (XmlText::LostChars) is named in the run log at level WARN,
     // once until the log is deleted.
     static ZnWriteOutcome WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
@@ -74,11 +74,6 @@ public:
     // Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
     // with the stop icon.
     static void ShowWriteFailed(LPCTSTR path);
-    // How many written files have failed so in this process; callers compare it before and after.
-    static int WriteFailures();
-    // How many files WriteWholeFile and CloseWrittenFile have written whole in this process; a
-    // writer that has not written its file has not changed it.
-    static int FilesWritten();
 
     // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document,
     // the creation date as a value (XmlText::Value).
