@@ -1,6 +1,5 @@
 #include "fdoutput/ZnDlgAppFDOut31.h"
 
-#include "fdoutput/ZnDlgAppProgress.h"
 #include "fdoutput/ZnFDOutAttachments.h"
 #include "fdoutput/ZnInspInputCheck.h"
 #include "model/ZnModelAppBuild.h"
@@ -57,14 +56,6 @@ void ZnDlgAppFDOut31::RunOutputRoad()
     ZnFDOutRequest request = ReadRequest();
     if (ZnFDOutAttachments::Exist(request.siteMapPath, request.layoutPath) && CheckOutputFolder() && ConfirmAndCheck())
         WriteOutput(request);
-}
-
-void ZnDlgAppFDOut31::WriteOutput(const ZnFDOutRequest& request)
-{
-    ZnDlgAppProgress note;
-    note.Create();
-    WriteFloppy(request);
-    note.DestroyWindow();
 }
 
 void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)

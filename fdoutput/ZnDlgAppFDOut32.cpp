@@ -1,6 +1,5 @@
 #include "fdoutput/ZnDlgAppFDOut32.h"
 
-#include "fdoutput/ZnDlgAppProgress.h"
 #include "fdoutput/ZnInspInputCheck.h"
 #include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
@@ -57,17 +56,14 @@ void ZnDlgAppFDOut32::RunOutputRoad()
     WriteOutput(ReadRequest());
 }
 
-void ZnDlgAppFDOut32::WriteOutput(const ZnFDOutRequest& request)
+void ZnDlgAppFDOut32::WriteFloppy(const ZnFDOutRequest& request)
 {
-    ZnDlgAppProgress note;
-    note.Create();
     if (m_dlgOption.m_nFloppies == 1) {
         if (WriteSeveralFloppies(request))
             TellDone();
     } else if (WriteOneFloppy(request)) {
         ReportDone(request.root);
     }
-    note.DestroyWindow();
 }
 
 bool ZnDlgAppFDOut32::WriteOneFloppy(const ZnFDOutRequest& request)

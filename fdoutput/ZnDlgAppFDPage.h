@@ -58,8 +58,10 @@ protected:
     virtual void SetShownValues() {}
     // The "FD出力" road: selection, output folder, confirm and check, then the output.
     virtual void RunOutputRoad();
-    // Writes the loaded document: the table's output step, with the progress note shown.
-    virtual void WriteOutput(const ZnFDOutRequest& request);
+    // Writes the loaded document (WriteFloppy) with the progress note shown.
+    void WriteOutput(const ZnFDOutRequest& request);
+    // The floppy of the loaded document: the table's output step; nothing for a type without one.
+    virtual void WriteFloppy(const ZnFDOutRequest& request);
 
     // The steps of the road, each false after telling the user why the output does not start.
     // Without a selected row, the selection message comes with icon.
