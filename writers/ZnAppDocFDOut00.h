@@ -6,10 +6,10 @@
 // The selections (document mode, type and object kind) and the active document are read from
 // the current shell (ZnShellState::Current()), which must be installed.
 //
-// A floppy output prepares its medium (PrepareMedia), copies the maps of a building
-// (CopyMapBitmaps) and writes the index files (WriteIndexFiles) on an object of this class, then
-// its data. Each of these steps returns 1 when done and 0 after a failure that it has told in one
-// message box, on which the caller ends the output.
+// A floppy output (ZnFloppyOutput) prepares its medium (PrepareMedia), copies the maps of a
+// building (CopyMapBitmaps) and writes the index files (WriteIndexFiles) on an object of this
+// class, then its data. Each of these steps returns 1 when done and 0 after a failure that it has
+// told in one message box, on which the caller ends the output.
 #pragma once
 
 #include "model/VhObject.h"
