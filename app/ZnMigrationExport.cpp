@@ -126,7 +126,7 @@ FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return ZnAppDocFDOu
 
 BOOL ZnMigrationExport::WriteTextFile(FILE* file, const XmlText& text, const CString& path)
 {
-    return ZnAppDocFDOut00::WriteWholeFile(file, text, path) ? TRUE : ShowWriteFailed(path);
+    return ZnAppDocFDOut00::WriteWholeFile(file, text, path) == ZnWriteOutcome::written ? TRUE : ShowWriteFailed(path);
 }
 
 BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)

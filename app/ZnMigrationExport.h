@@ -9,6 +9,7 @@
 #include "platform/core/COleDateTime.h"
 #include "platform/core/CString.h"
 #include "platform/files/WinFolderHandle.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <cstdio>
 #include <set>
@@ -110,13 +111,13 @@ protected:
     // below folder. FALSE when a document's file could not be written (a full destination): that
     // is told, and the export goes no further.
     BOOL ExportBukkenXml(const CString& registerFolder, int bukkenIndex, const WinFolderHandle& folder);
-    // Which of a document's two files were written whole.
+    // What became of a document's two files; told also for a file that was not written at all.
     struct WrittenFiles {
-        bool management = false; // 申請書管理情報.xml
-        bool data = false;       // 申請書データ.xml
+        ZnWriteOutcome management = ZnWriteOutcome::told; // 申請書管理情報.xml
+        ZnWriteOutcome data = ZnWriteOutcome::told;       // 申請書データ.xml
     };
     // Loads the document of a register row and has its family's writer write it into folder,
-    // with the row's update date as its creation date; written tells which files were written.
+    // with the row's update date as its creation date; written tells what became of the files.
     // FALSE, remembered as a failure, when the document could not be loaded (nothing is written
     // then) or a writer could not write its file; TRUE also for a kind that has no writer
     // (nothing written).

@@ -31,16 +31,12 @@ const char kRegisterFile[] = "\\APP_BUKKEN.mdb";
 // The run log names the dialog that runs the export.
 const char kLogSource[] = "ZnDlgAppSelectObjDialog.cpp";
 
-using Writer = void (*)(const CString& path);
+// The family writers' TryWriteXml, with the arguments that the export gives them.
+using Writer = ZnWriteOutcome (*)(CString path);
 
-void WriteBuilding(const CString& path) { ZnAppDocFDOut11::WriteXml(path); }
-void WriteLift(const CString& path) { ZnAppDocFDOut12::WriteXml(path, 1); }
-void WriteEquipment(const CString& path) { ZnAppDocFDOut13::WriteXml(path, 1); }
-void WriteStructure(const CString& path) { ZnAppDocFDOut14::WriteXml(path, 1); }
-void WriteStructureLift(const CString& path) { ZnAppDocFDOut15::WriteXml(path, 1); }
-void WriteSemiStructure(const CString& path) { ZnAppDocFDOut16::WriteXml(path, 1, "", ""); }
+ZnWriteOutcome WriteBuilding(CString path) { return ZnAppDocFDOut11::TryWriteXml(path); }
 // Certificate selector 1: the inspection's own confirmation data.
-void WriteInspection(const CString& path) { ZnAppDocFDOut30::WriteXml(1, 0, path); }
+ZnWriteOutcome WriteInspection(CString path) { return ZnAppDocFDOut30::TryWriteXml(1, path); }
 
 // The document kinds that are exported: codes first to last, the document type, the form
 // numbers in the application and the notification mode, and the writer of 申請書データ.xml.
@@ -55,19 +51,19 @@ struct ExportedKind {
 
 const ExportedKind kExportedKinds[] = {
     {100001, 100001, IDC_DOC_CONFIRM, 1, 17, WriteBuilding},
-    {100002, 100002, IDC_DOC_CONFIRM, 2, 18, WriteLift},
-    {100003, 100003, IDC_DOC_CONFIRM, 3, 19, WriteEquipment},
-    {100004, 100004, IDC_DOC_CONFIRM, 4, 20, WriteStructure},
-    {100005, 100005, IDC_DOC_CONFIRM, 5, 52, WriteStructureLift},
-    {100006, 100006, IDC_DOC_CONFIRM, 6, 21, WriteSemiStructure},
+    {100002, 100002, IDC_DOC_CONFIRM, 2, 18, ZnAppDocFDOut12::TryWriteXml},
+    {100003, 100003, IDC_DOC_CONFIRM, 3, 19, ZnAppDocFDOut13::TryWriteXml},
+    {100004, 100004, IDC_DOC_CONFIRM, 4, 20, ZnAppDocFDOut14::TryWriteXml},
+    {100005, 100005, IDC_DOC_CONFIRM, 5, 52, ZnAppDocFDOut15::TryWriteXml},
+    {100006, 100006, IDC_DOC_CONFIRM, 6, 21, ZnAppDocFDOut16::TryWriteXml},
     {100101, 100106, IDC_DOC_INTERIM, 15, 27, WriteInspection},
     {100201, 100206, IDC_DOC_COMPLETION, 16, 28, WriteInspection},
     {100301, 100301, IDC_DOC_PLANCHANGE, 9, 22, WriteBuilding},
-    {100302, 100302, IDC_DOC_PLANCHANGE, 10, 23, WriteLift},
-    {100303, 100303, IDC_DOC_PLANCHANGE, 11, 24, WriteEquipment},
-    {100304, 100304, IDC_DOC_PLANCHANGE, 12, 25, WriteStructure},
-    {100305, 100305, IDC_DOC_PLANCHANGE, 13, 53, WriteStructureLift},
-    {100306, 100306, IDC_DOC_PLANCHANGE, 14, 26, WriteSemiStructure},
+    {100302, 100302, IDC_DOC_PLANCHANGE, 10, 23, ZnAppDocFDOut12::TryWriteXml},
+    {100303, 100303, IDC_DOC_PLANCHANGE, 11, 24, ZnAppDocFDOut13::TryWriteXml},
+    {100304, 100304, IDC_DOC_PLANCHANGE, 12, 25, ZnAppDocFDOut14::TryWriteXml},
+    {100305, 100305, IDC_DOC_PLANCHANGE, 13, 53, ZnAppDocFDOut15::TryWriteXml},
+    {100306, 100306, IDC_DOC_PLANCHANGE, 14, 26, ZnAppDocFDOut16::TryWriteXml},
 };
 
 // The object kinds of the inspections by the code's last digit, 1 to 6.
@@ -226,20 +222,20 @@ BOOL ZnMigrationExport::ExportBukkenXml(const CString& registerFolder, int bukke
         WinFolderHandle documentFolder;
         if (!PrepareOwnFolder(folder, sub, documentFolder))
             break;
-        int writeFailures = ZnAppDocFDOut00::WriteFailures();
         WrittenFiles written;
         BOOL exported = ExportDocument(*recordset, documentFolder.GetPath(), written);
         documentFolder.Close();
-        if (!written.data)
+        if (written.data != ZnWriteOutcome::written)
             folder.RemoveFolder(sub); // only when empty
         if (exported)
             LogInfo("     文書【" + sub + "】の情報を出力しました。", "ExportBukkenXml()");
         else
             LogError("     文書【" + sub + "】を出力できませんでした。", "ExportBukkenXml()");
-        if (ZnAppDocFDOut00::WriteFailures() != writeFailures) {
-            // The writers have removed what they could not write whole.
-            return ShowWriteFailed(written.management ? kDataFile : kManagementFile);
-        }
+        // The writers have removed what they could not write whole.
+        if (written.management == ZnWriteOutcome::cutOff)
+            return ShowWriteFailed(kManagementFile);
+        if (written.data == ZnWriteOutcome::cutOff)
+            return ShowWriteFailed(kDataFile);
     }
     recordset->Close();
     return TRUE;
@@ -268,12 +264,9 @@ BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, cons
     int formNo = frame->GetDocMode(0) == DOCMODE_ZADAZEZ ? kind->formApplication : kind->formNotification;
     // The writers tell their own failures; the run's end must know of them too. A writer that
     // fails, for whatever reason, leaves no file of its own behind.
-    int filesWritten = ZnAppDocFDOut00::FilesWritten();
-    ZnAppDocFDOut00::WriteManagementInfoXml(folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex,
-                                            FormatDate(row.m_Koushinbi));
-    written.management = ZnAppDocFDOut00::FilesWritten() != filesWritten;
-    filesWritten = ZnAppDocFDOut00::FilesWritten();
-    kind->writer(folder + "\\" + kDataFile);
-    written.data = ZnAppDocFDOut00::FilesWritten() != filesWritten;
-    return written.management && written.data ? TRUE : Failed();
+    written.management = ZnAppDocFDOut00::TryWriteManagementInfoXml(
+        folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex, FormatDate(row.m_Koushinbi));
+    written.data = kind->writer(folder + "\\" + kDataFile);
+    bool whole = written.management == ZnWriteOutcome::written && written.data == ZnWriteOutcome::written;
+    return whole ? TRUE : Failed();
 }

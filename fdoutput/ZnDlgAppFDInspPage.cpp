@@ -6,6 +6,7 @@
 #include "res/FloppyOutputIds.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
 namespace {
@@ -69,16 +70,10 @@ void ZnDlgAppFDInspPage::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_FDP_ROW_TITLE, m_strRowTitle);
 }
 
-bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, int position, const CString& path)
+bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, const CString& path)
 {
-    int failures = ZnAppDocFDOut00::WriteFailures();
-    int written = ZnAppDocFDOut00::FilesWritten();
-    ZnAppDocFDOut30::WriteXml(number, position, path);
-    if (ZnAppDocFDOut00::WriteFailures() != failures) {
-        ZnAppDocFDOut00::ShowWriteFailed(path);
-        return false;
-    }
-    return ZnAppDocFDOut00::FilesWritten() != written;
+    return ZnFloppyOutput::WriteDataFile(
+        path, {[number](const CString& file) { return ZnAppDocFDOut30::TryWriteXml(number, file); }});
 }
 
 void ZnDlgAppFDInspPage::ReportDone(const CString& root)
@@ -89,5 +84,5 @@ void ZnDlgAppFDInspPage::ReportDone(const CString& root)
 
 void ZnDlgAppFDInspPage::TellDone()
 {
-    MessageBox(ZnAppDocFDOut00::GetDocTitle(m_values.objectKind) + "のFD出力が終了しました", nullptr, MB_OK);
+    MessageBox(ZnFloppyOutput::DoneText(ZnAppDocFDOut00::GetDocTitle(m_values.objectKind)), nullptr, MB_OK);
 }

@@ -32,8 +32,9 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     // Writes the inspection's data set of a confirmation number (1 the first, n from 2 the further
-    // ones) to path; false after the writer's message when the file was not written whole.
-    static bool WriteInspectionFile(int number, int position, const CString& path);
+    // ones) to path as a data file of the floppy (ZnFloppyOutput::WriteDataFile); false after the
+    // message when the file was not written whole.
+    static bool WriteInspectionFile(int number, const CString& path);
     // Runs the converter on the output folder, then TellDone.
     void ReportDone(const CString& root);
     // Tells that the output is done: the document title and "のFD出力が終了しました" in the page's

@@ -11,7 +11,10 @@
 
 namespace {
 
-void OutputLift(const ZnFDOutRequest& request) { ZnFacilityFloppy::Write(request, "160", ZnAppDocFDOut12::WriteXml); }
+void OutputLift(const ZnFDOutRequest& request)
+{
+    ZnFacilityFloppy::Write(request, "160", ZnAppDocFDOut12::TryWriteXml);
+}
 
 } // namespace
 

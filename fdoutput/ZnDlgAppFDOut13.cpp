@@ -10,7 +10,10 @@
 
 namespace {
 
-void OutputEquip(const ZnFDOutRequest& request) { ZnFacilityFloppy::Write(request, "170", ZnAppDocFDOut13::WriteXml); }
+void OutputEquip(const ZnFDOutRequest& request)
+{
+    ZnFacilityFloppy::Write(request, "170", ZnAppDocFDOut13::TryWriteXml);
+}
 
 } // namespace
 

@@ -11,7 +11,10 @@
 
 namespace {
 
-void OutputStruct(const ZnFDOutRequest& request) { ZnFacilityFloppy::Write(request, "180", ZnAppDocFDOut14::WriteXml); }
+void OutputStruct(const ZnFDOutRequest& request)
+{
+    ZnFacilityFloppy::Write(request, "180", ZnAppDocFDOut14::TryWriteXml);
+}
 
 } // namespace
 

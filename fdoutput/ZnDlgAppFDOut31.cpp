@@ -1,6 +1,5 @@
 #include "fdoutput/ZnDlgAppFDOut31.h"
 
-#include "fdoutput/ZnDlgAppProgress.h"
 #include "fdoutput/ZnFDOutAttachments.h"
 #include "fdoutput/ZnInspInputCheck.h"
 #include "model/ZnModelAppBuild.h"
@@ -60,21 +59,13 @@ void ZnDlgAppFDOut31::OnFDOut()
         OutputFD(request);
 }
 
-void ZnDlgAppFDOut31::OutputFD(const ZnFDOutRequest& request)
-{
-    ZnDlgAppProgress note;
-    note.Create();
-    WriteFloppy(request);
-    note.DestroyWindow();
-}
-
 void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
 {
     ZnAppDocFDOut30 writer;
     if (!writer.PrepareFDWithMaps(request.root, request.submissionIndex, request.siteMapPath, request.layoutPath))
         return;
     CString path = ZnAppDocFDOut00::GetMediaDataFilePath(request.root);
-    if (!WriteInspectionFile(1, 0, path))
+    if (!WriteInspectionFile(1, path))
         return;
     if (WriteCarriedApplication(path))
         ReloadAfterCarriedApplication();

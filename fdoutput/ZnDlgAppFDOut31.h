@@ -15,10 +15,11 @@ public:
 protected:
     // Selection, attachments, output folder, confirm and check, then the output.
     void OnFDOut() override;
-    void OutputFD(const ZnFDOutRequest& request) override;
+    // The maps, the index files and the inspection's data file, then the application it carries
+    // or the page's own completion.
+    void WriteFloppy(const ZnFDOutRequest& request) override;
 
 private:
-    void WriteFloppy(const ZnFDOutRequest& request);
     // Writes the confirmation application of the loaded inspection after the inspection's data
     // file, when it carries one that the object kind writes; false when it carries none.
     bool WriteCarriedApplication(const CString& path);

@@ -1,6 +1,5 @@
 #include "fdoutput/ZnDlgAppFDOut32.h"
 
-#include "fdoutput/ZnDlgAppProgress.h"
 #include "fdoutput/ZnInspInputCheck.h"
 #include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
@@ -57,17 +56,14 @@ void ZnDlgAppFDOut32::OnFDOut()
     OutputFD(ReadRequest());
 }
 
-void ZnDlgAppFDOut32::OutputFD(const ZnFDOutRequest& request)
+void ZnDlgAppFDOut32::WriteFloppy(const ZnFDOutRequest& request)
 {
-    ZnDlgAppProgress note;
-    note.Create();
     if (m_dlgOption.m_nFloppies == 1) {
         if (WriteSeveralFloppies(request))
             TellDone();
     } else if (WriteOneFloppy(request)) {
         ReportDone(request.root);
     }
-    note.DestroyWindow();
 }
 
 bool ZnDlgAppFDOut32::WriteOneFloppy(const ZnFDOutRequest& request)
@@ -77,7 +73,7 @@ bool ZnDlgAppFDOut32::WriteOneFloppy(const ZnFDOutRequest& request)
         return false;
     for (int i = 0; i < m_dlgOption.m_selectedNumbers.GetSize(); ++i) {
         int number = m_dlgOption.m_selectedNumbers[i];
-        if (!WriteInspectionFile(number, i, NumberedDataFilePath(request.root, number)))
+        if (!WriteInspectionFile(number, NumberedDataFilePath(request.root, number)))
             return false;
     }
     return true;
@@ -90,7 +86,7 @@ bool ZnDlgAppFDOut32::WriteSeveralFloppies(const ZnFDOutRequest& request)
     for (int i = 0; i < count; ++i) {
         int number = m_dlgOption.m_selectedNumbers[i];
         if (!writer.PrepareFD(request.root, request.submissionIndex, number) ||
-            !WriteInspectionFile(number, 0, ZnAppDocFDOut00::GetMediaDataFilePath(request.root)))
+            !WriteInspectionFile(number, ZnAppDocFDOut00::GetMediaDataFilePath(request.root)))
             return false;
         // Each floppy gets its converter run before it leaves the drive.
         ZnShellState::Current()->RunTxt2Xml(request.root);

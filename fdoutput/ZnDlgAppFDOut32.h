@@ -22,7 +22,8 @@ public:
 protected:
     // Selection, output folder, options, the check when chosen, then the output.
     void OnFDOut() override;
-    void OutputFD(const ZnFDOutRequest& request) override;
+    // Every selected number on one floppy or each on its own, then the completion.
+    void WriteFloppy(const ZnFDOutRequest& request) override;
 
 private:
     // One floppy with every selected number; false when a step failed.

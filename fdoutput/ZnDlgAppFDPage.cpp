@@ -334,10 +334,14 @@ ZnFDOutRequest ZnDlgAppFDPage::ReadRequest() const
 
 void ZnDlgAppFDPage::OutputFD(const ZnFDOutRequest& request)
 {
-    if (!m_pType || !m_pType->output)
-        return;
     ZnDlgAppProgress note;
     note.Create();
-    m_pType->output(request);
+    WriteFloppy(request);
     note.DestroyWindow();
+}
+
+void ZnDlgAppFDPage::WriteFloppy(const ZnFDOutRequest& request)
+{
+    if (m_pType && m_pType->output)
+        m_pType->output(request);
 }

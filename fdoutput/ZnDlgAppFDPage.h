@@ -57,8 +57,10 @@ protected:
     virtual void ShowRelatedDocuments() {}
     // Sets the page's own data values when it is shown, between reading and writing them.
     virtual void SetShownValues() {}
-    // Writes the loaded document: the table's output step, with the progress note shown.
-    virtual void OutputFD(const ZnFDOutRequest& request);
+    // Writes the loaded document (WriteFloppy) with the progress note shown.
+    void OutputFD(const ZnFDOutRequest& request);
+    // The floppy of the loaded document: the table's output step; nothing for a type without one.
+    virtual void WriteFloppy(const ZnFDOutRequest& request);
 
     // The steps of the road, each false after telling the user why the output does not start.
     // Without a selected row, the selection message comes with icon.

@@ -1,15 +1,16 @@
 // The floppy output of a lift, building-equipment or structure application, as the building
-// floppy writes its own: the medium prepared with its "Keikaku" folder, the index files of the
-// page's form number with the 今回/修正 choice, then the family writer's 申請書データ.xml as the
-// floppy's data file (ZnAppDocFDOut00::GetMediaDataFilePath).
+// floppy writes its own (ZnFloppyOutput): the medium prepared with its "Keikaku" folder, the index
+// files of the page's form number with the 今回/修正 choice, then the family writer's
+// 申請書データ.xml as the floppy's data file (ZnAppDocFDOut00::GetMediaDataFilePath).
 #pragma once
 
 #include "fdoutput/ZnFDOutPageValues.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnFacilityFloppy {
 public:
-    // A family writer's WriteXml: the file's path and the submission choice, which it does not read.
-    typedef void (*WriteXml)(CString path, int selection);
+    // A family writer's TryWriteXml: writes the file at path and returns what became of it.
+    typedef ZnWriteOutcome (*WriteXml)(CString path);
 
     // Writes the active document onto the request's root under the base form number ("160", "170",
     // "180", "161"; the index writer takes a plan change's number from it). A step that fails has

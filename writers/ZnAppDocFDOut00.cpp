@@ -83,37 +83,32 @@ namespace {
 // Writes the bytes of a text as they are.
 void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, bytes.size(), file); }
 
-int writeFailures = 0;
-int filesWritten = 0;
-
-// Closes a written file; when it was not written whole, removes it and counts the failure, else
-// names it in the run log if its values lost characters. True when it was written whole.
-bool FinishWrittenFile(FILE* file, LPCTSTR path, bool written, bool dropped)
+// Closes a written file; when it was not written whole, removes it, else names it in the run log
+// if its values lost characters.
+ZnWriteOutcome FinishWrittenFile(FILE* file, LPCTSTR path, bool written, bool dropped)
 {
     written = std::fclose(file) == 0 && written;
     if (written) {
         if (dropped)
             LogDroppedChars(path);
-        ++filesWritten;
-        return true;
+        return ZnWriteOutcome::written;
     }
     DeleteFile(path);
-    ++writeFailures;
-    return false;
+    return ZnWriteOutcome::cutOff;
 }
 
 } // namespace
 
 FILE* ZnAppDocFDOut00::OpenWholeFile(LPCTSTR path, bool append) { return WinFopen(path, append ? "ab" : "wb"); }
 
-bool ZnAppDocFDOut00::WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path)
+ZnWriteOutcome ZnAppDocFDOut00::WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path)
 {
     std::string utf8 = text.Utf8();
     bool written = std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && !std::ferror(file);
     return FinishWrittenFile(file, path, written, text.LostChars());
 }
 
-bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
+ZnWriteOutcome ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
 {
     bool dropped = filesWithDroppedChars.erase(file) > 0;
     return FinishWrittenFile(file, path, !std::ferror(file), dropped);
@@ -126,16 +121,18 @@ void ZnAppDocFDOut00::ShowWriteFailed(LPCTSTR path)
                   MB_ICONSTOP);
 }
 
-int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }
-
-int ZnAppDocFDOut00::FilesWritten() { return filesWritten; }
-
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
+{
+    TryWriteManagementInfoXml(path, formSheetNo, branchNo, creationDate);
+}
+
+ZnWriteOutcome ZnAppDocFDOut00::TryWriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo,
+                                                          LPCTSTR creationDate)
 {
     FILE* file = OpenWholeFile(path);
     if (!file) {
         AfxMessageBox("申請書管理情報ファイルのオープンに失敗しました。", MB_ICONSTOP | MB_OK);
-        return;
+        return ZnWriteOutcome::told;
     }
     CString branch, formSheet;
     branch.Format("%d", branchNo);
@@ -151,7 +148,7 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
     xml.Leaf(1, "データチェック済みフラグ", "0");
     xml.Leaf(1, "帳票番号", formSheet);
     xml.CloseTag(0, "申請書管理情報");
-    WriteWholeFile(file, xml, path);
+    return WriteWholeFile(file, xml, path);
 }
 
 namespace {
@@ -166,11 +163,18 @@ CString SupervisorLine(LPCTSTR tag, const CString& value)
 
 void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
 {
-    CString path = CString(root) + "\\Keikaku\\~002.xml";
+    TryWriteSupervisorXml(root, supervisor);
+}
+
+CString ZnAppDocFDOut00::GetSupervisorFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\~002.xml"; }
+
+ZnWriteOutcome ZnAppDocFDOut00::TryWriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
+{
+    CString path = GetSupervisorFilePath(root);
     FILE* file = WinFopen(path, "w");
     if (!file) {
         AfxMessageBox("様式ファイルのオープン(~002.xml)に失敗しました。", MB_ICONSTOP | MB_OK);
-        return;
+        return ZnWriteOutcome::told;
     }
     CString text = "<?xml version=\"1.0\" encoding=\"SJIS\"?>\n<申請書>\n";
     if (supervisor) {
@@ -185,7 +189,7 @@ void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* su
     }
     text += "</申請書>\n";
     WriteBytes(file, text.Bytes());
-    CloseWrittenFile(file, path);
+    return CloseWrittenFile(file, path);
 }
 
 // Titles and document-kind codes.

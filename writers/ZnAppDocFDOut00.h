@@ -6,13 +6,14 @@
 // The selections (document mode, type and object kind) and the active document are read from
 // the current shell (ZnShellState::Current()), which must be installed.
 //
-// A floppy output prepares its medium (PrepareMedia), copies the maps of a building
-// (CopyMapBitmaps) and writes the index files (WriteIndexFiles) on an object of this class, then
-// its data. Each of these steps returns 1 when done and 0 after a failure that it has told in one
-// message box, on which the caller ends the output.
+// A floppy output (ZnFloppyOutput) prepares its medium (PrepareMedia), copies the maps of a
+// building (CopyMapBitmaps) and writes the index files (WriteIndexFiles) on an object of this
+// class, then its data. Each of these steps returns 1 when done and 0 after a failure that it has
+// told in one message box, on which the caller ends the output.
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <cstdio>
 
@@ -62,31 +63,34 @@ public:
     static FILE* OpenWholeFile(LPCTSTR path, bool append = false);
     // Writes the UTF-8 form of the text to a file opened by OpenWholeFile with one write and
     // closes it. When it could not be written whole (a full disk), the file is removed, so that
-    // no cut-off file is left, the failure is counted and false returned. A file whose values
-    // lost characters (XmlText::LostChars) is named in the run log at level WARN, once until the
-    // log is deleted.
-    static bool WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
+    // no cut-off file is left, and cutOff returned; else written. A file
+    // whose values lost characters (XmlText::LostChars) is named in the run log at level WARN,
+    // once until the log is deleted.
+    static ZnWriteOutcome WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
     // Closes a stream in text mode that a writer has written, such as in pieces (XmlPieceWriters),
     // with the rules of WriteWholeFile; the values that lost characters are those noted by
     // NoteDroppedChars, and a file written in several parts is named once.
-    static bool CloseWrittenFile(FILE* file, LPCTSTR path);
+    static ZnWriteOutcome CloseWrittenFile(FILE* file, LPCTSTR path);
     // Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
     // with the stop icon.
     static void ShowWriteFailed(LPCTSTR path);
-    // How many written files have failed so in this process; callers compare it before and after.
-    static int WriteFailures();
-    // How many files WriteWholeFile and CloseWrittenFile have written whole in this process; a
-    // writer that has not written its file has not changed it.
-    static int FilesWritten();
 
     // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document,
     // the creation date as a value (XmlText::Value).
     // When the file cannot be opened, says so in a message box and writes nothing.
     static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
+    // The same, with its outcome: told after the open message; cut off (and removed) when the
+    // medium could not hold it.
+    static ZnWriteOutcome TryWriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
     // Writes root + "\Keikaku\~002.xml" in CP932: the declaration and the element 申請書, holding
     // the supervisor's name, office name, postal code, address and telephone when a supervisor is
     // given (null: none). When the file cannot be opened, says so and writes nothing.
     static void WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
+    // The same, with its outcome: told after the open message; cut off (and removed) when the
+    // medium could not hold it.
+    static ZnWriteOutcome TryWriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
+    // The supervisor file's path: root + "\Keikaku\~002.xml".
+    static CString GetSupervisorFilePath(LPCTSTR root);
 
     // The floppy medium (ZnAppDocFDOut00_Media.cpp).
 

@@ -142,7 +142,7 @@ FILE* OpenIndexFile(const CString& path, LPCTSTR name)
 int FinishIndexFile(FILE* file, const CString& text, const CString& path)
 {
     std::fwrite(text.Bytes().data(), 1, text.Bytes().size(), file);
-    if (ZnAppDocFDOut00::CloseWrittenFile(file, path))
+    if (ZnAppDocFDOut00::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
         return 1;
     ZnAppDocFDOut00::ShowWriteFailed(path);
     return 0;
@@ -150,7 +150,7 @@ int FinishIndexFile(FILE* file, const CString& text, const CString& path)
 
 // The entries "#110" to "#130", and "#140" with floorOutline, of the application's first building
 // number group; "#410" before them for a plan change.
-void AddBuildIndexEntries(CString& text, int floorOutline, const CString& code, const ZnModelApp& app)
+void WriteBuildIndexEntries(CString& text, int floorOutline, const CString& code, const ZnModelApp& app)
 {
     const ZnModelNumGroup* group = FirstGroup(BuildingGroups(app));
     if (ZnShellState::Current()->GetDocType() == kPlanChangeDocType)
@@ -163,7 +163,7 @@ void AddBuildIndexEntries(CString& text, int floorOutline, const CString& code, 
 
 // The entries that accompany a building confirmation: "#240" of the property's stored
 // construction notification, then one per lift, equipment, structure and second lift group.
-void AddAccompanyIndexEntries(CString& text, const CString& code, const ZnModelApp& app)
+void WriteAccompanyIndexEntries(CString& text, const CString& code, const ZnModelApp& app)
 {
     // The notification's application root is read into an object of its own: the active
     // document, with its unsaved changes, stays as it is.
@@ -215,7 +215,7 @@ void AddInspectedApplicationEntries(CString& text, const CString& code)
     int docType = shell->GetDocType(), objKind = shell->GetObjKind();
     const ZnModelAppBuild* building = dynamic_cast<const ZnModelAppBuild*>(baseApp);
     if ((docType == kInterimDocType || docType == kCompletionDocType) && objKind == kBuildingObjKind && building)
-        AddBuildIndexEntries(text, ZnAppDocFDOut00::HasFloorOutline(*building), code, *building);
+        WriteBuildIndexEntries(text, ZnAppDocFDOut00::HasFloorOutline(*building), code, *building);
     if (docType == kCompletionDocType && objKind == kSemiStructureObjKind &&
         dynamic_cast<const ZnModelAppSemiStr*>(baseApp))
         AddEntries(text, "190", code, BuildingGroups(*baseApp));
@@ -283,9 +283,9 @@ int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR 
                        Number(data.m_liftNumGroups.GetCount()), Number(data.m_equipmentNumGroups.GetCount()),
                        Number(data.m_structureNumGroups.GetCount()), Number(data.m_secondLiftNumGroups.GetCount())});
     if (building) {
-        AddBuildIndexEntries(text, floorOutline, code, app);
+        WriteBuildIndexEntries(text, floorOutline, code, app);
         if (shell->GetDocType() == kConfirmationDocType)
-            AddAccompanyIndexEntries(text, code, app);
+            WriteAccompanyIndexEntries(text, code, app);
     } else {
         AddFormEntries(text, base, code, groupIndex, data.GetNumGroupList());
         AddInspectedApplicationEntries(text, code);

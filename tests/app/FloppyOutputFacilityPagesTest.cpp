@@ -324,10 +324,11 @@ protected:
     }
 
     // The floppy after an output of the loaded document: the form list, the index head with the
-    // submission code, and the data file that the family writer writes for the document.
+    // submission code, and the data file that the family writer writes for the document; no maps.
     void ExpectFloppy(const std::string& forms, const std::string& submissionCode, const std::string& owner)
     {
         EXPECT_EQ(std::vector<std::string>{}, MessageTexts());
+        EXPECT_FALSE(FloppyHas("Mitori") || FloppyHas("Haichi"));
         EXPECT_EQ(forms, FloppyFile("Sinsei/filename"));
         std::vector<std::string> head = HeadFields(FloppyFile("Info/filename.iba"));
         ASSERT_LE(6u, head.size());

@@ -4,6 +4,7 @@
 // each run and the files of the floppy at that moment.
 #include "tests/app/InspectionDocuments.h"
 #include "tests/app/ShellTestSupport.h"
+#include "tests/writers/ZipTestSupport.h"
 
 #include "app/ZnFvAppCAFM16.h"
 #include "app/ZnFvAppCAFM31.h"
@@ -251,6 +252,51 @@ TEST_F(InspectionPages, InspectionPageStopsAtAFailedPreparationAndAtAMissingSele
     ASSERT_TRUE(UserInput::Click(page, IDC_FDP_BTN_OUTPUT));
     EXPECT_EQ(u8"申請書を選択してください。", MessageTexts().back());
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), Icon(1));
+}
+
+// A medium that fills at any step of a building inspection's floppy: the map, the index files, the
+// inspection's data file, or any face of the building behind it. The step's one message ends the
+// output, with no converter run and no completion, and no part of the data file stays.
+TEST_F(InspectionPages, AFullMediumAtAnyStepLeavesNoPartOfTheDataFile)
+{
+    Inspection inspection(1005, new ZnModelAppBuild);
+    StoreDocument("Ka007.211", inspection.app, inspection.form, inspection.SubForm());
+    ZnDlgAppFDOut31& page = Open<ZnDlgAppFDOut31>(RUNTIME_CLASS(ZnFvAppCAFM31), 1005, 1023);
+    page.SetDlgItemText(IDC_FDP_EDIT_SITE_MAP, Windows("map.bmp"));
+    m_ui.AnswerMessageBox(IDOK);
+    OutputWithoutCheck(page);
+    ASSERT_EQ(std::vector<std::string>{u8"完了検査申請書_建築物_のFD出力が終了しました"}, MessageTexts());
+    const std::string dataFile = u8"Keikaku/申請書データ.xml";
+    std::string data = Floppy(dataFile);
+    const char kDataCutOff[] = u8"ファイルの書き込み(申請書データ.xml)に失敗しました。";
+    // Each step, by the size a file reaches before it fails: one byte into the step's part.
+    size_t faces = data.find(u8"</申請書データ>") + std::string(u8"</申請書データ>\r\n").size();
+    struct {
+        size_t limit;
+        const char* message;
+    } steps[] = {
+        {1, u8"見取図のファイルコピーに失敗しました。"},
+        {Floppy("Mitori/Ksq310.bmp").size(), u8"ファイルの書き込み(filename.iba)に失敗しました。"},
+        {Floppy("Info/filename.iba").size(), kDataCutOff},
+        {faces + 1, kDataCutOff},
+        {data.find(u8"\t<第三面1>", faces) + 1, kDataCutOff},
+        {data.find(u8"\t<第四面>", faces) + 1, kDataCutOff},
+        {data.find(u8"\t<第五面>", faces) + 1, kDataCutOff},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.limit);
+        std::remove(m_folder.Path("app/runs.txt").c_str());
+        m_ui.messageBoxes.clear();
+        m_ui.AnswerMessageBox(IDOK);
+        {
+            ziptest::FileSizeLimit limit(step.limit);
+            OutputWithoutCheck(page);
+        }
+        EXPECT_EQ(std::vector<std::string>{step.message}, MessageTexts());
+        EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), Icon(0));
+        EXPECT_FALSE(OnFloppy(dataFile));
+        EXPECT_EQ("", Runs());
+    }
 }
 
 namespace {

@@ -268,7 +268,8 @@ TEST_F(TextFormsTest, FailuresEndTheOutput)
 }
 
 // A full medium: the cut-off form file is removed and told, with no converter run and no
-// completion message.
+// completion message. A construction notification's supervisor file that the medium cannot hold
+// ends its output the same way, before the form file is written.
 TEST_F(TextFormsTest, AFullMediumLeavesNoCutOffForm)
 {
     FillApp(*app_, true);
@@ -280,5 +281,18 @@ TEST_F(TextFormsTest, AFullMediumLeavesNoCutOffForm)
     }
     EXPECT_EQ(Messages_t({{"ファイルの書き込み(Ksq001.260)に失敗しました。", kStop}}), TakeMessages());
     EXPECT_EQ(0u, Files().count("Keikaku/Ksq001.260"));
+    EXPECT_TRUE(ConverterRuns().empty());
+
+    FillApp(*app_, false);
+    FillConstruction(Put<ZnModelAppConstNotif>(), 0);
+    shell_.Get<ZnModelAppConstNotif>(1).m_supervisor.m_architectName.m_name = CString(std::string(2000, 'x'));
+    {
+        ziptest::FileSizeLimit limit(1500); // the form's 1059 bytes, not the supervisor's 2000
+        AnswerOk();
+        ZnAppDocFDOut53().OutputFD(Root(), 0);
+    }
+    EXPECT_EQ(Messages_t({{"ファイルの書き込み(~002.xml)に失敗しました。", kStop}}), TakeMessages());
+    EXPECT_EQ(0u, Files().count("Keikaku/Ksq001.240"));
+    EXPECT_EQ(0u, Files().count("Keikaku/~002.xml"));
     EXPECT_TRUE(ConverterRuns().empty());
 }

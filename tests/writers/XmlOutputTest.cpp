@@ -141,7 +141,7 @@ TEST(XmlValues, ControlCharactersAreDroppedAndTheFileLoggedOnce)
         FILE* file = WinFopen(path, mode);
         ASSERT_TRUE(file);
         WriteXmlValue(file, CString(value));
-        EXPECT_TRUE(ZnAppDocFDOut00::CloseWrittenFile(file, path));
+        EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::CloseWrittenFile(file, path));
     };
     ZnAppDocFDOut00::DeleteLog();
     write("C:\\表.xml", "w", std::string("a\001b\0c\td\ne\x1F\x7F<", 12));
@@ -179,6 +179,6 @@ TEST(XmlValues, AnyBytesMakeAWellFormedFile)
         WriteXmlLiteral(file, "</v>\n");
     }
     WriteXmlLiteral(file, "</値>\n");
-    ASSERT_TRUE(ZnAppDocFDOut00::CloseWrittenFile(file, "C:\\any.xml"));
+    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::CloseWrittenFile(file, "C:\\any.xml"));
     EXPECT_TRUE(xmlcheck::IsWellFormed(ReadFileBytes(folders.DriveC().Path("any.xml"))));
 }

@@ -9,6 +9,7 @@
 #include "platform/core/AfxMessageBox.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnAppDocFDOut16.h"
 
@@ -37,15 +38,14 @@ void TellNoInspectedApplication()
     AfxMessageBox("検査の対象となる確認申請書のデータがありません。", MB_OK | MB_ICONSTOP);
 }
 
-void AppendBuildingFaces(CString path)
+// Faces two to five of the building application, each appended as a part of the data file.
+std::vector<ZnFloppyOutput::Part> BuildingFaces()
 {
-    ZnAppDocFDOut11::WriteSecondFace(path);
-    ZnAppDocFDOut11::WriteThirdFace(path);
-    ZnAppDocFDOut11::WriteFourthFace(path);
-    ZnAppDocFDOut11::WriteFifthFace(path);
+    std::vector<ZnFloppyOutput::Part> faces;
+    for (int face = 2; face <= 5; ++face)
+        faces.push_back([face](const CString& path) { return ZnAppDocFDOut11::TryWriteFace(path, face); });
+    return faces;
 }
-
-void AppendSemiStructure(CString path) { ZnAppDocFDOut16::AppendXml(path); }
 
 } // namespace
 
@@ -60,22 +60,18 @@ void ZnAppDocFDOut30::SetFormNo()
 
 int ZnAppDocFDOut30::PrepareFD(CString root, int submissionIndex, int groupIndex)
 {
-    ZnAppDocFDOut00 support;
     SetFormNo();
-    return support.PrepareMedia(root, "Keikaku") &&
-           support.WriteIndexFiles(root, submissionIndex, m_formNo, groupIndex);
+    return ZnFloppyOutput(root, submissionIndex, m_formNo, groupIndex).Prepare();
 }
 
 int ZnAppDocFDOut30::PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath)
 {
-    ZnAppDocFDOut00 support;
     SetFormNo();
-    return support.PrepareMedia(root, "Keikaku") && support.CopyMapBitmaps(root, mitoriPath, haichiPath) &&
-           support.WriteIndexFiles(root, submissionIndex, m_formNo, -1);
+    return ZnFloppyOutput(root, submissionIndex, m_formNo, mitoriPath, haichiPath).Prepare();
 }
 
 bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
-                                                void (*writeBody)(CString), CString path)
+                                                const std::vector<ZnFloppyOutput::Part>& parts, CString path)
 {
     ZnShellState* shell = ZnShellState::Current();
     ZnModelApp* root = new ZnModelApp;
@@ -84,21 +80,11 @@ bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnM
     shell->ReplaceModel(ZnShellState::appModelSlot, root);
     shell->ReplaceModel(ZnShellState::formModelSlot, form);
     shell->ReplaceModel(ZnShellState::subFormModelSlot, nullptr);
-    int failures = ZnAppDocFDOut00::WriteFailures();
-    int written = ZnAppDocFDOut00::FilesWritten();
-    writeBody(path);
-    bool whole = ZnAppDocFDOut00::WriteFailures() == failures && ZnAppDocFDOut00::FilesWritten() != written;
+    // The parts follow the inspection in its data file, which goes whole with them or not at all.
+    bool whole = ZnFloppyOutput::WriteDataFile(path, parts);
     shell->ReplaceModel(ZnShellState::appModelSlot, new ZnModelApp);
     shell->ReplaceModel(ZnShellState::formModelSlot, nullptr);
-    if (ZnAppDocFDOut00::WriteFailures() != failures)
-        ZnAppDocFDOut00::ShowWriteFailed(path);
     return whole;
-}
-
-void ZnAppDocFDOut30::ReportDone(CString path, int objectNo)
-{
-    ZnShellState::Current()->RunTxt2Xml(path);
-    AfxMessageBox(ZnAppDocFDOut00::GetDocTitle(objectNo) + "のFD出力が終了しました", MB_OK | MB_ICONINFORMATION);
 }
 
 void ZnAppDocFDOut30::WriteBuildFaces(CString path)
@@ -108,8 +94,8 @@ void ZnAppDocFDOut30::WriteBuildFaces(CString path)
         return TellNoInspectedApplication();
     ZnModelAppBuild* build = new ZnModelAppBuild;
     *build = *inspected;
-    if (WriteInspectedApplication(*inspected, build, AppendBuildingFaces, path))
-        ReportDone(path, kBuildingObject);
+    if (WriteInspectedApplication(*inspected, build, BuildingFaces(), path))
+        ZnFloppyOutput::ReportDone(path, ZnAppDocFDOut00::GetDocTitle(kBuildingObject));
 }
 
 void ZnAppDocFDOut30::WriteSemiStrXml(CString path)
@@ -119,6 +105,6 @@ void ZnAppDocFDOut30::WriteSemiStrXml(CString path)
         return TellNoInspectedApplication();
     ZnModelAppSemiStr* structure = new ZnModelAppSemiStr;
     *structure = *inspected;
-    if (WriteInspectedApplication(*inspected, structure, AppendSemiStructure, path))
-        ReportDone(path, kSemiStructureObject);
+    if (WriteInspectedApplication(*inspected, structure, {ZnAppDocFDOut16::AppendXml}, path))
+        ZnFloppyOutput::ReportDone(path, ZnAppDocFDOut00::GetDocTitle(kSemiStructureObject));
 }

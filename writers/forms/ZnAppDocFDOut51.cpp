@@ -89,14 +89,12 @@ void ZnAppDocFDOut51::OutputFD(int formNo, CString root, int submissionIndex)
     }
     CString formText;
     formText.Format("%d", formNo);
-    ZnAppDocFDOut00 support;
-    if (!PrepareForm(support, root, submissionIndex, formText))
-        return;
     const ZnModelApp& app = *ActiveApp();
     ZnShellState* shell = ZnShellState::Current();
     int code = std::atoi(app.GetHeader().GetLocalData().m_documentKind.GetCode());
     CString title = shell->DocKindName(code, shell->GetDocMode(0), 1);
-    if (WriteFormFile(root, formText, "様式ファイルのオープンに失敗しました。",
-                      ComposeForm(formNo, title, app, *application)))
-        ReportDone(root, title);
+    OutputForm(root, submissionIndex, formText, title, [&](const CString& path) {
+        return WriteFormFile(path, "様式ファイルのオープンに失敗しました。",
+                             ComposeForm(formNo, title, app, *application));
+    });
 }

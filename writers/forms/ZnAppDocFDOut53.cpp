@@ -104,24 +104,34 @@ TextForm ZnAppDocFDOut53::ComposeForm(const ZnModelApp& app, const ZnModelAppCon
 
 bool ZnAppDocFDOut53::WriteForm(CString root)
 {
-    FILE* file = OpenForm(root, "240", "様式ファイル（建築工事届）のオープンに失敗しました。");
+    return ZnFloppyOutput::WriteDataFile(FormPath(root, "240"),
+                                         {[this, root](const CString&) { return TryWriteForm(root); }});
+}
+
+ZnWriteOutcome ZnAppDocFDOut53::TryWriteForm(const CString& root)
+{
+    CString path = FormPath(root, "240");
+    FILE* file = OpenForm(path, "様式ファイル（建築工事届）のオープンに失敗しました。");
     if (!file)
-        return false;
+        return ZnWriteOutcome::told;
     const ZnModelApp* app = ActiveApp();
     const ZnModelAppConstNotif* notification = ActiveForm<ZnModelAppConstNotif>();
     ZnModelApp emptyApp;
     ZnModelAppConstNotif emptyNotification;
     if (!notification)
         notification = &emptyNotification;
-    // The supervisor file is written while the form file is open, from a copy of the record.
+    // The supervisor file is written while the form file is open, from a copy of the record. One
+    // that the medium cannot hold ends the output before the form is written.
     ZnModelDesigner supervisor(notification->m_supervisor);
-    ZnAppDocFDOut00::WriteSupervisorXml(root, &supervisor);
-    return CloseForm(file, root, "240", ComposeForm(app ? *app : emptyApp, *notification));
+    if (ZnAppDocFDOut00::TryWriteSupervisorXml(root, &supervisor) == ZnWriteOutcome::cutOff) {
+        std::fclose(file); // the empty form file goes with the output
+        ZnAppDocFDOut00::ShowWriteFailed(ZnAppDocFDOut00::GetSupervisorFilePath(root));
+        return ZnWriteOutcome::told;
+    }
+    return CloseForm(file, path, ComposeForm(app ? *app : emptyApp, *notification));
 }
 
 void ZnAppDocFDOut53::OutputFD(CString root, int submissionIndex)
 {
-    ZnAppDocFDOut00 support;
-    if (PrepareForm(support, root, submissionIndex, "240") && WriteForm(root))
-        ReportDone(root, kTitle);
+    OutputForm(root, submissionIndex, "240", kTitle, [this, root](const CString&) { return TryWriteForm(root); });
 }

@@ -20,9 +20,16 @@ public:
     // root\Keikaku, which must exist. A form file that cannot be opened is told
     // ("様式ファイル（建築工事届）のオープンに失敗しました。") and nothing is written; one that cannot be
     // written whole is removed and told. A supervisor file that cannot be opened is told and the
-    // form finished all the same. True when the form file stands whole.
+    // form finished all the same; one that the medium cannot hold is removed and told, and the
+    // form is not written. True when the form file stands whole.
     bool WriteForm(CString root);
 
     // The form's text: areas rounded half up to hundredths, building numbers "%02d".
     static TextForm ComposeForm(const ZnModelApp& app, const ZnModelAppConstNotif& notification);
+
+private:
+    // The two files of WriteForm, with the form file's outcome; a supervisor file cut off by a
+    // full medium is told, and the form file is closed empty and reported told, for its caller
+    // (ZnFloppyOutput::WriteDataFile) to remove.
+    ZnWriteOutcome TryWriteForm(const CString& root);
 };

@@ -33,12 +33,10 @@ TextForm ZnAppDocFDOut54::ComposeForm(const ZnModelAppDemNotif& n)
 
 void ZnAppDocFDOut54::OutputFD(CString root, int submissionIndex)
 {
-    ZnAppDocFDOut00 support;
-    if (!PrepareForm(support, root, submissionIndex, "250"))
-        return;
-    const ZnModelAppDemNotif* notification = ActiveForm<ZnModelAppDemNotif>();
-    ZnModelAppDemNotif empty;
-    if (WriteFormFile(root, "250", "様式ファイルのオープンに失敗しました。",
-                      ComposeForm(notification ? *notification : empty)))
-        ReportDone(root, kTitle);
+    OutputForm(root, submissionIndex, "250", kTitle, [this](const CString& path) {
+        const ZnModelAppDemNotif* notification = ActiveForm<ZnModelAppDemNotif>();
+        ZnModelAppDemNotif empty;
+        return WriteFormFile(path, "様式ファイルのオープンに失敗しました。",
+                             ComposeForm(notification ? *notification : empty));
+    });
 }

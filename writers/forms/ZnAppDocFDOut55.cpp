@@ -50,14 +50,12 @@ TextForm ZnAppDocFDOut55::ComposeForm(const ZnModelApp& app, const ZnModelAppSaf
 
 void ZnAppDocFDOut55::OutputFD(CString root, int submissionIndex)
 {
-    ZnAppDocFDOut00 support;
-    if (!PrepareForm(support, root, submissionIndex, "260"))
-        return;
-    const ZnModelApp* app = ActiveApp();
-    const ZnModelAppSafeNotif* notification = ActiveForm<ZnModelAppSafeNotif>();
-    ZnModelApp emptyApp;
-    ZnModelAppSafeNotif emptyNotification;
-    TextForm form = ComposeForm(app ? *app : emptyApp, notification ? *notification : emptyNotification);
-    if (WriteFormFile(root, "260", "様式ファイルのオープンに失敗しました。", form))
-        ReportDone(root, kTitle);
+    OutputForm(root, submissionIndex, "260", kTitle, [this](const CString& path) {
+        const ZnModelApp* app = ActiveApp();
+        const ZnModelAppSafeNotif* notification = ActiveForm<ZnModelAppSafeNotif>();
+        ZnModelApp emptyApp;
+        ZnModelAppSafeNotif emptyNotification;
+        TextForm form = ComposeForm(app ? *app : emptyApp, notification ? *notification : emptyNotification);
+        return WriteFormFile(path, "様式ファイルのオープンに失敗しました。", form);
+    });
 }

@@ -13,42 +13,33 @@ CString ZnTextFormWriter::FormPath(LPCTSTR root, LPCTSTR formNo)
     return CString(root) + "\\Keikaku\\Ksq001." + formNo;
 }
 
-int ZnTextFormWriter::PrepareForm(ZnAppDocFDOut00& support, LPCTSTR root, int submissionIndex, LPCTSTR formNo)
+void ZnTextFormWriter::OutputForm(LPCTSTR root, int submissionIndex, LPCTSTR formNo, LPCTSTR title,
+                                  const ZnFloppyOutput::Part& writeForm)
 {
-    return support.PrepareMedia(root, "Keikaku") && support.WriteIndexFiles(root, submissionIndex, formNo, -1);
+    ZnFloppyOutput(root, submissionIndex, formNo).Output(FormPath(root, formNo), {writeForm}, title);
 }
 
 FILE* ZnTextFormWriter::OpenFormFile(const CString& path) { return WinFopen(path, "w"); }
 
-FILE* ZnTextFormWriter::OpenForm(LPCTSTR root, LPCTSTR formNo, LPCTSTR openFailedText)
+FILE* ZnTextFormWriter::OpenForm(const CString& path, LPCTSTR openFailedText)
 {
-    FILE* file = OpenFormFile(FormPath(root, formNo));
+    FILE* file = OpenFormFile(path);
     if (!file)
         AfxMessageBox(openFailedText, MB_OK | MB_ICONSTOP);
     return file;
 }
 
-bool ZnTextFormWriter::CloseForm(FILE* file, LPCTSTR root, LPCTSTR formNo, const TextForm& form)
+ZnWriteOutcome ZnTextFormWriter::CloseForm(FILE* file, const CString& path, const TextForm& form)
 {
-    CString path = FormPath(root, formNo);
     const std::string& bytes = form.Text().Bytes();
     std::fwrite(bytes.data(), 1, bytes.size(), file);
-    if (ZnAppDocFDOut00::CloseWrittenFile(file, path))
-        return true;
-    ZnAppDocFDOut00::ShowWriteFailed(path);
-    return false;
+    return ZnAppDocFDOut00::CloseWrittenFile(file, path);
 }
 
-bool ZnTextFormWriter::WriteFormFile(LPCTSTR root, LPCTSTR formNo, LPCTSTR openFailedText, const TextForm& form)
+ZnWriteOutcome ZnTextFormWriter::WriteFormFile(const CString& path, LPCTSTR openFailedText, const TextForm& form)
 {
-    FILE* file = OpenForm(root, formNo, openFailedText);
-    return file && CloseForm(file, root, formNo, form);
-}
-
-void ZnTextFormWriter::ReportDone(LPCTSTR root, const CString& title)
-{
-    ZnShellState::Current()->RunTxt2Xml(root);
-    AfxMessageBox(title + "のFD出力が終了しました", MB_OK | MB_ICONINFORMATION);
+    FILE* file = OpenForm(path, openFailedText);
+    return file ? CloseForm(file, path, form) : ZnWriteOutcome::told;
 }
 
 const ZnModelApp* ZnTextFormWriter::ActiveApp()

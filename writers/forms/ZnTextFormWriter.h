@@ -1,15 +1,16 @@
-// What the writers of the floppy's text forms share: the medium and index files prepared, the form
-// file Keikaku\Ksq001.<form number> opened, written whole and closed, and the closing steps (the
-// converter run on the output root, then the completion message). Each writer reads the active
-// document and builds its TextForm.
+// What the writers of the floppy's text forms share: the floppy output of a form (ZnFloppyOutput)
+// whose data file is Keikaku\Ksq001.<form number>, opened, written whole and closed, with the
+// converter run on the output root and the completion message at its end. Each writer reads the
+// active document and builds its TextForm.
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 #include "writers/forms/TextForm.h"
 
 #include <cstdio>
 
-class ZnAppDocFDOut00;
 class ZnModelApp;
 
 class ZnTextFormWriter : public VhObject {
@@ -21,23 +22,23 @@ public:
 protected:
     ZnTextFormWriter() = default;
 
-    // The medium under root prepared (PrepareMedia, "Keikaku") and the index files of formNo
-    // written for the whole document; 1, or 0 after the failing step's own message.
-    static int PrepareForm(ZnAppDocFDOut00& support, LPCTSTR root, int submissionIndex, LPCTSTR formNo);
+    // The floppy output of the form formNo under root: the medium prepared and the index files of
+    // formNo written for the whole document, then the form file written by writeForm at its path
+    // (FormPath); when it stands whole, the converter run on root and title + "のFD出力が終了しました"
+    // with the information icon. A failing step ends the output after its own message; a form
+    // file cut off by a full medium is removed and told.
+    static void OutputForm(LPCTSTR root, int submissionIndex, LPCTSTR formNo, LPCTSTR title,
+                           const ZnFloppyOutput::Part& writeForm);
     // Opens the form file for writing in text mode; null when it cannot be opened. Tests put a
     // failure in here.
     virtual FILE* OpenFormFile(const CString& path);
-    // Opens the form file of formNo under root; null after showing openFailedText with the stop icon.
-    FILE* OpenForm(LPCTSTR root, LPCTSTR formNo, LPCTSTR openFailedText);
-    // Writes the form's text to the file opened by OpenForm and closes it. When it could not be
-    // written whole (a full medium) the cut-off file is removed, the failure shown
-    // ("ファイルの書き込み(<file name>)に失敗しました。") and false returned.
-    static bool CloseForm(FILE* file, LPCTSTR root, LPCTSTR formNo, const TextForm& form);
-    // OpenForm, then CloseForm: true when the form file stands whole.
-    bool WriteFormFile(LPCTSTR root, LPCTSTR formNo, LPCTSTR openFailedText, const TextForm& form);
-    // The closing steps of a written form: the converter run on root, then
-    // title + "のFD出力が終了しました" with the information icon.
-    static void ReportDone(LPCTSTR root, const CString& title);
+    // Opens the form file at path; null after showing openFailedText with the stop icon.
+    FILE* OpenForm(const CString& path, LPCTSTR openFailedText);
+    // Writes the form's text to the file opened by OpenForm and closes it: written, or cut off
+    // when it could not be written whole (a full medium; the cut-off file is removed).
+    static ZnWriteOutcome CloseForm(FILE* file, const CString& path, const TextForm& form);
+    // OpenForm, then CloseForm; told when the file could not be opened.
+    ZnWriteOutcome WriteFormFile(const CString& path, LPCTSTR openFailedText, const TextForm& form);
 
     // The active document's application root and its form model as Model; null when the slot
     // holds none.

@@ -28,6 +28,7 @@
 #include "model/VhObject.h"
 #include "model/ZnModelConstKindFlags.h"
 #include "writers/XmlText.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <cstdio>
 #include <vector>
@@ -61,13 +62,16 @@ public:
     // and writes nothing. A face that reports a missing model is written without the block it
     // lacks.
     static void WriteXml(LPCTSTR path);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(LPCTSTR path);
 
     // ZnAppDocFDOut11_Floppy.cpp: the floppy output of the application onto the output root (a
     // folder, or a drive such as "A:"), from the output page's submission choice (0 今回申請, 1
-    // 修正申請) and its two map files (見取図, 配置図; "" for none): the medium prepared
-    // (PrepareMedia), the maps copied (CopyMapBitmaps), the index files written (WriteIndexFiles
-    // with the form "110" and every group), then the whole application written by WriteXml as
-    // the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
+    // 修正申請) and its two map files (見取図, 配置図; "" for none), by ZnFloppyOutput: the medium
+    // prepared (PrepareMedia), the maps copied (CopyMapBitmaps), the index files written
+    // (WriteIndexFiles with the form "110" and every group), then the whole application written by
+    // WriteXml as the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
     // one message, and the output ends there without a data file; a data file that cannot be
     // written whole is told (ZnAppDocFDOut00::ShowWriteFailed) and removed. Success is not told.
     // After the data file of a confirmation (document type 1000) the property's construction
@@ -100,6 +104,10 @@ public:
     static void WriteFourthFace(LPCTSTR path);
     // 第五面, the floors of every building page, and the end tag of the root.
     static void WriteFifthFace(LPCTSTR path);
+    // Appends face faceNo (1 to 5) as the face writers above do, and returns the outcome: told
+    // after their messages; cut off when the medium could not hold it, and the file at path is
+    // gone, what stood in it before included.
+    static ZnWriteOutcome TryWriteFace(LPCTSTR path, int faceNo);
 
     // ZnAppDocFDOut11_FirstFace.cpp: the block 計画を変更する直前の確認 of the plan change in the
     // third slot, for the first face: the summary of the change and the issuer, date and number
@@ -139,7 +147,7 @@ private:
     // Writes a text into the file at path, which it creates or empties or, with append, adds to;
     // the application root is needed with needsApp. When the document lacks a model the text needs,
     // or the file cannot be opened, says so and writes nothing.
-    static void WriteText(LPCTSTR path, Face text, bool append, bool needsApp);
+    static ZnWriteOutcome WriteText(LPCTSTR path, Face text, bool append, bool needsApp);
 
     // Opens the file at path to be written whole, or with append added to. When it cannot be
     // opened, shows "様式ファイルのオープン(path)に失敗しました。" with the stop icon and returns

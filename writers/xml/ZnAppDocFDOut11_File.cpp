@@ -3,17 +3,26 @@
 
 #include "writers/ZnAppDocFDOut00.h"
 
-void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { WriteText(path, &WholeFile, false, true); }
+void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { TryWriteXml(path); }
 
-void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path) { WriteText(path, &FirstFace, true, true); }
+ZnWriteOutcome ZnAppDocFDOut11::TryWriteXml(LPCTSTR path) { return WriteText(path, &WholeFile, false, true); }
 
-void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path) { WriteText(path, &SecondFace, true, true); }
+void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path) { TryWriteFace(path, 1); }
 
-void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path) { WriteText(path, &ThirdFace, true, false); }
+void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path) { TryWriteFace(path, 2); }
 
-void ZnAppDocFDOut11::WriteFourthFace(LPCTSTR path) { WriteText(path, &FourthFace, true, false); }
+void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path) { TryWriteFace(path, 3); }
 
-void ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path) { WriteText(path, &FifthFace, true, false); }
+void ZnAppDocFDOut11::WriteFourthFace(LPCTSTR path) { TryWriteFace(path, 4); }
+
+void ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path) { TryWriteFace(path, 5); }
+
+ZnWriteOutcome ZnAppDocFDOut11::TryWriteFace(LPCTSTR path, int faceNo)
+{
+    static const Face faces[] = {&FirstFace, &SecondFace, &ThirdFace, &FourthFace, &FifthFace};
+    // Only the first two faces read the application root.
+    return WriteText(path, faces[faceNo - 1], true, faceNo <= 2);
+}
 
 void ZnAppDocFDOut11::WholeFile(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build)
 {
@@ -26,18 +35,18 @@ void ZnAppDocFDOut11::WholeFile(XmlText& xml, const ZnModelApp* app, const ZnMod
         face(xml, app, build);
 }
 
-void ZnAppDocFDOut11::WriteText(LPCTSTR path, Face text, bool append, bool needsApp)
+ZnWriteOutcome ZnAppDocFDOut11::WriteText(LPCTSTR path, Face text, bool append, bool needsApp)
 {
     const ZnModelApp* app = ActiveApp();
     const ZnModelAppBuild* build = ActiveBuild();
     if (!build || (needsApp && !app)) {
         ReportMissingDocument();
-        return;
+        return ZnWriteOutcome::told;
     }
     FILE* file = OpenXml(path, append);
     if (!file)
-        return;
+        return ZnWriteOutcome::told;
     XmlText xml;
     text(xml, app, *build);
-    ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
+    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }

@@ -5,6 +5,7 @@
 #include "storage/ZnShellState.h"
 #include "writers/ReadStoredDocument.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 #include "writers/forms/ZnAppDocFDOut53.h"
 
 #include <memory>
@@ -41,19 +42,10 @@ private:
 
 void ZnAppDocFDOut11::OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath)
 {
-    ZnAppDocFDOut00 support;
-    if (!support.PrepareMedia(root, "Keikaku") || !support.CopyMapBitmaps(root, mitoriPath, haichiPath) ||
-        !support.WriteIndexFiles(root, submissionIndex, "110", -1))
-        return;
     // The application's data as one file, the same bytes as the export writes for the document.
-    CString path = ZnAppDocFDOut00::GetMediaDataFilePath(root);
-    int failures = ZnAppDocFDOut00::WriteFailures();
-    WriteXml(path);
-    if (ZnAppDocFDOut00::WriteFailures() != failures) {
-        ZnAppDocFDOut00::ShowWriteFailed(path);
-        return;
-    }
-    if (ZnShellState::Current()->GetDocType() == kConfirmationDocType)
+    ZnFloppyOutput floppy(root, submissionIndex, "110", mitoriPath, haichiPath);
+    if (floppy.Output(ZnAppDocFDOut00::GetMediaDataFilePath(root), {TryWriteXml}) &&
+        ZnShellState::Current()->GetDocType() == kConfirmationDocType)
         OutputConstNotifFD(root);
 }
 

@@ -62,4 +62,6 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut12::WriteXml(CString path, int selection) { LiftDocument().Write(path); }
+void ZnAppDocFDOut12::WriteXml(CString path, int selection) { TryWriteXml(path); }
+
+ZnWriteOutcome ZnAppDocFDOut12::TryWriteXml(CString path) { return LiftDocument().Write(path); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnAppDocFDOut12 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut12)
@@ -14,4 +15,7 @@ public:
     // The number (the export's 1, a page's selection) is not read. Failures are shown in a
     // message box with the stop icon, and nothing is written.
     static void WriteXml(CString path, int selection);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(CString path);
 };

@@ -35,4 +35,6 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut13::WriteXml(CString path, int selection) { EquipmentDocument().Write(path); }
+void ZnAppDocFDOut13::WriteXml(CString path, int selection) { TryWriteXml(path); }
+
+ZnWriteOutcome ZnAppDocFDOut13::TryWriteXml(CString path) { return EquipmentDocument().Write(path); }

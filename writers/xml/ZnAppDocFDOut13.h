@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnAppDocFDOut13 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut13)
@@ -15,4 +16,7 @@ public:
     // plan-change model. The number is not read. Failures are shown in a message box with the
     // stop icon, and nothing is written.
     static void WriteXml(CString path, int selection);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(CString path);
 };

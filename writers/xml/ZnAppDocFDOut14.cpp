@@ -87,4 +87,6 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut14::WriteXml(CString path, int selection) { StructureDocument().Write(path); }
+void ZnAppDocFDOut14::WriteXml(CString path, int selection) { TryWriteXml(path); }
+
+ZnWriteOutcome ZnAppDocFDOut14::TryWriteXml(CString path) { return StructureDocument().Write(path); }

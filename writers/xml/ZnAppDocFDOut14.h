@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnAppDocFDOut14 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut14)
@@ -16,4 +17,7 @@ public:
     // plan-change model. The number is not read. Failures are shown in a message box with the
     // stop icon, and nothing is written.
     static void WriteXml(CString path, int selection);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(CString path);
 };

@@ -4,4 +4,6 @@
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut15, VhObject)
 
-void ZnAppDocFDOut15::WriteXml(CString path, int selection) { ZnAppDocFDOut12::WriteXml(path, selection); }
+void ZnAppDocFDOut15::WriteXml(CString path, int selection) { TryWriteXml(path); }
+
+ZnWriteOutcome ZnAppDocFDOut15::TryWriteXml(CString path) { return ZnAppDocFDOut12::TryWriteXml(path); }

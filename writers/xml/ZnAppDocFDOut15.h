@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnAppDocFDOut15 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut15)
@@ -11,4 +12,6 @@ public:
 
     // Writes the file as ZnAppDocFDOut12::WriteXml does, from the same fields.
     static void WriteXml(CString path, int selection);
+    // The same, with ZnAppDocFDOut12::TryWriteXml's outcome.
+    static ZnWriteOutcome TryWriteXml(CString path);
 };

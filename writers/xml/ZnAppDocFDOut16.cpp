@@ -134,9 +134,8 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut16::WriteXml(CString path, int selection, CString unused1, CString unused2)
-{
-    SemiStructureDocument().Write(path);
-}
+void ZnAppDocFDOut16::WriteXml(CString path, int selection, CString unused1, CString unused2) { TryWriteXml(path); }
 
-void ZnAppDocFDOut16::AppendXml(CString path) { SemiStructureDocument().Write(path, true); }
+ZnWriteOutcome ZnAppDocFDOut16::TryWriteXml(CString path) { return SemiStructureDocument().Write(path); }
+
+ZnWriteOutcome ZnAppDocFDOut16::AppendXml(CString path) { return SemiStructureDocument().Write(path, true); }

@@ -68,23 +68,25 @@ CString ObjectKindText(int objKind)
 
 } // namespace
 
-void ZnAppDocFDOut30::WriteXml(int selector, int pageIndex, CString path)
+void ZnAppDocFDOut30::WriteXml(int selector, int pageIndex, CString path) { TryWriteXml(selector, path); }
+
+ZnWriteOutcome ZnAppDocFDOut30::TryWriteXml(int selector, CString path)
 {
     Models models;
     if (!TakeModels(models)) {
         Xml::ReportMissingModel();
-        return;
+        return ZnWriteOutcome::told;
     }
     FILE* file = Xml::OpenOutput(path);
     if (!file)
-        return;
+        return ZnWriteOutcome::told;
     XmlText xml;
     Xml::WriteDocumentHead(xml);
     WriteSecondFace(xml, models);
     WriteThirdFace(xml, models, selector);
     WriteFirstFace(xml, models);
     xml.Literal("</申請書データ>\n");
-    ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
+    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }
 
 bool ZnAppDocFDOut30::TakeModels(Models& models)

@@ -15,6 +15,8 @@
 
 #include "model/VhObject.h"
 #include "platform/core/CString.h"
+#include "writers/ZnWriteOutcome.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 
 class ZnModelApp;
 class ZnModelAppCompInspConf;
@@ -37,6 +39,9 @@ public:
     // that its type needs, or a path that cannot be opened, is reported with the stop icon and
     // nothing is written.
     static void WriteXml(int selector, int pageIndex, CString path);
+    // The same, with its outcome: told after its message; cut off (and removed) when the medium
+    // could not hold it.
+    static ZnWriteOutcome TryWriteXml(int selector, CString path);
 
     // writers/fdoutput/ZnAppDocFDOut30_Floppy.cpp: the inspection's floppy output.
 
@@ -51,8 +56,10 @@ public:
     // application that the inspection model holds (interim or completion, by the document type),
     // runs the converter on path and reports completion with the information icon. The document
     // then holds only a new empty application root. Without a building application in the
-    // inspection, "検査の対象となる確認申請書のデータがありません。" is told and nothing changes; a face
-    // that cannot be written ends the output after its message, without converter or completion.
+    // inspection, "検査の対象となる確認申請書のデータがありません。" is told and nothing changes. The
+    // first face that cannot be written ends the output after its message: the faces after it are
+    // not written, the file at path is removed, the inspection in it included, and neither the
+    // converter nor the completion follows.
     static void WriteBuildFaces(CString path);
     // The same for the Article 88(2) structure application of a completion inspection: its
     // document (ZnAppDocFDOut16) is appended to path.
@@ -64,12 +71,11 @@ private:
 
     void SetFormNo();
     // Replaces the active document's models by copies of the inspected application (root and
-    // form), runs writeBody on path with them, then leaves the document with a new empty root.
-    // False, with nothing written, when writeBody failed to write the file whole.
-    static bool WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form, void (*writeBody)(CString),
-                                          CString path);
-    // Runs the converter on path and tells that the output of object kind objectNo is done.
-    static void ReportDone(CString path, int objectNo);
+    // form), appends its parts to the data file at path with them (ZnFloppyOutput::WriteDataFile),
+    // then leaves the document with a new empty root. False when a part was not written: the file
+    // is then gone, the inspection in it included.
+    static bool WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
+                                          const std::vector<ZnFloppyOutput::Part>& parts, CString path);
 
     // The active document's models: all present, of the classes that the document type needs.
     struct Models {

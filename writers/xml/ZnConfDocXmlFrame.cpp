@@ -156,21 +156,21 @@ CString ZnConfDocXmlFrame::CodeName(ZnAppComTblAccess::Slot slot, const CString&
 
 // The whole file.
 
-void ZnConfDocXmlFrame::Write(const CString& path, bool append)
+ZnWriteOutcome ZnConfDocXmlFrame::Write(const CString& path, bool append)
 {
     if (!TakeModels()) {
         ReportMissingModel();
-        return;
+        return ZnWriteOutcome::told;
     }
     FILE* file = OpenOutput(path, append);
     if (!file)
-        return;
+        return ZnWriteOutcome::told;
     XmlText xml;
     WriteDocumentHead(xml);
     WriteSecondFace(xml);
     WriteFirstFace(xml);
     xml.Literal(EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
-    ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
+    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
 }
 
 FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path, bool append)

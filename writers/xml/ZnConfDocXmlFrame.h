@@ -24,6 +24,7 @@
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlText.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <cstdio>
 
@@ -50,8 +51,9 @@ public:
     // Writes the whole file at the Windows path (OpenOutput). A path that cannot be opened
     // gives "様式ファイルのオープンに失敗しました。" with the stop icon; a missing root, form or
     // (for a plan change) plan-change model is reported with the stop icon before the file is
-    // opened. Either way nothing is written. With append the document is added at the file's end.
-    void Write(const CString& path, bool append = false);
+    // opened. Either way nothing is written (told). With append the document is added at the
+    // file's end; cut off by a full medium, the file is removed, what stood in it before included.
+    ZnWriteOutcome Write(const CString& path, bool append = false);
 
     // Elements are written with XmlText's element writers, one tab per level: values escaped, tags
     // as they stand; a fixed word (有, 新築, "1.1") as a value, which gives the same bytes.

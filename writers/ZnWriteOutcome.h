@@ -1,0 +1,8 @@
+// What became of a file that a writer was asked to write.
+#pragma once
+
+enum class ZnWriteOutcome {
+    written, // the file stands whole
+    told,    // nothing was written, and the writer has told the user why (a model missing, a file not opened)
+    cutOff,  // the medium could not hold it: the file is removed, and the user is yet to be told
+};
