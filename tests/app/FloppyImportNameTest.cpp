@@ -30,6 +30,16 @@ protected:
         CopyFloppy("lift_conf");
         Start();
     }
+    // Each entry below a folder of the work folder, with the size of each file, sorted.
+    std::vector<std::string> Tree(const std::string& relative) const
+    {
+        std::vector<std::string> tree;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_folder.Path(relative)))
+            tree.push_back(entry.path().lexically_relative(m_folder.Path(relative)).string() +
+                           (entry.is_regular_file() ? " " + std::to_string(entry.file_size()) : "/"));
+        std::sort(tree.begin(), tree.end());
+        return tree;
+    }
     // A lift confirmation floppy whose index names the property name, in CP932 bytes.
     void WriteIndexName(const std::string& name) const
     {
@@ -65,4 +75,24 @@ TEST_F(FloppyImportNames, ANameThatWindowsOrTheRegisterCannotHoldIsRefusedWithIt
     m_app.m_nBukkenIndex = 8;
     m_app.m_nBukkenShousaiIndex = 1;
     EXPECT_TRUE(m_app.LoadBukkenDocument());
+}
+
+TEST_F(FloppyImportNames, ARefusedNameLeavesTheRegisterAndThePropertyFoldersAsTheyWere)
+{
+    MakeFolders({u8"obj/北町の家"});
+    WriteFileBytes(m_folder.Path(u8"obj/北町の家/Ka001.110"), "a document");
+    const std::vector<std::string> registerRows = RegisterRows("obj/APP_BUKKEN.mdb");
+    const std::vector<std::string> documentRows = DocumentRows("obj/APP_BUKKEN.mdb");
+    const std::vector<std::string> tree = Tree("obj");
+    for (const std::string& name : kUnusableNames) {
+        SCOPED_TRACE(testsupport::Hex(name));
+        WriteIndexName(name);
+        Import("obj");
+        EXPECT_EQ(kNameRefused, MessageTexts().back());
+        EXPECT_EQ(registerRows, RegisterRows("obj/APP_BUKKEN.mdb"));
+        EXPECT_EQ(documentRows, DocumentRows("obj/APP_BUKKEN.mdb"));
+        EXPECT_EQ(tree, Tree("obj"));
+        EXPECT_EQ(Windows("obj"), m_app.GetObjFolder());
+        EXPECT_EQ(CString(), m_app.GetBukkenName());
+    }
 }
