@@ -77,7 +77,7 @@ void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, XmlTex
 
 int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name, WinFolderHandle& folder)
 {
-    if (!IsWinFileName(name)) {
+    if (!IsPortableFileName(name)) {
         ShowFolderNotCreated(name);
         return Failed();
     }
@@ -106,7 +106,7 @@ DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const { return S
 
 int ZnMigrationExport::PrepareOwnFolder(const WinFolderHandle& parent, const CString& name, WinFolderHandle& folder)
 {
-    if (IsWinFileName(name) && folder.Create(parent, name))
+    if (IsPortableFileName(name) && folder.Create(parent, name))
         return 1;
     ShowFolderNotCreated(name);
     return Failed();

@@ -59,9 +59,10 @@ public:
     // (device not ready may be retried), or a folder that cannot be created, which a name that
     // anything holds already is too (it holds the time to the second: only another run or
     // something planted can have made it, and nothing in it is touched). A name that is not one
-    // folder name as Windows can hold it (IsWinFileName: empty, "." or "..", a separator, a
-    // wildcard, a control character, a device name...) is refused likewise, so that no folder is
-    // made that the successor program on Windows could not read.
+    // folder name as Windows and this system can hold it (IsPortableFileName: empty, "." or "..",
+    // a separator, a wildcard, a control character, a device name, a byte that is no CP932
+    // character...) is refused likewise, so that no folder is made that the successor program on
+    // Windows could not read.
     int PrepareFolder(const CString& parent, const CString& name, WinFolderHandle& folder);
     // PrepareFolder for a folder inside one that this run has made and holds: the drive is not
     // checked again.

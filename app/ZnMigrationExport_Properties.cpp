@@ -182,7 +182,7 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 
 CString ZnMigrationExport::FreeFolderName(const CString& name, std::set<std::string>& usedNames)
 {
-    if (!IsWinFileName(name))
+    if (!IsPortableFileName(name))
         return name;
     CString candidate = name;
     for (int n = 2; !usedNames.insert(FoldedName(candidate)).second; ++n)

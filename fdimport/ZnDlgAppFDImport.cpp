@@ -12,6 +12,8 @@
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -138,10 +140,11 @@ bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
         ShowError("旧様式の申請FDは読込できません。");
         return false;
     }
-    int sum = 0;
+    // Four counts of an int each: their sum needs more.
+    long long sum = 0;
     for (int field = kFirstCountField; field <= kLastCountField; ++field)
-        sum += std::atoi(ZnFloppyLine::GetField(field, line));
-    m_nHeiganCode = sum > 0 ? 1 : sum;
+        sum += ZnFloppyLine::Number(ZnFloppyLine::GetField(field, line));
+    m_nHeiganCode = sum > 0 ? 1 : static_cast<int>(std::max<long long>(sum, INT_MIN));
     return true;
 }
 

@@ -18,7 +18,8 @@ public:
 
     // What the last read took from the index: the application/notification flag (field 4, "0"
     // for application forms), the form-type title, the application-type code (field 6) and the
-    // HeiganCode (fields 8 to 11: 1 when they sum to more than 0, else the sum).
+    // HeiganCode (fields 8 to 11, each read by ZnFloppyLine::Number: 1 when they sum to more
+    // than 0, else the sum, held at the smallest int).
     CString m_strAppFlag;
     CString m_strKindTitle;
     CString m_strAppTypeCode;

@@ -3,6 +3,7 @@
 #include "fdimport/ZnAppFDImporter.h"
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/CFileFind.h"
+#include "platform/files/WinFileName.h"
 #include "platform/wnd/CDataExchange.h"
 #include "res/FloppyImportIds.h"
 #include "shell/DriveRootFolder.h"
@@ -63,9 +64,16 @@ bool ZnDlgAppFDImportSave::IsNameUsable(const CString& name)
         ShowError("物件名に「.」や「..」は使えません。");
         return false;
     }
-    if (name.FindOneOf(kPropertyNameRejectedChars) < 0)
+    if (name.FindOneOf(kPropertyNameRejectedChars) >= 0) {
+        ShowError("物件名に \\ / : , ; * ? \" < > | は使えません。");
+        return false;
+    }
+    // The name is also the folder's name in the register, on disk and in the migration export,
+    // which refuses what Windows or the register cannot hold: refused here before anything is made.
+    if (IsPortableFileName(name))
         return true;
-    ShowError("物件名に \\ / : , ; * ? \" < > | は使えません。");
+    ShowError("物件名に、フォルダ名に使えない名前（CON、PRN、AUX、NUL、COM1～COM9、LPT1～LPT9）や、"
+              "末尾の「.」や空白、制御文字、シフトJISにない文字は使えません。");
     return false;
 }
 

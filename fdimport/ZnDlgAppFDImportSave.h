@@ -14,9 +14,10 @@ public:
 
     // The checks of the destination and the name, each with its message, in this order: a
     // destination, a name, a name that can name a folder there (not "." or "..", none of the
-    // characters \ / : , ; * ? " < > |), a drive root redirected to its "App_Doc1" folder with
-    // the user's consent, no folder of that name in the destination (compared byte for byte).
-    // TRUE when accepted.
+    // characters \ / : , ; * ? " < > |, and a name that the export can take too:
+    // IsPortableFileName), a drive root redirected to its "App_Doc1" folder with the user's
+    // consent, no folder of that name in the destination (compared byte for byte). TRUE when
+    // accepted.
     BOOL CheckDestination();
 
     // The property name's edit (16030).

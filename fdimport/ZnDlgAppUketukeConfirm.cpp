@@ -11,6 +11,7 @@
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "writers/ZnAppDocFDOut00.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -64,8 +65,11 @@ std::vector<ZnDlgAppUketukeConfirm::ContentRow> ZnDlgAppUketukeConfirm::ContentR
             continue;
         CString text;
         text.Format("%s %02d", LPCTSTR(title), ++running[title]);
-        rows.insert(rows.begin(), {text, record.number});
+        rows.push_back({text, record.number});
     }
+    // Each record's row goes on top: the last record's row first. Reversed once, so that a
+    // floppy full of records is listed in time proportional to them.
+    std::reverse(rows.begin(), rows.end());
     return rows;
 }
 

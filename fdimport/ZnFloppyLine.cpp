@@ -1,5 +1,9 @@
 #include "fdimport/ZnFloppyLine.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
 namespace {
 
 // The text between the enclosing bytes of a quoted field.
@@ -26,4 +30,11 @@ CString ZnFloppyLine::GetField(int n, const CString& line)
             return CString(); // the line ends before field n
         rest = rest.Mid(comma + 1);
     }
+}
+
+int ZnFloppyLine::Number(const CString& field)
+{
+    // strtoll holds what is beyond a long long at its bounds, without undefined behaviour.
+    long long value = std::strtoll(field, nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }

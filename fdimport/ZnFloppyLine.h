@@ -12,4 +12,8 @@ public:
     // trimming, so that "" and a one-byte field give an empty text. A field that the line does
     // not have (a negative n, or fewer fields than n + 1) is empty.
     static CString GetField(int n, const CString& line);
+    // The number that a field's leading digits give, read as the C runtime's atoi reads them
+    // (blanks, a sign, digits; 0 without any). A number beyond an int is held at the largest or
+    // smallest int, as Windows holds it, never wrapped.
+    static int Number(const CString& field);
 };

@@ -5,8 +5,6 @@
 #include "platform/files/CFileFind.h"
 #include "platform/files/CStdioFile.h"
 
-#include <cstdlib>
-
 namespace {
 
 const char kNotAccepted[] = "受理済FDではありません。FDをチェックしてください。";
@@ -32,9 +30,6 @@ bool Exists(const CString& path)
     CFileFind find;
     return find.FindFile(path) != FALSE;
 }
-
-// The number of a field's leading digits; 0 without any.
-int Number(const CString& field) { return std::atoi(field); }
 
 } // namespace
 
@@ -76,11 +71,11 @@ BOOL ZnUketukeFile::Read(const CString& root, const EntrySearch& search)
 
     m_strName = ZnFloppyLine::GetField(1, line);
     m_strCodeText = ZnFloppyLine::GetField(6, line);
-    m_nCode = Number(m_strCodeText);
+    m_nCode = ZnFloppyLine::Number(m_strCodeText);
     for (int i = 0; i < countCount; ++i)
-        m_counts[i] = Number(ZnFloppyLine::GetField(7 + i, line));
+        m_counts[i] = ZnFloppyLine::Number(ZnFloppyLine::GetField(7 + i, line));
 
-    for (int left = RecordCount(m_nCode, m_counts); left > 0; --left) {
+    for (long long left = RecordCount(m_nCode, m_counts); left > 0; --left) {
         if (!file.ReadString(line) || line.IsEmpty())
             break;
         m_records.push_back(
@@ -101,9 +96,10 @@ bool ZnUketukeFile::IsObjectCode(int code)
     return procedure >= 0 && procedure <= 3 && kind >= 2 && kind <= 6;
 }
 
-int ZnUketukeFile::RecordCount(int code, const int counts[countCount])
+long long ZnUketukeFile::RecordCount(int code, const int counts[countCount])
 {
-    int objects = counts[liftCount] + counts[equipCount] + counts[structCount] + counts[structLiftCount];
+    // Five counts of an int each: their sum needs more.
+    long long objects = 0LL + counts[liftCount] + counts[equipCount] + counts[structCount] + counts[structLiftCount];
     if (IsBuildingCode(code))
         return 5 + objects;
     if (IsObjectCode(code))

@@ -29,8 +29,8 @@ public:
 
     // How many records follow a header of that code and those counts: 5 and the four object
     // counts for the building codes, the five counts for the codes of the other object kinds,
-    // none for any other code.
-    static int RecordCount(int code, const int counts[countCount]);
+    // none for any other code. The sum of counts of an int each, which needs more than an int.
+    static long long RecordCount(int code, const int counts[countCount]);
     // The codes of a building's confirmation, interim and completion inspection and plan change.
     static bool IsBuildingCode(int code);
     // The codes of the other object kinds: procedure 0 to 3, object kind 2 to 6.

@@ -197,6 +197,12 @@ std::string ToUtf8(const std::string& cp932Text)
     return table.Convert(cp932Text);
 }
 
+bool IsCp932Text(const std::string& text)
+{
+    // CP932 has no character that converts to U+FFFD: only what is no character becomes one.
+    return ToUtf8(text).find("\xEF\xBF\xBD") == std::string::npos;
+}
+
 std::string FromUtf8(const std::string& utf8Text) { return FromUtf8Converter().Convert(utf8Text, "?", true); }
 
 void FromUtf8(const std::string& utf8Text, std::string& cp932Text)

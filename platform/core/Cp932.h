@@ -29,6 +29,11 @@ inline size_t CharLength(const char* text, size_t i, size_t n)
 // pair of a lead and a second byte without a character. Never fails.
 std::string ToUtf8(const std::string& cp932Text);
 
+// True when every character of the text, as CharLength counts them, is a CP932 character: no
+// byte outside the code, no lead byte that starts no pair, no pair without a character. Only such
+// a text converts to UTF-8 without a U+FFFD, and so comes back from UTF-8 without a '?'.
+bool IsCp932Text(const std::string& text);
+
 // UTF-8 to CP932. A character that CP932 lacks, or invalid UTF-8, becomes '?'; never fails.
 std::string FromUtf8(const std::string& utf8Text);
 

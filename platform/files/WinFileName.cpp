@@ -37,3 +37,5 @@ bool IsWinFileName(const CString& name)
     // "." and the blank are never trail bytes, so the last byte is a character of its own.
     return bytes.back() != '.' && bytes.back() != ' ' && !IsDeviceName(bytes);
 }
+
+bool IsPortableFileName(const CString& name) { return IsWinFileName(name) && cp932::IsCp932Text(name.Bytes()); }

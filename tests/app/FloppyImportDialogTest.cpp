@@ -8,6 +8,7 @@
 #include "platform/wnd/Imm.h"
 #include "platform/wnd/Resources.h"
 
+#include <climits>
 #include <deque>
 #include <unistd.h>
 
@@ -331,6 +332,16 @@ TEST_F(FloppyImportDialogs, AReadShowsTheFloppysNameDateAndFormTypeAndEnablesSav
         WriteIndex(u8"#000,\"短\",\"20000101\",\"6.40\",\"0\",\"\",\"100302\",\"1\",\"0\",\"-3\"");
         ReadOk(dialog);
         EXPECT_EQ(-3, dialog.m_nHeiganCode);
+        // Counts beyond an int add up without overflow: 1 for any positive sum however large, and a
+        // count beyond an int is held at the largest one.
+        WriteIndex(u8"#000,\"大\",\"20000101\",\"6.40\",\"0\",\"\",\"100302\",\"1\",\"2000000000\","
+                   u8"\"2000000000\",\"4294967295\",\"-2000000000\"");
+        ReadOk(dialog);
+        EXPECT_EQ(1, dialog.m_nHeiganCode);
+        WriteIndex(u8"#000,\"負\",\"20000101\",\"6.40\",\"0\",\"\",\"100302\",\"1\",\"-2000000000\","
+                   u8"\"-2000000000\",\"-2000000000\",\"-2000000000\"");
+        ReadOk(dialog);
+        EXPECT_EQ(INT_MIN, dialog.m_nHeiganCode);
     });
 }
 

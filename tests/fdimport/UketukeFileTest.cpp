@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,6 +139,32 @@ TEST(UketukeRecordCount, FollowsTheCodeAndTheCounts)
         EXPECT_EQ(0, ZnUketukeFile::RecordCount(code, counts)) << code;
     const int none[] = {9, 0, 0, 0, 0};
     EXPECT_EQ(5, ZnUketukeFile::RecordCount(100001, none));
+}
+
+// A count beyond an int is held at the largest or smallest int, and the counts add up without
+// overflow; reading ends with the records that the file holds.
+TEST_F(UketukeFile, CountsBeyondAnIntAddUpWithoutOverflow)
+{
+    ASSERT_TRUE(ReadExpecting(Floppy("counts_beyond_an_int"), nullptr));
+    EXPECT_EQ(INT_MAX, m_file.m_counts[ZnUketukeFile::structLiftCount]);
+    EXPECT_EQ(8000000000LL + INT_MAX, ZnUketukeFile::RecordCount(m_file.m_nCode, m_file.m_counts));
+    EXPECT_EQ((std::vector<CString>{"#160|170401|L-1", "#160|170402|L-2"}), Records(m_file));
+    const int largest[] = {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX};
+    const int smallest[] = {INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN};
+    EXPECT_EQ(5 + 4LL * INT_MAX, ZnUketukeFile::RecordCount(100001, largest));
+    EXPECT_EQ(5LL * INT_MIN, ZnUketukeFile::RecordCount(100302, smallest));
+
+    const std::vector<std::pair<const char*, int>> numbers = {{"", 0},
+                                                              {"x1", 0},
+                                                              {" 12x", 12},
+                                                              {"+7", 7},
+                                                              {"-2147483648", INT_MIN},
+                                                              {"2147483648", INT_MAX},
+                                                              {"4294967297", INT_MAX},
+                                                              {"-99999999999", INT_MIN},
+                                                              {"99999999999999999999999", INT_MAX}};
+    for (const auto& [field, number] : numbers)
+        EXPECT_EQ(number, ZnFloppyLine::Number(field)) << field;
 }
 
 TEST(UketukeRecordCount, NamesTheTagAndTitleOfEachObjectKind)

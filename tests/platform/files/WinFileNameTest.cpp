@@ -12,3 +12,18 @@ TEST(WinFileName, ForbiddenCharactersCountWhereverTheyStand)
          {"", ".", "..", "a?b", "a.", "a ", "con.txt", "LPT1", "\x81/..", "\x81\"", "\x81\x01", "\x81:", "\x81*"})
         EXPECT_FALSE(IsWinFileName(name)) << testsupport::Hex(name);
 }
+
+// A name that this system can use everywhere is a Windows name whose every character is a CP932
+// character: NEC and IBM rows, user-defined and half-width characters are; a pair without a
+// character, a lead byte before a byte that cannot follow it or at the end, and a byte outside
+// the code are not.
+TEST(WinFileName, APortableNameIsAWindowsNameOfCp932CharactersOnly)
+{
+    for (const char* name : {"表ソ", "\x87\x40\x87\x90\xFB\xFC\xF0\x40\xB6\xC5"})
+        EXPECT_TRUE(IsPortableFileName(name)) << testsupport::Hex(name);
+    for (const char* name : {"\x85\xC6",
+                             "a\x81\x7F"
+                             "b",
+                             "a\x81", "x\xA0", "\xFD", "CON", "a."})
+        EXPECT_FALSE(IsPortableFileName(name)) << testsupport::Hex(name);
+}
