@@ -1,5 +1,5 @@
 // The text of an XML file, or of a piece of one, as a writer builds it in memory: CP932 bytes
-// that are converted to UTF-8 once, when the whole is written (ZnAppDocFDOut00::WriteWholeFile).
+// that are converted to UTF-8 once, when the whole is written (ZnWrittenFiles::WriteWholeFile).
 // Every line feed of markup and values is stored as CR LF, as the file holds it; a piece for a
 // stream in text mode keeps LF alone, for the stream adds the CR.
 //

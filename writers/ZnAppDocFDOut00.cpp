@@ -10,6 +10,7 @@
 #include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlText.h"
+#include "writers/ZnWrittenFiles.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -28,34 +29,11 @@ void ZnAppDocFDOut00::WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTS
     ZnRunLog::Write(level, message, source, function);
 }
 
-namespace {
-
-// The open files into which a value was written without characters that XML cannot hold, and
-// the files that the run log has named for it since it was last deleted.
-std::set<FILE*> filesWithDroppedChars;
-std::set<std::string> filesLoggedForDroppedChars;
-
-// Names a file once in the run log as one whose values lost characters that XML cannot hold.
-void LogDroppedChars(LPCTSTR path)
-{
-    if (!filesLoggedForDroppedChars.insert(path).second)
-        return; // a file written in parts is named once
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogWarn,
-                              CString("ファイル【") + path +
-                                  "】に出力できない制御文字があったため、取り除いて出力しました。",
-                              "ZnAppDocFDOut00.cpp", "CloseWrittenFile()");
-}
-
-} // namespace
-
 void ZnAppDocFDOut00::DeleteLog()
 {
     ZnRunLog::Delete();
-    filesWithDroppedChars.clear();
-    filesLoggedForDroppedChars.clear();
+    ZnWrittenFiles::ForgetDroppedChars();
 }
-
-void ZnAppDocFDOut00::NoteDroppedChars(FILE* file) { filesWithDroppedChars.insert(file); }
 
 // XML text.
 
@@ -83,43 +61,7 @@ namespace {
 // Writes the bytes of a text as they are.
 void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, bytes.size(), file); }
 
-// Closes a written file; when it was not written whole, removes it, else names it in the run log
-// if its values lost characters.
-ZnWriteOutcome FinishWrittenFile(FILE* file, LPCTSTR path, bool written, bool dropped)
-{
-    written = std::fclose(file) == 0 && written;
-    if (written) {
-        if (dropped)
-            LogDroppedChars(path);
-        return ZnWriteOutcome::written;
-    }
-    DeleteFile(path);
-    return ZnWriteOutcome::cutOff;
-}
-
 } // namespace
-
-FILE* ZnAppDocFDOut00::OpenWholeFile(LPCTSTR path, bool append) { return WinFopen(path, append ? "ab" : "wb"); }
-
-ZnWriteOutcome ZnAppDocFDOut00::WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path)
-{
-    std::string utf8 = text.Utf8();
-    bool written = std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size() && !std::ferror(file);
-    return FinishWrittenFile(file, path, written, text.LostChars());
-}
-
-ZnWriteOutcome ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
-{
-    bool dropped = filesWithDroppedChars.erase(file) > 0;
-    return FinishWrittenFile(file, path, !std::ferror(file), dropped);
-}
-
-void ZnAppDocFDOut00::ShowWriteFailed(LPCTSTR path)
-{
-    CString fullPath(path);
-    AfxMessageBox("ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。",
-                  MB_ICONSTOP);
-}
 
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
 {
@@ -129,7 +71,7 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
 ZnWriteOutcome ZnAppDocFDOut00::TryWriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo,
                                                           LPCTSTR creationDate)
 {
-    FILE* file = OpenWholeFile(path);
+    FILE* file = ZnWrittenFiles::OpenWholeFile(path);
     if (!file) {
         AfxMessageBox("申請書管理情報ファイルのオープンに失敗しました。", MB_ICONSTOP | MB_OK);
         return ZnWriteOutcome::told;
@@ -148,7 +90,7 @@ ZnWriteOutcome ZnAppDocFDOut00::TryWriteManagementInfoXml(LPCTSTR path, int form
     xml.Leaf(1, "データチェック済みフラグ", "0");
     xml.Leaf(1, "帳票番号", formSheet);
     xml.CloseTag(0, "申請書管理情報");
-    return WriteWholeFile(file, xml, path);
+    return ZnWrittenFiles::WriteWholeFile(file, xml, path);
 }
 
 namespace {
@@ -189,7 +131,7 @@ ZnWriteOutcome ZnAppDocFDOut00::TryWriteSupervisorXml(LPCTSTR root, const ZnMode
     }
     text += "</申請書>\n";
     WriteBytes(file, text.Bytes());
-    return CloseWrittenFile(file, path);
+    return ZnWrittenFiles::CloseWrittenFile(file, path);
 }
 
 // Titles and document-kind codes.

@@ -48,32 +48,8 @@ public:
     // escaped twice. Each of these bytes is a character of its own (cp932::CharLength), also
     // after a lead byte. Nothing else changes.
     static CString EscapeXml(const CString& text);
-    // Notes that a value written to the open stream lost characters that XML cannot hold (a piece
-    // of XmlPieceWriters); when CloseWrittenFile has written the file whole, the run log names it,
-    // once per file and log.
-    static void NoteDroppedChars(FILE* file);
     // The UTF-8 bytes of a CP932 text; bytes that are not CP932 become U+FFFD.
     static CString ToUtf8(const CString& text);
-
-    // Opens the file at path for a writer that builds its text whole (XmlText) and writes it with
-    // WriteWholeFile: created or emptied, or with append added to at its end. The stream is
-    // binary, for the text holds its CR LF line ends already. Null when the file cannot be
-    // opened, which the caller tells in its own words; it is opened before the text is built so
-    // that this is known first.
-    static FILE* OpenWholeFile(LPCTSTR path, bool append = false);
-    // Writes the UTF-8 form of the text to a file opened by OpenWholeFile with one write and
-    // closes it. When it could not be written whole (a full disk), the file is removed, so that
-    // no cut-off file is left, and cutOff returned; else written. A file
-    // whose values lost characters (XmlText::LostChars) is named in the run log at level WARN,
-    // once until the log is deleted.
-    static ZnWriteOutcome WriteWholeFile(FILE* file, const XmlText& text, LPCTSTR path);
-    // Closes a stream in text mode that a writer has written, such as in pieces (XmlPieceWriters),
-    // with the rules of WriteWholeFile; the values that lost characters are those noted by
-    // NoteDroppedChars, and a file written in several parts is named once.
-    static ZnWriteOutcome CloseWrittenFile(FILE* file, LPCTSTR path);
-    // Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
-    // with the stop icon.
-    static void ShowWriteFailed(LPCTSTR path);
 
     // Writes the management-information file (申請書管理情報.xml, UTF-8) of an exported document,
     // the creation date as a value (XmlText::Value).

@@ -11,6 +11,7 @@
 #include "platform/files/WinStdio.h"
 #include "storage/ZnShellState.h"
 #include "writers/ReadStoredDocument.h"
+#include "writers/ZnWrittenFiles.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <cstdlib>
@@ -142,9 +143,9 @@ FILE* OpenIndexFile(const CString& path, LPCTSTR name)
 int FinishIndexFile(FILE* file, const CString& text, const CString& path)
 {
     std::fwrite(text.Bytes().data(), 1, text.Bytes().size(), file);
-    if (ZnAppDocFDOut00::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
+    if (ZnWrittenFiles::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
         return 1;
-    ZnAppDocFDOut00::ShowWriteFailed(path);
+    ZnWrittenFiles::ShowWriteFailed(path);
     return 0;
 }
 

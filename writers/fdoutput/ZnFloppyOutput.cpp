@@ -4,6 +4,7 @@
 #include "platform/files/WinFileApi.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 ZnFloppyOutput::ZnFloppyOutput(LPCTSTR root, int submissionIndex, LPCTSTR formNo, int groupIndex)
     : m_root(root), m_submissionIndex(submissionIndex), m_formNo(formNo), m_groupIndex(groupIndex), m_maps(false)
@@ -43,7 +44,7 @@ bool ZnFloppyOutput::WriteDataFile(const CString& path, const std::vector<Part>&
         // What the parts before it wrote would pass for a whole file.
         DeleteFile(path);
         if (outcome == ZnWriteOutcome::cutOff)
-            ZnAppDocFDOut00::ShowWriteFailed(path);
+            ZnWrittenFiles::ShowWriteFailed(path);
         return false;
     }
     return true;

@@ -34,7 +34,7 @@ public:
 
     // Writes the data file at path, its parts in order. The first part that is not written ends
     // the file: no part after it runs, the file is removed with what the parts before it wrote,
-    // and one that the medium could not hold is told (ZnAppDocFDOut00::ShowWriteFailed). True
+    // and one that the medium could not hold is told (ZnWrittenFiles::ShowWriteFailed). True
     // when every part was written.
     static bool WriteDataFile(const CString& path, const std::vector<Part>& parts);
     // Runs the converter on target (the root or the data file) and then tells DoneText(title)

@@ -2,6 +2,7 @@
 
 #include "model/ZnModelAppConstNotif.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 #include <cmath>
 
@@ -125,7 +126,7 @@ ZnWriteOutcome ZnAppDocFDOut53::TryWriteForm(const CString& root)
     ZnModelDesigner supervisor(notification->m_supervisor);
     if (ZnAppDocFDOut00::TryWriteSupervisorXml(root, &supervisor) == ZnWriteOutcome::cutOff) {
         std::fclose(file); // the empty form file goes with the output
-        ZnAppDocFDOut00::ShowWriteFailed(ZnAppDocFDOut00::GetSupervisorFilePath(root));
+        ZnWrittenFiles::ShowWriteFailed(ZnAppDocFDOut00::GetSupervisorFilePath(root));
         return ZnWriteOutcome::told;
     }
     return CloseForm(file, path, ComposeForm(app ? *app : emptyApp, *notification));

@@ -73,7 +73,7 @@ public:
     // (WriteIndexFiles with the form "110" and every group), then the whole application written by
     // WriteXml as the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
     // one message, and the output ends there without a data file; a data file that cannot be
-    // written whole is told (ZnAppDocFDOut00::ShowWriteFailed) and removed. Success is not told.
+    // written whole is told (ZnWrittenFiles::ShowWriteFailed) and removed. Success is not told.
     // After the data file of a confirmation (document type 1000) the property's construction
     // notification follows (OutputConstNotifFD).
     static void OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath);
