@@ -9,6 +9,7 @@
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "writers/XmlText.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnManagementInfoFile.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
@@ -264,8 +265,8 @@ BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, cons
     int formNo = frame->GetDocMode(0) == DOCMODE_ZADAZEZ ? kind->formApplication : kind->formNotification;
     // The writers tell their own failures; the run's end must know of them too. A writer that
     // fails, for whatever reason, leaves no file of its own behind.
-    written.management = ZnAppDocFDOut00::TryWriteManagementInfoXml(
-        folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex, FormatDate(row.m_Koushinbi));
+    written.management = ZnManagementInfoFile::Write(folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex,
+                                                     FormatDate(row.m_Koushinbi));
     written.data = kind->writer(folder + "\\" + kDataFile);
     bool whole = written.management == ZnWriteOutcome::written && written.data == ZnWriteOutcome::written;
     return whole ? TRUE : Failed();

@@ -10,6 +10,8 @@
 #include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlText.h"
+#include "writers/ZnManagementInfoFile.h"
+#include "writers/ZnSupervisorFile.h"
 #include "writers/ZnWrittenFiles.h"
 
 #include <cmath>
@@ -37,101 +39,18 @@ void ZnAppDocFDOut00::DeleteLog()
 
 // XML text.
 
-CString ZnAppDocFDOut00::EscapeXml(const CString& text)
-{
-    // Byte by byte, which is character by character: none of the five can follow a lead byte in a
-    // pair, so each is a character of its own wherever it stands.
-    const std::string& bytes = text.Bytes();
-    if (bytes.find_first_of("&<>\"'") == std::string::npos)
-        return text; // nothing to escape, as with most values
-    std::string escaped;
-    for (char byte : bytes) {
-        if (LPCTSTR entity = XmlText::EntityOf(byte))
-            escaped += entity;
-        else
-            escaped += byte;
-    }
-    return CString(escaped);
-}
+CString ZnAppDocFDOut00::EscapeXml(const CString& text) { return XmlText::Escape(text); }
 
 CString ZnAppDocFDOut00::ToUtf8(const CString& text) { return CString(cp932::ToUtf8(text.Bytes())); }
 
-namespace {
-
-// Writes the bytes of a text as they are.
-void WriteBytes(FILE* file, const std::string& bytes) { fwrite(bytes.data(), 1, bytes.size(), file); }
-
-} // namespace
-
 void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
 {
-    TryWriteManagementInfoXml(path, formSheetNo, branchNo, creationDate);
+    ZnManagementInfoFile::Write(path, formSheetNo, branchNo, creationDate);
 }
-
-ZnWriteOutcome ZnAppDocFDOut00::TryWriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo,
-                                                          LPCTSTR creationDate)
-{
-    FILE* file = ZnWrittenFiles::OpenWholeFile(path);
-    if (!file) {
-        AfxMessageBox("申請書管理情報ファイルのオープンに失敗しました。", MB_ICONSTOP | MB_OK);
-        return ZnWriteOutcome::told;
-    }
-    CString branch, formSheet;
-    branch.Format("%d", branchNo);
-    formSheet.Format("%d", formSheetNo);
-    XmlText xml;
-    xml.Literal("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-    xml.OpenTag(0, "申請書管理情報");
-    xml.Leaf(1, "枝番", branch);
-    // The date is the caller's text: a value like any other.
-    xml.Leaf(1, "作成日", creationDate);
-    xml.Leaf(1, "受付番号", "");
-    xml.Leaf(1, "処分番号", "");
-    xml.Leaf(1, "データチェック済みフラグ", "0");
-    xml.Leaf(1, "帳票番号", formSheet);
-    xml.CloseTag(0, "申請書管理情報");
-    return ZnWrittenFiles::WriteWholeFile(file, xml, path);
-}
-
-namespace {
-
-// One line of the supervisor file: the element with its escaped value.
-CString SupervisorLine(LPCTSTR tag, const CString& value)
-{
-    return CString("<") + tag + ">" + ZnAppDocFDOut00::EscapeXml(value) + "</" + tag + ">\n";
-}
-
-} // namespace
 
 void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
 {
-    TryWriteSupervisorXml(root, supervisor);
-}
-
-CString ZnAppDocFDOut00::GetSupervisorFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\~002.xml"; }
-
-ZnWriteOutcome ZnAppDocFDOut00::TryWriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
-{
-    CString path = GetSupervisorFilePath(root);
-    FILE* file = WinFopen(path, "w");
-    if (!file) {
-        AfxMessageBox("様式ファイルのオープン(~002.xml)に失敗しました。", MB_ICONSTOP | MB_OK);
-        return ZnWriteOutcome::told;
-    }
-    CString text = "<?xml version=\"1.0\" encoding=\"SJIS\"?>\n<申請書>\n";
-    if (supervisor) {
-        const JkModelIndividualData& office = supervisor->GetOfficeData();
-        text += "<工事監理者>\n";
-        text += SupervisorLine("氏名", supervisor->GetName().GetName());
-        text += SupervisorLine("営業所名", office.GetName().GetName());
-        text += SupervisorLine("郵便番号", office.GetAddress().GetPostalCode());
-        text += SupervisorLine("所在地", office.GetAddress().m_address);
-        text += SupervisorLine("電話番号", office.GetTelNumber().GetTelNumber());
-        text += "</工事監理者>\n";
-    }
-    text += "</申請書>\n";
-    WriteBytes(file, text.Bytes());
-    return ZnWrittenFiles::CloseWrittenFile(file, path);
+    ZnSupervisorFile::Write(root, supervisor);
 }
 
 // Titles and document-kind codes.

@@ -22,7 +22,6 @@ class ZnModelAppBuild;
 class ZnModelAppTempUseConf;
 class ZnModelDate;
 class ZnModelDesigner;
-class XmlText;
 
 class ZnAppDocFDOut00 : public VhObject {
     DECLARE_DYNAMIC(ZnAppDocFDOut00)
@@ -55,18 +54,10 @@ public:
     // the creation date as a value (XmlText::Value).
     // When the file cannot be opened, says so in a message box and writes nothing.
     static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
-    // The same, with its outcome: told after the open message; cut off (and removed) when the
-    // medium could not hold it.
-    static ZnWriteOutcome TryWriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
     // Writes root + "\Keikaku\~002.xml" in CP932: the declaration and the element 申請書, holding
     // the supervisor's name, office name, postal code, address and telephone when a supervisor is
     // given (null: none). When the file cannot be opened, says so and writes nothing.
     static void WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
-    // The same, with its outcome: told after the open message; cut off (and removed) when the
-    // medium could not hold it.
-    static ZnWriteOutcome TryWriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
-    // The supervisor file's path: root + "\Keikaku\~002.xml".
-    static CString GetSupervisorFilePath(LPCTSTR root);
 
     // The floppy medium (ZnAppDocFDOut00_Media.cpp).
 
