@@ -6,13 +6,13 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/WinFileApi.h"
 #include "platform/files/WinStdio.h"
-#include "storage/CheckMedium.h"
 #include "storage/ZnRunLog.h"
 #include "storage/ZnShellState.h"
 #include "writers/XmlText.h"
 #include "writers/ZnManagementInfoFile.h"
 #include "writers/ZnSupervisorFile.h"
 #include "writers/ZnWrittenFiles.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -21,10 +21,6 @@
 #include <string>
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut00, VhObject)
-
-// Here beside the class record, so that this file holds all that the class's table of virtual
-// functions needs: the fuzz targets build it without the floppy sources.
-DWORD ZnAppDocFDOut00::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
 
 void ZnAppDocFDOut00::WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function)
 {
@@ -51,6 +47,16 @@ void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int 
 void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
 {
     ZnSupervisorFile::Write(root, supervisor);
+}
+
+int ZnAppDocFDOut00::PrepareMedia(LPCTSTR root, LPCTSTR dataFolder)
+{
+    return ZnFloppyMedium().Prepare(root, dataFolder);
+}
+
+int ZnAppDocFDOut00::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath)
+{
+    return ZnFloppyMedium::CopyMapBitmaps(root, mitoriPath, haichiPath);
 }
 
 // Titles and document-kind codes.

@@ -59,27 +59,16 @@ public:
     // given (null: none). When the file cannot be opened, says so and writes nothing.
     static void WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
 
-    // The floppy medium (ZnAppDocFDOut00_Media.cpp).
+    // The floppy medium (ZnFloppyMedium).
 
-    // Makes the output root (a folder, or a drive such as "A:") ready for a floppy output. First
-    // the medium check (CheckMedium through LookForEntries) with the floppy's texts: the media
-    // message has Retry and Cancel while the drive is not ready, OK for any other failure (a
-    // missing root or drive among them). Then root\dataFolder, root\Sinsei and root\Info are each
-    // emptied of their files, or created when missing: a folder inside one, or a file that cannot
-    // be deleted, gives the media message; a folder that cannot be created (such as where a file
-    // of its name stands) the message that the application's folder could not be made. Nothing is
-    // done after a failure; what was deleted before it stays deleted.
+    // Makes the output root (a folder, or a drive such as "A:") ready for a floppy output: the
+    // medium checked, root\dataFolder, root\Sinsei and root\Info emptied or created
+    // (ZnFloppyMedium::Prepare). 1 when done, 0 after a failure told in one message box.
     int PrepareMedia(LPCTSTR root, LPCTSTR dataFolder);
-    // Prepares root\Mitori and root\Haichi as PrepareMedia prepares its folders, then copies each
-    // map that has a source path, the site map (見取図) into Mitori and the layout plan (配置図) into
-    // Haichi, and into the current property's folder, replacing a file there: as Ksq310.bmp and
-    // Ksq330.bmp for the object kinds 1023 and 1009, else as Ksq320.bmp and Ksq340.bmp. A source
-    // that CheckBitmapFile refuses, or a copy that fails, is told with the map's own message; no
-    // cut-off copy is left. A source that is the property's copy itself counts as copied.
+    // Copies the site map (見取図) and the layout plan (配置図) onto the medium and into the current
+    // property's folder (ZnFloppyMedium::CopyMapBitmaps). 1 when done, 0 after a failure told in
+    // one message box.
     int CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath);
-    // The data file of a floppy output in the folder that PrepareMedia empties for it:
-    // root + "\Keikaku\申請書データ.xml".
-    static CString GetMediaDataFilePath(LPCTSTR root);
 
     // The floppy index files (ZnAppDocFDOut00_IndexFiles.cpp).
 
@@ -153,8 +142,4 @@ public:
     static CString GetUrbanPlanAreaName(const CString& code);
     // The area division of codes 801 to 807 (read as a number); "" for anything else.
     static CString GetAreaDivisionName(const CString& code);
-
-protected:
-    // The medium check's search (SearchForEntries); a test feeds it the drive's answers.
-    virtual DWORD LookForEntries(const CString& pattern) const;
 };

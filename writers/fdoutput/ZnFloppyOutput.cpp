@@ -5,6 +5,7 @@
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
 #include "writers/ZnWrittenFiles.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 
 ZnFloppyOutput::ZnFloppyOutput(LPCTSTR root, int submissionIndex, LPCTSTR formNo, int groupIndex)
     : m_root(root), m_submissionIndex(submissionIndex), m_formNo(formNo), m_groupIndex(groupIndex), m_maps(false)
@@ -20,10 +21,9 @@ ZnFloppyOutput::ZnFloppyOutput(LPCTSTR root, int submissionIndex, LPCTSTR formNo
 
 int ZnFloppyOutput::Prepare() const
 {
-    ZnAppDocFDOut00 support;
-    return support.PrepareMedia(m_root, "Keikaku") &&
-           (!m_maps || support.CopyMapBitmaps(m_root, m_mitoriPath, m_haichiPath)) &&
-           support.WriteIndexFiles(m_root, m_submissionIndex, m_formNo, m_groupIndex);
+    return ZnFloppyMedium().Prepare(m_root, "Keikaku") &&
+           (!m_maps || ZnFloppyMedium::CopyMapBitmaps(m_root, m_mitoriPath, m_haichiPath)) &&
+           ZnAppDocFDOut00().WriteIndexFiles(m_root, m_submissionIndex, m_formNo, m_groupIndex);
 }
 
 bool ZnFloppyOutput::Output(const CString& path, const std::vector<Part>& parts, LPCTSTR doneTitle) const

@@ -1,5 +1,5 @@
 // The road that every floppy output takes: the medium under the output root prepared
-// (ZnAppDocFDOut00::PrepareMedia with "Keikaku"), the two maps copied where the kind has them
+// (ZnFloppyMedium::Prepare with "Keikaku"), the two maps copied where the kind has them
 // (CopyMapBitmaps), the index files of the kind's form number written (WriteIndexFiles), the data
 // file written in its parts, then the converter run and the completion told where the kind tells
 // it. A step that fails has told why in one message and ends the output. The first part of a data

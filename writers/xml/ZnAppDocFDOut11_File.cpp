@@ -1,7 +1,7 @@
 // The file 申請書データ.xml as a whole, its head and then the faces, and the faces one by one.
-#include "writers/ZnWrittenFiles.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 
+#include "writers/ZnWrittenFiles.h"
 
 void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { TryWriteXml(path); }
 
