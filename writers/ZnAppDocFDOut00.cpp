@@ -12,6 +12,7 @@
 #include "writers/ZnManagementInfoFile.h"
 #include "writers/ZnSupervisorFile.h"
 #include "writers/ZnWrittenFiles.h"
+#include "writers/fdoutput/ZnFloppyIndexFiles.h"
 #include "writers/fdoutput/ZnFloppyMedium.h"
 
 #include <cmath>
@@ -58,6 +59,13 @@ int ZnAppDocFDOut00::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR ha
 {
     return ZnFloppyMedium::CopyMapBitmaps(root, mitoriPath, haichiPath);
 }
+
+int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR baseFormNo, int groupIndex)
+{
+    return ZnFloppyIndexFiles(submissionIndex, baseFormNo, groupIndex).Write(root);
+}
+
+int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build) { return ZnFloppyIndexFiles::HasFloorOutline(build); }
 
 // Titles and document-kind codes.
 

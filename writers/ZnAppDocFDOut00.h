@@ -70,23 +70,12 @@ public:
     // one message box.
     int CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath);
 
-    // The floppy index files (ZnAppDocFDOut00_IndexFiles.cpp).
+    // The floppy index files (ZnFloppyIndexFiles).
 
-    // Writes root\Sinsei\filename, the list of the forms on the medium, and root\Info\filename.iba,
-    // the head record and one entry per form and number group, in CP932 with CR LF line ends, for
-    // the active document under the base form number ("110" a building, "160" a lift, "280" an
-    // interim inspection ...). submissionIndex 0 writes the submission code "1", 1 writes "3",
-    // any other "". groupIndex -1 writes every number group, k (from 1) only the k-th.
-    // Before the entries the application's building number groups are completed to the count its
-    // document kind needs (the lifts of a lift confirmation, 1 + the further structures of a
-    // structure confirmation, the certificates of an inspection, else 1): the groups added stay
-    // in the active document, which is otherwise read only. A building confirmation's entries
-    // end with the "#240" entry of the property's stored construction notification, read apart
-    // (ReadStoredDocument; one that cannot be read is told as the document's open tells it and
-    // gives no entry), and the entries of its lift, equipment, structure and second lift groups.
-    // 1 when both files are written; 0 after telling that a file could not be opened
-    // ("出力ファイル(filename)のオープンに失敗しました。") or written whole (ShowWriteFailed; the
-    // cut-off file is removed). Sinsei\filename stands complete when the .iba fails.
+    // Writes root\Sinsei\filename and root\Info\filename.iba for the active document under the
+    // base form number, with the submission code of submissionIndex (0 "1", 1 "3", else ""), for
+    // every number group (groupIndex -1) or only the groupIndex-th (ZnFloppyIndexFiles::Write).
+    // 1 when both files are written, 0 after a failure told in one message box.
     int WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR baseFormNo, int groupIndex);
     // 1 when a building page of the application holds a floor outline, else 0.
     static int HasFloorOutline(const ZnModelAppBuild& build);

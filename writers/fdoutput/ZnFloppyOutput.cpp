@@ -3,8 +3,8 @@
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinFileApi.h"
 #include "storage/ZnShellState.h"
-#include "writers/ZnAppDocFDOut00.h"
 #include "writers/ZnWrittenFiles.h"
+#include "writers/fdoutput/ZnFloppyIndexFiles.h"
 #include "writers/fdoutput/ZnFloppyMedium.h"
 
 ZnFloppyOutput::ZnFloppyOutput(LPCTSTR root, int submissionIndex, LPCTSTR formNo, int groupIndex)
@@ -23,7 +23,7 @@ int ZnFloppyOutput::Prepare() const
 {
     return ZnFloppyMedium().Prepare(m_root, "Keikaku") &&
            (!m_maps || ZnFloppyMedium::CopyMapBitmaps(m_root, m_mitoriPath, m_haichiPath)) &&
-           ZnAppDocFDOut00().WriteIndexFiles(m_root, m_submissionIndex, m_formNo, m_groupIndex);
+           ZnFloppyIndexFiles(m_submissionIndex, m_formNo, m_groupIndex).Write(m_root);
 }
 
 bool ZnFloppyOutput::Output(const CString& path, const std::vector<Part>& parts, LPCTSTR doneTitle) const

@@ -1,8 +1,8 @@
 // The road that every floppy output takes: the medium under the output root prepared
 // (ZnFloppyMedium::Prepare with "Keikaku"), the two maps copied where the kind has them
-// (CopyMapBitmaps), the index files of the kind's form number written (WriteIndexFiles), the data
-// file written in its parts, then the converter run and the completion told where the kind tells
-// it. A step that fails has told why in one message and ends the output. The first part of a data
+// (ZnFloppyMedium::CopyMapBitmaps), the index files of the kind's form number written
+// (ZnFloppyIndexFiles), the data file written in its parts, then the converter run and the
+// completion told where the kind tells it. A step that fails has told why in one message and ends the output. The first part of a data
 // file that is not written ends that file, and no part of it stays on the medium.
 #pragma once
 
