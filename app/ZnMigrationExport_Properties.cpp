@@ -7,6 +7,7 @@
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "storage/ZnRunLog.h"
 #include "writers/XmlText.h"
 #include "writers/ZnAppDocFDOut00.h"
 #include "writers/ZnManagementInfoFile.h"
@@ -81,12 +82,12 @@ const ExportedKind* FindExportedKind(int code)
 
 void LogInfo(const CString& message, LPCTSTR function)
 {
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogInfo, message, kLogSource, function);
+    ZnRunLog::Write(ZnRunLog::levelInfo, message, kLogSource, function);
 }
 
 void LogError(const CString& message, LPCTSTR function)
 {
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, kLogSource, function);
+    ZnRunLog::Write(ZnRunLog::levelError, message, kLogSource, function);
 }
 
 // A folder name as paths compare it: ASCII letters in lower case (never a CP932 trail byte).

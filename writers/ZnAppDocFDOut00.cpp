@@ -1,27 +1,21 @@
 #include "writers/ZnAppDocFDOut00.h"
 
-#include "model/ZnModelApp.h"
-#include "model/ZnModelAppTempUseConf.h"
-#include "platform/core/AfxMessageBox.h"
 #include "platform/core/Cp932.h"
-#include "platform/files/WinFileApi.h"
-#include "platform/files/WinStdio.h"
 #include "storage/ZnRunLog.h"
-#include "storage/ZnShellState.h"
+#include "writers/CompareNumber.h"
 #include "writers/XmlText.h"
+#include "writers/ZnCodeNames.h"
+#include "writers/ZnDocTitles.h"
 #include "writers/ZnManagementInfoFile.h"
 #include "writers/ZnSupervisorFile.h"
+#include "writers/ZnValueTexts.h"
 #include "writers/ZnWrittenFiles.h"
 #include "writers/fdoutput/ZnFloppyIndexFiles.h"
 #include "writers/fdoutput/ZnFloppyMedium.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <ctime>
-#include <set>
-#include <string>
-
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut00, VhObject)
+
+// The run log.
 
 void ZnAppDocFDOut00::WriteLog(int level, LPCTSTR message, LPCTSTR source, LPCTSTR function)
 {
@@ -50,6 +44,8 @@ void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* su
     ZnSupervisorFile::Write(root, supervisor);
 }
 
+// The floppy medium and its index files.
+
 int ZnAppDocFDOut00::PrepareMedia(LPCTSTR root, LPCTSTR dataFolder)
 {
     return ZnFloppyMedium().Prepare(root, dataFolder);
@@ -65,249 +61,49 @@ int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR 
     return ZnFloppyIndexFiles(submissionIndex, baseFormNo, groupIndex).Write(root);
 }
 
-int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build) { return ZnFloppyIndexFiles::HasFloorOutline(build); }
+int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build)
+{
+    return ZnFloppyIndexFiles::HasFloorOutline(build);
+}
 
 // Titles and document-kind codes.
 
-namespace {
+CString ZnAppDocFDOut00::GetDocTypeTitle() { return ZnDocTitles::GetDocTypeTitle(); }
 
-const int notificationMode = 32787;
-const int applicationMode = 32786;
+CString ZnAppDocFDOut00::GetObjectKindName(int objectNo) { return ZnDocTitles::GetObjectKindName(objectNo); }
 
-// The procedures in the order of the document-kind codes (100000 + 100 x procedure + object
-// kind), with the document type that selects each and its titles.
-struct Procedure {
-    int docType;
-    LPCTSTR applicationTitle;
-    LPCTSTR notificationTitle;
-};
+CString ZnAppDocFDOut00::GetDocTitle(int objectNo) { return ZnDocTitles::GetDocTitle(objectNo); }
 
-const Procedure procedures[] = {
-    {1000, "確認申請書", "計画通知書"},
-    {1002, "中間検査申請書", "特定工程工事終了通知書"},
-    {1005, "完了検査申請書", "工事完了通知書"},
-    {1008, "計画変更確認申請書", "計画変更通知書"},
-};
-const int procedureCount = sizeof(procedures) / sizeof(procedures[0]);
+int ZnAppDocFDOut00::GetDocKindCode(int objectNo) { return ZnDocTitles::GetDocKindCode(objectNo); }
 
-// The procedure of a document type, or -1.
-int ProcedureOfDocType(int docType)
-{
-    for (int i = 0; i < procedureCount; ++i) {
-        if (procedures[i].docType == docType)
-            return i;
-    }
-    return -1;
-}
-
-const LPCTSTR objectKindNames[] = {
-    "_建築物_",
-    "_昇降機_",
-    "_昇降機以外の建築設備_",
-    "_工作物（法第88条1項）_",
-    "_工作物の昇降機_",
-    "_工作物（法第88条2項）_",
-};
-
-// The value of one character read as a number: a digit's value, 0 for any other character.
-int DigitValue(TCHAR ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
-
-int CurrentDocMode() { return ZnShellState::Current()->GetDocMode(0); }
-
-} // namespace
-
-CString ZnAppDocFDOut00::GetDocTypeTitle()
-{
-    int procedure = ProcedureOfDocType(ZnShellState::Current()->GetDocType());
-    if (procedure < 0)
-        return CString();
-    const Procedure& titles = procedures[procedure];
-    return CurrentDocMode() == notificationMode ? titles.notificationTitle : titles.applicationTitle;
-}
-
-CString ZnAppDocFDOut00::GetObjectKindName(int objectNo)
-{
-    return objectNo >= 1 && objectNo <= 6 ? CString(objectKindNames[objectNo - 1]) : CString();
-}
-
-CString ZnAppDocFDOut00::GetDocTitle(int objectNo) { return GetDocTypeTitle() + GetObjectKindName(objectNo); }
-
-int ZnAppDocFDOut00::GetDocKindCode(int objectNo)
-{
-    int procedure = ProcedureOfDocType(ZnShellState::Current()->GetDocType());
-    return 100000 + 100 * (procedure < 0 ? 0 : procedure) + objectNo;
-}
-
-CString ZnAppDocFDOut00::GetDocTitleFromCode(const CString& code)
-{
-    // Only the codes 100000 + 100 x procedure + object kind carry a procedure in their fourth
-    // digit; any other text (the proxy letter's 300001, a text too short) goes to the name table.
-    int procedure = code.GetLength() >= 4 && code.Left(3) == "100" ? DigitValue(code[3]) : -1;
-    if (procedure < 0 || procedure >= procedureCount)
-        return ZnShellState::Current()->DocKindName(atoi(code), CurrentDocMode(), 1);
-    const Procedure& titles = procedures[procedure];
-    CString title = CurrentDocMode() == applicationMode ? titles.applicationTitle : titles.notificationTitle;
-    return title + GetObjectKindName(DigitValue(code[code.GetLength() - 1]));
-}
+CString ZnAppDocFDOut00::GetDocTitleFromCode(const CString& code) { return ZnDocTitles::GetDocTitleFromCode(code); }
 
 int ZnAppDocFDOut00::SetTempUseDocKindCode(const ZnModelAppTempUseConf* tempUse)
 {
-    // By form digit: the code for the designated administrative agency (object kind 1028) and
-    // for the building official (1024). Digits 3 and 4 take the codes ending in 5 and 4.
-    static const int codes[][2] = {
-        {100401, 100411}, {100402, 100412}, {100403, 100413}, {100405, 100415}, {100404, 100414}, {100406, 100416},
-    };
-    ZnShellState* shell = ZnShellState::Current();
-    int objKind = shell->GetObjKind();
-    int column = objKind == 1028 ? 0 : (objKind == 1024 ? 1 : -1);
-    if (!tempUse || column < 0 || tempUse->m_formDigit < 0 || tempUse->m_formDigit > 5)
-        return 0;
-    ZnModelApp* app = dynamic_cast<ZnModelApp*>(shell->GetModel(ZnShellState::appModelSlot));
-    if (!app)
-        return 0;
-    CString code;
-    code.Format("%d", codes[tempUse->m_formDigit][column]);
-    app->m_header.m_localData.m_documentKind.SetCode(code);
-    return 1;
+    return ZnDocTitles::SetTempUseDocKindCode(tempUse);
 }
 
-// Value conversions.
+// Value texts, code names and the comparison of two numbers.
 
 CString ZnAppDocFDOut00::GetShinseiDatePart(const ZnModelApp* app, int part)
 {
-    if (!app)
-        return CString();
-    const ZnModelNumGroupList& groups = app->GetHeader().GetLocalData().GetNumGroupList();
-    const ZnModelNumGroup* group = groups.IsEmpty() ? nullptr : groups.GetHead();
-    if (!group)
-        return CString();
-    const ZnModelDate& date = group->GetFirstNum().GetDate();
-    if (date.GetMonth() == 0)
-        return CString();
-    CString text;
-    int year = date.GetYearCode().m_year;
-    if (part == 0 && year != 0)
-        text.Format("%04d", year);
-    else if (part == 1)
-        text.Format("%02d", date.GetMonth());
-    else if (part == 2 && date.GetDay() != 0)
-        text.Format("%02d", date.GetDay());
-    return text;
+    return ZnValueTexts::GetShinseiDatePart(app, part);
 }
 
-CString ZnAppDocFDOut00::RemoveLineBreaks(const CString& text)
-{
-    CString result;
-    CString rest = text;
-    for (int lineFeed = rest.Find('\n'); lineFeed >= 0; lineFeed = rest.Find('\n')) {
-        // Only a carriage return goes with its line feed: any other byte before a lone line feed
-        // may be the second half of a double-byte character and stays.
-        bool carriageReturn = lineFeed > 0 && rest[lineFeed - 1] == '\r';
-        result += rest.Left(carriageReturn ? lineFeed - 1 : lineFeed);
-        rest = rest.Mid(lineFeed + 1);
-    }
-    return result + rest;
-}
+CString ZnAppDocFDOut00::RemoveLineBreaks(const CString& text) { return ZnValueTexts::RemoveLineBreaks(text); }
 
-int ZnAppDocFDOut00::CompareNumber(double a, LPCTSTR op, double b)
-{
-    bool equal = std::fabs(a - b) < 0.001;
-    CString relation(op);
-    if (relation == ">")
-        return !equal && a > b;
-    if (relation == "<")
-        return !equal && a < b;
-    if (relation == ">=")
-        return equal || a > b;
-    if (relation == "<=")
-        return equal || a < b;
-    if (relation == "==")
-        return equal;
-    if (relation == "!=")
-        return !equal;
-    return 0;
-}
+CString ZnAppDocFDOut00::BlankZeroText(const CString& text) { return ZnValueTexts::BlankZeroText(text); }
 
-CString ZnAppDocFDOut00::BlankZeroText(const CString& text)
-{
-    static const LPCTSTR zeros[] = {"0", "0.0", "0.00", "0.000", "0.0000", "0.00000", "0.000000"};
-    for (LPCTSTR zero : zeros) {
-        if (text == zero)
-            return CString();
-    }
-    return text;
-}
+CString ZnAppDocFDOut00::FormatEraDate6(const ZnModelDate& date) { return ZnValueTexts::FormatEraDate6(date); }
 
-CString ZnAppDocFDOut00::FormatEraDate6(const ZnModelDate& date)
-{
-    if (date.IsEmpty())
-        return CString();
-    const ZnModelYearCode& yearCode = date.GetYearCode();
-    int eraYear = yearCode.m_year - (yearCode.GetCode() == "01" ? 1925 : 1988);
-    CString text;
-    text.Format("%02d%02d%02d", eraYear, date.GetMonth(), date.GetDay());
-    return text;
-}
+int ZnAppDocFDOut00::CompareNumber(double a, LPCTSTR op, double b) { return ::CompareNumber(a, op, b); }
 
-namespace {
+CString ZnAppDocFDOut00::GetStructureKindName(const CString& code) { return ZnCodeNames::GetStructureKindName(code); }
 
-// A code text and its word, compared as whole texts.
-struct TextCodeName {
-    LPCTSTR code;
-    LPCTSTR name;
-};
+CString ZnAppDocFDOut00::GetBuildTypeDigit(const CString& code) { return ZnCodeNames::GetBuildTypeDigit(code); }
 
-// A code read as a decimal number and its word.
-struct NumberCodeName {
-    int code;
-    LPCTSTR name;
-};
+CString ZnAppDocFDOut00::GetArchitectClassName(const CString& code) { return ZnCodeNames::GetArchitectClassName(code); }
 
-// The word of a code text, or the text itself when the table lacks it.
-template <size_t N> CString NameOfText(const TextCodeName (&table)[N], const CString& code)
-{
-    for (const TextCodeName& row : table) {
-        if (code == row.code)
-            return row.name;
-    }
-    return code;
-}
+CString ZnAppDocFDOut00::GetUrbanPlanAreaName(const CString& code) { return ZnCodeNames::GetUrbanPlanAreaName(code); }
 
-// The word of a code text read as a decimal number (as atoi reads it), or "".
-template <size_t N> CString NameOfNumber(const NumberCodeName (&table)[N], const CString& code)
-{
-    int number = atoi(code);
-    for (const NumberCodeName& row : table) {
-        if (number == row.code)
-            return row.name;
-    }
-    return CString();
-}
-
-const TextCodeName structureKinds[] = {
-    {"02401", "木造"},   {"02402", "組積造"},   {"02403", "補強ＣＢ造"}, {"02404", "Ｓ造"},
-    {"02405", "ＲＣ造"}, {"02406", "ＳＲＣ造"}, {"02407", "無筋Ｃ造"},   {"02499", "その他"},
-};
-
-const TextCodeName buildTypeDigits[] = {{"03701", "1"}, {"03702", "2"}, {"03703", "3"}, {"03704", "4"}};
-
-const NumberCodeName architectClasses[] = {{101, "一級"}, {301, "一級"}, {102, "二級"},
-                                           {302, "二級"}, {103, "木造"}, {303, "木造"}};
-
-const NumberCodeName urbanPlanAreas[] = {{700, "都計外／準都計外"}, {701, "都市計画区域内"}, {702, "準都市計画区域内"}};
-
-const NumberCodeName areaDivisions[] = {{801, "市街化区域"},     {804, "市街化区域"},     {805, "市街化区域"},
-                                        {802, "市街化調整区域"}, {806, "市街化調整区域"}, {803, "区域区分非設定"},
-                                        {807, "区域区分非設定"}};
-
-} // namespace
-
-CString ZnAppDocFDOut00::GetStructureKindName(const CString& code) { return NameOfText(structureKinds, code); }
-
-CString ZnAppDocFDOut00::GetBuildTypeDigit(const CString& code) { return NameOfText(buildTypeDigits, code); }
-
-CString ZnAppDocFDOut00::GetArchitectClassName(const CString& code) { return NameOfNumber(architectClasses, code); }
-
-CString ZnAppDocFDOut00::GetUrbanPlanAreaName(const CString& code) { return NameOfNumber(urbanPlanAreas, code); }
-
-CString ZnAppDocFDOut00::GetAreaDivisionName(const CString& code) { return NameOfNumber(areaDivisions, code); }
+CString ZnAppDocFDOut00::GetAreaDivisionName(const CString& code) { return ZnCodeNames::GetAreaDivisionName(code); }

@@ -9,7 +9,7 @@
 #include "platform/files/WinStdio.h"
 #include "storage/ZnShellState.h"
 #include "writers/ReadStoredDocument.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnValueTexts.h"
 #include "writers/ZnWrittenFiles.h"
 #include "writers/zip/ZipPacking.h"
 
@@ -64,7 +64,7 @@ CString Entry(const CString& form, const CString& code, const ZnModelNumGroup* g
 {
     CString date, number;
     if (group) {
-        date = ZnAppDocFDOut00::FormatEraDate6(group->GetFirstNum().GetDate());
+        date = ZnValueTexts::FormatEraDate6(group->GetFirstNum().GetDate());
         number = group->GetFirstNum().GetNumber();
     }
     return Record(form, {code, "6.00", date, number, ""});
