@@ -2,7 +2,7 @@
 // writers, the floppy pages, the floppy import and the migration export call it. It holds no
 // data: callers build one on the stack when they need it, or call its operations on the class.
 // Each operation hands over to the unit that does the work, named with it:
-//   the run log                          ZnRunLog (and ZnWrittenFiles, which it names files in)
+//   the run log                          ZnRunLog, and ZnWrittenFiles for the files it has named
 //   XML text                             XmlText, cp932::ToUtf8
 //   the management and supervisor files  ZnManagementInfoFile, ZnSupervisorFile
 //   the floppy medium and index files    ZnFloppyMedium, ZnFloppyIndexFiles
