@@ -40,7 +40,7 @@
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnAppRegObject.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "storage/ZnRunLog.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <cctype>
@@ -124,7 +124,7 @@ void PrepareKindModels(CZnAppProDoc& document, int docKindCode)
 // A document that is not loaded, in the run log of the migration export, which calls the loader.
 void LogLoadError(const CString& message)
 {
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, "ZnDlgAppSelectObjDialog.cpp", "ExportBukkenInfo()");
+    ZnRunLog::Write(ZnRunLog::levelError, message, "ZnDlgAppSelectObjDialog.cpp", "ExportBukkenInfo()");
 }
 
 } // namespace

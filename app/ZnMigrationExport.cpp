@@ -6,7 +6,7 @@
 #include "platform/wnd/MessageBox.h"
 #include "storage/CheckMedium.h"
 #include "writers/XmlText.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 #include "writers/common/ZnAppDocFDOut99.h"
 #include "writers/zip/ZipPacking.h"
 
@@ -122,16 +122,16 @@ BOOL ZnMigrationExport::WriteMarkerFile(const CString& folder, const CString& ma
     return WriteTextFile(file, XmlText(), folder + "\\" + markerName);
 }
 
-FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return ZnAppDocFDOut00::OpenWholeFile(path); }
+FILE* ZnMigrationExport::OpenTextFile(const CString& path) { return ZnWrittenFiles::OpenWholeFile(path); }
 
 BOOL ZnMigrationExport::WriteTextFile(FILE* file, const XmlText& text, const CString& path)
 {
-    return ZnAppDocFDOut00::WriteWholeFile(file, text, path) == ZnWriteOutcome::written ? TRUE : ShowWriteFailed(path);
+    return ZnWrittenFiles::WriteWholeFile(file, text, path) == ZnWriteOutcome::written ? TRUE : ShowWriteFailed(path);
 }
 
 BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)
 {
-    ZnAppDocFDOut00::ShowWriteFailed(path);
+    ZnWrittenFiles::ShowWriteFailed(path);
     return Failed();
 }
 

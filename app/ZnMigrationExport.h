@@ -135,7 +135,7 @@ private:
     // ignore their case.
     static CString FreeFolderName(const CString& name, std::set<std::string>& usedNames);
     BOOL WriteBukkenInfoFile(const CString& path, const CString& name, int shinseiKubun, const COleDateTime& date);
-    // ZnAppDocFDOut00::ShowWriteFailed, remembered as a failure.
+    // ZnWrittenFiles::ShowWriteFailed, remembered as a failure.
     BOOL ShowWriteFailed(const CString& path);
 
     CString m_destination;

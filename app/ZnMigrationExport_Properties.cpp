@@ -7,8 +7,10 @@
 #include "res/MainFrameIds.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppBukkenShousaiTblDAO.h"
+#include "storage/ZnRunLog.h"
 #include "writers/XmlText.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnManagementInfoFile.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnAppDocFDOut12.h"
 #include "writers/xml/ZnAppDocFDOut13.h"
@@ -80,12 +82,12 @@ const ExportedKind* FindExportedKind(int code)
 
 void LogInfo(const CString& message, LPCTSTR function)
 {
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogInfo, message, kLogSource, function);
+    ZnRunLog::Write(ZnRunLog::levelInfo, message, kLogSource, function);
 }
 
 void LogError(const CString& message, LPCTSTR function)
 {
-    ZnAppDocFDOut00::WriteLog(ZnAppDocFDOut00::LogError, message, kLogSource, function);
+    ZnRunLog::Write(ZnRunLog::levelError, message, kLogSource, function);
 }
 
 // A folder name as paths compare it: ASCII letters in lower case (never a CP932 trail byte).
@@ -264,8 +266,8 @@ BOOL ZnMigrationExport::ExportDocument(const ZnAppBukkenShousaiTblDAO& row, cons
     int formNo = frame->GetDocMode(0) == DOCMODE_ZADAZEZ ? kind->formApplication : kind->formNotification;
     // The writers tell their own failures; the run's end must know of them too. A writer that
     // fails, for whatever reason, leaves no file of its own behind.
-    written.management = ZnAppDocFDOut00::TryWriteManagementInfoXml(
-        folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex, FormatDate(row.m_Koushinbi));
+    written.management = ZnManagementInfoFile::Write(folder + "\\" + kManagementFile, formNo, row.m_BukkenShousaiIndex,
+                                                     FormatDate(row.m_Koushinbi));
     written.data = kind->writer(folder + "\\" + kDataFile);
     bool whole = written.management == ZnWriteOutcome::written && written.data == ZnWriteOutcome::written;
     return whole ? TRUE : Failed();

@@ -9,6 +9,7 @@
 #include "res/FormViewIds.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
 #include <iterator>
@@ -64,7 +65,7 @@ void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
     ZnAppDocFDOut30 writer;
     if (!writer.PrepareFDWithMaps(request.root, request.submissionIndex, request.siteMapPath, request.layoutPath))
         return;
-    CString path = ZnAppDocFDOut00::GetMediaDataFilePath(request.root);
+    CString path = ZnFloppyMedium::DataFilePath(request.root);
     if (!WriteInspectionFile(1, path))
         return;
     if (WriteCarriedApplication(path))

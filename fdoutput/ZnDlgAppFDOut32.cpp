@@ -4,7 +4,7 @@
 #include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
 #include "storage/ZnShellState.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
 #include <iterator>
@@ -38,7 +38,7 @@ const ZnFDOutPageValues& ZnDlgAppFDOut32::Values(int objectKind)
 
 CString ZnDlgAppFDOut32::NumberedDataFilePath(const CString& root, int number)
 {
-    CString path = ZnAppDocFDOut00::GetMediaDataFilePath(root);
+    CString path = ZnFloppyMedium::DataFilePath(root);
     CString numbered;
     numbered.Format("_%d.xml", number);
     return path.Left(path.GetLength() - 4) + numbered;
@@ -86,7 +86,7 @@ bool ZnDlgAppFDOut32::WriteSeveralFloppies(const ZnFDOutRequest& request)
     for (int i = 0; i < count; ++i) {
         int number = m_dlgOption.m_selectedNumbers[i];
         if (!writer.PrepareFD(request.root, request.submissionIndex, number) ||
-            !WriteInspectionFile(number, ZnAppDocFDOut00::GetMediaDataFilePath(request.root)))
+            !WriteInspectionFile(number, ZnFloppyMedium::DataFilePath(request.root)))
             return false;
         // Each floppy gets its converter run before it leaves the drive.
         ZnShellState::Current()->RunTxt2Xml(request.root);

@@ -1,10 +1,10 @@
 #include "fdoutput/ZnFacilityFloppy.h"
 
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 #include "writers/fdoutput/ZnFloppyOutput.h"
 
 void ZnFacilityFloppy::Write(const ZnFDOutRequest& request, LPCTSTR baseFormNo, WriteXml writeXml)
 {
     ZnFloppyOutput floppy(request.root, request.submissionIndex, baseFormNo);
-    floppy.Output(ZnAppDocFDOut00::GetMediaDataFilePath(request.root), {writeXml});
+    floppy.Output(ZnFloppyMedium::DataFilePath(request.root), {writeXml});
 }

@@ -1,7 +1,7 @@
 // The floppy output of a lift, building-equipment or structure application, as the building
 // floppy writes its own (ZnFloppyOutput): the medium prepared with its "Keikaku" folder, the index
 // files of the page's form number with the 今回/修正 choice, then the family writer's
-// 申請書データ.xml as the floppy's data file (ZnAppDocFDOut00::GetMediaDataFilePath).
+// 申請書データ.xml as the floppy's data file (ZnFloppyMedium::DataFilePath).
 #pragma once
 
 #include "fdoutput/ZnFDOutPageValues.h"

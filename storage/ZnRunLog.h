@@ -1,8 +1,8 @@
 // The run log "ravuRivo.log": one text line per event, "time [level] source#function - message",
 // appended in the current folder, else on drive C. Every line is on disk when the call that
 // writes it returns: the log is opened and closed for each line, or, while a KeptOpen lives,
-// opened once and flushed after each line. The writers reach it through
-// ZnAppDocFDOut00::WriteLog and DeleteLog; the layers below them call it directly.
+// opened once and flushed after each line. The output support's WriteLog and DeleteLog
+// (ZnAppDocFDOut00) hand over to it; DeleteLog also forgets the files that the log has named.
 #pragma once
 
 #include "platform/core/WinTypes.h"

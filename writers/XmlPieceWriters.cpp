@@ -1,11 +1,11 @@
 #include "writers/XmlPieceWriters.h"
 
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 void WriteXmlText(FILE* file, const XmlText& piece)
 {
     if (piece.LostChars())
-        ZnAppDocFDOut00::NoteDroppedChars(file);
+        ZnWrittenFiles::NoteDroppedChars(file);
     std::string utf8 = piece.Utf8();
     std::fwrite(utf8.data(), 1, utf8.size(), file);
 }

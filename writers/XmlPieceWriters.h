@@ -1,9 +1,9 @@
 // Pieces of XML written to a stream that the caller has opened in text mode and closes, each
 // built as an XmlText with LF line ends (the stream stores each as CR LF), converted to UTF-8 and
 // written with one call. A piece whose values lost characters notes the stream for
-// ZnAppDocFDOut00::CloseWrittenFile. Nothing here checks the stream or reports.
+// ZnWrittenFiles::CloseWrittenFile. Nothing here checks the stream or reports.
 //
-// The writers build their files whole (XmlText, ZnAppDocFDOut00::WriteWholeFile); these serve
+// The writers build their files whole (XmlText, ZnWrittenFiles::WriteWholeFile); these serve
 // those who write a file in parts.
 #pragma once
 

@@ -123,6 +123,23 @@ void XmlText::Leaf(int depth, LPCTSTR tag, const CString& value)
 
 std::string XmlText::Utf8() const { return cp932::ToUtf8(m_bytes); }
 
+CString XmlText::Escape(const CString& text)
+{
+    // Byte by byte, which is character by character: none of the five can follow a lead byte in a
+    // pair, so each is a character of its own wherever it stands.
+    const std::string& bytes = text.Bytes();
+    if (bytes.find_first_of("&<>\"'") == std::string::npos)
+        return text; // nothing to escape, as with most values
+    std::string escaped;
+    for (char byte : bytes) {
+        if (LPCTSTR entity = EntityOf(byte))
+            escaped += entity;
+        else
+            escaped += byte;
+    }
+    return CString(escaped);
+}
+
 LPCTSTR XmlText::EntityOf(char byte)
 {
     switch (byte) {

@@ -1,5 +1,5 @@
 // The text of an XML file, or of a piece of one, as a writer builds it in memory: CP932 bytes
-// that are converted to UTF-8 once, when the whole is written (ZnAppDocFDOut00::WriteWholeFile).
+// that are converted to UTF-8 once, when the whole is written (ZnWrittenFiles::WriteWholeFile).
 // Every line feed of markup and values is stored as CR LF, as the file holds it; a piece for a
 // stream in text mode keeps LF alone, for the stream adds the CR.
 //
@@ -45,6 +45,11 @@ public:
     // The text in UTF-8, converted as cp932::ToUtf8 converts.
     std::string Utf8() const;
 
+    // The text made safe as XML character data: every byte "&", "<", ">", the double quote and the
+    // apostrophe replaced by its entity (EntityOf), in one pass, so that no entity is escaped
+    // twice. Each of these bytes is a character of its own (cp932::CharLength), also after a lead
+    // byte. Nothing else changes: unlike Value, it keeps control characters.
+    static CString Escape(const CString& text);
     // The entity that stands for a byte in a value: "&amp;", "&lt;", "&gt;", "&quot;" or
     // "&apos;"; null for any other byte.
     static LPCTSTR EntityOf(char byte);

@@ -16,7 +16,6 @@
 #include "tests/fuzz/support/FuzzCheck.h"
 #include "tests/writers/XmlCheck.h"
 #include "writers/XmlText.h"
-#include "writers/ZnAppDocFDOut00.h"
 
 #include <algorithm>
 #include <cctype>
@@ -232,7 +231,7 @@ void CheckXmlValue(const std::string& value)
     if (std::any_of(characters.begin(), characters.end(),
                     [](const std::string& c) { return c.size() == 1 && XmlText::IsNonXmlByte(c[0]); }))
         return;
-    std::string escaped = ZnAppDocFDOut00::EscapeXml(CString(value)).Bytes();
+    std::string escaped = XmlText::Escape(CString(value)).Bytes();
     std::string read;
     Require(xmlcheck::ReadRootText(cp932::ToUtf8(declaration + ("<v>" + escaped) + "</v>"), read),
             "an escaped value makes a well-formed file");

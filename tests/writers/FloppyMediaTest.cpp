@@ -4,6 +4,7 @@
 #include "platform/core/WinError.h"
 #include "platform/files/WinDrive.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 
 #include <deque>
 #include <filesystem>
@@ -23,8 +24,8 @@ const char kMediaText[] = "データを出力できません。下記をご確�
                           "③   Kelmoでは出力できないドライブを指定している。";
 const UINT kStop = MB_OK | MB_ICONSTOP;
 
-// Output support whose medium check meets the given Win32 errors first, then looks at the disk.
-class ScriptedMedium : public ZnAppDocFDOut00 {
+// A medium whose check meets the given Win32 errors first, then looks at the disk.
+class ScriptedMedium : public ZnFloppyMedium {
 public:
     mutable std::deque<DWORD> errors;
     mutable int searches = 0;
@@ -34,7 +35,7 @@ protected:
     {
         ++searches;
         if (errors.empty())
-            return ZnAppDocFDOut00::LookForEntries(pattern);
+            return ZnFloppyMedium::LookForEntries(pattern);
         DWORD error = errors.front();
         errors.pop_front();
         return error;
@@ -94,7 +95,7 @@ TEST_F(FloppyMediaTest, TheMediumCheckTakesTheDrivesAnswers)
             ui_.AnswerMessageBox(answer);
         ScriptedMedium medium;
         medium.errors = c.errors;
-        EXPECT_EQ(c.result, medium.PrepareMedia(Root(), "Keikaku"));
+        EXPECT_EQ(c.result, medium.Prepare(Root(), "Keikaku"));
         EXPECT_EQ(c.searches, medium.searches);
         EXPECT_EQ(c.messages, TakeMessages());
         EXPECT_EQ(c.result ? Prepared(before) : before, Snapshot(RootPath()));

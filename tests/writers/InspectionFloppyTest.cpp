@@ -6,7 +6,7 @@
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
 #include "model/ZnModelAppSemiStr.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 #include "writers/xml/ZnAppDocFDOut16.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
@@ -41,7 +41,7 @@ class InspectionFloppyTest : public FloppyTest {
 protected:
     InspectionFloppyTest() { mkdir(RootPath("Keikaku").c_str(), 0777); }
 
-    CString DataPath() const { return ZnAppDocFDOut00::GetMediaDataFilePath(Root()); }
+    CString DataPath() const { return ZnFloppyMedium::DataFilePath(Root()); }
     std::string Data() { return ReadFileBytes(RootPath(u8"Keikaku/申請書データ.xml")); }
 
     // A stored application document's root and form, as one application object of class

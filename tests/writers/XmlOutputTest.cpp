@@ -10,6 +10,7 @@
 #include "platform/files/WinStdio.h"
 #include "writers/XmlPieceWriters.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 #include <sys/stat.h>
 
@@ -141,7 +142,7 @@ TEST(XmlValues, ControlCharactersAreDroppedAndTheFileLoggedOnce)
         FILE* file = WinFopen(path, mode);
         ASSERT_TRUE(file);
         WriteXmlValue(file, CString(value));
-        EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::CloseWrittenFile(file, path));
+        EXPECT_EQ(ZnWriteOutcome::written, ZnWrittenFiles::CloseWrittenFile(file, path));
     };
     ZnAppDocFDOut00::DeleteLog();
     write("C:\\表.xml", "w", std::string("a\001b\0c\td\ne\x1F\x7F<", 12));
@@ -179,6 +180,6 @@ TEST(XmlValues, AnyBytesMakeAWellFormedFile)
         WriteXmlLiteral(file, "</v>\n");
     }
     WriteXmlLiteral(file, "</値>\n");
-    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::CloseWrittenFile(file, "C:\\any.xml"));
+    ASSERT_EQ(ZnWriteOutcome::written, ZnWrittenFiles::CloseWrittenFile(file, "C:\\any.xml"));
     EXPECT_TRUE(xmlcheck::IsWellFormed(ReadFileBytes(folders.DriveC().Path("any.xml"))));
 }

@@ -9,6 +9,7 @@
 #include "writers/XmlPieceWriters.h"
 #include "writers/XmlText.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 #include <algorithm>
 #include <unistd.h>
@@ -85,10 +86,10 @@ TEST(XmlText, AnyBytesWrittenWholeGiveTheBytesOfThePiecesWrittenOneByOne)
         WriteXmlValue(pieces, CString(value + static_cast<char>(first)));
         WriteXmlLiteral(pieces, "</v>\n");
     }
-    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::CloseWrittenFile(pieces, "C:\\pieces.xml"));
-    FILE* file = ZnAppDocFDOut00::OpenWholeFile("C:\\whole.xml");
+    ASSERT_EQ(ZnWriteOutcome::written, ZnWrittenFiles::CloseWrittenFile(pieces, "C:\\pieces.xml"));
+    FILE* file = ZnWrittenFiles::OpenWholeFile("C:\\whole.xml");
     ASSERT_TRUE(file);
-    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteWholeFile(file, whole, "C:\\whole.xml"));
+    ASSERT_EQ(ZnWriteOutcome::written, ZnWrittenFiles::WriteWholeFile(file, whole, "C:\\whole.xml"));
     EXPECT_EQ("", FirstDifference(ReadFileBytes(folders.DriveC().Path("pieces.xml")),
                                   ReadFileBytes(folders.DriveC().Path("whole.xml"))));
 }
@@ -104,17 +105,17 @@ TEST(XmlText, AFileThatCannotBeWrittenWholeIsRemovedAndSaidToBeCutOff)
         xml.Leaf(1, "値", "\0010123456789");
     {
         ziptest::FileSizeLimit limit(1000);
-        FILE* file = ZnAppDocFDOut00::OpenWholeFile("C:\\full.xml");
+        FILE* file = ZnWrittenFiles::OpenWholeFile("C:\\full.xml");
         ASSERT_TRUE(file);
-        EXPECT_EQ(ZnWriteOutcome::cutOff, ZnAppDocFDOut00::WriteWholeFile(file, xml, "C:\\full.xml"));
+        EXPECT_EQ(ZnWriteOutcome::cutOff, ZnWrittenFiles::WriteWholeFile(file, xml, "C:\\full.xml"));
     }
     EXPECT_NE(0, access(folders.DriveC().Path("full.xml").c_str(), F_OK));
     EXPECT_NE(0, access(folders.Work().Path("ravuRivo.log").c_str(), F_OK));
 
     for (bool append : {false, true}) {
-        FILE* file = ZnAppDocFDOut00::OpenWholeFile("C:\\whole.xml", append);
+        FILE* file = ZnWrittenFiles::OpenWholeFile("C:\\whole.xml", append);
         ASSERT_TRUE(file);
-        EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteWholeFile(file, xml, "C:\\whole.xml"));
+        EXPECT_EQ(ZnWriteOutcome::written, ZnWrittenFiles::WriteWholeFile(file, xml, "C:\\whole.xml"));
     }
     EXPECT_EQ(xml.Utf8() + xml.Utf8(), ReadFileBytes(folders.DriveC().Path("whole.xml")));
     testsupport::ExpectLogLines(

@@ -3,7 +3,9 @@
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinFileApi.h"
 #include "storage/ZnShellState.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
+#include "writers/fdoutput/ZnFloppyIndexFiles.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 
 ZnFloppyOutput::ZnFloppyOutput(LPCTSTR root, int submissionIndex, LPCTSTR formNo, int groupIndex)
     : m_root(root), m_submissionIndex(submissionIndex), m_formNo(formNo), m_groupIndex(groupIndex), m_maps(false)
@@ -19,10 +21,9 @@ ZnFloppyOutput::ZnFloppyOutput(LPCTSTR root, int submissionIndex, LPCTSTR formNo
 
 int ZnFloppyOutput::Prepare() const
 {
-    ZnAppDocFDOut00 support;
-    return support.PrepareMedia(m_root, "Keikaku") &&
-           (!m_maps || support.CopyMapBitmaps(m_root, m_mitoriPath, m_haichiPath)) &&
-           support.WriteIndexFiles(m_root, m_submissionIndex, m_formNo, m_groupIndex);
+    return ZnFloppyMedium().Prepare(m_root, "Keikaku") &&
+           (!m_maps || ZnFloppyMedium::CopyMapBitmaps(m_root, m_mitoriPath, m_haichiPath)) &&
+           ZnFloppyIndexFiles(m_submissionIndex, m_formNo, m_groupIndex).Write(m_root);
 }
 
 bool ZnFloppyOutput::Output(const CString& path, const std::vector<Part>& parts, LPCTSTR doneTitle) const
@@ -43,7 +44,7 @@ bool ZnFloppyOutput::WriteDataFile(const CString& path, const std::vector<Part>&
         // What the parts before it wrote would pass for a whole file.
         DeleteFile(path);
         if (outcome == ZnWriteOutcome::cutOff)
-            ZnAppDocFDOut00::ShowWriteFailed(path);
+            ZnWrittenFiles::ShowWriteFailed(path);
         return false;
     }
     return true;

@@ -1,8 +1,8 @@
 // The road that every floppy output takes: the medium under the output root prepared
-// (ZnAppDocFDOut00::PrepareMedia with "Keikaku"), the two maps copied where the kind has them
-// (CopyMapBitmaps), the index files of the kind's form number written (WriteIndexFiles), the data
-// file written in its parts, then the converter run and the completion told where the kind tells
-// it. A step that fails has told why in one message and ends the output. The first part of a data
+// (ZnFloppyMedium::Prepare with "Keikaku"), the two maps copied where the kind has them
+// (ZnFloppyMedium::CopyMapBitmaps), the index files of the kind's form number written
+// (ZnFloppyIndexFiles), the data file written in its parts, then the converter run and the
+// completion told where the kind tells it. A step that fails has told why in one message and ends the output. The first part of a data
 // file that is not written ends that file, and no part of it stays on the medium.
 #pragma once
 
@@ -34,7 +34,7 @@ public:
 
     // Writes the data file at path, its parts in order. The first part that is not written ends
     // the file: no part after it runs, the file is removed with what the parts before it wrote,
-    // and one that the medium could not hold is told (ZnAppDocFDOut00::ShowWriteFailed). True
+    // and one that the medium could not hold is told (ZnWrittenFiles::ShowWriteFailed). True
     // when every part was written.
     static bool WriteDataFile(const CString& path, const std::vector<Part>& parts);
     // Runs the converter on target (the root or the data file) and then tells DoneText(title)

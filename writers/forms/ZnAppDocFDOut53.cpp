@@ -1,7 +1,8 @@
 #include "writers/forms/ZnAppDocFDOut53.h"
 
 #include "model/ZnModelAppConstNotif.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnSupervisorFile.h"
+#include "writers/ZnWrittenFiles.h"
 
 #include <cmath>
 
@@ -123,9 +124,9 @@ ZnWriteOutcome ZnAppDocFDOut53::TryWriteForm(const CString& root)
     // The supervisor file is written while the form file is open, from a copy of the record. One
     // that the medium cannot hold ends the output before the form is written.
     ZnModelDesigner supervisor(notification->m_supervisor);
-    if (ZnAppDocFDOut00::TryWriteSupervisorXml(root, &supervisor) == ZnWriteOutcome::cutOff) {
+    if (ZnSupervisorFile::Write(root, &supervisor) == ZnWriteOutcome::cutOff) {
         std::fclose(file); // the empty form file goes with the output
-        ZnAppDocFDOut00::ShowWriteFailed(ZnAppDocFDOut00::GetSupervisorFilePath(root));
+        ZnWrittenFiles::ShowWriteFailed(ZnSupervisorFile::Path(root));
         return ZnWriteOutcome::told;
     }
     return CloseForm(file, path, ComposeForm(app ? *app : emptyApp, *notification));

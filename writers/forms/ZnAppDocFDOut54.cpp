@@ -1,7 +1,6 @@
 #include "writers/forms/ZnAppDocFDOut54.h"
 
 #include "model/ZnModelAppDemNotif.h"
-#include "writers/ZnAppDocFDOut00.h"
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut54, ZnTextFormWriter)
 

@@ -4,7 +4,7 @@
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinStdio.h"
 #include "storage/ZnShellState.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 IMPLEMENT_DYNAMIC(ZnTextFormWriter, VhObject)
 
@@ -33,7 +33,7 @@ ZnWriteOutcome ZnTextFormWriter::CloseForm(FILE* file, const CString& path, cons
 {
     const std::string& bytes = form.Text().Bytes();
     std::fwrite(bytes.data(), 1, bytes.size(), file);
-    return ZnAppDocFDOut00::CloseWrittenFile(file, path);
+    return ZnWrittenFiles::CloseWrittenFile(file, path);
 }
 
 ZnWriteOutcome ZnTextFormWriter::WriteFormFile(const CString& path, LPCTSTR openFailedText, const TextForm& form)

@@ -6,6 +6,7 @@
 #include "storage/ZnAppComTblAccess.h"
 #include "storage/ZnShellState.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 #include <cstdarg>
 
@@ -13,7 +14,7 @@ IMPLEMENT_DYNAMIC(ZnAppDocFDOut11, VhObject)
 
 FILE* ZnAppDocFDOut11::OpenXml(LPCTSTR path, bool append)
 {
-    FILE* file = ZnAppDocFDOut00::OpenWholeFile(path, append);
+    FILE* file = ZnWrittenFiles::OpenWholeFile(path, append);
     if (!file)
         AfxMessageBox(CString("様式ファイルのオープン(") + path + ")に失敗しました。", MB_ICONSTOP | MB_OK);
     return file;

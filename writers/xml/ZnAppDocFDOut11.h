@@ -71,9 +71,9 @@ public:
     // 修正申請) and its two map files (見取図, 配置図; "" for none), by ZnFloppyOutput: the medium
     // prepared (PrepareMedia), the maps copied (CopyMapBitmaps), the index files written
     // (WriteIndexFiles with the form "110" and every group), then the whole application written by
-    // WriteXml as the data file (ZnAppDocFDOut00::GetMediaDataFilePath). A step that fails has told why in
+    // WriteXml as the data file (ZnFloppyMedium::DataFilePath). A step that fails has told why in
     // one message, and the output ends there without a data file; a data file that cannot be
-    // written whole is told (ZnAppDocFDOut00::ShowWriteFailed) and removed. Success is not told.
+    // written whole is told (ZnWrittenFiles::ShowWriteFailed) and removed. Success is not told.
     // After the data file of a confirmation (document type 1000) the property's construction
     // notification follows (OutputConstNotifFD).
     static void OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath);

@@ -1,7 +1,7 @@
 // The file 申請書データ.xml as a whole, its head and then the faces, and the faces one by one.
 #include "writers/xml/ZnAppDocFDOut11.h"
 
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { TryWriteXml(path); }
 
@@ -48,5 +48,5 @@ ZnWriteOutcome ZnAppDocFDOut11::WriteText(LPCTSTR path, Face text, bool append, 
         return ZnWriteOutcome::told;
     XmlText xml;
     text(xml, app, *build);
-    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
+    return ZnWrittenFiles::WriteWholeFile(file, xml, path);
 }

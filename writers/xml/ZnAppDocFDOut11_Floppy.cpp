@@ -4,7 +4,7 @@
 #include "model/ZnModelAppConstNotif.h"
 #include "storage/ZnShellState.h"
 #include "writers/ReadStoredDocument.h"
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 #include "writers/fdoutput/ZnFloppyOutput.h"
 #include "writers/forms/ZnAppDocFDOut53.h"
 
@@ -44,7 +44,7 @@ void ZnAppDocFDOut11::OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitori
 {
     // The application's data as one file, the same bytes as the export writes for the document.
     ZnFloppyOutput floppy(root, submissionIndex, "110", mitoriPath, haichiPath);
-    if (floppy.Output(ZnAppDocFDOut00::GetMediaDataFilePath(root), {TryWriteXml}) &&
+    if (floppy.Output(ZnFloppyMedium::DataFilePath(root), {TryWriteXml}) &&
         ZnShellState::Current()->GetDocType() == kConfirmationDocType)
         OutputConstNotifFD(root);
 }

@@ -3,6 +3,7 @@
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
 #include "storage/ZnShellState.h"
+#include "writers/ZnWrittenFiles.h"
 #include "writers/xml/ZnAppDocFDOut11.h"
 #include "writers/xml/ZnConfDocXmlFrame.h"
 #include "writers/ZnAppDocFDOut00.h"
@@ -86,7 +87,7 @@ ZnWriteOutcome ZnAppDocFDOut30::TryWriteXml(int selector, CString path)
     WriteThirdFace(xml, models, selector);
     WriteFirstFace(xml, models);
     xml.Literal("</申請書データ>\n");
-    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
+    return ZnWrittenFiles::WriteWholeFile(file, xml, path);
 }
 
 bool ZnAppDocFDOut30::TakeModels(Models& models)

@@ -5,6 +5,7 @@
 #include "model/ZnModelInspDate.h"
 #include "platform/core/AfxMessageBox.h"
 #include "writers/ZnAppDocFDOut00.h"
+#include "writers/ZnWrittenFiles.h"
 
 namespace {
 
@@ -170,12 +171,12 @@ ZnWriteOutcome ZnConfDocXmlFrame::Write(const CString& path, bool append)
     WriteSecondFace(xml);
     WriteFirstFace(xml);
     xml.Literal(EndsWithNewline() ? "</申請書データ>\n" : "</申請書データ>");
-    return ZnAppDocFDOut00::WriteWholeFile(file, xml, path);
+    return ZnWrittenFiles::WriteWholeFile(file, xml, path);
 }
 
 FILE* ZnConfDocXmlFrame::OpenOutput(const CString& path, bool append)
 {
-    FILE* file = ZnAppDocFDOut00::OpenWholeFile(path, append);
+    FILE* file = ZnWrittenFiles::OpenWholeFile(path, append);
     if (!file)
         AfxMessageBox(openFailedMessage, MB_ICONSTOP | MB_OK);
     return file;

@@ -116,7 +116,7 @@ public:
     static void WriteInstallationSite(XmlText& xml, const JkModelAddress& address, const JkModelName& name,
                                       const CString& usage);
 
-    // Opens the Windows path to be written whole (ZnAppDocFDOut00::OpenWholeFile); null, after
+    // Opens the Windows path to be written whole (ZnWrittenFiles::OpenWholeFile); null, after
     // "様式ファイルのオープンに失敗しました。" with the stop icon, when it cannot be opened.
     static FILE* OpenOutput(const CString& path, bool append = false);
     // Says, with the stop icon, that the active document lacks a model that the file needs.

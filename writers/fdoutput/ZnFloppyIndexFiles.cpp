@@ -1,6 +1,4 @@
-// The floppy index files: Sinsei\filename, the forms on the medium, and Info\filename.iba, the
-// head record and the entries of the forms and their number groups.
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyIndexFiles.h"
 
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppInspConf.h"
@@ -11,6 +9,8 @@
 #include "platform/files/WinStdio.h"
 #include "storage/ZnShellState.h"
 #include "writers/ReadStoredDocument.h"
+#include "writers/ZnValueTexts.h"
+#include "writers/ZnWrittenFiles.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <cstdlib>
@@ -64,7 +64,7 @@ CString Entry(const CString& form, const CString& code, const ZnModelNumGroup* g
 {
     CString date, number;
     if (group) {
-        date = ZnAppDocFDOut00::FormatEraDate6(group->GetFirstNum().GetDate());
+        date = ZnValueTexts::FormatEraDate6(group->GetFirstNum().GetDate());
         number = group->GetFirstNum().GetNumber();
     }
     return Record(form, {code, "6.00", date, number, ""});
@@ -142,9 +142,9 @@ FILE* OpenIndexFile(const CString& path, LPCTSTR name)
 int FinishIndexFile(FILE* file, const CString& text, const CString& path)
 {
     std::fwrite(text.Bytes().data(), 1, text.Bytes().size(), file);
-    if (ZnAppDocFDOut00::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
+    if (ZnWrittenFiles::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
         return 1;
-    ZnAppDocFDOut00::ShowWriteFailed(path);
+    ZnWrittenFiles::ShowWriteFailed(path);
     return 0;
 }
 
@@ -215,7 +215,7 @@ void AddInspectedApplicationEntries(CString& text, const CString& code)
     int docType = shell->GetDocType(), objKind = shell->GetObjKind();
     const ZnModelAppBuild* building = dynamic_cast<const ZnModelAppBuild*>(baseApp);
     if ((docType == kInterimDocType || docType == kCompletionDocType) && objKind == kBuildingObjKind && building)
-        WriteBuildIndexEntries(text, ZnAppDocFDOut00::HasFloorOutline(*building), code, *building);
+        WriteBuildIndexEntries(text, ZnFloppyIndexFiles::HasFloorOutline(*building), code, *building);
     if (docType == kCompletionDocType && objKind == kSemiStructureObjKind &&
         dynamic_cast<const ZnModelAppSemiStr*>(baseApp))
         AddEntries(text, "190", code, BuildingGroups(*baseApp));
@@ -240,7 +240,12 @@ CString FormList(const CString& base, int floorOutline)
 
 } // namespace
 
-int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build)
+ZnFloppyIndexFiles::ZnFloppyIndexFiles(int submissionIndex, LPCTSTR baseFormNo, int groupIndex)
+    : m_base(baseFormNo), m_code(SubmissionCode(submissionIndex)), m_groupIndex(groupIndex)
+{
+}
+
+int ZnFloppyIndexFiles::HasFloorOutline(const ZnModelAppBuild& build)
 {
     const ZnModelAppBuildPageList& pages = build.GetBuildPageList();
     for (POSITION pos = pages.GetHeadPosition(); pos;) {
@@ -251,17 +256,15 @@ int ZnAppDocFDOut00::HasFloorOutline(const ZnModelAppBuild& build)
     return 0;
 }
 
-int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR baseFormNo, int groupIndex)
+int ZnFloppyIndexFiles::Write(LPCTSTR root) const
 {
     ZnShellState* shell = ZnShellState::Current();
-    CString base = baseFormNo;
-    CString code = SubmissionCode(submissionIndex);
-    bool building = base == "110";
+    bool building = m_base == "110";
     const ZnModelAppBuild* build = ActiveModel<ZnModelAppBuild>(ZnShellState::formModelSlot);
     int floorOutline = building && build ? HasFloorOutline(*build) : 0;
     CString formListPath = CString(root) + "\\Sinsei\\" + kFormListFile;
     FILE* file = OpenIndexFile(formListPath, kFormListFile);
-    if (!file || !FinishIndexFile(file, FormList(base, floorOutline), formListPath))
+    if (!file || !FinishIndexFile(file, FormList(m_base, floorOutline), formListPath))
         return 0;
 
     CString infoPath = CString(root) + "\\Info\\" + kInfoFile;
@@ -274,21 +277,21 @@ int ZnAppDocFDOut00::WriteIndexFiles(LPCTSTR root, int submissionIndex, LPCTSTR 
     ZnModelApp& app = activeApp ? *activeApp : emptyApp;
     CompleteBuildingGroups(app);
     const ZnModelAppLocalData& data = app.GetHeader().GetLocalData();
-    int itemCount = groupIndex != -1 ? 1
-                    : building       ? (build ? build->GetBuildPageList().GetCount() : 0)
-                                     : data.GetNumGroupList().GetCount();
-    CString text =
-        Record("000", {shell->GetBukkenName(), GetLocalTimeStamp().Left(8), "6.40",
-                       Number(app.GetHeader().m_headerNumber), code, data.GetDocKindCode().GetCode(), Number(itemCount),
-                       Number(data.m_liftNumGroups.GetCount()), Number(data.m_equipmentNumGroups.GetCount()),
-                       Number(data.m_structureNumGroups.GetCount()), Number(data.m_secondLiftNumGroups.GetCount())});
+    int itemCount = m_groupIndex != -1 ? 1
+                    : building         ? (build ? build->GetBuildPageList().GetCount() : 0)
+                                       : data.GetNumGroupList().GetCount();
+    CString text = Record(
+        "000", {shell->GetBukkenName(), GetLocalTimeStamp().Left(8), "6.40", Number(app.GetHeader().m_headerNumber),
+                m_code, data.GetDocKindCode().GetCode(), Number(itemCount), Number(data.m_liftNumGroups.GetCount()),
+                Number(data.m_equipmentNumGroups.GetCount()), Number(data.m_structureNumGroups.GetCount()),
+                Number(data.m_secondLiftNumGroups.GetCount())});
     if (building) {
-        WriteBuildIndexEntries(text, floorOutline, code, app);
+        WriteBuildIndexEntries(text, floorOutline, m_code, app);
         if (shell->GetDocType() == kConfirmationDocType)
-            WriteAccompanyIndexEntries(text, code, app);
+            WriteAccompanyIndexEntries(text, m_code, app);
     } else {
-        AddFormEntries(text, base, code, groupIndex, data.GetNumGroupList());
-        AddInspectedApplicationEntries(text, code);
+        AddFormEntries(text, m_base, m_code, m_groupIndex, data.GetNumGroupList());
+        AddInspectedApplicationEntries(text, m_code);
     }
     return FinishIndexFile(file, text, infoPath);
 }

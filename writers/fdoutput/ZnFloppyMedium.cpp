@@ -1,5 +1,4 @@
-// The floppy medium: its check, its folders and the map bitmaps.
-#include "writers/ZnAppDocFDOut00.h"
+#include "writers/fdoutput/ZnFloppyMedium.h"
 
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinFileApi.h"
@@ -70,7 +69,9 @@ int CopyMap(const MapKind& map, const CString& source, const CString& root)
 
 } // namespace
 
-int ZnAppDocFDOut00::PrepareMedia(LPCTSTR root, LPCTSTR dataFolder)
+DWORD ZnFloppyMedium::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
+
+int ZnFloppyMedium::Prepare(LPCTSTR root, LPCTSTR dataFolder) const
 {
     static const MediumCheckTexts texts = {kUnformattedText, kMediaText};
     auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
@@ -83,7 +84,7 @@ int ZnAppDocFDOut00::PrepareMedia(LPCTSTR root, LPCTSTR dataFolder)
     return 1;
 }
 
-int ZnAppDocFDOut00::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath)
+int ZnFloppyMedium::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath)
 {
     for (const MapKind* map : {&kSiteMap, &kLayoutPlan}) {
         if (!PrepareFolder(CString(root) + "\\" + map->folder))
@@ -92,4 +93,4 @@ int ZnAppDocFDOut00::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR ha
     return CopyMap(kSiteMap, mitoriPath, root) && CopyMap(kLayoutPlan, haichiPath, root) ? 1 : 0;
 }
 
-CString ZnAppDocFDOut00::GetMediaDataFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\申請書データ.xml"; }
+CString ZnFloppyMedium::DataFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\申請書データ.xml"; }
