@@ -52,6 +52,15 @@ FontDescription DescriptionOf(const LOGFONT& font, double em)
     return description;
 }
 
+// The UTF-8 that a CP932 character is shaped as. A byte that is no character (a NUL, a byte
+// outside the code, a lead byte that starts no pair) is a blank: pango refuses a NUL, and the
+// replacement character would show a glyph that the text does not hold.
+std::string ShapedCharacter(const char* bytes, size_t size)
+{
+    std::string utf8 = cp932::ToUtf8(std::string(bytes, size));
+    return utf8 == std::string(1, '\0') || utf8 == u8"\uFFFD" ? std::string(" ") : utf8;
+}
+
 // The cell's parts in device units: the em, the ascent, and the advance of one byte.
 struct Cell {
     double em;
@@ -256,7 +265,7 @@ void CairoDrawing::ShowGlyphs(const LOGFONT& font, double em, const CString& tex
     for (size_t i = 0; i < length;) {
         size_t size = cp932::CharLength(bytes, i, length);
         advances[static_cast<int>(utf8.size())] = size * advance;
-        utf8 += cp932::ToUtf8(std::string(bytes + i, size));
+        utf8 += ShapedCharacter(bytes + i, size);
         i += size;
     }
     PangoContext* context = pango_cairo_create_context(m_cr);

@@ -30,7 +30,8 @@ private:
     void EllipsePath(const std::vector<POINT>& corners);
     void DrawText(POINT at, const CString& text);
     // Shapes the text in the font at an em of that size and shows it from the current origin on
-    // its base line, each character advancing advance units per byte.
+    // its base line, each character advancing advance units per byte; a byte that is no character
+    // (a NUL among them) is a blank of its advance.
     void ShowGlyphs(const LOGFONT& font, double em, const CString& text, double advance);
     // A StretchBlt: the source pixels scaled onto the destination rectangle, copied.
     void DrawImage(const DcOutput& output);

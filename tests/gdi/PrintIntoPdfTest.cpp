@@ -133,4 +133,40 @@ TEST_F(PrintIntoPdfTest, TextFileOfThreePages)
     EXPECT_EQ(std::string::npos, third.find(u8"行 132\n")) << third;
 }
 
+// A layout whose texts hold bytes that are no character (a NUL, a byte outside the code) prints
+// its two pages, each started and ended, on the PDF and on the recording device context, each such
+// byte a blank cell; so does a text file.
+TEST_F(PrintIntoPdfTest, TextsWithBytesThatAreNoCharacter)
+{
+    const std::string nul(1, '\0');
+    const std::string layout = "TEXT \"a" + nul + "b\"\nFORMFEED\nTEXT \"c\xff" "d\"\nTEXT \"" + nul + "\"\n";
+    std::string path = printtest::WriteFile(temp, "nul.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(path), printtest::WinPath(temp.Path("nul.kpd")));
+    std::string pdf = Print(cell, "nul.pdf");
+    EXPECT_EQ(2, Pages(pdf));
+    std::string text = CommandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
+    EXPECT_NE(std::string::npos, text.find("a b")) << text;
+    EXPECT_NE(std::string::npos, text.find("c d")) << text;
+
+    printtest::RecordingDC recording;
+    MPrintFilesetCell again(printtest::WinPath(path), printtest::WinPath(temp.Path("nul.kpd")));
+    ASSERT_EQ(1, again.Begin(&recording, 0));
+    EXPECT_EQ(1, again.Print());
+    again.Finish();
+    std::vector<std::string> pages;
+    for (const std::string& event : recording.events)
+        if (event.rfind("TextOut", 0) == 0 || event.find("Page") != std::string::npos)
+            pages.push_back(event);
+    EXPECT_EQ((std::vector<std::string>{"StartPage", "TextOut(210,594,\"a" + nul + "b\",3)", "EndPage", "StartPage",
+                                        "TextOut(210,594,\"c\xff" "d\",3)", "TextOut(210,594,\"" + nul + "\",1)",
+                                        "EndPage"}),
+              pages);
+
+    MPrintFilesetText::ForgetRememberedOptions();
+    MPrintFilesetText lines(printtest::WinPath(printtest::WriteFile(temp, "nul.txt", "e" + nul + "f\n\xff\n")), "");
+    pdf = Print(lines, "nul-text.pdf");
+    EXPECT_EQ(1, Pages(pdf));
+    EXPECT_NE(std::string::npos, CommandOutput("pdftotext -enc UTF-8 '" + pdf + "' -").find("e f"));
+}
+
 } // namespace
