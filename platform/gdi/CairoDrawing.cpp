@@ -14,7 +14,8 @@
 
 namespace {
 
-// Dash lengths in 1/96 inch, so that a dashed line measures the same on paper as on a screen.
+// Dash lengths in 1/96 inch for a pen one device unit wide, so that a dashed line measures the same
+// on paper as on a screen.
 const double dash[] = {12, 4};
 const double dot[] = {2, 2};
 const double dashDot[] = {12, 4, 2, 4};
@@ -121,12 +122,14 @@ void CairoDrawing::Stroke()
         cairo_new_path(m_cr);
         return;
     }
+    // As CreatePen decides, by the logical width: 0 or 1 keeps the style, a wider pen draws solid.
+    // The dashes grow with the pen's device width, so that its round ends never close the gaps.
     int width = m_dc.GetPenDeviceWidth();
     int count = 0;
-    const double* dashes = width <= 1 ? DashesOf(pen->style, count) : nullptr;
+    const double* dashes = pen->width <= 1 ? DashesOf(pen->style, count) : nullptr;
     double scaled[6];
     for (int i = 0; i < count; ++i)
-        scaled[i] = dashes[i] * m_dc.GetDevice().dpi / 96.0;
+        scaled[i] = dashes[i] * m_dc.GetDevice().dpi / 96.0 * width;
     cairo_set_dash(m_cr, scaled, count, 0);
     cairo_set_line_width(m_cr, width);
     cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_ROUND);

@@ -1,7 +1,7 @@
 // Draws one device context call with cairo and pango, in the state that the device context
 // holds, onto a cairo context whose user space is the device's units. GDI's rules: a pen of
-// width 0 is one unit, styled pens are dashed only while at most one unit wide, round ends and
-// joins; pattern brushes paint 0 bits in the text colour and 1 bits in the background colour,
+// width 0 is one unit, styled pens are dashed only while at most one logical unit wide, round ends
+// and joins; pattern brushes paint 0 bits in the text colour and 1 bits in the background colour,
 // one pattern pixel per unit, tiled from the device origin; polygons fill by the alternate rule;
 // R2_MASKPEN multiplies (black marks, white leaves the page), every other operation copies.
 #pragma once
@@ -16,7 +16,8 @@ public:
 
     void Draw(const DcOutput& output);
 
-    // The dash pattern of a pen style in 1/96 inch, on and off in turn; none for a solid pen.
+    // The dash pattern of a pen style in 1/96 inch for a pen one device unit wide, on and off in
+    // turn; none for a solid pen.
     static const double* DashesOf(int penStyle, int& count);
     // The ascent's share of the em in the face that a font maps to.
     static double AscentShare(const LOGFONT& font);

@@ -137,7 +137,7 @@ int DarkInRow(const Picture& picture, int y)
     return dark;
 }
 
-TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlternateRule)
+TEST(CairoDC, StyledPensAreDashedOnlyWhileOneLogicalUnitWideAndPolygonsFillByTheAlternateRule)
 {
     Picture picture(DrawPicture("pens", [](CDC& dc) {
         const struct {
@@ -155,6 +155,14 @@ TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlterna
         const POINT star[] = {{200, 110}, {229, 200}, {152, 145}, {248, 145}, {171, 200}};
         dc.Polygon(star, 5);
         dc.SelectStockObject(WHITE_BRUSH);
+        // One logical unit is three device units: the pen keeps its dots, each grown to its width.
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetViewportExt(3, 3);
+        CPen pen(PS_DOT, 1, RGB(0, 0, 0));
+        CPen* before = dc.SelectObject(&pen);
+        dc.MoveTo(7, 80);
+        dc.LineTo(126, 80);
+        dc.SelectObject(before);
     }));
     ASSERT_TRUE(picture.IsLoaded());
     int dashed = DarkInRow(picture, 20), dotted = DarkInRow(picture, 40);
@@ -164,6 +172,9 @@ TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlterna
     EXPECT_LT(dotted, 270);
     EXPECT_EQ(360, DarkInRow(picture, 60)) << "a wide dashed pen draws solid";
     EXPECT_EQ(0, DarkInRow(picture, 80)) << "a null pen draws nothing";
+    int widerDots = DarkInRow(picture, 240);
+    EXPECT_GT(widerDots, 120) << "a pen of one logical unit three device units wide";
+    EXPECT_LT(widerDots, 270) << "a pen of one logical unit three device units wide";
     EXPECT_TRUE(picture.IsDark(200, 125)) << "a point of the star";
     EXPECT_FALSE(picture.IsDark(200, 160)) << "the star's middle";
 }
