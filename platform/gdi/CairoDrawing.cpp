@@ -224,6 +224,8 @@ void CairoDrawing::DrawImage(const DcOutput& output)
     cairo_translate(m_cr, a.x, a.y);
     cairo_scale(m_cr, double(b.x - a.x) / width, double(b.y - a.y) / height);
     cairo_set_source_surface(m_cr, image, 0, 0);
+    // StretchBlt's default stretch mode copies whole pixels: no smoothing between them.
+    cairo_pattern_set_filter(cairo_get_source(m_cr), CAIRO_FILTER_NEAREST);
     cairo_rectangle(m_cr, 0, 0, width, height);
     cairo_fill(m_cr);
     cairo_restore(m_cr);

@@ -34,7 +34,8 @@ private:
     // its base line, each character advancing advance units per byte; a byte that is no character
     // (a NUL among them) is a blank of its advance.
     void ShowGlyphs(const LOGFONT& font, double em, const CString& text, double advance);
-    // A StretchBlt: the source pixels scaled onto the destination rectangle, copied.
+    // A StretchBlt: the source pixels scaled onto the destination rectangle, copied, each source
+    // pixel a block of its colour.
     void DrawImage(const DcOutput& output);
 
     cairo_t* m_cr;

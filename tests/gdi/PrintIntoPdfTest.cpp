@@ -241,4 +241,25 @@ TEST_F(PrintIntoPdfTest, FineStyledLinesShowTheirGaps)
     }
 }
 
+// A bitmap of a red and a blue pixel stretched over a block 42 mm wide and 21 mm high, 10 mm from
+// the paper's top-left corner: device pixels 236 to 1228 across and 236 to 732 down, each source
+// pixel a solid half, as StretchBlt copies whole pixels.
+TEST_F(PrintIntoPdfTest, StretchedBitmapKeepsWholePixels)
+{
+    std::string image = printtest::WriteFile(temp, "two pixels.bmp", printtest::Bmp24(2, 1, {0xFF0000, 0x0000FF}));
+    std::string layout = "VCS 0,0,210,297\nROW_NUM 297\nCOLUMN_NUM 210\nACTIVE_CELL 10,10,30,51\nIMPORT_IMAGE \"" +
+                         std::string(printtest::WinPath(image)) + "\"\n";
+    std::string path = printtest::WriteFile(temp, "image.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(path), printtest::WinPath(temp.Path("image.kpd")));
+    std::string pdf = Print(cell, "image.pdf");
+    EXPECT_EQ(std::string::npos, printtest::ReadFile(pdf).find("/Interpolate true"));
+    Raster raster(pdf, 236, 236, 992, 496);
+    int wrong = 0;
+    for (int y = 2; y < 494; ++y)
+        for (int x = 2; x < 990; ++x)
+            if (x < 494 || x >= 498)
+                wrong += raster.Rgb(x, y) != (x < 496 ? 0xFF0000u : 0x0000FFu);
+    EXPECT_EQ(0, wrong);
+}
+
 } // namespace
