@@ -338,7 +338,7 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
     const LOGFONT& font = m_font->font;
     // 12 points stands for lfHeight 0, as a size in device units taken back to logical ones.
-    LONG em = font.lfHeight < 0   ? -static_cast<LONG>(font.lfHeight)
+    LONG em = font.lfHeight < 0   ? AfxRoundToLong(-double(font.lfHeight))
               : font.lfHeight > 0 ? font.lfHeight
                                   : AfxRoundToLong(m_device.dpi / 6.0 / std::abs(m_mapping.ScaleY()));
     TEXTMETRIC metrics{};
@@ -346,7 +346,7 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
     metrics.tmAscent = AfxRoundToLong(em * AscentShare(font));
     metrics.tmDescent = em - metrics.tmAscent;
     metrics.tmAveCharWidth = font.lfWidth > 0 ? font.lfWidth : AfxRoundToLong(em / 2.0);
-    metrics.tmMaxCharWidth = 2 * metrics.tmAveCharWidth;
+    metrics.tmMaxCharWidth = AfxRoundToLong(2.0 * metrics.tmAveCharWidth);
     metrics.tmWeight = font.lfWeight > 0 ? font.lfWeight : FW_NORMAL;
     metrics.tmDigitizedAspectX = metrics.tmDigitizedAspectY = m_device.dpi;
     metrics.tmFirstChar = 0x20;
@@ -366,7 +366,8 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
     TEXTMETRIC metrics;
     GetTextMetrics(&metrics);
-    return CSize(lpszString ? std::max(nCount, 0) * metrics.tmAveCharWidth : 0, metrics.tmHeight);
+    return CSize(lpszString ? AfxRoundToLong(double(std::max(nCount, 0)) * metrics.tmAveCharWidth) : 0,
+                 metrics.tmHeight);
 }
 
 int CDC::StartDoc(LPDOCINFO lpDocInfo)
