@@ -304,6 +304,15 @@ void CairoDrawing::ShowGlyphs(const LOGFONT& font, double em, const CString& tex
     g_object_unref(context);
 }
 
+bool CairoDrawing::GlyphsFit(double em) const
+{
+    double acrossX = em, acrossY = 0, upX = 0, upY = em;
+    cairo_user_to_device_distance(m_cr, &acrossX, &acrossY);
+    cairo_user_to_device_distance(m_cr, &upX, &upY);
+    const double largest = 16384;
+    return std::hypot(acrossX, acrossY) <= largest && std::hypot(upX, upY) <= largest;
+}
+
 void CairoDrawing::DrawText(POINT at, const CString& text)
 {
     TEXTMETRIC metrics;
@@ -333,7 +342,8 @@ void CairoDrawing::DrawText(POINT at, const CString& text)
     cairo_save(m_cr);
     cairo_translate(m_cr, 0, baseline);
     cairo_scale(m_cr, stretch, 1.0);
-    ShowGlyphs(font, cell.em, text, cell.advance / stretch);
+    if (GlyphsFit(cell.em))
+        ShowGlyphs(font, cell.em, text, cell.advance / stretch);
     cairo_restore(m_cr);
     const double thickness = std::max(1.0, cell.em / 20);
     cairo_set_line_width(m_cr, thickness);

@@ -30,6 +30,10 @@ private:
     void PathOf(const std::vector<POINT>& points, bool closed);
     void EllipsePath(const std::vector<POINT>& corners);
     void DrawText(POINT at, const CString& text);
+    // Whether glyphs of that em in the current user space are at most 16384 units of the surface
+    // each way (false for NaN). The font engine's sizes are 16-bit, and asking it for one past
+    // them spoils the font for the texts that follow, so larger glyphs are left out.
+    bool GlyphsFit(double em) const;
     // Shapes the text in the font at an em of that size and shows it from the current origin on
     // its base line, each character advancing advance units per byte; a byte that is no character
     // (a NUL among them) is a blank of its advance.

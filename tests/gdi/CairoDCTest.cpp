@@ -488,6 +488,39 @@ TEST(CairoDC, PdfTextStandsWhereThePageMappingPutsIt)
     EXPECT_NEAR(30 * mm, yMax, 1.5) << box;
 }
 
+// A text far larger than the font engine draws (its sizes are 16-bit) is left out; the same
+// font before and after it still draws, so no page goes missing.
+TEST(CairoDC, TextTooLargeForTheFontEngineLeavesTheOtherTextsWhole)
+{
+    TempFolder folder;
+    std::string pdf = folder.Path("huge.pdf");
+    {
+        CCairoDC dc(AfxPaperDevice(TRUE, 600, 210, 297), CCairoDC::Pdf, pdf);
+        ASSERT_GT(dc.StartDoc("huge"), 0);
+        const struct {
+            LONG em;
+            const char* text;
+        } pages[] = {{100, "First"}, {10000000, "Huge"}, {100, "Third"}};
+        for (const auto& page : pages) {
+            LOGFONT description = MinchoFont(0);
+            description.lfHeight = -page.em;
+            CFont font;
+            font.CreateFontIndirect(&description);
+            dc.StartPage();
+            CFont* before = dc.SelectObject(&font);
+            dc.TextOut(600, 600, page.text, static_cast<int>(std::strlen(page.text)));
+            dc.SelectObject(before);
+            dc.EndPage();
+        }
+        ASSERT_GT(dc.EndDoc(), 0);
+    }
+    EXPECT_NE(std::string::npos, CommandOutput("pdfinfo '" + pdf + "'").find("Pages:           3\n"));
+    std::string text = CommandOutput("pdftotext '" + pdf + "' -");
+    EXPECT_NE(std::string::npos, text.find("First")) << text;
+    EXPECT_NE(std::string::npos, text.find("Third")) << text;
+    EXPECT_EQ(std::string::npos, text.find("Huge")) << text;
+}
+
 TEST(CairoDC, FailedOrAbortedPdfLeavesNothingAndAFinishedOneReplacesTheOld)
 {
     TempFolder folder;
