@@ -183,6 +183,7 @@ TEST(DeviceContext, TextMetricsFollowTheIpaFontsProportions)
     EXPECT_EQ(INT32_MAX, metrics.tmHeight);
     EXPECT_EQ(INT32_MAX, metrics.tmMaxCharWidth);
     EXPECT_EQ(CSize(INT32_MAX, INT32_MAX), dc.GetTextExtent("AB", 2));
+    EXPECT_EQ(CSize(INT32_MAX, INT32_MAX), dc.TabbedTextOut(0, 0, "A\tB", 3, 0, nullptr, 0));
     dc.SelectObject(before);
 }
 
