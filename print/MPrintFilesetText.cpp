@@ -6,6 +6,7 @@
 #include "platform/wnd/CDC.h"
 #include "platform/wnd/CFont.h"
 #include "print/MPrintFilesetFortranText.h"
+#include "print/VhMath.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,7 +32,8 @@ MPrintFilesetText::~MPrintFilesetText() = default;
 void MPrintFilesetText::BuildLogFont()
 {
     m_logFont = LOGFONT{};
-    m_logFont.lfHeight = -static_cast<LONG>(m_fontSize * 20);
+    // The size in twips, truncated; held at the 32-bit limit, however large the option.
+    m_logFont.lfHeight = VhTruncToLong(-m_fontSize * 20);
     m_logFont.lfWeight = m_weight;
     m_logFont.lfItalic = static_cast<BYTE>(m_italic);
     m_logFont.lfUnderline = static_cast<BYTE>(m_underline);

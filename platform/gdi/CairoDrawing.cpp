@@ -14,7 +14,8 @@
 
 namespace {
 
-// Dash lengths in 1/96 inch, so that a dashed line measures the same on paper as on a screen.
+// Dash lengths in 1/96 inch for a pen one device unit wide, so that a dashed line measures the same
+// on paper as on a screen.
 const double dash[] = {12, 4};
 const double dot[] = {2, 2};
 const double dashDot[] = {12, 4, 2, 4};
@@ -50,6 +51,15 @@ FontDescription DescriptionOf(const LOGFONT& font, double em)
                                       font.lfWeight >= FW_SEMIBOLD ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(description.get(), font.lfItalic ? PANGO_STYLE_OBLIQUE : PANGO_STYLE_NORMAL);
     return description;
+}
+
+// The UTF-8 that a CP932 character is shaped as. A byte that is no character (a NUL, a byte
+// outside the code, a lead byte that starts no pair) is a blank: pango refuses a NUL, and the
+// replacement character would show a glyph that the text does not hold.
+std::string ShapedCharacter(const char* bytes, size_t size)
+{
+    std::string utf8 = cp932::ToUtf8(std::string(bytes, size));
+    return utf8 == std::string(1, '\0') || utf8 == u8"\uFFFD" ? std::string(" ") : utf8;
 }
 
 // The cell's parts in device units: the em, the ascent, and the advance of one byte.
@@ -112,12 +122,14 @@ void CairoDrawing::Stroke()
         cairo_new_path(m_cr);
         return;
     }
+    // As CreatePen decides, by the logical width: 0 or 1 keeps the style, a wider pen draws solid.
+    // The dashes grow with the pen's device width, so that its round ends never close the gaps.
     int width = m_dc.GetPenDeviceWidth();
     int count = 0;
-    const double* dashes = width <= 1 ? DashesOf(pen->style, count) : nullptr;
+    const double* dashes = pen->width <= 1 ? DashesOf(pen->style, count) : nullptr;
     double scaled[6];
     for (int i = 0; i < count; ++i)
-        scaled[i] = dashes[i] * m_dc.GetDevice().dpi / 96.0;
+        scaled[i] = dashes[i] * m_dc.GetDevice().dpi / 96.0 * width;
     cairo_set_dash(m_cr, scaled, count, 0);
     cairo_set_line_width(m_cr, width);
     cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_ROUND);
@@ -212,6 +224,8 @@ void CairoDrawing::DrawImage(const DcOutput& output)
     cairo_translate(m_cr, a.x, a.y);
     cairo_scale(m_cr, double(b.x - a.x) / width, double(b.y - a.y) / height);
     cairo_set_source_surface(m_cr, image, 0, 0);
+    // StretchBlt's default stretch mode copies whole pixels: no smoothing between them.
+    cairo_pattern_set_filter(cairo_get_source(m_cr), CAIRO_FILTER_NEAREST);
     cairo_rectangle(m_cr, 0, 0, width, height);
     cairo_fill(m_cr);
     cairo_restore(m_cr);
@@ -256,7 +270,7 @@ void CairoDrawing::ShowGlyphs(const LOGFONT& font, double em, const CString& tex
     for (size_t i = 0; i < length;) {
         size_t size = cp932::CharLength(bytes, i, length);
         advances[static_cast<int>(utf8.size())] = size * advance;
-        utf8 += cp932::ToUtf8(std::string(bytes + i, size));
+        utf8 += ShapedCharacter(bytes + i, size);
         i += size;
     }
     PangoContext* context = pango_cairo_create_context(m_cr);
@@ -290,6 +304,15 @@ void CairoDrawing::ShowGlyphs(const LOGFONT& font, double em, const CString& tex
     g_object_unref(context);
 }
 
+bool CairoDrawing::GlyphsFit(double em) const
+{
+    double acrossX = em, acrossY = 0, upX = 0, upY = em;
+    cairo_user_to_device_distance(m_cr, &acrossX, &acrossY);
+    cairo_user_to_device_distance(m_cr, &upX, &upY);
+    const double largest = 16384;
+    return std::hypot(acrossX, acrossY) <= largest && std::hypot(upX, upY) <= largest;
+}
+
 void CairoDrawing::DrawText(POINT at, const CString& text)
 {
     TEXTMETRIC metrics;
@@ -319,7 +342,8 @@ void CairoDrawing::DrawText(POINT at, const CString& text)
     cairo_save(m_cr);
     cairo_translate(m_cr, 0, baseline);
     cairo_scale(m_cr, stretch, 1.0);
-    ShowGlyphs(font, cell.em, text, cell.advance / stretch);
+    if (GlyphsFit(cell.em))
+        ShowGlyphs(font, cell.em, text, cell.advance / stretch);
     cairo_restore(m_cr);
     const double thickness = std::max(1.0, cell.em / 20);
     cairo_set_line_width(m_cr, thickness);

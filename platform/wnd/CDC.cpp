@@ -253,35 +253,36 @@ CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabP
 {
     TEXTMETRIC metrics;
     GetTextMetrics(&metrics);
-    LONG average = std::max<LONG>(metrics.tmAveCharWidth, 1);
-    auto nextStop = [&](LONG at) -> LONG {
-        LONG from = at - nTabOrigin;
+    // Positions in 64 bits, held at the 32-bit limit where they are used: a huge font overflows none.
+    const long long average = std::max<LONG>(metrics.tmAveCharWidth, 1);
+    auto nextStop = [&](long long at) -> long long {
+        long long from = at - nTabOrigin;
         if (nTabPositions > 1 && lpnTabStopPositions) {
             for (int i = 0; i < nTabPositions; ++i)
                 if (lpnTabStopPositions[i] > from)
-                    return nTabOrigin + lpnTabStopPositions[i];
+                    return static_cast<long long>(nTabOrigin) + lpnTabStopPositions[i];
             return at + average;
         }
-        LONG spacing = nTabPositions == 1 && lpnTabStopPositions && lpnTabStopPositions[0] > 0
-                           ? lpnTabStopPositions[0]
-                           : 8 * average;
+        long long spacing = nTabPositions == 1 && lpnTabStopPositions && lpnTabStopPositions[0] > 0
+                                ? lpnTabStopPositions[0]
+                                : 8 * average;
         return nTabOrigin + (from < 0 ? 0 : (from / spacing + 1) * spacing);
     };
-    LONG at = x;
+    long long at = x;
     int count = lpszString ? std::max(nCount, 0) : 0;
     for (int start = 0; start < count;) {
         int end = start;
         while (end < count && lpszString[end] != '\t')
             ++end;
         if (end > start) {
-            TextOut(at, y, lpszString + start, end - start);
+            TextOut(AfxRoundToLong(double(at)), y, lpszString + start, end - start);
             at += GetTextExtent(lpszString + start, end - start).cx;
         }
         if (end < count)
             at = nextStop(at);
         start = end + 1;
     }
-    return CSize(at - x, metrics.tmHeight);
+    return CSize(AfxRoundToLong(double(at - x)), metrics.tmHeight);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
@@ -338,7 +339,7 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
     const LOGFONT& font = m_font->font;
     // 12 points stands for lfHeight 0, as a size in device units taken back to logical ones.
-    LONG em = font.lfHeight < 0   ? -static_cast<LONG>(font.lfHeight)
+    LONG em = font.lfHeight < 0   ? AfxRoundToLong(-double(font.lfHeight))
               : font.lfHeight > 0 ? font.lfHeight
                                   : AfxRoundToLong(m_device.dpi / 6.0 / std::abs(m_mapping.ScaleY()));
     TEXTMETRIC metrics{};
@@ -346,7 +347,7 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
     metrics.tmAscent = AfxRoundToLong(em * AscentShare(font));
     metrics.tmDescent = em - metrics.tmAscent;
     metrics.tmAveCharWidth = font.lfWidth > 0 ? font.lfWidth : AfxRoundToLong(em / 2.0);
-    metrics.tmMaxCharWidth = 2 * metrics.tmAveCharWidth;
+    metrics.tmMaxCharWidth = AfxRoundToLong(2.0 * metrics.tmAveCharWidth);
     metrics.tmWeight = font.lfWeight > 0 ? font.lfWeight : FW_NORMAL;
     metrics.tmDigitizedAspectX = metrics.tmDigitizedAspectY = m_device.dpi;
     metrics.tmFirstChar = 0x20;
@@ -366,7 +367,8 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
     TEXTMETRIC metrics;
     GetTextMetrics(&metrics);
-    return CSize(lpszString ? std::max(nCount, 0) * metrics.tmAveCharWidth : 0, metrics.tmHeight);
+    return CSize(lpszString ? AfxRoundToLong(double(std::max(nCount, 0)) * metrics.tmAveCharWidth) : 0,
+                 metrics.tmHeight);
 }
 
 int CDC::StartDoc(LPDOCINFO lpDocInfo)

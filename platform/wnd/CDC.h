@@ -158,10 +158,11 @@ public:
 
     // The selected font's metrics in logical units: the em from lfHeight (its size below 0, the
     // cell above 0, 12 points for 0), the ascent its share of the em rounded, the descent the
-    // rest, no leading; the average width lfWidth, or half the em when that is 0.
+    // rest, no leading; the average width lfWidth, or half the em when that is 0. Each is held at
+    // the 32-bit limit, however large the font.
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
-    // Every byte of the text advances the average width (a double-byte character two of them);
-    // the height is the cell's.
+    // Every byte of the text advances the average width (a double-byte character two of them),
+    // held at the 32-bit limit; the height is the cell's.
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
 

@@ -69,7 +69,7 @@ std::string DcState::ToString() const
 std::string DcRecord::Call() const
 {
     if (call == "TextOut")
-        return call + "(" + Points(logical, ",") + ",\"" + std::string(text) + "\"," +
+        return call + "(" + Points(logical, ",") + ",\"" + std::string(text, text.GetLength()) + "\"," +
                std::to_string(text.GetLength()) + ")";
     if (call == "StretchBlt" && logical.size() == 2)
         return call + "(" + std::to_string(logical[0].x) + "," + std::to_string(logical[0].y) + "," +

@@ -21,7 +21,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <iterator>
 #include <set>
 #include <strings.h>
@@ -35,8 +34,6 @@ const char kReplacement[] = "\xEF\xBF\xBD"; // U+FFFD in UTF-8
 const char kPathSeparators[] = "\\/";
 
 std::string g_driveFolder; // the folder of drive C: in this process
-
-void RemoveDriveFolder() { std::filesystem::remove_all(g_driveFolder); }
 
 // The offsets at which the characters of a CP932 text start, and its length.
 std::set<size_t> CharacterStarts(const std::string& text)
@@ -242,11 +239,7 @@ void CheckXmlValue(const std::string& value)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* temporary = std::getenv("TMPDIR");
-    std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/zn-fuzz-cp932-XXXXXX";
-    Require(mkdtemp(&pattern[0]) != nullptr, "a drive folder is made");
-    g_driveFolder = pattern;
-    std::atexit(RemoveDriveFolder);
+    g_driveFolder = fuzzcheck::MakeScratchFolder("cp932");
     // Drive C: and relative paths look up names in an empty folder, the same for every run.
     SetDriveFolder('C', g_driveFolder);
     Require(chdir(g_driveFolder.c_str()) == 0, "the working folder is the drive's folder");

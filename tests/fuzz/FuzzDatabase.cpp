@@ -35,8 +35,6 @@ namespace {
 std::string g_folder; // the folder of this process's database file
 time_t g_version = 1; // the file's modification time, new for each input
 
-void RemoveFolder() { std::filesystem::remove_all(g_folder); }
-
 // A recordset over one table or query with every column bound by its declared type; Walk reads
 // every row and gives the values as text, one line per row.
 class EveryColumn : public CDaoRecordset {
@@ -194,11 +192,7 @@ std::string WriteDatabase(const std::string& bytes)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* temporary = std::getenv("TMPDIR");
-    std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/zn-fuzz-database-XXXXXX";
-    fuzzcheck::Require(mkdtemp(&pattern[0]) != nullptr, "a database folder is made");
-    g_folder = pattern;
-    std::atexit(RemoveFolder);
+    g_folder = fuzzcheck::MakeScratchFolder("database");
     return 0;
 }
 

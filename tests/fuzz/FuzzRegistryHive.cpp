@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iconv.h>
 #include <string>
@@ -38,8 +37,6 @@ const char* const kNames[] = {"", "Plain", "Count", "Fuzz"};
 const size_t kMaxData = 16;
 
 std::string g_folder; // the hive folder of this process
-
-void RemoveFolder() { std::filesystem::remove_all(g_folder); }
 
 // The lines of the text after its byte-order mark, each without "\n" and the carriage returns before it.
 std::vector<std::string> Lines(const std::string& text)
@@ -158,12 +155,8 @@ void SetAndQuery(const std::string& key, const RegValue& value)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* temporary = std::getenv("TMPDIR");
-    std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/zn-fuzz-registry-XXXXXX";
-    fuzzcheck::Require(mkdtemp(&pattern[0]) != nullptr, "a hive folder is made");
-    g_folder = pattern;
+    g_folder = fuzzcheck::MakeScratchFolder("registry");
     setenv("ZN_REGISTRY_DIR", g_folder.c_str(), 1);
-    std::atexit(RemoveFolder);
     return 0;
 }
 

@@ -137,7 +137,7 @@ int DarkInRow(const Picture& picture, int y)
     return dark;
 }
 
-TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlternateRule)
+TEST(CairoDC, StyledPensAreDashedOnlyWhileOneLogicalUnitWideAndPolygonsFillByTheAlternateRule)
 {
     Picture picture(DrawPicture("pens", [](CDC& dc) {
         const struct {
@@ -155,6 +155,14 @@ TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlterna
         const POINT star[] = {{200, 110}, {229, 200}, {152, 145}, {248, 145}, {171, 200}};
         dc.Polygon(star, 5);
         dc.SelectStockObject(WHITE_BRUSH);
+        // One logical unit is three device units: the pen keeps its dots, each grown to its width.
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetViewportExt(3, 3);
+        CPen pen(PS_DOT, 1, RGB(0, 0, 0));
+        CPen* before = dc.SelectObject(&pen);
+        dc.MoveTo(7, 80);
+        dc.LineTo(126, 80);
+        dc.SelectObject(before);
     }));
     ASSERT_TRUE(picture.IsLoaded());
     int dashed = DarkInRow(picture, 20), dotted = DarkInRow(picture, 40);
@@ -164,6 +172,9 @@ TEST(CairoDC, StyledPensAreDashedOnlyWhileOneUnitWideAndPolygonsFillByTheAlterna
     EXPECT_LT(dotted, 270);
     EXPECT_EQ(360, DarkInRow(picture, 60)) << "a wide dashed pen draws solid";
     EXPECT_EQ(0, DarkInRow(picture, 80)) << "a null pen draws nothing";
+    int widerDots = DarkInRow(picture, 240);
+    EXPECT_GT(widerDots, 120) << "a pen of one logical unit three device units wide";
+    EXPECT_LT(widerDots, 270) << "a pen of one logical unit three device units wide";
     EXPECT_TRUE(picture.IsDark(200, 125)) << "a point of the star";
     EXPECT_FALSE(picture.IsDark(200, 160)) << "the star's middle";
 }
@@ -475,6 +486,39 @@ TEST(CairoDC, PdfTextStandsWhereThePageMappingPutsIt)
     EXPECT_NEAR(20 * mm, xMin, 1.0) << box;
     EXPECT_NEAR(25 * mm, xMax, 1.0) << box;
     EXPECT_NEAR(30 * mm, yMax, 1.5) << box;
+}
+
+// A text far larger than the font engine draws (its sizes are 16-bit) is left out; the same
+// font before and after it still draws, so no page goes missing.
+TEST(CairoDC, TextTooLargeForTheFontEngineLeavesTheOtherTextsWhole)
+{
+    TempFolder folder;
+    std::string pdf = folder.Path("huge.pdf");
+    {
+        CCairoDC dc(AfxPaperDevice(TRUE, 600, 210, 297), CCairoDC::Pdf, pdf);
+        ASSERT_GT(dc.StartDoc("huge"), 0);
+        const struct {
+            LONG em;
+            const char* text;
+        } pages[] = {{100, "First"}, {10000000, "Huge"}, {100, "Third"}};
+        for (const auto& page : pages) {
+            LOGFONT description = MinchoFont(0);
+            description.lfHeight = -page.em;
+            CFont font;
+            font.CreateFontIndirect(&description);
+            dc.StartPage();
+            CFont* before = dc.SelectObject(&font);
+            dc.TextOut(600, 600, page.text, static_cast<int>(std::strlen(page.text)));
+            dc.SelectObject(before);
+            dc.EndPage();
+        }
+        ASSERT_GT(dc.EndDoc(), 0);
+    }
+    EXPECT_NE(std::string::npos, CommandOutput("pdfinfo '" + pdf + "'").find("Pages:           3\n"));
+    std::string text = CommandOutput("pdftotext '" + pdf + "' -");
+    EXPECT_NE(std::string::npos, text.find("First")) << text;
+    EXPECT_NE(std::string::npos, text.find("Third")) << text;
+    EXPECT_EQ(std::string::npos, text.find("Huge")) << text;
 }
 
 TEST(CairoDC, FailedOrAbortedPdfLeavesNothingAndAFinishedOneReplacesTheOld)

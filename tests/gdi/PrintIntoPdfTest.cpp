@@ -46,6 +46,39 @@ std::vector<std::string> Findings()
     return findings;
 }
 
+// A part of a PDF's first page as poppler draws it at 600 dpi, the printers' resolution: the
+// device pixels from (x, y), width × height of them.
+class Raster {
+public:
+    Raster(const std::string& pdf, int x, int y, int width, int height)
+    {
+        m_ppm = CommandOutput("pdftoppm -r 600 -f 1 -l 1 -x " + std::to_string(x) + " -y " + std::to_string(y) +
+                              " -W " + std::to_string(width) + " -H " + std::to_string(height) + " '" + pdf + "'");
+        std::string header = "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
+        EXPECT_EQ(header, m_ppm.substr(0, header.size()));
+        m_pixels = header.size();
+        m_width = width;
+        m_ppm.resize(m_pixels + size_t(width) * height * 3);
+    }
+    // 0xRRGGBB
+    uint32_t Rgb(int x, int y) const
+    {
+        const unsigned char* pixel =
+            reinterpret_cast<const unsigned char*>(&m_ppm[m_pixels + (size_t(y) * m_width + x) * 3]);
+        return pixel[0] << 16 | pixel[1] << 8 | pixel[2];
+    }
+    bool IsDark(int x, int y) const
+    {
+        uint32_t rgb = Rgb(x, y);
+        return ((rgb >> 16) + (rgb >> 8 & 255) + (rgb & 255)) / 3 < 128;
+    }
+
+private:
+    std::string m_ppm;
+    size_t m_pixels = 0;
+    int m_width = 0;
+};
+
 class PrintIntoPdfTest : public ::testing::Test {
 protected:
     // Prints the file set into a PDF of that name; its Linux path.
@@ -131,6 +164,102 @@ TEST_F(PrintIntoPdfTest, TextFileOfThreePages)
     EXPECT_NE(std::string::npos, third.find(u8"行 133")) << third;
     EXPECT_NE(std::string::npos, third.find(u8"行 150")) << third;
     EXPECT_EQ(std::string::npos, third.find(u8"行 132\n")) << third;
+}
+
+// A layout whose texts hold bytes that are no character (a NUL, a byte outside the code) prints
+// its two pages, each started and ended, on the PDF and on the recording device context, each such
+// byte a blank cell; so does a text file.
+TEST_F(PrintIntoPdfTest, TextsWithBytesThatAreNoCharacter)
+{
+    const std::string nul(1, '\0');
+    const std::string layout = "TEXT \"a" + nul + "b\"\nFORMFEED\nTEXT \"c\xffz\"\nTEXT \"" + nul + "\"\n";
+    std::string path = printtest::WriteFile(temp, "nul.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(path), printtest::WinPath(temp.Path("nul.kpd")));
+    std::string pdf = Print(cell, "nul.pdf");
+    EXPECT_EQ(2, Pages(pdf));
+    std::string text = CommandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
+    EXPECT_NE(std::string::npos, text.find("a b")) << text;
+    EXPECT_NE(std::string::npos, text.find("c z")) << text;
+
+    printtest::RecordingDC recording;
+    MPrintFilesetCell again(printtest::WinPath(path), printtest::WinPath(temp.Path("nul.kpd")));
+    ASSERT_EQ(1, again.Begin(&recording, 0));
+    EXPECT_EQ(1, again.Print());
+    again.Finish();
+    std::vector<std::string> pages;
+    for (const std::string& event : recording.events)
+        if (event.rfind("TextOut", 0) == 0 || event.find("Page") != std::string::npos)
+            pages.push_back(event);
+    EXPECT_EQ(
+        (std::vector<std::string>{"StartPage", "TextOut(210,594,\"a" + nul + "b\",3)", "EndPage", "StartPage",
+                                  "TextOut(210,594,\"c\xffz\",3)", "TextOut(210,594,\"" + nul + "\",1)", "EndPage"}),
+        pages);
+
+    MPrintFilesetText::ForgetRememberedOptions();
+    MPrintFilesetText lines(printtest::WinPath(printtest::WriteFile(temp, "nul.txt", "e" + nul + "f\n\xff\n")), "");
+    pdf = Print(lines, "nul-text.pdf");
+    EXPECT_EQ(1, Pages(pdf));
+    EXPECT_NE(std::string::npos, CommandOutput("pdftotext -enc UTF-8 '" + pdf + "' -").find("e f"));
+}
+
+// Lines of each width and style, each the bottom edge of a block on a grid of millimetres: at 21,
+// 41, 61 and 81 mm from the top, from 20 to 151 mm from the left. A fine pen is one logical unit
+// (0.1 mm, about 2.36 device units) wide and keeps its style; a thin one is five and draws solid.
+TEST_F(PrintIntoPdfTest, FineStyledLinesShowTheirGaps)
+{
+    const struct {
+        const char* style;
+        int row, deviceY;
+        bool gaps;
+    } lines[] = {{"Fine,Solid", 20, 496, false},
+                 {"Fine,Dot", 40, 969, true},
+                 {"Fine,DashDot", 60, 1441, true},
+                 {"Thin,Dot", 80, 1913, false}};
+    std::string layout = "VCS 0,0,210,297\nROW_NUM 297\nCOLUMN_NUM 210\n";
+    for (const auto& line : lines)
+        layout += "ACTIVE_CELL " + std::to_string(line.row) + ",20," + std::to_string(line.row) + ",150\nLINE_STYLE " +
+                  line.style + "\nLINE LB,RB\n";
+    std::string path = printtest::WriteFile(temp, "lines.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(path), printtest::WinPath(temp.Path("lines.kpd")));
+    std::string pdf = Print(cell, "lines.pdf");
+    // Along the line's darkest row, from 480 to 3559 device units (472 to 3567 less the round ends).
+    for (const auto& line : lines) {
+        Raster raster(pdf, 480, line.deviceY - 4, 3080, 9);
+        int dark = 0;
+        for (int y = 0; y < 9; ++y) {
+            int inRow = 0;
+            for (int x = 0; x < 3080; ++x)
+                inRow += raster.IsDark(x, y);
+            dark = std::max(dark, inRow);
+        }
+        if (line.gaps) {
+            EXPECT_LT(dark, 3080 * 9 / 10) << line.style;
+            EXPECT_GT(dark, 3080 * 3 / 10) << line.style;
+        } else {
+            EXPECT_EQ(3080, dark) << line.style;
+        }
+    }
+}
+
+// A bitmap of a red and a blue pixel stretched over a block 42 mm wide and 21 mm high, 10 mm from
+// the paper's top-left corner: device pixels 236 to 1228 across and 236 to 732 down, each source
+// pixel a solid half, as StretchBlt copies whole pixels.
+TEST_F(PrintIntoPdfTest, StretchedBitmapKeepsWholePixels)
+{
+    std::string image = printtest::WriteFile(temp, "two pixels.bmp", printtest::Bmp24(2, 1, {0xFF0000, 0x0000FF}));
+    std::string layout = "VCS 0,0,210,297\nROW_NUM 297\nCOLUMN_NUM 210\nACTIVE_CELL 10,10,30,51\nIMPORT_IMAGE \"" +
+                         std::string(printtest::WinPath(image)) + "\"\n";
+    std::string path = printtest::WriteFile(temp, "image.lay", layout);
+    MPrintFilesetCell cell(printtest::WinPath(path), printtest::WinPath(temp.Path("image.kpd")));
+    std::string pdf = Print(cell, "image.pdf");
+    EXPECT_EQ(std::string::npos, printtest::ReadFile(pdf).find("/Interpolate true"));
+    Raster raster(pdf, 236, 236, 992, 496);
+    int wrong = 0;
+    for (int y = 2; y < 494; ++y)
+        for (int x = 2; x < 990; ++x)
+            if (x < 494 || x >= 498)
+                wrong += raster.Rgb(x, y) != (x < 496 ? 0xFF0000u : 0x0000FFu);
+    EXPECT_EQ(0, wrong);
 }
 
 } // namespace

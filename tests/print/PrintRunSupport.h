@@ -148,8 +148,8 @@ inline int PdfPageCount(const std::string& pdf)
     return count;
 }
 
-// A 24-bit bottom-up BMP of that size, all black.
-inline std::string Bmp24(int width, int height)
+// A 24-bit bottom-up BMP of that size: the pixels (0xRRGGBB, top row first) where given, the rest black.
+inline std::string Bmp24(int width, int height, const std::vector<uint32_t>& pixels = {})
 {
     int stride = (width * 3 + 3) / 4 * 4;
     uint32_t size = 54 + stride * height;
@@ -157,7 +157,14 @@ inline std::string Bmp24(int width, int height)
     std::string bytes = "BM" + le32(size) + le32(0) + le32(54);
     bytes += le32(40) + le32(width) + le32(height) + std::string{1, 0, 24, 0} + le32(0) + le32(stride * height);
     bytes += le32(0) + le32(0) + le32(0) + le32(0);
-    return bytes + std::string(stride * height, '\0');
+    std::string bits(stride * height, '\0');
+    for (size_t i = 0; i < pixels.size() && i < size_t(width) * height; ++i) {
+        size_t at = size_t(height - 1 - int(i) / width) * stride + i % width * 3;
+        bits[at] = char(pixels[i]);
+        bits[at + 1] = char(pixels[i] >> 8);
+        bits[at + 2] = char(pixels[i] >> 16);
+    }
+    return bytes + bits;
 }
 
 } // namespace printtest

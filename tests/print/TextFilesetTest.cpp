@@ -194,6 +194,7 @@ TEST_F(TextFilesetTest, OptionWords)
     MPrintFilesetText fileset("a", ("f_" + longFace + "_l_9").c_str());
     EXPECT_EQ(CString(longFace.c_str()), fileset.GetFontFace());
     EXPECT_EQ(9, fileset.GetLinesPerPage());
+    EXPECT_EQ(-INT32_MAX - 1, MPrintFilesetText("a", "s_1e300").GetLogFont().lfHeight);
 }
 
 TEST_F(TextFilesetTest, MissingFileBeginsNothing)

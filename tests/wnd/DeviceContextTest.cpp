@@ -173,6 +173,17 @@ TEST(DeviceContext, TextMetricsFollowTheIpaFontsProportions)
     EXPECT_EQ(25, metrics.tmHeight);
     EXPECT_EQ(22, metrics.tmAscent);
     EXPECT_EQ(13, metrics.tmAveCharWidth);
+
+    // The largest font that a layout can ask for: every measure held at the 32-bit limit.
+    LOGFONT hugeFont = Font(INT32_MIN, INT32_MAX);
+    CFont huge;
+    huge.CreateFontIndirect(&hugeFont);
+    dc.SelectObject(&huge);
+    dc.GetTextMetrics(&metrics);
+    EXPECT_EQ(INT32_MAX, metrics.tmHeight);
+    EXPECT_EQ(INT32_MAX, metrics.tmMaxCharWidth);
+    EXPECT_EQ(CSize(INT32_MAX, INT32_MAX), dc.GetTextExtent("AB", 2));
+    EXPECT_EQ(CSize(INT32_MAX, INT32_MAX), dc.TabbedTextOut(0, 0, "A\tB", 3, 0, nullptr, 0));
     dc.SelectObject(before);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace fuzzcheck {
@@ -21,6 +22,26 @@ inline void Require(bool condition, const std::string& what)
 inline std::string Bytes(const uint8_t* data, size_t size)
 {
     return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+inline std::string& ScratchFolderPath()
+{
+    static std::string folder;
+    return folder;
+}
+
+inline void RemoveScratchFolder() { std::filesystem::remove_all(ScratchFolderPath()); }
+
+// Makes the process's folder for its files, "zn-fuzz-<target>-XXXXXX" under TMPDIR (else /tmp),
+// removed when the process ends; gives its path.
+inline std::string MakeScratchFolder(const std::string& target)
+{
+    const char* temporary = std::getenv("TMPDIR");
+    std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/zn-fuzz-" + target + "-XXXXXX";
+    Require(mkdtemp(&pattern[0]) != nullptr, "a folder for " + target + " is made");
+    ScratchFolderPath() = pattern;
+    std::atexit(RemoveScratchFolder);
+    return pattern;
 }
 
 } // namespace fuzzcheck
