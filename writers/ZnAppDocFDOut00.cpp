@@ -119,11 +119,12 @@ bool ZnAppDocFDOut00::CloseWrittenFile(FILE* file, LPCTSTR path)
     return FinishWrittenFile(file, path, !std::ferror(file), dropped);
 }
 
-void ZnAppDocFDOut00::ShowWriteFailed(LPCTSTR path)
+void ZnAppDocFDOut00::ShowWriteFailed(LPCTSTR path) { AfxMessageBox(WriteFailedText(path), MB_ICONSTOP); }
+
+CString ZnAppDocFDOut00::WriteFailedText(LPCTSTR path)
 {
     CString fullPath(path);
-    AfxMessageBox("ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。",
-                  MB_ICONSTOP);
+    return "ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。";
 }
 
 int ZnAppDocFDOut00::WriteFailures() { return writeFailures; }

@@ -70,9 +70,10 @@ public:
     // with the rules of WriteWholeFile; the values that lost characters are those noted by
     // NoteDroppedChars, and a file written in several parts is named once.
     static bool CloseWrittenFile(FILE* file, LPCTSTR path);
-    // Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
-    // with the stop icon.
+    // Tells that a file could not be written whole: WriteFailedText with the stop icon.
     static void ShowWriteFailed(LPCTSTR path);
+    // "ファイルの書き込み(<file name>)に失敗しました。"
+    static CString WriteFailedText(LPCTSTR path);
     // How many written files have failed so in this process; callers compare it before and after.
     static int WriteFailures();
     // How many files WriteWholeFile and CloseWrittenFile have written whole in this process; a
