@@ -8,6 +8,7 @@
 #include "platform/ui/WxDialogFont.h"
 #include "platform/ui/WxDialogPeer.h"
 #include "platform/ui/WxEditPeer.h"
+#include "platform/ui/WxFolderDialog.h"
 #include "platform/ui/WxListBoxPeer.h"
 #include "platform/ui/WxListViewPeer.h"
 #include "platform/ui/WxMessageBox.h"
@@ -33,7 +34,6 @@
 #include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/clipbrd.h>
-#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/utils.h>
 
@@ -376,7 +376,11 @@ void WxUiHost::SetClipboardText(const CString& text)
 
 std::optional<std::string> WxUiHost::ChooseFolder(wxWindow* owner, const wxString& title, const std::string& start)
 {
-    wxDirDialog dialog(owner, title, WxText::FromLinuxPath(start), wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    WxFolderDialog dialog(owner, title, start, [&title](wxWindow& chooser, const std::string& linuxPath) {
+        CString text = "フォルダ【" + CString(LinuxPathToWin(linuxPath)) +
+                       "】は存在しません。\n存在するフォルダを選んでください。";
+        WxMessageBox::Show(&chooser, {nullptr, text, WxText::FromWx(title), MB_OK | MB_ICONEXCLAMATION});
+    });
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
     return WxText::ToLinuxPath(dialog.GetPath());
