@@ -29,11 +29,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 #include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/clipbrd.h>
+#include <wx/eventfilter.h>
+#include <wx/evtloop.h>
 #include <wx/filedlg.h>
 #include <wx/utils.h>
 
@@ -174,6 +177,24 @@ void WxUiHost::UpdateWindow(CWnd& wnd)
 {
     if (WxPeer* peer = PeerOf(wnd.m_hWnd))
         peer->Window()->Update();
+}
+
+void WxUiHost::DiscardInput()
+{
+    // Takes each input event as handled before any window sees it.
+    class InputDropped : public wxEventFilter {
+    public:
+        int FilterEvent(wxEvent& event) override
+        {
+            return event.GetEventCategory() == wxEVT_CATEGORY_USER_INPUT ? Event_Processed : Event_Skip;
+        }
+    } dropped;
+    // Outside a modal run there is no running loop to yield: a temporary one serves.
+    std::unique_ptr<wxEventLoopBase> temporary(wxEventLoopBase::GetActive() ? nullptr : new wxEventLoop);
+    std::unique_ptr<wxEventLoopActivator> activator(temporary ? new wxEventLoopActivator(temporary.get()) : nullptr);
+    wxEvtHandler::AddFilter(&dropped);
+    wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_USER_INPUT);
+    wxEvtHandler::RemoveFilter(&dropped);
 }
 
 void WxUiHost::WindowDestroyed(CWnd& wnd)

@@ -11,7 +11,6 @@
 #include "platform/database/CDaoDatabase.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
-#include "tools/sampledata/SampleDataSet.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <algorithm>
@@ -102,10 +101,7 @@ protected:
 
     PropertyExport()
     {
-        sampledata::MakeSampleDataSet(m_data.Path("sample"));
-        // The code databases and the zip library make the application folder.
-        std::string library = std::string(ZN_APP_DIR) + "/libzipnorva32.so";
-        EXPECT_EQ(0, symlink(library.c_str(), m_data.Path("sample/codes/libzipnorva32.so").c_str()));
+        MakeExportableSampleDataSet(m_data.Path("sample"));
     }
 
     // Starts the program on the sample folders, presses the migration button with that many

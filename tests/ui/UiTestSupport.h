@@ -30,6 +30,7 @@
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/modalhook.h>
+#include <wx/weakref.h>
 
 namespace uitest {
 
@@ -136,10 +137,14 @@ private:
         {
             if (m_waiting && m_accepts(dialog)) {
                 m_waiting = false;
-                // Shown when the dialog's loop calls this.
-                wxTheApp->CallAfter([this, dialog] {
-                    dialog->Update(); // the window is on the display
-                    m_body(*dialog);
+                // Shown when the dialog's loop calls this; gone when something else ended it first.
+                wxTheApp->CallAfter([this, shown = wxWeakRef<wxDialog>(dialog)] {
+                    if (!shown) {
+                        ADD_FAILURE() << "the dialog ended before the test could act in it";
+                        return;
+                    }
+                    shown->Update(); // the window is on the display
+                    m_body(*shown);
                 });
             }
             return wxID_NONE;
