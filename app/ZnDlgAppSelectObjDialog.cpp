@@ -8,6 +8,7 @@
 #include "platform/files/CFileFind.h"
 #include "platform/files/WinFolderLock.h"
 #include "platform/wnd/CDataExchange.h"
+#include "platform/wnd/UiHost.h"
 #include "res/MainFrameIds.h"
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
@@ -185,8 +186,12 @@ void ZnDlgAppSelectObjDialog::ExportAll()
         exporter.ExportBukkenInfo(GetBukkenFolderText());
     } catch (...) {
         ShowProgress("");
+        AfxDiscardPendingInput(); // nor the database's report that follows
         throw;
     }
+    // Keys pressed and clicks made while the export ran were not taken, as the wait cursor
+    // showed: they must not answer the completion message before it is read.
+    AfxDiscardPendingInput();
     exporter.ReportCompletion();
     ShowProgress("");
 }

@@ -48,7 +48,8 @@ protected:
     // reporting its own failures, into a run log emptied first, followed by the completion
     // message, which says whether something failed. A database error ends it with the
     // database's exception. The wait cursor shows until the completion message, and the
-    // progress line tells the export's progress until the message has been answered.
+    // progress line tells the export's progress until the message has been answered; keys
+    // pressed and clicks made meanwhile are dropped before the message or the report shows.
     virtual void ExportAll();
 
 private:

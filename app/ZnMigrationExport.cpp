@@ -5,6 +5,7 @@
 #include "platform/files/WinFileName.h"
 #include "platform/wnd/MessageBox.h"
 #include "storage/CheckMedium.h"
+#include "storage/ZnRunLog.h"
 #include "writers/XmlText.h"
 #include "writers/ZnWrittenFiles.h"
 #include "writers/common/ZnAppDocFDOut99.h"
@@ -24,10 +25,10 @@ const char kCommonDataWord[] = "共通データ";
 const char kCommonDataMarker[] = "Pellori_1_1_0_共通データ";
 const char kCommonDataFile[] = "共通データ.xml";
 
-void ShowFolderNotCreated(const CString& name)
-{
-    AfxMessageBox("物件" + name + "ディレクトリの作成に失敗しました。", MB_ICONSTOP);
-}
+// The run log names the dialog that runs the export.
+const char kLogSource[] = "ZnDlgAppSelectObjDialog.cpp";
+
+CString FolderNotCreatedText(const CString& name) { return "物件" + name + "ディレクトリの作成に失敗しました。"; }
 
 } // namespace
 
@@ -39,8 +40,10 @@ BOOL ZnMigrationExport::ExportCommonData(const CString& comFolder)
         m_progress->CommonDataStarted();
     CString name = kCommonDataWord + GetLocalTimeStamp();
     WinFolderHandle folder;
-    if (!PrepareFolder(GetExportBase(), name, folder) || !WriteMarkerFile(folder.GetPath(), kCommonDataMarker))
+    if (!PrepareFolder(GetExportBase(), name, folder) || !WriteMarkerFile(folder.GetPath(), kCommonDataMarker)) {
+        LogNotExported(kCommonDataWord, "ExportCommonData()");
         return FALSE;
+    }
     BeforeFolderStep(writingFolder);
     if (!WriteCommonDataFile(comFolder, folder.GetPath() + "\\" + kCommonDataFile))
         return FALSE;
@@ -50,10 +53,8 @@ BOOL ZnMigrationExport::ExportCommonData(const CString& comFolder)
 BOOL ZnMigrationExport::WriteCommonDataFile(const CString& comFolder, const CString& path)
 {
     FILE* file = OpenTextFile(path);
-    if (!file) {
-        AfxMessageBox(kFileOpenFailedText, MB_ICONSTOP);
-        return Failed();
-    }
+    if (!file)
+        return TellFailure(kFileOpenFailedText);
     XmlText xml;
     xml.Literal("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
     xml.Literal("<共通データ>\n");
@@ -77,21 +78,15 @@ void ZnMigrationExport::WriteCommonDataSections(const CString& comFolder, XmlTex
 
 int ZnMigrationExport::PrepareFolder(const CString& parent, const CString& name, WinFolderHandle& folder)
 {
-    if (!IsPortableFileName(name)) {
-        ShowFolderNotCreated(name);
-        return Failed();
-    }
+    if (!IsPortableFileName(name))
+        return TellFailure(FolderNotCreatedText(name));
     if (!CheckDrive(parent))
         return 0;
-    if (!m_exportParent.Open(parent)) {
-        AfxMessageBox(kCannotOutputText, MB_OK | MB_ICONSTOP);
-        return Failed();
-    }
+    if (!m_exportParent.Open(parent))
+        return TellFailure(kCannotOutputText);
     // The name holds the time to the second: only another run or something planted can hold it.
-    if (m_exportParent.Holds(name)) {
-        ShowFolderNotCreated(name);
-        return Failed();
-    }
+    if (m_exportParent.Holds(name))
+        return TellFailure(FolderNotCreatedText(name));
     return PrepareOwnFolder(m_exportParent, name, folder);
 }
 
@@ -99,7 +94,11 @@ BOOL ZnMigrationExport::CheckDrive(const CString& parent)
 {
     static const MediumCheckTexts texts = {kUnformattedMediaText, kCannotOutputText};
     auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
-    return CheckMedium(parent, texts, search) ? TRUE : Failed();
+    LPCTSTR told = nullptr;
+    if (CheckMedium(parent, texts, search, &told))
+        return TRUE;
+    m_told = told;
+    return Failed();
 }
 
 DWORD ZnMigrationExport::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
@@ -108,17 +107,14 @@ int ZnMigrationExport::PrepareOwnFolder(const WinFolderHandle& parent, const CSt
 {
     if (IsPortableFileName(name) && folder.Create(parent, name))
         return 1;
-    ShowFolderNotCreated(name);
-    return Failed();
+    return TellFailure(FolderNotCreatedText(name));
 }
 
 BOOL ZnMigrationExport::WriteMarkerFile(const CString& folder, const CString& markerName)
 {
     FILE* file = OpenTextFile(folder + "\\" + markerName);
-    if (!file) {
-        AfxMessageBox(kFileOpenFailedText, MB_ICONSTOP);
-        return Failed();
-    }
+    if (!file)
+        return TellFailure(kFileOpenFailedText);
     return WriteTextFile(file, XmlText(), folder + "\\" + markerName);
 }
 
@@ -131,8 +127,7 @@ BOOL ZnMigrationExport::WriteTextFile(FILE* file, const XmlText& text, const CSt
 
 BOOL ZnMigrationExport::ShowWriteFailed(const CString& path)
 {
-    ZnWrittenFiles::ShowWriteFailed(path);
-    return Failed();
+    return TellFailure(ZnWrittenFiles::WriteFailedText(path));
 }
 
 BOOL ZnMigrationExport::PackAndRemoveFolder(const CString& name, const CString& baseName)
@@ -155,4 +150,28 @@ BOOL ZnMigrationExport::Failed()
 {
     m_failed = true;
     return FALSE;
+}
+
+BOOL ZnMigrationExport::TellFailure(const CString& text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    m_told = text;
+    return Failed();
+}
+
+void ZnMigrationExport::LogNotExported(const CString& word, LPCTSTR function, const CString& reason) const
+{
+    CString oneLine = reason.IsEmpty() ? m_told : reason;
+    oneLine.Replace("\n", " ");
+    LogError(word + "を出力できませんでした。【" + oneLine + "】", function);
+}
+
+void ZnMigrationExport::LogInfo(const CString& message, LPCTSTR function)
+{
+    ZnRunLog::Write(ZnRunLog::levelInfo, message, kLogSource, function);
+}
+
+void ZnMigrationExport::LogError(const CString& message, LPCTSTR function)
+{
+    ZnRunLog::Write(ZnRunLog::levelError, message, kLogSource, function);
 }

@@ -34,8 +34,9 @@ public:
     // marker file, then packed into 共通データ_ + packing time + ".zip" and the folder removed.
     // TRUE when the archive holds the folder and the folder is gone; FALSE after a failure that
     // has been told (a folder, marker or file that cannot be made or written, or a failed
-    // packing, which leaves the folder with its files). A database error is thrown on as the
-    // database's exception once the unfinished 共通データ.xml has been closed and removed.
+    // packing, which leaves the folder with its files); when the folder or its marker could not
+    // be made, the run log says so and why. A database error is thrown on as the database's
+    // exception once the unfinished 共通データ.xml has been closed and removed.
     BOOL ExportCommonData(const CString& comFolder);
 
     // The property export (ZnMigrationExport_Properties.cpp): every property of the register
@@ -48,6 +49,7 @@ public:
     // export goes on with the rest; a failure of the export folder itself, or of the destination
     // while a property is written, ends it with nothing packed. TRUE when the archive holds
     // every property. A register that cannot be opened or read throws the database's exception.
+    // When the register, the export folder or its marker fails, the run log says so and why.
     BOOL ExportBukkenInfo(const CString& registerFolder);
 
     // Shared pieces of the two exports.
@@ -107,6 +109,14 @@ protected:
     virtual void WriteCommonDataSections(const CString& comFolder, XmlText& xml);
     // Remembers a failure; returns FALSE (or 0) for the caller's return statement.
     BOOL Failed();
+    // Tells a failure with its text and the stop icon, and remembers it with that text; FALSE.
+    BOOL TellFailure(const CString& text);
+    // Writes in the run log that the export of word (共通データ, 物件データ) stopped before it
+    // wrote anything, and why: reason, or else the text that told its last failure.
+    void LogNotExported(const CString& word, LPCTSTR function, const CString& reason = CString()) const;
+    // Lines of the run log, in the name of the dialog that runs the export.
+    static void LogInfo(const CString& message, LPCTSTR function);
+    static void LogError(const CString& message, LPCTSTR function);
 
     // One property's documents, in ascending document number, each in a folder of its own
     // below folder. FALSE when a document's file could not be written (a full destination): that
@@ -141,5 +151,6 @@ private:
     CString m_destination;
     WinFolderHandle m_exportParent; // the parent of the folder that PrepareFolder made last
     bool m_failed = false;
+    CString m_told; // the text that told the last failure
     ZnExportProgress* m_progress = nullptr;
 };

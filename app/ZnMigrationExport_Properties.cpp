@@ -30,8 +30,6 @@ const char kBukkenInfoFile[] = "物件情報.xml";
 const char kManagementFile[] = "申請書管理情報.xml";
 const char kDataFile[] = "申請書データ.xml";
 const char kRegisterFile[] = "\\APP_BUKKEN.mdb";
-// The run log names the dialog that runs the export.
-const char kLogSource[] = "ZnDlgAppSelectObjDialog.cpp";
 
 // The family writers' TryWriteXml, with the arguments that the export gives them.
 using Writer = ZnWriteOutcome (*)(CString path);
@@ -80,16 +78,6 @@ const ExportedKind* FindExportedKind(int code)
     return nullptr;
 }
 
-void LogInfo(const CString& message, LPCTSTR function)
-{
-    ZnRunLog::Write(ZnRunLog::levelInfo, message, kLogSource, function);
-}
-
-void LogError(const CString& message, LPCTSTR function)
-{
-    ZnRunLog::Write(ZnRunLog::levelError, message, kLogSource, function);
-}
-
 // A folder name as paths compare it: ASCII letters in lower case (never a CP932 trail byte).
 std::string FoldedName(const CString& name)
 {
@@ -136,14 +124,25 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 {
     auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
-    recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");
-    int total = m_progress ? CountRows(*recordset) : 0;
+    int total = 0;
+    try {
+        recordset->Open(dbOpenDynaset, "SELECT * FROM AppBukkenKanriTbl  ORDER BY BukkenIndex ASC");
+        total = m_progress ? CountRows(*recordset) : 0;
+    } catch (CException* e) {
+        // The database's report follows once the exception has left the export.
+        char description[512] = "";
+        e->GetErrorMessage(description, sizeof description);
+        LogNotExported(kPropertyWord, "ExportBukkenInfo()", description);
+        throw;
+    }
 
     CString exportName = kPropertyWord + GetLocalTimeStamp();
     WinFolderHandle exportFolder;
     if (!PrepareFolder(GetExportBase(), exportName, exportFolder) ||
-        !WriteMarkerFile(exportFolder.GetPath(), kPropertyMarker))
+        !WriteMarkerFile(exportFolder.GetPath(), kPropertyMarker)) {
+        LogNotExported(kPropertyWord, "ExportBukkenInfo()");
         return FALSE;
+    }
 
     CZnAppProApp* app = ZnGetApp();
     std::set<std::string> usedNames = {FoldedName(kPropertyMarker)};

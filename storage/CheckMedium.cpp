@@ -10,26 +10,24 @@ DWORD SearchForEntries(const CString& pattern)
     return find.FindFile(pattern) ? ERROR_SUCCESS : GetLastError();
 }
 
-BOOL CheckMedium(const CString& folder, const MediumCheckTexts& texts, const EntrySearch& search)
+BOOL CheckMedium(const CString& folder, const MediumCheckTexts& texts, const EntrySearch& search, LPCTSTR* told)
 {
     for (;;) {
         DWORD error = search(folder + "\\*.*");
         if (error == ERROR_SUCCESS || (error == ERROR_FILE_NOT_FOUND && !texts.empty))
             return TRUE;
-        if (error == ERROR_FILE_NOT_FOUND) {
-            AfxMessageBox(texts.empty, MB_OK | MB_ICONSTOP);
-            return FALSE;
-        }
-        if (error == ERROR_UNRECOGNIZED_MEDIA) {
-            AfxMessageBox(texts.unformatted, MB_ICONSTOP);
-            return FALSE;
-        }
-        if (error != ERROR_NOT_READY) {
-            AfxMessageBox(texts.cannotOutput, MB_OK | MB_ICONSTOP);
-            return FALSE;
-        }
-        LPCTSTR notReady = texts.notReady ? texts.notReady : texts.cannotOutput;
-        if (AfxMessageBox(notReady, MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY)
-            return FALSE;
+        LPCTSTR text = texts.cannotOutput;
+        if (error == ERROR_FILE_NOT_FOUND)
+            text = texts.empty;
+        else if (error == ERROR_UNRECOGNIZED_MEDIA)
+            text = texts.unformatted;
+        else if (error == ERROR_NOT_READY && texts.notReady)
+            text = texts.notReady;
+        bool notReady = error == ERROR_NOT_READY;
+        if (AfxMessageBox(text, (notReady ? MB_RETRYCANCEL : MB_OK) | MB_ICONSTOP) == IDRETRY && notReady)
+            continue;
+        if (told)
+            *told = text;
+        return FALSE;
     }
 }

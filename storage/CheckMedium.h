@@ -27,5 +27,7 @@ DWORD SearchForEntries(const CString& pattern);
 // FALSE). An unformatted medium gives the unformatted text, and FALSE; a drive that is not ready
 // (ERROR_NOT_READY) gives the not-ready text (else cannotOutput) with Retry and Cancel, and Retry
 // searches again, as often as the user asks; any other error gives cannotOutput with OK, and
-// FALSE. Each message has the stop icon.
-BOOL CheckMedium(const CString& folder, const MediumCheckTexts& texts, const EntrySearch& search = SearchForEntries);
+// FALSE. Each message has the stop icon. told, when given, receives the text of the message
+// that ended a failed check.
+BOOL CheckMedium(const CString& folder, const MediumCheckTexts& texts, const EntrySearch& search = SearchForEntries,
+                 LPCTSTR* told = nullptr);

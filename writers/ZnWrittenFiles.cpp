@@ -66,9 +66,10 @@ void ZnWrittenFiles::ForgetDroppedChars()
     filesLoggedForDroppedChars.clear();
 }
 
-void ZnWrittenFiles::ShowWriteFailed(LPCTSTR path)
+void ZnWrittenFiles::ShowWriteFailed(LPCTSTR path) { AfxMessageBox(WriteFailedText(path), MB_ICONSTOP); }
+
+CString ZnWrittenFiles::WriteFailedText(LPCTSTR path)
 {
     CString fullPath(path);
-    AfxMessageBox("ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。",
-                  MB_ICONSTOP);
+    return "ファイルの書き込み(" + fullPath.Mid(fullPath.ReverseFind('\\') + 1) + ")に失敗しました。";
 }

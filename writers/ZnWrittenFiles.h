@@ -34,8 +34,9 @@ void NoteDroppedChars(FILE* file);
 // Forgets the noted streams and the files that the run log has named, as a new run log begins.
 void ForgetDroppedChars();
 
-// Tells that a file could not be written whole: "ファイルの書き込み(<file name>)に失敗しました。"
-// with the stop icon.
+// Tells that a file could not be written whole: WriteFailedText with the stop icon.
 void ShowWriteFailed(LPCTSTR path);
+// "ファイルの書き込み(<file name>)に失敗しました。"
+CString WriteFailedText(LPCTSTR path);
 
 } // namespace ZnWrittenFiles

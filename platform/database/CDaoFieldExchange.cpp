@@ -167,44 +167,65 @@ void LoadText(const DaoValue& cell, CString& member, LPCTSTR name)
     SetBytes(member, number, static_cast<size_t>(written.ptr - number));
 }
 
-} // namespace
-
-void CDaoFieldExchange::Exchange(LPCTSTR name, const std::function<void(const DaoValue&)>& load,
-                                 const std::function<DaoValue()>& store, const std::function<void()>& reset)
+// The text that marks a text member as not assigned since AddNew: never a text of the system's,
+// and empty where it is read as a C string.
+const CString& TextMark()
 {
-    if (m_nFieldType != outputColumn)
-        return;
-    switch (m_operation) {
-    case bindNames:
-        m_names.push_back(cp932::ToUtf8(BareName(name).Bytes()));
-        break;
-    case loadFields:
-        if (!m_row || !m_columns || m_field >= m_columns->size())
-            ThrowDaoError(daoErrItemNotFound, BareName(name));
-        load((*m_row)[(*m_columns)[m_field]]);
-        break;
-    case storeFields:
-        m_values.push_back(store());
-        break;
-    case resetFields:
-        reset();
-        break;
-    }
-    ++m_field;
+    static const CString mark(std::string("\0not assigned", 13));
+    return mark;
 }
 
-namespace {
+// A null date, the mark and the empty value of a date member: a date not assigned is stored as
+// null, as one assigned null is.
+COleDateTime NullDate()
+{
+    COleDateTime date;
+    date.SetStatus(COleDateTime::null);
+    return date;
+}
+
+// What every DFX_ function does with its member: load sets it from a cell, store gives it as a
+// cell; mark is the value that AddNew leaves in it, empty the one that clearing a mark gives.
+template <typename Member, typename Load, typename Store>
+void ExchangeMember(CDaoFieldExchange* pFX, LPCTSTR name, Member& member, const Member& mark, const Member& empty,
+                    Load load, Store store)
+{
+    if (pFX->m_nFieldType != CDaoFieldExchange::outputColumn)
+        return;
+    switch (pFX->m_operation) {
+    case CDaoFieldExchange::bindNames:
+        pFX->m_names.push_back(cp932::ToUtf8(BareName(name).Bytes()));
+        break;
+    case CDaoFieldExchange::loadFields:
+        if (!pFX->m_row || !pFX->m_columns || pFX->m_field >= pFX->m_columns->size())
+            ThrowDaoError(daoErrItemNotFound, BareName(name));
+        load((*pFX->m_row)[(*pFX->m_columns)[pFX->m_field]]);
+        break;
+    case CDaoFieldExchange::storeFields:
+        pFX->m_values.push_back(store());
+        pFX->m_assigned.push_back(!(member == mark));
+        break;
+    case CDaoFieldExchange::markFields:
+        member = mark;
+        break;
+    case CDaoFieldExchange::clearMarks:
+        if (member == mark)
+            member = empty;
+        break;
+    }
+    ++pFX->m_field;
+}
 
 template <typename Integer>
 void ExchangeInteger(CDaoFieldExchange* pFX, LPCTSTR name, Integer& value)
 {
-    pFX->Exchange(
-        name,
+    ExchangeMember(
+        pFX, name, value, std::numeric_limits<Integer>::min(), Integer(0),
         [&](const DaoValue& cell) {
             value = static_cast<Integer>(
                 IntegerOf(cell, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(), name));
         },
-        [&] { return DaoValue::FromInteger(value); }, [&] { value = 0; });
+        [&] { return DaoValue::FromInteger(value); });
 }
 
 } // namespace
@@ -215,24 +236,24 @@ void DFX_Short(CDaoFieldExchange* pFX, LPCTSTR name, short& value, DWORD) { Exch
 
 void DFX_Bool(CDaoFieldExchange* pFX, LPCTSTR name, BOOL& value, DWORD)
 {
-    pFX->Exchange(
-        name, [&](const DaoValue& cell) { value = NumberOf(cell, name) != 0 ? TRUE : FALSE; },
-        [&] { return DaoValue::FromInteger(value ? -1 : 0); }, [&] { value = FALSE; });
+    ExchangeMember(
+        pFX, name, value, std::numeric_limits<BOOL>::min(), BOOL(FALSE),
+        [&](const DaoValue& cell) { value = NumberOf(cell, name) != 0 ? TRUE : FALSE; },
+        [&] { return DaoValue::FromInteger(value ? -1 : 0); });
 }
 
 void DFX_DateTime(CDaoFieldExchange* pFX, LPCTSTR name, COleDateTime& value, DWORD)
 {
-    pFX->Exchange(
-        name, [&](const DaoValue& cell) { value = DateOf(cell, name); }, [&] { return DaoValue::FromDate(value); },
-        [&] {
-            value = COleDateTime();
-            value.SetStatus(COleDateTime::null);
-        });
+    static const COleDateTime null = NullDate();
+    ExchangeMember(
+        pFX, name, value, null, null, [&](const DaoValue& cell) { value = DateOf(cell, name); },
+        [&] { return DaoValue::FromDate(value); });
 }
 
 void DFX_Text(CDaoFieldExchange* pFX, LPCTSTR name, CString& value, int, DWORD)
 {
-    pFX->Exchange(
-        name, [&](const DaoValue& cell) { LoadText(cell, value, name); },
-        [&] { return DaoValue::FromText(cp932::ToUtf8(value.Bytes())); }, [&] { value.Empty(); });
+    static const CString empty;
+    ExchangeMember(
+        pFX, name, value, TextMark(), empty, [&](const DaoValue& cell) { LoadText(cell, value, name); },
+        [&] { return DaoValue::FromText(cp932::ToUtf8(value.Bytes())); });
 }

@@ -32,7 +32,7 @@ struct CDaoRecordset::State {
     bool eof = true;
     Mode mode = idle;
     DaoConnection::Version walk; // of the database when the rows were last walked from the first
-    std::vector<DaoValue> cache; // the bound members as Edit found them, or as AddNew reset them
+    std::vector<DaoValue> cache; // the bound members as Edit found them
 
     // Reads the next row of a query opened for this state onto into; false when none is left.
     bool ReadRow(DaoConnection::Cursor& query, std::vector<Row>& into)
@@ -111,6 +111,8 @@ void CDaoRecordset::Close() { Release(); }
 // class opens or is destroyed.
 void CDaoRecordset::Release()
 {
+    if (m_state)
+        EndPending();
     m_state.reset();
     if (m_ownsDatabase) {
         delete m_pDatabase;
@@ -170,7 +172,7 @@ void CDaoRecordset::Query()
     s.bound = std::move(bound);
     s.rows = std::move(rows);
     s.unread = more ? std::move(query) : nullptr;
-    s.mode = State::idle;
+    EndPending();
     s.bof = s.eof = s.rows.empty();
     if (!s.rows.empty())
         MoveTo(0);
@@ -216,7 +218,7 @@ bool CDaoRecordset::Refresh(size_t index)
 void CDaoRecordset::MoveTo(size_t index)
 {
     State& s = *m_state;
-    s.mode = State::idle;
+    EndPending();
     while (Fetch(index) && !Refresh(index))
         ++index;
     s.current = index;
@@ -237,11 +239,22 @@ void CDaoRecordset::LoadCurrent()
     DoFieldExchange(&loader);
 }
 
-std::vector<DaoValue> CDaoRecordset::StoreMembers()
+std::vector<DaoValue> CDaoRecordset::StoreMembers(std::vector<bool>* assigned)
 {
     CDaoFieldExchange storer(CDaoFieldExchange::storeFields);
     DoFieldExchange(&storer);
-    return storer.m_values;
+    if (assigned)
+        *assigned = std::move(storer.m_assigned);
+    return std::move(storer.m_values);
+}
+
+void CDaoRecordset::EndPending()
+{
+    if (m_state->mode == State::adding) {
+        CDaoFieldExchange clearer(CDaoFieldExchange::clearMarks);
+        DoFieldExchange(&clearer);
+    }
+    m_state->mode = State::idle;
 }
 
 void CDaoRecordset::MoveFirst()
@@ -297,9 +310,8 @@ void CDaoRecordset::AddNew()
 {
     State& s = Opened();
     RequireUpdatable();
-    CDaoFieldExchange resetter(CDaoFieldExchange::resetFields);
-    DoFieldExchange(&resetter);
-    s.cache = StoreMembers();
+    CDaoFieldExchange marker(CDaoFieldExchange::markFields);
+    DoFieldExchange(&marker);
     s.mode = State::adding;
 }
 
@@ -308,12 +320,13 @@ void CDaoRecordset::Update()
     State& s = Opened();
     if (s.mode == State::idle)
         ThrowDaoError(daoErrUpdateWithoutEdit);
-    std::vector<DaoValue> values = StoreMembers();
+    std::vector<bool> assigned;
+    std::vector<DaoValue> values = StoreMembers(&assigned);
     if (s.mode == State::editing)
         UpdateEdited(values);
     else
-        UpdateAdded(values);
-    s.mode = State::idle;
+        UpdateAdded(values, assigned);
+    EndPending();
 }
 
 void CDaoRecordset::UpdateEdited(const std::vector<DaoValue>& values)
@@ -342,13 +355,13 @@ void CDaoRecordset::UpdateEdited(const std::vector<DaoValue>& values)
     s.cache = values;
 }
 
-void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values)
+void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values, const std::vector<bool>& assigned)
 {
     State& s = *m_state;
     std::string names, marks;
     std::vector<DaoValue> parameters;
     for (size_t i = 0; i < values.size(); ++i)
-        if (values[i] != s.cache[i]) {
+        if (assigned[i]) {
             names += (names.empty() ? "" : ", ") + Quote(s.columns[s.bound[i]]);
             marks += marks.empty() ? "?" : ", ?";
             parameters.push_back(values[i]);
@@ -361,7 +374,6 @@ void CDaoRecordset::UpdateAdded(const std::vector<DaoValue>& values)
     row.cells = DaoValue::Pack(std::vector<DaoValue>(s.columns.size()));
     s.rows.push_back(row);
     Refresh(s.rows.size() - 1);
-    s.cache = values;
     if (!s.eof && !s.rows[s.current].deleted)
         LoadCurrent(); // back on the row that was current before AddNew
 }
@@ -371,7 +383,7 @@ void CDaoRecordset::Delete()
     State& s = Opened();
     RequireUpdatable();
     RequireCurrentRow();
-    s.mode = State::idle;
+    EndPending();
     if (s.connection->Change("DELETE FROM " + Quote(s.table) + " WHERE rowid = ?",
                              {DaoValue::FromInteger(s.rows[s.current].rowId)}) == 0)
         ThrowDaoError(daoErrRecordDeleted);

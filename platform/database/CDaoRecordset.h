@@ -4,8 +4,9 @@
 //
 // A dynaset or table recordset over one table (a table name, or SELECT * FROM a table with a
 // WHERE or ORDER BY) can be changed row by row: Edit or AddNew, assignments to the members, then
-// Update writes the members that differ from the row as loaded (or, for a new row, from the
-// reset members). A snapshot, a read-only database or any other query gives 3027 on a change.
+// Update writes the members that differ from the row as loaded, or, for a new row, every member
+// assigned since AddNew, whatever its value (see CDaoFieldExchange); the others stay null. A
+// snapshot, a read-only database or any other query gives 3027 on a change.
 // The rows are chosen when the recordset is opened or requeried; rows added through it come
 // last. Over an Access file's import each row is read from the query when the recordset first
 // moves onto it (a row whose value the engine cannot compute fails then); over a SQLite file all
@@ -74,12 +75,16 @@ private:
     bool Refresh(size_t row);
     void MoveTo(size_t row);
     void LoadCurrent();
-    std::vector<DaoValue> StoreMembers();
+    // The members as cells; assigned, when given, tells which were assigned since AddNew.
+    std::vector<DaoValue> StoreMembers(std::vector<bool>* assigned = nullptr);
+    // Ends a pending Edit or AddNew; the members that AddNew marked and nothing assigned are
+    // empty again.
+    void EndPending();
     State& Opened() const;
     void RequireCurrentRow() const;
     void RequireUpdatable() const;
     void UpdateEdited(const std::vector<DaoValue>& values);
-    void UpdateAdded(const std::vector<DaoValue>& values);
+    void UpdateAdded(const std::vector<DaoValue>& values, const std::vector<bool>& assigned);
 
     std::unique_ptr<State> m_state;
     bool m_ownsDatabase = false;

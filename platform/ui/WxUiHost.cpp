@@ -8,6 +8,7 @@
 #include "platform/ui/WxDialogFont.h"
 #include "platform/ui/WxDialogPeer.h"
 #include "platform/ui/WxEditPeer.h"
+#include "platform/ui/WxFolderDialog.h"
 #include "platform/ui/WxListBoxPeer.h"
 #include "platform/ui/WxListViewPeer.h"
 #include "platform/ui/WxMessageBox.h"
@@ -28,12 +29,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 #include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/clipbrd.h>
-#include <wx/dirdlg.h>
+#include <wx/eventfilter.h>
+#include <wx/evtloop.h>
 #include <wx/filedlg.h>
 #include <wx/utils.h>
 
@@ -174,6 +177,24 @@ void WxUiHost::UpdateWindow(CWnd& wnd)
 {
     if (WxPeer* peer = PeerOf(wnd.m_hWnd))
         peer->Window()->Update();
+}
+
+void WxUiHost::DiscardInput()
+{
+    // Takes each input event as handled before any window sees it.
+    class InputDropped : public wxEventFilter {
+    public:
+        int FilterEvent(wxEvent& event) override
+        {
+            return event.GetEventCategory() == wxEVT_CATEGORY_USER_INPUT ? Event_Processed : Event_Skip;
+        }
+    } dropped;
+    // Outside a modal run there is no running loop to yield: a temporary one serves.
+    std::unique_ptr<wxEventLoopBase> temporary(wxEventLoopBase::GetActive() ? nullptr : new wxEventLoop);
+    std::unique_ptr<wxEventLoopActivator> activator(temporary ? new wxEventLoopActivator(temporary.get()) : nullptr);
+    wxEvtHandler::AddFilter(&dropped);
+    wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_USER_INPUT);
+    wxEvtHandler::RemoveFilter(&dropped);
 }
 
 void WxUiHost::WindowDestroyed(CWnd& wnd)
@@ -376,7 +397,11 @@ void WxUiHost::SetClipboardText(const CString& text)
 
 std::optional<std::string> WxUiHost::ChooseFolder(wxWindow* owner, const wxString& title, const std::string& start)
 {
-    wxDirDialog dialog(owner, title, WxText::FromLinuxPath(start), wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    WxFolderDialog dialog(owner, title, start, [&title](wxWindow& chooser, const std::string& linuxPath) {
+        CString text = "フォルダ【" + CString(LinuxPathToWin(linuxPath)) +
+                       "】は存在しません。\n存在するフォルダを選んでください。";
+        WxMessageBox::Show(&chooser, {nullptr, text, WxText::FromWx(title), MB_OK | MB_ICONEXCLAMATION});
+    });
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
     return WxText::ToLinuxPath(dialog.GetPath());

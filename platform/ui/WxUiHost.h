@@ -46,6 +46,9 @@ public:
     void WindowChanged(CWnd& wnd, UINT aspects) override;
     // Paints the peer's pending changes now, without handling anything a person does meanwhile.
     void UpdateWindow(CWnd& wnd) override;
+    // The key and mouse events waiting in the display's queue are taken from it and handled as
+    // if every window had handled them, which none sees; the other events stay queued.
+    void DiscardInput() override;
     void WindowDestroyed(CWnd& wnd) override;
     SIZE DialogBaseUnits(const DialogResource& dialog) override;
 

@@ -48,3 +48,5 @@ UiHost* UiHost::Install(UiHost* host)
     AfxInstallWindowMessageBox();
     return previous;
 }
+
+void AfxDiscardPendingInput() { UiHost::Current().DiscardInput(); }

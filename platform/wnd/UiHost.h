@@ -79,6 +79,8 @@ public:
     virtual void WindowChanged(CWnd& wnd, UINT aspects) {}
     // A live window is to show its state at once (CWnd::UpdateWindow).
     virtual void UpdateWindow(CWnd& wnd) {}
+    // What a person typed or clicked that the windows have not handled yet is dropped.
+    virtual void DiscardInput() {}
     // The window of wnd is being destroyed; the object may outlive it.
     virtual void WindowDestroyed(CWnd& wnd) {}
     // The dialog base units of a template's font in pixels: cx the average character width, cy
@@ -94,3 +96,8 @@ public:
 private:
     CString m_clipboard;
 };
+
+// Drops the keys pressed and the clicks made that the windows have not handled yet, such as
+// those given while the program was busy with the wait cursor showing, so that they do not
+// answer what it shows next.
+void AfxDiscardPendingInput();

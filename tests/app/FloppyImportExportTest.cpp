@@ -11,10 +11,8 @@
 #include "platform/wnd/UserInput.h"
 #include "res/FloppyImportIds.h"
 #include "res/MainFrameIds.h"
-#include "tools/sampledata/SampleDataSet.h"
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -22,9 +20,7 @@ class FloppyImportExport : public ShellTest {
 protected:
     FloppyImportExport()
     {
-        sampledata::MakeSampleDataSet(m_data.Path("sample"));
-        std::string library = std::string(ZN_APP_DIR) + "/libzipnorva32.so";
-        EXPECT_EQ(0, symlink(library.c_str(), m_data.Path("sample/codes/libzipnorva32.so").c_str()));
+        MakeExportableSampleDataSet(m_data.Path("sample"));
         std::filesystem::create_directories(m_data.Path("export"));
         std::filesystem::copy(testsupport::DataPath("fdimport/lift_conf"), m_folder.Path("floppy"),
                               std::filesystem::copy_options::recursive);

@@ -3,6 +3,7 @@
 // every refusal and failure, which leave the destination as it was.
 #include "tests/app/FloppyImportSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/SqliteRows.h"
 #include "tests/writers/ZipTestSupport.h"
 
 #include "fdimport/ZnFDImportKinds.h"
@@ -171,6 +172,14 @@ protected:
                                     }),
                      stored.end());
         EXPECT_EQ(rows, stored);
+        // Other programs read the register file too: what the import sets to 0 holds 0 there, not null.
+        std::string registerFile = m_folder.Path(destination + "/APP_BUKKEN.mdb");
+        std::string ofProperty = " WHERE BukkenIndex = " + std::to_string(index);
+        std::string kubun = "SELECT quote(ShinseiKubun) FROM AppBukkenKanriTbl" + ofProperty;
+        EXPECT_EQ(std::vector<std::string>{std::to_string(c.kubun)}, testsupport::SqliteRows(registerFile, kubun));
+        std::string zeros = "SELECT quote(HeiganCode), quote(ShinseiKaisuu) FROM AppBukkenShousaiTbl" + ofProperty;
+        EXPECT_EQ(std::vector<std::string>(c.documents.size(), std::to_string(c.heigan) + "|0"),
+                  testsupport::SqliteRows(registerFile, zeros));
 
         // The property is the current one, and each document loads back as its reader gave it,
         // with the header texts of the import in its common part.

@@ -1,6 +1,7 @@
 // The migration button from end to end over the sample data set, and the faults it meets.
 #include "tests/app/ShellTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/RunLogCheck.h"
 #include "tests/support/TabbedCases.h"
 #include "tests/writers/XmlCheck.h"
 #include "tests/writers/ZipTestSupport.h"
@@ -10,7 +11,6 @@
 #include "platform/database/CDaoDatabase.h"
 #include "platform/wnd/Afxwin.h"
 #include "res/MainFrameIds.h"
-#include "tools/sampledata/SampleDataSet.h"
 #include "writers/ZnAppDocFDOut00.h"
 
 #include <algorithm>
@@ -101,10 +101,7 @@ protected:
 
     PropertyExport()
     {
-        sampledata::MakeSampleDataSet(m_data.Path("sample"));
-        // The code databases and the zip library make the application folder.
-        std::string library = std::string(ZN_APP_DIR) + "/libzipnorva32.so";
-        EXPECT_EQ(0, symlink(library.c_str(), m_data.Path("sample/codes/libzipnorva32.so").c_str()));
+        MakeExportableSampleDataSet(m_data.Path("sample"));
     }
 
     // Starts the program on the sample folders, presses the migration button with that many
@@ -249,6 +246,12 @@ TEST_F(PropertyExport, ARegisterThatCannotBeReadLeavesNoWaitCursorOrProgress)
     EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", ""}), ProgressShown());
     EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), m_ui.waitCursor);
     EXPECT_EQ(1u, FolderNames(m_data.Path("sample/export")).size()); // the reference data's archive
+    // The run log, emptied at the start, says why the properties were not written.
+    testsupport::ExpectLogLines(
+        ReadFileBytes(m_folder.Path("ravuRivo.log")),
+        {cp932::FromUtf8(
+            u8" [ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 物件データを出力できませんでした。【" +
+            m_ui.registerReports[1] + u8"】")});
 }
 
 namespace {
@@ -388,6 +391,13 @@ TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
     EXPECT_EQ(UINT(MB_ICONSTOP), m_ui.messageBoxes[2].type & MB_ICONMASK);
     EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
     EXPECT_FALSE(std::filesystem::exists(m_data.Path("gone")));
+    // The run log, emptied at the start, says why neither export wrote anything.
+    const char kWhy[] = u8"を出力できませんでした。【データを出力できません。下記をご確認ください。 "
+                        u8"①   メディアが書き込み禁止になっている。 ②   Kelmoでは出力できないドライブを指定している。】";
+    testsupport::ExpectLogLines(
+        ReadFileBytes(m_folder.Path("ravuRivo.log")),
+        {cp932::FromUtf8(u8" [ERROR] ZnDlgAppSelectObjDialog.cpp#ExportCommonData() - 共通データ" + std::string(kWhy)),
+         cp932::FromUtf8(u8" [ERROR] ZnDlgAppSelectObjDialog.cpp#ExportBukkenInfo() - 物件データ" + std::string(kWhy))});
 }
 
 // Filling up while packing leaves no property archive, and the folder whole for another try.

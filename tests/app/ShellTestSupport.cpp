@@ -9,6 +9,7 @@
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnAppRegObject.h"
 #include "storage/ZnRegKey.h"
+#include "tools/sampledata/SampleDataSet.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -148,6 +149,13 @@ std::vector<std::string> ShellTest::MessageTexts() const
     for (const MessageBoxRequest& box : m_ui.messageBoxes)
         texts.push_back(cp932::ToUtf8(box.text.Bytes()));
     return texts;
+}
+
+void MakeExportableSampleDataSet(const std::string& folder)
+{
+    sampledata::MakeSampleDataSet(folder);
+    std::string library = std::string(ZN_APP_DIR) + "/libzipnorva32.so";
+    EXPECT_EQ(0, symlink(library.c_str(), (folder + "/codes/libzipnorva32.so").c_str()));
 }
 
 std::vector<std::string> ShellTest::RegisterRows(const std::string& relative) const

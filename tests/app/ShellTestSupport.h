@@ -39,6 +39,10 @@ std::string TemplateControls(UINT dialogId);
 // Each row of a report list: its column texts, each followed by "|", UTF-8.
 std::vector<std::string> ListRowTexts(CListCtrl& list);
 
+// Makes the sample data set in folder, its application folder (codes/) holding the code
+// databases and a link to the program's zip library, so that the exports can run over it.
+void MakeExportableSampleDataSet(const std::string& folder);
+
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest();

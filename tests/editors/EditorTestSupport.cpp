@@ -408,9 +408,9 @@ std::string EditorTest::NewRow(const std::string& key, LONG prefecture) const
         row += "|" + Case().input[i];
     if (Case().prefecture)
         row += "|" + std::to_string(prefecture);
-    // Code lists left blank give empty codes, which a new row does not write.
+    // Code lists left blank give empty codes, written as they are.
     for (size_t i = 0; i < Case().codes.size(); ++i)
-        row += "|null";
+        row += "|";
     return row + "|" + Case().defaults;
 }
 
@@ -489,10 +489,7 @@ std::string EditorTest::CopyOf(const std::string& key, const std::string& newKey
     size_t cut = row.size();
     for (size_t i = 0; i < kept; ++i)
         cut = row.rfind('|', cut - 1);
-    std::string copy = (newKey.empty() ? key : newKey) + row.substr(key.size(), cut - key.size()) + "|";
-    for (size_t at; (at = copy.find("||")) != std::string::npos;)
-        copy.replace(at, 2, "|null|");
-    return copy + Case().defaults;
+    return (newKey.empty() ? key : newKey) + row.substr(key.size(), cut - key.size()) + "|" + Case().defaults;
 }
 
 void EditorTest::DeleteBehindTheEditor(const std::string& key) const

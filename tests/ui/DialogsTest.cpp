@@ -3,6 +3,7 @@
 #include "tests/support/TabbedCases.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
+#include "tests/ui/FolderBrowse.h"
 #include "tests/ui/UiTestResources.h"
 #include "tests/ui/UiTestSupport.h"
 
@@ -598,43 +599,8 @@ private:
     UiHost* m_previous;
 };
 
-CString heardSelection;
-
-// The system's folder chooser: rooted at My Computer, the start folder selected, each selection shown.
-int CALLBACK BrowseCallback(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData)
-{
-    if (uMsg == BFFM_INITIALIZED) {
-        ::SendMessage(hwnd, BFFM_SETSELECTION, TRUE, lpData);
-    } else if (uMsg == BFFM_SELCHANGED) {
-        char path[MAX_PATH];
-        if (SHGetPathFromIDList(reinterpret_cast<LPITEMIDLIST>(lParam), path))
-            heardSelection = path;
-    }
-    return 0;
-}
-
-// The chosen folder as the shell gives it, with its display name; empty when cancelled.
-std::pair<CString, CString> BrowseFrom(LPCTSTR start)
-{
-    LPITEMIDLIST root = nullptr;
-    EXPECT_EQ(S_OK, SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &root));
-    char display[MAX_PATH] = "";
-    BROWSEINFO info{nullptr,
-                    root,
-                    display,
-                    nullptr,
-                    BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT,
-                    BrowseCallback,
-                    reinterpret_cast<LPARAM>(start),
-                    0};
-    LPITEMIDLIST chosen = SHBrowseForFolder(&info);
-    CoTaskMemFree(root);
-    char path[MAX_PATH] = "";
-    if (chosen && !SHGetPathFromIDList(chosen, path))
-        ADD_FAILURE() << "the chosen folder has no path";
-    CoTaskMemFree(chosen);
-    return {CString(path), CString(display)};
-}
+using uitest::BrowseFrom;
+using uitest::heardSelection;
 
 // The native pickers, answered by the test, get Linux paths and give Windows paths in CP932.
 TEST(WxUiHostPickers, AskTheHostAndGiveWindowsPathsInCp932)

@@ -5,14 +5,18 @@
 #include "platform/ui/WxSession.h"
 #include "platform/ui/WxUiHost.h"
 #include "platform/wnd/CDialog.h"
+#include "tests/support/CommandOutput.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -25,6 +29,8 @@
 #include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/modalhook.h>
+#include <wx/weakref.h>
 
 namespace uitest {
 
@@ -103,6 +109,74 @@ inline bool PumpUntil(const std::function<bool()>& condition, int turns = 200)
         wxTheApp->ProcessIdle();
     }
     return condition();
+}
+
+// Runs bodies inside modal dialogs (native ones too) as they show, from each dialog's own modal
+// loop: for dialogs that show only after the display has answered. What has not shown when the
+// watch goes is forgotten.
+class ModalWatch {
+public:
+    // Runs body inside the next modal dialog of class T once it shows.
+    template <class T> void WhenShows(std::function<void(T&)> body)
+    {
+        m_hooks.push_back(std::make_unique<Hook>([](wxDialog* dialog) { return dynamic_cast<T*>(dialog) != nullptr; },
+                                                 [body](wxDialog& dialog) { body(dynamic_cast<T&>(dialog)); }));
+    }
+
+private:
+    class Hook : public wxModalDialogHook {
+    public:
+        Hook(std::function<bool(wxDialog*)> accepts, std::function<void(wxDialog&)> body)
+            : m_accepts(std::move(accepts)), m_body(std::move(body))
+        {
+            Register();
+        }
+
+    protected:
+        int Enter(wxDialog* dialog) override
+        {
+            if (m_waiting && m_accepts(dialog)) {
+                m_waiting = false;
+                // Shown when the dialog's loop calls this; gone when something else ended it first.
+                wxTheApp->CallAfter([this, shown = wxWeakRef<wxDialog>(dialog)] {
+                    if (!shown) {
+                        ADD_FAILURE() << "the dialog ended before the test could act in it";
+                        return;
+                    }
+                    shown->Update(); // the window is on the display
+                    m_body(*shown);
+                });
+            }
+            return wxID_NONE;
+        }
+
+    private:
+        std::function<bool(wxDialog*)> m_accepts;
+        std::function<void(wxDialog&)> m_body;
+        bool m_waiting = true;
+    };
+
+    std::vector<std::unique_ptr<Hook>> m_hooks;
+};
+
+// Gives the shown window of this process with that title (UTF-8) the keyboard focus and runs
+// xdotool's commands there in turn, such as {"key ctrl+l", "type name", "key Return"}, as a
+// person types; the keys are on their way to the program when it returns, to be handled when its
+// event loop next turns. False when no such window shows or xdotool failed.
+inline bool TypeInWindow(const std::string& title, const std::vector<std::string>& commands)
+{
+    std::string windows =
+        testsupport::CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(::getpid()) + " 2>/dev/null");
+    for (size_t start = 0, end; (end = windows.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string id = windows.substr(start, end - start);
+        if (testsupport::CommandOutput("xdotool getwindowname " + id + " 2>/dev/null") != title + "\n")
+            continue;
+        bool done = std::system(("xdotool windowfocus --sync " + id + " >/dev/null 2>&1").c_str()) == 0;
+        for (const std::string& command : commands)
+            done = done && std::system(("xdotool " + command + " >/dev/null 2>&1").c_str()) == 0;
+        return done;
+    }
+    return false;
 }
 
 // Lets wx delete the windows it keeps for deletion; how many top-level windows are left.

@@ -1,6 +1,8 @@
 // Changes through the database classes: what survives closing and reopening, and what a
 // failed change leaves.
 #include "tests/platform/database/DaoFixture.h"
+#include "tests/support/RecordsetRows.h"
+#include "tests/support/SqliteRows.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -111,6 +113,49 @@ TEST_P(DaoWriting, StoresDatesAndNullDates)
     set.m_strFilter = "Koushinbi IS NULL";
     set.Open();
     EXPECT_EQ((Texts{"no date", "新規"}), Walk(set, [&] { return set.m_Bukkenmei; }));
+}
+
+// A new row holds every member assigned after AddNew, whatever its value (0, FALSE and "" too),
+// and null in the others, as another program reading the file sees them; once it is written,
+// the members left unassigned read as empty.
+TEST_P(DaoWriting, ANewRowHoldsWhatWasAssignedWhateverItsValue)
+{
+    BukkenSet set(m_database);
+    set.m_strFilter = "BukkenIndex > 100"; // no row: nothing is loaded back after a row is added
+    set.Open();
+    set.AddNew();
+    set.m_BukkenIndex = 0;
+    set.m_Bukkenmei = "";
+    set.m_ShinseiKubun = 0;
+    set.Update();
+    EXPECT_EQ("0||null|0|0||", Line(set.m_BukkenIndex, set.m_Bukkenmei, set.m_Koushinbi, set.m_ChikiShiteiCode,
+                                    set.m_ShinseiKubun, set.m_HozonDirectory, set.m_Bikou));
+    EXPECT_EQ(0, set.m_Bikou.GetLength());
+    set.AddNew();
+    set.m_BukkenIndex = 9;
+    set.m_ChikiShiteiCode = 0;
+    set.m_HozonDirectory = "";
+    set.m_Bikou = "x";
+    set.Update();
+    set.Close();
+
+    ShinseishaSet applicants(m_database);
+    applicants.Open();
+    applicants.AddNew();
+    applicants.m_Hyoujijun = 0;
+    applicants.m_ShokisentakuFlg = FALSE;
+    applicants.m_Shimei = "新";
+    applicants.Update();
+    applicants.Close();
+
+    EXPECT_EQ((std::vector<std::string>{"0|''|NULL|NULL|0|NULL|NULL", "9|NULL|NULL|0|NULL|''|'x'"}),
+              testsupport::SqliteRows(m_database, "SELECT quote(BukkenIndex), quote(Bukkenmei), quote(Koushinbi), "
+                                                  "quote(ChikiShiteiCode), quote(ShinseiKubun), "
+                                                  "quote(HozonDirectory), quote(Bikou) FROM AppBukkenKanriTbl "
+                                                  "WHERE BukkenIndex IN (0, 9) ORDER BY BukkenIndex"));
+    EXPECT_EQ((std::vector<std::string>{"0|0|NULL|NULL"}),
+              testsupport::SqliteRows(m_database, "SELECT quote(Hyoujijun), quote(ShokisentakuFlg), quote(Furigana), "
+                                                  "quote(Bikou) FROM AppShinseishaTbl WHERE Hyoujijun = 0"));
 }
 
 TEST_P(DaoWriting, AddsAColumnThatSurvivesReopening)
