@@ -2,6 +2,7 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "readers/VhString.h"
+#include "readers/ZnOldFloppyCount.h"
 
 #include <cstdlib>
 
@@ -70,7 +71,26 @@ BOOL ZnOldFormReader::ReadTextLine(CStdioFile& file, CString& line)
     }
 }
 
-int ZnOldFormReader::OpenDataFile(const CString& path) { return OpenTextFile(m_dataFile, path); }
+int ZnOldFormReader::OpenDataFile(const CString& path)
+{
+    if (OpenTextFile(m_dataFile, path))
+        return 1;
+    Refuse(path);
+    return 0;
+}
+
+BOOL ZnOldFormReader::Refuse(const CString& path)
+{
+    m_errorText.Format("%s データファイルオープンエラー\n", static_cast<LPCTSTR>(path));
+    return FALSE;
+}
+
+BOOL ZnOldFormReader::ReadBuildingCount(int& count)
+{
+    if (ZnOldFloppyCount::Read(m_indexColumns[columnBuildings], count))
+        return TRUE;
+    return Refuse(m_indexPath);
+}
 
 // Closed without the flush that a written file needs: a read-only file loses nothing.
 void ZnOldFormReader::CloseDataFile() { m_dataFile.Abort(); }
@@ -165,15 +185,19 @@ int ZnOldFormReader::SetAppHeader(ZnModelApp* app)
 {
     if (!app)
         return 1;
+    const bool building = app->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild));
+    int buildings = 0;
+    if (!building && !ReadBuildingCount(buildings))
+        return 0;
     ZnModelAppHeader header;
     header.m_headerNumber = std::atoi(m_indexColumns[columnHeaderNumber]);
     ZnModelAppLocalData& localData = header.m_localData;
     localData.m_documentKind.SetCode(m_appTypeCode);
-    if (app->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild))) {
+    if (building) {
         AppendGroups(localData.m_buildingNumGroups, static_cast<ZnModelAppBuild*>(app)->m_buildPageList,
                      [](const ZnModelAppBuildPage& page) { return page.m_buildingNumber; });
     } else {
-        for (int i = std::atoi(m_indexColumns[columnBuildings]); i > 0; --i)
+        for (int i = buildings; i > 0; --i)
             localData.m_buildingNumGroups.AddTail(NewGroup(m_buildingNo));
     }
     localData.m_firstLocalNumber = HasAccompanyingApps() ? 1 : 0;

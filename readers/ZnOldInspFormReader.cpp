@@ -85,6 +85,7 @@ std::unique_ptr<ZnModelApp> ZnOldInspFormReader::ReadConfApp(LPCTSTR targetClass
         return nullptr;
     reader->m_basePath = m_basePath;
     reader->m_formFolder = m_formFolder;
+    reader->m_indexPath = m_indexPath;
     reader->m_appTypeCode = m_appTypeCode;
     reader->m_indexColumns[columnBuildings] = IntToString(buildingCount);
     for (int i = 0; i < m_rowNumbers.GetSize(); ++i)
