@@ -8,6 +8,8 @@
 
 #include "platform/files/Afx.h"
 
+#include <string>
+
 class VhString : public CString {
 public:
     VhString() = default;
@@ -46,6 +48,20 @@ public:
     // True when the text ends inside a quoted stretch as the tokenizer reads it: a double quote
     // opened and not yet closed.
     bool EndsInQuotes() const;
+
+    // EndsInQuotes of a text that grows at its end, each byte read once: only the last character
+    // given is read again with what comes after it (a backslash or a lead byte may take it in).
+    class QuoteScan {
+    public:
+        // Adds text to the end of the text read.
+        void Append(const CString& text);
+        // EndsInQuotes of the text read followed by more; the text read stays as it is.
+        bool EndsInQuotesWith(const CString& more) const;
+
+    private:
+        std::string m_tail;     // the text read from the start of its last character on
+        bool m_inQuote = false; // whether that character stands inside a quoted stretch
+    };
 
     // The process-wide separator.
     static TCHAR GetSeparator();

@@ -20,10 +20,11 @@ CString CleanField(const CString& token) { return VhString(VhString(token).Strip
 
 // A line (read in text mode, so without its CR LF) that ends in a carriage return inside an open
 // quoted value was broken by the value's own CR LF, which the writers store through text mode as
-// CR CR LF. A doubled CR after a closed value is only a line end.
-bool BreaksValue(const CString& record, const CString& line)
+// CR CR LF. A doubled CR after a closed value is only a line end. record: the quotes of the record
+// so far.
+bool BreaksValue(const VhString::QuoteScan& record, const CString& line)
 {
-    return line.GetLength() > 0 && line[line.GetLength() - 1] == '\r' && VhString(record + line).EndsInQuotes();
+    return line.GetLength() > 0 && line[line.GetLength() - 1] == '\r' && record.EndsInQuotesWith(line);
 }
 
 ZnModelNumGroup* NewGroup(int itemNumber)
@@ -99,6 +100,12 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
 {
     fields.RemoveAll();
     CString record;
+    // The record's quoted stretches, read as the record grows: a record of many lines is read in time.
+    VhString::QuoteScan quotes;
+    auto append = [&](const CString& piece) {
+        record += piece;
+        quotes.Append(piece);
+    };
     BOOL ended = FALSE;
     bool inValue = false;
     CString line;
@@ -106,11 +113,11 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
         const CString trimmed = VhString(line).Trim();
         if (!inValue && (trimmed.IsEmpty() || trimmed.Left(2) == "/*"))
             continue;
-        if (BreaksValue(record, line)) {
+        if (BreaksValue(quotes, line)) {
             // The value goes on with the next line, whatever it holds; its break comes back as CR LF.
             if (!inValue)
                 line.TrimLeft();
-            record += line.Left(line.GetLength() - 1) + "\r\n";
+            append(line.Left(line.GetLength() - 1) + "\r\n");
             inValue = true;
             continue;
         }
@@ -119,7 +126,7 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
         else
             line = trimmed;
         inValue = false;
-        record += line;
+        append(line);
         ended = line.IsEmpty() || line[line.GetLength() - 1] != ';';
     }
     CStringList tokens;
