@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -150,25 +151,37 @@ void VhString::Tokenize(CStringList& tokens) const
 {
     tokens.RemoveAll();
     const std::string text = Trim().Bytes();
-    std::string current;
-    auto endToken = [&]() {
-        if (!current.empty())
-            tokens.AddTail(CString(current));
-        current.clear();
-    };
+    ForEachToken(text, [&](size_t start, size_t end) { tokens.AddTail(CString(text.substr(start, end - start))); });
+}
+
+std::vector<int> VhString::TokenStarts() const
+{
+    std::vector<int> starts;
+    ForEachToken(Bytes(), [&](size_t start, size_t) { starts.push_back(static_cast<int>(start)); });
+    return starts;
+}
+
+void VhString::ForEachToken(const std::string& text, const std::function<void(size_t start, size_t end)>& token)
+{
+    size_t start = 0;
+    bool inToken = false;
     bool inQuote = false;
     for (size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (!inQuote && c != '"' && CharLengthAt(text, i) == 1 && (c == separatorChar || IsBlank(c))) {
-            endToken();
+            if (inToken)
+                token(start, i);
+            inToken = false;
             ++i;
             continue;
         }
-        const size_t length = QuotedStep(text, i, inQuote);
-        current.append(text, i, length);
-        i += length;
+        if (!inToken)
+            start = i;
+        inToken = true;
+        i += QuotedStep(text, i, inQuote);
     }
-    endToken();
+    if (inToken)
+        token(start, text.size());
 }
 
 bool VhString::EndsInQuotes() const { return QuoteScan().EndsInQuotesWith(*this); }

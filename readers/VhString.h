@@ -8,7 +8,9 @@
 
 #include "platform/files/Afx.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 class VhString : public CString {
 public:
@@ -45,6 +47,9 @@ public:
     // the character after it. Quotes and backslashes stay in the tokens; a stretch never closed
     // runs to the end.
     void Tokenize(CStringList& tokens) const;
+    // Where the tokens that Tokenize finds in the text (untrimmed) start, in order: the tokens of
+    // the text after a separator outside quotes are those that start after it.
+    std::vector<int> TokenStarts() const;
     // True when the text ends inside a quoted stretch as the tokenizer reads it: a double quote
     // opened and not yet closed.
     bool EndsInQuotes() const;
@@ -78,6 +83,10 @@ public:
     private:
         TCHAR m_saved;
     };
+
+private:
+    // Calls token with the start and end of each token of text, in order, as Tokenize finds them.
+    static void ForEachToken(const std::string& text, const std::function<void(size_t start, size_t end)>& token);
 };
 
 // The character after the one at text (as CharNextA gives it: text itself at the end of the

@@ -40,6 +40,7 @@ ZnModelApp* ZnOldInspFormReader::ReadBuildingForm(const ZnOldInspForm& form)
     work.app = app.get();
     if (!ReadFormFile(FormFolder() + "Ksq" + m_buildingNoText + "." + form.extension, form, work))
         return nullptr;
+    ZnOldInspForm::HandOverCertificates(work);
 
     std::unique_ptr<ZnModelApp> conf = ReadConfApp("ZnModelAppBuildConf", CountFiles(FormFolder() + "Ksq*.130"));
     if (conf && conf->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild))) {
@@ -69,6 +70,7 @@ std::unique_ptr<ZnModelAppInspConf> ZnOldInspFormReader::ReadNumberedForms(const
     }
     if (!app)
         return nullptr;
+    ZnOldInspForm::HandOverCertificates(work);
     ZnModelAppLocalData localData;
     localData.SetNumGroupList(work.numGroups);
     ZnModelAppHeader header;
