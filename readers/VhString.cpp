@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,6 +37,31 @@ size_t QuotedStep(const std::string& text, size_t i, bool& inQuote)
     return length;
 }
 
+// Whether every byte of sub is a character of its own wherever it stands: neither a lead byte
+// nor one that can follow a lead byte. Such a sub is found at every place its bytes stand.
+bool StandsAlone(const char* sub)
+{
+    for (; *sub; ++sub)
+        if (cp932::IsLeadByte(static_cast<unsigned char>(*sub)) || cp932::IsTrailByte(static_cast<unsigned char>(*sub)))
+            return false;
+    return true;
+}
+
+// The text without sub, in one pass: the text kept drops sub as soon as it ends with it, which
+// removes the first occurrence again and again (the kept text never holds one) in linear time.
+std::string WithoutEvery(const std::string& text, const char* sub)
+{
+    const size_t length = std::strlen(sub);
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text) {
+        kept += c;
+        if (kept.size() >= length && kept.compare(kept.size() - length, length, sub) == 0)
+            kept.resize(kept.size() - length);
+    }
+    return kept;
+}
+
 } // namespace
 
 CString VhString::RemoveFirst(LPCTSTR sub) const
@@ -48,9 +74,11 @@ CString VhString::RemoveFirst(LPCTSTR sub) const
 
 CString VhString::RemoveAll(LPCTSTR sub) const
 {
-    VhString text = *this;
     if (!sub || !*sub)
-        return text;
+        return *this;
+    if (StandsAlone(sub))
+        return CString(WithoutEvery(Bytes(), sub));
+    VhString text = *this;
     while (text.Find(sub) >= 0)
         text = text.RemoveFirst(sub);
     return text;
@@ -123,33 +151,60 @@ void VhString::Tokenize(CStringList& tokens) const
 {
     tokens.RemoveAll();
     const std::string text = Trim().Bytes();
-    std::string current;
-    auto endToken = [&]() {
-        if (!current.empty())
-            tokens.AddTail(CString(current));
-        current.clear();
-    };
+    ForEachToken(text, [&](size_t start, size_t end) { tokens.AddTail(CString(text.substr(start, end - start))); });
+}
+
+std::vector<int> VhString::TokenStarts() const
+{
+    std::vector<int> starts;
+    ForEachToken(Bytes(), [&](size_t start, size_t) { starts.push_back(static_cast<int>(start)); });
+    return starts;
+}
+
+void VhString::ForEachToken(const std::string& text, const std::function<void(size_t start, size_t end)>& token)
+{
+    size_t start = 0;
+    bool inToken = false;
     bool inQuote = false;
     for (size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (!inQuote && c != '"' && CharLengthAt(text, i) == 1 && (c == separatorChar || IsBlank(c))) {
-            endToken();
+            if (inToken)
+                token(start, i);
+            inToken = false;
             ++i;
             continue;
         }
-        const size_t length = QuotedStep(text, i, inQuote);
-        current.append(text, i, length);
-        i += length;
+        if (!inToken)
+            start = i;
+        inToken = true;
+        i += QuotedStep(text, i, inQuote);
     }
-    endToken();
+    if (inToken)
+        token(start, text.size());
 }
 
-bool VhString::EndsInQuotes() const
+bool VhString::EndsInQuotes() const { return QuoteScan().EndsInQuotesWith(*this); }
+
+void VhString::QuoteScan::Append(const CString& text)
 {
-    const std::string text = Bytes();
-    bool inQuote = false;
-    for (size_t i = 0; i < text.size();)
-        i += QuotedStep(text, i, inQuote);
+    const std::string joined = m_tail + text.Bytes();
+    bool inQuote = m_inQuote;
+    size_t last = 0;
+    for (size_t i = 0; i < joined.size();) {
+        last = i;
+        m_inQuote = inQuote;
+        i += QuotedStep(joined, i, inQuote);
+    }
+    m_tail = joined.substr(last);
+}
+
+bool VhString::QuoteScan::EndsInQuotesWith(const CString& more) const
+{
+    const std::string joined = m_tail + more.Bytes();
+    bool inQuote = m_inQuote;
+    for (size_t i = 0; i < joined.size();)
+        i += QuotedStep(joined, i, inQuote);
     return inQuote;
 }
 

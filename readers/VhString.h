@@ -8,6 +8,10 @@
 
 #include "platform/files/Afx.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
 class VhString : public CString {
 public:
     VhString() = default;
@@ -43,9 +47,26 @@ public:
     // the character after it. Quotes and backslashes stay in the tokens; a stretch never closed
     // runs to the end.
     void Tokenize(CStringList& tokens) const;
+    // Where the tokens that Tokenize finds in the text (untrimmed) start, in order: the tokens of
+    // the text after a separator outside quotes are those that start after it.
+    std::vector<int> TokenStarts() const;
     // True when the text ends inside a quoted stretch as the tokenizer reads it: a double quote
     // opened and not yet closed.
     bool EndsInQuotes() const;
+
+    // EndsInQuotes of a text that grows at its end, each byte read once: only the last character
+    // given is read again with what comes after it (a backslash or a lead byte may take it in).
+    class QuoteScan {
+    public:
+        // Adds text to the end of the text read.
+        void Append(const CString& text);
+        // EndsInQuotes of the text read followed by more; the text read stays as it is.
+        bool EndsInQuotesWith(const CString& more) const;
+
+    private:
+        std::string m_tail;     // the text read from the start of its last character on
+        bool m_inQuote = false; // whether that character stands inside a quoted stretch
+    };
 
     // The process-wide separator.
     static TCHAR GetSeparator();
@@ -62,6 +83,10 @@ public:
     private:
         TCHAR m_saved;
     };
+
+private:
+    // Calls token with the start and end of each token of text, in order, as Tokenize finds them.
+    static void ForEachToken(const std::string& text, const std::function<void(size_t start, size_t end)>& token);
 };
 
 // The character after the one at text (as CharNextA gives it: text itself at the end of the

@@ -6,6 +6,9 @@
 #include "readers/ZnOldFormReader.h"
 #include "readers/ZnOldFormReaderTable.h"
 
+#include <algorithm>
+#include <vector>
+
 IMPLEMENT_DYNAMIC(ZnOldBukkenFolder, CObject)
 
 namespace {
@@ -17,13 +20,13 @@ size_t CharLengthAt(const CString& text, int i)
     return cp932::CharLength(text.Bytes().data(), static_cast<size_t>(i), text.Bytes().size());
 }
 
-// The index of the first separator of text outside double quotes, read as the tokenizer reads
-// them: a quote opens a stretch that the next one closes, and inside it a backslash keeps the
-// character after it. -1 when there is none.
-int FindOutsideQuotes(const CString& text, TCHAR separator)
+// The index of the first separator of text from start on outside double quotes, read as the
+// tokenizer reads them: a quote opens a stretch that the next one closes, and inside it a
+// backslash keeps the character after it. -1 when there is none.
+int FindOutsideQuotes(const CString& text, int start, TCHAR separator)
 {
     bool inQuote = false;
-    for (int i = 0; i < text.GetLength();) {
+    for (int i = start; i < text.GetLength();) {
         size_t length = CharLengthAt(text, i);
         char c = text[i];
         if (length == 1 && inQuote && c == '\\')
@@ -49,17 +52,28 @@ CString CleanIndexField(const CString& field)
     return last > 0 ? text.Mid(1, last - 1) : CString();
 }
 
+// The fields of an index line, cut as ZnOldFormReader::TakeFirstPart cuts them: a field ends at
+// the next separator outside quotes, but the rest of the line is the last field when it has no
+// such separator or holds one token. The tokens of the rest after a separator outside quotes are
+// the line's own that start after it, so the line is tokenized once and read once.
 CStringArray* SplitIndexLine(const CString& line)
 {
     CStringArray* row = new CStringArray;
-    CString rest = line;
-    CString field;
-    BOOL last = FALSE;
-    while (!last) {
-        last = ZnOldFormReader::TakeFirstPart(rest, indexSeparator, FindOutsideQuotes(rest, indexSeparator), field);
-        row->Add(CleanIndexField(field));
+    std::vector<int> tokenStarts;
+    {
+        VhString::SeparatorScope scope(indexSeparator);
+        tokenStarts = VhString(line).TokenStarts();
     }
-    return row;
+    for (int start = 0;;) {
+        const int pos = FindOutsideQuotes(line, start, indexSeparator);
+        const auto tokensAfter = tokenStarts.end() - std::lower_bound(tokenStarts.begin(), tokenStarts.end(), start);
+        if (pos < 0 || tokensAfter == 1) {
+            row->Add(CleanIndexField(line.Mid(start)));
+            return row;
+        }
+        row->Add(CleanIndexField(line.Mid(start, pos - start)));
+        start = pos + 1;
+    }
 }
 
 // The text of a column of a row, empty when the row is missing or shorter.

@@ -30,9 +30,12 @@ int ZnOldBukkenFolderLoader::Load(ZnOldBukkenReaderList* list)
     ReadFormList(m_basePath + m_appFolder + m_formListFile, forms);
 
     IndexRows index;
-    m_indexResult = ReadIndexRows(m_basePath + m_indexFolder + m_indexFile, index.rows);
-    if (!m_indexResult)
+    CString indexPath = m_basePath + m_indexFolder + m_indexFile;
+    m_indexResult = ReadIndexRows(indexPath, index.rows);
+    if (!m_indexResult) {
         ReadTempIndex(index.rows);
+        indexPath = m_tempIndexPath;
+    }
     if (index.rows.GetSize() == 0)
         return 0;
 
@@ -42,6 +45,7 @@ int ZnOldBukkenFolderLoader::Load(ZnOldBukkenReaderList* list)
         ZnOldFormReader* reader = static_cast<ZnOldFormReader*>(readers[i]);
         reader->m_basePath = m_basePath;
         reader->m_formFolder = m_formFolder;
+        reader->m_indexPath = indexPath;
         if (list)
             list->AddTail(reader);
         else

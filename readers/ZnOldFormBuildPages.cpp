@@ -3,6 +3,8 @@
 #include "readers/ZnOldFormItemTable.h"
 
 #include <cstdlib>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -133,24 +135,25 @@ const ZnOldFormRecordItem<ZnModelAppFloorOutline> floorItems[] = {
 const int floorCode = 14020;
 const int buildingNumberCode = 14010;
 
-// The area of the page-130 floor of that designation on the pages of the building number, the
-// last such page counting; zero without one.
-ZnModelArea FloorArea(const ZnModelAppBuildPageList& pages, int building, const CString& designation)
+// The areas of the page-130 floors on the pages of the building number, by designation: of a
+// page's floors of one designation the first counts, and of the pages the last that has one.
+// Gathered once per page 140, so that a floppy of many floors reads in time.
+std::map<std::string, ZnModelArea> FloorAreas(const ZnModelAppBuildPageList& pages, int building)
 {
-    ZnModelArea area;
+    std::map<std::string, ZnModelArea> areas;
     for (POSITION pos = pages.GetHeadPosition(); pos;) {
         const ZnModelAppBuildPage* page = pages.GetNext(pos);
         if (page->m_buildingNumber != building)
             continue;
+        std::map<std::string, ZnModelArea> pageAreas;
         for (POSITION floorPos = page->m_floorOutlineList.GetHeadPosition(); floorPos;) {
             const ZnModelAppFloorOutline* floor = page->m_floorOutlineList.GetNext(floorPos);
-            if (floor->m_floorText == designation) {
-                area = floor->m_floorArea;
-                break;
-            }
+            pageAreas.emplace(floor->m_floorText.Bytes(), floor->m_floorArea);
         }
+        for (const auto& [designation, area] : pageAreas)
+            areas[designation] = area;
     }
-    return area;
+    return areas;
 }
 
 } // namespace
@@ -238,6 +241,8 @@ BOOL ZnOldFormBuildPages::ReadFloors(int building, ZnModelAppBuildPage& page, co
 {
     if (!m_reader.OpenDataFile(PagePath(building, ".140")))
         return FALSE;
+    // Taken at the first floor: a 14010 record before it may renumber the page.
+    std::map<std::string, ZnModelArea> areas;
     ZnModelAppFloorOutlineList floors;
     ZnModelAppFloorOutline* floor = nullptr;
     CStringArray fields;
@@ -246,11 +251,15 @@ BOOL ZnOldFormBuildPages::ReadFloors(int building, ZnModelAppBuildPage& page, co
             continue;
         int code = ZnOldFormReader::GetItemCode(fields[0]);
         if (code == floorCode) {
+            if (!floor)
+                areas = FloorAreas(pages, building);
             floor = new ZnModelAppFloorOutline;
             floors.AddTail(floor);
             if (fields.GetSize() >= 2) {
                 floor->m_floorText = ZnOldFormReader::DropSecondZero(fields[1]);
-                floor->m_floorArea = FloorArea(pages, building, floor->m_floorText);
+                auto area = areas.find(floor->m_floorText.Bytes());
+                if (area != areas.end())
+                    floor->m_floorArea = area->second;
             }
         } else if (floor) {
             ZnOldFormApplyItem(floorItems, *floor, fields);

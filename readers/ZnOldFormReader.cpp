@@ -2,6 +2,7 @@
 
 #include "model/ZnModelAppBuildConf.h"
 #include "readers/VhString.h"
+#include "readers/ZnOldFloppyCount.h"
 
 #include <cstdlib>
 
@@ -19,10 +20,11 @@ CString CleanField(const CString& token) { return VhString(VhString(token).Strip
 
 // A line (read in text mode, so without its CR LF) that ends in a carriage return inside an open
 // quoted value was broken by the value's own CR LF, which the writers store through text mode as
-// CR CR LF. A doubled CR after a closed value is only a line end.
-bool BreaksValue(const CString& record, const CString& line)
+// CR CR LF. A doubled CR after a closed value is only a line end. record: the quotes of the record
+// so far.
+bool BreaksValue(const VhString::QuoteScan& record, const CString& line)
 {
-    return line.GetLength() > 0 && line[line.GetLength() - 1] == '\r' && VhString(record + line).EndsInQuotes();
+    return line.GetLength() > 0 && line[line.GetLength() - 1] == '\r' && record.EndsInQuotesWith(line);
 }
 
 ZnModelNumGroup* NewGroup(int itemNumber)
@@ -70,7 +72,26 @@ BOOL ZnOldFormReader::ReadTextLine(CStdioFile& file, CString& line)
     }
 }
 
-int ZnOldFormReader::OpenDataFile(const CString& path) { return OpenTextFile(m_dataFile, path); }
+int ZnOldFormReader::OpenDataFile(const CString& path)
+{
+    if (OpenTextFile(m_dataFile, path))
+        return 1;
+    Refuse(path);
+    return 0;
+}
+
+BOOL ZnOldFormReader::Refuse(const CString& path)
+{
+    m_errorText.Format("%s データファイルオープンエラー\n", static_cast<LPCTSTR>(path));
+    return FALSE;
+}
+
+BOOL ZnOldFormReader::ReadBuildingCount(int& count)
+{
+    if (ZnOldFloppyCount::Read(m_indexColumns[columnBuildings], count))
+        return TRUE;
+    return Refuse(m_indexPath);
+}
 
 // Closed without the flush that a written file needs: a read-only file loses nothing.
 void ZnOldFormReader::CloseDataFile() { m_dataFile.Abort(); }
@@ -79,6 +100,12 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
 {
     fields.RemoveAll();
     CString record;
+    // The record's quoted stretches, read as the record grows: a record of many lines is read in time.
+    VhString::QuoteScan quotes;
+    auto append = [&](const CString& piece) {
+        record += piece;
+        quotes.Append(piece);
+    };
     BOOL ended = FALSE;
     bool inValue = false;
     CString line;
@@ -86,11 +113,11 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
         const CString trimmed = VhString(line).Trim();
         if (!inValue && (trimmed.IsEmpty() || trimmed.Left(2) == "/*"))
             continue;
-        if (BreaksValue(record, line)) {
+        if (BreaksValue(quotes, line)) {
             // The value goes on with the next line, whatever it holds; its break comes back as CR LF.
             if (!inValue)
                 line.TrimLeft();
-            record += line.Left(line.GetLength() - 1) + "\r\n";
+            append(line.Left(line.GetLength() - 1) + "\r\n");
             inValue = true;
             continue;
         }
@@ -99,7 +126,7 @@ BOOL ZnOldFormReader::ReadRecord(CStringArray& fields)
         else
             line = trimmed;
         inValue = false;
-        record += line;
+        append(line);
         ended = line.IsEmpty() || line[line.GetLength() - 1] != ';';
     }
     CStringList tokens;
@@ -165,15 +192,19 @@ int ZnOldFormReader::SetAppHeader(ZnModelApp* app)
 {
     if (!app)
         return 1;
+    const bool building = app->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild));
+    int buildings = 0;
+    if (!building && !ReadBuildingCount(buildings))
+        return 0;
     ZnModelAppHeader header;
     header.m_headerNumber = std::atoi(m_indexColumns[columnHeaderNumber]);
     ZnModelAppLocalData& localData = header.m_localData;
     localData.m_documentKind.SetCode(m_appTypeCode);
-    if (app->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild))) {
+    if (building) {
         AppendGroups(localData.m_buildingNumGroups, static_cast<ZnModelAppBuild*>(app)->m_buildPageList,
                      [](const ZnModelAppBuildPage& page) { return page.m_buildingNumber; });
     } else {
-        for (int i = std::atoi(m_indexColumns[columnBuildings]); i > 0; --i)
+        for (int i = buildings; i > 0; --i)
             localData.m_buildingNumGroups.AddTail(NewGroup(m_buildingNo));
     }
     localData.m_firstLocalNumber = HasAccompanyingApps() ? 1 : 0;

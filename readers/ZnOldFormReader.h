@@ -15,7 +15,8 @@
 //   and white space end a field, and runs of them give no empty field ("" is one);
 // - each field is cleaned: one ";" is stripped from each end, then one double quote;
 // - field 0 is the item code, "#" and five digits ("#25010").
-// Readers show no message: a form that does not open makes Read return null.
+// Readers show no message: a form that does not open, or an index whose count of buildings no
+// floppy can hold, makes Read return null; the reader keeps the message that says why.
 #pragma once
 
 #include "platform/files/Afx.h"
@@ -52,7 +53,8 @@ public:
     // Whether the reader accepts the data version of the index; the base accepts every one.
     virtual int IsVersionOK();
 
-    // Opens the data file read-only in text mode: 1, or 0 (nothing shown) when it does not open.
+    // Opens the data file read-only in text mode: 1, or 0 (nothing shown, the message kept) when
+    // it does not open.
     int OpenDataFile(const CString& path);
     void CloseDataFile();
     // Reads the next record into fields, which it empties first. Nonzero when a record was read;
@@ -77,7 +79,9 @@ public:
     // one number group per building (per building page of a building application, carrying the
     // page's number; else column 7 many, carrying the building number), the accompanying flag
     // and, when it is set, one group per accompanying application of a building confirmation;
-    // the application date from the first further row. The header held before is replaced. 1.
+    // the application date from the first further row. The header held before is replaced. 1;
+    // 0 with the document untouched when column 7 is to give the groups and is damaged (see
+    // ReadBuildingCount).
     int SetAppHeader(ZnModelApp* app);
     // The index values that every document carries: SetAppKind, then the building groups. Groups
     // there take the row numbers in order as their first numbers (as long as both last), and
@@ -97,6 +101,11 @@ public:
     // stand only at its ends or inside double quotes), part gets the whole of rest, TRUE.
     static BOOL TakeFirstPart(CString& rest, TCHAR separator, int pos, CString& part);
 
+    // Why the reader last refused a file, in the readers' words: "%s データファイルオープンエラー\n"
+    // with the path of the form file that did not open, or of the index whose count of buildings
+    // is damaged. Empty until a refusal; shown nowhere by the readers.
+    const CString& GetErrorText() const { return m_errorText; }
+
     CString m_formId;                         // "#" and the form number, such as "#250"
     CString m_indexColumns[indexColumnCount]; // first index row; columns 0 and 6 stay empty
     CString m_appTypeCode;                    // the document-kind code of the document read
@@ -107,10 +116,20 @@ public:
     CString m_basePath;                       // the old property folder, ending in "\"
     CString m_formFolder;                     // "Keikaku\"
     CString m_targetClassName;                // the class of the document Read makes
+    CString m_indexPath;                      // the index file that the index values come from
     int m_indexPosition = 1;                  // this document's place among the row numbers
     int m_buildingNo = 1;                     // the number the building groups carry
     CStdioFile m_dataFile;
 
+protected:
+    // The number of buildings of index column 7 into count: FALSE, with the message kept, when
+    // the floppy could not hold that count (ZnOldFloppyCount).
+    BOOL ReadBuildingCount(int& count);
+    // Keeps the message that the file at path is refused: FALSE.
+    BOOL Refuse(const CString& path);
+
 private:
     bool HasAccompanyingApps() const;
+
+    CString m_errorText;
 };

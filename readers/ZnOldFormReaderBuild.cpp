@@ -315,6 +315,9 @@ CString ZnOldFormReaderBuild::FormPath(LPCTSTR name) const { return m_basePath +
 
 BOOL ZnOldFormReaderBuild::ReadBuildingForm(ZnModelAppBuild& app, ZnModelAppWith* with)
 {
+    int buildings = 0;
+    if (!ReadBuildingCount(buildings))
+        return FALSE;
     ZnOldFormBuildPages::Records records;
     if (!OpenDataFile(FormPath("Ksq001.110")))
         return FALSE;
@@ -333,7 +336,7 @@ BOOL ZnOldFormReaderBuild::ReadBuildingForm(ZnModelAppBuild& app, ZnModelAppWith
     CloseDataFile();
 
     ZnOldFormBuildPages pages(*this, records);
-    if (!pages.Read(std::atoi(m_indexColumns[columnBuildings]), app.m_buildPageList))
+    if (!pages.Read(buildings, app.m_buildPageList))
         return FALSE;
     SetAppHeader(&app);
     SetBuildingNo(1);

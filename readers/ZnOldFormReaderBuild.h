@@ -21,7 +21,8 @@ public:
 protected:
     // Reads pages 110 and 120, the building pages and the index values into app. with receives
     // the accompanying applications of a confirmation; null reads the form as a plan change.
-    // FALSE when page 110, page 120 or a page-130 file does not open.
+    // FALSE when the index's count of buildings is damaged (nothing read then), or page 110, page
+    // 120 or a page-130 file does not open.
     BOOL ReadBuildingForm(ZnModelAppBuild& app, ZnModelAppWith* with);
     // The path of a form file in the form folder.
     CString FormPath(LPCTSTR name) const;

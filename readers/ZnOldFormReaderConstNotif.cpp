@@ -6,6 +6,7 @@
 #include "readers/ZnOldFormReaderDemNotif.h"
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 namespace {
@@ -40,6 +41,8 @@ struct State {
     ZnModelAppConstNotif& notif;
     ZnModelAppStrNotifList buildings;
     ZnModelAppDemData demolition;
+    // The first building entry of each number, so that a form of many buildings reads in time.
+    std::map<int, ZnModelAppStrNotif*> firstOfNumber;
 };
 
 using Item = ZnOldFormItem<State>;
@@ -68,20 +71,16 @@ void AddBuilding(State& s, Fields f)
     building->m_count1 = std::atoi(f[6]);
     building->m_count2 = std::atoi(f[7]);
     building->m_count3 = std::atoi(f[8]);
+    s.firstOfNumber.emplace(building->m_number, building);
 }
 
 // Sets the dwelling part on the first entry of the record's building number; none, nothing.
 void SetDwelling(State& s, Fields f)
 {
-    int number = std::atoi(f[1]);
-    ZnModelAppStrNotif* building = nullptr;
-    for (POSITION pos = s.buildings.GetHeadPosition(); pos && !building;) {
-        ZnModelAppStrNotif* entry = s.buildings.GetNext(pos);
-        if (entry && entry->m_number == number)
-            building = entry;
-    }
-    if (!building)
+    auto found = s.firstOfNumber.find(std::atoi(f[1]));
+    if (found == s.firstOfNumber.end())
         return;
+    ZnModelAppStrNotif* building = found->second;
     building->m_housing1 = F::CodeOf<ZnModelNeoCode>(f[2]);
     building->m_housing2 = F::CodeOf<ZnModelFundCode>(f[3]);
     building->m_housing3 = F::CodeOf<ZnModelStructMethodCode>(f[4]);
@@ -144,7 +143,7 @@ const Item items[] = {
 ZnModelApp* ZnOldFormReaderConstNotif::Read()
 {
     auto notif = std::make_unique<ZnModelAppConstNotif>();
-    State state{*notif, {}, {}};
+    State state{*notif, {}, {}, {}};
     if (!ReadFormFile(*this, m_basePath + m_formFolder + "Ksq001.240", items, state))
         return nullptr;
     notif->SetStrNotifList(state.buildings);

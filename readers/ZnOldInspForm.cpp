@@ -347,6 +347,8 @@ void ZnOldInspForm::Apply(Work& work, const CStringArray& fields) const
         item->handle(work, fields);
 }
 
+void ZnOldInspForm::HandOverCertificates(Work& work) { work.app->SetConfNumList(work.AppendedCertificates()); }
+
 void ZnOldInspForm::HandOverFileLists(Work& work) const
 {
     ZnModelAppInspConf& app = *work.app;
@@ -355,7 +357,6 @@ void ZnOldInspForm::HandOverFileLists(Work& work) const
     app.SetEquipDesignerList(work.advisers);
     app.SetSupervisorList(work.supervisors);
     app.SetConstructorList(work.constructors);
-    app.SetConfNumList(work.AppendedCertificates());
     handOverOwnLists(work, app);
     app.SetRightModList(work.rightMods);
     work.owners.DeleteAll();

@@ -67,7 +67,10 @@ public:
     // Applies one record: nothing when its code has no item or it has fewer fields than the item's least count.
     void Apply(Work& work, const CStringArray& fields) const;
     // Hands every list of the file to work.app, in the order owners, designers, advisers,
-    // supervisors, constructors, further certificates, the form's own lists, minor changes; then
-    // empties the file's lists.
+    // supervisors, constructors, the form's own lists, minor changes; then empties the file's
+    // lists.
     void HandOverFileLists(Work& work) const;
+    // Hands the further certificates appended so far to work.app: once, to the object of the last
+    // file read, so that many files of many certificates read in time.
+    static void HandOverCertificates(Work& work);
 };

@@ -40,6 +40,7 @@ ZnModelApp* ZnOldInspFormReader::ReadBuildingForm(const ZnOldInspForm& form)
     work.app = app.get();
     if (!ReadFormFile(FormFolder() + "Ksq" + m_buildingNoText + "." + form.extension, form, work))
         return nullptr;
+    ZnOldInspForm::HandOverCertificates(work);
 
     std::unique_ptr<ZnModelApp> conf = ReadConfApp("ZnModelAppBuildConf", CountFiles(FormFolder() + "Ksq*.130"));
     if (conf && conf->IsKindOf(RUNTIME_CLASS(ZnModelAppBuild))) {
@@ -69,6 +70,7 @@ std::unique_ptr<ZnModelAppInspConf> ZnOldInspFormReader::ReadNumberedForms(const
     }
     if (!app)
         return nullptr;
+    ZnOldInspForm::HandOverCertificates(work);
     ZnModelAppLocalData localData;
     localData.SetNumGroupList(work.numGroups);
     ZnModelAppHeader header;
@@ -85,6 +87,7 @@ std::unique_ptr<ZnModelApp> ZnOldInspFormReader::ReadConfApp(LPCTSTR targetClass
         return nullptr;
     reader->m_basePath = m_basePath;
     reader->m_formFolder = m_formFolder;
+    reader->m_indexPath = m_indexPath;
     reader->m_appTypeCode = m_appTypeCode;
     reader->m_indexColumns[columnBuildings] = IntToString(buildingCount);
     for (int i = 0; i < m_rowNumbers.GetSize(); ++i)

@@ -28,7 +28,7 @@ bool ZnOldKindFormReader::ReadPlanChangePage(ZnModelNum& certificate, CString& s
     return true;
 }
 
-void ZnOldKindFormReader::FillHeader(ZnModelApp& app)
+bool ZnOldKindFormReader::FillHeader(ZnModelApp& app)
 {
     if (m_kind.buildingNumber == numberOne)
         SetBuildingNo(1);
@@ -37,9 +37,11 @@ void ZnOldKindFormReader::FillHeader(ZnModelApp& app)
         for (int column = columnLifts; column <= columnStructures; ++column)
             m_indexColumns[column] = "0";
         m_withSentinel = "0";
-        SetAppHeader(&app);
+        if (!SetAppHeader(&app))
+            return false;
     }
     SetAppCommon(&app);
+    return true;
 }
 
 int ZnOldKindFormReader::IsVersionOK()

@@ -2,8 +2,9 @@
 // forms have in common; each of them differs only in its Kind. Read creates the object, reads
 // the plan-change page first when the kind has one (the last record of its certificate item with
 // five fields gives the confirmation amended and the summary), then the kind's form from its
-// first line, and fills the header from the index. A form that does not open gives null and
-// leaves nothing allocated; an exception leaves nothing allocated either.
+// first line, and fills the header from the index. A form that does not open, or an index count
+// that no floppy can hold, gives null and leaves nothing allocated; an exception leaves nothing
+// allocated either.
 #pragma once
 
 #include "model/ZnModelAppPlanChange.h"
@@ -55,7 +56,8 @@ protected:
             FormCloser closer(*this);
             readForm(*this, *app);
         }
-        FillHeader(*app);
+        if (!FillHeader(*app))
+            return nullptr;
         return app.release();
     }
 
@@ -74,7 +76,8 @@ private:
     // Reads the page into certificate and summary; false when it does not open.
     bool ReadPlanChangePage(ZnModelNum& certificate, CString& summary);
     // The header from the index: SetAppHeader for the kinds that want it, then SetAppCommon.
-    void FillHeader(ZnModelApp& app);
+    // False, app untouched, when SetAppHeader refuses the index's count of buildings.
+    bool FillHeader(ZnModelApp& app);
     bool HasMarker();
 
     const Kind& m_kind;

@@ -386,6 +386,31 @@ TEST_F(FloppyImportRuns, FormsThatGiveNoDocumentAreNamedAndAFloppyWithoutAnyMake
     EXPECT_EQ(8, Frame().GetBukkenIndex());
 }
 
+TEST_F(FloppyImportRuns, AFloppyThatCountsMoreBuildingsThanAFloppyHoldsMakesNothing)
+{
+    // The semi-structure's index counts buildings that no floppy can hold (one that overflows, one
+    // below zero): its reader refuses its only document, so nothing is made and the register stays
+    // as it was. (A count past a floppy's records, which took all memory before, is refused by the
+    // readers' own tests, in a child process of bounded memory.)
+    CopyFloppy("lift_conf");
+    Import("obj");
+    const auto rows = RegisterRows("obj/APP_BUKKEN.mdb");
+    const auto documents = DocumentRows("obj/APP_BUKKEN.mdb");
+    const auto names = Names("obj");
+    for (const std::string count : {"4294967297", "-1"}) {
+        CopyFloppy("semi_str_conf");
+        std::string index = ReadFileBytes(m_folder.Path("floppy/Info/filename.iba"));
+        const std::string counts = ",\"1\",\"0\",\"0\",\"0\",\"0\"";
+        index.replace(index.find(counts), 4, ",\"" + count + "\"");
+        WriteFileBytes(m_folder.Path("floppy/Info/filename.iba"), index);
+        Import("obj");
+        EXPECT_EQ(kNothingRead, MessageTexts().back()) << count;
+        EXPECT_EQ(rows, RegisterRows("obj/APP_BUKKEN.mdb")) << count;
+        EXPECT_EQ(documents, DocumentRows("obj/APP_BUKKEN.mdb")) << count;
+        EXPECT_EQ(names, Names("obj")) << count;
+    }
+}
+
 TEST_F(FloppyImportRuns, RefusalsBeforeThePropertyIsMadeLeaveTheDestinationAsItWas)
 {
     CopyFloppy("lift_mod");

@@ -3,10 +3,9 @@
 // property with its folder and document; and the accepted floppy's information file of the same
 // folder read, as the number entry reads it.
 //
-// The input is a whole floppy folder in the container of tests/fuzz/support/FuzzFloppyFolder.h:
-// records of a path inside the folder ("Info/filename.iba", "Keikaku/Ksq001.160",
-// "Mitori/ksq310.bmp", "Uketuke/uke001.000" ...), a NUL, the content's length in four bytes
-// (little-endian) and the content. Message boxes are answered with OK, or Cancel where they offer
+// The input is a whole floppy folder in the container of tests/fuzz/support/FuzzFloppyFolder.h
+// ("Info/filename.iba", "Keikaku/Ksq001.160", "Mitori/ksq310.bmp", "Uketuke/uke001.000" ...),
+// written to a folder of its own. Message boxes are answered with OK, or Cancel where they offer
 // Retry; 7608 reads the floppy and, when that enables 保存, saves it; 7609 takes the
 // property-data folder and the floppy's property name and presses OK.
 //
@@ -58,6 +57,9 @@ const char kDocument[] = "Ka001.110";
 const char* const kBitmaps[] = {"ksq310.bmp", "ksq320.bmp", "ksq330.bmp", "ksq340.bmp"};
 
 std::string g_folder; // the work folder of this process, drive C:
+
+// The floppy folder of the input, as the dialogs take it.
+CString g_floppy;
 
 void RemoveFolder() { std::filesystem::remove_all(g_folder); }
 
@@ -222,10 +224,10 @@ void CheckImport(FuzzUi& ui)
 void CheckAcceptedFloppy()
 {
     ZnUketukeFile file;
-    if (!file.Read(Windows("floppy")))
+    if (!file.Read(g_floppy))
         return;
     // Found as the program finds it, whatever the case of its names.
-    std::ifstream text(WinPathToLinux(Windows("floppy") + "\\Uketuke\\uke001.000"), std::ios::binary);
+    std::ifstream text(WinPathToLinux(g_floppy + "\\Uketuke\\uke001.000"), std::ios::binary);
     size_t lines = 0;
     for (std::string line; std::getline(text, line);)
         ++lines;
@@ -261,10 +263,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::vector<fuzzfloppy::File> files = fuzzfloppy::Decode(fuzzcheck::Bytes(data, size));
-    std::filesystem::remove_all(Path("floppy"));
-    std::filesystem::create_directories(Path("floppy"));
-    fuzzfloppy::Write(files, Path("floppy"));
+    static FuzzFloppyFolder floppy;
+    floppy.Write(data, size);
+    g_floppy = CString(LinuxPathToWin(floppy.Path()));
     MakePropertyDataFolder();
 
     FuzzUi ui;
@@ -273,7 +274,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         WriterShellState shell;
         shell.appFolder = Windows("app");
         shell.objFolder = Windows("obj");
-        shell.outputFolder = Windows("floppy");
+        shell.outputFolder = g_floppy;
         CheckImport(ui);
         CheckAcceptedFloppy();
     }

@@ -1,5 +1,6 @@
 // The edge cases of the building forms, each a form file of the hand-made floppy replaced and
 // the value it must give.
+#include "tests/readers/BoundedChild.h"
 #include "tests/readers/BuildingFormSupport.h"
 
 #include "readers/ZnOldFormReaderBuildConf.h"
@@ -244,6 +245,30 @@ TEST(BuildingFormPages, FloorsOfPage140ReplaceThoseOfPage130)
         ASSERT_TRUE(app);
         EXPECT_EQ(c.floors, Of(app->m_buildPageList.GetHead()->m_floorOutlineList));
     }
+}
+
+// A floppy full of floors reads in time: a floor of page 140 finds its page-130 area without
+// walking every floor of page 130, the first floor of its designation counting.
+TEST(BuildingFormPages, AFloppyFullOfFloorsReadsInTime)
+{
+    FloppyCopy floppy;
+    std::string summary = "#13010,\"1\"\r\n#13100,\"F01\",\"5\",\"6\"\r\n", floors;
+    for (int i = 0; i < 40000; ++i)
+        summary += "#13100,\"F01\",\"1\",\"1\"\r\n";
+    for (int i = 0; i < 35000; ++i)
+        floors += "#14020,\"B1\"\r\n";
+    floppy.Write("Ksq001.130", summary);
+    floppy.Write("Ksq001.140", floors + "#14020,\"F01\"\r\n");
+    EXPECT_EQ("true", readertest::RunBounded(
+                          [&] {
+                              std::unique_ptr<ZnModelAppBuildConf> app = floppy.Read<ZnOldFormReaderBuildConf>();
+                              const ZnModelAppFloorOutlineList& read =
+                                  app->m_buildPageList.GetHead()->m_floorOutlineList;
+                              const ZnModelArea& last = read.GetTail()->m_floorArea;
+                              return read.GetCount() == 35001 && read.GetHead()->m_floorArea.m_appPart == 0 &&
+                                     last.m_appPart == 5 && last.m_otherPart == 6;
+                          },
+                          1024, 30));
 }
 
 TEST(BuildingFormPages, AMissingPage140KeepsPage130FloorsAndTheCommonValues)

@@ -1,5 +1,6 @@
 // The readers of the interim and completion inspection forms: a building's, with the building
 // confirmation embedded, and those of the other object kinds over numbered form files.
+#include "tests/readers/BoundedChild.h"
 #include "tests/readers/InspListing.h"
 #include "tests/readers/ReaderTestSupport.h"
 
@@ -421,6 +422,31 @@ TEST(OtherKindInspectionReader, CertificateReachesTheResultOnlyByTheLastFilesIss
     EXPECT_EQ(CString(), app->m_confCert.m_number);
     EXPECT_EQ(0, app->m_confCertList.GetCount());
     EXPECT_EQ(2, app->m_header.m_localData.m_buildingNumGroups.GetCount());
+}
+
+// A floppy of many files after one of many certificates reads in time: the certificates reach
+// the object of the last file alone.
+TEST(OtherKindInspectionReader, ManyFilesOfManyCertificatesReadInTime)
+{
+    Floppy floppy;
+    floppy.Write("Ksq001.280", "");
+    std::string certificates;
+    for (int i = 0; i < 35000; ++i)
+        certificates += "#28100,\"1\"\n#28120,\"i\"\n";
+    floppy.Write("Ksq002.280", certificates);
+    for (int n = 3; n <= 1400; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Ksq%03d.280", n);
+        floppy.Write(name, "");
+    }
+    auto reader = floppy.MakeReader<ZnOldFormReaderRegInspConfSub>("100102");
+    EXPECT_EQ("true", readertest::RunBounded(
+                          [&] {
+                              std::unique_ptr<ZnModelAppInspConf> app = Read(*reader);
+                              return app && app->m_confCertList.GetCount() == 35000 &&
+                                     app->m_header.m_localData.m_buildingNumGroups.GetCount() == 35000;
+                          },
+                          1024, 30));
 }
 
 TEST(OtherKindInspectionReader, FilesThatCannotAllBeReadGiveNull)

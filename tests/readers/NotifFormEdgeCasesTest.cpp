@@ -1,5 +1,6 @@
 // The notification and temporary-use readers' own cases: each a small form file and the values
 // it gives beside the common ones, and the version tests.
+#include "tests/readers/BoundedChild.h"
 #include "tests/readers/NotifFormSupport.h"
 
 #include "model/ZnModelAppConstNotif.h"
@@ -151,6 +152,27 @@ TEST(ZnOldFormReaderConstNotif, ReadsThePeriodNumbersFromTheDigitsTheFieldHolds)
         EXPECT_EQ(4, notif.m_periodStart.GetMonth());
         EXPECT_EQ(31, notif.m_periodEnd.GetDay());
     }
+}
+
+// A floppy of many buildings and dwelling parts reads in time: a dwelling part finds the first
+// building of its number without walking every building.
+TEST(ZnOldFormReaderConstNotif, ManyBuildingsAndDwellingPartsReadInTime)
+{
+    std::string text;
+    for (int i = 0; i < 30000; ++i)
+        text += "#24060,1,a,b,c,1,1,1,1\r\n";
+    for (int i = 0; i < 18000; ++i)
+        text += "#24080,2,a,b,c,d,1,1,1,1,1,1,1,1\r\n";
+    OldFolder old(constNotif, (text + "#24080,1,a,b,c,d,7,1,1,1,1,1,1,1\r\n").c_str());
+    EXPECT_EQ("true", readertest::RunBounded(
+                          [&] {
+                              std::unique_ptr<ZnModelApp> app = ReadFolder(old.folder.Path(), constNotif);
+                              const auto* notif = dynamic_cast<const ZnModelAppConstNotif*>(app.get());
+                              return notif && notif->m_buildings.GetCount() == 30000 &&
+                                     notif->m_buildings.GetHead()->m_housingCount1 == 7 &&
+                                     notif->m_buildings.GetTail()->m_housingCount1 == 0;
+                          },
+                          1024, 10));
 }
 
 TEST(ZnOldFormReaderDemNotif, ReadsTheContractorUsageAndCounts)

@@ -1,4 +1,5 @@
 // The old property folder: its index rows, its form list, and the loader.
+#include "tests/readers/BoundedChild.h"
 #include "tests/readers/ReaderTestSupport.h"
 #include "tests/support/TabbedCases.h"
 
@@ -48,6 +49,27 @@ TEST(ZnOldBukkenFolder, SplitsIndexLinesIntoFields)
         ASSERT_EQ(1, index.rows.GetSize()) << c[0];
         EXPECT_EQ(std::vector<CString>(c.begin() + 1, c.end()), index.Row(0)) << c[0];
     }
+}
+
+// An index line as long as a floppy reads in time, each field once: fields, then a run of
+// separators that gives empty fields.
+TEST(ZnOldBukkenFolder, SplitsAnIndexLineAsLongAsAFloppyInTime)
+{
+    TempFolder folder;
+    std::string line;
+    for (int i = 0; i < 350000; ++i)
+        line += "1,";
+    WriteFileBytes(folder.Path("index.iba"), line + std::string(350000, ',') + "x,y\r\n");
+    EXPECT_EQ("true", readertest::RunBounded(
+                          [&] {
+                              ZnOldBukkenFolder old;
+                              Rows index;
+                              old.ReadIndexRows(WinFolder(folder.Path()) + "index.iba", index.rows);
+                              const CStringArray& row = *static_cast<CStringArray*>(index.rows[0]);
+                              return index.rows.GetSize() == 1 && row.GetSize() == 700002 && row[0] == "1" &&
+                                     row[350000].IsEmpty() && row[700000] == "x" && row[700001] == "y";
+                          },
+                          512, 30));
 }
 
 TEST(ZnOldBukkenFolder, ReadsIndexRowsAndFormListsOfFilesThatOpen)

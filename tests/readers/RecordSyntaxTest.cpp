@@ -1,4 +1,5 @@
 // The record syntax of the form files, and the helpers that readers apply to field values.
+#include "tests/readers/BoundedChild.h"
 #include "tests/readers/ReaderTestSupport.h"
 #include "tests/support/TabbedCases.h"
 
@@ -92,6 +93,33 @@ TEST(ZnOldFormReader, EndsAValueOnlyWithTheLineThatClosesIt)
     EXPECT_EQ((std::vector<CString>{"#25010", "a\r\n"}), Fields(fields));
     EXPECT_FALSE(reader.ReadRecord(fields));
     reader.CloseDataFile();
+}
+
+// A record as long as a floppy reads in time, each byte a bounded number of times: one of value
+// pieces joined by double quote, semicolon, double quote, and one of lines continued with ";" that
+// end in a doubled carriage return (each such line asks whether a value is open).
+TEST(ZnOldFormReader, ReadsARecordAsLongAsAFloppyInTime)
+{
+    testsupport::TempFolder folder;
+    const std::string path = folder.Path() + "/Ksq001.250";
+    std::string joints, lines, continued;
+    for (int i = 0; i < 480000; ++i)
+        joints += "\";\"";
+    for (int i = 0; i < 280000; ++i) {
+        lines += "a;\r\r\n";
+        continued += "a;";
+    }
+    testsupport::WriteFileBytes(path, "#25010," + joints + "x\r\n#25020,;\r\n" + lines + "b\r\n");
+    EXPECT_EQ("true", readertest::RunBounded(
+                          [&] {
+                              TestReader reader;
+                              CStringArray first, second;
+                              return reader.OpenDataFile(CString(path)) && reader.ReadRecord(first) &&
+                                     reader.ReadRecord(second) &&
+                                     Fields(first) == std::vector<CString>{"#25010", "x"} &&
+                                     Fields(second) == std::vector<CString>{"#25020", CString(continued + "b")};
+                          },
+                          512, 30));
 }
 
 TEST(ZnOldFormReader, ReadsNothingWithoutAnOpenFile)

@@ -116,6 +116,13 @@ TEST(VhString, RemovesAndStripsWithoutSplittingDoubleByteCharacters)
     for (const Case& c : cases)
         EXPECT_EQ(CString(c.expected), c.result);
     EXPECT_EQ(CString("表\\a表\\"), source);
+
+    // The joint of value pieces: removals that form a joint remove it too; a lone lead byte before
+    // one stays a character of its own.
+    const char joint[] = "\";\"";
+    EXPECT_EQ(CString("ab"), VhString("a\"\";\";\"b").RemoveAll(joint));
+    EXPECT_EQ(CString(";\""), VhString("\";\";\"").RemoveAll(joint));
+    EXPECT_EQ(CString("\x81\x40"), VhString("\x81\";\"\x40").RemoveAll(joint));
 }
 
 TEST(VhString, StepsOverCharactersAndWritesNumbers)

@@ -1,76 +1,123 @@
 #include "tests/fuzz/support/FuzzFloppyFolder.h"
 
-#include "platform/core/Cp932.h"
+#include "platform/files/PosixIo.h"
 #include "platform/files/WinPath.h"
+#include "tests/fuzz/support/FuzzCheck.h"
 
-#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <system_error>
-
-namespace fuzzfloppy {
+#include <unistd.h>
 
 namespace {
 
-const size_t kLengthBytes = 4;
+const std::string fileMark = "=== ";
+const size_t mostNames = 4;
 
-// The path's names as Linux names, or none when the path cannot be written.
-std::vector<std::string> LinuxNames(const std::string& path)
+bool IsNameCharacter(char c)
 {
-    std::vector<std::string> names;
-    for (const std::string& name : SplitCp932(path, "\\/")) {
-        if (name == "." || name == "..")
-            return {};
-        names.push_back(cp932::ToUtf8(name));
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
+           c == '-';
+}
+
+// Whether path is one to mostNames names joined by "/", none empty, "." or "..".
+bool IsFolderPath(const std::string& path)
+{
+    size_t names = 0;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        const std::string name = path.substr(start, end - start);
+        if (name.empty() || name == "." || name == ".." || ++names > mostNames)
+            return false;
+        for (char c : name)
+            if (!IsNameCharacter(c))
+                return false;
+        start = end + 1;
     }
-    // SplitCp932 leaves empty names out: a path holding one is refused by its count.
-    size_t separators = 0;
-    for (size_t i = 0; i < path.size(); i += cp932::CharLength(path.data(), i, path.size()))
-        separators += path[i] == '/' || path[i] == '\\';
-    if (names.empty() || names.size() > kMaxDepth || separators + 1 != names.size())
-        return {};
-    return names;
+    return true;
+}
+
+// The position of the next line that begins with the file mark, at or after from; npos when none.
+size_t NextMarkLine(const std::string& text, size_t from)
+{
+    for (size_t at = from; at < text.size(); ++at) {
+        at = text.find(fileMark, at);
+        if (at == std::string::npos || at == 0 || text[at - 1] == '\n')
+            return at;
+    }
+    return std::string::npos;
 }
 
 } // namespace
 
-std::vector<File> Decode(const std::string& input)
+FuzzFloppyFolder::Files FuzzFloppyFolder::Decode(const uint8_t* data, size_t size)
 {
-    std::vector<File> files;
-    size_t at = 0;
-    while (at < input.size() && files.size() < kMaxFiles) {
-        size_t end = input.find('\0', at);
-        if (end == std::string::npos)
-            end = input.size();
-        File file;
-        file.path = input.substr(at, end - at);
-        at = end + 1;
-        size_t length = 0;
-        for (size_t i = 0; i < kLengthBytes && at + i < input.size(); ++i)
-            length |= static_cast<size_t>(static_cast<unsigned char>(input[at + i])) << (8 * i);
-        at = std::min(at + kLengthBytes, input.size());
-        file.bytes = input.substr(at, std::min(length, input.size() - at));
-        at += file.bytes.size();
-        files.push_back(std::move(file));
+    const std::string text = fuzzcheck::Bytes(data, size);
+    Files files;
+    for (size_t mark = NextMarkLine(text, 0); mark != std::string::npos;) {
+        size_t nameEnd = text.find('\n', mark);
+        if (nameEnd == std::string::npos)
+            break; // a last mark line without a line end names no file
+        const size_t next = NextMarkLine(text, nameEnd + 1);
+        const size_t end = next == std::string::npos ? text.size() : next - 1;
+        const std::string path = text.substr(mark + fileMark.size(), nameEnd - mark - fileMark.size());
+        if (IsFolderPath(path))
+            files[path] = text.substr(nameEnd + 1, end > nameEnd ? end - nameEnd - 1 : 0);
+        mark = next;
     }
     return files;
 }
 
-void Write(const std::vector<File>& files, const std::string& folder)
+FuzzFloppyFolder::FuzzFloppyFolder()
 {
-    for (const File& file : files) {
-        std::vector<std::string> names = LinuxNames(file.path);
-        if (names.empty())
-            continue;
-        std::filesystem::path path = folder;
-        for (const std::string& name : names)
-            path /= name;
-        std::error_code error;
-        std::filesystem::create_directories(path.parent_path(), error);
-        if (error || std::filesystem::is_directory(path, error))
-            continue;
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << file.bytes;
-    }
+    const char* temporary = std::getenv("TMPDIR");
+    std::string pattern = std::string(temporary && *temporary ? temporary : "/tmp") + "/zn-fuzz-floppy-XXXXXX";
+    fuzzcheck::Require(mkdtemp(&pattern[0]) != nullptr, "a floppy folder is made");
+    m_path = pattern;
 }
 
-} // namespace fuzzfloppy
+FuzzFloppyFolder::~FuzzFloppyFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+FuzzFloppyFolder::Files FuzzFloppyFolder::Write(const uint8_t* data, size_t size)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+        std::filesystem::remove_all(entry.path());
+    Files files = Decode(data, size);
+    for (auto file = files.begin(); file != files.end();) {
+        const std::filesystem::path path = m_path + "/" + file->first;
+        // A file whose folder is a file of the input (or the other way round) cannot be written.
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
+        std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+        if (!error && stream && stream.write(file->second.data(), file->second.size()))
+            ++file;
+        else
+            file = files.erase(file);
+    }
+    return files;
+}
+
+bool FuzzFloppyFolder::Holds(const Files& files) const
+{
+    size_t found = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path)) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string path = entry.path().lexically_relative(m_path).generic_string();
+        auto file = files.find(path);
+        std::string bytes;
+        if (file == files.end() || !ReadWholeFile(entry.path().string(), bytes) || bytes != file->second)
+            return false;
+        ++found;
+    }
+    return found == files.size();
+}
+
+std::string FuzzFloppyFolder::BasePath() const { return LinuxPathToWin(m_path) + "\\"; }
