@@ -9,13 +9,14 @@ IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 namespace {
 // How many waits are open; the cursor shows while there is one.
+int waitDepth = 0;
+
 void ChangeWaitDepth(int delta)
 {
-    static int depth = 0;
-    int before = depth;
-    depth = std::max(depth + delta, 0);
-    if ((before == 0) != (depth == 0))
-        UiHost::Current().ShowWaitCursor(depth > 0);
+    int before = waitDepth;
+    waitDepth = std::max(waitDepth + delta, 0);
+    if ((before == 0) != (waitDepth == 0))
+        UiHost::Current().ShowWaitCursor(waitDepth > 0);
 }
 
 const AFX_MSGMAP_ENTRY noEntries[] = {{0, 0, 0, 0, AfxSig_end, nullptr}};
@@ -78,6 +79,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage) const
 void CCmdTarget::BeginWaitCursor() { ChangeWaitDepth(1); }
 
 void CCmdTarget::EndWaitCursor() { ChangeWaitDepth(-1); }
+
+bool AfxIsWaitCursorShown() { return waitDepth > 0; }
 
 CWaitCursor::CWaitCursor() { ChangeWaitDepth(1); }
 

@@ -58,6 +58,9 @@ struct AFX_NOTIFY {
     NMHDR* pNMHDR;
 };
 
+// Whether a wait cursor shows: the program is busy and takes no input.
+bool AfxIsWaitCursorShown();
+
 // Shows the wait cursor for its lifetime.
 class CWaitCursor {
 public:

@@ -1,5 +1,6 @@
 #include "platform/wnd/MessageBox.h"
 
+#include "platform/wnd/CCmdTarget.h"
 #include "platform/wnd/CDialog.h"
 #include "platform/wnd/CWinApp.h"
 #include "platform/wnd/Resources.h"
@@ -21,6 +22,10 @@ LPCTSTR AfxGetAppName()
 
 int AfxShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
 {
+    // Keys pressed and clicks made while the program was busy were not taken, as the wait cursor
+    // showed: they must not answer a box that shows before the work ends.
+    if (AfxIsWaitCursorShown())
+        AfxDiscardPendingInput();
     MessageBoxRequest request{owner, CString(text), CString(caption), type};
     return UiHost::Current().MessageBox(request);
 }

@@ -63,12 +63,14 @@ public:
     std::vector<UINT> beeps;
     std::vector<UINT> popupMenus; // the first command of each popup shown
     std::vector<BOOL> waitCursor; // each time the wait cursor went on or off
+    int inputDiscards = 0;        // how often pending keys and clicks were dropped
     // The control id (GetDlgCtrlID) and window text of each window updated at once (UpdateWindow).
     std::vector<std::pair<int, CString>> updates;
 
     int MessageBox(const MessageBoxRequest& request) override;
     void MessageBeep(UINT type) override { beeps.push_back(type); }
     void ShowWaitCursor(BOOL bShow) override { waitCursor.push_back(bShow); }
+    void DiscardInput() override { ++inputDiscards; }
     void UpdateWindow(CWnd& wnd) override;
     BOOL BrowseForFolder(CFolderBrowser& browser, CString& chosenPath) override;
     INT_PTR RunFileDialog(CFileDialog& dialog) override;

@@ -85,3 +85,19 @@ TEST(CWnd, AFrameworkExceptionFromAHandlerIsReportedAndEndsOnlyThatMessage)
 }
 
 } // namespace
+
+TEST(AfxMessageBox, ABoxShownWhileTheProgramIsBusyDropsTheInputThatCameMeanwhile)
+{
+    RecordingUi ui;
+    CWinApp app("App");
+    AfxMessageBox("出力しました。", MB_ICONINFORMATION);
+    EXPECT_EQ(0, ui.inputDiscards);
+    {
+        CWaitCursor wait;
+        AfxMessageBox("ファイルの書き込み(物件情報.xml)に失敗しました。", MB_ICONSTOP);
+        EXPECT_EQ(1, ui.inputDiscards);
+    }
+    AfxMessageBox("出力しました。", MB_ICONINFORMATION);
+    EXPECT_EQ(1, ui.inputDiscards);
+    EXPECT_EQ(3u, ui.messageBoxes.size());
+}
