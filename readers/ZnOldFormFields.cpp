@@ -1,6 +1,5 @@
 #include "readers/ZnOldFormFields.h"
 
-#include "readers/ZnOldFormPersonLayout.h"
 #include "readers/ZnOldFormReader.h"
 
 ZnModelDate ZnOldFormFields::Date(const CString& text)
@@ -43,26 +42,6 @@ void ZnOldFormFields::SetUsage(ZnModelAppConstDemUsage& usage, const CString& ca
             usage.m_category = category;
     }
     usage.m_usage.SetCode(usageCode);
-}
-
-ZnModelOwner ZnOldFormFields::Owner(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Owner(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelConstructor ZnOldFormFields::Contractor(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Contractor(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelDesigner ZnOldFormFields::Filer(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Filer(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelDesigner ZnOldFormFields::Agent(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Architect(ZnOldFormPersonLayout::ToRecord(fields));
 }
 
 int ZnOldFormFields::AcceptsFormVersion(ZnOldFormReader& reader, const CString& path, int code, int otherCode)

@@ -39,7 +39,7 @@ const Item items[] = {
     {itemTenure, 2, [](ZnModelAppDemNotif& d, Fields f) { d.m_tenure = F::CodeOf<ZnModelDemHouseCode>(f[1]); }},
     {itemFloorArea, 2, [](ZnModelAppDemNotif& d, Fields f) { d.m_floorArea = std::atof(f[1]); }},
     {itemValue, 2, [](ZnModelAppDemNotif& d, Fields f) { d.m_value = std::atoi(f[1]); }},
-    {itemContractor, 6, [](ZnModelAppDemNotif& d, Fields f) { d.m_contractor = F::Contractor(f); }},
+    {itemContractor, 6, [](ZnModelAppDemNotif& d, Fields f) { d.m_contractor = ZnOldFormPersonLayout::Contractor(f); }},
 };
 
 } // namespace
