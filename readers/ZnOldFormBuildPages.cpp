@@ -1,5 +1,6 @@
 #include "readers/ZnOldFormBuildPages.h"
 
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormItem.h"
 
 #include <cstdlib>
@@ -231,7 +232,8 @@ ZnModelAppBuildPage* ZnOldFormBuildPages::ReadSummary(int building)
     ZnModelAppBuildPage* page = new ZnModelAppBuildPage;
     AssignPersons(*page, position);
     const CString& version = m_reader.m_indexColumns[ZnOldFormReader::columnVersion];
-    Summary work = {*page, !version.IsEmpty() && version != "6.40", version == "6.00", 2};
+    Summary work = {*page, !version.IsEmpty() && !ZnOldDataVersion::IsLatest(version),
+                    ZnOldDataVersion::IsFirst(version), 2};
     ReadFormItems(m_reader, summaryItems, work);
     m_reader.CloseDataFile();
     return page;

@@ -1,5 +1,6 @@
 #include "readers/ZnOldFormFields.h"
 
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormReader.h"
 
 ZnModelDate ZnOldFormFields::Date(const CString& text)
@@ -48,7 +49,7 @@ int ZnOldFormFields::AcceptsFormVersion(ZnOldFormReader& reader, const CString& 
 {
     const CString& version = reader.m_indexColumns[ZnOldFormReader::columnVersion];
     if (!version.IsEmpty())
-        return version == "6.00" || version == "6.20" || version == "6.40" ? 1 : 0;
+        return ZnOldDataVersion::IsKnown(version) ? 1 : 0;
     return HasRecord(reader, path, code, otherCode, confirmationFields) ? 1 : 0;
 }
 

@@ -3,6 +3,7 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppWith.h"
 #include "platform/files/CFileFind.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormBuildPages.h"
 #include "readers/ZnOldFormFields.h"
 #include "readers/ZnOldFormItem.h"
@@ -329,7 +330,7 @@ int ZnOldFormReaderBuild::IsVersionOK()
 {
     const CString& version = m_indexColumns[columnVersion];
     if (!version.IsEmpty())
-        return version == "6.40" ? 1 : 0;
+        return ZnOldDataVersion::IsLatest(version) ? 1 : 0;
     CString path = FormPath("Ksq001.120");
     CFileFind find;
     if (!find.FindFile(path) || !OpenDataFile(path))

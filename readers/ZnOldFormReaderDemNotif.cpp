@@ -1,6 +1,7 @@
 #include "readers/ZnOldFormReaderDemNotif.h"
 
 #include "model/ZnModelAppDemNotif.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormFields.h"
 #include "readers/ZnOldFormItem.h"
 
@@ -58,5 +59,5 @@ int ZnOldFormReaderDemNotif::IsVersionOK() { return AcceptsNotifVersion(m_indexC
 
 int ZnOldFormReaderDemNotif::AcceptsNotifVersion(const CString& version)
 {
-    return version.IsEmpty() || version == "6.40" ? 1 : 0;
+    return version.IsEmpty() || ZnOldDataVersion::IsLatest(version) ? 1 : 0;
 }
