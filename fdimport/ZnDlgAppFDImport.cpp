@@ -4,6 +4,7 @@
 #include "fdimport/ZnFloppyLine.h"
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/CStdioFile.h"
+#include "readers/ZnOldDataVersion.h"
 #include "res/FloppyImportIds.h"
 #include "res/MainFrameIds.h"
 #include "shell/OutputFolderChoice.h"
@@ -19,7 +20,6 @@
 namespace {
 
 const char kIndexFile[] = "\\Info\\filename.iba";
-const char kDataVersion[] = "6.40";
 
 enum IndexField { fieldTag = 0, fieldName = 1, fieldDate = 2, fieldVersion = 3, fieldFlag = 4, fieldCode = 6 };
 const int kFirstCountField = 8;
@@ -136,7 +136,8 @@ bool ZnDlgAppFDImport::TakeIndexLine(const CString& line)
     m_strAppFlag = ZnFloppyLine::GetField(fieldFlag, line);
     ZnShellState::Current()->SetDocMode(std::atoi(m_strAppFlag) == 0 ? DOCMODE_ZADAZEZ : DOCMODE_KEIKAKU);
     m_strAppTypeCode = ZnFloppyLine::GetField(fieldCode, line);
-    if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) && ZnFloppyLine::GetField(fieldVersion, line) != kDataVersion) {
+    if (!AcceptsAnyVersion(std::atoi(m_strAppTypeCode)) &&
+        !ZnOldDataVersion::IsLatest(ZnFloppyLine::GetField(fieldVersion, line))) {
         ShowError("旧様式の申請FDは読込できません。");
         return false;
     }

@@ -1,6 +1,7 @@
 #include "readers/ZnOldFormBuildPages.h"
 
-#include "readers/ZnOldFormItemTable.h"
+#include "readers/ZnOldDataVersion.h"
+#include "readers/ZnOldFormItem.h"
 
 #include <cstdlib>
 #include <map>
@@ -64,7 +65,7 @@ void ReadFurtherRemark(Summary& work, const Record& record)
     ++work.remarkLine;
 }
 
-const ZnOldFormRecordItem<Summary> summaryItems[] = {
+const ZnOldFormItem<Summary, Record> summaryItems[] = {
     {13010, 2, [](Summary& w, const Record& r) { w.page.m_buildingNumber = IntField(r, 1); }},
     {13020, 3, AppendUsage},
     {13200, 3,
@@ -120,7 +121,7 @@ void AppendUseFloorArea(ZnModelAppFloorOutline& floor, const Record& record)
 }
 
 // The records of a floor after its 14020 record.
-const ZnOldFormRecordItem<ZnModelAppFloorOutline> floorItems[] = {
+const ZnOldFormItem<ZnModelAppFloorOutline, Record> floorItems[] = {
     {14030, 2, [](ZnModelAppFloorOutline& f, const Record& r) { f.m_columnDiameter = IntField(r, 1); }},
     {14040, 2, [](ZnModelAppFloorOutline& f, const Record& r) { f.m_beamDistance = IntField(r, 1); }},
     {14050, 2, [](ZnModelAppFloorOutline& f, const Record& r) { f.m_floorHeight = IntField(r, 1); }},
@@ -231,8 +232,9 @@ ZnModelAppBuildPage* ZnOldFormBuildPages::ReadSummary(int building)
     ZnModelAppBuildPage* page = new ZnModelAppBuildPage;
     AssignPersons(*page, position);
     const CString& version = m_reader.m_indexColumns[ZnOldFormReader::columnVersion];
-    Summary work = {*page, !version.IsEmpty() && version != "6.40", version == "6.00", 2};
-    ZnOldFormReadItems(m_reader, summaryItems, work);
+    Summary work = {*page, !version.IsEmpty() && !ZnOldDataVersion::IsLatest(version),
+                    ZnOldDataVersion::IsFirst(version), 2};
+    ReadFormItems(m_reader, summaryItems, work);
     m_reader.CloseDataFile();
     return page;
 }
@@ -262,7 +264,7 @@ BOOL ZnOldFormBuildPages::ReadFloors(int building, ZnModelAppBuildPage& page, co
                     floor->m_floorArea = area->second;
             }
         } else if (floor) {
-            ZnOldFormApplyItem(floorItems, *floor, fields);
+            ApplyFormItem(floorItems, *floor, fields);
         } else if (code == buildingNumberCode && fields.GetSize() >= 2) {
             page.m_buildingNumber = std::atoi(fields[1]);
         }

@@ -1,6 +1,6 @@
 #include "readers/ZnOldFormFields.h"
 
-#include "readers/ZnOldFormPersonLayout.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormReader.h"
 
 ZnModelDate ZnOldFormFields::Date(const CString& text)
@@ -45,31 +45,11 @@ void ZnOldFormFields::SetUsage(ZnModelAppConstDemUsage& usage, const CString& ca
     usage.m_usage.SetCode(usageCode);
 }
 
-ZnModelOwner ZnOldFormFields::Owner(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Owner(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelConstructor ZnOldFormFields::Contractor(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Contractor(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelDesigner ZnOldFormFields::Filer(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Filer(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelDesigner ZnOldFormFields::Agent(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Architect(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
 int ZnOldFormFields::AcceptsFormVersion(ZnOldFormReader& reader, const CString& path, int code, int otherCode)
 {
     const CString& version = reader.m_indexColumns[ZnOldFormReader::columnVersion];
     if (!version.IsEmpty())
-        return version == "6.00" || version == "6.20" || version == "6.40" ? 1 : 0;
+        return ZnOldDataVersion::IsKnown(version) ? 1 : 0;
     return HasRecord(reader, path, code, otherCode, confirmationFields) ? 1 : 0;
 }
 

@@ -25,6 +25,7 @@ public:
         code.SetCode(text);
         return code;
     }
+    // A name and its reading.
     static JkModelName Name(const CString& name, const CString& reading);
     // An address that carries only its address line.
     static JkModelAddress AddressLine(const CString& line);
@@ -32,19 +33,6 @@ public:
     // Sets the category when categoryCode is "01811", "01812" or "01813" (1 to 3), else leaves
     // it as it stands, and the usage code always.
     static void SetUsage(ZnModelAppConstDemUsage& usage, const CString& categoryCode, const CString& usageCode);
-
-    // The owner of fields 1 to 5: reading, name, postal code, address line, telephone.
-    static ZnModelOwner Owner(const CStringArray& fields);
-    // The contractor of fields 1 to 5: the contractor's name, the office name, its postal code,
-    // address line and telephone; licence issuer and registration number empty.
-    static ZnModelConstructor Contractor(const CStringArray& fields);
-    // A designer record of the same five fields as the contractor: the architect's name and
-    // the office; every code, number and other text empty.
-    static ZnModelDesigner Filer(const CStringArray& fields);
-    // The agent of fields 1 to 11: qualification code, its issuer, registration number, the
-    // architect's name, the office's qualification code, its issuer, its registration number,
-    // the office name, postal code, address line and telephone.
-    static ZnModelDesigner Agent(const CStringArray& fields);
 
     // The application forms' version test: a data version in the reader's index must be "6.00",
     // "6.20" or "6.40"; without one, the form file at path must hold a building confirmation

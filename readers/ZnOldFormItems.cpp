@@ -1,7 +1,6 @@
 #include "readers/ZnOldFormItems.h"
 
 #include "readers/ZnOldFormFields.h"
-#include "readers/ZnOldFormPersonLayout.h"
 
 #include <cstdlib>
 
@@ -15,28 +14,10 @@ ZnModelDate Date(const CString& text) { return ZnOldFormFields::Date(text); }
 
 JkModelName Name(const CStringArray& fields, int first)
 {
-    JkModelName name;
-    name.m_nameReading = fields[first];
-    name.m_name = fields[first + 1];
-    return name;
+    return ZnOldFormFields::Name(fields[first + 1], fields[first]);
 }
 
 JkModelAddress AddressText(const CString& text) { return ZnOldFormFields::AddressLine(text); }
-
-ZnModelOwner Owner(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Owner(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelDesigner Architect(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Architect(ZnOldFormPersonLayout::ToRecord(fields));
-}
-
-ZnModelConstructor Constructor(const CStringArray& fields)
-{
-    return ZnOldFormPersonLayout::Constructor(ZnOldFormPersonLayout::ToRecord(fields));
-}
 
 ZnModelInspDate ProcessDate(const CStringArray& fields)
 {

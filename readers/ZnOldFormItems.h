@@ -43,11 +43,6 @@ enum LeastFields {
 // One row of a form's table; ReadFormItems (ZnOldFormItem.h) reads a form through its rows.
 template <typename Work> using Row = ZnOldFormItem<Work>;
 
-// The shared records, each from fields 1 on (Owner from 1 to 5, Architect from 1 to 11,
-// Constructor from 1 to 7); every member that a record does not carry is at its default.
-ZnModelOwner Owner(const CStringArray& fields);
-ZnModelDesigner Architect(const CStringArray& fields);
-ZnModelConstructor Constructor(const CStringArray& fields);
 // Field 1 the reading, field 2 the name.
 JkModelName Name(const CStringArray& fields, int first = 1);
 ZnModelDate Date(const CString& text);
@@ -77,18 +72,22 @@ struct PersonsWork {
 // with the two digits form. Work is a PersonsWork with the object as app.
 template <typename Work> std::vector<Row<Work>> PersonRows(int form)
 {
+    using Persons = ZnOldFormPersonLayout;
     const int base = form * 1000;
     return {
-        {base + itemOwner, ownerFields, [](Work& w, const CStringArray& f) { w.app.m_firstOwner = Owner(f); }},
-        {base + itemAgent, architectFields, [](Work& w, const CStringArray& f) { w.app.m_agent = Architect(f); }},
-        {base + itemDesigner, architectFields, [](Work& w, const CStringArray& f) { w.app.m_designer = Architect(f); }},
+        {base + itemOwner, ownerFields, [](Work& w, const CStringArray& f) { w.app.m_firstOwner = Persons::Owner(f); }},
+        {base + itemAgent, architectFields,
+         [](Work& w, const CStringArray& f) { w.app.m_agent = Persons::Architect(f); }},
+        {base + itemDesigner, architectFields,
+         [](Work& w, const CStringArray& f) { w.app.m_designer = Persons::Architect(f); }},
         {base + itemConstructor, constructorFields,
-         [](Work& w, const CStringArray& f) { w.app.m_constructor = Constructor(f); }},
-        {base + itemFurtherOwner, ownerFields, [](Work& w, const CStringArray& f) { w.owners.AddCopy(Owner(f)); }},
+         [](Work& w, const CStringArray& f) { w.app.m_constructor = Persons::Constructor(f); }},
+        {base + itemFurtherOwner, ownerFields,
+         [](Work& w, const CStringArray& f) { w.owners.AddCopy(Persons::Owner(f)); }},
         {base + itemFurtherDesigner, architectFields,
-         [](Work& w, const CStringArray& f) { w.designers.AddCopy(Architect(f)); }},
+         [](Work& w, const CStringArray& f) { w.designers.AddCopy(Persons::Architect(f)); }},
         {base + itemFurtherConstructor, constructorFields,
-         [](Work& w, const CStringArray& f) { w.constructors.AddCopy(Constructor(f)); }},
+         [](Work& w, const CStringArray& f) { w.constructors.AddCopy(Persons::Constructor(f)); }},
     };
 }
 

@@ -1,18 +1,13 @@
 #include "readers/ZnOldFormPersonLayout.h"
 
+#include "readers/ZnOldFormFields.h"
 #include "readers/ZnOldFormReader.h"
 
 namespace {
 
 CString Part(const CString& value, int n) { return ZnOldFormReader::GetSplitField(value, '-', n); }
 
-JkModelName Name(const CString& name, const CString& reading = CString())
-{
-    JkModelName result;
-    result.m_name = name;
-    result.m_nameReading = reading;
-    return result;
-}
+JkModelName Name(const CString& name) { return ZnOldFormFields::Name(name, CString()); }
 
 } // namespace
 

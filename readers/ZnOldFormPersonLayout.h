@@ -40,6 +40,14 @@ public:
     // and the office; every code, number and other text empty.
     static ZnModelDesigner Filer(const Record& record);
 
+    // The same layouts over a record's fields as read.
+    static ZnModelOwner Owner(const CStringArray& fields) { return Owner(ToRecord(fields)); }
+    static ZnModelDesigner Architect(const CStringArray& fields) { return Architect(ToRecord(fields)); }
+    static ZnModelEquipDesigner Adviser(const CStringArray& fields) { return Adviser(ToRecord(fields)); }
+    static ZnModelConstructor Constructor(const CStringArray& fields) { return Constructor(ToRecord(fields)); }
+    static ZnModelConstructor Contractor(const CStringArray& fields) { return Contractor(ToRecord(fields)); }
+    static ZnModelDesigner Filer(const CStringArray& fields) { return Filer(ToRecord(fields)); }
+
     // A person record of a name and the postal code, address and telephone at the given fields.
     static JkModelIndividualData Person(const Record& record, int nameField, int postalField);
 };

@@ -3,8 +3,10 @@
 #include "model/ZnModelAppBuild.h"
 #include "model/ZnModelAppWith.h"
 #include "platform/files/CFileFind.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormBuildPages.h"
-#include "readers/ZnOldFormItemTable.h"
+#include "readers/ZnOldFormFields.h"
+#include "readers/ZnOldFormItem.h"
 
 #include <cstdlib>
 
@@ -23,13 +25,7 @@ int PartField(const Record& record, int n, int part)
     return std::atoi(ZnOldFormReader::GetSplitField(Field(record, n), '-', part));
 }
 
-JkModelName NameAndReading(const Record& record)
-{
-    JkModelName name;
-    name.m_name = Field(record, 2);
-    name.m_nameReading = Field(record, 1);
-    return name;
-}
+JkModelName NameAndReading(const Record& record) { return ZnOldFormFields::Name(Field(record, 2), Field(record, 1)); }
 
 // Page 110 while it is read.
 struct Parties {
@@ -51,7 +47,7 @@ void AddFurtherPerson(Parties& work, const Record& record, std::vector<Record> Z
         (work.app.*list).AddCopy(layout(record));
 }
 
-const ZnOldFormRecordItem<Parties> partyItems[] = {
+const ZnOldFormItem<Parties, Record> partyItems[] = {
     {11010, 6, [](Parties& w, const Record& r) { w.app.m_firstOwner = Persons::Owner(r); }},
     {11020, 12, [](Parties& w, const Record& r) { w.app.m_agent = Persons::Architect(r); }},
     {11030, 12, [](Parties& w, const Record& r) { w.app.m_designer = Persons::Architect(r); }},
@@ -86,13 +82,6 @@ struct Site {
     ZnModelAppSitePage page;
     ZnModelAppWith with;
 };
-
-JkModelAddress AddressLine(const CString& line)
-{
-    JkModelAddress address;
-    address.m_address = line;
-    return address;
-}
 
 // Sets flag to 1 or 0 when the code is one of the two, else leaves it.
 void SetFlagByCode(int& flag, const CString& code, LPCTSTR oneCode, LPCTSTR zeroCode)
@@ -170,18 +159,11 @@ void ReadHeights(Site& work, const Record& record)
     ReadHeightExemption(page.m_tenkuritu, record);
 }
 
-ZnModelDate Date(const CString& text)
-{
-    ZnModelDate date;
-    date.SetDateString(text);
-    return date;
-}
-
 ZnModelInspDate InspDate(const Record& record)
 {
     ZnModelInspDate stage;
     stage.m_count = IntField(record, 1);
-    stage.m_date = Date(Field(record, 2));
+    stage.m_date = ZnOldFormFields::Date(Field(record, 2));
     stage.m_name = Field(record, 3);
     return stage;
 }
@@ -222,9 +204,9 @@ ZnModelAppSitePos SitePosition(const Record& record, int firstField)
     return position;
 }
 
-const ZnOldFormRecordItem<Site> siteItems[] = {
-    {12010, 2, [](Site& w, const Record& r) { w.page.m_lotAddress = AddressLine(Field(r, 1)); }},
-    {12020, 2, [](Site& w, const Record& r) { w.page.m_displayAddress = AddressLine(Field(r, 1)); }},
+const ZnOldFormItem<Site, Record> siteItems[] = {
+    {12010, 2, [](Site& w, const Record& r) { w.page.m_lotAddress = ZnOldFormFields::AddressLine(Field(r, 1)); }},
+    {12020, 2, [](Site& w, const Record& r) { w.page.m_displayAddress = ZnOldFormFields::AddressLine(Field(r, 1)); }},
     {12030, 3,
      [](Site& w, const Record& r) {
          w.page.SetUrbanPlanKind(Field(r, 1));
@@ -267,8 +249,8 @@ const ZnOldFormRecordItem<Site> siteItems[] = {
      }},
     {12130, 9, ReadHeights},
     {12140, 2, [](Site& w, const Record& r) { w.page.m_permitText = Field(r, 1); }},
-    {12150, 2, [](Site& w, const Record& r) { w.page.m_constStartDate = Date(Field(r, 1)); }},
-    {12160, 2, [](Site& w, const Record& r) { w.page.m_constEndDate = Date(Field(r, 1)); }},
+    {12150, 2, [](Site& w, const Record& r) { w.page.m_constStartDate = ZnOldFormFields::Date(Field(r, 1)); }},
+    {12160, 2, [](Site& w, const Record& r) { w.page.m_constEndDate = ZnOldFormFields::Date(Field(r, 1)); }},
     {12170, 4, [](Site& w, const Record& r) { w.page.m_specStageDate = InspDate(r); }},
     {12180, 2, [](Site& w, const Record& r) { w.page.m_otherMatters = Field(r, 1); }},
     {12190, 2, [](Site& w, const Record& r) { w.page.m_remarks = Field(r, 1); }},
@@ -322,14 +304,14 @@ BOOL ZnOldFormReaderBuild::ReadBuildingForm(ZnModelAppBuild& app, ZnModelAppWith
     if (!OpenDataFile(FormPath("Ksq001.110")))
         return FALSE;
     Parties parties = {app, with == nullptr, ZnModelOwnerList(), records};
-    ZnOldFormReadItems(*this, partyItems, parties);
+    ReadFormItems(*this, partyItems, parties);
     app.m_furtherOwners = parties.furtherOwners;
     CloseDataFile();
 
     if (!OpenDataFile(FormPath("Ksq001.120")))
         return FALSE;
     Site site;
-    ZnOldFormReadItems(*this, siteItems, site);
+    ReadFormItems(*this, siteItems, site);
     app.m_sitePage = site.page;
     if (with)
         *with = site.with;
@@ -348,7 +330,7 @@ int ZnOldFormReaderBuild::IsVersionOK()
 {
     const CString& version = m_indexColumns[columnVersion];
     if (!version.IsEmpty())
-        return version == "6.40" ? 1 : 0;
+        return ZnOldDataVersion::IsLatest(version) ? 1 : 0;
     CString path = FormPath("Ksq001.120");
     CFileFind find;
     if (!find.FindFile(path) || !OpenDataFile(path))

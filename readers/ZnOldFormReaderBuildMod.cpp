@@ -1,7 +1,7 @@
 #include "readers/ZnOldFormReaderBuildMod.h"
 
 #include "model/ZnModelAppBuildMod.h"
-#include "readers/ZnOldFormItemTable.h"
+#include "readers/ZnOldFormItem.h"
 
 #include <memory>
 
@@ -13,7 +13,7 @@ typedef ZnOldFormPersonLayout::Record Record;
 
 CString Field(const Record& record, int n) { return ZnOldFormPersonLayout::Field(record, n); }
 
-const ZnOldFormRecordItem<ZnModelAppBuildMod> changeItems[] = {
+const ZnOldFormItem<ZnModelAppBuildMod, Record> changeItems[] = {
     {41010, 5,
      [](ZnModelAppBuildMod& app, const Record& r) {
          app.m_prevConfNum.m_number = Field(r, 1);
@@ -30,7 +30,7 @@ ZnModelApp* ZnOldFormReaderBuildMod::Read()
     std::unique_ptr<ZnModelAppBuildMod> app(new ZnModelAppBuildMod);
     if (!OpenDataFile(FormPath("Ksq001.410")))
         return nullptr;
-    ZnOldFormReadItems(*this, changeItems, *app);
+    ReadFormItems(*this, changeItems, *app);
     CloseDataFile();
     if (!ReadBuildingForm(*app, nullptr)) {
         CloseDataFile();

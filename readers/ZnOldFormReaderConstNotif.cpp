@@ -103,7 +103,7 @@ void SetDemolitionUse(State& s, Fields f)
 
 void CompleteDemolition(State& s, Fields f)
 {
-    s.demolition.m_contractor = F::Contractor(f);
+    s.demolition.m_contractor = ZnOldFormPersonLayout::Contractor(f);
     s.notif.m_demolition = s.demolition;
 }
 
@@ -133,8 +133,8 @@ const Item items[] = {
     {itemDemolitionTenure, 2, [](State& s, Fields f) { s.demolition.m_tenure = F::CodeOf<ZnModelDemHouseCode>(f[1]); }},
     {itemDemolitionArea, 2, [](State& s, Fields f) { s.demolition.m_floorArea = std::atof(f[1]); }},
     {itemDemolitionValue, 2, [](State& s, Fields f) { s.demolition.m_value = std::atoi(f[1]); }},
-    {itemOwner, 6, [](State& s, Fields f) { s.notif.SetOwner(F::Owner(f)); }},
-    {itemFiler, 6, [](State& s, Fields f) { s.notif.SetAgent(F::Filer(f)); }},
+    {itemOwner, 6, [](State& s, Fields f) { s.notif.SetOwner(ZnOldFormPersonLayout::Owner(f)); }},
+    {itemFiler, 6, [](State& s, Fields f) { s.notif.SetAgent(ZnOldFormPersonLayout::Filer(f)); }},
     {itemDemolitionContractor, 6, CompleteDemolition},
 };
 

@@ -1,6 +1,7 @@
 #include "readers/ZnOldFormReaderDemNotif.h"
 
 #include "model/ZnModelAppDemNotif.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormFields.h"
 #include "readers/ZnOldFormItem.h"
 
@@ -39,7 +40,7 @@ const Item items[] = {
     {itemTenure, 2, [](ZnModelAppDemNotif& d, Fields f) { d.m_tenure = F::CodeOf<ZnModelDemHouseCode>(f[1]); }},
     {itemFloorArea, 2, [](ZnModelAppDemNotif& d, Fields f) { d.m_floorArea = std::atof(f[1]); }},
     {itemValue, 2, [](ZnModelAppDemNotif& d, Fields f) { d.m_value = std::atoi(f[1]); }},
-    {itemContractor, 6, [](ZnModelAppDemNotif& d, Fields f) { d.m_contractor = F::Contractor(f); }},
+    {itemContractor, 6, [](ZnModelAppDemNotif& d, Fields f) { d.m_contractor = ZnOldFormPersonLayout::Contractor(f); }},
 };
 
 } // namespace
@@ -58,5 +59,5 @@ int ZnOldFormReaderDemNotif::IsVersionOK() { return AcceptsNotifVersion(m_indexC
 
 int ZnOldFormReaderDemNotif::AcceptsNotifVersion(const CString& version)
 {
-    return version.IsEmpty() || version == "6.40" ? 1 : 0;
+    return version.IsEmpty() || ZnOldDataVersion::IsLatest(version) ? 1 : 0;
 }

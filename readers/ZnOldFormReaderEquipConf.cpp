@@ -1,12 +1,13 @@
 #include "readers/ZnOldFormReaderEquipConf.h"
 
 #include "model/ZnModelAppEquipConf.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldEquipForm.h"
 
 namespace {
 
 const ZnOldKindFormReader::Kind kind = {
-    "Ksq001.170", nullptr, 0, ZnOldKindFormReader::numberOne, false, {"6.00", "6.20", "6.40"}, "Ksq001.170", 17090, 3};
+    "Ksq001.170", nullptr, 0, ZnOldKindFormReader::numberOne, false, ZnOldDataVersion::latest, "Ksq001.170", 17090, 3};
 
 } // namespace
 

@@ -51,8 +51,8 @@ void SetOutline(State& s, Fields f)
 }
 
 const Item items[] = {
-    {itemOwner, 6, [](State& s, Fields f) { s.notif.SetOwner(F::Owner(f)); }},
-    {itemAgent, 12, [](State& s, Fields f) { s.notif.SetAgent(F::Agent(f)); }},
+    {itemOwner, 6, [](State& s, Fields f) { s.notif.SetOwner(ZnOldFormPersonLayout::Owner(f)); }},
+    {itemAgent, 12, [](State& s, Fields f) { s.notif.SetAgent(ZnOldFormPersonLayout::Architect(f)); }},
     {itemOutline, 13, SetOutline},
     {itemPlannedStart, 2, [](State& s, Fields f) { s.notif.m_plannedStart = F::Date(f[1]); }},
     {itemPlannedEnd, 2, [](State& s, Fields f) { s.notif.m_plannedEnd = F::Date(f[1]); }},
@@ -65,7 +65,7 @@ const Item items[] = {
      [](State& s, Fields f) { s.notif.m_confirmation = F::Num(f[1], f[2], f[3]); }},
     {itemApproval, 3, [](State& s, Fields f) { s.notif.m_tempUseApproval = F::Num(f[1], f[2], ""); }},
     {itemRemarks, 2, [](State& s, Fields f) { s.notif.m_remarks = f[1]; }},
-    {itemFurtherOwner, 6, [](State& s, Fields f) { s.owners.AddCopy(F::Owner(f)); }},
+    {itemFurtherOwner, 6, [](State& s, Fields f) { s.owners.AddCopy(ZnOldFormPersonLayout::Owner(f)); }},
     {itemNotifier, 3, [](State& s, Fields f) { s.notif.SetApplicantName(F::Name(f[2], f[1])); }},
 };
 

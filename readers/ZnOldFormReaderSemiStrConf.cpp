@@ -1,12 +1,13 @@
 #include "readers/ZnOldFormReaderSemiStrConf.h"
 
 #include "model/ZnModelAppSemiStrConf.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldSemiStrForm.h"
 
 namespace {
 
 const ZnOldKindFormReader::Kind kind = {
-    "Ksq001.190", nullptr, 0, ZnOldKindFormReader::numberOne, true, {"6.00", "6.20", "6.40"}, "Ksq001.190", 19090, 3};
+    "Ksq001.190", nullptr, 0, ZnOldKindFormReader::numberOne, true, ZnOldDataVersion::latest, "Ksq001.190", 19090, 3};
 
 } // namespace
 

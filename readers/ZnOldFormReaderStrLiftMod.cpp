@@ -1,6 +1,7 @@
 #include "readers/ZnOldFormReaderStrLiftMod.h"
 
 #include "model/ZnModelAppStrLiftMod.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldLiftForm.h"
 
 namespace {
@@ -10,7 +11,7 @@ const ZnOldKindFormReader::Kind kind = {"Ksq001.160",
                                         42010,
                                         ZnOldKindFormReader::numberOne,
                                         false,
-                                        {"6.00", "6.20", "6.40"},
+                                        ZnOldDataVersion::latest,
                                         "Ksq*.160",
                                         0,
                                         0};

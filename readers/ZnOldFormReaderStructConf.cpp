@@ -1,12 +1,14 @@
 #include "readers/ZnOldFormReaderStructConf.h"
 
 #include "model/ZnModelAppStructConf.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldStructForm.h"
 
 namespace {
 
 const ZnOldKindFormReader::Kind kind = {
-    "Ksq001.180", nullptr, 0, ZnOldKindFormReader::numberFromItems, false, {"6.00", "6.20"}, "Ksq001.180", 18090, 3};
+    "Ksq001.180", nullptr, 0, ZnOldKindFormReader::numberFromItems, false, ZnOldDataVersion::middle,
+    "Ksq001.180", 18090,   3};
 
 } // namespace
 

@@ -1,12 +1,13 @@
 #include "readers/ZnOldFormReaderStructMod.h"
 
 #include "model/ZnModelAppStructMod.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldStructForm.h"
 
 namespace {
 
 const ZnOldKindFormReader::Kind kind = {
-    "Ksq001.180", "Ksq001.440", 44010, ZnOldKindFormReader::numberOne, false, {"6.00", "6.20", "6.40"},
+    "Ksq001.180", "Ksq001.440", 44010, ZnOldKindFormReader::numberOne, false, ZnOldDataVersion::latest,
     "Ksq001.180", 18090,        3};
 
 } // namespace

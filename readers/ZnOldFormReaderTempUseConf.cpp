@@ -43,8 +43,8 @@ using Item = ZnOldFormItem<State>;
 using Fields = const CStringArray&;
 
 void SetFormDigit(State& s, Fields f) { s.conf.m_formDigit = ZnOldFormReader::GetItemCode(f[0]) % 10; }
-void SetOwner(State& s, Fields f) { s.conf.SetOwner(F::Owner(f)); }
-void SetAgent(State& s, Fields f) { s.conf.SetAgent(F::Agent(f)); }
+void SetOwner(State& s, Fields f) { s.conf.SetOwner(ZnOldFormPersonLayout::Owner(f)); }
+void SetAgent(State& s, Fields f) { s.conf.SetAgent(ZnOldFormPersonLayout::Architect(f)); }
 void SetConfirmation(State& s, Fields f) { s.conf.m_confirmation = F::Num(f[1], f[2], f[3]); }
 void SetSite(State& s, Fields f)
 {
@@ -66,7 +66,7 @@ void SetPeriod(State& s, Fields f)
 }
 void SetReason(State& s, Fields f) { s.conf.m_reason = f[1]; }
 void SetRemarks(State& s, Fields f) { s.conf.m_remarks = f[1]; }
-void AddFurtherOwner(State& s, Fields f) { s.owners.AddCopy(F::Owner(f)); }
+void AddFurtherOwner(State& s, Fields f) { s.owners.AddCopy(ZnOldFormPersonLayout::Owner(f)); }
 void SetApplicant(State& s, Fields f) { s.conf.SetApplicantName(F::Name(f[2], f[1])); }
 
 const int official = officialItems;

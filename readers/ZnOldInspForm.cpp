@@ -2,9 +2,9 @@
 
 #include "model/ZnModelAppCompInspConf.h"
 #include "model/ZnModelAppRegInspConf.h"
+#include "readers/ZnOldFormFields.h"
 #include "readers/ZnOldFormReader.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -15,97 +15,7 @@ using Work = ZnOldInspForm::Work;
 // least count guarantees.
 const CString& F(const CStringArray& fields, int n) { return fields.GetAt(n); }
 
-CString Piece(const CString& value, int n) { return ZnOldFormReader::GetSplitField(value, '-', n); }
-
-ZnModelDate Date(const CString& text)
-{
-    ZnModelDate date;
-    date.SetDateString(text);
-    return date;
-}
-
-JkModelName NameOf(const CString& name, const CString& reading = CString())
-{
-    JkModelName record;
-    record.m_name = name;
-    record.m_nameReading = reading;
-    return record;
-}
-
-JkModelAddress AddressOf(const CString& postalCode, const CString& line)
-{
-    JkModelAddress address;
-    address.m_postalCode1 = Piece(postalCode, 1);
-    address.m_postalCode2 = Piece(postalCode, 2);
-    address.m_address = line;
-    return address;
-}
-
-// An address of its line alone.
-JkModelAddress AddressLine(const CString& line)
-{
-    JkModelAddress address;
-    address.m_address = line;
-    return address;
-}
-
-// A name with its reading, a postal code, an address line and a telephone number, from four
-// consecutive fields starting at postal (the name given apart).
-JkModelIndividualData Contact(const JkModelName& name, const CStringArray& fields, int postal)
-{
-    JkModelIndividualData contact;
-    contact.m_name = name;
-    contact.m_address = AddressOf(F(fields, postal), F(fields, postal + 1));
-    const CString& telephone = F(fields, postal + 2);
-    contact.m_telephone.m_firstPart = Piece(telephone, 1);
-    contact.m_telephone.m_secondPart = Piece(telephone, 2);
-    contact.m_telephone.m_thirdPart = Piece(telephone, 3);
-    return contact;
-}
-
-// F1 reading, F2 name, F3 postal code, F4 address, F5 telephone.
-ZnModelOwner Person(const CStringArray& f)
-{
-    ZnModelOwner owner;
-    owner.SetIndividualData(Contact(NameOf(F(f, 2), F(f, 1)), f, 3));
-    return owner;
-}
-
-// F1 to F3 the qualification, F4 the name, F5 to F7 the office registration, F8 to F11 the office.
-ZnModelDesigner Architect(const CStringArray& f)
-{
-    ZnModelDesigner architect;
-    architect.m_qualificationClass.SetCode(F(f, 1));
-    architect.m_qualificationAuthority.SetCode(F(f, 2));
-    architect.m_qualificationRegistrationNumber = F(f, 3);
-    architect.SetName(NameOf(F(f, 4)));
-    architect.m_officeClass.SetCode(F(f, 5));
-    architect.m_officeAuthority.SetCode(F(f, 6));
-    architect.SetOfficeRegNo(F(f, 7));
-    architect.SetOfficeData(Contact(NameOf(F(f, 8)), f, 9));
-    return architect;
-}
-
-// F1 the name, F2 the workplace, F3 to F5 its postal code, address and telephone.
-ZnModelEquipDesigner Adviser(const CStringArray& f)
-{
-    ZnModelEquipDesigner adviser;
-    adviser.SetName(NameOf(F(f, 1)));
-    adviser.SetIndividualData(Contact(NameOf(F(f, 2)), f, 3));
-    return adviser;
-}
-
-// F1 the name, F2 and F3 the licence, F4 the business office, F5 to F7 its contact.
-ZnModelConstructor Constructor(const CStringArray& f)
-{
-    ZnModelConstructor constructor;
-    constructor.SetName(NameOf(F(f, 1)));
-    constructor.m_licenceIssuer.SetCode(F(f, 2));
-    constructor.SetText(F(f, 3));
-    constructor.SetIndividualData(Contact(NameOf(F(f, 4)), f, 5));
-    return constructor;
-}
-
+using Persons = ZnOldFormPersonLayout;
 // F1 the count, F2 the stage, F3 the issuer, F4 the certificate number, F5 its date.
 ZnModelPastInspDate PastInspection(const CStringArray& f)
 {
@@ -114,7 +24,7 @@ ZnModelPastInspDate PastInspection(const CStringArray& f)
     past.m_stageName = F(f, 2);
     past.m_certificate.SetFurtherText(F(f, 3));
     past.m_certificate.SetNumber(F(f, 4));
-    past.m_certificate.SetDate(Date(F(f, 5)));
+    past.m_certificate.SetDate(ZnOldFormFields::Date(F(f, 5)));
     return past;
 }
 
@@ -124,7 +34,7 @@ ZnModelInspDate LaterInspection(const CStringArray& f)
     ZnModelInspDate later;
     later.SetCount(std::atoi(F(f, 1)));
     later.SetName(F(f, 2));
-    later.SetDate(Date(F(f, 3)));
+    later.SetDate(ZnOldFormFields::Date(F(f, 3)));
     return later;
 }
 
@@ -140,17 +50,17 @@ ZnModelAppRegInspConf& Interim(Work& work) { return static_cast<ZnModelAppRegIns
 ZnModelAppCompInspConf& Completion(Work& work) { return static_cast<ZnModelAppCompInspConf&>(*work.app); }
 
 // The items that both forms have, by their place in the form (code = form base + offset).
-void Owner(Work& w, const CStringArray& f) { w.app->SetOwner(Person(f)); }
-void Agent(Work& w, const CStringArray& f) { w.app->SetAgent(Architect(f)); }
-void Designer(Work& w, const CStringArray& f) { w.app->m_designer = Architect(f); }
-void EquipAdviser(Work& w, const CStringArray& f) { w.app->m_equipAdviser = Adviser(f); }
-void Supervisor(Work& w, const CStringArray& f) { w.app->m_supervisor = Architect(f); }
-void MainConstructor(Work& w, const CStringArray& f) { w.app->m_constructor = Constructor(f); }
+void Owner(Work& w, const CStringArray& f) { w.app->SetOwner(Persons::Owner(f)); }
+void Agent(Work& w, const CStringArray& f) { w.app->SetAgent(Persons::Architect(f)); }
+void Designer(Work& w, const CStringArray& f) { w.app->m_designer = Persons::Architect(f); }
+void EquipAdviser(Work& w, const CStringArray& f) { w.app->m_equipAdviser = Persons::Adviser(f); }
+void Supervisor(Work& w, const CStringArray& f) { w.app->m_supervisor = Persons::Architect(f); }
+void MainConstructor(Work& w, const CStringArray& f) { w.app->m_constructor = Persons::Constructor(f); }
 void Note(Work& w, const CStringArray& f) { w.app->m_remarks2 = F(f, 1); }
 void Addresses(Work& w, const CStringArray& f)
 {
-    w.app->m_siteLot = AddressLine(F(f, 1));
-    w.app->m_siteDisplay = AddressLine(F(f, 2));
+    w.app->m_siteLot = ZnOldFormFields::AddressLine(F(f, 1));
+    w.app->m_siteDisplay = ZnOldFormFields::AddressLine(F(f, 2));
 }
 // The building class and the construction kind; a fourth field is the certification number.
 void Kind(Work& w, const CStringArray& f, CString& certificationNumber)
@@ -182,9 +92,9 @@ void CertNumber(Work& w, const CStringArray& f)
 void CertDate(Work& w, const CStringArray& f)
 {
     if (w.firstFile)
-        w.confCert.SetDate(Date(F(f, 1)));
+        w.confCert.SetDate(ZnOldFormFields::Date(F(f, 1)));
     else if (w.currentFurther)
-        w.currentFurther->SetDate(Date(F(f, 1)));
+        w.currentFurther->SetDate(ZnOldFormFields::Date(F(f, 1)));
 }
 void CertIssuer(Work& w, const CStringArray& f)
 {
@@ -197,27 +107,27 @@ void CertIssuer(Work& w, const CStringArray& f)
     w.app->m_confCert = w.confCert;
 }
 
-void StartDate(Work& w, const CStringArray& f) { w.app->m_startDate = Date(F(f, 1)); }
-void EndDate(Work& w, const CStringArray& f) { w.app->m_endDate = Date(F(f, 1)); }
+void StartDate(Work& w, const CStringArray& f) { w.app->m_startDate = ZnOldFormFields::Date(F(f, 1)); }
+void EndDate(Work& w, const CStringArray& f) { w.app->m_endDate = ZnOldFormFields::Date(F(f, 1)); }
 void Change(Work& w, const CStringArray& f) { w.app->m_rightMod = RightMod(f); }
 void LastNote(Work& w, const CStringArray& f) { w.app->m_remarks3 = F(f, 1); }
-void FurtherOwner(Work& w, const CStringArray& f) { w.owners.AddCopy(Person(f)); }
-void FurtherDesigner(Work& w, const CStringArray& f) { w.designers.AddCopy(Architect(f)); }
-void FurtherAdviser(Work& w, const CStringArray& f) { w.advisers.AddCopy(Adviser(f)); }
-void FurtherSupervisor(Work& w, const CStringArray& f) { w.supervisors.AddCopy(Architect(f)); }
-void FurtherConstructor(Work& w, const CStringArray& f) { w.constructors.AddCopy(Constructor(f)); }
-void BuildingName(Work& w, const CStringArray& f) { w.app->m_buildingName = NameOf(F(f, 2), F(f, 1)); }
+void FurtherOwner(Work& w, const CStringArray& f) { w.owners.AddCopy(Persons::Owner(f)); }
+void FurtherDesigner(Work& w, const CStringArray& f) { w.designers.AddCopy(Persons::Architect(f)); }
+void FurtherAdviser(Work& w, const CStringArray& f) { w.advisers.AddCopy(Persons::Adviser(f)); }
+void FurtherSupervisor(Work& w, const CStringArray& f) { w.supervisors.AddCopy(Persons::Architect(f)); }
+void FurtherConstructor(Work& w, const CStringArray& f) { w.constructors.AddCopy(Persons::Constructor(f)); }
+void BuildingName(Work& w, const CStringArray& f) { w.app->m_buildingName = ZnOldFormFields::Name(F(f, 2), F(f, 1)); }
 void ConstKind(Work& w, const CStringArray& f) { w.app->SetConstKind(F(f, 1)); }
 void PastInspectionEntry(Work& w, const CStringArray& f) { w.pastInsps.AddCopy(PastInspection(f)); }
 void FurtherChange(Work& w, const CStringArray& f) { w.rightMods.AddCopy(RightMod(f)); }
-void Applicant(Work& w, const CStringArray& f) { w.app->SetApplicantName(NameOf(F(f, 2), F(f, 1))); }
+void Applicant(Work& w, const CStringArray& f) { w.app->SetApplicantName(ZnOldFormFields::Name(F(f, 2), F(f, 1))); }
 
 // Items of the interim form only.
 void Stage(Work& w, const CStringArray& f)
 {
     ZnModelInspDate stage;
     stage.SetName(F(f, 1));
-    stage.SetDate(Date(F(f, 2)));
+    stage.SetDate(ZnOldFormFields::Date(F(f, 2)));
     Interim(w).m_stage = stage;
     w.app->m_inspArea = std::atof(F(f, 3));
 }
@@ -332,19 +242,10 @@ const ZnOldInspForm& ZnOldInspForm::Completion()
     return form;
 }
 
-const ZnOldInspForm::Item* ZnOldInspForm::FindItem(int code) const
-{
-    auto item = std::find_if(items.begin(), items.end(), [code](const Item& i) { return i.code == code; });
-    return item == items.end() ? nullptr : &*item;
-}
-
 void ZnOldInspForm::Apply(Work& work, const CStringArray& fields) const
 {
-    if (fields.GetSize() < 1)
-        return;
-    const Item* item = FindItem(ZnOldFormReader::GetItemCode(fields[0]));
-    if (item && fields.GetSize() >= item->minFields)
-        item->handle(work, fields);
+    if (fields.GetSize() >= 1)
+        ApplyFormItem(items, work, fields);
 }
 
 void ZnOldInspForm::HandOverCertificates(Work& work) { work.app->SetConfNumList(work.AppendedCertificates()); }

@@ -11,6 +11,7 @@
 #include "model/ZnModelInspDate.h"
 #include "model/ZnModelNumGroup.h"
 #include "model/ZnModelPastInspDate.h"
+#include "readers/ZnOldFormItem.h"
 
 #include <memory>
 #include <vector>
@@ -47,11 +48,7 @@ public:
         ZnModelNumList AppendedCertificates() const;
     };
 
-    struct Item {
-        int code;
-        int minFields; // field 0 counted
-        void (*handle)(Work& work, const CStringArray& fields);
-    };
+    using Item = ZnOldFormItem<Work>;
 
     LPCTSTR extension;               // "280" or "210"
     std::vector<Item> items;         // in code order
@@ -62,8 +59,6 @@ public:
     static const ZnOldInspForm& Interim();
     static const ZnOldInspForm& Completion();
 
-    // The item of code, or null when the form has none.
-    const Item* FindItem(int code) const;
     // Applies one record: nothing when its code has no item or it has fewer fields than the item's least count.
     void Apply(Work& work, const CStringArray& fields) const;
     // Hands every list of the file to work.app, in the order owners, designers, advisers,

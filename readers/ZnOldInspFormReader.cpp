@@ -3,6 +3,7 @@
 #include "model/ZnModelAppBuild.h"
 #include "platform/files/CFileFind.h"
 #include "readers/VhString.h"
+#include "readers/ZnOldDataVersion.h"
 
 #include <cstdlib>
 
@@ -100,5 +101,5 @@ int ZnOldInspFormReader::IsBuildingVersionOK()
     const CString& version = m_indexColumns[columnVersion];
     if (CountFiles(FormFolder() + "Ksq001.120") == 0 || version.IsEmpty())
         return 1;
-    return version == "6.40" ? 1 : 0;
+    return ZnOldDataVersion::IsLatest(version) ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "readers/ZnOldKindFormReader.h"
 
 #include "platform/files/CFileFind.h"
+#include "readers/ZnOldDataVersion.h"
 #include "readers/ZnOldFormItems.h"
 
 namespace {
@@ -47,12 +48,8 @@ bool ZnOldKindFormReader::FillHeader(ZnModelApp& app)
 int ZnOldKindFormReader::IsVersionOK()
 {
     const CString& version = m_indexColumns[columnVersion];
-    if (!version.IsEmpty()) {
-        for (LPCTSTR accepted : m_kind.versions)
-            if (version == accepted)
-                return 1;
-        return 0;
-    }
+    if (!version.IsEmpty())
+        return ZnOldDataVersion::IsKnownUpTo(version, m_kind.newestVersion) ? 1 : 0;
     CFileFind find;
     if (!find.FindFile(FormPath(m_kind.searchPattern)))
         return 0;

@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <type_traits>
-#include <vector>
 
 class ZnOldKindFormReader : public ZnOldFormReader {
 public:
@@ -26,11 +25,11 @@ public:
         LPCTSTR pageFile; // the plan-change page, "Ksq001.420", or null
         int pageItem;     // the page's certificate item, 42010
         BuildingNumber buildingNumber;
-        bool withHeader;               // whether SetAppHeader runs before SetAppCommon
-        std::vector<LPCTSTR> versions; // the data versions accepted, compared whole
-        LPCTSTR searchPattern;         // what IsVersionOK looks for without a version
-        int markerItem;                // the item that marks a known form; 0: found is enough
-        int markerFields;              // its least field count
+        bool withHeader;       // whether SetAppHeader runs before SetAppCommon
+        LPCTSTR newestVersion; // the newest data version accepted, with every older known one
+        LPCTSTR searchPattern; // what IsVersionOK looks for without a version
+        int markerItem;        // the item that marks a known form; 0: found is enough
+        int markerFields;      // its least field count
     };
 
     explicit ZnOldKindFormReader(const Kind& kind) : m_kind(kind) {}
