@@ -1,5 +1,5 @@
 // The application object: its start-up, the converter it runs, and the filter of its texts.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"

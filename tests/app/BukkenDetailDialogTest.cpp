@@ -1,5 +1,5 @@
-#include "tests/app/ShellTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "app/ZnDlgAppBukkenDetail.h"
 #include "app/ZnDlgAppSelectObjDialog.h"

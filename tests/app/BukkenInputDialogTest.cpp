@@ -1,5 +1,5 @@
-#include "tests/app/ShellTestSupport.h"
 #include "tests/support/RecordsetRows.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "app/ZnDlgAppBukkenInput.h"
 #include "platform/database/CDaoDatabase.h"

@@ -1,6 +1,6 @@
 // A property made from an application floppy is listed and exported by the migration dialog like
 // any other property of the register.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/writers/XmlCheck.h"
 #include "tests/writers/ZipTestSupport.h"
 

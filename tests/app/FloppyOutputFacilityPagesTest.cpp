@@ -2,7 +2,7 @@
 // form views, in a started program: what each lists and loads for a confirmation and a plan
 // change, the count of further items, the check it runs, and the floppy it writes onto drive A:.
 // One table of the pages' values; every test runs for each page.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "app/ZnFvAppCAFM12.h"
 #include "app/ZnFvAppCAFM13.h"

@@ -3,7 +3,7 @@
 // temporary folder that the drive table gives as drive A:, with a converter stand-in that records
 // each run and the files of the floppy at that moment.
 #include "tests/app/InspectionDocuments.h"
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/writers/ZipTestSupport.h"
 
 #include "app/ZnFvAppCAFM16.h"

@@ -1,8 +1,8 @@
 // The floppy-output pages of the temporary-use approval applications and of the construction,
 // demolition and safety-plan notices, each in its form view in a started program: what they list
 // and load, their selection, their check and their output through the text-form writers.
-#include "tests/app/ShellTestSupport.h"
 #include "tests/fdoutput/FdOutputTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "app/ZnFvAppCAFM51.h"
 #include "app/ZnFvAppCAFM52.h"

@@ -1,7 +1,7 @@
 // The building confirmation's floppy-output page in its form view, in a started program: what it
 // lists and loads from the property's register and folder, the pickers, and the "FD出力" road
 // through the confirm and check-result dialogs to the real writer on a drive A: of the test's own.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "app/ZnFvAppCAFM11.h"
 #include "fdoutput/ZnDlgAppCheckResult.h"

@@ -1,6 +1,6 @@
 // Documents loaded from a property's register and folder, and stored back.
-#include "tests/app/ShellTestSupport.h"
 #include "tests/support/RunLogCheck.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/support/TabbedCases.h"
 
 #include "model/ZnModelApp.h"

@@ -1,4 +1,4 @@
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "editors/ZnDlgAppTanbunPaste.h"
 #include "model/ZnModelApp.h"

@@ -1,7 +1,7 @@
 // The migration button from end to end over the sample data set, and the faults it meets.
-#include "tests/app/ShellTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
 #include "tests/support/RunLogCheck.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/support/TabbedCases.h"
 #include "tests/writers/XmlCheck.h"
 #include "tests/writers/ZipTestSupport.h"

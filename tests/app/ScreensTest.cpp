@@ -1,5 +1,5 @@
 // The frame's screens: the panels and their buttons, and the form views they open.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/support/TabbedCases.h"
 
 #include "app/CFdMenuBar.h"

@@ -59,13 +59,13 @@ TEST_P(CopyToDirectory, AFolderWithoutTheDatabaseGetsTheTemplateAndTheRowOnce)
     OpenEditing();
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
+    EXPECT_EQ(std::vector<std::string>{Case().copiedElsewhere}, Table("other/APP_USER_REGIST.mdb"));
     EXPECT_EQ(m_shown, Shown());
     EXPECT_EQ(Case().rows, Table());
 
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータは既に登録済みです。 [error]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
+    EXPECT_EQ(std::vector<std::string>{Case().copiedElsewhere}, Table("other/APP_USER_REGIST.mdb"));
     EXPECT_EQ(m_shown, Shown());
 }
 
@@ -75,7 +75,7 @@ TEST_P(CopyToDirectory, TheTargetDatabaseIsFoundWhateverTheCaseOfItsName)
     DaoCreateDatabase(Windows("other/app_user_regist.MDB"), appUserRegistSchema);
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/app_user_regist.MDB"));
+    EXPECT_EQ(std::vector<std::string>{Case().copiedElsewhere}, Table("other/app_user_regist.MDB"));
     EXPECT_FALSE(Exists("other/APP_USER_REGIST.mdb"));
 }
 
@@ -124,7 +124,7 @@ TEST_P(CopyToDirectory, AnAccessTemplateGivesWayToTheSchema)
                                       "storage/NoRows.sql");
     CopyInto(Windows("other"));
     EXPECT_EQ(std::vector<std::string>{u8"指定のデータを登録しました。 [information]"}, Messages());
-    EXPECT_EQ(std::vector<std::string>{CopyOf(Key())}, Table("other/APP_USER_REGIST.mdb"));
+    EXPECT_EQ(std::vector<std::string>{Case().copiedElsewhere}, Table("other/APP_USER_REGIST.mdb"));
 }
 
 // A row deleted by someone else since the list was filled adds nothing anywhere.

@@ -71,7 +71,7 @@ TEST_P(Modes, ANewRowIsStoredWithTheTableDefaults)
     EXPECT_EQ(0, Editor().GetMode());
     EXPECT_EQ(std::string(Case().fields.size() - 1, '|'), Fields());
     EXPECT_FALSE(Editor().GetDlgItem(static_cast<int>(Case().keyId))->IsWindowEnabled());
-    EXPECT_EQ(With(Case().rows, NewRow(Case().input[0])), Table());
+    EXPECT_EQ(With(Case().rows, Case().newRow), Table());
     std::vector<std::string> listed = Listed();
     EXPECT_EQ(static_cast<size_t>(6), listed.size());
     EXPECT_NE(listed.end(), std::find(listed.begin(), listed.end(), Case().input[0]));
@@ -138,7 +138,7 @@ TEST_P(Modes, ACopiedRowNeedsANewKeyAndLeavesItsSourceAlone)
     Type(Case().keyId, key + u8"２");
     Click(IDC_CD_REGISTER);
     // The copy takes the source's values and the table's defaults for the columns never written.
-    EXPECT_EQ(With(Case().rows, CopyOf(key, key + u8"２")), Table());
+    EXPECT_EQ(With(Case().rows, Case().copied), Table());
 }
 
 TEST_P(Modes, DeletingAsksAndOnlyOkDeletes)
@@ -179,7 +179,7 @@ TEST_P(Modes, WithoutASelectionEachButtonSaysSoAndKeepsTheInput)
     EXPECT_EQ(1, Editor().GetMode());
     EXPECT_EQ(typed, Fields());
     Click(IDC_CD_REGISTER);
-    EXPECT_EQ(With(Case().rows, NewRow(Case().input[0])), Table());
+    EXPECT_EQ(With(Case().rows, Case().newRow), Table());
 }
 
 TEST_P(Modes, StoringWithoutAKeyAsksForIt)
@@ -203,7 +203,7 @@ TEST_P(Modes, StoringWithoutAKeyAsksForIt)
     EXPECT_EQ(std::vector<std::string>{Labelled(u8"指定のLは既に登録済みです。 [error]")}, Messages());
     Type(Case().keyId, Case().input[0]);
     Click(IDC_CD_REGISTER);
-    EXPECT_EQ(With(Case().rows, NewRow(Case().input[0])), Table());
+    EXPECT_EQ(With(Case().rows, Case().newRow), Table());
 }
 
 TEST_P(Modes, CancelDropsTheInputAndTheSelection)

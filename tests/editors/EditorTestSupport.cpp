@@ -31,7 +31,6 @@ template <class Editor> std::function<std::unique_ptr<ZnDlgAppCMEditor>()> Make(
 }
 
 const char kKept[] = "Hyoujijun, ShokisentakuFlg, Bikou";
-const char kDefaults[] = "null|0|null";
 
 std::string Utf8(const CString& text) { return cp932::ToUtf8(text.Bytes()); }
 CString Cp932(const std::string& utf8) { return CString(cp932::FromUtf8(utf8)); }
@@ -54,7 +53,9 @@ EditorCase Shinseisha()
             {u8"鈴木|ｽｽﾞｷ|1|0|null", u8"佐藤|ｻﾄｳ|2|-1|first", u8"青木|ｱｵｷ|3|0|", u8"O'Brien|ｵﾌﾞﾗｲｴﾝ|4|-1|quote",
              u8"かとう|ｶﾄｳ|5|0|null"},
             {u8"新井", u8"ｱﾗｲ"},
-            kDefaults};
+            u8"新井|ｱﾗｲ|null|0|null",
+            u8"かとう２|ｶﾄｳ|null|0|null",
+            u8"佐藤|ｻﾄｳ|null|0|null"};
 }
 
 EditorCase Kenchikunushi()
@@ -84,7 +85,9 @@ EditorCase Kenchikunushi()
              u8"大阪市|ｵｵｻｶｼ|530|8201||06|6208|8181|27|3|0|", u8"O'Hara|ｵﾊﾗ|||||||-1|4|-1|quote",
              u8"未納|ﾐﾉｳ|||||||99|5|0|null"},
             {u8"新井", u8"ｱﾗｲ", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
-            kDefaults};
+            u8"新井|ｱﾗｲ|150|0002|渋谷区|03|3333|4444|-1|null|0|null",
+            u8"大阪市２|ｵｵｻｶｼ|530|8201||06|6208|8181|27|null|0|null",
+            u8"国土交通省|ｺｸﾄﾞｺｳﾂｳｼｮｳ|100|8918|大阪府|03|5253|8111|27|null|0|null"};
 }
 
 EditorCase ChimeiChiban()
@@ -105,7 +108,9 @@ EditorCase ChimeiChiban()
             {u8"東京都港区芝公園|105|0011|13|C1|1|0|null", u8"大阪府大阪市北区|530|0001|27|C2|2|-1|first",
              u8"さいたま市|||-1|null|3|0|", u8"O'Neil St.|||11|C4|4|-1|quote", u8"北海道札幌市|060|0042|1|C5|5|0|null"},
             {u8"渋谷区道玄坂", "150", "0043"},
-            "null|null|0|null"};
+            u8"渋谷区道玄坂|150|0043|-1|null|null|0|null",
+            u8"さいたま市２|||-1|null|null|0|null",
+            u8"大阪府大阪市北区|530|0001|27|null|null|0|null"};
 }
 
 // The rows of the three editors with one "氏名" column: the fields' columns, the prefecture, the
@@ -140,7 +145,9 @@ EditorCase Sekkeisha()
          u8"加藤||||||||||-1|09999||||3|0|", u8"O'Neil|444|J444|Neil Arch|||||||1|00103|00201|00303|00401|4|-1|quote",
          u8"田中|555|||||||||99|||||5|0|null"},
         {u8"新人", "333", "J333", u8"新設計", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
-        kDefaults};
+        u8"新人|333|J333|新設計|150|0002|渋谷区|03|3333|4444|-1|||||null|0|null",
+        u8"加藤２||||||||||-1|09999||||null|0|null",
+        u8"建築太郎|222|J222|建築事務所|530|0001|大阪府大阪市|06|3333|4444|27|00102|00200|00302|00499|null|0|null"};
     c.codes = {{IDC_CD_KENCHIKUSHI_SHIKAKU, "KenchikushiShikaku"},
                {IDC_CD_KENCHIKUSHI_SHUBETSU, "SekkeishaTourokuShubetsu"},
                {IDC_CD_JIMUSHO_SHIKAKU, "JimushoShikaku"},
@@ -175,7 +182,9 @@ EditorCase Setsubisha()
              u8"設備一郎|S-2|設備研究所|530|0002|大阪府大阪市|06|7777|8888|27|2|-1|first", u8"井上|||||||||-1|3|0|",
              u8"O'Brien|S-4|Brien Eng|||||||11|4|-1|quote", u8"渡辺|S-5||||||||99|5|0|null"},
             {u8"新人", "S-9", u8"新設備", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
-            kDefaults};
+            u8"新人|S-9|新設備|150|0002|渋谷区|03|3333|4444|-1|null|0|null",
+            u8"井上２|||||||||-1|null|0|null",
+            u8"設備一郎|S-2|設備研究所|530|0002|大阪府大阪市|06|7777|8888|27|null|0|null"};
 }
 
 EditorCase Sekousha()
@@ -206,14 +215,17 @@ EditorCase Sekousha()
                   u8"伊藤|||||||||-1|09999|3|0|", u8"O'Connor|K-4|Connor Co.|||||||1|00500|4|-1|quote",
                   u8"木村|K-5||||||||99||5|0|null"},
                  {u8"新人組", "K-9", u8"新建設", "150", "0002", u8"渋谷区", "03", "3333", "4444"},
-                 kDefaults};
+                 u8"新人組|K-9|新建設|150|0002|渋谷区|03|3333|4444|-1||null|0|null",
+                 u8"中村組２|K-1|中村建設|100|0006|東京都千代田区|03|1212|3434|13|00513|null|0|null",
+                 u8"建設花子|K-2|花子工務店|530|0003|大阪府大阪市|06|5656|7878|27|00527|null|0|null"};
     c.codes = {{IDC_CD_KYOKA_SHUBETSU, "KensetsugyouKyokaShubetsu"}};
     return c;
 }
 
 EditorCase Phrase(std::string name, std::function<std::unique_ptr<ZnDlgAppCMEditor>()> make, UINT idd,
                   std::string label, std::string table, UINT edit, UINT list, std::vector<std::string> listed,
-                  std::vector<std::string> rows, std::string input)
+                  std::vector<std::string> rows, std::string input, std::string newRow, std::string copied,
+                  std::string copiedElsewhere)
 {
     return {std::move(name),
             std::move(make),
@@ -230,7 +242,9 @@ EditorCase Phrase(std::string name, std::function<std::unique_ptr<ZnDlgAppCMEdit
             std::move(listed),
             std::move(rows),
             {std::move(input)},
-            kDefaults};
+            std::move(newRow),
+            std::move(copied),
+            std::move(copiedElsewhere)};
 }
 
 } // namespace
@@ -249,19 +263,19 @@ std::vector<EditorCase> EditorCases()
                    {u8"Metal 'G'", u8"スレート葺", u8"かや葺", u8"瓦葺", u8"金属板葺"},
                    {u8"瓦葺|1|0|null", u8"スレート葺|2|-1|first", u8"かや葺|3|0|", u8"Metal 'G'|4|-1|quote",
                     u8"金属板葺|5|0|null"},
-                   u8"銅板葺"),
+                   u8"銅板葺", u8"銅板葺|null|0|null", u8"かや葺２|null|0|null", u8"スレート葺|null|0|null"),
             Phrase("Gaiheki", Make<ZnDlgAppCMGaiheki>(), IDD_CM_GAIHEKI, u8"外壁・軒裏", "AppGaihekiTbl",
                    IDC_CD_GAIHEKI, IDC_CD_GAIHEKI_LIST,
                    {u8"ALC '50'", u8"サイディング", u8"しっくい", u8"モルタル", u8"板張"},
                    {u8"モルタル|1|0|null", u8"サイディング|2|-1|first", u8"しっくい|3|0|", u8"ALC '50'|4|-1|quote",
                     u8"板張|5|0|null"},
-                   u8"タイル張"),
+                   u8"タイル張", u8"タイル張|null|0|null", u8"しっくい２|null|0|null", u8"サイディング|null|0|null"),
             Phrase("TokuteiKoutei", Make<ZnDlgAppCMTokuteiKoutei>(), IDD_CM_TOKUTEIKOUTEI, u8"特定工程名",
                    "AppTokuteiKouteiTbl", IDC_CD_TOKUTEIKOUTEI, IDC_CD_TOKUTEIKOUTEI_LIST,
                    {u8"Roof 'A'", u8"二階床", u8"くい打ち", u8"基礎配筋", u8"屋根工事"},
                    {u8"基礎配筋|1|0|null", u8"二階床|2|-1|first", u8"くい打ち|3|0|", u8"Roof 'A'|4|-1|quote",
                     u8"屋根工事|5|0|null"},
-                   u8"上棟")};
+                   u8"上棟", u8"上棟|null|0|null", u8"くい打ち２|null|0|null", u8"二階床|null|0|null")};
 }
 
 std::vector<EditorCase> AddressEditorCases()
@@ -401,17 +415,10 @@ std::vector<std::string> EditorTest::Table(const std::string& path) const
     return rows;
 }
 
-std::string EditorTest::NewRow(const std::string& key, LONG prefecture) const
+std::string EditorTest::NewRow(const std::string& key) const
 {
-    std::string row = key;
-    for (size_t i = 1; i < Case().input.size(); ++i)
-        row += "|" + Case().input[i];
-    if (Case().prefecture)
-        row += "|" + std::to_string(prefecture);
-    // Code lists left blank give empty codes, written as they are.
-    for (size_t i = 0; i < Case().codes.size(); ++i)
-        row += "|";
-    return row + "|" + Case().defaults;
+    EXPECT_EQ(0u, Case().newRow.compare(0, Case().input[0].size() + 1, Case().input[0] + "|")) << Case().newRow;
+    return key + Case().newRow.substr(Case().input[0].size());
 }
 
 std::vector<std::string> EditorTest::Messages()
@@ -464,15 +471,6 @@ std::vector<std::string> EditorTest::Entries(const std::string& relative) const
     return names;
 }
 
-std::string EditorTest::FixtureRow(const std::string& key) const
-{
-    for (const std::string& row : Case().rows)
-        if (row.compare(0, key.size() + 1, key + "|") == 0)
-            return row;
-    ADD_FAILURE() << "no fixture row " << key;
-    return "";
-}
-
 std::vector<std::string> EditorTest::FixtureRowsWithout(const std::string& key) const
 {
     std::vector<std::string> rows;
@@ -480,16 +478,6 @@ std::vector<std::string> EditorTest::FixtureRowsWithout(const std::string& key) 
         if (row.compare(0, key.size() + 1, key + "|") != 0)
             rows.push_back(row);
     return rows;
-}
-
-std::string EditorTest::CopyOf(const std::string& key, const std::string& newKey) const
-{
-    std::string row = FixtureRow(key);
-    size_t kept = 1 + std::count(Case().kept.begin(), Case().kept.end(), ',');
-    size_t cut = row.size();
-    for (size_t i = 0; i < kept; ++i)
-        cut = row.rfind('|', cut - 1);
-    return (newKey.empty() ? key : newKey) + row.substr(key.size(), cut - key.size()) + "|" + Case().defaults;
 }
 
 void EditorTest::DeleteBehindTheEditor(const std::string& key) const

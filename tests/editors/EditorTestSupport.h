@@ -38,8 +38,15 @@ struct EditorCase {
     std::vector<std::string> rows;
     // What a person types into the fields (in their order) for a new row.
     std::vector<std::string> input;
-    // What the kept columns of a new row hold: the table's defaults.
-    std::string defaults;
+    // The table's row once the input is stored as a new row: what was typed, the prefecture -1,
+    // an empty text for each code list left blank, the columns never written at the table's
+    // defaults.
+    std::string newRow;
+    // The row of listed[2] copied under its key followed by "２", and the row of listed[1] copied
+    // into another folder's database: the source's values with the columns never written at the
+    // table's defaults.
+    std::string copied;
+    std::string copiedElsewhere;
     // The code lists, each with the column of its code; their codes follow the prefecture.
     std::vector<std::pair<UINT, std::string>> codes = {};
 };
@@ -83,16 +90,12 @@ protected:
     std::vector<std::string> Table(const std::string& path = "com/APP_USER_REGIST.mdb") const;
     // The names in a folder below the test's folder, sorted.
     std::vector<std::string> Entries(const std::string& relative) const;
-    // The fixture's row of key; the fixture's rows without it; that row as a new row of another
-    // table holds it when the editor copies it (empty texts not written, the kept columns at
-    // their defaults), under another key when newKey is given.
-    std::string FixtureRow(const std::string& key) const;
+    // The fixture's rows without the row of key.
     std::vector<std::string> FixtureRowsWithout(const std::string& key) const;
-    std::string CopyOf(const std::string& key, const std::string& newKey = std::string()) const;
     // Another program deletes the row of key from the common-data database.
     void DeleteBehindTheEditor(const std::string& key) const;
-    // A row as the table holds it after the case's input was stored as a new row with key.
-    std::string NewRow(const std::string& key, LONG prefecture = -1) const;
+    // The case's new row stored under key instead of the key typed.
+    std::string NewRow(const std::string& key) const;
     // The next message box is answered with answer; Messages() gives what was shown, UTF-8 with
     // its icon: "text [error]" and so on.
     void Answer(int answer = IDOK) { ui.AnswerMessageBox(answer); }

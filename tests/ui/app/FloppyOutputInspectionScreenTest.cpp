@@ -4,7 +4,7 @@
 // picked with the mouse before the dialog is cancelled. Each page is shown where its form view puts
 // it, at (10, 30) inside a host window. The screenshots are kept among the test artefacts.
 #include "tests/app/InspectionDocuments.h"
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include "app/ZnFvAppCAFM31.h"

@@ -3,7 +3,7 @@
 // dialog. The form views and the main frame have no window on the display in this build, so the
 // page is shown where its form view puts it, at (10, 30) inside a host window, as the editors' screen
 // tests host theirs. Each step leaves a screenshot among the test artefacts.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include "app/ZnFvAppCAFM11.h"

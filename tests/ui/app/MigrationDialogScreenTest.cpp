@@ -1,5 +1,5 @@
 // The migration dialog on the display, run modally as start-up runs it, over the sample data set.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include "app/ZnDlgAppSelectObjDialog.h"

@@ -1,7 +1,7 @@
 // The property dialogs on the display, opened as their openers open them once the program has
 // started: the new-property dialog with its regions, its name edit typed into and OK; the detail
 // dialog with a property's documents. Each leaves a screenshot among the test artefacts.
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include "app/ZnDlgAppBukkenDetail.h"

@@ -1,10 +1,10 @@
 // The property that the destination dialog's OK makes from an application floppy: its folder,
 // files, register and document rows, the documents loaded back, the usage names, the bitmaps, and
 // every refusal and failure, which leave the destination as it was.
-#include "tests/app/FloppyImportSupport.h"
+#include "tests/fdimport/FloppyImportSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/SqliteRows.h"
-#include "tests/writers/ZipTestSupport.h"
 
 #include "fdimport/ZnFDImportKinds.h"
 #include "model/ZnModelAppConstNotif.h"
@@ -349,7 +349,7 @@ TEST_F(FloppyImportRuns, BitmapsAreCopiedWhenTheyAreBitmapsAndNamedWhenNot)
     WriteFileBytes(m_folder.Path("floppy/Mitori/ksq310.bmp"), big);
     m_ui.messageBoxes.clear();
     {
-        ziptest::FileSizeLimit limit(100000);
+        testsupport::FileSizeLimit limit(100000);
         Import("obj", 2);
     }
     EXPECT_EQ((std::vector<std::string>{
@@ -479,7 +479,7 @@ TEST_F(FloppyImportRuns, AFailureAfterTheFolderWasMadeTakesBackWhatTheImportMade
     for (rlim_t size : {2048, 10240}) {
         SCOPED_TRACE(size);
         {
-            ziptest::FileSizeLimit limit(size);
+            testsupport::FileSizeLimit limit(size);
             Import("obj");
         }
         expectObjAsBefore();
@@ -504,7 +504,7 @@ TEST_F(FloppyImportRuns, AFailureAfterTheFolderWasMadeTakesBackWhatTheImportMade
 
     // A register copy that fails (a full disk) leaves none behind, nor the property's folder.
     {
-        ziptest::FileSizeLimit limit(10240);
+        testsupport::FileSizeLimit limit(10240);
         Import("dst");
     }
     EXPECT_EQ(u8"物件管理データベースの複写に失敗しました。", MessageTexts().back());

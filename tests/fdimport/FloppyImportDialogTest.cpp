@@ -1,7 +1,7 @@
 // The floppy contents dialog (7608) and the destination dialog (7609): their templates, the read
 // of a floppy's index with every refusal, the folder pickers, and the checks of the destination
 // and the property name.
-#include "tests/app/FloppyImportSupport.h"
+#include "tests/fdimport/FloppyImportSupport.h"
 
 #include "fdimport/ZnFloppyLine.h"
 #include "platform/files/WinDrive.h"

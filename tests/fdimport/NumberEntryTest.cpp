@@ -1,7 +1,7 @@
 // Number entry in the main frame: the application list in its form view over a register, the
 // floppy panel's two dialogs, and what their OK leaves in the document, its file and its row.
-#include "tests/app/ShellTestSupport.h"
 #include "tests/storage/AppDatabaseFixture.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "fdimport/ZnDlgAppBangouInput.h"
 #include "fdimport/ZnDlgAppShinseishoList.h"

@@ -1,7 +1,7 @@
 // The name of a property made from an application floppy is one that the whole system can use: on
 // disk, in the register and in the migration export. Any other is refused by the destination
 // dialog's check, before anything is made.
-#include "tests/app/FloppyImportSupport.h"
+#include "tests/fdimport/FloppyImportSupport.h"
 
 using testsupport::WriteFileBytes;
 

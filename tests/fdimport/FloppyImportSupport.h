@@ -3,8 +3,8 @@
 // into the work folder; the import's clock is fixed.
 #pragma once
 
-#include "tests/app/ShellTestSupport.h"
 #include "tests/support/RecordsetRows.h"
+#include "tests/support/ShellTestSupport.h"
 
 #include "fdimport/ZnAppFDImporter.h"
 #include "fdimport/ZnDlgAppFDImport.h"

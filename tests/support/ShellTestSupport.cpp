@@ -1,4 +1,4 @@
-#include "tests/app/ShellTestSupport.h"
+#include "tests/support/ShellTestSupport.h"
 #include "tests/support/RecordsetRows.h"
 
 #include "platform/core/Cp932.h"
