@@ -186,6 +186,9 @@ inline size_t SettleWindows()
     return wxTopLevelWindows.GetCount();
 }
 
+// A window's place in its parent, or an empty rectangle when there is no window.
+inline wxRect RectOf(wxWindow* window) { return window ? window->GetRect() : wxRect(); }
+
 // The wx control that stands for a system control id in a dialog, or null.
 template <class T> T* Control(wxWindow& dialog, int systemId)
 {
