@@ -351,6 +351,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
         return object;
     }
+    if (m_nObjectDepth >= maxObjectDepth)
+        AfxThrowArchiveException(CArchiveException::generic, m_strFileName);
     CObject* object = classRef->CreateObject();
     if (!object)
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
@@ -365,14 +367,17 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
     m_loadArray[index] = LoadEntry{nullptr, object};
     UINT savedSchema = m_nObjectSchema;
     m_nObjectSchema = schema;
+    ++m_nObjectDepth;
     try {
         object->Serialize(*this);
     } catch (...) {
         // The caller never sees a half-loaded object; forget it so no later reference reaches it.
+        --m_nObjectDepth;
         m_loadArray[index].object = nullptr;
         delete object;
         throw;
     }
+    --m_nObjectDepth;
     m_nObjectSchema = savedSchema;
     return object;
 }

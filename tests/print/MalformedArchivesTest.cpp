@@ -1,6 +1,8 @@
 // Damaged archives of the drawing classes: loading either succeeds or throws CArchiveException,
 // never reads or reserves beyond the input, and the sanitizers see no leak and no bad access.
 #include "tests/print/PrintTestSupport.h"
+
+#include "print/VhDrawImp.h"
 #include "tests/support/FromHex.h"
 
 #include <vector>
@@ -57,7 +59,36 @@ std::string Replaced(std::string bytes, const std::string& from, const std::stri
     return bytes;
 }
 
+// Compositions nested so many levels deep (2 or more): the drawable part of each level with a list
+// of one child, the next level; the innermost with an empty list; the empty record of every level.
+std::string NestedCompositions(int levels)
+{
+    VhDrawComposition empty;
+    const std::string drawable = Store(empty).substr(0, 86);
+    std::string nested = drawable + FromHex("01 00 FF FF 00 00 11 00") + "VhDrawComposition";
+    for (int level = 2; level < levels; ++level)
+        nested += drawable + FromHex("01 00 01 80");
+    return nested + drawable + FromHex("00 00") + std::string(6 * levels, '\0');
+}
+
 } // namespace
+
+// Objects nested as deep as an archive allows load, and copying, comparing, measuring, drawing
+// and storing the tree stay within the stack; a level more fails, as do the 12,000 levels that
+// overflowed the stack, and the levels read are freed.
+TEST(VhMalformedArchives, NestingDeeperThanTheArchiveAllowsFails)
+{
+    const std::string deepest = NestedCompositions(CArchive::maxObjectDepth + 1);
+    VhDrawComposition loaded;
+    Load(loaded, deepest);
+    std::unique_ptr<VhDrawComposition> copy(loaded.Clone());
+    VhFigureRect extent;
+    VhDrawImp imp;
+    EXPECT_TRUE(copy->IsEqual(&loaded) && !copy->GetExtent(nullptr, &extent) && !copy->Draw(&imp, nullptr));
+    EXPECT_EQ(deepest, Store(*copy));
+    EXPECT_TRUE(LoadFails("VhDrawComposition", NestedCompositions(CArchive::maxObjectDepth + 2)));
+    EXPECT_TRUE(LoadFails("VhDrawComposition", NestedCompositions(12000)));
+}
 
 // Every byte of a fixture is needed: each shorter copy fails.
 TEST(VhMalformedArchives, EveryTruncationFails)
