@@ -81,6 +81,19 @@ std::vector<POINT> Rounded(const std::vector<VhPoint>& points)
     return rounded;
 }
 
+// The least distance, in logical units, between the nodes or lines of a grid that is drawn.
+const double gridDensityLimit = 5.0;
+
+// The nodes along one axis of a grid at the density limit over the clip box, the grid turned to
+// any angle: a square of the box's diagonal, with a node more at each end. A grid that is not
+// denser than the limit along its axes, and whose axes stay square to each other on the device,
+// never spreads the box over more nodes however it is turned or scaled; a sheared one may spread
+// it over many more.
+double NodesAtDensityLimit(const RECT& clip)
+{
+    return std::hypot(double(clip.right) - clip.left, double(clip.bottom) - clip.top) / gridDensityLimit + 2.0;
+}
+
 // A grid's first node index at or below value / pitch, as the renderer lowers negative values;
 // 0 when the pitch is not positive.
 double FirstIndex(double value, double pitch)
@@ -331,8 +344,8 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
     const VhFigureGrid& grid = draw->GetShape();
     const double px = grid.GetPitch().x, py = grid.GetPitch().y;
     VhTrans placed = PlacedTrans(grid.GetAngle(), grid.GetOrigin(), grid, trans);
-    // Denser than 5 logical units (or not a number): nothing.
-    if (!(placed.GetScaleX() * px > 5.0) || !(placed.GetScaleY() * py > 5.0))
+    // Denser than the limit along an axis (or not a number): nothing.
+    if (!(placed.GetScaleX() * px > gridDensityLimit) || !(placed.GetScaleY() * py > gridDensityLimit))
         return 0;
     double determinant = placed.Determinant();
     if (determinant == 0.0 || !std::isfinite(determinant))
@@ -345,6 +358,10 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
     const double columns = NodeCount(area.GetCorner2().x - start.x, px);
     const double rows = NodeCount(area.GetCorner2().y - start.y, py);
     if (!std::isfinite(columns) || !std::isfinite(rows) || !std::isfinite(start.x) || !std::isfinite(start.y))
+        return 0;
+    // More nodes along an axis than the clip box shows at the density limit (a sheared grid): nothing.
+    const double limit = NodesAtDensityLimit(clip);
+    if (columns > limit || rows > limit)
         return 0;
     const LONG n = VhTruncToLong(columns), m = VhTruncToLong(rows);
     const int style = grid.GetStyle();

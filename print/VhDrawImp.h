@@ -43,7 +43,8 @@ public:
     virtual int DrawCircle(const VhDrawCircle* draw, const VhTrans* trans);
     virtual int DrawString(const VhDrawString* draw, const VhTrans* trans);
     // Lines or node marks over the device context's clip box; nothing when the grid is denser
-    // than 5 logical units or its transform cannot be inverted.
+    // than 5 logical units along an axis, would draw more nodes along an axis than the clip box
+    // shows at that density (as a sheared grid may), or its transform cannot be inverted.
     virtual int DrawGrid(const VhDrawGrid* draw, const VhTrans* trans);
 
     CDC* GetDC() const { return m_dc; }

@@ -281,6 +281,25 @@ TEST(Renderer, GridLinesCoverTheClipBoxAndEndOneUnitShort)
     EXPECT_EQ(Calls{}, dense.calls);
 }
 
+// A grid whose own transform shears it (Y row 1000, 1, 0) spreads the clip box over thousands of
+// nodes though its axes pass the density check: it draws nothing, as a dense grid does. Turned to
+// any angle, a grid just sparser than the limit still draws.
+TEST(Renderer, ShearedGridsThatWouldDrawMoreThanTheClipBoxShowsDrawNothing)
+{
+    VhTrans shear;
+    shear.SetAt(1, 0, 1000);
+    for (int style : {0, 3}) {
+        VhDrawGrid sheared = Grid(VhPoint(6, 6), style);
+        sheared.SetTrans(&shear);
+        EXPECT_EQ(Calls{}, DrawOn(Screen(), sheared).calls) << "style " << style;
+    }
+    VhDrawGrid turned = Grid(VhPoint(5.01, 5.01), 0);
+    for (int degrees = 0; degrees < 360; degrees += 15) {
+        turned.GetShape().SetAngle(degrees * VhGetPi() / 180);
+        EXPECT_EQ(1, DrawOn(Screen(), turned).result) << degrees << " degrees";
+    }
+}
+
 TEST(Renderer, GridMarksArePixelsOnAScreenAndStrokesOnAPrinter)
 {
     VhTrans magnify = Scaling(0.25, 0.25);
