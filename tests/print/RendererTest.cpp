@@ -291,7 +291,9 @@ TEST(Renderer, ShearedGridsThatWouldDrawMoreThanTheClipBoxShowsDrawNothing)
     for (int style : {0, 3}) {
         VhDrawGrid sheared = Grid(VhPoint(6, 6), style);
         sheared.SetTrans(&shear);
-        EXPECT_EQ(Calls{}, DrawOn(Screen(), sheared).calls) << "style " << style;
+        Drawn drawn = DrawOn(Screen(), sheared);
+        EXPECT_EQ(0, drawn.result) << "style " << style;
+        EXPECT_EQ(Calls{}, drawn.calls) << "style " << style;
     }
     VhDrawGrid turned = Grid(VhPoint(5.01, 5.01), 0);
     for (int degrees = 0; degrees < 360; degrees += 15) {
