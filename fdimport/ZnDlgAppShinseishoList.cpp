@@ -66,9 +66,11 @@ void ZnDlgAppShinseishoList::UpdateShousaiList()
     m_listShousai.DeleteAllItems();
     ZnModelAppLocalData* local = ZnNumberEntry::LocalData();
     if (m_nSelectedDoc != ZnFdMenuChoice::kNoSelection && local) {
+        // Each row goes on top, the last row first: appended from the last, so that a document
+        // of many groups is listed in time proportional to them.
         std::vector<ZnNumberRows::Row> rows = ZnNumberRows::Rows(*local);
-        for (size_t i = 0; i < rows.size(); ++i) {
-            int item = m_listShousai.InsertItem(0, rows[i].title);
+        for (size_t i = rows.size(); i-- > 0;) {
+            int item = m_listShousai.InsertItem(m_listShousai.GetItemCount(), rows[i].title);
             m_listShousai.SetItemData(item, static_cast<DWORD_PTR>(i));
             m_listShousai.SetItemText(item, 1, rows[i].group->m_firstNumber.GetNumber());
             m_listShousai.SetItemText(item, 2, rows[i].group->m_secondNumber.GetNumber());

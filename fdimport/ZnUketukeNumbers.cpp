@@ -39,11 +39,31 @@ BOOL ZnUketukeNumbers::RegisterDate(const CString& date, COleDateTime& result)
     return TRUE;
 }
 
-void ZnUketukeNumbers::StoreInto(ZnModelNumGroup* group, const ZnUketukeFile::Record& record, bool own)
+// The first n groups of a list, one at a time from its head, so that the list is walked once
+// whatever the number of records.
+class ZnUketukeNumbers::GroupCursor {
+public:
+    GroupCursor(ZnModelNumGroupList& list, int n) : m_list(list), m_pos(list.GetHeadPosition()), m_left(n) {}
+    // Whether a group is left; Next gives it (null for an empty entry) and moves on.
+    bool HasNext() const { return m_left > 0 && m_pos; }
+    ZnModelNumGroup* Next()
+    {
+        --m_left;
+        return m_list.GetNext(m_pos);
+    }
+
+private:
+    ZnModelNumGroupList& m_list;
+    POSITION m_pos;
+    int m_left;
+};
+
+void ZnUketukeNumbers::StoreInto(ZnModelNumGroup* group, const ZnModelNum& number, const ZnUketukeFile::Record& record,
+                                 bool own)
 {
     if (!group)
         return;
-    group->SetFirstNum(RecordNumber(record));
+    group->SetFirstNum(number);
     if (!own)
         return;
     m_strLastNumber = record.number;
@@ -53,16 +73,15 @@ void ZnUketukeNumbers::StoreInto(ZnModelNumGroup* group, const ZnUketukeFile::Re
 
 void ZnUketukeNumbers::StoreAll(ZnModelNumGroupList& list, int n, const ZnUketukeFile::Record& record)
 {
-    int position = 0;
-    for (POSITION pos = list.GetHeadPosition(); pos && position < n; ++position)
-        StoreInto(list.GetNext(pos), record, true);
+    const ZnModelNum number = RecordNumber(record);
+    for (GroupCursor groups(list, n); groups.HasNext();)
+        StoreInto(groups.Next(), number, record, true);
 }
 
-void ZnUketukeNumbers::StoreKth(ZnModelNumGroupList& list, int n, int k, const ZnUketukeFile::Record& record, bool own)
+void ZnUketukeNumbers::StoreNext(GroupCursor& groups, const ZnUketukeFile::Record& record, bool own)
 {
-    if (k > n)
-        return;
-    StoreInto(list.GetAtIndex(k - 1), record, own);
+    if (groups.HasNext())
+        StoreInto(groups.Next(), RecordNumber(record), record, own);
 }
 
 ZnUketukeNumbers::Result ZnUketukeNumbers::Store(const ZnUketukeFile& file, int docKind, bool hasConstructionNotice,
@@ -89,34 +108,34 @@ void ZnUketukeNumbers::StoreBuildingFloppy(const ZnUketukeFile& file, int docKin
 {
     struct ObjectList {
         const char* tag;
-        ZnModelNumGroupList& list;
-        int count;
-        int k; // the records of the tag met so far, stored or not
+        GroupCursor groups; // the k-th record of the tag goes to the k-th group
     };
     const int* counts = file.m_counts;
     ObjectList objects[] = {
-        {"#161", local.m_liftNumGroups, counts[ZnUketukeFile::liftCount], 0},
-        {"#171", local.m_equipmentNumGroups, counts[ZnUketukeFile::equipCount], 0},
-        {"#181", local.m_structureNumGroups, counts[ZnUketukeFile::structCount], 0},
-        {"#162", local.m_secondLiftNumGroups, counts[ZnUketukeFile::structLiftCount], 0},
+        {"#161", {local.m_liftNumGroups, counts[ZnUketukeFile::liftCount]}},
+        {"#171", {local.m_equipmentNumGroups, counts[ZnUketukeFile::equipCount]}},
+        {"#181", {local.m_structureNumGroups, counts[ZnUketukeFile::structCount]}},
+        {"#162", {local.m_secondLiftNumGroups, counts[ZnUketukeFile::structLiftCount]}},
     };
-    const int mainCount = counts[ZnUketukeFile::mainCount];
+    const ZnUketukeFile::Record* own = nullptr; // the record that the own list takes
     for (const ZnUketukeFile::Record& record : file.m_records) {
         if (record.tag == "#110") {
             if (docKind == kBuildingConfirmation)
-                StoreAll(local.m_buildingNumGroups, mainCount, record);
+                own = &record; // the last one wins
             continue;
         }
         if (record.tag == "#240") {
             if (docKind == kBuildingConfirmation)
                 continue;
-            StoreAll(local.m_buildingNumGroups, mainCount, record);
-            return; // the notice's record is the last one a notification takes
+            own = &record;
+            break; // the notice's record is the last one a notification takes
         }
         for (ObjectList& object : objects)
             if (record.tag == object.tag)
-                StoreKth(object.list, object.count, ++object.k, record, false);
+                StoreNext(object.groups, record, false);
     }
+    if (own)
+        StoreAll(local.m_buildingNumGroups, counts[ZnUketukeFile::mainCount], *own);
 }
 
 void ZnUketukeNumbers::StoreOtherFloppy(const ZnUketukeFile& file, ZnModelAppLocalData& local)
@@ -124,17 +143,21 @@ void ZnUketukeNumbers::StoreOtherFloppy(const ZnUketukeFile& file, ZnModelAppLoc
     const int mainCount = file.m_counts[ZnUketukeFile::mainCount];
     if (ZnUketukeFile::IsBuildingCode(file.m_nCode)) {
         // An inspection's numbers come with the building's record; a plan change has its own.
+        // The last one wins.
         CString tag = file.m_nCode == 100301 ? "#410" : "#110";
+        const ZnUketukeFile::Record* last = nullptr;
         for (const ZnUketukeFile::Record& record : file.m_records)
             if (record.tag == tag)
-                StoreAll(local.m_buildingNumGroups, mainCount, record);
+                last = &record;
+        if (last)
+            StoreAll(local.m_buildingNumGroups, mainCount, *last);
         return;
     }
     CString tag = ZnUketukeFile::ObjectTag(file.m_nCode);
     if (tag.IsEmpty())
         return;
-    int k = 0;
+    GroupCursor groups(local.m_buildingNumGroups, mainCount);
     for (const ZnUketukeFile::Record& record : file.m_records)
         if (record.tag == tag)
-            StoreKth(local.m_buildingNumGroups, mainCount, ++k, record, true);
+            StoreNext(groups, record, true);
 }

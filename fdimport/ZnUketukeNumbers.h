@@ -38,12 +38,16 @@ public:
     bool m_bStored = false;
 
 private:
-    // Each of the first n groups of the document's own list receives the record.
+    class GroupCursor;
+
+    // Each of the first n groups of the document's own list receives the record: the caller
+    // hands over only the last record of a tag that every group takes, since it would win.
     void StoreAll(ZnModelNumGroupList& list, int n, const ZnUketukeFile::Record& record);
-    // The k-th of the first n groups (counted from 1) receives the record, when there is one;
-    // own tells a record of the document's own list, which the register row is to show.
-    void StoreKth(ZnModelNumGroupList& list, int n, int k, const ZnUketukeFile::Record& record, bool own);
-    void StoreInto(ZnModelNumGroup* group, const ZnUketukeFile::Record& record, bool own);
+    // The next group of the cursor, when there is one, receives the record: the k-th record of a
+    // tag goes to the k-th group. own tells a record of the document's own list, which the
+    // register row is to show.
+    void StoreNext(GroupCursor& groups, const ZnUketukeFile::Record& record, bool own);
+    void StoreInto(ZnModelNumGroup* group, const ZnModelNum& number, const ZnUketukeFile::Record& record, bool own);
     void StoreBuildingFloppy(const ZnUketukeFile& file, int docKind, ZnModelAppLocalData& local);
     void StoreOtherFloppy(const ZnUketukeFile& file, ZnModelAppLocalData& local);
 };

@@ -98,6 +98,7 @@ CFile* MPrintFilesetCell::Open()
 
 void MPrintFilesetCell::ReadData()
 {
+    m_firstOfKey.clear();
     m_data.clear();
     CStdioFile file;
     if (!file.Open(m_dataFile, CFile::modeRead | CFile::typeText))
@@ -105,19 +106,20 @@ void MPrintFilesetCell::ReadData()
     CString line, key, value;
     int code;
     while (file.ReadString(line))
-        if (MFileCellData::ReadLine(line, key, value, code))
+        if (MFileCellData::ReadLine(line, key, value, code)) {
             m_data.push_back(std::make_unique<MFileCellData>(key, value, code));
+            m_firstOfKey.emplace(key.Bytes(), m_data.back().get());
+        }
 }
 
 int MPrintFilesetCell::FindData(const CString& key, CString& value, int& code) const
 {
-    for (const auto& record : m_data)
-        if (record->m_key == key) {
-            value = record->m_value;
-            code = record->m_code;
-            return 1;
-        }
-    return 0;
+    auto found = m_firstOfKey.find(key.Bytes());
+    if (found == m_firstOfKey.end())
+        return 0;
+    value = found->second->m_value;
+    code = found->second->m_code;
+    return 1;
 }
 
 int MPrintFilesetCell::ReadLayoutLine(CString& keyword, std::vector<CString>& arguments)

@@ -8,6 +8,8 @@
 #include "print/MPrintFileset.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class MFileCell;
@@ -63,5 +65,7 @@ private:
 
     CString m_dataFile;
     std::vector<std::unique_ptr<MFileCellData>> m_data;
+    // The first record of each key, by the key's bytes: a layout asks for every key in turn.
+    std::unordered_map<std::string, const MFileCellData*> m_firstOfKey;
     VhDrawImp* m_renderer = nullptr;
 };

@@ -140,10 +140,14 @@ TEST(UketukeContents, NumbersEachTitleWithAtLeastTwoDigits)
 
 TEST_F(UketukeNumbers, GivesTheBuildingRecordToTheMainCountOfGroups)
 {
-    ASSERT_EQ(ZnUketukeNumbers::stored, Store(File(100001, {3}, {{"#110", "170401", "U-110"}}), 100001));
+    // Of several building records the last one wins, its date as a whole.
+    ZnUketukeFile file =
+        File(100001, {3, 1}, {{"#110", "160302", "U-old"}, {"#161", "170402", "L-a"}, {"#110", "170401", "U-110"}});
+    ASSERT_EQ(ZnUketukeNumbers::stored, Store(file, 100001));
     std::vector<CString> expected = kUntouched;
     for (int i = 0; i < 3; ++i)
         expected[i].Format("U-110 02-2005-4-1|B%d-2", i + 1);
+    expected[5] = "L-a 02-2005-4-2|L1-2";
     EXPECT_EQ(expected, All());
     EXPECT_EQ("U-110", m_numbers.m_strLastNumber);
     EXPECT_EQ("170401", m_numbers.m_strLastDate);
@@ -198,7 +202,8 @@ TEST_F(UketukeNumbers, StartsEachRecordFromAnEmptyDate)
 TEST_F(UketukeNumbers, GivesANotificationTheNoticeAndReadsNoFurther)
 {
     ZnUketukeFile file =
-        File(100001, {2, 1, 0, 0, 0}, {{"#110", "170401", "U"}, {"#240", "170409", "K"}, {"#161", "170402", "L"}});
+        File(100001, {2, 1, 0, 0, 0},
+             {{"#110", "170401", "U"}, {"#240", "170409", "K"}, {"#161", "170402", "L"}, {"#240", "170410", "K2"}});
     ASSERT_EQ(ZnUketukeNumbers::stored, Store(file, 100801, true));
     std::vector<CString> expected = kUntouched;
     expected[0] = "K 02-2005-4-9|B1-2";
@@ -224,7 +229,8 @@ TEST_F(UketukeNumbers, RefusesAFloppyOfAnotherKindBeforeStoringAnything)
 
 TEST_F(UketukeNumbers, StoresTheBuildingRecordOfAnInspectionAndThePlanChangesOwn)
 {
-    ZnUketukeFile interim = File(100101, {2}, {{"#280", "170402", "I"}, {"#110", "170401", "U"}});
+    ZnUketukeFile interim =
+        File(100101, {2}, {{"#110", "160302", "U-old"}, {"#280", "170402", "I"}, {"#110", "170401", "U"}});
     ASSERT_EQ(ZnUketukeNumbers::stored, Store(interim, 100101));
     EXPECT_EQ("U 02-2005-4-1|B2-2", All()[1]);
     EXPECT_EQ("B3 02-0-0-0|B3-2", All()[2]);
