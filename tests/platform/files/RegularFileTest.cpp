@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -61,8 +62,11 @@ const std::pair<const char*, Opener> openers[] = {
      }},
     {"CStdioFile read",
      [](const std::string& path) {
+         // What opens reads as a file does, waiting for its bytes.
          CStdioFile file;
-         return ByFile(file, path, CFile::modeRead | CFile::typeText);
+         std::string opened = ByFile(file, path, CFile::modeRead | CFile::typeBinary);
+         return file.m_pStream && (fcntl(fileno(file.m_pStream), F_GETFL) & O_NONBLOCK) ? "opened non-blocking"
+                                                                                        : opened;
      }},
     {"WinFopen r", [](const std::string& path) { return ByStream(path, "r"); }},
     {"WinFopen a", [](const std::string& path) { return ByStream(path, "a"); }},
