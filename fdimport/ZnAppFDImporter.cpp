@@ -12,6 +12,7 @@
 #include "platform/files/WinPath.h"
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
+#include "readers/ZnOldFloppyFile.h"
 #include "readers/ZnOldFormReader.h"
 #include "res/MainFrameIds.h"
 #include "shell/ZnDateText.h"
@@ -54,6 +55,13 @@ CString MainUsageName(const ZnModelAppConstDemUsage& usage)
 {
     return ZnAppComTblAccess::GetShortNameByCode(CodeTable(ZnAppComTblAccess::slotShuyouyoutoKubunKoujitodoke),
                                                  usage.m_usage.GetCode());
+}
+
+// Whether the file at path opens as a floppy's file: a regular file no longer than a floppy.
+bool FitsFloppy(const CString& path)
+{
+    CFile file;
+    return ZnOldFloppyFile::Open(file, path, CFile::typeBinary) == ZnOldFloppyFile::opened;
 }
 
 // Writes the class levels into a new file at path: FALSE when it could not be written whole.
@@ -278,7 +286,7 @@ void ZnAppFDImporter::ImportMapBitmap(const char* name, const char* folder, cons
     if (!ZnPathExists(source))
         return;
     CString notTaken = CString(mapWord) + "（" + name + "）";
-    if (CheckBitmapFile(source) != bitmapOk) {
+    if (!FitsFloppy(source) || CheckBitmapFile(source) != bitmapOk) {
         ShowError(CString("この") + mapWord +
                   "のビットマップファイルはサポートされない形式です。\nこのファイルは保存されません。");
         m_notTaken.push_back(notTaken);

@@ -70,6 +70,9 @@ private:
     // The usage names of a notification from the code tables.
     static void FillUsageNames(ZnModel* document);
     void ImportMapBitmaps(const ZnFDImportKind& kind);
+    // Copies a map bitmap of the floppy into the property folder. One that is not a bitmap the
+    // system takes, no regular file or longer than a floppy holds is not taken, with the message
+    // for a bitmap of a form that is not supported.
     void ImportMapBitmap(const char* name, const char* folder, const char* mapWord);
     bool AddDocumentRow(const Document& document);
     // Takes away what the import made so far.

@@ -114,13 +114,13 @@ bool ZnDlgAppFDImport::ReadIndexLine(const CString& folder, CString& line)
         return false;
     }
     CStdioFile file;
-    if (!file.Open(indexPath, CFile::modeRead | CFile::typeText)) {
+    ZnFloppyLine::FirstLine first = ZnFloppyLine::ReadFirstLine(file, indexPath, line);
+    file.Close();
+    if (first == ZnFloppyLine::fileNotOpened) {
         ShowError("フロッピーのファイル情報ファイル（filename.iba)のオープンに失敗しました。");
         return false;
     }
-    BOOL read = file.ReadString(line);
-    file.Close();
-    if (!read) {
+    if (first == ZnFloppyLine::noLine) {
         ShowError("フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。");
         return false;
     }

@@ -13,7 +13,7 @@ const char kNotReady[] = "フロッピーが準備できていません。";
 const char kAccessFailed[] = "フロッピーのアクセスに失敗しました。FDをチェックしてください。";
 const char kNoFile[] = "フロッピーにファイル情報ファイル（uke001.000)がありません。";
 const char kOpenFailed[] = "フロッピーのファイル情報ファイル（uke001.000)のオープンに失敗しました。";
-const char kEmptyFile[] = "フロッピーのファイル情報ファイル（uke001.000)のデータが不正です。";
+const char kBadData[] = "フロッピーのファイル情報ファイル（uke001.000)のデータが不正です。";
 const char kBadHeader[] = "情報ファイル（uke001.000)のデータ(#000)が不正です。";
 
 const char kFolder[] = "\\Uketuke";
@@ -61,11 +61,12 @@ BOOL ZnUketukeFile::Read(const CString& root, const EntrySearch& search)
     if (!CheckFloppy(root, search))
         return FALSE;
     CStdioFile file;
-    if (!file.Open(root + kFile, CFile::modeRead | CFile::typeText))
-        return Fail(kOpenFailed);
     CString line;
-    if (!file.ReadString(line))
-        return Fail(kEmptyFile);
+    ZnFloppyLine::FirstLine first = ZnFloppyLine::ReadFirstLine(file, root + kFile, line);
+    if (first == ZnFloppyLine::fileNotOpened)
+        return Fail(kOpenFailed);
+    if (first == ZnFloppyLine::noLine)
+        return Fail(kBadData);
     if (ZnFloppyLine::GetField(0, line) != "#000")
         return Fail(kBadHeader);
 

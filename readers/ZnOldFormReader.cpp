@@ -3,6 +3,7 @@
 #include "model/ZnModelAppBuildConf.h"
 #include "readers/VhString.h"
 #include "readers/ZnOldFloppyCount.h"
+#include "readers/ZnOldFloppyFile.h"
 
 #include <cstdlib>
 
@@ -56,7 +57,7 @@ int ZnOldFormReader::IsVersionOK() { return 1; }
 
 int ZnOldFormReader::OpenTextFile(CStdioFile& file, const CString& path)
 {
-    return file.Open(path, CFile::modeRead | CFile::typeText) ? 1 : 0;
+    return ZnOldFloppyFile::Open(file, path) == ZnOldFloppyFile::opened ? 1 : 0;
 }
 
 BOOL ZnOldFormReader::ReadTextLine(CStdioFile& file, CString& line)

@@ -61,6 +61,7 @@ int CFileException::CauseFromErrno(int error)
     case EPERM:
     case EROFS:
     case EISDIR:
+    case EOPNOTSUPP:
     case EEXIST:
         return accessDenied;
     case EBADF:

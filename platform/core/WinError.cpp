@@ -33,6 +33,7 @@ const ErrnoMapping kErrnoTable[] = {
     {ENOLCK, ERROR_LOCK_VIOLATION},
     {ENOSPC, ERROR_DISK_FULL},
     {EDQUOT, ERROR_DISK_FULL},
+    {EOPNOTSUPP, ERROR_NOT_SUPPORTED}, // a name that is no regular file, where a file is opened
     {EINVAL, ERROR_INVALID_NAME},
     {EILSEQ, ERROR_INVALID_NAME},
     {ENOTEMPTY, ERROR_DIR_NOT_EMPTY},

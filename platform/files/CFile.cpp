@@ -1,5 +1,6 @@
 #include "platform/files/CFile.h"
 
+#include "platform/files/PosixIo.h"
 #include "platform/files/WinPath.h"
 
 #include <algorithm>
@@ -44,16 +45,7 @@ BOOL CFile::Open(LPCTSTR fileName, UINT openFlags, CFileException* error)
     }
     if (openFlags & modeCreate)
         flags |= O_CREAT | ((openFlags & modeNoTruncate) ? 0 : O_TRUNC);
-    std::string path = WinPathToLinux(fileName);
-    int fd = ::open(path.c_str(), flags, 0666);
-    if (fd >= 0) {
-        struct stat st;
-        if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            ::close(fd);
-            fd = -1;
-            errno = EISDIR;
-        }
-    }
+    int fd = OpenRegularFile(WinPathToLinux(fileName), flags);
     if (fd < 0) {
         if (error) {
             error->m_cause = CFileException::CauseFromErrno(errno);
@@ -110,12 +102,12 @@ LONG CFile::Seek(LONG offset, UINT from)
     return static_cast<LONG>(pos);
 }
 
-DWORD CFile::GetLength() const
+ULONGLONG CFile::GetLength() const
 {
     struct stat st;
     if (fstat(m_hFile, &st) != 0)
         ThrowErrno(errno);
-    return static_cast<DWORD>(st.st_size);
+    return static_cast<ULONGLONG>(st.st_size);
 }
 
 DWORD CFile::GetPosition() const

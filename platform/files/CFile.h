@@ -31,13 +31,15 @@ public:
     ~CFile() override;
 
     // Opens a file named by a Windows path; on failure fills *error (when given) and returns FALSE.
+    // Only a regular file opens: a folder is refused as access denied, and a device, a FIFO or a
+    // socket as not supported (ERROR_NOT_SUPPORTED), at once, without waiting for a FIFO's other end.
     virtual BOOL Open(LPCTSTR fileName, UINT openFlags, CFileException* error = nullptr);
     virtual UINT Read(void* buffer, UINT count);
     virtual void Write(const void* buffer, UINT count);
     virtual LONG Seek(LONG offset, UINT from);
     void SeekToBegin() { Seek(0, begin); }
     DWORD SeekToEnd() { return static_cast<DWORD>(Seek(0, end)); }
-    virtual DWORD GetLength() const;
+    virtual ULONGLONG GetLength() const;
     virtual DWORD GetPosition() const;
     virtual void Flush();
     virtual void Close();
@@ -66,7 +68,7 @@ public:
     UINT Read(void* buffer, UINT count) override;
     void Write(const void* buffer, UINT count) override;
     LONG Seek(LONG offset, UINT from) override;
-    DWORD GetLength() const override { return static_cast<DWORD>(m_data.size()); }
+    ULONGLONG GetLength() const override { return m_data.size(); }
     DWORD GetPosition() const override { return static_cast<DWORD>(m_position); }
     void Flush() override {}
     void Close() override {}

@@ -89,7 +89,7 @@ LONG CStdioFile::Seek(LONG offset, UINT from)
     return static_cast<LONG>(ftell(m_pStream));
 }
 
-DWORD CStdioFile::GetLength() const
+ULONGLONG CStdioFile::GetLength() const
 {
     if (fflush(m_pStream) != 0)
         ThrowErrno(errno);

@@ -18,7 +18,7 @@ public:
     UINT Read(void* buffer, UINT count) override;
     void Write(const void* buffer, UINT count) override;
     LONG Seek(LONG offset, UINT from) override;
-    DWORD GetLength() const override;
+    ULONGLONG GetLength() const override;
     DWORD GetPosition() const override;
     void Flush() override;
     void Close() override;

@@ -20,6 +20,39 @@ bool Descriptor::Close()
     return ::close(fd) == 0;
 }
 
+namespace {
+
+// What keeps a name that is no regular file from being opened: 0 for a regular file.
+int RefusalOf(const struct stat& info)
+{
+    if (S_ISREG(info.st_mode))
+        return 0;
+    return S_ISDIR(info.st_mode) ? EISDIR : EOPNOTSUPP;
+}
+
+} // namespace
+
+int OpenRegularFile(const std::string& linuxPath, int flags, unsigned mode)
+{
+    // O_NONBLOCK lets a FIFO open at once, to be looked at and refused; it is taken off again.
+    int fd = ::open(linuxPath.c_str(), flags | O_NONBLOCK | O_NOCTTY, mode);
+    struct stat info;
+    if (fd < 0) {
+        // A FIFO opened for writing with no reader, or a socket, fails before it can be looked at.
+        int error = errno;
+        errno = ::stat(linuxPath.c_str(), &info) == 0 && RefusalOf(info) == EOPNOTSUPP ? EOPNOTSUPP : error;
+        return -1;
+    }
+    int refusal = ::fstat(fd, &info) != 0 ? errno : RefusalOf(info);
+    if (refusal == 0 && !(flags & O_NONBLOCK) && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        refusal = errno;
+    if (refusal == 0)
+        return fd;
+    ::close(fd);
+    errno = refusal;
+    return -1;
+}
+
 bool WriteAll(int fd, const char* data, size_t size)
 {
     while (size > 0) {
@@ -40,7 +73,7 @@ bool WriteAll(int fd, const char* data, size_t size)
 bool ReadWholeFile(const std::string& linuxPath, std::string& bytes)
 {
     bytes.clear();
-    int fd = ::open(linuxPath.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = OpenRegularFile(linuxPath, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
     char buffer[8192];
@@ -118,7 +151,7 @@ std::string FolderOf(const std::string& linuxPath)
 
 bool ReplaceWithCopy(const std::string& from, const std::string& to)
 {
-    Descriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor source(OpenRegularFile(from, O_RDONLY | O_CLOEXEC));
     std::string temporary;
     if (source.Get() < 0 || !WriteTemporaryCopy(source.Get(), FolderOf(to), 0600, temporary))
         return false;

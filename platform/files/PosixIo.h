@@ -19,6 +19,12 @@ private:
     int m_fd;
 };
 
+// Opens the file at a Linux path as open does (flags, and mode for a file it makes), but a regular
+// file only, and without waiting: a folder gives EISDIR, and a device, a FIFO or a socket gives
+// EOPNOTSUPP, never blocking as the open of a FIFO would until its other end is opened. The
+// descriptor, or -1 with errno set.
+int OpenRegularFile(const std::string& linuxPath, int flags, unsigned mode = 0666);
+
 // Writes every byte (retrying after signals); false with errno set on failure.
 bool WriteAll(int fd, const char* data, size_t size);
 

@@ -58,7 +58,7 @@ BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath)
 
 BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
 {
-    Descriptor source(::open(WinPathToLinux(existingPath).c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor source(OpenRegularFile(WinPathToLinux(existingPath), O_RDONLY | O_CLOEXEC));
     struct stat sourceStat;
     if (source.Get() < 0 || ::fstat(source.Get(), &sourceStat) != 0)
         return Succeeded(false);

@@ -203,7 +203,7 @@ FILE* WinFdopen(int fd, LPCTSTR mode)
 FILE* WinFopen(LPCTSTR windowsPath, LPCTSTR mode)
 {
     StreamMode m = ParseMode(mode);
-    int fd = m.valid ? ::open(WinPathToLinux(windowsPath).c_str(), OpenFlags(m), 0666) : -1;
+    int fd = m.valid ? OpenRegularFile(WinPathToLinux(windowsPath), OpenFlags(m)) : -1;
     if (!m.valid)
         errno = EINVAL;
     FILE* stream = fd >= 0 ? WinFdopen(fd, mode) : nullptr;

@@ -8,6 +8,7 @@
 #include "readers/ZnOldBukkenFolderLoader.h"
 #include "readers/ZnOldBukkenReaderList.h"
 #include "readers/ZnOldFloppyCount.h"
+#include "readers/ZnOldFloppyFile.h"
 
 #include <climits>
 
@@ -122,4 +123,19 @@ TEST(ZnOldFormReaders, RefuseAFloppyWhoseIndexCountsMoreBuildingsThanItCanHold)
             EXPECT_EQ(expected, ReadThroughLoader(folder.Path()));
         }
     }
+}
+
+TEST(ZnOldFloppyFile, OpensAFileAsLongAsAFloppyAndNoLonger)
+{
+    testsupport::TempFolder folder;
+    const std::string path = folder.Path("Ksq001.250");
+    testsupport::WriteFileBytes(path, std::string(ZnOldFloppyCount::floppyBytes, 'x'));
+    CStdioFile file;
+    EXPECT_EQ(ZnOldFloppyFile::opened,
+              ZnOldFloppyFile::Open(file, readertest::WinFolder(folder.Path()) + "Ksq001.250"));
+    file.Abort();
+    testsupport::WriteFileBytes(path, std::string(ZnOldFloppyCount::floppyBytes + 1, 'x'));
+    EXPECT_EQ(ZnOldFloppyFile::tooLong,
+              ZnOldFloppyFile::Open(file, readertest::WinFolder(folder.Path()) + "Ksq001.250"));
+    EXPECT_FALSE(file.IsOpen());
 }

@@ -109,13 +109,17 @@ TEST(ZnOldFormReader, ReadsARecordAsLongAsAFloppyInTime)
         lines += "a;\r\r\n";
         continued += "a;";
     }
-    testsupport::WriteFileBytes(path, "#25010," + joints + "x\r\n#25020,;\r\n" + lines + "b\r\n");
+    // Each record fills a floppy of its own: a longer file is no floppy's.
+    testsupport::WriteFileBytes(path, "#25010," + joints + "x\r\n");
+    testsupport::WriteFileBytes(path + "0", "#25020,;\r\n" + lines + "b\r\n");
     EXPECT_EQ("true", readertest::RunBounded(
                           [&] {
                               TestReader reader;
                               CStringArray first, second;
-                              return reader.OpenDataFile(CString(path)) && reader.ReadRecord(first) &&
-                                     reader.ReadRecord(second) &&
+                              if (!reader.OpenDataFile(CString(path)) || !reader.ReadRecord(first))
+                                  return false;
+                              reader.CloseDataFile();
+                              return reader.OpenDataFile(CString(path + "0")) && reader.ReadRecord(second) &&
                                      Fields(first) == std::vector<CString>{"#25010", "x"} &&
                                      Fields(second) == std::vector<CString>{"#25020", CString(continued + "b")};
                           },
