@@ -9,6 +9,7 @@
 #include "platform/ui/WxText.h"
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include <gtk/gtk.h>
@@ -30,16 +31,18 @@ bool Recorded(const std::string& linuxPath)
 } // namespace
 
 // Names typed into the location field: one for which no folder exists (which GTK would make before
-// it answers) and a folder whose Windows path leads to another folder are each refused with their
-// reason over the browser, which stays open; GTK makes no folder for them and does not record them
-// as recently used. Then a folder made elsewhere while the browser was open is taken as it stands.
+// it answers), a file, and a folder whose Windows path leads to another folder are each refused
+// with their reason over the browser, which stays open; GTK makes no folder for them and does not
+// record them as recently used. Then a folder made elsewhere while the browser was open is taken as
+// it stands.
 TEST(FolderBrowser, RefusesTypedNamesOfNoFolderToChooseAndStaysOpen)
 {
     testsupport::TempFolder folder;
     // The one name "C:\tmp\x"; its Windows path leads to the folders C:/tmp/x beside it.
     for (const char* name : {"C:\\tmp\\x", "C:", "C:/tmp", "C:/tmp/x"})
         ASSERT_EQ(0, ::mkdir(folder.Path(name).c_str(), 0755)) << name;
-    const std::vector<std::string> typed = {folder.Path("missing"), folder.Path("C:\\tmp\\x"),
+    std::ofstream(folder.Path("file.txt")) << "no folder";
+    const std::vector<std::string> typed = {folder.Path("missing"), folder.Path("file.txt"), folder.Path("C:\\tmp\\x"),
                                             folder.Path("made-meanwhile")};
     std::vector<wxString> told;
     int stayedOpen = 0;
@@ -65,22 +68,23 @@ TEST(FolderBrowser, RefusesTypedNamesOfNoFolderToChooseAndStaysOpen)
     uitest::OnDisplay([&] { chosen = uitest::BrowseFrom(LinuxPathToWin(folder.Path()).c_str()).first; });
 
     EXPECT_EQ(CString(LinuxPathToWin(typed.back())), chosen);
-    EXPECT_EQ(2, stayedOpen);
+    EXPECT_EQ(3, stayedOpen);
     auto inFrame = [](const std::string& path, const char* reason) {
         return wxString::FromUTF8(u8"フォルダ【" + LinuxPathToWin(path) + u8"】" + reason);
     };
-    EXPECT_EQ((std::vector<wxString>{inFrame(typed[0], u8"は存在しません。\n存在するフォルダを選んでください。"),
-                                     inFrame(typed[1], u8"の名前に、Windowsのパスに使えない文字が含まれています。\n"
+    const char kNoFolder[] = u8"は存在しません。\n存在するフォルダを選んでください。";
+    EXPECT_EQ((std::vector<wxString>{inFrame(typed[0], kNoFolder), inFrame(typed[1], kNoFolder),
+                                     inFrame(typed[2], u8"の名前に、Windowsのパスに使えない文字が含まれています。\n"
                                                        u8"別のフォルダを選んでください。")}),
               told);
     EXPECT_FALSE(std::filesystem::exists(typed[0]));
-    EXPECT_TRUE(std::filesystem::is_directory(typed[1]));
     EXPECT_TRUE(std::filesystem::is_directory(typed[2]));
+    EXPECT_TRUE(std::filesystem::is_directory(typed[3]));
     // GTK records the chosen folder once it has looked the folder up, some events later; the
     // refused names it would have recorded before it.
-    for (int events = 0; !Recorded(typed[2]) && events < 1000; ++events)
+    for (int events = 0; !Recorded(typed[3]) && events < 1000; ++events)
         g_main_context_iteration(nullptr, TRUE);
-    EXPECT_TRUE(Recorded(typed[2]));
-    EXPECT_FALSE(Recorded(typed[0]));
-    EXPECT_FALSE(Recorded(typed[1]));
+    EXPECT_TRUE(Recorded(typed[3]));
+    for (size_t refused = 0; refused < 3; ++refused)
+        EXPECT_FALSE(Recorded(typed[refused])) << typed[refused];
 }
