@@ -2,7 +2,6 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZnAppProApp.h"
-#include "shell/ZnDateText.h"
 #include "app/ZnDlgAppBukkenDetail.h"
 #include "app/ZnMigrationExport.h"
 #include "platform/files/CFileFind.h"
@@ -10,6 +9,7 @@
 #include "platform/wnd/CDataExchange.h"
 #include "platform/wnd/UiHost.h"
 #include "res/MainFrameIds.h"
+#include "shell/ZnDateText.h"
 #include "shell/ZnDirectoryDialog.h"
 #include "storage/ZnAppBukkenKanriTblDAO.h"
 #include "storage/ZnRunLog.h"
@@ -189,11 +189,12 @@ void ZnDlgAppSelectObjDialog::ExportAll()
         AfxDiscardPendingInput(); // nor the database's report that follows
         throw;
     }
+    // The export has ended: the completion message tells how.
+    ShowProgress("");
     // Keys pressed and clicks made while the export ran were not taken, as the wait cursor
     // showed: they must not answer the completion message before it is read.
     AfxDiscardPendingInput();
     exporter.ReportCompletion();
-    ShowProgress("");
 }
 
 void ZnDlgAppSelectObjDialog::ShowProgress(const CString& text)
@@ -203,7 +204,7 @@ void ZnDlgAppSelectObjDialog::ShowProgress(const CString& text)
     line->UpdateWindow();
 }
 
-void ZnDlgAppSelectObjDialog::CommonDataStarted() { ShowProgress("共通データを作成しています。"); }
+void ZnDlgAppSelectObjDialog::WorkingOn(const CString& word) { ShowProgress(word + "を作成しています。"); }
 
 void ZnDlgAppSelectObjDialog::PropertyStarted(int number, int total)
 {

@@ -47,16 +47,17 @@ protected:
     // The two exports, the reference data and then every property with its documents, each
     // reporting its own failures, into a run log emptied first, followed by the completion
     // message, which says whether something failed. A database error ends it with the
-    // database's exception. The wait cursor shows until the completion message, and the
-    // progress line tells the export's progress until the message has been answered; keys
-    // pressed and clicks made meanwhile are dropped before the message or the report shows.
+    // database's exception. The wait cursor shows until the completion message; the progress
+    // line tells what the export works on while it runs, also while a failure is told, and is
+    // emptied when the export ends, before the completion message or the database's report;
+    // keys pressed and clicks made meanwhile are dropped before the message or the report shows.
     virtual void ExportAll();
 
 private:
     // The progress line (control 12020) shows text at once, although the dialog is not
     // answering meanwhile.
     void ShowProgress(const CString& text);
-    void CommonDataStarted() override;
+    void WorkingOn(const CString& word) override;
     void PropertyStarted(int number, int total) override;
 
     // Runs the folder picker owned by this dialog: the chosen path, or "" when cancelled.

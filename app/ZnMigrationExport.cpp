@@ -36,8 +36,7 @@ ZnMigrationExport::ZnMigrationExport(const CString& destination) : m_destination
 
 BOOL ZnMigrationExport::ExportCommonData(const CString& comFolder)
 {
-    if (m_progress)
-        m_progress->CommonDataStarted();
+    TellWorkingOn(kCommonDataWord);
     CString name = kCommonDataWord + GetLocalTimeStamp();
     WinFolderHandle folder;
     if (!PrepareFolder(GetExportBase(), name, folder) || !WriteMarkerFile(folder.GetPath(), kCommonDataMarker)) {
@@ -136,6 +135,12 @@ BOOL ZnMigrationExport::PackAndRemoveFolder(const CString& name, const CString& 
     MakeZip(m_exportParent.GetHandlePath() + "\\" + name + "\\*.*", baseName);
     BeforeFolderStep(removingFolder);
     return m_exportParent.RemoveFolder(name) ? TRUE : Failed();
+}
+
+void ZnMigrationExport::TellWorkingOn(const CString& word) const
+{
+    if (m_progress)
+        m_progress->WorkingOn(word);
 }
 
 void ZnMigrationExport::ReportCompletion() const

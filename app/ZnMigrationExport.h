@@ -135,6 +135,8 @@ protected:
     BOOL ExportDocument(const ZnAppBukkenShousaiTblDAO& row, const CString& folder, WrittenFiles& written);
 
 private:
+    // Tells the progress that the export works on the data of word as a whole.
+    void TellWorkingOn(const CString& word) const;
     // The medium check (CheckMedium) of parent with the export's texts, through LookForEntries;
     // a failure is remembered.
     BOOL CheckDrive(const CString& parent);

@@ -122,6 +122,7 @@ int CountRows(CDaoRecordset& recordset)
 
 BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
 {
+    TellWorkingOn(kPropertyWord);
     auto recordset = std::make_unique<ZnAppBukkenKanriTblDAO>();
     recordset->SetDBPath(registerFolder + kRegisterFile);
     int total = 0;
@@ -178,6 +179,7 @@ BOOL ZnMigrationExport::ExportBukkenInfo(const CString& registerFolder)
     }
     recordset->Close();
     exportFolder.Close();
+    TellWorkingOn(kPropertyWord); // no longer on the last property
     return PackAndRemoveFolder(exportName, kPropertyWord);
 }
 

@@ -397,11 +397,15 @@ void WxUiHost::SetClipboardText(const CString& text)
 
 std::optional<std::string> WxUiHost::ChooseFolder(wxWindow* owner, const wxString& title, const std::string& start)
 {
-    WxFolderDialog dialog(owner, title, start, [&title](wxWindow& chooser, const std::string& linuxPath) {
-        CString text = "フォルダ【" + CString(LinuxPathToWin(linuxPath)) +
-                       "】は存在しません。\n存在するフォルダを選んでください。";
+    auto refuse = [&title](wxWindow& chooser, const std::string& linuxPath, WxFolderDialog::Refused why) {
+        CString text = "フォルダ【" + CString(LinuxPathToWin(linuxPath)) + "】";
+        if (why == WxFolderDialog::Refused::noFolder)
+            text += "は存在しません。\n存在するフォルダを選んでください。";
+        else
+            text += "の名前に、Windowsのパスに使えない文字が含まれています。\n別のフォルダを選んでください。";
         WxMessageBox::Show(&chooser, {nullptr, text, WxText::FromWx(title), MB_OK | MB_ICONEXCLAMATION});
-    });
+    };
+    WxFolderDialog dialog(owner, title, start, refuse);
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
     return WxText::ToLinuxPath(dialog.GetPath());

@@ -121,13 +121,15 @@ TEST_P(PropertyExportFormats, TheSampleRegisterEndsUpInTheArchiveWithItsLog)
     EXPECT_EQ(expected, entries);
     EXPECT_EQ(log, LogLines(m_folder.Path("ravuRivo.log")));
 
-    // The progress line showed each step at once, once per property, and was emptied after the
-    // completion message; the wait cursor went on once and off again.
-    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", "物件データを作成しています。　1 / 6",
-                                    "物件データを作成しています。　2 / 6", "物件データを作成しています。　3 / 6",
-                                    "物件データを作成しています。　4 / 6", "物件データを作成しています。　5 / 6",
-                                    "物件データを作成しています。　6 / 6", ""}),
+    // The progress line showed each step at once, once per property and again for the packing,
+    // and was emptied before the completion message; the wait cursor went on once and off again.
+    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", "物件データを作成しています。",
+                                    "物件データを作成しています。　1 / 6", "物件データを作成しています。　2 / 6",
+                                    "物件データを作成しています。　3 / 6", "物件データを作成しています。　4 / 6",
+                                    "物件データを作成しています。　5 / 6", "物件データを作成しています。　6 / 6",
+                                    "物件データを作成しています。", ""}),
               ProgressShown());
+    EXPECT_EQ(std::vector<CString>{""}, ProgressAtMessageBoxes());
     EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), m_ui.waitCursor);
 }
 
@@ -141,7 +143,8 @@ TEST_F(PropertyExport, ARegisterThatCannotBeReadLeavesNoWaitCursorOrProgress)
     // Told when the dialog lists the register, and when the export opens it.
     ASSERT_EQ(2u, m_ui.registerReports.size());
     EXPECT_EQ(m_ui.registerReports[0], m_ui.registerReports[1]);
-    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", ""}), ProgressShown());
+    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", "物件データを作成しています。", ""}),
+              ProgressShown());
     EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), m_ui.waitCursor);
     EXPECT_EQ(1u, FolderNames(m_data.Path("sample/export")).size()); // the reference data's archive
     // The run log, emptied at the start, says why the properties were not written.

@@ -68,6 +68,9 @@ TEST_F(PropertyExport, ADestinationThatCannotBeWrittenIsToldAndChangesNothing)
                                  u8"②   Kelmoでは出力できないドライブを指定している。";
     EXPECT_EQ((std::vector<std::string>{kCannotOutput, kCannotOutput, kFinishedWithFailures}), MessageTexts());
     EXPECT_EQ(UINT(MB_ICONSTOP), m_ui.messageBoxes[2].type & MB_ICONMASK);
+    // Each failure is told under the export it stopped, and the end on an empty line.
+    EXPECT_EQ((std::vector<CString>{"共通データを作成しています。", "物件データを作成しています。", ""}),
+              ProgressAtMessageBoxes());
     EXPECT_TRUE(FolderNames(m_data.Path("sample/export")).empty());
     EXPECT_FALSE(std::filesystem::exists(m_data.Path("gone")));
     // The run log, emptied at the start, says why neither export wrote anything.
@@ -84,6 +87,8 @@ TEST_F(PropertyExport, ADestinationThatFillsUpLeavesNoPropertyArchive)
 {
     RunExport(2, "sample/export", kFullDiskBytes);
     EXPECT_EQ((std::vector<std::string>{u8"ZpArchiveでエラー発生", kFinishedWithFailures}), MessageTexts());
+    // The packing fails after the last property.
+    EXPECT_EQ((std::vector<CString>{"物件データを作成しています。", ""}), ProgressAtMessageBoxes());
 
     EXPECT_EQ(1u, Archive(u8"共通データ").count(u8"共通データ.xml"));
     std::vector<std::string> names = FolderNames(m_data.Path("sample/export"));

@@ -11,6 +11,7 @@
 #include "res/MainFrameIds.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <ctime>
 #include <map>
 #include <optional>
@@ -45,12 +46,23 @@ std::string DocumentError(const std::string& folder);
 class PropertyExport : public ShellTest {
 protected:
     // Each text that the migration dialog's progress line showed at once.
-    std::vector<CString> ProgressShown() const
+    std::vector<CString> ProgressShown(size_t updates = SIZE_MAX) const
     {
         std::vector<CString> texts;
-        for (const auto& update : m_ui.updates)
-            if (update.first == IDC_SO_PROGRESS)
-                texts.push_back(update.second);
+        for (size_t i = 0; i < std::min(updates, m_ui.updates.size()); ++i)
+            if (m_ui.updates[i].first == IDC_SO_PROGRESS)
+                texts.push_back(m_ui.updates[i].second);
+        return texts;
+    }
+
+    // What the progress line showed as each message box showed.
+    std::vector<CString> ProgressAtMessageBoxes() const
+    {
+        std::vector<CString> texts;
+        for (size_t updates : m_ui.updatesBeforeMessageBox) {
+            std::vector<CString> shown = ProgressShown(updates);
+            texts.push_back(shown.empty() ? CString() : shown.back());
+        }
         return texts;
     }
 

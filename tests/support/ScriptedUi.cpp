@@ -47,6 +47,7 @@ void ScriptedUi::AnswerPopupMenu(UINT command) { m_popupAnswers.push_back(comman
 int ScriptedUi::MessageBox(const MessageBoxRequest& request)
 {
     messageBoxes.push_back(request);
+    updatesBeforeMessageBox.push_back(updates.size());
     int answer = Next(m_messageBoxAnswers, "message box", request.text);
     std::vector<int> buttons = AfxMessageBoxButtons(request.type);
     if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end())

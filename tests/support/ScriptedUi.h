@@ -66,6 +66,8 @@ public:
     int inputDiscards = 0;        // how often pending keys and clicks were dropped
     // The control id (GetDlgCtrlID) and window text of each window updated at once (UpdateWindow).
     std::vector<std::pair<int, CString>> updates;
+    // How many updates had been made when each message box showed.
+    std::vector<size_t> updatesBeforeMessageBox;
 
     int MessageBox(const MessageBoxRequest& request) override;
     void MessageBeep(UINT type) override { beeps.push_back(type); }
