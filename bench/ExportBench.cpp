@@ -7,8 +7,9 @@
 //   access  the export from a Jet 4 copy of the register beside the same register in SQLite, by
 //           turns, at 1,000 and 4,500 properties.
 // Everything it makes is deleted at the end.
-//   export_bench [work folder] [speed] [memory] [access]   (all three when none is named)
 #include "app/CZnAppProApp.h"
+#include "bench/BenchChild.h"
+#include "bench/BenchFolder.h"
 #include "platform/core/Cp932.h"
 #include "platform/database/CDaoDatabase.h"
 #include "platform/files/WinDrive.h"
@@ -20,15 +21,14 @@
 #include "storage/ZnRegKey.h"
 #include "tools/jetwriter/JetSqliteCopy.h"
 #include "tools/sampledata/SampleDataSet.h"
+#include "tools/usage/ToolCall.h"
+#include "tools/usage/ToolUsage.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -136,27 +136,26 @@ struct Run {
 // A shared machine's other work only ever adds time: each figure is the best of a few runs.
 const int kRuns = 3;
 
+// The children that failed; any makes the benchmark fail.
+int failedChildren = 0;
+
 // Runs a program as a child in folder and waits for it: its time and peak memory.
 Run RunChild(const fs::path& folder, std::vector<std::string> arguments)
 {
-    auto start = std::chrono::steady_clock::now();
-    pid_t child = fork();
-    if (child == 0) {
+    ChildRun run = RunInChild([&] {
         std::vector<char*> argv;
         for (std::string& argument : arguments)
             argv.push_back(&argument[0]);
         argv.push_back(nullptr);
         if (chdir(folder.c_str()) == 0)
             execvp(argv[0], argv.data());
-        _exit(127);
+        return false;
+    });
+    if (!run.succeeded) {
+        std::fprintf(stderr, "failed in %s: %s\n", folder.c_str(), arguments[0].c_str());
+        ++failedChildren;
     }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        std::fprintf(stderr, "failed in %s: %s (status %d)\n", folder.c_str(), arguments[0].c_str(), status);
-    return {seconds, usage.ru_maxrss};
+    return {run.seconds, run.peakKilobytes};
 }
 
 // Runs this program as a child that exports the data set in folder into an empty destination.
@@ -262,19 +261,24 @@ void Access(const char* self, const fs::path& work)
     }
 }
 
-} // namespace
+const char kUsage[] = "usage: export_bench [WORK FOLDER] [speed] [memory] [access]\n"
+                      "Times the migration export of generated registers (all three measures when none is\n"
+                      "named), in a folder of its own below WORK FOLDER (the temporary folder), removed at the end.\n";
 
-int main(int argc, char* argv[])
+const char kChild[] = "--child"; // export_bench --child FOLDER: one export, run by the benchmark itself
+
+int Bench(const ToolCall& call)
 {
-    if (argc == 3 && std::string(argv[1]) == "--child")
-        return RunExport(argv[2]);
-    fs::path work = fs::path(argc > 1 ? argv[1] : fs::temp_directory_path().string()) / "export_bench";
-    std::vector<std::string> sections(argv + std::min(argc, 2), argv + argc);
+    if (call.Text(0, "") == kChild)
+        return call.Size() == 2 ? RunExport(call.Text(1, nullptr)) : ShowWrongCall(kUsage);
+    std::vector<std::string> sections;
+    for (size_t i = 1; i < call.Size(); ++i)
+        sections.push_back(call.Word(i, {"speed", "memory", "access"}, nullptr));
     auto wanted = [&](const char* name) {
         return sections.empty() || std::find(sections.begin(), sections.end(), name) != sections.end();
     };
-    fs::remove_all(work);
-    fs::create_directories(work);
+    BenchFolder folder(call.Text(0, ""), "export_bench");
+    const fs::path& work = folder.Path();
     std::string self = fs::canonical("/proc/self/exe").string(); // the children start in other folders
     if (wanted("speed"))
         Speed(self.c_str(), work);
@@ -282,6 +286,9 @@ int main(int argc, char* argv[])
         Memory(self.c_str(), work);
     if (wanted("access"))
         Access(self.c_str(), work);
-    fs::remove_all(work);
-    return 0;
+    return failedChildren == 0 ? 0 : 1;
 }
+
+} // namespace
+
+int main(int argc, char* argv[]) { return ToolCall::Run(argc, argv, kUsage, 4, Bench, {kChild}); }

@@ -5,18 +5,16 @@
 //           of its own, and 10,000 values in the deepest key: about 35 MB.
 // Each figure is the best of the runs: reading the file (RegHiveFile::Load) and writing the hive's
 // text (RegHive::Format).
-//   hive_bench deep|limits [work folder] [runs]
+#include "bench/BenchFolder.h"
 #include "platform/registry/RegHiveFile.h"
+#include "tools/usage/ToolCall.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -57,25 +55,19 @@ std::string LimitsHive()
     });
 }
 
-} // namespace
+const char kUsage[] = "usage: hive_bench deep|limits [WORK FOLDER] [RUNS]\n"
+                      "Reads and writes a settings hive of 3,000 levels (deep) or at the hives' limits (limits),\n"
+                      "best of RUNS (3), in a folder of its own below WORK FOLDER (the temporary folder),\n"
+                      "removed at the end.\n";
 
-int main(int argc, char** argv)
+int Bench(const ToolCall& call)
 {
-    std::string shape = argc > 1 ? argv[1] : "";
-    if (shape != "deep" && shape != "limits") {
-        std::fprintf(stderr, "usage: hive_bench deep|limits [work folder] [runs]\n");
-        return 2;
-    }
-    fs::path base = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path();
-    int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
-    std::string work = (base / "hivebench.XXXXXX").string();
-    if (!mkdtemp(&work[0])) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    setenv("ZN_REGISTRY_DIR", work.c_str(), 1);
+    std::string shape = call.Word(0, {"deep", "limits"}, nullptr);
+    int runs = call.Number(2, 3);
+    BenchFolder work(call.Text(1, ""), "hivebench");
+    setenv("ZN_REGISTRY_DIR", work.Path().c_str(), 1);
     std::string text = shape == "deep" ? DeepHive() : LimitsHive();
-    std::ofstream(work + "/user.reg", std::ios::binary) << text;
+    std::ofstream(work.Path() / "user.reg", std::ios::binary) << text;
 
     RegHiveFile file("user.reg");
     double read = 1e9, write = 1e9;
@@ -89,6 +81,9 @@ int main(int argc, char** argv)
     }
     std::printf("%s: %.1f MB read in %.3f s; written again: %.1f MB in %.3f s; %d lines kept unread; best of %d\n",
                 shape.c_str(), text.size() / 1e6, read, written / 1e6, write, damaged, runs);
-    fs::remove_all(work);
     return 0;
 }
+
+} // namespace
+
+int main(int argc, char** argv) { return ToolCall::Run(argc, argv, kUsage, 3, Bench); }

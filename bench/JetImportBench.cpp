@@ -1,8 +1,10 @@
 // Opens a Jet 4 file of 20,000 rows of 15 columns, written by the tools' writer, through the
 // database classes and reads every row; then opens and reads it again in the same process; and
 // exports the same table with mdb-export for comparison. Deletes its files afterwards.
+#include "bench/BenchFolder.h"
 #include "platform/database/AfxDao.h"
 #include "tools/jetwriter/JetFileWriter.h"
+#include "tools/usage/ToolCall.h"
 
 #include <algorithm>
 #include <chrono>
@@ -117,16 +119,14 @@ int OpenAndRead(const std::string& path, double& openSeconds, double& importSeco
     return rows;
 }
 
-} // namespace
+const char kUsage[] = "usage: jet_import_bench [WORK FOLDER]\n"
+                      "Reads a Jet 4 file of 20,000 rows through the database classes beside mdb-export, in a\n"
+                      "folder of its own below WORK FOLDER (the temporary folder), removed at the end.\n";
 
-int main(int argc, char** argv)
+int Bench(const ToolCall& call)
 {
-    fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
-    std::string work = (base / "jetbench.XXXXXX").string();
-    if (!mkdtemp(&work[0])) {
-        std::perror("mkdtemp");
-        return 1;
-    }
+    BenchFolder folder(call.Text(0, ""), "jetbench");
+    std::string work = folder.Path().string();
     // Copies under names of their own, so that each first open imports its file afresh; every
     // figure is the best of the rounds, on a machine that others share.
     std::vector<std::string> files;
@@ -149,22 +149,15 @@ int main(int argc, char** argv)
         timing.Take(total, open, import);
         failed = failed || rows != kRows;
     };
-    try {
-        for (const std::string& path : files) {
-            std::string command = "mdb-export '" + path + "' BenchTbl > /dev/null";
-            int status = 0;
-            exported.Take(Seconds([&] { status = std::system(command.c_str()); }), 0, 0);
-            failed = failed || status != 0;
-            openAndRead(path, first);
-        }
-        for (const std::string& path : files)
-            openAndRead(path, second);
-    } catch (CException* e) {
-        std::fprintf(stderr, "failed: %s\n", static_cast<LPCTSTR>(e->Describe()));
-        e->Delete();
-        failed = true;
+    for (const std::string& path : files) {
+        std::string command = "mdb-export '" + path + "' BenchTbl > /dev/null";
+        int status = 0;
+        exported.Take(Seconds([&] { status = std::system(command.c_str()); }), 0, 0);
+        failed = failed || status != 0;
+        openAndRead(path, first);
     }
-    fs::remove_all(work);
+    for (const std::string& path : files)
+        openAndRead(path, second);
     if (failed) {
         std::fprintf(stderr, "failed: mdb-export or the rows read\n");
         return 1;
@@ -177,3 +170,7 @@ int main(int argc, char** argv)
     std::printf("first / mdb-export:       %.2f\n", first.total / exported.total);
     return 0;
 }
+
+} // namespace
+
+int main(int argc, char** argv) { return ToolCall::Run(argc, argv, kUsage, 1, Bench); }

@@ -3,22 +3,20 @@
 // records dropped at each page's end, so that only the library's memory counts) and into a PDF.
 // Every print runs in a process of its own, so that its peak memory (ru_maxrss) is its own; the
 // four cases run in turn within each run, and the medians of time per page and of peak memory
-// are printed. Everything it writes goes into the work folder and is deleted afterwards.
-//
-//   print_bench [work folder] [runs]
-
+// are printed. Everything it writes goes into a folder of its own below the work folder and is
+// deleted afterwards.
+#include "bench/BenchChild.h"
+#include "bench/BenchFolder.h"
 #include "platform/gdi/CCairoDC.h"
 #include "platform/wnd/CRecordingDC.h"
 #include "print/MPrintFilesetCell.h"
+#include "tools/usage/ToolCall.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -54,11 +52,9 @@ void WriteLayout(const std::string& path, int entries)
 }
 
 // Prints the layout in a child process: its seconds and peak memory in kB.
-std::pair<double, long> PrintInChild(const std::string& layout, const std::string& pdf)
+ChildRun PrintInChild(const std::string& layout, const std::string& pdf)
 {
-    auto start = std::chrono::steady_clock::now();
-    pid_t child = fork();
-    if (child == 0) {
+    ChildRun run = RunInChild([&] {
         std::unique_ptr<CDC> dc;
         if (pdf.empty())
             dc = std::make_unique<PageRecordingDC>();
@@ -68,15 +64,11 @@ std::pair<double, long> PrintInChild(const std::string& layout, const std::strin
         cell.SetPrintToDevice(1);
         bool printed = cell.Begin(dc.get(), 0) && cell.Print();
         cell.Finish();
-        _exit(printed ? 0 : 1);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return printed;
+    });
+    if (!run.succeeded)
         std::fprintf(stderr, "the print of %s failed\n", layout.c_str());
-    return {seconds, usage.ru_maxrss};
+    return run;
 }
 
 template <class T> T Median(std::vector<T> values)
@@ -85,12 +77,16 @@ template <class T> T Median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-} // namespace
+const char kUsage[] = "usage: print_bench [WORK FOLDER] [RUNS]\n"
+                      "Times CELL layouts of 100 and 1,000 pages printed onto the recording device context and\n"
+                      "into PDF files, median of RUNS (5), in a folder of its own below WORK FOLDER (/dev/shm),\n"
+                      "removed at the end.\n";
 
-int main(int argc, char* argv[])
+int Bench(const ToolCall& call)
 {
-    std::string folder = argc > 1 ? argv[1] : "/dev/shm";
-    int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    int runs = call.Number(1, 5);
+    BenchFolder work(call.Text(0, "/dev/shm"), "print_bench");
+    std::string folder = work.Path().string();
     struct Case {
         const char* name;
         int pages;
@@ -105,17 +101,21 @@ int main(int argc, char* argv[])
     std::string pdf = folder + "/print-bench.pdf";
     WriteLayout(small, 5600);
     WriteLayout(large, 56000);
+    bool failed = false;
     for (int run = 0; run < runs; ++run)
         for (Case& c : cases) {
-            auto [seconds, peak] = PrintInChild(c.pages == 100 ? small : large, c.pdf ? pdf : std::string());
-            c.msPerPage.push_back(seconds * 1000 / c.pages);
-            c.peakKb.push_back(peak);
+            ChildRun printed = PrintInChild(c.pages == 100 ? small : large, c.pdf ? pdf : std::string());
+            failed = failed || !printed.succeeded;
+            c.msPerPage.push_back(printed.seconds * 1000 / c.pages);
+            c.peakKb.push_back(printed.peakKilobytes);
             unlink(pdf.c_str());
         }
     for (const Case& c : cases)
         std::printf("%-24s %8.3f ms/page  peak %6ld kB  (median of %d)\n", c.name, Median(c.msPerPage),
                     Median(c.peakKb), runs);
-    unlink(small.c_str());
-    unlink(large.c_str());
-    return 0;
+    return failed ? 1 : 0;
 }
+
+} // namespace
+
+int main(int argc, char* argv[]) { return ToolCall::Run(argc, argv, kUsage, 2, Bench); }

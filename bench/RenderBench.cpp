@@ -3,10 +3,9 @@
 // context, into a PDF and into 300-dpi PNG pictures; and a polyline of 100,000 points inside the
 // clip range beside the same polyline with one point outside (one Polyline call against clipped
 // sides). Each measure runs several times, the two polylines in turn within each run, and the
-// median is printed. Everything it writes goes into the work folder and is deleted afterwards.
-//
-//   render_bench [work folder] [runs] [pdf pages] [png pages]
-
+// median is printed. Everything it writes goes into a folder of its own below the work folder and
+// is deleted afterwards.
+#include "bench/BenchFolder.h"
 #include "platform/gdi/CCairoDC.h"
 #include "platform/wnd/CRecordingDC.h"
 #include "print/MPrintFilesetCell.h"
@@ -14,6 +13,7 @@
 #include "print/VhDrawImp.h"
 #include "print/VhDrawPolyline.h"
 #include "print/VhDrawString.h"
+#include "tools/usage/ToolCall.h"
 
 #include <algorithm>
 #include <chrono>
@@ -104,14 +104,18 @@ VhDrawPolyline LongPolyline(bool oneOutside)
     return polyline;
 }
 
-} // namespace
+const char kUsage[] = "usage: render_bench [WORK FOLDER] [RUNS] [PDF PAGES] [PNG PAGES]\n"
+                      "Times the renderer on a check-result page, median of RUNS (5): onto the recording device\n"
+                      "context, into a PDF of PDF PAGES (1000) and PNG PAGES (10) pictures, in a folder of its\n"
+                      "own below WORK FOLDER (/dev/shm), removed at the end; and a long polyline, clipped or not.\n";
 
-int main(int argc, char** argv)
+int Bench(const ToolCall& call)
 {
-    std::string folder = argc > 1 ? argv[1] : "/dev/shm";
-    int runs = argc > 2 ? std::atoi(argv[2]) : 5;
-    int pdfPages = argc > 3 ? std::atoi(argv[3]) : 1000;
-    int pngPages = argc > 4 ? std::atoi(argv[4]) : 10;
+    int runs = call.Number(1, 5);
+    int pdfPages = call.Number(2, 1000);
+    int pngPages = call.Number(3, 10);
+    BenchFolder work(call.Text(0, "/dev/shm"), "render_bench");
+    std::string folder = work.Path().string();
     const DcDevice a4 = AfxPaperDevice(TRUE, 600, 210, 297, POINT{100, 120});
     VhDrawComposition page;
     BuildCheckResultPage(page);
@@ -150,3 +154,7 @@ int main(int argc, char** argv)
                 Median(clipped) * 1e3, Median(clipped) / Median(oneCall));
     return 0;
 }
+
+} // namespace
+
+int main(int argc, char** argv) { return ToolCall::Run(argc, argv, kUsage, 4, Bench); }

@@ -6,9 +6,11 @@
 // properties instead, each packing in a child process of its own, and its growth per property.
 // With "small", only MakeZip packing 2,000 small files (about 2 KB) in 20 folders, for timing the
 // library's own cost per entry from outside.
-//   zip_bench [work folder] [runs] [memory|small]
+#include "bench/BenchChild.h"
+#include "bench/BenchFolder.h"
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/WinPath.h"
+#include "tools/usage/ToolCall.h"
 #include "writers/zip/ZipPacking.h"
 
 #include <algorithm>
@@ -18,9 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -209,18 +208,12 @@ bool PackOnly(const fs::path& work, const Shape& shape, int runs)
 // Packs the folder with MakeZip in a child process: its peak memory in KB, or -1 when it failed.
 long PeakOfPackingInChild(const fs::path& folder)
 {
-    std::fflush(stdout);
-    pid_t child = fork();
-    if (child == 0) {
+    ChildRun run = RunInChild([&] {
         std::string packingPath = LinuxPathToWin(folder.string()) + "\\*.*";
         MakeZip(packingPath.c_str(), "物件データ");
-        _exit(shownMessages == 0 && fs::is_empty(folder) ? 0 : 1);
-    }
-    int status = 0;
-    rusage usage{};
-    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return usage.ru_maxrss;
+        return shownMessages == 0 && fs::is_empty(folder);
+    });
+    return run.succeeded ? run.peakKilobytes : -1;
 }
 
 // The peak memory of packing exports of 1,000 and 5,000 properties, each a fresh copy per run.
@@ -252,19 +245,19 @@ bool Memory(const fs::path& work, int runs)
     return true;
 }
 
-} // namespace
+const char kUsage[] = "usage: zip_bench [WORK FOLDER] [RUNS] [memory|small]\n"
+                      "Packs generated export folders with the zip library beside zip -r -ll -m -T, RUNS times\n"
+                      "(3), in a folder of its own below WORK FOLDER (the temporary folder), removed at the end.\n"
+                      "memory: the peak memory of packing exports of 1,000 and 5,000 properties instead;\n"
+                      "small: only the zip library packing 2,000 small files.\n";
 
-int main(int argc, char** argv)
+int Bench(const ToolCall& call)
 {
+    int runs = call.Number(1, 3);
+    std::string mode = call.Word(2, {"memory", "small"}, "");
+    BenchFolder folder(call.Text(0, ""), "zipbench");
+    const fs::path& work = folder.Path();
     AfxSetMessageBoxHandler(CountMessage);
-    fs::path base = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
-    int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
-    std::string mode = argc > 3 ? argv[3] : "";
-    std::string work = (base / "zipbench.XXXXXX").string();
-    if (!mkdtemp(&work[0])) {
-        std::perror("mkdtemp");
-        return 1;
-    }
     SetInstallPathReader(BenchInstallPath);
     bool ok = LoadZipLibrary() == 1;
     const Shape shapes[] = {{"2,000 files of 100 KB in 100 folders", GenerateLargeFiles},
@@ -276,6 +269,9 @@ int main(int argc, char** argv)
     else
         for (const Shape& shape : shapes)
             ok = ok && Compare(work, shape, runs);
-    fs::remove_all(work);
     return ok ? 0 : 1;
 }
+
+} // namespace
+
+int main(int argc, char** argv) { return ToolCall::Run(argc, argv, kUsage, 3, Bench); }

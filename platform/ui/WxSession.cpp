@@ -55,6 +55,8 @@ WxSession::~WxSession()
 
 int AfxWxMain(int argc, char* argv[])
 {
+    if (int status = AfxCheckCommandLine(argc, argv); status >= 0)
+        return status;
     WxSession session(argc, argv);
     if (!session.IsRunning()) {
         std::fprintf(stderr, "No display: the program needs an X display (DISPLAY).\n");

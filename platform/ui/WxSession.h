@@ -30,7 +30,8 @@ private:
     bool m_started = false;
 };
 
-// The program's main: starts wx, runs the application object (AfxWinMain) and returns its exit
+// The program's main: answers --help and refuses an unknown option before anything starts
+// (AfxCheckCommandLine), starts wx, runs the application object (AfxWinMain) and returns its exit
 // code: 0 when InitInstance ends the program by returning FALSE. Without a display it says so
 // and returns 1.
 int AfxWxMain(int argc, char* argv[]);

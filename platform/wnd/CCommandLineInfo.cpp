@@ -1,5 +1,12 @@
 #include "platform/wnd/CCommandLineInfo.h"
 
+BOOL CCommandLineInfo::IsStandardFlag(LPCTSTR lpszParam)
+{
+    CCommandLineInfo parsed;
+    parsed.ParseParam(lpszParam, TRUE, TRUE);
+    return parsed.m_nShellCommand != FileNew || parsed.m_bRunEmbedded || parsed.m_bRunAutomated;
+}
+
 void CCommandLineInfo::ParseParam(LPCTSTR lpszParam, BOOL bFlag, BOOL)
 {
     CString param(lpszParam);

@@ -11,6 +11,8 @@ public:
 
     // One argument; bFlag when it began with "/" or "-" (which is not part of it).
     virtual void ParseParam(LPCTSTR lpszParam, BOOL bFlag, BOOL bLast);
+    // True when the flag (without its "/" or "-") is one that ParseParam knows.
+    static BOOL IsStandardFlag(LPCTSTR lpszParam);
 
     BOOL m_bShowSplash = TRUE;
     BOOL m_bRunEmbedded = FALSE;

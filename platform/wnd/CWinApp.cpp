@@ -8,6 +8,7 @@
 #include "platform/wnd/MessageBox.h"
 #include "platform/wnd/WinSpool.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -26,6 +27,17 @@ void FreeName(LPCTSTR& name)
 {
     std::free(const_cast<char*>(name));
     name = nullptr;
+}
+
+// The usage of the framework's standard command line, under the program's file name.
+void PrintUsage(FILE* stream, const char* program)
+{
+    const char* name = std::strrchr(program, '/') ? std::strrchr(program, '/') + 1 : program;
+    std::fprintf(stream,
+                 "usage: %s [FILE | /p FILE | /pt FILE PRINTER DRIVER PORT]\n"
+                 "Starts the program on the desktop (DISPLAY or WAYLAND_DISPLAY). FILE is a document to open;\n"
+                 "/p (or -p) prints it, /pt on the printer named. --help shows this text.\n",
+                 name);
 }
 } // namespace
 
@@ -214,6 +226,24 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
     default:
         return TRUE;
     }
+}
+
+int AfxCheckCommandLine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            PrintUsage(stdout, argv[0]);
+            return 0;
+        }
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-' && !CCommandLineInfo::IsStandardFlag(argv[i] + 1)) {
+            std::fprintf(stderr, "%s: unknown option %s\n", argv[0], argv[i]);
+            PrintUsage(stderr, argv[0]);
+            return 2;
+        }
+    }
+    return -1;
 }
 
 int AfxWinMain(int argc, char* argv[])

@@ -92,6 +92,10 @@ CWnd* AfxGetMainWnd();
 // The framework's start: InitInstance, then Run; when InitInstance fails, the main window is
 // destroyed and ExitInstance ends the program.
 int AfxWinMain(int argc, char* argv[]);
+// Reads the command line before anything starts: "--help" prints the usage of the framework's
+// standard command line on standard output and gives 0; an argument that starts with "-" and is no
+// standard flag is named on standard error with the usage and gives 2. -1 when the program goes on.
+int AfxCheckCommandLine(int argc, char* argv[]);
 void AfxEnableControlContainer();
 // The dialog colours set with SetDialogBkColor, or CLR_INVALID for the system's own.
 COLORREF AfxGetDialogBkColor();

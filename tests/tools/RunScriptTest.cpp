@@ -1,5 +1,6 @@
 // scripts/run for a user of a temporary home without a display: the settings part made once, then
-// left alone or reused; the program's part refused at once, and with a job count that is no count.
+// left alone or reused; the program's part refused at once, and with a job count that is no count;
+// and its check of the session bus, which the settings backend needs.
 #include "tests/support/CommandOutput.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestSupport.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <signal.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,6 +43,15 @@ protected:
                                                   " bash scripts/run " + arguments + " 2>&1",
                                               &status);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Whether scripts/run counts a session bus as reachable, with those settings (such as
+    // "XDG_RUNTIME_DIR=...") and else neither a bus nor a display: the status of its check.
+    int SessionBusAnswers(const std::string& settings)
+    {
+        return std::system(("cd '" ZN_SOURCE_DIR "' && env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY " +
+                            settings + " bash -c 'source scripts/setup && session_bus_answers'")
+                               .c_str());
     }
 
     std::string Sample(const std::string& relative) const { return m_home.Path("zadazez-sample/" + relative); }
@@ -125,4 +136,19 @@ TEST_F(RunScriptTest, AJobCountThatIsNoCountStopsBeforeBuildingAnything)
         EXPECT_EQ(std::string("JOBS must be a positive whole number, not '") + jobs + "'.\n", m_output);
         EXPECT_NE(0, access(m_build.Path("CMakeCache.txt").c_str(), F_OK)) << jobs;
     }
+}
+
+TEST_F(RunScriptTest, ASessionBusCountsOnlyWhenItAnswers)
+{
+    std::string address = "DBUS_SESSION_BUS_ADDRESS=unix:path=" + m_home.Path("bus");
+    std::string runtime = "XDG_RUNTIME_DIR=" + m_home.Path();
+    EXPECT_NE(0, SessionBusAnswers(address));
+    EXPECT_NE(0, SessionBusAnswers(runtime));
+
+    std::string pid =
+        CommandOutput("dbus-daemon --session --fork --print-pid --address=unix:path=" + m_home.Path("bus"));
+    ASSERT_GT(std::atoi(pid.c_str()), 0) << "no session bus started";
+    EXPECT_EQ(0, SessionBusAnswers(address));
+    EXPECT_EQ(0, SessionBusAnswers(runtime));
+    kill(std::atoi(pid.c_str()), SIGTERM);
 }

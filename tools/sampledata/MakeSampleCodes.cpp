@@ -2,7 +2,7 @@
 // folder that does not hold them yet.
 #include "platform/database/CDaoException.h"
 #include "tools/sampledata/SampleCodeDatabases.h"
-#include "tools/sampledata/ToolUsage.h"
+#include "tools/usage/ToolCall.h"
 
 #include <cstdio>
 
@@ -14,18 +14,16 @@ const char kUsage[] = "usage: make_sample_codes FOLDER\n"
 
 int main(int argc, char** argv)
 {
-    if (int status = CheckToolArguments(argc, argv, kUsage); status >= 0)
-        return status;
-    if (argc != 2)
-        return ShowWrongCall(kUsage);
-    std::string folder = argv[1];
-    try {
-        MakeSampleComCode(folder + "/COM_CODE.mdb");
-        MakeSampleComChiiki(folder + "/COM_CHIIKI.mdb");
-    } catch (CDaoException* e) {
-        std::fprintf(stderr, "%s: error %ld\n", argv[0], static_cast<long>(e->m_pErrorInfo->m_lErrorCode));
-        e->Delete();
-        return 1;
-    }
-    return 0;
+    return ToolCall::Run(argc, argv, kUsage, 1, [&](const ToolCall& call) {
+        std::string folder = call.Text(0, nullptr);
+        try {
+            MakeSampleComCode(folder + "/COM_CODE.mdb");
+            MakeSampleComChiiki(folder + "/COM_CHIIKI.mdb");
+        } catch (CDaoException* e) {
+            std::fprintf(stderr, "%s: error %ld\n", argv[0], static_cast<long>(e->m_pErrorInfo->m_lErrorCode));
+            e->Delete();
+            return 1;
+        }
+        return 0;
+    });
 }

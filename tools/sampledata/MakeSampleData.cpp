@@ -1,12 +1,7 @@
 // make_sample_data FOLDER: writes the sample data set (SampleDataSet.h) into a folder that does
 // not hold one yet, creating the folder when it is missing.
-#include "platform/core/CException.h"
-#include "platform/core/Cp932.h"
 #include "tools/sampledata/SampleDataSet.h"
-#include "tools/sampledata/ToolUsage.h"
-
-#include <cstdio>
-#include <exception>
+#include "tools/usage/ToolCall.h"
 
 namespace {
 const char kUsage[] = "usage: make_sample_data FOLDER\n"
@@ -16,19 +11,8 @@ const char kUsage[] = "usage: make_sample_data FOLDER\n"
 
 int main(int argc, char** argv)
 {
-    if (int status = CheckToolArguments(argc, argv, kUsage); status >= 0)
-        return status;
-    if (argc != 2)
-        return ShowWrongCall(kUsage);
-    try {
-        sampledata::MakeSampleDataSet(argv[1]);
-    } catch (CException* e) {
-        std::fprintf(stderr, "%s: %s\n", argv[0], cp932::ToUtf8(e->Describe().Bytes()).c_str());
-        e->Delete();
-        return 1;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
-        return 1;
-    }
-    return 0;
+    return ToolCall::Run(argc, argv, kUsage, 1, [](const ToolCall& call) {
+        sampledata::MakeSampleDataSet(call.Text(0, nullptr));
+        return 0;
+    });
 }

@@ -5,7 +5,7 @@
 //     keeps its stored value, or takes its default (the first drive present) when it has none.
 #include "platform/files/WinPath.h"
 #include "storage/ZnAppRegObject.h"
-#include "tools/sampledata/ToolUsage.h"
+#include "tools/usage/ToolUsage.h"
 
 #include <cstdio>
 #include <cstring>
@@ -41,9 +41,10 @@ int main(int argc, char** argv)
     }
     if (argc != 5)
         return ShowWrongCall(kUsage);
-    if (WriteFolders(argv + 1) != 0) {
+    return RunReportingFailures(argv[0], [&] {
+        if (WriteFolders(argv + 1) == 0)
+            return 0;
         std::fprintf(stderr, "%s: the settings cannot be written\n", argv[0]);
         return 1;
-    }
-    return 0;
+    });
 }
