@@ -73,7 +73,7 @@ void ZnDlgAppFDInspPage::DoDataExchange(CDataExchange* pDX)
 bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, const CString& path)
 {
     return ZnFloppyOutput::WriteDataFile(
-        path, {[number](const CString& file) { return ZnAppDocFDOut30::TryWriteXml(number, file); }});
+        path, {[number](const CString& file) { return ZnAppDocFDOut30::WriteXml(number, 0, file); }});
 }
 
 void ZnDlgAppFDInspPage::ReportDone(const CString& root)

@@ -21,7 +21,7 @@ protected:
     std::string Write(const std::string& writer)
     {
         CString name = std::to_string(++m_files).c_str();
-        writertest::Write(writer, m_output.WinPath(name));
+        EXPECT_EQ(ZnWriteOutcome::written, writertest::Write(writer, m_output.WinPath(name)));
         return m_output.Written(name);
     }
     // How often text occurs in the written bytes.

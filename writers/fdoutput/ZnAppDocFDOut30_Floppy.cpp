@@ -39,13 +39,9 @@ void TellNoInspectedApplication()
 }
 
 // Faces two to five of the building application, each appended as a part of the data file.
-std::vector<ZnFloppyOutput::Part> BuildingFaces()
-{
-    std::vector<ZnFloppyOutput::Part> faces;
-    for (int face = 2; face <= 5; ++face)
-        faces.push_back([face](const CString& path) { return ZnAppDocFDOut11::TryWriteFace(path, face); });
-    return faces;
-}
+const std::vector<ZnFloppyOutput::Part> kBuildingFaces = {
+    ZnAppDocFDOut11::WriteSecondFace, ZnAppDocFDOut11::WriteThirdFace, ZnAppDocFDOut11::WriteFourthFace,
+    ZnAppDocFDOut11::WriteFifthFace};
 
 } // namespace
 
@@ -94,7 +90,7 @@ void ZnAppDocFDOut30::WriteBuildFaces(CString path)
         return TellNoInspectedApplication();
     ZnModelAppBuild* build = new ZnModelAppBuild;
     *build = *inspected;
-    if (WriteInspectedApplication(*inspected, build, BuildingFaces(), path))
+    if (WriteInspectedApplication(*inspected, build, kBuildingFaces, path))
         ZnFloppyOutput::ReportDone(path, ZnAppDocFDOut00::GetDocTitle(kBuildingObject));
 }
 

@@ -37,11 +37,8 @@ public:
     // from 2 on entry n - 2 of its further certificates; a selector that names none writes the
     // three certificate elements empty. The page index is not read. A document without the models
     // that its type needs, or a path that cannot be opened, is reported with the stop icon and
-    // nothing is written.
-    static void WriteXml(int selector, int pageIndex, CString path);
-    // The same, with its outcome: told after its message; cut off (and removed) when the medium
-    // could not hold it.
-    static ZnWriteOutcome TryWriteXml(int selector, CString path);
+    // nothing is written (told); a file that the medium could not hold is removed (cut off).
+    static ZnWriteOutcome WriteXml(int selector, int pageIndex, CString path);
 
     // writers/fdoutput/ZnAppDocFDOut30_Floppy.cpp: the inspection's floppy output.
 
