@@ -45,25 +45,20 @@ const std::vector<ZnFloppyOutput::Part> kBuildingFaces = {
 
 } // namespace
 
-void ZnAppDocFDOut30::SetFormNo()
+CString ZnAppDocFDOut30::FormNo()
 {
     int docType = ZnShellState::Current()->GetDocType();
-    if (docType == kInterimDocType)
-        m_formNo = "280";
-    else if (docType == kCompletionDocType)
-        m_formNo = "210";
+    return docType == kInterimDocType ? "280" : docType == kCompletionDocType ? "210" : "";
 }
 
 int ZnAppDocFDOut30::PrepareFD(CString root, int submissionIndex, int groupIndex)
 {
-    SetFormNo();
-    return ZnFloppyOutput(root, submissionIndex, m_formNo, groupIndex).Prepare();
+    return ZnFloppyOutput(root, submissionIndex, FormNo()).Prepare(groupIndex) ? 1 : 0;
 }
 
 int ZnAppDocFDOut30::PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath)
 {
-    SetFormNo();
-    return ZnFloppyOutput(root, submissionIndex, m_formNo, mitoriPath, haichiPath).Prepare();
+    return ZnFloppyOutput(root, submissionIndex, FormNo(), mitoriPath, haichiPath).Prepare() ? 1 : 0;
 }
 
 bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
