@@ -31,12 +31,17 @@ const char kManagementFile[] = "申請書管理情報.xml";
 const char kDataFile[] = "申請書データ.xml";
 const char kRegisterFile[] = "\\APP_BUKKEN.mdb";
 
-// The family writers' TryWriteXml, with the arguments that the export gives them.
+// The family writers' WriteXml, with the arguments that the export gives them.
 using Writer = ZnWriteOutcome (*)(CString path);
 
-ZnWriteOutcome WriteBuilding(CString path) { return ZnAppDocFDOut11::TryWriteXml(path); }
+ZnWriteOutcome WriteBuilding(CString path) { return ZnAppDocFDOut11::WriteXml(path); }
+template <ZnWriteOutcome (*writeXml)(CString, int)> ZnWriteOutcome WriteFamily(CString path)
+{
+    return writeXml(path, 1);
+}
+ZnWriteOutcome WriteSemiStructure(CString path) { return ZnAppDocFDOut16::WriteXml(path, 1, CString(), CString()); }
 // Certificate selector 1: the inspection's own confirmation data.
-ZnWriteOutcome WriteInspection(CString path) { return ZnAppDocFDOut30::TryWriteXml(1, path); }
+ZnWriteOutcome WriteInspection(CString path) { return ZnAppDocFDOut30::WriteXml(1, 0, path); }
 
 // The document kinds that are exported: codes first to last, the document type, the form
 // numbers in the application and the notification mode, and the writer of 申請書データ.xml.
@@ -51,19 +56,19 @@ struct ExportedKind {
 
 const ExportedKind kExportedKinds[] = {
     {100001, 100001, IDC_DOC_CONFIRM, 1, 17, WriteBuilding},
-    {100002, 100002, IDC_DOC_CONFIRM, 2, 18, ZnAppDocFDOut12::TryWriteXml},
-    {100003, 100003, IDC_DOC_CONFIRM, 3, 19, ZnAppDocFDOut13::TryWriteXml},
-    {100004, 100004, IDC_DOC_CONFIRM, 4, 20, ZnAppDocFDOut14::TryWriteXml},
-    {100005, 100005, IDC_DOC_CONFIRM, 5, 52, ZnAppDocFDOut15::TryWriteXml},
-    {100006, 100006, IDC_DOC_CONFIRM, 6, 21, ZnAppDocFDOut16::TryWriteXml},
+    {100002, 100002, IDC_DOC_CONFIRM, 2, 18, WriteFamily<ZnAppDocFDOut12::WriteXml>},
+    {100003, 100003, IDC_DOC_CONFIRM, 3, 19, WriteFamily<ZnAppDocFDOut13::WriteXml>},
+    {100004, 100004, IDC_DOC_CONFIRM, 4, 20, WriteFamily<ZnAppDocFDOut14::WriteXml>},
+    {100005, 100005, IDC_DOC_CONFIRM, 5, 52, WriteFamily<ZnAppDocFDOut15::WriteXml>},
+    {100006, 100006, IDC_DOC_CONFIRM, 6, 21, WriteSemiStructure},
     {100101, 100106, IDC_DOC_INTERIM, 15, 27, WriteInspection},
     {100201, 100206, IDC_DOC_COMPLETION, 16, 28, WriteInspection},
     {100301, 100301, IDC_DOC_PLANCHANGE, 9, 22, WriteBuilding},
-    {100302, 100302, IDC_DOC_PLANCHANGE, 10, 23, ZnAppDocFDOut12::TryWriteXml},
-    {100303, 100303, IDC_DOC_PLANCHANGE, 11, 24, ZnAppDocFDOut13::TryWriteXml},
-    {100304, 100304, IDC_DOC_PLANCHANGE, 12, 25, ZnAppDocFDOut14::TryWriteXml},
-    {100305, 100305, IDC_DOC_PLANCHANGE, 13, 53, ZnAppDocFDOut15::TryWriteXml},
-    {100306, 100306, IDC_DOC_PLANCHANGE, 14, 26, ZnAppDocFDOut16::TryWriteXml},
+    {100302, 100302, IDC_DOC_PLANCHANGE, 10, 23, WriteFamily<ZnAppDocFDOut12::WriteXml>},
+    {100303, 100303, IDC_DOC_PLANCHANGE, 11, 24, WriteFamily<ZnAppDocFDOut13::WriteXml>},
+    {100304, 100304, IDC_DOC_PLANCHANGE, 12, 25, WriteFamily<ZnAppDocFDOut14::WriteXml>},
+    {100305, 100305, IDC_DOC_PLANCHANGE, 13, 53, WriteFamily<ZnAppDocFDOut15::WriteXml>},
+    {100306, 100306, IDC_DOC_PLANCHANGE, 14, 26, WriteSemiStructure},
 };
 
 // The object kinds of the inspections by the code's last digit, 1 to 6.

@@ -70,19 +70,14 @@ void ZnDlgAppFDInspPage::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_FDP_ROW_TITLE, m_strRowTitle);
 }
 
-bool ZnDlgAppFDInspPage::WriteInspectionFile(int number, const CString& path)
+ZnFloppyOutput::DataFile ZnDlgAppFDInspPage::InspectionFile(int number, const CString& path)
 {
-    return ZnFloppyOutput::WriteDataFile(
-        path, {[number](const CString& file) { return ZnAppDocFDOut30::TryWriteXml(number, file); }});
+    return {path, {[number](const CString& file) { return ZnAppDocFDOut30::WriteXml(number, 0, file); }}};
 }
 
-void ZnDlgAppFDInspPage::ReportDone(const CString& root)
+ZnFloppyOutput::Completion ZnDlgAppFDInspPage::PageCompletion()
 {
-    ZnShellState::Current()->RunTxt2Xml(root);
-    TellDone();
-}
-
-void ZnDlgAppFDInspPage::TellDone()
-{
-    MessageBox(ZnFloppyOutput::DoneText(ZnAppDocFDOut00::GetDocTitle(m_values.objectKind)), nullptr, MB_OK);
+    return [this] {
+        MessageBox(ZnFloppyOutput::DoneText(ZnAppDocFDOut00::GetDocTitle(m_values.objectKind)), nullptr, MB_OK);
+    };
 }

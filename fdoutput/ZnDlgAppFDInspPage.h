@@ -1,10 +1,12 @@
 // What the two inspection floppy-output pages share: the object kind and row title chosen by the
 // frame's object-kind selection, the interim (1002) and completion (1005) inspection documents of
 // that kind listed and loaded from the selected row (a click reloads it), the selection message
-// with the error icon, the inspection data files and the page's own completion message.
+// with the error icon, the inspection's floppy output (ZnFloppyOutput with the inspection's form
+// number, ZnAppDocFDOut30::FormNo), its data files and the page's own completion message.
 #pragma once
 
 #include "fdoutput/ZnDlgAppFDPage.h"
+#include "writers/fdoutput/ZnFloppyOutput.h"
 
 // An object kind that a page serves: the frame's selection that chooses it and its row title.
 struct ZnFDInspKind {
@@ -31,13 +33,10 @@ protected:
     // The row title with the page's other data.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // Writes the inspection's data set of a confirmation number (1 the first, n from 2 the further
-    // ones) to path as a data file of the floppy (ZnFloppyOutput::WriteDataFile); false after the
-    // message when the file was not written whole.
-    static bool WriteInspectionFile(int number, const CString& path);
-    // Runs the converter on the output folder, then TellDone.
-    void ReportDone(const CString& root);
-    // Tells that the output is done: the document title and "のFD出力が終了しました" in the page's
-    // own message box (OK, no icon).
-    void TellDone();
+    // The floppy data file at path of the inspection's data set of a confirmation number (1 the
+    // first, n from 2 the further ones): ZnAppDocFDOut30::WriteXml.
+    static ZnFloppyOutput::DataFile InspectionFile(int number, const CString& path);
+    // The page's own completion: the document title and "のFD出力が終了しました" in the page's own
+    // message box (OK, no icon).
+    ZnFloppyOutput::Completion PageCompletion();
 };

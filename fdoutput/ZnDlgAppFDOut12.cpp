@@ -11,10 +11,7 @@
 
 namespace {
 
-void OutputLift(const ZnFDOutRequest& request)
-{
-    ZnFacilityFloppy::Write(request, "160", ZnAppDocFDOut12::TryWriteXml);
-}
+void OutputLift(const ZnFDOutRequest& request) { ZnFacilityFloppy::Write(request, "160", ZnAppDocFDOut12::WriteXml); }
 
 } // namespace
 

@@ -10,10 +10,7 @@
 
 namespace {
 
-void OutputEquip(const ZnFDOutRequest& request)
-{
-    ZnFacilityFloppy::Write(request, "170", ZnAppDocFDOut13::TryWriteXml);
-}
+void OutputEquip(const ZnFDOutRequest& request) { ZnFacilityFloppy::Write(request, "170", ZnAppDocFDOut13::WriteXml); }
 
 } // namespace
 

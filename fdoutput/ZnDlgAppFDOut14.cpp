@@ -11,10 +11,7 @@
 
 namespace {
 
-void OutputStruct(const ZnFDOutRequest& request)
-{
-    ZnFacilityFloppy::Write(request, "180", ZnAppDocFDOut14::TryWriteXml);
-}
+void OutputStruct(const ZnFDOutRequest& request) { ZnFacilityFloppy::Write(request, "180", ZnAppDocFDOut14::WriteXml); }
 
 } // namespace
 

@@ -13,7 +13,7 @@ namespace {
 
 void OutputStrLift(const ZnFDOutRequest& request)
 {
-    ZnFacilityFloppy::Write(request, "161", ZnAppDocFDOut15::TryWriteXml);
+    ZnFacilityFloppy::Write(request, "161", ZnAppDocFDOut15::WriteXml);
 }
 
 } // namespace

@@ -62,32 +62,28 @@ void ZnDlgAppFDOut31::OnFDOut()
 
 void ZnDlgAppFDOut31::WriteFloppy(const ZnFDOutRequest& request)
 {
-    ZnAppDocFDOut30 writer;
-    if (!writer.PrepareFDWithMaps(request.root, request.submissionIndex, request.siteMapPath, request.layoutPath))
-        return;
+    ZnFloppyOutput floppy(request.root, request.submissionIndex, ZnAppDocFDOut30::FormNo(), request.siteMapPath,
+                          request.layoutPath);
     CString path = ZnFloppyMedium::DataFilePath(request.root);
-    if (!WriteInspectionFile(1, path))
-        return;
-    if (WriteCarriedApplication(path))
+    // The carried application's writer runs the converter and tells the completion in its stead.
+    CarriedWriter writeCarried = CarriedApplicationWriter();
+    ZnFloppyOutput::Completion done = writeCarried ? ZnFloppyOutput::Completion() : PageCompletion();
+    if (floppy.Output({{-1, {InspectionFile(1, path)}}}, done) && writeCarried) {
+        writeCarried(path);
         ReloadAfterCarriedApplication();
-    else
-        ReportDone(request.root);
+    }
 }
 
-bool ZnDlgAppFDOut31::WriteCarriedApplication(const CString& path)
+ZnDlgAppFDOut31::CarriedWriter ZnDlgAppFDOut31::CarriedApplicationWriter() const
 {
-    if (m_values.objectKind == kBuilding && CarriedApplication<ZnModelAppBuild>()) {
-        ZnAppDocFDOut30::WriteBuildFaces(path);
-        return true;
-    }
+    if (m_values.objectKind == kBuilding && CarriedApplication<ZnModelAppBuild>())
+        return ZnAppDocFDOut30::WriteBuildFaces;
     // Only a completion inspection's structure application is written; an interim inspection
     // goes alone.
     if (m_values.objectKind == kSemiStructure && TypeValues()->docType == kCompletionInspection &&
-        CarriedApplication<ZnModelAppSemiStr>()) {
-        ZnAppDocFDOut30::WriteSemiStrXml(path);
-        return true;
-    }
-    return false;
+        CarriedApplication<ZnModelAppSemiStr>())
+        return ZnAppDocFDOut30::WriteSemiStrXml;
+    return nullptr;
 }
 
 void ZnDlgAppFDOut31::ReloadAfterCarriedApplication()

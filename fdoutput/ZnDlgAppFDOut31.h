@@ -15,14 +15,17 @@ public:
 protected:
     // Selection, attachments, output folder, confirm and check, then the output.
     void OnFDOut() override;
-    // The maps, the index files and the inspection's data file, then the application it carries
-    // or the page's own completion.
+    // The floppy with the maps and the inspection's data file (number 1), then the application
+    // that it carries, or the page's own completion.
     void WriteFloppy(const ZnFDOutRequest& request) override;
 
 private:
-    // Writes the confirmation application of the loaded inspection after the inspection's data
-    // file, when it carries one that the object kind writes; false when it carries none.
-    bool WriteCarriedApplication(const CString& path);
+    // A writer of the confirmation application that an inspection carries, after the inspection's
+    // data file at path (ZnAppDocFDOut30::WriteBuildFaces, ZnAppDocFDOut30::WriteSemiStrXml).
+    typedef void (*CarriedWriter)(CString path);
+    // The writer of the confirmation application that the loaded inspection carries, when it
+    // carries one that the object kind writes; null when it carries none.
+    CarriedWriter CarriedApplicationWriter() const;
     // Loads the selected document again and gives the application object its values as at
     // opening: the carried application's writer has emptied the document.
     void ReloadAfterCarriedApplication();

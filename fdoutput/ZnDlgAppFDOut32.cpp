@@ -3,7 +3,6 @@
 #include "fdoutput/ZnInspInputCheck.h"
 #include "platform/core/AfxMessageBox.h"
 #include "res/FormViewIds.h"
-#include "storage/ZnShellState.h"
 #include "writers/fdoutput/ZnFloppyMedium.h"
 #include "writers/xml/ZnAppDocFDOut30.h"
 
@@ -58,41 +57,22 @@ void ZnDlgAppFDOut32::OnFDOut()
 
 void ZnDlgAppFDOut32::WriteFloppy(const ZnFDOutRequest& request)
 {
-    if (m_dlgOption.m_nFloppies == 1) {
-        if (WriteSeveralFloppies(request))
-            TellDone();
-    } else if (WriteOneFloppy(request)) {
-        ReportDone(request.root);
-    }
+    ZnFloppyOutput floppy(request.root, request.submissionIndex, ZnAppDocFDOut30::FormNo());
+    floppy.Output(Floppies(request.root), PageCompletion());
 }
 
-bool ZnDlgAppFDOut32::WriteOneFloppy(const ZnFDOutRequest& request)
+std::vector<ZnFloppyOutput::Floppy> ZnDlgAppFDOut32::Floppies(const CString& root) const
 {
-    ZnAppDocFDOut30 writer;
-    if (!writer.PrepareFD(request.root, request.submissionIndex, -1))
-        return false;
+    bool floppyEach = m_dlgOption.m_nFloppies == 1;
+    std::vector<ZnFloppyOutput::Floppy> floppies;
+    if (!floppyEach)
+        floppies.push_back({-1, {}});
     for (int i = 0; i < m_dlgOption.m_selectedNumbers.GetSize(); ++i) {
         int number = m_dlgOption.m_selectedNumbers[i];
-        if (!WriteInspectionFile(number, NumberedDataFilePath(request.root, number)))
-            return false;
+        if (floppyEach)
+            floppies.push_back({number, {InspectionFile(number, ZnFloppyMedium::DataFilePath(root))}});
+        else
+            floppies.back().files.push_back(InspectionFile(number, NumberedDataFilePath(root, number)));
     }
-    return true;
-}
-
-bool ZnDlgAppFDOut32::WriteSeveralFloppies(const ZnFDOutRequest& request)
-{
-    ZnAppDocFDOut30 writer;
-    int count = static_cast<int>(m_dlgOption.m_selectedNumbers.GetSize());
-    for (int i = 0; i < count; ++i) {
-        int number = m_dlgOption.m_selectedNumbers[i];
-        if (!writer.PrepareFD(request.root, request.submissionIndex, number) ||
-            !WriteInspectionFile(number, ZnFloppyMedium::DataFilePath(request.root)))
-            return false;
-        // Each floppy gets its converter run before it leaves the drive.
-        ZnShellState::Current()->RunTxt2Xml(request.root);
-        if (i + 1 < count &&
-            AfxMessageBox("次のフロッピーディスクに入れ替えてください。", MB_OKCANCEL | MB_ICONSTOP) != IDOK)
-            return false;
-    }
-    return true;
+    return floppies;
 }

@@ -22,13 +22,12 @@ public:
 protected:
     // Selection, output folder, options, the check when chosen, then the output.
     void OnFDOut() override;
-    // Every selected number on one floppy or each on its own, then the completion.
+    // Every selected number on one floppy or each on its own (the user asked for each next one),
+    // then the page's own completion.
     void WriteFloppy(const ZnFDOutRequest& request) override;
 
 private:
-    // One floppy with every selected number; false when a step failed.
-    bool WriteOneFloppy(const ZnFDOutRequest& request);
-    // One floppy per selected number, asking for the next between them; false when a step failed
-    // or the user cancelled the change.
-    bool WriteSeveralFloppies(const ZnFDOutRequest& request);
+    // The floppies of the selected numbers under root: one for every group with a data file per
+    // number (NumberedDataFilePath), or one per number, for its group, with the medium's data file.
+    std::vector<ZnFloppyOutput::Floppy> Floppies(const CString& root) const;
 };

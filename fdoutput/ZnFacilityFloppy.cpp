@@ -6,5 +6,7 @@
 void ZnFacilityFloppy::Write(const ZnFDOutRequest& request, LPCTSTR baseFormNo, WriteXml writeXml)
 {
     ZnFloppyOutput floppy(request.root, request.submissionIndex, baseFormNo);
-    floppy.Output(ZnFloppyMedium::DataFilePath(request.root), {writeXml});
+    int selection = request.submissionIndex;
+    floppy.Output(ZnFloppyMedium::DataFilePath(request.root),
+                  {[writeXml, selection](const CString& path) { return writeXml(path, selection); }});
 }

@@ -1,7 +1,7 @@
 // The floppy output of a lift, building-equipment or structure application, as the building
-// floppy writes its own (ZnFloppyOutput): the medium prepared with its "Keikaku" folder, the index
-// files of the page's form number with the 今回/修正 choice, then the family writer's
-// 申請書データ.xml as the floppy's data file (ZnFloppyMedium::DataFilePath).
+// floppy writes its own (ZnFloppyOutput): the index files of the page's form number with the
+// 今回/修正 choice, and the family writer's 申請書データ.xml as the floppy's data file
+// (ZnFloppyMedium::DataFilePath).
 #pragma once
 
 #include "fdoutput/ZnFDOutPageValues.h"
@@ -9,8 +9,9 @@
 
 class ZnFacilityFloppy {
 public:
-    // A family writer's TryWriteXml: writes the file at path and returns what became of it.
-    typedef ZnWriteOutcome (*WriteXml)(CString path);
+    // A family writer's WriteXml: writes the file at path and returns what became of it; the
+    // number, which it does not read, is the page's 今回/修正 choice.
+    typedef ZnWriteOutcome (*WriteXml)(CString path, int selection);
 
     // Writes the active document onto the request's root under the base form number ("160", "170",
     // "180", "161"; the index writer takes a plan change's number from it). A step that fails has

@@ -34,14 +34,15 @@ CString ZnAppDocFDOut00::EscapeXml(const CString& text) { return XmlText::Escape
 
 CString ZnAppDocFDOut00::ToUtf8(const CString& text) { return CString(cp932::ToUtf8(text.Bytes())); }
 
-void ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate)
+ZnWriteOutcome ZnAppDocFDOut00::WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo,
+                                                       LPCTSTR creationDate)
 {
-    ZnManagementInfoFile::Write(path, formSheetNo, branchNo, creationDate);
+    return ZnManagementInfoFile::Write(path, formSheetNo, branchNo, creationDate);
 }
 
-void ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
+ZnWriteOutcome ZnAppDocFDOut00::WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor)
 {
-    ZnSupervisorFile::Write(root, supervisor);
+    return ZnSupervisorFile::Write(root, supervisor);
 }
 
 // The floppy medium and its index files.

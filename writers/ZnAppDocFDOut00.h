@@ -12,6 +12,7 @@
 #pragma once
 
 #include "model/VhObject.h"
+#include "writers/ZnWriteOutcome.h"
 
 class ZnModelApp;
 class ZnModelAppBuild;
@@ -40,11 +41,12 @@ public:
     // The UTF-8 bytes of a CP932 text; bytes that are not CP932 become U+FFFD.
     static CString ToUtf8(const CString& text);
     // Writes the management-information file 申請書管理情報.xml of an exported document
-    // (ZnManagementInfoFile::Write); a file that cannot be opened is told, and nothing written.
-    static void WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
-    // Writes the supervisor file root + "\Keikaku\~002.xml" (ZnSupervisorFile::Write); a file
-    // that cannot be opened is told, and nothing written.
-    static void WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
+    // (ZnManagementInfoFile::Write), with its outcome: a file that cannot be opened is told, and
+    // nothing written.
+    static ZnWriteOutcome WriteManagementInfoXml(LPCTSTR path, int formSheetNo, int branchNo, LPCTSTR creationDate);
+    // Writes the supervisor file root + "\Keikaku\~002.xml" (ZnSupervisorFile::Write), with its
+    // outcome: a file that cannot be opened is told, and nothing written.
+    static ZnWriteOutcome WriteSupervisorXml(LPCTSTR root, const ZnModelDesigner* supervisor);
 
     // The floppy medium and its index files. Each returns 1 when done and 0 after a failure that
     // it has told in one message box.

@@ -14,6 +14,7 @@
 #include "platform/wnd/UserInput.h"
 #include "res/FloppyOutputIds.h"
 #include "storage/AppDatabaseSchemas.h"
+#include "writers/ZnWriteOutcome.h"
 
 #include <memory>
 #include <string>
@@ -44,7 +45,7 @@ struct PageCase {
     const char* kindName; // of the titles and the check result
     bool counts;          // shows the count of further items
     std::vector<int> planChangeWidths;
-    void (*writeXml)(CString path, int selection);
+    ZnWriteOutcome (*writeXml)(CString path, int selection);
     std::vector<std::string> emptyFindings; // the check's messages on empty objects (UTF-8)
     // The writers' stored documents of a confirmation and a plan change (tests/data/writers), the
     // expected data files the family writer makes of them, and the family's form copied from theirs.
@@ -155,7 +156,7 @@ protected:
         EXPECT_EQ("#000", head[0]);
         EXPECT_EQ(submissionCode, head[5]);
         std::string data = FloppyFile(u8"Keikaku/申請書データ.xml");
-        Page().writeXml(Windows("direct.xml"), 0);
+        ASSERT_EQ(ZnWriteOutcome::written, Page().writeXml(Windows("direct.xml"), 0));
         EXPECT_EQ(ReadFileBytes(m_folder.Path("direct.xml")), data);
         EXPECT_NE(std::string::npos, data.find(owner));
     }

@@ -179,7 +179,7 @@ TEST_F(InspectionPages, StructureConfirmationGoesOntoTheFloppyWithItsMapsIndexAn
     EXPECT_EQ(ReadHexFixture("writers/bitmap_info40_1x1.hex"), Floppy("Mitori/Ksq320.bmp"));
     EXPECT_EQ(ReadHexFixture("writers/bitmap_info40_1x1.hex"), Floppy("Haichi/Ksq340.bmp"));
     EXPECT_EQ("#190\r\n", Floppy("Sinsei/filename"));
-    ZnAppDocFDOut16::WriteXml(Windows("expected.xml"), 1, "", "");
+    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut16::WriteXml(Windows("expected.xml"), 1, "", ""));
     EXPECT_EQ(ReadFileBytes(m_folder.Path("expected.xml")), Floppy(u8"Keikaku/申請書データ.xml"));
 }
 

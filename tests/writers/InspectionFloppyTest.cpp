@@ -111,7 +111,7 @@ TEST_F(InspectionFloppyTest, TheBuildingFollowsTheInspection)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         shell_.Install("inspection_interim_building");
-        ZnAppDocFDOut30::WriteXml(2, 0, DataPath());
+        ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut30::WriteXml(2, 0, DataPath()));
         std::string inspection = Data();
         if (c.docType == 1005)
             shell_.ReplaceModel(ZnShellState::subFormModelSlot, new ZnModelAppCompInspConf);
@@ -138,7 +138,7 @@ TEST_F(InspectionFloppyTest, TheStructureFollowsTheInspection)
 {
     shell_.Install("inspection_completion_lift");
     shell_.objKind = 1018;
-    ZnAppDocFDOut30::WriteXml(1, 0, DataPath());
+    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut30::WriteXml(1, 0, DataPath()));
     std::string inspection = Data();
     ZnModelAppSemiStr* structure = StoredApplication<ZnModelAppSemiStr>("semi_structure_confirmation");
     InspectionModel<ZnModelAppCompInspConf>().m_baseApp.Reset(structure);
@@ -147,7 +147,7 @@ TEST_F(InspectionFloppyTest, TheStructureFollowsTheInspection)
     ZnModel* held[] = {shell_.ExchangeModel(0, new ZnModelApp(copy)),
                        shell_.ExchangeModel(1, new ZnModelAppSemiStr(copy))};
     CString alone = WinPath(register_.Path("alone.xml"));
-    ZnAppDocFDOut16::WriteXml(alone, 0, "", "");
+    ASSERT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut16::WriteXml(alone, 0, "", ""));
     shell_.ReplaceModel(0, held[0]);
     shell_.ReplaceModel(1, held[1]);
     std::string structureDocument = ReadFileBytes(register_.Path("alone.xml"));

@@ -33,7 +33,7 @@ std::string WrittenXml(const ZnModelApp& app)
     for (int slot : {ZnShellState::appModelSlot, ZnShellState::formModelSlot, ZnShellState::subFormModelSlot})
         shell.ReplaceModel(slot, app.Clone());
     writertest::OutputFolder folder;
-    writertest::Write("FDOut11", folder.WinPath("data.xml"));
+    EXPECT_EQ(ZnWriteOutcome::written, writertest::Write("FDOut11", folder.WinPath("data.xml")));
     return folder.Written("data.xml");
 }
 

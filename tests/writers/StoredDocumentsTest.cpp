@@ -23,7 +23,7 @@ TEST(StoredDocuments, EachIsWrittenByItsWriterByteForByte)
         shell.Install(row.at(0).Bytes());
         bool faces = row.at(7).Left(5) == "faces";
         for (int run = faces ? 1 : 0; run < 2; ++run) {
-            Write(row.at(7).Bytes(), output.WinPath("申請書データ.xml"));
+            EXPECT_EQ(ZnWriteOutcome::written, Write(row.at(7).Bytes(), output.WinPath("申請書データ.xml")));
             std::string written = output.Written("申請書データ.xml");
             EXPECT_EQ(Hex(Expected(row.at(8).Bytes())), Hex(written));
             EXPECT_TRUE(faces ? xmlcheck::IsWellFormedFragment(written) : xmlcheck::IsWellFormed(written));
@@ -57,7 +57,10 @@ TEST(StoredDocuments, RefusedWritesShowOneStopMessageAndWriteNothing)
                           value);
         }
         RecordingUi ui;
-        Write(row.at(0).Bytes(), output.WinPath(file));
+        ZnWriteOutcome outcome = Write(row.at(0).Bytes(), output.WinPath(file));
+        // The lists are written to an open stream, which tells nothing of them.
+        bool list = row.at(0).Left(7) == "entries" || row.at(0).Left(4) == "lift";
+        EXPECT_EQ(list ? ZnWriteOutcome::written : ZnWriteOutcome::told, outcome);
         CString message = row.at(3);
         message.Replace("{path}", output.WinPath(file));
         ASSERT_EQ(message.IsEmpty() ? 0u : 1u, ui.messageBoxes.size());

@@ -1,6 +1,6 @@
 // What the stored documents leave open: an inspection's certificate selector, large areas and
 // counts, the use zone and the construction kinds of a structure, the building's application
-// number, and a face written without its plan change.
+// number, a face written without its plan change, and the faces added to their file.
 #include "tests/support/TestSupport.h"
 #include "tests/writers/WriterTestSupport.h"
 #include "tests/writers/XmlCheck.h"
@@ -21,7 +21,7 @@ protected:
     std::string Write(const std::string& writer)
     {
         CString name = std::to_string(++m_files).c_str();
-        writertest::Write(writer, m_output.WinPath(name));
+        EXPECT_EQ(ZnWriteOutcome::written, writertest::Write(writer, m_output.WinPath(name)));
         return m_output.Written(name);
     }
     // How often text occurs in the written bytes.
@@ -178,4 +178,21 @@ TEST_F(WriterDetails, BuildingPlanChangeWithoutItsPlanChangeIsReportedAndTheRest
     EXPECT_EQ(0, Count(face, u8"<計画を変更する直前の確認>"));
     EXPECT_EQ(1, Count(face, u8"<申請先>東京都建築主事</申請先>"));
     EXPECT_TRUE(xmlcheck::IsWellFormedFragment(face));
+}
+
+// The faces add to what their file holds, the first as the others, and from the third on they
+// are written without an application root.
+TEST_F(WriterDetails, FacesAddToTheirFileAndFromTheThirdOnNeedNoApplicationRoot)
+{
+    m_shell.Install("building_application_confirmation");
+    std::string firstTwo = Write("faces 1 2");
+    std::string lastThree = Write("faces 3 4 5");
+    CString path = m_output.WinPath("faces");
+    RecordingUi ui;
+    EXPECT_EQ(ZnWriteOutcome::written, writertest::Write("faces 1 2", path));
+    EXPECT_EQ(ZnWriteOutcome::written, writertest::Write("faces 1 2", path));
+    m_shell.Put(ZnShellState::appModelSlot, "");
+    EXPECT_EQ(ZnWriteOutcome::written, writertest::Write("faces 3 4 5", path));
+    EXPECT_EQ(firstTwo + firstTwo + lastThree, m_output.Written("faces"));
+    EXPECT_TRUE(ui.messageBoxes.empty());
 }

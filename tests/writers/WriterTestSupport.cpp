@@ -48,7 +48,7 @@ void WriterShell::Install(const std::string& document)
     ADD_FAILURE() << "no stored document " << document;
 }
 
-void Write(const std::string& writer, const CString& path)
+ZnWriteOutcome Write(const std::string& writer, const CString& path)
 {
     std::istringstream words(writer);
     std::string name;
@@ -58,16 +58,19 @@ void Write(const std::string& writer, const CString& path)
         words >> number;
         return ZnAppDocFDOut30::WriteXml(number, 0, path);
     }
-    void (*const faces[])(LPCTSTR) = {ZnAppDocFDOut11::WriteFirstFace, ZnAppDocFDOut11::WriteSecondFace,
-                                      ZnAppDocFDOut11::WriteThirdFace, ZnAppDocFDOut11::WriteFourthFace,
-                                      ZnAppDocFDOut11::WriteFifthFace};
+    ZnWriteOutcome (*const faces[])(LPCTSTR) = {ZnAppDocFDOut11::WriteFirstFace, ZnAppDocFDOut11::WriteSecondFace,
+                                                ZnAppDocFDOut11::WriteThirdFace, ZnAppDocFDOut11::WriteFourthFace,
+                                                ZnAppDocFDOut11::WriteFifthFace};
+    ZnWriteOutcome outcome = ZnWriteOutcome::written;
     if (name == "faces")
-        while (words >> number)
-            faces[number - 1](path);
+        while (outcome == ZnWriteOutcome::written && words >> number)
+            outcome = faces[number - 1](path);
     if (name == "entries" || name == "lift") {
         words >> number;
         FILE* file = WinFopen(path, "w");
-        ASSERT_TRUE(file);
+        EXPECT_TRUE(file);
+        if (!file)
+            return ZnWriteOutcome::told;
         if (name == "lift")
             ZnAppDocFDOut11::WriteLiftOutlineList(file);
         else
@@ -75,17 +78,18 @@ void Write(const std::string& writer, const CString& path)
         fclose(file);
     }
     if (name == "FDOut11")
-        ZnAppDocFDOut11::WriteXml(path);
+        outcome = ZnAppDocFDOut11::WriteXml(path);
     if (name == "FDOut12")
-        ZnAppDocFDOut12::WriteXml(path, 1);
+        outcome = ZnAppDocFDOut12::WriteXml(path, 1);
     if (name == "FDOut13")
-        ZnAppDocFDOut13::WriteXml(path, 1);
+        outcome = ZnAppDocFDOut13::WriteXml(path, 1);
     if (name == "FDOut14")
-        ZnAppDocFDOut14::WriteXml(path, 1);
+        outcome = ZnAppDocFDOut14::WriteXml(path, 1);
     if (name == "FDOut15")
-        ZnAppDocFDOut15::WriteXml(path, 1);
+        outcome = ZnAppDocFDOut15::WriteXml(path, 1);
     if (name == "FDOut16")
-        ZnAppDocFDOut16::WriteXml(path, 1, CString(), CString());
+        outcome = ZnAppDocFDOut16::WriteXml(path, 1, CString(), CString());
+    return outcome;
 }
 
 CString OutputFolder::WinPath(LPCTSTR name) const

@@ -7,6 +7,8 @@
 #include "tests/writers/SampleCodeTables.h"
 #include "tests/writers/WriterShellState.h"
 
+#include "writers/ZnWriteOutcome.h"
+
 #include <memory>
 #include <string>
 
@@ -25,8 +27,10 @@ public:
     std::unique_ptr<SampleCodeTables> codeTables{new SampleCodeTables(*this)};
 };
 
-// Runs a writer of documents.txt ("FDOut12", "FDOut30 2", "faces 1 2", "entries 1", ...) on a file.
-void Write(const std::string& writer, const CString& path);
+// Runs a writer of documents.txt ("FDOut12", "FDOut30 2", "faces 1 2", "entries 1", ...) on a file,
+// with its outcome: the first face's that is not written; written for the lists, which are written
+// to a stream that this opens and closes.
+ZnWriteOutcome Write(const std::string& writer, const CString& path);
 
 // A temporary folder, with the Windows paths that the writers are given.
 class OutputFolder {

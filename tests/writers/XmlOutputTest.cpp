@@ -94,11 +94,12 @@ TEST_F(XmlOutput, PiecesMakeUtf8LinesWithCrLfValuesEscapedLiteralsAsTheyStand)
 // (PropertyExportEndToEndTest); here one without a date, and one that cannot be opened.
 TEST_F(XmlOutput, ManagementInfoFileWithoutADateOrThatCannotBeOpened)
 {
-    ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("second.xml"), 52, 0, "");
+    EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("second.xml"), 52, 0, ""));
     EXPECT_EQ(Hex(Expected("management_info_no_date.xml")), Hex(Written("second.xml")));
 
     RecordingUi ui;
-    ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("missing\\申請書管理情報.xml"), 1, 1, "20100903");
+    EXPECT_EQ(ZnWriteOutcome::told,
+              ZnAppDocFDOut00::WriteManagementInfoXml(WinPath("missing\\申請書管理情報.xml"), 1, 1, "20100903"));
     ASSERT_EQ(1u, ui.messageBoxes.size());
     EXPECT_EQ(CString("申請書管理情報ファイルのオープンに失敗しました。"), ui.messageBoxes[0].text);
     EXPECT_EQ(UINT(MB_ICONSTOP | MB_OK), ui.messageBoxes[0].type & (MB_ICONMASK | MB_TYPEMASK));
@@ -108,7 +109,7 @@ TEST_F(XmlOutput, ManagementInfoFileWithoutADateOrThatCannotBeOpened)
 TEST_F(XmlOutput, SupervisorFileIsShiftJisWithTheSupervisorOrWithout)
 {
     ASSERT_EQ(0, mkdir(m_folder.Path("Keikaku").c_str(), 0755));
-    ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), nullptr);
+    EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), nullptr));
     EXPECT_EQ(Hex(ReadHexFixture("writers/supervisor_none.hex")), Hex(Written("Keikaku\\~002.xml")));
 
     ZnModelDesigner supervisor;
@@ -120,14 +121,14 @@ TEST_F(XmlOutput, SupervisorFileIsShiftJisWithTheSupervisorOrWithout)
     supervisor.m_office.m_telephone.m_firstPart = "03";
     supervisor.m_office.m_telephone.m_secondPart = "1234";
     supervisor.m_office.m_telephone.m_thirdPart = "5678";
-    ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), &supervisor);
+    EXPECT_EQ(ZnWriteOutcome::written, ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), &supervisor));
     EXPECT_EQ(Hex(ReadHexFixture("writers/supervisor_full.hex")), Hex(Written("Keikaku\\~002.xml")));
 }
 
 TEST_F(XmlOutput, SupervisorFileWithoutItsFolderIsReportedAndNotWritten)
 {
     RecordingUi ui;
-    ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), nullptr);
+    EXPECT_EQ(ZnWriteOutcome::told, ZnAppDocFDOut00::WriteSupervisorXml(WinRoot(), nullptr));
     ASSERT_EQ(1u, ui.messageBoxes.size());
     EXPECT_EQ(CString("様式ファイルのオープン(~002.xml)に失敗しました。"), ui.messageBoxes[0].text);
     EXPECT_EQ(UINT(MB_ICONSTOP), ui.messageBoxes[0].type & MB_ICONMASK);

@@ -39,35 +39,26 @@ void TellNoInspectedApplication()
 }
 
 // Faces two to five of the building application, each appended as a part of the data file.
-std::vector<ZnFloppyOutput::Part> BuildingFaces()
-{
-    std::vector<ZnFloppyOutput::Part> faces;
-    for (int face = 2; face <= 5; ++face)
-        faces.push_back([face](const CString& path) { return ZnAppDocFDOut11::TryWriteFace(path, face); });
-    return faces;
-}
+const std::vector<ZnFloppyOutput::Part> kBuildingFaces = {
+    ZnAppDocFDOut11::WriteSecondFace, ZnAppDocFDOut11::WriteThirdFace, ZnAppDocFDOut11::WriteFourthFace,
+    ZnAppDocFDOut11::WriteFifthFace};
 
 } // namespace
 
-void ZnAppDocFDOut30::SetFormNo()
+CString ZnAppDocFDOut30::FormNo()
 {
     int docType = ZnShellState::Current()->GetDocType();
-    if (docType == kInterimDocType)
-        m_formNo = "280";
-    else if (docType == kCompletionDocType)
-        m_formNo = "210";
+    return docType == kInterimDocType ? "280" : docType == kCompletionDocType ? "210" : "";
 }
 
 int ZnAppDocFDOut30::PrepareFD(CString root, int submissionIndex, int groupIndex)
 {
-    SetFormNo();
-    return ZnFloppyOutput(root, submissionIndex, m_formNo, groupIndex).Prepare();
+    return ZnFloppyOutput(root, submissionIndex, FormNo()).Prepare(groupIndex) ? 1 : 0;
 }
 
 int ZnAppDocFDOut30::PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath)
 {
-    SetFormNo();
-    return ZnFloppyOutput(root, submissionIndex, m_formNo, mitoriPath, haichiPath).Prepare();
+    return ZnFloppyOutput(root, submissionIndex, FormNo(), mitoriPath, haichiPath).Prepare() ? 1 : 0;
 }
 
 bool ZnAppDocFDOut30::WriteInspectedApplication(const ZnModelApp& inspected, ZnModelApp* form,
@@ -94,7 +85,7 @@ void ZnAppDocFDOut30::WriteBuildFaces(CString path)
         return TellNoInspectedApplication();
     ZnModelAppBuild* build = new ZnModelAppBuild;
     *build = *inspected;
-    if (WriteInspectedApplication(*inspected, build, BuildingFaces(), path))
+    if (WriteInspectedApplication(*inspected, build, kBuildingFaces, path))
         ZnFloppyOutput::ReportDone(path, ZnAppDocFDOut00::GetDocTitle(kBuildingObject));
 }
 

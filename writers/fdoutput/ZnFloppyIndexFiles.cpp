@@ -137,15 +137,15 @@ FILE* OpenIndexFile(const CString& path, LPCTSTR name)
     return file;
 }
 
-// Writes the text into an index file opened by OpenIndexFile and closes it; 0 after telling that
-// it could not be written whole (the cut-off file is removed).
-int FinishIndexFile(FILE* file, const CString& text, const CString& path)
+// Writes the text into an index file opened by OpenIndexFile and closes it; false after telling
+// that it could not be written whole (the cut-off file is removed).
+bool FinishIndexFile(FILE* file, const CString& text, const CString& path)
 {
     std::fwrite(text.Bytes().data(), 1, text.Bytes().size(), file);
     if (ZnWrittenFiles::CloseWrittenFile(file, path) == ZnWriteOutcome::written)
-        return 1;
+        return true;
     ZnWrittenFiles::ShowWriteFailed(path);
-    return 0;
+    return false;
 }
 
 // The entries "#110" to "#130", and "#140" with floorOutline, of the application's first building
@@ -256,7 +256,7 @@ int ZnFloppyIndexFiles::HasFloorOutline(const ZnModelAppBuild& build)
     return 0;
 }
 
-int ZnFloppyIndexFiles::Write(LPCTSTR root) const
+bool ZnFloppyIndexFiles::Write(LPCTSTR root) const
 {
     ZnShellState* shell = ZnShellState::Current();
     bool building = m_base == "110";
@@ -265,12 +265,12 @@ int ZnFloppyIndexFiles::Write(LPCTSTR root) const
     CString formListPath = CString(root) + "\\Sinsei\\" + kFormListFile;
     FILE* file = OpenIndexFile(formListPath, kFormListFile);
     if (!file || !FinishIndexFile(file, FormList(m_base, floorOutline), formListPath))
-        return 0;
+        return false;
 
     CString infoPath = CString(root) + "\\Info\\" + kInfoFile;
     file = OpenIndexFile(infoPath, kInfoFile);
     if (!file)
-        return 0;
+        return false;
     // Without an application root the head is that of an empty one, and nothing is kept.
     ZnModelApp emptyApp;
     ZnModelApp* activeApp = ActiveModel<ZnModelApp>(ZnShellState::appModelSlot);

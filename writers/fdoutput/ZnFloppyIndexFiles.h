@@ -23,11 +23,11 @@ public:
     // confirmation's entries end with the "#240" entry of the property's stored construction
     // notification, read apart (ReadStoredDocument; one that cannot be read is told as the
     // document's open tells it and gives no entry), and the entries of its lift, equipment,
-    // structure and second lift groups. 1 when both files are written; 0 after telling that a
-    // file could not be opened ("出力ファイル(filename)のオープンに失敗しました。") or written whole
+    // structure and second lift groups. True when both files are written; false after telling that
+    // a file could not be opened ("出力ファイル(filename)のオープンに失敗しました。") or written whole
     // (ZnWrittenFiles::ShowWriteFailed; the cut-off file is removed). Sinsei\filename stands
     // complete when the .iba fails.
-    int Write(LPCTSTR root) const;
+    bool Write(LPCTSTR root) const;
 
     // 1 when a building page of the application holds a floor outline, else 0.
     static int HasFloorOutline(const ZnModelAppBuild& build);

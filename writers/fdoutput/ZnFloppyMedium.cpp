@@ -15,21 +15,21 @@ const char kMediaText[] = "データを出力できません。下記をご確�
                           "②   メディアが書き込み禁止になっている。\n"
                           "③   Kelmoでは出力できないドライブを指定している。";
 
-int Fail(LPCTSTR text)
+bool Fail(LPCTSTR text)
 {
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);
-    return 0;
+    return false;
 }
 
-// Empties a folder of the medium of its files, or creates it when it is missing; 0 after telling
-// that something in it cannot be deleted or that it cannot be created.
-int PrepareFolder(const CString& folder)
+// Empties a folder of the medium of its files, or creates it when it is missing; false after
+// telling that something in it cannot be deleted or that it cannot be created.
+bool PrepareFolder(const CString& folder)
 {
     WinFolderHandle held;
     if (!held.Open(folder))
-        return CreateDirectory(folder, nullptr) ? 1 : Fail("申請用ディレクトリの作成に失敗しました。");
+        return CreateDirectory(folder, nullptr) || Fail("申請用ディレクトリの作成に失敗しました。");
     // Each file by its own name in the folder; a folder inside is not the output's and stops it.
-    return held.DeleteFiles() ? 1 : Fail(kMediaText);
+    return held.DeleteFiles() || Fail(kMediaText);
 }
 
 // One map: its folder on the medium, its file names for buildings and for the other object
@@ -50,11 +50,11 @@ const MapKind kLayoutPlan = {"Haichi", "Ksq330.bmp", "Ksq340.bmp",
                              "配置図のファイルコピーに失敗しました。"};
 
 // Checks a map and copies it into its folder on the medium, then into the property's folder
-// (replacing a file there); nothing for an empty source. 0 after telling why not.
-int CopyMap(const MapKind& map, const CString& source, const CString& root)
+// (replacing a file there); nothing for an empty source. False after telling why not.
+bool CopyMap(const MapKind& map, const CString& source, const CString& root)
 {
     if (source.IsEmpty())
-        return 1;
+        return true;
     if (CheckBitmapFile(source) != bitmapOk)
         return Fail(map.unsupportedText);
     ZnShellState* shell = ZnShellState::Current();
@@ -64,33 +64,33 @@ int CopyMap(const MapKind& map, const CString& source, const CString& root)
     if (!CopyFile(source, root + "\\" + map.folder + "\\" + name, TRUE) ||
         !CopyFile(source, propertyFolder + name, FALSE))
         return Fail(map.copyFailedText);
-    return 1;
+    return true;
 }
 
 } // namespace
 
 DWORD ZnFloppyMedium::LookForEntries(const CString& pattern) const { return SearchForEntries(pattern); }
 
-int ZnFloppyMedium::Prepare(LPCTSTR root, LPCTSTR dataFolder) const
+bool ZnFloppyMedium::Prepare(LPCTSTR root, LPCTSTR dataFolder) const
 {
     static const MediumCheckTexts texts = {kUnformattedText, kMediaText};
     auto search = [this](const CString& pattern) { return LookForEntries(pattern); };
     if (!CheckMedium(root, texts, search))
-        return 0;
+        return false;
     for (LPCTSTR name : {dataFolder, "Sinsei", "Info"}) {
         if (!PrepareFolder(CString(root) + "\\" + name))
-            return 0;
+            return false;
     }
-    return 1;
+    return true;
 }
 
-int ZnFloppyMedium::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath)
+bool ZnFloppyMedium::CopyMapBitmaps(LPCTSTR root, LPCTSTR mitoriPath, LPCTSTR haichiPath)
 {
     for (const MapKind* map : {&kSiteMap, &kLayoutPlan}) {
         if (!PrepareFolder(CString(root) + "\\" + map->folder))
-            return 0;
+            return false;
     }
-    return CopyMap(kSiteMap, mitoriPath, root) && CopyMap(kLayoutPlan, haichiPath, root) ? 1 : 0;
+    return CopyMap(kSiteMap, mitoriPath, root) && CopyMap(kLayoutPlan, haichiPath, root);
 }
 
 CString ZnFloppyMedium::DataFilePath(LPCTSTR root) { return CString(root) + "\\Keikaku\\申請書データ.xml"; }

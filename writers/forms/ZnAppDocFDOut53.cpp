@@ -106,10 +106,10 @@ TextForm ZnAppDocFDOut53::ComposeForm(const ZnModelApp& app, const ZnModelAppCon
 bool ZnAppDocFDOut53::WriteForm(CString root)
 {
     return ZnFloppyOutput::WriteDataFile(FormPath(root, "240"),
-                                         {[this, root](const CString&) { return TryWriteForm(root); }});
+                                         {[this, root](const CString&) { return WriteFormFiles(root); }});
 }
 
-ZnWriteOutcome ZnAppDocFDOut53::TryWriteForm(const CString& root)
+ZnWriteOutcome ZnAppDocFDOut53::WriteFormFiles(const CString& root)
 {
     CString path = FormPath(root, "240");
     FILE* file = OpenForm(path, "様式ファイル（建築工事届）のオープンに失敗しました。");
@@ -134,5 +134,5 @@ ZnWriteOutcome ZnAppDocFDOut53::TryWriteForm(const CString& root)
 
 void ZnAppDocFDOut53::OutputFD(CString root, int submissionIndex)
 {
-    OutputForm(root, submissionIndex, "240", kTitle, [this, root](const CString&) { return TryWriteForm(root); });
+    OutputForm(root, submissionIndex, "240", kTitle, [this, root](const CString&) { return WriteFormFiles(root); });
 }

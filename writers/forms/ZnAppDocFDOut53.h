@@ -31,5 +31,5 @@ private:
     // The two files of WriteForm, with the form file's outcome; a supervisor file cut off by a
     // full medium is told, and the form file is closed empty and reported told, for its caller
     // (ZnFloppyOutput::WriteDataFile) to remove.
-    ZnWriteOutcome TryWriteForm(const CString& root);
+    ZnWriteOutcome WriteFormFiles(const CString& root);
 };

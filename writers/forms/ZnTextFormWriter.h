@@ -22,11 +22,10 @@ public:
 protected:
     ZnTextFormWriter() = default;
 
-    // The floppy output of the form formNo under root: the medium prepared and the index files of
-    // formNo written for the whole document, then the form file written by writeForm at its path
-    // (FormPath); when it stands whole, the converter run on root and title + "のFD出力が終了しました"
-    // with the information icon. A failing step ends the output after its own message; a form
-    // file cut off by a full medium is removed and told.
+    // The floppy output of the form formNo under root (ZnFloppyOutput) with the index files of
+    // formNo for the whole document and the form file at its path (FormPath), written by
+    // writeForm; its completion is title + "のFD出力が終了しました" with the information icon
+    // (ZnFloppyOutput::TellDone).
     static void OutputForm(LPCTSTR root, int submissionIndex, LPCTSTR formNo, LPCTSTR title,
                            const ZnFloppyOutput::Part& writeForm);
     // Opens the form file for writing in text mode; null when it cannot be opened. Tests put a

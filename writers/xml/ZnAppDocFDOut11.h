@@ -16,9 +16,11 @@
 // confirmation, 1008 a plan change. Nothing here changes the model.
 //
 // The class holds no data; its operations are class-level and may be called on an instance.
-// Failures are message boxes with the stop icon; no operation returns a result. Elements are
-// written with XmlText's element writers: a fixed word (有, 無, a rank) as a value, which gives the
-// same bytes as the word written as markup.
+// Failures are message boxes with the stop icon. Each writer of a file returns what became of it
+// (ZnWriteOutcome): written; told after its message, and nothing written; or cut off by a full
+// medium and removed, for its caller to tell. Elements are written with XmlText's element
+// writers: a fixed word (有, 無, a rank) as a value, which gives the same bytes as the word
+// written as markup.
 //
 // The operations are listed under the source file that holds them.
 #pragma once
@@ -59,23 +61,16 @@ public:
     // Writes the whole file at path: creates or empties it and writes the XML declaration, the
     // start tag of the root 申請書データ and the management block, then the five faces in order.
     // When the document lacks its application or building, or the file cannot be created, says so
-    // and writes nothing. A face that reports a missing model is written without the block it
-    // lacks.
-    static void WriteXml(LPCTSTR path);
-    // The same, with its outcome: told after its message; cut off (and removed) when the medium
-    // could not hold it.
-    static ZnWriteOutcome TryWriteXml(LPCTSTR path);
+    // and writes nothing (told). A face that reports a missing model is written without the block
+    // it lacks.
+    static ZnWriteOutcome WriteXml(LPCTSTR path);
 
     // ZnAppDocFDOut11_Floppy.cpp: the floppy output of the application onto the output root (a
-    // folder, or a drive such as "A:"), from the output page's submission choice (0 今回申請, 1
-    // 修正申請) and its two map files (見取図, 配置図; "" for none), by ZnFloppyOutput: the medium
-    // prepared (PrepareMedia), the maps copied (CopyMapBitmaps), the index files written
-    // (WriteIndexFiles with the form "110" and every group), then the whole application written by
-    // WriteXml as the data file (ZnFloppyMedium::DataFilePath). A step that fails has told why in
-    // one message, and the output ends there without a data file; a data file that cannot be
-    // written whole is told (ZnWrittenFiles::ShowWriteFailed) and removed. Success is not told.
-    // After the data file of a confirmation (document type 1000) the property's construction
-    // notification follows (OutputConstNotifFD).
+    // folder, or a drive such as "A:") by ZnFloppyOutput, with the output page's submission choice
+    // (0 今回申請, 1 修正申請) and its two map files (見取図, 配置図; "" for none), the index files of
+    // form "110" and the whole application (WriteXml) as the data file. Success is not told. When
+    // the data file of a confirmation (document type 1000) stands whole, the property's
+    // construction notification follows (OutputConstNotifFD).
     static void OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath);
     // Writes the property's stored construction notification (form 240: Ka001.240, Ke001.240 in
     // the notification mode) onto the root as its form file and supervisor file
@@ -88,26 +83,23 @@ public:
 
     // The faces, each appended to the file at path (ZnAppDocFDOut11_File.cpp). When the document
     // lacks the building application (and, for the first two, the application root) or the file
-    // cannot be opened, says so and writes nothing.
+    // cannot be opened, says so and writes nothing (told). A face cut off by a full medium takes
+    // the file at path with it, what stood in it before included.
 
     // 第一面: for a plan change the block of the confirmation before the change, in the
     // notification mode the application number, then the first-face designer, the applicant, the
     // application date and the authority applied to.
-    static void WriteFirstFace(LPCTSTR path);
+    static ZnWriteOutcome WriteFirstFace(LPCTSTR path);
     // 第二面: the building owners, the agent, the designers, the equipment-design advisers, the
     // supervisors, the constructors and the remarks; for a confirmation (document type 1000) then
     // the lift and structure outline lists.
-    static void WriteSecondFace(LPCTSTR path);
+    static ZnWriteOutcome WriteSecondFace(LPCTSTR path);
     // 第三面1, the site page.
-    static void WriteThirdFace(LPCTSTR path);
+    static ZnWriteOutcome WriteThirdFace(LPCTSTR path);
     // 第四面, one entry per building page.
-    static void WriteFourthFace(LPCTSTR path);
+    static ZnWriteOutcome WriteFourthFace(LPCTSTR path);
     // 第五面, the floors of every building page, and the end tag of the root.
-    static void WriteFifthFace(LPCTSTR path);
-    // Appends face faceNo (1 to 5) as the face writers above do, and returns the outcome: told
-    // after their messages; cut off when the medium could not hold it, and the file at path is
-    // gone, what stood in it before included.
-    static ZnWriteOutcome TryWriteFace(LPCTSTR path, int faceNo);
+    static ZnWriteOutcome WriteFifthFace(LPCTSTR path);
 
     // ZnAppDocFDOut11_FirstFace.cpp: the block 計画を変更する直前の確認 of the plan change in the
     // third slot, for the first face: the summary of the change and the issuer, date and number

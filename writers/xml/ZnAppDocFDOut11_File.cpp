@@ -3,26 +3,19 @@
 
 #include "writers/ZnWrittenFiles.h"
 
-void ZnAppDocFDOut11::WriteXml(LPCTSTR path) { TryWriteXml(path); }
+ZnWriteOutcome ZnAppDocFDOut11::WriteXml(LPCTSTR path) { return WriteText(path, &WholeFile, false, true); }
 
-ZnWriteOutcome ZnAppDocFDOut11::TryWriteXml(LPCTSTR path) { return WriteText(path, &WholeFile, false, true); }
+// Only the first two faces read the application root.
 
-void ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path) { TryWriteFace(path, 1); }
+ZnWriteOutcome ZnAppDocFDOut11::WriteFirstFace(LPCTSTR path) { return WriteText(path, &FirstFace, true, true); }
 
-void ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path) { TryWriteFace(path, 2); }
+ZnWriteOutcome ZnAppDocFDOut11::WriteSecondFace(LPCTSTR path) { return WriteText(path, &SecondFace, true, true); }
 
-void ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path) { TryWriteFace(path, 3); }
+ZnWriteOutcome ZnAppDocFDOut11::WriteThirdFace(LPCTSTR path) { return WriteText(path, &ThirdFace, true, false); }
 
-void ZnAppDocFDOut11::WriteFourthFace(LPCTSTR path) { TryWriteFace(path, 4); }
+ZnWriteOutcome ZnAppDocFDOut11::WriteFourthFace(LPCTSTR path) { return WriteText(path, &FourthFace, true, false); }
 
-void ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path) { TryWriteFace(path, 5); }
-
-ZnWriteOutcome ZnAppDocFDOut11::TryWriteFace(LPCTSTR path, int faceNo)
-{
-    static const Face faces[] = {&FirstFace, &SecondFace, &ThirdFace, &FourthFace, &FifthFace};
-    // Only the first two faces read the application root.
-    return WriteText(path, faces[faceNo - 1], true, faceNo <= 2);
-}
+ZnWriteOutcome ZnAppDocFDOut11::WriteFifthFace(LPCTSTR path) { return WriteText(path, &FifthFace, true, false); }
 
 void ZnAppDocFDOut11::WholeFile(XmlText& xml, const ZnModelApp* app, const ZnModelAppBuild& build)
 {

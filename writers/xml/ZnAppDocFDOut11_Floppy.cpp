@@ -44,7 +44,7 @@ void ZnAppDocFDOut11::OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitori
 {
     // The application's data as one file, the same bytes as the export writes for the document.
     ZnFloppyOutput floppy(root, submissionIndex, "110", mitoriPath, haichiPath);
-    if (floppy.Output(ZnFloppyMedium::DataFilePath(root), {TryWriteXml}) &&
+    if (floppy.Output(ZnFloppyMedium::DataFilePath(root), {WriteXml}) &&
         ZnShellState::Current()->GetDocType() == kConfirmationDocType)
         OutputConstNotifFD(root);
 }

@@ -62,6 +62,4 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut12::WriteXml(CString path, int selection) { TryWriteXml(path); }
-
-ZnWriteOutcome ZnAppDocFDOut12::TryWriteXml(CString path) { return LiftDocument().Write(path); }
+ZnWriteOutcome ZnAppDocFDOut12::WriteXml(CString path, int selection) { return LiftDocument().Write(path); }

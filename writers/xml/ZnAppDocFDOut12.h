@@ -12,10 +12,8 @@ public:
 
     // Writes the whole file at the Windows path from the active document: the lift application
     // (any ZnModelAppLift) as the form model and, for document type 1008, its plan-change model.
-    // The number (the export's 1, a page's selection) is not read. Failures are shown in a
-    // message box with the stop icon, and nothing is written.
-    static void WriteXml(CString path, int selection);
-    // The same, with its outcome: told after its message; cut off (and removed) when the medium
-    // could not hold it.
-    static ZnWriteOutcome TryWriteXml(CString path);
+    // The number (the export's 1, a page's selection) is not read. Written; told after a message
+    // with the stop icon, and nothing written; or cut off (and removed) when the medium could not
+    // hold it.
+    static ZnWriteOutcome WriteXml(CString path, int selection);
 };

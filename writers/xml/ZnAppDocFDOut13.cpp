@@ -35,6 +35,4 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut13::WriteXml(CString path, int selection) { TryWriteXml(path); }
-
-ZnWriteOutcome ZnAppDocFDOut13::TryWriteXml(CString path) { return EquipmentDocument().Write(path); }
+ZnWriteOutcome ZnAppDocFDOut13::WriteXml(CString path, int selection) { return EquipmentDocument().Write(path); }

@@ -13,10 +13,6 @@ public:
 
     // Writes the whole file at the Windows path from the active document: the equipment
     // application (ZnModelAppEquip) as the form model and, for document type 1008, its
-    // plan-change model. The number is not read. Failures are shown in a message box with the
-    // stop icon, and nothing is written.
-    static void WriteXml(CString path, int selection);
-    // The same, with its outcome: told after its message; cut off (and removed) when the medium
-    // could not hold it.
-    static ZnWriteOutcome TryWriteXml(CString path);
+    // plan-change model. The number is not read. The outcome as ZnAppDocFDOut12::WriteXml's.
+    static ZnWriteOutcome WriteXml(CString path, int selection);
 };

@@ -87,6 +87,4 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut14::WriteXml(CString path, int selection) { TryWriteXml(path); }
-
-ZnWriteOutcome ZnAppDocFDOut14::TryWriteXml(CString path) { return StructureDocument().Write(path); }
+ZnWriteOutcome ZnAppDocFDOut14::WriteXml(CString path, int selection) { return StructureDocument().Write(path); }

@@ -4,6 +4,7 @@
 
 IMPLEMENT_DYNAMIC(ZnAppDocFDOut15, VhObject)
 
-void ZnAppDocFDOut15::WriteXml(CString path, int selection) { TryWriteXml(path); }
-
-ZnWriteOutcome ZnAppDocFDOut15::TryWriteXml(CString path) { return ZnAppDocFDOut12::TryWriteXml(path); }
+ZnWriteOutcome ZnAppDocFDOut15::WriteXml(CString path, int selection)
+{
+    return ZnAppDocFDOut12::WriteXml(path, selection);
+}

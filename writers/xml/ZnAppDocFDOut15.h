@@ -10,8 +10,6 @@ class ZnAppDocFDOut15 : public VhObject {
 public:
     ZnAppDocFDOut15() = default;
 
-    // Writes the file as ZnAppDocFDOut12::WriteXml does, from the same fields.
-    static void WriteXml(CString path, int selection);
-    // The same, with ZnAppDocFDOut12::TryWriteXml's outcome.
-    static ZnWriteOutcome TryWriteXml(CString path);
+    // Writes the file as ZnAppDocFDOut12::WriteXml does, from the same fields, with its outcome.
+    static ZnWriteOutcome WriteXml(CString path, int selection);
 };

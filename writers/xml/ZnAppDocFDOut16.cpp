@@ -134,8 +134,9 @@ private:
 
 } // namespace
 
-void ZnAppDocFDOut16::WriteXml(CString path, int selection, CString unused1, CString unused2) { TryWriteXml(path); }
-
-ZnWriteOutcome ZnAppDocFDOut16::TryWriteXml(CString path) { return SemiStructureDocument().Write(path); }
+ZnWriteOutcome ZnAppDocFDOut16::WriteXml(CString path, int selection, CString unused1, CString unused2)
+{
+    return SemiStructureDocument().Write(path);
+}
 
 ZnWriteOutcome ZnAppDocFDOut16::AppendXml(CString path) { return SemiStructureDocument().Write(path, true); }

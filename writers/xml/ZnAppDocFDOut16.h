@@ -15,18 +15,14 @@ public:
 
     // Writes the whole file at the Windows path from the active document: the structure
     // application (any ZnModelAppSemiStr) as the form model and, for document type 1008, its
-    // plan-change model. Only the path is read (the export passes 1 and two empty texts).
-    // Failures are shown in a message box with the stop icon, and nothing is written.
-    static void WriteXml(CString path, int selection, CString unused1, CString unused2);
-    // The same, with its outcome: told after its message; cut off (and removed) when the medium
-    // could not hold it.
-    static ZnWriteOutcome TryWriteXml(CString path);
+    // plan-change model. Only the path is read (the export passes 1 and two empty texts). The
+    // outcome as ZnAppDocFDOut12::WriteXml's.
+    static ZnWriteOutcome WriteXml(CString path, int selection, CString unused1, CString unused2);
     // The same document added at the end of the file at path, as an inspection's floppy output
     // carries it after the inspection application; the outcome as ZnConfDocXmlFrame::Write's.
     static ZnWriteOutcome AppendXml(CString path);
-    // The floppy output of the active document under root: the medium prepared, the two maps
-    // copied and the index files of form 190 written for the submission choice (ZnFloppyOutput),
-    // then the document as the medium's data file. Each step ends the output after its own
-    // message; false then, true when the data file is written whole.
+    // The floppy output of the active document under root (ZnFloppyOutput) with the two maps and
+    // the index files of form 190 for the submission choice, the document as the medium's data
+    // file: true when that stands whole, false when a step has failed and told why.
     static bool OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath);
 };

@@ -7,5 +7,7 @@
 bool ZnAppDocFDOut16::OutputFD(LPCTSTR root, int submissionIndex, LPCTSTR mitoriPath, LPCTSTR haichiPath)
 {
     ZnFloppyOutput floppy(root, submissionIndex, "190", mitoriPath, haichiPath);
-    return floppy.Output(ZnFloppyMedium::DataFilePath(root), {TryWriteXml});
+    return floppy.Output(ZnFloppyMedium::DataFilePath(root), {[submissionIndex](const CString& path) {
+                             return WriteXml(path, submissionIndex, CString(), CString());
+                         }});
 }

@@ -69,9 +69,7 @@ CString ObjectKindText(int objKind)
 
 } // namespace
 
-void ZnAppDocFDOut30::WriteXml(int selector, int pageIndex, CString path) { TryWriteXml(selector, path); }
-
-ZnWriteOutcome ZnAppDocFDOut30::TryWriteXml(int selector, CString path)
+ZnWriteOutcome ZnAppDocFDOut30::WriteXml(int selector, int pageIndex, CString path)
 {
     Models models;
     if (!TakeModels(models)) {

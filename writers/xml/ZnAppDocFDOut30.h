@@ -37,20 +37,20 @@ public:
     // from 2 on entry n - 2 of its further certificates; a selector that names none writes the
     // three certificate elements empty. The page index is not read. A document without the models
     // that its type needs, or a path that cannot be opened, is reported with the stop icon and
-    // nothing is written.
-    static void WriteXml(int selector, int pageIndex, CString path);
-    // The same, with its outcome: told after its message; cut off (and removed) when the medium
-    // could not hold it.
-    static ZnWriteOutcome TryWriteXml(int selector, CString path);
+    // nothing is written (told); a file that the medium could not hold is removed (cut off).
+    static ZnWriteOutcome WriteXml(int selector, int pageIndex, CString path);
 
-    // writers/fdoutput/ZnAppDocFDOut30_Floppy.cpp: the inspection's floppy output.
+    // writers/fdoutput/ZnAppDocFDOut30_Floppy.cpp: the inspection's floppy output, which takes the
+    // road of every floppy output (ZnFloppyOutput).
 
-    // Sets the form number by the document type ("280" interim, "210" completion; unchanged for
-    // any other type), prepares the medium under root (PrepareMedia, "Keikaku") and writes the
-    // index files for the submission choice and the certificate group (-1 all). 1, or 0 after
-    // the failing step's own message.
+    // The form number of the inspection's index files by the document type: "280" interim, "210"
+    // completion, "" for any other type.
+    static CString FormNo();
+    // Prepares the floppy under root (ZnFloppyOutput::Prepare) with the index files of FormNo for
+    // the submission choice and the certificate group (-1 all): 1, or 0 after the failing step's
+    // own message.
     int PrepareFD(CString root, int submissionIndex, int groupIndex);
-    // The same with the two maps copied (CopyMapBitmaps) before the index files, for all groups.
+    // The same with the two maps, for all groups.
     int PrepareFDWithMaps(CString root, int submissionIndex, CString mitoriPath, CString haichiPath);
     // After WriteXml has written the inspection to path: appends faces two to five of the building
     // application that the inspection model holds (interim or completion, by the document type),
@@ -66,10 +66,6 @@ public:
     static void WriteSemiStrXml(CString path);
 
 private:
-    // The form number of the index files, set by PrepareFD and PrepareFDWithMaps.
-    CString m_formNo;
-
-    void SetFormNo();
     // Replaces the active document's models by copies of the inspected application (root and
     // form), appends its parts to the data file at path with them (ZnFloppyOutput::WriteDataFile),
     // then leaves the document with a new empty root. False when a part was not written: the file
