@@ -26,6 +26,7 @@
 #include "writers/CheckBitmapFile.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -57,11 +58,20 @@ CString MainUsageName(const ZnModelAppConstDemUsage& usage)
                                                  usage.m_usage.GetCode());
 }
 
-// Whether the file at path opens as a floppy's file: a regular file no longer than a floppy.
-bool FitsFloppy(const CString& path)
+// Writes bytes into a new file at path: false, with nothing left there, when it could not be
+// written whole.
+bool WriteBytes(const CString& path, const std::string& bytes)
 {
-    CFile file;
-    return ZnOldFloppyFile::Open(file, path, CFile::typeBinary) == ZnOldFloppyFile::opened;
+    try {
+        CFile file(path, CFile::modeCreate | CFile::modeWrite);
+        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+        file.Close();
+        return true;
+    } catch (CException* e) {
+        e->Delete();
+        DeleteFile(path);
+        return false;
+    }
 }
 
 // Writes the class levels into a new file at path: FALSE when it could not be written whole.
@@ -286,7 +296,10 @@ void ZnAppFDImporter::ImportMapBitmap(const char* name, const char* folder, cons
     if (!ZnPathExists(source))
         return;
     CString notTaken = CString(mapWord) + "（" + name + "）";
-    if (!FitsFloppy(source) || CheckBitmapFile(source) != bitmapOk) {
+    // The bitmap is read once, whole and no further than a floppy holds, and the bytes checked are
+    // those copied.
+    std::string bytes;
+    if (ZnOldFloppyFile::Read(source, bytes) != ZnOldFloppyFile::opened || CheckBitmapBytes(bytes) != bitmapOk) {
         ShowError(CString("この") + mapWord +
                   "のビットマップファイルはサポートされない形式です。\nこのファイルは保存されません。");
         m_notTaken.push_back(notTaken);
@@ -295,7 +308,7 @@ void ZnAppFDImporter::ImportMapBitmap(const char* name, const char* folder, cons
     // A bitmap of a document before replaces the one of the same name.
     CString target = JoinPath(PropertyFolder(), name);
     m_written.push_back(target);
-    if (!CopyFile(source, target, FALSE)) {
+    if (!WriteBytes(target, bytes)) {
         ShowError(CString(mapWord) + "のファイルコピーに失敗しました。");
         m_notTaken.push_back(notTaken);
     }

@@ -71,8 +71,8 @@ private:
     static void FillUsageNames(ZnModel* document);
     void ImportMapBitmaps(const ZnFDImportKind& kind);
     // Copies a map bitmap of the floppy into the property folder. One that is not a bitmap the
-    // system takes, no regular file or longer than a floppy holds is not taken, with the message
-    // for a bitmap of a form that is not supported.
+    // system takes, no regular file, or damaged as a floppy's file is (ZnOldFloppyFile) is not
+    // taken, with the message for a bitmap of a form that is not supported.
     void ImportMapBitmap(const char* name, const char* folder, const char* mapWord);
     bool AddDocumentRow(const Document& document);
     // Takes away what the import made so far.

@@ -5,6 +5,7 @@
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/CStdioFile.h"
 #include "readers/ZnOldDataVersion.h"
+#include "readers/ZnOldFloppyFile.h"
 #include "res/FloppyImportIds.h"
 #include "res/MainFrameIds.h"
 #include "shell/OutputFolderChoice.h"
@@ -114,13 +115,13 @@ bool ZnDlgAppFDImport::ReadIndexLine(const CString& folder, CString& line)
         return false;
     }
     CStdioFile file;
-    ZnFloppyLine::FirstLine first = ZnFloppyLine::ReadFirstLine(file, indexPath, line);
+    ZnOldFloppyFile::FirstLine first = ZnOldFloppyFile::ReadFirstLine(file, indexPath, line);
     file.Close();
-    if (first == ZnFloppyLine::fileNotOpened) {
+    if (first == ZnOldFloppyFile::fileNotOpened) {
         ShowError("フロッピーのファイル情報ファイル（filename.iba)のオープンに失敗しました。");
         return false;
     }
-    if (first == ZnFloppyLine::noLine) {
+    if (first == ZnOldFloppyFile::noLine) {
         ShowError("フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。");
         return false;
     }

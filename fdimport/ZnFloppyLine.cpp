@@ -1,7 +1,5 @@
 #include "fdimport/ZnFloppyLine.h"
 
-#include "readers/ZnOldFloppyFile.h"
-
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -39,16 +37,4 @@ int ZnFloppyLine::Number(const CString& field)
     // strtoll holds what is beyond a long long at its bounds, without undefined behaviour.
     long long value = std::strtoll(field, nullptr, 10);
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-ZnFloppyLine::FirstLine ZnFloppyLine::ReadFirstLine(CStdioFile& file, const CString& path, CString& line)
-{
-    switch (ZnOldFloppyFile::Open(file, path)) {
-    case ZnOldFloppyFile::notOpened:
-        return fileNotOpened;
-    case ZnOldFloppyFile::tooLong:
-        return noLine;
-    default:
-        return file.ReadString(line) ? lineRead : noLine;
-    }
 }

@@ -3,7 +3,7 @@
 // quotes, all separated by commas, with no escape.
 #pragma once
 
-#include "platform/files/CStdioFile.h"
+#include "platform/core/CString.h"
 
 class ZnFloppyLine {
 public:
@@ -16,10 +16,4 @@ public:
     // (blanks, a sign, digits; 0 without any). A number beyond an int is held at the largest or
     // smallest int, as Windows holds it, never wrapped.
     static int Number(const CString& field);
-
-    enum FirstLine { lineRead, fileNotOpened, noLine };
-    // Opens the text file at path as a floppy's file opens (ZnOldFloppyFile) and reads its first
-    // line into line: fileNotOpened when the file does not open (a name that is no regular file
-    // among them), noLine when it is empty or longer than a floppy holds, which is damage.
-    static FirstLine ReadFirstLine(CStdioFile& file, const CString& path, CString& line);
 };

@@ -4,6 +4,7 @@
 #include "platform/core/AfxMessageBox.h"
 #include "platform/files/CFileFind.h"
 #include "platform/files/CStdioFile.h"
+#include "readers/ZnOldFloppyFile.h"
 
 namespace {
 
@@ -62,10 +63,10 @@ BOOL ZnUketukeFile::Read(const CString& root, const EntrySearch& search)
         return FALSE;
     CStdioFile file;
     CString line;
-    ZnFloppyLine::FirstLine first = ZnFloppyLine::ReadFirstLine(file, root + kFile, line);
-    if (first == ZnFloppyLine::fileNotOpened)
+    ZnOldFloppyFile::FirstLine first = ZnOldFloppyFile::ReadFirstLine(file, root + kFile, line);
+    if (first == ZnOldFloppyFile::fileNotOpened)
         return Fail(kOpenFailed);
-    if (first == ZnFloppyLine::noLine)
+    if (first == ZnOldFloppyFile::noLine)
         return Fail(kBadData);
     if (ZnFloppyLine::GetField(0, line) != "#000")
         return Fail(kBadHeader);

@@ -24,9 +24,9 @@ public:
     // order, reads the header and the records that it counts (fewer when an empty line or the end
     // of the file comes first). A failed check shows its message with the error icon (a drive
     // that is not ready asks Retry or Cancel, and Retry checks again) and gives FALSE, with
-    // nothing read. A name that is no regular file fails to open, and a file longer than a floppy
-    // holds is bad data (ZnFloppyLine::ReadFirstLine). search looks for the entries of a folder,
-    // as the medium checks do.
+    // nothing read. A name that is no regular file fails to open, and a file that cannot be read
+    // whole or is longer than a floppy holds is bad data (ZnOldFloppyFile::ReadFirstLine). search
+    // looks for the entries of a folder, as the medium checks do.
     BOOL Read(const CString& root, const EntrySearch& search = SearchForEntries);
 
     // How many records follow a header of that code and those counts: 5 and the four object

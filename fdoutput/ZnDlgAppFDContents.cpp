@@ -4,6 +4,7 @@
 #include "platform/core/Cp932.h"
 #include "platform/files/CStdioFile.h"
 #include "platform/wnd/CDataExchange.h"
+#include "readers/ZnOldFloppyFile.h"
 #include "res/FloppyOutputIds.h"
 #include "res/MainFrameIds.h"
 #include "shell/OutputFolderChoice.h"
@@ -116,16 +117,14 @@ bool ZnDlgAppFDContents::ReadIndexLine(const CString& folder, CString& line) con
     if (!ZnPathExists(path))
         return Fail("フロッピーにファイル情報ファイル（filename.iba)がありません。");
     CStdioFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::typeText))
+    switch (ZnOldFloppyFile::ReadFirstLine(file, path, line)) {
+    case ZnOldFloppyFile::fileNotOpened:
         return Fail("フロッピーのファイル情報ファイル（filename.iba)のオープンに失敗しました。");
-    BOOL read = FALSE;
-    try {
-        read = file.ReadString(line);
-    } catch (CFileException* e) {
-        e->Delete();
+    case ZnOldFloppyFile::noLine:
+        return Fail("フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。");
+    default:
+        return true;
     }
-    file.Close();
-    return read ? true : Fail("フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。");
 }
 
 void ZnDlgAppFDContents::ShowIndexLine(const CString& line)

@@ -62,15 +62,8 @@ int ZnOldFormReader::OpenTextFile(CStdioFile& file, const CString& path)
 
 BOOL ZnOldFormReader::ReadTextLine(CStdioFile& file, CString& line)
 {
-    if (!file.m_pStream)
-        return FALSE;
-    try {
-        return file.ReadString(line);
-    } catch (CFileException* e) {
-        // A file that cannot be read on ends where it failed.
-        e->Delete();
-        return FALSE;
-    }
+    // The file was read whole when it opened (ZnOldFloppyFile): its lines cannot fail to read.
+    return file.m_pStream && file.ReadString(line);
 }
 
 int ZnOldFormReader::OpenDataFile(const CString& path)

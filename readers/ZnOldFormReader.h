@@ -15,8 +15,8 @@
 //   and white space end a field, and runs of them give no empty field ("" is one);
 // - each field is cleaned: one ";" is stripped from each end, then one double quote;
 // - field 0 is the item code, "#" and five digits ("#25010").
-// Readers show no message: a form that does not open (among them a name that is no regular file
-// and a file longer than a floppy holds, ZnOldFloppyFile), or an index whose count of buildings no
+// Readers show no message: a form that does not open (among them a name that is no regular file, a
+// file that cannot be read whole and one longer than a floppy holds, ZnOldFloppyFile), or an index whose count of buildings no
 // floppy can hold, makes Read return null; the reader keeps the message that says why.
 #pragma once
 
@@ -93,9 +93,10 @@ public:
     int SetAppKind(ZnModelApp* app);
 
     // Helpers that the old property folder shares for its own files. OpenTextFile opens a file of
-    // the floppy read-only in text mode: 1, or 0 when it does not open as ZnOldFloppyFile opens it
-    // (a name that is no regular file, a file longer than a floppy). ReadTextLine reads one line
-    // without its line end, FALSE at the end or on a read failure (or when the file is not open).
+    // the floppy in text mode, read whole: 1, or 0 when it does not open as ZnOldFloppyFile opens it
+    // (a name that is no regular file, a file that cannot be read whole or is longer than a floppy).
+    // ReadTextLine reads one line of a file so opened without its line end, FALSE at the end (or
+    // when the file is not open).
     static int OpenTextFile(CStdioFile& file, const CString& path);
     static BOOL ReadTextLine(CStdioFile& file, CString& line);
     // Splits rest at the separator at pos: part gets the text before it and rest the text after

@@ -3,45 +3,42 @@
 #include "platform/files/CFile.h"
 
 namespace {
-const int kFileHeaderSize = 14;
-const int kInfoHeaderSize = 40;
-const int kCoreHeaderSize = 12;
+const size_t kFileHeaderSize = 14;
+const size_t kInfoHeaderSize = 40;
+const LONG kCoreHeaderSize = 12;
 
-// Reads exactly count bytes; FALSE on a short read or a read error.
-BOOL ReadExactly(CFile& file, BYTE* buffer, UINT count)
+LONG LittleEndianLong(const std::string& bytes, size_t at)
 {
-    try {
-        return file.Read(buffer, count) == count;
-    } catch (CException* e) {
-        e->Delete();
-        return FALSE;
-    }
-}
-
-LONG LittleEndianLong(const BYTE* bytes)
-{
-    return static_cast<LONG>(static_cast<DWORD>(bytes[0]) | static_cast<DWORD>(bytes[1]) << 8 |
-                             static_cast<DWORD>(bytes[2]) << 16 | static_cast<DWORD>(bytes[3]) << 24);
+    auto byte = [&](size_t i) { return static_cast<DWORD>(static_cast<unsigned char>(bytes[at + i])); };
+    return static_cast<LONG>(byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24);
 }
 } // namespace
+
+int CheckBitmapBytes(const std::string& bytes)
+{
+    if (bytes.size() < 2)
+        return bitmapTooShort;
+    if (bytes[0] != 'B' || bytes[1] != 'M')
+        return bitmapNotSupported;
+    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize)
+        return bitmapTooShort;
+    LONG headerSize = LittleEndianLong(bytes, kFileHeaderSize);
+    if (headerSize != kCoreHeaderSize && headerSize != static_cast<LONG>(kInfoHeaderSize))
+        return bitmapNotSupported;
+    return bitmapOk;
+}
 
 int CheckBitmapFile(CString path)
 {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone))
         return bitmapCannotOpen;
-    BYTE fileHeader[kFileHeaderSize];
-    if (!ReadExactly(file, fileHeader, 2))
+    std::string headers(kFileHeaderSize + kInfoHeaderSize, '\0');
+    try {
+        headers.resize(file.Read(&headers[0], static_cast<UINT>(headers.size())));
+    } catch (CException* e) {
+        e->Delete();
         return bitmapTooShort;
-    if (fileHeader[0] != 'B' || fileHeader[1] != 'M')
-        return bitmapNotSupported;
-    if (!ReadExactly(file, fileHeader + 2, kFileHeaderSize - 2))
-        return bitmapTooShort;
-    BYTE infoHeader[kInfoHeaderSize];
-    if (!ReadExactly(file, infoHeader, kInfoHeaderSize))
-        return bitmapTooShort;
-    LONG headerSize = LittleEndianLong(infoHeader);
-    if (headerSize != kCoreHeaderSize && headerSize != kInfoHeaderSize)
-        return bitmapNotSupported;
-    return bitmapOk;
+    }
+    return CheckBitmapBytes(headers);
 }

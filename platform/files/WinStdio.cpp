@@ -47,9 +47,11 @@ StreamMode ParseMode(const char* mode)
     return m;
 }
 
-// The state of a text-mode stream: the descriptor and the raw bytes read ahead of the caller.
+// The state of a text-mode stream: the descriptor and the raw bytes read ahead of the caller. A
+// stream over bytes in memory has no descriptor: its bytes are all read ahead.
 struct TextCookie {
     explicit TextCookie(int descriptor) : fd(descriptor) {}
+    explicit TextCookie(std::string bytes) : fd(-1), raw(std::move(bytes)), rawEnd(true) {}
 
     int fd;
     std::string raw;
@@ -150,7 +152,7 @@ int SeekText(void* cookie, off64_t* offset, int whence)
 int CloseText(void* cookie)
 {
     TextCookie* c = static_cast<TextCookie*>(cookie);
-    int rc = ::close(c->fd);
+    int rc = c->fd >= 0 ? ::close(c->fd) : 0;
     delete c;
     return rc;
 }
@@ -197,6 +199,16 @@ FILE* WinFdopen(int fd, LPCTSTR mode)
     }
     if (!stream)
         ::close(fd);
+    return stream;
+}
+
+FILE* WinOpenTextBytes(std::string bytes)
+{
+    TextCookie* cookie = new TextCookie(std::move(bytes));
+    cookie_io_functions_t functions = {ReadText, nullptr, nullptr, CloseText};
+    FILE* stream = fopencookie(cookie, "r", functions);
+    if (!stream)
+        delete cookie;
     return stream;
 }
 

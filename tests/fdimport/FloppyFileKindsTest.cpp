@@ -1,10 +1,11 @@
-// Names on a floppy that are no regular file and files longer than a floppy holds are damage,
-// refused at once with the message of each place that reads a floppy, the destination left as it
-// was; links to regular files and a linked floppy folder read as the files do. Each case runs in a
-// child bounded in memory, time and file size, so that code that would take the machine's memory
-// or disk, or wait for ever on a FIFO, fails instead.
+// Names on a floppy that are no regular file, files longer than a floppy holds and files that fail
+// or never end as they are read are damage, refused with the message of each place that reads a
+// floppy, the destination left as it was; links to regular files and a linked floppy folder read as
+// the files do. Each case runs in a child bounded in memory, time and file size, so that code that
+// would take the machine's memory or disk, or wait for ever on a FIFO, fails instead.
 #include "tests/fdimport/FloppyImportRunsSupport.h"
 #include "tests/readers/BoundedChild.h"
+#include "tests/support/FaultyReads.h"
 
 #include "fdimport/ZnUketukeFile.h"
 #include "readers/ZnOldBukkenFolderLoader.h"
@@ -20,7 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum Expected { reads, notOpened, tooLong };
+enum Expected { reads, notOpened, damaged };
 
 const struct {
     const char* name;
@@ -30,11 +31,17 @@ const struct {
     {"FIFO", notOpened, [](auto&, auto& path) { fs::remove(path), mkfifo(path.c_str(), 0600); }},
     {"link to /dev/zero", notOpened,
      [](auto&, auto& path) { fs::remove(path), fs::create_symlink("/dev/zero", path); }},
-    {"sparse 3 GB file", tooLong, [](auto&, auto& path) { fs::resize_file(path, 3ULL << 30); }},
-    {"line past a floppy", tooLong,
+    {"sparse 3 GB file", damaged, [](auto&, auto& path) { fs::resize_file(path, 3ULL << 30); }},
+    {"line past a floppy", damaged,
      [](auto&, auto& path) {
          std::ofstream(path, std::ios::app) << "/*" + std::string(ZnOldFloppyCount::floppyBytes, 'x') + "\r\n";
      }},
+    {"read error part way", damaged,
+     [](auto&, auto& path) { faultyreads::Plant(path, faultyreads::Fault::failsPartWay); }},
+    {"link to a file of length 0 that never ends", damaged,
+     [](auto&, auto& path) { fs::remove(path), fs::create_symlink("/proc/self/pagemap", path); }},
+    {"file that grows as it is read", damaged,
+     [](auto&, auto& path) { faultyreads::Plant(path, faultyreads::Fault::grows); }},
     {"link to a regular file", reads,
      [](auto& floppy, auto& path) {
          fs::remove_all(floppy + "-files"), fs::create_directory(floppy + "-files");
@@ -156,6 +163,7 @@ TEST_F(FloppyFileKinds, ANameThatIsNoRegularFileOrAFileNoFloppyHoldsIsDamage)
                               m_ui.AnswerMessageBox(IDOK);
                           return (this->*place.outcome)();
                       }));
+            faultyreads::Plant(std::string(), faultyreads::Fault::none);
         }
     }
 }

@@ -295,6 +295,8 @@ TEST_F(FDContents, EachFailureOfAFolderIsToldInOrderAndTheEditsKeepWhatTheyHeld)
              WriteIndex("");
          },
          "フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。"},
+        {"no end", [&] { ::unlink(iba.c_str()), ::symlink("/proc/self/pagemap", iba.c_str()); },
+         "フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。"},
     };
     InDialog([&](ContentsDialog& dialog) {
         Read(dialog);

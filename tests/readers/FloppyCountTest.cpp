@@ -135,7 +135,7 @@ TEST(ZnOldFloppyFile, OpensAFileAsLongAsAFloppyAndNoLonger)
               ZnOldFloppyFile::Open(file, readertest::WinFolder(folder.Path()) + "Ksq001.250"));
     file.Abort();
     testsupport::WriteFileBytes(path, std::string(ZnOldFloppyCount::floppyBytes + 1, 'x'));
-    EXPECT_EQ(ZnOldFloppyFile::tooLong,
+    EXPECT_EQ(ZnOldFloppyFile::damaged,
               ZnOldFloppyFile::Open(file, readertest::WinFolder(folder.Path()) + "Ksq001.250"));
     EXPECT_FALSE(file.IsOpen());
 }

@@ -14,14 +14,20 @@ namespace {
 
 CString WinPath(const std::string& linuxPath) { return CString(LinuxPathToWin(linuxPath)); }
 
-std::vector<std::string> ReadLines(const std::string& linuxPath)
+std::vector<std::string> ReadLines(CStdioFile& file)
 {
-    CStdioFile file(WinPath(linuxPath), CFile::modeRead);
     std::vector<std::string> lines;
     CString line;
     while (file.ReadString(line))
         lines.push_back(line.Bytes());
+    file.Close();
     return lines;
+}
+
+std::vector<std::string> ReadLines(const std::string& linuxPath)
+{
+    CStdioFile file(WinPath(linuxPath), CFile::modeRead);
+    return ReadLines(file);
 }
 
 } // namespace
@@ -49,6 +55,10 @@ TEST(TextFile, ReadsCrLfAsLfAndStopsAtCtrlZ)
     WriteFileBytes(folder.Path("in.txt"), ReadHexFixture("text/CrLfRead.hex"));
     std::vector<std::string> expected = {"a", "b\rc", "", "", "\x95\x5c", "last"};
     EXPECT_EQ(expected, ReadLines(folder.Path("in.txt")));
+    // A stream over the same bytes held in memory reads them alike.
+    CStdioFile memory;
+    memory.m_pStream = WinOpenTextBytes(ReadHexFixture("text/CrLfRead.hex"));
+    EXPECT_EQ(expected, ReadLines(memory));
     // Binary mode hands out the bytes as they are.
     FILE* raw = WinFopen(WinPath(folder.Path("in.txt")), "rb");
     ASSERT_NE(nullptr, raw);
