@@ -50,7 +50,7 @@ void faultyreads::Plant(const std::string& linuxPath, Fault fault)
     struct stat info;
     g_planted = Planted();
     if (fault != Fault::none && ::stat(linuxPath.c_str(), &info) == 0)
-        g_planted = {fault, linuxPath, info.st_dev, info.st_ino, info.st_size / 2};
+        g_planted = {fault, linuxPath, info.st_dev, info.st_ino, info.st_size - 1};
 }
 
 extern "C" ssize_t read(int fd, void* buffer, size_t count)

@@ -10,7 +10,7 @@ namespace faultyreads {
 
 enum class Fault {
     none,
-    // The first half of the file reads, then every read fails with EIO.
+    // All of the file but its last byte reads, then every read fails with EIO.
     failsPartWay,
     // Each read of it first adds as many bytes to its end as it asks for: it never ends.
     grows
