@@ -155,6 +155,7 @@ TEST(FloppyLine, FieldsAreCutAtEveryCommaAndLoseTheirFirstAndLastBytes)
     EXPECT_EQ("\"#000\"", ZnFloppyLine::GetField(0, "\"#000\",\"x\""));
     EXPECT_EQ("", ZnFloppyLine::GetField(0, ",\"x\""));
     EXPECT_EQ("x", ZnFloppyLine::GetField(1, ",\"x\""));
+    EXPECT_EQ("", ZnFloppyLine::GetField(1, "#000,,\"x\""));
 }
 
 TEST(FloppyImportTemplates, TheContentsAndDestinationDialogsAsDesigned)

@@ -22,6 +22,7 @@ TEST(CheckBitmapFile, TellsBitmapsFromShortAndUnsupportedFiles)
     EXPECT_EQ(2, check("short.bmp", ReadHexFixture("writers/bitmap_short20.hex")));
     EXPECT_EQ(2, check("empty.bmp", ""));
     EXPECT_EQ(2, check("one.bmp", "B"));
+    EXPECT_EQ(3, check("two.bmp", "XY"));
     EXPECT_EQ(2, check("header.bmp", info.substr(0, 13)));
     EXPECT_EQ(2, check("fiftythree.bmp", info.substr(0, 53)));
     EXPECT_EQ(0, check("fiftyfour.bmp", info.substr(0, 54)));
