@@ -1,27 +1,37 @@
-// The environment that ctest gives every test (tests/CMakeLists.txt): a home, XDG folders and a
-// runtime folder below the build folder, and no session bus of the user's.
+// The home of a test program: every test program points the home, the XDG folders and the runtime
+// folder into it before any test runs, however it was started, so that nothing a test or a library
+// below it keeps (the settings, GTK's settings and recent-files list, font caches) reaches the
+// user's own.
 #pragma once
 
-#include <cstdlib>
+#include "tests/support/TempFolder.h"
+
+#include <memory>
 #include <string>
 
 namespace testsupport {
 
-// The variables that would let a test write outside the build folder: each of the home and XDG
-// folders that does not lie below buildFolder, and the session bus when one is named. Empty
-// when there are none.
-inline std::string VariablesLeavingTheBuild(const std::string& buildFolder)
-{
-    std::string names;
-    for (const char* name :
-         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
-        const char* value = std::getenv(name);
-        if (!value || std::string(value).rfind(buildFolder + "/", 0) != 0)
-            names += std::string(name) + " ";
-    }
-    if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
-        names += "DBUS_SESSION_BUS_ADDRESS ";
-    return names;
-}
+class TestHome {
+public:
+    // Points HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_CACHE_HOME, XDG_STATE_HOME and
+    // XDG_RUNTIME_DIR into the folder that ZN_TEST_HOME names (ctest names one below the build
+    // folder) or, when none is named, into a private temporary folder made here and named in
+    // ZN_TEST_HOME for the processes that the tests start; makes those folders, the runtime folder
+    // for the user alone. Drops the session bus, whose services write into the user's home, and
+    // the settings folder ZN_REGISTRY_DIR, so that the settings go into the test home too. Throws
+    // std::runtime_error when a folder cannot be made.
+    TestHome();
+    // Removes the private folder with everything in it, when this object made one.
+    ~TestHome();
+    TestHome(const TestHome&) = delete;
+    TestHome& operator=(const TestHome&) = delete;
+
+    // The test home ($ZN_TEST_HOME; empty before a TestHome was made), and whether a path lies in it.
+    static std::string Path();
+    static bool Holds(const std::string& path);
+
+private:
+    std::unique_ptr<TempFolder> m_private;
+};
 
 } // namespace testsupport

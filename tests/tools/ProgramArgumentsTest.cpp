@@ -62,7 +62,7 @@ const ProgramCall kPrograms[] = {
     {"tools/sampledata/make_sample_data", "a b c"},
     {"tools/sampledata/make_sample_codes", "a b c"},
     {"tools/sampledata/set_folders", "a b c"},
-    {"storage/make_database_templates", "a b"},
+    {"tools/templates/make_database_templates", "a b"},
     {"bench/zip_bench", "folder 0"},
     {"bench/jet_import_bench", "a b"},
     {"bench/export_bench", "folder speed sped"},

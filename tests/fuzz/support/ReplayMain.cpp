@@ -1,6 +1,8 @@
 // The main of a fuzz target built without libFuzzer: feeds each file of the folders and files
 // named on the command line to the target once, in name order, so that ctest replays a corpus
-// under the sanitizers.
+// under the sanitizers, in the test home (TestHome) rather than the user's.
+#include "tests/support/TestHome.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +35,7 @@ std::vector<std::filesystem::path> InputsOf(const std::filesystem::path& named)
 
 int main(int argc, char** argv)
 {
+    testsupport::TestHome home;
     std::vector<std::filesystem::path> inputs; // found before a target's set-up may change the working folder
     for (int i = 1; i < argc; ++i)
         for (const std::filesystem::path& input : InputsOf(std::filesystem::absolute(argv[i])))
