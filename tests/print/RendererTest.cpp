@@ -319,22 +319,26 @@ std::vector<size_t> CallsOfEach(CRecordingDC& dc, VhDrawImp& imp, const std::vec
 
 std::vector<const VhDraw*> Times(int count, const VhDraw& draw) { return std::vector<const VhDraw*>(count, &draw); }
 
-// The grids of one page share a budget of (diagonal / 5 + 2)^2 marks or lines, 177.25 on 40 x 40
-// units, and each is drawn whole or not at all. Of six grids of 6 x 6 marks the first four are
-// drawn (144 marks), the others nothing; a grid of 12 lines still fits, a second too (168), a third
-// no more. Of five grids turned 45 degrees at the density limit the first is drawn as it is alone,
-// the others nothing. A page started on the device context has the whole budget again.
+// The grids of one page share a budget of (diagonal / 5 + 2)^2 marks or lines, 144 on 30 x 40
+// units, and each is drawn whole or not at all. Of grids of 10 lines and of 4 x 6 marks: eleven of
+// lines (110), one of marks (134); one of marks no more, but one of lines still (144); then none.
+// Of five grids turned 45 degrees at the density limit the first is drawn as it is alone, the
+// others nothing. A page started on the device context has the whole budget again.
 TEST(Renderer, GridsOfOnePageShareABudgetAndEachIsDrawnWholeOrNotAtAll)
 {
-    EXPECT_NEAR(177.25, VhDrawImp::GridBudget(RECT{0, 0, 40, 40}), 0.01);
+    DcDevice screen30x40 = Screen();
+    screen30x40.paper = SIZE{30, 40};
+    EXPECT_EQ(144.0, VhDrawImp::GridBudget(RECT{0, 0, 30, 40}));
     VhTrans magnify = Scaling(0.25, 0.25);
     const VhDrawGrid marks = Grid(VhPoint(2, 2), 0), lines = Grid(VhPoint(2, 2), 3);
-    std::vector<const VhDraw*> grids = Times(6, marks);
-    for (const VhDraw* grid : Times(3, lines))
+    std::vector<const VhDraw*> grids = Times(11, lines);
+    for (const VhDraw* grid : {&marks, &marks, &lines, &lines})
         grids.push_back(grid);
-    CRecordingDC screen(Screen());
+    CRecordingDC screen(screen30x40);
     VhDrawImp imp(&screen);
-    EXPECT_EQ((std::vector<size_t>{36, 36, 36, 36, 0, 0, 24, 24, 0}), CallsOfEach(screen, imp, grids, &magnify));
+    std::vector<size_t> expected(11, 20);
+    expected.insert(expected.end(), {24, 0, 20, 0});
+    EXPECT_EQ(expected, CallsOfEach(screen, imp, grids, &magnify));
 
     VhDrawGrid turned = Grid(VhPoint(5.01, 5.01), 0);
     turned.GetShape().SetAngle(VhGetPi() / 4);
