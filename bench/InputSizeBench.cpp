@@ -10,6 +10,10 @@
 //   "#110" records (its lift count lets them be read), stored into a document of 999 groups.
 // - building-objects: an accepted building confirmation floppy with N "#161" records, stored into
 //   a document of N lift groups.
+// - grids: a drawing archive of N grids, each turned 45 degrees at a pitch just sparser than the
+//   density limit, so that one alone spreads its node marks over the whole page; loaded and drawn
+//   onto a 600-dpi A4 printer's device context that keeps nothing, which times the renderer's own
+//   work. The marks that one page may hold bound that work, whatever N is.
 //
 // Each case writes its input, then times the reading and the storing or printing alone. Without
 // --case every case runs at both sizes and the ratio of the times is printed. The inputs go into
@@ -24,6 +28,10 @@
 #include "platform/files/WinPath.h"
 #include "platform/wnd/CRecordingDC.h"
 #include "print/MPrintFilesetCell.h"
+#include "print/VhDrawComposition.h"
+#include "print/VhDrawGrid.h"
+#include "print/VhDrawImp.h"
+#include "print/VhMath.h"
 
 #include <chrono>
 #include <cstdio>
@@ -68,6 +76,33 @@ std::function<void()> PrepareCell(const std::string& folder, int items)
         if (!(cell.Begin(&dc, 0) && cell.Print()))
             std::fprintf(stderr, "the layout was not printed\n");
         cell.Finish();
+    };
+}
+
+std::function<void()> PrepareGrids(const std::string& folder, int items)
+{
+    CString path = Windows(folder + "/bench.drw");
+    VhDrawComposition drawing;
+    for (int i = 0; i < items; ++i) {
+        auto* grid = new VhDrawGrid;
+        grid->GetShape().SetPitch(VhPoint(5.01, 5.01));
+        grid->GetShape().SetAngle(VhGetPi() / 4);
+        drawing.Add(grid);
+    }
+    CFile out(path, CFile::modeCreate | CFile::modeWrite);
+    CArchive store(&out, CArchive::store);
+    drawing.Serialize(store);
+    store.Close();
+    out.Close();
+    return [path] {
+        CFile in(path, CFile::modeRead);
+        CArchive load(&in, CArchive::load);
+        VhDrawComposition loaded;
+        loaded.Serialize(load);
+        CDC dc;
+        dc.SetDevice(AfxPaperDevice(TRUE, 600, 210, 297));
+        VhDrawImp imp(&dc);
+        loaded.Draw(&imp, nullptr);
     };
 }
 
@@ -128,6 +163,7 @@ const Case kCases[] = {
          return PrepareFloppy(folder, 100001, Counts(0, n), "#161", n, 100001, &ZnModelAppLocalData::m_liftNumGroups,
                               n);
      }},
+    {"grids", 4300, PrepareGrids},
 };
 
 // Writes the case's input of that many items into a folder below the work folder, times the

@@ -333,6 +333,24 @@ int VhDrawImp::DrawGridLines(const VhFigureGrid& grid, const VhTrans& trans, con
     return drawn;
 }
 
+double VhDrawImp::GridBudget(const RECT& clip)
+{
+    const double nodes = NodesAtDensityLimit(clip);
+    return nodes * nodes;
+}
+
+bool VhDrawImp::TakeFromGridBudget(double count, const RECT& clip)
+{
+    if (m_budgetPage != m_dc->GetPagesStarted()) {
+        m_budgetPage = m_dc->GetPagesStarted();
+        m_gridMarksTaken = 0;
+    }
+    if (count > GridBudget(clip) - m_gridMarksTaken)
+        return false;
+    m_gridMarksTaken += count;
+    return true;
+}
+
 int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
 {
     if (!m_dc)
@@ -365,10 +383,10 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
         return 0;
     const LONG n = VhTruncToLong(columns), m = VhTruncToLong(rows);
     const int style = grid.GetStyle();
+    if (style < 0 || style > 3 || !TakeFromGridBudget(style == 3 ? columns + rows : columns * rows, clip))
+        return 0;
     if (style == 3)
         return DrawGridLines(grid, placed, start, n, m);
-    if (style < 0 || style > 2)
-        return 0;
     int drawn = 0;
     for (LONG j = 0; j < m; ++j)
         for (LONG i = 0; i < n; ++i) {

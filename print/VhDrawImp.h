@@ -3,6 +3,12 @@
 // when something was drawn, else 0. It draws on a device context (not owned): the drawable's
 // attributes become a pen, a pattern brush and a font, lines are clipped to VhClipRect, and the
 // device context is left as it was found. Without a device context nothing is drawn.
+//
+// The grids drawn on one page of the device context share one budget of node marks and lines
+// (GridBudget), filled again when the device context starts another page: a grid that would need
+// more than is left draws nothing, so however many grids a drawing holds, the work of a page stays
+// bounded. Where no page is started (a screen, a drawing on its own) the budget covers what the
+// renderer draws in its life: make a renderer for each drawing that is shown.
 #pragma once
 
 #include "model/VhObject.h"
@@ -42,10 +48,16 @@ public:
     // filled with the brush the device context holds.
     virtual int DrawCircle(const VhDrawCircle* draw, const VhTrans* trans);
     virtual int DrawString(const VhDrawString* draw, const VhTrans* trans);
-    // Lines or node marks over the device context's clip box; nothing when the grid is denser
-    // than 5 logical units along an axis, would draw more nodes along an axis than the clip box
-    // shows at that density (as a sheared grid may), or its transform cannot be inverted.
+    // Lines or node marks over the device context's clip box, the whole grid or nothing: nothing
+    // when the grid is denser than 5 logical units along an axis, would draw more nodes along an
+    // axis than the clip box shows at that density (as a sheared grid may), its transform cannot
+    // be inverted, or its marks (one a node) or lines (one a row or column) exceed what is left
+    // of the page's budget.
     virtual int DrawGrid(const VhDrawGrid* draw, const VhTrans* trans);
+    // The node marks and grid lines that the grids of one page may draw in all over that clip box
+    // (logical units): what one grid at the density limit holds, turned to any angle, the square
+    // of (the box's diagonal / 5 + 2); for a page about twice its area / 25.
+    static double GridBudget(const RECT& clip);
 
     CDC* GetDC() const { return m_dc; }
     // The font that DrawString selects for a text under trans (the figure's own transform first).
@@ -66,6 +78,11 @@ private:
     void DrawGridMark(int style, POINT node, COLORREF color);
     int DrawGridLines(const VhFigureGrid& grid, const VhTrans& trans, const VhPoint& start, LONG columns, LONG rows);
     BOOL IsDownwards() const;
+    // Takes count marks or lines from what the grids of the device context's current page have
+    // left of the budget over clip: false, taking nothing, when they do not fit.
+    bool TakeFromGridBudget(double count, const RECT& clip);
 
     CDC* m_dc;
+    int m_budgetPage = -1;       // the page of the device context that m_gridMarksTaken counts
+    double m_gridMarksTaken = 0; // the marks and lines that grids have drawn on that page
 };

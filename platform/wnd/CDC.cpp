@@ -392,9 +392,11 @@ int CDC::StartPage()
     if (m_docState != InDocument)
         return SP_ERROR;
     int result = OnStartPage();
-    if (result > 0)
-        m_docState = InPage;
-    return result > 0 ? result : SP_ERROR;
+    if (result <= 0)
+        return SP_ERROR;
+    m_docState = InPage;
+    ++m_pagesStarted;
+    return result;
 }
 
 int CDC::EndPage()

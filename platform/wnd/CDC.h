@@ -175,6 +175,9 @@ public:
     int EndPage();
     int EndDoc();
     int AbortDoc();
+    // The pages started on this device context so far: what tells one page's drawing from the
+    // next page's.
+    int GetPagesStarted() const { return m_pagesStarted; }
     // The paper and orientation of the pages that follow, from the fields that dmFields names
     // (DMPAPER_A4, DMPAPER_B4 or DMPAPER_A3; any other paper is A4); on a printer only, and not
     // inside a page. Null or another device: FALSE and nothing changes.
@@ -219,6 +222,7 @@ private:
     UINT m_textAlign = TA_TOP | TA_LEFT;
     enum { NoDocument, InDocument, InPage } m_docState = NoDocument;
     int m_jobs = 0;
+    int m_pagesStarted = 0;
     short m_paperSize = DMPAPER_A4;
     short m_orientation = DMORIENT_PORTRAIT;
 };

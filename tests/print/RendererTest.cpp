@@ -302,6 +302,87 @@ TEST(Renderer, ShearedGridsThatWouldDrawMoreThanTheClipBoxShowsDrawNothing)
     }
 }
 
+// The calls that each drawable makes in turn through one renderer; each reports something drawn
+// exactly when it made calls.
+std::vector<size_t> CallsOfEach(CRecordingDC& dc, VhDrawImp& imp, const std::vector<const VhDraw*>& draws,
+                                const VhTrans* trans)
+{
+    std::vector<size_t> calls;
+    for (const VhDraw* draw : draws) {
+        size_t before = dc.GetRecords().size();
+        int result = draw->Draw(&imp, trans);
+        calls.push_back(dc.GetRecords().size() - before);
+        EXPECT_EQ(calls.back() > 0, result == 1);
+    }
+    return calls;
+}
+
+std::vector<const VhDraw*> Times(int count, const VhDraw& draw) { return std::vector<const VhDraw*>(count, &draw); }
+
+// The grids of one page share a budget of (diagonal / 5 + 2)^2 marks or lines, 144 on 30 x 40
+// units, and each is drawn whole or not at all. Of grids of 10 lines and of 4 x 6 marks: eleven of
+// lines (110), one of marks (134); one of marks no more, but one of lines still (144); then none.
+// Of five grids turned 45 degrees at the density limit the first is drawn as it is alone, the
+// others nothing. A page started on the device context has the whole budget again.
+TEST(Renderer, GridsOfOnePageShareABudgetAndEachIsDrawnWholeOrNotAtAll)
+{
+    DcDevice screen30x40 = Screen();
+    screen30x40.paper = SIZE{30, 40};
+    EXPECT_EQ(144.0, VhDrawImp::GridBudget(RECT{0, 0, 30, 40}));
+    VhTrans magnify = Scaling(0.25, 0.25);
+    const VhDrawGrid marks = Grid(VhPoint(2, 2), 0), lines = Grid(VhPoint(2, 2), 3);
+    std::vector<const VhDraw*> grids = Times(11, lines);
+    for (const VhDraw* grid : {&marks, &marks, &lines, &lines})
+        grids.push_back(grid);
+    CRecordingDC screen(screen30x40);
+    VhDrawImp imp(&screen);
+    std::vector<size_t> expected(11, 20);
+    expected.insert(expected.end(), {24, 0, 20, 0});
+    EXPECT_EQ(expected, CallsOfEach(screen, imp, grids, &magnify));
+
+    VhDrawGrid turned = Grid(VhPoint(5.01, 5.01), 0);
+    turned.GetShape().SetAngle(VhGetPi() / 4);
+    const size_t alone = DrawOn(Screen(), turned).calls.size();
+    EXPECT_GT(alone, 0u);
+    CRecordingDC turnedScreen(Screen());
+    VhDrawImp turnedImp(&turnedScreen);
+    EXPECT_EQ((std::vector<size_t>{alone, 0, 0, 0, 0}),
+              CallsOfEach(turnedScreen, turnedImp, Times(5, turned), nullptr));
+
+    // On a printer a mark is four calls.
+    CRecordingDC printer(SmallPrinter());
+    VhDrawImp printerImp(&printer);
+    printer.StartDoc("grids");
+    for (int page = 1; page <= 2; ++page) {
+        printer.StartPage();
+        EXPECT_EQ((std::vector<size_t>{144, 144, 144, 144, 0}),
+                  CallsOfEach(printer, printerImp, Times(5, marks), &magnify))
+            << "page " << page;
+        printer.EndPage();
+    }
+    printer.EndDoc();
+}
+
+// A page of ordinary grids on the A4 printer (marks every 5 mm, lines every 10 mm, diamonds every
+// 20 mm turned 30 degrees) draws each as it is drawn alone.
+TEST(Renderer, OrdinaryGridsOfOnePageAreAllDrawn)
+{
+    const double millimetre = 600 / 25.4;
+    VhDrawComposition page;
+    page.Add(Grid(VhPoint(5 * millimetre, 5 * millimetre), 1).Clone());
+    page.Add(Grid(VhPoint(10 * millimetre, 10 * millimetre), 3).Clone());
+    VhDrawGrid turned = Grid(VhPoint(20 * millimetre, 20 * millimetre), 2);
+    turned.GetShape().SetAngle(VhGetPi() / 6);
+    page.Add(turned.Clone());
+    Calls alone;
+    for (POSITION pos = page.GetChildren().GetHeadPosition(); pos;) {
+        Calls calls = DrawOn(Printer(), *static_cast<VhDraw*>(page.GetChildren().GetNext(pos))).calls;
+        EXPECT_GE(calls.size(), 100u);
+        alone.insert(alone.end(), calls.begin(), calls.end());
+    }
+    EXPECT_EQ(alone, DrawOn(Printer(), page).calls);
+}
+
 TEST(Renderer, GridMarksArePixelsOnAScreenAndStrokesOnAPrinter)
 {
     VhTrans magnify = Scaling(0.25, 0.25);
