@@ -81,9 +81,10 @@ std::vector<std::string> NumberedKeys(int count)
     return keys;
 }
 
-// libstdc++'s string hash on 64 bits mixes each 8-byte block of the text into its state by a step
-// that can be undone: state = (state ^ Mixed(block)) * kMultiplier. For keys of two blocks, any
-// first block can be followed by the one second block that brings the state to a chosen value.
+// libstdc++'s string hash on 64 bits starts from kSeed ^ (length * kMultiplier) and mixes each
+// 8-byte block of the text into its state by a step that can be undone: state = (state ^
+// Mixed(block)) * kMultiplier. For keys of two blocks, any first block can be followed by the one
+// second block that brings the state to a chosen value.
 const uint64_t kMultiplier = 0xc6a4a7935bd1e995ULL;
 const uint64_t kSeed = 0xc70f6907ULL;
 
@@ -115,7 +116,7 @@ std::vector<std::string> CollidingKeys(int count)
     // The state before the last multiplication that every key reaches: that of "0000000000000000".
     uint64_t zeros;
     std::memcpy(&zeros, "00000000", 8);
-    const uint64_t target = (afterLength ^ Mixed(zeros)) * kMultiplier ^ Mixed(zeros);
+    const uint64_t target = ((afterLength ^ Mixed(zeros)) * kMultiplier) ^ Mixed(zeros);
     std::vector<std::string> keys;
     char key[16];
     for (uint64_t n = 0; keys.size() < size_t(count); ++n) {
@@ -123,7 +124,7 @@ std::vector<std::string> CollidingKeys(int count)
             key[i] = kDigits[rest % 62];
         uint64_t first;
         std::memcpy(&first, key, 8);
-        uint64_t second = Unmixed((afterLength ^ Mixed(first)) * kMultiplier ^ target, inverse);
+        uint64_t second = Unmixed(((afterLength ^ Mixed(first)) * kMultiplier) ^ target, inverse);
         std::memcpy(key + 8, &second, 8);
         bool plain = true;
         for (int i = 8; i < 16 && plain; ++i)

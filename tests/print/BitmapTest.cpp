@@ -81,6 +81,7 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
         std::string bytes;
     } cases[] = {
         {"not BM", Fixture("not_bm_refused.hex")},
+        {"AM", with(0, "A")},
         {"RLE8", Fixture("pal8_rle_refused.bmp")},
         {"file header only", good.substr(0, 14)},
         {"short header", good.substr(0, 40)},
@@ -263,6 +264,14 @@ TEST_F(BitmapTest, StretchedOntoTheDevice)
                   dc.GetCalls())
             << name;
     }
+    // Without a device context, or with nothing loaded, nothing is drawn.
+    MPrintBitmap withoutDevice, unloaded;
+    ASSERT_EQ(1, Load(withoutDevice, printtest::Bmp24(2, 2)));
+    unloaded.SetDC(&dc);
+    dc.ClearRecords();
+    EXPECT_EQ(0, withoutDevice.Draw(nullptr));
+    EXPECT_EQ(0, unloaded.Draw(nullptr));
+    EXPECT_TRUE(dc.GetCalls().empty());
 }
 
 TEST_F(BitmapTest, PalettesOfFewColours)
