@@ -4,6 +4,9 @@
 // - cell: a CELL layout of N TEXT_KEY lines, one a cell and 56 cells a page, over a data file of
 //   N entries (1.4 MB) that the keys ask for in reverse order; printed onto a recording device
 //   context.
+// - cell-colliding: the same layout over N keys of 16 bytes that share one hash code in the C++
+//   library's string hash (std::hash<std::string> of libstdc++), so that a hash table of the keys
+//   would hold them all in one bucket, whatever its size.
 // - object-records: an accepted floppy of a structure confirmation (100006) with N "#190"
 //   records, stored into a document of N number groups.
 // - building-records: an accepted building confirmation floppy (100001) of 999 buildings with N
@@ -15,13 +18,14 @@
 //   onto a 600-dpi A4 printer's device context that keeps nothing, which times the renderer's own
 //   work. The marks that one page may hold bound that work, whatever N is.
 //
-// Each case writes its input, then times the reading and the storing or printing alone. Without
-// --case every case runs at both sizes and the ratio of the times is printed. The inputs go into
-// a folder of the program's own, made below --folder or else the temporary folder (TMPDIR, else
-// /tmp), and removed afterwards.
+// Each case writes its input, then times the reading and the storing or printing alone. Every case
+// runs at both sizes unless one is asked for, and the ratio of the times is printed. The inputs go
+// into a folder of the program's own below the work folder (the temporary folder), removed
+// afterwards.
 //
-//   input_size_bench [--case NAME] [--size full|quarter] [--folder FOLDER]
+//   input_size_bench [WORK FOLDER] [CASE] [SIZE]
 
+#include "bench/BenchFolder.h"
 #include "fdimport/ZnUketukeFile.h"
 #include "fdimport/ZnUketukeNumbers.h"
 #include "model/ZnModelAppLocalData.h"
@@ -32,22 +36,19 @@
 #include "print/VhDrawGrid.h"
 #include "print/VhDrawImp.h"
 #include "print/VhMath.h"
+#include "tools/usage/ToolCall.h"
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
-
-const char kUsage[] = "usage: input_size_bench [--case NAME] [--size full|quarter] [--folder FOLDER]\n"
-                      "  NAME: cell, object-records, building-records or building-objects (default: all)\n"
-                      "  --size: the input of about 1.4 MB or a quarter of it (default: both)\n"
-                      "  --folder: where the inputs are written (default: a temporary folder)\n";
 
 // A case writes its input of n items below a folder and gives the work to time.
 struct Case {
@@ -58,16 +59,17 @@ struct Case {
 
 CString Windows(const std::string& path) { return CString(LinuxPathToWin(path)); }
 
-std::function<void()> PrepareCell(const std::string& folder, int items)
+// A layout that asks for each key once, in reverse order, over a data file of the keys.
+std::function<void()> PrepareCell(const std::string& folder, const std::vector<std::string>& keys)
 {
     std::string layout = folder + "/bench.lay", data = folder + "/bench.kpd";
     std::ofstream out(layout), values(data);
     out << "AREA 20,20,15,15\nVCS 0,0,90,59\nROW_NUM 59\nCOLUMN_NUM 90\n";
-    for (int i = 0; i < items; ++i) {
-        values << "\"key" << i << "\"\t\"value of key" << i << "\"\n";
+    for (size_t i = 0; i < keys.size(); ++i) {
+        values << "\"" << keys[i] << "\"\t\"value of " << keys[i] << "\"\n";
         if (i && i % 56 == 0)
             out << "FORMFEED\n";
-        out << "ACTIVE_CELL " << i % 56 + 2 << ",2\nTEXT_KEY \"key" << items - 1 - i << "\"\n";
+        out << "ACTIVE_CELL " << i % 56 + 2 << ",2\nTEXT_KEY \"" << keys[keys.size() - 1 - i] << "\"\n";
     }
     return [layout, data] {
         CRecordingDC dc(AfxPaperDevice(TRUE, 600, 210, 297));
@@ -104,6 +106,74 @@ std::function<void()> PrepareGrids(const std::string& folder, int items)
         VhDrawImp imp(&dc);
         loaded.Draw(&imp, nullptr);
     };
+}
+
+std::vector<std::string> NumberedKeys(int count)
+{
+    std::vector<std::string> keys;
+    for (int i = 0; i < count; ++i)
+        keys.push_back("key" + std::to_string(i));
+    return keys;
+}
+
+// libstdc++'s string hash on 64 bits starts from kSeed ^ (length * kMultiplier) and mixes each
+// 8-byte block of the text into its state by a step that can be undone: state = (state ^
+// Mixed(block)) * kMultiplier. For keys of two blocks, any first block can be followed by the one
+// second block that brings the state to a chosen value.
+const uint64_t kMultiplier = 0xc6a4a7935bd1e995ULL;
+const uint64_t kSeed = 0xc70f6907ULL;
+
+uint64_t ShiftMix(uint64_t value) { return value ^ (value >> 47); } // its own inverse
+
+uint64_t Mixed(uint64_t block) { return ShiftMix(block * kMultiplier) * kMultiplier; }
+
+uint64_t Unmixed(uint64_t mixed, uint64_t inverse) { return ShiftMix(mixed * inverse) * inverse; }
+
+// The multiplicative inverse of an odd number modulo 2^64 (Newton's iteration).
+uint64_t Inverse(uint64_t odd)
+{
+    uint64_t inverse = odd;
+    for (int i = 0; i < 6; ++i)
+        inverse *= 2 - odd * inverse;
+    return inverse;
+}
+
+// A byte that a key of a data file and of a TEXT_KEY line may hold as it is.
+bool PlainKeyByte(unsigned char byte) { return byte > ' ' && byte < 0x7F && byte != '"' && byte != ','; }
+
+// count different keys of 16 plain bytes whose std::hash<std::string> is one value: the first
+// block counts through letters and digits, the second is solved for and kept when it is plain.
+std::vector<std::string> CollidingKeys(int count)
+{
+    static const char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const uint64_t inverse = Inverse(kMultiplier);
+    const uint64_t afterLength = kSeed ^ (16 * kMultiplier);
+    // The state before the last multiplication that every key reaches: that of "0000000000000000".
+    uint64_t zeros;
+    std::memcpy(&zeros, "00000000", 8);
+    const uint64_t target = ((afterLength ^ Mixed(zeros)) * kMultiplier) ^ Mixed(zeros);
+    std::vector<std::string> keys;
+    char key[16];
+    for (uint64_t n = 0; keys.size() < size_t(count); ++n) {
+        for (uint64_t i = 0, rest = n; i < 8; ++i, rest /= 62)
+            key[i] = kDigits[rest % 62];
+        uint64_t first;
+        std::memcpy(&first, key, 8);
+        uint64_t second = Unmixed(((afterLength ^ Mixed(first)) * kMultiplier) ^ target, inverse);
+        std::memcpy(key + 8, &second, 8);
+        bool plain = true;
+        for (int i = 8; i < 16 && plain; ++i)
+            plain = PlainKeyByte(static_cast<unsigned char>(key[i]));
+        if (plain)
+            keys.emplace_back(key, 16);
+    }
+    std::hash<std::string> hash;
+    for (const std::string& other : keys)
+        if (hash(other) != hash(keys.front())) {
+            std::fprintf(stderr, "this C++ library's string hash is not the one the keys were made for\n");
+            break;
+        }
+    return keys;
 }
 
 void FillGroups(ZnModelNumGroupList& list, int count)
@@ -147,7 +217,8 @@ std::string Count(int value) { return "\"" + std::to_string(value) + "\""; }
 std::string Counts(int main, int lifts) { return Count(main) + "," + Count(lifts) + ",\"0\",\"0\",\"0\""; }
 
 const Case kCases[] = {
-    {"cell", 45000, PrepareCell},
+    {"cell", 45000, [](const std::string& folder, int n) { return PrepareCell(folder, NumberedKeys(n)); }},
+    {"cell-colliding", 45000, [](const std::string& folder, int n) { return PrepareCell(folder, CollidingKeys(n)); }},
     {"object-records", 44000,
      [](const std::string& folder, int n) {
          return PrepareFloppy(folder, 100006, Counts(n, 0), "#190", n, 100006,
@@ -184,74 +255,49 @@ std::pair<double, uintmax_t> Run(const Case& c, int items, const std::string& fo
     return {seconds, bytes};
 }
 
-int Fail(const std::string& message)
+// The usage, naming every case of the table.
+std::string Usage()
 {
-    std::fprintf(stderr, "input_size_bench: %s\n%s", message.c_str(), kUsage);
-    return 2;
+    std::string usage = "usage: input_size_bench [WORK FOLDER] [CASE] [SIZE]\n"
+                        "Times the readers of inputs of about 1.4 MB and of a quarter of that, in a folder of its own\n"
+                        "below WORK FOLDER (the temporary folder), removed at the end.\n"
+                        "  CASE: ";
+    for (const Case& c : kCases)
+        usage += std::string(c.name) + ", ";
+    return usage + "or all (all)\n  SIZE: full, quarter or both (both)\n";
+}
+
+int Bench(const ToolCall& call)
+{
+    std::vector<std::string> names{"all"};
+    for (const Case& c : kCases)
+        names.push_back(c.name);
+    std::string only = call.Word(1, names, "all");
+    std::string size = call.Word(2, {"full", "quarter", "both"}, "both");
+    BenchFolder work(call.Text(0, ""), "input_size_bench");
+    for (const Case& c : kCases) {
+        if (only != "all" && only != c.name)
+            continue;
+        double quarter = 0, full = 0;
+        for (int items : {c.fullItems / 4, c.fullItems}) {
+            bool isFull = items == c.fullItems;
+            if (size != "both" && isFull != (size == "full"))
+                continue;
+            auto [seconds, bytes] = Run(c, items, work.Path().string());
+            (isFull ? full : quarter) = seconds;
+            std::printf("%-18s %6d items %9ju bytes %9.3f s\n", c.name, items, bytes, seconds);
+            std::fflush(stdout);
+        }
+        if (size == "both")
+            std::printf("%-18s full / quarter: %.1f\n", c.name, quarter > 0 ? full / quarter : 0.0);
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    std::string only, size, folder;
-    for (int i = 1; i < argc; ++i) {
-        std::string option = argv[i];
-        if (option == "--help" || option == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        std::string* value = option == "--case"     ? &only
-                             : option == "--size"   ? &size
-                             : option == "--folder" ? &folder
-                                                    : nullptr;
-        if (!value)
-            return Fail("unknown argument " + option);
-        if (++i == argc)
-            return Fail(option + " needs a value");
-        *value = argv[i];
-    }
-    if (!size.empty() && size != "full" && size != "quarter")
-        return Fail("unknown size " + size);
-    bool known = only.empty();
-    for (const Case& c : kCases)
-        known = known || only == c.name;
-    if (!known)
-        return Fail("unknown case " + only);
-
-    // A folder of the program's own, below the one given or the temporary folder.
-    std::string base = folder;
-    if (base.empty()) {
-        const char* temporary = std::getenv("TMPDIR");
-        base = temporary && *temporary ? temporary : "/tmp";
-    }
-    std::error_code error;
-    if (!std::filesystem::is_directory(base, error))
-        return Fail("no folder " + base);
-    std::string work = std::filesystem::absolute(base).string() + "/input-size-bench-XXXXXX";
-    if (!mkdtemp(&work[0]))
-        return Fail("no folder can be made in " + base);
-    int status = 0;
-    try {
-        for (const Case& c : kCases) {
-            if (!only.empty() && only != c.name)
-                continue;
-            double quarter = 0, full = 0;
-            for (int items : {c.fullItems / 4, c.fullItems}) {
-                bool isFull = items == c.fullItems;
-                if (!size.empty() && isFull != (size == "full"))
-                    continue;
-                auto [seconds, bytes] = Run(c, items, work);
-                (isFull ? full : quarter) = seconds;
-                std::printf("%-18s %6d items %9ju bytes %9.3f s\n", c.name, items, bytes, seconds);
-            }
-            if (size.empty())
-                std::printf("%-18s full / quarter: %.1f\n", c.name, quarter > 0 ? full / quarter : 0.0);
-        }
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "input_size_bench: %s\n", failure.what());
-        status = 1;
-    }
-    std::filesystem::remove_all(work, error);
-    return status;
+    const std::string usage = Usage();
+    return ToolCall::Run(argc, argv, usage.c_str(), 3, Bench);
 }

@@ -18,6 +18,10 @@ IMPLEMENT_DYNAMIC(MPrintBitmap, CObject)
 namespace {
 
 const size_t FileHeaderSize = 14;
+const size_t InfoHeaderSize = 40;
+// The longest file taken: above a whole page of the largest paper (A3) at 600 dpi and 32 bits per
+// pixel, 7016 x 9921 x 4 bytes (278 MB), which no image placed in a block of a page needs to pass.
+const ULONGLONG MostFileBytes = 320ull << 20;
 
 enum Shape { Square, Tall, Wide };
 enum Fit { FitHeight, FitWidth, Compare };
@@ -30,6 +34,31 @@ const Fit Fits[3][3] = {
 };
 
 Shape ShapeOf(double width, double height) { return width == height ? Square : height > width ? Tall : Wide; }
+
+// Reads the DIB that the file's headers describe, and no more: its header, colour table and bits,
+// with where its bits start (0: right after the colour table). False for a file that is no BMP,
+// is larger than any page image can be, or is shorter than its headers say.
+bool ReadDib(CFile& file, std::vector<unsigned char>& dib, size_t& bitsOffset)
+{
+    ULONGLONG length = file.GetLength();
+    unsigned char header[FileHeaderSize];
+    if (length < FileHeaderSize + InfoHeaderSize || length > MostFileBytes ||
+        file.Read(header, FileHeaderSize) != FileHeaderSize || header[0] != 'B' || header[1] != 'M')
+        return false;
+    uint32_t offBits = header[10] | header[11] << 8 | header[12] << 16 | uint32_t(header[13]) << 24;
+    // A pixel offset of 0 (some writers leave it unset) means right after the colour table.
+    bitsOffset = offBits >= FileHeaderSize ? offBits - FileHeaderSize : 0;
+    if (offBits != 0 && bitsOffset == 0)
+        return false;
+    dib.resize(InfoHeaderSize);
+    size_t extent = 0;
+    if (file.Read(dib.data(), InfoHeaderSize) != InfoHeaderSize ||
+        !MeasureDib(dib.data(), dib.size(), bitsOffset, extent) || extent > length - FileHeaderSize)
+        return false;
+    dib.resize(extent);
+    UINT rest = static_cast<UINT>(extent - InfoHeaderSize);
+    return file.Read(dib.data() + InfoHeaderSize, rest) == rest;
+}
 
 LONG Clamp(long long value) { return static_cast<LONG>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value))); }
 
@@ -63,22 +92,10 @@ int MPrintBitmap::Load()
     if (!file.Open(m_path, CFile::modeRead | CFile::typeBinary | CFile::shareDenyNone))
         return 0;
     try {
-        unsigned char header[FileHeaderSize];
-        if (file.Read(header, FileHeaderSize) != FileHeaderSize || header[0] != 'B' || header[1] != 'M')
-            return 0;
-        DWORD length = file.GetLength();
-        if (length <= FileHeaderSize)
-            return 0;
-        std::vector<unsigned char> dib(length - FileHeaderSize);
-        if (file.Read(dib.data(), static_cast<UINT>(dib.size())) != dib.size())
-            return 0;
-        uint32_t offBits = header[10] | header[11] << 8 | header[12] << 16 | uint32_t(header[13]) << 24;
-        // A pixel offset of 0 (some writers leave it unset) means right after the colour table.
-        size_t bitsOffset = offBits >= FileHeaderSize ? offBits - FileHeaderSize : 0;
-        if (offBits != 0 && bitsOffset == 0)
-            return 0;
+        std::vector<unsigned char> dib;
+        size_t bitsOffset = 0;
         DibImage image;
-        if (!DecodeDib(dib.data(), dib.size(), bitsOffset, image))
+        if (!ReadDib(file, dib, bitsOffset) || !DecodeDib(dib.data(), dib.size(), bitsOffset, image))
             return 0;
         m_dib = std::move(dib);
         m_image = std::move(image);

@@ -1,5 +1,5 @@
-// A BMP file placed into a block of a CELL page: loaded whole, then stretched into the block on
-// the device, keeping its proportions and centred.
+// A BMP file placed into a block of a CELL page: loaded as far as its headers describe it, then
+// stretched into the block on the device, keeping its proportions and centred.
 #pragma once
 
 #include "platform/core/CObject.h"
@@ -22,9 +22,10 @@ public:
 
     // Stores the path; a path in double quotes loses its first and last characters.
     void SetPath(const CString& path);
-    // Reads the file: 1 when it is a BMP whose header, colour table and pixels lie within it and
-    // are of a kind that can be drawn (1, 4, 8, 16, 24 or 32 bits per pixel, uncompressed or with
-    // bit fields); else 0, and the bitmap stays empty.
+    // Reads the file's headers, colour table and pixels, and nothing after them: 1 when it is a BMP
+    // whose headers, colour table and pixels lie within it and are of a kind that can be drawn (1,
+    // 4, 8, 16, 24 or 32 bits per pixel, uncompressed or with bit fields); else 0, and the bitmap
+    // stays empty. A file larger than any page image (320 MB) is refused unread.
     int Load();
     // Stretches the image into its rectangle under the transform; the stretch's result.
     int Draw(const VhTrans* transform);
@@ -40,7 +41,8 @@ public:
     // The decoded image, and the colours of its palette (none above 256 colours).
     const DibImage& GetImage() const { return m_image; }
     const std::vector<uint32_t>& GetPalette() const { return m_image.colors; }
-    // The file's bytes after the file header: the DIB as the device takes it.
+    // The file's bytes after the file header up to the end of the pixels: the DIB as the device
+    // takes it.
     const std::vector<unsigned char>& GetDib() const { return m_dib; }
     // The palette of an image of up to 256 colours; empty for others.
     const CPalette& GetPaletteObject() const { return *m_palette; }

@@ -7,9 +7,9 @@
 #include "print/MFileCellData.h"
 #include "print/MPrintFileset.h"
 
+#include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class MFileCell;
@@ -65,7 +65,9 @@ private:
 
     CString m_dataFile;
     std::vector<std::unique_ptr<MFileCellData>> m_data;
-    // The first record of each key, by the key's bytes: a layout asks for every key in turn.
-    std::unordered_map<std::string, const MFileCellData*> m_firstOfKey;
+    // The first record of each key, by the key's bytes: a layout asks for every key in turn. An
+    // ordered map, so that no choice of keys makes a lookup walk more than a few of them, as keys
+    // chosen to share one hash code would in a hash table.
+    std::map<std::string, const MFileCellData*> m_firstOfKey;
     VhDrawImp* m_renderer = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "platform/wnd/DibImage.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -94,54 +95,89 @@ bool ReadDibHeader(const unsigned char* dib, size_t size, BITMAPINFOHEADER& head
     return true;
 }
 
+namespace {
+
+// Where the parts of a DIB lie, from its header's start, as its header gives them.
+struct DibLayout {
+    uint32_t width = 0, height = 0;
+    int bits = 0;
+    bool indexed = false;
+    size_t colorCount = 0;
+    size_t tableStart = 0; // the colour table, after the header and any masks
+    size_t bitsStart = 0;
+    size_t stride = 0; // the bytes of a row, to a multiple of 4
+
+    size_t TableEnd() const { return tableStart + colorCount * 4; }
+    size_t BitsEnd() const { return bitsStart + stride * height; }
+};
+
+// The layout of a DIB of a kind DecodeDib decodes, from the first 40 bytes of its header; false
+// for another kind or a header whose sizes cannot be (pixels that start inside the header).
+bool ReadLayout(const BITMAPINFOHEADER& header, size_t bitsOffset, DibLayout& layout)
+{
+    layout.bits = header.biBitCount;
+    layout.indexed = layout.bits == 1 || layout.bits == 4 || layout.bits == 8;
+    if (header.biSize < 40 || (!layout.indexed && layout.bits != 16 && layout.bits != 24 && layout.bits != 32))
+        return false;
+    bool bitfields = header.biCompression == BI_BITFIELDS && (layout.bits == 16 || layout.bits == 32);
+    if (header.biCompression != BI_RGB && !bitfields)
+        return false;
+    layout.width = header.biWidth > 0 ? uint32_t(header.biWidth) : 0;
+    layout.height = header.biHeight < 0 ? 0u - uint32_t(header.biHeight) : uint32_t(header.biHeight);
+    if (layout.width == 0 || layout.height == 0 || layout.width > MaxSide || layout.height > MaxSide)
+        return false;
+    // The colour table follows the header (and, after a 40-byte one, the three masks).
+    layout.tableStart = header.biSize + (bitfields && header.biSize == 40 ? 12 : 0);
+    layout.colorCount = header.biClrUsed ? header.biClrUsed : layout.indexed ? size_t(1) << layout.bits : 0;
+    if (layout.indexed)
+        layout.colorCount = std::min(layout.colorCount, size_t(1) << layout.bits);
+    if (layout.colorCount > 256 || (bitsOffset && bitsOffset < layout.tableStart))
+        return false;
+    layout.bitsStart = bitsOffset ? bitsOffset : layout.TableEnd();
+    layout.stride = (size_t(layout.width) * layout.bits + 31) / 32 * 4;
+    return true;
+}
+
+} // namespace
+
+bool MeasureDib(const unsigned char* dib, size_t size, size_t bitsOffset, size_t& extent)
+{
+    BITMAPINFOHEADER header;
+    DibLayout layout;
+    if (!ReadDibHeader(dib, size, header) || !ReadLayout(header, bitsOffset, layout))
+        return false;
+    extent = std::max(layout.TableEnd(), layout.BitsEnd());
+    return true;
+}
+
 bool DecodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, DibImage& image)
 {
     image = DibImage();
     BITMAPINFOHEADER header;
-    if (!ReadDibHeader(dib, size, header) || header.biSize < 40 || header.biSize > size)
+    DibLayout layout;
+    if (!ReadDibHeader(dib, size, header) || header.biSize > size || !ReadLayout(header, bitsOffset, layout) ||
+        layout.TableEnd() > size)
         return false;
-    int bits = header.biBitCount;
-    bool indexed = bits == 1 || bits == 4 || bits == 8;
-    if (!indexed && bits != 16 && bits != 24 && bits != 32)
-        return false;
-    bool bitfields = header.biCompression == BI_BITFIELDS && (bits == 16 || bits == 32);
-    if (header.biCompression != BI_RGB && !bitfields)
-        return false;
-    uint32_t width = header.biWidth > 0 ? uint32_t(header.biWidth) : 0;
-    uint32_t height = header.biHeight < 0 ? 0u - uint32_t(header.biHeight) : uint32_t(header.biHeight);
-    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide)
-        return false;
-
-    // The colour table follows the header (and, after a 40-byte one, the three masks).
-    size_t tableStart = header.biSize + (bitfields && header.biSize == 40 ? 12 : 0);
-    size_t colorCount = header.biClrUsed ? header.biClrUsed : indexed ? size_t(1) << bits : 0;
-    if (indexed && colorCount > (size_t(1) << bits))
-        colorCount = size_t(1) << bits;
-    if (colorCount > 256 || tableStart + colorCount * 4 > size)
-        return false;
-    if (indexed)
-        for (size_t i = 0; i < colorCount; ++i) {
-            const unsigned char* entry = dib + tableStart + 4 * i;
+    if (layout.indexed)
+        for (size_t i = 0; i < layout.colorCount; ++i) {
+            const unsigned char* entry = dib + layout.tableStart + 4 * i;
             image.colors.push_back(uint32_t(entry[2]) << 16 | entry[1] << 8 | entry[0]);
         }
     Masks masks{Channel(0), Channel(0), Channel(0)};
     if (!ReadMasks(dib, size, header, masks))
         return false;
-
-    size_t start = bitsOffset ? bitsOffset : tableStart + colorCount * 4;
-    size_t stride = (size_t(width) * bits + 31) / 32 * 4;
-    if (start > size || stride * height > size - start)
+    if (layout.bitsStart > size || layout.stride * layout.height > size - layout.bitsStart)
         return false;
-    image.bitsOffset = start;
-    image.width = int(width);
-    image.height = int(height);
-    image.pixels.resize(size_t(width) * height);
+    image.bitsOffset = layout.bitsStart;
+    image.width = int(layout.width);
+    image.height = int(layout.height);
+    image.pixels.resize(size_t(layout.width) * layout.height);
     bool ok = true;
     bool topDown = header.biHeight < 0;
-    for (uint32_t y = 0; y < height && ok; ++y) {
-        const unsigned char* row = dib + start + stride * (topDown ? y : height - 1 - y);
-        for (uint32_t x = 0; x < width && ok; ++x)
-            image.pixels[size_t(y) * width + x] = PixelOf(row, int(x), bits, image, masks, ok);
+    for (uint32_t y = 0; y < layout.height && ok; ++y) {
+        const unsigned char* row = dib + layout.bitsStart + layout.stride * (topDown ? y : layout.height - 1 - y);
+        for (uint32_t x = 0; x < layout.width && ok; ++x)
+            image.pixels[size_t(y) * layout.width + x] = PixelOf(row, int(x), layout.bits, image, masks, ok);
     }
     if (!ok)
         image = DibImage();

@@ -21,8 +21,12 @@ struct DibImage {
 
 // Decodes the DIB of size bytes whose bits start bitsOffset bytes after its header's start (0:
 // right after the colour table). 1, 4, 8, 16, 24 and 32 bits per pixel, bottom-up or top-down,
-// uncompressed or BI_BITFIELDS. False for anything that does not fit in the bytes or is not
-// supported; image is then left empty.
+// uncompressed or BI_BITFIELDS. False for anything that does not fit in the bytes, is not
+// supported or has its bits start inside the header; image is then left empty.
 bool DecodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, DibImage& image);
+// The bytes that a DIB of a kind DecodeDib decodes takes from its header's start to the end of its
+// colour table and bits, by the first 40 bytes of its header (dib, size) alone; false for another
+// kind or a header whose sizes cannot be.
+bool MeasureDib(const unsigned char* dib, size_t size, size_t bitsOffset, size_t& extent);
 // The header of a DIB of at least 40 bytes; false when it is shorter.
 bool ReadDibHeader(const unsigned char* dib, size_t size, BITMAPINFOHEADER& header);

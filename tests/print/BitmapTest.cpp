@@ -5,10 +5,12 @@
 #include "platform/wnd/CRecordingDC.h"
 #include "print/VhTrans.h"
 #include "tests/print/PrintRunSupport.h"
+#include "tests/readers/BoundedChild.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -79,6 +81,7 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
         std::string bytes;
     } cases[] = {
         {"not BM", Fixture("not_bm_refused.hex")},
+        {"AM", with(0, "A")},
         {"RLE8", Fixture("pal8_rle_refused.bmp")},
         {"file header only", good.substr(0, 14)},
         {"short header", good.substr(0, 40)},
@@ -109,6 +112,48 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
     mono[46] = 1;
     MPrintBitmap shortTable;
     EXPECT_EQ(0, Load(shortTable, mono.substr(0, 58) + std::string(8, '\xFF')));
+}
+
+// A file is read as far as its headers describe it. Each load runs in a child that may take 64 MB
+// more memory, so that reading a whole large file ends the child rather than taking the machine's
+// memory; the large files are sparse and cost no disk.
+TEST_F(BitmapTest, ReadsAsFarAsItsHeadersDescribe)
+{
+    const std::string small = printtest::Bmp24(2, 2); // 54 bytes of headers and two rows of 8
+    auto with = [&](size_t offset, std::string bytes) {
+        return small.substr(0, offset) + bytes + small.substr(offset + bytes.size());
+    };
+    const uint64_t GiB = uint64_t(1) << 30;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        uint64_t length;     // the file's length: the bytes cut, or followed by zeros
+        const char* outcome; // Load's result, the DIB's bytes and the pixels
+    } cases[] = {
+        {"whole", small, 70, "1 56 4"},
+        {"followed by 200 MB", small, 200 << 20, "1 56 4"},
+        {"one byte shorter than its headers say", small, 69, "0 0 0"},
+        {"65536 x 65536 at 32 bits in 70 bytes", with(18, std::string("\0\0\1\0\0\0\1\0\1\0\x20\0", 12)), 70, "0 0 0"},
+        {"pixels inside the information header", with(10, std::string("\x20\0\0\0", 4)), 70, "0 0 0"},
+        {"information header of 4 GB", with(14, std::string("\xFF\xFF\xFF\xFF", 4)), 70, "0 0 0"},
+        {"2 GB with a 2 x 2 header", small, 2 * GiB, "0 0 0"},
+        {"4 GB and 70 bytes", small, 4 * GiB + 70, "0 0 0"},
+        {"4 GB", small, 4 * GiB, "0 0 0"},
+    };
+    for (const Case& c : cases) {
+        std::string path = printtest::WriteFile(temp, "image.bmp", c.bytes);
+        std::filesystem::resize_file(path, c.length);
+        std::string outcome = readertest::RunBoundedText(
+            [&] {
+                MPrintBitmap bitmap;
+                bitmap.SetPath(printtest::WinPath(path));
+                int loaded = bitmap.Load();
+                return std::to_string(loaded) + " " + std::to_string(bitmap.GetDib().size()) + " " +
+                       std::to_string(bitmap.GetImage().pixels.size());
+            },
+            64);
+        EXPECT_EQ(c.outcome, outcome) << c.what;
+    }
 }
 
 TEST_F(BitmapTest, PathsInQuotes)
@@ -219,6 +264,14 @@ TEST_F(BitmapTest, StretchedOntoTheDevice)
                   dc.GetCalls())
             << name;
     }
+    // Without a device context, or with nothing loaded, nothing is drawn.
+    MPrintBitmap withoutDevice, unloaded;
+    ASSERT_EQ(1, Load(withoutDevice, printtest::Bmp24(2, 2)));
+    unloaded.SetDC(&dc);
+    dc.ClearRecords();
+    EXPECT_EQ(0, withoutDevice.Draw(nullptr));
+    EXPECT_EQ(0, unloaded.Draw(nullptr));
+    EXPECT_TRUE(dc.GetCalls().empty());
 }
 
 TEST_F(BitmapTest, PalettesOfFewColours)

@@ -69,6 +69,7 @@ const ProgramCall kPrograms[] = {
     {"bench/hive_bench", "wide"},
     {"bench/render_bench", "folder 5 10 many"},
     {"bench/print_bench", "a 2 c"},
+    {"bench/input_size_bench", "folder cell sideways"},
     {"app/zadazez", nullptr},
 };
 

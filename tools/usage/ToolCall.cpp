@@ -51,16 +51,16 @@ int ToolCall::Number(size_t index, int fallback) const
     return std::stoi(text);
 }
 
-std::string ToolCall::Word(size_t index, std::initializer_list<const char*> words, const char* fallback) const
+std::string ToolCall::Word(size_t index, const std::vector<std::string>& words, const char* fallback) const
 {
     std::string text = Text(index, fallback);
     if (index >= m_arguments.size())
         return text;
     std::string known;
-    for (const char* word : words) {
+    for (const std::string& word : words) {
         if (text == word)
             return text;
-        known += std::string(known.empty() ? "" : "|") + word;
+        known += (known.empty() ? "" : "|") + word;
     }
     throw WrongCall{text + " is none of " + known};
 }

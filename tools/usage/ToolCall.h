@@ -25,7 +25,7 @@ public:
     // The argument at index, a positive whole number; fallback when there is none.
     int Number(size_t index, int fallback) const;
     // The argument at index, one of words; fallback when there is none (nullptr: it must be given).
-    std::string Word(size_t index, std::initializer_list<const char*> words, const char* fallback) const;
+    std::string Word(size_t index, const std::vector<std::string>& words, const char* fallback) const;
 
 private:
     explicit ToolCall(std::vector<std::string> arguments) : m_arguments(std::move(arguments)) {}
