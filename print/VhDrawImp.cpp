@@ -104,6 +104,19 @@ double FirstIndex(double value, double pitch)
     return std::trunc(index < 0 ? index - 1 : index);
 }
 
+// How far a node's mark reaches from the node: strokes of 3 logical units on a printer, pixels
+// beside it on the screen.
+double MarkReach(const CDC& dc) { return dc.IsPrinting() ? 3.0 : 1.0; }
+
+// Whether a mark reaching reach around node can touch the clip box. One that cannot shows nothing
+// and is not drawn; so a node that is drawn rounds to a coordinate within reach of the box's, and
+// the mark's offsets from it stay far from the ends of int, however far off the node lies.
+bool MarkCanShow(const VhPoint& node, const RECT& clip, double reach)
+{
+    return node.x >= clip.left - reach && node.x <= clip.right + reach && node.y >= clip.top - reach &&
+           node.y <= clip.bottom + reach;
+}
+
 double NodeCount(double span, double pitch)
 {
     if (!(pitch > 0))
@@ -387,10 +400,14 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
         return 0;
     if (style == 3)
         return DrawGridLines(grid, placed, start, n, m);
+    const double reach = MarkReach(*m_dc);
     int drawn = 0;
     for (LONG j = 0; j < m; ++j)
         for (LONG i = 0; i < n; ++i) {
-            DrawGridMark(style, Mapped(VhPoint(start.x + i * px, start.y + j * py), placed).Round(), color);
+            VhPoint node = Mapped(VhPoint(start.x + i * px, start.y + j * py), placed);
+            if (!MarkCanShow(node, clip, reach))
+                continue;
+            DrawGridMark(style, node.Round(), color);
             drawn = 1;
         }
     return drawn;

@@ -405,6 +405,39 @@ TEST(Renderer, GridMarksArePixelsOnAScreenAndStrokesOnAPrinter)
     EXPECT_EQ(0, DrawOn(Screen(), Grid(VhPoint(2, 2), 4), &magnify).result);
 }
 
+// A node whose mark cannot touch the clip box (0, 0)-(40, 40) draws no mark, however far off it
+// lies: of a grid turned 45 degrees at a pitch of 1e10, whose other nodes round to the ends of int,
+// only the mark at the origin is drawn. A node as far out as a mark reaches (3 units on a printer,
+// 1 pixel on a screen) is still drawn, one a little further is not.
+TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
+{
+    VhDrawGrid huge = Grid(VhPoint(1e10, 1e10), 2);
+    huge.GetShape().SetAngle(VhGetPi() / 4);
+    EXPECT_EQ((Calls{"MoveTo(-3,0)", "LineTo(0,-3)", "LineTo(3,0)", "LineTo(0,3)", "LineTo(-3,0)"}),
+              DrawOn(SmallPrinter(), huge).calls);
+    EXPECT_EQ((Calls{"SetPixelV(0,0,#000000)", "SetPixelV(1,1,#000000)", "SetPixelV(-1,1,#000000)",
+                     "SetPixelV(-1,-1,#000000)", "SetPixelV(1,-1,#000000)"}),
+              DrawOn(Screen(), huge).calls);
+    const struct {
+        DcDevice device;
+        double x;
+        Calls calls;
+    } edges[] = {
+        {SmallPrinter(), -3, {"MoveTo(-6,20)", "LineTo(-3,17)", "LineTo(0,20)", "LineTo(-3,23)", "LineTo(-6,20)"}},
+        {SmallPrinter(), -3.5, {}},
+        {Screen(), -1, {"SetPixelV(-1,20,#000000)", "SetPixelV(0,21,#000000)", "SetPixelV(-2,21,#000000)",
+                        "SetPixelV(-2,19,#000000)", "SetPixelV(0,19,#000000)"}},
+        {Screen(), -1.5, {}},
+    };
+    for (const auto& edge : edges) {
+        VhDrawGrid grid = Grid(VhPoint(1e10, 1e10), 2);
+        grid.GetShape().SetOrigin(VhPoint(edge.x, 20));
+        Drawn drawn = DrawOn(edge.device, grid);
+        EXPECT_EQ(edge.calls, drawn.calls) << edge.x;
+        EXPECT_EQ(edge.calls.empty() ? 0 : 1, drawn.result) << edge.x;
+    }
+}
+
 TEST(Renderer, CompositionDrawsItsChildrenInOrder)
 {
     VhDrawComposition composition;
