@@ -129,6 +129,17 @@ TEST_F(RunScriptTest, WithoutADisplayStopsBeforeBuildingAnything)
     EXPECT_NE(0, access(m_registry.MachineHive().c_str(), F_OK));
 }
 
+TEST_F(RunScriptTest, SettingsOnlyBeforeAnyBuildSaysWhatToRunFirst)
+{
+    ASSERT_EQ(0, unlink(m_build.Path("tools").c_str()));
+    EXPECT_EQ(1, RunSettings());
+    EXPECT_EQ("The settings tools are not built in " + m_build.Path() +
+                  " yet: run scripts/run once to build them.\n",
+              m_output);
+    EXPECT_NE(0, access(Sample("").c_str(), F_OK));
+    EXPECT_NE(0, access(m_registry.MachineHive().c_str(), F_OK));
+}
+
 TEST_F(RunScriptTest, AJobCountThatIsNoCountStopsBeforeBuildingAnything)
 {
     for (const char* jobs : {"0", "four", "-2"}) {
