@@ -139,11 +139,13 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
     MPrintBitmap missing;
     missing.SetPath(printtest::WinPath(temp.Path("none.bmp")));
     EXPECT_EQ(0, missing.Load());
-    // A colour index beyond a short colour table.
+    // A colour index beyond a short colour table (one colour used of two) is refused; the same file
+    // whose pixels all take the one colour loads.
     std::string mono = Fixture("mono1_v3.bmp");
     mono[46] = 1;
     MPrintBitmap shortTable;
-    EXPECT_EQ(0, Load(shortTable, mono.substr(0, 58) + std::string(8, '\xFF')));
+    EXPECT_EQ(0, Load(shortTable, mono));
+    EXPECT_EQ(1, Load(shortTable, mono.substr(0, 62) + std::string(8, '\0')));
 }
 
 // A file is read as far as its headers describe it, and an image of more pixels than an A3 page at
