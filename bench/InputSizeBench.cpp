@@ -1,5 +1,6 @@
 // Times the readers of inputs up to a floppy's size at two sizes, about 1.4 MB and a quarter of
-// that, to show that the time grows with the input (about four times for four times the input):
+// that (the images of cell-images: the largest taken and a quarter of it), to show that the time
+// grows with the input (about four times for four times the input):
 //
 // - cell: a CELL layout of N TEXT_KEY lines, one a cell and 56 cells a page, over a data file of
 //   N entries (1.4 MB) that the keys ask for in reverse order; printed onto a recording device
@@ -17,14 +18,19 @@
 //   density limit, so that one alone spreads its node marks over the whole page; loaded and drawn
 //   onto a 600-dpi A4 printer's device context that keeps nothing, which times the renderer's own
 //   work. The marks that one page may hold bound that work, whatever N is.
+// - cell-images: a CELL layout of one page of four cells, each importing a 1-bit BMP of its own of
+//   N pixels: at full size the most an image may have, a whole A3 page at 600 dpi (7,016 x 9,921,
+//   8.7 MB), at quarter size 3,508 x 4,960; printed onto a recording device context, which must
+//   hold the four images.
 //
-// Each case writes its input, then times the reading and the storing or printing alone. Every case
-// runs at both sizes unless one is asked for, and the ratio of the times is printed. The inputs go
-// into a folder of the program's own below the work folder (the temporary folder), removed
-// afterwards.
+// Each case writes its input, then times the reading and the storing or printing alone, in a child
+// process whose peak memory is printed beside the time. Every case runs at both sizes unless one is
+// asked for, and the ratio of the times is printed. The inputs go into a folder of the program's
+// own below the work folder (the temporary folder), removed afterwards.
 //
 //   input_size_bench [WORK FOLDER] [CASE] [SIZE]
 
+#include "bench/BenchChild.h"
 #include "bench/BenchFolder.h"
 #include "fdimport/ZnUketukeFile.h"
 #include "fdimport/ZnUketukeNumbers.h"
@@ -38,7 +44,7 @@
 #include "print/VhMath.h"
 #include "tools/usage/ToolCall.h"
 
-#include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -50,17 +56,33 @@
 
 namespace {
 
-// A case writes its input of n items below a folder and gives the work to time.
+// A case writes its input of n items below a folder and gives the work to time, which tells
+// whether it did all it should.
 struct Case {
     const char* name;
     int fullItems; // the items of an input of about 1.4 MB
-    std::function<std::function<void()>(const std::string& folder, int items)> prepare;
+    std::function<std::function<bool()>(const std::string& folder, int items)> prepare;
 };
 
 CString Windows(const std::string& path) { return CString(LinuxPathToWin(path)); }
 
+// Prints the CELL layout onto a 600-dpi A4 recording device context: the number of its
+// StretchBlt calls, or -1 when the layout was not printed.
+int PrintCell(const std::string& layout, const std::string& data)
+{
+    CRecordingDC dc(AfxPaperDevice(TRUE, 600, 210, 297));
+    MPrintFilesetCell cell(Windows(layout), Windows(data));
+    cell.SetPrintToDevice(1);
+    bool printed = cell.Begin(&dc, 0) && cell.Print();
+    cell.Finish();
+    int images = 0;
+    for (const std::string& call : dc.GetCalls())
+        images += call.compare(0, 11, "StretchBlt(") == 0;
+    return printed ? images : -1;
+}
+
 // A layout that asks for each key once, in reverse order, over a data file of the keys.
-std::function<void()> PrepareCell(const std::string& folder, const std::vector<std::string>& keys)
+std::function<bool()> PrepareCell(const std::string& folder, const std::vector<std::string>& keys)
 {
     std::string layout = folder + "/bench.lay", data = folder + "/bench.kpd";
     std::ofstream out(layout), values(data);
@@ -71,17 +93,42 @@ std::function<void()> PrepareCell(const std::string& folder, const std::vector<s
             out << "FORMFEED\n";
         out << "ACTIVE_CELL " << i % 56 + 2 << ",2\nTEXT_KEY \"" << keys[keys.size() - 1 - i] << "\"\n";
     }
-    return [layout, data] {
-        CRecordingDC dc(AfxPaperDevice(TRUE, 600, 210, 297));
-        MPrintFilesetCell cell(Windows(layout), Windows(data));
-        cell.SetPrintToDevice(1);
-        if (!(cell.Begin(&dc, 0) && cell.Print()))
-            std::fprintf(stderr, "the layout was not printed\n");
-        cell.Finish();
-    };
+    return [layout, data] { return PrintCell(layout, data) == 0; };
 }
 
-std::function<void()> PrepareGrids(const std::string& folder, int items)
+// A 1-bit bottom-up BMP of that size, black and white stripes, written a row at a time.
+void WriteMonochromeBmp(const std::string& path, uint32_t width, uint32_t height)
+{
+    uint32_t stride = (width + 31) / 32 * 4, bitsStart = 14 + 40 + 8;
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    std::ofstream out(path, std::ios::binary);
+    out << "BM" << le32(bitsStart + stride * height) << le32(0) << le32(bitsStart);
+    out << le32(40) << le32(width) << le32(height) << std::string{1, 0, 1, 0} << le32(0) << le32(stride * height)
+        << le32(0) << le32(0) << le32(2) << le32(0);
+    out << le32(0) << le32(0xFFFFFF);
+    std::string row(stride, '\x0F');
+    for (uint32_t y = 0; y < height; ++y)
+        out << row;
+}
+
+// One page of four cells, each importing its own 1-bit image of that many pixels, shaped as an A3
+// page at 600 dpi (7,016 x 9,921 at most).
+std::function<bool()> PrepareImages(const std::string& folder, int pixels)
+{
+    uint32_t width = uint32_t(std::lround(7016 * std::sqrt(pixels / (7016.0 * 9921)))), height = pixels / width;
+    std::string layout = folder + "/bench.lay", data = folder + "/bench.kpd";
+    std::ofstream out(layout);
+    out << "VCS 0,0,210,297\nROW_NUM 297\nCOLUMN_NUM 210\n";
+    const char* const cells[] = {"10,10,145,100", "10,110,145,200", "150,10,285,100", "150,110,285,200"};
+    for (int i = 0; i < 4; ++i) {
+        std::string image = folder + "/image" + std::to_string(i) + ".bmp";
+        WriteMonochromeBmp(image, width, height);
+        out << "ACTIVE_CELL " << cells[i] << "\nIMPORT_IMAGE \"" << LinuxPathToWin(image) << "\"\n";
+    }
+    return [layout, data] { return PrintCell(layout, data) == 4; };
+}
+
+std::function<bool()> PrepareGrids(const std::string& folder, int items)
 {
     CString path = Windows(folder + "/bench.drw");
     VhDrawComposition drawing;
@@ -104,7 +151,7 @@ std::function<void()> PrepareGrids(const std::string& folder, int items)
         CDC dc;
         dc.SetDevice(AfxPaperDevice(TRUE, 600, 210, 297));
         VhDrawImp imp(&dc);
-        loaded.Draw(&imp, nullptr);
+        return loaded.Draw(&imp, nullptr) == 1;
     };
 }
 
@@ -184,7 +231,7 @@ void FillGroups(ZnModelNumGroupList& list, int count)
 }
 
 // An accepted floppy below folder: the header of code and counts, then records of tag.
-std::function<void()> PrepareFloppy(const std::string& folder, int code, const std::string& counts, const char* tag,
+std::function<bool()> PrepareFloppy(const std::string& folder, int code, const std::string& counts, const char* tag,
                                     int records, int docKind, ZnModelNumGroupList ZnModelAppLocalData::*list,
                                     int groups)
 {
@@ -202,13 +249,8 @@ std::function<void()> PrepareFloppy(const std::string& folder, int code, const s
         ZnModelAppLocalData local;
         FillGroups(local.*list, groups);
         ZnUketukeFile file;
-        if (!file.Read(Windows(root))) {
-            std::fprintf(stderr, "the floppy was not read\n");
-            return;
-        }
         ZnUketukeNumbers numbers;
-        if (numbers.Store(file, docKind, false, local) != ZnUketukeNumbers::stored)
-            std::fprintf(stderr, "the numbers were not stored\n");
+        return file.Read(Windows(root)) && numbers.Store(file, docKind, false, local) == ZnUketukeNumbers::stored;
     };
 }
 
@@ -235,33 +277,35 @@ const Case kCases[] = {
                               n);
      }},
     {"grids", 4300, PrepareGrids},
+    {"cell-images", 7016 * 9921, PrepareImages},
 };
 
-// Writes the case's input of that many items into a folder below the work folder, times the
-// work and deletes the input: the seconds and the input's bytes.
-std::pair<double, uintmax_t> Run(const Case& c, int items, const std::string& folder)
+// Writes the case's input of that many items into a folder below the work folder, runs the work
+// in a child and deletes the input: the child's run and the input's bytes.
+std::pair<ChildRun, uintmax_t> Run(const Case& c, int items, const std::string& folder)
 {
     std::string own = folder + "/" + c.name + "-" + std::to_string(items);
     std::filesystem::create_directories(own);
-    std::function<void()> work = c.prepare(own, items);
+    std::function<bool()> work = c.prepare(own, items);
     uintmax_t bytes = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(own))
         if (entry.is_regular_file())
             bytes += entry.file_size();
-    auto start = std::chrono::steady_clock::now();
-    work();
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ChildRun run = RunInChild(work);
+    if (!run.succeeded)
+        std::fprintf(stderr, "%s of %d items did not do all it should\n", c.name, items);
     std::filesystem::remove_all(own);
-    return {seconds, bytes};
+    return {run, bytes};
 }
 
 // The usage, naming every case of the table.
 std::string Usage()
 {
-    std::string usage = "usage: input_size_bench [WORK FOLDER] [CASE] [SIZE]\n"
-                        "Times the readers of inputs of about 1.4 MB and of a quarter of that, in a folder of its own\n"
-                        "below WORK FOLDER (the temporary folder), removed at the end.\n"
-                        "  CASE: ";
+    std::string usage =
+        "usage: input_size_bench [WORK FOLDER] [CASE] [SIZE]\n"
+        "Times the readers of inputs of about 1.4 MB and of a quarter of that, and their peak memory, in\n"
+        "a folder of its own below WORK FOLDER (the temporary folder), removed at the end.\n"
+        "  CASE: ";
     for (const Case& c : kCases)
         usage += std::string(c.name) + ", ";
     return usage + "or all (all)\n  SIZE: full, quarter or both (both)\n";
@@ -283,9 +327,10 @@ int Bench(const ToolCall& call)
             bool isFull = items == c.fullItems;
             if (size != "both" && isFull != (size == "full"))
                 continue;
-            auto [seconds, bytes] = Run(c, items, work.Path().string());
-            (isFull ? full : quarter) = seconds;
-            std::printf("%-18s %6d items %9ju bytes %9.3f s\n", c.name, items, bytes, seconds);
+            auto [run, bytes] = Run(c, items, work.Path().string());
+            (isFull ? full : quarter) = run.seconds;
+            std::printf("%-18s %8d items %9ju bytes %9.3f s %8.1f MB\n", c.name, items, bytes, run.seconds,
+                        run.peakKilobytes / 1024.0);
             std::fflush(stdout);
         }
         if (size == "both")

@@ -19,8 +19,10 @@ namespace {
 
 const size_t FileHeaderSize = 14;
 const size_t InfoHeaderSize = 40;
-// The longest file taken: above a whole page of the largest paper (A3) at 600 dpi and 32 bits per
-// pixel, 7016 x 9921 x 4 bytes (278 MB), which no image placed in a block of a page needs to pass.
+// The most pixels an image may have: a whole page of the largest paper (A3) at 600 dpi, which no
+// image placed in a block of a page needs to pass.
+const uint64_t MostPixels = 7016ull * 9921;
+// The longest file taken: above such a page at 32 bits per pixel (278 MB).
 const ULONGLONG MostFileBytes = 320ull << 20;
 
 enum Shape { Square, Tall, Wide };
@@ -37,7 +39,8 @@ Shape ShapeOf(double width, double height) { return width == height ? Square : h
 
 // Reads the DIB that the file's headers describe, and no more: its header, colour table and bits,
 // with where its bits start (0: right after the colour table). False for a file that is no BMP,
-// is larger than any page image can be, or is shorter than its headers say.
+// is larger than any page image can be, has more pixels than a page or is shorter than its headers
+// say.
 bool ReadDib(CFile& file, std::vector<unsigned char>& dib, size_t& bitsOffset)
 {
     ULONGLONG length = file.GetLength();
@@ -52,8 +55,10 @@ bool ReadDib(CFile& file, std::vector<unsigned char>& dib, size_t& bitsOffset)
         return false;
     dib.resize(InfoHeaderSize);
     size_t extent = 0;
+    uint64_t pixels = 0;
     if (file.Read(dib.data(), InfoHeaderSize) != InfoHeaderSize ||
-        !MeasureDib(dib.data(), dib.size(), bitsOffset, extent) || extent > length - FileHeaderSize)
+        !MeasureDib(dib.data(), dib.size(), bitsOffset, extent, pixels) || pixels > MostPixels ||
+        extent > length - FileHeaderSize)
         return false;
     dib.resize(extent);
     UINT rest = static_cast<UINT>(extent - InfoHeaderSize);
@@ -86,7 +91,7 @@ void MPrintBitmap::SetRect(double left, double top, double right, double bottom)
 int MPrintBitmap::Load()
 {
     m_dib.clear();
-    m_image = DibImage();
+    m_description = DibDescription();
     m_palette = std::make_unique<CPalette>();
     CFile file;
     if (!file.Open(m_path, CFile::modeRead | CFile::typeBinary | CFile::shareDenyNone))
@@ -94,11 +99,11 @@ int MPrintBitmap::Load()
     try {
         std::vector<unsigned char> dib;
         size_t bitsOffset = 0;
-        DibImage image;
-        if (!ReadDib(file, dib, bitsOffset) || !DecodeDib(dib.data(), dib.size(), bitsOffset, image))
+        DibDescription description;
+        if (!ReadDib(file, dib, bitsOffset) || !DescribeDib(dib.data(), dib.size(), bitsOffset, description))
             return 0;
         m_dib = std::move(dib);
-        m_image = std::move(image);
+        m_description = std::move(description);
         MakePalette();
         return 1;
     } catch (CFileException* e) {
@@ -110,7 +115,7 @@ int MPrintBitmap::Load()
 RECT MPrintBitmap::Destination(const VhTrans* transform) const
 {
     long long x, y, boxWidth, boxHeight;
-    double width = m_image.width, height = m_image.height;
+    double width = m_description.width, height = m_description.height;
     if (transform) {
         VhPoint p1 = VhPoint(m_left, m_top) * *transform;
         VhPoint p2 = VhPoint(m_right, m_bottom) * *transform;
@@ -122,8 +127,8 @@ RECT MPrintBitmap::Destination(const VhTrans* transform) const
     } else {
         x = VhTruncToLong(m_left);
         y = VhTruncToLong(m_top);
-        boxWidth = m_image.width;
-        boxHeight = m_image.height;
+        boxWidth = m_description.width;
+        boxHeight = m_description.height;
     }
     Shape box = ShapeOf(double(boxWidth), double(boxHeight)), image = ShapeOf(width, height);
     Fit fit = Fits[box][image];
@@ -145,7 +150,7 @@ RECT MPrintBitmap::Destination(const VhTrans* transform) const
 void MPrintBitmap::MakePalette()
 {
     m_palette = std::make_unique<CPalette>();
-    const std::vector<uint32_t>& colors = m_image.colors;
+    const std::vector<uint32_t>& colors = m_description.colors;
     if (colors.empty() || colors.size() > 256)
         return;
     std::vector<unsigned char> block(sizeof(LOGPALETTE) + colors.size() * sizeof(PALETTEENTRY));
@@ -176,8 +181,8 @@ int MPrintBitmap::Stretch(const RECT& destination)
     BITMAPINFOHEADER header;
     ReadDibHeader(m_dib.data(), m_dib.size(), header);
     CBitmap bitmap;
-    bitmap.Attach(::CreateDIBitmap(nullptr, &header, CBM_INIT, m_dib.data() + m_image.bitsOffset, info,
-                                   DIB_RGB_COLORS));
+    bitmap.Attach(
+        ::CreateDIBitmap(nullptr, &header, CBM_INIT, m_dib.data() + m_description.bitsOffset, info, DIB_RGB_COLORS));
     CDC memory;
     memory.CreateCompatibleDC(m_pDC);
     CBitmap* previous = memory.SelectObject(&bitmap);

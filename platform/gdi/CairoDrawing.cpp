@@ -6,11 +6,14 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -68,6 +71,10 @@ struct Cell {
     double ascent;
     double advance;
 };
+
+// The source pixel that nearest-pixel sampling takes for pixel d of count spread over size source
+// pixels: the one under d's centre, floor((d + 0.5) * size / count).
+int Nearest(int d, int size, int count) { return static_cast<int>((2 * int64_t(d) + 1) * size / (2 * int64_t(count))); }
 
 } // namespace
 
@@ -203,7 +210,17 @@ void CairoDrawing::EllipsePath(const std::vector<POINT>& corners)
 
 void CairoDrawing::DrawImage(const DcOutput& output)
 {
-    int width = output.source.right - output.source.left, height = output.source.bottom - output.source.top;
+    // The destination's corners in device units, in any order: the image is flipped to fit them.
+    const POINT& a = output.device[0];
+    const POINT& b = output.device[1];
+    int sourceWidth = output.source.right - output.source.left, sourceHeight = output.source.bottom - output.source.top;
+    // A shrunk image is sampled down to the destination's device pixels before cairo takes it: a
+    // PDF page keeps every image painted on it until the page ends, so it keeps no more pixels
+    // than it shows. cairo enlarges what is enlarged.
+    int width = int(std::min<int64_t>(std::llabs(int64_t(b.x) - a.x), sourceWidth));
+    int height = int(std::min<int64_t>(std::llabs(int64_t(b.y) - a.y), sourceHeight));
+    if (width == 0 || height == 0)
+        return;
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(image);
@@ -212,13 +229,16 @@ void CairoDrawing::DrawImage(const DcOutput& output)
     cairo_surface_flush(image);
     unsigned char* data = cairo_image_surface_get_data(image);
     int stride = cairo_image_surface_get_stride(image);
-    for (int y = 0; y < height; ++y)
-        std::memcpy(data + static_cast<size_t>(y) * stride, &output.pixels[static_cast<size_t>(y) * width],
-                    static_cast<size_t>(width) * 4);
+    std::vector<int> columns(width);
+    for (int x = 0; x < width; ++x)
+        columns[x] = Nearest(x, sourceWidth, width);
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* from = output.SourceRow(Nearest(y, sourceHeight, height));
+        auto* to = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < width; ++x)
+            to[x] = from[columns[x]];
+    }
     cairo_surface_mark_dirty(image);
-    // The destination's corners in device units, in any order: the image is flipped to fit them.
-    const POINT& a = output.device[0];
-    const POINT& b = output.device[1];
     cairo_save(m_cr);
     cairo_set_operator(m_cr, CAIRO_OPERATOR_SOURCE);
     cairo_translate(m_cr, a.x, a.y);

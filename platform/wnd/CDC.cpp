@@ -306,11 +306,8 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     output.logical = {POINT{x, y}, POINT{x + nWidth, y + nHeight}};
     output.device = ToDevice(output.logical.data(), 2);
     output.source = RECT{xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight};
-    output.pixels.reserve(static_cast<size_t>(nSrcWidth) * nSrcHeight);
-    for (int row = ySrc; row < ySrc + nSrcHeight; ++row) {
-        auto first = bitmap->colors.begin() + static_cast<size_t>(row) * bitmap->width + xSrc;
-        output.pixels.insert(output.pixels.end(), first, first + nSrcWidth);
-    }
+    output.pixels = bitmap->colors.data();
+    output.rowLength = static_cast<size_t>(bitmap->width);
     Output(output);
     return TRUE;
 }

@@ -53,9 +53,17 @@ struct DcOutput {
     CString text;
     COLORREF color = 0;
     // StretchBlt: the destination's corners (logical and device), the source rectangle of the
-    // bitmap, and its pixels (0xRRGGBB, top row first, source.right - source.left to a row).
+    // bitmap, and the bitmap's pixels as they are (0xRRGGBB, top row first, rowLength to a row),
+    // valid while Output runs.
     RECT source{0, 0, 0, 0};
-    std::vector<uint32_t> pixels;
+    const uint32_t* pixels = nullptr;
+    size_t rowLength = 0;
+
+    // Row y of the source rectangle (0 its top): source.right - source.left pixels.
+    const uint32_t* SourceRow(int y) const
+    {
+        return pixels + (static_cast<size_t>(source.top) + y) * rowLength + source.left;
+    }
 };
 
 class CDC : public CObject {

@@ -11,13 +11,17 @@ namespace {
 const char* const callNames[] = {"MoveTo",  "LineTo",    "Polyline",  "Polygon",
                                  "Ellipse", "TextOut", "SetPixelV", "StretchBlt"};
 
-// FNV-1a over the pixels' bytes, as "#xxxxxxxx".
-std::string Checksum(const std::vector<uint32_t>& pixels)
+// FNV-1a over the bytes of a StretchBlt's source pixels, row by row, as "#xxxxxxxx".
+std::string Checksum(const DcOutput& output)
 {
     uint32_t hash = 2166136261u;
-    for (uint32_t pixel : pixels)
-        for (int shift = 0; shift < 32; shift += 8)
-            hash = (hash ^ ((pixel >> shift) & 0xFF)) * 16777619u;
+    const RECT& source = output.source;
+    for (int y = 0; y < source.bottom - source.top; ++y) {
+        const uint32_t* row = output.SourceRow(y);
+        for (int x = 0; x < source.right - source.left; ++x)
+            for (int shift = 0; shift < 32; shift += 8)
+                hash = (hash ^ ((row[x] >> shift) & 0xFF)) * 16777619u;
+    }
     char text[12];
     std::snprintf(text, sizeof text, "#%08x", hash);
     return text;
@@ -123,7 +127,7 @@ void CRecordingDC::Output(const DcOutput& output)
     if (output.call == DcOutput::StretchBlt) {
         const RECT& source = output.source;
         record.text.Format("%ld,%ld,%ld,%ld,%s", long(source.left), long(source.top), long(source.right - source.left),
-                           long(source.bottom - source.top), Checksum(output.pixels).c_str());
+                           long(source.bottom - source.top), Checksum(output).c_str());
     }
     m_records.push_back(record);
 }

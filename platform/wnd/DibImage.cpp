@@ -47,21 +47,22 @@ bool ReadMasks(const unsigned char* dib, size_t size, const BITMAPINFOHEADER& he
     return masks.red.mask && masks.green.mask && masks.blue.mask;
 }
 
-uint32_t PixelOf(const unsigned char* row, int x, int bits, const DibImage& image, const Masks& masks, bool& ok)
+// The colour index of pixel x of a row of 1, 4 or 8 bits per pixel.
+unsigned IndexOf(const unsigned char* row, uint32_t x, int bits)
+{
+    uint32_t perByte = 8 / bits;
+    return (row[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1u << bits) - 1);
+}
+
+// Pixel x of a row; the colour index of an indexed pixel lies within colors.
+uint32_t PixelOf(const unsigned char* row, uint32_t x, int bits, const std::vector<uint32_t>& colors,
+                 const Masks& masks)
 {
     switch (bits) {
     case 1:
     case 4:
-    case 8: {
-        int perByte = 8 / bits;
-        unsigned byte = row[x / perByte];
-        unsigned index = (byte >> ((perByte - 1 - x % perByte) * bits)) & ((1u << bits) - 1);
-        if (index >= image.colors.size()) {
-            ok = false;
-            return 0;
-        }
-        return image.colors[index];
-    }
+    case 8:
+        return colors[IndexOf(row, x, bits)];
     case 16: {
         uint32_t value = Read16(row + 2 * x);
         return masks.red.Of(value) << 16 | masks.green.Of(value) << 8 | masks.blue.Of(value);
@@ -100,6 +101,7 @@ namespace {
 // Where the parts of a DIB lie, from its header's start, as its header gives them.
 struct DibLayout {
     uint32_t width = 0, height = 0;
+    bool topDown = false;
     int bits = 0;
     bool indexed = false;
     size_t colorCount = 0;
@@ -109,6 +111,11 @@ struct DibLayout {
 
     size_t TableEnd() const { return tableStart + colorCount * 4; }
     size_t BitsEnd() const { return bitsStart + stride * height; }
+    // Row y of the picture, the top row first.
+    const unsigned char* Row(const unsigned char* dib, uint32_t y) const
+    {
+        return dib + bitsStart + stride * (topDown ? y : height - 1 - y);
+    }
 };
 
 // The layout of a DIB of a kind DecodeDib decodes, from the first 40 bytes of its header; false
@@ -123,7 +130,8 @@ bool ReadLayout(const BITMAPINFOHEADER& header, size_t bitsOffset, DibLayout& la
     if (header.biCompression != BI_RGB && !bitfields)
         return false;
     layout.width = header.biWidth > 0 ? uint32_t(header.biWidth) : 0;
-    layout.height = header.biHeight < 0 ? 0u - uint32_t(header.biHeight) : uint32_t(header.biHeight);
+    layout.topDown = header.biHeight < 0;
+    layout.height = layout.topDown ? 0u - uint32_t(header.biHeight) : uint32_t(header.biHeight);
     if (layout.width == 0 || layout.height == 0 || layout.width > MaxSide || layout.height > MaxSide)
         return false;
     // The colour table follows the header (and, after a 40-byte one, the three masks).
@@ -138,48 +146,73 @@ bool ReadLayout(const BITMAPINFOHEADER& header, size_t bitsOffset, DibLayout& la
     return true;
 }
 
+// Whether every pixel's colour index lies within the colour table: only those of a table of fewer
+// than 2^bits colours need a look.
+bool IndicesInTable(const unsigned char* dib, const DibLayout& layout)
+{
+    if (!layout.indexed || layout.colorCount >= size_t(1) << layout.bits)
+        return true;
+    for (uint32_t y = 0; y < layout.height; ++y)
+        for (uint32_t x = 0; x < layout.width; ++x)
+            if (IndexOf(layout.Row(dib, y), x, layout.bits) >= layout.colorCount)
+                return false;
+    return true;
+}
+
+// The layout, masks and description of a DIB that DecodeDib decodes; false for another, leaving
+// the description empty.
+bool Check(const unsigned char* dib, size_t size, size_t bitsOffset, DibLayout& layout, Masks& masks,
+           DibDescription& description)
+{
+    description = DibDescription();
+    BITMAPINFOHEADER header;
+    if (!ReadDibHeader(dib, size, header) || header.biSize > size || !ReadLayout(header, bitsOffset, layout) ||
+        layout.TableEnd() > size || !ReadMasks(dib, size, header, masks) || layout.bitsStart > size ||
+        layout.stride * layout.height > size - layout.bitsStart || !IndicesInTable(dib, layout))
+        return false;
+    if (layout.indexed)
+        for (size_t i = 0; i < layout.colorCount; ++i) {
+            const unsigned char* entry = dib + layout.tableStart + 4 * i;
+            description.colors.push_back(uint32_t(entry[2]) << 16 | entry[1] << 8 | entry[0]);
+        }
+    description.bitsOffset = layout.bitsStart;
+    description.width = int(layout.width);
+    description.height = int(layout.height);
+    return true;
+}
+
 } // namespace
 
-bool MeasureDib(const unsigned char* dib, size_t size, size_t bitsOffset, size_t& extent)
+bool MeasureDib(const unsigned char* dib, size_t size, size_t bitsOffset, size_t& extent, uint64_t& pixels)
 {
     BITMAPINFOHEADER header;
     DibLayout layout;
     if (!ReadDibHeader(dib, size, header) || !ReadLayout(header, bitsOffset, layout))
         return false;
     extent = std::max(layout.TableEnd(), layout.BitsEnd());
+    pixels = uint64_t(layout.width) * layout.height;
     return true;
+}
+
+bool DescribeDib(const unsigned char* dib, size_t size, size_t bitsOffset, DibDescription& description)
+{
+    DibLayout layout;
+    Masks masks{Channel(0), Channel(0), Channel(0)};
+    return Check(dib, size, bitsOffset, layout, masks, description);
 }
 
 bool DecodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, DibImage& image)
 {
     image = DibImage();
-    BITMAPINFOHEADER header;
     DibLayout layout;
-    if (!ReadDibHeader(dib, size, header) || header.biSize > size || !ReadLayout(header, bitsOffset, layout) ||
-        layout.TableEnd() > size)
-        return false;
-    if (layout.indexed)
-        for (size_t i = 0; i < layout.colorCount; ++i) {
-            const unsigned char* entry = dib + layout.tableStart + 4 * i;
-            image.colors.push_back(uint32_t(entry[2]) << 16 | entry[1] << 8 | entry[0]);
-        }
     Masks masks{Channel(0), Channel(0), Channel(0)};
-    if (!ReadMasks(dib, size, header, masks))
+    if (!Check(dib, size, bitsOffset, layout, masks, image))
         return false;
-    if (layout.bitsStart > size || layout.stride * layout.height > size - layout.bitsStart)
-        return false;
-    image.bitsOffset = layout.bitsStart;
-    image.width = int(layout.width);
-    image.height = int(layout.height);
     image.pixels.resize(size_t(layout.width) * layout.height);
-    bool ok = true;
-    bool topDown = header.biHeight < 0;
-    for (uint32_t y = 0; y < layout.height && ok; ++y) {
-        const unsigned char* row = dib + layout.bitsStart + layout.stride * (topDown ? y : layout.height - 1 - y);
-        for (uint32_t x = 0; x < layout.width && ok; ++x)
-            image.pixels[size_t(y) * layout.width + x] = PixelOf(row, int(x), layout.bits, image, masks, ok);
+    for (uint32_t y = 0; y < layout.height; ++y) {
+        const unsigned char* row = layout.Row(dib, y);
+        for (uint32_t x = 0; x < layout.width; ++x)
+            image.pixels[size_t(y) * layout.width + x] = PixelOf(row, x, layout.bits, image.colors, masks);
     }
-    if (!ok)
-        image = DibImage();
-    return ok;
+    return true;
 }

@@ -1,5 +1,5 @@
-// BMP files for CELL pages: decoded pixels of each kind of file, refusals, and the box an image is
-// stretched into.
+// BMP files for CELL pages: the pixels of each kind of file as they reach the device, refusals, and
+// the box an image is stretched into.
 #include "print/MPrintBitmap.h"
 #include "platform/wnd/CPalette.h"
 #include "platform/wnd/CRecordingDC.h"
@@ -27,6 +27,34 @@ std::string Fixture(const std::string& name)
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// A device context that keeps the source pixels of the last StretchBlt (0xRRGGBB, top row first).
+class PixelsDC : public CDC {
+public:
+    std::vector<uint32_t> pixels;
+
+protected:
+    void Output(const DcOutput& output) override
+    {
+        if (output.call != DcOutput::StretchBlt)
+            return;
+        pixels.clear();
+        for (int y = 0; y < output.source.bottom - output.source.top; ++y)
+            pixels.insert(pixels.end(), output.SourceRow(y),
+                          output.SourceRow(y) + output.source.right - output.source.left);
+    }
+};
+
+// The headers of a bottom-up BMP of that size and bits per pixel with a colour table of black and
+// white, its pixels to follow.
+std::string BmpHeaders(uint32_t width, uint32_t height, uint16_t bits = 1)
+{
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    uint32_t stride = (width * bits + 31) / 32 * 4;
+    return "BM" + le32(62 + stride * height) + le32(0) + le32(62) + le32(40) + le32(width) + le32(height) +
+           std::string{1, 0, char(bits), 0} + le32(0) + le32(stride * height) + le32(0) + le32(0) + le32(2) + le32(0) +
+           le32(0) + le32(White);
 }
 
 class BitmapTest : public ::testing::Test {
@@ -64,10 +92,13 @@ TEST_F(BitmapTest, DecodesEveryKind)
     };
     for (const Case& c : cases) {
         MPrintBitmap bitmap;
+        PixelsDC dc;
         ASSERT_EQ(1, Load(bitmap, Fixture(c.fixture))) << c.fixture;
-        EXPECT_EQ(c.width, bitmap.GetImage().width) << c.fixture;
-        EXPECT_EQ(c.height, bitmap.GetImage().height) << c.fixture;
-        EXPECT_EQ(c.pixels, bitmap.GetImage().pixels) << c.fixture;
+        bitmap.SetDC(&dc);
+        EXPECT_EQ(1, bitmap.Draw(nullptr)) << c.fixture;
+        EXPECT_EQ(c.width, bitmap.GetWidth()) << c.fixture;
+        EXPECT_EQ(c.height, bitmap.GetHeight()) << c.fixture;
+        EXPECT_EQ(c.pixels, dc.pixels) << c.fixture;
         EXPECT_EQ(c.paletteSize, bitmap.GetPalette().size()) << c.fixture;
     }
 }
@@ -81,7 +112,8 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
         std::string bytes;
     } cases[] = {
         {"not BM", Fixture("not_bm_refused.hex")},
-        {"AM", with(0, "A")},
+        {"XM", with(0, "X")},
+        {"BX", with(1, "X")},
         {"RLE8", Fixture("pal8_rle_refused.bmp")},
         {"file header only", good.substr(0, 14)},
         {"short header", good.substr(0, 40)},
@@ -101,22 +133,25 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
     for (const Case& c : cases) {
         MPrintBitmap bitmap;
         EXPECT_EQ(0, Load(bitmap, c.bytes)) << c.what;
-        EXPECT_TRUE(bitmap.GetImage().pixels.empty()) << c.what;
+        EXPECT_EQ(0, bitmap.GetWidth()) << c.what;
         EXPECT_TRUE(bitmap.GetDib().empty()) << c.what;
     }
     MPrintBitmap missing;
     missing.SetPath(printtest::WinPath(temp.Path("none.bmp")));
     EXPECT_EQ(0, missing.Load());
-    // A colour index beyond a short colour table.
+    // A colour index beyond a short colour table (one colour used of two) is refused; the same file
+    // whose pixels all take the one colour loads.
     std::string mono = Fixture("mono1_v3.bmp");
     mono[46] = 1;
     MPrintBitmap shortTable;
-    EXPECT_EQ(0, Load(shortTable, mono.substr(0, 58) + std::string(8, '\xFF')));
+    EXPECT_EQ(0, Load(shortTable, mono));
+    EXPECT_EQ(1, Load(shortTable, mono.substr(0, 62) + std::string(8, '\0')));
 }
 
-// A file is read as far as its headers describe it. Each load runs in a child that may take 64 MB
-// more memory, so that reading a whole large file ends the child rather than taking the machine's
-// memory; the large files are sparse and cost no disk.
+// A file is read as far as its headers describe it, and an image of more pixels than an A3 page at
+// 600 dpi (7,016 x 9,921) is refused by its header. Each load runs in a child that may take 64 MB
+// more memory, so that reading or decoding a whole large file ends the child rather than taking
+// the machine's memory; the large files are sparse and cost no disk.
 TEST_F(BitmapTest, ReadsAsFarAsItsHeadersDescribe)
 {
     const std::string small = printtest::Bmp24(2, 2); // 54 bytes of headers and two rows of 8
@@ -128,17 +163,22 @@ TEST_F(BitmapTest, ReadsAsFarAsItsHeadersDescribe)
         const char* what;
         std::string bytes;
         uint64_t length;     // the file's length: the bytes cut, or followed by zeros
-        const char* outcome; // Load's result, the DIB's bytes and the pixels
+        const char* outcome; // Load's result, the DIB's bytes and the image's size
     } cases[] = {
-        {"whole", small, 70, "1 56 4"},
-        {"followed by 200 MB", small, 200 << 20, "1 56 4"},
-        {"one byte shorter than its headers say", small, 69, "0 0 0"},
-        {"65536 x 65536 at 32 bits in 70 bytes", with(18, std::string("\0\0\1\0\0\0\1\0\1\0\x20\0", 12)), 70, "0 0 0"},
-        {"pixels inside the information header", with(10, std::string("\x20\0\0\0", 4)), 70, "0 0 0"},
-        {"information header of 4 GB", with(14, std::string("\xFF\xFF\xFF\xFF", 4)), 70, "0 0 0"},
-        {"2 GB with a 2 x 2 header", small, 2 * GiB, "0 0 0"},
-        {"4 GB and 70 bytes", small, 4 * GiB + 70, "0 0 0"},
-        {"4 GB", small, 4 * GiB, "0 0 0"},
+        {"whole", small, 70, "1 56 2x2"},
+        {"followed by 200 MB", small, 200 << 20, "1 56 2x2"},
+        {"one byte shorter than its headers say", small, 69, "0 0 0x0"},
+        {"65536 x 65536 at 32 bits in 70 bytes", with(18, std::string("\0\0\1\0\0\0\1\0\1\0\x20\0", 12)), 70,
+         "0 0 0x0"},
+        {"pixels inside the information header", with(10, std::string("\x20\0\0\0", 4)), 70, "0 0 0x0"},
+        {"information header of 4 GB", with(14, std::string("\xFF\xFF\xFF\xFF", 4)), 70, "0 0 0x0"},
+        {"2 GB with a 2 x 2 header", small, 2 * GiB, "0 0 0x0"},
+        {"4 GB and 70 bytes", small, 4 * GiB + 70, "0 0 0x0"},
+        {"4 GB", small, 4 * GiB, "0 0 0x0"},
+        // 880 bytes a row at 1 bit; 28,064 and 28,068 at 32 bits.
+        {"7,016 x 9,921 at 1 bit", BmpHeaders(7016, 9921), 62 + 880 * 9921, "1 8730528 7016x9921"},
+        {"7,017 x 9,921 at 32 bits", BmpHeaders(7017, 9921, 32), 62 + 28068ull * 9921, "0 0 0x0"},
+        {"7,016 x 9,922 at 32 bits", BmpHeaders(7016, 9922, 32), 62 + 28064ull * 9922, "0 0 0x0"},
     };
     for (const Case& c : cases) {
         std::string path = printtest::WriteFile(temp, "image.bmp", c.bytes);
@@ -149,7 +189,7 @@ TEST_F(BitmapTest, ReadsAsFarAsItsHeadersDescribe)
                 bitmap.SetPath(printtest::WinPath(path));
                 int loaded = bitmap.Load();
                 return std::to_string(loaded) + " " + std::to_string(bitmap.GetDib().size()) + " " +
-                       std::to_string(bitmap.GetImage().pixels.size());
+                       std::to_string(bitmap.GetWidth()) + "x" + std::to_string(bitmap.GetHeight());
             },
             64);
         EXPECT_EQ(c.outcome, outcome) << c.what;
@@ -274,6 +314,20 @@ TEST_F(BitmapTest, StretchedOntoTheDevice)
     EXPECT_TRUE(dc.GetCalls().empty());
 }
 
+// An image of as many pixels as an A3 page at 600 dpi is drawn whole, at its own size without a
+// transform.
+TEST_F(BitmapTest, ImageOfAWholePageIsDrawn)
+{
+    MPrintBitmap bitmap;
+    ASSERT_EQ(1, Load(bitmap, BmpHeaders(7016, 9921) + std::string(880 * 9921, '\0')));
+    CRecordingDC dc(AfxPaperDevice(TRUE, 600, 297, 420));
+    bitmap.SetDC(&dc);
+    EXPECT_EQ(1, bitmap.Draw(nullptr));
+    std::vector<std::string> calls = dc.GetCalls();
+    ASSERT_EQ(1u, calls.size());
+    EXPECT_EQ(0u, calls[0].find("StretchBlt(0,0,7016,9921,0,0,7016,9921,#")) << calls[0];
+}
+
 TEST_F(BitmapTest, PalettesOfFewColours)
 {
     struct Case {
@@ -300,9 +354,12 @@ TEST_F(BitmapTest, DamagedFilesLoadOrRefuseWhole)
             for (int flips = 1 + random() % 4; flips > 0 && !bytes.empty(); --flips)
                 bytes[random() % bytes.size()] ^= static_cast<char>(1 << random() % 8);
             MPrintBitmap bitmap;
+            PixelsDC dc;
             int loaded = Load(bitmap, bytes);
-            const DibImage& image = bitmap.GetImage();
-            EXPECT_EQ(loaded ? size_t(image.width) * image.height : 0u, image.pixels.size()) << name << " " << round;
+            bitmap.SetDC(&dc);
+            // What loads draws whole; what is refused draws nothing.
+            EXPECT_EQ(loaded, bitmap.Draw(nullptr)) << name << " " << round;
+            EXPECT_EQ(size_t(bitmap.GetWidth()) * bitmap.GetHeight(), dc.pixels.size()) << name << " " << round;
         }
     }
 }
