@@ -166,7 +166,13 @@ int MPrintBitmap::Draw(const VhTrans* transform)
 {
     if (!m_pDC || m_dib.empty())
         return 0;
-    return Stretch(Destination(transform));
+    // A destination wider or taller than a device's coordinates reach (its corners held at the
+    // ends of int) cannot be drawn.
+    RECT destination = Destination(transform);
+    if (static_cast<long long>(destination.right) - destination.left > INT_MAX ||
+        static_cast<long long>(destination.bottom) - destination.top > INT_MAX)
+        return 0;
+    return Stretch(destination);
 }
 
 int MPrintBitmap::Stretch(const RECT& destination)

@@ -242,7 +242,7 @@ void CairoDrawing::DrawImage(const DcOutput& output)
     cairo_save(m_cr);
     cairo_set_operator(m_cr, CAIRO_OPERATOR_SOURCE);
     cairo_translate(m_cr, a.x, a.y);
-    cairo_scale(m_cr, double(b.x - a.x) / width, double(b.y - a.y) / height);
+    cairo_scale(m_cr, (double(b.x) - a.x) / width, (double(b.y) - a.y) / height);
     cairo_set_source_surface(m_cr, image, 0, 0);
     // StretchBlt's default stretch mode copies whole pixels: no smoothing between them.
     cairo_pattern_set_filter(cairo_get_source(m_cr), CAIRO_FILTER_NEAREST);

@@ -11,6 +11,17 @@
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
 
+namespace {
+
+// The corner of a rectangle at (x, y) of that width and height opposite (x, y); false when it lies
+// beyond int, as no device coordinate can.
+bool FarCorner(int x, int y, int width, int height, POINT& corner)
+{
+    return !__builtin_add_overflow(x, width, &corner.x) && !__builtin_add_overflow(y, height, &corner.y);
+}
+
+} // namespace
+
 DcDevice AfxPaperDevice(BOOL printer, int dpi, double widthMm, double heightMm, POINT offset)
 {
     DcDevice device;
@@ -297,13 +308,14 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
                      int nSrcHeight, DWORD dwRop)
 {
     HBITMAP bitmap = pSrcDC ? pSrcDC->m_bitmap : nullptr;
+    POINT end;
     if (dwRop != SRCCOPY || !bitmap || bitmap->colors.empty() || nWidth <= 0 || nHeight <= 0 || nSrcWidth <= 0 ||
         nSrcHeight <= 0 || xSrc < 0 || ySrc < 0 || xSrc > bitmap->width - nSrcWidth ||
-        ySrc > bitmap->height - nSrcHeight)
+        ySrc > bitmap->height - nSrcHeight || !FarCorner(x, y, nWidth, nHeight, end))
         return FALSE;
     DcOutput output;
     output.call = DcOutput::StretchBlt;
-    output.logical = {POINT{x, y}, POINT{x + nWidth, y + nHeight}};
+    output.logical = {POINT{x, y}, end};
     output.device = ToDevice(output.logical.data(), 2);
     output.source = RECT{xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight};
     output.pixels = bitmap->colors.data();
@@ -322,10 +334,11 @@ BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
 {
-    if (dwRop != PATCOPY)
+    POINT end;
+    if (dwRop != PATCOPY || !FarCorner(x, y, nWidth, nHeight, end))
         return FALSE;
     if (m_brush->style == BS_SOLID) {
-        RECT area{x, y, x + nWidth, y + nHeight};
+        RECT area{x, y, end.x, end.y};
         LPtoDP(&area);
         FillSolid(area, m_brush->color);
     }

@@ -311,6 +311,13 @@ TEST_F(BitmapTest, StretchedOntoTheDevice)
     dc.ClearRecords();
     EXPECT_EQ(0, withoutDevice.Draw(nullptr));
     EXPECT_EQ(0, unloaded.Draw(nullptr));
+    // Nor is an image whose box spans more than a device's coordinates reach.
+    MPrintBitmap beyond;
+    ASSERT_EQ(1, Load(beyond, printtest::Bmp24(2, 2)));
+    beyond.SetRect(-3e9, -3e9, 3e9, 3e9);
+    beyond.SetDC(&dc);
+    VhTrans identity;
+    EXPECT_EQ(0, beyond.Draw(&identity));
     EXPECT_TRUE(dc.GetCalls().empty());
 }
 

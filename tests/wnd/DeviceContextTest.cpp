@@ -7,6 +7,7 @@
 #include "platform/wnd/CRecordingDC.h"
 #include "platform/wnd/CRect.h"
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -285,6 +286,8 @@ TEST(DeviceContext, RecordsCallsInLogicalAndDeviceUnitsWithTheirState)
     EXPECT_TRUE(dc.Polyline(triangle, 2));
     EXPECT_TRUE(dc.PatBlt(0, 0, 5, 5, PATCOPY));
     EXPECT_FALSE(dc.PatBlt(0, 0, 5, 5, 0x00CC0020));
+    EXPECT_FALSE(dc.PatBlt(INT_MAX - 4, 0, 5, 5, PATCOPY)); // its far corner lies beyond int
+    EXPECT_FALSE(dc.PatBlt(0, INT_MAX - 4, 5, 5, PATCOPY));
 }
 
 TEST(DeviceContext, DocumentsRunInTurn)
