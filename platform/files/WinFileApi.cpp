@@ -30,6 +30,9 @@ BOOL Failed(DWORD error)
     return FALSE;
 }
 
+// FALSE for a file that could not be made in its folder, whose absence is ERROR_PATH_NOT_FOUND.
+BOOL FailedToMakeFile() { return errno == ENOENT ? Failed(ERROR_PATH_NOT_FOUND) : Succeeded(false); }
+
 // Whether two Linux paths name one file or folder.
 bool IsSameEntry(const std::string& a, const std::string& b)
 {
@@ -87,7 +90,7 @@ UINT GetTempFileName(LPCTSTR folder, LPCTSTR prefix, UINT, LPTSTR tempFileName)
             return number;
         }
         if (errno != EEXIST)
-            return Succeeded(false);
+            return FailedToMakeFile();
     }
     return Failed(ERROR_FILE_EXISTS);
 }
@@ -105,7 +108,7 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
         return failIfExists ? Failed(ERROR_FILE_EXISTS) : Succeeded(true); // never truncate the source
     std::string temporary;
     if (!WriteTemporaryCopy(source.Get(), FolderOf(target), sourceStat.st_mode, temporary))
-        return errno == ENOENT ? Failed(ERROR_PATH_NOT_FOUND) : Succeeded(false);
+        return FailedToMakeFile();
     if (RenameEntry(temporary, target, !failIfExists))
         return Succeeded(true);
     int error = errno;

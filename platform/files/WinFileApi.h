@@ -35,7 +35,8 @@ BOOL IsSameFile(LPCTSTR firstPath, LPCTSTR secondPath);
 // bytes of prefix, a number in hexadecimal and ".TMP", the number chosen so that the name is new,
 // and gives its Windows path in tempFileName, which holds MAX_PATH characters. Only unique 0 is
 // known: the file is always made. The number, or 0 with the Win32 error code when no file can be
-// made (ERROR_BUFFER_OVERFLOW for a folder path longer than MAX_PATH - 14). The caller removes it.
+// made (ERROR_PATH_NOT_FOUND for a missing folder, ERROR_BUFFER_OVERFLOW for a folder path longer
+// than MAX_PATH - 14). The caller removes it.
 UINT GetTempFileName(LPCTSTR folder, LPCTSTR prefix, UINT unique, LPTSTR tempFileName);
 
 // Makes a new folder, which only this user can enter, below the temporary folder ($TMPDIR, else

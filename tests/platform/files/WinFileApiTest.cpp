@@ -122,6 +122,7 @@ TEST(WinFileApi, GetTempFileNameMakesNewFilesThatMoveFileExCanPutInPlace)
     EXPECT_FALSE(IsSameFile(first, first));
 
     EXPECT_EQ(0u, GetTempFileName(folder + "\\missing", "zip", 0, first));
+    EXPECT_EQ(ERROR_PATH_NOT_FOUND, GetLastError());
     EXPECT_EQ(0u, GetTempFileName(folder + "\\" + CString(std::string(MAX_PATH, 'x').c_str()), "zip", 0, first));
     EXPECT_EQ(ERROR_BUFFER_OVERFLOW, GetLastError());
 }
