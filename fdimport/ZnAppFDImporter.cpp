@@ -23,6 +23,7 @@
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
+#include "storage/ZnWriteWholeFile.h"
 #include "writers/CheckBitmapFile.h"
 
 #include <cstdlib>
@@ -56,22 +57,6 @@ CString MainUsageName(const ZnModelAppConstDemUsage& usage)
 {
     return ZnAppComTblAccess::GetShortNameByCode(CodeTable(ZnAppComTblAccess::slotShuyouyoutoKubunKoujitodoke),
                                                  usage.m_usage.GetCode());
-}
-
-// Writes bytes into a new file at path: false, with nothing left there, when it could not be
-// written whole.
-bool WriteBytes(const CString& path, const std::string& bytes)
-{
-    try {
-        CFile file(path, CFile::modeCreate | CFile::modeWrite);
-        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-        file.Close();
-        return true;
-    } catch (CException* e) {
-        e->Delete();
-        DeleteFile(path);
-        return false;
-    }
 }
 
 // Writes the class levels into a new file at path: FALSE when it could not be written whole.
@@ -305,10 +290,10 @@ void ZnAppFDImporter::ImportMapBitmap(const char* name, const char* folder, cons
         m_notTaken.push_back(notTaken);
         return;
     }
-    // A bitmap of a document before replaces the one of the same name.
+    // A bitmap of a document before is replaced by the one of the same name, only once that is whole.
     CString target = JoinPath(PropertyFolder(), name);
     m_written.push_back(target);
-    if (!WriteBytes(target, bytes)) {
+    if (!ZnWriteWholeFile(PropertyFolder(), target, bytes)) {
         ShowError(CString(mapWord) + "のファイルコピーに失敗しました。");
         m_notTaken.push_back(notTaken);
     }

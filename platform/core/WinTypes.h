@@ -31,6 +31,9 @@ typedef double DATE;
 #define FALSE 0
 #endif
 
+// The longest path, with its terminator, that a path buffer of the Windows API holds.
+#define MAX_PATH 260
+
 #define PASCAL
 #define AFXAPI
 #define _T(x) x

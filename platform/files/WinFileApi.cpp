@@ -5,9 +5,12 @@
 #include "platform/files/WinPath.h"
 #include "platform/files/WinStdio.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -27,12 +30,21 @@ BOOL Failed(DWORD error)
     return FALSE;
 }
 
+// FALSE for a file that could not be made in its folder, whose absence is ERROR_PATH_NOT_FOUND.
+BOOL FailedToMakeFile() { return errno == ENOENT ? Failed(ERROR_PATH_NOT_FOUND) : Succeeded(false); }
+
 // Whether two Linux paths name one file or folder.
 bool IsSameEntry(const std::string& a, const std::string& b)
 {
     struct stat first, second;
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;
+}
+
+// Renames a Linux path; what the new path names is replaced only with replace. False with errno set.
+bool RenameEntry(const std::string& from, const std::string& to, bool replace)
+{
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), replace ? 0 : RENAME_NOREPLACE) == 0;
 }
 
 } // namespace
@@ -48,12 +60,39 @@ BOOL RemoveDirectory(LPCTSTR path) { return Succeeded(::rmdir(WinPathToLinux(pat
 
 BOOL DeleteFile(LPCTSTR path) { return Succeeded(::unlink(WinPathToLinux(path).c_str()) == 0); }
 
-BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath)
+BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath) { return MoveFileEx(existingPath, newPath, 0); }
+
+BOOL MoveFileEx(LPCTSTR existingPath, LPCTSTR newPath, DWORD flags)
 {
-    if (::renameat2(AT_FDCWD, WinPathToLinux(existingPath).c_str(), AT_FDCWD, WinPathToLinux(newPath).c_str(),
-                    RENAME_NOREPLACE) == 0)
+    if (RenameEntry(WinPathToLinux(existingPath), WinPathToLinux(newPath), flags & MOVEFILE_REPLACE_EXISTING))
         return Succeeded(true);
     return errno == EEXIST ? Failed(ERROR_ALREADY_EXISTS) : Succeeded(false);
+}
+
+UINT GetTempFileName(LPCTSTR folder, LPCTSTR prefix, UINT, LPTSTR tempFileName)
+{
+    if (std::strlen(folder) > MAX_PATH - 14)
+        return Failed(ERROR_BUFFER_OVERFLOW);
+    // The numbers are tried in turn from one that differs between runs, as Windows does.
+    static std::atomic<UINT> next(static_cast<UINT>(std::time(nullptr)));
+    CString start = EndsWithBackslash(folder) ? CString(folder) : CString(folder) + "\\";
+    start += CString(prefix).Left(3);
+    for (UINT tries = 0; tries < 0x10000; ++tries) {
+        UINT number = next++ & 0xFFFF;
+        if (number == 0)
+            continue;
+        CString path;
+        path.Format("%s%X.TMP", static_cast<LPCTSTR>(start), number);
+        int fd = ::open(WinPathToLinux(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            std::memcpy(tempFileName, static_cast<LPCTSTR>(path), path.GetLength() + 1);
+            return number;
+        }
+        if (errno != EEXIST)
+            return FailedToMakeFile();
+    }
+    return Failed(ERROR_FILE_EXISTS);
 }
 
 BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
@@ -69,8 +108,8 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
         return failIfExists ? Failed(ERROR_FILE_EXISTS) : Succeeded(true); // never truncate the source
     std::string temporary;
     if (!WriteTemporaryCopy(source.Get(), FolderOf(target), sourceStat.st_mode, temporary))
-        return errno == ENOENT ? Failed(ERROR_PATH_NOT_FOUND) : Succeeded(false);
-    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), failIfExists ? RENAME_NOREPLACE : 0) == 0)
+        return FailedToMakeFile();
+    if (RenameEntry(temporary, target, !failIfExists))
         return Succeeded(true);
     int error = errno;
     ::unlink(temporary.c_str());

@@ -16,6 +16,10 @@ BOOL DeleteFile(LPCTSTR path);
 // Renames a file or folder, also into another folder of the same file system. A newPath that
 // anything holds is never replaced: that fails with ERROR_ALREADY_EXISTS, as on Windows.
 BOOL MoveFile(LPCTSTR existingPath, LPCTSTR newPath);
+// MoveFile; with MOVEFILE_REPLACE_EXISTING in flags a file at newPath is replaced in one step, so
+// that newPath names either that file or the moved one, never neither.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+BOOL MoveFileEx(LPCTSTR existingPath, LPCTSTR newPath, DWORD flags);
 // Copies the file existingPath to newPath with the same permissions. With failIfExists, a newPath
 // that anything holds fails with ERROR_FILE_EXISTS; without it a file there is replaced. A newPath
 // that is existingPath's own file (the same file by any name) is never written: that fails with
@@ -26,6 +30,14 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists);
 // Whether two paths name one existing file or folder, by whatever names (letter case, links, "."
 // and ".."); FALSE when either does not exist.
 BOOL IsSameFile(LPCTSTR firstPath, LPCTSTR secondPath);
+
+// Makes a new empty file in folder, with the permissions of any new file, named by the first three
+// bytes of prefix, a number in hexadecimal and ".TMP", the number chosen so that the name is new,
+// and gives its Windows path in tempFileName, which holds MAX_PATH characters. Only unique 0 is
+// known: the file is always made. The number, or 0 with the Win32 error code when no file can be
+// made (ERROR_PATH_NOT_FOUND for a missing folder, ERROR_BUFFER_OVERFLOW for a folder path longer
+// than MAX_PATH - 14). The caller removes it.
+UINT GetTempFileName(LPCTSTR folder, LPCTSTR prefix, UINT unique, LPTSTR tempFileName);
 
 // Makes a new folder, which only this user can enter, below the temporary folder ($TMPDIR, else
 // /tmp), and gives its Windows path, ending in "\", in folder. It stands in for a unique name in

@@ -389,7 +389,6 @@ typedef NMHDR* LPNMHDR;
 #define SM_CXEDGE 45
 #define SM_CYEDGE 46
 
-#define MAX_PATH 260
 #define S_OK ((HRESULT)0L)
 #define E_FAIL ((HRESULT)0x80004005L)
 #define E_INVALIDARG ((HRESULT)0x80070057L)

@@ -1,8 +1,9 @@
-// Names on a floppy that are no regular file, files longer than a floppy holds and files that fail
-// or never end as they are read are damage, refused with the message of each place that reads a
-// floppy, the destination left as it was; links to regular files and a linked floppy folder read as
-// the files do. Each case runs in a child bounded in memory, time and file size, so that code that
-// would take the machine's memory or disk, or wait for ever on a FIFO, fails instead.
+// Names on a floppy that are no regular file, files longer than a floppy holds, files that fail as
+// they are read and files that grow past a floppy while they are read are damage, refused with the
+// message of each place that reads a floppy, the destination left as it was; links to regular files
+// and a linked floppy folder read as the files do. Each case runs in a child bounded in memory, time
+// and file size, so that code that would take the machine's memory or disk, or wait for ever on a
+// FIFO, fails instead.
 #include "tests/fdimport/FloppyImportRunsSupport.h"
 #include "tests/readers/BoundedChild.h"
 #include "tests/support/FaultyReads.h"
@@ -38,9 +39,11 @@ const struct {
      }},
     {"read error part way", damaged,
      [](auto&, auto& path) { faultyreads::Plant(path, faultyreads::Fault::failsPartWay); }},
-    {"link to a file of length 0 that never ends", damaged,
+    // pagemap refuses a read whose length is no multiple of 8 bytes, as the read of a floppy's file (a
+    // floppy and one byte) is: a read error.
+    {"read error of a linked special file", damaged,
      [](auto&, auto& path) { fs::remove(path), fs::create_symlink("/proc/self/pagemap", path); }},
-    {"file that grows as it is read", damaged,
+    {"file that grows past a floppy as it is read", damaged,
      [](auto&, auto& path) { faultyreads::Plant(path, faultyreads::Fault::grows); }},
     {"link to a regular file", reads,
      [](auto& floppy, auto& path) {

@@ -2,6 +2,7 @@
 // import knows, its folder, files, register and document rows, the documents loaded back, the usage
 // names and the bitmaps.
 #include "tests/fdimport/FloppyImportRunsSupport.h"
+#include "tests/support/FaultyReads.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include "fdimport/ZnFDImportKinds.h"
@@ -163,4 +164,18 @@ TEST_F(FloppyImportRuns, BitmapsAreCopiedWhenTheyAreBitmapsAndNamedWhenNot)
                   u8"FDの内容を保存しましたが、次のものは保存されませんでした。\n・見取図（ksq310.bmp）"}),
               MessageTexts());
     EXPECT_EQ((std::vector<std::string>{"Ka001.110", "Ka001.240", "ksq330.bmp"}), PropertyFiles("obj", u8"南町の家"));
+
+    // A disk that is full once the first document is written: neither map is taken, the next
+    // document cannot be written, and the import takes back what it made, no temporary file left.
+    std::filesystem::remove_all(m_folder.Path(u8"obj/南町の家"));
+    CopyFloppy("build_conf");
+    m_ui.messageBoxes.clear();
+    faultywrites::Plant(m_folder.Path(u8"obj/南町の家"), 1);
+    Import("obj", 3);
+    faultywrites::Plant(std::string());
+    EXPECT_EQ((std::vector<std::string>{
+                  u8"見取図のファイルコピーに失敗しました。", u8"配置図のファイルコピーに失敗しました。",
+                  u8"書類「建築工事届」のファイル（Ka001.240）を書き込めませんでした。物件は作成されませんでした。"}),
+              MessageTexts());
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path(u8"obj/南町の家")));
 }

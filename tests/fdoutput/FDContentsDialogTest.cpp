@@ -6,6 +6,7 @@
 #include "platform/core/WinError.h"
 #include "platform/wnd/Afxwin.h"
 #include "platform/wnd/UserInput.h"
+#include "readers/ZnOldFloppyCount.h"
 #include "res/FloppyOutputIds.h"
 
 #include <deque>
@@ -295,7 +296,16 @@ TEST_F(FDContents, EachFailureOfAFolderIsToldInOrderAndTheEditsKeepWhatTheyHeld)
              WriteIndex("");
          },
          "フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。"},
-        {"no end", [&] { ::unlink(iba.c_str()), ::symlink("/proc/self/pagemap", iba.c_str()); },
+        // pagemap refuses a read whose length is no multiple of 8 bytes, as the read of a floppy's
+        // file (a floppy and one byte) is: a read error.
+        {"read error of a linked special file",
+         [&] { ::unlink(iba.c_str()), ::symlink("/proc/self/pagemap", iba.c_str()); },
+         "フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。"},
+        {"longer than a floppy",
+         [&] {
+             ::unlink(iba.c_str());
+             WriteIndex(kIndexLine + std::string("\r\n") + std::string(ZnOldFloppyCount::floppyBytes, 'x'));
+         },
          "フロッピーのファイル情報ファイル（filename.iba)のデータが不正です。"},
     };
     InDialog([&](ContentsDialog& dialog) {

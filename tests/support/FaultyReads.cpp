@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <set>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -26,6 +29,37 @@ bool IsPlanted(int fd)
 }
 
 ssize_t RealRead(int fd, void* buffer, size_t count) { return ::syscall(SYS_read, fd, buffer, count); }
+
+struct FullFolder {
+    std::string path;
+    int filesWithRoom = 0;
+    std::set<std::pair<dev_t, ino_t>> written;
+} g_full;
+
+// The folder of the file that a descriptor has open, "" when it has no path.
+std::string FolderOfDescriptor(int fd)
+{
+    char target[PATH_MAX];
+    ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof target);
+    std::string path(target, n > 0 ? static_cast<size_t>(n) : 0);
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Whether a write to fd finds the full folder without room: a file there that is not among the
+// first filesWithRoom written.
+bool FindsNoRoom(int fd)
+{
+    struct stat info;
+    if (g_full.path.empty() || FolderOfDescriptor(fd) != g_full.path || ::fstat(fd, &info) != 0)
+        return false;
+    std::pair<dev_t, ino_t> file(info.st_dev, info.st_ino);
+    if (g_full.written.count(file) || static_cast<int>(g_full.written.size()) < g_full.filesWithRoom) {
+        g_full.written.insert(file);
+        return false;
+    }
+    return true;
+}
 
 // Adds count bytes to the planted file's end, through a descriptor of its own.
 void Grow(size_t count)
@@ -67,4 +101,20 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count)
         return -1;
     }
     return RealRead(fd, buffer, std::min(count, static_cast<size_t>(g_planted.failAt - position)));
+}
+
+void faultywrites::Plant(const std::string& folderLinuxPath, int filesWithRoom)
+{
+    g_full = FullFolder();
+    if (!folderLinuxPath.empty())
+        g_full = {std::filesystem::weakly_canonical(folderLinuxPath).string(), filesWithRoom, {}};
+}
+
+extern "C" ssize_t write(int fd, const void* buffer, size_t count)
+{
+    if (FindsNoRoom(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return ::syscall(SYS_write, fd, buffer, count);
 }

@@ -97,6 +97,36 @@ TEST(WinFileApi, MoveFileNeverReplacesWhatIsThere)
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, GetLastError());
 }
 
+// Temporary files are new empty files of their folder, named by the prefix's first three bytes, the
+// number returned in hexadecimal and ".TMP"; MoveFileEx replaces a file only when told to.
+TEST(WinFileApi, GetTempFileNameMakesNewFilesThatMoveFileExCanPutInPlace)
+{
+    testsupport::TempFolder temp;
+    ASSERT_EQ(0, mkdir(temp.Path(u8"表").c_str(), 0777));
+    CString folder(LinuxPathToWin(temp.Path(u8"表"))); // its last byte is a "\" of CP932
+    char first[MAX_PATH], second[MAX_PATH];
+    UINT number = GetTempFileName(folder, "zipper", 0, first);
+    ASSERT_NE(0u, number);
+    CString expected;
+    expected.Format("%s\\zip%X.TMP", static_cast<LPCTSTR>(folder), number);
+    EXPECT_EQ(expected, CString(first));
+    ASSERT_NE(0u, GetTempFileName(folder + "\\", "zip", 0, second));
+    EXPECT_NE(CString(first), CString(second));
+    EXPECT_EQ("", testsupport::ReadFileBytes(WinPathToLinux(second)));
+
+    testsupport::WriteFileBytes(WinPathToLinux(first), "whole");
+    EXPECT_FALSE(MoveFileEx(first, second, 0));
+    EXPECT_EQ(ERROR_ALREADY_EXISTS, GetLastError());
+    EXPECT_TRUE(MoveFileEx(first, second, MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ("whole", testsupport::ReadFileBytes(WinPathToLinux(second)));
+    EXPECT_FALSE(IsSameFile(first, first));
+
+    EXPECT_EQ(0u, GetTempFileName(folder + "\\missing", "zip", 0, first));
+    EXPECT_EQ(ERROR_PATH_NOT_FOUND, GetLastError());
+    EXPECT_EQ(0u, GetTempFileName(folder + "\\" + CString(std::string(MAX_PATH, 'x').c_str()), "zip", 0, first));
+    EXPECT_EQ(ERROR_BUFFER_OVERFLOW, GetLastError());
+}
+
 TEST(WinFileApi, IsSameFileKnowsOneFileByAnyNameAndNothingMissing)
 {
     testsupport::TempFolder temp;
