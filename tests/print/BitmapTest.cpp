@@ -139,12 +139,14 @@ TEST_F(BitmapTest, RefusesWhatItCannotDraw)
     MPrintBitmap missing;
     missing.SetPath(printtest::WinPath(temp.Path("none.bmp")));
     EXPECT_EQ(0, missing.Load());
-    // A colour index beyond a short colour table (one colour used of two) is refused; the same file
-    // whose pixels all take the one colour loads.
+    // A colour index beyond a short colour table (one colour used of two) is refused, also when it
+    // is the first pixel of the picture's bottom row alone; the same file whose pixels all take the
+    // one colour loads.
     std::string mono = Fixture("mono1_v3.bmp");
     mono[46] = 1;
     MPrintBitmap shortTable;
     EXPECT_EQ(0, Load(shortTable, mono));
+    EXPECT_EQ(0, Load(shortTable, mono.substr(0, 62) + std::string("\x80\0\0\0", 4) + std::string(4, '\0')));
     EXPECT_EQ(1, Load(shortTable, mono.substr(0, 62) + std::string(8, '\0')));
 }
 
