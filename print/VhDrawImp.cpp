@@ -104,9 +104,10 @@ double FirstIndex(double value, double pitch)
     return std::trunc(index < 0 ? index - 1 : index);
 }
 
-// How far a node's mark reaches from the node: strokes of 3 logical units on a printer, pixels
-// beside it on the screen.
-double MarkReach(const CDC& dc) { return dc.IsPrinting() ? 3.0 : 1.0; }
+// How far a node's mark reaches from the node: strokes of markArm logical units on a printer,
+// pixels beside it on the screen.
+const LONG markArm = 3;
+double MarkReach(const CDC& dc) { return dc.IsPrinting() ? markArm : 1.0; }
 
 // Whether a mark reaching reach around node can touch the clip box. One that cannot shows nothing
 // and is not drawn; so a node that is drawn rounds to a coordinate within reach of the box's, and
@@ -303,7 +304,7 @@ int VhDrawImp::DrawString(const VhDrawString* draw, const VhTrans* trans)
 
 void VhDrawImp::DrawGridMark(int style, POINT node, COLORREF color)
 {
-    const LONG x = node.x, y = node.y;
+    const LONG x = node.x, y = node.y, a = markArm;
     if (!m_dc->IsPrinting()) {
         static const POINT offsets[3][5] = {
             {{0, 0}}, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}, {{0, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
@@ -313,15 +314,15 @@ void VhDrawImp::DrawGridMark(int style, POINT node, COLORREF color)
         return;
     }
     if (style == 0) {
-        const POINT plus[2][2] = {{{x - 3, y}, {x + 3, y}}, {{x, y - 3}, {x, y + 3}}};
+        const POINT plus[2][2] = {{{x - a, y}, {x + a, y}}, {{x, y - a}, {x, y + a}}};
         DrawPath(plus[0], 2, FALSE);
         DrawPath(plus[1], 2, FALSE);
     } else if (style == 1) {
-        const POINT cross[2][2] = {{{x - 3, y - 3}, {x + 3, y + 3}}, {{x - 3, y + 3}, {x + 3, y - 3}}};
+        const POINT cross[2][2] = {{{x - a, y - a}, {x + a, y + a}}, {{x - a, y + a}, {x + a, y - a}}};
         DrawPath(cross[0], 2, FALSE);
         DrawPath(cross[1], 2, FALSE);
     } else {
-        const POINT diamond[4] = {{x - 3, y}, {x, y - 3}, {x + 3, y}, {x, y + 3}};
+        const POINT diamond[4] = {{x - a, y}, {x, y - a}, {x + a, y}, {x, y + a}};
         DrawPath(diamond, 4, TRUE);
     }
 }
