@@ -23,7 +23,6 @@
 #include "storage/ZnAppMDB.h"
 #include "storage/ZnDatabaseTemplate.h"
 #include "storage/ZnShellState.h"
-#include "storage/ZnWriteWholeFile.h"
 #include "writers/CheckBitmapFile.h"
 
 #include <cstdlib>
@@ -293,7 +292,7 @@ void ZnAppFDImporter::ImportMapBitmap(const char* name, const char* folder, cons
     // A bitmap of a document before is replaced by the one of the same name, only once that is whole.
     CString target = JoinPath(PropertyFolder(), name);
     m_written.push_back(target);
-    if (!ZnWriteWholeFile(PropertyFolder(), target, bytes)) {
+    if (!WriteWholeFile(target, bytes.data(), bytes.size())) {
         ShowError(CString(mapWord) + "のファイルコピーに失敗しました。");
         m_notTaken.push_back(notTaken);
     }

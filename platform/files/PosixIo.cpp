@@ -1,9 +1,11 @@
 #include "platform/files/PosixIo.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -93,9 +95,6 @@ bool ReadWholeFile(const std::string& linuxPath, std::string& bytes)
     return true;
 }
 
-namespace {
-
-// Copies every byte of source to target; false with errno set on failure.
 bool CopyBytes(int source, int target)
 {
     char buffer[65536];
@@ -109,8 +108,6 @@ bool CopyBytes(int source, int target)
             return false;
     }
 }
-
-} // namespace
 
 std::string TempFolderBase()
 {
@@ -128,37 +125,54 @@ std::string MakeTempFile(const std::string& prefix)
     return name;
 }
 
-bool WriteTemporaryCopy(int source, const std::string& folder, unsigned mode, std::string& temporaryPath)
-{
-    std::string pattern = folder + "/.~copy.XXXXXX";
-    Descriptor target(::mkstemp(&pattern[0]));
-    if (target.Get() < 0)
-        return false;
-    temporaryPath = pattern;
-    if (::fchmod(target.Get(), mode & 0777) == 0 && CopyBytes(source, target.Get()) && target.Close())
-        return true;
-    int error = errno;
-    ::unlink(temporaryPath.c_str());
-    errno = error;
-    return false;
-}
-
 std::string FolderOf(const std::string& linuxPath)
 {
     size_t slash = linuxPath.find_last_of('/');
     return slash == std::string::npos ? "." : (slash == 0 ? "/" : linuxPath.substr(0, slash));
 }
 
+namespace {
+
+// Makes a new file in the folder open as folder, named ".~" and a number of this process; its
+// descriptor and name, or -1 with errno set.
+int MakeTemporaryIn(int folder, unsigned mode, std::string& name)
+{
+    static std::atomic<unsigned> next(0);
+    for (int tries = 0; tries < 1000; ++tries) {
+        name = ".~" + std::to_string(::getpid()) + "." + std::to_string(next++);
+        int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The name part of a Linux path.
+std::string NameOf(const std::string& linuxPath) { return linuxPath.substr(linuxPath.find_last_of('/') + 1); }
+
+} // namespace
+
+bool WriteThroughTemporary(const std::string& linuxPath, unsigned mode, bool replace,
+                           const std::function<bool(int fd)>& fill)
+{
+    Descriptor folder(::open(FolderOf(linuxPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::string temporary;
+    Descriptor file(folder.Get() < 0 ? -1 : MakeTemporaryIn(folder.Get(), mode, temporary));
+    if (file.Get() < 0)
+        return false;
+    if (fill(file.Get()) && file.Close() &&
+        ::renameat2(folder.Get(), temporary.c_str(), folder.Get(), NameOf(linuxPath).c_str(),
+                    replace ? 0 : RENAME_NOREPLACE) == 0)
+        return true;
+    int error = errno;
+    ::unlinkat(folder.Get(), temporary.c_str(), 0);
+    errno = error;
+    return false;
+}
+
 bool ReplaceWithCopy(const std::string& from, const std::string& to)
 {
     Descriptor source(OpenRegularFile(from, O_RDONLY | O_CLOEXEC));
-    std::string temporary;
-    if (source.Get() < 0 || !WriteTemporaryCopy(source.Get(), FolderOf(to), 0600, temporary))
-        return false;
-    if (std::rename(temporary.c_str(), to.c_str()) == 0)
-        return true;
-    int error = errno;
-    ::unlink(temporary.c_str());
-    errno = error;
-    return false;
+    return source.Get() >= 0 &&
+           WriteThroughTemporary(to, 0600, true, [&](int fd) { return CopyBytes(source.Get(), fd); });
 }

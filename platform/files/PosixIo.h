@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // An open descriptor, closed when it goes.
@@ -36,9 +37,16 @@ std::string TempFolderBase();
 // A new empty file in the temporary folder, named prefix and six random characters; its path, or
 // "" when none can be made.
 std::string MakeTempFile(const std::string& prefix);
-// Writes the bytes of the open source into a new temporary file in folder, with mode; its name in
-// temporaryPath. False with errno set when it cannot be made or written whole; nothing is left then.
-bool WriteTemporaryCopy(int source, const std::string& folder, unsigned mode, std::string& temporaryPath);
+// Copies every byte of the open source to the open target; false with errno set on failure.
+bool CopyBytes(int source, int target);
+// Writes the file at a Linux path through a new temporary file beside it, made with mode (less the
+// umask) and filled by fill, which takes the path's name only once whole and closed: with replace
+// a file there is replaced in one step, without it a name that anything holds fails with EEXIST.
+// The temporary file is made and renamed within the path's folder, by names of its own, so it
+// meets no limit on the path's length that the path itself does not. False with errno set on
+// failure; what the path named is as it was then, and no temporary file is left.
+bool WriteThroughTemporary(const std::string& linuxPath, unsigned mode, bool replace,
+                           const std::function<bool(int fd)>& fill);
 // The folder part of a Linux path, "." for a bare name.
 std::string FolderOf(const std::string& linuxPath);
 // Replaces the file at to by a copy of the file at from, readable by its owner only, through a

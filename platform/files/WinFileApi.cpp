@@ -33,6 +33,14 @@ BOOL Failed(DWORD error)
 // FALSE for a file that could not be made in its folder, whose absence is ERROR_PATH_NOT_FOUND.
 BOOL FailedToMakeFile() { return errno == ENOENT ? Failed(ERROR_PATH_NOT_FOUND) : Succeeded(false); }
 
+// The result of a write through a temporary file: a name that anything holds is ERROR_FILE_EXISTS.
+BOOL WroteThroughTemporary(bool written)
+{
+    if (written)
+        return Succeeded(true);
+    return errno == EEXIST ? Failed(ERROR_FILE_EXISTS) : FailedToMakeFile();
+}
+
 // Whether two Linux paths name one file or folder.
 bool IsSameEntry(const std::string& a, const std::string& b)
 {
@@ -106,14 +114,16 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
     if (::stat(target.c_str(), &targetStat) == 0 && targetStat.st_dev == sourceStat.st_dev &&
         targetStat.st_ino == sourceStat.st_ino)
         return failIfExists ? Failed(ERROR_FILE_EXISTS) : Succeeded(true); // never truncate the source
-    std::string temporary;
-    if (!WriteTemporaryCopy(source.Get(), FolderOf(target), sourceStat.st_mode, temporary))
-        return FailedToMakeFile();
-    if (RenameEntry(temporary, target, !failIfExists))
-        return Succeeded(true);
-    int error = errno;
-    ::unlink(temporary.c_str());
-    return error == EEXIST ? Failed(ERROR_FILE_EXISTS) : Failed(Win32ErrorFromErrno(error));
+    auto copy = [&](int fd) {
+        return ::fchmod(fd, sourceStat.st_mode & 0777) == 0 && CopyBytes(source.Get(), fd);
+    };
+    return WroteThroughTemporary(WriteThroughTemporary(target, 0600, !failIfExists, copy));
+}
+
+BOOL WriteWholeFile(LPCTSTR path, const void* data, size_t size)
+{
+    auto write = [&](int fd) { return WriteAll(fd, static_cast<const char*>(data), size); };
+    return WroteThroughTemporary(WriteThroughTemporary(WinPathToLinux(path), 0666, true, write));
 }
 
 BOOL CreateTempFolder(CString& folder)

@@ -27,6 +27,11 @@ BOOL MoveFileEx(LPCTSTR existingPath, LPCTSTR newPath, DWORD flags);
 // temporary name beside newPath and given its name only when whole, so a copy that fails leaves
 // nothing new under newPath and a file it would have replaced as it was.
 BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists);
+// Writes size bytes of data into the file at path, with the permissions of any new file, as
+// CopyFile writes its copy: through a temporary file beside path that takes its name only once
+// whole, replacing a file there in one step, so that a write that fails leaves the file at path as
+// it was and no temporary file. Its only limit on path's length is that of path itself.
+BOOL WriteWholeFile(LPCTSTR path, const void* data, size_t size);
 // Whether two paths name one existing file or folder, by whatever names (letter case, links, "."
 // and ".."); FALSE when either does not exist.
 BOOL IsSameFile(LPCTSTR firstPath, LPCTSTR secondPath);

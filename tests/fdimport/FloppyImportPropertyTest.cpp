@@ -178,4 +178,16 @@ TEST_F(FloppyImportRuns, BitmapsAreCopiedWhenTheyAreBitmapsAndNamedWhenNot)
                   u8"書類「建築工事届」のファイル（Ka001.240）を書き込めませんでした。物件は作成されませんでした。"}),
               MessageTexts());
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path(u8"obj/南町の家")));
+
+    // A property folder whose Windows path is longer than MAX_PATH - 14 takes its maps as its forms.
+    std::string deep = "dst";
+    while (Windows(deep + u8"/南町の家").GetLength() < 250)
+        deep += u8"/深い階層のフォルダ";
+    MakeFolders({deep});
+    CopyFloppy("build_conf");
+    m_ui.messageBoxes.clear();
+    Import(deep);
+    EXPECT_EQ((std::vector<std::string>{kSaved}), MessageTexts());
+    EXPECT_EQ((std::vector<std::string>{"Ka001.110", "Ka001.240", "ksq310.bmp", "ksq330.bmp"}),
+              PropertyFiles(deep, u8"南町の家"));
 }
