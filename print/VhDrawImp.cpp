@@ -12,7 +12,9 @@
 #include "print/VhDrawTables.h"
 #include "print/VhMath.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -107,15 +109,32 @@ double FirstIndex(double value, double pitch)
 // How far a node's mark reaches from the node: strokes of markArm logical units on a printer,
 // pixels beside it on the screen.
 const LONG markArm = 3;
-double MarkReach(const CDC& dc) { return dc.IsPrinting() ? markArm : 1.0; }
 
-// Whether a mark reaching reach around node can touch the clip box. One that cannot shows nothing
-// and is not drawn; so a node that is drawn rounds to a coordinate within reach of the box's, and
-// the mark's offsets from it stay far from the ends of int, however far off the node lies.
-bool MarkCanShow(const VhPoint& node, const RECT& clip, double reach)
+// Half the width of the current pen's ink in logical units, along the axis where it is widest.
+double HalfPenWidth(const CDC& dc)
 {
-    return node.x >= clip.left - reach && node.x <= clip.right + reach && node.y >= clip.top - reach &&
-           node.y <= clip.bottom + reach;
+    const DcMapping& mapping = dc.GetMapping();
+    double scale = std::min(std::fabs(mapping.ScaleX()), std::fabs(mapping.ScaleY()));
+    return dc.GetPenDeviceWidth() / scale / 2;
+}
+
+// How far from the node's rounded place a mark may leave ink: its arm, and on a printer half the
+// pen's width about each stroke.
+double MarkReach(const CDC& dc) { return dc.IsPrinting() ? markArm + HalfPenWidth(dc) : 1.0; }
+
+// Whether a node rounds to a place whose mark's offsets stay within int, however far off it lies.
+bool MarkFitsInt(const VhPoint& node)
+{
+    const double low = INT32_MIN + markArm + 1.0, high = INT32_MAX - markArm - 1.0;
+    return node.x > low && node.x < high && node.y > low && node.y < high;
+}
+
+// Whether a mark whose ink reaches reach around the rounded node at can touch the clip box. One
+// that cannot shows nothing and is not drawn.
+bool MarkCanShow(POINT at, const RECT& clip, double reach)
+{
+    return at.x >= clip.left - reach && at.x <= clip.right + reach && at.y >= clip.top - reach &&
+           at.y <= clip.bottom + reach;
 }
 
 double NodeCount(double span, double pitch)
@@ -406,9 +425,12 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
     for (LONG j = 0; j < m; ++j)
         for (LONG i = 0; i < n; ++i) {
             VhPoint node = Mapped(VhPoint(start.x + i * px, start.y + j * py), placed);
-            if (!MarkCanShow(node, clip, reach))
+            if (!MarkFitsInt(node))
                 continue;
-            DrawGridMark(style, node.Round(), color);
+            const POINT at = node.Round();
+            if (!MarkCanShow(at, clip, reach))
+                continue;
+            DrawGridMark(style, at, color);
             drawn = 1;
         }
     return drawn;

@@ -407,8 +407,9 @@ TEST(Renderer, GridMarksArePixelsOnAScreenAndStrokesOnAPrinter)
 
 // A node whose mark cannot touch the clip box (0, 0)-(40, 40) draws no mark, however far off it
 // lies: of a grid turned 45 degrees at a pitch of 1e10, whose other nodes round to the ends of int,
-// only the mark at the origin is drawn. A node as far out as a mark reaches (3 units on a printer,
-// 1 pixel on a screen) is still drawn, one a little further is not.
+// only the mark at the origin is drawn. A node that rounds to a place as far out as its ink reaches
+// is still drawn, one a little further is not: on a screen a pixel, on a printer the arm of 3 units
+// and half the pen's width (1 unit, or 50 at width index 4).
 TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
 {
     VhDrawGrid huge = Grid(VhPoint(1e10, 1e10), 2);
@@ -418,20 +419,29 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
     EXPECT_EQ((Calls{"SetPixelV(0,0,#000000)", "SetPixelV(1,1,#000000)", "SetPixelV(-1,1,#000000)",
                      "SetPixelV(-1,-1,#000000)", "SetPixelV(1,-1,#000000)"}),
               DrawOn(Screen(), huge).calls);
+    const Calls atMinus3 = {"MoveTo(-6,20)", "LineTo(-3,17)", "LineTo(0,20)", "LineTo(-3,23)", "LineTo(-6,20)"};
+    const Calls atMinus1 = {"SetPixelV(-1,20,#000000)", "SetPixelV(0,21,#000000)", "SetPixelV(-2,21,#000000)",
+                            "SetPixelV(-2,19,#000000)", "SetPixelV(0,19,#000000)"};
     const struct {
         DcDevice device;
         double x;
+        int widthIndex;
         Calls calls;
     } edges[] = {
-        {SmallPrinter(), -3, {"MoveTo(-6,20)", "LineTo(-3,17)", "LineTo(0,20)", "LineTo(-3,23)", "LineTo(-6,20)"}},
-        {SmallPrinter(), -3.5, {}},
-        {Screen(), -1, {"SetPixelV(-1,20,#000000)", "SetPixelV(0,21,#000000)", "SetPixelV(-2,21,#000000)",
-                        "SetPixelV(-2,19,#000000)", "SetPixelV(0,19,#000000)"}},
-        {Screen(), -1.5, {}},
+        {SmallPrinter(), -3, 0, atMinus3},
+        {SmallPrinter(), -3.4, 0, atMinus3},
+        {SmallPrinter(), -3.5, 0, {}},
+        {SmallPrinter(), -10, 4, {"MoveTo(-13,20)", "LineTo(-10,17)", "LineTo(-7,20)", "LineTo(-10,23)", "LineTo(-13,20)"}},
+        {SmallPrinter(), -28, 4, {"MoveTo(-31,20)", "LineTo(-28,17)", "LineTo(-25,20)", "LineTo(-28,23)", "LineTo(-31,20)"}},
+        {SmallPrinter(), -28.5, 4, {}},
+        {Screen(), -1, 0, atMinus1},
+        {Screen(), -1.4, 4, atMinus1},
+        {Screen(), -1.5, 0, {}},
     };
     for (const auto& edge : edges) {
         VhDrawGrid grid = Grid(VhPoint(1e10, 1e10), 2);
         grid.GetShape().SetOrigin(VhPoint(edge.x, 20));
+        grid.SetLineWidth(edge.widthIndex);
         Drawn drawn = DrawOn(edge.device, grid);
         EXPECT_EQ(edge.calls, drawn.calls) << edge.x;
         EXPECT_EQ(edge.calls.empty() ? 0 : 1, drawn.result) << edge.x;
