@@ -73,8 +73,13 @@ struct Cell {
 };
 
 // The source pixel that nearest-pixel sampling takes for pixel d of count spread over size source
-// pixels: the one under d's centre, floor((d + 0.5) * size / count).
-int Nearest(int d, int size, int count) { return static_cast<int>((2 * int64_t(d) + 1) * size / (2 * int64_t(count))); }
+// pixels, both counted in the image's own order: the one under d's centre, or where that centre
+// falls exactly between two source pixels the earlier, as cairo's nearest filter takes it:
+// ceil((d + 0.5) * size / count) - 1. So a shrink by 2 takes pixels 0, 2, 4 …
+int Nearest(int d, int size, int count)
+{
+    return static_cast<int>(((2 * int64_t(d) + 1) * size - 1) / (2 * int64_t(count)));
+}
 
 } // namespace
 

@@ -46,9 +46,40 @@ void DrawOn(cairo_surface_t* target, const DcOutput& output)
     cairo_destroy(cr);
 }
 
+// The pixels of a 20 x 14 picture that differ from a stretch of the bitmap onto a, b: the
+// destination pixel in column c and row r from the left and top of the box holds the bitmap pixel
+// (columns[c], rows[r]), every other pixel is white.
+int WrongPixels(const std::vector<uint32_t>& bitmap, int width, RECT source, POINT a, POINT b,
+                const std::vector<int>& columns, const std::vector<int>& rows)
+{
+    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 20, 14);
+    DrawOn(picture, Stretch(bitmap, width, source, a, b));
+    cairo_surface_flush(picture);
+    const unsigned char* data = cairo_image_surface_get_data(picture);
+    int left = std::min(a.x, b.x), top = std::min(a.y, b.y), wrong = 0;
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 20; ++x) {
+            uint32_t pixel = reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(picture))[x];
+            int column = x - left, row = y - top;
+            bool inside = column >= 0 && column < int(columns.size()) && row >= 0 && row < int(rows.size());
+            uint32_t expected = inside ? uint32_t(columns[column]) << 8 | uint32_t(rows[row]) : 0xFFFFFF;
+            wrong += (pixel & 0xFFFFFF) != expected;
+        }
+    cairo_surface_destroy(picture);
+    return wrong;
+}
+
+std::vector<int> Digits(const char* digits)
+{
+    std::vector<int> values;
+    for (; *digits; ++digits)
+        values.push_back(*digits - '0');
+    return values;
+}
+
 // The columns 1 to 8 and rows 1 to 6 of a 10 x 8 bitmap stretched onto a 20 x 14 picture: each
 // destination pixel holds the bitmap pixel of the column and row listed for it, every other pixel
-// stays white.
+// stays white. A centre that falls exactly between two source pixels takes the earlier one.
 TEST(CairoDrawing, EachDevicePixelTakesTheSourcePixelUnderItsCentre)
 {
     const std::vector<uint32_t> bitmap = Bitmap(10, 8);
@@ -60,33 +91,33 @@ TEST(CairoDrawing, EachDevicePixelTakesTheSourcePixelUnderItsCentre)
         const char* rows;    // the bitmap row of each destination row, top to bottom
     } cases[] = {
         {"as it is", {2, 1}, {10, 7}, "12345678", "123456"},
-        // The rectangle's 8 columns onto 3: floor((d + 0.5) * 8 / 3) = 1, 4, 6, bitmap columns 2, 5, 7;
-        // its 6 rows onto 2: floor((d + 0.5) * 3) = 1, 4, bitmap rows 2, 5.
-        {"shrunk", {2, 1}, {5, 3}, "257", "25"},
-        {"shrunk and flipped", {5, 3}, {2, 1}, "752", "52"},
+        // The rectangle's 8 columns onto 3: centres at (d + 0.5) * 8 / 3 = 1.33, 4 (a tie: 3), 6.67,
+        // bitmap columns 2, 4, 7; its 6 rows onto 2: (d + 0.5) * 3 = 1.5, 4.5, bitmap rows 2, 5.
+        {"shrunk", {2, 1}, {5, 3}, "247", "25"},
+        {"shrunk and flipped", {5, 3}, {2, 1}, "742", "52"},
         {"enlarged", {2, 1}, {18, 13}, "1122334455667788", "112233445566"},
-        // 8 columns onto 4: floor((d + 0.5) * 2) = 1, 3, 5, 7, bitmap columns 2, 4, 6, 8.
-        {"narrower and taller", {2, 1}, {6, 13}, "2468", "112233445566"},
+        // 8 columns onto 4: centres at (d + 0.5) * 2 = 1, 3, 5, 7, all ties: bitmap columns 1, 3, 5, 7.
+        {"narrower and taller", {2, 1}, {6, 13}, "1357", "112233445566"},
     };
-    for (const Case& c : cases) {
-        cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 20, 14);
-        DrawOn(picture, Stretch(bitmap, 10, source, c.a, c.b));
-        cairo_surface_flush(picture);
-        const unsigned char* data = cairo_image_surface_get_data(picture);
-        int left = std::min(c.a.x, c.b.x), top = std::min(c.a.y, c.b.y), wrong = 0;
-        for (int y = 0; y < 14; ++y)
-            for (int x = 0; x < 20; ++x) {
-                uint32_t pixel =
-                    reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(picture))[x];
-                int column = x - left, row = y - top;
-                bool inside =
-                    column >= 0 && column < int(std::strlen(c.columns)) && row >= 0 && row < int(std::strlen(c.rows));
-                uint32_t expected =
-                    inside ? uint32_t(c.columns[column] - '0') << 8 | uint32_t(c.rows[row] - '0') : 0xFFFFFF;
-                wrong += (pixel & 0xFFFFFF) != expected;
-            }
-        EXPECT_EQ(0, wrong) << c.what;
-        cairo_surface_destroy(picture);
+    for (const Case& c : cases)
+        EXPECT_EQ(0, WrongPixels(bitmap, 10, source, c.a, c.b, Digits(c.columns), Digits(c.rows))) << c.what;
+}
+
+// A 12 x 12 bitmap shrunk by a whole ratio takes the pixels that cairo's nearest filter took from
+// the whole image: 2:1 every other pixel from the first, 3:1 the middle one of three, 4:1 the
+// earlier of the middle two of four. Flipped, the same pixels in the other order.
+TEST(CairoDrawing, ShrinksByAWholeRatioTakeThePixelsCairosNearestFilterTakes)
+{
+    const std::vector<uint32_t> bitmap = Bitmap(12, 12);
+    const std::vector<std::vector<int>> taken = {{0, 2, 4, 6, 8, 10}, {1, 4, 7, 10}, {1, 5, 9}};
+    for (const std::vector<int>& pixels : taken) {
+        const int count = int(pixels.size());
+        const std::vector<int> flipped(pixels.rbegin(), pixels.rend());
+        const POINT topLeft{2, 1}, bottomRight{2 + count, 1 + count};
+        EXPECT_EQ(0, WrongPixels(bitmap, 12, RECT{0, 0, 12, 12}, topLeft, bottomRight, pixels, pixels))
+            << "12:" << count;
+        EXPECT_EQ(0, WrongPixels(bitmap, 12, RECT{0, 0, 12, 12}, bottomRight, topLeft, flipped, flipped))
+            << "12:" << count << " flipped";
     }
 }
 
