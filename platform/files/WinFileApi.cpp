@@ -114,9 +114,7 @@ BOOL CopyFile(LPCTSTR existingPath, LPCTSTR newPath, BOOL failIfExists)
     if (::stat(target.c_str(), &targetStat) == 0 && targetStat.st_dev == sourceStat.st_dev &&
         targetStat.st_ino == sourceStat.st_ino)
         return failIfExists ? Failed(ERROR_FILE_EXISTS) : Succeeded(true); // never truncate the source
-    auto copy = [&](int fd) {
-        return ::fchmod(fd, sourceStat.st_mode & 0777) == 0 && CopyBytes(source.Get(), fd);
-    };
+    auto copy = [&](int fd) { return ::fchmod(fd, sourceStat.st_mode & 0777) == 0 && CopyBytes(source.Get(), fd); };
     return WroteThroughTemporary(WriteThroughTemporary(target, 0600, !failIfExists, copy));
 }
 

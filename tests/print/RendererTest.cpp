@@ -431,8 +431,14 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
         {SmallPrinter(), -3, 0, atMinus3},
         {SmallPrinter(), -3.4, 0, atMinus3},
         {SmallPrinter(), -3.5, 0, {}},
-        {SmallPrinter(), -10, 4, {"MoveTo(-13,20)", "LineTo(-10,17)", "LineTo(-7,20)", "LineTo(-10,23)", "LineTo(-13,20)"}},
-        {SmallPrinter(), -28, 4, {"MoveTo(-31,20)", "LineTo(-28,17)", "LineTo(-25,20)", "LineTo(-28,23)", "LineTo(-31,20)"}},
+        {SmallPrinter(),
+         -10,
+         4,
+         {"MoveTo(-13,20)", "LineTo(-10,17)", "LineTo(-7,20)", "LineTo(-10,23)", "LineTo(-13,20)"}},
+        {SmallPrinter(),
+         -28,
+         4,
+         {"MoveTo(-31,20)", "LineTo(-28,17)", "LineTo(-25,20)", "LineTo(-28,23)", "LineTo(-31,20)"}},
         {SmallPrinter(), -28.5, 4, {}},
         {Screen(), -1, 0, atMinus1},
         {Screen(), -1.4, 4, atMinus1},
@@ -445,6 +451,27 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
         Drawn drawn = DrawOn(edge.device, grid);
         EXPECT_EQ(edge.calls, drawn.calls) << edge.x;
         EXPECT_EQ(edge.calls.empty() ? 0 : 1, drawn.result) << edge.x;
+    }
+    // A printer whose y is four times its x: the widest pen's ink still reaches 25 units along x.
+    // One whose clip box ends at int's end: a node there draws no mark, whose offsets would leave int.
+    const struct {
+        std::function<void(CDC&)> setUp;
+        VhPoint node;
+        Calls calls;
+    } mappings[] = {
+        {[](CDC& dc) {
+             dc.SetMapMode(MM_ANISOTROPIC);
+             dc.SetViewportExt(1, 4);
+         },
+         VhPoint(-28, 5),
+         {"MoveTo(-31,5)", "LineTo(-28,2)", "LineTo(-25,5)", "LineTo(-28,8)", "LineTo(-31,5)"}},
+        {[](CDC& dc) { dc.SetWindowOrg(INT32_MAX - 40, 0); }, VhPoint(INT32_MAX - 2, 20), {}},
+    };
+    for (const auto& mapping : mappings) {
+        VhDrawGrid grid = Grid(VhPoint(1e10, 1e10), 2);
+        grid.GetShape().SetOrigin(mapping.node);
+        grid.SetLineWidth(4);
+        EXPECT_EQ(mapping.calls, DrawOn(SmallPrinter(), grid, nullptr, mapping.setUp).calls) << mapping.node.x;
     }
 }
 

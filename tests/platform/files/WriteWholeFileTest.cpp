@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
@@ -27,6 +28,8 @@ TEST(WriteWholeFile, ReplacesAFileOnlyWithOneWrittenWhole)
     ASSERT_GT(LinuxPathToWin(longFolder).size(), size_t(MAX_PATH));
     const std::string earlier = std::string("BM of the earlier document\0\r\n", 29);
     const std::string later = std::string(100000, 'L');
+    const mode_t umaskOfProcess = umask(0);
+    umask(umaskOfProcess);
     const struct {
         const char* name;
         bool there; // a file of the name is there before, holding earlier
@@ -52,6 +55,9 @@ TEST(WriteWholeFile, ReplacesAFileOnlyWithOneWrittenWhole)
             }
             if (c.written || c.there)
                 EXPECT_EQ(c.written ? later : earlier, ReadFileBytes(folder + "/" + c.name));
+            struct stat written;
+            if (c.written && stat((folder + "/" + c.name).c_str(), &written) == 0)
+                EXPECT_EQ(0666u & ~umaskOfProcess, written.st_mode & 0777u); // as any new file
         }
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder))
