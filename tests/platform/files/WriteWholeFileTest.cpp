@@ -53,11 +53,13 @@ TEST(WriteWholeFile, ReplacesAFileOnlyWithOneWrittenWhole)
                 testsupport::FileSizeLimit limit(c.diskFull ? later.size() - 1 : RLIM_INFINITY);
                 EXPECT_EQ(c.written, WriteWholeFile(path, later.data(), later.size()) != FALSE);
             }
-            if (c.written || c.there)
+            if (c.written || c.there) {
                 EXPECT_EQ(c.written ? later : earlier, ReadFileBytes(folder + "/" + c.name));
+            }
             struct stat written;
-            if (c.written && stat((folder + "/" + c.name).c_str(), &written) == 0)
+            if (c.written && stat((folder + "/" + c.name).c_str(), &written) == 0) {
                 EXPECT_EQ(0666u & ~umaskOfProcess, written.st_mode & 0777u); // as any new file
+            }
         }
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder))
