@@ -1,11 +1,11 @@
 #include "platform/files/PosixIo.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -133,14 +133,27 @@ std::string FolderOf(const std::string& linuxPath)
 
 namespace {
 
-// Makes a new file in the folder open as folder, named ".~" and a number of this process; its
+// A name of ".~" and twelve random letters and digits, as nobody can foresee it.
+bool RandomTemporaryName(std::string& name)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char bytes[12];
+    if (::getrandom(bytes, sizeof bytes, 0) != ssize_t(sizeof bytes))
+        return false;
+    name = ".~";
+    for (unsigned char byte : bytes)
+        name += letters[byte % (sizeof letters - 1)];
+    return true;
+}
+
+// Makes a new file of a random name in the folder open as folder, never through a link; its
 // descriptor and name, or -1 with errno set.
 int MakeTemporaryIn(int folder, unsigned mode, std::string& name)
 {
-    static std::atomic<unsigned> next(0);
-    for (int tries = 0; tries < 1000; ++tries) {
-        name = ".~" + std::to_string(::getpid()) + "." + std::to_string(next++);
-        int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    for (int tries = 0; tries < 100; ++tries) {
+        if (!RandomTemporaryName(name))
+            return -1;
+        int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -155,7 +168,9 @@ std::string NameOf(const std::string& linuxPath) { return linuxPath.substr(linux
 bool WriteThroughTemporary(const std::string& linuxPath, unsigned mode, bool replace,
                            const std::function<bool(int fd)>& fill)
 {
-    Descriptor folder(::open(FolderOf(linuxPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // Held by O_PATH, not opened for reading: a folder that may be written but not listed is
+    // written into as well.
+    Descriptor folder(::open(FolderOf(linuxPath).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     std::string temporary;
     Descriptor file(folder.Get() < 0 ? -1 : MakeTemporaryIn(folder.Get(), mode, temporary));
     if (file.Get() < 0)

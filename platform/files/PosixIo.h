@@ -43,8 +43,9 @@ bool CopyBytes(int source, int target);
 // umask) and filled by fill, which takes the path's name only once whole and closed: with replace
 // a file there is replaced in one step, without it a name that anything holds fails with EEXIST.
 // The temporary file is made and renamed within the path's folder, by names of its own, so it
-// meets no limit on the path's length that the path itself does not. False with errno set on
-// failure; what the path named is as it was then, and no temporary file is left.
+// meets no limit on the path's length that the path itself does not; its name is random and never
+// a link followed, and the folder needs only to be written and entered, not listed. False with
+// errno set on failure; what the path named is as it was then, and no temporary file is left.
 bool WriteThroughTemporary(const std::string& linuxPath, unsigned mode, bool replace,
                            const std::function<bool(int fd)>& fill);
 // The folder part of a Linux path, "." for a bare name.
