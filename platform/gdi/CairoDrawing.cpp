@@ -74,8 +74,11 @@ struct Cell {
 
 // The source pixel that nearest-pixel sampling takes for pixel d of count spread over size source
 // pixels, both counted in the image's own order: the one under d's centre, or where that centre
-// falls exactly between two source pixels the earlier, as cairo's nearest filter takes it:
-// ceil((d + 0.5) * size / count) - 1. So a shrink by 2 takes pixels 0, 2, 4 …
+// falls exactly between two source pixels the earlier of them in that order:
+// ceil((d + 0.5) * size / count) - 1. On a whole ratio that is the pixel cairo's nearest filter
+// takes (a shrink by 2 takes pixels 0, 2, 4 …, by 3 pixels 1, 4, 7 …); on other ratios cairo's
+// fixed-point sampling may take the later pixel of a tie (8 onto 6 does, and 8 onto 3 flipped),
+// where this always takes the earlier.
 int Nearest(int d, int size, int count)
 {
     return static_cast<int>(((2 * int64_t(d) + 1) * size - 1) / (2 * int64_t(count)));
