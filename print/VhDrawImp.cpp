@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -106,35 +107,79 @@ double FirstIndex(double value, double pitch)
     return std::trunc(index < 0 ? index - 1 : index);
 }
 
-// How far a node's mark reaches from the node: strokes of markArm logical units on a printer,
-// pixels beside it on the screen.
+// The strokes of a printed mark reach markArm logical units from its node.
 const LONG markArm = 3;
 
-// Half the width of the current pen's ink in logical units, along the axis where it is widest.
-double HalfPenWidth(const CDC& dc)
+// The pixels of a mark on a screen about its node, in logical units, for each style.
+const POINT screenMarkPixels[3][5] = {
+    {{0, 0}}, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}, {{0, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
+const int screenMarkPixelCounts[3] = {1, 4, 5};
+
+// How far the points of a mark lie from its node along either axis, in logical units.
+LONG MarkOffset(const CDC& dc, int style)
 {
-    const DcMapping& mapping = dc.GetMapping();
-    double scale = std::min(std::fabs(mapping.ScaleX()), std::fabs(mapping.ScaleY()));
-    return dc.GetPenDeviceWidth() / scale / 2;
+    if (dc.IsPrinting())
+        return markArm;
+    LONG offset = 0;
+    for (int i = 0; i < screenMarkPixelCounts[style]; ++i)
+        offset = std::max({offset, std::abs(screenMarkPixels[style][i].x), std::abs(screenMarkPixels[style][i].y)});
+    return offset;
 }
 
-// How far from the node's rounded place a mark may leave ink: its arm, and on a printer half the
-// pen's width about each stroke.
-double MarkReach(const CDC& dc) { return dc.IsPrinting() ? markArm + HalfPenWidth(dc) : 1.0; }
-
-// Whether a node rounds to a place whose mark's offsets stay within int, however far off it lies.
-bool MarkFitsInt(const VhPoint& node)
+// Whether a node's rounded place, offset either way, stays within int; never for NaN.
+bool MarkFitsInt(const VhPoint& node, LONG offset)
 {
-    const double low = INT32_MIN + markArm + 1.0, high = INT32_MAX - markArm - 1.0;
-    return node.x > low && node.x < high && node.y > low && node.y < high;
+    auto fits = [offset](double value) {
+        const double rounded = VhRound(value);
+        return rounded - offset >= INT32_MIN && rounded + offset <= INT32_MAX;
+    };
+    return fits(node.x) && fits(node.y);
 }
 
-// Whether a mark whose ink reaches reach around the rounded node at can touch the clip box. One
-// that cannot shows nothing and is not drawn.
-bool MarkCanShow(POINT at, const RECT& clip, double reach)
+// A box of device pixels, its edges inclusive, in doubles so that widening it never overflows.
+struct PixelBox {
+    double left, top, right, bottom;
+
+    PixelBox Widened(double by) const { return PixelBox{left - by, top - by, right + by, bottom + by}; }
+    PixelBox Joined(const PixelBox& other) const
+    {
+        return PixelBox{std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                        std::max(bottom, other.bottom)};
+    }
+    bool Meets(const PixelBox& other) const
+    {
+        return left <= other.right && other.left <= right && top <= other.bottom && other.top <= bottom;
+    }
+};
+
+// The device pixels of the logical points between two corners, as the device context maps them.
+PixelBox DevicePixelsBetween(const CDC& dc, POINT a, POINT b)
 {
-    return at.x >= clip.left - reach && at.x <= clip.right + reach && at.y >= clip.top - reach &&
-           at.y <= clip.bottom + reach;
+    POINT corners[2] = {a, b};
+    dc.LPtoDP(corners, 2);
+    return PixelBox{double(std::min(corners[0].x, corners[1].x)), double(std::min(corners[0].y, corners[1].y)),
+                    double(std::max(corners[0].x, corners[1].x)), double(std::max(corners[0].y, corners[1].y))};
+}
+
+// The device pixels of the clip box: the device's own, and the logical clip box mapped back to
+// the device, which its rounding may have moved up to half a logical unit beyond them.
+PixelBox ClipPixels(const CDC& dc, const RECT& clip)
+{
+    const RECT& device = dc.GetDeviceClipBox();
+    const PixelBox own{double(device.left), double(device.top), device.right - 1.0, device.bottom - 1.0};
+    return own.Joined(DevicePixelsBetween(dc, POINT{clip.left, clip.top}, POINT{clip.right, clip.bottom}));
+}
+
+// The device pixels that the mark of a node rounded to at may ink: the device places of its
+// points, as the device context maps them, and on a printer as far as its strokes' ink reaches
+// beyond them. A stroke runs through the centres of its pixels, and its round ends and joins
+// spread half the pen's device width about it, so it inks pixels less than half the width and
+// half a pixel from them; antialiasing may shade one more. A screen's pixels are set whole.
+PixelBox MarkPixels(const CDC& dc, POINT at, LONG offset)
+{
+    const PixelBox points =
+        DevicePixelsBetween(dc, POINT{at.x - offset, at.y - offset}, POINT{at.x + offset, at.y + offset});
+    return dc.IsPrinting() ? points.Widened(dc.GetPenDeviceWidth() / 2.0 + 1.0) : points;
 }
 
 double NodeCount(double span, double pitch)
@@ -325,11 +370,8 @@ void VhDrawImp::DrawGridMark(int style, POINT node, COLORREF color)
 {
     const LONG x = node.x, y = node.y, a = markArm;
     if (!m_dc->IsPrinting()) {
-        static const POINT offsets[3][5] = {
-            {{0, 0}}, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}, {{0, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
-        static const int counts[3] = {1, 4, 5};
-        for (int i = 0; i < counts[style]; ++i)
-            m_dc->SetPixelV(x + offsets[style][i].x, y + offsets[style][i].y, color);
+        for (int i = 0; i < screenMarkPixelCounts[style]; ++i)
+            m_dc->SetPixelV(x + screenMarkPixels[style][i].x, y + screenMarkPixels[style][i].y, color);
         return;
     }
     if (style == 0) {
@@ -420,15 +462,18 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
         return 0;
     if (style == 3)
         return DrawGridLines(grid, placed, start, n, m);
-    const double reach = MarkReach(*m_dc);
+    // A mark none of whose ink can reach the clip box is not drawn: far off, its coordinates
+    // reach what the device cannot draw, or leave int.
+    const LONG offset = MarkOffset(*m_dc, style);
+    const PixelBox clipPixels = ClipPixels(*m_dc, clip);
     int drawn = 0;
     for (LONG j = 0; j < m; ++j)
         for (LONG i = 0; i < n; ++i) {
             VhPoint node = Mapped(VhPoint(start.x + i * px, start.y + j * py), placed);
-            if (!MarkFitsInt(node))
+            if (!MarkFitsInt(node, offset))
                 continue;
             const POINT at = node.Round();
-            if (!MarkCanShow(at, clip, reach))
+            if (!MarkPixels(*m_dc, at, offset).Meets(clipPixels))
                 continue;
             DrawGridMark(style, at, color);
             drawn = 1;

@@ -52,8 +52,8 @@ public:
     // when the grid is denser than 5 logical units along an axis, would draw more nodes along an
     // axis than the clip box shows at that density (as a sheared grid may), its transform cannot
     // be inverted, or its marks (one a node) or lines (one a row or column) exceed what is left
-    // of the page's budget. A node whose mark could not touch the clip box draws no mark; 1 when
-    // any mark or line was drawn.
+    // of the page's budget. A node none of whose mark's ink could reach the clip box, or whose
+    // mark's points would leave int, draws no mark; 1 when any mark or line was drawn.
     virtual int DrawGrid(const VhDrawGrid* draw, const VhTrans* trans);
     // The node marks and grid lines that the grids of one page may draw in all over that clip box
     // (logical units): what one grid at the density limit holds, turned to any angle, the square

@@ -26,4 +26,6 @@ LONG VhTruncToLong(double value)
     return static_cast<LONG>(value);
 }
 
-LONG VhRoundToLong(double value) { return VhTruncToLong(value >= 0 ? value + 0.5 : value - 0.5); }
+double VhRound(double value) { return std::trunc(value >= 0 ? value + 0.5 : value - 0.5); }
+
+LONG VhRoundToLong(double value) { return VhTruncToLong(VhRound(value)); }

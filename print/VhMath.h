@@ -16,6 +16,8 @@ inline bool VhIsSameValue(double a, double b) { return !(a < b) && !(b < a); }
 // A negative tolerance stands for VhTolerance.
 inline double VhToleranceOr(double tolerance) { return tolerance < 0 ? VhTolerance : tolerance; }
 
+// Half away from zero to a whole number, however large; NaN stays NaN.
+double VhRound(double value);
 // Half away from zero, then towards zero into 32 bits; out of range saturates, NaN is 0.
 LONG VhRoundToLong(double value);
 // Towards zero into 32 bits; out of range saturates, NaN is 0.

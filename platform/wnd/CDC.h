@@ -131,6 +131,7 @@ public:
     int GetClipBox(LPRECT lpRect) const;
     // The area to draw on, in device units (a window's paint area).
     void SetClipBox(const RECT& rect) { m_clipBox = rect; }
+    const RECT& GetDeviceClipBox() const { return m_clipBox; }
 
     // Drawing, in logical coordinates. MoveTo returns the previous position.
     CPoint MoveTo(int x, int y);

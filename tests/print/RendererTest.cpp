@@ -407,9 +407,10 @@ TEST(Renderer, GridMarksArePixelsOnAScreenAndStrokesOnAPrinter)
 
 // A node whose mark cannot touch the clip box (0, 0)-(40, 40) draws no mark, however far off it
 // lies: of a grid turned 45 degrees at a pitch of 1e10, whose other nodes round to the ends of int,
-// only the mark at the origin is drawn. A node that rounds to a place as far out as its ink reaches
-// is still drawn, one a little further is not: on a screen a pixel, on a printer the arm of 3 units
-// and half the pen's width (1 unit, or 50 at width index 4).
+// only the mark at the origin is drawn. Near the box a mark is drawn wherever its ink may reach it:
+// on a screen its pixels, on a printer its arm of 3 units and, about the strokes through the
+// pixels' centres, half the pen's width (1 unit, or 50 at width index 4) and a pixel more where
+// antialiasing may shade one.
 TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
 {
     VhDrawGrid huge = Grid(VhPoint(1e10, 1e10), 2);
@@ -430,7 +431,10 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
     } edges[] = {
         {SmallPrinter(), -3, 0, atMinus3},
         {SmallPrinter(), -3.4, 0, atMinus3},
-        {SmallPrinter(), -3.5, 0, {}},
+        {SmallPrinter(),
+         -3.5,
+         0,
+         {"MoveTo(-7,20)", "LineTo(-4,17)", "LineTo(-1,20)", "LineTo(-4,23)", "LineTo(-7,20)"}},
         {SmallPrinter(),
          -10,
          4,
@@ -439,7 +443,10 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
          -28,
          4,
          {"MoveTo(-31,20)", "LineTo(-28,17)", "LineTo(-25,20)", "LineTo(-28,23)", "LineTo(-31,20)"}},
-        {SmallPrinter(), -28.5, 4, {}},
+        {SmallPrinter(),
+         -28.5,
+         4,
+         {"MoveTo(-32,20)", "LineTo(-29,17)", "LineTo(-26,20)", "LineTo(-29,23)", "LineTo(-32,20)"}},
         {Screen(), -1, 0, atMinus1},
         {Screen(), -1.4, 4, atMinus1},
         {Screen(), -1.5, 0, {}},

@@ -36,8 +36,7 @@ int WritesThatFailAsAnOrdinaryUser(const std::string& source, const std::string&
             _exit(64);
         const std::string bytes = "whole";
         int failed = 0;
-        if (!CopyFile(CString(LinuxPathToWin(source).c_str()), CString(LinuxPathToWin(folder + "/copy").c_str()),
-                      TRUE))
+        if (!CopyFile(CString(LinuxPathToWin(source).c_str()), CString(LinuxPathToWin(folder + "/copy").c_str()), TRUE))
             failed |= 1;
         if (!WriteWholeFile(CString(LinuxPathToWin(folder + "/whole").c_str()), bytes.data(), bytes.size()))
             failed |= 2;
