@@ -83,11 +83,11 @@ const Mapping mappings[] = {
     {"MM_LOMETRIC", [](CDC& dc) { dc.SetMapMode(MM_LOMETRIC); }},
     {"MM_HIMETRIC", [](CDC& dc) { dc.SetMapMode(MM_HIMETRIC); }},
     {"the cell page", [](CDC& dc) { MPrintFilesetCell::SetPageMapping(dc); }},
-    {"flipped anisotropic",
+    {"anisotropic, flipped and enlarged",
      [](CDC& dc) {
          dc.SetMapMode(MM_ANISOTROPIC);
-         dc.SetWindowExt(7, 5);
-         dc.SetViewportExt(-3, 4);
+         dc.SetWindowExt(2, 1);
+         dc.SetViewportExt(-17, 8);
          dc.SetViewportOrg(60, 10);
      }},
     {"int's end", [](CDC& dc) { dc.SetWindowOrg(INT32_MAX - 40, INT32_MIN + 20); }},
