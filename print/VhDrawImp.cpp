@@ -170,16 +170,18 @@ PixelBox ClipPixels(const CDC& dc, const RECT& clip)
     return own.Joined(DevicePixelsBetween(dc, POINT{clip.left, clip.top}, POINT{clip.right, clip.bottom}));
 }
 
+// How far beyond the device places of a mark's points its ink may reach, in pixels. A printed
+// stroke runs through the centres of its pixels, and its round ends and joins spread half the
+// pen's device width about it, so it inks pixels less than half the width and half a pixel from
+// them; antialiasing may shade one more. A screen's pixels are set whole.
+double MarkInkSpread(const CDC& dc) { return dc.IsPrinting() ? dc.GetPenDeviceWidth() / 2.0 + 1.0 : 0.0; }
+
 // The device pixels that the mark of a node rounded to at may ink: the device places of its
-// points, as the device context maps them, and on a printer as far as its strokes' ink reaches
-// beyond them. A stroke runs through the centres of its pixels, and its round ends and joins
-// spread half the pen's device width about it, so it inks pixels less than half the width and
-// half a pixel from them; antialiasing may shade one more. A screen's pixels are set whole.
-PixelBox MarkPixels(const CDC& dc, POINT at, LONG offset)
+// points, as the device context maps them, widened by its ink's spread.
+PixelBox MarkPixels(const CDC& dc, POINT at, LONG offset, double spread)
 {
-    const PixelBox points =
-        DevicePixelsBetween(dc, POINT{at.x - offset, at.y - offset}, POINT{at.x + offset, at.y + offset});
-    return dc.IsPrinting() ? points.Widened(dc.GetPenDeviceWidth() / 2.0 + 1.0) : points;
+    return DevicePixelsBetween(dc, POINT{at.x - offset, at.y - offset}, POINT{at.x + offset, at.y + offset})
+        .Widened(spread);
 }
 
 double NodeCount(double span, double pitch)
@@ -465,6 +467,7 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
     // A mark none of whose ink can reach the clip box is not drawn: far off, its coordinates
     // reach what the device cannot draw, or leave int.
     const LONG offset = MarkOffset(*m_dc, style);
+    const double spread = MarkInkSpread(*m_dc);
     const PixelBox clipPixels = ClipPixels(*m_dc, clip);
     int drawn = 0;
     for (LONG j = 0; j < m; ++j)
@@ -473,7 +476,7 @@ int VhDrawImp::DrawGrid(const VhDrawGrid* draw, const VhTrans* trans)
             if (!MarkFitsInt(node, offset))
                 continue;
             const POINT at = node.Round();
-            if (!MarkPixels(*m_dc, at, offset).Meets(clipPixels))
+            if (!MarkPixels(*m_dc, at, offset, spread).Meets(clipPixels))
                 continue;
             DrawGridMark(style, at, color);
             drawn = 1;

@@ -420,7 +420,14 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
     EXPECT_EQ((Calls{"SetPixelV(0,0,#000000)", "SetPixelV(1,1,#000000)", "SetPixelV(-1,1,#000000)",
                      "SetPixelV(-1,-1,#000000)", "SetPixelV(1,-1,#000000)"}),
               DrawOn(Screen(), huge).calls);
-    const Calls atMinus3 = {"MoveTo(-6,20)", "LineTo(-3,17)", "LineTo(0,20)", "LineTo(-3,23)", "LineTo(-6,20)"};
+    // A printed diamond about (x, 20).
+    auto diamondAt = [](int x) {
+        auto call = [](const char* name, int x, int y) {
+            return std::string(name) + "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+        };
+        return Calls{call("MoveTo", x - 3, 20), call("LineTo", x, 17), call("LineTo", x + 3, 20), call("LineTo", x, 23),
+                     call("LineTo", x - 3, 20)};
+    };
     const Calls atMinus1 = {"SetPixelV(-1,20,#000000)", "SetPixelV(0,21,#000000)", "SetPixelV(-2,21,#000000)",
                             "SetPixelV(-2,19,#000000)", "SetPixelV(0,19,#000000)"};
     const struct {
@@ -429,24 +436,12 @@ TEST(Renderer, GridMarksThatCannotTouchTheClipBoxAreNotDrawn)
         int widthIndex;
         Calls calls;
     } edges[] = {
-        {SmallPrinter(), -3, 0, atMinus3},
-        {SmallPrinter(), -3.4, 0, atMinus3},
-        {SmallPrinter(),
-         -3.5,
-         0,
-         {"MoveTo(-7,20)", "LineTo(-4,17)", "LineTo(-1,20)", "LineTo(-4,23)", "LineTo(-7,20)"}},
-        {SmallPrinter(),
-         -10,
-         4,
-         {"MoveTo(-13,20)", "LineTo(-10,17)", "LineTo(-7,20)", "LineTo(-10,23)", "LineTo(-13,20)"}},
-        {SmallPrinter(),
-         -28,
-         4,
-         {"MoveTo(-31,20)", "LineTo(-28,17)", "LineTo(-25,20)", "LineTo(-28,23)", "LineTo(-31,20)"}},
-        {SmallPrinter(),
-         -28.5,
-         4,
-         {"MoveTo(-32,20)", "LineTo(-29,17)", "LineTo(-26,20)", "LineTo(-29,23)", "LineTo(-32,20)"}},
+        {SmallPrinter(), -3, 0, diamondAt(-3)},
+        {SmallPrinter(), -3.4, 0, diamondAt(-3)},
+        {SmallPrinter(), -3.5, 0, diamondAt(-4)},
+        {SmallPrinter(), -10, 4, diamondAt(-10)},
+        {SmallPrinter(), -28, 4, diamondAt(-28)},
+        {SmallPrinter(), -28.5, 4, diamondAt(-29)},
         {Screen(), -1, 0, atMinus1},
         {Screen(), -1.4, 4, atMinus1},
         {Screen(), -1.5, 0, {}},
