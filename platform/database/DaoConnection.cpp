@@ -5,6 +5,7 @@
 #include "platform/database/DaoConstants.h"
 #include "platform/database/JetDialect.h"
 #include "platform/database/JetFileImport.h"
+#include "platform/files/PosixIo.h"
 #include "platform/files/WinPath.h"
 
 #include <sqlite3.h>
@@ -106,17 +107,11 @@ bool IsDirectory(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string ParentOf(const std::string& path)
-{
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Throws the error for a database file that cannot be opened for the reason errno gives.
 [[noreturn]] void ThrowFileError(int error, const std::string& path, LPCTSTR windowsPath)
 {
     if (error == ENOENT || error == ENOTDIR)
-        ThrowDaoError(IsDirectory(ParentOf(path)) ? daoErrFileNotFound : daoErrInvalidPath, windowsPath);
+        ThrowDaoError(IsDirectory(FolderOf(path)) ? daoErrFileNotFound : daoErrInvalidPath, windowsPath);
     ThrowDaoError(daoErrCannotOpen, windowsPath);
 }
 
